@@ -1,0 +1,31 @@
+#pragma once
+// The subcommands of zor. Each one adds its options to its CLI11 subcommand and returns
+// the function that runs it after parsing; that function returns the exit code:
+// 0 success, 1 the job failed, 2 bad usage (also bad numbers).
+
+#include <CLI/CLI.hpp>
+
+#include <functional>
+
+namespace zorcli {
+
+constexpr int ERFOLG = 0;
+constexpr int FEHLGESCHLAGEN = 1;
+constexpr int FALSCHE_EINGABE = 2;
+
+using Ausfuehrung = std::function<int()>;
+
+struct Befehl {
+    const char* name;
+    const char* beschreibung;
+    Ausfuehrung (*einrichten)(CLI::App& sub);
+};
+
+Ausfuehrung sequenceEinrichten(CLI::App& sub);
+
+// Every subcommand, in the order `zor --help` lists them.
+inline const Befehl BEFEHLE[] = {
+    {"sequence", "Fehlerfolge eines Parametersatzes als FFO- oder FAB-Datei speichern", sequenceEinrichten},
+};
+
+}  // namespace zorcli

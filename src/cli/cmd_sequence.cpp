@@ -1,0 +1,50 @@
+// zor sequence MODEL --n N --out FILE.FFO|FILE.FAB [--set 1|2]
+#include "befehle.h"
+#include "modell_optionen.h"
+#include "terminal_fortschritt.h"
+
+#include "seqfiles/dateityp.h"
+#include "seqfiles/folge_speichern.h"
+
+#include <iostream>
+#include <memory>
+
+namespace zorcli {
+
+Ausfuehrung sequenceEinrichten(CLI::App& sub) {
+    struct Optionen {
+        ModellOptionen modell;
+        std::string aus;
+        int satz = 1;
+    };
+    auto o = std::make_shared<Optionen>();
+    modellOptionenHinzufuegen(sub, o->modell);
+    sub.add_option("--out", o->aus, "Ausgabedatei, *.FFO oder *.FAB")->required();
+    sub.add_option("--set", o->satz, "Parametersatz 1 oder 2 (BSC mit --gaps unterscheidet sich am Ende)")
+        ->check(CLI::IsMember({1, 2}));
+
+    return [o]() {
+        const auto typ = zor::Dateityp(o->aus);
+        if (!typ) {
+            std::cerr << zor::TEXT_KEIN_GUELTIGER_DATEINAME << "\n";
+            return FEHLGESCHLAGEN;
+        }
+        const int satz = o->satz - 1;
+        int code = ERFOLG;
+        const auto zustand = zustandAusOptionen(o->modell, satz, false, code);
+        if (!zustand) return code;
+        if (zor::modellart(zor::modellVon(*zustand, satz)) == zor::Modellart::Datei) {
+            std::cerr << "Eine Datei als Quelle hat keine Fehlerfolge zu erzeugen; kopieren Sie die Datei.\n";
+            return FALSCHE_EINGABE;
+        }
+        TerminalFortschritt fortschritt;
+        const auto ergebnis = zor::SaveFolge(*zustand, satz, *typ, o->aus, fortschritt);
+        if (!ergebnis) {
+            std::cerr << ergebnis.text << " (" << o->aus << ")\n";
+            return FEHLGESCHLAGEN;
+        }
+        return ERFOLG;
+    };
+}
+
+}  // namespace zorcli

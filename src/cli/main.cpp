@@ -1,0 +1,27 @@
+#include "befehle.h"
+
+#include <iostream>
+#include <vector>
+
+int main(int argc, char** argv) {
+    CLI::App app{"zor: Kanalfehlermodelle und Dateiverfälschung von Zorwerk und Multimedia"};
+    app.require_subcommand(1);
+    std::vector<std::pair<CLI::App*, zorcli::Ausfuehrung>> befehle;
+    for (const auto& b : zorcli::BEFEHLE) {
+        CLI::App* sub = app.add_subcommand(b.name, b.beschreibung);
+        befehle.emplace_back(sub, b.einrichten(*sub));
+    }
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        std::cerr << "zor: " << e.what() << "\n";
+        return zorcli::FALSCHE_EINGABE;
+    }
+    for (auto& [sub, ausfuehren] : befehle)
+        if (sub->parsed()) return ausfuehren();
+    return zorcli::FALSCHE_EINGABE;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The MODEL options shared by the subcommands that work on a parameter set:
+// --model bsc|ge|mc|sw|file with the model's parameters, or --preset NAME, each with
+// [--seed S] [--n N]. Missing parameters default to the start values of set 1.
+
+#include "models/zor_state.h"
+
+#include <CLI/CLI.hpp>
+
+#include <optional>
+#include <string>
+
+namespace zorcli {
+
+struct ModellOptionen {
+    std::string model;
+    std::string preset;
+    bool gaps = false;
+    std::optional<std::string> p, pgb, pbg, good, bad, pz1, pz2, pz3, e1, e2, e3, file, seed, n;
+};
+
+// Adds the options to a subcommand; `o` must outlive the parse.
+void modellOptionenHinzufuegen(CLI::App& sub, ModellOptionen& o);
+
+// A state (start values) whose set `satz` (0 or 1) holds the chosen model, simulated
+// unless `theorie`. On bad input prints the German message to stderr and returns
+// nothing together with the exit code in `code`.
+std::optional<zor::ZorState> zustandAusOptionen(const ModellOptionen& o, int satz, bool theorie, int& code);
+
+}  // namespace zorcli

@@ -1,0 +1,174 @@
+#pragma once
+// The five generation procedures. Each exists once and serves every consumer: the
+// error-sequence view, the FAV/FKF simulations, sequence saving and the CLI.
+//
+// A bit source yields the sequence bit by bit: bit() returns 1 for an error and
+// zustand() tells the state the last bit was generated in. Gap procedures also offer
+// their gaps directly (naechster()), with the same draws in the same order, so a
+// consumer may take either view and still see the same sequence.
+// Sources are concrete types: consumers are templates, no virtual call per bit.
+
+#include "models/generatoren.h"
+#include "models/zor_state.h"
+
+#include <utility>
+
+namespace zor {
+
+// One error gap and the state its bits were generated in.
+struct Abstand {
+    long g;
+    int zustand;
+};
+
+// How a procedure starts: the simulations and the sequence view start SW with
+// SW_Zustand, the sequence saving with SW_Startzustand.
+enum class SwStart { Zustand, Startzustand };
+
+// BSC bit by bit: one draw per bit, error if u <= p.
+class BscBitQuelle {
+public:
+    explicit BscBitQuelle(const float* wert) : p_(wert[bsc::p]) { z_.srand(startwert(wert[bsc::Startwert])); }
+    int bit() { return z_.gleich() <= p_ ? 1 : 0; }
+    int zustand() const { return GOOD; }
+
+private:
+    Zufall z_;
+    float p_;
+};
+
+// GE: per bit, note the state, then GE_Fehlerfolge.
+class GeBitQuelle {
+public:
+    explicit GeBitQuelle(const float* wert) : wert_(wert) { GE_Startzustand(&zustand_, wert_, z_); }
+    int bit() {
+        zustandBit_ = zustand_;
+        int b = 0;
+        GE_Fehlerfolge(&zustand_, &b, wert_, z_);
+        return b;
+    }
+    int zustand() const { return zustandBit_; }
+
+private:
+    Zufall z_;
+    const float* wert_;
+    int zustand_ = GOOD;
+    int zustandBit_ = GOOD;
+};
+
+// BSC by gaps: seeded with Startwert, g = Fehlerabstand(p) each.
+class BscAbstandQuelle {
+public:
+    explicit BscAbstandQuelle(const float* wert) : p_(wert[bsc::p]) { z_.srand(startwert(wert[bsc::Startwert])); }
+    Abstand naechster() { return {Fehlerabstand(p_, z_), GOOD}; }
+
+private:
+    Zufall z_;
+    float p_;
+};
+
+// MC: gap for the current state's error probability, then MC_Zustand.
+class McAbstandQuelle {
+public:
+    explicit McAbstandQuelle(const float* wert) : wert_(wert) { MC_Startzustand(&zustand_, wert_, z_); }
+    Abstand naechster() {
+        const Abstand a{Fehlerabstand(zustand_ != 0 ? wert_[gemc::Good] : wert_[gemc::Bad], z_), zustand_};
+        MC_Zustand(&zustand_, wert_, z_);
+        return a;
+    }
+
+private:
+    Zufall z_;
+    const float* wert_;
+    int zustand_ = GOOD;
+};
+
+// SW: gap for the current state's error probability, then SW_Zustand for the next gap.
+class SwAbstandQuelle {
+public:
+    SwAbstandQuelle(const float* wert, SwStart start) : wert_(wert) {
+        if (start == SwStart::Startzustand) {
+            SW_Startzustand(&zustand_, wert_, z_);
+        } else {
+            z_.srand(startwert(wert_[sw::Startwert]));
+            SW_Zustand(&zustand_, wert_, z_);
+        }
+    }
+    Abstand naechster() {
+        const float p = zustand_ == 1 ? wert_[sw::pFehlerZ1] : zustand_ == 2 ? wert_[sw::pFehlerZ2] : wert_[sw::pFehlerZ3];
+        const Abstand a{Fehlerabstand(p, z_), zustand_};
+        SW_Zustand(&zustand_, wert_, z_);
+        return a;
+    }
+
+private:
+    Zufall z_;
+    const float* wert_;
+    short zustand_ = 1;
+};
+
+// The bit view of a gap procedure: g - 1 correct bits, then an error, all in the gap's state.
+template <class Quelle>
+class AbstandBitQuelle {
+public:
+    template <class... Args>
+    explicit AbstandBitQuelle(Args&&... args) : quelle_(std::forward<Args>(args)...) { laden(); }
+    int bit() {
+        zustandBit_ = aktuell_.zustand;
+        if (aktuell_.g <= 1) {
+            laden();
+            return 1;
+        }
+        --aktuell_.g;
+        return 0;
+    }
+    int zustand() const { return zustandBit_; }
+    // Correct bits still to come before the next error (for consumers that skip ahead).
+    long fehlerfreiBisFehler() const { return aktuell_.g - 1; }
+
+private:
+    void laden() { aktuell_ = quelle_.naechster(); }
+    Quelle quelle_;
+    Abstand aktuell_{1, GOOD};
+    int zustandBit_ = GOOD;
+};
+
+using BscAbstandBitQuelle = AbstandBitQuelle<BscAbstandQuelle>;
+using McBitQuelle = AbstandBitQuelle<McAbstandQuelle>;
+using SwBitQuelle = AbstandBitQuelle<SwAbstandQuelle>;
+
+// Runs f with the bit source of set `satz`'s current model; returns false (f not called)
+// for an inactive or file-fed set. Sources keep a pointer to the state's parameter array.
+template <class F>
+bool mitBitQuelle(const ZorState& s, int satz, SwStart swStart, F&& f) {
+    switch (modellart(modellVon(s, satz))) {
+    case Modellart::BSC:
+        if (bscSimfabsVon(s, satz) == 0) {
+            BscBitQuelle q(bscWerte(s, satz).data());
+            f(q);
+        } else {
+            BscAbstandBitQuelle q(bscWerte(s, satz).data());
+            f(q);
+        }
+        return true;
+    case Modellart::GE: {
+        GeBitQuelle q(geWerte(s, satz).data());
+        f(q);
+        return true;
+    }
+    case Modellart::MC: {
+        McBitQuelle q(mcWerte(s, satz).data());
+        f(q);
+        return true;
+    }
+    case Modellart::SW: {
+        SwBitQuelle q(swWerte(s, satz).data(), swStart);
+        f(q);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+}  // namespace zor

@@ -1,0 +1,72 @@
+#include "models/zor_state.h"
+
+namespace zor {
+
+Modellart modellart(int id) {
+    switch (id) {
+    case BSC1: case BSC2: return Modellart::BSC;
+    case GE1: case GE2: return Modellart::GE;
+    case MC1: case MC2: return Modellart::MC;
+    case SW1: case SW2: return Modellart::SW;
+    case DATEI1: case DATEI2: return Modellart::Datei;
+    default: return Modellart::Inaktiv;
+    }
+}
+
+int satzVon(int id) { return id >= 6 ? 1 : 0; }
+
+int modellId(Modellart art, int satz) {
+    if (art == Modellart::Inaktiv) return INAKTIV;
+    return static_cast<int>(art) + (satz == 0 ? 0 : 5);
+}
+
+void InitVar(ZorState& s) {
+    s = ZorState{};
+    s.Fenster.null = 1;
+    s.Fenster.aktualisiert = 1;
+    s.Modell.M1 = BSC1;
+    s.Modell.M2 = INAKTIV;
+    s.Modell.sim1 = 1;
+    s.Modell.sim2 = 1;
+    s.BSCWert1 = {0.1f, 1265.0f, 10000.0f};
+    s.BSCWert2 = {0.01f, 8885.0f, 10000.0f};
+    s.GEWert1 = {3457, 10000, 0.99f, 0.9f, 0.1f, 0.01f, 0.01f, 0.4f};
+    s.GEWert2 = {6789, 10000, 0.999f, 0.5151f, 0.4949f, 0.001f, 0.01f, 0.5f};
+    s.MCWert1 = {3457, 10000, 0.99f, 0.9f, 0.1f, 0.01f, 0.1f, 0.4f};
+    s.MCWert2 = {6789, 10000, 0.64f, 0.776f, 0.224f, 0.36f, 0.0186f, 0.461f};
+    s.SWWert1 = {2227, 10000, 0.75f, 0.05f, 0.2f, 0.045f, 0.5228f, 0.8f};
+    s.SWWert2 = {6789, 10000, 0.3f, 0.1f, 0.6f, 0.008f, 0.02f, 0.8f};
+    s.GE_sim1 = s.GE_sim2 = s.MC_sim1 = s.MC_sim2 = 1;
+    s.farbe = {{{0, 0, 150}, {150, 0, 0}, {255, 255, 255}, {200, 200, 200},
+                {0, 0, 250}, {250, 0, 0}, {150, 150, 150}}};
+    s.FAV_defbereich = 50;
+    s.FKF_defbereich = 50;
+}
+
+ZorState startZustand() {
+    ZorState s;
+    InitVar(s);
+    return s;
+}
+
+long durchlaeufe(const ZorState& s, int satz) {
+    switch (modellart(modellVon(s, satz))) {
+    case Modellart::BSC: return static_cast<long>(bscWerte(s, satz)[bsc::Durchlaeufe]);
+    case Modellart::GE: return static_cast<long>(geWerte(s, satz)[gemc::Durchlaeufe]);
+    case Modellart::MC: return static_cast<long>(mcWerte(s, satz)[gemc::Durchlaeufe]);
+    case Modellart::SW: return static_cast<long>(swWerte(s, satz)[sw::Durchlaeufe]);
+    default: return 0;
+    }
+}
+
+void ungueltigMachen(ZorState& s, int satz) {
+    if (satz == 0) {
+        s.FKF.ermittelt1 = 0;
+        s.FAV.ermittelt1 = 0;
+    } else {
+        s.FKF.ermittelt2 = 0;
+        s.FAV.ermittelt2 = 0;
+    }
+}
+
+}  // namespace zor

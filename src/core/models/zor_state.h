@@ -1,0 +1,155 @@
+#pragma once
+// The channel-model state: model choice, parameter arrays, file sources, document
+// flags, curve caches, colours and options. One aggregate, owned by whoever runs the
+// channel-model mode (the frame, a CLI command, a test) and passed by reference.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace zor {
+
+// Model ids: set 1 uses 0..5, set 2 uses 0 and 6..10.
+enum ModellId : std::int16_t {
+    INAKTIV = 0,
+    BSC1 = 1, GE1 = 2, MC1 = 3, SW1 = 4, DATEI1 = 5,
+    BSC2 = 6, GE2 = 7, MC2 = 8, SW2 = 9, DATEI2 = 10,
+};
+
+// The model kind behind an id, independent of the set.
+enum class Modellart { Inaktiv, BSC, GE, MC, SW, Datei };
+
+Modellart modellart(int id);
+// 0 for set 1 (ids 1..5), 1 for set 2 (ids 6..10); inactive counts as set 1.
+int satzVon(int id);
+// The id of a model kind in set 0 (set 1) or 1 (set 2).
+int modellId(Modellart art, int satz);
+
+struct STRUCT_MODELL {
+    std::int16_t M1 = 0;
+    std::int16_t M2 = 0;
+    int AB = 0;
+    int inaktiv = 0;
+    int dialog_init = 0;
+    int dialog_exit = 0;
+    int sim1 = 0;
+    int sim2 = 0;
+};
+
+// File source of a set.
+struct STRUCT_DATEI {
+    int datei = 0;                 // 1 = FFO, 0 = FAB
+    std::int32_t laenge = 0;       // length in bytes when chosen
+    std::string szFileName;        // full path
+};
+
+struct STRUCT_FENSTER {
+    int FF = 0, FKF = 0, FAV = 0, PAR = 0;
+    int init = 0;
+    int alle = 0;
+    int null = 0;
+    int aktualisiert = 0;
+    std::int16_t aktuell = 0;
+    std::int16_t neu = 0;
+};
+
+struct STRUCT_CURSOR {
+    int FKF = 0, FAV = 0;
+    int FKFon = 0, FAVon = 0;
+};
+
+struct STRUCT_TOCHTER {
+    char ort = 0;
+    int ermittelt1 = 0;
+    int ermittelt2 = 0;
+    int ordinate = 0;
+};
+
+struct STRUCT_PUNKT {
+    float x = 0.0f;
+    float y = 0.0f;
+};
+
+struct farben {
+    int rot = 0, gruen = 0, blau = 0;
+};
+
+// Parameter array indices.
+namespace bsc { enum : int { p = 0, Startwert = 1, Durchlaeufe = 2 }; }
+namespace gemc {
+enum : int {
+    Startwert = 0, Durchlaeufe = 1, Good_From_Good = 2, Bad_From_Bad = 3,
+    Good_From_Bad = 4, Bad_From_Good = 5, Good = 6, Bad = 7,
+};
+}
+namespace sw {
+enum : int {
+    Startwert = 0, Durchlaeufe = 1, pZ3 = 2, pZ1 = 3, pZ2 = 4,
+    pFehlerZ1 = 5, pFehlerZ2 = 6, pFehlerZ3 = 7,
+};
+}
+
+using BscWerte = std::array<float, 3>;
+using ModellWerte = std::array<float, 8>;
+
+constexpr int FAV_PUNKTE = 100;
+constexpr int FKF_PUNKTE = 101;
+
+struct ZorState {
+    STRUCT_MODELL Modell;
+    BscWerte BSCWert1{}, BSCWert2{};
+    ModellWerte GEWert1{}, GEWert2{};
+    ModellWerte MCWert1{}, MCWert2{};
+    ModellWerte SWWert1{}, SWWert2{};
+    STRUCT_DATEI Datei1, Datei2;
+
+    int BSC_simfabs1 = 0, BSC_simfabs2 = 0;
+    int GE_sim1 = 0, GE_sim2 = 0;
+    int MC_sim1 = 0, MC_sim2 = 0;
+    int gemc1 = 0, gemc2 = 0;
+
+    STRUCT_FENSTER Fenster;
+    STRUCT_CURSOR Cursor;
+    STRUCT_TOCHTER FF, FKF, FAV, PAR;
+
+    std::array<STRUCT_PUNKT, FAV_PUNKTE> ptFAV1{}, ptFAV2{};
+    std::array<STRUCT_PUNKT, FAV_PUNKTE> ptFAVa1{}, ptFAVa2{};
+    std::array<STRUCT_PUNKT, FKF_PUNKTE> ptFKF1{}, ptFKF2{};
+
+    std::array<farben, 7> farbe{};
+
+    // Options of the curve documents and computing times.
+    int FAV_defbereich = 0;
+    int FAV_uhr = 0;
+    std::uint32_t FAV_uhr1 = 0, FAV_uhr2 = 0;
+    int FKF_defbereich = 0;
+    int FKF_erneuernd = 0;
+    int FKF_uhr = 0;
+    std::uint32_t FKF_uhr1 = 0, FKF_uhr2 = 0;
+    float zaehler1 = 0, zaehler2 = 0, nenner1 = 0, nenner2 = 0, DK1 = 0, DK2 = 0;
+};
+
+// Writes the start values; everything not listed there is 0.
+void InitVar(ZorState& s);
+
+// A state with its start values, for callers that do not own a frame.
+ZorState startZustand();
+
+// Accessors by set (0 = set 1, 1 = set 2), for const and mutable states alike,
+// so callers need not branch on the set.
+template <class S> auto& modellVon(S& s, int satz) { return satz == 0 ? s.Modell.M1 : s.Modell.M2; }
+template <class S> auto& simVon(S& s, int satz) { return satz == 0 ? s.Modell.sim1 : s.Modell.sim2; }
+template <class S> auto& bscSimfabsVon(S& s, int satz) { return satz == 0 ? s.BSC_simfabs1 : s.BSC_simfabs2; }
+template <class S> auto& bscWerte(S& s, int satz) { return satz == 0 ? s.BSCWert1 : s.BSCWert2; }
+template <class S> auto& geWerte(S& s, int satz) { return satz == 0 ? s.GEWert1 : s.GEWert2; }
+template <class S> auto& mcWerte(S& s, int satz) { return satz == 0 ? s.MCWert1 : s.MCWert2; }
+template <class S> auto& swWerte(S& s, int satz) { return satz == 0 ? s.SWWert1 : s.SWWert2; }
+template <class S> auto& dateiVon(S& s, int satz) { return satz == 0 ? s.Datei1 : s.Datei2; }
+
+// Sequence length N of a set's current model (Durchlaeufe truncated); 0 for inactive/file.
+long durchlaeufe(const ZorState& s, int satz);
+
+// Clears the cached-curve flags of a set in the FKF and FAV records.
+void ungueltigMachen(ZorState& s, int satz);
+
+}  // namespace zor

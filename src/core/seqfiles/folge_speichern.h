@@ -1,0 +1,22 @@
+#pragma once
+// Saving a parameter set's error sequence as an FFO or FAB file: the very sequence the
+// sequence view and the simulations of that set produce (same procedures, same seeds).
+
+#include "models/zor_state.h"
+#include "util/ergebnis.h"
+#include "util/fortschritt.h"
+
+#include <string>
+
+namespace zor {
+
+inline constexpr const char* TEXT_NICHT_GESCHRIEBEN = "Datei kann nicht geschrieben werden!";
+inline constexpr const char* TEXT_WIRD_ERZEUGT = "wird erzeugt!";
+
+// Generates set `satz`'s sequence (0 = set 1, 1 = set 2) and writes it to `datei` as
+// FFO (typ = TYP_FFO, exactly N characters, with progress) or FAB (typ = TYP_FAB, one
+// little-endian 32-bit record per error). An inactive or file-fed set writes an empty
+// file. The file appears only on success; on failure the message to show is returned.
+Ergebnis SaveFolge(const ZorState& s, int satz, int typ, const std::string& datei, Fortschritt& fortschritt);
+
+}  // namespace zor

@@ -1,0 +1,32 @@
+#pragma once
+// Syntax check of decimal numbers as typed into the dialogs.
+
+#include <string_view>
+
+namespace zor {
+
+// 0 if the text is a well-formed decimal number, 1 otherwise. Accepts 0.5, .5, 5.,
+// 1e-3 and 1E+; refuses the empty text, +.5, 1e, 0,5 and anything with spaces.
+int fehler(std::string_view text);
+
+// atof rounded to single precision, as the dialogs read an entry.
+float alsFloat(std::string_view text);
+
+// Truncation to an integer gives the same value.
+bool ganzzahlig(float v);
+
+}  // namespace zor
+
+#include <optional>
+
+namespace zor {
+
+// The dialogs' entry rules; each gives the value (rounded to single precision) or nothing.
+// A probability: well-formed and within [0, 1].
+std::optional<float> wahrscheinlichkeitEingabe(std::string_view text);
+// A seed: well-formed, integral, within [1, 9999].
+std::optional<float> startwertEingabe(std::string_view text);
+// A number of simulated bits: well-formed, integral, at least 1.
+std::optional<float> durchlaeufeEingabe(std::string_view text);
+
+}  // namespace zor
