@@ -1,0 +1,57 @@
+#pragma once
+// Streams a file in blocks of bounded size, reusing one buffer: every reader of FFO, FAB,
+// VGL and arbitrary input files goes through this, so no job holds a whole file in memory.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace zor {
+
+class Blockleser {
+public:
+    static constexpr std::size_t STANDARD_BLOCK = std::size_t{4} << 20;
+
+    explicit Blockleser(const std::string& pfad, std::size_t blockgroesse = STANDARD_BLOCK);
+    ~Blockleser();
+    Blockleser(const Blockleser&) = delete;
+    Blockleser& operator=(const Blockleser&) = delete;
+
+    bool offen() const { return datei_ != nullptr; }
+    // File length in bytes at opening (0 when not open).
+    std::uint64_t groesse() const { return groesse_; }
+    // The next block; empty at the end of the file or after a read error.
+    std::span<const unsigned char> naechster();
+    bool fehler() const { return fehler_; }
+    // Bytes handed out so far.
+    std::uint64_t gelesen() const { return gelesen_; }
+
+private:
+    std::FILE* datei_ = nullptr;
+    std::vector<unsigned char> puffer_;
+    std::uint64_t groesse_ = 0;
+    std::uint64_t gelesen_ = 0;
+    bool fehler_ = false;
+};
+
+// FAB records one by one over a Blockleser. Bytes after the last whole record are ignored.
+class FabLeser {
+public:
+    explicit FabLeser(const std::string& pfad, std::size_t blockgroesse = Blockleser::STANDARD_BLOCK)
+        : leser_(pfad, blockgroesse) {}
+    bool offen() const { return leser_.offen(); }
+    std::uint64_t groesse() const { return leser_.groesse(); }
+    bool fehler() const { return leser_.fehler(); }
+    // False at the end of the records.
+    bool naechster(std::int32_t& wert);
+
+private:
+    Blockleser leser_;
+    std::span<const unsigned char> block_;
+    std::size_t pos_ = 0;
+};
+
+}  // namespace zor

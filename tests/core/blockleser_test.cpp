@@ -1,0 +1,42 @@
+#include "seqfiles/blockleser.h"
+#include "seqfiles/formate.h"
+#include "temp_verzeichnis.h"
+
+#include <numeric>
+
+using namespace zor;
+
+using BlockleserTest = TempVerzeichnis;
+
+TEST_F(BlockleserTest, BlocksCoverTheFileExactlyAtEveryBlockSize) {
+    std::string inhalt(1000, '\0');
+    std::iota(inhalt.begin(), inhalt.end(), '\0');
+    schreiben(pfad("a.bin"), inhalt);
+    for (std::size_t groesse : {1u, 7u, 999u, 1000u, 1001u, 4096u}) {
+        Blockleser l(pfad("a.bin"), groesse);
+        ASSERT_TRUE(l.offen());
+        EXPECT_EQ(l.groesse(), 1000u);
+        std::string gelesen;
+        for (auto b = l.naechster(); !b.empty(); b = l.naechster()) gelesen.append(b.begin(), b.end());
+        EXPECT_EQ(gelesen, inhalt) << groesse;
+        EXPECT_FALSE(l.fehler());
+    }
+    EXPECT_FALSE(Blockleser(pfad("fehlt.bin")).offen());
+}
+
+TEST_F(BlockleserTest, FabRecordsAcrossBlockBordersAndATruncatedTail) {
+    {
+        Ausgabedatei aus(pfad("a.FAB"));
+        for (std::int32_t v : {3, 2, 1, -5, 70000, 2147483647}) ASSERT_TRUE(SpeichernAbstand(aus, v));
+        ASSERT_TRUE(aus.schreiben("\x01\x02", 2));  // an incomplete record
+        ASSERT_TRUE(aus.abschliessen());
+    }
+    EXPECT_EQ(lesen(pfad("a.FAB")).substr(0, 4), std::string("\x03\0\0\0", 4));
+    for (std::size_t groesse : {1u, 3u, 5u, 64u}) {
+        FabLeser l(pfad("a.FAB"), groesse);
+        std::vector<std::int32_t> werte;
+        std::int32_t v;
+        while (l.naechster(v)) werte.push_back(v);
+        EXPECT_EQ(werte, (std::vector<std::int32_t>{3, 2, 1, -5, 70000, 2147483647})) << groesse;
+    }
+}
