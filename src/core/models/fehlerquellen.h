@@ -59,20 +59,23 @@ private:
 // BSC by gaps: seeded with Startwert, g = Fehlerabstand(p) each.
 class BscAbstandQuelle {
 public:
-    explicit BscAbstandQuelle(const float* wert) : p_(wert[bsc::p]) { z_.srand(startwert(wert[bsc::Startwert])); }
-    Abstand naechster() { return {Fehlerabstand(p_, z_), GOOD}; }
+    explicit BscAbstandQuelle(const float* wert) : ziehung_(wert[bsc::p]) { z_.srand(startwert(wert[bsc::Startwert])); }
+    Abstand naechster() { return {ziehung_(z_), GOOD}; }
 
 private:
     Zufall z_;
-    float p_;
+    Abstandsziehung ziehung_;
 };
 
 // MC: gap for the current state's error probability, then MC_Zustand.
 class McAbstandQuelle {
 public:
-    explicit McAbstandQuelle(const float* wert) : wert_(wert) { MC_Startzustand(&zustand_, wert_, z_); }
+    explicit McAbstandQuelle(const float* wert)
+        : wert_(wert), good_(wert[gemc::Good]), bad_(wert[gemc::Bad]) {
+        MC_Startzustand(&zustand_, wert_, z_);
+    }
     Abstand naechster() {
-        const Abstand a{Fehlerabstand(zustand_ != 0 ? wert_[gemc::Good] : wert_[gemc::Bad], z_), zustand_};
+        const Abstand a{zustand_ != 0 ? good_(z_) : bad_(z_), zustand_};
         MC_Zustand(&zustand_, wert_, z_);
         return a;
     }
@@ -80,13 +83,16 @@ public:
 private:
     Zufall z_;
     const float* wert_;
+    Abstandsziehung good_, bad_;
     int zustand_ = GOOD;
 };
 
 // SW: gap for the current state's error probability, then SW_Zustand for the next gap.
 class SwAbstandQuelle {
 public:
-    SwAbstandQuelle(const float* wert, SwStart start) : wert_(wert) {
+    SwAbstandQuelle(const float* wert, SwStart start)
+        : wert_(wert), ziehung_{Abstandsziehung(wert[sw::pFehlerZ1]), Abstandsziehung(wert[sw::pFehlerZ2]),
+                                Abstandsziehung(wert[sw::pFehlerZ3])} {
         if (start == SwStart::Startzustand) {
             SW_Startzustand(&zustand_, wert_, z_);
         } else {
@@ -95,8 +101,7 @@ public:
         }
     }
     Abstand naechster() {
-        const float p = zustand_ == 1 ? wert_[sw::pFehlerZ1] : zustand_ == 2 ? wert_[sw::pFehlerZ2] : wert_[sw::pFehlerZ3];
-        const Abstand a{Fehlerabstand(p, z_), zustand_};
+        const Abstand a{ziehung_[zustand_ - 1](z_), zustand_};
         SW_Zustand(&zustand_, wert_, z_);
         return a;
     }
@@ -104,6 +109,7 @@ public:
 private:
     Zufall z_;
     const float* wert_;
+    Abstandsziehung ziehung_[3];
     short zustand_ = 1;
 };
 

@@ -1,6 +1,20 @@
 #include "models/generatoren.h"
 
+#include <array>
+
 namespace zor {
+
+const double* lnKehrwert() {
+    static const std::array<double, 32768> tabelle = [] {
+        std::array<double, 32768> t{};
+        for (int k = 1; k < 32768; ++k) {
+            const float u = static_cast<float>(k) * (1.0f / 32768.0f);
+            t[static_cast<std::size_t>(k)] = std::log(1.0 / static_cast<double>(u));
+        }
+        return t;
+    }();
+    return tabelle.data();
+}
 
 void GE_Startzustand(int* zustand, const float* Wert, Zufall& z) {
     z.srand(startwert(Wert[0]));

@@ -16,16 +16,42 @@ constexpr int BAD = 0;
 // Gap standing for "no further error" (p = 0), also the cap for gaps beyond 32 bits.
 constexpr long KEIN_FEHLER_ABSTAND = 10000000;
 
-// One geometric error gap: P(gap = k) = (1 - p)^(k - 1) * p, k >= 1.
-inline long Fehlerabstand(float p, Zufall& z) {
-    if (p == 1.0f) return 1;
-    if (p == 0.0f) return KEIN_FEHLER_ABSTAND;
-    const float lambda = static_cast<float>(std::log(1.0 / (1.0 - static_cast<double>(p))));
-    float u;
-    do { u = z.gleich(); } while (u == 0.0f);
-    const double g = std::trunc(std::log(1.0 / static_cast<double>(u)) * (1.0 / static_cast<double>(lambda))) + 1.0;
-    return g > 2147483647.0 ? KEIN_FEHLER_ABSTAND : static_cast<long>(g);
-}
+// ln(1/u) for every possible draw u = k/32768, k = 0..32767 (entry 0 unused).
+const double* lnKehrwert();
+
+// Gaps for one fixed p, with lambda and the logarithms precomputed: exactly the gaps
+// Fehlerabstand gives, without two logarithms per gap.
+class Abstandsziehung {
+public:
+    explicit Abstandsziehung(float p = 0.0f)
+        : p_(p),
+          lambda_(static_cast<float>(std::log(1.0 / (1.0 - static_cast<double>(p))))),
+          kehrwert_(1.0 / static_cast<double>(lambda_)),
+          ln_(lnKehrwert()) {}
+
+    // The gap that the draw k/32768 (k >= 1) gives for 0 < p < 1.
+    long fuerZiehung(int k) const {
+        const double g = std::trunc(ln_[k] * kehrwert_) + 1.0;
+        return g > 2147483647.0 ? KEIN_FEHLER_ABSTAND : static_cast<long>(g);
+    }
+
+    long operator()(Zufall& z) const {
+        if (p_ == 1.0f) return 1;
+        if (p_ == 0.0f) return KEIN_FEHLER_ABSTAND;
+        int k;
+        do { k = z.rand(); } while (k == 0);
+        return fuerZiehung(k);
+    }
+
+private:
+    float p_;
+    float lambda_;
+    double kehrwert_;
+    const double* ln_;
+};
+
+// One geometric error gap: P(gap = k) = (1 - p)^(k - 1) * p, k >= 1. Draws of 0 are skipped.
+inline long Fehlerabstand(float p, Zufall& z) { return Abstandsziehung(p)(z); }
 
 // One GE bit in the current state, then the state change. Exactly two draws.
 inline void GE_Fehlerfolge(int* zustand, int* bit, const float* wert, Zufall& z) {

@@ -1,0 +1,229 @@
+// One contract for every generation procedure: deterministic for a seed, the gap view
+// equals the bit view, and over 10^6 bits the error rate and the state shares lie within
+// five standard deviations of the model's stationary values. The deviations are derived
+// for the 15-bit uniform draws: P(u <= p) = (floor(32768 p) + 1) / 32768,
+// P(u < q) = ceil(32768 q) / 32768, and gap moments over the 32767 non-zero draws.
+
+#include "models/fehlerquellen.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace zor;
+
+namespace {
+
+constexpr long N = 1000000;
+
+double pKleinerGleich(double p) { return std::min(1.0, (std::floor(32768.0 * p) + 1.0) / 32768.0); }
+double pKleiner(double q) { return std::min(1.0, std::ceil(32768.0 * q) / 32768.0); }
+
+struct Momente {
+    double m, v;  // mean and variance of one gap
+};
+Momente gapMomente(float p) {
+    if (p == 1.0f) return {1.0, 0.0};
+    Abstandsziehung z(p);
+    double s = 0, s2 = 0;
+    for (int k = 1; k < 32768; ++k) {
+        const double g = static_cast<double>(z.fuerZiehung(k));
+        s += g;
+        s2 += g * g;
+    }
+    const double m = s / 32767.0;
+    return {m, s2 / 32767.0 - m * m};
+}
+
+struct Erwartung {
+    double rate, rateSigma, anteil, anteilSigma;  // anteil: share of bits in GOOD resp. Z1
+};
+
+// Gap procedures: the state of each gap is a Markov chain with stationary law nu and,
+// for two states, correlation lambda (0 for independent states, as with SW).
+Erwartung markovErneuerung(const std::vector<double>& nu, const std::vector<Momente>& g, double lambda) {
+    double mu = 0;
+    for (std::size_t s = 0; s < nu.size(); ++s) mu += nu[s] * g[s].m;
+    const double anteil = nu[0] * g[0].m / mu;
+    const double faktor = (1 + lambda) / (1 - lambda);
+    double varM = 0, vIn = 0, varH = 0, vH = 0;
+    for (std::size_t s = 0; s < nu.size(); ++s) {
+        varM += nu[s] * (g[s].m - mu) * (g[s].m - mu);
+        vIn += nu[s] * g[s].v;
+        const double a = (s == 0 ? 1.0 : 0.0) - anteil;
+        varH += nu[s] * (g[s].m * a) * (g[s].m * a);
+        vH += nu[s] * a * a * g[s].v;
+    }
+    const double sigmaG2 = vIn + varM * faktor;
+    return {1.0 / mu, std::sqrt(sigmaG2 / (mu * mu * mu * N)), anteil, std::sqrt((vH + varH * faktor) / (mu * N))};
+}
+
+Erwartung bscBits(const BscWerte& w) {
+    const double q = pKleinerGleich(w[bsc::p]);
+    return {q, std::sqrt(q * (1 - q) / N), 1.0, 0.0};
+}
+
+Erwartung geBits(const ModellWerte& w) {
+    const double gg = pKleiner(w[gemc::Good_From_Good]), gb = pKleiner(w[gemc::Good_From_Bad]);
+    const double lambda = gg - gb;
+    const double piG = gb / (gb + 1 - gg);
+    const double eG = pKleinerGleich(w[gemc::Good]), eB = pKleinerGleich(w[gemc::Bad]);
+    const double rate = piG * eG + (1 - piG) * eB;
+    const double varE = piG * (1 - piG) * (eG - eB) * (eG - eB);
+    return {rate, std::sqrt((rate * (1 - rate) + 2 * varE * lambda / (1 - lambda)) / N), piG,
+            std::sqrt(piG * (1 - piG) * (1 + lambda) / (1 - lambda) / N)};
+}
+
+Erwartung mcBits(const ModellWerte& w) {
+    const double gg = pKleiner(w[gemc::Good_From_Good]), gb = pKleiner(w[gemc::Good_From_Bad]);
+    const double nuG = gb / (gb + 1 - gg);
+    return markovErneuerung({nuG, 1 - nuG}, {gapMomente(w[gemc::Good]), gapMomente(w[gemc::Bad])}, gg - gb);
+}
+
+Erwartung swBits(const ModellWerte& w) {
+    const double p1 = pKleiner(w[sw::pZ1]);
+    const double p12 = pKleiner(static_cast<double>(w[sw::pZ1]) + w[sw::pZ2]);
+    return markovErneuerung({p1, p12 - p1, 1 - p12},
+                            {gapMomente(w[sw::pFehlerZ1]), gapMomente(w[sw::pFehlerZ2]), gapMomente(w[sw::pFehlerZ3])},
+                            0.0);
+}
+
+struct Verfahren {
+    std::string name;
+    std::function<ZorState()> zustand;  // set 1 holds the procedure
+    std::function<Erwartung(const ZorState&)> erwartung;
+};
+
+ZorState mitModell(int id, std::function<void(ZorState&)> aendern = {}) {
+    ZorState s = startZustand();
+    s.Modell.M1 = static_cast<std::int16_t>(id);
+    if (aendern) aendern(s);
+    return s;
+}
+
+const std::vector<Verfahren>& alleVerfahren() {
+    static const std::vector<Verfahren> v = {
+        {"BscBits_p01", [] { return mitModell(BSC1); }, [](const ZorState& s) { return bscBits(s.BSCWert1); }},
+        {"BscBits_p001", [] { return mitModell(BSC1, [](ZorState& s) { s.BSCWert1 = s.BSCWert2; }); },
+         [](const ZorState& s) { return bscBits(s.BSCWert1); }},
+        {"BscAbstaende",
+         [] { return mitModell(BSC1, [](ZorState& s) { s.BSC_simfabs1 = 1; }); },
+         [](const ZorState& s) {
+             return markovErneuerung({1.0}, {gapMomente(s.BSCWert1[bsc::p])}, 0.0);
+         }},
+        {"GE_Satz1", [] { return mitModell(GE1); }, [](const ZorState& s) { return geBits(s.GEWert1); }},
+        {"GE_Satz2", [] { return mitModell(GE1, [](ZorState& s) { s.GEWert1 = s.GEWert2; }); },
+         [](const ZorState& s) { return geBits(s.GEWert1); }},
+        {"MC_Satz1", [] { return mitModell(MC1); }, [](const ZorState& s) { return mcBits(s.MCWert1); }},
+        {"MC_Satz2", [] { return mitModell(MC1, [](ZorState& s) { s.MCWert1 = s.MCWert2; }); },
+         [](const ZorState& s) { return mcBits(s.MCWert1); }},
+        {"SW_Satz1", [] { return mitModell(SW1); }, [](const ZorState& s) { return swBits(s.SWWert1); }},
+        {"SW_Satz2", [] { return mitModell(SW1, [](ZorState& s) { s.SWWert1 = s.SWWert2; }); },
+         [](const ZorState& s) { return swBits(s.SWWert1); }},
+    };
+    return v;
+}
+
+struct Folge {
+    std::vector<unsigned char> bits, zustaende;
+};
+
+Folge erzeugen(const ZorState& s, long n, SwStart start = SwStart::Zustand) {
+    Folge f;
+    f.bits.reserve(static_cast<std::size_t>(n));
+    f.zustaende.reserve(static_cast<std::size_t>(n));
+    const bool aktiv = mitBitQuelle(s, 0, start, [&](auto& q) {
+        for (long i = 0; i < n; ++i) {
+            f.bits.push_back(static_cast<unsigned char>(q.bit()));
+            f.zustaende.push_back(static_cast<unsigned char>(q.zustand()));
+        }
+    });
+    EXPECT_TRUE(aktiv);
+    return f;
+}
+
+class Erzeugungsverfahren : public ::testing::TestWithParam<Verfahren> {};
+
+}  // namespace
+
+TEST_P(Erzeugungsverfahren, IsDeterministicForASeedAndChangesWithIt) {
+    const ZorState s = GetParam().zustand();
+    const Folge a = erzeugen(s, 100000), b = erzeugen(s, 100000);
+    EXPECT_EQ(a.bits, b.bits);
+    EXPECT_EQ(a.zustaende, b.zustaende);
+    ZorState anders = s;
+    anders.BSCWert1[bsc::Startwert] += 1;
+    for (auto* w : {&anders.GEWert1, &anders.MCWert1, &anders.SWWert1}) (*w)[0] += 1;
+    EXPECT_NE(erzeugen(anders, 100000).bits, a.bits);
+}
+
+TEST_P(Erzeugungsverfahren, RateAndStateSharesMatchTheModelWithinFiveSigma) {
+    const ZorState s = GetParam().zustand();
+    const Erwartung e = GetParam().erwartung(s);
+    const Folge f = erzeugen(s, N);
+    long fehler = 0, gut = 0;
+    const int ersterZustand = modellart(s.Modell.M1) == Modellart::SW ? 1 : GOOD;
+    for (long i = 0; i < N; ++i) {
+        fehler += f.bits[static_cast<std::size_t>(i)];
+        gut += f.zustaende[static_cast<std::size_t>(i)] == ersterZustand;
+    }
+    const double rate = static_cast<double>(fehler) / N;
+    const double anteil = static_cast<double>(gut) / N;
+    ASSERT_GT(e.rateSigma, 0.0);
+    EXPECT_NEAR(rate, e.rate, 5 * e.rateSigma) << "sigma " << e.rateSigma;
+    EXPECT_NEAR(anteil, e.anteil, 5 * e.anteilSigma + 1e-12) << "sigma " << e.anteilSigma;
+}
+
+INSTANTIATE_TEST_SUITE_P(Alle, Erzeugungsverfahren, ::testing::ValuesIn(alleVerfahren()),
+                         [](const auto& p) { return p.param.name; });
+
+TEST(Abstandsverfahren, GapViewAndBitViewAreTheSameSequence) {
+    const ZorState s = startZustand();
+    auto pruefen = [](auto gaps, auto bits) {
+        for (int e = 0; e < 20000; ++e) {
+            const Abstand a = gaps.naechster();
+            for (long i = 1; i < a.g; ++i) {
+                ASSERT_EQ(bits.bit(), 0);
+                ASSERT_EQ(bits.zustand(), a.zustand);
+            }
+            ASSERT_EQ(bits.bit(), 1);
+            ASSERT_EQ(bits.zustand(), a.zustand);
+        }
+    };
+    pruefen(McAbstandQuelle(s.MCWert2.data()), McBitQuelle(s.MCWert2.data()));
+    pruefen(SwAbstandQuelle(s.SWWert1.data(), SwStart::Zustand), SwBitQuelle(s.SWWert1.data(), SwStart::Zustand));
+    pruefen(SwAbstandQuelle(s.SWWert2.data(), SwStart::Startzustand),
+            SwBitQuelle(s.SWWert2.data(), SwStart::Startzustand));
+    pruefen(BscAbstandQuelle(s.BSCWert1.data()), BscAbstandBitQuelle(s.BSCWert1.data()));
+}
+
+TEST(Abstandsverfahren, AnErrorBitStillBelongsToTheOldState) {
+    // MC with certain state changes after each error: GOOD, BAD, GOOD, ... by gap.
+    ModellWerte w{1, 100, 0.0f, 0.0f, 1.0f, 1.0f, 0.5f, 0.5f};
+    McAbstandQuelle gaps(w.data());
+    McBitQuelle bits(w.data());
+    int vorher = -1;
+    for (int e = 0; e < 50; ++e) {
+        const Abstand a = gaps.naechster();
+        if (vorher >= 0) {
+            EXPECT_NE(a.zustand, vorher);
+        }
+        vorher = a.zustand;
+        for (long i = 0; i < a.g; ++i) {
+            bits.bit();
+            ASSERT_EQ(bits.zustand(), a.zustand);
+        }
+    }
+}
+
+TEST(Quellen, InactiveAndFileSetsHaveNoProcedure) {
+    ZorState s = startZustand();
+    int aufrufe = 0;
+    EXPECT_FALSE(mitBitQuelle(s, 1, SwStart::Zustand, [&](auto&) { ++aufrufe; }));
+    s.Modell.M1 = DATEI1;
+    EXPECT_FALSE(mitBitQuelle(s, 0, SwStart::Zustand, [&](auto&) { ++aufrufe; }));
+    EXPECT_EQ(aufrufe, 0);
+}
