@@ -227,3 +227,43 @@ TEST(Quellen, InactiveAndFileSetsHaveNoProcedure) {
     EXPECT_FALSE(mitBitQuelle(s, 0, SwStart::Zustand, [&](auto&) { ++aufrufe; }));
     EXPECT_EQ(aufrufe, 0);
 }
+
+TEST(Abstandsverfahren, FastSourcesDrawExactlyAsTheGeneratorFunctions) {
+    // Parameters on and beside the 1/32768 grid, where a comparison could tip.
+    Zufall wahl(5);
+    for (int satz = 0; satz < 200; ++satz) {
+        auto wert = [&] {
+            const int k = wahl.rand();
+            return satz % 2 ? static_cast<float>(k) / 32768.0f : static_cast<float>(k) / 32768.0f + 1e-6f;
+        };
+        ModellWerte mc{static_cast<float>(1 + satz), 100, wert(), 0, wert(), 0, wert(), wert()};
+        ModellWerte sw{static_cast<float>(1 + satz), 100, 0, wert() * 0.5f, wert() * 0.5f, wert(), wert(), wert()};
+        for (auto* w : {&mc, &sw})
+            for (int i = 5; i < 8; ++i)
+                if ((*w)[i] == 0.0f) (*w)[i] = 0.5f;
+
+        McAbstandQuelle mq(mc.data());
+        Zufall z;
+        int zustand = 0;
+        MC_Startzustand(&zustand, mc.data(), z);
+        for (int e = 0; e < 200; ++e) {
+            const long g = Fehlerabstand(zustand ? mc[gemc::Good] : mc[gemc::Bad], z);
+            const Abstand a = mq.naechster();
+            ASSERT_EQ(a.g, g);
+            ASSERT_EQ(a.zustand, zustand);
+            MC_Zustand(&zustand, mc.data(), z);
+        }
+
+        SwAbstandQuelle sq(sw.data(), SwStart::Zustand);
+        z.srand(startwert(sw[0]));
+        short s = 0;
+        SW_Zustand(&s, sw.data(), z);
+        for (int e = 0; e < 200; ++e) {
+            const long g = Fehlerabstand(sw[4 + s], z);
+            const Abstand a = sq.naechster();
+            ASSERT_EQ(a.g, g);
+            ASSERT_EQ(a.zustand, s);
+            SW_Zustand(&s, sw.data(), z);
+        }
+    }
+}

@@ -11,6 +11,7 @@
 #include "models/generatoren.h"
 #include "models/zor_state.h"
 
+#include <cmath>
 #include <utility>
 
 namespace zor {
@@ -24,6 +25,10 @@ struct Abstand {
 // How a procedure starts: the simulations and the sequence view start SW with
 // SW_Zustand, the sequence saving with SW_Startzustand.
 enum class SwStart { Zustand, Startzustand };
+
+// The draw k/32768 is below q exactly when k < ceil(32768 q): the 15-bit draws let the
+// state changes compare integers, with the same outcome as the float comparisons.
+inline int schwelle(double q) { return static_cast<int>(std::ceil(q * 32768.0)); }
 
 // BSC bit by bit: one draw per bit, error if u <= p.
 class BscBitQuelle {
@@ -71,19 +76,21 @@ private:
 class McAbstandQuelle {
 public:
     explicit McAbstandQuelle(const float* wert)
-        : wert_(wert), good_(wert[gemc::Good]), bad_(wert[gemc::Bad]) {
-        MC_Startzustand(&zustand_, wert_, z_);
+        : good_(wert[gemc::Good]), bad_(wert[gemc::Bad]),
+          bleibtGood_(schwelle(wert[gemc::Good_From_Good])), wirdGood_(schwelle(wert[gemc::Good_From_Bad])) {
+        MC_Startzustand(&zustand_, wert, z_);
     }
     Abstand naechster() {
         const Abstand a{zustand_ != 0 ? good_(z_) : bad_(z_), zustand_};
-        MC_Zustand(&zustand_, wert_, z_);
+        const int k = z_.rand();  // MC_Zustand
+        zustand_ = k < (zustand_ == 1 ? bleibtGood_ : wirdGood_) ? 1 : 0;
         return a;
     }
 
 private:
     Zufall z_;
-    const float* wert_;
     Abstandsziehung good_, bad_;
+    int bleibtGood_, wirdGood_;
     int zustand_ = GOOD;
 };
 
@@ -91,25 +98,28 @@ private:
 class SwAbstandQuelle {
 public:
     SwAbstandQuelle(const float* wert, SwStart start)
-        : wert_(wert), ziehung_{Abstandsziehung(wert[sw::pFehlerZ1]), Abstandsziehung(wert[sw::pFehlerZ2]),
-                                Abstandsziehung(wert[sw::pFehlerZ3])} {
+        : ziehung_{Abstandsziehung(wert[sw::pFehlerZ1]), Abstandsziehung(wert[sw::pFehlerZ2]),
+                   Abstandsziehung(wert[sw::pFehlerZ3])},
+          bisZ1_(schwelle(wert[sw::pZ1])),
+          bisZ2_(schwelle(static_cast<double>(wert[sw::pZ1]) + wert[sw::pZ2])) {
         if (start == SwStart::Startzustand) {
-            SW_Startzustand(&zustand_, wert_, z_);
+            SW_Startzustand(&zustand_, wert, z_);
         } else {
-            z_.srand(startwert(wert_[sw::Startwert]));
-            SW_Zustand(&zustand_, wert_, z_);
+            z_.srand(startwert(wert[sw::Startwert]));
+            SW_Zustand(&zustand_, wert, z_);
         }
     }
     Abstand naechster() {
         const Abstand a{ziehung_[zustand_ - 1](z_), zustand_};
-        SW_Zustand(&zustand_, wert_, z_);
+        const int k = z_.rand();  // SW_Zustand
+        zustand_ = static_cast<short>(3 - (k < bisZ2_) - (k < bisZ1_));  // bisZ1_ <= bisZ2_
         return a;
     }
 
 private:
     Zufall z_;
-    const float* wert_;
     Abstandsziehung ziehung_[3];
+    int bisZ1_, bisZ2_;
     short zustand_ = 1;
 };
 

@@ -16,6 +16,22 @@ const double* lnKehrwert() {
     return tabelle.data();
 }
 
+Abstandsziehung::Abstandsziehung(float p) {
+    if (p == 1.0f) {
+        fest_ = 1;
+        return;
+    }
+    if (p == 0.0f) {
+        fest_ = KEIN_FEHLER_ABSTAND;
+        return;
+    }
+    const float lambda = abstandsLambda(p);
+    const double* ln = lnKehrwert();
+    tabelle_.resize(32768);
+    for (std::size_t k = 1; k < tabelle_.size(); ++k)
+        tabelle_[k] = static_cast<std::int32_t>(abstandAus(ln[k], lambda));
+}
+
 void GE_Startzustand(int* zustand, const float* Wert, Zufall& z) {
     z.srand(startwert(Wert[0]));
     if (Wert[4] == 0.0f && Wert[5] == 0.0f) {

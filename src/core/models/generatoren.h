@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace zor {
 
@@ -19,39 +20,44 @@ constexpr long KEIN_FEHLER_ABSTAND = 10000000;
 // ln(1/u) for every possible draw u = k/32768, k = 0..32767 (entry 0 unused).
 const double* lnKehrwert();
 
-// Gaps for one fixed p, with lambda and the logarithms precomputed: exactly the gaps
+// Gaps for one fixed p, tabulated for every possible draw: exactly the gaps
 // Fehlerabstand gives, without two logarithms per gap.
 class Abstandsziehung {
 public:
-    explicit Abstandsziehung(float p = 0.0f)
-        : p_(p),
-          lambda_(static_cast<float>(std::log(1.0 / (1.0 - static_cast<double>(p))))),
-          kehrwert_(1.0 / static_cast<double>(lambda_)),
-          ln_(lnKehrwert()) {}
+    explicit Abstandsziehung(float p = 0.0f);
 
     // The gap that the draw k/32768 (k >= 1) gives for 0 < p < 1.
-    long fuerZiehung(int k) const {
-        const double g = std::trunc(ln_[k] * kehrwert_) + 1.0;
-        return g > 2147483647.0 ? KEIN_FEHLER_ABSTAND : static_cast<long>(g);
-    }
+    long fuerZiehung(int k) const { return tabelle_[static_cast<std::size_t>(k)]; }
 
     long operator()(Zufall& z) const {
-        if (p_ == 1.0f) return 1;
-        if (p_ == 0.0f) return KEIN_FEHLER_ABSTAND;
+        if (fest_ != 0) return fest_;
         int k;
         do { k = z.rand(); } while (k == 0);
-        return fuerZiehung(k);
+        return tabelle_[static_cast<std::size_t>(k)];
     }
 
 private:
-    float p_;
-    float lambda_;
-    double kehrwert_;
-    const double* ln_;
+    std::vector<std::int32_t> tabelle_;
+    long fest_ = 0;  // the gap for p = 0 and p = 1, which need no draw
 };
 
+// lambda = ln(1 / (1 - p)) in single precision, as every gap formula uses it.
+inline float abstandsLambda(float p) { return static_cast<float>(std::log(1.0 / (1.0 - static_cast<double>(p)))); }
+
+// trunc(ln(1/u) / lambda) + 1, capped where it would leave the 32-bit range.
+inline long abstandAus(double lnKehrwertU, float lambda) {
+    const double g = std::trunc(lnKehrwertU * (1.0 / static_cast<double>(lambda))) + 1.0;
+    return g > 2147483647.0 ? KEIN_FEHLER_ABSTAND : static_cast<long>(g);
+}
+
 // One geometric error gap: P(gap = k) = (1 - p)^(k - 1) * p, k >= 1. Draws of 0 are skipped.
-inline long Fehlerabstand(float p, Zufall& z) { return Abstandsziehung(p)(z); }
+inline long Fehlerabstand(float p, Zufall& z) {
+    if (p == 1.0f) return 1;
+    if (p == 0.0f) return KEIN_FEHLER_ABSTAND;
+    int k;
+    do { k = z.rand(); } while (k == 0);
+    return abstandAus(lnKehrwert()[k], abstandsLambda(p));
+}
 
 // One GE bit in the current state, then the state change. Exactly two draws.
 inline void GE_Fehlerfolge(int* zustand, int* bit, const float* wert, Zufall& z) {

@@ -1,0 +1,80 @@
+#include "zor_aufruf.h"
+
+#include "models/zor_state.h"
+#include "seqfiles/folge_speichern.h"
+
+using namespace zor;
+
+using SequenceCli = ZorCliTest;
+
+TEST_F(SequenceCli, PresetsAndModelOptionsWriteTheSetsSequence) {
+    auto e = zorAufruf({"sequence", "--preset", "ge1", "--n", "5000", "--out", pfad("a.FFO")});
+    ASSERT_EQ(e.code, 0) << e.fehler;
+    ZorState s = startZustand();
+    s.Modell.M1 = GE1;
+    s.GEWert1[gemc::Durchlaeufe] = 5000;
+    KeinFortschritt f;
+    ASSERT_TRUE(SaveFolge(s, 0, 1, pfad("b.FFO"), f).ok);
+    EXPECT_EQ(zorDateiLesen(pfad("a.FFO")), zorDateiLesen(pfad("b.FFO")));
+
+    // Explicit options with the set-1 defaults for what is missing; lower-case extension.
+    e = zorAufruf({"sequence", "--model", "mc", "--pgb", "0.224", "--seed", "77", "--out", pfad("m.fab")});
+    ASSERT_EQ(e.code, 0) << e.fehler;
+    s = startZustand();
+    s.Modell.M1 = MC1;
+    s.MCWert1[gemc::Good_From_Bad] = 0.224f;
+    s.MCWert1[gemc::Bad_From_Bad] = 1.0f - 0.224f;
+    s.MCWert1[gemc::Startwert] = 77;
+    ASSERT_TRUE(SaveFolge(s, 0, 0, pfad("n.FAB"), f).ok);
+    EXPECT_EQ(zorDateiLesen(pfad("m.fab")), zorDateiLesen(pfad("n.FAB")));
+    EXPECT_FALSE(zorDateiLesen(pfad("m.fab")).empty());
+}
+
+TEST_F(SequenceCli, SetTwoDiffersForBscByGaps) {
+    // Both sets of a BSC by gaps run the same procedure; only the end rule differs.
+    ZorState s = startZustand();
+    auto e1 = zorAufruf({"sequence", "--model", "bsc", "--gaps", "--n", "100", "--set", "1", "--out", pfad("1.FAB")});
+    auto e2 = zorAufruf({"sequence", "--model", "bsc", "--gaps", "--n", "100", "--set", "2", "--out", pfad("2.FAB")});
+    ASSERT_EQ(e1.code, 0) << e1.fehler;
+    ASSERT_EQ(e2.code, 0) << e2.fehler;
+    s.BSC_simfabs1 = s.BSC_simfabs2 = 1;
+    s.Modell.M2 = BSC2;
+    s.BSCWert1[bsc::Durchlaeufe] = 100;
+    s.BSCWert2 = s.BSCWert1;
+    KeinFortschritt f;
+    ASSERT_TRUE(SaveFolge(s, 0, 0, pfad("r1.FAB"), f).ok);
+    ASSERT_TRUE(SaveFolge(s, 1, 0, pfad("r2.FAB"), f).ok);
+    EXPECT_EQ(zorDateiLesen(pfad("1.FAB")), zorDateiLesen(pfad("r1.FAB")));
+    EXPECT_EQ(zorDateiLesen(pfad("2.FAB")), zorDateiLesen(pfad("r2.FAB")));
+}
+
+TEST_F(SequenceCli, RefusesBadNamesAndNumbersInGerman) {
+    struct Fall {
+        std::vector<std::string> args;
+        int code;
+        const char* meldung;
+    };
+    const std::string aus = pfad("x.FFO");
+    const Fall faelle[] = {
+        {{"sequence", "--preset", "bsc1", "--out", pfad("x.txt")}, 1, "Kein gültiger Dateiname!"},
+        {{"sequence", "--preset", "bsc1", "--out", pfad("FO")}, 1, "Kein gültiger Dateiname!"},
+        {{"sequence", "--model", "bsc", "--p", "0,5", "--out", aus}, 2, "--p"},
+        {{"sequence", "--model", "bsc", "--p", "1.0001", "--out", aus}, 2, "--p"},
+        {{"sequence", "--model", "bsc", "--seed", "10000", "--out", aus}, 2, "Startwert"},
+        {{"sequence", "--model", "bsc", "--seed", "12.5", "--out", aus}, 2, "--seed"},
+        {{"sequence", "--model", "ge", "--n", "0", "--out", aus}, 2, "--n"},
+        {{"sequence", "--model", "ge", "--pgb", "0", "--out", aus}, 2, "Übergänge = 0"},
+        {{"sequence", "--model", "mc", "--good", "0", "--out", aus}, 2, "--good"},
+        {{"sequence", "--model", "ge", "--p", "0.1", "--out", aus}, 2, "--p"},
+        {{"sequence", "--model", "xyz", "--out", aus}, 2, "Unbekanntes Modell"},
+        {{"sequence", "--out", aus}, 2, "Modell"},
+        {{"sequence", "--preset", "bsc1", "--set", "3", "--out", aus}, 2, ""},
+        {{"sequence", "--preset", "bsc1", "--out", pfad("fehlt/x.FFO")}, 1, "Datei kann nicht geschrieben werden!"},
+    };
+    for (const Fall& f : faelle) {
+        const auto e = zorAufruf(f.args);
+        EXPECT_EQ(e.code, f.code) << f.args[2] << " " << f.args[3] << ": " << e.fehler;
+        EXPECT_NE(e.fehler.find(f.meldung), std::string::npos) << e.fehler;
+    }
+    EXPECT_FALSE(std::filesystem::exists(aus));
+}

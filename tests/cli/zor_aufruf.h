@@ -1,0 +1,60 @@
+#pragma once
+// Runs the zor binary with arguments and captures exit code, stdout and stderr.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+struct ZorErgebnis {
+    int code = -1;
+    std::string aus, fehler;
+};
+
+inline std::string zorQuote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+inline std::string zorDateiLesen(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline ZorErgebnis zorAufruf(const std::vector<std::string>& args) {
+    const auto tmp = std::filesystem::temp_directory_path() / ("zor-cli-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(tmp);
+    std::string cmd = zorQuote(ZOR_BINARY);
+    for (const auto& a : args) cmd += " " + zorQuote(a);
+    cmd += " >" + zorQuote((tmp / "out").string()) + " 2>" + zorQuote((tmp / "err").string()) + " </dev/null";
+    const int status = std::system(cmd.c_str());
+    ZorErgebnis e;
+    e.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    e.aus = zorDateiLesen(tmp / "out");
+    e.fehler = zorDateiLesen(tmp / "err");
+    std::filesystem::remove_all(tmp);
+    return e;
+}
+
+// Each CLI test gets its own temporary directory.
+class ZorCliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = std::filesystem::temp_directory_path() /
+               (std::string("zorcli-") + info->test_suite_name() + "-" + info->name() + "-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+    std::string pfad(const std::string& name) const { return (dir_ / name).string(); }
+    std::filesystem::path dir_;
+};
