@@ -1,4 +1,5 @@
 #include "befehle.h"
+#include "deutsch.h"
 
 #include <iostream>
 #include <vector>
@@ -6,9 +7,12 @@
 int main(int argc, char** argv) {
     CLI::App app{"zor: Kanalfehlermodelle und Dateiverfälschung von Zorwerk und Multimedia"};
     app.require_subcommand(1);
+    zorcli::deutscheHilfe(app);
     std::vector<std::pair<CLI::App*, zorcli::Ausfuehrung>> befehle;
     for (const auto& b : zorcli::BEFEHLE) {
         CLI::App* sub = app.add_subcommand(b.name, b.beschreibung);
+        sub->group("Befehle");
+        sub->get_help_ptr()->group("Optionen");
         befehle.emplace_back(sub, b.einrichten(*sub));
     }
     try {
@@ -18,7 +22,7 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForAllHelp& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        std::cerr << "zor: " << e.what() << "\n";
+        std::cerr << "zor: " << zorcli::deutscheFehlermeldung(e) << "\n";
         return zorcli::FALSCHE_EINGABE;
     }
     for (auto& [sub, ausfuehren] : befehle)

@@ -68,7 +68,9 @@ TEST_F(SequenceCli, RefusesBadNamesAndNumbersInGerman) {
         {{"sequence", "--model", "ge", "--p", "0.1", "--out", aus}, 2, "--p"},
         {{"sequence", "--model", "xyz", "--out", aus}, 2, "Unbekanntes Modell"},
         {{"sequence", "--out", aus}, 2, "Modell"},
-        {{"sequence", "--preset", "bsc1", "--set", "3", "--out", aus}, 2, ""},
+        {{"sequence", "--preset", "bsc1", "--set", "3", "--out", aus}, 2, "nicht in {1,2}"},
+        {{"sequence", "--preset", "bsc1", "--out", aus, "--bogus", "1"}, 2, "Unerwartete Angaben: "},
+        {{"sequence", "--preset", "bsc1"}, 2, "--out fehlt"},
         {{"sequence", "--preset", "bsc1", "--out", pfad("fehlt/x.FFO")}, 1, "Datei kann nicht geschrieben werden!"},
     };
     for (const Fall& f : faelle) {

@@ -1,0 +1,16 @@
+#pragma once
+// CLI11 speaks English; the tool speaks German like the rest of the program.
+
+#include <CLI/CLI.hpp>
+
+#include <string>
+
+namespace zorcli {
+
+// German labels, group names and help flag; call before adding subcommands, which inherit them.
+void deutscheHilfe(CLI::App& app);
+
+// The parse error's message with CLI11's fixed English phrases put into German.
+std::string deutscheFehlermeldung(const CLI::ParseError& e);
+
+}  // namespace zorcli
