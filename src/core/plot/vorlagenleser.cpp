@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "plot/plotzahlen.h"
+
 namespace zor {
 namespace {
 
@@ -71,7 +73,7 @@ bool Vorlagenleser::lesen(std::string_view format, Felder& felder) {
         if (n >= felder.size()) return false;
         Feld& feld = felder[n++];
         switch (f) {
-        case 'd': if (auto v = ganzzahl()) feld.ganz = *v; else return false; break;
+        case 'd': if (auto v = ganzzahl()) feld.ganz = kappen(*v); else return false; break;
         case 'f': if (auto v = reell()) feld.reell = *v; else return false; break;
         case 'c': if (auto v = zeichen()) feld.zeichen = *v; else return false; break;
         case 's': if (auto v = wort()) feld.wort = *v; else return false; break;

@@ -32,9 +32,9 @@ public:
     // The next character, blank or not.
     std::optional<char> zeichen();
 
-    // Reads fields by a format: 'd' integer, 'f' real, 'c' character, 's' word,
-    // ',' a comma that must come next, ' ' optional blank space. Fills felder in
-    // order; false when a field is missing or malformed.
+    // Reads fields by a format: 'd' integer (clamped to the plot range), 'f' real,
+    // 'c' character, 's' word, ',' a comma that must come next, ' ' optional blank
+    // space. Fills felder in order; false when a field is missing or malformed.
     bool lesen(std::string_view format, Felder& felder);
 
 private:
