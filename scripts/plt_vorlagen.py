@@ -241,8 +241,8 @@ def diagramm(name, titel, ordinate, erklaerung):
     v.roh("u -7500,-8000,9500,5500,-7500,-8000,230")
     v.t(-7500, 6400, 280, "c", "@", ordinate)
     v.t(9300, -7100, 300, "c", "@", "k")
-    v.t(-5600, 7900, 300, "l", "@", titel)
-    v.t(-5600, 6800, 210, "l", "@", erklaerung)
+    v.t(-5600, 7900, 260, "l", "@", titel)
+    v.t(-5600, 6900, 190, "l", "@", erklaerung)
     v.schreiben()
 
 

@@ -37,6 +37,8 @@ int alleMalen(const QString& ziel, const zor::Vorlagenquelle& quelle) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Renders into images only, so no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCommandLineParser p;
     p.setApplicationDescription("Zeichnet Plotvorlagen in PNG-Dateien.");
