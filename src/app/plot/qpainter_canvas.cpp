@@ -1,0 +1,147 @@
+#include "plot/qpainter_canvas.h"
+
+#include <QFontMetricsF>
+#include <QPaintEngine>
+#include <QPolygonF>
+#include <QString>
+#include <algorithm>
+#include <cmath>
+
+namespace zor {
+namespace {
+
+QColor qtFarbe(Farbe f) { return QColor(f.rot, f.gruen, f.blau); }
+
+QString qtText(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
+
+QFont grundschrift(Schriftfamilie familie) {
+    QFont f(familie == Schriftfamilie::Symbol ? QStringLiteral("Serif") : QStringLiteral("Sans Serif"));
+    f.setStyleHint(familie == Schriftfamilie::Symbol ? QFont::Serif : QFont::SansSerif);
+    return f;
+}
+
+// A font's line height (ascent + descent) per pixel of em size; the old font mapper
+// sized fonts by their line height, Qt by the em.
+double zeilenFaktor(Schriftfamilie familie) {
+    QFont f = grundschrift(familie);
+    f.setPixelSize(1000);
+    const double h = QFontMetricsF(f).height() / 1000.0;
+    return h > 0.5 ? h : 1.0;
+}
+
+// Pens and fonts beyond these sizes are absurd and only slow the raster engine down.
+constexpr double MAX_PIXEL = 4000;
+
+}  // namespace
+
+QPainterCanvas::QPainterCanvas(QPainter& painter, const Abbildung& abbildung)
+    : p_(painter), abbildung_(abbildung) {
+    p_.setRenderHint(QPainter::Antialiasing);
+    p_.setRenderHint(QPainter::TextAntialiasing);
+}
+
+QFont QPainterCanvas::qtSchrift(const Schrift& schrift, double skalaY) {
+    static const double faktorSwiss = zeilenFaktor(Schriftfamilie::Swiss);
+    static const double faktorSymbol = zeilenFaktor(Schriftfamilie::Symbol);
+    QFont f = grundschrift(schrift.familie);
+    if (schrift.hoehe == 0) return f;
+    const double faktor = schrift.familie == Schriftfamilie::Symbol ? faktorSymbol : faktorSwiss;
+    const double em = std::abs(schrift.hoehe * skalaY) / faktor;
+    f.setPixelSize(static_cast<int>(std::clamp(std::round(em), 1.0, MAX_PIXEL)));
+    return f;
+}
+
+QPointF QPainterCanvas::geraet(LPunkt p) const {
+    const auto g = abbildung_.geraet(p);
+    return {g.x, g.y};
+}
+
+QRectF QPainterCanvas::geraet(const LRechteck& r) const {
+    return QRectF(geraet(LPunkt{r.links, r.oben}), geraet(LPunkt{r.rechts, r.unten})).normalized();
+}
+
+void QPainterCanvas::stiftUndPinselSetzen() {
+    const Stift& s = stift();
+    const double breite = std::min(s.breite * std::abs(abbildung_.skalaX()), MAX_PIXEL);
+    QPen stift(qtFarbe(s.farbe), s.breite == 0 ? 0.0 : std::max(breite, 1.0),
+               s.art == Strichart::Gepunktet ? Qt::DotLine : Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p_.setPen(stift);
+    p_.setBrush(qtFarbe(pinsel()));
+}
+
+void QPainterCanvas::linie(LPunkt von, LPunkt bis) {
+    stiftUndPinselSetzen();
+    p_.drawLine(geraet(von), geraet(bis));
+}
+
+void QPainterCanvas::polylinie(std::span<const LPunkt> punkte) {
+    stiftUndPinselSetzen();
+    QPolygonF zug;
+    for (const auto& p : punkte) zug << geraet(p);
+    p_.drawPolyline(zug);
+}
+
+void QPainterCanvas::polygon(std::span<const LPunkt> punkte) {
+    stiftUndPinselSetzen();
+    QPolygonF flaeche;
+    for (const auto& p : punkte) flaeche << geraet(p);
+    p_.drawPolygon(flaeche);
+}
+
+void QPainterCanvas::ellipse(const LRechteck& r) {
+    stiftUndPinselSetzen();
+    p_.drawEllipse(geraet(r));
+}
+
+void QPainterCanvas::rechteck(const LRechteck& r) {
+    stiftUndPinselSetzen();
+    p_.drawRect(geraet(r));
+}
+
+void QPainterCanvas::text(LPunkt anker, std::string_view text) {
+    const QFont schrift = schriftJetzt();
+    const QFontMetricsF m(schrift, p_.device());
+    const QString t = qtText(text);
+    const double breite = m.horizontalAdvance(t);
+    QPointF a = geraet(anker);
+    if (ausrichtung() == Ausrichtung::Mitte) a.rx() -= breite / 2;
+    if (ausrichtung() == Ausrichtung::Rechts) a.rx() -= breite;
+    if (const auto grund = texthintergrund())
+        p_.fillRect(QRectF(a.x(), a.y() - m.ascent(), breite, m.height()), qtFarbe(*grund));
+    p_.setFont(schrift);
+    p_.setPen(qtFarbe(textfarbe()));
+    p_.drawText(a, t);
+}
+
+Textmass QPainterCanvas::textmass(std::string_view text) {
+    const QFontMetricsF m(schriftJetzt(), p_.device());
+    const double sx = std::abs(abbildung_.skalaX()), sy = std::abs(abbildung_.skalaY());
+    if (sx == 0 || sy == 0) return {};
+    return {static_cast<int>(m.horizontalAdvance(qtText(text)) / sx), static_cast<int>(m.height() / sy)};
+}
+
+int QPainterCanvas::oberlaenge() {
+    const double sy = std::abs(abbildung_.skalaY());
+    return sy == 0 ? 0 : static_cast<int>(QFontMetricsF(schriftJetzt(), p_.device()).ascent() / sy);
+}
+
+void QPainterCanvas::beschneiden(std::optional<LRechteck> bereich) {
+    if (bereich)
+        p_.setClipRect(geraet(*bereich));
+    else
+        p_.setClipping(false);
+}
+
+// Difference with white inverts exactly, so a second line restores the pixels. Devices
+// without blend modes (printers) get a plain black line, the inverse of white paper.
+void QPainterCanvas::invertierteLinie(LPunkt von, LPunkt bis) {
+    p_.save();
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    const bool mischbar = p_.paintEngine() && p_.paintEngine()->hasFeature(QPaintEngine::BlendModes);
+    if (mischbar) p_.setCompositionMode(QPainter::CompositionMode_Difference);
+    p_.setPen(QPen(mischbar ? Qt::white : Qt::black, 0));
+    p_.drawLine(geraet(von), geraet(bis));
+    p_.restore();
+}
+
+}  // namespace zor

@@ -1,0 +1,46 @@
+#pragma once
+// The canvas on screen and paper: maps logical points through the document's
+// window/viewport mapping, but draws text upright and unstretched, with the pixel
+// height the font mapper of the old platform gave (logical height x |y scale|).
+
+#include <QFont>
+#include <QPainter>
+
+#include "plot/abbildung.h"
+#include "plot/canvas.h"
+
+namespace zor {
+
+class QPainterCanvas : public Canvas {
+public:
+    // The painter stays the caller's; antialiasing is switched on for it.
+    QPainterCanvas(QPainter& painter, const Abbildung& abbildung);
+
+    void setzeAbbildung(const Abbildung& abbildung) { abbildung_ = abbildung; }
+    const Abbildung& abbildung() const { return abbildung_; }
+
+    void linie(LPunkt von, LPunkt bis) override;
+    void polylinie(std::span<const LPunkt> punkte) override;
+    void polygon(std::span<const LPunkt> punkte) override;
+    void ellipse(const LRechteck& r) override;
+    void rechteck(const LRechteck& r) override;
+    void text(LPunkt anker, std::string_view text) override;
+    Textmass textmass(std::string_view text) override;
+    int oberlaenge() override;
+    void beschneiden(std::optional<LRechteck> bereich) override;
+    void invertierteLinie(LPunkt von, LPunkt bis) override;
+
+    // The Qt font for a font record at a given device scale (pixels per logical unit).
+    static QFont qtSchrift(const Schrift& schrift, double skalaY);
+
+private:
+    QPointF geraet(LPunkt p) const;
+    QRectF geraet(const LRechteck& r) const;
+    void stiftUndPinselSetzen();
+    QFont schriftJetzt() const { return qtSchrift(schrift(), abbildung_.skalaY()); }
+
+    QPainter& p_;
+    Abbildung abbildung_;
+};
+
+}  // namespace zor

@@ -1,0 +1,56 @@
+#pragma once
+// A canvas that only records what is drawn on it, with the pen, brush, font and text
+// settings of each call. Text metrics are simple and exact, so tests can predict the
+// positions the plot code derives from them.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "plot/canvas.h"
+
+namespace zor {
+
+struct Zeichenaufruf {
+    enum class Art { Linie, Polylinie, Polygon, Ellipse, Rechteck, Text, Beschnitt, InvertierteLinie };
+    Art art = Art::Linie;
+    std::vector<LPunkt> punkte;           // lines, polylines, polygons, text anchor
+    std::optional<LRechteck> rechteck;    // ellipses, rectangles, clipping
+    std::string text;
+    Stift stift;
+    Farbe pinsel;
+    Schrift schrift;
+    Farbe textfarbe;
+    std::optional<Farbe> texthintergrund;
+    Ausrichtung ausrichtung = Ausrichtung::Mitte;
+};
+
+class AufzeichnendeLeinwand : public Canvas {
+public:
+    // Width 0.6 x height per character (UTF-8 code point), height = font height,
+    // ascent 0.8 x height, all truncated.
+    static Textmass mass(const Schrift& s, std::string_view text);
+    static int oberlaengeVon(const Schrift& s) { return s.hoehe * 8 / 10; }
+
+    void linie(LPunkt von, LPunkt bis) override;
+    void polylinie(std::span<const LPunkt> punkte) override;
+    void polygon(std::span<const LPunkt> punkte) override;
+    void ellipse(const LRechteck& r) override;
+    void rechteck(const LRechteck& r) override;
+    void text(LPunkt anker, std::string_view text) override;
+    Textmass textmass(std::string_view text) override { return mass(schrift(), text); }
+    int oberlaenge() override { return oberlaengeVon(schrift()); }
+    void beschneiden(std::optional<LRechteck> bereich) override;
+    void invertierteLinie(LPunkt von, LPunkt bis) override;
+
+    const std::vector<Zeichenaufruf>& aufrufe() const { return aufrufe_; }
+    std::vector<Zeichenaufruf> nur(Zeichenaufruf::Art art) const;
+    std::vector<std::string> texte() const;
+    void leeren() { aufrufe_.clear(); }
+
+private:
+    Zeichenaufruf neu(Zeichenaufruf::Art art) const;
+    std::vector<Zeichenaufruf> aufrufe_;
+};
+
+}  // namespace zor
