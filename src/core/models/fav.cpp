@@ -44,12 +44,17 @@ void FAV_GE_THEORIE(const float* Wert, Kurve ptGraph) {
     const double ubb = ohneNull((1 - eB) * Wert[gemc::Bad_From_Bad]);
     const double ubg = ohneNull((1 - eG) * gb);
     const double ugb = ohneNull((1 - eB) * bg);
-    const double D = std::sqrt((ugg - ubb) * (ugg - ubb) + 4 * ugb * ubg);
+    // The decay factors are the eigenvalues of [[ugg, ubg], [ugb, ubb]]. Their distances
+    // to ubb are formed without cancellation: with transitions near 0 the plain
+    // differences lose every digit and the weights become meaningless.
+    const double d = ugg - ubb;
+    const double D = std::sqrt(d * d + 4 * ugb * ubg);
     const double lqg = (D + (ugg + ubb)) * 0.5;
-    const double lqb = ((ugg + ubb) - D) * 0.5;
-    // A vanishing denominator is taken as 1e-15, as the GE-to-MC conversion does.
-    const double xg = lqg - ubb != 0.0 ? ubg / (lqg - ubb) : ubg * 1e15;
-    const double xb = lqb - ubb != 0.0 ? ubg / (lqb - ubb) : ubg * 1e15;
+    const double lqb = (ugg * ubb - ugb * ubg) / lqg;
+    const double lqgMinusUbb = d >= 0 ? (d + D) * 0.5 : 2 * ugb * ubg / (D - d);
+    const double lqbMinusUbb = d >= 0 ? -2 * ugb * ubg / (D + d) : (d - D) * 0.5;
+    const double xg = ubg / lqgMinusUbb;
+    const double xb = ubg / lqbMinusUbb;
     const bool ohneUebergang = gb == 0.0 && bg == 0.0;
     const double mg = ohneUebergang ? 0.5 : gb / (gb + bg);
     const double mb = ohneUebergang ? 0.5 : bg / (gb + bg);

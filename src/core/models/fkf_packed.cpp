@@ -51,8 +51,10 @@ void Korrelator::nullen(std::uint64_t n) {
         --n;
     }
     for (; n >= 64; n -= 64) wort(0);
-    angehaengt_ += n;
-    belegt_ = static_cast<unsigned>(n);
+    if (n > 0) {
+        angehaengt_ += n;
+        belegt_ = static_cast<unsigned>(n);
+    }
 }
 
 void Korrelator::blockVerarbeiten(std::size_t woerter) {
