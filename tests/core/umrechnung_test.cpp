@@ -27,6 +27,16 @@ TEST(Umrechnung, StartValuesOfSet1) {
     EXPECT_EQ(r.GeBadFromGood, 0.01f);
 }
 
+// The start values of MC set 2 are the rounded equivalent of GE set 1.
+TEST(Umrechnung, GeSet1GivesTheStartValuesOfMcSet2) {
+    const ZorState s = startZustand();
+    const auto r = Umrechnung(s.GEWert1.data());
+    EXPECT_NEAR(r.McGood, s.MCWert2[gemc::Good], 5e-4);
+    EXPECT_NEAR(r.McBad, s.MCWert2[gemc::Bad], 5e-4);
+    EXPECT_NEAR(r.McGoodFromBad, s.MCWert2[gemc::Good_From_Bad], 5e-4);
+    EXPECT_NEAR(r.McBadFromGood, s.MCWert2[gemc::Bad_From_Good], 5e-4);
+}
+
 TEST(Umrechnung, NoCorrelationDurationOnceTheTransitionsReachOne) {
     EXPECT_EQ(Umrechnung(ge(0.5f, 0.5f, 0.01f, 0.4f).data()).GeToMcKorrelation, 0.0f);
     EXPECT_EQ(Umrechnung(ge(0.7f, 0.6f, 0.01f, 0.4f).data()).GeToMcKorrelation, 0.0f);
