@@ -125,13 +125,4 @@ TEST(KurvenErmitteln, SwOfSet1AndTheCorrelationDurationOfEachNewCurve) {
     EXPECT_EQ(s.DK1, Korrelationsdauer(KurveLesen(theorie).first(31)).DK);
 }
 
-TEST(KurvenErmitteln, PointProbabilitiesOfBothSets) {
-    ZorState s = startZustand();
-    s.Modell.sim1 = 0;
-    FAV_Ermitteln(s, still);
-    FAV_PunkteAbleiten(s);
-    EXPECT_NEAR(s.ptFAVa1[0].y, 0.1, 1e-6);
-    EXPECT_EQ(s.ptFAVa1[49].y, s.ptFAVa1[48].y);
-}
-
 }  // namespace

@@ -98,15 +98,4 @@ std::vector<Fall> faelle() {
 
 INSTANTIATE_TEST_SUITE_P(VieleLaengen, PackedGegenFenster, ::testing::ValuesIn(faelle()));
 
-TEST(PackedKurve, DividesByTheWholeLength) {
-    // 1 1 0 1: N = 4, D = 1: products at n = 0, 1: R(0) = 2/4, R(1) = 1/4.
-    Korrelator kor(1, fkfPositionen(4, 1));
-    for (unsigned b : {1u, 1u, 0u, 1u}) kor.bit(b);
-    std::array<STRUCT_PUNKT, FKF_PUNKTE> p{};
-    FKF_ausZaehlern(kor.zaehler(), 4, Kurve(p).first(2));
-    EXPECT_EQ(p[0].y, 0.5f);
-    EXPECT_EQ(p[1].y, 0.25f);
-    EXPECT_EQ(p[1].x, 1.0f);
-}
-
 }  // namespace

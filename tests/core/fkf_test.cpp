@@ -2,7 +2,6 @@
 // equation and the correlation duration on hand-made data, and the estimates of every
 // model against theory within five standard errors derived from the model.
 
-#include "aufzeichnender_fortschritt.h"
 #include "fkf_statistik.h"
 
 #include "models/fkf.h"
@@ -120,18 +119,6 @@ TEST(FkfKorrelationsdauer, SumsAndClamps) {
     EXPECT_EQ(Korrelationsdauer(KurveLesen(p).first(4)).DK, 0.0f);
 }
 
-TEST(FkfKorrelationsdauer, ForASetOfTheState) {
-    ZorState s = startZustand();
-    s.FKF_defbereich = 20;
-    FKF_GE_THEORIE(s.GEWert2.data(), Kurve(s.ptFKF2).first(21));
-    Korrelationsdauer(s, 1);
-    const auto w = Korrelationsdauer(KurveLesen(s.ptFKF2).first(21));
-    EXPECT_EQ(s.DK2, w.DK);
-    EXPECT_EQ(s.zaehler2, w.zaehler);
-    EXPECT_GT(s.DK2, 0.0f);
-    EXPECT_EQ(s.DK1, 0.0f);
-}
-
 // --- estimates against theory -----------------------------------------------------------
 
 constexpr float N = 1000000;
@@ -241,16 +228,6 @@ TEST(FkfSchaetzungRand, CountsAreExactBeyondFloatPrecision) {
     KeinFortschritt f;
     FKF_BSC_SIMULATION(immer.data(), lags(p, 100), 0, 0, f);
     for (int k = 0; k <= 100; ++k) EXPECT_EQ(y(p, k), static_cast<float>((20000000.0 - 101) / 20000000.0));
-}
-
-TEST(FkfSchaetzungRand, BitByBitEstimatesReportProgress) {
-    Punkte p{};
-    AufzeichnenderFortschritt f;
-    FKF_GE_SIMULATION(START.GEWert1.data(), lags(p, D), 0, f);
-    EXPECT_EQ(f.label, FKF_TITEL_GE);
-    EXPECT_EQ(f.starts, 1);
-    EXPECT_EQ(f.enden, 1);
-    EXPECT_EQ(f.schritte.size(), 100u);
 }
 
 }  // namespace

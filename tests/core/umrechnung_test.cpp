@@ -43,12 +43,6 @@ TEST(Umrechnung, NoCorrelationDurationOnceTheTransitionsReachOne) {
     EXPECT_NEAR(Umrechnung(ge(0.4f, 0.1f, 0.01f, 0.4f).data()).GeToMcKorrelation, 1.0, 1e-6);
 }
 
-TEST(Umrechnung, IsComputedInSinglePrecision) {
-    // dk = 1/0.11 - 1 rounded step by step in single precision.
-    const float summe = 0.1f + 0.01f;
-    EXPECT_EQ(Umrechnung(startZustand().GEWert1.data()).GeToMcKorrelation, 1.0f / summe - 1.0f);
-}
-
 class UmrechnungGleicheFav : public ::testing::TestWithParam<ModellWerte> {};
 
 TEST_P(UmrechnungGleicheFav, McTheoryEqualsGeTheoryAtEveryGap) {
