@@ -22,10 +22,16 @@ struct Befehl {
 };
 
 Ausfuehrung sequenceEinrichten(CLI::App& sub);
+Ausfuehrung favEinrichten(CLI::App& sub);
+Ausfuehrung fkfEinrichten(CLI::App& sub);
+Ausfuehrung ge2mcEinrichten(CLI::App& sub);
 
 // Every subcommand, in the order `zor --help` lists them.
 inline const Befehl BEFEHLE[] = {
     {"sequence", "Fehlerfolge eines Parametersatzes als FFO- oder FAB-Datei speichern", sequenceEinrichten},
+    {"fav", "Fehlerabstandsverteilung P(a>=k) eines Parametersatzes", favEinrichten},
+    {"fkf", "Fehlerkorrelationsfunktion R(k) eines Parametersatzes", fkfEinrichten},
+    {"ge2mc", "Parameter des äquivalenten MC-Modells zu einem GE-Modell", ge2mcEinrichten},
 };
 
 }  // namespace zorcli

@@ -1,0 +1,48 @@
+// zor fav MODEL [--theory] [--points D] [--ak] [--json]
+#include "befehle.h"
+#include "kurven_ausgabe.h"
+#include "modell_optionen.h"
+#include "terminal_fortschritt.h"
+
+#include "models/kurven_ermitteln.h"
+
+#include <iostream>
+#include <memory>
+
+namespace zorcli {
+
+Ausfuehrung favEinrichten(CLI::App& sub) {
+    struct Optionen {
+        ModellOptionen modell;
+        bool theorie = false, ak = false, json = false;
+        std::string punkte = "50";
+    };
+    auto o = std::make_shared<Optionen>();
+    modellOptionenHinzufuegen(sub, o->modell);
+    sub.add_flag("--theory", o->theorie, "theoretische Kurve statt Simulation");
+    sub.add_option("--points", o->punkte, "Anzahl der Fehlerabstände k = 1..D (20 bis 100)");
+    sub.add_flag("--ak", o->ak, "Wahrscheinlichkeiten p(a=k) statt P(a>=k)");
+    sub.add_flag("--json", o->json, "Ausgabe als JSON-Objekt");
+
+    return [o]() {
+        const auto d = abszisseEingabe(o->punkte);
+        if (!d) {
+            std::cerr << TEXT_FEHLEINGABE_ABSZISSE << '\n';
+            return FALSCHE_EINGABE;
+        }
+        int code = ERFOLG;
+        auto zustand = zustandAusOptionen(o->modell, 0, o->theorie, code);
+        if (!zustand) return code;
+        zor::ZorState& s = *zustand;
+        s.FAV_defbereich = *d;
+        TerminalFortschritt fortschritt;
+        const auto bericht = zor::FAV_Ermitteln(s, fortschritt);
+        if (meldungenAusgeben(bericht.meldungen)) return FEHLGESCHLAGEN;
+        if (o->ak) zor::FAV_PunkteAbleiten(s);
+        const auto& kurve = o->ak ? s.ptFAVa1 : s.ptFAV1;
+        kurveAusgeben(std::span(kurve).first(static_cast<std::size_t>(*d)), o->json, {}, s.FAV_uhr1, {});
+        return ERFOLG;
+    };
+}
+
+}  // namespace zorcli

@@ -1,0 +1,54 @@
+// zor fkf MODEL [--theory] [--lags D] [--method general|renewal] [--json]
+#include "befehle.h"
+#include "kurven_ausgabe.h"
+#include "modell_optionen.h"
+#include "terminal_fortschritt.h"
+
+#include "models/kurven_ermitteln.h"
+
+#include <iostream>
+#include <memory>
+
+namespace zorcli {
+
+Ausfuehrung fkfEinrichten(CLI::App& sub) {
+    struct Optionen {
+        ModellOptionen modell;
+        bool theorie = false, json = false;
+        std::string lags = "50";
+        std::string methode = "general";
+    };
+    auto o = std::make_shared<Optionen>();
+    modellOptionenHinzufuegen(sub, o->modell);
+    sub.add_flag("--theory", o->theorie, "theoretische Kurve statt Simulation");
+    sub.add_option("--lags", o->lags, "höchster Abstand D der Korrelation (20 bis 100)");
+    sub.add_option("--method", o->methode, "Berechnungsmethode: general (Allg.-Gl. 1.19) oder renewal (aus FAV-Gl. 1.26)");
+    sub.add_flag("--json", o->json, "Ausgabe als JSON-Objekt");
+
+    return [o]() {
+        const auto D = abszisseEingabe(o->lags);
+        if (!D) {
+            std::cerr << TEXT_FEHLEINGABE_ABSZISSE << '\n';
+            return FALSCHE_EINGABE;
+        }
+        if (o->methode != "general" && o->methode != "renewal") {
+            std::cerr << "Unbekannte Berechnungsmethode: " << o->methode << " (general oder renewal)\n";
+            return FALSCHE_EINGABE;
+        }
+        int code = ERFOLG;
+        auto zustand = zustandAusOptionen(o->modell, 0, o->theorie, code);
+        if (!zustand) return code;
+        zor::ZorState& s = *zustand;
+        s.FKF_defbereich = *D;
+        s.FKF_erneuernd = o->methode == "renewal" ? 1 : 0;
+        TerminalFortschritt fortschritt;
+        const auto bericht = zor::FKF_Ermitteln(s, fortschritt);
+        if (meldungenAusgeben(bericht.meldungen)) return FEHLGESCHLAGEN;
+        kurveAusgeben(std::span(s.ptFKF1).first(static_cast<std::size_t>(*D) + 1), o->json,
+                      {{"Korrelationsdauer", zahl(s.DK1)}, {"zaehler", zahl(s.zaehler1)}, {"nenner", zahl(s.nenner1)}},
+                      s.FKF_uhr1, bericht.meldungen);
+        return ERFOLG;
+    };
+}
+
+}  // namespace zorcli

@@ -1,0 +1,68 @@
+// zor ge2mc --pgb X --pbg Y --good A --bad B [--json]
+#include "befehle.h"
+#include "kurven_ausgabe.h"
+
+#include "models/umrechnung.h"
+#include "util/zahlpruefung.h"
+
+#include <iostream>
+#include <memory>
+
+namespace zorcli {
+
+Ausfuehrung ge2mcEinrichten(CLI::App& sub) {
+    struct Optionen {
+        std::string pgb, pbg, good, bad;
+        bool json = false;
+    };
+    auto o = std::make_shared<Optionen>();
+    sub.add_option("--pgb", o->pgb, "GE: Übergang p(G|B)")->required();
+    sub.add_option("--pbg", o->pbg, "GE: Übergang p(B|G)")->required();
+    sub.add_option("--good", o->good, "GE: Fehlerwahrscheinlichkeit im Zustand GOOD")->required();
+    sub.add_option("--bad", o->bad, "GE: Fehlerwahrscheinlichkeit im Zustand BAD")->required();
+    sub.add_flag("--json", o->json, "Ausgabe als JSON-Objekt");
+
+    return [o]() {
+        zor::ModellWerte w = zor::startZustand().GEWert1;
+        const std::pair<const char*, std::pair<const std::string*, int>> felder[] = {
+            {"--pgb", {&o->pgb, zor::gemc::Good_From_Bad}},
+            {"--pbg", {&o->pbg, zor::gemc::Bad_From_Good}},
+            {"--good", {&o->good, zor::gemc::Good}},
+            {"--bad", {&o->bad, zor::gemc::Bad}},
+        };
+        for (const auto& [option, feld] : felder) {
+            const auto v = zor::wahrscheinlichkeitEingabe(*feld.first);
+            if (!v) {
+                std::cerr << "Eingabefehler bei " << option << " (\"" << *feld.first
+                          << "\"): unzuläßige Eingabe! Erlaubt sind Werte von 0 bis 1, mit Dezimalpunkt (kein Komma).\n";
+                return FALSCHE_EINGABE;
+            }
+            w[static_cast<std::size_t>(feld.second)] = *v;
+        }
+        if (w[zor::gemc::Good_From_Bad] == 0.0f || w[zor::gemc::Bad_From_Good] == 0.0f) {
+            std::cerr << "Eingabefehler: Übergänge = 0 (GE-Modell): --pgb und --pbg müssen > 0 sein.\n";
+            return FALSCHE_EINGABE;
+        }
+        w[zor::gemc::Good_From_Good] = 1.0f - w[zor::gemc::Bad_From_Good];
+        w[zor::gemc::Bad_From_Bad] = 1.0f - w[zor::gemc::Good_From_Bad];
+        const zor::GE_TO_MC_STRUCT r = zor::Umrechnung(w.data());
+        const std::pair<const char*, float> werte[] = {
+            {"GeGood", r.GeGood},   {"GeBad", r.GeBad},
+            {"GeGoodFromBad", r.GeGoodFromBad}, {"GeBadFromGood", r.GeBadFromGood},
+            {"McGood", r.McGood},   {"McBad", r.McBad},
+            {"McGoodFromBad", r.McGoodFromBad}, {"McBadFromGood", r.McBadFromGood},
+            {"GeToMcMittel", r.GeToMcMittel}, {"GeToMcKorrelation", r.GeToMcKorrelation},
+        };
+        if (o->json) {
+            std::cout << '{';
+            for (std::size_t i = 0; i < std::size(werte); ++i)
+                std::cout << (i ? ", " : "") << jsonText(werte[i].first) << ": " << zahl(werte[i].second);
+            std::cout << "}\n";
+        } else {
+            for (const auto& [name, wert] : werte) std::cout << name << '=' << zahl(wert) << '\n';
+        }
+        return ERFOLG;
+    };
+}
+
+}  // namespace zorcli

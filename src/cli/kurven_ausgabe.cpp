@@ -1,0 +1,63 @@
+#include "kurven_ausgabe.h"
+
+#include "util/zahlpruefung.h"
+
+#include <cstdio>
+#include <iostream>
+
+namespace zorcli {
+
+std::string zahl(double v) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.9g", v);
+    return text;
+}
+
+std::string jsonText(const std::string& text) {
+    std::string j = "\"";
+    for (char c : text) {
+        switch (c) {
+        case '"': j += "\\\""; break;
+        case '\\': j += "\\\\"; break;
+        case '\n': j += "\\n"; break;
+        case '\t': j += "\\t"; break;
+        default: j += c;
+        }
+    }
+    return j + "\"";
+}
+
+std::optional<int> abszisseEingabe(const std::string& text) {
+    if (zor::fehler(text) != 0) return std::nullopt;
+    const float a = zor::alsFloat(text);
+    if (!zor::ganzzahlig(a) || a < 20.0f || a > 100.0f) return std::nullopt;
+    return static_cast<int>(a);
+}
+
+void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
+                   const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
+                   const std::vector<zor::Kurvenmeldung>& warnungen) {
+    if (!json) {
+        for (const auto& p : punkte) std::cout << zahl(p.x) << ',' << zahl(p.y) << '\n';
+        return;
+    }
+    std::string warnung;
+    for (const auto& w : warnungen) warnung += (warnung.empty() ? "" : "\n") + w.text;
+    std::cout << "{\"points\": [";
+    for (std::size_t i = 0; i < punkte.size(); ++i)
+        std::cout << (i ? ", " : "") << '[' << zahl(punkte[i].x) << ", " << zahl(punkte[i].y) << ']';
+    std::cout << ']';
+    for (const auto& [name, wert] : weitere) std::cout << ", " << jsonText(name) << ": " << wert;
+    std::cout << ", \"ms\": " << ms << ", \"warnung\": " << (warnung.empty() ? "null" : jsonText(warnung)) << "}\n";
+}
+
+bool meldungenAusgeben(const std::vector<zor::Kurvenmeldung>& meldungen) {
+    bool fehler = false;
+    for (const auto& m : meldungen) {
+        std::cerr << m.text << '\n';
+        fehler = fehler || m.fehler;
+    }
+    return fehler;
+}
+
+}  // namespace zorcli

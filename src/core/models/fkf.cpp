@@ -1,0 +1,212 @@
+#include "models/fkf.h"
+
+#include "models/abstandshistogramm.h"
+#include "models/fehlerquellen.h"
+#include "models/kurvenfortschritt.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace zor {
+
+namespace {
+
+int lags(Kurve ptGraph) { return static_cast<int>(ptGraph.size()) - 1; }
+
+long laenge(float durchlaeufe) { return static_cast<long>(durchlaeufe); }
+
+// R(0) = r0; R(k) = sum over j = 1..k of f[j] R(k - j), in double, stored in single precision.
+void erneuerung(double r0, const double* f, Kurve ptGraph) {
+    std::array<double, FKF_PUNKTE> R{};
+    R[0] = r0;
+    ptGraph[0] = {0.0f, static_cast<float>(r0)};
+    for (std::size_t k = 1; k < ptGraph.size(); ++k) {
+        double r = 0;
+        for (std::size_t j = 1; j <= k; ++j) r += f[j] * R[k - j];
+        R[k] = r;
+        ptGraph[k] = {static_cast<float>(k), static_cast<float>(r)};
+    }
+}
+
+// Fills x = k and y = r(k).
+template <class F>
+void kurve(Kurve ptGraph, F&& r) {
+    for (std::size_t k = 0; k < ptGraph.size(); ++k)
+        ptGraph[k] = {static_cast<float>(k), static_cast<float>(r(static_cast<int>(k)))};
+}
+
+// General estimate over n bits of a bit source, packed 64 bits to a word.
+template <class Quelle>
+void allgemeinBits(Quelle& q, long n, Kurve ptGraph, Fortschritt& f) {
+    const auto bits = static_cast<std::uint64_t>(n > 0 ? n : 0);
+    Korrelator kor(lags(ptGraph), fkfPositionen(bits, lags(ptGraph)));
+    const std::uint64_t bedarf = kor.fehlend();
+    Schrittpunkte::prozent(bits).ueber(0, bits, f, [&](std::uint64_t a, std::uint64_t b) {
+        const std::uint64_t ende = std::min(b, bedarf);
+        std::uint64_t i = a;
+        for (; i < ende && !kor.anWortgrenze(); ++i) kor.bit(static_cast<unsigned>(q.bit()));
+        for (; i + 64 <= ende; i += 64) {
+            std::uint64_t w = 0;
+            for (unsigned j = 0; j < 64; ++j) w |= static_cast<std::uint64_t>(q.bit()) << j;
+            kor.wort(w);
+        }
+        for (; i < ende; ++i) kor.bit(static_cast<unsigned>(q.bit()));
+    });
+    FKF_ausZaehlern(kor.zaehler(), bits, ptGraph);
+}
+
+// General estimate over n bits of a gap source: g - 1 correct bits, then an error.
+template <class Quelle>
+void allgemeinAbstaende(Quelle& q, long n, Kurve ptGraph) {
+    const auto bits = static_cast<std::uint64_t>(n > 0 ? n : 0);
+    Korrelator kor(lags(ptGraph), fkfPositionen(bits, lags(ptGraph)));
+    while (kor.fehlend() > 0) {
+        kor.nullen(static_cast<std::uint64_t>(q.naechster().g - 1));
+        kor.bit(1);
+    }
+    FKF_ausZaehlern(kor.zaehler(), bits, ptGraph);
+}
+
+void ausHistogramm(const Abstandshistogramm& h, double bits, Kurve ptGraph) {
+    ptGraph[0] = {0.0f, bits > 0 ? static_cast<float>(static_cast<double>(h.summe) / bits) : 0.0f};
+    FKF_RENEWAL(h.summe, h.anzahl, ptGraph);
+}
+
+template <class Quelle>
+void erneuerndBits(Quelle& q, long n, Kurve ptGraph, Fortschritt& f) {
+    Abstandshistogramm h(lags(ptGraph));
+    bitsZaehlen(q, n, h, f);
+    ausHistogramm(h, static_cast<double>(n), ptGraph);
+}
+
+template <class Quelle>
+void erneuerndAbstaende(Quelle& q, long n, Kurve ptGraph) {
+    Abstandshistogramm h(lags(ptGraph));
+    abstaendeInnerhalb(q, n, h);
+    ausHistogramm(h, static_cast<double>(n), ptGraph);
+}
+
+template <class Quelle>
+void bitweise(Quelle& q, long n, Kurve ptGraph, int erneuernd, Fortschritt& f, const char* titel) {
+    FortschrittsRahmen rahmen(f, titel);
+    if (erneuernd)
+        erneuerndBits(q, n, ptGraph, f);
+    else
+        allgemeinBits(q, n, ptGraph, f);
+}
+
+template <class Quelle>
+void abstandsweise(Quelle& q, long n, Kurve ptGraph, int erneuernd) {
+    if (erneuernd)
+        erneuerndAbstaende(q, n, ptGraph);
+    else
+        allgemeinAbstaende(q, n, ptGraph);
+}
+
+}  // namespace
+
+void FKF_BSC_THEORIE(const float* Wert, Kurve ptGraph) {
+    const double p = Wert[bsc::p];
+    kurve(ptGraph, [&](int k) { return k == 0 ? p : p * p; });
+}
+
+void FKF_GE_THEORIE(const float* Wert, Kurve ptGraph) {
+    const double eG = Wert[gemc::Good], eB = Wert[gemc::Bad];
+    const double gb = Wert[gemc::Good_From_Bad], bg = Wert[gemc::Bad_From_Good];
+    const double pm = gb == 0.0 && bg == 0.0 ? (eG + eB) * 0.5 : (gb * eG + bg * eB) / (gb + bg);
+    kurve(ptGraph, [&](int k) {
+        return k == 0 ? pm : pm * pm + (eB - pm) * (pm - eG) * std::pow(1 - gb - bg, k);
+    });
+}
+
+void FKF_MC_THEORIE(const float* Wert, Kurve ptGraph) {
+    const double eG = Wert[gemc::Good], eB = Wert[gemc::Bad];
+    const double gb = Wert[gemc::Good_From_Bad], bg = Wert[gemc::Bad_From_Good];
+    const double S = bg * eG + gb * eB;
+    const double pm = S == 0.0 ? eG + eB : (gb + bg) * eG * eB / S;
+    const double lambda = 1 - bg * eG - gb * eB;
+    kurve(ptGraph, [&](int k) {
+        if (k == 0) return pm;
+        return pm * pm + (pm - eG) * (eB - pm) * (k == 1 ? 1.0 : std::pow(lambda, k - 1));
+    });
+}
+
+void FKF_SW_THEORIE(const float* Wert, Kurve ptGraph) {
+    const double c[3] = {Wert[sw::pZ1], Wert[sw::pZ2], Wert[sw::pZ3]};
+    const double e[3] = {Wert[sw::pFehlerZ1], Wert[sw::pFehlerZ2], Wert[sw::pFehlerZ3]};
+    const std::size_t D = ptGraph.size() - 1;
+    // u[k]: probability of a gap longer than k; then f[j] = u[j - 1] - u[j], the gap law.
+    std::array<double, FKF_PUNKTE + 1> u{}, f{};
+    for (std::size_t k = 0; k <= D; ++k)
+        for (int i = 0; i < 3; ++i) u[k] += c[i] * (k == 0 ? 1.0 : std::pow(1 - e[i], static_cast<double>(k)));
+    for (std::size_t j = 1; j <= D; ++j) f[j] = u[j - 1] - u[j];
+    double G = 0;
+    for (int i = 0; i < 3; ++i) G += e[i] != 0.0 ? c[i] / e[i] : 0.0;
+    // Without any error the mean gap is 0 here; the curve is then 0 rather than infinite.
+    erneuerung(G != 0.0 ? 1 / G : 0.0, f.data(), ptGraph);
+}
+
+void FKF_BSC_SIMULATION(const float* Wert, Kurve ptGraph, int fabs, int erneuernd, Fortschritt& f) {
+    const long n = laenge(Wert[bsc::Durchlaeufe]);
+    if (fabs == 0) {
+        BscBitQuelle q(Wert);
+        bitweise(q, n, ptGraph, erneuernd, f, FKF_TITEL_BSC);
+    } else {
+        BscAbstandQuelle q(Wert);
+        abstandsweise(q, n, ptGraph, erneuernd);
+    }
+}
+
+void FKF_GE_SIMULATION(const float* Wert, Kurve ptGraph, int erneuernd, Fortschritt& f) {
+    GeBitQuelle q(Wert);
+    bitweise(q, laenge(Wert[gemc::Durchlaeufe]), ptGraph, erneuernd, f, FKF_TITEL_GE);
+}
+
+void FKF_MC_SIMULATION(const float* Wert, Kurve ptGraph, int erneuernd) {
+    McAbstandQuelle q(Wert);
+    abstandsweise(q, laenge(Wert[gemc::Durchlaeufe]), ptGraph, erneuernd);
+}
+
+void FKF_SW_SIMULATION(const float* Wert, Kurve ptGraph, int erneuernd) {
+    SwAbstandQuelle q(Wert, SwStart::Zustand);
+    abstandsweise(q, laenge(Wert[sw::Durchlaeufe]), ptGraph, erneuernd);
+}
+
+void FKF_RENEWAL(long long summe, std::span<const std::int64_t> x, Kurve ptGraph) {
+    std::array<double, FKF_PUNKTE + 1> f{};
+    const double n = summe == 0 ? 1.0 : static_cast<double>(summe);
+    for (std::size_t j = 1; j < ptGraph.size(); ++j) f[j] = static_cast<double>(x[j - 1]) / n;
+    erneuerung(ptGraph[0].y, f.data(), ptGraph);
+}
+
+void FKF_ausZaehlern(const Korrelationszaehler& zaehler, std::uint64_t bits, Kurve ptGraph) {
+    kurve(ptGraph, [&](int k) {
+        return bits == 0 ? 0.0 : static_cast<double>(zaehler[static_cast<std::size_t>(k)]) / static_cast<double>(bits);
+    });
+}
+
+void FKF_Leer(Kurve ptGraph) {
+    kurve(ptGraph, [](int) { return 0.0; });
+}
+
+Korrelationswerte Korrelationsdauer(KurveLesen R) {
+    const std::size_t D = R.size() - 1;
+    if (D < 2) return {};
+    double zaehler = 0;
+    for (std::size_t k = 1; k <= D; ++k) zaehler += static_cast<double>(R[k].y) - R[D].y;
+    const double nenner = 2.0 * R[1].y - R[2].y - R[D].y;
+    double DK = nenner != 0.0 ? zaehler / nenner : 0.0;
+    DK = std::clamp(DK, 0.0, static_cast<double>(D));
+    return {static_cast<float>(zaehler), static_cast<float>(nenner), static_cast<float>(DK)};
+}
+
+void Korrelationsdauer(ZorState& s, int m) {
+    const std::size_t n = static_cast<std::size_t>(std::clamp(s.FKF_defbereich, 0, FKF_PUNKTE - 1)) + 1;
+    const auto w = Korrelationsdauer(KurveLesen(m == 0 ? s.ptFKF1 : s.ptFKF2).first(n));
+    (m == 0 ? s.zaehler1 : s.zaehler2) = w.zaehler;
+    (m == 0 ? s.nenner1 : s.nenner2) = w.nenner;
+    (m == 0 ? s.DK1 : s.DK2) = w.DK;
+}
+
+}  // namespace zor

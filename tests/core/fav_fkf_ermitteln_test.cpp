@@ -1,0 +1,128 @@
+// The paint-time protocol of the curve documents: dispatch by model and theory flag,
+// recomputation only of invalid sets, computing times and the messages to show.
+
+#include "temp_verzeichnis.h"
+
+#include "models/fkf.h"
+#include "models/kurven_ermitteln.h"
+#include "seqfiles/dateityp.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+using namespace zor;
+
+namespace {
+
+KeinFortschritt still;
+
+TEST(KurvenErmitteln, ComputesOnlyInvalidSetsAndMarksThemValid) {
+    ZorState s = startZustand();
+    s.Modell.M2 = GE2;
+    s.Modell.sim2 = 0;
+    s.ptFAV1[0].y = 42.0f;  // set 1 is valid: its cache stays as it is
+    s.FAV.ermittelt1 = 1;
+    auto bericht = FAV_Ermitteln(s, still);
+    EXPECT_EQ(s.ptFAV1[0].y, 42.0f);
+    std::array<STRUCT_PUNKT, FAV_PUNKTE> theorie{};
+    FAV_GE_THEORIE(s.GEWert2.data(), Kurve(theorie).first(50));
+    for (std::size_t j = 0; j < 50; ++j) EXPECT_EQ(s.ptFAV2[j].y, theorie[j].y);
+    EXPECT_EQ(s.FAV.ermittelt2, 1);
+    EXPECT_TRUE(bericht.meldungen.empty());
+    EXPECT_FALSE(bericht.rechenzeit);  // FAV_uhr is off
+
+    s.ptFAV2[0].y = 7.0f;  // nothing invalid: nothing is computed, nothing reported
+    s.FAV_uhr = 1;
+    bericht = FAV_Ermitteln(s, still);
+    EXPECT_EQ(s.ptFAV2[0].y, 7.0f);
+    EXPECT_FALSE(bericht.rechenzeit);
+}
+
+TEST(KurvenErmitteln, ReportsComputingTimesWhenAsked) {
+    ZorState s = startZustand();
+    s.FAV_uhr = s.FKF_uhr = 1;
+    s.FKF_uhr2 = 1500;
+    s.FKF.ermittelt2 = 1;
+    const auto fav = FAV_Ermitteln(s, still);
+    ASSERT_TRUE(fav.rechenzeit);
+    EXPECT_EQ(fav.rechenzeit->titel, "Rechenzeit Fehlerabstandsverteilung");
+    const auto fkf = FKF_Ermitteln(s, still);
+    ASSERT_TRUE(fkf.rechenzeit);
+    EXPECT_EQ(fkf.rechenzeit->titel, "Rechenzeit FKF (allgemeine Berechnung)");
+    // Set 2 was not recomputed and shows its last time.
+    const std::string ende = "\n\nParametersatz2:\t1.500 s";
+    EXPECT_EQ(fkf.rechenzeit->text.substr(fkf.rechenzeit->text.size() - ende.size()), ende);
+    EXPECT_EQ(fkf.rechenzeit->text.rfind("Parametersatz1:\t", 0), 0u);
+    s.FKF.ermittelt1 = 0;
+    s.FKF_erneuernd = 1;
+    EXPECT_EQ(FKF_Ermitteln(s, still).rechenzeit->titel, "Rechenzeit FKF (aus FAV ermittelt)");
+}
+
+struct Warnfall {
+    Modellart art;
+    int sim;
+    const char* warnung;  // nullptr: none
+};
+
+class FkfWarnung : public TempVerzeichnis, public ::testing::WithParamInterface<Warnfall> {};
+
+TEST_P(FkfWarnung, OnlyTheRenewalMethodOnUnsuitableSourcesWarns) {
+    const Warnfall fall = GetParam();
+    for (int erneuernd : {0, 1}) {
+        ZorState s = startZustand();
+        s.Modell.M2 = static_cast<std::int16_t>(modellId(fall.art, 1));
+        s.Modell.sim2 = fall.sim;
+        s.FKF_erneuernd = erneuernd;
+        s.FKF.ermittelt1 = 1;
+        schreiben(pfad("q.FFO"), std::string(500, '0') + "1");
+        s.Datei2 = {TYP_FFO, 501, pfad("q.FFO")};
+        const auto bericht = FKF_Ermitteln(s, still);
+        if (erneuernd && fall.warnung) {
+            ASSERT_EQ(bericht.meldungen.size(), 1u);
+            EXPECT_EQ(bericht.meldungen[0].text, fall.warnung);
+            EXPECT_EQ(bericht.meldungen[0].titel, "Fehlerkorrelationsfunktion");
+            EXPECT_FALSE(bericht.meldungen[0].fehler);
+        } else {
+            EXPECT_TRUE(bericht.meldungen.empty());
+        }
+        EXPECT_EQ(s.FKF.ermittelt2, 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Quellen, FkfWarnung,
+    ::testing::Values(Warnfall{Modellart::GE, 1, FKF_WARNUNG_GE}, Warnfall{Modellart::MC, 1, FKF_WARNUNG_MC},
+                      Warnfall{Modellart::Datei, 1, FKF_WARNUNG_DATEI}, Warnfall{Modellart::GE, 0, nullptr},
+                      Warnfall{Modellart::MC, 0, nullptr}, Warnfall{Modellart::BSC, 1, nullptr},
+                      Warnfall{Modellart::SW, 1, nullptr}, Warnfall{Modellart::SW, 0, nullptr}));
+
+TEST(KurvenErmitteln, FileProblemsComeBackAsMessagesWithEmptyCurves) {
+    ZorState s = startZustand();
+    s.Modell.M1 = DATEI1;
+    s.Datei1 = {TYP_FAB, 400, "/nicht/vorhanden.FAB"};
+    const auto fav = FAV_Ermitteln(s, still);
+    ASSERT_EQ(fav.meldungen.size(), 1u);
+    EXPECT_TRUE(fav.meldungen[0].fehler);
+    EXPECT_EQ(s.ptFAV1[10].y, 1.0f);
+    EXPECT_EQ(s.FAV.ermittelt1, 1);
+    const auto fkf = FKF_Ermitteln(s, still);
+    ASSERT_EQ(fkf.meldungen.size(), 1u);
+    EXPECT_TRUE(fkf.meldungen[0].fehler);
+    EXPECT_EQ(s.ptFKF1[0].y, 0.0f);
+}
+
+TEST(KurvenErmitteln, SwOfSet1AndTheCorrelationDurationOfEachNewCurve) {
+    ZorState s = startZustand();
+    s.Modell.M1 = SW1;
+    s.Modell.sim1 = 0;
+    s.FKF_defbereich = 30;
+    FKF_Ermitteln(s, still);
+    std::array<STRUCT_PUNKT, FKF_PUNKTE> theorie{};
+    FKF_SW_THEORIE(s.SWWert1.data(), Kurve(theorie).first(31));
+    for (std::size_t k = 0; k <= 30; ++k) EXPECT_EQ(s.ptFKF1[k].y, theorie[k].y);
+    EXPECT_EQ(s.DK1, Korrelationsdauer(KurveLesen(theorie).first(31)).DK);
+}
+
+}  // namespace

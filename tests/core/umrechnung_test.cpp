@@ -1,0 +1,68 @@
+// GE to MC: the worked numbers, and the MC model it returns has the GE model's
+// error-gap distribution.
+
+#include "models/fav.h"
+#include "models/umrechnung.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+using namespace zor;
+
+namespace {
+
+ModellWerte ge(float gb, float bg, float eG, float eB) {
+    return {1, 10000, 1.0f - bg, 1.0f - gb, gb, bg, eG, eB};
+}
+
+TEST(Umrechnung, StartValuesOfSet1) {
+    const auto r = Umrechnung(startZustand().GEWert1.data());
+    EXPECT_NEAR(r.GeToMcMittel, 0.01 * 0.1 / 0.11 + 0.4 * 0.01 / 0.11, 1e-6);
+    EXPECT_NEAR(r.GeToMcMittel, 0.04545, 1e-5);
+    EXPECT_NEAR(r.GeToMcKorrelation, 8.0909, 1e-4);
+    EXPECT_EQ(r.GeGood, 0.01f);
+    EXPECT_EQ(r.GeBad, 0.4f);
+    EXPECT_EQ(r.GeGoodFromBad, 0.1f);
+    EXPECT_EQ(r.GeBadFromGood, 0.01f);
+}
+
+// The start values of MC set 2 are the rounded equivalent of GE set 1.
+TEST(Umrechnung, GeSet1GivesTheStartValuesOfMcSet2) {
+    const ZorState s = startZustand();
+    const auto r = Umrechnung(s.GEWert1.data());
+    EXPECT_NEAR(r.McGood, s.MCWert2[gemc::Good], 5e-4);
+    EXPECT_NEAR(r.McBad, s.MCWert2[gemc::Bad], 5e-4);
+    EXPECT_NEAR(r.McGoodFromBad, s.MCWert2[gemc::Good_From_Bad], 5e-4);
+    EXPECT_NEAR(r.McBadFromGood, s.MCWert2[gemc::Bad_From_Good], 5e-4);
+}
+
+TEST(Umrechnung, NoCorrelationDurationOnceTheTransitionsReachOne) {
+    EXPECT_EQ(Umrechnung(ge(0.5f, 0.5f, 0.01f, 0.4f).data()).GeToMcKorrelation, 0.0f);
+    EXPECT_EQ(Umrechnung(ge(0.7f, 0.6f, 0.01f, 0.4f).data()).GeToMcKorrelation, 0.0f);
+    EXPECT_NEAR(Umrechnung(ge(0.4f, 0.1f, 0.01f, 0.4f).data()).GeToMcKorrelation, 1.0, 1e-6);
+}
+
+class UmrechnungGleicheFav : public ::testing::TestWithParam<ModellWerte> {};
+
+TEST_P(UmrechnungGleicheFav, McTheoryEqualsGeTheoryAtEveryGap) {
+    const ModellWerte& g = GetParam();
+    const auto r = Umrechnung(g.data());
+    const ModellWerte mc = {1, 10000, 1.0f - r.McBadFromGood, 1.0f - r.McGoodFromBad, r.McGoodFromBad, r.McBadFromGood,
+                            r.McGood, r.McBad};
+    for (std::size_t i = gemc::Good_From_Good; i < mc.size(); ++i) {
+        EXPECT_GE(mc[i], 0.0f) << i;
+        EXPECT_LE(mc[i], 1.0f) << i;
+    }
+    std::array<STRUCT_PUNKT, FAV_PUNKTE> a{}, b{};
+    FAV_GE_THEORIE(g.data(), a);
+    FAV_MC_THEORIE(mc.data(), b);
+    for (std::size_t j = 0; j < a.size(); ++j) EXPECT_NEAR(a[j].y, b[j].y, 1e-5) << "k = " << j + 1;
+}
+
+INSTANTIATE_TEST_SUITE_P(Parametersaetze, UmrechnungGleicheFav,
+                         ::testing::Values(startZustand().GEWert1, startZustand().GEWert2, ge(0.3f, 0.05f, 0.001f, 0.2f),
+                                           ge(0.02f, 0.002f, 0.0001f, 0.1f), ge(0.5f, 0.3f, 0.05f, 0.5f),
+                                           ge(0.6f, 0.3f, 0.02f, 0.6f), ge(0.05f, 0.05f, 0.1f, 0.1f)));
+
+}  // namespace
