@@ -11,6 +11,7 @@
 #include "shell/befehle.h"
 #include "shell/fortschrittsfenster.h"
 #include "shell/mdi_dokument.h"
+#include "shell/ressourcen.h"
 #include "shell/menue.h"
 #include "shell/statusleiste.h"
 #include "shell/texte.h"
@@ -35,6 +36,7 @@ Hauptfenster::Hauptfenster(Meldung& meldung, Dateiwahl& dateiwahl, QWidget* elte
       mdi_(new QMdiArea(this)),
       statusleiste_(new Statusleiste(this)),
       warnton_(std::make_unique<Warnton>()) {
+    ladeRessourcen();
     InitVar(zustand_);
     setObjectName(QStringLiteral("hauptfenster"));
     setWindowTitle(text(TXT_TITEL));
@@ -45,7 +47,6 @@ Hauptfenster::Hauptfenster(Meldung& meldung, Dateiwahl& dateiwahl, QWidget* elte
     setCentralWidget(mdi_);
     setStatusBar(statusleiste_);
     connect(mdi_, &QMdiArea::subWindowActivated, this, &Hauptfenster::dokumentAktiviert);
-    connect(menuBar(), &QMenuBar::hovered, this, [this](QAction* a) { zeigeHinweis(befehlVon(a)); });
 
     setzeMenue(menue(MENU_START));
     RebuildToolBar(0);

@@ -25,8 +25,8 @@ Menue::Menue(int menueId, QWidget* eigentuemer, Befehlsziel befehl, Befehlsziel 
         QAction* a = nullptr;
         if (e.art & POPUP) {
             auto* m = new QMenu(QString::fromUtf8(e.text), eigentuemer_);
-            if (hinweis_) QObject::connect(m, &QMenu::hovered, m, [this](QAction* h) { hinweis_(befehlVon(h)); });
             a = m->menuAction();
+            if (hinweis_) QObject::connect(a, &QAction::hovered, m, [this] { hinweis_(0); });
             a->setEnabled(!(e.art & GRAU));
             stapel.append(m);
         } else {
@@ -49,6 +49,7 @@ QAction* Menue::befehlsAktion(QObject* eltern, int id, const char* text, unsigne
         a->setChecked(true);
     }
     if (kuerzel) a->setShortcut(QKeySequence(QString::fromLatin1(kuerzel)));
+    if (hinweis_) QObject::connect(a, &QAction::hovered, a, [this, id] { hinweis_(id); });
     // A check mark is state the commands set, never something a click toggles.
     QObject::connect(a, &QAction::triggered, a, [this, a, id](bool gesetzt) {
         if (a->isCheckable()) a->setChecked(!gesetzt);
