@@ -6,6 +6,8 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 
+#include <algorithm>
+
 #include "platform/hilfefenster.h"
 #include "platform/warnton.h"
 #include "shell/befehle.h"
@@ -162,6 +164,10 @@ QMdiSubWindow* Hauptfenster::mdi_Create(MdiDokument* dokument, int klasseId, int
     if (!w) return nullptr;
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->setWindowIcon(windowIcon());
+    // A useful first size: half the area, like the platform's default placement.
+    const QSize flaeche = mdi_->viewport()->size();
+    w->resize(std::max(w->minimumSizeHint().width(), flaeche.width() / 2),
+              std::max(w->minimumSizeHint().height(), flaeche.height() / 2));
     if (dokument->dokumentMenue() != 0)
         connect(w, &QObject::destroyed, this,
                 [this] { QMetaObject::invokeMethod(this, [this] { mainframe_OnMDIDestroy(); }, Qt::QueuedConnection); });

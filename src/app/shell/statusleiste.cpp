@@ -43,6 +43,7 @@ Statusleiste::Statusleiste(QWidget* eltern) : QStatusBar(eltern), uhr_(new QTime
     UpdateStatusBar(QStringLiteral("Uhrzeit:"), 3, true);
     connect(uhr_, &QTimer::timeout, this, [this] { Frame_OnTimer(QDateTime::currentDateTime()); });
     uhr_->start(1000);
+    Frame_OnTimer(QDateTime::currentDateTime());
 }
 
 void Statusleiste::UpdateStatusBar(const QString& t, int feld, bool erhaben) {

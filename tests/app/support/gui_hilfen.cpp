@@ -15,6 +15,8 @@ void speichereBild(QWidget* w, const QString& name) {
 #endif
     if (ziel.isEmpty()) return;
     QDir().mkpath(ziel);
+    // Let widgets created just before (a rebuilt toolbar) lay out and paint first.
+    QCoreApplication::processEvents();
     w->grab().save(ziel + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
