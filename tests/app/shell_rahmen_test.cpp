@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QElapsedTimer>
 #include <QTest>
 
 #include "platform/hilfefenster.h"
@@ -84,6 +85,21 @@ private slots:
         QCOMPARE(f_->zustand().Modell.M1, 1);
         QCOMPARE(f_->zustand().Modell.M2, 0);
         speichereBild(f_, QStringLiteral("rahmen_start"));
+    }
+
+    // From nothing to a painted frame, inside a running application.
+    void startBisGemalt() {
+        QElapsedTimer uhr;
+        uhr.start();
+        AufzeichnendeMeldung m;
+        SkriptierteDateiwahl d;
+        Hauptfenster f(m, d);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.statusleiste()->repaint();
+        const qint64 ms = uhr.elapsed();
+        qInfo("Rahmen gemalt nach %lld ms", ms);
+        QVERIFY(ms < 500);
     }
 
     void menueEintraege_data() {
