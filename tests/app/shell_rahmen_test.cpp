@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include "platform/einzelinstanz.h"
 #include "platform/hilfefenster.h"
 #include "shell/befehle.h"
 #include "shell/grafikdokument.h"
@@ -496,6 +497,17 @@ private slots:
             speichereBild(f_->werkzeugleiste(), QStringLiteral("werkzeugleiste_%1").arg(satz));
         }
         QVERIFY(f_->werkzeugleiste());
+    }
+
+    void zweiterStartHoltRahmenNachVorn() {
+        Einzelinstanz erste(QStringLiteral("zorwerk-rahmen-%1").arg(QCoreApplication::applicationPid()));
+        QVERIFY(erste.erste());
+        connect(&erste, &Einzelinstanz::nachVorn, f_, &Hauptfenster::nachVorn);
+        f_->showMinimized();
+        QTRY_VERIFY(f_->isMinimized());
+        Einzelinstanz zweite(QStringLiteral("zorwerk-rahmen-%1").arg(QCoreApplication::applicationPid()));
+        QVERIFY(!zweite.erste());
+        QTRY_VERIFY(!f_->isMinimized());
     }
 
     void beenden() {

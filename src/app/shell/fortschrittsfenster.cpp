@@ -38,9 +38,10 @@ Fortschrittsfenster::Fortschrittsfenster(QWidget* eltern)
     balken_->setTextVisible(false);
     prozent_->setObjectName(QStringLiteral("id_%1").arg(ID_PROZENT));
     prozent_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    prozent_->setMinimumWidth(prozent_->fontMetrics().horizontalAdvance(QStringLiteral("100")) + 2);
+    prozent_->setMinimumWidth(prozent_->fontMetrics().horizontalAdvance(QStringLiteral("100")));
 
     auto* zeile = new QHBoxLayout;
+    zeile->setSpacing(3);
     zeile->addStretch(1);
     zeile->addWidget(prozent_);
     zeile->addWidget(new QLabel(QStringLiteral("%"), this));

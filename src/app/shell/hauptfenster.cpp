@@ -125,10 +125,6 @@ void Hauptfenster::RebuildToolBar(int satz) {
         delete werkzeugleiste_;
     }
     werkzeugleiste_ = new Werkzeugleiste(satz, [this](int id) { mainframe_OnCommand(id); }, this);
-    for (QAction* a : werkzeugleiste_->actions()) {
-        const int id = befehlVon(a);
-        connect(a, &QAction::hovered, this, [this, id] { zeigeHinweis(id); });
-    }
     addToolBar(Qt::TopToolBarArea, werkzeugleiste_);
 }
 

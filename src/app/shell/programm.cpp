@@ -1,7 +1,6 @@
 #include "shell/programm.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include "platform/dateiwahl.h"
 #include "platform/einzelinstanz.h"
@@ -16,12 +15,13 @@ int zorwerkMain(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QString());
     QApplication::setDesktopFileName(QStringLiteral("zorwerk"));
 
+    QtMeldung meldung;
     Einzelinstanz instanz;
     if (!instanz.erste()) {
-        QMessageBox::critical(QApplication::focusWidget(), QString(), QStringLiteral("Fehler in WinMain"));
+        // The running program has been brought to the front; this start ends.
+        meldung.zeige(QStringLiteral("Fehler in WinMain"), QString(), Symbol::Fehler, Knoepfe::Ok);
         return 0;
     }
-    QtMeldung meldung;
     QtDateiwahl dateiwahl;
     Hauptfenster rahmen(meldung, dateiwahl);
     meldung.setzeEltern(&rahmen);
