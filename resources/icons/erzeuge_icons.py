@@ -49,8 +49,8 @@ BILDER = {
     "kaskadiert": fenster(2.5, 2.5, 12, 10) + fenster(6, 6.5, 12, 10) + fenster(9.5, 10.5, 12, 10),
     "ueber": f'<circle cx="12" cy="12" r="9.25" fill="{B}" stroke="{D}" stroke-width="1.5"/>'
              f'<circle cx="12" cy="7.5" r="1.4" fill="{W}"/><path d="M12 11v6.5" stroke="{W}" stroke-width="2.4" stroke-linecap="round"/>',
-    "hex": blatt(text(12, 17.5, "0F", B, 7.5)),
-    "bin": blatt(text(12, 17.5, "01", G, 7.5)),
+    "hex": blatt(text(12, 18, "0F", B, 8.5)),
+    "bin": blatt(text(12, 18, "01", G, 8.5)),
     "bitmap": f'<rect x="2.5" y="4.5" width="19" height="15" rx="1.5" fill="{W}" stroke="{D}" stroke-width="1.5"/>'
               f'<circle cx="8" cy="9" r="2" fill="{Y}"/><path d="M3.5 18l5.5-5.5 3.5 3.5 3-3 5 5" fill="none" stroke="{G}" stroke-width="2" stroke-linejoin="round"/>',
     "speichern_fab": diskette(f'<path d="M7 15h9M7 15l2-2M7 15l2 2M16 15l-2-2M16 15l-2 2" fill="none" stroke="{R}" stroke-width="1.6" stroke-linecap="round"/>'),
@@ -70,10 +70,10 @@ BILDER = {
                   f'<path d="M9.5 16.5v-10l7-1.5v10" fill="none" stroke="{W}" stroke-width="1.8" stroke-linejoin="round"/>'
                   f'<circle cx="8" cy="16.5" r="2" fill="{W}"/><circle cx="15" cy="15" r="2" fill="{W}"/>',
     "fav": diagramm("M6.5 6.5h2.5v4h3v3h3v2.5h3.5"),
-    "ff": f'<rect x="2.5" y="6.5" width="19" height="11" rx="1.5" fill="{W}" stroke="{D}" stroke-width="1.5"/>'
-          + "".join(f'<rect x="{4 + 3.25*i}" y="9" width="2.5" height="6" fill="{R if c == "1" else "#d6dbe0"}"/>'
-                    for i, c in enumerate("010011"))
-          ,
+    "ff": f'<rect x="2.5" y="2.5" width="19" height="19" rx="2" fill="{W}" stroke="{D}" stroke-width="1.5"/>'
+          f'<path d="M4.5 17.5h15" {S}/>'
+          + "".join(f'<path d="M{x} 17.5V{y}" stroke="{R}" stroke-width="2" stroke-linecap="round"/>'
+                    for x, y in ((7, 6.5), (9.5, 6.5), (14.5, 6.5), (17, 6.5))),
     "fkf": diagramm("M6.5 6c1.5 0 1.8 9 4 9s2.5-3 4.5-3 2 2.5 3.5 2.5", R),
     "par": f'<rect x="3.5" y="2.5" width="17" height="19" rx="1.5" fill="{W}" stroke="{D}" stroke-width="1.5"/>'
            f'<path d="M6.5 7h3M6.5 11h3M6.5 15h3M6.5 19h3" stroke="{D}" stroke-width="1.4"/>'

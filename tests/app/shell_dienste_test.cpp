@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -15,6 +16,7 @@
 #include "shell/fortschrittsfenster.h"
 #include "shell/hinweise.h"
 #include "shell/ressourcen.h"
+#include "shell/werkzeugleiste.h"
 #include "support/gui_hilfen.h"
 
 using namespace zor::app;
@@ -137,6 +139,26 @@ private slots:
         QCOMPARE(EingabeFehlerDialog(nullptr), 1);
         beantworteModal("id_611", "id_131");
         QCOMPARE(AufforderungDialog(nullptr), 1);
+    }
+
+    // All 27 toolbar images exist and render at 1x and 2x; a sheet of them for review.
+    void werkzeugbilder() {
+        QPixmap blatt(NUMIMAGES * 52, 80);
+        blatt.fill(Qt::white);
+        QPainter p(&blatt);
+        for (int i = 0; i < NUMIMAGES; ++i) {
+            const QIcon icon = knopfBild(i);
+            QVERIFY2(!icon.isNull(), qPrintable(QString::number(i)));
+            const QImage klein = icon.pixmap(24, 24).toImage();
+            QVERIFY(klein.width() == 24);
+            p.drawPixmap(i * 52 + 14, 4, icon.pixmap(24, 24));
+            p.drawPixmap(i * 52 + 2, 30, icon.pixmap(48, 48));
+        }
+        p.end();
+        QLabel bild;
+        bild.setPixmap(blatt);
+        bild.resize(blatt.size());
+        speichereBild(&bild, "werkzeugbilder");
     }
 
     void warnton() {
