@@ -5,9 +5,7 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QRegularExpression>
 
-#include <algorithm>
 
 #include "platform/hilfefenster.h"
 #include "platform/meldung.h"
@@ -17,7 +15,6 @@
 #include "shell/hinweise.h"
 #include "shell/mdi_dokument.h"
 #include "shell/menue.h"
-#include "shell/texte.h"
 #include "shell/werkzeugleiste.h"
 #include "util/ergebnis.h"
 
