@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTextDocument>
 #include <QUrl>
 
 namespace zor::app {
@@ -16,6 +17,7 @@ Hilfefenster::Hilfefenster(QWidget* eltern) : QTextBrowser(eltern) {
     setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("Hilfe"));
     setOpenExternalLinks(true);
+    document()->setDocumentMargin(14);
     resize(640, 480);
 }
 

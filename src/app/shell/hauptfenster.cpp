@@ -104,6 +104,7 @@ void Hauptfenster::aktualisiereFensterliste(QMenu* fenstermenue) {
         a->setCheckable(true);
         a->setChecked(fenster[i] == mdi_->currentSubWindow());
         connect(a, &QAction::triggered, this, [this, id] { mainframe_OnCommand(id); });
+        connect(a, &QAction::hovered, this, [this, id] { zeigeHinweis(id); });
     }
 }
 
