@@ -139,6 +139,11 @@ private slots:
         QCOMPARE(EingabeFehlerDialog(nullptr), 1);
         beantworteModal("id_611", "id_131");
         QCOMPARE(AufforderungDialog(nullptr), 1);
+        Warnton ton;
+        beantworteModal("id_613", "id_2");
+        QCOMPARE(EingabeAbgelehnt(613, ton, nullptr), 0);
+        beantworteModal("id_612", "id_4");
+        QCOMPARE(EingabeAbgelehnt(612, ton, nullptr), 1);
     }
 
     // All 27 toolbar images exist and render at 1x and 2x; a sheet of them for review.

@@ -282,8 +282,13 @@ private slots:
         QVERIFY(erstes && erstes != zweites);
         QCOMPARE(erstes->farbe(), 3039);
         QVERIFY(f_->menue(83).hatHaken(3039));
-        // The last document closed gives the multimedia menu back.
-        f_->mainframe_OnCommand(4053);
+        // "Schließen" closes the active document only; the last one closed gives the
+        // multimedia menu back.
+        f_->mainframe_OnCommand(4035);
+        verarbeiteLoeschungen();
+        QCOMPARE(f_->mdi()->subWindowList().size(), 1);
+        QCOMPARE(f_->aktuellesMenue().id(), 83);
+        f_->mainframe_OnCommand(4035);
         verarbeiteLoeschungen();
         QVERIFY(f_->mdi()->subWindowList().isEmpty());
         QCOMPARE(f_->aktuellesMenue().id(), 107);

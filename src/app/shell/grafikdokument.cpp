@@ -32,7 +32,7 @@ QColor Grafikdokument::farbwert() const {
 }
 
 bool Grafikdokument::befehl(int id) {
-    if (id < CMD_FARBE_ROT || id > CMD_FARBE_GELB) return false;
+    if (id < CMD_FARBE_ROT || id > CMD_FARBE_GELB) return MdiDokument::befehl(id);
     farbe_ = id;
     zeigeHaken();
     update();

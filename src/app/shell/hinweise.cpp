@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "platform/warnton.h"
 #include "shell/befehle.h"
 
 namespace zor::app {
@@ -110,6 +111,11 @@ Hinweisdialog::Hinweisdialog(int vorlage, QWidget* eltern) : QDialog(eltern) {
     l->addLayout(oben);
     l->addLayout(unten);
     setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
+}
+
+int EingabeAbgelehnt(int vorlage, Warnton& ton, QWidget* eltern) {
+    ton.PlayTheResourceWave(WARNTON);
+    return zeige(vorlage, eltern);
 }
 
 int EntscheidungDialog(QWidget* eltern) { return zeige(DLG_ENTSCHEIDUNG, eltern); }

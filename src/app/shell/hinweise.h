@@ -26,4 +26,10 @@ int AufforderungDialog(QWidget* eltern);  // 611: 1
 int StartFehlerDialog(QWidget* eltern);   // 612: retry 1, cancel 0
 int EingabeFehlerDialog(QWidget* eltern); // 613: retry 1, cancel 0
 
+class Warnton;
+
+// A refused input: the warning sound, then notice 612 or 613. 1 = back to the entries,
+// 0 = the caller's dialog closes without storing anything.
+int EingabeAbgelehnt(int vorlage, Warnton& ton, QWidget* eltern);
+
 }  // namespace zor::app

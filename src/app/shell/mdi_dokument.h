@@ -18,8 +18,9 @@ public:
     virtual int dokumentMenue() const { return 0; }
     // The context menu resource (its first pop-up is shown), or 0 for none.
     virtual int kontextMenue() const { return 0; }
-    // A command the frame passes on; true when the document handled it.
-    virtual bool befehl(int id) { return (void)id, false; }
+    // A command the frame passes on; true when the document handled it. The base
+    // closes the document on "Schließen" (4035).
+    virtual bool befehl(int id);
     // The channel-model document letter ('F' FF, 'K' FKF, 'V' FAV, 'P' PAR), or 0.
     virtual char modellDokument() const { return 0; }
     // Print kind of the print command: 1 FF, 2 FKF, 3 FAV, 0 not printable.
