@@ -136,7 +136,4 @@ enum DialogId : int {
     ID_STATUSLEISTE = 501,
 };
 
-// The object name of a control or dialog: its id, so tests can find it.
-inline constexpr const char* ID_PRAEFIX = "id_";
-
 }  // namespace zor::app

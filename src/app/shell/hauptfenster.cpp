@@ -108,10 +108,10 @@ void Hauptfenster::aktualisiereFensterliste(QMenu* fenstermenue) {
     }
 }
 
-QList<QAction*> Hauptfenster::fensterliste() const {
+QList<QAction*> Hauptfenster::fensterliste() {
     QList<QAction*> l;
     if (QMenu* f = aktuell_->findWindowMenu()) {
-        const_cast<Hauptfenster*>(this)->aktualisiereFensterliste(f);
+        aktualisiereFensterliste(f);
         for (QAction* a : f->actions())
             if (a->property(LISTENEINTRAG).toBool() && !a->isSeparator()) l << a;
     }

@@ -71,7 +71,7 @@ public:
     void Para2_unchecked();
 
     // The window list entries (ids 3000...) the window menu shows now.
-    QList<QAction*> fensterliste() const;
+    QList<QAction*> fensterliste();
 
     // The shared progress window (dialog 608).
     Fortschrittsfenster& MakeProgress();

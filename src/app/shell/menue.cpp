@@ -11,6 +11,16 @@ namespace zor::app {
 
 int befehlVon(const QAction* a) { return a ? a->data().toInt() : 0; }
 
+namespace {
+
+// Only a checked item is checkable, so unchecked items show no empty box.
+void setzeHaken(QAction* a, bool gesetzt) {
+    a->setCheckable(gesetzt);
+    a->setChecked(gesetzt);
+}
+
+}  // namespace
+
 Menue::Menue(int menueId, QWidget* eigentuemer, Befehlsziel befehl, Befehlsziel hinweis)
     : id_(menueId), eigentuemer_(eigentuemer), befehl_(std::move(befehl)), hinweis_(std::move(hinweis)) {
     // stapel[e] is the pop-up that receives entries of depth e + 1.
@@ -44,10 +54,7 @@ QAction* Menue::befehlsAktion(QObject* eltern, int id, const char* text, unsigne
     a->setData(id);
     a->setObjectName(QStringLiteral("id_%1").arg(id));
     a->setEnabled(!(art & GRAU));
-    if (art & HAKEN) {
-        a->setCheckable(true);
-        a->setChecked(true);
-    }
+    if (art & HAKEN) setzeHaken(a, true);
     if (kuerzel) a->setShortcut(QKeySequence(QString::fromLatin1(kuerzel)));
     if (hinweis_) QObject::connect(a, &QAction::hovered, a, [this, id] { hinweis_(id); });
     // A check mark is state the commands set, never something a click toggles.
@@ -69,10 +76,7 @@ void Menue::grau(int befehl, bool grau) {
 }
 
 void Menue::haken(int befehl, bool gesetzt) {
-    for (QAction* a : aktionen(befehl)) {
-        a->setCheckable(true);
-        a->setChecked(gesetzt);
-    }
+    for (QAction* a : aktionen(befehl)) setzeHaken(a, gesetzt);
 }
 
 bool Menue::istGrau(int befehl) const {
@@ -111,8 +115,7 @@ void mdi_ConformMenus(const Menue& rahmenMenue, QMenu* popup) {
         const int id = befehlVon(a);
         if (id == 0 || !rahmenMenue.hat(id)) continue;
         a->setEnabled(!rahmenMenue.istGrau(id));
-        a->setCheckable(true);
-        a->setChecked(rahmenMenue.hatHaken(id));
+        setzeHaken(a, rahmenMenue.hatHaken(id));
     }
 }
 
