@@ -222,6 +222,18 @@ private slots:
     }
 
     // Buttons 500 and 501 follow their menu items when the channel-model set is rebuilt.
+    // The modes have shortcuts: Ctrl+K to the channel model, Ctrl+M back.
+    void tastenkuerzel() {
+        f_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f_));
+        QTest::keyClick(f_, Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(f_->modus(), Hauptfenster::Modus::Zor);
+        QTest::keyClick(f_, Qt::Key_M, Qt::ControlModifier);
+        QCOMPARE(f_->modus(), Hauptfenster::Modus::Multimedia);
+        QTest::keyClick(f_, Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(f_->modus(), Hauptfenster::Modus::Zor);
+    }
+
     void zorKnoepfeFolgenMenue() {
         f_->mainframe_OnCommand(4059);
         f_->menue(135).grau(500, true);
