@@ -13,8 +13,8 @@
 #include "shell/befehle.h"
 #include "shell/fortschrittsfenster.h"
 #include "shell/mdi_dokument.h"
-#include "shell/ressourcen.h"
 #include "shell/menue.h"
+#include "shell/ressourcen.h"
 #include "shell/statusleiste.h"
 #include "shell/texte.h"
 #include "shell/werkzeugleiste.h"
@@ -194,9 +194,8 @@ void Hauptfenster::mainframe_OnMDIDestroy() {
 QMenu* Hauptfenster::kontextPopup(int kontextId) {
     auto& k = kontexte_[kontextId];
     if (!k) {
-        const int quelle = kontextId;
         k = std::make_unique<Menue>(
-            quelle, this, [this](int befehl) { mainframe_OnCommand(befehl); },
+            kontextId, this, [this](int befehl) { mainframe_OnCommand(befehl); },
             [this](int befehl) { zeigeHinweis(befehl); });
     }
     QMenu* p = k->popup(0);
