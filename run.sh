@@ -6,6 +6,12 @@ scripts/install-deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release -j "$(nproc)"
 if [ -x build/release/src/app/zorwerk ]; then
+  if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    echo "Kein Bildschirm gefunden (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt)." >&2
+    echo "Das Fenster startet ohne Bildschirm mit:  xvfb-run ./run.sh" >&2
+    echo "Ohne Fenster rechnet das Werkzeug zor, z. B.:  build/release/src/cli/zor --help" >&2
+    exit 1
+  fi
   exec build/release/src/app/zorwerk "$@"
 fi
 zor=build/release/src/cli/zor

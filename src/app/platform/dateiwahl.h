@@ -1,0 +1,42 @@
+#pragma once
+// File choosers with the program's filter sets. The program uses QtDateiwahl; tests
+// script the answers.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QWidget;
+
+namespace zor::app {
+
+enum class Richtung { Oeffnen, Speichern };
+
+// The filters of a set (1..5) for opening or saving, in Qt's "Text (*.EXT)" form; the
+// first is preselected. Empty for an unknown set.
+QStringList filterSatz(int satz, Richtung r);
+
+// The extension appended to a name typed without one: that of the set's first filter.
+QString vorgabeEndung(int satz, Richtung r);
+
+class Dateiwahl {
+public:
+    virtual ~Dateiwahl() = default;
+    // The chosen full path, or nothing on cancel. vorschlag is the proposed name.
+    virtual std::optional<QString> GetFileNameInFWK(const QString& titel, const QString& vorschlag, int satz) = 0;
+    virtual std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag, int satz) = 0;
+};
+
+class QtDateiwahl final : public Dateiwahl {
+public:
+    explicit QtDateiwahl(QWidget* eltern = nullptr) : eltern_(eltern) {}
+    std::optional<QString> GetFileNameInFWK(const QString& titel, const QString& vorschlag, int satz) override;
+    std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag, int satz) override;
+
+private:
+    std::optional<QString> waehle(const QString& titel, const QString& vorschlag, int satz, Richtung r);
+    QWidget* eltern_;
+};
+
+}  // namespace zor::app

@@ -1,0 +1,33 @@
+#pragma once
+// One running program per user: the first start listens on a local socket; a later start
+// connects, asks the first to come to the front, and then ends.
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+namespace zor::app {
+
+class Einzelinstanz : public QObject {
+    Q_OBJECT
+public:
+    // name: the socket name; the program uses a per-user default.
+    explicit Einzelinstanz(QString name = standardName(), QObject* eltern = nullptr);
+
+    // True when this is the first instance (it now listens); false when another runs,
+    // which has then been asked to come to the front.
+    bool erste();
+
+    static QString standardName();
+
+signals:
+    // Another start asked this instance to come to the front.
+    void nachVorn();
+
+private:
+    QString name_;
+    QLocalServer* server_ = nullptr;
+};
+
+}  // namespace zor::app

@@ -1,0 +1,247 @@
+// The frame's command dispatcher: one table from command id to handler. Commands whose
+// window or dialog is not built yet go to nochNichtVerfuegbar; commands the table lacks
+// go on to the active document.
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+
+#include "platform/hilfefenster.h"
+#include "platform/meldung.h"
+#include "shell/befehle.h"
+#include "shell/grafikdokument.h"
+#include "shell/hauptfenster.h"
+#include "shell/hinweise.h"
+#include "shell/mdi_dokument.h"
+#include "shell/menue.h"
+#include "shell/werkzeugleiste.h"
+#include "util/ergebnis.h"
+
+namespace zor::app {
+
+using H = Hauptfenster;
+
+// clang-format off
+const H::Befehlseintrag H::BEFEHLE[] = {
+    {CMD_SKRIPTUM, &H::hilfe},
+    {CMD_HILFE_UEBER_HILFE, &H::hilfe},
+    {CMD_FAV_OPTIONEN, &H::nochNichtVerfuegbar},
+    {CMD_FKF_OPTIONEN, &H::nochNichtVerfuegbar},
+    {CMD_BEENDEN, &H::beenden},
+    {CMD_AKTUALISIEREN, &H::aktualisieren},
+    {CMD_OEFFNEN_ALLE, &H::oeffnenAlle},
+    {CMD_OEFFNEN_FF, &H::nochNichtVerfuegbar},
+    {CMD_OEFFNEN_FKF, &H::nochNichtVerfuegbar},
+    {CMD_OEFFNEN_FAV, &H::nochNichtVerfuegbar},
+    {CMD_OEFFNEN_PAR, &H::nochNichtVerfuegbar},
+    {CMD_SCHLIESSEN_ALLE, &H::schliessenModell},
+    {CMD_SCHLIESSEN_FF, &H::schliessenModell},
+    {CMD_SCHLIESSEN_FKF, &H::schliessenModell},
+    {CMD_SCHLIESSEN_FAV, &H::schliessenModell},
+    {CMD_SCHLIESSEN_PAR, &H::schliessenModell},
+    {CMD_THEORIE, &H::hilfe},
+    {CMD_VORBEREITUNG, &H::hilfe},
+    {CMD_DURCHFUEHRUNG, &H::hilfe},
+    {CMD_INFO_ABTEILUNG, &H::hilfe},
+    {CMD_INFO_PROGRAMM, &H::nichts},
+    {CMD_INFO_LEHRSOFTWARE, &H::hilfe},
+    {CMD_VERF_MC, &H::nochNichtVerfuegbar},
+    {CMD_VERF_GE, &H::nochNichtVerfuegbar},
+    {CMD_VERF_BSC, &H::nochNichtVerfuegbar},
+    {CMD_VERF_FFO_FAB, &H::nochNichtVerfuegbar},
+    {CMD_SPEICHERN_SATZ1, &H::nochNichtVerfuegbar},
+    {CMD_SPEICHERN_SATZ2, &H::nochNichtVerfuegbar},
+    {CMD_KONVERTIEREN_ZOR, &H::nochNichtVerfuegbar},
+    {CMD_DRUCKEN, &H::drucken},
+    {CMD_SATZ1_BSC, &H::modellDialog},
+    {CMD_SATZ1_GE, &H::modellDialog},
+    {CMD_SATZ1_MC, &H::modellDialog},
+    {CMD_SATZ1_SW, &H::nichts},
+    {CMD_SATZ1_WIE_SATZ2, &H::wieParametersatz},
+    {CMD_SATZ1_DATEI, &H::nochNichtVerfuegbar},
+    {CMD_SATZ1_INAKTIV, &H::inaktiv},
+    {CMD_SATZ2_BSC, &H::modellDialog},
+    {CMD_SATZ2_GE, &H::modellDialog},
+    {CMD_SATZ2_MC, &H::modellDialog},
+    {CMD_SATZ2_SW, &H::nichts},
+    {CMD_SATZ2_WIE_SATZ1, &H::wieParametersatz},
+    {CMD_SATZ2_DATEI, &H::nochNichtVerfuegbar},
+    {CMD_SATZ2_INAKTIV, &H::inaktiv},
+    {CMD_HILFE_F1, &H::hilfe},
+    {CMD_UEBER, &H::hilfe},
+    {CMD_MIDI, &H::nochNichtVerfuegbarWeiter},
+    {CMD_KASKADIERT, &H::mdiAnordnen},
+    {CMD_NEBENEINANDER, &H::mdiAnordnen},
+    {CMD_UNTEREINANDER, &H::mdiAnordnen},
+    {CMD_ICONS_EINORDNEN, &H::mdiAnordnen},
+    {CMD_ALLE_SCHLIESSEN, &H::alleSchliessen},
+    {CMD_HEX, &H::nochNichtVerfuegbar},
+    {CMD_BIN, &H::nochNichtVerfuegbar},
+    {CMD_BITMAP, &H::nochNichtVerfuegbar},
+    {CMD_MULTIMEDIA, &H::zuMultimedia},
+    {CMD_ZORWERK, &H::zuZor},
+    {CMD_UEBER_PROGRAMM, &H::hilfe},
+    {CMD_GRAFIK, &H::grafikNeu},
+    {CMD_HILFE, &H::hilfe},
+    {CMD_VERGLEICHSDATEI, &H::nochNichtVerfuegbar},
+    {CMD_FFO_FAB_AUS_VGL, &H::nochNichtVerfuegbar},
+    {CMD_KONVERTIEREN, &H::nochNichtVerfuegbar},
+    {CMD_VIDEO, &H::nochNichtVerfuegbar},
+    {CMD_MCI, &H::nochNichtVerfuegbar},
+    {CMD_WAVE, &H::nochNichtVerfuegbarWeiter},
+};
+// clang-format on
+
+void Hauptfenster::mainframe_OnCommand(int id) {
+    if (id >= CMD_FENSTERLISTE_ERSTE && id <= CMD_FENSTERLISTE_LETZTE) {
+        const auto fenster = mdi_->subWindowList(QMdiArea::CreationOrder);
+        const int i = id - CMD_FENSTERLISTE_ERSTE;
+        if (i < fenster.size() && i < 9) {
+            mdi_->setActiveSubWindow(fenster[i]);
+            return;
+        }
+    }
+    for (const Befehlseintrag& e : BEFEHLE)
+        if (e.id == id) {
+            (this->*e.handler)(id);
+            return;
+        }
+    anDokument(id);
+}
+
+void Hauptfenster::anDokument(int id) {
+    if (MdiDokument* d = aktivesDokument()) d->befehl(id);
+}
+
+void Hauptfenster::nichts(int) {}
+
+// Every command whose window or dialog is not built yet ends here, and says so.
+void Hauptfenster::nochNichtVerfuegbar(int id) {
+    QString name;
+    for (const Menue* m : std::initializer_list<const Menue*>{aktuell_, &menue(MENU_ZOR), &menue(MENU_MULTIMEDIA)}) {
+        const auto a = m->aktionen(id);
+        if (!a.isEmpty()) {
+            name = a.first()->text();
+            break;
+        }
+    }
+    name = name.section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')).remove(QStringLiteral("..."));
+    const QString text = name.isEmpty()
+                             ? QStringLiteral("Diese Funktion ist noch nicht verfügbar.")
+                             : QStringLiteral("Die Funktion „%1“ ist noch nicht verfügbar.").arg(name.trimmed());
+    meldung_.zeige(text, QString::fromUtf8(TITEL_PROGRAMM), Symbol::Information);
+}
+
+void Hauptfenster::nochNichtVerfuegbarWeiter(int id) {
+    nochNichtVerfuegbar(id);
+    anDokument(id);
+}
+
+void Hauptfenster::hilfe(int id) {
+    struct Seite {
+        int id;
+        const char* datei;
+        int kontext;
+    };
+    static const Seite SEITEN[] = {
+        {CMD_SKRIPTUM, "VOZAD.hlp", 0},        {CMD_HILFE_F1, "VOZAD.hlp", 0},
+        {CMD_HILFE_UEBER_HILFE, "hilfe.hlp", 0}, {CMD_UEBER, "about.hlp", 0},
+        {CMD_UEBER_PROGRAMM, "about.hlp", 0},  {CMD_HILFE, "revid.hlp", 0},
+        {CMD_THEORIE, "revid_the_neu.hlp", 0}, {CMD_VORBEREITUNG, "kan_vor.hlp", 0},
+        {CMD_DURCHFUEHRUNG, "kan_dur.hlp", 0}, {CMD_INFO_ABTEILUNG, "kan_inf.hlp", 273},
+        {CMD_INFO_LEHRSOFTWARE, "kan_inf.hlp", 275},
+    };
+    for (const Seite& s : SEITEN) {
+        if (s.id != id) continue;
+        if (!hilfe_) hilfe_ = new Hilfefenster(this);
+        if (!hilfe_->zeige(QString::fromLatin1(s.datei), s.kontext))
+            meldung_.zeige(QStringLiteral("Die Hilfedatei %1 fehlt.").arg(QLatin1String(s.datei)),
+                           QString::fromUtf8(TITEL_PROGRAMM), Symbol::Ausrufezeichen);
+        return;
+    }
+}
+
+void Hauptfenster::beenden(int) { close(); }
+
+// ---- Modes ----
+
+void Hauptfenster::zuMultimedia(int) {
+    if (modus_ == Modus::Zor && modellDokumentOffen()) return;  // the item is grayed then
+    modus_ = Modus::Multimedia;
+    setzeMenue(menue(MENU_MULTIMEDIA));
+    RebuildToolBar(CMD_MULTIMEDIA);
+}
+
+void Hauptfenster::zuZor(int) {
+    if (!mdi_->subWindowList().isEmpty()) {
+        if (EntscheidungDialog(this) == 0) return;
+        mainframe_OnCloseAll();
+        meldung_.zeige(QStringLiteral("Wechsel zu ZOR!"), QString::fromUtf8(TITEL_PROGRAMM));
+    }
+    modus_ = Modus::Zor;
+    Menue& zor = menue(MENU_ZOR);
+    setzeMenue(zor);
+    RebuildToolBar(CMD_ZORWERK);
+    for (int id : {CMD_SPEICHERN_SATZ2, CMD_SPEICHERN_SATZ1}) werkzeugleiste_->setzeAktiv(id, !zor.istGrau(id));
+}
+
+// ---- MDI ----
+
+void Hauptfenster::mainframe_OnCloseAll() {
+    for (QMdiSubWindow* w : mdi_->subWindowList()) {
+        if (w->parentWidget() != mdi_->viewport()) continue;
+        if (w->isMinimized() || w->isMaximized()) w->showNormal();
+        w->close();  // the document may refuse; then it stays
+    }
+}
+
+void Hauptfenster::alleSchliessen(int) { mainframe_OnCloseAll(); }
+
+void Hauptfenster::mdiAnordnen(int id) {
+    switch (id) {
+    case CMD_KASKADIERT: mdi_->cascadeSubWindows(); break;
+    case CMD_NEBENEINANDER: kacheln(true); break;
+    case CMD_UNTEREINANDER: kacheln(false); break;
+    default: iconsEinordnen(); break;
+    }
+}
+
+// Side by side (columns) or one below the other (rows), over the windows not minimized.
+void Hauptfenster::kacheln(bool nebeneinander) {
+    QList<QMdiSubWindow*> offen;
+    for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::StackingOrder))
+        if (!w->isMinimized() && w->isVisible()) offen << w;
+    if (offen.isEmpty()) return;
+    const QRect r = mdi_->viewport()->rect();
+    const int n = static_cast<int>(offen.size());
+    for (int i = 0; i < n; ++i) {
+        offen[i]->showNormal();
+        if (nebeneinander)
+            offen[i]->setGeometry(r.width() * i / n, 0, r.width() * (i + 1) / n - r.width() * i / n, r.height());
+        else
+            offen[i]->setGeometry(0, r.height() * i / n, r.width(), r.height() * (i + 1) / n - r.height() * i / n);
+    }
+}
+
+void Hauptfenster::iconsEinordnen() {
+    const QRect r = mdi_->viewport()->rect();
+    int x = 0, y = r.bottom();
+    for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::CreationOrder)) {
+        if (!w->isMinimized()) continue;
+        if (x + w->width() > r.width() && x > 0) {
+            x = 0;
+            y -= w->height();
+        }
+        w->move(x, y - w->height() + 1);
+        x += w->width();
+    }
+}
+
+void Hauptfenster::grafikNeu(int) {
+    if (!mdi_Create(new Grafikdokument, TXT_GRAFIK_KLASSE, TXT_GRAFIK_TITEL))
+        meldung_.zeige(QStringLiteral("Das Dokument konnte nicht erzeugt werden!"), QString::fromUtf8(TITEL_PROGRAMM),
+                       Symbol::Ausrufezeichen);
+}
+
+}  // namespace zor::app

@@ -1,0 +1,223 @@
+#include "shell/hauptfenster.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+
+#include <algorithm>
+
+#include "platform/hilfefenster.h"
+#include "platform/warnton.h"
+#include "shell/befehle.h"
+#include "shell/fortschrittsfenster.h"
+#include "shell/mdi_dokument.h"
+#include "shell/menue.h"
+#include "shell/ressourcen.h"
+#include "shell/statusleiste.h"
+#include "shell/texte.h"
+#include "shell/werkzeugleiste.h"
+
+namespace zor::app {
+namespace {
+
+constexpr int FENSTERLISTE_MAX = 9;
+const char* const LISTENEINTRAG = "fensterliste";
+
+bool istDokumentMenue(int id) {
+    return id == MENU_HEX || id == MENU_BIN || id == MENU_BITMAP || id == MENU_GRAFIK;
+}
+
+}  // namespace
+
+Hauptfenster::Hauptfenster(Meldung& meldung, Dateiwahl& dateiwahl, QWidget* eltern)
+    : QMainWindow(eltern),
+      meldung_(meldung),
+      dateiwahl_(dateiwahl),
+      mdi_(new QMdiArea(this)),
+      statusleiste_(new Statusleiste(this)),
+      warnton_(std::make_unique<Warnton>()) {
+    ladeRessourcen();
+    InitVar(zustand_);
+    setObjectName(QStringLiteral("hauptfenster"));
+    setWindowTitle(text(TXT_TITEL));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/zorwerk.svg")));
+    mdi_->setObjectName(QStringLiteral("mdi"));
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdi_);
+    setStatusBar(statusleiste_);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &Hauptfenster::dokumentAktiviert);
+
+    setzeMenue(menue(MENU_START));
+    RebuildToolBar(0);
+    resize(1024, 720);
+}
+
+Hauptfenster::~Hauptfenster() {
+    // The menu bar must not outlive the actions of the menus it shows.
+    menuBar()->clear();
+}
+
+Menue& Hauptfenster::menue(int id) {
+    auto& m = menues_[id];
+    if (!m) {
+        m = std::make_unique<Menue>(
+            id, this, [this](int befehl) { mainframe_OnCommand(befehl); },
+            [this](int befehl) { zeigeHinweis(befehl); });
+        for (QAction* a : m->leiste()) {
+            if (QMenu* p = a->menu())
+                connect(p, &QMenu::aboutToHide, this, [this] { zeigeHinweis(Statusleiste::MENU_ZU); });
+        }
+        if (QMenu* f = m->findWindowMenu())
+            connect(f, &QMenu::aboutToShow, this, [this, f] { aktualisiereFensterliste(f); });
+    }
+    return *m;
+}
+
+void Hauptfenster::setzeMenue(const Menue& m) {
+    if (aktuell_ == &m) return;
+    menuBar()->clear();
+    for (QAction* a : m.leiste()) menuBar()->addAction(a);
+    aktuell_ = &m;
+    if (QMenu* f = m.findWindowMenu()) aktualisiereFensterliste(f);
+}
+
+void Hauptfenster::zeigeHinweis(int id) { statusleiste_->Frame_OnMenuSelect(id); }
+
+void Hauptfenster::aktualisiereFensterliste(QMenu* fenstermenue) {
+    for (QAction* a : fenstermenue->actions())
+        if (a->property(LISTENEINTRAG).toBool()) {
+            fenstermenue->removeAction(a);
+            delete a;
+        }
+    const auto fenster = mdi_->subWindowList(QMdiArea::CreationOrder);
+    if (fenster.isEmpty()) return;
+    QAction* trenner = fenstermenue->addSeparator();
+    trenner->setProperty(LISTENEINTRAG, true);
+    for (int i = 0; i < fenster.size() && i < FENSTERLISTE_MAX; ++i) {
+        auto* a = fenstermenue->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(fenster[i]->windowTitle()));
+        const int id = CMD_FENSTERLISTE_ERSTE + i;
+        a->setData(id);
+        a->setProperty(LISTENEINTRAG, true);
+        a->setCheckable(true);
+        a->setChecked(fenster[i] == mdi_->currentSubWindow());
+        connect(a, &QAction::triggered, this, [this, id] { mainframe_OnCommand(id); });
+        connect(a, &QAction::hovered, this, [this, id] { zeigeHinweis(id); });
+    }
+}
+
+QList<QAction*> Hauptfenster::fensterliste() {
+    QList<QAction*> l;
+    if (QMenu* f = aktuell_->findWindowMenu()) {
+        aktualisiereFensterliste(f);
+        for (QAction* a : f->actions())
+            if (a->property(LISTENEINTRAG).toBool() && !a->isSeparator()) l << a;
+    }
+    return l;
+}
+
+// ---- Toolbar and menu states ----
+
+void Hauptfenster::RebuildToolBar(int satz) {
+    if (werkzeugleiste_) {
+        removeToolBar(werkzeugleiste_);
+        delete werkzeugleiste_;
+    }
+    werkzeugleiste_ = new Werkzeugleiste(satz, [this](int id) { mainframe_OnCommand(id); }, this);
+    addToolBar(Qt::TopToolBarArea, werkzeugleiste_);
+}
+
+void Hauptfenster::SetupTheToolbar(int id, int aktiv) {
+    if (id == CMD_MULTIMEDIA)
+        werkzeugleiste_->setzeAktiv(id, mdi_->currentSubWindow() == nullptr);
+    else
+        werkzeugleiste_->setzeAktiv(id, aktiv != 0);
+}
+
+void Hauptfenster::SetupTheMenu(Menue& m, int id) {
+    const auto& f = zustand_.Fenster;
+    m.grau(id, f.FF || f.FKF || f.FAV || f.PAR);
+}
+
+void Hauptfenster::Para1_unchecked() {
+    for (int id : {CMD_SATZ1_BSC, CMD_SATZ1_GE, CMD_SATZ1_MC, CMD_SATZ1_SW, CMD_SATZ1_DATEI, CMD_SATZ1_INAKTIV})
+        menue(MENU_ZOR).haken(id, false);
+}
+
+void Hauptfenster::Para2_unchecked() {
+    for (int id : {CMD_SATZ2_BSC, CMD_SATZ2_GE, CMD_SATZ2_MC, CMD_SATZ2_SW, CMD_SATZ2_DATEI, CMD_SATZ2_INAKTIV})
+        menue(MENU_ZOR).haken(id, false);
+}
+
+// ---- Documents ----
+
+QMdiSubWindow* Hauptfenster::mdi_Create(MdiDokument* dokument, int klasseId, int titelId) {
+    dokument->setzeRahmen(this);
+    dokument->setProperty("klasse", text(klasseId));
+    dokument->setWindowTitle(text(titelId).left(80));
+    QMdiSubWindow* w = mdi_->addSubWindow(dokument);
+    if (!w) return nullptr;
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    w->setWindowIcon(windowIcon());
+    // A useful first size: half the area, like the platform's default placement.
+    const QSize flaeche = mdi_->viewport()->size();
+    w->resize(std::max(w->minimumSizeHint().width(), flaeche.width() / 2),
+              std::max(w->minimumSizeHint().height(), flaeche.height() / 2));
+    if (dokument->dokumentMenue() != 0)
+        connect(w, &QObject::destroyed, this,
+                [this] { QMetaObject::invokeMethod(this, [this] { mainframe_OnMDIDestroy(); }, Qt::QueuedConnection); });
+    w->show();
+    mdi_->setActiveSubWindow(w);
+    dokumentAktiviert(w);
+    return w;
+}
+
+MdiDokument* Hauptfenster::aktivesDokument() const {
+    QMdiSubWindow* w = mdi_->currentSubWindow();
+    return w ? qobject_cast<MdiDokument*>(w->widget()) : nullptr;
+}
+
+void Hauptfenster::dokumentAktiviert(QMdiSubWindow* w) {
+    auto* d = w ? qobject_cast<MdiDokument*>(w->widget()) : nullptr;
+    if (!d) return;
+    if (d->dokumentMenue() != 0) setzeMenue(menue(d->dokumentMenue()));
+    d->aktiviert();
+}
+
+void Hauptfenster::mainframe_OnMDIDestroy() {
+    if (mdi_->currentSubWindow() || !istDokumentMenue(aktuell_->id())) return;
+    setzeMenue(menue(MENU_MULTIMEDIA));
+}
+
+QMenu* Hauptfenster::kontextPopup(int kontextId) {
+    auto& k = kontexte_[kontextId];
+    if (!k) {
+        k = std::make_unique<Menue>(
+            kontextId, this, [this](int befehl) { mainframe_OnCommand(befehl); },
+            [this](int befehl) { zeigeHinweis(befehl); });
+    }
+    QMenu* p = k->popup(0);
+    mdi_ConformMenus(*aktuell_, p);
+    return p;
+}
+
+bool Hauptfenster::mdi_OnContextMenu(MdiDokument* dokument, const QPoint& global, int kontextId) {
+    if (!dokument->rect().contains(dokument->mapFromGlobal(global))) return false;
+    if (QMenu* p = kontextPopup(kontextId)) p->exec(global);
+    return true;
+}
+
+Fortschrittsfenster& Hauptfenster::MakeProgress() {
+    if (!fortschritt_) fortschritt_ = new Fortschrittsfenster(this);
+    return *fortschritt_;
+}
+
+void Hauptfenster::nachVorn() {
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
+}
+
+}  // namespace zor::app

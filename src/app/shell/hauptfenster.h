@@ -1,0 +1,137 @@
+#pragma once
+// The frame window: MDI area, three menu states (start, multimedia, channel model),
+// toolbar, status bar, and the single command dispatcher every menu item and toolbar
+// button reaches. It owns the channel-model state.
+
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+
+#include "models/zor_state.h"
+
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace zor::app {
+
+class Dateiwahl;
+class Fortschrittsfenster;
+class Hilfefenster;
+class MdiDokument;
+class Menue;
+class Meldung;
+class Statusleiste;
+class Warnton;
+class Werkzeugleiste;
+
+class Hauptfenster : public QMainWindow {
+    Q_OBJECT
+public:
+    enum class Modus { Start, Multimedia, Zor };
+
+    Hauptfenster(Meldung& meldung, Dateiwahl& dateiwahl, QWidget* eltern = nullptr);
+    ~Hauptfenster() override;
+
+    // Carries out a command of any menu, toolbar button or document.
+    void mainframe_OnCommand(int id);
+
+    Modus modus() const { return modus_; }
+    ZorState& zustand() { return zustand_; }
+    Meldung& meldung() { return meldung_; }
+    Dateiwahl& dateiwahl() { return dateiwahl_; }
+    Warnton& warnton() { return *warnton_; }
+    QMdiArea* mdi() const { return mdi_; }
+    Statusleiste* statusleiste() const { return statusleiste_; }
+    Werkzeugleiste* werkzeugleiste() const { return werkzeugleiste_; }
+    Hilfefenster* hilfefenster() const { return hilfe_; }
+
+    // A menu resource: 1333, 107, 135 or a document menu. Built once, kept for the run.
+    Menue& menue(int id);
+    // The menu the frame shows now.
+    const Menue& aktuellesMenue() const { return *aktuell_; }
+
+    // Creates a document in the MDI area with the class and title strings of those ids.
+    QMdiSubWindow* mdi_Create(MdiDokument* dokument, int klasseId, int titelId);
+    MdiDokument* aktivesDokument() const;
+
+    // Context menu of a document at a point in screen coordinates; false (nothing
+    // shown) when the point is outside the document's client area.
+    bool mdi_OnContextMenu(MdiDokument* dokument, const QPoint& global, int kontextId);
+    // The context menu's first pop-up, conformed to the current frame menu.
+    QMenu* kontextPopup(int kontextId);
+
+    void SetupTheToolbar(int id, int aktiv);
+    void SetupTheMenu(Menue& m, int id);
+    void RebuildToolBar(int satz);
+
+    // Clear the model check marks of set 1 resp. set 2 in the channel-model menu.
+    void Para1_unchecked();
+    void Para2_unchecked();
+
+    // The window list entries (ids 3000...) the window menu shows now.
+    QList<QAction*> fensterliste();
+
+    // The shared progress window (dialog 608).
+    Fortschrittsfenster& MakeProgress();
+
+    // Another start asked for this window.
+    void nachVorn();
+
+private:
+    using Handler = void (Hauptfenster::*)(int);
+    struct Befehlseintrag {
+        int id;
+        Handler handler;
+    };
+    static const Befehlseintrag BEFEHLE[];
+
+    void setzeMenue(const Menue& m);
+    void aktualisiereFensterliste(QMenu* fenstermenue);
+    void dokumentAktiviert(QMdiSubWindow* w);
+    void mainframe_OnMDIDestroy();
+    void zeigeHinweis(int id);
+    void anDokument(int id);
+
+    // Command handlers (the dispatch table names them).
+    void nochNichtVerfuegbar(int id);
+    void nichts(int id);
+    void hilfe(int id);
+    void beenden(int id);
+    void zuMultimedia(int id);
+    void zuZor(int id);
+    void mdiAnordnen(int id);
+    void alleSchliessen(int id);
+    void grafikNeu(int id);
+    void aktualisieren(int id);
+    void oeffnenAlle(int id);
+    void schliessenModell(int id);
+    void drucken(int id);
+    void modellDialog(int id);
+    void wieParametersatz(int id);
+    void inaktiv(int id);
+    void nochNichtVerfuegbarWeiter(int id);
+
+    void mainframe_OnCloseAll();
+    void nachModellOeffnen();
+    bool modellDokumentOffen() const;
+    void kacheln(bool nebeneinander);
+    void iconsEinordnen();
+
+    Meldung& meldung_;
+    Dateiwahl& dateiwahl_;
+    ZorState zustand_;
+    Modus modus_ = Modus::Start;
+    QMdiArea* mdi_;
+    Statusleiste* statusleiste_;
+    Werkzeugleiste* werkzeugleiste_ = nullptr;
+    Hilfefenster* hilfe_ = nullptr;
+    Fortschrittsfenster* fortschritt_ = nullptr;
+    std::unique_ptr<Warnton> warnton_;
+    std::map<int, std::unique_ptr<Menue>> menues_;
+    std::map<int, std::unique_ptr<Menue>> kontexte_;
+    const Menue* aktuell_ = nullptr;
+};
+
+}  // namespace zor::app

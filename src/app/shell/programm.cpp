@@ -1,0 +1,33 @@
+#include "shell/programm.h"
+
+#include <QApplication>
+
+#include "platform/dateiwahl.h"
+#include "platform/einzelinstanz.h"
+#include "platform/meldung.h"
+#include "shell/hauptfenster.h"
+
+namespace zor::app {
+
+int zorwerkMain(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zorwerk"));
+    QApplication::setApplicationDisplayName(QString());
+    QApplication::setDesktopFileName(QStringLiteral("zorwerk"));
+
+    QtMeldung meldung;
+    Einzelinstanz instanz;
+    if (!instanz.erste()) {
+        // The running program has been brought to the front; this start ends.
+        meldung.zeige(QStringLiteral("Fehler in WinMain"), QString(), Symbol::Fehler, Knoepfe::Ok);
+        return 0;
+    }
+    QtDateiwahl dateiwahl;
+    Hauptfenster rahmen(meldung, dateiwahl);
+    meldung.setzeEltern(&rahmen);
+    QObject::connect(&instanz, &Einzelinstanz::nachVorn, &rahmen, &Hauptfenster::nachVorn);
+    rahmen.showMaximized();
+    return QApplication::exec();
+}
+
+}  // namespace zor::app

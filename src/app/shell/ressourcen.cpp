@@ -1,0 +1,19 @@
+#include "shell/ressourcen.h"
+
+#include <QtGlobal>
+
+// Q_INIT_RESOURCE must be used outside any namespace.
+static void ladeAlle() {
+    Q_INIT_RESOURCE(icons);
+    Q_INIT_RESOURCE(sounds);
+    Q_INIT_RESOURCE(help);
+}
+
+namespace zor::app {
+
+void ladeRessourcen() {
+    static const bool geladen = (ladeAlle(), true);
+    (void)geladen;
+}
+
+}  // namespace zor::app

@@ -1,0 +1,32 @@
+#pragma once
+// File choosers for tests: records each request and answers from a script (cancel
+// when the script is empty).
+
+#include <QList>
+
+#include "platform/dateiwahl.h"
+
+struct Dateianfrage {
+    bool speichern;
+    QString titel;
+    QString vorschlag;
+    int satz;
+};
+
+class SkriptierteDateiwahl final : public zor::app::Dateiwahl {
+public:
+    std::optional<QString> GetFileNameInFWK(const QString& titel, const QString& vorschlag, int satz) override {
+        return antworte({false, titel, vorschlag, satz});
+    }
+    std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag, int satz) override {
+        return antworte({true, titel, vorschlag, satz});
+    }
+    QList<Dateianfrage> anfragen;
+    QList<std::optional<QString>> antworten;
+
+private:
+    std::optional<QString> antworte(const Dateianfrage& a) {
+        anfragen.append(a);
+        return antworten.isEmpty() ? std::nullopt : antworten.takeFirst();
+    }
+};
