@@ -15,7 +15,7 @@
 #include "platform/warnton.h"
 #include "shell/fortschrittsfenster.h"
 #include "shell/hinweise.h"
-#include "shell/ressourcen.h"
+#include "platform/ressourcen.h"
 #include "shell/werkzeugleiste.h"
 #include "support/gui_hilfen.h"
 

@@ -14,7 +14,7 @@
 #include "shell/fortschrittsfenster.h"
 #include "shell/mdi_dokument.h"
 #include "shell/menue.h"
-#include "shell/ressourcen.h"
+#include "platform/ressourcen.h"
 #include "shell/statusleiste.h"
 #include "shell/texte.h"
 #include "shell/werkzeugleiste.h"

@@ -1,5 +1,5 @@
 #pragma once
-// Registers the shell's compiled resources (icons, sounds, help). They live in a static
+// Registers the program's compiled resources (icons, sounds, help, plot templates). They live in a static
 // library, where the linker would otherwise drop their initialisers.
 
 namespace zor::app {

@@ -1,4 +1,4 @@
-#include "shell/ressourcen.h"
+#include "platform/ressourcen.h"
 
 #include <QtGlobal>
 
@@ -7,6 +7,7 @@ static void ladeAlle() {
     Q_INIT_RESOURCE(icons);
     Q_INIT_RESOURCE(sounds);
     Q_INIT_RESOURCE(help);
+    Q_INIT_RESOURCE(plt);
 }
 
 namespace zor::app {
