@@ -22,10 +22,22 @@ struct Befehl {
 };
 
 Ausfuehrung sequenceEinrichten(CLI::App& sub);
+Ausfuehrung convertEinrichten(CLI::App& sub);
+Ausfuehrung compareEinrichten(CLI::App& sub);
+Ausfuehrung deriveEinrichten(CLI::App& sub);
+Ausfuehrung corruptEinrichten(CLI::App& sub);
+Ausfuehrung hexEinrichten(CLI::App& sub);
+Ausfuehrung binEinrichten(CLI::App& sub);
 
 // Every subcommand, in the order `zor --help` lists them.
 inline const Befehl BEFEHLE[] = {
     {"sequence", "Fehlerfolge eines Parametersatzes als FFO- oder FAB-Datei speichern", sequenceEinrichten},
+    {"convert", "FFO <=> FAB konvertieren", convertEinrichten},
+    {"compare", "Vergleichsdatei zweier gleich großer Dateien erstellen", compareEinrichten},
+    {"derive", "Fehlerfolge bzw. Fehlerabstand aus einer Vergleichsdatei erstellen", deriveEinrichten},
+    {"corrupt", "Kopie einer Datei verfälschen (pattern, bsc, ge, mc)", corruptEinrichten},
+    {"hex", "Zeilen der Hex-Ansicht einer Datei ausgeben", hexEinrichten},
+    {"bin", "Zeilen der Bin-Ansicht einer Datei ausgeben", binEinrichten},
 };
 
 }  // namespace zorcli
