@@ -68,7 +68,7 @@ Ausfuehrung geMcEinrichten(CLI::App& sub, zor::GeMcEingaben vorgabe, GeMcPruefun
         zor::GeMcAuftrag a;
         if (auto p = pruefen(*e, a); !p) return abgelehnt(p);
         TerminalFortschritt f;
-        return jobMelden(job(a, f, zor::Blockleser::STANDARD_BLOCK));
+        return jobMelden(job(a, f, zor::KANAL_BLOCK));
     };
 }
 

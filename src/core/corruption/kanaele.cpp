@@ -99,19 +99,40 @@ ModellWerte alsModellWerte(const GeMcAuftrag& a) {
     return w;
 }
 
-GeKanal::GeKanal(const GeMcAuftrag& a) : wert_(alsModellWerte(a)), zustand_(MM_GE_StartZustand(a, z_)) {}
+GeKanal::GeKanal(const GeMcAuftrag& a)
+    : fehlerGood_(static_cast<int>(std::floor(static_cast<double>(a.Good) * 32768.0))),
+      fehlerBad_(static_cast<int>(std::floor(static_cast<double>(a.Bad) * 32768.0))),
+      bleibtGood_(schwelle(a.Good_From_Good)), wirdGood_(schwelle(a.Good_From_Bad)) {
+    Zufall z;
+    zustand_ = MM_GE_StartZustand(a, z);
+    s_ = z.zustand();
+    std::uint32_t mul = 1, add = 0;
+    for (int k = 0; k < 16; ++k) {
+        mul *= 214013u;
+        add = add * 214013u + 2531011u;
+        a_[k] = mul;
+        c_[k] = add;
+    }
+}
 
 void GeKanal::anwenden(std::span<unsigned char> bytes) {
+    int zustand = zustand_;
+    std::uint32_t s = s_;
     for (unsigned char& b : bytes) {
+        int r[16];
+        for (int k = 0; k < 16; ++k) r[k] = static_cast<int>(((a_[k] * s + c_[k]) >> 16) & 0x7FFFu);
+        s = a_[15] * s + c_[15];
         unsigned maske = 0;
-        for (int j = 7; j >= 0; --j) {
-            int bit = 0;
-            GE_Fehlerfolge(&zustand_, &bit, wert_.data(), z_);
-            maske |= static_cast<unsigned>(bit) << j;
+        for (int j = 0; j < 8; ++j) {
+            const bool good = zustand != 0;
+            maske = maske << 1 | static_cast<unsigned>(r[2 * j] <= (good ? fehlerGood_ : fehlerBad_));
+            zustand = r[2 * j + 1] < (good ? bleibtGood_ : wirdGood_) ? 1 : 0;
         }
         b = static_cast<unsigned char>(b ^ maske);
         fehler_ += static_cast<unsigned>(std::popcount(maske));
     }
+    zustand_ = zustand;
+    s_ = s;
 }
 
 McKanal::McKanal(const GeMcAuftrag& a)

@@ -66,6 +66,9 @@ int MM_GE_StartZustand(const GeMcAuftrag& a, Zufall& z);
 // The job record as a channel-model parameter array (indices of gemc).
 ModellWerte alsModellWerte(const GeMcAuftrag& a);
 
+// Per bit exactly GE_Fehlerfolge, with its draws and comparisons done on integers: the
+// sixteen draws of a byte are computed side by side from the generator state by jumps
+// ahead (s_k = A_k s + C_k), which leaves only the state changes in sequence.
 class GeKanal {
 public:
     explicit GeKanal(const GeMcAuftrag& a);
@@ -73,8 +76,10 @@ public:
     std::uint64_t fehler() const { return fehler_; }
 
 private:
-    ModellWerte wert_;
-    Zufall z_;
+    std::uint32_t s_;                 // state of the 15-bit generator
+    std::uint32_t a_[16], c_[16];     // jump k + 1 ahead
+    int fehlerGood_, fehlerBad_;      // error when the draw k <= this
+    int bleibtGood_, wirdGood_;       // GOOD next when the draw k < this
     int zustand_;
     std::uint64_t fehler_ = 0;
 };

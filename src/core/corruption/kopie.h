@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <span>
-#include <vector>
 
 namespace zor {
 
@@ -39,14 +38,12 @@ JobErgebnis verfaelschteKopie(const std::string& eingabe, const std::string& aus
 
     FortschrittsFenster fenster(f, ausgabe, t.status);
     Schritte schritte(n / 100, t.ersterSchritt);
-    std::vector<unsigned char> puffer;
-    for (auto b = in.naechster(); !b.empty(); b = in.naechster()) {
+    for (auto b = in.naechsterZumAendern(); !b.empty(); b = in.naechsterZumAendern()) {
         const std::uint64_t anfang = in.gelesen() - b.size();
         schritte.bis(in.gelesen(), f);
-        puffer.assign(b.begin(), b.end());
         const std::uint64_t frei = nProtect > anfang ? std::min<std::uint64_t>(nProtect - anfang, b.size()) : 0;
-        kanal.anwenden(std::span<unsigned char>(puffer).subspan(static_cast<std::size_t>(frei)));
-        if (!aus.schreiben(puffer.data(), puffer.size())) return JobErgebnis::Fehler(t.schreiben, TITEL_FEHLER, t.schreibSymbol);
+        kanal.anwenden(b.subspan(static_cast<std::size_t>(frei)));
+        if (!aus.schreiben(b.data(), b.size())) return JobErgebnis::Fehler(t.schreiben, TITEL_FEHLER, t.schreibSymbol);
     }
     if (in.fehler() || in.gelesen() != n) return JobErgebnis::Fehler(t.nichtGelesen);
     if (!aus.abschliessen()) return JobErgebnis::Fehler(t.schreiben, TITEL_FEHLER, t.schreibSymbol);

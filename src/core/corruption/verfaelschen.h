@@ -13,6 +13,10 @@
 
 namespace zor {
 
+// Block size of the channel jobs: small enough that a block stays in the cache between
+// reading, corrupting and writing it.
+inline constexpr std::size_t KANAL_BLOCK = std::size_t{256} << 10;
+
 inline constexpr const char* TEXT_ZUSAMMENFASSUNG = "FehlerAnzahl: %llu\nDateigröße: %llu Bytes\nQuote: %f\nStartwert: %d";
 inline constexpr const char* TITEL_ZUSAMMENFASSUNG = "Multimedia ZOR";
 
@@ -20,8 +24,8 @@ inline constexpr const char* TITEL_ZUSAMMENFASSUNG = "Multimedia ZOR";
 // inverted bits among all bits of the file, protected bytes included.
 std::string zusammenfassung(std::uint64_t fehlerAnzahl, std::uint64_t dateigroesse, int startwert);
 
-JobErgebnis MmMakeBscErr(const BscAuftrag& a, Fortschritt& f, std::size_t block = Blockleser::STANDARD_BLOCK);
-JobErgebnis MakeGeError(const GeMcAuftrag& a, Fortschritt& f, std::size_t block = Blockleser::STANDARD_BLOCK);
-JobErgebnis MakeMcError(const GeMcAuftrag& a, Fortschritt& f, std::size_t block = Blockleser::STANDARD_BLOCK);
+JobErgebnis MmMakeBscErr(const BscAuftrag& a, Fortschritt& f, std::size_t block = KANAL_BLOCK);
+JobErgebnis MakeGeError(const GeMcAuftrag& a, Fortschritt& f, std::size_t block = KANAL_BLOCK);
+JobErgebnis MakeMcError(const GeMcAuftrag& a, Fortschritt& f, std::size_t block = KANAL_BLOCK);
 
 }  // namespace zor

@@ -19,7 +19,9 @@ Blockleser::~Blockleser() {
     if (datei_) std::fclose(datei_);
 }
 
-std::span<const unsigned char> Blockleser::naechster() {
+std::span<const unsigned char> Blockleser::naechster() { return naechsterZumAendern(); }
+
+std::span<unsigned char> Blockleser::naechsterZumAendern() {
     if (!datei_ || fehler_) return {};
     const std::size_t n = std::fread(puffer_.data(), 1, puffer_.size(), datei_);
     if (n < puffer_.size() && std::ferror(datei_)) fehler_ = true;
