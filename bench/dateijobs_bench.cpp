@@ -1,6 +1,7 @@
 // File jobs on a large random file, end to end through the core (read, channel, write).
 // Run by hand: ZOR_BENCH_DIR=/dev/shm build/release/bench/dateijobs_bench
 // The input (256 MiB) is created once in ZOR_BENCH_DIR (default /tmp).
+#include "corruption/kanaele.h"
 #include "corruption/muster.h"
 #include "corruption/verfaelschen.h"
 #include "seqfiles/konvertieren.h"
@@ -69,3 +70,21 @@ void GE(benchmark::State& st) {
 
 BENCHMARK(BSC)->Arg(64 << 10)->Arg(128 << 10)->Arg(256 << 10)->Arg(1 << 20)->Arg(4 << 20)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(GE)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+namespace {
+
+// The GE channel alone, on a buffer in memory.
+void GE_Kanal(benchmark::State& st) {
+    std::vector<unsigned char> puffer(std::size_t{16} << 20, 0x55);
+    GeMcAuftrag a;
+    GeKanal kanal(a);
+    for (auto _ : st) {
+        kanal.anwenden(puffer);
+        benchmark::DoNotOptimize(puffer.data());
+    }
+    st.SetBytesProcessed(static_cast<std::int64_t>(st.iterations() * puffer.size()));
+}
+
+}  // namespace
+
+BENCHMARK(GE_Kanal)->Unit(benchmark::kMillisecond);

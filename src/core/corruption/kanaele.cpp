@@ -1,8 +1,13 @@
 #include "corruption/kanaele.h"
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <limits>
+
+#if defined(__SSE4_1__)
+#include <smmintrin.h>
+#endif
 
 namespace zor {
 
@@ -110,28 +115,95 @@ GeKanal::GeKanal(const GeMcAuftrag& a)
     for (int k = 0; k < 16; ++k) {
         mul *= 214013u;
         add = add * 214013u + 2531011u;
-        a_[k] = mul;
-        c_[k] = add;
+        (k % 2 == 0 ? aF_ : aU_)[k / 2] = mul;
+        (k % 2 == 0 ? cF_ : cU_)[k / 2] = add;
     }
+    for (int start = 0; start < 2; ++start)
+        for (unsigned tg = 0; tg < 16; ++tg)
+            for (unsigned tb = 0; tb < 16; ++tb) {
+                unsigned zustand = static_cast<unsigned>(start), zustaende = 0;
+                for (unsigned j = 0; j < 4; ++j) {
+                    zustaende |= zustand << j;
+                    zustand = ((zustand != 0 ? tg : tb) >> j) & 1u;
+                }
+                gang_[start][tg][tb] = static_cast<std::uint8_t>(zustaende | zustand << 4);
+            }
 }
 
-void GeKanal::anwenden(std::span<unsigned char> bytes) {
-    int zustand = zustand_;
-    std::uint32_t s = s_;
-    for (unsigned char& b : bytes) {
-        int r[16];
-        for (int k = 0; k < 16; ++k) r[k] = static_cast<int>(((a_[k] * s + c_[k]) >> 16) & 0x7FFFu);
-        s = a_[15] * s + c_[15];
-        unsigned maske = 0;
-        for (int j = 0; j < 8; ++j) {
-            const bool good = zustand != 0;
-            maske = maske << 1 | static_cast<unsigned>(r[2 * j] <= (good ? fehlerGood_ : fehlerBad_));
-            zustand = r[2 * j + 1] < (good ? bleibtGood_ : wirdGood_) ? 1 : 0;
+namespace {
+
+// Bit j of the draws' outcomes becomes bit 7 - j of the mask (most significant bit first).
+const std::array<std::uint8_t, 256>& umgekehrt() {
+    static const auto tabelle = [] {
+        std::array<std::uint8_t, 256> t{};
+        for (unsigned i = 0; i < 256; ++i) {
+            unsigned r = 0;
+            for (unsigned j = 0; j < 8; ++j) r |= ((i >> j) & 1u) << (7 - j);
+            t[i] = static_cast<std::uint8_t>(r);
         }
+        return t;
+    }();
+    return tabelle;
+}
+
+}  // namespace
+
+// The outcomes of one byte's draws, bit j for the j-th bit: error in GOOD, error in BAD,
+// GOOD next from GOOD, GOOD next from BAD.
+struct GeAusgaenge {
+    unsigned fg, fb, tg, tb;
+};
+
+void GeKanal::anwenden(std::span<unsigned char> bytes) {
+    const auto& umkehr = umgekehrt();
+    unsigned zustand = static_cast<unsigned>(zustand_);
+    std::uint32_t s = s_;
+#if defined(__SSE4_1__)
+    const auto laden = [](const std::uint32_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); };
+    const __m128i aF0 = laden(aF_), aF1 = laden(aF_ + 4), cF0 = laden(cF_), cF1 = laden(cF_ + 4);
+    const __m128i aU0 = laden(aU_), aU1 = laden(aU_ + 4), cU0 = laden(cU_), cU1 = laden(cU_ + 4);
+    const __m128i maske15 = _mm_set1_epi32(0x7FFF);
+    const __m128i fg = _mm_set1_epi32(fehlerGood_ + 1), fb = _mm_set1_epi32(fehlerBad_ + 1);
+    const __m128i tg = _mm_set1_epi32(bleibtGood_), tb = _mm_set1_epi32(wirdGood_);
+    const auto ziehung = [&](__m128i a, __m128i c, __m128i s4) {
+        return _mm_and_si128(_mm_srli_epi32(_mm_add_epi32(_mm_mullo_epi32(a, s4), c), 16), maske15);
+    };
+    const auto bits = [](__m128i grenze, __m128i z0, __m128i z1) {  // draw < grenze
+        return static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(grenze, z0)))) |
+               static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(grenze, z1)))) << 4;
+    };
+    const auto ausgaenge = [&](std::uint32_t zs) {
+        const __m128i s4 = _mm_set1_epi32(static_cast<int>(zs));
+        const __m128i f0 = ziehung(aF0, cF0, s4), f1 = ziehung(aF1, cF1, s4);
+        const __m128i u0 = ziehung(aU0, cU0, s4), u1 = ziehung(aU1, cU1, s4);
+        return GeAusgaenge{bits(fg, f0, f1), bits(fb, f0, f1), bits(tg, u0, u1), bits(tb, u0, u1)};
+    };
+#else
+    const auto ausgaenge = [&](std::uint32_t zs) {
+        GeAusgaenge g{0, 0, 0, 0};
+        for (unsigned j = 0; j < 8; ++j) {
+            const int f = static_cast<int>(((aF_[j] * zs + cF_[j]) >> 16) & 0x7FFFu);
+            const int u = static_cast<int>(((aU_[j] * zs + cU_[j]) >> 16) & 0x7FFFu);
+            g.fg |= static_cast<unsigned>(f <= fehlerGood_) << j;
+            g.fb |= static_cast<unsigned>(f <= fehlerBad_) << j;
+            g.tg |= static_cast<unsigned>(u < bleibtGood_) << j;
+            g.tb |= static_cast<unsigned>(u < wirdGood_) << j;
+        }
+        return g;
+    };
+#endif
+    for (unsigned char& b : bytes) {
+        const GeAusgaenge g = ausgaenge(s);
+        s = aU_[7] * s + cU_[7];
+        const unsigned vorne = gang_[zustand][g.tg & 15][g.tb & 15];
+        const unsigned hinten = gang_[vorne >> 4][g.tg >> 4][g.tb >> 4];
+        zustand = hinten >> 4;
+        const unsigned inGood = (vorne & 15) | (hinten & 15) << 4;
+        const unsigned maske = umkehr[(inGood & g.fg) | (~inGood & g.fb & 0xFFu)];
         b = static_cast<unsigned char>(b ^ maske);
         fehler_ += static_cast<unsigned>(std::popcount(maske));
     }
-    zustand_ = zustand;
+    zustand_ = static_cast<int>(zustand);
     s_ = s;
 }
 

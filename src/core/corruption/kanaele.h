@@ -68,7 +68,8 @@ ModellWerte alsModellWerte(const GeMcAuftrag& a);
 
 // Per bit exactly GE_Fehlerfolge, with its draws and comparisons done on integers: the
 // sixteen draws of a byte are computed side by side from the generator state by jumps
-// ahead (s_k = A_k s + C_k), which leaves only the state changes in sequence.
+// ahead (s_k = A_k s + C_k), and the state walk through the byte's eight bits is looked up
+// a nibble at a time from the transition outcomes, so little remains in sequence.
 class GeKanal {
 public:
     explicit GeKanal(const GeMcAuftrag& a);
@@ -76,10 +77,13 @@ public:
     std::uint64_t fehler() const { return fehler_; }
 
 private:
-    std::uint32_t s_;                 // state of the 15-bit generator
-    std::uint32_t a_[16], c_[16];     // jump k + 1 ahead
-    int fehlerGood_, fehlerBad_;      // error when the draw k <= this
-    int bleibtGood_, wirdGood_;       // GOOD next when the draw k < this
+    std::uint32_t s_;                              // state of the 15-bit generator
+    std::uint32_t aF_[8], cF_[8], aU_[8], cU_[8];  // jumps to the error and transition draws of bit j
+    int fehlerGood_, fehlerBad_;                   // error when the draw k <= this
+    int bleibtGood_, wirdGood_;                    // GOOD next when the draw k < this
+    // [state][GOOD outcomes][BAD outcomes] of four bits (bit j = the j-th bit) -> states
+    // the bits are generated in (bits 0..3) and the state after them (bit 4).
+    std::uint8_t gang_[2][16][16];
     int zustand_;
     std::uint64_t fehler_ = 0;
 };
