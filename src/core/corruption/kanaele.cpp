@@ -154,57 +154,76 @@ struct GeAusgaenge {
     unsigned fg, fb, tg, tb;
 };
 
-void GeKanal::anwenden(std::span<unsigned char> bytes) {
-    const auto& umkehr = umgekehrt();
-    unsigned zustand = static_cast<unsigned>(zustand_);
-    std::uint32_t s = s_;
+// Computes the outcomes of the sixteen draws that follow generator state s.
+class GeKanal::Ziehungen {
+public:
 #if defined(__SSE4_1__)
-    const auto laden = [](const std::uint32_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); };
-    const __m128i aF0 = laden(aF_), aF1 = laden(aF_ + 4), cF0 = laden(cF_), cF1 = laden(cF_ + 4);
-    const __m128i aU0 = laden(aU_), aU1 = laden(aU_ + 4), cU0 = laden(cU_), cU1 = laden(cU_ + 4);
-    const __m128i maske15 = _mm_set1_epi32(0x7FFF);
-    const __m128i fg = _mm_set1_epi32(fehlerGood_ + 1), fb = _mm_set1_epi32(fehlerBad_ + 1);
-    const __m128i tg = _mm_set1_epi32(bleibtGood_), tb = _mm_set1_epi32(wirdGood_);
-    const auto ziehung = [&](__m128i a, __m128i c, __m128i s4) {
-        return _mm_and_si128(_mm_srli_epi32(_mm_add_epi32(_mm_mullo_epi32(a, s4), c), 16), maske15);
-    };
-    const auto bits = [](__m128i grenze, __m128i z0, __m128i z1) {  // draw < grenze
+    explicit Ziehungen(const GeKanal& k)
+        : aF0_(laden(k.aF_)), aF1_(laden(k.aF_ + 4)), cF0_(laden(k.cF_)), cF1_(laden(k.cF_ + 4)),
+          aU0_(laden(k.aU_)), aU1_(laden(k.aU_ + 4)), cU0_(laden(k.cU_)), cU1_(laden(k.cU_ + 4)),
+          fg_(_mm_set1_epi32(k.fehlerGood_ + 1)), fb_(_mm_set1_epi32(k.fehlerBad_ + 1)),
+          tg_(_mm_set1_epi32(k.bleibtGood_)), tb_(_mm_set1_epi32(k.wirdGood_)) {}
+
+    GeAusgaenge operator()(std::uint32_t s) const {
+        const __m128i s4 = _mm_set1_epi32(static_cast<int>(s));
+        const __m128i f0 = ziehung(aF0_, cF0_, s4), f1 = ziehung(aF1_, cF1_, s4);
+        const __m128i u0 = ziehung(aU0_, cU0_, s4), u1 = ziehung(aU1_, cU1_, s4);
+        return {unter(fg_, f0, f1), unter(fb_, f0, f1), unter(tg_, u0, u1), unter(tb_, u0, u1)};
+    }
+
+private:
+    static __m128i laden(const std::uint32_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
+    static __m128i ziehung(__m128i a, __m128i c, __m128i s4) {
+        return _mm_and_si128(_mm_srli_epi32(_mm_add_epi32(_mm_mullo_epi32(a, s4), c), 16), _mm_set1_epi32(0x7FFF));
+    }
+    // Bit j: draw j < grenze.
+    static unsigned unter(__m128i grenze, __m128i z0, __m128i z1) {
         return static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(grenze, z0)))) |
                static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(grenze, z1)))) << 4;
-    };
-    const auto ausgaenge = [&](std::uint32_t zs) {
-        const __m128i s4 = _mm_set1_epi32(static_cast<int>(zs));
-        const __m128i f0 = ziehung(aF0, cF0, s4), f1 = ziehung(aF1, cF1, s4);
-        const __m128i u0 = ziehung(aU0, cU0, s4), u1 = ziehung(aU1, cU1, s4);
-        return GeAusgaenge{bits(fg, f0, f1), bits(fb, f0, f1), bits(tg, u0, u1), bits(tb, u0, u1)};
-    };
+    }
+    __m128i aF0_, aF1_, cF0_, cF1_, aU0_, aU1_, cU0_, cU1_, fg_, fb_, tg_, tb_;
 #else
-    const auto ausgaenge = [&](std::uint32_t zs) {
+    explicit Ziehungen(const GeKanal& k) : k_(k) {}
+
+    GeAusgaenge operator()(std::uint32_t s) const {
         GeAusgaenge g{0, 0, 0, 0};
         for (unsigned j = 0; j < 8; ++j) {
-            const int f = static_cast<int>(((aF_[j] * zs + cF_[j]) >> 16) & 0x7FFFu);
-            const int u = static_cast<int>(((aU_[j] * zs + cU_[j]) >> 16) & 0x7FFFu);
-            g.fg |= static_cast<unsigned>(f <= fehlerGood_) << j;
-            g.fb |= static_cast<unsigned>(f <= fehlerBad_) << j;
-            g.tg |= static_cast<unsigned>(u < bleibtGood_) << j;
-            g.tb |= static_cast<unsigned>(u < wirdGood_) << j;
+            const int f = static_cast<int>(((k_.aF_[j] * s + k_.cF_[j]) >> 16) & 0x7FFFu);
+            const int u = static_cast<int>(((k_.aU_[j] * s + k_.cU_[j]) >> 16) & 0x7FFFu);
+            g.fg |= static_cast<unsigned>(f <= k_.fehlerGood_) << j;
+            g.fb |= static_cast<unsigned>(f <= k_.fehlerBad_) << j;
+            g.tg |= static_cast<unsigned>(u < k_.bleibtGood_) << j;
+            g.tb |= static_cast<unsigned>(u < k_.wirdGood_) << j;
         }
         return g;
-    };
+    }
+
+private:
+    const GeKanal& k_;
 #endif
+};
+
+void GeKanal::anwenden(std::span<unsigned char> bytes) {
+    const auto& umkehr = umgekehrt();
+    const Ziehungen ausgaenge(*this);
+    const std::uint32_t sprungA = aU_[7], sprungC = cU_[7];
+    unsigned zustand = static_cast<unsigned>(zustand_);
+    std::uint32_t s = s_;
+    std::uint64_t fehler = 0;
     for (unsigned char& b : bytes) {
         const GeAusgaenge g = ausgaenge(s);
-        s = aU_[7] * s + cU_[7];
+        s = sprungA * s + sprungC;
         const unsigned vorne = gang_[zustand][g.tg & 15][g.tb & 15];
         const unsigned hinten = gang_[vorne >> 4][g.tg >> 4][g.tb >> 4];
         zustand = hinten >> 4;
         const unsigned inGood = (vorne & 15) | (hinten & 15) << 4;
         const unsigned maske = umkehr[(inGood & g.fg) | (~inGood & g.fb & 0xFFu)];
         b = static_cast<unsigned char>(b ^ maske);
-        fehler_ += static_cast<unsigned>(std::popcount(maske));
+        fehler += static_cast<unsigned>(std::popcount(maske));
     }
     zustand_ = static_cast<int>(zustand);
     s_ = s;
+    fehler_ += fehler;
 }
 
 McKanal::McKanal(const GeMcAuftrag& a)

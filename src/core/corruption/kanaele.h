@@ -77,6 +77,7 @@ public:
     std::uint64_t fehler() const { return fehler_; }
 
 private:
+    class Ziehungen;
     std::uint32_t s_;                              // state of the 15-bit generator
     std::uint32_t aF_[8], cF_[8], aU_[8], cU_[8];  // jumps to the error and transition draws of bit j
     int fehlerGood_, fehlerBad_;                   // error when the draw k <= this

@@ -97,7 +97,7 @@ private:
     std::size_t pos_ = 0;
 };
 
-enum class FabLauf { Fertig, Rueckwaerts, Lesefehler, Schreibfehler };
+enum class FabLauf { Fertig, Rueckwaerts, Lesefehler, Musterfehler, Schreibfehler };
 
 // One pass over input and pattern together, for records that never move the position
 // back into a block already written. Rueckwaerts when one does.
@@ -132,7 +132,7 @@ FabLauf fabInEinemLauf(Dateien& d, FabLeser& fab, Fortschritt& f, std::uint64_t&
             if (!weiter()) return d.ausgabe.ok() ? FabLauf::Lesefehler : FabLauf::Schreibfehler;
         puffer[(p - anfang) >> 3] ^= static_cast<unsigned char>(0x80u >> (p & 7));
     }
-    if (fab.fehler()) return FabLauf::Lesefehler;
+    if (fab.fehler()) return FabLauf::Musterfehler;
     do {
         if (!d.ausgabe.schreiben(puffer.data(), puffer.size())) return FabLauf::Schreibfehler;
     } while (laden());
@@ -163,7 +163,7 @@ FabLauf fabBlockweise(Dateien& d, const std::string& muster, std::size_t block, 
             const auto p = static_cast<std::uint64_t>(pos);
             if (p >= anfang && p < ende) puffer[(p - anfang) >> 3] ^= static_cast<unsigned char>(0x80u >> (p & 7));
         }
-        if (fab.fehler() || !fab.offen()) return FabLauf::Lesefehler;
+        if (fab.fehler() || !fab.offen()) return FabLauf::Musterfehler;
         if (!d.ausgabe.schreiben(puffer.data(), puffer.size())) return FabLauf::Schreibfehler;
         erster = false;
     }
@@ -221,6 +221,7 @@ JobErgebnis CreateFabErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size
         }
         if (lauf == FabLauf::Rueckwaerts) continue;
         if (lauf == FabLauf::Lesefehler) return JobErgebnis::Fehler(TEXT_EINGABE_LESEN);
+        if (lauf == FabLauf::Musterfehler) return JobErgebnis::Fehler(TEXT_MUSTER_LESEN);
         if (lauf == FabLauf::Schreibfehler || !d.ausgabe.abschliessen()) return JobErgebnis::Fehler(TEXT_WRITEFILE);
         break;
     }
