@@ -245,3 +245,23 @@ TEST_F(Verfaelschen, ProgressNamesTheOutputAndTheModel) {
     EXPECT_EQ(f.schritte.back(), 100);
     EXPECT_EQ(f.enden, 1);
 }
+
+// The one difference between the GE corruption and the channel-model GE: the corruption
+// rounds the stationary share of GOOD to single precision before comparing it with the
+// first draw. Here the share lies just above the draw 41/32768 (seed 1) and rounds onto it.
+TEST(GeStartzustand, SinglePrecisionShareCanDecideOtherwiseThanTheChannelModel) {
+    GeMcAuftrag a;
+    a.StartWert = 1;
+    a.Good_From_Bad = 0x1.486932p-10f;
+    a.Bad_From_Good = 1.0f;
+    Zufall z;
+    EXPECT_EQ(MM_GE_StartZustand(a, z), BAD);
+    const ModellWerte w = alsModellWerte(a);
+    int zustand = -1;
+    GE_Startzustand(&zustand, w.data(), z);
+    EXPECT_EQ(zustand, GOOD);
+    a.Good_From_Bad = 0.1f;  // the usual case: both agree
+    const ModellWerte ueblich = alsModellWerte(a);
+    GE_Startzustand(&zustand, ueblich.data(), z);
+    EXPECT_EQ(MM_GE_StartZustand(a, z), zustand);
+}
