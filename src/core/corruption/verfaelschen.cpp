@@ -7,7 +7,7 @@ namespace zor {
 
 namespace {
 
-// The Part's BSC job says nothing when its files cannot be opened; we do.
+// Open and create failures are reported for every channel, the BSC's included.
 constexpr KopieTexte BSC_TEXTE{TEXT_OEFFNEN_1, TEXT_ERZEUGEN, "Datei nicht gelesen!", "Fehler bei WriteFile!",
                                Symbol::Keins, TEXT_WIRD_ERSTELLT, 1};
 constexpr KopieTexte GE_TEXTE{TEXT_OEFFNEN_1, TEXT_ERZEUGEN, "Fehler bei Lesen der Datei!",
