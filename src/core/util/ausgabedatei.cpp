@@ -59,7 +59,7 @@ bool Ausgabedatei::schreiben(const void* daten, std::size_t n) {
     if (!ok()) return false;
     const char* p = static_cast<const char*>(daten);
     // Large blocks go straight to the file instead of through the buffer.
-    if (n >= PUFFER / 4 && leeren()) return direkt(p, n);
+    if (n >= PUFFER / 4) return leeren() && direkt(p, n);
     while (n > 0) {
         const std::size_t platz = PUFFER - puffer_.size();
         const std::size_t teil = n < platz ? n : platz;
