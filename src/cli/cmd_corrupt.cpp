@@ -81,7 +81,12 @@ Ausfuehrung corruptEinrichten(CLI::App& sub) {
         Ausfuehrung ausfuehren;
     };
     auto teile = std::make_shared<std::vector<Teil>>();
-    auto neu = [&](const char* name, const char* text) { return sub.add_subcommand(name, text); };
+    auto neu = [&](const char* name, const char* text) {
+        CLI::App* teil = sub.add_subcommand(name, text);
+        teil->group("Befehle");
+        teil->get_help_ptr()->group("Optionen");
+        return teil;
+    };
     CLI::App* app = neu("pattern", "Verfälschung durch eine Fehlerfolge- bzw. Fehlerabstand-Datei");
     teile->push_back({app, musterEinrichten(*app)});
     app = neu("bsc", "Verfälschung einer Datei nach BSC-Modell");
