@@ -19,7 +19,7 @@ protected:
 };
 
 // Tiny blocks put every record and character boundary across a block edge.
-INSTANTIATE_TEST_SUITE_P(Bloecke, Konvertieren_, ::testing::Values(1, 3, 5, Blockleser::STANDARD_BLOCK));
+INSTANTIATE_TEST_SUITE_P(Bloecke, Konvertieren_, ::testing::Values(1, 3, 5, 12, 4096, Blockleser::STANDARD_BLOCK));
 
 TEST_P(Konvertieren_, WorkedExampleBothWays) {
     schreiben(pfad("a.ffo"), "001011");
@@ -179,4 +179,36 @@ TEST_F(Konvertieren_, KonvertierenRefreshesTheSetThatReadsItsOutput) {
     EXPECT_EQ(s.FKF.ermittelt1, 0);
     EXPECT_EQ(s.FAV.ermittelt1, 0);
     EXPECT_EQ(s.Fenster.aktualisiert, 0);
+}
+
+// Long texts with runs, dense stretches and stray bytes, against the plain rules.
+TEST_P(Konvertieren_, LongTextsFollowTheByteRules) {
+    std::string text;
+    std::uint64_t x = 7;
+    for (int i = 0; i < 20000; ++i) {
+        x = x * 6364136223846793005ull + 1442695040888963407ull;
+        const unsigned r = static_cast<unsigned>(x >> 58);  // 0..63
+        text += i % 3000 < 1500 ? (r < 2 ? '1' : '0') : (r < 30 ? '1' : r < 33 ? "x\r\n"[r - 30] : '0');
+    }
+    const auto luecken = [&](bool nurEins) {
+        std::vector<std::int32_t> w;
+        std::int32_t c = 1;
+        for (const char z : text) {
+            if (nurEins ? z == '1' : z != '0') {
+                w.push_back(c);
+                c = 1;
+            } else {
+                ++c;
+            }
+        }
+        return w;
+    };
+    schreiben(pfad("l.ffo"), text);
+    ASSERT_TRUE(Convert_Ffo_To_Fab(pfad("l.ffo"), still, block()).ok);
+    EXPECT_EQ(fabWerte(lesen(pfad("l.FAB"))), luecken(true));
+    ZorState s = startZustand();
+    std::string szFile = pfad("l.ffo");
+    ASSERT_EQ(Konvertieren(s, szFile, [](const std::string&) { return true; }, still, block()).art,
+              KonvertierenErgebnis::Art::Erfolg);
+    EXPECT_EQ(fabWerte(lesen(pfad("l.fAB"))), luecken(false));
 }

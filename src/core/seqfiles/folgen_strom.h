@@ -36,13 +36,27 @@ public:
     explicit AbstandZaehler(Ausgabedatei& aus) : aus_(aus) {}
     void korrekt(std::uint64_t n) { c_ += n; }
     // Writes the gap up to this error; false on a write failure or a gap beyond 32 bits.
-    bool fehler();
+    bool fehler() {
+        if (c_ > 0x7FFFFFFFu || pos_ + FAB_RECORD > puffer_.size()) return fehlerLangsam();
+        const auto v = static_cast<std::uint32_t>(c_);
+        puffer_[pos_] = static_cast<unsigned char>(v);
+        puffer_[pos_ + 1] = static_cast<unsigned char>(v >> 8);
+        puffer_[pos_ + 2] = static_cast<unsigned char>(v >> 16);
+        puffer_[pos_ + 3] = static_cast<unsigned char>(v >> 24);
+        pos_ += FAB_RECORD;
+        c_ = 1;
+        return true;
+    }
     // Bits of bytes, most significant first; a set bit is an error.
     bool bits(std::span<const unsigned char> bytes);
+    // FFO characters; an error is "1" (nurEins) or any byte other than "0".
+    bool zeichen(std::span<const unsigned char> text, bool nurEins);
     bool leeren();
     bool zuGross() const { return zuGross_; }
 
 private:
+    bool fehlerLangsam();
+    bool zeichenEinzeln(std::span<const unsigned char> text, bool nurEins);
     Ausgabedatei& aus_;
     std::uint64_t c_ = 1;
     std::array<unsigned char, std::size_t{1} << 16> puffer_;

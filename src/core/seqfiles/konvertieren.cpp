@@ -17,41 +17,11 @@ namespace {
 
 enum class Strom { Ok, Lesefehler, Schreibfehler, ZuGross };
 
-// Index of the first byte other than '0' (n when there is none).
-std::size_t ersterNichtNull(const unsigned char* p, std::size_t n) {
-    constexpr std::uint64_t NULLEN = 0x3030303030303030ull;
-    std::size_t i = 0;
-    for (; i + 8 <= n; i += 8) {
-        std::uint64_t w;
-        std::memcpy(&w, p + i, 8);
-        if (const std::uint64_t x = w ^ NULLEN; x != 0) {
-            if constexpr (std::endian::native == std::endian::little) return i + std::countr_zero(x) / 8;
-            else return i + std::countl_zero(x) / 8;
-        }
-    }
-    while (i < n && p[i] == FFO_KORREKT) ++i;
-    return i;
-}
-
-std::size_t ersteEins(const unsigned char* p, std::size_t n) {
-    const void* t = std::memchr(p, FFO_FEHLER, n);
-    return t ? static_cast<std::size_t>(static_cast<const unsigned char*>(t) - p) : n;
-}
-
 // FFO characters to FAB records. nurEins: only "1" is an error, else every byte but "0".
 Strom ffoZuFab(Blockleser& in, AbstandZaehler& z, bool nurEins, Schritte& schritte, Fortschritt& f) {
     for (auto b = in.naechster(); !b.empty(); b = in.naechster()) {
         schritte.bis(in.gelesen(), f);
-        std::size_t i = 0;
-        while (i < b.size()) {
-            const std::size_t rest = b.size() - i;
-            const std::size_t k = nurEins ? ersteEins(b.data() + i, rest) : ersterNichtNull(b.data() + i, rest);
-            z.korrekt(k);
-            i += k;
-            if (i == b.size()) break;
-            if (!z.fehler()) return z.zuGross() ? Strom::ZuGross : Strom::Schreibfehler;
-            ++i;
-        }
+        if (!z.zeichen(b, nurEins)) return z.zuGross() ? Strom::ZuGross : Strom::Schreibfehler;
     }
     if (in.fehler()) return Strom::Lesefehler;
     return z.leeren() ? Strom::Ok : Strom::Schreibfehler;
