@@ -11,7 +11,6 @@
 #include <bit>
 #include <cstring>
 #include <optional>
-#include <vector>
 
 namespace zor {
 
@@ -105,13 +104,12 @@ FabLauf fabInEinemLauf(Dateien& d, FabLeser& fab, Fortschritt& f, std::uint64_t&
     const std::uint64_t bits = 8 * d.eingabe.groesse();
     const std::uint64_t m = d.muster.groesse();
     Schritte schritte(m / 100 / FAB_RECORD, 0);  // offsets k * step, step a multiple of 4
-    std::vector<unsigned char> puffer;
+    std::span<unsigned char> puffer;
     std::uint64_t anfang = 0;  // first bit of the block in `puffer`
     auto laden = [&] {
-        const auto b = d.eingabe.naechster();
-        anfang = 8 * (d.eingabe.gelesen() - b.size());
-        puffer.assign(b.begin(), b.end());
-        return !b.empty();
+        puffer = d.eingabe.naechsterZumAendern();
+        anfang = 8 * (d.eingabe.gelesen() - puffer.size());
+        return !puffer.empty();
     };
     auto weiter = [&] { return d.ausgabe.schreiben(puffer.data(), puffer.size()) ? laden() : false; };
     if (!laden()) return FabLauf::Lesefehler;
@@ -144,13 +142,11 @@ FabLauf fabBlockweise(Dateien& d, const std::string& muster, std::size_t block, 
                       std::uint64_t& uebersprungen) {
     const std::uint64_t bits = 8 * d.eingabe.groesse();
     Schritte schritte(d.eingabe.groesse() / 100, 0);
-    std::vector<unsigned char> puffer;
     bool erster = true;
-    for (auto b = d.eingabe.naechster(); !b.empty(); b = d.eingabe.naechster()) {
-        const std::uint64_t anfang = 8 * (d.eingabe.gelesen() - b.size());
-        const std::uint64_t ende = anfang + 8 * b.size();
+    for (auto puffer = d.eingabe.naechsterZumAendern(); !puffer.empty(); puffer = d.eingabe.naechsterZumAendern()) {
+        const std::uint64_t anfang = 8 * (d.eingabe.gelesen() - puffer.size());
+        const std::uint64_t ende = anfang + 8 * puffer.size();
         schritte.bis(d.eingabe.gelesen(), f);
-        puffer.assign(b.begin(), b.end());
         FabLeser fab(muster, block);
         std::int64_t pos = -1;
         std::int32_t g;
@@ -184,10 +180,8 @@ JobErgebnis CreateFfoErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size
     FortschrittsFenster fenster(f, a.szOutPutFile, TEXT_WIRD_ERSTELLT);
     Schritte schritte(n / 100, 1);
     Maskenleser masken(d.muster);
-    std::vector<unsigned char> puffer;
-    for (auto b = d.eingabe.naechster(); !b.empty(); b = d.eingabe.naechster()) {
+    for (auto puffer = d.eingabe.naechsterZumAendern(); !puffer.empty(); puffer = d.eingabe.naechsterZumAendern()) {
         schritte.bis(d.eingabe.gelesen(), f);
-        puffer.assign(b.begin(), b.end());
         switch (masken.anwenden(puffer)) {
         case Maskenleser::Stand::Ungueltig: return JobErgebnis::Fehler(TEXT_UNGUELTIGE_FFO, TITEL_PROGRAMM);
         case Maskenleser::Stand::ZuKurz: return JobErgebnis::Fehler(TEXT_MUSTER_LESEN);
