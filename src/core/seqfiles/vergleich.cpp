@@ -20,16 +20,14 @@ JobErgebnis CompareFile(const std::string& datei1, const std::string& datei2, co
 
     FortschrittsFenster fenster(f, vergleich, TEXT_WIRD_ERSTELLT);
     Schritte schritte(a.groesse() / 100, 1);
-    std::vector<unsigned char> x;
     for (;;) {
-        const auto ta = a.naechster();
+        const auto ta = a.naechsterZumAendern();
         const auto tb = b.naechster();
         if (ta.size() != tb.size()) return JobErgebnis::Fehler(TEXT_DATEIEN_LESEN, TITEL_FEHLER, Symbol::Information);
         if (ta.empty()) break;
         schritte.bis(a.gelesen(), f);
-        x.resize(ta.size());
-        for (std::size_t i = 0; i < ta.size(); ++i) x[i] = static_cast<unsigned char>(ta[i] ^ tb[i]);
-        if (!aus.schreiben(x.data(), x.size())) return JobErgebnis::Fehler(TEXT_WRITEFILE);
+        for (std::size_t i = 0; i < ta.size(); ++i) ta[i] = static_cast<unsigned char>(ta[i] ^ tb[i]);
+        if (!aus.schreiben(ta.data(), ta.size())) return JobErgebnis::Fehler(TEXT_WRITEFILE);
     }
     if (a.fehler() || b.fehler() || a.gelesen() != a.groesse())
         return JobErgebnis::Fehler(TEXT_DATEIEN_LESEN, TITEL_FEHLER, Symbol::Information);
