@@ -30,6 +30,11 @@ std::span<unsigned char> Blockleser::naechsterZumAendern() {
 }
 
 bool FabLeser::naechster(std::int32_t& wert) {
+    if (pos_ + FAB_RECORD <= block_.size()) {
+        wert = fabWert(block_.data() + pos_);
+        pos_ += FAB_RECORD;
+        return true;
+    }
     unsigned char b[FAB_RECORD];
     for (int i = 0; i < FAB_RECORD; ++i) {
         if (pos_ == block_.size()) {
