@@ -71,12 +71,16 @@ INSTANTIATE_TEST_SUITE_P(
         Fehlaufruf{{"derive", "@FEHLT", "@OUT.ffo"}, 1, "Fehler beim Erzeugen der Datei"},
         Fehlaufruf{{"convert", "@LEER.ffo"}, 1, "Kein Byte gelesen!"},
         Fehlaufruf{{"hex", "@FEHLT"}, 1, "kann nicht geöffnet werden!"},
+        Fehlaufruf{{"hex", "@DIR"}, 1, "Fehler beim Lesen der Datei"},
+        Fehlaufruf{{"corrupt", "ge", "@DIR", "@OUT"}, 1, "Fehler beim Öffnen der Datei_1"},
+        Fehlaufruf{{"compare", "@DIR", "@DIR", "@OUT"}, 1, "Fehler bei Lesen der Dateien!"},
         Fehlaufruf{{"corrupt", "bsc", "@IN"}, 2, ""}, Fehlaufruf{{"corrupt"}, 2, ""}));
 
 TEST_P(DateijobsFehler, MessageExitCodeAndNoOutput) {
     ablegen(pfad("IN"), zufall(100));
     ablegen(pfad("KURZ"), zufall(99));
     ablegen(pfad("LEER.ffo"), "");
+    std::filesystem::create_directory(pfad("DIR"));
     std::vector<std::string> args;
     for (const std::string& a : GetParam().args) args.push_back(a[0] == '@' ? pfad(a.substr(1)) : a);
     const auto e = zorAufruf(args);
