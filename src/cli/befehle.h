@@ -25,6 +25,12 @@ Ausfuehrung sequenceEinrichten(CLI::App& sub);
 Ausfuehrung favEinrichten(CLI::App& sub);
 Ausfuehrung fkfEinrichten(CLI::App& sub);
 Ausfuehrung ge2mcEinrichten(CLI::App& sub);
+Ausfuehrung convertEinrichten(CLI::App& sub);
+Ausfuehrung compareEinrichten(CLI::App& sub);
+Ausfuehrung deriveEinrichten(CLI::App& sub);
+Ausfuehrung corruptEinrichten(CLI::App& sub);
+Ausfuehrung hexEinrichten(CLI::App& sub);
+Ausfuehrung binEinrichten(CLI::App& sub);
 
 // Every subcommand, in the order `zor --help` lists them.
 inline const Befehl BEFEHLE[] = {
@@ -32,6 +38,12 @@ inline const Befehl BEFEHLE[] = {
     {"fav", "Fehlerabstandsverteilung P(a>=k) eines Parametersatzes", favEinrichten},
     {"fkf", "Fehlerkorrelationsfunktion R(k) eines Parametersatzes", fkfEinrichten},
     {"ge2mc", "Parameter des äquivalenten MC-Modells zu einem GE-Modell", ge2mcEinrichten},
+    {"convert", "FFO <=> FAB konvertieren", convertEinrichten},
+    {"compare", "Vergleichsdatei zweier gleich großer Dateien erstellen", compareEinrichten},
+    {"derive", "Fehlerfolge bzw. Fehlerabstand aus einer Vergleichsdatei erstellen", deriveEinrichten},
+    {"corrupt", "Kopie einer Datei verfälschen (pattern, bsc, ge, mc)", corruptEinrichten},
+    {"hex", "Zeilen der Hex-Ansicht einer Datei ausgeben", hexEinrichten},
+    {"bin", "Zeilen der Bin-Ansicht einer Datei ausgeben", binEinrichten},
 };
 
 }  // namespace zorcli

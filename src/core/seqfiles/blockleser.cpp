@@ -19,7 +19,9 @@ Blockleser::~Blockleser() {
     if (datei_) std::fclose(datei_);
 }
 
-std::span<const unsigned char> Blockleser::naechster() {
+std::span<const unsigned char> Blockleser::naechster() { return naechsterZumAendern(); }
+
+std::span<unsigned char> Blockleser::naechsterZumAendern() {
     if (!datei_ || fehler_) return {};
     const std::size_t n = std::fread(puffer_.data(), 1, puffer_.size(), datei_);
     if (n < puffer_.size() && std::ferror(datei_)) fehler_ = true;
@@ -28,6 +30,11 @@ std::span<const unsigned char> Blockleser::naechster() {
 }
 
 bool FabLeser::naechster(std::int32_t& wert) {
+    if (pos_ + FAB_RECORD <= block_.size()) {
+        wert = fabWert(block_.data() + pos_);
+        pos_ += FAB_RECORD;
+        return true;
+    }
     unsigned char b[FAB_RECORD];
     for (int i = 0; i < FAB_RECORD; ++i) {
         if (pos_ == block_.size()) {

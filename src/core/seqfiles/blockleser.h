@@ -25,6 +25,8 @@ public:
     std::uint64_t groesse() const { return groesse_; }
     // The next block; empty at the end of the file or after a read error.
     std::span<const unsigned char> naechster();
+    // The same block, to be changed in place (valid until the next call).
+    std::span<unsigned char> naechsterZumAendern();
     bool fehler() const { return fehler_; }
     // Bytes handed out so far.
     std::uint64_t gelesen() const { return gelesen_; }

@@ -35,9 +35,7 @@ Ausgabedatei::~Ausgabedatei() {
     if (!temp_.empty()) ::unlink(temp_.c_str());
 }
 
-bool Ausgabedatei::leeren() {
-    const char* p = puffer_.data();
-    std::size_t rest = puffer_.size();
+bool Ausgabedatei::direkt(const char* p, std::size_t rest) {
     while (rest > 0 && !fehler_) {
         const ssize_t n = ::write(fd_, p, rest);
         if (n < 0 && errno == EINTR) continue;
@@ -48,6 +46,11 @@ bool Ausgabedatei::leeren() {
         p += n;
         rest -= static_cast<std::size_t>(n);
     }
+    return !fehler_;
+}
+
+bool Ausgabedatei::leeren() {
+    direkt(puffer_.data(), puffer_.size());
     puffer_.clear();
     return !fehler_;
 }
@@ -55,6 +58,8 @@ bool Ausgabedatei::leeren() {
 bool Ausgabedatei::schreiben(const void* daten, std::size_t n) {
     if (!ok()) return false;
     const char* p = static_cast<const char*>(daten);
+    // Large blocks go straight to the file instead of through the buffer.
+    if (n >= PUFFER / 4) return leeren() && direkt(p, n);
     while (n > 0) {
         const std::size_t platz = PUFFER - puffer_.size();
         const std::size_t teil = n < platz ? n : platz;

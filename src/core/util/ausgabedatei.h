@@ -32,6 +32,7 @@ public:
 
 private:
     bool leeren();
+    bool direkt(const char* p, std::size_t n);
     std::string ziel_;
     std::string temp_;
     int fd_ = -1;

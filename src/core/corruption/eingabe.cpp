@@ -1,0 +1,107 @@
+#include "corruption/eingabe.h"
+
+#include "seqfiles/dateijob.h"
+#include "util/zahlpruefung.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+namespace zor {
+
+int MM_Fehler(std::string_view text) { return fehler(text); }
+
+std::uint64_t MmFileSize(const std::string& name) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(name, ec)) return MM_KEINE_GROESSE;
+    std::FILE* d = std::fopen(name.c_str(), "rb");
+    if (!d) return MM_KEINE_GROESSE;
+    std::fclose(d);
+    const std::uintmax_t n = std::filesystem::file_size(name, ec);
+    return ec ? MM_KEINE_GROESSE : static_cast<std::uint64_t>(n);
+}
+
+GeMcEingaben geVorgabe() { return {}; }
+GeMcEingaben mcVorgabe() {
+    GeMcEingaben e;
+    e.good = "0.1";
+    return e;
+}
+
+namespace {
+
+EingabePruefung abgelehnt(Eingabefehler art, Feld feld, std::string text, std::string titel, Symbol s) {
+    return {art, feld, {std::move(text), std::move(titel), s}};
+}
+
+EingabePruefung wahrscheinlichkeitAbgelehnt(Feld feld) {
+    return abgelehnt(Eingabefehler::Wahrscheinlichkeit, feld, TEXT_613, TITEL_EINGABEFEHLER, Symbol::Keins);
+}
+
+// Protected bytes (the runtime's atol of a well-formed text), the input and its size.
+EingabePruefung dateiPruefen(const std::string& eingabe, const std::string& text, std::uint64_t& nProtect) {
+    const long long wert = std::atoll(text.c_str());
+    if (MM_Fehler(text) != 0 || wert < 0)
+        return abgelehnt(Eingabefehler::Geschuetzt, Feld::Geschuetzt, TEXT_GESCHUETZT, TITEL_MM_ZOR, Symbol::Stopp);
+    nProtect = static_cast<std::uint64_t>(wert);
+    const std::uint64_t l = MmFileSize(eingabe);
+    if (l == MM_KEINE_GROESSE)
+        return abgelehnt(Eingabefehler::Eingabedatei, Feld::Eingabe, format(TEXT_OEFFNEN_1, eingabe.c_str()),
+                         TITEL_FEHLER, Symbol::Stopp);
+    if (l <= nProtect)
+        return abgelehnt(Eingabefehler::Groesse, Feld::Geschuetzt,
+                         format(TEXT_GROESSE, static_cast<unsigned long long>(l),
+                                static_cast<long long>(l) - static_cast<long long>(nProtect)),
+                         TITEL_FEHLER, Symbol::Stopp);
+    return {};
+}
+
+// A start value: atof truncated, 1 to 9999.
+EingabePruefung startwertPruefen(const std::string& text, int& startwert) {
+    const double v = std::trunc(std::atof(text.c_str()));
+    if (MM_Fehler(text) != 0 || !(v >= 1.0 && v <= 9999.0))
+        return abgelehnt(Eingabefehler::Startwert, Feld::Startwert, TEXT_612, TITEL_EINGABEFEHLER, Symbol::Keins);
+    startwert = static_cast<int>(v);
+    return {};
+}
+
+// A probability within [0, 1], or (0, 1] when `nullVerboten`.
+template <class T>
+bool wahrscheinlichkeit(const std::string& text, bool nullVerboten, T& ziel) {
+    ziel = static_cast<T>(std::atof(text.c_str()));
+    if (MM_Fehler(text) != 0 || !(ziel <= T(1))) return false;
+    return nullVerboten ? ziel > T(0) : ziel >= T(0);
+}
+
+EingabePruefung geMcPruefen(const GeMcEingaben& e, GeMcAuftrag& a, bool uebergaengeNullVerboten) {
+    a.eingabe = e.eingabe;
+    a.ausgabe = e.ausgabe;
+    if (auto p = dateiPruefen(e.eingabe, e.nProtect, a.nProtect); !p) return p;
+    if (auto p = startwertPruefen(e.startwert, a.StartWert); !p) return p;
+    if (!wahrscheinlichkeit(e.goodFromBad, uebergaengeNullVerboten, a.Good_From_Bad))
+        return wahrscheinlichkeitAbgelehnt(Feld::GoodFromBad);
+    if (!wahrscheinlichkeit(e.badFromGood, uebergaengeNullVerboten, a.Bad_From_Good))
+        return wahrscheinlichkeitAbgelehnt(Feld::BadFromGood);
+    if (!wahrscheinlichkeit(e.good, false, a.Good)) return wahrscheinlichkeitAbgelehnt(Feld::Good);
+    if (!wahrscheinlichkeit(e.bad, false, a.Bad)) return wahrscheinlichkeitAbgelehnt(Feld::Bad);
+    a.Good_From_Good = 1.0f - a.Bad_From_Good;
+    a.Bad_From_Bad = 1.0f - a.Good_From_Bad;
+    return {};
+}
+
+}  // namespace
+
+EingabePruefung bscPruefen(const BscEingaben& e, BscAuftrag& a) {
+    a.eingabe = e.eingabe;
+    a.ausgabe = e.ausgabe;
+    if (auto p = dateiPruefen(e.eingabe, e.nProtect, a.nProtect); !p) return p;
+    if (auto p = startwertPruefen(e.startwert, a.Startwert); !p) return p;
+    if (!wahrscheinlichkeit(e.p, false, a.fFehlerWBSC)) return wahrscheinlichkeitAbgelehnt(Feld::P);
+    return {};
+}
+
+EingabePruefung gePruefen(const GeMcEingaben& e, GeMcAuftrag& a) { return geMcPruefen(e, a, true); }
+EingabePruefung mcPruefen(const GeMcEingaben& e, GeMcAuftrag& a) { return geMcPruefen(e, a, false); }
+
+}  // namespace zor

@@ -1,0 +1,79 @@
+#pragma once
+// The corruption dialogs' entries: their texts as typed, the checked job records, and
+// the validation rules (number syntax, protected bytes, start value, probabilities).
+
+#include "seqfiles/job_ergebnis.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zor {
+
+// 0 when the text is a number in the dialogs' syntax, 1 otherwise.
+int MM_Fehler(std::string_view text);
+
+// Length of a file in bytes; MM_KEINE_GROESSE when it cannot be opened for reading.
+inline constexpr std::uint64_t MM_KEINE_GROESSE = ~std::uint64_t{0};
+std::uint64_t MmFileSize(const std::string& name);
+
+struct BscAuftrag {
+    std::string eingabe, ausgabe;
+    std::uint64_t nProtect = 0;
+    int Startwert = 1234;
+    double fFehlerWBSC = 0.001;
+};
+
+// GE and MC jobs: transition and error probabilities as the dialogs store them.
+struct GeMcAuftrag {
+    std::string eingabe, ausgabe;
+    std::uint64_t nProtect = 0;
+    int StartWert = 3457;
+    float Good_From_Bad = 0.1f, Bad_From_Good = 0.01f;
+    float Good_From_Good = 0.99f, Bad_From_Bad = 0.9f;
+    float Good = 0.01f, Bad = 0.4f;
+};
+
+// Entries as typed, with the values the dialogs show when they open.
+struct BscEingaben {
+    std::string eingabe, ausgabe;
+    std::string nProtect = "0", startwert = "1234", p = "0.001";
+};
+struct GeMcEingaben {
+    std::string eingabe, ausgabe;
+    std::string nProtect = "0", startwert = "3457";
+    std::string goodFromBad = "0.1", badFromGood = "0.01", good = "0.01", bad = "0.4";
+};
+GeMcEingaben geVorgabe();
+GeMcEingaben mcVorgabe();  // Good 0.1
+
+// What a refused entry brings up: a message that keeps the dialog open (Groesse,
+// Geschuetzt, Eingabedatei) or the warning sound with dialog 612 (Startwert) or 613
+// (Wahrscheinlichkeit).
+enum class Eingabefehler { Keiner, Geschuetzt, Eingabedatei, Groesse, Startwert, Wahrscheinlichkeit };
+enum class Feld { Keins, Geschuetzt, Eingabe, Startwert, P, GoodFromBad, BadFromGood, Good, Bad };
+
+struct EingabePruefung {
+    Eingabefehler art = Eingabefehler::Keiner;
+    Feld feld = Feld::Keins;
+    Meldung meldung;
+    explicit operator bool() const { return art == Eingabefehler::Keiner; }
+};
+
+// Check the entries in the dialog's order and fill the job record from them.
+EingabePruefung bscPruefen(const BscEingaben& e, BscAuftrag& a);
+EingabePruefung gePruefen(const GeMcEingaben& e, GeMcAuftrag& a);  // transitions in (0, 1]
+EingabePruefung mcPruefen(const GeMcEingaben& e, GeMcAuftrag& a);  // transitions in [0, 1]
+
+inline constexpr const char* TEXT_GROESSE =
+    "Die Datei ist %llu Bytes groß!\nDavon sollen %lld Bytes verfälscht werden!\nDas ist nicht möglich!";
+inline constexpr const char* TEXT_GESCHUETZT = "Falsche Eingabe bei geschützten Bytes!";
+inline constexpr const char* TITEL_MM_ZOR = "MM_ZOR";
+inline constexpr const char* TITEL_EINGABEFEHLER = "Eingabefehler";
+// The lines of the input-error dialogs 612 and 613.
+inline constexpr const char* TEXT_612 =
+    "1. Startwert kann ganzzahlige Werte\nzwischen 1 und 9999 annehmen!\n2. Simulationsdurchlauf muß > 0 sein!\n(nur ZOR)";
+inline constexpr const char* TEXT_613 =
+    "unzuläßige Eingabe!\nmögliche Fehler:\n1. Wert >1\n2. Wert < 0\n3. Komma wurde verwendet\n4. Übergänge = 0 (GE-Modell)";
+
+}  // namespace zor

@@ -1,0 +1,58 @@
+#pragma once
+// The frame shared by the channel corruptions (BSC, GE, MC): stream the input in
+// blocks, leave the protected leading bytes as they are, let the channel invert bits of
+// the rest, and write the copy through a temporary file. Each job has its own texts.
+
+#include "seqfiles/blockleser.h"
+#include "seqfiles/dateijob.h"
+#include "seqfiles/schritte.h"
+#include "util/ausgabedatei.h"
+
+#include <algorithm>
+#include <span>
+
+namespace zor {
+
+struct KopieTexte {
+    const char* oeffnen;      // input cannot be opened (may take the name)
+    const char* erzeugen;     // output cannot be created (may take the name)
+    const char* nichtGelesen; // empty or unreadable input
+    const char* schreiben;    // output cannot be written
+    Symbol schreibSymbol;
+    const char* status;       // progress status line
+    std::uint64_t ersterSchritt;  // the first progress step falls before this byte
+};
+
+// Kanal: anwenden(std::span<unsigned char>) inverts bits of consecutive unprotected
+// bytes in place; fehler() counts the inverted bits so far.
+template <class Kanal>
+JobErgebnis verfaelschteKopie(const std::string& eingabe, const std::string& ausgabe, std::uint64_t nProtect,
+                              const KopieTexte& t, Kanal& kanal, Fortschritt& f, std::size_t block) {
+    if (auto gleich = gleicheDateiVerweigern(ausgabe, {eingabe})) return *gleich;
+    Blockleser in(eingabe, block);
+    if (!in.offen()) return JobErgebnis::Fehler(format(t.oeffnen, eingabe.c_str()));
+    Ausgabedatei aus(ausgabe);
+    if (!aus.ok()) return JobErgebnis::Fehler(format(t.erzeugen, ausgabe.c_str()));
+    const std::uint64_t n = in.groesse();
+    if (n == 0) return JobErgebnis::Fehler(t.nichtGelesen);
+
+    FortschrittsFenster fenster(f, ausgabe, t.status);
+    Schritte schritte(n / 100, t.ersterSchritt);
+    for (auto b = in.naechsterZumAendern(); !b.empty(); b = in.naechsterZumAendern()) {
+        const std::uint64_t anfang = in.gelesen() - b.size();
+        schritte.bis(in.gelesen(), f);
+        const std::uint64_t frei = nProtect > anfang ? std::min<std::uint64_t>(nProtect - anfang, b.size()) : 0;
+        kanal.anwenden(b.subspan(static_cast<std::size_t>(frei)));
+        if (!aus.schreiben(b.data(), b.size())) return JobErgebnis::Fehler(t.schreiben, TITEL_FEHLER, t.schreibSymbol);
+    }
+    if (in.fehler() || in.gelesen() != n) return JobErgebnis::Fehler(t.nichtGelesen);
+    if (!aus.abschliessen()) return JobErgebnis::Fehler(t.schreiben, TITEL_FEHLER, t.schreibSymbol);
+    JobErgebnis e;
+    e.ok = true;
+    e.ausgabe = ausgabe;
+    e.dateigroesse = n;
+    e.fehlerAnzahl = kanal.fehler();
+    return e;
+}
+
+}  // namespace zor

@@ -1,0 +1,36 @@
+#pragma once
+// Corruption by a stored error pattern: every bit the pattern marks as an error is inverted
+// in the copy (bit P of a file is bit 7 - P mod 8 of byte P div 8), all others are copied.
+// The copy has the input's length. Inputs are streamed; the copy appears only on success.
+
+#include "seqfiles/blockleser.h"
+#include "seqfiles/job_ergebnis.h"
+#include "util/fortschritt.h"
+
+#include <string>
+
+namespace zor {
+
+struct MusterAuftrag {
+    std::string szInPutFile;   // file to corrupt
+    std::string szFfoFabFile;  // pattern, FFO or FAB
+    std::string szOutPutFile;  // corrupted copy
+};
+
+// FFO pattern: needs 8 characters "0"/"1" per input byte; characters beyond are ignored.
+JobErgebnis CreateFfoErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size_t block = Blockleser::STANDARD_BLOCK);
+
+// FAB pattern: the k-th record inverts bit (sum of the first k records) - 1. Records whose
+// position lies outside the input are skipped and counted in `uebersprungen` (with a note).
+JobErgebnis CreateFabErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size_t block = Blockleser::STANDARD_BLOCK);
+
+// One of the two, chosen by the pattern's name (".FFO"/".ffo" anywhere: FFO).
+JobErgebnis MusterVerfaelschen(const MusterAuftrag& a, Fortschritt& f, std::size_t block = Blockleser::STANDARD_BLOCK);
+
+inline constexpr const char* TEXT_ZU_KLEIN = "%s ist zu klein!";
+inline constexpr const char* TEXT_UNGUELTIGE_FFO = "ungültige FFO-Datei!";
+inline constexpr const char* TEXT_MUSTER_LESEN = "hFile2 kann nicht gelesen werden!";
+inline constexpr const char* TEXT_UEBERSPRUNGEN =
+    "%llu Einträge der FAB-Datei %s zeigen auf Bits außerhalb der Eingabedatei und wurden übersprungen.";
+
+}  // namespace zor

@@ -1,0 +1,52 @@
+#include "corruption/verfaelschen.h"
+
+#include "corruption/kanaele.h"
+#include "corruption/kopie.h"
+
+namespace zor {
+
+namespace {
+
+// Open and create failures are reported for every channel, the BSC's included.
+constexpr KopieTexte BSC_TEXTE{TEXT_OEFFNEN_1, TEXT_ERZEUGEN, "Datei nicht gelesen!", "Fehler bei WriteFile!",
+                               Symbol::Keins, TEXT_WIRD_ERSTELLT, 1};
+constexpr KopieTexte GE_TEXTE{TEXT_OEFFNEN_1, TEXT_ERZEUGEN, "Fehler bei Lesen der Datei!",
+                              "Datei konnte nicht geschrieben werden!", Symbol::Ausrufezeichen,
+                              "wird nach GE-Modell erstellt!", 0};
+constexpr KopieTexte MC_TEXTE{"Fehler beim Öffnen der Datei!", "Fehler beim Erzeugen der Datei!",
+                              "Fehler beim Lesen der Datei!", "Datei konnte nicht geschrieben werden!",
+                              Symbol::Ausrufezeichen, "wird nach MC-Modell erstellt!", 0};
+
+template <class Kanal>
+JobErgebnis mitZusammenfassung(const std::string& eingabe, const std::string& ausgabe, std::uint64_t nProtect,
+                               int startwert, const KopieTexte& t, Kanal& kanal, Fortschritt& f, std::size_t block) {
+    JobErgebnis e = verfaelschteKopie(eingabe, ausgabe, nProtect, t, kanal, f, block);
+    if (e) e.zusammenfassung = zusammenfassung(e.fehlerAnzahl, e.dateigroesse, startwert);
+    return e;
+}
+
+}  // namespace
+
+std::string zusammenfassung(std::uint64_t fehlerAnzahl, std::uint64_t dateigroesse, int startwert) {
+    const double quote =
+        dateigroesse == 0 ? 0.0 : static_cast<double>(fehlerAnzahl) / static_cast<double>(dateigroesse) * 0.125;
+    return format(TEXT_ZUSAMMENFASSUNG, static_cast<unsigned long long>(fehlerAnzahl),
+                  static_cast<unsigned long long>(dateigroesse), quote, startwert);
+}
+
+JobErgebnis MmMakeBscErr(const BscAuftrag& a, Fortschritt& f, std::size_t block) {
+    BscKanal kanal(a.fFehlerWBSC, static_cast<std::uint32_t>(a.Startwert));
+    return mitZusammenfassung(a.eingabe, a.ausgabe, a.nProtect, a.Startwert, BSC_TEXTE, kanal, f, block);
+}
+
+JobErgebnis MakeGeError(const GeMcAuftrag& a, Fortschritt& f, std::size_t block) {
+    GeKanal kanal(a);
+    return mitZusammenfassung(a.eingabe, a.ausgabe, a.nProtect, a.StartWert, GE_TEXTE, kanal, f, block);
+}
+
+JobErgebnis MakeMcError(const GeMcAuftrag& a, Fortschritt& f, std::size_t block) {
+    McKanal kanal(a);
+    return mitZusammenfassung(a.eingabe, a.ausgabe, a.nProtect, a.StartWert, MC_TEXTE, kanal, f, block);
+}
+
+}  // namespace zor

@@ -1,0 +1,74 @@
+// The bits of a file (a comparison file or any file) as FFO or FAB.
+#include "seqfiles/dateijob.h"
+#include "seqfiles/dateityp.h"
+#include "seqfiles/folgen_strom.h"
+#include "seqfiles/schritte.h"
+#include "seqfiles/vergleich.h"
+
+#include <algorithm>
+
+namespace zor {
+
+namespace {
+
+// Expanding to characters goes in slices so that a block never becomes 8 blocks of text.
+constexpr std::size_t SCHEIBE = std::size_t{1} << 15;
+
+
+JobErgebnis bitsAlsFolge(const std::string& quelle, const std::string& ausgabe, int typ, const std::string& label,
+                         Fortschritt& f, std::size_t block) {
+    if (auto gleich = gleicheDateiVerweigern(ausgabe, {quelle})) return *gleich;
+    Blockleser in(quelle, block);
+    if (!in.offen()) return JobErgebnis::Fehler(format(TEXT_ERZEUGEN, quelle.c_str()));
+    Ausgabedatei aus(ausgabe);
+    if (!aus.ok()) return JobErgebnis::Fehler(format(TEXT_ERZEUGEN, ausgabe.c_str()));
+
+    FortschrittsFenster fenster(f, label, TEXT_WIRD_ERSTELLT);
+    Schritte schritte(in.groesse() / 100, 1);
+    FfoPuffer ffo(aus);
+    AbstandZaehler z(aus);
+    for (auto b = in.naechster(); !b.empty(); b = in.naechster()) {
+        schritte.bis(in.gelesen(), f);
+        bool gut = true;
+        if (typ == TYP_FFO)
+            for (std::size_t i = 0; gut && i < b.size(); i += SCHEIBE) gut = ffo.bitsVon(b.subspan(i, std::min(SCHEIBE, b.size() - i)));
+        else
+            gut = z.bits(b);
+        if (!gut) return JobErgebnis::Fehler(z.zuGross() ? TEXT_ABSTAND_ZU_GROSS : TEXT_SCHREIBEN);
+    }
+    if (in.fehler()) return JobErgebnis::Fehler(TEXT_LESEN);
+    if (!(typ == TYP_FFO ? ffo.leeren() : z.leeren()) || !aus.abschliessen()) return JobErgebnis::Fehler(TEXT_SCHREIBEN);
+    JobErgebnis e;
+    e.ok = true;
+    e.ausgabe = ausgabe;
+    e.dateigroesse = in.groesse();
+    return e;
+}
+
+}  // namespace
+
+JobErgebnis MakeFehlerFolge(const std::string& vergleich, const std::string& ffo, Fortschritt& f, std::size_t block) {
+    return bitsAlsFolge(vergleich, ffo, TYP_FFO, ffo, f, block);
+}
+
+JobErgebnis MakeFehlerAbstand(const std::string& vergleich, const std::string& fab, Fortschritt& f, std::size_t block) {
+    JobErgebnis e = bitsAlsFolge(vergleich, fab, TYP_FAB, format("Datei: %s", fab.c_str()), f, block);
+    if (e) e.melden(format(TEXT_ABSTAND_ERSTELLT, fab.c_str()), TITEL_PROGRAMM, Symbol::Information);
+    return e;
+}
+
+JobErgebnis FfoOderFabErstellen(const std::string& vergleich, const std::string& ausgabe, Fortschritt& f,
+                                std::size_t block) {
+    return dateitypMultimedia(ausgabe) == TYP_FFO ? MakeFehlerFolge(vergleich, ausgabe, f, block)
+                                                  : MakeFehlerAbstand(vergleich, ausgabe, f, block);
+}
+
+JobErgebnis SaveBinFileFFO(const std::string& quelle, const std::string& ausgabe, Fortschritt& f, std::size_t block) {
+    return bitsAlsFolge(quelle, ausgabe, TYP_FFO, ausgabe, f, block);
+}
+
+JobErgebnis SaveBinFileFab(const std::string& quelle, const std::string& ausgabe, Fortschritt& f, std::size_t block) {
+    return bitsAlsFolge(quelle, ausgabe, TYP_FAB, ausgabe, f, block);
+}
+
+}  // namespace zor

@@ -1,0 +1,77 @@
+#include "seqfiles/dateiquelle.h"
+
+#include "seqfiles/dateityp.h"
+#include "util/ausgabedatei.h"
+#include "util/ergebnis.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace zor {
+
+namespace {
+std::int32_t laengeAlsInt(std::uintmax_t n) {
+    return static_cast<std::int32_t>(n > 0x7FFFFFFFu ? 0x7FFFFFFFu : n);
+}
+}  // namespace
+
+bool Datei_ueberschrieben(ZorState& s, const std::string& szFile) {
+    std::error_code ec;
+    const std::uintmax_t laenge = std::filesystem::file_size(szFile, ec);
+    bool freigeben = false;
+    for (int satz = 0; satz < 2; ++satz) {
+        if (modellart(modellVon(s, satz)) != Modellart::Datei) continue;
+        STRUCT_DATEI& d = dateiVon(s, satz);
+        if (d.szFileName != szFile && !gleicheDatei(d.szFileName, szFile)) continue;
+        d.laenge = ec ? 0 : laengeAlsInt(laenge);
+        ungueltigMachen(s, satz);
+        if (!s.Fenster.null) {
+            s.Fenster.aktualisiert = 0;
+            freigeben = true;
+        }
+    }
+    return freigeben;
+}
+
+LadenErgebnis Load(ZorState& s, int satz, const std::string& szFile) {
+    LadenErgebnis e;
+    if (!s.Fenster.aktualisiert) {
+        e.art = LadenErgebnis::Art::Aufforderung;
+        return e;
+    }
+    const auto typ = Dateityp(szFile);
+    if (!typ) {
+        e.meldungen.push_back({TEXT_KEIN_GUELTIGER_DATEINAME, TITEL_PROGRAMM, Symbol::Ausrufezeichen});
+        e.meldungen.push_back({TEXT_KEIN_GUELTIGER_DATEINAME_2, TITEL_FEHLER, Symbol::Keins});
+        return e;
+    }
+    std::FILE* datei = std::fopen(szFile.c_str(), "rb");
+    std::error_code ec;
+    if (!datei || std::filesystem::is_directory(szFile, ec)) {
+        if (datei) std::fclose(datei);
+        e.meldungen.push_back({TEXT_NICHT_GELESEN, TITEL_PROGRAMM, Symbol::Ausrufezeichen});
+        return e;
+    }
+    std::fclose(datei);
+    const std::uintmax_t laenge = std::filesystem::file_size(szFile, ec);
+    if (ec || laenge == 0) {
+        e.meldungen.push_back({TEXT_LAENGE_NULL, TITEL_FEHLER, Symbol::Keins});
+        return e;
+    }
+    modellVon(s, satz) = static_cast<std::int16_t>(modellId(Modellart::Datei, satz));
+    simVon(s, satz) = 1;
+    ungueltigMachen(s, satz);
+    STRUCT_DATEI& d = dateiVon(s, satz);
+    d.laenge = laengeAlsInt(laenge);
+    d.datei = *typ;
+    d.szFileName = szFile;
+    s.Modell.inaktiv = 0;
+    if (!s.Fenster.null) {
+        s.Fenster.aktualisiert = 0;
+        e.aktualisierenFreigeben = true;
+    }
+    e.art = LadenErgebnis::Art::Erfolg;
+    return e;
+}
+
+}  // namespace zor

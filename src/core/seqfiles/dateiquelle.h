@@ -1,0 +1,32 @@
+#pragma once
+// A parameter set fed from an FFO/FAB file: choosing the file (Load) and the refresh
+// after a sequence file has been rewritten (Datei_ueberschrieben). State changes only;
+// menus, toolbar and message boxes are the caller's.
+
+#include "models/zor_state.h"
+#include "seqfiles/job_ergebnis.h"
+
+#include <string>
+
+namespace zor {
+
+// After `szFile` was written: every file-fed set that reads it (same name, or the same
+// file through another path) gets the new length and must recompute its curves.
+// Returns true when command 250 ("&Aktualisieren") is to be enabled.
+bool Datei_ueberschrieben(ZorState& s, const std::string& szFile);
+
+struct LadenErgebnis {
+    enum class Art { Aufforderung, Fehler, Erfolg } art = Art::Fehler;
+    std::vector<Meldung> meldungen;       // shown in this order on failure
+    bool aktualisierenFreigeben = false;  // enable command 250
+};
+
+inline constexpr const char* TEXT_NICHT_GELESEN = "Datei kann nicht gelesen werden!";
+inline constexpr const char* TEXT_LAENGE_NULL = "Dateilänge == 0";
+inline constexpr const char* TEXT_KEIN_GUELTIGER_DATEINAME_2 = "kein gültiger Dateiname";
+
+// Makes set `satz` (0 or 1) read `szFile`: checks the name (channel-model rule), that
+// it can be opened and is not empty; then the set's source becomes the file.
+LadenErgebnis Load(ZorState& s, int satz, const std::string& szFile);
+
+}  // namespace zor

@@ -1,0 +1,140 @@
+#include "seqfiles/folgen_strom.h"
+
+#include <bit>
+#include <cstring>
+
+namespace zor {
+
+namespace {
+// The eight FFO characters of every byte value.
+struct BitZeichen {
+    std::array<std::array<char, 8>, 256> z{};
+    BitZeichen() {
+        for (int b = 0; b < 256; ++b)
+            for (int j = 0; j < 8; ++j) z[b][j] = (b >> (7 - j)) & 1 ? FFO_FEHLER : FFO_KORREKT;
+    }
+};
+const BitZeichen BIT_ZEICHEN;
+
+// 0x80 in every byte of the eight at p that is an error character: "1" only, or every
+// byte other than "0".
+std::uint64_t fehlerMaske(const unsigned char* p, bool nurEins) {
+    constexpr std::uint64_t NIEDRIG = 0x7F7F7F7F7F7F7F7Full;
+    std::uint64_t w;
+    std::memcpy(&w, p, 8);
+    if constexpr (std::endian::native == std::endian::big) w = __builtin_bswap64(w);
+    const std::uint64_t x = w ^ (nurEins ? 0x3131313131313131ull : 0x3030303030303030ull);
+    const std::uint64_t nichtNull = (((x & NIEDRIG) + NIEDRIG) | x) & ~NIEDRIG;  // 0x80 where a byte of x is not 0
+    return nurEins ? ~nichtNull & ~NIEDRIG : nichtNull;
+}
+
+bool istFehler(unsigned char c, bool nurEins) { return nurEins ? c == FFO_FEHLER : c != FFO_KORREKT; }
+}  // namespace
+
+bool FfoPuffer::leeren() {
+    const bool gut = aus_.schreiben(puffer_.data(), pos_);
+    pos_ = 0;
+    return gut;
+}
+
+bool FfoPuffer::nullen(std::uint64_t n) {
+    while (n > 0) {
+        if (pos_ == puffer_.size() && !leeren()) return false;
+        const std::size_t teil = static_cast<std::size_t>(std::min<std::uint64_t>(n, puffer_.size() - pos_));
+        std::memset(puffer_.data() + pos_, FFO_KORREKT, teil);
+        pos_ += teil;
+        n -= teil;
+    }
+    return true;
+}
+
+bool FfoPuffer::bitsVon(std::span<const unsigned char> bytes) {
+    for (const unsigned char b : bytes) {
+        if (!platz(8)) return false;
+        std::memcpy(puffer_.data() + pos_, BIT_ZEICHEN.z[b].data(), 8);
+        pos_ += 8;
+    }
+    return true;
+}
+
+bool AbstandZaehler::leeren() {
+    const bool gut = aus_.schreiben(puffer_.data(), pos_);
+    pos_ = 0;
+    return gut;
+}
+
+// A gap beyond 32 bits, or a full buffer to write out first.
+bool AbstandZaehler::fehlerLangsam() {
+    if (c_ > 0x7FFFFFFFu) {
+        zuGross_ = true;
+        return false;
+    }
+    return leeren() && fehler();
+}
+
+bool AbstandZaehler::zeichenEinzeln(std::span<const unsigned char> text, bool nurEins) {
+    for (const unsigned char c : text) {
+        if (!istFehler(c, nurEins))
+            ++c_;
+        else if (!fehler())
+            return false;
+    }
+    return true;
+}
+
+// Eight characters at a time: words without an error only advance the counter; in the
+// others every character stores the counter and only an error keeps the record, so the
+// dense case runs without a branch per character.
+bool AbstandZaehler::zeichen(std::span<const unsigned char> text, bool nurEins) {
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        const std::uint64_t m = fehlerMaske(text.data() + i, nurEins);
+        if (m == 0) {
+            c_ += 8;
+            continue;
+        }
+        if (c_ + 8 > 0x7FFFFFFFu || pos_ + 8 * FAB_RECORD > puffer_.size()) {
+            if (!zeichenEinzeln(text.subspan(i, 8), nurEins)) return false;
+            continue;
+        }
+        // Locals: stores into the byte buffer could otherwise alias the members.
+        auto c = static_cast<std::uint32_t>(c_);
+        std::size_t pos = pos_;
+        unsigned char* ziel = puffer_.data();
+        for (int j = 0; j < 8; ++j) {
+            const auto e = static_cast<std::uint32_t>((m >> (8 * j + 7)) & 1u);
+            ziel[pos] = static_cast<unsigned char>(c);
+            ziel[pos + 1] = static_cast<unsigned char>(c >> 8);
+            ziel[pos + 2] = static_cast<unsigned char>(c >> 16);
+            ziel[pos + 3] = static_cast<unsigned char>(c >> 24);
+            pos += FAB_RECORD * e;
+            c = (c + 1) & (e - 1u);  // 0 after an error, then + 1 below
+            c += e;
+        }
+        c_ = c;
+        pos_ = pos;
+    }
+    return zeichenEinzeln(text.subspan(i), nurEins);
+}
+
+bool AbstandZaehler::bits(std::span<const unsigned char> bytes) {
+    for (const unsigned char b : bytes) {
+        if (b == 0) {
+            c_ += 8;
+            continue;
+        }
+        unsigned rest = b;  // bit 7 is the first bit of the byte
+        int gelesen = 0;
+        while (rest != 0) {
+            const int vorne = std::countl_zero(static_cast<unsigned char>(rest));
+            c_ += static_cast<std::uint64_t>(vorne - gelesen);
+            if (!fehler()) return false;
+            gelesen = vorne + 1;
+            rest &= ~(0x80u >> vorne);
+        }
+        c_ += static_cast<std::uint64_t>(8 - gelesen);
+    }
+    return true;
+}
+
+}  // namespace zor

@@ -1,0 +1,73 @@
+#pragma once
+// The FFO/FAB byte rules as streaming pieces, shared by the converters, the derivation
+// from a comparison file, the bin view's export and the pattern corruption:
+// - FfoPuffer writes sequence characters ('0'/'1') in large chunks;
+// - AbstandZaehler turns errors and correct bits into FAB records;
+// - fabExpandieren writes one record as characters (v - 1 '0' then '1'; v <= 1: "1").
+// Bits of a byte file run most significant bit first.
+
+#include "seqfiles/formate.h"
+#include "util/ausgabedatei.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+namespace zor {
+
+class FfoPuffer {
+public:
+    explicit FfoPuffer(Ausgabedatei& aus) : aus_(aus) {}
+    bool nullen(std::uint64_t n);
+    bool eins() { return platz(1) && (puffer_[pos_++] = FFO_FEHLER, true); }
+    // The eight characters of one byte's bits, most significant first.
+    bool bitsVon(std::span<const unsigned char> bytes);
+    bool leeren();
+
+private:
+    bool platz(std::size_t n) { return pos_ + n <= puffer_.size() || leeren(); }
+    Ausgabedatei& aus_;
+    std::array<char, std::size_t{1} << 18> puffer_;
+    std::size_t pos_ = 0;
+};
+
+class AbstandZaehler {
+public:
+    explicit AbstandZaehler(Ausgabedatei& aus) : aus_(aus) {}
+    void korrekt(std::uint64_t n) { c_ += n; }
+    // Writes the gap up to this error; false on a write failure or a gap beyond 32 bits.
+    bool fehler() {
+        if (c_ > 0x7FFFFFFFu || pos_ + FAB_RECORD > puffer_.size()) return fehlerLangsam();
+        const auto v = static_cast<std::uint32_t>(c_);
+        puffer_[pos_] = static_cast<unsigned char>(v);
+        puffer_[pos_ + 1] = static_cast<unsigned char>(v >> 8);
+        puffer_[pos_ + 2] = static_cast<unsigned char>(v >> 16);
+        puffer_[pos_ + 3] = static_cast<unsigned char>(v >> 24);
+        pos_ += FAB_RECORD;
+        c_ = 1;
+        return true;
+    }
+    // Bits of bytes, most significant first; a set bit is an error.
+    bool bits(std::span<const unsigned char> bytes);
+    // FFO characters; an error is "1" (nurEins) or any byte other than "0".
+    bool zeichen(std::span<const unsigned char> text, bool nurEins);
+    bool leeren();
+    bool zuGross() const { return zuGross_; }
+
+private:
+    bool fehlerLangsam();
+    bool zeichenEinzeln(std::span<const unsigned char> text, bool nurEins);
+    Ausgabedatei& aus_;
+    std::uint64_t c_ = 1;
+    std::array<unsigned char, std::size_t{1} << 16> puffer_;
+    std::size_t pos_ = 0;
+    bool zuGross_ = false;
+};
+
+// Appends the characters of one FAB record.
+inline bool fabExpandieren(FfoPuffer& ffo, std::int32_t v) {
+    if (v > 1 && !ffo.nullen(static_cast<std::uint64_t>(v) - 1)) return false;
+    return ffo.eins();
+}
+
+}  // namespace zor

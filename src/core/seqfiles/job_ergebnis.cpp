@@ -1,0 +1,21 @@
+#include "seqfiles/job_ergebnis.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace zor {
+
+std::string format(const char* muster, ...) {
+    va_list a;
+    va_start(a, muster);
+    va_list b;
+    va_copy(b, a);
+    const int n = std::vsnprintf(nullptr, 0, muster, a);
+    va_end(a);
+    std::string s(n > 0 ? static_cast<std::size_t>(n) : 0, '\0');
+    if (n > 0) std::vsnprintf(s.data(), s.size() + 1, muster, b);
+    va_end(b);
+    return s;
+}
+
+}  // namespace zor

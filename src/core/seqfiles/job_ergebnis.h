@@ -1,0 +1,45 @@
+#pragma once
+// Outcome of a file job: whether it ran, the messages the caller shows (in order), and
+// for jobs that ran, the output name and their counts. Failures are values, never thrown.
+
+#include "util/ergebnis.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zor {
+
+// The platform's default error caption (no caption text of its own).
+inline constexpr const char* TITEL_FEHLER = "";
+
+enum class Symbol { Keins, Information, Ausrufezeichen, Stopp };
+
+struct Meldung {
+    std::string text;
+    std::string titel;
+    Symbol symbol = Symbol::Keins;
+};
+
+struct JobErgebnis {
+    bool ok = false;
+    std::vector<Meldung> meldungen;  // failure, success message or notes, in display order
+    std::string zusammenfassung;     // summary of a job that ran (never set on failure)
+    std::string ausgabe;             // output file name
+    std::uint64_t fehlerAnzahl = 0;  // inverted bits (corruption jobs)
+    std::uint64_t dateigroesse = 0;  // input length in bytes
+    std::uint64_t uebersprungen = 0; // FAB pattern records outside the input
+
+    static JobErgebnis Fehler(std::string text, std::string titel = TITEL_FEHLER, Symbol s = Symbol::Keins) {
+        JobErgebnis e;
+        e.meldungen.push_back({std::move(text), std::move(titel), s});
+        return e;
+    }
+    void melden(std::string text, std::string titel, Symbol s) { meldungen.push_back({std::move(text), std::move(titel), s}); }
+    explicit operator bool() const { return ok; }
+};
+
+// printf-style formatting of the German message texts.
+std::string format(const char* muster, ...) __attribute__((format(printf, 1, 2)));
+
+}  // namespace zor

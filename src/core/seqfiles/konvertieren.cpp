@@ -1,0 +1,166 @@
+#include "seqfiles/konvertieren.h"
+
+#include "seqfiles/dateijob.h"
+#include "seqfiles/dateiquelle.h"
+#include "seqfiles/dateityp.h"
+#include "seqfiles/folgen_strom.h"
+#include "seqfiles/schritte.h"
+#include "util/ausgabedatei.h"
+
+#include <bit>
+#include <cstring>
+#include <filesystem>
+
+namespace zor {
+
+namespace {
+
+enum class Strom { Ok, Lesefehler, Schreibfehler, ZuGross };
+
+// FFO characters to FAB records. nurEins: only "1" is an error, else every byte but "0".
+Strom ffoZuFab(Blockleser& in, AbstandZaehler& z, bool nurEins, Schritte& schritte, Fortschritt& f) {
+    for (auto b = in.naechster(); !b.empty(); b = in.naechster()) {
+        schritte.bis(in.gelesen(), f);
+        if (!z.zeichen(b, nurEins)) return z.zuGross() ? Strom::ZuGross : Strom::Schreibfehler;
+    }
+    if (in.fehler()) return Strom::Lesefehler;
+    return z.leeren() ? Strom::Ok : Strom::Schreibfehler;
+}
+
+// FAB records to FFO characters; the records are counted for the progress steps.
+Strom fabZuFfo(FabLeser& in, FfoPuffer& ffo, Schritte& schritte, Fortschritt& f) {
+    std::int32_t v;
+    std::uint64_t r = 0;
+    while (in.naechster(v)) {
+        schritte.bis(++r, f);
+        if (!fabExpandieren(ffo, v)) return Strom::Schreibfehler;
+    }
+    if (in.fehler()) return Strom::Lesefehler;
+    return ffo.leeren() ? Strom::Ok : Strom::Schreibfehler;
+}
+
+JobErgebnis stromFehler(Strom s) {
+    switch (s) {
+    case Strom::Lesefehler: return JobErgebnis::Fehler(TEXT_LESEN);
+    case Strom::ZuGross: return JobErgebnis::Fehler(TEXT_ABSTAND_ZU_GROSS);
+    default: return JobErgebnis::Fehler(TEXT_SCHREIBEN);
+    }
+}
+
+JobErgebnis erfolgreich(const std::string& ein, const std::string& aus) {
+    JobErgebnis e;
+    e.ok = true;
+    e.ausgabe = aus;
+    e.melden(format(TEXT_KONVERTIERT, ein.c_str(), aus.c_str()), TITEL_PROGRAMM, Symbol::Information);
+    return e;
+}
+
+// FAB progress: offsets k * step (in bytes, a multiple of 4) as record indices.
+Schritte fabSchritte(std::uint64_t n, std::uint64_t zusatz) {
+    return Schritte((n / 100 / FAB_RECORD * FAB_RECORD + zusatz) / FAB_RECORD, 0);
+}
+
+}  // namespace
+
+std::string konvertierName(const std::string& eingabe, int zielTyp) {
+    const std::size_t schraeg = eingabe.find_last_of('/');
+    const std::size_t punkt = eingabe.find_last_of('.');
+    const bool imNamen = punkt != std::string::npos && (schraeg == std::string::npos || punkt > schraeg);
+    return (imNamen ? eingabe.substr(0, punkt) : eingabe) + (zielTyp == TYP_FAB ? ".FAB" : ".FFO");
+}
+
+std::string konvertierenName(const std::string& szFile, int eingabeTyp) {
+    std::string aus = szFile;
+    if (aus.size() >= 2) aus.replace(aus.size() - 2, 2, eingabeTyp == TYP_FFO ? "AB" : "FO");
+    return aus;
+}
+
+JobErgebnis Convert_Ffo_To_Fab(const std::string& eingabe, Fortschritt& f, std::size_t block) {
+    const std::string ausgabe = konvertierName(eingabe, TYP_FAB);
+    if (auto gleich = gleicheDateiVerweigern(ausgabe, {eingabe})) return *gleich;
+    Blockleser in(eingabe, block);
+    if (!in.offen()) return JobErgebnis::Fehler(format(TEXT_OEFFNEN_1, eingabe.c_str()));
+    Ausgabedatei aus(ausgabe);
+    if (!aus.ok()) return JobErgebnis::Fehler(format(TEXT_ERZEUGEN, ausgabe.c_str()));
+    const std::uint64_t n = in.groesse();
+    if (n == 0) return JobErgebnis::Fehler("Kein Byte gelesen!", "Convert_Ffo_To_Fab");
+
+    KeinFortschritt still;
+    Fortschritt& anzeige = n / 100 >= 4 ? f : still;  // short files convert without a window
+    FortschrittsFenster fenster(anzeige, ausgabe, TEXT_WIRD_ERSTELLT);
+    Schritte schritte(n / 100, 1);
+    AbstandZaehler z(aus);
+    if (const Strom s = ffoZuFab(in, z, true, schritte, anzeige); s != Strom::Ok) return stromFehler(s);
+    if (!aus.abschliessen()) return JobErgebnis::Fehler(TEXT_SCHREIBEN);
+    return erfolgreich(eingabe, ausgabe);
+}
+
+JobErgebnis Convert_Fab_To_Ffo(const std::string& eingabe, Fortschritt& f, std::size_t block) {
+    const std::string ausgabe = konvertierName(eingabe, TYP_FFO);
+    if (auto gleich = gleicheDateiVerweigern(ausgabe, {eingabe})) return *gleich;
+    FabLeser in(eingabe, block);
+    if (!in.offen()) return JobErgebnis::Fehler(format(TEXT_OEFFNEN_1, eingabe.c_str()));
+    Ausgabedatei aus(ausgabe);
+    if (!aus.ok()) return JobErgebnis::Fehler(format(TEXT_ERZEUGEN, ausgabe.c_str()));
+
+    FortschrittsFenster fenster(f, ausgabe, TEXT_WIRD_ERSTELLT);
+    Schritte schritte = fabSchritte(in.groesse(), FAB_RECORD);
+    FfoPuffer ffo(aus);
+    if (const Strom s = fabZuFfo(in, ffo, schritte, f); s != Strom::Ok) return stromFehler(s);
+    if (!aus.abschliessen()) return JobErgebnis::Fehler(TEXT_SCHREIBEN);
+    JobErgebnis e = erfolgreich(eingabe, ausgabe);
+    fabRestMelden(e, eingabe, in.groesse());
+    return e;
+}
+
+JobErgebnis SelectConvertFunction(const std::string& eingabe, Fortschritt& f, std::size_t block) {
+    if (eingabe.empty()) return JobErgebnis::Fehler("Fehler beim Öffnen der Datei!");
+    return dateitypMultimedia(eingabe) == TYP_FFO ? Convert_Ffo_To_Fab(eingabe, f, block)
+                                                  : Convert_Fab_To_Ffo(eingabe, f, block);
+}
+
+KonvertierenErgebnis Konvertieren(ZorState& s, std::string& szFile,
+                                  const std::function<bool(const std::string&)>& ueberschreiben, Fortschritt& f,
+                                  std::size_t block) {
+    using Art = KonvertierenErgebnis::Art;
+    KonvertierenErgebnis e;
+    if (!s.Fenster.aktualisiert) return {Art::Aufforderung, {}, false};
+    const auto typ = Dateityp(szFile);
+    if (!typ) return {Art::Fehler, JobErgebnis::Fehler(TEXT_KEIN_GUELTIGER_DATEINAME, TITEL_PROGRAMM, Symbol::Ausrufezeichen), false};
+    const std::string eingabe = szFile;
+    Blockleser in(eingabe, block);
+    std::error_code ec;
+    if (!in.offen() || std::filesystem::is_directory(eingabe, ec))
+        return {Art::Fehler, JobErgebnis::Fehler("Datei kann nicht geöffnet werden!", TITEL_PROGRAMM, Symbol::Ausrufezeichen), false};
+
+    szFile = konvertierenName(eingabe, *typ);
+    if (auto gleich = gleicheDateiVerweigern(szFile, {eingabe})) return {Art::Fehler, *gleich, false};
+    if (std::filesystem::exists(szFile, ec) && !ueberschreiben(format(TEXT_EXISTIERT, szFile.c_str())))
+        return {Art::Abgelehnt, {}, false};
+
+    Ausgabedatei aus(szFile);
+    if (!aus.ok()) return {Art::Fehler, JobErgebnis::Fehler(format(TEXT_ERZEUGEN, szFile.c_str())), false};
+    FortschrittsFenster fenster(f, szFile, "wird erzeugt!");
+    const std::uint64_t n = in.groesse();
+    Strom st;
+    if (*typ == TYP_FFO) {
+        Schritte schritte(n / 100, 1);
+        AbstandZaehler z(aus);
+        st = ffoZuFab(in, z, false, schritte, f);
+    } else {
+        FabLeser fab(eingabe, block);
+        Schritte schritte = fabSchritte(n, 0);
+        FfoPuffer ffo(aus);
+        st = fabZuFfo(fab, ffo, schritte, f);
+    }
+    if (st == Strom::Ok && !aus.abschliessen()) st = Strom::Schreibfehler;
+    if (st != Strom::Ok) return {Art::Fehler, stromFehler(st), false};
+    e.art = Art::Erfolg;
+    e.job.ok = true;
+    e.job.ausgabe = szFile;
+    if (*typ == TYP_FAB) fabRestMelden(e.job, eingabe, n);
+    e.aktualisierenFreigeben = Datei_ueberschrieben(s, szFile);
+    return e;
+}
+
+}  // namespace zor

@@ -1,0 +1,54 @@
+#pragma once
+// Conversion between error-sequence (FFO) and error-gap (FAB) files.
+// Two entry points with different rules:
+// - the multimedia converters (Convert_Ffo_To_Fab, Convert_Fab_To_Ffo): output name =
+//   input cut before its last "." plus ".FAB"/".FFO"; only "1" counts as an error;
+// - Konvertieren of the channel-model mode: the last two characters of the name become
+//   "AB"/"FO"; every byte other than "0" counts as an error.
+// Inputs are streamed; the output appears only on success.
+
+#include "models/zor_state.h"
+#include "seqfiles/blockleser.h"
+#include "seqfiles/job_ergebnis.h"
+#include "util/fortschritt.h"
+
+#include <functional>
+#include <string>
+
+namespace zor {
+
+// Output name of the multimedia converters for target type TYP_FFO or TYP_FAB. Only a
+// "." in the last path component counts, so a dotted directory is never cut.
+std::string konvertierName(const std::string& eingabe, int zielTyp);
+// Output name of Konvertieren for an input of type `eingabeTyp`.
+std::string konvertierenName(const std::string& szFile, int eingabeTyp);
+
+// FFO -> FAB; success carries the message "Das Schreiben war erfolgreich!".
+JobErgebnis Convert_Ffo_To_Fab(const std::string& eingabe, Fortschritt& f,
+                               std::size_t block = Blockleser::STANDARD_BLOCK);
+// FAB -> FFO; an incomplete last record is ignored and a note says so.
+JobErgebnis Convert_Fab_To_Ffo(const std::string& eingabe, Fortschritt& f,
+                               std::size_t block = Blockleser::STANDARD_BLOCK);
+// Chooses the converter by the multimedia name rule.
+JobErgebnis SelectConvertFunction(const std::string& eingabe, Fortschritt& f,
+                                  std::size_t block = Blockleser::STANDARD_BLOCK);
+
+struct KonvertierenErgebnis {
+    enum class Art { Aufforderung, Abgelehnt, Fehler, Erfolg } art = Art::Fehler;
+    JobErgebnis job;
+    bool aktualisierenFreigeben = false;  // enable command 250 (menu and toolbar)
+};
+
+// Converts szFile (channel-model rule) and leaves the output name in szFile. Refused
+// with Aufforderung while the documents are not up to date. `ueberschreiben` is asked
+// the question text when the output exists; false ends the command (Abgelehnt).
+// On success the sets reading the output are refreshed (Datei_ueberschrieben).
+KonvertierenErgebnis Konvertieren(ZorState& s, std::string& szFile,
+                                  const std::function<bool(const std::string& frage)>& ueberschreiben,
+                                  Fortschritt& f, std::size_t block = Blockleser::STANDARD_BLOCK);
+
+inline constexpr const char* TEXT_KONVERTIERT =
+    "Eingabedatei: [ %s ]\nAusgabedatei: [%s]\n\nDas Schreiben war erfolgreich!";
+inline constexpr const char* TEXT_EXISTIERT = "%s\nDie Datei existiert bereits!\nDatei überschreiben?";
+
+}  // namespace zor

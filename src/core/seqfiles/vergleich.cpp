@@ -1,0 +1,42 @@
+#include "seqfiles/vergleich.h"
+
+#include "seqfiles/dateijob.h"
+#include "seqfiles/schritte.h"
+#include "util/ausgabedatei.h"
+
+namespace zor {
+
+JobErgebnis CompareFile(const std::string& datei1, const std::string& datei2, const std::string& vergleich,
+                        Fortschritt& f, std::size_t block) {
+    if (auto gleich = gleicheDateiVerweigern(vergleich, {datei1, datei2})) return *gleich;
+    Blockleser a(datei1, block);
+    if (!a.offen()) return JobErgebnis::Fehler(format(TEXT_OEFFNEN_1, datei1.c_str()));
+    Blockleser b(datei2, block);
+    if (!b.offen()) return JobErgebnis::Fehler(format(TEXT_OEFFNEN_2, datei2.c_str()));
+    Ausgabedatei aus(vergleich);
+    if (!aus.ok()) return JobErgebnis::Fehler(format(TEXT_ERZEUGEN, vergleich.c_str()));
+    if (a.groesse() != b.groesse()) return JobErgebnis::Fehler(TEXT_UNGLEICH_GROSS, TITEL_FEHLER, Symbol::Information);
+    if (a.groesse() == 0) return JobErgebnis::Fehler(TEXT_DATEIEN_LESEN, TITEL_FEHLER, Symbol::Information);
+
+    FortschrittsFenster fenster(f, vergleich, TEXT_WIRD_ERSTELLT);
+    Schritte schritte(a.groesse() / 100, 1);
+    for (;;) {
+        const auto ta = a.naechsterZumAendern();
+        const auto tb = b.naechster();
+        if (ta.size() != tb.size()) return JobErgebnis::Fehler(TEXT_DATEIEN_LESEN, TITEL_FEHLER, Symbol::Information);
+        if (ta.empty()) break;
+        schritte.bis(a.gelesen(), f);
+        for (std::size_t i = 0; i < ta.size(); ++i) ta[i] = static_cast<unsigned char>(ta[i] ^ tb[i]);
+        if (!aus.schreiben(ta.data(), ta.size())) return JobErgebnis::Fehler(TEXT_WRITEFILE);
+    }
+    if (a.fehler() || b.fehler() || a.gelesen() != a.groesse())
+        return JobErgebnis::Fehler(TEXT_DATEIEN_LESEN, TITEL_FEHLER, Symbol::Information);
+    if (!aus.abschliessen()) return JobErgebnis::Fehler(TEXT_WRITEFILE);
+    JobErgebnis e;
+    e.ok = true;
+    e.ausgabe = vergleich;
+    e.dateigroesse = a.groesse();
+    return e;
+}
+
+}  // namespace zor

@@ -1,0 +1,82 @@
+#include "temp_verzeichnis.h"
+
+#include "seqfiles/dateiquelle.h"
+#include "seqfiles/dateityp.h"
+#include "seqfiles/folge_speichern.h"
+
+#include <gtest/gtest.h>
+
+using namespace zor;
+
+class Dateiquelle : public TempVerzeichnis {
+protected:
+    ZorState s = startZustand();
+};
+
+TEST_F(Dateiquelle, LoadMakesTheSetReadTheFile) {
+    schreiben(pfad("x.ffo"), "0010");
+    s.Fenster.null = 0;
+    const auto e = Load(s, 1, pfad("x.ffo"));
+    ASSERT_EQ(e.art, LadenErgebnis::Art::Erfolg);
+    EXPECT_TRUE(e.aktualisierenFreigeben);
+    EXPECT_EQ(s.Modell.M2, DATEI2);
+    EXPECT_EQ(s.Modell.sim2, 1);
+    EXPECT_EQ(s.Datei2.laenge, 4);
+    EXPECT_EQ(s.Datei2.datei, TYP_FFO);
+    EXPECT_EQ(s.Datei2.szFileName, pfad("x.ffo"));
+    EXPECT_EQ(s.Fenster.aktualisiert, 0);
+    EXPECT_EQ(s.Modell.M1, BSC1);  // the other set is untouched
+}
+
+TEST_F(Dateiquelle, LoadRefusals) {
+    schreiben(pfad("leer.FFO"), "");
+    schreiben(pfad("data.txt"), "01");
+    const ZorState vorher = s;
+
+    auto e = Load(s, 0, pfad("data.txt"));
+    ASSERT_EQ(e.meldungen.size(), 2u);
+    EXPECT_EQ(e.meldungen[0].text, "Kein gültiger Dateiname!");
+    EXPECT_EQ(e.meldungen[1].text, "kein gültiger Dateiname");
+    EXPECT_EQ(Load(s, 0, pfad("leer.FFO")).meldungen.at(0).text, "Dateilänge == 0");
+    EXPECT_EQ(Load(s, 0, pfad("fehlt.fab")).meldungen.at(0).text, "Datei kann nicht gelesen werden!");
+    EXPECT_EQ(s.Modell.M1, vorher.Modell.M1);
+    EXPECT_EQ(s.Datei1.szFileName, "");
+
+    s.Fenster.aktualisiert = 0;
+    EXPECT_EQ(Load(s, 0, pfad("data.txt")).art, LadenErgebnis::Art::Aufforderung);
+}
+
+// Saving set 2 into the file that set 1 reads refreshes set 1.
+TEST_F(Dateiquelle, DateiUeberschriebenRefreshesTheSetReadingTheRewrittenFile) {
+    schreiben(pfad("q.FFO"), "01");
+    s.Fenster.null = 0;
+    ASSERT_EQ(Load(s, 0, pfad("q.FFO")).art, LadenErgebnis::Art::Erfolg);
+    s.Fenster.aktualisiert = 1;
+    s.FKF.ermittelt1 = s.FAV.ermittelt1 = s.FKF.ermittelt2 = 1;
+    s.Modell.M2 = BSC2;
+    KeinFortschritt still;
+    ASSERT_TRUE(SaveFolge(s, 1, TYP_FFO, pfad("q.FFO"), still).ok);
+
+    EXPECT_TRUE(Datei_ueberschrieben(s, pfad("q.FFO")));
+    EXPECT_EQ(s.Datei1.laenge, 10000);
+    EXPECT_EQ(s.FKF.ermittelt1, 0);
+    EXPECT_EQ(s.FAV.ermittelt1, 0);
+    EXPECT_EQ(s.FKF.ermittelt2, 1);
+    EXPECT_EQ(s.Fenster.aktualisiert, 0);
+
+    // Another file: nothing changes.
+    s.Fenster.aktualisiert = 1;
+    EXPECT_FALSE(Datei_ueberschrieben(s, pfad("anders.FFO")));
+    EXPECT_EQ(s.Fenster.aktualisiert, 1);
+}
+
+TEST_F(Dateiquelle, DateiUeberschriebenLeavesMenusAloneWhileNoDocumentIsOpen) {
+    schreiben(pfad("q.FAB"), "1234");
+    ASSERT_EQ(Load(s, 0, pfad("q.FAB")).art, LadenErgebnis::Art::Erfolg);  // Fenster.null is set
+    s.Fenster.aktualisiert = 1;
+    schreiben(pfad("q.FAB"), "12345678");
+    EXPECT_FALSE(Datei_ueberschrieben(s, pfad("q.FAB")));
+    EXPECT_EQ(s.Datei1.laenge, 8);
+    EXPECT_EQ(s.Fenster.aktualisiert, 1);
+    EXPECT_EQ(s.Datei1.datei, TYP_FAB);
+}
