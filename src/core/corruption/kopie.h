@@ -5,7 +5,7 @@
 
 #include "seqfiles/blockleser.h"
 #include "seqfiles/dateijob.h"
-#include "seqfiles/schritte.h"
+#include "util/fortschritt.h"
 #include "util/ausgabedatei.h"
 
 #include <algorithm>
@@ -36,7 +36,7 @@ JobErgebnis verfaelschteKopie(const std::string& eingabe, const std::string& aus
     const std::uint64_t n = in.groesse();
     if (n == 0) return JobErgebnis::Fehler(t.nichtGelesen);
 
-    FortschrittsFenster fenster(f, ausgabe, t.status);
+    Fortschrittsrahmen fenster(f, ausgabe, t.status);
     Schritte schritte(n / 100, t.ersterSchritt);
     for (auto b = in.naechsterZumAendern(); !b.empty(); b = in.naechsterZumAendern()) {
         const std::uint64_t anfang = in.gelesen() - b.size();

@@ -3,7 +3,7 @@
 #include "seqfiles/dateijob.h"
 #include "seqfiles/dateityp.h"
 #include "seqfiles/formate.h"
-#include "seqfiles/schritte.h"
+#include "util/fortschritt.h"
 #include "seqfiles/vergleich.h"
 #include "util/ausgabedatei.h"
 
@@ -177,7 +177,7 @@ JobErgebnis CreateFfoErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size
     if (d.muster.groesse() < 8 * n) return JobErgebnis::Fehler(format(TEXT_ZU_KLEIN, a.szFfoFabFile.c_str()));
     if (n == 0) return JobErgebnis::Fehler(TEXT_EINGABE_LESEN);
 
-    FortschrittsFenster fenster(f, a.szOutPutFile, TEXT_WIRD_ERSTELLT);
+    Fortschrittsrahmen fenster(f, a.szOutPutFile, TEXT_WIRD_ERSTELLT);
     Schritte schritte(n / 100, 1);
     Maskenleser masken(d.muster);
     for (auto puffer = d.eingabe.naechsterZumAendern(); !puffer.empty(); puffer = d.eingabe.naechsterZumAendern()) {
@@ -205,7 +205,7 @@ JobErgebnis CreateFabErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size
         n = d.eingabe.groesse();
         m = d.muster.groesse();
         if (n == 0) return JobErgebnis::Fehler(TEXT_EINGABE_LESEN);
-        FortschrittsFenster fenster(f, a.szOutPutFile, TEXT_WIRD_ERSTELLT);
+        Fortschrittsrahmen fenster(f, a.szOutPutFile, TEXT_WIRD_ERSTELLT);
         uebersprungen = 0;
         if (blockweise) {
             lauf = fabBlockweise(d, a.szFfoFabFile, block, f, uebersprungen);

@@ -2,8 +2,8 @@
 // Gap counting shared by the error-gap distribution and the renewal estimate of the
 // error-correlation function. Counts are integers: a float counter stops at 2^24.
 
-#include "models/kurvenfortschritt.h"
 #include "models/zor_state.h"
+#include "util/fortschritt.h"
 
 #include <array>
 #include <cstdint>
@@ -34,7 +34,7 @@ template <class Quelle>
 void bitsZaehlen(Quelle& q, long n, Abstandshistogramm& h, Fortschritt& f) {
     const auto bits = static_cast<std::uint64_t>(n > 0 ? n : 0);
     long long c = 1;
-    Schrittpunkte::prozent(bits).ueber(0, bits, f, [&](std::uint64_t a, std::uint64_t b) {
+    Schritte::prozent(bits).ueber(0, bits, f, [&](std::uint64_t a, std::uint64_t b) {
         for (std::uint64_t i = a; i < b; ++i) {
             if (q.bit()) {
                 h.zaehlen(c);

@@ -84,7 +84,7 @@ void FAV_BSC_SIMULATION(const float* Wert, Kurve ptGraph, int fabs, Fortschritt&
     Abstandshistogramm h(grenze(ptGraph));
     const long n = laenge(Wert[bsc::Durchlaeufe]);
     if (fabs == 0) {
-        FortschrittsRahmen rahmen(f, FAV_TITEL_BSC);
+        Fortschrittsrahmen rahmen(f, FAV_TITEL_BSC, TEXT_WIRD_BERECHNET);
         BscBitQuelle q(Wert);
         bitsZaehlen(q, n, h, f);
     } else {
@@ -97,7 +97,7 @@ void FAV_BSC_SIMULATION(const float* Wert, Kurve ptGraph, int fabs, Fortschritt&
 void FAV_GE_SIMULATION(const float* Wert, Kurve ptGraph, Fortschritt& f) {
     Abstandshistogramm h(grenze(ptGraph));
     {
-        FortschrittsRahmen rahmen(f, FAV_TITEL_GE);
+        Fortschrittsrahmen rahmen(f, FAV_TITEL_GE, TEXT_WIRD_BERECHNET);
         GeBitQuelle q(Wert);
         bitsZaehlen(q, laenge(Wert[gemc::Durchlaeufe]), h, f);
     }

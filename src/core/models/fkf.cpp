@@ -2,7 +2,6 @@
 
 #include "models/abstandshistogramm.h"
 #include "models/fehlerquellen.h"
-#include "models/kurvenfortschritt.h"
 
 #include <algorithm>
 #include <array>
@@ -42,7 +41,7 @@ void allgemeinBits(Quelle& q, long n, Kurve ptGraph, Fortschritt& f) {
     const auto bits = static_cast<std::uint64_t>(n > 0 ? n : 0);
     Korrelator kor(lags(ptGraph), fkfPositionen(bits, lags(ptGraph)));
     const std::uint64_t bedarf = kor.fehlend();
-    Schrittpunkte::prozent(bits).ueber(0, bits, f, [&](std::uint64_t a, std::uint64_t b) {
+    Schritte::prozent(bits).ueber(0, bits, f, [&](std::uint64_t a, std::uint64_t b) {
         const std::uint64_t ende = std::min(b, bedarf);
         std::uint64_t i = a;
         for (; i < ende && !kor.anWortgrenze(); ++i) kor.bit(static_cast<unsigned>(q.bit()));
@@ -89,7 +88,7 @@ void erneuerndAbstaende(Quelle& q, long n, Kurve ptGraph) {
 
 template <class Quelle>
 void bitweise(Quelle& q, long n, Kurve ptGraph, int erneuernd, Fortschritt& f, const char* titel) {
-    FortschrittsRahmen rahmen(f, titel);
+    Fortschrittsrahmen rahmen(f, titel, TEXT_WIRD_BERECHNET);
     if (erneuernd)
         erneuerndBits(q, n, ptGraph, f);
     else

@@ -3,7 +3,6 @@
 #include "models/abstandshistogramm.h"
 #include "models/fkf.h"
 #include "models/fkf_packed.h"
-#include "models/kurvenfortschritt.h"
 #include "seqfiles/blockleser.h"
 #include "seqfiles/dateityp.h"
 #include "seqfiles/formate.h"
@@ -41,7 +40,7 @@ Ergebnis meldung(Lesen l, const STRUCT_DATEI& d, const char* titel) {
 // Hands the first `laenge` bytes to f(block, offset), block by block, with the progress
 // triggers of `punkte` between the pieces.
 template <class F>
-Lesen lesen(const STRUCT_DATEI& d, Schrittpunkte punkte, Fortschritt& fs, F&& f) {
+Lesen lesen(const STRUCT_DATEI& d, Schritte punkte, Fortschritt& fs, F&& f) {
     Blockleser leser(d.szFileName);
     if (!leser.offen()) return Lesen::NichtOffen;
     std::uint64_t rest = aufgezeichnet(d);
@@ -62,7 +61,7 @@ Lesen lesen(const STRUCT_DATEI& d, Schrittpunkte punkte, Fortschritt& fs, F&& f)
 
 // FFO bytes: '0' is a correct bit, anything else an error.
 Lesen ffoLesen(const STRUCT_DATEI& d, Fortschritt& fs, auto proBlock) {
-    return lesen(d, Schrittpunkte::prozent(aufgezeichnet(d)), fs, proBlock);
+    return lesen(d, Schritte::prozent(aufgezeichnet(d)), fs, proBlock);
 }
 
 // FAB records of at least 1, in order; whole records only, across block borders.
@@ -71,7 +70,7 @@ Lesen fabLesen(const STRUCT_DATEI& d, Fortschritt& fs, F&& proAbstand) {
     unsigned char rest[FAB_RECORD];
     std::size_t imRest = 0;
     const std::uint64_t n = aufgezeichnet(d);
-    const Schrittpunkte punkte(0, (n / 100) & ~std::uint64_t{3});
+    const Schritte punkte((n / 100) & ~std::uint64_t{3}, 0);
     return lesen(d, punkte, fs, [&](Bytes b) {
         std::size_t i = 0;
         while (imRest > 0 && i < b.size()) {
@@ -168,7 +167,7 @@ Ergebnis FAV_DATEI(const STRUCT_DATEI& datei, Kurve ptGraph, Fortschritt& f) {
     Abstandshistogramm h(static_cast<int>(ptGraph.size()));
     Lesen l;
     {
-        FortschrittsRahmen rahmen(f, FAV_TITEL_DATEI);
+        Fortschrittsrahmen rahmen(f, FAV_TITEL_DATEI, TEXT_WIRD_BERECHNET);
         if (datei.datei == TYP_FFO)
             l = ffoLesen(datei, f, FfoAbstaende{h});
         else
@@ -194,7 +193,7 @@ Ergebnis FKF_DATEI(const STRUCT_DATEI& datei, Kurve ptGraph, int erneuernd, Fort
     }
     Lesen l;
     {
-        FortschrittsRahmen rahmen(f, FKF_TITEL_DATEI);
+        Fortschrittsrahmen rahmen(f, FKF_TITEL_DATEI, TEXT_WIRD_BERECHNET);
         l = datei.datei == TYP_FFO ? fkfFfo(datei, ptGraph, erneuernd, f) : fkfFab(datei, ptGraph, erneuernd, f);
     }
     if (l != Lesen::Gut) {

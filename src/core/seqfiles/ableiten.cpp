@@ -2,7 +2,7 @@
 #include "seqfiles/dateijob.h"
 #include "seqfiles/dateityp.h"
 #include "seqfiles/folgen_strom.h"
-#include "seqfiles/schritte.h"
+#include "util/fortschritt.h"
 #include "seqfiles/vergleich.h"
 
 #include <algorithm>
@@ -23,7 +23,7 @@ JobErgebnis bitsAlsFolge(const std::string& quelle, const std::string& ausgabe, 
     Ausgabedatei aus(ausgabe);
     if (!aus.ok()) return JobErgebnis::Fehler(format(TEXT_ERZEUGEN, ausgabe.c_str()));
 
-    FortschrittsFenster fenster(f, label, TEXT_WIRD_ERSTELLT);
+    Fortschrittsrahmen fenster(f, label, TEXT_WIRD_ERSTELLT);
     Schritte schritte(in.groesse() / 100, 1);
     FfoPuffer ffo(aus);
     AbstandZaehler z(aus);

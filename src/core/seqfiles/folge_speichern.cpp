@@ -15,9 +15,9 @@ template <class Quelle>
 bool ffoSchreiben(Quelle& q, long n, Ausgabedatei& aus, Fortschritt& f) {
     std::array<char, 65000> block{};
     std::size_t pos = 0;
-    Prozentschritte schritte(n);
+    Schritte schritte = Schritte::prozent(static_cast<std::uint64_t>(n));
     for (long i = 0; i < n; ++i) {
-        schritte.vor(i, f);
+        schritte.bis(static_cast<std::uint64_t>(i) + 1, f);
         block[pos++] = q.bit() ? FFO_FEHLER : FFO_KORREKT;
         if (pos == block.size()) {
             if (!aus.schreiben(block.data(), pos)) return false;

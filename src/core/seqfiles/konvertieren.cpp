@@ -4,7 +4,7 @@
 #include "seqfiles/dateiquelle.h"
 #include "seqfiles/dateityp.h"
 #include "seqfiles/folgen_strom.h"
-#include "seqfiles/schritte.h"
+#include "util/fortschritt.h"
 #include "util/ausgabedatei.h"
 
 #include <bit>
@@ -87,7 +87,7 @@ JobErgebnis Convert_Ffo_To_Fab(const std::string& eingabe, Fortschritt& f, std::
 
     KeinFortschritt still;
     Fortschritt& anzeige = n / 100 >= 4 ? f : still;  // short files convert without a window
-    FortschrittsFenster fenster(anzeige, ausgabe, TEXT_WIRD_ERSTELLT);
+    Fortschrittsrahmen fenster(anzeige, ausgabe, TEXT_WIRD_ERSTELLT);
     Schritte schritte(n / 100, 1);
     AbstandZaehler z(aus);
     if (const Strom s = ffoZuFab(in, z, true, schritte, anzeige); s != Strom::Ok) return stromFehler(s);
@@ -103,7 +103,7 @@ JobErgebnis Convert_Fab_To_Ffo(const std::string& eingabe, Fortschritt& f, std::
     Ausgabedatei aus(ausgabe);
     if (!aus.ok()) return JobErgebnis::Fehler(format(TEXT_ERZEUGEN, ausgabe.c_str()));
 
-    FortschrittsFenster fenster(f, ausgabe, TEXT_WIRD_ERSTELLT);
+    Fortschrittsrahmen fenster(f, ausgabe, TEXT_WIRD_ERSTELLT);
     Schritte schritte = fabSchritte(in.groesse(), FAB_RECORD);
     FfoPuffer ffo(aus);
     if (const Strom s = fabZuFfo(in, ffo, schritte, f); s != Strom::Ok) return stromFehler(s);
@@ -140,7 +140,7 @@ KonvertierenErgebnis Konvertieren(ZorState& s, std::string& szFile,
 
     Ausgabedatei aus(szFile);
     if (!aus.ok()) return {Art::Fehler, JobErgebnis::Fehler(format(TEXT_ERZEUGEN, szFile.c_str())), false};
-    FortschrittsFenster fenster(f, szFile, "wird erzeugt!");
+    Fortschrittsrahmen fenster(f, szFile, "wird erzeugt!");
     const std::uint64_t n = in.groesse();
     Strom st;
     if (*typ == TYP_FFO) {

@@ -1,7 +1,7 @@
 #include "seqfiles/vergleich.h"
 
 #include "seqfiles/dateijob.h"
-#include "seqfiles/schritte.h"
+#include "util/fortschritt.h"
 #include "util/ausgabedatei.h"
 
 namespace zor {
@@ -18,7 +18,7 @@ JobErgebnis CompareFile(const std::string& datei1, const std::string& datei2, co
     if (a.groesse() != b.groesse()) return JobErgebnis::Fehler(TEXT_UNGLEICH_GROSS, TITEL_FEHLER, Symbol::Information);
     if (a.groesse() == 0) return JobErgebnis::Fehler(TEXT_DATEIEN_LESEN, TITEL_FEHLER, Symbol::Information);
 
-    FortschrittsFenster fenster(f, vergleich, TEXT_WIRD_ERSTELLT);
+    Fortschrittsrahmen fenster(f, vergleich, TEXT_WIRD_ERSTELLT);
     Schritte schritte(a.groesse() / 100, 1);
     for (;;) {
         const auto ta = a.naechsterZumAendern();

@@ -2,6 +2,9 @@
 // Progress of a long job: the GUI shows the progress window, the CLI a bar on stderr,
 // tests record the steps. A job calls start once, step with k = 1..101, end once.
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <string>
 
 namespace zor {
@@ -22,24 +25,59 @@ public:
     void end() override {}
 };
 
-// Calls step about 100 times over n items: step = trunc(0.01 * n); before item i,
-// when i = k * step + 1, k advances (with step 0: once, before item 1).
-class Prozentschritte {
+// Progress steps at trigger positions erster, erster + schritt, ... (with schritt 0 only
+// erster): step k + 1 is reported before the item at the k-th trigger after erster.
+// Jobs that work in blocks report every trigger inside a block before it, so the steps
+// are those of an item-by-item loop while the check costs once per block.
+class Schritte {
 public:
-    explicit Prozentschritte(long n) : schritt_(static_cast<long>(0.01 * static_cast<double>(n))) {}
-    // i counts from 0; reports before item i.
-    void vor(long i, Fortschritt& f) {
-        if (i == naechster_) {
+    Schritte(std::uint64_t schritt, std::uint64_t erster) : schritt_(schritt), naechster_(erster) {}
+
+    // About 100 steps over n items: step = trunc(0.01 * n), triggers at 1, 1 + step, ...
+    static Schritte prozent(std::uint64_t n) {
+        return {static_cast<std::uint64_t>(0.01 * static_cast<double>(n)), 1};
+    }
+
+    // Reports every trigger before item `ende` (exclusive).
+    void bis(std::uint64_t ende, Fortschritt& f) {
+        while (naechster_ < ende) {
             f.step(++k_);
-            naechster_ += schritt_;
+            naechster_ = schritt_ == 0 ? std::numeric_limits<std::uint64_t>::max() : naechster_ + schritt_;
         }
     }
+
+    // Calls work(a, b) for consecutive pieces of [von, ende) cut at the triggers, each
+    // trigger reported before its piece, so inner loops stay free of checks.
+    template <class F>
+    void ueber(std::uint64_t von, std::uint64_t ende, Fortschritt& f, F&& work) {
+        for (std::uint64_t pos = von; pos < ende;) {
+            bis(pos + 1, f);
+            const std::uint64_t stueckEnde = std::min(ende, naechster_);
+            work(pos, stueckEnde);
+            pos = stueckEnde;
+        }
+    }
+
     int k() const { return k_; }
 
 private:
-    long schritt_;
-    long naechster_ = 1;
+    std::uint64_t schritt_;
+    std::uint64_t naechster_;
     int k_ = 0;
+};
+
+// start ... end around a job, also when it returns early.
+class Fortschrittsrahmen {
+public:
+    Fortschrittsrahmen(Fortschritt& f, const std::string& label, const std::string& status) : f_(f) {
+        f_.start(label, status);
+    }
+    ~Fortschrittsrahmen() { f_.end(); }
+    Fortschrittsrahmen(const Fortschrittsrahmen&) = delete;
+    Fortschrittsrahmen& operator=(const Fortschrittsrahmen&) = delete;
+
+private:
+    Fortschritt& f_;
 };
 
 }  // namespace zor
