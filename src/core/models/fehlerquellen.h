@@ -12,6 +12,7 @@
 #include "models/zor_state.h"
 
 #include <cmath>
+#include <cstdint>
 #include <utility>
 
 namespace zor {
@@ -124,29 +125,64 @@ private:
 };
 
 // The bit view of a gap procedure: g - 1 correct bits, then an error, all in the gap's state.
+// Gaps are laid into 64-bit words ahead of the reader (same draws, same order; the source's
+// random numbers are its own), so that bit() does not branch on each error: with short
+// gaps that branch is mispredicted about every other error.
 template <class Quelle>
 class AbstandBitQuelle {
 public:
     template <class... Args>
-    explicit AbstandBitQuelle(Args&&... args) : quelle_(std::forward<Args>(args)...) { laden(); }
-    int bit() {
-        zustandBit_ = aktuell_.zustand;
-        if (aktuell_.g <= 1) {
-            laden();
-            return 1;
-        }
-        --aktuell_.g;
-        return 0;
+    explicit AbstandBitQuelle(Args&&... args) : quelle_(std::forward<Args>(args)...) {
+        uebernehmen(quelle_.naechster());
+        beginn_[0] = 0;
+        zustaende_[0] = GOOD;  // what zustand() says before the first bit
     }
-    int zustand() const { return zustandBit_; }
-    // Correct bits still to come before the next error (for consumers that skip ahead).
-    long fehlerfreiBisFehler() const { return aktuell_.g - 1; }
+    int bit() {
+        if (pos_ == 64) fuellen();
+        return static_cast<int>((wort_ >> pos_++) & 1u);
+    }
+    // The state the last bit was generated in.
+    int zustand() const {
+        const unsigned i = pos_ - 1;
+        while (cursor_ + 1 < anzahl_ && beginn_[cursor_ + 1] <= i) ++cursor_;
+        return zustaende_[cursor_];
+    }
 
 private:
-    void laden() { aktuell_ = quelle_.naechster(); }
+    void uebernehmen(Abstand a) {
+        rest_ = a.g < 1 ? 1 : a.g;
+        zustandRest_ = a.zustand;
+    }
+    // Lays the next 64 bits; rest_ counts the bits of the current gap still to come.
+    void fuellen() {
+        wort_ = 0;
+        pos_ = 0;
+        cursor_ = 0;
+        anzahl_ = 1;
+        beginn_[0] = 0;
+        zustaende_[0] = zustandRest_;
+        unsigned p = 0;
+        while (rest_ <= static_cast<long>(64 - p)) {
+            p += static_cast<unsigned>(rest_);
+            wort_ |= std::uint64_t{1} << (p - 1);
+            uebernehmen(quelle_.naechster());
+            beginn_[anzahl_] = p;
+            zustaende_[anzahl_] = zustandRest_;
+            anzahl_ += p < 64;
+        }
+        rest_ -= 64 - p;
+    }
+
     Quelle quelle_;
-    Abstand aktuell_{1, GOOD};
-    int zustandBit_ = GOOD;
+    std::uint64_t wort_ = 0;
+    unsigned pos_ = 64;
+    long rest_ = 1;
+    int zustandRest_ = GOOD;
+    // Where the gaps begin inside the word and their states, for zustand().
+    unsigned beginn_[66] = {};
+    int zustaende_[66] = {};
+    unsigned anzahl_ = 1;
+    mutable unsigned cursor_ = 0;
 };
 
 using BscAbstandBitQuelle = AbstandBitQuelle<BscAbstandQuelle>;
