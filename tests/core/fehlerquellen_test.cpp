@@ -267,3 +267,38 @@ TEST(Abstandsverfahren, FastSourcesDrawExactlyAsTheGeneratorFunctions) {
         }
     }
 }
+
+TEST(GeBitQuelle, EqualsTheLiteralProcedureDrawForDraw) {
+    // The byte kernel replaces per-bit float comparisons by integer thresholds and jumps
+    // ahead; values on the k/32768 grid and its neighbours are where that could slip.
+    Zufall wahl(4711);
+    auto wert = [&]() -> float {
+        switch (wahl.rand() % 4) {
+        case 0: return static_cast<float>(wahl.rand()) / 32768.0f;                    // on the grid
+        case 1: return std::nextafter(static_cast<float>(wahl.rand()) / 32768.0f, 1.0f);  // just above
+        case 2: return static_cast<float>(wahl.rand() % 3) * 0.5f;                     // 0, 0.5, 1
+        default: return wahl.gleich();
+        }
+    };
+    for (int satz = 0; satz < 200; ++satz) {
+        ModellWerte w{};
+        w[gemc::Startwert] = static_cast<float>(1 + satz * 37 % 9999);
+        w[gemc::Good_From_Good] = wert();
+        w[gemc::Bad_From_Good] = 1.0f - w[gemc::Good_From_Good];
+        w[gemc::Good_From_Bad] = wert();
+        w[gemc::Bad_From_Bad] = 1.0f - w[gemc::Good_From_Bad];
+        w[gemc::Good] = wert();
+        w[gemc::Bad] = wert();
+        GeBitQuelle q(w.data());
+        Zufall z;
+        int zustand = GOOD;
+        GE_Startzustand(&zustand, w.data(), z);
+        for (int i = 0; i < 3000; ++i) {
+            const int vorher = zustand;
+            int bit = 0;
+            GE_Fehlerfolge(&zustand, &bit, w.data(), z);
+            ASSERT_EQ(q.bit(), bit) << "set " << satz << " bit " << i;
+            ASSERT_EQ(q.zustand(), vorher) << "set " << satz << " bit " << i;
+        }
+    }
+}

@@ -10,6 +10,7 @@
 
 #include "corruption/eingabe.h"
 #include "models/fehlerquellen.h"
+#include "models/ge_bytekern.h"
 
 #include <cstdint>
 #include <span>
@@ -66,10 +67,7 @@ int MM_GE_StartZustand(const GeMcAuftrag& a, Zufall& z);
 // The job record as a channel-model parameter array (indices of gemc).
 ModellWerte alsModellWerte(const GeMcAuftrag& a);
 
-// Per bit exactly GE_Fehlerfolge, with its draws and comparisons done on integers: the
-// sixteen draws of a byte are computed side by side from the generator state by jumps
-// ahead (s_k = A_k s + C_k), and the state walk through the byte's eight bits is looked up
-// a nibble at a time from the transition outcomes, so little remains in sequence.
+// Per bit exactly GE_Fehlerfolge, eight bits at a time through the GE byte kernel.
 class GeKanal {
 public:
     explicit GeKanal(const GeMcAuftrag& a);
@@ -77,14 +75,8 @@ public:
     std::uint64_t fehler() const { return fehler_; }
 
 private:
-    class Ziehungen;
-    std::uint32_t s_;                              // state of the 15-bit generator
-    std::uint32_t aF_[8], cF_[8], aU_[8], cU_[8];  // jumps to the error and transition draws of bit j
-    int fehlerGood_, fehlerBad_;                   // error when the draw k <= this
-    int bleibtGood_, wirdGood_;                    // GOOD next when the draw k < this
-    // [state][GOOD outcomes][BAD outcomes] of four bits (bit j = the j-th bit) -> states
-    // the bits are generated in (bits 0..3) and the state after them (bit 4).
-    std::uint8_t gang_[2][16][16];
+    GeBytekern kern_;
+    std::uint32_t s_;  // state of the 15-bit generator
     int zustand_;
     std::uint64_t fehler_ = 0;
 };

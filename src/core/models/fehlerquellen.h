@@ -8,6 +8,7 @@
 // consumer may take either view and still see the same sequence.
 // Sources are concrete types: consumers are templates, no virtual call per bit.
 
+#include "models/ge_bytekern.h"
 #include "models/generatoren.h"
 #include "models/zor_state.h"
 
@@ -43,23 +44,40 @@ private:
     float p_;
 };
 
-// GE: per bit, note the state, then GE_Fehlerfolge.
+// GE: per bit, note the state, then GE_Fehlerfolge; computed 64 bits ahead by the byte
+// kernel, with the same draws in the same order.
 class GeBitQuelle {
 public:
-    explicit GeBitQuelle(const float* wert) : wert_(wert) { GE_Startzustand(&zustand_, wert_, z_); }
-    int bit() {
-        zustandBit_ = zustand_;
-        int b = 0;
-        GE_Fehlerfolge(&zustand_, &b, wert_, z_);
-        return b;
+    explicit GeBitQuelle(const float* wert) : kern_(wert) {
+        Zufall z;
+        GE_Startzustand(&zustand_, wert, z);
+        s_ = z.zustand();
     }
-    int zustand() const { return zustandBit_; }
+    int bit() {
+        if (pos_ == 64) fuellen();
+        return static_cast<int>((fehler_ >> pos_++) & 1u);
+    }
+    // The state the last bit was generated in (GOOD before the first bit).
+    int zustand() const { return static_cast<int>((inGood_ >> (pos_ - 1)) & 1u); }
 
 private:
-    Zufall z_;
-    const float* wert_;
+    void fuellen() {
+        GeAchtBits acht[8];
+        kern_.erzeugen(s_, zustand_, acht);
+        fehler_ = inGood_ = 0;
+        for (unsigned i = 0; i < 8; ++i) {
+            fehler_ |= std::uint64_t{acht[i].fehler} << (8 * i);
+            inGood_ |= std::uint64_t{acht[i].inGood} << (8 * i);
+        }
+        pos_ = 0;
+    }
+
+    GeBytekern kern_;
+    std::uint32_t s_ = 0;
     int zustand_ = GOOD;
-    int zustandBit_ = GOOD;
+    std::uint64_t fehler_ = 0;
+    std::uint64_t inGood_ = ~std::uint64_t{0};
+    unsigned pos_ = 64;
 };
 
 // BSC by gaps: seeded with Startwert, g = Fehlerabstand(p) each.
