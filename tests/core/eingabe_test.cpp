@@ -18,6 +18,9 @@ struct EingabeFall {
 // Entries of the corruption dialogs and what each dialog makes of them.
 const EingabeFall EINGABE_FAELLE[] = {
     {"Vorgaben", "", "", E::Keiner, E::Keiner, E::Keiner},
+    {"EingabeFehlt", "ein", "fehlt", E::Eingabedatei, E::Eingabedatei, E::Eingabedatei},
+    {"EingabeVerzeichnis", "ein", "", E::Eingabedatei, E::Eingabedatei, E::Eingabedatei},
+    {"EingabeLeer", "ein", "leer", E::Groesse, E::Groesse, E::Groesse},
     {"SchutzNegativ", "schutz", "-1", E::Geschuetzt, E::Geschuetzt, E::Geschuetzt},
     {"SchutzKeineZahl", "schutz", "4x", E::Geschuetzt, E::Geschuetzt, E::Geschuetzt},
     {"SchutzGanzeDatei", "schutz", "1000", E::Groesse, E::Groesse, E::Groesse},
@@ -41,10 +44,11 @@ INSTANTIATE_TEST_SUITE_P(Faelle, Eingabe, ::testing::ValuesIn(EINGABE_FAELLE),
 TEST_P(Eingabe, DialogRules) {
     const EingabeFall& f = GetParam();
     schreiben(pfad("ein"), std::string(1000, 'x'));
+    schreiben(pfad("leer"), "");
     const std::string feld = f.feld;
     BscEingaben b;
     GeMcEingaben g = geVorgabe(), m = mcVorgabe();
-    b.eingabe = g.eingabe = m.eingabe = pfad("ein");
+    b.eingabe = g.eingabe = m.eingabe = pfad(feld == "ein" ? f.text : "ein");  // "": the directory itself
     for (std::string* ziel : {&b.nProtect, &g.nProtect, &m.nProtect}) if (feld == "schutz") *ziel = f.text;
     for (std::string* ziel : {&b.startwert, &g.startwert, &m.startwert}) if (feld == "seed") *ziel = f.text;
     for (std::string* ziel : {&b.p, &g.goodFromBad, &m.goodFromBad}) if (feld == "p") *ziel = f.text;
@@ -80,13 +84,5 @@ TEST_F(Eingabe, MessagesAndStoredValues) {
     EXPECT_EQ(ga.Good_From_Good, 1.0f - 0.01f);
     EXPECT_EQ(ga.Bad_From_Bad, 1.0f - 0.1f);
     EXPECT_EQ(ga.Good, 0.01f);
-
-    for (const char* ein : {"fehlt", ""}) {  // "": the test directory itself
-        g.eingabe = pfad(ein);
-        EXPECT_EQ(gePruefen(g, ga).art, E::Eingabedatei) << ein;
-    }
-    schreiben(pfad("leer"), "");
-    g.eingabe = pfad("leer");
-    EXPECT_EQ(gePruefen(g, ga).art, E::Groesse);
 }
 
