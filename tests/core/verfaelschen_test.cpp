@@ -154,11 +154,10 @@ TEST_F(Verfaelschen, FailuresAreReportedWithoutSummaryOrOutput) {
     schreiben(pfad("leer"), "");
     schreiben(pfad("da"), "bleibt");
     std::filesystem::create_hard_link(pfad("ein"), pfad("zweiter_name"));
+    const char *oeffnen = "Fehler beim Öffnen der Datei_1 %s ...", *erzeugen = "Fehler beim Erzeugen der Datei %s ...";
     const Fall faelle[] = {
-        {"fehlt", "da", {"Fehler beim Öffnen der Datei_1 %s ...", "Fehler beim Öffnen der Datei_1 %s ...",
-                         "Fehler beim Öffnen der Datei!"}},
-        {"ein", "kein/aus", {"Fehler beim Erzeugen der Datei %s ...", "Fehler beim Erzeugen der Datei %s ...",
-                             "Fehler beim Erzeugen der Datei!"}},
+        {"fehlt", "da", {oeffnen, oeffnen, "Fehler beim Öffnen der Datei!"}},
+        {"ein", "kein/aus", {erzeugen, erzeugen, "Fehler beim Erzeugen der Datei!"}},
         {"leer", "da", {"Datei nicht gelesen!", "Fehler bei Lesen der Datei!", "Fehler beim Lesen der Datei!"}},
     };
     for (const Fall& f : faelle) {
