@@ -79,7 +79,7 @@ private slots:
         const QImage bild = vorlageMalen(eingebauteVorlagen(), "GIBTESNICHT.PLT", {}, 0, 'a',
                                          Abbildung::fenstereigenschaften(400, 300), QSize(400, 300), &ergebnis);
         QCOMPARE(ergebnis, 0);
-        QVERIFY(tinte(bild).contains(QPoint(200, 150)) || tinte(bild).intersects(QRect(150, 130, 100, 30)));
+        QVERIFY(tinte(bild).intersects(QRect(150, 130, 100, 30)));  // the notice, in the middle
     }
 
     void textStehtAufrecht() {

@@ -134,19 +134,18 @@ private slots:
         QVERIFY(speichereBild(blatt, "werkzeugbilder"));
     }
 
+    // Played from the resources; the sound is 8-bit mono PCM at 11025 samples/s, < 1 s.
     void warnton() {
         Warnton t;
         QCOMPARE(t.PlayTheResourceWave(WARNTON), 1);
         QCOMPARE(t.PlayTheResourceWave("999"), 0);
-        // The sound itself: 8-bit mono PCM at 11025 samples/s, about 0.8 s.
         QFile f(":/sounds/101.wav");
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray w = f.readAll();
         QVERIFY(w.startsWith("RIFF") && w.mid(8, 4) == "WAVE");
         auto u16 = [&w](int i) { return quint8(w[i]) | quint8(w[i + 1]) << 8; };
         QCOMPARE((QList<int>{u16(20), u16(22), u16(24), u16(26), u16(34)}), (QList<int>{1, 1, 11025, 0, 8}));
-        const double sekunden = (u16(40) | u16(42) << 16) / 11025.0;
-        QVERIFY(sekunden > 0.6 && sekunden < 1.0);
+        QVERIFY(u16(42) == 0 && u16(40) > 0.6 * 11025 && u16(40) < 11025);
     }
 
     // Open and save differ for some sets; an unknown set has no filters.
@@ -158,10 +157,6 @@ private slots:
         QTest::newRow("1") << 1 << true << QStringList{"Fehlerfolge (*.FFO)", "Fehlerabstand (*.FAB)"} << "FFO";
         QTest::newRow("3 öffnen") << 3 << false << QStringList{"Vergleich (*.VGL)"} << "VGL";
         QTest::newRow("3 speichern") << 3 << true << QStringList{"Bitmaps (*.BMP)", "Alle Dateien (*)"} << "BMP";
-        QTest::newRow("4 speichern") << 4 << true
-                                     << QStringList{"Bitmaps (*.BMP)", "All files (*)", "GIF files (*.GIF)",
-                                                    "AVI files (*.AVI)", "WAVE files (*.WAV)"}
-                                     << "BMP";
         QTest::newRow("unbekannt") << 9 << false << QStringList{} << "";
     }
     void filtersaetze() {

@@ -76,8 +76,10 @@ private slots:
     }
 
     // Set 1, the only active one, becomes inactive: its clocks restart, saving and
-    // printing gray, and the documents are refreshed once.
+    // printing gray, the multimedia switch follows the open windows, and the documents
+    // are refreshed once.
     void einzigerAktiverSatzWirdInaktiv() {
+        s().Fenster.FF = 1;
         s().FAV_uhr1 = 17;
         s().FKF_uhr1 = 23;
         s().Fenster.aktualisiert = 1;
@@ -88,6 +90,7 @@ private slots:
         QCOMPARE(haken(0), QList<int>{513});
         QVERIFY(zor().istGrau(500) && !f_->werkzeugleiste()->istAktiv(500));
         QVERIFY(zor().istGrau(503) && !f_->werkzeugleiste()->istAktiv(503));
+        QVERIFY(zor().istGrau(4058));
         QCOMPARE(s().Fenster.aktualisiert, 1);
         QVERIFY(zor().istGrau(250));
         QVERIFY(r_->meldung.gezeigt.isEmpty());

@@ -29,6 +29,11 @@ using Modus = Hauptfenster::Modus;
 
 namespace {
 
+// An item as its text and state: "&Aktualisieren [grau]", "&Red [haken]".
+QString eintrag(const QAction* a) {
+    return a->text() + (a->isEnabled() ? "" : " [grau]") + (a->isChecked() ? " [haken]" : "");
+}
+
 void verarbeiteLoeschungen() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
@@ -73,36 +78,29 @@ private slots:
         for (QAction* a : f_->menuBar()->actions()) leiste << a->text();
         QCOMPARE(leiste, (QStringList{"&Multimedia!", "&Zorwerk!", "&Beenden", "&Hilfe"}));
         QCOMPARE(f_->werkzeugleiste()->satz(), 0);
-        QCOMPARE(f_->statusleiste()->feldText(0), QStringLiteral("Multimedia und Zorwerk"));
-        QCOMPARE(f_->statusleiste()->feldText(1), QStringLiteral("Datum:"));
-        QCOMPARE(f_->statusleiste()->feldText(3), QStringLiteral("Uhrzeit:"));
+        const Statusleiste* st = f_->statusleiste();
+        QCOMPARE((QStringList{st->feldText(0), st->feldText(1), st->feldText(3)}),
+                 (QStringList{"Multimedia und Zorwerk", "Datum:", "Uhrzeit:"}));
         QVERIFY(speichereBild(f_, QStringLiteral("rahmen_start")));
     }
 
-    // A few items per menu: the tables reach the menus with text, gray and check state.
-    void menueEintraege_data() {
-        QTest::addColumn<int>("menue");
-        QTest::addColumn<int>("id");
-        QTest::addColumn<QString>("eintrag");
-        QTest::newRow("start Hilfe F1") << 1333 << 526 << "H&ilfe\tF1";
-        QTest::newRow("zor aktualisieren") << 135 << 250 << "&Aktualisieren [grau]";
-        QTest::newRow("zor überlappend") << 135 << 4049 << "Ü&berlappend\tSHIFT+F5";
-        QTest::newRow("hex öffnen") << 1202 << 523 << "&Hex...";
-        QTest::newRow("bin fab") << 1203 << 4038 << "S&peichern als Fahlerabstand...";
-        QTest::newRow("bitmap einfügen") << 86 << 4046 << "&Einfügen";
-        QTest::newRow("grafik rot") << 83 << 3039 << "&Red [haken]";
-    }
-    void menueEintraege() {
-        QFETCH(int, menue);
-        QFETCH(int, id);
-        QFETCH(QString, eintrag);
-        const Menue& m = f_->menue(menue);
-        const auto a = m.aktionen(id);
-        QCOMPARE(a.size(), 1);
-        QCOMPARE(a.first()->text() + (m.istGrau(id) ? " [grau]" : "") + (m.hatHaken(id) ? " [haken]" : ""), eintrag);
-    }
-
-    void fenstermenue() {
+    // A few items per menu: the tables reach the menus with text, gray and check state;
+    // every document menu and the channel-model menu have a window menu.
+    void menueTabellen() {
+        const std::tuple<int, int, const char*> eintraege[] = {
+            {1333, 526, "H&ilfe\tF1"},
+            {135, 250, "&Aktualisieren [grau]"},
+            {135, 4049, "Ü&berlappend\tSHIFT+F5"},
+            {1202, 523, "&Hex..."},
+            {1203, 4038, "S&peichern als Fahlerabstand..."},
+            {86, 4046, "&Einfügen"},
+            {83, 3039, "&Red [haken]"},
+        };
+        for (const auto& [menue, id, text] : eintraege) {
+            const auto a = f_->menue(menue).aktionen(id);
+            QCOMPARE(a.size(), 1);
+            QCOMPARE(eintrag(a.first()), QString::fromUtf8(text));
+        }
         QCOMPARE(f_->menue(1333).findWindowMenu(), nullptr);
         QCOMPARE(f_->menue(107).findWindowMenu(), nullptr);
         for (int id : {135, 1202, 1203, 86, 83}) {
@@ -112,10 +110,8 @@ private slots:
         // Positions 1..3 of the channel-model "Fenster" menu are the submenus the
         // arrangement enables and grays by position.
         const auto a = f_->menue(135).findWindowMenu()->actions();
-        QCOMPARE((QStringList{a[1]->text(), a[2]->text(), a[3]->text()}),
-                 (QStringList{"Ö&ffnen", "&Schließen", "An&ordnen"}));
-        QCOMPARE((QList<bool>{a[1]->isEnabled(), a[2]->isEnabled(), a[3]->isEnabled()}),
-                 (QList<bool>{true, false, false}));
+        QCOMPARE((QStringList{eintrag(a[1]), eintrag(a[2]), eintrag(a[3])}),
+                 (QStringList{"Ö&ffnen", "&Schließen [grau]", "An&ordnen [grau]"}));
     }
 
     void moduswechsel_data() {
@@ -274,13 +270,10 @@ private slots:
         f_->mainframe_OnCommand(CMD_GRAFIK);
         f_->mainframe_OnCommand(3042);
         QMenu* farben = f_->kontextPopup(132);
-        int geprueft = 0;
+        QList<int> haken;
         for (QAction* a : farben->actions())
-            if (const int id = befehlVon(a); id >= 3039 && id <= 3042) {
-                QCOMPARE(a->isChecked(), id == 3042);
-                ++geprueft;
-            }
-        QCOMPARE(geprueft, 4);
+            if (a->isChecked()) haken << befehlVon(a);
+        QCOMPARE(haken, QList<int>{3042});
         QVERIFY(speichereBild(farben, QStringLiteral("kontext_132")));
         // Outside the client area there is no context menu.
         auto* d = neuesDokument();
