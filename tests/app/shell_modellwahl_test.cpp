@@ -76,9 +76,12 @@ private slots:
     }
 
     // Set 1, the only active one, becomes inactive: its clocks restart, saving and
-    // printing gray, the multimedia switch follows the open windows, and the documents
-    // are refreshed once.
+    // printing gray, the multimedia switch follows the open windows, the documents are
+    // refreshed once, and the active one removes its cursors (FAV first, then FKF).
     void einzigerAktiverSatzWirdInaktiv() {
+        auto* d = new TestDokument('V');
+        f_->mdi_Create(d, 159, 126);
+        s().Cursor.FAV = s().Cursor.FKF = 1;
         s().Fenster.FF = 1;
         s().FAV_uhr1 = 17;
         s().FKF_uhr1 = 23;
@@ -91,6 +94,7 @@ private slots:
         QVERIFY(zor().istGrau(500) && !f_->werkzeugleiste()->istAktiv(500));
         QVERIFY(zor().istGrau(503) && !f_->werkzeugleiste()->istAktiv(503));
         QVERIFY(zor().istGrau(4058));
+        QCOMPARE(d->befehle, (QList<int>{405, 404}));
         QCOMPARE(s().Fenster.aktualisiert, 1);
         QVERIFY(zor().istGrau(250));
         QVERIFY(r_->meldung.gezeigt.isEmpty());
@@ -115,22 +119,6 @@ private slots:
         QCOMPARE(haken(0), QList<int>{507});
         QVERIFY(zor().istGrau(501) && !f_->werkzeugleiste()->istAktiv(501));
         QVERIFY(!zor().istGrau(500));
-    }
-
-    // With set 1 already inactive, making set 2 inactive grays printing and removes
-    // the measurement cursors (FAV first, then FKF) through the active document.
-    void zweiterSatzNachErstemEntferntCursor() {
-        auto* d = new TestDokument('V');
-        f_->mdi_Create(d, 159, 126);
-        s().Modell.M2 = 6;
-        f_->mainframe_OnCommand(513);
-        QCOMPARE(s().Modell.inaktiv, 0);
-        zor().grau(503, false);
-        s().Cursor.FAV = s().Cursor.FKF = 1;
-        f_->mainframe_OnCommand(521);
-        QCOMPARE(s().Modell.inaktiv, 1);
-        QVERIFY(zor().istGrau(503));
-        QCOMPARE(d->befehle, (QList<int>{405, 404}));
     }
 
     // "wie Parametersatz" opens the dialog of the other set's model, or makes this set

@@ -90,10 +90,7 @@ private slots:
         const std::tuple<int, int, const char*> eintraege[] = {
             {1333, 526, "H&ilfe\tF1"},
             {135, 250, "&Aktualisieren [grau]"},
-            {135, 4049, "Ü&berlappend\tSHIFT+F5"},
-            {1202, 523, "&Hex..."},
             {1203, 4038, "S&peichern als Fahlerabstand..."},
-            {86, 4046, "&Einfügen"},
             {83, 3039, "&Red [haken]"},
         };
         for (const auto& [menue, id, text] : eintraege) {
