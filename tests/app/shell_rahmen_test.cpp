@@ -306,7 +306,8 @@ private slots:
     // Help commands open their page, at the context of the command where it has one.
     void hilfeseiten() {
         const std::tuple<int, const char*, const char*> seiten[] = {
-            {2, "hilfe", ""}, {526, "VOZAD", ""}, {4062, "about", ""}, {273, "kan_inf", "k273"}, {275, "kan_inf", "k275"}};
+            {2, "hilfe", ""}, {526, "VOZAD", ""}, {4062, "about", ""},
+            {273, "kan_inf", "k273"}, {275, "kan_inf", "k275"}};
         for (const auto& [id, seite, anker] : seiten) {
             f_->mainframe_OnCommand(id);
             QVERIFY(r_->meldung.gezeigt.isEmpty());
