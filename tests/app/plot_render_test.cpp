@@ -2,7 +2,6 @@
 // completely and is saved for a look; text is upright and sized by the y scale only;
 // the inverting line undoes itself; dotted and wide pens come out as asked.
 
-#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
@@ -10,15 +9,11 @@
 #include "plot/qpainter_canvas.h"
 #include "plot/vorlagen.h"
 #include "plot/vorschau.h"
+#include "support/gui_hilfen.h"
 
 using namespace zor;
 
 namespace {
-
-QString screenshotVerzeichnis() {
-    const QByteArray env = qgetenv("ZOR_SCREENSHOTS");
-    return env.isEmpty() ? QStringLiteral(ZOR_SCREENSHOTS) : QString::fromLocal8Bit(env);
-}
 
 QImage weiss(QSize g) {
     QImage bild(g, QImage::Format_RGB32);
@@ -70,15 +65,12 @@ class PlotRenderTest : public QObject {
 
 private slots:
     void alleVorlagenUndDiagramme() {
-        const QDir ziel(screenshotVerzeichnis());
-        QVERIFY(QDir().mkpath(ziel.path()));
         const auto quelle = eingebauteVorlagen();
         for (const auto& szene : alleSzenen(startZustand())) {
             int fehler = -1;
             const QImage bild = szeneMalen(szene, quelle, &fehler);
-            QVERIFY2(fehler == 0, qPrintable(szene.name));
-            QVERIFY2(!tinte(bild).isEmpty(), qPrintable(szene.name));
-            QVERIFY(bild.save(ziel.filePath("plot_" + szene.name + ".png")));
+            QVERIFY2(fehler == 0 && !tinte(bild).isEmpty(), qPrintable(szene.name));
+            QVERIFY(speichereBild(bild, "plot_" + szene.name));
         }
     }
 
@@ -87,7 +79,7 @@ private slots:
         const QImage bild = vorlageMalen(eingebauteVorlagen(), "GIBTESNICHT.PLT", {}, 0, 'a',
                                          Abbildung::fenstereigenschaften(400, 300), QSize(400, 300), &ergebnis);
         QCOMPARE(ergebnis, 0);
-        QVERIFY(tinte(bild).contains(QPoint(200, 150)) || tinte(bild).intersects(QRect(150, 130, 100, 30)));
+        QVERIFY(tinte(bild).intersects(QRect(150, 130, 100, 30)));  // the notice, in the middle
     }
 
     void textStehtAufrecht() {
@@ -101,8 +93,7 @@ private slots:
     void schriftgroesseNurNachYSkala() {
         const QRect schmal = tinte(textBild("HHH", 0.02, 0.05, 1500));
         const QRect breit = tinte(textBild("HHH", 0.08, 0.05, 1500));
-        QVERIFY(qAbs(schmal.width() - breit.width()) <= 1);
-        QVERIFY(qAbs(schmal.height() - breit.height()) <= 1);
+        QVERIFY(qAbs(schmal.width() - breit.width()) <= 1 && qAbs(schmal.height() - breit.height()) <= 1);
         const QRect hoeher = tinte(textBild("HHH", 0.05, 0.1, 1500));
         QVERIFY(hoeher.height() >= 2 * schmal.height() - 2);
 
@@ -122,8 +113,7 @@ private slots:
         const QFont schrift = QPainterCanvas::qtSchrift({Schriftfamilie::Symbol, 2000}, 0.03);
         const QFontMetrics m(schrift);
         for (const char32_t c : {U'α', U'Δ', U'π', U'≥', U'Σ'}) QVERIFY(m.inFontUcs4(c));
-        const QImage bild = textBild("≥", 0.03, 0.03, 2000);
-        QVERIFY(!tinte(bild).isEmpty());
+        QVERIFY(!tinte(textBild("≥", 0.03, 0.03, 2000)).isEmpty());
     }
 
     void invertierteLinieHebtSichAuf() {
@@ -148,10 +138,8 @@ private slots:
         dc.linie({-9000, -2500}, {9000, -2500});
         p.end();
         const QRect ganz(0, 0, bild.width(), bild.height());
-        int punkte = 0, zeileDesPunktes = -1;
-        for (int y = 40; y < 60; ++y)
-            if (const int n = dunkleInZeile(bild, y, ganz); n > punkte) punkte = n, zeileDesPunktes = y;
-        QVERIFY(zeileDesPunktes >= 0);
+        int punkte = 0;  // the darkest row around the dotted line
+        for (int y = 40; y < 60; ++y) punkte = std::max(punkte, dunkleInZeile(bild, y, ganz));
         QVERIFY2(punkte > 60 && punkte < 300, qPrintable(QString::number(punkte)));  // gaps, but a line
         int breite = 0;
         for (int y = 100; y < 200; ++y) breite += dunkel(bild.pixel(200, y));

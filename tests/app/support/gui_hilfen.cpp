@@ -3,21 +3,24 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QTimer>
 #include <QWidget>
 
 #include <memory>
 
-void speichereBild(QWidget* w, const QString& name) {
+bool speichereBild(const QImage& bild, const QString& name) {
     QString ziel = qEnvironmentVariable("ZOR_SCREENSHOTS");
 #ifdef ZOR_SCREENSHOTS
     if (ziel.isEmpty()) ziel = QStringLiteral(ZOR_SCREENSHOTS);
 #endif
-    if (ziel.isEmpty()) return;
-    QDir().mkpath(ziel);
+    return QDir().mkpath(ziel) && bild.save(ziel + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+bool speichereBild(QWidget* w, const QString& name) {
     // Let widgets created just before (a rebuilt toolbar) lay out and paint first.
     QCoreApplication::processEvents();
-    w->grab().save(ziel + QLatin1Char('/') + name + QStringLiteral(".png"));
+    return speichereBild(w->grab().toImage(), name);
 }
 
 void beantworteModal(const QString& dialogName, const QString& knopfName, const QString& bildName) {

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+class QImage;
 class QWidget;
 
 // When the next modal dialog named dialogName opens, grabs it (when bildName is not
@@ -10,5 +11,7 @@ class QWidget;
 // from the dialog's own event loop.
 void beantworteModal(const QString& dialogName, const QString& knopfName, const QString& bildName = {});
 
-// Saves a picture of the widget as <ZOR_SCREENSHOTS>/<name>.png.
-void speichereBild(QWidget* w, const QString& name);
+// Saves the picture as <ZOR_SCREENSHOTS>/<name>.png; false when that failed (an empty
+// picture, say).
+bool speichereBild(const QImage& bild, const QString& name);
+bool speichereBild(QWidget* w, const QString& name);

@@ -1,0 +1,25 @@
+#pragma once
+// A frame with a recording message box and a scripted file chooser; the fakes outlive it.
+
+#include <QStringList>
+
+#include "shell/hauptfenster.h"
+#include "support/aufzeichnende_meldung.h"
+#include "support/skriptierte_dateiwahl.h"
+
+struct TestRahmen {
+    AufzeichnendeMeldung meldung;
+    SkriptierteDateiwahl dateiwahl;
+    zor::app::Hauptfenster f{meldung, dateiwahl};
+
+    QStringList meldungen() const {
+        QStringList l;
+        for (const auto& m : meldung.gezeigt) l << m.text;
+        return l;
+    }
+};
+
+// What a command not built yet says.
+inline QString platzhalter(const QString& name) {
+    return QStringLiteral("Die Funktion „%1“ ist noch nicht verfügbar.").arg(name);
+}
