@@ -89,26 +89,24 @@ TEST_P(GespeicherteFolge, FilesGiveTheCurvesOfTheSimulation) {
 
 INSTANTIATE_TEST_SUITE_P(Modelle, GespeicherteFolge, ::testing::Values(Modellart::GE, Modellart::MC));
 
-TEST_F(KurveAusDatei, HandMadeFabSkipsRecordsBelowOneAndAPartialRecord) {
+TEST_F(KurveAusDatei, HandMadeFab) {
+    // Records below 1 and a partial record are skipped: gaps 3 and 2.
     schreiben(pfad("a.FAB"), fab({3, 0, -5, 2}) + "\x01\x02");
     FavPunkte p{};
     ASSERT_TRUE(FAV_DATEI(datei("a.FAB", TYP_FAB), Kurve(p).first(5), still).ok);
     const float erwartet[] = {1.0f, 1.0f, 0.5f, 0.0f, 0.0f};
     for (std::size_t j = 0; j < 5; ++j) EXPECT_EQ(p[j].y, erwartet[j]) << j;
-}
-
-TEST_F(KurveAusDatei, HandMadeFabForBothCorrelationMethods) {
     // Gaps 1, 2, 3 are the bits 1 0 1 0 0 1.
     schreiben(pfad("b.FAB"), fab({1, 2, 3}));
-    FkfPunkte p{};
-    ASSERT_TRUE(FKF_DATEI(datei("b.FAB", TYP_FAB), Kurve(p).first(3), 1, still).ok);
-    EXPECT_FLOAT_EQ(p[0].y, 2.0f / 3.0f);  // the last gap is read but not entered
-    EXPECT_FLOAT_EQ(p[1].y, 1.0f / 3.0f);
-    EXPECT_FLOAT_EQ(p[2].y, 0.5f);
-    ASSERT_TRUE(FKF_DATEI(datei("b.FAB", TYP_FAB), Kurve(p).first(3), 0, still).ok);
-    EXPECT_FLOAT_EQ(p[0].y, 2.0f / 6.0f);  // products at n = 0, 1, 2, divided by 6 bits
-    EXPECT_FLOAT_EQ(p[1].y, 0.0f);
-    EXPECT_FLOAT_EQ(p[2].y, 1.0f / 6.0f);
+    FkfPunkte r{};
+    ASSERT_TRUE(FKF_DATEI(datei("b.FAB", TYP_FAB), Kurve(r).first(3), 1, still).ok);
+    EXPECT_FLOAT_EQ(r[0].y, 2.0f / 3.0f);  // the last gap is read but not entered
+    EXPECT_FLOAT_EQ(r[1].y, 1.0f / 3.0f);
+    EXPECT_FLOAT_EQ(r[2].y, 0.5f);
+    ASSERT_TRUE(FKF_DATEI(datei("b.FAB", TYP_FAB), Kurve(r).first(3), 0, still).ok);
+    EXPECT_FLOAT_EQ(r[0].y, 2.0f / 6.0f);  // products at n = 0, 1, 2, divided by 6 bits
+    EXPECT_FLOAT_EQ(r[1].y, 0.0f);
+    EXPECT_FLOAT_EQ(r[2].y, 1.0f / 6.0f);
 }
 
 TEST_F(KurveAusDatei, OnlyTheRecordedLengthIsRead) {
@@ -140,17 +138,14 @@ TEST_F(KurveAusDatei, FfoNotLongerThanDGivesAnEmptyCorrelationAndSaysWhy) {
 TEST_F(KurveAusDatei, MissingOrShortenedFilesGiveAMessageAndTheEmptyCurves) {
     schreiben(pfad("e.FFO"), std::string(1000, '1'));
     const STRUCT_DATEI gewaehlt = datei("e.FFO", TYP_FFO);
-    struct Fall {
-        std::string inhalt;  // empty: the file is gone
-        const char* text;
-    };
-    for (const Fall& fall : {Fall{"", "Datei kann nicht geöffnet werden!"}, Fall{"0101", "kürzer"}}) {
+    // An empty content: the file is gone.
+    for (const auto& [inhalt, text] : {std::pair{"", "Datei kann nicht geöffnet werden!"}, std::pair{"0101", "kürzer"}}) {
         std::filesystem::remove(pfad("e.FFO"));
-        if (!fall.inhalt.empty()) schreiben(pfad("e.FFO"), fall.inhalt);
+        if (*inhalt) schreiben(pfad("e.FFO"), inhalt);
         FavPunkte fav{};
         const Ergebnis a = FAV_DATEI(gewaehlt, Kurve(fav).first(D), still);
         EXPECT_FALSE(a.ok);
-        EXPECT_NE(a.text.find(fall.text), std::string::npos) << a.text;
+        EXPECT_NE(a.text.find(text), std::string::npos) << a.text;
         EXPECT_EQ(a.titel, "Fehlerabstandsverteilung");
         for (std::size_t j = 0; j < D; ++j) EXPECT_EQ(fav[j].y, 1.0f);
         for (int erneuernd : {0, 1}) {
@@ -158,8 +153,8 @@ TEST_F(KurveAusDatei, MissingOrShortenedFilesGiveAMessageAndTheEmptyCurves) {
             fkf.fill({3.0f, 3.0f});
             const Ergebnis b = FKF_DATEI(gewaehlt, Kurve(fkf).first(D + 1), erneuernd, still);
             EXPECT_FALSE(b.ok);
-            EXPECT_NE(b.text.find(fall.text), std::string::npos) << b.text;
-            for (int k = 0; k <= D; ++k) EXPECT_EQ(fkf[static_cast<std::size_t>(k)].y, 0.0f);
+            EXPECT_NE(b.text.find(text), std::string::npos) << b.text;
+            for (std::size_t k = 0; k <= D; ++k) EXPECT_EQ(fkf[k].y, 0.0f);
         }
     }
 }

@@ -1,12 +1,10 @@
 // The error-gap distribution: the worked number and edge cases of the closed formulas,
-// the normalisation, and every model's theory against its Markov chain and its
-// simulation within five standard errors derived from the model.
+// the normalisation and the point probabilities. Every model against its Markov chain
+// is in fkf_test.cpp.
 
 #include "aufzeichnender_fortschritt.h"
-#include "fkf_statistik.h"
 
 #include "models/fav.h"
-#include "models/kurven_ermitteln.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +18,6 @@ namespace {
 using Punkte = std::array<STRUCT_PUNKT, FAV_PUNKTE>;
 
 const ZorState START = startZustand();
-constexpr float N = 1000000;
-constexpr int D = 50;
 KeinFortschritt still;
 
 Kurve erste(Punkte& p, int d) { return Kurve(p).first(static_cast<std::size_t>(d)); }
@@ -88,29 +84,6 @@ TEST(FavPunktwahrscheinlichkeiten, DifferencesAndTheRepeatedLastPoint) {
     EXPECT_EQ(a[19].y, a[18].y);
     EXPECT_EQ(a[19].x, 20.0f);
 }
-
-// --- every model: theory and simulation --------------------------------------------
-
-class FavModell : public ::testing::TestWithParam<kurvenstatistik::Modellfall> {};
-
-TEST_P(FavModell, TheoryIsExactAndTheSimulationWithinFiveStandardErrors) {
-    const auto& fall = GetParam();
-    ZorState s = kurvenstatistik::zustand(fall, N);
-    const auto exakt = kurvenstatistik::fav(kurvenstatistik::kette(s, fall), D, N);
-    Punkte theo{}, sim{};
-    FAV_Satz(s, fall.satz, erste(theo, D), still);
-    simVon(s, fall.satz) = 1;
-    FAV_Satz(s, fall.satz, erste(sim, D), still);
-    EXPECT_EQ(sim[0].y, 1.0f);
-    for (std::size_t j = 0; j < D; ++j) {
-        EXPECT_NEAR(theo[j].y, exakt.wert[j], 1e-6) << "k = " << j + 1;
-        EXPECT_EQ(sim[j].x, static_cast<float>(j + 1));
-        EXPECT_LE(std::abs(sim[j].y - theo[j].y), 5 * exakt.se[j] + 1e-7)
-            << "k = " << j + 1 << ": " << sim[j].y << " vs " << theo[j].y << ", se " << exakt.se[j];
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(AlleModelle, FavModell, ::testing::ValuesIn(kurvenstatistik::MODELLE), kurvenstatistik::fallname);
 
 TEST(FavSimulationRand, NoErrorGivesOnes) {
     Punkte p{};

@@ -1,9 +1,10 @@
 // The error-correlation function: edge cases of the closed formulas, the renewal equation
-// and the correlation duration on hand-made data, and every model's theory against its
-// Markov chain and its estimates within five standard errors derived from the model.
+// and the correlation duration on hand-made data. Then every model: the FAV and FKF
+// theories against its Markov chain, and the simulations within five standard errors.
 
 #include "fkf_statistik.h"
 
+#include "models/fav.h"
 #include "models/fkf.h"
 #include "models/kurven_ermitteln.h"
 
@@ -89,35 +90,47 @@ TEST(FkfKorrelationsdauer, SumsAndClamps) {
     EXPECT_EQ(dauer({0.25f, 0.25f, 0.25f, 0.25f}).DK, 0.0f);
 }
 
-// --- every model: theory and estimates ----------------------------------------------
+// --- every model: FAV and FKF theory against the chain, simulations against theory ---
 
-class FkfModell : public ::testing::TestWithParam<kurvenstatistik::Modellfall> {};
+class KurvenModell : public ::testing::TestWithParam<kurvenstatistik::Modellfall> {};
 
-TEST_P(FkfModell, TheoryIsExactAndEstimatesLieWithinFiveStandardErrors) {
-    const auto& fall = GetParam();
-    ZorState s = kurvenstatistik::zustand(fall, N);
-    const auto kette = kurvenstatistik::kette(s, fall);
-    const auto exakt = kurvenstatistik::fkfAllgemein(kette, D, N);
-    Punkte theo{};
-    FKF_Satz(s, fall.satz, lags(theo, D), 0, still);
-    for (int k = 0; k <= D; ++k) EXPECT_NEAR(y(theo, k), exakt.wert[static_cast<std::size_t>(k)], 1e-6) << k;
-    simVon(s, fall.satz) = 1;
-    // The renewal estimate suits renewal processes only (independent gaps: BSC, SW).
-    const bool erneuerung = fall.art == Modellart::BSC || fall.art == Modellart::SW;
-    for (int erneuernd = 0; erneuernd <= (erneuerung ? 1 : 0); ++erneuernd) {
-        const auto se = erneuernd ? kurvenstatistik::fkfErneuerndSE(kette, D, N) : exakt.se;
-        Punkte sim{};
-        FKF_Satz(s, fall.satz, lags(sim, D), erneuernd, still);
-        for (int k = 0; k <= D; ++k) {
-            const auto sk = se[static_cast<std::size_t>(k)];
-            EXPECT_EQ(sim[static_cast<std::size_t>(k)].x, static_cast<float>(k));
-            EXPECT_LE(std::abs(y(sim, k) - y(theo, k)), 5 * sk + 1e-7)
-                << "method " << erneuernd << ", k = " << k << ": " << y(sim, k) << " vs " << y(theo, k) << ", se " << sk;
-        }
+// |sim - theo| <= 5 se at every point; x runs from x0.
+template <class P>
+void innerhalb(const P& sim, const P& theo, const std::vector<double>& se, int x0, const char* was) {
+    for (std::size_t j = 0; j < se.size(); ++j) {
+        EXPECT_EQ(sim[j].x, static_cast<float>(j) + static_cast<float>(x0)) << was;
+        EXPECT_LE(std::abs(sim[j].y - theo[j].y), 5 * se[j] + 1e-7)
+            << was << ", x = " << sim[j].x << ": " << sim[j].y << " vs " << theo[j].y << ", se " << se[j];
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AlleModelle, FkfModell, ::testing::ValuesIn(kurvenstatistik::MODELLE), kurvenstatistik::fallname);
+TEST_P(KurvenModell, TheoryIsExactAndSimulationsLieWithinFiveStandardErrors) {
+    const auto& fall = GetParam();
+    ZorState s = kurvenstatistik::zustand(fall, N);
+    const auto kette = kurvenstatistik::kette(s, fall);
+    const auto fav = kurvenstatistik::fav(kette, D, N);
+    const auto fkf = kurvenstatistik::fkfAllgemein(kette, D, N);
+    std::array<STRUCT_PUNKT, FAV_PUNKTE> favTheo{}, favSim{};
+    Punkte theo{};
+    FAV_Satz(s, fall.satz, Kurve(favTheo).first(D), still);
+    FKF_Satz(s, fall.satz, lags(theo, D), 0, still);
+    for (std::size_t j = 0; j < D; ++j) EXPECT_NEAR(favTheo[j].y, fav.wert[j], 1e-6) << "FAV, k = " << j + 1;
+    for (int k = 0; k <= D; ++k) EXPECT_NEAR(y(theo, k), fkf.wert[static_cast<std::size_t>(k)], 1e-6) << "FKF, k = " << k;
+    simVon(s, fall.satz) = 1;
+    FAV_Satz(s, fall.satz, Kurve(favSim).first(D), still);
+    innerhalb(favSim, favTheo, fav.se, 1, "FAV");
+    // The renewal estimate suits renewal processes only (independent gaps: BSC, SW).
+    const bool erneuerung = fall.art == Modellart::BSC || fall.art == Modellart::SW;
+    for (int erneuernd = 0; erneuernd <= (erneuerung ? 1 : 0); ++erneuernd) {
+        Punkte sim{};
+        FKF_Satz(s, fall.satz, lags(sim, D), erneuernd, still);
+        innerhalb(sim, theo, erneuernd ? kurvenstatistik::fkfErneuerndSE(kette, D, N) : fkf.se, 0,
+                  erneuernd ? "FKF renewal" : "FKF general");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AlleModelle, KurvenModell, ::testing::ValuesIn(kurvenstatistik::MODELLE),
+                         kurvenstatistik::fallname);
 
 // p = 0: the gap source never errs, so both estimates are 0; the bit-by-bit source still
 // errs on a draw of 0, once in 32768 bits.
