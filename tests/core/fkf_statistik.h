@@ -53,9 +53,6 @@ inline Vek stationaer(const Mat& P) {
 inline Mat nachFehler(const Kette& k) {
     Mat K = k.M1;
     for (int r = 0; r < 100000; ++r) K = k.M1 + k.M0 * K;
-    for (Vek& zeile : K)
-        if (const double z = summe(zeile); z > 0)
-            for (double& x : zeile) x /= z;
     return K;
 }
 
@@ -74,16 +71,16 @@ inline Kette kette(const std::vector<double>& e, const std::vector<Vek>& P, bool
 
 // A model with the values of set `satz` of the start state; BSC set 2 is simulated gap by gap.
 struct Modellfall {
-    std::string name;
     zor::Modellart art;
     int satz;
 };
-inline const std::vector<Modellfall> MODELLE = {
-    {"BSC_bitweise", zor::Modellart::BSC, 0}, {"BSC_Abstaende", zor::Modellart::BSC, 1},
-    {"GE_Satz1", zor::Modellart::GE, 0},      {"GE_Satz2", zor::Modellart::GE, 1},
-    {"MC_Satz1", zor::Modellart::MC, 0},      {"MC_Satz2", zor::Modellart::MC, 1},
-    {"SW_Satz1", zor::Modellart::SW, 0},      {"SW_Satz2", zor::Modellart::SW, 1}};
-inline std::string fallname(const ::testing::TestParamInfo<Modellfall>& i) { return i.param.name; }
+inline const std::vector<Modellfall> MODELLE = {{zor::Modellart::BSC, 0}, {zor::Modellart::BSC, 1}, {zor::Modellart::GE, 0},
+                                                {zor::Modellart::GE, 1},  {zor::Modellart::MC, 0},  {zor::Modellart::MC, 1},
+                                                {zor::Modellart::SW, 0},  {zor::Modellart::SW, 1}};
+inline std::string fallname(const ::testing::TestParamInfo<Modellfall>& i) {
+    const char* namen[] = {"", "BSC", "GE", "MC", "SW"};
+    return namen[static_cast<int>(i.param.art)] + std::string("_Satz") + std::to_string(i.param.satz + 1);
+}
 
 // The start state with N bits in that set, by theory until the caller sets sim.
 inline zor::ZorState zustand(const Modellfall& fall, float N) {
