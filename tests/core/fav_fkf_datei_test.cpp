@@ -17,6 +17,7 @@
 
 #include <array>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 using namespace zor;
@@ -26,7 +27,16 @@ namespace {
 using FavPunkte = std::array<STRUCT_PUNKT, FAV_PUNKTE>;
 using FkfPunkte = std::array<STRUCT_PUNKT, FKF_PUNKTE>;
 
-constexpr int D = 50;
+constexpr std::size_t D = 50;
+
+using Werte = std::vector<std::pair<float, float>>;
+
+template <class A>
+Werte werte(const A& a, std::size_t n) {
+    Werte w;
+    for (std::size_t j = 0; j < n; ++j) w.emplace_back(a[j].x, a[j].y);
+    return w;
+}
 
 class KurveAusDatei : public TempVerzeichnis {
 protected:
@@ -39,16 +49,18 @@ protected:
             for (int i = 0; i < 4; ++i) s += static_cast<char>(static_cast<std::uint32_t>(w) >> (8 * i) & 0xFF);
         return s;
     }
+    Werte fav(const STRUCT_DATEI& d, std::size_t n) {
+        FavPunkte p{};
+        EXPECT_TRUE(FAV_DATEI(d, Kurve(p).first(n), still).ok) << d.szFileName;
+        return werte(p, n);
+    }
+    Werte fkf(const STRUCT_DATEI& d, std::size_t n, int erneuernd) {
+        FkfPunkte p{};
+        EXPECT_TRUE(FKF_DATEI(d, Kurve(p).first(n), erneuernd, still).ok) << d.szFileName;
+        return werte(p, n);
+    }
     KeinFortschritt still;
 };
-
-template <class A>
-void gleich(const A& a, const A& b, std::size_t n) {
-    for (std::size_t j = 0; j < n; ++j) {
-        EXPECT_EQ(a[j].x, b[j].x) << j;
-        EXPECT_EQ(a[j].y, b[j].y) << j;
-    }
-}
 
 class GespeicherteFolge : public KurveAusDatei, public ::testing::WithParamInterface<Modellart> {};
 
@@ -64,11 +76,9 @@ TEST_P(GespeicherteFolge, FilesGiveTheCurvesOfTheSimulation) {
     // hold it, the FFO ends at bit N.
     FavPunkte sim{};
     ASSERT_FALSE(FAV_Satz(s, 0, Kurve(sim).first(100), still));
-    for (const STRUCT_DATEI& d : {ffo, fabDatei}) {
-        if (d.datei == TYP_FFO && GetParam() == Modellart::MC) continue;
-        FavPunkte aus{};
-        ASSERT_TRUE(FAV_DATEI(d, Kurve(aus).first(100), still).ok);
-        gleich(sim, aus, 100);
+    EXPECT_EQ(fav(fabDatei, 100), werte(sim, 100));
+    if (GetParam() == Modellart::GE) {
+        EXPECT_EQ(fav(ffo, 100), werte(sim, 100));
     }
     // The FAB's bits end at its last error; its last gap does not enter the renewal method.
     const std::string roh = lesen(fabDatei.szFileName);
@@ -76,14 +86,11 @@ TEST_P(GespeicherteFolge, FilesGiveTheCurvesOfTheSimulation) {
     for (std::size_t i = 0; i + 4 <= roh.size(); i += 4)
         bits += std::string(static_cast<std::size_t>(fabWert(reinterpret_cast<const unsigned char*>(&roh[i]))) - 1, '0') + '1';
     for (int erneuernd : {0, 1}) {
-        FkfPunkte fsim{}, aus{}, vonFab{}, vonFfo{};
+        FkfPunkte fsim{};
         FKF_Satz(s, 0, Kurve(fsim).first(D + 1), erneuernd, still);
-        ASSERT_TRUE(FKF_DATEI(ffo, Kurve(aus).first(D + 1), erneuernd, still).ok);
-        gleich(fsim, aus, D + 1);
+        EXPECT_EQ(fkf(ffo, D + 1, erneuernd), werte(fsim, D + 1)) << erneuernd;
         schreiben(pfad("bits.FFO"), erneuernd ? bits.substr(0, bits.rfind('1', bits.size() - 2) + 1) : bits);
-        ASSERT_TRUE(FKF_DATEI(fabDatei, Kurve(vonFab).first(D + 1), erneuernd, still).ok);
-        ASSERT_TRUE(FKF_DATEI(datei("bits.FFO", TYP_FFO), Kurve(vonFfo).first(D + 1), erneuernd, still).ok);
-        gleich(vonFab, vonFfo, D + 1);
+        EXPECT_EQ(fkf(fabDatei, D + 1, erneuernd), fkf(datei("bits.FFO", TYP_FFO), D + 1, erneuernd)) << erneuernd;
     }
 }
 
@@ -92,47 +99,34 @@ INSTANTIATE_TEST_SUITE_P(Modelle, GespeicherteFolge, ::testing::Values(Modellart
 TEST_F(KurveAusDatei, HandMadeFab) {
     // Records below 1 and a partial record are skipped: gaps 3 and 2.
     schreiben(pfad("a.FAB"), fab({3, 0, -5, 2}) + "\x01\x02");
-    FavPunkte p{};
-    ASSERT_TRUE(FAV_DATEI(datei("a.FAB", TYP_FAB), Kurve(p).first(5), still).ok);
-    const float erwartet[] = {1.0f, 1.0f, 0.5f, 0.0f, 0.0f};
-    for (std::size_t j = 0; j < 5; ++j) EXPECT_EQ(p[j].y, erwartet[j]) << j;
-    // Gaps 1, 2, 3 are the bits 1 0 1 0 0 1.
+    EXPECT_EQ(fav(datei("a.FAB", TYP_FAB), 5), (Werte{{1, 1}, {2, 1}, {3, 0.5f}, {4, 0}, {5, 0}}));
+    // Gaps 1, 2, 3 are the bits 1 0 1 0 0 1. Renewal: the last gap is read but not entered,
+    // R(0) = 2 / 3. General: products at n = 0, 1, 2, divided by 6 bits.
     schreiben(pfad("b.FAB"), fab({1, 2, 3}));
-    FkfPunkte r{};
-    ASSERT_TRUE(FKF_DATEI(datei("b.FAB", TYP_FAB), Kurve(r).first(3), 1, still).ok);
-    EXPECT_FLOAT_EQ(r[0].y, 2.0f / 3.0f);  // the last gap is read but not entered
-    EXPECT_FLOAT_EQ(r[1].y, 1.0f / 3.0f);
-    EXPECT_FLOAT_EQ(r[2].y, 0.5f);
-    ASSERT_TRUE(FKF_DATEI(datei("b.FAB", TYP_FAB), Kurve(r).first(3), 0, still).ok);
-    EXPECT_FLOAT_EQ(r[0].y, 2.0f / 6.0f);  // products at n = 0, 1, 2, divided by 6 bits
-    EXPECT_FLOAT_EQ(r[1].y, 0.0f);
-    EXPECT_FLOAT_EQ(r[2].y, 1.0f / 6.0f);
+    EXPECT_EQ(fkf(datei("b.FAB", TYP_FAB), 3, 1), (Werte{{0, 2.0f / 3}, {1, 1.0f / 3}, {2, 0.5f}}));
+    EXPECT_EQ(fkf(datei("b.FAB", TYP_FAB), 3, 0), (Werte{{0, 2.0f / 6}, {1, 0}, {2, 1.0f / 6}}));
 }
 
 TEST_F(KurveAusDatei, OnlyTheRecordedLengthIsRead) {
     schreiben(pfad("c.FFO"), "01011111");
     STRUCT_DATEI d = datei("c.FFO", TYP_FFO);
     d.laenge = 4;
-    FavPunkte p{};
-    ASSERT_TRUE(FAV_DATEI(d, Kurve(p).first(3), still).ok);
-    EXPECT_EQ(p[1].y, 1.0f);  // gaps 2 and 2 only
-    EXPECT_EQ(p[2].y, 0.0f);
+    EXPECT_EQ(fav(d, 3), (Werte{{1, 1}, {2, 1}, {3, 0}}));  // gaps 2 and 2 only
 }
 
 TEST_F(KurveAusDatei, FfoNotLongerThanDGivesAnEmptyCorrelationAndSaysWhy) {
-    schreiben(pfad("d.FFO"), std::string(static_cast<std::size_t>(D), '1'));
+    schreiben(pfad("d.FFO"), std::string(D, '1'));
     FkfPunkte p{};
     p.fill({7.0f, 7.0f});
     const Ergebnis e = FKF_DATEI(datei("d.FFO", TYP_FFO), Kurve(p).first(D + 1), 0, still);
     EXPECT_FALSE(e.ok);
     EXPECT_EQ(e.titel, "Fehlerkorrelationsfunktion");
     EXPECT_NE(e.text.find("zu kurz"), std::string::npos);
-    for (int k = 0; k <= D; ++k) EXPECT_EQ(p[static_cast<std::size_t>(k)].y, 0.0f);
+    for (std::size_t k = 0; k <= D; ++k) EXPECT_EQ(p[k].y, 0.0f);
     // One character more is enough for the renewal method.
-    schreiben(pfad("d.FFO"), std::string(static_cast<std::size_t>(D) + 1, '1'));
-    ASSERT_TRUE(FKF_DATEI(datei("d.FFO", TYP_FFO), Kurve(p).first(D + 1), 1, still).ok);
-    EXPECT_EQ(p[0].y, 1.0f);
-    EXPECT_EQ(p[1].y, 1.0f);
+    schreiben(pfad("d.FFO"), std::string(D + 1, '1'));
+    const Werte r = fkf(datei("d.FFO", TYP_FFO), D + 1, 1);
+    EXPECT_EQ(Werte(r.begin(), r.begin() + 2), (Werte{{0, 1}, {1, 1}}));
 }
 
 TEST_F(KurveAusDatei, MissingOrShortenedFilesGiveAMessageAndTheEmptyCurves) {
@@ -142,19 +136,19 @@ TEST_F(KurveAusDatei, MissingOrShortenedFilesGiveAMessageAndTheEmptyCurves) {
     for (const auto& [inhalt, text] : {std::pair{"", "Datei kann nicht geöffnet werden!"}, std::pair{"0101", "kürzer"}}) {
         std::filesystem::remove(pfad("e.FFO"));
         if (*inhalt) schreiben(pfad("e.FFO"), inhalt);
-        FavPunkte fav{};
-        const Ergebnis a = FAV_DATEI(gewaehlt, Kurve(fav).first(D), still);
+        FavPunkte a0{};
+        const Ergebnis a = FAV_DATEI(gewaehlt, Kurve(a0).first(D), still);
         EXPECT_FALSE(a.ok);
         EXPECT_NE(a.text.find(text), std::string::npos) << a.text;
         EXPECT_EQ(a.titel, "Fehlerabstandsverteilung");
-        for (std::size_t j = 0; j < D; ++j) EXPECT_EQ(fav[j].y, 1.0f);
+        for (std::size_t j = 0; j < D; ++j) EXPECT_EQ(a0[j].y, 1.0f);
         for (int erneuernd : {0, 1}) {
-            FkfPunkte fkf{};
-            fkf.fill({3.0f, 3.0f});
-            const Ergebnis b = FKF_DATEI(gewaehlt, Kurve(fkf).first(D + 1), erneuernd, still);
+            FkfPunkte b0{};
+            b0.fill({3.0f, 3.0f});
+            const Ergebnis b = FKF_DATEI(gewaehlt, Kurve(b0).first(D + 1), erneuernd, still);
             EXPECT_FALSE(b.ok);
             EXPECT_NE(b.text.find(text), std::string::npos) << b.text;
-            for (std::size_t k = 0; k <= D; ++k) EXPECT_EQ(fkf[k].y, 0.0f);
+            for (std::size_t k = 0; k <= D; ++k) EXPECT_EQ(b0[k].y, 0.0f);
         }
     }
 }

@@ -13,7 +13,8 @@ using namespace zor;
 
 namespace {
 
-Korrelationszaehler fenster(const std::vector<unsigned char>& b, long N, int D) {
+Korrelationszaehler fenster(const std::vector<unsigned char>& b, int D) {
+    const auto N = static_cast<long>(b.size());
     const auto W = static_cast<std::size_t>(D) + 1;
     std::vector<std::uint64_t> w(W);
     std::size_t naechstes = 0;
@@ -27,14 +28,6 @@ Korrelationszaehler fenster(const std::vector<unsigned char>& b, long N, int D) 
         p = (p + 1) % W;
     }
     return R;
-}
-
-std::vector<unsigned char> zufallsbits(std::size_t n, double dichte, unsigned seed) {
-    std::mt19937 gen(seed);
-    std::bernoulli_distribution b(dichte);
-    std::vector<unsigned char> bits(n);
-    for (auto& x : bits) x = b(gen) ? 1 : 0;
-    return bits;
 }
 
 // Feeds the bits through every way of appending: single bits, whole words, runs of zeros;
@@ -71,8 +64,11 @@ class PackedGegenFenster : public ::testing::TestWithParam<Fall> {};
 
 TEST_P(PackedGegenFenster, IdenticalSums) {
     const Fall f = GetParam();
-    const auto bits = zufallsbits(static_cast<std::size_t>(f.n), f.dichte, static_cast<unsigned>(f.n * 131 + f.D));
-    const auto erwartet = fenster(bits, f.n, f.D);
+    std::mt19937 gen(static_cast<unsigned>(f.n * 131 + f.D));
+    std::bernoulli_distribution fehler(f.dichte);
+    std::vector<unsigned char> bits(static_cast<std::size_t>(f.n));
+    for (auto& b : bits) b = fehler(gen) ? 1 : 0;
+    const auto erwartet = fenster(bits, f.D);
     for (bool offen : {false, true})
         EXPECT_EQ(gepackt(bits, f.D, offen), erwartet) << (offen ? "length found at the end" : "length given");
 }
