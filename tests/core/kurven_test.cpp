@@ -40,32 +40,6 @@ TEST(FavTheorie, GeStartValuesOfSet1GiveTheWorkedNumber) {
     for (int j = 0; j < 50; ++j) EXPECT_EQ(p[static_cast<std::size_t>(j)].x, static_cast<float>(j + 1));
 }
 
-TEST(FavTheorie, BscEdgeProbabilities) {
-    FavPunkte p{};
-    FAV_BSC_THEORIE(1.0f, erste(p, 20));
-    EXPECT_EQ(p[0].y, 1.0f);
-    for (std::size_t j = 1; j < 20; ++j) EXPECT_EQ(p[j].y, 0.0f);
-    FAV_BSC_THEORIE(0.0f, erste(p, 20));
-    for (std::size_t j = 0; j < 20; ++j) EXPECT_EQ(p[j].y, 1.0f);
-}
-
-// Without transitions a GE gap is drawn in GOOD with probability eG / (eG + eB), as each
-// state keeps half the bits; the replaced zero products must not spoil that. MC weighs
-// both states equally.
-TEST(FavTheorie, WithoutTransitionsTheStatesMix) {
-    ModellWerte w = START.GEWert1;
-    w[gemc::Good_From_Bad] = w[gemc::Bad_From_Good] = 0;
-    w[gemc::Good_From_Good] = w[gemc::Bad_From_Bad] = 1;
-    FavPunkte p{};
-    FAV_GE_THEORIE(w.data(), erste(p, 30));
-    for (int k = 1; k <= 30; ++k)
-        EXPECT_NEAR(p[static_cast<std::size_t>(k - 1)].y, (0.01 * std::pow(0.99, k - 1) + 0.4 * std::pow(0.6, k - 1)) / 0.41, 1e-6);
-    w = START.MCWert1;
-    w[gemc::Good_From_Bad] = w[gemc::Bad_From_Good] = 0;
-    FAV_MC_THEORIE(w.data(), erste(p, 10));
-    EXPECT_NEAR(p[3].y, 0.5 * std::pow(0.9, 3) + 0.5 * std::pow(0.6, 3), 1e-6);
-}
-
 TEST(FavNormierung, HandMadeHistograms) {
     // Gaps 1, 1, 2, 4 and one longer than d = 4: P(a >= k) = 5/5, 3/5, 2/5, 2/5.
     std::array<std::int64_t, 4> anzahl = {2, 1, 0, 1};
@@ -95,28 +69,39 @@ TEST(FavPunktwahrscheinlichkeiten, DifferencesAndTheRepeatedLastPoint) {
     EXPECT_EQ(a[19].x, 20.0f);
 }
 
-TEST(FkfTheorie, BscIsTheRateAndItsSquare) {
-    Punkte p{};
-    for (float q : {0.0f, 1.0f, 0.1f}) {
+// p = 0 never errs, p = 1 always: R(k) = p and the gap is always 1.
+TEST(Theorie, BscEdges) {
+    for (float q : {0.0f, 1.0f}) {
+        FavPunkte a{};
+        Punkte r{};
         const BscWerte w = {q, 1, 1};
-        FKF_BSC_THEORIE(w.data(), lags(p, 50));
-        EXPECT_FLOAT_EQ(y(p, 0), q);
-        for (int k = 1; k <= 50; ++k) EXPECT_FLOAT_EQ(y(p, k), q * q);
-        EXPECT_EQ(p[50].x, 50.0f);
+        FAV_BSC_THEORIE(q, erste(a, 20));
+        FKF_BSC_THEORIE(w.data(), lags(r, 20));
+        for (int k = 0; k <= 20; ++k) EXPECT_EQ(y(r, k), q) << k;
+        for (std::size_t j = 0; j < 20; ++j) EXPECT_EQ(a[j].y, j == 0 || q == 0 ? 1.0f : 0.0f) << j;
     }
 }
 
-// Without transitions GE keeps half the bits in each state; MC falls back to eG + eB.
-// SW without any error gives zeros rather than an infinite mean gap.
-TEST(FkfTheorie, DegenerateModels) {
-    Punkte p{};
+// Without transitions GE keeps half the bits in each state, so a gap is drawn in GOOD
+// with probability eG / (eG + eB); the replaced zero products must not spoil that. MC
+// weighs both states equally and falls back to R(0) = eG + eB. SW without any error gives
+// zeros rather than an infinite mean gap.
+TEST(Theorie, DegenerateModels) {
     ModellWerte w = START.GEWert1;
     w[gemc::Good_From_Bad] = w[gemc::Bad_From_Good] = 0;
+    w[gemc::Good_From_Good] = w[gemc::Bad_From_Bad] = 1;
+    FavPunkte a{};
+    Punkte p{};
+    FAV_GE_THEORIE(w.data(), erste(a, 30));
     FKF_GE_THEORIE(w.data(), lags(p, 20));
+    for (int k = 1; k <= 30; ++k)
+        EXPECT_NEAR(a[static_cast<std::size_t>(k - 1)].y, (0.01 * std::pow(0.99, k - 1) + 0.4 * std::pow(0.6, k - 1)) / 0.41, 1e-6);
     for (int k = 1; k <= 20; ++k) EXPECT_NEAR(y(p, k), (0.01 * 0.01 + 0.4 * 0.4) / 2, 1e-7);
     w = START.MCWert1;
     w[gemc::Good_From_Bad] = w[gemc::Bad_From_Good] = 0;
+    FAV_MC_THEORIE(w.data(), erste(a, 10));
     FKF_MC_THEORIE(w.data(), lags(p, 5));
+    EXPECT_NEAR(a[3].y, 0.5 * std::pow(0.9, 3) + 0.5 * std::pow(0.6, 3), 1e-6);
     EXPECT_NEAR(y(p, 0), 0.1 + 0.4, 1e-7);
     w = START.SWWert1;
     w[sw::pFehlerZ1] = w[sw::pFehlerZ2] = w[sw::pFehlerZ3] = 0;
@@ -161,11 +146,12 @@ TEST(FkfKorrelationsdauer, SumsAndClamps) {
 
 class KurvenModell : public ::testing::TestWithParam<kurvenstatistik::Modellfall> {};
 
-// |sim - theo| <= 5 se at every point; x runs from x0.
+// |sim - theo| <= 5 se at every point; x runs from x0 in both.
 template <class P>
 void innerhalb(const P& sim, const P& theo, const std::vector<double>& se, int x0, const char* was) {
     for (std::size_t j = 0; j < se.size(); ++j) {
         EXPECT_EQ(sim[j].x, static_cast<float>(j) + static_cast<float>(x0)) << was;
+        EXPECT_EQ(theo[j].x, sim[j].x) << was;
         EXPECT_LE(std::abs(sim[j].y - theo[j].y), 5 * se[j] + 1e-7)
             << was << ", x = " << sim[j].x << ": " << sim[j].y << " vs " << theo[j].y << ", se " << se[j];
     }
