@@ -118,11 +118,12 @@ TEST(FkfRenewal, HandMadeHistogram) {
     EXPECT_FLOAT_EQ(y(p, 1), 0.25f);    // f1 R0
     EXPECT_FLOAT_EQ(y(p, 2), 0.25f);    // f1 R1 + f2 R0 = 0.125 + 0.125
     EXPECT_FLOAT_EQ(y(p, 3), 0.1875f);  // f1 R2 + f2 R1 = 0.125 + 0.0625
-    // No error at all: a zero histogram and R(0) = 0 give zeros.
+    // No error at all: a zero histogram and R(0) = 0 give zeros, not 0 / 0.
     std::array<std::int64_t, 4> leer{};
-    Punkte q{};
-    FKF_RENEWAL(0, leer, lags(q, 3));
-    for (int k = 0; k <= 3; ++k) EXPECT_EQ(y(q, k), 0.0f);
+    p.fill({7.0f, 7.0f});
+    p[0].y = 0.0f;
+    FKF_RENEWAL(0, leer, lags(p, 3));
+    for (int k = 0; k <= 3; ++k) EXPECT_EQ(y(p, k), 0.0f);
 }
 
 Korrelationswerte dauer(const std::vector<float>& R) {
