@@ -7,6 +7,7 @@
 
 #include "models/fav.h"
 #include "models/fkf.h"
+#include "models/kurven_ermitteln.h"
 #include "models/kurvenquelle_datei.h"
 #include "seqfiles/dateityp.h"
 #include "seqfiles/folge_speichern.h"
@@ -16,6 +17,7 @@
 
 #include <array>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 using namespace zor;
@@ -25,17 +27,21 @@ namespace {
 using FavPunkte = std::array<STRUCT_PUNKT, FAV_PUNKTE>;
 using FkfPunkte = std::array<STRUCT_PUNKT, FKF_PUNKTE>;
 
-constexpr int D = 50;
+constexpr std::size_t D = 50;
+
+using Werte = std::vector<std::pair<float, float>>;
+
+template <class A>
+Werte werte(const A& a, std::size_t n) {
+    Werte w;
+    for (std::size_t j = 0; j < n; ++j) w.emplace_back(a[j].x, a[j].y);
+    return w;
+}
 
 class KurveAusDatei : public TempVerzeichnis {
 protected:
     STRUCT_DATEI datei(const std::string& name, int typ) const {
         return {typ, static_cast<std::int32_t>(std::filesystem::file_size(pfad(name))), pfad(name)};
-    }
-    STRUCT_DATEI gespeichert(const ZorState& s, const std::string& name, int typ) {
-        KeinFortschritt f;
-        EXPECT_TRUE(SaveFolge(s, 0, typ, pfad(name), f).ok);
-        return datei(name, typ);
     }
     static std::string fab(const std::vector<std::int32_t>& werte) {
         std::string s;
@@ -43,157 +49,106 @@ protected:
             for (int i = 0; i < 4; ++i) s += static_cast<char>(static_cast<std::uint32_t>(w) >> (8 * i) & 0xFF);
         return s;
     }
-    static std::vector<std::int32_t> records(const std::string& inhalt) {
-        std::vector<std::int32_t> r;
-        for (std::size_t i = 0; i + 4 <= inhalt.size(); i += 4)
-            r.push_back(fabWert(reinterpret_cast<const unsigned char*>(inhalt.data() + i)));
-        return r;
+    Werte fav(const STRUCT_DATEI& d, std::size_t n) {
+        FavPunkte p{};
+        EXPECT_TRUE(FAV_DATEI(d, Kurve(p).first(n), still).ok) << d.szFileName;
+        return werte(p, n);
+    }
+    Werte fkf(const STRUCT_DATEI& d, std::size_t n, int erneuernd) {
+        FkfPunkte p{};
+        EXPECT_TRUE(FKF_DATEI(d, Kurve(p).first(n), erneuernd, still).ok) << d.szFileName;
+        return werte(p, n);
     }
     KeinFortschritt still;
 };
 
-template <class A>
-void gleich(const A& a, const A& b, std::size_t n) {
-    for (std::size_t j = 0; j < n; ++j) {
-        EXPECT_EQ(a[j].x, b[j].x) << j;
-        EXPECT_EQ(a[j].y, b[j].y) << j;
-    }
-}
+class GespeicherteFolge : public KurveAusDatei, public ::testing::WithParamInterface<Modellart> {};
 
-ZorState satz1(Modellart art, float n) {
+// A bit model (GE) and a gap model (MC), simulated as set 1 and saved in both formats.
+TEST_P(GespeicherteFolge, FilesGiveTheCurvesOfTheSimulation) {
     ZorState s = startZustand();
-    s.Modell.M1 = static_cast<std::int16_t>(modellId(art, 0));
-    s.GEWert1[gemc::Durchlaeufe] = s.MCWert1[gemc::Durchlaeufe] = n;
-    return s;
-}
-
-TEST_F(KurveAusDatei, FfoOfAGeSequenceGivesTheSimulatedCurves) {
-    const ZorState s = satz1(Modellart::GE, 200000);
-    const STRUCT_DATEI ffo = gespeichert(s, "ge.FFO", TYP_FFO);
-    FavPunkte sim{}, aus{};
-    FAV_GE_SIMULATION(s.GEWert1.data(), Kurve(sim).first(D), still);
-    ASSERT_TRUE(FAV_DATEI(ffo, Kurve(aus).first(D), still).ok);
-    gleich(sim, aus, D);
+    s.Modell.M1 = static_cast<std::int16_t>(modellId(GetParam(), 0));
+    s.GEWert1[gemc::Durchlaeufe] = s.MCWert1[gemc::Durchlaeufe] = 200000;
+    ASSERT_TRUE(SaveFolge(s, 0, TYP_FFO, pfad("f.FFO"), still).ok);
+    ASSERT_TRUE(SaveFolge(s, 0, TYP_FAB, pfad("f.FAB"), still).ok);
+    const STRUCT_DATEI ffo = datei("f.FFO", TYP_FFO), fabDatei = datei("f.FAB", TYP_FAB);
+    // The gap model's last gap may pass bit N: the FAB and the simulated gap distribution
+    // hold it, the FFO ends at bit N.
+    FavPunkte sim{};
+    ASSERT_FALSE(FAV_Satz(s, 0, Kurve(sim).first(100), still));
+    EXPECT_EQ(fav(fabDatei, 100), werte(sim, 100));
+    if (GetParam() == Modellart::GE) {
+        EXPECT_EQ(fav(ffo, 100), werte(sim, 100));
+    }
+    // The FAB's bits end at its last error; its last gap does not enter the renewal method.
+    const std::string roh = lesen(fabDatei.szFileName);
+    std::string bits;
+    for (std::size_t i = 0; i + 4 <= roh.size(); i += 4)
+        bits += std::string(static_cast<std::size_t>(fabWert(reinterpret_cast<const unsigned char*>(&roh[i]))) - 1, '0') + '1';
     for (int erneuernd : {0, 1}) {
-        FkfPunkte fsim{}, faus{};
-        FKF_GE_SIMULATION(s.GEWert1.data(), Kurve(fsim).first(D + 1), erneuernd, still);
-        ASSERT_TRUE(FKF_DATEI(ffo, Kurve(faus).first(D + 1), erneuernd, still).ok);
-        gleich(fsim, faus, D + 1);
+        FkfPunkte fsim{};
+        FKF_Satz(s, 0, Kurve(fsim).first(D + 1), erneuernd, still);
+        EXPECT_EQ(fkf(ffo, D + 1, erneuernd), werte(fsim, D + 1)) << erneuernd;
+        schreiben(pfad("bits.FFO"), erneuernd ? bits.substr(0, bits.rfind('1', bits.size() - 2) + 1) : bits);
+        EXPECT_EQ(fkf(fabDatei, D + 1, erneuernd), fkf(datei("bits.FFO", TYP_FFO), D + 1, erneuernd)) << erneuernd;
     }
 }
 
-TEST_F(KurveAusDatei, FabOfAGeSequenceEndsAtItsLastError) {
-    const ZorState s = satz1(Modellart::GE, 200000);
-    const STRUCT_DATEI fabDatei = gespeichert(s, "ge.FAB", TYP_FAB);
-    FavPunkte sim{}, aus{};
-    FAV_GE_SIMULATION(s.GEWert1.data(), Kurve(sim).first(D), still);
-    ASSERT_TRUE(FAV_DATEI(fabDatei, Kurve(aus).first(D), still).ok);
-    gleich(sim, aus, D);
+INSTANTIATE_TEST_SUITE_P(Modelle, GespeicherteFolge, ::testing::Values(Modellart::GE, Modellart::MC));
 
-    // General method: the same as the FFO of the sequence cut after its last error.
-    const STRUCT_DATEI ffo = gespeichert(s, "ge.FFO", TYP_FFO);
-    std::string bits = lesen(ffo.szFileName);
-    bits.resize(bits.rfind('1') + 1);
-    schreiben(pfad("kurz.FFO"), bits);
-    FkfPunkte vonFab{}, vonFfo{};
-    ASSERT_TRUE(FKF_DATEI(fabDatei, Kurve(vonFab).first(D + 1), 0, still).ok);
-    ASSERT_TRUE(FKF_DATEI(datei("kurz.FFO", TYP_FFO), Kurve(vonFfo).first(D + 1), 0, still).ok);
-    gleich(vonFab, vonFfo, D + 1);
-
-    // Renewal method: every gap but the last is entered.
-    const auto r = records(lesen(fabDatei.szFileName));
-    std::array<std::int64_t, FKF_PUNKTE> x{};
-    long long bitsVorLetztem = 0;
-    for (std::size_t i = 0; i + 1 < r.size(); ++i) {
-        if (r[i] <= D) ++x[static_cast<std::size_t>(r[i] - 1)];
-        bitsVorLetztem += r[i];
-    }
-    FkfPunkte erwartet{}, erneuert{};
-    erwartet[0].y = static_cast<float>(static_cast<double>(r.size() - 1) / static_cast<double>(bitsVorLetztem));
-    FKF_RENEWAL(static_cast<long long>(r.size() - 1), x, Kurve(erwartet).first(D + 1));
-    ASSERT_TRUE(FKF_DATEI(fabDatei, Kurve(erneuert).first(D + 1), 1, still).ok);
-    gleich(erwartet, erneuert, D + 1);
-}
-
-TEST_F(KurveAusDatei, FabOfAnMcSequenceGivesTheSimulatedGapDistribution) {
-    const ZorState s = satz1(Modellart::MC, 200000);
-    FavPunkte sim{}, aus{};
-    FAV_MC_SIMULATION(s.MCWert1.data(), Kurve(sim).first(100));
-    ASSERT_TRUE(FAV_DATEI(gespeichert(s, "mc.FAB", TYP_FAB), Kurve(aus).first(100), still).ok);
-    gleich(sim, aus, 100);
-}
-
-TEST_F(KurveAusDatei, HandMadeFabSkipsRecordsBelowOneAndAPartialRecord) {
+TEST_F(KurveAusDatei, HandMadeFab) {
+    // Records below 1 and a partial record are skipped: gaps 3 and 2.
     schreiben(pfad("a.FAB"), fab({3, 0, -5, 2}) + "\x01\x02");
-    FavPunkte p{};
-    ASSERT_TRUE(FAV_DATEI(datei("a.FAB", TYP_FAB), Kurve(p).first(5), still).ok);
-    const float erwartet[] = {1.0f, 1.0f, 0.5f, 0.0f, 0.0f};
-    for (std::size_t j = 0; j < 5; ++j) EXPECT_EQ(p[j].y, erwartet[j]) << j;
-}
-
-TEST_F(KurveAusDatei, HandMadeFabForBothCorrelationMethods) {
-    // Gaps 1, 2, 3 are the bits 1 0 1 0 0 1.
+    EXPECT_EQ(fav(datei("a.FAB", TYP_FAB), 5), (Werte{{1, 1}, {2, 1}, {3, 0.5f}, {4, 0}, {5, 0}}));
+    // Gaps 1, 2, 3 are the bits 1 0 1 0 0 1. Renewal: the last gap is read but not entered,
+    // R(0) = 2 / 3. General: products at n = 0, 1, 2, divided by 6 bits.
     schreiben(pfad("b.FAB"), fab({1, 2, 3}));
-    FkfPunkte p{};
-    ASSERT_TRUE(FKF_DATEI(datei("b.FAB", TYP_FAB), Kurve(p).first(3), 1, still).ok);
-    EXPECT_FLOAT_EQ(p[0].y, 2.0f / 3.0f);  // the last gap is read but not entered
-    EXPECT_FLOAT_EQ(p[1].y, 1.0f / 3.0f);
-    EXPECT_FLOAT_EQ(p[2].y, 0.5f);
-    ASSERT_TRUE(FKF_DATEI(datei("b.FAB", TYP_FAB), Kurve(p).first(3), 0, still).ok);
-    EXPECT_FLOAT_EQ(p[0].y, 2.0f / 6.0f);  // products at n = 0, 1, 2, divided by 6 bits
-    EXPECT_FLOAT_EQ(p[1].y, 0.0f);
-    EXPECT_FLOAT_EQ(p[2].y, 1.0f / 6.0f);
+    EXPECT_EQ(fkf(datei("b.FAB", TYP_FAB), 3, 1), (Werte{{0, 2.0f / 3}, {1, 1.0f / 3}, {2, 0.5f}}));
+    EXPECT_EQ(fkf(datei("b.FAB", TYP_FAB), 3, 0), (Werte{{0, 2.0f / 6}, {1, 0}, {2, 1.0f / 6}}));
 }
 
 TEST_F(KurveAusDatei, OnlyTheRecordedLengthIsRead) {
     schreiben(pfad("c.FFO"), "01011111");
     STRUCT_DATEI d = datei("c.FFO", TYP_FFO);
     d.laenge = 4;
-    FavPunkte p{};
-    ASSERT_TRUE(FAV_DATEI(d, Kurve(p).first(3), still).ok);
-    EXPECT_EQ(p[1].y, 1.0f);  // gaps 2 and 2 only
-    EXPECT_EQ(p[2].y, 0.0f);
+    EXPECT_EQ(fav(d, 3), (Werte{{1, 1}, {2, 1}, {3, 0}}));  // gaps 2 and 2 only
 }
 
 TEST_F(KurveAusDatei, FfoNotLongerThanDGivesAnEmptyCorrelationAndSaysWhy) {
-    schreiben(pfad("d.FFO"), std::string(static_cast<std::size_t>(D), '1'));
+    schreiben(pfad("d.FFO"), std::string(D, '1'));
     FkfPunkte p{};
     p.fill({7.0f, 7.0f});
     const Ergebnis e = FKF_DATEI(datei("d.FFO", TYP_FFO), Kurve(p).first(D + 1), 0, still);
     EXPECT_FALSE(e.ok);
     EXPECT_EQ(e.titel, "Fehlerkorrelationsfunktion");
     EXPECT_NE(e.text.find("zu kurz"), std::string::npos);
-    for (int k = 0; k <= D; ++k) EXPECT_EQ(p[static_cast<std::size_t>(k)].y, 0.0f);
+    for (std::size_t k = 0; k <= D; ++k) EXPECT_EQ(p[k].y, 0.0f);
     // One character more is enough for the renewal method.
-    schreiben(pfad("d.FFO"), std::string(static_cast<std::size_t>(D) + 1, '1'));
-    ASSERT_TRUE(FKF_DATEI(datei("d.FFO", TYP_FFO), Kurve(p).first(D + 1), 1, still).ok);
-    EXPECT_EQ(p[0].y, 1.0f);
-    EXPECT_EQ(p[1].y, 1.0f);
+    schreiben(pfad("d.FFO"), std::string(D + 1, '1'));
+    const Werte r = fkf(datei("d.FFO", TYP_FFO), D + 1, 1);
+    EXPECT_EQ(Werte(r.begin(), r.begin() + 2), (Werte{{0, 1}, {1, 1}}));
 }
 
 TEST_F(KurveAusDatei, MissingOrShortenedFilesGiveAMessageAndTheEmptyCurves) {
     schreiben(pfad("e.FFO"), std::string(1000, '1'));
     const STRUCT_DATEI gewaehlt = datei("e.FFO", TYP_FFO);
-    struct Fall {
-        std::string inhalt;  // empty: the file is gone
-        const char* text;
-    };
-    for (const Fall& fall : {Fall{"", "Datei kann nicht geöffnet werden!"}, Fall{"0101", "kürzer"}}) {
+    // An empty content: the file is gone.
+    for (const auto& [inhalt, text] : {std::pair{"", "Datei kann nicht geöffnet werden!"}, std::pair{"0101", "kürzer"}}) {
         std::filesystem::remove(pfad("e.FFO"));
-        if (!fall.inhalt.empty()) schreiben(pfad("e.FFO"), fall.inhalt);
-        FavPunkte fav{};
-        const Ergebnis a = FAV_DATEI(gewaehlt, Kurve(fav).first(D), still);
+        if (*inhalt) schreiben(pfad("e.FFO"), inhalt);
+        FavPunkte a0{};
+        const Ergebnis a = FAV_DATEI(gewaehlt, Kurve(a0).first(D), still);
         EXPECT_FALSE(a.ok);
-        EXPECT_NE(a.text.find(fall.text), std::string::npos) << a.text;
+        EXPECT_NE(a.text.find(text), std::string::npos) << a.text;
         EXPECT_EQ(a.titel, "Fehlerabstandsverteilung");
-        for (std::size_t j = 0; j < D; ++j) EXPECT_EQ(fav[j].y, 1.0f);
+        for (std::size_t j = 0; j < D; ++j) EXPECT_EQ(a0[j].y, 1.0f);
         for (int erneuernd : {0, 1}) {
-            FkfPunkte fkf{};
-            fkf.fill({3.0f, 3.0f});
-            const Ergebnis b = FKF_DATEI(gewaehlt, Kurve(fkf).first(D + 1), erneuernd, still);
+            FkfPunkte b0{};
+            b0.fill({3.0f, 3.0f});
+            const Ergebnis b = FKF_DATEI(gewaehlt, Kurve(b0).first(D + 1), erneuernd, still);
             EXPECT_FALSE(b.ok);
-            EXPECT_NE(b.text.find(fall.text), std::string::npos) << b.text;
-            for (int k = 0; k <= D; ++k) EXPECT_EQ(fkf[static_cast<std::size_t>(k)].y, 0.0f);
+            EXPECT_NE(b.text.find(text), std::string::npos) << b.text;
+            for (std::size_t k = 0; k <= D; ++k) EXPECT_EQ(b0[k].y, 0.0f);
         }
     }
 }

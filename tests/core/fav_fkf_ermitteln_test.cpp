@@ -60,43 +60,38 @@ TEST(KurvenErmitteln, ReportsComputingTimesWhenAsked) {
     EXPECT_EQ(FKF_Ermitteln(s, still).rechenzeit->titel, "Rechenzeit FKF (aus FAV ermittelt)");
 }
 
-struct Warnfall {
-    Modellart art;
-    int sim;
-    const char* warnung;  // nullptr: none
-};
+using KurvenErmittelnDatei = TempVerzeichnis;
 
-class FkfWarnung : public TempVerzeichnis, public ::testing::WithParamInterface<Warnfall> {};
-
-TEST_P(FkfWarnung, OnlyTheRenewalMethodOnUnsuitableSourcesWarns) {
-    const Warnfall fall = GetParam();
-    for (int erneuernd : {0, 1}) {
+TEST_F(KurvenErmittelnDatei, OnlyTheRenewalMethodOnUnsuitableSourcesWarns) {
+    schreiben(pfad("q.FFO"), std::string(500, '0') + "1");
+    const struct {
+        Modellart art;
+        int sim, erneuernd;
+        const char* warnung;  // nullptr: none
+    } faelle[] = {{Modellart::GE, 1, 1, FKF_WARNUNG_GE},       {Modellart::MC, 1, 1, FKF_WARNUNG_MC},
+                  {Modellart::Datei, 1, 1, FKF_WARNUNG_DATEI}, {Modellart::GE, 1, 0, nullptr},
+                  {Modellart::Datei, 1, 0, nullptr},           {Modellart::GE, 0, 1, nullptr},
+                  {Modellart::BSC, 1, 1, nullptr},             {Modellart::SW, 1, 1, nullptr}};
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(modellId(fall.art, 1) * 100 + fall.sim * 10 + fall.erneuernd);
         ZorState s = startZustand();
         s.Modell.M2 = static_cast<std::int16_t>(modellId(fall.art, 1));
         s.Modell.sim2 = fall.sim;
-        s.FKF_erneuernd = erneuernd;
+        s.FKF_erneuernd = fall.erneuernd;
         s.FKF.ermittelt1 = 1;
-        schreiben(pfad("q.FFO"), std::string(500, '0') + "1");
         s.Datei2 = {TYP_FFO, 501, pfad("q.FFO")};
-        const auto bericht = FKF_Ermitteln(s, still);
-        if (erneuernd && fall.warnung) {
-            ASSERT_EQ(bericht.meldungen.size(), 1u);
-            EXPECT_EQ(bericht.meldungen[0].text, fall.warnung);
-            EXPECT_EQ(bericht.meldungen[0].titel, "Fehlerkorrelationsfunktion");
-            EXPECT_FALSE(bericht.meldungen[0].fehler);
-        } else {
-            EXPECT_TRUE(bericht.meldungen.empty());
-        }
+        const auto meldungen = FKF_Ermitteln(s, still).meldungen;
         EXPECT_EQ(s.FKF.ermittelt2, 1);
+        if (!fall.warnung) {
+            EXPECT_TRUE(meldungen.empty());
+            continue;
+        }
+        ASSERT_EQ(meldungen.size(), 1u);
+        EXPECT_EQ(meldungen[0].text, fall.warnung);
+        EXPECT_EQ(meldungen[0].titel, "Fehlerkorrelationsfunktion");
+        EXPECT_FALSE(meldungen[0].fehler);
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Quellen, FkfWarnung,
-    ::testing::Values(Warnfall{Modellart::GE, 1, FKF_WARNUNG_GE}, Warnfall{Modellart::MC, 1, FKF_WARNUNG_MC},
-                      Warnfall{Modellart::Datei, 1, FKF_WARNUNG_DATEI}, Warnfall{Modellart::GE, 0, nullptr},
-                      Warnfall{Modellart::MC, 0, nullptr}, Warnfall{Modellart::BSC, 1, nullptr},
-                      Warnfall{Modellart::SW, 1, nullptr}, Warnfall{Modellart::SW, 0, nullptr}));
 
 TEST(KurvenErmitteln, FileProblemsComeBackAsMessagesWithEmptyCurves) {
     ZorState s = startZustand();

@@ -1,226 +1,199 @@
 #pragma once
-// Standard errors of the simulated curves, derived from the models themselves. Every
-// model is written as a hidden Markov chain over its states: M0[s][t] is the probability
-// of a correct bit in state s followed by state t, M1[s][t] that of an error. A per-bit
-// model (BSC, GE) changes state after every bit, a gap model (MC, SW) only after errors.
-// From these the exact covariances of the estimators follow.
+// Exact curves and standard errors of the simulated curves, derived from the models
+// themselves. Every model is written as a hidden Markov chain over at most three states:
+// M0[s][t] is the probability of a correct bit in state s followed by state t, M1[s][t]
+// that of an error; unused states stay zero. A per-bit model (BSC, GE) changes state
+// after every bit, a gap model (MC, SW) only after errors.
 
 #include "models/zor_state.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
 #include <vector>
 
 namespace kurvenstatistik {
 
-constexpr int MAXZ = 3;
-using Vek = std::array<double, MAXZ>;
-using Mat = std::array<Vek, MAXZ>;
+using Vek = std::array<double, 3>;
+using Mat = std::array<Vek, 3>;
+inline const Mat I3 = {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
+
+inline Vek operator*(const Vek& v, const Mat& a) {
+    Vek r{};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) r[j] += v[i] * a[i][j];
+    return r;
+}
+inline Mat operator*(const Mat& a, const Mat& b) { return {a[0] * b, a[1] * b, a[2] * b}; }
+inline Mat operator+(Mat a, const Mat& b) {
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) a[i][j] += b[i][j];
+    return a;
+}
+inline double summe(const Vek& v) { return v[0] + v[1] + v[2]; }
 
 struct Kette {
-    int n = 1;
     Mat M0{}, M1{};
 };
 
-inline Mat mal(const Kette& k, const Mat& a, const Mat& b) {
-    Mat c{};
-    for (int i = 0; i < k.n; ++i)
-        for (int j = 0; j < k.n; ++j)
-            for (int l = 0; l < k.n; ++l) c[i][j] += a[i][l] * b[l][j];
-    return c;
-}
-inline Vek links(const Kette& k, const Vek& v, const Mat& a) {
-    Vek r{};
-    for (int i = 0; i < k.n; ++i)
-        for (int j = 0; j < k.n; ++j) r[j] += v[i] * a[i][j];
-    return r;
-}
-inline double summe(const Kette& k, const Vek& v) {
-    double s = 0;
-    for (int i = 0; i < k.n; ++i) s += v[i];
-    return s;
-}
-inline Mat plus(const Kette& k, const Mat& a, const Mat& b) {
-    Mat c{};
-    for (int i = 0; i < k.n; ++i)
-        for (int j = 0; j < k.n; ++j) c[i][j] = a[i][j] + b[i][j];
-    return c;
-}
-inline Mat einheit(const Kette& k) {
-    Mat e{};
-    for (int i = 0; i < k.n; ++i) e[i][i] = 1;
-    return e;
-}
-inline Vek stationaer(const Kette& k, const Mat& P) {
-    Vek v{};
-    for (int i = 0; i < k.n; ++i) v[i] = 1.0 / k.n;
+// Normalised after each step: float parameters need not sum to 1 exactly.
+inline Vek stationaer(const Mat& P) {
+    Vek v{1, 1, 1};
     for (int r = 0; r < 20000; ++r) {
-        v = links(k, v, P);
-        const double s = summe(k, v);  // float parameters need not sum to 1 exactly
-        for (int i = 0; i < k.n; ++i) v[i] /= s;
+        v = v * P;
+        const double s = summe(v);
+        for (double& x : v) x /= s;
     }
     return v;
 }
 // (I - M0)^-1 M1: from the state after one error to the state after the next.
 inline Mat nachFehler(const Kette& k) {
-    Mat S = einheit(k), potenz = einheit(k);
-    for (int r = 0; r < 100000; ++r) {
-        potenz = mal(k, potenz, k.M0);
-        S = plus(k, S, potenz);
-    }
-    Mat K = mal(k, S, k.M1);
-    for (int i = 0; i < k.n; ++i) {  // float parameters need not sum to 1 exactly
-        const double z = summe(k, K[i]);
-        for (int j = 0; j < k.n; ++j) K[i][j] /= z;
-    }
+    Mat K = k.M1;
+    for (int r = 0; r < 100000; ++r) K = k.M1 + k.M0 * K;
     return K;
 }
 
-inline Kette bsc(double p) {
+// e[s]: error probability in state s; P: the state transitions.
+inline Kette kette(const std::vector<double>& e, const std::vector<Vek>& P, bool jeBit) {
     Kette k;
-    k.M0[0][0] = 1 - p;
-    k.M1[0][0] = p;
-    return k;
-}
-// States 0 = GOOD, 1 = BAD.
-inline Kette ge(const zor::ModellWerte& w) {
-    Kette k;
-    k.n = 2;
-    const double gg = w[zor::gemc::Good_From_Good], gb = w[zor::gemc::Good_From_Bad];
-    const double P[2][2] = {{gg, 1 - gg}, {gb, 1 - gb}};
-    const double e[2] = {w[zor::gemc::Good], w[zor::gemc::Bad]};
-    for (int s = 0; s < 2; ++s)
-        for (int t = 0; t < 2; ++t) {
-            k.M0[s][t] = (1 - e[s]) * P[s][t];
+    for (std::size_t s = 0; s < e.size(); ++s) {
+        for (std::size_t t = 0; t < e.size(); ++t) {
             k.M1[s][t] = e[s] * P[s][t];
+            if (jeBit) k.M0[s][t] = (1 - e[s]) * P[s][t];
         }
-    return k;
-}
-inline Kette mc(const zor::ModellWerte& w) {
-    Kette k;
-    k.n = 2;
-    const double gg = w[zor::gemc::Good_From_Good], gb = w[zor::gemc::Good_From_Bad];
-    const double Q[2][2] = {{gg, 1 - gg}, {gb, 1 - gb}};
-    const double e[2] = {w[zor::gemc::Good], w[zor::gemc::Bad]};
-    for (int s = 0; s < 2; ++s) {
-        k.M0[s][s] = 1 - e[s];
-        for (int t = 0; t < 2; ++t) k.M1[s][t] = e[s] * Q[s][t];
-    }
-    return k;
-}
-inline Kette sw(const zor::ModellWerte& w) {
-    Kette k;
-    k.n = 3;
-    const double c[3] = {w[zor::sw::pZ1], w[zor::sw::pZ2], w[zor::sw::pZ3]};
-    const double e[3] = {w[zor::sw::pFehlerZ1], w[zor::sw::pFehlerZ2], w[zor::sw::pFehlerZ3]};
-    for (int s = 0; s < 3; ++s) {
-        k.M0[s][s] = 1 - e[s];
-        for (int t = 0; t < 3; ++t) k.M1[s][t] = e[s] * c[t];
+        if (!jeBit) k.M0[s][s] = 1 - e[s];
     }
     return k;
 }
 
-// Error rate per bit.
-inline double fehlerrate(const Kette& k) {
-    const Vek pi = stationaer(k, plus(k, k.M0, k.M1));
-    return summe(k, links(k, pi, k.M1));
+// A model with the values of set `satz` of the start state; BSC set 2 is simulated gap by gap.
+struct Modellfall {
+    zor::Modellart art;
+    int satz;
+};
+inline const std::vector<Modellfall> MODELLE = {{zor::Modellart::BSC, 0}, {zor::Modellart::BSC, 1}, {zor::Modellart::GE, 0},
+                                                {zor::Modellart::GE, 1},  {zor::Modellart::MC, 0},  {zor::Modellart::MC, 1},
+                                                {zor::Modellart::SW, 0},  {zor::Modellart::SW, 1}};
+inline std::string fallname(const ::testing::TestParamInfo<Modellfall>& i) {
+    const char* namen[] = {"", "BSC", "GE", "MC", "SW"};
+    return namen[static_cast<int>(i.param.art)] + std::string("_Satz") + std::to_string(i.param.satz + 1);
 }
 
-// Standard error of the general estimate R(k) = (1/N) sum b[n] b[n + k], k = 0..D.
-inline std::vector<double> fkfAllgemeinSE(const Kette& k, int D, double N) {
-    const Mat M = plus(k, k.M0, k.M1);
-    const Vek pi = stationaer(k, M);
+// The start state with N bits in that set, by theory until the caller sets sim.
+inline zor::ZorState zustand(const Modellfall& fall, float N) {
+    using namespace zor;
+    ZorState s = startZustand();
+    modellVon(s, fall.satz) = static_cast<std::int16_t>(modellId(fall.art, fall.satz));
+    simVon(s, fall.satz) = 0;
+    s.BSC_simfabs2 = 1;
+    bscWerte(s, fall.satz)[bsc::Durchlaeufe] = N;
+    for (auto* w : {&geWerte(s, fall.satz), &mcWerte(s, fall.satz)}) {
+        (*w)[gemc::Durchlaeufe] = N;
+        // GE set 2 starts with p(B|B) + p(G|B) = 1.01; the generators read p(G|B) only.
+        (*w)[gemc::Bad_From_Bad] = 1 - (*w)[gemc::Good_From_Bad];
+    }
+    swWerte(s, fall.satz)[sw::Durchlaeufe] = N;
+    return s;
+}
+
+// States of GE and MC: 0 = GOOD, 1 = BAD.
+inline Kette kette(const zor::ZorState& z, const Modellfall& fall) {
+    using namespace zor;
+    if (fall.art == Modellart::BSC) return kette({bscWerte(z, fall.satz)[bsc::p]}, {{1, 0, 0}}, true);
+    if (fall.art == Modellart::SW) {
+        const auto& w = swWerte(z, fall.satz);
+        const Vek c = {w[sw::pZ1], w[sw::pZ2], w[sw::pZ3]};
+        return kette({w[sw::pFehlerZ1], w[sw::pFehlerZ2], w[sw::pFehlerZ3]}, {c, c, c}, false);
+    }
+    const auto& w = fall.art == Modellart::GE ? geWerte(z, fall.satz) : mcWerte(z, fall.satz);
+    const double gg = w[gemc::Good_From_Good], gb = w[gemc::Good_From_Bad];
+    return kette({w[gemc::Good], w[gemc::Bad]}, {{gg, 1 - gg, 0}, {gb, 1 - gb, 0}}, fall.art == Modellart::GE);
+}
+
+// A curve's exact values and the standard errors of its estimate.
+struct Erwartung {
+    std::vector<double> wert, se;
+};
+
+// R(k), k = 0..D, and the standard error of the general estimate (1/N) sum b[n] b[n + k].
+inline Erwartung fkfAllgemein(const Kette& k, int D, double N) {
+    const Mat M = k.M0 + k.M1;
+    const Vek pi = stationaer(M);
     constexpr int L = 3000;
-    std::vector<Mat> potenz(L + 2 * D + 2);
-    potenz[0] = einheit(k);
-    for (std::size_t i = 1; i < potenz.size(); ++i) potenz[i] = mal(k, potenz[i - 1], M);
-    // Probability that all of the sorted, distinct positions hold an error.
+    std::vector<Mat> potenz(L + 2 * D + 2, I3);
+    for (std::size_t i = 1; i < potenz.size(); ++i) potenz[i] = potenz[i - 1] * M;
+    // Probability that all of the given positions hold an error.
     auto alle = [&](std::vector<int> pos) {
-        Vek v = links(k, pi, k.M1);
-        for (std::size_t i = 1; i < pos.size(); ++i) v = links(k, links(k, v, potenz[pos[i] - pos[i - 1] - 1]), k.M1);
-        return summe(k, v);
+        std::sort(pos.begin(), pos.end());
+        pos.erase(std::unique(pos.begin(), pos.end()), pos.end());
+        Vek v = pi * k.M1;
+        for (std::size_t i = 1; i < pos.size(); ++i) v = v * potenz[pos[i] - pos[i - 1] - 1] * k.M1;
+        return summe(v);
     };
-    auto menge = [](std::vector<int> p) {
-        std::sort(p.begin(), p.end());
-        p.erase(std::unique(p.begin(), p.end()), p.end());
-        return p;
-    };
-    std::vector<double> se(static_cast<std::size_t>(D) + 1);
+    Erwartung e;
     for (int lag = 0; lag <= D; ++lag) {
-        const double r = alle(menge({0, lag}));
+        const double r = alle({0, lag});
         double var = r - r * r;
-        for (int l = 1; l < L; ++l) var += 2 * (alle(menge({0, lag, l, l + lag})) - r * r);
-        se[static_cast<std::size_t>(lag)] = std::sqrt(var / N);
+        for (int l = 1; l < L; ++l) var += 2 * (alle({0, lag, l, l + lag}) - r * r);
+        e.wert.push_back(r);
+        e.se.push_back(std::sqrt(var / N));
     }
-    return se;
+    return e;
 }
 
-// Standard error of P(a >= k), k = 1..d, from about N * rate gaps that follow a Markov
-// chain of the state after each error.
-inline std::vector<double> favSE(const Kette& k, int d, double N) {
+// P(a >= j), j = 1..d, and its standard error from about N * rate gaps that follow a
+// Markov chain of the state after each error.
+inline Erwartung fav(const Kette& k, int d, double N) {
     const Mat K = nachFehler(k);
-    const Vek nu = stationaer(k, K);
-    const double luecken = N * fehlerrate(k);
-    std::vector<double> se(static_cast<std::size_t>(d));
-    Mat M0k = einheit(k);  // M0^(j - 1); A = M0^(j - 1) K: gap >= j, then the next state
-    for (int j = 1; j <= d; ++j) {
-        const Mat A = mal(k, M0k, K);
-        const Vek nuA = links(k, nu, A);
-        const double mu = summe(k, nuA);
+    const Vek nu = stationaer(K);
+    const double luecken = N * summe(stationaer(k.M0 + k.M1) * k.M1);
+    Erwartung e;
+    Mat M0j = I3;  // M0^(j - 1); A = M0^(j - 1) K: gap >= j, then the next state
+    for (int j = 1; j <= d; ++j, M0j = M0j * k.M0) {
+        const Mat A = M0j * K;
+        Vek v = nu * A;  // nu A K^(l - 1)
+        const double mu = summe(v);
         double var = mu * (1 - mu);
-        Vek v = nuA;  // nu A K^(l-1)
-        for (int l = 1; l < 5000; ++l) {
-            var += 2 * (summe(k, links(k, v, A)) - mu * mu);
-            v = links(k, v, K);
-        }
-        se[static_cast<std::size_t>(j - 1)] = std::sqrt(std::max(var, 0.0) / luecken);
-        M0k = mal(k, M0k, k.M0);
+        for (int l = 1; l < 5000; ++l, v = v * K) var += 2 * (summe(v * A) - mu * mu);
+        e.wert.push_back(mu);
+        e.se.push_back(std::sqrt(std::max(var, 0.0) / luecken));
     }
-    return se;
+    return e;
 }
 
 // Standard error of the renewal estimate for a renewal process (independent gaps with
 // law f; BSC and SW), by the delta method on R(0) = rate and on the renewal function
 // u(k) = R(k) / R(0); their errors are added, which bounds any correlation between them.
 inline std::vector<double> fkfErneuerndSE(const Kette& k, int D, double N) {
-    const Mat K = nachFehler(k);
-    const Vek nu = stationaer(k, K);
     const auto Du = static_cast<std::size_t>(D);
-    std::vector<double> f(Du + 1), u(Du + 1);
-    Mat M0k = einheit(k);
+    std::vector<double> f(Du + 1), u(Du + 1), w(Du + 1);
+    Vek v = stationaer(nachFehler(k));  // nu M0^(j - 1)
     double mittel = 0, quadrat = 0;
-    for (int j = 1; j < 200000; ++j) {
-        const double fj = summe(k, links(k, links(k, nu, M0k), k.M1));
-        if (j <= D) f[static_cast<std::size_t>(j)] = fj;
-        mittel += j * fj;
-        quadrat += double(j) * j * fj;
-        M0k = mal(k, M0k, k.M0);
+    for (std::size_t j = 1; j < 200000; ++j, v = v * k.M0) {
+        const double fj = summe(v * k.M1);
+        if (j <= Du) f[j] = fj;
+        mittel += static_cast<double>(j) * fj;
+        quadrat += static_cast<double>(j * j) * fj;
     }
-    const double n = N / mittel;
-    const double cvR0 = std::sqrt((quadrat - mittel * mittel) / (mittel * mittel) / n);
+    // u = 1 + f * u (convolution); its derivative by f[j] at m is w[m - j], w = u * u.
     u[0] = 1;
     for (std::size_t m = 1; m <= Du; ++m)
         for (std::size_t i = 1; i <= m; ++i) u[m] += f[i] * u[m - i];
-    // du[m] / df[j], for each j.
-    std::vector<std::vector<double>> ab(Du + 1, std::vector<double>(Du + 1, 0.0));
-    for (std::size_t j = 1; j <= Du; ++j)
-        for (std::size_t m = 1; m <= Du; ++m) {
-            double d = m >= j ? u[m - j] : 0.0;
-            for (std::size_t i = 1; i <= m; ++i) d += f[i] * ab[j][m - i];
-            ab[j][m] = d;
-        }
-    std::vector<double> se(Du + 1);
-    const double R0 = 1 / mittel;
-    se[0] = R0 * cvR0;
+    for (std::size_t m = 0; m <= Du; ++m)
+        for (std::size_t i = 0; i <= m; ++i) w[m] += u[i] * u[m - i];
+    const double n = N / mittel, R0 = 1 / mittel;
+    const double cvR0 = std::sqrt((quadrat - mittel * mittel) / (mittel * mittel) / n);
+    std::vector<double> se(Du + 1, R0 * cvR0);
     for (std::size_t m = 1; m <= Du; ++m) {
         double s1 = 0, s2 = 0;
-        for (std::size_t j = 1; j <= Du; ++j) {
-            s1 += ab[j][m] * ab[j][m] * f[j];
-            s2 += ab[j][m] * f[j];
+        for (std::size_t j = 1; j <= m; ++j) {
+            s1 += w[m - j] * w[m - j] * f[j];
+            s2 += w[m - j] * f[j];
         }
-        const double sdU = std::sqrt(std::max(s1 - s2 * s2, 0.0) / n);
-        se[m] = R0 * u[m] * cvR0 + R0 * sdU;
+        se[m] = R0 * (u[m] * cvR0 + std::sqrt(std::max(s1 - s2 * s2, 0.0) / n));
     }
     return se;
 }
