@@ -127,7 +127,7 @@ const std::array<std::uint8_t, 256>& umgekehrt() {
 
 void GeKanal::anwenden(std::span<unsigned char> bytes) {
     const auto& umkehr = umgekehrt();
-    std::array<GeAchtBits, 4096> acht;
+    std::array<GeAchtBits, 512> acht;  // small enough to stay in the first-level cache
     while (!bytes.empty()) {
         const std::size_t n = std::min(bytes.size(), acht.size());
         kern_.erzeugen(s_, zustand_, std::span(acht).first(n));
