@@ -13,7 +13,7 @@ int codepunkte(std::string_view t) {
 }  // namespace
 
 Textmass AufzeichnendeLeinwand::mass(const Schrift& s, std::string_view text) {
-    return {s.hoehe * 6 * codepunkte(text) / 10, s.hoehe};
+    return {anteil(s.hoehe, 6, codepunkte(text)), s.hoehe};
 }
 
 Zeichenaufruf AufzeichnendeLeinwand::neu(Zeichenaufruf::Art art) const {

@@ -3,6 +3,8 @@
 // settings of each call. Text metrics are simple and exact, so tests can predict the
 // positions the plot code derives from them.
 
+#include <algorithm>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,7 +32,13 @@ public:
     // Width 0.6 x height per character (UTF-8 code point), height = font height,
     // ascent 0.8 x height, all truncated.
     static Textmass mass(const Schrift& s, std::string_view text);
-    static int oberlaengeVon(const Schrift& s) { return s.hoehe * 8 / 10; }
+    static int oberlaengeVon(const Schrift& s) { return anteil(s.hoehe, 8, 1); }
+
+    // hoehe * zehntel / 10 * anzahl, computed wide and clamped: absurd fonts must not overflow.
+    static int anteil(int hoehe, int zehntel, long long anzahl) {
+        const long long v = static_cast<long long>(hoehe) * zehntel * anzahl / 10;
+        return static_cast<int>(std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    }
 
     void linie(LPunkt von, LPunkt bis) override;
     void polylinie(std::span<const LPunkt> punkte) override;
