@@ -1,6 +1,7 @@
 // zor corrupt pattern|bsc|ge|mc: corrupted copies of a file. The entries are checked with
 // the rules and in the order of the corruption dialogs.
 #include "befehle.h"
+#include "deutsch.h"
 #include "job_meldungen.h"
 #include "terminal_fortschritt.h"
 
@@ -81,12 +82,7 @@ Ausfuehrung corruptEinrichten(CLI::App& sub) {
         Ausfuehrung ausfuehren;
     };
     auto teile = std::make_shared<std::vector<Teil>>();
-    auto neu = [&](const char* name, const char* text) {
-        CLI::App* teil = sub.add_subcommand(name, text);
-        teil->group("Befehle");
-        teil->get_help_ptr()->group("Optionen");
-        return teil;
-    };
+    auto neu = [&](const char* name, const char* text) { return unterbefehl(sub, name, text); };
     CLI::App* app = neu("pattern", "Verfälschung durch eine Fehlerfolge- bzw. Fehlerabstand-Datei");
     teile->push_back({app, musterEinrichten(*app)});
     app = neu("bsc", "Verfälschung einer Datei nach BSC-Modell");

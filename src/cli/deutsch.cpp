@@ -36,6 +36,13 @@ void deutscheHilfe(CLI::App& app) {
     for (const auto& [englisch, deutsch] : LABELS) f->label(englisch, deutsch);
 }
 
+CLI::App* unterbefehl(CLI::App& eltern, const char* name, const char* beschreibung) {
+    CLI::App* sub = eltern.add_subcommand(name, beschreibung);
+    sub->group("Befehle");
+    sub->get_help_ptr()->group("Optionen");
+    return sub;
+}
+
 std::string deutscheFehlermeldung(const CLI::ParseError& e) {
     std::string text = e.what();
     for (const auto& [englisch, deutsch] : PHRASEN) {

@@ -10,6 +10,9 @@ namespace zorcli {
 // German labels, group names and help flag; call before adding subcommands, which inherit them.
 void deutscheHilfe(CLI::App& app);
 
+// A subcommand listed under "Befehle", its help flag under "Optionen".
+CLI::App* unterbefehl(CLI::App& eltern, const char* name, const char* beschreibung);
+
 // The parse error's message with CLI11's fixed English phrases put into German.
 std::string deutscheFehlermeldung(const CLI::ParseError& e);
 

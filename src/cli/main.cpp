@@ -10,9 +10,7 @@ int main(int argc, char** argv) {
     zorcli::deutscheHilfe(app);
     std::vector<std::pair<CLI::App*, zorcli::Ausfuehrung>> befehle;
     for (const auto& b : zorcli::BEFEHLE) {
-        CLI::App* sub = app.add_subcommand(b.name, b.beschreibung);
-        sub->group("Befehle");
-        sub->get_help_ptr()->group("Optionen");
+        CLI::App* sub = zorcli::unterbefehl(app, b.name, b.beschreibung);
         befehle.emplace_back(sub, b.einrichten(*sub));
     }
     try {

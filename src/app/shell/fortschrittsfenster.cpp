@@ -27,7 +27,7 @@ QLabel* mittig(const QString& text, int id, QWidget* eltern) {
 Fortschrittsfenster::Fortschrittsfenster(QWidget* eltern)
     : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       datei_(mittig(QStringLiteral("datei"), ID_DATEI, this)),
-      status_(mittig(QStringLiteral("wird erstellt!"), ID_STATUS, this)),
+      status_(mittig(QString::fromUtf8(TEXT_WIRD_ERSTELLT), ID_STATUS, this)),
       balken_(new QProgressBar(this)),
       prozent_(new QLabel(QStringLiteral("0"), this)) {
     setObjectName(QStringLiteral("id_%1").arg(DLG_FORTSCHRITT));

@@ -12,7 +12,6 @@
 
 namespace zor {
 
-inline constexpr const char* TEXT_WIRD_BERECHNET = "wird berechnet!";
 inline constexpr const char* FAV_TITEL_BSC = "Fehlerabstandsverteilung (BSC-Modell)";
 inline constexpr const char* FAV_TITEL_GE = "Fehlerabstandsverteilung (GE-Modell)";
 inline constexpr const char* FAV_TITEL_DATEI = "Fehlerabstandsverteilung (aus Datei)";

@@ -1,5 +1,7 @@
 #include "models/kurven_ermitteln.h"
 
+#include "util/format.h"
+
 #include "models/fkf.h"
 #include "models/kurvenquelle_datei.h"
 
@@ -22,9 +24,7 @@ std::size_t fkfPunkte(const ZorState& s) {
 }
 
 Kurvenmeldung zeitbericht(std::uint32_t uhr1, std::uint32_t uhr2, const char* titel) {
-    char text[96];
-    std::snprintf(text, sizeof text, "Parametersatz1:\t%.3f s\n\nParametersatz2:\t%.3f s", uhr1 * 0.001, uhr2 * 0.001);
-    return {text, titel, false};
+    return {format("Parametersatz1:\t%.3f s\n\nParametersatz2:\t%.3f s", uhr1 * 0.001, uhr2 * 0.001), titel, false};
 }
 
 // Runs f for each set whose flag is clear: timed, then marked valid.

@@ -15,7 +15,6 @@ inline constexpr const char* TEXT_OEFFNEN_2 = "Fehler beim Öffnen der Datei_2 %
 inline constexpr const char* TEXT_ERZEUGEN = "Fehler beim Erzeugen der Datei %s ...";
 inline constexpr const char* TEXT_SCHREIBEN = "Fehler beim Schreiben!";
 inline constexpr const char* TEXT_LESEN = "Fehler beim Lesen der Datei!";
-inline constexpr const char* TEXT_WIRD_ERSTELLT = "wird erstellt!";
 inline constexpr const char* TEXT_GLEICHE_DATEI =
     "Die Ausgabedatei %s ist dieselbe Datei wie die Eingabedatei %s!\n"
     "Die Eingabedatei würde dabei zerstört. Bitte eine andere Ausgabedatei wählen.";

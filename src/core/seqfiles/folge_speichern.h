@@ -11,7 +11,6 @@
 namespace zor {
 
 inline constexpr const char* TEXT_NICHT_GESCHRIEBEN = "Datei kann nicht geschrieben werden!";
-inline constexpr const char* TEXT_WIRD_ERZEUGT = "wird erzeugt!";
 
 // Generates set `satz`'s sequence (0 = set 1, 1 = set 2) and writes it to `datei` as
 // FFO (typ = TYP_FFO, exactly N characters, with progress) or FAB (typ = TYP_FAB, one

@@ -3,23 +3,13 @@
 // for jobs that ran, the output name and their counts. Failures are values, never thrown.
 
 #include "util/ergebnis.h"
+#include "util/format.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace zor {
-
-// The platform's default error caption (no caption text of its own).
-inline constexpr const char* TITEL_FEHLER = "";
-
-enum class Symbol { Keins, Information, Ausrufezeichen, Stopp };
-
-struct Meldung {
-    std::string text;
-    std::string titel;
-    Symbol symbol = Symbol::Keins;
-};
 
 struct JobErgebnis {
     bool ok = false;
@@ -38,8 +28,5 @@ struct JobErgebnis {
     void melden(std::string text, std::string titel, Symbol s) { meldungen.push_back({std::move(text), std::move(titel), s}); }
     explicit operator bool() const { return ok; }
 };
-
-// printf-style formatting of the German message texts.
-std::string format(const char* muster, ...) __attribute__((format(printf, 1, 2)));
 
 }  // namespace zor

@@ -140,7 +140,7 @@ KonvertierenErgebnis Konvertieren(ZorState& s, std::string& szFile,
 
     Ausgabedatei aus(szFile);
     if (!aus.ok()) return {Art::Fehler, JobErgebnis::Fehler(format(TEXT_ERZEUGEN, szFile.c_str())), false};
-    Fortschrittsrahmen fenster(f, szFile, "wird erzeugt!");
+    Fortschrittsrahmen fenster(f, szFile, TEXT_WIRD_ERZEUGT);
     const std::uint64_t n = in.groesse();
     Strom st;
     if (*typ == TYP_FFO) {

@@ -1,11 +1,22 @@
 #pragma once
-// Outcome of a core job: success, or the German message and caption the caller shows.
+// Outcome of a core job: success, or the German message and caption the caller shows;
+// a message with its caption and icon, for jobs that report several.
 
 #include <string>
 
 namespace zor {
 
 inline constexpr const char* TITEL_PROGRAMM = "Multimedia und Zorwerk";
+// The platform's default error caption (no caption text of its own).
+inline constexpr const char* TITEL_FEHLER = "";
+
+enum class Symbol { Keins, Information, Ausrufezeichen, Stopp };
+
+struct Meldung {
+    std::string text;
+    std::string titel;
+    Symbol symbol = Symbol::Keins;
+};
 
 struct Ergebnis {
     bool ok = true;

@@ -9,6 +9,11 @@
 
 namespace zor {
 
+// Status lines of the progress window.
+inline constexpr const char* TEXT_WIRD_ERSTELLT = "wird erstellt!";
+inline constexpr const char* TEXT_WIRD_ERZEUGT = "wird erzeugt!";
+inline constexpr const char* TEXT_WIRD_BERECHNET = "wird berechnet!";
+
 class Fortschritt {
 public:
     virtual ~Fortschritt() = default;

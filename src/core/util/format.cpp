@@ -1,4 +1,4 @@
-#include "seqfiles/job_ergebnis.h"
+#include "util/format.h"
 
 #include <cstdarg>
 #include <cstdio>
