@@ -1,10 +1,10 @@
 // File jobs on a large random file, end to end through the core (read, channel, write).
 // Run by hand: ZOR_BENCH_DIR=/dev/shm build/release/bench/dateijobs_bench
 // The input (256 MiB) is created once in ZOR_BENCH_DIR (default /tmp).
-#include "corruption/kanaele.h"
-#include "corruption/muster.h"
-#include "corruption/verfaelschen.h"
-#include "seqfiles/konvertieren.h"
+#include "core/corruption/kanaele.h"
+#include "core/corruption/muster.h"
+#include "core/corruption/verfaelschen.h"
+#include "core/seqfiles/konvertieren.h"
 
 #include <benchmark/benchmark.h>
 

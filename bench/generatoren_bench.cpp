@@ -1,6 +1,6 @@
 // 10^8 bits of each generation procedure, consumed bit by bit as the sequence view and
 // the savers do. Run by hand: build/release/bench/generatoren_bench
-#include "models/fehlerquellen.h"
+#include "core/models/fehlerquellen.h"
 
 #include <benchmark/benchmark.h>
 

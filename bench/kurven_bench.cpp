@@ -2,13 +2,13 @@
 //   build/release/bench/kurven_bench
 // The literal window estimate takes about 16 s per run; it checks that its sums equal
 // the packed ones before anything is timed.
-#include "models/fav.h"
-#include "models/fehlerquellen.h"
-#include "models/fkf.h"
-#include "models/fkf_packed.h"
-#include "models/kurvenquelle_datei.h"
-#include "seqfiles/dateityp.h"
-#include "seqfiles/folge_speichern.h"
+#include "core/models/fav.h"
+#include "core/models/fehlerquellen.h"
+#include "core/models/fkf.h"
+#include "core/models/fkf_packed.h"
+#include "core/models/kurvenquelle_datei.h"
+#include "core/seqfiles/dateityp.h"
+#include "core/seqfiles/folge_speichern.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,11 +5,11 @@
 
 #include <filesystem>
 
-#include "models/zor_state.h"
-#include "plot/aufzeichnende_leinwand.h"
-#include "plot/graphpaint.h"
-#include "plot/plotag.h"
-#include "plot/vorlagenquelle.h"
+#include "core/models/zor_state.h"
+#include "core/plot/aufzeichnende_leinwand.h"
+#include "core/plot/graphpaint.h"
+#include "core/plot/plotag.h"
+#include "core/plot/vorlagenquelle.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "job_meldungen.h"
 #include "terminal_fortschritt.h"
 
-#include "seqfiles/vergleich.h"
+#include "core/seqfiles/vergleich.h"
 
 #include <memory>
 

@@ -3,7 +3,7 @@
 #include "job_meldungen.h"
 #include "terminal_fortschritt.h"
 
-#include "seqfiles/konvertieren.h"
+#include "core/seqfiles/konvertieren.h"
 
 #include <memory>
 

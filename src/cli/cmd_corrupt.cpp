@@ -5,9 +5,9 @@
 #include "job_meldungen.h"
 #include "terminal_fortschritt.h"
 
-#include "corruption/eingabe.h"
-#include "corruption/muster.h"
-#include "corruption/verfaelschen.h"
+#include "core/corruption/eingabe.h"
+#include "core/corruption/muster.h"
+#include "core/corruption/verfaelschen.h"
 
 #include <iostream>
 #include <memory>

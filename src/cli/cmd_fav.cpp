@@ -4,7 +4,7 @@
 #include "modell_optionen.h"
 #include "terminal_fortschritt.h"
 
-#include "models/kurven_ermitteln.h"
+#include "core/models/kurven_ermitteln.h"
 
 #include <iostream>
 #include <memory>

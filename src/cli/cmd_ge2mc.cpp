@@ -2,8 +2,8 @@
 #include "befehle.h"
 #include "kurven_ausgabe.h"
 
-#include "models/umrechnung.h"
-#include "util/zahlpruefung.h"
+#include "core/models/umrechnung.h"
+#include "core/util/zahlpruefung.h"
 
 #include <iostream>
 #include <memory>

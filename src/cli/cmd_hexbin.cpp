@@ -1,7 +1,7 @@
 // zor hex FILE | zor bin FILE: the lines of the hex and bin views for the whole file.
 #include "befehle.h"
 
-#include "media/zeilen.h"
+#include "core/media/zeilen.h"
 
 #include <cstdio>
 #include <iostream>

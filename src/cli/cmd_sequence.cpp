@@ -3,8 +3,8 @@
 #include "modell_optionen.h"
 #include "terminal_fortschritt.h"
 
-#include "seqfiles/dateityp.h"
-#include "seqfiles/folge_speichern.h"
+#include "core/seqfiles/dateityp.h"
+#include "core/seqfiles/folge_speichern.h"
 
 #include <iostream>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "kurven_ausgabe.h"
 
-#include "util/zahlpruefung.h"
+#include "core/util/zahlpruefung.h"
 
 #include <cstdio>
 #include <iostream>

@@ -2,8 +2,8 @@
 // Output of the curve subcommands: CSV lines "k,value" or one JSON object, and the
 // abscissa entry rule of the curve options.
 
-#include "models/zor_state.h"
-#include "models/kurven_ermitteln.h"
+#include "core/models/zor_state.h"
+#include "core/models/kurven_ermitteln.h"
 
 #include <optional>
 #include <span>

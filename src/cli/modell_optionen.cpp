@@ -1,8 +1,8 @@
 #include "modell_optionen.h"
 
 #include "befehle.h"
-#include "seqfiles/dateityp.h"
-#include "util/zahlpruefung.h"
+#include "core/seqfiles/dateityp.h"
+#include "core/util/zahlpruefung.h"
 
 #include <filesystem>
 #include <iostream>

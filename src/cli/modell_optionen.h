@@ -3,7 +3,7 @@
 // --model bsc|ge|mc|sw|file with the model's parameters, or --preset NAME, each with
 // [--seed S] [--n N]. Missing parameters default to the start values of set 1.
 
-#include "models/zor_state.h"
+#include "core/models/zor_state.h"
 
 #include <CLI/CLI.hpp>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Progress as a bar on stderr, only when stderr is a terminal.
 
-#include "util/fortschritt.h"
+#include "core/util/fortschritt.h"
 
 namespace zorcli {
 

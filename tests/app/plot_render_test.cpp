@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QtTest>
 
-#include "plot/qpainter_canvas.h"
-#include "plot/vorlagen.h"
-#include "plot/vorschau.h"
+#include "app/plot/qpainter_canvas.h"
+#include "app/plot/vorlagen.h"
+#include "app/plot/vorschau.h"
 #include "support/gui_hilfen.h"
 
 using namespace zor;

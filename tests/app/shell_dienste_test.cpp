@@ -8,14 +8,14 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "platform/dateiwahl.h"
-#include "platform/einzelinstanz.h"
-#include "platform/hilfefenster.h"
-#include "platform/ressourcen.h"
-#include "platform/warnton.h"
-#include "shell/fortschrittsfenster.h"
-#include "shell/hinweise.h"
-#include "shell/werkzeugleiste.h"
+#include "app/platform/dateiwahl.h"
+#include "app/platform/einzelinstanz.h"
+#include "app/platform/hilfefenster.h"
+#include "app/platform/ressourcen.h"
+#include "app/platform/warnton.h"
+#include "app/shell/fortschrittsfenster.h"
+#include "app/platform/hinweise.h"
+#include "app/shell/werkzeugleiste.h"
 #include "support/gui_hilfen.h"
 
 using namespace zor::app;

@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "shell/befehle.h"
-#include "shell/menue.h"
-#include "shell/werkzeugleiste.h"
+#include "app/kontext/befehle.h"
+#include "app/shell/menue.h"
+#include "app/shell/werkzeugleiste.h"
 #include "support/test_dokument.h"
 #include "support/testrahmen.h"
 
@@ -79,7 +79,7 @@ private slots:
     // printing gray, the multimedia switch follows the open windows, the documents are
     // refreshed once, and the active one removes its cursors (FAV first, then FKF).
     void einzigerAktiverSatzWirdInaktiv() {
-        auto* d = new TestDokument('V');
+        auto* d = new TestDokument(*f_, 'V');
         f_->mdi_Create(d, 159, 126);
         s().Cursor.FAV = s().Cursor.FKF = 1;
         s().Fenster.FF = 1;
@@ -157,7 +157,7 @@ private slots:
     }
 
     void aktualisierenNurWennNoetig() {
-        f_->mdi_Create(new TestDokument('F'), 149, 141);
+        f_->mdi_Create(new TestDokument(*f_, 'F'), 149, 141);
         s().Fenster.aktualisiert = 0;
         zor().grau(250, false);
         f_->werkzeugleiste()->setzeAktiv(250, true);
@@ -189,7 +189,7 @@ private slots:
     void drucken() {
         QFETCH(int, druckArt);
         QFETCH(QString, meldung);
-        if (druckArt >= 0) f_->mdi_Create(new TestDokument('P', druckArt), 144, 143);
+        if (druckArt >= 0) f_->mdi_Create(new TestDokument(*f_, 'P', druckArt > 0), 144, 143);
         s().Fenster.aktualisiert = 0;
         f_->mainframe_OnCommand(503);
         QCOMPARE(s().Fenster.aktualisiert, 1);

@@ -11,15 +11,15 @@
 
 #include <memory>
 
-#include "platform/einzelinstanz.h"
-#include "platform/hilfefenster.h"
-#include "shell/befehle.h"
-#include "shell/grafikdokument.h"
-#include "shell/menue.h"
-#include "shell/menue_tabellen.h"
-#include "shell/statusleiste.h"
-#include "shell/texte.h"
-#include "shell/werkzeugleiste.h"
+#include "app/platform/einzelinstanz.h"
+#include "app/platform/hilfefenster.h"
+#include "app/kontext/befehle.h"
+#include "app/media/grafikdokument.h"
+#include "app/shell/menue.h"
+#include "app/shell/menue_tabellen.h"
+#include "app/shell/statusleiste.h"
+#include "app/kontext/texte.h"
+#include "app/shell/werkzeugleiste.h"
 #include "support/gui_hilfen.h"
 #include "support/test_dokument.h"
 #include "support/testrahmen.h"
@@ -48,7 +48,7 @@ class RahmenTest : public QObject {
     Hauptfenster* f_ = nullptr;
 
     TestDokument* neuesDokument(char modell = 0) {
-        auto* d = new TestDokument(modell);
+        auto* d = new TestDokument(*f_, modell);
         f_->mdi_Create(d, 149, 141);
         return d;
     }

@@ -2,8 +2,8 @@
 
 #include "zor_aufruf.h"
 
-#include "models/fav.h"
-#include "models/umrechnung.h"
+#include "core/models/fav.h"
+#include "core/models/umrechnung.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "zor_aufruf.h"
 
-#include "models/zor_state.h"
-#include "seqfiles/folge_speichern.h"
+#include "core/models/zor_state.h"
+#include "core/seqfiles/folge_speichern.h"
 
 using namespace zor;
 

@@ -1,7 +1,7 @@
 #pragma once
 // Records what a job reports, for tests.
 
-#include "util/fortschritt.h"
+#include "core/util/fortschritt.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
-#include "seqfiles/blockleser.h"
-#include "seqfiles/formate.h"
+#include "core/seqfiles/blockleser.h"
+#include "core/seqfiles/formate.h"
 #include "temp_verzeichnis.h"
 
 #include <numeric>

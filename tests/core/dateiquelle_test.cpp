@@ -1,8 +1,8 @@
 #include "temp_verzeichnis.h"
 
-#include "seqfiles/dateiquelle.h"
-#include "seqfiles/dateityp.h"
-#include "seqfiles/folge_speichern.h"
+#include "core/seqfiles/dateiquelle.h"
+#include "core/seqfiles/dateityp.h"
+#include "core/seqfiles/folge_speichern.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "temp_verzeichnis.h"
 
-#include "corruption/eingabe.h"
+#include "core/corruption/eingabe.h"
 
 #include <gtest/gtest.h>
 

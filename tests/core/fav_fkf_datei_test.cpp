@@ -5,13 +5,13 @@
 #include "aufzeichnender_fortschritt.h"
 #include "temp_verzeichnis.h"
 
-#include "models/fav.h"
-#include "models/fkf.h"
-#include "models/kurven_ermitteln.h"
-#include "models/kurvenquelle_datei.h"
-#include "seqfiles/dateityp.h"
-#include "seqfiles/folge_speichern.h"
-#include "seqfiles/formate.h"
+#include "core/models/fav.h"
+#include "core/models/fkf.h"
+#include "core/models/kurven_ermitteln.h"
+#include "core/models/kurvenquelle_datei.h"
+#include "core/seqfiles/dateityp.h"
+#include "core/seqfiles/folge_speichern.h"
+#include "core/seqfiles/formate.h"
 
 #include <gtest/gtest.h>
 

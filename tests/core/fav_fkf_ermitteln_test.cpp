@@ -3,9 +3,9 @@
 
 #include "temp_verzeichnis.h"
 
-#include "models/fkf.h"
-#include "models/kurven_ermitteln.h"
-#include "seqfiles/dateityp.h"
+#include "core/models/fkf.h"
+#include "core/models/kurven_ermitteln.h"
+#include "core/seqfiles/dateityp.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // for the 15-bit uniform draws: P(u <= p) = (floor(32768 p) + 1) / 32768,
 // P(u < q) = ceil(32768 q) / 32768, and gap moments over the 32767 non-zero draws.
 
-#include "models/fehlerquellen.h"
+#include "core/models/fehlerquellen.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // a window of D + 1 bits, a cyclic position p, the products w[p] w[(p + k) mod (D + 1)]
 // summed while n < N - D - 1, the next bit shifted in after each step.
 
-#include "models/fkf_packed.h"
+#include "core/models/fkf_packed.h"
 
 #include <gtest/gtest.h>
 

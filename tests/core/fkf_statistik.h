@@ -5,7 +5,7 @@
 // that of an error; unused states stay zero. A per-bit model (BSC, GE) changes state
 // after every bit, a gap model (MC, SW) only after errors.
 
-#include "models/zor_state.h"
+#include "core/models/zor_state.h"
 
 #include <gtest/gtest.h>
 

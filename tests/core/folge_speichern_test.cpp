@@ -1,10 +1,10 @@
 #include "aufzeichnender_fortschritt.h"
 #include "temp_verzeichnis.h"
 
-#include "models/fehlerquellen.h"
-#include "seqfiles/dateityp.h"
-#include "seqfiles/folge_speichern.h"
-#include "seqfiles/formate.h"
+#include "core/models/fehlerquellen.h"
+#include "core/seqfiles/dateityp.h"
+#include "core/seqfiles/folge_speichern.h"
+#include "core/seqfiles/formate.h"
 
 #include <csignal>
 #include <sys/resource.h>

@@ -1,5 +1,5 @@
-#include "models/generatoren.h"
-#include "models/zor_state.h"
+#include "core/models/generatoren.h"
+#include "core/models/zor_state.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 #include "sequenzdateien.h"
 #include "temp_verzeichnis.h"
 
-#include "seqfiles/dateiquelle.h"
-#include "seqfiles/dateityp.h"
-#include "seqfiles/konvertieren.h"
+#include "core/seqfiles/dateiquelle.h"
+#include "core/seqfiles/dateityp.h"
+#include "core/seqfiles/konvertieren.h"
 
 #include <gmock/gmock.h>
 

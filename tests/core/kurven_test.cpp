@@ -6,9 +6,9 @@
 #include "aufzeichnender_fortschritt.h"
 #include "fkf_statistik.h"
 
-#include "models/fav.h"
-#include "models/fkf.h"
-#include "models/kurven_ermitteln.h"
+#include "core/models/fav.h"
+#include "core/models/fkf.h"
+#include "core/models/kurven_ermitteln.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "sequenzdateien.h"
 #include "temp_verzeichnis.h"
 
-#include "corruption/muster.h"
+#include "core/corruption/muster.h"
 
 #include <gmock/gmock.h>
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "plot/achse.h"
+#include "core/plot/achse.h"
 #include "plot_hilfen.h"
 
 using namespace zor;

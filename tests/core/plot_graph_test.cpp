@@ -6,9 +6,9 @@
 #include <limits>
 #include <vector>
 
-#include "models/zor_state.h"
-#include "plot/graphpaint.h"
-#include "plot/plotzahlen.h"
+#include "core/models/zor_state.h"
+#include "core/plot/graphpaint.h"
+#include "core/plot/plotzahlen.h"
 #include "plot_hilfen.h"
 
 using namespace zor;

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "plot/aufzeichnende_leinwand.h"
-#include "plot/plotag.h"
+#include "core/plot/aufzeichnende_leinwand.h"
+#include "core/plot/plotag.h"
 
 struct Zeichnung {
     zor::AufzeichnendeLeinwand dc;

@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdlib>
 
-#include "plot/achse.h"
-#include "plot/plotzahlen.h"
+#include "core/plot/achse.h"
+#include "core/plot/plotzahlen.h"
 #include "plot_hilfen.h"
 
 using namespace zor;

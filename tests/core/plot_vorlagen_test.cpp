@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <span>
 
-#include "models/zor_state.h"
-#include "plot/vorlagenquelle.h"
+#include "core/models/zor_state.h"
+#include "core/plot/vorlagenquelle.h"
 #include "plot_hilfen.h"
 #include "temp_verzeichnis.h"
 

@@ -3,10 +3,10 @@
 #include "sequenzdateien.h"
 #include "temp_verzeichnis.h"
 
-#include "corruption/muster.h"
-#include "corruption/verfaelschen.h"
-#include "seqfiles/konvertieren.h"
-#include "seqfiles/vergleich.h"
+#include "core/corruption/muster.h"
+#include "core/corruption/verfaelschen.h"
+#include "core/seqfiles/konvertieren.h"
+#include "core/seqfiles/vergleich.h"
 
 #include <gtest/gtest.h>
 

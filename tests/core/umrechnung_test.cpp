@@ -1,8 +1,8 @@
 // GE to MC: the worked numbers, and the MC model it returns has the GE model's
 // error-gap distribution.
 
-#include "models/fav.h"
-#include "models/umrechnung.h"
+#include "core/models/fav.h"
+#include "core/models/umrechnung.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "sequenzdateien.h"
 #include "temp_verzeichnis.h"
 
-#include "corruption/kanaele.h"
-#include "corruption/verfaelschen.h"
-#include "models/fehlerquellen.h"
+#include "core/corruption/kanaele.h"
+#include "core/corruption/verfaelschen.h"
+#include "core/models/fehlerquellen.h"
 
 #include <gmock/gmock.h>
 

@@ -1,7 +1,7 @@
 #include "sequenzdateien.h"
 #include "temp_verzeichnis.h"
 
-#include "seqfiles/vergleich.h"
+#include "core/seqfiles/vergleich.h"
 
 #include <gmock/gmock.h>
 

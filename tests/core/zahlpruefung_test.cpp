@@ -1,4 +1,4 @@
-#include "util/zahlpruefung.h"
+#include "core/util/zahlpruefung.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "temp_verzeichnis.h"
 
-#include "media/zeilen.h"
+#include "core/media/zeilen.h"
 
 #include <gtest/gtest.h>
 

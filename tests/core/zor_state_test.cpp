@@ -1,4 +1,4 @@
-#include "models/zor_state.h"
+#include "core/models/zor_state.h"
 
 #include <gtest/gtest.h>
 

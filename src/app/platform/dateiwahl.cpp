@@ -1,4 +1,4 @@
-#include "platform/dateiwahl.h"
+#include "app/platform/dateiwahl.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "platform/einzelinstanz.h"
+#include "app/platform/einzelinstanz.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>

@@ -1,4 +1,4 @@
-#include "platform/hilfefenster.h"
+#include "app/platform/hilfefenster.h"
 
 #include <QFile>
 #include <QFileInfo>

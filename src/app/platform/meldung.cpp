@@ -1,4 +1,4 @@
-#include "platform/meldung.h"
+#include "app/platform/meldung.h"
 
 #include <QApplication>
 #include <QAbstractButton>

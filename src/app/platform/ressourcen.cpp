@@ -1,4 +1,4 @@
-#include "platform/ressourcen.h"
+#include "app/platform/ressourcen.h"
 
 #include <QtGlobal>
 

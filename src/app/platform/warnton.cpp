@@ -1,4 +1,4 @@
-#include "platform/warnton.h"
+#include "app/platform/warnton.h"
 
 #include <QFile>
 #include <QSoundEffect>

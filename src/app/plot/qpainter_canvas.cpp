@@ -1,4 +1,4 @@
-#include "plot/qpainter_canvas.h"
+#include "app/plot/qpainter_canvas.h"
 
 #include <QFontMetricsF>
 #include <QPaintEngine>

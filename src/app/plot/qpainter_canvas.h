@@ -6,8 +6,8 @@
 #include <QFont>
 #include <QPainter>
 
-#include "plot/abbildung.h"
-#include "plot/canvas.h"
+#include "core/plot/abbildung.h"
+#include "core/plot/canvas.h"
 
 namespace zor {
 

@@ -1,9 +1,9 @@
-#include "plot/vorlagen.h"
+#include "app/plot/vorlagen.h"
 
 #include <QFile>
 
-#include "platform/ressourcen.h"
-#include "plot/vorlagenquelle.h"
+#include "app/platform/ressourcen.h"
+#include "core/plot/vorlagenquelle.h"
 
 namespace zor {
 

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "plot/plotag.h"
+#include "core/plot/plotag.h"
 
 namespace zor {
 

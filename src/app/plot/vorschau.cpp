@@ -1,12 +1,12 @@
-#include "plot/vorschau.h"
+#include "app/plot/vorschau.h"
 
 #include <array>
 #include <cmath>
 #include <optional>
 
-#include "plot/achse.h"
-#include "plot/graphpaint.h"
-#include "plot/qpainter_canvas.h"
+#include "core/plot/achse.h"
+#include "core/plot/graphpaint.h"
+#include "app/plot/qpainter_canvas.h"
 
 namespace zor {
 namespace {

@@ -9,9 +9,9 @@
 #include <functional>
 #include <vector>
 
-#include "models/zor_state.h"
-#include "plot/abbildung.h"
-#include "plot/plotag.h"
+#include "core/models/zor_state.h"
+#include "core/plot/abbildung.h"
+#include "core/plot/plotag.h"
 
 namespace zor {
 

@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "plot/vorlagen.h"
-#include "plot/vorschau.h"
+#include "app/plot/vorlagen.h"
+#include "app/plot/vorschau.h"
 
 namespace {
 

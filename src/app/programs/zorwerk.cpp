@@ -1,4 +1,4 @@
 // The desktop program.
-#include "shell/programm.h"
+#include "app/shell/programm.h"
 
 int main(int argc, char** argv) { return zor::app::zorwerkMain(argc, argv); }

@@ -1,22 +1,21 @@
-// The frame's command dispatcher: one table from command id to handler. Commands whose
-// window or dialog is not built yet go to nochNichtVerfuegbar; commands the table lacks
-// go on to the active document.
+// The frame's command dispatcher. A command goes to the feature module that registered it,
+// else to the frame's own table (shell commands, and nochNichtVerfuegbar for commands
+// whose window or dialog is not built yet), else on to the active document.
 
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
 
-#include "platform/hilfefenster.h"
-#include "platform/meldung.h"
-#include "shell/befehle.h"
-#include "shell/grafikdokument.h"
-#include "shell/hauptfenster.h"
-#include "shell/hinweise.h"
-#include "shell/mdi_dokument.h"
-#include "shell/menue.h"
-#include "shell/werkzeugleiste.h"
-#include "util/ergebnis.h"
+#include "app/platform/hilfefenster.h"
+#include "app/platform/meldung.h"
+#include "app/kontext/befehle.h"
+#include "app/shell/hauptfenster.h"
+#include "app/platform/hinweise.h"
+#include "app/kontext/mdi_dokument.h"
+#include "app/shell/menue.h"
+#include "app/shell/werkzeugleiste.h"
+#include "core/util/ergebnis.h"
 
 namespace zor::app {
 
@@ -82,7 +81,6 @@ const H::Befehlseintrag H::BEFEHLE[] = {
     {CMD_MULTIMEDIA, &H::zuMultimedia},
     {CMD_ZORWERK, &H::zuZor},
     {CMD_UEBER_PROGRAMM, &H::hilfe},
-    {CMD_GRAFIK, &H::grafikNeu},
     {CMD_HILFE, &H::hilfe},
     {CMD_VERGLEICHSDATEI, &H::nochNichtVerfuegbar},
     {CMD_FFO_FAB_AUS_VGL, &H::nochNichtVerfuegbar},
@@ -101,6 +99,10 @@ void Hauptfenster::mainframe_OnCommand(int id) {
             mdi_->setActiveSubWindow(fenster[i]);
             return;
         }
+    }
+    if (auto it = modulBefehle_.find(id); it != modulBefehle_.end()) {
+        it->second(id);
+        return;
     }
     for (const Befehlseintrag& e : BEFEHLE)
         if (e.id == id) {
@@ -236,12 +238,6 @@ void Hauptfenster::iconsEinordnen() {
         w->move(x, y - w->height() + 1);
         x += w->width();
     }
-}
-
-void Hauptfenster::grafikNeu(int) {
-    if (!mdi_Create(new Grafikdokument, TXT_GRAFIK_KLASSE, TXT_GRAFIK_TITEL))
-        meldung_.zeige(QStringLiteral("Das Dokument konnte nicht erzeugt werden!"), QString::fromUtf8(TITEL_PROGRAMM),
-                       Symbol::Ausrufezeichen);
 }
 
 }  // namespace zor::app

@@ -1,4 +1,4 @@
-#include "shell/fortschrittsfenster.h"
+#include "app/shell/fortschrittsfenster.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-#include "shell/befehle.h"
+#include "app/kontext/befehle.h"
 
 namespace zor::app {
 namespace {

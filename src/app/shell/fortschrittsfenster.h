@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "util/fortschritt.h"
+#include "core/util/fortschritt.h"
 
 class QLabel;
 class QProgressBar;

@@ -1,4 +1,4 @@
-#include "shell/hauptfenster.h"
+#include "app/shell/hauptfenster.h"
 
 #include <QAction>
 #include <QApplication>
@@ -8,16 +8,17 @@
 
 #include <algorithm>
 
-#include "platform/hilfefenster.h"
-#include "platform/warnton.h"
-#include "shell/befehle.h"
-#include "shell/fortschrittsfenster.h"
-#include "shell/mdi_dokument.h"
-#include "shell/menue.h"
-#include "platform/ressourcen.h"
-#include "shell/statusleiste.h"
-#include "shell/texte.h"
-#include "shell/werkzeugleiste.h"
+#include "app/platform/hilfefenster.h"
+#include "app/platform/warnton.h"
+#include "app/kontext/befehle.h"
+#include "app/shell/fortschrittsfenster.h"
+#include "app/kontext/mdi_dokument.h"
+#include "app/shell/menue.h"
+#include "app/shell/module.h"
+#include "app/platform/ressourcen.h"
+#include "app/shell/statusleiste.h"
+#include "app/kontext/texte.h"
+#include "app/shell/werkzeugleiste.h"
 
 namespace zor::app {
 namespace {
@@ -53,6 +54,17 @@ Hauptfenster::Hauptfenster(Meldung& meldung, Dateiwahl& dateiwahl, QWidget* elte
     setzeMenue(menue(MENU_START));
     RebuildToolBar(0);
     resize(1024, 720);
+    ladeModule();
+}
+
+void Hauptfenster::ladeModule() {
+    module_ = erzeugeModule(*this);
+    for (const auto& m : module_)
+        for (const auto& e : m->befehle()) {
+            const bool neu = modulBefehle_.emplace(e.id, e.handler).second;
+            Q_ASSERT_X(neu, "ladeModule", "a command is registered by two modules");
+            (void)neu;
+        }
 }
 
 Hauptfenster::~Hauptfenster() {
@@ -154,7 +166,6 @@ void Hauptfenster::Para2_unchecked() {
 // ---- Documents ----
 
 QMdiSubWindow* Hauptfenster::mdi_Create(MdiDokument* dokument, int klasseId, int titelId) {
-    dokument->setzeRahmen(this);
     dokument->setProperty("klasse", text(klasseId));
     dokument->setWindowTitle(text(titelId).left(80));
     QMdiSubWindow* w = mdi_->addSubWindow(dokument);
@@ -172,6 +183,18 @@ QMdiSubWindow* Hauptfenster::mdi_Create(MdiDokument* dokument, int klasseId, int
     mdi_->setActiveSubWindow(w);
     dokumentAktiviert(w);
     return w;
+}
+
+QList<MdiDokument*> Hauptfenster::dokumente() const {
+    QList<MdiDokument*> l;
+    for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::CreationOrder))
+        if (auto* d = qobject_cast<MdiDokument*>(w->widget())) l << d;
+    return l;
+}
+
+void Hauptfenster::aktiviere(MdiDokument* dokument) {
+    for (QMdiSubWindow* w : mdi_->subWindowList())
+        if (w->widget() == dokument) mdi_->setActiveSubWindow(w);
 }
 
 MdiDokument* Hauptfenster::aktivesDokument() const {
@@ -207,6 +230,39 @@ bool Hauptfenster::mdi_OnContextMenu(MdiDokument* dokument, const QPoint& global
     if (!dokument->rect().contains(dokument->mapFromGlobal(global))) return false;
     if (QMenu* p = kontextPopup(kontextId)) p->exec(global);
     return true;
+}
+
+zor::Fortschritt& Hauptfenster::fortschritt() { return MakeProgress(); }
+
+// Menu items of a command may stand in several menus (frame and document menus); all of
+// them follow, and so does its toolbar button.
+void Hauptfenster::setzeAktiv(int id, bool aktiv) {
+    for (auto& [menueId, m] : menues_)
+        if (m->hat(id)) m->grau(id, !aktiv);
+    if (werkzeugleiste_) werkzeugleiste_->setzeAktiv(id, aktiv);
+}
+
+void Hauptfenster::setzeHaken(int id, bool haken) {
+    for (auto& [menueId, m] : menues_)
+        if (m->hat(id)) m->haken(id, haken);
+}
+
+const Menue* Hauptfenster::menueMit(int id) const {
+    for (int menueId : {static_cast<int>(MENU_ZOR), static_cast<int>(MENU_MULTIMEDIA)})
+        if (auto it = menues_.find(menueId); it != menues_.end() && it->second->hat(id)) return it->second.get();
+    for (const auto& [menueId, m] : menues_)
+        if (m->hat(id)) return m.get();
+    return nullptr;
+}
+
+bool Hauptfenster::istAktiv(int id) const {
+    const Menue* m = menueMit(id);
+    return m && !m->istGrau(id);
+}
+
+bool Hauptfenster::hatHaken(int id) const {
+    const Menue* m = menueMit(id);
+    return m && m->hatHaken(id);
 }
 
 Fortschrittsfenster& Hauptfenster::MakeProgress() {

@@ -7,8 +7,12 @@
 
 #include <map>
 #include <memory>
+#include <unordered_map>
+#include <vector>
 
-#include "models/zor_state.h"
+#include "app/kontext/befehlsmodul.h"
+#include "app/kontext/kontext.h"
+#include "core/models/zor_state.h"
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -26,7 +30,7 @@ class Statusleiste;
 class Warnton;
 class Werkzeugleiste;
 
-class Hauptfenster : public QMainWindow {
+class Hauptfenster : public QMainWindow, public Kontext {
     Q_OBJECT
 public:
     enum class Modus { Start, Multimedia, Zor };
@@ -38,10 +42,6 @@ public:
     void mainframe_OnCommand(int id);
 
     Modus modus() const { return modus_; }
-    ZorState& zustand() { return zustand_; }
-    Meldung& meldung() { return meldung_; }
-    Dateiwahl& dateiwahl() { return dateiwahl_; }
-    Warnton& warnton() { return *warnton_; }
     QMdiArea* mdi() const { return mdi_; }
     Statusleiste* statusleiste() const { return statusleiste_; }
     Werkzeugleiste* werkzeugleiste() const { return werkzeugleiste_; }
@@ -54,7 +54,29 @@ public:
 
     // Creates a document in the MDI area with the class and title strings of those ids.
     QMdiSubWindow* mdi_Create(MdiDokument* dokument, int klasseId, int titelId);
-    MdiDokument* aktivesDokument() const;
+
+    // The context every document, dialog and job receives.
+    ZorState& zustand() override { return zustand_; }
+    Meldung& meldung() override { return meldung_; }
+    Dateiwahl& dateiwahl() override { return dateiwahl_; }
+    Warnton& warnton() override { return *warnton_; }
+    zor::Fortschritt& fortschritt() override;
+    QWidget* fenster() override { return this; }
+    QMdiSubWindow* oeffneDokument(MdiDokument* dokument, int klasseId, int titelId) override {
+        return mdi_Create(dokument, klasseId, titelId);
+    }
+    QList<MdiDokument*> dokumente() const override;
+    MdiDokument* aktivesDokument() const override;
+    void aktiviere(MdiDokument* dokument) override;
+    QMdiArea& mdiFlaeche() override { return *mdi_; }
+    void zeigeKontextmenue(MdiDokument* dokument, const QPoint& global, int kontextId) override {
+        mdi_OnContextMenu(dokument, global, kontextId);
+    }
+    void befehl(int id) override { mainframe_OnCommand(id); }
+    void setzeAktiv(int id, bool aktiv) override;
+    void setzeHaken(int id, bool haken) override;
+    bool istAktiv(int id) const override;
+    bool hatHaken(int id) const override;
 
     // Context menu of a document at a point in screen coordinates; false (nothing
     // shown) when the point is outside the document's client area.
@@ -86,8 +108,14 @@ private:
         Handler handler;
     };
     static const Befehlseintrag BEFEHLE[];
+    // The feature modules and, built from them, the handler of each command they serve.
+    std::vector<std::unique_ptr<Befehlsmodul>> module_;
+    std::unordered_map<int, Befehlsmodul::Handler> modulBefehle_;
+    void ladeModule();
 
     void setzeMenue(const Menue& m);
+    // The menu holding a command's item: the channel-model or multimedia menu first.
+    const Menue* menueMit(int id) const;
     void aktualisiereFensterliste(QMenu* fenstermenue);
     void dokumentAktiviert(QMdiSubWindow* w);
     void mainframe_OnMDIDestroy();
@@ -103,7 +131,6 @@ private:
     void zuZor(int id);
     void mdiAnordnen(int id);
     void alleSchliessen(int id);
-    void grafikNeu(int id);
     void aktualisieren(int id);
     void oeffnenAlle(int id);
     void schliessenModell(int id);

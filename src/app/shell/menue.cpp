@@ -1,11 +1,11 @@
-#include "shell/menue.h"
+#include "app/shell/menue.h"
 
 #include <QAction>
 #include <QKeySequence>
 #include <QWidget>
 
-#include "shell/befehle.h"
-#include "shell/menue_tabellen.h"
+#include "app/kontext/befehle.h"
+#include "app/shell/menue_tabellen.h"
 
 namespace zor::app {
 

@@ -1,9 +1,9 @@
-#include "shell/menue_tabellen.h"
+#include "app/shell/menue_tabellen.h"
 
 #include <initializer_list>
 #include <map>
 
-#include "shell/befehle.h"
+#include "app/kontext/befehle.h"
 
 namespace zor::app {
 namespace {

@@ -4,13 +4,13 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "platform/meldung.h"
-#include "shell/befehle.h"
-#include "shell/hauptfenster.h"
-#include "shell/mdi_dokument.h"
-#include "shell/menue.h"
-#include "shell/werkzeugleiste.h"
-#include "util/ergebnis.h"
+#include "app/platform/meldung.h"
+#include "app/kontext/befehle.h"
+#include "app/shell/hauptfenster.h"
+#include "app/kontext/mdi_dokument.h"
+#include "app/shell/menue.h"
+#include "app/shell/werkzeugleiste.h"
+#include "core/util/ergebnis.h"
 
 namespace zor::app {
 
@@ -29,7 +29,7 @@ void Hauptfenster::aktualisieren(int) {
     if (zustand_.Fenster.aktualisiert == 1) return;
     zustand_.Fenster.aktualisiert = 1;
     for (QMdiSubWindow* w : mdi_->subWindowList())
-        if (auto* d = qobject_cast<MdiDokument*>(w->widget()); d && d->modellDokument()) d->update();
+        if (auto* d = qobject_cast<MdiDokument*>(w->widget()); d && istModelldokument(d->art())) d->update();
     menue(MENU_ZOR).grau(CMD_AKTUALISIEREN, true);
     SetupTheToolbar(CMD_AKTUALISIEREN, 0);
 }
@@ -48,9 +48,10 @@ void Hauptfenster::schliessenModell(int id) {
     if (id == CMD_SCHLIESSEN_ALLE) {
         mainframe_OnCloseAll();
     } else {
-        const char buchstabe = "FKVP"[id - CMD_SCHLIESSEN_FF];
+        constexpr Dokumentart ARTEN[] = {Dokumentart::FF, Dokumentart::FKF, Dokumentart::FAV, Dokumentart::PAR};
+        const Dokumentart art = ARTEN[id - CMD_SCHLIESSEN_FF];
         for (QMdiSubWindow* w : mdi_->subWindowList())
-            if (auto* d = qobject_cast<MdiDokument*>(w->widget()); d && d->modellDokument() == buchstabe) w->close();
+            if (auto* d = qobject_cast<MdiDokument*>(w->widget()); d && d->art() == art) w->close();
     }
     SetupTheToolbar(CMD_MULTIMEDIA, 1);
     SetupTheMenu(menue(MENU_ZOR), CMD_MULTIMEDIA);
@@ -59,7 +60,7 @@ void Hauptfenster::schliessenModell(int id) {
 void Hauptfenster::drucken(int) {
     if (zustand_.Fenster.aktualisiert == 0) mainframe_OnCommand(CMD_AKTUALISIEREN);
     MdiDokument* d = aktivesDokument();
-    if (!d || d->druckArt() == 0) {
+    if (!d || !d->druckbar()) {
         meldung_.zeige(QStringLiteral("Parameterfenster kann nicht ausgedruckt werden!"),
                        QString::fromUtf8(TITEL_PROGRAMM), Symbol::Ausrufezeichen);
         return;

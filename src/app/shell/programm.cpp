@@ -1,11 +1,11 @@
-#include "shell/programm.h"
+#include "app/shell/programm.h"
 
 #include <QApplication>
 
-#include "platform/dateiwahl.h"
-#include "platform/einzelinstanz.h"
-#include "platform/meldung.h"
-#include "shell/hauptfenster.h"
+#include "app/platform/dateiwahl.h"
+#include "app/platform/einzelinstanz.h"
+#include "app/platform/meldung.h"
+#include "app/shell/hauptfenster.h"
 
 namespace zor::app {
 

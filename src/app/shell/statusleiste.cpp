@@ -1,11 +1,11 @@
-#include "shell/statusleiste.h"
+#include "app/shell/statusleiste.h"
 
 #include <QFontMetrics>
 #include <QLabel>
 #include <QTimer>
 
-#include "shell/befehle.h"
-#include "shell/texte.h"
+#include "app/kontext/befehle.h"
+#include "app/kontext/texte.h"
 
 namespace zor::app {
 

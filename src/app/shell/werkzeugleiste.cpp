@@ -1,10 +1,10 @@
-#include "shell/werkzeugleiste.h"
+#include "app/shell/werkzeugleiste.h"
 
 #include <QAction>
 #include <QIcon>
 
-#include "shell/befehle.h"
-#include "shell/texte.h"
+#include "app/kontext/befehle.h"
+#include "app/kontext/texte.h"
 
 namespace zor::app {
 namespace {

@@ -1,7 +1,7 @@
-#include "corruption/eingabe.h"
+#include "core/corruption/eingabe.h"
 
-#include "seqfiles/dateijob.h"
-#include "util/zahlpruefung.h"
+#include "core/seqfiles/dateijob.h"
+#include "core/util/zahlpruefung.h"
 
 #include <cmath>
 #include <cstdio>

@@ -2,7 +2,7 @@
 // The corruption dialogs' entries: their texts as typed, the checked job records, and
 // the validation rules (number syntax, protected bytes, start value, probabilities).
 
-#include "seqfiles/job_ergebnis.h"
+#include "core/seqfiles/job_ergebnis.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "corruption/kanaele.h"
+#include "core/corruption/kanaele.h"
 
 #include <array>
 #include <bit>

@@ -8,9 +8,9 @@
 // GE and MC draw exactly as the channel-model generators do, so a corrupted file's error
 // pattern is the sequence that model produces for the same seed and parameters.
 
-#include "corruption/eingabe.h"
-#include "models/fehlerquellen.h"
-#include "models/ge_bytekern.h"
+#include "core/corruption/eingabe.h"
+#include "core/models/fehlerquellen.h"
+#include "core/models/ge_bytekern.h"
 
 #include <cstdint>
 #include <span>

@@ -1,11 +1,11 @@
-#include "corruption/muster.h"
+#include "core/corruption/muster.h"
 
-#include "seqfiles/dateijob.h"
-#include "seqfiles/dateityp.h"
-#include "seqfiles/formate.h"
-#include "util/fortschritt.h"
-#include "seqfiles/vergleich.h"
-#include "util/ausgabedatei.h"
+#include "core/seqfiles/dateijob.h"
+#include "core/seqfiles/dateityp.h"
+#include "core/seqfiles/formate.h"
+#include "core/util/fortschritt.h"
+#include "core/seqfiles/vergleich.h"
+#include "core/util/ausgabedatei.h"
 
 #include <array>
 #include <bit>

@@ -3,9 +3,9 @@
 // in the copy (bit P of a file is bit 7 - P mod 8 of byte P div 8), all others are copied.
 // The copy has the input's length. Inputs are streamed; the copy appears only on success.
 
-#include "seqfiles/blockleser.h"
-#include "seqfiles/job_ergebnis.h"
-#include "util/fortschritt.h"
+#include "core/seqfiles/blockleser.h"
+#include "core/seqfiles/job_ergebnis.h"
+#include "core/util/fortschritt.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "corruption/verfaelschen.h"
+#include "core/corruption/verfaelschen.h"
 
-#include "corruption/kanaele.h"
-#include "corruption/kopie.h"
+#include "core/corruption/kanaele.h"
+#include "core/corruption/kopie.h"
 
 namespace zor {
 

@@ -4,10 +4,10 @@
 // the job succeeded; an output that is the input itself is refused before anything is written.
 // On success the result carries the number of inverted bits, the input length and the summary.
 
-#include "corruption/eingabe.h"
-#include "seqfiles/blockleser.h"
-#include "seqfiles/job_ergebnis.h"
-#include "util/fortschritt.h"
+#include "core/corruption/eingabe.h"
+#include "core/seqfiles/blockleser.h"
+#include "core/seqfiles/job_ergebnis.h"
+#include "core/util/fortschritt.h"
 
 #include <string>
 

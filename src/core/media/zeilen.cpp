@@ -1,6 +1,6 @@
-#include "media/zeilen.h"
+#include "core/media/zeilen.h"
 
-#include "seqfiles/job_ergebnis.h"
+#include "core/seqfiles/job_ergebnis.h"
 
 #include <array>
 #include <cstring>

@@ -2,8 +2,8 @@
 // Gap counting shared by the error-gap distribution and the renewal estimate of the
 // error-correlation function. Counts are integers: a float counter stops at 2^24.
 
-#include "models/zor_state.h"
-#include "util/fortschritt.h"
+#include "core/models/zor_state.h"
+#include "core/util/fortschritt.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "models/fav.h"
+#include "core/models/fav.h"
 
-#include "models/abstandshistogramm.h"
-#include "models/fehlerquellen.h"
+#include "core/models/abstandshistogramm.h"
+#include "core/models/fehlerquellen.h"
 
 #include <cmath>
 

@@ -4,8 +4,8 @@
 // probabilities p(a = k). Every function fills all points of the span it is given; its
 // size is the number of points d (FAV_defbereich), 1..100.
 
-#include "models/zor_state.h"
-#include "util/fortschritt.h"
+#include "core/models/zor_state.h"
+#include "core/util/fortschritt.h"
 
 #include <cstdint>
 #include <span>

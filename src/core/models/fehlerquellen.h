@@ -8,9 +8,9 @@
 // consumer may take either view and still see the same sequence.
 // Sources are concrete types: consumers are templates, no virtual call per bit.
 
-#include "models/ge_bytekern.h"
-#include "models/generatoren.h"
-#include "models/zor_state.h"
+#include "core/models/ge_bytekern.h"
+#include "core/models/generatoren.h"
+#include "core/models/zor_state.h"
 
 #include <cmath>
 #include <cstdint>

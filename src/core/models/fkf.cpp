@@ -1,7 +1,7 @@
-#include "models/fkf.h"
+#include "core/models/fkf.h"
 
-#include "models/abstandshistogramm.h"
-#include "models/fehlerquellen.h"
+#include "core/models/abstandshistogramm.h"
+#include "core/models/fehlerquellen.h"
 
 #include <algorithm>
 #include <array>

@@ -4,10 +4,10 @@
 // sequences of the shared generation procedures, and the correlation duration.
 // Every function fills all points of the span it is given: D + 1 points, D <= 100.
 
-#include "models/fav.h"
-#include "models/fkf_packed.h"
-#include "models/zor_state.h"
-#include "util/fortschritt.h"
+#include "core/models/fav.h"
+#include "core/models/fkf_packed.h"
+#include "core/models/zor_state.h"
+#include "core/util/fortschritt.h"
 
 #include <cstdint>
 #include <span>

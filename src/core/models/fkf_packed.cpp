@@ -1,4 +1,4 @@
-#include "models/fkf_packed.h"
+#include "core/models/fkf_packed.h"
 
 #include <algorithm>
 #include <bit>

@@ -3,7 +3,7 @@
 // zaehler[k] = sum over n < positionen of b[n] * b[n + k], k = 0..D, counted in integers
 // with popcount. Bits arrive in order; memory stays bounded (one block of words).
 
-#include "models/zor_state.h"
+#include "core/models/zor_state.h"
 
 #include <array>
 #include <cstdint>

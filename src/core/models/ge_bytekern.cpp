@@ -1,6 +1,6 @@
-#include "models/ge_bytekern.h"
+#include "core/models/ge_bytekern.h"
 
-#include "models/fehlerquellen.h"
+#include "core/models/fehlerquellen.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "models/generatoren.h"
+#include "core/models/generatoren.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 // The random error generators of the channel models. State lives with the caller; the
 // random source is passed in. Error: draw <= error probability. Transition: draw < probability.
 
-#include "models/zufall.h"
+#include "core/models/zufall.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,9 +1,9 @@
-#include "models/kurven_ermitteln.h"
+#include "core/models/kurven_ermitteln.h"
 
-#include "util/format.h"
+#include "core/util/format.h"
 
-#include "models/fkf.h"
-#include "models/kurvenquelle_datei.h"
+#include "core/models/fkf.h"
+#include "core/models/kurvenquelle_datei.h"
 
 #include <algorithm>
 #include <chrono>

@@ -3,9 +3,9 @@
 // only for sets whose cached curve is invalid, timed, with the messages to show after
 // painting returned as data.
 
-#include "models/fav.h"
-#include "models/zor_state.h"
-#include "util/fortschritt.h"
+#include "core/models/fav.h"
+#include "core/models/zor_state.h"
+#include "core/util/fortschritt.h"
 
 #include <optional>
 #include <string>

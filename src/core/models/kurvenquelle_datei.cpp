@@ -1,11 +1,11 @@
-#include "models/kurvenquelle_datei.h"
+#include "core/models/kurvenquelle_datei.h"
 
-#include "models/abstandshistogramm.h"
-#include "models/fkf.h"
-#include "models/fkf_packed.h"
-#include "seqfiles/blockleser.h"
-#include "seqfiles/dateityp.h"
-#include "seqfiles/formate.h"
+#include "core/models/abstandshistogramm.h"
+#include "core/models/fkf.h"
+#include "core/models/fkf_packed.h"
+#include "core/seqfiles/blockleser.h"
+#include "core/seqfiles/dateityp.h"
+#include "core/seqfiles/formate.h"
 
 #include <cstring>
 #include <span>

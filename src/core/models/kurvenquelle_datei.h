@@ -4,10 +4,10 @@
 // On failure the curve is the empty one (1s for FAV, 0s for FKF) and the German message
 // to show is returned.
 
-#include "models/fav.h"
-#include "models/zor_state.h"
-#include "util/ergebnis.h"
-#include "util/fortschritt.h"
+#include "core/models/fav.h"
+#include "core/models/zor_state.h"
+#include "core/util/ergebnis.h"
+#include "core/util/fortschritt.h"
 
 namespace zor {
 

@@ -1,6 +1,6 @@
-#include "models/umrechnung.h"
+#include "core/models/umrechnung.h"
 
-#include "models/zor_state.h"
+#include "core/models/zor_state.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
-#include "plot/abbildung.h"
+#include "core/plot/abbildung.h"
 
 #include <cmath>
 
-#include "plot/plotzahlen.h"
+#include "core/plot/plotzahlen.h"
 
 namespace zor {
 namespace {

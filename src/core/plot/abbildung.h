@@ -2,7 +2,7 @@
 // The window/viewport mapping of the documents: logical units to device pixels,
 // anisotropic (each axis scaled on its own) or isotropic (equal scales).
 
-#include "plot/canvas.h"
+#include "core/plot/canvas.h"
 
 namespace zor {
 

@@ -1,10 +1,10 @@
-#include "plot/achse.h"
+#include "core/plot/achse.h"
 
 #include <array>
 #include <cmath>
 #include <cstdlib>
 
-#include "plot/plotzahlen.h"
+#include "core/plot/plotzahlen.h"
 
 namespace zor {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // Axis cross, tick labels, background grid, triangles and arrows.
 
-#include "plot/canvas.h"
+#include "core/plot/canvas.h"
 
 namespace zor {
 

@@ -1,4 +1,4 @@
-#include "plot/aufzeichnende_leinwand.h"
+#include "core/plot/aufzeichnende_leinwand.h"
 
 namespace zor {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "plot/canvas.h"
+#include "core/plot/canvas.h"
 
 namespace zor {
 

@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-#include "models/zor_state.h"
+#include "core/models/zor_state.h"
 
 namespace zor {
 

@@ -1,10 +1,10 @@
-#include "plot/graphpaint.h"
+#include "core/plot/graphpaint.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "plot/plotzahlen.h"
+#include "core/plot/plotzahlen.h"
 
 namespace zor {
 namespace {

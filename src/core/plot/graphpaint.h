@@ -4,8 +4,8 @@
 #include <array>
 #include <span>
 
-#include "models/zor_state.h"
-#include "plot/canvas.h"
+#include "core/models/zor_state.h"
+#include "core/plot/canvas.h"
 
 namespace zor {
 

@@ -1,14 +1,14 @@
-#include "plot/plotag.h"
+#include "core/plot/plotag.h"
 
 #include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
 
-#include "plot/achse.h"
-#include "plot/plotzahlen.h"
-#include "plot/symbolschrift.h"
-#include "plot/vorlagenleser.h"
+#include "core/plot/achse.h"
+#include "core/plot/plotzahlen.h"
+#include "core/plot/symbolschrift.h"
+#include "core/plot/vorlagenleser.h"
 
 namespace zor {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "plot/canvas.h"
+#include "core/plot/canvas.h"
 
 namespace zor {
 

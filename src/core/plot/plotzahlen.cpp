@@ -1,4 +1,4 @@
-#include "plot/plotzahlen.h"
+#include "core/plot/plotzahlen.h"
 
 #include <cmath>
 #include <cstdio>

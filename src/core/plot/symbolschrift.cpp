@@ -1,4 +1,4 @@
-#include "plot/symbolschrift.h"
+#include "core/plot/symbolschrift.h"
 
 #include <array>
 #include <cstdint>

@@ -1,9 +1,9 @@
-#include "plot/vorlagenleser.h"
+#include "core/plot/vorlagenleser.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "plot/plotzahlen.h"
+#include "core/plot/plotzahlen.h"
 
 namespace zor {
 namespace {

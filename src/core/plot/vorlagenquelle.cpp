@@ -1,4 +1,4 @@
-#include "plot/vorlagenquelle.h"
+#include "core/plot/vorlagenquelle.h"
 
 #include <algorithm>
 #include <cctype>

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "plot/plotag.h"
+#include "core/plot/plotag.h"
 
 namespace zor {
 

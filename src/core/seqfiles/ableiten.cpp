@@ -1,9 +1,9 @@
 // The bits of a file (a comparison file or any file) as FFO or FAB.
-#include "seqfiles/dateijob.h"
-#include "seqfiles/dateityp.h"
-#include "seqfiles/folgen_strom.h"
-#include "util/fortschritt.h"
-#include "seqfiles/vergleich.h"
+#include "core/seqfiles/dateijob.h"
+#include "core/seqfiles/dateityp.h"
+#include "core/seqfiles/folgen_strom.h"
+#include "core/util/fortschritt.h"
+#include "core/seqfiles/vergleich.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "seqfiles/blockleser.h"
+#include "core/seqfiles/blockleser.h"
 
-#include "seqfiles/formate.h"
+#include "core/seqfiles/formate.h"
 
 namespace zor {
 

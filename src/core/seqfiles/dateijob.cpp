@@ -1,6 +1,6 @@
-#include "seqfiles/dateijob.h"
+#include "core/seqfiles/dateijob.h"
 
-#include "seqfiles/formate.h"
+#include "core/seqfiles/formate.h"
 
 namespace zor {
 

@@ -1,8 +1,8 @@
-#include "seqfiles/dateiquelle.h"
+#include "core/seqfiles/dateiquelle.h"
 
-#include "seqfiles/dateityp.h"
-#include "util/ausgabedatei.h"
-#include "util/ergebnis.h"
+#include "core/seqfiles/dateityp.h"
+#include "core/util/ausgabedatei.h"
+#include "core/util/ergebnis.h"
 
 #include <cstdio>
 #include <filesystem>

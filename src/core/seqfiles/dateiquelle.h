@@ -3,8 +3,8 @@
 // after a sequence file has been rewritten (Datei_ueberschrieben). State changes only;
 // menus, toolbar and message boxes are the caller's.
 
-#include "models/zor_state.h"
-#include "seqfiles/job_ergebnis.h"
+#include "core/models/zor_state.h"
+#include "core/seqfiles/job_ergebnis.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "seqfiles/dateityp.h"
+#include "core/seqfiles/dateityp.h"
 
 #include <cctype>
 

@@ -1,8 +1,8 @@
-#include "seqfiles/folge_speichern.h"
+#include "core/seqfiles/folge_speichern.h"
 
-#include "models/fehlerquellen.h"
-#include "seqfiles/dateityp.h"
-#include "seqfiles/formate.h"
+#include "core/models/fehlerquellen.h"
+#include "core/seqfiles/dateityp.h"
+#include "core/seqfiles/formate.h"
 
 #include <array>
 

@@ -2,9 +2,9 @@
 // Saving a parameter set's error sequence as an FFO or FAB file: the very sequence the
 // sequence view and the simulations of that set produce (same procedures, same seeds).
 
-#include "models/zor_state.h"
-#include "util/ergebnis.h"
-#include "util/fortschritt.h"
+#include "core/models/zor_state.h"
+#include "core/util/ergebnis.h"
+#include "core/util/fortschritt.h"
 
 #include <string>
 

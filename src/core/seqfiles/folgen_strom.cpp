@@ -1,4 +1,4 @@
-#include "seqfiles/folgen_strom.h"
+#include "core/seqfiles/folgen_strom.h"
 
 #include <bit>
 #include <cstring>

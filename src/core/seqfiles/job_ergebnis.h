@@ -2,8 +2,8 @@
 // Outcome of a file job: whether it ran, the messages the caller shows (in order), and
 // for jobs that ran, the output name and their counts. Failures are values, never thrown.
 
-#include "util/ergebnis.h"
-#include "util/format.h"
+#include "core/util/ergebnis.h"
+#include "core/util/format.h"
 
 #include <cstdint>
 #include <string>

@@ -1,11 +1,11 @@
-#include "seqfiles/konvertieren.h"
+#include "core/seqfiles/konvertieren.h"
 
-#include "seqfiles/dateijob.h"
-#include "seqfiles/dateiquelle.h"
-#include "seqfiles/dateityp.h"
-#include "seqfiles/folgen_strom.h"
-#include "util/fortschritt.h"
-#include "util/ausgabedatei.h"
+#include "core/seqfiles/dateijob.h"
+#include "core/seqfiles/dateiquelle.h"
+#include "core/seqfiles/dateityp.h"
+#include "core/seqfiles/folgen_strom.h"
+#include "core/util/fortschritt.h"
+#include "core/util/ausgabedatei.h"
 
 #include <bit>
 #include <cstring>

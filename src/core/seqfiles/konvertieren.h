@@ -7,10 +7,10 @@
 //   "AB"/"FO"; every byte other than "0" counts as an error.
 // Inputs are streamed; the output appears only on success.
 
-#include "models/zor_state.h"
-#include "seqfiles/blockleser.h"
-#include "seqfiles/job_ergebnis.h"
-#include "util/fortschritt.h"
+#include "core/models/zor_state.h"
+#include "core/seqfiles/blockleser.h"
+#include "core/seqfiles/job_ergebnis.h"
+#include "core/util/fortschritt.h"
 
 #include <functional>
 #include <string>

@@ -1,8 +1,8 @@
-#include "seqfiles/vergleich.h"
+#include "core/seqfiles/vergleich.h"
 
-#include "seqfiles/dateijob.h"
-#include "util/fortschritt.h"
-#include "util/ausgabedatei.h"
+#include "core/seqfiles/dateijob.h"
+#include "core/util/fortschritt.h"
+#include "core/util/ausgabedatei.h"
 
 namespace zor {
 

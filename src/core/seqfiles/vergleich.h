@@ -4,9 +4,9 @@
 // the error sequence (FFO, 8 characters per byte) and the error gaps (FAB).
 // Inputs are streamed and never modified; outputs appear only on success.
 
-#include "seqfiles/blockleser.h"
-#include "seqfiles/job_ergebnis.h"
-#include "util/fortschritt.h"
+#include "core/seqfiles/blockleser.h"
+#include "core/seqfiles/job_ergebnis.h"
+#include "core/util/fortschritt.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "util/ausgabedatei.h"
+#include "core/util/ausgabedatei.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-#include "platform/meldung.h"
+#include "app/platform/meldung.h"
 
 struct GezeigteMeldung {
     QString text;

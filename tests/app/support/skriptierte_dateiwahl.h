@@ -4,7 +4,7 @@
 
 #include <QList>
 
-#include "platform/dateiwahl.h"
+#include "app/platform/dateiwahl.h"
 
 struct Dateianfrage {
     bool speichern;

@@ -1,22 +1,33 @@
 #pragma once
 // A document for frame tests: records the commands passed on to it, can pose as a
-// channel-model document and can refuse to close.
+// channel-model document ('F', 'K', 'V', 'P'), can be printable and can refuse to close.
 
 #include <QCloseEvent>
 #include <QList>
 
-#include "shell/mdi_dokument.h"
+#include "app/kontext/mdi_dokument.h"
 
-class TestDokument : public zor::app::MdiDokument {
+class TestDokument : public zor::app::MdiDokument, public zor::app::Druckbar {
     Q_OBJECT
 public:
-    explicit TestDokument(char modell = 0, int druck = 0) : modell_(modell), druck_(druck) {}
+    explicit TestDokument(zor::app::Kontext& k, char modell = 0, bool druckbar = false)
+        : MdiDokument(k), modell_(modell), druckbar_(druckbar) {}
     bool befehl(int id) override {
         befehle.append(id);
         return true;
     }
-    char modellDokument() const override { return modell_; }
-    int druckArt() const override { return druck_; }
+    zor::app::Dokumentart art() const override {
+        using zor::app::Dokumentart;
+        switch (modell_) {
+        case 'F': return Dokumentart::FF;
+        case 'K': return Dokumentart::FKF;
+        case 'V': return Dokumentart::FAV;
+        case 'P': return Dokumentart::PAR;
+        default: return Dokumentart::Sonstiges;
+        }
+    }
+    zor::app::Druckbar* druckbar() override { return druckbar_ ? this : nullptr; }
+    char druckKopf() const override { return 'a'; }
     int kontextMenue() const override { return 135; }
 
     QList<int> befehle;
@@ -32,5 +43,5 @@ protected:
 
 private:
     char modell_;
-    int druck_;
+    bool druckbar_;
 };

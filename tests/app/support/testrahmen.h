@@ -3,7 +3,7 @@
 
 #include <QStringList>
 
-#include "shell/hauptfenster.h"
+#include "app/shell/hauptfenster.h"
 #include "support/aufzeichnende_meldung.h"
 #include "support/skriptierte_dateiwahl.h"
 

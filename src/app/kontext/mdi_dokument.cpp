@@ -1,9 +1,9 @@
-#include "shell/mdi_dokument.h"
+#include "app/kontext/mdi_dokument.h"
 
 #include <QContextMenuEvent>
 
-#include "shell/befehle.h"
-#include "shell/hauptfenster.h"
+#include "app/kontext/befehle.h"
+#include "app/kontext/kontext.h"
 
 namespace zor::app {
 
@@ -16,7 +16,7 @@ bool MdiDokument::befehl(int id) {
 }
 
 void MdiDokument::contextMenuEvent(QContextMenuEvent* e) {
-    if (rahmen_ && kontextMenue() != 0) rahmen_->mdi_OnContextMenu(this, e->globalPos(), kontextMenue());
+    if (kontextMenue() != 0) kontext_.zeigeKontextmenue(this, e->globalPos(), kontextMenue());
     e->accept();
 }
 

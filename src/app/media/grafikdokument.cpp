@@ -1,4 +1,4 @@
-#include "shell/grafikdokument.h"
+#include "app/media/grafikdokument.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -6,13 +6,12 @@
 #include <cmath>
 #include <numbers>
 
-#include "shell/befehle.h"
-#include "shell/hauptfenster.h"
-#include "shell/menue.h"
+#include "app/kontext/befehle.h"
+#include "app/kontext/kontext.h"
 
 namespace zor::app {
 
-Grafikdokument::Grafikdokument(QWidget* eltern) : MdiDokument(eltern), farbe_(CMD_FARBE_ROT) {
+Grafikdokument::Grafikdokument(Kontext& kontext, QWidget* eltern) : MdiDokument(kontext, eltern), farbe_(CMD_FARBE_ROT) {
     setObjectName(QStringLiteral("grafik"));
     setAutoFillBackground(true);
     setPalette(QPalette(Qt::white));
@@ -42,9 +41,7 @@ bool Grafikdokument::befehl(int id) {
 void Grafikdokument::aktiviert() { zeigeHaken(); }
 
 void Grafikdokument::zeigeHaken() {
-    if (!rahmen()) return;
-    Menue& m = rahmen()->menue(MENU_GRAFIK);
-    for (int id = CMD_FARBE_ROT; id <= CMD_FARBE_GELB; ++id) m.haken(id, id == farbe_);
+    for (int id = CMD_FARBE_ROT; id <= CMD_FARBE_GELB; ++id) kontext().setzeHaken(id, id == farbe_);
 }
 
 void Grafikdokument::paintEvent(QPaintEvent*) {

@@ -1,14 +1,16 @@
 #pragma once
 // The sample drawing document: a curve in one of four colours, chosen from its menu.
 
-#include "shell/mdi_dokument.h"
+#include "app/kontext/mdi_dokument.h"
 
 namespace zor::app {
 
 class Grafikdokument : public MdiDokument {
     Q_OBJECT
 public:
-    explicit Grafikdokument(QWidget* eltern = nullptr);
+    explicit Grafikdokument(Kontext& kontext, QWidget* eltern = nullptr);
+
+    Dokumentart art() const override { return Dokumentart::Grafik; }
 
     int dokumentMenue() const override;
     int kontextMenue() const override;

@@ -1,4 +1,4 @@
-#include "shell/hinweise.h"
+#include "app/platform/hinweise.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,8 +8,8 @@
 
 #include <vector>
 
-#include "platform/warnton.h"
-#include "shell/befehle.h"
+#include "app/platform/warnton.h"
+#include "app/kontext/befehle.h"
 
 namespace zor::app {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/texte.h"
+#include "app/kontext/texte.h"
 
 #include <unordered_map>
 

@@ -1,0 +1,64 @@
+#pragma once
+// The narrow view of the frame that every document, dialog and job receives. Feature code
+// includes this header, never the frame's: it reaches the state, the platform services,
+// the MDI documents and the command states only through here.
+
+#include <QList>
+
+#include "core/util/fortschritt.h"
+
+class QMdiArea;
+class QMdiSubWindow;
+class QPoint;
+class QWidget;
+
+namespace zor {
+struct ZorState;
+}
+
+namespace zor::app {
+
+class Dateiwahl;
+class MdiDokument;
+class Meldung;
+class Warnton;
+
+class Kontext {
+public:
+    virtual ~Kontext() = default;
+
+    // The channel-model state of the whole program.
+    virtual ZorState& zustand() = 0;
+    // Message boxes, file choosers and the warning sound of the platform layer.
+    virtual Meldung& meldung() = 0;
+    virtual Dateiwahl& dateiwahl() = 0;
+    virtual Warnton& warnton() = 0;
+    // The shared progress window; a job calls start, step and end on it.
+    virtual zor::Fortschritt& fortschritt() = 0;
+    // The parent of modal dialogs and top-level tool windows.
+    virtual QWidget* fenster() = 0;
+
+    // Shows a new document in the MDI area, with the class and title strings of those ids,
+    // and makes it the active one. The frame owns it from then on; nullptr on failure.
+    virtual QMdiSubWindow* oeffneDokument(MdiDokument* dokument, int klasseId, int titelId) = 0;
+    // The open documents in creation order, and the active one (or nullptr).
+    virtual QList<MdiDokument*> dokumente() const = 0;
+    virtual MdiDokument* aktivesDokument() const = 0;
+    virtual void aktiviere(MdiDokument* dokument) = 0;
+    // The MDI area itself, for arranging and tiling documents.
+    virtual QMdiArea& mdiFlaeche() = 0;
+    // The context menu (its first pop-up, conformed to the frame menu) at a screen point.
+    virtual void zeigeKontextmenue(MdiDokument* dokument, const QPoint& global, int kontextId) = 0;
+
+    // Carries out any command through the one dispatcher.
+    virtual void befehl(int id) = 0;
+    // Enables or grays a command: every menu item with that id and its toolbar button.
+    virtual void setzeAktiv(int id, bool aktiv) = 0;
+    // Checks or unchecks the menu items of a command.
+    virtual void setzeHaken(int id, bool haken) = 0;
+    // The state of the command's item in the channel-model or multimedia menu.
+    virtual bool istAktiv(int id) const = 0;
+    virtual bool hatHaken(int id) const = 0;
+};
+
+}  // namespace zor::app
