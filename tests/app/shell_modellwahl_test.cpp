@@ -194,7 +194,7 @@ private slots:
         f_->mainframe_OnCommand(503);
         QCOMPARE(s().Fenster.aktualisiert, 1);
         QCOMPARE(r_->meldungen(), QStringList{meldung});
-        if (druckArt <= 0) QCOMPARE(r_->meldung.gezeigt[0].symbol, Symbol::Ausrufezeichen);
+        if (druckArt <= 0) QCOMPARE(r_->meldung.gezeigt[0].symbol, zor::Symbol::Ausrufezeichen);
     }
 };
 

@@ -20,7 +20,7 @@ namespace zor::app {
 
 class Dateiwahl;
 class MdiDokument;
-class Meldung;
+class Meldungsdienst;
 class Warnton;
 
 class Kontext {
@@ -30,7 +30,7 @@ public:
     // The channel-model state of the whole program.
     virtual ZorState& zustand() = 0;
     // Message boxes, file choosers and the warning sound of the platform layer.
-    virtual Meldung& meldung() = 0;
+    virtual Meldungsdienst& meldung() = 0;
     virtual Dateiwahl& dateiwahl() = 0;
     virtual Warnton& warnton() = 0;
     // The shared progress window; a job calls start, step and end on it.

@@ -3,7 +3,7 @@
 #include "app/kontext/befehle.h"
 #include "app/kontext/kontext.h"
 #include "app/media/grafikdokument.h"
-#include "app/platform/meldung.h"
+#include "app/platform/meldungsdienst.h"
 #include "core/util/ergebnis.h"
 
 namespace zor::app {

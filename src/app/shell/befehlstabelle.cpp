@@ -8,7 +8,7 @@
 
 
 #include "app/platform/hilfefenster.h"
-#include "app/platform/meldung.h"
+#include "app/platform/meldungsdienst.h"
 #include "app/kontext/befehle.h"
 #include "app/shell/hauptfenster.h"
 #include "app/platform/hinweise.h"

@@ -32,7 +32,7 @@ bool istDokumentMenue(int id) {
 
 }  // namespace
 
-Hauptfenster::Hauptfenster(Meldung& meldung, Dateiwahl& dateiwahl, QWidget* eltern)
+Hauptfenster::Hauptfenster(Meldungsdienst& meldung, Dateiwahl& dateiwahl, QWidget* eltern)
     : QMainWindow(eltern),
       meldung_(meldung),
       dateiwahl_(dateiwahl),

@@ -25,7 +25,7 @@ class Fortschrittsfenster;
 class Hilfefenster;
 class MdiDokument;
 class Menue;
-class Meldung;
+class Meldungsdienst;
 class Statusleiste;
 class Warnton;
 class Werkzeugleiste;
@@ -35,7 +35,7 @@ class Hauptfenster : public QMainWindow, public Kontext {
 public:
     enum class Modus { Start, Multimedia, Zor };
 
-    Hauptfenster(Meldung& meldung, Dateiwahl& dateiwahl, QWidget* eltern = nullptr);
+    Hauptfenster(Meldungsdienst& meldung, Dateiwahl& dateiwahl, QWidget* eltern = nullptr);
     ~Hauptfenster() override;
 
     // Carries out a command of any menu, toolbar button or document.
@@ -57,7 +57,7 @@ public:
 
     // The context every document, dialog and job receives.
     ZorState& zustand() override { return zustand_; }
-    Meldung& meldung() override { return meldung_; }
+    Meldungsdienst& meldung() override { return meldung_; }
     Dateiwahl& dateiwahl() override { return dateiwahl_; }
     Warnton& warnton() override { return *warnton_; }
     zor::Fortschritt& fortschritt() override;
@@ -146,7 +146,7 @@ private:
     void kacheln(bool nebeneinander);
     void iconsEinordnen();
 
-    Meldung& meldung_;
+    Meldungsdienst& meldung_;
     Dateiwahl& dateiwahl_;
     ZorState zustand_;
     Modus modus_ = Modus::Start;

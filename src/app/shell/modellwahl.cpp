@@ -4,7 +4,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "app/platform/meldung.h"
+#include "app/platform/meldungsdienst.h"
 #include "app/kontext/befehle.h"
 #include "app/shell/hauptfenster.h"
 #include "app/kontext/mdi_dokument.h"

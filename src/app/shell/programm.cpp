@@ -4,7 +4,7 @@
 
 #include "app/platform/dateiwahl.h"
 #include "app/platform/einzelinstanz.h"
-#include "app/platform/meldung.h"
+#include "app/platform/meldungsdienst.h"
 #include "app/shell/hauptfenster.h"
 
 namespace zor::app {
@@ -15,11 +15,11 @@ int zorwerkMain(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QString());
     QApplication::setDesktopFileName(QStringLiteral("zorwerk"));
 
-    QtMeldung meldung;
+    QtMeldungsdienst meldung;
     Einzelinstanz instanz;
     if (!instanz.erste()) {
         // The running program has been brought to the front; this start ends.
-        meldung.zeige(QStringLiteral("Fehler in WinMain"), QString(), Symbol::Fehler, Knoepfe::Ok);
+        meldung.zeige(QStringLiteral("Fehler in WinMain"), QString(), Symbol::Stopp, Knoepfe::Ok);
         return 0;
     }
     QtDateiwahl dateiwahl;

@@ -10,7 +10,8 @@ inline constexpr const char* TITEL_PROGRAMM = "Multimedia und Zorwerk";
 // The platform's default error caption (no caption text of its own).
 inline constexpr const char* TITEL_FEHLER = "";
 
-enum class Symbol { Keins, Information, Ausrufezeichen, Stopp };
+// The icon of a message box; Frage is for questions the user answers.
+enum class Symbol { Keins, Information, Ausrufezeichen, Stopp, Frage };
 
 struct Meldung {
     std::string text;

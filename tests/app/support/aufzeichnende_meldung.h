@@ -5,18 +5,18 @@
 #include <QList>
 #include <QString>
 
-#include "app/platform/meldung.h"
+#include "app/platform/meldungsdienst.h"
 
 struct GezeigteMeldung {
     QString text;
     QString titel;
-    zor::app::Symbol symbol;
+    zor::Symbol symbol;
     zor::app::Knoepfe knoepfe;
 };
 
-class AufzeichnendeMeldung final : public zor::app::Meldung {
+class AufzeichnendeMeldung final : public zor::app::Meldungsdienst {
 public:
-    zor::app::Antwort zeige(const QString& text, const QString& titel, zor::app::Symbol symbol,
+    zor::app::Antwort zeige(const QString& text, const QString& titel, zor::Symbol symbol,
                             zor::app::Knoepfe knoepfe) override {
         gezeigt.append({text, titel, symbol, knoepfe});
         return antworten.isEmpty() ? zor::app::Antwort::Ok : antworten.takeFirst();

@@ -1,27 +1,31 @@
 #pragma once
 // Message boxes: text, caption, icon and buttons in, the user's answer out. The program
-// uses QtMeldung; tests use a recording fake with scripted answers.
+// uses QtMeldungsdienst; tests use a recording fake with scripted answers.
 
 #include <QString>
+
+#include "core/util/ergebnis.h"
 
 class QWidget;
 
 namespace zor::app {
 
-enum class Symbol { Keins, Information, Ausrufezeichen, Fehler, Frage };
 enum class Knoepfe { Ok, JaNein, WiederholenAbbrechen, OkAbbrechen };
 enum class Antwort { Ok, Ja, Nein, Wiederholen, Abbrechen };
 
-class Meldung {
+class Meldungsdienst {
 public:
-    virtual ~Meldung() = default;
+    virtual ~Meldungsdienst() = default;
     virtual Antwort zeige(const QString& text, const QString& titel, Symbol symbol = Symbol::Keins,
                           Knoepfe knoepfe = Knoepfe::Ok) = 0;
 };
 
-class QtMeldung final : public Meldung {
+// Shows a message the core returned (text, caption, icon) with an OK button.
+Antwort zeige(Meldungsdienst& dienst, const zor::Meldung& meldung);
+
+class QtMeldungsdienst final : public Meldungsdienst {
 public:
-    explicit QtMeldung(QWidget* eltern = nullptr) : eltern_(eltern) {}
+    explicit QtMeldungsdienst(QWidget* eltern = nullptr) : eltern_(eltern) {}
     void setzeEltern(QWidget* eltern) { eltern_ = eltern; }
     Antwort zeige(const QString& text, const QString& titel, Symbol symbol, Knoepfe knoepfe) override;
 

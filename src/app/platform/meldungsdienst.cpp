@@ -1,4 +1,4 @@
-#include "app/platform/meldung.h"
+#include "app/platform/meldungsdienst.h"
 
 #include <QApplication>
 #include <QAbstractButton>
@@ -13,7 +13,7 @@ QMessageBox::Icon qtSymbol(Symbol s) {
     switch (s) {
     case Symbol::Information: return QMessageBox::Information;
     case Symbol::Ausrufezeichen: return QMessageBox::Warning;
-    case Symbol::Fehler: return QMessageBox::Critical;
+    case Symbol::Stopp: return QMessageBox::Critical;
     case Symbol::Frage: return QMessageBox::Question;
     case Symbol::Keins: break;
     }
@@ -22,7 +22,7 @@ QMessageBox::Icon qtSymbol(Symbol s) {
 
 }  // namespace
 
-Antwort QtMeldung::zeige(const QString& text, const QString& titel, Symbol symbol, Knoepfe knoepfe) {
+Antwort QtMeldungsdienst::zeige(const QString& text, const QString& titel, Symbol symbol, Knoepfe knoepfe) {
     // Owned by the window with the focus, as a message raised from a dialog should be.
     QWidget* eltern = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : eltern_;
     QMessageBox box(qtSymbol(symbol), titel, text, QMessageBox::NoButton, eltern);
@@ -45,6 +45,10 @@ Antwort QtMeldung::zeige(const QString& text, const QString& titel, Symbol symbo
     case QMessageBox::Cancel: return Antwort::Abbrechen;
     default: return Antwort::Ok;
     }
+}
+
+Antwort zeige(Meldungsdienst& dienst, const zor::Meldung& meldung) {
+    return dienst.zeige(QString::fromStdString(meldung.text), QString::fromStdString(meldung.titel), meldung.symbol);
 }
 
 }  // namespace zor::app
