@@ -1,4 +1,5 @@
 #include "../core/sequenzdateien.h"
+#include "../core/testnamen.h"
 #include "zor_aufruf.h"
 
 #include <gmock/gmock.h>
@@ -41,6 +42,7 @@ TEST_F(DateijobsCli, GeAndMcPrintTheSummaryToo) {
 }
 
 struct Fehlaufruf {
+    const char* name;
     std::vector<std::string> args;  // "@NAME": a file in the test directory (IN holds 100 bytes)
     int code;
     const char* meldung;
@@ -52,20 +54,24 @@ class DateijobsFehler : public ZorCliTest, public ::testing::WithParamInterface<
 INSTANTIATE_TEST_SUITE_P(
     Faelle, DateijobsFehler,
     ::testing::Values(
-        Fehlaufruf{{"corrupt", "bsc", "--p", "0,001", "@IN", "@OUT"}, 2, "3. Komma wurde verwendet"},
-        Fehlaufruf{{"corrupt", "bsc", "--seed", "0", "@IN", "@OUT"}, 2, "zwischen 1 und 9999 annehmen!"},
-        Fehlaufruf{{"corrupt", "ge", "--protect", "-3", "@IN", "@OUT"}, 2, "Falsche Eingabe bei geschützten Bytes!"},
-        Fehlaufruf{{"corrupt", "mc", "--bad", "1.1", "@IN", "@OUT"}, 2, "1. Wert >1"},
-        Fehlaufruf{{"corrupt", "mc", "@FEHLT", "@OUT"}, 1, "Fehler beim Öffnen der Datei_1"},
-        Fehlaufruf{{"corrupt", "bsc", "@IN", "@IN"}, 1, "dieselbe Datei"},
-        Fehlaufruf{{"corrupt", "pattern", "@IN", "@FEHLT.ffo", "@OUT"}, 1, "Fehler beim Öffnen der Datei_2"},
-        Fehlaufruf{{"compare", "@IN", "@KURZ", "@OUT"}, 1, "Dateien sind nicht gleich groß"},
-        Fehlaufruf{{"compare", "@DIR", "@DIR", "@OUT"}, 1, "Fehler bei Lesen der Dateien!"},
-        Fehlaufruf{{"derive", "@FEHLT", "@OUT.ffo"}, 1, "Fehler beim Erzeugen der Datei"},
-        Fehlaufruf{{"convert", "@LEER.ffo"}, 1, "Kein Byte gelesen!"},
-        Fehlaufruf{{"hex", "@DIR"}, 1, "Fehler beim Lesen der Datei"},
-        Fehlaufruf{{"bin", "@FEHLT"}, 1, "kann nicht geöffnet werden!"},
-        Fehlaufruf{{"corrupt", "bsc", "@IN"}, 2, ""}));
+        Fehlaufruf{"BscKomma", {"corrupt", "bsc", "--p", "0,001", "@IN", "@OUT"}, 2, "3. Komma wurde verwendet"},
+        Fehlaufruf{"BscStartwertNull", {"corrupt", "bsc", "--seed", "0", "@IN", "@OUT"},
+                   2, "zwischen 1 und 9999 annehmen!"},
+        Fehlaufruf{"GeSchutzNegativ", {"corrupt", "ge", "--protect", "-3", "@IN", "@OUT"},
+                   2, "Falsche Eingabe bei geschützten Bytes!"},
+        Fehlaufruf{"McBadUeberEins", {"corrupt", "mc", "--bad", "1.1", "@IN", "@OUT"}, 2, "1. Wert >1"},
+        Fehlaufruf{"McEingabeFehlt", {"corrupt", "mc", "@FEHLT", "@OUT"}, 1, "Fehler beim Öffnen der Datei_1"},
+        Fehlaufruf{"BscAusgabeIstEingabe", {"corrupt", "bsc", "@IN", "@IN"}, 1, "dieselbe Datei"},
+        Fehlaufruf{"PatternMusterFehlt", {"corrupt", "pattern", "@IN", "@FEHLT.ffo", "@OUT"},
+                   1, "Fehler beim Öffnen der Datei_2"},
+        Fehlaufruf{"CompareUngleichGross", {"compare", "@IN", "@KURZ", "@OUT"}, 1, "Dateien sind nicht gleich groß"},
+        Fehlaufruf{"CompareVerzeichnisse", {"compare", "@DIR", "@DIR", "@OUT"}, 1, "Fehler bei Lesen der Dateien!"},
+        Fehlaufruf{"DeriveEingabeFehlt", {"derive", "@FEHLT", "@OUT.ffo"}, 1, "Fehler beim Erzeugen der Datei"},
+        Fehlaufruf{"ConvertLeereDatei", {"convert", "@LEER.ffo"}, 1, "Kein Byte gelesen!"},
+        Fehlaufruf{"HexVerzeichnis", {"hex", "@DIR"}, 1, "Fehler beim Lesen der Datei"},
+        Fehlaufruf{"BinFehlt", {"bin", "@FEHLT"}, 1, "kann nicht geöffnet werden!"},
+        Fehlaufruf{"BscOhneAusgabe", {"corrupt", "bsc", "@IN"}, 2, ""}),
+    testnamen::NachName());
 
 TEST_P(DateijobsFehler, MessageExitCodeAndNoOutput) {
     ablegen(pfad("IN"), zufallsBytes(100, 1));

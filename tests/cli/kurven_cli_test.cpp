@@ -1,6 +1,7 @@
 // The curve subcommands: CSV and JSON output, the method warning, and refusals.
 
 #include "zor_aufruf.h"
+#include "../core/testnamen.h"
 
 #include "core/models/fav.h"
 #include "core/models/umrechnung.h"
@@ -67,6 +68,7 @@ TEST_F(KurvenCli, Ge2mcPrintsTheTenValues) {
 }
 
 struct Falsch {
+    const char* name;
     std::vector<std::string> args;
     int code;
     const char* meldung;
@@ -83,16 +85,20 @@ TEST_P(KurvenCliFalsch, RefusedWithAGermanMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Eingaben, KurvenCliFalsch,
-    ::testing::Values(Falsch{{"fav", "--preset", "ge1", "--points", "19"}, 2, "Fehleingabe bei Skalierung Abszisse"},
-                      Falsch{{"fav", "--model", "bsc", "--p", "1.5"}, 2, "unzuläßige Eingabe"},
-                      Falsch{{"fkf", "--preset", "ge1", "--lags", "20.5"}, 2, "Eingabewert muß ganzzahlig sein"},
-                      Falsch{{"fkf", "--preset", "ge1", "--lags", "101"}, 2, "20 <= Eingabewert <= 100"},
-                      Falsch{{"fkf", "--preset", "ge1", "--method", "fast"}, 2, "Unbekannte Berechnungsmethode"},
-                      Falsch{{"ge2mc", "--pgb", "0,1", "--pbg", "0.01", "--good", "0.01", "--bad", "0.4"}, 2,
-                             "Eingabefehler bei --pgb"},
-                      Falsch{{"ge2mc", "--pgb", "0", "--pbg", "0.01", "--good", "0.01", "--bad", "0.4"}, 2,
-                             "Übergänge = 0"},
-                      Falsch{{"fav", "--model", "file", "--file", "/nicht/vorhanden.FFO"}, 1,
-                             "Datei kann nicht gelesen werden!"}));
+    ::testing::Values(
+        Falsch{"FavZuWenigPunkte", {"fav", "--preset", "ge1", "--points", "19"}, 2, "Fehleingabe bei Skalierung Abszisse"},
+        Falsch{"BscUeberEins", {"fav", "--model", "bsc", "--p", "1.5"}, 2, "unzuläßige Eingabe"},
+        Falsch{"FkfLagsNichtGanzzahlig", {"fkf", "--preset", "ge1", "--lags", "20.5"},
+               2, "Eingabewert muß ganzzahlig sein"},
+        Falsch{"FkfZuVieleLags", {"fkf", "--preset", "ge1", "--lags", "101"}, 2, "20 <= Eingabewert <= 100"},
+        Falsch{"FkfMethodeUnbekannt", {"fkf", "--preset", "ge1", "--method", "fast"},
+               2, "Unbekannte Berechnungsmethode"},
+        Falsch{"Ge2mcKomma", {"ge2mc", "--pgb", "0,1", "--pbg", "0.01", "--good", "0.01", "--bad", "0.4"},
+               2, "Eingabefehler bei --pgb"},
+        Falsch{"Ge2mcUebergangNull", {"ge2mc", "--pgb", "0", "--pbg", "0.01", "--good", "0.01", "--bad", "0.4"},
+               2, "Übergänge = 0"},
+        Falsch{"DateiFehlt", {"fav", "--model", "file", "--file", "/nicht/vorhanden.FFO"},
+               1, "Datei kann nicht gelesen werden!"}),
+    testnamen::NachName());
 
 }  // namespace

@@ -94,7 +94,8 @@ TEST_P(GespeicherteFolge, FilesGiveTheCurvesOfTheSimulation) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Modelle, GespeicherteFolge, ::testing::Values(Modellart::GE, Modellart::MC));
+INSTANTIATE_TEST_SUITE_P(Modelle, GespeicherteFolge, ::testing::Values(Modellart::GE, Modellart::MC),
+                         [](const auto& fall) { return std::string(fall.param == Modellart::GE ? "GE" : "MC"); });
 
 TEST_F(KurveAusDatei, HandMadeFab) {
     // Records below 1 and a partial record are skipped: gaps 3 and 2.

@@ -1,6 +1,7 @@
 #include "aufzeichnender_fortschritt.h"
 #include "sequenzdateien.h"
 #include "temp_verzeichnis.h"
+#include "testnamen.h"
 
 #include "core/seqfiles/dateiquelle.h"
 #include "core/seqfiles/dateityp.h"
@@ -31,7 +32,8 @@ protected:
 };
 
 // Tiny blocks put every record and character boundary across a block edge.
-INSTANTIATE_TEST_SUITE_P(Bloecke, Konvertieren_, ::testing::Values(1, 3, 5, 12, 4096, Blockleser::STANDARD_BLOCK));
+INSTANTIATE_TEST_SUITE_P(Bloecke, Konvertieren_, ::testing::Values(1, 3, 5, 12, 4096, Blockleser::STANDARD_BLOCK),
+                         testnamen::blockname);
 
 TEST_P(Konvertieren_, WorkedExamplesAndEdges) {
     EXPECT_THAT(fabWerte(wandeln("a.ffo", "001011")), ElementsAre(3, 2, 1));

@@ -1,5 +1,6 @@
 #include "sequenzdateien.h"
 #include "temp_verzeichnis.h"
+#include "testnamen.h"
 
 #include "core/corruption/muster.h"
 
@@ -26,7 +27,8 @@ protected:
 
 // Small blocks put pattern characters and records across block edges; 16 bytes of input
 // per block make the FAB job move through several blocks.
-INSTANTIATE_TEST_SUITE_P(Bloecke, Muster, ::testing::Values(8, 13, 128, Blockleser::STANDARD_BLOCK));
+INSTANTIATE_TEST_SUITE_P(Bloecke, Muster, ::testing::Values(8, 13, 128, Blockleser::STANDARD_BLOCK),
+                         testnamen::blockname);
 
 TEST_P(Muster, FfoExamplesAndRefusals) {
     const std::string ein = zufallsBytes(40, 4);

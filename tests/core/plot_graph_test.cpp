@@ -43,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(Plot, Kurvenfarbe,
                          ::testing::Values(FarbFall{0, {0, 0, 150}}, FarbFall{1, {0, 0, 150}},
                                            FarbFall{5, {0, 0, 150}}, FarbFall{6, {150, 0, 0}},
                                            FarbFall{10, {150, 0, 0}}, FarbFall{12, {0, 0, 250}},
-                                           FarbFall{13, {250, 0, 0}}, FarbFall{11, {250, 0, 0}}));
+                                           FarbFall{13, {250, 0, 0}}, FarbFall{11, {250, 0, 0}}),
+                         [](const auto& fall) { return "Modell" + std::to_string(fall.param.modell); });
 
 TEST(GraphPaint, LinearPlacesPointsByIndex) {
     AufzeichnendeLeinwand dc;

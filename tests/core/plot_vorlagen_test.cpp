@@ -10,6 +10,7 @@
 #include "core/plot/vorlagenquelle.h"
 #include "plot_hilfen.h"
 #include "temp_verzeichnis.h"
+#include "testnamen.h"
 
 using namespace zor;
 
@@ -67,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(Plot, MitgelieferteVorlage,
                                            Aufruf{"FAVak.PLT", "a", 0}, Aufruf{"BSC_PAR.PLT", "abcd", 3},
                                            Aufruf{"GE_PAR.PLT", "abcd", 8}, Aufruf{"MC_PAR.PLT", "abcd", 8},
                                            Aufruf{"SW_PAR.PLT", "abcd", 8}, Aufruf{"FFO_FAB.PLT", "ab", 0},
-                                           Aufruf{"MAR.PLT", "gm", 0}, Aufruf{"DRUCKEN.PLT", "abc", 0}));
+                                           Aufruf{"MAR.PLT", "gm", 0}, Aufruf{"DRUCKEN.PLT", "abc", 0}),
+                         [](const auto& fall) { return testnamen::bereinigt(fall.param.vorlage); });
 
 TEST(MitgelieferteVorlagen, ParameterPicturesShowTheSetAndItsValues) {
     const auto ge = [](char t, int farbe) { return zeichne(vorlage("GE_PAR.PLT"), START.GEWert2, farbe, t); };

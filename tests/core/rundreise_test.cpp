@@ -2,6 +2,7 @@
 // pattern to the original gives the corrupted copy again.
 #include "sequenzdateien.h"
 #include "temp_verzeichnis.h"
+#include "testnamen.h"
 
 #include "core/corruption/muster.h"
 #include "core/corruption/verfaelschen.h"
@@ -20,6 +21,12 @@ struct Reise {
     std::size_t groesse;
 };
 
+std::string reisename(const ::testing::TestParamInfo<Reise>& info) {
+    const char* kanaele[] = {"BSC", "GE", "MC"};
+    const Reise& r = info.param;
+    return std::string(kanaele[static_cast<int>(r.kanal)]) + (r.fab ? "_FAB_" : "_FFO_") + testnamen::groesse(r.groesse);
+}
+
 class Rundreise : public TempVerzeichnis, public ::testing::WithParamInterface<Reise> {
 protected:
     KeinFortschritt still;
@@ -29,7 +36,8 @@ protected:
 INSTANTIATE_TEST_SUITE_P(Kanaele, Rundreise,
                          ::testing::Values(Reise{Kanal::BSC, false, 512 << 10}, Reise{Kanal::GE, true, 1 << 20},
                                            Reise{Kanal::GE, false, 256 << 10}, Reise{Kanal::MC, true, 1 << 20},
-                                           Reise{Kanal::BSC, true, 64 << 20}));
+                                           Reise{Kanal::BSC, true, 64 << 20}),
+                         reisename);
 
 TEST_P(Rundreise, DerivedPatternReproducesTheCorruptedCopy) {
     const Reise r = GetParam();

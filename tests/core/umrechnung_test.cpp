@@ -4,9 +4,12 @@
 #include "core/models/fav.h"
 #include "core/models/umrechnung.h"
 
+#include "testnamen.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
 
 using namespace zor;
 
@@ -58,6 +61,14 @@ TEST_P(UmrechnungGleicheFav, McTheoryEqualsGeTheoryAtEveryGap) {
 INSTANTIATE_TEST_SUITE_P(Parametersaetze, UmrechnungGleicheFav,
                          ::testing::Values(startZustand().GEWert1, startZustand().GEWert2, ge(0.3f, 0.05f, 0.001f, 0.2f),
                                            ge(0.02f, 0.002f, 0.0001f, 0.1f), ge(0.5f, 0.3f, 0.05f, 0.5f),
-                                           ge(0.6f, 0.3f, 0.02f, 0.6f), ge(0.05f, 0.05f, 0.1f, 0.1f)));
+                                           ge(0.6f, 0.3f, 0.02f, 0.6f), ge(0.05f, 0.05f, 0.1f, 0.1f)),
+                         [](const auto& fall) {
+                             const ModellWerte& w = fall.param;
+                             char name[96];
+                             const auto d = [&](std::size_t i) { return static_cast<double>(w[i]); };
+                             std::snprintf(name, sizeof name, "gb%g_bg%g_good%g_bad%g", d(gemc::Good_From_Bad),
+                                           d(gemc::Bad_From_Good), d(gemc::Good), d(gemc::Bad));
+                             return testnamen::bereinigt(name);
+                         });
 
 }  // namespace

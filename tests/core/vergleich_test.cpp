@@ -1,5 +1,6 @@
 #include "sequenzdateien.h"
 #include "temp_verzeichnis.h"
+#include "testnamen.h"
 
 #include "core/seqfiles/vergleich.h"
 
@@ -24,7 +25,8 @@ protected:
     KeinFortschritt still;
 };
 
-INSTANTIATE_TEST_SUITE_P(Bloecke, Vergleich, ::testing::Values(1, 7, Blockleser::STANDARD_BLOCK));
+INSTANTIATE_TEST_SUITE_P(Bloecke, Vergleich, ::testing::Values(1, 7, Blockleser::STANDARD_BLOCK),
+                         testnamen::blockname);
 
 TEST_P(Vergleich, FileWithItselfGivesZerosAnOnlyCorrectFfoAndAnEmptyFab) {
     schreiben(pfad("a"), zufallsBytes(1000, 5));

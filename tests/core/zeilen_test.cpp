@@ -1,4 +1,5 @@
 #include "temp_verzeichnis.h"
+#include "testnamen.h"
 
 #include "core/media/zeilen.h"
 
@@ -25,7 +26,11 @@ TEST(Zeilen, FullShortAndOffsetOnlyLinesArePaddedAsTheViewsDo) {
 class ZeilenDatei : public TempVerzeichnis, public ::testing::WithParamInterface<std::tuple<std::size_t, std::size_t>> {};
 
 INSTANTIATE_TEST_SUITE_P(GroessenUndBloecke, ZeilenDatei,
-                         ::testing::Combine(::testing::Values(0, 1, 16, 17, 5000), ::testing::Values(1, 40, 1 << 20)));
+                         ::testing::Combine(::testing::Values(0, 1, 16, 17, 5000), ::testing::Values(1, 40, 1 << 20)),
+                         [](const auto& fall) {
+                             return "Datei" + testnamen::groesse(std::get<0>(fall.param)) + "_Block" +
+                                    testnamen::groesse(std::get<1>(fall.param));
+                         });
 
 TEST_P(ZeilenDatei, EveryLineOfTheFileThenTheOffsetOnlyLine) {
     const auto [groesse, block] = GetParam();
