@@ -77,7 +77,8 @@ namespace {
 void GE_Kanal(benchmark::State& st) {
     std::vector<unsigned char> puffer(std::size_t{16} << 20, 0x55);
     GeMcAuftrag a;
-    GeKanal kanal(a);
+    Zufall z;
+    GeKanal kanal(a, z);
     for (auto _ : st) {
         kanal.anwenden(puffer);
         benchmark::DoNotOptimize(puffer.data());

@@ -24,7 +24,7 @@ Zufall64::Zufall64(std::uint64_t seed) {
     for (auto& s : s_) s = splitmix64(seed);
 }
 
-BscKanal::BscKanal(double p, std::uint32_t startwert) : z_(startwert) {
+BscKanal::BscKanal(double p, Zufall64& z) : z_(z) {
     if (!(p > 0.0)) {
         art_ = Art::Keine;
     } else if (p >= 1.0) {
@@ -73,12 +73,16 @@ void BscKanal::luecken(std::span<unsigned char> bytes) {
 }
 
 void BscKanal::bitweise(std::span<unsigned char> bytes) {
+    Zufall64 z = z_;  // a local copy: the byte stores cannot alias it, so it stays in registers
+    std::uint64_t fehler = 0;
     for (unsigned char& b : bytes) {
         unsigned maske = 0;
-        for (unsigned j = 0; j < 8; ++j) maske |= static_cast<unsigned>(z_() < schwelle_) << j;
+        for (unsigned j = 0; j < 8; ++j) maske |= static_cast<unsigned>(z() < schwelle_) << j;
         b = static_cast<unsigned char>(b ^ maske);
-        fehler_ += static_cast<unsigned>(std::popcount(maske));
+        fehler += static_cast<unsigned>(std::popcount(maske));
     }
+    z_ = z;
+    fehler_ += fehler;
 }
 
 int MM_GE_StartZustand(const GeMcAuftrag& a, Zufall& z) {
@@ -101,11 +105,8 @@ ModellWerte alsModellWerte(const GeMcAuftrag& a) {
     return w;
 }
 
-GeKanal::GeKanal(const GeMcAuftrag& a) : kern_(alsModellWerte(a).data()) {
-    Zufall z;
-    zustand_ = MM_GE_StartZustand(a, z);
-    s_ = z.zustand();
-}
+GeKanal::GeKanal(const GeMcAuftrag& a, Zufall& z)
+    : kern_(alsModellWerte(a).data()), z_(z), zustand_(MM_GE_StartZustand(a, z)) {}
 
 namespace {
 
@@ -128,9 +129,10 @@ const std::array<std::uint8_t, 256>& umgekehrt() {
 void GeKanal::anwenden(std::span<unsigned char> bytes) {
     const auto& umkehr = umgekehrt();
     std::array<GeAchtBits, 512> acht;  // small enough to stay in the first-level cache
+    std::uint32_t s = z_.zustand();    // the kernel jumps ahead on the raw state
     while (!bytes.empty()) {
         const std::size_t n = std::min(bytes.size(), acht.size());
-        kern_.erzeugen(s_, zustand_, std::span(acht).first(n));
+        kern_.erzeugen(s, zustand_, std::span(acht).first(n));
         std::uint64_t fehler = 0;
         for (std::size_t i = 0; i < n; ++i) {
             const unsigned maske = umkehr[acht[i].fehler];
@@ -140,11 +142,12 @@ void GeKanal::anwenden(std::span<unsigned char> bytes) {
         fehler_ += fehler;
         bytes = bytes.subspan(n);
     }
+    z_.srand(s);
 }
 
-McKanal::McKanal(const GeMcAuftrag& a)
-    : wert_(alsModellWerte(a)), quelle_(wert_.data()),
-      korrektBisFehler_(static_cast<std::uint64_t>(quelle_.naechster().g - 1)) {}
+McKanal::McKanal(const GeMcAuftrag& a, Zufall& z)
+    : z_(z), regel_(alsModellWerte(a).data(), z),
+      korrektBisFehler_(static_cast<std::uint64_t>(regel_.naechster(z).g - 1)) {}
 
 // Bit t of a span is bit 7 - t mod 8 of byte t div 8 (most significant first).
 void McKanal::anwenden(std::span<unsigned char> bytes) {
@@ -155,7 +158,7 @@ void McKanal::anwenden(std::span<unsigned char> bytes) {
         bytes[t >> 3] ^= static_cast<unsigned char>(0x80u >> (t & 7));
         ++fehler_;
         ++t;
-        korrektBisFehler_ = static_cast<std::uint64_t>(quelle_.naechster().g - 1);
+        korrektBisFehler_ = static_cast<std::uint64_t>(regel_.naechster(z_).g - 1);
     }
     korrektBisFehler_ -= bits - t;
 }

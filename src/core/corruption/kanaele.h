@@ -7,6 +7,7 @@
 // - McKanal: the McCullough gaps, most significant bit first.
 // GE and MC draw exactly as the channel-model generators do, so a corrupted file's error
 // pattern is the sequence that model produces for the same seed and parameters.
+// A channel draws from the generator its caller hands in and keeps; nothing else.
 
 #include "core/corruption/eingabe.h"
 #include "core/models/fehlerquellen.h"
@@ -42,7 +43,7 @@ private:
 
 class BscKanal {
 public:
-    BscKanal(double p, std::uint32_t startwert);
+    BscKanal(double p, Zufall64& z);
     void anwenden(std::span<unsigned char> bytes);
     std::uint64_t fehler() const { return fehler_; }
 
@@ -52,7 +53,7 @@ private:
     void bitweise(std::span<unsigned char> bytes);
     void luecken(std::span<unsigned char> bytes);
 
-    Zufall64 z_;
+    Zufall64& z_;
     Art art_;
     double lnQ_ = 0.0;              // ln(1 - p), for the gaps
     std::uint64_t schwelle_ = 0;    // bitwise: error when a draw is below this
@@ -67,29 +68,31 @@ int MM_GE_StartZustand(const GeMcAuftrag& a, Zufall& z);
 // The job record as a channel-model parameter array (indices of gemc).
 ModellWerte alsModellWerte(const GeMcAuftrag& a);
 
-// Per bit exactly GE_Fehlerfolge, eight bits at a time through the GE byte kernel.
+// Per bit exactly GE_Fehlerfolge, eight bits at a time through the GE byte kernel. The
+// start state is MM_GE_StartZustand's, which seeds z with the job's StartWert.
 class GeKanal {
 public:
-    explicit GeKanal(const GeMcAuftrag& a);
+    GeKanal(const GeMcAuftrag& a, Zufall& z);
     void anwenden(std::span<unsigned char> bytes);
     std::uint64_t fehler() const { return fehler_; }
 
 private:
     GeBytekern kern_;
-    std::uint32_t s_;  // state of the 15-bit generator
+    Zufall& z_;
     int zustand_;
     std::uint64_t fehler_ = 0;
 };
 
+// The MC gaps; the start state is MC_Startzustand's, which seeds z with the job's StartWert.
 class McKanal {
 public:
-    explicit McKanal(const GeMcAuftrag& a);
+    McKanal(const GeMcAuftrag& a, Zufall& z);
     void anwenden(std::span<unsigned char> bytes);
     std::uint64_t fehler() const { return fehler_; }
 
 private:
-    ModellWerte wert_;
-    McAbstandQuelle quelle_;
+    Zufall& z_;
+    McAbstandsregel regel_;
     std::uint64_t korrektBisFehler_;
     std::uint64_t fehler_ = 0;
 };

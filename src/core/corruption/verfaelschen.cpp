@@ -35,17 +35,20 @@ std::string zusammenfassung(std::uint64_t fehlerAnzahl, std::uint64_t dateigroes
 }
 
 JobErgebnis MmMakeBscErr(const BscAuftrag& a, Fortschritt& f, std::size_t block) {
-    BscKanal kanal(a.fFehlerWBSC, static_cast<std::uint32_t>(a.Startwert));
+    Zufall64 z(static_cast<std::uint32_t>(a.Startwert));
+    BscKanal kanal(a.fFehlerWBSC, z);
     return mitZusammenfassung(a.eingabe, a.ausgabe, a.nProtect, a.Startwert, BSC_TEXTE, kanal, f, block);
 }
 
 JobErgebnis MakeGeError(const GeMcAuftrag& a, Fortschritt& f, std::size_t block) {
-    GeKanal kanal(a);
+    Zufall z(static_cast<std::uint32_t>(a.StartWert));
+    GeKanal kanal(a, z);
     return mitZusammenfassung(a.eingabe, a.ausgabe, a.nProtect, a.StartWert, GE_TEXTE, kanal, f, block);
 }
 
 JobErgebnis MakeMcError(const GeMcAuftrag& a, Fortschritt& f, std::size_t block) {
-    McKanal kanal(a);
+    Zufall z(static_cast<std::uint32_t>(a.StartWert));
+    McKanal kanal(a, z);
     return mitZusammenfassung(a.eingabe, a.ausgabe, a.nProtect, a.StartWert, MC_TEXTE, kanal, f, block);
 }
 

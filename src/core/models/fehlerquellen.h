@@ -91,26 +91,37 @@ private:
     Abstandsziehung ziehung_;
 };
 
-// MC: gap for the current state's error probability, then MC_Zustand.
-class McAbstandQuelle {
+// MC: gap for the current state's error probability, then MC_Zustand, drawn from a
+// generator the caller keeps (the corruption channel's, or McAbstandQuelle's own).
+class McAbstandsregel {
 public:
-    explicit McAbstandQuelle(const float* wert)
+    // Seeds z with the Startwert and draws the start state.
+    McAbstandsregel(const float* wert, Zufall& z)
         : good_(wert[gemc::Good]), bad_(wert[gemc::Bad]),
           bleibtGood_(schwelle(wert[gemc::Good_From_Good])), wirdGood_(schwelle(wert[gemc::Good_From_Bad])) {
-        MC_Startzustand(&zustand_, wert, z_);
+        MC_Startzustand(&zustand_, wert, z);
     }
-    Abstand naechster() {
-        const Abstand a{zustand_ != 0 ? good_(z_) : bad_(z_), zustand_};
-        const int k = z_.rand();  // MC_Zustand
+    Abstand naechster(Zufall& z) {
+        const Abstand a{zustand_ != 0 ? good_(z) : bad_(z), zustand_};
+        const int k = z.rand();  // MC_Zustand
         zustand_ = k < (zustand_ == 1 ? bleibtGood_ : wirdGood_) ? 1 : 0;
         return a;
     }
 
 private:
-    Zufall z_;
     Abstandsziehung good_, bad_;
     int bleibtGood_, wirdGood_;
     int zustand_ = GOOD;
+};
+
+class McAbstandQuelle {
+public:
+    explicit McAbstandQuelle(const float* wert) : regel_(wert, z_) {}
+    Abstand naechster() { return regel_.naechster(z_); }
+
+private:
+    Zufall z_;
+    McAbstandsregel regel_;
 };
 
 // SW: gap for the current state's error probability, then SW_Zustand for the next gap.
