@@ -4,6 +4,8 @@
 // for the 15-bit uniform draws: P(u <= p) = (floor(32768 p) + 1) / 32768,
 // P(u < q) = ceil(32768 q) / 32768, and gap moments over the 32767 non-zero draws.
 
+#include "modellstatistik.h"
+
 #include "core/models/fehlerquellen.h"
 
 #include <gtest/gtest.h>
@@ -14,82 +16,11 @@
 #include <vector>
 
 using namespace zor;
+using namespace modellstatistik;
 
 namespace {
 
 constexpr long N = 1000000;
-
-double pKleinerGleich(double p) { return std::min(1.0, (std::floor(32768.0 * p) + 1.0) / 32768.0); }
-double pKleiner(double q) { return std::min(1.0, std::ceil(32768.0 * q) / 32768.0); }
-
-struct Momente {
-    double m, v;  // mean and variance of one gap
-};
-Momente gapMomente(float p) {
-    if (p == 1.0f) return {1.0, 0.0};
-    Abstandsziehung z(p);
-    double s = 0, s2 = 0;
-    for (int k = 1; k < 32768; ++k) {
-        const double g = static_cast<double>(z.fuerZiehung(k));
-        s += g;
-        s2 += g * g;
-    }
-    const double m = s / 32767.0;
-    return {m, s2 / 32767.0 - m * m};
-}
-
-struct Erwartung {
-    double rate, rateSigma, anteil, anteilSigma;  // anteil: share of bits in GOOD resp. Z1
-};
-
-// Gap procedures: the state of each gap is a Markov chain with stationary law nu and,
-// for two states, correlation lambda (0 for independent states, as with SW).
-Erwartung markovErneuerung(const std::vector<double>& nu, const std::vector<Momente>& g, double lambda) {
-    double mu = 0;
-    for (std::size_t s = 0; s < nu.size(); ++s) mu += nu[s] * g[s].m;
-    const double anteil = nu[0] * g[0].m / mu;
-    const double faktor = (1 + lambda) / (1 - lambda);
-    double varM = 0, vIn = 0, varH = 0, vH = 0;
-    for (std::size_t s = 0; s < nu.size(); ++s) {
-        varM += nu[s] * (g[s].m - mu) * (g[s].m - mu);
-        vIn += nu[s] * g[s].v;
-        const double a = (s == 0 ? 1.0 : 0.0) - anteil;
-        varH += nu[s] * (g[s].m * a) * (g[s].m * a);
-        vH += nu[s] * a * a * g[s].v;
-    }
-    const double sigmaG2 = vIn + varM * faktor;
-    return {1.0 / mu, std::sqrt(sigmaG2 / (mu * mu * mu * N)), anteil, std::sqrt((vH + varH * faktor) / (mu * N))};
-}
-
-Erwartung bscBits(const BscWerte& w) {
-    const double q = pKleinerGleich(w[bsc::p]);
-    return {q, std::sqrt(q * (1 - q) / N), 1.0, 0.0};
-}
-
-Erwartung geBits(const ModellWerte& w) {
-    const double gg = pKleiner(w[gemc::Good_From_Good]), gb = pKleiner(w[gemc::Good_From_Bad]);
-    const double lambda = gg - gb;
-    const double piG = gb / (gb + 1 - gg);
-    const double eG = pKleinerGleich(w[gemc::Good]), eB = pKleinerGleich(w[gemc::Bad]);
-    const double rate = piG * eG + (1 - piG) * eB;
-    const double varE = piG * (1 - piG) * (eG - eB) * (eG - eB);
-    return {rate, std::sqrt((rate * (1 - rate) + 2 * varE * lambda / (1 - lambda)) / N), piG,
-            std::sqrt(piG * (1 - piG) * (1 + lambda) / (1 - lambda) / N)};
-}
-
-Erwartung mcBits(const ModellWerte& w) {
-    const double gg = pKleiner(w[gemc::Good_From_Good]), gb = pKleiner(w[gemc::Good_From_Bad]);
-    const double nuG = gb / (gb + 1 - gg);
-    return markovErneuerung({nuG, 1 - nuG}, {gapMomente(w[gemc::Good]), gapMomente(w[gemc::Bad])}, gg - gb);
-}
-
-Erwartung swBits(const ModellWerte& w) {
-    const double p1 = pKleiner(w[sw::pZ1]);
-    const double p12 = pKleiner(static_cast<double>(w[sw::pZ1]) + w[sw::pZ2]);
-    return markovErneuerung({p1, p12 - p1, 1 - p12},
-                            {gapMomente(w[sw::pFehlerZ1]), gapMomente(w[sw::pFehlerZ2]), gapMomente(w[sw::pFehlerZ3])},
-                            0.0);
-}
 
 struct Verfahren {
     std::string name;
@@ -106,23 +37,23 @@ ZorState mitModell(int id, std::function<void(ZorState&)> aendern = {}) {
 
 const std::vector<Verfahren>& alleVerfahren() {
     static const std::vector<Verfahren> v = {
-        {"BscBits_p01", [] { return mitModell(BSC1); }, [](const ZorState& s) { return bscBits(s.BSCWert1); }},
+        {"BscBits_p01", [] { return mitModell(BSC1); }, [](const ZorState& s) { return bscBits(s.BSCWert1, N); }},
         {"BscBits_p001", [] { return mitModell(BSC1, [](ZorState& s) { s.BSCWert1 = s.BSCWert2; }); },
-         [](const ZorState& s) { return bscBits(s.BSCWert1); }},
+         [](const ZorState& s) { return bscBits(s.BSCWert1, N); }},
         {"BscAbstaende",
          [] { return mitModell(BSC1, [](ZorState& s) { s.BSC_simfabs1 = 1; }); },
          [](const ZorState& s) {
-             return markovErneuerung({1.0}, {gapMomente(s.BSCWert1[bsc::p])}, 0.0);
+             return markovErneuerung({1.0}, {gapMomente(s.BSCWert1[bsc::p])}, 0.0, N);
          }},
-        {"GE_Satz1", [] { return mitModell(GE1); }, [](const ZorState& s) { return geBits(s.GEWert1); }},
+        {"GE_Satz1", [] { return mitModell(GE1); }, [](const ZorState& s) { return geBits(s.GEWert1, N); }},
         {"GE_Satz2", [] { return mitModell(GE1, [](ZorState& s) { s.GEWert1 = s.GEWert2; }); },
-         [](const ZorState& s) { return geBits(s.GEWert1); }},
-        {"MC_Satz1", [] { return mitModell(MC1); }, [](const ZorState& s) { return mcBits(s.MCWert1); }},
+         [](const ZorState& s) { return geBits(s.GEWert1, N); }},
+        {"MC_Satz1", [] { return mitModell(MC1); }, [](const ZorState& s) { return mcBits(s.MCWert1, N); }},
         {"MC_Satz2", [] { return mitModell(MC1, [](ZorState& s) { s.MCWert1 = s.MCWert2; }); },
-         [](const ZorState& s) { return mcBits(s.MCWert1); }},
-        {"SW_Satz1", [] { return mitModell(SW1); }, [](const ZorState& s) { return swBits(s.SWWert1); }},
+         [](const ZorState& s) { return mcBits(s.MCWert1, N); }},
+        {"SW_Satz1", [] { return mitModell(SW1); }, [](const ZorState& s) { return swBits(s.SWWert1, N); }},
         {"SW_Satz2", [] { return mitModell(SW1, [](ZorState& s) { s.SWWert1 = s.SWWert2; }); },
-         [](const ZorState& s) { return swBits(s.SWWert1); }},
+         [](const ZorState& s) { return swBits(s.SWWert1, N); }},
     };
     return v;
 }

@@ -87,27 +87,6 @@ TEST_F(Verfaelschen, BscInvertsWithExactlyTheEnteredProbability) {
     }
 }
 
-// The channels carry their state across blocks: the block size never changes the copy.
-TEST_F(Verfaelschen, SameSeedSameCopyWhateverTheBlockSize) {
-    const auto kopien = [&](std::size_t b) {
-        std::vector<std::string> k;
-        EXPECT_TRUE(MmMakeBscErr(bsc(0.01, 3), still, b).ok);
-        k.push_back(aus());
-        EXPECT_TRUE(MakeGeError(gemc(0.1f, 0.01f, 0.01f, 0.4f, 3), still, b).ok);
-        k.push_back(aus());
-        EXPECT_TRUE(MakeMcError(gemc(0.1f, 0.01f, 0.1f, 0.4f, 3), still, b).ok);
-        k.push_back(aus());
-        return k;
-    };
-    const auto k1 = kopien(KANAL_BLOCK);
-    for (const std::size_t block : {1, 7, 64}) EXPECT_EQ(kopien(block), k1) << block;
-    EXPECT_NE(k1[0], original);
-    auto anders = bsc(0.01, 3);
-    anders.Startwert = 1235;
-    ASSERT_TRUE(MmMakeBscErr(anders, still).ok);
-    EXPECT_NE(aus(), k1[0]);
-}
-
 // The error pattern of a GE/MC corrupted copy is the channel-model sequence for the same
 // seed and parameters; protected bytes consume no draws.
 TEST_F(Verfaelschen, GeAndMcPatternsAreTheChannelModelSequences) {
