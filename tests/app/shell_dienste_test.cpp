@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/kontext/befehle.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/einzelinstanz.h"
 #include "app/platform/hilfefenster.h"
@@ -73,22 +74,22 @@ private slots:
         QTest::addColumn<int>("vorlage");
         QTest::addColumn<QString>("knopf");  // a button, or a key: "Escape", "Return"
         QTest::addColumn<int>("ergebnis");
-        QTest::newRow("534 Return") << 534 << "Return" << 1;
-        QTest::newRow("534 nein") << 534 << "id_7" << 0;
-        QTest::newRow("611 Escape") << 611 << "Escape" << 1;
-        QTest::newRow("612 Escape") << 612 << "Escape" << 0;
-        QTest::newRow("613 Return") << 613 << "Return" << 1;
+        QTest::newRow("534 Return") << int(DLG_ENTSCHEIDUNG) << "Return" << 1;
+        QTest::newRow("534 nein") << int(DLG_ENTSCHEIDUNG) << "id_7" << 0;
+        QTest::newRow("611 Escape") << int(DLG_AUFFORDERUNG) << "Escape" << 1;
+        QTest::newRow("612 Escape") << int(DLG_STARTFEHLER) << "Escape" << 0;
+        QTest::newRow("613 Return") << int(DLG_EINGABEFEHLER) << "Return" << 1;
     }
     void hinweise() {
         QFETCH(int, vorlage);
         QFETCH(QString, knopf);
         QFETCH(int, ergebnis);
         const QMap<int, QStringList> texte = {
-            {534, {"Ihre Entscheidung", "Alle Multimedia-Dokumente\nwerden geschloßen!\nfortfahren?"}},
-            {611, {"Aufforderung", "Zuerst müssen die Dokumente\naktualisiert werden!"}},
-            {612, {"Eingabefehler", "1. Startwert kann ganzzahlige Werte\nzwischen 1 und 9999 annehmen!\n"
+            {DLG_ENTSCHEIDUNG, {"Ihre Entscheidung", "Alle Multimedia-Dokumente\nwerden geschloßen!\nfortfahren?"}},
+            {DLG_AUFFORDERUNG, {"Aufforderung", "Zuerst müssen die Dokumente\naktualisiert werden!"}},
+            {DLG_STARTFEHLER, {"Eingabefehler", "1. Startwert kann ganzzahlige Werte\nzwischen 1 und 9999 annehmen!\n"
                                     "2. Simulationsdurchlauf muß > 0 sein!\n(nur ZOR)"}},
-            {613, {"Eingabefehler", "unzuläßige Eingabe!\nmögliche Fehler:\n1. Wert >1\n2. Wert < 0\n"
+            {DLG_EINGABEFEHLER, {"Eingabefehler", "unzuläßige Eingabe!\nmögliche Fehler:\n1. Wert >1\n2. Wert < 0\n"
                                     "3. Komma wurde verwendet\n4. Übergänge = 0 (GE-Modell)"}},
         };
         Hinweisdialog d(vorlage);
@@ -113,9 +114,9 @@ private slots:
         QCOMPARE(AufforderungDialog(nullptr), 1);
         Warnton ton;
         beantworteModal("id_613", "id_2");
-        QCOMPARE(EingabeAbgelehnt(613, ton, nullptr), 0);
+        QCOMPARE(EingabeAbgelehnt(DLG_EINGABEFEHLER, ton, nullptr), 0);
         beantworteModal("id_612", "id_4");
-        QCOMPARE(EingabeAbgelehnt(612, ton, nullptr), 1);
+        QCOMPARE(EingabeAbgelehnt(DLG_STARTFEHLER, ton, nullptr), 1);
     }
 
     // All 27 toolbar images exist and render at 1x and 2x; a sheet of them for review.

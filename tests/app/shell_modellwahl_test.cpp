@@ -24,7 +24,7 @@ class ModellwahlTest : public QObject {
     // The checked model items of a set's submenu.
     QList<int> haken(int satz) {
         QList<int> l;
-        const int erster = satz == 0 ? 507 : 515;
+        const int erster = satz == 0 ? CMD_SATZ1_BSC : CMD_SATZ2_BSC;
         for (int id = erster; id <= erster + 6; ++id)
             if (zor().hatHaken(id)) l << id;
         return l;
@@ -42,9 +42,10 @@ private slots:
         QCOMPARE(s().Modell.M1, 1);
         QCOMPARE(s().Modell.M2, 0);
         QCOMPARE(s().Modell.inaktiv, 0);
-        QCOMPARE(haken(0), QList<int>{507});
-        QCOMPARE(haken(1), QList<int>{521});
-        QVERIFY(zor().istGrau(501) && zor().istGrau(503) && !zor().istGrau(500));
+        QCOMPARE(haken(0), QList<int>{CMD_SATZ1_BSC});
+        QCOMPARE(haken(1), QList<int>{CMD_SATZ2_INAKTIV});
+        QVERIFY(zor().istGrau(CMD_SPEICHERN_SATZ2) && zor().istGrau(CMD_DRUCKEN) &&
+                !zor().istGrau(CMD_SPEICHERN_SATZ1));
     }
 
     // The dialog of the chosen model decides; until then nothing about the model changes.
@@ -52,9 +53,9 @@ private slots:
         QTest::addColumn<int>("id");
         QTest::addColumn<int>("paar");
         QTest::addColumn<QString>("name");
-        QTest::newRow("507") << 507 << 0 << "BSC";
-        QTest::newRow("509") << 509 << 0 << "Mc Cullough";
-        QTest::newRow("516") << 516 << 1 << "Gilbert-Elliott";
+        QTest::newRow("Satz 1 BSC") << int(CMD_SATZ1_BSC) << 0 << "BSC";
+        QTest::newRow("Satz 1 MC") << int(CMD_SATZ1_MC) << 0 << "Mc Cullough";
+        QTest::newRow("Satz 2 GE") << int(CMD_SATZ2_GE) << 1 << "Gilbert-Elliott";
     }
     void direkteWahlSetztDialogpaar() {
         QFETCH(int, id);
@@ -66,11 +67,11 @@ private slots:
         QCOMPARE(s().Modell.dialog_exit, paar);
         QCOMPARE(r_->meldungen(), QStringList{platzhalter(name)});
         QCOMPARE(s().Modell.M1, 1);
-        QCOMPARE(haken(0), QList<int>{507});
+        QCOMPARE(haken(0), QList<int>{CMD_SATZ1_BSC});
     }
 
     void idsOhneEintragTunNichts() {
-        for (int id : {510, 518, 274}) f_->mainframe_OnCommand(id);
+        for (int id : {CMD_SATZ1_SW, CMD_SATZ2_SW, CMD_INFO_PROGRAMM}) f_->mainframe_OnCommand(id);
         QVERIFY(r_->meldung.gezeigt.isEmpty());
         QCOMPARE(s().Modell.M1, 1);
     }
@@ -86,39 +87,39 @@ private slots:
         s().FAV_uhr1 = 17;
         s().FKF_uhr1 = 23;
         s().Fenster.aktualisiert = 1;
-        f_->mainframe_OnCommand(513);
+        f_->mainframe_OnCommand(CMD_SATZ1_INAKTIV);
         QCOMPARE(s().Modell.M1, 0);
         QCOMPARE(s().Modell.inaktiv, 1);
         QCOMPARE(s().FAV_uhr1 + s().FKF_uhr1, 0u);
-        QCOMPARE(haken(0), QList<int>{513});
-        QVERIFY(zor().istGrau(500) && !f_->werkzeugleiste()->istAktiv(500));
-        QVERIFY(zor().istGrau(503) && !f_->werkzeugleiste()->istAktiv(503));
-        QVERIFY(zor().istGrau(4058));
-        QCOMPARE(d->befehle, (QList<int>{405, 404}));
+        QCOMPARE(haken(0), QList<int>{CMD_SATZ1_INAKTIV});
+        QVERIFY(zor().istGrau(CMD_SPEICHERN_SATZ1) && !f_->werkzeugleiste()->istAktiv(CMD_SPEICHERN_SATZ1));
+        QVERIFY(zor().istGrau(CMD_DRUCKEN) && !f_->werkzeugleiste()->istAktiv(CMD_DRUCKEN));
+        QVERIFY(zor().istGrau(CMD_MULTIMEDIA));
+        QCOMPARE(d->befehle, (QList<int>{CMD_CURSOR_FAV, CMD_CURSOR_FKF}));
         QCOMPARE(s().Fenster.aktualisiert, 1);
-        QVERIFY(zor().istGrau(250));
+        QVERIFY(zor().istGrau(CMD_AKTUALISIEREN));
         QVERIFY(r_->meldung.gezeigt.isEmpty());
         // Once more, with the set already inactive: no refresh.
         s().Fenster.aktualisiert = 0;
-        zor().grau(250, false);
-        f_->mainframe_OnCommand(513);
+        zor().grau(CMD_AKTUALISIEREN, false);
+        f_->mainframe_OnCommand(CMD_SATZ1_INAKTIV);
         QCOMPARE(s().Fenster.aktualisiert, 0);
-        QVERIFY(!zor().istGrau(250));
+        QVERIFY(!zor().istGrau(CMD_AKTUALISIEREN));
     }
 
     void zweiterSatzInaktivNebenAktivemErsten() {
         s().Modell.M2 = 7;
-        zor().haken(521, false);
-        zor().haken(516, true);
-        zor().grau(501, false);
-        f_->werkzeugleiste()->setzeAktiv(501, true);
-        f_->mainframe_OnCommand(521);
+        zor().haken(CMD_SATZ2_INAKTIV, false);
+        zor().haken(CMD_SATZ2_GE, true);
+        zor().grau(CMD_SPEICHERN_SATZ2, false);
+        f_->werkzeugleiste()->setzeAktiv(CMD_SPEICHERN_SATZ2, true);
+        f_->mainframe_OnCommand(CMD_SATZ2_INAKTIV);
         QCOMPARE(s().Modell.M2, 0);
         QCOMPARE(s().Modell.inaktiv, 0);
-        QCOMPARE(haken(1), QList<int>{521});
-        QCOMPARE(haken(0), QList<int>{507});
-        QVERIFY(zor().istGrau(501) && !f_->werkzeugleiste()->istAktiv(501));
-        QVERIFY(!zor().istGrau(500));
+        QCOMPARE(haken(1), QList<int>{CMD_SATZ2_INAKTIV});
+        QCOMPARE(haken(0), QList<int>{CMD_SATZ1_BSC});
+        QVERIFY(zor().istGrau(CMD_SPEICHERN_SATZ2) && !f_->werkzeugleiste()->istAktiv(CMD_SPEICHERN_SATZ2));
+        QVERIFY(!zor().istGrau(CMD_SPEICHERN_SATZ1));
     }
 
     // "wie Parametersatz" opens the dialog of the other set's model, or makes this set
@@ -127,19 +128,19 @@ private slots:
         QTest::addColumn<int>("id");
         QTest::addColumn<int>("anderesModell");
         QTest::addColumn<QString>("platzhalter");  // empty: the set becomes inactive
-        QTest::newRow("511 bei inaktivem Satz 2") << 511 << 0 << "";
-        QTest::newRow("511 bei BSC") << 511 << 6 << "BSC";
-        QTest::newRow("511 bei SW") << 511 << 9 << "";
-        QTest::newRow("511 bei Datei") << 511 << 10 << "aus Datei";
-        QTest::newRow("519 bei GE") << 519 << 2 << "Gilbert-Elliott";
-        QTest::newRow("519 bei MC") << 519 << 3 << "Mc Cullough";
-        QTest::newRow("519 bei inaktivem Satz 1") << 519 << 0 << "";
+        QTest::newRow("Satz 1 wie Satz 2 bei inaktivem Satz 2") << int(CMD_SATZ1_WIE_SATZ2) << 0 << "";
+        QTest::newRow("Satz 1 wie Satz 2 bei BSC") << int(CMD_SATZ1_WIE_SATZ2) << 6 << "BSC";
+        QTest::newRow("Satz 1 wie Satz 2 bei SW") << int(CMD_SATZ1_WIE_SATZ2) << 9 << "";
+        QTest::newRow("Satz 1 wie Satz 2 bei Datei") << int(CMD_SATZ1_WIE_SATZ2) << 10 << "aus Datei";
+        QTest::newRow("Satz 2 wie Satz 1 bei GE") << int(CMD_SATZ2_WIE_SATZ1) << 2 << "Gilbert-Elliott";
+        QTest::newRow("Satz 2 wie Satz 1 bei MC") << int(CMD_SATZ2_WIE_SATZ1) << 3 << "Mc Cullough";
+        QTest::newRow("Satz 2 wie Satz 1 bei inaktivem Satz 1") << int(CMD_SATZ2_WIE_SATZ1) << 0 << "";
     }
     void wieParametersatz() {
         QFETCH(int, id);
         QFETCH(int, anderesModell);
         QFETCH(QString, platzhalter);
-        const int satz = id == 511 ? 0 : 1;
+        const int satz = id == CMD_SATZ1_WIE_SATZ2 ? 0 : 1;
         auto& eigenes = satz == 0 ? s().Modell.M1 : s().Modell.M2;
         eigenes = static_cast<std::int16_t>(satz == 0 ? 2 : 7);  // a model, so that becoming inactive shows
         (satz == 0 ? s().Modell.M2 : s().Modell.M1) = static_cast<std::int16_t>(anderesModell);
@@ -149,7 +150,7 @@ private slots:
         if (platzhalter.isEmpty()) {
             QVERIFY(r_->meldung.gezeigt.isEmpty());
             QCOMPARE(eigenes, 0);
-            QCOMPARE(haken(satz), QList<int>{satz == 0 ? 513 : 521});
+            QCOMPARE(haken(satz), QList<int>{satz == 0 ? CMD_SATZ1_INAKTIV : CMD_SATZ2_INAKTIV});
         } else {
             QCOMPARE(r_->meldungen(), QStringList{::platzhalter(platzhalter)});
             QCOMPARE(eigenes, satz == 0 ? 2 : 7);
@@ -159,23 +160,23 @@ private slots:
     void aktualisierenNurWennNoetig() {
         f_->mdi_Create(new TestDokument(*f_, 'F'), 149, 141);
         s().Fenster.aktualisiert = 0;
-        zor().grau(250, false);
-        f_->werkzeugleiste()->setzeAktiv(250, true);
-        f_->mainframe_OnCommand(250);
+        zor().grau(CMD_AKTUALISIEREN, false);
+        f_->werkzeugleiste()->setzeAktiv(CMD_AKTUALISIEREN, true);
+        f_->mainframe_OnCommand(CMD_AKTUALISIEREN);
         QCOMPARE(s().Fenster.aktualisiert, 1);
-        QVERIFY(zor().istGrau(250) && !f_->werkzeugleiste()->istAktiv(250));
-        zor().grau(250, false);
-        f_->mainframe_OnCommand(250);
-        QVERIFY(!zor().istGrau(250));  // already current: nothing happens
+        QVERIFY(zor().istGrau(CMD_AKTUALISIEREN) && !f_->werkzeugleiste()->istAktiv(CMD_AKTUALISIEREN));
+        zor().grau(CMD_AKTUALISIEREN, false);
+        f_->mainframe_OnCommand(CMD_AKTUALISIEREN);
+        QVERIFY(!zor().istGrau(CMD_AKTUALISIEREN));  // already current: nothing happens
     }
 
     void alleOeffnetNurFehlende() {
         s().Fenster.FF = s().Fenster.PAR = 1;
-        f_->mainframe_OnCommand(253);
+        f_->mainframe_OnCommand(CMD_OEFFNEN_ALLE);
         QCOMPARE(s().Fenster.neu, 4);
         QCOMPARE(r_->meldungen(),
                  (QStringList{platzhalter("Fehlerkorrelationsfunktion"), platzhalter("Fehlerabstandsverteilung")}));
-        QVERIFY(zor().istGrau(4058));
+        QVERIFY(zor().istGrau(CMD_MULTIMEDIA));
     }
 
     // Printing refreshes first; the parameter window (or none) cannot be printed.
@@ -191,7 +192,7 @@ private slots:
         QFETCH(QString, meldung);
         if (druckArt >= 0) f_->mdi_Create(new TestDokument(*f_, 'P', druckArt > 0), 144, 143);
         s().Fenster.aktualisiert = 0;
-        f_->mainframe_OnCommand(503);
+        f_->mainframe_OnCommand(CMD_DRUCKEN);
         QCOMPARE(s().Fenster.aktualisiert, 1);
         QCOMPARE(r_->meldungen(), QStringList{meldung});
         if (druckArt <= 0) QCOMPARE(r_->meldung.gezeigt[0].symbol, zor::Symbol::Ausrufezeichen);

@@ -88,25 +88,25 @@ private slots:
     // every document menu and the channel-model menu have a window menu.
     void menueTabellen() {
         const std::tuple<int, int, const char*> eintraege[] = {
-            {1333, 526, "H&ilfe\tF1"},
-            {135, 250, "&Aktualisieren [grau]"},
-            {1203, 4038, "S&peichern als Fahlerabstand..."},
-            {83, 3039, "&Red [haken]"},
+            {MENU_START, CMD_HILFE_F1, "H&ilfe\tF1"},
+            {MENU_ZOR, CMD_AKTUALISIEREN, "&Aktualisieren [grau]"},
+            {MENU_BIN, CMD_SPEICHERN_FAB, "S&peichern als Fahlerabstand..."},
+            {MENU_GRAFIK, CMD_FARBE_ROT, "&Red [haken]"},
         };
         for (const auto& [menue, id, text] : eintraege) {
             const auto a = f_->menue(menue).aktionen(id);
             QCOMPARE(a.size(), 1);
             QCOMPARE(eintrag(a.first()), QString::fromUtf8(text));
         }
-        QCOMPARE(f_->menue(1333).findWindowMenu(), nullptr);
-        QCOMPARE(f_->menue(107).findWindowMenu(), nullptr);
-        for (int id : {135, 1202, 1203, 86, 83}) {
+        QCOMPARE(f_->menue(MENU_START).findWindowMenu(), nullptr);
+        QCOMPARE(f_->menue(MENU_MULTIMEDIA).findWindowMenu(), nullptr);
+        for (int id : {MENU_ZOR, MENU_HEX, MENU_BIN, MENU_BITMAP, MENU_GRAFIK}) {
             QMenu* m = f_->menue(id).findWindowMenu();
             QVERIFY2(m && m->title() == QStringLiteral("&Fenster"), qPrintable(QString::number(id)));
         }
         // Positions 1..3 of the channel-model "Fenster" menu are the submenus the
         // arrangement enables and grays by position.
-        const auto a = f_->menue(135).findWindowMenu()->actions();
+        const auto a = f_->menue(MENU_ZOR).findWindowMenu()->actions();
         QCOMPARE((QStringList{eintrag(a[1]), eintrag(a[2]), eintrag(a[3])}),
                  (QStringList{"Ö&ffnen", "&Schließen [grau]", "An&ordnen [grau]"}));
     }
@@ -118,12 +118,16 @@ private slots:
         QTest::addColumn<int>("satz");       // the mode, by its toolbar set
         QTest::addColumn<int>("menue");
         QTest::addColumn<QString>("bild");
-        const QList<int> zweiGrafiken{4058, 4105, 4105};
-        QTest::newRow("start → multimedia") << QList<int>{} << 4058 << "" << 4058 << 107 << "rahmen_multimedia";
-        QTest::newRow("start → zor") << QList<int>{} << 4059 << "" << 4059 << 135 << "rahmen_zor";
-        QTest::newRow("multimedia → zor, 534 nein") << zweiGrafiken << 4059 << "id_7" << 4058 << 83 << "";
-        QTest::newRow("multimedia → zor, 534 ja") << zweiGrafiken << 4059 << "id_6" << 4059 << 135 << "";
-        QTest::newRow("zor → multimedia") << QList<int>{4059} << 4058 << "" << 4058 << 107 << "";
+        const QList<int> zweiGrafiken{CMD_MULTIMEDIA, CMD_GRAFIK, CMD_GRAFIK};
+        const int multimedia = CMD_MULTIMEDIA, zorwerk = CMD_ZORWERK;
+        const int mmMenue = MENU_MULTIMEDIA, zorMenue = MENU_ZOR, grafikMenue = MENU_GRAFIK;
+        QTest::newRow("start → multimedia") << QList<int>{} << multimedia << "" << multimedia << mmMenue
+                                            << "rahmen_multimedia";
+        QTest::newRow("start → zor") << QList<int>{} << zorwerk << "" << zorwerk << zorMenue << "rahmen_zor";
+        QTest::newRow("multimedia → zor, 534 nein") << zweiGrafiken << zorwerk << "id_7" << multimedia << grafikMenue
+                                                    << "";
+        QTest::newRow("multimedia → zor, 534 ja") << zweiGrafiken << zorwerk << "id_6" << zorwerk << zorMenue << "";
+        QTest::newRow("zor → multimedia") << QList<int>{zorwerk} << multimedia << "" << multimedia << mmMenue << "";
     }
     void moduswechsel() {
         QFETCH(QList<int>, vorher);
@@ -136,11 +140,11 @@ private slots:
         if (!knopf.isEmpty()) beantworteModal(QStringLiteral("id_534"), knopf, QStringLiteral("dialog_534"));
         f_->mainframe_OnCommand(nach);
         verarbeiteLoeschungen();
-        QCOMPARE(f_->modus(), satz == 4059 ? Modus::Zor : Modus::Multimedia);
+        QCOMPARE(f_->modus(), satz == CMD_ZORWERK ? Modus::Zor : Modus::Multimedia);
         QCOMPARE(f_->werkzeugleiste()->satz(), satz);
         QCOMPARE(f_->aktuellesMenue().id(), menue);
         const bool ja = knopf == QStringLiteral("id_6");
-        QCOMPARE(f_->mdi()->subWindowList().size(), ja ? 0 : vorher.count(4105));
+        QCOMPARE(f_->mdi()->subWindowList().size(), ja ? 0 : vorher.count(CMD_GRAFIK));
         QCOMPARE(r_->meldungen(), ja ? QStringList{"Wechsel zu ZOR!"} : QStringList{});
         if (!bild.isEmpty()) QVERIFY(speichereBild(f_, bild));
     }
@@ -155,24 +159,24 @@ private slots:
         QCOMPARE(f_->modus(), Modus::Multimedia);
     }
 
-    // 4058 is offered only while no document (toolbar) and no channel-model window
+    // CMD_MULTIMEDIA is offered only while no document (toolbar) and no channel-model window
     // (menu and command) is open.
     void setupTheToolbarUndMenu4058() {
         f_->mainframe_OnCommand(CMD_ZORWERK);
         for (bool mitDokument : {false, true}) {
             if (mitDokument) neuesDokument('F');
             for (int flag : {0, 1}) {
-                f_->SetupTheToolbar(4058, flag);
-                QCOMPARE(f_->werkzeugleiste()->istAktiv(4058), !mitDokument);
+                f_->SetupTheToolbar(CMD_MULTIMEDIA, flag);
+                QCOMPARE(f_->werkzeugleiste()->istAktiv(CMD_MULTIMEDIA), !mitDokument);
             }
         }
-        f_->SetupTheToolbar(4055, 0);  // a command the set lacks changes nothing
-        QCOMPARE(f_->werkzeugleiste()->knopf(4055), nullptr);
+        f_->SetupTheToolbar(CMD_HEX, 0);  // a command the set lacks changes nothing
+        QCOMPARE(f_->werkzeugleiste()->knopf(CMD_HEX), nullptr);
         for (int ff : {1, 0}) {
             f_->zustand().Fenster.FF = ff;
-            f_->SetupTheMenu(f_->menue(135), 4058);
-            QCOMPARE(f_->menue(135).istGrau(4058), ff == 1);
-            f_->mainframe_OnCommand(4058);
+            f_->SetupTheMenu(f_->menue(MENU_ZOR), CMD_MULTIMEDIA);
+            QCOMPARE(f_->menue(MENU_ZOR).istGrau(CMD_MULTIMEDIA), ff == 1);
+            f_->mainframe_OnCommand(CMD_MULTIMEDIA);
             QCOMPARE(f_->modus(), ff ? Modus::Zor : Modus::Multimedia);
         }
     }
@@ -184,27 +188,27 @@ private slots:
         auto liste = f_->fensterliste();
         QCOMPARE(liste.size(), 2);
         QCOMPARE(liste[0]->text(), QStringLiteral("&1 Graphic Window"));
-        QCOMPARE(liste[0]->data().toInt(), 3000);
+        QCOMPARE(liste[0]->data().toInt(), int(CMD_FENSTERLISTE_ERSTE));
         QVERIFY(liste[1]->isChecked());
         auto* zweites = qobject_cast<Grafikdokument*>(f_->aktivesDokument());
         QVERIFY(zweites);
         // A colour goes to the active document and moves the check mark.
-        f_->mainframe_OnCommand(3041);
-        QCOMPARE(zweites->farbe(), 3041);
-        QVERIFY(f_->menue(83).hatHaken(3041) && !f_->menue(83).hatHaken(3039));
+        f_->mainframe_OnCommand(CMD_FARBE_BLAU);
+        QCOMPARE(zweites->farbe(), int(CMD_FARBE_BLAU));
+        QVERIFY(f_->menue(MENU_GRAFIK).hatHaken(CMD_FARBE_BLAU) && !f_->menue(MENU_GRAFIK).hatHaken(CMD_FARBE_ROT));
         QVERIFY(speichereBild(f_, QStringLiteral("rahmen_grafik")));
-        // Window-list entry 3000 activates the first document, and its colour.
-        f_->mainframe_OnCommand(3000);
+        // The first window-list entry activates the first document, and its colour.
+        f_->mainframe_OnCommand(CMD_FENSTERLISTE_ERSTE);
         auto* erstes = qobject_cast<Grafikdokument*>(f_->aktivesDokument());
         QVERIFY(erstes && erstes != zweites);
-        QVERIFY(f_->menue(83).hatHaken(3039));
+        QVERIFY(f_->menue(MENU_GRAFIK).hatHaken(CMD_FARBE_ROT));
         // "Schließen" closes the active document only; the last one closed gives the
         // multimedia menu back.
         for (int rest : {1, 0}) {
-            f_->mainframe_OnCommand(4035);
+            f_->mainframe_OnCommand(CMD_SCHLIESSEN);
             verarbeiteLoeschungen();
             QCOMPARE(f_->mdi()->subWindowList().size(), rest);
-            QCOMPARE(f_->aktuellesMenue().id(), rest ? 83 : 107);
+            QCOMPARE(f_->aktuellesMenue().id(), int(rest ? MENU_GRAFIK : MENU_MULTIMEDIA));
         }
     }
 
@@ -214,18 +218,20 @@ private slots:
         f_->mainframe_OnCommand(CMD_ZORWERK);
         auto zustaende = [this] {
             QList<bool> l;
-            for (QAction* a : f_->menue(135).alleBefehle()) l << a->isEnabled() << a->isChecked();
+            for (QAction* a : f_->menue(MENU_ZOR).alleBefehle()) l << a->isEnabled() << a->isChecked();
             return l;
         };
         const auto vorher = zustaende();
-        for (int id : {3000, 3008, 3999}) f_->mainframe_OnCommand(id);
+        for (int id : std::initializer_list<int>{CMD_FENSTERLISTE_ERSTE, CMD_FENSTERLISTE_ERSTE + 8,
+                                                 CMD_FENSTERLISTE_LETZTE})
+            f_->mainframe_OnCommand(id);
         QVERIFY(r_->meldung.gezeigt.isEmpty());
         QCOMPARE(zustaende(), vorher);
-        QCOMPARE(f_->aktuellesMenue().id(), 135);
+        QCOMPARE(f_->aktuellesMenue().id(), int(MENU_ZOR));
         auto* d = neuesDokument();
-        f_->mainframe_OnCommand(4037);
-        f_->mainframe_OnCommand(3005);
-        QCOMPARE(d->befehle, (QList<int>{4037, 3005}));
+        f_->mainframe_OnCommand(CMD_SPEICHERN_FFO);
+        f_->mainframe_OnCommand(CMD_FENSTERLISTE_ERSTE + 5);
+        QCOMPARE(d->befehle, (QList<int>{CMD_SPEICHERN_FFO, CMD_FENSTERLISTE_ERSTE + 5}));
     }
 
     // Tiling, cascading, and "Alle schließen" passing over a document that refuses.
@@ -234,15 +240,15 @@ private slots:
         neuesDokument();
         neuesDokument()->schliessbar = false;
         const auto w = f_->mdi()->subWindowList(QMdiArea::CreationOrder);
-        f_->mainframe_OnCommand(4050);
+        f_->mainframe_OnCommand(CMD_NEBENEINANDER);
         QVERIFY(w[0]->y() == w[1]->y() && w[0]->x() != w[1]->x());
         QCOMPARE(w[0]->height(), f_->mdi()->viewport()->height());
-        f_->mainframe_OnCommand(4051);
+        f_->mainframe_OnCommand(CMD_UNTEREINANDER);
         QVERIFY(w[0]->x() == w[1]->x() && w[0]->y() != w[1]->y());
         QCOMPARE(w[0]->width(), f_->mdi()->viewport()->width());
-        f_->mainframe_OnCommand(4049);
+        f_->mainframe_OnCommand(CMD_KASKADIERT);
         QVERIFY(w[0]->pos() != w[1]->pos());
-        f_->mainframe_OnCommand(4053);
+        f_->mainframe_OnCommand(CMD_ALLE_SCHLIESSEN);
         verarbeiteLoeschungen();
         QCOMPARE(f_->mdi()->subWindowList(), QList<QMdiSubWindow*>{w[1]});
     }
@@ -251,26 +257,27 @@ private slots:
     void kontextmenueUndKnoepfeFolgenRahmen() {
         f_->mainframe_OnCommand(CMD_ZORWERK);
         auto aktiv = [this](int id) {  // -1: not in the context menu
-            for (QAction* a : f_->kontextPopup(135)->actions())
+            for (QAction* a : f_->kontextPopup(MENU_ZOR)->actions())
                 if (befehlVon(a) == id) return int(a->isEnabled());
             return -1;
         };
-        QCOMPARE((QList<int>{aktiv(500), aktiv(501)}), (QList<int>{1, 0}));
-        f_->menue(135).grau(500, true);
-        f_->menue(135).grau(501, false);
-        QCOMPARE((QList<int>{aktiv(500), aktiv(501)}), (QList<int>{0, 1}));
+        QCOMPARE((QList<int>{aktiv(CMD_SPEICHERN_SATZ1), aktiv(CMD_SPEICHERN_SATZ2)}), (QList<int>{1, 0}));
+        f_->menue(MENU_ZOR).grau(CMD_SPEICHERN_SATZ1, true);
+        f_->menue(MENU_ZOR).grau(CMD_SPEICHERN_SATZ2, false);
+        QCOMPARE((QList<int>{aktiv(CMD_SPEICHERN_SATZ1), aktiv(CMD_SPEICHERN_SATZ2)}), (QList<int>{0, 1}));
         f_->mainframe_OnCommand(CMD_MULTIMEDIA);
         f_->mainframe_OnCommand(CMD_ZORWERK);
-        QVERIFY(!f_->werkzeugleiste()->istAktiv(500) && f_->werkzeugleiste()->istAktiv(501));
+        QVERIFY(!f_->werkzeugleiste()->istAktiv(CMD_SPEICHERN_SATZ1) &&
+                f_->werkzeugleiste()->istAktiv(CMD_SPEICHERN_SATZ2));
 
         f_->mainframe_OnCommand(CMD_MULTIMEDIA);
         f_->mainframe_OnCommand(CMD_GRAFIK);
-        f_->mainframe_OnCommand(3042);
-        QMenu* farben = f_->kontextPopup(132);
+        f_->mainframe_OnCommand(CMD_FARBE_GELB);
+        QMenu* farben = f_->kontextPopup(KONTEXT_GRAFIK);
         QList<int> haken;
         for (QAction* a : farben->actions())
             if (a->isChecked()) haken << befehlVon(a);
-        QCOMPARE(haken, QList<int>{3042});
+        QCOMPARE(haken, QList<int>{CMD_FARBE_GELB});
         QVERIFY(speichereBild(farben, QStringLiteral("kontext_132")));
         // Outside the client area there is no context menu.
         auto* d = neuesDokument();
@@ -279,11 +286,16 @@ private slots:
 
     // No frame-menu command pretends to work: those not built yet say so, by name.
     void unfertigeBefehleMeldenSich() {
-        const QSet<int> fertig = {1, 2, 238, 250, 253, 260, 261, 262, 263, 264, 270, 271, 272, 273, 274, 275,
-                                  503, 511, 513, 519, 521, 526, 527, 4049, 4050, 4051, 4052, 4053, 4058, 4059,
-                                  4062, 4105, 4106};
+        const QSet<int> fertig = {
+            CMD_SKRIPTUM,       CMD_HILFE_UEBER_HILFE, CMD_BEENDEN,           CMD_AKTUALISIEREN,  CMD_OEFFNEN_ALLE,
+            CMD_SCHLIESSEN_ALLE, CMD_SCHLIESSEN_FF,    CMD_SCHLIESSEN_FKF,    CMD_SCHLIESSEN_FAV, CMD_SCHLIESSEN_PAR,
+            CMD_THEORIE,        CMD_VORBEREITUNG,      CMD_DURCHFUEHRUNG,     CMD_INFO_ABTEILUNG, CMD_INFO_PROGRAMM,
+            CMD_INFO_LEHRSOFTWARE, CMD_DRUCKEN,        CMD_SATZ1_WIE_SATZ2,   CMD_SATZ1_INAKTIV,  CMD_SATZ2_WIE_SATZ1,
+            CMD_SATZ2_INAKTIV,  CMD_HILFE_F1,          CMD_UEBER,             CMD_KASKADIERT,     CMD_NEBENEINANDER,
+            CMD_UNTEREINANDER,  CMD_ICONS_EINORDNEN,   CMD_ALLE_SCHLIESSEN,   CMD_MULTIMEDIA,     CMD_ZORWERK,
+            CMD_UEBER_PROGRAMM, CMD_GRAFIK,            CMD_HILFE};
         int geprueft = 0;
-        for (int menue : {1333, 107, 135}) {
+        for (int menue : {MENU_START, MENU_MULTIMEDIA, MENU_ZOR}) {
             for (QAction* a : f_->menue(menue).alleBefehle()) {
                 const int id = befehlVon(a);
                 if (fertig.contains(id)) continue;
@@ -306,8 +318,8 @@ private slots:
     // Help commands open their page, at the context of the command where it has one.
     void hilfeseiten() {
         const std::tuple<int, const char*, const char*> seiten[] = {
-            {2, "hilfe", ""}, {526, "VOZAD", ""}, {4062, "about", ""},
-            {273, "kan_inf", "k273"}, {275, "kan_inf", "k275"}};
+            {CMD_HILFE_UEBER_HILFE, "hilfe", ""}, {CMD_HILFE_F1, "VOZAD", ""}, {CMD_UEBER_PROGRAMM, "about", ""},
+            {CMD_INFO_ABTEILUNG, "kan_inf", "k273"}, {CMD_INFO_LEHRSOFTWARE, "kan_inf", "k275"}};
         for (const auto& [id, seite, anker] : seiten) {
             f_->mainframe_OnCommand(id);
             QVERIFY(r_->meldung.gezeigt.isEmpty());
@@ -328,17 +340,20 @@ private slots:
                 QCOMPARE(f_->statusleiste()->feldText(0), text(befehlVon(a)).left(127));
             }
         }
-        QCOMPARE(menuHinweis(238), QStringLiteral("Beendet die Anwendung! "));
-        QCOMPARE(menuHinweis(4049), QStringLiteral("Stellt die dokumente kaskadiert dar!"));
-        QCOMPARE(menuHinweis(502), QStringLiteral("Konvertiert Fehlerfolge nach Fahlerabstand und umgekehrt!"));
-        for (int ohne : {511, 512, 513, 260, 270, 4105, 3039}) QVERIFY(menuHinweis(ohne).isEmpty());
-        f_->menue(1333).leiste().last()->hover();
+        QCOMPARE(menuHinweis(CMD_BEENDEN), QStringLiteral("Beendet die Anwendung! "));
+        QCOMPARE(menuHinweis(CMD_KASKADIERT), QStringLiteral("Stellt die dokumente kaskadiert dar!"));
+        QCOMPARE(menuHinweis(CMD_KONVERTIEREN_ZOR),
+                 QStringLiteral("Konvertiert Fehlerfolge nach Fahlerabstand und umgekehrt!"));
+        for (int ohne : {CMD_SATZ1_WIE_SATZ2, CMD_SATZ1_DATEI, CMD_SATZ1_INAKTIV, CMD_SCHLIESSEN_ALLE, CMD_THEORIE,
+                         CMD_GRAFIK, CMD_FARBE_ROT})
+            QVERIFY(menuHinweis(ohne).isEmpty());
+        f_->menue(MENU_START).leiste().last()->hover();
         QVERIFY(f_->statusleiste()->feldText(0).isEmpty());
         f_->statusleiste()->Frame_OnMenuSelect(Statusleiste::MENU_ZU);
         QCOMPARE(f_->statusleiste()->feldText(0), QStringLiteral("Multimedia und Zorwerk"));
         // Tooltips are the same strings, cut at 63 characters.
         f_->mainframe_OnCommand(CMD_ZORWERK);
-        QCOMPARE(f_->werkzeugleiste()->knopf(250)->toolTip(),
+        QCOMPARE(f_->werkzeugleiste()->knopf(CMD_AKTUALISIEREN)->toolTip(),
                  QStringLiteral("Die neuen Einstellungen auf Dokumente übertragen (aktualisieren)!").left(63));
     }
 
@@ -362,7 +377,8 @@ private slots:
     // Every menu opened in each state, the channel-model submenus, the document menus
     // and the toolbar sets, for a look.
     void menuesUndLeistenBilder() {
-        const std::pair<int, const char*> zustaende[] = {{0, "start"}, {4058, "multimedia"}, {4059, "zor"}};
+        const std::pair<int, const char*> zustaende[] = {
+            {0, "start"}, {CMD_MULTIMEDIA, "multimedia"}, {CMD_ZORWERK, "zor"}};
         for (const auto& [befehl, name] : zustaende) {
             if (befehl) f_->mainframe_OnCommand(befehl);
             int nr = 0;
@@ -374,15 +390,15 @@ private slots:
                 a->menu()->hide();
             }
         }
-        for (QAction* a : f_->menue(135).popup(1)->actions())
+        for (QAction* a : f_->menue(MENU_ZOR).popup(1)->actions())
             if (a->menu())
                 QVERIFY(speichereBild(a->menu(), QStringLiteral("menue_zor_") + a->text().remove('&').remove(' ')));
-        for (int doku : {1202, 1203, 86, 83}) {
+        for (int doku : {MENU_HEX, MENU_BIN, MENU_BITMAP, MENU_GRAFIK}) {
             int nr = 0;
             for (QAction* a : f_->menue(doku).leiste())
                 if (a->menu()) QVERIFY(speichereBild(a->menu(), QStringLiteral("menue_%1_%2").arg(doku).arg(++nr)));
         }
-        for (int satz : {0, 4058, 4059}) {
+        for (int satz : std::initializer_list<int>{0, CMD_MULTIMEDIA, CMD_ZORWERK}) {
             f_->RebuildToolBar(satz);
             QCOMPARE(f_->werkzeugleiste()->satz(), satz);
             QVERIFY(speichereBild(f_->werkzeugleiste(), QStringLiteral("werkzeugleiste_%1").arg(satz)));
