@@ -2,9 +2,11 @@
 // toolbar and status bar.
 
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSet>
 #include <QTest>
@@ -32,6 +34,24 @@ namespace {
 // An item as its text and state: "&Aktualisieren [grau]", "&Red [haken]".
 QString eintrag(const QAction* a) {
     return a->text() + (a->isEnabled() ? "" : " [grau]") + (a->isChecked() ? " [haken]" : "");
+}
+
+// A menu as a user sees it: every item's text fits its row and the picture is not blank;
+// the picture is saved for a look. Returns what is wrong, or nothing.
+QString menueBild(QMenu* m, const QString& name) {
+    for (QAction* a : m->actions()) {
+        if (a->isSeparator()) continue;
+        const QString text = a->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+        if (m->actionGeometry(a).width() <= m->fontMetrics().horizontalAdvance(text))
+            return name + QStringLiteral(": clipped ") + text;
+    }
+    QCoreApplication::processEvents();
+    const QImage bild = m->grab().toImage();
+    bool einfarbig = true;
+    for (int y = 0; y < bild.height() && einfarbig; ++y)
+        for (int x = 0; x < bild.width() && einfarbig; ++x) einfarbig = bild.pixel(x, y) == bild.pixel(0, 0);
+    if (einfarbig) return name + QStringLiteral(": blank");
+    return speichereBild(bild, name) ? QString() : name + QStringLiteral(": not saved");
 }
 
 void verarbeiteLoeschungen() {
@@ -374,8 +394,9 @@ private slots:
         }
     }
 
-    // Every menu opened in each state, the channel-model submenus, the document menus
-    // and the toolbar sets, for a look.
+    // Every menu opened in each state, the channel-model submenus and the document menus
+    // show all their texts unclipped; every toolbar button has a picture and a tooltip.
+    // The pictures are kept for a look.
     void menuesUndLeistenBilder() {
         const std::pair<int, const char*> zustaende[] = {
             {0, "start"}, {CMD_MULTIMEDIA, "multimedia"}, {CMD_ZORWERK, "zor"}};
@@ -386,21 +407,29 @@ private slots:
                 if (!a->menu()) continue;
                 a->menu()->popup(f_->mapToGlobal(QPoint(0, 0)));
                 QCoreApplication::processEvents();
-                QVERIFY(speichereBild(a->menu(), QStringLiteral("menue_%1_%2").arg(QLatin1String(name)).arg(++nr)));
+                const QString fehler = menueBild(a->menu(), QStringLiteral("menue_%1_%2").arg(QLatin1String(name)).arg(++nr));
+                QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
                 a->menu()->hide();
             }
         }
-        for (QAction* a : f_->menue(MENU_ZOR).popup(1)->actions())
-            if (a->menu())
-                QVERIFY(speichereBild(a->menu(), QStringLiteral("menue_zor_") + a->text().remove('&').remove(' ')));
+        for (QAction* a : f_->menue(MENU_ZOR).popup(1)->actions()) {
+            if (!a->menu()) continue;
+            const QString fehler = menueBild(a->menu(), QStringLiteral("menue_zor_") + a->text().remove('&').remove(' '));
+            QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
+        }
         for (int doku : {MENU_HEX, MENU_BIN, MENU_BITMAP, MENU_GRAFIK}) {
             int nr = 0;
-            for (QAction* a : f_->menue(doku).leiste())
-                if (a->menu()) QVERIFY(speichereBild(a->menu(), QStringLiteral("menue_%1_%2").arg(doku).arg(++nr)));
+            for (QAction* a : f_->menue(doku).leiste()) {
+                if (!a->menu()) continue;
+                const QString fehler = menueBild(a->menu(), QStringLiteral("menue_%1_%2").arg(doku).arg(++nr));
+                QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
+            }
         }
         for (int satz : std::initializer_list<int>{0, CMD_MULTIMEDIA, CMD_ZORWERK}) {
             f_->RebuildToolBar(satz);
             QCOMPARE(f_->werkzeugleiste()->satz(), satz);
+            for (QAction* a : f_->werkzeugleiste()->actions())
+                if (!a->isSeparator()) QVERIFY2(!a->icon().isNull() && !a->toolTip().isEmpty(), qPrintable(a->text()));
             QVERIFY(speichereBild(f_->werkzeugleiste(), QStringLiteral("werkzeugleiste_%1").arg(satz)));
         }
     }
