@@ -1,7 +1,5 @@
 #include "kurven_ausgabe.h"
 
-#include "core/util/zahlpruefung.h"
-
 #include <cstdio>
 #include <iostream>
 
@@ -25,13 +23,6 @@ std::string jsonText(const std::string& text) {
         }
     }
     return j + "\"";
-}
-
-std::optional<int> abszisseEingabe(const std::string& text) {
-    if (zor::fehler(text) != 0) return std::nullopt;
-    const float a = zor::alsFloat(text);
-    if (!zor::ganzzahlig(a) || a < 20.0f || a > 100.0f) return std::nullopt;
-    return static_cast<int>(a);
 }
 
 void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,

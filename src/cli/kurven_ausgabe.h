@@ -1,6 +1,5 @@
 #pragma once
-// Output of the curve subcommands: CSV lines "k,value" or one JSON object, and the
-// abscissa entry rule of the curve options.
+// Output of the curve subcommands: CSV lines "k,value" or one JSON object.
 
 #include "core/models/zor_state.h"
 #include "core/models/kurven_ermitteln.h"
@@ -13,16 +12,10 @@
 
 namespace zorcli {
 
-inline constexpr const char* TEXT_FEHLEINGABE_ABSZISSE =
-    "Fehleingabe bei Skalierung Abszisse; es muß gelten:\n\n- Eingabewert muß ganzzahlig sein\n - 20 <= Eingabewert <= 100";
-
 // A number with at least 9 significant digits.
 std::string zahl(double v);
 // A JSON string literal.
 std::string jsonText(const std::string& text);
-
-// The number of points or lags as the options dialog accepts it: an integer 20..100.
-std::optional<int> abszisseEingabe(const std::string& text);
 
 // Prints the curve as CSV, or with --json as an object with "points", the given further
 // members (name, JSON value), "ms" and "warnung" (null without warnings).
