@@ -1,6 +1,7 @@
 #include "modell_optionen.h"
 
 #include "befehle.h"
+#include "core/models/vorgaben.h"
 #include "core/seqfiles/dateityp.h"
 #include "core/util/zahlpruefung.h"
 
@@ -13,18 +14,6 @@ namespace zorcli {
 using namespace zor;
 
 namespace {
-
-struct Vorgabe {
-    const char* name;
-    Modellart art;
-    int satz;
-};
-
-constexpr Vorgabe VORGABEN[] = {
-    {"bsc1", Modellart::BSC, 0}, {"bsc2", Modellart::BSC, 1}, {"ge1", Modellart::GE, 0},
-    {"ge2", Modellart::GE, 1},   {"mc1", Modellart::MC, 0},   {"mc2", Modellart::MC, 1},
-    {"sw1", Modellart::SW, 0},   {"sw2", Modellart::SW, 1},
-};
 
 struct Art {
     const char* name;
@@ -130,8 +119,7 @@ std::optional<ZorState> zustandAusOptionen(const ModellOptionen& o, int satz, bo
         return std::nullopt;
     }
     if (!o.preset.empty()) {
-        for (const auto& v : VORGABEN)
-            if (o.preset == v.name) art = v.art, vorlageSatz = v.satz;
+        if (const auto v = vorgabe(o.preset)) art = v->art, vorlageSatz = v->satz;
         modellName = o.preset;
     } else {
         for (const auto& a : ARTEN)

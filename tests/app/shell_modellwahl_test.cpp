@@ -173,8 +173,8 @@ private slots:
         s().Fenster.FF = s().Fenster.PAR = 1;
         f_->mainframe_OnCommand(253);
         QCOMPARE(s().Fenster.neu, 4);
-        QCOMPARE(r_->meldungen(),
-                 (QStringList{platzhalter("Fehlerkorrelationsfunktion"), platzhalter("Fehlerabstandsverteilung")}));
+        QCOMPARE(r_->meldungen(), QStringList{"Die Funktionen „Fehlerkorrelationsfunktion“ und "
+                                              "„Fehlerabstandsverteilung“ sind noch nicht verfügbar."});
         QVERIFY(zor().istGrau(4058));
     }
 
