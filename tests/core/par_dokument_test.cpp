@@ -10,13 +10,13 @@
 #include "core/dokumente/par_malen.h"
 #include "core/plot/aufzeichnende_leinwand.h"
 #include "core/plot/vorlagenquelle.h"
+#include "vorlagen_verzeichnis.h"
 
 using namespace zor;
 
 namespace {
 
-const std::filesystem::path VORLAGEN =
-    std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" / "plt";
+const std::filesystem::path VORLAGEN = vorlagenVerzeichnis();
 
 ZorState mit(int m1, int m2, int sim1 = 1, int sim2 = 1) {
     ZorState s = startZustand();

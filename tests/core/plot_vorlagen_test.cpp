@@ -10,14 +10,14 @@
 #include "core/plot/vorlagenquelle.h"
 #include "plot_hilfen.h"
 #include "temp_verzeichnis.h"
+#include "vorlagen_verzeichnis.h"
 
 using namespace zor;
 
 namespace {
 
 // The templates shipped in the program's resources, found from this source file.
-const std::filesystem::path VORLAGEN =
-    std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" / "plt";
+const std::filesystem::path VORLAGEN = vorlagenVerzeichnis();
 
 std::string vorlage(const std::string& name) {
     const auto text = vorlageAusVerzeichnis(VORLAGEN, name);
