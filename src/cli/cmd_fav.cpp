@@ -37,7 +37,7 @@ Ausfuehrung favEinrichten(CLI::App& sub) {
         s.FAV_defbereich = *d;
         TerminalFortschritt fortschritt;
         const auto bericht = zor::FAV_Ermitteln(s, fortschritt);
-        if (meldungenAusgeben(bericht.meldungen)) return FEHLGESCHLAGEN;
+        if (meldungenAusgeben(bericht)) return FEHLGESCHLAGEN;
         if (o->ak) zor::FAV_PunkteAbleiten(s);
         const auto& kurve = o->ak ? s.ptFAVa1 : s.ptFAV1;
         kurveAusgeben(std::span(kurve).first(static_cast<std::size_t>(*d)), o->json, {}, s.FAV_uhr1, {});

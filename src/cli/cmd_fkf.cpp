@@ -43,7 +43,7 @@ Ausfuehrung fkfEinrichten(CLI::App& sub) {
         s.FKF_erneuernd = o->methode == "renewal" ? 1 : 0;
         TerminalFortschritt fortschritt;
         const auto bericht = zor::FKF_Ermitteln(s, fortschritt);
-        if (meldungenAusgeben(bericht.meldungen)) return FEHLGESCHLAGEN;
+        if (meldungenAusgeben(bericht)) return FEHLGESCHLAGEN;
         kurveAusgeben(std::span(s.ptFKF1).first(static_cast<std::size_t>(*D) + 1), o->json,
                       {{"Korrelationsdauer", zahl(s.DK1)}, {"zaehler", zahl(s.zaehler1)}, {"nenner", zahl(s.nenner1)}},
                       s.FKF_uhr1, bericht.meldungen);

@@ -40,7 +40,7 @@ Ausfuehrung sequenceEinrichten(CLI::App& sub) {
         TerminalFortschritt fortschritt;
         const auto ergebnis = zor::SaveFolge(*zustand, satz, *typ, o->aus, fortschritt);
         if (!ergebnis) {
-            std::cerr << ergebnis.text << " (" << o->aus << ")\n";
+            std::cerr << ergebnis.meldung.text << " (" << o->aus << ")\n";
             return FEHLGESCHLAGEN;
         }
         return ERFOLG;

@@ -36,7 +36,7 @@ std::optional<int> abszisseEingabe(const std::string& text) {
 
 void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
                    const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
-                   const std::vector<zor::Kurvenmeldung>& warnungen) {
+                   const std::vector<zor::Meldung>& warnungen) {
     if (!json) {
         for (const auto& p : punkte) std::cout << zahl(p.x) << ',' << zahl(p.y) << '\n';
         return;
@@ -51,13 +51,9 @@ void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
     std::cout << ", \"ms\": " << ms << ", \"warnung\": " << (warnung.empty() ? "null" : jsonText(warnung)) << "}\n";
 }
 
-bool meldungenAusgeben(const std::vector<zor::Kurvenmeldung>& meldungen) {
-    bool fehler = false;
-    for (const auto& m : meldungen) {
-        std::cerr << m.text << '\n';
-        fehler = fehler || m.fehler;
-    }
-    return fehler;
+bool meldungenAusgeben(const zor::Kurvenbericht& bericht) {
+    for (const auto& m : bericht.meldungen) std::cerr << m.text << '\n';
+    return !bericht.ok;
 }
 
 }  // namespace zorcli

@@ -28,9 +28,9 @@ std::optional<int> abszisseEingabe(const std::string& text);
 // members (name, JSON value), "ms" and "warnung" (null without warnings).
 void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
                    const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
-                   const std::vector<zor::Kurvenmeldung>& warnungen);
+                   const std::vector<zor::Meldung>& warnungen);
 
-// Writes every message to stderr; true when one of them is a failure.
-bool meldungenAusgeben(const std::vector<zor::Kurvenmeldung>& meldungen);
+// Writes every message to stderr; true when a curve failed.
+bool meldungenAusgeben(const zor::Kurvenbericht& bericht);
 
 }  // namespace zorcli

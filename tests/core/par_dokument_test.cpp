@@ -10,13 +10,13 @@
 #include "core/dokumente/par_malen.h"
 #include "core/plot/aufzeichnende_leinwand.h"
 #include "core/plot/vorlagenquelle.h"
-#include "vorlagen_verzeichnis.h"
 
 using namespace zor;
 
 namespace {
 
-const std::filesystem::path VORLAGEN = vorlagenVerzeichnis();
+// The templates shipped in the program's resources (the build names their folder).
+const std::filesystem::path VORLAGEN = ZOR_VORLAGEN;
 
 ZorState mit(int m1, int m2, int sim1 = 1, int sim2 = 1) {
     ZorState s = startZustand();

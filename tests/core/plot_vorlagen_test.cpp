@@ -10,14 +10,14 @@
 #include "core/plot/vorlagenquelle.h"
 #include "plot_hilfen.h"
 #include "temp_verzeichnis.h"
-#include "vorlagen_verzeichnis.h"
 
 using namespace zor;
 
 namespace {
 
-// The templates shipped in the program's resources, found from this source file.
-const std::filesystem::path VORLAGEN = vorlagenVerzeichnis();
+// The templates shipped in the program's resources (the build names their folder; a
+// compiler cache may make __FILE__ relative).
+const std::filesystem::path VORLAGEN = ZOR_VORLAGEN;
 
 std::string vorlage(const std::string& name) {
     const auto text = vorlageAusVerzeichnis(VORLAGEN, name);
