@@ -8,6 +8,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTest>
 
 #include <memory>
@@ -213,9 +215,18 @@ private slots:
 
         beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("ok"), QStringLiteral("export_groesse"));
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
-        QFile v(svg);
-        QVERIFY(v.open(QIODevice::ReadOnly));
-        QVERIFY(v.readAll().contains("<svg"));
+        QSvgRenderer gelesen(svg);
+        QVERIFY(gelesen.isValid());
+        QCOMPARE(gelesen.viewBox().size(), ff->size());
+        // The exported picture beside the window it came from.
+        const QImage fensterBild = ff->grab().toImage();
+        QImage nebeneinander(fensterBild.width() * 2 + 10, fensterBild.height(), QImage::Format_RGB32);
+        nebeneinander.fill(Qt::darkGray);
+        QPainter p(&nebeneinander);
+        p.drawImage(0, 0, fensterBild);
+        gelesen.render(&p, QRectF(fensterBild.width() + 10, 0, fensterBild.width(), fensterBild.height()));
+        p.end();
+        QVERIFY(speichereBild(nebeneinander, QStringLiteral("export_svg_neben_fenster")));
 
         beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("ok"));
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);

@@ -121,13 +121,14 @@ void DokumenteModul::exportieren(int) {
         e = textSpeichern(*pfad, d->alsText());
     } else if (format == Bildformat::Text || format == Bildformat::Unbekannt) {
         e = Ergebnis::Fehler(mitText ? "Exportieren ist als PNG, SVG, PDF oder Text möglich."
-                                     : "Exportieren ist als PNG, SVG oder PDF möglich.");
+                                     : "Exportieren ist als PNG, SVG oder PDF möglich.",
+                             TITEL_PROGRAMM, Symbol::Ausrufezeichen);
     } else {
         const auto groesse = ExportGroesse::frage(d->size(), kontext().fenster());
         if (!groesse) return;
         e = bildSpeichern(*pfad, *groesse, [d, g = *groesse](QPainter& p) { d->zeichnen(p, g); });
     }
-    if (!e) zeige(kontext().meldung(), Meldung{e.text, e.titel, Symbol::Ausrufezeichen});
+    if (!e) zeige(kontext().meldung(), e.meldung);
 }
 
 }  // namespace zor::app

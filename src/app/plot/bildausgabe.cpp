@@ -18,7 +18,8 @@ constexpr int AUFLOESUNG = 96;
 Ergebnis schreiben(const QString& pfad, const char* daten, std::size_t n) {
     Ausgabedatei aus(pfad.toStdString());
     if (aus.ok() && aus.schreiben(daten, n) && aus.abschliessen()) return Ergebnis::Erfolg();
-    return Ergebnis::Fehler(QStringLiteral("Die Datei %1 kann nicht geschrieben werden!").arg(pfad).toStdString());
+    return Ergebnis::Fehler(QStringLiteral("Die Datei %1 kann nicht geschrieben werden!").arg(pfad).toStdString(), TITEL_PROGRAMM,
+                            Symbol::Ausrufezeichen);
 }
 
 void weissMalen(QPainter& p, QSize g, const Malen& malen) {
@@ -83,10 +84,12 @@ Ergebnis bildSpeichern(const QString& pfad, QSize g, const Malen& malen) {
     case Bildformat::SVG: daten = svg(g, malen); break;
     case Bildformat::PDF: daten = pdf(g, malen); break;
     default:
-        return Ergebnis::Fehler("Als Bild sind nur PNG-, SVG- und PDF-Dateien möglich.");
+        return Ergebnis::Fehler("Als Bild sind nur PNG-, SVG- und PDF-Dateien möglich.", TITEL_PROGRAMM,
+                                Symbol::Ausrufezeichen);
     }
     if (daten.isEmpty())
-        return Ergebnis::Fehler(QStringLiteral("Die Datei %1 kann nicht geschrieben werden!").arg(pfad).toStdString());
+        return Ergebnis::Fehler(QStringLiteral("Die Datei %1 kann nicht geschrieben werden!").arg(pfad).toStdString(), TITEL_PROGRAMM,
+                            Symbol::Ausrufezeichen);
     return schreiben(pfad, daten.constData(), static_cast<std::size_t>(daten.size()));
 }
 

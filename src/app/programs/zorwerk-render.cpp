@@ -83,7 +83,7 @@ int dokumentMalen(const QCommandLineParser& p, const QString& ausgabe, QSize g, 
         std::fprintf(stderr, "Unbekanntes Dokument: %s (ff oder par)\n", qPrintable(art));
         return 2;
     }
-    if (!e) std::fprintf(stderr, "%s\n", e.text.c_str());
+    if (!e) std::fprintf(stderr, "%s\n", e.meldung.text.c_str());
     return e ? 0 : 1;
 }
 

@@ -1,5 +1,8 @@
 #include "core/dokumente/ff_malen.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace zor {
 namespace {
 
@@ -28,6 +31,7 @@ void kopfUndMarken(Canvas& dc, const FFInhalt& inhalt, const LRechteck& r) {
 struct Bitfarbe {
     Farbe text;
     std::optional<Farbe> grund;
+    friend bool operator==(const Bitfarbe&, const Bitfarbe&) = default;
 };
 
 Bitfarbe bitfarbe(Bitzustand z, Farbe satzfarbe, int drucken, const std::array<farben, 7>& farbe) {
@@ -54,14 +58,20 @@ void blockMalen(Canvas& dc, const FFBlock& b, const FFInhalt& inhalt, const LRec
     const int a = dc.oberlaenge();
     const Farbe satzfarbe = farbeAus(farbe[static_cast<std::size_t>(b.satz)]);
     dc.setzeAusrichtung(Ausrichtung::Links);
-    for (std::size_t k = 0; k < b.bits.size(); ++k) {
-        const int zeile = b.z0 + static_cast<int>(k / static_cast<std::size_t>(l.smax));
-        const int spalte = static_cast<int>(k % static_cast<std::size_t>(l.smax));
+    const std::size_t proZeile = static_cast<std::size_t>(l.smax);
+    // Bits of one row in the same colours go out as one row of characters.
+    for (std::size_t k = 0; k < b.bits.size();) {
+        const int zeile = b.z0 + static_cast<int>(k / proZeile);
+        const std::size_t zeilenende = std::min(b.bits.size(), (k / proZeile + 1) * proZeile);
         const Bitfarbe f = bitfarbe(b.zustaende[k], satzfarbe, drucken, farbe);
+        std::size_t ende = k + 1;
+        while (ende < zeilenende && bitfarbe(b.zustaende[ende], satzfarbe, drucken, farbe) == f) ++ende;
         dc.setzeTextfarbe(f.text);
         dc.setzeTexthintergrund(f.grund);
-        const char zeichen[2] = {b.bits[k], 0};
-        dc.text({r.links + spalte * l.abstand, grundlinie(r, l, zeile, a)}, zeichen);
+        const int spalte = static_cast<int>(k % proZeile);
+        dc.zeichenreihe({r.links + spalte * l.abstand, grundlinie(r, l, zeile, a)},
+                        std::string_view(b.bits).substr(k, ende - k), l.abstand);
+        k = ende;
     }
 }
 
