@@ -12,6 +12,7 @@
 #include "core/seqfiles/dateiquelle.h"
 #include "core/util/format.h"
 #include "temp_verzeichnis.h"
+#include "modellzustand.h"
 
 using namespace zor;
 
@@ -79,15 +80,6 @@ const Zeichenaufruf* textAufruf(const Bild& b, const std::string& t) {
 }
 
 int baseline(int zeile) { return -(zeile + 1) * H - A; }
-
-ZorState mit(int m1, int m2, int sim1 = 1, int sim2 = 1) {
-    ZorState s = startZustand();
-    s.Modell.M1 = static_cast<std::int16_t>(m1);
-    s.Modell.M2 = static_cast<std::int16_t>(m2);
-    s.Modell.sim1 = sim1;
-    s.Modell.sim2 = sim2;
-    return s;
-}
 
 }  // namespace
 

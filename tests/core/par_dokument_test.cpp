@@ -10,6 +10,7 @@
 #include "core/dokumente/par_malen.h"
 #include "core/plot/aufzeichnende_leinwand.h"
 #include "core/plot/vorlagenquelle.h"
+#include "modellzustand.h"
 
 using namespace zor;
 
@@ -17,15 +18,6 @@ namespace {
 
 // The templates shipped in the program's resources (the build names their folder).
 const std::filesystem::path VORLAGEN = ZOR_VORLAGEN;
-
-ZorState mit(int m1, int m2, int sim1 = 1, int sim2 = 1) {
-    ZorState s = startZustand();
-    s.Modell.M1 = static_cast<std::int16_t>(m1);
-    s.Modell.M2 = static_cast<std::int16_t>(m2);
-    s.Modell.sim1 = sim1;
-    s.Modell.sim2 = sim2;
-    return s;
-}
 
 // The templates asked for, in order, with the real templates behind them.
 struct Protokoll {
