@@ -83,6 +83,11 @@ private slots:
         QVERIFY(popupAktiv(CMD_SCHLIESSEN_ALLE) && popupAktiv(CMD_KASKADIERT) && popupAktiv(CMD_OEFFNEN_ALLE));
         QVERIFY(zor().istGrau(CMD_MULTIMEDIA));
         QCOMPARE(fenster("ff")->geometry(), flaeche());
+        // The context menu is the channel-model "Datei" menu, export included.
+        QMenu* kontext = f_->kontextPopup(MENU_ZOR);
+        bool export_ = false;
+        for (QAction* a : kontext->actions()) export_ = export_ || (befehlVon(a) == CMD_EXPORTIEREN && a->isEnabled());
+        QVERIFY(export_);
 
         // PAR joins: PAR left, FF right.
         f_->mainframe_OnCommand(CMD_OEFFNEN_PAR);
