@@ -1,6 +1,7 @@
 #include "modell_optionen.h"
 
 #include "core/models/eingaberegeln.h"
+#include "core/models/vorgaben.h"
 #include "core/seqfiles/dateityp.h"
 
 #include <algorithm>
@@ -13,18 +14,6 @@ namespace zorcli {
 using namespace zor;
 
 namespace {
-
-struct Vorgabe {
-    const char* name;
-    Modellart art;
-    int satz;
-};
-
-constexpr Vorgabe VORGABEN[] = {
-    {"bsc1", Modellart::BSC, 0}, {"bsc2", Modellart::BSC, 1}, {"ge1", Modellart::GE, 0},
-    {"ge2", Modellart::GE, 1},   {"mc1", Modellart::MC, 0},   {"mc2", Modellart::MC, 1},
-    {"sw1", Modellart::SW, 0},   {"sw2", Modellart::SW, 1},
-};
 
 struct Art {
     const char* name;
@@ -118,8 +107,8 @@ std::optional<Ablehnung> dateiQuelle(const ModellOptionen& o, STRUCT_DATEI& date
 // The model kind and the set whose start values it begins from, or the refusal.
 std::optional<Ablehnung> modellWaehlen(const ModellOptionen& o, Modellart& art, int& vorlageSatz) {
     if (!o.model.empty() && !o.preset.empty()) return Ablehnung{"Bitte entweder --model oder --preset angeben, nicht beides."};
-    for (const auto& v : VORGABEN)
-        if (o.preset == v.name) art = v.art, vorlageSatz = v.satz;
+    if (!o.preset.empty())
+        if (const auto v = vorgabe(o.preset)) art = v->art, vorlageSatz = v->satz;
     for (const auto& a : ARTEN)
         if (o.preset.empty() && o.model == a.name) art = a.art;
     if (art != Modellart::Inaktiv) return std::nullopt;

@@ -90,6 +90,7 @@ enum Befehl : int {
     CMD_VIDEO = 4153,
     CMD_MCI = 4154,
     CMD_WAVE = 4155,
+    CMD_EXPORTIEREN = 4200,
 };
 
 // Menu resources: the three frame menus, the document menus and the context menus.
@@ -114,6 +115,14 @@ enum TextId : int {
     TXT_PROGRAMMZEILE = 4066,
     TXT_GRAFIK_KLASSE = 83,
     TXT_GRAFIK_TITEL = 205,
+    TXT_FF_KLASSE = 149,
+    TXT_FF_TITEL = 141,
+    TXT_FKF_KLASSE = 148,
+    TXT_FKF_TITEL = 137,
+    TXT_FAV_KLASSE = 159,
+    TXT_FAV_TITEL = 126,
+    TXT_PAR_KLASSE = 144,
+    TXT_PAR_TITEL = 143,
 };
 
 // Dialog and control ids of the shell's own windows.

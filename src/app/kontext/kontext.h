@@ -54,6 +54,11 @@ public:
     virtual void befehl(int id) = 0;
     // Enables or grays a command: every menu item with that id and its toolbar button.
     virtual void setzeAktiv(int id, bool aktiv) = 0;
+    // Enables or grays the pop-up of the channel-model (else multimedia) menu that holds
+    // this command, as a whole.
+    virtual void setzeUntermenueAktiv(int id, bool aktiv) = 0;
+    // Says in one message that these commands are not available yet.
+    virtual void nochNichtVerfuegbar(const QList<int>& ids) = 0;
     // Checks or unchecks the menu items of a command.
     virtual void setzeHaken(int id, bool haken) = 0;
     // The state of the command's item in the channel-model or multimedia menu.

@@ -12,6 +12,8 @@ const char* const FFO_FAB[] = {"Fehlerfolge (*.FFO)", "Fehlerabstand (*.FAB)"};
 const char* const FAB[] = {"Fehlerabstand (*.FAB)"};
 const char* const VGL[] = {"Vergleich (*.VGL)"};
 const char* const BMP_ALLE[] = {"Bitmaps (*.BMP)", "Alle Dateien (*)"};
+const char* const BILD[] = {"PNG-Bild (*.png)", "SVG-Grafik (*.svg)", "PDF-Dokument (*.pdf)"};
+const char* const BILD_TEXT[] = {"PNG-Bild (*.png)", "SVG-Grafik (*.svg)", "PDF-Dokument (*.pdf)", "Text (*.txt)"};
 const char* const SPEICHERN_4[] = {"Bitmaps (*.BMP)", "All files (*)", "GIF files (*.GIF)", "AVI files (*.AVI)",
                                    "WAVE files (*.WAV)"};
 
@@ -32,6 +34,8 @@ QStringList filterSatz(int satz, Richtung r) {
     case 3: return oeffnen ? liste(VGL) : liste(BMP_ALLE);
     case 4: return oeffnen ? liste(BMP_ALLE) : liste(SPEICHERN_4);
     case 5: return oeffnen ? liste(BMP_ALLE) : liste(VGL);
+    case 6: return liste(BILD);
+    case 7: return liste(BILD_TEXT);
     default: return {};
     }
 }

@@ -13,7 +13,7 @@ namespace zor::app {
 
 enum class Richtung { Oeffnen, Speichern };
 
-// The filters of a set (1..5) for opening or saving, in Qt's "Text (*.EXT)" form; the
+// The filters of a set (1..7; 6 and 7 are the exports: pictures, pictures and text) for opening or saving, in Qt's "Text (*.EXT)" form; the
 // first is preselected. Empty for an unknown set.
 QStringList filterSatz(int satz, Richtung r);
 

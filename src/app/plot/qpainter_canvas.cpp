@@ -1,6 +1,7 @@
 #include "app/plot/qpainter_canvas.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPaintEngine>
 #include <QPolygonF>
 #include <QString>
@@ -111,6 +112,51 @@ void QPainterCanvas::text(LPunkt anker, std::string_view text) {
     p_.setFont(schrift);
     p_.setPen(qtFarbe(textfarbe()));
     p_.drawText(a, t);
+}
+
+const QPainterCanvas::Glyphen& QPainterCanvas::glyphen() {
+    const double skala = abbildung_.skalaY();
+    if (glyphen_ && glyphen_->schrift == schrift() && glyphen_->skala == skala) return *glyphen_;
+    Glyphen g;
+    g.schrift = schrift();
+    g.skala = skala;
+    g.font = schriftJetzt();
+    g.roh = QRawFont::fromFont(g.font);
+    const QFontMetricsF m(g.font, p_.device());
+    for (int c = 0; c < 128; ++c) g.vorschub[static_cast<std::size_t>(c)] = m.horizontalAdvance(QChar(c));
+    g.oberlaenge = m.ascent();
+    g.hoehe = m.height();
+    glyphen_ = std::move(g);
+    return *glyphen_;
+}
+
+// One glyph run per row: the grid documents draw thousands of single characters.
+void QPainterCanvas::zeichenreihe(LPunkt anker, std::string_view zeichen, int abstand) {
+    const Glyphen& g = glyphen();
+    const QString t = QString::fromLatin1(zeichen.data(), static_cast<qsizetype>(zeichen.size()));
+    const QList<quint32> indizes = g.roh.isValid() ? g.roh.glyphIndexesForString(t) : QList<quint32>{};
+    bool ascii = true;
+    for (char c : zeichen) ascii = ascii && static_cast<unsigned char>(c) < 128;
+    if (!ascii || indizes.size() != t.size()) {
+        Canvas::zeichenreihe(anker, zeichen, abstand);
+        return;
+    }
+    const QPointF a = geraet(anker);
+    const double schritt = abstand * abbildung_.skalaX();
+    QList<QPointF> lagen;
+    lagen.reserve(t.size());
+    for (qsizetype i = 0; i < t.size(); ++i) lagen << QPointF(a.x() + static_cast<double>(i) * schritt, a.y());
+    if (const auto grund = texthintergrund())
+        for (qsizetype i = 0; i < t.size(); ++i)
+            p_.fillRect(QRectF(lagen[i].x(), a.y() - g.oberlaenge,
+                               g.vorschub[static_cast<unsigned char>(zeichen[static_cast<std::size_t>(i)])], g.hoehe),
+                        qtFarbe(*grund));
+    QGlyphRun lauf;
+    lauf.setRawFont(g.roh);
+    lauf.setGlyphIndexes(indizes);
+    lauf.setPositions(lagen);
+    p_.setPen(qtFarbe(textfarbe()));
+    p_.drawGlyphRun(QPointF(0, 0), lauf);
 }
 
 Textmass QPainterCanvas::textmass(std::string_view text) {

@@ -5,6 +5,10 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QRawFont>
+
+#include <array>
+#include <optional>
 
 #include "core/plot/abbildung.h"
 #include "core/plot/canvas.h"
@@ -25,6 +29,7 @@ public:
     void ellipse(const LRechteck& r) override;
     void rechteck(const LRechteck& r) override;
     void text(LPunkt anker, std::string_view text) override;
+    void zeichenreihe(LPunkt anker, std::string_view zeichen, int abstand) override;
     Textmass textmass(std::string_view text) override;
     int oberlaenge() override;
     void beschneiden(std::optional<LRechteck> bereich) override;
@@ -38,9 +43,21 @@ private:
     QRectF geraet(const LRechteck& r) const;
     void stiftUndPinselSetzen();
     QFont schriftJetzt() const { return qtSchrift(schrift(), abbildung_.skalaY()); }
+    // The Qt font of the selected font record and its glyphs, kept while both stay the same:
+    // rows of single characters would otherwise build them per character.
+    struct Glyphen {
+        Schrift schrift;
+        double skala = 0;
+        QFont font;
+        QRawFont roh;
+        std::array<double, 128> vorschub{};
+        double oberlaenge = 0, hoehe = 0;
+    };
+    const Glyphen& glyphen();
 
     QPainter& p_;
     Abbildung abbildung_;
+    std::optional<Glyphen> glyphen_;
 };
 
 }  // namespace zor

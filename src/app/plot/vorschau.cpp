@@ -4,6 +4,9 @@
 #include <cmath>
 #include <optional>
 
+#include "app/plot/dokumentbilder.h"
+#include "core/models/fav.h"
+#include "core/models/fkf.h"
 #include "core/plot/achse.h"
 #include "core/plot/graphpaint.h"
 #include "app/plot/qpainter_canvas.h"
@@ -11,51 +14,24 @@
 namespace zor {
 namespace {
 
-// --- sample curves: theory of a two-state chain (GE) and of the BSC -----------------
+// --- sample curves: the core's theory of GE set 1 and BSC set 2 ---------------------
 
-struct Kette {
-    double pGB, pBG, eG, eB;  // per-bit transitions G->B, B->G; error probabilities
+struct Beispiel {
+    std::array<STRUCT_PUNKT, FKF_PUNKTE> fkf{};
+    std::array<STRUCT_PUNKT, FAV_PUNKTE> ab{}, gleich{};  // P(a >= k), p(a = k)
+    short modell;
 };
 
-Kette geKette(const ModellWerte& w) {
-    return {w[gemc::Bad_From_Good], w[gemc::Good_From_Bad], w[gemc::Good], w[gemc::Bad]};
-}
-
-using Zeile = std::array<double, 2>;  // weights of GOOD and BAD
-
-Zeile schritt(const Kette& k, Zeile v) {
-    return {v[0] * (1 - k.pGB) + v[1] * k.pBG, v[0] * k.pGB + v[1] * (1 - k.pBG)};
-}
-
-Zeile stationaer(const Kette& k) {
-    const double s = k.pGB + k.pBG;
-    return {k.pBG / s, k.pGB / s};
-}
-
-std::array<STRUCT_PUNKT, FKF_PUNKTE> fkfKurve(const Kette& k) {
-    std::array<STRUCT_PUNKT, FKF_PUNKTE> pt{};
-    const Zeile pi = stationaer(k);
-    Zeile v{pi[0] * k.eG, pi[1] * k.eB};  // error at lag 0, by state
-    pt[0] = {0, static_cast<float>(v[0] + v[1])};
-    for (int lag = 1; lag < FKF_PUNKTE; ++lag) {
-        v = schritt(k, v);
-        pt[lag] = {static_cast<float>(lag), static_cast<float>(v[0] * k.eG + v[1] * k.eB)};
-    }
-    return pt;
-}
-
-// P(a >= k) and p(a = k) for k = 1..100.
-void favKurven(const Kette& k, std::array<STRUCT_PUNKT, FAV_PUNKTE>& ab, std::array<STRUCT_PUNKT, FAV_PUNKTE>& gleich) {
-    const Zeile pi = stationaer(k);
-    const double e = pi[0] * k.eG + pi[1] * k.eB;
-    Zeile v{pi[0] * k.eG / e, pi[1] * k.eB / e};  // state of the error that opens the gap
-    for (int i = 0; i < FAV_PUNKTE; ++i) {
-        const float x = static_cast<float>(i + 1);
-        ab[i] = {x, static_cast<float>(v[0] + v[1])};
-        const Zeile n = schritt(k, v);
-        gleich[i] = {x, static_cast<float>(n[0] * k.eG + n[1] * k.eB)};
-        v = {n[0] * (1 - k.eG), n[1] * (1 - k.eB)};
-    }
+std::array<Beispiel, 2> beispiele(const ZorState& s) {
+    std::array<Beispiel, 2> b{};
+    b[0].modell = GE1;
+    FKF_GE_THEORIE(s.GEWert1.data(), b[0].fkf);
+    FAV_GE_THEORIE(s.GEWert1.data(), b[0].ab);
+    b[1].modell = BSC2;
+    FKF_BSC_THEORIE(s.BSCWert2.data(), b[1].fkf);
+    FAV_BSC_THEORIE(s.BSCWert2[bsc::p], b[1].ab);
+    for (auto& k : b) FAV_Punktwahrscheinlichkeiten(k.ab, k.gleich);
+    return b;
 }
 
 // --- the curve diagrams --------------------------------------------------------------
@@ -90,20 +66,16 @@ int diagrammMalen(QPainter& p, QSize g, const Vorlagenquelle& q, const ZorState&
     dc.setzeStift(vorher);
     dc.beschneiden(LRechteck{-20000, 5500, 20000, -8000});
 
-    const Kette ge = geKette(s.GEWert1);
-    const Kette bsc{0, 1, s.BSCWert2[bsc::p], 0};
-    for (const auto& [kette, modell] : {std::pair{ge, short{GE1}}, std::pair{bsc, short{BSC2}}}) {
+    for (const Beispiel& k : beispiele(s)) {
+        const short modell = k.modell;
         if (!d.fav) {
-            const auto pt = fkfKurve(kette);
             if (d.ordinate == Skala::Linear)
-                GraphPaint_LIN(dc, pt, -7500, xnorm, 12500, -8000, 51, modell, s.farbe);
+                GraphPaint_LIN(dc, k.fkf, -7500, xnorm, 12500, -8000, 51, modell, s.farbe);
             else
-                GraphPaint_LOG(dc, pt, -7500, xnorm, wertneg, wertpos, ynormLog, -8000, 51, modell, s.farbe);
+                GraphPaint_LOG(dc, k.fkf, -7500, xnorm, wertneg, wertpos, ynormLog, -8000, 51, modell, s.farbe);
             continue;
         }
-        std::array<STRUCT_PUNKT, FAV_PUNKTE> ab{}, gleich{};
-        favKurven(kette, ab, gleich);
-        const auto& pt = std::string_view(d.vorlage) == "FAVak.PLT" ? gleich : ab;
+        const auto& pt = std::string_view(d.vorlage) == "FAVak.PLT" ? k.gleich : k.ab;
         if (d.abszisse == Skala::Linear && d.ordinate == Skala::Log)
             GraphPaint_LOG(dc, pt, xnorm - 7500, xnorm, wertneg, wertpos, ynormLog, -8000, 50, modell, s.farbe);
         else if (d.abszisse == Skala::Linear)
@@ -117,60 +89,11 @@ int diagrammMalen(QPainter& p, QSize g, const Vorlagenquelle& q, const ZorState&
     return fehler;
 }
 
-// --- the parameter pictures ----------------------------------------------------------
-
-// One set's picture as the parameter document draws it; returns the faulty templates.
-int parSatzMalen(QPainterCanvas& dc, const Vorlagenquelle& q, const ZorState& s, int satz) {
-    const bool sim = simVon(s, satz) != 0;
-    const char text = static_cast<char>((satz == 0 ? 'a' : 'c') + (sim ? 0 : 1));
-    const auto ein = [&](const char* name, std::span<const float> werte, char t) {
-        return plotag(dc, q, name, werte, satz, t) == 1 ? 0 : 1;
-    };
-    switch (modellart(modellVon(s, satz))) {
-    case Modellart::BSC: {
-        int f = ein("BSC_PAR.PLT", bscWerte(s, satz), text);
-        if (sim) f += ein("FFO_FAB.PLT", {}, bscSimfabsVon(s, satz) == 0 ? 'a' : 'b');
-        return f;
-    }
-    case Modellart::GE: return ein("GE_PAR.PLT", geWerte(s, satz), text);
-    case Modellart::MC: return ein("MC_PAR.PLT", mcWerte(s, satz), text);
-    case Modellart::SW: return ein("SW_PAR.PLT", swWerte(s, satz), text);
-    default: return 0;
-    }
-}
-
-// The parameter document's layouts in a rectangle: one picture, or two side by side
-// (wide rectangles) or stacked.
-int parMalen(QPainter& p, QRectF r, const Vorlagenquelle& q, const ZorState& s) {
-    const double W = r.width(), H = r.height();
-    const bool breit = r.right() >= 2.8 * r.bottom();
-    const auto ganz = [](double v) { return static_cast<double>(static_cast<int>(v)); };
-    Abbildung a;
-    a.fensterX = a.fensterY = 10000;
-    if (s.Modell.M1 == 0 || s.Modell.M2 == 0) {
-        a.viewportX = ganz((breit ? 0.5 : 0.25) * W);
-        a.viewportY = ganz(-0.5 * H);
-        a.ursprungX = ganz(0.5 * W + r.left());
-        a.ursprungY = ganz(0.5 * H + r.top());
-        QPainterCanvas dc(p, a);
-        return parSatzMalen(dc, q, s, s.Modell.M1 != 0 ? 0 : 1);
-    }
-    (breit ? a.fensterX : a.fensterY) = 20000;
-    a.viewportX = ganz((breit ? 0.5 : 0.3) * W);
-    a.viewportY = ganz((breit ? -0.5 : -0.54) * H);
-    a.ursprungX = ganz((breit ? 0.25 : 0.5) * W + r.left());
-    a.ursprungY = ganz((breit ? 0.5 : 0.3) * H + r.top());
-    QPainterCanvas dc(p, a);
-    int fehler = parSatzMalen(dc, q, s, 0);
-    a.ursprungX = ganz((breit ? 0.75 : 0.5) * W + r.left());
-    a.ursprungY = ganz((breit ? 0.5 : 0.75) * H + r.top());
-    dc.setzeAbbildung(a);
-    return fehler + parSatzMalen(dc, q, s, 1);
-}
+// --- the parameter pictures: the document's own painting ---------------------------
 
 Szene parSzene(QString name, QSize g, ZorState s) {
     return {std::move(name), g, [s, g](QPainter& p, const Vorlagenquelle& q) {
-                return parMalen(p, QRectF(0, 0, g.width(), g.height()), q, s);
+                return parMalen(p, QRect(0, 0, g.width(), g.height()), q, s);
             }};
 }
 
@@ -189,8 +112,8 @@ Szene druckSzene(QString name, char text, ZorState s) {
                 QPainterCanvas dc(p, druckkopfAbbildung(seite));
                 int fehler = plotag(dc, q, "DRUCKEN.PLT", {}, 1, text) == 1 ? 0 : 1;
                 const double cx = seite.width(), cy = seite.height();
-                const QRectF rahmen(QPointF(static_cast<int>(0.1 * cx), static_cast<int>(0.083 * cy)),
-                                    QPointF(static_cast<int>(0.9 * cx), static_cast<int>(0.4 * cy)));
+                const int l = static_cast<int>(0.1 * cx), t = static_cast<int>(0.083 * cy);
+                const QRect rahmen(l, t, static_cast<int>(0.9 * cx) - l, static_cast<int>(0.4 * cy) - t);
                 fehler += parMalen(p, rahmen, q, s);
                 return fehler;
             }};

@@ -1,6 +1,7 @@
-// Developer tool: renders plot templates offscreen into PNG files, so a template can be
-// checked without starting the program. Either every scene (all templates with every
-// selector, the curve diagrams with sample curves) or one template with given values.
+// Developer tool: renders plot templates and the channel-model documents offscreen, so
+// they can be checked without starting the program. Either every scene (all templates
+// with every selector, the curve diagrams with sample curves), one template with given
+// values, or a document's real painting for the start values or presets.
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -9,8 +10,12 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/plot/bildausgabe.h"
+#include "app/plot/dokumentbilder.h"
 #include "app/plot/vorlagen.h"
 #include "app/plot/vorschau.h"
+#include "core/models/vorgaben.h"
+#include "core/seqfiles/dateiquelle.h"
 
 namespace {
 
@@ -34,6 +39,54 @@ int alleMalen(const QString& ziel, const zor::Vorlagenquelle& quelle) {
     return fehler == 0 ? 0 : 1;
 }
 
+// The state the options describe: start values, presets, "aus" or a file per set.
+bool zustandSetzen(const QCommandLineParser& p, zor::ZorState& s) {
+    for (int satz = 0; satz < 2; ++satz) {
+        const QString datei = satz == 0 ? "datei1" : "datei2", modell = satz == 0 ? "satz1" : "satz2";
+        if (p.isSet(datei)) {
+            const auto e = zor::Load(s, satz, p.value(datei).toStdString());
+            if (e.art != zor::LadenErgebnis::Art::Erfolg) {
+                for (const auto& m : e.meldungen) std::fprintf(stderr, "%s\n", m.text.c_str());
+                return false;
+            }
+        } else if (p.isSet(modell)) {
+            const QString name = p.value(modell);
+            if (name == "aus") {
+                zor::modellVon(s, satz) = zor::INAKTIV;
+            } else if (const auto v = zor::vorgabe(name.toStdString())) {
+                zor::vorgabeSetzen(s, satz, *v);
+            } else {
+                std::fprintf(stderr, "Unbekannte Vorgabe: %s\n", qPrintable(name));
+                return false;
+            }
+        }
+    }
+    s.Modell.inaktiv = s.Modell.M1 == 0 && s.Modell.M2 == 0;
+    return true;
+}
+
+int dokumentMalen(const QCommandLineParser& p, const QString& ausgabe, QSize g, const zor::Vorlagenquelle& quelle) {
+    zor::ZorState s = zor::startZustand();
+    if (!zustandSetzen(p, s)) return 2;
+    const QString art = p.value("dokument");
+    zor::Ergebnis e;
+    if (art == "ff" && zor::formatVon(ausgabe) == zor::Bildformat::Text) {
+        QImage messen(1, 1, QImage::Format_RGB32);
+        QPainter maler(&messen);
+        e = zor::textSpeichern(ausgabe, zor::FF_Text(zor::ffInhalt(maler, g, s)));
+    } else if (art == "ff") {
+        e = zor::bildSpeichern(ausgabe, g, [&](QPainter& maler) { zor::ffMalen(maler, g, s, 0); });
+    } else if (art == "par") {
+        e = zor::bildSpeichern(ausgabe, g,
+                               [&](QPainter& maler) { zor::parMalen(maler, QRect(QPoint(0, 0), g), quelle, s); });
+    } else {
+        std::fprintf(stderr, "Unbekanntes Dokument: %s (ff oder par)\n", qPrintable(art));
+        return 2;
+    }
+    if (!e) std::fprintf(stderr, "%s\n", e.meldung.text.c_str());
+    return e ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -51,9 +104,14 @@ int main(int argc, char** argv) {
         {"werte", "Zahlenwerte der t-Sätze, durch Kommas getrennt.", "liste"},
         {"groesse", "Bildgröße in Pixeln.", "BxH", "900x600"},
         {"anordnung", "dokument, par, mar oder druck.", "art", "dokument"},
+        {"dokument", "Ein Dokument zeichnen: ff oder par (ff auch als .txt).", "art"},
+        {"satz1", "Parametersatz 1: Vorgabe (bsc1 ... sw2) oder aus.", "name"},
+        {"satz2", "Parametersatz 2: Vorgabe (bsc1 ... sw2) oder aus.", "name"},
+        {"datei1", "Parametersatz 1 aus einer FFO- oder FAB-Datei.", "datei"},
+        {"datei2", "Parametersatz 2 aus einer FFO- oder FAB-Datei.", "datei"},
     });
-    p.addPositionalArgument("vorlage", "Name der Vorlage, z. B. FKF.PLT");
-    p.addPositionalArgument("ausgabe", "PNG-Datei");
+    p.addPositionalArgument("vorlage", "Name der Vorlage, z. B. FKF.PLT (nicht mit --dokument)");
+    p.addPositionalArgument("ausgabe", "PNG-Datei (mit --dokument auch SVG, PDF oder TXT)");
     p.process(app);
 
     const auto quelle = zor::programmVorlagen(p.value("start"));
@@ -61,9 +119,14 @@ int main(int argc, char** argv) {
 
     const QStringList args = p.positionalArguments();
     const QStringList masse = p.value("groesse").split('x');
-    if (args.size() != 2 || masse.size() != 2 || p.value("text").size() != 1) p.showHelp(2);
+    if (masse.size() != 2) p.showHelp(2);
     const QSize g(masse[0].toInt(), masse[1].toInt());
     if (g.width() <= 0 || g.height() <= 0 || g.width() > 10000 || g.height() > 10000) p.showHelp(2);
+    if (p.isSet("dokument")) {
+        if (args.size() != 1) p.showHelp(2);
+        return dokumentMalen(p, args[0], g, quelle);
+    }
+    if (args.size() != 2 || p.value("text").size() != 1) p.showHelp(2);
     std::vector<float> werte;
     for (const auto& w : p.value("werte").split(',', Qt::SkipEmptyParts)) werte.push_back(w.toFloat());
 

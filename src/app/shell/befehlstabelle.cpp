@@ -14,6 +14,7 @@
 #include "app/kontext/mdi_dokument.h"
 #include "app/shell/menue.h"
 #include "app/shell/werkzeugleiste.h"
+#include "core/dokumente/anordnung.h"
 #include "core/util/ergebnis.h"
 
 namespace zor::app {
@@ -25,17 +26,8 @@ const H::Befehlseintrag H::BEFEHLE[] = {
     {CMD_FAV_OPTIONEN, &H::nochNichtVerfuegbar},
     {CMD_FKF_OPTIONEN, &H::nochNichtVerfuegbar},
     {CMD_BEENDEN, &H::beenden},
-    {CMD_AKTUALISIEREN, &H::aktualisieren},
-    {CMD_OEFFNEN_ALLE, &H::oeffnenAlle},
-    {CMD_OEFFNEN_FF, &H::nochNichtVerfuegbar},
     {CMD_OEFFNEN_FKF, &H::nochNichtVerfuegbar},
     {CMD_OEFFNEN_FAV, &H::nochNichtVerfuegbar},
-    {CMD_OEFFNEN_PAR, &H::nochNichtVerfuegbar},
-    {CMD_SCHLIESSEN_ALLE, &H::schliessenModell},
-    {CMD_SCHLIESSEN_FF, &H::schliessenModell},
-    {CMD_SCHLIESSEN_FKF, &H::schliessenModell},
-    {CMD_SCHLIESSEN_FAV, &H::schliessenModell},
-    {CMD_SCHLIESSEN_PAR, &H::schliessenModell},
     {CMD_INFO_PROGRAMM, &H::nichts},
     {CMD_VERF_MC, &H::nochNichtVerfuegbar},
     {CMD_VERF_GE, &H::nochNichtVerfuegbar},
@@ -44,7 +36,6 @@ const H::Befehlseintrag H::BEFEHLE[] = {
     {CMD_SPEICHERN_SATZ1, &H::nochNichtVerfuegbar},
     {CMD_SPEICHERN_SATZ2, &H::nochNichtVerfuegbar},
     {CMD_KONVERTIEREN_ZOR, &H::nochNichtVerfuegbar},
-    {CMD_DRUCKEN, &H::drucken},
     {CMD_SATZ1_BSC, &H::modellDialog},
     {CMD_SATZ1_GE, &H::modellDialog},
     {CMD_SATZ1_MC, &H::modellDialog},
@@ -107,19 +98,31 @@ void Hauptfenster::anDokument(int id) {
 void Hauptfenster::nichts(int) {}
 
 // Every command whose window or dialog is not built yet ends here, and says so.
-void Hauptfenster::nochNichtVerfuegbar(int id) {
-    QString name;
-    for (const Menue* m : std::initializer_list<const Menue*>{aktuell_, &menue(MENU_ZOR), &menue(MENU_MULTIMEDIA)}) {
-        const auto a = m->aktionen(id);
-        if (!a.isEmpty()) {
-            name = a.first()->text();
-            break;
+void Hauptfenster::nochNichtVerfuegbar(int id) { nochNichtVerfuegbar(QList<int>{id}); }
+
+void Hauptfenster::nochNichtVerfuegbar(const QList<int>& ids) {
+    QStringList namen;
+    for (int id : ids) {
+        QString name;
+        for (const Menue* m :
+             std::initializer_list<const Menue*>{aktuell_, &menue(MENU_ZOR), &menue(MENU_MULTIMEDIA)}) {
+            const auto a = m->aktionen(id);
+            if (!a.isEmpty()) {
+                name = a.first()->text();
+                break;
+            }
         }
+        name = name.section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')).remove(QStringLiteral("..."));
+        if (!name.isEmpty()) namen << QStringLiteral("„%1“").arg(name.trimmed());
     }
-    name = name.section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')).remove(QStringLiteral("..."));
-    const QString text = name.isEmpty()
-                             ? QStringLiteral("Diese Funktion ist noch nicht verfügbar.")
-                             : QStringLiteral("Die Funktion „%1“ ist noch nicht verfügbar.").arg(name.trimmed());
+    QString text;
+    if (namen.isEmpty())
+        text = QStringLiteral("Diese Funktion ist noch nicht verfügbar.");
+    else if (namen.size() == 1)
+        text = QStringLiteral("Die Funktion %1 ist noch nicht verfügbar.").arg(namen.first());
+    else
+        text = QStringLiteral("Die Funktionen %1 und %2 sind noch nicht verfügbar.")
+                   .arg(namen.mid(0, namen.size() - 1).join(QStringLiteral(", ")), namen.last());
     meldung_.zeige(text, QString::fromUtf8(TITEL_PROGRAMM), Symbol::Information);
 }
 
@@ -133,7 +136,7 @@ void Hauptfenster::beenden(int) { close(); }
 // ---- Modes ----
 
 void Hauptfenster::zuMultimedia(int) {
-    if (modus_ == Modus::Zor && modellDokumentOffen()) return;  // the item is grayed then
+    if (modus_ == Modus::Zor && zor::modellDokumentOffen(zustand_)) return;  // the item is grayed then
     modus_ = Modus::Multimedia;
     setzeMenue(menue(MENU_MULTIMEDIA));
     RebuildToolBar(CMD_MULTIMEDIA);

@@ -259,6 +259,13 @@ bool Hauptfenster::istAktiv(int id) const {
     return m && !m->istGrau(id);
 }
 
+void Hauptfenster::setzeUntermenueAktiv(int id, bool aktiv) {
+    const Menue* m = menueMit(id);
+    if (!m) return;
+    for (QAction* a : m->aktionen(id))
+        if (auto* popup = qobject_cast<QMenu*>(a->parent())) popup->menuAction()->setEnabled(aktiv);
+}
+
 bool Hauptfenster::hatHaken(int id) const {
     const Menue* m = menueMit(id);
     return m && m->hatHaken(id);

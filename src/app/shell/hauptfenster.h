@@ -75,6 +75,8 @@ public:
     void setzeHaken(int id, bool haken) override;
     bool istAktiv(int id) const override;
     bool hatHaken(int id) const override;
+    void setzeUntermenueAktiv(int id, bool aktiv) override;
+    void nochNichtVerfuegbar(const QList<int>& ids) override;
 
     // Context menu of a document at a point in screen coordinates; false (nothing
     // shown) when the point is outside the document's client area.
@@ -128,18 +130,12 @@ private:
     void zuZor(int id);
     void mdiAnordnen(int id);
     void alleSchliessen(int id);
-    void aktualisieren(int id);
-    void oeffnenAlle(int id);
-    void schliessenModell(int id);
-    void drucken(int id);
     void modellDialog(int id);
     void wieParametersatz(int id);
     void inaktiv(int id);
     void nochNichtVerfuegbarWeiter(int id);
 
     void mainframe_OnCloseAll();
-    void nachModellOeffnen();
-    bool modellDokumentOffen() const;
     void kacheln(bool nebeneinander);
     void iconsEinordnen();
 

@@ -1,5 +1,6 @@
 #include "app/shell/module.h"
 
+#include "app/documents/dokumente_modul.h"
 #include "app/hilfe/hilfe_modul.h"
 #include "app/media/grafik_modul.h"
 
@@ -18,6 +19,7 @@ using Fabrik = std::unique_ptr<Befehlsmodul> (*)(Kontext&);
 const Fabrik MODULE[] = {
     &neu<HilfeModul>,
     &neu<GrafikModul>,
+    &neu<DokumenteModul>,
 };
 // clang-format on
 

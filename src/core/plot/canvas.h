@@ -93,6 +93,15 @@ public:
     // UTF-8 text with its baseline at anker.y and its horizontal anchor at anker.x.
     // A font height of 0 means the device's default size.
     virtual void text(LPunkt anker, std::string_view text) = 0;
+    // Single ASCII characters, the i-th left-anchored at anker.x + i * abstand, each as text()
+    // would draw it; a device may draw the row in one go.
+    virtual void zeichenreihe(LPunkt anker, std::string_view zeichen, int abstand) {
+        const Ausrichtung vorher = ausrichtung_;
+        ausrichtung_ = Ausrichtung::Links;
+        for (std::size_t i = 0; i < zeichen.size(); ++i)
+            text({anker.x + static_cast<int>(i) * abstand, anker.y}, zeichen.substr(i, 1));
+        ausrichtung_ = vorher;
+    }
     // Width and height of a text in the selected font, logical units.
     virtual Textmass textmass(std::string_view text) = 0;
     // Ascent of the selected font, logical units.

@@ -1,0 +1,134 @@
+#include "app/documents/dokumente_modul.h"
+
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "app/documents/exportgroesse.h"
+#include "app/documents/ff_dokument.h"
+#include "app/documents/par_dokument.h"
+#include "app/kontext/befehle.h"
+#include "app/kontext/kontext.h"
+#include "app/platform/dateiwahl.h"
+#include "app/platform/meldungsdienst.h"
+#include "app/plot/bildausgabe.h"
+#include "app/plot/vorlagen.h"
+
+namespace zor::app {
+namespace {
+
+constexpr int EXPORT_BILD = 6, EXPORT_BILD_TEXT = 7;
+
+Modelldokument zumBefehl(int id, int erster) { return static_cast<Modelldokument>(id - erster); }
+
+}  // namespace
+
+DokumenteModul::DokumenteModul(Kontext& kontext)
+    : Befehlsmodul(kontext), vorlagen_(programmVorlagen(QDir::currentPath())) {
+    registriere({CMD_AKTUALISIEREN}, [this](int id) { aktualisieren(id); });
+    registriere({CMD_OEFFNEN_ALLE}, [this](int id) { oeffnenAlle(id); });
+    registriere({CMD_OEFFNEN_FF, CMD_OEFFNEN_PAR}, [this](int id) { oeffnen(id); });
+    registriere({CMD_SCHLIESSEN_ALLE, CMD_SCHLIESSEN_FF, CMD_SCHLIESSEN_FKF, CMD_SCHLIESSEN_FAV, CMD_SCHLIESSEN_PAR},
+                [this](int id) { schliessen(id); });
+    registriere({CMD_DRUCKEN}, [this](int id) { drucken(id); });
+    registriere({CMD_EXPORTIEREN}, [this](int id) { exportieren(id); });
+}
+
+ModellDokument* DokumenteModul::erzeuge(Modelldokument d) {
+    switch (d) {
+    case Modelldokument::FF: return new FFDokument(kontext());
+    case Modelldokument::PAR: return new ParDokument(kontext(), vorlagen_);
+    default: return nullptr;
+    }
+}
+
+void DokumenteModul::aktualisieren(int) {
+    ZorState& s = kontext().zustand();
+    if (s.Fenster.aktualisiert == 1) return;
+    s.Fenster.aktualisiert = 1;
+    for (MdiDokument* d : kontext().dokumente())
+        if (istModelldokument(d->art())) d->update();
+    kontext().setzeAktiv(CMD_AKTUALISIEREN, false);
+}
+
+bool DokumenteModul::oeffne(Modelldokument d) {
+    if (QMdiSubWindow* w = ModellDokument::unterfenster(kontext(), d)) {
+        kontext().mdiFlaeche().setActiveSubWindow(w);
+        return true;
+    }
+    ModellDokument* neu = erzeuge(d);
+    if (!neu) return false;
+    if (!neu->oeffnen()) {
+        delete neu;
+        kontext().meldung().zeige(QStringLiteral("Das Dokument konnte nicht erzeugt werden!"),
+                                  QString::fromUtf8(TITEL_PROGRAMM), Symbol::Ausrufezeichen);
+    }
+    return true;
+}
+
+void DokumenteModul::nachModellOeffnen() {
+    if (kontext().zustand().Fenster.init == 0) kontext().zustand().Fenster.init = 1;
+    modusWechselFreigeben(kontext());
+}
+
+void DokumenteModul::oeffnen(int id) {
+    oeffne(zumBefehl(id, CMD_OEFFNEN_FF));
+    nachModellOeffnen();
+}
+
+// The four in their fixed order; kinds not built yet are named once, together.
+void DokumenteModul::oeffnenAlle(int) {
+    ZorState& s = kontext().zustand();
+    s.Fenster.neu = 4;
+    QList<int> fehlen;
+    for (Modelldokument d : MODELLDOKUMENTE)
+        if (offenFlag(s, d) == 0 && !oeffne(d)) fehlen << CMD_OEFFNEN_FF + static_cast<int>(d);
+    if (!fehlen.isEmpty()) kontext().nochNichtVerfuegbar(fehlen);
+    nachModellOeffnen();
+}
+
+void DokumenteModul::schliessen(int id) {
+    if (id == CMD_SCHLIESSEN_ALLE) {
+        kontext().befehl(CMD_ALLE_SCHLIESSEN);
+    } else if (QMdiSubWindow* w = ModellDokument::unterfenster(kontext(), zumBefehl(id, CMD_SCHLIESSEN_FF))) {
+        w->close();
+    }
+    modusWechselFreigeben(kontext());
+}
+
+void DokumenteModul::drucken(int) {
+    if (kontext().zustand().Fenster.aktualisiert == 0) kontext().befehl(CMD_AKTUALISIEREN);
+    MdiDokument* d = kontext().aktivesDokument();
+    if (!d || !d->druckbar()) {
+        kontext().meldung().zeige(QStringLiteral("Parameterfenster kann nicht ausgedruckt werden!"),
+                                  QString::fromUtf8(TITEL_PROGRAMM), Symbol::Ausrufezeichen);
+        return;
+    }
+    kontext().nochNichtVerfuegbar({CMD_DRUCKEN});
+}
+
+void DokumenteModul::exportieren(int) {
+    auto* d = qobject_cast<ModellDokument*>(kontext().aktivesDokument());
+    if (!d) return;
+    if (kontext().zustand().Fenster.aktualisiert == 0) kontext().befehl(CMD_AKTUALISIEREN);
+    const bool mitText = d->hatText();
+    const auto pfad = kontext().dateiwahl().GetFileNameOutFWK(QStringLiteral("Exportieren"), d->windowTitle(),
+                                                              mitText ? EXPORT_BILD_TEXT : EXPORT_BILD);
+    if (!pfad) return;
+    const Bildformat format = formatVon(*pfad);
+    Ergebnis e;
+    if (format == Bildformat::Text && mitText) {
+        e = textSpeichern(*pfad, d->alsText());
+    } else if (format == Bildformat::Text || format == Bildformat::Unbekannt) {
+        e = Ergebnis::Fehler(mitText ? "Exportieren ist als PNG, SVG, PDF oder Text möglich."
+                                     : "Exportieren ist als PNG, SVG oder PDF möglich.",
+                             TITEL_PROGRAMM, Symbol::Ausrufezeichen);
+    } else {
+        const auto groesse = ExportGroesse::frage(d->size(), kontext().fenster());
+        if (!groesse) return;
+        e = bildSpeichern(*pfad, *groesse, [d, g = *groesse](QPainter& p) { d->zeichnen(p, g); });
+    }
+    if (!e) zeige(kontext().meldung(), e.meldung);
+}
+
+}  // namespace zor::app

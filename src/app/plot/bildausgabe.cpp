@@ -1,0 +1,100 @@
+#include "app/plot/bildausgabe.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include "core/util/ausgabedatei.h"
+
+namespace zor {
+namespace {
+
+// Pictures keep the window's pixels: 96 per inch, as on screen at 100 %.
+constexpr int AUFLOESUNG = 96;
+
+Ergebnis schreiben(const QString& pfad, const char* daten, std::size_t n) {
+    Ausgabedatei aus(pfad.toStdString());
+    if (aus.ok() && aus.schreiben(daten, n) && aus.abschliessen()) return Ergebnis::Erfolg();
+    return Ergebnis::Fehler(QStringLiteral("Die Datei %1 kann nicht geschrieben werden!").arg(pfad).toStdString(), TITEL_PROGRAMM,
+                            Symbol::Ausrufezeichen);
+}
+
+void weissMalen(QPainter& p, QSize g, const Malen& malen) {
+    p.fillRect(QRect(QPoint(0, 0), g), Qt::white);
+    malen(p);
+}
+
+QByteArray svg(QSize g, const Malen& malen) {
+    QBuffer puffer;
+    QSvgGenerator gen;
+    gen.setOutputDevice(&puffer);
+    gen.setSize(g);
+    gen.setViewBox(QRect(QPoint(0, 0), g));
+    gen.setResolution(AUFLOESUNG);
+    QPainter p(&gen);
+    weissMalen(p, g, malen);
+    p.end();
+    return puffer.data();
+}
+
+QByteArray pdf(QSize g, const Malen& malen) {
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    QPdfWriter w(&puffer);
+    w.setResolution(AUFLOESUNG);
+    w.setPageMargins(QMarginsF(0, 0, 0, 0));
+    w.setPageSize(QPageSize(QSizeF(g.width() * 72.0 / AUFLOESUNG, g.height() * 72.0 / AUFLOESUNG), QPageSize::Point));
+    QPainter p(&w);
+    // The page may round up by a point; paint in the requested pixels.
+    weissMalen(p, g, malen);
+    p.end();
+    return puffer.data();
+}
+
+}  // namespace
+
+Bildformat formatVon(const QString& pfad) {
+    const QString e = QFileInfo(pfad).suffix().toLower();
+    if (e == QLatin1String("png")) return Bildformat::PNG;
+    if (e == QLatin1String("svg")) return Bildformat::SVG;
+    if (e == QLatin1String("pdf")) return Bildformat::PDF;
+    if (e == QLatin1String("txt")) return Bildformat::Text;
+    return Bildformat::Unbekannt;
+}
+
+QImage bildVon(QSize g, const Malen& malen) {
+    QImage bild(g, QImage::Format_RGB32);
+    QPainter p(&bild);
+    weissMalen(p, g, malen);
+    return bild;
+}
+
+Ergebnis bildSpeichern(const QString& pfad, QSize g, const Malen& malen) {
+    QByteArray daten;
+    switch (formatVon(pfad)) {
+    case Bildformat::PNG: {
+        QBuffer puffer(&daten);
+        puffer.open(QIODevice::WriteOnly);
+        if (!bildVon(g, malen).save(&puffer, "PNG")) daten.clear();
+        break;
+    }
+    case Bildformat::SVG: daten = svg(g, malen); break;
+    case Bildformat::PDF: daten = pdf(g, malen); break;
+    default:
+        return Ergebnis::Fehler("Als Bild sind nur PNG-, SVG- und PDF-Dateien möglich.", TITEL_PROGRAMM,
+                                Symbol::Ausrufezeichen);
+    }
+    if (daten.isEmpty())
+        return Ergebnis::Fehler(QStringLiteral("Die Datei %1 kann nicht geschrieben werden!").arg(pfad).toStdString(), TITEL_PROGRAMM,
+                            Symbol::Ausrufezeichen);
+    return schreiben(pfad, daten.constData(), static_cast<std::size_t>(daten.size()));
+}
+
+Ergebnis textSpeichern(const QString& pfad, const std::string& text) {
+    return schreiben(pfad, text.data(), text.size());
+}
+
+}  // namespace zor

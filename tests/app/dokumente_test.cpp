@@ -1,0 +1,281 @@
+// The error-sequence and parameter documents in the frame: opening and closing with
+// their menu states, the arrangement, painting, export, the clipboard and printing.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTest>
+
+#include <memory>
+
+#include "app/documents/ff_dokument.h"
+#include "app/kontext/befehle.h"
+#include "app/shell/menue.h"
+#include "app/shell/werkzeugleiste.h"
+#include "core/dokumente/ff_inhalt.h"
+#include "core/seqfiles/dateiquelle.h"
+#include "support/gui_hilfen.h"
+#include "support/testrahmen.h"
+
+using namespace zor::app;
+
+class DokumenteTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestRahmen> r_;
+    Hauptfenster* f_ = nullptr;
+    QTemporaryDir tmp_;
+
+    Menue& zor() { return f_->menue(MENU_ZOR); }
+    zor::ZorState& s() { return f_->zustand(); }
+    QMdiSubWindow* fenster(const char* name) {
+        for (QMdiSubWindow* w : f_->mdi()->subWindowList())
+            if (w->widget()->objectName() == QLatin1String(name)) return w;
+        return nullptr;
+    }
+    // Is the pop-up of the channel-model menu holding this command enabled?
+    bool popupAktiv(int id) {
+        QAction* a = zor().aktionen(id).value(0);
+        auto* m = a ? qobject_cast<QMenu*>(a->parent()) : nullptr;
+        return m && m->menuAction()->isEnabled();
+    }
+    QRect flaeche() { return f_->mdi()->viewport()->rect(); }
+    static bool nurWeiss(const QImage& b) {
+        for (int y = 0; y < b.height(); y += 3)
+            for (int x = 0; x < b.width(); x += 3)
+                if (b.pixelColor(x, y) != Qt::white) return false;
+        return true;
+    }
+    QString ffDatei(const QString& name, const QByteArray& inhalt) {
+        const QString p = tmp_.filePath(name);
+        QFile d(p);
+        d.open(QIODevice::WriteOnly);
+        d.write(inhalt);
+        return p;
+    }
+
+private slots:
+    void init() {
+        r_ = std::make_unique<TestRahmen>();
+        f_ = &r_->f;
+        f_->resize(1280, 800);
+        f_->show();
+        f_->mainframe_OnCommand(CMD_ZORWERK);
+        QCoreApplication::processEvents();
+    }
+    void cleanup() { r_.reset(); }
+
+    void oeffnenUndSchliessenSetzenDieMenues() {
+        QVERIFY(!popupAktiv(CMD_SCHLIESSEN_ALLE) && zor().istGrau(CMD_EXPORTIEREN));
+        f_->mainframe_OnCommand(CMD_OEFFNEN_FF);
+        QVERIFY(r_->meldungen().isEmpty());
+        QCOMPARE(s().Fenster.FF, 1);
+        QCOMPARE(s().Fenster.init, 1);
+        QVERIFY(zor().istGrau(CMD_OEFFNEN_FF) && !f_->werkzeugleiste()->istAktiv(CMD_OEFFNEN_FF));
+        for (int id : {CMD_SCHLIESSEN_FF, CMD_SCHLIESSEN_ALLE, CMD_DRUCKEN, CMD_EXPORTIEREN})
+            QVERIFY2(!zor().istGrau(id), qPrintable(QString::number(id)));
+        QVERIFY(popupAktiv(CMD_SCHLIESSEN_ALLE) && popupAktiv(CMD_KASKADIERT) && popupAktiv(CMD_OEFFNEN_ALLE));
+        QVERIFY(zor().istGrau(CMD_MULTIMEDIA));
+        QCOMPARE(fenster("ff")->geometry(), flaeche());
+        // The context menu is the channel-model "Datei" menu, export included.
+        QMenu* kontext = f_->kontextPopup(MENU_ZOR);
+        bool export_ = false;
+        for (QAction* a : kontext->actions()) export_ = export_ || (befehlVon(a) == CMD_EXPORTIEREN && a->isEnabled());
+        QVERIFY(export_);
+
+        // PAR joins: PAR left, FF right.
+        f_->mainframe_OnCommand(CMD_OEFFNEN_PAR);
+        const QRect r = flaeche();
+        QCOMPARE(fenster("par")->geometry(), QRect(0, 0, r.width() / 2, r.height()));
+        QCOMPARE(fenster("ff")->geometry(), QRect(r.width() / 2, 0, r.width() / 2, r.height()));
+
+        f_->mainframe_OnCommand(CMD_SCHLIESSEN_PAR);
+        QCoreApplication::processEvents();
+        QCOMPARE(s().Fenster.PAR, 0);
+        QVERIFY(!zor().istGrau(CMD_OEFFNEN_PAR) && zor().istGrau(CMD_SCHLIESSEN_PAR));
+        QCOMPARE(fenster("ff")->geometry(), flaeche());
+
+        zor().grau(CMD_AKTUALISIEREN, false);
+        f_->mainframe_OnCommand(CMD_SCHLIESSEN_FF);
+        QCoreApplication::processEvents();
+        QCOMPARE(s().Fenster.aktuell, 0);
+        QCOMPARE(s().Fenster.null, 1);
+        QVERIFY(zor().istGrau(CMD_AKTUALISIEREN) && zor().istGrau(CMD_DRUCKEN) && zor().istGrau(CMD_EXPORTIEREN));
+        QVERIFY(!popupAktiv(CMD_SCHLIESSEN_ALLE) && !popupAktiv(CMD_KASKADIERT));
+        QVERIFY(!zor().istGrau(CMD_MULTIMEDIA));
+        QVERIFY(r_->meldungen().isEmpty());
+    }
+
+    // FKF and FAV are not built yet: "Alle" opens the other two in their quadrants and
+    // names the missing ones in one message.
+    void alleOeffnenInDenQuadranten() {
+        f_->mainframe_OnCommand(CMD_OEFFNEN_PAR);
+        f_->mainframe_OnCommand(CMD_OEFFNEN_ALLE);
+        QCOMPARE(r_->meldungen(), QStringList{"Die Funktionen „Fehlerkorrelationsfunktion“ und "
+                                              "„Fehlerabstandsverteilung“ sind noch nicht verfügbar."});
+        const QRect r = flaeche();
+        QCOMPARE(fenster("ff")->geometry(), QRect(0, 0, r.width() / 2, r.height() / 2));
+        QCOMPARE(fenster("par")->geometry(), QRect(r.width() / 2, r.height() / 2, r.width() / 2, r.height() / 2));
+        QCOMPARE(s().Fenster.neu, 4);
+        QCoreApplication::processEvents();
+        QVERIFY(speichereBild(f_, QStringLiteral("dokumente_alle_1280x800")));
+        f_->mainframe_OnCommand(CMD_SCHLIESSEN_ALLE);
+        QCoreApplication::processEvents();
+        QVERIFY(f_->mdi()->subWindowList().isEmpty());
+        QCOMPARE(s().Fenster.aktuell, 0);
+        QCOMPARE(s().Fenster.neu, 0);
+    }
+
+    void minimiertesWirdBeimSchliessenGekachelt() {
+        f_->mainframe_OnCommand(CMD_OEFFNEN_FF);
+        f_->mainframe_OnCommand(CMD_OEFFNEN_PAR);
+        fenster("ff")->showMinimized();
+        // Closing PAR while FF is minimised lets the area tile, which leaves icons as they
+        // are; moving FF to its recorded region would have restored it.
+        f_->mainframe_OnCommand(CMD_SCHLIESSEN_PAR);
+        QCoreApplication::processEvents();
+        QVERIFY(fenster("ff")->isMinimized());
+        QCOMPARE(s().FF.ort, 'm');
+    }
+
+    // A paint while the documents are out of date brings them up to date first.
+    void malenAktualisiertZuerst() {
+        f_->mainframe_OnCommand(CMD_OEFFNEN_FF);
+        s().Fenster.aktualisiert = 0;
+        zor().grau(CMD_AKTUALISIEREN, false);
+        fenster("ff")->widget()->grab();
+        QCOMPARE(s().Fenster.aktualisiert, 1);
+        QVERIFY(zor().istGrau(CMD_AKTUALISIEREN));
+        f_->mainframe_OnCommand(CMD_SATZ1_INAKTIV);
+        QVERIFY(nurWeiss(fenster("ff")->widget()->grab().toImage()));
+    }
+
+    void bilder_data() {
+        QTest::addColumn<int>("m1");
+        QTest::addColumn<int>("m2");
+        QTest::addColumn<QString>("dokument");
+        QTest::addColumn<QSize>("groesse");
+        QTest::newRow("ff_startwerte") << 1 << 0 << "ff" << QSize(640, 400);
+        QTest::newRow("ff_ge1_mc2") << 2 << 8 << "ff" << QSize(640, 480);
+        QTest::newRow("par_ein_satz") << 2 << 0 << "par" << QSize(640, 400);
+        QTest::newRow("par_untereinander") << 1 << 7 << "par" << QSize(500, 640);
+        QTest::newRow("par_nebeneinander") << 3 << 9 << "par" << QSize(1200, 400);
+    }
+    void bilder() {
+        QFETCH(int, m1);
+        QFETCH(int, m2);
+        QFETCH(QString, dokument);
+        QFETCH(QSize, groesse);
+        s().Modell.M1 = static_cast<std::int16_t>(m1);
+        s().Modell.M2 = static_cast<std::int16_t>(m2);
+        f_->mainframe_OnCommand(dokument == "ff" ? CMD_OEFFNEN_FF : CMD_OEFFNEN_PAR);
+        QMdiSubWindow* w = fenster(qPrintable(dokument));
+        w->resize(groesse);
+        const QImage bild = w->widget()->grab().toImage();
+        QVERIFY(!nurWeiss(bild));
+        QVERIFY(speichereBild(w, QStringLiteral("dokument_") + QTest::currentDataTag()));
+        QVERIFY(r_->meldungen().isEmpty());
+    }
+
+    void dateisaetze() {
+        QByteArray fab;
+        for (qint32 g : {5, 1, 12, 3, 1, 1, 40, 7, 2}) fab.append(reinterpret_cast<const char*>(&g), 4);
+        QCOMPARE(zor::Load(s(), 0, ffDatei("muster.FAB", fab).toStdString()).art, zor::LadenErgebnis::Art::Erfolg);
+        f_->mainframe_OnCommand(CMD_OEFFNEN_FF);
+        fenster("ff")->resize(640, 300);
+        QVERIFY(speichereBild(fenster("ff"), QStringLiteral("dokument_ff_fab")));
+        f_->mainframe_OnCommand(CMD_OEFFNEN_PAR);
+        fenster("par")->resize(640, 300);
+        QVERIFY(speichereBild(fenster("par"), QStringLiteral("dokument_par_datei")));
+        QVERIFY(r_->meldungen().isEmpty());
+        // The file vanishes: one message, not one per repaint.
+        QFile::remove(tmp_.filePath("muster.FAB"));
+        auto* ff = fenster("ff")->widget();
+        ff->grab();
+        ff->grab();
+        QTRY_COMPARE(r_->meldungen(), QStringList{zor::TEXT_NICHT_GELESEN});
+        ff->grab();
+        QCoreApplication::processEvents();
+        QCOMPARE(r_->meldungen().size(), 1);
+    }
+
+    void exportierenAlsTextUndBild() {
+        f_->mainframe_OnCommand(CMD_OEFFNEN_FF);
+        auto* ff = qobject_cast<FFDokument*>(fenster("ff")->widget());
+        fenster("ff")->resize(500, 300);
+        const QString text = tmp_.filePath("ff.txt"), svg = tmp_.filePath("ff.svg"), png = tmp_.filePath("ff.png");
+        r_->dateiwahl.antworten = {text, svg, png};
+        f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        QFile t(text);
+        QVERIFY(t.open(QIODevice::ReadOnly));
+        QCOMPARE(t.readAll().toStdString(), ff->alsText());
+        QVERIFY(ff->alsText().find("Fehlerhäufigkeit:") != std::string::npos);
+        QCOMPARE(r_->dateiwahl.anfragen.last().satz, 7);
+
+        beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("ok"), QStringLiteral("export_groesse"));
+        f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        QSvgRenderer gelesen(svg);
+        QVERIFY(gelesen.isValid());
+        QCOMPARE(gelesen.viewBox().size(), ff->size());
+        // The exported picture beside the window it came from.
+        const QImage fensterBild = ff->grab().toImage();
+        QImage nebeneinander(fensterBild.width() * 2 + 10, fensterBild.height(), QImage::Format_RGB32);
+        nebeneinander.fill(Qt::darkGray);
+        QPainter p(&nebeneinander);
+        p.drawImage(0, 0, fensterBild);
+        gelesen.render(&p, QRectF(fensterBild.width() + 10, 0, fensterBild.width(), fensterBild.height()));
+        p.end();
+        QVERIFY(speichereBild(nebeneinander, QStringLiteral("export_svg_neben_fenster")));
+
+        beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("ok"));
+        f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        QCOMPARE(QImage(png).size(), ff->size());
+        QVERIFY(r_->meldungen().isEmpty());
+
+        // Cancelling the size leaves no file; a picture needs a picture format.
+        r_->dateiwahl.antworten = {tmp_.filePath("nie.png"), tmp_.filePath("falsch.bmp")};
+        beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("abbrechen"));
+        f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        QVERIFY(!QFile::exists(tmp_.filePath("nie.png")));
+        f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        QCOMPARE(r_->meldungen(), QStringList{"Exportieren ist als PNG, SVG, PDF oder Text möglich."});
+    }
+
+    void exportierenUnschreibbarMeldet() {
+        f_->mainframe_OnCommand(CMD_OEFFNEN_PAR);
+        r_->dateiwahl.antworten = {tmp_.filePath("fehlt/par.pdf")};
+        beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("ok"));
+        f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        QCOMPARE(r_->dateiwahl.anfragen.last().satz, 6);
+        QCOMPARE(r_->meldungen().size(), 1);
+        QVERIFY(r_->meldungen()[0].contains("kann nicht geschrieben werden"));
+    }
+
+    void kopierenLegtEinBildAb() {
+        f_->mainframe_OnCommand(CMD_OEFFNEN_PAR);
+        QWidget* par = fenster("par")->widget();
+        QApplication::clipboard()->clear();
+        QTest::keyClick(par, Qt::Key_C, Qt::ControlModifier);
+        const QImage bild = QApplication::clipboard()->image();
+        QCOMPARE(bild.size(), par->size());
+        QVERIFY(!nurWeiss(bild));
+    }
+
+    void druckenFFPlatzhalterPARVerweigert() {
+        f_->mainframe_OnCommand(CMD_OEFFNEN_FF);
+        f_->mainframe_OnCommand(CMD_DRUCKEN);
+        QCOMPARE(r_->meldungen(), QStringList{platzhalter("Drucken aktives Fenster")});
+        f_->mainframe_OnCommand(CMD_OEFFNEN_PAR);
+        f_->mainframe_OnCommand(CMD_DRUCKEN);
+        QCOMPARE(r_->meldungen().last(), QStringLiteral("Parameterfenster kann nicht ausgedruckt werden!"));
+    }
+};
+
+QTEST_MAIN(DokumenteTest)
+#include "dokumente_test.moc"

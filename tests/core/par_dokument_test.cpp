@@ -1,0 +1,154 @@
+// The parameter document: where each set's picture goes, which templates a set draws,
+// and the picture of a file-fed set.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/dokumente/par_malen.h"
+#include "core/plot/aufzeichnende_leinwand.h"
+#include "core/plot/vorlagenquelle.h"
+#include "modellzustand.h"
+
+using namespace zor;
+
+namespace {
+
+// The templates shipped in the program's resources (the build names their folder).
+const std::filesystem::path VORLAGEN = ZOR_VORLAGEN;
+
+// The templates asked for, in order, with the real templates behind them.
+struct Protokoll {
+    std::vector<std::string> namen;
+    Vorlagenquelle quelle() {
+        return [this](std::string_view n) {
+            namen.emplace_back(n);
+            return vorlageAusVerzeichnis(VORLAGEN, n);
+        };
+    }
+};
+
+bool enthaelt(const std::vector<std::string>& texte, const std::string& teil) {
+    for (const auto& t : texte)
+        if (t.find(teil) != std::string::npos) return true;
+    return false;
+}
+
+}  // namespace
+
+struct AnordnungFall {
+    const char* name;
+    int m1, m2;
+    int rechts, unten;
+    std::vector<Abbildung> erwartet;  // window x/y, viewport x/y, origin x/y
+};
+
+class ParAnordnung : public testing::TestWithParam<AnordnungFall> {};
+
+Abbildung abb(double fx, double fy, double vx, double vy, double ox, double oy) {
+    Abbildung a;
+    a.fensterX = fx, a.fensterY = fy, a.viewportX = vx, a.viewportY = vy, a.ursprungX = ox, a.ursprungY = oy;
+    return a;
+}
+
+TEST_P(ParAnordnung, Zeilen) {
+    const auto& f = GetParam();
+    const auto bilder = PAR_Anordnung(mit(f.m1, f.m2), 0, 0, f.rechts, f.unten);
+    ASSERT_EQ(bilder.size(), f.erwartet.size());
+    for (std::size_t i = 0; i < bilder.size(); ++i) {
+        const Abbildung& a = bilder[i].abbildung;
+        const Abbildung& e = f.erwartet[i];
+        EXPECT_EQ(bilder[i].satz, f.erwartet.size() == 2 ? static_cast<int>(i) : (f.m1 ? 0 : 1));
+        EXPECT_EQ(a.fensterX, e.fensterX) << i;
+        EXPECT_EQ(a.fensterY, e.fensterY) << i;
+        EXPECT_EQ(a.viewportX, e.viewportX) << i;
+        EXPECT_EQ(a.viewportY, e.viewportY) << i;
+        EXPECT_EQ(a.ursprungX, e.ursprungX) << i;
+        EXPECT_EQ(a.ursprungY, e.ursprungY) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabelle, ParAnordnung,
+    testing::Values(
+        AnordnungFall{"ein_Satz_schmal", BSC1, 0, 1000, 600, {abb(10000, 10000, 250, -300, 500, 300)}},
+        AnordnungFall{"ein_Satz2_schmal", 0, GE2, 999, 601, {abb(10000, 10000, 249, -300, 499, 300)}},
+        AnordnungFall{"ein_Satz_genau_2_8_breit", BSC1, 0, 1400, 500, {abb(10000, 10000, 700, -250, 700, 250)}},
+        AnordnungFall{"ein_Satz_knapp_schmal", BSC1, 0, 1399, 500, {abb(10000, 10000, 349, -250, 699, 250)}},
+        AnordnungFall{"zwei_untereinander",
+                      BSC1,
+                      GE2,
+                      700,
+                      900,
+                      {abb(10000, 20000, 210, -486, 350, 270), abb(10000, 20000, 210, -486, 350, 675)}},
+        AnordnungFall{"zwei_genau_2_8_nebeneinander",
+                      MC1,
+                      SW2,
+                      1400,
+                      500,
+                      {abb(20000, 10000, 700, -250, 350, 250), abb(20000, 10000, 700, -250, 1050, 250)}}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST(ParAnordnung, BeideInaktivOderInaktivFlagLeer) {
+    EXPECT_TRUE(PAR_Anordnung(mit(0, 0), 0, 0, 800, 600).empty());
+    ZorState s = mit(BSC1, 0);
+    s.Modell.inaktiv = 1;
+    EXPECT_TRUE(PAR_Anordnung(s, 0, 0, 800, 600).empty());
+}
+
+TEST(ParMalen, BscTheoretischNurDasModellbildSimuliertMitArtDerSimulation) {
+    for (int simfabs : {0, 1}) {
+        Protokoll p;
+        AufzeichnendeLeinwand dc;
+        ZorState s = mit(BSC1, 0);
+        s.BSC_simfabs1 = simfabs;
+        EXPECT_EQ(M_PAINT(dc, s, 0, p.quelle()), 0);
+        EXPECT_EQ(p.namen, (std::vector<std::string>{"BSC_PAR.PLT", "FFO_FAB.PLT"}));
+        EXPECT_TRUE(enthaelt(dc.texte(), simfabs ? "simuliert mit Fehlerabstand" : "simuliert mit Fehlerfolge"));
+        EXPECT_FALSE(enthaelt(dc.texte(), simfabs ? "simuliert mit Fehlerfolge" : "simuliert mit Fehlerabstand"));
+    }
+    Protokoll p;
+    AufzeichnendeLeinwand dc;
+    EXPECT_EQ(M_PAINT(dc, mit(0, BSC2, 1, 0), 1, p.quelle()), 0);
+    EXPECT_EQ(p.namen, (std::vector<std::string>{"BSC_PAR.PLT"}));
+    EXPECT_FALSE(enthaelt(dc.texte(), "simuliert"));
+}
+
+TEST(ParMalen, ModelleNehmenIhreVorlage) {
+    const std::pair<int, const char*> faelle[] = {{GE1, "GE_PAR.PLT"}, {MC1, "MC_PAR.PLT"}, {SW1, "SW_PAR.PLT"}};
+    for (const auto& [modell, vorlage] : faelle) {
+        Protokoll p;
+        AufzeichnendeLeinwand dc;
+        EXPECT_EQ(M_PAINT(dc, mit(modell, 0), 0, p.quelle()), 0) << vorlage;
+        EXPECT_EQ(p.namen, std::vector<std::string>{vorlage});
+    }
+    Protokoll fehlt;
+    AufzeichnendeLeinwand dc;
+    EXPECT_EQ(M_PAINT(dc, mit(GE1, 0), 0, [](std::string_view) { return std::optional<std::string>{}; }), 1);
+}
+
+TEST(ParMalen, DateiUeberschriftUndNameInDerSatzfarbe) {
+    ZorState s = mit(0, DATEI2);
+    s.Datei2.szFileName = "/tmp/versuch/folge.FAB";
+    AufzeichnendeLeinwand dc;
+    dc.setzeSchrift({Schriftfamilie::Swiss, 1050});
+    Protokoll p;
+    EXPECT_EQ(M_PAINT(dc, s, 1, p.quelle()), 0);
+    EXPECT_TRUE(p.namen.empty());
+    const auto texte = dc.nur(Zeichenaufruf::Art::Text);
+    ASSERT_EQ(texte.size(), 2u);
+    const int a = AufzeichnendeLeinwand::oberlaengeVon({Schriftfamilie::Swiss, 2109});
+    EXPECT_EQ(texte[0].text, "Parametersatz 2: Datei");
+    EXPECT_EQ(texte[0].punkte[0], (LPunkt{0, static_cast<int>(9000 - 0.4 * a)}));
+    EXPECT_EQ(texte[0].schrift.hoehe, 2109);
+    EXPECT_EQ(texte[1].text, s.Datei2.szFileName);
+    EXPECT_EQ(texte[1].punkte[0], (LPunkt{0, static_cast<int>(6500 - 0.4 * a)}));
+    EXPECT_EQ(texte[1].schrift.hoehe, 1887);
+    for (const auto& t : texte) {
+        EXPECT_EQ(t.textfarbe, farbeAus(s.farbe[1]));
+        EXPECT_EQ(t.ausrichtung, Ausrichtung::Mitte);
+    }
+    EXPECT_EQ(dc.schrift().hoehe, 1050);
+}
