@@ -1,6 +1,7 @@
 // The channel-model commands the frame carries out: model choice of both sets,
 // "wie Parametersatz", "inaktiv", refresh, "Alle" and printing.
 
+#include <QAbstractButton>
 #include <QTest>
 
 #include <memory>
@@ -8,6 +9,7 @@
 #include "app/kontext/befehle.h"
 #include "app/shell/menue.h"
 #include "app/shell/werkzeugleiste.h"
+#include "support/modal_skript.h"
 #include "support/test_dokument.h"
 #include "support/testrahmen.h"
 
@@ -47,30 +49,34 @@ private slots:
         QVERIFY(zor().istGrau(501) && zor().istGrau(503) && !zor().istGrau(500));
     }
 
-    // The dialog of the chosen model decides; until then nothing about the model changes.
+    // The dialog of the chosen model decides; cancelled, nothing about the model changes.
     void direkteWahlSetztDialogpaar_data() {
         QTest::addColumn<int>("id");
         QTest::addColumn<int>("paar");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("507") << 507 << 0 << "BSC";
-        QTest::newRow("509") << 509 << 0 << "Mc Cullough";
-        QTest::newRow("516") << 516 << 1 << "Gilbert-Elliott";
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("507") << 507 << 0 << "id_89";
+        QTest::newRow("509") << 509 << 0 << "id_91";
+        QTest::newRow("516") << 516 << 1 << "id_96";
+        QTest::newRow("518") << 518 << 1 << "id_93";
     }
     void direkteWahlSetztDialogpaar() {
         QFETCH(int, id);
         QFETCH(int, paar);
-        QFETCH(QString, name);
+        QFETCH(QString, dialog);
         s().Modell.dialog_init = s().Modell.dialog_exit = 1 - paar;
+        ModalSkript skript;
+        skript.dann([](QWidget* d) { d->findChild<QAbstractButton*>("id_2")->click(); });
         f_->mainframe_OnCommand(id);
+        QCOMPARE(skript.gesehen, QStringList{dialog});
         QCOMPARE(s().Modell.dialog_init, paar);
         QCOMPARE(s().Modell.dialog_exit, paar);
-        QCOMPARE(r_->meldungen(), QStringList{platzhalter(name)});
+        QVERIFY(r_->meldung.gezeigt.isEmpty());
         QCOMPARE(s().Modell.M1, 1);
         QCOMPARE(haken(0), QList<int>{507});
     }
 
     void idsOhneEintragTunNichts() {
-        for (int id : {510, 518, 274}) f_->mainframe_OnCommand(id);
+        for (int id : {514, 274}) f_->mainframe_OnCommand(id);
         QVERIFY(r_->meldung.gezeigt.isEmpty());
         QCOMPARE(s().Modell.M1, 1);
     }
@@ -121,37 +127,40 @@ private slots:
         QVERIFY(!zor().istGrau(500));
     }
 
-    // "wie Parametersatz" opens the dialog of the other set's model, or makes this set
-    // inactive when the other one has no model with a dialog.
+    // "wie Parametersatz" opens the dialog of the other set's model, runs the file choice
+    // for a file-fed one, or makes this set inactive when the other one is inactive.
     void wieParametersatz_data() {
         QTest::addColumn<int>("id");
         QTest::addColumn<int>("anderesModell");
-        QTest::addColumn<QString>("platzhalter");  // empty: the set becomes inactive
+        QTest::addColumn<QString>("folge");  // dialog name, "datei", or empty: inactive
         QTest::newRow("511 bei inaktivem Satz 2") << 511 << 0 << "";
-        QTest::newRow("511 bei BSC") << 511 << 6 << "BSC";
-        QTest::newRow("511 bei SW") << 511 << 9 << "";
-        QTest::newRow("511 bei Datei") << 511 << 10 << "aus Datei";
-        QTest::newRow("519 bei GE") << 519 << 2 << "Gilbert-Elliott";
-        QTest::newRow("519 bei MC") << 519 << 3 << "Mc Cullough";
+        QTest::newRow("511 bei BSC") << 511 << 6 << "id_89";
+        QTest::newRow("511 bei SW") << 511 << 9 << "id_93";
+        QTest::newRow("511 bei Datei") << 511 << 10 << "datei";
+        QTest::newRow("519 bei GE") << 519 << 2 << "id_96";
+        QTest::newRow("519 bei MC") << 519 << 3 << "id_91";
         QTest::newRow("519 bei inaktivem Satz 1") << 519 << 0 << "";
     }
     void wieParametersatz() {
         QFETCH(int, id);
         QFETCH(int, anderesModell);
-        QFETCH(QString, platzhalter);
+        QFETCH(QString, folge);
         const int satz = id == 511 ? 0 : 1;
         auto& eigenes = satz == 0 ? s().Modell.M1 : s().Modell.M2;
         eigenes = static_cast<std::int16_t>(satz == 0 ? 2 : 7);  // a model, so that becoming inactive shows
         (satz == 0 ? s().Modell.M2 : s().Modell.M1) = static_cast<std::int16_t>(anderesModell);
+        ModalSkript skript;
+        skript.dann([](QWidget* d) { d->findChild<QAbstractButton*>("id_2")->click(); });
         f_->mainframe_OnCommand(id);
         QCOMPARE(s().Modell.dialog_init, 1 - satz);
         QCOMPARE(s().Modell.dialog_exit, satz);
-        if (platzhalter.isEmpty()) {
-            QVERIFY(r_->meldung.gezeigt.isEmpty());
+        QVERIFY(r_->meldung.gezeigt.isEmpty());
+        QCOMPARE(r_->dateiwahl.anfragen.size(), folge == "datei" ? 1 : 0);
+        if (folge.isEmpty()) {
             QCOMPARE(eigenes, 0);
             QCOMPARE(haken(satz), QList<int>{satz == 0 ? 513 : 521});
         } else {
-            QCOMPARE(r_->meldungen(), QStringList{::platzhalter(platzhalter)});
+            if (folge != "datei") QCOMPARE(skript.gesehen, QStringList{folge});
             QCOMPARE(eigenes, satz == 0 ? 2 : 7);
         }
     }

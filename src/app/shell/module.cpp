@@ -1,5 +1,9 @@
 #include "app/shell/module.h"
 
+#include "app/dialogs/folge_speichern_laden.h"
+#include "app/dialogs/modellwahl_modul.h"
+#include "app/dialogs/optionen_modul.h"
+#include "app/jobs/konvertieren_dialog.h"
 #include "app/media/grafik_modul.h"
 
 namespace zor::app {
@@ -16,6 +20,10 @@ using Fabrik = std::unique_ptr<Befehlsmodul> (*)(Kontext&);
 // clang-format off
 const Fabrik MODULE[] = {
     &neu<GrafikModul>,
+    &neu<ModellwahlModul>,
+    &neu<OptionenModul>,
+    &neu<FolgenModul>,
+    &neu<KonvertierenModul>,
 };
 // clang-format on
 
