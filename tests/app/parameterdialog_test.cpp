@@ -226,8 +226,8 @@ private slots:
         QTest::addColumn<QString>("mittel");
         QTest::addColumn<QString>("qG");
         QTest::addColumn<bool>("hinweis");
-        QTest::newRow("Startwerte") << "0.1" << "0.01" << "0.04545455" << "0.01818181" << false;
-        QTest::newRow("kein MC-Modell") << "0.6" << "0.7" << "0.2215385" << "—" << true;
+        QTest::newRow("Startwerte") << "0.1" << "0.01" << "0.04545454" << "0.01855433" << false;
+        QTest::newRow("kein MC-Modell") << "0.6" << "0.7" << "0.22" << "—" << true;
     }
     void geNachMc() {
         QFETCH(QString, pGB);

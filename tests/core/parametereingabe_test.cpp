@@ -68,7 +68,7 @@ const Fall FAELLE[] = {
     {"McBadNull", M::MC, gemc::Bad, "0", A::Wahrscheinlichkeit, gemc::Bad},
     {"McStartwertLeer", M::MC, gemc::Startwert, "", A::Startwert, gemc::Startwert},
     {"SwSummeUnter1", M::SW, sw::pZ1, "0.7", A::Zustandssumme, sw::pZ1},
-    {"SwSummeGenau1", M::SW, sw::pZ3, "0.2000000", A::Keine, -1},
+    {"SwSummeInnerhalbDerRundung", M::SW, sw::pZ3, "0.7500001", A::Keine, -1},
     {"SwZustandOhneFehler", M::SW, sw::pFehlerZ2, "0", A::Wahrscheinlichkeit, sw::pFehlerZ2},
     {"SwFehlerUeber1", M::SW, sw::pFehlerZ3, "1.5", A::Wahrscheinlichkeit, sw::pFehlerZ3},
     // Only 14 characters are read back: the rest of this text is never seen.

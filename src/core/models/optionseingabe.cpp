@@ -41,8 +41,8 @@ std::optional<Skalierung> lesen(const Skalierungstexte& t, Optionsfehler& f) {
     return Skalierung{*a, *a1, *a2};
 }
 
-// An edit shows a value stored as float, truncated, with 7 significant digits.
-std::string zahlText(double v) { return format("%.7g", static_cast<double>(std::trunc(static_cast<float>(v)))); }
+// An edit shows a value stored as float and truncated to an integer.
+std::string zahlText(double v) { return format("%d", static_cast<int>(static_cast<float>(v))); }
 
 std::string dekaden(float grenze) { return zahlText(-std::log10(static_cast<double>(grenze))); }
 

@@ -40,7 +40,8 @@ private:
         Schritt s = std::move(schritte_.front());
         schritte_.pop_front();
         if (schritte_.empty()) uhr_.stop();
-        s(d);
+        // Outside the timer's handler, so that a dialog the step opens can be met too.
+        QTimer::singleShot(0, d, [s = std::move(s), d] { s(d); });
     }
 
     QTimer uhr_;
