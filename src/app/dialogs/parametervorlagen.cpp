@@ -11,8 +11,8 @@ constexpr const char* GOOD = "Zustand 'GOOD' =";
 constexpr const char* BAD = "Zustand 'BAD'     =";
 
 // The diagram part of each parameter template, in its logical units.
-constexpr LRechteck KANAL{-7600, 5500, 7600, -1300};
-constexpr LRechteck ZWEI_ZUSTAENDE{-8700, 5300, 8700, -1900};
+constexpr LRechteck KANAL{-8300, 5500, 8300, -1300};
+constexpr LRechteck ZWEI_ZUSTAENDE{-9900, 5300, 9900, -1900};
 constexpr LRechteck DREI_ZUSTAENDE{-8000, 5400, 8000, -2400};
 
 const std::vector<Parametervorlage>& vorlagen() {
