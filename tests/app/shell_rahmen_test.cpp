@@ -279,9 +279,10 @@ private slots:
 
     // No frame-menu command pretends to work: those not built yet say so, by name.
     void unfertigeBefehleMeldenSich() {
-        const QSet<int> fertig = {1, 2, 238, 250, 253, 260, 261, 262, 263, 264, 270, 271, 272, 273, 274, 275,
-                                  503, 511, 513, 519, 521, 526, 527, 4049, 4050, 4051, 4052, 4053, 4058, 4059,
-                                  4062, 4105, 4106};
+        const QSet<int> fertig = {1,   2,   228, 229, 238, 250, 253, 260, 261, 262, 263, 264, 270,  271,  272,
+                                  273, 274, 275, 500, 501, 502, 503, 507, 508, 509, 510, 511, 512,  513,  515,
+                                  516, 517, 518, 519, 520, 521, 526, 527, 4049, 4050, 4051, 4052, 4053, 4058,
+                                  4059, 4062, 4105, 4106, 4128};
         int geprueft = 0;
         for (int menue : {1333, 107, 135}) {
             for (QAction* a : f_->menue(menue).alleBefehle()) {
@@ -294,12 +295,11 @@ private slots:
                 ++geprueft;
             }
         }
-        QVERIFY(geprueft > 30);
+        QVERIFY(geprueft > 10);
         r_->meldung.gezeigt.clear();
         f_->mainframe_OnCommand(CMD_VERF_BSC);
-        f_->mainframe_OnCommand(CMD_FAV_OPTIONEN);
-        QCOMPARE(r_->meldungen(),
-                 (QStringList{platzhalter("BSC -Modell"), platzhalter("für Fenster Fehlerabstandsverteilung")}));
+        f_->mainframe_OnCommand(CMD_OEFFNEN_FF);
+        QCOMPARE(r_->meldungen(), (QStringList{platzhalter("BSC -Modell"), platzhalter("Fehlerfolge")}));
         QCOMPARE(r_->meldung.gezeigt[0].titel, QStringLiteral("Multimedia und Zorwerk"));
     }
 
@@ -311,11 +311,11 @@ private slots:
         for (const auto& [id, seite, anker] : seiten) {
             f_->mainframe_OnCommand(id);
             QVERIFY(r_->meldung.gezeigt.isEmpty());
-            QVERIFY(f_->hilfefenster() && !f_->hilfefenster()->toPlainText().isEmpty());
-            const QUrl url = f_->hilfefenster()->source();
+            QVERIFY(f_->findChild<Hilfefenster*>() && !f_->findChild<Hilfefenster*>()->toPlainText().isEmpty());
+            const QUrl url = f_->findChild<Hilfefenster*>()->source();
             QCOMPARE(url.path() + '#' + url.fragment(), QStringLiteral("/help/%1.html#%2").arg(seite, anker));
         }
-        QVERIFY(speichereBild(f_->hilfefenster(), QStringLiteral("hilfe_kan_inf")));
+        QVERIFY(speichereBild(f_->findChild<Hilfefenster*>(), QStringLiteral("hilfe_kan_inf")));
     }
 
     // Every command item of every menu shows its string as hint; items without one

@@ -44,7 +44,7 @@ void FolgenModul::SaveAs(int satz) {
         Wartecursor w;
         e = SaveFolge(s, satz, *typ, szFile, kontext().fortschritt());
     }
-    if (!e) zeige(kontext().meldung(), {e.text, e.titel, Symbol::Ausrufezeichen});
+    if (!e) zeige(kontext().meldung(), {e.meldung.text, e.meldung.titel, Symbol::Ausrufezeichen});
     // A set that reads this very file takes its new length.
     if (Datei_ueberschrieben(s, szFile)) kontext().setzeAktiv(CMD_AKTUALISIEREN, true);
 }

@@ -4,6 +4,7 @@
 #include "app/dialogs/modellwahl_modul.h"
 #include "app/dialogs/optionen_modul.h"
 #include "app/jobs/konvertieren_dialog.h"
+#include "app/hilfe/hilfe_modul.h"
 #include "app/media/grafik_modul.h"
 
 namespace zor::app {
@@ -19,6 +20,7 @@ using Fabrik = std::unique_ptr<Befehlsmodul> (*)(Kontext&);
 
 // clang-format off
 const Fabrik MODULE[] = {
+    &neu<HilfeModul>,
     &neu<GrafikModul>,
     &neu<ModellwahlModul>,
     &neu<OptionenModul>,

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "core/util/format.h"
-#include "core/util/zahlpruefung.h"
 
 namespace zor {
 namespace {
@@ -13,32 +12,25 @@ namespace {
 // The edits read back at most this many characters.
 constexpr std::size_t OPTION_ZEICHEN = 15;
 
-// An integral entry within [von, bis], or nothing.
-std::optional<int> ganzzahlImBereich(std::string_view text, float von, float bis) {
-    text = text.substr(0, std::min(text.size(), OPTION_ZEICHEN));
-    const float v = alsFloat(text);
-    if (fehler(text) != 0 || !(v >= von && v <= bis) || !ganzzahlig(v)) return std::nullopt;
-    return static_cast<int>(v);
-}
+std::string_view gelesen(std::string_view text) { return text.substr(0, std::min(text.size(), OPTION_ZEICHEN)); }
 
 struct Skalierung {
     int abszisse = 0, a1 = 0, a2 = 0;
 };
 
 std::optional<Skalierung> lesen(const Skalierungstexte& t, Optionsfehler& f) {
-    const auto a = ganzzahlImBereich(t.abszisse, 20, 100);
+    const auto a = abszisseEingabe(gelesen(t.abszisse));
     if (!a) {
         f = Optionsfehler::Abszisse;
         return std::nullopt;
     }
-    const auto a1 = ganzzahlImBereich(t.a1, 1, 10);
-    const auto a2 = ganzzahlImBereich(t.a2, 0, 9);
-    if (!a1 || !a2 || *a1 <= *a2) {
+    const auto o = ordinateEingabe(gelesen(t.a1), gelesen(t.a2));
+    if (!o) {
         f = Optionsfehler::Ordinate;
         return std::nullopt;
     }
     f = Optionsfehler::Keiner;
-    return Skalierung{*a, *a1, *a2};
+    return Skalierung{*a, o->a1, o->a2};
 }
 
 // An edit shows a value stored as float and truncated to an integer.

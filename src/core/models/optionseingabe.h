@@ -5,17 +5,10 @@
 
 #include <string>
 
+#include "core/models/eingaberegeln.h"
 #include "core/models/zor_state.h"
 
 namespace zor {
-
-inline constexpr const char* TITEL_OPTIONEN = "Optionen";
-inline constexpr const char* TEXT_FEHLEINGABE_ABSZISSE =
-    "Fehleingabe bei Skalierung Abszisse; es muß gelten:\n\n- Eingabewert muß ganzzahlig sein\n - 20 <= "
-    "Eingabewert <= 100";
-inline constexpr const char* TEXT_FEHLEINGABE_ORDINATE =
-    "Fehleingabe bei Skalierung Ordinate; es muß gelten:\n \n- untere Bereichsgrenze >= 1e-10  (1. Wert) \n- obere  "
-    "Bereichsgrenze <= 1e-0   (2. Wert) \n- untere Bereichsgrenze <  obere Bereichsgrenze";
 
 // The edits: the abscissa end (319) and the decades a1 (320) and a2 (321) of the
 // logarithmic ordinate 1e-a1 ... 1e-a2, as typed.

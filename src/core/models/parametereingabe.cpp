@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/util/zahlpruefung.h"
+#include "core/models/eingaberegeln.h"
 
 namespace zor {
 namespace {
@@ -52,13 +52,12 @@ std::optional<float> lesen(Regel regel, std::string_view text) {
 
 // The rules over several entries, once each entry is valid on its own.
 ParameterPruefung gemeinsamPruefen(Modellart art, std::span<const float> w) {
-    const auto nullWert = [&](int a, int b) -> ParameterPruefung {
-        if (w[a] == 0.0f) return {Ablehnung::Wahrscheinlichkeit, a};
-        if (w[b] == 0.0f) return {Ablehnung::Wahrscheinlichkeit, b};
-        return {};
-    };
-    if (art == Modellart::GE) return nullWert(gemc::Good_From_Bad, gemc::Bad_From_Good);
-    if (art == Modellart::MC) return nullWert(gemc::Good, gemc::Bad);
+    ModellWerte m{};
+    if (art == Modellart::GE || art == Modellart::MC) std::copy(w.begin(), w.end(), m.begin());
+    if (art == Modellart::GE && !geUebergaengeGueltig(m))
+        return {Ablehnung::Wahrscheinlichkeit, m[gemc::Good_From_Bad] == 0.0f ? gemc::Good_From_Bad : gemc::Bad_From_Good};
+    if (art == Modellart::MC && !mcFehlerGueltig(m))
+        return {Ablehnung::Wahrscheinlichkeit, m[gemc::Good] == 0.0f ? gemc::Good : gemc::Bad};
     if (art != Modellart::SW) return {};
     // Each state probability is rounded once when typed, the sum once more.
     const float summe = w[sw::pZ1] + w[sw::pZ2] + w[sw::pZ3];
@@ -72,11 +71,6 @@ ParameterPruefung gemeinsamPruefen(Modellart art, std::span<const float> w) {
 
 }  // namespace
 
-void komplementeSetzen(std::span<float> w) {
-    w[gemc::Good_From_Good] = 1.0f - w[gemc::Bad_From_Good];
-    w[gemc::Bad_From_Bad] = 1.0f - w[gemc::Good_From_Bad];
-}
-
 ParameterPruefung parameterPruefen(Modellart art, std::span<const std::string> texte, std::span<float> werte) {
     std::vector<float> neu(werte.begin(), werte.end());
     for (const Eintrag& e : reihenfolge(art)) {
@@ -88,7 +82,10 @@ ParameterPruefung parameterPruefen(Modellart art, std::span<const std::string> t
         neu[e.index] = *wert;
     }
     if (auto p = gemeinsamPruefen(art, neu); !p) return p;
-    if (art == Modellart::GE || art == Modellart::MC) komplementeSetzen(neu);
+    if (art == Modellart::GE || art == Modellart::MC) {
+        neu[gemc::Good_From_Good] = bleiben(neu[gemc::Bad_From_Good]);
+        neu[gemc::Bad_From_Bad] = bleiben(neu[gemc::Good_From_Bad]);
+    }
     std::copy(neu.begin(), neu.end(), werte.begin());
     return {};
 }

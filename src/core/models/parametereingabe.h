@@ -34,7 +34,4 @@ inline constexpr const char* TEXT_ZUSTANDSSUMME =
 // chosen must be able to make an error.
 ParameterPruefung parameterPruefen(Modellart art, std::span<const std::string> texte, std::span<float> werte);
 
-// p(G|G) = 1 - p(B|G) and p(B|B) = 1 - p(G|B), in single precision.
-void komplementeSetzen(std::span<float> geMcWerte);
-
 }  // namespace zor
