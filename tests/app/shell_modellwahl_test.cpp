@@ -1,6 +1,7 @@
 // The channel-model commands the frame carries out: model choice of both sets,
 // "wie Parametersatz", "inaktiv", refresh, "Alle" and printing.
 
+#include <QAbstractButton>
 #include <QTest>
 
 #include <memory>
@@ -8,6 +9,7 @@
 #include "app/kontext/befehle.h"
 #include "app/shell/menue.h"
 #include "app/shell/werkzeugleiste.h"
+#include "support/modal_skript.h"
 #include "support/test_dokument.h"
 #include "support/testrahmen.h"
 
@@ -48,30 +50,34 @@ private slots:
                 !zor().istGrau(CMD_SPEICHERN_SATZ1));
     }
 
-    // The dialog of the chosen model decides; until then nothing about the model changes.
+    // The dialog of the chosen model decides; cancelled, nothing about the model changes.
     void direkteWahlSetztDialogpaar_data() {
         QTest::addColumn<int>("id");
         QTest::addColumn<int>("paar");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("Satz 1 BSC") << int(CMD_SATZ1_BSC) << 0 << "BSC";
-        QTest::newRow("Satz 1 MC") << int(CMD_SATZ1_MC) << 0 << "Mc Cullough";
-        QTest::newRow("Satz 2 GE") << int(CMD_SATZ2_GE) << 1 << "Gilbert-Elliott";
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("Satz 1 BSC") << int(CMD_SATZ1_BSC) << 0 << "id_89";
+        QTest::newRow("Satz 1 MC") << int(CMD_SATZ1_MC) << 0 << "id_91";
+        QTest::newRow("Satz 2 GE") << int(CMD_SATZ2_GE) << 1 << "id_96";
+        QTest::newRow("Satz 2 SW") << int(CMD_SATZ2_SW) << 1 << "id_93";
     }
     void direkteWahlSetztDialogpaar() {
         QFETCH(int, id);
         QFETCH(int, paar);
-        QFETCH(QString, name);
+        QFETCH(QString, dialog);
         s().Modell.dialog_init = s().Modell.dialog_exit = 1 - paar;
+        ModalSkript skript;
+        skript.dann([](QWidget* d) { d->findChild<QAbstractButton*>("id_2")->click(); });
         f_->mainframe_OnCommand(id);
+        QCOMPARE(skript.gesehen, QStringList{dialog});
         QCOMPARE(s().Modell.dialog_init, paar);
         QCOMPARE(s().Modell.dialog_exit, paar);
-        QCOMPARE(r_->meldungen(), QStringList{platzhalter(name)});
+        QVERIFY(r_->meldung.gezeigt.isEmpty());
         QCOMPARE(s().Modell.M1, 1);
         QCOMPARE(haken(0), QList<int>{CMD_SATZ1_BSC});
     }
 
     void idsOhneEintragTunNichts() {
-        for (int id : {CMD_SATZ1_SW, CMD_SATZ2_SW, CMD_INFO_PROGRAMM}) f_->mainframe_OnCommand(id);
+        for (int id : {514, int(CMD_INFO_PROGRAMM)}) f_->mainframe_OnCommand(id);
         QVERIFY(r_->meldung.gezeigt.isEmpty());
         QCOMPARE(s().Modell.M1, 1);
     }
@@ -122,37 +128,40 @@ private slots:
         QVERIFY(!zor().istGrau(CMD_SPEICHERN_SATZ1));
     }
 
-    // "wie Parametersatz" opens the dialog of the other set's model, or makes this set
-    // inactive when the other one has no model with a dialog.
+    // "wie Parametersatz" opens the dialog of the other set's model, runs the file choice
+    // for a file-fed one, or makes this set inactive when the other one is inactive.
     void wieParametersatz_data() {
         QTest::addColumn<int>("id");
         QTest::addColumn<int>("anderesModell");
-        QTest::addColumn<QString>("platzhalter");  // empty: the set becomes inactive
+        QTest::addColumn<QString>("folge");  // dialog name, "datei", or empty: inactive
         QTest::newRow("Satz 1 wie Satz 2 bei inaktivem Satz 2") << int(CMD_SATZ1_WIE_SATZ2) << 0 << "";
-        QTest::newRow("Satz 1 wie Satz 2 bei BSC") << int(CMD_SATZ1_WIE_SATZ2) << 6 << "BSC";
-        QTest::newRow("Satz 1 wie Satz 2 bei SW") << int(CMD_SATZ1_WIE_SATZ2) << 9 << "";
-        QTest::newRow("Satz 1 wie Satz 2 bei Datei") << int(CMD_SATZ1_WIE_SATZ2) << 10 << "aus Datei";
-        QTest::newRow("Satz 2 wie Satz 1 bei GE") << int(CMD_SATZ2_WIE_SATZ1) << 2 << "Gilbert-Elliott";
-        QTest::newRow("Satz 2 wie Satz 1 bei MC") << int(CMD_SATZ2_WIE_SATZ1) << 3 << "Mc Cullough";
+        QTest::newRow("Satz 1 wie Satz 2 bei BSC") << int(CMD_SATZ1_WIE_SATZ2) << 6 << "id_89";
+        QTest::newRow("Satz 1 wie Satz 2 bei SW") << int(CMD_SATZ1_WIE_SATZ2) << 9 << "id_93";
+        QTest::newRow("Satz 1 wie Satz 2 bei Datei") << int(CMD_SATZ1_WIE_SATZ2) << 10 << "datei";
+        QTest::newRow("Satz 2 wie Satz 1 bei GE") << int(CMD_SATZ2_WIE_SATZ1) << 2 << "id_96";
+        QTest::newRow("Satz 2 wie Satz 1 bei MC") << int(CMD_SATZ2_WIE_SATZ1) << 3 << "id_91";
         QTest::newRow("Satz 2 wie Satz 1 bei inaktivem Satz 1") << int(CMD_SATZ2_WIE_SATZ1) << 0 << "";
     }
     void wieParametersatz() {
         QFETCH(int, id);
         QFETCH(int, anderesModell);
-        QFETCH(QString, platzhalter);
+        QFETCH(QString, folge);
         const int satz = id == CMD_SATZ1_WIE_SATZ2 ? 0 : 1;
         auto& eigenes = satz == 0 ? s().Modell.M1 : s().Modell.M2;
         eigenes = static_cast<std::int16_t>(satz == 0 ? 2 : 7);  // a model, so that becoming inactive shows
         (satz == 0 ? s().Modell.M2 : s().Modell.M1) = static_cast<std::int16_t>(anderesModell);
+        ModalSkript skript;
+        skript.dann([](QWidget* d) { d->findChild<QAbstractButton*>("id_2")->click(); });
         f_->mainframe_OnCommand(id);
         QCOMPARE(s().Modell.dialog_init, 1 - satz);
         QCOMPARE(s().Modell.dialog_exit, satz);
-        if (platzhalter.isEmpty()) {
-            QVERIFY(r_->meldung.gezeigt.isEmpty());
+        QVERIFY(r_->meldung.gezeigt.isEmpty());
+        QCOMPARE(r_->dateiwahl.anfragen.size(), folge == "datei" ? 1 : 0);
+        if (folge.isEmpty()) {
             QCOMPARE(eigenes, 0);
             QCOMPARE(haken(satz), QList<int>{satz == 0 ? CMD_SATZ1_INAKTIV : CMD_SATZ2_INAKTIV});
         } else {
-            QCOMPARE(r_->meldungen(), QStringList{::platzhalter(platzhalter)});
+            if (folge != "datei") QCOMPARE(skript.gesehen, QStringList{folge});
             QCOMPARE(eigenes, satz == 0 ? 2 : 7);
         }
     }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace zor;
 
 TEST(InitVar, WritesEveryStartValueAndZeroesTheRest) {
@@ -37,6 +39,16 @@ TEST(InitVar, WritesEveryStartValueAndZeroesTheRest) {
     EXPECT_EQ(s.Datei2.laenge, 0);
     EXPECT_EQ(s.FAV_defbereich, 50);
     EXPECT_EQ(s.FKF_defbereich, 50);
+    EXPECT_EQ(s.FAV_abszisse, 1);
+    EXPECT_EQ(s.FAV_xlindef, 50);
+    for (const auto& [xnorm, ynorm, neg, pos] : {std::tuple{s.FAV_xnorm, s.FAV_ynorm_log, s.FAV_wertneg, s.FAV_wertpos},
+                                                 std::tuple{s.FKF_xnorm, s.FKF_ynorm_log, s.FKF_wertneg, s.FKF_wertpos}}) {
+        EXPECT_EQ(xnorm, 320);
+        EXPECT_EQ(ynorm, 2500);
+        EXPECT_EQ(neg, 1e-5f);
+        EXPECT_EQ(pos, 1.0f);
+    }
+    EXPECT_EQ(s.FAV_xpos + s.FKF_xpos + s.FKF_erneuernd + s.FAV.ordinate + s.FKF.ordinate, 0);
 
     const int farben[7][3] = {{0, 0, 150}, {150, 0, 0}, {255, 255, 255}, {200, 200, 200},
                               {0, 0, 250}, {250, 0, 0}, {150, 150, 150}};

@@ -152,16 +152,6 @@ void Hauptfenster::SetupTheMenu(Menue& m, int id) {
     m.grau(id, f.FF || f.FKF || f.FAV || f.PAR);
 }
 
-void Hauptfenster::Para1_unchecked() {
-    for (int id : {CMD_SATZ1_BSC, CMD_SATZ1_GE, CMD_SATZ1_MC, CMD_SATZ1_SW, CMD_SATZ1_DATEI, CMD_SATZ1_INAKTIV})
-        menue(MENU_ZOR).haken(id, false);
-}
-
-void Hauptfenster::Para2_unchecked() {
-    for (int id : {CMD_SATZ2_BSC, CMD_SATZ2_GE, CMD_SATZ2_MC, CMD_SATZ2_SW, CMD_SATZ2_DATEI, CMD_SATZ2_INAKTIV})
-        menue(MENU_ZOR).haken(id, false);
-}
-
 // ---- Documents ----
 
 QMdiSubWindow* Hauptfenster::mdi_Create(MdiDokument* dokument, int klasseId, int titelId) {

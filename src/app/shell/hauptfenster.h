@@ -88,10 +88,6 @@ public:
     void SetupTheMenu(Menue& m, int id);
     void RebuildToolBar(int satz);
 
-    // Clear the model check marks of set 1 resp. set 2 in the channel-model menu.
-    void Para1_unchecked();
-    void Para2_unchecked();
-
     // The window list entries (ids 3000...) the window menu shows now.
     QList<QAction*> fensterliste();
 
@@ -130,9 +126,6 @@ private:
     void zuZor(int id);
     void mdiAnordnen(int id);
     void alleSchliessen(int id);
-    void modellDialog(int id);
-    void wieParametersatz(int id);
-    void inaktiv(int id);
     void nochNichtVerfuegbarWeiter(int id);
 
     void mainframe_OnCloseAll();

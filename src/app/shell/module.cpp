@@ -1,6 +1,10 @@
 #include "app/shell/module.h"
 
 #include "app/documents/dokumente_modul.h"
+#include "app/dialogs/folge_speichern_laden.h"
+#include "app/dialogs/modellwahl_modul.h"
+#include "app/dialogs/optionen_modul.h"
+#include "app/jobs/konvertieren_dialog.h"
 #include "app/hilfe/hilfe_modul.h"
 #include "app/media/grafik_modul.h"
 
@@ -20,6 +24,10 @@ const Fabrik MODULE[] = {
     &neu<HilfeModul>,
     &neu<GrafikModul>,
     &neu<DokumenteModul>,
+    &neu<ModellwahlModul>,
+    &neu<OptionenModul>,
+    &neu<FolgenModul>,
+    &neu<KonvertierenModul>,
 };
 // clang-format on
 

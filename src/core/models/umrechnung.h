@@ -17,4 +17,8 @@ struct GE_TO_MC_STRUCT {
 // Every intermediate value is rounded to single precision; square and root in double.
 GE_TO_MC_STRUCT Umrechnung(const float* Wert);
 
+// Whether the result is a McCullough model at all: with p(G|B) + p(B|G) > 1 there is
+// none, and the formulas give numbers that are no probabilities.
+bool mcAequivalentGueltig(const GE_TO_MC_STRUCT& r);
+
 }  // namespace zor

@@ -40,7 +40,17 @@ void InitVar(ZorState& s) {
     s.farbe = {{{0, 0, 150}, {150, 0, 0}, {255, 255, 255}, {200, 200, 200},
                 {0, 0, 250}, {250, 0, 0}, {150, 150, 150}}};
     s.FAV_defbereich = 50;
+    s.FAV_abszisse = 1;
+    s.FAV_xlindef = 50;
+    s.FAV_xnorm = 320;
+    s.FAV_wertneg = 1e-5f;
+    s.FAV_wertpos = 1.0f;
+    s.FAV_ynorm_log = 2500;
     s.FKF_defbereich = 50;
+    s.FKF_xnorm = 320;
+    s.FKF_wertneg = 1e-5f;
+    s.FKF_wertpos = 1.0f;
+    s.FKF_ynorm_log = 2500;
 }
 
 ZorState startZustand() {

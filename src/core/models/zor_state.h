@@ -122,10 +122,20 @@ struct ZorState {
     int FAV_defbereich = 0;
     int FAV_uhr = 0;
     std::uint32_t FAV_uhr1 = 0, FAV_uhr2 = 0;
+    int FAV_abszisse = 0;            // 1 linear, 0 logarithmic
+    int FAV_xlindef = 0;             // end of the linear abscissa
+    int FAV_xnorm = 0;               // logical units per point
+    float FAV_wertneg = 0, FAV_wertpos = 0;  // ends of the logarithmic ordinate
+    int FAV_ynorm_log = 0;           // logical units per decade
+    int FAV_xpos = 0;                // cursor position
     int FKF_defbereich = 0;
     int FKF_erneuernd = 0;
     int FKF_uhr = 0;
     std::uint32_t FKF_uhr1 = 0, FKF_uhr2 = 0;
+    int FKF_xnorm = 0;
+    float FKF_wertneg = 0, FKF_wertpos = 0;
+    int FKF_ynorm_log = 0;
+    int FKF_xpos = 0;
     float zaehler1 = 0, zaehler2 = 0, nenner1 = 0, nenner2 = 0, DK1 = 0, DK2 = 0;
 };
 

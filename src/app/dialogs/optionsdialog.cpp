@@ -1,0 +1,121 @@
+#include "app/dialogs/optionsdialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "app/kontext/befehle.h"
+#include "app/kontext/kontext.h"
+#include "app/platform/meldungsdienst.h"
+
+namespace zor::app {
+namespace {
+
+QString idName(int id) { return QStringLiteral("id_%1").arg(id); }
+
+}  // namespace
+
+QHBoxLayout* mitFeld(QWidget* vorn, QLineEdit* feld, QWidget* hinten) {
+    auto* h = new QHBoxLayout;
+    h->addWidget(vorn);
+    h->addWidget(feld);
+    if (hinten) h->addWidget(hinten);
+    h->addStretch(1);
+    return h;
+}
+
+Optionsdialog::Optionsdialog(Kontext& kontext, int dialogId, const char* titel, QWidget* eltern)
+    : QDialog(eltern), kontext_(kontext), layout_(new QVBoxLayout(this)) {
+    setObjectName(idName(dialogId));
+    setWindowTitle(QString::fromUtf8(titel));
+    setModal(true);
+    layout_->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QCheckBox* Optionsdialog::haken(int id, const char* text, bool an) {
+    auto* c = new QCheckBox(QString::fromUtf8(text), this);
+    c->setObjectName(idName(id));
+    c->setChecked(an);
+    return c;
+}
+
+QLineEdit* Optionsdialog::zahlfeld(int id, const std::string& text) {
+    auto* e = new QLineEdit(QString::fromStdString(text), this);
+    e->setObjectName(idName(id));
+    e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 14);
+    return e;
+}
+
+QRadioButton* Optionsdialog::wahl(QButtonGroup* gruppe, int id, const char* text, QWidget* eltern) {
+    auto* r = new QRadioButton(QString::fromUtf8(text), eltern);
+    r->setObjectName(idName(id));
+    gruppe->addButton(r, id);
+    return r;
+}
+
+QGroupBox* Optionsdialog::ordinatenRahmen(const char* linear, const char* logarithmisch, const Skalierungstexte& t,
+                                          int linearAnfangs) {
+    auto* rahmen = new QGroupBox(QStringLiteral("Skalierung Ordinate"), this);
+    ordinate_ = new QButtonGroup(this);
+    wertneg_ = zahlfeld(ID_WERTNEG, t.a1);
+    wertpos_ = zahlfeld(ID_WERTPOS, t.a2);
+    auto* l = new QVBoxLayout(rahmen);
+    l->addWidget(wahl(ordinate_, ID_ORDINATE_LINEAR, linear, rahmen));
+    auto* zeile = mitFeld(wahl(ordinate_, ID_ORDINATE_LOG, logarithmisch, rahmen), wertneg_);
+    zeile->insertWidget(2, new QLabel(QStringLiteral("bis 1e-"), rahmen));
+    zeile->insertWidget(3, wertpos_);
+    l->addLayout(zeile);
+    connect(ordinate_, &QButtonGroup::idClicked, this, &Optionsdialog::ordinateWaehlen);
+    ordinateWaehlen(linearAnfangs != 0 ? ID_ORDINATE_LINEAR : ID_ORDINATE_LOG);
+    return rahmen;
+}
+
+// The decade edits count only for a logarithmic ordinate.
+void Optionsdialog::ordinateWaehlen(int id) {
+    ordinate_->button(id)->setChecked(true);
+    const bool log = id == ID_ORDINATE_LOG;
+    wertneg_->setEnabled(log);
+    wertpos_->setEnabled(log);
+}
+
+int Optionsdialog::ordinate() const { return ordinate_->checkedId() == ID_ORDINATE_LINEAR ? 1 : 0; }
+
+Skalierungstexte Optionsdialog::skalierung() const {
+    return {abszisse_->text().toStdString(), wertneg_->text().toStdString(), wertpos_->text().toStdString()};
+}
+
+void Optionsdialog::knoepfeAnfuegen() {
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(idName(ID_BESTAETIGEN));
+    ok->setDefault(true);
+    auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    abbrechen->setObjectName(idName(ID_ABBRECHEN));
+    connect(ok, &QPushButton::clicked, this, &Optionsdialog::bestaetigen);
+    connect(abbrechen, &QPushButton::clicked, this, [this] { done(0); });
+    auto* h = new QHBoxLayout;
+    h->addStretch(1);
+    h->addWidget(ok);
+    h->addWidget(abbrechen);
+    layout_->addSpacing(6);
+    layout_->addLayout(h);
+}
+
+void Optionsdialog::bestaetigen() {
+    const Optionsfehler f = anwenden();
+    if (f == Optionsfehler::Keiner) {
+        done(1);
+        return;
+    }
+    const char* text = f == Optionsfehler::Abszisse ? TEXT_FEHLEINGABE_ABSZISSE : TEXT_FEHLEINGABE_ORDINATE;
+    const Antwort a = kontext_.meldung().zeige(QString::fromUtf8(text), QString::fromUtf8(TITEL_OPTIONEN),
+                                               Symbol::Stopp, Knoepfe::WiederholenAbbrechen);
+    if (a != Antwort::Wiederholen) done(0);
+}
+
+}  // namespace zor::app

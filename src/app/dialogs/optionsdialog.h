@@ -1,0 +1,74 @@
+#pragma once
+// What the two options dialogs (FAV 95, FKF 98) share: check boxes, the abscissa edit,
+// the ordinate frame with its decade edits, OK and Cancel, and the handling of refused
+// entries (retry keeps the dialog as it is, cancel closes it applying nothing).
+
+#include <QDialog>
+
+#include "core/models/optionseingabe.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QHBoxLayout;
+class QLineEdit;
+class QRadioButton;
+class QVBoxLayout;
+
+namespace zor::app {
+
+class Kontext;
+
+enum OptionsId : int {
+    DLG_FAV_OPTIONEN = 95,
+    DLG_FKF_OPTIONEN = 98,
+    ID_AB = 101,
+    ID_ALLGEMEIN = 307,
+    ID_ERNEUERND = 308,
+    ID_CURSOR = 315,
+    ID_UHR = 316,
+    ID_ORDINATE_LINEAR = 317,
+    ID_ORDINATE_LOG = 318,
+    ID_ABSZISSE = 319,
+    ID_WERTNEG = 320,
+    ID_WERTPOS = 321,
+    ID_ABSZISSE_LINEAR = 322,
+    ID_ABSZISSE_LOG = 323,
+};
+
+class Optionsdialog : public QDialog {
+    Q_OBJECT
+public:
+    // OK (131): apply when every entry holds, else ask retry or cancel.
+    void bestaetigen();
+
+protected:
+    Optionsdialog(Kontext& kontext, int dialogId, const char* titel, QWidget* eltern);
+
+    // Applies the dialog's entries to the state; what was wrong, if anything.
+    virtual Optionsfehler anwenden() = 0;
+
+    QCheckBox* haken(int id, const char* text, bool an);
+    QLineEdit* zahlfeld(int id, const std::string& text);
+    QRadioButton* wahl(QButtonGroup* gruppe, int id, const char* text, QWidget* eltern);
+    QGroupBox* ordinatenRahmen(const char* linear, const char* logarithmisch, const Skalierungstexte& t, int linearAnfangs);
+    void knoepfeAnfuegen();
+    Skalierungstexte skalierung() const;
+    int ordinate() const;
+
+    Kontext& kontext_;
+    QVBoxLayout* layout_;
+    QLineEdit* abszisse_ = nullptr;
+
+private:
+    void ordinateWaehlen(int id);
+
+    QLineEdit* wertneg_ = nullptr;
+    QLineEdit* wertpos_ = nullptr;
+    QButtonGroup* ordinate_ = nullptr;
+};
+
+// A label and an edit side by side.
+QHBoxLayout* mitFeld(QWidget* vorn, QLineEdit* feld, QWidget* hinten = nullptr);
+
+}  // namespace zor::app

@@ -1,0 +1,221 @@
+#include "app/dialogs/parameterdialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <span>
+
+#include "app/dialogs/parametervorlagen.h"
+#include "app/kontext/befehle.h"
+#include "app/kontext/kontext.h"
+#include "app/platform/hinweise.h"
+#include "app/platform/meldungsdienst.h"
+#include "app/platform/warnton.h"
+#include "core/plot/plotzahlen.h"
+
+namespace zor::app {
+namespace {
+
+QString idName(int id) { return QStringLiteral("id_%1").arg(id); }
+
+std::span<float> werteVon(ZorState& s, Modellart art, int satz) {
+    switch (art) {
+    case Modellart::GE: return geWerte(s, satz);
+    case Modellart::MC: return mcWerte(s, satz);
+    case Modellart::SW: return swWerte(s, satz);
+    default: return bscWerte(s, satz);
+    }
+}
+
+// The "Kurvenverlauf" choice each model keeps for its dialog.
+int* simMerker(ZorState& s, Modellart art, int satz) {
+    switch (art) {
+    case Modellart::GE: return satz == 0 ? &s.GE_sim1 : &s.GE_sim2;
+    case Modellart::MC: return satz == 0 ? &s.MC_sim1 : &s.MC_sim2;
+    default: return &simVon(s, satz);
+    }
+}
+
+int& gemcVon(ZorState& s, int satz) { return satz == 0 ? s.gemc1 : s.gemc2; }
+
+}  // namespace
+
+Parameterdialog::Parameterdialog(Kontext& kontext, Modellart art, QWidget* eltern)
+    : QDialog(eltern), kontext_(kontext), vorlage_(parametervorlage(art)) {
+    setObjectName(idName(vorlage_.dialogId));
+    setModal(true);
+    aufbauen();
+    anfangswerte();
+}
+
+QLineEdit* Parameterdialog::feldHinzufuegen(QWidget* eltern, QGridLayout* gitter, int zeile, const Eingabefeld& f) {
+    auto* beschriftung = new QLabel(QString::fromUtf8(f.beschriftung), eltern);
+    beschriftung->setTextFormat(Qt::PlainText);
+    auto* e = new QLineEdit(eltern);
+    e->setObjectName(idName(f.id));
+    e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0.000000000")) + 12);
+    beschriftung->setBuddy(e);
+    gitter->addWidget(beschriftung, zeile, 0);
+    gitter->addWidget(e, zeile, 1);
+    eingaben_[f.index] = e;
+    return e;
+}
+
+void Parameterdialog::aufbauen() {
+    auto* l = new QVBoxLayout(this);
+    l->addWidget(new Modellbild(vorlage_.bild, this));
+
+    auto* oben = new QGridLayout;
+    oben->setColumnStretch(1, 1);
+    int zeile = 0;
+    for (const Eingabefeld& f : vorlage_.felder)
+        if (f.rahmen == Rahmen::Keiner) feldHinzufuegen(this, oben, zeile++, f);
+    l->addLayout(oben);
+
+    for (Rahmen r : {Rahmen::Uebergaenge, Rahmen::Zustaende, Rahmen::Fehler}) {
+        QGroupBox* rahmen = nullptr;
+        QGridLayout* gitter = nullptr;
+        zeile = 0;
+        for (const Eingabefeld& f : vorlage_.felder) {
+            if (f.rahmen != r) continue;
+            if (!rahmen) {
+                rahmen = new QGroupBox(QString::fromUtf8(rahmenTitel(r)), this);
+                gitter = new QGridLayout(rahmen);
+                gitter->setColumnStretch(1, 1);
+                l->addWidget(rahmen);
+            }
+            feldHinzufuegen(rahmen, gitter, zeile++, f);
+        }
+    }
+    kurvenwahlAufbauen(l);
+
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch(1);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(idName(ID_BESTAETIGEN));
+    ok->setDefault(true);
+    auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    abbrechen->setObjectName(idName(ID_ABBRECHEN));
+    knoepfe->addWidget(ok);
+    knoepfe->addWidget(abbrechen);
+    l->addLayout(knoepfe);
+    connect(ok, &QPushButton::clicked, this, &Parameterdialog::bestaetigen);
+    connect(abbrechen, &QPushButton::clicked, this, [this] { done(0); });
+    l->setSizeConstraint(QLayout::SetMinimumSize);
+}
+
+void Parameterdialog::kurvenwahlAufbauen(QVBoxLayout* l) {
+    auto* rahmen = new QGroupBox(QStringLiteral("Kurvenverlauf:"), this);
+    auto* rl = new QVBoxLayout(rahmen);
+    kurven_ = new QButtonGroup(this);
+    struct Wahl {
+        int id;
+        const char* text;
+    };
+    std::vector<Wahl> wahl = {{ID_THEORETISCH, "&theoretisch"}, {ID_FEHLERFOLGE, "simuliert mit Fehler&folge"}};
+    if (vorlage_.mitFehlerabstand) wahl.push_back({ID_FEHLERABSTAND, "simuliert mit Fehler&abstand"});
+    for (const Wahl& w : wahl) {
+        auto* r = new QRadioButton(QString::fromUtf8(w.text), rahmen);
+        r->setObjectName(idName(w.id));
+        kurven_->addButton(r, w.id);
+        rl->addWidget(r);
+    }
+    connect(kurven_, &QButtonGroup::idClicked, this, &Parameterdialog::kurvenwahl);
+    l->addWidget(rahmen);
+    if (vorlage_.mitMcAusgabe) {
+        mcAusgabe_ = new QCheckBox(QStringLiteral("Parameter des äquivalenten MC-Modells ausgeben"), this);
+        mcAusgabe_->setObjectName(idName(ID_GEMC));
+        connect(mcAusgabe_, &QCheckBox::toggled, this, [this](bool an) { gemc_ = an ? 1 : 0; });
+        l->addWidget(mcAusgabe_);
+    }
+}
+
+void Parameterdialog::anfangswerte() {
+    ZorState& s = kontext_.zustand();
+    const int init = s.Modell.dialog_init;
+    setWindowTitle(QStringLiteral("Parametersatz %1: %2")
+                       .arg(s.Modell.dialog_exit + 1)
+                       .arg(QString::fromUtf8(vorlage_.modellname)));
+    const auto werte = werteVon(s, vorlage_.art, init);
+    werte_.assign(werte.begin(), werte.end());
+    sim_ = *simMerker(s, vorlage_.art, init);
+    fabs_ = vorlage_.mitFehlerabstand ? bscSimfabsVon(s, init) : 0;
+    gemc_ = vorlage_.mitMcAusgabe ? gemcVon(s, init) : 0;
+    for (const auto& [index, e] : eingaben_)
+        e->setText(QString::fromStdString(gcvtForm(werte_[static_cast<std::size_t>(index)], 7)));
+    kurvenwahl(sim_ == 0 ? ID_THEORETISCH : fabs_ == 1 ? ID_FEHLERABSTAND : ID_FEHLERFOLGE);
+    if (mcAusgabe_) mcAusgabe_->setChecked(gemc_ != 0);
+}
+
+// Seed and runs matter only for a simulation.
+void Parameterdialog::kurvenwahl(int id) {
+    sim_ = id == ID_THEORETISCH ? 0 : 1;
+    if (vorlage_.mitFehlerabstand) fabs_ = id == ID_FEHLERABSTAND ? 1 : 0;
+    if (QAbstractButton* b = kurven_->button(id)) b->setChecked(true);
+    for (QLineEdit* e : {findChild<QLineEdit*>(idName(ID_STARTWERT)), findChild<QLineEdit*>(idName(ID_DURCHLAEUFE))})
+        if (e) e->setEnabled(sim_ == 1);
+}
+
+void Parameterdialog::bestaetigen() {
+    std::vector<std::string> texte(werte_.size());
+    for (const auto& [index, e] : eingaben_) texte[static_cast<std::size_t>(index)] = e->text().toStdString();
+    const ParameterPruefung p = parameterPruefen(vorlage_.art, texte, werte_);
+    if (p) {
+        speichern();
+        done(1);
+        return;
+    }
+    if (abgelehnt(p) == 0) {
+        done(0);
+        return;
+    }
+    if (auto it = eingaben_.find(p.index); it != eingaben_.end() && it->second->isEnabled()) {
+        it->second->setFocus();
+        it->second->selectAll();
+    }
+}
+
+// The warning sound, then the retry/cancel question that fits the refusal.
+int Parameterdialog::abgelehnt(const ParameterPruefung& p) {
+    if (p.art != Ablehnung::Zustandssumme)
+        return EingabeAbgelehnt(p.art == Ablehnung::Startwert ? DLG_STARTFEHLER : DLG_EINGABEFEHLER,
+                                kontext_.warnton(), this);
+    kontext_.warnton().PlayTheResourceWave(WARNTON);
+    const Antwort a = kontext_.meldung().zeige(QString::fromUtf8(TEXT_ZUSTANDSSUMME), QStringLiteral("Eingabefehler"),
+                                               Symbol::Stopp, Knoepfe::WiederholenAbbrechen);
+    return a == Antwort::Wiederholen ? 1 : 0;
+}
+
+void Parameterdialog::speichern() {
+    ZorState& s = kontext_.zustand();
+    const int satz = s.Modell.dialog_exit;
+    *simMerker(s, vorlage_.art, satz) = sim_;
+    simVon(s, satz) = sim_;
+    if (vorlage_.mitFehlerabstand) bscSimfabsVon(s, satz) = fabs_;
+    if (vorlage_.mitMcAusgabe) gemcVon(s, satz) = gemc_;
+    // A theoretical curve has no sequence to save.
+    kontext_.setzeAktiv(satz == 0 ? CMD_SPEICHERN_SATZ1 : CMD_SPEICHERN_SATZ2, sim_ == 1);
+    const auto ziel = werteVon(s, vorlage_.art, satz);
+    std::copy(werte_.begin(), werte_.end(), ziel.begin());
+    ungueltigMachen(s, satz);
+    if (s.Fenster.null == 0) {
+        kontext_.setzeAktiv(CMD_AKTUALISIEREN, true);
+        s.Fenster.aktualisiert = 0;
+    }
+}
+
+int ParameterdialogAusfuehren(Kontext& kontext, Modellart art) {
+    Parameterdialog d(kontext, art, kontext.fenster());
+    return d.exec() == 1 ? 1 : 0;
+}
+
+}  // namespace zor::app

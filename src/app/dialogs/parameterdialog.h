@@ -1,0 +1,57 @@
+#pragma once
+// The parameter dialog of one model (BSC, GE, MC or the three-state model), built from
+// its layout table. It starts from the set named by Modell.dialog_init, validates every
+// entry with the core's rules when confirmed, and stores into the set named by
+// Modell.dialog_exit: values, curve choice, the save command's state, stale curves.
+
+#include <QDialog>
+
+#include <map>
+#include <vector>
+
+#include "core/models/parametereingabe.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QGridLayout;
+class QLineEdit;
+class QVBoxLayout;
+
+namespace zor::app {
+
+class Kontext;
+struct Eingabefeld;
+struct Parametervorlage;
+
+class Parameterdialog : public QDialog {
+    Q_OBJECT
+public:
+    Parameterdialog(Kontext& kontext, Modellart art, QWidget* eltern = nullptr);
+
+    // Confirm (131): validate, then store and close with 1; a refused entry asks
+    // retry (the dialog stays as it is) or cancel (closes with 0, nothing stored).
+    void bestaetigen();
+
+private:
+    void aufbauen();
+    QLineEdit* feldHinzufuegen(QWidget* eltern, QGridLayout* gitter, int zeile, const Eingabefeld& f);
+    void kurvenwahlAufbauen(QVBoxLayout* l);
+    void anfangswerte();
+    void kurvenwahl(int id);
+    int abgelehnt(const ParameterPruefung& p);
+    void speichern();
+
+    Kontext& kontext_;
+    const Parametervorlage& vorlage_;
+    int sim_ = 1, fabs_ = 0, gemc_ = 0;
+    std::vector<float> werte_;            // the local copy of the parameter array
+    std::map<int, QLineEdit*> eingaben_;  // by array index
+    QButtonGroup* kurven_ = nullptr;
+    QCheckBox* mcAusgabe_ = nullptr;
+};
+
+// Runs the dialog of a model modally for Modell.dialog_init / dialog_exit; 1 when the
+// values were stored, 0 when it was cancelled.
+int ParameterdialogAusfuehren(Kontext& kontext, Modellart art);
+
+}  // namespace zor::app

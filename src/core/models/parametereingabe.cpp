@@ -1,0 +1,93 @@
+#include "core/models/parametereingabe.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "core/models/eingaberegeln.h"
+
+namespace zor {
+namespace {
+
+enum class Regel { Startwert, Durchlaeufe, Wahrscheinlichkeit };
+
+struct Eintrag {
+    int index;
+    Regel regel;
+};
+
+const std::vector<Eintrag>& reihenfolge(Modellart art) {
+    using R = Regel;
+    static const std::vector<Eintrag> bscFolge = {
+        {bsc::p, R::Wahrscheinlichkeit}, {bsc::Startwert, R::Startwert}, {bsc::Durchlaeufe, R::Durchlaeufe}};
+    static const std::vector<Eintrag> geMcFolge = {
+        {gemc::Startwert, R::Startwert},           {gemc::Durchlaeufe, R::Durchlaeufe},
+        {gemc::Good_From_Bad, R::Wahrscheinlichkeit}, {gemc::Bad_From_Good, R::Wahrscheinlichkeit},
+        {gemc::Good, R::Wahrscheinlichkeit},       {gemc::Bad, R::Wahrscheinlichkeit}};
+    static const std::vector<Eintrag> swFolge = {
+        {sw::Startwert, R::Startwert},           {sw::Durchlaeufe, R::Durchlaeufe},
+        {sw::pZ1, R::Wahrscheinlichkeit},        {sw::pZ2, R::Wahrscheinlichkeit},
+        {sw::pZ3, R::Wahrscheinlichkeit},        {sw::pFehlerZ1, R::Wahrscheinlichkeit},
+        {sw::pFehlerZ2, R::Wahrscheinlichkeit},  {sw::pFehlerZ3, R::Wahrscheinlichkeit}};
+    static const std::vector<Eintrag> keine;
+    switch (art) {
+    case Modellart::BSC: return bscFolge;
+    case Modellart::GE:
+    case Modellart::MC: return geMcFolge;
+    case Modellart::SW: return swFolge;
+    default: return keine;
+    }
+}
+
+std::optional<float> lesen(Regel regel, std::string_view text) {
+    text = text.substr(0, std::min(text.size(), EINGABE_ZEICHEN));
+    switch (regel) {
+    case Regel::Startwert: return startwertEingabe(text);
+    case Regel::Durchlaeufe: return durchlaeufeEingabe(text);
+    default: return wahrscheinlichkeitEingabe(text);
+    }
+}
+
+// The rules over several entries, once each entry is valid on its own.
+ParameterPruefung gemeinsamPruefen(Modellart art, std::span<const float> w) {
+    ModellWerte m{};
+    if (art == Modellart::GE || art == Modellart::MC) std::copy(w.begin(), w.end(), m.begin());
+    if (art == Modellart::GE && !geUebergaengeGueltig(m))
+        return {Ablehnung::Wahrscheinlichkeit, m[gemc::Good_From_Bad] == 0.0f ? gemc::Good_From_Bad : gemc::Bad_From_Good};
+    if (art == Modellart::MC && !mcFehlerGueltig(m))
+        return {Ablehnung::Wahrscheinlichkeit, m[gemc::Good] == 0.0f ? gemc::Good : gemc::Bad};
+    if (art != Modellart::SW) return {};
+    // Each state probability is rounded once when typed, the sum once more.
+    const float summe = w[sw::pZ1] + w[sw::pZ2] + w[sw::pZ3];
+    if (std::fabs(summe - 1.0f) > 4 * FLT_EPSILON) return {Ablehnung::Zustandssumme, sw::pZ1};
+    // A state without errors would give an endless gap once chosen.
+    constexpr int paare[3][2] = {{sw::pZ1, sw::pFehlerZ1}, {sw::pZ2, sw::pFehlerZ2}, {sw::pZ3, sw::pFehlerZ3}};
+    for (const auto& [zustand, fehler] : paare)
+        if (w[zustand] > 0.0f && w[fehler] == 0.0f) return {Ablehnung::Wahrscheinlichkeit, fehler};
+    return {};
+}
+
+}  // namespace
+
+ParameterPruefung parameterPruefen(Modellart art, std::span<const std::string> texte, std::span<float> werte) {
+    std::vector<float> neu(werte.begin(), werte.end());
+    for (const Eintrag& e : reihenfolge(art)) {
+        const auto wert = static_cast<std::size_t>(e.index) < texte.size() ? lesen(e.regel, texte[e.index])
+                                                                           : std::nullopt;
+        if (!wert)
+            return {e.regel == Regel::Wahrscheinlichkeit ? Ablehnung::Wahrscheinlichkeit : Ablehnung::Startwert,
+                    e.index};
+        neu[e.index] = *wert;
+    }
+    if (auto p = gemeinsamPruefen(art, neu); !p) return p;
+    if (art == Modellart::GE || art == Modellart::MC) {
+        neu[gemc::Good_From_Good] = bleiben(neu[gemc::Bad_From_Good]);
+        neu[gemc::Bad_From_Bad] = bleiben(neu[gemc::Good_From_Bad]);
+    }
+    std::copy(neu.begin(), neu.end(), werte.begin());
+    return {};
+}
+
+}  // namespace zor

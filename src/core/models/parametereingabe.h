@@ -1,0 +1,37 @@
+#pragma once
+// The entry rules of the parameter dialogs: each entry read as typed, checked in the
+// dialogs' order, and the parameter array filled only when every entry is valid.
+
+#include <span>
+#include <string>
+
+#include "core/models/zor_state.h"
+
+namespace zor {
+
+// The dialogs read back at most this many characters of an entry.
+inline constexpr std::size_t EINGABE_ZEICHEN = 14;
+
+// What a refused entry brings up: dialog 612 (seed or runs), dialog 613 (a probability),
+// or the note that the state probabilities of the three-state model do not sum to 1.
+enum class Ablehnung { Keine, Startwert, Wahrscheinlichkeit, Zustandssumme };
+
+struct ParameterPruefung {
+    Ablehnung art = Ablehnung::Keine;
+    int index = -1;  // parameter-array index of the refused entry
+    explicit operator bool() const { return art == Ablehnung::Keine; }
+};
+
+inline constexpr const char* TEXT_ZUSTANDSSUMME =
+    "Die Wahrscheinlichkeiten der Zustände müssen zusammen 1 ergeben:\n\npZ1 + pZ2 + pZ3 = 1";
+
+// texte holds the entry of each array index (BSC: 3, others: 8; the GE/MC complements
+// at 2 and 3 are not entries and are ignored). On success werte is the new parameter
+// array, with p(G|G) and p(B|B) as complements for GE and MC; on refusal it is unchanged.
+// Order and rules: BSC p, seed, runs; GE/MC seed, runs, p(G|B), p(B|G), Good, Bad, then
+// GE refuses a zero transition and MC a zero error probability; SW seed, runs, the three
+// state probabilities, the three error probabilities, their sum, and a state that can be
+// chosen must be able to make an error.
+ParameterPruefung parameterPruefen(Modellart art, std::span<const std::string> texte, std::span<float> werte);
+
+}  // namespace zor

@@ -1,0 +1,248 @@
+// Sequence files from the program: saving a set's sequence and feeding a set from the
+// file give the same curves; refusals of saving and loading; both conversions, the
+// multimedia one byte for byte as the command-line tool's.
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+#include "app/kontext/befehle.h"
+#include "app/shell/menue.h"
+#include "core/models/kurven_ermitteln.h"
+#include "support/modal_skript.h"
+#include "support/testrahmen.h"
+
+using namespace zor::app;
+
+namespace {
+
+QByteArray lesen(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void schreiben(const QString& pfad, const QByteArray& inhalt) {
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+}
+
+std::vector<zor::STRUCT_PUNKT> fav(const zor::ZorState& s, int satz) {
+    std::vector<zor::STRUCT_PUNKT> k(static_cast<std::size_t>(s.FAV_defbereich));
+    zor::KeinFortschritt still;
+    zor::FAV_Satz(s, satz, k, still);
+    return k;
+}
+
+std::vector<zor::STRUCT_PUNKT> fkf(const zor::ZorState& s, int satz) {
+    std::vector<zor::STRUCT_PUNKT> k(static_cast<std::size_t>(s.FKF_defbereich) + 1);
+    zor::KeinFortschritt still;
+    zor::FKF_Satz(s, satz, k, 0, still);
+    return k;
+}
+
+bool gleich(const std::vector<zor::STRUCT_PUNKT>& a, const std::vector<zor::STRUCT_PUNKT>& b) {
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i].x != b[i].x || a[i].y != b[i].y) return false;
+    return a.size() == b.size();
+}
+
+}  // namespace
+
+class FolgenTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestRahmen> r_;
+    Hauptfenster* f_ = nullptr;
+    QTemporaryDir dir_;
+    zor::ZorState& s() { return f_->zustand(); }
+    Menue& zor() { return f_->menue(MENU_ZOR); }
+    QString pfad(const QString& name) const { return dir_.filePath(name); }
+
+private slots:
+    void init() {
+        r_ = std::make_unique<TestRahmen>();
+        f_ = &r_->f;
+        f_->mainframe_OnCommand(CMD_ZORWERK);
+    }
+    void cleanup() { r_.reset(); }
+
+    // Every model, both formats: set 2 fed from set 1's saved sequence has set 1's curves
+    // where the format holds the whole simulated sequence. An FFO ends at bit N, so a
+    // gap model's last gap (counted by its FAV) is cut; a FAB has no trailing correct
+    // bits, so correlations differ; the three-state model saves from its stationary
+    // start state, not from the simulations' first draw.
+    void speichernUndLaden_data() {
+        QTest::addColumn<int>("modell");
+        QTest::addColumn<int>("simfabs");
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<bool>("favGleich");
+        QTest::addColumn<bool>("fkfGleich");
+        struct Zeile {
+            const char* name;
+            int modell, simfabs;
+            bool ffoFav, ffoFkf, fabFav;
+        };
+        const Zeile zeilen[] = {{"BSC Fehlerfolge", zor::BSC1, 0, true, true, true},
+                                {"BSC Fehlerabstand", zor::BSC1, 1, true, true, true},
+                                {"GE", zor::GE1, 0, true, true, true},
+                                {"MC", zor::MC1, 0, false, true, true},
+                                {"SW", zor::SW1, 0, false, false, false}};
+        for (const Zeile& z : zeilen) {
+            QTest::addRow("%s FFO", z.name) << z.modell << z.simfabs << "folge.FFO" << z.ffoFav << z.ffoFkf;
+            QTest::addRow("%s FAB", z.name) << z.modell << z.simfabs << "folge.FAB" << z.fabFav << false;
+        }
+    }
+    void speichernUndLaden() {
+        QFETCH(int, modell);
+        QFETCH(int, simfabs);
+        QFETCH(QString, datei);
+        QFETCH(bool, favGleich);
+        QFETCH(bool, fkfGleich);
+        s().Modell.M1 = static_cast<std::int16_t>(modell);
+        s().BSC_simfabs1 = simfabs;
+        s().BSCWert1[zor::bsc::p] = 0.05f;
+        r_->dateiwahl.antworten = {pfad(datei), pfad(datei)};
+        f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ1);
+        f_->mainframe_OnCommand(CMD_SATZ2_DATEI);
+        QVERIFY2(r_->meldung.gezeigt.isEmpty(), qPrintable(r_->meldungen().join('\n')));
+        QCOMPARE(r_->dateiwahl.anfragen[0].titel, QStringLiteral("Multimedia und Zorwerk"));
+        QCOMPARE(r_->dateiwahl.anfragen[0].satz, 1);
+        QVERIFY(r_->dateiwahl.anfragen[0].speichern && !r_->dateiwahl.anfragen[1].speichern);
+        QCOMPARE(int(s().Modell.M2), int(zor::DATEI2));
+        QCOMPARE(s().Datei2.datei, datei.endsWith("FFO") ? 1 : 0);
+        QVERIFY(zor().hatHaken(520) && !zor().hatHaken(521));
+        QVERIFY(zor().istGrau(501) && !zor().istGrau(503));
+        if (datei.endsWith("FFO")) QCOMPARE(lesen(pfad(datei)).size(), 10000);
+        if (favGleich) QVERIFY(gleich(fav(s(), 0), fav(s(), 1)));
+        if (fkfGleich) QVERIFY(gleich(fkf(s(), 0), fkf(s(), 1)));
+    }
+
+    // Both commands wait for up-to-date documents, with notice 611 and nothing else.
+    void erstAktualisieren_data() {
+        QTest::addColumn<int>("befehl");
+        QTest::newRow("speichern") << 500;
+        QTest::newRow("laden") << 520;
+        QTest::newRow("konvertieren") << 502;
+    }
+    void erstAktualisieren() {
+        QFETCH(int, befehl);
+        s().Fenster.aktualisiert = 0;
+        ModalSkript skript;
+        skript.dann([](QWidget* d) { d->findChild<QAbstractButton*>("id_131")->click(); });
+        f_->mainframe_OnCommand(befehl);
+        QCOMPARE(skript.gesehen, QStringList{"id_611"});
+        QVERIFY(r_->dateiwahl.anfragen.isEmpty());
+    }
+
+    void ladenAbgelehnt_data() {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QByteArray>("inhalt");  // empty and no file: missing
+        QTest::addColumn<QStringList>("meldungen");
+        QTest::newRow("leer") << "leer.FFO" << QByteArray("") << QStringList{"Dateilänge == 0"};
+        QTest::newRow("Textdatei") << "data.txt" << QByteArray("01")
+                                   << QStringList{"Kein gültiger Dateiname!", "kein gültiger Dateiname"};
+        QTest::newRow("fehlt") << "fehlt.FAB" << QByteArray() << QStringList{"Datei kann nicht gelesen werden!"};
+    }
+    void ladenAbgelehnt() {
+        QFETCH(QString, datei);
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QStringList, meldungen);
+        if (!inhalt.isNull()) schreiben(pfad(datei), inhalt);
+        r_->dateiwahl.antworten = {pfad(datei)};
+        f_->mainframe_OnCommand(CMD_SATZ1_DATEI);
+        QCOMPARE(r_->meldungen(), meldungen);
+        QCOMPARE(int(s().Modell.M1), int(zor::BSC1));
+        QVERIFY(zor().hatHaken(507) && !zor().hatHaken(512));
+    }
+
+    // A save that cannot be written says so and leaves no file behind.
+    void speichernFehlgeschlagen() {
+        const QString ziel = pfad("fehlt/folge.FFO");
+        r_->dateiwahl.antworten = {ziel};
+        f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ1);
+        QCOMPARE(r_->meldungen(), QStringList{"Datei kann nicht geschrieben werden!"});
+        QCOMPARE(r_->meldung.gezeigt[0].symbol, zor::Symbol::Ausrufezeichen);
+        QVERIFY(!QFile::exists(ziel));
+        r_->dateiwahl.antworten = {pfad("folge.txt")};
+        f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ1);
+        QCOMPARE(r_->meldungen().last(), QStringLiteral("Kein gültiger Dateiname!"));
+        QVERIFY(!QFile::exists(pfad("folge.txt")));
+    }
+
+    // Saving into the file a set reads refreshes that set.
+    void speichernInGeleseneDatei() {
+        const QString ziel = pfad("geteilt.FFO");
+        schreiben(ziel, "0001");
+        r_->dateiwahl.antworten = {ziel, ziel};
+        s().Modell.M2 = zor::GE2;
+        f_->mainframe_OnCommand(CMD_SATZ1_DATEI);
+        s().Fenster.null = 0;
+        s().Fenster.aktualisiert = 1;
+        s().FAV.ermittelt1 = 1;
+        f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ2);
+        QCOMPARE(s().Datei1.laenge, 10000);
+        QCOMPARE(s().FAV.ermittelt1, 0);
+        QCOMPARE(s().Fenster.aktualisiert, 0);
+        QVERIFY(!zor().istGrau(250));
+    }
+
+    // The multimedia conversion writes what "zor convert" writes, and says so.
+    void konvertierenWieZor() {
+        QByteArray ffo("0101\r\n");
+        for (int i = 0; i < 3000; ++i) ffo += (i * 7919 % 13 == 0) ? '1' : '0';
+        QTemporaryDir andere;
+        schreiben(pfad("muster.ffo"), ffo);
+        schreiben(andere.filePath("muster.ffo"), ffo);
+        r_->dateiwahl.antworten = {pfad("muster.ffo")};
+        f_->mainframe_OnCommand(CMD_KONVERTIEREN);
+        QCOMPARE(r_->dateiwahl.anfragen[0].titel, QStringLiteral("FFO<=>FAB (konvertieren)"));
+        QCOMPARE(r_->meldung.gezeigt.size(), 1);
+        QVERIFY(r_->meldungen()[0].endsWith("Das Schreiben war erfolgreich!"));
+
+        QProcess zor;
+        zor.start(QStringLiteral(ZOR_BINARY), {QStringLiteral("convert"), andere.filePath("muster.ffo")});
+        QVERIFY(zor.waitForFinished(10000));
+        QCOMPARE(zor.exitCode(), 0);
+        const QByteArray fab = lesen(pfad("muster.FAB"));
+        QVERIFY(!fab.isEmpty());
+        QCOMPARE(fab, lesen(andere.filePath("muster.FAB")));
+
+        // Cancelled file choice: the conversion says it has no file.
+        f_->mainframe_OnCommand(CMD_KONVERTIEREN);
+        QCOMPARE(r_->meldungen().last(), QStringLiteral("Fehler beim Öffnen der Datei!"));
+    }
+
+    // The channel-model conversion: its own output name, the question before replacing
+    // an output, no success message, and a set reading the output refreshed.
+    void konvertierenImZorwerk() {
+        schreiben(pfad("data.ffo"), "0101\r\n");
+        schreiben(pfad("data.fAB"), "alt");
+        r_->dateiwahl.antworten = {pfad("data.ffo"), pfad("data.ffo")};
+        r_->meldung.antworten = {Antwort::Nein};
+        f_->mainframe_OnCommand(CMD_KONVERTIEREN_ZOR);
+        QCOMPARE(r_->meldung.gezeigt.size(), 1);
+        QVERIFY(r_->meldungen()[0].endsWith("\nDie Datei existiert bereits!\nDatei überschreiben?"));
+        QCOMPARE(r_->meldung.gezeigt[0].knoepfe, Knoepfe::JaNein);
+        QCOMPARE(lesen(pfad("data.fAB")), QByteArray("alt"));
+
+        s().Modell.M2 = zor::DATEI2;
+        s().Datei2.szFileName = pfad("data.fAB").toStdString();
+        s().Fenster.null = 0;
+        r_->meldung.antworten = {Antwort::Ja};
+        f_->mainframe_OnCommand(CMD_KONVERTIEREN_ZOR);
+        QCOMPARE(r_->meldung.gezeigt.size(), 2);  // the question only
+        const QByteArray erwartet("\x02\0\0\0\x02\0\0\0\x01\0\0\0\x01\0\0\0", 16);
+        QCOMPARE(lesen(pfad("data.fAB")), erwartet);
+        QCOMPARE(s().Datei2.laenge, 16);
+        QVERIFY(!zor().istGrau(250));
+    }
+};
+
+QTEST_MAIN(FolgenTest)
+#include "folgen_test.moc"

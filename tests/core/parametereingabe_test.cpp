@@ -1,0 +1,204 @@
+// The parameter dialogs' entry rules: order, model-specific refusals, complements, and
+// the three-state model's rules; the options dialogs' entry and apply rules.
+
+#include "core/models/optionseingabe.h"
+#include "core/models/parametereingabe.h"
+#include "core/models/umrechnung.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace zor;
+
+namespace {
+
+struct Fall {
+    const char* name;
+    Modellart art;
+    int index;         // the entry changed from a valid set
+    const char* text;
+    Ablehnung erwartet;
+    int abgelehnt;     // index of the refused entry
+};
+
+std::vector<std::string> gueltig(Modellart art) {
+    switch (art) {
+    case Modellart::BSC: return {"0.1", "1265", "10000"};
+    case Modellart::SW: return {"2227", "10000", "0.75", "0.05", "0.2", "0.045", "0.5228", "0.8"};
+    default: return {"3457", "10000", "", "", "0.1", "0.01", "0.01", "0.4"};
+    }
+}
+
+class Parameterregeln : public ::testing::TestWithParam<Fall> {};
+
+TEST_P(Parameterregeln, RefuseWithTheRightDialogAndKeepTheArray) {
+    const Fall& f = GetParam();
+    auto texte = gueltig(f.art);
+    texte[static_cast<std::size_t>(f.index)] = f.text;
+    std::vector<float> werte(texte.size(), 42.0f);
+    const ParameterPruefung p = parameterPruefen(f.art, texte, werte);
+    EXPECT_EQ(p.art, f.erwartet);
+    if (f.erwartet == Ablehnung::Keine) return;
+    EXPECT_EQ(p.index, f.abgelehnt);
+    EXPECT_EQ(werte, std::vector<float>(texte.size(), 42.0f)) << "a refused dialog stores nothing";
+}
+
+using A = Ablehnung;
+using M = Modellart;
+const Fall FAELLE[] = {
+    {"BscP1", M::BSC, bsc::p, "1", A::Keine, -1},
+    {"BscP0", M::BSC, bsc::p, "0", A::Keine, -1},
+    {"BscMinusNull", M::BSC, bsc::p, "-0", A::Keine, -1},
+    {"BscPUeber1", M::BSC, bsc::p, "1.0001", A::Wahrscheinlichkeit, bsc::p},
+    {"BscPNegativ", M::BSC, bsc::p, "-0.1", A::Wahrscheinlichkeit, bsc::p},
+    {"BscKomma", M::BSC, bsc::p, "0,5", A::Wahrscheinlichkeit, bsc::p},
+    {"BscPlusPunkt", M::BSC, bsc::p, "+.5", A::Wahrscheinlichkeit, bsc::p},
+    {"BscExponentOhneZiffer", M::BSC, bsc::p, "1e", A::Wahrscheinlichkeit, bsc::p},
+    {"BscStartwert9999", M::BSC, bsc::Startwert, "9999", A::Keine, -1},
+    {"BscStartwert10000", M::BSC, bsc::Startwert, "10000", A::Startwert, bsc::Startwert},
+    {"BscStartwertBruch", M::BSC, bsc::Startwert, "12.5", A::Startwert, bsc::Startwert},
+    {"BscDurchlaeufe0", M::BSC, bsc::Durchlaeufe, "0", A::Startwert, bsc::Durchlaeufe},
+    {"GeUebergangNull", M::GE, gemc::Good_From_Bad, "0", A::Wahrscheinlichkeit, gemc::Good_From_Bad},
+    {"GeUebergangBgNull", M::GE, gemc::Bad_From_Good, "0", A::Wahrscheinlichkeit, gemc::Bad_From_Good},
+    {"GeGoodNull", M::GE, gemc::Good, "0", A::Keine, -1},
+    {"McUebergangNull", M::MC, gemc::Good_From_Bad, "0", A::Keine, -1},
+    {"McGoodNull", M::MC, gemc::Good, "0", A::Wahrscheinlichkeit, gemc::Good},
+    {"McBadNull", M::MC, gemc::Bad, "0", A::Wahrscheinlichkeit, gemc::Bad},
+    {"McStartwertLeer", M::MC, gemc::Startwert, "", A::Startwert, gemc::Startwert},
+    {"SwSummeUnter1", M::SW, sw::pZ1, "0.7", A::Zustandssumme, sw::pZ1},
+    {"SwSummeInnerhalbDerRundung", M::SW, sw::pZ3, "0.7500001", A::Keine, -1},
+    {"SwZustandOhneFehler", M::SW, sw::pFehlerZ2, "0", A::Wahrscheinlichkeit, sw::pFehlerZ2},
+    {"SwFehlerUeber1", M::SW, sw::pFehlerZ3, "1.5", A::Wahrscheinlichkeit, sw::pFehlerZ3},
+    // Only 14 characters are read back: the rest of this text is never seen.
+    {"NurVierzehnZeichen", M::BSC, bsc::p, "0.500000000000xyz", A::Keine, -1},
+};
+
+INSTANTIATE_TEST_SUITE_P(Dialoge, Parameterregeln, ::testing::ValuesIn(FAELLE),
+                         [](const auto& fall) { return std::string(fall.param.name); });
+
+TEST(Parameterpruefung, ChecksInTheDialogsOrder) {
+    // BSC: p comes before the seed; GE: seed and runs before the probabilities.
+    std::vector<float> w(3);
+    EXPECT_EQ(parameterPruefen(Modellart::BSC, std::vector<std::string>{"2", "0", "0"}, w).index, bsc::p);
+    std::vector<float> g(8);
+    const std::vector<std::string> ge = {"3457", "0", "", "", "2", "2", "2", "2"};
+    EXPECT_EQ(parameterPruefen(Modellart::GE, ge, g).art, Ablehnung::Startwert);
+}
+
+TEST(Parameterpruefung, StoresGeAndMcTransitionsWithTheirComplements) {
+    std::vector<float> w(8, 7.0f);
+    const std::vector<std::string> t = {"12", "300", "0.5", "0.5", "0.3", "0.02", "0.001", "0.6"};
+    ASSERT_TRUE(parameterPruefen(Modellart::MC, t, w));
+    EXPECT_EQ(w, (std::vector<float>{12, 300, 1.0f - 0.02f, 1.0f - 0.3f, 0.3f, 0.02f, 0.001f, 0.6f}));
+}
+
+TEST(Umrechnung, NoMcEquivalentWhenTheTransitionsSumAboveOne) {
+    const ZorState s = startZustand();
+    EXPECT_TRUE(mcAequivalentGueltig(Umrechnung(s.GEWert1.data())));
+    const ModellWerte schnell = {1, 10000, 0.3f, 0.4f, 0.6f, 0.7f, 0.01f, 0.4f};
+    EXPECT_FALSE(mcAequivalentGueltig(Umrechnung(schnell.data())));
+}
+
+// --- options ----------------------------------------------------------------------
+
+TEST(Optionen, OpenWithTheStateAsText) {
+    ZorState s = startZustand();
+    s.FKF_defbereich = 70;
+    s.FKF_wertneg = 1e-3f;  // log10 of the float is a hair above -3
+    const FkfOptionen o = fkfOptionen(s);
+    EXPECT_EQ(o.texte.abszisse, "70");
+    EXPECT_EQ(o.texte.a1, "3");
+    EXPECT_EQ(o.texte.a2, "0");
+    EXPECT_EQ(favOptionen(s).texte.abszisse, "50");
+}
+
+struct Skalierungsfall {
+    const char* name;
+    Skalierungstexte texte;
+    Optionsfehler erwartet;
+};
+
+class Optionsregeln : public ::testing::TestWithParam<Skalierungsfall> {};
+
+TEST_P(Optionsregeln, BothDialogsRefuseAlikeAndApplyNothing) {
+    const auto& f = GetParam();
+    for (bool fav : {false, true}) {
+        ZorState s = startZustand();
+        const ZorState vorher = s;
+        const Optionsfehler e = fav ? favOptionenAnwenden(s, FavOptionen{1, 1, 1, 1, 1, f.texte})
+                                    : fkfOptionenAnwenden(s, FkfOptionen{1, 1, 1, 1, f.texte});
+        EXPECT_EQ(e, f.erwartet) << (fav ? "FAV" : "FKF");
+        if (e == Optionsfehler::Keiner) continue;
+        EXPECT_EQ(s.Cursor.FAVon + s.Cursor.FKFon + s.FAV_uhr + s.FKF_uhr + s.FKF_erneuernd + s.Modell.AB, 0);
+        EXPECT_EQ(s.FAV_xlindef, vorher.FAV_xlindef);
+        EXPECT_EQ(s.FKF_defbereich, vorher.FKF_defbereich);
+    }
+}
+
+const Skalierungsfall SKALEN[] = {
+    {"Abszisse20", {"20", "5", "0"}, Optionsfehler::Keiner},
+    {"Abszisse100", {"100", "5", "0"}, Optionsfehler::Keiner},
+    {"AbszisseBruch", {"20.5", "5", "0"}, Optionsfehler::Abszisse},
+    {"Abszisse19", {"19", "5", "0"}, Optionsfehler::Abszisse},
+    {"Abszisse101", {"101", "5", "0"}, Optionsfehler::Abszisse},
+    {"AbszisseKomma", {"50,0", "5", "0"}, Optionsfehler::Abszisse},
+    {"GleicheDekaden", {"50", "4", "4"}, Optionsfehler::Ordinate},
+    {"UntereUeber10", {"50", "11", "0"}, Optionsfehler::Ordinate},
+    {"ObereUeber9", {"50", "10", "10"}, Optionsfehler::Ordinate},
+    {"DekadeBruch", {"50", "4.5", "0"}, Optionsfehler::Ordinate},
+    {"AbszisseVorOrdinate", {"7", "4", "4"}, Optionsfehler::Abszisse},
+};
+
+INSTANTIATE_TEST_SUITE_P(Dialoge, Optionsregeln, ::testing::ValuesIn(SKALEN),
+                         [](const auto& fall) { return std::string(fall.param.name); });
+
+TEST(Optionen, OneDecadeSpansTheWholeOrdinate) {
+    ZorState s = startZustand();
+    ASSERT_EQ(fkfOptionenAnwenden(s, FkfOptionen{0, 0, 0, 0, {"50", "10", "9"}}), Optionsfehler::Keiner);
+    EXPECT_EQ(s.FKF_ynorm_log, 12500);
+    EXPECT_EQ(s.FKF_wertneg, 1e-10f);
+    EXPECT_EQ(s.FKF_wertpos, 1e-9f);
+    ASSERT_EQ(fkfOptionenAnwenden(s, FkfOptionen{0, 0, 0, 0, {"50", "1", "0"}}), Optionsfehler::Keiner);
+    EXPECT_EQ(s.FKF_ynorm_log, 12500);
+    EXPECT_EQ(s.FKF_wertpos, 1.0f);
+    ASSERT_EQ(fkfOptionenAnwenden(s, FkfOptionen{0, 0, 0, 0, {"60", "7", "0"}}), Optionsfehler::Keiner);
+    EXPECT_EQ(s.FKF_ynorm_log, 1785);
+    EXPECT_EQ(s.FKF_xnorm, 16000 / 60);
+}
+
+// Lowering D keeps the curves; raising it or changing the method recomputes both sets.
+TEST(Optionen, FkfCurvesGoStaleOnlyWhenTheyCannotServe) {
+    struct Schritt {
+        const char* abszisse;
+        int erneuernd;
+        bool bleibt;
+    };
+    ZorState s = startZustand();
+    for (const Schritt& sch : {Schritt{"30", 0, true}, Schritt{"60", 0, false}, Schritt{"60", 1, false},
+                               Schritt{"60", 1, true}, Schritt{"20", 0, false}}) {
+        s.FKF.ermittelt1 = s.FKF.ermittelt2 = 1;
+        ASSERT_EQ(fkfOptionenAnwenden(s, FkfOptionen{0, 0, 0, sch.erneuernd, {sch.abszisse, "5", "0"}}),
+                  Optionsfehler::Keiner);
+        EXPECT_EQ(s.FKF.ermittelt1 + s.FKF.ermittelt2, sch.bleibt ? 2 : 0) << sch.abszisse << sch.erneuernd;
+    }
+}
+
+TEST(Optionen, LogarithmicFavAbscissaSpans100Gaps) {
+    ZorState s = startZustand();
+    s.FAV.ermittelt1 = s.FAV.ermittelt2 = 1;
+    ASSERT_EQ(favOptionenAnwenden(s, FavOptionen{0, 0, 0, 0, 0, {"40", "5", "0"}}), Optionsfehler::Keiner);
+    EXPECT_EQ(s.FAV_defbereich, 100);
+    EXPECT_EQ(s.FAV_xlindef, 40);
+    EXPECT_EQ(s.FAV_xnorm, 160);
+    EXPECT_EQ(s.FAV.ermittelt1 + s.FAV.ermittelt2, 0);
+    // Back to linear with 40 points: fewer points, the curves serve.
+    s.FAV.ermittelt1 = s.FAV.ermittelt2 = 1;
+    ASSERT_EQ(favOptionenAnwenden(s, FavOptionen{0, 0, 0, 1, 1, {"40", "5", "0"}}), Optionsfehler::Keiner);
+    EXPECT_EQ(s.FAV_defbereich, 40);
+    EXPECT_EQ(s.Modell.AB, 1);
+    EXPECT_EQ(s.FAV.ermittelt1 + s.FAV.ermittelt2, 2);
+}
+
+}  // namespace
