@@ -90,6 +90,7 @@ enum Befehl : int {
     CMD_VIDEO = 4153,
     CMD_MCI = 4154,
     CMD_WAVE = 4155,
+    CMD_GEHE_ZU_OFFSET = 4200,
 };
 
 // Menu resources: the three frame menus, the document menus and the context menus.
@@ -114,6 +115,10 @@ enum TextId : int {
     TXT_PROGRAMMZEILE = 4066,
     TXT_GRAFIK_KLASSE = 83,
     TXT_GRAFIK_TITEL = 205,
+    TXT_HEX_KLASSE = 1202,
+    TXT_BIN_KLASSE = 1203,
+    TXT_HEX_TITEL = 203,
+    TXT_BIN_TITEL = 277,
 };
 
 // Dialog and control ids of the shell's own windows.

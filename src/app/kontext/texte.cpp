@@ -82,6 +82,7 @@ const std::unordered_map<int, const char*>& tabelle() {
         {4153, "Erstellt ein Popupfenster zur Wiedergabe einer Videodatei!"},
         {4154, "Ermöglicht die Wiedergabe aller MCI-Dateien!"},
         {4155, "Aufnahme und Wiedergabe einer Wave-Datei!"},
+        {4200, "Zeigt die Zeile mit dem eingegebenen Offset an!"},
     };
     return t;
 }

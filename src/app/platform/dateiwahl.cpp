@@ -14,6 +14,10 @@ const char* const VGL[] = {"Vergleich (*.VGL)"};
 const char* const BMP_ALLE[] = {"Bitmaps (*.BMP)", "Alle Dateien (*)"};
 const char* const SPEICHERN_4[] = {"Bitmaps (*.BMP)", "All files (*)", "GIF files (*.GIF)", "AVI files (*.AVI)",
                                    "WAVE files (*.WAV)"};
+const char* const ALLE[] = {"Alle Dateien (*)", "Bitmaps (*.bmp)", "Wave Dateien (*.wav)", "Video Dateien (*.avi)",
+                            "Vergleichsdateien (*.vgl)", "Fehlerabstand (*.fab)", "Fehlerfolge (*.ffo)"};
+const char* const FFO_SPEICHERN[] = {"FFO files (*.FFO)"};
+const char* const FAB_SPEICHERN[] = {"FAB files (*.FAB)"};
 
 template <std::size_t N>
 QStringList liste(const char* const (&t)[N]) {
@@ -32,6 +36,9 @@ QStringList filterSatz(int satz, Richtung r) {
     case 3: return oeffnen ? liste(VGL) : liste(BMP_ALLE);
     case 4: return oeffnen ? liste(BMP_ALLE) : liste(SPEICHERN_4);
     case 5: return oeffnen ? liste(BMP_ALLE) : liste(VGL);
+    case SATZ_ALLE_DATEIEN: return liste(ALLE);
+    case SATZ_FFO_SPEICHERN: return liste(FFO_SPEICHERN);
+    case SATZ_FAB_SPEICHERN: return liste(FAB_SPEICHERN);
     default: return {};
     }
 }

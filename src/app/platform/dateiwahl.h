@@ -13,7 +13,12 @@ namespace zor::app {
 
 enum class Richtung { Oeffnen, Speichern };
 
-// The filters of a set (1..5) for opening or saving, in Qt's "Text (*.EXT)" form; the
+// Sets beyond the file-job dialogs': any file to view, and a view's bits saved.
+inline constexpr int SATZ_ALLE_DATEIEN = 6;
+inline constexpr int SATZ_FFO_SPEICHERN = 7;
+inline constexpr int SATZ_FAB_SPEICHERN = 8;
+
+// The filters of a set (1..8) for opening or saving, in Qt's "Text (*.EXT)" form; the
 // first is preselected. Empty for an unknown set.
 QStringList filterSatz(int satz, Richtung r);
 
