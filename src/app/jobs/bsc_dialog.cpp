@@ -28,6 +28,7 @@ BscDialog::BscDialog(Kontext& kontext) : Jobdialog(kontext, 14, QStringLiteral("
     auto* geschuetzt = new QHBoxLayout;
     geschuetzt->addWidget(new QLabel(QStringLiteral("Die ersten"), this));
     QLineEdit* n = feld(26, QString::fromStdString(v.nProtect));
+    n->setMaximumWidth(100);
     geschuetzt->addWidget(n);
     geschuetzt->addWidget(new QLabel(QStringLiteral("Bytes nicht verfälschen."), this));
     geschuetzt->addStretch(1);

@@ -49,7 +49,9 @@ GeMcDialog::GeMcDialog(Kontext& kontext, Zweizustand modell)
     }));
     auto* geschuetzt = new QHBoxLayout;
     geschuetzt->addWidget(new QLabel(QStringLiteral("Die ersten"), this));
-    geschuetzt->addWidget(feld(26, QString::fromStdString(zeile(modell).vorgabe().nProtect)));
+    QLineEdit* n = feld(26, QString::fromStdString(zeile(modell).vorgabe().nProtect));
+    n->setMaximumWidth(100);
+    geschuetzt->addWidget(n);
     geschuetzt->addWidget(new QLabel(QStringLiteral("Bytes nicht verfälschen."), this));
     geschuetzt->addStretch(1);
     spalte->addLayout(geschuetzt);

@@ -261,18 +261,25 @@ void Dateiansicht::zeichne(QPainter& p, const QRect& bereich) {
     const QColor knopf = palette().color(QPalette::Button);
     const qreal x0 = -rollen_.HScrollPos * zeichenbreite_;
     int r = erste;
+    std::string rot;
     for (const std::string& zeile : zeilen(erste, letzte)) {
         const int y = r++ * rollen_.cy;
         p.setPen(grau);
         p.drawText(QPointF(x0, y + oberlaenge_), QString::fromLatin1(zeile.data(), static_cast<qsizetype>(zeile.size())));
-        p.setPen(Qt::red);
+        // The red characters go on their button-face boxes as one text of the line's
+        // width, blanks elsewhere: one text call per line however many runs it has.
+        rot.assign(zeile.size(), ' ');
+        std::size_t ende = 0;
         roteLaeufe(ansicht_, zeile, [&](Lauf l) {
-            const QRectF feld(x0 + static_cast<qreal>(l.von) * zeichenbreite_, y,
-                              static_cast<qreal>(l.laenge) * zeichenbreite_, rollen_.cynl);
-            p.fillRect(feld, knopf);
-            p.drawText(QPointF(feld.left(), y + oberlaenge_),
-                       QString::fromLatin1(zeile.data() + l.von, static_cast<qsizetype>(l.laenge)));
+            p.fillRect(QRectF(x0 + static_cast<qreal>(l.von) * zeichenbreite_, y,
+                              static_cast<qreal>(l.laenge) * zeichenbreite_, rollen_.cynl),
+                       knopf);
+            rot.replace(l.von, l.laenge, zeile, l.von, l.laenge);
+            ende = l.von + l.laenge;
         });
+        if (ende == 0) continue;
+        p.setPen(Qt::red);
+        p.drawText(QPointF(x0, y + oberlaenge_), QString::fromLatin1(rot.data(), static_cast<qsizetype>(ende)));
     }
 }
 
