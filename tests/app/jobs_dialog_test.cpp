@@ -20,16 +20,12 @@
 #include "app/kontext/befehle.h"
 #include "app/media/dateiansicht.h"
 #include "support/gui_hilfen.h"
+#include "support/testdateien.h"
 #include "support/testrahmen.h"
 
 using namespace zor::app;
 
 namespace {
-
-QByteArray inhalt(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-}
 
 QByteArray muster(int n) {
     QByteArray b(n, '\0');
@@ -45,13 +41,7 @@ class JobDialogTest : public QObject {
     std::unique_ptr<TestRahmen> r_;
     std::unique_ptr<QTemporaryDir> dir_;
 
-    QString datei(const QString& name, const QByteArray& b) {
-        const QString p = dir_->filePath(name);
-        QFile f(p);
-        f.open(QIODevice::WriteOnly);
-        f.write(b);
-        return p;
-    }
+    QString datei(const QString& name, const QByteArray& b) { return schreibeDatei(*dir_, name, b); }
     QString pfad(const QString& name) const { return dir_->filePath(name); }
     // Types the entries and presses Ok; false when the dialog stayed open.
     static bool okMit(Jobdialog& d, const QList<std::pair<int, QString>>& eintraege) {
@@ -187,8 +177,8 @@ private slots:
         BscDialog bsc(r_->f);
         QVERIFY(okMit(bsc, {{162, ein}, {163, pfad("bsc")}, {26, "54"}, {164, "77"}, {165, "0.01"}}));
         QCOMPARE(zor({"corrupt", "bsc", "--p", "0.01", "--seed", "77", "--protect", "54", ein, pfad("bsc.zor")}), QByteArray());
-        QCOMPARE(inhalt(pfad("bsc")), inhalt(pfad("bsc.zor")));
-        QVERIFY(inhalt(pfad("bsc")) != muster(5000));
+        QCOMPARE(liesDatei(pfad("bsc")), liesDatei(pfad("bsc.zor")));
+        QVERIFY(liesDatei(pfad("bsc")) != muster(5000));
         QCOMPARE(r_->meldung.gezeigt.first().titel, QStringLiteral("Multimedia ZOR"));
         QVERIFY(r_->meldungen().first().startsWith("FehlerAnzahl: "));
         QCOMPARE(r_->meldungen().last(), QStringLiteral("Ergebnis anzeigen?"));
@@ -196,29 +186,29 @@ private slots:
         GeMcDialog ge(r_->f, Zweizustand::GE);
         QVERIFY(okMit(ge, {{1000, ein}, {1001, pfad("ge")}, {1009, "0.05"}, {26, "3"}}));
         QCOMPARE(zor({"corrupt", "ge", "--good", "0.05", "--protect", "3", ein, pfad("ge.zor")}), QByteArray());
-        QCOMPARE(inhalt(pfad("ge")), inhalt(pfad("ge.zor")));
+        QCOMPARE(liesDatei(pfad("ge")), liesDatei(pfad("ge.zor")));
 
         GeMcDialog mc(r_->f, Zweizustand::MC);
         QVERIFY(okMit(mc, {{1000, ein}, {1001, pfad("mc")}, {1002, "99"}}));
         QCOMPARE(zor({"corrupt", "mc", "--seed", "99", ein, pfad("mc.zor")}), QByteArray());
-        QCOMPARE(inhalt(pfad("mc")), inhalt(pfad("mc.zor")));
+        QCOMPARE(liesDatei(pfad("mc")), liesDatei(pfad("mc.zor")));
 
         QFile::copy(ein, pfad("kopie"));
         QFile::remove(pfad("bsc.zor"));
         VergleichDialog vgl(r_->f);
         QVERIFY(okMit(vgl, {{4113, ein}, {4114, pfad("bsc")}, {4115, pfad("a.vgl")}}));
         QCOMPARE(zor({"compare", ein, pfad("bsc"), pfad("b.vgl")}), QByteArray());
-        QCOMPARE(inhalt(pfad("a.vgl")), inhalt(pfad("b.vgl")));
+        QCOMPARE(liesDatei(pfad("a.vgl")), liesDatei(pfad("b.vgl")));
 
         FfoFabDialog fab(r_->f);
         QVERIFY(okMit(fab, {{4121, pfad("a.vgl")}, {4120, pfad("a.FAB")}}));
         QCOMPARE(zor({"derive", pfad("a.vgl"), pfad("b.FAB")}), QByteArray());
-        QCOMPARE(inhalt(pfad("a.FAB")), inhalt(pfad("b.FAB")));
+        QCOMPARE(liesDatei(pfad("a.FAB")), liesDatei(pfad("b.FAB")));
         QVERIFY(r_->meldungen().last().endsWith("erfolgreich erstellt!"));
 
         MusterDialog muster(r_->f);
         QVERIFY(okMit(muster, {{4110, ein}, {4109, pfad("a.FAB")}, {4108, pfad("m")}}));
-        QVERIFY2(inhalt(pfad("m")) == inhalt(pfad("bsc")), "the derived pattern reproduces the corruption");
+        QVERIFY2(liesDatei(pfad("m")) == liesDatei(pfad("bsc")), "the derived pattern reproduces the corruption");
     }
 
     void fehlermeldungenDerJobs() {
@@ -241,7 +231,7 @@ private slots:
         QVERIFY(okMit(d, {{162, ein}, {163, pfad("kopie.bmp")}, {165, "0.0005"}, {26, "1000"}}));
         const auto docs = r_->f.dokumente();
         QCOMPARE(docs.size(), 2);
-        const QByteArray kopie = inhalt(pfad("kopie.bmp"));
+        const QByteArray kopie = liesDatei(pfad("kopie.bmp"));
         int erster = 0;
         while (erster < b.size() && b[erster] == kopie[erster]) ++erster;
         QVERIFY(erster >= 1000 && erster < b.size());

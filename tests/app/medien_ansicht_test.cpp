@@ -19,6 +19,7 @@
 #include "core/corruption/verfaelschen.h"
 #include "core/seqfiles/vergleich.h"
 #include "support/gui_hilfen.h"
+#include "support/testdateien.h"
 #include "support/testrahmen.h"
 
 using namespace zor::app;
@@ -48,13 +49,7 @@ class AnsichtTest : public QObject {
     Hauptfenster* f_ = nullptr;
     std::unique_ptr<QTemporaryDir> dir_;
 
-    QString datei(const QString& name, const QByteArray& inhalt) {
-        const QString p = dir_->filePath(name);
-        QFile f(p);
-        f.open(QIODevice::WriteOnly);
-        f.write(inhalt);
-        return p;
-    }
+    QString datei(const QString& name, const QByteArray& b) { return schreibeDatei(*dir_, name, b); }
     Dateiansicht* oeffne(int befehl, const QString& pfad) {
         r_->dateiwahl.antworten << pfad;
         f_->mainframe_OnCommand(befehl);
@@ -68,8 +63,7 @@ class AnsichtTest : public QObject {
         oeffne(CMD_BIN, quelle);
         r_->dateiwahl.antworten << ziel;
         f_->mainframe_OnCommand(befehl);
-        QFile f(ziel);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("fehlt");
+        return liesDatei(ziel);
     }
 
 private slots:

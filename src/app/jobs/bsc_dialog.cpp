@@ -53,9 +53,7 @@ void BscDialog::ok() {
     BscAuftrag a;
     if (!angenommen(bscPruefen(e, a))) return;
     const JobErgebnis r = mitWartecursor([&] { return MmMakeBscErr(a, kontext().fortschritt()); });
-    ergebnisZeigen(r);
-    ergebnisAnbieten(r, QString::fromStdString(a.eingabe));
-    done(r.ok ? 1 : 0);
+    verfaelschungAbschliessen(r, a.eingabe, r.ok ? 1 : 0);
 }
 
 }  // namespace zor::app

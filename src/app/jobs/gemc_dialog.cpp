@@ -104,9 +104,7 @@ void GeMcDialog::ok() {
     GeMcAuftrag a;
     if (!angenommen(z.pruefen(e, a))) return;
     const JobErgebnis r = mitWartecursor([&] { return z.job(a, kontext().fortschritt(), KANAL_BLOCK); });
-    ergebnisZeigen(r);
-    ergebnisAnbieten(r, QString::fromStdString(a.eingabe));
-    done(1);
+    verfaelschungAbschliessen(r, a.eingabe, 1);
 }
 
 }  // namespace zor::app

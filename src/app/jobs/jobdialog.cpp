@@ -112,11 +112,12 @@ void Jobdialog::ergebnisZeigen(const JobErgebnis& e) {
                                  Symbol::Ausrufezeichen);
 }
 
-void Jobdialog::ergebnisAnbieten(const JobErgebnis& e, const QString& original) {
-    if (!e.ok) return;
-    const Antwort a = kontext_.meldung().zeige(QStringLiteral("Ergebnis anzeigen?"), QString::fromUtf8(TITEL_PROGRAMM),
-                                               Symbol::Frage, Knoepfe::JaNein);
-    if (a == Antwort::Ja) kontext_.zeigeNebeneinander(original, QString::fromStdString(e.ausgabe));
+void Jobdialog::verfaelschungAbschliessen(const JobErgebnis& e, const std::string& original, int ergebnis) {
+    ergebnisZeigen(e);
+    if (e.ok && kontext_.meldung().zeige(QStringLiteral("Ergebnis anzeigen?"), QString::fromUtf8(TITEL_PROGRAMM),
+                                         Symbol::Frage, Knoepfe::JaNein) == Antwort::Ja)
+        kontext_.zeigeNebeneinander(QString::fromStdString(original), QString::fromStdString(e.ausgabe));
+    done(ergebnis);
 }
 
 }  // namespace zor::app

@@ -60,8 +60,9 @@ protected:
     JobErgebnis mitWartecursor(F&& job);
     // Shows the job's messages and, for a job that ran, its summary.
     void ergebnisZeigen(const JobErgebnis& e);
-    // After a corruption: offers original and copy side by side at the first difference.
-    void ergebnisAnbieten(const JobErgebnis& e, const QString& original);
+    // After a corruption: the job's messages, the offer to show original and copy side
+    // by side at their first difference, then the dialog closes with `ergebnis`.
+    void verfaelschungAbschliessen(const JobErgebnis& e, const std::string& original, int ergebnis);
 
     Kontext& kontext() const { return kontext_; }
 

@@ -23,9 +23,7 @@ MusterDialog::MusterDialog(Kontext& kontext) : Jobdialog(kontext, 17, QStringLit
 void MusterDialog::ok() {
     const MusterAuftrag a{text(4110).toStdString(), text(4109).toStdString(), text(4108).toStdString()};
     const JobErgebnis r = mitWartecursor([&] { return MusterVerfaelschen(a, kontext().fortschritt()); });
-    ergebnisZeigen(r);
-    ergebnisAnbieten(r, QString::fromStdString(a.szInPutFile));
-    done(1);
+    verfaelschungAbschliessen(r, a.szInPutFile, 1);
 }
 
 }  // namespace zor::app
