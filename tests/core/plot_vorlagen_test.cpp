@@ -15,9 +15,9 @@ using namespace zor;
 
 namespace {
 
-// The templates shipped in the program's resources, found from this source file.
-const std::filesystem::path VORLAGEN =
-    std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" / "plt";
+// The templates shipped in the program's resources (the build names the source tree, as
+// __FILE__ may be relative to the build directory).
+const std::filesystem::path VORLAGEN = std::filesystem::path(ZOR_QUELLE) / "resources" / "plt";
 
 std::string vorlage(const std::string& name) {
     const auto text = vorlageAusVerzeichnis(VORLAGEN, name);
