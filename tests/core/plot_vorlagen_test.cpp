@@ -15,9 +15,9 @@ using namespace zor;
 
 namespace {
 
-// The templates shipped in the program's resources (the build names the source tree, as
-// __FILE__ may be relative to the build directory).
-const std::filesystem::path VORLAGEN = std::filesystem::path(ZOR_QUELLE) / "resources" / "plt";
+// The templates shipped in the program's resources (the build names their folder; a
+// compiler cache may make __FILE__ relative).
+const std::filesystem::path VORLAGEN = ZOR_VORLAGEN;
 
 std::string vorlage(const std::string& name) {
     const auto text = vorlageAusVerzeichnis(VORLAGEN, name);
