@@ -172,6 +172,34 @@ private slots:
         QVERIFY(QFile::exists(pfad("mc")));
     }
 
+    // Every number of the two-state dialogs is checked: the start value with notice 612,
+    // the probabilities with 613; retry keeps the dialog and writes nothing.
+    void zweizustandFelder_data() {
+        QTest::addColumn<bool>("mc");
+        QTest::addColumn<int>("feld");
+        QTest::addColumn<QString>("wert");
+        QTest::addColumn<QString>("hinweis");
+        for (bool mc : {false, true}) {
+            const QString m = mc ? "mc-" : "ge-";
+            QTest::newRow(qPrintable(m + "startwert")) << mc << 1002 << "0" << "id_612";
+            QTest::newRow(qPrintable(m + "gb")) << mc << 1007 << "1.5" << "id_613";
+            QTest::newRow(qPrintable(m + "bg")) << mc << 1008 << "x" << "id_613";
+            QTest::newRow(qPrintable(m + "good")) << mc << 1009 << "-0.1" << "id_613";
+            QTest::newRow(qPrintable(m + "bad")) << mc << 1010 << "0,4" << "id_613";
+        }
+    }
+    void zweizustandFelder() {
+        QFETCH(bool, mc);
+        QFETCH(int, feld);
+        QFETCH(QString, wert);
+        QFETCH(QString, hinweis);
+        GeMcDialog d(r_->f, mc ? Zweizustand::MC : Zweizustand::GE);
+        beantworteModal(hinweis, "id_4");
+        QVERIFY(!okMit(d, {{1000, datei("e", muster(10))}, {1001, pfad("o")}, {feld, wert}}));
+        QVERIFY(!QFile::exists(pfad("o")));
+        QVERIFY(r_->meldungen().isEmpty());
+    }
+
     void laeufeGleichDemKommandozeilenwerkzeug() {
         const QString ein = datei("ein.bmp", muster(5000));
         BscDialog bsc(r_->f);
