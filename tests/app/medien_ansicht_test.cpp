@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QInputDialog>
+#include <QTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
@@ -183,8 +185,17 @@ private slots:
         for (const char* falsch : {"", "0x", "-5", "12g", "1 2", "12345678901234567"})
             QVERIFY2(!leseOffset(falsch), falsch);
         Dateiansicht* d = oeffne(CMD_HEX, datei("g", QByteArray(4096, 'g')));
-        d->geheZuOffset(0x105);
+        for (const char* eingabe : {"105", "zehn"}) {
+            QTimer::singleShot(50, [eingabe] {
+                if (auto* frage = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+                    frage->setTextValue(eingabe);
+                    frage->accept();
+                }
+            });
+            f_->mainframe_OnCommand(CMD_GEHE_ZU_OFFSET);
+        }
         QCOMPARE(d->rollen().VScrollPos, 0x10u);
+        QCOMPARE(r_->meldungen(), QStringList{"„zehn“ ist kein gültiger Offset!"});
         d->geheZuOffset(1u << 30);
         QCOMPARE(d->rollen().VScrollPos, d->rollen().VScrollMax);
     }

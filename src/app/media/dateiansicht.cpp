@@ -189,16 +189,16 @@ void Dateiansicht::geheZuOffset(std::uint64_t offset) {
 }
 
 void Dateiansicht::geheZuOffsetFragen() {
-    bool ok = false;
-    const QString text = QInputDialog::getText(this, QStringLiteral("Gehe zu Offset"),
-                                               QStringLiteral("Offset (hexadezimal):"),
-                                               QLineEdit::Normal, QString(), &ok);
-    if (!ok) return;
-    if (const auto o = leseOffset(text)) {
+    QInputDialog frage(this);
+    frage.setObjectName(QStringLiteral("gehe_zu_offset"));
+    frage.setWindowTitle(QStringLiteral("Gehe zu Offset"));
+    frage.setLabelText(QStringLiteral("Offset (hexadezimal):"));
+    if (frage.exec() != QDialog::Accepted) return;
+    if (const auto o = leseOffset(frage.textValue())) {
         geheZuOffset(*o);
         return;
     }
-    kontext().meldung().zeige(QStringLiteral("„%1“ ist kein gültiger Offset!").arg(text), titel(),
+    kontext().meldung().zeige(QStringLiteral("„%1“ ist kein gültiger Offset!").arg(frage.textValue()), titel(),
                               Symbol::Ausrufezeichen);
 }
 
