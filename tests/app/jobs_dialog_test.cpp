@@ -237,6 +237,8 @@ private slots:
         MusterDialog muster(r_->f);
         QVERIFY(okMit(muster, {{4110, ein}, {4109, pfad("a.FAB")}, {4108, pfad("m")}}));
         QVERIFY2(liesDatei(pfad("m")) == liesDatei(pfad("bsc")), "the derived pattern reproduces the corruption");
+        QCOMPARE(zor({"corrupt", "pattern", ein, pfad("a.FAB"), pfad("m.zor")}), QByteArray());
+        QCOMPARE(liesDatei(pfad("m")), liesDatei(pfad("m.zor")));
     }
 
     void fehlermeldungenDerJobs() {
