@@ -249,9 +249,9 @@ private slots:
         QCOMPARE(zustaende(), vorher);
         QCOMPARE(f_->aktuellesMenue().id(), int(MENU_ZOR));
         auto* d = neuesDokument();
-        f_->mainframe_OnCommand(CMD_SPEICHERN_FFO);
+        f_->mainframe_OnCommand(CMD_FARBE_ROT);
         f_->mainframe_OnCommand(CMD_FENSTERLISTE_ERSTE + 5);
-        QCOMPARE(d->befehle, (QList<int>{CMD_SPEICHERN_FFO, CMD_FENSTERLISTE_ERSTE + 5}));
+        QCOMPARE(d->befehle, (QList<int>{CMD_FARBE_ROT, CMD_FENSTERLISTE_ERSTE + 5}));
     }
 
     // Tiling, cascading, and "Alle schließen" passing over a document that refuses.
@@ -318,7 +318,9 @@ private slots:
             CMD_FAV_OPTIONEN,   CMD_FKF_OPTIONEN,      CMD_SPEICHERN_SATZ1,   CMD_SPEICHERN_SATZ2, CMD_KONVERTIEREN_ZOR,
             CMD_SATZ1_BSC,      CMD_SATZ1_GE,          CMD_SATZ1_MC,          CMD_SATZ1_SW,       CMD_SATZ1_DATEI,
             CMD_SATZ2_BSC,      CMD_SATZ2_GE,          CMD_SATZ2_MC,          CMD_SATZ2_SW,       CMD_SATZ2_DATEI,
-            CMD_KONVERTIEREN};
+            CMD_KONVERTIEREN,
+            CMD_VERF_MC,        CMD_VERF_GE,           CMD_VERF_BSC,          CMD_VERF_FFO_FAB,   CMD_HEX,
+            CMD_BIN,            CMD_VERGLEICHSDATEI,   CMD_FFO_FAB_AUS_VGL};
         int geprueft = 0;
         for (int menue : {MENU_START, MENU_MULTIMEDIA, MENU_ZOR}) {
             for (QAction* a : f_->menue(menue).alleBefehle()) {
@@ -331,11 +333,12 @@ private slots:
                 ++geprueft;
             }
         }
-        QVERIFY(geprueft > 10);
+        QVERIFY(geprueft >= 2);
         r_->meldung.gezeigt.clear();
-        f_->mainframe_OnCommand(CMD_VERF_BSC);
-        f_->mainframe_OnCommand(CMD_OEFFNEN_FF);
-        QCOMPARE(r_->meldungen(), (QStringList{platzhalter("BSC -Modell"), platzhalter("Fehlerfolge")}));
+        f_->mainframe_OnCommand(CMD_OEFFNEN_FKF);
+        f_->mainframe_OnCommand(CMD_OEFFNEN_FAV);
+        QCOMPARE(r_->meldungen(),
+                 (QStringList{platzhalter("Fehlerkorrelationsfunktion"), platzhalter("Fehlerabstandsverteilung")}));
         QCOMPARE(r_->meldung.gezeigt[0].titel, QStringLiteral("Multimedia und Zorwerk"));
     }
 

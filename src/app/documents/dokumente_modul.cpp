@@ -17,8 +17,6 @@
 namespace zor::app {
 namespace {
 
-constexpr int EXPORT_BILD = 6, EXPORT_BILD_TEXT = 7;
-
 Modelldokument zumBefehl(int id, int erster) { return static_cast<Modelldokument>(id - erster); }
 
 }  // namespace
@@ -113,7 +111,7 @@ void DokumenteModul::exportieren(int) {
     if (kontext().zustand().Fenster.aktualisiert == 0) kontext().befehl(CMD_AKTUALISIEREN);
     const bool mitText = d->hatText();
     const auto pfad = kontext().dateiwahl().GetFileNameOutFWK(QStringLiteral("Exportieren"), d->windowTitle(),
-                                                              mitText ? EXPORT_BILD_TEXT : EXPORT_BILD);
+                                                              mitText ? SATZ_EXPORT_BILD_TEXT : SATZ_EXPORT_BILD);
     if (!pfad) return;
     const Bildformat format = formatVon(*pfad);
     Ergebnis e;

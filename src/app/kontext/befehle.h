@@ -91,6 +91,7 @@ enum Befehl : int {
     CMD_MCI = 4154,
     CMD_WAVE = 4155,
     CMD_EXPORTIEREN = 4200,
+    CMD_GEHE_ZU_OFFSET = 4201,
 };
 
 // Menu resources: the three frame menus, the document menus and the context menus.
@@ -123,6 +124,10 @@ enum TextId : int {
     TXT_FAV_TITEL = 126,
     TXT_PAR_KLASSE = 144,
     TXT_PAR_TITEL = 143,
+    TXT_HEX_KLASSE = 1202,
+    TXT_BIN_KLASSE = 1203,
+    TXT_HEX_TITEL = 203,
+    TXT_BIN_TITEL = 277,
 };
 
 // Dialog and control ids of the shell's own windows.

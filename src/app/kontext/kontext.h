@@ -10,6 +10,7 @@
 class QMdiArea;
 class QMdiSubWindow;
 class QPoint;
+class QString;
 class QWidget;
 
 namespace zor {
@@ -49,6 +50,10 @@ public:
     virtual QMdiArea& mdiFlaeche() = 0;
     // The context menu (its first pop-up, conformed to the frame menu) at a screen point.
     virtual void zeigeKontextmenue(MdiDokument* dokument, const QPoint& global, int kontextId) = 0;
+
+    // Shows a file and its altered copy in hex documents side by side, each scrolled to
+    // their first difference.
+    virtual void zeigeNebeneinander(const QString& original, const QString& kopie) = 0;
 
     // Carries out any command through the one dispatcher.
     virtual void befehl(int id) = 0;

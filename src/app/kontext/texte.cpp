@@ -85,6 +85,7 @@ const std::unordered_map<int, const char*>& tabelle() {
         {4154, "Ermöglicht die Wiedergabe aller MCI-Dateien!"},
         {4155, "Aufnahme und Wiedergabe einer Wave-Datei!"},
         {4200, "Speichert das aktive Dokument als Bild oder Text!"},
+        {4201, "Zeigt die Zeile mit dem eingegebenen Offset an!"},
     };
     return t;
 }

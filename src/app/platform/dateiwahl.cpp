@@ -16,6 +16,10 @@ const char* const BILD[] = {"PNG-Bild (*.png)", "SVG-Grafik (*.svg)", "PDF-Dokum
 const char* const BILD_TEXT[] = {"PNG-Bild (*.png)", "SVG-Grafik (*.svg)", "PDF-Dokument (*.pdf)", "Text (*.txt)"};
 const char* const SPEICHERN_4[] = {"Bitmaps (*.BMP)", "All files (*)", "GIF files (*.GIF)", "AVI files (*.AVI)",
                                    "WAVE files (*.WAV)"};
+const char* const ALLE[] = {"Alle Dateien (*)", "Bitmaps (*.bmp)", "Wave Dateien (*.wav)", "Video Dateien (*.avi)",
+                            "Vergleichsdateien (*.vgl)", "Fehlerabstand (*.fab)", "Fehlerfolge (*.ffo)"};
+const char* const FFO_SPEICHERN[] = {"FFO files (*.FFO)"};
+const char* const FAB_SPEICHERN[] = {"FAB files (*.FAB)"};
 
 template <std::size_t N>
 QStringList liste(const char* const (&t)[N]) {
@@ -34,8 +38,11 @@ QStringList filterSatz(int satz, Richtung r) {
     case 3: return oeffnen ? liste(VGL) : liste(BMP_ALLE);
     case 4: return oeffnen ? liste(BMP_ALLE) : liste(SPEICHERN_4);
     case 5: return oeffnen ? liste(BMP_ALLE) : liste(VGL);
-    case 6: return liste(BILD);
-    case 7: return liste(BILD_TEXT);
+    case SATZ_EXPORT_BILD: return liste(BILD);
+    case SATZ_EXPORT_BILD_TEXT: return liste(BILD_TEXT);
+    case SATZ_ALLE_DATEIEN: return liste(ALLE);
+    case SATZ_FFO_SPEICHERN: return liste(FFO_SPEICHERN);
+    case SATZ_FAB_SPEICHERN: return liste(FAB_SPEICHERN);
     default: return {};
     }
 }

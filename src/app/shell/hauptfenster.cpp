@@ -17,6 +17,7 @@
 #include "app/platform/ressourcen.h"
 #include "app/shell/statusleiste.h"
 #include "app/kontext/texte.h"
+#include "app/media/nebeneinander.h"
 #include "app/shell/werkzeugleiste.h"
 
 namespace zor::app {
@@ -222,6 +223,10 @@ bool Hauptfenster::mdi_OnContextMenu(MdiDokument* dokument, const QPoint& global
 }
 
 zor::Fortschritt& Hauptfenster::fortschritt() { return MakeProgress(); }
+
+void Hauptfenster::zeigeNebeneinander(const QString& original, const QString& kopie) {
+    zor::app::zeigeNebeneinander(*this, original, kopie);
+}
 
 // Menu items of a command may stand in several menus (frame and document menus); all of
 // them follow, and so does its toolbar button.

@@ -148,10 +148,12 @@ Block zorMenue() {
     };
 }
 
+MenuEintrag gehe() { return item(1, CMD_GEHE_ZU_OFFSET, "&Gehe zu Offset...", 0, "Ctrl+G"); }
+
 Block hexMenue() {
     return verbinde({
         {popup(0, "&Datei"), item(1, CMD_HEX_OEFFNEN, "&Hex..."), item(1, CMD_BIN, "&Bin..."),
-         item(1, CMD_BITMAP, "B&itmap..."), trenner(1)},
+         item(1, CMD_BITMAP, "B&itmap..."), trenner(1), gehe(), trenner(1)},
         medienDokument(), verfaelschenDokument(), erstellen(), fensterDokument(),
         {popup(0, "&Hilfe"), item(1, CMD_DOK_HILFE_INHALT, "&Inhalt"),
          item(1, CMD_DOK_HILFE_SUCHEN, "&Suchen...")},
@@ -161,7 +163,7 @@ Block hexMenue() {
 Block binMenue() {
     return verbinde({
         {popup(0, "&Datei"), item(1, CMD_HEX, "&Hex..."), item(1, CMD_BIN_OEFFNEN, "&Bin..."),
-         item(1, CMD_BITMAP, "B&itmap..."), trenner(1)},
+         item(1, CMD_BITMAP, "B&itmap..."), trenner(1), gehe(), trenner(1)},
         medienDokument(),
         {popup(0, "&Bearbeiten"), item(1, CMD_SPEICHERN_FFO, "&Speichern als Fehlerfolge..."),
          item(1, CMD_SPEICHERN_FAB, "S&peichern als Fahlerabstand...")},
@@ -203,11 +205,11 @@ const std::map<int, Block>& alle() {
         {MENU_BIN, binMenue()},
         {MENU_BITMAP, bitmapMenue()},
         {MENU_GRAFIK, grafikMenue()},
-        {KONTEXT_HEX, {popup(0, "&Datei"), item(1, CMD_HEX_OEFFNEN, "Ö&ffnen..."),
+        {KONTEXT_HEX, {popup(0, "&Datei"), item(1, CMD_HEX_OEFFNEN, "Ö&ffnen..."), gehe(),
                        item(1, CMD_SCHLIESSEN, "&Schließen")}},
         {KONTEXT_BIN, {popup(0, "&Bearbeiten"), item(1, CMD_SPEICHERN_FFO, "&Speichern als Fehlerfolge..."),
                        item(1, CMD_SPEICHERN_FAB, "S&peichern als Fahlerabstand..."), trenner(1),
-                       item(1, CMD_BIN_OEFFNEN, "Ö&ffnen..."), item(1, CMD_SCHLIESSEN, "&Schließen")}},
+                       item(1, CMD_BIN_OEFFNEN, "Ö&ffnen..."), gehe(), item(1, CMD_SCHLIESSEN, "&Schließen")}},
         {KONTEXT_GRAFIK, verbinde({{popup(0, "&Farbe")}, farben(1),
                                    {trenner(1), item(1, CMD_SCHLIESSEN, "&Schließen")}})},
         {KONTEXT_BITMAP, {popup(0, "&Datei"), item(1, CMD_BITMAP_OEFFNEN, "Ö&ffnen..."),

@@ -6,7 +6,9 @@
 #include "app/dialogs/optionen_modul.h"
 #include "app/jobs/konvertieren_dialog.h"
 #include "app/hilfe/hilfe_modul.h"
+#include "app/jobs/job_modul.h"
 #include "app/media/grafik_modul.h"
+#include "app/media/hexbin_modul.h"
 
 namespace zor::app {
 
@@ -28,6 +30,8 @@ const Fabrik MODULE[] = {
     &neu<OptionenModul>,
     &neu<FolgenModul>,
     &neu<KonvertierenModul>,
+    &neu<HexBinModul>,
+    &neu<JobModul>,
 };
 // clang-format on
 

@@ -1,0 +1,59 @@
+#include "app/jobs/bsc_dialog.h"
+
+#include <QGroupBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "app/kontext/kontext.h"
+#include "core/corruption/eingabe.h"
+#include "core/corruption/verfaelschen.h"
+
+namespace zor::app {
+
+namespace {
+constexpr int NUMMERN_LAENGE = 14;
+}
+
+BscDialog::BscDialog(Kontext& kontext) : Jobdialog(kontext, 14, QStringLiteral("BSC-Modell")) {
+    const BscEingaben v;
+    auto* spalte = new QVBoxLayout(this);
+    spalte->addWidget(dateien({
+        {QStringLiteral("Eingabedatei:"), 162, 121, {}, QStringLiteral("Eingabedatei (Öffnen)"), 4, Richtung::Oeffnen},
+        {QStringLiteral("Ausgabedatei:"), 163, 151, {}, QStringLiteral("Ausgabedatei (Speichern unter...)"), 4,
+         Richtung::Speichern},
+    }));
+    auto* geschuetzt = new QHBoxLayout;
+    geschuetzt->addWidget(new QLabel(QStringLiteral("Die ersten"), this));
+    QLineEdit* n = feld(26, QString::fromStdString(v.nProtect));
+    n->setMaximumWidth(100);
+    geschuetzt->addWidget(n);
+    geschuetzt->addWidget(new QLabel(QStringLiteral("Bytes nicht verfälschen."), this));
+    geschuetzt->addStretch(1);
+    spalte->addLayout(geschuetzt);
+    auto* zahlen = new QFormLayout;
+    QLineEdit* p = feld(165, QString::fromStdString(v.p));
+    QLineEdit* s = feld(164, QString::fromStdString(v.startwert));
+    zahlen->addRow(QStringLiteral("Fehlerwahrscheinlichkeit:"), p);
+    zahlen->addRow(QStringLiteral("Startwert Zufallsgenerator:"), s);
+    for (QLineEdit* e : {n, p, s}) e->setMaxLength(NUMMERN_LAENGE);
+    spalte->addLayout(zahlen);
+    spalte->addLayout(okAbbrechen());
+}
+
+void BscDialog::ok() {
+    BscEingaben e;
+    e.eingabe = text(162).toStdString();
+    e.ausgabe = text(163).toStdString();
+    e.nProtect = text(26).toStdString();
+    e.startwert = text(164).toStdString();
+    e.p = text(165).toStdString();
+    BscAuftrag a;
+    if (!angenommen(bscPruefen(e, a))) return;
+    const JobErgebnis r = mitWartecursor([&] { return MmMakeBscErr(a, kontext().fortschritt()); });
+    verfaelschungAbschliessen(r, a.eingabe, r.ok ? 1 : 0);
+}
+
+}  // namespace zor::app

@@ -1,0 +1,82 @@
+#pragma once
+// The common parts of the file-job dialogs: controls named by their ids, browse buttons
+// that fill an edit from the file chooser, the Ok/Abbrechen pair, the refusal of an entry
+// (message, or warning sound and notice 612/613) and showing what a job returned.
+
+#include <QDialog>
+#include <QString>
+
+#include "app/platform/dateiwahl.h"
+#include "core/seqfiles/job_ergebnis.h"
+
+class QGridLayout;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+namespace zor {
+struct EingabePruefung;
+}
+
+namespace zor::app {
+
+class Kontext;
+
+class Jobdialog : public QDialog {
+    Q_OBJECT
+public:
+    // dialogId names the dialog ("id_14"); titel is its caption.
+    Jobdialog(Kontext& kontext, int dialogId, const QString& titel);
+
+    // The text of an edit, found by its id.
+    QString text(int id) const;
+
+protected:
+    // Runs when Ok is pressed; closes the dialog itself (done) or leaves it open.
+    virtual void ok() = 0;
+
+    // An edit with the id as its object name, and a push button.
+    QLineEdit* feld(int id, const QString& vorgabe = {});
+    QPushButton* knopf(int id, const QString& beschriftung);
+    // A browse button: fills the edit with the file the user chose.
+    QPushButton* durchsuchen(int knopfId, int feldId, const QString& titel, int satz, Richtung r);
+    // The group box "Dateien:" with one row per label, edit and browse button.
+    struct Dateizeile {
+        QString beschriftung;
+        int feldId, knopfId;
+        QString knopfText, titel;
+        int satz;
+        Richtung richtung;
+    };
+    QGroupBox* dateien(std::initializer_list<Dateizeile> zeilen, const QString& ueberschrift = QStringLiteral("Dateien:"));
+    // The Ok (131, default) and Abbrechen (2) buttons in a row.
+    QLayout* okAbbrechen(const QString& okText = QStringLiteral("Ok"));
+
+    // False when the entries were refused; the dialog then stays open, or has closed
+    // with result 0 when the user cancelled the notice.
+    bool angenommen(const EingabePruefung& p);
+    // The job under a wait cursor.
+    template <class F>
+    JobErgebnis mitWartecursor(F&& job);
+    // Shows the job's messages and, for a job that ran, its summary.
+    void ergebnisZeigen(const JobErgebnis& e);
+    // After a corruption: the job's messages, the offer to show original and copy side
+    // by side at their first difference, then the dialog closes with `ergebnis`.
+    void verfaelschungAbschliessen(const JobErgebnis& e, const std::string& original, int ergebnis);
+
+    Kontext& kontext() const { return kontext_; }
+
+private:
+    void warteCursor(bool an);
+    Kontext& kontext_;
+};
+
+template <class F>
+JobErgebnis Jobdialog::mitWartecursor(F&& job) {
+    warteCursor(true);
+    JobErgebnis e = job();
+    warteCursor(false);
+    return e;
+}
+
+}  // namespace zor::app

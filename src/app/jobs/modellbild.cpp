@@ -1,0 +1,33 @@
+#include "app/jobs/modellbild.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+
+#include "app/plot/qpainter_canvas.h"
+#include "app/plot/vorlagen.h"
+#include "core/plot/abbildung.h"
+
+namespace zor::app {
+
+Modellbild::Modellbild(char auswahl, QWidget* eltern) : QWidget(eltern), auswahl_(auswahl) {
+    setObjectName(QStringLiteral("id_303"));
+    setMinimumSize(200, 140);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void Modellbild::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::Window));
+    Abbildung a;
+    a.fensterX = 10000;
+    a.fensterY = 10000;
+    a.viewportX = width() / 2;
+    a.viewportY = -height();
+    a.ursprungX = width() / 2;
+    a.ursprungY = height() / 2;
+    a.isotrop = true;
+    QPainterCanvas leinwand(p, a);
+    plotag(leinwand, programmVorlagen(QCoreApplication::applicationDirPath()), "MAR.PLT", {}, 0, auswahl_);
+}
+
+}  // namespace zor::app

@@ -1,0 +1,87 @@
+#pragma once
+// The hex and bin documents: any file shown 16 resp. 8 bytes a line with offsets,
+// characters and the significant digits in red. Nothing of the file is held: each paint
+// reads the lines it draws. Positions are 64-bit, so files beyond 4 GiB scroll too.
+
+#include <QFont>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/kontext/mdi_dokument.h"
+#include "app/media/rollzustand.h"
+#include "core/media/zeilen.h"
+
+class QPainter;
+class QScrollBar;
+
+namespace zor {
+class Dateifenster;
+}
+
+namespace zor::app {
+
+class Dateiansicht : public MdiDokument {
+    Q_OBJECT
+public:
+    // Opens the file; one that cannot be opened gives an empty document (the caller says so).
+    Dateiansicht(Kontext& kontext, Ansicht ansicht, const QString& pfad, QWidget* eltern = nullptr);
+    ~Dateiansicht() override;
+
+    Dokumentart art() const override;
+    int dokumentMenue() const override;
+    int kontextMenue() const override;
+    bool befehl(int id) override;
+
+    Ansicht ansicht() const { return ansicht_; }
+    bool offen() const;
+    QString pfad() const { return pfad_; }
+    std::uint64_t dateigroesse() const;
+    // "Hex (%s) %ld Bytes" resp. "Binär (%s) %ld Bytes".
+    QString titel() const;
+    const Rollzustand& rollen() const { return rollen_; }
+
+    // One scroll request, vertical or horizontal (thumb: line resp. character).
+    void rolle(Rollanfrage a, bool vertikal, std::uint64_t daumen = 0);
+    // Scrolls the line holding that byte to the top (as far as the range allows).
+    void geheZuOffset(std::uint64_t offset);
+    // The text of the window's rows as they are painted, top to bottom.
+    QStringList sichtbareZeilen() const;
+
+    // Draws the rows that meet the rectangle (client coordinates).
+    void zeichne(QPainter& p, const QRect& bereich);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    friend class Zeilenflaeche;
+    void schriftMessen();
+    void groesseGeaendert();
+    void balkenAbgleichen();
+    void balkenAktion(bool vertikal, int aktion);
+    void geheZuOffsetFragen();
+    void radDrehen(int zeilen);
+    // The text of the window rows [erste, letzte), read from the file now.
+    std::vector<std::string> zeilen(int erste, int letzte) const;
+
+    Ansicht ansicht_;
+    QString pfad_;
+    std::unique_ptr<Dateifenster> datei_;
+    Rollzustand rollen_;
+    QFont schrift_;
+    qreal zeichenbreite_ = 0;
+    int oberlaenge_ = 0;
+    QWidget* flaeche_;
+    QScrollBar* vBalken_;
+    QScrollBar* hBalken_;
+};
+
+// A typed offset: hexadecimal as the views show it, "0x" allowed; nothing otherwise.
+std::optional<std::uint64_t> leseOffset(const QString& text);
+
+}  // namespace zor::app

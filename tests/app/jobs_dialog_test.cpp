@@ -1,0 +1,289 @@
+// The file-job dialogs: controls and start values, browse buttons, the entry checks in
+// their order with their messages, one run each against the command-line tool, and the
+// side-by-side view after a corruption.
+
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+#include "app/jobs/bsc_dialog.h"
+#include "app/jobs/ffofab_dialog.h"
+#include "app/jobs/gemc_dialog.h"
+#include "app/jobs/muster_dialog.h"
+#include "app/jobs/vergleich_dialog.h"
+#include "app/kontext/befehle.h"
+#include "app/media/dateiansicht.h"
+#include "support/gui_hilfen.h"
+#include "support/testdateien.h"
+#include "support/testrahmen.h"
+
+using namespace zor::app;
+
+namespace {
+
+QByteArray muster(int n) {
+    QByteArray b(n, '\0');
+    for (int i = 0; i < n; ++i) b[i] = static_cast<char>(i * 29 + 7);
+    return b;
+}
+
+}  // namespace
+
+class JobDialogTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestRahmen> r_;
+    std::unique_ptr<QTemporaryDir> dir_;
+
+    QString datei(const QString& name, const QByteArray& b) { return schreibeDatei(*dir_, name, b); }
+    QString pfad(const QString& name) const { return dir_->filePath(name); }
+    // Types the entries and presses Ok; false when the dialog stayed open.
+    static bool okMit(Jobdialog& d, const QList<std::pair<int, QString>>& eintraege) {
+        d.show();
+        for (const auto& [id, text] : eintraege) d.findChild<QLineEdit*>(QStringLiteral("id_%1").arg(id))->setText(text);
+        d.findChild<QPushButton*>("id_131")->click();
+        return !d.isVisible();
+    }
+    static QByteArray zor(const QStringList& argumente) {
+        QProcess p;
+        p.start(QStringLiteral(ZOR_PROGRAMM), argumente);
+        p.waitForFinished(30000);
+        return p.exitCode() == 0 ? QByteArray() : p.readAllStandardError();
+    }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        r_ = std::make_unique<TestRahmen>();
+    }
+    void cleanup() { r_.reset(); }
+
+    void startwerteUndBeschriftungen() {
+        BscDialog bsc(r_->f);
+        QCOMPARE(bsc.windowTitle(), QStringLiteral("BSC-Modell"));
+        QCOMPARE((QStringList{bsc.text(162), bsc.text(163), bsc.text(26), bsc.text(164), bsc.text(165)}),
+                 (QStringList{"", "", "0", "1234", "0.001"}));
+        GeMcDialog ge(r_->f, Zweizustand::GE), mc(r_->f, Zweizustand::MC);
+        QCOMPARE(ge.windowTitle(), QStringLiteral("Gilbert-Elliott-Modell"));
+        QCOMPARE(mc.windowTitle(), QStringLiteral("Mc Cullough-Modell"));
+        const QList<int> ids{1002, 1007, 1008, 1009, 1010, 26};
+        QStringList werteGe, werteMc;
+        for (int id : ids) werteGe << ge.text(id), werteMc << mc.text(id);
+        QCOMPARE(werteGe, (QStringList{"3457", "0.1", "0.01", "0.01", "0.4", "0"}));
+        QCOMPARE(werteMc, (QStringList{"3457", "0.1", "0.01", "0.1", "0.4", "0"}));
+        QCOMPARE(mc.findChild<QPushButton*>("id_131")->text(), QStringLiteral("OK"));
+        QVERIFY(ge.findChild<QWidget*>("id_303"));
+        QCOMPARE(MusterDialog(r_->f).windowTitle(), QStringLiteral("FFO/FAB-Verfahren"));
+        QCOMPARE(VergleichDialog(r_->f).windowTitle(), QStringLiteral("Dateien-Vergleich"));
+        QCOMPARE(FfoFabDialog(r_->f).windowTitle(), QStringLiteral("Fehlerfolge/Fehlerabstand"));
+    }
+
+    void durchsuchen_data() {
+        QTest::addColumn<int>("dialog");
+        QTest::addColumn<int>("knopf");
+        QTest::addColumn<QString>("titel");
+        QTest::addColumn<int>("satz");
+        QTest::addColumn<bool>("speichern");
+        QTest::addColumn<int>("feld");
+        QTest::newRow("bsc-ein") << 14 << 121 << "Eingabedatei (Öffnen)" << 4 << false << 162;
+        QTest::newRow("bsc-aus") << 14 << 151 << "Ausgabedatei (Speichern unter...)" << 4 << true << 163;
+        QTest::newRow("ge-ein") << 15 << 121 << "Öffnen" << 4 << false << 1000;
+        QTest::newRow("mc-aus") << 16 << 151 << "Speichern unter" << 4 << true << 1001;
+        QTest::newRow("muster-ein") << 17 << 121 << "Zu verfälschender Datei (Öffnen)" << 4 << false << 4110;
+        QTest::newRow("muster-folge") << 17 << 171 << "FFO/FAB Datei (Öffnen)" << 1 << false << 4109;
+        QTest::newRow("muster-aus") << 17 << 151 << "Ausgabedatei (Speichern unter...)" << 4 << true << 4108;
+        QTest::newRow("vergleich-1") << 18 << 121 << "Eingabedatei_1 (Öffnen)" << 4 << false << 4113;
+        QTest::newRow("vergleich-2") << 18 << 171 << "Eingabedatei_2 (Öffnen)" << 4 << false << 4114;
+        QTest::newRow("vergleich-aus") << 18 << 151 << "Ausgabedatei (Speichern unter...)" << 5 << true << 4115;
+        QTest::newRow("ffofab-ein") << 19 << 121 << "Vergleichsdatei (Öffnen)" << 3 << false << 4121;
+        QTest::newRow("ffofab-aus") << 19 << 151 << "Ausgabedatei (Speichern unter...)" << 1 << true << 4120;
+    }
+    void durchsuchen() {
+        QFETCH(int, dialog);
+        QFETCH(int, knopf);
+        QFETCH(QString, titel);
+        QFETCH(int, satz);
+        QFETCH(bool, speichern);
+        QFETCH(int, feld);
+        std::unique_ptr<Jobdialog> d;
+        switch (dialog) {
+        case 14: d = std::make_unique<BscDialog>(r_->f); break;
+        case 15: d = std::make_unique<GeMcDialog>(r_->f, Zweizustand::GE); break;
+        case 16: d = std::make_unique<GeMcDialog>(r_->f, Zweizustand::MC); break;
+        case 17: d = std::make_unique<MusterDialog>(r_->f); break;
+        case 18: d = std::make_unique<VergleichDialog>(r_->f); break;
+        default: d = std::make_unique<FfoFabDialog>(r_->f); break;
+        }
+        r_->dateiwahl.antworten << QStringLiteral("/x/gewaehlt");
+        d->findChild<QPushButton*>(QStringLiteral("id_%1").arg(knopf))->click();
+        QCOMPARE(r_->dateiwahl.anfragen.size(), 1);
+        const Dateianfrage a = r_->dateiwahl.anfragen.first();
+        QCOMPARE(a.titel, titel);
+        QCOMPARE(a.satz, satz);
+        QCOMPARE(a.speichern, speichern);
+        QCOMPARE(d->text(feld), QStringLiteral("/x/gewaehlt"));
+        d->findChild<QPushButton*>(QStringLiteral("id_%1").arg(knopf))->click();  // cancelled: the edit keeps its name
+        QCOMPARE(d->text(feld), QStringLiteral("/x/gewaehlt"));
+    }
+
+    // The checks stop at the first refused entry, in the core's order: protected bytes,
+    // the input file, its size; then start value and probability (see below).
+    void bscPruefungInReihenfolge() {
+        const QString leer = datei("leer", {}), zehn = datei("zehn", muster(10));
+        BscDialog d(r_->f);
+        QVERIFY(!okMit(d, {{162, leer}, {163, pfad("o")}, {26, "x"}, {164, "0"}}));
+        QVERIFY(!okMit(d, {{26, "-1"}}));
+        QVERIFY(!okMit(d, {{26, "0"}}));
+        QVERIFY(!okMit(d, {{162, zehn}, {26, "10"}}));
+        QVERIFY(!okMit(d, {{162, pfad("fehlt")}, {26, "1"}}));
+        const QString geschuetzt = QStringLiteral("Falsche Eingabe bei geschützten Bytes!");
+        QCOMPARE(r_->meldungen().mid(0, 4),
+                 (QStringList{geschuetzt, geschuetzt,
+                              "Die Datei ist 0 Bytes groß!\nDavon sollen 0 Bytes verfälscht werden!\nDas ist nicht möglich!",
+                              "Die Datei ist 10 Bytes groß!\nDavon sollen 0 Bytes verfälscht werden!\nDas ist nicht möglich!"}));
+        QVERIFY(r_->meldungen().last().startsWith("Fehler beim Öffnen der Datei_1 " + pfad("fehlt")));
+        QCOMPARE(r_->meldung.gezeigt.first().titel, QStringLiteral("MM_ZOR"));
+        for (const auto& m : r_->meldung.gezeigt) QCOMPARE(m.symbol, zor::Symbol::Stopp);
+        QVERIFY(!QFile::exists(pfad("o")));
+    }
+
+    void hinweise612Und613() {
+        const QString zehn = datei("zehn", muster(10));
+        BscDialog d(r_->f);
+        beantworteModal("id_612", "id_4");
+        QVERIFY2(!okMit(d, {{162, zehn}, {163, pfad("o")}, {164, "10000"}}), "retry keeps the dialog");
+        beantworteModal("id_613", "id_2");
+        QVERIFY2(okMit(d, {{164, "12.9"}, {165, "0,001"}}), "cancel closes it");
+        QCOMPARE(d.result(), 0);
+        QVERIFY(r_->meldungen().isEmpty());
+        QVERIFY(!QFile::exists(pfad("o")));
+
+        GeMcDialog ge(r_->f, Zweizustand::GE);
+        beantworteModal("id_613", "id_4");
+        QVERIFY2(!okMit(ge, {{1000, zehn}, {1001, pfad("o")}, {1008, "0"}}), "GE refuses a transition of 0");
+        GeMcDialog mc(r_->f, Zweizustand::MC);
+        QVERIFY2(okMit(mc, {{1000, zehn}, {1001, pfad("mc")}, {1007, "0"}, {1008, "0"}}), "MC accepts it");
+        QVERIFY(QFile::exists(pfad("mc")));
+    }
+
+    // Every number of the two-state dialogs is checked: the start value with notice 612,
+    // the probabilities with 613; retry keeps the dialog and writes nothing.
+    void zweizustandFelder_data() {
+        QTest::addColumn<bool>("mc");
+        QTest::addColumn<int>("feld");
+        QTest::addColumn<QString>("wert");
+        QTest::addColumn<QString>("hinweis");
+        for (bool mc : {false, true}) {
+            const QString m = mc ? "mc-" : "ge-";
+            QTest::newRow(qPrintable(m + "startwert")) << mc << 1002 << "0" << "id_612";
+            QTest::newRow(qPrintable(m + "gb")) << mc << 1007 << "1.5" << "id_613";
+            QTest::newRow(qPrintable(m + "bg")) << mc << 1008 << "x" << "id_613";
+            QTest::newRow(qPrintable(m + "good")) << mc << 1009 << "-0.1" << "id_613";
+            QTest::newRow(qPrintable(m + "bad")) << mc << 1010 << "0,4" << "id_613";
+        }
+    }
+    void zweizustandFelder() {
+        QFETCH(bool, mc);
+        QFETCH(int, feld);
+        QFETCH(QString, wert);
+        QFETCH(QString, hinweis);
+        GeMcDialog d(r_->f, mc ? Zweizustand::MC : Zweizustand::GE);
+        beantworteModal(hinweis, "id_4");
+        QVERIFY(!okMit(d, {{1000, datei("e", muster(10))}, {1001, pfad("o")}, {feld, wert}}));
+        QVERIFY(!QFile::exists(pfad("o")));
+        QVERIFY(r_->meldungen().isEmpty());
+    }
+
+    void laeufeGleichDemKommandozeilenwerkzeug() {
+        const QString ein = datei("ein.bmp", muster(5000));
+        BscDialog bsc(r_->f);
+        QVERIFY(okMit(bsc, {{162, ein}, {163, pfad("bsc")}, {26, "54"}, {164, "77"}, {165, "0.01"}}));
+        QCOMPARE(zor({"corrupt", "bsc", "--p", "0.01", "--seed", "77", "--protect", "54", ein, pfad("bsc.zor")}), QByteArray());
+        QCOMPARE(liesDatei(pfad("bsc")), liesDatei(pfad("bsc.zor")));
+        QVERIFY(liesDatei(pfad("bsc")) != muster(5000));
+        QCOMPARE(r_->meldung.gezeigt.first().titel, QStringLiteral("Multimedia ZOR"));
+        QVERIFY(r_->meldungen().first().startsWith("FehlerAnzahl: "));
+        QCOMPARE(r_->meldungen().last(), QStringLiteral("Ergebnis anzeigen?"));
+
+        GeMcDialog ge(r_->f, Zweizustand::GE);
+        QVERIFY(okMit(ge, {{1000, ein}, {1001, pfad("ge")}, {1009, "0.05"}, {26, "3"}}));
+        QCOMPARE(zor({"corrupt", "ge", "--good", "0.05", "--protect", "3", ein, pfad("ge.zor")}), QByteArray());
+        QCOMPARE(liesDatei(pfad("ge")), liesDatei(pfad("ge.zor")));
+
+        GeMcDialog mc(r_->f, Zweizustand::MC);
+        QVERIFY(okMit(mc, {{1000, ein}, {1001, pfad("mc")}, {1002, "99"}}));
+        QCOMPARE(zor({"corrupt", "mc", "--seed", "99", ein, pfad("mc.zor")}), QByteArray());
+        QCOMPARE(liesDatei(pfad("mc")), liesDatei(pfad("mc.zor")));
+
+        QFile::copy(ein, pfad("kopie"));
+        QFile::remove(pfad("bsc.zor"));
+        VergleichDialog vgl(r_->f);
+        QVERIFY(okMit(vgl, {{4113, ein}, {4114, pfad("bsc")}, {4115, pfad("a.vgl")}}));
+        QCOMPARE(zor({"compare", ein, pfad("bsc"), pfad("b.vgl")}), QByteArray());
+        QCOMPARE(liesDatei(pfad("a.vgl")), liesDatei(pfad("b.vgl")));
+
+        FfoFabDialog fab(r_->f);
+        QVERIFY(okMit(fab, {{4121, pfad("a.vgl")}, {4120, pfad("a.FAB")}}));
+        QCOMPARE(zor({"derive", pfad("a.vgl"), pfad("b.FAB")}), QByteArray());
+        QCOMPARE(liesDatei(pfad("a.FAB")), liesDatei(pfad("b.FAB")));
+        QVERIFY(r_->meldungen().last().endsWith("erfolgreich erstellt!"));
+
+        MusterDialog muster(r_->f);
+        QVERIFY(okMit(muster, {{4110, ein}, {4109, pfad("a.FAB")}, {4108, pfad("m")}}));
+        QVERIFY2(liesDatei(pfad("m")) == liesDatei(pfad("bsc")), "the derived pattern reproduces the corruption");
+        QCOMPARE(zor({"corrupt", "pattern", ein, pfad("a.FAB"), pfad("m.zor")}), QByteArray());
+        QCOMPARE(liesDatei(pfad("m")), liesDatei(pfad("m.zor")));
+    }
+
+    void fehlermeldungenDerJobs() {
+        VergleichDialog vgl(r_->f);
+        QVERIFY(okMit(vgl, {{4113, datei("a", "12")}, {4114, datei("b", "123")}, {4115, pfad("v.vgl")}}));
+        QCOMPARE(r_->meldungen(), QStringList{"Dateien sind nicht gleich groß\nDas Vergleichen wird abgebrochen!"});
+        QVERIFY(!QFile::exists(pfad("v.vgl")));
+        MusterDialog m(r_->f);
+        QVERIFY(okMit(m, {{4110, datei("e", "1")}, {4109, datei("kurz.FFO", "0101")}, {4108, pfad("o")}}));
+        QCOMPARE(r_->meldungen().last(), pfad("kurz.FFO") + " ist zu klein!");
+        QVERIFY2(!r_->meldungen().contains("Ergebnis anzeigen?"), "a failed job offers nothing to show");
+    }
+
+    void ergebnisNebeneinander() {
+        r_->f.show();
+        QByteArray b = muster(4096);
+        const QString ein = datei("bild.bmp", b);
+        r_->meldung.antworten << Antwort::Ok << Antwort::Ja;  // summary, then the offer
+        BscDialog d(r_->f);
+        QVERIFY(okMit(d, {{162, ein}, {163, pfad("kopie.bmp")}, {165, "0.0005"}, {26, "1000"}}));
+        const auto docs = r_->f.dokumente();
+        QCOMPARE(docs.size(), 2);
+        const QByteArray kopie = liesDatei(pfad("kopie.bmp"));
+        int erster = 0;
+        while (erster < b.size() && b[erster] == kopie[erster]) ++erster;
+        QVERIFY(erster >= 1000 && erster < b.size());
+        for (MdiDokument* m : docs) {
+            auto* h = qobject_cast<Dateiansicht*>(m);
+            QCOMPARE(h->art(), Dokumentart::Hex);
+            QCOMPARE(h->rollen().VScrollPos, std::min<std::uint64_t>(erster / 16, h->rollen().VScrollMax));
+        }
+        QVERIFY(docs[0]->parentWidget()->geometry().right() < docs[1]->parentWidget()->geometry().left());
+        QVERIFY(speichereBild(&r_->f, "nebeneinander"));
+    }
+
+    void befehleOeffnenIhreDialoge() {
+        for (int befehl : {CMD_VERF_BSC, CMD_VERF_GE, CMD_VERF_MC, CMD_VERF_FFO_FAB, CMD_VERGLEICHSDATEI,
+                           CMD_FFO_FAB_AUS_VGL}) {
+            const int id = QMap<int, int>{{281, 14}, {280, 15}, {279, 16}, {283, 17}, {4112, 18}, {4122, 19}}[befehl];
+            beantworteModal(QStringLiteral("id_%1").arg(id), "id_2", QStringLiteral("dialog_%1").arg(id));
+            r_->f.mainframe_OnCommand(befehl);
+        }
+        QVERIFY(r_->meldungen().isEmpty());
+    }
+};
+
+QTEST_MAIN(JobDialogTest)
+#include "jobs_dialog_test.moc"

@@ -1,0 +1,332 @@
+// The hex and bin documents: opening, lines, red marking, scrolling, the save buttons'
+// states, saving bits, and files beyond 4 GiB.
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QInputDialog>
+#include <QTimer>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+#include <memory>
+
+#include "app/kontext/befehle.h"
+#include "app/media/dateiansicht.h"
+#include "app/shell/werkzeugleiste.h"
+#include "core/corruption/verfaelschen.h"
+#include "core/seqfiles/vergleich.h"
+#include "support/gui_hilfen.h"
+#include "support/testdateien.h"
+#include "support/testrahmen.h"
+
+using namespace zor::app;
+using zor::Ansicht;
+
+namespace {
+
+void verarbeiteLoeschungen() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// Pure red pixels in a band of rows of the picture.
+int rotePixel(const QImage& bild, int y0, int y1) {
+    int n = 0;
+    for (int y = std::max(0, y0); y < std::min(bild.height(), y1); ++y)
+        for (int x = 0; x < bild.width(); ++x) n += bild.pixel(x, y) == qRgb(255, 0, 0);
+    return n;
+}
+
+}  // namespace
+
+class AnsichtTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestRahmen> r_;
+    Hauptfenster* f_ = nullptr;
+    std::unique_ptr<QTemporaryDir> dir_;
+
+    QString datei(const QString& name, const QByteArray& b) { return schreibeDatei(*dir_, name, b); }
+    Dateiansicht* oeffne(int befehl, const QString& pfad) {
+        r_->dateiwahl.antworten << pfad;
+        f_->mainframe_OnCommand(befehl);
+        return qobject_cast<Dateiansicht*>(f_->aktivesDokument());
+    }
+    bool knoepfeAktiv() const {
+        return f_->werkzeugleiste()->istAktiv(CMD_SPEICHERN_FFO) && f_->werkzeugleiste()->istAktiv(CMD_SPEICHERN_FAB) &&
+               f_->istAktiv(CMD_SPEICHERN_FFO);
+    }
+    QByteArray gespeichert(int befehl, const QString& quelle, const QString& ziel) {
+        oeffne(CMD_BIN, quelle);
+        r_->dateiwahl.antworten << ziel;
+        f_->mainframe_OnCommand(befehl);
+        return liesDatei(ziel);
+    }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        r_ = std::make_unique<TestRahmen>();
+        f_ = &r_->f;
+        f_->resize(1000, 700);
+        f_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f_));
+        f_->mainframe_OnCommand(CMD_MULTIMEDIA);
+    }
+    void cleanup() {
+        r_.reset();
+        verarbeiteLoeschungen();
+    }
+
+    void titelUndZeilen() {
+        Dateiansicht* leer = oeffne(CMD_HEX, datei("leer", {}));
+        QVERIFY(leer);
+        QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_ALLE_DATEIEN);
+        QCOMPARE(leer->windowTitle(), QStringLiteral("Hex (%1) 0 Bytes").arg(dir_->filePath("leer")));
+        QCOMPARE(leer->sichtbareZeilen(), QStringList{QStringLiteral("00000|") + QString(48, ' ') + "|||" + QString(96, ' ')});
+
+        Dateiansicht* hex = oeffne(CMD_HEX_OEFFNEN, datei("17", QByteArray(17, 'A')));
+        QCOMPARE(hex->rollen().ZeilenAnzahl, 3u);
+        const QStringList z = hex->sichtbareZeilen();
+        QCOMPARE(z.size(), 3);
+        QVERIFY(z[0].startsWith("00000||41|41") && z[1].startsWith("00010||41   ") && z[2].startsWith("00020|   "));
+
+        Dateiansicht* bin = oeffne(CMD_BIN, datei("9", QByteArray(9, '\x01')));
+        QCOMPARE(bin->art(), Dokumentart::Bin);
+        QCOMPARE(bin->windowTitle(), QStringLiteral("Binär (%1) 9 Bytes").arg(dir_->filePath("9")));
+        QCOMPARE(bin->sichtbareZeilen().size(), 3);
+        QVERIFY(r_->meldungen().isEmpty());
+    }
+
+    void fehlendeDateiGibtLeeresDokument() {
+        Dateiansicht* d = oeffne(CMD_BIN, dir_->filePath("gibt-es-nicht"));
+        QVERIFY(d);
+        QCOMPARE(r_->meldungen(), QStringList{"hFile = (HANDLE)-1"});
+        QCOMPARE(r_->meldung.gezeigt.first().titel, QStringLiteral("MmCreateFile"));
+        QVERIFY(d->sichtbareZeilen().isEmpty());
+    }
+
+    void roteMarkierungNurBeiUnterschieden() {
+        QByteArray vgl(64, '\0');
+        vgl[20] = '\x01';  // line 1 of the hex view, line 2 of the bin view
+        for (int befehl : {CMD_HEX, CMD_BIN}) {
+            Dateiansicht* d = oeffne(befehl, datei("v.vgl", vgl));
+            d->parentWidget()->resize(900, 300);
+            QCoreApplication::processEvents();
+            auto* flaeche = d->findChild<QWidget*>("zeilen");
+            const QImage bild = flaeche->grab().toImage();
+            const int cy = d->rollen().cy * bild.height() / flaeche->height();
+            const int zeile = befehl == CMD_HEX ? 1 : 2;
+            QVERIFY2(rotePixel(bild, zeile * cy, (zeile + 1) * cy) > 0, "the difference is red");
+            QCOMPARE(rotePixel(bild, 0, zeile * cy) + rotePixel(bild, (zeile + 1) * cy, bild.height()), 0);
+        }
+    }
+
+    void speicherKnoepfeFolgenDemAktivenDokument() {
+        QVERIFY(!knoepfeAktiv());
+        const QString p = datei("x", "abc");
+        Dateiansicht* bin1 = oeffne(CMD_BIN, p);
+        QVERIFY(knoepfeAktiv());
+        Dateiansicht* bin2 = oeffne(CMD_BIN, p);
+        QVERIFY(knoepfeAktiv());
+        oeffne(CMD_HEX, p);
+        QVERIFY(!knoepfeAktiv());
+        f_->aktiviere(bin1);
+        QVERIFY(knoepfeAktiv());
+        bin1->befehl(CMD_SCHLIESSEN);
+        verarbeiteLoeschungen();
+        f_->aktiviere(bin2);
+        QVERIFY2(knoepfeAktiv(), "the other bin document keeps the buttons");
+        bin2->befehl(CMD_SCHLIESSEN);
+        verarbeiteLoeschungen();
+        QVERIFY(!knoepfeAktiv());
+    }
+
+    void bitsSpeichern() {
+        QCOMPARE(gespeichert(CMD_SPEICHERN_FFO, datei("leer", {}), dir_->filePath("leer.FFO")), QByteArray());
+        QCOMPARE(gespeichert(CMD_SPEICHERN_FAB, datei("leer", {}), dir_->filePath("leer.FAB")), QByteArray());
+        QCOMPARE(r_->dateiwahl.anfragen.last().titel, QStringLiteral("Speichern als Fehlerabstand"));
+        QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_FAB_SPEICHERN);
+
+        const QByteArray eins("\x01\x00\x00\x00", 4);
+        QCOMPARE(gespeichert(CMD_SPEICHERN_FAB, datei("ff", QByteArray(3, '\xFF')), dir_->filePath("ff.FAB")),
+                 eins.repeated(24));
+        QCOMPARE(gespeichert(CMD_SPEICHERN_FFO, datei("2c", "\x2C"), dir_->filePath("2c.FFO")), QByteArray("00101100"));
+        QVERIFY(r_->meldungen().isEmpty());
+
+        // Saving over the shown file itself is refused and leaves it whole.
+        const QString p = datei("selbst", "\x2C");
+        QCOMPARE(gespeichert(CMD_SPEICHERN_FAB, p, p), QByteArray("\x2C"));
+        QCOMPARE(r_->meldungen().size(), 1);
+        QVERIFY(r_->meldungen().first().contains("dieselbe Datei"));
+    }
+
+    void geschrumpfteDateiZeigtLeereZeilen() {
+        const QString p = datei("s", QByteArray(40, 'z'));
+        Dateiansicht* d = oeffne(CMD_HEX, p);
+        std::filesystem::resize_file(p.toStdString(), 10);
+        const QStringList z = d->sichtbareZeilen();
+        QCOMPARE(z.size(), 4);
+        QVERIFY(z[0].startsWith("00000||7A") && z[0].contains("|7A   "));
+        QVERIFY(z[1].startsWith("00010|   ") && z[2].startsWith("00020|   "));
+        QFile::remove(p);
+        QVERIFY(d->sichtbareZeilen()[0].startsWith("00000|   "));
+        f_->grab();  // painting a vanished file must not fail
+    }
+
+    void gehtZuOffset() {
+        QCOMPARE(leseOffset("1F0"), std::optional<std::uint64_t>(0x1F0));
+        QCOMPARE(leseOffset(" 0x13ffffff0 "), std::optional<std::uint64_t>(0x13FFFFFF0));
+        for (const char* falsch : {"", "0x", "-5", "12g", "1 2", "12345678901234567"})
+            QVERIFY2(!leseOffset(falsch), falsch);
+        Dateiansicht* d = oeffne(CMD_HEX, datei("g", QByteArray(4096, 'g')));
+        for (const char* eingabe : {"105", "zehn"}) {
+            QTimer::singleShot(50, [eingabe] {
+                if (auto* frage = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+                    frage->setTextValue(eingabe);
+                    frage->accept();
+                }
+            });
+            f_->mainframe_OnCommand(CMD_GEHE_ZU_OFFSET);
+        }
+        QCOMPARE(d->rollen().VScrollPos, 0x10u);
+        QCOMPARE(r_->meldungen(), QStringList{"„zehn“ ist kein gültiger Offset!"});
+        d->geheZuOffset(1u << 30);
+        QCOMPARE(d->rollen().VScrollPos, d->rollen().VScrollMax);
+    }
+
+    // A sparse file beyond 4 GiB: the ends and the middle are reachable through the bar.
+    void grosseDatei() {
+        const QString p = datei("gross", {});
+        const std::uint64_t gross = std::uint64_t{5} << 30;
+        std::filesystem::resize_file(p.toStdString(), gross);
+        for (int befehl : {CMD_HEX, CMD_BIN}) {
+            Dateiansicht* d = oeffne(befehl, p);
+            const std::uint64_t b = befehl == CMD_HEX ? 16 : 8;
+            QCOMPARE(d->rollen().ZeilenAnzahl, gross / b + 1);
+            d->rolle(Rollanfrage::Ende, true);
+            const QStringList z = d->sichtbareZeilen();
+            QVERIFY(z.last().startsWith(QString::number(gross, 16).toUpper() + "|"));
+            QVERIFY(z.last().mid(10).trimmed().startsWith("|") || z.last().mid(10).trimmed().isEmpty());
+            auto* balken = d->findChild<QScrollBar*>("vscroll");
+            QCOMPARE(balken->value(), balken->maximum());
+            balken->triggerAction(QAbstractSlider::SliderToMinimum);
+            QCOMPARE(d->rollen().VScrollPos, 0u);
+            balken->setSliderPosition(balken->maximum() / 2);
+            balken->triggerAction(QAbstractSlider::SliderMove);
+            const double mitte = static_cast<double>(d->rollen().VScrollPos) / static_cast<double>(d->rollen().VScrollMax);
+            QVERIFY2(std::abs(mitte - 0.5) < 1e-6, qPrintable(QString::number(mitte)));
+            d->grab();
+        }
+    }
+
+    void bildschirmfotos() {
+        // A bitmap-like file, its BSC-corrupted copy and their comparison file.
+        QByteArray bild(4096, '\0');
+        for (int i = 0; i < bild.size(); ++i) bild[i] = static_cast<char>((i * 37) & 0xF0);
+        const QString original = datei("bild.bmp", bild);
+        zor::BscAuftrag a;
+        a.eingabe = original.toStdString();
+        a.ausgabe = dir_->filePath("kopie.bmp").toStdString();
+        a.fFehlerWBSC = 0.002;
+        zor::KeinFortschritt still;
+        QVERIFY(zor::MmMakeBscErr(a, still).ok);
+        const std::string vgl = dir_->filePath("bild.vgl").toStdString();
+        QVERIFY(zor::CompareFile(a.eingabe, a.ausgabe, vgl, still).ok);
+        for (int befehl : {CMD_HEX, CMD_BIN}) {
+            Dateiansicht* d = oeffne(befehl, QString::fromStdString(vgl));
+            d->parentWidget()->resize(befehl == CMD_HEX ? 700 : 820, 420);
+            QCoreApplication::processEvents();
+            QVERIFY(speichereBild(d->parentWidget(), befehl == CMD_HEX ? "vgl_hex" : "vgl_bin"));
+        }
+        QVERIFY(speichereBild(f_, "vgl_rahmen"));
+    }
+};
+
+class RollTest : public QObject {
+    Q_OBJECT
+
+    static Rollzustand zustand(std::uint64_t zeilen, int hoehe) {
+        Rollzustand r;
+        r.ZeilenAnzahl = zeilen;
+        r.maxwidth = 73;
+        r.cx = 8;
+        r.cy = 16;
+        r.cynl = 16;
+        r.groesse(400, hoehe);
+        return r;
+    }
+
+private slots:
+    void tabelleUndKlemmen() {
+        Rollzustand r = zustand(100, 158);  // 158 px: rounded up to 10 rows
+        QCOMPARE(r.yClient, 160);
+        QCOMPARE(r.ZeilenPerFenster, 10);
+        QCOMPARE(r.VScrollMax, 91u);
+        QCOMPARE(r.HScrollMax, 73 - 50);
+        QCOMPARE(r.vSchritt(Rollanfrage::ZeileZurueck), 0);
+        QCOMPARE(r.vSchritt(Rollanfrage::SeiteVor), 10);
+        QCOMPARE(r.vSchritt(Rollanfrage::Ende), 91);
+        QCOMPARE(r.vSchritt(Rollanfrage::Ziehen, 500), 91);
+        QCOMPARE(r.vSchritt(Rollanfrage::Sonstige), 0);
+        QVERIFY(!r.vRollen(0));
+        r.vRollen(r.vSchritt(Rollanfrage::Ende));
+        QCOMPARE(r.vSchritt(Rollanfrage::SeiteVor), 0);
+        QCOMPARE(r.vSchritt(Rollanfrage::ZeileVor), 0);
+        QCOMPARE(r.vSchritt(Rollanfrage::SeiteZurueck), -10);
+        QCOMPARE(r.vSchritt(Rollanfrage::Anfang), -91);
+        QCOMPARE(r.hSchritt(Rollanfrage::SeiteVor), 8);
+        QCOMPARE(r.hSchritt(Rollanfrage::Ziehen, 100), 23);
+        QCOMPARE(r.hSchritt(Rollanfrage::Anfang), 0);
+        r.hRollen(20);
+        QCOMPARE(r.hSchritt(Rollanfrage::SeiteVor), 3);
+        // Widening the window pulls the positions back into the smaller ranges.
+        r.groesse(2000, 5000);
+        QCOMPARE(r.VScrollPos, 0u);
+        QCOMPARE(r.HScrollPos, 0);
+    }
+
+    void seiteMindestensEineZeile() {
+        Rollzustand r = zustand(100, 0);
+        r.yClient = 8;  // shorter than a line
+        r.setupScroll();
+        QCOMPARE(r.vSchritt(Rollanfrage::SeiteVor), 1);
+        QCOMPARE(r.ZeilenPerFenster, 0);
+    }
+
+    void balkenSkaliertUeberGrosseDateien() {
+        Rollzustand klein = zustand(1000, 160);
+        klein.zeigeZeile(500);
+        QCOMPARE(klein.balkenWert(), 500);
+        QCOMPARE(klein.zeileAusBalken(klein.balkenMax()), klein.VScrollMax);
+
+        Rollzustand r = zustand((std::uint64_t{64} << 30) / 8 + 1, 1200);
+        QVERIFY(r.VScrollMax > std::uint64_t{1} << 31);
+        QCOMPARE(r.zeileAusBalken(r.balkenMax()), r.VScrollMax);
+        QCOMPARE(r.zeileAusBalken(0), 0u);
+        r.zeigeZeile(r.VScrollMax / 3);
+        const std::uint64_t zurueck = r.zeileAusBalken(r.balkenWert());
+        QVERIFY(zurueck <= r.VScrollPos && r.VScrollPos - zurueck <= r.VScrollMax / r.balkenMax() + 1);
+        r.vRollen(r.vSchritt(Rollanfrage::ZeileVor));
+        QCOMPARE(r.VScrollPos, r.VScrollMax / 3 + 1);
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    int fehler = 0;
+    {
+        AnsichtTest t;
+        fehler |= QTest::qExec(&t, argc, argv);
+    }
+    RollTest r;
+    fehler |= QTest::qExec(&r, argc, argv);
+    return fehler;
+}
+
+#include "medien_ansicht_test.moc"
