@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QImageReader>
 #include <QRegularExpression>
 
 namespace zor::app {
@@ -14,6 +15,17 @@ const char* const VGL[] = {"Vergleich (*.VGL)"};
 const char* const BMP_ALLE[] = {"Bitmaps (*.BMP)", "Alle Dateien (*)"};
 const char* const SPEICHERN_4[] = {"Bitmaps (*.BMP)", "All files (*)", "GIF files (*.GIF)", "AVI files (*.AVI)",
                                    "WAVE files (*.WAV)"};
+
+const char* const MIDI[] = {"MID files (*.MID *.mid)"};
+
+// Bitmaps first, then every format Qt's image readers know.
+QStringList bilder() {
+    QStringList muster;
+    for (const QByteArray& f : QImageReader::supportedImageFormats())
+        if (f != "bmp") muster << QStringLiteral("*.") + QString::fromLatin1(f) << QStringLiteral("*.") + QString::fromLatin1(f.toUpper());
+    return {QStringLiteral("Bitmaps (*.bmp *.BMP *.dib *.DIB)"), QStringLiteral("Bilder (%1)").arg(muster.join(QLatin1Char(' '))),
+            QStringLiteral("Alle Dateien (*)")};
+}
 
 template <std::size_t N>
 QStringList liste(const char* const (&t)[N]) {
@@ -32,6 +44,8 @@ QStringList filterSatz(int satz, Richtung r) {
     case 3: return oeffnen ? liste(VGL) : liste(BMP_ALLE);
     case 4: return oeffnen ? liste(BMP_ALLE) : liste(SPEICHERN_4);
     case 5: return oeffnen ? liste(BMP_ALLE) : liste(VGL);
+    case SATZ_BILDER: return oeffnen ? bilder() : liste(BMP_ALLE);
+    case SATZ_MIDI: return liste(MIDI);
     default: return {};
     }
 }

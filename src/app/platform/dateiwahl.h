@@ -13,7 +13,11 @@ namespace zor::app {
 
 enum class Richtung { Oeffnen, Speichern };
 
-// The filters of a set (1..5) for opening or saving, in Qt's "Text (*.EXT)" form; the
+// Sets beyond the five of the file jobs: bitmap documents (any image Qt reads) and MIDI files.
+constexpr int SATZ_BILDER = 6;
+constexpr int SATZ_MIDI = 7;
+
+// The filters of a set (1..7) for opening or saving, in Qt's "Text (*.EXT)" form; the
 // first is preselected. Empty for an unknown set.
 QStringList filterSatz(int satz, Richtung r);
 

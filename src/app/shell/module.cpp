@@ -1,6 +1,8 @@
 #include "app/shell/module.h"
 
+#include "app/media/bitmap_modul.h"
 #include "app/media/grafik_modul.h"
+#include "app/media/midi_modul.h"
 
 namespace zor::app {
 
@@ -16,6 +18,8 @@ using Fabrik = std::unique_ptr<Befehlsmodul> (*)(Kontext&);
 // clang-format off
 const Fabrik MODULE[] = {
     &neu<GrafikModul>,
+    &neu<BitmapModul>,
+    &neu<MidiModul>,
 };
 // clang-format on
 
