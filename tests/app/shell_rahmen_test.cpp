@@ -280,7 +280,7 @@ private slots:
     // No frame-menu command pretends to work: those not built yet say so, by name.
     void unfertigeBefehleMeldenSich() {
         const QSet<int> fertig = {1, 2, 238, 250, 253, 260, 261, 262, 263, 264, 270, 271, 272, 273, 274, 275,
-                                  503, 511, 541, 513, 519, 521, 526, 527, 4049, 4050, 4051, 4052, 4053, 4058, 4059,
+                                  503, 511, 513, 519, 521, 526, 527, 541, 4049, 4050, 4051, 4052, 4053, 4058, 4059,
                                   4057, 4062, 4105, 4106};
         int geprueft = 0;
         for (int menue : {1333, 107, 135}) {

@@ -94,6 +94,9 @@ void BitmapAnsicht::zeichneAuswahl(QPainter& p) const {
         p.fillRect(QRect(r.left(), r.top() + 1, 1, r.height() - 2), Qt::white);
         if (r.width() > 1) p.fillRect(QRect(r.right(), r.top() + 1, 1, r.height() - 2), Qt::white);
     }
+    QFont f = p.font();
+    f.setBold(true);
+    p.setFont(f);
     p.setPen(Qt::white);
     p.drawText(r, Qt::AlignCenter | Qt::TextDontClip, groessenText(r));
 }
