@@ -126,7 +126,10 @@ DibErgebnis leseDib(Bytequelle& q, std::uint64_t maxPixel) {
     e.bild.breite = k.breite;
     e.bild.hoehe = k.hoehe;
     const bool rle = k.kompression == BI_RLE8 || k.kompression == BI_RLE4;
-    e.bild.pixel.assign(breite * hoehe, rle ? k.farben[0] : DIB_GRAU);
+    if (rle)
+        e.bild.pixel.assign(breite * hoehe, k.farben[0]);
+    else
+        e.bild.pixel.resize(breite * hoehe);  // every row is decoded or filled grey
     e.fehlendeZeilen = rle ? dekodiereRle(q, k, e.bild) : dekodiereUnkomprimiert(q, k, e.bild);
     e.ok = true;
     std::string notiz;

@@ -6,6 +6,7 @@
 // early still gives an image: the rows present, the rest grey, and a note saying how many
 // rows were missing. Images beyond a pixel limit are refused, so memory stays bounded.
 
+#include "core/media/pixelspeicher.h"
 #include "core/util/ergebnis.h"
 
 #include <cstdint>
@@ -17,10 +18,12 @@ namespace zor {
 
 class Bytequelle;
 
+using Pixel = std::vector<std::uint32_t, Pixelspeicher<std::uint32_t>>;
+
 // 32-bit pixels 0xFFRRGGBB, the top row first.
 struct DibBild {
     std::uint32_t breite = 0, hoehe = 0;
-    std::vector<std::uint32_t> pixel;
+    Pixel pixel;
 };
 
 inline constexpr std::uint32_t DIB_GRAU = 0xFF808080u;  // rows the data did not hold

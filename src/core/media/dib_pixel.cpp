@@ -91,6 +91,8 @@ std::uint32_t dekodiereUnkomprimiert(Bytequelle& q, const DibKopf& k, DibBild& b
         fertig += ganz;
         if (ganz < n) break;
     }
+    for (std::uint64_t r = fertig; r < k.hoehe; ++r)
+        std::fill_n(bild.pixel.begin() + static_cast<std::ptrdiff_t>(std::uint64_t{bildzeile(k, r)} * k.breite), k.breite, DIB_GRAU);
     return static_cast<std::uint32_t>(k.hoehe - fertig);
 }
 
