@@ -56,6 +56,7 @@ MidiDialog::MidiDialog(Kontext& kontext, std::string& behalten, QWidget* eltern)
     ansicht->setObjectName(QStringLiteral("id_%1").arg(ID_MIDI_LISTE));
     ansicht->setModel(liste_);
     ansicht->setUniformItemSizes(true);  // long listings stay fast
+    ansicht->setTextElideMode(Qt::ElideNone);
     ansicht->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ansicht->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -67,7 +68,7 @@ MidiDialog::MidiDialog(Kontext& kontext, std::string& behalten, QWidget* eltern)
     l->setMenuBar(menue);
     l->addWidget(ansicht, 1);
     l->addWidget(ok, 0, Qt::AlignHCenter);
-    resize(620, 440);
+    resize(760, 480);
     anhaengen(listenZeilen(QString::fromStdString(behalten_)));
 }
 
