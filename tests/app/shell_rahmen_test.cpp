@@ -294,7 +294,7 @@ private slots:
                 ++geprueft;
             }
         }
-        QVERIFY(geprueft > 30);
+        QVERIFY(geprueft > 25);
         r_->meldung.gezeigt.clear();
         f_->mainframe_OnCommand(CMD_VERF_BSC);
         f_->mainframe_OnCommand(CMD_FAV_OPTIONEN);

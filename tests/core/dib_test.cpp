@@ -1,6 +1,7 @@
 // The bitmap reader against hand-made files (each with a .ppm of the pixels it must show),
 // damaged files, and the writer's round trip.
 #include "core/media/dib.h"
+#include "core/media/bildvergleich.h"
 
 #include "medien_daten.h"
 #include "temp_verzeichnis.h"
@@ -149,6 +150,26 @@ TEST(DibLeser, GepackteDibImSpeicherWieAusDerDatei) {
     const DibErgebnis b = zor::OpenDIB(bitmap("packed_dib_8bit").string());
     ASSERT_TRUE(a.ok);
     EXPECT_EQ(a.bild.pixel, b.bild.pixel);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Bildvergleich, NebeneinanderMitKarteDerUnterschiede) {
+    const DibBild a{2, 1, {0xFF000001u, 0xFF000002u}};
+    const DibBild b{2, 1, {0xFF000001u, 0xFF0000FFu}};
+    const auto v = zor::vergleicheBilder(a, b);
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->verschieden, 1u);
+    ASSERT_EQ(v->bild.breite, 2u * 3 + 2 * zor::VERGLEICH_LUECKE);
+    const auto& p = v->bild.pixel;
+    EXPECT_EQ(p[1], 0xFF000002u);
+    EXPECT_EQ(p[2], zor::DIB_GRAU);
+    EXPECT_EQ(p[2 + zor::VERGLEICH_LUECKE + 1], 0xFF0000FFu);
+    EXPECT_EQ(p[2 * (2 + zor::VERGLEICH_LUECKE)], zor::VERGLEICH_GLEICH);
+    EXPECT_EQ(p[2 * (2 + zor::VERGLEICH_LUECKE) + 1], zor::VERGLEICH_ANDERS);
+    EXPECT_FALSE(zor::vergleicheBilder(a, DibBild{1, 2, {0, 0}}));
 }
 
 }  // namespace
