@@ -3,6 +3,7 @@
 #include "core/media/bytequelle.h"
 #include "core/media/midi_ereignisse.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -20,7 +21,9 @@ struct Abbruch {
 // Sequential bytes through a buffer; `rest`, when given, counts the bytes of the track.
 class MidiStrom {
 public:
-    explicit MidiStrom(Bytequelle& q) : q_(q), puffer_(std::size_t{64} << 10) {}
+    // The buffer is no larger than the file.
+    explicit MidiStrom(Bytequelle& q)
+        : q_(q), puffer_(static_cast<std::size_t>(std::clamp<std::uint64_t>(q.groesse(), 1, std::size_t{64} << 10))) {}
 
     bool ende() const { return pos_ >= q_.groesse(); }
     std::uint64_t uebrig() const { return ende() ? 0 : q_.groesse() - pos_; }
