@@ -140,7 +140,7 @@ TEST_F(DibDateien, SpeichernInFehlendenOrdnerScheitertOhneReste) {
     DibBild b{1, 1, {0xFF112233u}};
     const zor::Ergebnis e = zor::speichereDib(b, pfad("fehlt/x.bmp"));
     EXPECT_FALSE(e.ok);
-    EXPECT_NE(e.text.find("kann nicht geschrieben werden"), std::string::npos);
+    EXPECT_NE(e.meldung.text.find("kann nicht geschrieben werden"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(pfad("fehlt")));
 }
 

@@ -69,7 +69,7 @@ void Bitmapdokument::speichern() {
     const auto ziel = kontext().dateiwahl().GetFileNameOutFWK(QStringLiteral("Bitmap speichern"), vorschlag, SATZ_BILDER);
     if (!ziel) return;
     const zor::Ergebnis e = zor::speichereDib(bild_, QFile::encodeName(*ziel).toStdString());
-    if (!e) zeige(kontext().meldung(), {e.text, e.titel, Symbol::Ausrufezeichen});
+    if (!e) zeige(kontext().meldung(), e.meldung);
 }
 
 void Bitmapdokument::vergleichen() {

@@ -1,5 +1,6 @@
 #include "app/shell/module.h"
 
+#include "app/hilfe/hilfe_modul.h"
 #include "app/media/bitmap_modul.h"
 #include "app/media/grafik_modul.h"
 #include "app/media/midi_modul.h"
@@ -17,6 +18,7 @@ using Fabrik = std::unique_ptr<Befehlsmodul> (*)(Kontext&);
 
 // clang-format off
 const Fabrik MODULE[] = {
+    &neu<HilfeModul>,
     &neu<GrafikModul>,
     &neu<BitmapModul>,
     &neu<MidiModul>,

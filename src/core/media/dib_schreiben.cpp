@@ -48,7 +48,7 @@ Ergebnis speichereDib(const DibBild& bild, const std::string& ziel) {
         }
         aus.schreiben(zeile.data(), zeile.size());
     }
-    if (!aus.abschliessen()) return Ergebnis::Fehler(format(TEXT_DIB_SPEICHERN, ziel.c_str()));
+    if (!aus.abschliessen()) return Ergebnis::Fehler(format(TEXT_DIB_SPEICHERN, ziel.c_str()), TITEL_PROGRAMM, Symbol::Ausrufezeichen);
     return Ergebnis::Erfolg();
 }
 
