@@ -19,7 +19,7 @@ struct Kanal {
 };
 
 const Kanal KANAELE[] = {{false, 0.001}, {false, 0.01}, {false, 0.05}, {true, 0.2}, {true, 0.5}};
-constexpr int STARTWERTE = 6;
+constexpr int STARTWERTE = 7;
 
 std::vector<std::filesystem::path> beispiele() {
     std::vector<std::filesystem::path> d;
@@ -76,7 +76,7 @@ TEST_F(VerfaelschteMedien, OeffnenOhneAbsturzUndInKurzerZeit) {
             }
     }
     // The sweep must reach both outcomes and really change files.
-    EXPECT_GT(geoeffnet + abgelehnt, 900);
+    EXPECT_GT(geoeffnet + abgelehnt, 1000);
     EXPECT_GT(geoeffnet, 0);
     EXPECT_GT(abgelehnt, 0);
     EXPECT_GT(veraendert, (geoeffnet + abgelehnt) / 3);
