@@ -31,6 +31,7 @@ Ausfuehrung deriveEinrichten(CLI::App& sub);
 Ausfuehrung corruptEinrichten(CLI::App& sub);
 Ausfuehrung hexEinrichten(CLI::App& sub);
 Ausfuehrung binEinrichten(CLI::App& sub);
+Ausfuehrung midiEinrichten(CLI::App& sub);
 
 // Every subcommand, in the order `zor --help` lists them.
 inline const Befehl BEFEHLE[] = {
@@ -44,6 +45,7 @@ inline const Befehl BEFEHLE[] = {
     {"corrupt", "Kopie einer Datei verfälschen (pattern, bsc, ge, mc)", corruptEinrichten},
     {"hex", "Zeilen der Hex-Ansicht einer Datei ausgeben", hexEinrichten},
     {"bin", "Zeilen der Bin-Ansicht einer Datei ausgeben", binEinrichten},
+    {"midi", "Informationen einer MIDI-Datei ausgeben", midiEinrichten},
 };
 
 }  // namespace zorcli

@@ -71,6 +71,7 @@ enum Befehl : int {
     CMD_BITMAP_SPEICHERN = 4040,
     CMD_KOPIEREN = 4045,
     CMD_EINFUEGEN = 4046,
+    CMD_BITMAP_VERGLEICHEN = 4047,
     CMD_KASKADIERT = 4049,
     CMD_NEBENEINANDER = 4050,
     CMD_UNTEREINANDER = 4051,
@@ -87,6 +88,7 @@ enum Befehl : int {
     CMD_VERGLEICHSDATEI = 4112,
     CMD_FFO_FAB_AUS_VGL = 4122,
     CMD_KONVERTIEREN = 4128,
+    CMD_MIDI_OEFFNEN = 4152,
     CMD_VIDEO = 4153,
     CMD_MCI = 4154,
     CMD_WAVE = 4155,
@@ -107,6 +109,7 @@ enum MenueId : int {
     KONTEXT_BIN = 131,
     KONTEXT_GRAFIK = 132,
     KONTEXT_BITMAP = 133,
+    MENU_MIDI = 542,
 };
 
 // String ids that are not command ids.
@@ -128,6 +131,8 @@ enum TextId : int {
     TXT_BIN_KLASSE = 1203,
     TXT_HEX_TITEL = 203,
     TXT_BIN_TITEL = 277,
+    TXT_BITMAP_KLASSE = 86,
+    TXT_BITMAP_TITEL = 201,
 };
 
 // Dialog and control ids of the shell's own windows.
@@ -148,6 +153,8 @@ enum DialogId : int {
     ID_STATUS = 4129,
     ID_WERKZEUGLEISTE = 555,
     ID_STATUSLEISTE = 501,
+    DLG_MIDI = 4150,
+    ID_MIDI_LISTE = 4151,
 };
 
 }  // namespace zor::app

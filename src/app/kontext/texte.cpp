@@ -66,6 +66,7 @@ const std::unordered_map<int, const char*>& tabelle() {
         {4040, "Speichert das aktive Dokument!"},
         {4045, "Kopiert den ausgewählten Abschnitt in die Zwischenablage!"},
         {4046, "Erstellt ein neues Dokument mit dem Inhalt der Zwichenablage!"},
+        {4047, "Zeigt das Bild neben einem zweiten gleich großen und markiert, wo sie sich unterscheiden!"},
         {4049, "Stellt die dokumente kaskadiert dar!"},
         {4050, "Stellt die Dokumente nebeneinander dar!"},
         {4051, "Stellt die Dokumente untereinander dar!"},

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QImageReader>
 #include <QRegularExpression>
 
 namespace zor::app {
@@ -20,6 +21,17 @@ const char* const ALLE[] = {"Alle Dateien (*)", "Bitmaps (*.bmp)", "Wave Dateien
                             "Vergleichsdateien (*.vgl)", "Fehlerabstand (*.fab)", "Fehlerfolge (*.ffo)"};
 const char* const FFO_SPEICHERN[] = {"FFO files (*.FFO)"};
 const char* const FAB_SPEICHERN[] = {"FAB files (*.FAB)"};
+
+const char* const MIDI[] = {"MID files (*.MID *.mid)"};
+
+// Bitmaps first, then every format Qt's image readers know.
+QStringList bilder() {
+    QStringList muster;
+    for (const QByteArray& f : QImageReader::supportedImageFormats())
+        if (f != "bmp") muster << QStringLiteral("*.") + QString::fromLatin1(f) << QStringLiteral("*.") + QString::fromLatin1(f.toUpper());
+    return {QStringLiteral("Bitmaps (*.bmp *.BMP *.dib *.DIB)"), QStringLiteral("Bilder (%1)").arg(muster.join(QLatin1Char(' '))),
+            QStringLiteral("Alle Dateien (*)")};
+}
 
 template <std::size_t N>
 QStringList liste(const char* const (&t)[N]) {
@@ -43,6 +55,8 @@ QStringList filterSatz(int satz, Richtung r) {
     case SATZ_ALLE_DATEIEN: return liste(ALLE);
     case SATZ_FFO_SPEICHERN: return liste(FFO_SPEICHERN);
     case SATZ_FAB_SPEICHERN: return liste(FAB_SPEICHERN);
+    case SATZ_BILDER: return oeffnen ? bilder() : liste(BMP_ALLE);
+    case SATZ_MIDI: return liste(MIDI);
     default: return {};
     }
 }

@@ -13,15 +13,17 @@ namespace zor::app {
 
 enum class Richtung { Oeffnen, Speichern };
 
-// Sets beyond the file-job dialogs': any file to view, a view's bits saved, and the
-// document exports (pictures; pictures and text).
+// Sets beyond the file-job dialogs': any file to view, a view's bits saved, the document
+// exports (pictures; pictures and text), bitmap documents (any image Qt reads), MIDI files.
 inline constexpr int SATZ_ALLE_DATEIEN = 6;
 inline constexpr int SATZ_FFO_SPEICHERN = 7;
 inline constexpr int SATZ_FAB_SPEICHERN = 8;
 inline constexpr int SATZ_EXPORT_BILD = 9;
 inline constexpr int SATZ_EXPORT_BILD_TEXT = 10;
+inline constexpr int SATZ_BILDER = 11;
+inline constexpr int SATZ_MIDI = 12;
 
-// The filters of a set (1..10) for opening or saving, in Qt's "Text (*.EXT)" form; the
+// The filters of a set (1..12) for opening or saving, in Qt's "Text (*.EXT)" form; the
 // first is preselected. Empty for an unknown set.
 QStringList filterSatz(int satz, Richtung r);
 

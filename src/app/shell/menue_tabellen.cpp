@@ -177,7 +177,8 @@ Block bitmapMenue() {
          item(1, CMD_BITMAP_OEFFNEN, "B&itmap..."), item(1, CMD_BITMAP_SPEICHERN, "&Speichern..."),
          trenner(1)},
         medienDokument(),
-        {popup(0, "&Bearbeiten"), item(1, CMD_KOPIEREN, "&Kopieren"), item(1, CMD_EINFUEGEN, "&Einfügen")},
+        {popup(0, "&Bearbeiten"), item(1, CMD_KOPIEREN, "&Kopieren"), item(1, CMD_EINFUEGEN, "&Einfügen"),
+         item(1, CMD_BITMAP_VERGLEICHEN, "&Vergleichen mit...")},
         verfaelschenDokument(), erstellen(), fensterDokument(), hilfeDokument(),
     });
 }

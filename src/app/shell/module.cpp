@@ -9,6 +9,8 @@
 #include "app/jobs/job_modul.h"
 #include "app/media/grafik_modul.h"
 #include "app/media/hexbin_modul.h"
+#include "app/media/bitmap_modul.h"
+#include "app/media/midi_modul.h"
 
 namespace zor::app {
 
@@ -32,6 +34,8 @@ const Fabrik MODULE[] = {
     &neu<KonvertierenModul>,
     &neu<HexBinModul>,
     &neu<JobModul>,
+    &neu<BitmapModul>,
+    &neu<MidiModul>,
 };
 // clang-format on
 

@@ -1,0 +1,105 @@
+#include "app/media/bitmapdokument.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QVBoxLayout>
+
+#include "app/kontext/befehle.h"
+#include "app/kontext/kontext.h"
+#include "app/media/bitmap_bild.h"
+#include "app/platform/dateiwahl.h"
+#include "app/platform/meldungsdienst.h"
+#include "core/media/bildvergleich.h"
+#include "core/util/format.h"
+
+namespace zor::app {
+
+QRect fensterFuerBild(QPoint pos, QSize bild, QSize rahmen, QSize flaeche) {
+    QRect r(pos, bild + rahmen);
+    if (r.width() > flaeche.width()) {
+        r.setX(-1);
+        r.setWidth(flaeche.width() + 2);
+    }
+    if (r.height() > flaeche.height()) {
+        r.setY(-1);
+        r.setHeight(flaeche.height() + 2);
+    }
+    return r;
+}
+
+Bitmapdokument::Bitmapdokument(Kontext& kontext, zor::DibBild bild, QWidget* eltern)
+    : MdiDokument(kontext, eltern), bild_(std::move(bild)), ansicht_(new BitmapAnsicht(this)) {
+    setObjectName(QStringLiteral("bitmap"));
+    auto* l = new QVBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(ansicht_);
+    ansicht_->setzeBild(alsQImage(bild_));
+    setFocusProxy(ansicht_);
+}
+
+int Bitmapdokument::dokumentMenue() const { return MENU_BITMAP; }
+int Bitmapdokument::kontextMenue() const { return KONTEXT_BITMAP; }
+
+void Bitmapdokument::aktiviert() {
+    kontext().setzeAktiv(CMD_SPEICHERN_FFO, false);
+    kontext().setzeAktiv(CMD_SPEICHERN_FAB, false);
+}
+
+bool Bitmapdokument::befehl(int id) {
+    switch (id) {
+    case CMD_KOPIEREN: bildInZwischenablage(bild_); return true;
+    case CMD_BITMAP_SPEICHERN: speichern(); return true;
+    case CMD_BITMAP_VERGLEICHEN: vergleichen(); return true;
+    default: return MdiDokument::befehl(id);
+    }
+}
+
+void Bitmapdokument::SizeWindowToImage() {
+    auto* fenster = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!fenster || fenster->isMaximized() || fenster->isMinimized()) return;
+    const QSize rahmen = fenster->size() - size();
+    fenster->setGeometry(fensterFuerBild(fenster->pos(), QSize(int(bild_.breite), int(bild_.hoehe)), rahmen,
+                                         kontext().mdiFlaeche().viewport()->size()));
+}
+
+void Bitmapdokument::speichern() {
+    const QString vorschlag = QFileInfo(windowTitle()).completeBaseName();
+    const auto ziel = kontext().dateiwahl().GetFileNameOutFWK(QStringLiteral("Bitmap speichern"), vorschlag, SATZ_BILDER);
+    if (!ziel) return;
+    const zor::Ergebnis e = zor::speichereDib(bild_, QFile::encodeName(*ziel).toStdString());
+    if (!e) zeige(kontext().meldung(), e.meldung);
+}
+
+void Bitmapdokument::vergleichen() {
+    const auto datei = kontext().dateiwahl().GetFileNameInFWK(QStringLiteral("Vergleichen mit"), {}, SATZ_BILDER);
+    if (!datei) return;
+    const GeladenesBild anderes = ladeBild(*datei);
+    const QString titel = QString::fromUtf8(TITEL_PROGRAMM);
+    if (!anderes.ok) {
+        kontext().meldung().zeige(anderes.fehler, titel, Symbol::Ausrufezeichen);
+        return;
+    }
+    auto v = zor::vergleicheBilder(bild_, anderes.bild);
+    if (!v) {
+        kontext().meldung().zeige(QString::fromStdString(zor::format(zor::TEXT_VERGLEICH_GROESSE, bild_.breite, bild_.hoehe,
+                                                                     anderes.bild.breite, anderes.bild.hoehe)),
+                                  titel, Symbol::Ausrufezeichen);
+        return;
+    }
+    const std::string name = zor::format(zor::TEXT_VERGLEICH_TITEL, QFileInfo(windowTitle()).fileName().toStdString().c_str(),
+                                         QFileInfo(*datei).fileName().toStdString().c_str(),
+                                         static_cast<unsigned long long>(v->verschieden));
+    zeigeBitmap(kontext(), std::move(v->bild), QString::fromStdString(name));
+}
+
+Bitmapdokument* zeigeBitmap(Kontext& kontext, zor::DibBild bild, const QString& titel) {
+    auto* d = new Bitmapdokument(kontext, std::move(bild));
+    if (!kontext.oeffneDokument(d, TXT_BITMAP_KLASSE, TXT_BITMAP_TITEL)) return nullptr;
+    d->setWindowTitle(titel);
+    d->SizeWindowToImage();
+    return d;
+}
+
+}  // namespace zor::app

@@ -1,0 +1,44 @@
+#pragma once
+// A bitmap document: one image at its natural size, scrolled, with a selection; it copies
+// to the clipboard, saves as a bitmap file and compares itself with another image.
+
+#include "app/kontext/mdi_dokument.h"
+#include "app/media/bitmapansicht.h"
+#include "core/media/dib.h"
+
+class QMdiSubWindow;
+
+namespace zor::app {
+
+// The window rectangle that shows a client of `bild` pixels (frame `rahmen` around it) at
+// `pos`: an extent larger than the MDI area becomes the area's plus 2, starting at -1.
+QRect fensterFuerBild(QPoint pos, QSize bild, QSize rahmen, QSize flaeche);
+
+class Bitmapdokument : public MdiDokument {
+    Q_OBJECT
+public:
+    Bitmapdokument(Kontext& kontext, zor::DibBild bild, QWidget* eltern = nullptr);
+
+    Dokumentart art() const override { return Dokumentart::Bitmap; }
+    int dokumentMenue() const override;
+    int kontextMenue() const override;
+    bool befehl(int id) override;
+    void aktiviert() override;
+
+    const zor::DibBild& bild() const { return bild_; }
+    BitmapAnsicht& ansicht() { return *ansicht_; }
+    // Sizes the document's window to the image, within the MDI area.
+    void SizeWindowToImage();
+
+private:
+    void speichern();
+    void vergleichen();
+
+    zor::DibBild bild_;
+    BitmapAnsicht* ansicht_;
+};
+
+// Shows an image in a new bitmap document titled `titel`; nullptr when that failed.
+Bitmapdokument* zeigeBitmap(Kontext& kontext, zor::DibBild bild, const QString& titel);
+
+}  // namespace zor::app

@@ -1,0 +1,16 @@
+#include "app/media/midi_modul.h"
+
+#include "app/kontext/befehle.h"
+#include "app/kontext/kontext.h"
+#include "app/media/midi_dialog.h"
+
+namespace zor::app {
+
+MidiModul::MidiModul(Kontext& kontext) : Befehlsmodul(kontext) {
+    registriere({CMD_MIDI}, [this](int) {
+        MidiDialog d(this->kontext(), behalten_, this->kontext().fenster());
+        d.exec();
+    });
+}
+
+}  // namespace zor::app

@@ -1,0 +1,18 @@
+#pragma once
+// Command 541: the MIDI information dialog, with the text of the last reading kept.
+
+#include "app/kontext/befehlsmodul.h"
+
+#include <string>
+
+namespace zor::app {
+
+class MidiModul : public Befehlsmodul {
+public:
+    explicit MidiModul(Kontext& kontext);
+
+private:
+    std::string behalten_;
+};
+
+}  // namespace zor::app

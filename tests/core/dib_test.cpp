@@ -1,0 +1,175 @@
+// The bitmap reader against hand-made files (each with a .ppm of the pixels it must show),
+// damaged files, and the writer's round trip.
+#include "core/media/dib.h"
+#include "core/media/bildvergleich.h"
+
+#include "medien_daten.h"
+#include "temp_verzeichnis.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+
+namespace {
+
+using zor::DibBild;
+using zor::DibErgebnis;
+
+// A binary P6 file as 0xFFRRGGBB pixels.
+DibBild lesePpm(const std::filesystem::path& p) {
+    std::istringstream in(dateiInhalt(p));
+    std::string magie;
+    unsigned maxwert = 0;
+    DibBild b;
+    in >> magie >> b.breite >> b.hoehe >> maxwert;
+    in.get();
+    for (std::uint64_t i = 0; i < std::uint64_t{b.breite} * b.hoehe; ++i) {
+        unsigned char rgb[3];
+        in.read(reinterpret_cast<char*>(rgb), 3);
+        b.pixel.push_back(0xFF000000u | std::uint32_t{rgb[0]} << 16 | std::uint32_t{rgb[1]} << 8 | rgb[2]);
+    }
+    return b;
+}
+
+std::filesystem::path bitmap(const std::string& stamm) {
+    for (const char* endung : {".bmp", ".dib"})
+        if (auto p = testdaten("bmp") / (stamm + endung); std::filesystem::exists(p)) return p;
+    return {};
+}
+
+class DibMuster : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(DibMuster, ZeigtDieErwartetenBildpunkte) {
+    const DibErgebnis e = zor::OpenDIB(bitmap(GetParam()).string());
+    ASSERT_TRUE(e.ok) << e.meldung.text;
+    const DibBild soll = lesePpm(testdaten("bmp") / (GetParam() + ".ppm"));
+    ASSERT_EQ(e.bild.breite, soll.breite);
+    ASSERT_EQ(e.bild.hoehe, soll.hoehe);
+    for (std::uint32_t y = 0; y < soll.hoehe; ++y)
+        for (std::uint32_t x = 0; x < soll.breite; ++x)
+            ASSERT_EQ(e.bild.pixel[y * soll.breite + x], soll.pixel[y * soll.breite + x])
+                << "bei x=" << x << " y=" << y;
+    // Only the damaged samples carry a note, and it names the missing rows.
+    std::uint32_t graueZeilen = 0;
+    for (std::uint32_t y = 0; y < soll.hoehe; ++y)
+        graueZeilen += soll.pixel[y * soll.breite] == zor::DIB_GRAU && soll.pixel[y * soll.breite + 1] == zor::DIB_GRAU;
+    EXPECT_EQ(e.fehlendeZeilen, graueZeilen);
+    EXPECT_EQ(e.meldung.text.empty(), graueZeilen == 0) << e.meldung.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Beispiele, DibMuster, ::testing::ValuesIn(staemmeMit("bmp", ".ppm")),
+                         [](const auto& p) { return p.param; });
+
+TEST(DibLeser, FehlendeZeilenWerdenMitAnzahlGenannt) {
+    const DibErgebnis e = zor::OpenDIB(bitmap("truncated_pixel_data").string());
+    ASSERT_TRUE(e.ok);
+    EXPECT_EQ(e.meldung.text, "Die Bilddaten sind unvollständig: 2 von 4 Zeilen fehlen und sind grau dargestellt.");
+    EXPECT_EQ(e.meldung.symbol, zor::Symbol::Information);
+}
+
+TEST(DibLeser, FarbtabelleUndBilddatenHinterDemDateiende) {
+    const DibErgebnis e = zor::OpenDIB(bitmap("palette_beyond_file").string());
+    ASSERT_TRUE(e.ok);
+    EXPECT_EQ(e.fehlendeZeilen, 3u);
+    for (std::uint32_t p : e.bild.pixel) ASSERT_EQ(p, zor::DIB_GRAU);
+    EXPECT_NE(e.meldung.text.find("3 von 3 Zeilen"), std::string::npos);
+    EXPECT_NE(e.meldung.text.find("Farbtabelle ist unvollständig"), std::string::npos);
+}
+
+struct Ablehnung {
+    const char* datei;
+    const char* meldungsteil;
+};
+
+class DibAbgelehnt : public ::testing::TestWithParam<Ablehnung> {};
+
+TEST_P(DibAbgelehnt, NenntDenGrund) {
+    const DibErgebnis e = zor::OpenDIB(bitmap(GetParam().datei).string());
+    EXPECT_FALSE(e.ok);
+    EXPECT_TRUE(e.bild.pixel.empty());
+    EXPECT_NE(e.meldung.text.find(GetParam().meldungsteil), std::string::npos) << e.meldung.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Dateien, DibAbgelehnt,
+                         ::testing::Values(Ablehnung{"too_short", "zu kurz"}, Ablehnung{"absurd_size", "zu groß"},
+                                           Ablehnung{"width_overflow", "zu groß"}),
+                         [](const auto& p) { return std::string(p.param.datei); });
+
+TEST(DibLeser, KopfUndFormatfehlerImSpeicher) {
+    std::string kopf = dateiInhalt(bitmap("rgb24_size_image_0"));
+    auto mit = [&](std::size_t stelle, unsigned char wert) {
+        std::string k = kopf;
+        k[stelle] = static_cast<char>(wert);
+        return zor::dibAusSpeicher({reinterpret_cast<const unsigned char*>(k.data()), k.size()});
+    };
+    EXPECT_NE(mit(14, 20).meldung.text.find("Bitmap-Kopf"), std::string::npos);  // biSize 20
+    EXPECT_NE(mit(14 + 14, 2).meldung.text.find("2 Bit je Bildpunkt"), std::string::npos);
+    EXPECT_NE(mit(14 + 16, 1).meldung.text.find("Kompression 1"), std::string::npos);  // RLE8 with 24 bit
+    EXPECT_NE(mit(14 + 4, 0).meldung.text.find("Bildmaße"), std::string::npos);        // width 0
+    EXPECT_TRUE(mit(14 + 20, 0xFF).ok);  // a wrong biSizeImage is not needed
+}
+
+TEST(DibLeser, GrenzeDerBildpunkteIstEinstellbar) {
+    const auto p = bitmap("rgb24_size_image_0").string();
+    EXPECT_TRUE(zor::OpenDIB(p, 15).ok);
+    EXPECT_FALSE(zor::OpenDIB(p, 14).ok);
+}
+
+class DibDateien : public TempVerzeichnis {};
+
+TEST_F(DibDateien, NurGewoehnlicheLesbareDateien) {
+    EXPECT_NE(zor::OpenDIB(dir_.string()).meldung.text.find("keine gewöhnliche Datei"), std::string::npos);
+    EXPECT_NE(zor::OpenDIB(pfad("fehlt.bmp")).meldung.text.find("kann nicht geöffnet werden"), std::string::npos);
+}
+
+TEST_F(DibDateien, GespeichertesBildLiestSichGleichZurueck) {
+    DibBild b;
+    b.breite = 7;  // rows need padding
+    b.hoehe = 3;
+    for (std::uint32_t i = 0; i < 21; ++i) b.pixel.push_back(0xFF000000u | (i * 0x0A1B2Cu & 0xFFFFFFu));
+    ASSERT_TRUE(zor::speichereDib(b, pfad("rund.bmp")));
+    const DibErgebnis e = zor::OpenDIB(pfad("rund.bmp"));
+    ASSERT_TRUE(e.ok);
+    EXPECT_TRUE(e.meldung.text.empty());
+    EXPECT_EQ(e.bild.pixel, b.pixel);
+    EXPECT_EQ(std::filesystem::file_size(pfad("rund.bmp")), 54u + 3 * 24);
+}
+
+TEST_F(DibDateien, SpeichernInFehlendenOrdnerScheitertOhneReste) {
+    DibBild b{1, 1, {0xFF112233u}};
+    const zor::Ergebnis e = zor::speichereDib(b, pfad("fehlt/x.bmp"));
+    EXPECT_FALSE(e.ok);
+    EXPECT_NE(e.meldung.text.find("kann nicht geschrieben werden"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(pfad("fehlt")));
+}
+
+TEST(DibLeser, GepackteDibImSpeicherWieAusDerDatei) {
+    const std::string roh = dateiInhalt(bitmap("packed_dib_8bit"));
+    const DibErgebnis a = zor::dibAusSpeicher({reinterpret_cast<const unsigned char*>(roh.data()), roh.size()});
+    const DibErgebnis b = zor::OpenDIB(bitmap("packed_dib_8bit").string());
+    ASSERT_TRUE(a.ok);
+    EXPECT_EQ(a.bild.pixel, b.bild.pixel);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Bildvergleich, NebeneinanderMitKarteDerUnterschiede) {
+    const DibBild a{2, 1, {0xFF000001u, 0xFF000002u}};
+    const DibBild b{2, 1, {0xFF000001u, 0xFF0000FFu}};
+    const auto v = zor::vergleicheBilder(a, b);
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->verschieden, 1u);
+    ASSERT_EQ(v->bild.breite, 2u * 3 + 2 * zor::VERGLEICH_LUECKE);
+    const auto& p = v->bild.pixel;
+    EXPECT_EQ(p[1], 0xFF000002u);
+    EXPECT_EQ(p[2], zor::DIB_GRAU);
+    EXPECT_EQ(p[2 + zor::VERGLEICH_LUECKE + 1], 0xFF0000FFu);
+    EXPECT_EQ(p[2 * (2 + zor::VERGLEICH_LUECKE)], zor::VERGLEICH_GLEICH);
+    EXPECT_EQ(p[2 * (2 + zor::VERGLEICH_LUECKE) + 1], zor::VERGLEICH_ANDERS);
+    EXPECT_FALSE(zor::vergleicheBilder(a, DibBild{1, 2, {0, 0}}));
+}
+
+}  // namespace
