@@ -14,6 +14,10 @@ const char* const VGL[] = {"Vergleich (*.VGL)"};
 const char* const BMP_ALLE[] = {"Bitmaps (*.BMP)", "Alle Dateien (*)"};
 const char* const SPEICHERN_4[] = {"Bitmaps (*.BMP)", "All files (*)", "GIF files (*.GIF)", "AVI files (*.AVI)",
                                    "WAVE files (*.WAV)"};
+const char* const VIDEO[] = {"Video Dateien (*.AVI)"};
+const char* const WAVE[] = {"Wave Dateien (*.WAV)"};
+const char* const MEDIEN[] = {"Mediendateien (*.wav *.avi *.mp3 *.ogg *.oga *.opus *.flac *.mpg *.mpeg *.mp4 *.mkv *.webm *.mov)",
+                              "Alle Dateien (*)"};
 
 template <std::size_t N>
 QStringList liste(const char* const (&t)[N]) {
@@ -32,6 +36,9 @@ QStringList filterSatz(int satz, Richtung r) {
     case 3: return oeffnen ? liste(VGL) : liste(BMP_ALLE);
     case 4: return oeffnen ? liste(BMP_ALLE) : liste(SPEICHERN_4);
     case 5: return oeffnen ? liste(BMP_ALLE) : liste(VGL);
+    case SATZ_VIDEO: return liste(VIDEO);
+    case SATZ_WAVE: return liste(WAVE);
+    case SATZ_MEDIEN: return liste(MEDIEN);
     default: return {};
     }
 }

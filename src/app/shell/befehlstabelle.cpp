@@ -85,9 +85,6 @@ const H::Befehlseintrag H::BEFEHLE[] = {
     {CMD_VERGLEICHSDATEI, &H::nochNichtVerfuegbar},
     {CMD_FFO_FAB_AUS_VGL, &H::nochNichtVerfuegbar},
     {CMD_KONVERTIEREN, &H::nochNichtVerfuegbar},
-    {CMD_VIDEO, &H::nochNichtVerfuegbar},
-    {CMD_MCI, &H::nochNichtVerfuegbar},
-    {CMD_WAVE, &H::nochNichtVerfuegbarWeiter},
 };
 // clang-format on
 

@@ -1,6 +1,7 @@
 #include "app/shell/module.h"
 
 #include "app/media/grafik_modul.h"
+#include "app/media/medien_modul.h"
 
 namespace zor::app {
 
@@ -16,6 +17,7 @@ using Fabrik = std::unique_ptr<Befehlsmodul> (*)(Kontext&);
 // clang-format off
 const Fabrik MODULE[] = {
     &neu<GrafikModul>,
+    &neu<MedienModul>,
 };
 // clang-format on
 
