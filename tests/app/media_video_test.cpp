@@ -265,7 +265,7 @@ private slots:
         QVERIFY(speichereBild(s, "medienspieler_leer"));
 
         QVERIFY(s->oeffne(dir_->filePath("sinus.wav")));
-        QCOMPARE(s->windowTitle(), QStringLiteral("sinus.wav - Gestoppt - 0:00.0"));
+        QCOMPARE(s->windowTitle(), QStringLiteral("sinus.wav - Gestoppt 0:00.0"));
         QVERIFY(s->findChild<QToolButton*>("spielen")->isEnabled());
         QTRY_VERIFY(s->findChild<QSlider*>("position")->maximum() > 900);
         QCOMPARE(s->height(), 50);

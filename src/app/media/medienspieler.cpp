@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QSlider>
 #include <QStyle>
@@ -37,7 +38,8 @@ QString positionText(qint64 ms) {
 
 Medienspieler::Medienspieler(Kontext& kontext, std::unique_ptr<Wiedergabe> geraet, QWidget* eltern)
     : QWidget(eltern, Qt::Window), kontext_(kontext), geraet_(std::move(geraet)), film_(new Bildflaeche(this)),
-      spielen_(new QToolButton(this)), stop_(new QToolButton(this)), position_(new QSlider(Qt::Horizontal, this)) {
+      spielen_(new QToolButton(this)), stop_(new QToolButton(this)), position_(new QSlider(Qt::Horizontal, this)),
+      anzeige_(new QLabel(this)) {
     setObjectName(QStringLiteral("medienspieler"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(QStringLiteral(":/icons/mci.svg")));
@@ -47,6 +49,8 @@ Medienspieler::Medienspieler(Kontext& kontext, std::unique_ptr<Wiedergabe> gerae
     stop_->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
     stop_->setToolTip(QStringLiteral("Stop"));
     position_->setObjectName(QStringLiteral("position"));
+    anzeige_->setObjectName(QStringLiteral("anzeige"));
+    anzeige_->setMinimumWidth(anzeige_->fontMetrics().horizontalAdvance(QStringLiteral("Wiedergabe 00:00.0")));
 
     auto* menueKnopf = new QToolButton(this);
     menueKnopf->setObjectName(QStringLiteral("menue"));
@@ -63,6 +67,7 @@ Medienspieler::Medienspieler(Kontext& kontext, std::unique_ptr<Wiedergabe> gerae
     leiste->addWidget(stop_);
     leiste->addWidget(menueKnopf);
     leiste->addWidget(position_, 1);
+    leiste->addWidget(anzeige_);
     auto* aussen = new QVBoxLayout(this);
     aussen->setContentsMargins(0, 0, 0, 0);
     aussen->setSpacing(0);
@@ -138,8 +143,9 @@ void Medienspieler::zeigeZustand() {
     const qint64 dauer = std::max<qint64>(geraet_->dauer(), 0);
     position_->setRange(0, static_cast<int>(std::min<qint64>(dauer, std::numeric_limits<int>::max())));
     if (!position_->isSliderDown()) position_->setValue(static_cast<int>(std::min<qint64>(geraet_->position(), position_->maximum())));
-    setWindowTitle(offen ? QStringLiteral("%1 - %2 - %3").arg(QFileInfo(datei_).fileName(), modus(z), positionText(geraet_->position()))
-                         : QStringLiteral("MCI - %1").arg(modus(z)));
+    const QString stand = offen ? QStringLiteral("%1 %2").arg(modus(z), positionText(geraet_->position())) : modus(z);
+    anzeige_->setText(stand);
+    setWindowTitle(offen ? QStringLiteral("%1 - %2").arg(QFileInfo(datei_).fileName(), stand) : QStringLiteral("MCI - %1").arg(stand));
 }
 
 }  // namespace zor::app

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class QLabel;
 class QSlider;
 class QToolButton;
 
@@ -41,6 +42,7 @@ private:
     QToolButton* spielen_;
     QToolButton* stop_;
     QSlider* position_;
+    QLabel* anzeige_;
     QString datei_;
 };
 
