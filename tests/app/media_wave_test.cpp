@@ -203,10 +203,15 @@ private slots:
         QCOMPARE(aktive(*d_), knoepfe);
     }
 
-    // Opening closes the sound first; cancelling the chooser leaves the idle state.
+    // Opening closes the sound first; cancelling the chooser leaves the idle state, and
+    // the old recording's length is gone from the field.
     void oeffnenAbgebrochen() {
-        oeffne(pfad("a.wav"));
+        klicke(WaveAufnahme::ID_AUFNAHME);
+        ticks(*d_, 14);
+        klicke(WaveAufnahme::ID_STOP);
+        QCOMPARE(feld(*d_, 4149), QStringLiteral("1.4 sec."));
         klicke(WaveAufnahme::ID_OEFFNEN);  // no answer: cancel
+        QCOMPARE(feld(*d_, 4149), QStringLiteral("0.0 sec."));
         QCOMPARE(spieler_->aufrufe.last(), QStringLiteral("schliesse"));
         QCOMPARE(d_->zustand(), Zustand::Leer);
         QCOMPARE(aktive(*d_), LEER);

@@ -155,6 +155,7 @@ void WaveAufnahme::oeffnen() {
     setzeZustand(Zustand::Leer);
     setzePfad(keineDatei());
     recordtime_ = 0;
+    zeigeZeit(recordtime_);  // the length of a recording no longer shown applies to nothing
     const auto name = dateiwahl_.GetFileNameInFWK(QStringLiteral("Datei öffnen"), QString(), SATZ_WAVE);
     if (!name) return;
     if (const Fehlertext fehler = spieler_.oeffne(*name)) {
