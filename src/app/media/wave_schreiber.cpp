@@ -1,6 +1,6 @@
 #include "app/media/wave_schreiber.h"
 
-#include <QtEndian>
+#include "app/media/riff_felder.h"
 
 namespace zor::app {
 namespace {
@@ -9,16 +9,6 @@ constexpr quint16 WAVE_PCM = 1;
 constexpr quint16 WAVE_FLOAT = 3;
 constexpr qint64 KOPF_BYTES = 44;
 
-void u32(QByteArray& b, quint32 v) {
-    char c[4];
-    qToLittleEndian(v, c);
-    b.append(c, 4);
-}
-void u16(QByteArray& b, quint16 v) {
-    char c[2];
-    qToLittleEndian(v, c);
-    b.append(c, 2);
-}
 
 }  // namespace
 
@@ -47,17 +37,17 @@ bool WaveSchreiber::schreibeKopf() {
     const auto daten = static_cast<quint32>(daten_);
     QByteArray k;
     k.append("RIFF", 4);
-    u32(k, daten + KOPF_BYTES - 8);
+    haengeAn32(k, daten + KOPF_BYTES - 8);
     k.append("WAVEfmt ", 8);
-    u32(k, 16);
-    u16(k, format_.sampleFormat() == QAudioFormat::Float ? WAVE_FLOAT : WAVE_PCM);
-    u16(k, kanaele);
-    u32(k, rate);
-    u32(k, rate * block);
-    u16(k, block);
-    u16(k, bits);
+    haengeAn32(k, 16);
+    haengeAn16(k, format_.sampleFormat() == QAudioFormat::Float ? WAVE_FLOAT : WAVE_PCM);
+    haengeAn16(k, kanaele);
+    haengeAn32(k, rate);
+    haengeAn32(k, rate * block);
+    haengeAn16(k, block);
+    haengeAn16(k, bits);
     k.append("data", 4);
-    u32(k, daten);
+    haengeAn32(k, daten);
     return datei_.seek(0) && datei_.write(k) == KOPF_BYTES;
 }
 

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "app/media/riff_felder.h"
 #include "app/media/wave_schreiber.h"
 
 bool schreibeSinusWav(const QString& pfad, int ms, int rate) {
@@ -29,21 +30,14 @@ bool schreibeSinusWav(const QString& pfad, int ms, int rate) {
     return ok;
 }
 
+using zor::app::haengeAn16;
+using zor::app::haengeAn32;
+
 namespace {
 
-void u32(QByteArray& b, quint32 v) {
-    char c[4];
-    qToLittleEndian(v, c);
-    b.append(c, 4);
-}
-void u16(QByteArray& b, quint16 v) {
-    char c[2];
-    qToLittleEndian(v, c);
-    b.append(c, 2);
-}
 QByteArray chunk(const char* id, const QByteArray& daten) {
     QByteArray b(id, 4);
-    u32(b, static_cast<quint32>(daten.size()));
+    haengeAn32(b, static_cast<quint32>(daten.size()));
     b += daten;
     if (daten.size() % 2) b.append('\0');
     return b;
@@ -74,29 +68,29 @@ bool schreibeTestAvi(const QString& pfad, int breite, int hoehe, int bilder, int
         if (!testbild(breite, hoehe, i).save(&puffer, "JPEG", 85)) return false;
         groesstes = std::max(groesstes, static_cast<quint32>(jpeg.size()));
         idx1 += QByteArray("00dc", 4);
-        u32(idx1, 0x10);  // key frame
-        u32(idx1, static_cast<quint32>(movi.size() + 4));
-        u32(idx1, static_cast<quint32>(jpeg.size()));
+        haengeAn32(idx1, 0x10);  // key frame
+        haengeAn32(idx1, static_cast<quint32>(movi.size() + 4));
+        haengeAn32(idx1, static_cast<quint32>(jpeg.size()));
         movi += chunk("00dc", jpeg);
     }
     const auto w = static_cast<quint32>(breite), h = static_cast<quint32>(hoehe);
     const auto n = static_cast<quint32>(bilder), rate = static_cast<quint32>(bilderProSekunde);
     QByteArray avih;
     for (quint32 v : {1000000 / rate, groesstes * rate, 0u, 0x10u, n, 0u, 1u, groesstes, w, h, 0u, 0u, 0u, 0u})
-        u32(avih, v);
+        haengeAn32(avih, v);
     QByteArray strh("vidsMJPG", 8);
-    u32(strh, 0);
-    u32(strh, 0);  // priority, language
-    for (quint32 v : {0u, 1u, rate, 0u, n, groesstes, 0xFFFFFFFFu, 0u}) u32(strh, v);
-    for (quint16 v : {quint16(0), quint16(0), quint16(w), quint16(h)}) u16(strh, v);
+    haengeAn32(strh, 0);
+    haengeAn32(strh, 0);  // priority, language
+    for (quint32 v : {0u, 1u, rate, 0u, n, groesstes, 0xFFFFFFFFu, 0u}) haengeAn32(strh, v);
+    for (quint16 v : {quint16(0), quint16(0), quint16(w), quint16(h)}) haengeAn16(strh, v);
     QByteArray strf;
-    u32(strf, 40);
-    u32(strf, w);
-    u32(strf, h);
-    u16(strf, 1);
-    u16(strf, 24);
+    haengeAn32(strf, 40);
+    haengeAn32(strf, w);
+    haengeAn32(strf, h);
+    haengeAn16(strf, 1);
+    haengeAn16(strf, 24);
     strf += QByteArray("MJPG", 4);
-    for (quint32 v : {w * h * 3, 0u, 0u, 0u, 0u}) u32(strf, v);
+    for (quint32 v : {w * h * 3, 0u, 0u, 0u, 0u}) haengeAn32(strf, v);
     const QByteArray hdrl =
         liste("hdrl", chunk("avih", avih) + liste("strl", chunk("strh", strh) + chunk("strf", strf)));
     const QByteArray riff = QByteArray("AVI ", 4) + hdrl + liste("movi", movi) + chunk("idx1", idx1);
