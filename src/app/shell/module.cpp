@@ -1,5 +1,6 @@
 #include "app/shell/module.h"
 
+#include "app/hilfe/hilfe_modul.h"
 #include "app/media/grafik_modul.h"
 #include "app/media/medien_modul.h"
 
@@ -16,6 +17,7 @@ using Fabrik = std::unique_ptr<Befehlsmodul> (*)(Kontext&);
 
 // clang-format off
 const Fabrik MODULE[] = {
+    &neu<HilfeModul>,
     &neu<GrafikModul>,
     &neu<MedienModul>,
 };
