@@ -89,6 +89,13 @@ private slots:
             QCOMPARE(v_->findChild<BildKnopf*>(QStringLiteral("id_%1").arg(id))->geometry(), QRect(10, y, seite, seite));
             y += 40;
         }
+        // Pressed, a button shows its second picture.
+        auto* oeffnen = v_->findChild<BildKnopf*>("id_138");
+        const QImage oben = oeffnen->grab().toImage();
+        oeffnen->setDown(true);
+        const QImage gedrueckt = oeffnen->grab().toImage();
+        QVERIFY(oben != gedrueckt);
+        QVERIFY(speichereBild(gedrueckt, "video_knopf_gedrueckt"));
         QStringList texte;
         for (QMenu* m : {popup(*v_, 0), popup(*v_, 1)})
             for (QAction* a : m->actions()) texte << a->text();
