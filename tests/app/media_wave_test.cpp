@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QtEndian>
 
 #include <functional>
@@ -139,7 +140,11 @@ private slots:
         d_->show();
         QVERIFY(speichereBild(d_.get(), "wave_aufnahme"));
 
+        auto* uhr = d_->findChild<QTimer*>("uhr");
+        QVERIFY(uhr->isActive());
+        QCOMPARE(uhr->interval(), 100);
         klicke(WaveAufnahme::ID_STOP);
+        QVERIFY(!uhr->isActive());
         QCOMPARE(d_->zustand(), Zustand::Geladen);
         QCOMPARE(aktive(*d_), GELADEN);
         QCOMPARE(spieler_->aufrufe.last(), QStringLiteral("oeffne ") + aufnahme_->datei);

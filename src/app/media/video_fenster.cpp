@@ -80,7 +80,7 @@ VideoFenster::VideoFenster(Kontext& kontext, std::unique_ptr<Wiedergabe> geraet,
     const QWidget& mdi = kontext_.mdiFlaeche();
     const QSize g = mdi.size();
     flaeche_->setMinimumSize(KNOPF_X * 2 + knoepfe_.first()->width(), KNOEPFE[5].y + knoepfe_.first()->height() + 10);
-    resize(std::max(g.width() / 2, 320), std::max(g.height() / 2, 0));
+    resize(g.width() / 2, g.height() / 2);
     move(mdi.mapToGlobal(QPoint(g.width() / 4, g.height() / 4)));
 
     kontext_.setzeAktiv(CMD_VIDEO, false);

@@ -73,6 +73,8 @@ WaveAufnahme::WaveAufnahme(Meldungsdienst& meldung, Dateiwahl& dateiwahl, Wieder
     : QDialog(eltern), meldung_(meldung), dateiwahl_(dateiwahl), spieler_(spieler), aufnahme_(aufnahme) {
     setObjectName(QStringLiteral("id_%1").arg(DLG_WAVE));
     setWindowTitle(QStringLiteral("Wave Aufnahme"));
+    uhr_.setParent(this);
+    uhr_.setObjectName(QStringLiteral("uhr"));
     baueOberflaeche();
     uhr_.setInterval(TICK_MS);
     connect(&uhr_, &QTimer::timeout, this, &WaveAufnahme::wave_OnTimer);
