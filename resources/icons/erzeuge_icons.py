@@ -95,6 +95,34 @@ BILDER = {
            f'<path d="M10 8l6 4-6 4z" fill="{B}" stroke="{B}" stroke-width="1.2" stroke-linejoin="round"/>',
 }
 
+
+# The video window's picture buttons, each up and pressed (shifted onto a light ground).
+def gedrueckt(body):
+    return f'<rect x="0.5" y="0.5" width="23" height="23" rx="2.5" fill="#dce8f8"/><g transform="translate(1 1)">{body}</g>'
+
+
+def dreieck(d, farbe=B):
+    return f'<path d="{d}" fill="{farbe}" stroke="{D}" stroke-width="1.3" stroke-linejoin="round"/>'
+
+
+def balken(x):
+    return f'<path d="M{x} 6v12" stroke="{D}" stroke-width="2.2" stroke-linecap="round"/>'
+
+
+KNOEPFE = {
+    "oeffnen": f'<path d="M3 6.5h6l2 2h9.5v11H3z" fill="{Y}" stroke="{D}" stroke-width="1.5" stroke-linejoin="round"/>'
+               f'<path d="M12 17v-5.5M9.5 13.5l2.5-2.5 2.5 2.5" fill="none" stroke="{D}" stroke-width="1.6" stroke-linecap="round" stroke-linejoin="round"/>',
+    "vor": dreieck("M6.5 6l8 6-8 6z") + balken(17.5),
+    "zurueck": balken(6.5) + dreieck("M17.5 6l-8 6 8 6z"),
+    "anfang": balken(4.5) + dreieck("M12.5 6l-7 6 7 6z") + dreieck("M19.5 6l-7 6 7 6z"),
+    "ende": dreieck("M4.5 6l7 6-7 6z") + dreieck("M11.5 6l7 6-7 6z") + balken(19.5),
+    "spielen": dreieck("M4.5 6l8 6-8 6z", G) + balken(15.5) + balken(19.5),
+}
+for name, body in KNOEPFE.items():
+    BILDER["knopf_" + name] = body
+    BILDER["knopf_" + name + "_gedrueckt"] = gedrueckt(body)
+BILDER["aufnahme"] = f'<circle cx="12" cy="12" r="6.5" fill="{R}" stroke="{D}" stroke-width="1.5"/>'
+
 PROGRAMM = svg(
     f'<rect x="3" y="3" width="58" height="58" rx="12" fill="{B}"/>'
     f'<rect x="9" y="9" width="46" height="30" rx="4" fill="{W}"/>'
@@ -108,4 +136,4 @@ for name, body in BILDER.items():
         f.write(svg(body))
 with open(os.path.join(hier, "zorwerk.svg"), "w") as f:
     f.write(PROGRAMM)
-assert len(BILDER) == 27, len(BILDER)
+assert len(BILDER) == 40, len(BILDER)

@@ -320,7 +320,8 @@ private slots:
             CMD_SATZ2_BSC,      CMD_SATZ2_GE,          CMD_SATZ2_MC,          CMD_SATZ2_SW,       CMD_SATZ2_DATEI,
             CMD_KONVERTIEREN,
             CMD_VERF_MC,        CMD_VERF_GE,           CMD_VERF_BSC,          CMD_VERF_FFO_FAB,   CMD_HEX,
-            CMD_BIN,            CMD_VERGLEICHSDATEI,   CMD_FFO_FAB_AUS_VGL, CMD_MIDI,      CMD_BITMAP};
+            CMD_BIN,            CMD_VERGLEICHSDATEI,   CMD_FFO_FAB_AUS_VGL, CMD_MIDI,      CMD_BITMAP,
+            CMD_VIDEO,          CMD_MCI,               CMD_WAVE};
         int geprueft = 0;
         for (int menue : {MENU_START, MENU_MULTIMEDIA, MENU_ZOR}) {
             for (QAction* a : f_->menue(menue).alleBefehle()) {

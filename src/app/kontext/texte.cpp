@@ -28,6 +28,9 @@ const std::unordered_map<int, const char*>& tabelle() {
         {126, "Fehlerabstandsverteilung"},
         {143, "Parameter"},
         {122, "New Video Class"},
+        {112, "New Video Class"},
+        // Messages.
+        {352, "Datei kann nicht geöffnet werden"},
         // Command hints and tooltips.
         {1, "Zeigt das Skriptum an"},
         {2, "Hilfe über Microsoft Hilfesystem"},

@@ -32,6 +32,10 @@ QStringList bilder() {
     return {QStringLiteral("Bitmaps (*.bmp *.BMP *.dib *.DIB)"), QStringLiteral("Bilder (%1)").arg(muster.join(QLatin1Char(' '))),
             QStringLiteral("Alle Dateien (*)")};
 }
+const char* const VIDEO[] = {"Video Dateien (*.AVI)"};
+const char* const WAVE[] = {"Wave Dateien (*.WAV)"};
+const char* const MEDIEN[] = {"Mediendateien (*.wav *.avi *.mp3 *.ogg *.oga *.opus *.flac *.mpg *.mpeg *.mp4 *.mkv *.webm *.mov)",
+                              "Alle Dateien (*)"};
 
 template <std::size_t N>
 QStringList liste(const char* const (&t)[N]) {
@@ -57,6 +61,9 @@ QStringList filterSatz(int satz, Richtung r) {
     case SATZ_FAB_SPEICHERN: return liste(FAB_SPEICHERN);
     case SATZ_BILDER: return oeffnen ? bilder() : liste(BMP_ALLE);
     case SATZ_MIDI: return liste(MIDI);
+    case SATZ_VIDEO: return liste(VIDEO);
+    case SATZ_WAVE: return liste(WAVE);
+    case SATZ_MEDIEN: return liste(MEDIEN);
     default: return {};
     }
 }

@@ -23,7 +23,10 @@ inline constexpr int SATZ_EXPORT_BILD_TEXT = 10;
 inline constexpr int SATZ_BILDER = 11;
 inline constexpr int SATZ_MIDI = 12;
 
-// The filters of a set (1..12) for opening or saving, in Qt's "Text (*.EXT)" form; the
+// Filter sets of the media windows, numbered by their filter string or dialog.
+enum Mediensatz : int { SATZ_VIDEO = 207, SATZ_WAVE = 4141, SATZ_MEDIEN = 4154 };
+
+// The filters of a set (1..12 or a Mediensatz) for opening or saving, in Qt's "Text (*.EXT)" form; the
 // first is preselected. Empty for an unknown set.
 QStringList filterSatz(int satz, Richtung r);
 

@@ -34,9 +34,6 @@ const H::Befehlseintrag H::BEFEHLE[] = {
     {CMD_ALLE_SCHLIESSEN, &H::alleSchliessen},
     {CMD_MULTIMEDIA, &H::zuMultimedia},
     {CMD_ZORWERK, &H::zuZor},
-    {CMD_VIDEO, &H::nochNichtVerfuegbar},
-    {CMD_MCI, &H::nochNichtVerfuegbar},
-    {CMD_WAVE, &H::nochNichtVerfuegbarWeiter},
 };
 // clang-format on
 

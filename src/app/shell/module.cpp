@@ -11,6 +11,7 @@
 #include "app/media/hexbin_modul.h"
 #include "app/media/bitmap_modul.h"
 #include "app/media/midi_modul.h"
+#include "app/media/medien_modul.h"
 
 namespace zor::app {
 
@@ -36,6 +37,7 @@ const Fabrik MODULE[] = {
     &neu<JobModul>,
     &neu<BitmapModul>,
     &neu<MidiModul>,
+    &neu<MedienModul>,
 };
 // clang-format on
 

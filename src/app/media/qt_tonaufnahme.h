@@ -1,0 +1,29 @@
+#pragma once
+// Recording from the system's default audio input through Qt Multimedia into a wave file.
+
+#include <QAudioSource>
+
+#include <memory>
+
+#include "app/media/tonaufnahme.h"
+#include "app/media/wave_schreiber.h"
+
+namespace zor::app {
+
+class QtTonaufnahme final : public Tonaufnahme {
+    Q_OBJECT
+public:
+    using Tonaufnahme::Tonaufnahme;
+    ~QtTonaufnahme() override;
+
+    Fehlertext starte(const QString& datei, int hoechstensMs) override;
+    void beende() override;
+    bool laeuft() const override { return quelle_ != nullptr; }
+
+private:
+    void raeumeAuf();
+    std::unique_ptr<WaveSchreiber> schreiber_;
+    std::unique_ptr<QAudioSource> quelle_;
+};
+
+}  // namespace zor::app

@@ -1,0 +1,262 @@
+#include "app/media/wave_recorder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+#include "app/media/tonaufnahme.h"
+#include "app/media/wiedergabe.h"
+#include "app/platform/dateiwahl.h"
+#include "app/platform/meldungsdienst.h"
+#include "core/seqfiles/blockleser.h"
+#include "core/util/ausgabedatei.h"
+
+namespace zor::app {
+namespace {
+
+const QString TITEL_MELDUNG = QStringLiteral("Message");
+constexpr unsigned WIEDERGABE_LAEUFT_NICHT = 65535;  // playtime while a recording runs
+constexpr unsigned HOECHST_TICKS = WaveAufnahme::HOECHSTDAUER_MS / WaveAufnahme::TICK_MS;
+
+struct Knopf {
+    int id;
+    const char* text;
+    QStyle::StandardPixmap bild;
+};
+// Display order; the enabling table below follows it.
+const Knopf KNOEPFE[6] = {
+    {WaveAufnahme::ID_OEFFNEN, "Ö&ffnen...", QStyle::SP_DialogOpenButton},
+    {WaveAufnahme::ID_SPEICHERN, "&Speichern...", QStyle::SP_DialogSaveButton},
+    {WaveAufnahme::ID_AUFNAHME, "Auf&nahme", QStyle::SP_CustomBase},
+    {WaveAufnahme::ID_ABSPIELEN, "&Abspielen", QStyle::SP_MediaPlay},
+    {WaveAufnahme::ID_STOP, "S&top", QStyle::SP_MediaStop},
+    {WaveAufnahme::ID_SCHLIESSEN, "S&chließen", QStyle::SP_DialogCloseButton},
+};
+// Which buttons each state enables, in the order of KNOEPFE.
+const bool FREIGABE[4][6] = {
+    {true, false, true, false, false, true},   // idle
+    {true, true, true, true, false, true},     // loaded
+    {false, false, false, false, true, true},  // recording
+    {false, false, false, false, true, true},  // playing
+};
+
+QIcon aufnahmeBild() { return QIcon(QStringLiteral(":/icons/aufnahme.svg")); }
+
+// Copies through a temporary file beside the target, renamed into place at the end.
+Fehlertext kopiereDatei(const QString& quelle, const QString& ziel) {
+    Blockleser in(QFile::encodeName(quelle).toStdString());
+    if (!in.offen()) return QStringLiteral("Die Datei %1 lässt sich nicht lesen.").arg(quelle);
+    Ausgabedatei aus(QFile::encodeName(ziel).toStdString());
+    if (!aus.ok()) return QStringLiteral("Die Datei %1 lässt sich nicht anlegen.").arg(ziel);
+    for (auto b = in.naechster(); !b.empty(); b = in.naechster())
+        if (!aus.schreiben(b.data(), b.size())) return QStringLiteral("Die Datei %1 lässt sich nicht schreiben.").arg(ziel);
+    if (in.fehler()) return QStringLiteral("Die Datei %1 lässt sich nicht lesen.").arg(quelle);
+    if (!aus.abschliessen()) return QStringLiteral("Die Datei %1 lässt sich nicht schreiben.").arg(ziel);
+    return std::nullopt;
+}
+
+QString keineDatei() { return (QDir::currentPath() + QStringLiteral("/Keine Datei.WAV")).toLower(); }
+
+}  // namespace
+
+QString zeitText(unsigned zehntel) {
+    return QStringLiteral("%1.%2 sec.").arg(zehntel / 10).arg(zehntel % 10);
+}
+
+WaveAufnahme::WaveAufnahme(Meldungsdienst& meldung, Dateiwahl& dateiwahl, Wiedergabe& spieler,
+                           Tonaufnahme& aufnahme, QWidget* eltern)
+    : QDialog(eltern), meldung_(meldung), dateiwahl_(dateiwahl), spieler_(spieler), aufnahme_(aufnahme) {
+    setObjectName(QStringLiteral("id_%1").arg(DLG_WAVE));
+    setWindowTitle(QStringLiteral("Wave Aufnahme"));
+    uhr_.setParent(this);
+    uhr_.setObjectName(QStringLiteral("uhr"));
+    baueOberflaeche();
+    uhr_.setInterval(TICK_MS);
+    connect(&uhr_, &QTimer::timeout, this, &WaveAufnahme::wave_OnTimer);
+    connect(&spieler_, &Wiedergabe::fertig, this, &WaveAufnahme::abgeschlossen);
+    connect(&aufnahme_, &Tonaufnahme::beendet, this, &WaveAufnahme::aufnahmeBeendet);
+    setzeZustand(Zustand::Leer);
+    setzePfad(keineDatei());
+    zeigeZeit(0);
+}
+
+WaveAufnahme::~WaveAufnahme() {
+    disconnect(&spieler_, nullptr, this, nullptr);
+    disconnect(&aufnahme_, nullptr, this, nullptr);
+}
+
+void WaveAufnahme::baueOberflaeche() {
+    auto* felder = new QGridLayout;
+    auto feld = [this, felder](int zeile, const char* name, int id) {
+        auto* e = new QLineEdit(this);
+        e->setObjectName(QStringLiteral("id_%1").arg(id));
+        e->setReadOnly(true);
+        e->setFocusPolicy(Qt::NoFocus);
+        felder->addWidget(new QLabel(QString::fromUtf8(name), this), zeile, 0);
+        felder->addWidget(e, zeile, 1);
+        return e;
+    };
+    pfad_ = feld(0, "Datei:", ID_DATEI);
+    zeit_ = feld(1, "Zeit:", ID_ZEIT);
+    pfad_->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
+    zeit_->setMaximumWidth(fontMetrics().averageCharWidth() * 14);
+
+    auto* reihe = new QHBoxLayout;
+    for (int i = 0; i < 6; ++i) {
+        const Knopf& k = KNOEPFE[i];
+        auto* b = new QPushButton(QString::fromUtf8(k.text), this);
+        b->setObjectName(QStringLiteral("id_%1").arg(k.id));
+        b->setIcon(k.bild == QStyle::SP_CustomBase ? aufnahmeBild() : style()->standardIcon(k.bild));
+        b->setAutoDefault(false);
+        knoepfe_[i] = b;
+        if (i == 2 || i == 5) reihe->addSpacing(12);
+        reihe->addWidget(b);
+    }
+    knoepfe_[5]->setDefault(true);
+    connect(knoepfe_[0], &QPushButton::clicked, this, &WaveAufnahme::oeffnen);
+    connect(knoepfe_[1], &QPushButton::clicked, this, &WaveAufnahme::speichern);
+    connect(knoepfe_[2], &QPushButton::clicked, this, &WaveAufnahme::aufnehmen);
+    connect(knoepfe_[3], &QPushButton::clicked, this, &WaveAufnahme::abspielen);
+    connect(knoepfe_[4], &QPushButton::clicked, this, &WaveAufnahme::stoppen);
+    connect(knoepfe_[5], &QPushButton::clicked, this, &WaveAufnahme::reject);
+
+    auto* aussen = new QVBoxLayout(this);
+    aussen->addLayout(felder);
+    aussen->addSpacing(6);
+    aussen->addLayout(reihe);
+    aussen->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void WaveAufnahme::setzeZustand(Zustand z) {
+    zustand_ = z;
+    for (int i = 0; i < 6; ++i) knoepfe_[i]->setEnabled(FREIGABE[static_cast<int>(z)][i]);
+}
+
+void WaveAufnahme::zeigeZeit(unsigned zehntel) { zeit_->setText(zeitText(zehntel)); }
+
+void WaveAufnahme::setzePfad(const QString& pfad) { pfad_->setText(pfad.toLower()); }
+
+// The backend's own text first, then the recorder's message, both as notices.
+void WaveAufnahme::melde(const QString& geraetetext, const QString& eigenerText) {
+    meldung_.zeige(geraetetext, TITEL_MELDUNG, Symbol::Information);
+    if (!eigenerText.isEmpty()) meldung_.zeige(eigenerText, TITEL_MELDUNG, Symbol::Information);
+}
+
+void WaveAufnahme::schliesseKlang() {
+    spieler_.schliesse();
+    datei_.clear();
+}
+
+void WaveAufnahme::oeffnen() {
+    schliesseKlang();
+    setzeZustand(Zustand::Leer);
+    setzePfad(keineDatei());
+    recordtime_ = 0;
+    zeigeZeit(recordtime_);  // the length of a recording no longer shown applies to nothing
+    const auto name = dateiwahl_.GetFileNameInFWK(QStringLiteral("Datei öffnen"), QString(), SATZ_WAVE);
+    if (!name) return;
+    if (const Fehlertext fehler = spieler_.oeffne(*name)) {
+        melde(*fehler, QStringLiteral("Öffnen der Datei nicht möglich!"));
+        return;
+    }
+    datei_ = *name;
+    setzeZustand(Zustand::Geladen);
+    setzePfad(*name);
+}
+
+void WaveAufnahme::aufnehmen() {
+    schliesseKlang();
+    const QString ziel = temp_.filePath(QStringLiteral("aufnahme.wav"));
+    Fehlertext fehler = temp_.isValid() ? aufnahme_.starte(ziel, HOECHSTDAUER_MS)
+                                        : Fehlertext(QStringLiteral("Kein Platz für die Aufnahme: %1").arg(temp_.errorString()));
+    if (fehler) {
+        setzeZustand(Zustand::Leer);
+        setzePfad(QString());
+        melde(*fehler, QStringLiteral("Aufnahme nicht möglich"));
+        return;
+    }
+    datei_ = ziel;
+    recordtime_ = 0;
+    playtime_ = WIEDERGABE_LAEUFT_NICHT;
+    uhr_.start();
+    setzeZustand(Zustand::Aufnahme);
+    setzePfad(keineDatei());
+    zeigeZeit(recordtime_);
+}
+
+void WaveAufnahme::abspielen() {
+    if (zustand_ != Zustand::Geladen) return;
+    spieler_.springe(0);
+    if (const Fehlertext fehler = spieler_.spiele()) {
+        melde(*fehler, QStringLiteral("Abspielen nicht möglich!"));
+        return;
+    }
+    playtime_ = 0;
+    zeigeZeit(playtime_);
+    uhr_.start();
+    setzeZustand(Zustand::Wiedergabe);
+}
+
+void WaveAufnahme::stoppen() {
+    if (zustand_ == Zustand::Aufnahme)
+        aufnahme_.beende();
+    else if (zustand_ == Zustand::Wiedergabe)
+        spieler_.stoppe();
+    // A backend that stopped without a notice still ends the run here.
+    if (zustand_ == Zustand::Aufnahme) aufnahmeBeendet();
+    if (zustand_ == Zustand::Wiedergabe) abgeschlossen();
+}
+
+void WaveAufnahme::wave_OnTimer() {
+    if (zustand_ == Zustand::Wiedergabe && playtime_ != WIEDERGABE_LAEUFT_NICHT) {
+        zeigeZeit(++playtime_);
+    } else if (zustand_ == Zustand::Aufnahme) {
+        zeigeZeit(++recordtime_);
+        if (recordtime_ >= HOECHST_TICKS) stoppen();
+    }
+}
+
+void WaveAufnahme::aufnahmeBeendet() {
+    if (zustand_ != Zustand::Aufnahme) return;
+    uhr_.stop();
+    // The finished recording becomes the sound the recorder plays and saves.
+    if (const Fehlertext fehler = spieler_.oeffne(datei_)) {
+        datei_.clear();
+        setzeZustand(Zustand::Leer);
+        zeigeZeit(recordtime_);
+        melde(*fehler, QStringLiteral("Öffnen der Datei nicht möglich!"));
+        return;
+    }
+    abgeschlossen();
+}
+
+void WaveAufnahme::abgeschlossen() {
+    if (zustand_ != Zustand::Aufnahme && zustand_ != Zustand::Wiedergabe) return;
+    uhr_.stop();
+    setzeZustand(Zustand::Geladen);
+    zeigeZeit(recordtime_);
+}
+
+void WaveAufnahme::speichern() {
+    if (zustand_ != Zustand::Geladen || datei_.isEmpty()) return;
+    const auto name = dateiwahl_.GetFileNameOutFWK(QStringLiteral("Speichern unter"), QString(), SATZ_WAVE);
+    if (!name) return;
+    if (const Fehlertext fehler = kopiereDatei(datei_, *name)) {
+        melde(*fehler);
+        return;
+    }
+    setzePfad(*name);
+}
+
+void WaveAufnahme::reject() {
+    stoppen();
+    schliesseKlang();
+    QDialog::reject();
+}
+
+}  // namespace zor::app

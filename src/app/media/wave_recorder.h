@@ -1,0 +1,87 @@
+#pragma once
+// The wave recorder: records from the sound input into a temporary file, plays the
+// recording or an opened wave file, and saves it under a chosen name. States: idle,
+// loaded, recording, playing; a 100 ms tick counts the time shown.
+
+#include <QDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+
+class QLineEdit;
+class QPushButton;
+
+namespace zor::app {
+
+class Dateiwahl;
+class Meldungsdienst;
+class Tonaufnahme;
+class Wiedergabe;
+
+class WaveAufnahme : public QDialog {
+    Q_OBJECT
+public:
+    enum class Zustand { Leer, Geladen, Aufnahme, Wiedergabe };
+    enum Id : int {
+        DLG_WAVE = 4141,
+        ID_OEFFNEN = 121,
+        ID_SPEICHERN = 151,
+        ID_ABSPIELEN = 543,
+        ID_STOP = 544,
+        ID_AUFNAHME = 545,
+        ID_SCHLIESSEN = 131,
+        ID_DATEI = 4148,
+        ID_ZEIT = 4149,
+    };
+    // A recording ends by itself after this many milliseconds.
+    static constexpr int HOECHSTDAUER_MS = 33000;
+    static constexpr int TICK_MS = 100;
+
+    WaveAufnahme(Meldungsdienst& meldung, Dateiwahl& dateiwahl, Wiedergabe& spieler, Tonaufnahme& aufnahme,
+                 QWidget* eltern = nullptr);
+    ~WaveAufnahme() override;
+
+    Zustand zustand() const { return zustand_; }
+    // The file the recorder plays and saves: an opened file or the temporary recording.
+    QString datei() const { return datei_; }
+    // One tick of the time display; the timer calls it every 100 ms.
+    void wave_OnTimer();
+
+public slots:
+    void reject() override;
+
+private:
+    void baueOberflaeche();
+    void setzeZustand(Zustand z);
+    void zeigeZeit(unsigned zehntel);
+    void setzePfad(const QString& pfad);
+    void melde(const QString& geraetetext, const QString& eigenerText = {});
+    void schliesseKlang();
+
+    void oeffnen();
+    void aufnehmen();
+    void abspielen();
+    void stoppen();
+    void speichern();
+    // The end of a recording or playback, whatever ended it.
+    void abgeschlossen();
+    void aufnahmeBeendet();
+
+    Meldungsdienst& meldung_;
+    Dateiwahl& dateiwahl_;
+    Wiedergabe& spieler_;
+    Tonaufnahme& aufnahme_;
+    QTemporaryDir temp_;
+    QTimer uhr_;
+    Zustand zustand_ = Zustand::Leer;
+    unsigned recordtime_ = 0;
+    unsigned playtime_ = 0;
+    QString datei_;
+    QLineEdit* pfad_ = nullptr;
+    QLineEdit* zeit_ = nullptr;
+    QPushButton* knoepfe_[6] = {};
+};
+
+// The time text of a counter in tenths of seconds: "2.5 sec.".
+QString zeitText(unsigned zehntel);
+
+}  // namespace zor::app

@@ -1,0 +1,333 @@
+// The wave recorder: its four states through fake backends (buttons, time display, the
+// length limit, messages, saving), and the real Qt Multimedia backend on generated files.
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QtEndian>
+
+#include <functional>
+#include <memory>
+
+#include "app/media/qt_wiedergabe.h"
+#include "app/media/wave_recorder.h"
+#include "app/media/wave_schreiber.h"
+#include "support/aufzeichnende_meldung.h"
+#include "support/gui_hilfen.h"
+#include "support/skriptierte_dateiwahl.h"
+#include "support/test_medien.h"
+
+using namespace zor::app;
+using Zustand = WaveAufnahme::Zustand;
+
+namespace {
+
+// The ids of the enabled buttons in display order: "121 545 131".
+QString aktive(const WaveAufnahme& d) {
+    QStringList ids;
+    for (int id : {121, 151, 545, 543, 544, 131})
+        if (d.findChild<QPushButton*>(QStringLiteral("id_%1").arg(id))->isEnabled()) ids << QString::number(id);
+    return ids.join(QLatin1Char(' '));
+}
+const QString LEER = QStringLiteral("121 545 131");
+const QString GELADEN = QStringLiteral("121 151 545 543 131");
+const QString LAEUFT = QStringLiteral("544 131");
+
+QString feld(const WaveAufnahme& d, int id) {
+    return d.findChild<QLineEdit*>(QStringLiteral("id_%1").arg(id))->text();
+}
+
+void ticks(WaveAufnahme& d, int n) {
+    for (int i = 0; i < n; ++i) d.wave_OnTimer();
+}
+
+}  // namespace
+
+class WaveTest : public QObject {
+    Q_OBJECT
+
+    AufzeichnendeMeldung meldung_;
+    SkriptierteDateiwahl dateiwahl_;
+    TestWiedergabe* spieler_ = nullptr;
+    TestTonaufnahme* aufnahme_ = nullptr;
+    std::unique_ptr<WaveAufnahme> d_;
+    std::unique_ptr<QTemporaryDir> dir_;
+
+    void klicke(int id) { d_->findChild<QPushButton*>(QStringLiteral("id_%1").arg(id))->click(); }
+    QString pfad(const QString& name) const { return dir_->filePath(name); }
+
+    void neu() {
+        d_.reset();
+        delete spieler_;
+        delete aufnahme_;
+        spieler_ = new TestWiedergabe;
+        aufnahme_ = new TestTonaufnahme;
+        meldung_.gezeigt.clear();
+        dateiwahl_.antworten.clear();
+        dateiwahl_.anfragen.clear();
+        d_ = std::make_unique<WaveAufnahme>(meldung_, dateiwahl_, *spieler_, *aufnahme_);
+    }
+    void oeffne(const QString& datei) {
+        dateiwahl_.antworten << datei;
+        klicke(WaveAufnahme::ID_OEFFNEN);
+    }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        neu();
+    }
+    void cleanup() {
+        d_.reset();
+        delete spieler_;
+        delete aufnahme_;
+        spieler_ = nullptr;
+        aufnahme_ = nullptr;
+    }
+
+    void startzustand() {
+        QCOMPARE(d_->windowTitle(), QStringLiteral("Wave Aufnahme"));
+        QCOMPARE(d_->objectName(), QStringLiteral("id_4141"));
+        QCOMPARE(aktive(*d_), LEER);
+        QCOMPARE(feld(*d_, 4148), (QDir::currentPath() + "/keine datei.wav").toLower());
+        QCOMPARE(feld(*d_, 4149), QStringLiteral("0.0 sec."));
+        d_->show();
+        QVERIFY(speichereBild(d_.get(), "wave_leer"));
+    }
+
+    // Open a file, play it, let it end: the time counts the playback, then shows the
+    // recording length again (0.0 after opening a file).
+    void dateiAbspielen() {
+        oeffne(pfad("Klang.WAV"));
+        QCOMPARE(dateiwahl_.anfragen.first().titel, QStringLiteral("Datei öffnen"));
+        QCOMPARE(dateiwahl_.anfragen.first().satz, int(SATZ_WAVE));
+        QCOMPARE(d_->zustand(), Zustand::Geladen);
+        QCOMPARE(aktive(*d_), GELADEN);
+        QCOMPARE(feld(*d_, 4148), pfad("klang.wav").toLower());
+        d_->show();
+        QVERIFY(speichereBild(d_.get(), "wave_geladen"));
+
+        klicke(WaveAufnahme::ID_ABSPIELEN);
+        QCOMPARE(d_->zustand(), Zustand::Wiedergabe);
+        QCOMPARE(aktive(*d_), LAEUFT);
+        QCOMPARE(spieler_->aufrufe.mid(spieler_->aufrufe.size() - 2), (QStringList{"springe 0", "spiele"}));
+        ticks(*d_, 7);
+        QCOMPARE(feld(*d_, 4149), QStringLiteral("0.7 sec."));
+        QVERIFY(speichereBild(d_.get(), "wave_wiedergabe"));
+        spieler_->endet();
+        QCOMPARE(d_->zustand(), Zustand::Geladen);
+        QCOMPARE(aktive(*d_), GELADEN);
+        QCOMPARE(feld(*d_, 4149), QStringLiteral("0.0 sec."));
+        ticks(*d_, 3);  // a late tick changes nothing
+        QCOMPARE(feld(*d_, 4149), QStringLiteral("0.0 sec."));
+    }
+
+    // Record 2.5 s, stop, play: the recording is opened for playback, the field counts
+    // the playback and afterwards shows 2.5 again; stopping a playback ends it too.
+    void aufnahmeStoppenUndAbspielen() {
+        klicke(WaveAufnahme::ID_AUFNAHME);
+        QCOMPARE(d_->zustand(), Zustand::Aufnahme);
+        QCOMPARE(aktive(*d_), LAEUFT);
+        QCOMPARE(aufnahme_->grenze, 33000);
+        QCOMPARE(feld(*d_, 4148), (QDir::currentPath() + "/keine datei.wav").toLower());
+        ticks(*d_, 25);
+        QCOMPARE(feld(*d_, 4149), QStringLiteral("2.5 sec."));
+        d_->show();
+        QVERIFY(speichereBild(d_.get(), "wave_aufnahme"));
+
+        auto* uhr = d_->findChild<QTimer*>("uhr");
+        QVERIFY(uhr->isActive());
+        QCOMPARE(uhr->interval(), 100);
+        klicke(WaveAufnahme::ID_STOP);
+        QVERIFY(!uhr->isActive());
+        QCOMPARE(d_->zustand(), Zustand::Geladen);
+        QCOMPARE(aktive(*d_), GELADEN);
+        QCOMPARE(spieler_->aufrufe.last(), QStringLiteral("oeffne ") + aufnahme_->datei);
+        QCOMPARE(d_->datei(), aufnahme_->datei);
+        QCOMPARE(feld(*d_, 4149), QStringLiteral("2.5 sec."));
+
+        klicke(WaveAufnahme::ID_ABSPIELEN);
+        QCOMPARE(feld(*d_, 4149), QStringLiteral("0.0 sec."));
+        ticks(*d_, 12);
+        QCOMPARE(feld(*d_, 4149), QStringLiteral("1.2 sec."));
+        klicke(WaveAufnahme::ID_STOP);
+        QCOMPARE(spieler_->aufrufe.last(), QStringLiteral("stoppe"));
+        QCOMPARE(d_->zustand(), Zustand::Geladen);
+        QCOMPARE(feld(*d_, 4149), QStringLiteral("2.5 sec."));
+    }
+
+    void aufnahmeEndetNach33Sekunden() {
+        klicke(WaveAufnahme::ID_AUFNAHME);
+        ticks(*d_, 329);
+        QCOMPARE(d_->zustand(), Zustand::Aufnahme);
+        d_->wave_OnTimer();
+        QCOMPARE(d_->zustand(), Zustand::Geladen);
+        QVERIFY(!aufnahme_->laeuft());
+        QCOMPARE(feld(*d_, 4149), QStringLiteral("33.0 sec."));
+    }
+
+    // Each failure shows the backend's text, then the recorder's own message, and leaves
+    // the dialog usable.
+    void fehlerMeldungen_data() {
+        QTest::addColumn<int>("fall");
+        QTest::addColumn<QString>("meldung");
+        QTest::addColumn<QString>("knoepfe");
+        QTest::newRow("oeffnen") << 0 << "Öffnen der Datei nicht möglich!" << LEER;
+        QTest::newRow("aufnehmen") << 1 << "Aufnahme nicht möglich" << LEER;
+        QTest::newRow("abspielen") << 2 << "Abspielen nicht möglich!" << GELADEN;
+    }
+    void fehlerMeldungen() {
+        QFETCH(int, fall);
+        QFETCH(QString, meldung);
+        QFETCH(QString, knoepfe);
+        const QString text = QStringLiteral("Gerätefehler %1").arg(fall);
+        if (fall == 0) {
+            spieler_->oeffneFehler = text;
+            oeffne(pfad("a.wav"));
+        } else if (fall == 1) {
+            aufnahme_->fehler = text;
+            klicke(WaveAufnahme::ID_AUFNAHME);
+            QCOMPARE(feld(*d_, 4148), QString());
+        } else {
+            oeffne(pfad("a.wav"));
+            spieler_->spieleFehler = text;
+            klicke(WaveAufnahme::ID_ABSPIELEN);
+        }
+        QCOMPARE(meldung_.gezeigt.size(), 2);
+        QCOMPARE(meldung_.gezeigt[0].text, text);
+        QCOMPARE(meldung_.gezeigt[1].text, meldung);
+        for (const auto& m : meldung_.gezeigt) {
+            QCOMPARE(m.titel, QStringLiteral("Message"));
+            QCOMPARE(m.symbol, zor::Symbol::Information);
+        }
+        QCOMPARE(aktive(*d_), knoepfe);
+    }
+
+    // Opening closes the sound first; cancelling the chooser leaves the idle state, and
+    // the old recording's length is gone from the field.
+    void oeffnenAbgebrochen() {
+        klicke(WaveAufnahme::ID_AUFNAHME);
+        ticks(*d_, 14);
+        klicke(WaveAufnahme::ID_STOP);
+        QCOMPARE(feld(*d_, 4149), QStringLiteral("1.4 sec."));
+        klicke(WaveAufnahme::ID_OEFFNEN);  // no answer: cancel
+        QCOMPARE(feld(*d_, 4149), QStringLiteral("0.0 sec."));
+        QCOMPARE(spieler_->aufrufe.last(), QStringLiteral("schliesse"));
+        QCOMPARE(d_->zustand(), Zustand::Leer);
+        QCOMPARE(aktive(*d_), LEER);
+        QCOMPARE(feld(*d_, 4148), (QDir::currentPath() + "/keine datei.wav").toLower());
+    }
+
+    // Saving copies the sound to the chosen name in one step and shows that name; an
+    // existing file is replaced whole, a target that cannot be written is reported and
+    // the dialog stays loaded.
+    void speichern() {
+        klicke(WaveAufnahme::ID_AUFNAHME);
+        const QByteArray inhalt(70000, 'x');
+        {
+            QFile f(aufnahme_->datei);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(inhalt);
+        }
+        klicke(WaveAufnahme::ID_STOP);
+        const QString ziel = pfad("Satz.WAV");
+        {
+            QFile alt(ziel);
+            QVERIFY(alt.open(QIODevice::WriteOnly));
+            alt.write("alt");
+        }
+        dateiwahl_.antworten << ziel;
+        klicke(WaveAufnahme::ID_SPEICHERN);
+        QCOMPARE(dateiwahl_.anfragen.last().titel, QStringLiteral("Speichern unter"));
+        QVERIFY(dateiwahl_.anfragen.last().speichern);
+        QFile f(ziel);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), inhalt);
+        QCOMPARE(feld(*d_, 4148), ziel.toLower());
+        QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"Satz.WAV"});
+        QVERIFY(meldung_.gezeigt.isEmpty());
+
+        dateiwahl_.antworten << pfad("fehlt/x.wav");
+        klicke(WaveAufnahme::ID_SPEICHERN);
+        QCOMPARE(meldung_.gezeigt.size(), 1);
+        QCOMPARE(meldung_.gezeigt[0].titel, QStringLiteral("Message"));
+        QCOMPARE(d_->zustand(), Zustand::Geladen);
+        QCOMPARE(feld(*d_, 4148), ziel.toLower());
+    }
+
+    // Closing during a recording ends it and closes the sound.
+    void schliessenWaehrendAufnahme() {
+        klicke(WaveAufnahme::ID_AUFNAHME);
+        QVERIFY(aufnahme_->laeuft());
+        klicke(WaveAufnahme::ID_SCHLIESSEN);
+        QVERIFY(!aufnahme_->laeuft());
+        QCOMPARE(spieler_->aufrufe.last(), QStringLiteral("schliesse"));
+        QCOMPARE(d_->result(), int(QDialog::Rejected));
+    }
+
+    // The writer stops at its limit on a frame boundary, says so once, and the header
+    // carries the sizes.
+    void waveSchreiberGrenze() {
+        QAudioFormat f;
+        f.setSampleRate(8000);
+        f.setChannelCount(2);
+        f.setSampleFormat(QAudioFormat::Int16);
+        WaveSchreiber w(pfad("g.wav"), f, 1002);
+        QSignalSpy voll(&w, &WaveSchreiber::voll);
+        QVERIFY(w.open(QIODevice::WriteOnly));
+        QCOMPARE(w.write(QByteArray(600, '\1')), 600);
+        QCOMPARE(w.write(QByteArray(600, '\2')), 600);
+        QCOMPARE(w.write(QByteArray(8, '\3')), 8);
+        w.close();
+        QCOMPARE(voll.count(), 1);
+        QCOMPARE(w.datenBytes(), 1000);
+        QFile g(pfad("g.wav"));
+        QVERIFY(g.open(QIODevice::ReadOnly));
+        const QByteArray b = g.readAll();
+        QCOMPARE(b.size(), 44 + 1000);
+        QCOMPARE(b.left(4), QByteArray("RIFF"));
+        QCOMPARE(qFromLittleEndian<quint32>(b.constData() + 4), 36u + 1000u);
+        QCOMPARE(qFromLittleEndian<quint16>(b.constData() + 22), quint16(2));
+        QCOMPARE(qFromLittleEndian<quint32>(b.constData() + 28), 8000u * 4u);
+        QCOMPARE(qFromLittleEndian<quint32>(b.constData() + 40), 1000u);
+    }
+
+    // Real Qt Multimedia: a generated wave file opens and reports its length.
+    void echteWaveDatei() {
+        QVERIFY(schreibeSinusWav(pfad("sinus.wav"), 1500));
+        QtWiedergabe w;
+        const Fehlertext fehler = w.oeffne(pfad("sinus.wav"));
+        QVERIFY2(!fehler, qPrintable(fehler.value_or(QString())));
+        QTRY_VERIFY(w.dauer() > 0);
+        QVERIFY2(qAbs(w.dauer() - 1500) <= 50, qPrintable(QString::number(w.dauer())));
+        QVERIFY(!w.hatBild());
+        QCOMPARE(w.zustand(), Spielzustand::Gestoppt);
+    }
+
+    // Real Qt Multimedia: a text file named .wav is refused with the backend's text and
+    // the recorder's message; nothing becomes playable.
+    void textAlsWaveAbgelehnt() {
+        {
+            QFile f(pfad("kein.wav"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            for (int i = 0; i < 20; ++i) f.write("Das ist keine Wave-Datei.\n");
+        }
+        QtWiedergabe echt(true);
+        WaveAufnahme d(meldung_, dateiwahl_, echt, *aufnahme_);
+        dateiwahl_.antworten << pfad("kein.wav");
+        d.findChild<QPushButton*>("id_121")->click();
+        QCOMPARE(meldung_.gezeigt.size(), 2);
+        QVERIFY(!meldung_.gezeigt[0].text.isEmpty());
+        QCOMPARE(meldung_.gezeigt[1].text, QStringLiteral("Öffnen der Datei nicht möglich!"));
+        QCOMPARE(aktive(d), LEER);
+        QCOMPARE(echt.zustand(), Spielzustand::Geschlossen);
+    }
+};
+
+QTEST_MAIN(WaveTest)
+#include "media_wave_test.moc"
