@@ -124,6 +124,7 @@ void Hilfefenster::seiteGeladen() {
     const QString titel = browser_->documentTitle();
     setWindowTitle(titel.isEmpty() ? QStringLiteral("Hilfe") : QStringLiteral("Hilfe – %1").arg(titel));
     markiereSuchwoerter();
+    merke();
 }
 
 void Hilfefenster::markiereSuchwoerter() {
@@ -143,6 +144,9 @@ void Hilfefenster::markiereSuchwoerter() {
         erster.clearSelection();
         browser_->setTextCursor(erster);
         browser_->ensureCursorVisible();
+        // Bring the first hit near the top, with a few lines of context above it.
+        QScrollBar* s = browser_->verticalScrollBar();
+        s->setValue(s->value() + browser_->cursorRect().top() - 3 * browser_->fontMetrics().height());
     }
 }
 
