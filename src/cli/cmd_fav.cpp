@@ -1,6 +1,7 @@
 // zor fav MODEL [--theory] [--points D] [--ak] [--json]
 #include "befehle.h"
 #include "kurven_ausgabe.h"
+#include "core/models/eingaberegeln.h"
 #include "modell_optionen.h"
 #include "terminal_fortschritt.h"
 
@@ -25,19 +26,18 @@ Ausfuehrung favEinrichten(CLI::App& sub) {
     sub.add_flag("--json", o->json, "Ausgabe als JSON-Objekt");
 
     return [o]() {
-        const auto d = abszisseEingabe(o->punkte);
+        const auto d = zor::abszisseEingabe(o->punkte);
         if (!d) {
-            std::cerr << TEXT_FEHLEINGABE_ABSZISSE << '\n';
+            std::cerr << zor::TEXT_FEHLEINGABE_ABSZISSE << '\n';
             return FALSCHE_EINGABE;
         }
-        int code = ERFOLG;
-        auto zustand = zustandAusOptionen(o->modell, 0, o->theorie, code);
-        if (!zustand) return code;
-        zor::ZorState& s = *zustand;
+        auto wahl = zustandAusOptionen(o->modell, 0, o->theorie);
+        if (wahl.ablehnung) return ablehnen(*wahl.ablehnung);
+        zor::ZorState& s = wahl.zustand;
         s.FAV_defbereich = *d;
         TerminalFortschritt fortschritt;
         const auto bericht = zor::FAV_Ermitteln(s, fortschritt);
-        if (meldungenAusgeben(bericht.meldungen)) return FEHLGESCHLAGEN;
+        if (meldungenAusgeben(bericht)) return FEHLGESCHLAGEN;
         if (o->ak) zor::FAV_PunkteAbleiten(s);
         const auto& kurve = o->ak ? s.ptFAVa1 : s.ptFAV1;
         kurveAusgeben(std::span(kurve).first(static_cast<std::size_t>(*d)), o->json, {}, s.FAV_uhr1, {});

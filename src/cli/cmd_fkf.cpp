@@ -1,6 +1,7 @@
 // zor fkf MODEL [--theory] [--lags D] [--method general|renewal] [--json]
 #include "befehle.h"
 #include "kurven_ausgabe.h"
+#include "core/models/eingaberegeln.h"
 #include "modell_optionen.h"
 #include "terminal_fortschritt.h"
 
@@ -26,24 +27,23 @@ Ausfuehrung fkfEinrichten(CLI::App& sub) {
     sub.add_flag("--json", o->json, "Ausgabe als JSON-Objekt");
 
     return [o]() {
-        const auto D = abszisseEingabe(o->lags);
+        const auto D = zor::abszisseEingabe(o->lags);
         if (!D) {
-            std::cerr << TEXT_FEHLEINGABE_ABSZISSE << '\n';
+            std::cerr << zor::TEXT_FEHLEINGABE_ABSZISSE << '\n';
             return FALSCHE_EINGABE;
         }
         if (o->methode != "general" && o->methode != "renewal") {
             std::cerr << "Unbekannte Berechnungsmethode: " << o->methode << " (general oder renewal)\n";
             return FALSCHE_EINGABE;
         }
-        int code = ERFOLG;
-        auto zustand = zustandAusOptionen(o->modell, 0, o->theorie, code);
-        if (!zustand) return code;
-        zor::ZorState& s = *zustand;
+        auto wahl = zustandAusOptionen(o->modell, 0, o->theorie);
+        if (wahl.ablehnung) return ablehnen(*wahl.ablehnung);
+        zor::ZorState& s = wahl.zustand;
         s.FKF_defbereich = *D;
         s.FKF_erneuernd = o->methode == "renewal" ? 1 : 0;
         TerminalFortschritt fortschritt;
         const auto bericht = zor::FKF_Ermitteln(s, fortschritt);
-        if (meldungenAusgeben(bericht.meldungen)) return FEHLGESCHLAGEN;
+        if (meldungenAusgeben(bericht)) return FEHLGESCHLAGEN;
         kurveAusgeben(std::span(s.ptFKF1).first(static_cast<std::size_t>(*D) + 1), o->json,
                       {{"Korrelationsdauer", zahl(s.DK1)}, {"zaehler", zahl(s.zaehler1)}, {"nenner", zahl(s.nenner1)}},
                       s.FKF_uhr1, bericht.meldungen);

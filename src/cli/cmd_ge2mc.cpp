@@ -3,7 +3,7 @@
 #include "kurven_ausgabe.h"
 
 #include "core/models/umrechnung.h"
-#include "core/util/zahlpruefung.h"
+#include "core/models/eingaberegeln.h"
 
 #include <iostream>
 #include <memory>
@@ -39,12 +39,11 @@ Ausfuehrung ge2mcEinrichten(CLI::App& sub) {
             }
             w[static_cast<std::size_t>(feld.second)] = *v;
         }
-        if (w[zor::gemc::Good_From_Bad] == 0.0f || w[zor::gemc::Bad_From_Good] == 0.0f) {
+        if (!zor::geUebergaengeGueltig(w)) {
             std::cerr << "Eingabefehler: Übergänge = 0 (GE-Modell): --pgb und --pbg müssen > 0 sein.\n";
             return FALSCHE_EINGABE;
         }
-        w[zor::gemc::Good_From_Good] = 1.0f - w[zor::gemc::Bad_From_Good];
-        w[zor::gemc::Bad_From_Bad] = 1.0f - w[zor::gemc::Good_From_Bad];
+        zor::uebergaengeErgaenzen(w);
         const zor::GE_TO_MC_STRUCT r = zor::Umrechnung(w.data());
         const std::pair<const char*, float> werte[] = {
             {"GeGood", r.GeGood},   {"GeBad", r.GeBad},

@@ -19,7 +19,7 @@ Ausfuehrung ansichtEinrichten(CLI::App& sub, zor::Ansicht art) {
             return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
         });
         if (std::fflush(stdout) != 0 || !e) {
-            if (!e.text.empty()) std::cerr << e.text << "\n";
+            if (!e.meldung.text.empty()) std::cerr << e.meldung.text << "\n";
             return FEHLGESCHLAGEN;
         }
         return ERFOLG;

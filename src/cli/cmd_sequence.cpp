@@ -30,9 +30,9 @@ Ausfuehrung sequenceEinrichten(CLI::App& sub) {
             return FEHLGESCHLAGEN;
         }
         const int satz = o->satz - 1;
-        int code = ERFOLG;
-        const auto zustand = zustandAusOptionen(o->modell, satz, false, code);
-        if (!zustand) return code;
+        const auto wahl = zustandAusOptionen(o->modell, satz, false);
+        if (wahl.ablehnung) return ablehnen(*wahl.ablehnung);
+        const zor::ZorState* zustand = &wahl.zustand;
         if (zor::modellart(zor::modellVon(*zustand, satz)) == zor::Modellart::Datei) {
             std::cerr << "Eine Datei als Quelle hat keine Fehlerfolge zu erzeugen; kopieren Sie die Datei.\n";
             return FALSCHE_EINGABE;
@@ -40,7 +40,7 @@ Ausfuehrung sequenceEinrichten(CLI::App& sub) {
         TerminalFortschritt fortschritt;
         const auto ergebnis = zor::SaveFolge(*zustand, satz, *typ, o->aus, fortschritt);
         if (!ergebnis) {
-            std::cerr << ergebnis.text << " (" << o->aus << ")\n";
+            std::cerr << ergebnis.meldung.text << " (" << o->aus << ")\n";
             return FEHLGESCHLAGEN;
         }
         return ERFOLG;

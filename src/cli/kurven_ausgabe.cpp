@@ -1,7 +1,5 @@
 #include "kurven_ausgabe.h"
 
-#include "core/util/zahlpruefung.h"
-
 #include <cstdio>
 #include <iostream>
 
@@ -27,16 +25,9 @@ std::string jsonText(const std::string& text) {
     return j + "\"";
 }
 
-std::optional<int> abszisseEingabe(const std::string& text) {
-    if (zor::fehler(text) != 0) return std::nullopt;
-    const float a = zor::alsFloat(text);
-    if (!zor::ganzzahlig(a) || a < 20.0f || a > 100.0f) return std::nullopt;
-    return static_cast<int>(a);
-}
-
 void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
                    const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
-                   const std::vector<zor::Kurvenmeldung>& warnungen) {
+                   const std::vector<zor::Meldung>& warnungen) {
     if (!json) {
         for (const auto& p : punkte) std::cout << zahl(p.x) << ',' << zahl(p.y) << '\n';
         return;
@@ -51,13 +42,9 @@ void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
     std::cout << ", \"ms\": " << ms << ", \"warnung\": " << (warnung.empty() ? "null" : jsonText(warnung)) << "}\n";
 }
 
-bool meldungenAusgeben(const std::vector<zor::Kurvenmeldung>& meldungen) {
-    bool fehler = false;
-    for (const auto& m : meldungen) {
-        std::cerr << m.text << '\n';
-        fehler = fehler || m.fehler;
-    }
-    return fehler;
+bool meldungenAusgeben(const zor::Kurvenbericht& bericht) {
+    for (const auto& m : bericht.meldungen) std::cerr << m.text << '\n';
+    return !bericht.ok;
 }
 
 }  // namespace zorcli

@@ -1,6 +1,5 @@
 #pragma once
-// Output of the curve subcommands: CSV lines "k,value" or one JSON object, and the
-// abscissa entry rule of the curve options.
+// Output of the curve subcommands: CSV lines "k,value" or one JSON object.
 
 #include "core/models/zor_state.h"
 #include "core/models/kurven_ermitteln.h"
@@ -13,24 +12,18 @@
 
 namespace zorcli {
 
-inline constexpr const char* TEXT_FEHLEINGABE_ABSZISSE =
-    "Fehleingabe bei Skalierung Abszisse; es muß gelten:\n\n- Eingabewert muß ganzzahlig sein\n - 20 <= Eingabewert <= 100";
-
 // A number with at least 9 significant digits.
 std::string zahl(double v);
 // A JSON string literal.
 std::string jsonText(const std::string& text);
 
-// The number of points or lags as the options dialog accepts it: an integer 20..100.
-std::optional<int> abszisseEingabe(const std::string& text);
-
 // Prints the curve as CSV, or with --json as an object with "points", the given further
 // members (name, JSON value), "ms" and "warnung" (null without warnings).
 void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
                    const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
-                   const std::vector<zor::Kurvenmeldung>& warnungen);
+                   const std::vector<zor::Meldung>& warnungen);
 
-// Writes every message to stderr; true when one of them is a failure.
-bool meldungenAusgeben(const std::vector<zor::Kurvenmeldung>& meldungen);
+// Writes every message to stderr; true when a curve failed.
+bool meldungenAusgeben(const zor::Kurvenbericht& bericht);
 
 }  // namespace zorcli

@@ -1,9 +1,9 @@
 #include "modell_optionen.h"
 
-#include "befehle.h"
+#include "core/models/eingaberegeln.h"
 #include "core/seqfiles/dateityp.h"
-#include "core/util/zahlpruefung.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <vector>
@@ -33,67 +33,132 @@ struct Art {
 constexpr Art ARTEN[] = {{"bsc", Modellart::BSC}, {"ge", Modellart::GE}, {"mc", Modellart::MC},
                          {"sw", Modellart::SW},   {"file", Modellart::Datei}};
 
-// One optional text option, where it goes in the parameter array, and how it is checked.
-enum class Pruefung { Wahrscheinlichkeit, Startwert, Durchlaeufe };
+using Regel = std::optional<float> (*)(std::string_view);
+constexpr const char* HINWEIS_P = "unzuläßige Eingabe! Erlaubt sind Werte von 0 bis 1, mit Dezimalpunkt (kein Komma).";
+constexpr const char* HINWEIS_START = "Startwert kann ganzzahlige Werte zwischen 1 und 9999 annehmen!";
+constexpr const char* HINWEIS_N = "Simulationsdurchlauf muß eine ganze Zahl > 0 sein!";
+
+// One optional text option, the models that read it, where it goes in their parameter
+// array, and the entry rule it follows.
 struct Feld {
     const char* option;
-    const std::optional<std::string>* wert;
+    std::optional<std::string> ModellOptionen::*wert;
+    std::vector<Modellart> arten;
     int index;
-    Pruefung pruefung;
+    Regel regel;
+    const char* hinweis;
 };
 
-bool fehlermeldung(const std::string& text, int& code, int c = FALSCHE_EINGABE) {
-    std::cerr << text << "\n";
-    code = c;
-    return false;
+const std::vector<Feld>& felder() {
+    using enum Modellart;
+    using O = ModellOptionen;
+    static const std::vector<Feld> f = {
+        {"--p", &O::p, {BSC}, bsc::p, wahrscheinlichkeitEingabe, HINWEIS_P},
+        {"--seed", &O::seed, {BSC, GE, MC, SW}, -1, startwertEingabe, HINWEIS_START},
+        {"--n", &O::n, {BSC, GE, MC, SW}, -1, durchlaeufeEingabe, HINWEIS_N},
+        {"--pgb", &O::pgb, {GE, MC}, gemc::Good_From_Bad, wahrscheinlichkeitEingabe, HINWEIS_P},
+        {"--pbg", &O::pbg, {GE, MC}, gemc::Bad_From_Good, wahrscheinlichkeitEingabe, HINWEIS_P},
+        {"--good", &O::good, {GE, MC}, gemc::Good, wahrscheinlichkeitEingabe, HINWEIS_P},
+        {"--bad", &O::bad, {GE, MC}, gemc::Bad, wahrscheinlichkeitEingabe, HINWEIS_P},
+        {"--pz1", &O::pz1, {SW}, sw::pZ1, wahrscheinlichkeitEingabe, HINWEIS_P},
+        {"--pz2", &O::pz2, {SW}, sw::pZ2, wahrscheinlichkeitEingabe, HINWEIS_P},
+        {"--pz3", &O::pz3, {SW}, sw::pZ3, wahrscheinlichkeitEingabe, HINWEIS_P},
+        {"--e1", &O::e1, {SW}, sw::pFehlerZ1, wahrscheinlichkeitEingabe, HINWEIS_P},
+        {"--e2", &O::e2, {SW}, sw::pFehlerZ2, wahrscheinlichkeitEingabe, HINWEIS_P},
+        {"--e3", &O::e3, {SW}, sw::pFehlerZ3, wahrscheinlichkeitEingabe, HINWEIS_P},
+        {"--file", &O::file, {Datei}, -1, nullptr, ""},
+    };
+    return f;
 }
 
-bool felderSetzen(const std::vector<Feld>& felder, float* ziel, int& code) {
-    for (const Feld& f : felder) {
-        if (!*f.wert) continue;
-        const std::string& text = **f.wert;
-        std::optional<float> v;
-        const char* hinweis = "";
-        switch (f.pruefung) {
-        case Pruefung::Wahrscheinlichkeit:
-            v = wahrscheinlichkeitEingabe(text);
-            hinweis = "unzuläßige Eingabe! Erlaubt sind Werte von 0 bis 1, mit Dezimalpunkt (kein Komma).";
-            break;
-        case Pruefung::Startwert:
-            v = startwertEingabe(text);
-            hinweis = "Startwert kann ganzzahlige Werte zwischen 1 und 9999 annehmen!";
-            break;
-        case Pruefung::Durchlaeufe:
-            v = durchlaeufeEingabe(text);
-            hinweis = "Simulationsdurchlauf muß eine ganze Zahl > 0 sein!";
-            break;
-        }
-        if (!v) return fehlermeldung(std::string("Eingabefehler bei ") + f.option + " (\"" + text + "\"): " + hinweis, code);
-        ziel[f.index] = *v;
+bool istSimulation(const Feld& f) { return f.wert == &ModellOptionen::seed || f.wert == &ModellOptionen::n; }
+
+bool liest(const Feld& f, Modellart art) { return std::find(f.arten.begin(), f.arten.end(), art) != f.arten.end(); }
+
+// Seed and runs sit at different places of the BSC array and the others.
+int indexFuer(const Feld& f, Modellart art) {
+    if (f.index >= 0) return f.index;
+    const bool start = f.wert == &ModellOptionen::seed;
+    if (art == Modellart::BSC) return start ? bsc::Startwert : bsc::Durchlaeufe;
+    return start ? gemc::Startwert : gemc::Durchlaeufe;  // the same places for SW
+}
+
+// Refuses options the model does not read, then sets the given ones in the order of the table.
+std::optional<Ablehnung> felderSetzen(const ModellOptionen& o, Modellart art, const std::string& modell, float* ziel) {
+    // Seed and runs are named last: they are foreign only to a file source.
+    for (bool simulation : {false, true})
+        for (const Feld& f : felder())
+            if (istSimulation(f) == simulation && o.*f.wert && !liest(f, art))
+                return Ablehnung{std::string("Die Option ") + f.option + " gehört nicht zum Modell " + modell + "."};
+    for (const Feld& f : felder()) {
+        if (!(o.*f.wert) || !f.regel || !liest(f, art)) continue;
+        const std::string& text = *(o.*f.wert);
+        const auto v = f.regel(text);
+        if (!v) return Ablehnung{std::string("Eingabefehler bei ") + f.option + " (\"" + text + "\"): " + f.hinweis};
+        ziel[indexFuer(f, art)] = *v;
     }
-    return true;
+    return std::nullopt;
 }
 
-// Options given that the chosen model does not read.
-bool fremdeOptionen(const std::vector<Feld>& fremd, const std::string& modell, int& code) {
-    for (const Feld& f : fremd)
-        if (*f.wert) return fehlermeldung(std::string("Die Option ") + f.option + " gehört nicht zum Modell " + modell + ".", code);
-    return true;
-}
-
-bool dateiQuelle(const ModellOptionen& o, STRUCT_DATEI& datei, int& code) {
-    if (!o.file) return fehlermeldung("Für --model file fehlt --file PFAD.", code);
+std::optional<Ablehnung> dateiQuelle(const ModellOptionen& o, STRUCT_DATEI& datei) {
+    if (!o.file) return Ablehnung{"Für --model file fehlt --file PFAD."};
     const auto typ = Dateityp(*o.file);
-    if (!typ) return fehlermeldung(TEXT_KEIN_GUELTIGER_DATEINAME, code, FEHLGESCHLAGEN);
+    if (!typ) return Ablehnung{TEXT_KEIN_GUELTIGER_DATEINAME, FEHLGESCHLAGEN};
     std::error_code ec;
     const auto groesse = std::filesystem::file_size(*o.file, ec);
     if (ec || !std::filesystem::is_regular_file(*o.file, ec))
-        return fehlermeldung("Datei kann nicht gelesen werden! (" + *o.file + ")", code, FEHLGESCHLAGEN);
-    if (groesse == 0) return fehlermeldung("Dateilänge == 0", code, FEHLGESCHLAGEN);
+        return Ablehnung{"Datei kann nicht gelesen werden! (" + *o.file + ")", FEHLGESCHLAGEN};
+    if (groesse == 0) return Ablehnung{"Dateilänge == 0", FEHLGESCHLAGEN};
     datei.datei = *typ;
     datei.laenge = static_cast<std::int32_t>(groesse > 0x7FFFFFFF ? 0x7FFFFFFF : groesse);
     datei.szFileName = std::filesystem::absolute(*o.file, ec).string();
-    return true;
+    return std::nullopt;
+}
+
+// The model kind and the set whose start values it begins from, or the refusal.
+std::optional<Ablehnung> modellWaehlen(const ModellOptionen& o, Modellart& art, int& vorlageSatz) {
+    if (!o.model.empty() && !o.preset.empty()) return Ablehnung{"Bitte entweder --model oder --preset angeben, nicht beides."};
+    for (const auto& v : VORGABEN)
+        if (o.preset == v.name) art = v.art, vorlageSatz = v.satz;
+    for (const auto& a : ARTEN)
+        if (o.preset.empty() && o.model == a.name) art = a.art;
+    if (art != Modellart::Inaktiv) return std::nullopt;
+    if (o.model.empty() && o.preset.empty())
+        return Ablehnung{"Bitte ein Modell angeben: --model bsc|ge|mc|sw|file oder --preset NAME."};
+    return Ablehnung{"Unbekanntes Modell: " + (o.preset.empty() ? o.model : o.preset)};
+}
+
+// The chosen model's parameters from the start values of `vorlage` and the options.
+std::optional<Ablehnung> parameterSetzen(const ModellOptionen& o, Modellart art, const std::string& modell,
+                                         ZorState& s, int satz, int vorlage) {
+    const ZorState start = startZustand();
+    switch (art) {
+    case Modellart::BSC:
+        bscWerte(s, satz) = bscWerte(start, vorlage);
+        bscSimfabsVon(s, satz) = o.gaps ? 1 : 0;
+        return felderSetzen(o, art, modell, bscWerte(s, satz).data());
+    case Modellart::GE:
+    case Modellart::MC: {
+        const bool ge = art == Modellart::GE;
+        auto& w = ge ? geWerte(s, satz) : mcWerte(s, satz);
+        w = ge ? geWerte(start, vorlage) : mcWerte(start, vorlage);
+        if (auto a = felderSetzen(o, art, modell, w.data())) return a;
+        if (o.pgb || o.pbg) uebergaengeErgaenzen(w);
+        if (ge && !geUebergaengeGueltig(w))
+            return Ablehnung{"Eingabefehler: Übergänge = 0 (GE-Modell): --pgb und --pbg müssen > 0 sein."};
+        if (!ge && !mcFehlerGueltig(w)) return Ablehnung{"Eingabefehler: beim MC-Modell müssen --good und --bad > 0 sein."};
+        return std::nullopt;
+    }
+    case Modellart::SW:
+        swWerte(s, satz) = swWerte(start, vorlage);
+        return felderSetzen(o, art, modell, swWerte(s, satz).data());
+    case Modellart::Datei:
+        if (auto a = felderSetzen(o, art, modell, nullptr)) return a;
+        return dateiQuelle(o, dateiVon(s, satz));
+    case Modellart::Inaktiv:
+        break;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -118,106 +183,23 @@ void modellOptionenHinzufuegen(CLI::App& sub, ModellOptionen& o) {
     sub.add_option("--n", o.n, "Durchläufe bei Simulation N (Bits)");
 }
 
-std::optional<ZorState> zustandAusOptionen(const ModellOptionen& o, int satz, bool theorie, int& code) {
-    ZorState s = startZustand();
-    const ZorState start = s;
+Zustandswahl zustandAusOptionen(const ModellOptionen& o, int satz, bool theorie) {
+    Zustandswahl wahl{startZustand(), std::nullopt};
     Modellart art = Modellart::Inaktiv;
-    int vorlageSatz = 0;
-    std::string modellName = o.model;
+    int vorlage = 0;
+    wahl.ablehnung = modellWaehlen(o, art, vorlage);
+    const std::string modell = o.preset.empty() ? o.model : o.preset;
+    if (!wahl.ablehnung) wahl.ablehnung = parameterSetzen(o, art, modell, wahl.zustand, satz, vorlage);
+    if (!wahl.ablehnung && o.gaps && art != Modellart::BSC) wahl.ablehnung = Ablehnung{"--gaps gilt nur für das BSC-Modell."};
+    if (wahl.ablehnung) return wahl;
+    modellVon(wahl.zustand, satz) = static_cast<std::int16_t>(modellId(art, satz));
+    simVon(wahl.zustand, satz) = (theorie && art != Modellart::Datei) ? 0 : 1;
+    return wahl;
+}
 
-    if (!o.model.empty() && !o.preset.empty()) {
-        fehlermeldung("Bitte entweder --model oder --preset angeben, nicht beides.", code);
-        return std::nullopt;
-    }
-    if (!o.preset.empty()) {
-        for (const auto& v : VORGABEN)
-            if (o.preset == v.name) art = v.art, vorlageSatz = v.satz;
-        modellName = o.preset;
-    } else {
-        for (const auto& a : ARTEN)
-            if (o.model == a.name) art = a.art;
-    }
-    if (art == Modellart::Inaktiv) {
-        fehlermeldung(o.model.empty() && o.preset.empty()
-                          ? "Bitte ein Modell angeben: --model bsc|ge|mc|sw|file oder --preset NAME."
-                          : "Unbekanntes Modell: " + modellName,
-                      code);
-        return std::nullopt;
-    }
-
-    const std::vector<Feld> bscFelder = {{"--p", &o.p, bsc::p, Pruefung::Wahrscheinlichkeit},
-                                         {"--seed", &o.seed, bsc::Startwert, Pruefung::Startwert},
-                                         {"--n", &o.n, bsc::Durchlaeufe, Pruefung::Durchlaeufe}};
-    const std::vector<Feld> gemcFelder = {{"--seed", &o.seed, gemc::Startwert, Pruefung::Startwert},
-                                          {"--n", &o.n, gemc::Durchlaeufe, Pruefung::Durchlaeufe},
-                                          {"--pgb", &o.pgb, gemc::Good_From_Bad, Pruefung::Wahrscheinlichkeit},
-                                          {"--pbg", &o.pbg, gemc::Bad_From_Good, Pruefung::Wahrscheinlichkeit},
-                                          {"--good", &o.good, gemc::Good, Pruefung::Wahrscheinlichkeit},
-                                          {"--bad", &o.bad, gemc::Bad, Pruefung::Wahrscheinlichkeit}};
-    const std::vector<Feld> swFelder = {{"--seed", &o.seed, sw::Startwert, Pruefung::Startwert},
-                                        {"--n", &o.n, sw::Durchlaeufe, Pruefung::Durchlaeufe},
-                                        {"--pz1", &o.pz1, sw::pZ1, Pruefung::Wahrscheinlichkeit},
-                                        {"--pz2", &o.pz2, sw::pZ2, Pruefung::Wahrscheinlichkeit},
-                                        {"--pz3", &o.pz3, sw::pZ3, Pruefung::Wahrscheinlichkeit},
-                                        {"--e1", &o.e1, sw::pFehlerZ1, Pruefung::Wahrscheinlichkeit},
-                                        {"--e2", &o.e2, sw::pFehlerZ2, Pruefung::Wahrscheinlichkeit},
-                                        {"--e3", &o.e3, sw::pFehlerZ3, Pruefung::Wahrscheinlichkeit}};
-    const std::vector<Feld> nurBsc = {{"--p", &o.p, 0, {}}};
-    const std::vector<Feld> nurGemc = {{"--pgb", &o.pgb, 0, {}}, {"--pbg", &o.pbg, 0, {}},
-                                       {"--good", &o.good, 0, {}}, {"--bad", &o.bad, 0, {}}};
-    const std::vector<Feld> nurSw = {{"--pz1", &o.pz1, 0, {}}, {"--pz2", &o.pz2, 0, {}}, {"--pz3", &o.pz3, 0, {}},
-                                     {"--e1", &o.e1, 0, {}},   {"--e2", &o.e2, 0, {}},   {"--e3", &o.e3, 0, {}}};
-    const std::vector<Feld> nurDatei = {{"--file", &o.file, 0, {}}};
-    const std::vector<Feld> simulation = {{"--seed", &o.seed, 0, {}}, {"--n", &o.n, 0, {}}};
-
-    bool gut = true;
-    switch (art) {
-    case Modellart::BSC: {
-        auto& w = bscWerte(s, satz);
-        w = bscWerte(start, vorlageSatz);
-        gut = fremdeOptionen(nurGemc, modellName, code) && fremdeOptionen(nurSw, modellName, code) &&
-              fremdeOptionen(nurDatei, modellName, code) && felderSetzen(bscFelder, w.data(), code);
-        bscSimfabsVon(s, satz) = o.gaps ? 1 : 0;
-        break;
-    }
-    case Modellart::GE:
-    case Modellart::MC: {
-        const bool ge = art == Modellart::GE;
-        auto& w = ge ? geWerte(s, satz) : mcWerte(s, satz);
-        w = ge ? geWerte(start, vorlageSatz) : mcWerte(start, vorlageSatz);
-        gut = fremdeOptionen(nurBsc, modellName, code) && fremdeOptionen(nurSw, modellName, code) &&
-              fremdeOptionen(nurDatei, modellName, code) && felderSetzen(gemcFelder, w.data(), code);
-        if (gut && (o.pgb || o.pbg)) {
-            w[gemc::Good_From_Good] = 1.0f - w[gemc::Bad_From_Good];
-            w[gemc::Bad_From_Bad] = 1.0f - w[gemc::Good_From_Bad];
-        }
-        if (gut && ge && (w[gemc::Good_From_Bad] == 0.0f || w[gemc::Bad_From_Good] == 0.0f))
-            gut = fehlermeldung("Eingabefehler: Übergänge = 0 (GE-Modell): --pgb und --pbg müssen > 0 sein.", code);
-        if (gut && !ge && (w[gemc::Good] == 0.0f || w[gemc::Bad] == 0.0f))
-            gut = fehlermeldung("Eingabefehler: beim MC-Modell müssen --good und --bad > 0 sein.", code);
-        break;
-    }
-    case Modellart::SW: {
-        auto& w = swWerte(s, satz);
-        w = swWerte(start, vorlageSatz);
-        gut = fremdeOptionen(nurBsc, modellName, code) && fremdeOptionen(nurGemc, modellName, code) &&
-              fremdeOptionen(nurDatei, modellName, code) && felderSetzen(swFelder, w.data(), code);
-        break;
-    }
-    case Modellart::Datei:
-        gut = fremdeOptionen(nurBsc, modellName, code) && fremdeOptionen(nurGemc, modellName, code) &&
-              fremdeOptionen(nurSw, modellName, code) && fremdeOptionen(simulation, modellName, code) &&
-              dateiQuelle(o, dateiVon(s, satz), code);
-        break;
-    case Modellart::Inaktiv:
-        break;
-    }
-    if (gut && o.gaps && art != Modellart::BSC) gut = fehlermeldung("--gaps gilt nur für das BSC-Modell.", code);
-    if (!gut) return std::nullopt;
-
-    modellVon(s, satz) = static_cast<std::int16_t>(modellId(art, satz));
-    simVon(s, satz) = (theorie && art != Modellart::Datei) ? 0 : 1;
-    return s;
+int ablehnen(const Ablehnung& a) {
+    std::cerr << a.text << "\n";
+    return a.code;
 }
 
 }  // namespace zorcli

@@ -3,6 +3,7 @@
 // --model bsc|ge|mc|sw|file with the model's parameters, or --preset NAME, each with
 // [--seed S] [--n N]. Missing parameters default to the start values of set 1.
 
+#include "befehle.h"
 #include "core/models/zor_state.h"
 
 #include <CLI/CLI.hpp>
@@ -22,9 +23,21 @@ struct ModellOptionen {
 // Adds the options to a subcommand; `o` must outlive the parse.
 void modellOptionenHinzufuegen(CLI::App& sub, ModellOptionen& o);
 
+// A refused input: the German message for stderr and the exit code.
+struct Ablehnung {
+    std::string text;
+    int code = FALSCHE_EINGABE;
+};
+
 // A state (start values) whose set `satz` (0 or 1) holds the chosen model, simulated
-// unless `theorie`. On bad input prints the German message to stderr and returns
-// nothing together with the exit code in `code`.
-std::optional<zor::ZorState> zustandAusOptionen(const ModellOptionen& o, int satz, bool theorie, int& code);
+// unless `theorie`; or the refusal of the options.
+struct Zustandswahl {
+    zor::ZorState zustand;
+    std::optional<Ablehnung> ablehnung;
+};
+Zustandswahl zustandAusOptionen(const ModellOptionen& o, int satz, bool theorie);
+
+// Prints the refusal and returns its exit code.
+int ablehnen(const Ablehnung& a);
 
 }  // namespace zorcli

@@ -80,7 +80,8 @@ TEST_F(KurvenErmittelnDatei, OnlyTheRenewalMethodOnUnsuitableSourcesWarns) {
         s.FKF_erneuernd = fall.erneuernd;
         s.FKF.ermittelt1 = 1;
         s.Datei2 = {TYP_FFO, 501, pfad("q.FFO")};
-        const auto meldungen = FKF_Ermitteln(s, still).meldungen;
+        const auto bericht = FKF_Ermitteln(s, still);
+        const auto& meldungen = bericht.meldungen;
         EXPECT_EQ(s.FKF.ermittelt2, 1);
         if (!fall.warnung) {
             EXPECT_TRUE(meldungen.empty());
@@ -89,7 +90,7 @@ TEST_F(KurvenErmittelnDatei, OnlyTheRenewalMethodOnUnsuitableSourcesWarns) {
         ASSERT_EQ(meldungen.size(), 1u);
         EXPECT_EQ(meldungen[0].text, fall.warnung);
         EXPECT_EQ(meldungen[0].titel, "Fehlerkorrelationsfunktion");
-        EXPECT_FALSE(meldungen[0].fehler);
+        EXPECT_TRUE(bericht.ok);
     }
 }
 
@@ -99,12 +100,12 @@ TEST(KurvenErmitteln, FileProblemsComeBackAsMessagesWithEmptyCurves) {
     s.Datei1 = {TYP_FAB, 400, "/nicht/vorhanden.FAB"};
     const auto fav = FAV_Ermitteln(s, still);
     ASSERT_EQ(fav.meldungen.size(), 1u);
-    EXPECT_TRUE(fav.meldungen[0].fehler);
+    EXPECT_FALSE(fav.ok);
     EXPECT_EQ(s.ptFAV1[10].y, 1.0f);
     EXPECT_EQ(s.FAV.ermittelt1, 1);
     const auto fkf = FKF_Ermitteln(s, still);
     ASSERT_EQ(fkf.meldungen.size(), 1u);
-    EXPECT_TRUE(fkf.meldungen[0].fehler);
+    EXPECT_FALSE(fkf.ok);
     EXPECT_EQ(s.ptFKF1[0].y, 0.0f);
 }
 

@@ -44,7 +44,7 @@ protected:
     std::string speichern(const ZorState& s, int satz, int typ, const std::string& name) {
         KeinFortschritt f;
         const auto e = SaveFolge(s, satz, typ, pfad(name), f);
-        EXPECT_TRUE(e.ok) << e.text;
+        EXPECT_TRUE(e.ok) << e.meldung.text;
         return lesen(pfad(name));
     }
 };
@@ -152,8 +152,8 @@ TEST_F(SaveFolgeTest, AFailedSaveLeavesNoFileAndKeepsAnExistingOne) {
     KeinFortschritt f;
     const auto e = SaveFolge(s, 0, TYP_FFO, pfad("fehlt/x.FFO"), f);
     EXPECT_FALSE(e.ok);
-    EXPECT_EQ(e.text, "Datei kann nicht geschrieben werden!");
-    EXPECT_EQ(e.titel, "Multimedia und Zorwerk");
+    EXPECT_EQ(e.meldung.text, "Datei kann nicht geschrieben werden!");
+    EXPECT_EQ(e.meldung.titel, "Multimedia und Zorwerk");
     EXPECT_FALSE(std::filesystem::exists(pfad("fehlt")));
 
     // A write that fails halfway: the file-size limit stops it after 4 KiB.

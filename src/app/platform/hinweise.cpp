@@ -10,6 +10,7 @@
 
 #include "app/platform/warnton.h"
 #include "app/kontext/befehle.h"
+#include "core/models/eingaberegeln.h"
 
 namespace zor::app {
 namespace {
@@ -24,7 +25,7 @@ struct Taste {
 struct Vorlage {
     int id;
     const char* titel;
-    std::vector<const char*> zeilen;
+    const char* text;
     std::vector<Taste> tasten;
     QStyle::StandardPixmap symbol;
 };
@@ -35,21 +36,17 @@ const Taste ABBRECHEN = {ID_ABBRECHEN, "Abbrechen", 0, false};
 const std::vector<Vorlage>& vorlagen() {
     static const std::vector<Vorlage> v = {
         {DLG_ENTSCHEIDUNG, "Ihre Entscheidung",
-         {"Alle Multimedia-Dokumente", "werden geschloßen!", "fortfahren?"},
+         "Alle Multimedia-Dokumente\nwerden geschloßen!\nfortfahren?",
          {{ID_JA, "&Ja", 1, true}, {ID_NEIN, "&Nein", 0, false}},
          QStyle::SP_MessageBoxQuestion},
         {DLG_AUFFORDERUNG, "Aufforderung",
-         {"Zuerst müssen die Dokumente", "aktualisiert werden!"},
+         "Zuerst müssen die Dokumente\naktualisiert werden!",
          {{ID_BESTAETIGEN, "OK", 1, true}},
          QStyle::SP_MessageBoxInformation},
-        {DLG_STARTFEHLER, "Eingabefehler",
-         {"1. Startwert kann ganzzahlige Werte", "zwischen 1 und 9999 annehmen!",
-          "2. Simulationsdurchlauf muß > 0 sein!", "(nur ZOR)"},
+        {DLG_STARTFEHLER, TITEL_EINGABEFEHLER, TEXT_612,
          {WIEDERHOLEN, ABBRECHEN},
          QStyle::SP_MessageBoxWarning},
-        {DLG_EINGABEFEHLER, "Eingabefehler",
-         {"unzuläßige Eingabe!", "mögliche Fehler:", "1. Wert >1", "2. Wert < 0", "3. Komma wurde verwendet",
-          "4. Übergänge = 0 (GE-Modell)"},
+        {DLG_EINGABEFEHLER, TITEL_EINGABEFEHLER, TEXT_613,
          {WIEDERHOLEN, ABBRECHEN},
          QStyle::SP_MessageBoxWarning},
     };
@@ -81,9 +78,7 @@ Hinweisdialog::Hinweisdialog(int vorlage, QWidget* eltern) : QDialog(eltern) {
     symbol->setPixmap(style()->standardIcon(v->symbol, nullptr, this).pixmap(groesse, groesse));
     symbol->setAlignment(Qt::AlignTop);
 
-    QStringList zeilen;
-    for (const char* z : v->zeilen) zeilen << QString::fromUtf8(z);
-    auto* textfeld = new QLabel(zeilen.join(QLatin1Char('\n')), this);
+    auto* textfeld = new QLabel(QString::fromUtf8(v->text), this);
     textfeld->setObjectName(QStringLiteral("text"));
 
     auto* oben = new QHBoxLayout;

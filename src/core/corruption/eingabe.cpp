@@ -66,27 +66,28 @@ EingabePruefung startwertPruefen(const std::string& text, int& startwert) {
     return {};
 }
 
-// A probability within [0, 1], or (0, 1] when `nullVerboten`.
+// A probability within [0, 1], or a GE transition within (0, 1]. The BSC keeps atof's
+// double, the others round to single precision.
 template <class T>
-bool wahrscheinlichkeit(const std::string& text, bool nullVerboten, T& ziel) {
+bool wahrscheinlichkeit(const std::string& text, bool geUebergang, T& ziel) {
     ziel = static_cast<T>(std::atof(text.c_str()));
-    if (MM_Fehler(text) != 0 || !(ziel <= T(1))) return false;
-    return nullVerboten ? ziel > T(0) : ziel >= T(0);
+    if (MM_Fehler(text) != 0) return false;
+    return geUebergang ? geUebergangGueltig(ziel) : ziel >= T(0) && ziel <= T(1);
 }
 
-EingabePruefung geMcPruefen(const GeMcEingaben& e, GeMcAuftrag& a, bool uebergaengeNullVerboten) {
+EingabePruefung geMcPruefen(const GeMcEingaben& e, GeMcAuftrag& a, bool ge) {
     a.eingabe = e.eingabe;
     a.ausgabe = e.ausgabe;
     if (auto p = dateiPruefen(e.eingabe, e.nProtect, a.nProtect); !p) return p;
     if (auto p = startwertPruefen(e.startwert, a.StartWert); !p) return p;
-    if (!wahrscheinlichkeit(e.goodFromBad, uebergaengeNullVerboten, a.Good_From_Bad))
+    if (!wahrscheinlichkeit(e.goodFromBad, ge, a.Good_From_Bad))
         return wahrscheinlichkeitAbgelehnt(Feld::GoodFromBad);
-    if (!wahrscheinlichkeit(e.badFromGood, uebergaengeNullVerboten, a.Bad_From_Good))
+    if (!wahrscheinlichkeit(e.badFromGood, ge, a.Bad_From_Good))
         return wahrscheinlichkeitAbgelehnt(Feld::BadFromGood);
     if (!wahrscheinlichkeit(e.good, false, a.Good)) return wahrscheinlichkeitAbgelehnt(Feld::Good);
     if (!wahrscheinlichkeit(e.bad, false, a.Bad)) return wahrscheinlichkeitAbgelehnt(Feld::Bad);
-    a.Good_From_Good = 1.0f - a.Bad_From_Good;
-    a.Bad_From_Bad = 1.0f - a.Good_From_Bad;
+    a.Good_From_Good = bleiben(a.Bad_From_Good);
+    a.Bad_From_Bad = bleiben(a.Good_From_Bad);
     return {};
 }
 

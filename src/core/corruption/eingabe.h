@@ -2,6 +2,7 @@
 // The corruption dialogs' entries: their texts as typed, the checked job records, and
 // the validation rules (number syntax, protected bytes, start value, probabilities).
 
+#include "core/models/eingaberegeln.h"
 #include "core/seqfiles/job_ergebnis.h"
 
 #include <cstdint>
@@ -69,11 +70,5 @@ inline constexpr const char* TEXT_GROESSE =
     "Die Datei ist %llu Bytes groß!\nDavon sollen %lld Bytes verfälscht werden!\nDas ist nicht möglich!";
 inline constexpr const char* TEXT_GESCHUETZT = "Falsche Eingabe bei geschützten Bytes!";
 inline constexpr const char* TITEL_MM_ZOR = "MM_ZOR";
-inline constexpr const char* TITEL_EINGABEFEHLER = "Eingabefehler";
-// The lines of the input-error dialogs 612 and 613.
-inline constexpr const char* TEXT_612 =
-    "1. Startwert kann ganzzahlige Werte\nzwischen 1 und 9999 annehmen!\n2. Simulationsdurchlauf muß > 0 sein!\n(nur ZOR)";
-inline constexpr const char* TEXT_613 =
-    "unzuläßige Eingabe!\nmögliche Fehler:\n1. Wert >1\n2. Wert < 0\n3. Komma wurde verwendet\n4. Übergänge = 0 (GE-Modell)";
 
 }  // namespace zor

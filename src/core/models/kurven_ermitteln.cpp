@@ -13,18 +13,13 @@ namespace zor {
 
 namespace {
 
-std::optional<Kurvenmeldung> alsMeldung(const Ergebnis& e) {
-    if (e.ok) return std::nullopt;
-    return Kurvenmeldung{e.text, e.titel, true};
-}
-
 std::size_t favPunkte(const ZorState& s) { return static_cast<std::size_t>(std::clamp(s.FAV_defbereich, 1, FAV_PUNKTE)); }
 std::size_t fkfPunkte(const ZorState& s) {
     return static_cast<std::size_t>(std::clamp(s.FKF_defbereich, 0, FKF_PUNKTE - 1)) + 1;
 }
 
-Kurvenmeldung zeitbericht(std::uint32_t uhr1, std::uint32_t uhr2, const char* titel) {
-    return {format("Parametersatz1:\t%.3f s\n\nParametersatz2:\t%.3f s", uhr1 * 0.001, uhr2 * 0.001), titel, false};
+Meldung zeitbericht(std::uint32_t uhr1, std::uint32_t uhr2, const char* titel) {
+    return {format("Parametersatz1:\t%.3f s\n\nParametersatz2:\t%.3f s", uhr1 * 0.001, uhr2 * 0.001), titel};
 }
 
 // Runs f for each set whose flag is clear: timed, then marked valid.
@@ -46,7 +41,7 @@ bool jeUngueltigerSatz(int& ermittelt1, int& ermittelt2, std::uint32_t& uhr1, st
 
 }  // namespace
 
-std::optional<Kurvenmeldung> FAV_Satz(const ZorState& s, int satz, Kurve ziel, Fortschritt& f) {
+Ergebnis FAV_Satz(const ZorState& s, int satz, Kurve ziel, Fortschritt& f) {
     const bool theorie = simVon(s, satz) == 0;
     switch (modellart(modellVon(s, satz))) {
     case Modellart::BSC:
@@ -74,17 +69,17 @@ std::optional<Kurvenmeldung> FAV_Satz(const ZorState& s, int satz, Kurve ziel, F
             FAV_SW_SIMULATION(swWerte(s, satz).data(), ziel);
         break;
     case Modellart::Datei:
-        return alsMeldung(FAV_DATEI(dateiVon(s, satz), ziel, f));
+        return FAV_DATEI(dateiVon(s, satz), ziel, f);
     case Modellart::Inaktiv:
         break;
     }
-    return std::nullopt;
+    return Ergebnis::Erfolg();
 }
 
-std::vector<Kurvenmeldung> FKF_Satz(const ZorState& s, int satz, Kurve ziel, int erneuernd, Fortschritt& f) {
-    std::vector<Kurvenmeldung> meldungen;
+Kurvenbericht FKF_Satz(const ZorState& s, int satz, Kurve ziel, int erneuernd, Fortschritt& f) {
+    Kurvenbericht bericht;
     auto warnen = [&](const char* text) {
-        if (erneuernd) meldungen.push_back({text, FKF_MELDUNGSTITEL, false});
+        if (erneuernd) bericht.meldungen.push_back({text, FKF_MELDUNGSTITEL});
     };
     const bool theorie = simVon(s, satz) == 0;
     switch (modellart(modellVon(s, satz))) {
@@ -119,20 +114,27 @@ std::vector<Kurvenmeldung> FKF_Satz(const ZorState& s, int satz, Kurve ziel, int
     case Modellart::Datei: {
         const Ergebnis e = FKF_DATEI(dateiVon(s, satz), ziel, erneuernd, f);
         warnen(FKF_WARNUNG_DATEI);
-        if (auto m = alsMeldung(e)) meldungen.push_back(*m);
+        if (!e) {
+            bericht.ok = false;
+            bericht.meldungen.push_back(e.meldung);
+        }
         break;
     }
     case Modellart::Inaktiv:
         break;
     }
-    return meldungen;
+    return bericht;
 }
 
 Kurvenbericht FAV_Ermitteln(ZorState& s, Fortschritt& f) {
     Kurvenbericht bericht;
     const bool neu = jeUngueltigerSatz(s.FAV.ermittelt1, s.FAV.ermittelt2, s.FAV_uhr1, s.FAV_uhr2, [&](int satz) {
         auto& kurve = satz == 0 ? s.ptFAV1 : s.ptFAV2;
-        if (auto m = FAV_Satz(s, satz, Kurve(kurve).first(favPunkte(s)), f)) bericht.meldungen.push_back(*m);
+        const Ergebnis e = FAV_Satz(s, satz, Kurve(kurve).first(favPunkte(s)), f);
+        if (!e) {
+            bericht.ok = false;
+            bericht.meldungen.push_back(e.meldung);
+        }
     });
     if (neu && s.FAV_uhr != 0) bericht.rechenzeit = zeitbericht(s.FAV_uhr1, s.FAV_uhr2, FAV_RECHENZEIT_TITEL);
     return bericht;
@@ -142,8 +144,9 @@ Kurvenbericht FKF_Ermitteln(ZorState& s, Fortschritt& f) {
     Kurvenbericht bericht;
     const bool neu = jeUngueltigerSatz(s.FKF.ermittelt1, s.FKF.ermittelt2, s.FKF_uhr1, s.FKF_uhr2, [&](int satz) {
         auto& kurve = satz == 0 ? s.ptFKF1 : s.ptFKF2;
-        for (auto& m : FKF_Satz(s, satz, Kurve(kurve).first(fkfPunkte(s)), s.FKF_erneuernd, f))
-            bericht.meldungen.push_back(std::move(m));
+        Kurvenbericht satzbericht = FKF_Satz(s, satz, Kurve(kurve).first(fkfPunkte(s)), s.FKF_erneuernd, f);
+        bericht.ok = bericht.ok && satzbericht.ok;
+        for (auto& m : satzbericht.meldungen) bericht.meldungen.push_back(std::move(m));
         Korrelationsdauer(s, satz);
     });
     if (neu && s.FKF_uhr != 0)

@@ -5,6 +5,7 @@
 
 #include "core/models/fav.h"
 #include "core/models/zor_state.h"
+#include "core/util/ergebnis.h"
 #include "core/util/fortschritt.h"
 
 #include <optional>
@@ -22,24 +23,21 @@ inline constexpr const char* FAV_RECHENZEIT_TITEL = "Rechenzeit Fehlerabstandsve
 inline constexpr const char* FKF_RECHENZEIT_TITEL_ALLGEMEIN = "Rechenzeit FKF (allgemeine Berechnung)";
 inline constexpr const char* FKF_RECHENZEIT_TITEL_ERNEUERND = "Rechenzeit FKF (aus FAV ermittelt)";
 
-struct Kurvenmeldung {
-    std::string text;
-    std::string titel;
-    bool fehler = false;  // the curve could not be computed (and is the empty one)
-};
-
+// ok is false when a curve could not be computed (and is the empty one).
 struct Kurvenbericht {
-    std::vector<Kurvenmeldung> meldungen;     // method warnings and file problems, in order
-    std::optional<Kurvenmeldung> rechenzeit;  // the computing-time report, when due
+    bool ok = true;
+    std::vector<Meldung> meldungen;     // method warnings and file problems, in order
+    std::optional<Meldung> rechenzeit;  // the computing-time report, when due
+    explicit operator bool() const { return ok; }
 };
 
 // The FAV curve of set `satz` (0 or 1) into `ziel`, whose size is the number of points.
-// An inactive set leaves `ziel` as it is. A file problem comes back as a message.
-std::optional<Kurvenmeldung> FAV_Satz(const ZorState& s, int satz, Kurve ziel, Fortschritt& f);
+// An inactive set leaves `ziel` as it is. A file problem comes back as the failure.
+Ergebnis FAV_Satz(const ZorState& s, int satz, Kurve ziel, Fortschritt& f);
 
 // The FKF curve of set `satz` into `ziel` (D + 1 points) by the given method; method
 // warnings and file problems come back as messages.
-std::vector<Kurvenmeldung> FKF_Satz(const ZorState& s, int satz, Kurve ziel, int erneuernd, Fortschritt& f);
+Kurvenbericht FKF_Satz(const ZorState& s, int satz, Kurve ziel, int erneuernd, Fortschritt& f);
 
 // Computes each set whose FAV.ermittelt flag is clear into ptFAV1/ptFAV2 with
 // FAV_defbereich points, stores the milliseconds in FAV_uhr1/FAV_uhr2 and sets the flag.

@@ -1,6 +1,7 @@
 #pragma once
-// Outcome of a core job: success, or the German message and caption the caller shows;
-// a message with its caption and icon, for jobs that report several.
+// The one message record of the core (German text, caption, icon) and the plain outcome
+// that carries it. Results with more to say add their values beside the record, or keep a
+// list of them where a job reports several.
 
 #include <string>
 
@@ -21,12 +22,11 @@ struct Meldung {
 
 struct Ergebnis {
     bool ok = true;
-    std::string text;   // German message, empty on plain success
-    std::string titel;  // message box caption
+    Meldung meldung;  // empty text on plain success
 
     static Ergebnis Erfolg() { return {}; }
-    static Ergebnis Fehler(std::string text, std::string titel = TITEL_PROGRAMM) {
-        return {false, std::move(text), std::move(titel)};
+    static Ergebnis Fehler(std::string text, std::string titel = TITEL_PROGRAMM, Symbol s = Symbol::Keins) {
+        return {false, {std::move(text), std::move(titel), s}};
     }
     explicit operator bool() const { return ok; }
 };

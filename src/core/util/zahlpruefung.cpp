@@ -40,28 +40,3 @@ bool ganzzahlig(float v) {
 }
 
 }  // namespace zor
-
-namespace zor {
-
-std::optional<float> wahrscheinlichkeitEingabe(std::string_view text) {
-    if (fehler(text) != 0) return std::nullopt;
-    const float v = alsFloat(text);
-    if (!(v >= 0.0f && v <= 1.0f)) return std::nullopt;
-    return v;
-}
-
-std::optional<float> startwertEingabe(std::string_view text) {
-    if (fehler(text) != 0) return std::nullopt;
-    const float v = alsFloat(text);
-    if (!(v >= 1.0f && v <= 9999.0f) || !ganzzahlig(v)) return std::nullopt;
-    return v;
-}
-
-std::optional<float> durchlaeufeEingabe(std::string_view text) {
-    if (fehler(text) != 0) return std::nullopt;
-    const float v = alsFloat(text);
-    if (!(v >= 1.0f) || !ganzzahlig(v)) return std::nullopt;
-    return v;
-}
-
-}  // namespace zor

@@ -16,17 +16,3 @@ float alsFloat(std::string_view text);
 bool ganzzahlig(float v);
 
 }  // namespace zor
-
-#include <optional>
-
-namespace zor {
-
-// The dialogs' entry rules; each gives the value (rounded to single precision) or nothing.
-// A probability: well-formed and within [0, 1].
-std::optional<float> wahrscheinlichkeitEingabe(std::string_view text);
-// A seed: well-formed, integral, within [1, 9999].
-std::optional<float> startwertEingabe(std::string_view text);
-// A number of simulated bits: well-formed, integral, at least 1.
-std::optional<float> durchlaeufeEingabe(std::string_view text);
-
-}  // namespace zor

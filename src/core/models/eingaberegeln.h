@@ -1,0 +1,83 @@
+#pragma once
+// The entry rules of the model parameters and the curve options with their notices,
+// shared by the dialogs and the command-line tool. Every entry is read as text: it must
+// pass the number syntax (`fehler`: no comma, no spaces), is converted with atof and
+// rounded to single precision; "whole" means truncation gives the same value.
+
+#include "core/models/zor_state.h"
+#include "core/util/ergebnis.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zor {
+
+inline constexpr const char* TITEL_EINGABEFEHLER = "Eingabefehler";
+// The notice after a refused start value or number of runs (dialog 612).
+inline constexpr const char* TEXT_612 =
+    "1. Startwert kann ganzzahlige Werte\nzwischen 1 und 9999 annehmen!\n2. Simulationsdurchlauf muß > 0 sein!\n(nur ZOR)";
+// The notice after a refused probability (dialog 613).
+inline constexpr const char* TEXT_613 =
+    "unzuläßige Eingabe!\nmögliche Fehler:\n1. Wert >1\n2. Wert < 0\n3. Komma wurde verwendet\n4. Übergänge = 0 (GE-Modell)";
+inline constexpr const char* TITEL_OPTIONEN = "Optionen";
+inline constexpr const char* TEXT_FEHLEINGABE_ABSZISSE =
+    "Fehleingabe bei Skalierung Abszisse; es muß gelten:\n\n- Eingabewert muß ganzzahlig sein\n - 20 <= Eingabewert <= 100";
+inline constexpr const char* TEXT_FEHLEINGABE_ORDINATE =
+    "Fehleingabe bei Skalierung Ordinate; es muß gelten:\n \n- untere Bereichsgrenze >= 1e-10  (1. Wert) \n"
+    "- obere  Bereichsgrenze <= 1e-0   (2. Wert) \n- untere Bereichsgrenze <  obere Bereichsgrenze";
+
+// Single entries: the value, or nothing when refused.
+// A probability within [0, 1]; 0, 1 and "-0" are accepted.
+std::optional<float> wahrscheinlichkeitEingabe(std::string_view text);
+// A start value: whole, 1 to 9999.
+std::optional<float> startwertEingabe(std::string_view text);
+// A number of simulated bits: whole, at least 1.
+std::optional<float> durchlaeufeEingabe(std::string_view text);
+// The end of the curve options' abscissa (points or lags): whole, 20 to 100.
+std::optional<int> abszisseEingabe(std::string_view text);
+
+// The logarithmic ordinate from 1e-a1 to 1e-a2: a1 whole in 1..10, a2 whole in 0..9,
+// a1 > a2. All three checks are made also for a linear ordinate.
+struct Ordinatenbereich {
+    int a1 = 0, a2 = 0;
+};
+std::optional<Ordinatenbereich> ordinateEingabe(std::string_view a1, std::string_view a2);
+
+// A GE transition lies in (0, 1]: 0 would leave a state never entered or never left.
+bool geUebergangGueltig(double v);
+// Rules on a whole GE or MC parameter array (after each entry passed).
+// GE: neither transition p(G|B) nor p(B|G) may be 0.
+bool geUebergaengeGueltig(const ModellWerte& w);
+// MC: the transitions may be 0, but neither error probability Good nor Bad.
+bool mcFehlerGueltig(const ModellWerte& w);
+// The probability of staying in a state, given that of leaving it, in single precision.
+inline float bleiben(float verlassen) { return 1.0f - verlassen; }
+// p(G|G) = 1 - p(B|G) and p(B|B) = 1 - p(G|B).
+void uebergaengeErgaenzen(ModellWerte& w);
+
+// A parameter dialog's entries as typed.
+struct BscTexte {
+    std::string p, startwert, durchlaeufe;
+};
+struct GeMcTexte {
+    std::string startwert, durchlaeufe, goodFromBad, badFromGood, good, bad;
+};
+
+// Outcome of checking a parameter dialog: on refusal the parameter index of the first
+// refused entry and the notice to show (612 or 613, caption "Eingabefehler").
+struct Parameterpruefung {
+    bool ok = true;
+    int index = -1;
+    Meldung meldung;
+    explicit operator bool() const { return ok; }
+};
+
+// Check in the dialogs' order and, only when everything passes, fill `w`:
+// BSC: p, start value, runs. GE and MC: start value, runs, p(G|B), p(B|G), Good, Bad,
+// then the GE transition rule or the MC error rule; then the completed transitions.
+Parameterpruefung bscParameterPruefen(const BscTexte& t, BscWerte& w);
+Parameterpruefung geParameterPruefen(const GeMcTexte& t, ModellWerte& w);
+Parameterpruefung mcParameterPruefen(const GeMcTexte& t, ModellWerte& w);
+
+}  // namespace zor
