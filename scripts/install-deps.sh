@@ -10,6 +10,7 @@ packages=(
   qt6-multimedia-dev qt6-svg-dev libqt6svg6-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   xvfb xauth
+  desktop-file-utils appstream help2man
 )
 
 missing=()

@@ -2,12 +2,14 @@
 #include "deutsch.h"
 
 #include <iostream>
+#include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
     CLI::App app{"zor: Kanalfehlermodelle und Dateiverfälschung von Zorwerk und Multimedia"};
     app.require_subcommand(1);
     zorcli::deutscheHilfe(app);
+    app.set_version_flag("--version", std::string("zor ") + ZOR_FASSUNG, "Fassung zeigen und beenden");
     std::vector<std::pair<CLI::App*, zorcli::Ausfuehrung>> befehle;
     for (const auto& b : zorcli::BEFEHLE) {
         CLI::App* sub = zorcli::unterbefehl(app, b.name, b.beschreibung);
@@ -18,6 +20,8 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         std::cerr << "zor: " << zorcli::deutscheFehlermeldung(e) << "\n";

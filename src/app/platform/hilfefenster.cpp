@@ -1,37 +1,168 @@
 #include "app/platform/hilfefenster.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QAction>
+#include <QColor>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSettings>
 #include <QTextDocument>
-#include <QUrl>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 namespace zor::app {
+namespace {
 
-QString hilfeSeite(const QString& hlpDatei) {
-    const QString seite = QStringLiteral(":/help/%1.html").arg(QFileInfo(hlpDatei).completeBaseName());
-    return QFile::exists(seite) ? seite : QString();
+// A user preference of the help window only; model state is never stored.
+QSettings einstellungen() { return QSettings(QStringLiteral("zorwerk"), QStringLiteral("hilfe")); }
+
+QToolButton* knopf(QWidget* eltern, const QString& text, const QString& tipp, const QKeySequence& taste) {
+    auto* k = new QToolButton(eltern);
+    k->setText(text);
+    k->setToolTip(tipp + (taste.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(taste.toString(QKeySequence::NativeText))));
+    if (!taste.isEmpty()) k->setShortcut(taste);
+    k->setAutoRaise(true);
+    return k;
 }
 
-Hilfefenster::Hilfefenster(QWidget* eltern) : QTextBrowser(eltern) {
+QUrl seitenUrl(const QString& seite) { return QUrl(QStringLiteral("qrc") + seite); }
+
+}  // namespace
+
+QVariant HilfeBrowser::loadResource(int typ, const QUrl& name) {
+    if (typ == QTextDocument::HtmlResource && name.scheme() == QStringLiteral("qrc")) {
+        const QString html = hilfeHtml(QLatin1Char(':') + name.path());
+        if (!html.isEmpty()) return html;
+    }
+    return QTextBrowser::loadResource(typ, name);
+}
+
+Hilfefenster::Hilfefenster(QWidget* eltern)
+    : QWidget(eltern, Qt::Window), browser_(new HilfeBrowser(this)), suchfeld_(new QLineEdit(this)) {
     setObjectName(QStringLiteral("hilfe"));
-    setWindowFlag(Qt::Window);
     setWindowTitle(QStringLiteral("Hilfe"));
-    setOpenExternalLinks(true);
-    document()->setDocumentMargin(14);
-    resize(640, 480);
+    browser_->setObjectName(QStringLiteral("hilfe_seite"));
+    browser_->setOpenExternalLinks(true);
+    browser_->document()->setDocumentMargin(14);
+    suchfeld_->setObjectName(QStringLiteral("hilfe_suche"));
+    suchfeld_->setPlaceholderText(QStringLiteral("In allen Seiten suchen…"));
+    suchfeld_->setClearButtonEnabled(true);
+
+    auto* zurueck = knopf(this, QStringLiteral("◀ Zurück"), QStringLiteral("Vorige Seite"), QKeySequence::Back);
+    auto* vor = knopf(this, QStringLiteral("Vor ▶"), QStringLiteral("Nächste Seite"), QKeySequence::Forward);
+    auto* inhalt = knopf(this, QStringLiteral("Inhalt"), QStringLiteral("Inhaltsverzeichnis aller Hilfeseiten"), {});
+    auto* index = knopf(this, QStringLiteral("Index"), QStringLiteral("Stichwortverzeichnis"), {});
+    zurueck->setEnabled(false);
+    vor->setEnabled(false);
+    connect(zurueck, &QToolButton::clicked, browser_, &QTextBrowser::backward);
+    connect(vor, &QToolButton::clicked, browser_, &QTextBrowser::forward);
+    connect(browser_, &QTextBrowser::backwardAvailable, zurueck, &QToolButton::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, vor, &QToolButton::setEnabled);
+    connect(inhalt, &QToolButton::clicked, this, [this] { zeige(QStringLiteral("inhalt.hlp")); });
+    connect(index, &QToolButton::clicked, this, [this] { zeige(QStringLiteral("index.hlp")); });
+    connect(suchfeld_, &QLineEdit::returnPressed, this, [this] { suche(suchfeld_->text()); });
+    connect(browser_, &QTextBrowser::sourceChanged, this, &Hilfefenster::seiteGeladen);
+
+    auto* suchen = new QAction(this);
+    suchen->setShortcut(QKeySequence::Find);
+    connect(suchen, &QAction::triggered, suchfeld_, [this] { suchfeld_->setFocus(); suchfeld_->selectAll(); });
+    addAction(suchen);
+    auto* groesser = new QAction(this);
+    groesser->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(groesser, &QAction::triggered, browser_, [this] { browser_->zoomIn(1); });
+    addAction(groesser);
+    auto* kleiner = new QAction(this);
+    kleiner->setShortcut(QKeySequence::ZoomOut);
+    connect(kleiner, &QAction::triggered, browser_, [this] { browser_->zoomOut(1); });
+    addAction(kleiner);
+
+    auto* leiste = new QHBoxLayout;
+    for (QWidget* w : {static_cast<QWidget*>(zurueck), static_cast<QWidget*>(vor), static_cast<QWidget*>(inhalt),
+                       static_cast<QWidget*>(index)})
+        leiste->addWidget(w);
+    leiste->addStretch(1);
+    leiste->addWidget(suchfeld_, 2);
+    auto* rahmen = new QVBoxLayout(this);
+    rahmen->setContentsMargins(4, 4, 4, 4);
+    rahmen->addLayout(leiste);
+    rahmen->addWidget(browser_, 1);
+
+    QSettings s = einstellungen();
+    resize(s.value(QStringLiteral("groesse"), QSize(760, 620)).toSize().expandedTo(QSize(320, 240)));
+    letzteSeite_ = s.value(QStringLiteral("seite")).toUrl();
+    letztePosition_ = s.value(QStringLiteral("position"), 0).toInt();
 }
+
+Hilfefenster::~Hilfefenster() { merke(); }
 
 bool Hilfefenster::zeige(const QString& hlpDatei, int kontext) {
     const QString seite = hilfeSeite(hlpDatei);
     if (seite.isEmpty()) return false;
-    QUrl url(QStringLiteral("qrc") + seite);
+    QUrl url = seitenUrl(seite);
     if (kontext != 0) url.setFragment(QStringLiteral("k%1").arg(kontext));
-    setSource(url);
-    setWindowTitle(QStringLiteral("Hilfe – %1").arg(documentTitle()));
+    const bool weiterlesen = kontext == 0 && letzteSeite_ == url;
+    letzteSeite_ = QUrl();  // resume once per run; later requests start at the top
+    markieren_.clear();
+    browser_->setSource(url);
     show();
     raise();
     activateWindow();
+    if (weiterlesen) browser_->verticalScrollBar()->setValue(letztePosition_);
     return true;
+}
+
+int Hilfefenster::suche(const QString& text) {
+    const QList<Hilfetreffer> treffer = sucheInHilfe(text);
+    markieren_ = text.simplified();
+    browser_->setHtml(trefferSeite(text, treffer));
+    setWindowTitle(QStringLiteral("Hilfe – Suche"));
+    return static_cast<int>(treffer.size());
+}
+
+void Hilfefenster::seiteGeladen() {
+    const QString titel = browser_->documentTitle();
+    setWindowTitle(titel.isEmpty() ? QStringLiteral("Hilfe") : QStringLiteral("Hilfe – %1").arg(titel));
+    markiereSuchwoerter();
+    merke();
+}
+
+void Hilfefenster::markiereSuchwoerter() {
+    QList<QTextEdit::ExtraSelection> marken;
+    QTextCursor erster;
+    for (const QString& wort : markieren_.split(' ', Qt::SkipEmptyParts)) {
+        for (QTextCursor c = browser_->document()->find(wort); !c.isNull(); c = browser_->document()->find(wort, c)) {
+            QTextEdit::ExtraSelection m;
+            m.cursor = c;
+            m.format.setBackground(QColor(255, 230, 90));
+            marken << m;
+            if (erster.isNull() || c.position() < erster.position()) erster = c;
+        }
+    }
+    browser_->setExtraSelections(marken);
+    if (!erster.isNull() && browser_->source().fragment().isEmpty()) {
+        erster.clearSelection();
+        browser_->setTextCursor(erster);
+        browser_->ensureCursorVisible();
+        // Bring the first hit near the top, with a few lines of context above it.
+        QScrollBar* s = browser_->verticalScrollBar();
+        s->setValue(s->value() + browser_->cursorRect().top() - 3 * browser_->fontMetrics().height());
+    }
+}
+
+void Hilfefenster::hideEvent(QHideEvent* e) {
+    merke();
+    QWidget::hideEvent(e);
+}
+
+void Hilfefenster::merke() const {
+    if (browser_->source().isEmpty()) return;
+    QSettings s = einstellungen();
+    s.setValue(QStringLiteral("groesse"), size());
+    QUrl seite = browser_->source();
+    seite.setFragment(QString());
+    s.setValue(QStringLiteral("seite"), seite);
+    s.setValue(QStringLiteral("position"), browser_->verticalScrollBar()->value());
 }
 
 }  // namespace zor::app

@@ -1,21 +1,58 @@
 #pragma once
 // The help window: the program's German HTML help pages, opened by the name of the
-// help file the commands ask for ("VOZAD.hlp"), optionally at a context number.
+// help file the commands ask for ("VOZAD.hlp"), optionally at a context number, with
+// back/forward, contents, index and a search over all pages. It remembers its size and
+// the last page read (with its scroll position) between runs.
 
 #include <QTextBrowser>
+#include <QUrl>
+#include <QWidget>
+
+#include "app/platform/hilfeseiten.h"
+
+class QLineEdit;
 
 namespace zor::app {
 
-// The resource page of a help file name, or empty when the program has none.
-QString hilfeSeite(const QString& hlpDatei);
+// Reads pages through hilfeHtml, so that they show the program's version.
+class HilfeBrowser : public QTextBrowser {
+    Q_OBJECT
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int typ, const QUrl& name) override;
+};
 
-class Hilfefenster : public QTextBrowser {
+class Hilfefenster : public QWidget {
     Q_OBJECT
 public:
     explicit Hilfefenster(QWidget* eltern = nullptr);
+    ~Hilfefenster() override;
+
     // Shows the page of the help file (its contents, or the anchor "k<kontext>").
+    // The contents page of the book read last time reopens where the reader stopped.
     // False when the program has no such page.
     bool zeige(const QString& hlpDatei, int kontext = 0);
+
+    // Lists the pages containing every word of the text; returns how many there are.
+    int suche(const QString& text);
+
+    QTextBrowser* browser() const { return browser_; }
+    QUrl source() const { return browser_->source(); }
+    QString toPlainText() const { return browser_->toPlainText(); }
+
+protected:
+    void hideEvent(QHideEvent* e) override;
+
+private:
+    void seiteGeladen();
+    void markiereSuchwoerter();
+    void merke() const;
+
+    HilfeBrowser* browser_;
+    QLineEdit* suchfeld_;
+    QString markieren_;     // words to highlight on the next page loaded
+    QUrl letzteSeite_;      // the page read when the window was last closed
+    int letztePosition_ = 0;
 };
 
 }  // namespace zor::app

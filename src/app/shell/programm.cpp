@@ -13,7 +13,7 @@ int zorwerkMain(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorwerk"));
     QApplication::setApplicationDisplayName(QString());
-    QApplication::setDesktopFileName(QStringLiteral("zorwerk"));
+    QApplication::setDesktopFileName(QStringLiteral("de.zorwerk.Zorwerk"));
 
     QtMeldungsdienst meldung;
     Einzelinstanz instanz;
