@@ -1,7 +1,7 @@
 #pragma once
 // Prints a file job's messages to stderr and gives the exit code.
 
-#include "core/seqfiles/job_ergebnis.h"
+#include "core/io/job_ergebnis.h"
 
 namespace zorcli {
 

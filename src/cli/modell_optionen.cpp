@@ -1,7 +1,7 @@
 #include "modell_optionen.h"
 
 #include "core/models/eingaberegeln.h"
-#include "core/seqfiles/dateityp.h"
+#include "core/io/dateityp.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,5 +1,5 @@
-#include "core/seqfiles/blockleser.h"
-#include "core/seqfiles/formate.h"
+#include "core/io/blockleser.h"
+#include "core/io/formate.h"
 #include "temp_verzeichnis.h"
 
 #include <numeric>

@@ -3,7 +3,7 @@
 #include "temp_verzeichnis.h"
 
 #include "core/seqfiles/dateiquelle.h"
-#include "core/seqfiles/dateityp.h"
+#include "core/io/dateityp.h"
 #include "core/seqfiles/konvertieren.h"
 
 #include <gmock/gmock.h>

@@ -1,6 +1,6 @@
 #include "core/corruption/eingabe.h"
 
-#include "core/seqfiles/dateijob.h"
+#include "core/io/dateijob.h"
 #include "core/util/zahlpruefung.h"
 
 #include <cmath>

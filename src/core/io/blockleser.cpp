@@ -1,6 +1,6 @@
-#include "core/seqfiles/blockleser.h"
+#include "core/io/blockleser.h"
 
-#include "core/seqfiles/formate.h"
+#include "core/io/formate.h"
 
 namespace zor {
 

@@ -1,4 +1,4 @@
-#include "core/util/ausgabedatei.h"
+#include "core/io/ausgabedatei.h"
 
 #include <cerrno>
 #include <cstdio>
