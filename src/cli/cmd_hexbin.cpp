@@ -1,5 +1,6 @@
 // zor hex FILE | zor bin FILE: the lines of the hex and bin views for the whole file.
 #include "befehle.h"
+#include "job_meldungen.h"
 
 #include "core/media/zeilen.h"
 
@@ -18,8 +19,8 @@ Ausfuehrung ansichtEinrichten(CLI::App& sub, zor::Ansicht art) {
         const auto e = zor::alleZeilen(art, *datei, [](std::string_view text) {
             return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
         });
-        if (std::fflush(stdout) != 0 || !e) {
-            if (!e.meldung.text.empty()) std::cerr << e.meldung.text << "\n";
+        if (!e) {
+            std::cerr << (e.meldung.text.empty() ? TEXT_STANDARDAUSGABE : e.meldung.text) << "\n";
             return FEHLGESCHLAGEN;
         }
         return ERFOLG;

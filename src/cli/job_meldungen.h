@@ -9,4 +9,10 @@ namespace zorcli {
 // ERFOLG when the job ran, FEHLGESCHLAGEN otherwise.
 int jobMelden(const zor::JobErgebnis& e);
 
+inline constexpr const char* TEXT_STANDARDAUSGABE = "Fehler beim Schreiben der Standardausgabe!";
+
+// The exit code of a subcommand once its standard output is flushed: a failed write
+// there (a full disk, a closed reader) fails the command with a message.
+int ausgabeGeprueft(int code);
+
 }  // namespace zorcli

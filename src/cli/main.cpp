@@ -1,10 +1,14 @@
 #include "befehle.h"
 #include "deutsch.h"
+#include "job_meldungen.h"
+
+#include "core/io/signale.h"
 
 #include <iostream>
 #include <vector>
 
 int main(int argc, char** argv) {
+    zor::temporaereDateienBeiSignalEntfernen();
     CLI::App app{"zor: Kanalfehlermodelle und Dateiverfälschung von Zorwerk und Multimedia"};
     app.require_subcommand(1);
     zorcli::deutscheHilfe(app);
@@ -24,6 +28,6 @@ int main(int argc, char** argv) {
         return zorcli::FALSCHE_EINGABE;
     }
     for (auto& [sub, ausfuehren] : befehle)
-        if (sub->parsed()) return ausfuehren();
+        if (sub->parsed()) return zorcli::ausgabeGeprueft(ausfuehren());
     return zorcli::FALSCHE_EINGABE;
 }

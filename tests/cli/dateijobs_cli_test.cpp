@@ -60,10 +60,10 @@ INSTANTIATE_TEST_SUITE_P(
         Fehlaufruf{{"corrupt", "bsc", "@IN", "@IN"}, 1, "dieselbe Datei"},
         Fehlaufruf{{"corrupt", "pattern", "@IN", "@FEHLT.ffo", "@OUT"}, 1, "Fehler beim Öffnen der Datei_2"},
         Fehlaufruf{{"compare", "@IN", "@KURZ", "@OUT"}, 1, "Dateien sind nicht gleich groß"},
-        Fehlaufruf{{"compare", "@DIR", "@DIR", "@OUT"}, 1, "Fehler bei Lesen der Dateien!"},
+        Fehlaufruf{{"compare", "@DIR", "@DIR", "@OUT"}, 1, "Fehler beim Öffnen der Datei_1"},
         Fehlaufruf{{"derive", "@FEHLT", "@OUT.ffo"}, 1, "Fehler beim Erzeugen der Datei"},
         Fehlaufruf{{"convert", "@LEER.ffo"}, 1, "Kein Byte gelesen!"},
-        Fehlaufruf{{"hex", "@DIR"}, 1, "Fehler beim Lesen der Datei"},
+        Fehlaufruf{{"hex", "@DIR"}, 1, "kann nicht geöffnet werden!"},
         Fehlaufruf{{"bin", "@FEHLT"}, 1, "kann nicht geöffnet werden!"},
         Fehlaufruf{{"corrupt", "bsc", "@IN"}, 2, ""}));
 

@@ -96,3 +96,14 @@ INSTANTIATE_TEST_SUITE_P(
                              "Datei kann nicht gelesen werden!"}));
 
 }  // namespace
+
+TEST_F(KurvenCli, Ge2mcWithoutAValidMcModelFailsWithAMessage) {
+    for (bool json : {false, true}) {
+        std::vector<std::string> args = {"ge2mc", "--pgb", "0.9", "--pbg", "0.5", "--good", "0.01", "--bad", "0.4"};
+        if (json) args.push_back("--json");
+        const auto e = zorAufruf(args);
+        EXPECT_EQ(e.code, 1);
+        EXPECT_EQ(e.aus, "");
+        EXPECT_NE(e.fehler.find("kein gültiges äquivalentes MC-Modell"), std::string::npos) << e.fehler;
+    }
+}
