@@ -13,8 +13,7 @@
 
 namespace {
 
-const std::filesystem::path VORLAGEN =
-    std::filesystem::path(__FILE__).parent_path().parent_path() / "resources" / "plt";
+const std::filesystem::path VORLAGEN = ZOR_VORLAGEN;
 
 void Vorlage(benchmark::State& state, const char* name, char text) {
     const auto vorlage = zor::vorlageAusVerzeichnis(VORLAGEN, name);

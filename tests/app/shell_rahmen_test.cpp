@@ -311,11 +311,11 @@ private slots:
         for (const auto& [id, seite, anker] : seiten) {
             f_->mainframe_OnCommand(id);
             QVERIFY(r_->meldung.gezeigt.isEmpty());
-            QVERIFY(f_->hilfefenster() && !f_->hilfefenster()->toPlainText().isEmpty());
-            const QUrl url = f_->hilfefenster()->source();
+            QVERIFY(f_->findChild<Hilfefenster*>() && !f_->findChild<Hilfefenster*>()->toPlainText().isEmpty());
+            const QUrl url = f_->findChild<Hilfefenster*>()->source();
             QCOMPARE(url.path() + '#' + url.fragment(), QStringLiteral("/help/%1.html#%2").arg(seite, anker));
         }
-        QVERIFY(speichereBild(f_->hilfefenster(), QStringLiteral("hilfe_kan_inf")));
+        QVERIFY(speichereBild(f_->findChild<Hilfefenster*>(), QStringLiteral("hilfe_kan_inf")));
     }
 
     // Every command item of every menu shows its string as hint; items without one

@@ -15,9 +15,9 @@ using namespace zor;
 
 namespace {
 
-// The templates shipped in the program's resources, found from this source file.
-const std::filesystem::path VORLAGEN =
-    std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources" / "plt";
+// The templates shipped in the program's resources (the build names their folder; a
+// compiler cache may make __FILE__ relative).
+const std::filesystem::path VORLAGEN = ZOR_VORLAGEN;
 
 std::string vorlage(const std::string& name) {
     const auto text = vorlageAusVerzeichnis(VORLAGEN, name);

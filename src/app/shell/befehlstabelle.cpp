@@ -7,7 +7,6 @@
 #include <QMdiSubWindow>
 
 
-#include "app/platform/hilfefenster.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/kontext/befehle.h"
 #include "app/shell/hauptfenster.h"
@@ -23,8 +22,6 @@ using H = Hauptfenster;
 
 // clang-format off
 const H::Befehlseintrag H::BEFEHLE[] = {
-    {CMD_SKRIPTUM, &H::hilfe},
-    {CMD_HILFE_UEBER_HILFE, &H::hilfe},
     {CMD_FAV_OPTIONEN, &H::nochNichtVerfuegbar},
     {CMD_FKF_OPTIONEN, &H::nochNichtVerfuegbar},
     {CMD_BEENDEN, &H::beenden},
@@ -39,12 +36,7 @@ const H::Befehlseintrag H::BEFEHLE[] = {
     {CMD_SCHLIESSEN_FKF, &H::schliessenModell},
     {CMD_SCHLIESSEN_FAV, &H::schliessenModell},
     {CMD_SCHLIESSEN_PAR, &H::schliessenModell},
-    {CMD_THEORIE, &H::hilfe},
-    {CMD_VORBEREITUNG, &H::hilfe},
-    {CMD_DURCHFUEHRUNG, &H::hilfe},
-    {CMD_INFO_ABTEILUNG, &H::hilfe},
     {CMD_INFO_PROGRAMM, &H::nichts},
-    {CMD_INFO_LEHRSOFTWARE, &H::hilfe},
     {CMD_VERF_MC, &H::nochNichtVerfuegbar},
     {CMD_VERF_GE, &H::nochNichtVerfuegbar},
     {CMD_VERF_BSC, &H::nochNichtVerfuegbar},
@@ -67,8 +59,6 @@ const H::Befehlseintrag H::BEFEHLE[] = {
     {CMD_SATZ2_WIE_SATZ1, &H::wieParametersatz},
     {CMD_SATZ2_DATEI, &H::nochNichtVerfuegbar},
     {CMD_SATZ2_INAKTIV, &H::inaktiv},
-    {CMD_HILFE_F1, &H::hilfe},
-    {CMD_UEBER, &H::hilfe},
     {CMD_MIDI, &H::nochNichtVerfuegbarWeiter},
     {CMD_KASKADIERT, &H::mdiAnordnen},
     {CMD_NEBENEINANDER, &H::mdiAnordnen},
@@ -80,8 +70,6 @@ const H::Befehlseintrag H::BEFEHLE[] = {
     {CMD_BITMAP, &H::nochNichtVerfuegbar},
     {CMD_MULTIMEDIA, &H::zuMultimedia},
     {CMD_ZORWERK, &H::zuZor},
-    {CMD_UEBER_PROGRAMM, &H::hilfe},
-    {CMD_HILFE, &H::hilfe},
     {CMD_VERGLEICHSDATEI, &H::nochNichtVerfuegbar},
     {CMD_FFO_FAB_AUS_VGL, &H::nochNichtVerfuegbar},
     {CMD_KONVERTIEREN, &H::nochNichtVerfuegbar},
@@ -138,30 +126,6 @@ void Hauptfenster::nochNichtVerfuegbar(int id) {
 void Hauptfenster::nochNichtVerfuegbarWeiter(int id) {
     nochNichtVerfuegbar(id);
     anDokument(id);
-}
-
-void Hauptfenster::hilfe(int id) {
-    struct Seite {
-        int id;
-        const char* datei;
-        int kontext;
-    };
-    static const Seite SEITEN[] = {
-        {CMD_SKRIPTUM, "VOZAD.hlp", 0},        {CMD_HILFE_F1, "VOZAD.hlp", 0},
-        {CMD_HILFE_UEBER_HILFE, "hilfe.hlp", 0}, {CMD_UEBER, "about.hlp", 0},
-        {CMD_UEBER_PROGRAMM, "about.hlp", 0},  {CMD_HILFE, "revid.hlp", 0},
-        {CMD_THEORIE, "revid_the_neu.hlp", 0}, {CMD_VORBEREITUNG, "kan_vor.hlp", 0},
-        {CMD_DURCHFUEHRUNG, "kan_dur.hlp", 0}, {CMD_INFO_ABTEILUNG, "kan_inf.hlp", 273},
-        {CMD_INFO_LEHRSOFTWARE, "kan_inf.hlp", 275},
-    };
-    for (const Seite& s : SEITEN) {
-        if (s.id != id) continue;
-        if (!hilfe_) hilfe_ = new Hilfefenster(this);
-        if (!hilfe_->zeige(QString::fromLatin1(s.datei), s.kontext))
-            meldung_.zeige(QStringLiteral("Die Hilfedatei %1 fehlt.").arg(QLatin1String(s.datei)),
-                           QString::fromUtf8(TITEL_PROGRAMM), Symbol::Ausrufezeichen);
-        return;
-    }
 }
 
 void Hauptfenster::beenden(int) { close(); }

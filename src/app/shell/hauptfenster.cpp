@@ -8,7 +8,6 @@
 
 #include <algorithm>
 
-#include "app/platform/hilfefenster.h"
 #include "app/platform/warnton.h"
 #include "app/kontext/befehle.h"
 #include "app/shell/fortschrittsfenster.h"

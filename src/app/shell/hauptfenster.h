@@ -22,7 +22,6 @@ namespace zor::app {
 
 class Dateiwahl;
 class Fortschrittsfenster;
-class Hilfefenster;
 class MdiDokument;
 class Menue;
 class Meldungsdienst;
@@ -45,7 +44,6 @@ public:
     QMdiArea* mdi() const { return mdi_; }
     Statusleiste* statusleiste() const { return statusleiste_; }
     Werkzeugleiste* werkzeugleiste() const { return werkzeugleiste_; }
-    Hilfefenster* hilfefenster() const { return hilfe_; }
 
     // A menu resource: 1333, 107, 135 or a document menu. Built once, kept for the run.
     Menue& menue(int id);
@@ -125,7 +123,6 @@ private:
     // Command handlers (the dispatch table names them).
     void nochNichtVerfuegbar(int id);
     void nichts(int id);
-    void hilfe(int id);
     void beenden(int id);
     void zuMultimedia(int id);
     void zuZor(int id);
@@ -153,7 +150,6 @@ private:
     QMdiArea* mdi_;
     Statusleiste* statusleiste_;
     Werkzeugleiste* werkzeugleiste_ = nullptr;
-    Hilfefenster* hilfe_ = nullptr;
     Fortschrittsfenster* fortschritt_ = nullptr;
     std::unique_ptr<Warnton> warnton_;
     std::map<int, std::unique_ptr<Menue>> menues_;

@@ -1,5 +1,6 @@
 #include "app/shell/module.h"
 
+#include "app/hilfe/hilfe_modul.h"
 #include "app/media/grafik_modul.h"
 
 namespace zor::app {
@@ -15,6 +16,7 @@ using Fabrik = std::unique_ptr<Befehlsmodul> (*)(Kontext&);
 
 // clang-format off
 const Fabrik MODULE[] = {
+    &neu<HilfeModul>,
     &neu<GrafikModul>,
 };
 // clang-format on
