@@ -5,7 +5,18 @@
 #include "core/io/signale.h"
 
 #include <iostream>
+#include <string_view>
 #include <vector>
+
+namespace {
+
+bool istBefehl(std::string_view name) {
+    for (const zorcli::Befehl& b : zorcli::BEFEHLE)
+        if (name == b.name) return true;
+    return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     zor::temporaereDateienBeiSignalEntfernen();
@@ -24,6 +35,10 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForAllHelp& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
+        if (argc > 1 && argv[1][0] != '-' && !istBefehl(argv[1])) {
+            std::cerr << "zor: Unbekannter Befehl: " << argv[1] << " (zor --help listet sie)\n";
+            return zorcli::FALSCHE_EINGABE;
+        }
         std::cerr << "zor: " << zorcli::deutscheFehlermeldung(e) << "\n";
         return zorcli::FALSCHE_EINGABE;
     }

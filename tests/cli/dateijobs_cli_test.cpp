@@ -96,3 +96,17 @@ TEST_F(DateijobsCli, HexAndBinPrintEveryLineOfTheViews) {
     ASSERT_EQ(e.code, 0);
     EXPECT_EQ(e.aus, "000000||" + std::string(72, ' ') + "||" + std::string(48, ' ') + "\n");
 }
+
+TEST_F(DateijobsCli, DeriveSaysTheSameForBothFormatsAndUnknownCommandsAreNamed) {
+    ablegen(pfad("a"), zufallsBytes(100, 1));
+    ablegen(pfad("b"), zufallsBytes(100, 2));
+    ASSERT_EQ(zorAufruf({"compare", pfad("a"), pfad("b"), pfad("d.VGL")}).code, 0);
+    for (const char* name : {"m.FFO", "m.FAB"}) {
+        const auto e = zorAufruf({"derive", pfad("d.VGL"), pfad(name)});
+        EXPECT_EQ(e.code, 0) << e.fehler;
+        EXPECT_EQ(e.fehler, "Datei: [ " + pfad(name) + " ]\nerfolgreich erstellt!\n");
+    }
+    const auto e = zorAufruf({"bogus"});
+    EXPECT_EQ(e.code, 2);
+    EXPECT_EQ(e.fehler, "zor: Unbekannter Befehl: bogus (zor --help listet sie)\n");
+}
