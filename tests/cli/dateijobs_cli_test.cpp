@@ -110,3 +110,15 @@ TEST_F(DateijobsCli, DeriveSaysTheSameForBothFormatsAndUnknownCommandsAreNamed) 
     EXPECT_EQ(e.code, 2);
     EXPECT_EQ(e.fehler, "zor: Unbekannter Befehl: bogus (zor --help listet sie)\n");
 }
+
+TEST_F(DateijobsCli, ConvertReplacesAnExistingOutputOnlyWithForce) {
+    ablegen(pfad("a.FFO"), "0010");
+    ablegen(pfad("a.FAB"), "alt");
+    auto e = zorAufruf({"convert", pfad("a.FFO")});
+    EXPECT_EQ(e.code, 2);
+    EXPECT_THAT(e.fehler, HasSubstr(pfad("a.FAB") + " existiert bereits"));
+    EXPECT_EQ(zorDateiLesen(pfad("a.FAB")), "alt");
+    e = zorAufruf({"convert", "--force", pfad("a.FFO")});
+    EXPECT_EQ(e.code, 0) << e.fehler;
+    EXPECT_EQ(zorDateiLesen(pfad("a.FAB")), std::string("\x03\0\0\0", 4));
+}
