@@ -7,7 +7,7 @@
 #include "core/models/fkf.h"
 #include "core/models/fkf_packed.h"
 #include "core/models/kurvenquelle_datei.h"
-#include "core/seqfiles/dateityp.h"
+#include "core/io/dateityp.h"
 #include "core/seqfiles/folge_speichern.h"
 
 #include <benchmark/benchmark.h>

@@ -45,6 +45,10 @@ Ausfuehrung ge2mcEinrichten(CLI::App& sub) {
         }
         zor::uebergaengeErgaenzen(w);
         const zor::GE_TO_MC_STRUCT r = zor::Umrechnung(w.data());
+        if (!zor::mcModellGueltig(r)) {
+            std::cerr << zor::TEXT_KEIN_MC_MODELL << "\n";
+            return FEHLGESCHLAGEN;
+        }
         const std::pair<const char*, float> werte[] = {
             {"GeGood", r.GeGood},   {"GeBad", r.GeBad},
             {"GeGoodFromBad", r.GeGoodFromBad}, {"GeBadFromGood", r.GeBadFromGood},

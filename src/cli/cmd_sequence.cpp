@@ -3,7 +3,7 @@
 #include "modell_optionen.h"
 #include "terminal_fortschritt.h"
 
-#include "core/seqfiles/dateityp.h"
+#include "core/io/dateityp.h"
 #include "core/seqfiles/folge_speichern.h"
 
 #include <iostream>

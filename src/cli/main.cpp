@@ -1,11 +1,26 @@
 #include "befehle.h"
 #include "deutsch.h"
+#include "job_meldungen.h"
+
+#include "core/io/signale.h"
 
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
+namespace {
+
+bool istBefehl(std::string_view name) {
+    for (const zorcli::Befehl& b : zorcli::BEFEHLE)
+        if (name == b.name) return true;
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    zor::temporaereDateienBeiSignalEntfernen();
     CLI::App app{"zor: Kanalfehlermodelle und Dateiverfälschung von Zorwerk und Multimedia"};
     app.require_subcommand(1);
     zorcli::deutscheHilfe(app);
@@ -24,10 +39,14 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
+        if (argc > 1 && argv[1][0] != '-' && !istBefehl(argv[1])) {
+            std::cerr << "zor: Unbekannter Befehl: " << argv[1] << " (zor --help listet sie)\n";
+            return zorcli::FALSCHE_EINGABE;
+        }
         std::cerr << "zor: " << zorcli::deutscheFehlermeldung(e) << "\n";
         return zorcli::FALSCHE_EINGABE;
     }
     for (auto& [sub, ausfuehren] : befehle)
-        if (sub->parsed()) return ausfuehren();
+        if (sub->parsed()) return zorcli::ausgabeGeprueft(ausfuehren());
     return zorcli::FALSCHE_EINGABE;
 }

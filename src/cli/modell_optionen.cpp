@@ -1,8 +1,8 @@
 #include "modell_optionen.h"
 
 #include "core/models/eingaberegeln.h"
+#include "core/io/dateityp.h"
 #include "core/models/vorgaben.h"
-#include "core/seqfiles/dateityp.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -140,7 +140,10 @@ std::optional<Ablehnung> parameterSetzen(const ModellOptionen& o, Modellart art,
     }
     case Modellart::SW:
         swWerte(s, satz) = swWerte(start, vorlage);
-        return felderSetzen(o, art, modell, swWerte(s, satz).data());
+        if (auto a = felderSetzen(o, art, modell, swWerte(s, satz).data())) return a;
+        if (!swWahlGueltig(swWerte(s, satz)))
+            return Ablehnung{"Eingabefehler: beim SW-Modell müssen --pz1, --pz2 und --pz3 zusammen 1 ergeben."};
+        return std::nullopt;
     case Modellart::Datei:
         if (auto a = felderSetzen(o, art, modell, nullptr)) return a;
         return dateiQuelle(o, dateiVon(s, satz));

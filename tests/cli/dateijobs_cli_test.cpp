@@ -65,10 +65,10 @@ INSTANTIATE_TEST_SUITE_P(
         Fehlaufruf{"PatternMusterFehlt", {"corrupt", "pattern", "@IN", "@FEHLT.ffo", "@OUT"},
                    1, "Fehler beim Öffnen der Datei_2"},
         Fehlaufruf{"CompareUngleichGross", {"compare", "@IN", "@KURZ", "@OUT"}, 1, "Dateien sind nicht gleich groß"},
-        Fehlaufruf{"CompareVerzeichnisse", {"compare", "@DIR", "@DIR", "@OUT"}, 1, "Fehler bei Lesen der Dateien!"},
+        Fehlaufruf{"CompareVerzeichnisse", {"compare", "@DIR", "@DIR", "@OUT"}, 1, "Fehler beim Öffnen der Datei_1"},
         Fehlaufruf{"DeriveEingabeFehlt", {"derive", "@FEHLT", "@OUT.ffo"}, 1, "Fehler beim Erzeugen der Datei"},
         Fehlaufruf{"ConvertLeereDatei", {"convert", "@LEER.ffo"}, 1, "Kein Byte gelesen!"},
-        Fehlaufruf{"HexVerzeichnis", {"hex", "@DIR"}, 1, "Fehler beim Lesen der Datei"},
+        Fehlaufruf{"HexVerzeichnis", {"hex", "@DIR"}, 1, "kann nicht geöffnet werden!"},
         Fehlaufruf{"BinFehlt", {"bin", "@FEHLT"}, 1, "kann nicht geöffnet werden!"},
         Fehlaufruf{"BscOhneAusgabe", {"corrupt", "bsc", "@IN"}, 2, ""}),
     testnamen::NachName());
@@ -95,10 +95,36 @@ TEST_F(DateijobsCli, HexAndBinPrintEveryLineOfTheViews) {
     auto e = zorAufruf({"hex", pfad("d")});
     ASSERT_EQ(e.code, 0);
     EXPECT_EQ(e.aus, "00000||41|42|43|44|45|46|47|48|49|4A|4B|4C|4D|4E|4F|50||ABCDEFGHIJKLMNOP|\n"
-                     "00010||51" + std::string(45, ' ') + "||Q|" + std::string(90, ' ') + "\n"
-                     "00020|" + std::string(48, ' ') + "|||" + std::string(96, ' ') + "\n");
+                     "00010||51" + std::string(45, ' ') + "||Q|\n"
+                     "00020|" + std::string(48, ' ') + "|||\n");
     ablegen(pfad("leer"), "");
     e = zorAufruf({"bin", pfad("leer")});
     ASSERT_EQ(e.code, 0);
-    EXPECT_EQ(e.aus, "000000||" + std::string(72, ' ') + "||" + std::string(48, ' ') + "\n");
+    EXPECT_EQ(e.aus, "000000||" + std::string(72, ' ') + "||\n");
+}
+
+TEST_F(DateijobsCli, DeriveSaysTheSameForBothFormatsAndUnknownCommandsAreNamed) {
+    ablegen(pfad("a"), zufallsBytes(100, 1));
+    ablegen(pfad("b"), zufallsBytes(100, 2));
+    ASSERT_EQ(zorAufruf({"compare", pfad("a"), pfad("b"), pfad("d.VGL")}).code, 0);
+    for (const char* name : {"m.FFO", "m.FAB"}) {
+        const auto e = zorAufruf({"derive", pfad("d.VGL"), pfad(name)});
+        EXPECT_EQ(e.code, 0) << e.fehler;
+        EXPECT_EQ(e.fehler, "Datei: [ " + pfad(name) + " ]\nerfolgreich erstellt!\n");
+    }
+    const auto e = zorAufruf({"bogus"});
+    EXPECT_EQ(e.code, 2);
+    EXPECT_EQ(e.fehler, "zor: Unbekannter Befehl: bogus (zor --help listet sie)\n");
+}
+
+TEST_F(DateijobsCli, ConvertReplacesAnExistingOutputOnlyWithForce) {
+    ablegen(pfad("a.FFO"), "0010");
+    ablegen(pfad("a.FAB"), "alt");
+    auto e = zorAufruf({"convert", pfad("a.FFO")});
+    EXPECT_EQ(e.code, 2);
+    EXPECT_THAT(e.fehler, HasSubstr(pfad("a.FAB") + " existiert bereits"));
+    EXPECT_EQ(zorDateiLesen(pfad("a.FAB")), "alt");
+    e = zorAufruf({"convert", "--force", pfad("a.FFO")});
+    EXPECT_EQ(e.code, 0) << e.fehler;
+    EXPECT_EQ(zorDateiLesen(pfad("a.FAB")), std::string("\x03\0\0\0", 4));
 }

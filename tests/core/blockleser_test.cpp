@@ -1,7 +1,12 @@
-#include "core/seqfiles/blockleser.h"
-#include "core/seqfiles/formate.h"
+#include "core/io/blockleser.h"
+#include "core/io/formate.h"
 #include "temp_verzeichnis.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 #include <numeric>
 
 using namespace zor;
@@ -39,4 +44,17 @@ TEST_F(BlockleserTest, FabRecordsAcrossBlockBordersAndATruncatedTail) {
         while (l.naechster(v)) werte.push_back(v);
         EXPECT_EQ(werte, (std::vector<std::int32_t>{3, 2, 1, -5, 70000, 2147483647})) << groesse;
     }
+}
+
+TEST_F(BlockleserTest, OnlyRegularFilesAreOpened) {
+    std::filesystem::create_directory(dir_ / "verzeichnis");
+    ASSERT_EQ(::mkfifo(pfad("fifo").c_str(), 0600), 0);
+    // A writer keeps the FIFO open, so even a blocking open would return.
+    const int schreiber = ::open(pfad("fifo").c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(schreiber, 0);
+    for (const std::string& name : {std::string("/dev/zero"), pfad("verzeichnis"), pfad("fifo")}) {
+        const Blockleser l(name);
+        EXPECT_FALSE(l.offen()) << name;
+    }
+    ::close(schreiber);
 }

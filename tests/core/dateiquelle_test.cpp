@@ -1,7 +1,7 @@
 #include "temp_verzeichnis.h"
 
 #include "core/seqfiles/dateiquelle.h"
-#include "core/seqfiles/dateityp.h"
+#include "core/io/dateityp.h"
 #include "core/seqfiles/folge_speichern.h"
 
 #include <gtest/gtest.h>

@@ -27,6 +27,8 @@ const EingabeFall EINGABE_FAELLE[] = {
     {"SchutzBisAufEinByte", "schutz", "999", E::Keiner, E::Keiner, E::Keiner},
     {"StartwertNull", "seed", "0", E::Startwert, E::Startwert, E::Startwert},
     {"StartwertZuGross", "seed", "10000", E::Startwert, E::Startwert, E::Startwert},
+    {"StartwertGebrochen", "seed", "1.9", E::Startwert, E::Startwert, E::Startwert},
+    {"SchutzGebrochen", "schutz", "10.9", E::Geschuetzt, E::Geschuetzt, E::Geschuetzt},
     {"Komma", "p", "0,001", E::Wahrscheinlichkeit, E::Wahrscheinlichkeit, E::Wahrscheinlichkeit},
     {"Exponent", "p", "1e-3", E::Keiner, E::Keiner, E::Keiner},
     {"UeberEins", "p", "1.5", E::Wahrscheinlichkeit, E::Wahrscheinlichkeit, E::Wahrscheinlichkeit},
@@ -67,10 +69,17 @@ TEST_F(Eingabe, MessagesAndStoredValues) {
     BscAuftrag a;
     auto p = bscPruefen(b, a);
     EXPECT_EQ(p.meldung.text, "Die Datei ist 1000 Bytes groß!\nDavon sollen 0 Bytes verfälscht werden!\nDas ist nicht möglich!");
+    b.nProtect = "1001";
+    EXPECT_EQ(bscPruefen(b, a).meldung.text,
+              "Die Datei ist 1000 Bytes groß!\nDavon sollen 0 Bytes verfälscht werden!\nDas ist nicht möglich!");
     b.nProtect = "x";
     EXPECT_EQ(bscPruefen(b, a).meldung.titel, "MM_ZOR");
+    b.nProtect = "1e2";
+    b.startwert = "12";
+    b.p = ".5";
+    ASSERT_TRUE(bscPruefen(b, a));
+    EXPECT_EQ(a.nProtect, 100u);
     b.nProtect = "44";
-    b.startwert = "12.9";
     b.p = ".5";
     ASSERT_TRUE(bscPruefen(b, a));
     EXPECT_EQ(a.nProtect, 44u);

@@ -9,9 +9,9 @@
 #include "core/models/fkf.h"
 #include "core/models/kurven_ermitteln.h"
 #include "core/models/kurvenquelle_datei.h"
-#include "core/seqfiles/dateityp.h"
+#include "core/io/dateityp.h"
 #include "core/seqfiles/folge_speichern.h"
-#include "core/seqfiles/formate.h"
+#include "core/io/formate.h"
 
 #include <gtest/gtest.h>
 

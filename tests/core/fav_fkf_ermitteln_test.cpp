@@ -5,7 +5,7 @@
 
 #include "core/models/fkf.h"
 #include "core/models/kurven_ermitteln.h"
-#include "core/seqfiles/dateityp.h"
+#include "core/io/dateityp.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 #include "temp_verzeichnis.h"
 
 #include "core/models/fehlerquellen.h"
-#include "core/seqfiles/dateityp.h"
+#include "core/io/dateityp.h"
 #include "core/seqfiles/folge_speichern.h"
-#include "core/seqfiles/formate.h"
+#include "core/io/formate.h"
 
 #include <csignal>
 #include <sys/resource.h>

@@ -4,7 +4,7 @@
 #include "testnamen.h"
 
 #include "core/seqfiles/dateiquelle.h"
-#include "core/seqfiles/dateityp.h"
+#include "core/io/dateityp.h"
 #include "core/seqfiles/konvertieren.h"
 
 #include <gmock/gmock.h>

@@ -96,9 +96,9 @@ TEST(Parameterpruefung, StoresGeAndMcTransitionsWithTheirComplements) {
 
 TEST(Umrechnung, NoMcEquivalentWhenTheTransitionsSumAboveOne) {
     const ZorState s = startZustand();
-    EXPECT_TRUE(mcAequivalentGueltig(Umrechnung(s.GEWert1.data())));
+    EXPECT_TRUE(mcModellGueltig(Umrechnung(s.GEWert1.data())));
     const ModellWerte schnell = {1, 10000, 0.3f, 0.4f, 0.6f, 0.7f, 0.01f, 0.4f};
-    EXPECT_FALSE(mcAequivalentGueltig(Umrechnung(schnell.data())));
+    EXPECT_FALSE(mcModellGueltig(Umrechnung(schnell.data())));
 }
 
 // --- options ----------------------------------------------------------------------

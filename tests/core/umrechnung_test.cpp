@@ -72,3 +72,11 @@ INSTANTIATE_TEST_SUITE_P(Parametersaetze, UmrechnungGleicheFav,
                          });
 
 }  // namespace
+
+TEST(Umrechnung, WithoutAValidMcEquivalentTheResultIsRefused) {
+    // p(G|B) + p(B|G) above 1 gives probabilities outside [0, 1] or NaN.
+    for (const auto& [gb, bg] : {std::pair{0.9f, 0.5f}, std::pair{1.0f, 1.0f}, std::pair{0.6f, 0.6f}})
+        EXPECT_FALSE(mcModellGueltig(Umrechnung(ge(gb, bg, 0.01f, 0.4f).data()))) << gb << " " << bg;
+    EXPECT_TRUE(mcModellGueltig(Umrechnung(ge(0.5f, 0.5f, 0.01f, 0.4f).data())));
+    EXPECT_TRUE(mcModellGueltig(Umrechnung(startZustand().GEWert1.data())));
+}

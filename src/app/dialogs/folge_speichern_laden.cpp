@@ -8,7 +8,7 @@
 #include "app/platform/meldungsdienst.h"
 #include "app/platform/wartecursor.h"
 #include "core/seqfiles/dateiquelle.h"
-#include "core/seqfiles/dateityp.h"
+#include "core/io/dateityp.h"
 #include "core/seqfiles/folge_speichern.h"
 
 namespace zor::app {

@@ -52,7 +52,7 @@ QString zahl(float v) { return QString::fromStdString(gcvtForm(v, 7)); }
 GeMcDialog::GeMcDialog(const GE_TO_MC_STRUCT& r, QWidget* eltern) : QDialog(eltern) {
     setObjectName(QStringLiteral("id_%1").arg(DLG_GE_MC));
     setWindowTitle(QStringLiteral("GE->MC"));
-    const bool gueltig = mcAequivalentGueltig(r);
+    const bool gueltig = mcModellGueltig(r);
 
     auto* g = new QGridLayout;
     g->setHorizontalSpacing(10);

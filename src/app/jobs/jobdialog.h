@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "app/platform/dateiwahl.h"
-#include "core/seqfiles/job_ergebnis.h"
+#include "core/io/job_ergebnis.h"
 
 class QGridLayout;
 class QGroupBox;

@@ -13,8 +13,8 @@
 #include "app/media/wiedergabe.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
-#include "core/seqfiles/blockleser.h"
-#include "core/util/ausgabedatei.h"
+#include "core/io/blockleser.h"
+#include "core/io/ausgabedatei.h"
 
 namespace zor::app {
 namespace {

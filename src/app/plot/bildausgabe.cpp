@@ -7,7 +7,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
-#include "core/util/ausgabedatei.h"
+#include "core/io/ausgabedatei.h"
 
 namespace zor {
 namespace {

@@ -1,6 +1,7 @@
 #include "core/corruption/eingabe.h"
 
-#include "core/seqfiles/dateijob.h"
+#include "core/io/blockleser.h"
+#include "core/io/dateijob.h"
 #include "core/util/zahlpruefung.h"
 
 #include <cmath>
@@ -13,13 +14,8 @@ namespace zor {
 int MM_Fehler(std::string_view text) { return fehler(text); }
 
 std::uint64_t MmFileSize(const std::string& name) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(name, ec)) return MM_KEINE_GROESSE;
-    std::FILE* d = std::fopen(name.c_str(), "rb");
-    if (!d) return MM_KEINE_GROESSE;
-    std::fclose(d);
-    const std::uintmax_t n = std::filesystem::file_size(name, ec);
-    return ec ? MM_KEINE_GROESSE : static_cast<std::uint64_t>(n);
+    const Blockleser datei(name, 1);
+    return datei.offen() ? datei.groesse() : MM_KEINE_GROESSE;
 }
 
 GeMcEingaben geVorgabe() { return {}; }
@@ -39,12 +35,13 @@ EingabePruefung wahrscheinlichkeitAbgelehnt(Feld feld) {
     return abgelehnt(Eingabefehler::Wahrscheinlichkeit, feld, TEXT_613, TITEL_EINGABEFEHLER, Symbol::Keins);
 }
 
-// Protected bytes (the runtime's atol of a well-formed text), the input and its size.
+// Protected bytes (a whole number, also written as 1e3), the input and its size.
 EingabePruefung dateiPruefen(const std::string& eingabe, const std::string& text, std::uint64_t& nProtect) {
-    const long long wert = std::atoll(text.c_str());
-    if (MM_Fehler(text) != 0 || wert < 0)
+    const double wert = std::atof(text.c_str());
+    if (MM_Fehler(text) != 0 || !(wert >= 0.0) || std::trunc(wert) != wert)
         return abgelehnt(Eingabefehler::Geschuetzt, Feld::Geschuetzt, TEXT_GESCHUETZT, TITEL_MM_ZOR, Symbol::Stopp);
-    nProtect = static_cast<std::uint64_t>(wert);
+    // Beyond 2^64 no file is large enough; the size check refuses it.
+    nProtect = wert < 0x1p64 ? static_cast<std::uint64_t>(wert) : ~std::uint64_t{0};
     const std::uint64_t l = MmFileSize(eingabe);
     if (l == MM_KEINE_GROESSE)
         return abgelehnt(Eingabefehler::Eingabedatei, Feld::Eingabe, format(TEXT_OEFFNEN_1, eingabe.c_str()),
@@ -52,17 +49,16 @@ EingabePruefung dateiPruefen(const std::string& eingabe, const std::string& text
     if (l <= nProtect)
         return abgelehnt(Eingabefehler::Groesse, Feld::Geschuetzt,
                          format(TEXT_GROESSE, static_cast<unsigned long long>(l),
-                                static_cast<long long>(l) - static_cast<long long>(nProtect)),
+                                0LL),  // nothing is left to corrupt, also when more is protected
                          TITEL_FEHLER, Symbol::Stopp);
     return {};
 }
 
-// A start value: atof truncated, 1 to 9999.
+// A start value by the one seed rule: whole, 1 to 9999.
 EingabePruefung startwertPruefen(const std::string& text, int& startwert) {
-    const double v = std::trunc(std::atof(text.c_str()));
-    if (MM_Fehler(text) != 0 || !(v >= 1.0 && v <= 9999.0))
-        return abgelehnt(Eingabefehler::Startwert, Feld::Startwert, TEXT_612, TITEL_EINGABEFEHLER, Symbol::Keins);
-    startwert = static_cast<int>(v);
+    const auto v = startwertEingabe(text);
+    if (!v) return abgelehnt(Eingabefehler::Startwert, Feld::Startwert, TEXT_612, TITEL_EINGABEFEHLER, Symbol::Keins);
+    startwert = static_cast<int>(*v);
     return {};
 }
 

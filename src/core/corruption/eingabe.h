@@ -3,7 +3,7 @@
 // the validation rules (number syntax, protected bytes, start value, probabilities).
 
 #include "core/models/eingaberegeln.h"
-#include "core/seqfiles/job_ergebnis.h"
+#include "core/io/job_ergebnis.h"
 
 #include <cstdint>
 #include <string>

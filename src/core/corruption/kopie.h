@@ -3,10 +3,10 @@
 // blocks, leave the protected leading bytes as they are, let the channel invert bits of
 // the rest, and write the copy through a temporary file. Each job has its own texts.
 
-#include "core/seqfiles/blockleser.h"
-#include "core/seqfiles/dateijob.h"
+#include "core/io/blockleser.h"
+#include "core/io/dateijob.h"
 #include "core/util/fortschritt.h"
-#include "core/util/ausgabedatei.h"
+#include "core/io/ausgabedatei.h"
 
 #include <algorithm>
 #include <span>

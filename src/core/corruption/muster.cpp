@@ -1,11 +1,11 @@
 #include "core/corruption/muster.h"
 
-#include "core/seqfiles/dateijob.h"
-#include "core/seqfiles/dateityp.h"
-#include "core/seqfiles/formate.h"
+#include "core/io/dateijob.h"
+#include "core/io/dateityp.h"
+#include "core/io/formate.h"
 #include "core/util/fortschritt.h"
 #include "core/seqfiles/vergleich.h"
-#include "core/util/ausgabedatei.h"
+#include "core/io/ausgabedatei.h"
 
 #include <array>
 #include <bit>

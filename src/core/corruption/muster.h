@@ -3,8 +3,8 @@
 // in the copy (bit P of a file is bit 7 - P mod 8 of byte P div 8), all others are copied.
 // The copy has the input's length. Inputs are streamed; the copy appears only on success.
 
-#include "core/seqfiles/blockleser.h"
-#include "core/seqfiles/job_ergebnis.h"
+#include "core/io/blockleser.h"
+#include "core/io/job_ergebnis.h"
 #include "core/util/fortschritt.h"
 
 #include <string>

@@ -5,8 +5,8 @@
 // On success the result carries the number of inverted bits, the input length and the summary.
 
 #include "core/corruption/eingabe.h"
-#include "core/seqfiles/blockleser.h"
-#include "core/seqfiles/job_ergebnis.h"
+#include "core/io/blockleser.h"
+#include "core/io/job_ergebnis.h"
 #include "core/util/fortschritt.h"
 
 #include <string>

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/seqfiles/blockleser.h"
-#include "core/seqfiles/formate.h"
+#include "core/io/blockleser.h"
+#include "core/io/formate.h"
 
 namespace zor {
 namespace {

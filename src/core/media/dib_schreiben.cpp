@@ -1,5 +1,5 @@
 #include "core/media/dib.h"
-#include "core/util/ausgabedatei.h"
+#include "core/io/ausgabedatei.h"
 #include "core/util/format.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
 #include "core/media/unterschied.h"
 
-#include "core/seqfiles/blockleser.h"
+#include "core/io/blockleser.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "core/media/zeilen.h"
 
-#include "core/seqfiles/job_ergebnis.h"
+#include "core/io/job_ergebnis.h"
 
 #include <array>
 #include <cstring>

@@ -3,7 +3,7 @@
 // offset column, byte columns, character column. A view of a file of L bytes has
 // (L + 15) / 16 + 1 resp. (L + 7) / 8 + 1 lines; the last shows only its offset.
 
-#include "core/seqfiles/blockleser.h"
+#include "core/io/blockleser.h"
 #include "core/util/ergebnis.h"
 
 #include <cstdint>

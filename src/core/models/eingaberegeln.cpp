@@ -3,6 +3,8 @@
 #include "core/util/zahlpruefung.h"
 
 #include <array>
+#include <cmath>
+#include <limits>
 
 namespace zor {
 
@@ -55,6 +57,11 @@ bool geUebergaengeGueltig(const ModellWerte& w) {
 }
 
 bool mcFehlerGueltig(const ModellWerte& w) { return w[gemc::Good] != 0.0f && w[gemc::Bad] != 0.0f; }
+
+bool swWahlGueltig(const ModellWerte& w) {
+    const float summe = w[sw::pZ1] + w[sw::pZ2] + w[sw::pZ3];
+    return std::fabs(summe - 1.0f) <= 4.0f * std::numeric_limits<float>::epsilon();
+}
 
 void uebergaengeErgaenzen(ModellWerte& w) {
     w[gemc::Good_From_Good] = bleiben(w[gemc::Bad_From_Good]);

@@ -51,6 +51,8 @@ bool geUebergangGueltig(double v);
 bool geUebergaengeGueltig(const ModellWerte& w);
 // MC: the transitions may be 0, but neither error probability Good nor Bad.
 bool mcFehlerGueltig(const ModellWerte& w);
+// SW: the three state choice probabilities sum to 1 within single-precision rounding.
+bool swWahlGueltig(const ModellWerte& w);
 // The probability of staying in a state, given that of leaving it, in single precision.
 inline float bleiben(float verlassen) { return 1.0f - verlassen; }
 // p(G|G) = 1 - p(B|G) and p(B|B) = 1 - p(G|B).

@@ -3,9 +3,9 @@
 #include "core/models/abstandshistogramm.h"
 #include "core/models/fkf.h"
 #include "core/models/fkf_packed.h"
-#include "core/seqfiles/blockleser.h"
-#include "core/seqfiles/dateityp.h"
-#include "core/seqfiles/formate.h"
+#include "core/io/blockleser.h"
+#include "core/io/dateityp.h"
+#include "core/io/formate.h"
 
 #include <cstring>
 #include <span>

@@ -49,11 +49,11 @@ GE_TO_MC_STRUCT Umrechnung(const float* Wert) {
     return {eG, eB, gb, bg, q_g, q_b, qgb, qbg, pm, dk};
 }
 
-bool mcAequivalentGueltig(const GE_TO_MC_STRUCT& r) {
-    if (r.GeGoodFromBad + r.GeBadFromGood > 1.0f) return false;
-    for (float q : {r.McGood, r.McBad, r.McGoodFromBad, r.McBadFromGood})
-        if (!(q >= 0.0f && q <= 1.0f)) return false;
-    return true;
+bool mcModellGueltig(const GE_TO_MC_STRUCT& r) {
+    if (!(r.GeGoodFromBad + r.GeBadFromGood <= 1.0f)) return false;
+    for (float p : {r.McGood, r.McBad, r.McGoodFromBad, r.McBadFromGood})
+        if (!(p >= 0.0f && p <= 1.0f)) return false;
+    return std::isfinite(r.GeToMcMittel) && std::isfinite(r.GeToMcKorrelation);
 }
 
 }  // namespace zor

@@ -17,8 +17,12 @@ struct GE_TO_MC_STRUCT {
 // Every intermediate value is rounded to single precision; square and root in double.
 GE_TO_MC_STRUCT Umrechnung(const float* Wert);
 
-// Whether the result is a McCullough model at all: with p(G|B) + p(B|G) > 1 there is
-// none, and the formulas give numbers that are no probabilities.
-bool mcAequivalentGueltig(const GE_TO_MC_STRUCT& r);
+inline constexpr const char* TEXT_KEIN_MC_MODELL =
+    "Zu diesem GE-Modell gibt es kein gültiges äquivalentes MC-Modell!\n"
+    "(Die Summe der Übergänge p(G|B) + p(B|G) darf höchstens 1 sein.)";
+
+// False when the result is no MC model: transitions of the GE model summing to more than
+// 1, or any MC value that is not a probability in [0, 1] (also NaN or infinite).
+bool mcModellGueltig(const GE_TO_MC_STRUCT& r);
 
 }  // namespace zor

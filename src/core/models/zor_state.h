@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/util/farben.h"
+
 namespace zor {
 
 // Model ids: set 1 uses 0..5, set 2 uses 0 and 6..10.
@@ -70,9 +72,6 @@ struct STRUCT_PUNKT {
     float y = 0.0f;
 };
 
-struct farben {
-    int rot = 0, gruen = 0, blau = 0;
-};
 
 // Parameter array indices.
 namespace bsc { enum : int { p = 0, Startwert = 1, Durchlaeufe = 2 }; }

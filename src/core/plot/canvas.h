@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/models/zor_state.h"
+#include "core/util/farben.h"
 
 namespace zor {
 

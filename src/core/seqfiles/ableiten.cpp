@@ -1,6 +1,6 @@
 // The bits of a file (a comparison file or any file) as FFO or FAB.
-#include "core/seqfiles/dateijob.h"
-#include "core/seqfiles/dateityp.h"
+#include "core/io/dateijob.h"
+#include "core/io/dateityp.h"
 #include "core/seqfiles/folgen_strom.h"
 #include "core/util/fortschritt.h"
 #include "core/seqfiles/vergleich.h"

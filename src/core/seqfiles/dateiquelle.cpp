@@ -1,7 +1,7 @@
 #include "core/seqfiles/dateiquelle.h"
 
-#include "core/seqfiles/dateityp.h"
-#include "core/util/ausgabedatei.h"
+#include "core/io/dateityp.h"
+#include "core/io/ausgabedatei.h"
 #include "core/util/ergebnis.h"
 
 #include <cstdio>

@@ -4,7 +4,7 @@
 // menus, toolbar and message boxes are the caller's.
 
 #include "core/models/zor_state.h"
-#include "core/seqfiles/job_ergebnis.h"
+#include "core/io/job_ergebnis.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "core/seqfiles/folge_speichern.h"
 
 #include "core/models/fehlerquellen.h"
-#include "core/seqfiles/dateityp.h"
-#include "core/seqfiles/formate.h"
+#include "core/io/dateityp.h"
+#include "core/io/formate.h"
 
 #include <array>
 

@@ -6,8 +6,8 @@
 // - fabExpandieren writes one record as characters (v - 1 '0' then '1'; v <= 1: "1").
 // Bits of a byte file run most significant bit first.
 
-#include "core/seqfiles/formate.h"
-#include "core/util/ausgabedatei.h"
+#include "core/io/formate.h"
+#include "core/io/ausgabedatei.h"
 
 #include <array>
 #include <cstdint>

@@ -1,11 +1,11 @@
 #include "core/seqfiles/konvertieren.h"
 
-#include "core/seqfiles/dateijob.h"
+#include "core/io/dateijob.h"
 #include "core/seqfiles/dateiquelle.h"
-#include "core/seqfiles/dateityp.h"
+#include "core/io/dateityp.h"
 #include "core/seqfiles/folgen_strom.h"
 #include "core/util/fortschritt.h"
-#include "core/util/ausgabedatei.h"
+#include "core/io/ausgabedatei.h"
 
 #include <bit>
 #include <cstring>

@@ -8,8 +8,8 @@
 // Inputs are streamed; the output appears only on success.
 
 #include "core/models/zor_state.h"
-#include "core/seqfiles/blockleser.h"
-#include "core/seqfiles/job_ergebnis.h"
+#include "core/io/blockleser.h"
+#include "core/io/job_ergebnis.h"
 #include "core/util/fortschritt.h"
 
 #include <functional>

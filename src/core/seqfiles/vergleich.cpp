@@ -1,8 +1,8 @@
 #include "core/seqfiles/vergleich.h"
 
-#include "core/seqfiles/dateijob.h"
+#include "core/io/dateijob.h"
 #include "core/util/fortschritt.h"
-#include "core/util/ausgabedatei.h"
+#include "core/io/ausgabedatei.h"
 
 namespace zor {
 

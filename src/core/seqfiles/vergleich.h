@@ -4,8 +4,8 @@
 // the error sequence (FFO, 8 characters per byte) and the error gaps (FAB).
 // Inputs are streamed and never modified; outputs appear only on success.
 
-#include "core/seqfiles/blockleser.h"
-#include "core/seqfiles/job_ergebnis.h"
+#include "core/io/blockleser.h"
+#include "core/io/job_ergebnis.h"
 #include "core/util/fortschritt.h"
 
 #include <string>

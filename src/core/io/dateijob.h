@@ -1,8 +1,8 @@
 #pragma once
 // Texts and checks shared by every file job of the sequence-file and corruption tools.
 
-#include "core/seqfiles/job_ergebnis.h"
-#include "core/util/ausgabedatei.h"
+#include "core/io/job_ergebnis.h"
+#include "core/io/ausgabedatei.h"
 
 #include <initializer_list>
 #include <optional>

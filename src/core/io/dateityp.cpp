@@ -1,4 +1,4 @@
-#include "core/seqfiles/dateityp.h"
+#include "core/io/dateityp.h"
 
 #include <cctype>
 

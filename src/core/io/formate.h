@@ -4,7 +4,7 @@
 // signed record per error, the gap from the previous error (the first from a virtual
 // error before the first bit).
 
-#include "core/util/ausgabedatei.h"
+#include "core/io/ausgabedatei.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "core/seqfiles/dateijob.h"
+#include "core/io/dateijob.h"
 
-#include "core/seqfiles/formate.h"
+#include "core/io/formate.h"
 
 namespace zor {
 

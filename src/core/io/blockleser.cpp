@@ -1,18 +1,26 @@
-#include "core/seqfiles/blockleser.h"
+#include "core/io/blockleser.h"
 
-#include "core/seqfiles/formate.h"
+#include "core/io/formate.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zor {
 
 Blockleser::Blockleser(const std::string& pfad, std::size_t blockgroesse) : puffer_(blockgroesse ? blockgroesse : 1) {
-    datei_ = std::fopen(pfad.c_str(), "rb");
-    if (!datei_) return;
-    std::setvbuf(datei_, nullptr, _IONBF, 0);
-    if (std::fseek(datei_, 0, SEEK_END) == 0) {
-        const long n = std::ftell(datei_);
-        groesse_ = n > 0 ? static_cast<std::uint64_t>(n) : 0;
+    // Only regular files: a device may never end and a FIFO may block for ever, so the
+    // file is opened without blocking and looked at before anything is read.
+    const int fd = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, O_RDONLY) != 0 ||
+        !(datei_ = ::fdopen(fd, "rb"))) {
+        ::close(fd);
+        return;
     }
-    std::fseek(datei_, 0, SEEK_SET);
+    std::setvbuf(datei_, nullptr, _IONBF, 0);
+    groesse_ = static_cast<std::uint64_t>(st.st_size);
 }
 
 Blockleser::~Blockleser() {

@@ -1,0 +1,197 @@
+#include "core/io/ausgabedatei.h"
+#include "core/io/signale.h"
+
+#include <array>
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zor {
+
+namespace {
+constexpr std::size_t PUFFER = 1 << 20;
+
+mode_t standardRechte() {
+    const mode_t maske = ::umask(0);
+    ::umask(maske);
+    return 0666 & ~maske;
+}
+
+std::string verzeichnisVon(const std::string& pfad) {
+    const std::size_t s = pfad.find_last_of('/');
+    if (s == std::string::npos) return ".";
+    return s == 0 ? "/" : pfad.substr(0, s);
+}
+
+// A link at the target is followed, so the job writes the file it points to and keeps the link.
+std::string linkAufgeloest(std::string pfad) {
+    for (int tiefe = 0; tiefe < 40; ++tiefe) {
+        struct stat st {};
+        if (::lstat(pfad.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+        std::array<char, 4096> text{};
+        const ssize_t n = ::readlink(pfad.c_str(), text.data(), text.size() - 1);
+        if (n <= 0) break;
+        const std::string ziel(text.data(), static_cast<std::size_t>(n));
+        pfad = ziel.front() == '/' ? ziel : verzeichnisVon(pfad) + "/" + ziel;
+    }
+    return pfad;
+}
+
+// A hidden name beside the target whose length does not depend on the target's name.
+std::string zufallsname(const std::string& verzeichnis) {
+    static constexpr char ZEICHEN[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    static thread_local std::mt19937_64 zufall{std::random_device{}()};
+    std::string name = verzeichnis + "/.zor-";
+    for (int i = 0; i < 12; ++i) name += ZEICHEN[zufall() % (sizeof ZEICHEN - 1)];
+    return name;
+}
+
+// Named temporary files of this process, removed by the signal handler. Fixed storage,
+// so the handler touches no allocator.
+constexpr int PLAETZE = 32;
+constexpr std::size_t NAMENSLAENGE = 4096;
+char g_namen[PLAETZE][NAMENSLAENGE];
+std::atomic<bool> g_belegt[PLAETZE];
+
+void anmelden(const std::string& name) {
+    if (name.size() >= NAMENSLAENGE) return;
+    for (int i = 0; i < PLAETZE; ++i) {
+        bool frei = false;
+        if (!g_belegt[i].compare_exchange_strong(frei, true)) continue;
+        std::memcpy(g_namen[i], name.c_str(), name.size() + 1);
+        return;
+    }
+}
+
+void abmelden(const std::string& name) {
+    for (int i = 0; i < PLAETZE; ++i)
+        if (g_belegt[i].load() && name == g_namen[i]) {
+            g_belegt[i].store(false);
+            return;
+        }
+}
+
+// Gives the unnamed file a hidden name beside the target, to be renamed into place.
+bool benennen(int fd, const std::string& verzeichnis, std::string& temp) {
+    const std::string fdPfad = "/proc/self/fd/" + std::to_string(fd);
+    for (int versuch = 0; versuch < 100; ++versuch) {
+        const std::string name = zufallsname(verzeichnis);
+        if (::linkat(AT_FDCWD, fdPfad.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0 ||
+            (errno != EEXIST && ::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0)) {
+            temp = name;
+            anmelden(temp);
+            return true;
+        }
+        if (errno != EEXIST) return false;
+    }
+    return false;
+}
+
+extern "C" void beiSignal(int signal) {
+    for (int i = 0; i < PLAETZE; ++i)
+        if (g_belegt[i].load()) ::unlink(g_namen[i]);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+}  // namespace
+
+void temporaereDateienBeiSignalEntfernen() {
+    for (int s : {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGPIPE}) std::signal(s, beiSignal);
+    // A file-size limit then ends a write with an error instead of the process.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+Ausgabedatei::Ausgabedatei(std::string ziel) : ziel_(linkAufgeloest(std::move(ziel))) {
+    const std::string verzeichnis = verzeichnisVon(ziel_);
+    struct stat alt {};
+    const bool ersetzt = ::stat(ziel_.c_str(), &alt) == 0 && S_ISREG(alt.st_mode);
+    // Unnamed until finished: an interrupted job leaves nothing behind, not even on SIGKILL.
+    fd_ = ::open(verzeichnis.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    // Without support for that a named file is used, removed on the catchable signals.
+    for (int versuch = 0; fd_ < 0 && versuch < 100; ++versuch) {
+        temp_ = zufallsname(verzeichnis);
+        fd_ = ::open(temp_.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+        if (fd_ >= 0) anmelden(temp_);
+        if (fd_ < 0 && errno != EEXIST) break;
+    }
+    if (fd_ < 0) {
+        temp_.clear();
+        return;
+    }
+    if (ersetzt) {
+        // The replaced file keeps its owner where permitted, and its permission bits.
+        if (::fchown(fd_, alt.st_uid, alt.st_gid) != 0) {}
+        ::fchmod(fd_, alt.st_mode & 07777);
+    } else {
+        ::fchmod(fd_, standardRechte());
+    }
+    puffer_.reserve(PUFFER);
+}
+
+Ausgabedatei::~Ausgabedatei() {
+    if (fd_ >= 0) ::close(fd_);
+    if (!temp_.empty()) ::unlink(temp_.c_str());
+    abmelden(temp_);
+}
+
+bool Ausgabedatei::direkt(const char* p, std::size_t rest) {
+    while (rest > 0 && !fehler_) {
+        const ssize_t n = ::write(fd_, p, rest);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            fehler_ = true;
+            break;
+        }
+        p += n;
+        rest -= static_cast<std::size_t>(n);
+    }
+    return !fehler_;
+}
+
+bool Ausgabedatei::leeren() {
+    direkt(puffer_.data(), puffer_.size());
+    puffer_.clear();
+    return !fehler_;
+}
+
+bool Ausgabedatei::schreiben(const void* daten, std::size_t n) {
+    if (!ok()) return false;
+    const char* p = static_cast<const char*>(daten);
+    // Large blocks go straight to the file instead of through the buffer.
+    if (n >= PUFFER / 4) return leeren() && direkt(p, n);
+    while (n > 0) {
+        const std::size_t platz = PUFFER - puffer_.size();
+        const std::size_t teil = n < platz ? n : platz;
+        puffer_.insert(puffer_.end(), p, p + teil);
+        p += teil;
+        n -= teil;
+        if (puffer_.size() == PUFFER && !leeren()) return false;
+    }
+    return true;
+}
+
+bool Ausgabedatei::abschliessen() {
+    if (!ok() || !leeren()) return false;
+    if (temp_.empty() && !benennen(fd_, verzeichnisVon(ziel_), temp_)) return false;
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0 || ::rename(temp_.c_str(), ziel_.c_str()) != 0) return false;
+    abmelden(temp_);
+    temp_.clear();
+    return true;
+}
+
+bool gleicheDatei(const std::string& a, const std::string& b) {
+    struct stat sa {}, sb {};
+    if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+}  // namespace zor

@@ -1,0 +1,119 @@
+#include "zor_aufruf.h"
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <map>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+
+namespace {
+
+// Every name in the directory with its content.
+std::map<std::string, std::string> inhalt(const std::filesystem::path& dir) {
+    std::map<std::string, std::string> m;
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+        m[e.path().filename().string()] = e.is_regular_file() ? zorDateiLesen(e.path()) : "<kein Inhalt>";
+    return m;
+}
+
+// Starts zor in the background with stdout and stderr discarded; `grenze` limits the
+// size of files it writes (0: no limit).
+pid_t zorStarten(const std::vector<std::string>& args, rlim_t grenze = 0) {
+    const pid_t pid = ::fork();
+    if (pid != 0) return pid;
+    const int null = ::open("/dev/null", O_RDWR);
+    ::dup2(null, 0);
+    ::dup2(null, 1);
+    ::dup2(null, 2);
+    if (grenze) {
+        const rlimit r{grenze, grenze};
+        ::setrlimit(RLIMIT_FSIZE, &r);
+    }
+    std::vector<char*> argv{const_cast<char*>(ZOR_BINARY)};
+    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    ::execv(ZOR_BINARY, argv.data());
+    ::_exit(127);
+}
+
+int warten(pid_t pid) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return status;
+}
+
+// Runs a shell command line with zor in front; a ten-second limit keeps an endless job
+// from hanging the suite.
+ZorErgebnis zorShell(const std::string& argumente, const std::filesystem::path& dir) {
+    const std::string cmd = "cd " + zorQuote(dir.string()) + " && timeout 10 " + zorQuote(ZOR_BINARY) + " " +
+                            argumente + " 2>" + zorQuote((dir / "..stderr").string());
+    const int status = std::system(cmd.c_str());
+    ZorErgebnis e;
+    e.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    e.fehler = zorDateiLesen(dir / "..stderr");
+    std::filesystem::remove(dir / "..stderr");
+    return e;
+}
+
+struct Signal {
+    int nummer;
+    const char* name;
+};
+
+}  // namespace
+
+using Dateifehler = ZorCliTest;
+
+TEST_F(Dateifehler, AJobEndedBySignalLeavesTheDirectoryAsItWas) {
+    std::ofstream(pfad("gross.FFO")) << "PRE\n";
+    const auto vorher = inhalt(dir_);
+    for (const Signal s : {Signal{SIGTERM, "TERM"}, Signal{SIGINT, "INT"}, Signal{SIGHUP, "HUP"},
+                           Signal{SIGPIPE, "PIPE"}, Signal{SIGKILL, "KILL"}}) {
+        SCOPED_TRACE(s.name);
+        const pid_t pid = zorStarten({"sequence", "--preset", "ge1", "--n", "2e10", "--out", pfad("gross.FFO")});
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        ::kill(pid, s.nummer);
+        const int status = warten(pid);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == s.nummer) << status;
+        EXPECT_EQ(inhalt(dir_), vorher);
+    }
+}
+
+TEST_F(Dateifehler, AFileSizeLimitIsAnOrdinaryWriteFailure) {
+    std::ofstream(pfad("gross.FFO")) << "PRE\n";
+    const auto vorher = inhalt(dir_);
+    const int status = warten(zorStarten({"sequence", "--preset", "ge1", "--n", "1e7", "--out", pfad("gross.FFO")}, 100000));
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(inhalt(dir_), vorher);
+}
+
+TEST_F(Dateifehler, OnlyRegularFilesAreReadAsInputs) {
+    ASSERT_EQ(::mkfifo(pfad("fifo.FFO").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir_ / "ordner.FFO");
+    std::ofstream(pfad("d.bin")) << std::string(100, 'x');
+    const auto vorher = inhalt(dir_);
+    for (const char* aufruf : {"convert fifo.FFO", "convert ordner.FFO", "derive /dev/zero o.FFO",
+                               "corrupt pattern d.bin /dev/zero o.bin", "corrupt pattern /dev/zero o.FAB o.bin",
+                               "corrupt ge /dev/zero o.bin", "compare /dev/zero d.bin o.VGL"}) {
+        SCOPED_TRACE(aufruf);
+        const ZorErgebnis e = zorShell(aufruf, dir_);
+        EXPECT_NE(e.code, 0);
+        EXPECT_NE(e.code, 124) << "did not end";
+        EXPECT_FALSE(e.fehler.empty());
+        EXPECT_EQ(inhalt(dir_), vorher);
+    }
+}
+
+TEST_F(Dateifehler, AFailedWriteToStandardOutputFailsWithAMessage) {
+    std::ofstream(pfad("d.bin")) << std::string(100, 'x');
+    for (const char* aufruf : {"fav --preset ge1 --theory", "fkf --preset mc1 --theory", "hex d.bin", "bin d.bin",
+                               "ge2mc --pgb 0.1 --pbg 0.01 --good 0.01 --bad 0.4"}) {
+        SCOPED_TRACE(aufruf);
+        const ZorErgebnis e = zorShell(std::string(aufruf) + " >/dev/full", dir_);
+        EXPECT_EQ(e.code, 1);
+        EXPECT_EQ(e.fehler, "Fehler beim Schreiben der Standardausgabe!\n");
+    }
+}
