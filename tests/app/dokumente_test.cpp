@@ -216,7 +216,7 @@ private slots:
         QVERIFY(t.open(QIODevice::ReadOnly));
         QCOMPARE(t.readAll().toStdString(), ff->alsText());
         QVERIFY(ff->alsText().find("Fehlerhäufigkeit:") != std::string::npos);
-        QCOMPARE(r_->dateiwahl.anfragen.last().satz, 7);
+        QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_EXPORT_BILD_TEXT);
 
         beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("ok"), QStringLiteral("export_groesse"));
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
@@ -252,7 +252,7 @@ private slots:
         r_->dateiwahl.antworten = {tmp_.filePath("fehlt/par.pdf")};
         beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("ok"));
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
-        QCOMPARE(r_->dateiwahl.anfragen.last().satz, 6);
+        QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_EXPORT_BILD);
         QCOMPARE(r_->meldungen().size(), 1);
         QVERIFY(r_->meldungen()[0].contains("kann nicht geschrieben werden"));
     }

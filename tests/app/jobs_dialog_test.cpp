@@ -14,7 +14,7 @@
 
 #include "app/jobs/bsc_dialog.h"
 #include "app/jobs/ffofab_dialog.h"
-#include "app/jobs/gemc_dialog.h"
+#include "app/jobs/gemc_verfaelschen_dialog.h"
 #include "app/jobs/muster_dialog.h"
 #include "app/jobs/vergleich_dialog.h"
 #include "app/kontext/befehle.h"
@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(bsc.windowTitle(), QStringLiteral("BSC-Modell"));
         QCOMPARE((QStringList{bsc.text(162), bsc.text(163), bsc.text(26), bsc.text(164), bsc.text(165)}),
                  (QStringList{"", "", "0", "1234", "0.001"}));
-        GeMcDialog ge(r_->f, Zweizustand::GE), mc(r_->f, Zweizustand::MC);
+        GeMcVerfaelschenDialog ge(r_->f, Zweizustand::GE), mc(r_->f, Zweizustand::MC);
         QCOMPARE(ge.windowTitle(), QStringLiteral("Gilbert-Elliott-Modell"));
         QCOMPARE(mc.windowTitle(), QStringLiteral("Mc Cullough-Modell"));
         const QList<int> ids{1002, 1007, 1008, 1009, 1010, 26};
@@ -114,8 +114,8 @@ private slots:
         std::unique_ptr<Jobdialog> d;
         switch (dialog) {
         case 14: d = std::make_unique<BscDialog>(r_->f); break;
-        case 15: d = std::make_unique<GeMcDialog>(r_->f, Zweizustand::GE); break;
-        case 16: d = std::make_unique<GeMcDialog>(r_->f, Zweizustand::MC); break;
+        case 15: d = std::make_unique<GeMcVerfaelschenDialog>(r_->f, Zweizustand::GE); break;
+        case 16: d = std::make_unique<GeMcVerfaelschenDialog>(r_->f, Zweizustand::MC); break;
         case 17: d = std::make_unique<MusterDialog>(r_->f); break;
         case 18: d = std::make_unique<VergleichDialog>(r_->f); break;
         default: d = std::make_unique<FfoFabDialog>(r_->f); break;
@@ -159,15 +159,15 @@ private slots:
         beantworteModal("id_612", "id_4");
         QVERIFY2(!okMit(d, {{162, zehn}, {163, pfad("o")}, {164, "10000"}}), "retry keeps the dialog");
         beantworteModal("id_613", "id_2");
-        QVERIFY2(okMit(d, {{164, "12.9"}, {165, "0,001"}}), "cancel closes it");
+        QVERIFY2(okMit(d, {{164, "12"}, {165, "0,001"}}), "cancel closes it");
         QCOMPARE(d.result(), 0);
         QVERIFY(r_->meldungen().isEmpty());
         QVERIFY(!QFile::exists(pfad("o")));
 
-        GeMcDialog ge(r_->f, Zweizustand::GE);
+        GeMcVerfaelschenDialog ge(r_->f, Zweizustand::GE);
         beantworteModal("id_613", "id_4");
         QVERIFY2(!okMit(ge, {{1000, zehn}, {1001, pfad("o")}, {1008, "0"}}), "GE refuses a transition of 0");
-        GeMcDialog mc(r_->f, Zweizustand::MC);
+        GeMcVerfaelschenDialog mc(r_->f, Zweizustand::MC);
         QVERIFY2(okMit(mc, {{1000, zehn}, {1001, pfad("mc")}, {1007, "0"}, {1008, "0"}}), "MC accepts it");
         QVERIFY(QFile::exists(pfad("mc")));
     }
@@ -193,7 +193,7 @@ private slots:
         QFETCH(int, feld);
         QFETCH(QString, wert);
         QFETCH(QString, hinweis);
-        GeMcDialog d(r_->f, mc ? Zweizustand::MC : Zweizustand::GE);
+        GeMcVerfaelschenDialog d(r_->f, mc ? Zweizustand::MC : Zweizustand::GE);
         beantworteModal(hinweis, "id_4");
         QVERIFY(!okMit(d, {{1000, datei("e", muster(10))}, {1001, pfad("o")}, {feld, wert}}));
         QVERIFY(!QFile::exists(pfad("o")));
@@ -211,12 +211,12 @@ private slots:
         QVERIFY(r_->meldungen().first().startsWith("FehlerAnzahl: "));
         QCOMPARE(r_->meldungen().last(), QStringLiteral("Ergebnis anzeigen?"));
 
-        GeMcDialog ge(r_->f, Zweizustand::GE);
+        GeMcVerfaelschenDialog ge(r_->f, Zweizustand::GE);
         QVERIFY(okMit(ge, {{1000, ein}, {1001, pfad("ge")}, {1009, "0.05"}, {26, "3"}}));
         QCOMPARE(zor({"corrupt", "ge", "--good", "0.05", "--protect", "3", ein, pfad("ge.zor")}), QByteArray());
         QCOMPARE(liesDatei(pfad("ge")), liesDatei(pfad("ge.zor")));
 
-        GeMcDialog mc(r_->f, Zweizustand::MC);
+        GeMcVerfaelschenDialog mc(r_->f, Zweizustand::MC);
         QVERIFY(okMit(mc, {{1000, ein}, {1001, pfad("mc")}, {1002, "99"}}));
         QCOMPARE(zor({"corrupt", "mc", "--seed", "99", ein, pfad("mc.zor")}), QByteArray());
         QCOMPARE(liesDatei(pfad("mc")), liesDatei(pfad("mc.zor")));

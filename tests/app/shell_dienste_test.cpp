@@ -154,7 +154,7 @@ private slots:
             {1, Richtung::Speichern, {"Fehlerfolge (*.FFO)", "Fehlerabstand (*.FAB)"}, "FFO"},
             {3, Richtung::Oeffnen, {"Vergleich (*.VGL)"}, "VGL"},
             {3, Richtung::Speichern, {"Bitmaps (*.BMP)", "Alle Dateien (*)"}, "BMP"},
-            {9, Richtung::Oeffnen, {}, ""},
+            {99, Richtung::Oeffnen, {}, ""},
         };
         for (const auto& [satz, richtung, filter, endung] : saetze) {
             QCOMPARE(filterSatz(satz, richtung), filter);

@@ -9,10 +9,10 @@ namespace zor::app {
 
 enum class Zweizustand { GE, MC };
 
-class GeMcDialog : public Jobdialog {
+class GeMcVerfaelschenDialog : public Jobdialog {
     Q_OBJECT
 public:
-    GeMcDialog(Kontext& kontext, Zweizustand modell);
+    GeMcVerfaelschenDialog(Kontext& kontext, Zweizustand modell);
 
 protected:
     void ok() override;

@@ -6,11 +6,11 @@
 
 namespace zor::app {
 
-class Modellbild : public QWidget {
+class MarBild : public QWidget {
     Q_OBJECT
 public:
     // auswahl: 'g' for Gilbert-Elliott, 'm' for McCullough.
-    Modellbild(char auswahl, QWidget* eltern = nullptr);
+    MarBild(char auswahl, QWidget* eltern = nullptr);
     QSize sizeHint() const override { return {260, 180}; }
 
 protected:

@@ -1,4 +1,4 @@
-#include "app/jobs/gemc_dialog.h"
+#include "app/jobs/gemc_verfaelschen_dialog.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/jobs/modellbild.h"
+#include "app/jobs/mar_bild.h"
 #include "app/kontext/kontext.h"
 #include "core/corruption/eingabe.h"
 #include "core/corruption/verfaelschen.h"
@@ -39,7 +39,7 @@ const Modellzeile& zeile(Zweizustand m) {
 
 }  // namespace
 
-GeMcDialog::GeMcDialog(Kontext& kontext, Zweizustand modell)
+GeMcVerfaelschenDialog::GeMcVerfaelschenDialog(Kontext& kontext, Zweizustand modell)
     : Jobdialog(kontext, zeile(modell).dialogId, QString::fromUtf8(zeile(modell).titel)), modell_(modell) {
     auto* spalte = new QVBoxLayout(this);
     spalte->addLayout(gruppenUndBild());
@@ -59,7 +59,7 @@ GeMcDialog::GeMcDialog(Kontext& kontext, Zweizustand modell)
 }
 
 // The three parameter groups on the left, the model diagram on the right.
-QLayout* GeMcDialog::gruppenUndBild() {
+QLayout* GeMcVerfaelschenDialog::gruppenUndBild() {
     const Modellzeile& z = zeile(modell_);
     const GeMcEingaben v = z.vorgabe();
     struct Gruppe {
@@ -86,11 +86,11 @@ QLayout* GeMcDialog::gruppenUndBild() {
     }
     auto* reihe = new QHBoxLayout;
     reihe->addLayout(links);
-    reihe->addWidget(new Modellbild(z.bild, this), 1);
+    reihe->addWidget(new MarBild(z.bild, this), 1);
     return reihe;
 }
 
-void GeMcDialog::ok() {
+void GeMcVerfaelschenDialog::ok() {
     const Modellzeile& z = zeile(modell_);
     GeMcEingaben e = z.vorgabe();
     e.eingabe = text(1000).toStdString();

@@ -1,4 +1,4 @@
-#include "app/jobs/modellbild.h"
+#include "app/jobs/mar_bild.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -9,13 +9,13 @@
 
 namespace zor::app {
 
-Modellbild::Modellbild(char auswahl, QWidget* eltern) : QWidget(eltern), auswahl_(auswahl) {
+MarBild::MarBild(char auswahl, QWidget* eltern) : QWidget(eltern), auswahl_(auswahl) {
     setObjectName(QStringLiteral("id_303"));
     setMinimumSize(200, 140);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void Modellbild::paintEvent(QPaintEvent*) {
+void MarBild::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Window));
     Abbildung a;
