@@ -2,6 +2,7 @@
 
 #include "app/dialogs/modellhaken.h"
 #include "app/kontext/befehle.h"
+#include "app/kontext/folgedatei.h"
 #include "app/kontext/kontext.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/hinweise.h"
@@ -12,11 +13,6 @@
 #include "core/seqfiles/folge_speichern.h"
 
 namespace zor::app {
-namespace {
-
-constexpr int FFO_FAB_FILTER = 1;
-
-}  // namespace
 
 FolgenModul::FolgenModul(Kontext& kontext) : Befehlsmodul(kontext) {
     registriere({CMD_SPEICHERN_SATZ1, CMD_SPEICHERN_SATZ2}, [this](int id) { SaveAs(id - CMD_SPEICHERN_SATZ1); });
@@ -26,12 +22,7 @@ FolgenModul::FolgenModul(Kontext& kontext) : Befehlsmodul(kontext) {
 
 void FolgenModul::SaveAs(int satz) {
     ZorState& s = kontext().zustand();
-    if (!s.Fenster.aktualisiert) {
-        AufforderungDialog(kontext().fenster());
-        return;
-    }
-    const auto name =
-        kontext().dateiwahl().GetFileNameOutFWK(QString::fromUtf8(TITEL_PROGRAMM), QString(), FFO_FAB_FILTER);
+    const auto name = folgedateiWaehlen(kontext(), Richtung::Speichern);
     if (!name) return;
     const std::string szFile = name->toStdString();
     const auto typ = Dateityp(szFile);
@@ -51,12 +42,7 @@ void FolgenModul::SaveAs(int satz) {
 
 void FolgenModul::Load(int satz) {
     ZorState& s = kontext().zustand();
-    if (!s.Fenster.aktualisiert) {
-        AufforderungDialog(kontext().fenster());
-        return;
-    }
-    const auto name =
-        kontext().dateiwahl().GetFileNameInFWK(QString::fromUtf8(TITEL_PROGRAMM), QString(), FFO_FAB_FILTER);
+    const auto name = folgedateiWaehlen(kontext(), Richtung::Oeffnen);
     if (!name) return;
     LadenErgebnis e;
     {

@@ -1,6 +1,7 @@
 #include "app/jobs/konvertieren_dialog.h"
 
 #include "app/kontext/befehle.h"
+#include "app/kontext/folgedatei.h"
 #include "app/kontext/kontext.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/hinweise.h"
@@ -26,12 +27,7 @@ KonvertierenModul::KonvertierenModul(Kontext& kontext) : Befehlsmodul(kontext) {
 
 void KonvertierenModul::Konvertieren() {
     ZorState& s = kontext().zustand();
-    if (!s.Fenster.aktualisiert) {
-        AufforderungDialog(kontext().fenster());
-        return;
-    }
-    const auto name =
-        kontext().dateiwahl().GetFileNameInFWK(QString::fromUtf8(TITEL_PROGRAMM), QString(), FFO_FAB_FILTER);
+    const auto name = folgedateiWaehlen(kontext(), Richtung::Oeffnen);
     if (!name) return;
     std::string szFile = name->toStdString();
     const auto ueberschreiben = [this](const std::string& frage) {
