@@ -151,8 +151,9 @@ def bsc():
     v.k("Werte des Parametersatzes")
     v.t(0, -2200, 200, "c", "@", "Bitfehlerwahrscheinlichkeit p =", 0)
     for sel in "ac":
-        v.t(-9000, -3200, 190, "l", sel, "Startwert =", 1)
-        v.t(1000, -3200, 190, "l", sel, "Durchläufe =", 2)
+        # One below the other: side by side they collide in narrow windows.
+        v.t(0, -3000, 190, "c", sel, "Startwert =", 1)
+        v.t(0, -3700, 190, "c", sel, "Durchläufe =", 2)
     v.k("Formeln")
     v.t(0, -4500, 190, "c", "@", "P(a ≥ k) = (1 − p)ᵏ⁻¹")
     v.t(0, -5500, 190, "c", "@", "R(0) = p,   R(k) = p² für k ≥ 1")
