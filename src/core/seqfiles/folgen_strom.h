@@ -56,6 +56,7 @@ public:
 
 private:
     bool fehlerLangsam();
+    bool bytesEinzeln(std::span<const unsigned char> bytes);
     bool zeichenEinzeln(std::span<const unsigned char> text, bool nurEins);
     Ausgabedatei& aus_;
     std::uint64_t c_ = 1;
