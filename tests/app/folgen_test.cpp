@@ -16,6 +16,7 @@
 #include "core/models/kurven_ermitteln.h"
 #include "support/modal_skript.h"
 #include "support/testrahmen.h"
+#include "support/zor_modus_test.h"
 
 using namespace zor::app;
 
@@ -54,24 +55,13 @@ bool gleich(const std::vector<zor::STRUCT_PUNKT>& a, const std::vector<zor::STRU
 
 }  // namespace
 
-class FolgenTest : public QObject {
+class FolgenTest : public ZorModusTest {
     Q_OBJECT
 
-    std::unique_ptr<TestRahmen> r_;
-    Hauptfenster* f_ = nullptr;
     QTemporaryDir dir_;
-    zor::ZorState& s() { return f_->zustand(); }
-    Menue& zor() { return f_->menue(MENU_ZOR); }
     QString pfad(const QString& name) const { return dir_.filePath(name); }
 
 private slots:
-    void init() {
-        r_ = std::make_unique<TestRahmen>();
-        f_ = &r_->f;
-        f_->mainframe_OnCommand(CMD_ZORWERK);
-    }
-    void cleanup() { r_.reset(); }
-
     // Every model, both formats: set 2 fed from set 1's saved sequence has set 1's curves
     // where the format holds the whole simulated sequence. An FFO ends at bit N, so a
     // gap model's last gap (counted by its FAV) is cut; a FAB has no trailing correct

@@ -12,24 +12,14 @@
 #include "support/modal_skript.h"
 #include "support/test_dokument.h"
 #include "support/testrahmen.h"
+#include "support/zor_modus_test.h"
 
 using namespace zor::app;
 
-class OptionenTest : public QObject {
+class OptionenTest : public ZorModusTest {
     Q_OBJECT
 
-    std::unique_ptr<TestRahmen> r_;
-    Hauptfenster* f_ = nullptr;
-    zor::ZorState& s() { return f_->zustand(); }
-
 private slots:
-    void init() {
-        r_ = std::make_unique<TestRahmen>();
-        f_ = &r_->f;
-        f_->mainframe_OnCommand(CMD_ZORWERK);
-    }
-    void cleanup() { r_.reset(); }
-
     void oeffnenMitDenOptionen_data() {
         QTest::addColumn<int>("befehl");
         QTest::addColumn<QString>("dialog");

@@ -13,25 +13,14 @@
 #include "support/gui_hilfen.h"
 #include "support/modal_skript.h"
 #include "support/testrahmen.h"
+#include "support/zor_modus_test.h"
 
 using namespace zor::app;
 
-class ParameterdialogTest : public QObject {
+class ParameterdialogTest : public ZorModusTest {
     Q_OBJECT
 
-    std::unique_ptr<TestRahmen> r_;
-    Hauptfenster* f_ = nullptr;
-    zor::ZorState& s() { return f_->zustand(); }
-    Menue& zor() { return f_->menue(MENU_ZOR); }
-
 private slots:
-    void init() {
-        r_ = std::make_unique<TestRahmen>();
-        f_ = &r_->f;
-        f_->mainframe_OnCommand(CMD_ZORWERK);
-    }
-    void cleanup() { r_.reset(); }
-
     // Each dialog opens with the title of its target set and the values of its source.
     void oeffnet_data() {
         QTest::addColumn<int>("befehl");

@@ -12,17 +12,13 @@
 #include "support/modal_skript.h"
 #include "support/test_dokument.h"
 #include "support/testrahmen.h"
+#include "support/zor_modus_test.h"
 
 using namespace zor::app;
 
-class ModellwahlTest : public QObject {
+class ModellwahlTest : public ZorModusTest {
     Q_OBJECT
 
-    std::unique_ptr<TestRahmen> r_;
-    Hauptfenster* f_ = nullptr;
-
-    Menue& zor() { return f_->menue(MENU_ZOR); }
-    zor::ZorState& s() { return f_->zustand(); }
     // The checked model items of a set's submenu.
     QList<int> haken(int satz) {
         QList<int> l;
@@ -33,13 +29,6 @@ class ModellwahlTest : public QObject {
     }
 
 private slots:
-    void init() {
-        r_ = std::make_unique<TestRahmen>();
-        f_ = &r_->f;
-        f_->mainframe_OnCommand(CMD_ZORWERK);
-    }
-    void cleanup() { r_.reset(); }
-
     void startwerte() {
         QCOMPARE(s().Modell.M1, 1);
         QCOMPARE(s().Modell.M2, 0);
