@@ -58,28 +58,4 @@ inline float bleiben(float verlassen) { return 1.0f - verlassen; }
 // p(G|G) = 1 - p(B|G) and p(B|B) = 1 - p(G|B).
 void uebergaengeErgaenzen(ModellWerte& w);
 
-// A parameter dialog's entries as typed.
-struct BscTexte {
-    std::string p, startwert, durchlaeufe;
-};
-struct GeMcTexte {
-    std::string startwert, durchlaeufe, goodFromBad, badFromGood, good, bad;
-};
-
-// Outcome of checking a parameter dialog: on refusal the parameter index of the first
-// refused entry and the notice to show (612 or 613, caption "Eingabefehler").
-struct Parameterpruefung {
-    bool ok = true;
-    int index = -1;
-    Meldung meldung;
-    explicit operator bool() const { return ok; }
-};
-
-// Check in the dialogs' order and, only when everything passes, fill `w`:
-// BSC: p, start value, runs. GE and MC: start value, runs, p(G|B), p(B|G), Good, Bad,
-// then the GE transition rule or the MC error rule; then the completed transitions.
-Parameterpruefung bscParameterPruefen(const BscTexte& t, BscWerte& w);
-Parameterpruefung geParameterPruefen(const GeMcTexte& t, ModellWerte& w);
-Parameterpruefung mcParameterPruefen(const GeMcTexte& t, ModellWerte& w);
-
 }  // namespace zor

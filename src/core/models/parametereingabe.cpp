@@ -53,15 +53,13 @@ std::optional<float> lesen(Regel regel, std::string_view text) {
 // The rules over several entries, once each entry is valid on its own.
 ParameterPruefung gemeinsamPruefen(Modellart art, std::span<const float> w) {
     ModellWerte m{};
-    if (art == Modellart::GE || art == Modellart::MC) std::copy(w.begin(), w.end(), m.begin());
+    std::copy_n(w.begin(), std::min(w.size(), m.size()), m.begin());
     if (art == Modellart::GE && !geUebergaengeGueltig(m))
         return {Ablehnung::Wahrscheinlichkeit, m[gemc::Good_From_Bad] == 0.0f ? gemc::Good_From_Bad : gemc::Bad_From_Good};
     if (art == Modellart::MC && !mcFehlerGueltig(m))
         return {Ablehnung::Wahrscheinlichkeit, m[gemc::Good] == 0.0f ? gemc::Good : gemc::Bad};
     if (art != Modellart::SW) return {};
-    // Each state probability is rounded once when typed, the sum once more.
-    const float summe = w[sw::pZ1] + w[sw::pZ2] + w[sw::pZ3];
-    if (std::fabs(summe - 1.0f) > 4 * FLT_EPSILON) return {Ablehnung::Zustandssumme, sw::pZ1};
+    if (!swWahlGueltig(m)) return {Ablehnung::Zustandssumme, sw::pZ1};
     // A state without errors would give an endless gap once chosen.
     constexpr int paare[3][2] = {{sw::pZ1, sw::pFehlerZ1}, {sw::pZ2, sw::pFehlerZ2}, {sw::pZ3, sw::pFehlerZ3}};
     for (const auto& [zustand, fehler] : paare)
@@ -83,8 +81,10 @@ ParameterPruefung parameterPruefen(Modellart art, std::span<const std::string> t
     }
     if (auto p = gemeinsamPruefen(art, neu); !p) return p;
     if (art == Modellart::GE || art == Modellart::MC) {
-        neu[gemc::Good_From_Good] = bleiben(neu[gemc::Bad_From_Good]);
-        neu[gemc::Bad_From_Bad] = bleiben(neu[gemc::Good_From_Bad]);
+        ModellWerte m{};
+        std::copy_n(neu.begin(), m.size(), m.begin());
+        uebergaengeErgaenzen(m);
+        std::copy(m.begin(), m.end(), neu.begin());
     }
     std::copy(neu.begin(), neu.end(), werte.begin());
     return {};
