@@ -30,9 +30,6 @@ const Feld MC_SPALTE[] = {{ID_MC_GOOD, "qG        =", &GE_TO_MC_STRUCT::McGood},
 const Feld ZEILEN[] = {{ID_MITTEL, "mittlere Fehlerwahrscheinlichkeit:", &GE_TO_MC_STRUCT::GeToMcMittel},
                        {ID_KORRELATION, "Korrelationsdauer:", &GE_TO_MC_STRUCT::GeToMcKorrelation}};
 
-constexpr const char* TEXT_KEIN_MC =
-    "Mit p(G|B) + p(B|G) > 1 gibt es kein äquivalentes MC-Modell: die Umrechnung ergäbe keine "
-    "Wahrscheinlichkeiten zwischen 0 und 1.";
 constexpr const char* KEIN_WERT = "—";
 
 void feld(QGridLayout* g, int zeile, int spalte, const Feld& f, const QString& wert, QWidget* eltern) {
@@ -72,7 +69,7 @@ GeMcDialog::GeMcDialog(const GE_TO_MC_STRUCT& r, QWidget* eltern) : QDialog(elte
     l->addSpacing(8);
     l->addLayout(unten);
     if (!gueltig) {
-        auto* hinweis = new QLabel(QString::fromUtf8(TEXT_KEIN_MC), this);
+        auto* hinweis = new QLabel(QString::fromUtf8(TEXT_KEIN_MC_MODELL), this);
         hinweis->setObjectName(QStringLiteral("id_%1").arg(ID_KEIN_MC));
         hinweis->setWordWrap(true);
         hinweis->setMinimumWidth(hinweis->fontMetrics().horizontalAdvance(QStringLiteral("x")) * 48);
