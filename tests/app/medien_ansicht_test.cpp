@@ -1,6 +1,8 @@
 // The hex and bin documents: opening, lines, red marking, scrolling, the save buttons'
 // states, saving bits, and files beyond 4 GiB.
 
+#include <cstdlib>
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -38,7 +40,11 @@ void verarbeiteLoeschungen() {
 int rotePixel(const QImage& bild, int y0, int y1) {
     int n = 0;
     for (int y = std::max(0, y0); y < std::min(bild.height(), y1); ++y)
-        for (int x = 0; x < bild.width(); ++x) n += bild.pixel(x, y) == qRgb(255, 0, 0);
+        for (int x = 0; x < bild.width(); ++x) {
+            // Anti-aliased red on white keeps g == b below r; black text keeps r == g == b.
+            const QRgb c = bild.pixel(x, y);
+            n += qRed(c) > qGreen(c) + 40 && std::abs(qGreen(c) - qBlue(c)) <= 12;
+        }
     return n;
 }
 
