@@ -197,3 +197,13 @@ TEST(CursorAnzeige, GedrucktKleinerUndDanachWiederBildschirmhoehe) {
     EXPECT_EQ(t[3].text, "0.75");
     EXPECT_EQ(dc.schrift().hoehe, 1050);
 }
+
+// On screen as on paper the line stands on the point it reads, also at the last lag.
+TEST(CursorAnzeige, FkfLinieStehtAufDemLetztenPunkt) {
+    ZorState s = startZustand();
+    s.FKF_defbereich = 100;
+    s.FKF_xnorm = 16000 / 100;
+    AufzeichnendeLeinwand dc;
+    Markierung(dc, fkfCursorGeometrie(s), kurven(1, 0), 100);
+    EXPECT_EQ(dc.nur(Art::InvertierteLinie)[0].punkte[0].x, 100 * 160 - 7500);
+}

@@ -105,7 +105,9 @@ CursorGeometrie favCursorGeometrie(const ZorState& s) {
     return {static_cast<float>(s.FAV_xnorm - 7500), -8000.0f, 5500.0f, s.FAV_xnorm};
 }
 
-CursorGeometrie fkfCursorGeometrie(const ZorState& s) { return {-7500.0f, -8000.0f, 5500.0f, s.FKF_xnorm + 1}; }
+// The line stands on the lag it reads, as on paper and as the curve places its points
+// (a step of FKF_xnorm + 1 drifted up to D units right of the point).
+CursorGeometrie fkfCursorGeometrie(const ZorState& s) { return {-7500.0f, -8000.0f, 5500.0f, s.FKF_xnorm}; }
 
 CursorKurven favCursorKurven(const ZorState& s, Gezeichnet g) {
     const auto d = static_cast<std::size_t>(std::clamp(s.FAV_defbereich, 0, FAV_PUNKTE));

@@ -27,7 +27,7 @@ struct CursorKurven {
 };
 
 CursorGeometrie favCursorGeometrie(const ZorState& s);  // xlinks FAV_xnorm-7500, step FAV_xnorm
-CursorGeometrie fkfCursorGeometrie(const ZorState& s);  // xlinks -7500, step FKF_xnorm+1
+CursorGeometrie fkfCursorGeometrie(const ZorState& s);  // xlinks -7500, step FKF_xnorm
 // ptFAVa* when Modell.AB, else ptFAV*; the flags from the latest paint.
 CursorKurven favCursorKurven(const ZorState& s, Gezeichnet g);
 CursorKurven fkfCursorKurven(const ZorState& s, Gezeichnet g);
