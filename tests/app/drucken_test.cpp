@@ -151,6 +151,20 @@ private slots:
         QVERIFY(r.left() < SEITE.width() / 4 && r.right() > SEITE.width() * 3 / 4);
     }
 
+    // The diagrams' grids run on past the page's edge: the page stops them as paper does.
+    void nichtsAusserhalbDerSeite() {
+        ZorState s = zweiSaetze();
+        KeinFortschritt still;
+        QVERIFY(druckKurvenErmitteln(s, Druckart::FAV, still));
+        QImage bild(SEITE + QSize(300, 300), QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        {
+            QPainter p(&bild);
+            druckseiteMalen(p, SEITE, s, eingebauteVorlagen(), Druckart::FAV);
+        }
+        QCOMPARE(tinte(bild), QRect(QPoint(0, 0), SEITE));
+    }
+
     // --- printing into a PDF ----------------------------------------------------------
 
     void eineSeiteAlsPdf_data() {

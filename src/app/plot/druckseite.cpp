@@ -119,14 +119,16 @@ Druckbericht druckDiagrammMalen(QPainter& p, QSize seite, ZorState& s, const Vor
 }
 
 Druckbericht druckseiteMalen(QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle& q, Druckart art) {
-    // The band's frame with the default pen and brush, as the page always had.
+    // The band's frame with the default pen and brush, as the page always had. Nothing
+    // reaches past the printable area, as on paper (the diagram's grid would).
     p.save();
     p.setPen(QPen(Qt::black, 0));
     p.setBrush(Qt::white);
     p.drawRect(QRect(QPoint(0, 0), seite - QSize(1, 1)));
-    p.restore();
+    p.setClipRect(QRect(QPoint(0, 0), seite));
     Druckbericht b = PAR_Print(p, seite, s, q, art);
     Druckbericht d = druckDiagrammMalen(p, seite, s, q, art);
+    p.restore();
     b.vorlagenFehler += d.vorlagenFehler;
     b.meldungen.insert(b.meldungen.end(), d.meldungen.begin(), d.meldungen.end());
     return b;
