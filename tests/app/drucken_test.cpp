@@ -197,6 +197,28 @@ private slots:
             QVERIFY2(text.contains(t), qPrintable(t + " fehlt in:\n" + text));
     }
 
+    // A shown measurement cursor goes on paper with its readout; a hidden one does not.
+    void gezeigterCursorWirdMitgedruckt_data() {
+        QTest::addColumn<int>("art");
+        QTest::addColumn<bool>("cursor");
+        QTest::newRow("FKF mit Cursor") << int(Druckart::FKF) << true;
+        QTest::newRow("FAV mit Cursor") << int(Druckart::FAV) << true;
+        QTest::newRow("FAV ohne Cursor") << int(Druckart::FAV) << false;
+    }
+    void gezeigterCursorWirdMitgedruckt() {
+        QFETCH(int, art);
+        QFETCH(bool, cursor);
+        QTemporaryDir tmp;
+        (Druckart(art) == Druckart::FKF ? s().Cursor.FKF : s().Cursor.FAV) = cursor ? 1 : 0;
+        s().FAV_xpos = s().FKF_xpos = 3;
+        oeffne(Druckart(art));
+        const QString ziel = tmp.filePath(QStringLiteral("cursor.pdf"));
+        r_->dateiwahl.antworten << ziel;
+        f_->mainframe_OnCommand(CMD_DRUCKEN);
+        PDF_TEXT(text, ziel);
+        QCOMPARE(text.contains(QStringLiteral("Abszisse:")), cursor);
+    }
+
     void ohneParametersaetzeKeineBilder() {
         QTemporaryDir tmp;
         s().Modell.M1 = INAKTIV;
