@@ -11,6 +11,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   xvfb xauth
   desktop-file-utils appstream help2man
+  poppler-utils
 )
 
 missing=()

@@ -267,13 +267,15 @@ private slots:
         QVERIFY(!nurWeiss(bild));
     }
 
-    void druckenFFPlatzhalterPARVerweigert() {
+    void druckenFFJaPARVerweigert() {
         f_->mainframe_OnCommand(CMD_OEFFNEN_FF);
-        f_->mainframe_OnCommand(CMD_DRUCKEN);
-        QCOMPARE(r_->meldungen(), QStringList{platzhalter("Drucken aktives Fenster")});
+        f_->mainframe_OnCommand(CMD_DRUCKEN);  // asks for a PDF file; cancelled
+        QVERIFY(r_->meldungen().isEmpty());
+        QCOMPARE(r_->dateiwahl.anfragen.size(), 1);
         f_->mainframe_OnCommand(CMD_OEFFNEN_PAR);
         f_->mainframe_OnCommand(CMD_DRUCKEN);
-        QCOMPARE(r_->meldungen().last(), QStringLiteral("Parameterfenster kann nicht ausgedruckt werden!"));
+        QCOMPARE(r_->meldungen(), QStringList{QStringLiteral("Parameterfenster kann nicht ausgedruckt werden!")});
+        QCOMPARE(r_->dateiwahl.anfragen.size(), 1);
     }
 };
 

@@ -28,7 +28,6 @@ DokumenteModul::DokumenteModul(Kontext& kontext)
     registriere({CMD_OEFFNEN_FF, CMD_OEFFNEN_PAR}, [this](int id) { oeffnen(id); });
     registriere({CMD_SCHLIESSEN_ALLE, CMD_SCHLIESSEN_FF, CMD_SCHLIESSEN_FKF, CMD_SCHLIESSEN_FAV, CMD_SCHLIESSEN_PAR},
                 [this](int id) { schliessen(id); });
-    registriere({CMD_DRUCKEN}, [this](int id) { drucken(id); });
     registriere({CMD_EXPORTIEREN}, [this](int id) { exportieren(id); });
 }
 
@@ -92,17 +91,6 @@ void DokumenteModul::schliessen(int id) {
         w->close();
     }
     modusWechselFreigeben(kontext());
-}
-
-void DokumenteModul::drucken(int) {
-    if (kontext().zustand().Fenster.aktualisiert == 0) kontext().befehl(CMD_AKTUALISIEREN);
-    MdiDokument* d = kontext().aktivesDokument();
-    if (!d || !d->druckbar()) {
-        kontext().meldung().zeige(QStringLiteral("Parameterfenster kann nicht ausgedruckt werden!"),
-                                  QString::fromUtf8(TITEL_PROGRAMM), Symbol::Ausrufezeichen);
-        return;
-    }
-    kontext().nochNichtVerfuegbar({CMD_DRUCKEN});
 }
 
 void DokumenteModul::exportieren(int) {

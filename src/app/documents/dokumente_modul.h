@@ -1,6 +1,6 @@
 #pragma once
-// The channel-model document commands: refresh, open and close (one or all), printing,
-// and exporting the active document.
+// The channel-model document commands: refresh, open and close (one or all), and
+// exporting the active document.
 
 #include "app/kontext/befehlsmodul.h"
 #include "app/documents/modelldokument.h"
@@ -20,7 +20,6 @@ private:
     void oeffnen(int id);
     void oeffnenAlle(int id);
     void schliessen(int id);
-    void drucken(int id);
     void exportieren(int id);
 
     bool oeffne(Modelldokument d);

@@ -90,7 +90,7 @@ void ModellDokument::anwenden(const Anordnung& a) {
 void ModellDokument::freigeben(const Freigabe& g) {
     Kontext& k = kontext();
     if (g.fensterBefehle) {
-        for (int id : {int(CMD_SCHLIESSEN_ALLE), int(CMD_DRUCKEN), int(CMD_EXPORTIEREN)})
+        for (int id : {int(CMD_SCHLIESSEN_ALLE), int(CMD_DRUCKEN), int(CMD_EXPORTIEREN), int(CMD_SEITENANSICHT)})
             k.setzeAktiv(id, *g.fensterBefehle);
         k.setzeUntermenueAktiv(CMD_SCHLIESSEN_ALLE, *g.fensterBefehle);
         k.setzeUntermenueAktiv(CMD_KASKADIERT, *g.fensterBefehle);

@@ -102,6 +102,7 @@ enum Befehl : int {
     CMD_WAVE = 4155,
     CMD_EXPORTIEREN = 4200,
     CMD_GEHE_ZU_OFFSET = 4201,
+    CMD_SEITENANSICHT = 4202,
 };
 
 // Menu resources: the three frame menus, the document menus and the context menus.

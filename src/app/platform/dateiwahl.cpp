@@ -23,6 +23,7 @@ const char* const FFO_SPEICHERN[] = {"FFO files (*.FFO)"};
 const char* const FAB_SPEICHERN[] = {"FAB files (*.FAB)"};
 
 const char* const MIDI[] = {"MID files (*.MID *.mid)"};
+const char* const PDF[] = {"PDF-Dateien (*.pdf)"};
 
 // Bitmaps first, then every format Qt's image readers know.
 QStringList bilder() {
@@ -61,6 +62,7 @@ QStringList filterSatz(int satz, Richtung r) {
     case SATZ_FAB_SPEICHERN: return liste(FAB_SPEICHERN);
     case SATZ_BILDER: return oeffnen ? bilder() : liste(BMP_ALLE);
     case SATZ_MIDI: return liste(MIDI);
+    case SATZ_PDF: return liste(PDF);
     case SATZ_VIDEO: return liste(VIDEO);
     case SATZ_WAVE: return liste(WAVE);
     case SATZ_MEDIEN: return liste(MEDIEN);

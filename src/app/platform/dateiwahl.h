@@ -22,6 +22,8 @@ inline constexpr int SATZ_EXPORT_BILD = 9;
 inline constexpr int SATZ_EXPORT_BILD_TEXT = 10;
 inline constexpr int SATZ_BILDER = 11;
 inline constexpr int SATZ_MIDI = 12;
+// The printed page as a PDF file, where no printer is installed.
+inline constexpr int SATZ_PDF = 14;
 
 // Filter sets of the media windows, numbered by their filter string or dialog.
 enum Mediensatz : int { SATZ_VIDEO = 207, SATZ_WAVE = 4141, SATZ_MEDIEN = 4154 };

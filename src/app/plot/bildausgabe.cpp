@@ -97,4 +97,28 @@ Ergebnis textSpeichern(const QString& pfad, const std::string& text) {
     return schreiben(pfad, text.data(), text.size());
 }
 
+void druckseiteEinrichten(QPagedPaintDevice& seite) {
+    seite.setPageSize(QPageSize(QPageSize::A4));
+    seite.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+}
+
+Druckergebnis druckseiteSpeichern(const QString& pfad, const Seitenmaler& malen) {
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&puffer);
+    pdf.setResolution(DRUCK_AUFLOESUNG);
+    pdf.setTitle(QString::fromUtf8(DRUCK_DOKUMENTNAME));
+    pdf.setCreator(QString::fromUtf8(TITEL_PROGRAMM));
+    druckseiteEinrichten(pdf);
+    QPainter p;
+    if (!p.begin(&pdf)) return Druckergebnis::Fehler;
+    const bool fertig = malen(p, QSize(pdf.width(), pdf.height()));
+    if (!p.end()) return Druckergebnis::Fehler;
+    if (!fertig) return Druckergebnis::Abgebrochen;
+    const QByteArray& daten = puffer.data();
+    if (daten.isEmpty()) return Druckergebnis::Fehler;
+    return schreiben(pfad, daten.constData(), static_cast<std::size_t>(daten.size())) ? Druckergebnis::Gedruckt
+                                                                                       : Druckergebnis::Fehler;
+}
+
 }  // namespace zor

@@ -11,6 +11,7 @@
 #include "core/util/ergebnis.h"
 
 class QImage;
+class QPagedPaintDevice;
 class QPainter;
 
 namespace zor {
@@ -30,5 +31,19 @@ Ergebnis bildSpeichern(const QString& pfad, QSize groesse, const Malen& malen);
 QImage bildVon(QSize groesse, const Malen& malen);
 
 Ergebnis textSpeichern(const QString& pfad, const std::string& text);
+
+// A printed page as a PDF file stands for paper: A4 with a printer's usual margins, at a
+// printer's resolution, so that the page's integer layout comes out as on paper.
+inline constexpr int DRUCK_AUFLOESUNG = 1200;
+// The job's name at the print spooler and the PDF's title.
+inline constexpr const char* DRUCK_DOKUMENTNAME = "Druckvorgang";
+void druckseiteEinrichten(QPagedPaintDevice& seite);
+
+enum class Druckergebnis { Gedruckt, Fehler, Abgebrochen };
+
+// Paints a printed page on its printable area of seite pixels and writes it as a PDF;
+// malen returns false to give up, and then no file appears.
+using Seitenmaler = std::function<bool(QPainter& p, QSize seite)>;
+Druckergebnis druckseiteSpeichern(const QString& pfad, const Seitenmaler& malen);
 
 }  // namespace zor

@@ -37,6 +37,7 @@ constexpr double MAX_PIXEL = 4000;
 
 QPainterCanvas::QPainterCanvas(QPainter& painter, const Abbildung& abbildung)
     : p_(painter), abbildung_(abbildung) {
+    if (p_.hasClipping()) grundclip_ = p_.clipRegion();
     p_.setRenderHint(QPainter::Antialiasing);
     p_.setRenderHint(QPainter::TextAntialiasing);
 }
@@ -172,10 +173,14 @@ int QPainterCanvas::oberlaenge() {
 }
 
 void QPainterCanvas::beschneiden(std::optional<LRechteck> bereich) {
-    if (bereich)
+    if (bereich) {
         p_.setClipRect(geraet(*bereich));
-    else
+        if (grundclip_) p_.setClipRegion(*grundclip_, Qt::IntersectClip);
+    } else if (grundclip_) {
+        p_.setClipRegion(*grundclip_);
+    } else {
         p_.setClipping(false);
+    }
 }
 
 // Difference with white inverts exactly, so a second line restores the pixels. Devices

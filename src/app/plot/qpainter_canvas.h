@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QRawFont>
+#include <QRegion>
 
 #include <array>
 #include <optional>
@@ -17,7 +18,8 @@ namespace zor {
 
 class QPainterCanvas : public Canvas {
 public:
-    // The painter stays the caller's; antialiasing is switched on for it.
+    // The painter stays the caller's; antialiasing is switched on for it. A clip the
+    // painter has (a printed page's printable area) stays in force.
     QPainterCanvas(QPainter& painter, const Abbildung& abbildung);
 
     void setzeAbbildung(const Abbildung& abbildung) { abbildung_ = abbildung; }
@@ -57,6 +59,7 @@ private:
 
     QPainter& p_;
     Abbildung abbildung_;
+    std::optional<QRegion> grundclip_;
     std::optional<Glyphen> glyphen_;
 };
 

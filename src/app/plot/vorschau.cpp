@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/plot/dokumentbilder.h"
+#include "app/plot/druckseite.h"
 #include "core/models/kurven_ermitteln.h"
 #include "core/plot/aufzeichnende_leinwand.h"
 #include "app/plot/qpainter_canvas.h"
@@ -71,16 +72,13 @@ ZorState mitSatz(ZorState s, int satz, int id, int sim, int simfabs = 0) {
 
 // --- the page header ----------------------------------------------------------------
 
-Szene druckSzene(QString name, char text, ZorState s) {
+// The printed page itself, at 100 pixels per inch on letter paper.
+Szene druckSzene(QString name, Druckart art, ZorState s) {
     const QSize seite(850, 1100);
-    return {std::move(name), seite, [s, text, seite](QPainter& p, const Vorlagenquelle& q) {
-                QPainterCanvas dc(p, druckkopfAbbildung(seite));
-                int fehler = plotag(dc, q, "DRUCKEN.PLT", {}, 1, text) == 1 ? 0 : 1;
-                const double cx = seite.width(), cy = seite.height();
-                const int l = static_cast<int>(0.1 * cx), t = static_cast<int>(0.083 * cy);
-                const QRect rahmen(l, t, static_cast<int>(0.9 * cx) - l, static_cast<int>(0.4 * cy) - t);
-                fehler += parMalen(p, rahmen, q, s);
-                return fehler;
+    KeinFortschritt still;
+    druckKurvenErmitteln(s, art, still);
+    return {std::move(name), seite, [s, art, seite](QPainter& p, const Vorlagenquelle& q) mutable {
+                return druckseiteMalen(p, seite, s, q, art).vorlagenFehler;
             }};
 }
 
@@ -127,16 +125,6 @@ Abbildung marAbbildung(QSize g) {
     return a;
 }
 
-Abbildung druckkopfAbbildung(QSize seite) {
-    Abbildung a;
-    a.fensterX = a.fensterY = 10000;
-    a.viewportX = static_cast<int>(0.4 * seite.width());
-    a.viewportY = static_cast<int>(-0.4 * seite.height());
-    a.ursprungX = static_cast<int>(0.5 * seite.width());
-    a.ursprungY = static_cast<int>(0.042 * seite.height());
-    return a;
-}
-
 std::vector<Szene> alleSzenen(const ZorState& s) {
     const QSize einzeln(900, 600), breit(1500, 520), hoch(700, 900);
     std::vector<Szene> sz;
@@ -167,9 +155,9 @@ std::vector<Szene> alleSzenen(const ZorState& s) {
     sz.push_back(marSzene("mar_ge", 'g'));
     sz.push_back(marSzene("mar_mc", 'm'));
 
-    sz.push_back(druckSzene("drucken_ff", 'a', s));
-    sz.push_back(druckSzene("drucken_fkf", 'b', mitSatz(s, 1, GE2, 1)));
-    sz.push_back(druckSzene("drucken_fav", 'c', mitSatz(s, 1, MC2, 0)));
+    sz.push_back(druckSzene("drucken_ff", Druckart::FF, s));
+    sz.push_back(druckSzene("drucken_fkf", Druckart::FKF, mitSatz(s, 1, GE2, 1)));
+    sz.push_back(druckSzene("drucken_fav", Druckart::FAV, mitSatz(s, 1, MC2, 0)));
     return sz;
 }
 

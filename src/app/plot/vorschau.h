@@ -1,7 +1,7 @@
 #pragma once
 // Preview pictures of the templates for developers and tests: each scene paints one
 // or more templates in the mapping their caller sets up (document window, parameter
-// picture, dialog model picture, page header), the curve diagrams with sample curves.
+// picture, dialog model picture), the printed pages, the curve diagrams with sample curves.
 
 #include <QImage>
 #include <QPainter>
@@ -27,10 +27,10 @@ struct Szene {
 QImage vorlageMalen(const Vorlagenquelle& quelle, const std::string& name, std::span<const float> werte,
                     int textfarbe, char text, const Abbildung& abbildung, QSize groesse, int* ergebnis);
 
-// Mappings of the callers, for a picture of the given size.
+// Mappings of the callers, for a picture of the given size (the page header's is in
+// druckseite.h).
 Abbildung parAbbildungEinzeln(QSize groesse);
 Abbildung marAbbildung(QSize groesse);
-Abbildung druckkopfAbbildung(QSize seite);
 
 // Every template with every selector its callers pass, with the start values of the
 // state, plus the FKF and FAV diagrams in every axis mode with sample curves.

@@ -1,7 +1,8 @@
 // Developer tool: renders plot templates and the channel-model documents offscreen, so
 // they can be checked without starting the program. Either every scene (all templates
 // with every selector, the curve diagrams with sample curves), one template with given
-// values, or a document's real painting for the start values or presets.
+// values, or a document's real painting (or its printed page) for the start values or
+// presets.
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -12,6 +13,7 @@
 
 #include "app/plot/bildausgabe.h"
 #include "app/plot/dokumentbilder.h"
+#include "app/plot/druckseite.h"
 #include "app/plot/vorlagen.h"
 #include "app/plot/vorschau.h"
 #include "core/models/vorgaben.h"
@@ -65,10 +67,32 @@ bool zustandSetzen(const QCommandLineParser& p, zor::ZorState& s) {
     return true;
 }
 
+// The printed page of a document as a PDF, through the printing's own page.
+int druckseiteSchreiben(zor::ZorState& s, zor::Druckart art, const QString& ausgabe, const zor::Vorlagenquelle& quelle) {
+    if (zor::formatVon(ausgabe) != zor::Bildformat::PDF) {
+        std::fprintf(stderr, "Druckseiten werden als PDF geschrieben: %s\n", qPrintable(ausgabe));
+        return 2;
+    }
+    zor::KeinFortschritt still;
+    for (const auto& m : zor::druckKurvenErmitteln(s, art, still).meldungen) std::fprintf(stderr, "%s\n", m.text.c_str());
+    std::vector<zor::Meldung> meldungen;
+    const auto e = zor::druckseiteSpeichern(ausgabe, [&](QPainter& maler, QSize seite) {
+        meldungen = zor::druckseiteMalen(maler, seite, s, quelle, art).meldungen;
+        return true;
+    });
+    for (const auto& m : meldungen) std::fprintf(stderr, "%s\n", m.text.c_str());
+    if (e == zor::Druckergebnis::Gedruckt) return 0;
+    std::fprintf(stderr, "Die Datei %s kann nicht geschrieben werden!\n", qPrintable(ausgabe));
+    return 1;
+}
+
 int dokumentMalen(const QCommandLineParser& p, const QString& ausgabe, QSize g, const zor::Vorlagenquelle& quelle) {
     zor::ZorState s = zor::startZustand();
     if (!zustandSetzen(p, s)) return 2;
     const QString art = p.value("dokument");
+    if (art == "druck-ff") return druckseiteSchreiben(s, zor::Druckart::FF, ausgabe, quelle);
+    if (art == "druck-fkf") return druckseiteSchreiben(s, zor::Druckart::FKF, ausgabe, quelle);
+    if (art == "druck-fav") return druckseiteSchreiben(s, zor::Druckart::FAV, ausgabe, quelle);
     zor::Ergebnis e;
     if (art == "ff" && zor::formatVon(ausgabe) == zor::Bildformat::Text) {
         QImage messen(1, 1, QImage::Format_RGB32);
@@ -80,7 +104,7 @@ int dokumentMalen(const QCommandLineParser& p, const QString& ausgabe, QSize g, 
         e = zor::bildSpeichern(ausgabe, g,
                                [&](QPainter& maler) { zor::parMalen(maler, QRect(QPoint(0, 0), g), quelle, s); });
     } else {
-        std::fprintf(stderr, "Unbekanntes Dokument: %s (ff oder par)\n", qPrintable(art));
+        std::fprintf(stderr, "Unbekanntes Dokument: %s (ff, par, druck-ff, druck-fkf oder druck-fav)\n", qPrintable(art));
         return 2;
     }
     if (!e) std::fprintf(stderr, "%s\n", e.meldung.text.c_str());
@@ -104,14 +128,15 @@ int main(int argc, char** argv) {
         {"werte", "Zahlenwerte der t-Sätze, durch Kommas getrennt.", "liste"},
         {"groesse", "Bildgröße in Pixeln.", "BxH", "900x600"},
         {"anordnung", "dokument, par, mar oder druck.", "art", "dokument"},
-        {"dokument", "Ein Dokument zeichnen: ff oder par (ff auch als .txt).", "art"},
+        {"dokument", "Ein Dokument zeichnen: ff oder par (ff auch als .txt), oder die gedruckte Seite "
+                     "druck-ff, druck-fkf oder druck-fav (als .pdf).", "art"},
         {"satz1", "Parametersatz 1: Vorgabe (bsc1 ... sw2) oder aus.", "name"},
         {"satz2", "Parametersatz 2: Vorgabe (bsc1 ... sw2) oder aus.", "name"},
         {"datei1", "Parametersatz 1 aus einer FFO- oder FAB-Datei.", "datei"},
         {"datei2", "Parametersatz 2 aus einer FFO- oder FAB-Datei.", "datei"},
     });
     p.addPositionalArgument("vorlage", "Name der Vorlage, z. B. FKF.PLT (nicht mit --dokument)");
-    p.addPositionalArgument("ausgabe", "PNG-Datei (mit --dokument auch SVG, PDF oder TXT)");
+    p.addPositionalArgument("ausgabe", "PNG-Datei (mit --dokument auch SVG, PDF oder TXT; Druckseiten als PDF)");
     p.process(app);
 
     const auto quelle = zor::programmVorlagen(p.value("start"));

@@ -86,6 +86,7 @@ Block zorMenue() {
         item(1, CMD_KONVERTIEREN_ZOR, "&Konvertieren..."),
         trenner(1),
         item(1, CMD_EXPORTIEREN, "&Exportieren...", GRAU),
+        item(1, CMD_SEITENANSICHT, "&Seitenansicht...", GRAU),
         item(1, CMD_DRUCKEN, "&Drucken aktives Fenster", GRAU),
         trenner(1),
         item(1, CMD_BEENDEN, "B&eenden"),

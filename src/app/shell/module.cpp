@@ -1,6 +1,7 @@
 #include "app/shell/module.h"
 
 #include "app/documents/dokumente_modul.h"
+#include "app/documents/druck_modul.h"
 #include "app/dialogs/folge_speichern_laden.h"
 #include "app/dialogs/modellwahl_modul.h"
 #include "app/dialogs/optionen_modul.h"
@@ -29,6 +30,7 @@ const Fabrik MODULE[] = {
     &neu<HilfeModul>,
     &neu<GrafikModul>,
     &neu<DokumenteModul>,
+    &neu<DruckModul>,
     &neu<ModellwahlModul>,
     &neu<OptionenModul>,
     &neu<FolgenModul>,

@@ -27,7 +27,8 @@ public:
         }
     }
     zor::app::Druckbar* druckbar() override { return druckbar_ ? this : nullptr; }
-    char druckKopf() const override { return 'a'; }
+    // The page header of the kind it poses as: FKF 'b', FAV 'c', else 'a'.
+    char druckKopf() const override { return modell_ == 'K' ? 'b' : modell_ == 'V' ? 'c' : 'a'; }
     int kontextMenue() const override { return 135; }
 
     QList<int> befehle;

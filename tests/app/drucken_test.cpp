@@ -1,0 +1,371 @@
+// The printed page: where its parts lie, printing into a PDF where no printer exists
+// (one page with the header, parameter and diagram texts), cancelling, the refusals,
+// the page preview and the headless renderer.
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <optional>
+
+#include "app/documents/druckauftrag.h"
+#include "app/plot/druckseite.h"
+#include "app/plot/vorlagen.h"
+#include "core/models/zor_state.h"
+#include "support/gui_hilfen.h"
+#include "support/modal_skript.h"
+#include "support/test_dokument.h"
+#include "support/testdateien.h"
+#include "support/zor_modus_test.h"
+
+using namespace zor;
+using namespace zor::app;
+
+namespace {
+
+// Letter paper at 100 pixels per inch: small enough to scan, large enough for text.
+const QSize SEITE(850, 1100);
+
+// Bounding box of the pixels that are not white.
+QRect tinte(const QImage& bild) {
+    QRect r;
+    for (int y = 0; y < bild.height(); ++y) {
+        const auto* zeile = reinterpret_cast<const QRgb*>(bild.constScanLine(y));
+        for (int x = 0; x < bild.width(); ++x)
+            if (qGray(zeile[x]) < 250) r |= QRect(x, y, 1, 1);
+    }
+    return r;
+}
+
+// Bounding box of the pixels where two pictures differ.
+QRect unterschied(const QImage& a, const QImage& b) {
+    QRect r;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+QImage malen(const std::function<void(QPainter&)>& f) {
+    QImage bild(SEITE, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    QPainter p(&bild);
+    f(p);
+    return bild;
+}
+
+// Set 1 BSC simulated, set 2 GE theory: two parameter pictures and two curves.
+ZorState zweiSaetze() {
+    ZorState s = startZustand();
+    s.Modell.M2 = GE2;
+    s.Modell.inaktiv = 0;
+    return s;
+}
+
+// The text pdftotext finds, or nothing when the tool is not installed.
+std::optional<QString> pdfText(const QString& pfad) {
+    const QString werkzeug = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (werkzeug.isEmpty()) return std::nullopt;
+    QProcess p;
+    p.start(werkzeug, {pfad, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+#define PDF_TEXT(var, pfad)                                                              \
+    const auto var##_ = pdfText(pfad);                                                   \
+    if (!var##_) QSKIP("pdftotext fehlt (Paket poppler-utils): PDF-Text nicht geprüft"); \
+    const QString& var = *var##_;
+
+}  // namespace
+
+class DruckenTest : public ZorModusTest {
+    Q_OBJECT
+
+    // Opens a printable document of the kind: the real FF window, else a stand-in.
+    void oeffne(Druckart art) {
+        if (art == Druckart::FF) {
+            f_->mainframe_OnCommand(CMD_OEFFNEN_FF);
+            return;
+        }
+        const bool fkf = art == Druckart::FKF;
+        f_->mdi_Create(new TestDokument(*f_, fkf ? 'K' : 'V', true), fkf ? 148 : 159, fkf ? 137 : 126);
+    }
+
+private slots:
+    // --- the page's layout -------------------------------------------------------------
+
+    void kopfUndParameterbilderObenImRahmen() {
+        const auto q = eingebauteVorlagen();
+        ZorState mit = zweiSaetze(), ohne = zweiSaetze();
+        ohne.Modell.inaktiv = 1;
+        const QImage kopf = malen([&](QPainter& p) { PAR_Print(p, SEITE, ohne, q, Druckart::FAV); });
+        const QImage beide = malen([&](QPainter& p) { PAR_Print(p, SEITE, mit, q, Druckart::FAV); });
+        const QRect k = tinte(kopf), bilder = unterschied(kopf, beide);
+        QVERIFY(!k.isEmpty() && !bilder.isEmpty());
+        QVERIFY2(k.bottom() < int(0.083 * SEITE.height()), qPrintable(QString::number(k.bottom())));
+        QVERIFY(k.left() >= int(0.1 * SEITE.width()) - 1 && k.right() <= int(0.9 * SEITE.width()));
+        const QRect rahmen = druckParameterRechteck(SEITE);
+        QVERIFY2(rahmen.adjusted(-1, -1, 1, 1).contains(bilder), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                 .arg(bilder.x()).arg(bilder.y()).arg(bilder.width()).arg(bilder.height())));
+        // Two sets side by side use both halves of the frame.
+        QVERIFY(bilder.left() < rahmen.center().x() - 100 && bilder.right() > rahmen.center().x() + 100);
+    }
+
+    void fehlerfolgeInDerUnterenHaelfte() {
+        ZorState s = zweiSaetze();
+        const QImage bild = malen([&](QPainter& p) { FF_Print(p, SEITE, s); });
+        const QRect r = tinte(bild);
+        QVERIFY(!r.isEmpty());
+        QVERIFY2(r.top() >= SEITE.height() / 2, qPrintable(QString::number(r.top())));
+        QVERIFY(r.bottom() < SEITE.height());
+        QVERIFY(r.left() >= int(0.1 * SEITE.width()) - 1 && r.right() <= int(0.95 * SEITE.width()));
+        // The grid fills its rectangle: rows reach down to the last quarter of the page.
+        QVERIFY(r.bottom() > SEITE.height() * 3 / 4);
+    }
+
+    void kurvenUnterDenParameterbildern_data() {
+        QTest::addColumn<int>("art");
+        QTest::newRow("FKF") << int(Druckart::FKF);
+        QTest::newRow("FAV") << int(Druckart::FAV);
+    }
+    void kurvenUnterDenParameterbildern() {
+        QFETCH(int, art);
+        ZorState s = zweiSaetze();
+        KeinFortschritt still;
+        QVERIFY(druckKurvenErmitteln(s, Druckart(art), still));
+        const auto q = eingebauteVorlagen();
+        const QImage bild = malen([&](QPainter& p) { druckDiagrammMalen(p, SEITE, s, q, Druckart(art)); });
+        const QRect r = tinte(bild);
+        QVERIFY(!r.isEmpty());
+        QVERIFY2(r.top() > druckParameterRechteck(SEITE).bottom(), qPrintable(QString::number(r.top())));
+        QVERIFY(r.bottom() < SEITE.height());
+        // Centred on the page: the diagram spans most of its width.
+        QVERIFY(r.left() < SEITE.width() / 4 && r.right() > SEITE.width() * 3 / 4);
+    }
+
+    // The diagrams' grids run on past the page's edge: the page stops them as paper does.
+    void nichtsAusserhalbDerSeite() {
+        ZorState s = zweiSaetze();
+        KeinFortschritt still;
+        QVERIFY(druckKurvenErmitteln(s, Druckart::FAV, still));
+        QImage bild(SEITE + QSize(300, 300), QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        {
+            QPainter p(&bild);
+            druckseiteMalen(p, SEITE, s, eingebauteVorlagen(), Druckart::FAV);
+        }
+        QCOMPARE(tinte(bild), QRect(QPoint(0, 0), SEITE));
+    }
+
+    // --- printing into a PDF ----------------------------------------------------------
+
+    void eineSeiteAlsPdf_data() {
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QString>("kopf");
+        QTest::addColumn<QString>("diagramm");
+        // (pdftotext keeps the "fi" ligature, hence the short stem.)
+        QTest::newRow("FF") << int(Druckart::FF) << "Fehlerfolge" << "Fehlerhäu";
+        QTest::newRow("FKF") << int(Druckart::FKF) << "Fehlerkorrelationsfunktion" << "R(k) = P(f(i) = 1 und f(i + k) = 1)";
+        QTest::newRow("FAV") << int(Druckart::FAV) << "Fehlerabstandsverteilung" << "Abstand zum vorigen Fehler in Bit";
+    }
+    void eineSeiteAlsPdf() {
+        QTemporaryDir tmp;
+        QFETCH(int, art);
+        QFETCH(QString, kopf);
+        QFETCH(QString, diagramm);
+        oeffne(Druckart(art));
+        const QString ziel = tmp.filePath(QStringLiteral("seite%1.pdf").arg(art));
+        r_->dateiwahl.antworten << ziel;
+        f_->mainframe_OnCommand(CMD_DRUCKEN);
+        QVERIFY2(r_->meldungen().isEmpty(), qPrintable(r_->meldungen().join('\n')));
+        QCOMPARE(r_->dateiwahl.anfragen.size(), 1);
+        QVERIFY(r_->dateiwahl.anfragen[0].speichern);
+        QCOMPARE(r_->dateiwahl.anfragen[0].satz, SATZ_PDF);
+        QVERIFY(liesDatei(ziel).startsWith("%PDF"));
+        PDF_TEXT(text, ziel);
+        QCOMPARE(text.count(QLatin1Char('\f')), 1);  // one page
+        for (const QString& t : {QStringLiteral("Zorwerk und Multimedia"), kopf, diagramm,
+                                 QStringLiteral("Parametersatz 1")})
+            QVERIFY2(text.contains(t), qPrintable(t + " fehlt in:\n" + text));
+    }
+
+    // A shown measurement cursor goes on paper with its readout; a hidden one does not.
+    void gezeigterCursorWirdMitgedruckt_data() {
+        QTest::addColumn<int>("art");
+        QTest::addColumn<bool>("cursor");
+        QTest::newRow("FKF mit Cursor") << int(Druckart::FKF) << true;
+        QTest::newRow("FAV mit Cursor") << int(Druckart::FAV) << true;
+        QTest::newRow("FAV ohne Cursor") << int(Druckart::FAV) << false;
+    }
+    void gezeigterCursorWirdMitgedruckt() {
+        QFETCH(int, art);
+        QFETCH(bool, cursor);
+        QTemporaryDir tmp;
+        (Druckart(art) == Druckart::FKF ? s().Cursor.FKF : s().Cursor.FAV) = cursor ? 1 : 0;
+        s().FAV_xpos = s().FKF_xpos = 3;
+        oeffne(Druckart(art));
+        const QString ziel = tmp.filePath(QStringLiteral("cursor.pdf"));
+        r_->dateiwahl.antworten << ziel;
+        f_->mainframe_OnCommand(CMD_DRUCKEN);
+        PDF_TEXT(text, ziel);
+        QCOMPARE(text.contains(QStringLiteral("Abszisse:")), cursor);
+    }
+
+    void ohneParametersaetzeKeineBilder() {
+        QTemporaryDir tmp;
+        s().Modell.M1 = INAKTIV;
+        s().Modell.inaktiv = 1;
+        oeffne(Druckart::FF);
+        const QString ziel = tmp.filePath(QStringLiteral("leer.pdf"));
+        r_->dateiwahl.antworten << ziel;
+        f_->mainframe_OnCommand(CMD_DRUCKEN);
+        PDF_TEXT(text, ziel);
+        QVERIFY(text.contains(QStringLiteral("Zorwerk und Multimedia")));
+        QVERIFY(!text.contains(QStringLiteral("Parametersatz")) && !text.contains(QStringLiteral("Fehlerhäu")));
+    }
+
+    // --- refusals, cancelling, failures -------------------------------------------------
+
+    void parameterfensterWirdNichtGedruckt() {
+        f_->mdi_Create(new TestDokument(*f_, 'P', false), 144, 143);
+        f_->mainframe_OnCommand(CMD_DRUCKEN);
+        QCOMPARE(r_->meldungen(), QStringList{QString::fromUtf8(TEXT_NICHT_DRUCKBAR)});
+        QCOMPARE(r_->meldung.gezeigt[0].symbol, Symbol::Ausrufezeichen);
+        QVERIFY(r_->dateiwahl.anfragen.isEmpty());
+        // The preview refuses it the same way.
+        f_->mainframe_OnCommand(CMD_SEITENANSICHT);
+        QCOMPARE(r_->meldungen().size(), 2);
+        QCOMPARE(r_->meldungen()[1], QString::fromUtf8(TEXT_NICHT_DRUCKBAR));
+    }
+
+    void dateiwahlAbgebrochenDruecktNichts() {
+        oeffne(Druckart::FF);
+        f_->mainframe_OnCommand(CMD_DRUCKEN);  // the scripted chooser answers "cancel"
+        QCOMPARE(r_->dateiwahl.anfragen.size(), 1);
+        QCOMPARE(r_->dateiwahl.anfragen[0].vorschlag, QStringLiteral("Fehlerfolge"));
+        QVERIFY(r_->meldungen().isEmpty());
+    }
+
+    void abbrechenMeldetFehlerUndLaesstDieDateiStehen_data() {
+        QTest::addColumn<bool>("vorhanden");
+        QTest::newRow("neue Datei") << false;
+        QTest::newRow("vorhandene Datei") << true;
+    }
+    void abbrechenMeldetFehlerUndLaesstDieDateiStehen() {
+        QTemporaryDir tmp;
+        QFETCH(bool, vorhanden);
+        oeffne(Druckart::FAV);
+        const QString ziel = tmp.filePath(QStringLiteral("abbruch.pdf"));
+        if (vorhanden) schreibeDatei(tmp, QStringLiteral("abbruch.pdf"), "alt");
+        r_->dateiwahl.antworten << ziel;
+        beantworteModal(QStringLiteral("id_%1").arg(DLG_DRUCKABBRUCH), QStringLiteral("id_2"),
+                        vorhanden ? QString() : QStringLiteral("drucken_abbruchdialog"));
+        f_->mainframe_OnCommand(CMD_DRUCKEN);
+        QCOMPARE(r_->meldungen(), QStringList{QString::fromUtf8(TEXT_DRUCKFEHLER)});
+        QCOMPARE(r_->meldung.gezeigt[0].titel, QStringLiteral("Multimedia und Zorwerk"));
+        QCOMPARE(liesDatei(ziel), vorhanden ? QByteArray("alt") : QByteArray("<fehlt>"));
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden).size(), vorhanden ? 1 : 0);
+        // The dialog is gone and the frame takes input again.
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void druckerOhneAuftragMeldetFehler() {
+        oeffne(Druckart::FF);
+        const Druckersuche vorher = setzeDruckersuche([] { return QStringLiteral("zor-test-gibt-es-nicht"); });
+        f_->mainframe_OnCommand(CMD_DRUCKEN);
+        setzeDruckersuche(vorher);
+        QCOMPARE(r_->meldungen(), QStringList{QString::fromUtf8(TEXT_DRUCKFEHLER)});
+        QVERIFY(r_->dateiwahl.anfragen.isEmpty());
+    }
+
+    void eingabedateiWirdNichtUeberschrieben() {
+        QTemporaryDir tmp;
+        const QString folge = schreibeDatei(tmp, QStringLiteral("quelle.FFO"), "0100100001");
+        s().Modell.M1 = DATEI1;
+        s().Datei1 = {1, 10, folge.toStdString()};
+        oeffne(Druckart::FF);
+        r_->dateiwahl.antworten << folge;
+        f_->mainframe_OnCommand(CMD_DRUCKEN);
+        QCOMPARE(liesDatei(folge), QByteArray("0100100001"));
+        QCOMPARE(r_->meldungen().size(), 1);
+        QVERIFY(r_->meldungen()[0].contains(QStringLiteral("dieselbe Datei")));
+    }
+
+    // --- the page preview --------------------------------------------------------------
+
+    void seitenansicht_data() {
+        QTest::addColumn<int>("art");
+        QTest::newRow("FF") << int(Druckart::FF);
+        QTest::newRow("FKF") << int(Druckart::FKF);
+        QTest::newRow("FAV") << int(Druckart::FAV);
+    }
+    void seitenansicht() {
+        QFETCH(int, art);
+        s().Modell.M2 = MC2;
+        oeffne(Druckart(art));
+        int seiten = -1;
+        ModalSkript skript;
+        skript.dann([&](QWidget* d) {
+            auto* v = d->findChild<QPrintPreviewWidget*>();
+            seiten = v ? v->pageCount() : -1;
+            speichereBild(d, QStringLiteral("drucken_seitenansicht_%1").arg(QTest::currentDataTag()));
+            d->findChild<QPushButton*>(QStringLiteral("schliessen"))->click();
+        });
+        f_->mainframe_OnCommand(CMD_SEITENANSICHT);
+        QCOMPARE(skript.gesehen, QStringList{QStringLiteral("seitenansicht")});
+        QCOMPARE(seiten, 1);
+        QVERIFY(r_->dateiwahl.anfragen.isEmpty() && r_->meldungen().isEmpty());
+    }
+
+    // Like export, the preview is there while a channel-model document is open.
+    void seitenansichtMitDenDokumenten() {
+        QVERIFY(zor().istGrau(CMD_SEITENANSICHT));
+        f_->mainframe_OnCommand(CMD_OEFFNEN_FF);
+        QVERIFY(!zor().istGrau(CMD_SEITENANSICHT));
+        f_->mainframe_OnCommand(CMD_SCHLIESSEN_FF);
+        QVERIFY(zor().istGrau(CMD_SEITENANSICHT));
+    }
+
+    void ausDerSeitenansichtDrucken() {
+        QTemporaryDir tmp;
+        oeffne(Druckart::FF);
+        const QString ziel = tmp.filePath(QStringLiteral("vorschau.pdf"));
+        r_->dateiwahl.antworten << ziel;
+        ModalSkript skript;
+        skript.dann([](QWidget* d) { d->findChild<QPushButton*>(QStringLiteral("drucken"))->click(); });
+        f_->mainframe_OnCommand(CMD_SEITENANSICHT);
+        QCOMPARE(r_->dateiwahl.anfragen.size(), 1);
+        QVERIFY(liesDatei(ziel).startsWith("%PDF"));
+    }
+
+    // --- the headless renderer ------------------------------------------------------------
+
+    void rendererSchreibtDieDruckseite() {
+        QTemporaryDir tmp;
+        const QString ziel = tmp.filePath(QStringLiteral("render.pdf"));
+        QProcess p;
+        p.start(QStringLiteral(ZOR_RENDER), {QStringLiteral("--dokument"), QStringLiteral("druck-fkf"),
+                                             QStringLiteral("--satz2"), QStringLiteral("ge2"), ziel});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 0);
+        PDF_TEXT(text, ziel);
+        QCOMPARE(text.count(QLatin1Char('\f')), 1);
+        QVERIFY(text.contains(QStringLiteral("Fehlerkorrelationsfunktion")) && text.contains(QStringLiteral("Parametersatz 2")));
+        // Pages are PDF only; nothing is written otherwise.
+        p.start(QStringLiteral(ZOR_RENDER), {QStringLiteral("--dokument"), QStringLiteral("druck-ff"), tmp.filePath("x.png")});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY(!QFile::exists(tmp.filePath("x.png")));
+    }
+};
+
+QTEST_MAIN(DruckenTest)
+#include "drucken_test.moc"
