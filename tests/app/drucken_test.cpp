@@ -151,6 +151,24 @@ private slots:
         QVERIFY(r.left() < SEITE.width() / 4 && r.right() > SEITE.width() * 3 / 4);
     }
 
+    // The abscissa's numbers under the axis stay on the page (not cut off at its foot).
+    void kurvenBeschriftungEndetAufDerSeite_data() { kurvenUnterDenParameterbildern_data(); }
+    void kurvenBeschriftungEndetAufDerSeite() {
+        QFETCH(int, art);
+        ZorState s = zweiSaetze();
+        KeinFortschritt still;
+        QVERIFY(druckKurvenErmitteln(s, Druckart(art), still));
+        QImage bild(SEITE + QSize(0, 300), QImage::Format_RGB32);
+        bild.fill(Qt::white);
+        {
+            QPainter p(&bild);
+            druckDiagrammMalen(p, SEITE, s, eingebauteVorlagen(), Druckart(art));
+        }
+        const QRect r = tinte(bild);
+        QVERIFY2(r.bottom() < SEITE.height(), qPrintable(QString::number(r.bottom())));
+        QVERIFY(r.bottom() > SEITE.height() * 9 / 10);
+    }
+
     // The diagrams' grids run on past the page's edge: the page stops them as paper does.
     void nichtsAusserhalbDerSeite() {
         ZorState s = zweiSaetze();
