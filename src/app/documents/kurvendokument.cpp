@@ -62,15 +62,19 @@ bool KurvenDokument::befehl(int id) {
 }
 
 void KurvenDokument::ermitteln() {
-    if (!veraltet()) return;
+    if (rechnet_ || !veraltet()) return;
     ZorState& s = zustand();
     if (s.Fenster.aktualisiert == 0) kontext().befehl(CMD_AKTUALISIEREN);
+    rechnet_ = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     Kurvenbericht bericht = art_.ermitteln(s, kontext().fortschritt());
     QApplication::restoreOverrideCursor();
+    rechnet_ = false;
     if (bericht.rechenzeit) ausstehend_.push_back(std::move(*bericht.rechenzeit));
     for (Meldung& m : bericht.meldungen) ausstehend_.push_back(std::move(m));
-    update();
+    // A curve document that wanted to compute meanwhile paints again and so asks anew.
+    for (MdiDokument* d : kontext().dokumente())
+        if (qobject_cast<KurvenDokument*>(d)) d->update();
 }
 
 void KurvenDokument::paintEvent(QPaintEvent*) {
@@ -79,7 +83,7 @@ void KurvenDokument::paintEvent(QPaintEvent*) {
     // The progress window lets events through, so a computation must not run inside a
     // paint: the window stays white until the curves are there.
     if (veraltet()) {
-        if (!ermittelnGeplant_) {
+        if (!ermittelnGeplant_ && !rechnet_) {
             ermittelnGeplant_ = true;
             QTimer::singleShot(0, this, [this] {
                 ermittelnGeplant_ = false;

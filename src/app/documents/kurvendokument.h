@@ -86,6 +86,9 @@ private:
     Gezeichnet gezeichnet_;
     std::vector<Meldung> ausstehend_;
     bool ermittelnGeplant_ = false;
+    // One computation at a time, in all curve documents: the progress window lets timers
+    // and paints through while it waits to be shown.
+    static inline bool rechnet_ = false;
     // False right after a resize: the next mouse move only re-arms tracking.
     bool mouse_ = false;
 };

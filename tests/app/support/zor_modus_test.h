@@ -7,6 +7,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QObject>
+#include <QTest>
 
 #include <memory>
 
@@ -23,10 +24,12 @@ protected:
     zor::ZorState& s() { return f_->zustand(); }
     zor::app::Menue& zor() { return f_->menue(zor::app::MENU_ZOR); }
 
-    // The frame on the (offscreen) screen at this size, painted once.
+    // The frame on the (offscreen) screen at this size, active and painted once.
     void zeigen(QSize groesse = {1280, 800}) {
         f_->resize(groesse);
         f_->show();
+        f_->activateWindow();
+        if (!QTest::qWaitForWindowActive(f_)) qWarning("The frame did not become active.");
         QCoreApplication::processEvents();
     }
     // The subwindow of the document with this object name, or nullptr.
