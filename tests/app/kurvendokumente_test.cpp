@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "app/documents/kurvendokument.h"
+#include "app/plot/bildausgabe.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/models/fkf.h"
 #include "core/models/optionseingabe.h"
@@ -43,6 +44,19 @@ QStringList zorAusgabe(const QStringList& argumente) {
     p.start(QStringLiteral(ZOR_PROGRAMM), argumente);
     p.waitForFinished(60000);
     return QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+// The renderer's exit code.
+int rendern(const QStringList& argumente) {
+    QProcess p;
+    p.start(QStringLiteral(ZOR_RENDER), argumente);
+    p.waitForFinished(60000);
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+QStringList zeilen(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts) : QStringList();
 }
 
 }  // namespace
@@ -121,16 +135,22 @@ private slots:
         QVERIFY(!zor().istGrau(a.oeffnen));
     }
 
+    // Both sets made inactive: the cursors go (also that of the document not active) and
+    // only the background is painted; active again, the diagrams return.
     void inaktivNurHintergrund() {
-        s().Modell.M1 = s().Modell.M2 = 0;
-        s().Modell.inaktiv = 1;
-        s().Cursor.FAV = s().Cursor.FKF = 1;
-        for (const Art* a : {&FAV, &FKF}) {
-            KurvenDokument* d = oeffnen(*a);
+        zweiSaetze();
+        oeffnen(FAV)->befehl(FAV.zeigen);
+        oeffnen(FKF)->befehl(FKF.zeigen);
+        f_->mainframe_OnCommand(CMD_SATZ1_INAKTIV);
+        f_->mainframe_OnCommand(CMD_SATZ2_INAKTIV);
+        QCOMPARE(s().Modell.inaktiv, 1);
+        QCOMPARE(s().Cursor.FAV + s().Cursor.FKF, 0);
+        for (const char* n : {"fav", "fkf"}) {
+            auto* d = qobject_cast<KurvenDokument*>(fenster(n)->widget());
+            QVERIFY(fertig(d));
             QVERIFY(nurWeiss(d->grab().toImage()));
             QCOMPARE(d->gezeichnet(), zor::Gezeichnet{});
         }
-        // Active again: the same windows show their diagrams.
         zweiSaetze();
         s().FAV.ermittelt1 = s().FAV.ermittelt2 = 0;
         auto* fav = qobject_cast<KurvenDokument*>(fenster("fav")->widget());
@@ -347,9 +367,7 @@ private slots:
         r_->dateiwahl.antworten = {pfad};
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
         QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_EXPORT_BILD_CSV);
-        QFile datei(pfad);
-        QVERIFY(datei.open(QIODevice::ReadOnly));
-        const QStringList zeilen = QString::fromUtf8(datei.readAll()).split('\n', Qt::SkipEmptyParts);
+        const QStringList zeilen = ::zeilen(pfad);
         const QStringList satz1 = zorAusgabe(optionen + QStringList{"--preset", "ge1"});
         const QStringList satz2 = zorAusgabe(optionen + QStringList{"--preset", "sw2"});
         QCOMPARE(zeilen.value(0), QStringLiteral("k,Satz 1,Satz 2"));
@@ -364,6 +382,40 @@ private slots:
         const QMimeData* m = QApplication::clipboard()->mimeData();
         QVERIFY(m->hasImage());
         QCOMPARE(m->text().split('\n', Qt::SkipEmptyParts), zeilen);
+    }
+
+    // The renderer paints what the window paints, and writes the window's CSV.
+    void renderer() {
+        const QString png = tmp_.filePath("fav.png"), csv = tmp_.filePath("fkf.csv");
+        QCOMPARE(rendern({"--dokument", "fav", "--satz1", "ge1", "--satz2", "mc2", "--abszisse", "log", "--ordinate",
+                          "lin", "--ak", "--cursor", "5", "--groesse", "700x450", png}),
+                 0);
+        zweiSaetze();
+        s().Modell.sim1 = 1;
+        auto o = zor::favOptionen(s());
+        o.abszisse = 0;
+        o.ordinate = 1;
+        o.AB = 1;
+        QCOMPARE(zor::favOptionenAnwenden(s(), o), zor::Optionsfehler::Keiner);
+        KurvenDokument* d = oeffnen(FAV);
+        d->befehl(FAV.zeigen);
+        s().FAV_xpos = 5;
+        const QImage fenster = zor::bildVon({700, 450}, [d](QPainter& p) { d->zeichnen(p, {700, 450}); });
+        QCOMPARE(QImage(png).convertToFormat(fenster.format()), fenster);
+
+        QCOMPARE(rendern({"--dokument", "fkf", "--satz1", "ge1", "--satz2", "aus", "--punkte", "40", csv}), 0);
+        const QStringList zor = zorAusgabe({"fkf", "--preset", "ge1", "--lags", "40"});
+        QCOMPARE(zeilen(csv).mid(1), [&] {
+            QStringList l;
+            for (const QString& z : zor) l << z + ',';
+            return l;
+        }());
+        // Refused settings leave no file.
+        const QString nie = tmp_.filePath("nie.png");
+        QCOMPARE(rendern({"--dokument", "fkf", "--punkte", "101", nie}), 2);
+        QCOMPARE(rendern({"--dokument", "fav", "--cursor", "50", nie}), 2);
+        QCOMPARE(rendern({"--dokument", "fav", "--ordinate", "quer", nie}), 2);
+        QVERIFY(!QFile::exists(nie));
     }
 
     void bilder_data() {

@@ -30,6 +30,10 @@ DokumenteModul::DokumenteModul(Kontext& kontext)
     registriere({CMD_OEFFNEN_FF, CMD_OEFFNEN_FKF, CMD_OEFFNEN_FAV, CMD_OEFFNEN_PAR}, [this](int id) { oeffnen(id); });
     registriere({CMD_SCHLIESSEN_ALLE, CMD_SCHLIESSEN_FF, CMD_SCHLIESSEN_FKF, CMD_SCHLIESSEN_FAV, CMD_SCHLIESSEN_PAR},
                 [this](int id) { schliessen(id); });
+    // Cursor and warning commands reach their document also while another one is active.
+    registriere({CMD_CURSOR_FKF_ZEIGEN, CMD_CURSOR_FKF, CMD_FKF_WARNUNG_GE, CMD_FKF_WARNUNG_DATEI, CMD_FKF_WARNUNG_MC},
+                [this](int id) { anDokument(Modelldokument::FKF, id); });
+    registriere({CMD_CURSOR_FAV_ZEIGEN, CMD_CURSOR_FAV}, [this](int id) { anDokument(Modelldokument::FAV, id); });
     registriere({CMD_DRUCKEN}, [this](int id) { drucken(id); });
     registriere({CMD_EXPORTIEREN}, [this](int id) { exportieren(id); });
 }
@@ -42,6 +46,17 @@ ModellDokument* DokumenteModul::erzeuge(Modelldokument d) {
     case Modelldokument::PAR: return new ParDokument(kontext(), vorlagen_);
     }
     return nullptr;
+}
+
+void DokumenteModul::anDokument(Modelldokument d, int id) {
+    if (QMdiSubWindow* w = ModellDokument::unterfenster(kontext(), d)) {
+        static_cast<MdiDokument*>(w->widget())->befehl(id);
+        return;
+    }
+    // Without its document no cursor can stay shown.
+    ZorState& s = kontext().zustand();
+    if (id == CMD_CURSOR_FKF) s.Cursor.FKF = 0;
+    if (id == CMD_CURSOR_FAV) s.Cursor.FAV = 0;
 }
 
 void DokumenteModul::aktualisieren(int) {
