@@ -197,15 +197,3 @@ TEST(CursorAnzeige, GedrucktKleinerUndDanachWiederBildschirmhoehe) {
     EXPECT_EQ(t[3].text, "0.75");
     EXPECT_EQ(dc.schrift().hoehe, 1050);
 }
-
-TEST(CursorParameter, FavFolgtModellABundFkfHatEineEinheitMehr) {
-    ZorState s = startZustand();
-    s.Modell.AB = 1;
-    s.ptFAVa2[4].y = 0.25f;
-    const auto fav = favCursorKurven(s, {0, 1});
-    EXPECT_EQ(fav.g2.size(), 50u);
-    EXPECT_EQ(fav.g2[4].y, 0.25f);
-    EXPECT_EQ(favCursorGeometrie(s).xlinks, 320 - 7500);
-    EXPECT_EQ(fkfCursorGeometrie(s).schrittweite, s.FKF_xnorm + 1);
-    EXPECT_EQ(fkfCursorKurven(s, {1, 0}).g1.size(), static_cast<std::size_t>(s.FKF_defbereich + 1));
-}

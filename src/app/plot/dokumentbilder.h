@@ -24,7 +24,8 @@ int parMalen(QPainter& p, QRect r, const Vorlagenquelle& quelle, const ZorState&
 
 // The FAV/FKF document on a white area of the given size with the documents' mapping,
 // font set as the documents use it; the cursor is drawn when Cursor.FAV / Cursor.FKF is
-// set. Returns the curves drawn. The curves must have been computed.
+// set. Returns the curves drawn. The curves must have been computed. While both sets
+// are inactive only the white area is painted.
 Gezeichnet favMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquelle& q, int drucken);
 Gezeichnet fkfMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquelle& q, int drucken);
 
