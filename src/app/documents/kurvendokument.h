@@ -88,7 +88,9 @@ private:
     Vorlagenquelle vorlagen_;
     Gezeichnet gezeichnet_;
     // The diagram without the cursor, kept so that a cursor move only copies its strips
-    // back and draws the cursor anew; every other repaint paints it afresh.
+    // back and draws the cursor anew; every other repaint paints it afresh. The window
+    // always shows it through this picture: dotted lines painted straight onto the window
+    // would take their dash phase from the window's position and not match the strips.
     QImage hintergrund_;
     QRegion cursorStreifen_;
     std::vector<Meldung> ausstehend_;
