@@ -22,6 +22,7 @@ private:
     void schliessen(int id);
     void exportieren(int id);
 
+    void anDokument(Modelldokument d, int id);
     bool oeffne(Modelldokument d);
     void nachModellOeffnen();
 
