@@ -41,7 +41,7 @@ Werte werte(const A& a, std::size_t n) {
 class KurveAusDatei : public TempVerzeichnis {
 protected:
     STRUCT_DATEI datei(const std::string& name, int typ) const {
-        return {typ, static_cast<std::int64_t>(std::filesystem::file_size(pfad(name))), pfad(name)};
+        return {typ, static_cast<decltype(STRUCT_DATEI::laenge)>(std::filesystem::file_size(pfad(name))), pfad(name)};
     }
     static std::string fab(const std::vector<std::int32_t>& werte) {
         std::string s;
