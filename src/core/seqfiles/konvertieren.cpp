@@ -11,6 +11,7 @@
 #include <bit>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 
 namespace zor {
 
@@ -151,7 +152,7 @@ KonvertierenErgebnis Konvertieren(ZorState& s, std::string& szFile,
     const auto typ = Dateityp(szFile);
     if (!typ) return {Art::Fehler, JobErgebnis::Fehler(TEXT_KEIN_GUELTIGER_DATEINAME, TITEL_PROGRAMM, Symbol::Ausrufezeichen), false};
     const std::string eingabe = szFile;
-    Blockleser in(eingabe, block);
+    const Blockleser in(eingabe, 1);  // only whether it opens; the format's reader follows
     std::error_code ec;
     if (!in.offen() || std::filesystem::is_directory(eingabe, ec))
         return {Art::Fehler, JobErgebnis::Fehler("Datei kann nicht geöffnet werden!", TITEL_PROGRAMM, Symbol::Ausrufezeichen), false};
@@ -168,22 +169,24 @@ KonvertierenErgebnis Konvertieren(ZorState& s, std::string& szFile,
     if (!aus.ok()) return {Art::Fehler, JobErgebnis::Fehler(format(TEXT_ERZEUGEN, szFile.c_str())), false};
     Fortschrittsrahmen fenster(f, szFile, TEXT_WIRD_ERZEUGT);
     Strom st;
-    FfoLeser ffo(eingabe, block);
-    FabLeser fab(eingabe, block);
+    std::optional<FfoLeser> ffo;
+    std::optional<FabLeser> fab;
     if (*typ == TYP_FFO) {
-        Schritte schritte(ffo.groesse() / 100, 1);
+        ffo.emplace(eingabe, block);
+        Schritte schritte(ffo->groesse() / 100, 1);
         AbstandZaehler z(aus);
-        st = ffoZuFab(ffo, z, schritte, f);
+        st = ffoZuFab(*ffo, z, schritte, f);
     } else {
+        fab.emplace(eingabe, block);
         FfoPuffer puffer(aus);
-        st = fabZuFfo(fab, puffer, bits, f);
+        st = fabZuFfo(*fab, puffer, bits, f);
     }
     if (st == Strom::Ok && !aus.abschliessen()) st = Strom::Schreibfehler;
-    if (st != Strom::Ok) return {Art::Fehler, stromFehler(st, &ffo, eingabe), false};
+    if (st != Strom::Ok) return {Art::Fehler, stromFehler(st, ffo ? &*ffo : nullptr, eingabe), false};
     e.art = Art::Erfolg;
     e.job.ok = true;
     e.job.ausgabe = szFile;
-    if (*typ == TYP_FAB) fabHinweiseMelden(e.job, fab, eingabe);
+    if (fab) fabHinweiseMelden(e.job, *fab, eingabe);
     e.aktualisierenFreigeben = Datei_ueberschrieben(s, szFile);
     return e;
 }
