@@ -89,7 +89,7 @@ const std::string& ffoDatei() {
     return pfad;
 }
 
-STRUCT_DATEI ffo() { return {TYP_FFO, static_cast<std::int32_t>(N), ffoDatei()}; }
+STRUCT_DATEI ffo() { return {TYP_FFO, static_cast<std::int64_t>(N), ffoDatei()}; }
 
 void FKF_GE_allgemein_mit_Erzeugung(benchmark::State& st) {
     std::array<STRUCT_PUNKT, FKF_PUNKTE> p{};

@@ -99,7 +99,7 @@ std::optional<Ablehnung> dateiQuelle(const ModellOptionen& o, STRUCT_DATEI& date
         return Ablehnung{"Datei kann nicht gelesen werden! (" + *o.file + ")", FEHLGESCHLAGEN};
     if (groesse == 0) return Ablehnung{"Dateilänge == 0", FEHLGESCHLAGEN};
     datei.datei = *typ;
-    datei.laenge = static_cast<std::int32_t>(groesse > 0x7FFFFFFF ? 0x7FFFFFFF : groesse);
+    datei.laenge = static_cast<std::int64_t>(groesse);
     datei.szFileName = std::filesystem::absolute(*o.file, ec).string();
     return std::nullopt;
 }

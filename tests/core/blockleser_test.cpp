@@ -1,4 +1,4 @@
-#include "core/io/blockleser.h"
+#include "core/io/folgenleser.h"
 #include "core/io/formate.h"
 #include "temp_verzeichnis.h"
 
@@ -29,7 +29,7 @@ TEST_F(BlockleserTest, BlocksCoverTheFileExactlyAtEveryBlockSize) {
     EXPECT_FALSE(Blockleser(pfad("fehlt.bin")).offen());
 }
 
-TEST_F(BlockleserTest, FabRecordsAcrossBlockBordersAndATruncatedTail) {
+TEST_F(BlockleserTest, FabRecordsAcrossBlockBordersBelowOneAndATruncatedTail) {
     {
         Ausgabedatei aus(pfad("a.FAB"));
         for (std::int32_t v : {3, 2, 1, -5, 70000, 2147483647}) ASSERT_TRUE(SpeichernAbstand(aus, v));
@@ -42,7 +42,10 @@ TEST_F(BlockleserTest, FabRecordsAcrossBlockBordersAndATruncatedTail) {
         std::vector<std::int32_t> werte;
         std::int32_t v;
         while (l.naechster(v)) werte.push_back(v);
-        EXPECT_EQ(werte, (std::vector<std::int32_t>{3, 2, 1, -5, 70000, 2147483647})) << groesse;
+        EXPECT_EQ(werte, (std::vector<std::int32_t>{3, 2, 1, 1, 70000, 2147483647})) << groesse;
+        EXPECT_EQ(l.unterEins(), 1u);
+        EXPECT_EQ(l.rest(), 2u);
+        EXPECT_TRUE(l.gut());
     }
 }
 

@@ -41,7 +41,7 @@ Werte werte(const A& a, std::size_t n) {
 class KurveAusDatei : public TempVerzeichnis {
 protected:
     STRUCT_DATEI datei(const std::string& name, int typ) const {
-        return {typ, static_cast<std::int32_t>(std::filesystem::file_size(pfad(name))), pfad(name)};
+        return {typ, static_cast<decltype(STRUCT_DATEI::laenge)>(std::filesystem::file_size(pfad(name))), pfad(name)};
     }
     static std::string fab(const std::vector<std::int32_t>& werte) {
         std::string s;
@@ -98,9 +98,17 @@ INSTANTIATE_TEST_SUITE_P(Modelle, GespeicherteFolge, ::testing::Values(Modellart
                          [](const auto& fall) { return std::string(fall.param == Modellart::GE ? "GE" : "MC"); });
 
 TEST_F(KurveAusDatei, HandMadeFab) {
-    // Records below 1 and a partial record are skipped: gaps 3 and 2.
+    // Records below 1 are gaps of 1 and the partial record is left out: gaps 3, 1, 1, 2.
+    // Both are said, with the information icon, and the curve stands.
     schreiben(pfad("a.FAB"), fab({3, 0, -5, 2}) + "\x01\x02");
-    EXPECT_EQ(fav(datei("a.FAB", TYP_FAB), 5), (Werte{{1, 1}, {2, 1}, {3, 0.5f}, {4, 0}, {5, 0}}));
+    EXPECT_EQ(fav(datei("a.FAB", TYP_FAB), 5), (Werte{{1, 1}, {2, 0.5f}, {3, 0.25f}, {4, 0}, {5, 0}}));
+    FavPunkte p{};
+    const Ergebnis e = FAV_DATEI(datei("a.FAB", TYP_FAB), Kurve(p).first(5), still);
+    EXPECT_EQ(e.meldung.text, "2 Einträge der FAB-Datei " + pfad("a.FAB") +
+                                  " lagen unter 1 und wurden als Abstand 1 gelesen.\n"
+                                  "Die letzten 2 Bytes der FAB-Datei " + pfad("a.FAB") +
+                                  " bilden keinen vollständigen Eintrag und wurden ignoriert.");
+    EXPECT_EQ(e.meldung.symbol, Symbol::Information);
     // Gaps 1, 2, 3 are the bits 1 0 1 0 0 1. Renewal: the last gap is read but not entered,
     // R(0) = 2 / 3. General: products at n = 0, 1, 2, divided by 6 bits.
     schreiben(pfad("b.FAB"), fab({1, 2, 3}));
@@ -152,6 +160,59 @@ TEST_F(KurveAusDatei, MissingOrShortenedFilesGiveAMessageAndTheEmptyCurves) {
             for (std::size_t k = 0; k <= D; ++k) EXPECT_EQ(b0[k].y, 0.0f);
         }
     }
+}
+
+// An FFO is read by the one rule of the format: a final line end is not part of it, any
+// other byte that is neither "0" nor "1" stops the curve with its position.
+TEST_F(KurveAusDatei, FfoLineEndIsIgnoredAndOtherBytesAreRefused) {
+    const std::string folge = "0100100011" + std::string(60, '0') + "1";
+    schreiben(pfad("g.FFO"), folge);
+    for (const std::string ende : {"\n", "\r\n"}) {
+        schreiben(pfad("n.FFO"), folge + ende);
+        EXPECT_EQ(fav(datei("n.FFO", TYP_FFO), D), fav(datei("g.FFO", TYP_FFO), D));
+        for (int erneuernd : {0, 1})
+            EXPECT_EQ(fkf(datei("n.FFO", TYP_FFO), D + 1, erneuernd), fkf(datei("g.FFO", TYP_FFO), D + 1, erneuernd));
+    }
+    schreiben(pfad("x.FFO"), folge.substr(0, 16) + " " + folge);
+    const std::string text = "Ungültiges Zeichen an Position 17 der Fehlerfolge " + pfad("x.FFO") + " (nur 0 und 1 erlaubt).";
+    FavPunkte a{};
+    const Ergebnis e = FAV_DATEI(datei("x.FFO", TYP_FFO), Kurve(a).first(D), still);
+    EXPECT_FALSE(e.ok);
+    EXPECT_EQ(e.meldung.text, text);
+    EXPECT_EQ(a[1].y, 1.0f);  // the empty curve
+    for (int erneuernd : {0, 1}) {
+        FkfPunkte b{};
+        const Ergebnis f = FKF_DATEI(datei("x.FFO", TYP_FFO), Kurve(b).first(D + 1), erneuernd, still);
+        EXPECT_FALSE(f.ok);
+        EXPECT_EQ(f.meldung.text, text);
+    }
+}
+
+// The recorded length is 64-bit all the way: a length past 4 GiB is not cut down to what
+// happens to fit into 32 bits (here 8, which this file has).
+TEST_F(KurveAusDatei, RecordedLengthsPast32BitsAreKept) {
+    schreiben(pfad("k.FAB"), fab({2, 3}));
+    STRUCT_DATEI d = datei("k.FAB", TYP_FAB);
+    d.laenge = static_cast<decltype(d.laenge)>((std::int64_t{1} << 32) + 8);
+    FavPunkte p{};
+    const Ergebnis e = FAV_DATEI(d, Kurve(p).first(D), still);
+    EXPECT_FALSE(e.ok);
+    EXPECT_NE(e.meldung.text.find("kürzer als beim Auswählen (4294967304 Bytes)"), std::string::npos) << e.meldung.text;
+}
+
+// The general method expands the gaps into bits: one long gap is most of the work, and the
+// steps are spread over its bits, not over the two records.
+TEST_F(KurveAusDatei, LongGapsSpreadTheStepsOverTheirBits) {
+    schreiben(pfad("l.FAB"), fab({1, 3000000}));
+    FkfPunkte p{};
+    AufzeichnenderFortschritt f;
+    ASSERT_TRUE(FKF_DATEI(datei("l.FAB", TYP_FAB), Kurve(p).first(D + 1), 0, f).ok);
+    EXPECT_EQ(f.label, FKF_TITEL_DATEI);
+    ASSERT_GE(f.schritte.size(), 100u);
+    for (std::size_t i = 0; i < f.schritte.size(); ++i) EXPECT_EQ(f.schritte[i], static_cast<int>(i + 1));
+    // Bits 0 and 3000000 are the errors: no lag up to D sees both.
+    EXPECT_FLOAT_EQ(p[0].y, 1.0f / 3000001);  // bit 3000000 lies past the last product taken
+    EXPECT_EQ(p[1].y, 0.0f);
 }
 
 TEST_F(KurveAusDatei, ReadingReportsProgress) {

@@ -278,8 +278,21 @@ TEST_F(FFDatei, FehlerfolgeHoechstens5000Zeichen) {
 TEST_F(FFDatei, AbstaendeAufgebrauchtVorDemFensterende) {
     const ZorState s = ausDatei("kurz.FAB", fab({3, 1, 0, 2}));
     const Bild b = malen(s, breiteFuer(10), 12 * H);
-    EXPECT_EQ(zeichen(bitsVon(b, s, 0)), "0011001");
-    EXPECT_TRUE(hatText(b, "Fehlerhäufigkeit: 0.4286 (3 von 7 Bits)"));
+    EXPECT_EQ(zeichen(bitsVon(b, s, 0)), "0011101");  // the record 0 is a gap of 1
+    EXPECT_TRUE(hatText(b, "Fehlerhäufigkeit: 0.5714 (4 von 7 Bits)"));
+}
+
+// The error-sequence file is read by the format's one rule: the final line end is not
+// shown, a stray character is named with its position and nothing is drawn for the set.
+TEST_F(FFDatei, ZeilenendeUnsichtbarFremdesZeichenGemeldet) {
+    ZorState s = ausDatei("n.FFO", "0110\r\n");
+    EXPECT_EQ(zeichen(bitsVon(malen(s, breiteFuer(10), 12 * H), s, 0)), "0110");
+    s = ausDatei("x.FFO", "0110x1");
+    const Bild b = malen(s, breiteFuer(10), 12 * H);
+    ASSERT_EQ(b.inhalt.meldungen.size(), 1u);
+    EXPECT_EQ(b.inhalt.meldungen[0].text,
+              "Ungültiges Zeichen an Position 5 der Fehlerfolge " + pfad("x.FFO") + " (nur 0 und 1 erlaubt).");
+    EXPECT_TRUE(bitsVon(b, s, 0).empty());
 }
 
 TEST_F(FFDatei, OhneBitKeineDivisionDurchNull) {

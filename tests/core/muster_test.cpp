@@ -41,8 +41,13 @@ TEST_P(Muster, FfoExamplesAndRefusals) {
     EXPECT_EQ(anwenden(ein, std::string(319, '0'), "p.ffo"), "-");
     EXPECT_EQ(letztes.meldungen.at(0).text, pfad("p.ffo") + " ist zu klein!");
     EXPECT_EQ(anwenden(ein, std::string(300, '0') + "2" + std::string(19, '0'), "p.ffo"), "-");
-    EXPECT_EQ(letztes.meldungen.at(0).text, "ungültige FFO-Datei!");
+    EXPECT_EQ(letztes.meldungen.at(0).text,
+              "Ungültiges Zeichen an Position 301 der Fehlerfolge " + pfad("p.ffo") + " (nur 0 und 1 erlaubt).");
     EXPECT_EQ(letztes.meldungen.at(0).titel, "Multimedia und Zorwerk");
+    // A final line end is no part of the pattern, so it cannot make up a missing character.
+    EXPECT_EQ(anwenden(ein, std::string(320, '1') + "\r\n", "p.ffo"), komplement);
+    EXPECT_EQ(anwenden(ein, std::string(319, '1') + "\n", "p.ffo"), "-");
+    EXPECT_EQ(letztes.meldungen.at(0).text, pfad("p.ffo") + " ist zu klein!");
     EXPECT_EQ(anwenden("", "", "p.ffo"), "-");
     EXPECT_EQ(letztes.meldungen.at(0).text, "Fehler bei Lesen der Datei!");
 }
@@ -51,22 +56,27 @@ TEST_P(Muster, FabExamples) {
     const std::string null2(2, '\0'), ein = zufallsBytes(100, 8);
     EXPECT_EQ(anwenden(null2, fabBytes({1, 8})), "\x80\x80");
     EXPECT_EQ(anwenden(null2, fabBytes({8})), std::string("\x01\x00", 2));
-    EXPECT_EQ(anwenden(null2, fabBytes({3, 0})), null2);  // 0 inverts the same bit back
+    EXPECT_EQ(anwenden(null2, fabBytes({3, 0})), std::string("\x30\x00", 2));  // 0 is a gap of 1
+    EXPECT_EQ(letztes.meldungen.at(0).text,
+              "1 Eintrag der FAB-Datei " + pfad("p.fab") + " lag unter 1 und wurde als Abstand 1 gelesen.");
     EXPECT_EQ(anwenden(ein, ""), ein);
     EXPECT_EQ(anwenden(std::string(1, '\0'), fabBytes({2}), "p.Ffo"), "\x40");  // read as a FAB
     EXPECT_EQ(anwenden(null2, fabBytes({3, 2, 1}).substr(0, 10)), std::string("\x28\x00", 2));
     EXPECT_THAT(letztes.meldungen.at(0).text, HasSubstr("keinen vollständigen Eintrag"));
 }
 
-TEST_P(Muster, FabRecordsOutsideTheInputAreSkippedAndCounted) {
-    // -1 -> 4 -> 2 (back into the first bytes) -> 19 (past the end) -> 20 -> 9
-    EXPECT_EQ(anwenden(std::string(2, '\0'), fabBytes({0, 5, -2, 17, 1, -11})), "\x28\x40");
+TEST_P(Muster, FabRecordsPastTheInputAreSkippedAndCounted) {
+    // Records below 1 are gaps of 1, so the position never moves back:
+    // 0 -> 5 -> 6 -> 23 (past the end) -> 24 -> 25
+    EXPECT_EQ(anwenden(std::string(2, '\0'), fabBytes({0, 5, -2, 17, 1, -11})), std::string("\x86\x00", 2));
     EXPECT_EQ(letztes.uebersprungen, 3u);
-    ASSERT_EQ(letztes.meldungen.size(), 1u);
-    EXPECT_THAT(letztes.meldungen[0].text, HasSubstr("3 Einträge"));
+    ASSERT_EQ(letztes.meldungen.size(), 2u);
+    EXPECT_THAT(letztes.meldungen[0].text, HasSubstr("3 Einträge der FAB-Datei " + pfad("p.fab") + " zeigen"));
+    EXPECT_THAT(letztes.meldungen[1].text, HasSubstr("3 Einträge der FAB-Datei " + pfad("p.fab") + " lagen unter 1"));
 }
 
-// Any records, against the plain definition: record k inverts bit (sum of the first k) - 1.
+// Any records, against the plain definition: record k inverts bit (sum of the first k gaps)
+// - 1, a record below 1 being a gap of 1.
 TEST_P(Muster, FabMatchesTheDefinitionForRandomRecords) {
     const std::string ein = zufallsBytes(64, 21);
     std::vector<std::int32_t> werte;
@@ -78,8 +88,8 @@ TEST_P(Muster, FabMatchesTheDefinitionForRandomRecords) {
     std::string erwartet = ein;
     std::int64_t pos = -1;
     for (const auto g : werte) {
-        pos += g;
-        if (pos >= 0 && pos < 8 * 64) erwartet[static_cast<std::size_t>(pos / 8)] ^= static_cast<char>(0x80 >> (pos % 8));
+        pos += std::max(g, 1);
+        if (pos < 8 * 64) erwartet[static_cast<std::size_t>(pos / 8)] ^= static_cast<char>(0x80 >> (pos % 8));
     }
     EXPECT_EQ(anwenden(ein, fabBytes(werte)), erwartet);
 }

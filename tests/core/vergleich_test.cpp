@@ -93,3 +93,17 @@ TEST_F(Vergleich, RefusalsLeaveNoOutputAndKeepAnExistingOne) {
               "Fehler beim Erzeugen der Datei " + pfad("fehlt") + " ...");
     EXPECT_EQ(dateienIn(dir_), (std::vector<std::string>{"elf", "leer", "v.vgl", "zehn"}));
 }
+
+// Eight characters per byte: a comparison file of a terabyte (sparse, so it costs nothing
+// here) gives an FFO that fits on no disk; it is refused before anything is written.
+TEST_F(Vergleich, AnFfoLargerThanTheFreeSpaceIsRefusedBeforeWriting) {
+    schreiben(pfad("gross.vgl"), "");
+    std::error_code fehler;
+    std::filesystem::resize_file(pfad("gross.vgl"), std::uintmax_t{1} << 40, fehler);
+    if (fehler) GTEST_SKIP() << "no sparse files here";
+    const auto e = FfoOderFabErstellen(pfad("gross.vgl"), pfad("g.ffo"), still);
+    EXPECT_FALSE(e.ok);
+    EXPECT_THAT(e.meldungen.at(0).text,
+                ::testing::HasSubstr("Die Ausgabedatei " + pfad("g.ffo") + " würde 8796093022208 Bytes groß"));
+    EXPECT_EQ(dateienIn(dir_), (std::vector<std::string>{"gross.vgl"}));
+}

@@ -17,20 +17,20 @@ struct MusterAuftrag {
     std::string szOutPutFile;  // corrupted copy
 };
 
-// FFO pattern: needs 8 characters "0"/"1" per input byte; characters beyond are ignored.
+// FFO pattern: needs 8 characters per input byte; characters beyond are not read.
 JobErgebnis CreateFfoErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size_t block = Blockleser::STANDARD_BLOCK);
 
-// FAB pattern: the k-th record inverts bit (sum of the first k records) - 1. Records whose
-// position lies outside the input are skipped and counted in `uebersprungen` (with a note).
+// FAB pattern: the k-th record inverts bit (sum of the first k gaps) - 1, a record below 1
+// being a gap of 1. Records whose position lies past the input are skipped and counted in
+// `uebersprungen` (with a note).
 JobErgebnis CreateFabErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size_t block = Blockleser::STANDARD_BLOCK);
 
 // One of the two, chosen by the pattern's name (".FFO"/".ffo" anywhere: FFO).
 JobErgebnis MusterVerfaelschen(const MusterAuftrag& a, Fortschritt& f, std::size_t block = Blockleser::STANDARD_BLOCK);
 
 inline constexpr const char* TEXT_ZU_KLEIN = "%s ist zu klein!";
-inline constexpr const char* TEXT_UNGUELTIGE_FFO = "ungültige FFO-Datei!";
 inline constexpr const char* TEXT_MUSTER_LESEN = "hFile2 kann nicht gelesen werden!";
 inline constexpr const char* TEXT_UEBERSPRUNGEN =
-    "%llu Einträge der FAB-Datei %s zeigen auf Bits außerhalb der Eingabedatei und wurden übersprungen.";
+    "%llu Einträge der FAB-Datei %s zeigen auf Bits hinter dem Ende der Eingabedatei und wurden übersprungen.";
 
 }  // namespace zor

@@ -1,62 +1,54 @@
 #include "core/dokumente/ff_datei.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 
-#include "core/io/blockleser.h"
-#include "core/io/formate.h"
+#include "core/io/folgenleser.h"
 
 namespace zor {
 namespace {
 
-bool regulaer(const std::string& pfad) {
+constexpr std::size_t BLOCK = std::size_t{1} << 16;
+
+// The recorded length, or less when the file has shrunk since: the view shows what is there.
+std::uint64_t lesbar(const STRUCT_DATEI& d) {
     std::error_code fehler;
-    return std::filesystem::is_regular_file(pfad, fehler);
+    const std::uintmax_t jetzt = std::filesystem::file_size(d.szFileName, fehler);
+    const std::uint64_t aufgezeichnet = d.laenge > 0 ? static_cast<std::uint64_t>(d.laenge) : 0;
+    return fehler ? aufgezeichnet : std::min<std::uint64_t>(aufgezeichnet, jetzt);
 }
 
-// A byte as the grid shows it: control and non-ASCII bytes would garble the row.
-char zeichen(unsigned char b) { return b >= 0x20 && b < 0x7F ? static_cast<char>(b) : '?'; }
-
-std::optional<std::string> fehlerfolge(const STRUCT_DATEI& d, long anzahl) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(d.szFileName.c_str(), "rb"), &std::fclose);
-    if (!f) return std::nullopt;
-    const long n = std::min<long>({anzahl, static_cast<long>(d.laenge), FF_FFO_HOECHSTENS});
-    std::string bytes(static_cast<std::size_t>(std::max(0L, n)), '\0');
-    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f.get()));
-    if (std::ferror(f.get())) return std::nullopt;
-    for (char& c : bytes) c = zeichen(static_cast<unsigned char>(c));
-    return bytes;
+std::optional<std::string> fehlerfolge(const STRUCT_DATEI& d, long anzahl, std::string* grund) {
+    FfoLeser leser(d.szFileName, BLOCK, lesbar(d));
+    if (!leser.offen()) return std::nullopt;
+    std::uint64_t n = static_cast<std::uint64_t>(std::clamp<long>(anzahl, 0, FF_FFO_HOECHSTENS));
+    std::string bits;
+    for (auto b = leser.naechster(n); !b.empty(); b = leser.naechster(n - bits.size())) bits.append(b.begin(), b.end());
+    if (leser.stand() == Lesestand::Ungueltig && grund) *grund = leser.ungueltigText(d.szFileName);
+    if (!leser.gut()) return std::nullopt;
+    return bits;
 }
 
 std::optional<std::string> fehlerabstaende(const STRUCT_DATEI& d, long anzahl) {
-    FabLeser leser(d.szFileName, std::size_t{1} << 16);
+    FabLeser leser(d.szFileName, BLOCK, lesbar(d));
     if (!leser.offen()) return std::nullopt;
+    const auto n = static_cast<std::size_t>(std::max(0L, anzahl));
     std::string bits;
-    long long gelesen = 0;
-    std::int64_t wert = 0;
-    while (static_cast<long>(bits.size()) < anzahl) {
-        if (wert < 1 && gelesen < d.laenge) {
-            std::int32_t w = 0;
-            if (!leser.naechster(w)) break;
-            gelesen += FAB_RECORD;
-            wert = w;
-        } else if (wert < 1) {
-            break;  // the records are used up
-        }
-        bits.push_back(wert == 1 ? '1' : '0');
-        --wert;
+    std::int32_t g;
+    while (bits.size() < n && leser.naechster(g)) {
+        bits.append(std::min(static_cast<std::size_t>(g) - 1, n - bits.size()), FFO_KORREKT);
+        if (bits.size() < n) bits.push_back(FFO_FEHLER);
     }
-    if (leser.fehler()) return std::nullopt;
+    if (!leser.gut()) return std::nullopt;
     return bits;
 }
 
 }  // namespace
 
-std::optional<std::string> FF_DateiFolge(const STRUCT_DATEI& datei, long anzahl) {
-    if (!regulaer(datei.szFileName)) return std::nullopt;
-    return datei.datei == 1 ? fehlerfolge(datei, anzahl) : fehlerabstaende(datei, anzahl);
+std::optional<std::string> FF_DateiFolge(const STRUCT_DATEI& datei, long anzahl, std::string* grund) {
+    std::error_code fehler;
+    if (!std::filesystem::is_regular_file(datei.szFileName, fehler)) return std::nullopt;
+    return datei.datei == 1 ? fehlerfolge(datei, anzahl, grund) : fehlerabstaende(datei, anzahl);
 }
 
 }  // namespace zor

@@ -13,8 +13,9 @@ namespace zor {
 // An error-sequence file shows at most this many characters.
 inline constexpr long FF_FFO_HOECHSTENS = 5000;
 
-// At most `anzahl` characters ('0', '1', or the file's own byte for an error-sequence
-// file); fewer when the file ends first. Nothing when the file cannot be read.
-std::optional<std::string> FF_DateiFolge(const STRUCT_DATEI& datei, long anzahl);
+// At most `anzahl` characters "0" and "1", read with the formats' readers; fewer when the
+// file ends first. Nothing when the file cannot be read; when that is because of a
+// character other than "0" and "1", `grund` gets the message naming its position.
+std::optional<std::string> FF_DateiFolge(const STRUCT_DATEI& datei, long anzahl, std::string* grund = nullptr);
 
 }  // namespace zor

@@ -54,9 +54,10 @@ void generieren(const ZorState& s, FFBlock& b, long anzahl, FFInhalt& inhalt) {
 
 // A file-fed set's block: the file's first characters or its gaps as bits.
 void ausDatei(const ZorState& s, FFBlock& b, long anzahl, FFInhalt& inhalt) {
-    const auto folge = FF_DateiFolge(dateiVon(s, b.satz), anzahl);
+    std::string grund;
+    const auto folge = FF_DateiFolge(dateiVon(s, b.satz), anzahl, &grund);
     if (!folge) {
-        inhalt.meldungen.push_back({TEXT_NICHT_GELESEN, TITEL_PROGRAMM, Symbol::Ausrufezeichen});
+        inhalt.meldungen.push_back({grund.empty() ? TEXT_NICHT_GELESEN : grund, TITEL_PROGRAMM, Symbol::Ausrufezeichen});
         return;
     }
     long fehler = 0;

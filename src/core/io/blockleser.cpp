@@ -1,7 +1,5 @@
 #include "core/io/blockleser.h"
 
-#include "core/io/formate.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,23 +35,10 @@ std::span<unsigned char> Blockleser::naechsterZumAendern() {
     return {puffer_.data(), n};
 }
 
-bool FabLeser::naechster(std::int32_t& wert) {
-    if (pos_ + FAB_RECORD <= block_.size()) {
-        wert = fabWert(block_.data() + pos_);
-        pos_ += FAB_RECORD;
-        return true;
-    }
-    unsigned char b[FAB_RECORD];
-    for (int i = 0; i < FAB_RECORD; ++i) {
-        if (pos_ == block_.size()) {
-            block_ = leser_.naechster();
-            pos_ = 0;
-            if (block_.empty()) return false;
-        }
-        b[i] = block_[pos_++];
-    }
-    wert = fabWert(b);
-    return true;
+std::size_t Blockleser::lesenBei(std::uint64_t offset, unsigned char* ziel, std::size_t n) {
+    if (!datei_) return 0;
+    const ssize_t k = ::pread(::fileno(datei_), ziel, n, static_cast<off_t>(offset));
+    return k > 0 ? static_cast<std::size_t>(k) : 0;
 }
 
 }  // namespace zor

@@ -30,6 +30,8 @@ public:
     bool fehler() const { return fehler_; }
     // Bytes handed out so far.
     std::uint64_t gelesen() const { return gelesen_; }
+    // Up to n bytes at `offset`, without moving the block position; the count read.
+    std::size_t lesenBei(std::uint64_t offset, unsigned char* ziel, std::size_t n);
 
 private:
     std::FILE* datei_ = nullptr;
@@ -37,23 +39,6 @@ private:
     std::uint64_t groesse_ = 0;
     std::uint64_t gelesen_ = 0;
     bool fehler_ = false;
-};
-
-// FAB records one by one over a Blockleser. Bytes after the last whole record are ignored.
-class FabLeser {
-public:
-    explicit FabLeser(const std::string& pfad, std::size_t blockgroesse = Blockleser::STANDARD_BLOCK)
-        : leser_(pfad, blockgroesse) {}
-    bool offen() const { return leser_.offen(); }
-    std::uint64_t groesse() const { return leser_.groesse(); }
-    bool fehler() const { return leser_.fehler(); }
-    // False at the end of the records.
-    bool naechster(std::int32_t& wert);
-
-private:
-    Blockleser leser_;
-    std::span<const unsigned char> block_;
-    std::size_t pos_ = 0;
 };
 
 }  // namespace zor

@@ -3,6 +3,7 @@
 
 #include "core/io/job_ergebnis.h"
 #include "core/io/ausgabedatei.h"
+#include "core/io/folgenleser.h"
 
 #include <initializer_list>
 #include <optional>
@@ -18,8 +19,9 @@ inline constexpr const char* TEXT_LESEN = "Fehler beim Lesen der Datei!";
 inline constexpr const char* TEXT_GLEICHE_DATEI =
     "Die Ausgabedatei %s ist dieselbe Datei wie die Eingabedatei %s!\n"
     "Die Eingabedatei würde dabei zerstört. Bitte eine andere Ausgabedatei wählen.";
-inline constexpr const char* TEXT_FAB_REST =
-    "Die letzten %llu Bytes der FAB-Datei %s bilden keinen vollständigen Eintrag und wurden ignoriert.";
+inline constexpr const char* TEXT_KEIN_PLATZ =
+    "Die Ausgabedatei %s würde %llu Bytes groß, auf ihrem Datenträger sind aber nur %llu Bytes frei.\n"
+    "Die Datei wird nicht erstellt.";
 inline constexpr const char* TEXT_ABSTAND_ZU_GROSS =
     "Ein Fehlerabstand ist größer als 2147483647 Bits und passt nicht in eine FAB-Datei!";
 
@@ -28,7 +30,15 @@ inline constexpr const char* TEXT_ABSTAND_ZU_GROSS =
 std::optional<JobErgebnis> gleicheDateiVerweigern(const std::string& ausgabe,
                                                   std::initializer_list<std::string> eingaben);
 
-// The note about a FAB file whose length is not a multiple of four, if it has such a tail.
-void fabRestMelden(JobErgebnis& e, const std::string& fab, std::uint64_t groesse);
+// The notes of a FAB reader (records below 1, an incomplete last record) for the summary.
+void fabHinweiseMelden(JobErgebnis& e, const FabLeser& leser, const std::string& fab);
+
+// Free bytes for an unprivileged writer on the file system that holds `ausgabe`'s
+// directory; nothing when that cannot be found out.
+std::optional<std::uint64_t> freierPlatz(const std::string& ausgabe);
+
+// The refusal when an output of `bytes` would not fit beside the free space; nothing when
+// it fits or the free space is unknown (a write failure then speaks for itself).
+std::optional<JobErgebnis> platzVerweigern(const std::string& ausgabe, std::uint64_t bytes);
 
 }  // namespace zor

@@ -114,10 +114,8 @@ Kurvenbericht FKF_Satz(const ZorState& s, int satz, Kurve ziel, int erneuernd, F
     case Modellart::Datei: {
         const Ergebnis e = FKF_DATEI(dateiVon(s, satz), ziel, erneuernd, f);
         warnen(FKF_WARNUNG_DATEI);
-        if (!e) {
-            bericht.ok = false;
-            bericht.meldungen.push_back(e.meldung);
-        }
+        bericht.ok = e.ok;
+        if (!e.meldung.text.empty()) bericht.meldungen.push_back(e.meldung);
         break;
     }
     case Modellart::Inaktiv:
@@ -131,10 +129,8 @@ Kurvenbericht FAV_Ermitteln(ZorState& s, Fortschritt& f) {
     const bool neu = jeUngueltigerSatz(s.FAV.ermittelt1, s.FAV.ermittelt2, s.FAV_uhr1, s.FAV_uhr2, [&](int satz) {
         auto& kurve = satz == 0 ? s.ptFAV1 : s.ptFAV2;
         const Ergebnis e = FAV_Satz(s, satz, Kurve(kurve).first(favPunkte(s)), f);
-        if (!e) {
-            bericht.ok = false;
-            bericht.meldungen.push_back(e.meldung);
-        }
+        bericht.ok = bericht.ok && e.ok;
+        if (!e.meldung.text.empty()) bericht.meldungen.push_back(e.meldung);
     });
     if (neu && s.FAV_uhr != 0) bericht.rechenzeit = zeitbericht(s.FAV_uhr1, s.FAV_uhr2, FAV_RECHENZEIT_TITEL);
     return bericht;

@@ -3,11 +3,12 @@
 #include "core/models/abstandshistogramm.h"
 #include "core/models/fkf.h"
 #include "core/models/fkf_packed.h"
-#include "core/io/blockleser.h"
+#include "core/io/folgenleser.h"
 #include "core/io/dateityp.h"
 #include "core/io/formate.h"
 
 #include <cstring>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -17,76 +18,61 @@ namespace {
 
 using Bytes = std::span<const unsigned char>;
 
-enum class Lesen { Gut, NichtOffen, Kuerzer, Fehler };
-
 std::uint64_t aufgezeichnet(const STRUCT_DATEI& d) { return d.laenge > 0 ? static_cast<std::uint64_t>(d.laenge) : 0; }
 
-Ergebnis meldung(Lesen l, const STRUCT_DATEI& d, const char* titel) {
+Ergebnis meldung(Lesestand l, const STRUCT_DATEI& d, const char* titel, const FfoLeser* ffo) {
     switch (l) {
-    case Lesen::NichtOffen:
+    case Lesestand::NichtOffen:
         return Ergebnis::Fehler("Datei kann nicht geöffnet werden!\n\n" + d.szFileName, titel);
-    case Lesen::Kuerzer:
+    case Lesestand::Kuerzer:
         return Ergebnis::Fehler("Die Datei ist kürzer als beim Auswählen (" + std::to_string(d.laenge) +
                                     " Bytes)!\nBitte wählen Sie die Datei neu aus.\n\n" + d.szFileName,
                                 titel);
-    case Lesen::Fehler:
+    case Lesestand::Lesefehler:
         return Ergebnis::Fehler("Fehler beim Lesen der Datei!\n\n" + d.szFileName, titel);
-    case Lesen::Gut:
+    case Lesestand::Ungueltig:
+        return Ergebnis::Fehler(ffo->ungueltigText(d.szFileName), titel);
+    case Lesestand::Gut:
         break;
     }
     return Ergebnis::Erfolg();
 }
 
-// Hands the first `laenge` bytes to f(block, offset), block by block, with the progress
-// triggers of `punkte` between the pieces.
+// A FAB source's notes (records below 1, an incomplete last record) as one message.
+Ergebnis hinweise(const FabLeser& fab, const STRUCT_DATEI& d, const char* titel) {
+    std::string text;
+    for (const std::string& t : fabHinweise(fab, d.szFileName)) text += (text.empty() ? "" : "\n") + t;
+    if (text.empty()) return Ergebnis::Erfolg();
+    return {true, {text, titel, Symbol::Information}};
+}
+
+// The characters of the recorded length to f(piece), with the progress triggers of a
+// character-by-character loop between the pieces.
 template <class F>
-Lesen lesen(const STRUCT_DATEI& d, Schritte punkte, Fortschritt& fs, F&& f) {
-    Blockleser leser(d.szFileName);
-    if (!leser.offen()) return Lesen::NichtOffen;
-    std::uint64_t rest = aufgezeichnet(d);
-    if (leser.groesse() < rest) return Lesen::Kuerzer;
-    std::uint64_t offset = 0;
-    while (rest > 0) {
-        Bytes block = leser.naechster();
-        if (block.empty()) return leser.fehler() ? Lesen::Fehler : Lesen::Kuerzer;
-        if (block.size() > rest) block = block.first(static_cast<std::size_t>(rest));
-        punkte.ueber(offset, offset + block.size(), fs, [&](std::uint64_t a, std::uint64_t b) {
-            f(block.subspan(static_cast<std::size_t>(a - offset), static_cast<std::size_t>(b - a)));
+Lesestand ffoLesen(FfoLeser& leser, Fortschritt& fs, F&& f) {
+    Schritte punkte = Schritte::prozent(leser.zeichen());
+    for (Bytes b = leser.naechster(); !b.empty(); b = leser.naechster()) {
+        const std::uint64_t anfang = leser.gelesen() - b.size();
+        punkte.ueber(anfang, leser.gelesen(), fs, [&](std::uint64_t von, std::uint64_t bis) {
+            f(b.subspan(static_cast<std::size_t>(von - anfang), static_cast<std::size_t>(bis - von)));
         });
-        offset += block.size();
-        rest -= block.size();
     }
-    return Lesen::Gut;
+    return leser.stand();
 }
 
-// FFO bytes: '0' is a correct bit, anything else an error.
-Lesen ffoLesen(const STRUCT_DATEI& d, Fortschritt& fs, auto proBlock) {
-    return lesen(d, Schritte::prozent(aufgezeichnet(d)), fs, proBlock);
-}
-
-// FAB records of at least 1, in order; whole records only, across block borders.
+// Every gap to f(gap), with about 100 steps over the records.
 template <class F>
-Lesen fabLesen(const STRUCT_DATEI& d, Fortschritt& fs, F&& proAbstand) {
-    unsigned char rest[FAB_RECORD];
-    std::size_t imRest = 0;
-    const std::uint64_t n = aufgezeichnet(d);
-    const Schritte punkte((n / 100) & ~std::uint64_t{3}, 0);
-    return lesen(d, punkte, fs, [&](Bytes b) {
-        std::size_t i = 0;
-        while (imRest > 0 && i < b.size()) {
-            rest[imRest++] = b[i++];
-            if (imRest == FAB_RECORD) {
-                imRest = 0;
-                if (const std::int32_t g = fabWert(rest); g >= 1) proAbstand(g);
-            }
-        }
-        for (; i + FAB_RECORD <= b.size(); i += FAB_RECORD)
-            if (const std::int32_t g = fabWert(&b[i]); g >= 1) proAbstand(g);
-        for (; i < b.size(); ++i) rest[imRest++] = b[i];
-    });
+Lesestand fabLesen(FabLeser& leser, Fortschritt& fs, F&& f) {
+    Schritte punkte(leser.eintraege() / 100, 0);
+    std::int32_t g;
+    while (leser.naechster(g)) {
+        punkte.bis(leser.gelesen(), fs);
+        f(g);
+    }
+    return leser.stand();
 }
 
-// Gap counter over FFO bytes.
+// Gap counter over FFO characters.
 struct FfoAbstaende {
     Abstandshistogramm& h;
     long long c = 1;
@@ -102,88 +88,113 @@ struct FfoAbstaende {
     }
 };
 
-// FFO bytes into the packed correlation, 64 characters to a word where possible.
+// FFO characters into the packed correlation, 64 characters to a word where possible.
 struct FfoBits {
     Korrelator& kor;
     void operator()(Bytes b) {
         std::size_t i = 0;
-        for (; i < b.size() && !kor.anWortgrenze(); ++i) kor.bit(b[i] != FFO_KORREKT);
+        for (; i < b.size() && !kor.anWortgrenze(); ++i) kor.bit(b[i] & 1u);
         for (; i + 64 <= b.size(); i += 64) {
             std::uint64_t w = 0;
-            for (unsigned j = 0; j < 64; ++j) w |= static_cast<std::uint64_t>(b[i + j] != FFO_KORREKT) << j;
+            for (unsigned j = 0; j < 64; ++j) w |= static_cast<std::uint64_t>(b[i + j] & 1u) << j;
             kor.wort(w);
         }
-        for (; i < b.size(); ++i) kor.bit(b[i] != FFO_KORREKT);
+        for (; i < b.size(); ++i) kor.bit(b[i] & 1u);
     }
 };
 
-Lesen fkfFfo(const STRUCT_DATEI& d, Kurve ptGraph, int erneuernd, Fortschritt& fs) {
+Lesestand fkfFfo(FfoLeser& leser, Kurve ptGraph, int erneuernd, Fortschritt& fs) {
     const int D = static_cast<int>(ptGraph.size()) - 1;
-    const std::uint64_t n = aufgezeichnet(d);
+    const std::uint64_t n = leser.zeichen();
     if (erneuernd) {
         Abstandshistogramm h(D);
-        const Lesen l = ffoLesen(d, fs, FfoAbstaende{h});
+        const Lesestand l = ffoLesen(leser, fs, FfoAbstaende{h});
         ptGraph[0] = {0.0f, static_cast<float>(static_cast<double>(h.summe) / static_cast<double>(n))};
         FKF_RENEWAL(h.summe, h.anzahl, ptGraph);
         return l;
     }
     Korrelator kor(D, fkfPositionen(n, D));
-    const Lesen l = ffoLesen(d, fs, FfoBits{kor});
+    const Lesestand l = ffoLesen(leser, fs, FfoBits{kor});
     FKF_ausZaehlern(kor.zaehler(), n, ptGraph);
     return l;
 }
 
-Lesen fkfFab(const STRUCT_DATEI& d, Kurve ptGraph, int erneuernd, Fortschritt& fs) {
-    const int D = static_cast<int>(ptGraph.size()) - 1;
-    if (erneuernd) {
-        // Every gap but the last is entered; the last one is read and left out.
-        Abstandshistogramm h(D);
-        std::int64_t vorher = 0;
-        long long bits = 0;
-        const Lesen l = fabLesen(d, fs, [&](std::int32_t g) {
-            if (vorher > 0) {
-                h.zaehlen(vorher);
-                bits += vorher;
-            }
-            vorher = g;
-        });
-        ptGraph[0] = {0.0f, bits > 0 ? static_cast<float>(static_cast<double>(h.summe) / static_cast<double>(bits)) : 0.0f};
-        FKF_RENEWAL(h.summe, h.anzahl, ptGraph);
-        return l;
-    }
-    Korrelator kor(D);
-    const Lesen l = fabLesen(d, fs, [&](std::int32_t g) {
-        kor.nullen(static_cast<std::uint64_t>(g) - 1);
-        kor.bit(1);
+// Renewal method: every gap but the last is entered; the last one is read and left out.
+Lesestand fkfFabErneuernd(FabLeser& leser, Kurve ptGraph, Fortschritt& fs) {
+    Abstandshistogramm h(static_cast<int>(ptGraph.size()) - 1);
+    std::int64_t vorher = 0;
+    long long bits = 0;
+    const Lesestand l = fabLesen(leser, fs, [&](std::int32_t g) {
+        if (vorher > 0) {
+            h.zaehlen(vorher);
+            bits += vorher;
+        }
+        vorher = g;
     });
-    const std::uint64_t bits = kor.angehaengt();
-    FKF_ausZaehlern(kor.zaehler(), bits, ptGraph);
+    ptGraph[0] = {0.0f, bits > 0 ? static_cast<float>(static_cast<double>(h.summe) / static_cast<double>(bits)) : 0.0f};
+    FKF_RENEWAL(h.summe, h.anzahl, ptGraph);
     return l;
 }
+
+// General method: the gaps expanded into bits. The work is the bits, not the records, so
+// their number is counted first and the steps are placed among them; bits past the last
+// product taken are skipped.
+Lesestand fkfFabAllgemein(FabLeser& leser, const STRUCT_DATEI& d, Kurve ptGraph, Fortschritt& fs) {
+    const int D = static_cast<int>(ptGraph.size()) - 1;
+    const auto alle = fabBits(d.szFileName, Blockleser::STANDARD_BLOCK, aufgezeichnet(d));
+    if (!alle) return Lesestand::Lesefehler;
+    Korrelator kor(D, fkfPositionen(*alle, D));
+    Schritte punkte = Schritte::prozent(*alle);
+    std::uint64_t pos = 0;
+    std::int32_t g;
+    while (leser.naechster(g)) {
+        const std::uint64_t eins = pos + static_cast<std::uint64_t>(g) - 1;
+        punkte.ueber(pos, eins + 1, fs,
+                     [&](std::uint64_t von, std::uint64_t bis) { kor.nullen(std::min(bis, eins) - von); });
+        kor.bit(1);
+        pos = eins + 1;
+    }
+    FKF_ausZaehlern(kor.zaehler(), pos, ptGraph);
+    return leser.stand();
+}
+
+// The reader of the file's format over its recorded length.
+struct Quelle {
+    std::optional<FfoLeser> ffo;
+    std::optional<FabLeser> fab;
+    explicit Quelle(const STRUCT_DATEI& d) {
+        if (d.datei == TYP_FFO)
+            ffo.emplace(d.szFileName, Blockleser::STANDARD_BLOCK, aufgezeichnet(d));
+        else
+            fab.emplace(d.szFileName, Blockleser::STANDARD_BLOCK, aufgezeichnet(d));
+    }
+    Ergebnis nachher(Lesestand l, const STRUCT_DATEI& d, const char* titel) const {
+        if (l != Lesestand::Gut) return meldung(l, d, titel, ffo ? &*ffo : nullptr);
+        return fab ? hinweise(*fab, d, titel) : Ergebnis::Erfolg();
+    }
+};
 
 }  // namespace
 
 Ergebnis FAV_DATEI(const STRUCT_DATEI& datei, Kurve ptGraph, Fortschritt& f) {
     Abstandshistogramm h(static_cast<int>(ptGraph.size()));
-    Lesen l;
+    Quelle q(datei);
+    Lesestand l;
     {
         Fortschrittsrahmen rahmen(f, FAV_TITEL_DATEI, TEXT_WIRD_BERECHNET);
-        if (datei.datei == TYP_FFO)
-            l = ffoLesen(datei, f, FfoAbstaende{h});
-        else
-            l = fabLesen(datei, f, [&](std::int32_t g) { h.zaehlen(g); });
+        l = q.ffo ? ffoLesen(*q.ffo, f, FfoAbstaende{h}) : fabLesen(*q.fab, f, [&](std::int32_t g) { h.zaehlen(g); });
     }
-    if (l != Lesen::Gut) {
+    if (l == Lesestand::Gut)
+        FAV_Normierung(ptGraph, h.anzahl, h.summe, h.ueberlauf);
+    else
         FAV_Leer(ptGraph);
-        return meldung(l, datei, FAV_MELDUNGSTITEL);
-    }
-    FAV_Normierung(ptGraph, h.anzahl, h.summe, h.ueberlauf);
-    return Ergebnis::Erfolg();
+    return q.nachher(l, datei, FAV_MELDUNGSTITEL);
 }
 
 Ergebnis FKF_DATEI(const STRUCT_DATEI& datei, Kurve ptGraph, int erneuernd, Fortschritt& f) {
     const int D = static_cast<int>(ptGraph.size()) - 1;
-    if (datei.datei == TYP_FFO && aufgezeichnet(datei) <= static_cast<std::uint64_t>(D)) {
+    Quelle q(datei);
+    if (q.ffo && q.ffo->gut() && q.ffo->zeichen() <= static_cast<std::uint64_t>(D)) {
         // Too short for a single product: an empty curve and a word why, not a stale one.
         FKF_Leer(ptGraph);
         return Ergebnis::Fehler("Die Datei ist zu kurz: Für die Fehlerkorrelationsfunktion bis " + std::to_string(D) +
@@ -191,16 +202,16 @@ Ergebnis FKF_DATEI(const STRUCT_DATEI& datei, Kurve ptGraph, int erneuernd, Fort
                                     datei.szFileName,
                                 FKF_MELDUNGSTITEL);
     }
-    Lesen l;
+    Lesestand l;
     {
         Fortschrittsrahmen rahmen(f, FKF_TITEL_DATEI, TEXT_WIRD_BERECHNET);
-        l = datei.datei == TYP_FFO ? fkfFfo(datei, ptGraph, erneuernd, f) : fkfFab(datei, ptGraph, erneuernd, f);
+        if (q.ffo)
+            l = fkfFfo(*q.ffo, ptGraph, erneuernd, f);
+        else
+            l = erneuernd ? fkfFabErneuernd(*q.fab, ptGraph, f) : fkfFabAllgemein(*q.fab, datei, ptGraph, f);
     }
-    if (l != Lesen::Gut) {
-        FKF_Leer(ptGraph);
-        return meldung(l, datei, FKF_MELDUNGSTITEL);
-    }
-    return Ergebnis::Erfolg();
+    if (l != Lesestand::Gut) FKF_Leer(ptGraph);
+    return q.nachher(l, datei, FKF_MELDUNGSTITEL);
 }
 
 }  // namespace zor

@@ -41,7 +41,7 @@ struct STRUCT_MODELL {
 // File source of a set.
 struct STRUCT_DATEI {
     int datei = 0;                 // 1 = FFO, 0 = FAB
-    std::int32_t laenge = 0;       // length in bytes when chosen
+    std::int64_t laenge = 0;       // length in bytes when chosen (files may pass 2 GiB)
     std::string szFileName;        // full path
 };
 

@@ -6,6 +6,9 @@
 #include "core/seqfiles/vergleich.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
+#include <limits>
 
 namespace zor {
 
@@ -14,12 +17,41 @@ namespace {
 // Expanding to characters goes in slices so that a block never becomes 8 blocks of text.
 constexpr std::size_t SCHEIBE = std::size_t{1} << 15;
 
+// Set bits of a file, counted in one pass (nothing when it cannot be read).
+std::optional<std::uint64_t> gesetzteBits(const std::string& pfad, std::size_t block) {
+    Blockleser in(pfad, block);
+    std::uint64_t n = 0;
+    for (auto b = in.naechster(); !b.empty(); b = in.naechster()) {
+        std::size_t i = 0;
+        for (std::uint64_t w; i + 8 <= b.size(); i += 8) {
+            std::memcpy(&w, b.data() + i, 8);
+            n += static_cast<std::uint64_t>(std::popcount(w));
+        }
+        for (; i < b.size(); ++i) n += static_cast<std::uint64_t>(std::popcount(b[i]));
+    }
+    if (!in.offen() || in.fehler()) return std::nullopt;
+    return n;
+}
+
+// The output's size must fit beside it: 8 characters per byte for an FFO, a record per
+// set bit for a FAB (counted only when the worst case, every bit set, would not fit).
+std::optional<JobErgebnis> platzPruefen(const std::string& quelle, std::uint64_t n, const std::string& ausgabe,
+                                        int typ, std::size_t block) {
+    n = std::min(n, std::numeric_limits<std::uint64_t>::max() / (8 * FAB_RECORD));
+    if (typ == TYP_FFO) return platzVerweigern(ausgabe, 8 * n);
+    if (!platzVerweigern(ausgabe, 8 * FAB_RECORD * n)) return std::nullopt;
+    const auto bits = gesetzteBits(quelle, block);
+    if (!bits) return JobErgebnis::Fehler(TEXT_LESEN);
+    return platzVerweigern(ausgabe, FAB_RECORD * *bits);
+}
+
 
 JobErgebnis bitsAlsFolge(const std::string& quelle, const std::string& ausgabe, int typ, const std::string& label,
                          Fortschritt& f, std::size_t block) {
     if (auto gleich = gleicheDateiVerweigern(ausgabe, {quelle})) return *gleich;
     Blockleser in(quelle, block);
     if (!in.offen()) return JobErgebnis::Fehler(format(TEXT_ERZEUGEN, quelle.c_str()));
+    if (auto nein = platzPruefen(quelle, in.groesse(), ausgabe, typ, block)) return *nein;
     Ausgabedatei aus(ausgabe);
     if (!aus.ok()) return JobErgebnis::Fehler(format(TEXT_ERZEUGEN, ausgabe.c_str()));
 

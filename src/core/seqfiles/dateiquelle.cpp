@@ -9,12 +9,6 @@
 
 namespace zor {
 
-namespace {
-std::int32_t laengeAlsInt(std::uintmax_t n) {
-    return static_cast<std::int32_t>(n > 0x7FFFFFFFu ? 0x7FFFFFFFu : n);
-}
-}  // namespace
-
 bool Datei_ueberschrieben(ZorState& s, const std::string& szFile) {
     std::error_code ec;
     const std::uintmax_t laenge = std::filesystem::file_size(szFile, ec);
@@ -23,7 +17,7 @@ bool Datei_ueberschrieben(ZorState& s, const std::string& szFile) {
         if (modellart(modellVon(s, satz)) != Modellart::Datei) continue;
         STRUCT_DATEI& d = dateiVon(s, satz);
         if (d.szFileName != szFile && !gleicheDatei(d.szFileName, szFile)) continue;
-        d.laenge = ec ? 0 : laengeAlsInt(laenge);
+        d.laenge = ec ? 0 : static_cast<std::int64_t>(laenge);
         ungueltigMachen(s, satz);
         if (!s.Fenster.null) {
             s.Fenster.aktualisiert = 0;
@@ -62,7 +56,7 @@ LadenErgebnis Load(ZorState& s, int satz, const std::string& szFile) {
     simVon(s, satz) = 1;
     ungueltigMachen(s, satz);
     STRUCT_DATEI& d = dateiVon(s, satz);
-    d.laenge = laengeAlsInt(laenge);
+    d.laenge = static_cast<std::int64_t>(laenge);
     d.datei = *typ;
     d.szFileName = szFile;
     s.Modell.inaktiv = 0;

@@ -19,9 +19,6 @@ std::uint32_t kleinEndig(std::uint32_t v) {
     return v;
 }
 
-}  // namespace
-
-namespace {
 // The eight FFO characters of every byte value.
 struct BitZeichen {
     std::array<std::array<char, 8>, 256> z{};
@@ -32,19 +29,13 @@ struct BitZeichen {
 };
 const BitZeichen BIT_ZEICHEN;
 
-// 0x80 in every byte of the eight at p that is an error character: "1" only, or every
-// byte other than "0".
-std::uint64_t fehlerMaske(const unsigned char* p, bool nurEins) {
-    constexpr std::uint64_t NIEDRIG = 0x7F7F7F7F7F7F7F7Full;
+// 0x80 in every byte of the eight checked characters at p that is a "1".
+std::uint64_t fehlerMaske(const unsigned char* p) {
     std::uint64_t w;
     std::memcpy(&w, p, 8);
     if constexpr (std::endian::native == std::endian::big) w = __builtin_bswap64(w);
-    const std::uint64_t x = w ^ (nurEins ? 0x3131313131313131ull : 0x3030303030303030ull);
-    const std::uint64_t nichtNull = (((x & NIEDRIG) + NIEDRIG) | x) & ~NIEDRIG;  // 0x80 where a byte of x is not 0
-    return nurEins ? ~nichtNull & ~NIEDRIG : nichtNull;
+    return ((w ^ 0x3030303030303030ull) << 7) & 0x8080808080808080ull;
 }
-
-bool istFehler(unsigned char c, bool nurEins) { return nurEins ? c == FFO_FEHLER : c != FFO_KORREKT; }
 }  // namespace
 
 bool FfoPuffer::leeren() {
@@ -88,9 +79,9 @@ bool AbstandZaehler::fehlerLangsam() {
     return leeren() && fehler();
 }
 
-bool AbstandZaehler::zeichenEinzeln(std::span<const unsigned char> text, bool nurEins) {
+bool AbstandZaehler::zeichenEinzeln(std::span<const unsigned char> text) {
     for (const unsigned char c : text) {
-        if (!istFehler(c, nurEins))
+        if (c != FFO_FEHLER)
             ++c_;
         else if (!fehler())
             return false;
@@ -101,16 +92,16 @@ bool AbstandZaehler::zeichenEinzeln(std::span<const unsigned char> text, bool nu
 // Eight characters at a time: words without an error only advance the counter; in the
 // others every character stores the counter and only an error keeps the record, so the
 // dense case runs without a branch per character.
-bool AbstandZaehler::zeichen(std::span<const unsigned char> text, bool nurEins) {
+bool AbstandZaehler::zeichen(std::span<const unsigned char> text) {
     std::size_t i = 0;
     for (; i + 8 <= text.size(); i += 8) {
-        const std::uint64_t m = fehlerMaske(text.data() + i, nurEins);
+        const std::uint64_t m = fehlerMaske(text.data() + i);
         if (m == 0) {
             c_ += 8;
             continue;
         }
         if (c_ + 8 > 0x7FFFFFFFu || pos_ + 8 * FAB_RECORD > puffer_.size()) {
-            if (!zeichenEinzeln(text.subspan(i, 8), nurEins)) return false;
+            if (!zeichenEinzeln(text.subspan(i, 8))) return false;
             continue;
         }
         // Locals: stores into the byte buffer could otherwise alias the members.
@@ -130,7 +121,7 @@ bool AbstandZaehler::zeichen(std::span<const unsigned char> text, bool nurEins) 
         c_ = c;
         pos_ = pos;
     }
-    return zeichenEinzeln(text.subspan(i), nurEins);
+    return zeichenEinzeln(text.subspan(i));
 }
 
 bool AbstandZaehler::bytesEinzeln(std::span<const unsigned char> bytes) {

@@ -49,15 +49,15 @@ public:
     }
     // Bits of bytes, most significant first; a set bit is an error.
     bool bits(std::span<const unsigned char> bytes);
-    // FFO characters; an error is "1" (nurEins) or any byte other than "0".
-    bool zeichen(std::span<const unsigned char> text, bool nurEins);
+    // FFO characters as FfoLeser hands them out (only "0" and "1").
+    bool zeichen(std::span<const unsigned char> text);
     bool leeren();
     bool zuGross() const { return zuGross_; }
 
 private:
     bool fehlerLangsam();
     bool bytesEinzeln(std::span<const unsigned char> bytes);
-    bool zeichenEinzeln(std::span<const unsigned char> text, bool nurEins);
+    bool zeichenEinzeln(std::span<const unsigned char> text);
     Ausgabedatei& aus_;
     std::uint64_t c_ = 1;
     std::array<unsigned char, std::size_t{1} << 16> puffer_;

@@ -4,47 +4,75 @@
 #include "core/seqfiles/dateiquelle.h"
 #include "core/io/dateityp.h"
 #include "core/seqfiles/folgen_strom.h"
+#include "core/io/folgenleser.h"
 #include "core/util/fortschritt.h"
 #include "core/io/ausgabedatei.h"
 
 #include <bit>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 
 namespace zor {
 
 namespace {
 
-enum class Strom { Ok, Lesefehler, Schreibfehler, ZuGross };
+enum class Strom { Ok, Lesefehler, Schreibfehler, ZuGross, Ungueltig };
 
-// FFO characters to FAB records. nurEins: only "1" is an error, else every byte but "0".
-Strom ffoZuFab(Blockleser& in, AbstandZaehler& z, bool nurEins, Schritte& schritte, Fortschritt& f) {
+Strom lesestand(Lesestand l) {
+    switch (l) {
+    case Lesestand::Gut: return Strom::Ok;
+    case Lesestand::Ungueltig: return Strom::Ungueltig;
+    default: return Strom::Lesefehler;
+    }
+}
+
+// FFO characters to FAB records.
+Strom ffoZuFab(FfoLeser& in, AbstandZaehler& z, Schritte& schritte, Fortschritt& f) {
     for (auto b = in.naechster(); !b.empty(); b = in.naechster()) {
         schritte.bis(in.gelesen(), f);
-        if (!z.zeichen(b, nurEins)) return z.zuGross() ? Strom::ZuGross : Strom::Schreibfehler;
+        if (!z.zeichen(b)) return z.zuGross() ? Strom::ZuGross : Strom::Schreibfehler;
     }
-    if (in.fehler()) return Strom::Lesefehler;
+    if (!in.gut()) return lesestand(in.stand());
     return z.leeren() ? Strom::Ok : Strom::Schreibfehler;
 }
 
-// FAB records to FFO characters; the records are counted for the progress steps.
-Strom fabZuFfo(FabLeser& in, FfoPuffer& ffo, Schritte& schritte, Fortschritt& f) {
+// FAB records to FFO characters. The work is the characters written, so the steps are
+// placed among them: one long gap moves the bar as much as many short ones.
+Strom fabZuFfo(FabLeser& in, FfoPuffer& ffo, std::uint64_t bits, Fortschritt& f) {
+    Schritte schritte(bits / 100, 0);
+    std::uint64_t pos = 0;
     std::int32_t v;
-    std::uint64_t r = 0;
     while (in.naechster(v)) {
-        schritte.bis(++r, f);
-        if (!fabExpandieren(ffo, v)) return Strom::Schreibfehler;
+        const std::uint64_t eins = pos + static_cast<std::uint64_t>(v) - 1;
+        bool gut = true;
+        schritte.ueber(pos, eins + 1, f, [&](std::uint64_t a, std::uint64_t b) {
+            gut = gut && ffo.nullen(std::min(b, eins) - a);
+        });
+        if (!gut || !ffo.eins()) return Strom::Schreibfehler;
+        pos = eins + 1;
     }
-    if (in.fehler()) return Strom::Lesefehler;
+    if (!in.gut()) return lesestand(in.stand());
     return ffo.leeren() ? Strom::Ok : Strom::Schreibfehler;
 }
 
-JobErgebnis stromFehler(Strom s) {
+JobErgebnis stromFehler(Strom s, const FfoLeser* ffo = nullptr, const std::string& name = {}) {
     switch (s) {
     case Strom::Lesefehler: return JobErgebnis::Fehler(TEXT_LESEN);
     case Strom::ZuGross: return JobErgebnis::Fehler(TEXT_ABSTAND_ZU_GROSS);
+    case Strom::Ungueltig: return JobErgebnis::Fehler(ffo->ungueltigText(name), TITEL_PROGRAMM, Symbol::Stopp);
     default: return JobErgebnis::Fehler(TEXT_SCHREIBEN);
     }
+}
+
+// The characters a FAB expands into, counted before anything is written: a few records
+// can stand for gigabytes, which must fit beside the target.
+std::optional<JobErgebnis> fabAusgabePruefen(const std::string& fab, const std::string& ausgabe, std::size_t block,
+                                             std::uint64_t& bits) {
+    const auto n = fabBits(fab, block);
+    if (!n) return JobErgebnis::Fehler(TEXT_LESEN);
+    bits = *n;
+    return platzVerweigern(ausgabe, bits);
 }
 
 JobErgebnis erfolgreich(const std::string& ein, const std::string& aus) {
@@ -53,11 +81,6 @@ JobErgebnis erfolgreich(const std::string& ein, const std::string& aus) {
     e.ausgabe = aus;
     e.melden(format(TEXT_KONVERTIERT, ein.c_str(), aus.c_str()), TITEL_PROGRAMM, Symbol::Information);
     return e;
-}
-
-// FAB progress: offsets k * step (in bytes, a multiple of 4) as record indices.
-Schritte fabSchritte(std::uint64_t n, std::uint64_t zusatz) {
-    return Schritte((n / 100 / FAB_RECORD * FAB_RECORD + zusatz) / FAB_RECORD, 0);
 }
 
 }  // namespace
@@ -78,7 +101,7 @@ std::string konvertierenName(const std::string& szFile, int eingabeTyp) {
 JobErgebnis Convert_Ffo_To_Fab(const std::string& eingabe, Fortschritt& f, std::size_t block) {
     const std::string ausgabe = konvertierName(eingabe, TYP_FAB);
     if (auto gleich = gleicheDateiVerweigern(ausgabe, {eingabe})) return *gleich;
-    Blockleser in(eingabe, block);
+    FfoLeser in(eingabe, block);
     if (!in.offen()) return JobErgebnis::Fehler(format(TEXT_OEFFNEN_1, eingabe.c_str()));
     Ausgabedatei aus(ausgabe);
     if (!aus.ok()) return JobErgebnis::Fehler(format(TEXT_ERZEUGEN, ausgabe.c_str()));
@@ -90,7 +113,7 @@ JobErgebnis Convert_Ffo_To_Fab(const std::string& eingabe, Fortschritt& f, std::
     Fortschrittsrahmen fenster(anzeige, ausgabe, TEXT_WIRD_ERSTELLT);
     Schritte schritte(n / 100, 1);
     AbstandZaehler z(aus);
-    if (const Strom s = ffoZuFab(in, z, true, schritte, anzeige); s != Strom::Ok) return stromFehler(s);
+    if (const Strom s = ffoZuFab(in, z, schritte, anzeige); s != Strom::Ok) return stromFehler(s, &in, eingabe);
     if (!aus.abschliessen()) return JobErgebnis::Fehler(TEXT_SCHREIBEN);
     return erfolgreich(eingabe, ausgabe);
 }
@@ -100,16 +123,17 @@ JobErgebnis Convert_Fab_To_Ffo(const std::string& eingabe, Fortschritt& f, std::
     if (auto gleich = gleicheDateiVerweigern(ausgabe, {eingabe})) return *gleich;
     FabLeser in(eingabe, block);
     if (!in.offen()) return JobErgebnis::Fehler(format(TEXT_OEFFNEN_1, eingabe.c_str()));
+    std::uint64_t bits = 0;
+    if (auto nein = fabAusgabePruefen(eingabe, ausgabe, block, bits)) return *nein;
     Ausgabedatei aus(ausgabe);
     if (!aus.ok()) return JobErgebnis::Fehler(format(TEXT_ERZEUGEN, ausgabe.c_str()));
 
     Fortschrittsrahmen fenster(f, ausgabe, TEXT_WIRD_ERSTELLT);
-    Schritte schritte = fabSchritte(in.groesse(), FAB_RECORD);
     FfoPuffer ffo(aus);
-    if (const Strom s = fabZuFfo(in, ffo, schritte, f); s != Strom::Ok) return stromFehler(s);
+    if (const Strom s = fabZuFfo(in, ffo, bits, f); s != Strom::Ok) return stromFehler(s);
     if (!aus.abschliessen()) return JobErgebnis::Fehler(TEXT_SCHREIBEN);
     JobErgebnis e = erfolgreich(eingabe, ausgabe);
-    fabRestMelden(e, eingabe, in.groesse());
+    fabHinweiseMelden(e, in, eingabe);
     return e;
 }
 
@@ -128,7 +152,7 @@ KonvertierenErgebnis Konvertieren(ZorState& s, std::string& szFile,
     const auto typ = Dateityp(szFile);
     if (!typ) return {Art::Fehler, JobErgebnis::Fehler(TEXT_KEIN_GUELTIGER_DATEINAME, TITEL_PROGRAMM, Symbol::Ausrufezeichen), false};
     const std::string eingabe = szFile;
-    Blockleser in(eingabe, block);
+    const Blockleser in(eingabe, 1);  // only whether it opens; the format's reader follows
     std::error_code ec;
     if (!in.offen() || std::filesystem::is_directory(eingabe, ec))
         return {Art::Fehler, JobErgebnis::Fehler("Datei kann nicht geöffnet werden!", TITEL_PROGRAMM, Symbol::Ausrufezeichen), false};
@@ -138,27 +162,31 @@ KonvertierenErgebnis Konvertieren(ZorState& s, std::string& szFile,
     if (std::filesystem::exists(szFile, ec) && !ueberschreiben(format(TEXT_EXISTIERT, szFile.c_str())))
         return {Art::Abgelehnt, {}, false};
 
+    std::uint64_t bits = 0;
+    if (*typ == TYP_FAB)
+        if (auto nein = fabAusgabePruefen(eingabe, szFile, block, bits)) return {Art::Fehler, *nein, false};
     Ausgabedatei aus(szFile);
     if (!aus.ok()) return {Art::Fehler, JobErgebnis::Fehler(format(TEXT_ERZEUGEN, szFile.c_str())), false};
     Fortschrittsrahmen fenster(f, szFile, TEXT_WIRD_ERZEUGT);
-    const std::uint64_t n = in.groesse();
     Strom st;
+    std::optional<FfoLeser> ffo;
+    std::optional<FabLeser> fab;
     if (*typ == TYP_FFO) {
-        Schritte schritte(n / 100, 1);
+        ffo.emplace(eingabe, block);
+        Schritte schritte(ffo->groesse() / 100, 1);
         AbstandZaehler z(aus);
-        st = ffoZuFab(in, z, false, schritte, f);
+        st = ffoZuFab(*ffo, z, schritte, f);
     } else {
-        FabLeser fab(eingabe, block);
-        Schritte schritte = fabSchritte(n, 0);
-        FfoPuffer ffo(aus);
-        st = fabZuFfo(fab, ffo, schritte, f);
+        fab.emplace(eingabe, block);
+        FfoPuffer puffer(aus);
+        st = fabZuFfo(*fab, puffer, bits, f);
     }
     if (st == Strom::Ok && !aus.abschliessen()) st = Strom::Schreibfehler;
-    if (st != Strom::Ok) return {Art::Fehler, stromFehler(st), false};
+    if (st != Strom::Ok) return {Art::Fehler, stromFehler(st, ffo ? &*ffo : nullptr, eingabe), false};
     e.art = Art::Erfolg;
     e.job.ok = true;
     e.job.ausgabe = szFile;
-    if (*typ == TYP_FAB) fabRestMelden(e.job, eingabe, n);
+    if (fab) fabHinweiseMelden(e.job, *fab, eingabe);
     e.aktualisierenFreigeben = Datei_ueberschrieben(s, szFile);
     return e;
 }

@@ -1,11 +1,12 @@
 #pragma once
 // Conversion between error-sequence (FFO) and error-gap (FAB) files.
-// Two entry points with different rules:
+// Two entry points that differ in their names only (both read with FfoLeser/FabLeser):
 // - the multimedia converters (Convert_Ffo_To_Fab, Convert_Fab_To_Ffo): output name =
-//   input cut before its last "." plus ".FAB"/".FFO"; only "1" counts as an error;
+//   input cut before its last "." plus ".FAB"/".FFO";
 // - Konvertieren of the channel-model mode: the last two characters of the name become
-//   "AB"/"FO"; every byte other than "0" counts as an error.
-// Inputs are streamed; the output appears only on success.
+//   "AB"/"FO".
+// Inputs are streamed; the output appears only on success. A FAB is expanded only when
+// its characters fit into the free space beside the output.
 
 #include "core/models/zor_state.h"
 #include "core/io/blockleser.h"
@@ -26,7 +27,7 @@ std::string konvertierenName(const std::string& szFile, int eingabeTyp);
 // FFO -> FAB; success carries the message "Das Schreiben war erfolgreich!".
 JobErgebnis Convert_Ffo_To_Fab(const std::string& eingabe, Fortschritt& f,
                                std::size_t block = Blockleser::STANDARD_BLOCK);
-// FAB -> FFO; an incomplete last record is ignored and a note says so.
+// FAB -> FFO; records below 1 and an incomplete last record are noted in the messages.
 JobErgebnis Convert_Fab_To_Ffo(const std::string& eingabe, Fortschritt& f,
                                std::size_t block = Blockleser::STANDARD_BLOCK);
 // Chooses the converter by the multimedia name rule.
