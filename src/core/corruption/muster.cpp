@@ -6,6 +6,7 @@
 #include "core/util/fortschritt.h"
 #include "core/seqfiles/vergleich.h"
 #include "core/io/ausgabedatei.h"
+#include "core/util/systemfehler.h"
 
 #include <array>
 #include <bit>
@@ -27,9 +28,12 @@ struct Dateien {
 };
 
 std::optional<JobErgebnis> oeffnenPruefen(const MusterAuftrag& a, const Dateien& d) {
-    if (!d.eingabe.offen()) return JobErgebnis::Fehler(format(TEXT_OEFFNEN_1, a.szInPutFile.c_str()));
-    if (!d.muster.offen()) return JobErgebnis::Fehler(format(TEXT_OEFFNEN_2, a.szFfoFabFile.c_str()));
-    if (!d.ausgabe.ok()) return JobErgebnis::Fehler(format(TEXT_ERZEUGEN, a.szOutPutFile.c_str()));
+    if (!d.eingabe.offen())
+        return JobErgebnis::Fehler(mitGrund(format(TEXT_OEFFNEN_1, a.szInPutFile.c_str()), d.eingabe.fehlernummer()));
+    if (!d.muster.offen())
+        return JobErgebnis::Fehler(mitGrund(format(TEXT_OEFFNEN_2, a.szFfoFabFile.c_str()), d.muster.fehlernummer()));
+    if (!d.ausgabe.ok())
+        return JobErgebnis::Fehler(mitGrund(format(TEXT_ERZEUGEN, a.szOutPutFile.c_str()), d.ausgabe.fehlernummer()));
     return std::nullopt;
 }
 
@@ -174,8 +178,8 @@ JobErgebnis CreateFfoErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size
     Dateien d(a, std::max<std::size_t>(block / 8, 1), block);
     if (auto fehler = oeffnenPruefen(a, d)) return *fehler;
     const std::uint64_t n = d.eingabe.groesse();
-    if (d.muster.groesse() < 8 * n) return JobErgebnis::Fehler(format(TEXT_ZU_KLEIN, a.szFfoFabFile.c_str()));
-    if (n == 0) return JobErgebnis::Fehler(TEXT_EINGABE_LESEN);
+    if (d.muster.groesse() < 8 * n) return JobErgebnis::Ablehnung(format(TEXT_ZU_KLEIN, a.szFfoFabFile.c_str()));
+    if (n == 0) return JobErgebnis::Ablehnung(TEXT_EINGABE_LESEN);
 
     Fortschrittsrahmen fenster(f, a.szOutPutFile, TEXT_WIRD_ERSTELLT);
     Schritte schritte(n / 100, 1);
@@ -187,10 +191,12 @@ JobErgebnis CreateFfoErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size
         case Maskenleser::Stand::ZuKurz: return JobErgebnis::Fehler(TEXT_MUSTER_LESEN);
         case Maskenleser::Stand::Ok: break;
         }
-        if (!d.ausgabe.schreiben(puffer.data(), puffer.size())) return JobErgebnis::Fehler(TEXT_WRITEFILE);
+        if (!d.ausgabe.schreiben(puffer.data(), puffer.size()))
+            return JobErgebnis::Fehler(mitGrund(TEXT_WRITEFILE, d.ausgabe.fehlernummer()));
     }
-    if (d.eingabe.fehler() || d.eingabe.gelesen() != n) return JobErgebnis::Fehler(TEXT_EINGABE_LESEN);
-    if (!d.ausgabe.abschliessen()) return JobErgebnis::Fehler(TEXT_WRITEFILE);
+    if (d.eingabe.fehler() || d.eingabe.gelesen() != n)
+        return JobErgebnis::Fehler(mitGrund(TEXT_EINGABE_LESEN, d.eingabe.fehlernummer()));
+    if (!d.ausgabe.abschliessen()) return JobErgebnis::Fehler(mitGrund(TEXT_WRITEFILE, d.ausgabe.fehlernummer()));
     return erfolg(a, n);
 }
 
@@ -204,7 +210,7 @@ JobErgebnis CreateFabErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size
         if (auto fehler = oeffnenPruefen(a, d)) return *fehler;
         n = d.eingabe.groesse();
         m = d.muster.groesse();
-        if (n == 0) return JobErgebnis::Fehler(TEXT_EINGABE_LESEN);
+        if (n == 0) return JobErgebnis::Ablehnung(TEXT_EINGABE_LESEN);
         Fortschrittsrahmen fenster(f, a.szOutPutFile, TEXT_WIRD_ERSTELLT);
         uebersprungen = 0;
         if (blockweise) {
@@ -214,9 +220,11 @@ JobErgebnis CreateFabErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size
             lauf = fabInEinemLauf(d, fab, f, uebersprungen);
         }
         if (lauf == FabLauf::Rueckwaerts) continue;
-        if (lauf == FabLauf::Lesefehler) return JobErgebnis::Fehler(TEXT_EINGABE_LESEN);
+        if (lauf == FabLauf::Lesefehler)
+            return JobErgebnis::Fehler(mitGrund(TEXT_EINGABE_LESEN, d.eingabe.fehlernummer()));
         if (lauf == FabLauf::Musterfehler) return JobErgebnis::Fehler(TEXT_MUSTER_LESEN);
-        if (lauf == FabLauf::Schreibfehler || !d.ausgabe.abschliessen()) return JobErgebnis::Fehler(TEXT_WRITEFILE);
+        if (lauf == FabLauf::Schreibfehler || !d.ausgabe.abschliessen())
+            return JobErgebnis::Fehler(mitGrund(TEXT_WRITEFILE, d.ausgabe.fehlernummer()));
         break;
     }
     JobErgebnis e = erfolg(a, n);

@@ -28,6 +28,8 @@ public:
     // The same block, to be changed in place (valid until the next call).
     std::span<unsigned char> naechsterZumAendern();
     bool fehler() const { return fehler_; }
+    // Why opening or reading failed: an errno value or GRUND_KEINE_REGULAERE_DATEI; 0 if not.
+    int fehlernummer() const { return fehlernummer_; }
     // Bytes handed out so far.
     std::uint64_t gelesen() const { return gelesen_; }
 
@@ -37,6 +39,7 @@ private:
     std::uint64_t groesse_ = 0;
     std::uint64_t gelesen_ = 0;
     bool fehler_ = false;
+    int fehlernummer_ = 0;
 };
 
 // FAB records one by one over a Blockleser. Bytes after the last whole record are ignored.
@@ -47,6 +50,7 @@ public:
     bool offen() const { return leser_.offen(); }
     std::uint64_t groesse() const { return leser_.groesse(); }
     bool fehler() const { return leser_.fehler(); }
+    int fehlernummer() const { return leser_.fehlernummer(); }
     // False at the end of the records.
     bool naechster(std::int32_t& wert);
 

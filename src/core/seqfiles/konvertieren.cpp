@@ -6,8 +6,10 @@
 #include "core/seqfiles/folgen_strom.h"
 #include "core/util/fortschritt.h"
 #include "core/io/ausgabedatei.h"
+#include "core/util/systemfehler.h"
 
 #include <bit>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 
@@ -39,12 +41,22 @@ Strom fabZuFfo(FabLeser& in, FfoPuffer& ffo, Schritte& schritte, Fortschritt& f)
     return ffo.leeren() ? Strom::Ok : Strom::Schreibfehler;
 }
 
-JobErgebnis stromFehler(Strom s) {
+template <class Leser>
+JobErgebnis stromFehler(Strom s, const Leser& in, const Ausgabedatei& aus) {
     switch (s) {
-    case Strom::Lesefehler: return JobErgebnis::Fehler(TEXT_LESEN);
+    case Strom::Lesefehler: return JobErgebnis::Fehler(mitGrund(TEXT_LESEN, in.fehlernummer()));
     case Strom::ZuGross: return JobErgebnis::Fehler(TEXT_ABSTAND_ZU_GROSS);
-    default: return JobErgebnis::Fehler(TEXT_SCHREIBEN);
+    default: return JobErgebnis::Fehler(mitGrund(TEXT_SCHREIBEN, aus.fehlernummer()));
     }
+}
+
+template <class Leser>
+JobErgebnis oeffnenFehler(const Leser& in, const std::string& name) {
+    return JobErgebnis::Fehler(mitGrund(format(TEXT_OEFFNEN_1, name.c_str()), in.fehlernummer()));
+}
+
+JobErgebnis erzeugenFehler(const Ausgabedatei& aus, const std::string& name) {
+    return JobErgebnis::Fehler(mitGrund(format(TEXT_ERZEUGEN, name.c_str()), aus.fehlernummer()));
 }
 
 JobErgebnis erfolgreich(const std::string& ein, const std::string& aus) {
@@ -79,19 +91,19 @@ JobErgebnis Convert_Ffo_To_Fab(const std::string& eingabe, Fortschritt& f, std::
     const std::string ausgabe = konvertierName(eingabe, TYP_FAB);
     if (auto gleich = gleicheDateiVerweigern(ausgabe, {eingabe})) return *gleich;
     Blockleser in(eingabe, block);
-    if (!in.offen()) return JobErgebnis::Fehler(format(TEXT_OEFFNEN_1, eingabe.c_str()));
+    if (!in.offen()) return oeffnenFehler(in, eingabe);
     Ausgabedatei aus(ausgabe);
-    if (!aus.ok()) return JobErgebnis::Fehler(format(TEXT_ERZEUGEN, ausgabe.c_str()));
+    if (!aus.ok()) return erzeugenFehler(aus, ausgabe);
     const std::uint64_t n = in.groesse();
-    if (n == 0) return JobErgebnis::Fehler("Kein Byte gelesen!", "Convert_Ffo_To_Fab");
+    if (n == 0) return JobErgebnis::Ablehnung("Kein Byte gelesen!", "Convert_Ffo_To_Fab");
 
     KeinFortschritt still;
     Fortschritt& anzeige = n / 100 >= 4 ? f : still;  // short files convert without a window
     Fortschrittsrahmen fenster(anzeige, ausgabe, TEXT_WIRD_ERSTELLT);
     Schritte schritte(n / 100, 1);
     AbstandZaehler z(aus);
-    if (const Strom s = ffoZuFab(in, z, true, schritte, anzeige); s != Strom::Ok) return stromFehler(s);
-    if (!aus.abschliessen()) return JobErgebnis::Fehler(TEXT_SCHREIBEN);
+    if (const Strom s = ffoZuFab(in, z, true, schritte, anzeige); s != Strom::Ok) return stromFehler(s, in, aus);
+    if (!aus.abschliessen()) return stromFehler(Strom::Schreibfehler, in, aus);
     return erfolgreich(eingabe, ausgabe);
 }
 
@@ -99,22 +111,22 @@ JobErgebnis Convert_Fab_To_Ffo(const std::string& eingabe, Fortschritt& f, std::
     const std::string ausgabe = konvertierName(eingabe, TYP_FFO);
     if (auto gleich = gleicheDateiVerweigern(ausgabe, {eingabe})) return *gleich;
     FabLeser in(eingabe, block);
-    if (!in.offen()) return JobErgebnis::Fehler(format(TEXT_OEFFNEN_1, eingabe.c_str()));
+    if (!in.offen()) return oeffnenFehler(in, eingabe);
     Ausgabedatei aus(ausgabe);
-    if (!aus.ok()) return JobErgebnis::Fehler(format(TEXT_ERZEUGEN, ausgabe.c_str()));
+    if (!aus.ok()) return erzeugenFehler(aus, ausgabe);
 
     Fortschrittsrahmen fenster(f, ausgabe, TEXT_WIRD_ERSTELLT);
     Schritte schritte = fabSchritte(in.groesse(), FAB_RECORD);
     FfoPuffer ffo(aus);
-    if (const Strom s = fabZuFfo(in, ffo, schritte, f); s != Strom::Ok) return stromFehler(s);
-    if (!aus.abschliessen()) return JobErgebnis::Fehler(TEXT_SCHREIBEN);
+    if (const Strom s = fabZuFfo(in, ffo, schritte, f); s != Strom::Ok) return stromFehler(s, in, aus);
+    if (!aus.abschliessen()) return stromFehler(Strom::Schreibfehler, in, aus);
     JobErgebnis e = erfolgreich(eingabe, ausgabe);
     fabRestMelden(e, eingabe, in.groesse());
     return e;
 }
 
 JobErgebnis SelectConvertFunction(const std::string& eingabe, Fortschritt& f, std::size_t block) {
-    if (eingabe.empty()) return JobErgebnis::Fehler("Fehler beim Öffnen der Datei!");
+    if (eingabe.empty()) return JobErgebnis::Ablehnung("Fehler beim Öffnen der Datei!");
     return dateitypMultimedia(eingabe) == TYP_FFO ? Convert_Ffo_To_Fab(eingabe, f, block)
                                                   : Convert_Fab_To_Ffo(eingabe, f, block);
 }
@@ -126,12 +138,17 @@ KonvertierenErgebnis Konvertieren(ZorState& s, std::string& szFile,
     KonvertierenErgebnis e;
     if (!s.Fenster.aktualisiert) return {Art::Aufforderung, {}, false};
     const auto typ = Dateityp(szFile);
-    if (!typ) return {Art::Fehler, JobErgebnis::Fehler(TEXT_KEIN_GUELTIGER_DATEINAME, TITEL_PROGRAMM, Symbol::Ausrufezeichen), false};
+    if (!typ)
+        return {Art::Fehler, JobErgebnis::Ablehnung(TEXT_KEIN_GUELTIGER_DATEINAME, TITEL_PROGRAMM, Symbol::Ausrufezeichen),
+                false};
     const std::string eingabe = szFile;
     Blockleser in(eingabe, block);
     std::error_code ec;
     if (!in.offen() || std::filesystem::is_directory(eingabe, ec))
-        return {Art::Fehler, JobErgebnis::Fehler("Datei kann nicht geöffnet werden!", TITEL_PROGRAMM, Symbol::Ausrufezeichen), false};
+        return {Art::Fehler,
+                JobErgebnis::Fehler(mitGrund("Datei kann nicht geöffnet werden!", in.offen() ? EISDIR : in.fehlernummer()),
+                                    TITEL_PROGRAMM, Symbol::Ausrufezeichen),
+                false};
 
     szFile = konvertierenName(eingabe, *typ);
     if (auto gleich = gleicheDateiVerweigern(szFile, {eingabe})) return {Art::Fehler, *gleich, false};
@@ -139,7 +156,7 @@ KonvertierenErgebnis Konvertieren(ZorState& s, std::string& szFile,
         return {Art::Abgelehnt, {}, false};
 
     Ausgabedatei aus(szFile);
-    if (!aus.ok()) return {Art::Fehler, JobErgebnis::Fehler(format(TEXT_ERZEUGEN, szFile.c_str())), false};
+    if (!aus.ok()) return {Art::Fehler, erzeugenFehler(aus, szFile), false};
     Fortschrittsrahmen fenster(f, szFile, TEXT_WIRD_ERZEUGT);
     const std::uint64_t n = in.groesse();
     Strom st;
@@ -154,7 +171,7 @@ KonvertierenErgebnis Konvertieren(ZorState& s, std::string& szFile,
         st = fabZuFfo(fab, ffo, schritte, f);
     }
     if (st == Strom::Ok && !aus.abschliessen()) st = Strom::Schreibfehler;
-    if (st != Strom::Ok) return {Art::Fehler, stromFehler(st), false};
+    if (st != Strom::Ok) return {Art::Fehler, stromFehler(st, in, aus), false};
     e.art = Art::Erfolg;
     e.job.ok = true;
     e.job.ausgabe = szFile;
