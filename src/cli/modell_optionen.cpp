@@ -1,7 +1,9 @@
 #include "modell_optionen.h"
 
 #include "core/models/eingaberegeln.h"
+#include "core/io/blockleser.h"
 #include "core/io/dateityp.h"
+#include "core/util/systemfehler.h"
 #include "core/models/vorgaben.h"
 
 #include <algorithm>
@@ -101,9 +103,11 @@ std::optional<Ablehnung> dateiQuelle(const ModellOptionen& o, STRUCT_DATEI& date
     const auto typ = Dateityp(*o.file);
     if (!typ) return Ablehnung{TEXT_KEIN_GUELTIGER_DATEINAME};
     std::error_code ec;
-    const auto groesse = std::filesystem::file_size(*o.file, ec);
-    if (ec || !std::filesystem::is_regular_file(*o.file, ec))
-        return Ablehnung{"Datei kann nicht gelesen werden! (" + *o.file + ")", FEHLGESCHLAGEN};
+    const Blockleser probe(*o.file, 1);
+    const auto groesse = probe.groesse();
+    if (!probe.offen())
+        return Ablehnung{mitGrund("Datei kann nicht gelesen werden! (" + *o.file + ")", probe.fehlernummer()),
+                         FEHLGESCHLAGEN};
     if (groesse == 0) return Ablehnung{"Dateilänge == 0"};
     datei.datei = *typ;
     datei.laenge = static_cast<std::int32_t>(groesse > 0x7FFFFFFF ? 0x7FFFFFFF : groesse);

@@ -90,8 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
         Fehlaufruf{"ConvertLeereDatei", {"convert", "@LEER.ffo"}, 2, "Kein Byte gelesen!"},
         Fehlaufruf{"ConvertFehlt", {"convert", "@FEHLT.ffo"},
                    1, "Fehler beim Öffnen der Datei_1 @FEHLT.ffo ...\nDie Datei oder das Verzeichnis existiert nicht.\n"},
-        Fehlaufruf{"HexVerzeichnis", {"hex", "@DIR"}, 1, "kann nicht geöffnet werden!"},
-        Fehlaufruf{"BinFehlt", {"bin", "@FEHLT"}, 1, "kann nicht geöffnet werden!"},
+        Fehlaufruf{"HexVerzeichnis", {"hex", "@DIR"}, 1, "kann nicht geöffnet werden!\nDas ist ein Verzeichnis, keine Datei."},
+        Fehlaufruf{"BinFehlt", {"bin", "@FEHLT"}, 1, "kann nicht geöffnet werden!\nDie Datei oder das Verzeichnis existiert nicht."},
         Fehlaufruf{"BscOhneAusgabe", {"corrupt", "bsc", "@IN"}, 2, ""}),
     testnamen::NachName());
 

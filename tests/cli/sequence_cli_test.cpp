@@ -55,6 +55,8 @@ TEST_F(SequenceCli, RefusesBadNamesAndNumbersInGerman) {
         std::string meldung;
     };
     const std::string aus = pfad("x.FFO");
+    std::ofstream(pfad("leer.FFO")).flush();
+    std::filesystem::create_directory(pfad("ordner.FFO"));
     const Fall faelle[] = {
         {{"sequence", "--preset", "bsc1", "--out", pfad("x.txt")}, 2, "Kein gültiger Dateiname!"},
         {{"sequence", "--preset", "bsc1", "--out", pfad("FO")}, 2, "Kein gültiger Dateiname!"},
@@ -71,6 +73,9 @@ TEST_F(SequenceCli, RefusesBadNamesAndNumbersInGerman) {
         {{"sequence", "--preset", "bsc1", "--set", "3", "--out", aus}, 2, "nicht in {1,2}"},
         {{"sequence", "--preset", "bsc1", "--out", aus, "--bogus", "1"}, 2, "Unerwartete Angaben: "},
         {{"sequence", "--preset", "bsc1"}, 2, "--out fehlt"},
+        {{"fav", "--model", "file", "--file", pfad("ordner.FFO")},
+         1, "Datei kann nicht gelesen werden! (" + pfad("ordner.FFO") + ")\nDas ist ein Verzeichnis, keine Datei."},
+        {{"fav", "--model", "file", "--file", pfad("leer.FFO")}, 2, "Dateilänge == 0"},
         {{"sequence", "--preset", "bsc1", "--out", pfad("fehlt/x.FFO")},
          1, "Datei kann nicht geschrieben werden! (" + pfad("fehlt/x.FFO") + ")\nDie Datei oder das Verzeichnis existiert nicht."},
     };
