@@ -93,7 +93,7 @@ STRUCT_DATEI ffo() { return {TYP_FFO, static_cast<std::int64_t>(N), ffoDatei()};
 
 void FKF_GE_allgemein_mit_Erzeugung(benchmark::State& st) {
     std::array<STRUCT_PUNKT, FKF_PUNKTE> p{};
-    for (auto _ : st) FKF_GE_SIMULATION(GE.data(), p, 0, still);
+    for (auto _ : st) FKF_GE_SIMULATION(GE.data(), N, p, 0, still);
     benchmark::DoNotOptimize(p);
 }
 
@@ -115,13 +115,13 @@ void FKF_nur_Korrelation_Fenster(benchmark::State& st) {
 
 void FAV_GE_Simulation(benchmark::State& st) {
     std::array<STRUCT_PUNKT, FAV_PUNKTE> p{};
-    for (auto _ : st) FAV_GE_SIMULATION(GE.data(), p, still);
+    for (auto _ : st) FAV_GE_SIMULATION(GE.data(), N, p, still);
     benchmark::DoNotOptimize(p);
 }
 
 void FAV_MC_Simulation(benchmark::State& st) {
     std::array<STRUCT_PUNKT, FAV_PUNKTE> p{};
-    for (auto _ : st) FAV_MC_SIMULATION(MC.data(), p);
+    for (auto _ : st) FAV_MC_SIMULATION(MC.data(), N, p);
     benchmark::DoNotOptimize(p);
 }
 

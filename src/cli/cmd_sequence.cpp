@@ -6,6 +6,7 @@
 #include "core/io/dateityp.h"
 #include "core/seqfiles/folge_speichern.h"
 
+#include <algorithm>
 #include <iostream>
 #include <memory>
 
@@ -27,7 +28,7 @@ Ausfuehrung sequenceEinrichten(CLI::App& sub) {
         const auto typ = zor::Dateityp(o->aus);
         if (!typ) {
             std::cerr << zor::TEXT_KEIN_GUELTIGER_DATEINAME << "\n";
-            return FEHLGESCHLAGEN;
+            return FALSCHE_EINGABE;
         }
         const int satz = o->satz - 1;
         const auto wahl = zustandAusOptionen(o->modell, satz, false);
@@ -40,7 +41,10 @@ Ausfuehrung sequenceEinrichten(CLI::App& sub) {
         TerminalFortschritt fortschritt;
         const auto ergebnis = zor::SaveFolge(*zustand, satz, *typ, o->aus, fortschritt);
         if (!ergebnis) {
-            std::cerr << ergebnis.meldung.text << " (" << o->aus << ")\n";
+            // The name goes after the message's first line; a reason line follows.
+            std::string text = ergebnis.meldung.text;
+            text.insert(std::min(text.find('\n'), text.size()), " (" + o->aus + ")");
+            std::cerr << text << "\n";
             return FEHLGESCHLAGEN;
         }
         return ERFOLG;

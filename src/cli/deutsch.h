@@ -13,7 +13,8 @@ void deutscheHilfe(CLI::App& app);
 // A subcommand listed under "Befehle", its help flag under "Optionen".
 CLI::App* unterbefehl(CLI::App& eltern, const char* name, const char* beschreibung);
 
-// The parse error's message with CLI11's fixed English phrases put into German.
+// The parse error's message in German: CLI11's fixed English patterns translated, names and
+// values kept; an unknown message becomes a general German line.
 std::string deutscheFehlermeldung(const CLI::ParseError& e);
 
 }  // namespace zorcli

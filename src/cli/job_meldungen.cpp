@@ -10,7 +10,8 @@ namespace zorcli {
 int jobMelden(const zor::JobErgebnis& e) {
     for (const auto& m : e.meldungen) std::cerr << m.text << "\n";
     if (e.ok && !e.zusammenfassung.empty()) std::cout << e.zusammenfassung << "\n";
-    return e.ok ? ERFOLG : FEHLGESCHLAGEN;
+    if (e.ok) return ERFOLG;
+    return e.abgelehnt ? FALSCHE_EINGABE : FEHLGESCHLAGEN;
 }
 
 int ausgabeGeprueft(int code) {

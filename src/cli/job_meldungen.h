@@ -6,7 +6,7 @@
 namespace zorcli {
 
 // Every message of the job in order, then the summary (if any) on stdout.
-// ERFOLG when the job ran, FEHLGESCHLAGEN otherwise.
+// ERFOLG when the job ran, FALSCHE_EINGABE when it refused the input, FEHLGESCHLAGEN otherwise.
 int jobMelden(const zor::JobErgebnis& e);
 
 inline constexpr const char* TEXT_STANDARDAUSGABE = "Fehler beim Schreiben der Standardausgabe!";

@@ -17,6 +17,20 @@ bool istBefehl(std::string_view name) {
     return false;
 }
 
+// The unknown command a failed parse started with ("bogus", "corrupt bogus"); empty if none.
+std::string unbekannterBefehl(const CLI::App& app, int argc, char** argv) {
+    if (argc < 2 || argv[1][0] == '-') return {};
+    if (!istBefehl(argv[1])) return argv[1];
+    for (const CLI::App* sub : app.get_subcommands([](const CLI::App*) { return true; })) {
+        if (sub->get_name() != argv[1] || sub->get_require_subcommand_min() == 0) continue;
+        if (argc < 3 || argv[2][0] == '-') return {};
+        for (const CLI::App* teil : sub->get_subcommands([](const CLI::App*) { return true; }))
+            if (teil->get_name() == argv[2]) return {};
+        return std::string(argv[1]) + " " + argv[2];
+    }
+    return {};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -39,8 +53,8 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        if (argc > 1 && argv[1][0] != '-' && !istBefehl(argv[1])) {
-            std::cerr << "zor: Unbekannter Befehl: " << argv[1] << " (zor --help listet sie)\n";
+        if (const std::string name = unbekannterBefehl(app, argc, argv); !name.empty()) {
+            std::cerr << "zor: Unbekannter Befehl: " << name << " (zor --help listet sie)\n";
             return zorcli::FALSCHE_EINGABE;
         }
         std::cerr << "zor: " << zorcli::deutscheFehlermeldung(e) << "\n";

@@ -1,7 +1,9 @@
 #include "modell_optionen.h"
 
 #include "core/models/eingaberegeln.h"
+#include "core/io/blockleser.h"
 #include "core/io/dateityp.h"
+#include "core/util/systemfehler.h"
 #include "core/models/vorgaben.h"
 
 #include <algorithm>
@@ -25,7 +27,14 @@ constexpr Art ARTEN[] = {{"bsc", Modellart::BSC}, {"ge", Modellart::GE}, {"mc", 
 using Regel = std::optional<float> (*)(std::string_view);
 constexpr const char* HINWEIS_P = "unzuläßige Eingabe! Erlaubt sind Werte von 0 bis 1, mit Dezimalpunkt (kein Komma).";
 constexpr const char* HINWEIS_START = "Startwert kann ganzzahlige Werte zwischen 1 und 9999 annehmen!";
-constexpr const char* HINWEIS_N = "Simulationsdurchlauf muß eine ganze Zahl > 0 sein!";
+constexpr const char* HINWEIS_N =
+    "Simulationsdurchlauf muß eine ganze Zahl von 1 bis 18446744073709551615 sein!";
+
+// The check of --n for the table; the exact count is set after the table's values.
+std::optional<float> nEingabe(std::string_view text) {
+    const auto n = durchlaeufeEingabe(text);
+    return n ? std::optional<float>(static_cast<float>(*n)) : std::nullopt;
+}
 
 // One optional text option, the models that read it, where it goes in their parameter
 // array, and the entry rule it follows.
@@ -44,7 +53,7 @@ const std::vector<Feld>& felder() {
     static const std::vector<Feld> f = {
         {"--p", &O::p, {BSC}, bsc::p, wahrscheinlichkeitEingabe, HINWEIS_P},
         {"--seed", &O::seed, {BSC, GE, MC, SW}, -1, startwertEingabe, HINWEIS_START},
-        {"--n", &O::n, {BSC, GE, MC, SW}, -1, durchlaeufeEingabe, HINWEIS_N},
+        {"--n", &O::n, {BSC, GE, MC, SW}, -1, nEingabe, HINWEIS_N},
         {"--pgb", &O::pgb, {GE, MC}, gemc::Good_From_Bad, wahrscheinlichkeitEingabe, HINWEIS_P},
         {"--pbg", &O::pbg, {GE, MC}, gemc::Bad_From_Good, wahrscheinlichkeitEingabe, HINWEIS_P},
         {"--good", &O::good, {GE, MC}, gemc::Good, wahrscheinlichkeitEingabe, HINWEIS_P},
@@ -92,12 +101,14 @@ std::optional<Ablehnung> felderSetzen(const ModellOptionen& o, Modellart art, co
 std::optional<Ablehnung> dateiQuelle(const ModellOptionen& o, STRUCT_DATEI& datei) {
     if (!o.file) return Ablehnung{"Für --model file fehlt --file PFAD."};
     const auto typ = Dateityp(*o.file);
-    if (!typ) return Ablehnung{TEXT_KEIN_GUELTIGER_DATEINAME, FEHLGESCHLAGEN};
+    if (!typ) return Ablehnung{TEXT_KEIN_GUELTIGER_DATEINAME};
     std::error_code ec;
-    const auto groesse = std::filesystem::file_size(*o.file, ec);
-    if (ec || !std::filesystem::is_regular_file(*o.file, ec))
-        return Ablehnung{"Datei kann nicht gelesen werden! (" + *o.file + ")", FEHLGESCHLAGEN};
-    if (groesse == 0) return Ablehnung{"Dateilänge == 0", FEHLGESCHLAGEN};
+    const Blockleser probe(*o.file, 1);
+    const auto groesse = probe.groesse();
+    if (!probe.offen())
+        return Ablehnung{mitGrund("Datei kann nicht gelesen werden! (" + *o.file + ")", probe.fehlernummer()),
+                         FEHLGESCHLAGEN};
+    if (groesse == 0) return Ablehnung{"Dateilänge == 0"};
     datei.datei = *typ;
     datei.laenge = static_cast<std::int64_t>(groesse);
     datei.szFileName = std::filesystem::absolute(*o.file, ec).string();
@@ -182,6 +193,8 @@ Zustandswahl zustandAusOptionen(const ModellOptionen& o, int satz, bool theorie)
     wahl.ablehnung = modellWaehlen(o, art, vorlage);
     const std::string modell = o.preset.empty() ? o.model : o.preset;
     if (!wahl.ablehnung) wahl.ablehnung = parameterSetzen(o, art, modell, wahl.zustand, satz, vorlage);
+    if (!wahl.ablehnung && o.n && art != Modellart::Datei)
+        durchlaeufeSetzen(wahl.zustand, art, satz, *durchlaeufeEingabe(*o.n));
     if (!wahl.ablehnung && o.gaps && art != Modellart::BSC) wahl.ablehnung = Ablehnung{"--gaps gilt nur für das BSC-Modell."};
     if (wahl.ablehnung) return wahl;
     modellVon(wahl.zustand, satz) = static_cast<std::int16_t>(modellId(art, satz));

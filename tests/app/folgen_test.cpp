@@ -156,7 +156,9 @@ private slots:
         const QString ziel = pfad("fehlt/folge.FFO");
         r_->dateiwahl.antworten = {ziel};
         f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ1);
-        QCOMPARE(r_->meldungen(), QStringList{"Datei kann nicht geschrieben werden!"});
+        // The core's reason line comes along.
+        QCOMPARE(r_->meldungen(),
+                 QStringList{"Datei kann nicht geschrieben werden!\nDie Datei oder das Verzeichnis existiert nicht."});
         QCOMPARE(r_->meldung.gezeigt[0].symbol, zor::Symbol::Ausrufezeichen);
         QVERIFY(!QFile::exists(ziel));
         r_->dateiwahl.antworten = {pfad("folge.txt")};

@@ -109,6 +109,25 @@ private slots:
         QCOMPARE(zor().hatHaken(507), true);
     }
 
+    // The number of bits is stored exactly (the array's float would be 123456792) and shown
+    // exactly when the dialog opens again.
+    void durchlaeufeGenau() {
+        ModalSkript skript;
+        QString wiedergelesen;
+        skript.dann([&](QWidget* d) {
+            tippen(d, 304, QStringLiteral("123456789"));
+            klick(d, ID_BESTAETIGEN);
+        });
+        skript.dann([&](QWidget* d) {
+            wiedergelesen = eingabe(d, 304)->text();
+            klick(d, ID_ABBRECHEN);
+        });
+        f_->mainframe_OnCommand(507);
+        QCOMPARE(zor::durchlaeufe(s(), 0), std::uint64_t{123456789});
+        f_->mainframe_OnCommand(507);
+        QCOMPARE(wiedergelesen, QStringLiteral("123456789"));
+    }
+
     // The state probabilities must sum to 1; the note offers retry or cancel.
     void zustandssumme() {
         r_->meldung.antworten = {Antwort::Wiederholen, Antwort::Abbrechen};

@@ -90,6 +90,29 @@ TEST_F(Dateifehler, AFileSizeLimitIsAnOrdinaryWriteFailure) {
     EXPECT_EQ(inhalt(dir_), vorher);
 }
 
+// The message of a failed write keeps its text and says why on the next line; a file-size
+// limit stands in for a full disk.
+TEST_F(Dateifehler, AFailedWriteSaysWhy) {
+    std::ofstream(pfad("a.bin")) << std::string(200000, 'a');
+    std::ofstream(pfad("b.bin")) << std::string(200000, 'b');
+    const struct {
+        std::string argumente, meldung;
+    } faelle[] = {
+        {"sequence --preset ge1 --n 1e6 --out g.FFO", "Datei kann nicht geschrieben werden! (g.FFO)"},
+        {"compare a.bin b.bin v.VGL", "Fehler bei WriteFile!"},
+        {"corrupt bsc a.bin c.bin", "Fehler bei WriteFile!"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.argumente);
+        const std::string cmd = "cd " + zorQuote(dir_.string()) + " && ulimit -f 100 && " + zorQuote(ZOR_BINARY) + " " +
+                                f.argumente + " 2>" + zorQuote(pfad("..stderr"));
+        const int status = std::system(cmd.c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 1);
+        EXPECT_EQ(zorDateiLesen(pfad("..stderr")), f.meldung + "\nDie Datei ist zu groß.\n");
+    }
+}
+
 TEST_F(Dateifehler, OnlyRegularFilesAreReadAsInputs) {
     ASSERT_EQ(::mkfifo(pfad("fifo.FFO").c_str(), 0600), 0);
     std::filesystem::create_directory(dir_ / "ordner.FFO");

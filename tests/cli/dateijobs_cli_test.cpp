@@ -48,7 +48,16 @@ struct Fehlaufruf {
     const char* meldung;
 };
 
-class DateijobsFehler : public ZorCliTest, public ::testing::WithParamInterface<Fehlaufruf> {};
+class DateijobsFehler : public ZorCliTest, public ::testing::WithParamInterface<Fehlaufruf> {
+protected:
+    // "@NAME" in a message stands for that file's path, as in the arguments.
+    std::string mitPfaden(std::string text) const {
+        for (const std::string name : {"FEHLT.ffo", "FEHLT", "DIR"})
+            for (auto pos = text.find("@" + name); pos != std::string::npos; pos = text.find("@" + name))
+                text.replace(pos, name.size() + 1, pfad(name));
+        return text;
+    }
+};
 
 // One refusal per subcommand, each kind of bad entry once, and directories as inputs.
 INSTANTIATE_TEST_SUITE_P(
@@ -61,15 +70,28 @@ INSTANTIATE_TEST_SUITE_P(
                    2, "Falsche Eingabe bei geschützten Bytes!"},
         Fehlaufruf{"McBadUeberEins", {"corrupt", "mc", "--bad", "1.1", "@IN", "@OUT"}, 2, "1. Wert >1"},
         Fehlaufruf{"McEingabeFehlt", {"corrupt", "mc", "@FEHLT", "@OUT"}, 1, "Fehler beim Öffnen der Datei_1"},
-        Fehlaufruf{"BscAusgabeIstEingabe", {"corrupt", "bsc", "@IN", "@IN"}, 1, "dieselbe Datei"},
+        Fehlaufruf{"BscAusgabeIstEingabe", {"corrupt", "bsc", "@IN", "@IN"}, 2, "dieselbe Datei"},
+        Fehlaufruf{"BscStartwertGebrochen", {"corrupt", "bsc", "--seed", "1.9", "@IN", "@OUT"},
+                   2, "zwischen 1 und 9999 annehmen!"},
+        Fehlaufruf{"GeSchutzGebrochen", {"corrupt", "ge", "--protect", "10.9", "@IN", "@OUT"},
+                   2, "Falsche Eingabe bei geschützten Bytes!"},
+        Fehlaufruf{"McEingabeLeer", {"corrupt", "mc", "@LEER.ffo", "@OUT"},
+                   2, "Die Datei ist 0 Bytes groß!\nDavon sollen 0 Bytes verfälscht werden!"},
+        Fehlaufruf{"BscAusgabeVerzeichnisFehlt", {"corrupt", "bsc", "@IN", "@FEHLT/OUT"},
+                   1, "Fehler beim Erzeugen der Datei @FEHLT/OUT ...\nDie Datei oder das Verzeichnis existiert nicht.\n"},
         Fehlaufruf{"PatternMusterFehlt", {"corrupt", "pattern", "@IN", "@FEHLT.ffo", "@OUT"},
                    1, "Fehler beim Öffnen der Datei_2"},
-        Fehlaufruf{"CompareUngleichGross", {"compare", "@IN", "@KURZ", "@OUT"}, 1, "Dateien sind nicht gleich groß"},
-        Fehlaufruf{"CompareVerzeichnisse", {"compare", "@DIR", "@DIR", "@OUT"}, 1, "Fehler beim Öffnen der Datei_1"},
-        Fehlaufruf{"DeriveEingabeFehlt", {"derive", "@FEHLT", "@OUT.ffo"}, 1, "Fehler beim Erzeugen der Datei"},
-        Fehlaufruf{"ConvertLeereDatei", {"convert", "@LEER.ffo"}, 1, "Kein Byte gelesen!"},
-        Fehlaufruf{"HexVerzeichnis", {"hex", "@DIR"}, 1, "kann nicht geöffnet werden!"},
-        Fehlaufruf{"BinFehlt", {"bin", "@FEHLT"}, 1, "kann nicht geöffnet werden!"},
+        Fehlaufruf{"CompareUngleichGross", {"compare", "@IN", "@KURZ", "@OUT"}, 2, "Dateien sind nicht gleich groß"},
+        Fehlaufruf{"CompareLeer", {"compare", "@LEER.ffo", "@LEER.ffo", "@OUT"}, 2, "Fehler bei Lesen der Dateien!"},
+        Fehlaufruf{"CompareVerzeichnisse", {"compare", "@DIR", "@DIR", "@OUT"},
+                   1, "Fehler beim Öffnen der Datei_1 @DIR ...\nDas ist ein Verzeichnis, keine Datei.\n"},
+        Fehlaufruf{"DeriveEingabeFehlt", {"derive", "@FEHLT", "@OUT.ffo"},
+                   1, "Fehler beim Lesen der Datei @FEHLT ...\nDie Datei oder das Verzeichnis existiert nicht.\n"},
+        Fehlaufruf{"ConvertLeereDatei", {"convert", "@LEER.ffo"}, 2, "Kein Byte gelesen!"},
+        Fehlaufruf{"ConvertFehlt", {"convert", "@FEHLT.ffo"},
+                   1, "Fehler beim Öffnen der Datei_1 @FEHLT.ffo ...\nDie Datei oder das Verzeichnis existiert nicht.\n"},
+        Fehlaufruf{"HexVerzeichnis", {"hex", "@DIR"}, 1, "kann nicht geöffnet werden!\nDas ist ein Verzeichnis, keine Datei."},
+        Fehlaufruf{"BinFehlt", {"bin", "@FEHLT"}, 1, "kann nicht geöffnet werden!\nDie Datei oder das Verzeichnis existiert nicht."},
         Fehlaufruf{"BscOhneAusgabe", {"corrupt", "bsc", "@IN"}, 2, ""}),
     testnamen::NachName());
 
@@ -82,7 +104,7 @@ TEST_P(DateijobsFehler, MessageExitCodeAndNoOutput) {
     for (const std::string& a : GetParam().args) args.push_back(a[0] == '@' ? pfad(a.substr(1)) : a);
     const auto e = zorAufruf(args);
     EXPECT_EQ(e.code, GetParam().code) << e.fehler;
-    EXPECT_THAT(e.fehler, HasSubstr(GetParam().meldung));
+    EXPECT_THAT(e.fehler, HasSubstr(mitPfaden(GetParam().meldung)));
     EXPECT_TRUE(e.aus.empty());
     EXPECT_FALSE(std::filesystem::exists(pfad("OUT")));
     EXPECT_FALSE(std::filesystem::exists(pfad("OUT.ffo")));

@@ -52,12 +52,14 @@ TEST_F(SequenceCli, RefusesBadNamesAndNumbersInGerman) {
     struct Fall {
         std::vector<std::string> args;
         int code;
-        const char* meldung;
+        std::string meldung;
     };
     const std::string aus = pfad("x.FFO");
+    std::ofstream(pfad("leer.FFO")).flush();
+    std::filesystem::create_directory(pfad("ordner.FFO"));
     const Fall faelle[] = {
-        {{"sequence", "--preset", "bsc1", "--out", pfad("x.txt")}, 1, "Kein gültiger Dateiname!"},
-        {{"sequence", "--preset", "bsc1", "--out", pfad("FO")}, 1, "Kein gültiger Dateiname!"},
+        {{"sequence", "--preset", "bsc1", "--out", pfad("x.txt")}, 2, "Kein gültiger Dateiname!"},
+        {{"sequence", "--preset", "bsc1", "--out", pfad("FO")}, 2, "Kein gültiger Dateiname!"},
         {{"sequence", "--model", "bsc", "--p", "0,5", "--out", aus}, 2, "--p"},
         {{"sequence", "--model", "bsc", "--p", "1.0001", "--out", aus}, 2, "--p"},
         {{"sequence", "--model", "bsc", "--seed", "10000", "--out", aus}, 2, "Startwert"},
@@ -71,7 +73,11 @@ TEST_F(SequenceCli, RefusesBadNamesAndNumbersInGerman) {
         {{"sequence", "--preset", "bsc1", "--set", "3", "--out", aus}, 2, "nicht in {1,2}"},
         {{"sequence", "--preset", "bsc1", "--out", aus, "--bogus", "1"}, 2, "Unerwartete Angaben: "},
         {{"sequence", "--preset", "bsc1"}, 2, "--out fehlt"},
-        {{"sequence", "--preset", "bsc1", "--out", pfad("fehlt/x.FFO")}, 1, "Datei kann nicht geschrieben werden!"},
+        {{"fav", "--model", "file", "--file", pfad("ordner.FFO")},
+         1, "Datei kann nicht gelesen werden! (" + pfad("ordner.FFO") + ")\nDas ist ein Verzeichnis, keine Datei."},
+        {{"fav", "--model", "file", "--file", pfad("leer.FFO")}, 2, "Dateilänge == 0"},
+        {{"sequence", "--preset", "bsc1", "--out", pfad("fehlt/x.FFO")},
+         1, "Datei kann nicht geschrieben werden! (" + pfad("fehlt/x.FFO") + ")\nDie Datei oder das Verzeichnis existiert nicht."},
     };
     for (const Fall& f : faelle) {
         const auto e = zorAufruf(f.args);
@@ -79,4 +85,25 @@ TEST_F(SequenceCli, RefusesBadNamesAndNumbersInGerman) {
         EXPECT_NE(e.fehler.find(f.meldung), std::string::npos) << e.fehler;
     }
     EXPECT_FALSE(std::filesystem::exists(aus));
+}
+
+// The number of bits is a whole number of up to 64 bits, taken exactly: single precision
+// would turn 16777217 into 16777216 and 1e30 into a huge count that ends at once.
+TEST_F(SequenceCli, TheNumberOfBitsIsExactOrRefused) {
+    for (const char* n : {"16777217", "16777219"}) {
+        const auto e = zorAufruf({"sequence", "--preset", "ge1", "--n", n, "--out", pfad("n.FFO")});
+        ASSERT_EQ(e.code, 0) << e.fehler;
+        EXPECT_EQ(std::filesystem::file_size(pfad("n.FFO")), std::stoull(n));
+    }
+    const std::string hinweis = "Simulationsdurchlauf muß eine ganze Zahl von 1 bis 18446744073709551615 sein!";
+    for (const char* n : {"1e30", "1e20", "18446744073709551616", "16777217.5"}) {
+        SCOPED_TRACE(n);
+        auto e = zorAufruf({"sequence", "--preset", "ge1", "--n", n, "--out", pfad("x.FFO")});
+        EXPECT_EQ(e.code, 2);
+        EXPECT_EQ(e.fehler, "Eingabefehler bei --n (\"" + std::string(n) + "\"): " + hinweis + "\n");
+        EXPECT_FALSE(std::filesystem::exists(pfad("x.FFO")));
+        e = zorAufruf({"fav", "--preset", "ge1", "--n", n});
+        EXPECT_EQ(e.code, 2);
+        EXPECT_TRUE(e.aus.empty()) << e.aus;
+    }
 }

@@ -18,10 +18,17 @@ TEST(Eingaben, ProbabilitySeedAndRunsFollowTheDialogRanges) {
     EXPECT_FALSE(startwertEingabe("12.5"));
     EXPECT_FALSE(startwertEingabe("0"));
 
-    EXPECT_EQ(durchlaeufeEingabe("1"), 1.0f);
-    EXPECT_EQ(durchlaeufeEingabe("1e6"), 1e6f);
+    EXPECT_EQ(durchlaeufeEingabe("1"), 1u);
+    EXPECT_EQ(durchlaeufeEingabe("1e6"), 1000000u);
     EXPECT_FALSE(durchlaeufeEingabe("0"));
     EXPECT_FALSE(durchlaeufeEingabe("2.5"));
+    // Counts that single precision would round, and the ends of the 64-bit range.
+    EXPECT_EQ(durchlaeufeEingabe("16777217"), 16777217u);
+    EXPECT_EQ(durchlaeufeEingabe("123456789"), 123456789u);
+    EXPECT_EQ(durchlaeufeEingabe("18446744073709551615"), UINT64_MAX);
+    EXPECT_FALSE(durchlaeufeEingabe("18446744073709551616"));
+    EXPECT_FALSE(durchlaeufeEingabe("1e30"));
+    EXPECT_FALSE(durchlaeufeEingabe("16777217.5"));
 }
 
 TEST(Eingaben, AbscissaIsAWholeNumberFrom20To100) {

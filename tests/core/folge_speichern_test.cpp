@@ -112,6 +112,18 @@ TEST_F(SaveFolgeTest, ChunkBoundaryAndSwStartState) {
     EXPECT_EQ(speichern(s, 0, TYP_FFO, "w.FFO"), bitsAlsFfo(s, 0, 10000, SwStart::Startzustand));
 }
 
+// Above 2^24 the array's float no longer tells the count; the file has exactly N bits.
+TEST_F(SaveFolgeTest, SavesExactlyTheEnteredNumberOfBits) {
+    ZorState s = startZustand();
+    s.Modell.M1 = GE1;
+    for (std::uint64_t n : {std::uint64_t{16777217}, std::uint64_t{16777219}}) {
+        durchlaeufeSetzen(s, Modellart::GE, 0, n);
+        KeinFortschritt f;
+        ASSERT_TRUE(SaveFolge(s, 0, TYP_FFO, pfad("n.FFO"), f).ok);
+        EXPECT_EQ(std::filesystem::file_size(pfad("n.FFO")), n);
+    }
+}
+
 TEST_F(SaveFolgeTest, SilentChannelsAndInactiveSetsGiveEmptyFiles) {
     ZorState s = startZustand();
     s.Modell.M1 = GE1;
@@ -152,7 +164,7 @@ TEST_F(SaveFolgeTest, AFailedSaveLeavesNoFileAndKeepsAnExistingOne) {
     KeinFortschritt f;
     const auto e = SaveFolge(s, 0, TYP_FFO, pfad("fehlt/x.FFO"), f);
     EXPECT_FALSE(e.ok);
-    EXPECT_EQ(e.meldung.text, "Datei kann nicht geschrieben werden!");
+    EXPECT_EQ(e.meldung.text, "Datei kann nicht geschrieben werden!\nDie Datei oder das Verzeichnis existiert nicht.");
     EXPECT_EQ(e.meldung.titel, "Multimedia und Zorwerk");
     EXPECT_FALSE(std::filesystem::exists(pfad("fehlt")));
 

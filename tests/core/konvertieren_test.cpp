@@ -161,13 +161,16 @@ TEST_F(Konvertieren_, RefusalsAndMissingFilesLeaveNothingBehind) {
     auto e = Convert_Ffo_To_Fab(pfad("e.ffo"), still);
     EXPECT_FALSE(e.ok);
     EXPECT_THAT(e.meldungen.at(0).text, HasSubstr("dieselbe Datei"));
+    EXPECT_TRUE(e.abgelehnt);
     EXPECT_EQ(lesen(pfad("e.ffo")), "0001");
 
     e = Convert_Fab_To_Ffo(pfad("fehlt.fab"), still);
-    EXPECT_EQ(e.meldungen.at(0).text, "Fehler beim Öffnen der Datei_1 " + pfad("fehlt.fab") + " ...");
+    EXPECT_FALSE(e.abgelehnt);  // a missing file is a failure, not a refusal
+    const std::string fehlt = "\nDie Datei oder das Verzeichnis existiert nicht.";
+    EXPECT_EQ(e.meldungen.at(0).text, "Fehler beim Öffnen der Datei_1 " + pfad("fehlt.fab") + " ..." + fehlt);
     EXPECT_EQ(SelectConvertFunction("", still).meldungen.at(0).text, "Fehler beim Öffnen der Datei!");
     std::string szFile = pfad("fehlt.FFO");
-    EXPECT_EQ(konvertieren(szFile).job.meldungen.at(0).text, "Datei kann nicht geöffnet werden!");
+    EXPECT_EQ(konvertieren(szFile).job.meldungen.at(0).text, "Datei kann nicht geöffnet werden!" + fehlt);
     szFile = pfad("daten.txt");
     EXPECT_EQ(konvertieren(szFile).job.meldungen.at(0).text, "Kein gültiger Dateiname!");
     EXPECT_EQ(dateienIn(dir_), (std::vector<std::string>{"e.FAB", "e.ffo"}));

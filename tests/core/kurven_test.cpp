@@ -25,6 +25,7 @@ using Punkte = std::array<STRUCT_PUNKT, FKF_PUNKTE>;
 
 const ZorState START = startZustand();
 constexpr float N = 1000000;
+constexpr std::uint64_t BITS = 1000000;
 constexpr int D = 50;
 KeinFortschritt still;
 
@@ -191,15 +192,15 @@ INSTANTIATE_TEST_SUITE_P(AlleModelle, KurvenModell, ::testing::ValuesIn(kurvenst
 TEST(SimulationRand, BscWithPZero) {
     const BscWerte w = {0.0f, 1265.0f, N};
     FavPunkte a{};
-    FAV_BSC_SIMULATION(w.data(), erste(a, D), 1, still);
+    FAV_BSC_SIMULATION(w.data(), BITS, erste(a, D), 1, still);
     for (std::size_t j = 0; j < D; ++j) EXPECT_EQ(a[j].y, 1.0f);
     Punkte p{};
     for (int erneuernd : {0, 1}) {
         p.fill({7.0f, 7.0f});
-        FKF_BSC_SIMULATION(w.data(), lags(p, D), 1, erneuernd, still);
+        FKF_BSC_SIMULATION(w.data(), BITS, lags(p, D), 1, erneuernd, still);
         for (int k = 0; k <= D; ++k) EXPECT_EQ(y(p, k), 0.0f);
     }
-    FKF_BSC_SIMULATION(w.data(), lags(p, D), 0, 0, still);
+    FKF_BSC_SIMULATION(w.data(), BITS, lags(p, D), 0, 0, still);
     EXPECT_NEAR(y(p, 0), 1.0 / 32768, 5 * std::sqrt(1.0 / 32768 / N));
 }
 
@@ -207,14 +208,14 @@ TEST(SimulationRand, BscWithPZero) {
 TEST(SimulationRand, CountsAreExactBeyondFloatPrecision) {
     const BscWerte immer = {1.0f, 1.0f, 20000000.0f};
     Punkte p{};
-    FKF_BSC_SIMULATION(immer.data(), lags(p, 100), 0, 0, still);
+    FKF_BSC_SIMULATION(immer.data(), 20000000, lags(p, 100), 0, 0, still);
     for (int k = 0; k <= 100; ++k) EXPECT_EQ(y(p, k), static_cast<float>((20000000.0 - 101) / 20000000.0));
 }
 
 TEST(SimulationRand, BitByBitSimulationsReportProgress) {
     FavPunkte p{};
     AufzeichnenderFortschritt f;
-    FAV_GE_SIMULATION(START.GEWert1.data(), erste(p, 50), f);
+    FAV_GE_SIMULATION(START.GEWert1.data(), durchlaeufe(START, Modellart::GE, 0), erste(p, 50), f);
     EXPECT_EQ(f.label, FAV_TITEL_GE);
     EXPECT_EQ(f.status, "wird berechnet!");
     EXPECT_EQ(f.starts, 1);

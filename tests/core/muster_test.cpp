@@ -104,8 +104,8 @@ TEST_F(Muster, OutputMayBeNeitherInputNorPatternAndInputsMustExist) {
     EXPECT_EQ(lesen(pfad("ein")), "ab");
     EXPECT_EQ(lesen(pfad("p.ffo")), std::string(16, '1'));
     EXPECT_EQ(CreateFfoErrorFile({pfad("fehlt"), pfad("p.ffo"), pfad("aus")}, still).meldungen.at(0).text,
-              "Fehler beim Öffnen der Datei_1 " + pfad("fehlt") + " ...");
+              "Fehler beim Öffnen der Datei_1 " + pfad("fehlt") + " ...\nDie Datei oder das Verzeichnis existiert nicht.");
     EXPECT_EQ(CreateFabErrorFile({pfad("ein"), pfad("fehlt"), pfad("aus")}, still).meldungen.at(0).text,
-              "Fehler beim Öffnen der Datei_2 " + pfad("fehlt") + " ...");
+              "Fehler beim Öffnen der Datei_2 " + pfad("fehlt") + " ...\nDie Datei oder das Verzeichnis existiert nicht.");
     EXPECT_EQ(dateienIn(dir_), (std::vector<std::string>{"ein", "link", "p.ffo"}));
 }

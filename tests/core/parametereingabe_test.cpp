@@ -87,6 +87,26 @@ TEST(Parameterpruefung, ChecksInTheDialogsOrder) {
     EXPECT_EQ(parameterPruefen(Modellart::GE, ge, g).art, Ablehnung::Startwert);
 }
 
+// The array gets the count in single precision, the result the count itself; the entry's
+// text for the count reads back as the same count within the dialogs' 14 characters.
+TEST(Parameterpruefung, TheNumberOfBitsIsExact) {
+    std::vector<float> w(3);
+    for (std::uint64_t n : {std::uint64_t{16777217}, std::uint64_t{123456789}, std::uint64_t{99999999999999},
+                            std::uint64_t{10000000000000000000u}, std::uint64_t{123000000000000000}}) {
+        const std::string text = durchlaeufeText(n);
+        EXPECT_LE(text.size(), EINGABE_ZEICHEN) << text;
+        const auto p = parameterPruefen(Modellart::BSC, std::vector<std::string>{"0.1", "1", text}, w);
+        ASSERT_TRUE(p) << text;
+        EXPECT_EQ(p.durchlaeufe, n);
+        EXPECT_EQ(w[bsc::Durchlaeufe], static_cast<float>(n));
+    }
+    for (const char* falsch : {"1e20", "99999999999e10", "1.5"}) {
+        const auto p = parameterPruefen(Modellart::BSC, std::vector<std::string>{"0.1", "1", falsch}, w);
+        EXPECT_EQ(p.art, Ablehnung::Startwert) << falsch;
+        EXPECT_EQ(p.index, bsc::Durchlaeufe);
+    }
+}
+
 TEST(Parameterpruefung, StoresGeAndMcTransitionsWithTheirComplements) {
     std::vector<float> w(8, 7.0f);
     const std::vector<std::string> t = {"12", "300", "0.5", "0.5", "0.3", "0.02", "0.001", "0.6"};

@@ -129,15 +129,17 @@ TEST_F(Verfaelschen, FailuresAreReportedWithoutSummaryOrOutput) {
         const char* ein;
         const char* aus;
         const char* texte[3];  // BSC, GE, MC
+        const char* grund;     // the reason line, if any
     };
     schreiben(pfad("leer"), "");
     schreiben(pfad("da"), "bleibt");
     std::filesystem::create_hard_link(pfad("ein"), pfad("zweiter_name"));
     const char *oeffnen = "Fehler beim Öffnen der Datei_1 %s ...", *erzeugen = "Fehler beim Erzeugen der Datei %s ...";
+    const char* fehlt = "\nDie Datei oder das Verzeichnis existiert nicht.";
     const Fall faelle[] = {
-        {"fehlt", "da", {oeffnen, oeffnen, "Fehler beim Öffnen der Datei!"}},
-        {"ein", "kein/aus", {erzeugen, erzeugen, "Fehler beim Erzeugen der Datei!"}},
-        {"leer", "da", {"Datei nicht gelesen!", "Fehler bei Lesen der Datei!", "Fehler beim Lesen der Datei!"}},
+        {"fehlt", "da", {oeffnen, oeffnen, "Fehler beim Öffnen der Datei!"}, fehlt},
+        {"ein", "kein/aus", {erzeugen, erzeugen, "Fehler beim Erzeugen der Datei!"}, fehlt},
+        {"leer", "da", {"Datei nicht gelesen!", "Fehler bei Lesen der Datei!", "Fehler beim Lesen der Datei!"}, ""},
     };
     for (const Fall& f : faelle) {
         auto b = bsc(0.5);
@@ -149,7 +151,9 @@ TEST_F(Verfaelschen, FailuresAreReportedWithoutSummaryOrOutput) {
         for (int i = 0; i < 3; ++i) {
             EXPECT_FALSE(ergebnisse[i].ok);
             EXPECT_TRUE(ergebnisse[i].zusammenfassung.empty());
-            EXPECT_EQ(ergebnisse[i].meldungen.at(0).text, format(f.texte[i], name.c_str()));
+            EXPECT_EQ(ergebnisse[i].meldungen.at(0).text, format(f.texte[i], name.c_str()) + f.grund);
+            // An empty input is refused as given; the others failed while trying.
+            EXPECT_EQ(ergebnisse[i].abgelehnt, std::string(f.ein) == "leer");
         }
     }
     // An output that is the input under another name.

@@ -81,16 +81,22 @@ TEST_F(Vergleich, RefusalsLeaveNoOutputAndKeepAnExistingOne) {
     EXPECT_EQ(e.meldungen.at(0).symbol, Symbol::Information);
     EXPECT_EQ(lesen(pfad("v.vgl")), "vorher");
 
+    EXPECT_TRUE(e.abgelehnt);
+
     const auto text = [](const JobErgebnis& j) { return j.meldungen.at(0).text; };
+    const std::string fehlt = "\nDie Datei oder das Verzeichnis existiert nicht.";
     EXPECT_EQ(text(CompareFile(pfad("leer"), pfad("leer"), pfad("v"), still)), "Fehler bei Lesen der Dateien!");
     EXPECT_EQ(text(CompareFile(pfad("fehlt"), pfad("zehn"), pfad("v"), still)),
-              "Fehler beim Öffnen der Datei_1 " + pfad("fehlt") + " ...");
+              "Fehler beim Öffnen der Datei_1 " + pfad("fehlt") + " ..." + fehlt);
     EXPECT_EQ(text(CompareFile(pfad("zehn"), pfad("fehlt"), pfad("v"), still)),
-              "Fehler beim Öffnen der Datei_2 " + pfad("fehlt") + " ...");
+              "Fehler beim Öffnen der Datei_2 " + pfad("fehlt") + " ..." + fehlt);
     EXPECT_EQ(text(CompareFile(pfad("zehn"), pfad("zehn"), pfad("kein/v"), still)),
-              "Fehler beim Erzeugen der Datei " + pfad("kein/v") + " ...");
+              "Fehler beim Erzeugen der Datei " + pfad("kein/v") + " ..." + fehlt);
+    // A missing input is a failure to read it, not to create anything.
     EXPECT_EQ(text(MakeFehlerFolge(pfad("fehlt"), pfad("f.ffo"), still)),
-              "Fehler beim Erzeugen der Datei " + pfad("fehlt") + " ...");
+              "Fehler beim Lesen der Datei " + pfad("fehlt") + " ..." + fehlt);
+    EXPECT_EQ(text(CompareFile(dir_.string(), pfad("zehn"), pfad("v"), still)),
+              "Fehler beim Öffnen der Datei_1 " + dir_.string() + " ...\nDas ist ein Verzeichnis, keine Datei.");
     EXPECT_EQ(dateienIn(dir_), (std::vector<std::string>{"elf", "leer", "v.vgl", "zehn"}));
 }
 

@@ -54,5 +54,6 @@ TEST_P(ZeilenDatei, EveryLineOfTheFileThenTheOffsetOnlyLine) {
 TEST(Zeilen, MissingFileIsReported) {
     const auto e = alleZeilen(Ansicht::Hex, "/nicht/da", [](std::string_view) { return true; });
     EXPECT_FALSE(e.ok);
-    EXPECT_EQ(e.meldung.text, "Die Datei /nicht/da kann nicht geöffnet werden!");
+    EXPECT_EQ(e.meldung.text,
+              "Die Datei /nicht/da kann nicht geöffnet werden!\nDie Datei oder das Verzeichnis existiert nicht.");
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include <tuple>
 
 using namespace zor;
@@ -83,4 +85,23 @@ TEST(Modellids, RunsAndInvalidationAreTakenFromTheRightSet) {
     ungueltigMachen(s, 1);
     EXPECT_EQ(s.FAV.ermittelt1 + s.FKF.ermittelt1, 2);
     EXPECT_EQ(s.FAV.ermittelt2 + s.FKF.ermittelt2, 0);
+}
+
+// The arrays hold Durchlaeufe in single precision; the exact count lives beside them.
+TEST(Modellids, TheNumberOfBitsIsKeptExactlyBesideTheArray) {
+    ZorState s = startZustand();
+    s.Modell.M2 = GE2;
+    for (std::uint64_t n : {std::uint64_t{16777217}, std::uint64_t{123456789}, UINT64_MAX}) {
+        durchlaeufeSetzen(s, Modellart::GE, 1, n);
+        EXPECT_EQ(durchlaeufe(s, 1), n);
+        EXPECT_EQ(s.GEWert2[gemc::Durchlaeufe], static_cast<float>(n));
+    }
+    durchlaeufeSetzen(s, Modellart::BSC, 0, 16777217);
+    EXPECT_EQ(durchlaeufe(s, 0), 16777217u);
+    EXPECT_EQ(durchlaeufe(s, Modellart::GE, 0), 10000u);  // another model of the set keeps its own
+    // A count written into the array alone wins over an exact one that no longer belongs to it.
+    s.BSCWert1[bsc::Durchlaeufe] = 500.0f;
+    EXPECT_EQ(durchlaeufe(s, 0), 500u);
+    s.BSCWert1[bsc::Durchlaeufe] = 3e38f;
+    EXPECT_EQ(durchlaeufe(s, 0), UINT64_MAX);
 }

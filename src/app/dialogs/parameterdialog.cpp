@@ -150,8 +150,13 @@ void Parameterdialog::anfangswerte() {
     sim_ = *simMerker(s, vorlage_.art, init);
     fabs_ = vorlage_.mitFehlerabstand ? bscSimfabsVon(s, init) : 0;
     gemc_ = vorlage_.mitMcAusgabe ? gemcVon(s, init) : 0;
-    for (const auto& [index, e] : eingaben_)
-        e->setText(QString::fromStdString(gcvtForm(werte_[static_cast<std::size_t>(index)], 7)));
+    durchlaeufe_ = durchlaeufe(s, vorlage_.art, init);
+    for (const auto& [index, e] : eingaben_) {
+        // The number of bits is shown exactly: seven digits would round 123456789.
+        const bool bits = index == durchlaeufeIndex(vorlage_.art);
+        e->setText(QString::fromStdString(bits ? durchlaeufeText(durchlaeufe_)
+                                               : gcvtForm(werte_[static_cast<std::size_t>(index)], 7)));
+    }
     kurvenwahl(sim_ == 0 ? ID_THEORETISCH : fabs_ == 1 ? ID_FEHLERABSTAND : ID_FEHLERFOLGE);
     if (mcAusgabe_) mcAusgabe_->setChecked(gemc_ != 0);
 }
@@ -170,6 +175,7 @@ void Parameterdialog::bestaetigen() {
     for (const auto& [index, e] : eingaben_) texte[static_cast<std::size_t>(index)] = e->text().toStdString();
     const ParameterPruefung p = parameterPruefen(vorlage_.art, texte, werte_);
     if (p) {
+        durchlaeufe_ = p.durchlaeufe;
         speichern();
         done(1);
         return;
@@ -206,6 +212,7 @@ void Parameterdialog::speichern() {
     kontext_.setzeAktiv(satz == 0 ? CMD_SPEICHERN_SATZ1 : CMD_SPEICHERN_SATZ2, sim_ == 1);
     const auto ziel = werteVon(s, vorlage_.art, satz);
     std::copy(werte_.begin(), werte_.end(), ziel.begin());
+    durchlaeufeSetzen(s, vorlage_.art, satz, durchlaeufe_);
     ungueltigMachen(s, satz);
     if (s.Fenster.null == 0) {
         kontext_.setzeAktiv(CMD_AKTUALISIEREN, true);

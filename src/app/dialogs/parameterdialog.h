@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+#include <cstdint>
 #include <map>
 #include <vector>
 
@@ -45,6 +46,7 @@ private:
     const Parametervorlage& vorlage_;
     int sim_ = 1, fabs_ = 0, gemc_ = 0;
     std::vector<float> werte_;            // the local copy of the parameter array
+    std::uint64_t durchlaeufe_ = 0;       // its number of bits, exactly
     std::map<int, QLineEdit*> eingaben_;  // by array index
     QButtonGroup* kurven_ = nullptr;
     QCheckBox* mcAusgabe_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "core/io/blockleser.h"
 #include "core/io/dateijob.h"
+#include "core/util/systemfehler.h"
 #include "core/util/zahlpruefung.h"
 
 #include <cmath>
@@ -37,14 +38,16 @@ EingabePruefung wahrscheinlichkeitAbgelehnt(Feld feld) {
 
 // Protected bytes (a whole number, also written as 1e3), the input and its size.
 EingabePruefung dateiPruefen(const std::string& eingabe, const std::string& text, std::uint64_t& nProtect) {
-    const double wert = std::atof(text.c_str());
-    if (MM_Fehler(text) != 0 || !(wert >= 0.0) || std::trunc(wert) != wert)
-        return abgelehnt(Eingabefehler::Geschuetzt, Feld::Geschuetzt, TEXT_GESCHUETZT, TITEL_MM_ZOR, Symbol::Stopp);
+    // Read exactly: through a double, 2^53 + 1 protected bytes would become 2^53.
     // Beyond 2^64 no file is large enough; the size check refuses it.
-    nProtect = wert < 0x1p64 ? static_cast<std::uint64_t>(wert) : ~std::uint64_t{0};
+    const bool riesig = MM_Fehler(text) == 0 && std::atof(text.c_str()) >= 0x1p64;
+    const auto wert = riesig ? std::optional<std::uint64_t>(UINT64_MAX) : ganzeZahl(text);
+    if (!wert) return abgelehnt(Eingabefehler::Geschuetzt, Feld::Geschuetzt, TEXT_GESCHUETZT, TITEL_MM_ZOR, Symbol::Stopp);
+    nProtect = *wert;
     const std::uint64_t l = MmFileSize(eingabe);
     if (l == MM_KEINE_GROESSE)
-        return abgelehnt(Eingabefehler::Eingabedatei, Feld::Eingabe, format(TEXT_OEFFNEN_1, eingabe.c_str()),
+        return abgelehnt(Eingabefehler::Eingabedatei, Feld::Eingabe,
+                         mitGrund(format(TEXT_OEFFNEN_1, eingabe.c_str()), Blockleser(eingabe, 1).fehlernummer()),
                          TITEL_FEHLER, Symbol::Stopp);
     if (l <= nProtect)
         return abgelehnt(Eingabefehler::Groesse, Feld::Geschuetzt,

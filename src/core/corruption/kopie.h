@@ -7,6 +7,7 @@
 #include "core/io/dateijob.h"
 #include "core/util/fortschritt.h"
 #include "core/io/ausgabedatei.h"
+#include "core/util/systemfehler.h"
 
 #include <algorithm>
 #include <span>
@@ -30,11 +31,11 @@ JobErgebnis verfaelschteKopie(const std::string& eingabe, const std::string& aus
                               const KopieTexte& t, Kanal& kanal, Fortschritt& f, std::size_t block) {
     if (auto gleich = gleicheDateiVerweigern(ausgabe, {eingabe})) return *gleich;
     Blockleser in(eingabe, block);
-    if (!in.offen()) return JobErgebnis::Fehler(format(t.oeffnen, eingabe.c_str()));
+    if (!in.offen()) return JobErgebnis::Fehler(mitGrund(format(t.oeffnen, eingabe.c_str()), in.fehlernummer()));
     Ausgabedatei aus(ausgabe);
-    if (!aus.ok()) return JobErgebnis::Fehler(format(t.erzeugen, ausgabe.c_str()));
+    if (!aus.ok()) return JobErgebnis::Fehler(mitGrund(format(t.erzeugen, ausgabe.c_str()), aus.fehlernummer()));
     const std::uint64_t n = in.groesse();
-    if (n == 0) return JobErgebnis::Fehler(t.nichtGelesen);
+    if (n == 0) return JobErgebnis::Ablehnung(t.nichtGelesen);
 
     Fortschrittsrahmen fenster(f, ausgabe, t.status);
     Schritte schritte(n / 100, t.ersterSchritt);
@@ -43,10 +44,12 @@ JobErgebnis verfaelschteKopie(const std::string& eingabe, const std::string& aus
         schritte.bis(in.gelesen(), f);
         const std::uint64_t frei = nProtect > anfang ? std::min<std::uint64_t>(nProtect - anfang, b.size()) : 0;
         kanal.anwenden(b.subspan(static_cast<std::size_t>(frei)));
-        if (!aus.schreiben(b.data(), b.size())) return JobErgebnis::Fehler(t.schreiben, TITEL_FEHLER, t.schreibSymbol);
+        if (!aus.schreiben(b.data(), b.size()))
+            return JobErgebnis::Fehler(mitGrund(t.schreiben, aus.fehlernummer()), TITEL_FEHLER, t.schreibSymbol);
     }
-    if (in.fehler() || in.gelesen() != n) return JobErgebnis::Fehler(t.nichtGelesen);
-    if (!aus.abschliessen()) return JobErgebnis::Fehler(t.schreiben, TITEL_FEHLER, t.schreibSymbol);
+    if (in.fehler() || in.gelesen() != n) return JobErgebnis::Fehler(mitGrund(t.nichtGelesen, in.fehlernummer()));
+    if (!aus.abschliessen())
+        return JobErgebnis::Fehler(mitGrund(t.schreiben, aus.fehlernummer()), TITEL_FEHLER, t.schreibSymbol);
     JobErgebnis e;
     e.ok = true;
     e.ausgabe = ausgabe;

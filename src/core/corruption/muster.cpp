@@ -7,6 +7,7 @@
 #include "core/util/fortschritt.h"
 #include "core/seqfiles/vergleich.h"
 #include "core/io/ausgabedatei.h"
+#include "core/util/systemfehler.h"
 
 #include <array>
 #include <bit>
@@ -31,9 +32,12 @@ struct Dateien {
 
 template <class Muster>
 std::optional<JobErgebnis> oeffnenPruefen(const MusterAuftrag& a, const Dateien<Muster>& d) {
-    if (!d.eingabe.offen()) return JobErgebnis::Fehler(format(TEXT_OEFFNEN_1, a.szInPutFile.c_str()));
-    if (!d.muster.offen()) return JobErgebnis::Fehler(format(TEXT_OEFFNEN_2, a.szFfoFabFile.c_str()));
-    if (!d.ausgabe.ok()) return JobErgebnis::Fehler(format(TEXT_ERZEUGEN, a.szOutPutFile.c_str()));
+    if (!d.eingabe.offen())
+        return JobErgebnis::Fehler(mitGrund(format(TEXT_OEFFNEN_1, a.szInPutFile.c_str()), d.eingabe.fehlernummer()));
+    if (!d.muster.offen())
+        return JobErgebnis::Fehler(mitGrund(format(TEXT_OEFFNEN_2, a.szFfoFabFile.c_str()), d.muster.fehlernummer()));
+    if (!d.ausgabe.ok())
+        return JobErgebnis::Fehler(mitGrund(format(TEXT_ERZEUGEN, a.szOutPutFile.c_str()), d.ausgabe.fehlernummer()));
     return std::nullopt;
 }
 
@@ -142,8 +146,8 @@ JobErgebnis CreateFfoErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size
     Dateien<FfoLeser> d(a, std::max<std::size_t>(block / 8, 1), block);
     if (auto fehler = oeffnenPruefen(a, d)) return *fehler;
     const std::uint64_t n = d.eingabe.groesse();
-    if (d.muster.zeichen() < 8 * n) return JobErgebnis::Fehler(format(TEXT_ZU_KLEIN, a.szFfoFabFile.c_str()));
-    if (n == 0) return JobErgebnis::Fehler(TEXT_EINGABE_LESEN);
+    if (d.muster.zeichen() < 8 * n) return JobErgebnis::Ablehnung(format(TEXT_ZU_KLEIN, a.szFfoFabFile.c_str()));
+    if (n == 0) return JobErgebnis::Ablehnung(TEXT_EINGABE_LESEN);
 
     Fortschrittsrahmen fenster(f, a.szOutPutFile, TEXT_WIRD_ERSTELLT);
     Schritte schritte(n / 100, 1);
@@ -156,10 +160,12 @@ JobErgebnis CreateFfoErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size
         case Maskenleser::Stand::ZuKurz: return JobErgebnis::Fehler(TEXT_MUSTER_LESEN);
         case Maskenleser::Stand::Ok: break;
         }
-        if (!d.ausgabe.schreiben(puffer.data(), puffer.size())) return JobErgebnis::Fehler(TEXT_WRITEFILE);
+        if (!d.ausgabe.schreiben(puffer.data(), puffer.size()))
+            return JobErgebnis::Fehler(mitGrund(TEXT_WRITEFILE, d.ausgabe.fehlernummer()));
     }
-    if (d.eingabe.fehler() || d.eingabe.gelesen() != n) return JobErgebnis::Fehler(TEXT_EINGABE_LESEN);
-    if (!d.ausgabe.abschliessen()) return JobErgebnis::Fehler(TEXT_WRITEFILE);
+    if (d.eingabe.fehler() || d.eingabe.gelesen() != n)
+        return JobErgebnis::Fehler(mitGrund(TEXT_EINGABE_LESEN, d.eingabe.fehlernummer()));
+    if (!d.ausgabe.abschliessen()) return JobErgebnis::Fehler(mitGrund(TEXT_WRITEFILE, d.ausgabe.fehlernummer()));
     return erfolg(a, n);
 }
 
@@ -178,7 +184,7 @@ JobErgebnis CreateFabErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size
         case FabLauf::Schreibfehler: return JobErgebnis::Fehler(TEXT_WRITEFILE);
         case FabLauf::Fertig: break;
         }
-        if (!d.ausgabe.abschliessen()) return JobErgebnis::Fehler(TEXT_WRITEFILE);
+        if (!d.ausgabe.abschliessen()) return JobErgebnis::Fehler(mitGrund(TEXT_WRITEFILE, d.ausgabe.fehlernummer()));
     }
     JobErgebnis e = erfolg(a, n);
     e.uebersprungen = uebersprungen;

@@ -122,6 +122,7 @@ Ausgabedatei::Ausgabedatei(std::string ziel) : ziel_(linkAufgeloest(std::move(zi
         if (fd_ < 0 && errno != EEXIST) break;
     }
     if (fd_ < 0) {
+        fehlernummer_ = errno;
         temp_.clear();
         return;
     }
@@ -146,7 +147,9 @@ bool Ausgabedatei::direkt(const char* p, std::size_t rest) {
         const ssize_t n = ::write(fd_, p, rest);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
-            fehler_ = true;
+            // A write of 0 bytes means there is no room left.
+            scheitern();
+            if (n == 0) fehlernummer_ = ENOSPC;
             break;
         }
         p += n;
@@ -177,12 +180,18 @@ bool Ausgabedatei::schreiben(const void* daten, std::size_t n) {
     return true;
 }
 
+bool Ausgabedatei::scheitern() {
+    if (!fehler_) fehlernummer_ = errno;
+    fehler_ = true;
+    return false;
+}
+
 bool Ausgabedatei::abschliessen() {
     if (!ok() || !leeren()) return false;
-    if (temp_.empty() && !benennen(fd_, verzeichnisVon(ziel_), temp_)) return false;
+    if (temp_.empty() && !benennen(fd_, verzeichnisVon(ziel_), temp_)) return scheitern();
     const int fd = fd_;
     fd_ = -1;
-    if (::close(fd) != 0 || ::rename(temp_.c_str(), ziel_.c_str()) != 0) return false;
+    if (::close(fd) != 0 || ::rename(temp_.c_str(), ziel_.c_str()) != 0) return scheitern();
     abmelden(temp_);
     temp_.clear();
     return true;

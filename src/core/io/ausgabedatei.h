@@ -30,6 +30,9 @@ public:
 
     const std::string& ziel() const { return ziel_; }
 
+    // The errno of the first failure (0 while none), for the message's reason line.
+    int fehlernummer() const { return fehlernummer_; }
+
 private:
     bool leeren();
     bool direkt(const char* p, std::size_t n);
@@ -37,6 +40,8 @@ private:
     std::string temp_;
     int fd_ = -1;
     bool fehler_ = false;
+    int fehlernummer_ = 0;
+    bool scheitern();
     std::vector<char> puffer_;
 };
 

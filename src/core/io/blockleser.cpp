@@ -1,5 +1,9 @@
 #include "core/io/blockleser.h"
 
+#include "core/util/systemfehler.h"
+
+#include <cerrno>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,10 +14,16 @@ Blockleser::Blockleser(const std::string& pfad, std::size_t blockgroesse) : puff
     // Only regular files: a device may never end and a FIFO may block for ever, so the
     // file is opened without blocking and looked at before anything is read.
     const int fd = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return;
+    if (fd < 0) {
+        fehlernummer_ = errno;
+        return;
+    }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, O_RDONLY) != 0 ||
-        !(datei_ = ::fdopen(fd, "rb"))) {
+    const bool gelesen = ::fstat(fd, &st) == 0;
+    if (!gelesen || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, O_RDONLY) != 0 || !(datei_ = ::fdopen(fd, "rb"))) {
+        fehlernummer_ = !gelesen || S_ISREG(st.st_mode) ? errno
+                        : S_ISDIR(st.st_mode)          ? EISDIR
+                                                       : GRUND_KEINE_REGULAERE_DATEI;
         ::close(fd);
         return;
     }
@@ -30,7 +40,10 @@ std::span<const unsigned char> Blockleser::naechster() { return naechsterZumAend
 std::span<unsigned char> Blockleser::naechsterZumAendern() {
     if (!datei_ || fehler_) return {};
     const std::size_t n = std::fread(puffer_.data(), 1, puffer_.size(), datei_);
-    if (n < puffer_.size() && std::ferror(datei_)) fehler_ = true;
+    if (n < puffer_.size() && std::ferror(datei_)) {
+        fehler_ = true;
+        fehlernummer_ = errno;
+    }
     gelesen_ += n;
     return {puffer_.data(), n};
 }

@@ -28,6 +28,8 @@ public:
     // The same block, to be changed in place (valid until the next call).
     std::span<unsigned char> naechsterZumAendern();
     bool fehler() const { return fehler_; }
+    // Why opening or reading failed: an errno value or GRUND_KEINE_REGULAERE_DATEI; 0 if not.
+    int fehlernummer() const { return fehlernummer_; }
     // Bytes handed out so far.
     std::uint64_t gelesen() const { return gelesen_; }
     // Up to n bytes at `offset`, without moving the block position; the count read.
@@ -39,6 +41,7 @@ private:
     std::uint64_t groesse_ = 0;
     std::uint64_t gelesen_ = 0;
     bool fehler_ = false;
+    int fehlernummer_ = 0;
 };
 
 }  // namespace zor

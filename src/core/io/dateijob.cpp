@@ -12,7 +12,7 @@ std::optional<JobErgebnis> gleicheDateiVerweigern(const std::string& ausgabe,
                                                   std::initializer_list<std::string> eingaben) {
     for (const std::string& e : eingaben)
         if (gleicheDatei(ausgabe, e))
-            return JobErgebnis::Fehler(format(TEXT_GLEICHE_DATEI, ausgabe.c_str(), e.c_str()), TITEL_PROGRAMM,
+            return JobErgebnis::Ablehnung(format(TEXT_GLEICHE_DATEI, ausgabe.c_str(), e.c_str()), TITEL_PROGRAMM,
                                        Symbol::Stopp);
     return std::nullopt;
 }

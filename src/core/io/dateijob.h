@@ -13,6 +13,7 @@ namespace zor {
 
 inline constexpr const char* TEXT_OEFFNEN_1 = "Fehler beim Öffnen der Datei_1 %s ...";
 inline constexpr const char* TEXT_OEFFNEN_2 = "Fehler beim Öffnen der Datei_2 %s ...";
+inline constexpr const char* TEXT_LESEN_DATEI = "Fehler beim Lesen der Datei %s ...";
 inline constexpr const char* TEXT_ERZEUGEN = "Fehler beim Erzeugen der Datei %s ...";
 inline constexpr const char* TEXT_SCHREIBEN = "Fehler beim Schreiben!";
 inline constexpr const char* TEXT_LESEN = "Fehler beim Lesen der Datei!";

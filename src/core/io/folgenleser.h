@@ -38,6 +38,8 @@ public:
 
     bool offen() const { return leser_.offen(); }
     std::uint64_t groesse() const { return leser_.groesse(); }
+    // Why opening or reading failed (an errno value), or 0.
+    int fehlernummer() const { return leser_.fehlernummer(); }
     // Characters of the sequence: the bytes read, less a final line end.
     std::uint64_t zeichen() const { return zeichen_; }
     // Characters handed out so far.
@@ -70,6 +72,8 @@ public:
 
     bool offen() const { return leser_.offen(); }
     std::uint64_t groesse() const { return leser_.groesse(); }
+    // Why opening or reading failed (an errno value), or 0.
+    int fehlernummer() const { return leser_.fehlernummer(); }
     bool fehler() const { return stand_ == Lesestand::Lesefehler; }
     Lesestand stand() const { return stand_; }
     bool gut() const { return stand_ == Lesestand::Gut; }

@@ -13,6 +13,7 @@ namespace zor {
 
 struct JobErgebnis {
     bool ok = false;
+    bool abgelehnt = false;          // failed because the user's input was refused, before any work
     std::vector<Meldung> meldungen;  // failure, success message or notes, in display order
     std::string zusammenfassung;     // summary of a job that ran (never set on failure)
     std::string ausgabe;             // output file name
@@ -23,6 +24,12 @@ struct JobErgebnis {
     static JobErgebnis Fehler(std::string text, std::string titel = TITEL_FEHLER, Symbol s = Symbol::Keins) {
         JobErgebnis e;
         e.meldungen.push_back({std::move(text), std::move(titel), s});
+        return e;
+    }
+    // A refusal of what the user gave (names, same file, empty input), not a failure while running.
+    static JobErgebnis Ablehnung(std::string text, std::string titel = TITEL_FEHLER, Symbol s = Symbol::Keins) {
+        JobErgebnis e = Fehler(std::move(text), std::move(titel), s);
+        e.abgelehnt = true;
         return e;
     }
     void melden(std::string text, std::string titel, Symbol s) { meldungen.push_back({std::move(text), std::move(titel), s}); }

@@ -1,4 +1,5 @@
 #include "core/media/zeilen.h"
+#include "core/util/systemfehler.h"
 
 #include "core/io/job_ergebnis.h"
 
@@ -101,7 +102,7 @@ Ergebnis alleZeilen(Ansicht art, const std::string& datei, const std::function<b
     const std::size_t proZeile = art == Ansicht::Hex ? HEX_BYTES : BIN_BYTES;
     block = std::max(block / proZeile, std::size_t{1}) * proZeile;  // lines never straddle blocks
     Blockleser in(datei, block);
-    if (!in.offen()) return Ergebnis::Fehler(format(TEXT_ANSICHT_OEFFNEN, datei.c_str()));
+    if (!in.offen()) return Ergebnis::Fehler(mitGrund(format(TEXT_ANSICHT_OEFFNEN, datei.c_str()), in.fehlernummer()));
 
     constexpr std::size_t AUSGABE = std::size_t{1} << 20;
     std::vector<char> text(AUSGABE + ZEILE_MAX + 1);

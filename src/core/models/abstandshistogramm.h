@@ -31,8 +31,7 @@ struct Abstandshistogramm {
 // Exactly n bits of a bit source; a gap counter starts at 1, grows per correct bit and
 // restarts after each error. Correct bits after the last error are not counted.
 template <class Quelle>
-void bitsZaehlen(Quelle& q, long n, Abstandshistogramm& h, Fortschritt& f) {
-    const auto bits = static_cast<std::uint64_t>(n > 0 ? n : 0);
+void bitsZaehlen(Quelle& q, std::uint64_t bits, Abstandshistogramm& h, Fortschritt& f) {
     long long c = 1;
     Schritte::prozent(bits).ueber(0, bits, f, [&](std::uint64_t a, std::uint64_t b) {
         for (std::uint64_t i = a; i < b; ++i) {
@@ -48,21 +47,22 @@ void bitsZaehlen(Quelle& q, long n, Abstandshistogramm& h, Fortschritt& f) {
 
 // Gaps of a gap source over n bits; the gap that reaches or passes bit n is not counted.
 template <class Quelle>
-void abstaendeInnerhalb(Quelle& q, long n, Abstandshistogramm& h) {
-    long g = q.naechster().g;
-    for (long long rest = n - static_cast<long long>(g); rest > 0; rest -= g) {
-        h.zaehlen(g);
-        g = q.naechster().g;
+void abstaendeInnerhalb(Quelle& q, std::uint64_t n, Abstandshistogramm& h) {
+    // rest: bits from the last counted error to bit n; unsigned, so no count overflows.
+    auto g = static_cast<std::uint64_t>(q.naechster().g);
+    for (std::uint64_t rest = n; g < rest; g = static_cast<std::uint64_t>(q.naechster().g)) {
+        h.zaehlen(static_cast<long long>(g));
+        rest -= g;
     }
 }
 
 // Gaps of a gap source over n bits, the gap that reaches or passes bit n included.
 template <class Quelle>
-void abstaendeBisUeber(Quelle& q, long n, Abstandshistogramm& h) {
-    for (long long rest = n; rest > 0;) {
-        const long g = q.naechster().g;
-        h.zaehlen(g);
-        rest -= g;
+void abstaendeBisUeber(Quelle& q, std::uint64_t n, Abstandshistogramm& h) {
+    for (std::uint64_t rest = n; rest > 0;) {
+        const auto g = static_cast<std::uint64_t>(q.naechster().g);
+        h.zaehlen(static_cast<long long>(g));
+        rest -= g < rest ? g : rest;
     }
 }
 

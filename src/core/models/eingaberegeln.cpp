@@ -22,11 +22,10 @@ std::optional<float> startwertEingabe(std::string_view text) {
     return v;
 }
 
-std::optional<float> durchlaeufeEingabe(std::string_view text) {
-    if (fehler(text) != 0) return std::nullopt;
-    const float v = alsFloat(text);
-    if (!(v >= 1.0f) || !ganzzahlig(v)) return std::nullopt;
-    return v;
+std::optional<std::uint64_t> durchlaeufeEingabe(std::string_view text) {
+    const auto n = ganzeZahl(text);
+    if (!n || *n == 0) return std::nullopt;
+    return n;
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include "core/models/zor_state.h"
 #include "core/util/ergebnis.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,8 +33,9 @@ inline constexpr const char* TEXT_FEHLEINGABE_ORDINATE =
 std::optional<float> wahrscheinlichkeitEingabe(std::string_view text);
 // A start value: whole, 1 to 9999.
 std::optional<float> startwertEingabe(std::string_view text);
-// A number of simulated bits: whole, at least 1.
-std::optional<float> durchlaeufeEingabe(std::string_view text);
+// A number of simulated bits: whole, 1 to 2^64 - 1, read exactly (no rounding to
+// single precision; "1e8" is the whole number 100000000).
+std::optional<std::uint64_t> durchlaeufeEingabe(std::string_view text);
 // The end of the curve options' abscissa (points or lags): whole, 20 to 100.
 std::optional<int> abszisseEingabe(std::string_view text);
 

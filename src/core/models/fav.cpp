@@ -29,8 +29,6 @@ void normieren(Kurve ptGraph, const Abstandshistogramm& h) { FAV_Normierung(ptGr
 
 int grenze(Kurve ptGraph) { return static_cast<int>(ptGraph.size()); }
 
-long laenge(float durchlaeufe) { return static_cast<long>(durchlaeufe); }
-
 }  // namespace
 
 void FAV_BSC_THEORIE(float Wert, Kurve ptGraph) {
@@ -80,9 +78,8 @@ void FAV_SW_THEORIE(const float* Wert, Kurve ptGraph) {
               1.0 - static_cast<double>(Wert[sw::pFehlerZ3])});
 }
 
-void FAV_BSC_SIMULATION(const float* Wert, Kurve ptGraph, int fabs, Fortschritt& f) {
+void FAV_BSC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int fabs, Fortschritt& f) {
     Abstandshistogramm h(grenze(ptGraph));
-    const long n = laenge(Wert[bsc::Durchlaeufe]);
     if (fabs == 0) {
         Fortschrittsrahmen rahmen(f, FAV_TITEL_BSC, TEXT_WIRD_BERECHNET);
         BscBitQuelle q(Wert);
@@ -94,27 +91,27 @@ void FAV_BSC_SIMULATION(const float* Wert, Kurve ptGraph, int fabs, Fortschritt&
     normieren(ptGraph, h);
 }
 
-void FAV_GE_SIMULATION(const float* Wert, Kurve ptGraph, Fortschritt& f) {
+void FAV_GE_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, Fortschritt& f) {
     Abstandshistogramm h(grenze(ptGraph));
     {
         Fortschrittsrahmen rahmen(f, FAV_TITEL_GE, TEXT_WIRD_BERECHNET);
         GeBitQuelle q(Wert);
-        bitsZaehlen(q, laenge(Wert[gemc::Durchlaeufe]), h, f);
+        bitsZaehlen(q, n, h, f);
     }
     normieren(ptGraph, h);
 }
 
-void FAV_MC_SIMULATION(const float* Wert, Kurve ptGraph) {
+void FAV_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph) {
     Abstandshistogramm h(grenze(ptGraph));
     McAbstandQuelle q(Wert);
-    abstaendeBisUeber(q, laenge(Wert[gemc::Durchlaeufe]), h);
+    abstaendeBisUeber(q, n, h);
     normieren(ptGraph, h);
 }
 
-void FAV_SW_SIMULATION(const float* Wert, Kurve ptGraph) {
+void FAV_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph) {
     Abstandshistogramm h(grenze(ptGraph));
     SwAbstandQuelle q(Wert, SwStart::Zustand);
-    abstaendeBisUeber(q, laenge(Wert[sw::Durchlaeufe]), h);
+    abstaendeBisUeber(q, n, h);
     normieren(ptGraph, h);
 }
 

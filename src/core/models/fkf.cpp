@@ -13,8 +13,6 @@ namespace {
 
 int lags(Kurve ptGraph) { return static_cast<int>(ptGraph.size()) - 1; }
 
-long laenge(float durchlaeufe) { return static_cast<long>(durchlaeufe); }
-
 // R(0) = r0; R(k) = sum over j = 1..k of f[j] R(k - j), in double, stored in single precision.
 void erneuerung(double r0, const double* f, Kurve ptGraph) {
     std::array<double, FKF_PUNKTE> R{};
@@ -37,8 +35,8 @@ void kurve(Kurve ptGraph, F&& r) {
 
 // General estimate over n bits of a bit source, packed 64 bits to a word.
 template <class Quelle>
-void allgemeinBits(Quelle& q, long n, Kurve ptGraph, Fortschritt& f) {
-    const auto bits = static_cast<std::uint64_t>(n > 0 ? n : 0);
+void allgemeinBits(Quelle& q, std::uint64_t n, Kurve ptGraph, Fortschritt& f) {
+    const std::uint64_t bits = n;
     Korrelator kor(lags(ptGraph), fkfPositionen(bits, lags(ptGraph)));
     const std::uint64_t bedarf = kor.fehlend();
     Schritte::prozent(bits).ueber(0, bits, f, [&](std::uint64_t a, std::uint64_t b) {
@@ -57,8 +55,8 @@ void allgemeinBits(Quelle& q, long n, Kurve ptGraph, Fortschritt& f) {
 
 // General estimate over n bits of a gap source: g - 1 correct bits, then an error.
 template <class Quelle>
-void allgemeinAbstaende(Quelle& q, long n, Kurve ptGraph) {
-    const auto bits = static_cast<std::uint64_t>(n > 0 ? n : 0);
+void allgemeinAbstaende(Quelle& q, std::uint64_t n, Kurve ptGraph) {
+    const std::uint64_t bits = n;
     Korrelator kor(lags(ptGraph), fkfPositionen(bits, lags(ptGraph)));
     while (kor.fehlend() > 0) {
         kor.nullen(static_cast<std::uint64_t>(q.naechster().g - 1));
@@ -73,21 +71,21 @@ void ausHistogramm(const Abstandshistogramm& h, double bits, Kurve ptGraph) {
 }
 
 template <class Quelle>
-void erneuerndBits(Quelle& q, long n, Kurve ptGraph, Fortschritt& f) {
+void erneuerndBits(Quelle& q, std::uint64_t n, Kurve ptGraph, Fortschritt& f) {
     Abstandshistogramm h(lags(ptGraph));
     bitsZaehlen(q, n, h, f);
     ausHistogramm(h, static_cast<double>(n), ptGraph);
 }
 
 template <class Quelle>
-void erneuerndAbstaende(Quelle& q, long n, Kurve ptGraph) {
+void erneuerndAbstaende(Quelle& q, std::uint64_t n, Kurve ptGraph) {
     Abstandshistogramm h(lags(ptGraph));
     abstaendeInnerhalb(q, n, h);
     ausHistogramm(h, static_cast<double>(n), ptGraph);
 }
 
 template <class Quelle>
-void bitweise(Quelle& q, long n, Kurve ptGraph, int erneuernd, Fortschritt& f, const char* titel) {
+void bitweise(Quelle& q, std::uint64_t n, Kurve ptGraph, int erneuernd, Fortschritt& f, const char* titel) {
     Fortschrittsrahmen rahmen(f, titel, TEXT_WIRD_BERECHNET);
     if (erneuernd)
         erneuerndBits(q, n, ptGraph, f);
@@ -96,7 +94,7 @@ void bitweise(Quelle& q, long n, Kurve ptGraph, int erneuernd, Fortschritt& f, c
 }
 
 template <class Quelle>
-void abstandsweise(Quelle& q, long n, Kurve ptGraph, int erneuernd) {
+void abstandsweise(Quelle& q, std::uint64_t n, Kurve ptGraph, int erneuernd) {
     if (erneuernd)
         erneuerndAbstaende(q, n, ptGraph);
     else
@@ -146,8 +144,7 @@ void FKF_SW_THEORIE(const float* Wert, Kurve ptGraph) {
     erneuerung(G != 0.0 ? 1 / G : 0.0, f.data(), ptGraph);
 }
 
-void FKF_BSC_SIMULATION(const float* Wert, Kurve ptGraph, int fabs, int erneuernd, Fortschritt& f) {
-    const long n = laenge(Wert[bsc::Durchlaeufe]);
+void FKF_BSC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int fabs, int erneuernd, Fortschritt& f) {
     if (fabs == 0) {
         BscBitQuelle q(Wert);
         bitweise(q, n, ptGraph, erneuernd, f, FKF_TITEL_BSC);
@@ -157,19 +154,19 @@ void FKF_BSC_SIMULATION(const float* Wert, Kurve ptGraph, int fabs, int erneuern
     }
 }
 
-void FKF_GE_SIMULATION(const float* Wert, Kurve ptGraph, int erneuernd, Fortschritt& f) {
+void FKF_GE_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, Fortschritt& f) {
     GeBitQuelle q(Wert);
-    bitweise(q, laenge(Wert[gemc::Durchlaeufe]), ptGraph, erneuernd, f, FKF_TITEL_GE);
+    bitweise(q, n, ptGraph, erneuernd, f, FKF_TITEL_GE);
 }
 
-void FKF_MC_SIMULATION(const float* Wert, Kurve ptGraph, int erneuernd) {
+void FKF_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd) {
     McAbstandQuelle q(Wert);
-    abstandsweise(q, laenge(Wert[gemc::Durchlaeufe]), ptGraph, erneuernd);
+    abstandsweise(q, n, ptGraph, erneuernd);
 }
 
-void FKF_SW_SIMULATION(const float* Wert, Kurve ptGraph, int erneuernd) {
+void FKF_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd) {
     SwAbstandQuelle q(Wert, SwStart::Zustand);
-    abstandsweise(q, laenge(Wert[sw::Durchlaeufe]), ptGraph, erneuernd);
+    abstandsweise(q, n, ptGraph, erneuernd);
 }
 
 void FKF_RENEWAL(long long summe, std::span<const std::int64_t> x, Kurve ptGraph) {

@@ -24,12 +24,13 @@ void FKF_GE_THEORIE(const float* Wert, Kurve ptGraph);
 void FKF_MC_THEORIE(const float* Wert, Kurve ptGraph);
 void FKF_SW_THEORIE(const float* Wert, Kurve ptGraph);
 
-// Estimates over N = Durchlaeufe simulated bits; erneuernd = 0: general equation,
-// otherwise the renewal equation. The bit-by-bit procedures report progress.
-void FKF_BSC_SIMULATION(const float* Wert, Kurve ptGraph, int fabs, int erneuernd, Fortschritt& f);
-void FKF_GE_SIMULATION(const float* Wert, Kurve ptGraph, int erneuernd, Fortschritt& f);
-void FKF_MC_SIMULATION(const float* Wert, Kurve ptGraph, int erneuernd);
-void FKF_SW_SIMULATION(const float* Wert, Kurve ptGraph, int erneuernd);
+// Estimates over n simulated bits, the set's exact Durchlaeufe (durchlaeufe());
+// erneuernd = 0: general equation, otherwise the renewal equation. The bit-by-bit
+// procedures report progress.
+void FKF_BSC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int fabs, int erneuernd, Fortschritt& f);
+void FKF_GE_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, Fortschritt& f);
+void FKF_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd);
+void FKF_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd);
 
 // Renewal equation: x[j - 1] counts the gaps of length j, summe all errors; ptGraph[0].y
 // holds R(0). R(k) = sum over j = 1..k of f(j) R(k - j), f(j) = x[j - 1] / summe.

@@ -43,30 +43,31 @@ bool jeUngueltigerSatz(int& ermittelt1, int& ermittelt2, std::uint32_t& uhr1, st
 
 Ergebnis FAV_Satz(const ZorState& s, int satz, Kurve ziel, Fortschritt& f) {
     const bool theorie = simVon(s, satz) == 0;
+    const std::uint64_t n = durchlaeufe(s, satz);
     switch (modellart(modellVon(s, satz))) {
     case Modellart::BSC:
         if (theorie)
             FAV_BSC_THEORIE(bscWerte(s, satz)[bsc::p], ziel);
         else
-            FAV_BSC_SIMULATION(bscWerte(s, satz).data(), ziel, bscSimfabsVon(s, satz), f);
+            FAV_BSC_SIMULATION(bscWerte(s, satz).data(), n, ziel, bscSimfabsVon(s, satz), f);
         break;
     case Modellart::GE:
         if (theorie)
             FAV_GE_THEORIE(geWerte(s, satz).data(), ziel);
         else
-            FAV_GE_SIMULATION(geWerte(s, satz).data(), ziel, f);
+            FAV_GE_SIMULATION(geWerte(s, satz).data(), n, ziel, f);
         break;
     case Modellart::MC:
         if (theorie)
             FAV_MC_THEORIE(mcWerte(s, satz).data(), ziel);
         else
-            FAV_MC_SIMULATION(mcWerte(s, satz).data(), ziel);
+            FAV_MC_SIMULATION(mcWerte(s, satz).data(), n, ziel);
         break;
     case Modellart::SW:
         if (theorie)
             FAV_SW_THEORIE(swWerte(s, satz).data(), ziel);
         else
-            FAV_SW_SIMULATION(swWerte(s, satz).data(), ziel);
+            FAV_SW_SIMULATION(swWerte(s, satz).data(), n, ziel);
         break;
     case Modellart::Datei:
         return FAV_DATEI(dateiVon(s, satz), ziel, f);
@@ -82,18 +83,19 @@ Kurvenbericht FKF_Satz(const ZorState& s, int satz, Kurve ziel, int erneuernd, F
         if (erneuernd) bericht.meldungen.push_back({text, FKF_MELDUNGSTITEL});
     };
     const bool theorie = simVon(s, satz) == 0;
+    const std::uint64_t n = durchlaeufe(s, satz);
     switch (modellart(modellVon(s, satz))) {
     case Modellart::BSC:
         if (theorie)
             FKF_BSC_THEORIE(bscWerte(s, satz).data(), ziel);
         else
-            FKF_BSC_SIMULATION(bscWerte(s, satz).data(), ziel, bscSimfabsVon(s, satz), erneuernd, f);
+            FKF_BSC_SIMULATION(bscWerte(s, satz).data(), n, ziel, bscSimfabsVon(s, satz), erneuernd, f);
         break;
     case Modellart::GE:
         if (theorie) {
             FKF_GE_THEORIE(geWerte(s, satz).data(), ziel);
         } else {
-            FKF_GE_SIMULATION(geWerte(s, satz).data(), ziel, erneuernd, f);
+            FKF_GE_SIMULATION(geWerte(s, satz).data(), n, ziel, erneuernd, f);
             warnen(FKF_WARNUNG_GE);
         }
         break;
@@ -101,7 +103,7 @@ Kurvenbericht FKF_Satz(const ZorState& s, int satz, Kurve ziel, int erneuernd, F
         if (theorie) {
             FKF_MC_THEORIE(mcWerte(s, satz).data(), ziel);
         } else {
-            FKF_MC_SIMULATION(mcWerte(s, satz).data(), ziel, erneuernd);
+            FKF_MC_SIMULATION(mcWerte(s, satz).data(), n, ziel, erneuernd);
             warnen(FKF_WARNUNG_MC);
         }
         break;
@@ -109,7 +111,7 @@ Kurvenbericht FKF_Satz(const ZorState& s, int satz, Kurve ziel, int erneuernd, F
         if (theorie)
             FKF_SW_THEORIE(swWerte(s, satz).data(), ziel);
         else
-            FKF_SW_SIMULATION(swWerte(s, satz).data(), ziel, erneuernd);
+            FKF_SW_SIMULATION(swWerte(s, satz).data(), n, ziel, erneuernd);
         break;
     case Modellart::Datei: {
         const Ergebnis e = FKF_DATEI(dateiVon(s, satz), ziel, erneuernd, f);

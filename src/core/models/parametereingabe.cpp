@@ -41,11 +41,17 @@ const std::vector<Eintrag>& reihenfolge(Modellart art) {
     }
 }
 
-std::optional<float> lesen(Regel regel, std::string_view text) {
+// The value of an entry; the number of bits also exactly, into `bits`.
+std::optional<float> lesen(Regel regel, std::string_view text, std::uint64_t& bits) {
     text = text.substr(0, std::min(text.size(), EINGABE_ZEICHEN));
     switch (regel) {
     case Regel::Startwert: return startwertEingabe(text);
-    case Regel::Durchlaeufe: return durchlaeufeEingabe(text);
+    case Regel::Durchlaeufe: {
+        const auto n = durchlaeufeEingabe(text);
+        if (!n) return std::nullopt;
+        bits = *n;
+        return static_cast<float>(*n);
+    }
     default: return wahrscheinlichkeitEingabe(text);
     }
 }
@@ -69,10 +75,22 @@ ParameterPruefung gemeinsamPruefen(Modellart art, std::span<const float> w) {
 
 }  // namespace
 
+std::string durchlaeufeText(std::uint64_t n) {
+    std::string text = std::to_string(n);
+    if (text.size() <= EINGABE_ZEICHEN) return text;
+    int nullen = 0;
+    while (text.back() == '0') {
+        text.pop_back();
+        ++nullen;
+    }
+    return text + "e" + std::to_string(nullen);
+}
+
 ParameterPruefung parameterPruefen(Modellart art, std::span<const std::string> texte, std::span<float> werte) {
     std::vector<float> neu(werte.begin(), werte.end());
+    std::uint64_t bits = 0;
     for (const Eintrag& e : reihenfolge(art)) {
-        const auto wert = static_cast<std::size_t>(e.index) < texte.size() ? lesen(e.regel, texte[e.index])
+        const auto wert = static_cast<std::size_t>(e.index) < texte.size() ? lesen(e.regel, texte[e.index], bits)
                                                                            : std::nullopt;
         if (!wert)
             return {e.regel == Regel::Wahrscheinlichkeit ? Ablehnung::Wahrscheinlichkeit : Ablehnung::Startwert,
@@ -87,7 +105,9 @@ ParameterPruefung parameterPruefen(Modellart art, std::span<const std::string> t
         std::copy(m.begin(), m.end(), neu.begin());
     }
     std::copy(neu.begin(), neu.end(), werte.begin());
-    return {};
+    ParameterPruefung ok;
+    ok.durchlaeufe = bits;
+    return ok;
 }
 
 }  // namespace zor

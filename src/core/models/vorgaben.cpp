@@ -26,6 +26,7 @@ void vorgabeSetzen(ZorState& s, int satz, const Vorgabe& v) {
     case Modellart::SW: swWerte(s, satz) = swWerte(start, v.satz); break;
     default: return;
     }
+    durchlaeufeSetzen(s, v.art, satz, durchlaeufe(start, v.art, v.satz));
     modellVon(s, satz) = static_cast<std::int16_t>(modellId(v.art, satz));
     simVon(s, satz) = 1;
     s.Modell.inaktiv = 0;

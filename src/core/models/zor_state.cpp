@@ -36,6 +36,9 @@ void InitVar(ZorState& s) {
     s.MCWert2 = {6789, 10000, 0.64f, 0.776f, 0.224f, 0.36f, 0.0186f, 0.461f};
     s.SWWert1 = {2227, 10000, 0.75f, 0.05f, 0.2f, 0.045f, 0.5228f, 0.8f};
     s.SWWert2 = {6789, 10000, 0.3f, 0.1f, 0.6f, 0.008f, 0.02f, 0.8f};
+    for (int satz = 0; satz < 2; ++satz)
+        for (Modellart art : {Modellart::BSC, Modellart::GE, Modellart::MC, Modellart::SW})
+            durchlaeufeSetzen(s, art, satz, 10000);
     s.GE_sim1 = s.GE_sim2 = s.MC_sim1 = s.MC_sim2 = 1;
     s.farbe = {{{0, 0, 150}, {150, 0, 0}, {255, 255, 255}, {200, 200, 200},
                 {0, 0, 250}, {250, 0, 0}, {150, 150, 150}}};
@@ -59,14 +62,53 @@ ZorState startZustand() {
     return s;
 }
 
-long durchlaeufe(const ZorState& s, int satz) {
-    switch (modellart(modellVon(s, satz))) {
-    case Modellart::BSC: return static_cast<long>(bscWerte(s, satz)[bsc::Durchlaeufe]);
-    case Modellart::GE: return static_cast<long>(geWerte(s, satz)[gemc::Durchlaeufe]);
-    case Modellart::MC: return static_cast<long>(mcWerte(s, satz)[gemc::Durchlaeufe]);
-    case Modellart::SW: return static_cast<long>(swWerte(s, satz)[sw::Durchlaeufe]);
-    default: return 0;
+int durchlaeufeIndex(Modellart art) { return art == Modellart::BSC ? int{bsc::Durchlaeufe} : int{gemc::Durchlaeufe}; }
+
+namespace {
+
+template <class S>
+auto* bitzahlVon(S& s, Modellart art, int satz) {
+    auto& n = satz == 0 ? s.N1 : s.N2;
+    switch (art) {
+    case Modellart::BSC: return &n.BSC;
+    case Modellart::GE: return &n.GE;
+    case Modellart::MC: return &n.MC;
+    case Modellart::SW: return &n.SW;
+    default: return static_cast<decltype(&n.BSC)>(nullptr);
     }
+}
+
+template <class S>
+auto* werteVon(S& s, Modellart art, int satz) {
+    switch (art) {
+    case Modellart::BSC: return bscWerte(s, satz).data();
+    case Modellart::GE: return geWerte(s, satz).data();
+    case Modellart::MC: return mcWerte(s, satz).data();
+    default: return swWerte(s, satz).data();
+    }
+}
+
+}  // namespace
+
+std::uint64_t durchlaeufe(const ZorState& s, Modellart art, int satz) {
+    const std::uint64_t* genau = bitzahlVon(s, art, satz);
+    if (!genau) return 0;
+    const float wert = werteVon(s, art, satz)[durchlaeufeIndex(art)];
+    // A count written into the array alone (not through durchlaeufeSetzen) wins over a stale exact one.
+    if (static_cast<float>(*genau) == wert) return *genau;
+    if (!(wert >= 1.0f)) return 0;
+    return wert < 0x1p64f ? static_cast<std::uint64_t>(wert) : UINT64_MAX;
+}
+
+std::uint64_t durchlaeufe(const ZorState& s, int satz) {
+    return durchlaeufe(s, modellart(modellVon(s, satz)), satz);
+}
+
+void durchlaeufeSetzen(ZorState& s, Modellart art, int satz, std::uint64_t n) {
+    std::uint64_t* genau = bitzahlVon(s, art, satz);
+    if (!genau) return;
+    *genau = n;
+    werteVon(s, art, satz)[durchlaeufeIndex(art)] = static_cast<float>(n);
 }
 
 void ungueltigMachen(ZorState& s, int satz) {

@@ -88,6 +88,15 @@ enum : int {
 };
 }
 
+// Where a model's parameter array keeps its number of simulated bits.
+int durchlaeufeIndex(Modellart art);
+
+// The exact numbers of simulated bits of one set, one per model: the arrays keep
+// Durchlaeufe in single precision, which holds whole numbers exactly only up to 2^24.
+struct Bitzahlen {
+    std::uint64_t BSC = 0, GE = 0, MC = 0, SW = 0;
+};
+
 using BscWerte = std::array<float, 3>;
 using ModellWerte = std::array<float, 8>;
 
@@ -101,6 +110,7 @@ struct ZorState {
     ModellWerte MCWert1{}, MCWert2{};
     ModellWerte SWWert1{}, SWWert2{};
     STRUCT_DATEI Datei1, Datei2;
+    Bitzahlen N1, N2;  // beside the arrays; set through durchlaeufeSetzen
 
     int BSC_simfabs1 = 0, BSC_simfabs2 = 0;
     int GE_sim1 = 0, GE_sim2 = 0;
@@ -155,8 +165,14 @@ template <class S> auto& mcWerte(S& s, int satz) { return satz == 0 ? s.MCWert1 
 template <class S> auto& swWerte(S& s, int satz) { return satz == 0 ? s.SWWert1 : s.SWWert2; }
 template <class S> auto& dateiVon(S& s, int satz) { return satz == 0 ? s.Datei1 : s.Datei2; }
 
-// Sequence length N of a set's current model (Durchlaeufe truncated); 0 for inactive/file.
-long durchlaeufe(const ZorState& s, int satz);
+// Sequence length N of a set's current model; 0 for inactive/file. The exact count when
+// it belongs to the array's Durchlaeufe (rounds to it), else that float truncated.
+std::uint64_t durchlaeufe(const ZorState& s, int satz);
+// The same for one model of a set, whichever model is chosen.
+std::uint64_t durchlaeufe(const ZorState& s, Modellart art, int satz);
+
+// Sets N of a model in a set: exactly, and rounded into the parameter array.
+void durchlaeufeSetzen(ZorState& s, Modellart art, int satz, std::uint64_t n);
 
 // Clears the cached-curve flags of a set in the FKF and FAV records.
 void ungueltigMachen(ZorState& s, int satz);

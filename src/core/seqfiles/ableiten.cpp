@@ -4,6 +4,7 @@
 #include "core/seqfiles/folgen_strom.h"
 #include "core/util/fortschritt.h"
 #include "core/seqfiles/vergleich.h"
+#include "core/util/systemfehler.h"
 
 #include <algorithm>
 #include <bit>
@@ -50,10 +51,10 @@ JobErgebnis bitsAlsFolge(const std::string& quelle, const std::string& ausgabe, 
                          Fortschritt& f, std::size_t block) {
     if (auto gleich = gleicheDateiVerweigern(ausgabe, {quelle})) return *gleich;
     Blockleser in(quelle, block);
-    if (!in.offen()) return JobErgebnis::Fehler(format(TEXT_ERZEUGEN, quelle.c_str()));
+    if (!in.offen()) return JobErgebnis::Fehler(mitGrund(format(TEXT_LESEN_DATEI, quelle.c_str()), in.fehlernummer()));
     if (auto nein = platzPruefen(quelle, in.groesse(), ausgabe, typ, block)) return *nein;
     Ausgabedatei aus(ausgabe);
-    if (!aus.ok()) return JobErgebnis::Fehler(format(TEXT_ERZEUGEN, ausgabe.c_str()));
+    if (!aus.ok()) return JobErgebnis::Fehler(mitGrund(format(TEXT_ERZEUGEN, ausgabe.c_str()), aus.fehlernummer()));
 
     Fortschrittsrahmen fenster(f, label, TEXT_WIRD_ERSTELLT);
     Schritte schritte(in.groesse() / 100, 1);
@@ -66,10 +67,12 @@ JobErgebnis bitsAlsFolge(const std::string& quelle, const std::string& ausgabe, 
             for (std::size_t i = 0; gut && i < b.size(); i += SCHEIBE) gut = ffo.bitsVon(b.subspan(i, std::min(SCHEIBE, b.size() - i)));
         else
             gut = z.bits(b);
-        if (!gut) return JobErgebnis::Fehler(z.zuGross() ? TEXT_ABSTAND_ZU_GROSS : TEXT_SCHREIBEN);
+        if (!gut)
+            return JobErgebnis::Fehler(z.zuGross() ? TEXT_ABSTAND_ZU_GROSS : mitGrund(TEXT_SCHREIBEN, aus.fehlernummer()));
     }
-    if (in.fehler()) return JobErgebnis::Fehler(TEXT_LESEN);
-    if (!(typ == TYP_FFO ? ffo.leeren() : z.leeren()) || !aus.abschliessen()) return JobErgebnis::Fehler(TEXT_SCHREIBEN);
+    if (in.fehler()) return JobErgebnis::Fehler(mitGrund(TEXT_LESEN, in.fehlernummer()));
+    if (!(typ == TYP_FFO ? ffo.leeren() : z.leeren()) || !aus.abschliessen())
+        return JobErgebnis::Fehler(mitGrund(TEXT_SCHREIBEN, aus.fehlernummer()));
     JobErgebnis e;
     e.ok = true;
     e.ausgabe = ausgabe;

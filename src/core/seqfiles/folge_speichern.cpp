@@ -3,6 +3,7 @@
 #include "core/models/fehlerquellen.h"
 #include "core/io/dateityp.h"
 #include "core/io/formate.h"
+#include "core/util/systemfehler.h"
 
 #include <array>
 
@@ -12,12 +13,12 @@ namespace {
 
 // FFO: exactly n characters, progress about 100 times.
 template <class Quelle>
-bool ffoSchreiben(Quelle& q, long n, Ausgabedatei& aus, Fortschritt& f) {
+bool ffoSchreiben(Quelle& q, std::uint64_t n, Ausgabedatei& aus, Fortschritt& f) {
     std::array<char, 65000> block{};
     std::size_t pos = 0;
-    Schritte schritte = Schritte::prozent(static_cast<std::uint64_t>(n));
-    for (long i = 0; i < n; ++i) {
-        schritte.bis(static_cast<std::uint64_t>(i) + 1, f);
+    Schritte schritte = Schritte::prozent(n);
+    for (std::uint64_t i = 0; i < n; ++i) {
+        schritte.bis(i + 1, f);
         block[pos++] = q.bit() ? FFO_FEHLER : FFO_KORREKT;
         if (pos == block.size()) {
             if (!aus.schreiben(block.data(), pos)) return false;
@@ -29,16 +30,16 @@ bool ffoSchreiben(Quelle& q, long n, Ausgabedatei& aus, Fortschritt& f) {
 
 // FAB from a bit-by-bit procedure: n bits are generated, every error gives a record.
 template <class Quelle>
-bool fabAusBits(Quelle& q, long n, Ausgabedatei& aus) {
-    long r = n;
-    long c = 1;
-    if (r <= 0) return true;
+bool fabAusBits(Quelle& q, std::uint64_t n, Ausgabedatei& aus) {
+    std::uint64_t r = n;  // bits not yet generated, counted from the last error
+    std::uint64_t c = 1;
+    if (r == 0) return true;
     for (;;) {
         if (q.bit()) {
             if (!SpeichernAbstand(aus, static_cast<std::int32_t>(c))) return false;
+            if (c >= r) return true;
             r -= c;
             c = 1;
-            if (r <= 0) return true;
         } else {
             if (c >= r) return true;
             ++c;
@@ -47,31 +48,30 @@ bool fabAusBits(Quelle& q, long n, Ausgabedatei& aus) {
 }
 
 // FAB of BSC by gaps. Set 1 also writes an error that falls on bit N itself.
-bool fabBscAbstaende(const float* wert, long n, int satz, Ausgabedatei& aus) {
+bool fabBscAbstaende(const float* wert, std::uint64_t n, int satz, Ausgabedatei& aus) {
     BscAbstandQuelle q(wert);
-    long g = q.naechster().g;
-    long r = n - g;
-    while (satz == 0 ? r >= 0 : r > 0) {
+    // rest: bits after the last written error up to bit N; the gap g ends within it.
+    auto g = static_cast<std::uint64_t>(q.naechster().g);
+    for (std::uint64_t rest = n; satz == 0 ? g <= rest : g < rest; g = static_cast<std::uint64_t>(q.naechster().g)) {
         if (!SpeichernAbstand(aus, static_cast<std::int32_t>(g))) return false;
-        g = q.naechster().g;
-        r -= g;
+        rest -= g;
     }
     return true;
 }
 
 // FAB of MC and SW: the last record may reach beyond bit N, so the file covers N bits.
 template <class Quelle>
-bool fabAusAbstaenden(Quelle& q, long n, Ausgabedatei& aus) {
-    long r = n;
+bool fabAusAbstaenden(Quelle& q, std::uint64_t n, Ausgabedatei& aus) {
+    std::uint64_t r = n;
     while (r > 0) {
-        const long g = q.naechster().g;
+        const auto g = static_cast<std::uint64_t>(q.naechster().g);
         if (!SpeichernAbstand(aus, static_cast<std::int32_t>(g))) return false;
-        r -= g;
+        r -= g < r ? g : r;
     }
     return true;
 }
 
-bool fabSchreiben(const ZorState& s, int satz, long n, Ausgabedatei& aus) {
+bool fabSchreiben(const ZorState& s, int satz, std::uint64_t n, Ausgabedatei& aus) {
     switch (modellart(modellVon(s, satz))) {
     case Modellart::BSC:
         if (bscSimfabsVon(s, satz) != 0) return fabBscAbstaende(bscWerte(s, satz).data(), n, satz, aus);
@@ -100,8 +100,8 @@ bool fabSchreiben(const ZorState& s, int satz, long n, Ausgabedatei& aus) {
 
 Ergebnis SaveFolge(const ZorState& s, int satz, int typ, const std::string& datei, Fortschritt& fortschritt) {
     Ausgabedatei aus(datei);
-    if (!aus.ok()) return Ergebnis::Fehler(TEXT_NICHT_GESCHRIEBEN);
-    const long n = durchlaeufe(s, satz);
+    if (!aus.ok()) return Ergebnis::Fehler(mitGrund(TEXT_NICHT_GESCHRIEBEN, aus.fehlernummer()));
+    const std::uint64_t n = durchlaeufe(s, satz);
 
     bool geschrieben = true;
     if (typ == TYP_FFO) {
@@ -112,7 +112,7 @@ Ergebnis SaveFolge(const ZorState& s, int satz, int typ, const std::string& date
     } else {
         geschrieben = fabSchreiben(s, satz, n, aus);
     }
-    if (!geschrieben || !aus.abschliessen()) return Ergebnis::Fehler(TEXT_NICHT_GESCHRIEBEN);
+    if (!geschrieben || !aus.abschliessen()) return Ergebnis::Fehler(mitGrund(TEXT_NICHT_GESCHRIEBEN, aus.fehlernummer()));
     return Ergebnis::Erfolg();
 }
 

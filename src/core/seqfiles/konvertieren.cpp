@@ -7,8 +7,10 @@
 #include "core/io/folgenleser.h"
 #include "core/util/fortschritt.h"
 #include "core/io/ausgabedatei.h"
+#include "core/util/systemfehler.h"
 
 #include <bit>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -56,12 +58,16 @@ Strom fabZuFfo(FabLeser& in, FfoPuffer& ffo, std::uint64_t bits, Fortschritt& f)
     return ffo.leeren() ? Strom::Ok : Strom::Schreibfehler;
 }
 
-JobErgebnis stromFehler(Strom s, const FfoLeser* ffo = nullptr, const std::string& name = {}) {
+template <class Leser>
+JobErgebnis stromFehler(Strom s, const Leser& in, const Ausgabedatei& aus, const std::string& name = {}) {
     switch (s) {
-    case Strom::Lesefehler: return JobErgebnis::Fehler(TEXT_LESEN);
+    case Strom::Lesefehler: return JobErgebnis::Fehler(mitGrund(TEXT_LESEN, in.fehlernummer()));
     case Strom::ZuGross: return JobErgebnis::Fehler(TEXT_ABSTAND_ZU_GROSS);
-    case Strom::Ungueltig: return JobErgebnis::Fehler(ffo->ungueltigText(name), TITEL_PROGRAMM, Symbol::Stopp);
-    default: return JobErgebnis::Fehler(TEXT_SCHREIBEN);
+    case Strom::Ungueltig:
+        if constexpr (requires { in.ungueltigText(name); })
+            return JobErgebnis::Fehler(in.ungueltigText(name), TITEL_PROGRAMM, Symbol::Stopp);
+        [[fallthrough]];
+    default: return JobErgebnis::Fehler(mitGrund(TEXT_SCHREIBEN, aus.fehlernummer()));
     }
 }
 
@@ -73,6 +79,15 @@ std::optional<JobErgebnis> fabAusgabePruefen(const std::string& fab, const std::
     if (!n) return JobErgebnis::Fehler(TEXT_LESEN);
     bits = *n;
     return platzVerweigern(ausgabe, bits);
+}
+
+template <class Leser>
+JobErgebnis oeffnenFehler(const Leser& in, const std::string& name) {
+    return JobErgebnis::Fehler(mitGrund(format(TEXT_OEFFNEN_1, name.c_str()), in.fehlernummer()));
+}
+
+JobErgebnis erzeugenFehler(const Ausgabedatei& aus, const std::string& name) {
+    return JobErgebnis::Fehler(mitGrund(format(TEXT_ERZEUGEN, name.c_str()), aus.fehlernummer()));
 }
 
 JobErgebnis erfolgreich(const std::string& ein, const std::string& aus) {
@@ -102,19 +117,19 @@ JobErgebnis Convert_Ffo_To_Fab(const std::string& eingabe, Fortschritt& f, std::
     const std::string ausgabe = konvertierName(eingabe, TYP_FAB);
     if (auto gleich = gleicheDateiVerweigern(ausgabe, {eingabe})) return *gleich;
     FfoLeser in(eingabe, block);
-    if (!in.offen()) return JobErgebnis::Fehler(format(TEXT_OEFFNEN_1, eingabe.c_str()));
+    if (!in.offen()) return oeffnenFehler(in, eingabe);
     Ausgabedatei aus(ausgabe);
-    if (!aus.ok()) return JobErgebnis::Fehler(format(TEXT_ERZEUGEN, ausgabe.c_str()));
+    if (!aus.ok()) return erzeugenFehler(aus, ausgabe);
     const std::uint64_t n = in.groesse();
-    if (n == 0) return JobErgebnis::Fehler("Kein Byte gelesen!", "Convert_Ffo_To_Fab");
+    if (n == 0) return JobErgebnis::Ablehnung("Kein Byte gelesen!", "Convert_Ffo_To_Fab");
 
     KeinFortschritt still;
     Fortschritt& anzeige = n / 100 >= 4 ? f : still;  // short files convert without a window
     Fortschrittsrahmen fenster(anzeige, ausgabe, TEXT_WIRD_ERSTELLT);
     Schritte schritte(n / 100, 1);
     AbstandZaehler z(aus);
-    if (const Strom s = ffoZuFab(in, z, schritte, anzeige); s != Strom::Ok) return stromFehler(s, &in, eingabe);
-    if (!aus.abschliessen()) return JobErgebnis::Fehler(TEXT_SCHREIBEN);
+    if (const Strom s = ffoZuFab(in, z, schritte, anzeige); s != Strom::Ok) return stromFehler(s, in, aus, eingabe);
+    if (!aus.abschliessen()) return stromFehler(Strom::Schreibfehler, in, aus);
     return erfolgreich(eingabe, ausgabe);
 }
 
@@ -122,23 +137,23 @@ JobErgebnis Convert_Fab_To_Ffo(const std::string& eingabe, Fortschritt& f, std::
     const std::string ausgabe = konvertierName(eingabe, TYP_FFO);
     if (auto gleich = gleicheDateiVerweigern(ausgabe, {eingabe})) return *gleich;
     FabLeser in(eingabe, block);
-    if (!in.offen()) return JobErgebnis::Fehler(format(TEXT_OEFFNEN_1, eingabe.c_str()));
+    if (!in.offen()) return oeffnenFehler(in, eingabe);
     std::uint64_t bits = 0;
     if (auto nein = fabAusgabePruefen(eingabe, ausgabe, block, bits)) return *nein;
     Ausgabedatei aus(ausgabe);
-    if (!aus.ok()) return JobErgebnis::Fehler(format(TEXT_ERZEUGEN, ausgabe.c_str()));
+    if (!aus.ok()) return erzeugenFehler(aus, ausgabe);
 
     Fortschrittsrahmen fenster(f, ausgabe, TEXT_WIRD_ERSTELLT);
     FfoPuffer ffo(aus);
-    if (const Strom s = fabZuFfo(in, ffo, bits, f); s != Strom::Ok) return stromFehler(s);
-    if (!aus.abschliessen()) return JobErgebnis::Fehler(TEXT_SCHREIBEN);
+    if (const Strom s = fabZuFfo(in, ffo, bits, f); s != Strom::Ok) return stromFehler(s, in, aus);
+    if (!aus.abschliessen()) return stromFehler(Strom::Schreibfehler, in, aus);
     JobErgebnis e = erfolgreich(eingabe, ausgabe);
     fabHinweiseMelden(e, in, eingabe);
     return e;
 }
 
 JobErgebnis SelectConvertFunction(const std::string& eingabe, Fortschritt& f, std::size_t block) {
-    if (eingabe.empty()) return JobErgebnis::Fehler("Fehler beim Öffnen der Datei!");
+    if (eingabe.empty()) return JobErgebnis::Ablehnung("Fehler beim Öffnen der Datei!");
     return dateitypMultimedia(eingabe) == TYP_FFO ? Convert_Ffo_To_Fab(eingabe, f, block)
                                                   : Convert_Fab_To_Ffo(eingabe, f, block);
 }
@@ -150,12 +165,17 @@ KonvertierenErgebnis Konvertieren(ZorState& s, std::string& szFile,
     KonvertierenErgebnis e;
     if (!s.Fenster.aktualisiert) return {Art::Aufforderung, {}, false};
     const auto typ = Dateityp(szFile);
-    if (!typ) return {Art::Fehler, JobErgebnis::Fehler(TEXT_KEIN_GUELTIGER_DATEINAME, TITEL_PROGRAMM, Symbol::Ausrufezeichen), false};
+    if (!typ)
+        return {Art::Fehler, JobErgebnis::Ablehnung(TEXT_KEIN_GUELTIGER_DATEINAME, TITEL_PROGRAMM, Symbol::Ausrufezeichen),
+                false};
     const std::string eingabe = szFile;
     const Blockleser in(eingabe, 1);  // only whether it opens; the format's reader follows
     std::error_code ec;
     if (!in.offen() || std::filesystem::is_directory(eingabe, ec))
-        return {Art::Fehler, JobErgebnis::Fehler("Datei kann nicht geöffnet werden!", TITEL_PROGRAMM, Symbol::Ausrufezeichen), false};
+        return {Art::Fehler,
+                JobErgebnis::Fehler(mitGrund("Datei kann nicht geöffnet werden!", in.offen() ? EISDIR : in.fehlernummer()),
+                                    TITEL_PROGRAMM, Symbol::Ausrufezeichen),
+                false};
 
     szFile = konvertierenName(eingabe, *typ);
     if (auto gleich = gleicheDateiVerweigern(szFile, {eingabe})) return {Art::Fehler, *gleich, false};
@@ -166,7 +186,7 @@ KonvertierenErgebnis Konvertieren(ZorState& s, std::string& szFile,
     if (*typ == TYP_FAB)
         if (auto nein = fabAusgabePruefen(eingabe, szFile, block, bits)) return {Art::Fehler, *nein, false};
     Ausgabedatei aus(szFile);
-    if (!aus.ok()) return {Art::Fehler, JobErgebnis::Fehler(format(TEXT_ERZEUGEN, szFile.c_str())), false};
+    if (!aus.ok()) return {Art::Fehler, erzeugenFehler(aus, szFile), false};
     Fortschrittsrahmen fenster(f, szFile, TEXT_WIRD_ERZEUGT);
     Strom st;
     std::optional<FfoLeser> ffo;
@@ -182,7 +202,10 @@ KonvertierenErgebnis Konvertieren(ZorState& s, std::string& szFile,
         st = fabZuFfo(*fab, puffer, bits, f);
     }
     if (st == Strom::Ok && !aus.abschliessen()) st = Strom::Schreibfehler;
-    if (st != Strom::Ok) return {Art::Fehler, stromFehler(st, ffo ? &*ffo : nullptr, eingabe), false};
+    if (st != Strom::Ok) {
+        const JobErgebnis fehler = ffo ? stromFehler(st, *ffo, aus, eingabe) : stromFehler(st, *fab, aus);
+        return {Art::Fehler, fehler, false};
+    }
     e.art = Art::Erfolg;
     e.job.ok = true;
     e.job.ausgabe = szFile;

@@ -1,6 +1,8 @@
 #include "core/util/zahlpruefung.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -33,6 +35,50 @@ int fehler(std::string_view text) {
 
 float alsFloat(std::string_view text) {
     return static_cast<float>(std::atof(std::string(text).c_str()));
+}
+
+std::optional<std::uint64_t> ganzeZahl(std::string_view text) {
+    if (fehler(text) != 0) return std::nullopt;
+    bool negativ = false;
+    std::string ziffern;  // significant digits, the decimal point removed
+    long long exponent = 0;
+    std::size_t i = 0;
+    if (text[i] == '+' || text[i] == '-') negativ = text[i++] == '-';
+    bool bruch = false;
+    for (; i < text.size() && text[i] != 'e' && text[i] != 'E'; ++i) {
+        if (text[i] == '.') {
+            bruch = true;
+            continue;
+        }
+        if (ziffern.empty() && text[i] == '0') {
+            if (bruch) --exponent;  // a leading zero after the point only shifts
+            continue;
+        }
+        ziffern += text[i];
+        if (bruch) --exponent;
+    }
+    if (i < text.size()) {
+        // The syntax allows "1E+" (no exponent digits): exponent 0. Long exponents are capped,
+        // they only decide between "too large" and "fraction".
+        const std::string e(text.substr(i + 1));
+        const long long e10 = std::strtoll(e.c_str(), nullptr, 10);
+        exponent += std::clamp(e10, -100000LL, 100000LL);
+    }
+    while (!ziffern.empty() && ziffern.back() == '0') {
+        ziffern.pop_back();
+        ++exponent;
+    }
+    if (ziffern.empty()) return std::uint64_t{0};
+    if (negativ || exponent < 0) return std::nullopt;  // below 0 or a fraction
+    if (static_cast<long long>(ziffern.size()) + exponent > 20) return std::nullopt;
+    ziffern.append(static_cast<std::size_t>(exponent), '0');
+    std::uint64_t wert = 0;
+    for (char c : ziffern) {
+        const auto d = static_cast<std::uint64_t>(c - '0');
+        if (wert > (UINT64_MAX - d) / 10) return std::nullopt;
+        wert = wert * 10 + d;
+    }
+    return wert;
 }
 
 bool ganzzahlig(float v) {

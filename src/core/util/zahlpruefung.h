@@ -1,6 +1,8 @@
 #pragma once
 // Syntax check of decimal numbers as typed into the dialogs.
 
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace zor {
@@ -14,5 +16,10 @@ float alsFloat(std::string_view text);
 
 // Truncation to an integer gives the same value.
 bool ganzzahlig(float v);
+
+// The exact value of a text that passes `fehler` when it is a whole number from 0 to
+// 2^64 - 1 ("1e8" and "2.50e1" included); nothing for a fraction, a negative value or
+// anything larger. Read digit by digit, so no count is rounded through a float.
+std::optional<std::uint64_t> ganzeZahl(std::string_view text);
 
 }  // namespace zor
