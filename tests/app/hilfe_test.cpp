@@ -266,6 +266,8 @@ private slots:
         h.browser()->scrollToAnchor(QString());
         h.browser()->verticalScrollBar()->setValue(h.browser()->verticalScrollBar()->maximum() / 2);
         QVERIFY(speichereBild(&h, skaliert(QStringLiteral("hilfe_dialogseite_tabelle"))));
+        QVERIFY(h.zeige(QStringLiteral("zor_ff.hlp")));
+        QVERIFY(speichereBild(&h, skaliert(QStringLiteral("hilfe_fensterseite"))));
     }
 };
 

@@ -52,10 +52,14 @@ bool warte(const std::function<bool()>& bedingung, int ms = 5000) {
     return bedingung();
 }
 
-// A channel-model document, opened by its command and shown maximised in the frame.
+// A channel-model document, opened by its command and shown maximised in the frame, with
+// set 2 a Gilbert-Elliott model beside the BSC of set 1 so that both blocks show.
 std::function<void(Sitzung&)> dokument(int befehl, const char* bild) {
     return [=](Sitzung& s) {
         Hauptfenster& f = s.rahmen(true);
+        s.modal(CMD_SATZ2_GE, QStringLiteral("id_96"), QLatin1String(bild), [](QWidget* d) {
+            if (auto* ok = d->findChild<QAbstractButton*>(QStringLiteral("id_131"))) ok->click();
+        });
         f.mainframe_OnCommand(befehl);
         QMdiSubWindow* w = f.mdi()->activeSubWindow();
         if (!w) {
