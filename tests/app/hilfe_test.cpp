@@ -223,7 +223,8 @@ private slots:
         QCOMPARE(seite, QStringLiteral("/help/dlg_ge.html"));
     }
 
-    // F1 explains the active document; without one it keeps opening the script.
+    // F1 explains the active document; without one it keeps opening the script in the start
+    // menu and opens the program help in a mode.
     void f1ImRahmen() {
         TestRahmen r;
         r.f.show();
@@ -232,6 +233,8 @@ private slots:
         QVERIFY(hilfefenster());
         QCOMPARE(hilfefenster()->source().path(), QStringLiteral("/help/VOZAD.html"));
         r.f.mainframe_OnCommand(CMD_ZORWERK);
+        QTest::keyClick(&r.f, Qt::Key_F1);
+        QCOMPARE(hilfefenster()->source().path(), QStringLiteral("/help/revid.html"));
         r.f.mainframe_OnCommand(CMD_OEFFNEN_PAR);
         QVERIFY(r.f.aktivesDokument());
         r.f.activateWindow();

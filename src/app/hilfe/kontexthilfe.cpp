@@ -25,7 +25,8 @@ constexpr Kontextseite KONTEXTSEITEN[] = {
 };
 // clang-format on
 
-// The program's help for a modal window without a page of its own (a file chooser).
+// The program's help for a modal window without a page of its own (a file chooser), and
+// for the frame in a mode without a document.
 constexpr const char* PROGRAMMHILFE = "revid.hlp";
 
 bool gehoertZu(const QWidget* w, const QWidget* rahmen) {
@@ -60,7 +61,10 @@ bool Kontexthilfe::eventFilter(QObject* o, QEvent* e) {
         !o->isWidgetType())
         return false;
     auto* w = static_cast<QWidget*>(o);
-    const QString datei = dateiFuer(w);
+    QString datei = dateiFuer(w);
+    // A key press the frame's menu did not take as its F1 (a mode without a document)
+    // opens the program help.
+    if (datei.isEmpty() && !vorab && w->window() == rahmen_) datei = QString::fromLatin1(PROGRAMMHILFE);
     if (datei.isEmpty()) return false;
     // Claiming the override keeps the frame's menu F1 from taking the key first.
     e->accept();

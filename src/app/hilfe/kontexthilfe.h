@@ -23,8 +23,8 @@ QStringList alleKontextHilfedateien();
 class Kontexthilfe : public QObject {
 public:
     // zeige gets the help file and the window F1 was pressed in; rahmen is the frame
-    // whose windows this filter serves. In the frame itself only a document's page is
-    // taken; otherwise the menu's F1 opens the script.
+    // whose windows this filter serves. In the frame a document's page comes first, then
+    // the menu's F1 (the script, in the start menu), else the program help.
     Kontexthilfe(QWidget* rahmen, std::function<void(const QString&, QWidget*)> zeige);
 
 protected:
