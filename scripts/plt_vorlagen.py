@@ -233,17 +233,18 @@ def drucken():
 
 def diagramm(name, titel, ordinate, erklaerung):
     """Static layer of the curve documents: the axis cross of the diagram, axis titles
-    and caption. Tick labels and curves come from the document. The caption keeps
-    clear of the cursor readout (top row, right half) and the duration markers."""
+    and caption. Tick labels and curves come from the document. The caption stands
+    top left, clear of the cursor readout (top row, right half down to the difference
+    row) and of the duration markers."""
     v = Vorlage(name)
     v.k(f"{name}: Achsenkreuz und Beschriftung; Skalen und Kurven zeichnet das Dokument")
     v.roh("f 55,0,0,0")
     v.roh("h 0,0,0")
     v.roh("u -7500,-8000,9500,5500,-7500,-8000,230")
-    v.t(-7500, 6400, 280, "c", "@", ordinate)
+    v.t(-7500, 6150, 280, "c", "@", ordinate)
     v.t(9300, -7100, 300, "c", "@", "k")
-    v.t(-5600, 7900, 260, "l", "@", titel)
-    v.t(-5600, 6900, 190, "l", "@", erklaerung)
+    v.t(-9600, 8000, 260, "l", "@", titel)
+    v.t(-9600, 7050, 190, "l", "@", erklaerung)
     v.schreiben()
 
 

@@ -45,7 +45,7 @@ Ausfuehrung fkfEinrichten(CLI::App& sub) {
         const auto bericht = zor::FKF_Ermitteln(s, fortschritt);
         if (meldungenAusgeben(bericht)) return FEHLGESCHLAGEN;
         kurveAusgeben(std::span(s.ptFKF1).first(static_cast<std::size_t>(*D) + 1), o->json,
-                      {{"Korrelationsdauer", zahl(s.DK1)}, {"zaehler", zahl(s.zaehler1)}, {"nenner", zahl(s.nenner1)}},
+                      {{"Korrelationsdauer", kurvenzahl(s.DK1)}, {"zaehler", kurvenzahl(s.zaehler1)}, {"nenner", kurvenzahl(s.nenner1)}},
                       s.FKF_uhr1, bericht.meldungen);
         return ERFOLG;
     };

@@ -59,10 +59,10 @@ Ausfuehrung ge2mcEinrichten(CLI::App& sub) {
         if (o->json) {
             std::cout << '{';
             for (std::size_t i = 0; i < std::size(werte); ++i)
-                std::cout << (i ? ", " : "") << jsonText(werte[i].first) << ": " << zahl(werte[i].second);
+                std::cout << (i ? ", " : "") << jsonText(werte[i].first) << ": " << kurvenzahl(werte[i].second);
             std::cout << "}\n";
         } else {
-            for (const auto& [name, wert] : werte) std::cout << name << '=' << zahl(wert) << '\n';
+            for (const auto& [name, wert] : werte) std::cout << name << '=' << kurvenzahl(wert) << '\n';
         }
         return ERFOLG;
     };

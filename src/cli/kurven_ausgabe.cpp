@@ -5,12 +5,6 @@
 
 namespace zorcli {
 
-std::string zahl(double v) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%.9g", v);
-    return text;
-}
-
 std::string jsonText(const std::string& text) {
     std::string j = "\"";
     for (char c : text) {
@@ -29,14 +23,14 @@ void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
                    const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
                    const std::vector<zor::Meldung>& warnungen) {
     if (!json) {
-        for (const auto& p : punkte) std::cout << zahl(p.x) << ',' << zahl(p.y) << '\n';
+        for (const auto& p : punkte) std::cout << kurvenzahl(p.x) << ',' << kurvenzahl(p.y) << '\n';
         return;
     }
     std::string warnung;
     for (const auto& w : warnungen) warnung += (warnung.empty() ? "" : "\n") + w.text;
     std::cout << "{\"points\": [";
     for (std::size_t i = 0; i < punkte.size(); ++i)
-        std::cout << (i ? ", " : "") << '[' << zahl(punkte[i].x) << ", " << zahl(punkte[i].y) << ']';
+        std::cout << (i ? ", " : "") << '[' << kurvenzahl(punkte[i].x) << ", " << kurvenzahl(punkte[i].y) << ']';
     std::cout << ']';
     for (const auto& [name, wert] : weitere) std::cout << ", " << jsonText(name) << ": " << wert;
     std::cout << ", \"ms\": " << ms << ", \"warnung\": " << (warnung.empty() ? "null" : jsonText(warnung)) << "}\n";

@@ -3,6 +3,7 @@
 
 #include "core/models/zor_state.h"
 #include "core/models/kurven_ermitteln.h"
+#include "core/util/format.h"
 
 #include <optional>
 #include <span>
@@ -12,8 +13,8 @@
 
 namespace zorcli {
 
-// A number with at least 9 significant digits.
-std::string zahl(double v);
+// Numbers are written as the core's curve outputs write them.
+using zor::kurvenzahl;
 // A JSON string literal.
 std::string jsonText(const std::string& text);
 

@@ -5,7 +5,9 @@
 #include <QMdiSubWindow>
 
 #include "app/documents/exportgroesse.h"
+#include "app/documents/fav_dokument.h"
 #include "app/documents/ff_dokument.h"
+#include "app/documents/fkf_dokument.h"
 #include "app/documents/par_dokument.h"
 #include "app/kontext/befehle.h"
 #include "app/kontext/kontext.h"
@@ -25,9 +27,13 @@ DokumenteModul::DokumenteModul(Kontext& kontext)
     : Befehlsmodul(kontext), vorlagen_(programmVorlagen(QDir::currentPath())) {
     registriere({CMD_AKTUALISIEREN}, [this](int id) { aktualisieren(id); });
     registriere({CMD_OEFFNEN_ALLE}, [this](int id) { oeffnenAlle(id); });
-    registriere({CMD_OEFFNEN_FF, CMD_OEFFNEN_PAR}, [this](int id) { oeffnen(id); });
+    registriere({CMD_OEFFNEN_FF, CMD_OEFFNEN_FKF, CMD_OEFFNEN_FAV, CMD_OEFFNEN_PAR}, [this](int id) { oeffnen(id); });
     registriere({CMD_SCHLIESSEN_ALLE, CMD_SCHLIESSEN_FF, CMD_SCHLIESSEN_FKF, CMD_SCHLIESSEN_FAV, CMD_SCHLIESSEN_PAR},
                 [this](int id) { schliessen(id); });
+    // Cursor and warning commands reach their document also while another one is active.
+    registriere({CMD_CURSOR_FKF_ZEIGEN, CMD_CURSOR_FKF, CMD_FKF_WARNUNG_GE, CMD_FKF_WARNUNG_DATEI, CMD_FKF_WARNUNG_MC},
+                [this](int id) { anDokument(Modelldokument::FKF, id); });
+    registriere({CMD_CURSOR_FAV_ZEIGEN, CMD_CURSOR_FAV}, [this](int id) { anDokument(Modelldokument::FAV, id); });
     registriere({CMD_DRUCKEN}, [this](int id) { drucken(id); });
     registriere({CMD_EXPORTIEREN}, [this](int id) { exportieren(id); });
 }
@@ -35,9 +41,22 @@ DokumenteModul::DokumenteModul(Kontext& kontext)
 ModellDokument* DokumenteModul::erzeuge(Modelldokument d) {
     switch (d) {
     case Modelldokument::FF: return new FFDokument(kontext());
+    case Modelldokument::FKF: return new FKFDokument(kontext(), vorlagen_);
+    case Modelldokument::FAV: return new FAVDokument(kontext(), vorlagen_);
     case Modelldokument::PAR: return new ParDokument(kontext(), vorlagen_);
-    default: return nullptr;
     }
+    return nullptr;
+}
+
+void DokumenteModul::anDokument(Modelldokument d, int id) {
+    if (QMdiSubWindow* w = ModellDokument::unterfenster(kontext(), d)) {
+        static_cast<MdiDokument*>(w->widget())->befehl(id);
+        return;
+    }
+    // Without its document no cursor can stay shown.
+    ZorState& s = kontext().zustand();
+    if (id == CMD_CURSOR_FKF) s.Cursor.FKF = 0;
+    if (id == CMD_CURSOR_FAV) s.Cursor.FAV = 0;
 }
 
 void DokumenteModul::aktualisieren(int) {
@@ -109,17 +128,21 @@ void DokumenteModul::exportieren(int) {
     auto* d = qobject_cast<ModellDokument*>(kontext().aktivesDokument());
     if (!d) return;
     if (kontext().zustand().Fenster.aktualisiert == 0) kontext().befehl(CMD_AKTUALISIEREN);
-    const bool mitText = d->hatText();
-    const auto pfad = kontext().dateiwahl().GetFileNameOutFWK(QStringLiteral("Exportieren"), d->windowTitle(),
-                                                              mitText ? SATZ_EXPORT_BILD_TEXT : SATZ_EXPORT_BILD);
+    // Besides the pictures: the error sequence as text, the curves as CSV.
+    const Bildformat neben = d->hatCsv() ? Bildformat::CSV : d->hatText() ? Bildformat::Text : Bildformat::Unbekannt;
+    const int satz = neben == Bildformat::CSV    ? SATZ_EXPORT_BILD_CSV
+                     : neben == Bildformat::Text ? SATZ_EXPORT_BILD_TEXT
+                                                 : SATZ_EXPORT_BILD;
+    const auto pfad = kontext().dateiwahl().GetFileNameOutFWK(QStringLiteral("Exportieren"), d->windowTitle(), satz);
     if (!pfad) return;
     const Bildformat format = formatVon(*pfad);
     Ergebnis e;
-    if (format == Bildformat::Text && mitText) {
-        e = textSpeichern(*pfad, d->alsText());
-    } else if (format == Bildformat::Text || format == Bildformat::Unbekannt) {
-        e = Ergebnis::Fehler(mitText ? "Exportieren ist als PNG, SVG, PDF oder Text möglich."
-                                     : "Exportieren ist als PNG, SVG oder PDF möglich.",
+    if (format == neben) {
+        e = textSpeichern(*pfad, neben == Bildformat::CSV ? d->alsCsv() : d->alsText());
+    } else if (format == Bildformat::Text || format == Bildformat::CSV || format == Bildformat::Unbekannt) {
+        e = Ergebnis::Fehler(neben == Bildformat::CSV    ? "Exportieren ist als PNG, SVG, PDF oder CSV möglich."
+                             : neben == Bildformat::Text ? "Exportieren ist als PNG, SVG, PDF oder Text möglich."
+                                                         : "Exportieren ist als PNG, SVG oder PDF möglich.",
                              TITEL_PROGRAMM, Symbol::Ausrufezeichen);
     } else {
         const auto groesse = ExportGroesse::frage(d->size(), kontext().fenster());

@@ -23,6 +23,7 @@ private:
     void drucken(int id);
     void exportieren(int id);
 
+    void anDokument(Modelldokument d, int id);
     bool oeffne(Modelldokument d);
     void nachModellOeffnen();
 

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QStyle>
 
 #include "app/kontext/befehle.h"
@@ -142,7 +143,10 @@ void ModellDokument::paintEvent(QPaintEvent*) {
 
 void ModellDokument::keyPressEvent(QKeyEvent* e) {
     if (e->matches(QKeySequence::Copy)) {
-        QApplication::clipboard()->setImage(bildVon(size(), [this](QPainter& p) { zeichnen(p, size()); }));
+        auto* daten = new QMimeData;
+        daten->setImageData(bildVon(size(), [this](QPainter& p) { zeichnen(p, size()); }));
+        if (hatCsv()) daten->setText(QString::fromStdString(alsCsv()));
+        QApplication::clipboard()->setMimeData(daten);
         e->accept();
         return;
     }

@@ -32,6 +32,9 @@ public:
     // The content as text for the export, or empty when the document has none.
     virtual std::string alsText() { return {}; }
     virtual bool hatText() const { return false; }
+    // The shown curves as CSV, for the export and beside the picture on the clipboard.
+    virtual std::string alsCsv() { return {}; }
+    virtual bool hatCsv() const { return false; }
 
     // Open command and close command of this kind (254..257, 261..264).
     int oeffnenBefehl() const;

@@ -15,6 +15,7 @@ const char* const VGL[] = {"Vergleich (*.VGL)"};
 const char* const BMP_ALLE[] = {"Bitmaps (*.BMP)", "Alle Dateien (*)"};
 const char* const BILD[] = {"PNG-Bild (*.png)", "SVG-Grafik (*.svg)", "PDF-Dokument (*.pdf)"};
 const char* const BILD_TEXT[] = {"PNG-Bild (*.png)", "SVG-Grafik (*.svg)", "PDF-Dokument (*.pdf)", "Text (*.txt)"};
+const char* const BILD_CSV[] = {"PNG-Bild (*.png)", "SVG-Grafik (*.svg)", "PDF-Dokument (*.pdf)", "CSV-Tabelle (*.csv)"};
 const char* const SPEICHERN_4[] = {"Bitmaps (*.BMP)", "All files (*)", "GIF files (*.GIF)", "AVI files (*.AVI)",
                                    "WAVE files (*.WAV)"};
 const char* const ALLE[] = {"Alle Dateien (*)", "Bitmaps (*.bmp)", "Wave Dateien (*.wav)", "Video Dateien (*.avi)",
@@ -56,6 +57,7 @@ QStringList filterSatz(int satz, Richtung r) {
     case 5: return oeffnen ? liste(BMP_ALLE) : liste(VGL);
     case SATZ_EXPORT_BILD: return liste(BILD);
     case SATZ_EXPORT_BILD_TEXT: return liste(BILD_TEXT);
+    case SATZ_EXPORT_BILD_CSV: return liste(BILD_CSV);
     case SATZ_ALLE_DATEIEN: return liste(ALLE);
     case SATZ_FFO_SPEICHERN: return liste(FFO_SPEICHERN);
     case SATZ_FAB_SPEICHERN: return liste(FAB_SPEICHERN);

@@ -22,11 +22,13 @@ inline constexpr int SATZ_EXPORT_BILD = 9;
 inline constexpr int SATZ_EXPORT_BILD_TEXT = 10;
 inline constexpr int SATZ_BILDER = 11;
 inline constexpr int SATZ_MIDI = 12;
+// The curve documents' export: pictures and their curves as CSV.
+inline constexpr int SATZ_EXPORT_BILD_CSV = 13;
 
 // Filter sets of the media windows, numbered by their filter string or dialog.
 enum Mediensatz : int { SATZ_VIDEO = 207, SATZ_WAVE = 4141, SATZ_MEDIEN = 4154 };
 
-// The filters of a set (1..12 or a Mediensatz) for opening or saving, in Qt's "Text (*.EXT)" form; the
+// The filters of a set (1..13 or a Mediensatz) for opening or saving, in Qt's "Text (*.EXT)" form; the
 // first is preselected. Empty for an unknown set.
 QStringList filterSatz(int satz, Richtung r);
 

@@ -62,6 +62,7 @@ Bildformat formatVon(const QString& pfad) {
     if (e == QLatin1String("svg")) return Bildformat::SVG;
     if (e == QLatin1String("pdf")) return Bildformat::PDF;
     if (e == QLatin1String("txt")) return Bildformat::Text;
+    if (e == QLatin1String("csv")) return Bildformat::CSV;
     return Bildformat::Unbekannt;
 }
 

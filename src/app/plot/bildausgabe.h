@@ -15,7 +15,7 @@ class QPainter;
 
 namespace zor {
 
-enum class Bildformat { PNG, SVG, PDF, Text, Unbekannt };
+enum class Bildformat { PNG, SVG, PDF, Text, CSV, Unbekannt };
 
 // The format a file name's extension asks for (case does not matter).
 Bildformat formatVon(const QString& pfad);

@@ -2,6 +2,7 @@
 
 #include "app/plot/qpainter_canvas.h"
 #include "core/dokumente/ff_malen.h"
+#include "core/dokumente/messcursor.h"
 #include "core/dokumente/par_malen.h"
 
 namespace zor {
@@ -15,6 +16,22 @@ Abbildung pixelAbbildung() {
 }
 
 LRechteck ffRechteck(QSize g) { return {0, 0, g.width(), -g.height()}; }
+
+// The curve documents' canvas: white area, the documents' mapping and label font.
+class Kurvenleinwand : public QPainterCanvas {
+public:
+    Kurvenleinwand(QPainter& p, QSize g) : QPainterCanvas(p, Abbildung::fenstereigenschaften(g.width(), g.height())) {
+        p.fillRect(QRect(QPoint(0, 0), g), Qt::white);
+        setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});
+    }
+};
+
+// The screen cursor; on paper the painting itself draws it.
+void bildschirmCursor(Canvas& dc, const CursorGeometrie& g, const CursorKurven& k, int xpos, int drucken) {
+    if (drucken == 1) return;
+    Cursor_Beschriftung(dc, k);
+    Markierung(dc, g, k, xpos);
+}
 
 }  // namespace
 
@@ -38,6 +55,22 @@ int parMalen(QPainter& p, QRect r, const Vorlagenquelle& quelle, const ZorState&
         fehler += M_PAINT(dc, s, b.satz, quelle);
     }
     return fehler;
+}
+
+Gezeichnet favMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquelle& q, int drucken) {
+    Kurvenleinwand dc(p, groesse);
+    if (s.Modell.inaktiv) return {};
+    const Gezeichnet g = FAV_Paint(dc, s, q, drucken);
+    if (s.Cursor.FAV) bildschirmCursor(dc, favCursorGeometrie(s), favCursorKurven(s, g), s.FAV_xpos, drucken);
+    return g;
+}
+
+Gezeichnet fkfMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquelle& q, int drucken) {
+    Kurvenleinwand dc(p, groesse);
+    if (s.Modell.inaktiv) return {};
+    const Gezeichnet g = FKF_Paint(dc, s, q, drucken);
+    if (s.Cursor.FKF) bildschirmCursor(dc, fkfCursorGeometrie(s), fkfCursorKurven(s, g), s.FKF_xpos, drucken);
+    return g;
 }
 
 }  // namespace zor

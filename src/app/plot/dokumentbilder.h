@@ -6,6 +6,7 @@
 #include <QRect>
 
 #include "core/dokumente/ff_inhalt.h"
+#include "core/dokumente/kurven_malen.h"
 #include "core/plot/plotag.h"
 
 namespace zor {
@@ -20,5 +21,12 @@ FFInhalt ffInhalt(QPainter& p, QSize groesse, const ZorState& s);
 // The parameter document's pictures in the client rectangle r; returns the number of
 // templates that did not draw completely.
 int parMalen(QPainter& p, QRect r, const Vorlagenquelle& quelle, const ZorState& s);
+
+// The FAV/FKF document on a white area of the given size with the documents' mapping,
+// font set as the documents use it; the cursor is drawn when Cursor.FAV / Cursor.FKF is
+// set. Returns the curves drawn. The curves must have been computed. While both sets
+// are inactive only the white area is painted.
+Gezeichnet favMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquelle& q, int drucken);
+Gezeichnet fkfMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquelle& q, int drucken);
 
 }  // namespace zor

@@ -1,92 +1,57 @@
 #include "app/plot/vorschau.h"
 
-#include <array>
-#include <cmath>
-#include <optional>
+#include <algorithm>
 
 #include "app/plot/dokumentbilder.h"
-#include "core/models/fav.h"
-#include "core/models/fkf.h"
-#include "core/plot/achse.h"
-#include "core/plot/graphpaint.h"
+#include "core/models/kurven_ermitteln.h"
+#include "core/plot/aufzeichnende_leinwand.h"
 #include "app/plot/qpainter_canvas.h"
 
 namespace zor {
 namespace {
 
-// --- sample curves: the core's theory of GE set 1 and BSC set 2 ---------------------
+// --- the curve diagrams: the documents' own painting on sample curves -----------------
 
-struct Beispiel {
-    std::array<STRUCT_PUNKT, FKF_PUNKTE> fkf{};
-    std::array<STRUCT_PUNKT, FAV_PUNKTE> ab{}, gleich{};  // P(a >= k), p(a = k)
-    short modell;
-};
-
-std::array<Beispiel, 2> beispiele(const ZorState& s) {
-    std::array<Beispiel, 2> b{};
-    b[0].modell = GE1;
-    FKF_GE_THEORIE(s.GEWert1.data(), b[0].fkf);
-    FAV_GE_THEORIE(s.GEWert1.data(), b[0].ab);
-    b[1].modell = BSC2;
-    FKF_BSC_THEORIE(s.BSCWert2.data(), b[1].fkf);
-    FAV_BSC_THEORIE(s.BSCWert2[bsc::p], b[1].ab);
-    for (auto& k : b) FAV_Punktwahrscheinlichkeiten(k.ab, k.gleich);
-    return b;
+// GE theory in set 1 and BSC theory in set 2, computed by the core as the documents do.
+ZorState mitBeispielkurven(ZorState s) {
+    s.Modell.M1 = GE1;
+    s.Modell.M2 = BSC2;
+    s.Modell.sim1 = s.Modell.sim2 = 0;
+    s.FAV.ermittelt1 = s.FAV.ermittelt2 = s.FKF.ermittelt1 = s.FKF.ermittelt2 = 0;
+    KeinFortschritt still;
+    FAV_Ermitteln(s, still);
+    FKF_Ermitteln(s, still);
+    return s;
 }
-
-// --- the curve diagrams --------------------------------------------------------------
 
 enum class Skala { Linear, Log };
 
 struct Diagramm {
-    const char* vorlage;
-    Skala abszisse, ordinate;
     bool fav;
+    bool ak;  // p(a = k) instead of P(a >= k)
+    Skala abszisse, ordinate;
+    int cursor = -1;  // cursor position, -1: none
 };
 
-int diagrammMalen(QPainter& p, QSize g, const Vorlagenquelle& q, const ZorState& s, const Diagramm& d) {
-    QPainterCanvas dc(p, Abbildung::fenstereigenschaften(g.width(), g.height()));
-    dc.setzeSchrift({Schriftfamilie::Swiss, 1050});
-    const int t = 5, xnorm = 320, ynormLog = 2500;
-    const float wertneg = 1e-5f, wertpos = 1.0f;
-    const float yLog = std::log10(wertneg) + 1;
-    Achsendaten a{-7500, -8000, 9500, 5500, -7500, -8000, 230, t * xnorm, 'n', ynormLog, 'l', t, yLog};
-    Diagonal(dc, a);
-    const Stift vorher = dc.stift();
-    dc.setzeStift({55, SCHWARZ});
-    dc.setzeTextfarbe(SCHWARZ);
-    const int fehler = plotag(dc, q, d.vorlage, {}, 0, 'a') == 1 ? 0 : 1;
-    if (d.abszisse == Skala::Log) a = {-7500, -8000, 9500, 5500, -7500, -8000, 230, 8000, 'l', ynormLog, 'l', 1.0f, yLog};
-    if (d.ordinate == Skala::Linear) {
-        a.yskala = 2500;
-        a.b = 'n';
-        a.ywert = 0.2f;
-    }
-    Achsenbeschriftung(dc, a);
-    dc.setzeStift(vorher);
-    dc.beschneiden(LRechteck{-20000, 5500, 20000, -8000});
-
-    for (const Beispiel& k : beispiele(s)) {
-        const short modell = k.modell;
-        if (!d.fav) {
-            if (d.ordinate == Skala::Linear)
-                GraphPaint_LIN(dc, k.fkf, -7500, xnorm, 12500, -8000, 51, modell, s.farbe);
-            else
-                GraphPaint_LOG(dc, k.fkf, -7500, xnorm, wertneg, wertpos, ynormLog, -8000, 51, modell, s.farbe);
-            continue;
-        }
-        const auto& pt = std::string_view(d.vorlage) == "FAVak.PLT" ? k.gleich : k.ab;
-        if (d.abszisse == Skala::Linear && d.ordinate == Skala::Log)
-            GraphPaint_LOG(dc, pt, xnorm - 7500, xnorm, wertneg, wertpos, ynormLog, -8000, 50, modell, s.farbe);
-        else if (d.abszisse == Skala::Linear)
-            GraphPaint_LIN(dc, pt, xnorm - 7500, xnorm, 12500, -8000, 50, modell, s.farbe);
-        else if (d.ordinate == Skala::Linear)
-            GraphPaint_LI_LO(dc, pt, -7500, 8000, 12500, -8000, 50, modell, s.farbe);
-        else
-            GraphPaint_LO_LO(dc, pt, -7500, 8000, wertneg, wertpos, ynormLog, -8000, 50, modell, s.farbe);
-    }
-    dc.beschneiden(std::nullopt);
-    return fehler;
+Szene diagrammSzene(QString name, const ZorState& beispiel, Diagramm d) {
+    const QSize g(900, 640);
+    ZorState s = beispiel;
+    s.Modell.AB = d.ak ? 1 : 0;
+    s.FAV_abszisse = d.abszisse == Skala::Linear ? 1 : 0;
+    (d.fav ? s.FAV : s.FKF).ordinate = d.ordinate == Skala::Linear ? 1 : 0;
+    (d.fav ? s.Cursor.FAV : s.Cursor.FKF) = d.cursor >= 0 ? 1 : 0;
+    (d.fav ? s.FAV_xpos : s.FKF_xpos) = std::max(d.cursor, 0);
+    return {std::move(name), g, [s, d, g](QPainter& p, const Vorlagenquelle& q) mutable {
+                if (d.fav)
+                    favMalen(p, g, s, q, 0);
+                else
+                    fkfMalen(p, g, s, q, 0);
+                // The painting ignores a faulty template as the documents do; the scene
+                // reports it by drawing the template once more where nobody sees it.
+                AufzeichnendeLeinwand probe;
+                const char* vorlage = !d.fav ? "FKF.PLT" : d.ak ? "FAVak.PLT" : "FAV.PLT";
+                return plotag(probe, q, vorlage, {}, 0, 'a') == 1 ? 0 : 1;
+            }};
 }
 
 // --- the parameter pictures: the document's own painting ---------------------------
@@ -124,13 +89,6 @@ Szene marSzene(QString name, char text) {
     return {std::move(name), g, [text, g](QPainter& p, const Vorlagenquelle& q) {
                 QPainterCanvas dc(p, marAbbildung(g));
                 return plotag(dc, q, "MAR.PLT", {}, 0, text) == 1 ? 0 : 1;
-            }};
-}
-
-Szene diagrammSzene(QString name, ZorState s, Diagramm d) {
-    const QSize g(900, 640);
-    return {std::move(name), g, [s, d, g](QPainter& p, const Vorlagenquelle& q) {
-                return diagrammMalen(p, g, q, s, d);
             }};
 }
 
@@ -182,14 +140,17 @@ Abbildung druckkopfAbbildung(QSize seite) {
 std::vector<Szene> alleSzenen(const ZorState& s) {
     const QSize einzeln(900, 600), breit(1500, 520), hoch(700, 900);
     std::vector<Szene> sz;
-    sz.push_back(diagrammSzene("fkf_linear", s, {"FKF.PLT", Skala::Linear, Skala::Linear, false}));
-    sz.push_back(diagrammSzene("fkf_logarithmisch", s, {"FKF.PLT", Skala::Linear, Skala::Log, false}));
-    sz.push_back(diagrammSzene("fav_lin_log", s, {"FAV.PLT", Skala::Linear, Skala::Log, true}));
-    sz.push_back(diagrammSzene("fav_lin_lin", s, {"FAV.PLT", Skala::Linear, Skala::Linear, true}));
-    sz.push_back(diagrammSzene("fav_log_lin", s, {"FAV.PLT", Skala::Log, Skala::Linear, true}));
-    sz.push_back(diagrammSzene("fav_log_log", s, {"FAV.PLT", Skala::Log, Skala::Log, true}));
-    sz.push_back(diagrammSzene("favak_lin_log", s, {"FAVak.PLT", Skala::Linear, Skala::Log, true}));
-    sz.push_back(diagrammSzene("favak_log_lin", s, {"FAVak.PLT", Skala::Log, Skala::Linear, true}));
+    const ZorState kurven = mitBeispielkurven(s);
+    sz.push_back(diagrammSzene("fkf_linear", kurven, {false, false, Skala::Linear, Skala::Linear}));
+    sz.push_back(diagrammSzene("fkf_logarithmisch", kurven, {false, false, Skala::Linear, Skala::Log}));
+    sz.push_back(diagrammSzene("fav_lin_log", kurven, {true, false, Skala::Linear, Skala::Log}));
+    sz.push_back(diagrammSzene("fav_lin_lin", kurven, {true, false, Skala::Linear, Skala::Linear}));
+    sz.push_back(diagrammSzene("fav_log_lin", kurven, {true, false, Skala::Log, Skala::Linear}));
+    sz.push_back(diagrammSzene("fav_log_log", kurven, {true, false, Skala::Log, Skala::Log}));
+    sz.push_back(diagrammSzene("favak_lin_log", kurven, {true, true, Skala::Linear, Skala::Log}));
+    sz.push_back(diagrammSzene("favak_log_lin", kurven, {true, true, Skala::Log, Skala::Linear}));
+    sz.push_back(diagrammSzene("fkf_cursor", kurven, {false, false, Skala::Linear, Skala::Log, 12}));
+    sz.push_back(diagrammSzene("fav_cursor", kurven, {true, false, Skala::Linear, Skala::Log, 7}));
 
     sz.push_back(parSzene("par_bsc_satz1_fehlerfolge", einzeln, mitSatz(s, 0, BSC1, 1, 0)));
     sz.push_back(parSzene("par_bsc_satz1_fehlerabstand", einzeln, mitSatz(s, 0, BSC1, 1, 1)));

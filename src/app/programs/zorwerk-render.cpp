@@ -14,6 +14,9 @@
 #include "app/plot/dokumentbilder.h"
 #include "app/plot/vorlagen.h"
 #include "app/plot/vorschau.h"
+#include "core/dokumente/kurven_csv.h"
+#include "core/models/kurven_ermitteln.h"
+#include "core/models/optionseingabe.h"
 #include "core/models/vorgaben.h"
 #include "core/seqfiles/dateiquelle.h"
 
@@ -65,12 +68,72 @@ bool zustandSetzen(const QCommandLineParser& p, zor::ZorState& s) {
     return true;
 }
 
+// The options dialog's settings of a curve document, checked and applied by its rules;
+// false (with a message) when one is refused.
+bool kurvenOptionen(const QCommandLineParser& p, zor::ZorState& s, bool fav) {
+    for (const char* achse : {"abszisse", "ordinate"})
+        if (p.value(achse) != "lin" && p.value(achse) != "log") {
+            std::fprintf(stderr, "--%s ist lin oder log.\n", achse);
+            return false;
+        }
+    const bool linksLog = p.value("abszisse") == "log", obenLog = p.value("ordinate") == "log";
+    const auto waehle = [&](auto o) {
+        o.ordinate = obenLog ? 0 : 1;
+        if (p.isSet("punkte")) o.texte.abszisse = p.value("punkte").toStdString();
+        return o;
+    };
+    zor::Optionsfehler f;
+    if (fav) {
+        auto o = waehle(zor::favOptionen(s));
+        o.abszisse = linksLog ? 0 : 1;
+        o.AB = p.isSet("ak") ? 1 : 0;
+        f = zor::favOptionenAnwenden(s, o);
+    } else {
+        f = zor::fkfOptionenAnwenden(s, waehle(zor::fkfOptionen(s)));
+    }
+    if (f != zor::Optionsfehler::Keiner) {
+        std::fprintf(stderr, "Fehleingabe bei --punkte: ganze Zahl von 20 bis 100.\n");
+        return false;
+    }
+    if (!p.isSet("cursor")) return true;
+    const int k = p.value("cursor").toInt();
+    // FAV points are 0 .. d - 1, FKF lags 0 .. D.
+    const int hoechste = fav ? s.FAV_defbereich - 1 : s.FKF_defbereich;
+    if (k < 0 || k > hoechste) {
+        std::fprintf(stderr, "--cursor muss zwischen 0 und %d liegen.\n", hoechste);
+        return false;
+    }
+    (fav ? s.Cursor.FAV : s.Cursor.FKF) = 1;
+    (fav ? s.FAV_xpos : s.FKF_xpos) = k;
+    return true;
+}
+
+// The curve document as the window paints it, or its curves as CSV.
+zor::Ergebnis kurvenMalen(const QString& art, const QString& ausgabe, QSize g, zor::ZorState& s,
+                          const zor::Vorlagenquelle& quelle) {
+    const bool fav = art == "fav";
+    zor::KeinFortschritt still;
+    const zor::Kurvenbericht b = fav ? zor::FAV_Ermitteln(s, still) : zor::FKF_Ermitteln(s, still);
+    for (const auto& m : b.meldungen) std::fprintf(stderr, "%s\n", m.text.c_str());
+    if (zor::formatVon(ausgabe) == zor::Bildformat::CSV)
+        return zor::textSpeichern(ausgabe, fav ? zor::FAV_Csv(s) : zor::FKF_Csv(s));
+    return zor::bildSpeichern(ausgabe, g, [&](QPainter& maler) {
+        if (fav)
+            zor::favMalen(maler, g, s, quelle, 0);
+        else
+            zor::fkfMalen(maler, g, s, quelle, 0);
+    });
+}
+
 int dokumentMalen(const QCommandLineParser& p, const QString& ausgabe, QSize g, const zor::Vorlagenquelle& quelle) {
     zor::ZorState s = zor::startZustand();
     if (!zustandSetzen(p, s)) return 2;
     const QString art = p.value("dokument");
     zor::Ergebnis e;
-    if (art == "ff" && zor::formatVon(ausgabe) == zor::Bildformat::Text) {
+    if (art == "fav" || art == "fkf") {
+        if (!kurvenOptionen(p, s, art == "fav")) return 2;
+        e = kurvenMalen(art, ausgabe, g, s, quelle);
+    } else if (art == "ff" && zor::formatVon(ausgabe) == zor::Bildformat::Text) {
         QImage messen(1, 1, QImage::Format_RGB32);
         QPainter maler(&messen);
         e = zor::textSpeichern(ausgabe, zor::FF_Text(zor::ffInhalt(maler, g, s)));
@@ -80,7 +143,7 @@ int dokumentMalen(const QCommandLineParser& p, const QString& ausgabe, QSize g, 
         e = zor::bildSpeichern(ausgabe, g,
                                [&](QPainter& maler) { zor::parMalen(maler, QRect(QPoint(0, 0), g), quelle, s); });
     } else {
-        std::fprintf(stderr, "Unbekanntes Dokument: %s (ff oder par)\n", qPrintable(art));
+        std::fprintf(stderr, "Unbekanntes Dokument: %s (ff, par, fav oder fkf)\n", qPrintable(art));
         return 2;
     }
     if (!e) std::fprintf(stderr, "%s\n", e.meldung.text.c_str());
@@ -104,14 +167,19 @@ int main(int argc, char** argv) {
         {"werte", "Zahlenwerte der t-Sätze, durch Kommas getrennt.", "liste"},
         {"groesse", "Bildgröße in Pixeln.", "BxH", "900x600"},
         {"anordnung", "dokument, par, mar oder druck.", "art", "dokument"},
-        {"dokument", "Ein Dokument zeichnen: ff oder par (ff auch als .txt).", "art"},
+        {"dokument", "Ein Dokument zeichnen: ff, par, fav oder fkf (ff auch als .txt, fav und fkf als .csv).", "art"},
         {"satz1", "Parametersatz 1: Vorgabe (bsc1 ... sw2) oder aus.", "name"},
         {"satz2", "Parametersatz 2: Vorgabe (bsc1 ... sw2) oder aus.", "name"},
         {"datei1", "Parametersatz 1 aus einer FFO- oder FAB-Datei.", "datei"},
         {"datei2", "Parametersatz 2 aus einer FFO- oder FAB-Datei.", "datei"},
+        {"abszisse", "fav: Abszisse lin oder log.", "art", "lin"},
+        {"ordinate", "fav, fkf: Ordinate lin oder log.", "art", "log"},
+        {"ak", "fav: p(a=k) statt P(a>=k) zeigen."},
+        {"punkte", "fav: Punkte, fkf: höchster Abstand D (20 bis 100).", "D"},
+        {"cursor", "fav, fkf: Messcursor an Position K zeigen.", "K"},
     });
     p.addPositionalArgument("vorlage", "Name der Vorlage, z. B. FKF.PLT (nicht mit --dokument)");
-    p.addPositionalArgument("ausgabe", "PNG-Datei (mit --dokument auch SVG, PDF oder TXT)");
+    p.addPositionalArgument("ausgabe", "PNG-Datei (mit --dokument auch SVG, PDF, TXT oder CSV)");
     p.process(app);
 
     const auto quelle = zor::programmVorlagen(p.value("start"));

@@ -24,8 +24,6 @@ using H = Hauptfenster;
 // clang-format off
 const H::Befehlseintrag H::BEFEHLE[] = {
     {CMD_BEENDEN, &H::beenden},
-    {CMD_OEFFNEN_FKF, &H::nochNichtVerfuegbar},
-    {CMD_OEFFNEN_FAV, &H::nochNichtVerfuegbar},
     {CMD_INFO_PROGRAMM, &H::nichts},
     {CMD_KASKADIERT, &H::mdiAnordnen},
     {CMD_NEBENEINANDER, &H::mdiAnordnen},

@@ -18,4 +18,10 @@ std::string format(const char* muster, ...) {
     return s;
 }
 
+std::string kurvenzahl(double v) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%.9g", v);
+    return text;
+}
+
 }  // namespace zor

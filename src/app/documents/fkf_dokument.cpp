@@ -1,0 +1,69 @@
+#include "app/documents/fkf_dokument.h"
+
+#include <cstring>
+
+#include "app/kontext/befehle.h"
+#include "app/kontext/kontext.h"
+#include "app/platform/meldungsdienst.h"
+#include "app/plot/dokumentbilder.h"
+#include "core/dokumente/kurven_csv.h"
+#include "core/models/kurvenquelle_datei.h"
+
+namespace zor::app {
+namespace {
+
+const Kurvenart FKF_ART = {
+    .welches = Modelldokument::FKF,
+    .name = "fkf",
+    .druckKopf = 'b',
+    .cursorZeigen = CMD_CURSOR_FKF_ZEIGEN,
+    .cursorLoeschen = CMD_CURSOR_FKF,
+    .optionen = CMD_FKF_OPTIONEN,
+    .tochter = &ZorState::FKF,
+    .cursor = &STRUCT_CURSOR::FKF,
+    .xpos = &ZorState::FKF_xpos,
+    .defbereich = &ZorState::FKF_defbereich,
+    .rechtsVorEnde = 0,
+    .autoCursor = [](const ZorState& s) { return s.Cursor.FKFon != 0; },
+    .ermitteln = &FKF_Ermitteln,
+    .malen = &fkfMalen,
+    .geometrie = &fkfCursorGeometrie,
+    .kurven = &fkfCursorKurven,
+    .maus = &fkfMausPosition,
+    .csv = [](ZorState& s) { return FKF_Csv(s); },
+};
+
+struct Warnung {
+    int befehl;
+    const char* text;
+};
+constexpr Warnung WARNUNGEN[] = {
+    {CMD_FKF_WARNUNG_GE, FKF_WARNUNG_GE},
+    {CMD_FKF_WARNUNG_DATEI, FKF_WARNUNG_DATEI},
+    {CMD_FKF_WARNUNG_MC, FKF_WARNUNG_MC},
+};
+
+}  // namespace
+
+FKFDokument::FKFDokument(Kontext& kontext, Vorlagenquelle vorlagen)
+    : KurvenDokument(kontext, FKF_ART, std::move(vorlagen)) {}
+
+bool FKFDokument::befehl(int id) {
+    for (const Warnung& w : WARNUNGEN)
+        if (w.befehl == id) {
+            zeige(kontext().meldung(), Meldung{w.text, FKF_MELDUNGSTITEL});
+            return true;
+        }
+    return KurvenDokument::befehl(id);
+}
+
+void FKFDokument::meldungZeigen(const Meldung& m) {
+    for (const Warnung& w : WARNUNGEN)
+        if (m.text == w.text) {
+            befehl(w.befehl);
+            return;
+        }
+    KurvenDokument::meldungZeigen(m);
+}
+
+}  // namespace zor::app

@@ -1,0 +1,198 @@
+#include "app/documents/kurvendokument.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QTimer>
+
+#include <utility>
+
+#include "app/kontext/befehle.h"
+#include "app/kontext/kontext.h"
+#include "app/platform/meldungsdienst.h"
+#include "app/plot/qpainter_canvas.h"
+
+namespace zor::app {
+namespace {
+
+constexpr std::pair<int, Cursortaste> TASTEN[] = {
+    {Qt::Key_PageUp, Cursortaste::BildAuf}, {Qt::Key_PageDown, Cursortaste::BildAb},
+    {Qt::Key_End, Cursortaste::Ende},       {Qt::Key_Home, Cursortaste::Pos1},
+    {Qt::Key_Left, Cursortaste::Links},     {Qt::Key_Right, Cursortaste::Rechts},
+};
+
+}  // namespace
+
+KurvenDokument::KurvenDokument(Kontext& kontext, const Kurvenart& art, Vorlagenquelle vorlagen)
+    : ModellDokument(kontext, art.welches), art_(art), vorlagen_(std::move(vorlagen)) {
+    setObjectName(QString::fromLatin1(art.name));
+    setMouseTracking(true);
+}
+
+ZorState& KurvenDokument::zustand() const { return kontext().zustand(); }
+bool KurvenDokument::cursorAn() const { return zustand().Cursor.*art_.cursor != 0; }
+
+bool KurvenDokument::veraltet() const {
+    const STRUCT_TOCHTER& t = zustand().*art_.tochter;
+    return t.ermittelt1 == 0 || t.ermittelt2 == 0;
+}
+
+Abbildung KurvenDokument::abbildung() const { return Abbildung::fenstereigenschaften(width(), height()); }
+
+bool KurvenDokument::befehl(int id) {
+    ZorState& s = zustand();
+    if (id == art_.cursorZeigen) {
+        s.Cursor.*art_.cursor = 1;
+        setFocus();
+        update();
+        return true;
+    }
+    if (id == art_.cursorLoeschen) {
+        s.Cursor.*art_.cursor = 0;
+        s.*art_.xpos = 0;
+        update();
+        return true;
+    }
+    return ModellDokument::befehl(id);
+}
+
+void KurvenDokument::ermitteln() {
+    if (rechnet_ || !veraltet()) return;
+    ZorState& s = zustand();
+    if (s.Fenster.aktualisiert == 0) kontext().befehl(CMD_AKTUALISIEREN);
+    rechnet_ = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Kurvenbericht bericht = art_.ermitteln(s, kontext().fortschritt());
+    QApplication::restoreOverrideCursor();
+    rechnet_ = false;
+    if (bericht.rechenzeit) ausstehend_.push_back(std::move(*bericht.rechenzeit));
+    for (Meldung& m : bericht.meldungen) ausstehend_.push_back(std::move(m));
+    // A curve document that wanted to compute meanwhile paints again and so asks anew.
+    for (MdiDokument* d : kontext().dokumente())
+        if (qobject_cast<KurvenDokument*>(d)) d->update();
+}
+
+void KurvenDokument::paintEvent(QPaintEvent*) {
+    ZorState& s = zustand();
+    if (s.Fenster.aktualisiert == 0) kontext().befehl(CMD_AKTUALISIEREN);
+    // The progress window lets events through, so a computation must not run inside a
+    // paint: the window stays white until the curves are there.
+    if (veraltet()) {
+        if (!ermittelnGeplant_ && !rechnet_) {
+            ermittelnGeplant_ = true;
+            QTimer::singleShot(0, this, [this] {
+                ermittelnGeplant_ = false;
+                ermitteln();
+            });
+        }
+        return;
+    }
+    gezeichnet_ = {};
+    if (!s.Modell.inaktiv) {
+        if (!cursorAn() && art_.autoCursor(s)) s.Cursor.*art_.cursor = 1;
+        QPainter p(this);
+        gezeichnet_ = art_.malen(p, size(), s, vorlagen_, 0);
+    }
+    meldungenNachDemMalen();
+}
+
+// A message box must not open inside a paint.
+void KurvenDokument::meldungenNachDemMalen() {
+    if (ausstehend_.empty()) return;
+    QTimer::singleShot(0, this, [this, meldungen = std::exchange(ausstehend_, {})] {
+        for (const Meldung& m : meldungen) meldungZeigen(m);
+    });
+}
+
+void KurvenDokument::meldungZeigen(const Meldung& m) { zeige(kontext().meldung(), m); }
+
+void KurvenDokument::zeichnen(QPainter& p, QSize groesse) {
+    ermitteln();
+    art_.malen(p, groesse, zustand(), vorlagen_, 0);
+}
+
+std::string KurvenDokument::alsCsv() {
+    ermitteln();
+    return art_.csv(zustand());
+}
+
+void KurvenDokument::resizeEvent(QResizeEvent* e) {
+    mouse_ = false;
+    ModellDokument::resizeEvent(e);
+}
+
+void KurvenDokument::keyPressEvent(QKeyEvent* e) {
+    for (const auto& [taste, t] : TASTEN) {
+        if (e->key() != taste || e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) continue;
+        // A hidden cursor does not move: nothing would show where it went.
+        if (cursorAn()) {
+            const ZorState& s = zustand();
+            const int d = s.*art_.defbereich;
+            cursorBewegen(cursorTaste(t, s.*art_.xpos, d, d - art_.rechtsVorEnde, art_.kurven(s, gezeichnet_)));
+        }
+        e->accept();
+        return;
+    }
+    ModellDokument::keyPressEvent(e);
+}
+
+void KurvenDokument::mouseMoveEvent(QMouseEvent* e) {
+    if (!cursorAn() || !mouse_) {
+        mouse_ = true;
+        return;
+    }
+    const LPunkt l = abbildung().logisch({e->position().x(), e->position().y()});
+    if (const auto pos = art_.maus(l.x, zustand())) cursorBewegen(*pos);
+}
+
+void KurvenDokument::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::RightButton) {
+        e->accept();
+        kontext().befehl(art_.optionen);
+        return;
+    }
+    ModellDokument::mousePressEvent(e);
+}
+
+// The right button opens the options; the menu key does the same.
+void KurvenDokument::contextMenuEvent(QContextMenuEvent* e) {
+    e->accept();
+    if (e->reason() != QContextMenuEvent::Mouse) kontext().befehl(art_.optionen);
+}
+
+void KurvenDokument::closeEvent(QCloseEvent* e) {
+    if (cursorAn()) befehl(art_.cursorLoeschen);
+    ModellDokument::closeEvent(e);
+}
+
+// Only the strips the cursor leaves and enters are painted again.
+void KurvenDokument::cursorBewegen(int neu) {
+    int& xpos = zustand().*art_.xpos;
+    if (neu == xpos) return;
+    QRegion r = cursorBereich(xpos);
+    xpos = neu;
+    update(r + cursorBereich(neu));
+}
+
+QRegion KurvenDokument::cursorBereich(int xpos) const {
+    QImage messen(1, 1, QImage::Format_RGB32);
+    QPainter p(&messen);
+    const Abbildung a = abbildung();
+    QPainterCanvas dc(p, a);
+    dc.setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});
+    const ZorState& s = zustand();
+    QRegion r;
+    for (const LRechteck& l : Markierung_Bereiche(dc, art_.geometrie(s), art_.kurven(s, gezeichnet_), xpos)) {
+        const Geraetepunkt a1 = a.geraet({l.links, l.oben}), a2 = a.geraet({l.rechts, l.unten});
+        // Antialiased edges reach a pixel beyond the exact rectangle.
+        r += QRectF(QPointF(a1.x, a1.y), QPointF(a2.x, a2.y)).normalized().toAlignedRect().adjusted(-2, -2, 2, 2);
+    }
+    return r;
+}
+
+}  // namespace zor::app

@@ -1,0 +1,45 @@
+#include "core/dokumente/kurven_csv.h"
+
+#include <algorithm>
+#include <span>
+
+#include "core/models/kurven_ermitteln.h"
+#include "core/util/format.h"
+
+namespace zor {
+namespace {
+
+constexpr const char* KOPFZEILE = "k,Satz 1,Satz 2\n";
+
+// One line per point; k from the first shown curve, as `zor` prints a curve's x.
+std::string csv(const ZorState& s, std::span<const STRUCT_PUNKT> g1, std::span<const STRUCT_PUNKT> g2,
+                std::size_t n) {
+    const bool a1 = s.Modell.M1 != 0, a2 = s.Modell.M2 != 0;
+    std::string text = KOPFZEILE;
+    if (!a1 && !a2) return text;
+    for (std::size_t i = 0; i < n; ++i) {
+        text += kurvenzahl(a1 ? g1[i].x : g2[i].x);
+        text += ',';
+        if (a1) text += kurvenzahl(g1[i].y);
+        text += ',';
+        if (a2) text += kurvenzahl(g2[i].y);
+        text += '\n';
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string FAV_Csv(ZorState& s) {
+    const bool ab = s.Modell.AB == 1;
+    if (ab) FAV_PunkteAbleiten(s);
+    const auto n = static_cast<std::size_t>(std::clamp(s.FAV_defbereich, 0, FAV_PUNKTE));
+    return csv(s, ab ? s.ptFAVa1 : s.ptFAV1, ab ? s.ptFAVa2 : s.ptFAV2, n);
+}
+
+std::string FKF_Csv(const ZorState& s) {
+    const auto n = static_cast<std::size_t>(std::clamp(s.FKF_defbereich + 1, 0, FKF_PUNKTE));
+    return csv(s, s.ptFKF1, s.ptFKF2, n);
+}
+
+}  // namespace zor

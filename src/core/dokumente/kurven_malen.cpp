@@ -1,0 +1,179 @@
+#include "core/dokumente/kurven_malen.h"
+
+#include <cmath>
+#include <span>
+
+#include "core/dokumente/messcursor.h"
+#include "core/models/kurven_ermitteln.h"
+#include "core/plot/achse.h"
+#include "core/plot/graphpaint.h"
+#include "core/plot/plotzahlen.h"
+#include "core/util/format.h"
+
+namespace zor {
+namespace {
+
+constexpr int X0 = -7500, Y0 = -8000, XENDE = 9500, YENDE = 5500, GROESSE = 230;
+constexpr Farbe DK_GRUEN{0, 150, 0};
+constexpr int DK_SCHRIFTHOEHE = 925;
+// Curves may leave the plot area sideways only as far as the window could ever show.
+const LRechteck KURVENBEREICH{-20000, YENDE, 20000, Y0};
+
+// The axis cross of both documents with the given scales.
+Achsendaten achsen(int xskala, char a, int yskala, char b, float xwert, float ywert) {
+    return {X0, Y0, XENDE, YENDE, X0, Y0, GROESSE, xskala, a, yskala, b, xwert, ywert};
+}
+
+float ersteDekade(float wertneg) { return std::log10(wertneg) + 1; }
+
+// Selectors of the curve colours: the model ids on screen, blue and red on paper.
+short auswahl(const ZorState& s, int satz, int drucken) {
+    if (drucken == 1) return satz == 0 ? 12 : 13;
+    return modellVon(s, satz);
+}
+
+// The point at pos of a curve, or a zero point past its end.
+STRUCT_PUNKT punktBei(std::span<const STRUCT_PUNKT> kurve, int pos) {
+    if (pos < 0 || static_cast<std::size_t>(pos) >= kurve.size()) return {};
+    return kurve[static_cast<std::size_t>(pos)];
+}
+
+void gedruckterCursor(Canvas& dc, const CursorKurven& k, float x, int pos) {
+    Cursor_drucken(dc, x, Y0, YENDE, k.G1, k.G2, punktBei(k.g1, pos), punktBei(k.g2, pos));
+}
+
+std::span<const STRUCT_PUNKT> favKurve(const ZorState& s, int satz) {
+    if (s.Modell.AB == 1) return satz == 0 ? s.ptFAVa1 : s.ptFAVa2;
+    return satz == 0 ? s.ptFAV1 : s.ptFAV2;
+}
+
+// The sets that paint draws: those with a model.
+Gezeichnet aktiveSaetze(const ZorState& s) { return {s.Modell.M1 != 0 ? 1 : 0, s.Modell.M2 != 0 ? 1 : 0}; }
+
+void favKurveMalen(Canvas& dc, const ZorState& s, std::span<const STRUCT_PUNKT> kurve, short sel) {
+    const int xn = s.FAV_xnorm, d = s.FAV_defbereich;
+    const bool linX = s.FAV_abszisse != 0, linY = s.FAV.ordinate != 0;
+    if (linX && !linY)
+        GraphPaint_LOG(dc, kurve, xn + X0, xn, s.FAV_wertneg, s.FAV_wertpos, s.FAV_ynorm_log, Y0, d, sel, s.farbe);
+    else if (linX)
+        GraphPaint_LIN(dc, kurve, xn + X0, xn, 12500, Y0, d, sel, s.farbe);
+    else if (linY)
+        GraphPaint_LI_LO(dc, kurve, X0, 8000, 12500, Y0, d, sel, s.farbe);
+    else
+        GraphPaint_LO_LO(dc, kurve, X0, 8000, s.FAV_wertneg, s.FAV_wertpos, s.FAV_ynorm_log, Y0, d, sel, s.farbe);
+}
+
+// The axis labels of the four FAV axis modes.
+Achsendaten favBeschriftung(const ZorState& s, int t) {
+    const bool linX = s.FAV_abszisse != 0, linY = s.FAV.ordinate != 0;
+    const int xskala = linX ? t * s.FAV_xnorm : 8000;
+    const char a = linX ? 'n' : 'l';
+    const float xwert = linX ? static_cast<float>(t) : 1.0f;
+    if (linY) return achsen(xskala, a, 2500, 'n', xwert, 0.2f);
+    return achsen(xskala, a, s.FAV_ynorm_log, 'l', xwert, ersteDekade(s.FAV_wertneg));
+}
+
+void dkMalen(Canvas& dc, const ZorState& s, const Stift& gruen) {
+    const Stift vorher = dc.stift();
+    dc.setzeStift(gruen);
+    DK_Beschriftung(dc, s);
+    dc.setzeStift(vorher);
+}
+
+}  // namespace
+
+Gezeichnet FAV_Paint(Canvas& dc, ZorState& s, const Vorlagenquelle& quelle, int drucken) {
+    if (s.Modell.AB == 1) FAV_PunkteAbleiten(s);
+    const int t = s.FAV_defbereich <= 60 ? 5 : 10;
+    Diagonal(dc, achsen(t * s.FAV_xnorm, 'n', s.FAV_ynorm_log, 'l', static_cast<float>(t),
+                        ersteDekade(s.FAV_wertneg)));
+    if (drucken == 1 && s.Cursor.FAV) {
+        const float x = static_cast<float>((s.FAV_xpos + 1) * s.FAV_xnorm + X0);
+        gedruckterCursor(dc, favCursorKurven(s, aktiveSaetze(s)), x, s.FAV_xpos);
+    }
+    const Stift vorher = dc.stift();
+    dc.setzeStift({55, SCHWARZ});
+    dc.setzeTextfarbe(SCHWARZ);
+    plotag(dc, quelle, s.Modell.AB == 1 ? "FAVak.PLT" : "FAV.PLT", {}, 0, 'a');
+    Achsenbeschriftung(dc, favBeschriftung(s, t));
+    dc.setzeStift(vorher);
+
+    Gezeichnet g;
+    dc.beschneiden(KURVENBEREICH);
+    for (int satz = 0; satz < 2; ++satz) {
+        if (modellVon(s, satz) == 0) continue;
+        favKurveMalen(dc, s, favKurve(s, satz), auswahl(s, satz, drucken));
+        (satz == 0 ? g.Graph1 : g.Graph2) = 1;
+    }
+    dc.beschneiden(std::nullopt);
+    return g;
+}
+
+Gezeichnet FKF_Paint(Canvas& dc, const ZorState& s, const Vorlagenquelle& quelle, int drucken) {
+    const int D = s.FKF_defbereich, xn = s.FKF_xnorm;
+    const int t = D < 61 ? 5 : 10;
+    const float dekade = ersteDekade(s.FKF_wertneg);
+    // The grid keeps the decade height also under a linear ordinate.
+    Diagonal(dc, achsen(t * xn, 'n', s.FKF_ynorm_log, 'l', static_cast<float>(t), dekade));
+    if (drucken == 1 && s.Cursor.FKF) {
+        const float x = static_cast<float>(s.FKF_xpos * xn + X0);
+        gedruckterCursor(dc, fkfCursorKurven(s, aktiveSaetze(s)), x, s.FKF_xpos);
+    }
+    const Stift vorher = dc.stift();
+    const Stift gruen{55, DK_GRUEN};
+    dkMalen(dc, s, gruen);
+    dc.setzeStift({55, SCHWARZ});
+    dc.setzeTextfarbe(SCHWARZ);
+    plotag(dc, quelle, "FKF.PLT", {}, 0, 'a');
+    const bool linY = s.FKF.ordinate != 0;
+    Achsenbeschriftung(dc, linY ? achsen(t * xn, 'n', 2500, 'n', static_cast<float>(t), 0.2f)
+                                : achsen(t * xn, 'n', s.FKF_ynorm_log, 'l', static_cast<float>(t), dekade));
+    dc.setzeStift(vorher);
+
+    Gezeichnet g;
+    dc.beschneiden(KURVENBEREICH);
+    for (int satz = 0; satz < 2; ++satz) {
+        if (modellVon(s, satz) == 0) continue;
+        const std::span<const STRUCT_PUNKT> kurve = satz == 0 ? s.ptFKF1 : s.ptFKF2;
+        const short sel = auswahl(s, satz, drucken);
+        if (linY)
+            GraphPaint_LIN(dc, kurve, X0, xn, 12500, Y0, D + 1, sel, s.farbe);
+        else
+            GraphPaint_LOG(dc, kurve, X0, xn, s.FKF_wertneg, s.FKF_wertpos, s.FKF_ynorm_log, Y0, D + 1, sel, s.farbe);
+        (satz == 0 ? g.Graph1 : g.Graph2) = 1;
+    }
+    // On a linear ordinate the curves start at the top and would hide the markers.
+    if (linY) dkMalen(dc, s, gruen);
+    dc.beschneiden(std::nullopt);
+    return g;
+}
+
+void DK_Beschriftung(Canvas& dc, const ZorState& s) {
+    const bool aktiv[2] = {s.Modell.M1 != 0, s.Modell.M2 != 0};
+    const float DK[2] = {s.DK1, s.DK2}, zaehler[2] = {s.zaehler1, s.zaehler2}, nenner[2] = {s.nenner1, s.nenner2};
+    int o[2] = {1700, 1700};
+    if (aktiv[0] && aktiv[1]) {
+        const int kleiner = DK[1] < DK[0] ? 1 : 0;  // a tie puts set 1 higher
+        o[kleiner] = 500;
+    }
+    const Farbe textVorher = dc.textfarbe();
+    dc.setzeSchrift({Schriftfamilie::Swiss, DK_SCHRIFTHOEHE});
+    dc.setzeAusrichtung(Ausrichtung::Links);
+    for (int i = 0; i < 2; ++i) {
+        if (!aktiv[i]) continue;
+        const double X = static_cast<double>(s.FKF_xnorm) * DK[i] - 7500;
+        const int x = kappen(X);
+        dc.linie({x, 6000 - o[i]}, {x, Y0});
+        dc.setzeTextfarbe(farbeAus(s.farbe[static_cast<std::size_t>(i)]));
+        dc.text({kappen(X + 100), 5500 - o[i]}, "D");
+        dc.text({kappen(X + 670), 5100 - o[i]}, "k");
+        const std::string wert = DK[i] != 0 ? format("= %.1f (= %.1e/%.1e)", DK[i], zaehler[i], nenner[i])
+                                            : format("= %.1f", DK[i]);
+        dc.text({kappen(X + 1000), 5500 - o[i]}, wert);
+    }
+    dc.setzeTextfarbe(textVorher);
+    dc.setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});
+    dc.setzeAusrichtung(Ausrichtung::Mitte);
+}
+
+}  // namespace zor

@@ -1,0 +1,206 @@
+#include "core/dokumente/messcursor.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "core/plot/plotzahlen.h"
+#include "core/util/format.h"
+
+namespace zor {
+namespace {
+
+constexpr Farbe DUNKELBLAU{0, 0, 150}, DUNKELROT{150, 0, 0};
+// Half the width of the strip a window repaints around the line: wide enough for the
+// thinnest device line and its antialiasing at any window size.
+constexpr int STREIFEN = 120;
+
+// One piece of the readout: its anchor (left or right end, text bottom), text and colour.
+struct Eintrag {
+    LPunkt anker;
+    Ausrichtung ausrichtung;
+    std::string text;
+    Farbe farbe;
+};
+
+std::string wert(double v) { return format("%.5g", v); }
+
+std::vector<Eintrag> beschriftungen(bool beide) {
+    std::vector<Eintrag> e{{{-6000, 8500}, Ausrichtung::Rechts, "Abszisse:", SCHWARZ},
+                           {{4500, 8500}, Ausrichtung::Rechts, "Ordinate:", SCHWARZ}};
+    if (beide) e.push_back({{4500, 6100}, Ausrichtung::Rechts, "Differenz:", SCHWARZ});
+    return e;
+}
+
+std::vector<Eintrag> werte(int G1, int G2, const STRUCT_PUNKT& p1, const STRUCT_PUNKT& p2) {
+    std::vector<Eintrag> e;
+    if (!G1 && !G2) return e;
+    e.push_back({{-5700, 8500}, Ausrichtung::Links, wert(G1 ? p1.x : p2.x), SCHWARZ});
+    if (G1) e.push_back({{4800, 8500}, Ausrichtung::Links, wert(p1.y), DUNKELBLAU});
+    if (G2) e.push_back({{4800, G1 ? 7300 : 8500}, Ausrichtung::Links, wert(p2.y), DUNKELROT});
+    if (G1 && G2)
+        e.push_back({{4800, 6100}, Ausrichtung::Links, wert(static_cast<double>(p1.y) - p2.y), SCHWARZ});
+    return e;
+}
+
+// The readout anchors texts at their bottom; the canvas anchors at the baseline, which
+// lies the font's descent above the bottom.
+int grundlinie(Canvas& dc, const std::string& text, int unten) {
+    return unten + dc.textmass(text).hoehe - dc.oberlaenge();
+}
+
+void schreiben(Canvas& dc, const std::vector<Eintrag>& eintraege) {
+    const Farbe farbeVorher = dc.textfarbe();
+    const Ausrichtung ausrichtungVorher = dc.ausrichtung();
+    for (const Eintrag& e : eintraege) {
+        dc.setzeTextfarbe(e.farbe);
+        dc.setzeAusrichtung(e.ausrichtung);
+        dc.text({e.anker.x, grundlinie(dc, e.text, e.anker.y)}, e.text);
+    }
+    dc.setzeTextfarbe(farbeVorher);
+    dc.setzeAusrichtung(ausrichtungVorher);
+}
+
+void schriftHoehe(Canvas& dc, int hoehe) { dc.setzeSchrift({Schriftfamilie::Swiss, hoehe}); }
+
+bool gueltig(std::span<const STRUCT_PUNKT> kurve, int pos) {
+    return pos >= 0 && static_cast<std::size_t>(pos) < kurve.size();
+}
+
+// The values at pos; a curve too short for pos counts as not shown.
+std::vector<Eintrag> werteBei(const CursorKurven& k, int pos) {
+    const int G1 = k.G1 && gueltig(k.g1, pos), G2 = k.G2 && gueltig(k.g2, pos);
+    const auto u = static_cast<std::size_t>(std::max(pos, 0));
+    return werte(G1, G2, G1 ? k.g1[u] : STRUCT_PUNKT{}, G2 ? k.g2[u] : STRUCT_PUNKT{});
+}
+
+int linienX(const CursorGeometrie& g, int xpos) {
+    return kappen(static_cast<double>(xpos) * g.schrittweite + g.xlinks);
+}
+
+// The curve whose values count with one curve shown; both flags or none: nothing.
+std::span<const STRUCT_PUNKT> einzige(const CursorKurven& k) {
+    if (k.G1 && !k.G2) return k.g1;
+    if (k.G2 && !k.G1) return k.g2;
+    return {};
+}
+
+template <class Besser>
+int suchen(int von, int bis, double start, int xpos, Besser besser, auto wertBei) {
+    double bestes = start;
+    int pos = xpos;
+    for (int i = von; i < bis; ++i) {
+        const double v = wertBei(i);
+        if (besser(v, bestes)) {
+            bestes = v;
+            pos = i;
+        }
+    }
+    return pos;
+}
+
+}  // namespace
+
+CursorGeometrie favCursorGeometrie(const ZorState& s) {
+    return {static_cast<float>(s.FAV_xnorm - 7500), -8000.0f, 5500.0f, s.FAV_xnorm};
+}
+
+CursorGeometrie fkfCursorGeometrie(const ZorState& s) { return {-7500.0f, -8000.0f, 5500.0f, s.FKF_xnorm + 1}; }
+
+CursorKurven favCursorKurven(const ZorState& s, Gezeichnet g) {
+    const auto d = static_cast<std::size_t>(std::clamp(s.FAV_defbereich, 0, FAV_PUNKTE));
+    const bool ab = s.Modell.AB == 1;
+    return {std::span<const STRUCT_PUNKT>(ab ? s.ptFAVa1 : s.ptFAV1).first(d),
+            std::span<const STRUCT_PUNKT>(ab ? s.ptFAVa2 : s.ptFAV2).first(d), g.Graph1, g.Graph2};
+}
+
+CursorKurven fkfCursorKurven(const ZorState& s, Gezeichnet g) {
+    const auto n = static_cast<std::size_t>(std::clamp(s.FKF_defbereich + 1, 0, FKF_PUNKTE));
+    return {std::span<const STRUCT_PUNKT>(s.ptFKF1).first(n), std::span<const STRUCT_PUNKT>(s.ptFKF2).first(n),
+            g.Graph1, g.Graph2};
+}
+
+void Cursor_Beschriftung(Canvas& dc, const CursorKurven& k) {
+    schriftHoehe(dc, KURVEN_SCHRIFTHOEHE);
+    schreiben(dc, beschriftungen(k.G1 && k.G2));
+}
+
+void Markierung(Canvas& dc, const CursorGeometrie& g, const CursorKurven& k, int xpos) {
+    schriftHoehe(dc, KURVEN_SCHRIFTHOEHE);
+    const int x = linienX(g, xpos);
+    dc.invertierteLinie({x, kappen(g.yunten)}, {x, kappen(g.yoben)});
+    schreiben(dc, werteBei(k, xpos));
+}
+
+std::vector<LRechteck> Markierung_Bereiche(Canvas& dc, const CursorGeometrie& g, const CursorKurven& k,
+                                           int xpos) {
+    const Schrift vorher = dc.schrift();
+    schriftHoehe(dc, KURVEN_SCHRIFTHOEHE);
+    const int x = linienX(g, xpos);
+    std::vector<LRechteck> r{{x - STREIFEN, kappen(g.yoben) + STREIFEN, x + STREIFEN, kappen(g.yunten) - STREIFEN}};
+    for (const Eintrag& e : werteBei(k, xpos)) {
+        const Textmass m = dc.textmass(e.text);
+        const int links = e.ausrichtung == Ausrichtung::Links ? e.anker.x : e.anker.x - m.breite;
+        r.push_back({links - STREIFEN, e.anker.y + m.hoehe + STREIFEN, links + m.breite + STREIFEN,
+                     e.anker.y - STREIFEN});
+    }
+    dc.setzeSchrift(vorher);
+    return r;
+}
+
+void Cursor_drucken(Canvas& dc, float xpos, float yunten, float yoben, int G1, int G2, const STRUCT_PUNKT& p1,
+                    const STRUCT_PUNKT& p2) {
+    schriftHoehe(dc, CURSOR_SCHRIFTHOEHE_DRUCK);
+    schreiben(dc, beschriftungen(G1 && G2));
+    const int x = kappen(xpos);
+    dc.invertierteLinie({x, kappen(yunten)}, {x, kappen(yoben)});
+    schreiben(dc, werte(G1, G2, p1, p2));
+    schriftHoehe(dc, KURVEN_SCHRIFTHOEHE);
+}
+
+int cursorTaste(Cursortaste t, int xpos, int d, int rechtsBis, const CursorKurven& k) {
+    const bool beide = k.G1 && k.G2;
+    const std::span<const STRUCT_PUNKT> eine = einzige(k);
+    // Extremes never look past a curve's end.
+    const int n = beide ? static_cast<int>(std::min({static_cast<std::size_t>(std::max(d, 0)), k.g1.size(), k.g2.size()}))
+                        : std::min(std::max(d, 0), static_cast<int>(eine.size()));
+    const auto differenz = [&](int i) {
+        const auto u = static_cast<std::size_t>(i);
+        return std::fabs(static_cast<double>(k.g1[u].y) - k.g2[u].y);
+    };
+    const auto einzeln = [&](int i) { return static_cast<double>(eine[static_cast<std::size_t>(i)].y); };
+    const auto groesser = [](double v, double b) { return v >= b; };  // later wins a tie
+    const auto kleiner = [](double v, double b) { return v <= b; };
+    switch (t) {
+    case Cursortaste::BildAuf:
+        if (beide) return suchen(0, n, 0.0, xpos, groesser, differenz);
+        return suchen(std::max(xpos, 0), n, 0.0, xpos, groesser, einzeln);
+    case Cursortaste::BildAb:
+        if (beide) return suchen(0, n, 1e30, xpos, kleiner, differenz);
+        return suchen(std::max(xpos, 0), n, 1.0, xpos, kleiner, einzeln);
+    case Cursortaste::Ende: return std::max(d - 1, 0);
+    case Cursortaste::Pos1: return 0;
+    case Cursortaste::Links: return xpos > 0 ? xpos - 1 : xpos;
+    case Cursortaste::Rechts: return xpos < rechtsBis ? xpos + 1 : xpos;
+    }
+    return xpos;
+}
+
+std::optional<int> favMausPosition(double x, const ZorState& s) {
+    const int xn = s.FAV_xnorm, d = s.FAV_defbereich;
+    const double links = xn - 7500.0;
+    if (xn <= 0 || d <= 0 || !(links < x && x < static_cast<double>(xn) * d + links)) return std::nullopt;
+    const int pos = static_cast<int>(std::floor((x - links) / xn));
+    return std::clamp(pos, 0, d - 1);
+}
+
+std::optional<int> fkfMausPosition(double x, const ZorState& s) {
+    const int xn = s.FKF_xnorm, D = s.FKF_defbereich;
+    if (xn <= 0 || D < 0 || !(-7500.0 < x && x < static_cast<double>(xn + 1) * D - 7500.0)) return std::nullopt;
+    // The bound is one unit per lag wider than the curve, so the far edge would name a
+    // lag past D; such a point selects D.
+    const int pos = static_cast<int>(std::floor((x + 7500.0) / xn));
+    return std::clamp(pos, 0, D);
+}
+
+}  // namespace zor

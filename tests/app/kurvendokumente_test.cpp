@@ -1,0 +1,486 @@
+// The gap-distribution and correlation documents in the frame: opening and closing,
+// curves computed once and reported after the paint, the measurement cursor by
+// command, key and mouse, the options on a right click, CSV export and the pictures.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/documents/kurvendokument.h"
+#include "app/plot/bildausgabe.h"
+#include "app/platform/meldungsdienst.h"
+#include "core/models/fkf.h"
+#include "core/models/optionseingabe.h"
+#include "core/models/vorgaben.h"
+#include "support/dialog_hilfen.h"
+#include "support/gui_hilfen.h"
+#include "support/modal_skript.h"
+#include "support/zor_modus_test.h"
+
+using namespace zor::app;
+
+namespace {
+
+struct Art {
+    const char* name;
+    int oeffnen, schliessen, zeigen, loeschen, optionen;
+    const char* dialog;
+};
+const Art FAV{"fav", CMD_OEFFNEN_FAV, CMD_SCHLIESSEN_FAV, CMD_CURSOR_FAV_ZEIGEN, CMD_CURSOR_FAV, CMD_FAV_OPTIONEN,
+              "id_95"};
+const Art FKF{"fkf", CMD_OEFFNEN_FKF, CMD_SCHLIESSEN_FKF, CMD_CURSOR_FKF_ZEIGEN, CMD_CURSOR_FKF, CMD_FKF_OPTIONEN,
+              "id_98"};
+const Art& artVon(const QString& name) { return name == "fav" ? FAV : FKF; }
+
+QStringList zorAusgabe(const QStringList& argumente) {
+    QProcess p;
+    p.start(QStringLiteral(ZOR_PROGRAMM), argumente);
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+// The renderer's exit code.
+int rendern(const QStringList& argumente) {
+    QProcess p;
+    p.start(QStringLiteral(ZOR_RENDER), argumente);
+    p.waitForFinished(60000);
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+QStringList zeilen(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts) : QStringList();
+}
+
+}  // namespace
+
+class KurvendokumenteTest : public ZorModusTest {
+    Q_OBJECT
+
+    QTemporaryDir tmp_;
+
+    void vorgabe(int satz, const char* name) { zor::vorgabeSetzen(s(), satz, *zor::vorgabe(name)); }
+    // Set 1 GE theory, set 2 MC simulated: two distinct curves quickly.
+    void zweiSaetze() {
+        vorgabe(0, "ge1");
+        s().Modell.sim1 = 0;
+        vorgabe(1, "mc2");
+        s().Modell.inaktiv = 0;
+    }
+    // Opens the document and waits until its curves are computed and painted.
+    KurvenDokument* oeffnen(const Art& a, QSize groesse = {640, 440}) {
+        if (!f_->isVisible()) zeigen();
+        f_->mainframe_OnCommand(a.oeffnen);
+        QMdiSubWindow* w = fenster(a.name);
+        if (!w) return nullptr;
+        w->resize(groesse);
+        auto* d = qobject_cast<KurvenDokument*>(w->widget());
+        return fertig(d) ? d : nullptr;
+    }
+    // Waits until the document's stale curves are computed and painted.
+    static bool fertig(KurvenDokument* d) {
+        const bool ok = QTest::qWaitFor([d] { return !d->veraltet(); }, 20000);
+        QCoreApplication::processEvents();
+        return ok;
+    }
+    // What the screen shows of the document: the frame's backing store, partial repaints
+    // included (grab() would paint the whole document afresh).
+    QImage aufDemSchirm(QWidget* d) {
+        const QImage ganz = f_->screen()->grabWindow(f_->winId()).toImage();
+        return ganz.copy(QRect(d->mapTo(f_, QPoint(0, 0)), d->size()));
+    }
+    int geraetX(KurvenDokument* d, int logischX) { return qRound(d->abbildung().geraet({logischX, 0}).x); }
+    void maus(QWidget* d, int x) {
+        QMouseEvent e(QEvent::MouseMove, QPointF(x, d->height() / 2), d->mapToGlobal(QPointF(x, d->height() / 2)),
+                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(d, &e);
+    }
+
+private slots:
+    void oeffnenUndSchliessen_data() {
+        QTest::addColumn<QString>("art");
+        QTest::addColumn<int>("schliessen");
+        QTest::newRow("FAV 263") << "fav" << int(CMD_SCHLIESSEN_FAV);
+        QTest::newRow("FAV 4035") << "fav" << int(CMD_SCHLIESSEN);
+        QTest::newRow("FKF 262") << "fkf" << int(CMD_SCHLIESSEN_FKF);
+        QTest::newRow("FKF 260") << "fkf" << int(CMD_SCHLIESSEN_ALLE);
+    }
+    // Open and close by their commands; closing also removes a shown cursor.
+    void oeffnenUndSchliessen() {
+        QFETCH(QString, art);
+        QFETCH(int, schliessen);
+        const Art& a = artVon(art);
+        zeigen();
+        KurvenDokument* d = oeffnen(a);
+        QVERIFY(d && r_->meldungen().isEmpty());
+        QCOMPARE(art == "fav" ? s().Fenster.FAV : s().Fenster.FKF, 1);
+        QVERIFY(zor().istGrau(a.oeffnen) && !zor().istGrau(a.schliessen));
+        QCOMPARE(d->druckbar()->druckKopf(), art == "fav" ? 'c' : 'b');
+        f_->mainframe_OnCommand(a.zeigen);
+        QCOMPARE(art == "fav" ? s().Cursor.FAV : s().Cursor.FKF, 1);
+        QCOMPARE(f_->focusWidget(), d);  // the keys go there while the frame is active
+        QTest::keyClick(d, Qt::Key_End);
+        f_->mainframe_OnCommand(schliessen);
+        QCoreApplication::processEvents();
+        QVERIFY(!fenster(a.name));
+        QCOMPARE(s().Fenster.FAV + s().Fenster.FKF, 0);
+        QCOMPARE(s().Cursor.FAV + s().Cursor.FKF + s().FAV_xpos + s().FKF_xpos, 0);
+        QVERIFY(!zor().istGrau(a.oeffnen));
+    }
+
+    // Both sets made inactive: the cursors go (also that of the document not active) and
+    // only the background is painted; active again, the diagrams return.
+    void inaktivNurHintergrund() {
+        zweiSaetze();
+        oeffnen(FAV)->befehl(FAV.zeigen);
+        oeffnen(FKF)->befehl(FKF.zeigen);
+        f_->mainframe_OnCommand(CMD_SATZ1_INAKTIV);
+        f_->mainframe_OnCommand(CMD_SATZ2_INAKTIV);
+        QCOMPARE(s().Modell.inaktiv, 1);
+        QCOMPARE(s().Cursor.FAV + s().Cursor.FKF, 0);
+        for (const char* n : {"fav", "fkf"}) {
+            auto* d = qobject_cast<KurvenDokument*>(fenster(n)->widget());
+            QVERIFY(fertig(d));
+            QVERIFY(nurWeiss(d->grab().toImage()));
+            QCOMPARE(d->gezeichnet(), zor::Gezeichnet{});
+        }
+        zweiSaetze();
+        s().FAV.ermittelt1 = s().FAV.ermittelt2 = 0;
+        auto* fav = qobject_cast<KurvenDokument*>(fenster("fav")->widget());
+        fav->update();
+        QVERIFY(fertig(fav));
+        QVERIFY(!nurWeiss(fav->grab().toImage()));
+        QCOMPARE(fav->gezeichnet(), (zor::Gezeichnet{1, 1}));
+    }
+
+    // A repaint with valid curves computes nothing; invalidating one set recomputes it.
+    void nurUngueltigesWirdBerechnet_data() {
+        QTest::addColumn<QString>("art");
+        QTest::newRow("FAV") << "fav";
+        QTest::newRow("FKF") << "fkf";
+    }
+    void nurUngueltigesWirdBerechnet() {
+        QFETCH(QString, art);
+        zweiSaetze();
+        KurvenDokument* d = oeffnen(artVon(art));
+        auto& kurve1 = art == "fav" ? s().ptFAV1[3] : s().ptFKF1[3];
+        auto& kurve2 = art == "fav" ? s().ptFAV2[3] : s().ptFKF2[3];
+        zor::STRUCT_TOCHTER& t = art == "fav" ? s().FAV : s().FKF;
+        const float richtig1 = kurve1.y;
+        kurve1.y = kurve2.y = 0.25f;  // marks: a computation would overwrite them
+        d->repaint();
+        d->grab();
+        QCOMPARE(kurve1.y, 0.25f);
+        t.ermittelt1 = 0;
+        d->update();
+        QVERIFY(fertig(d));
+        QCOMPARE(kurve1.y, richtig1);
+        QCOMPARE(kurve2.y, 0.25f);
+    }
+
+    // A simulation shows the progress window; the report and the method warnings follow
+    // the paint, once, in that order; 407 to 409 show the warnings on their own.
+    void berichteNachDemMalen() {
+        vorgabe(0, "ge1");
+        vorgabe(1, "mc2");
+        s().Modell.inaktiv = 0;
+        s().FKF_uhr = 1;
+        s().FKF_erneuernd = 1;
+        oeffnen(FKF);
+        QTRY_COMPARE(r_->meldung.gezeigt.size(), 3);
+        const auto& g = r_->meldung.gezeigt;
+        QVERIFY(g[0].text.startsWith("Parametersatz1:\t") && g[0].text.contains("\n\nParametersatz2:\t"));
+        QCOMPARE(g[0].titel, QStringLiteral("Rechenzeit FKF (aus FAV ermittelt)"));
+        QCOMPARE(g[1].text, QString::fromUtf8(zor::FKF_WARNUNG_GE));
+        QCOMPARE(g[2].text, QString::fromUtf8(zor::FKF_WARNUNG_MC));
+        QCOMPARE(g[2].titel, QStringLiteral("Fehlerkorrelationsfunktion"));
+        auto* fortschritt = f_->findChild<QWidget*>(QStringLiteral("id_%1").arg(DLG_FORTSCHRITT));
+        QVERIFY(fortschritt && !fortschritt->isVisible());
+        QCOMPARE(anzeige(fortschritt, ID_DATEI), QString::fromUtf8(zor::FKF_TITEL_GE));
+
+        fenster("fkf")->widget()->repaint();
+        QCoreApplication::processEvents();
+        QCOMPARE(r_->meldung.gezeigt.size(), 3);
+        for (int id : {CMD_FKF_WARNUNG_GE, CMD_FKF_WARNUNG_DATEI, CMD_FKF_WARNUNG_MC}) f_->mainframe_OnCommand(id);
+        QCOMPARE(r_->meldungen().mid(3), (QStringList{zor::FKF_WARNUNG_GE, zor::FKF_WARNUNG_DATEI, zor::FKF_WARNUNG_MC}));
+    }
+
+    void favRechenzeit() {
+        s().FAV_uhr = 1;
+        oeffnen(FAV);
+        QTRY_COMPARE(r_->meldung.gezeigt.size(), 1);
+        QCOMPARE(r_->meldung.gezeigt[0].titel, QStringLiteral("Rechenzeit Fehlerabstandsverteilung"));
+    }
+
+    // The cursor comes by itself when its option is set; on FAV only for a linear abscissa.
+    void automatischerCursor() {
+        s().Cursor.FAVon = s().Cursor.FKFon = 1;
+        s().FAV_abszisse = 0;
+        oeffnen(FAV);
+        oeffnen(FKF);
+        QCOMPARE(s().Cursor.FAV, 0);
+        QCOMPARE(s().Cursor.FKF, 1);
+        s().FAV_abszisse = 1;
+        fenster("fav")->widget()->grab();
+        QCOMPARE(s().Cursor.FAV, 1);
+    }
+
+    // FKF set 1 BSC theory: R(0) = p above p^2 everywhere else. FAV P(a>=k) falls.
+    void tasten_data() {
+        QTest::addColumn<QString>("art");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<int>("ziel");
+        QTest::newRow("FKF End") << "fkf" << 3 << int(Qt::Key_End) << 49;
+        QTest::newRow("FKF Right reaches D") << "fkf" << 49 << int(Qt::Key_Right) << 50;
+        QTest::newRow("FKF Right stops at D") << "fkf" << 50 << int(Qt::Key_Right) << 50;
+        QTest::newRow("FKF Left stops at 0") << "fkf" << 0 << int(Qt::Key_Left) << 0;
+        QTest::newRow("FKF Home") << "fkf" << 20 << int(Qt::Key_Home) << 0;
+        QTest::newRow("FKF PageUp maximum at 0") << "fkf" << 0 << int(Qt::Key_PageUp) << 0;
+        QTest::newRow("FKF PageDown last of equal minima") << "fkf" << 0 << int(Qt::Key_PageDown) << 49;
+        QTest::newRow("FAV Right stops at d-1") << "fav" << 49 << int(Qt::Key_Right) << 49;
+        QTest::newRow("FAV Left") << "fav" << 10 << int(Qt::Key_Left) << 9;
+        QTest::newRow("FAV PageUp stays on falling curve") << "fav" << 12 << int(Qt::Key_PageUp) << 12;
+        QTest::newRow("FAV PageDown") << "fav" << 12 << int(Qt::Key_PageDown) << 49;
+    }
+    void tasten() {
+        QFETCH(QString, art);
+        QFETCH(int, start);
+        QFETCH(int, taste);
+        QFETCH(int, ziel);
+        s().Modell.sim1 = 0;
+        KurvenDokument* d = oeffnen(artVon(art));
+        int& xpos = art == "fav" ? s().FAV_xpos : s().FKF_xpos;
+        xpos = start;
+        QTest::keyClick(d, Qt::Key(taste));
+        QCOMPARE(xpos, start);  // a hidden cursor stays
+        d->befehl(artVon(art).zeigen);
+        QTest::keyClick(d, Qt::Key(taste));
+        QCOMPARE(xpos, ziel);
+    }
+
+    // The first move after a resize only re-arms; then the mouse picks the point under it
+    // and nothing outside the curve.
+    void maus_data() {
+        QTest::addColumn<QString>("art");
+        QTest::newRow("FAV") << "fav";
+        QTest::newRow("FKF") << "fkf";
+    }
+    void maus() {
+        QFETCH(QString, art);
+        const bool fav = art == "fav";
+        KurvenDokument* d = oeffnen(artVon(art));
+        d->befehl(artVon(art).zeigen);
+        int& xpos = fav ? s().FAV_xpos : s().FKF_xpos;
+        const int schritt = fav ? s().FAV_xnorm : s().FKF_xnorm;
+        const int links = fav ? s().FAV_xnorm - 7500 : -7500;
+        const auto mitte = [&](int i) { return geraetX(d, links + i * schritt + schritt / 2); };
+        fenster(art.toLatin1())->resize(700, 460);
+        maus(d, mitte(7));
+        QCOMPARE(xpos, 0);
+        maus(d, mitte(7));
+        QCOMPARE(xpos, 7);
+        maus(d, mitte(30));
+        QCOMPARE(xpos, 30);
+        maus(d, geraetX(d, links - schritt));
+        QCOMPARE(xpos, 30);
+        maus(d, d->width() - 1);
+        QVERIFY(xpos <= (fav ? 49 : 50));
+    }
+
+    // After a move the screen shows exactly a fresh painting: nothing stays at the old place.
+    void alteStelleWirdFrei_data() {
+        QTest::addColumn<QString>("art");
+        QTest::newRow("FAV") << "fav";
+        QTest::newRow("FKF") << "fkf";
+    }
+    void alteStelleWirdFrei() {
+        QFETCH(QString, art);
+        zeigen();
+        zweiSaetze();
+        KurvenDokument* d = oeffnen(artVon(art));
+        d->befehl(artVon(art).zeigen);
+        QTest::keyClick(d, Qt::Key_End);
+        QCoreApplication::processEvents();
+        const int alt = art == "fav" ? s().FAV_xpos : s().FKF_xpos;
+        const int schritt = art == "fav" ? s().FAV_xnorm : s().FKF_xnorm + 1;
+        const int x = geraetX(d, (art == "fav" ? s().FAV_xnorm - 7500 : -7500) + alt * schritt);
+        const QImage vorher = aufDemSchirm(d);
+        QTest::keyClick(d, Qt::Key_Home);
+        QCoreApplication::processEvents();
+        const QImage nachher = aufDemSchirm(d);
+        d->repaint();
+        QCOMPARE(nachher, aufDemSchirm(d));
+        // The thin line may fall on the pixel beside the rounded one.
+        int geaendert = 0;
+        for (int y = 0; y < d->height(); ++y)
+            geaendert += vorher.copy(x - 1, y, 3, 1) != nachher.copy(x - 1, y, 3, 1);
+        QVERIFY(geaendert > d->height() / 3);
+    }
+
+    void rechtsklickOeffnetOptionen_data() {
+        QTest::addColumn<QString>("art");
+        QTest::newRow("FAV") << "fav";
+        QTest::newRow("FKF") << "fkf";
+    }
+    // Options dialog cancelled: cursor back to 0 and, switched off, removed.
+    void rechtsklickOeffnetOptionen() {
+        QFETCH(QString, art);
+        const Art& a = artVon(art);
+        KurvenDokument* d = oeffnen(a);
+        d->befehl(a.zeigen);
+        QTest::keyClick(d, Qt::Key_End);
+        ModalSkript skript;
+        skript.dann([](QWidget* dlg) { klick(dlg, ID_ABBRECHEN); });
+        QTest::mouseClick(d, Qt::RightButton, {}, QPoint(50, 50));
+        QCOMPARE(skript.gesehen, QStringList{a.dialog});
+        QCOMPARE(s().Cursor.FAV + s().Cursor.FKF + s().FAV_xpos + s().FKF_xpos, 0);
+    }
+
+    // The exported CSV holds what `zor` computes for each set.
+    void csvWieZor_data() {
+        QTest::addColumn<QString>("art");
+        QTest::addColumn<bool>("ak");
+        QTest::addColumn<QStringList>("optionen");
+        QTest::newRow("FAV P(a>=k)") << "fav" << false << QStringList{"fav", "--points", "50"};
+        QTest::newRow("FAV p(a=k)") << "fav" << true << QStringList{"fav", "--points", "50", "--ak"};
+        QTest::newRow("FKF renewal") << "fkf" << false
+                                     << QStringList{"fkf", "--lags", "50", "--method", "renewal"};
+    }
+    void csvWieZor() {
+        QFETCH(QString, art);
+        QFETCH(bool, ak);
+        QFETCH(QStringList, optionen);
+        vorgabe(0, "ge1");
+        vorgabe(1, "sw2");
+        s().Modell.AB = ak;
+        s().FKF_erneuernd = 1;
+        oeffnen(artVon(art));
+        const QString pfad = tmp_.filePath(art + ".csv");
+        r_->dateiwahl.antworten = {pfad};
+        f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_EXPORT_BILD_CSV);
+        const QStringList zeilen = ::zeilen(pfad);
+        const QStringList satz1 = zorAusgabe(optionen + QStringList{"--preset", "ge1"});
+        const QStringList satz2 = zorAusgabe(optionen + QStringList{"--preset", "sw2"});
+        QCOMPARE(zeilen.value(0), QStringLiteral("k,Satz 1,Satz 2"));
+        QCOMPARE(zeilen.size(), satz1.size() + 1);
+        QVERIFY(satz1.size() >= 50);
+        for (int i = 0; i < satz1.size(); ++i)
+            QCOMPARE(zeilen[i + 1], satz1[i] + ',' + satz2[i].section(',', 1));
+
+        // The clipboard carries the same text beside the picture.
+        QWidget* d = fenster(art.toLatin1())->widget();
+        QTest::keyClick(d, Qt::Key_C, Qt::ControlModifier);
+        const QMimeData* m = QApplication::clipboard()->mimeData();
+        QVERIFY(m->hasImage());
+        QCOMPARE(m->text().split('\n', Qt::SkipEmptyParts), zeilen);
+    }
+
+    // The renderer paints what the window paints, and writes the window's CSV.
+    void renderer() {
+        const QString png = tmp_.filePath("fav.png"), csv = tmp_.filePath("fkf.csv");
+        QCOMPARE(rendern({"--dokument", "fav", "--satz1", "ge1", "--satz2", "mc2", "--abszisse", "log", "--ordinate",
+                          "lin", "--ak", "--cursor", "5", "--groesse", "700x450", png}),
+                 0);
+        zweiSaetze();
+        s().Modell.sim1 = 1;
+        auto o = zor::favOptionen(s());
+        o.abszisse = 0;
+        o.ordinate = 1;
+        o.AB = 1;
+        QCOMPARE(zor::favOptionenAnwenden(s(), o), zor::Optionsfehler::Keiner);
+        KurvenDokument* d = oeffnen(FAV);
+        d->befehl(FAV.zeigen);
+        s().FAV_xpos = 5;
+        const QImage fenster = zor::bildVon({700, 450}, [d](QPainter& p) { d->zeichnen(p, {700, 450}); });
+        QCOMPARE(QImage(png).convertToFormat(fenster.format()), fenster);
+
+        QCOMPARE(rendern({"--dokument", "fkf", "--satz1", "ge1", "--satz2", "aus", "--punkte", "40", csv}), 0);
+        const QStringList zor = zorAusgabe({"fkf", "--preset", "ge1", "--lags", "40"});
+        QCOMPARE(zeilen(csv).mid(1), [&] {
+            QStringList l;
+            for (const QString& z : zor) l << z + ',';
+            return l;
+        }());
+        // Refused settings leave no file.
+        const QString nie = tmp_.filePath("nie.png");
+        QCOMPARE(rendern({"--dokument", "fkf", "--punkte", "101", nie}), 2);
+        QCOMPARE(rendern({"--dokument", "fav", "--cursor", "50", nie}), 2);
+        QCOMPARE(rendern({"--dokument", "fav", "--ordinate", "quer", nie}), 2);
+        QVERIFY(!QFile::exists(nie));
+    }
+
+    void bilder_data() {
+        QTest::addColumn<QString>("art");
+        QTest::addColumn<QString>("abszisse");
+        QTest::addColumn<int>("ordinate");
+        QTest::addColumn<int>("ak");
+        QTest::addColumn<int>("cursor");  // -1: none
+        QTest::newRow("fav_lin_log") << "fav" << "50" << 0 << 0 << -1;
+        QTest::newRow("fav_lin_lin") << "fav" << "50" << 1 << 0 << -1;
+        QTest::newRow("fav_log_lin") << "fav" << "log" << 1 << 0 << -1;
+        QTest::newRow("fav_log_log") << "fav" << "log" << 0 << 0 << -1;
+        QTest::newRow("fav_p_ak") << "fav" << "30" << 1 << 1 << -1;
+        QTest::newRow("fav_cursor") << "fav" << "61" << 0 << 0 << 17;
+        QTest::newRow("fkf_lin") << "fkf" << "50" << 1 << 0 << -1;
+        QTest::newRow("fkf_log") << "fkf" << "50" << 0 << 0 << -1;
+        QTest::newRow("fkf_cursor") << "fkf" << "61" << 0 << 0 << 4;
+    }
+    void bilder() {
+        QFETCH(QString, art);
+        QFETCH(QString, abszisse);
+        QFETCH(int, ordinate);
+        QFETCH(int, ak);
+        QFETCH(int, cursor);
+        zeigen();
+        zweiSaetze();
+        const bool fav = art == "fav";
+        if (fav) {
+            auto o = zor::favOptionen(s());
+            o.abszisse = abszisse != "log";
+            if (o.abszisse) o.texte.abszisse = abszisse.toStdString();
+            o.ordinate = ordinate;
+            o.AB = ak;
+            QCOMPARE(zor::favOptionenAnwenden(s(), o), zor::Optionsfehler::Keiner);
+        } else {
+            auto o = zor::fkfOptionen(s());
+            o.texte.abszisse = abszisse.toStdString();
+            o.ordinate = ordinate;
+            QCOMPARE(zor::fkfOptionenAnwenden(s(), o), zor::Optionsfehler::Keiner);
+        }
+        KurvenDokument* d = oeffnen(artVon(art), {760, 520});
+        if (cursor >= 0) {
+            d->befehl(artVon(art).zeigen);
+            (fav ? s().FAV_xpos : s().FKF_xpos) = cursor;
+        }
+        QCOMPARE(d->gezeichnet(), (zor::Gezeichnet{1, 1}));
+        if (!fav) QVERIFY(s().DK1 > 0 && s().DK2 > 0);
+        QVERIFY(speichereBild(d, QStringLiteral("kurven_") + QTest::currentDataTag()));
+        QVERIFY(r_->meldungen().isEmpty());
+    }
+
+    void vierDokumente() {
+        zeigen();
+        zweiSaetze();
+        s().Cursor.FKFon = 1;
+        f_->mainframe_OnCommand(CMD_OEFFNEN_ALLE);
+        for (const char* n : {"fav", "fkf"}) {
+            auto* d = qobject_cast<KurvenDokument*>(fenster(n)->widget());
+            QVERIFY(fertig(d));
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(r_->meldungen().isEmpty());
+        QVERIFY(speichereBild(f_, QStringLiteral("kurven_vier_dokumente")));
+    }
+};
+
+QTEST_MAIN(KurvendokumenteTest)
+#include "kurvendokumente_test.moc"

@@ -1,0 +1,74 @@
+// The curve documents' CSV agrees with `zor fav` and `zor fkf` number for number: the same
+// model, computed in-process the way the documents compute it.
+
+#include "zor_aufruf.h"
+
+#include "core/dokumente/kurven_csv.h"
+#include "core/models/kurven_ermitteln.h"
+
+#include <sstream>
+
+using namespace zor;
+
+namespace {
+
+using KurvenCsv = ZorCliTest;
+
+// GE theory with the start values in set 1 only, as `--preset ge1 --theory` chooses it.
+ZorState geTheorie() {
+    ZorState s = startZustand();
+    s.Modell.M1 = GE1;
+    s.Modell.M2 = INAKTIV;
+    s.Modell.sim1 = 0;
+    return s;
+}
+
+// The document's lines without the heading, each "k,set 1," since set 2 is inactive;
+// the CLI prints "k,value".
+std::string alsCliAusgabe(const std::string& csv) {
+    std::istringstream in(csv);
+    std::string zeile, aus;
+    std::getline(in, zeile);
+    EXPECT_EQ(zeile, "k,Satz 1,Satz 2");
+    while (std::getline(in, zeile)) {
+        EXPECT_EQ(zeile.back(), ',') << zeile;
+        aus += zeile.substr(0, zeile.size() - 1) + '\n';
+    }
+    return aus;
+}
+
+}  // namespace
+
+TEST_F(KurvenCsv, FavGleichZorFavInBeidenDarstellungen) {
+    for (const bool ak : {false, true}) {
+        std::vector<std::string> args{"fav", "--preset", "ge1", "--theory", "--points", "37"};
+        if (ak) args.push_back("--ak");
+        const auto e = zorAufruf(args);
+        ASSERT_EQ(e.code, 0) << e.fehler;
+        ZorState s = geTheorie();
+        s.FAV_defbereich = 37;
+        s.Modell.AB = ak ? 1 : 0;
+        KeinFortschritt still;
+        ASSERT_TRUE(FAV_Ermitteln(s, still));
+        EXPECT_EQ(alsCliAusgabe(FAV_Csv(s)), e.aus) << (ak ? "p(a=k)" : "P(a>=k)");
+    }
+}
+
+TEST_F(KurvenCsv, FkfGleichZorFkf) {
+    const auto e = zorAufruf({"fkf", "--preset", "ge1", "--theory", "--lags", "23"});
+    ASSERT_EQ(e.code, 0) << e.fehler;
+    ZorState s = geTheorie();
+    s.FKF_defbereich = 23;
+    KeinFortschritt still;
+    ASSERT_TRUE(FKF_Ermitteln(s, still));
+    EXPECT_EQ(alsCliAusgabe(FKF_Csv(s)), e.aus);
+}
+
+TEST(KurvenCsvSpalten, InaktiverSatzBleibtLeerUndKAusDemAnderen) {
+    ZorState s = startZustand();
+    s.Modell.M1 = INAKTIV;
+    s.Modell.M2 = BSC2;
+    s.FKF_defbereich = 2;
+    for (int k = 0; k < 3; ++k) s.ptFKF2[static_cast<std::size_t>(k)] = {static_cast<float>(k), 0.125f * static_cast<float>(k)};
+    EXPECT_EQ(FKF_Csv(s), "k,Satz 1,Satz 2\n0,,0\n1,,0.125\n2,,0.25\n");
+}

@@ -1,0 +1,199 @@
+// The measurement cursor: the key table with its ties and bounds, the mouse bounds of
+// both documents, and the readout's texts, places and colours.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/dokumente/messcursor.h"
+#include "core/plot/aufzeichnende_leinwand.h"
+#include "modellzustand.h"
+#include "testnamen.h"
+
+using namespace zor;
+using Art = Zeichenaufruf::Art;
+
+namespace {
+
+// Five points with exact ties: set 1 peaks at 1 and 2 and sinks at 3 and 4; set 2
+// peaks at 1 only and sinks at 0 and 4; the absolute difference is 0.25 at 0, 2 and 3
+// and 0 at 1 and 4.
+const std::array<STRUCT_PUNKT, 5> EINS{{{0, 0.5f}, {1, 0.75f}, {2, 0.75f}, {3, 0.25f}, {4, 0.25f}}};
+const std::array<STRUCT_PUNKT, 5> ZWEI{{{0, 0.25f}, {1, 0.75f}, {2, 0.5f}, {3, 0.5f}, {4, 0.25f}}};
+
+CursorKurven kurven(int G1, int G2) { return {EINS, ZWEI, G1, G2}; }
+
+}  // namespace
+
+struct TastenFall {
+    std::string name;
+    Cursortaste taste;
+    int xpos;
+    int G1, G2;
+    int rechtsBis;
+    int erwartet;
+};
+
+class Tasten : public testing::TestWithParam<TastenFall> {};
+
+TEST_P(Tasten, NeuePosition) {
+    const auto& f = GetParam();
+    EXPECT_EQ(cursorTaste(f.taste, f.xpos, 5, f.rechtsBis, kurven(f.G1, f.G2)), f.erwartet);
+}
+
+using T = Cursortaste;
+INSTANTIATE_TEST_SUITE_P(
+    Tabelle, Tasten,
+    testing::Values(TastenFall{"BildAufEinzelnSpaetererGewinnt", T::BildAuf, 0, 1, 0, 4, 2},
+                    TastenFall{"BildAufEinzelnNurAbPosition", T::BildAuf, 3, 1, 0, 4, 4},
+                    TastenFall{"BildAufNurSatz2", T::BildAuf, 0, 0, 1, 4, 1},
+                    TastenFall{"BildAufBeideGroessteDifferenzSpaeter", T::BildAuf, 4, 1, 1, 4, 3},
+                    TastenFall{"BildAbEinzelnSpaetererGewinnt", T::BildAb, 0, 1, 0, 4, 4},
+                    TastenFall{"BildAbNurSatz2SpaetererGewinnt", T::BildAb, 0, 0, 1, 4, 4},
+                    TastenFall{"BildAufNurSatz2AbPositionSpaeter", T::BildAuf, 2, 0, 1, 4, 3},
+                    TastenFall{"BildAbBeideKleinsteDifferenzSpaeter", T::BildAb, 0, 1, 1, 4, 4},
+                    TastenFall{"BildAufOhneKurveBleibt", T::BildAuf, 2, 0, 0, 4, 2},
+                    TastenFall{"EndeLetzterPunkt", T::Ende, 1, 1, 1, 4, 4},
+                    TastenFall{"Pos1", T::Pos1, 3, 1, 1, 4, 0},
+                    TastenFall{"LinksBeiNullBleibt", T::Links, 0, 1, 0, 4, 0},
+                    TastenFall{"Links", T::Links, 3, 1, 0, 4, 2},
+                    TastenFall{"RechtsAmEndeBleibt", T::Rechts, 4, 1, 0, 4, 4},
+                    TastenFall{"RechtsBisDReichtUeberEnde", T::Rechts, 4, 1, 0, 5, 5}),
+    testnamen::NachName{});
+
+TEST(CursorTasten, BildAbBeiGleichenKurvenWaehltLetzteMessstelle) {
+    EXPECT_EQ(cursorTaste(T::BildAb, 0, 5, 5, {EINS, EINS, 1, 1}), 4);
+}
+
+TEST(CursorTasten, ExtremaBleibenInnerhalbDerKurve) {
+    // d larger than the curves: the search stops at their end instead of reading past it.
+    EXPECT_EQ(cursorTaste(T::BildAuf, 0, 50, 50, {std::span(EINS).first(3), {}, 1, 0}), 2);
+}
+
+TEST(CursorMaus, FavGrenzen) {
+    ZorState s = startZustand();  // 50 points, 320 units each; point 0 begins at -7180
+    EXPECT_FALSE(favMausPosition(-7180, s));
+    EXPECT_EQ(favMausPosition(-7179, s), 0);
+    EXPECT_EQ(favMausPosition(-7180 + 320 * 7 + 5, s), 7);
+    EXPECT_EQ(favMausPosition(-7180 + 320 * 50 - 1, s), 49);
+    EXPECT_FALSE(favMausPosition(-7180 + 320 * 50, s));
+}
+
+TEST(CursorMaus, FkfGrenzenBleibenBeiD) {
+    ZorState s = startZustand();
+    s.FKF_defbereich = 50;
+    s.FKF_xnorm = 320;
+    EXPECT_FALSE(fkfMausPosition(-7500, s));
+    EXPECT_EQ(fkfMausPosition(-7499, s), 0);
+    EXPECT_EQ(fkfMausPosition(-7500 + 320 * 3 + 1, s), 3);
+    EXPECT_EQ(fkfMausPosition(-7500 + 320 * 50, s), 50);
+    EXPECT_EQ(fkfMausPosition(321 * 50 - 7501, s), 50);
+    EXPECT_FALSE(fkfMausPosition(321 * 50 - 7500, s));
+    // With a step much smaller than 16000 / D the bound reaches past lag D.
+    s.FKF_xnorm = 20;
+    EXPECT_EQ(fkfMausPosition(21 * 50 - 7501, s), 50);
+}
+
+namespace {
+
+struct Text {
+    std::string text;
+    LPunkt anker;
+    Farbe farbe;
+    Ausrichtung ausrichtung;
+};
+
+std::vector<Text> texte(const AufzeichnendeLeinwand& dc) {
+    std::vector<Text> t;
+    for (const auto& a : dc.nur(Art::Text)) t.push_back({a.text, a.punkte[0], a.textfarbe, a.ausrichtung});
+    return t;
+}
+
+// The recording canvas's descent at height 1050 is 210: texts anchored at their bottom
+// have their baseline that far up.
+constexpr int UNTERLAENGE = 210;
+constexpr Farbe BLAU{0, 0, 150}, ROT{150, 0, 0};
+
+}  // namespace
+
+TEST(CursorAnzeige, BeideKurvenMitDifferenz) {
+    AufzeichnendeLeinwand dc;
+    const CursorGeometrie g{-7180, -8000, 5500, 320};
+    Cursor_Beschriftung(dc, kurven(1, 1));
+    Markierung(dc, g, kurven(1, 1), 3);
+    const auto linie = dc.nur(Art::InvertierteLinie);
+    ASSERT_EQ(linie.size(), 1u);
+    EXPECT_EQ(linie[0].punkte[0], (LPunkt{3 * 320 - 7180, -8000}));
+    EXPECT_EQ(linie[0].punkte[1], (LPunkt{3 * 320 - 7180, 5500}));
+    const auto t = texte(dc);
+    ASSERT_EQ(t.size(), 7u);
+    const std::vector<std::pair<std::string, LPunkt>> erwartet{
+        {"Abszisse:", {-6000, 8500}}, {"Ordinate:", {4500, 8500}}, {"Differenz:", {4500, 6100}},
+        {"3", {-5700, 8500}},         {"0.25", {4800, 8500}},      {"0.5", {4800, 7300}},
+        {"-0.25", {4800, 6100}}};
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        EXPECT_EQ(t[i].text, erwartet[i].first);
+        EXPECT_EQ(t[i].anker, (LPunkt{erwartet[i].second.x, erwartet[i].second.y + UNTERLAENGE})) << t[i].text;
+        EXPECT_EQ(t[i].ausrichtung, i < 3 ? Ausrichtung::Rechts : Ausrichtung::Links);
+    }
+    EXPECT_EQ(t[4].farbe, BLAU);
+    EXPECT_EQ(t[5].farbe, ROT);
+    EXPECT_EQ(t[6].farbe, SCHWARZ);
+}
+
+TEST(CursorAnzeige, NurSatz2StehtInDerErstenZeileOhneDifferenz) {
+    AufzeichnendeLeinwand dc;
+    Cursor_Beschriftung(dc, kurven(0, 1));
+    Markierung(dc, {-7500, -8000, 5500, 321}, kurven(0, 1), 2);
+    const auto t = texte(dc);
+    ASSERT_EQ(t.size(), 4u);
+    EXPECT_EQ(t[0].text, "Abszisse:");
+    EXPECT_EQ(t[1].text, "Ordinate:");
+    EXPECT_EQ(t[2].text, "2");  // the abscissa of set 2's point
+    EXPECT_EQ(t[3].text, "0.5");
+    EXPECT_EQ(t[3].anker, (LPunkt{4800, 8500 + UNTERLAENGE}));
+    EXPECT_EQ(t[3].farbe, ROT);
+    EXPECT_EQ(dc.nur(Art::InvertierteLinie)[0].punkte[0].x, 2 * 321 - 7500);
+}
+
+TEST(CursorAnzeige, PositionHinterDerKurveZeigtNurDieLinie) {
+    AufzeichnendeLeinwand dc;
+    Markierung(dc, {-7500, -8000, 5500, 321}, kurven(1, 1), 7);
+    EXPECT_TRUE(dc.nur(Art::Text).empty());
+    EXPECT_EQ(dc.nur(Art::InvertierteLinie).size(), 1u);
+}
+
+TEST(CursorAnzeige, BereicheDeckenLinieUndWerte) {
+    AufzeichnendeLeinwand dc;
+    const CursorGeometrie g{-7180, -8000, 5500, 320};
+    Markierung(dc, g, kurven(1, 1), 1);
+    const auto bereiche = Markierung_Bereiche(dc, g, kurven(1, 1), 1);
+    const auto innen = [&](LPunkt p) {
+        for (const auto& r : bereiche)
+            if (r.links <= p.x && p.x <= r.rechts && r.unten <= p.y && p.y <= r.oben) return true;
+        return false;
+    };
+    const auto linie = dc.nur(Art::InvertierteLinie)[0];
+    EXPECT_TRUE(innen(linie.punkte[0]) && innen(linie.punkte[1]));
+    for (const auto& a : dc.nur(Art::Text)) {
+        const Textmass m = AufzeichnendeLeinwand::mass(a.schrift, a.text);
+        const LPunkt p = a.punkte[0];
+        // Both ends of the text's cell, from its bottom to its top.
+        EXPECT_TRUE(innen({p.x, p.y - UNTERLAENGE}) && innen({p.x + m.breite, p.y - UNTERLAENGE + m.hoehe})) << a.text;
+    }
+}
+
+TEST(CursorAnzeige, GedrucktKleinerUndDanachWiederBildschirmhoehe) {
+    AufzeichnendeLeinwand dc;
+    Cursor_drucken(dc, 1234.7f, -8000, 5500, 1, 0, EINS[2], ZWEI[2]);
+    const auto linie = dc.nur(Art::InvertierteLinie);
+    ASSERT_EQ(linie.size(), 1u);
+    EXPECT_EQ(linie[0].punkte[0], (LPunkt{1234, -8000}));
+    const auto t = dc.nur(Art::Text);
+    ASSERT_EQ(t.size(), 4u);  // two labels, abscissa, set 1
+    for (const auto& a : t) EXPECT_EQ(a.schrift.hoehe, 814) << a.text;
+    EXPECT_EQ(t[3].text, "0.75");
+    EXPECT_EQ(dc.schrift().hoehe, 1050);
+}
