@@ -25,6 +25,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/documents/kurvendokument.h"
 #include "app/kontext/befehle.h"
 #include "app/media/bildflaeche.h"
 #include "app/media/medienspieler.h"
@@ -67,6 +68,10 @@ std::function<void(Sitzung&)> dokument(int befehl, const char* bild) {
             return;
         }
         w->showMaximized();
+        // The curve documents compute their curves after opening; wait for them.
+        if (auto* k = qobject_cast<KurvenDokument*>(w->widget()))
+            if (!warte([k] { return !k->veraltet(); }, 30000))
+                s.fehler << QStringLiteral("%1: Kurven nicht fertig").arg(QLatin1String(bild));
         s.bild(&f, QLatin1String(bild));
     };
 }
@@ -190,6 +195,8 @@ const std::vector<Aufnahme>& aufnahmen() {
     static const std::vector<Aufnahme> a = {
         {"ff", "zor_ff", dokument(CMD_OEFFNEN_FF, "ff")},
         {"par", "zor_par", dokument(CMD_OEFFNEN_PAR, "par")},
+        {"fav", "zor_fav", dokument(CMD_OEFFNEN_FAV, "fav")},
+        {"fkf", "zor_fkf", dokument(CMD_OEFFNEN_FKF, "fkf")},
         {"param_bsc", "dlg_bsc", dialog(true, CMD_SATZ1_BSC, 89, "param_bsc")},
         {"param_ge", "dlg_ge", dialog(true, CMD_SATZ1_GE, 96, "param_ge")},
         {"param_mc", "dlg_mc", dialog(true, CMD_SATZ1_MC, 91, "param_mc")},

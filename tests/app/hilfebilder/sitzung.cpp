@@ -1,12 +1,15 @@
 #include "hilfebilder/sitzung.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QRegularExpression>
 
 #include "app/kontext/befehle.h"
 #include "support/modal_skript.h"
@@ -76,6 +79,12 @@ void Sitzung::beispieleSchreiben() {
         QFile f(beispiel(QLatin1String(name)));
         if (f.open(QIODevice::WriteOnly)) f.write(QByteArray("0001000000010010").repeated(64));
     }
+    // Fixed times, so that a file chooser's list looks the same on every run.
+    const QDateTime fest(QDate(2026, 10, 1), QTime(10, 0));
+    for (const QString& name : QDir(daten_).entryList(QDir::Files)) {
+        QFile f(beispiel(name));
+        if (f.open(QIODevice::ReadWrite)) f.setFileTime(fest, QFileDevice::FileModificationTime);
+    }
 }
 
 Hauptfenster& Sitzung::rahmen(bool zorwerk) {
@@ -88,8 +97,24 @@ Hauptfenster& Sitzung::rahmen(bool zorwerk) {
     return *rahmen_;
 }
 
+namespace {
+
+// The status bar's clock would change every picture on every run; it shows a fixed time.
+void uhrAnhalten(QWidget* w) {
+    static const QRegularExpression datum(QStringLiteral("^(\\s*)\\d{2}\\.\\d{2}\\.\\d{4}\\s*$"));
+    static const QRegularExpression zeit(QStringLiteral("^(\\s*)\\d{1,2}:\\d{2}:\\d{2}\\s*$"));
+    for (QLabel* l : w->findChildren<QLabel*>()) {
+        // The leading blanks stay: the fields are sized for them.
+        if (const auto m = datum.match(l->text()); m.hasMatch()) l->setText(m.captured(1) + QStringLiteral("01.10.2026"));
+        if (const auto m = zeit.match(l->text()); m.hasMatch()) l->setText(m.captured(1) + QStringLiteral("10:00:00"));
+    }
+}
+
+}  // namespace
+
 bool Sitzung::bild(QWidget* w, const QString& name) {
     QApplication::processEvents();
+    uhrAnhalten(w);
     QImage b = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
     if (b.width() > BREITE_HOECHSTENS) b = b.scaledToWidth(BREITE_HOECHSTENS, Qt::SmoothTransformation);
     // A thin frame sets the grey of a dialog off from the page around it.
