@@ -382,6 +382,11 @@ private slots:
         const QMimeData* m = QApplication::clipboard()->mimeData();
         QVERIFY(m->hasImage());
         QCOMPARE(m->text().split('\n', Qt::SkipEmptyParts), zeilen);
+        // Text is the error sequence's export, not the curves'.
+        r_->dateiwahl.antworten = {tmp_.filePath(art + ".txt")};
+        f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        QCOMPARE(r_->meldungen(), QStringList{"Exportieren ist als PNG, SVG, PDF oder CSV möglich."});
+        QVERIFY(!QFile::exists(tmp_.filePath(art + ".txt")));
     }
 
     // The renderer paints what the window paints, and writes the window's CSV.

@@ -289,3 +289,15 @@ TEST(DkBeschriftung, WertMitZaehlerUndNennerAusserBeiNull) {
     ASSERT_TRUE(zwei);
     EXPECT_EQ(*zwei, (LPunkt{-6500, 5000}));
 }
+
+TEST(KurvenPaint, GedruckterCursorHinterDenPunktenDrucktKeineWerte) {
+    ZorState s = mitKurven(50);
+    s.Cursor.FAV = 1;
+    s.FAV_xpos = 70;  // left over from a larger point count
+    AufzeichnendeLeinwand dc;
+    FAV_Paint(dc, s, LEER, 1);
+    std::vector<std::string> cursortexte;
+    for (const auto& t : dc.nur(Art::Text))
+        if (t.schrift.hoehe == 814) cursortexte.push_back(t.text);
+    EXPECT_EQ(cursortexte, (std::vector<std::string>{"Abszisse:", "Ordinate:"}));
+}

@@ -77,7 +77,7 @@ void KurvenDokument::ermitteln() {
         if (qobject_cast<KurvenDokument*>(d)) d->update();
 }
 
-void KurvenDokument::paintEvent(QPaintEvent*) {
+void KurvenDokument::paintEvent(QPaintEvent* e) {
     ZorState& s = zustand();
     if (s.Fenster.aktualisiert == 0) kontext().befehl(CMD_AKTUALISIEREN);
     // The progress window lets events through, so a computation must not run inside a
@@ -92,13 +92,43 @@ void KurvenDokument::paintEvent(QPaintEvent*) {
         }
         return;
     }
-    gezeichnet_ = {};
-    if (!s.Modell.inaktiv) {
+    const bool nurCursor = hintergrund_.deviceIndependentSize() == QSizeF(size()) &&
+                           (e->region() - cursorStreifen_).isEmpty();
+    cursorStreifen_ = {};
+    if (s.Modell.inaktiv) {
+        gezeichnet_ = {};
+        hintergrund_ = {};
+    } else {
         if (!cursorAn() && art_.autoCursor(s)) s.Cursor.*art_.cursor = 1;
+        if (!nurCursor) hintergrundMalen();
         QPainter p(this);
-        gezeichnet_ = art_.malen(p, size(), s, vorlagen_, 0);
+        const qreal dpr = hintergrund_.devicePixelRatio();
+        for (const QRect& r : e->region())
+            p.drawImage(QRectF(r), hintergrund_, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr));
+        if (cursorAn()) cursorMalen(p);
     }
     meldungenNachDemMalen();
+}
+
+void KurvenDokument::hintergrundMalen() {
+    ZorState& s = zustand();
+    const qreal dpr = devicePixelRatioF();
+    hintergrund_ = QImage(size() * dpr, QImage::Format_RGB32);
+    hintergrund_.setDevicePixelRatio(dpr);
+    QPainter p(&hintergrund_);
+    int& cursor = s.Cursor.*art_.cursor;
+    const int an = std::exchange(cursor, 0);
+    gezeichnet_ = art_.malen(p, size(), s, vorlagen_, 0);
+    cursor = an;
+}
+
+// The screen cursor as the documents' painting draws it: labels, line and values.
+void KurvenDokument::cursorMalen(QPainter& p) {
+    const ZorState& s = zustand();
+    QPainterCanvas dc(p, abbildung());
+    const CursorKurven k = art_.kurven(s, gezeichnet_);
+    Cursor_Beschriftung(dc, k);
+    Markierung(dc, art_.geometrie(s), k, s.*art_.xpos);
 }
 
 // A message box must not open inside a paint.
@@ -176,7 +206,9 @@ void KurvenDokument::cursorBewegen(int neu) {
     if (neu == xpos) return;
     QRegion r = cursorBereich(xpos);
     xpos = neu;
-    update(r + cursorBereich(neu));
+    r += cursorBereich(neu);
+    cursorStreifen_ += r;
+    update(r);
 }
 
 QRegion KurvenDokument::cursorBereich(int xpos) const {

@@ -14,7 +14,8 @@
 #include "core/plot/abbildung.h"
 #include "core/plot/plotag.h"
 
-class QRegion;
+#include <QImage>
+#include <QRegion>
 
 namespace zor::app {
 
@@ -63,7 +64,7 @@ public:
     Abbildung abbildung() const;
 
 protected:
-    void paintEvent(QPaintEvent*) override;
+    void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
@@ -79,11 +80,17 @@ private:
     bool cursorAn() const;
     void cursorBewegen(int neu);
     QRegion cursorBereich(int xpos) const;
+    void hintergrundMalen();
+    void cursorMalen(QPainter& p);
     void meldungenNachDemMalen();
 
     const Kurvenart& art_;
     Vorlagenquelle vorlagen_;
     Gezeichnet gezeichnet_;
+    // The diagram without the cursor, kept so that a cursor move only copies its strips
+    // back and draws the cursor anew; every other repaint paints it afresh.
+    QImage hintergrund_;
+    QRegion cursorStreifen_;
     std::vector<Meldung> ausstehend_;
     bool ermittelnGeplant_ = false;
     // One computation at a time, in all curve documents: the progress window lets timers

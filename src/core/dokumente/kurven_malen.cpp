@@ -1,5 +1,6 @@
 #include "core/dokumente/kurven_malen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <span>
 
@@ -32,14 +33,15 @@ short auswahl(const ZorState& s, int satz, int drucken) {
     return modellVon(s, satz);
 }
 
-// The point at pos of a curve, or a zero point past its end.
-STRUCT_PUNKT punktBei(std::span<const STRUCT_PUNKT> kurve, int pos) {
-    if (pos < 0 || static_cast<std::size_t>(pos) >= kurve.size()) return {};
-    return kurve[static_cast<std::size_t>(pos)];
+bool hat(std::span<const STRUCT_PUNKT> kurve, int pos) {
+    return pos >= 0 && static_cast<std::size_t>(pos) < kurve.size();
 }
 
+// A position past a curve's end (the point count shrank) prints no value for it.
 void gedruckterCursor(Canvas& dc, const CursorKurven& k, float x, int pos) {
-    Cursor_drucken(dc, x, Y0, YENDE, k.G1, k.G2, punktBei(k.g1, pos), punktBei(k.g2, pos));
+    const bool g1 = k.G1 && hat(k.g1, pos), g2 = k.G2 && hat(k.g2, pos);
+    const auto u = static_cast<std::size_t>(std::max(pos, 0));
+    Cursor_drucken(dc, x, Y0, YENDE, g1, g2, g1 ? k.g1[u] : STRUCT_PUNKT{}, g2 ? k.g2[u] : STRUCT_PUNKT{});
 }
 
 std::span<const STRUCT_PUNKT> favKurve(const ZorState& s, int satz) {
