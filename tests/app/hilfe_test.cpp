@@ -1,6 +1,9 @@
 // The help: every help command opens its page, every link and picture of the pages
-// resolves, the search finds pages, and the window remembers its size and place.
+// resolves, the search finds pages, the window remembers its size and place, and F1
+// opens the page of the dialog or document it is pressed in.
 
+#include <QApplication>
+#include <QDialog>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
@@ -12,9 +15,13 @@
 #include <memory>
 #include <tuple>
 
+#include "app/hilfe/kontexthilfe.h"
 #include "app/kontext/befehle.h"
+#include "app/kontext/mdi_dokument.h"
 #include "app/platform/hilfefenster.h"
+#include "support/dialog_hilfen.h"
 #include "support/gui_hilfen.h"
+#include "support/modal_skript.h"
 #include "support/testrahmen.h"
 
 using namespace zor::app;
@@ -22,6 +29,36 @@ using namespace zor::app;
 namespace {
 
 QString anker(const QUrl& url) { return url.fragment(); }
+
+// The one help window of the program, wherever it hangs at the moment.
+Hilfefenster* hilfefenster() {
+    for (QWidget* w : QApplication::allWidgets())
+        if (auto* h = qobject_cast<Hilfefenster*>(w)) return h;
+    return nullptr;
+}
+
+struct F1Ergebnis {
+    QString seite;            // the page shown while the dialog was open
+    bool amDialog = false;    // the help window hung on the dialog, so it was not blocked
+};
+
+// Opens the dialog by its command, presses F1 in its focus widget, notes the page and
+// closes the dialog again.
+F1Ergebnis f1ImDialog(TestRahmen& r, int befehl) {
+    F1Ergebnis e;
+    ModalSkript skript;
+    skript.dann([&e](QWidget* d) {
+        QWidget* ziel = d->focusWidget() ? d->focusWidget() : d;
+        QTest::keyClick(ziel, Qt::Key_F1);
+        if (Hilfefenster* h = hilfefenster()) {
+            e.seite = h->source().path();
+            e.amDialog = h->parentWidget() == d && h->isVisible();
+        }
+        static_cast<QDialog*>(d)->reject();
+    });
+    r.f.mainframe_OnCommand(befehl);
+    return e;
+}
 
 // The anchors a page defines by name= or id=.
 QStringList ankerVon(const QString& html) {
@@ -144,6 +181,77 @@ private slots:
         QCOMPARE(neu.browser()->verticalScrollBar()->value(), 0);
     }
 
+    // F1 in a dialog shows its page on a help window the dialog does not block; when the
+    // dialog closes the window goes back to the frame and stays open.
+    void f1ImDialogZeigtSeineSeite() {
+        TestRahmen r;
+        r.f.show();
+        r.f.mainframe_OnCommand(CMD_ZORWERK);
+        const F1Ergebnis bsc = f1ImDialog(r, CMD_SATZ1_BSC);
+        QCOMPARE(bsc.seite, QStringLiteral("/help/dlg_bsc.html"));
+        QVERIFY(bsc.amDialog);
+        Hilfefenster* h = hilfefenster();
+        QVERIFY(h && h->isVisible());
+        QCOMPARE(h->parentWidget(), &r.f);
+        QCOMPARE(f1ImDialog(r, CMD_FKF_OPTIONEN).seite, QStringLiteral("/help/opt_fkf.html"));
+
+        r.f.mainframe_OnCommand(CMD_MULTIMEDIA);
+        const F1Ergebnis verf = f1ImDialog(r, CMD_VERF_BSC);
+        QCOMPARE(verf.seite, QStringLiteral("/help/verf_bsc.html"));
+        QVERIFY(verf.amDialog);
+        QVERIFY(r.meldungen().isEmpty());
+    }
+
+    // A notice over a dialog has no page of its own: F1 there explains the dialog below.
+    void f1InHinweisZeigtDenDialogDarunter() {
+        TestRahmen r;
+        r.f.show();
+        r.f.mainframe_OnCommand(CMD_ZORWERK);
+        QString seite;
+        ModalSkript skript;
+        skript.dann([](QWidget* d) {
+            tippen(d, 309, QStringLiteral("0,5"));  // comma: refused, notice 613 follows
+            klick(d, ID_BESTAETIGEN);
+        });
+        skript.dann([&seite](QWidget* hinweis) {
+            QTest::keyClick(hinweis, Qt::Key_F1);
+            if (Hilfefenster* h = hilfefenster()) seite = h->source().path();
+            static_cast<QDialog*>(hinweis)->reject();
+        });
+        r.f.mainframe_OnCommand(CMD_SATZ1_GE);
+        QCOMPARE(skript.gesehen, (QStringList{QStringLiteral("id_96"), QStringLiteral("id_613")}));
+        QCOMPARE(seite, QStringLiteral("/help/dlg_ge.html"));
+    }
+
+    // F1 explains the active document; without one it keeps opening the script in the start
+    // menu and opens the program help in a mode.
+    void f1ImRahmen() {
+        TestRahmen r;
+        r.f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&r.f));
+        QTest::keyClick(&r.f, Qt::Key_F1);
+        QVERIFY(hilfefenster());
+        QCOMPARE(hilfefenster()->source().path(), QStringLiteral("/help/VOZAD.html"));
+        r.f.mainframe_OnCommand(CMD_ZORWERK);
+        QTest::keyClick(&r.f, Qt::Key_F1);
+        QCOMPARE(hilfefenster()->source().path(), QStringLiteral("/help/revid.html"));
+        r.f.mainframe_OnCommand(CMD_OEFFNEN_PAR);
+        QVERIFY(r.f.aktivesDokument());
+        r.f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&r.f));
+        QWidget* fokus = QApplication::focusWidget();
+        if (!fokus) fokus = r.f.aktivesDokument();
+        QTest::keyClick(fokus, Qt::Key_F1);
+        QCOMPARE(hilfefenster()->source().path(), QStringLiteral("/help/zor_par.html"));
+    }
+
+    // Every page the F1 table names exists.
+    void jedeKontextseiteGibtEs() {
+        const QStringList dateien = alleKontextHilfedateien();
+        QVERIFY(dateien.size() >= 20);
+        for (const QString& d : dateien) QVERIFY2(!hilfeSeite(d).isEmpty(), qPrintable(d));
+    }
+
     // For looking at: the script's first page and the theory's formulas.
     void bilder() {
         Hilfefenster h;
@@ -156,6 +264,13 @@ private slots:
         QVERIFY(speichereBild(&h, QStringLiteral("hilfe_theorie")));
         QVERIFY(h.zeige(QStringLiteral("kan_dur.hlp")));
         QVERIFY(speichereBild(&h, QStringLiteral("hilfe_durchfuehrung")));
+        QVERIFY(h.zeige(QStringLiteral("dlg_ge.hlp")));
+        QVERIFY(speichereBild(&h, skaliert(QStringLiteral("hilfe_dialogseite"))));
+        h.browser()->scrollToAnchor(QString());
+        h.browser()->verticalScrollBar()->setValue(h.browser()->verticalScrollBar()->maximum() / 2);
+        QVERIFY(speichereBild(&h, skaliert(QStringLiteral("hilfe_dialogseite_tabelle"))));
+        QVERIFY(h.zeige(QStringLiteral("zor_ff.hlp")));
+        QVERIFY(speichereBild(&h, skaliert(QStringLiteral("hilfe_fensterseite"))));
     }
 };
 

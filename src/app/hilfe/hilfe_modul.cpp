@@ -1,10 +1,13 @@
 #include "app/hilfe/hilfe_modul.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QString>
 
 #include "app/kontext/befehle.h"
 #include "app/kontext/kontext.h"
-#include "app/platform/hilfefenster.h"
+#include "app/hilfe/kontexthilfe.h"
+#include "app/kontext/mdi_dokument.h"
 #include "app/platform/meldungsdienst.h"
 
 namespace zor::app {
@@ -31,17 +34,44 @@ constexpr Seite SEITEN[] = {
 
 HilfeModul::HilfeModul(Kontext& kontext) : Befehlsmodul(kontext) {
     for (const Seite& s : SEITEN) registriere({s.id}, [this](int id) { hilfe(id); });
+    new Kontexthilfe(kontext.fenster(), [this](const QString& datei, QWidget*) { zeige(datei); });
 }
 
 void HilfeModul::hilfe(int id) {
     for (const Seite& s : SEITEN) {
         if (s.id != id) continue;
-        if (!fenster_) fenster_ = new Hilfefenster(kontext().fenster());
-        if (!fenster_->zeige(QString::fromLatin1(s.datei), s.kontext))
-            kontext().meldung().zeige(QStringLiteral("Die Hilfedatei %1 fehlt.").arg(QLatin1String(s.datei)),
-                                             QString::fromUtf8(TITEL_PROGRAMM), Symbol::Ausrufezeichen);
+        QString datei = QString::fromLatin1(s.datei);
+        // F1 with a document active explains that document.
+        if (id == CMD_HILFE_F1)
+            if (MdiDokument* d = kontext().aktivesDokument(); d && !kontextHilfedatei(d).isEmpty())
+                datei = kontextHilfedatei(d);
+        if (!zeige(datei, s.kontext))
+            kontext().meldung().zeige(QStringLiteral("Die Hilfedatei %1 fehlt.").arg(datei),
+                                      QString::fromUtf8(TITEL_PROGRAMM), Symbol::Ausrufezeichen);
         return;
     }
+}
+
+bool HilfeModul::zeige(const QString& datei, int kontextNr) {
+    if (!fenster_) fenster_ = new Hilfefenster(kontext().fenster());
+    anModalesFenster();
+    return fenster_->zeige(datei, kontextNr);
+}
+
+void HilfeModul::anModalesFenster() {
+    if (!fenster_) return;
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == fenster_) modal = nullptr;
+    QWidget* eltern = modal ? modal : kontext().fenster();
+    if (fenster_->parentWidget() == eltern) return;
+    const bool sichtbar = fenster_->isVisible();
+    const QRect lage = fenster_->geometry();
+    fenster_->setParent(eltern, Qt::Window);
+    fenster_->setGeometry(lage);
+    if (sichtbar) fenster_->show();
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+        QObject::connect(dialog, &QDialog::finished, fenster_, [this] { anModalesFenster(); },
+                         Qt::SingleShotConnection);
 }
 
 }  // namespace zor::app
