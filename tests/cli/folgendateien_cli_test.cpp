@@ -22,16 +22,7 @@ ZorErgebnis begrenzt(const std::vector<std::string>& args) {
     sh.insert(sh.end(), args.begin(), args.end());
     std::string cmd = "sh";
     for (const auto& a : sh) cmd += " " + zorQuote(a);
-    const auto tmp = std::filesystem::temp_directory_path() / ("zor-cli-b-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(tmp);
-    cmd += " >" + zorQuote((tmp / "out").string()) + " 2>" + zorQuote((tmp / "err").string()) + " </dev/null";
-    const int status = std::system(cmd.c_str());
-    ZorErgebnis e;
-    e.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    e.aus = zorDateiLesen(tmp / "out");
-    e.fehler = zorDateiLesen(tmp / "err");
-    std::filesystem::remove_all(tmp);
-    return e;
+    return befehlAufrufen(cmd);
 }
 
 std::string fav(const std::string& datei) {

@@ -29,11 +29,10 @@ inline std::string zorDateiLesen(const std::filesystem::path& p) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline ZorErgebnis zorAufruf(const std::vector<std::string>& args) {
+// Runs a shell command line (already quoted) and collects its exit code and output.
+inline ZorErgebnis befehlAufrufen(std::string cmd) {
     const auto tmp = std::filesystem::temp_directory_path() / ("zor-cli-" + std::to_string(::getpid()));
     std::filesystem::create_directories(tmp);
-    std::string cmd = zorQuote(ZOR_BINARY);
-    for (const auto& a : args) cmd += " " + zorQuote(a);
     cmd += " >" + zorQuote((tmp / "out").string()) + " 2>" + zorQuote((tmp / "err").string()) + " </dev/null";
     const int status = std::system(cmd.c_str());
     ZorErgebnis e;
@@ -42,6 +41,12 @@ inline ZorErgebnis zorAufruf(const std::vector<std::string>& args) {
     e.fehler = zorDateiLesen(tmp / "err");
     std::filesystem::remove_all(tmp);
     return e;
+}
+
+inline ZorErgebnis zorAufruf(const std::vector<std::string>& args) {
+    std::string cmd = zorQuote(ZOR_BINARY);
+    for (const auto& a : args) cmd += " " + zorQuote(a);
+    return befehlAufrufen(cmd);
 }
 
 // Each CLI test gets its own temporary directory.
