@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "stille_dienste.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/dokumentbilder.h"
@@ -48,19 +49,6 @@ void BM_PAR(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_PAR)->Args({960, 600})->Args({1920, 1200})->Unit(benchmark::kMillisecond);
-
-class Still final : public zor::app::Meldungsdienst {
-public:
-    zor::app::Antwort zeige(const QString&, const QString&, zor::Symbol, zor::app::Knoepfe) override {
-        return zor::app::Antwort::Ok;
-    }
-};
-
-class KeineWahl final : public zor::app::Dateiwahl {
-public:
-    std::optional<QString> GetFileNameInFWK(const QString&, const QString&, int) override { return {}; }
-    std::optional<QString> GetFileNameOutFWK(const QString&, const QString&, int) override { return {}; }
-};
 
 // "Alle" until every opened document has painted once, in a 1920 x 1200 frame.
 void BM_AlleOeffnen(benchmark::State& st) {

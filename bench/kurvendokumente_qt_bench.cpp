@@ -15,6 +15,7 @@
 
 #include <cstdio>
 
+#include "stille_dienste.h"
 #include "app/documents/kurvendokument.h"
 #include "app/kontext/befehle.h"
 #include "app/platform/dateiwahl.h"
@@ -28,19 +29,6 @@
 namespace {
 
 using zor::app::KurvenDokument;
-
-class Still final : public zor::app::Meldungsdienst {
-public:
-    zor::app::Antwort zeige(const QString&, const QString&, zor::Symbol, zor::app::Knoepfe) override {
-        return zor::app::Antwort::Ok;
-    }
-};
-
-class KeineWahl final : public zor::app::Dateiwahl {
-public:
-    std::optional<QString> GetFileNameInFWK(const QString&, const QString&, int) override { return {}; }
-    std::optional<QString> GetFileNameOutFWK(const QString&, const QString&, int) override { return {}; }
-};
 
 // Set 1 GE, set 2 MC, both simulated with their start values, curves computed.
 zor::ZorState zweiSaetze() {
