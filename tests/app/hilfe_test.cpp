@@ -15,6 +15,7 @@
 #include <memory>
 #include <tuple>
 
+#include "app/documents/druckauftrag.h"
 #include "app/hilfe/kontexthilfe.h"
 #include "app/kontext/befehle.h"
 #include "app/kontext/mdi_dokument.h"
@@ -243,6 +244,19 @@ private slots:
         if (!fokus) fokus = r.f.aktivesDokument();
         QTest::keyClick(fokus, Qt::Key_F1);
         QCOMPARE(hilfefenster()->source().path(), QStringLiteral("/help/zor_par.html"));
+    }
+
+    // The page preview is a dialog of its own, with the printing page as its help.
+    void f1InDerSeitenansicht() {
+        const Druckersuche vorher = setzeDruckersuche([] { return QString(); });
+        TestRahmen r;
+        r.f.mainframe_OnCommand(CMD_OEFFNEN_FF);
+        QVERIFY(r.f.aktivesDokument());
+        const F1Ergebnis e = f1ImDialog(r, CMD_SEITENANSICHT);
+        setzeDruckersuche(vorher);
+        QCOMPARE(e.seite, QStringLiteral("/help/drucken.html"));
+        QVERIFY(e.amDialog);
+        QVERIFY(r.meldungen().isEmpty());
     }
 
     // Every page the F1 table names exists.

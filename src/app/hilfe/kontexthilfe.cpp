@@ -22,6 +22,7 @@ constexpr Kontextseite KONTEXTSEITEN[] = {
     {"id_18", "vergleich.hlp"},     {"id_19", "ableiten.hlp"},     {"hex", "mm_hexbin.hlp"},
     {"bin", "mm_hexbin.hlp"},       {"bitmap", "mm_bitmap.hlp"},   {"id_4150", "mm_midi.hlp"},
     {"id_4141", "mm_wave.hlp"},     {"video", "mm_video.hlp"},     {"medienspieler", "mm_video.hlp"},
+    {"seitenansicht", "drucken.hlp"}, {"id_99", "drucken.hlp"},
 };
 // clang-format on
 

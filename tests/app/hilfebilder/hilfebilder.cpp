@@ -25,6 +25,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/documents/druckauftrag.h"
 #include "app/documents/kurvendokument.h"
 #include "app/kontext/befehle.h"
 #include "app/media/bildflaeche.h"
@@ -54,26 +55,42 @@ bool warte(const std::function<bool()>& bedingung, int ms = 5000) {
 }
 
 // A channel-model document, opened by its command and shown maximised in the frame, with
-// set 2 a Gilbert-Elliott model beside the BSC of set 1 so that both blocks show.
+// set 2 a Gilbert-Elliott model beside the BSC of set 1 so that both blocks show. False
+// when it did not open or its curves did not finish.
+bool dokumentOeffnen(Sitzung& s, int befehl, const char* bild) {
+    Hauptfenster& f = s.rahmen(true);
+    s.modal(CMD_SATZ2_GE, QStringLiteral("id_96"), QLatin1String(bild), [](QWidget* d) {
+        if (auto* ok = d->findChild<QAbstractButton*>(QStringLiteral("id_131"))) ok->click();
+    });
+    f.mainframe_OnCommand(befehl);
+    QMdiSubWindow* w = f.mdi()->activeSubWindow();
+    if (!w) {
+        s.fehler << QStringLiteral("%1: kein Fenster geöffnet").arg(QLatin1String(bild));
+        return false;
+    }
+    w->showMaximized();
+    // The curve documents compute their curves after opening; wait for them.
+    if (auto* k = qobject_cast<KurvenDokument*>(w->widget()))
+        if (!warte([k] { return !k->veraltet(); }, 30000)) {
+            s.fehler << QStringLiteral("%1: Kurven nicht fertig").arg(QLatin1String(bild));
+            return false;
+        }
+    return true;
+}
+
 std::function<void(Sitzung&)> dokument(int befehl, const char* bild) {
     return [=](Sitzung& s) {
-        Hauptfenster& f = s.rahmen(true);
-        s.modal(CMD_SATZ2_GE, QStringLiteral("id_96"), QLatin1String(bild), [](QWidget* d) {
-            if (auto* ok = d->findChild<QAbstractButton*>(QStringLiteral("id_131"))) ok->click();
-        });
-        f.mainframe_OnCommand(befehl);
-        QMdiSubWindow* w = f.mdi()->activeSubWindow();
-        if (!w) {
-            s.fehler << QStringLiteral("%1: kein Fenster geöffnet").arg(QLatin1String(bild));
-            return;
-        }
-        w->showMaximized();
-        // The curve documents compute their curves after opening; wait for them.
-        if (auto* k = qobject_cast<KurvenDokument*>(w->widget()))
-            if (!warte([k] { return !k->veraltet(); }, 30000))
-                s.fehler << QStringLiteral("%1: Kurven nicht fertig").arg(QLatin1String(bild));
-        s.bild(&f, QLatin1String(bild));
+        if (dokumentOeffnen(s, befehl, bild)) s.bild(&s.f(), QLatin1String(bild));
     };
+}
+
+// The page preview of the FKF document. The page is the PDF page used without a printer,
+// so that a printer installed on this machine does not change the picture.
+void seitenansicht(Sitzung& s) {
+    if (!dokumentOeffnen(s, CMD_OEFFNEN_FKF, "seitenansicht")) return;
+    const Druckersuche vorher = setzeDruckersuche([] { return QString(); });
+    s.modal(CMD_SEITENANSICHT, QStringLiteral("seitenansicht"), QStringLiteral("seitenansicht"));
+    setzeDruckersuche(vorher);
 }
 
 // A modal dialog of a mode, grabbed as it opens.
@@ -197,6 +214,7 @@ const std::vector<Aufnahme>& aufnahmen() {
         {"par", "zor_par", dokument(CMD_OEFFNEN_PAR, "par")},
         {"fav", "zor_fav", dokument(CMD_OEFFNEN_FAV, "fav")},
         {"fkf", "zor_fkf", dokument(CMD_OEFFNEN_FKF, "fkf")},
+        {"seitenansicht", "drucken", seitenansicht},
         {"param_bsc", "dlg_bsc", dialog(true, CMD_SATZ1_BSC, 89, "param_bsc")},
         {"param_ge", "dlg_ge", dialog(true, CMD_SATZ1_GE, 96, "param_ge")},
         {"param_mc", "dlg_mc", dialog(true, CMD_SATZ1_MC, 91, "param_mc")},
