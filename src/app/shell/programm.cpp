@@ -1,6 +1,9 @@
 #include "app/shell/programm.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "app/platform/dateiwahl.h"
 #include "app/platform/einzelinstanz.h"
@@ -14,6 +17,11 @@ int zorwerkMain(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("zorwerk"));
     QApplication::setApplicationDisplayName(QString());
     QApplication::setDesktopFileName(QStringLiteral("de.zorwerk.Zorwerk"));
+    // Qt's own dialogs (file choosers, print preview) speak the program's language.
+    QTranslator qtTexte;
+    if (qtTexte.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexte);
 
     QtMeldungsdienst meldung;
     Einzelinstanz instanz;
