@@ -12,16 +12,21 @@
 
 namespace zor::app {
 
+// Qt's own dialogs speak the program's language.
+bool qtTexteLaden(QTranslator& t) {
+    if (!t.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QApplication::installTranslator(&t);
+}
+
 int zorwerkMain(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorwerk"));
     QApplication::setApplicationDisplayName(QString());
     QApplication::setDesktopFileName(QStringLiteral("de.zorwerk.Zorwerk"));
-    // Qt's own dialogs (file choosers, print preview) speak the program's language.
     QTranslator qtTexte;
-    if (qtTexte.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexte);
+    qtTexteLaden(qtTexte);
 
     QtMeldungsdienst meldung;
     Einzelinstanz instanz;

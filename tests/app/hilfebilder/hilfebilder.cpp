@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QTranslator>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
@@ -25,6 +26,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/shell/programm.h"
 #include "app/documents/druckauftrag.h"
 #include "app/documents/kurvendokument.h"
 #include "app/kontext/befehle.h"
@@ -271,6 +273,8 @@ QStringList pruefe(const Sitzung& s) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QTranslator qtTexte;  // the file choosers as the program shows them
+    zor::app::qtTexteLaden(qtTexte);
     const QStringList args = app.arguments();
     QTemporaryDir tmp;
     const bool nurPruefen = args.size() < 2 || args.at(1) == QLatin1String("--pruefen");
