@@ -8,10 +8,6 @@ using ::testing::HasSubstr;
 
 using DateijobsCli = ZorCliTest;
 
-namespace {
-void ablegen(const std::string& pfad, const std::string& inhalt) { std::ofstream(pfad, std::ios::binary) << inhalt; }
-}  // namespace
-
 TEST_F(DateijobsCli, ConvertCompareDeriveAndPatternRoundTrip) {
     ablegen(pfad("a.ffo"), "001011");
     auto e = zorAufruf({"convert", pfad("a.ffo")});
@@ -71,10 +67,6 @@ INSTANTIATE_TEST_SUITE_P(
         Fehlaufruf{"McBadUeberEins", {"corrupt", "mc", "--bad", "1.1", "@IN", "@OUT"}, 2, "1. Wert >1"},
         Fehlaufruf{"McEingabeFehlt", {"corrupt", "mc", "@FEHLT", "@OUT"}, 1, "Fehler beim Öffnen der Datei_1"},
         Fehlaufruf{"BscAusgabeIstEingabe", {"corrupt", "bsc", "@IN", "@IN"}, 2, "dieselbe Datei"},
-        Fehlaufruf{"BscStartwertGebrochen", {"corrupt", "bsc", "--seed", "1.9", "@IN", "@OUT"},
-                   2, "zwischen 1 und 9999 annehmen!"},
-        Fehlaufruf{"GeSchutzGebrochen", {"corrupt", "ge", "--protect", "10.9", "@IN", "@OUT"},
-                   2, "Falsche Eingabe bei geschützten Bytes!"},
         Fehlaufruf{"McEingabeLeer", {"corrupt", "mc", "@LEER.ffo", "@OUT"},
                    2, "Die Datei ist 0 Bytes groß!\nDavon sollen 0 Bytes verfälscht werden!"},
         Fehlaufruf{"BscAusgabeVerzeichnisFehlt", {"corrupt", "bsc", "@IN", "@FEHLT/OUT"},

@@ -29,6 +29,10 @@ inline std::string zorDateiLesen(const std::filesystem::path& p) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+inline void ablegen(const std::string& pfad, const std::string& inhalt) {
+    std::ofstream(pfad, std::ios::binary) << inhalt;
+}
+
 // Runs a shell command line (already quoted) and collects its exit code and output.
 inline ZorErgebnis befehlAufrufen(std::string cmd) {
     const auto tmp = std::filesystem::temp_directory_path() / ("zor-cli-" + std::to_string(::getpid()));

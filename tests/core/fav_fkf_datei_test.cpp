@@ -3,6 +3,7 @@
 // and the empty curve.
 
 #include "aufzeichnender_fortschritt.h"
+#include "sequenzdateien.h"
 #include "temp_verzeichnis.h"
 
 #include "core/models/fav.h"
@@ -42,12 +43,6 @@ class KurveAusDatei : public TempVerzeichnis {
 protected:
     STRUCT_DATEI datei(const std::string& name, int typ) const {
         return {typ, static_cast<decltype(STRUCT_DATEI::laenge)>(std::filesystem::file_size(pfad(name))), pfad(name)};
-    }
-    static std::string fab(const std::vector<std::int32_t>& werte) {
-        std::string s;
-        for (std::int32_t w : werte)
-            for (int i = 0; i < 4; ++i) s += static_cast<char>(static_cast<std::uint32_t>(w) >> (8 * i) & 0xFF);
-        return s;
     }
     Werte fav(const STRUCT_DATEI& d, std::size_t n) {
         FavPunkte p{};
@@ -100,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(Modelle, GespeicherteFolge, ::testing::Values(Modellart
 TEST_F(KurveAusDatei, HandMadeFab) {
     // Records below 1 are gaps of 1 and the partial record is left out: gaps 3, 1, 1, 2.
     // Both are said, with the information icon, and the curve stands.
-    schreiben(pfad("a.FAB"), fab({3, 0, -5, 2}) + "\x01\x02");
+    schreiben(pfad("a.FAB"), fabBytes({3, 0, -5, 2}) + "\x01\x02");
     EXPECT_EQ(fav(datei("a.FAB", TYP_FAB), 5), (Werte{{1, 1}, {2, 0.5f}, {3, 0.25f}, {4, 0}, {5, 0}}));
     FavPunkte p{};
     const Ergebnis e = FAV_DATEI(datei("a.FAB", TYP_FAB), Kurve(p).first(5), still);
@@ -111,7 +106,7 @@ TEST_F(KurveAusDatei, HandMadeFab) {
     EXPECT_EQ(e.meldung.symbol, Symbol::Information);
     // Gaps 1, 2, 3 are the bits 1 0 1 0 0 1. Renewal: the last gap is read but not entered,
     // R(0) = 2 / 3. General: products at n = 0, 1, 2, divided by 6 bits.
-    schreiben(pfad("b.FAB"), fab({1, 2, 3}));
+    schreiben(pfad("b.FAB"), fabBytes({1, 2, 3}));
     EXPECT_EQ(fkf(datei("b.FAB", TYP_FAB), 3, 1), (Werte{{0, 2.0f / 3}, {1, 1.0f / 3}, {2, 0.5f}}));
     EXPECT_EQ(fkf(datei("b.FAB", TYP_FAB), 3, 0), (Werte{{0, 2.0f / 6}, {1, 0}, {2, 1.0f / 6}}));
 }
@@ -162,36 +157,10 @@ TEST_F(KurveAusDatei, MissingOrShortenedFilesGiveAMessageAndTheEmptyCurves) {
     }
 }
 
-// An FFO is read by the one rule of the format: a final line end is not part of it, any
-// other byte that is neither "0" nor "1" stops the curve with its position.
-TEST_F(KurveAusDatei, FfoLineEndIsIgnoredAndOtherBytesAreRefused) {
-    const std::string folge = "0100100011" + std::string(60, '0') + "1";
-    schreiben(pfad("g.FFO"), folge);
-    for (const std::string ende : {"\n", "\r\n"}) {
-        schreiben(pfad("n.FFO"), folge + ende);
-        EXPECT_EQ(fav(datei("n.FFO", TYP_FFO), D), fav(datei("g.FFO", TYP_FFO), D));
-        for (int erneuernd : {0, 1})
-            EXPECT_EQ(fkf(datei("n.FFO", TYP_FFO), D + 1, erneuernd), fkf(datei("g.FFO", TYP_FFO), D + 1, erneuernd));
-    }
-    schreiben(pfad("x.FFO"), folge.substr(0, 16) + " " + folge);
-    const std::string text = "Ungültiges Zeichen an Position 17 der Fehlerfolge " + pfad("x.FFO") + " (nur 0 und 1 erlaubt).";
-    FavPunkte a{};
-    const Ergebnis e = FAV_DATEI(datei("x.FFO", TYP_FFO), Kurve(a).first(D), still);
-    EXPECT_FALSE(e.ok);
-    EXPECT_EQ(e.meldung.text, text);
-    EXPECT_EQ(a[1].y, 1.0f);  // the empty curve
-    for (int erneuernd : {0, 1}) {
-        FkfPunkte b{};
-        const Ergebnis f = FKF_DATEI(datei("x.FFO", TYP_FFO), Kurve(b).first(D + 1), erneuernd, still);
-        EXPECT_FALSE(f.ok);
-        EXPECT_EQ(f.meldung.text, text);
-    }
-}
-
 // The recorded length is 64-bit all the way: a length past 4 GiB is not cut down to what
 // happens to fit into 32 bits (here 8, which this file has).
 TEST_F(KurveAusDatei, RecordedLengthsPast32BitsAreKept) {
-    schreiben(pfad("k.FAB"), fab({2, 3}));
+    schreiben(pfad("k.FAB"), fabBytes({2, 3}));
     STRUCT_DATEI d = datei("k.FAB", TYP_FAB);
     d.laenge = static_cast<decltype(d.laenge)>((std::int64_t{1} << 32) + 8);
     FavPunkte p{};
@@ -203,7 +172,7 @@ TEST_F(KurveAusDatei, RecordedLengthsPast32BitsAreKept) {
 // The general method expands the gaps into bits: one long gap is most of the work, and the
 // steps are spread over its bits, not over the two records.
 TEST_F(KurveAusDatei, LongGapsSpreadTheStepsOverTheirBits) {
-    schreiben(pfad("l.FAB"), fab({1, 3000000}));
+    schreiben(pfad("l.FAB"), fabBytes({1, 3000000}));
     FkfPunkte p{};
     AufzeichnenderFortschritt f;
     ASSERT_TRUE(FKF_DATEI(datei("l.FAB", TYP_FAB), Kurve(p).first(D + 1), 0, f).ok);

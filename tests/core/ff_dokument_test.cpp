@@ -11,6 +11,7 @@
 #include "core/plot/aufzeichnende_leinwand.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "core/util/format.h"
+#include "sequenzdateien.h"
 #include "temp_verzeichnis.h"
 #include "modellzustand.h"
 
@@ -256,12 +257,6 @@ protected:
         EXPECT_EQ(Load(s, satz, pfad(name)).art, LadenErgebnis::Art::Erfolg);
         return s;
     }
-    static std::string fab(std::initializer_list<std::int32_t> werte) {
-        std::string t;
-        for (std::int32_t w : werte)
-            for (int k = 0; k < 4; ++k) t += static_cast<char>(static_cast<std::uint32_t>(w) >> (8 * k));
-        return t;
-    }
 };
 
 TEST_F(FFDatei, FehlerfolgeHoechstens5000Zeichen) {
@@ -276,7 +271,7 @@ TEST_F(FFDatei, FehlerfolgeHoechstens5000Zeichen) {
 }
 
 TEST_F(FFDatei, AbstaendeAufgebrauchtVorDemFensterende) {
-    const ZorState s = ausDatei("kurz.FAB", fab({3, 1, 0, 2}));
+    const ZorState s = ausDatei("kurz.FAB", fabBytes({3, 1, 0, 2}));
     const Bild b = malen(s, breiteFuer(10), 12 * H);
     EXPECT_EQ(zeichen(bitsVon(b, s, 0)), "0011101");  // the record 0 is a gap of 1
     EXPECT_TRUE(hatText(b, "Fehlerhäufigkeit: 0.5714 (4 von 7 Bits)"));

@@ -1,4 +1,5 @@
 #include "aufzeichnender_fortschritt.h"
+#include "sequenzdateien.h"
 #include "temp_verzeichnis.h"
 
 #include "core/models/fehlerquellen.h"
@@ -19,24 +20,6 @@ std::string bitsAlsFfo(const ZorState& s, int satz, long n, SwStart start) {
         for (long i = 0; i < n; ++i) f.push_back(q.bit() ? '1' : '0');
     });
     return f;
-}
-
-std::vector<std::int32_t> records(const std::string& fab) {
-    std::vector<std::int32_t> r;
-    for (std::size_t i = 0; i + 4 <= fab.size(); i += 4)
-        r.push_back(fabWert(reinterpret_cast<const unsigned char*>(fab.data() + i)));
-    return r;
-}
-
-// The gaps of an FFO text: one per error.
-std::vector<std::int32_t> abstaende(const std::string& ffo) {
-    std::vector<std::int32_t> r;
-    std::int32_t c = 0;
-    for (char ch : ffo) {
-        ++c;
-        if (ch == '1') r.push_back(c), c = 0;
-    }
-    return r;
 }
 
 class SaveFolgeTest : public TempVerzeichnis {
@@ -68,10 +51,10 @@ TEST_F(SaveFolgeTest, StartValuesOfSetOneGiveTheSequenceOfTheViewAndItsGaps) {
     EXPECT_EQ(f.schritte.back(), 100);
 
     const std::string fab = speichern(s, 0, TYP_FAB, "s.FAB");
-    EXPECT_EQ(records(fab), abstaende(ffo));
+    EXPECT_EQ(fabWerte(fab), luecken(ffo));
     EXPECT_EQ(fab.size() % 4, 0u);
     // 32-bit little endian.
-    const auto erste = abstaende(ffo).front();
+    const auto erste = luecken(ffo).front();
     EXPECT_EQ(fab.substr(0, 4), std::string({static_cast<char>(erste), 0, 0, 0}));
 }
 
@@ -81,8 +64,8 @@ TEST_F(SaveFolgeTest, EveryProcedureSavesTheSequenceItsSourcesGive) {
         s.Modell.M2 = static_cast<std::int16_t>(id);
         const std::string ffo = speichern(s, 1, TYP_FFO, "a.FFO");
         EXPECT_EQ(ffo, bitsAlsFfo(s, 1, 10000, SwStart::Startzustand)) << id;
-        const auto r = records(speichern(s, 1, TYP_FAB, "a.FAB"));
-        const auto g = abstaende(ffo);
+        const auto r = fabWerte(speichern(s, 1, TYP_FAB, "a.FAB"));
+        const auto g = luecken(ffo);
         if (modellart(id) == Modellart::MC || modellart(id) == Modellart::SW) {
             // At most one record more, covering the end.
             ASSERT_GE(r.size(), g.size());
@@ -112,18 +95,6 @@ TEST_F(SaveFolgeTest, ChunkBoundaryAndSwStartState) {
     EXPECT_EQ(speichern(s, 0, TYP_FFO, "w.FFO"), bitsAlsFfo(s, 0, 10000, SwStart::Startzustand));
 }
 
-// Above 2^24 the array's float no longer tells the count; the file has exactly N bits.
-TEST_F(SaveFolgeTest, SavesExactlyTheEnteredNumberOfBits) {
-    ZorState s = startZustand();
-    s.Modell.M1 = GE1;
-    for (std::uint64_t n : {std::uint64_t{16777217}, std::uint64_t{16777219}}) {
-        durchlaeufeSetzen(s, Modellart::GE, 0, n);
-        KeinFortschritt f;
-        ASSERT_TRUE(SaveFolge(s, 0, TYP_FFO, pfad("n.FFO"), f).ok);
-        EXPECT_EQ(std::filesystem::file_size(pfad("n.FFO")), n);
-    }
-}
-
 TEST_F(SaveFolgeTest, SilentChannelsAndInactiveSetsGiveEmptyFiles) {
     ZorState s = startZustand();
     s.Modell.M1 = GE1;
@@ -143,8 +114,8 @@ TEST_F(SaveFolgeTest, BscByGapsRecordsAnErrorOnTheLastBitForSetOneOnly) {
     const long g1 = q.naechster().g, g2 = q.naechster().g;
     s.BSCWert1[bsc::Durchlaeufe] = s.BSCWert2[bsc::Durchlaeufe] = static_cast<float>(g1 + g2);
 
-    EXPECT_EQ(records(speichern(s, 0, TYP_FAB, "1.FAB")), (std::vector<std::int32_t>{std::int32_t(g1), std::int32_t(g2)}));
-    EXPECT_EQ(records(speichern(s, 1, TYP_FAB, "2.FAB")), (std::vector<std::int32_t>{std::int32_t(g1)}));
+    EXPECT_EQ(fabWerte(speichern(s, 0, TYP_FAB, "1.FAB")), (std::vector<std::int32_t>{std::int32_t(g1), std::int32_t(g2)}));
+    EXPECT_EQ(fabWerte(speichern(s, 1, TYP_FAB, "2.FAB")), (std::vector<std::int32_t>{std::int32_t(g1)}));
     for (int satz : {0, 1}) {
         const std::string ffo = speichern(s, satz, TYP_FFO, "x.FFO");
         ASSERT_EQ(ffo.size(), static_cast<std::size_t>(g1 + g2));
@@ -156,7 +127,7 @@ TEST_F(SaveFolgeTest, BscByGapsRecordsAnErrorOnTheLastBitForSetOneOnly) {
     McAbstandQuelle mc(s.MCWert1.data());
     const long m1 = mc.naechster().g, m2 = mc.naechster().g;
     s.MCWert1[gemc::Durchlaeufe] = static_cast<float>(m1 + 1);
-    EXPECT_EQ(records(speichern(s, 0, TYP_FAB, "m.FAB")), (std::vector<std::int32_t>{std::int32_t(m1), std::int32_t(m2)}));
+    EXPECT_EQ(fabWerte(speichern(s, 0, TYP_FAB, "m.FAB")), (std::vector<std::int32_t>{std::int32_t(m1), std::int32_t(m2)}));
 }
 
 TEST_F(SaveFolgeTest, AFailedSaveLeavesNoFileAndKeepsAnExistingOne) {

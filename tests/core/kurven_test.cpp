@@ -33,14 +33,6 @@ Kurve erste(FavPunkte& p, int d) { return Kurve(p).first(static_cast<std::size_t
 Kurve lags(Punkte& p, int d) { return Kurve(p).first(static_cast<std::size_t>(d) + 1); }
 float y(const Punkte& p, int k) { return p[static_cast<std::size_t>(k)].y; }
 
-TEST(FavTheorie, GeStartValuesOfSet1GiveTheWorkedNumber) {
-    FavPunkte p{};
-    FAV_GE_THEORIE(START.GEWert1.data(), erste(p, 50));
-    EXPECT_FLOAT_EQ(p[0].y, 1.0f);
-    EXPECT_NEAR(p[1].y, 0.708, 0.0005);
-    for (int j = 0; j < 50; ++j) EXPECT_EQ(p[static_cast<std::size_t>(j)].x, static_cast<float>(j + 1));
-}
-
 TEST(FavNormierung, HandMadeHistograms) {
     // Gaps 1, 1, 2, 4 and one longer than d = 4: P(a >= k) = 5/5, 3/5, 2/5, 2/5.
     std::array<std::int64_t, 4> anzahl = {2, 1, 0, 1};

@@ -61,19 +61,6 @@ TEST(InitVar, WritesEveryStartValueAndZeroesTheRest) {
     }
 }
 
-TEST(Modellids, SetAndKindFollowFromTheIdAlone) {
-    for (int id = 1; id <= 5; ++id) {
-        EXPECT_EQ(satzVon(id), 0);
-        EXPECT_EQ(satzVon(id + 5), 1);
-        EXPECT_EQ(modellart(id), modellart(id + 5));
-        EXPECT_EQ(modellId(modellart(id), 0), id);
-        EXPECT_EQ(modellId(modellart(id), 1), id + 5);
-    }
-    EXPECT_EQ(modellart(0), Modellart::Inaktiv);
-    EXPECT_EQ(modellId(Modellart::Inaktiv, 1), 0);
-    EXPECT_EQ(modellart(SW2), Modellart::SW);
-}
-
 TEST(Modellids, RunsAndInvalidationAreTakenFromTheRightSet) {
     ZorState s = startZustand();
     EXPECT_EQ(durchlaeufe(s, 0), 10000);
