@@ -21,6 +21,7 @@
 #include "core/dokumente/ff_inhalt.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "support/gui_hilfen.h"
+#include "support/testdateien.h"
 #include "support/testrahmen.h"
 #include "support/zor_modus_test.h"
 
@@ -36,13 +37,6 @@ class DokumenteTest : public ZorModusTest {
         QAction* a = zor().aktionen(id).value(0);
         auto* m = a ? qobject_cast<QMenu*>(a->parent()) : nullptr;
         return m && m->menuAction()->isEnabled();
-    }
-    QString ffDatei(const QString& name, const QByteArray& inhalt) {
-        const QString p = tmp_.filePath(name);
-        QFile d(p);
-        d.open(QIODevice::WriteOnly);
-        d.write(inhalt);
-        return p;
     }
 
 private slots:
@@ -148,8 +142,6 @@ private slots:
         QTest::newRow("ff_startwerte") << 1 << 0 << "ff" << QSize(640, 400);
         QTest::newRow("ff_ge1_mc2") << 2 << 8 << "ff" << QSize(640, 480);
         QTest::newRow("par_ein_satz") << 2 << 0 << "par" << QSize(640, 400);
-        QTest::newRow("par_untereinander") << 1 << 7 << "par" << QSize(500, 640);
-        QTest::newRow("par_nebeneinander") << 3 << 9 << "par" << QSize(1200, 400);
     }
     void bilder() {
         QFETCH(int, m1);
@@ -170,7 +162,7 @@ private slots:
     void dateisaetze() {
         QByteArray fab;
         for (qint32 g : {5, 1, 12, 3, 1, 1, 40, 7, 2}) fab.append(reinterpret_cast<const char*>(&g), 4);
-        QCOMPARE(zor::Load(s(), 0, ffDatei("muster.FAB", fab).toStdString()).art, zor::LadenErgebnis::Art::Erfolg);
+        QCOMPARE(zor::Load(s(), 0, schreibeDatei(tmp_, "muster.FAB", fab).toStdString()).art, zor::LadenErgebnis::Art::Erfolg);
         f_->mainframe_OnCommand(CMD_OEFFNEN_FF);
         fenster("ff")->resize(640, 300);
         QVERIFY(speichereBild(fenster("ff"), QStringLiteral("dokument_ff_fab")));
@@ -196,9 +188,7 @@ private slots:
         const QString text = tmp_.filePath("ff.txt"), svg = tmp_.filePath("ff.svg"), png = tmp_.filePath("ff.png");
         r_->dateiwahl.antworten = {text, svg, png};
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
-        QFile t(text);
-        QVERIFY(t.open(QIODevice::ReadOnly));
-        QCOMPARE(t.readAll().toStdString(), ff->alsText());
+        QCOMPARE(liesDatei(text).toStdString(), ff->alsText());
         QVERIFY(ff->alsText().find("Fehlerhäufigkeit:") != std::string::npos);
         QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_EXPORT_BILD_TEXT);
 
@@ -251,15 +241,13 @@ private slots:
         QVERIFY(!nurWeiss(bild));
     }
 
-    void druckenFFJaPARVerweigert() {
-        f_->mainframe_OnCommand(CMD_OEFFNEN_FF);
-        f_->mainframe_OnCommand(CMD_DRUCKEN);  // asks for a PDF file; cancelled
-        QVERIFY(r_->meldungen().isEmpty());
-        QCOMPARE(r_->dateiwahl.anfragen.size(), 1);
+    // The real parameter document refuses printing (the frame's refusal is tested with
+    // a stand-in elsewhere).
+    void druckenPARVerweigert() {
         f_->mainframe_OnCommand(CMD_OEFFNEN_PAR);
         f_->mainframe_OnCommand(CMD_DRUCKEN);
         QCOMPARE(r_->meldungen(), QStringList{QStringLiteral("Parameterfenster kann nicht ausgedruckt werden!")});
-        QCOMPARE(r_->dateiwahl.anfragen.size(), 1);
+        QVERIFY(r_->dateiwahl.anfragen.isEmpty());
     }
 };
 

@@ -53,8 +53,9 @@ QRect unterschied(const QImage& a, const QImage& b) {
     return r;
 }
 
-QImage malen(const std::function<void(QPainter&)>& f) {
-    QImage bild(SEITE, QImage::Format_RGB32);
+// The page painted on white; a larger canvas shows what runs past the page's edges.
+QImage malen(const std::function<void(QPainter&)>& f, QSize leinwand = SEITE) {
+    QImage bild(leinwand, QImage::Format_RGB32);
     bild.fill(Qt::white);
     QPainter p(&bild);
     f(p);
@@ -136,37 +137,22 @@ private slots:
         QTest::newRow("FKF") << int(Druckart::FKF);
         QTest::newRow("FAV") << int(Druckart::FAV);
     }
+    // The diagram lies below the parameter pictures, spans most of the page's width, and
+    // the abscissa's numbers under the axis stay on the page (not cut off at its foot).
     void kurvenUnterDenParameterbildern() {
         QFETCH(int, art);
         ZorState s = zweiSaetze();
         KeinFortschritt still;
         QVERIFY(druckKurvenErmitteln(s, Druckart(art), still));
         const auto q = eingebauteVorlagen();
-        const QImage bild = malen([&](QPainter& p) { druckDiagrammMalen(p, SEITE, s, q, Druckart(art)); });
+        const QImage bild = malen([&](QPainter& p) { druckDiagrammMalen(p, SEITE, s, q, Druckart(art)); },
+                                  SEITE + QSize(0, 300));
         const QRect r = tinte(bild);
         QVERIFY(!r.isEmpty());
         QVERIFY2(r.top() > druckParameterRechteck(SEITE).bottom(), qPrintable(QString::number(r.top())));
-        QVERIFY(r.bottom() < SEITE.height());
-        // Centred on the page: the diagram spans most of its width.
+        QVERIFY2(r.bottom() < SEITE.height() && r.bottom() > SEITE.height() * 9 / 10,
+                 qPrintable(QString::number(r.bottom())));
         QVERIFY(r.left() < SEITE.width() / 4 && r.right() > SEITE.width() * 3 / 4);
-    }
-
-    // The abscissa's numbers under the axis stay on the page (not cut off at its foot).
-    void kurvenBeschriftungEndetAufDerSeite_data() { kurvenUnterDenParameterbildern_data(); }
-    void kurvenBeschriftungEndetAufDerSeite() {
-        QFETCH(int, art);
-        ZorState s = zweiSaetze();
-        KeinFortschritt still;
-        QVERIFY(druckKurvenErmitteln(s, Druckart(art), still));
-        QImage bild(SEITE + QSize(0, 300), QImage::Format_RGB32);
-        bild.fill(Qt::white);
-        {
-            QPainter p(&bild);
-            druckDiagrammMalen(p, SEITE, s, eingebauteVorlagen(), Druckart(art));
-        }
-        const QRect r = tinte(bild);
-        QVERIFY2(r.bottom() < SEITE.height(), qPrintable(QString::number(r.bottom())));
-        QVERIFY(r.bottom() > SEITE.height() * 9 / 10);
     }
 
     // The diagrams' grids run on past the page's edge: the page stops them as paper does.
@@ -174,12 +160,9 @@ private slots:
         ZorState s = zweiSaetze();
         KeinFortschritt still;
         QVERIFY(druckKurvenErmitteln(s, Druckart::FAV, still));
-        QImage bild(SEITE + QSize(300, 300), QImage::Format_RGB32);
-        bild.fill(Qt::white);
-        {
-            QPainter p(&bild);
-            druckseiteMalen(p, SEITE, s, eingebauteVorlagen(), Druckart::FAV);
-        }
+        const auto q = eingebauteVorlagen();
+        const QImage bild = malen([&](QPainter& p) { druckseiteMalen(p, SEITE, s, q, Druckart::FAV); },
+                                  SEITE + QSize(300, 300));
         QCOMPARE(tinte(bild), QRect(QPoint(0, 0), SEITE));
     }
 

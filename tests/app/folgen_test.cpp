@@ -15,23 +15,13 @@
 #include "app/shell/menue.h"
 #include "core/models/kurven_ermitteln.h"
 #include "support/modal_skript.h"
+#include "support/testdateien.h"
 #include "support/testrahmen.h"
 #include "support/zor_modus_test.h"
 
 using namespace zor::app;
 
 namespace {
-
-QByteArray lesen(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void schreiben(const QString& pfad, const QByteArray& inhalt) {
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(inhalt);
-}
 
 std::vector<zor::STRUCT_PUNKT> fav(const zor::ZorState& s, int satz) {
     std::vector<zor::STRUCT_PUNKT> k(static_cast<std::size_t>(s.FAV_defbereich));
@@ -108,7 +98,7 @@ private slots:
         QCOMPARE(s().Datei2.datei, datei.endsWith("FFO") ? 1 : 0);
         QVERIFY(zor().hatHaken(520) && !zor().hatHaken(521));
         QVERIFY(zor().istGrau(501) && !zor().istGrau(503));
-        if (datei.endsWith("FFO")) QCOMPARE(lesen(pfad(datei)).size(), 10000);
+        if (datei.endsWith("FFO")) QCOMPARE(liesDatei(pfad(datei)).size(), 10000);
         if (favGleich) QVERIFY(gleich(fav(s(), 0), fav(s(), 1)));
         if (fkfGleich) QVERIFY(gleich(fkf(s(), 0), fkf(s(), 1)));
     }
@@ -143,7 +133,7 @@ private slots:
         QFETCH(QString, datei);
         QFETCH(QByteArray, inhalt);
         QFETCH(QStringList, meldungen);
-        if (!inhalt.isNull()) schreiben(pfad(datei), inhalt);
+        if (!inhalt.isNull()) schreibeDatei(dir_, datei, inhalt);
         r_->dateiwahl.antworten = {pfad(datei)};
         f_->mainframe_OnCommand(CMD_SATZ1_DATEI);
         QCOMPARE(r_->meldungen(), meldungen);
@@ -169,8 +159,7 @@ private slots:
 
     // Saving into the file a set reads refreshes that set.
     void speichernInGeleseneDatei() {
-        const QString ziel = pfad("geteilt.FFO");
-        schreiben(ziel, "0001");
+        const QString ziel = schreibeDatei(dir_, "geteilt.FFO", "0001");
         r_->dateiwahl.antworten = {ziel, ziel};
         s().Modell.M2 = zor::GE2;
         f_->mainframe_OnCommand(CMD_SATZ1_DATEI);
@@ -190,8 +179,8 @@ private slots:
         for (int i = 0; i < 3000; ++i) ffo += (i * 7919 % 13 == 0) ? '1' : '0';
         ffo += "\r\n";  // an editor's line end, read by both as no part of the sequence
         QTemporaryDir andere;
-        schreiben(pfad("muster.ffo"), ffo);
-        schreiben(andere.filePath("muster.ffo"), ffo);
+        schreibeDatei(dir_, "muster.ffo", ffo);
+        schreibeDatei(andere, "muster.ffo", ffo);
         r_->dateiwahl.antworten = {pfad("muster.ffo")};
         f_->mainframe_OnCommand(CMD_KONVERTIEREN);
         QCOMPARE(r_->dateiwahl.anfragen[0].titel, QStringLiteral("FFO<=>FAB (konvertieren)"));
@@ -202,9 +191,9 @@ private slots:
         zor.start(QStringLiteral(ZOR_BINARY), {QStringLiteral("convert"), andere.filePath("muster.ffo")});
         QVERIFY(zor.waitForFinished(10000));
         QCOMPARE(zor.exitCode(), 0);
-        const QByteArray fab = lesen(pfad("muster.FAB"));
-        QVERIFY(!fab.isEmpty());
-        QCOMPARE(fab, lesen(andere.filePath("muster.FAB")));
+        const QByteArray fab = liesDatei(pfad("muster.FAB"));
+        QVERIFY(QFile::exists(pfad("muster.FAB")) && !fab.isEmpty());
+        QCOMPARE(fab, liesDatei(andere.filePath("muster.FAB")));
 
         // Cancelled file choice: the conversion says it has no file.
         f_->mainframe_OnCommand(CMD_KONVERTIEREN);
@@ -214,15 +203,15 @@ private slots:
     // The channel-model conversion: its own output name, the question before replacing
     // an output, no success message, and a set reading the output refreshed.
     void konvertierenImZorwerk() {
-        schreiben(pfad("data.ffo"), "0101\r\n");
-        schreiben(pfad("data.fAB"), "alt");
+        schreibeDatei(dir_, "data.ffo", "0101\r\n");
+        schreibeDatei(dir_, "data.fAB", "alt");
         r_->dateiwahl.antworten = {pfad("data.ffo"), pfad("data.ffo")};
         r_->meldung.antworten = {Antwort::Nein};
         f_->mainframe_OnCommand(CMD_KONVERTIEREN_ZOR);
         QCOMPARE(r_->meldung.gezeigt.size(), 1);
         QVERIFY(r_->meldungen()[0].endsWith("\nDie Datei existiert bereits!\nDatei überschreiben?"));
         QCOMPARE(r_->meldung.gezeigt[0].knoepfe, Knoepfe::JaNein);
-        QCOMPARE(lesen(pfad("data.fAB")), QByteArray("alt"));
+        QCOMPARE(liesDatei(pfad("data.fAB")), QByteArray("alt"));
 
         s().Modell.M2 = zor::DATEI2;
         s().Datei2.szFileName = pfad("data.fAB").toStdString();
@@ -231,7 +220,7 @@ private slots:
         f_->mainframe_OnCommand(CMD_KONVERTIEREN_ZOR);
         QCOMPARE(r_->meldung.gezeigt.size(), 2);  // the question only
         const QByteArray erwartet("\x02\0\0\0\x02\0\0\0", 8);  // the final line end is not read
-        QCOMPARE(lesen(pfad("data.fAB")), erwartet);
+        QCOMPARE(liesDatei(pfad("data.fAB")), erwartet);
         QCOMPARE(s().Datei2.laenge, 8);
         QVERIFY(!zor().istGrau(250));
     }

@@ -22,6 +22,7 @@
 #include "support/dialog_hilfen.h"
 #include "support/gui_hilfen.h"
 #include "support/modal_skript.h"
+#include "support/testdateien.h"
 #include "support/zor_modus_test.h"
 
 using namespace zor::app;
@@ -39,6 +40,13 @@ const Art FKF{"fkf", CMD_OEFFNEN_FKF, CMD_SCHLIESSEN_FKF, CMD_CURSOR_FKF_ZEIGEN,
               "id_98"};
 const Art& artVon(const QString& name) { return name == "fav" ? FAV : FKF; }
 
+// One row per document kind, for the cases that hold for both.
+void beideArten() {
+    QTest::addColumn<QString>("art");
+    QTest::newRow("FAV") << "fav";
+    QTest::newRow("FKF") << "fkf";
+}
+
 QStringList zorAusgabe(const QStringList& argumente) {
     QProcess p;
     p.start(QStringLiteral(ZOR_PROGRAMM), argumente);
@@ -54,10 +62,7 @@ int rendern(const QStringList& argumente) {
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
-QStringList zeilen(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts) : QStringList();
-}
+QStringList zeilen(const QString& pfad) { return QString::fromUtf8(liesDatei(pfad)).split('\n', Qt::SkipEmptyParts); }
 
 }  // namespace
 
@@ -161,11 +166,7 @@ private slots:
     }
 
     // A repaint with valid curves computes nothing; invalidating one set recomputes it.
-    void nurUngueltigesWirdBerechnet_data() {
-        QTest::addColumn<QString>("art");
-        QTest::newRow("FAV") << "fav";
-        QTest::newRow("FKF") << "fkf";
-    }
+    void nurUngueltigesWirdBerechnet_data() { beideArten(); }
     void nurUngueltigesWirdBerechnet() {
         QFETCH(QString, art);
         zweiSaetze();
@@ -268,11 +269,7 @@ private slots:
 
     // The first move after a resize only re-arms; then the mouse picks the point under it
     // and nothing outside the curve.
-    void maus_data() {
-        QTest::addColumn<QString>("art");
-        QTest::newRow("FAV") << "fav";
-        QTest::newRow("FKF") << "fkf";
-    }
+    void maus_data() { beideArten(); }
     void maus() {
         QFETCH(QString, art);
         const bool fav = art == "fav";
@@ -296,11 +293,7 @@ private slots:
     }
 
     // After a move the screen shows exactly a fresh painting: nothing stays at the old place.
-    void alteStelleWirdFrei_data() {
-        QTest::addColumn<QString>("art");
-        QTest::newRow("FAV") << "fav";
-        QTest::newRow("FKF") << "fkf";
-    }
+    void alteStelleWirdFrei_data() { beideArten(); }
     void alteStelleWirdFrei() {
         QFETCH(QString, art);
         zeigen();
@@ -325,11 +318,7 @@ private slots:
         QVERIFY(geaendert > d->height() / 3);
     }
 
-    void rechtsklickOeffnetOptionen_data() {
-        QTest::addColumn<QString>("art");
-        QTest::newRow("FAV") << "fav";
-        QTest::newRow("FKF") << "fkf";
-    }
+    void rechtsklickOeffnetOptionen_data() { beideArten(); }
     // Options dialog cancelled: cursor back to 0 and, switched off, removed.
     void rechtsklickOeffnetOptionen() {
         QFETCH(QString, art);
@@ -430,9 +419,7 @@ private slots:
         QTest::addColumn<int>("ak");
         QTest::addColumn<int>("cursor");  // -1: none
         QTest::newRow("fav_lin_log") << "fav" << "50" << 0 << 0 << -1;
-        QTest::newRow("fav_lin_lin") << "fav" << "50" << 1 << 0 << -1;
         QTest::newRow("fav_log_lin") << "fav" << "log" << 1 << 0 << -1;
-        QTest::newRow("fav_log_log") << "fav" << "log" << 0 << 0 << -1;
         QTest::newRow("fav_p_ak") << "fav" << "30" << 1 << 1 << -1;
         QTest::newRow("fav_cursor") << "fav" << "61" << 0 << 0 << 17;
         QTest::newRow("fkf_lin") << "fkf" << "50" << 1 << 0 << -1;
@@ -470,20 +457,6 @@ private slots:
         if (!fav) QVERIFY(s().DK1 > 0 && s().DK2 > 0);
         QVERIFY(speichereBild(d, QStringLiteral("kurven_") + QTest::currentDataTag()));
         QVERIFY(r_->meldungen().isEmpty());
-    }
-
-    void vierDokumente() {
-        zeigen();
-        zweiSaetze();
-        s().Cursor.FKFon = 1;
-        f_->mainframe_OnCommand(CMD_OEFFNEN_ALLE);
-        for (const char* n : {"fav", "fkf"}) {
-            auto* d = qobject_cast<KurvenDokument*>(fenster(n)->widget());
-            QVERIFY(fertig(d));
-        }
-        QCoreApplication::processEvents();
-        QVERIFY(r_->meldungen().isEmpty());
-        QVERIFY(speichereBild(f_, QStringLiteral("kurven_vier_dokumente")));
     }
 };
 

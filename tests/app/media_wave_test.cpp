@@ -20,6 +20,7 @@
 #include "support/aufzeichnende_meldung.h"
 #include "support/gui_hilfen.h"
 #include "support/skriptierte_dateiwahl.h"
+#include "support/testdateien.h"
 #include "support/test_medien.h"
 
 using namespace zor::app;
@@ -91,8 +92,6 @@ private slots:
     }
 
     void startzustand() {
-        QCOMPARE(d_->windowTitle(), QStringLiteral("Wave Aufnahme"));
-        QCOMPARE(d_->objectName(), QStringLiteral("id_4141"));
         QCOMPARE(aktive(*d_), LEER);
         QCOMPARE(feld(*d_, 4148), (QDir::currentPath() + "/keine datei.wav").toLower());
         QCOMPARE(feld(*d_, 4149), QStringLiteral("0.0 sec."));
@@ -235,19 +234,12 @@ private slots:
             f.write(inhalt);
         }
         klicke(WaveAufnahme::ID_STOP);
-        const QString ziel = pfad("Satz.WAV");
-        {
-            QFile alt(ziel);
-            QVERIFY(alt.open(QIODevice::WriteOnly));
-            alt.write("alt");
-        }
+        const QString ziel = schreibeDatei(*dir_, "Satz.WAV", "alt");
         dateiwahl_.antworten << ziel;
         klicke(WaveAufnahme::ID_SPEICHERN);
         QCOMPARE(dateiwahl_.anfragen.last().titel, QStringLiteral("Speichern unter"));
         QVERIFY(dateiwahl_.anfragen.last().speichern);
-        QFile f(ziel);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), inhalt);
+        QCOMPARE(liesDatei(ziel), inhalt);
         QCOMPARE(feld(*d_, 4148), ziel.toLower());
         QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"Satz.WAV"});
         QVERIFY(meldung_.gezeigt.isEmpty());
@@ -286,9 +278,7 @@ private slots:
         w.close();
         QCOMPARE(voll.count(), 1);
         QCOMPARE(w.datenBytes(), 1000);
-        QFile g(pfad("g.wav"));
-        QVERIFY(g.open(QIODevice::ReadOnly));
-        const QByteArray b = g.readAll();
+        const QByteArray b = liesDatei(pfad("g.wav"));
         QCOMPARE(b.size(), 44 + 1000);
         QCOMPARE(b.left(4), QByteArray("RIFF"));
         QCOMPARE(qFromLittleEndian<quint32>(b.constData() + 4), 36u + 1000u);
@@ -312,11 +302,7 @@ private slots:
     // Real Qt Multimedia: a text file named .wav is refused with the backend's text and
     // the recorder's message; nothing becomes playable.
     void textAlsWaveAbgelehnt() {
-        {
-            QFile f(pfad("kein.wav"));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            for (int i = 0; i < 20; ++i) f.write("Das ist keine Wave-Datei.\n");
-        }
+        schreibeDatei(*dir_, "kein.wav", QByteArray("Das ist keine Wave-Datei.\n").repeated(20));
         QtWiedergabe echt(true);
         WaveAufnahme d(meldung_, dateiwahl_, echt, *aufnahme_);
         dateiwahl_.antworten << pfad("kein.wav");

@@ -31,11 +31,6 @@ using zor::Ansicht;
 
 namespace {
 
-void verarbeiteLoeschungen() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 // Pure red pixels in a band of rows of the picture.
 int rotePixel(const QImage& bild, int y0, int y1) {
     int n = 0;

@@ -162,11 +162,8 @@ private slots:
         }
     }
 
-    // Every help file the commands name has a page; a missing one is reported.
+    // A missing help file is reported; a context number picks its place on the page.
     void hilfedateien() {
-        for (const char* name : {"VOZAD.hlp", "hilfe.hlp", "revid.hlp", "revid_the_neu.hlp", "kan_vor.hlp",
-                                 "kan_dur.hlp", "kan_inf.hlp", "about.hlp"})
-            QVERIFY2(!hilfeSeite(name).isEmpty(), name);
         Hilfefenster h;
         QVERIFY(!h.zeige("gibtsnicht.hlp"));
         QVERIFY(h.zeige("kan_inf.hlp", 275));

@@ -14,7 +14,6 @@
 #include <memory>
 
 #include "app/platform/einzelinstanz.h"
-#include "app/platform/hilfefenster.h"
 #include "app/kontext/befehle.h"
 #include "app/media/grafikdokument.h"
 #include "app/shell/menue.h"
@@ -52,11 +51,6 @@ QString menueBild(QMenu* m, const QString& name) {
         for (int x = 0; x < bild.width() && einfarbig; ++x) einfarbig = bild.pixel(x, y) == bild.pixel(0, 0);
     if (einfarbig) return name + QStringLiteral(": blank");
     return speichereBild(bild, name) ? QString() : name + QStringLiteral(": not saved");
-}
-
-void verarbeiteLoeschungen() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
 }
 
 }  // namespace
@@ -341,21 +335,6 @@ private slots:
         QCOMPARE(r_->meldung.gezeigt[0].titel, QStringLiteral("Multimedia und Zorwerk"));
     }
 
-    // Help commands open their page, at the context of the command where it has one.
-    void hilfeseiten() {
-        const std::tuple<int, const char*, const char*> seiten[] = {
-            {CMD_HILFE_UEBER_HILFE, "hilfe", ""}, {CMD_HILFE_F1, "VOZAD", ""}, {CMD_UEBER_PROGRAMM, "about", ""},
-            {CMD_INFO_ABTEILUNG, "kan_inf", "k273"}, {CMD_INFO_LEHRSOFTWARE, "kan_inf", "k275"}};
-        for (const auto& [id, seite, anker] : seiten) {
-            f_->mainframe_OnCommand(id);
-            QVERIFY(r_->meldung.gezeigt.isEmpty());
-            QVERIFY(f_->findChild<Hilfefenster*>() && !f_->findChild<Hilfefenster*>()->toPlainText().isEmpty());
-            const QUrl url = f_->findChild<Hilfefenster*>()->source();
-            QCOMPARE(url.path() + '#' + url.fragment(), QStringLiteral("/help/%1.html#%2").arg(seite, anker));
-        }
-        QVERIFY(speichereBild(f_->findChild<Hilfefenster*>(), QStringLiteral("hilfe_kan_inf")));
-    }
-
     // Every command item of every menu shows its string as hint; items without one
     // leave field 0 empty; a closed menu shows the program line.
     void menuHinweise() {
@@ -366,10 +345,6 @@ private slots:
                 QCOMPARE(f_->statusleiste()->feldText(0), text(befehlVon(a)).left(127));
             }
         }
-        QCOMPARE(menuHinweis(CMD_BEENDEN), QStringLiteral("Beendet die Anwendung! "));
-        QCOMPARE(menuHinweis(CMD_KASKADIERT), QStringLiteral("Stellt die dokumente kaskadiert dar!"));
-        QCOMPARE(menuHinweis(CMD_KONVERTIEREN_ZOR),
-                 QStringLiteral("Konvertiert Fehlerfolge nach Fahlerabstand und umgekehrt!"));
         for (int ohne : {CMD_SATZ1_WIE_SATZ2, CMD_SATZ1_DATEI, CMD_SATZ1_INAKTIV, CMD_SCHLIESSEN_ALLE, CMD_THEORIE,
                          CMD_GRAFIK, CMD_FARBE_ROT})
             QVERIFY(menuHinweis(ohne).isEmpty());

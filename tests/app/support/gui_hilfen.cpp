@@ -42,3 +42,8 @@ void beantworteModal(const QString& dialogName, const QString& knopfName, const 
     });
     uhr->start();
 }
+
+void verarbeiteLoeschungen() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}

@@ -15,3 +15,6 @@ void beantworteModal(const QString& dialogName, const QString& knopfName, const 
 // picture, say).
 bool speichereBild(const QImage& bild, const QString& name);
 bool speichereBild(QWidget* w, const QString& name);
+
+// Runs the deferred deletes of closed windows and what they post.
+void verarbeiteLoeschungen();
