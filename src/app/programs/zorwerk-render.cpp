@@ -70,14 +70,19 @@ bool zustandSetzen(const QCommandLineParser& p, zor::ZorState& s) {
     return true;
 }
 
+// Computes the curves a document of this kind shows; their messages go to stderr.
+void kurvenVorbereiten(zor::ZorState& s, zor::Druckart art) {
+    zor::KeinFortschritt still;
+    for (const auto& m : zor::druckKurvenErmitteln(s, art, still).meldungen) std::fprintf(stderr, "%s\n", m.text.c_str());
+}
+
 // The printed page of a document as a PDF, through the printing's own page.
 int druckseiteSchreiben(zor::ZorState& s, zor::Druckart art, const QString& ausgabe, const zor::Vorlagenquelle& quelle) {
     if (zor::formatVon(ausgabe) != zor::Bildformat::PDF) {
         std::fprintf(stderr, "Druckseiten werden als PDF geschrieben: %s\n", qPrintable(ausgabe));
         return 2;
     }
-    zor::KeinFortschritt still;
-    for (const auto& m : zor::druckKurvenErmitteln(s, art, still).meldungen) std::fprintf(stderr, "%s\n", m.text.c_str());
+    kurvenVorbereiten(s, art);
     std::vector<zor::Meldung> meldungen;
     const auto e = zor::druckseiteSpeichern(ausgabe, [&](QPainter& maler, QSize seite) {
         meldungen = zor::druckseiteMalen(maler, seite, s, quelle, art).meldungen;
@@ -133,9 +138,7 @@ bool kurvenOptionen(const QCommandLineParser& p, zor::ZorState& s, bool fav) {
 zor::Ergebnis kurvenMalen(const QString& art, const QString& ausgabe, QSize g, zor::ZorState& s,
                           const zor::Vorlagenquelle& quelle) {
     const bool fav = art == "fav";
-    zor::KeinFortschritt still;
-    const zor::Kurvenbericht b = fav ? zor::FAV_Ermitteln(s, still) : zor::FKF_Ermitteln(s, still);
-    for (const auto& m : b.meldungen) std::fprintf(stderr, "%s\n", m.text.c_str());
+    kurvenVorbereiten(s, fav ? zor::Druckart::FAV : zor::Druckart::FKF);
     if (zor::formatVon(ausgabe) == zor::Bildformat::CSV)
         return zor::textSpeichern(ausgabe, fav ? zor::FAV_Csv(s) : zor::FKF_Csv(s));
     return zor::bildSpeichern(ausgabe, g, [&](QPainter& maler) {
