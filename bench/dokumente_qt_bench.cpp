@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "stille_dienste.h"
+#include "qt_bench.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/dokumentbilder.h"
@@ -73,11 +73,4 @@ BENCHMARK(BM_AlleOeffnen)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ZOR_QT_BENCHMARK_MAIN()

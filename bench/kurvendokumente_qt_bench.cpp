@@ -15,7 +15,7 @@
 
 #include <cstdio>
 
-#include "stille_dienste.h"
+#include "qt_bench.h"
 #include "app/documents/kurvendokument.h"
 #include "app/kontext/befehle.h"
 #include "app/platform/dateiwahl.h"
@@ -144,11 +144,4 @@ BENCHMARK(BM_FKF_Oeffnen_GE_1e8)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ZOR_QT_BENCHMARK_MAIN()

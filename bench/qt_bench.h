@@ -1,8 +1,11 @@
 #pragma once
-// Platform services for benchmarks that drive the frame: every message is answered with
-// OK and every file chooser is cancelled, so nothing waits for a user.
+// What the Qt benchmarks share: platform services that never wait for a user (every
+// message answered with OK, every file chooser cancelled) and an offscreen main().
 
 #include <optional>
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
 
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
@@ -19,3 +22,14 @@ public:
     std::optional<QString> GetFileNameInFWK(const QString&, const QString&, int) override { return {}; }
     std::optional<QString> GetFileNameOutFWK(const QString&, const QString&, int) override { return {}; }
 };
+
+// The benchmark program's main(): offscreen unless a platform was chosen.
+#define ZOR_QT_BENCHMARK_MAIN()                                                                        \
+    int main(int argc, char** argv) {                                                                  \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");   \
+        QApplication app(argc, argv);                                                                  \
+        benchmark::Initialize(&argc, argv);                                                            \
+        benchmark::RunSpecifiedBenchmarks();                                                           \
+        benchmark::Shutdown();                                                                         \
+        return 0;                                                                                      \
+    }
