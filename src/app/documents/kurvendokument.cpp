@@ -15,6 +15,7 @@
 #include "app/kontext/befehle.h"
 #include "app/kontext/kontext.h"
 #include "app/platform/meldungsdienst.h"
+#include "app/plot/dokumentbilder.h"
 #include "app/plot/qpainter_canvas.h"
 
 namespace zor::app {
@@ -125,10 +126,7 @@ void KurvenDokument::hintergrundMalen() {
 // The screen cursor as the documents' painting draws it: labels, line and values.
 void KurvenDokument::cursorMalen(QPainter& p) {
     const ZorState& s = zustand();
-    QPainterCanvas dc(p, abbildung());
-    const CursorKurven k = art_.kurven(s, gezeichnet_);
-    Cursor_Beschriftung(dc, k);
-    Markierung(dc, art_.geometrie(s), k, s.*art_.xpos);
+    kurvenCursorMalen(p, size(), art_.geometrie(s), art_.kurven(s, gezeichnet_), s.*art_.xpos);
 }
 
 // A message box must not open inside a paint.

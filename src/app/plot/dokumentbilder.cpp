@@ -17,11 +17,10 @@ Abbildung pixelAbbildung() {
 
 LRechteck ffRechteck(QSize g) { return {0, 0, g.width(), -g.height()}; }
 
-// The curve documents' canvas: white area, the documents' mapping and label font.
+// The curve documents' canvas: the documents' mapping and label font.
 class Kurvenleinwand : public QPainterCanvas {
 public:
     Kurvenleinwand(QPainter& p, QSize g) : QPainterCanvas(p, Abbildung::fenstereigenschaften(g.width(), g.height())) {
-        p.fillRect(QRect(QPoint(0, 0), g), Qt::white);
         setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});
     }
 };
@@ -58,6 +57,7 @@ int parMalen(QPainter& p, QRect r, const Vorlagenquelle& quelle, const ZorState&
 }
 
 Gezeichnet favMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquelle& q, int drucken) {
+    p.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
     Kurvenleinwand dc(p, groesse);
     if (s.Modell.inaktiv) return {};
     const Gezeichnet g = FAV_Paint(dc, s, q, drucken);
@@ -66,11 +66,17 @@ Gezeichnet favMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquell
 }
 
 Gezeichnet fkfMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquelle& q, int drucken) {
+    p.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
     Kurvenleinwand dc(p, groesse);
     if (s.Modell.inaktiv) return {};
     const Gezeichnet g = FKF_Paint(dc, s, q, drucken);
     if (s.Cursor.FKF) bildschirmCursor(dc, fkfCursorGeometrie(s), fkfCursorKurven(s, g), s.FKF_xpos, drucken);
     return g;
+}
+
+void kurvenCursorMalen(QPainter& p, QSize groesse, const CursorGeometrie& g, const CursorKurven& k, int xpos) {
+    Kurvenleinwand dc(p, groesse);
+    bildschirmCursor(dc, g, k, xpos, 0);
 }
 
 }  // namespace zor

@@ -7,6 +7,7 @@
 
 #include "core/dokumente/ff_inhalt.h"
 #include "core/dokumente/kurven_malen.h"
+#include "core/dokumente/messcursor.h"
 #include "core/plot/plotag.h"
 
 namespace zor {
@@ -28,5 +29,9 @@ int parMalen(QPainter& p, QRect r, const Vorlagenquelle& quelle, const ZorState&
 // are inactive only the white area is painted.
 Gezeichnet favMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquelle& q, int drucken);
 Gezeichnet fkfMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquelle& q, int drucken);
+
+// The screen cursor of a curve document (labels, line, values) over its painting, as
+// favMalen/fkfMalen draw it; the window uses it to paint the cursor on its own.
+void kurvenCursorMalen(QPainter& p, QSize groesse, const CursorGeometrie& g, const CursorKurven& k, int xpos);
 
 }  // namespace zor
