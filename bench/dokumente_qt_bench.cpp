@@ -13,7 +13,7 @@
 #include "app/plot/dokumentbilder.h"
 #include "app/plot/vorlagen.h"
 #include "app/shell/hauptfenster.h"
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 
 namespace {
 

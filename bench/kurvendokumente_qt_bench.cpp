@@ -17,13 +17,13 @@
 
 #include "qt_bench.h"
 #include "app/documents/kurvendokument.h"
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/dokumentbilder.h"
 #include "app/plot/vorlagen.h"
 #include "app/shell/hauptfenster.h"
-#include "core/dokumente/kurven_csv.h"
+#include "core/documents/kurven_csv.h"
 #include "core/models/vorgaben.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <cmath>
 #include <memory>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "app/media/bitmapdokument.h"
 #include "app/shell/menue.h"
 #include "core/corruption/verfaelschen.h"

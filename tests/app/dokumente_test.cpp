@@ -15,10 +15,10 @@
 #include <memory>
 
 #include "app/documents/ff_dokument.h"
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "app/shell/menue.h"
 #include "app/shell/werkzeugleiste.h"
-#include "core/dokumente/ff_inhalt.h"
+#include "core/documents/ff_inhalt.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "support/gui_hilfen.h"
 #include "support/testdateien.h"

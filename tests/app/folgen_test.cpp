@@ -11,7 +11,7 @@
 
 #include <memory>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "app/shell/menue.h"
 #include "core/models/kurven_ermitteln.h"
 #include "support/modal_skript.h"

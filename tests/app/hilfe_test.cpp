@@ -16,9 +16,9 @@
 #include <tuple>
 
 #include "app/documents/druckauftrag.h"
-#include "app/hilfe/kontexthilfe.h"
-#include "app/kontext/befehle.h"
-#include "app/kontext/mdi_dokument.h"
+#include "app/help/kontexthilfe.h"
+#include "app/context/befehle.h"
+#include "app/context/mdi_dokument.h"
 #include "app/platform/hilfefenster.h"
 #include "support/dialog_hilfen.h"
 #include "support/gui_hilfen.h"

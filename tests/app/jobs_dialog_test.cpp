@@ -17,7 +17,7 @@
 #include "app/jobs/gemc_verfaelschen_dialog.h"
 #include "app/jobs/muster_dialog.h"
 #include "app/jobs/vergleich_dialog.h"
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "app/media/dateiansicht.h"
 #include "support/gui_hilfen.h"
 #include "support/testdateien.h"

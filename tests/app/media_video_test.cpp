@@ -14,7 +14,7 @@
 
 #include <memory>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "app/media/bildflaeche.h"
 #include "app/media/bildknopf.h"
 #include "app/media/medienspieler.h"

@@ -17,7 +17,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "app/media/dateiansicht.h"
 #include "app/shell/werkzeugleiste.h"
 #include "core/corruption/verfaelschen.h"

@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "app/media/midi_dialog.h"
 #include "support/gui_hilfen.h"
 #include "support/testrahmen.h"

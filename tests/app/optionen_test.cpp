@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "support/dialog_hilfen.h"
 #include "support/gui_hilfen.h"
 #include "support/modal_skript.h"

@@ -14,12 +14,12 @@
 #include <memory>
 
 #include "app/platform/einzelinstanz.h"
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "app/media/grafikdokument.h"
 #include "app/shell/menue.h"
 #include "app/shell/menue_tabellen.h"
 #include "app/shell/statusleiste.h"
-#include "app/kontext/texte.h"
+#include "app/context/texte.h"
 #include "app/shell/werkzeugleiste.h"
 #include "support/gui_hilfen.h"
 #include "support/test_dokument.h"

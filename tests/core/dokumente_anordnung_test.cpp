@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string>
 
-#include "core/dokumente/anordnung.h"
+#include "core/documents/anordnung.h"
 
 using namespace zor;
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/dokumente/ff_malen.h"
+#include "core/documents/ff_malen.h"
 #include "core/models/fehlerquellen.h"
 #include "core/plot/aufzeichnende_leinwand.h"
 #include "core/seqfiles/dateiquelle.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/dokumente/kurven_malen.h"
+#include "core/documents/kurven_malen.h"
 #include "core/models/kurven_ermitteln.h"
 #include "core/plot/aufzeichnende_leinwand.h"
 #include "core/plot/graphpaint.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/dokumente/messcursor.h"
+#include "core/documents/messcursor.h"
 #include "core/plot/aufzeichnende_leinwand.h"
 #include "modellzustand.h"
 #include "testnamen.h"

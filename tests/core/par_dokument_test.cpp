@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/dokumente/par_malen.h"
+#include "core/documents/par_malen.h"
 #include "core/plot/aufzeichnende_leinwand.h"
 #include "core/plot/vorlagenquelle.h"
 #include "modellzustand.h"

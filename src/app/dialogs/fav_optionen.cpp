@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/kontext/kontext.h"
+#include "app/context/kontext.h"
 
 namespace zor::app {
 

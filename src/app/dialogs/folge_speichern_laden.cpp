@@ -1,9 +1,9 @@
 #include "app/dialogs/folge_speichern_laden.h"
 
 #include "app/dialogs/modellhaken.h"
-#include "app/kontext/befehle.h"
-#include "app/kontext/folgedatei.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/folgedatei.h"
+#include "app/context/kontext.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/hinweise.h"
 #include "app/platform/meldungsdienst.h"

@@ -2,7 +2,7 @@
 // A parameter set's sequence as a file: "Speichern Fehlerfolge n unter..." (500, 501)
 // writes it as FFO or FAB, "aus Datei..." (512, 520) makes a set read one.
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/befehlsmodul.h"
 
 namespace zor::app {
 

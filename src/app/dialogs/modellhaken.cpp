@@ -1,7 +1,7 @@
 #include "app/dialogs/modellhaken.h"
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 
 namespace zor::app {
 

@@ -3,8 +3,8 @@
 #include "app/dialogs/ge_mc_dialog.h"
 #include "app/dialogs/modellhaken.h"
 #include "app/dialogs/parameterdialog.h"
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 
 namespace zor::app {
 namespace {

@@ -2,7 +2,7 @@
 // The model choice of both parameter sets: the parameter dialogs of the direct choices,
 // "wie Parametersatz", and "inaktiv".
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/befehlsmodul.h"
 #include "core/models/zor_state.h"
 
 namespace zor::app {

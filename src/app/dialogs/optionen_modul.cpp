@@ -2,9 +2,9 @@
 
 #include "app/dialogs/fav_optionen.h"
 #include "app/dialogs/fkf_optionen.h"
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
-#include "app/kontext/mdi_dokument.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
+#include "app/context/mdi_dokument.h"
 #include "app/platform/meldungsdienst.h"
 
 namespace zor::app {

@@ -2,7 +2,7 @@
 // The options commands of the channel-model mode (228 FAV, 229 FKF): the dialog, then
 // the cursor back to its start, removed when switched off, and the document repainted.
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/befehlsmodul.h"
 
 namespace zor::app {
 

@@ -10,8 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 #include "app/platform/meldungsdienst.h"
 
 namespace zor::app {

@@ -15,8 +15,8 @@
 #include <span>
 
 #include "app/dialogs/parametervorlagen.h"
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 #include "app/platform/hinweise.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/platform/warnton.h"

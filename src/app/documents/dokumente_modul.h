@@ -2,7 +2,7 @@
 // The channel-model document commands: refresh, open and close (one or all), and
 // exporting the active document.
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/befehlsmodul.h"
 #include "app/documents/modelldokument.h"
 #include "core/plot/plotag.h"
 

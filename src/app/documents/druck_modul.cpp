@@ -4,9 +4,9 @@
 
 #include "app/documents/druckauftrag.h"
 #include "app/documents/seitenansicht.h"
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
-#include "app/kontext/mdi_dokument.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
+#include "app/context/mdi_dokument.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/vorlagen.h"

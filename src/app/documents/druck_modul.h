@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "app/documents/druckauftrag.h"
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/befehlsmodul.h"
 #include "app/plot/druckseite.h"
 
 namespace zor::app {

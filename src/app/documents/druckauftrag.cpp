@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "core/util/ergebnis.h"
 
 namespace zor::app {

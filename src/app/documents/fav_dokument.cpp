@@ -1,8 +1,8 @@
 #include "app/documents/fav_dokument.h"
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "app/plot/dokumentbilder.h"
-#include "core/dokumente/kurven_csv.h"
+#include "core/documents/kurven_csv.h"
 
 namespace zor::app {
 namespace {

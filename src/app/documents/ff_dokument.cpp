@@ -2,7 +2,7 @@
 
 #include <QTimer>
 
-#include "app/kontext/kontext.h"
+#include "app/context/kontext.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/dokumentbilder.h"
 

@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/dokumentbilder.h"
-#include "core/dokumente/kurven_csv.h"
+#include "core/documents/kurven_csv.h"
 #include "core/models/kurvenquelle_datei.h"
 
 namespace zor::app {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/documents/modelldokument.h"
-#include "core/dokumente/kurven_malen.h"
-#include "core/dokumente/messcursor.h"
+#include "core/documents/kurven_malen.h"
+#include "core/documents/messcursor.h"
 #include "core/models/kurven_ermitteln.h"
 #include "core/plot/abbildung.h"
 #include "core/plot/plotag.h"

@@ -9,9 +9,9 @@
 #include <QMimeData>
 #include <QStyle>
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
-#include "app/kontext/texte.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
+#include "app/context/texte.h"
 #include "app/plot/bildausgabe.h"
 
 namespace zor::app {

@@ -7,8 +7,8 @@
 #include <QImage>
 #include <QPainter>
 
-#include "app/kontext/mdi_dokument.h"
-#include "core/dokumente/anordnung.h"
+#include "app/context/mdi_dokument.h"
+#include "core/documents/anordnung.h"
 
 class QMdiSubWindow;
 

@@ -1,6 +1,6 @@
 #include "app/documents/par_dokument.h"
 
-#include "app/kontext/kontext.h"
+#include "app/context/kontext.h"
 #include "app/plot/dokumentbilder.h"
 
 namespace zor::app {

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/kontext/kontext.h"
+#include "app/context/kontext.h"
 #include "core/corruption/eingabe.h"
 #include "core/corruption/verfaelschen.h"
 

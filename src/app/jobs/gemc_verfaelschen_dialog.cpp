@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/jobs/mar_bild.h"
-#include "app/kontext/kontext.h"
+#include "app/context/kontext.h"
 #include "core/corruption/eingabe.h"
 #include "core/corruption/verfaelschen.h"
 

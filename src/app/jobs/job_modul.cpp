@@ -5,7 +5,7 @@
 #include "app/jobs/gemc_verfaelschen_dialog.h"
 #include "app/jobs/muster_dialog.h"
 #include "app/jobs/vergleich_dialog.h"
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 
 namespace zor::app {
 

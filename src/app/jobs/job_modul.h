@@ -2,7 +2,7 @@
 // The file-job commands: corruption by pattern, BSC, GE and MC, comparison of two files,
 // and FFO/FAB from a comparison file; each runs its modal dialog.
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/befehlsmodul.h"
 
 namespace zor::app {
 

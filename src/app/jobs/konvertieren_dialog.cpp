@@ -1,8 +1,8 @@
 #include "app/jobs/konvertieren_dialog.h"
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/folgedatei.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/folgedatei.h"
+#include "app/context/kontext.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/hinweise.h"
 #include "app/platform/meldungsdienst.h"

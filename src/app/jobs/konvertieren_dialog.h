@@ -4,7 +4,7 @@
 // sets reading the output refreshed) and of the multimedia menu (4128, the multimedia
 // name rule and a success message).
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/befehlsmodul.h"
 
 namespace zor::app {
 

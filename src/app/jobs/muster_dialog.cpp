@@ -3,7 +3,7 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "app/kontext/kontext.h"
+#include "app/context/kontext.h"
 #include "core/corruption/muster.h"
 
 namespace zor::app {

@@ -3,7 +3,7 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "app/kontext/kontext.h"
+#include "app/context/kontext.h"
 #include "core/seqfiles/vergleich.h"
 
 namespace zor::app {

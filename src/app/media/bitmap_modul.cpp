@@ -1,7 +1,7 @@
 #include "app/media/bitmap_modul.h"
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 #include "app/media/bitmap_bild.h"
 #include "app/media/bitmapdokument.h"
 #include "app/platform/dateiwahl.h"

@@ -2,7 +2,7 @@
 // The commands that make bitmap documents: open a file (from the frame and from a bitmap
 // document) and paste the clipboard's image.
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/befehlsmodul.h"
 
 namespace zor::app {
 

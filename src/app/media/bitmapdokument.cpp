@@ -6,8 +6,8 @@
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 #include "app/media/bitmap_bild.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"

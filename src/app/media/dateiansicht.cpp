@@ -13,8 +13,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/media/dateifenster.h"
 #include "core/media/markierung.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/kontext/mdi_dokument.h"
+#include "app/context/mdi_dokument.h"
 #include "app/media/rollzustand.h"
 #include "core/media/zeilen.h"
 

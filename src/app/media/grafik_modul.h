@@ -1,7 +1,7 @@
 #pragma once
 // The sample drawing document's command: "Grafik" opens a new one.
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/befehlsmodul.h"
 
 namespace zor::app {
 

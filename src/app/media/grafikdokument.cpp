@@ -6,8 +6,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 
 namespace zor::app {
 

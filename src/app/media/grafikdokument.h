@@ -1,7 +1,7 @@
 #pragma once
 // The sample drawing document: a curve in one of four colours, chosen from its menu.
 
-#include "app/kontext/mdi_dokument.h"
+#include "app/context/mdi_dokument.h"
 
 namespace zor::app {
 

@@ -5,8 +5,8 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 #include "app/media/dateiansicht.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"

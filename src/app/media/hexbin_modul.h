@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QString>
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/befehlsmodul.h"
 #include "core/media/zeilen.h"
 
 class QMdiSubWindow;

@@ -1,8 +1,8 @@
 #include "app/media/medien_modul.h"
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
-#include "app/kontext/mdi_dokument.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
+#include "app/context/mdi_dokument.h"
 #include "app/media/medienspieler.h"
 #include "app/media/qt_tonaufnahme.h"
 #include "app/media/qt_wiedergabe.h"

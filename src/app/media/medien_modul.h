@@ -4,7 +4,7 @@
 
 #include <QPointer>
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/befehlsmodul.h"
 #include "app/media/video_fenster.h"
 
 namespace zor::app {

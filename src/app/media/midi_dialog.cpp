@@ -9,8 +9,8 @@
 #include <QStringListModel>
 #include <QVBoxLayout>
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/media/midi.h"

@@ -1,7 +1,7 @@
 #include "app/media/midi_modul.h"
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 #include "app/media/midi_dialog.h"
 
 namespace zor::app {

@@ -1,7 +1,7 @@
 #pragma once
 // Command 541: the MIDI information dialog, with the text of the last reading kept.
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/befehlsmodul.h"
 
 #include <string>
 

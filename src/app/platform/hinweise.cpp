@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/platform/warnton.h"
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "core/models/eingaberegeln.h"
 
 namespace zor::app {

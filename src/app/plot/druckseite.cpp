@@ -6,8 +6,8 @@
 
 #include "app/plot/dokumentbilder.h"
 #include "app/plot/qpainter_canvas.h"
-#include "core/dokumente/ff_malen.h"
-#include "core/dokumente/kurven_malen.h"
+#include "core/documents/ff_malen.h"
+#include "core/documents/kurven_malen.h"
 
 namespace zor {
 namespace {

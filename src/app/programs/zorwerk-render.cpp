@@ -16,7 +16,7 @@
 #include "app/plot/druckseite.h"
 #include "app/plot/vorlagen.h"
 #include "app/plot/vorschau.h"
-#include "core/dokumente/kurven_csv.h"
+#include "core/documents/kurven_csv.h"
 #include "core/models/kurven_ermitteln.h"
 #include "core/models/optionseingabe.h"
 #include "core/models/vorgaben.h"

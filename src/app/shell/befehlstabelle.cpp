@@ -8,13 +8,13 @@
 
 
 #include "app/platform/meldungsdienst.h"
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "app/shell/hauptfenster.h"
 #include "app/platform/hinweise.h"
-#include "app/kontext/mdi_dokument.h"
+#include "app/context/mdi_dokument.h"
 #include "app/shell/menue.h"
 #include "app/shell/werkzeugleiste.h"
-#include "core/dokumente/anordnung.h"
+#include "core/documents/anordnung.h"
 #include "core/util/ergebnis.h"
 
 namespace zor::app {

@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 
 namespace zor::app {
 namespace {

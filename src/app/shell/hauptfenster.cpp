@@ -9,14 +9,14 @@
 #include <algorithm>
 
 #include "app/platform/warnton.h"
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "app/shell/fortschrittsfenster.h"
-#include "app/kontext/mdi_dokument.h"
+#include "app/context/mdi_dokument.h"
 #include "app/shell/menue.h"
 #include "app/shell/module.h"
 #include "app/platform/ressourcen.h"
 #include "app/shell/statusleiste.h"
-#include "app/kontext/texte.h"
+#include "app/context/texte.h"
 #include "app/media/nebeneinander.h"
 #include "app/shell/werkzeugleiste.h"
 

@@ -10,8 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/kontext/befehlsmodul.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehlsmodul.h"
+#include "app/context/kontext.h"
 #include "core/models/zor_state.h"
 
 class QMdiArea;

@@ -4,7 +4,7 @@
 #include <QKeySequence>
 #include <QWidget>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "app/shell/menue_tabellen.h"
 
 namespace zor::app {

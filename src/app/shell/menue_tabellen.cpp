@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <map>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 
 namespace zor::app {
 namespace {

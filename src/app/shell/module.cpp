@@ -6,7 +6,7 @@
 #include "app/dialogs/modellwahl_modul.h"
 #include "app/dialogs/optionen_modul.h"
 #include "app/jobs/konvertieren_dialog.h"
-#include "app/hilfe/hilfe_modul.h"
+#include "app/help/hilfe_modul.h"
 #include "app/jobs/job_modul.h"
 #include "app/media/grafik_modul.h"
 #include "app/media/hexbin_modul.h"

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/befehlsmodul.h"
 
 namespace zor::app {
 

@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/texte.h"
+#include "app/context/befehle.h"
+#include "app/context/texte.h"
 
 namespace zor::app {
 

@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QIcon>
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/texte.h"
+#include "app/context/befehle.h"
+#include "app/context/texte.h"
 
 namespace zor::app {
 namespace {

@@ -5,7 +5,7 @@
 #include <QCloseEvent>
 #include <QList>
 
-#include "app/kontext/mdi_dokument.h"
+#include "app/context/mdi_dokument.h"
 
 class TestDokument : public zor::app::MdiDokument, public zor::app::Druckbar {
     Q_OBJECT

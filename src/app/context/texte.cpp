@@ -1,4 +1,4 @@
-#include "app/kontext/texte.h"
+#include "app/context/texte.h"
 
 #include <unordered_map>
 

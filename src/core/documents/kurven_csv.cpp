@@ -1,4 +1,4 @@
-#include "core/dokumente/kurven_csv.h"
+#include "core/documents/kurven_csv.h"
 
 #include <algorithm>
 #include <span>

@@ -1,4 +1,4 @@
-#include "core/dokumente/par_malen.h"
+#include "core/documents/par_malen.h"
 
 namespace zor {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/hilfe/kontexthilfe.h"
+#include "app/help/kontexthilfe.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,13 +1,13 @@
-#include "app/hilfe/hilfe_modul.h"
+#include "app/help/hilfe_modul.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QString>
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
-#include "app/hilfe/kontexthilfe.h"
-#include "app/kontext/mdi_dokument.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
+#include "app/help/kontexthilfe.h"
+#include "app/context/mdi_dokument.h"
 #include "app/platform/meldungsdienst.h"
 
 namespace zor::app {

@@ -1,4 +1,4 @@
-#include "core/dokumente/ff_datei.h"
+#include "core/documents/ff_datei.h"
 
 #include <algorithm>
 #include <filesystem>

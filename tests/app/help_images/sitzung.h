@@ -43,7 +43,7 @@ public:
     BilderDateiwahl& dateiwahl() { return dateiwahl_; }
     QString beispiel(const QString& name) const { return daten_ + QLatin1Char('/') + name; }
 
-    // Grabs the widget, scales it to at most 800 pixels wide and saves bilder/<name>.png.
+    // Grabs the widget, scales it to at most 800 pixels wide and saves images/<name>.png.
     bool bild(QWidget* w, const QString& name);
 
     // Runs the command; the first modal dialog it opens must carry dialogName ("" for a

@@ -1,4 +1,4 @@
-#include "core/dokumente/ff_malen.h"
+#include "core/documents/ff_malen.h"
 
 #include <algorithm>
 #include <string_view>

@@ -2,7 +2,7 @@
 // Painting of the error-sequence document on a canvas: the same routine serves the
 // window, the printed page, exported pictures and the headless renderer.
 
-#include "core/dokumente/ff_inhalt.h"
+#include "core/documents/ff_inhalt.h"
 #include "core/plot/canvas.h"
 
 namespace zor {

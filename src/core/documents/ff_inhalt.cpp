@@ -1,8 +1,8 @@
-#include "core/dokumente/ff_inhalt.h"
+#include "core/documents/ff_inhalt.h"
 
 #include <array>
 
-#include "core/dokumente/ff_datei.h"
+#include "core/documents/ff_datei.h"
 #include "core/models/fehlerquellen.h"
 #include "core/plot/plotzahlen.h"
 #include "core/seqfiles/dateiquelle.h"

@@ -1,4 +1,4 @@
-#include "core/dokumente/messcursor.h"
+#include "core/documents/messcursor.h"
 
 #include <algorithm>
 #include <cmath>

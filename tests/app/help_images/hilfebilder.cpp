@@ -29,13 +29,13 @@
 #include "app/shell/programm.h"
 #include "app/documents/druckauftrag.h"
 #include "app/documents/kurvendokument.h"
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "app/media/bildflaeche.h"
 #include "app/media/medienspieler.h"
 #include "app/media/video_fenster.h"
 #include "app/media/wave_recorder.h"
 #include "app/platform/hilfeseiten.h"
-#include "hilfebilder/sitzung.h"
+#include "help_images/sitzung.h"
 #include "support/modal_skript.h"
 
 using namespace zor::app;
@@ -43,7 +43,7 @@ using namespace zor::app;
 namespace {
 
 struct Aufnahme {
-    const char* bild;   // bilder/<bild>.png
+    const char* bild;   // images/<bild>.png
     const char* seite;  // the page that shows it
     std::function<void(Sitzung&)> machen;
 };
@@ -247,7 +247,7 @@ const std::vector<Aufnahme>& aufnahmen() {
 
 // The pictures a page shows.
 QStringList bilderVon(const QString& seite) {
-    static const QRegularExpression re(QStringLiteral("<img[^>]*src=\"bilder/([^\"]+)\\.png\""));
+    static const QRegularExpression re(QStringLiteral("<img[^>]*src=\"images/([^\"]+)\\.png\""));
     QStringList l;
     for (auto it = re.globalMatch(hilfeHtml(seite)); it.hasNext();) l << it.next().captured(1);
     return l;

@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "core/dokumente/kurven_malen.h"
+#include "core/documents/kurven_malen.h"
 #include "core/models/zor_state.h"
 #include "core/plot/canvas.h"
 

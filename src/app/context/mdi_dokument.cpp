@@ -1,9 +1,9 @@
-#include "app/kontext/mdi_dokument.h"
+#include "app/context/mdi_dokument.h"
 
 #include <QContextMenuEvent>
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 
 namespace zor::app {
 

@@ -1,4 +1,4 @@
-#include "hilfebilder/sitzung.h"
+#include "help_images/sitzung.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -11,7 +11,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "support/modal_skript.h"
 #include "support/test_medien.h"
 

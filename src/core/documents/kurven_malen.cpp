@@ -1,10 +1,10 @@
-#include "core/dokumente/kurven_malen.h"
+#include "core/documents/kurven_malen.h"
 
 #include <algorithm>
 #include <cmath>
 #include <span>
 
-#include "core/dokumente/messcursor.h"
+#include "core/documents/messcursor.h"
 #include "core/models/kurven_ermitteln.h"
 #include "core/plot/achse.h"
 #include "core/plot/graphpaint.h"

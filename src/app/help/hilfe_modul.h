@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QString>
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/befehlsmodul.h"
 #include "app/platform/hilfefenster.h"
 
 namespace zor::app {

@@ -1,4 +1,4 @@
-#include "core/dokumente/anordnung.h"
+#include "core/documents/anordnung.h"
 
 #include <algorithm>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "app/kontext/folgedatei.h"
+#include "app/context/folgedatei.h"
 
-#include "app/kontext/kontext.h"
+#include "app/context/kontext.h"
 #include "app/platform/hinweise.h"
 #include "core/models/zor_state.h"
 #include "core/util/ergebnis.h"
