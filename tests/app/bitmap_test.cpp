@@ -15,6 +15,7 @@
 #include "app/shell/menue.h"
 #include "core/corruption/verfaelschen.h"
 #include "core/media/dib.h"
+#include "app/media/medienfilter.h"
 #include "support/gui_hilfen.h"
 #include "support/testrahmen.h"
 
@@ -69,7 +70,7 @@ private slots:
         const QString datei = BMP + "indexed_4bit.bmp";
         Bitmapdokument* d = oeffne(datei);
         QVERIFY(d);
-        QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_BILDER);
+        QCOMPARE(r_->dateiwahl.anfragen.last().satz, &SATZ_BILDER);
         QCOMPARE(d->windowTitle(), datei);
         QCOMPARE(r_->f.aktuellesMenue().id(), 86);
         QVERIFY(!r_->f.istAktiv(CMD_SPEICHERN_FFO) && !r_->f.istAktiv(CMD_SPEICHERN_FAB));

@@ -20,6 +20,7 @@
 #include "app/shell/werkzeugleiste.h"
 #include "core/documents/ff_inhalt.h"
 #include "core/seqfiles/dateiquelle.h"
+#include "app/documents/dokumentarten.h"
 #include "support/gui_hilfen.h"
 #include "support/testdateien.h"
 #include "support/testrahmen.h"
@@ -190,7 +191,7 @@ private slots:
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
         QCOMPARE(liesDatei(text).toStdString(), ff->alsText());
         QVERIFY(ff->alsText().find("Fehlerhäufigkeit:") != std::string::npos);
-        QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_EXPORT_BILD_TEXT);
+        QCOMPARE(r_->dateiwahl.anfragen.last().satz, &SATZ_EXPORT_BILD_TEXT);
 
         beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("ok"), QStringLiteral("export_groesse"));
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
@@ -226,7 +227,7 @@ private slots:
         r_->dateiwahl.antworten = {tmp_.filePath("fehlt/par.pdf")};
         beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("ok"));
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
-        QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_EXPORT_BILD);
+        QCOMPARE(r_->dateiwahl.anfragen.last().satz, &SATZ_EXPORT_BILD);
         QCOMPARE(r_->meldungen().size(), 1);
         QVERIFY(r_->meldungen()[0].contains("kann nicht geschrieben werden"));
     }

@@ -259,13 +259,6 @@ private slots:
         QVERIFY(r.meldungen().isEmpty());
     }
 
-    // Every page the F1 table names exists.
-    void jedeKontextseiteGibtEs() {
-        const QStringList dateien = alleKontextHilfedateien();
-        QVERIFY(dateien.size() >= 20);
-        for (const QString& d : dateien) QVERIFY2(!hilfeSeite(d).isEmpty(), qPrintable(d));
-    }
-
     // For looking at: the script's first page and the theory's formulas.
     void bilder() {
         Hilfefenster h;

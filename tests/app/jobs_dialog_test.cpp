@@ -80,27 +80,27 @@ private slots:
         QTest::addColumn<int>("dialog");
         QTest::addColumn<int>("knopf");
         QTest::addColumn<QString>("titel");
-        QTest::addColumn<int>("satz");
+        QTest::addColumn<QString>("satz");  // the filter set, by its name
         QTest::addColumn<bool>("speichern");
         QTest::addColumn<int>("feld");
-        QTest::newRow("bsc-ein") << 14 << 121 << "Eingabedatei (Öffnen)" << 4 << false << 162;
-        QTest::newRow("bsc-aus") << 14 << 151 << "Ausgabedatei (Speichern unter...)" << 4 << true << 163;
-        QTest::newRow("ge-ein") << 15 << 121 << "Öffnen" << 4 << false << 1000;
-        QTest::newRow("mc-aus") << 16 << 151 << "Speichern unter" << 4 << true << 1001;
-        QTest::newRow("muster-ein") << 17 << 121 << "Zu verfälschender Datei (Öffnen)" << 4 << false << 4110;
-        QTest::newRow("muster-folge") << 17 << 171 << "FFO/FAB Datei (Öffnen)" << 1 << false << 4109;
-        QTest::newRow("muster-aus") << 17 << 151 << "Ausgabedatei (Speichern unter...)" << 4 << true << 4108;
-        QTest::newRow("vergleich-1") << 18 << 121 << "Eingabedatei_1 (Öffnen)" << 4 << false << 4113;
-        QTest::newRow("vergleich-2") << 18 << 171 << "Eingabedatei_2 (Öffnen)" << 4 << false << 4114;
-        QTest::newRow("vergleich-aus") << 18 << 151 << "Ausgabedatei (Speichern unter...)" << 5 << true << 4115;
-        QTest::newRow("ffofab-ein") << 19 << 121 << "Vergleichsdatei (Öffnen)" << 3 << false << 4121;
-        QTest::newRow("ffofab-aus") << 19 << 151 << "Ausgabedatei (Speichern unter...)" << 1 << true << 4120;
+        QTest::newRow("bsc-ein") << 14 << 121 << "Eingabedatei (Öffnen)" << "Dateien" << false << 162;
+        QTest::newRow("bsc-aus") << 14 << 151 << "Ausgabedatei (Speichern unter...)" << "Dateien" << true << 163;
+        QTest::newRow("ge-ein") << 15 << 121 << "Öffnen" << "Dateien" << false << 1000;
+        QTest::newRow("mc-aus") << 16 << 151 << "Speichern unter" << "Dateien" << true << 1001;
+        QTest::newRow("muster-ein") << 17 << 121 << "Zu verfälschender Datei (Öffnen)" << "Dateien" << false << 4110;
+        QTest::newRow("muster-folge") << 17 << 171 << "FFO/FAB Datei (Öffnen)" << "FFO/FAB" << false << 4109;
+        QTest::newRow("muster-aus") << 17 << 151 << "Ausgabedatei (Speichern unter...)" << "Dateien" << true << 4108;
+        QTest::newRow("vergleich-1") << 18 << 121 << "Eingabedatei_1 (Öffnen)" << "Dateien" << false << 4113;
+        QTest::newRow("vergleich-2") << 18 << 171 << "Eingabedatei_2 (Öffnen)" << "Dateien" << false << 4114;
+        QTest::newRow("vergleich-aus") << 18 << 151 << "Ausgabedatei (Speichern unter...)" << "Vergleichsdateien" << true << 4115;
+        QTest::newRow("ffofab-ein") << 19 << 121 << "Vergleichsdatei (Öffnen)" << "Vergleichsdateien" << false << 4121;
+        QTest::newRow("ffofab-aus") << 19 << 151 << "Ausgabedatei (Speichern unter...)" << "FFO/FAB" << true << 4120;
     }
     void durchsuchen() {
         QFETCH(int, dialog);
         QFETCH(int, knopf);
         QFETCH(QString, titel);
-        QFETCH(int, satz);
+        QFETCH(QString, satz);
         QFETCH(bool, speichern);
         QFETCH(int, feld);
         std::unique_ptr<Jobdialog> d;
@@ -117,7 +117,7 @@ private slots:
         QCOMPARE(r_->dateiwahl.anfragen.size(), 1);
         const Dateianfrage a = r_->dateiwahl.anfragen.first();
         QCOMPARE(a.titel, titel);
-        QCOMPARE(a.satz, satz);
+        QCOMPARE(QString::fromUtf8(a.satz->name), satz);
         QCOMPARE(a.speichern, speichern);
         QCOMPARE(d->text(feld), QStringLiteral("/x/gewaehlt"));
         d->findChild<QPushButton*>(QStringLiteral("id_%1").arg(knopf))->click();  // cancelled: the edit keeps its name
@@ -261,7 +261,7 @@ private slots:
         QVERIFY(erster >= 1000 && erster < b.size());
         for (MdiDokument* m : docs) {
             auto* h = qobject_cast<Dateiansicht*>(m);
-            QCOMPARE(h->art(), Dokumentart::Hex);
+            QCOMPARE(h->ansicht(), zor::Ansicht::Hex);
             QCOMPARE(h->rollen().VScrollPos, std::min<std::uint64_t>(erster / 16, h->rollen().VScrollMax));
         }
         QVERIFY(docs[0]->parentWidget()->geometry().right() < docs[1]->parentWidget()->geometry().left());

@@ -13,12 +13,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/plot/druckseite.h"
+
 #include "app/documents/kurvendokument.h"
 #include "app/plot/bildausgabe.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/models/fkf.h"
 #include "core/models/optionseingabe.h"
 #include "core/models/vorgaben.h"
+#include "app/documents/dokumentarten.h"
 #include "support/dialog_hilfen.h"
 #include "support/gui_hilfen.h"
 #include "support/modal_skript.h"
@@ -127,7 +130,7 @@ private slots:
         QVERIFY(d && r_->meldungen().isEmpty());
         QCOMPARE(art == "fav" ? s().Fenster.FAV : s().Fenster.FKF, 1);
         QVERIFY(zor().istGrau(a.oeffnen) && !zor().istGrau(a.schliessen));
-        QCOMPARE(d->druckbar()->druckKopf(), art == "fav" ? 'c' : 'b');
+        QCOMPARE(d->druckbar()->druckart().kopf, art == "fav" ? 'c' : 'b');
         f_->mainframe_OnCommand(a.zeigen);
         QCOMPARE(art == "fav" ? s().Cursor.FAV : s().Cursor.FKF, 1);
         QCOMPARE(f_->focusWidget(), d);  // the keys go there while the frame is active
@@ -355,7 +358,7 @@ private slots:
         const QString pfad = tmp_.filePath(art + ".csv");
         r_->dateiwahl.antworten = {pfad};
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
-        QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_EXPORT_BILD_CSV);
+        QCOMPARE(r_->dateiwahl.anfragen.last().satz, &SATZ_EXPORT_BILD_CSV);
         const QStringList zeilen = ::zeilen(pfad);
         const QStringList satz1 = zorAusgabe(optionen + QStringList{"--preset", "ge1"});
         const QStringList satz2 = zorAusgabe(optionen + QStringList{"--preset", "sw2"});

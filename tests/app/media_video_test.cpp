@@ -21,6 +21,7 @@
 #include "app/media/qt_wiedergabe.h"
 #include "app/media/video_fenster.h"
 #include "app/shell/werkzeugleiste.h"
+#include "app/media/medienfilter.h"
 #include "support/gui_hilfen.h"
 #include "support/test_medien.h"
 #include "support/testrahmen.h"
@@ -106,7 +107,7 @@ private slots:
         const QString datei = dir_->filePath("film.avi");
         oeffne(datei);
         QCOMPARE(r_->dateiwahl.anfragen.last().titel, QStringLiteral("Öffnen"));
-        QCOMPARE(r_->dateiwahl.anfragen.last().satz, int(SATZ_VIDEO));
+        QCOMPARE(r_->dateiwahl.anfragen.last().satz, &SATZ_VIDEO);
         QVERIFY(v_->IsVideoOpne());
         QCOMPARE(v_->windowTitle(), datei);
         QVERIFY(popup(*v_, 1)->menuAction()->isEnabled());

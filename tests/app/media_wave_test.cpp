@@ -17,6 +17,7 @@
 #include "app/media/qt_wiedergabe.h"
 #include "app/media/wave_recorder.h"
 #include "app/media/wave_schreiber.h"
+#include "app/media/medienfilter.h"
 #include "support/aufzeichnende_meldung.h"
 #include "support/gui_hilfen.h"
 #include "support/skriptierte_dateiwahl.h"
@@ -104,7 +105,7 @@ private slots:
     void dateiAbspielen() {
         oeffne(pfad("Klang.WAV"));
         QCOMPARE(dateiwahl_.anfragen.first().titel, QStringLiteral("Datei öffnen"));
-        QCOMPARE(dateiwahl_.anfragen.first().satz, int(SATZ_WAVE));
+        QCOMPARE(dateiwahl_.anfragen.first().satz, &SATZ_WAVE);
         QCOMPARE(d_->zustand(), Zustand::Geladen);
         QCOMPARE(aktive(*d_), GELADEN);
         QCOMPARE(feld(*d_, 4148), pfad("klang.wav").toLower());

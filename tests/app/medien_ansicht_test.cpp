@@ -22,6 +22,7 @@
 #include "app/shell/werkzeugleiste.h"
 #include "core/corruption/verfaelschen.h"
 #include "core/seqfiles/vergleich.h"
+#include "app/media/medienfilter.h"
 #include "support/gui_hilfen.h"
 #include "support/testdateien.h"
 #include "support/testrahmen.h"
@@ -87,7 +88,7 @@ private slots:
     void titelUndZeilen() {
         Dateiansicht* leer = oeffne(CMD_HEX, datei("leer", {}));
         QVERIFY(leer);
-        QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_ALLE_DATEIEN);
+        QCOMPARE(r_->dateiwahl.anfragen.last().satz, &SATZ_ALLE_DATEIEN);
         QCOMPARE(leer->windowTitle(), QStringLiteral("Hex (%1) 0 Bytes").arg(dir_->filePath("leer")));
         QCOMPARE(leer->sichtbareZeilen(), QStringList{QStringLiteral("00000|") + QString(48, ' ') + "|||" + QString(96, ' ')});
 
@@ -98,7 +99,7 @@ private slots:
         QVERIFY(z[0].startsWith("00000||41|41") && z[1].startsWith("00010||41   ") && z[2].startsWith("00020|   "));
 
         Dateiansicht* bin = oeffne(CMD_BIN, datei("9", QByteArray(9, '\x01')));
-        QCOMPARE(bin->art(), Dokumentart::Bin);
+        QCOMPARE(bin->ansicht(), Ansicht::Bin);
         QCOMPARE(bin->windowTitle(), QStringLiteral("Binär (%1) 9 Bytes").arg(dir_->filePath("9")));
         QCOMPARE(bin->sichtbareZeilen().size(), 3);
         QVERIFY(r_->meldungen().isEmpty());
@@ -152,7 +153,7 @@ private slots:
         QCOMPARE(gespeichert(CMD_SPEICHERN_FFO, datei("leer", {}), dir_->filePath("leer.FFO")), QByteArray());
         QCOMPARE(gespeichert(CMD_SPEICHERN_FAB, datei("leer", {}), dir_->filePath("leer.FAB")), QByteArray());
         QCOMPARE(r_->dateiwahl.anfragen.last().titel, QStringLiteral("Speichern als Fehlerabstand"));
-        QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_FAB_SPEICHERN);
+        QCOMPARE(r_->dateiwahl.anfragen.last().satz, &SATZ_FAB_SPEICHERN);
 
         const QByteArray eins("\x01\x00\x00\x00", 4);
         QCOMPARE(gespeichert(CMD_SPEICHERN_FAB, datei("ff", QByteArray(3, '\xFF')), dir_->filePath("ff.FAB")),

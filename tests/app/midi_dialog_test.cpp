@@ -11,6 +11,7 @@
 
 #include "app/context/befehle.h"
 #include "app/media/midi_dialog.h"
+#include "app/media/medienfilter.h"
 #include "support/gui_hilfen.h"
 #include "support/testrahmen.h"
 
@@ -92,7 +93,7 @@ private slots:
         const Dateianfrage a = r_->dateiwahl.anfragen.last();
         QCOMPARE(a.titel, QStringLiteral("Datei Öffnen"));
         QCOMPARE(a.vorschlag, QStringLiteral("*.MID"));
-        QCOMPARE(a.satz, SATZ_MIDI);
+        QCOMPARE(a.satz, &SATZ_MIDI);
         r_->dateiwahl.antworten << MIDI + "meta_text_over_256_bytes.mid";
         oeffnen->trigger();
         QCOMPARE(d.eintraege().size(), 1 + 4 + 1 + 2 + 1 + 1 + 1);  // name, header, bar, text in two, note, end, bar

@@ -9,12 +9,14 @@
 #include <QTest>
 
 #include "app/context/befehle.h"
+#include "app/context/verzeichnis.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/einzelinstanz.h"
 #include "app/platform/hilfefenster.h"
 #include "app/platform/ressourcen.h"
 #include "app/platform/warnton.h"
 #include "app/shell/fortschrittsfenster.h"
+#include "app/shell/module.h"
 #include "app/platform/hinweise.h"
 #include "app/shell/werkzeugleiste.h"
 #include "support/gui_hilfen.h"
@@ -119,14 +121,18 @@ private slots:
         QCOMPARE(EingabeAbgelehnt(DLG_STARTFEHLER, ton, nullptr), 1);
     }
 
-    // All 27 toolbar images exist and render at 1x and 2x; a sheet of them for review.
+    // Every toolbar button's image exists and renders at 1x and 2x; a sheet of them for review.
     void werkzeugbilder() {
-        QImage blatt(NUMIMAGES * 52, 80, QImage::Format_RGB32);
+        const Verzeichnis v(alleModule());
+        QStringList bilder;
+        for (const Knopfplatz& k : v.knopfplaetze())
+            if (k.bild && !bilder.contains(QLatin1String(k.bild))) bilder << QLatin1String(k.bild);
+        QImage blatt(static_cast<int>(bilder.size()) * 52, 80, QImage::Format_RGB32);
         blatt.fill(Qt::white);
         QPainter p(&blatt);
-        for (int i = 0; i < NUMIMAGES; ++i) {
-            const QIcon icon = knopfBild(i);
-            QVERIFY2(!icon.isNull() && icon.pixmap(24, 24).width() == 24, qPrintable(QString::number(i)));
+        for (int i = 0; i < bilder.size(); ++i) {
+            const QIcon icon = knopfBild(qPrintable(bilder[i]));
+            QVERIFY2(!icon.isNull() && icon.pixmap(24, 24).width() == 24, qPrintable(bilder[i]));
             p.drawPixmap(i * 52 + 14, 4, icon.pixmap(24, 24));
             p.drawPixmap(i * 52 + 2, 30, icon.pixmap(48, 48));
         }
@@ -148,18 +154,17 @@ private slots:
         QVERIFY(u16(42) == 0 && u16(40) > 0.6 * 11025 && u16(40) < 11025);
     }
 
-    // Open and save differ for some sets; an unknown set has no filters.
+    // A set without save filters saves with its open ones; the image formats join the
+    // bitmaps for opening only; the default extension is the first filter's.
     void filtersaetze() {
-        const std::tuple<int, Richtung, QStringList, QString> saetze[] = {
-            {1, Richtung::Speichern, {"Fehlerfolge (*.FFO)", "Fehlerabstand (*.FAB)"}, "FFO"},
-            {3, Richtung::Oeffnen, {"Vergleich (*.VGL)"}, "VGL"},
-            {3, Richtung::Speichern, {"Bitmaps (*.BMP)", "Alle Dateien (*)"}, "BMP"},
-            {99, Richtung::Oeffnen, {}, ""},
-        };
-        for (const auto& [satz, richtung, filter, endung] : saetze) {
-            QCOMPARE(filterSatz(satz, richtung), filter);
-            QCOMPARE(vorgabeEndung(satz, richtung), endung);
-        }
+        const Filtersatz satz{"Test", {"Bitmaps (*.bmp *.BMP)", "Alle Dateien (*)"}, {}, true};
+        QCOMPARE(filterListe(satz, Richtung::Speichern), (QStringList{"Bitmaps (*.bmp *.BMP)", "Alle Dateien (*)"}));
+        const QStringList oeffnen = filterListe(satz, Richtung::Oeffnen);
+        QCOMPARE(oeffnen.size(), 3);
+        QVERIFY(oeffnen[1].startsWith(QStringLiteral("Bilder (")) && oeffnen[1].contains(QStringLiteral("*.png")));
+        QVERIFY(!oeffnen[1].contains(QStringLiteral("*.bmp ")));
+        QCOMPARE(vorgabeEndung(satz, Richtung::Speichern), QStringLiteral("BMP"));
+        QCOMPARE(vorgabeEndung(Filtersatz{"leer"}, Richtung::Oeffnen), QString());
     }
 
     // A missing help file is reported; a context number picks its place on the page.

@@ -4,7 +4,7 @@
 
 namespace zor::app {
 
-enum Befehl : int {
+enum BefehlsId : int {
     CMD_SKRIPTUM = 1,
     CMD_HILFE_UEBER_HILFE = 2,
     CMD_FAV_OPTIONEN = 228,
@@ -125,29 +125,18 @@ enum MenueId : int {
     KONTEXT_GRAFIK = 132,
     KONTEXT_BITMAP = 133,
     MENU_MIDI = 542,
+    // Blocks of entries that several menus share (shell/menue_tabellen.h).
+    BLOCK_VERFAELSCHEN = 9001,  // the corruption items of the document menus
+    BLOCK_ERSTELLEN = 9002,     // comparison, derivation, conversion
+    BLOCK_FENSTER = 9003,       // the window commands of the document menus
+    BLOCK_HILFE = 9004,         // the help items of the multimedia and document menus
+    BLOCK_MEDIEN = 9005,        // wave, video, MCI and "Beenden" in the documents' "Datei"
 };
 
 // String ids that are not command ids.
 enum TextId : int {
     TXT_TITEL = 1200,
-    TXT_FRAME_KLASSE = 1333,
     TXT_PROGRAMMZEILE = 4066,
-    TXT_GRAFIK_KLASSE = 83,
-    TXT_GRAFIK_TITEL = 205,
-    TXT_FF_KLASSE = 149,
-    TXT_FF_TITEL = 141,
-    TXT_FKF_KLASSE = 148,
-    TXT_FKF_TITEL = 137,
-    TXT_FAV_KLASSE = 159,
-    TXT_FAV_TITEL = 126,
-    TXT_PAR_KLASSE = 144,
-    TXT_PAR_TITEL = 143,
-    TXT_HEX_KLASSE = 1202,
-    TXT_BIN_KLASSE = 1203,
-    TXT_HEX_TITEL = 203,
-    TXT_BIN_TITEL = 277,
-    TXT_BITMAP_KLASSE = 86,
-    TXT_BITMAP_TITEL = 201,
     TXT_VIDEO_TITEL = 112,
     TXT_VIDEO_NICHT_GEOEFFNET = 352,
 };

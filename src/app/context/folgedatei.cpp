@@ -7,18 +7,14 @@
 
 namespace zor::app {
 
-namespace {
-constexpr int FFO_FAB_FILTER = 1;
-}
-
 std::optional<QString> folgedateiWaehlen(Kontext& kontext, Richtung richtung) {
     if (!kontext.zustand().Fenster.aktualisiert) {
         AufforderungDialog(kontext.fenster());
         return std::nullopt;
     }
     const QString titel = QString::fromUtf8(TITEL_PROGRAMM);
-    return richtung == Richtung::Oeffnen ? kontext.dateiwahl().GetFileNameInFWK(titel, QString(), FFO_FAB_FILTER)
-                                         : kontext.dateiwahl().GetFileNameOutFWK(titel, QString(), FFO_FAB_FILTER);
+    return richtung == Richtung::Oeffnen ? kontext.dateiwahl().GetFileNameInFWK(titel, QString(), SATZ_FFO_FAB)
+                                         : kontext.dateiwahl().GetFileNameOutFWK(titel, QString(), SATZ_FFO_FAB);
 }
 
 }  // namespace zor::app

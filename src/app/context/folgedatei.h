@@ -13,6 +13,9 @@ namespace zor::app {
 
 class Kontext;
 
+// Error-sequence and error-gap files, for opening and for saving.
+inline const Filtersatz SATZ_FFO_FAB{"FFO/FAB", {"Fehlerfolge (*.FFO)", "Fehlerabstand (*.FAB)"}};
+
 // The chosen file, or nothing when the documents were stale or the user cancelled.
 std::optional<QString> folgedateiWaehlen(Kontext& kontext, Richtung richtung);
 

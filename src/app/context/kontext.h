@@ -22,6 +22,7 @@ namespace zor::app {
 class Dateiwahl;
 class MdiDokument;
 class Meldungsdienst;
+class Verzeichnis;
 class Warnton;
 
 class Kontext {
@@ -39,13 +40,12 @@ public:
     // The parent of modal dialogs and top-level tool windows.
     virtual QWidget* fenster() = 0;
 
-    // Shows a new document in the MDI area, with the class and title strings of those ids,
-    // and makes it the active one. The frame owns it from then on; nullptr on failure.
-    virtual QMdiSubWindow* oeffneDokument(MdiDokument* dokument, int klasseId, int titelId) = 0;
+    // Shows a new document in the MDI area with the title of its description and makes
+    // it the active one. The frame owns it from then on; nullptr on failure.
+    virtual QMdiSubWindow* oeffneDokument(MdiDokument* dokument) = 0;
     // The open documents in creation order, and the active one (or nullptr).
     virtual QList<MdiDokument*> dokumente() const = 0;
     virtual MdiDokument* aktivesDokument() const = 0;
-    virtual void aktiviere(MdiDokument* dokument) = 0;
     // The MDI area itself, for arranging and tiling documents.
     virtual QMdiArea& mdiFlaeche() = 0;
     // The context menu (its first pop-up, conformed to the frame menu) at a screen point.
@@ -55,20 +55,19 @@ public:
     // their first difference.
     virtual void zeigeNebeneinander(const QString& original, const QString& kopie) = 0;
 
+    // What the modules describe: commands, windows, their help pages.
+    virtual const Verzeichnis& verzeichnis() const = 0;
+
     // Carries out any command through the one dispatcher.
     virtual void befehl(int id) = 0;
     // Enables or grays a command: every menu item with that id and its toolbar button.
     virtual void setzeAktiv(int id, bool aktiv) = 0;
-    // Enables or grays the pop-up of the channel-model (else multimedia) menu that holds
-    // this command, as a whole.
-    virtual void setzeUntermenueAktiv(int id, bool aktiv) = 0;
-    // Says in one message that these commands are not available yet.
-    virtual void nochNichtVerfuegbar(const QList<int>& ids) = 0;
+    // Brings the channel-model commands of menus and toolbar in line with the state
+    // (which are offered and checked follows from it alone). The frame does it after
+    // every command; a change outside a command (a document closed by its frame) asks.
+    virtual void befehleAbgleichen() = 0;
     // Checks or unchecks the menu items of a command.
     virtual void setzeHaken(int id, bool haken) = 0;
-    // The state of the command's item in the channel-model or multimedia menu.
-    virtual bool istAktiv(int id) const = 0;
-    virtual bool hatHaken(int id) const = 0;
 };
 
 }  // namespace zor::app

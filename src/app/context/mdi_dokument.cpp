@@ -3,9 +3,18 @@
 #include <QContextMenuEvent>
 
 #include "app/context/befehle.h"
+#include "app/context/beschreibung.h"
 #include "app/context/kontext.h"
 
 namespace zor::app {
+
+MdiDokument::MdiDokument(Kontext& kontext, const Fenster& beschreibung, QWidget* eltern)
+    : QWidget(eltern), kontext_(kontext), beschreibung_(beschreibung) {
+    setObjectName(beschreibung.name);
+}
+
+int MdiDokument::dokumentMenue() const { return beschreibung_.dokumentMenue; }
+int MdiDokument::kontextMenue() const { return beschreibung_.kontextMenue; }
 
 bool MdiDokument::befehl(int id) {
     if (id != CMD_SCHLIESSEN) return false;

@@ -1,41 +1,37 @@
 #pragma once
-// The base of every document inside the frame's MDI area. A document says which menu
-// replaces the frame menu while it is active, which context menu it shows, and
-// receives the commands the frame passes on. It reaches the frame only through its
-// context.
+// The base of every document inside the frame's MDI area. A document takes its object
+// name, menus and title from its window's description, and receives the commands the
+// frame passes on. It reaches the frame only through its context.
 
 #include <QWidget>
+
+namespace zor {
+struct Druckart;
+}
 
 namespace zor::app {
 
 class Kontext;
-
-// What a document is; the channel-model kinds are the ones the model commands count.
-enum class Dokumentart { Sonstiges, FF, FKF, FAV, PAR, Hex, Bin, Bitmap, Grafik };
-
-// The channel-model documents (FF, FKF, FAV, PAR).
-constexpr bool istModelldokument(Dokumentart a) {
-    return a == Dokumentart::FF || a == Dokumentart::FKF || a == Dokumentart::FAV || a == Dokumentart::PAR;
-}
+struct Fenster;
 
 // A document that can put its diagram on a printed page.
 class Druckbar {
 public:
     virtual ~Druckbar() = default;
-    // The selector of the page header template for this document ('a', 'b' or 'c').
-    virtual char druckKopf() const = 0;
+    // What its page shows below the parameter pictures.
+    virtual const Druckart& druckart() const = 0;
 };
 
 class MdiDokument : public QWidget {
     Q_OBJECT
 public:
-    explicit MdiDokument(Kontext& kontext, QWidget* eltern = nullptr) : QWidget(eltern), kontext_(kontext) {}
+    MdiDokument(Kontext& kontext, const Fenster& beschreibung, QWidget* eltern = nullptr);
 
-    virtual Dokumentart art() const { return Dokumentart::Sonstiges; }
+    const Fenster& beschreibung() const { return beschreibung_; }
     // The document menu that replaces the frame menu while active (1202, 1203, 86, 83), or 0.
-    virtual int dokumentMenue() const { return 0; }
+    int dokumentMenue() const;
     // The context menu resource (its first pop-up is shown), or 0 for none.
-    virtual int kontextMenue() const { return 0; }
+    int kontextMenue() const;
     // A command the frame passes on; true when the document handled it. The base
     // closes the document on "Schließen" (4035).
     virtual bool befehl(int id);
@@ -51,6 +47,7 @@ protected:
 
 private:
     Kontext& kontext_;
+    const Fenster& beschreibung_;
 };
 
 }  // namespace zor::app

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/context/kontext.h"
+#include "core/documents/optionsregeln.h"
 
 namespace zor::app {
 
@@ -33,12 +34,16 @@ FavOptionendialog::FavOptionendialog(Kontext& kontext, QWidget* eltern)
     knoepfeAnfuegen();
 }
 
-// The cursor needs a linear abscissa.
 void FavOptionendialog::abszisseWaehlen(int id) {
     abszisseArt_->button(id)->setChecked(true);
-    const bool linear = id == ID_ABSZISSE_LINEAR;
-    abszisse_->setEnabled(linear);
-    cursor_->setEnabled(linear);
+    freigeben();
+}
+
+void FavOptionendialog::freigeben() {
+    const Optionsfreigabe f = favFreigabe(abszisseArt_->checkedId() == ID_ABSZISSE_LINEAR, ordinate() == 1);
+    cursor_->setEnabled(f.cursor);
+    abszisse_->setEnabled(f.abszisse);
+    dekadenFreigeben(f.dekaden);
 }
 
 Optionsfehler FavOptionendialog::anwenden() {

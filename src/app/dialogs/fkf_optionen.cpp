@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/context/kontext.h"
+#include "core/documents/optionsregeln.h"
 
 namespace zor::app {
 
@@ -35,6 +36,13 @@ FkfOptionendialog::FkfOptionendialog(Kontext& kontext, QWidget* eltern)
     methode_->button(o.erneuernd != 0 ? ID_ERNEUERND : ID_ALLGEMEIN)->setChecked(true);
     layout_->addWidget(rahmen);
     knoepfeAnfuegen();
+}
+
+void FkfOptionendialog::freigeben() {
+    const Optionsfreigabe f = fkfFreigabe(ordinate() == 1);
+    cursor_->setEnabled(f.cursor);
+    abszisse_->setEnabled(f.abszisse);
+    dekadenFreigeben(f.dekaden);
 }
 
 Optionsfehler FkfOptionendialog::anwenden() {

@@ -1,6 +1,5 @@
 #include "app/dialogs/folge_speichern_laden.h"
 
-#include "app/dialogs/modellhaken.h"
 #include "app/context/befehle.h"
 #include "app/context/folgedatei.h"
 #include "app/context/kontext.h"
@@ -14,10 +13,37 @@
 
 namespace zor::app {
 
-FolgenModul::FolgenModul(Kontext& kontext) : Befehlsmodul(kontext) {
-    registriere({CMD_SPEICHERN_SATZ1, CMD_SPEICHERN_SATZ2}, [this](int id) { SaveAs(id - CMD_SPEICHERN_SATZ1); });
-    registriere({CMD_SATZ1_DATEI}, [this](int) { Load(0); });
-    registriere({CMD_SATZ2_DATEI}, [this](int) { Load(1); });
+FolgenModul::FolgenModul(Kontext& kontext) : Befehlsmodul(kontext) {}
+
+const Modul& FolgenModul::beschreibung() {
+    using F = FolgenModul;
+    static const Fenster dateiwahl{
+        .hilfe = QStringLiteral("folge.hlp"),
+        .befehl = CMD_SPEICHERN_SATZ1,
+        .filter = {&SATZ_FFO_FAB},
+        .bilder = {dateiwahlBild(QStringLiteral("folge_speichern"), true, CMD_SPEICHERN_SATZ1)},
+    };
+    static const Modul m{
+        .name = "Folgen",
+        .erzeuge = &fabrik<F>,
+        .befehle =
+            {
+                {CMD_SPEICHERN_SATZ1, ruft<&F::speichern>, "Speichert Parameterwahl_1 als Fehlerfolge bzw. Fehlerabstand!",
+                 {im(MENU_ZOR, "&Datei", 10, "Speichern Fehlerfolge &1 unter...")},
+                 {knopf(CMD_ZORWERK, 80, "speichern_1")}},
+                {CMD_SPEICHERN_SATZ2, ruft<&F::speichern>, "Speichert Parameterwahl_2 als Fehlerfolge bzw. Fehlerabstand!",
+                 {im(MENU_ZOR, "&Datei", 20, "Speichern Fehlerfolge &2 unter...", GRAU)},
+                 {knopf(CMD_ZORWERK, 90, "speichern_2", false)}},
+                {CMD_SATZ1_DATEI, ruft<&F::laden>, nullptr,
+                 {im(MENU_ZOR, "&Parameterwahl/Parametersatz &1", 70, "aus &Datei...")}},
+                {CMD_SATZ2_DATEI, ruft<&F::laden>, nullptr,
+                 {im(MENU_ZOR, "&Parameterwahl/Parametersatz &2", 70, "aus &Datei...")}},
+            },
+        .fenster = {&dateiwahl},
+        .menues = {},
+        .knoepfe = {},
+    };
+    return m;
 }
 
 void FolgenModul::SaveAs(int satz) {
@@ -30,32 +56,18 @@ void FolgenModul::SaveAs(int satz) {
         zeige(kontext().meldung(), {TEXT_KEIN_GUELTIGER_DATEINAME, TITEL_PROGRAMM, Symbol::Ausrufezeichen});
         return;
     }
-    Ergebnis e;
-    {
-        Wartecursor w;
-        e = SaveFolge(s, satz, *typ, szFile, kontext().fortschritt());
-    }
+    const Ergebnis e = mitWartecursor([&] { return SaveFolge(s, satz, *typ, szFile, kontext().fortschritt()); });
     if (!e) zeige(kontext().meldung(), {e.meldung.text, e.meldung.titel, Symbol::Ausrufezeichen});
     // A set that reads this very file takes its new length.
-    if (Datei_ueberschrieben(s, szFile)) kontext().setzeAktiv(CMD_AKTUALISIEREN, true);
+    Datei_ueberschrieben(s, szFile);
 }
 
 void FolgenModul::Load(int satz) {
     ZorState& s = kontext().zustand();
     const auto name = folgedateiWaehlen(kontext(), Richtung::Oeffnen);
     if (!name) return;
-    LadenErgebnis e;
-    {
-        Wartecursor w;
-        e = zor::Load(s, satz, name->toStdString());
-    }
+    const LadenErgebnis e = mitWartecursor([&] { return zor::Load(s, satz, name->toStdString()); });
     for (const Meldung& m : e.meldungen) zeige(kontext().meldung(), m);
-    if (e.art != LadenErgebnis::Art::Erfolg) return;
-    modellHaken(kontext(), satz, satz == 0 ? CMD_SATZ1_DATEI : CMD_SATZ2_DATEI);
-    // A file-fed set has no sequence of its own to save.
-    kontext().setzeAktiv(satz == 0 ? CMD_SPEICHERN_SATZ1 : CMD_SPEICHERN_SATZ2, false);
-    kontext().setzeAktiv(CMD_DRUCKEN, true);
-    if (e.aktualisierenFreigeben) kontext().setzeAktiv(CMD_AKTUALISIEREN, true);
 }
 
 }  // namespace zor::app

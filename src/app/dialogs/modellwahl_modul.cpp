@@ -1,7 +1,11 @@
 #include "app/dialogs/modellwahl_modul.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDialog>
+
 #include "app/dialogs/ge_mc_dialog.h"
-#include "app/dialogs/modellhaken.h"
+#include "app/dialogs/parametervorlagen.h"
 #include "app/dialogs/parameterdialog.h"
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
@@ -17,25 +21,17 @@ int satzVonBefehl(int id) { return id >= CMD_SATZ2_BSC ? 1 : 0; }
 
 }  // namespace
 
-ModellwahlModul::ModellwahlModul(Kontext& kontext) : Befehlsmodul(kontext) {
-    registriere({CMD_SATZ1_BSC, CMD_SATZ1_GE, CMD_SATZ1_MC, CMD_SATZ1_SW, CMD_SATZ2_BSC, CMD_SATZ2_GE, CMD_SATZ2_MC,
-                 CMD_SATZ2_SW},
-                [this](int id) { modellDialog(id); });
-    registriere({CMD_SATZ1_WIE_SATZ2, CMD_SATZ2_WIE_SATZ1}, [this](int id) { wieParametersatz(id); });
-    registriere({CMD_SATZ1_INAKTIV, CMD_SATZ2_INAKTIV}, [this](int id) { inaktiv(id); });
-}
+ModellwahlModul::ModellwahlModul(Kontext& kontext) : Befehlsmodul(kontext) {}
 
 int ModellwahlModul::Eingabe(Modellart art) {
     if (ParameterdialogAusfuehren(kontext(), art) != 1) return -1;
     ZorState& s = kontext().zustand();
     const int satz = s.Modell.dialog_exit;
-    const int stelle = static_cast<int>(art) - static_cast<int>(Modellart::BSC);
-    modellHaken(kontext(), satz, ERSTER[satz] + stelle);
     modellVon(s, satz) = static_cast<std::int16_t>(modellId(art, satz));
+    s.Modell.inaktiv = 0;
+    kontext().befehleAbgleichen();
     if (art == Modellart::GE && (satz == 0 ? s.gemc1 : s.gemc2) != 0)
         Umrechnung(kontext().fenster(), geWerte(s, satz).data());
-    kontext().setzeAktiv(CMD_DRUCKEN, true);
-    s.Modell.inaktiv = 0;
     return 0;
 }
 
@@ -64,13 +60,6 @@ void ModellwahlModul::wieParametersatz(int id) {
 void ModellwahlModul::inaktiv(int id) {
     const int satz = id == CMD_SATZ1_INAKTIV ? 0 : 1;
     ZorState& s = kontext().zustand();
-    kontext().setzeAktiv(satz == 0 ? CMD_SPEICHERN_SATZ1 : CMD_SPEICHERN_SATZ2, false);
-    if (satz == 0) {
-        const auto& f = s.Fenster;
-        kontext().setzeAktiv(CMD_MULTIMEDIA, !(f.FF || f.FKF || f.FAV || f.PAR));
-    }
-    modellHaken(kontext(), satz, id);
-
     auto& modell = modellVon(s, satz);
     if (modell != INAKTIV) {
         (satz == 0 ? s.FAV_uhr1 : s.FAV_uhr2) = 0;
@@ -82,10 +71,92 @@ void ModellwahlModul::inaktiv(int id) {
 
     if (modellVon(s, 1 - satz) == INAKTIV) {
         s.Modell.inaktiv = 1;
-        kontext().setzeAktiv(CMD_DRUCKEN, false);
         if (s.Cursor.FAV) kontext().befehl(CMD_CURSOR_FAV);
         if (s.Cursor.FKF) kontext().befehl(CMD_CURSOR_FKF);
     }
+}
+
+namespace {
+
+constexpr const char* SATZ1 = "&Parameterwahl/Parametersatz &1";
+constexpr const char* SATZ2 = "&Parameterwahl/Parametersatz &2";
+
+// The GE dialog confirmed with the MC output checked brings the GE->MC dialog.
+void geMcBild(Bildaufnahme& a) {
+    a.rahmen(true);
+    const QString bild = QStringLiteral("ge_mc");
+    a.modal(CMD_SATZ1_GE, bild,
+            {{QStringLiteral("id_%1").arg(DLG_GE),
+              [](QWidget* d) {
+                  if (auto* c = d->findChild<QCheckBox*>(QStringLiteral("id_%1").arg(ID_GEMC))) c->setChecked(true);
+                  if (auto* ok = d->findChild<QAbstractButton*>(QStringLiteral("id_%1").arg(ID_BESTAETIGEN))) ok->click();
+              }},
+             {QStringLiteral("id_%1").arg(DLG_GE_MC), [&a, bild](QWidget* d) {
+                  a.bild(d, bild);
+                  static_cast<QDialog*>(d)->accept();
+              }}});
+}
+
+Fenster parameterfenster(int dialog, const char* seite, const char* bild, int befehl) {
+    const QString name = QStringLiteral("id_%1").arg(dialog);
+    return {.name = name,
+            .hilfe = QLatin1String(seite) + QStringLiteral(".hlp"),
+            .befehl = befehl,
+            .bilder = {dialogBild(QLatin1String(bild), true, befehl, name)}};
+}
+
+const std::vector<Fenster>& fenster() {
+    static const std::vector<Fenster> f = {
+        parameterfenster(DLG_BSC, "dlg_bsc", "param_bsc", CMD_SATZ1_BSC),
+        parameterfenster(DLG_GE, "dlg_ge", "param_ge", CMD_SATZ1_GE),
+        parameterfenster(DLG_MC, "dlg_mc", "param_mc", CMD_SATZ1_MC),
+        parameterfenster(DLG_SW, "dlg_sw", "param_sw", CMD_SATZ2_SW),
+        {.name = QStringLiteral("id_%1").arg(DLG_GE_MC),
+         .hilfe = QStringLiteral("dlg_gemc.hlp"),
+         .befehl = CMD_SATZ1_GE,
+         .bilder = {{QStringLiteral("ge_mc"), {}, &geMcBild}}},
+    };
+    return f;
+}
+
+}  // namespace
+
+const Modul& ModellwahlModul::beschreibung() {
+    using M = ModellwahlModul;
+    constexpr auto dialog = ruft<&M::modellDialog>;
+    static const Modul m{
+        .name = "Modellwahl",
+        .erzeuge = &fabrik<M>,
+        .befehle =
+            {
+                {CMD_SATZ1_BSC, dialog, "BSC-Modell!", {im(MENU_ZOR, SATZ1, 10, "&BSC...", HAKEN)}},
+                {CMD_SATZ1_GE, dialog, "GE-Modell!", {im(MENU_ZOR, SATZ1, 20, "&Gilbert-Elliott...")}},
+                {CMD_SATZ1_MC, dialog, "MC-Modell!", {im(MENU_ZOR, SATZ1, 30, "&Mc Cullough...")}},
+                {CMD_SATZ1_SW, dialog, "SW-Modell (Dreizustandsmodell)!", {im(MENU_ZOR, SATZ1, 40, "&SW-Modell...")}},
+                {CMD_SATZ1_WIE_SATZ2, ruft<&M::wieParametersatz>, nullptr,
+                 {im(MENU_ZOR, SATZ1, 60, "wie Parametersatz &2...")}},
+                {CMD_SATZ1_INAKTIV, ruft<&M::inaktiv>, nullptr, {im(MENU_ZOR, SATZ1, 90, "&inaktiv")}},
+                {CMD_SATZ2_BSC, dialog, "BSC-Modell!", {im(MENU_ZOR, SATZ2, 10, "&BSC...")}},
+                {CMD_SATZ2_GE, dialog, "GE-Modell!", {im(MENU_ZOR, SATZ2, 20, "&Gilbert-Elliott...")}},
+                {CMD_SATZ2_MC, dialog, "MC-Modell!", {im(MENU_ZOR, SATZ2, 30, "&Mc Cullough...")}},
+                {CMD_SATZ2_SW, dialog, "SW-Modell (Dreizustandsmodell)!", {im(MENU_ZOR, SATZ2, 40, "&SW-Modell...")}},
+                {CMD_SATZ2_WIE_SATZ1, ruft<&M::wieParametersatz>, nullptr,
+                 {im(MENU_ZOR, SATZ2, 60, "wie Parametersatz &1...")}},
+                {CMD_SATZ2_INAKTIV, ruft<&M::inaktiv>, nullptr, {im(MENU_ZOR, SATZ2, 90, "&inaktiv", HAKEN)}},
+            },
+        .fenster = {&fenster()[0], &fenster()[1], &fenster()[2], &fenster()[3], &fenster()[4]},
+        .menues =
+            {
+                popup(MENU_ZOR, "&Parameterwahl", 10, "Parametersatz &1"),
+                trenner(MENU_ZOR, SATZ1, 50),
+                trenner(MENU_ZOR, SATZ1, 80),
+                popup(MENU_ZOR, "&Parameterwahl", 20, "Parametersatz &2"),
+                trenner(MENU_ZOR, SATZ2, 50),
+                trenner(MENU_ZOR, SATZ2, 80),
+            },
+        .knoepfe = {},
+    };
+    return m;
 }
 
 }  // namespace zor::app

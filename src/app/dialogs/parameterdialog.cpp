@@ -208,16 +208,11 @@ void Parameterdialog::speichern() {
     simVon(s, satz) = sim_;
     if (vorlage_.mitFehlerabstand) bscSimfabsVon(s, satz) = fabs_;
     if (vorlage_.mitMcAusgabe) gemcVon(s, satz) = gemc_;
-    // A theoretical curve has no sequence to save.
-    kontext_.setzeAktiv(satz == 0 ? CMD_SPEICHERN_SATZ1 : CMD_SPEICHERN_SATZ2, sim_ == 1);
     const auto ziel = werteVon(s, vorlage_.art, satz);
     std::copy(werte_.begin(), werte_.end(), ziel.begin());
     durchlaeufeSetzen(s, vorlage_.art, satz, durchlaeufe_);
     ungueltigMachen(s, satz);
-    if (s.Fenster.null == 0) {
-        kontext_.setzeAktiv(CMD_AKTUALISIEREN, true);
-        s.Fenster.aktualisiert = 0;
-    }
+    if (s.Fenster.null == 0) s.Fenster.aktualisiert = 0;
 }
 
 int ParameterdialogAusfuehren(Kontext& kontext, Modellart art) {

@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "app/documents/dokumentarten.h"
 #include "app/documents/druckauftrag.h"
 #include "app/documents/seitenansicht.h"
 #include "app/context/befehle.h"
@@ -15,12 +16,9 @@
 namespace zor::app {
 
 DruckModul::DruckModul(Kontext& kontext)
-    : Befehlsmodul(kontext), vorlagen_(programmVorlagen(QDir::currentPath())) {
-    registriere({CMD_DRUCKEN}, [this](int id) { drucken(id); });
-    registriere({CMD_SEITENANSICHT}, [this](int id) { seitenansicht(id); });
-}
+    : Befehlsmodul(kontext), vorlagen_(programmVorlagen(QDir::currentPath())) {}
 
-std::optional<Druckart> DruckModul::vorbereiten() {
+const Druckart* DruckModul::vorbereiten() {
     ZorState& s = kontext().zustand();
     if (s.Fenster.aktualisiert == 0) kontext().befehl(CMD_AKTUALISIEREN);
     MdiDokument* d = kontext().aktivesDokument();
@@ -28,17 +26,17 @@ std::optional<Druckart> DruckModul::vorbereiten() {
     if (!b) {
         kontext().meldung().zeige(QString::fromUtf8(TEXT_NICHT_DRUCKBAR), QString::fromUtf8(TITEL_PROGRAMM),
                                   Symbol::Ausrufezeichen);
-        return std::nullopt;
+        return nullptr;
     }
-    const Druckart art = druckartVon(b->druckKopf());
+    const Druckart& art = b->druckart();
     const Kurvenbericht k = druckKurvenErmitteln(s, art, kontext().fortschritt());
     for (const Meldung& m : k.meldungen) zeige(kontext().meldung(), m);
     if (k.rechenzeit) zeige(kontext().meldung(), *k.rechenzeit);
-    return art;
+    return &art;
 }
 
-Seitenmaler DruckModul::seite(Druckart art, std::vector<Meldung>* meldungen) {
-    return [this, art, meldungen](QPainter& p, QSize groesse) {
+Seitenmaler DruckModul::seite(const Druckart& art, std::vector<Meldung>* meldungen) {
+    return [this, &art, meldungen](QPainter& p, QSize groesse) {
         Druckbericht b = druckseiteMalen(p, groesse, kontext().zustand(), vorlagen_, art);
         if (meldungen) *meldungen = std::move(b.meldungen);
         return true;
@@ -46,7 +44,7 @@ Seitenmaler DruckModul::seite(Druckart art, std::vector<Meldung>* meldungen) {
 }
 
 void DruckModul::drucken(int) {
-    const auto art = vorbereiten();
+    const Druckart* art = vorbereiten();
     if (!art) return;
     std::vector<Meldung> meldungen;
     Druckergebnis e = Druckergebnis::Fehler;
@@ -72,10 +70,57 @@ void DruckModul::drucken(int) {
 
 // The document window reports its own file messages; the preview repaints silently.
 void DruckModul::seitenansicht(int) {
-    const auto art = vorbereiten();
+    const Druckart* art = vorbereiten();
     if (!art) return;
     Seitenansicht ansicht(kontext().aktivesDokument()->windowTitle(), seite(*art, nullptr), kontext().fenster());
     if (ansicht.exec() == QDialog::Accepted) kontext().befehl(CMD_DRUCKEN);
+}
+
+namespace {
+
+// The page preview of the FKF document. The page is the PDF page used without a printer,
+// so that a printer installed on this machine does not change the picture.
+void seitenansichtBild(Bildaufnahme& a) {
+    const QString bild = QStringLiteral("seitenansicht");
+    if (!modellDokumentZeigen(a, CMD_OEFFNEN_FKF, bild)) return;
+    const Druckersuche vorher = setzeDruckersuche([] { return QString(); });
+    a.modal(CMD_SEITENANSICHT, bild, bild);
+    setzeDruckersuche(vorher);
+}
+
+}  // namespace
+
+const Modul& DruckModul::beschreibung() {
+    using D = DruckModul;
+    static const Fenster ansicht{
+        .name = QStringLiteral("seitenansicht"),
+        .hilfe = QStringLiteral("drucken.hlp"),
+        .befehl = CMD_SEITENANSICHT,
+        .bilder = {{QStringLiteral("seitenansicht"), {}, &seitenansichtBild}},
+    };
+    // The cancel dialog while the page goes to the printer; without one, a PDF file.
+    static const Fenster abbruch{
+        .name = QStringLiteral("id_%1").arg(DLG_DRUCKABBRUCH),
+        .hilfe = QStringLiteral("drucken.hlp"),
+        .befehl = CMD_DRUCKEN,
+        .filter = {&SATZ_PDF},
+    };
+    static const Modul m{
+        .name = "Drucken",
+        .erzeuge = &fabrik<D>,
+        .befehle =
+            {
+                {CMD_DRUCKEN, ruft<&D::drucken>, "Druckt das aktive Dokument!",
+                 {im(MENU_ZOR, "&Datei", 80, "&Drucken aktives Fenster", GRAU)},
+                 {knopf(CMD_ZORWERK, 120, "drucken", false)}},
+                {CMD_SEITENANSICHT, ruft<&D::seitenansicht>, "Zeigt die gedruckte Seite des aktiven Dokuments an!",
+                 {im(MENU_ZOR, "&Datei", 70, "&Seitenansicht...", GRAU)}},
+            },
+        .fenster = {&ansicht, &abbruch},
+        .menues = {},
+        .knoepfe = {},
+    };
+    return m;
 }
 
 }  // namespace zor::app

@@ -15,6 +15,7 @@
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
 #include "app/platform/meldungsdienst.h"
+#include "app/platform/wartecursor.h"
 #include "app/plot/dokumentbilder.h"
 #include "app/plot/qpainter_canvas.h"
 
@@ -29,9 +30,9 @@ constexpr std::pair<int, Cursortaste> TASTEN[] = {
 
 }  // namespace
 
-KurvenDokument::KurvenDokument(Kontext& kontext, const Kurvenart& art, Vorlagenquelle vorlagen)
-    : ModellDokument(kontext, art.welches), art_(art), vorlagen_(std::move(vorlagen)) {
-    setObjectName(QString::fromLatin1(art.name));
+KurvenDokument::KurvenDokument(Kontext& kontext, const ModellDokumentart& dokumentart, const Kurvenart& art,
+                               Vorlagenquelle vorlagen)
+    : ModellDokument(kontext, dokumentart), art_(art), vorlagen_(std::move(vorlagen)) {
     setMouseTracking(true);
 }
 
@@ -67,9 +68,7 @@ void KurvenDokument::ermitteln() {
     ZorState& s = zustand();
     if (s.Fenster.aktualisiert == 0) kontext().befehl(CMD_AKTUALISIEREN);
     rechnet_ = true;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    Kurvenbericht bericht = art_.ermitteln(s, kontext().fortschritt());
-    QApplication::restoreOverrideCursor();
+    Kurvenbericht bericht = mitWartecursor([&] { return art_.ermitteln(s, kontext().fortschritt()); });
     rechnet_ = false;
     if (bericht.rechenzeit) ausstehend_.push_back(std::move(*bericht.rechenzeit));
     for (Meldung& m : bericht.meldungen) ausstehend_.push_back(std::move(m));

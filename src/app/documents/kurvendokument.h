@@ -21,9 +21,6 @@ namespace zor::app {
 
 // What sets the two curve documents apart, as data.
 struct Kurvenart {
-    Modelldokument welches;
-    const char* name;  // object name
-    char druckKopf;
     int cursorZeigen, cursorLoeschen, optionen;  // command ids
     STRUCT_TOCHTER ZorState::*tochter;
     int STRUCT_CURSOR::*cursor;
@@ -39,13 +36,11 @@ struct Kurvenart {
     std::string (*csv)(ZorState&);
 };
 
-class KurvenDokument : public ModellDokument, public Druckbar {
+class KurvenDokument : public ModellDokument {
     Q_OBJECT
 public:
-    KurvenDokument(Kontext& kontext, const Kurvenart& art, Vorlagenquelle vorlagen);
-
-    Druckbar* druckbar() override { return this; }
-    char druckKopf() const override { return art_.druckKopf; }
+    KurvenDokument(Kontext& kontext, const ModellDokumentart& dokumentart, const Kurvenart& art,
+                   Vorlagenquelle vorlagen);
     // Cursor on and off; the rest as every document.
     bool befehl(int id) override;
 

@@ -33,8 +33,50 @@ constexpr Seite SEITEN[] = {
 }  // namespace
 
 HilfeModul::HilfeModul(Kontext& kontext) : Befehlsmodul(kontext) {
-    for (const Seite& s : SEITEN) registriere({s.id}, [this](int id) { hilfe(id); });
-    new Kontexthilfe(kontext.fenster(), [this](const QString& datei, QWidget*) { zeige(datei); });
+    new Kontexthilfe(kontext.fenster(), kontext.verzeichnis(), [this](const QString& datei, QWidget*) { zeige(datei); });
+}
+
+const Modul& HilfeModul::beschreibung() {
+    using H = HilfeModul;
+    constexpr auto seite = ruft<&H::hilfe>;
+    static const Modul m{
+        .name = "Hilfe",
+        .erzeuge = &fabrik<H>,
+        .befehle =
+            {
+                {CMD_HILFE_F1, seite, "Online-Hilfe über Zor-Pim! ",
+                 {im(MENU_START, "&Hilfe", 10, "H&ilfe\tF1", BEFEHL, "F1")}, {knopf(0, 50, "hilfe")}},
+                {CMD_SKRIPTUM, seite, "Zeigt das Skriptum an", {im(MENU_START, "&Hilfe", 20, "&Skriptum")}},
+                {CMD_HILFE_UEBER_HILFE, seite, "Hilfe über Microsoft Hilfesystem",
+                 {im(MENU_START, "&Hilfe", 30, "Hil&fe über Hilfe")}},
+                {CMD_UEBER, seite, "Zorwerk und Multimedia: Lehrprogramm zu Fehlermodellen digitaler Kanäle",
+                 {im(MENU_START, "&Hilfe", 50, "Ü&ber")}},
+                {CMD_UEBER_PROGRAMM, seite, "Informationen über das Programm!",
+                 {im(BLOCK_HILFE, "", 10, "Ü&ber das Programm")},
+                 {knopf(CMD_MULTIMEDIA, 150, "ueber"), knopf(CMD_ZORWERK, 180, "ueber")}},
+                {CMD_HILFE, seite, "Anwendungs-hilfe!",
+                 {im(BLOCK_HILFE, "", 20, "&Hilfe"), im(MENU_ZOR, "&Hilfe", 10, "&Hilfe")},
+                 {knopf(CMD_ZORWERK, 190, "hilfe")}},
+                {CMD_THEORIE, seite, nullptr, {im(MENU_ZOR, "&Hilfe", 30, "&Theorie")}},
+                {CMD_VORBEREITUNG, seite, nullptr, {im(MENU_ZOR, "&Hilfe/&Versuch", 10, "&Vorbereitung")}},
+                {CMD_DURCHFUEHRUNG, seite, nullptr, {im(MENU_ZOR, "&Hilfe/&Versuch", 20, "&Durchführung")}},
+                {CMD_INFO_ABTEILUNG, seite, nullptr, {im(MENU_ZOR, "&Hilfe/&Info", 10, "Über das &Fachgebiet")}},
+                // The old program did nothing here either.
+                {CMD_INFO_PROGRAMM, ruft<&H::nichts>, nullptr, {im(MENU_ZOR, "&Hilfe/&Info", 20, "Über das &Programm")}},
+                {CMD_INFO_LEHRSOFTWARE, seite, nullptr,
+                 {im(MENU_ZOR, "&Hilfe/&Info", 30, "Über andere Lehr-&Software")}},
+            },
+        .fenster = {},
+        .menues =
+            {
+                trenner(MENU_START, "&Hilfe", 40),
+                trenner(MENU_ZOR, "&Hilfe", 20),
+                popup(MENU_ZOR, "&Hilfe", 40, "&Versuch"),
+                popup(MENU_ZOR, "&Hilfe", 50, "&Info"),
+            },
+        .knoepfe = {},
+    };
+    return m;
 }
 
 void HilfeModul::hilfe(int id) {
@@ -43,8 +85,9 @@ void HilfeModul::hilfe(int id) {
         QString datei = QString::fromLatin1(s.datei);
         // F1 with a document active explains that document.
         if (id == CMD_HILFE_F1)
-            if (MdiDokument* d = kontext().aktivesDokument(); d && !kontextHilfedatei(d).isEmpty())
-                datei = kontextHilfedatei(d);
+            if (MdiDokument* d = kontext().aktivesDokument();
+                d && !kontextHilfedatei(kontext().verzeichnis(), d).isEmpty())
+                datei = kontextHilfedatei(kontext().verzeichnis(), d);
         if (!zeige(datei, s.kontext))
             kontext().meldung().zeige(QStringLiteral("Die Hilfedatei %1 fehlt.").arg(datei),
                                       QString::fromUtf8(TITEL_PROGRAMM), Symbol::Ausrufezeichen);

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QString>
 
-#include "app/context/befehlsmodul.h"
+#include "app/context/beschreibung.h"
 #include "app/platform/hilfefenster.h"
 
 namespace zor::app {
@@ -13,9 +13,11 @@ namespace zor::app {
 class HilfeModul : public Befehlsmodul {
 public:
     explicit HilfeModul(Kontext& kontext);
+    static const Modul& beschreibung();
 
 private:
     void hilfe(int id);
+    void nichts(int) {}
     // Opens the page; false when the program has none.
     bool zeige(const QString& datei, int kontext = 0);
     // A modal dialog blocks every window but its own children, so the help window

@@ -1,6 +1,5 @@
 #include "app/jobs/jobdialog.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -41,9 +40,10 @@ QPushButton* Jobdialog::knopf(int id, const QString& beschriftung) {
     return b;
 }
 
-QPushButton* Jobdialog::durchsuchen(int knopfId, int feldId, const QString& titel, int satz, Richtung r) {
+QPushButton* Jobdialog::durchsuchen(int knopfId, int feldId, const QString& titel, const Filtersatz& satz,
+                                     Richtung r) {
     QPushButton* b = knopf(knopfId, r == Richtung::Oeffnen ? QStringLiteral("Öffnen...") : QStringLiteral("Speichern..."));
-    connect(b, &QPushButton::clicked, this, [this, feldId, titel, satz, r] {
+    connect(b, &QPushButton::clicked, this, [this, feldId, titel, &satz, r] {
         auto* e = findChild<QLineEdit*>(QStringLiteral("id_%1").arg(feldId));
         Dateiwahl& w = kontext_.dateiwahl();
         const auto name = r == Richtung::Oeffnen ? w.GetFileNameInFWK(titel, e->text(), satz)
@@ -64,7 +64,7 @@ QGroupBox* Jobdialog::dateien(std::initializer_list<Dateizeile> zeilen, const QS
         l->setBuddy(e);
         raster->addWidget(l, zeile, 0);
         raster->addWidget(e, zeile, 1);
-        raster->addWidget(durchsuchen(z.knopfId, z.feldId, z.titel, z.satz, z.richtung), zeile, 2);
+        raster->addWidget(durchsuchen(z.knopfId, z.feldId, z.titel, *z.satz, z.richtung), zeile, 2);
         ++zeile;
     }
     raster->setColumnStretch(1, 1);
@@ -74,10 +74,10 @@ QGroupBox* Jobdialog::dateien(std::initializer_list<Dateizeile> zeilen, const QS
 QLayout* Jobdialog::okAbbrechen(const QString& okText) {
     auto* reihe = new QHBoxLayout;
     reihe->addStretch(1);
-    QPushButton* ja = knopf(131, okText);
+    QPushButton* ja = knopf(ID_BESTAETIGEN, okText);
     ja->setDefault(true);
     ja->setAutoDefault(true);
-    QPushButton* nein = knopf(2, QStringLiteral("Abbrechen"));
+    QPushButton* nein = knopf(ID_ABBRECHEN, QStringLiteral("Abbrechen"));
     connect(ja, &QPushButton::clicked, this, [this] { ok(); });
     connect(nein, &QPushButton::clicked, this, [this] { done(0); });
     reihe->addWidget(ja);
@@ -96,13 +96,6 @@ bool Jobdialog::angenommen(const EingabePruefung& p) {
     }
     default: zeige(kontext_.meldung(), p.meldung); return false;
     }
-}
-
-void Jobdialog::warteCursor(bool an) {
-    if (an)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
 }
 
 void Jobdialog::ergebnisZeigen(const JobErgebnis& e) {

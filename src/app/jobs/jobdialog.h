@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "app/platform/dateiwahl.h"
+#include "app/platform/wartecursor.h"
 #include "core/io/job_ergebnis.h"
 
 class QGridLayout;
@@ -39,13 +40,13 @@ protected:
     QLineEdit* feld(int id, const QString& vorgabe = {});
     QPushButton* knopf(int id, const QString& beschriftung);
     // A browse button: fills the edit with the file the user chose.
-    QPushButton* durchsuchen(int knopfId, int feldId, const QString& titel, int satz, Richtung r);
+    QPushButton* durchsuchen(int knopfId, int feldId, const QString& titel, const Filtersatz& satz, Richtung r);
     // The group box "Dateien:" with one row per label, edit and browse button.
     struct Dateizeile {
         QString beschriftung;
         int feldId, knopfId;
         QString knopfText, titel;
-        int satz;
+        const Filtersatz* satz;
         Richtung richtung;
     };
     QGroupBox* dateien(std::initializer_list<Dateizeile> zeilen, const QString& ueberschrift = QStringLiteral("Dateien:"));
@@ -55,9 +56,6 @@ protected:
     // False when the entries were refused; the dialog then stays open, or has closed
     // with result 0 when the user cancelled the notice.
     bool angenommen(const EingabePruefung& p);
-    // The job under a wait cursor.
-    template <class F>
-    JobErgebnis mitWartecursor(F&& job);
     // Shows the job's messages and, for a job that ran, its summary.
     void ergebnisZeigen(const JobErgebnis& e);
     // After a corruption: the job's messages, the offer to show original and copy side
@@ -67,16 +65,7 @@ protected:
     Kontext& kontext() const { return kontext_; }
 
 private:
-    void warteCursor(bool an);
     Kontext& kontext_;
 };
-
-template <class F>
-JobErgebnis Jobdialog::mitWartecursor(F&& job) {
-    warteCursor(true);
-    JobErgebnis e = job();
-    warteCursor(false);
-    return e;
-}
 
 }  // namespace zor::app

@@ -12,17 +12,38 @@
 namespace zor::app {
 namespace {
 
-constexpr int FFO_FAB_FILTER = 1;
-
 void allesZeigen(Meldungsdienst& dienst, const JobErgebnis& e) {
     for (const Meldung& m : e.meldungen) zeige(dienst, m);
 }
 
 }  // namespace
 
-KonvertierenModul::KonvertierenModul(Kontext& kontext) : Befehlsmodul(kontext) {
-    registriere({CMD_KONVERTIEREN_ZOR}, [this](int) { Konvertieren(); });
-    registriere({CMD_KONVERTIEREN}, [this](int) { SelectConvertFunction(); });
+KonvertierenModul::KonvertierenModul(Kontext& kontext) : Befehlsmodul(kontext) {}
+
+const Modul& KonvertierenModul::beschreibung() {
+    using K = KonvertierenModul;
+    // Both commands ask for the file only.
+    static const Fenster dateiwahl{
+        .hilfe = QStringLiteral("konvertieren.hlp"),
+        .befehl = CMD_KONVERTIEREN_ZOR,
+        .filter = {&SATZ_FFO_FAB},
+        .bilder = {dateiwahlBild(QStringLiteral("konvertieren"), true, CMD_KONVERTIEREN_ZOR)},
+    };
+    static const Modul m{
+        .name = "Konvertieren",
+        .erzeuge = &fabrik<K>,
+        .befehle =
+            {
+                {CMD_KONVERTIEREN_ZOR, ruft<&K::kanalmodell>, "Konvertiert Fehlerfolge nach Fahlerabstand und umgekehrt!",
+                 {im(MENU_ZOR, "&Datei", 40, "&Konvertieren...")}, {knopf(CMD_ZORWERK, 100, "konvertieren")}},
+                {CMD_KONVERTIEREN, ruft<&K::multimedia>, "Konvertiert eine FFO-Datei nach FAB-Datei und umgekehrt!",
+                 {im(BLOCK_ERSTELLEN, "", 30, "&Konvertieren...")}},
+            },
+        .fenster = {&dateiwahl},
+        .menues = {},
+        .knoepfe = {},
+    };
+    return m;
 }
 
 void KonvertierenModul::Konvertieren() {
@@ -35,23 +56,16 @@ void KonvertierenModul::Konvertieren() {
         return kontext().meldung().zeige(QString::fromStdString(frage), QString::fromUtf8(TITEL_PROGRAMM),
                                          Symbol::Ausrufezeichen, Knoepfe::JaNein) == Antwort::Ja;
     };
-    KonvertierenErgebnis e;
-    {
-        Wartecursor w;
-        e = zor::Konvertieren(s, szFile, ueberschreiben, kontext().fortschritt());
-    }
+    const KonvertierenErgebnis e =
+        mitWartecursor([&] { return zor::Konvertieren(s, szFile, ueberschreiben, kontext().fortschritt()); });
     allesZeigen(kontext().meldung(), e.job);
-    if (e.aktualisierenFreigeben) kontext().setzeAktiv(CMD_AKTUALISIEREN, true);
 }
 
 void KonvertierenModul::SelectConvertFunction() {
     const auto name = kontext().dateiwahl().GetFileNameInFWK(QStringLiteral("FFO<=>FAB (konvertieren)"), QString(),
-                                                             FFO_FAB_FILTER);
-    JobErgebnis e;
-    {
-        Wartecursor w;
-        e = zor::SelectConvertFunction(name.value_or(QString()).toStdString(), kontext().fortschritt());
-    }
+                                                             SATZ_FFO_FAB);
+    const JobErgebnis e = mitWartecursor(
+        [&] { return zor::SelectConvertFunction(name.value_or(QString()).toStdString(), kontext().fortschritt()); });
     allesZeigen(kontext().meldung(), e);
 }
 

@@ -9,7 +9,8 @@
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
 #include "app/media/bitmap_bild.h"
-#include "app/platform/dateiwahl.h"
+#include "app/media/bitmap_modul.h"
+#include "app/media/medienfilter.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/media/bildvergleich.h"
 #include "core/util/format.h"
@@ -30,17 +31,13 @@ QRect fensterFuerBild(QPoint pos, QSize bild, QSize rahmen, QSize flaeche) {
 }
 
 Bitmapdokument::Bitmapdokument(Kontext& kontext, zor::DibBild bild, QWidget* eltern)
-    : MdiDokument(kontext, eltern), bild_(std::move(bild)), ansicht_(new BitmapAnsicht(this)) {
-    setObjectName(QStringLiteral("bitmap"));
+    : MdiDokument(kontext, BitmapModul::fenster(), eltern), bild_(std::move(bild)), ansicht_(new BitmapAnsicht(this)) {
     auto* l = new QVBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
     l->addWidget(ansicht_);
     ansicht_->setzeBild(alsQImage(bild_));
     setFocusProxy(ansicht_);
 }
-
-int Bitmapdokument::dokumentMenue() const { return MENU_BITMAP; }
-int Bitmapdokument::kontextMenue() const { return KONTEXT_BITMAP; }
 
 void Bitmapdokument::aktiviert() {
     kontext().setzeAktiv(CMD_SPEICHERN_FFO, false);
@@ -96,7 +93,7 @@ void Bitmapdokument::vergleichen() {
 
 Bitmapdokument* zeigeBitmap(Kontext& kontext, zor::DibBild bild, const QString& titel) {
     auto* d = new Bitmapdokument(kontext, std::move(bild));
-    if (!kontext.oeffneDokument(d, TXT_BITMAP_KLASSE, TXT_BITMAP_TITEL)) return nullptr;
+    if (!kontext.oeffneDokument(d)) return nullptr;
     d->setWindowTitle(titel);
     d->SizeWindowToImage();
     return d;

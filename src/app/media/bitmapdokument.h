@@ -19,9 +19,6 @@ class Bitmapdokument : public MdiDokument {
 public:
     Bitmapdokument(Kontext& kontext, zor::DibBild bild, QWidget* eltern = nullptr);
 
-    Dokumentart art() const override { return Dokumentart::Bitmap; }
-    int dokumentMenue() const override;
-    int kontextMenue() const override;
     bool befehl(int id) override;
     void aktiviert() override;
 

@@ -15,6 +15,7 @@
 
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
+#include "app/media/hexbin_modul.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/media/dateifenster.h"
 #include "core/media/markierung.h"
@@ -44,14 +45,13 @@ private:
 };
 
 Dateiansicht::Dateiansicht(Kontext& kontext, Ansicht ansicht, const QString& pfad, QWidget* eltern)
-    : MdiDokument(kontext, eltern),
+    : MdiDokument(kontext, ansicht == Ansicht::Hex ? HexBinModul::hexFenster() : HexBinModul::binFenster(), eltern),
       ansicht_(ansicht),
       pfad_(pfad),
       datei_(std::make_unique<Dateifenster>(pfad.toStdString())),
       flaeche_(new Zeilenflaeche(*this)),
       vBalken_(new QScrollBar(Qt::Vertical, this)),
       hBalken_(new QScrollBar(Qt::Horizontal, this)) {
-    setObjectName(ansicht == Ansicht::Hex ? QStringLiteral("hex") : QStringLiteral("bin"));
     setFocusPolicy(Qt::StrongFocus);
     vBalken_->setObjectName(QStringLiteral("vscroll"));
     hBalken_->setObjectName(QStringLiteral("hscroll"));
@@ -77,9 +77,6 @@ Dateiansicht::~Dateiansicht() = default;
 bool Dateiansicht::offen() const { return datei_->offen(); }
 std::uint64_t Dateiansicht::dateigroesse() const { return datei_->groesse(); }
 
-Dokumentart Dateiansicht::art() const { return ansicht_ == Ansicht::Hex ? Dokumentart::Hex : Dokumentart::Bin; }
-int Dateiansicht::dokumentMenue() const { return ansicht_ == Ansicht::Hex ? MENU_HEX : MENU_BIN; }
-int Dateiansicht::kontextMenue() const { return ansicht_ == Ansicht::Hex ? KONTEXT_HEX : KONTEXT_BIN; }
 
 bool Dateiansicht::befehl(int id) {
     if (id != CMD_GEHE_ZU_OFFSET) return MdiDokument::befehl(id);

@@ -31,9 +31,6 @@ public:
     Dateiansicht(Kontext& kontext, Ansicht ansicht, const QString& pfad, QWidget* eltern = nullptr);
     ~Dateiansicht() override;
 
-    Dokumentart art() const override;
-    int dokumentMenue() const override;
-    int kontextMenue() const override;
     bool befehl(int id) override;
 
     Ansicht ansicht() const { return ansicht_; }

@@ -10,10 +10,6 @@ class Grafikdokument : public MdiDokument {
 public:
     explicit Grafikdokument(Kontext& kontext, QWidget* eltern = nullptr);
 
-    Dokumentart art() const override { return Dokumentart::Grafik; }
-
-    int dokumentMenue() const override;
-    int kontextMenue() const override;
     bool befehl(int id) override;
     void aktiviert() override;
 

@@ -14,7 +14,7 @@
 #include "app/context/texte.h"
 #include "app/media/bildflaeche.h"
 #include "app/media/wiedergabe.h"
-#include "app/platform/dateiwahl.h"
+#include "app/media/medienfilter.h"
 #include "app/platform/meldungsdienst.h"
 
 namespace zor::app {

@@ -11,8 +11,9 @@
 
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
-#include "app/platform/dateiwahl.h"
+#include "app/media/medienfilter.h"
 #include "app/platform/meldungsdienst.h"
+#include "app/platform/wartecursor.h"
 #include "core/media/midi.h"
 
 namespace zor::app {
@@ -83,9 +84,8 @@ void MidiDialog::oeffnen() {
 
 void MidiDialog::lies(const QString& datei) {
     anhaengen({datei});
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const zor::MidiErgebnis e = zor::GetFileInfo(QFile::encodeName(datei).toStdString());
-    QApplication::restoreOverrideCursor();
+    const zor::MidiErgebnis e =
+        mitWartecursor([&] { return zor::GetFileInfo(QFile::encodeName(datei).toStdString()); });
     if (!e) {
         zeige(kontext_.meldung(), e.meldung);
         return;

@@ -1,7 +1,7 @@
 #pragma once
 // Command 541: the MIDI information dialog, with the text of the last reading kept.
 
-#include "app/context/befehlsmodul.h"
+#include "app/context/beschreibung.h"
 
 #include <string>
 
@@ -10,8 +10,10 @@ namespace zor::app {
 class MidiModul : public Befehlsmodul {
 public:
     explicit MidiModul(Kontext& kontext);
+    static const Modul& beschreibung();
 
 private:
+    void midi(int id);
     std::string behalten_;
 };
 

@@ -10,7 +10,7 @@
 #include "app/media/bildflaeche.h"
 #include "app/media/bildknopf.h"
 #include "app/media/wiedergabe.h"
-#include "app/platform/dateiwahl.h"
+#include "app/media/medienfilter.h"
 #include "app/platform/meldungsdienst.h"
 
 namespace zor::app {

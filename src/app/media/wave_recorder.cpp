@@ -11,7 +11,7 @@
 
 #include "app/media/tonaufnahme.h"
 #include "app/media/wiedergabe.h"
-#include "app/platform/dateiwahl.h"
+#include "app/media/medienfilter.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/io/blockleser.h"
 #include "core/io/ausgabedatei.h"

@@ -73,7 +73,7 @@ ZorState mitSatz(ZorState s, int satz, int id, int sim, int simfabs = 0) {
 // --- the page header ----------------------------------------------------------------
 
 // The printed page itself, at 100 pixels per inch on letter paper.
-Szene druckSzene(QString name, Druckart art, ZorState s) {
+Szene druckSzene(QString name, const Druckart& art, ZorState s) {
     const QSize seite(850, 1100);
     KeinFortschritt still;
     druckKurvenErmitteln(s, art, still);
@@ -155,9 +155,9 @@ std::vector<Szene> alleSzenen(const ZorState& s) {
     sz.push_back(marSzene("mar_ge", 'g'));
     sz.push_back(marSzene("mar_mc", 'm'));
 
-    sz.push_back(druckSzene("drucken_ff", Druckart::FF, s));
-    sz.push_back(druckSzene("drucken_fkf", Druckart::FKF, mitSatz(s, 1, GE2, 1)));
-    sz.push_back(druckSzene("drucken_fav", Druckart::FAV, mitSatz(s, 1, MC2, 0)));
+    sz.push_back(druckSzene("drucken_ff", DRUCK_FF, s));
+    sz.push_back(druckSzene("drucken_fkf", DRUCK_FKF, mitSatz(s, 1, GE2, 1)));
+    sz.push_back(druckSzene("drucken_fav", DRUCK_FAV, mitSatz(s, 1, MC2, 0)));
     return sz;
 }
 

@@ -71,13 +71,13 @@ bool zustandSetzen(const QCommandLineParser& p, zor::ZorState& s) {
 }
 
 // Computes the curves a document of this kind shows; their messages go to stderr.
-void kurvenVorbereiten(zor::ZorState& s, zor::Druckart art) {
+void kurvenVorbereiten(zor::ZorState& s, const zor::Druckart& art) {
     zor::KeinFortschritt still;
     for (const auto& m : zor::druckKurvenErmitteln(s, art, still).meldungen) std::fprintf(stderr, "%s\n", m.text.c_str());
 }
 
 // The printed page of a document as a PDF, through the printing's own page.
-int druckseiteSchreiben(zor::ZorState& s, zor::Druckart art, const QString& ausgabe, const zor::Vorlagenquelle& quelle) {
+int druckseiteSchreiben(zor::ZorState& s, const zor::Druckart& art, const QString& ausgabe, const zor::Vorlagenquelle& quelle) {
     if (zor::formatVon(ausgabe) != zor::Bildformat::PDF) {
         std::fprintf(stderr, "Druckseiten werden als PDF geschrieben: %s\n", qPrintable(ausgabe));
         return 2;
@@ -138,7 +138,7 @@ bool kurvenOptionen(const QCommandLineParser& p, zor::ZorState& s, bool fav) {
 zor::Ergebnis kurvenMalen(const QString& art, const QString& ausgabe, QSize g, zor::ZorState& s,
                           const zor::Vorlagenquelle& quelle) {
     const bool fav = art == "fav";
-    kurvenVorbereiten(s, fav ? zor::Druckart::FAV : zor::Druckart::FKF);
+    kurvenVorbereiten(s, fav ? zor::DRUCK_FAV : zor::DRUCK_FKF);
     if (zor::formatVon(ausgabe) == zor::Bildformat::CSV)
         return zor::textSpeichern(ausgabe, fav ? zor::FAV_Csv(s) : zor::FKF_Csv(s));
     return zor::bildSpeichern(ausgabe, g, [&](QPainter& maler) {
@@ -153,12 +153,12 @@ int dokumentMalen(const QCommandLineParser& p, const QString& ausgabe, QSize g, 
     zor::ZorState s = zor::startZustand();
     if (!zustandSetzen(p, s)) return 2;
     const QString art = p.value("dokument");
-    if (art == "druck-ff") return druckseiteSchreiben(s, zor::Druckart::FF, ausgabe, quelle);
+    if (art == "druck-ff") return druckseiteSchreiben(s, zor::DRUCK_FF, ausgabe, quelle);
     // A printed curve page takes the same display options as its document.
     if (art == "druck-fkf" || art == "druck-fav") {
         const bool fav = art == "druck-fav";
         if (!kurvenOptionen(p, s, fav)) return 2;
-        return druckseiteSchreiben(s, fav ? zor::Druckart::FAV : zor::Druckart::FKF, ausgabe, quelle);
+        return druckseiteSchreiben(s, fav ? zor::DRUCK_FAV : zor::DRUCK_FKF, ausgabe, quelle);
     }
     zor::Ergebnis e;
     if (art == "fav" || art == "fkf") {

@@ -54,7 +54,7 @@ GeMcEingaben mcVorgabe();  // Good 0.1
 enum class Eingabefehler { Keiner, Geschuetzt, Eingabedatei, Groesse, Startwert, Wahrscheinlichkeit };
 enum class Feld { Keins, Geschuetzt, Eingabe, Startwert, P, GoodFromBad, BadFromGood, Good, Bad };
 
-struct EingabePruefung {
+struct [[nodiscard]] EingabePruefung {
     Eingabefehler art = Eingabefehler::Keiner;
     Feld feld = Feld::Keins;
     Meldung meldung;

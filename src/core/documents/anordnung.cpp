@@ -1,14 +1,9 @@
 #include "core/documents/anordnung.h"
 
 #include <algorithm>
-#include <string_view>
 
 namespace zor {
 namespace {
-
-constexpr std::string_view BUCHSTABEN = "fkvp";
-
-int index(Modelldokument d) { return static_cast<int>(d); }
 
 // Three documents after the third opened: the older pair, the new one, and who goes to
 // 'u' (bottom), 'v' (upper left) and 'w' (upper right).
@@ -22,7 +17,7 @@ constexpr DreierZeile DREI_AUFBAU[] = {
     {'k', 'p', 'v', 'p', 'v', 'k'}, {'v', 'p', 'f', 'f', 'p', 'v'}, {'v', 'p', 'k', 'p', 'k', 'v'},
 };
 
-// Three documents remaining after one closed: the one left out, and the regions.
+// Three of the four remaining after one closed: the one left out, and the regions.
 struct DreierRest {
     char fehlt, u, v, w;
 };
@@ -30,83 +25,143 @@ constexpr DreierRest DREI_ABBAU[] = {
     {'p', 'f', 'k', 'v'}, {'v', 'f', 'p', 'k'}, {'k', 'f', 'p', 'v'}, {'f', 'p', 'k', 'v'},
 };
 
-void ort(ZorState& s, char z, char o) {
-    if (auto d = dokumentVon(z)) tochter(s, *d).ort = o;
+bool vonDenVier(std::string_view buchstaben) {
+    return std::all_of(buchstaben.begin(), buchstaben.end(),
+                       [](char z) { return VIER_DOKUMENTE.find(z) != std::string_view::npos; });
 }
 
-bool irgendeinMinimiert(const ZorState& s, const Minimiert& m) {
-    for (Modelldokument d : MODELLDOKUMENTE)
-        if (offenFlag(s, d) && m[index(d)]) return true;
-    return false;
+bool minimiertIst(const Minimiert& m, char z) { return m.find(z) != std::string::npos; }
+
+std::string offene(const ZorState& s, std::string_view reihe, char ausser = 0) {
+    std::string o;
+    for (char z : reihe)
+        if (offenFlag(s, z) && z != ausser) o += z;
+    return o;
 }
 
-void zuRegion(Anordnung& a, Modelldokument d, char code, const Flaeche& f) {
-    if (auto r = region(code, f)) a.verschieben.push_back({d, *r});
+bool irgendeinMinimiert(const ZorState& s, std::string_view reihe, const Minimiert& m) {
+    return std::any_of(reihe.begin(), reihe.end(), [&](char z) { return offenFlag(s, z) && minimiertIst(m, z); });
+}
+
+void zuRegion(Anordnung& a, char z, char code, const Flaeche& f) {
+    if (auto r = region(code, f)) a.verschieben.push_back({z, *r});
+}
+
+// Four or more: the four in the quadrants by their place in the fixed order, whether
+// open or not (open-all keeps the quadrant of each); more kinds share a grid the same way.
+void nachPlatz(ZorState& s, std::string_view reihe) {
+    const bool vier = reihe.size() <= 4;
+    for (std::size_t i = 0; i < reihe.size(); ++i)
+        tochter(s, reihe[i]).ort = static_cast<char>((vier ? 'a' : '0') + static_cast<int>(i));
+}
+
+// Three open: the tables for the four; any other trio puts the first in the fixed order
+// at the bottom and the other two above it.
+void dreiAufbau(ZorState& s, const std::string& alt, char neu) {
+    if (vonDenVier(alt + neu)) {
+        for (const DreierZeile& r : DREI_AUFBAU)
+            if (r.alt1 == alt[0] && r.alt2 == alt[1] && r.neu == neu) {
+                tochter(s, r.u).ort = 'u';
+                tochter(s, r.v).ort = 'v';
+                tochter(s, r.w).ort = 'w';
+            }
+        return;
+    }
+    tochter(s, alt[0]).ort = 'u';
+    tochter(s, neu).ort = 'v';
+    tochter(s, alt[1]).ort = 'w';
+}
+
+void dreiAbbau(ZorState& s, const std::string& offen) {
+    if (vonDenVier(offen)) {
+        for (const DreierRest& r : DREI_ABBAU)
+            if (offen.find(r.fehlt) == std::string::npos) {
+                tochter(s, r.u).ort = 'u';
+                tochter(s, r.v).ort = 'v';
+                tochter(s, r.w).ort = 'w';
+            }
+        return;
+    }
+    tochter(s, offen[0]).ort = 'u';
+    tochter(s, offen[1]).ort = 'v';
+    tochter(s, offen[2]).ort = 'w';
 }
 
 // Step 3 of the arrangement when some document is minimised: the visible ones share
 // the area above the icons; nothing is recorded.
-void mitMinimierten(const ZorState& s, Modelldokument neu, const Minimiert& m, const Flaeche& f, Anordnung& a) {
+void mitMinimierten(const ZorState& s, std::string_view reihe, char neu, const Minimiert& m, const Flaeche& f,
+                    Anordnung& a) {
     int minimiert = 0;
-    for (Modelldokument d : MODELLDOKUMENTE) minimiert += offenFlag(s, d) && m[index(d)];
+    for (char z : reihe) minimiert += offenFlag(s, z) && minimiertIst(m, z);
     const int n = s.Fenster.neu - minimiert;
-    const auto sichtbar = [&](Modelldokument d) { return d == neu || (offenFlag(s, d) && !m[index(d)]); };
+    const auto sichtbar = [&](char z) { return z == neu || (offenFlag(s, z) && !minimiertIst(m, z)); };
     if (n == 1) {
         zuRegion(a, neu, 'g', f);
     } else if (n == 2) {
         zuRegion(a, neu, s.Fenster.aktuell == s.Fenster.neu ? 'e' : 'f', f);
-        for (Modelldokument d : MODELLDOKUMENTE)
-            if (d != neu && sichtbar(d)) zuRegion(a, d, 'f', f);
+        for (char z : reihe)
+            if (z != neu && sichtbar(z)) zuRegion(a, z, 'f', f);
     } else if (n == 3) {
         const char drittel[] = {'h', 'i', 'j'};
         int i = 0;
-        for (Modelldokument d : MODELLDOKUMENTE)
-            if (sichtbar(d) && i < 3) zuRegion(a, d, drittel[i++], f);
+        for (char z : reihe)
+            if (sichtbar(z) && i < 3) zuRegion(a, z, drittel[i++], f);
+    }
+}
+
+template <class S>
+auto& weiteres(S& s, char z) {
+    if constexpr (std::is_const_v<S>) {
+        static const std::pair<int, STRUCT_TOCHTER> keines{};
+        const auto it = s.weitereDokumente.find(z);
+        return it == s.weitereDokumente.end() ? keines : it->second;
+    } else {
+        return s.weitereDokumente[z];
+    }
+}
+
+template <class S>
+auto& flagIn(S& s, char z) {
+    switch (z) {
+    case 'f': return s.Fenster.FF;
+    case 'k': return s.Fenster.FKF;
+    case 'v': return s.Fenster.FAV;
+    case 'p': return s.Fenster.PAR;
+    default: return weiteres(s, z).first;
+    }
+}
+
+template <class S>
+auto& tochterIn(S& s, char z) {
+    switch (z) {
+    case 'f': return s.FF;
+    case 'k': return s.FKF;
+    case 'v': return s.FAV;
+    case 'p': return s.PAR;
+    default: return weiteres(s, z).second;
     }
 }
 
 }  // namespace
 
-char buchstabeVon(Modelldokument d) { return BUCHSTABEN[static_cast<std::size_t>(index(d))]; }
-
-std::optional<Modelldokument> dokumentVon(char z) {
-    const auto i = BUCHSTABEN.find(z);
-    if (i == std::string_view::npos) return std::nullopt;
-    return static_cast<Modelldokument>(i);
-}
-
-namespace {
-template <class S>
-auto& flagIn(S& s, Modelldokument d) {
-    switch (d) {
-    case Modelldokument::FF: return s.Fenster.FF;
-    case Modelldokument::FKF: return s.Fenster.FKF;
-    case Modelldokument::FAV: return s.Fenster.FAV;
-    default: return s.Fenster.PAR;
-    }
-}
-template <class S>
-auto& tochterIn(S& s, Modelldokument d) {
-    switch (d) {
-    case Modelldokument::FF: return s.FF;
-    case Modelldokument::FKF: return s.FKF;
-    case Modelldokument::FAV: return s.FAV;
-    default: return s.PAR;
-    }
-}
-}  // namespace
-
-int& offenFlag(ZorState& s, Modelldokument d) { return flagIn(s, d); }
-int offenFlag(const ZorState& s, Modelldokument d) { return flagIn(s, d); }
-STRUCT_TOCHTER& tochter(ZorState& s, Modelldokument d) { return tochterIn(s, d); }
-const STRUCT_TOCHTER& tochter(const ZorState& s, Modelldokument d) { return tochterIn(s, d); }
+int& offenFlag(ZorState& s, char z) { return flagIn(s, z); }
+int offenFlag(const ZorState& s, char z) { return flagIn(s, z); }
+STRUCT_TOCHTER& tochter(ZorState& s, char z) { return tochterIn(s, z); }
+const STRUCT_TOCHTER& tochter(const ZorState& s, char z) { return tochterIn(s, z); }
 
 bool modellDokumentOffen(const ZorState& s) {
-    return std::any_of(MODELLDOKUMENTE.begin(), MODELLDOKUMENTE.end(), [&](auto d) { return offenFlag(s, d) != 0; });
+    const auto& F = s.Fenster;
+    return F.FF || F.FKF || F.FAV || F.PAR ||
+           std::any_of(s.weitereDokumente.begin(), s.weitereDokumente.end(),
+                       [](const auto& d) { return d.second.first != 0; });
 }
 
 std::optional<Bereich> region(char code, const Flaeche& f) {
     const int W = f.breite, H = f.hoehe, I = f.iconRaum;
+    if (code >= '0' && code - '0' < f.raster) {
+        const int spalten = (f.raster + 1) / 2, i = code - '0';
+        return Bereich{i % spalten * W / spalten, i / spalten * H / 2, W / spalten, H / 2};
+    }
     switch (code) {
     case 'a': return Bereich{0, 0, W / 2, H / 2};
     case 'b': return Bereich{W / 2, 0, W / 2, H / 2};
@@ -128,104 +183,73 @@ std::optional<Bereich> region(char code, const Flaeche& f) {
     }
 }
 
-Freigabe FensterInit(ZorState& s) {
+void FensterInit(ZorState& s, std::string_view reihe) {
     auto& F = s.Fenster;
-    Freigabe g;
+    const auto alle = static_cast<std::int16_t>(reihe.size());
     ++F.aktuell;
-    if (F.neu != 4) F.neu = F.aktuell;
-    if (F.null == 1) {
-        g.fensterBefehle = true;
-        F.null = 0;
-    }
-    if (F.aktuell == 4) {
-        g.alleOeffnen = false;
-        F.alle = 1;
-    }
-    return g;
+    if (F.neu != alle) F.neu = F.aktuell;
+    if (F.null == 1) F.null = 0;
+    if (F.aktuell == alle) F.alle = 1;
 }
 
-Freigabe FensterDest(ZorState& s) {
+void FensterDest(ZorState& s, std::string_view reihe) {
     auto& F = s.Fenster;
-    Freigabe g;
     --F.aktuell;
     if (F.neu != 0) F.neu = F.aktuell;
-    if (F.alle == 1 && F.aktuell != 4) {
-        g.alleOeffnen = true;
-        F.alle = 0;
-    }
-    if (F.aktuell == 0) {
-        g.fensterBefehle = false;
-        g.aktualisierenGrau = true;
-        F.null = 1;
-    }
-    return g;
+    if (F.alle == 1 && F.aktuell != static_cast<std::int16_t>(reihe.size())) F.alle = 0;
+    if (F.aktuell == 0) F.null = 1;
 }
 
-Anordnung OrdnenAufbau(ZorState& s, Modelldokument neu, const Minimiert& m, const Flaeche& f) {
+Anordnung OrdnenAufbau(ZorState& s, std::string_view reihe, char neu, const Minimiert& m, const Flaeche& f) {
     Anordnung a;
-    const bool minimiert = irgendeinMinimiert(s, m);
-    const char z = buchstabeVon(neu);
-    std::vector<char> offen;  // the older documents, in the fixed order
-    for (Modelldokument d : MODELLDOKUMENTE)
-        if (offenFlag(s, d) && d != neu) offen.push_back(buchstabeVon(d));
-
+    const bool minimiert = irgendeinMinimiert(s, reihe, m);
+    const std::string alt = offene(s, reihe, neu);  // the older documents, in the fixed order
     switch (s.Fenster.neu) {
-    case 1: ort(s, z, 'm'); break;
+    case 1: tochter(s, neu).ort = 'm'; break;
     case 2:
-        ort(s, z, 'l');
-        if (!offen.empty()) ort(s, offen[0], 'r');
+        tochter(s, neu).ort = 'l';
+        if (!alt.empty()) tochter(s, alt[0]).ort = 'r';
         break;
     case 3:
-        for (const DreierZeile& r : DREI_AUFBAU)
-            if (offen.size() == 2 && r.alt1 == offen[0] && r.alt2 == offen[1] && r.neu == z) {
-                ort(s, r.u, 'u');
-                ort(s, r.v, 'v');
-                ort(s, r.w, 'w');
-            }
+        if (alt.size() == 2) dreiAufbau(s, alt, neu);
         break;
-    case 4:
-        for (Modelldokument d : MODELLDOKUMENTE) tochter(s, d).ort = static_cast<char>('a' + index(d));
+    default:
+        if (s.Fenster.neu >= 4) nachPlatz(s, reihe);
         break;
-    default: break;
     }
     if (minimiert) {
-        mitMinimierten(s, neu, m, f, a);
+        mitMinimierten(s, reihe, neu, m, f, a);
         return a;
     }
     zuRegion(a, neu, tochter(s, neu).ort, f);
-    for (Modelldokument d : MODELLDOKUMENTE)
-        if (offenFlag(s, d)) zuRegion(a, d, tochter(s, d).ort, f);
+    for (char z : reihe)
+        if (offenFlag(s, z)) zuRegion(a, z, tochter(s, z).ort, f);
     return a;
 }
 
-Anordnung OrdnenAbbau(ZorState& s, const Minimiert& m, const Flaeche& f) {
-    std::vector<char> offen;
-    for (Modelldokument d : MODELLDOKUMENTE)
-        if (offenFlag(s, d)) offen.push_back(buchstabeVon(d));
+Anordnung OrdnenAbbau(ZorState& s, std::string_view reihe, const Minimiert& m, const Flaeche& f) {
+    const std::string offen = offene(s, reihe);
     if (offen.size() == 1) {
-        ort(s, offen[0], 'm');
+        tochter(s, offen[0]).ort = 'm';
     } else if (offen.size() == 2) {
-        ort(s, offen[0], 'l');
-        ort(s, offen[1], 'r');
+        tochter(s, offen[0]).ort = 'l';
+        tochter(s, offen[1]).ort = 'r';
     } else if (offen.size() == 3) {
-        for (const DreierRest& r : DREI_ABBAU)
-            if (std::find(offen.begin(), offen.end(), r.fehlt) == offen.end()) {
-                ort(s, r.u, 'u');
-                ort(s, r.v, 'v');
-                ort(s, r.w, 'w');
-            }
+        dreiAbbau(s, offen);
+    } else if (offen.size() >= 4) {
+        nachPlatz(s, reihe);
     }
-    return Tile(s, m, f);
+    return Tile(s, reihe, m, f);
 }
 
-Anordnung Tile(const ZorState& s, const Minimiert& m, const Flaeche& f) {
+Anordnung Tile(const ZorState& s, std::string_view reihe, const Minimiert& m, const Flaeche& f) {
     Anordnung a;
-    if (irgendeinMinimiert(s, m)) {
+    if (irgendeinMinimiert(s, reihe, m)) {
         a.kacheln = true;
         return a;
     }
-    for (Modelldokument d : MODELLDOKUMENTE)
-        if (offenFlag(s, d)) zuRegion(a, d, tochter(s, d).ort, f);
+    for (char z : reihe)
+        if (offenFlag(s, z)) zuRegion(a, z, tochter(s, z).ort, f);
     return a;
 }
 

@@ -1,28 +1,27 @@
 #pragma once
-// Where the four channel-model documents stand in the MDI area: the bookkeeping when one
-// opens or closes (counts, which menu items follow) and the regions they move to. Pure
-// functions over the state and the area's size; the program applies the result.
+// Where the channel-model documents stand in the MDI area: the counting when one opens
+// or closes and the regions they move to. Pure functions over the state and the area's
+// size; the program applies the result. The documents are known by their letters, in the
+// fixed order of the program's table ("fkvp": FF, FKF, FAV, PAR); any number fits.
 
-#include <array>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/models/zor_state.h"
 
 namespace zor {
 
-// The documents in their fixed order FF, FKF, FAV, PAR, with their letters.
-enum class Modelldokument { FF = 0, FKF = 1, FAV = 2, PAR = 3 };
-inline constexpr std::array<Modelldokument, 4> MODELLDOKUMENTE = {Modelldokument::FF, Modelldokument::FKF,
-                                                                  Modelldokument::FAV, Modelldokument::PAR};
-char buchstabeVon(Modelldokument d);  // 'f', 'k', 'v', 'p'
-std::optional<Modelldokument> dokumentVon(char buchstabe);
+// The letters of the four documents the arrangement's tables name.
+inline constexpr std::string_view VIER_DOKUMENTE = "fkvp";
 
-// The open flag and arrangement record of a document inside the state.
-int& offenFlag(ZorState& s, Modelldokument d);
-int offenFlag(const ZorState& s, Modelldokument d);
-STRUCT_TOCHTER& tochter(ZorState& s, Modelldokument d);
-const STRUCT_TOCHTER& tochter(const ZorState& s, Modelldokument d);
+// A document's open flag and arrangement record inside the state: the named fields for
+// 'f', 'k', 'v' and 'p', the entries of ZorState::weitereDokumente for any other letter.
+int& offenFlag(ZorState& s, char buchstabe);
+int offenFlag(const ZorState& s, char buchstabe);
+STRUCT_TOCHTER& tochter(ZorState& s, char buchstabe);
+const STRUCT_TOCHTER& tochter(const ZorState& s, char buchstabe);
 
 // True while any channel-model document is open.
 bool modellDokumentOffen(const ZorState& s);
@@ -33,50 +32,44 @@ struct Bereich {
     friend bool operator==(const Bereich&, const Bereich&) = default;
 };
 
-// The MDI area: width, height and the room kept for icons (2.5 x icon height).
+// The MDI area: width, height, the room kept for icons (2.5 x icon height) and, for
+// more than four kinds of document, how many the grid of region codes '0'... holds.
 struct Flaeche {
     int breite = 0, hoehe = 0, iconRaum = 0;
+    int raster = 0;
 };
 
-// The rectangle of a region code ('a' ... 'w'), or nothing for a code that leaves the
-// window where it is.
+// The rectangle of a region code ('a' ... 'w', or a grid cell '0' + i), or nothing for a
+// code that leaves the window where it is.
 std::optional<Bereich> region(char code, const Flaeche& f);
 
-// Which documents are minimised now (by document index).
-using Minimiert = std::array<bool, 4>;
+// The letters of the documents that are minimised now.
+using Minimiert = std::string;
 
 struct Verschiebung {
-    Modelldokument dokument;
+    char dokument;
     Bereich ziel;
     friend bool operator==(const Verschiebung&, const Verschiebung&) = default;
 };
 
-struct Anordnung {
+struct [[nodiscard]] Anordnung {
     std::vector<Verschiebung> verschieben;  // in this order
     bool kacheln = false;                   // let the MDI area tile all children instead
 };
 
-// Menu states that change when the first document opens or the last closes, and when
-// the fourth opens or one of four closes.
-struct Freigabe {
-    std::optional<bool> fensterBefehle;  // 260, 503, 4200, the "Schließen"/"Anordnen" pop-ups
-    std::optional<bool> alleOeffnen;     // 253 and the "Öffnen" pop-up
-    bool aktualisierenGrau = false;      // 250 (and its button) grayed: the last one closed
-};
-
-// Counts a document that is being created (before OrdnenAufbau).
-Freigabe FensterInit(ZorState& s);
-// Counts a document that is being removed (after its flag was cleared).
-Freigabe FensterDest(ZorState& s);
+// The counting when a document is being created (before OrdnenAufbau) and removed (after
+// its flag was cleared); `reihe` lists every kind of document in the fixed order.
+void FensterInit(ZorState& s, std::string_view reihe);
+void FensterDest(ZorState& s, std::string_view reihe);
 
 // Records the regions for the documents open now plus the new one (its flag still clear)
 // and says where they move.
-Anordnung OrdnenAufbau(ZorState& s, Modelldokument neu, const Minimiert& minimiert, const Flaeche& f);
+Anordnung OrdnenAufbau(ZorState& s, std::string_view reihe, char neu, const Minimiert& minimiert, const Flaeche& f);
 
 // Records the regions of the remaining documents and says where they move (Tile).
-Anordnung OrdnenAbbau(ZorState& s, const Minimiert& minimiert, const Flaeche& f);
+Anordnung OrdnenAbbau(ZorState& s, std::string_view reihe, const Minimiert& minimiert, const Flaeche& f);
 
 // Every open document to its recorded region, or tiling when one is minimised.
-Anordnung Tile(const ZorState& s, const Minimiert& minimiert, const Flaeche& f);
+Anordnung Tile(const ZorState& s, std::string_view reihe, const Minimiert& minimiert, const Flaeche& f);
 
 }  // namespace zor

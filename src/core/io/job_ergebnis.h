@@ -11,7 +11,7 @@
 
 namespace zor {
 
-struct JobErgebnis {
+struct [[nodiscard]] JobErgebnis {
     bool ok = false;
     bool abgelehnt = false;          // failed because the user's input was refused, before any work
     std::vector<Meldung> meldungen;  // failure, success message or notes, in display order

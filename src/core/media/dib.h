@@ -29,7 +29,7 @@ struct DibBild {
 inline constexpr std::uint32_t DIB_GRAU = 0xFF808080u;  // rows the data did not hold
 inline constexpr std::uint64_t DIB_MAX_PIXEL = std::uint64_t{1} << 26;
 
-struct DibErgebnis {
+struct [[nodiscard]] DibErgebnis {
     bool ok = false;   // an image was read (perhaps with missing rows)
     DibBild bild;
     Meldung meldung;   // failure: why; success: a note on what was missing, or empty

@@ -13,7 +13,7 @@ namespace zor {
 
 class Bytequelle;
 
-struct MidiErgebnis {
+struct [[nodiscard]] MidiErgebnis {
     bool ok = false;    // a text exists (perhaps ending in a fault line)
     std::string text;   // UTF-8; meta texts are taken as Latin-1
     Meldung meldung;    // why there is no text

@@ -24,7 +24,7 @@ inline constexpr const char* FKF_RECHENZEIT_TITEL_ALLGEMEIN = "Rechenzeit FKF (a
 inline constexpr const char* FKF_RECHENZEIT_TITEL_ERNEUERND = "Rechenzeit FKF (aus FAV ermittelt)";
 
 // ok is false when a curve could not be computed (and is the empty one).
-struct Kurvenbericht {
+struct [[nodiscard]] Kurvenbericht {
     bool ok = true;
     std::vector<Meldung> meldungen;     // method warnings and file problems, in order
     std::optional<Meldung> rechenzeit;  // the computing-time report, when due

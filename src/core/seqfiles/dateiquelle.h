@@ -15,7 +15,7 @@ namespace zor {
 // Returns true when command 250 ("&Aktualisieren") is to be enabled.
 bool Datei_ueberschrieben(ZorState& s, const std::string& szFile);
 
-struct LadenErgebnis {
+struct [[nodiscard]] LadenErgebnis {
     enum class Art { Aufforderung, Fehler, Erfolg } art = Art::Fehler;
     std::vector<Meldung> meldungen;       // shown in this order on failure
     bool aktualisierenFreigeben = false;  // enable command 250

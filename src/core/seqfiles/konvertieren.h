@@ -34,7 +34,7 @@ JobErgebnis Convert_Fab_To_Ffo(const std::string& eingabe, Fortschritt& f,
 JobErgebnis SelectConvertFunction(const std::string& eingabe, Fortschritt& f,
                                   std::size_t block = Blockleser::STANDARD_BLOCK);
 
-struct KonvertierenErgebnis {
+struct [[nodiscard]] KonvertierenErgebnis {
     enum class Art { Aufforderung, Abgelehnt, Fehler, Erfolg } art = Art::Fehler;
     JobErgebnis job;
     bool aktualisierenFreigeben = false;  // enable command 250 (menu and toolbar)

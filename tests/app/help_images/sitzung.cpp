@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -38,18 +39,20 @@ QImage beispielbild() {
 
 }  // namespace
 
-std::optional<QString> BilderDateiwahl::GetFileNameInFWK(const QString& titel, const QString& vorschlag, int satz) {
+std::optional<QString> BilderDateiwahl::GetFileNameInFWK(const QString& titel, const QString& vorschlag,
+                                                         const Filtersatz& satz) {
     return antworte(false, titel, vorschlag, satz);
 }
-std::optional<QString> BilderDateiwahl::GetFileNameOutFWK(const QString& titel, const QString& vorschlag, int satz) {
+std::optional<QString> BilderDateiwahl::GetFileNameOutFWK(const QString& titel, const QString& vorschlag,
+                                                          const Filtersatz& satz) {
     return antworte(true, titel, vorschlag, satz);
 }
 
 std::optional<QString> BilderDateiwahl::antworte(bool speichern, const QString& titel, const QString& vorschlag,
-                                                 int satz) {
+                                                 const Filtersatz& satz) {
     if (antworten.isEmpty()) return std::nullopt;
     const QString a = antworten.takeFirst();
-    if (a != ZEIGEN) return a;
+    if (a != Bildaufnahme::ZEIGEN) return a;
     return speichern ? echt_.GetFileNameOutFWK(titel, vorschlag, satz) : echt_.GetFileNameInFWK(titel, vorschlag, satz);
 }
 
@@ -70,9 +73,9 @@ Sitzung::~Sitzung() {
 
 void Sitzung::beispieleSchreiben() {
     beispielbild().save(beispiel(QStringLiteral("bild.bmp")), "BMP");
-    if (!schreibeSinusWav(beispiel(QStringLiteral("ton.wav")), 2000)) fehler << QStringLiteral("ton.wav nicht geschrieben");
+    if (!schreibeSinusWav(beispiel(QStringLiteral("ton.wav")), 2000)) fehler_ << QStringLiteral("ton.wav nicht geschrieben");
     if (!schreibeTestAvi(beispiel(QStringLiteral("film.avi")), 320, 240, 30, 10))
-        fehler << QStringLiteral("film.avi nicht geschrieben");
+        fehler_ << QStringLiteral("film.avi nicht geschrieben");
     QFile::copy(QStringLiteral(ZOR_TESTDATEN "/midi/every_event_kind.mid"), beispiel(QStringLiteral("lied.mid")));
     // Sequence files, so that the file choosers list something.
     for (const char* name : {"folge1.FFO", "folge2.FFO"}) {
@@ -87,7 +90,9 @@ void Sitzung::beispieleSchreiben() {
     }
 }
 
-Hauptfenster& Sitzung::rahmen(bool zorwerk) {
+Kontext& Sitzung::kontext() { return *rahmen_; }
+
+Kontext& Sitzung::rahmen(bool zorwerk) {
     rahmen_.reset();
     rahmen_ = std::make_unique<Hauptfenster>(meldung_, dateiwahl_);
     rahmen_->resize(680, 480);
@@ -124,34 +129,43 @@ bool Sitzung::bild(QWidget* w, const QString& name) {
     p.end();
     // Quality 0 is the strongest PNG compression; the pictures stay lossless.
     if (b.isNull() || !b.save(QStringLiteral("%1/%2.png").arg(ziel_, name), "PNG", 0)) {
-        fehler << QStringLiteral("%1: Bild nicht gespeichert").arg(name);
+        fehler_ << QStringLiteral("%1: Bild nicht gespeichert").arg(name);
         return false;
     }
     gemacht << name;
     return true;
 }
 
-bool Sitzung::modal(int befehl, const QString& dialogName, const QString& name,
-                    std::function<void(QWidget*)> handle) {
-    bool getroffen = false;
+bool Sitzung::modal(int befehl, const QString& name, std::vector<Schritt> schritte) {
+    std::size_t getroffen = 0;
     ModalSkript skript;
-    skript.dann([&](QWidget* d) {
-        const bool passt = dialogName.isEmpty() ? qobject_cast<QFileDialog*>(d) != nullptr : d->objectName() == dialogName;
-        if (!passt) {
-            fehler << QStringLiteral("%1: statt %2 kam „%3“").arg(name, dialogName, d->objectName());
-        } else {
-            getroffen = true;
-            if (handle) {
-                handle(d);
-                return;
+    for (Schritt& s : schritte)
+        skript.dann([&, s = std::move(s)](QWidget* d) {
+            const bool passt =
+                s.dialog.isEmpty() ? qobject_cast<QFileDialog*>(d) != nullptr : d->objectName() == s.dialog;
+            if (!passt) {
+                fehler_ << QStringLiteral("%1: statt %2 kam „%3“").arg(name, s.dialog, d->objectName());
+            } else {
+                ++getroffen;
+                if (s.handle) {
+                    s.handle(d);
+                    return;
+                }
+                bild(d, name);
             }
-            bild(d, name);
-        }
-        if (auto* dlg = qobject_cast<QDialog*>(d)) dlg->reject();
-    });
+            if (auto* dlg = qobject_cast<QDialog*>(d)) dlg->reject();
+        });
     rahmen_->mainframe_OnCommand(befehl);
-    if (!getroffen) fehler << QStringLiteral("%1: Befehl %2 öffnete keinen Dialog %3").arg(name).arg(befehl).arg(dialogName);
-    return getroffen;
+    if (getroffen < schritte.size())
+        fehler_ << QStringLiteral("%1: Befehl %2 öffnete nicht alle Dialoge").arg(name).arg(befehl);
+    return getroffen == schritte.size();
+}
+
+bool Sitzung::warte(const std::function<bool()>& bedingung, int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (!bedingung() && t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    return bedingung();
 }
 
 QStringList Sitzung::meldungen() const {

@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/context/bildrezept.h"
 #include "app/platform/dateiwahl.h"
 #include "app/shell/hauptfenster.h"
 #include "support/aufzeichnende_meldung.h"
@@ -20,17 +21,19 @@ class QWidget;
 // Answers file requests from a list; ZEIGEN opens the real chooser, an empty list cancels.
 class BilderDateiwahl final : public zor::app::Dateiwahl {
 public:
-    static inline const QString ZEIGEN = QStringLiteral("<zeigen>");
-    std::optional<QString> GetFileNameInFWK(const QString& titel, const QString& vorschlag, int satz) override;
-    std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag, int satz) override;
+    using Filtersatz = zor::app::Filtersatz;
+    std::optional<QString> GetFileNameInFWK(const QString& titel, const QString& vorschlag, const Filtersatz& satz) override;
+    std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag, const Filtersatz& satz) override;
     QStringList antworten;
 
 private:
-    std::optional<QString> antworte(bool speichern, const QString& titel, const QString& vorschlag, int satz);
+    std::optional<QString> antworte(bool speichern, const QString& titel, const QString& vorschlag,
+                                    const Filtersatz& satz);
     zor::app::QtDateiwahl echt_;
 };
 
-class Sitzung {
+// What the windows' picture recipes ask for, done in a real frame offscreen.
+class Sitzung final : public zor::app::Bildaufnahme {
 public:
     // Pictures go to ziel; sample files are made once in beispiele (a fixed directory
     // keeps the names the pictures show the same from run to run), else in a temporary one.
@@ -52,13 +55,14 @@ public:
     bool modal(int befehl, const QString& dialogName, const QString& name,
                std::function<void(QWidget*)> handle = {});
 
-    QStringList gemacht;     // pictures written
-    QStringList fehler;      // what went wrong, in words
+    QStringList gemacht;  // pictures written
+    QStringList fehlerliste() const { return fehler_; }
     QStringList meldungen() const;
 
 private:
     void beispieleSchreiben();
 
+    QStringList fehler_;  // what went wrong, in words
     QString ziel_;
     QTemporaryDir temporaer_;
     QString daten_;
