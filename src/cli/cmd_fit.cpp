@@ -1,0 +1,150 @@
+// zor fit DATEI [--models bsc,ge,mc,sw] [--lags D] [--json], or MODEL instead of DATEI
+#include "befehle.h"
+#include "kurven_ausgabe.h"
+#include "modell_optionen.h"
+#include "terminal_fortschritt.h"
+
+#include "core/anpassung/anpassung.h"
+#include "core/anpassung/folge_lesen.h"
+#include "core/dokumente/anpassung_tabelle.h"
+#include "core/models/eingaberegeln.h"
+
+#include <chrono>
+#include <iostream>
+#include <memory>
+#include <sstream>
+
+namespace zorcli {
+
+namespace {
+
+struct Modellwahl {
+    const char* name;
+    zor::Modellart art;
+};
+constexpr Modellwahl WAHL[] = {{"bsc", zor::Modellart::BSC},
+                               {"ge", zor::Modellart::GE},
+                               {"mc", zor::Modellart::MC},
+                               {"sw", zor::Modellart::SW}};
+
+// "bsc,ge" -> the kinds, each once; nothing for an unknown name (named in `falsch`).
+std::optional<std::vector<zor::Modellart>> modelleLesen(const std::string& liste, std::string& falsch) {
+    std::vector<zor::Modellart> arten;
+    std::stringstream in(liste);
+    for (std::string name; std::getline(in, name, ',');) {
+        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        const Modellwahl* w = nullptr;
+        for (const auto& m : WAHL)
+            if (name == m.name) w = &m;
+        if (!w) {
+            falsch = name;
+            return std::nullopt;
+        }
+        if (std::find(arten.begin(), arten.end(), w->art) == arten.end()) arten.push_back(w->art);
+    }
+    if (arten.empty()) return std::nullopt;
+    return arten;
+}
+
+std::string optionalZahl(const std::optional<double>& v) { return v ? kurvenzahl(*v) : "null"; }
+
+void jsonAusgeben(const zor::Anpassung& a, const std::string& quelle, const std::vector<std::string>& hinweise,
+                  long long ms) {
+    std::ostringstream j;
+    j << "{\"quelle\": " << jsonText(quelle) << ", \"bits\": " << a.bits << ", \"fehler\": " << a.fehler
+      << ", \"rest\": " << a.rest << ", \"modelle\": [";
+    for (std::size_t i = 0; i < a.modelle.size(); ++i) {
+        const zor::Modellanpassung& m = a.modelle[i];
+        j << (i ? ", " : "") << "{\"modell\": " << jsonText(zor::modellname(m.art)) << ", \"rang\": " << m.rang
+          << ", \"parameter\": [";
+        for (std::size_t k = 0; k < m.parameter.size(); ++k) {
+            const zor::Schaetzwert& s = m.parameter[k];
+            j << (k ? ", " : "") << "{\"name\": " << jsonText(s.name) << ", \"wert\": " << kurvenzahl(s.wert)
+              << ", \"standardfehler\": " << optionalZahl(s.standardfehler)
+              << ", \"am_rand\": " << (s.amRand ? "true" : "false") << '}';
+        }
+        j << "], \"lnL\": " << kurvenzahl(m.lnL) << ", \"AIC\": " << kurvenzahl(m.AIC)
+          << ", \"BIC\": " << kurvenzahl(m.BIC) << ", \"KS\": " << kurvenzahl(m.KS)
+          << ", \"FKF_Abweichung\": " << optionalZahl(m.fkfAbweichung)
+          << ", \"konvergiert\": " << (m.konvergiert ? "true" : "false") << ", \"iterationen\": " << m.iterationen
+          << ", \"gleichwertig\": " << (m.gleichwertig ? jsonText(zor::modellname(*m.gleichwertig)) : "null") << '}';
+    }
+    j << "], \"hinweise\": [";
+    for (std::size_t i = 0; i < hinweise.size(); ++i) j << (i ? ", " : "") << jsonText(hinweise[i]);
+    j << "], \"ms\": " << ms << "}\n";
+    std::cout << j.str();
+}
+
+}  // namespace
+
+Ausfuehrung fitEinrichten(CLI::App& sub) {
+    struct Optionen {
+        ModellOptionen modell;
+        std::string datei;
+        std::string modelle = "bsc,ge,mc,sw";
+        std::string lags = "50";
+        bool json = false;
+    };
+    auto o = std::make_shared<Optionen>();
+    sub.add_option("DATEI", o->datei, "Fehlerfolge (*.FFO), Fehlerabstand (*.FAB) oder Vergleichsdatei (*.VGL)");
+    modellOptionenHinzufuegen(sub, o->modell);
+    sub.add_option("--models", o->modelle, "anzupassende Modelle, durch Kommas getrennt: bsc,ge,mc,sw");
+    sub.add_option("--lags", o->lags, "höchster Abstand D der verglichenen Korrelationsfunktionen (20 bis 100)");
+    sub.add_flag("--json", o->json, "Ausgabe als JSON-Objekt");
+
+    return [o]() {
+        const auto D = zor::abszisseEingabe(o->lags);
+        if (!D) {
+            std::cerr << zor::TEXT_FEHLEINGABE_ABSZISSE << '\n';
+            return FALSCHE_EINGABE;
+        }
+        std::string falsch;
+        const auto modelle = modelleLesen(o->modelle, falsch);
+        if (!modelle) {
+            std::cerr << "Unbekanntes Modell in --models: \"" << falsch << "\" (erlaubt: bsc, ge, mc, sw)\n";
+            return FALSCHE_EINGABE;
+        }
+        const bool mitModell = !o->modell.model.empty() || !o->modell.preset.empty();
+        if (o->datei.empty() == !mitModell) {
+            std::cerr << "Bitte entweder eine DATEI oder ein Modell (--model/--preset) angeben.\n";
+            return FALSCHE_EINGABE;
+        }
+        TerminalFortschritt fortschritt;
+        const auto beginn = std::chrono::steady_clock::now();
+        zor::Folgeneingabe e;
+        std::string quelle = o->datei;
+        if (mitModell) {
+            auto wahl = zustandAusOptionen(o->modell, 0, false);
+            if (wahl.ablehnung) return ablehnen(*wahl.ablehnung);
+            quelle = o->modell.preset.empty() ? o->modell.model : o->modell.preset;
+            e = zor::folgeVonSatz(wahl.zustand, 0, fortschritt);
+        } else {
+            e = zor::folgeLesen(o->datei, fortschritt);
+        }
+        if (!e.ok) {
+            std::cerr << e.meldung.text << '\n';
+            return e.abgelehnt ? FALSCHE_EINGABE : FEHLGESCHLAGEN;
+        }
+        for (const std::string& h : e.hinweise) std::cerr << h << '\n';
+
+        zor::Anpassungsoptionen optionen;
+        optionen.modelle = *modelle;
+        optionen.lags = *D;
+        const zor::Anpassung a = zor::anpassen(e.folge, optionen, fortschritt);
+        if (!a.ok) {
+            std::cerr << a.meldung.text << '\n';
+            return FEHLGESCHLAGEN;
+        }
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - beginn);
+        if (o->json) {
+            std::vector<std::string> hinweise = e.hinweise;
+            hinweise.insert(hinweise.end(), a.hinweise.begin(), a.hinweise.end());
+            jsonAusgeben(a, quelle, hinweise, static_cast<long long>(ms.count()));
+        } else {
+            std::cout << "Fehlerfolge: " << quelle << "\n" << zor::anpassungText(a);
+        }
+        return ERFOLG;
+    };
+}
+
+}  // namespace zorcli
