@@ -114,10 +114,10 @@ Ausfuehrung fitEinrichten(CLI::App& sub) {
         zor::Folgeneingabe e;
         std::string quelle = o->datei;
         if (mitModell) {
-            auto wahl = zustandAusOptionen(o->modell, 0, false);
+            const auto wahl = satzAusOptionen(o->modell, 0, false);
             if (wahl.ablehnung) return ablehnen(*wahl.ablehnung);
             quelle = o->modell.preset.empty() ? o->modell.model : o->modell.preset;
-            e = zor::folgeVonSatz(wahl.zustand, 0, fortschritt);
+            e = zor::folgeVonSatz(wahl.satz, fortschritt);
         } else {
             e = zor::folgeLesen(o->datei, fortschritt);
         }

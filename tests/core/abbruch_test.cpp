@@ -3,6 +3,7 @@
 // run for hours), leave no output and keep a file that was there.
 
 #include "temp_verzeichnis.h"
+#include "testnamen.h"
 
 #include "core/corruption/verfaelschen.h"
 #include "core/io/dateityp.h"
@@ -58,8 +59,7 @@ TEST_P(Abbruch, HugeSimulationsStopAtOnceAndAreNotStored) {
     EXPECT_FALSE(FAV_Satz(satzparameter(s, 0), 50, still).abgebrochen);
 }
 
-INSTANTIATE_TEST_SUITE_P(Modelle, Abbruch, ::testing::ValuesIn(FAELLE),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Modelle, Abbruch, ::testing::ValuesIn(FAELLE), testnamen::NachName{});
 
 using AbbruchDatei = TempVerzeichnis;
 

@@ -125,10 +125,21 @@ TEST(Anpassungsgrenzen, AOneErrorSequenceGivesFiniteNumbers) {
     }
 }
 
+struct Abgebrochen final : Fortschritt {
+    void start(const std::string&, const std::string&) override {}
+    void step(int) override {}
+    void end() override {}
+    bool abgebrochen() const override { return true; }
+};
+
+// Cancelled at once: reading and fitting return at once with the message, nothing kept.
 TEST(Anpassungsgrenzen, ACancelledFitReportsItAndKeepsNothing) {
-    std::stop_source halt;
-    halt.request_stop();
-    const Anpassung a = anpassen(simulieren(anpassungsfaelle()[2], 1, 100000), {}, still, halt.get_token());
+    Abgebrochen abbruch;
+    const Folgeneingabe e = folgeVonSatz(satzparameter(zustandFuer(anpassungsfaelle()[2], 1, std::uint64_t{1} << 40), 0), abbruch);
+    EXPECT_FALSE(e.ok);
+    EXPECT_TRUE(e.abgebrochen);
+    EXPECT_EQ(e.meldung.text, TEXT_FOLGE_ABGEBROCHEN);
+    const Anpassung a = anpassen(simulieren(anpassungsfaelle()[2], 1, 100000), {}, abbruch);
     EXPECT_FALSE(a.ok);
     EXPECT_TRUE(a.abgebrochen);
     EXPECT_EQ(a.meldung.text, TEXT_ANPASSUNG_ABGEBROCHEN);
@@ -154,7 +165,7 @@ TEST_F(FolgenEingabe, ASetsSequenceIsTheOneItSaves) {
         const ZorState s = zustandFuer(fall, 77, 30000);
         ASSERT_TRUE(SaveFolge(s, 0, TYP_FFO, pfad("s.FFO"), still)) << fall.name;
         const Folgeneingabe datei = folgeLesen(pfad("s.FFO"), still);
-        const Folgeneingabe satz = folgeVonSatz(s, 0, still);
+        const Folgeneingabe satz = folgeVonSatz(satzparameter(s, 0), still);
         ASSERT_TRUE(datei.ok && satz.ok) << fall.name;
         EXPECT_EQ(satz.folge.bits, 30000u) << fall.name;
         if (fall.art == Modellart::SW) continue;  // saving starts SW from SW_Startzustand
@@ -163,7 +174,7 @@ TEST_F(FolgenEingabe, ASetsSequenceIsTheOneItSaves) {
     }
     ZorState inaktiv = startZustand();
     inaktiv.Modell.M2 = INAKTIV;
-    const Folgeneingabe e = folgeVonSatz(inaktiv, 1, still);
+    const Folgeneingabe e = folgeVonSatz(satzparameter(inaktiv, 1), still);
     EXPECT_FALSE(e.ok);
     EXPECT_EQ(e.meldung.text, "Parametersatz 2 ist inaktiv: Es gibt keine Fehlerfolge anzupassen.");
 }
@@ -221,7 +232,7 @@ TEST(Anpassungstabelle, AFitTakenIntoASetRunsThere) {
         EXPECT_EQ(s.Modell.M2, modellId(m.art, 1)) << modellname(m.art);
         EXPECT_EQ(s.Modell.sim2, 1);
         EXPECT_EQ(s.FAV.ermittelt2, 0);
-        EXPECT_TRUE(folgeVonSatz(s, 1, still).ok) << modellname(m.art);
+        EXPECT_TRUE(folgeVonSatz(satzparameter(s, 1), still).ok) << modellname(m.art);
     }
     EXPECT_EQ(s.GEWert2[gemc::Startwert], seed);
     const Modellanpassung* ge = nullptr;

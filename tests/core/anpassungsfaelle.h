@@ -76,7 +76,7 @@ inline zor::ZorState zustandFuer(const Anpassungsfall& f, int seed, std::uint64_
 
 inline zor::Abstandsfolge simulieren(const Anpassungsfall& f, int seed, std::uint64_t n) {
     zor::KeinFortschritt kein;
-    zor::Folgeneingabe e = zor::folgeVonSatz(zustandFuer(f, seed, n), 0, kein);
+    zor::Folgeneingabe e = zor::folgeVonSatz(zor::satzparameter(zustandFuer(f, seed, n), 0), kein);
     if (!e.ok) throw std::runtime_error(e.meldung.text);
     return std::move(e.folge);
 }

@@ -183,7 +183,7 @@ const char* modellname(Modellart art) {
     }
 }
 
-Anpassung anpassen(const Abstandsfolge& folge, const Anpassungsoptionen& o, Fortschritt& f, std::stop_token halt) {
+Anpassung anpassen(const Abstandsfolge& folge, const Anpassungsoptionen& o, Fortschritt& f) {
     Anpassung a;
     a.bits = folge.bits;
     a.fehler = folge.fehler();
@@ -206,23 +206,23 @@ Anpassung anpassen(const Abstandsfolge& folge, const Anpassungsoptionen& o, Fort
         fertig += anteil(art);
     };
     for (const Modellart art : {Modellart::BSC, Modellart::SW, Modellart::GE, Modellart::MC}) {
-        if (!will(art) || halt.stop_requested()) continue;
+        if (!will(art) || f.abgebrochen()) continue;
         schritt(art);
         Rohanpassung r;
         if (art == Modellart::BSC) {
             r = bscAnpassen(folge);
         } else if (art == Modellart::SW) {
-            r = swAnpassen(w, folge.rest, band.teil(), halt);
+            r = swAnpassen(w, folge.rest, band.teil(), f);
         } else {
             std::vector<Zweiparameter> weitere;
             if (const Modellanpassung* ge = gefunden(a.modelle, Modellart::GE); ge && art == Modellart::MC)
                 if (const auto t = mcAusGe(*ge)) weitere.push_back(*t);
-            r = zweiAnpassen(art, w, folge.rest, zweiStarts(art, w, weitere), band.teil(), halt);
+            r = zweiAnpassen(art, w, folge.rest, zweiStarts(art, w, weitere), band.teil(), f);
         }
-        if (halt.stop_requested()) break;
+        if (f.abgebrochen()) break;
         if (!r.theta.empty()) a.modelle.push_back(auswerten(art, r, a, w, o));
     }
-    if (halt.stop_requested()) {
+    if (f.abgebrochen()) {
         a.abgebrochen = true;
         a.meldung = {TEXT_ANPASSUNG_ABGEBROCHEN, TITEL_ANPASSUNG, Symbol::Information};
         a.modelle.clear();

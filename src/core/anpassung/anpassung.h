@@ -13,7 +13,6 @@
 #include "core/util/fortschritt.h"
 
 #include <optional>
-#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -69,9 +68,9 @@ struct Anpassung {
     std::vector<std::string> hinweise;     // equivalences
 };
 
-// Fits the chosen models to the sequence, with progress; stops early when `halt` asks.
-Anpassung anpassen(const Abstandsfolge& folge, const Anpassungsoptionen& o, Fortschritt& f,
-                   std::stop_token halt = {});
+// Fits the chosen models to the sequence, with progress; stops early when the progress
+// reports that the user cancelled.
+Anpassung anpassen(const Abstandsfolge& folge, const Anpassungsoptionen& o, Fortschritt& f);
 
 // The short name of a model kind: "BSC", "GE", "MC", "SW".
 const char* modellname(Modellart art);

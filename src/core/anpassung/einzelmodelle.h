@@ -5,11 +5,11 @@
 #include "core/anpassung/abstandsfolge.h"
 #include "core/anpassung/zweizustand.h"
 #include "core/models/zor_state.h"
+#include "core/util/fortschritt.h"
 
 #include <array>
 #include <functional>
 #include <optional>
-#include <stop_token>
 #include <vector>
 
 namespace zor {
@@ -33,7 +33,7 @@ Rohanpassung bscAnpassen(const Abstandsfolge& f);
 // state with the lower error probability.
 using Zweiparameter = std::array<double, 4>;
 Rohanpassung zweiAnpassen(Modellart art, const Abstandswerte& w, std::uint64_t rest,
-                          const std::vector<Zweiparameter>& starts, const Teilfortschritt& melden, std::stop_token halt);
+                          const std::vector<Zweiparameter>& starts, const Teilfortschritt& melden, const Fortschritt& halt);
 // Starting points for GE or MC from the gap histogram (a mixture of two geometric laws
 // fitted first); `weitere` are added as they are (e.g. another model's fit).
 std::vector<Zweiparameter> zweiStarts(Modellart art, const Abstandswerte& w, const std::vector<Zweiparameter>& weitere);
@@ -44,7 +44,7 @@ Zweizustandsmodell<double> zweiModellVon(Modellart art, const Zweiparameter& the
 // SW: fitted over {pZ1, pZ2, e1, e2, e3} (pZ3 = 1 - pZ1 - pZ2, e1 <= e2 <= e3); the
 // result's theta is {pZ1, pZ2, pZ3, e1, e2, e3}.
 using Swparameter = std::array<double, 5>;
-Rohanpassung swAnpassen(const Abstandswerte& w, std::uint64_t rest, const Teilfortschritt& melden, std::stop_token halt);
+Rohanpassung swAnpassen(const Abstandswerte& w, std::uint64_t rest, const Teilfortschritt& melden, const Fortschritt& halt);
 double swLnL(const Swparameter& theta, const Abstandswerte& w, std::uint64_t rest);
 
 // A mixture of k geometric gap laws by EM on the histogram, from the given error

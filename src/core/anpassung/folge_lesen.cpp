@@ -71,13 +71,13 @@ Folgeneingabe fertig(Sammler& s, std::uint64_t rest) {
 }
 
 // "0" and "1" characters (the reader let no other through).
-Folgeneingabe ffoLesen(FfoLeser& in, Fortschritt& f, std::stop_token halt) {
+Folgeneingabe ffoLesen(FfoLeser& in, Fortschritt& f) {
     Sammler s;
     std::uint64_t c = 1;
     Schritte schritte = Schritte::prozent(in.zeichen());
     for (auto b = in.naechster(); !b.empty(); b = in.naechster()) {
         schritte.bis(in.gelesen(), f);
-        if (halt.stop_requested()) return abgebrochen();
+        if (f.abgebrochen()) return abgebrochen();
         const unsigned char* p = b.data();
         const unsigned char* ende = p + b.size();
         while (p < ende) {
@@ -94,14 +94,14 @@ Folgeneingabe ffoLesen(FfoLeser& in, Fortschritt& f, std::stop_token halt) {
     return fertig(s, c - 1);
 }
 
-Folgeneingabe fabLesen(FabLeser& in, const std::string& pfad, Fortschritt& f, std::stop_token halt) {
+Folgeneingabe fabLesen(FabLeser& in, const std::string& pfad, Fortschritt& f) {
     Sammler s;
     Schritte schritte(in.eintraege() / 100, 0);
     std::int32_t g;
     while (in.naechster(g)) {
         if ((in.gelesen() & 0xFFFF) == 0) {
             schritte.bis(in.gelesen(), f);
-            if (halt.stop_requested()) return abgebrochen();
+            if (f.abgebrochen()) return abgebrochen();
         }
         s.fehler(static_cast<std::uint64_t>(g));
     }
@@ -110,13 +110,13 @@ Folgeneingabe fabLesen(FabLeser& in, const std::string& pfad, Fortschritt& f, st
     return e;
 }
 
-Folgeneingabe vglLesen(Blockleser& in, Fortschritt& f, std::stop_token halt) {
+Folgeneingabe vglLesen(Blockleser& in, Fortschritt& f) {
     Sammler s;
     std::uint64_t c = 1;
     Schritte schritte(in.groesse() / 100, 1);
     for (auto b = in.naechster(); !b.empty(); b = in.naechster()) {
         schritte.bis(in.gelesen(), f);
-        if (halt.stop_requested()) return abgebrochen();
+        if (f.abgebrochen()) return abgebrochen();
         bitAbstaende(b, c, [&](std::uint64_t g) { s.fehler(g); });
     }
     return fertig(s, c - 1);
@@ -129,7 +129,7 @@ Folgeneingabe nachLesefehler(Lesestand stand, int fehlernummer, const std::strin
 
 // Gaps of a gap procedure over exactly n bits: a gap that passes the end is the rest.
 template <class Quelle>
-Folgeneingabe abstaendeErzeugen(Quelle& q, std::uint64_t n, Fortschritt& f, std::stop_token halt) {
+Folgeneingabe abstaendeErzeugen(Quelle& q, std::uint64_t n, Fortschritt& f) {
     Sammler s;
     Schritte schritte = Schritte::prozent(n);
     std::uint64_t pos = 0;
@@ -140,20 +140,20 @@ Folgeneingabe abstaendeErzeugen(Quelle& q, std::uint64_t n, Fortschritt& f, std:
         pos += g;
         if ((i & 0xFFFF) == 0) {
             schritte.bis(pos, f);
-            if (halt.stop_requested()) return abgebrochen();
+            if (f.abgebrochen()) return abgebrochen();
         }
     }
 }
 
 // A bit procedure over exactly n bits.
 template <class Quelle>
-Folgeneingabe bitsErzeugen(Quelle& q, std::uint64_t n, Fortschritt& f, std::stop_token halt) {
+Folgeneingabe bitsErzeugen(Quelle& q, std::uint64_t n, Fortschritt& f) {
     Sammler s;
     Schritte schritte = Schritte::prozent(n);
     std::uint64_t c = 1;
     for (std::uint64_t i = 0; i < n;) {
         schritte.bis(i + 1, f);
-        if (halt.stop_requested()) return abgebrochen();
+        if (f.abgebrochen()) return abgebrochen();
         for (const std::uint64_t ende = std::min(n, i + (std::uint64_t{1} << 16)); i < ende; ++i) {
             if (q.bit()) {
                 s.fehler(c);
@@ -168,7 +168,7 @@ Folgeneingabe bitsErzeugen(Quelle& q, std::uint64_t n, Fortschritt& f, std::stop
 
 }  // namespace
 
-Folgeneingabe folgeLesen(const std::string& pfad, Fortschritt& f, std::stop_token halt) {
+Folgeneingabe folgeLesen(const std::string& pfad, Fortschritt& f) {
     const auto format = formatVon(pfad);
     if (!format) return fehler(std::string(TEXT_KEIN_GUELTIGER_DATEINAME) + "\n" + TEXT_KEINE_FOLGENDATEI, true);
     Blockleser probe(pfad, 1);
@@ -179,49 +179,49 @@ Folgeneingabe folgeLesen(const std::string& pfad, Fortschritt& f, std::stop_toke
     switch (*format) {
     case Format::Ffo: {
         FfoLeser in(pfad);
-        Folgeneingabe e = ffoLesen(in, f, halt);
+        Folgeneingabe e = ffoLesen(in, f);
         return e.ok && !in.gut() ? nachLesefehler(in.stand(), in.fehlernummer(), pfad, &in) : e;
     }
     case Format::Fab: {
         FabLeser in(pfad);
-        Folgeneingabe e = fabLesen(in, pfad, f, halt);
+        Folgeneingabe e = fabLesen(in, pfad, f);
         return e.ok && !in.gut() ? nachLesefehler(in.stand(), in.fehlernummer(), pfad, nullptr) : e;
     }
     case Format::Vgl: {
         Blockleser in(pfad);
-        Folgeneingabe e = vglLesen(in, f, halt);
+        Folgeneingabe e = vglLesen(in, f);
         return e.ok && in.fehler() ? nachLesefehler(Lesestand::Lesefehler, in.fehlernummer(), pfad, nullptr) : e;
     }
     }
     return {};
 }
 
-Folgeneingabe folgeVonSatz(const ZorState& s, int satz, Fortschritt& f, std::stop_token halt) {
-    const Modellart art = modellart(modellVon(s, satz));
-    if (art == Modellart::Datei) return folgeLesen(dateiVon(s, satz).szFileName, f, halt);
-    if (art == Modellart::Inaktiv) return fehler(format(TEXT_SATZ_INAKTIV, satz + 1), true);
-    const std::uint64_t n = durchlaeufe(s, satz);
-    Fortschrittsrahmen rahmen(f, format("Fehlerfolge von Parametersatz %d", satz + 1), TEXT_WIRD_ERZEUGT);
-    switch (art) {
+Folgeneingabe folgeVonSatz(const Satzparameter& p, Fortschritt& f) {
+    if (p.art == Modellart::Datei) return folgeLesen(p.Datei.szFileName, f);
+    if (p.art == Modellart::Inaktiv) return fehler(format(TEXT_SATZ_INAKTIV, p.satz + 1), true);
+    const std::uint64_t n = p.Durchlaeufe;
+    const float* wert = p.Wert.data();
+    Fortschrittsrahmen rahmen(f, format("Fehlerfolge von Parametersatz %d", p.satz + 1), TEXT_WIRD_ERZEUGT);
+    switch (p.art) {
     case Modellart::BSC:
-        if (bscSimfabsVon(s, satz) == 0) {
-            BscBitQuelle q(bscWerte(s, satz).data());
-            return bitsErzeugen(q, n, f, halt);
+        if (p.BSC_simfabs == 0) {
+            BscBitQuelle q(wert);
+            return bitsErzeugen(q, n, f);
         } else {
-            BscAbstandQuelle q(bscWerte(s, satz).data());
-            return abstaendeErzeugen(q, n, f, halt);
+            BscAbstandQuelle q(wert);
+            return abstaendeErzeugen(q, n, f);
         }
     case Modellart::GE: {
-        GeBitQuelle q(geWerte(s, satz).data());
-        return bitsErzeugen(q, n, f, halt);
+        GeBitQuelle q(wert);
+        return bitsErzeugen(q, n, f);
     }
     case Modellart::MC: {
-        McAbstandQuelle q(mcWerte(s, satz).data());
-        return abstaendeErzeugen(q, n, f, halt);
+        McAbstandQuelle q(wert);
+        return abstaendeErzeugen(q, n, f);
     }
     default: {
-        SwAbstandQuelle q(swWerte(s, satz).data(), SwStart::Zustand);
-        return abstaendeErzeugen(q, n, f, halt);
+        SwAbstandQuelle q(wert, SwStart::Zustand);
+        return abstaendeErzeugen(q, n, f);
     }
     }
 }

@@ -53,7 +53,7 @@ constexpr double WEITESTER_SCHRITT = 3.0;
 
 }  // namespace
 
-Minimum minimieren(const Zielfunktion& f, Vektor x, int hoechstens, std::stop_token halt, const Vektor& kruemmung,
+Minimum minimieren(const Zielfunktion& f, Vektor x, int hoechstens, const Fortschritt& halt, const Vektor& kruemmung,
                    double genauigkeit) {
     const std::size_t n = x.size();
     Vektor g(n);
@@ -64,7 +64,7 @@ Minimum minimieren(const Zielfunktion& f, Vektor x, int hoechstens, std::stop_to
     Matrix H(n, 1.0 / std::max(1.0, betragMax(g)));
     bool erster = kruemmung.size() != n * n;
     if (!erster) H.a = kruemmung;
-    for (; m.iterationen < hoechstens && !halt.stop_requested(); ++m.iterationen) {
+    for (; m.iterationen < hoechstens && !halt.abgebrochen(); ++m.iterationen) {
         Vektor d = H.mal(g);
         for (double& v : d) v = -v;
         double neigung = skalar(g, d);

@@ -3,9 +3,10 @@
 // update and a backtracking line search), and the covariance of estimates from the
 // curvature of ln L at its maximum.
 
+#include "core/util/fortschritt.h"
+
 #include <functional>
 #include <optional>
-#include <stop_token>
 #include <vector>
 
 namespace zor {
@@ -24,9 +25,9 @@ struct Minimum {
     std::vector<double> kruemmung;
 };
 
-// From x0; stops after `hoechstens` iterations or when `halt` is requested. `kruemmung`, if
+// From x0; stops after `hoechstens` iterations or when `halt` says the user cancelled. `kruemmung`, if
 // given, is the inverse Hessian to start from (else the search learns it from scratch).
-Minimum minimieren(const Zielfunktion& f, std::vector<double> x0, int hoechstens, std::stop_token halt = {},
+Minimum minimieren(const Zielfunktion& f, std::vector<double> x0, int hoechstens, const Fortschritt& halt,
                    const std::vector<double>& kruemmung = {}, double genauigkeit = 1e-7);
 
 // The covariance matrix (row by row) of the estimates theta, the inverse of minus the

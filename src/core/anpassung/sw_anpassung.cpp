@@ -114,7 +114,7 @@ Swparameter geordnet(const Swparameter& t) {
 
 double swLnL(const Swparameter& theta, const Abstandswerte& w, std::uint64_t rest) { return swLogL(theta, w, rest); }
 
-Rohanpassung swAnpassen(const Abstandswerte& w, std::uint64_t rest, const Teilfortschritt& melden, std::stop_token halt) {
+Rohanpassung swAnpassen(const Abstandswerte& w, std::uint64_t rest, const Teilfortschritt& melden, const Fortschritt& halt) {
     double fehler = 0, bits = 0;
     for (std::size_t i = 0; i < w.werte.size(); ++i) {
         fehler += static_cast<double>(w.anzahl[i]);
@@ -126,7 +126,7 @@ Rohanpassung swAnpassen(const Abstandswerte& w, std::uint64_t rest, const Teilfo
         {p / 4, p, std::min(0.9, 4 * p)}, {p / 10, p / 2, 0.8}, {p / 2, 2 * p, 0.5}, {p / 30, p / 3, std::min(0.95, 3 * p)}};
     const Zielfunktion f = ziel(w, rest);
     std::vector<std::pair<double, std::vector<double>>> kandidaten;
-    for (std::size_t i = 0; i < anfaenge.size() && !halt.stop_requested(); ++i) {
+    for (std::size_t i = 0; i < anfaenge.size() && !halt.abgebrochen(); ++i) {
         std::vector<double> e = anfaenge[i];
         for (double& v : e) v = std::clamp(v, 1e-9, 1 - 1e-9);
         const std::vector<double> m = geometrischeMischung(w, e, 100);
@@ -138,7 +138,7 @@ Rohanpassung swAnpassen(const Abstandswerte& w, std::uint64_t rest, const Teilfo
 
     Minimum best;
     best.f = HUGE_VAL;
-    for (std::size_t i = 0; i < std::min<std::size_t>(2, kandidaten.size()) && !halt.stop_requested(); ++i) {
+    for (std::size_t i = 0; i < std::min<std::size_t>(2, kandidaten.size()) && !halt.abgebrochen(); ++i) {
         const Minimum m = minimieren(f, kandidaten[i].second, 400, halt);
         if (m.f < best.f) best = m;
         melden(0.4 + 0.25 * static_cast<double>(i + 1));

@@ -90,12 +90,12 @@ Zweiparameter wahrscheinlichkeiten(const std::vector<double>& x) {
 
 // Optimises the best few of the starts on the first `n` errors; the best minima first.
 std::vector<Minimum> versuche(const Zielfunktion& f, const std::vector<std::vector<double>>& starts, std::size_t wieviele,
-                              int hoechstens, const Teilfortschritt& melden, std::stop_token halt) {
+                              int hoechstens, const Teilfortschritt& melden, const Fortschritt& halt) {
     std::vector<std::pair<double, std::size_t>> wert;
     for (std::size_t i = 0; i < starts.size(); ++i) wert.emplace_back(f(starts[i], nullptr), i);
     std::sort(wert.begin(), wert.end());
     std::vector<Minimum> m;
-    for (std::size_t i = 0; i < std::min(wieviele, wert.size()) && !halt.stop_requested(); ++i) {
+    for (std::size_t i = 0; i < std::min(wieviele, wert.size()) && !halt.abgebrochen(); ++i) {
         m.push_back(minimieren(f, starts[wert[i].second], hoechstens, halt));
         melden(static_cast<double>(i + 1) / static_cast<double>(wieviele));
     }
@@ -146,7 +146,7 @@ std::vector<Zweiparameter> zweiStarts(Modellart art, const Abstandswerte& w, con
 }
 
 Rohanpassung zweiAnpassen(Modellart art, const Abstandswerte& w, std::uint64_t rest,
-                          const std::vector<Zweiparameter>& starts, const Teilfortschritt& melden, std::stop_token halt) {
+                          const std::vector<Zweiparameter>& starts, const Teilfortschritt& melden, const Fortschritt& halt) {
     std::vector<std::vector<double>> x;
     for (const auto& t : starts) {
         std::vector<double> v(4);
@@ -162,7 +162,7 @@ Rohanpassung zweiAnpassen(Modellart art, const Abstandswerte& w, std::uint64_t r
         // The trial's curvature, scaled to the whole sequence, lets the refinement take
         // nearly Newton steps from its first iteration.
         std::vector<Minimum> genau;
-        for (std::size_t i = 0; i < gut.size() && !halt.stop_requested(); ++i) {
+        for (std::size_t i = 0; i < gut.size() && !halt.abgebrochen(); ++i) {
             std::vector<double> H = gut[i].kruemmung;
             for (double& v : H) v *= static_cast<double>(PROBE) / static_cast<double>(n);
             genau.push_back(minimieren(ziel(art, w, rest, n), gut[i].x, 300, halt, H));
