@@ -52,12 +52,13 @@ Abstandswerte abstandswerte(const Abstandsfolge& f, bool mitIndex) {
     return w;
 }
 
-Abstandsfolge anfang(const Abstandsfolge& f, std::size_t n) {
-    Abstandsfolge a;
-    n = std::min(n, f.abstaende.size());
-    a.abstaende.assign(f.abstaende.begin(), f.abstaende.begin() + static_cast<std::ptrdiff_t>(n));
-    for (const std::uint32_t g : a.abstaende) a.bits += g;
-    return a;
+double fehlerrate(const Abstandswerte& w) {
+    double fehler = 0, bits = 0;
+    for (std::size_t i = 0; i < w.werte.size(); ++i) {
+        fehler += static_cast<double>(w.anzahl[i]);
+        bits += static_cast<double>(w.anzahl[i]) * w.werte[i];
+    }
+    return fehler / std::max(bits, 1.0);
 }
 
 }  // namespace zor

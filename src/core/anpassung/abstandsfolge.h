@@ -26,10 +26,10 @@ struct Abstandswerte {
     std::size_t verschiedene() const { return werte.size(); }
 };
 
+// Errors per bit of the gaps (the correct bits after the last error not counted).
+double fehlerrate(const Abstandswerte& w);
+
 // With `mitIndex` false only values and counts (for the renewal models and the curves).
 Abstandswerte abstandswerte(const Abstandsfolge& f, bool mitIndex = true);
-
-// The first n errors of a sequence, without the rest (for quick trial fits).
-Abstandsfolge anfang(const Abstandsfolge& f, std::size_t n);
 
 }  // namespace zor

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 namespace zor {
 
@@ -173,6 +174,18 @@ void rangfolge(std::vector<Modellanpassung>& v) {
 
 }  // namespace
 
+Rohanpassung bscAnpassen(const Abstandsfolge& f) {
+    Rohanpassung r;
+    const double n = static_cast<double>(f.bits), k = static_cast<double>(f.fehler());
+    const double p = k / n;
+    r.theta = {p};
+    r.lnL = (k > 0 ? k * std::log(p) : 0.0) + (n > k ? (n - k) * std::log1p(-p) : 0.0);
+    r.standardfehler = {std::sqrt(p * (1 - p) / n)};
+    r.amRand = {false};
+    r.konvergiert = true;
+    return r;
+}
+
 const char* modellname(Modellart art) {
     switch (art) {
     case Modellart::BSC: return "BSC";
@@ -183,7 +196,9 @@ const char* modellname(Modellart art) {
     }
 }
 
-Anpassung anpassen(const Abstandsfolge& folge, const Anpassungsoptionen& o, Fortschritt& f) {
+namespace {
+
+Anpassung anpassenOhneGrenze(const Abstandsfolge& folge, const Anpassungsoptionen& o, Fortschritt& f) {
     Anpassung a;
     a.bits = folge.bits;
     a.fehler = folge.fehler();
@@ -197,8 +212,12 @@ Anpassung anpassen(const Abstandsfolge& folge, const Anpassungsoptionen& o, Fort
     const auto will = [&](Modellart art) { return std::find(o.modelle.begin(), o.modelle.end(), art) != o.modelle.end(); };
     const bool zwei = will(Modellart::GE) || will(Modellart::MC);
     const Abstandswerte w = abstandswerte(folge, zwei);
-    a.fav = folgenFav(w, o.punkte);
-    a.fkf = folgenFkf(folge, o.lags);
+    // The curves hold at most the documents' 100 points and lags.
+    Anpassungsoptionen grenzen = o;
+    grenzen.punkte = std::clamp(o.punkte, 1, FAV_PUNKTE);
+    grenzen.lags = std::clamp(o.lags, 1, FKF_PUNKTE - 1);
+    a.fav = folgenFav(w, grenzen.punkte);
+    a.fkf = folgenFkf(folge, grenzen.lags);
 
     double fertig = 0.05;
     const auto schritt = [&](Modellart art) {
@@ -220,7 +239,7 @@ Anpassung anpassen(const Abstandsfolge& folge, const Anpassungsoptionen& o, Fort
             r = zweiAnpassen(art, w, folge.rest, zweiStarts(art, w, weitere), band.teil(), f);
         }
         if (f.abgebrochen()) break;
-        if (!r.theta.empty()) a.modelle.push_back(auswerten(art, r, a, w, o));
+        if (!r.theta.empty()) a.modelle.push_back(auswerten(art, r, a, w, grenzen));
     }
     if (f.abgebrochen()) {
         a.abgebrochen = true;
@@ -233,6 +252,18 @@ Anpassung anpassen(const Abstandsfolge& folge, const Anpassungsoptionen& o, Fort
     band.phase(1, 1);
     a.ok = true;
     return a;
+}
+
+}  // namespace
+
+Anpassung anpassen(const Abstandsfolge& folge, const Anpassungsoptionen& o, Fortschritt& f) {
+    try {
+        return anpassenOhneGrenze(folge, o, f);
+    } catch (const std::bad_alloc&) {
+        Anpassung a;
+        a.meldung = {TEXT_ZU_WENIG_SPEICHER, TITEL_ANPASSUNG, Symbol::Stopp};
+        return a;
+    }
 }
 
 void inParametersatz(ZorState& s, int satz, const Modellanpassung& m) {

@@ -25,6 +25,8 @@ inline constexpr const char* TEXT_KEIN_FEHLER =
 inline constexpr const char* TEXT_NUR_FEHLER =
     "Die Fehlerfolge besteht nur aus Fehlern.\n"
     "Ohne korrekte Bits lässt sich kein Modell anpassen: Jedes hätte die Fehlerwahrscheinlichkeit 1.";
+inline constexpr const char* TEXT_ZU_WENIG_SPEICHER =
+    "Für die Modellanpassung dieser Fehlerfolge reicht der Arbeitsspeicher nicht.";
 inline constexpr const char* TEXT_ANPASSUNG_ABGEBROCHEN = "Die Modellanpassung wurde abgebrochen.";
 inline constexpr const char* TEXT_GLEICHWERTIG =
     "%s und %s beschreiben die Folge gleich gut: Das GE-Modell hat ein äquivalentes MC-Modell "

@@ -13,6 +13,7 @@
 #include <cctype>
 #include <cstring>
 #include <limits>
+#include <new>
 
 namespace zor {
 
@@ -31,6 +32,9 @@ std::optional<Format> formatVon(const std::string& name) {
 // Collects the gaps: c counts the correct bits since the last error plus one.
 class Sammler {
 public:
+    explicit Sammler(std::uint64_t erwartet = 0) {
+        folge_.abstaende.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(erwartet, std::uint64_t{1} << 27)));
+    }
     void fehler(std::uint64_t g) {
         if (g > std::numeric_limits<std::uint32_t>::max()) zuLang_ = true;
         folge_.abstaende.push_back(static_cast<std::uint32_t>(std::min<std::uint64_t>(g, std::numeric_limits<std::uint32_t>::max())));
@@ -95,7 +99,7 @@ Folgeneingabe ffoLesen(FfoLeser& in, Fortschritt& f) {
 }
 
 Folgeneingabe fabLesen(FabLeser& in, const std::string& pfad, Fortschritt& f) {
-    Sammler s;
+    Sammler s(in.eintraege());
     Schritte schritte(in.eintraege() / 100, 0);
     std::int32_t g;
     while (in.naechster(g)) {
@@ -166,9 +170,7 @@ Folgeneingabe bitsErzeugen(Quelle& q, std::uint64_t n, Fortschritt& f) {
     return fertig(s, c - 1);
 }
 
-}  // namespace
-
-Folgeneingabe folgeLesen(const std::string& pfad, Fortschritt& f) {
+Folgeneingabe folgeLesenOhneGrenze(const std::string& pfad, Fortschritt& f) {
     const auto format = formatVon(pfad);
     if (!format) return fehler(std::string(TEXT_KEIN_GUELTIGER_DATEINAME) + "\n" + TEXT_KEINE_FOLGENDATEI, true);
     Blockleser probe(pfad, 1);
@@ -196,7 +198,7 @@ Folgeneingabe folgeLesen(const std::string& pfad, Fortschritt& f) {
     return {};
 }
 
-Folgeneingabe folgeVonSatz(const Satzparameter& p, Fortschritt& f) {
+Folgeneingabe folgeVonSatzOhneGrenze(const Satzparameter& p, Fortschritt& f) {
     if (p.art == Modellart::Datei) return folgeLesen(p.Datei.szFileName, f);
     if (p.art == Modellart::Inaktiv) return fehler(format(TEXT_SATZ_INAKTIV, p.satz + 1), true);
     const std::uint64_t n = p.Durchlaeufe;
@@ -223,6 +225,25 @@ Folgeneingabe folgeVonSatz(const Satzparameter& p, Fortschritt& f) {
         SwAbstandQuelle q(wert, SwStart::Zustand);
         return abstaendeErzeugen(q, n, f);
     }
+    }
+}
+
+}  // namespace
+
+// A sequence whose gaps do not fit in memory is refused, not a crash.
+Folgeneingabe folgeLesen(const std::string& pfad, Fortschritt& f) {
+    try {
+        return folgeLesenOhneGrenze(pfad, f);
+    } catch (const std::bad_alloc&) {
+        return fehler(TEXT_FOLGE_ZU_GROSS);
+    }
+}
+
+Folgeneingabe folgeVonSatz(const Satzparameter& p, Fortschritt& f) {
+    try {
+        return folgeVonSatzOhneGrenze(p, f);
+    } catch (const std::bad_alloc&) {
+        return fehler(TEXT_FOLGE_ZU_GROSS);
     }
 }
 

@@ -18,6 +18,8 @@ inline constexpr const char* TEXT_KEINE_FOLGENDATEI =
 inline constexpr const char* TEXT_ABSTAND_ZU_LANG =
     "Ein Fehlerabstand der Folge ist länger als 4294967295 Bits; so lange Abstände kann die Modellanpassung nicht "
     "aufnehmen.";
+inline constexpr const char* TEXT_FOLGE_ZU_GROSS =
+    "Die Fehlerfolge hat zu viele Fehler: Ihre Abstände passen nicht in den Arbeitsspeicher.";
 inline constexpr const char* TEXT_SATZ_INAKTIV = "Parametersatz %d ist inaktiv: Es gibt keine Fehlerfolge anzupassen.";
 inline constexpr const char* TEXT_WIRD_GELESEN = "wird gelesen!";
 inline constexpr const char* TEXT_FOLGE_ABGEBROCHEN = "Das Lesen der Fehlerfolge wurde abgebrochen.";

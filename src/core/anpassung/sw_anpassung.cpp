@@ -115,12 +115,7 @@ Swparameter geordnet(const Swparameter& t) {
 double swLnL(const Swparameter& theta, const Abstandswerte& w, std::uint64_t rest) { return swLogL(theta, w, rest); }
 
 Rohanpassung swAnpassen(const Abstandswerte& w, std::uint64_t rest, const Teilfortschritt& melden, const Fortschritt& halt) {
-    double fehler = 0, bits = 0;
-    for (std::size_t i = 0; i < w.werte.size(); ++i) {
-        fehler += static_cast<double>(w.anzahl[i]);
-        bits += static_cast<double>(w.anzahl[i]) * w.werte[i];
-    }
-    const double p = fehler / std::max(bits, 1.0);
+    const double p = fehlerrate(w);
     // EM on the histogram from a few spreads of the error probabilities.
     const std::vector<std::vector<double>> anfaenge = {
         {p / 4, p, std::min(0.9, 4 * p)}, {p / 10, p / 2, 0.8}, {p / 2, 2 * p, 0.5}, {p / 30, p / 3, std::min(0.95, 3 * p)}};

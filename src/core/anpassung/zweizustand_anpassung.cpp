@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 namespace zor {
 
@@ -119,12 +118,7 @@ double zweiLnL(Modellart art, const Zweiparameter& theta, const Abstandswerte& w
 }
 
 std::vector<Zweiparameter> zweiStarts(Modellart art, const Abstandswerte& w, const std::vector<Zweiparameter>& weitere) {
-    double fehler = 0, bits = 0;
-    for (std::size_t i = 0; i < w.werte.size(); ++i) {
-        fehler += static_cast<double>(w.anzahl[i]);
-        bits += static_cast<double>(w.anzahl[i]) * w.werte[i];
-    }
-    const double p = fehler / std::max(bits, 1.0);
+    const double p = fehlerrate(w);
     const std::vector<double> mix = geometrischeMischung(w, {std::min(0.5, p / 2), std::min(0.9, 2 * p)}, 200);
     const double cG = mix[0], cB = mix[1], eG = mix[2], eB = mix[3];
     std::vector<Zweiparameter> starts;
@@ -209,52 +203,6 @@ Rohanpassung zweiAnpassen(Modellart art, const Abstandswerte& w, std::uint64_t r
     if (const auto C = kovarianz(lnLNatuerlich(art, w, rest, t, frei), mitte, schritt))
         for (std::size_t j = 0; j < frei.size(); ++j) r.standardfehler[frei[j]] = std::sqrt((*C)[j * frei.size() + j]);
     melden(1.0);
-    return r;
-}
-
-std::vector<double> geometrischeMischung(const Abstandswerte& w, std::vector<double> e, int schritte) {
-    const std::size_t k = e.size();
-    std::vector<double> c(k, 1.0 / static_cast<double>(k)), t(k), A(k), B(k);
-    double gesamt = 0;
-    for (const std::uint64_t a : w.anzahl) gesamt += static_cast<double>(a);
-    for (int s = 0; s < schritte; ++s) {
-        std::fill(A.begin(), A.end(), 0.0);
-        std::fill(B.begin(), B.end(), 0.0);
-        for (std::size_t i = 0; i < w.werte.size(); ++i) {
-            const double v = w.werte[i];
-            for (std::size_t j = 0; j < k; ++j) t[j] = std::log(c[j] * e[j]) + (v - 1) * std::log1p(-e[j]);
-            const double m = *std::max_element(t.begin(), t.end());
-            double summe = 0;
-            for (std::size_t j = 0; j < k; ++j) summe += t[j] = std::exp(t[j] - m);
-            for (std::size_t j = 0; j < k; ++j) {
-                const double r = static_cast<double>(w.anzahl[i]) * t[j] / summe;
-                A[j] += r;
-                B[j] += r * v;
-            }
-        }
-        for (std::size_t j = 0; j < k; ++j) {
-            c[j] = std::max(A[j] / std::max(gesamt, 1.0), 1e-12);
-            e[j] = B[j] > 0 ? std::clamp(A[j] / B[j], 1e-12, 1 - 1e-12) : e[j];
-        }
-    }
-    std::vector<std::size_t> ordnung(k);
-    std::iota(ordnung.begin(), ordnung.end(), 0);
-    std::sort(ordnung.begin(), ordnung.end(), [&](std::size_t a, std::size_t b) { return e[a] < e[b]; });
-    std::vector<double> r;
-    for (const std::size_t j : ordnung) r.push_back(c[j]);
-    for (const std::size_t j : ordnung) r.push_back(e[j]);
-    return r;
-}
-
-Rohanpassung bscAnpassen(const Abstandsfolge& f) {
-    Rohanpassung r;
-    const double n = static_cast<double>(f.bits), k = static_cast<double>(f.fehler());
-    const double p = k / n;
-    r.theta = {p};
-    r.lnL = (k > 0 ? k * std::log(p) : 0.0) + (n > k ? (n - k) * std::log1p(-p) : 0.0);
-    r.standardfehler = {std::sqrt(p * (1 - p) / n)};
-    r.amRand = {false};
-    r.konvergiert = true;
     return r;
 }
 
