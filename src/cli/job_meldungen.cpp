@@ -2,6 +2,7 @@
 
 #include "befehle.h"
 
+#include "core/beispiele/beispiele.h"
 #include "core/seqfiles/konvertieren.h"
 #include "core/seqfiles/vergleich.h"
 
@@ -14,7 +15,8 @@ namespace zorcli {
 namespace {
 
 // The program's success boxes; on the command line the "Geschrieben" line replaces them.
-constexpr const char* BESTAETIGUNGEN[] = {zor::TEXT_KONVERTIERT, zor::TEXT_ABSTAND_ERSTELLT};
+constexpr const char* BESTAETIGUNGEN[] = {zor::TEXT_KONVERTIERT, zor::TEXT_ABSTAND_ERSTELLT,
+                                          zor::TEXT_BEISPIELE_GESCHRIEBEN};
 
 // Whether `text` is `muster` with any text in place of each "%s" (the texts are short).
 bool passt(std::string_view text, std::string_view muster) {
