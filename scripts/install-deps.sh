@@ -18,7 +18,7 @@ tests=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   desktop-file-utils appstream lintian
-  python3 file
+  python3 python3-mido file
 )
 
 case "${1:-}" in

@@ -26,11 +26,8 @@ TEST_P(Kurvenzahl, PrintsTheShortestText) { EXPECT_EQ(zor::kurvenzahl(GetParam()
 
 INSTANTIATE_TEST_SUITE_P(
     Werte, Kurvenzahl,
-    ::testing::Values(Zahl{"FloatNullKommaNeun", 0.9f, "0.9"}, Zahl{"FloatEinHundertstel", 0.01f, "0.01"},
-                      Zahl{"FloatKleinMitExponent", 1e-5f, "1e-05"}, Zahl{"Eins", 1.0f, "1"},
-                      Zahl{"Null", 0.0, "0"}, Zahl{"NegativeFloat", -0.125f, "-0.125"},
-                      Zahl{"DoubleZehntel", 0.1, "0.1"}, Zahl{"DoubleDrittel", 1.0 / 3, "0.3333333333333333"},
-                      Zahl{"Unendlich", std::numeric_limits<double>::infinity(), "inf"},
+    ::testing::Values(Zahl{"FloatNullKommaNeun", 0.9f, "0.9"}, Zahl{"FloatKleinMitExponent", 1e-5f, "1e-05"},
+                      Zahl{"DoubleDrittel", 1.0 / 3, "0.3333333333333333"},
                       Zahl{"KeineZahl", std::numeric_limits<double>::quiet_NaN(), "nan"}),
     testnamen::NachName());
 
