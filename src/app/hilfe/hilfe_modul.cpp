@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QString>
 
 #include "app/kontext/befehle.h"
@@ -59,7 +60,7 @@ void HilfeModul::hilfe(int id) {
 void HilfeModul::beispieleKopieren() {
     const auto ordner = kontext().dateiwahl().ordnerWaehlen(QString::fromUtf8(TITEL_BEISPIELE_WAHL), QDir::homePath());
     if (!ordner) return;
-    const std::string pfad = QDir::toNativeSeparators(*ordner).toStdString();
+    const std::string pfad = QFile::encodeName(*ordner).toStdString();
     const auto da = vorhandeneBeispiele(pfad);
     if (!da.empty()) {
         const QString frage =
