@@ -19,18 +19,19 @@ TEST_P(JsonCli, ParsesWithPythonAndKeepsTheName) {
     if (std::string(ZOR_PYTHON).empty()) GTEST_SKIP() << "python3 fehlt";
     const std::string fab = pfad(GetParam().datei);
     ablegen(fab, std::string("\3\0\0\0\0\0\0\0\2\0\0\0", 12));
-    std::string cmd = zorQuote(ZOR_BINARY);
+    // Braces: the runner's redirections then apply to the pipeline, not to Python alone.
+    std::string cmd = "{ " + zorQuote(ZOR_BINARY);
     for (const auto& a : GetParam().args) cmd += " " + zorQuote(a == "@FAB" ? fab : a);
     cmd += " | " + zorQuote(ZOR_PYTHON) +
-           " -c 'import json,sys; d=json.load(sys.stdin); print(len(d[\"points\"]), json.dumps(d[\"warnung\"]))'";
+           " -c 'import json,sys; d=json.load(sys.stdin); print(len(d[\"points\"]), json.dumps(d[\"warnung\"]))'; }";
     const auto e = befehlAufrufen(cmd);
     ASSERT_EQ(e.code, 0) << e.fehler;
-    // Python's own escapes: \t short, other controls as \u00XX, DEL raw; our U+FFFD for the stray byte.
+    // Python's own escapes: \t short, other controls and DEL as \u00XX; our U+FFFD for the stray byte.
     std::string erwartet;
     for (unsigned char c : GetParam().datei) {
         char u[8];
         std::snprintf(u, sizeof u, "\\u%04x", c);
-        erwartet += c == '\t' ? std::string("\\t") : c < 0x20 ? std::string(u)
+        erwartet += c == '\t' ? std::string("\\t") : c < 0x20 || c == 0x7F ? std::string(u)
                    : c == 0xFF ? std::string("\\ufffd") : std::string(1, static_cast<char>(c));
     }
     EXPECT_NE(e.aus.find(erwartet), std::string::npos) << e.aus << " erwartet " << erwartet;
@@ -39,14 +40,14 @@ TEST_P(JsonCli, ParsesWithPythonAndKeepsTheName) {
 INSTANTIATE_TEST_SUITE_P(
     Dateinamen, JsonCli,
     ::testing::Values(JsonFall{"FkfSteuerzeichen", "w\001x\tz.FAB", {"fkf", "--model", "file", "--file", "@FAB", "--lags", "20", "--json"}},
-                      JsonFall{"FavEscUndDel", "a\033b\177c.FAB", {"fav", "--model", "file", "--file", "@FAB", "--points", "20", "--json"}},
+                      JsonFall{"FkfEscUndDel", "a\033b\177c.FAB", {"fkf", "--model", "file", "--file", "@FAB", "--lags", "20", "--json"}},
                       JsonFall{"FkfKeinUtf8", "k\377.FAB", {"fkf", "--model", "file", "--file", "@FAB", "--lags", "20", "--json"}}),
     testnamen::NachName());
 
 TEST_F(ZorCliTest, Ge2mcJsonParsesWithPython) {
     if (std::string(ZOR_PYTHON).empty()) GTEST_SKIP() << "python3 fehlt";
-    const auto e = befehlAufrufen(zorQuote(ZOR_BINARY) + " ge2mc --pgb 0.1 --pbg 0.01 --good 0.01 --bad 0.4 --json | " +
-                                  zorQuote(ZOR_PYTHON) + " -c 'import json,sys; print(json.load(sys.stdin)[\"GeGood\"])'");
+    const auto e = befehlAufrufen("{ " + zorQuote(ZOR_BINARY) + " ge2mc --pgb 0.1 --pbg 0.01 --good 0.01 --bad 0.4 --json | " +
+                                  zorQuote(ZOR_PYTHON) + " -c 'import json,sys; print(json.load(sys.stdin)[\"GeGood\"])'; }");
     ASSERT_EQ(e.code, 0) << e.fehler;
     EXPECT_EQ(e.aus, "0.01\n");
 }
