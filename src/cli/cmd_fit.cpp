@@ -1,6 +1,6 @@
 // zor fit DATEI [--models bsc,ge,mc,sw] [--lags D] [--json], or MODEL instead of DATEI
 #include "befehle.h"
-#include "kurven_ausgabe.h"
+#include "json_ausgabe.h"
 #include "modell_optionen.h"
 #include "terminal_fortschritt.h"
 
@@ -13,6 +13,8 @@
 #include <iostream>
 #include <memory>
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace zorcli {
 
@@ -46,33 +48,47 @@ std::optional<std::vector<zor::Modellart>> modelleLesen(const std::string& liste
     return arten;
 }
 
-std::string optionalZahl(const std::optional<double>& v) { return v ? kurvenzahl(*v) : "null"; }
+std::string optionaleZahl(const std::optional<double>& v) { return v ? jsonZahl(*v) : "null"; }
+
+std::string modellJson(const zor::Modellanpassung& m) {
+    std::vector<std::string> parameter;
+    for (const zor::Schaetzwert& s : m.parameter)
+        parameter.push_back(JsonObjekt()
+                                .text("name", s.name)
+                                .zahl("wert", s.wert)
+                                .wert("standardfehler", optionaleZahl(s.standardfehler))
+                                .wert("am_rand", s.amRand ? "true" : "false")
+                                .json());
+    return JsonObjekt()
+        .text("modell", zor::modellname(m.art))
+        .wert("rang", std::to_string(m.rang))
+        .wert("parameter", jsonFeld(parameter))
+        .zahl("lnL", m.lnL)
+        .zahl("AIC", m.AIC)
+        .zahl("BIC", m.BIC)
+        .zahl("KS", m.KS)
+        .wert("FKF_Abweichung", optionaleZahl(m.fkfAbweichung))
+        .wert("konvergiert", m.konvergiert ? "true" : "false")
+        .wert("iterationen", std::to_string(m.iterationen))
+        .wert("gleichwertig", m.gleichwertig ? jsonText(zor::modellname(*m.gleichwertig)) : "null")
+        .json();
+}
 
 void jsonAusgeben(const zor::Anpassung& a, const std::string& quelle, const std::vector<std::string>& hinweise,
                   long long ms) {
-    std::ostringstream j;
-    j << "{\"quelle\": " << jsonText(quelle) << ", \"bits\": " << a.bits << ", \"fehler\": " << a.fehler
-      << ", \"rest\": " << a.rest << ", \"modelle\": [";
-    for (std::size_t i = 0; i < a.modelle.size(); ++i) {
-        const zor::Modellanpassung& m = a.modelle[i];
-        j << (i ? ", " : "") << "{\"modell\": " << jsonText(zor::modellname(m.art)) << ", \"rang\": " << m.rang
-          << ", \"parameter\": [";
-        for (std::size_t k = 0; k < m.parameter.size(); ++k) {
-            const zor::Schaetzwert& s = m.parameter[k];
-            j << (k ? ", " : "") << "{\"name\": " << jsonText(s.name) << ", \"wert\": " << kurvenzahl(s.wert)
-              << ", \"standardfehler\": " << optionalZahl(s.standardfehler)
-              << ", \"am_rand\": " << (s.amRand ? "true" : "false") << '}';
-        }
-        j << "], \"lnL\": " << kurvenzahl(m.lnL) << ", \"AIC\": " << kurvenzahl(m.AIC)
-          << ", \"BIC\": " << kurvenzahl(m.BIC) << ", \"KS\": " << kurvenzahl(m.KS)
-          << ", \"FKF_Abweichung\": " << optionalZahl(m.fkfAbweichung)
-          << ", \"konvergiert\": " << (m.konvergiert ? "true" : "false") << ", \"iterationen\": " << m.iterationen
-          << ", \"gleichwertig\": " << (m.gleichwertig ? jsonText(zor::modellname(*m.gleichwertig)) : "null") << '}';
-    }
-    j << "], \"hinweise\": [";
-    for (std::size_t i = 0; i < hinweise.size(); ++i) j << (i ? ", " : "") << jsonText(hinweise[i]);
-    j << "], \"ms\": " << ms << "}\n";
-    std::cout << j.str();
+    std::vector<std::string> modelle, texte;
+    for (const zor::Modellanpassung& m : a.modelle) modelle.push_back(modellJson(m));
+    for (const std::string& h : hinweise) texte.push_back(jsonText(h));
+    std::cout << JsonObjekt()
+                     .text("quelle", quelle)
+                     .wert("bits", std::to_string(a.bits))
+                     .wert("fehler", std::to_string(a.fehler))
+                     .wert("rest", std::to_string(a.rest))
+                     .wert("modelle", jsonFeld(modelle))
+                     .wert("hinweise", jsonFeld(texte))
+                     .wert("ms", std::to_string(ms))
+                     .json()
+              << '\n';
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 // run for hours), leave no output and keep a file that was there.
 
 #include "temp_verzeichnis.h"
-#include "testnamen.h"
 
 #include "core/corruption/verfaelschen.h"
 #include "core/io/dateityp.h"
@@ -59,7 +58,8 @@ TEST_P(Abbruch, HugeSimulationsStopAtOnceAndAreNotStored) {
     EXPECT_FALSE(FAV_Satz(satzparameter(s, 0), 50, still).abgebrochen);
 }
 
-INSTANTIATE_TEST_SUITE_P(Modelle, Abbruch, ::testing::ValuesIn(FAELLE), testnamen::NachName{});
+INSTANTIATE_TEST_SUITE_P(Modelle, Abbruch, ::testing::ValuesIn(FAELLE),
+                         [](const auto& fall) { return std::string(fall.param.name); });
 
 using AbbruchDatei = TempVerzeichnis;
 
