@@ -1,0 +1,120 @@
+#include "app/hintergrund/hintergrund.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QThread>
+#include <QWidget>
+#include <QWindow>
+
+#include "app/hintergrund/jobanzeige.h"
+
+namespace zor::app {
+
+// The worker's Fortschritt: start/step/end go to the display as queued calls on the GUI
+// thread; abgebrochen() reads the flag the display's cancel sets.
+class Hintergrund::Weiterleitung final : public Fortschritt {
+public:
+    Weiterleitung(Hintergrund& h, Jobanzeige& a) : h_(h), a_(a) {}
+    void start(const std::string& label, const std::string& status) override {
+        senden([this, label, status] { a_.start(label, status); });
+    }
+    void step(int k) override {
+        senden([this, k] { a_.step(k); });
+    }
+    // The window stays until the whole job ends: a job of two sets starts twice.
+    void end() override {}
+    bool abgebrochen() const override { return abgebrochen_.load(std::memory_order_relaxed); }
+    void abbrechen() { abgebrochen_ = true; }
+
+private:
+    template <class F>
+    void senden(F&& f) {
+        QMetaObject::invokeMethod(&h_, std::forward<F>(f), Qt::QueuedConnection);
+    }
+    Hintergrund& h_;
+    Jobanzeige& a_;
+    std::atomic<bool> abgebrochen_{false};
+};
+
+Hintergrund::Hintergrund(Jobanzeige& anzeige, QObject* eltern) : QObject(eltern), anzeige_(anzeige) {}
+
+Hintergrund::~Hintergrund() {
+    if (!thread_) return;
+    weiterleitung_->abbrechen();
+    thread_->wait();
+    delete thread_;
+    qApp->removeEventFilter(this);
+    QApplication::restoreOverrideCursor();
+}
+
+bool Hintergrund::starten(QObject* ziel, const Jobtitel& titel, std::function<void(Fortschritt&)> arbeit,
+                          std::function<void(bool)> fertig) {
+    if (thread_) return false;
+    weiterleitung_ = std::make_unique<Weiterleitung>(*this, anzeige_);
+    ziel_ = ziel;
+    mitZiel_ = ziel != nullptr;
+    fertig_ = std::move(fertig);
+    thread_ = QThread::create([arbeit = std::move(arbeit), f = weiterleitung_.get()] { arbeit(*f); });
+    connect(thread_, &QThread::finished, this, &Hintergrund::fertigGeworden);
+    anzeige_.jobBeginnt(titel.titel, titel.status, [this] { abbrechen(); });
+    qApp->installEventFilter(this);
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    thread_->start();
+    return true;
+}
+
+void Hintergrund::abbrechen() {
+    if (weiterleitung_) weiterleitung_->abbrechen();
+}
+
+void Hintergrund::fertigGeworden() {
+    thread_->wait();
+    thread_->deleteLater();
+    thread_ = nullptr;
+    QApplication::restoreOverrideCursor();
+    qApp->removeEventFilter(this);
+    anzeige_.jobEndet();
+    // Steps still queued reach the window after this; they are harmless on a hidden one.
+    auto fertig = std::move(fertig_);
+    fertig_ = nullptr;
+    const bool abgebrochen = weiterleitung_->abgebrochen();
+    if (fertig && (!mitZiel_ || ziel_)) fertig(abgebrochen);
+    emit beendet();
+}
+
+namespace {
+
+bool istEingabe(QEvent::Type t) {
+    switch (t) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::Close:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+// While a job runs, input reaches the progress window only: a command could otherwise
+// start a second job or change what this one works on. Paints and timers go on.
+bool Hintergrund::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (!thread_ || !istEingabe(ereignis->type())) return false;
+    QWidget* fenster = anzeige_.anzeigefenster();
+    if (auto* w = qobject_cast<QWidget*>(objekt); w && fenster && (w == fenster || fenster->isAncestorOf(w)))
+        return false;
+    if (auto* w = qobject_cast<QWindow*>(objekt); w && fenster && w == fenster->windowHandle()) return false;
+    ereignis->ignore();
+    return true;
+}
+
+}  // namespace zor::app
