@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include "app/documents/kurvendokument.h"
 #include "app/plot/bildausgabe.h"
 #include "app/platform/meldungsdienst.h"
@@ -409,6 +411,17 @@ private slots:
         QCOMPARE(rendern({"--dokument", "fkf", "--punkte", "101", nie}), 2);
         QCOMPARE(rendern({"--dokument", "fav", "--cursor", "50", nie}), 2);
         QCOMPARE(rendern({"--dokument", "fav", "--ordinate", "quer", nie}), 2);
+        QVERIFY(!QFile::exists(nie));
+        // A pipe as a set's file is refused at once, in zor's words, and never opened.
+        const QString fifo = tmp_.filePath("x.FFO");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QProcess p;
+        p.start(QStringLiteral(ZOR_RENDER), {"--dokument", "fav", "--datei1", fifo, nie});
+        const bool fertig = p.waitForFinished(10000);
+        if (!fertig) p.kill();
+        QVERIFY2(fertig, "the renderer waits for the pipe");
+        QVERIFY(p.exitCode() != 0);
+        QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("Das ist keine reguläre Datei.")));
         QVERIFY(!QFile::exists(nie));
     }
 

@@ -71,23 +71,29 @@ bool KurvenDokument::befehl(int id) {
 
 bool KurvenDokument::abgebrochen() const { return abgebrochen_ && abgebrochen_(zustand()); }
 
-void KurvenDokument::ermitteln() {
-    if (rechnet_ || !veraltet()) return;
-    ZorState& s = zustand();
-    if (s.Fenster.aktualisiert == 0) kontext().befehl(CMD_AKTUALISIEREN);
-    Kurvenrechnung r = art_.rechnung(s);
-    KeinFortschritt still;
-    r.rechnen(still);
-    berichtMerken(r.eintragen(s));
+void KurvenDokument::bereit(std::function<void()> danach) {
+    if (zustand().Fenster.aktualisiert == 0) kontext().befehl(CMD_AKTUALISIEREN);
+    // A job of this or another window may be running: ask again when it has ended.
+    kontext().hintergrund().danach(this, [this, danach = std::move(danach)]() mutable {
+        if (!veraltet()) {
+            danach();
+            return;
+        }
+        abgebrochen_ = nullptr;
+        ermittelnStarten(std::move(danach));
+    });
 }
 
-void KurvenDokument::ermittelnStarten() {
+void KurvenDokument::ermittelnStarten(std::function<void()> danach) {
     if (rechnet_ || !veraltet() || abgebrochen()) return;
     Hintergrund& h = kontext().hintergrund();
     // Another job runs: this document asks again when it has ended (beendet).
     if (h.laeuft()) return;
     auto r = std::make_shared<Kurvenrechnung>(art_.rechnung(zustand()));
-    rechnet_ = h.starten(this, {art_.titel}, r->rechnen, [this, r](bool abgebrochen) { ergebnisDa(*r, abgebrochen); });
+    rechnet_ = h.starten(this, {art_.titel}, r->rechnen, [this, r, danach = std::move(danach)](bool abgebrochen) {
+        ergebnisDa(*r, abgebrochen);
+        if (danach && !abgebrochen && !veraltet()) danach();
+    });
 }
 
 void KurvenDokument::ergebnisDa(Kurvenrechnung& r, bool abgebrochen) {
@@ -177,12 +183,10 @@ void KurvenDokument::meldungenNachDemMalen() {
 void KurvenDokument::meldungZeigen(const Meldung& m) { zeige(kontext().meldung(), m); }
 
 void KurvenDokument::zeichnen(QPainter& p, QSize groesse) {
-    ermitteln();
     art_.malen(p, groesse, zustand(), vorlagen_, 0);
 }
 
 std::string KurvenDokument::alsCsv() {
-    ermitteln();
     return art_.csv(zustand());
 }
 

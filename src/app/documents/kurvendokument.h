@@ -71,14 +71,14 @@ public:
     // Cursor on and off; the rest as every document.
     bool befehl(int id) override;
 
-    // Computes stale curves first, then paints (export, clipboard).
+    // Paints the cached curves (export, clipboard: after bereit).
     void zeichnen(QPainter& p, QSize groesse) override;
     std::string alsCsv() override;
     bool hatCsv() const override { return true; }
 
-    // Computes every curve whose cached copy is stale on this thread (export, clipboard);
-    // its reports wait for the next paint to finish.
-    void ermitteln();
+    // Computes stale curves in the background first, also after a cancel: the user asked
+    // for this document's content. Their reports wait for the next paint to finish.
+    void bereit(std::function<void()> danach) override;
     bool veraltet() const;
     // A computation of this document runs in the background.
     bool rechnet() const { return rechnet_; }
@@ -104,8 +104,9 @@ protected:
 
 private:
     bool cursorAn() const;
-    // Starts the computation of the stale curves in the background, unless one runs.
-    void ermittelnStarten();
+    // Starts the computation of the stale curves in the background, unless one runs;
+    // danach runs when it has brought them up to date.
+    void ermittelnStarten(std::function<void()> danach = {});
     void ergebnisDa(Kurvenrechnung& r, bool abgebrochen);
     void berichtMerken(Kurvenbericht bericht);
     void abgebrochenMalen(QPainter& p);

@@ -10,18 +10,19 @@
 
 namespace zor::app {
 
-// The worker's Fortschritt: start/step/end go to the display as queued calls on the GUI
-// thread; abgebrochen() reads the flag the display's cancel sets.
+// The worker's Fortschritt: start/step go to the display as queued calls on the GUI
+// thread, each for its own job only; abgebrochen() reads the flag the display's cancel
+// sets.
 class Hintergrund::Weiterleitung final : public Fortschritt {
 public:
-    Weiterleitung(Hintergrund& h, Jobanzeige& a) : h_(h), a_(a) {}
+    Weiterleitung(Hintergrund& h, Jobanzeige& a, unsigned nummer) : h_(h), a_(a), nummer_(nummer) {}
     void start(const std::string& label, const std::string& status) override {
-        senden([this, label, status] { a_.start(label, status); });
+        senden([label, status](Jobanzeige& a) { a.start(label, status); });
     }
     void step(int k) override {
-        senden([this, k] { a_.step(k); });
+        senden([k](Jobanzeige& a) { a.step(k); });
     }
-    // The window stays until the whole job ends: a job of two sets starts twice.
+    // The display stays until the whole job ends: a job of two sets starts twice.
     void end() override {}
     bool abgebrochen() const override { return abgebrochen_.load(std::memory_order_relaxed); }
     void abbrechen() { abgebrochen_ = true; }
@@ -29,14 +30,21 @@ public:
 private:
     template <class F>
     void senden(F&& f) {
-        QMetaObject::invokeMethod(&h_, std::forward<F>(f), Qt::QueuedConnection);
+        // Captures no pointer to this object: the call may arrive after it has gone.
+        QMetaObject::invokeMethod(
+            &h_,
+            [h = &h_, a = &a_, n = nummer_, f = std::forward<F>(f)] {
+                if (h->nummer_ == n && h->thread_) f(*a);
+            },
+            Qt::QueuedConnection);
     }
     Hintergrund& h_;
     Jobanzeige& a_;
+    const unsigned nummer_;
     std::atomic<bool> abgebrochen_{false};
 };
 
-Hintergrund::Hintergrund(Jobanzeige& anzeige, QObject* eltern) : QObject(eltern), anzeige_(anzeige) {}
+Hintergrund::Hintergrund(Jobanzeige& anzeige, QObject* eltern) : QObject(eltern), standard_(anzeige) {}
 
 Hintergrund::~Hintergrund() {
     if (!thread_) return;
@@ -50,13 +58,14 @@ Hintergrund::~Hintergrund() {
 bool Hintergrund::starten(QObject* ziel, const Jobtitel& titel, std::function<void(Fortschritt&)> arbeit,
                           std::function<void(bool)> fertig) {
     if (thread_) return false;
-    weiterleitung_ = std::make_unique<Weiterleitung>(*this, anzeige_);
+    anzeige_ = titel.anzeige ? titel.anzeige : &standard_;
+    weiterleitung_ = std::make_unique<Weiterleitung>(*this, *anzeige_, ++nummer_);
     ziel_ = ziel;
     mitZiel_ = ziel != nullptr;
     fertig_ = std::move(fertig);
     thread_ = QThread::create([arbeit = std::move(arbeit), f = weiterleitung_.get()] { arbeit(*f); });
     connect(thread_, &QThread::finished, this, &Hintergrund::fertigGeworden);
-    anzeige_.jobBeginnt(titel.titel, titel.status, [this] { abbrechen(); });
+    anzeige_->jobBeginnt(titel.titel, titel.status, [this] { abbrechen(); });
     qApp->installEventFilter(this);
     QApplication::setOverrideCursor(Qt::BusyCursor);
     thread_->start();
@@ -64,7 +73,19 @@ bool Hintergrund::starten(QObject* ziel, const Jobtitel& titel, std::function<vo
 }
 
 void Hintergrund::abbrechen() {
-    if (weiterleitung_) weiterleitung_->abbrechen();
+    if (thread_) weiterleitung_->abbrechen();
+}
+
+void Hintergrund::danach(QObject* ziel, std::function<void()> danach) {
+    if (!thread_) {
+        danach();
+        return;
+    }
+    auto verbindung = std::make_shared<QMetaObject::Connection>();
+    *verbindung = connect(this, &Hintergrund::beendet, ziel ? ziel : this, [verbindung, danach = std::move(danach)] {
+        QObject::disconnect(*verbindung);
+        danach();
+    });
 }
 
 void Hintergrund::fertigGeworden() {
@@ -73,8 +94,7 @@ void Hintergrund::fertigGeworden() {
     thread_ = nullptr;
     QApplication::restoreOverrideCursor();
     qApp->removeEventFilter(this);
-    anzeige_.jobEndet();
-    // Steps still queued reach the window after this; they are harmless on a hidden one.
+    anzeige_->jobEndet();
     auto fertig = std::move(fertig_);
     fertig_ = nullptr;
     const bool abgebrochen = weiterleitung_->abgebrochen();
@@ -105,11 +125,11 @@ bool istEingabe(QEvent::Type t) {
 
 }  // namespace
 
-// While a job runs, input reaches the progress window only: a command could otherwise
-// start a second job or change what this one works on. Paints and timers go on.
+// While a job runs, input reaches its display only: a command could otherwise start a
+// second job or change what this one works on. Paints and timers go on.
 bool Hintergrund::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (!thread_ || !istEingabe(ereignis->type())) return false;
-    QWidget* fenster = anzeige_.anzeigefenster();
+    QWidget* fenster = anzeige_->anzeigefenster();
     if (auto* w = qobject_cast<QWidget*>(objekt); w && fenster && (w == fenster || fenster->isAncestorOf(w)))
         return false;
     if (auto* w = qobject_cast<QWindow*>(objekt); w && fenster && w == fenster->windowHandle()) return false;

@@ -1,10 +1,11 @@
 #pragma once
 // Long work off the GUI thread. A job is a core function taking a Fortschritt; it runs on
-// a worker thread while the GUI thread goes on (clock, repaints). Its start/step/end reach
-// the progress window as queued calls; the window's "Abbrechen" sets a flag the core asks
-// between blocks (Fortschritt::abgebrochen). When the work returns, its continuation runs
-// on the GUI thread. One job at a time; while it runs, user input other than to the
-// progress window is refused, so no command can change what the job reads or writes.
+// a worker thread while the GUI thread goes on (clock, repaints). Its start/step reach
+// the job's display (the progress window, or printing's cancel dialog) as queued calls;
+// the display's "Abbrechen" sets a flag the core asks between blocks
+// (Fortschritt::abgebrochen). When the work returns, its continuation runs on the GUI
+// thread. One job at a time; while it runs, user input other than to the display is
+// refused, so no command can change what the job reads or writes.
 
 #include <QObject>
 #include <QPointer>
@@ -22,10 +23,12 @@ namespace zor::app {
 
 class Jobanzeige;
 
-// The name the progress window shows until the job's own start() names it.
+// What the display shows until the job's own start() names it, and which display.
 struct Jobtitel {
     std::string titel;
     std::string status = TEXT_WIRD_BERECHNET;
+    // nullptr: the shared progress window.
+    Jobanzeige* anzeige = nullptr;
 };
 
 class Hintergrund : public QObject {
@@ -40,7 +43,8 @@ public:
     bool starten(QObject* ziel, const Jobtitel& titel, std::function<void(Fortschritt&)> arbeit,
                  std::function<void(bool abgebrochen)> fertig);
 
-    // The same for work with a result, which fertig receives.
+    // The same for work with a result, which fertig receives (also after a cancel: the
+    // result says so itself, or the caller asks the flag through its own type).
     template <class R>
     bool starten(QObject* ziel, const Jobtitel& titel, std::function<R(Fortschritt&)> arbeit,
                  std::function<void(R)> fertig) {
@@ -51,8 +55,11 @@ public:
     }
 
     bool laeuft() const { return thread_ != nullptr; }
-    // What the progress window's "Abbrechen" does.
+    // What the display's "Abbrechen" does.
     void abbrechen();
+    // Runs danach at once when no job runs, else once the running job has ended (and its
+    // continuation has run), unless `ziel` has gone meanwhile.
+    void danach(QObject* ziel, std::function<void()> danach);
 
 signals:
     // A job has ended and its continuation has run.
@@ -65,9 +72,12 @@ private:
     class Weiterleitung;
     void fertigGeworden();
 
-    Jobanzeige& anzeige_;
+    Jobanzeige& standard_;
+    Jobanzeige* anzeige_ = nullptr;
     QThread* thread_ = nullptr;
     std::unique_ptr<Weiterleitung> weiterleitung_;
+    // Counts the jobs; a queued step of an earlier job is dropped.
+    unsigned nummer_ = 0;
     QPointer<QObject> ziel_;
     bool mitZiel_ = false;
     std::function<void(bool)> fertig_;

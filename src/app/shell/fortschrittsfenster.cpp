@@ -122,6 +122,8 @@ void Fortschrittsfenster::reject() {
 void Fortschrittsfenster::zeigen() {
     show();
     raise();
+    // Escape reaches the window only while it has the keyboard.
+    activateWindow();
 }
 
 void Fortschrittsfenster::start(const std::string& label, const std::string& status) {
@@ -131,8 +133,9 @@ void Fortschrittsfenster::start(const std::string& label, const std::string& sta
     prozent_->setText(QStringLiteral("0"));
     restzeit_->clear();
     uhr_.start();
-    spaeter_->stop();
-    zeigen();
+    // A job in the background appears only once it has taken a while; one on this thread
+    // (the renderer, the old synchronous callers) at once.
+    if (!abbrechenFunktion_) zeigen();
 }
 
 void Fortschrittsfenster::step(int k) {

@@ -6,6 +6,10 @@
 class QImage;
 class QWidget;
 
+namespace zor::app {
+class Kontext;
+}
+
 // When the next modal dialog named dialogName opens, grabs it (when bildName is not
 // empty) and clicks its button named knopfName. Returns at once; the click happens
 // from the dialog's own event loop.
@@ -18,3 +22,7 @@ bool speichereBild(QWidget* w, const QString& name);
 
 // Runs the deferred deletes of closed windows and what they post.
 void verarbeiteLoeschungen();
+
+// Waits until the frame's background job (if one runs) has ended and its continuation
+// has run; false when it still runs after ms.
+bool warteAufJob(zor::app::Kontext& k, int ms = 120000);
