@@ -137,7 +137,9 @@ private slots:
         QTRY_VERIFY(h().laeuft());
         abbrechenUndWarten();
         QVERIFY(d->abgebrochen());
+        // As the parameter dialog leaves it: the set changed, "Aktualisieren" due.
         zor::durchlaeufeSetzen(s(), zor::Modellart::GE, 0, 100000);
+        s().Fenster.aktualisiert = 0;
         f_->mainframe_OnCommand(CMD_AKTUALISIEREN);
         QVERIFY(!d->abgebrochen());
         QTRY_VERIFY(s().FKF.ermittelt1 != 0);

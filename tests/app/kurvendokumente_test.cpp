@@ -357,6 +357,7 @@ private slots:
         const QString pfad = tmp_.filePath(art + ".csv");
         r_->dateiwahl.antworten = {pfad};
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        warteAufJob(*f_);
         QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_EXPORT_BILD_CSV);
         const QStringList zeilen = ::zeilen(pfad);
         const QStringList satz1 = zorAusgabe(optionen + QStringList{"--preset", "ge1"});
@@ -370,12 +371,14 @@ private slots:
         // The clipboard carries the same text beside the picture.
         QWidget* d = fenster(art.toLatin1())->widget();
         QTest::keyClick(d, Qt::Key_C, Qt::ControlModifier);
+        warteAufJob(*f_);
         const QMimeData* m = QApplication::clipboard()->mimeData();
         QVERIFY(m->hasImage());
         QCOMPARE(m->text().split('\n', Qt::SkipEmptyParts), zeilen);
         // Text is the error sequence's export, not the curves'.
         r_->dateiwahl.antworten = {tmp_.filePath(art + ".txt")};
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldungen(), QStringList{"Exportieren ist als PNG, SVG, PDF oder CSV möglich."});
         QVERIFY(!QFile::exists(tmp_.filePath(art + ".txt")));
     }

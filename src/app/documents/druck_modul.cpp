@@ -2,11 +2,12 @@
 
 #include <QDir>
 
-#include "app/documents/modelldokument.h"
+#include "app/documents/kurvendokument.h"
 #include "app/documents/seitenansicht.h"
 #include "app/hintergrund/hintergrund.h"
 #include "app/kontext/befehle.h"
 #include "app/kontext/kontext.h"
+#include "app/kontext/mdi_dokument.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/vorlagen.h"
@@ -14,6 +15,14 @@
 
 namespace zor::app {
 namespace {
+
+// The curves the page of that kind draws, where their cache is stale: the same
+// computation as the document's window runs.
+std::optional<Kurvenrechnung> druckKurven(const ZorState& s, Druckart art) {
+    const STRUCT_TOCHTER* t = art == Druckart::FKF ? &s.FKF : art == Druckart::FAV ? &s.FAV : nullptr;
+    if (!t || (t->ermittelt1 != 0 && t->ermittelt2 != 0)) return std::nullopt;
+    return art == Druckart::FKF ? kurvenrechnung(&fkfAuftrag, s) : kurvenrechnung(&favAuftrag, s);
+}
 
 void druckfehler(Kontext& k) {
     k.meldung().zeige(QString::fromUtf8(TEXT_DRUCKFEHLER), QString::fromUtf8(TITEL_PROGRAMM), Symbol::Ausrufezeichen);
@@ -30,15 +39,30 @@ DruckModul::DruckModul(Kontext& kontext)
 void DruckModul::vorbereiten(std::function<void(Druckart)> weiter) {
     ZorState& s = kontext().zustand();
     if (s.Fenster.aktualisiert == 0) kontext().befehl(CMD_AKTUALISIEREN);
-    auto* d = qobject_cast<ModellDokument*>(kontext().aktivesDokument());
+    MdiDokument* d = kontext().aktivesDokument();
     Druckbar* b = d ? d->druckbar() : nullptr;
     if (!b) {
         kontext().meldung().zeige(QString::fromUtf8(TEXT_NICHT_DRUCKBAR), QString::fromUtf8(TITEL_PROGRAMM),
                                   Symbol::Ausrufezeichen);
         return;
     }
-    // The page draws the document's curves from the same cache as its window.
-    d->bereit([art = druckartVon(b->druckKopf()), weiter = std::move(weiter)] { weiter(art); });
+    // A window's own computation may be running: the page waits for it.
+    kontext().hintergrund().danach(nullptr, [this, art = druckartVon(b->druckKopf()), weiter = std::move(weiter)] {
+        auto r = druckKurven(kontext().zustand(), art);
+        if (!r) return weiter(art);
+        auto rechnung = std::make_shared<Kurvenrechnung>(std::move(*r));
+        kontext().hintergrund().starten(
+            nullptr, {art == Druckart::FKF ? "Fehlerkorrelationsfunktion" : "Fehlerabstandsverteilung"},
+            rechnung->rechnen, [this, rechnung, art, weiter](bool abgebrochen) {
+                if (abgebrochen) return;
+                const Kurvenbericht k = rechnung->eintragen(kontext().zustand());
+                for (const Meldung& m : k.meldungen) zeige(kontext().meldung(), m);
+                if (k.rechenzeit) zeige(kontext().meldung(), *k.rechenzeit);
+                // The documents' windows show the curves now stored.
+                for (MdiDokument* dok : kontext().dokumente()) dok->update();
+                weiter(art);
+            });
+    });
 }
 
 Seitenmaler DruckModul::seite(Druckart art, std::shared_ptr<ZorState> s, std::vector<Meldung>* meldungen) const {

@@ -81,11 +81,14 @@ void Hintergrund::danach(QObject* ziel, std::function<void()> danach) {
         danach();
         return;
     }
+    // The connection goes with ziel; a continuation that started the next job makes
+    // this wait for that one too.
     auto verbindung = std::make_shared<QMetaObject::Connection>();
-    *verbindung = connect(this, &Hintergrund::beendet, ziel ? ziel : this, [verbindung, danach = std::move(danach)] {
-        QObject::disconnect(*verbindung);
-        danach();
-    });
+    *verbindung = connect(this, &Hintergrund::beendet, ziel ? ziel : this,
+                          [this, ziel, verbindung, danach = std::move(danach)]() mutable {
+                              QObject::disconnect(*verbindung);
+                              this->danach(ziel, std::move(danach));
+                          });
 }
 
 void Hintergrund::fertigGeworden() {

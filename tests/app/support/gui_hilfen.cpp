@@ -60,3 +60,19 @@ bool warteAufJob(zor::app::Kontext& k, int ms) {
     QCoreApplication::processEvents();
     return !k.hintergrund().laeuft();
 }
+
+BeimZeigen::BeimZeigen(QString name, std::function<void(QWidget*)> aktion)
+    : name_(std::move(name)), aktion_(std::move(aktion)) {
+    qApp->installEventFilter(this);
+}
+
+BeimZeigen::~BeimZeigen() { qApp->removeEventFilter(this); }
+
+bool BeimZeigen::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (gezeigt || ereignis->type() != QEvent::Show || objekt->objectName() != name_) return false;
+    auto* w = qobject_cast<QWidget*>(objekt);
+    if (!w) return false;
+    gezeigt = true;
+    aktion_(w);
+    return false;
+}

@@ -1,7 +1,10 @@
 #pragma once
 // Helpers for the GUI tests: answering modal dialogs and saving screenshots.
 
+#include <QObject>
 #include <QString>
+
+#include <functional>
 
 class QImage;
 class QWidget;
@@ -26,3 +29,19 @@ void verarbeiteLoeschungen();
 // Waits until the frame's background job (if one runs) has ended and its continuation
 // has run; false when it still runs after ms.
 bool warteAufJob(zor::app::Kontext& k, int ms = 120000);
+
+// Runs aktion once on the widget named name at the moment it is shown, inside its
+// show(): before anything else can happen to it (a job that would end meanwhile).
+class BeimZeigen : public QObject {
+public:
+    BeimZeigen(QString name, std::function<void(QWidget*)> aktion);
+    ~BeimZeigen() override;
+    bool gezeigt = false;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    QString name_;
+    std::function<void(QWidget*)> aktion_;
+};
