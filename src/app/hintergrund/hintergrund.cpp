@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QThread>
 #include <QWidget>
 #include <QWindow>
@@ -132,6 +133,9 @@ bool istEingabe(QEvent::Type t) {
 // second job or change what this one works on. Paints and timers go on.
 bool Hintergrund::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (!thread_ || !istEingabe(ereignis->type())) return false;
+    // Escape cancels wherever the keyboard is, also before the display appears.
+    if (ereignis->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Escape)
+        abbrechen();
     QWidget* fenster = anzeige_->anzeigefenster();
     if (auto* w = qobject_cast<QWidget*>(objekt); w && fenster && (w == fenster || fenster->isAncestorOf(w)))
         return false;

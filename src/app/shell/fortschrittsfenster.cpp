@@ -39,6 +39,8 @@ Fortschrittsfenster::Fortschrittsfenster(QWidget* eltern)
       spaeter_(new QTimer(this)) {
     setObjectName(QStringLiteral("id_%1").arg(DLG_FORTSCHRITT));
     setWindowTitle(QStringLiteral("Bitte warten Sie"));
+    // Modal, so that it takes input even over a modal job dialog that started the job.
+    setWindowModality(Qt::ApplicationModal);
     balken_->setObjectName(QStringLiteral("id_%1").arg(ID_BALKEN));
     balken_->setRange(0, 101);
     balken_->setValue(0);
@@ -99,13 +101,17 @@ void Fortschrittsfenster::jobBeginnt(const std::string& titel, const std::string
                                      std::function<void()> abbrechen) {
     abbrechenFunktion_ = std::move(abbrechen);
     abbrechen_->setEnabled(true);
+    beginnen(titel, status);
+    spaeter_->start(ZEIGEN_NACH_MS);
+}
+
+void Fortschrittsfenster::beginnen(const std::string& titel, const std::string& status) {
     datei_->setText(QString::fromStdString(titel));
     if (!status.empty()) status_->setText(QString::fromStdString(status));
     balken_->setValue(0);
     prozent_->setText(QStringLiteral("0"));
     restzeit_->clear();
     uhr_.start();
-    spaeter_->start(ZEIGEN_NACH_MS);
 }
 
 void Fortschrittsfenster::jobEndet() {
@@ -127,12 +133,7 @@ void Fortschrittsfenster::zeigen() {
 }
 
 void Fortschrittsfenster::start(const std::string& label, const std::string& status) {
-    datei_->setText(QString::fromStdString(label));
-    if (!status.empty()) status_->setText(QString::fromStdString(status));
-    balken_->setValue(0);
-    prozent_->setText(QStringLiteral("0"));
-    restzeit_->clear();
-    uhr_.start();
+    beginnen(label, status);
     // A job in the background appears only once it has taken a while; one on this thread
     // (the renderer, the old synchronous callers) at once.
     if (!abbrechenFunktion_) zeigen();

@@ -41,6 +41,8 @@ protected:
 
 private:
     void zeigen();
+    // Names the job and sets bar, number and clock back.
+    void beginnen(const std::string& titel, const std::string& status);
 
     QLabel* datei_;
     QLabel* status_;

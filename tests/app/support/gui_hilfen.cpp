@@ -76,3 +76,8 @@ bool BeimZeigen::eventFilter(QObject* objekt, QEvent* ereignis) {
     aktion_(w);
     return false;
 }
+
+bool Malzaehler::eventFilter(QObject*, QEvent* e) {
+    if (e->type() == QEvent::Paint) ++anzahl;
+    return false;
+}

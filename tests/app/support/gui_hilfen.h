@@ -45,3 +45,10 @@ private:
     QString name_;
     std::function<void(QWidget*)> aktion_;
 };
+
+// Counts the paint events of the widgets it is installed on.
+class Malzaehler : public QObject {
+public:
+    int anzahl = 0;
+    bool eventFilter(QObject*, QEvent* e) override;
+};
