@@ -25,6 +25,7 @@ Ausfuehrung sequenceEinrichten(CLI::App& sub);
 Ausfuehrung favEinrichten(CLI::App& sub);
 Ausfuehrung fkfEinrichten(CLI::App& sub);
 Ausfuehrung ge2mcEinrichten(CLI::App& sub);
+Ausfuehrung fitEinrichten(CLI::App& sub);
 Ausfuehrung convertEinrichten(CLI::App& sub);
 Ausfuehrung compareEinrichten(CLI::App& sub);
 Ausfuehrung deriveEinrichten(CLI::App& sub);
@@ -32,6 +33,7 @@ Ausfuehrung corruptEinrichten(CLI::App& sub);
 Ausfuehrung hexEinrichten(CLI::App& sub);
 Ausfuehrung binEinrichten(CLI::App& sub);
 Ausfuehrung midiEinrichten(CLI::App& sub);
+Ausfuehrung beispieleEinrichten(CLI::App& sub);
 
 // Every subcommand, in the order `zor --help` lists them.
 inline const Befehl BEFEHLE[] = {
@@ -39,6 +41,7 @@ inline const Befehl BEFEHLE[] = {
     {"fav", "Fehlerabstandsverteilung P(a>=k) eines Parametersatzes", favEinrichten},
     {"fkf", "Fehlerkorrelationsfunktion R(k) eines Parametersatzes", fkfEinrichten},
     {"ge2mc", "Parameter des äquivalenten MC-Modells zu einem GE-Modell", ge2mcEinrichten},
+    {"fit", "Die vier Kanalmodelle an eine Fehlerfolge anpassen und nach BIC ordnen", fitEinrichten},
     {"convert", "FFO <=> FAB konvertieren", convertEinrichten},
     {"compare", "Vergleichsdatei zweier gleich großer Dateien erstellen", compareEinrichten},
     {"derive", "Fehlerfolge bzw. Fehlerabstand aus einer Vergleichsdatei erstellen", deriveEinrichten},
@@ -46,6 +49,7 @@ inline const Befehl BEFEHLE[] = {
     {"hex", "Zeilen der Hex-Ansicht einer Datei ausgeben", hexEinrichten},
     {"bin", "Zeilen der Bin-Ansicht einer Datei ausgeben", binEinrichten},
     {"midi", "Informationen einer MIDI-Datei ausgeben", midiEinrichten},
+    {"beispiele", "Beispieldateien für den Versuch schreiben (Bitmaps, Wave, MIDI, AVI)", beispieleEinrichten},
 };
 
 }  // namespace zorcli

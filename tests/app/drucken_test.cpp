@@ -197,6 +197,7 @@ private slots:
         const QString ziel = tmp.filePath(QStringLiteral("seite%1.pdf").arg(art));
         r_->dateiwahl.antworten << ziel;
         f_->mainframe_OnCommand(CMD_DRUCKEN);
+        warteAufJob(*f_);
         QVERIFY2(r_->meldungen().isEmpty(), qPrintable(r_->meldungen().join('\n')));
         QCOMPARE(r_->dateiwahl.anfragen.size(), 1);
         QVERIFY(r_->dateiwahl.anfragen[0].speichern);
@@ -227,6 +228,7 @@ private slots:
         const QString ziel = tmp.filePath(QStringLiteral("cursor.pdf"));
         r_->dateiwahl.antworten << ziel;
         f_->mainframe_OnCommand(CMD_DRUCKEN);
+        warteAufJob(*f_);
         PDF_TEXT(text, ziel);
         QCOMPARE(text.contains(QStringLiteral("Abszisse:")), cursor);
     }
@@ -239,6 +241,7 @@ private slots:
         const QString ziel = tmp.filePath(QStringLiteral("leer.pdf"));
         r_->dateiwahl.antworten << ziel;
         f_->mainframe_OnCommand(CMD_DRUCKEN);
+        warteAufJob(*f_);
         PDF_TEXT(text, ziel);
         QVERIFY(text.contains(QStringLiteral("Zorwerk und Multimedia")));
         QVERIFY(!text.contains(QStringLiteral("Parametersatz")) && !text.contains(QStringLiteral("Fehlerhäu")));
@@ -249,11 +252,13 @@ private slots:
     void parameterfensterWirdNichtGedruckt() {
         f_->mdi_Create(new TestDokument(*f_));
         f_->mainframe_OnCommand(CMD_DRUCKEN);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldungen(), QStringList{QString::fromUtf8(TEXT_NICHT_DRUCKBAR)});
         QCOMPARE(r_->meldung.gezeigt[0].symbol, Symbol::Ausrufezeichen);
         QVERIFY(r_->dateiwahl.anfragen.isEmpty());
         // The preview refuses it the same way.
         f_->mainframe_OnCommand(CMD_SEITENANSICHT);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldungen().size(), 2);
         QCOMPARE(r_->meldungen()[1], QString::fromUtf8(TEXT_NICHT_DRUCKBAR));
     }
@@ -261,6 +266,7 @@ private slots:
     void dateiwahlAbgebrochenDruecktNichts() {
         oeffne(DRUCK_FF);
         f_->mainframe_OnCommand(CMD_DRUCKEN);  // the scripted chooser answers "cancel"
+        warteAufJob(*f_);
         QCOMPARE(r_->dateiwahl.anfragen.size(), 1);
         QCOMPARE(r_->dateiwahl.anfragen[0].vorschlag, QStringLiteral("Fehlerfolge"));
         QVERIFY(r_->meldungen().isEmpty());
@@ -278,9 +284,14 @@ private slots:
         const QString ziel = tmp.filePath(QStringLiteral("abbruch.pdf"));
         if (vorhanden) schreibeDatei(tmp, QStringLiteral("abbruch.pdf"), "alt");
         r_->dateiwahl.antworten << ziel;
-        beantworteModal(QStringLiteral("id_%1").arg(DLG_DRUCKABBRUCH), QStringLiteral("id_2"),
-                        vorhanden ? QString() : QStringLiteral("drucken_abbruchdialog"));
+        // Cancelled as the dialog appears, before the page can be done.
+        BeimZeigen abbrechen(QStringLiteral("id_%1").arg(DLG_DRUCKABBRUCH), [&](QWidget* d) {
+            if (!vorhanden) speichereBild(d->grab().toImage(), QStringLiteral("drucken_abbruchdialog"));
+            d->findChild<QPushButton*>(QStringLiteral("id_2"))->click();
+        });
         f_->mainframe_OnCommand(CMD_DRUCKEN);
+        QVERIFY(warteAufJob(*f_));
+        QVERIFY(abbrechen.gezeigt);
         QCOMPARE(r_->meldungen(), QStringList{QString::fromUtf8(TEXT_DRUCKFEHLER)});
         QCOMPARE(r_->meldung.gezeigt[0].titel, QStringLiteral("Multimedia und Zorwerk"));
         QCOMPARE(liesDatei(ziel), vorhanden ? QByteArray("alt") : QByteArray("<fehlt>"));
@@ -293,6 +304,7 @@ private slots:
         oeffne(DRUCK_FF);
         const Druckersuche vorher = setzeDruckersuche([] { return QStringLiteral("zor-test-gibt-es-nicht"); });
         f_->mainframe_OnCommand(CMD_DRUCKEN);
+        warteAufJob(*f_);
         setzeDruckersuche(vorher);
         QCOMPARE(r_->meldungen(), QStringList{QString::fromUtf8(TEXT_DRUCKFEHLER)});
         QVERIFY(r_->dateiwahl.anfragen.isEmpty());
@@ -306,6 +318,7 @@ private slots:
         oeffne(DRUCK_FF);
         r_->dateiwahl.antworten << folge;
         f_->mainframe_OnCommand(CMD_DRUCKEN);
+        warteAufJob(*f_);
         QCOMPARE(liesDatei(folge), QByteArray("0100100001"));
         QCOMPARE(r_->meldungen().size(), 1);
         QVERIFY(r_->meldungen()[0].contains(QStringLiteral("dieselbe Datei")));
@@ -332,6 +345,7 @@ private slots:
             d->findChild<QPushButton*>(QStringLiteral("schliessen"))->click();
         });
         f_->mainframe_OnCommand(CMD_SEITENANSICHT);
+        warteAufJob(*f_);
         QCOMPARE(skript.gesehen, QStringList{QStringLiteral("seitenansicht")});
         QCOMPARE(seiten, 1);
         QVERIFY(r_->dateiwahl.anfragen.isEmpty() && r_->meldungen().isEmpty());
@@ -354,6 +368,7 @@ private slots:
         ModalSkript skript;
         skript.dann([](QWidget* d) { d->findChild<QPushButton*>(QStringLiteral("drucken"))->click(); });
         f_->mainframe_OnCommand(CMD_SEITENANSICHT);
+        warteAufJob(*f_);
         QCOMPARE(r_->dateiwahl.anfragen.size(), 1);
         QVERIFY(liesDatei(ziel).startsWith("%PDF"));
     }

@@ -18,6 +18,7 @@
 #include "support/modal_skript.h"
 #include "support/testdateien.h"
 #include "support/testrahmen.h"
+#include "support/gui_hilfen.h"
 #include "support/zor_modus_test.h"
 
 using namespace zor::app;
@@ -25,18 +26,13 @@ using namespace zor::app;
 namespace {
 
 std::vector<zor::STRUCT_PUNKT> fav(const zor::ZorState& s, int satz) {
-    std::vector<zor::STRUCT_PUNKT> k(static_cast<std::size_t>(s.FAV_defbereich));
     zor::KeinFortschritt still;
-    // A curve that failed is empty, so the comparison with it fails.
-    if (!zor::FAV_Satz(s, satz, k, still)) k.clear();
-    return k;
+    return zor::FAV_Satz(zor::satzparameter(s, satz), s.FAV_defbereich, still).kurve;
 }
 
 std::vector<zor::STRUCT_PUNKT> fkf(const zor::ZorState& s, int satz) {
-    std::vector<zor::STRUCT_PUNKT> k(static_cast<std::size_t>(s.FKF_defbereich) + 1);
     zor::KeinFortschritt still;
-    if (!zor::FKF_Satz(s, satz, k, 0, still)) k.clear();
-    return k;
+    return zor::FKF_Satz(zor::satzparameter(s, satz), s.FKF_defbereich, 0, still).kurve;
 }
 
 bool gleich(const std::vector<zor::STRUCT_PUNKT>& a, const std::vector<zor::STRUCT_PUNKT>& b) {
@@ -91,6 +87,7 @@ private slots:
         s().BSCWert1[zor::bsc::p] = 0.05f;
         r_->dateiwahl.antworten = {pfad(datei), pfad(datei)};
         f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ1);
+        warteAufJob(*f_);
         f_->mainframe_OnCommand(CMD_SATZ2_DATEI);
         QVERIFY2(r_->meldung.gezeigt.isEmpty(), qPrintable(r_->meldungen().join('\n')));
         QCOMPARE(r_->dateiwahl.anfragen[0].titel, QStringLiteral("Multimedia und Zorwerk"));
@@ -148,6 +145,7 @@ private slots:
         const QString ziel = pfad("fehlt/folge.FFO");
         r_->dateiwahl.antworten = {ziel};
         f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ1);
+        warteAufJob(*f_);
         // The core's reason line comes along.
         QCOMPARE(r_->meldungen(),
                  QStringList{"Datei kann nicht geschrieben werden!\nDie Datei oder das Verzeichnis existiert nicht."});
@@ -155,6 +153,7 @@ private slots:
         QVERIFY(!QFile::exists(ziel));
         r_->dateiwahl.antworten = {pfad("folge.txt")};
         f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ1);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldungen().last(), QStringLiteral("Kein gültiger Dateiname!"));
         QVERIFY(!QFile::exists(pfad("folge.txt")));
     }
@@ -169,6 +168,7 @@ private slots:
         s().Fenster.aktualisiert = 1;
         s().FAV.ermittelt1 = 1;
         f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ2);
+        warteAufJob(*f_);
         QCOMPARE(s().Datei1.laenge, 10000);
         QCOMPARE(s().FAV.ermittelt1, 0);
         QCOMPARE(s().Fenster.aktualisiert, 0);
@@ -185,6 +185,7 @@ private slots:
         schreibeDatei(andere, "muster.ffo", ffo);
         r_->dateiwahl.antworten = {pfad("muster.ffo")};
         f_->mainframe_OnCommand(CMD_KONVERTIEREN);
+        warteAufJob(*f_);
         QCOMPARE(r_->dateiwahl.anfragen[0].titel, QStringLiteral("FFO<=>FAB (konvertieren)"));
         QCOMPARE(r_->meldung.gezeigt.size(), 1);
         QVERIFY(r_->meldungen()[0].endsWith("Das Schreiben war erfolgreich!"));
@@ -199,6 +200,7 @@ private slots:
 
         // Cancelled file choice: the conversion says it has no file.
         f_->mainframe_OnCommand(CMD_KONVERTIEREN);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldungen().last(), QStringLiteral("Fehler beim Öffnen der Datei!"));
     }
 
@@ -210,6 +212,7 @@ private slots:
         r_->dateiwahl.antworten = {pfad("data.ffo"), pfad("data.ffo")};
         r_->meldung.antworten = {Antwort::Nein};
         f_->mainframe_OnCommand(CMD_KONVERTIEREN_ZOR);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldung.gezeigt.size(), 1);
         QVERIFY(r_->meldungen()[0].endsWith("\nDie Datei existiert bereits!\nDatei überschreiben?"));
         QCOMPARE(r_->meldung.gezeigt[0].knoepfe, Knoepfe::JaNein);
@@ -220,6 +223,7 @@ private slots:
         s().Fenster.null = 0;
         r_->meldung.antworten = {Antwort::Ja};
         f_->mainframe_OnCommand(CMD_KONVERTIEREN_ZOR);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldung.gezeigt.size(), 2);  // the question only
         const QByteArray erwartet("\x02\0\0\0\x02\0\0\0", 8);  // the final line end is not read
         QCOMPARE(liesDatei(pfad("data.fAB")), erwartet);

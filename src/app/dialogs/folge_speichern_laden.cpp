@@ -3,6 +3,7 @@
 #include "app/context/befehle.h"
 #include "app/context/folgedatei.h"
 #include "app/context/kontext.h"
+#include "app/hintergrund/hintergrund.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/hinweise.h"
 #include "app/platform/meldungsdienst.h"
@@ -56,10 +57,23 @@ void FolgenModul::SaveAs(int satz) {
         zeige(kontext().meldung(), {TEXT_KEIN_GUELTIGER_DATEINAME, TITEL_PROGRAMM, Symbol::Ausrufezeichen});
         return;
     }
-    const Ergebnis e = mitWartecursor([&] { return SaveFolge(s, satz, *typ, szFile, kontext().fortschritt()); });
-    if (!e) zeige(kontext().meldung(), {e.meldung.text, e.meldung.titel, Symbol::Ausrufezeichen});
-    // A set that reads this very file takes its new length.
-    Datei_ueberschrieben(s, szFile);
+    // The job works on a copy of the set; the state changes only when it has ended.
+    struct Gespeichert {
+        Ergebnis e;
+        bool abgebrochen = false;
+    };
+    const Satzparameter p = satzparameter(s, satz);
+    kontext().hintergrund().starten<Gespeichert>(
+        nullptr, {szFile, TEXT_WIRD_ERZEUGT},
+        [p, typ = *typ, szFile](Fortschritt& f) { return Gespeichert{SaveFolge(p, typ, szFile, f), f.abgebrochen()}; },
+        [this, szFile](Gespeichert g) {
+            // A cancelled save left the file as it was: nothing to say, nothing to refresh.
+            if (g.abgebrochen) return;
+            if (!g.e) zeige(kontext().meldung(), {g.e.meldung.text, g.e.meldung.titel, Symbol::Ausrufezeichen});
+            // A set that reads this very file takes its new length.
+            Datei_ueberschrieben(kontext().zustand(), szFile);
+            kontext().befehleAbgleichen();
+        });
 }
 
 void FolgenModul::Load(int satz) {

@@ -16,6 +16,8 @@ namespace {
 // The direct-choice items of each set, in the order of the kinds below.
 constexpr Modellart ARTEN[] = {Modellart::BSC, Modellart::GE, Modellart::MC, Modellart::SW};
 constexpr int ERSTER[] = {CMD_SATZ1_BSC, CMD_SATZ2_BSC};
+constexpr int DATEI[] = {CMD_SATZ1_DATEI, CMD_SATZ2_DATEI};
+constexpr int INAKTIV_BEFEHL[] = {CMD_SATZ1_INAKTIV, CMD_SATZ2_INAKTIV};
 
 int satzVonBefehl(int id) { return id >= CMD_SATZ2_BSC ? 1 : 0; }
 
@@ -30,7 +32,7 @@ int ModellwahlModul::Eingabe(Modellart art) {
     modellVon(s, satz) = static_cast<std::int16_t>(modellId(art, satz));
     s.Modell.inaktiv = 0;
     kontext().befehleAbgleichen();
-    if (art == Modellart::GE && (satz == 0 ? s.gemc1 : s.gemc2) != 0)
+    if (art == Modellart::GE && satzSicht(s, satz).gemc != 0)
         Umrechnung(kontext().fenster(), geWerte(s, satz).data());
     return 0;
 }
@@ -51,8 +53,8 @@ void ModellwahlModul::wieParametersatz(int id) {
     s.Modell.dialog_init = 1 - satz;
     s.Modell.dialog_exit = satz;
     switch (const Modellart art = modellart(modellVon(s, 1 - satz))) {
-    case Modellart::Datei: kontext().befehl(satz == 0 ? CMD_SATZ1_DATEI : CMD_SATZ2_DATEI); break;
-    case Modellart::Inaktiv: kontext().befehl(satz == 0 ? CMD_SATZ1_INAKTIV : CMD_SATZ2_INAKTIV); break;
+    case Modellart::Datei: kontext().befehl(DATEI[satz]); break;
+    case Modellart::Inaktiv: kontext().befehl(INAKTIV_BEFEHL[satz]); break;
     default: Eingabe(art); break;
     }
 }
@@ -60,10 +62,11 @@ void ModellwahlModul::wieParametersatz(int id) {
 void ModellwahlModul::inaktiv(int id) {
     const int satz = id == CMD_SATZ1_INAKTIV ? 0 : 1;
     ZorState& s = kontext().zustand();
-    auto& modell = modellVon(s, satz);
+    const auto v = satzSicht(s, satz);
+    auto& modell = v.M;
     if (modell != INAKTIV) {
-        (satz == 0 ? s.FAV_uhr1 : s.FAV_uhr2) = 0;
-        (satz == 0 ? s.FKF_uhr1 : s.FKF_uhr2) = 0;
+        v.FAV_uhr = 0;
+        v.FKF_uhr = 0;
         s.Fenster.aktualisiert = 0;
         kontext().befehl(CMD_AKTUALISIEREN);
     }

@@ -2,13 +2,17 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QString>
 
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
 #include "app/help/kontexthilfe.h"
 #include "app/context/mdi_dokument.h"
+#include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
+#include "core/beispiele/beispiele.h"
 
 namespace zor::app {
 namespace {
@@ -57,6 +61,9 @@ const Modul& HilfeModul::beschreibung() {
                 {CMD_HILFE, seite, "Anwendungs-hilfe!",
                  {im(BLOCK_HILFE, "", 20, "&Hilfe"), im(MENU_ZOR, "&Hilfe", 10, "&Hilfe")},
                  {knopf(CMD_ZORWERK, 190, "hilfe")}},
+                {CMD_BEISPIELDATEIEN, ruft<&H::beispieleKopieren>,
+                 "Kopiert Beispieldateien (Bitmaps, Wave, MIDI, AVI) in einen Ordner!",
+                 {im(BLOCK_HILFE, "", 30, "&Beispieldateien...")}},
                 {CMD_THEORIE, seite, nullptr, {im(MENU_ZOR, "&Hilfe", 30, "&Theorie")}},
                 {CMD_VORBEREITUNG, seite, nullptr, {im(MENU_ZOR, "&Hilfe/&Versuch", 10, "&Vorbereitung")}},
                 {CMD_DURCHFUEHRUNG, seite, nullptr, {im(MENU_ZOR, "&Hilfe/&Versuch", 20, "&Durchführung")}},
@@ -93,6 +100,21 @@ void HilfeModul::hilfe(int id) {
                                       QString::fromUtf8(TITEL_PROGRAMM), Symbol::Ausrufezeichen);
         return;
     }
+}
+
+void HilfeModul::beispieleKopieren(int) {
+    const auto ordner = kontext().dateiwahl().ordnerWaehlen(QString::fromUtf8(TITEL_BEISPIELE_WAHL), QDir::homePath());
+    if (!ordner) return;
+    const std::string pfad = QFile::encodeName(*ordner).toStdString();
+    const auto da = vorhandeneBeispiele(pfad);
+    if (!da.empty()) {
+        const QString frage =
+            QString::fromStdString(format(TEXT_BEISPIELE_ERSETZEN, pfad.c_str(), namensliste(da).c_str()));
+        if (kontext().meldung().zeige(frage, QString::fromUtf8(TITEL_PROGRAMM), Symbol::Frage, Knoepfe::JaNein) !=
+            Antwort::Ja)
+            return;
+    }
+    for (const Meldung& m : beispieleSchreiben(pfad, !da.empty()).job.meldungen) app::zeige(kontext().meldung(), m);
 }
 
 bool HilfeModul::zeige(const QString& datei, int kontextNr) {

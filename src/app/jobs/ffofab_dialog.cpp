@@ -23,8 +23,11 @@ FfoFabDialog::FfoFabDialog(Kontext& kontext) : Jobdialog(kontext, DLG_ABLEITEN, 
 
 void FfoFabDialog::ok() {
     const std::string vgl = text(ID_ABLEITEN_VGL).toStdString(), aus = text(ID_ABLEITEN_AUSGABE).toStdString();
-    ergebnisZeigen(mitWartecursor([&] { return FfoOderFabErstellen(vgl, aus, kontext().fortschritt()); }));
-    done(1);
+    imHintergrund([vgl, aus](Fortschritt& f) { return FfoOderFabErstellen(vgl, aus, f); },
+                  [this](const JobErgebnis& r) {
+                      ergebnisZeigen(r);
+                      done(1);
+                  });
 }
 
 }  // namespace zor::app

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/hintergrund/hintergrund.h"
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
 #include "app/platform/hinweise.h"
@@ -96,6 +97,14 @@ bool Jobdialog::angenommen(const EingabePruefung& p) {
     }
     default: zeige(kontext_.meldung(), p.meldung); return false;
     }
+}
+
+void Jobdialog::imHintergrund(std::function<JobErgebnis(Fortschritt&)> job,
+                              std::function<void(const JobErgebnis&)> danach) {
+    kontext_.hintergrund().starten<JobErgebnis>(this, {windowTitle().toStdString(), TEXT_WIRD_ERSTELLT}, std::move(job),
+                                                [danach = std::move(danach)](JobErgebnis e) {
+                                                    if (!e.abgebrochen) danach(e);
+                                                });
 }
 
 void Jobdialog::ergebnisZeigen(const JobErgebnis& e) {

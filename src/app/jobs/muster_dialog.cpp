@@ -26,8 +26,8 @@ MusterDialog::MusterDialog(Kontext& kontext) : Jobdialog(kontext, DLG_VERF_MUSTE
 void MusterDialog::ok() {
     const MusterAuftrag a{text(ID_MUSTER_EINGABE).toStdString(), text(ID_MUSTER_FOLGE).toStdString(),
                           text(ID_MUSTER_AUSGABE).toStdString()};
-    const JobErgebnis r = mitWartecursor([&] { return MusterVerfaelschen(a, kontext().fortschritt()); });
-    verfaelschungAbschliessen(r, a.szInPutFile, 1);
+    imHintergrund([a](Fortschritt& f) { return MusterVerfaelschen(a, f); },
+                  [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.szInPutFile, 1); });
 }
 
 }  // namespace zor::app

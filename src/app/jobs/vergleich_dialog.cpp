@@ -26,8 +26,11 @@ VergleichDialog::VergleichDialog(Kontext& kontext) : Jobdialog(kontext, DLG_VERG
 void VergleichDialog::ok() {
     const std::string eins = text(ID_VGL_ERSTE).toStdString(), zwei = text(ID_VGL_ZWEITE).toStdString(),
                       aus = text(ID_VGL_AUSGABE).toStdString();
-    ergebnisZeigen(mitWartecursor([&] { return CompareFile(eins, zwei, aus, kontext().fortschritt()); }));
-    done(1);
+    imHintergrund([eins, zwei, aus](Fortschritt& f) { return CompareFile(eins, zwei, aus, f); },
+                  [this](const JobErgebnis& r) {
+                      ergebnisZeigen(r);
+                      done(1);
+                  });
 }
 
 }  // namespace zor::app

@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
+#include "app/hintergrund/hintergrund.h"
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
 #include "app/media/dateiansicht.h"
@@ -73,11 +74,15 @@ void HexBinModul::speichern(int id) {
         ffo ? SATZ_FFO_SPEICHERN : SATZ_FAB_SPEICHERN);
     if (!ziel) return;
     const std::string quelle = d->pfad().toStdString(), ausgabe = ziel->toStdString();
-    const JobErgebnis e = mitWartecursor([&] {
-        return ffo ? SaveBinFileFFO(quelle, ausgabe, kontext().fortschritt())
-                   : SaveBinFileFab(quelle, ausgabe, kontext().fortschritt());
-    });
-    for (const Meldung& m : e.meldungen) zeige(kontext().meldung(), m);
+    kontext().hintergrund().starten<JobErgebnis>(
+        nullptr, {ausgabe, TEXT_WIRD_ERSTELLT},
+        [ffo, quelle, ausgabe](Fortschritt& f) {
+            return ffo ? SaveBinFileFFO(quelle, ausgabe, f) : SaveBinFileFab(quelle, ausgabe, f);
+        },
+        [this](JobErgebnis e) {
+            if (e.abgebrochen) return;
+            for (const Meldung& m : e.meldungen) zeige(kontext().meldung(), m);
+        });
 }
 
 const Fenster& HexBinModul::hexFenster() {

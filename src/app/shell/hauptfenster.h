@@ -23,6 +23,7 @@ namespace zor::app {
 
 class Dateiwahl;
 class Fortschrittsfenster;
+class Hintergrund;
 class MdiDokument;
 class Menue;
 class Meldungsdienst;
@@ -60,6 +61,7 @@ public:
     Dateiwahl& dateiwahl() override { return dateiwahl_; }
     Warnton& warnton() override { return *warnton_; }
     zor::Fortschritt& fortschritt() override;
+    Hintergrund& hintergrund() override;
     QWidget* fenster() override { return this; }
     QMdiSubWindow* oeffneDokument(MdiDokument* dokument) override { return mdi_Create(dokument); }
     QList<MdiDokument*> dokumente() const override;
@@ -134,6 +136,7 @@ private:
     Statusleiste* statusleiste_;
     Werkzeugleiste* werkzeugleiste_ = nullptr;
     Fortschrittsfenster* fortschritt_ = nullptr;
+    std::unique_ptr<Hintergrund> hintergrund_;
     std::unique_ptr<Warnton> warnton_;
     std::map<int, std::unique_ptr<Menue>> menues_;
     std::map<int, std::unique_ptr<Menue>> kontexte_;
