@@ -19,10 +19,9 @@
 
 #include <cstdio>
 
-#include "qt_bench.h"
+#include "app/context/befehle.h"
 #include "app/documents/kurvendokument.h"
 #include "app/hintergrund/hintergrund.h"
-#include "app/context/befehle.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/dokumentbilder.h"
@@ -30,6 +29,7 @@
 #include "app/shell/hauptfenster.h"
 #include "core/documents/kurven_csv.h"
 #include "core/models/vorgaben.h"
+#include "qt_bench.h"
 
 namespace {
 

@@ -33,8 +33,9 @@ private slots:
             QVERIFY2(!hilfeSeite(f->hilfe).isEmpty(), qPrintable(wer + QStringLiteral(": keine Hilfeseite")));
             QVERIFY2(imMenue.contains(f->befehl), qPrintable(wer + QStringLiteral(": kein Menüpunkt")));
             for (const Filtersatz* s : f->filter)
-                QVERIFY2(!filterListe(*s, Richtung::Oeffnen).isEmpty() && !filterListe(*s, Richtung::Speichern).isEmpty(),
-                         qPrintable(wer));
+                QVERIFY2(
+                    !filterListe(*s, Richtung::Oeffnen).isEmpty() && !filterListe(*s, Richtung::Speichern).isEmpty(),
+                    qPrintable(wer));
         }
     }
 };

@@ -12,10 +12,10 @@
 
 #include "app/context/befehle.h"
 #include "app/media/bitmapdokument.h"
+#include "app/media/medienfilter.h"
 #include "app/shell/menue.h"
 #include "core/corruption/verfaelschen.h"
 #include "core/media/dib.h"
-#include "app/media/medienfilter.h"
 #include "support/gui_hilfen.h"
 #include "support/testrahmen.h"
 

@@ -14,13 +14,13 @@
 
 #include <memory>
 
-#include "app/documents/ff_dokument.h"
 #include "app/context/befehle.h"
+#include "app/documents/dokumentarten.h"
+#include "app/documents/ff_dokument.h"
 #include "app/shell/menue.h"
 #include "app/shell/werkzeugleiste.h"
 #include "core/documents/ff_inhalt.h"
 #include "core/seqfiles/dateiquelle.h"
-#include "app/documents/dokumentarten.h"
 #include "support/gui_hilfen.h"
 #include "support/testdateien.h"
 #include "support/testrahmen.h"

@@ -15,11 +15,11 @@
 
 #include <optional>
 
+#include "app/documents/druck_modul.h"
 #include "app/documents/druckauftrag.h"
 #include "app/plot/druckseite.h"
 #include "app/plot/vorlagen.h"
 #include "core/models/zor_state.h"
-#include "app/documents/druck_modul.h"
 #include "support/gui_hilfen.h"
 #include "support/modal_skript.h"
 #include "support/test_dokument.h"
@@ -111,8 +111,10 @@ private slots:
         ZorState mit = zweiSaetze(), ohne = zweiSaetze();
         ohne.Modell.inaktiv = 1;
         int vorlagenFehler = 0;
-        const QImage kopf = malen([&](QPainter& p) { vorlagenFehler += PAR_Print(p, SEITE, ohne, q, DRUCK_FAV).vorlagenFehler; });
-        const QImage beide = malen([&](QPainter& p) { vorlagenFehler += PAR_Print(p, SEITE, mit, q, DRUCK_FAV).vorlagenFehler; });
+        const QImage kopf =
+            malen([&](QPainter& p) { vorlagenFehler += PAR_Print(p, SEITE, ohne, q, DRUCK_FAV).vorlagenFehler; });
+        const QImage beide =
+            malen([&](QPainter& p) { vorlagenFehler += PAR_Print(p, SEITE, mit, q, DRUCK_FAV).vorlagenFehler; });
         QCOMPARE(vorlagenFehler, 0);
         const QRect k = tinte(kopf), bilder = unterschied(kopf, beide);
         QVERIFY(!k.isEmpty() && !bilder.isEmpty());
@@ -153,8 +155,9 @@ private slots:
         QVERIFY(druckKurvenErmitteln(s, druck(art), still));
         const auto q = eingebauteVorlagen();
         int vorlagenFehler = -1;
-        const QImage bild = malen([&](QPainter& p) { vorlagenFehler = druck(art).diagramm(p, SEITE, s, q).vorlagenFehler; },
-                                  SEITE + QSize(0, 300));
+        const QImage bild =
+            malen([&](QPainter& p) { vorlagenFehler = druck(art).diagramm(p, SEITE, s, q).vorlagenFehler; },
+                  SEITE + QSize(0, 300));
         QCOMPARE(vorlagenFehler, 0);
         const QRect r = tinte(bild);
         QVERIFY(!r.isEmpty());
@@ -171,8 +174,9 @@ private slots:
         QVERIFY(druckKurvenErmitteln(s, DRUCK_FAV, still));
         const auto q = eingebauteVorlagen();
         int vorlagenFehler = -1;
-        const QImage bild = malen([&](QPainter& p) { vorlagenFehler = druckseiteMalen(p, SEITE, s, q, DRUCK_FAV).vorlagenFehler; },
-                                  SEITE + QSize(300, 300));
+        const QImage bild =
+            malen([&](QPainter& p) { vorlagenFehler = druckseiteMalen(p, SEITE, s, q, DRUCK_FAV).vorlagenFehler; },
+                  SEITE + QSize(300, 300));
         QCOMPARE(vorlagenFehler, 0);
         QCOMPARE(tinte(bild), QRect(QPoint(0, 0), SEITE));
     }
@@ -184,9 +188,12 @@ private slots:
         QTest::addColumn<QString>("kopf");
         QTest::addColumn<QString>("diagramm");
         // (pdftotext keeps the "fi" ligature, hence the short stem.)
-        QTest::newRow("FF") << int('a') << "Fehlerfolge" << "Fehlerhäu";
-        QTest::newRow("FKF") << int('b') << "Fehlerkorrelationsfunktion" << "R(k) = P(f(i) = 1 und f(i + k) = 1)";
-        QTest::newRow("FAV") << int('c') << "Fehlerabstandsverteilung" << "Abstand zum vorigen Fehler in Bit";
+        QTest::newRow("FF") << int('a') << "Fehlerfolge"
+                            << "Fehlerhäu";
+        QTest::newRow("FKF") << int('b') << "Fehlerkorrelationsfunktion"
+                             << "R(k) = P(f(i) = 1 und f(i + k) = 1)";
+        QTest::newRow("FAV") << int('c') << "Fehlerabstandsverteilung"
+                             << "Abstand zum vorigen Fehler in Bit";
     }
     void eineSeiteAlsPdf() {
         QTemporaryDir tmp;

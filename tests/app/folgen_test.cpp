@@ -12,13 +12,13 @@
 #include <memory>
 
 #include "app/context/befehle.h"
+#include "app/context/folgedatei.h"
 #include "app/shell/menue.h"
 #include "core/models/kurven_ermitteln.h"
-#include "app/context/folgedatei.h"
+#include "support/gui_hilfen.h"
 #include "support/modal_skript.h"
 #include "support/testdateien.h"
 #include "support/testrahmen.h"
-#include "support/gui_hilfen.h"
 #include "support/zor_modus_test.h"
 
 using namespace zor::app;

@@ -19,10 +19,10 @@
 #include <memory>
 #include <tuple>
 
-#include "app/documents/druckauftrag.h"
-#include "app/help/kontexthilfe.h"
 #include "app/context/befehle.h"
 #include "app/context/mdi_dokument.h"
+#include "app/documents/druckauftrag.h"
+#include "app/help/kontexthilfe.h"
 #include "app/platform/hilfefenster.h"
 #include "support/dialog_hilfen.h"
 #include "support/gui_hilfen.h"

@@ -12,12 +12,12 @@
 
 #include <memory>
 
+#include "app/context/befehle.h"
 #include "app/jobs/bsc_dialog.h"
 #include "app/jobs/ffofab_dialog.h"
 #include "app/jobs/gemc_verfaelschen_dialog.h"
 #include "app/jobs/muster_dialog.h"
 #include "app/jobs/vergleich_dialog.h"
-#include "app/context/befehle.h"
 #include "app/media/dateiansicht.h"
 #include "support/gui_hilfen.h"
 #include "support/testdateien.h"
@@ -84,18 +84,30 @@ private slots:
         QTest::addColumn<QString>("satz");  // the filter set, by its name
         QTest::addColumn<bool>("speichern");
         QTest::addColumn<int>("feld");
-        QTest::newRow("bsc-ein") << 14 << 121 << "Eingabedatei (Öffnen)" << "Dateien" << false << 162;
-        QTest::newRow("bsc-aus") << 14 << 151 << "Ausgabedatei (Speichern unter...)" << "Dateien" << true << 163;
-        QTest::newRow("ge-ein") << 15 << 121 << "Öffnen" << "Dateien" << false << 1000;
-        QTest::newRow("mc-aus") << 16 << 151 << "Speichern unter" << "Dateien" << true << 1001;
-        QTest::newRow("muster-ein") << 17 << 121 << "Zu verfälschender Datei (Öffnen)" << "Dateien" << false << 4110;
-        QTest::newRow("muster-folge") << 17 << 171 << "FFO/FAB Datei (Öffnen)" << "FFO/FAB" << false << 4109;
-        QTest::newRow("muster-aus") << 17 << 151 << "Ausgabedatei (Speichern unter...)" << "Dateien" << true << 4108;
-        QTest::newRow("vergleich-1") << 18 << 121 << "Eingabedatei_1 (Öffnen)" << "Dateien" << false << 4113;
-        QTest::newRow("vergleich-2") << 18 << 171 << "Eingabedatei_2 (Öffnen)" << "Dateien" << false << 4114;
-        QTest::newRow("vergleich-aus") << 18 << 151 << "Ausgabedatei (Speichern unter...)" << "Vergleichsdateien" << true << 4115;
-        QTest::newRow("ffofab-ein") << 19 << 121 << "Vergleichsdatei (Öffnen)" << "Vergleichsdateien" << false << 4121;
-        QTest::newRow("ffofab-aus") << 19 << 151 << "Ausgabedatei (Speichern unter...)" << "FFO/FAB" << true << 4120;
+        QTest::newRow("bsc-ein") << 14 << 121 << "Eingabedatei (Öffnen)"
+                                 << "Dateien" << false << 162;
+        QTest::newRow("bsc-aus") << 14 << 151 << "Ausgabedatei (Speichern unter...)"
+                                 << "Dateien" << true << 163;
+        QTest::newRow("ge-ein") << 15 << 121 << "Öffnen"
+                                << "Dateien" << false << 1000;
+        QTest::newRow("mc-aus") << 16 << 151 << "Speichern unter"
+                                << "Dateien" << true << 1001;
+        QTest::newRow("muster-ein") << 17 << 121 << "Zu verfälschender Datei (Öffnen)"
+                                    << "Dateien" << false << 4110;
+        QTest::newRow("muster-folge") << 17 << 171 << "FFO/FAB Datei (Öffnen)"
+                                      << "FFO/FAB" << false << 4109;
+        QTest::newRow("muster-aus") << 17 << 151 << "Ausgabedatei (Speichern unter...)"
+                                    << "Dateien" << true << 4108;
+        QTest::newRow("vergleich-1") << 18 << 121 << "Eingabedatei_1 (Öffnen)"
+                                     << "Dateien" << false << 4113;
+        QTest::newRow("vergleich-2") << 18 << 171 << "Eingabedatei_2 (Öffnen)"
+                                     << "Dateien" << false << 4114;
+        QTest::newRow("vergleich-aus") << 18 << 151 << "Ausgabedatei (Speichern unter...)"
+                                       << "Vergleichsdateien" << true << 4115;
+        QTest::newRow("ffofab-ein") << 19 << 121 << "Vergleichsdatei (Öffnen)"
+                                    << "Vergleichsdateien" << false << 4121;
+        QTest::newRow("ffofab-aus") << 19 << 151 << "Ausgabedatei (Speichern unter...)"
+                                    << "FFO/FAB" << true << 4120;
     }
     void durchsuchen() {
         QFETCH(int, dialog);

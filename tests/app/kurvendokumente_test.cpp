@@ -13,16 +13,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/plot/druckseite.h"
 #include <sys/stat.h>
+#include "app/plot/druckseite.h"
 
+#include "app/documents/dokumentarten.h"
 #include "app/documents/kurvendokument.h"
-#include "app/plot/bildausgabe.h"
 #include "app/platform/meldungsdienst.h"
+#include "app/plot/bildausgabe.h"
 #include "core/models/fkf.h"
 #include "core/models/optionseingabe.h"
 #include "core/models/vorgaben.h"
-#include "app/documents/dokumentarten.h"
 #include "support/dialog_hilfen.h"
 #include "support/gui_hilfen.h"
 #include "support/modal_skript.h"

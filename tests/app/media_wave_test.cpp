@@ -14,15 +14,15 @@
 #include <functional>
 #include <memory>
 
+#include "app/media/medienfilter.h"
 #include "app/media/qt_wiedergabe.h"
 #include "app/media/wave_recorder.h"
 #include "app/media/wave_schreiber.h"
-#include "app/media/medienfilter.h"
 #include "support/aufzeichnende_meldung.h"
 #include "support/gui_hilfen.h"
 #include "support/skriptierte_dateiwahl.h"
-#include "support/testdateien.h"
 #include "support/test_medien.h"
+#include "support/testdateien.h"
 
 using namespace zor::app;
 using Zustand = WaveAufnahme::Zustand;

@@ -19,10 +19,10 @@
 
 #include "app/context/befehle.h"
 #include "app/media/dateiansicht.h"
+#include "app/media/medienfilter.h"
 #include "app/shell/werkzeugleiste.h"
 #include "core/corruption/verfaelschen.h"
 #include "core/seqfiles/vergleich.h"
-#include "app/media/medienfilter.h"
 #include "support/gui_hilfen.h"
 #include "support/testdateien.h"
 #include "support/testrahmen.h"

@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "app/context/befehle.h"
-#include "app/media/midi_dialog.h"
 #include "app/media/medienfilter.h"
+#include "app/media/midi_dialog.h"
 #include "support/gui_hilfen.h"
 #include "support/testrahmen.h"
 

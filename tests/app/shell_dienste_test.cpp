@@ -13,11 +13,11 @@
 #include "app/platform/dateiwahl.h"
 #include "app/platform/einzelinstanz.h"
 #include "app/platform/hilfefenster.h"
+#include "app/platform/hinweise.h"
 #include "app/platform/ressourcen.h"
 #include "app/platform/warnton.h"
 #include "app/shell/fortschrittsfenster.h"
 #include "app/shell/module.h"
-#include "app/platform/hinweise.h"
 #include "app/shell/werkzeugleiste.h"
 #include "support/gui_hilfen.h"
 

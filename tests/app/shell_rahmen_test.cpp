@@ -13,9 +13,9 @@
 
 #include <memory>
 
-#include "app/platform/einzelinstanz.h"
 #include "app/context/befehle.h"
 #include "app/media/grafikdokument.h"
+#include "app/platform/einzelinstanz.h"
 #include "app/shell/menue.h"
 #include "app/shell/menue_tabellen.h"
 #include "app/shell/statusleiste.h"
@@ -83,8 +83,10 @@ QStringList menuebaum(Hauptfenster& f) {
         f.RebuildToolBar(satz);
         QStringList knoepfe;
         for (QAction* a : f.werkzeugleiste()->actions())
-            knoepfe << (a->isSeparator() ? QStringLiteral("|")
-                                         : QStringLiteral("%1%2 „%3“").arg(befehlVon(a)).arg(a->isEnabled() ? "" : "*", a->toolTip()));
+            knoepfe
+                << (a->isSeparator()
+                        ? QStringLiteral("|")
+                        : QStringLiteral("%1%2 „%3“").arg(befehlVon(a)).arg(a->isEnabled() ? "" : "*", a->toolTip()));
         aus << QStringLiteral("== Werkzeugleiste %1").arg(satz) << knoepfe;
     }
     f.RebuildToolBar(0);
@@ -148,7 +150,8 @@ private slots:
         // Positions 1..3 of the channel-model "Fenster" menu are the submenus the
         // arrangement enables and grays by position.
         const auto a = f_->menue(MENU_ZOR).findWindowMenu()->actions();
-        QCOMPARE((QStringList{a[1]->text(), a[2]->text(), a[3]->text()}), (QStringList{"Ö&ffnen", "&Schließen", "An&ordnen"}));
+        QCOMPARE((QStringList{a[1]->text(), a[2]->text(), a[3]->text()}),
+                 (QStringList{"Ö&ffnen", "&Schließen", "An&ordnen"}));
         QCOMPARE(f_->menue(MENU_START).findWindowMenu(), nullptr);
         QCOMPARE(f_->menue(MENU_MULTIMEDIA).findWindowMenu(), nullptr);
     }

@@ -29,8 +29,9 @@ const char* name(Modellart a) {
 std::string alsText(const Befehlszustand& b, std::string_view reihe) {
     std::string t;
     const std::pair<bool, const char*> flags[] = {
-        {b.aktualisieren, "aktualisieren"}, {b.alleOeffnen, "alle"},          {b.fensterBefehle, "fenster"},
-        {b.drucken, "drucken"},             {b.speichern[0], "speichern1"},   {b.speichern[1], "speichern2"},
+        {b.aktualisieren, "aktualisieren"}, {b.alleOeffnen, "alle"},
+        {b.fensterBefehle, "fenster"},      {b.drucken, "drucken"},
+        {b.speichern[0], "speichern1"},     {b.speichern[1], "speichern2"},
         {b.multimedia, "multimedia"},
     };
     for (const auto& [an, n] : flags)
@@ -77,8 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Without documents a change has nothing to refresh.
         Fall{"GeaendertOhneDokument", [](ZorState& s) { s.Fenster.aktualisiert = 0; },
              "alle speichern1 multimedia | ---- | BSC inaktiv"},
-        Fall{"AlleVierOffen", [](ZorState& s) { offen(s, "fkvp"); },
-             "fenster drucken speichern1 | fkvp | BSC inaktiv"},
+        Fall{"AlleVierOffen", [](ZorState& s) { offen(s, "fkvp"); }, "fenster drucken speichern1 | fkvp | BSC inaktiv"},
         // A theory or a file has no sequence of its own to save.
         Fall{"Satz1Theoretisch", [](ZorState& s) { s.Modell.sim1 = 0; }, "alle multimedia | ---- | BSC inaktiv"},
         Fall{"Satz1AusDatei", [](ZorState& s) { s.Modell.M1 = DATEI1; }, "alle multimedia | ---- | Datei inaktiv"},

@@ -11,9 +11,9 @@
 #include "core/plot/aufzeichnende_leinwand.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "core/util/format.h"
+#include "modellzustand.h"
 #include "sequenzdateien.h"
 #include "temp_verzeichnis.h"
-#include "modellzustand.h"
 
 using namespace zor;
 

@@ -58,10 +58,10 @@ struct Modellfenster {
 
 // One window, dialog or job.
 struct Fenster {
-    QString name = {};   // object name; empty for a step that shows only a file chooser
-    QString hilfe = {};  // its help file ("zor_ff.hlp")
-    int befehl = 0;      // the command of the menus that opens it
-    QString titel = {};  // a document's first window title
+    QString name = {};      // object name; empty for a step that shows only a file chooser
+    QString hilfe = {};     // its help file ("zor_ff.hlp")
+    int befehl = 0;         // the command of the menus that opens it
+    QString titel = {};     // a document's first window title
     int dokumentMenue = 0;  // the menu that replaces the frame menu while it is active
     int kontextMenue = 0;   // its context menu (the first pop-up is shown), or 0
     std::optional<Modellfenster> modell = {};

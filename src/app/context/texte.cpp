@@ -23,5 +23,4 @@ QString text(int id) {
     return it == t.end() ? QString() : QString::fromUtf8(it->second);
 }
 
-
 }  // namespace zor::app

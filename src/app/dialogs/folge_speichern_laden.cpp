@@ -8,8 +8,8 @@
 #include "app/platform/hinweise.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/platform/wartecursor.h"
-#include "core/seqfiles/dateiquelle.h"
 #include "core/io/dateityp.h"
+#include "core/seqfiles/dateiquelle.h"
 #include "core/seqfiles/folge_speichern.h"
 
 namespace zor::app {
@@ -29,15 +29,23 @@ const Modul& FolgenModul::beschreibung() {
         .erzeuge = &fabrik<F>,
         .befehle =
             {
-                {CMD_SPEICHERN_SATZ1, ruft<&F::speichern>, "Speichert Parameterwahl_1 als Fehlerfolge bzw. Fehlerabstand!",
+                {CMD_SPEICHERN_SATZ1,
+                 ruft<&F::speichern>,
+                 "Speichert Parameterwahl_1 als Fehlerfolge bzw. Fehlerabstand!",
                  {im(MENU_ZOR, "&Datei", 10, "Speichern Fehlerfolge &1 unter...")},
                  {knopf(CMD_ZORWERK, 80, "speichern_1")}},
-                {CMD_SPEICHERN_SATZ2, ruft<&F::speichern>, "Speichert Parameterwahl_2 als Fehlerfolge bzw. Fehlerabstand!",
+                {CMD_SPEICHERN_SATZ2,
+                 ruft<&F::speichern>,
+                 "Speichert Parameterwahl_2 als Fehlerfolge bzw. Fehlerabstand!",
                  {im(MENU_ZOR, "&Datei", 20, "Speichern Fehlerfolge &2 unter...", GRAU)},
                  {knopf(CMD_ZORWERK, 90, "speichern_2", false)}},
-                {CMD_SATZ1_DATEI, ruft<&F::laden>, nullptr,
+                {CMD_SATZ1_DATEI,
+                 ruft<&F::laden>,
+                 nullptr,
                  {im(MENU_ZOR, "&Parameterwahl/Parametersatz &1", 70, "aus &Datei...")}},
-                {CMD_SATZ2_DATEI, ruft<&F::laden>, nullptr,
+                {CMD_SATZ2_DATEI,
+                 ruft<&F::laden>,
+                 nullptr,
                  {im(MENU_ZOR, "&Parameterwahl/Parametersatz &2", 70, "aus &Datei...")}},
             },
         .fenster = {&dateiwahl},

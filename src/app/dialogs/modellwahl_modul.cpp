@@ -4,11 +4,11 @@
 #include <QCheckBox>
 #include <QDialog>
 
-#include "app/dialogs/ge_mc_dialog.h"
-#include "app/dialogs/parametervorlagen.h"
-#include "app/dialogs/parameterdialog.h"
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
+#include "app/dialogs/ge_mc_dialog.h"
+#include "app/dialogs/parameterdialog.h"
+#include "app/dialogs/parametervorlagen.h"
 
 namespace zor::app {
 namespace {
@@ -32,8 +32,7 @@ int ModellwahlModul::Eingabe(Modellart art) {
     modellVon(s, satz) = static_cast<std::int16_t>(modellId(art, satz));
     s.Modell.inaktiv = 0;
     kontext().befehleAbgleichen();
-    if (art == Modellart::GE && satzSicht(s, satz).gemc != 0)
-        Umrechnung(kontext().fenster(), geWerte(s, satz).data());
+    if (art == Modellart::GE && satzSicht(s, satz).gemc != 0) Umrechnung(kontext().fenster(), geWerte(s, satz).data());
     return 0;
 }
 
@@ -92,7 +91,8 @@ void geMcBild(Bildaufnahme& a) {
             {{QStringLiteral("id_%1").arg(DLG_GE),
               [](QWidget* d) {
                   if (auto* c = d->findChild<QCheckBox*>(QStringLiteral("id_%1").arg(ID_GEMC))) c->setChecked(true);
-                  if (auto* ok = d->findChild<QAbstractButton*>(QStringLiteral("id_%1").arg(ID_BESTAETIGEN))) ok->click();
+                  if (auto* ok = d->findChild<QAbstractButton*>(QStringLiteral("id_%1").arg(ID_BESTAETIGEN)))
+                      ok->click();
               }},
              {QStringLiteral("id_%1").arg(DLG_GE_MC), [&a, bild](QWidget* d) {
                   a.bild(d, bild);
@@ -136,14 +136,18 @@ const Modul& ModellwahlModul::beschreibung() {
                 {CMD_SATZ1_GE, dialog, "GE-Modell!", {im(MENU_ZOR, SATZ1, 20, "&Gilbert-Elliott...")}},
                 {CMD_SATZ1_MC, dialog, "MC-Modell!", {im(MENU_ZOR, SATZ1, 30, "&Mc Cullough...")}},
                 {CMD_SATZ1_SW, dialog, "SW-Modell (Dreizustandsmodell)!", {im(MENU_ZOR, SATZ1, 40, "&SW-Modell...")}},
-                {CMD_SATZ1_WIE_SATZ2, ruft<&M::wieParametersatz>, nullptr,
+                {CMD_SATZ1_WIE_SATZ2,
+                 ruft<&M::wieParametersatz>,
+                 nullptr,
                  {im(MENU_ZOR, SATZ1, 60, "wie Parametersatz &2...")}},
                 {CMD_SATZ1_INAKTIV, ruft<&M::inaktiv>, nullptr, {im(MENU_ZOR, SATZ1, 90, "&inaktiv")}},
                 {CMD_SATZ2_BSC, dialog, "BSC-Modell!", {im(MENU_ZOR, SATZ2, 10, "&BSC...")}},
                 {CMD_SATZ2_GE, dialog, "GE-Modell!", {im(MENU_ZOR, SATZ2, 20, "&Gilbert-Elliott...")}},
                 {CMD_SATZ2_MC, dialog, "MC-Modell!", {im(MENU_ZOR, SATZ2, 30, "&Mc Cullough...")}},
                 {CMD_SATZ2_SW, dialog, "SW-Modell (Dreizustandsmodell)!", {im(MENU_ZOR, SATZ2, 40, "&SW-Modell...")}},
-                {CMD_SATZ2_WIE_SATZ1, ruft<&M::wieParametersatz>, nullptr,
+                {CMD_SATZ2_WIE_SATZ1,
+                 ruft<&M::wieParametersatz>,
+                 nullptr,
                  {im(MENU_ZOR, SATZ2, 60, "wie Parametersatz &1...")}},
                 {CMD_SATZ2_INAKTIV, ruft<&M::inaktiv>, nullptr, {im(MENU_ZOR, SATZ2, 90, "&inaktiv", HAKEN)}},
             },

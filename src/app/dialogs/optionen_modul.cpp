@@ -51,9 +51,13 @@ const Modul& OptionenModul::beschreibung() {
         .erzeuge = &fabrik<O>,
         .befehle =
             {
-                {CMD_FAV_OPTIONEN, ruft<&O::FAVOPT>, "Einstellungen für das FAV-Dokument!",
+                {CMD_FAV_OPTIONEN,
+                 ruft<&O::FAVOPT>,
+                 "Einstellungen für das FAV-Dokument!",
                  {im(MENU_ZOR, "&Optionen", 10, "für Fenster Fehlerabstands&verteilung...")}},
-                {CMD_FKF_OPTIONEN, ruft<&O::FKFOPT>, "Einstellungen für FKF-Dokument!",
+                {CMD_FKF_OPTIONEN,
+                 ruft<&O::FKFOPT>,
+                 "Einstellungen für FKF-Dokument!",
                  {im(MENU_ZOR, "&Optionen", 20, "für Fenster Fehler&korrelationsfunktion...")}},
             },
         .fenster = {&fav, &fkf},

@@ -14,9 +14,9 @@
 #include <algorithm>
 #include <span>
 
-#include "app/dialogs/parametervorlagen.h"
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
+#include "app/dialogs/parametervorlagen.h"
 #include "app/platform/hinweise.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/platform/warnton.h"

@@ -4,14 +4,14 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 #include "app/documents/dokumentarten.h"
 #include "app/documents/exportgroesse.h"
 #include "app/documents/fav_dokument.h"
 #include "app/documents/ff_dokument.h"
 #include "app/documents/fkf_dokument.h"
 #include "app/documents/par_dokument.h"
-#include "app/context/befehle.h"
-#include "app/context/kontext.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/bildausgabe.h"
@@ -129,15 +129,22 @@ const Modul& DokumenteModul::beschreibung() {
             .erzeuge = &fabrik<D>,
             .befehle =
                 {
-                    {CMD_AKTUALISIEREN, ruft<&D::aktualisieren>,
+                    {CMD_AKTUALISIEREN,
+                     ruft<&D::aktualisieren>,
                      "Die neuen Einstellungen auf Dokumente übertragen (aktualisieren)!",
                      {im(MENU_ZOR, "&Fenster", 10, "&Aktualisieren", GRAU)},
                      {knopf(CMD_ZORWERK, 60, "aktualisieren", false)}},
-                    {CMD_OEFFNEN_ALLE, ruft<&D::oeffnenAlle>, "Öffnet alle 4 ZOR-Dokumente!",
+                    {CMD_OEFFNEN_ALLE,
+                     ruft<&D::oeffnenAlle>,
+                     "Öffnet alle 4 ZOR-Dokumente!",
                      {im(MENU_ZOR, "&Fenster/Ö&ffnen", 10, "&Alle")}},
-                    {CMD_SCHLIESSEN_ALLE, ruft<&D::schliessen>, nullptr,
+                    {CMD_SCHLIESSEN_ALLE,
+                     ruft<&D::schliessen>,
+                     nullptr,
                      {im(MENU_ZOR, "&Fenster/&Schließen", 10, "&Alle", GRAU)}},
-                    {CMD_EXPORTIEREN, ruft<&D::exportieren>, "Speichert das aktive Dokument als Bild oder Text!",
+                    {CMD_EXPORTIEREN,
+                     ruft<&D::exportieren>,
+                     "Speichert das aktive Dokument als Bild oder Text!",
                      {im(MENU_ZOR, "&Datei", 60, "&Exportieren...", GRAU)}},
                     {CMD_CURSOR_FKF_ZEIGEN, ruft<&D::anFKF>},
                     {CMD_CURSOR_FKF, ruft<&D::anFKF>},
@@ -154,10 +161,14 @@ const Modul& DokumenteModul::beschreibung() {
         // Each document's open and close commands with their items and its toolbar button.
         int rang = 30;
         for (const ModellDokumentart* art : modellDokumentarten()) {
-            m.befehle.push_back({art->oeffnen(), ruft<&D::oeffnen>, art->hinweis,
+            m.befehle.push_back({art->oeffnen(),
+                                 ruft<&D::oeffnen>,
+                                 art->hinweis,
                                  {im(MENU_ZOR, "&Fenster/Ö&ffnen", rang, art->menuetext)},
                                  {knopf(CMD_ZORWERK, art->knopfRang, art->bild)}});
-            m.befehle.push_back({art->schliessen(), ruft<&D::schliessen>, nullptr,
+            m.befehle.push_back({art->schliessen(),
+                                 ruft<&D::schliessen>,
+                                 nullptr,
                                  {im(MENU_ZOR, "&Fenster/&Schließen", rang, art->menuetext, GRAU)}});
             m.fenster.push_back(&art->fenster);
             rang += 10;

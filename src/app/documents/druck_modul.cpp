@@ -2,14 +2,14 @@
 
 #include <QDir>
 
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
+#include "app/context/mdi_dokument.h"
 #include "app/documents/dokumentarten.h"
 #include "app/documents/druckauftrag.h"
 #include "app/documents/kurvendokument.h"
 #include "app/documents/seitenansicht.h"
 #include "app/hintergrund/hintergrund.h"
-#include "app/context/befehle.h"
-#include "app/context/kontext.h"
-#include "app/context/mdi_dokument.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/vorlagen.h"
@@ -33,8 +33,7 @@ void druckfehler(Kontext& k) {
 
 }  // namespace
 
-DruckModul::DruckModul(Kontext& kontext)
-    : Befehlsmodul(kontext), vorlagen_(programmVorlagen(QDir::currentPath())) {}
+DruckModul::DruckModul(Kontext& kontext) : Befehlsmodul(kontext), vorlagen_(programmVorlagen(QDir::currentPath())) {}
 
 void DruckModul::vorbereiten(std::function<void(const Druckart&)> weiter) {
     ZorState& s = kontext().zustand();
@@ -54,16 +53,16 @@ void DruckModul::vorbereiten(std::function<void(const Druckart&)> weiter) {
         auto r = druckKurven(kontext().zustand(), kurven);
         if (!r) return weiter(*art);
         auto rechnung = std::make_shared<Kurvenrechnung>(std::move(*r));
-        kontext().hintergrund().starten(
-            nullptr, {kurven->titel}, rechnung->rechnen, [this, rechnung, art, weiter](bool abgebrochen) {
-                if (abgebrochen) return;
-                const Kurvenbericht k = rechnung->eintragen(kontext().zustand());
-                for (const Meldung& m : k.meldungen) zeige(kontext().meldung(), m);
-                if (k.rechenzeit) zeige(kontext().meldung(), *k.rechenzeit);
-                // The documents' windows show the curves now stored.
-                for (MdiDokument* dok : kontext().dokumente()) dok->update();
-                weiter(*art);
-            });
+        kontext().hintergrund().starten(nullptr, {kurven->titel}, rechnung->rechnen,
+                                        [this, rechnung, art, weiter](bool abgebrochen) {
+                                            if (abgebrochen) return;
+                                            const Kurvenbericht k = rechnung->eintragen(kontext().zustand());
+                                            for (const Meldung& m : k.meldungen) zeige(kontext().meldung(), m);
+                                            if (k.rechenzeit) zeige(kontext().meldung(), *k.rechenzeit);
+                                            // The documents' windows show the curves now stored.
+                                            for (MdiDokument* dok : kontext().dokumente()) dok->update();
+                                            weiter(*art);
+                                        });
     });
 }
 
@@ -161,10 +160,14 @@ const Modul& DruckModul::beschreibung() {
         .erzeuge = &fabrik<D>,
         .befehle =
             {
-                {CMD_DRUCKEN, ruft<&D::drucken>, "Druckt das aktive Dokument!",
+                {CMD_DRUCKEN,
+                 ruft<&D::drucken>,
+                 "Druckt das aktive Dokument!",
                  {im(MENU_ZOR, "&Datei", 80, "&Drucken aktives Fenster", GRAU)},
                  {knopf(CMD_ZORWERK, 120, "drucken", false)}},
-                {CMD_SEITENANSICHT, ruft<&D::seitenansicht>, "Zeigt die gedruckte Seite des aktiven Dokuments an!",
+                {CMD_SEITENANSICHT,
+                 ruft<&D::seitenansicht>,
+                 "Zeigt die gedruckte Seite des aktiven Dokuments an!",
                  {im(MENU_ZOR, "&Datei", 70, "&Seitenansicht...", GRAU)}},
             },
         .fenster = {&ansicht, &abbruch},

@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "app/documents/druckauftrag.h"
 #include "app/context/beschreibung.h"
+#include "app/documents/druckauftrag.h"
 #include "app/plot/druckseite.h"
 
 namespace zor::app {

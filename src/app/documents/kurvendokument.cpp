@@ -12,9 +12,9 @@
 
 #include <utility>
 
-#include "app/hintergrund/hintergrund.h"
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
+#include "app/hintergrund/hintergrund.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/platform/wartecursor.h"
 #include "app/plot/dokumentbilder.h"

@@ -8,8 +8,8 @@
 
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
-#include "app/help/kontexthilfe.h"
 #include "app/context/mdi_dokument.h"
+#include "app/help/kontexthilfe.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/beispiele/beispiele.h"
@@ -37,7 +37,8 @@ constexpr Seite SEITEN[] = {
 }  // namespace
 
 HilfeModul::HilfeModul(Kontext& kontext) : Befehlsmodul(kontext) {
-    new Kontexthilfe(kontext.fenster(), kontext.verzeichnis(), [this](const QString& datei, QWidget*) { zeige(datei); });
+    new Kontexthilfe(kontext.fenster(), kontext.verzeichnis(),
+                     [this](const QString& datei, QWidget*) { zeige(datei); });
 }
 
 const Modul& HilfeModul::beschreibung() {
@@ -48,20 +49,32 @@ const Modul& HilfeModul::beschreibung() {
         .erzeuge = &fabrik<H>,
         .befehle =
             {
-                {CMD_HILFE_F1, seite, "Online-Hilfe über Zor-Pim! ",
-                 {im(MENU_START, "&Hilfe", 10, "H&ilfe\tF1", BEFEHL, "F1")}, {knopf(0, 50, "hilfe")}},
+                {CMD_HILFE_F1,
+                 seite,
+                 "Online-Hilfe über Zor-Pim! ",
+                 {im(MENU_START, "&Hilfe", 10, "H&ilfe\tF1", BEFEHL, "F1")},
+                 {knopf(0, 50, "hilfe")}},
                 {CMD_SKRIPTUM, seite, "Zeigt das Skriptum an", {im(MENU_START, "&Hilfe", 20, "&Skriptum")}},
-                {CMD_HILFE_UEBER_HILFE, seite, "Hilfe über Microsoft Hilfesystem",
+                {CMD_HILFE_UEBER_HILFE,
+                 seite,
+                 "Hilfe über Microsoft Hilfesystem",
                  {im(MENU_START, "&Hilfe", 30, "Hil&fe über Hilfe")}},
-                {CMD_UEBER, seite, "Zorwerk und Multimedia: Lehrprogramm zu Fehlermodellen digitaler Kanäle",
+                {CMD_UEBER,
+                 seite,
+                 "Zorwerk und Multimedia: Lehrprogramm zu Fehlermodellen digitaler Kanäle",
                  {im(MENU_START, "&Hilfe", 50, "Ü&ber")}},
-                {CMD_UEBER_PROGRAMM, seite, "Informationen über das Programm!",
+                {CMD_UEBER_PROGRAMM,
+                 seite,
+                 "Informationen über das Programm!",
                  {im(BLOCK_HILFE, "", 10, "Ü&ber das Programm")},
                  {knopf(CMD_MULTIMEDIA, 150, "ueber"), knopf(CMD_ZORWERK, 180, "ueber")}},
-                {CMD_HILFE, seite, "Anwendungs-hilfe!",
+                {CMD_HILFE,
+                 seite,
+                 "Anwendungs-hilfe!",
                  {im(BLOCK_HILFE, "", 20, "&Hilfe"), im(MENU_ZOR, "&Hilfe", 10, "&Hilfe")},
                  {knopf(CMD_ZORWERK, 190, "hilfe")}},
-                {CMD_BEISPIELDATEIEN, ruft<&H::beispieleKopieren>,
+                {CMD_BEISPIELDATEIEN,
+                 ruft<&H::beispieleKopieren>,
                  "Kopiert Beispieldateien (Bitmaps, Wave, MIDI, AVI) in einen Ordner!",
                  {im(BLOCK_HILFE, "", 30, "&Beispieldateien...")}},
                 {CMD_THEORIE, seite, nullptr, {im(MENU_ZOR, "&Hilfe", 30, "&Theorie")}},
@@ -69,8 +82,13 @@ const Modul& HilfeModul::beschreibung() {
                 {CMD_DURCHFUEHRUNG, seite, nullptr, {im(MENU_ZOR, "&Hilfe/&Versuch", 20, "&Durchführung")}},
                 {CMD_INFO_ABTEILUNG, seite, nullptr, {im(MENU_ZOR, "&Hilfe/&Info", 10, "Über das &Fachgebiet")}},
                 // The old program did nothing here either.
-                {CMD_INFO_PROGRAMM, ruft<&H::nichts>, nullptr, {im(MENU_ZOR, "&Hilfe/&Info", 20, "Über das &Programm")}},
-                {CMD_INFO_LEHRSOFTWARE, seite, nullptr,
+                {CMD_INFO_PROGRAMM,
+                 ruft<&H::nichts>,
+                 nullptr,
+                 {im(MENU_ZOR, "&Hilfe/&Info", 20, "Über das &Programm")}},
+                {CMD_INFO_LEHRSOFTWARE,
+                 seite,
+                 nullptr,
                  {im(MENU_ZOR, "&Hilfe/&Info", 30, "Über andere Lehr-&Software")}},
             },
         .fenster = {},
@@ -135,8 +153,8 @@ void HilfeModul::anModalesFenster() {
     fenster_->setGeometry(lage);
     if (sichtbar) fenster_->show();
     if (auto* dialog = qobject_cast<QDialog*>(modal))
-        QObject::connect(dialog, &QDialog::finished, fenster_, [this] { anModalesFenster(); },
-                         Qt::SingleShotConnection);
+        QObject::connect(
+            dialog, &QDialog::finished, fenster_, [this] { anModalesFenster(); }, Qt::SingleShotConnection);
 }
 
 }  // namespace zor::app

@@ -22,10 +22,20 @@ BscDialog::BscDialog(Kontext& kontext) : Jobdialog(kontext, DLG_VERF_BSC, QStrin
     const BscEingaben v;
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(dateien({
-        {QStringLiteral("Eingabedatei:"), ID_BSC_EINGABE, ID_OEFFNEN_KNOPF, {}, QStringLiteral("Eingabedatei (Öffnen)"),
-         &SATZ_DATEIEN, Richtung::Oeffnen},
-        {QStringLiteral("Ausgabedatei:"), ID_BSC_AUSGABE, ID_SPEICHERN_KNOPF, {},
-         QStringLiteral("Ausgabedatei (Speichern unter...)"), &SATZ_DATEIEN, Richtung::Speichern},
+        {QStringLiteral("Eingabedatei:"),
+         ID_BSC_EINGABE,
+         ID_OEFFNEN_KNOPF,
+         {},
+         QStringLiteral("Eingabedatei (Öffnen)"),
+         &SATZ_DATEIEN,
+         Richtung::Oeffnen},
+        {QStringLiteral("Ausgabedatei:"),
+         ID_BSC_AUSGABE,
+         ID_SPEICHERN_KNOPF,
+         {},
+         QStringLiteral("Ausgabedatei (Speichern unter...)"),
+         &SATZ_DATEIEN,
+         Richtung::Speichern},
     }));
     auto* geschuetzt = new QHBoxLayout;
     geschuetzt->addWidget(new QLabel(QStringLiteral("Die ersten"), this));

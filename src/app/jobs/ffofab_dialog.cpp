@@ -10,13 +10,24 @@
 
 namespace zor::app {
 
-FfoFabDialog::FfoFabDialog(Kontext& kontext) : Jobdialog(kontext, DLG_ABLEITEN, QStringLiteral("Fehlerfolge/Fehlerabstand")) {
+FfoFabDialog::FfoFabDialog(Kontext& kontext)
+    : Jobdialog(kontext, DLG_ABLEITEN, QStringLiteral("Fehlerfolge/Fehlerabstand")) {
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(dateien({
-        {QStringLiteral("Vergleichsdatei:"), ID_ABLEITEN_VGL, ID_OEFFNEN_KNOPF, {}, QStringLiteral("Vergleichsdatei (Öffnen)"),
-         &SATZ_VERGLEICH, Richtung::Oeffnen},
-        {QStringLiteral("FFO/FAB:"), ID_ABLEITEN_AUSGABE, ID_SPEICHERN_KNOPF, {},
-         QStringLiteral("Ausgabedatei (Speichern unter...)"), &SATZ_FFO_FAB, Richtung::Speichern},
+        {QStringLiteral("Vergleichsdatei:"),
+         ID_ABLEITEN_VGL,
+         ID_OEFFNEN_KNOPF,
+         {},
+         QStringLiteral("Vergleichsdatei (Öffnen)"),
+         &SATZ_VERGLEICH,
+         Richtung::Oeffnen},
+        {QStringLiteral("FFO/FAB:"),
+         ID_ABLEITEN_AUSGABE,
+         ID_SPEICHERN_KNOPF,
+         {},
+         QStringLiteral("Ausgabedatei (Speichern unter...)"),
+         &SATZ_FFO_FAB,
+         Richtung::Speichern},
     }));
     spalte->addLayout(okAbbrechen());
 }

@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/jobs/mar_bild.h"
 #include "app/context/kontext.h"
 #include "app/jobs/job_ids.h"
+#include "app/jobs/mar_bild.h"
 #include "core/corruption/eingabe.h"
 #include "core/corruption/verfaelschen.h"
 
@@ -31,10 +31,10 @@ struct Modellzeile {
 };
 
 const Modellzeile& zeile(Zweizustand m) {
-    static const Modellzeile GE{DLG_VERF_GE, "Gilbert-Elliott-Modell", "p(G|B) =", "p(B|G) =", "Ok", 'g',
-                                &geVorgabe, &gePruefen, &MakeGeError};
-    static const Modellzeile MC{DLG_VERF_MC, "Mc Cullough-Modell", "q(G|B) =", "q(B|G) =", "OK", 'm',
-                                &mcVorgabe, &mcPruefen, &MakeMcError};
+    static const Modellzeile GE{
+        DLG_VERF_GE, "Gilbert-Elliott-Modell", "p(G|B) =", "p(B|G) =", "Ok", 'g', &geVorgabe, &gePruefen, &MakeGeError};
+    static const Modellzeile MC{DLG_VERF_MC, "Mc Cullough-Modell", "q(G|B) =", "q(B|G) =",  "OK",
+                                'm',         &mcVorgabe,           &mcPruefen, &MakeMcError};
     return m == Zweizustand::GE ? GE : MC;
 }
 
@@ -45,10 +45,20 @@ GeMcVerfaelschenDialog::GeMcVerfaelschenDialog(Kontext& kontext, Zweizustand mod
     auto* spalte = new QVBoxLayout(this);
     spalte->addLayout(gruppenUndBild());
     spalte->addWidget(dateien({
-        {QStringLiteral("Eingang:"), ID_GEMC_EINGABE, ID_OEFFNEN_KNOPF, {}, QStringLiteral("Öffnen"), &SATZ_DATEIEN,
+        {QStringLiteral("Eingang:"),
+         ID_GEMC_EINGABE,
+         ID_OEFFNEN_KNOPF,
+         {},
+         QStringLiteral("Öffnen"),
+         &SATZ_DATEIEN,
          Richtung::Oeffnen},
-        {QStringLiteral("Ausgang:"), ID_GEMC_AUSGABE, ID_SPEICHERN_KNOPF, {}, QStringLiteral("Speichern unter"),
-         &SATZ_DATEIEN, Richtung::Speichern},
+        {QStringLiteral("Ausgang:"),
+         ID_GEMC_AUSGABE,
+         ID_SPEICHERN_KNOPF,
+         {},
+         QStringLiteral("Speichern unter"),
+         &SATZ_DATEIEN,
+         Richtung::Speichern},
     }));
     auto* geschuetzt = new QHBoxLayout;
     geschuetzt->addWidget(new QLabel(QStringLiteral("Die ersten"), this));

@@ -42,10 +42,10 @@ enum JobId : int {
 };
 
 // Any file to corrupt or compare, and the corrupted copy.
-inline const Filtersatz SATZ_DATEIEN{"Dateien",
-                                     {"Bitmaps (*.BMP)", "Alle Dateien (*)"},
-                                     {"Bitmaps (*.BMP)", "All files (*)", "GIF files (*.GIF)", "AVI files (*.AVI)",
-                                      "WAVE files (*.WAV)"}};
+inline const Filtersatz SATZ_DATEIEN{
+    "Dateien",
+    {"Bitmaps (*.BMP)", "Alle Dateien (*)"},
+    {"Bitmaps (*.BMP)", "All files (*)", "GIF files (*.GIF)", "AVI files (*.AVI)", "WAVE files (*.WAV)"}};
 inline const Filtersatz SATZ_VERGLEICH{"Vergleichsdateien", {"Vergleich (*.VGL)"}};
 
 }  // namespace zor::app

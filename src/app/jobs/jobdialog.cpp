@@ -7,9 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/hintergrund/hintergrund.h"
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
+#include "app/hintergrund/hintergrund.h"
 #include "app/platform/hinweise.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/corruption/eingabe.h"
@@ -41,8 +41,7 @@ QPushButton* Jobdialog::knopf(int id, const QString& beschriftung) {
     return b;
 }
 
-QPushButton* Jobdialog::durchsuchen(int knopfId, int feldId, const QString& titel, const Filtersatz& satz,
-                                     Richtung r) {
+QPushButton* Jobdialog::durchsuchen(int knopfId, int feldId, const QString& titel, const Filtersatz& satz, Richtung r) {
     QPushButton* b = knopf(knopfId, r == Richtung::Oeffnen ? QStringLiteral("Öffnen...") : QStringLiteral("Speichern..."));
     connect(b, &QPushButton::clicked, this, [this, feldId, titel, &satz, r] {
         auto* e = findChild<QLineEdit*>(QStringLiteral("id_%1").arg(feldId));

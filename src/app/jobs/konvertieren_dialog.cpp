@@ -1,9 +1,9 @@
 #include "app/jobs/konvertieren_dialog.h"
 
-#include "app/hintergrund/hintergrund.h"
 #include "app/context/befehle.h"
 #include "app/context/folgedatei.h"
 #include "app/context/kontext.h"
+#include "app/hintergrund/hintergrund.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/hinweise.h"
 #include "app/platform/meldungsdienst.h"
@@ -34,9 +34,14 @@ const Modul& KonvertierenModul::beschreibung() {
         .erzeuge = &fabrik<K>,
         .befehle =
             {
-                {CMD_KONVERTIEREN_ZOR, ruft<&K::kanalmodell>, "Konvertiert Fehlerfolge nach Fahlerabstand und umgekehrt!",
-                 {im(MENU_ZOR, "&Datei", 40, "&Konvertieren...")}, {knopf(CMD_ZORWERK, 100, "konvertieren")}},
-                {CMD_KONVERTIEREN, ruft<&K::multimedia>, "Konvertiert eine FFO-Datei nach FAB-Datei und umgekehrt!",
+                {CMD_KONVERTIEREN_ZOR,
+                 ruft<&K::kanalmodell>,
+                 "Konvertiert Fehlerfolge nach Fahlerabstand und umgekehrt!",
+                 {im(MENU_ZOR, "&Datei", 40, "&Konvertieren...")},
+                 {knopf(CMD_ZORWERK, 100, "konvertieren")}},
+                {CMD_KONVERTIEREN,
+                 ruft<&K::multimedia>,
+                 "Konvertiert eine FFO-Datei nach FAB-Datei und umgekehrt!",
                  {im(BLOCK_ERSTELLEN, "", 30, "&Konvertieren...")}},
             },
         .fenster = {&dateiwahl},
@@ -72,8 +77,8 @@ void KonvertierenModul::Konvertieren() {
 }
 
 void KonvertierenModul::SelectConvertFunction() {
-    const auto name = kontext().dateiwahl().GetFileNameInFWK(QStringLiteral("FFO<=>FAB (konvertieren)"), QString(),
-                                                             SATZ_FFO_FAB);
+    const auto name =
+        kontext().dateiwahl().GetFileNameInFWK(QStringLiteral("FFO<=>FAB (konvertieren)"), QString(), SATZ_FFO_FAB);
     const std::string eingabe = name.value_or(QString()).toStdString();
     kontext().hintergrund().starten<JobErgebnis>(
         nullptr, {eingabe, TEXT_WIRD_ERSTELLT},

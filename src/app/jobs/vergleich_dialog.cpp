@@ -10,15 +10,31 @@
 
 namespace zor::app {
 
-VergleichDialog::VergleichDialog(Kontext& kontext) : Jobdialog(kontext, DLG_VERGLEICH, QStringLiteral("Dateien-Vergleich")) {
+VergleichDialog::VergleichDialog(Kontext& kontext)
+    : Jobdialog(kontext, DLG_VERGLEICH, QStringLiteral("Dateien-Vergleich")) {
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(dateien({
-        {QStringLiteral("1. Datei:"), ID_VGL_ERSTE, ID_OEFFNEN_KNOPF, {}, QStringLiteral("Eingabedatei_1 (Öffnen)"),
-         &SATZ_DATEIEN, Richtung::Oeffnen},
-        {QStringLiteral("2. Datei:"), ID_VGL_ZWEITE, ID_ZWEITE_DATEI_KNOPF, {}, QStringLiteral("Eingabedatei_2 (Öffnen)"),
-         &SATZ_DATEIEN, Richtung::Oeffnen},
-        {QStringLiteral("Vergleichsdatei:"), ID_VGL_AUSGABE, ID_SPEICHERN_KNOPF, {},
-         QStringLiteral("Ausgabedatei (Speichern unter...)"), &SATZ_VERGLEICH, Richtung::Speichern},
+        {QStringLiteral("1. Datei:"),
+         ID_VGL_ERSTE,
+         ID_OEFFNEN_KNOPF,
+         {},
+         QStringLiteral("Eingabedatei_1 (Öffnen)"),
+         &SATZ_DATEIEN,
+         Richtung::Oeffnen},
+        {QStringLiteral("2. Datei:"),
+         ID_VGL_ZWEITE,
+         ID_ZWEITE_DATEI_KNOPF,
+         {},
+         QStringLiteral("Eingabedatei_2 (Öffnen)"),
+         &SATZ_DATEIEN,
+         Richtung::Oeffnen},
+        {QStringLiteral("Vergleichsdatei:"),
+         ID_VGL_AUSGABE,
+         ID_SPEICHERN_KNOPF,
+         {},
+         QStringLiteral("Ausgabedatei (Speichern unter...)"),
+         &SATZ_VERGLEICH,
+         Richtung::Speichern},
     }));
     spalte->addLayout(okAbbrechen());
 }

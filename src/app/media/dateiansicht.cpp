@@ -77,7 +77,6 @@ Dateiansicht::~Dateiansicht() = default;
 bool Dateiansicht::offen() const { return datei_->offen(); }
 std::uint64_t Dateiansicht::dateigroesse() const { return datei_->groesse(); }
 
-
 bool Dateiansicht::befehl(int id) {
     if (id != CMD_GEHE_ZU_OFFSET) return MdiDokument::befehl(id);
     geheZuOffsetFragen();

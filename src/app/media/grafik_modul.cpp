@@ -24,7 +24,9 @@ const Fenster& GrafikModul::fenster() {
         .titel = QStringLiteral("Graphic Window"),
         .dokumentMenue = MENU_GRAFIK,
         .kontextMenue = KONTEXT_GRAFIK,
-        .bilder = {{QStringLiteral("grafik"), {}, [](Bildaufnahme& a) {
+        .bilder = {{QStringLiteral("grafik"),
+                    {},
+                    [](Bildaufnahme& a) {
                         Kontext& k = a.rahmen(false);
                         k.befehl(CMD_GRAFIK);
                         a.bild(k.fenster(), QStringLiteral("grafik"));
@@ -38,7 +40,10 @@ namespace {
 // A colour of the document's menu and of its context menu.
 Befehl farbe(int id, int rang, const char* text) {
     const unsigned art = id == CMD_FARBE_ROT ? HAKEN : BEFEHL;
-    return {id, nullptr, nullptr, {im(MENU_GRAFIK, "&Farbe", rang, text, art), im(KONTEXT_GRAFIK, "&Farbe", rang, text, art)}};
+    return {id,
+            nullptr,
+            nullptr,
+            {im(MENU_GRAFIK, "&Farbe", rang, text, art), im(KONTEXT_GRAFIK, "&Farbe", rang, text, art)}};
 }
 
 }  // namespace
@@ -49,7 +54,9 @@ const Modul& GrafikModul::beschreibung() {
         .erzeuge = &fabrik<GrafikModul>,
         .befehle =
             {
-                {CMD_GRAFIK, ruft<&GrafikModul::grafikNeu>, nullptr,
+                {CMD_GRAFIK,
+                 ruft<&GrafikModul::grafikNeu>,
+                 nullptr,
                  {im(MENU_MULTIMEDIA, "&Datei", 90, "&Grafik-Beispiel")}},
                 // The active document takes its colour itself.
                 farbe(CMD_FARBE_ROT, 10, "&Red"),

@@ -4,12 +4,12 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
-#include "app/hintergrund/hintergrund.h"
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
+#include "app/hintergrund/hintergrund.h"
 #include "app/media/dateiansicht.h"
-#include "app/platform/dateiwahl.h"
 #include "app/media/medienfilter.h"
+#include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/platform/wartecursor.h"
 #include "core/seqfiles/vergleich.h"
@@ -154,24 +154,40 @@ const Modul& HexBinModul::beschreibung() {
         .erzeuge = &fabrik<H>,
         .befehle =
             {
-                {CMD_HEX, ruft<&H::hex>, "Erstellt ein neues Hex-Dokument!", {im(MENU_MULTIMEDIA, "&Datei", 10, "&Hex...")},
+                {CMD_HEX,
+                 ruft<&H::hex>,
+                 "Erstellt ein neues Hex-Dokument!",
+                 {im(MENU_MULTIMEDIA, "&Datei", 10, "&Hex...")},
                  {knopf(CMD_MULTIMEDIA, 10, "hex")}},
-                {CMD_HEX_OEFFNEN, ruft<&H::hex>, nullptr,
+                {CMD_HEX_OEFFNEN,
+                 ruft<&H::hex>,
+                 nullptr,
                  {im(MENU_HEX, "&Datei", 10, "&Hex..."), im(KONTEXT_HEX, "&Datei", 10, "Ö&ffnen...")}},
-                {CMD_BIN, ruft<&H::bin>, "Erstellt ein neues Bin-Dokument!", {im(MENU_MULTIMEDIA, "&Datei", 20, "&Bin...")},
+                {CMD_BIN,
+                 ruft<&H::bin>,
+                 "Erstellt ein neues Bin-Dokument!",
+                 {im(MENU_MULTIMEDIA, "&Datei", 20, "&Bin...")},
                  {knopf(CMD_MULTIMEDIA, 20, "bin")}},
-                {CMD_BIN_OEFFNEN, ruft<&H::bin>, "Erstellt ein neues Bin-Dokument!",
+                {CMD_BIN_OEFFNEN,
+                 ruft<&H::bin>,
+                 "Erstellt ein neues Bin-Dokument!",
                  {im(MENU_BIN, "&Datei", 20, "&Bin..."), im(KONTEXT_BIN, "&Bearbeiten", 40, "Ö&ffnen...")}},
-                {CMD_SPEICHERN_FFO, ruft<&H::speichern>, "Speichert das aktive Dokument als Fehlerfolge!",
+                {CMD_SPEICHERN_FFO,
+                 ruft<&H::speichern>,
+                 "Speichert das aktive Dokument als Fehlerfolge!",
                  {im(MENU_BIN, "&Bearbeiten", 10, "&Speichern als Fehlerfolge..."),
                   im(KONTEXT_BIN, "&Bearbeiten", 10, "&Speichern als Fehlerfolge...")},
                  {knopf(CMD_MULTIMEDIA, 50, "speichern_ffo", false)}},
-                {CMD_SPEICHERN_FAB, ruft<&H::speichern>, "Speichert das aktive Dokument als Fehlerabstand!",
+                {CMD_SPEICHERN_FAB,
+                 ruft<&H::speichern>,
+                 "Speichert das aktive Dokument als Fehlerabstand!",
                  {im(MENU_BIN, "&Bearbeiten", 20, "S&peichern als Fahlerabstand..."),
                   im(KONTEXT_BIN, "&Bearbeiten", 20, "S&peichern als Fahlerabstand...")},
                  {knopf(CMD_MULTIMEDIA, 60, "speichern_fab", false)}},
                 // The active view asks for the offset itself.
-                {CMD_GEHE_ZU_OFFSET, nullptr, "Zeigt die Zeile mit dem eingegebenen Offset an!",
+                {CMD_GEHE_ZU_OFFSET,
+                 nullptr,
+                 "Zeigt die Zeile mit dem eingegebenen Offset an!",
                  {im(MENU_HEX, "&Datei", 50, GEHE, BEFEHL, STRG_G), im(MENU_BIN, "&Datei", 50, GEHE, BEFEHL, STRG_G),
                   im(KONTEXT_HEX, "&Datei", 20, GEHE, BEFEHL, STRG_G),
                   im(KONTEXT_BIN, "&Bearbeiten", 50, GEHE, BEFEHL, STRG_G)}},

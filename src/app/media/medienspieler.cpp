@@ -13,8 +13,8 @@
 #include "app/context/kontext.h"
 #include "app/context/texte.h"
 #include "app/media/bildflaeche.h"
-#include "app/media/wiedergabe.h"
 #include "app/media/medienfilter.h"
+#include "app/media/wiedergabe.h"
 #include "app/platform/meldungsdienst.h"
 
 namespace zor::app {

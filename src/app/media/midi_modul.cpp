@@ -48,8 +48,8 @@ const Modul& MidiModul::beschreibung() {
     static const Modul m{
         .name = "MIDI",
         .erzeuge = &fabrik<MidiModul>,
-        .befehle = {{CMD_MIDI, ruft<&MidiModul::midi>, nullptr,
-                     {im(MENU_MULTIMEDIA, "&Datei", 80, "MIDI-&Information...")}}},
+        .befehle =
+            {{CMD_MIDI, ruft<&MidiModul::midi>, nullptr, {im(MENU_MULTIMEDIA, "&Datei", 80, "MIDI-&Information...")}}},
         .fenster = {&fenster()},
         .menues = {},
         .knoepfe = {},

@@ -9,12 +9,12 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "app/media/medienfilter.h"
 #include "app/media/tonaufnahme.h"
 #include "app/media/wiedergabe.h"
-#include "app/media/medienfilter.h"
 #include "app/platform/meldungsdienst.h"
-#include "core/io/blockleser.h"
 #include "core/io/ausgabedatei.h"
+#include "core/io/blockleser.h"
 
 namespace zor::app {
 namespace {

@@ -35,15 +35,18 @@ QString vorgabeEndung(const Filtersatz& satz, Richtung r) {
     return m.hasMatch() ? m.captured(1) : QString();
 }
 
-std::optional<QString> QtDateiwahl::GetFileNameInFWK(const QString& titel, const QString& vorschlag, const Filtersatz& satz) {
+std::optional<QString> QtDateiwahl::GetFileNameInFWK(const QString& titel, const QString& vorschlag,
+                                                     const Filtersatz& satz) {
     return waehle(titel, vorschlag, satz, Richtung::Oeffnen);
 }
 
-std::optional<QString> QtDateiwahl::GetFileNameOutFWK(const QString& titel, const QString& vorschlag, const Filtersatz& satz) {
+std::optional<QString> QtDateiwahl::GetFileNameOutFWK(const QString& titel, const QString& vorschlag,
+                                                      const Filtersatz& satz) {
     return waehle(titel, vorschlag, satz, Richtung::Speichern);
 }
 
-std::optional<QString> QtDateiwahl::waehle(const QString& titel, const QString& vorschlag, const Filtersatz& satz, Richtung r) {
+std::optional<QString> QtDateiwahl::waehle(const QString& titel, const QString& vorschlag, const Filtersatz& satz,
+                                           Richtung r) {
     QWidget* eltern = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : eltern_;
     QFileDialog d(eltern, titel, QDir::currentPath());
     d.setNameFilters(filterListe(satz, r));

@@ -17,10 +17,10 @@ enum class Richtung { Oeffnen, Speichern };
 // The filters of a file chooser for opening and for saving, in Qt's "Text (*.EXT)" form;
 // the first is preselected. Each window defines the sets its choosers use.
 struct Filtersatz {
-    const char* name;                    // names the set in tests
+    const char* name;  // names the set in tests
     std::vector<const char*> oeffnen = {};
     std::vector<const char*> speichern = {};  // empty: the same as for opening
-    bool bildformate = false;            // opening also offers every image format Qt reads
+    bool bildformate = false;                 // opening also offers every image format Qt reads
 };
 
 QStringList filterListe(const Filtersatz& satz, Richtung r);
@@ -32,8 +32,10 @@ class Dateiwahl {
 public:
     virtual ~Dateiwahl() = default;
     // The chosen full path, or nothing on cancel. vorschlag is the proposed name.
-    virtual std::optional<QString> GetFileNameInFWK(const QString& titel, const QString& vorschlag, const Filtersatz& satz) = 0;
-    virtual std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag, const Filtersatz& satz) = 0;
+    virtual std::optional<QString> GetFileNameInFWK(const QString& titel, const QString& vorschlag,
+                                                    const Filtersatz& satz) = 0;
+    virtual std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag,
+                                                     const Filtersatz& satz) = 0;
     // A folder (existing, or made in the chooser); nothing on cancel. Choosers that are
     // never asked for one need not offer it.
     virtual std::optional<QString> ordnerWaehlen(const QString& /*titel*/, const QString& /*vorschlag*/) {
@@ -44,8 +46,10 @@ public:
 class QtDateiwahl final : public Dateiwahl {
 public:
     explicit QtDateiwahl(QWidget* eltern = nullptr) : eltern_(eltern) {}
-    std::optional<QString> GetFileNameInFWK(const QString& titel, const QString& vorschlag, const Filtersatz& satz) override;
-    std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag, const Filtersatz& satz) override;
+    std::optional<QString> GetFileNameInFWK(const QString& titel, const QString& vorschlag,
+                                            const Filtersatz& satz) override;
+    std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag,
+                                             const Filtersatz& satz) override;
     std::optional<QString> ordnerWaehlen(const QString& titel, const QString& vorschlag) override;
 
 private:

@@ -8,8 +8,8 @@
 
 #include <vector>
 
-#include "app/platform/warnton.h"
 #include "app/context/befehle.h"
+#include "app/platform/warnton.h"
 #include "core/models/eingaberegeln.h"
 
 namespace zor::app {

@@ -40,7 +40,7 @@ inline constexpr int DRUCK_AUFLOESUNG = 1200;
 inline constexpr const char* DRUCK_DOKUMENTNAME = "Druckvorgang";
 void druckseiteEinrichten(QPagedPaintDevice& seite);
 
-enum class [[nodiscard]] Druckergebnis { Gedruckt, Fehler, Abgebrochen };
+enum class [[nodiscard]] Druckergebnis{Gedruckt, Fehler, Abgebrochen};
 
 // Paints a printed page on its printable area of seite pixels and writes it as a PDF;
 // malen returns false to give up, and then no file appears.

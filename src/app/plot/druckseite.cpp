@@ -96,9 +96,8 @@ Druckbericht FAV_Print(QPainter& p, QSize seite, ZorState& s, const Vorlagenquel
     return kurvenMalen(p, seite, [&](Canvas& dc) { FAV_Paint(dc, s, q, 1); });
 }
 
-const Druckart DRUCK_FF{'a', nullptr, [](QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle&) {
-                             return FF_Print(p, seite, s);
-                         }};
+const Druckart DRUCK_FF{
+    'a', nullptr, [](QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle&) { return FF_Print(p, seite, s); }};
 const Druckart DRUCK_FKF{'b', &FKF_Ermitteln, &FKF_Print};
 const Druckart DRUCK_FAV{'c', &FAV_Ermitteln, &FAV_Print};
 

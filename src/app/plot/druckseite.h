@@ -57,7 +57,6 @@ Druckbericht FF_Print(QPainter& p, QSize seite, const ZorState& s);
 Druckbericht FKF_Print(QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle& q);
 Druckbericht FAV_Print(QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle& q);
 
-
 // The whole page on a device of seite pixels (the printable area): frame, header,
 // parameter pictures, diagram, all in the paper colours.
 Druckbericht druckseiteMalen(QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle& q, const Druckart& art);

@@ -80,7 +80,8 @@ void kurvenVorbereiten(zor::ZorState& s, const zor::Druckart& art) {
 }
 
 // The printed page of a document as a PDF, through the printing's own page.
-int druckseiteSchreiben(zor::ZorState& s, const zor::Druckart& art, const QString& ausgabe, const zor::Vorlagenquelle& quelle) {
+int druckseiteSchreiben(zor::ZorState& s, const zor::Druckart& art, const QString& ausgabe,
+                        const zor::Vorlagenquelle& quelle) {
     if (zor::formatVon(ausgabe) != zor::Bildformat::PDF) {
         std::fprintf(stderr, "Druckseiten werden als PDF geschrieben: %s\n", qPrintable(ausgabe));
         return 2;

@@ -8,20 +8,20 @@
 
 #include <algorithm>
 
-#include "app/platform/warnton.h"
 #include "app/context/befehle.h"
-#include "app/shell/fortschrittsfenster.h"
-#include "app/hintergrund/hintergrund.h"
 #include "app/context/mdi_dokument.h"
+#include "app/context/texte.h"
+#include "app/hintergrund/hintergrund.h"
+#include "app/media/nebeneinander.h"
+#include "app/platform/ressourcen.h"
+#include "app/platform/warnton.h"
+#include "app/shell/fortschrittsfenster.h"
 #include "app/shell/menue.h"
 #include "app/shell/menue_tabellen.h"
 #include "app/shell/module.h"
-#include "app/platform/ressourcen.h"
 #include "app/shell/statusleiste.h"
-#include "app/context/texte.h"
-#include "app/media/nebeneinander.h"
-#include "core/documents/befehlszustand.h"
 #include "app/shell/werkzeugleiste.h"
+#include "core/documents/befehlszustand.h"
 
 namespace zor::app {
 namespace {
@@ -35,9 +35,9 @@ struct Hakenzeile {
     int satz1, satz2;
 };
 constexpr Hakenzeile MODELLHAKEN[] = {
-    {Modellart::BSC, CMD_SATZ1_BSC, CMD_SATZ2_BSC},         {Modellart::GE, CMD_SATZ1_GE, CMD_SATZ2_GE},
-    {Modellart::MC, CMD_SATZ1_MC, CMD_SATZ2_MC},            {Modellart::SW, CMD_SATZ1_SW, CMD_SATZ2_SW},
-    {Modellart::Datei, CMD_SATZ1_DATEI, CMD_SATZ2_DATEI},   {Modellart::Inaktiv, CMD_SATZ1_INAKTIV, CMD_SATZ2_INAKTIV},
+    {Modellart::BSC, CMD_SATZ1_BSC, CMD_SATZ2_BSC},       {Modellart::GE, CMD_SATZ1_GE, CMD_SATZ2_GE},
+    {Modellart::MC, CMD_SATZ1_MC, CMD_SATZ2_MC},          {Modellart::SW, CMD_SATZ1_SW, CMD_SATZ2_SW},
+    {Modellart::Datei, CMD_SATZ1_DATEI, CMD_SATZ2_DATEI}, {Modellart::Inaktiv, CMD_SATZ1_INAKTIV, CMD_SATZ2_INAKTIV},
 };
 
 }  // namespace
@@ -151,7 +151,8 @@ void Hauptfenster::RebuildToolBar(int satz) {
         removeToolBar(werkzeugleiste_);
         delete werkzeugleiste_;
     }
-    werkzeugleiste_ = new Werkzeugleiste(verzeichnis_, satz, [this](int id) { mainframe_OnCommand(id); }, this);
+    werkzeugleiste_ = new Werkzeugleiste(
+        verzeichnis_, satz, [this](int id) { mainframe_OnCommand(id); }, this);
     addToolBar(Qt::TopToolBarArea, werkzeugleiste_);
 }
 
@@ -162,7 +163,8 @@ void Hauptfenster::befehleAbgleichen() {
     setzeAktiv(CMD_AKTUALISIEREN, b.aktualisieren);
     setzeAktiv(CMD_OEFFNEN_ALLE, b.alleOeffnen);
     setzeUntermenueAktiv(CMD_OEFFNEN_ALLE, b.alleOeffnen);
-    for (int id : {int(CMD_SCHLIESSEN_ALLE), int(CMD_EXPORTIEREN), int(CMD_SEITENANSICHT)}) setzeAktiv(id, b.fensterBefehle);
+    for (int id : {int(CMD_SCHLIESSEN_ALLE), int(CMD_EXPORTIEREN), int(CMD_SEITENANSICHT)})
+        setzeAktiv(id, b.fensterBefehle);
     setzeUntermenueAktiv(CMD_SCHLIESSEN_ALLE, b.fensterBefehle);
     setzeUntermenueAktiv(CMD_KASKADIERT, b.fensterBefehle);
     setzeAktiv(CMD_DRUCKEN, b.drucken);

@@ -5,8 +5,7 @@
 
 namespace zor::app {
 
-RahmenModul::RahmenModul(Kontext& kontext)
-    : Befehlsmodul(kontext), rahmen_(static_cast<Hauptfenster&>(kontext)) {}
+RahmenModul::RahmenModul(Kontext& kontext) : Befehlsmodul(kontext), rahmen_(static_cast<Hauptfenster&>(kontext)) {}
 
 void RahmenModul::beenden(int) { rahmen_.close(); }
 void RahmenModul::anordnen(int id) { rahmen_.mdiAnordnen(id); }
@@ -68,33 +67,49 @@ const Modul& RahmenModul::beschreibung() {
         .erzeuge = &fabrik<R>,
         .befehle =
             {
-                {CMD_BEENDEN, ruft<&R::beenden>, "Beendet die Anwendung! ",
+                {CMD_BEENDEN,
+                 ruft<&R::beenden>,
+                 "Beendet die Anwendung! ",
                  {im(MENU_START, "", 30, "&Beenden"), im(MENU_MULTIMEDIA, "&Datei", 110, "B&eenden"),
                   im(MENU_ZOR, "&Datei", 100, "B&eenden"), im(BLOCK_MEDIEN, "", 50, "B&eenden")},
                  {knopf(START, 60, "beenden"), knopf(CMD_MULTIMEDIA, 180, "beenden"),
                   knopf(CMD_ZORWERK, 210, "beenden")}},
-                {CMD_KASKADIERT, ruft<&R::anordnen>, "Stellt die dokumente kaskadiert dar!",
+                {CMD_KASKADIERT,
+                 ruft<&R::anordnen>,
+                 "Stellt die dokumente kaskadiert dar!",
                  {im(BLOCK_FENSTER, "", 10, "&Kaskadiert"),
                   im(MENU_ZOR, "&Fenster/An&ordnen", 10, "Ü&berlappend\tSHIFT+F5", BEFEHL, "Shift+F5")},
                  {knopf(CMD_MULTIMEDIA, 130, "kaskadiert"), knopf(CMD_ZORWERK, 160, "kaskadiert")}},
-                {CMD_UNTEREINANDER, ruft<&R::anordnen>, "Stellt die Dokumente untereinander dar!",
+                {CMD_UNTEREINANDER,
+                 ruft<&R::anordnen>,
+                 "Stellt die Dokumente untereinander dar!",
                  {im(BLOCK_FENSTER, "", 20, "&Untereinander")},
                  {knopf(CMD_MULTIMEDIA, 110, "untereinander"), knopf(CMD_ZORWERK, 140, "untereinander")}},
-                {CMD_NEBENEINANDER, ruft<&R::anordnen>, "Stellt die Dokumente nebeneinander dar!",
+                {CMD_NEBENEINANDER,
+                 ruft<&R::anordnen>,
+                 "Stellt die Dokumente nebeneinander dar!",
                  {im(BLOCK_FENSTER, "", 30, "&Nebeneinander"),
                   im(MENU_ZOR, "&Fenster/An&ordnen", 20, "&Nebeneinander\tSHIFT+F4", BEFEHL, "Shift+F4")},
                  {knopf(CMD_MULTIMEDIA, 120, "nebeneinander"), knopf(CMD_ZORWERK, 150, "nebeneinander")}},
-                {CMD_ICONS_EINORDNEN, ruft<&R::anordnen>, "Ordnet die minimierten Dokumente ein!",
+                {CMD_ICONS_EINORDNEN,
+                 ruft<&R::anordnen>,
+                 "Ordnet die minimierten Dokumente ein!",
                  {im(BLOCK_FENSTER, "", 40, "Icons einordnen")}},
                 // The active document closes itself.
                 {CMD_SCHLIESSEN, nullptr, "Schließt das aktive Dokument!", {im(BLOCK_FENSTER, "", 60, "&Schließen")}},
-                {CMD_ALLE_SCHLIESSEN, ruft<&R::alleSchliessen>, "Schließt alle Dokumente!",
+                {CMD_ALLE_SCHLIESSEN,
+                 ruft<&R::alleSchliessen>,
+                 "Schließt alle Dokumente!",
                  {im(BLOCK_FENSTER, "", 70, "&Alle schließen")}},
-                {CMD_MULTIMEDIA, ruft<&R::multimedia>, "Erstellt neue Multimedia-Dokumente!",
+                {CMD_MULTIMEDIA,
+                 ruft<&R::multimedia>,
+                 "Erstellt neue Multimedia-Dokumente!",
                  {im(MENU_START, "", 10, "&Multimedia!", BEFEHL, "Ctrl+M"),
                   im(MENU_ZOR, "", 50, "&Multimedia!", BEFEHL, "Ctrl+M")},
                  {knopf(START, 30, "multimedia"), knopf(CMD_ZORWERK, 230, "video")}},
-                {CMD_ZORWERK, ruft<&R::zorwerk>, "Erstellt ZOR-Dokumente!",
+                {CMD_ZORWERK,
+                 ruft<&R::zorwerk>,
+                 "Erstellt ZOR-Dokumente!",
                  {im(MENU_START, "", 20, "&Zorwerk!", BEFEHL, "Ctrl+K"),
                   im(MENU_MULTIMEDIA, "", 40, "&Zorwerk", BEFEHL, "Ctrl+K")},
                  {knopf(START, 10, "zor"), knopf(CMD_MULTIMEDIA, 170, "zor")}},

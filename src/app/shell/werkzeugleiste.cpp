@@ -17,8 +17,8 @@ struct Thema {
     const char* thema;
 };
 constexpr Thema THEMEN[] = {
-    {"ueber", "help-about"},   {"beenden", "application-exit"}, {"hilfe", "help-contents"},
-    {"kopieren", "edit-copy"}, {"einfuegen", "edit-paste"},     {"drucken", "document-print"},
+    {"ueber", "help-about"},           {"beenden", "application-exit"}, {"hilfe", "help-contents"},
+    {"kopieren", "edit-copy"},         {"einfuegen", "edit-paste"},     {"drucken", "document-print"},
     {"aktualisieren", "view-refresh"},
 };
 

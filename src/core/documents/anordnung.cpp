@@ -22,7 +22,10 @@ struct DreierRest {
     char fehlt, u, v, w;
 };
 constexpr DreierRest DREI_ABBAU[] = {
-    {'p', 'f', 'k', 'v'}, {'v', 'f', 'p', 'k'}, {'k', 'f', 'p', 'v'}, {'f', 'p', 'k', 'v'},
+    {'p', 'f', 'k', 'v'},
+    {'v', 'f', 'p', 'k'},
+    {'k', 'f', 'p', 'v'},
+    {'f', 'p', 'k', 'v'},
 };
 
 bool vonDenVier(std::string_view buchstaben) {

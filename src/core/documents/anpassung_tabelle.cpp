@@ -78,7 +78,8 @@ std::string anpassungText(const Anpassung& a) {
     const auto zeile = [&](const std::array<std::string, ANPASSUNG_SPALTEN>& zellen) {
         std::array<std::vector<std::string>, ANPASSUNG_SPALTEN> teile;
         std::size_t hoehe = 1;
-        for (std::size_t s = 0; s < ANPASSUNG_SPALTEN; ++s) hoehe = std::max(hoehe, (teile[s] = zeilen(zellen[s])).size());
+        for (std::size_t s = 0; s < ANPASSUNG_SPALTEN; ++s)
+            hoehe = std::max(hoehe, (teile[s] = zeilen(zellen[s])).size());
         std::string text;
         for (std::size_t h = 0; h < hoehe; ++h) {
             std::string z;
@@ -99,7 +100,8 @@ std::string anpassungText(const Anpassung& a) {
 }
 
 std::string Anpassung_Csv(const Anpassung& a) {
-    std::string text = "Rang,Modell,Parameter,Wert,Standardfehler,lnL,AIC,BIC,KS,FKF_Abweichung,konvergiert,gleichwertig\n";
+    std::string text =
+        "Rang,Modell,Parameter,Wert,Standardfehler,lnL,AIC,BIC,KS,FKF_Abweichung,konvergiert,gleichwertig\n";
     for (const Modellanpassung& m : a.modelle)
         for (const Schaetzwert& s : m.parameter) {
             const std::string zellen[] = {std::to_string(m.rang),

@@ -22,7 +22,8 @@ Bitzustand farbklasse(Modellart art, int zustand) {
 
 std::string haeufigkeit(long fehler, long n) {
     if (n == 0) return "Fehlerhäufigkeit: – (0 Bits)";
-    return format("Fehlerhäufigkeit: %.4f (%ld von %ld Bits)", static_cast<double>(fehler) / static_cast<double>(n), fehler, n);
+    return format("Fehlerhäufigkeit: %.4f (%ld von %ld Bits)", static_cast<double>(fehler) / static_cast<double>(n),
+                  fehler, n);
 }
 
 // A simulated set's block: the bits of its generation procedure, coloured by state.
@@ -46,7 +47,8 @@ void generieren(const ZorState& s, FFBlock& b, long anzahl, FFInhalt& inhalt) {
     inhalt.zeilentexte.push_back({b.zEnde, haeufigkeit(fehler, anzahl), -1, zustandszeile});
     if (art == Modellart::SW)
         inhalt.zeilentexte.push_back(
-            {b.zEnde + 1, format("Z1: %ld   Z2: %ld   Z3: %ld", proZustand[0], proZustand[2], proZustand[3]), -1, true});
+            {b.zEnde + 1, format("Z1: %ld   Z2: %ld   Z3: %ld", proZustand[0], proZustand[2], proZustand[3]), -1,
+             true});
     else if (zustandszeile)
         inhalt.zeilentexte.push_back(
             {b.zEnde + 1, format("Zustand 'G': %ld   Zustand 'B': %ld", proZustand[0], proZustand[1]), -1, true});
@@ -57,7 +59,8 @@ void ausDatei(const ZorState& s, FFBlock& b, long anzahl, FFInhalt& inhalt) {
     std::string grund;
     const auto folge = FF_DateiFolge(dateiVon(s, b.satz), anzahl, &grund);
     if (!folge) {
-        inhalt.meldungen.push_back({grund.empty() ? TEXT_NICHT_GELESEN : grund, TITEL_PROGRAMM, Symbol::Ausrufezeichen});
+        inhalt.meldungen.push_back(
+            {grund.empty() ? TEXT_NICHT_GELESEN : grund, TITEL_PROGRAMM, Symbol::Ausrufezeichen});
         return;
     }
     long fehler = 0;

@@ -43,8 +43,8 @@ struct FFZeilentext {
 
 struct FFBlock {
     int satz = 0;
-    int z0 = 0, zEnde = 0;           // first row, end row (exclusive)
-    std::string bits;                // row by row, smax per row; may end early
+    int z0 = 0, zEnde = 0;  // first row, end row (exclusive)
+    std::string bits;       // row by row, smax per row; may end early
     std::vector<Bitzustand> zustaende;
 };
 

@@ -12,8 +12,7 @@ namespace {
 constexpr const char* KOPFZEILE = "k,Satz 1,Satz 2\n";
 
 // One line per point; k from the first shown curve, as `zor` prints a curve's x.
-std::string csv(const ZorState& s, std::span<const STRUCT_PUNKT> g1, std::span<const STRUCT_PUNKT> g2,
-                std::size_t n) {
+std::string csv(const ZorState& s, std::span<const STRUCT_PUNKT> g1, std::span<const STRUCT_PUNKT> g2, std::size_t n) {
     const bool a1 = s.Modell.M1 != 0, a2 = s.Modell.M2 != 0;
     std::string text = KOPFZEILE;
     if (!a1 && !a2) return text;

@@ -89,8 +89,7 @@ void dkMalen(Canvas& dc, const ZorState& s, const Stift& gruen) {
 Gezeichnet FAV_Paint(Canvas& dc, ZorState& s, const Vorlagenquelle& quelle, int drucken) {
     if (s.Modell.AB == 1) FAV_PunkteAbleiten(s);
     const int t = s.FAV_defbereich <= 60 ? 5 : 10;
-    Diagonal(dc, achsen(t * s.FAV_xnorm, 'n', s.FAV_ynorm_log, 'l', static_cast<float>(t),
-                        ersteDekade(s.FAV_wertneg)));
+    Diagonal(dc, achsen(t * s.FAV_xnorm, 'n', s.FAV_ynorm_log, 'l', static_cast<float>(t), ersteDekade(s.FAV_wertneg)));
     if (drucken == 1 && s.Cursor.FAV) {
         const float x = static_cast<float>((s.FAV_xpos + 1) * s.FAV_xnorm + X0);
         gedruckterCursor(dc, favCursorKurven(s, aktiveSaetze(s)), x, s.FAV_xpos);
@@ -172,8 +171,8 @@ void DK_Beschriftung(Canvas& dc, const ZorState& s) {
         dc.setzeTextfarbe(farbeAus(s.farbe[static_cast<std::size_t>(i)]));
         dc.text({kappen(X + 100), 5500 - o[i]}, "D");
         dc.text({kappen(X + 670), 5100 - o[i]}, "k");
-        const std::string wert = DK != 0 ? format("= %.1f (= %.1e/%.1e)", DK, v[i].zaehler, v[i].nenner)
-                                         : format("= %.1f", DK);
+        const std::string wert =
+            DK != 0 ? format("= %.1f (= %.1e/%.1e)", DK, v[i].zaehler, v[i].nenner) : format("= %.1f", DK);
         dc.text({kappen(X + 1000), 5500 - o[i]}, wert);
     }
     dc.setzeTextfarbe(textVorher);

@@ -38,8 +38,7 @@ std::vector<Eintrag> werte(int G1, int G2, const STRUCT_PUNKT& p1, const STRUCT_
     e.push_back({{-5700, 8500}, Ausrichtung::Links, wert(G1 ? p1.x : p2.x), SCHWARZ});
     if (G1) e.push_back({{4800, 8500}, Ausrichtung::Links, wert(p1.y), DUNKELBLAU});
     if (G2) e.push_back({{4800, G1 ? 7300 : 8500}, Ausrichtung::Links, wert(p2.y), DUNKELROT});
-    if (G1 && G2)
-        e.push_back({{4800, 6100}, Ausrichtung::Links, wert(static_cast<double>(p1.y) - p2.y), SCHWARZ});
+    if (G1 && G2) e.push_back({{4800, 6100}, Ausrichtung::Links, wert(static_cast<double>(p1.y) - p2.y), SCHWARZ});
     return e;
 }
 
@@ -136,8 +135,7 @@ void Markierung(Canvas& dc, const CursorGeometrie& g, const CursorKurven& k, int
     schreiben(dc, werteBei(k, xpos));
 }
 
-std::vector<LRechteck> Markierung_Bereiche(Canvas& dc, const CursorGeometrie& g, const CursorKurven& k,
-                                           int xpos) {
+std::vector<LRechteck> Markierung_Bereiche(Canvas& dc, const CursorGeometrie& g, const CursorKurven& k, int xpos) {
     const Schrift vorher = dc.schrift();
     schriftHoehe(dc, KURVEN_SCHRIFTHOEHE);
     const int x = linienX(g, xpos);
@@ -145,8 +143,8 @@ std::vector<LRechteck> Markierung_Bereiche(Canvas& dc, const CursorGeometrie& g,
     for (const Eintrag& e : werteBei(k, xpos)) {
         const Textmass m = dc.textmass(e.text);
         const int links = e.ausrichtung == Ausrichtung::Links ? e.anker.x : e.anker.x - m.breite;
-        r.push_back({links - STREIFEN, e.anker.y + m.hoehe + STREIFEN, links + m.breite + STREIFEN,
-                     e.anker.y - STREIFEN});
+        r.push_back(
+            {links - STREIFEN, e.anker.y + m.hoehe + STREIFEN, links + m.breite + STREIFEN, e.anker.y - STREIFEN});
     }
     dc.setzeSchrift(vorher);
     return r;
@@ -166,8 +164,9 @@ int cursorTaste(Cursortaste t, int xpos, int d, int rechtsBis, const CursorKurve
     const bool beide = k.G1 && k.G2;
     const std::span<const STRUCT_PUNKT> eine = einzige(k);
     // Extremes never look past a curve's end.
-    const int n = beide ? static_cast<int>(std::min({static_cast<std::size_t>(std::max(d, 0)), k.g1.size(), k.g2.size()}))
-                        : std::min(std::max(d, 0), static_cast<int>(eine.size()));
+    const int n = beide
+                      ? static_cast<int>(std::min({static_cast<std::size_t>(std::max(d, 0)), k.g1.size(), k.g2.size()}))
+                      : std::min(std::max(d, 0), static_cast<int>(eine.size()));
     const auto differenz = [&](int i) {
         const auto u = static_cast<std::size_t>(i);
         return std::fabs(static_cast<double>(k.g1[u].y) - k.g2[u].y);

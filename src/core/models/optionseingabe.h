@@ -26,7 +26,7 @@ struct FavOptionen {
     Skalierungstexte texte;
 };
 
-enum class [[nodiscard]] Optionsfehler { Keiner, Abszisse, Ordinate };
+enum class [[nodiscard]] Optionsfehler{Keiner, Abszisse, Ordinate};
 
 // The working copies and edit texts a dialog opens with.
 FkfOptionen fkfOptionen(const ZorState& s);

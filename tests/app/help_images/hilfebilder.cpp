@@ -65,7 +65,8 @@ QStringList pruefe(const Sitzung& s, const std::vector<Aufnahme>& liste) {
     }
     for (const QString& seite : alleHilfeseiten())
         for (const QString& bild : bilderVon(seite))
-            if (!s.gemacht.contains(bild)) fehler << QStringLiteral("%1 zeigt %2.png, das niemand aufnimmt").arg(seite, bild);
+            if (!s.gemacht.contains(bild))
+                fehler << QStringLiteral("%1 zeigt %2.png, das niemand aufnimmt").arg(seite, bild);
     for (const QString& m : s.meldungen()) fehler << QStringLiteral("unerwartete Meldung: %1").arg(m);
     return fehler;
 }
@@ -88,6 +89,7 @@ int main(int argc, char** argv) {
     QTextStream aus(stdout);
     const QStringList fehler = pruefe(s, liste);
     for (const QString& f : fehler) aus << "FEHLER: " << f << '\n';
-    aus << s.gemacht.size() << " Bilder" << (nurPruefen ? " geprüft" : QStringLiteral(" in %1").arg(args.at(1))) << '\n';
+    aus << s.gemacht.size() << " Bilder" << (nurPruefen ? " geprüft" : QStringLiteral(" in %1").arg(args.at(1)))
+        << '\n';
     return fehler.isEmpty() ? 0 : 1;
 }

@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -75,7 +75,8 @@ Sitzung::~Sitzung() {
 
 void Sitzung::beispieleSchreiben() {
     beispielbild().save(beispiel(QStringLiteral("bild.bmp")), "BMP");
-    if (!schreibeSinusWav(beispiel(QStringLiteral("ton.wav")), 2000)) fehler_ << QStringLiteral("ton.wav nicht geschrieben");
+    if (!schreibeSinusWav(beispiel(QStringLiteral("ton.wav")), 2000))
+        fehler_ << QStringLiteral("ton.wav nicht geschrieben");
     if (!schreibeTestAvi(beispiel(QStringLiteral("film.avi")), 320, 240, 30, 10))
         fehler_ << QStringLiteral("film.avi nicht geschrieben");
     QFile::copy(QStringLiteral(ZOR_TESTDATEN "/midi/every_event_kind.mid"), beispiel(QStringLiteral("lied.mid")));
@@ -112,7 +113,8 @@ void uhrAnhalten(QWidget* w) {
     static const QRegularExpression zeit(QStringLiteral("^(\\s*)\\d{1,2}:\\d{2}:\\d{2}\\s*$"));
     for (QLabel* l : w->findChildren<QLabel*>()) {
         // The leading blanks stay: the fields are sized for them.
-        if (const auto m = datum.match(l->text()); m.hasMatch()) l->setText(m.captured(1) + QStringLiteral("01.10.2026"));
+        if (const auto m = datum.match(l->text()); m.hasMatch())
+            l->setText(m.captured(1) + QStringLiteral("01.10.2026"));
         if (const auto m = zeit.match(l->text()); m.hasMatch()) l->setText(m.captured(1) + QStringLiteral("10:00:00"));
     }
 }

@@ -22,8 +22,10 @@ class QWidget;
 class BilderDateiwahl final : public zor::app::Dateiwahl {
 public:
     using Filtersatz = zor::app::Filtersatz;
-    std::optional<QString> GetFileNameInFWK(const QString& titel, const QString& vorschlag, const Filtersatz& satz) override;
-    std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag, const Filtersatz& satz) override;
+    std::optional<QString> GetFileNameInFWK(const QString& titel, const QString& vorschlag,
+                                            const Filtersatz& satz) override;
+    std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag,
+                                             const Filtersatz& satz) override;
     QStringList antworten;
 
 private:
@@ -52,8 +54,7 @@ public:
     // Runs the command; the first modal dialog it opens must carry dialogName ("" for a
     // file chooser). handle acts on it (the default grabs it as name and closes it).
     // False when no such dialog came.
-    bool modal(int befehl, const QString& dialogName, const QString& name,
-               std::function<void(QWidget*)> handle = {});
+    bool modal(int befehl, const QString& dialogName, const QString& name, std::function<void(QWidget*)> handle = {});
 
     QStringList gemacht;  // pictures written
     QStringList fehlerliste() const { return fehler_; }

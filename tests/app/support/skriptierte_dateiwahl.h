@@ -20,7 +20,7 @@ public:
         return antworte({false, titel, vorschlag, &satz});
     }
     std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag,
-                                            const zor::app::Filtersatz& satz) override {
+                                             const zor::app::Filtersatz& satz) override {
         return antworte({true, titel, vorschlag, &satz});
     }
     // A folder request is recorded with set 0.

@@ -5,8 +5,8 @@
 #include <QCloseEvent>
 #include <QList>
 
-#include "app/context/beschreibung.h"
 #include "app/context/befehle.h"
+#include "app/context/beschreibung.h"
 #include "app/context/mdi_dokument.h"
 #include "app/plot/druckseite.h"
 
