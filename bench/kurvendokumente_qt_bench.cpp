@@ -42,8 +42,8 @@ zor::ZorState zweiSaetze() {
     zor::vorgabeSetzen(s, 1, *zor::vorgabe("mc2"));
     s.Modell.inaktiv = 0;
     zor::KeinFortschritt still;
-    zor::FAV_Ermitteln(s, still);
-    zor::FKF_Ermitteln(s, still);
+    static_cast<void>(zor::FAV_Ermitteln(s, still));
+    static_cast<void>(zor::FKF_Ermitteln(s, still));
     s.Cursor.FAV = s.Cursor.FKF = 1;
     s.FAV_xpos = s.FKF_xpos = 20;
     return s;

@@ -49,7 +49,8 @@ TEST_P(Abbruch, HugeSimulationsStopAtOnceAndAreNotStored) {
         EXPECT_TRUE(FKF_Satz(satzparameter(s, 0), 50, erneuernd, f).abgebrochen) << erneuernd;
     EXPECT_TRUE(FAV_Satz(satzparameter(s, 0), 50, f).abgebrochen);
     s.ptFAV1[3].y = -1.0f;
-    FAV_Ermitteln(s, f);
+    // Cancelled: what it reports does not matter, the stored curve must stay as it was.
+    static_cast<void>(FAV_Ermitteln(s, f));
     EXPECT_EQ(s.FAV.ermittelt1, 0);
     EXPECT_EQ(s.ptFAV1[3].y, -1.0f);
     // Uncancelled, the same computation on a short run is complete.

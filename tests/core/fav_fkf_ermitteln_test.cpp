@@ -116,7 +116,7 @@ TEST(KurvenErmitteln, SwOfSet1AndTheCorrelationDurationOfEachNewCurve) {
     s.Modell.M1 = SW1;
     s.Modell.sim1 = 0;
     s.FKF_defbereich = 30;
-    FKF_Ermitteln(s, still);
+    ASSERT_TRUE(FKF_Ermitteln(s, still));
     std::array<STRUCT_PUNKT, FKF_PUNKTE> theorie{};
     FKF_SW_THEORIE(s.SWWert1.data(), Kurve(theorie).first(31));
     for (std::size_t k = 0; k <= 30; ++k) EXPECT_EQ(s.ptFKF1[k].y, theorie[k].y);
@@ -201,7 +201,7 @@ TEST(KurvenErmitteln, AnInactiveSetGivesNoPointsAndKeepsItsCache) {
     s.ptFAV2[0].y = 5.0f;
     EXPECT_TRUE(FAV_Satz(satzparameter(s, 1), 50, still).kurve.empty());
     EXPECT_TRUE(FKF_Satz(satzparameter(s, 1), 50, 0, still).kurve.empty());
-    FAV_Ermitteln(s, still);
+    static_cast<void>(FAV_Ermitteln(s, still));
     EXPECT_EQ(s.ptFAV2[0].y, 5.0f);
     EXPECT_EQ(s.FAV.ermittelt2, 1);
 }
