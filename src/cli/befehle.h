@@ -32,6 +32,8 @@ Ausfuehrung corruptEinrichten(CLI::App& sub);
 Ausfuehrung hexEinrichten(CLI::App& sub);
 Ausfuehrung binEinrichten(CLI::App& sub);
 Ausfuehrung midiEinrichten(CLI::App& sub);
+Ausfuehrung kenngroessenEinrichten(CLI::App& sub);
+Ausfuehrung netemEinrichten(CLI::App& sub);
 
 // Every subcommand, in the order `zor --help` lists them.
 inline const Befehl BEFEHLE[] = {
@@ -39,6 +41,8 @@ inline const Befehl BEFEHLE[] = {
     {"fav", "Fehlerabstandsverteilung P(a>=k) eines Parametersatzes", favEinrichten},
     {"fkf", "Fehlerkorrelationsfunktion R(k) eines Parametersatzes", fkfEinrichten},
     {"ge2mc", "Parameter des äquivalenten MC-Modells zu einem GE-Modell", ge2mcEinrichten},
+    {"kenngroessen", "Kenngrößen eines Parametersatzes: mittlere Fehlerwahrscheinlichkeit, Verweildauern, Bündellänge, Korrelationsdauer", kenngroessenEinrichten},
+    {"netem", "Verlustmodell von netem (tc) zu einem BSC- oder GE-Parametersatz", netemEinrichten},
     {"convert", "FFO <=> FAB konvertieren", convertEinrichten},
     {"compare", "Vergleichsdatei zweier gleich großer Dateien erstellen", compareEinrichten},
     {"derive", "Fehlerfolge bzw. Fehlerabstand aus einer Vergleichsdatei erstellen", deriveEinrichten},

@@ -1,6 +1,7 @@
 #include "modell_optionen.h"
 
 #include "core/models/eingaberegeln.h"
+#include "core/models/netem.h"
 #include "core/io/blockleser.h"
 #include "core/io/dateityp.h"
 #include "core/util/systemfehler.h"
@@ -115,8 +116,21 @@ std::optional<Ablehnung> dateiQuelle(const ModellOptionen& o, STRUCT_DATEI& date
     return std::nullopt;
 }
 
+// A netem line names the model and all its parameters; only seed and runs may be added.
+std::optional<Ablehnung> netemWaehlen(const ModellOptionen& o, Modellart& art) {
+    if (!o.model.empty() || !o.preset.empty()) return Ablehnung{"Bitte nur eines von --model, --preset und --netem angeben."};
+    for (const Feld& f : felder())
+        if (o.*f.wert && !istSimulation(f))
+            return Ablehnung{std::string("Die Option ") + f.option + " lässt sich nicht mit --netem verbinden."};
+    const auto n = netemLesen(*o.netem);
+    if (!n) return Ablehnung{n.meldung};
+    art = n.modell->art;
+    return std::nullopt;
+}
+
 // The model kind and the set whose start values it begins from, or the refusal.
 std::optional<Ablehnung> modellWaehlen(const ModellOptionen& o, Modellart& art, int& vorlageSatz) {
+    if (o.netem) return netemWaehlen(o, art);
     if (!o.model.empty() && !o.preset.empty()) return Ablehnung{"Bitte entweder --model oder --preset angeben, nicht beides."};
     if (!o.preset.empty())
         if (const auto v = vorgabe(o.preset)) art = v->art, vorlageSatz = v->satz;
@@ -182,6 +196,7 @@ void modellOptionenHinzufuegen(CLI::App& sub, ModellOptionen& o) {
     sub.add_option("--e2", o.e2, "SW: Fehlerwahrscheinlichkeit in Z2");
     sub.add_option("--e3", o.e3, "SW: Fehlerwahrscheinlichkeit in Z3");
     sub.add_option("--file", o.file, "Datei: FFO- oder FAB-Datei als Quelle");
+    sub.add_option("--netem", o.netem, "Verlustmodell von netem: \"loss gemodel p [r [1-h [1-k]]]\" oder \"loss random P\"");
     sub.add_option("--seed", o.seed, "Startwert des Zufallsgenerators (1 bis 9999)");
     sub.add_option("--n", o.n, "Durchläufe bei Simulation N (Bits)");
 }
@@ -191,8 +206,13 @@ Zustandswahl zustandAusOptionen(const ModellOptionen& o, int satz, bool theorie)
     Modellart art = Modellart::Inaktiv;
     int vorlage = 0;
     wahl.ablehnung = modellWaehlen(o, art, vorlage);
-    const std::string modell = o.preset.empty() ? o.model : o.preset;
+    const std::string modell = o.netem ? "netem" : o.preset.empty() ? o.model : o.preset;
     if (!wahl.ablehnung) wahl.ablehnung = parameterSetzen(o, art, modell, wahl.zustand, satz, vorlage);
+    if (!wahl.ablehnung && o.netem) {
+        const auto m = *netemLesen(*o.netem).modell;
+        if (art == Modellart::BSC) netemEintragen(m, bscWerte(wahl.zustand, satz));
+        else netemEintragen(m, geWerte(wahl.zustand, satz));
+    }
     if (!wahl.ablehnung && o.n && art != Modellart::Datei)
         durchlaeufeSetzen(wahl.zustand, art, satz, *durchlaeufeEingabe(*o.n));
     if (!wahl.ablehnung && o.gaps && art != Modellart::BSC) wahl.ablehnung = Ablehnung{"--gaps gilt nur für das BSC-Modell."};
