@@ -118,16 +118,18 @@ std::optional<Kenngroessen> kenngroessenAusEingaben(Modellart art, std::span<con
 }
 
 std::vector<Kennzeile> kennzeilen(const Kenngroessen& k) {
-    std::vector<Kennzeile> z = {{"Fehlerwahrscheinlichkeit", "mittlere Fehlerwahrscheinlichkeit", k.fehlerwahrscheinlichkeit, false}};
+    std::vector<Kennzeile> z = {
+        {"Fehlerwahrscheinlichkeit", "mittlere Fehlerwahrscheinlichkeit", "pm", k.fehlerwahrscheinlichkeit, false}};
     for (const auto& s : k.zustaende)
         if (std::string(s.name) != "GOOD")
-            z.push_back({std::string("Anteil_") + s.name, std::string("Anteil der Bits in ") + s.name, s.anteil, false});
+            z.push_back({std::string("Anteil_") + s.name, std::string("Anteil der Bits in ") + s.name,
+                         std::string("Anteil ") + s.name, s.anteil, false});
     for (const auto& s : k.zustaende)
         z.push_back({std::string("Verweildauer_") + s.name, std::string("mittlere Verweildauer in ") + s.name,
-                     s.verweildauer, true});
-    z.push_back({"Fehlerabstand", "mittlerer Fehlerabstand", k.abstand, true});
-    z.push_back({"Buendellaenge", "mittlere Bündellänge", k.buendellaenge, true});
-    z.push_back({"Korrelationsdauer", "Korrelationsdauer", k.korrelationsdauer, true});
+                     std::string("Verweildauer ") + s.name, s.verweildauer, true});
+    z.push_back({"Fehlerabstand", "mittlerer Fehlerabstand", "Fehlerabstand", k.abstand, true});
+    z.push_back({"Buendellaenge", "mittlere Bündellänge", "Bündellänge", k.buendellaenge, true});
+    z.push_back({"Korrelationsdauer", "Korrelationsdauer", "Korrelationsdauer", k.korrelationsdauer, true});
     return z;
 }
 

@@ -41,10 +41,12 @@ std::optional<Kenngroessen> kenngroessen(const ZorState& s, int satz);
 // Seed and runs do not matter here and are not checked.
 std::optional<Kenngroessen> kenngroessenAusEingaben(Modellart art, std::span<const std::string> texte, int D);
 
-// One displayed line: a stable key (zor's output, JSON), the German label and the value.
+// One displayed line: a stable key (zor's output, JSON), the German label, a short label
+// for the parameter pictures, and the value.
 struct Kennzeile {
     std::string schluessel;
     std::string name;
+    std::string kurz;
     double wert;
     bool inBits;  // a length in bits
 };
