@@ -36,10 +36,9 @@ Ausfuehrung kenngroessenEinrichten(CLI::App& sub) {
             std::cerr << zor::TEXT_FEHLEINGABE_ABSZISSE << '\n';
             return FALSCHE_EINGABE;
         }
-        auto wahl = zustandAusOptionen(o->modell, 0, true);
+        const auto wahl = satzAusOptionen(o->modell, 0, true);
         if (wahl.ablehnung) return ablehnen(*wahl.ablehnung);
-        wahl.zustand.FKF_defbereich = *D;
-        const auto k = zor::kenngroessen(wahl.zustand, 0);
+        const auto k = zor::kenngroessen(wahl.satz, *D);
         if (!k) {
             std::cerr << "Kenngrößen gibt es für die Modelle BSC, GE, MC und SW, nicht für eine Datei.\n";
             return FALSCHE_EINGABE;

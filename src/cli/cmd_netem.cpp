@@ -14,12 +14,9 @@ Ausfuehrung netemEinrichten(CLI::App& sub) {
     modellOptionenHinzufuegen(sub, *o);
 
     return [o]() {
-        auto wahl = zustandAusOptionen(*o, 0, true);
+        const auto wahl = satzAusOptionen(*o, 0, true);
         if (wahl.ablehnung) return ablehnen(*wahl.ablehnung);
-        const zor::ZorState& s = wahl.zustand;
-        const zor::Modellart art = zor::modellart(s.Modell.M1);
-        const auto zeile = art == zor::Modellart::BSC ? zor::netemZeile(art, s.BSCWert1)
-                                                      : zor::netemZeile(art, s.GEWert1);
+        const auto zeile = zor::netemZeile(wahl.satz);
         if (!zeile) {
             std::cerr << zor::TEXT_NETEM_NUR_BSC_GE << '\n';
             return FALSCHE_EINGABE;

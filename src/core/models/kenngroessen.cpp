@@ -91,16 +91,12 @@ std::optional<Kenngroessen> kenngroessen(Modellart art, std::span<const float> w
     return k;
 }
 
+std::optional<Kenngroessen> kenngroessen(const Satzparameter& p, int D) {
+    return kenngroessen(p.art, std::span(p.Wert).first(p.art == Modellart::BSC ? 3 : 8), D);
+}
+
 std::optional<Kenngroessen> kenngroessen(const ZorState& s, int satz) {
-    const Modellart art = modellart(modellVon(s, satz));
-    const int D = s.FKF_defbereich;
-    switch (art) {
-    case Modellart::BSC: return kenngroessen(art, bscWerte(s, satz), D);
-    case Modellart::GE: return kenngroessen(art, geWerte(s, satz), D);
-    case Modellart::MC: return kenngroessen(art, mcWerte(s, satz), D);
-    case Modellart::SW: return kenngroessen(art, swWerte(s, satz), D);
-    default: return std::nullopt;
-    }
+    return kenngroessen(satzparameter(s, satz), s.FKF_defbereich);
 }
 
 std::optional<Kenngroessen> kenngroessenAusEingaben(Modellart art, std::span<const std::string> texte, int D) {

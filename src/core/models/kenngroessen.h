@@ -5,6 +5,7 @@
 // models with a BAD state (GE, MC) and a run of adjacent errors for the others (BSC, SW).
 // Shared by the parameter dialogs' panel, the parameter document and `zor kenngroessen`.
 
+#include "core/models/satzparameter.h"
 #include "core/models/zor_state.h"
 
 #include <optional>
@@ -33,6 +34,8 @@ struct Kenngroessen {
 // file sources or arrays of the wrong size. Degenerate arrays (a transition pair of 0)
 // follow the theory formulas' conventions: each state then holds half of the bits.
 std::optional<Kenngroessen> kenngroessen(Modellart art, std::span<const float> werte, int D);
+// Of one set's parameters.
+std::optional<Kenngroessen> kenngroessen(const Satzparameter& p, int D);
 // Of set `satz`'s current model, with the state's FKF_defbereich as D.
 std::optional<Kenngroessen> kenngroessen(const ZorState& s, int satz);
 

@@ -140,6 +140,14 @@ void netemEintragen(const NetemModell& m, std::span<float> werte) {
     }
 }
 
+void netemEintragen(const NetemModell& m, Satzparameter& p) {
+    if (p.art == m.art) netemEintragen(m, std::span(p.Wert).first(m.art == Modellart::BSC ? 3 : 8));
+}
+
+std::optional<std::string> netemZeile(const Satzparameter& p) {
+    return netemZeile(p.art, std::span(p.Wert).first(p.art == Modellart::BSC ? 3 : 8));
+}
+
 std::optional<std::string> netemZeile(Modellart art, std::span<const float> w) {
     if (art == Modellart::BSC && w.size() == std::tuple_size_v<BscWerte>) return "loss random " + prozentText(w[bsc::p]);
     if (art != Modellart::GE || w.size() != std::tuple_size_v<ModellWerte>) return std::nullopt;

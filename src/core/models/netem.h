@@ -8,6 +8,7 @@
 // see the same two-state chain as the bits (at most one step apart), so the transitions
 // and error probabilities carry over unchanged; only the start differs.
 
+#include "core/models/satzparameter.h"
 #include "core/models/zor_state.h"
 
 #include <optional>
@@ -37,11 +38,14 @@ NetemErgebnis netemLesen(std::string_view zeile);
 // The model's values written into its parameter array (BSC 3, GE 8 floats); seed and
 // runs stay, GE gets the complements p(G|G), p(B|B) as the dialogs store them.
 void netemEintragen(const NetemModell& m, std::span<float> werte);
+// The same into a set's parameters of the model's kind.
+void netemEintragen(const NetemModell& m, Satzparameter& p);
 
 // The line of a BSC or GE parameter array ("loss gemodel 1% 10% 40% 1%"), nothing for
 // other models. Each percentage is the shortest decimal that reads back as the same
 // single-precision value, so a line read and written again keeps its numbers.
 std::optional<std::string> netemZeile(Modellart art, std::span<const float> werte);
+std::optional<std::string> netemZeile(const Satzparameter& p);
 
 inline constexpr const char* TEXT_NETEM_UNTERSTUETZT =
     "Unterstützt werden „loss gemodel p [r [1-h [1-k]]]“ (Gilbert-Elliott-Modell) und „loss random P“ "
