@@ -41,7 +41,7 @@ inline const Befehl BEFEHLE[] = {
     {"fav", "Fehlerabstandsverteilung P(a>=k) eines Parametersatzes", favEinrichten},
     {"fkf", "Fehlerkorrelationsfunktion R(k) eines Parametersatzes", fkfEinrichten},
     {"ge2mc", "Parameter des äquivalenten MC-Modells zu einem GE-Modell", ge2mcEinrichten},
-    {"kenngroessen", "Kenngrößen eines Parametersatzes: mittlere Fehlerwahrscheinlichkeit, Verweildauern, Bündellänge, Korrelationsdauer", kenngroessenEinrichten},
+    {"kenngroessen", "Kenngrößen eines Parametersatzes: Fehlerwahrscheinlichkeit, Verweildauern, Bündellänge", kenngroessenEinrichten},
     {"netem", "Verlustmodell von netem (tc) zu einem BSC- oder GE-Parametersatz", netemEinrichten},
     {"convert", "FFO <=> FAB konvertieren", convertEinrichten},
     {"compare", "Vergleichsdatei zweier gleich großer Dateien erstellen", compareEinrichten},
