@@ -59,7 +59,7 @@ TEST_P(Abbruch, HugeSimulationsStopAtOnceAndAreNotStored) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Modelle, Abbruch, ::testing::ValuesIn(FAELLE),
-                         [](const auto& i) { return std::string(i.param.name); });
+                         [](const auto& fall) { return std::string(fall.param.name); });
 
 using AbbruchDatei = TempVerzeichnis;
 
