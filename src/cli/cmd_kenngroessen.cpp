@@ -1,23 +1,16 @@
 // zor kenngroessen MODEL [--lags D] [--json]
 #include "befehle.h"
+#include "json_ausgabe.h"
 #include "kurven_ausgabe.h"
 #include "modell_optionen.h"
 
 #include "core/models/eingaberegeln.h"
 #include "core/models/kenngroessen.h"
 
-#include <cmath>
 #include <iostream>
 #include <memory>
 
 namespace zorcli {
-
-namespace {
-
-// JSON has no infinity: a value that is infinite (a state never left) is null there.
-std::string jsonZahl(double v) { return std::isinf(v) ? "null" : kurvenzahl(v); }
-
-}  // namespace
 
 Ausfuehrung kenngroessenEinrichten(CLI::App& sub) {
     struct Optionen {
@@ -45,10 +38,9 @@ Ausfuehrung kenngroessenEinrichten(CLI::App& sub) {
         }
         const auto zeilen = zor::kennzeilen(*k);
         if (o->json) {
-            std::cout << '{';
-            for (std::size_t i = 0; i < zeilen.size(); ++i)
-                std::cout << (i ? ", " : "") << jsonText(zeilen[i].schluessel) << ": " << jsonZahl(zeilen[i].wert);
-            std::cout << "}\n";
+            JsonObjekt objekt;
+            for (const auto& z : zeilen) objekt.zahl(z.schluessel, z.wert);
+            std::cout << objekt.json() << '\n';
         } else {
             for (const auto& z : zeilen) std::cout << z.schluessel << '=' << kurvenzahl(z.wert) << '\n';
         }
