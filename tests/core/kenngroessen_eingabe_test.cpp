@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <string>
 
 using namespace zor;
 
@@ -83,32 +85,36 @@ TEST_P(ZielwerteJeModell, RangesEndWhereTheTransitionsStopBeingProbabilities) {
 INSTANTIATE_TEST_SUITE_P(Modelle, ZielwerteJeModell, ::testing::Values(Fall{"GE", Modellart::GE}, Fall{"MC", Modellart::MC}),
                          testnamen::NachName{});
 
+// Each refusal as the dialog shows it: typed texts, the edited field, the message's text.
 TEST(Zielwerte, RefusalNamesTheRangeOfTheEditedField) {
-    // GE, eG = 0, bursts of 10 bits, eB = 0.4: pm up to 10 * 0.4 / 11 = 0.363636..., shown
-    // rounded inwards, so that the number shown is accepted when typed.
-    const auto e = uebergaengeAusZielen(Modellart::GE, {0.5, 10, 0.4, 0}, Zielfeld::Fehlerwahrscheinlichkeit);
-    EXPECT_EQ(e.meldung, "Mögliche Werte für die mittlere Fehlerwahrscheinlichkeit bei den übrigen Angaben: "
-                         "größer als 0 und höchstens 0.3636363.");
-    EXPECT_TRUE(uebergaengeAusZielen(Modellart::GE, {0.3636363, 10, 0.4, 0}, Zielfeld::Fehlerwahrscheinlichkeit));
-    // The same targets while the burst length is edited: no length makes pm > eB possible.
-    EXPECT_NE(uebergaengeAusZielen(Modellart::GE, {0.5, 10, 0.4, 0}, Zielfeld::Buendellaenge)
-                  .meldung.find("ist für die mittlere Bündellänge (Verweildauer in BAD) kein Wert möglich"),
-              std::string::npos);
-    // MC leaves BAD after 1 / (eB q(G|B)) bits, so q(G|B) <= 1 needs bursts of 2.5 bits.
-    EXPECT_EQ(uebergaengeAusZielen(Modellart::MC, {0.011, 2, 0.4, 0.01}, Zielfeld::Buendellaenge).meldung,
-              "Mögliche Werte für die mittlere Bündellänge (Verweildauer in BAD) bei den übrigen Angaben: "
-              "mindestens 2.5 Bit.");
-    // As typed: a comma in the field being edited still names its range; elsewhere, that field.
-    EXPECT_EQ(uebergaengeAusZieltexten(Modellart::GE, {"0,05", "10", "0.4", "0"}, Zielfeld::Fehlerwahrscheinlichkeit)
-                  .meldung.rfind("Mögliche Werte für die mittlere Fehlerwahrscheinlichkeit", 0),
-              0u);
-    EXPECT_EQ(uebergaengeAusZieltexten(Modellart::GE, {"0.05", "zehn", "0.4", "0"}, Zielfeld::Fehlerwahrscheinlichkeit)
-                  .meldung.rfind("Unzulässige Eingabe für die mittlere Bündellänge", 0),
-              0u);
-    // 0.05 / (1 + 10 * 0.35) rounded up.
-    EXPECT_NE(uebergaengeAusZielen(Modellart::MC, {0.05, 10, 0.4, 0.06}, Zielfeld::FehlerGood)
-                  .meldung.find("GOOD bei den übrigen Angaben: mindestens 0.01111112 und höchstens 0.05."),
-              std::string::npos);
+    struct Eingabe {
+        Modellart art;
+        std::array<std::string, 4> texte;  // pm, L, eB, eG
+        Zielfeld feld;
+        const char* meldung;
+    };
+    using enum Zielfeld;
+    const Eingabe faelle[] = {
+        // pm up to 10 * 0.4 / 11 = 0.363636..., rounded inwards so that the shown number is accepted.
+        {Modellart::GE, {"0.5", "10", "0.4", "0"}, Fehlerwahrscheinlichkeit,
+         "Mögliche Werte für die mittlere Fehlerwahrscheinlichkeit bei den übrigen Angaben: größer als 0 und höchstens 0.3636363."},
+        {Modellart::GE, {"0.3636363", "10", "0.4", "0"}, Fehlerwahrscheinlichkeit, ""},
+        // No burst length makes pm > eB possible.
+        {Modellart::GE, {"0.5", "10", "0.4", "0"}, Buendellaenge, "ist für die mittlere Bündellänge (Verweildauer in BAD) kein Wert möglich"},
+        // MC leaves BAD after 1 / (eB q(G|B)) bits, so q(G|B) <= 1 needs bursts of 2.5 bits.
+        {Modellart::MC, {"0.011", "2", "0.4", "0.01"}, Buendellaenge,
+         "Mögliche Werte für die mittlere Bündellänge (Verweildauer in BAD) bei den übrigen Angaben: mindestens 2.5 Bit."},
+        // 0.05 / (1 + 10 * 0.35) rounded up.
+        {Modellart::MC, {"0.05", "10", "0.4", "0.06"}, FehlerGood, "GOOD bei den übrigen Angaben: mindestens 0.01111112 und höchstens 0.05."},
+        // A comma in the edited field still names its range; elsewhere, that field.
+        {Modellart::GE, {"0,05", "10", "0.4", "0"}, Fehlerwahrscheinlichkeit, "Mögliche Werte für die mittlere Fehlerwahrscheinlichkeit"},
+        {Modellart::GE, {"0.05", "zehn", "0.4", "0"}, Fehlerwahrscheinlichkeit, "Unzulässige Eingabe für die mittlere Bündellänge"},
+    };
+    for (const auto& f : faelle) {
+        const auto e = uebergaengeAusZieltexten(f.art, f.texte, f.feld);
+        EXPECT_EQ(static_cast<bool>(e), *f.meldung == 0) << f.texte[0] << " " << f.texte[1] << ": " << e.meldung;
+        EXPECT_NE(e.meldung.find(f.meldung), std::string::npos) << e.meldung;
+    }
 }
 
 }  // namespace
