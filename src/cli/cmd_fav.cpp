@@ -27,11 +27,8 @@ Ausfuehrung favEinrichten(CLI::App& sub) {
     sub.add_flag("--json", o->json, "Ausgabe als JSON-Objekt");
 
     return [o]() {
-        const auto d = zor::abszisseEingabe(o->punkte);
-        if (!d) {
-            std::cerr << zor::TEXT_FEHLEINGABE_ABSZISSE << '\n';
-            return FALSCHE_EINGABE;
-        }
+        const auto d = abszisseLesen(o->punkte);
+        if (!d) return FALSCHE_EINGABE;
         const auto wahl = satzAusOptionen(o->modell, 0, o->theorie);
         if (wahl.ablehnung) return ablehnen(*wahl.ablehnung);
         TerminalFortschritt fortschritt;

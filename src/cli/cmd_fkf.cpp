@@ -27,11 +27,8 @@ Ausfuehrung fkfEinrichten(CLI::App& sub) {
     sub.add_flag("--json", o->json, "Ausgabe als JSON-Objekt");
 
     return [o]() {
-        const auto D = zor::abszisseEingabe(o->lags);
-        if (!D) {
-            std::cerr << zor::TEXT_FEHLEINGABE_ABSZISSE << '\n';
-            return FALSCHE_EINGABE;
-        }
+        const auto D = abszisseLesen(o->lags);
+        if (!D) return FALSCHE_EINGABE;
         if (o->methode != "general" && o->methode != "renewal") {
             std::cerr << "Unbekannte Berechnungsmethode: " << o->methode << " (general oder renewal)\n";
             return FALSCHE_EINGABE;

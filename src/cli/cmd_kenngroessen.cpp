@@ -24,11 +24,8 @@ Ausfuehrung kenngroessenEinrichten(CLI::App& sub) {
     sub.add_flag("--json", o->json, "Ausgabe als JSON-Objekt");
 
     return [o]() {
-        const auto D = zor::abszisseEingabe(o->lags);
-        if (!D) {
-            std::cerr << zor::TEXT_FEHLEINGABE_ABSZISSE << '\n';
-            return FALSCHE_EINGABE;
-        }
+        const auto D = abszisseLesen(o->lags);
+        if (!D) return FALSCHE_EINGABE;
         const auto wahl = satzAusOptionen(o->modell, 0, true);
         if (wahl.ablehnung) return ablehnen(*wahl.ablehnung);
         const auto k = zor::kenngroessen(wahl.satz, *D);

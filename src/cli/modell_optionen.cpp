@@ -221,4 +221,10 @@ int ablehnen(const Ablehnung& a) {
     return a.code;
 }
 
+std::optional<int> abszisseLesen(const std::string& text) {
+    const auto d = zor::abszisseEingabe(text);
+    if (!d) std::cerr << zor::TEXT_FEHLEINGABE_ABSZISSE << '\n';
+    return d;
+}
+
 }  // namespace zorcli

@@ -42,4 +42,7 @@ Satzwahl satzAusOptionen(const ModellOptionen& o, int satz, bool theorie);
 // Prints the refusal and returns its exit code.
 int ablehnen(const Ablehnung& a);
 
+// The curves' abscissa D (--points, --lags), or nothing after printing the refusal.
+std::optional<int> abszisseLesen(const std::string& text);
+
 }  // namespace zorcli
