@@ -1,5 +1,7 @@
 #include "kurven_ausgabe.h"
 
+#include "core/models/konfidenz.h"
+
 #include <cstdio>
 #include <iostream>
 
@@ -19,11 +21,43 @@ std::string jsonText(const std::string& text) {
     return j + "\"";
 }
 
+std::string jsonTextOderNull(const std::string& text) { return text.empty() ? "null" : jsonText(text); }
+
+bool gezaehlt(const zor::ZorState& s) {
+    return s.Modell.sim1 != 0 || zor::modellart(s.Modell.M1) == zor::Modellart::Datei;
+}
+
+std::string bandHinweis(const zor::Konfidenz& k, std::span<const zor::STRUCT_PUNKT> kurve, std::size_t pos) {
+    const std::string hinweis = zor::folgeZuKurz(k, kurve, pos);
+    if (!hinweis.empty()) std::cerr << hinweis << '\n';
+    return jsonTextOderNull(hinweis);
+}
+
+namespace {
+
+// The band's lower or upper ends as a JSON array.
+std::string bandfeld(std::span<const zor::STRUCT_PUNKT> punkte, const zor::Kurvenband& b, bool oben) {
+    std::string j = "[";
+    for (std::size_t i = 0; i < punkte.size(); ++i)
+        j += (i ? ", " : "") + kurvenzahl(oben ? b.oben(i, punkte[i].y) : b.unten(i, punkte[i].y));
+    return j + "]";
+}
+
+}  // namespace
+
 void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
                    const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
-                   const std::vector<zor::Meldung>& warnungen) {
+                   const std::vector<zor::Meldung>& warnungen, Bandspalten band) {
     if (!json) {
-        for (const auto& p : punkte) std::cout << kurvenzahl(p.x) << ',' << kurvenzahl(p.y) << '\n';
+        for (std::size_t i = 0; i < punkte.size(); ++i) {
+            const auto& p = punkte[i];
+            std::cout << kurvenzahl(p.x) << ',' << kurvenzahl(p.y);
+            if (band.an && band.band)
+                std::cout << ',' << kurvenzahl(band.band->unten(i, p.y)) << ',' << kurvenzahl(band.band->oben(i, p.y));
+            else if (band.an)
+                std::cout << ",,";
+            std::cout << '\n';
+        }
         return;
     }
     std::string warnung;
@@ -32,6 +66,10 @@ void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
     for (std::size_t i = 0; i < punkte.size(); ++i)
         std::cout << (i ? ", " : "") << '[' << kurvenzahl(punkte[i].x) << ", " << kurvenzahl(punkte[i].y) << ']';
     std::cout << ']';
+    if (band.an) {
+        std::cout << ", \"lower\": " << (band.band ? bandfeld(punkte, *band.band, false) : "null");
+        std::cout << ", \"upper\": " << (band.band ? bandfeld(punkte, *band.band, true) : "null");
+    }
     for (const auto& [name, wert] : weitere) std::cout << ", " << jsonText(name) << ": " << wert;
     std::cout << ", \"ms\": " << ms << ", \"warnung\": " << (warnung.empty() ? "null" : jsonText(warnung)) << "}\n";
 }

@@ -41,7 +41,8 @@ bool jeUngueltigerSatz(int& ermittelt1, int& ermittelt2, std::uint32_t& uhr1, st
 
 }  // namespace
 
-Ergebnis FAV_Satz(const ZorState& s, int satz, Kurve ziel, Fortschritt& f) {
+Ergebnis FAV_Satz(const ZorState& s, int satz, Kurve ziel, Fortschritt& f, Konfidenz* k) {
+    if (k) *k = {};
     const bool theorie = simVon(s, satz) == 0;
     const std::uint64_t n = durchlaeufe(s, satz);
     switch (modellart(modellVon(s, satz))) {
@@ -49,35 +50,36 @@ Ergebnis FAV_Satz(const ZorState& s, int satz, Kurve ziel, Fortschritt& f) {
         if (theorie)
             FAV_BSC_THEORIE(bscWerte(s, satz)[bsc::p], ziel);
         else
-            FAV_BSC_SIMULATION(bscWerte(s, satz).data(), n, ziel, bscSimfabsVon(s, satz), f);
+            FAV_BSC_SIMULATION(bscWerte(s, satz).data(), n, ziel, bscSimfabsVon(s, satz), f, k);
         break;
     case Modellart::GE:
         if (theorie)
             FAV_GE_THEORIE(geWerte(s, satz).data(), ziel);
         else
-            FAV_GE_SIMULATION(geWerte(s, satz).data(), n, ziel, f);
+            FAV_GE_SIMULATION(geWerte(s, satz).data(), n, ziel, f, k);
         break;
     case Modellart::MC:
         if (theorie)
             FAV_MC_THEORIE(mcWerte(s, satz).data(), ziel);
         else
-            FAV_MC_SIMULATION(mcWerte(s, satz).data(), n, ziel);
+            FAV_MC_SIMULATION(mcWerte(s, satz).data(), n, ziel, k);
         break;
     case Modellart::SW:
         if (theorie)
             FAV_SW_THEORIE(swWerte(s, satz).data(), ziel);
         else
-            FAV_SW_SIMULATION(swWerte(s, satz).data(), n, ziel);
+            FAV_SW_SIMULATION(swWerte(s, satz).data(), n, ziel, k);
         break;
     case Modellart::Datei:
-        return FAV_DATEI(dateiVon(s, satz), ziel, f);
+        return FAV_DATEI(dateiVon(s, satz), ziel, f, k);
     case Modellart::Inaktiv:
         break;
     }
     return Ergebnis::Erfolg();
 }
 
-Kurvenbericht FKF_Satz(const ZorState& s, int satz, Kurve ziel, int erneuernd, Fortschritt& f) {
+Kurvenbericht FKF_Satz(const ZorState& s, int satz, Kurve ziel, int erneuernd, Fortschritt& f, Konfidenz* k) {
+    if (k) *k = {};
     Kurvenbericht bericht;
     auto warnen = [&](const char* text) {
         if (erneuernd) bericht.meldungen.push_back({text, FKF_MELDUNGSTITEL});
@@ -89,13 +91,13 @@ Kurvenbericht FKF_Satz(const ZorState& s, int satz, Kurve ziel, int erneuernd, F
         if (theorie)
             FKF_BSC_THEORIE(bscWerte(s, satz).data(), ziel);
         else
-            FKF_BSC_SIMULATION(bscWerte(s, satz).data(), n, ziel, bscSimfabsVon(s, satz), erneuernd, f);
+            FKF_BSC_SIMULATION(bscWerte(s, satz).data(), n, ziel, bscSimfabsVon(s, satz), erneuernd, f, k);
         break;
     case Modellart::GE:
         if (theorie) {
             FKF_GE_THEORIE(geWerte(s, satz).data(), ziel);
         } else {
-            FKF_GE_SIMULATION(geWerte(s, satz).data(), n, ziel, erneuernd, f);
+            FKF_GE_SIMULATION(geWerte(s, satz).data(), n, ziel, erneuernd, f, k);
             warnen(FKF_WARNUNG_GE);
         }
         break;
@@ -103,7 +105,7 @@ Kurvenbericht FKF_Satz(const ZorState& s, int satz, Kurve ziel, int erneuernd, F
         if (theorie) {
             FKF_MC_THEORIE(mcWerte(s, satz).data(), ziel);
         } else {
-            FKF_MC_SIMULATION(mcWerte(s, satz).data(), n, ziel, erneuernd);
+            FKF_MC_SIMULATION(mcWerte(s, satz).data(), n, ziel, erneuernd, k);
             warnen(FKF_WARNUNG_MC);
         }
         break;
@@ -111,10 +113,10 @@ Kurvenbericht FKF_Satz(const ZorState& s, int satz, Kurve ziel, int erneuernd, F
         if (theorie)
             FKF_SW_THEORIE(swWerte(s, satz).data(), ziel);
         else
-            FKF_SW_SIMULATION(swWerte(s, satz).data(), n, ziel, erneuernd);
+            FKF_SW_SIMULATION(swWerte(s, satz).data(), n, ziel, erneuernd, k);
         break;
     case Modellart::Datei: {
-        const Ergebnis e = FKF_DATEI(dateiVon(s, satz), ziel, erneuernd, f);
+        const Ergebnis e = FKF_DATEI(dateiVon(s, satz), ziel, erneuernd, f, k);
         warnen(FKF_WARNUNG_DATEI);
         bericht.ok = e.ok;
         if (!e.meldung.text.empty()) bericht.meldungen.push_back(e.meldung);
@@ -130,7 +132,7 @@ Kurvenbericht FAV_Ermitteln(ZorState& s, Fortschritt& f) {
     Kurvenbericht bericht;
     const bool neu = jeUngueltigerSatz(s.FAV.ermittelt1, s.FAV.ermittelt2, s.FAV_uhr1, s.FAV_uhr2, [&](int satz) {
         auto& kurve = satz == 0 ? s.ptFAV1 : s.ptFAV2;
-        const Ergebnis e = FAV_Satz(s, satz, Kurve(kurve).first(favPunkte(s)), f);
+        const Ergebnis e = FAV_Satz(s, satz, Kurve(kurve).first(favPunkte(s)), f, &s.konfidenzFAV[static_cast<std::size_t>(satz)]);
         bericht.ok = bericht.ok && e.ok;
         if (!e.meldung.text.empty()) bericht.meldungen.push_back(e.meldung);
     });
@@ -142,7 +144,8 @@ Kurvenbericht FKF_Ermitteln(ZorState& s, Fortschritt& f) {
     Kurvenbericht bericht;
     const bool neu = jeUngueltigerSatz(s.FKF.ermittelt1, s.FKF.ermittelt2, s.FKF_uhr1, s.FKF_uhr2, [&](int satz) {
         auto& kurve = satz == 0 ? s.ptFKF1 : s.ptFKF2;
-        Kurvenbericht satzbericht = FKF_Satz(s, satz, Kurve(kurve).first(fkfPunkte(s)), s.FKF_erneuernd, f);
+        Kurvenbericht satzbericht = FKF_Satz(s, satz, Kurve(kurve).first(fkfPunkte(s)), s.FKF_erneuernd, f,
+                                             &s.konfidenzFKF[static_cast<std::size_t>(satz)]);
         bericht.ok = bericht.ok && satzbericht.ok;
         for (auto& m : satzbericht.meldungen) bericht.meldungen.push_back(std::move(m));
         Korrelationsdauer(s, satz);

@@ -33,19 +33,22 @@ struct Kurvenbericht {
 
 // The FAV curve of set `satz` (0 or 1) into `ziel`, whose size is the number of points.
 // An inactive set leaves `ziel` as it is. A file problem comes back as the failure.
-Ergebnis FAV_Satz(const ZorState& s, int satz, Kurve ziel, Fortschritt& f);
+// With k, a sampled curve's confidence band (an empty one for a formula).
+Ergebnis FAV_Satz(const ZorState& s, int satz, Kurve ziel, Fortschritt& f, Konfidenz* k = nullptr);
 
 // The FKF curve of set `satz` into `ziel` (D + 1 points) by the given method; method
-// warnings and file problems come back as messages.
-Kurvenbericht FKF_Satz(const ZorState& s, int satz, Kurve ziel, int erneuernd, Fortschritt& f);
+// warnings and file problems come back as messages. k as for FAV_Satz.
+Kurvenbericht FKF_Satz(const ZorState& s, int satz, Kurve ziel, int erneuernd, Fortschritt& f,
+                       Konfidenz* k = nullptr);
 
 // Computes each set whose FAV.ermittelt flag is clear into ptFAV1/ptFAV2 with
-// FAV_defbereich points, stores the milliseconds in FAV_uhr1/FAV_uhr2 and sets the flag.
-// The time report is due when FAV_uhr is set and a flag was clear.
+// FAV_defbereich points and its band into konfidenzFAV, stores the milliseconds in
+// FAV_uhr1/FAV_uhr2 and sets the flag. The time report is due when FAV_uhr is set and a
+// flag was clear.
 Kurvenbericht FAV_Ermitteln(ZorState& s, Fortschritt& f);
 
-// The same for FKF (FKF_defbereich, FKF_erneuernd, ptFKF1/ptFKF2, FKF_uhr1/FKF_uhr2),
-// followed by the correlation duration of each recomputed set.
+// The same for FKF (FKF_defbereich, FKF_erneuernd, ptFKF1/ptFKF2, konfidenzFKF,
+// FKF_uhr1/FKF_uhr2), followed by the correlation duration of each recomputed set.
 Kurvenbericht FKF_Ermitteln(ZorState& s, Fortschritt& f);
 
 // The point probabilities of both sets' cached curves (ptFAVa1/ptFAVa2).

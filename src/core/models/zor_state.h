@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/models/konfidenz_werte.h"
 #include "core/util/farben.h"
 
 namespace zor {
@@ -124,6 +125,8 @@ struct ZorState {
     std::array<STRUCT_PUNKT, FAV_PUNKTE> ptFAV1{}, ptFAV2{};
     std::array<STRUCT_PUNKT, FAV_PUNKTE> ptFAVa1{}, ptFAVa2{};
     std::array<STRUCT_PUNKT, FKF_PUNKTE> ptFKF1{}, ptFKF2{};
+    // The confidence of each set's sampled curve, beside its cache (none for a formula).
+    std::array<Konfidenz, 2> konfidenzFAV{}, konfidenzFKF{};
 
     std::array<farben, 7> farbe{};
 
