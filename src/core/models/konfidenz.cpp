@@ -82,17 +82,28 @@ void dauerAus(const Ohne& ohne, KurveLesen kurve, Konfidenz& k) {
 }  // namespace
 
 double studentT975(int f) {
-    // Below 5 degrees the expansion is poor; the table holds the exact quantiles.
-    static constexpr double KLEIN[] = {12.7062047, 4.30265273, 3.18244631, 2.77644511};
-    if (f < 1) f = 1;
-    if (f <= 4) return KLEIN[f - 1];
-    // Cornish-Fisher expansion of t about the normal quantile z, in powers of 1/f.
-    const double z = 1.959963984540054, z2 = z * z, n = f;
-    const double g1 = z * (z2 + 1) / 4;
-    const double g2 = z * ((5 * z2 + 16) * z2 + 3) / 96;
-    const double g3 = z * (((3 * z2 + 19) * z2 + 17) * z2 - 15) / 384;
-    const double g4 = z * ((((79 * z2 + 776) * z2 + 1482) * z2 - 1920) * z2 - 945) / 92160;
-    return z + g1 / n + g2 / (n * n) + g3 / (n * n * n) + g4 / (n * n * n * n);
+    const double nu = std::max(f, 1);
+    // P(|T| < t) for whole degrees of freedom by the finite series in theta = atan(t / sqrt(nu)).
+    auto innen = [&](double t) {
+        const double th = std::atan(t / std::sqrt(nu)), c2 = std::cos(th) * std::cos(th);
+        const bool gerade = f % 2 == 0;
+        double glied = gerade ? 1.0 : std::cos(th), summe = f == 1 ? 0.0 : glied;
+        for (int i = gerade ? 2 : 3; i <= f - 2; i += 2) {
+            glied *= c2 * (i - 1.0) / i;
+            summe += glied;
+        }
+        return gerade ? std::sin(th) * summe : 2 / std::acos(-1.0) * (th + std::sin(th) * summe);
+    };
+    const double dichteFaktor =
+        std::exp(std::lgamma((nu + 1) / 2) - std::lgamma(nu / 2)) / std::sqrt(nu * std::acos(-1.0));
+    // Newton from the normal quantile; P(|T| < t) grows with slope twice the density.
+    double t = 1.959963984540054;
+    for (int i = 0; i < 100; ++i) {
+        const double schritt = (innen(t) - 0.95) / (2 * dichteFaktor * std::pow(1 + t * t / nu, -(nu + 1) / 2));
+        t -= schritt;
+        if (std::abs(schritt) < 1e-12 * t) break;
+    }
+    return t;
 }
 
 int chargenFuer(std::uint64_t n, std::uint64_t mindestens) {
@@ -203,7 +214,8 @@ std::string folgeZuKurz(const Konfidenz& k, KurveLesen kurve, std::size_t pos) {
     }
     if (faktor <= 1) return {};
     // Rounded up to two significant digits: a number a user can type.
-    double n = std::ceil(static_cast<double>(k.bits) * faktor);
+    // The factor comes from single-precision widths: a hair above a whole number is that number.
+    double n = std::ceil(static_cast<double>(k.bits) * faktor * (1 - 1e-6));
     const double stufe = std::pow(10.0, std::max(0.0, std::floor(std::log10(n)) - 1));
     n = std::ceil(n / stufe) * stufe;
     return format("Folge zu kurz: für eine brauchbare Kurve etwa N = %.0f", n);
