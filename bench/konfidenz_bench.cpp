@@ -59,20 +59,19 @@ void Abdeckung(benchmark::State& st) {
             s.Modell.sim1 = 0;
             (art == Modellart::GE ? s.GEWert1 : s.MCWert1)[gemc::Startwert] = static_cast<float>(saat);
             durchlaeufeSetzen(s, art, 0, 1000000);
-            std::array<STRUCT_PUNKT, FAV_PUNKTE> favTheo{}, favSim{};
-            std::array<STRUCT_PUNKT, FKF_PUNKTE> fkfTheo{}, fkfSim{};
-            FAV_Satz(s, 0, Kurve(favTheo).first(PUNKTE), still);
-            FKF_Satz(s, 0, Kurve(fkfTheo).first(PUNKTE + 1), 0, still);
+            const auto favTheo = FAV_Satz(satzparameter(s, 0), PUNKTE, still).kurve;
+            const auto fkfTheo = FKF_Satz(satzparameter(s, 0), PUNKTE, 0, still).kurve;
             s.Modell.sim1 = 1;
-            Konfidenz a, f;
-            FAV_Satz(s, 0, Kurve(favSim).first(PUNKTE), still, &a);
-            FKF_Satz(s, 0, Kurve(fkfSim).first(PUNKTE + 1), 0, still, &f);
+            const auto fav = FAV_Satz(satzparameter(s, 0), PUNKTE, still);
+            const auto fkf = FKF_Satz(satzparameter(s, 0), PUNKTE, 0, still);
+            const auto &favSim = fav.kurve, &fkfSim = fkf.kurve;
+            const Konfidenz &a = fav.konfidenz, &f = fkf.konfidenz;
             auto drin = [](float theo, const Kurvenband& b, std::size_t i, float y) {
                 return theo >= b.unten(i, y) && theo <= b.oben(i, y);
             };
             for (std::size_t i = 1; i < PUNKTE; ++i) favDrin += drin(favTheo[i].y, a.band, i, favSim[i].y);
             for (std::size_t i = 0; i <= PUNKTE; ++i) fkfDrin += drin(fkfTheo[i].y, f.band, i, fkfSim[i].y);
-            const float dk = Korrelationsdauer(KurveLesen(fkfTheo).first(PUNKTE + 1)).DK;
+            const float dk = Korrelationsdauer(fkfTheo).DK;
             dauerDrin += dk >= f.dauerUnten && dk <= f.dauerOben;
         }
     }

@@ -10,6 +10,7 @@
 
 #include <iostream>
 #include <memory>
+#include <vector>
 
 namespace zorcli {
 
@@ -33,20 +34,21 @@ Ausfuehrung favEinrichten(CLI::App& sub) {
             std::cerr << zor::TEXT_FEHLEINGABE_ABSZISSE << '\n';
             return FALSCHE_EINGABE;
         }
-        auto wahl = zustandAusOptionen(o->modell, 0, o->theorie);
+        const auto wahl = satzAusOptionen(o->modell, 0, o->theorie);
         if (wahl.ablehnung) return ablehnen(*wahl.ablehnung);
-        zor::ZorState& s = wahl.zustand;
-        if (o->band && !gezaehlt(s)) return ablehnen({zor::TEXT_BAND_NUR_GEZAEHLT});
-        s.FAV_defbereich = *d;
+        if (o->band && !gezaehlt(wahl.satz)) return ablehnen({zor::TEXT_BAND_NUR_GEZAEHLT});
         TerminalFortschritt fortschritt;
-        const auto bericht = zor::FAV_Ermitteln(s, fortschritt);
-        if (meldungenAusgeben(bericht)) return FEHLGESCHLAGEN;
-        if (o->ak) zor::FAV_PunkteAbleiten(s);
-        const auto kurve = std::span<const zor::STRUCT_PUNKT>(o->ak ? s.ptFAVa1 : s.ptFAV1).first(static_cast<std::size_t>(*d));
-        const zor::Konfidenz& k = s.konfidenzFAV[0];
+        auto e = zor::FAV_Satz(wahl.satz, *d, fortschritt);
+        if (meldungenAusgeben(e)) return FEHLGESCHLAGEN;
+        if (o->ak) {
+            std::vector<zor::STRUCT_PUNKT> ak(e.kurve.size());
+            zor::FAV_Punktwahrscheinlichkeiten(e.kurve, ak);
+            e.kurve = std::move(ak);
+        }
+        const zor::Konfidenz& k = e.konfidenz;
         std::vector<std::pair<std::string, std::string>> weitere;
-        if (o->band) weitere.emplace_back("hinweis", bandHinweis(k, kurve, zor::bandPruefpunkt(o->ak)));
-        kurveAusgeben(kurve, o->json, weitere, s.FAV_uhr1, {}, {o->band, k ? (o->ak ? &k.punktband : &k.band) : nullptr});
+        if (o->band) weitere.emplace_back("hinweis", bandHinweis(k, e.kurve, zor::bandPruefpunkt(o->ak)));
+        kurveAusgeben(e.kurve, o->json, weitere, e.ms, {}, {o->band, k ? (o->ak ? &k.punktband : &k.band) : nullptr});
         return ERFOLG;
     };
 }

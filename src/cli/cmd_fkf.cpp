@@ -39,28 +39,25 @@ Ausfuehrung fkfEinrichten(CLI::App& sub) {
             std::cerr << "Unbekannte Berechnungsmethode: " << o->methode << " (general oder renewal)\n";
             return FALSCHE_EINGABE;
         }
-        auto wahl = zustandAusOptionen(o->modell, 0, o->theorie);
+        const auto wahl = satzAusOptionen(o->modell, 0, o->theorie);
         if (wahl.ablehnung) return ablehnen(*wahl.ablehnung);
-        zor::ZorState& s = wahl.zustand;
-        if (o->band && !gezaehlt(s)) return ablehnen({zor::TEXT_BAND_NUR_GEZAEHLT});
-        s.FKF_defbereich = *D;
-        s.FKF_erneuernd = o->methode == "renewal" ? 1 : 0;
+        if (o->band && !gezaehlt(wahl.satz)) return ablehnen({zor::TEXT_BAND_NUR_GEZAEHLT});
         TerminalFortschritt fortschritt;
-        const auto bericht = zor::FKF_Ermitteln(s, fortschritt);
-        if (meldungenAusgeben(bericht)) return FEHLGESCHLAGEN;
-        const auto kurve = std::span<const zor::STRUCT_PUNKT>(s.ptFKF1).first(static_cast<std::size_t>(*D) + 1);
-        const zor::Konfidenz& k = s.konfidenzFKF[0];
+        const auto e = zor::FKF_Satz(wahl.satz, *D, o->methode == "renewal" ? 1 : 0, fortschritt);
+        if (meldungenAusgeben(e)) return FEHLGESCHLAGEN;
+        const zor::Korrelationswerte& w = e.dauer;
+        const zor::Konfidenz& k = e.konfidenz;
         std::vector<std::pair<std::string, std::string>> weitere = {
-            {"Korrelationsdauer", kurvenzahl(s.DK1)},
-            {"zaehler", kurvenzahl(s.zaehler1)},
-            {"nenner", kurvenzahl(s.nenner1)},
-            {"Korrelationsdauer_hinweis", jsonTextOderNull(s.DK1 == 0 ? zor::TEXT_KEINE_ABKLINGENDE_KORRELATION : "")}};
+            {"Korrelationsdauer", kurvenzahl(w.DK)},
+            {"zaehler", kurvenzahl(w.zaehler)},
+            {"nenner", kurvenzahl(w.nenner)},
+            {"Korrelationsdauer_hinweis", jsonTextOderNull(w.DK == 0 ? zor::TEXT_KEINE_ABKLINGENDE_KORRELATION : "")}};
         if (o->band) {
             weitere.emplace_back("Korrelationsdauer_intervall",
                                  k ? "[" + kurvenzahl(k.dauerUnten) + ", " + kurvenzahl(k.dauerOben) + "]" : "null");
-            weitere.emplace_back("hinweis", bandHinweis(k, kurve, zor::bandPruefpunkt(false)));
+            weitere.emplace_back("hinweis", bandHinweis(k, e.kurve, zor::bandPruefpunkt(false)));
         }
-        kurveAusgeben(kurve, o->json, weitere, s.FKF_uhr1, bericht.meldungen, {o->band, k ? &k.band : nullptr});
+        kurveAusgeben(e.kurve, o->json, weitere, e.ms, e.meldungen, {o->band, k ? &k.band : nullptr});
         return ERFOLG;
     };
 }

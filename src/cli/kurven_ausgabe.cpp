@@ -23,9 +23,7 @@ std::string jsonText(const std::string& text) {
 
 std::string jsonTextOderNull(const std::string& text) { return text.empty() ? "null" : jsonText(text); }
 
-bool gezaehlt(const zor::ZorState& s) {
-    return s.Modell.sim1 != 0 || zor::modellart(s.Modell.M1) == zor::Modellart::Datei;
-}
+bool gezaehlt(const zor::Satzparameter& p) { return p.sim != 0 || p.art == zor::Modellart::Datei; }
 
 std::string bandHinweis(const zor::Konfidenz& k, std::span<const zor::STRUCT_PUNKT> kurve, std::size_t pos) {
     const std::string hinweis = zor::folgeZuKurz(k, kurve, pos);
@@ -74,9 +72,9 @@ void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
     std::cout << ", \"ms\": " << ms << ", \"warnung\": " << (warnung.empty() ? "null" : jsonText(warnung)) << "}\n";
 }
 
-bool meldungenAusgeben(const zor::Kurvenbericht& bericht) {
-    for (const auto& m : bericht.meldungen) std::cerr << m.text << '\n';
-    return !bericht.ok;
+bool meldungenAusgeben(const zor::Satzkurve& kurve) {
+    for (const auto& m : kurve.meldungen) std::cerr << m.text << '\n';
+    return !kurve.ok;
 }
 
 }  // namespace zorcli

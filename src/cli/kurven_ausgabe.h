@@ -36,14 +36,14 @@ void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
 // A JSON string, or null for an empty text.
 std::string jsonTextOderNull(const std::string& text);
 
-// Whether set 1 of the state is sampled (simulated or read from a file), so has a band.
-bool gezaehlt(const zor::ZorState& s);
+// Whether a set is sampled (simulated or read from a file), so has a band.
+bool gezaehlt(const zor::Satzparameter& p);
 
 // The hint "Folge zu kurz" of a sampled curve, written to stderr and returned as a JSON
 // member value (null without a hint); `pos` is the point that decides it.
 std::string bandHinweis(const zor::Konfidenz& k, std::span<const zor::STRUCT_PUNKT> kurve, std::size_t pos);
 
-// Writes every message to stderr; true when a curve failed.
-bool meldungenAusgeben(const zor::Kurvenbericht& bericht);
+// Writes every message to stderr; true when the curve failed.
+bool meldungenAusgeben(const zor::Satzkurve& kurve);
 
 }  // namespace zorcli

@@ -184,18 +184,33 @@ TEST_P(BandModell, CountingByBatchesLeavesTheCurveAsItWas) {
     const auto& fall = GetParam();
     ZorState s = mitSaat(fall.art, fall.satz, 4711, 300000);
     simVon(s, fall.satz) = 1;
-    FavPunkte a{}, a2{};
-    Konfidenz k;
-    FAV_Satz(s, fall.satz, Kurve(a).first(D), still);
-    FAV_Satz(s, fall.satz, Kurve(a2).first(D), still, &k);
-    EXPECT_EQ(k.chargen, 20);
-    for (std::size_t i = 0; i < D; ++i) EXPECT_EQ(a[i].y, a2[i].y) << "FAV, k = " << i + 1;
+    const Satzparameter p = satzparameter(s, fall.satz);
+    const float* w = p.Wert.data();
+    const std::uint64_t n = p.Durchlaeufe;
+    // The kernels without a band, one batch each, against the curves that carry one.
+    FavPunkte a{};
+    const Kurve ak = Kurve(a).first(D);
+    switch (fall.art) {
+    case Modellart::BSC: FAV_BSC_SIMULATION(w, n, ak, p.BSC_simfabs, still); break;
+    case Modellart::GE: FAV_GE_SIMULATION(w, n, ak, still); break;
+    case Modellart::MC: FAV_MC_SIMULATION(w, n, ak, still); break;
+    default: FAV_SW_SIMULATION(w, n, ak, still); break;
+    }
+    const FavErgebnis fav = FAV_Satz(p, D, still);
+    EXPECT_EQ(fav.konfidenz.chargen, 20);
+    for (std::size_t i = 0; i < D; ++i) EXPECT_EQ(a[i].y, fav.kurve[i].y) << "FAV, k = " << i + 1;
     for (int erneuernd : {0, 1}) {
-        FkfPunkte r{}, r2{};
-        FKF_Satz(s, fall.satz, Kurve(r).first(D + 1), erneuernd, still);
-        FKF_Satz(s, fall.satz, Kurve(r2).first(D + 1), erneuernd, still, &k);
-        EXPECT_EQ(k.chargen, 20);
-        for (std::size_t i = 0; i <= D; ++i) EXPECT_EQ(r[i].y, r2[i].y) << "FKF " << erneuernd << ", k = " << i;
+        FkfPunkte r{};
+        const Kurve rk = Kurve(r).first(D + 1);
+        switch (fall.art) {
+        case Modellart::BSC: FKF_BSC_SIMULATION(w, n, rk, p.BSC_simfabs, erneuernd, still); break;
+        case Modellart::GE: FKF_GE_SIMULATION(w, n, rk, erneuernd, still); break;
+        case Modellart::MC: FKF_MC_SIMULATION(w, n, rk, erneuernd, still); break;
+        default: FKF_SW_SIMULATION(w, n, rk, erneuernd, still); break;
+        }
+        const FkfErgebnis fkf = FKF_Satz(p, D, erneuernd, still);
+        EXPECT_EQ(fkf.konfidenz.chargen, 20);
+        for (std::size_t i = 0; i <= D; ++i) EXPECT_EQ(r[i].y, fkf.kurve[i].y) << "FKF " << erneuernd << ", k = " << i;
     }
 }
 
@@ -218,11 +233,10 @@ TEST(KonfidenzBand, WidthAndCoverageMatchTheModels) {
         for (int saat = 1; saat <= 20; ++saat) {
             ZorState s = mitSaat(art, 0, saat, N);
             simVon(s, 0) = 1;
-            FavPunkte a{};
-            FkfPunkte r{};
-            Konfidenz ka, kr;
-            FAV_Satz(s, 0, Kurve(a).first(D), still, &ka);
-            FKF_Satz(s, 0, Kurve(r).first(D + 1), 0, still, &kr);
+            const FavErgebnis fav = FAV_Satz(satzparameter(s, 0), D, still);
+            const FkfErgebnis fkf = FKF_Satz(satzparameter(s, 0), D, 0, still);
+            const auto &a = fav.kurve, &r = fkf.kurve;
+            const Konfidenz &ka = fav.konfidenz, &kr = fkf.konfidenz;
             for (std::size_t i = 1; i < D; ++i) {
                 verhaeltnis += ka.band.halb[i] / (T19 * favExakt.se[i]);
                 drin += std::abs(a[i].y - favExakt.wert[i]) <= ka.band.halb[i];
@@ -264,7 +278,7 @@ TEST(KonfidenzDauer, ACorrelatedChannelKeepsItsDurationInsideTheInterval) {
     s.Modell.sim1 = 1;
     s.FKF_defbereich = D;
     FKF_Ermitteln(s, still);
-    const Konfidenz& k = s.konfidenzFKF[0];
+    const Konfidenz& k = s.konfidenzFKF1;
     EXPECT_TRUE(k.abklingend);
     EXPECT_LT(k.dauerUnten, s.DK1);
     EXPECT_GT(k.dauerOben, s.DK1);

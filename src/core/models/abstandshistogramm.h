@@ -90,14 +90,15 @@ void bitsZaehlen(Quelle& q, std::uint64_t bits, Chargenabstaende& c, Fortschritt
 }
 
 // Gaps of a gap source over n bits, batches cut by bits; the gap that reaches or passes
-// bit n is not counted.
+// bit n is not counted. A cancelled job stops early.
 template <class Quelle>
-void abstaendeInnerhalb(Quelle& q, std::uint64_t n, Chargenabstaende& c) {
+void abstaendeInnerhalb(Quelle& q, std::uint64_t n, Chargenabstaende& c, const Fortschritt& f) {
+    Abbruchfrage abbruch(f);
     // rest: bits from the last counted error to bit n; unsigned, so no count overflows.
     int j = 0;
     std::uint64_t naechsteGrenze = c.teilung.grenze(1);
     auto g = static_cast<std::uint64_t>(q.naechster().g);
-    for (std::uint64_t rest = n; g < rest; g = static_cast<std::uint64_t>(q.naechster().g)) {
+    for (std::uint64_t rest = n; g < rest && !abbruch.jetzt(); g = static_cast<std::uint64_t>(q.naechster().g)) {
         rest -= g;
         // The closing error lies at bit n - rest - 1.
         while (n - rest > naechsteGrenze && j + 1 < c.teilung.anzahl()) naechsteGrenze = c.teilung.grenze(++j + 1);
@@ -107,12 +108,13 @@ void abstaendeInnerhalb(Quelle& q, std::uint64_t n, Chargenabstaende& c) {
 }
 
 // Gaps of a gap source over n bits, the gap that reaches or passes bit n included (it
-// falls into the last batch).
+// falls into the last batch). A cancelled job stops early.
 template <class Quelle>
-void abstaendeBisUeber(Quelle& q, std::uint64_t n, Chargenabstaende& c) {
+void abstaendeBisUeber(Quelle& q, std::uint64_t n, Chargenabstaende& c, const Fortschritt& f) {
+    Abbruchfrage abbruch(f);
     int j = 0;
     std::uint64_t naechsteGrenze = c.teilung.grenze(1);
-    for (std::uint64_t rest = n; rest > 0;) {
+    for (std::uint64_t rest = n; rest > 0 && !abbruch.jetzt();) {
         const auto g = static_cast<std::uint64_t>(q.naechster().g);
         rest -= g < rest ? g : rest;
         while (n - rest > naechsteGrenze && j + 1 < c.teilung.anzahl()) naechsteGrenze = c.teilung.grenze(++j + 1);

@@ -96,7 +96,7 @@ void FAV_BSC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int f
         bitsZaehlen(q, n, c, f);
     } else {
         BscAbstandQuelle q(Wert);
-        abstaendeInnerhalb(q, n, c);
+        abstaendeInnerhalb(q, n, c, f);
     }
     normieren(ptGraph, c, k);
 }
@@ -111,17 +111,17 @@ void FAV_GE_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, Fortsc
     normieren(ptGraph, c, k);
 }
 
-void FAV_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, Konfidenz* k) {
+void FAV_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, const Fortschritt& f, Konfidenz* k) {
     Chargenabstaende c = zaehlung(ptGraph, n, k);
     McAbstandQuelle q(Wert);
-    abstaendeBisUeber(q, n, c);
+    abstaendeBisUeber(q, n, c, f);
     normieren(ptGraph, c, k);
 }
 
-void FAV_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, Konfidenz* k) {
+void FAV_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, const Fortschritt& f, Konfidenz* k) {
     Chargenabstaende c = zaehlung(ptGraph, n, k);
     SwAbstandQuelle q(Wert, SwStart::Zustand);
-    abstaendeBisUeber(q, n, c);
+    abstaendeBisUeber(q, n, c, f);
     normieren(ptGraph, c, k);
 }
 

@@ -65,11 +65,12 @@ void allgemeinBits(Quelle& q, std::uint64_t n, Kurve ptGraph, Fortschritt& f, Ko
 
 // General estimate over n bits of a gap source: g - 1 correct bits, then an error.
 template <class Quelle>
-void allgemeinAbstaende(Quelle& q, std::uint64_t n, Kurve ptGraph, Konfidenz* k) {
+void allgemeinAbstaende(Quelle& q, std::uint64_t n, Kurve ptGraph, const Fortschritt& f, Konfidenz* k) {
     const std::uint64_t bits = n;
     const std::uint64_t positionen = fkfPositionen(bits, lags(ptGraph));
     Korrelator kor(lags(ptGraph), positionen, chargen(positionen, k));
-    while (kor.fehlend() > 0) {
+    Abbruchfrage abbruch(f);
+    while (kor.fehlend() > 0 && !abbruch.jetzt()) {
         kor.nullen(static_cast<std::uint64_t>(q.naechster().g - 1));
         kor.bit(1);
     }
@@ -95,9 +96,9 @@ void erneuerndBits(Quelle& q, std::uint64_t n, Kurve ptGraph, Fortschritt& f, Ko
 }
 
 template <class Quelle>
-void erneuerndAbstaende(Quelle& q, std::uint64_t n, Kurve ptGraph, Konfidenz* k) {
+void erneuerndAbstaende(Quelle& q, std::uint64_t n, Kurve ptGraph, const Fortschritt& f, Konfidenz* k) {
     Chargenabstaende c = bitchargen(lags(ptGraph), n, k);
-    abstaendeInnerhalb(q, n, c);
+    abstaendeInnerhalb(q, n, c, f);
     ausHistogramm(c, static_cast<double>(n), ptGraph, k);
 }
 
@@ -112,11 +113,11 @@ void bitweise(Quelle& q, std::uint64_t n, Kurve ptGraph, int erneuernd, Fortschr
 }
 
 template <class Quelle>
-void abstandsweise(Quelle& q, std::uint64_t n, Kurve ptGraph, int erneuernd, Konfidenz* k) {
+void abstandsweise(Quelle& q, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f, Konfidenz* k) {
     if (erneuernd)
-        erneuerndAbstaende(q, n, ptGraph, k);
+        erneuerndAbstaende(q, n, ptGraph, f, k);
     else
-        allgemeinAbstaende(q, n, ptGraph, k);
+        allgemeinAbstaende(q, n, ptGraph, f, k);
 }
 
 }  // namespace
@@ -169,7 +170,7 @@ void FKF_BSC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int f
         bitweise(q, n, ptGraph, erneuernd, f, FKF_TITEL_BSC, k);
     } else {
         BscAbstandQuelle q(Wert);
-        abstandsweise(q, n, ptGraph, erneuernd, k);
+        abstandsweise(q, n, ptGraph, erneuernd, f, k);
     }
 }
 
@@ -178,14 +179,16 @@ void FKF_GE_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int er
     bitweise(q, n, ptGraph, erneuernd, f, FKF_TITEL_GE, k);
 }
 
-void FKF_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, Konfidenz* k) {
+void FKF_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f,
+                       Konfidenz* k) {
     McAbstandQuelle q(Wert);
-    abstandsweise(q, n, ptGraph, erneuernd, k);
+    abstandsweise(q, n, ptGraph, erneuernd, f, k);
 }
 
-void FKF_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, Konfidenz* k) {
+void FKF_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f,
+                       Konfidenz* k) {
     SwAbstandQuelle q(Wert, SwStart::Zustand);
-    abstandsweise(q, n, ptGraph, erneuernd, k);
+    abstandsweise(q, n, ptGraph, erneuernd, f, k);
 }
 
 void FKF_RENEWAL(long long summe, std::span<const std::int64_t> x, Kurve ptGraph) {
@@ -222,14 +225,6 @@ Korrelationswerte Korrelationsdauer(KurveLesen R, const Konfidenz& k) {
     Korrelationswerte w = Korrelationsdauer(R);
     if (k && !k.abklingend) w.DK = 0;
     return w;
-}
-
-void Korrelationsdauer(ZorState& s, int m) {
-    const std::size_t n = static_cast<std::size_t>(std::clamp(s.FKF_defbereich, 0, FKF_PUNKTE - 1)) + 1;
-    const auto w = Korrelationsdauer(KurveLesen(m == 0 ? s.ptFKF1 : s.ptFKF2).first(n), s.konfidenzFKF[m == 0 ? 0 : 1]);
-    (m == 0 ? s.zaehler1 : s.zaehler2) = w.zaehler;
-    (m == 0 ? s.nenner1 : s.nenner2) = w.nenner;
-    (m == 0 ? s.DK1 : s.DK2) = w.DK;
 }
 
 }  // namespace zor

@@ -27,13 +27,16 @@ void FKF_SW_THEORIE(const float* Wert, Kurve ptGraph);
 
 // Estimates over n simulated bits, the set's exact Durchlaeufe (durchlaeufe());
 // erneuernd = 0: general equation, otherwise the renewal equation. The bit-by-bit
-// procedures report progress. With k, also the curve's confidence band (konfidenz.h).
+// procedures report progress; all stop early when the job was cancelled. With k, also
+// the curve's confidence band (konfidenz.h).
 void FKF_BSC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int fabs, int erneuernd, Fortschritt& f,
                         Konfidenz* k = nullptr);
 void FKF_GE_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, Fortschritt& f,
                        Konfidenz* k = nullptr);
-void FKF_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, Konfidenz* k = nullptr);
-void FKF_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, Konfidenz* k = nullptr);
+void FKF_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f,
+                       Konfidenz* k = nullptr);
+void FKF_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f,
+                       Konfidenz* k = nullptr);
 
 // Renewal equation: x[j - 1] counts the gaps of length j, summe all errors; ptGraph[0].y
 // holds R(0). R(k) = sum over j = 1..k of f(j) R(k - j), f(j) = x[j - 1] / summe.
@@ -54,8 +57,5 @@ struct Korrelationswerte {
 Korrelationswerte Korrelationsdauer(KurveLesen R);
 // The same for a sampled curve: also 0 when its band shows no decay out of the noise.
 Korrelationswerte Korrelationsdauer(KurveLesen R, const Konfidenz& k);
-// The same for set m of the state (0: ptFKF1 into zaehler1, nenner1, DK1; else set 2),
-// over FKF_defbereich + 1 points, with the set's confidence.
-void Korrelationsdauer(ZorState& s, int m);
 
 }  // namespace zor

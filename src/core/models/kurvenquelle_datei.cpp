@@ -54,9 +54,10 @@ Lesestand ffoLesen(FfoLeser& leser, Fortschritt& fs, F&& f) {
     Schritte punkte = Schritte::prozent(leser.zeichen());
     for (Bytes b = leser.naechster(); !b.empty(); b = leser.naechster()) {
         const std::uint64_t anfang = leser.gelesen() - b.size();
-        punkte.ueber(anfang, leser.gelesen(), fs, [&](std::uint64_t von, std::uint64_t bis) {
+        const bool weiter = punkte.ueber(anfang, leser.gelesen(), fs, [&](std::uint64_t von, std::uint64_t bis) {
             f(von, b.subspan(static_cast<std::size_t>(von - anfang), static_cast<std::size_t>(bis - von)));
         });
+        if (!weiter) break;
     }
     return leser.stand();
 }
@@ -68,6 +69,7 @@ Lesestand fabLesen(FabLeser& leser, Fortschritt& fs, F&& f) {
     std::int32_t g;
     for (std::uint64_t i = 0; leser.naechster(g); ++i) {
         punkte.bis(leser.gelesen(), fs);
+        if (punkte.abgebrochen()) break;
         f(i, g);
     }
     return leser.stand();
@@ -178,8 +180,9 @@ Lesestand fkfFabAllgemein(FabLeser& leser, const STRUCT_DATEI& d, Kurve ptGraph,
     std::int32_t g;
     while (leser.naechster(g)) {
         const std::uint64_t eins = pos + static_cast<std::uint64_t>(g) - 1;
-        punkte.ueber(pos, eins + 1, fs,
-                     [&](std::uint64_t von, std::uint64_t bis) { kor.nullen(std::min(bis, eins) - von); });
+        if (!punkte.ueber(pos, eins + 1, fs,
+                          [&](std::uint64_t von, std::uint64_t bis) { kor.nullen(std::min(bis, eins) - von); }))
+            break;
         kor.bit(1);
         pos = eins + 1;
     }
