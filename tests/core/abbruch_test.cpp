@@ -59,7 +59,7 @@ TEST_P(Abbruch, HugeSimulationsStopAtOnceAndAreNotStored) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Modelle, Abbruch, ::testing::ValuesIn(FAELLE),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& fall) { return std::string(fall.param.name); });
 
 using AbbruchDatei = TempVerzeichnis;
 
