@@ -77,7 +77,7 @@ TEST_F(KurvenCli, BandAddsLowerAndUpper) {
         EXPECT_NE(j.aus.find(feld), std::string::npos) << feld << '\n' << j.aus;
     // The start length is too short for a useful correlation: the hint names a longer one.
     const auto kurz = zorAufruf({"fkf", "--preset", "ge1", "--band", "--json"});
-    EXPECT_NE(kurz.aus.find("\"hinweis\": \"Folge zu kurz: für eine brauchbare Kurve etwa N = "), std::string::npos)
+    EXPECT_NE(kurz.aus.find("\"hinweis\": \"Folge zu kurz: N ≈ "), std::string::npos)
         << kurz.aus;
     EXPECT_NE(kurz.fehler.find("Folge zu kurz"), std::string::npos);
 }

@@ -339,11 +339,11 @@ TEST(KonfidenzText, FolgeZuKurzNamesTheLengthThatWouldDo) {
     const KurveLesen r = KurveLesen(kurve).first(D + 1);
     EXPECT_EQ(folgeZuKurz(konfidenz(1000, 0.001f), r, 1), "");
     // 10 errors: three times as many bits; a relative half-width of 40 %: four times.
-    EXPECT_EQ(folgeZuKurz(konfidenz(10, 0.001f), r, 1), "Folge zu kurz: für eine brauchbare Kurve etwa N = 30000");
-    EXPECT_EQ(folgeZuKurz(konfidenz(1000, 0.004f), r, 1), "Folge zu kurz: für eine brauchbare Kurve etwa N = 40000");
+    EXPECT_EQ(folgeZuKurz(konfidenz(10, 0.001f), r, 1), "Folge zu kurz: N ≈ 30000 nötig");
+    EXPECT_EQ(folgeZuKurz(konfidenz(1000, 0.004f), r, 1), "Folge zu kurz: N ≈ 40000 nötig");
     EXPECT_EQ(folgeZuKurz(Konfidenz{}, r, 1), "");  // a formula
     kurve[1].y = 0;  // nothing seen at lag 1, something later: as one event seen
-    EXPECT_EQ(folgeZuKurz(konfidenz(1000, 0.0f), r, 1), "Folge zu kurz: für eine brauchbare Kurve etwa N = 1100000");
+    EXPECT_EQ(folgeZuKurz(konfidenz(1000, 0.0f), r, 1), "Folge zu kurz: N ≈ 1100000 nötig");
 }
 
 TEST(KonfidenzText, ValueAndHalfWidthToTheSameDecimal) {

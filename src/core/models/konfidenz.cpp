@@ -191,8 +191,8 @@ std::string mitHalbbreite(float wert, float halb) {
     return format("%.*f ± %.*f", stellen, static_cast<double>(wert), stellen, static_cast<double>(halb));
 }
 
-std::string folgeZuKurz(const Konfidenz& k, KurveLesen kurve, std::size_t pos) {
-    if (k.bits == 0) return {};  // a closed formula
+std::optional<std::uint64_t> noetigeLaenge(const Konfidenz& k, KurveLesen kurve, std::size_t pos) {
+    if (k.bits == 0) return std::nullopt;  // a closed formula
     double faktor = 1;
     auto mindestens = [&](double f) { faktor = std::max(faktor, f); };
     if (k.fehler < BAND_MINDESTFEHLER)
@@ -212,13 +212,16 @@ std::string folgeZuKurz(const Konfidenz& k, KurveLesen kurve, std::size_t pos) {
         }
         if (relativ > BAND_HOECHSTE_HALBBREITE) mindestens((relativ / BAND_HOECHSTE_HALBBREITE) * (relativ / BAND_HOECHSTE_HALBBREITE));
     }
-    if (faktor <= 1) return {};
-    // Rounded up to two significant digits: a number a user can type.
+    if (faktor <= 1) return std::nullopt;
     // The factor comes from single-precision widths: a hair above a whole number is that number.
     double n = std::ceil(static_cast<double>(k.bits) * faktor * (1 - 1e-6));
     const double stufe = std::pow(10.0, std::max(0.0, std::floor(std::log10(n)) - 1));
-    n = std::ceil(n / stufe) * stufe;
-    return format("Folge zu kurz: für eine brauchbare Kurve etwa N = %.0f", n);
+    return static_cast<std::uint64_t>(std::ceil(n / stufe) * stufe);
+}
+
+std::string folgeZuKurz(std::optional<std::uint64_t> n) {
+    if (!n) return {};
+    return format("Folge zu kurz: N ≈ %llu nötig", static_cast<unsigned long long>(*n));
 }
 
 }  // namespace zor

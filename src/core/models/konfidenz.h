@@ -20,6 +20,7 @@
 #include "core/models/zor_state.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -65,11 +66,17 @@ inline std::size_t bandPruefpunkt(bool punktwahrscheinlichkeiten) { return punkt
 // A value with its half-width as the cursor readout shows it: "0.2948 ± 0.0031".
 std::string mitHalbbreite(float wert, float halb);
 
-// The hint "Folge zu kurz" for a sampled curve whose band at point `pos` is too wide
-// (relative half-width above 20 %; nothing seen there while later points saw something
-// counts as one event seen) or that has fewer than 30 errors, with the N that would do:
-// the half-width shrinks as one over the square root of N. Empty when the curve is good
-// enough or comes from a formula.
-std::string folgeZuKurz(const Konfidenz& k, KurveLesen kurve, std::size_t pos);
+// The N that would give a useful curve when a sampled curve's band at point `pos` is too
+// wide (relative half-width above 20 %; nothing seen there while later points saw
+// something counts as one event seen) or it has fewer than 30 errors: the half-width
+// shrinks as one over the square root of N. Rounded up to two digits; nothing when the
+// curve is good enough or comes from a formula.
+std::optional<std::uint64_t> noetigeLaenge(const Konfidenz& k, KurveLesen kurve, std::size_t pos);
+
+// "Folge zu kurz: N ≈ 1100000 nötig", or empty without a length.
+std::string folgeZuKurz(std::optional<std::uint64_t> n);
+inline std::string folgeZuKurz(const Konfidenz& k, KurveLesen kurve, std::size_t pos) {
+    return folgeZuKurz(noetigeLaenge(k, kurve, pos));
+}
 
 }  // namespace zor

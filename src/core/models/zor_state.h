@@ -151,6 +151,9 @@ struct ZorState {
     float FKF_wertneg = 0, FKF_wertpos = 0;
     int FKF_ynorm_log = 0;
     int FKF_xpos = 0;
+    // "Konfidenzband anzeigen": the sampled curves' bands, the cursor's half-widths and
+    // the hints that go with them.
+    int FAV_band = 0, FKF_band = 0;
     float zaehler1 = 0, zaehler2 = 0, nenner1 = 0, nenner2 = 0, DK1 = 0, DK2 = 0;
 };
 
