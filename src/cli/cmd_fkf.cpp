@@ -54,7 +54,7 @@ Ausfuehrung fkfEinrichten(CLI::App& sub) {
             {"Korrelationsdauer_hinweis", jsonTextOderNull(w.DK == 0 ? zor::TEXT_KEINE_ABKLINGENDE_KORRELATION : "")}};
         if (o->band) {
             weitere.emplace_back("Korrelationsdauer_intervall",
-                                 k ? "[" + kurvenzahl(k.dauerUnten) + ", " + kurvenzahl(k.dauerOben) + "]" : "null");
+                                 k ? jsonFeld({jsonZahl(k.dauerUnten), jsonZahl(k.dauerOben)}) : "null");
             weitere.emplace_back("hinweis", bandHinweis(k, e.kurve, zor::bandPruefpunkt(false)));
         }
         kurveAusgeben(e.kurve, o->json, weitere, e.ms, e.meldungen, {o->band, k ? &k.band : nullptr});

@@ -7,20 +7,6 @@
 
 namespace zorcli {
 
-std::string jsonText(const std::string& text) {
-    std::string j = "\"";
-    for (char c : text) {
-        switch (c) {
-        case '"': j += "\\\""; break;
-        case '\\': j += "\\\\"; break;
-        case '\n': j += "\\n"; break;
-        case '\t': j += "\\t"; break;
-        default: j += c;
-        }
-    }
-    return j + "\"";
-}
-
 std::string jsonTextOderNull(const std::string& text) { return text.empty() ? "null" : jsonText(text); }
 
 bool gezaehlt(const zor::Satzparameter& p) { return p.sim != 0 || p.art == zor::Modellart::Datei; }
@@ -35,10 +21,10 @@ namespace {
 
 // The band's lower or upper ends as a JSON array.
 std::string bandfeld(std::span<const zor::STRUCT_PUNKT> punkte, const zor::Kurvenband& b, bool oben) {
-    std::string j = "[";
+    std::vector<std::string> werte;
     for (std::size_t i = 0; i < punkte.size(); ++i)
-        j += (i ? ", " : "") + kurvenzahl(oben ? b.oben(i, punkte[i].y) : b.unten(i, punkte[i].y));
-    return j + "]";
+        werte.push_back(jsonZahl(oben ? b.oben(i, punkte[i].y) : b.unten(i, punkte[i].y)));
+    return jsonFeld(werte);
 }
 
 }  // namespace
@@ -60,16 +46,18 @@ void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
     }
     std::string warnung;
     for (const auto& w : warnungen) warnung += (warnung.empty() ? "" : "\n") + w.text;
-    std::cout << "{\"points\": [";
-    for (std::size_t i = 0; i < punkte.size(); ++i)
-        std::cout << (i ? ", " : "") << '[' << kurvenzahl(punkte[i].x) << ", " << kurvenzahl(punkte[i].y) << ']';
-    std::cout << ']';
+    std::vector<std::string> punktliste;
+    punktliste.reserve(punkte.size());
+    for (const auto& p : punkte) punktliste.push_back(jsonFeld({jsonZahl(p.x), jsonZahl(p.y)}));
+    JsonObjekt objekt;
+    objekt.wert("points", jsonFeld(punktliste));
     if (band.an) {
-        std::cout << ", \"lower\": " << (band.band ? bandfeld(punkte, *band.band, false) : "null");
-        std::cout << ", \"upper\": " << (band.band ? bandfeld(punkte, *band.band, true) : "null");
+        objekt.wert("lower", band.band ? bandfeld(punkte, *band.band, false) : "null");
+        objekt.wert("upper", band.band ? bandfeld(punkte, *band.band, true) : "null");
     }
-    for (const auto& [name, wert] : weitere) std::cout << ", " << jsonText(name) << ": " << wert;
-    std::cout << ", \"ms\": " << ms << ", \"warnung\": " << (warnung.empty() ? "null" : jsonText(warnung)) << "}\n";
+    for (const auto& [name, wert] : weitere) objekt.wert(name, wert);
+    objekt.wert("ms", std::to_string(ms)).wert("warnung", warnung.empty() ? "null" : jsonText(warnung));
+    std::cout << objekt.json() << '\n';
 }
 
 bool meldungenAusgeben(const zor::Satzkurve& kurve) {
