@@ -348,6 +348,8 @@ TEST(KonfidenzText, FolgeZuKurzNamesTheLengthThatWouldDo) {
 
 TEST(KonfidenzText, ValueAndHalfWidthToTheSameDecimal) {
     EXPECT_EQ(mitHalbbreite(0.29481f, 0.00312f), "0.2948 ± 0.0031");
-    EXPECT_EQ(mitHalbbreite(0.0021f, 0.00034f), "0.00210 ± 0.00034");
+    EXPECT_EQ(mitHalbbreite(0.0021f, 0.00034f), "(2.10 ± 0.34)e-3");
+    EXPECT_EQ(mitHalbbreite(0.0001f, 0.00024f), "(1.0 ± 2.4)e-4");
+    EXPECT_EQ(mitHalbbreite(0.0098f, 0.0022f), "0.0098 ± 0.0022");
     EXPECT_EQ(mitHalbbreite(1.0f, 0.0f), "1 ± 0");
 }

@@ -53,8 +53,9 @@ std::vector<Bandhinweis> bandhinweise(const ZorState& s, bool fav, std::span<con
                                       const std::array<Farbe, 2>& farben);
 
 // Where the hints go inside the plot, by baseline of the first row: below the top grid
-// line, below the correlation-duration labels, or (bottom up) above the axis.
-inline constexpr int HINWEISE_OBEN = 4600, HINWEISE_UNTER_DK = 2700, HINWEISE_UNTEN = -7400;
+// line, below the correlation-duration labels, or (bottom up) above the axis and clear
+// of its "k".
+inline constexpr int HINWEISE_OBEN = 4600, HINWEISE_UNTER_DK = 2700, HINWEISE_UNTEN = -6600;
 
 // Writes the hints right-aligned inside the plot, rows downwards from `ersteZeile` or,
 // with `vonUnten`, upwards so that the last row stands at it; each on a white ground so

@@ -188,7 +188,16 @@ std::string mitHalbbreite(float wert, float halb) {
     // The half-width to two significant digits, the value to the same decimal place.
     const int stellen = 1 - static_cast<int>(std::floor(std::log10(static_cast<double>(halb))));
     if (stellen < 0 || stellen > 8) return format("%.5g ± %.2g", static_cast<double>(wert), static_cast<double>(halb));
-    return format("%.*f ± %.*f", stellen, static_cast<double>(wert), stellen, static_cast<double>(halb));
+    std::string fest = format("%.*f ± %.*f", stellen, static_cast<double>(wert), stellen, static_cast<double>(halb));
+    // The readout has room for about 15 characters right of "Ordinate:"; small values
+    // share one power of ten instead: "(1.0 ± 2.4)e-4".
+    if (fest.size() <= HALBBREITE_ZEICHEN || std::abs(wert) >= 1) return fest;
+    const int hoch = static_cast<int>(std::floor(std::log10(std::max(std::abs(static_cast<double>(wert)),
+                                                                      static_cast<double>(halb)))));
+    const double teiler = std::pow(10.0, hoch);
+    const int nach = std::max(stellen + hoch, 0);
+    std::string kurz = format("(%.*f ± %.*f)e%d", nach, wert / teiler, nach, halb / teiler, hoch);
+    return kurz.size() < fest.size() ? kurz : fest;
 }
 
 std::optional<std::uint64_t> noetigeLaenge(const Konfidenz& k, KurveLesen kurve, std::size_t pos) {

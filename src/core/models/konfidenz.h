@@ -63,7 +63,10 @@ inline constexpr const char* TEXT_BAND_NUR_GEZAEHLT =
 // error rate, so those curves are judged at k = 2 resp. lag 1; p(a = k) at k = 1.
 inline std::size_t bandPruefpunkt(bool punktwahrscheinlichkeiten) { return punktwahrscheinlichkeiten ? 0 : 1; }
 
-// A value with its half-width as the cursor readout shows it: "0.2948 ± 0.0031".
+// A value with its half-width as the cursor readout shows it: "0.2948 ± 0.0031", or
+// with a shared power of ten when that is shorter and the fixed form would not fit in
+// HALBBREITE_ZEICHEN bytes ("±" counts two): "(1.0 ± 2.4)e-4".
+inline constexpr std::size_t HALBBREITE_ZEICHEN = 16;
 std::string mitHalbbreite(float wert, float halb);
 
 // The N that would give a useful curve when a sampled curve's band at point `pos` is too
