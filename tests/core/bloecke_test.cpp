@@ -1,0 +1,226 @@
+#include "sequenzdateien.h"
+#include "testnamen.h"
+
+#include "core/buendel/auswertung.h"
+#include "core/buendel/bloecke.h"
+#include "core/buendel/blockzaehler.h"
+#include "core/models/fehlerquellen.h"
+#include "core/models/vorgaben.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numeric>
+#include <vector>
+
+using namespace zor;
+
+namespace {
+
+ZorState mitVorgabe(const char* name, std::uint64_t bits = 10000) {
+    ZorState s = startZustand();
+    const auto v = vorgabe(name);
+    vorgabeSetzen(s, 0, *v);
+    durchlaeufeSetzen(s, v->art, 0, bits);
+    return s;
+}
+
+// The binomial law, from logarithms in long double: a computation of its own.
+double binomial(std::uint64_t n, std::uint64_t m, double p) {
+    const long double l = std::lgamma(static_cast<long double>(n) + 1) - std::lgamma(static_cast<long double>(m) + 1) -
+                          std::lgamma(static_cast<long double>(n - m) + 1) + m * std::log(static_cast<long double>(p)) +
+                          (n - m) * std::log1p(-static_cast<long double>(p));
+    return static_cast<double>(std::exp(l));
+}
+
+}  // namespace
+
+TEST(ExakteBloecke, BscIsTheBinomialLaw) {
+    for (const double p : {0.1, 0.001})
+        for (const std::uint64_t n : {1u, 63u, 1023u, 10000u}) {
+            const int M = static_cast<int>(std::min<std::uint64_t>(n, 400));
+            const auto P = blockverteilung(bscKette(p), n, M);
+            double rest = 1;
+            for (int m = 0; m <= M; ++m) {
+                ASSERT_NEAR(P[static_cast<std::size_t>(m)], binomial(n, static_cast<std::uint64_t>(m), p), 1e-12)
+                    << "p " << p << " n " << n << " m " << m;
+                rest -= binomial(n, static_cast<std::uint64_t>(m), p);
+            }
+            EXPECT_NEAR(P.back(), std::max(rest, 0.0), 1e-12) << "p " << p << " n " << n;
+        }
+}
+
+// One preset of each model over every error count of 10^4 bits; the others with the
+// counts above 64 gathered in the last entry.
+TEST(ExakteBloecke, EveryModelSumsToOneOverAllErrorCounts) {
+    for (const auto& [name, M] : {std::pair{"ge1", 10000}, std::pair{"mc2", 10000}, std::pair{"sw1", 10000},
+                                  std::pair{"ge2", 64}, std::pair{"mc1", 64}, std::pair{"sw2", 64}}) {
+        const auto k = *kanalkette(mitVorgabe(name), 0);
+        const auto P = blockverteilung(k, 10000, M);
+        EXPECT_NEAR(std::accumulate(P.begin(), P.end(), 0.0), 1.0, 1e-12) << name;
+        if (M == 10000) {
+            EXPECT_EQ(P.back(), 0.0) << name;  // no block has more errors than bits
+        }
+        for (double x : P) ASSERT_GE(x, 0.0) << name;
+    }
+}
+
+// Worked by hand. GE with eG = 0, eB = 1 counts BAD bits: P(0, 2) = piG p(G|G),
+// P(2, 2) = piB p(B|B). MC with eG = 1/2, eB = 1 and both changes certain: piG = 2/3;
+// P(0, 2) = 2/3 * 1/2 * 1/2, P(2, 2) = 2/3 * 1/2 * 1 + 1/3 * 1 * 1/2.
+TEST(ExakteBloecke, TwoBitWorkedNumbers) {
+    ModellWerte ge{};
+    ge[gemc::Good_From_Good] = 0.75f;
+    ge[gemc::Good_From_Bad] = 0.5f;
+    ge[gemc::Good] = 0.0f;
+    ge[gemc::Bad] = 1.0f;
+    const double piG = 0.5 / 0.75;
+    auto P = blockverteilung(geKette(ge), 2, 2);
+    EXPECT_NEAR(P[0], piG * 0.75, 1e-15);
+    EXPECT_NEAR(P[2], (1 - piG) * 0.5, 1e-15);
+    EXPECT_EQ(P[3], 0.0);
+
+    ModellWerte mc{};
+    mc[gemc::Good_From_Good] = 0.0f;
+    mc[gemc::Good_From_Bad] = 1.0f;
+    mc[gemc::Good] = 0.5f;
+    mc[gemc::Bad] = 1.0f;
+    P = blockverteilung(mcKette(mc), 2, 1);
+    EXPECT_NEAR(P[0], 1.0 / 6, 1e-15);
+    EXPECT_NEAR(P[1], 1.0 / 3, 1e-15);
+    EXPECT_NEAR(P[2], 1.0 / 2, 1e-15);  // "more than 1"
+
+    // Depth 2: the block is bits 0 and 2 of the channel, bit 1 passes unseen. Both wrong:
+    // G(err)B(err)G(err) 2/3*1/2*1/2 + B(err)G(err)B(err) 1/3*1/2 + B(err)G(ok)G(err)
+    // 1/3*1/2*1/2 = 5/12; both right only G(ok)G(ok)G(ok) = 2/3*1/8 = 1/12.
+    P = blockverteilung(verschachtelt(mcKette(mc), 2), 2, 2);
+    EXPECT_NEAR(P[0], 1.0 / 12, 1e-15);
+    EXPECT_NEAR(P[1], 1.0 / 2, 1e-15);
+    EXPECT_NEAR(P[2], 5.0 / 12, 1e-15);
+}
+
+namespace {
+
+// Blocks of n bits of a sequence, de-interleaved the plain way: frames of d * n bits,
+// block r of a frame taking the bits r, r + d, ...; per part of the run the number of
+// blocks with more than t errors (parts of whole frames).
+struct Gezaehlt {
+    std::vector<double> teile;  // count per part
+    std::uint64_t bloecke = 0;
+};
+Gezaehlt ueberT(const std::vector<unsigned char>& bits, std::uint64_t n, std::uint64_t d, int t, int teile) {
+    const std::uint64_t rahmen = n * d, rahmenzahl = bits.size() / rahmen;
+    Gezaehlt g;
+    g.teile.assign(static_cast<std::size_t>(teile), 0.0);
+    for (std::uint64_t f = 0; f < rahmenzahl; ++f)
+        for (std::uint64_t r = 0; r < d; ++r) {
+            int fehler = 0;
+            for (std::uint64_t j = 0; j < n; ++j) fehler += bits[f * rahmen + r + j * d];
+            if (fehler > t) g.teile[f * static_cast<std::uint64_t>(teile) / rahmenzahl] += 1;
+            ++g.bloecke;
+        }
+    return g;
+}
+
+std::vector<unsigned char> simuliert(const ZorState& s, std::uint64_t n) {
+    std::vector<unsigned char> bits(n);
+    mitBitQuelle(s, 0, SwStart::Zustand, [&](auto& q) {
+        for (auto& b : bits) b = static_cast<unsigned char>(q.bit());
+    });
+    return bits;
+}
+
+struct SimFall {
+    const char* name;
+    const char* vorgabe;
+    std::uint64_t tiefe;
+};
+const SimFall SIM_FAELLE[] = {
+    {"Ge1", "ge1", 1}, {"Ge2", "ge2", 1}, {"Mc1", "mc1", 1}, {"Mc2", "mc2", 1},
+    {"Sw1", "sw1", 1}, {"Sw2", "sw2", 1}, {"Ge1Tiefe8", "ge1", 8}, {"Mc1Tiefe5", "mc1", 5},
+};
+
+}  // namespace
+
+class SimulierteBloecke : public ::testing::TestWithParam<SimFall> {};
+INSTANTIATE_TEST_SUITE_P(Vorgaben, SimulierteBloecke, ::testing::ValuesIn(SIM_FAELLE), testnamen::NachName{});
+
+// Simulated counts of blocks with more than t errors lie within 5 sigma of the exact law;
+// sigma from the spread of 20 parts of the run (bursty models keep their blocks
+// correlated), at least the binomial one and at least one block.
+TEST_P(SimulierteBloecke, CountsMatchTheExactLawWithinFiveSigma) {
+    const SimFall& f = GetParam();
+    const ZorState s = mitVorgabe(f.vorgabe);
+    const auto bits = simuliert(s, 1000000);
+    const auto kette = verschachtelt(*kanalkette(s, 0), f.tiefe);
+    for (const std::uint64_t n : {63u, 255u}) {
+        const auto P = blockverteilung(kette, n, 7);
+        for (int t = 0; t <= 7; ++t) {
+            const Gezaehlt g = ueberT(bits, n, f.tiefe, t, 20);
+            double ueber = 0;
+            for (std::size_t m = static_cast<std::size_t>(t) + 1; m < P.size(); ++m) ueber += P[m];
+            const double erwartet = ueber * static_cast<double>(g.bloecke);
+            const double summe = std::accumulate(g.teile.begin(), g.teile.end(), 0.0);
+            double var = 0;
+            for (double c : g.teile) var += (c - summe / 20) * (c - summe / 20);
+            var = var / 19 * 20;  // of the sum of the 20 parts
+            const double sigma = std::sqrt(std::max({var, erwartet * (1 - ueber), 1.0}));
+            EXPECT_NEAR(summe, erwartet, 5 * sigma) << "n " << n << " t " << t;
+        }
+    }
+}
+
+// The counter against the plain de-interleaving, with an incomplete last frame.
+TEST(Blockzaehler, CountsTheBlocksOfWholeFramesByTheirRows) {
+    const std::string ffo = bitsAlsFfo(zufallsBytes(130, 5)).substr(0, 1037);
+    std::vector<unsigned char> bits;
+    for (char c : ffo) bits.push_back(c == '1');
+    for (const std::uint64_t n : {1u, 7u, 64u})
+        for (const std::uint64_t d : {1u, 3u, 16u}) {
+            Blockzaehler z(n, 5, d);
+            for (std::uint64_t i = 0; i < bits.size(); ++i)
+                if (bits[i]) z.fehler(i);
+            z.ende(bits.size());
+            std::vector<std::uint64_t> erwartet(7);
+            const std::uint64_t rahmen = n * d;
+            for (std::uint64_t f = 0; f < bits.size() / rahmen; ++f)
+                for (std::uint64_t r = 0; r < d; ++r) {
+                    std::uint64_t fehler = 0;
+                    for (std::uint64_t j = 0; j < n; ++j) fehler += bits[f * rahmen + r + j * d];
+                    ++erwartet[std::min<std::uint64_t>(fehler, 6)];
+                }
+            EXPECT_EQ(z.anzahl(), erwartet) << "n " << n << " d " << d;
+            EXPECT_EQ(z.bloecke(), bits.size() / rahmen * d);
+        }
+}
+
+TEST(Blockzaehler, NoErrorsAndNoWholeBlock) {
+    Blockzaehler z(10, 2);
+    z.ende(35);
+    EXPECT_EQ(z.anzahl(), (std::vector<std::uint64_t>{3, 0, 0, 0}));
+    Blockzaehler kurz(10, 2, 4);
+    kurz.fehler(3);
+    kurz.ende(39);
+    EXPECT_EQ(kurz.bloecke(), 0u);
+    EXPECT_EQ(kurz.anteile(), (std::vector<double>{0, 0, 0, 0}));
+}
+
+TEST(Blockauswertung, SimulatedSetsHaveExactAndCountedCurvesWithTheirInterleavedTwins) {
+    ZorState s = mitVorgabe("ge1", 200000);
+    KeinFortschritt still;
+    const BlockOptionen o{.n = 31, .M = 6, .t = 8, .tiefe = 4, .nMax = 100, .punkte = 7};
+    const Blockbericht b = bloeckeErmitteln(s, 0, o, still);
+    ASSERT_TRUE(b.ok);
+    EXPECT_EQ(b.laengen, (std::vector<std::uint64_t>{15, 29, 43, 58, 72, 86, 100}));
+    ASSERT_TRUE(b.exakt && b.exaktVerschachtelt && b.gezaehlt && b.gezaehltVerschachtelt);
+    EXPECT_EQ(b.gezaehlt->bloecke, 200000u / 31);
+    EXPECT_EQ(b.gezaehltVerschachtelt->bloecke, 200000u / 124 * 4);
+    EXPECT_EQ(b.exakt->rest.size(), 7u);
+    // Interleaving spreads GE bursts: with t well above the mean 4.5 errors in 100 bits,
+    // fewer blocks fail (with t = 1 more would).
+    EXPECT_LT(b.exaktVerschachtelt->rest.back(), b.exakt->rest.back());
+
+    simVon(s, 0) = 0;  // theoretical: nothing to count
+    const Blockbericht t = bloeckeErmitteln(s, 0, o, still);
+    EXPECT_TRUE(t.exakt && !t.gezaehlt);
+}
