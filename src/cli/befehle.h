@@ -32,12 +32,16 @@ Ausfuehrung corruptEinrichten(CLI::App& sub);
 Ausfuehrung hexEinrichten(CLI::App& sub);
 Ausfuehrung binEinrichten(CLI::App& sub);
 Ausfuehrung midiEinrichten(CLI::App& sub);
+Ausfuehrung buendelEinrichten(CLI::App& sub);
+Ausfuehrung bloeckeEinrichten(CLI::App& sub);
 
 // Every subcommand, in the order `zor --help` lists them.
 inline const Befehl BEFEHLE[] = {
     {"sequence", "Fehlerfolge eines Parametersatzes als FFO- oder FAB-Datei speichern", sequenceEinrichten},
     {"fav", "Fehlerabstandsverteilung P(a>=k) eines Parametersatzes", favEinrichten},
     {"fkf", "Fehlerkorrelationsfunktion R(k) eines Parametersatzes", fkfEinrichten},
+    {"buendel", "Bündelstatistik (Länge, Gewicht, Abstand) eines Parametersatzes", buendelEinrichten},
+    {"bloecke", "Blockfehlerstatistik P(m,n) und P(>t) eines Parametersatzes, mit Verschachtelung", bloeckeEinrichten},
     {"ge2mc", "Parameter des äquivalenten MC-Modells zu einem GE-Modell", ge2mcEinrichten},
     {"convert", "FFO <=> FAB konvertieren", convertEinrichten},
     {"compare", "Vergleichsdatei zweier gleich großer Dateien erstellen", compareEinrichten},
