@@ -17,28 +17,6 @@ namespace zorcli {
 
 namespace {
 
-struct Punkt {
-    double x, y;
-};
-
-// CSV "k,value" lines, or one JSON object with "points", the further members, "ms" and
-// "warnung" (the notes, or null).
-void punkteAusgeben(const std::vector<Punkt>& punkte, bool json, const std::vector<std::pair<std::string, std::string>>& weitere,
-                    std::uint32_t ms, const std::vector<zor::Meldung>& notizen) {
-    if (!json) {
-        for (const Punkt& p : punkte) std::cout << kurvenzahl(p.x) << ',' << kurvenzahl(p.y) << '\n';
-        return;
-    }
-    std::string warnung;
-    for (const auto& w : notizen) warnung += (warnung.empty() ? "" : "\n") + w.text;
-    std::cout << "{\"points\": [";
-    for (std::size_t i = 0; i < punkte.size(); ++i)
-        std::cout << (i ? ", " : "") << '[' << kurvenzahl(punkte[i].x) << ", " << kurvenzahl(punkte[i].y) << ']';
-    std::cout << ']';
-    for (const auto& [name, wert] : weitere) std::cout << ", " << jsonText(name) << ": " << wert;
-    std::cout << ", \"ms\": " << ms << ", \"warnung\": " << (warnung.empty() ? "null" : jsonText(warnung)) << "}\n";
-}
-
 // Each text within its limits into its target; false (message printed) at the first refusal.
 bool zahlenLesen(std::initializer_list<std::tuple<const std::string&, const zor::Grenze&, std::uint64_t&>> felder) {
     for (const auto& [text, grenze, ziel] : felder) {
@@ -97,10 +75,10 @@ Ausfuehrung buendelEinrichten(CLI::App& sub) {
         const auto& s = b.statistik;
         const auto& v = s.von(static_cast<zor::Groesse>(g));
         const auto werte = o->pk ? v.genau() : v.abWert();
-        std::vector<Punkt> punkteAus;
+        std::vector<Wertepaar> punkteAus;
         for (std::size_t k = 0; k < werte.size(); ++k) punkteAus.push_back({static_cast<double>(k + 1), werte[k]});
         const auto& m = s.mittel[g];
-        punkteAusgeben(punkteAus, o->json,
+        kurveAusgeben(punkteAus, o->json,
                        {{"buendel", std::to_string(s.buendel())},
                         {"bits", std::to_string(s.bits)},
                         {"mittelwert", kurvenzahl(m.wert)},
@@ -155,7 +133,7 @@ Ausfuehrung bloeckeEinrichten(CLI::App& sub) {
             std::cerr << "Für diesen Parametersatz gibt es keine Blockstatistik.\n";
             return FEHLGESCHLAGEN;
         }
-        std::vector<Punkt> punkteAus;
+        std::vector<Wertepaar> punkteAus;
         std::vector<std::pair<std::string, std::string>> weitere;
         if (o->t) {
             for (std::size_t i = 0; i < b.laengen.size(); ++i)
@@ -167,7 +145,7 @@ Ausfuehrung bloeckeEinrichten(CLI::App& sub) {
         }
         if (!exakt) weitere.push_back({"bloecke", std::to_string(kurven->bloecke)});
         weitere.push_back({"tiefe", std::to_string(tiefe)});
-        punkteAusgeben(punkteAus, o->json, weitere, b.ms, b.meldungen);
+        kurveAusgeben(punkteAus, o->json, weitere, b.ms, b.meldungen);
         return ERFOLG;
     };
 }

@@ -22,6 +22,14 @@ std::string jsonText(const std::string& text) {
 void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
                    const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
                    const std::vector<zor::Meldung>& warnungen) {
+    std::vector<Wertepaar> paare;
+    for (const auto& p : punkte) paare.push_back({p.x, p.y});
+    kurveAusgeben(paare, json, weitere, ms, warnungen);
+}
+
+void kurveAusgeben(std::span<const Wertepaar> punkte, bool json,
+                   const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
+                   const std::vector<zor::Meldung>& warnungen) {
     if (!json) {
         for (const auto& p : punkte) std::cout << kurvenzahl(p.x) << ',' << kurvenzahl(p.y) << '\n';
         return;

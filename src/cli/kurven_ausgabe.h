@@ -24,6 +24,14 @@ void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
                    const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
                    const std::vector<zor::Meldung>& warnungen);
 
+// The same for points computed in double precision.
+struct Wertepaar {
+    double x, y;
+};
+void kurveAusgeben(std::span<const Wertepaar> punkte, bool json,
+                   const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
+                   const std::vector<zor::Meldung>& warnungen);
+
 // Writes every message to stderr; true when a curve failed.
 bool meldungenAusgeben(const zor::Kurvenbericht& bericht);
 

@@ -52,8 +52,8 @@ TEST(Skala, DecadesFromTheSmallestValueAndRoundLinearTicks) {
     EXPECT_FALSE(log.ort(0.0));
     EXPECT_FALSE(log.ort(5e-8));
     const Skala lin = Skala::linear(1023, 16000);
-    EXPECT_FLOAT_EQ(lin.tickWert(), 500.0f);
-    EXPECT_EQ(lin.tickAbstand(), static_cast<int>(500 * 16000 / 1023.0));
+    EXPECT_FLOAT_EQ(lin.tickWert(), 200.0f);
+    EXPECT_EQ(lin.tickAbstand(), static_cast<int>(200 * 16000 / 1023.0));
     EXPECT_EQ(Skala::logarithmisch(0, 0, 100).von, 0.1);  // nothing positive: one decade below 1
 }
 
@@ -68,7 +68,7 @@ TEST(BuendelMalen, TailProbabilitiesOnALogOrdinateInTheSetColour) {
     EXPECT_EQ(k[0].punkte, erwartet);
     EXPECT_EQ(k[0].stift.farbe, farbeAus(s.farbe[0]));
     const auto texte = dc.texte();
-    EXPECT_NE(std::find(texte.begin(), texte.end(), std::string("Parametersatz 2 (MC-Modell): ") + FF_THEORIE_TEXT),
+    EXPECT_NE(std::find(texte.begin(), texte.end(), std::string("Satz 2 (MC-Modell): ") + FF_THEORIE_TEXT),
               texte.end());
     EXPECT_NE(std::find(texte.begin(), texte.end(), "Bündellänge L, Schutzabstand g = 3"), texte.end());
 

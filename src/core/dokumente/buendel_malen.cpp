@@ -13,8 +13,9 @@ namespace zor {
 namespace {
 
 constexpr int X_LAENGE = 16000, Y_LAENGE = 12500;
-constexpr int LEGENDE_Y[2] = {7700, 6900};
-constexpr int LEGENDE_HOEHE = 800;
+constexpr int LEGENDE_Y[3] = {7800, 7100, 6400};  // set 1, set 2, the curve styles
+constexpr int LEGENDE_X = -9500;
+constexpr int LEGENDE_HOEHE = 650;
 
 // One drawn curve and its CSV column.
 struct Linie {
@@ -111,12 +112,12 @@ void legende(Canvas& dc, const ZorState& s, int satz, int drucken, const std::st
     dc.setzeSchrift({Schriftfamilie::Swiss, LEGENDE_HOEHE});
     dc.setzeAusrichtung(Ausrichtung::Links);
     dc.setzeTextfarbe(satzFarbe(s, satz, drucken));
-    dc.text({DIAGRAMM_X0 - 1500, LEGENDE_Y[satz]}, text);
+    dc.text({LEGENDE_X, LEGENDE_Y[satz]}, text);
     dc.setzeTextfarbe(SCHWARZ);
 }
 
 std::string satzKopf(const ZorState& s, int satz) {
-    return format("Parametersatz %d (%s): ", satz + 1, modellName(modellart(modellVon(s, satz))));
+    return format("Satz %d (%s): ", satz + 1, modellName(modellart(modellVon(s, satz))));
 }
 
 std::string buendelLegende(const ZorState& s, int satz, const Buendelbericht& b, Groesse g) {
@@ -126,7 +127,7 @@ std::string buendelLegende(const ZorState& s, int satz, const Buendelbericht& b,
     std::string t = satzKopf(s, satz) +
                     format("%llu Bündel, Mittelwert %s = %.4g", static_cast<unsigned long long>(b.statistik.buendel()),
                            groessenZeichen(g), m.wert);
-    if (m.halbbreite) t += format(" ± %.2g (95 %%)", *m.halbbreite);
+    if (m.halbbreite) t += format(" ± %.2g", *m.halbbreite);
     return t;
 }
 
@@ -134,7 +135,7 @@ std::string blockLegende(const ZorState& s, int satz, const Blockbericht& b, con
     if (!b.ok) return satzKopf(s, satz) + "nicht ermittelt";
     std::string t = satzKopf(s, satz);
     if (b.gezaehlt)
-        t += format("%llu Blöcke gezählt", static_cast<unsigned long long>(b.gezaehlt->bloecke));
+        t += format("%llu Blöcke", static_cast<unsigned long long>(b.gezaehlt->bloecke));
     else
         t += "nur exakt";
     if (o.tiefe > 1 && b.gezaehltVerschachtelt)
@@ -150,8 +151,7 @@ void BUENDEL_Paint(Canvas& dc, const ZorState& s, const BuendelOptionen& o, cons
     const double K = std::max(o.punkte, 1);
     const Diagramm dia{a.xLog ? Skala::logarithmisch(1, K, X_LAENGE) : Skala::linear(K, X_LAENGE),
                        yAchse(a.yLog, linien)};
-    static const char* const TITEL[] = {"Bündellänge L", "Bündelgewicht W (Fehler je Bündel)",
-                                        "Abstand A zwischen Bündeln (korrekte Bits)"};
+    static const char* const TITEL[] = {"Bündellänge L", "Bündelgewicht W", "Abstand A zwischen Bündeln"};
     const char* zeichen = groessenZeichen(a.groesse);
     dia.rahmen(dc, "k",
                format(a.punktwahrscheinlichkeit ? "p(%s = k)" : "P(%s ≥ k)", zeichen),
@@ -168,17 +168,17 @@ void BLOECKE_Paint(Canvas& dc, const ZorState& s, const BlockOptionen& o, const 
     const bool rest = a.diagramm == Blockdiagramm::Restfehler;
     const Diagramm dia{Skala::linear(static_cast<double>(rest ? o.nMax : static_cast<std::uint64_t>(std::max(o.M, 1))), X_LAENGE),
                        yAchse(a.yLog, linien)};
-    std::string titel = rest ? format("Restblockfehlerwahrscheinlichkeit P(> t), t = %d", o.t)
+    std::string titel = rest ? format("Restblockfehler P(> t), t = %d", o.t)
                              : format("Fehler je Block, n = %llu", static_cast<unsigned long long>(o.n));
-    if (o.tiefe > 1) titel += format(", Tiefe d = %llu", static_cast<unsigned long long>(o.tiefe));
+    if (o.tiefe > 1) titel += format(", Verschachtelungstiefe d = %llu", static_cast<unsigned long long>(o.tiefe));
     dia.rahmen(dc, rest ? "n" : "m", rest ? "P(> t)" : "P(m, n)", titel);
     linienMalen(dc, dia, s, linien, drucken);
     for (int satz = 0; satz < 2; ++satz)
         if (const auto& b = d[static_cast<std::size_t>(satz)]) legende(dc, s, satz, drucken, blockLegende(s, satz, *b, o));
     dc.setzeSchrift({Schriftfamilie::Swiss, LEGENDE_HOEHE});
-    dc.setzeAusrichtung(Ausrichtung::Rechts);
-    dc.text({DIAGRAMM_XENDE + 400, LEGENDE_Y[0]}, "Linie: exakt   Kreuze: gezählt");
-    if (o.tiefe > 1) dc.text({DIAGRAMM_XENDE + 400, LEGENDE_Y[1]}, "gepunktet, Quadrate: verschachtelt");
+    dc.setzeAusrichtung(Ausrichtung::Links);
+    dc.text({LEGENDE_X, LEGENDE_Y[2]}, o.tiefe > 1 ? "Linie: exakt,  ×: gezählt;  verschachtelt: gepunktet,  □"
+                                                    : "Linie: exakt,  ×: gezählt");
 }
 
 namespace {

@@ -23,7 +23,8 @@ double runderSchritt(double roh) {
     return 10 * zehner;
 }
 
-double schritt(const Skala& s) { return runderSchritt((s.bis - s.von) / 5); }
+// About five to eight ticks along a linear axis.
+double schritt(const Skala& s) { return runderSchritt((s.bis - s.von) / 8); }
 
 }  // namespace
 
@@ -71,9 +72,9 @@ void Diagramm::rahmen(Canvas& dc, const std::string& xName, const std::string& y
     dc.text({DIAGRAMM_XENDE, DIAGRAMM_Y0 + 450}, xName);
     dc.setzeAusrichtung(Ausrichtung::Links);
     dc.text({DIAGRAMM_X0 + 500, DIAGRAMM_YENDE - 300}, yName);
-    dc.setzeSchrift({Schriftfamilie::Swiss, 1050});
+    dc.setzeSchrift({Schriftfamilie::Swiss, 950});
     dc.setzeAusrichtung(Ausrichtung::Mitte);
-    dc.text({0, 8700}, titel);
+    dc.text({0, 8750}, titel);
 }
 
 void Diagramm::kurve(Canvas& dc, std::span<const Wertpunkt> punkte, Farbe farbe, Kurvenart art) const {
