@@ -14,6 +14,7 @@
 // without interleaving, so the same number of bits is inverted, at the image positions.
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -99,9 +100,8 @@ void VerschachtelterKanal<Kanal>::rahmenErzeugen() {
     maske_.assign((laenge_ + 63) / 64, 0);
     const auto form = v_.form(laenge_);
     for (std::size_t k = 0; k < gesendet_.size(); ++k) {
-        for (unsigned j = 0; j < 8; ++j) {
-            if (!((gesendet_[k] >> (7 - j)) & 1u)) continue;
-            const std::uint64_t t = (erstes + k) * 8 + j;
+        for (unsigned rest = gesendet_[k]; rest != 0; rest &= rest - 1) {
+            const std::uint64_t t = (erstes + k) * 8 + 7 - static_cast<unsigned>(std::countr_zero(rest));
             if (t < anfang_ || t >= anfang_ + laenge_) continue;
             const std::uint64_t i = v_.datenIndex(t - anfang_, form);
             maske_[i >> 6] |= std::uint64_t{1} << (i & 63);
@@ -113,10 +113,22 @@ template <class Kanal>
 void VerschachtelterKanal<Kanal>::anwenden(std::span<unsigned char> bytes) {
     for (unsigned char& b : bytes) {
         unsigned maske = 0;
-        for (unsigned j = 0; j < 8; ++j, ++pos_) {
-            if (pos_ >= bits_) return;  // more bytes than announced: leave them as they are
-            if (pos_ == anfang_ + laenge_) rahmenErzeugen();
-            maske |= static_cast<unsigned>(maskenbit(pos_ - anfang_)) << (7 - j);
+        if (pos_ >= anfang_ && pos_ + 8 <= anfang_ + laenge_) {
+            // The whole byte inside the frame: its eight mask bits at once, reversed into
+            // most-significant-first order.
+            const std::uint64_t i = pos_ - anfang_;
+            const unsigned r = static_cast<unsigned>(i & 63);
+            std::uint64_t w = maske_[i >> 6] >> r;
+            if (r > 56) w |= maske_[(i >> 6) + 1] << (64 - r);
+            const auto acht = static_cast<std::uint8_t>(w);
+            maske = static_cast<unsigned>((acht * 0x0202020202ull & 0x010884422010ull) % 1023);
+            pos_ += 8;
+        } else {
+            for (unsigned j = 0; j < 8; ++j, ++pos_) {
+                if (pos_ >= bits_) return;  // more bytes than announced: leave them as they are
+                if (pos_ == anfang_ + laenge_) rahmenErzeugen();
+                maske |= static_cast<unsigned>(maskenbit(pos_ - anfang_)) << (7 - j);
+            }
         }
         b = static_cast<unsigned char>(b ^ maske);
     }
