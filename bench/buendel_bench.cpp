@@ -26,32 +26,28 @@ namespace {
 constexpr std::uint64_t N_DATEI = std::uint64_t{256} << 20;
 KeinFortschritt still;
 
-ZorState mitVorgabe(const char* name, std::uint64_t bits) {
-    ZorState s = startZustand();
+Satzparameter mitVorgabe(const char* name, std::uint64_t bits) {
     const auto v = vorgabe(name);
-    vorgabeSetzen(s, 0, *v);
-    durchlaeufeSetzen(s, v->art, 0, bits);
-    return s;
+    Satzparameter p = startparameter(v->art, v->satz, 0);
+    p.Durchlaeufe = bits;
+    return p;
 }
 
 // The GE sequence of set 1's start values as FFO and FAB, written once.
 STRUCT_DATEI datei(int typ) {
     const auto p = (std::filesystem::temp_directory_path() / (typ == TYP_FFO ? "buendel_bench.FFO" : "buendel_bench.FAB")).string();
-    if (!std::filesystem::exists(p)) {
-        const ZorState s = mitVorgabe("ge1", N_DATEI);
-        SaveFolge(s, 0, typ, p, still);
-    }
+    if (!std::filesystem::exists(p)) SaveFolge(mitVorgabe("ge1", N_DATEI), typ, p, still);
     return {typ, static_cast<std::int64_t>(std::filesystem::file_size(p)), p};
 }
 
 void Buendel_Datei(benchmark::State& st) {
     const int typ = static_cast<int>(st.range(0));
-    ZorState s = startZustand();
-    s.Modell.M1 = DATEI1;
-    s.Datei1 = datei(typ);
+    Satzparameter p;
+    p.art = Modellart::Datei;
+    p.Datei = datei(typ);
     std::uint64_t buendel = 0;
     for (auto _ : st) {
-        const Buendelbericht b = buendelErmitteln(s, 0, {.schutz = 10, .punkte = 100}, still);
+        const Buendelbericht b = buendelErmitteln(p, {.schutz = 10, .punkte = 100}, still);
         if (!b.ok) st.SkipWithError("file not read");
         buendel = b.statistik.buendel();
     }
@@ -61,18 +57,17 @@ void Buendel_Datei(benchmark::State& st) {
 }
 
 void Bloecke_exakt_1023_64_beide_Saetze(benchmark::State& st) {
-    ZorState s = mitVorgabe("ge1", 10000);
-    vorgabeSetzen(s, 1, *vorgabe("mc2"));
+    const Satzparameter saetze[] = {mitVorgabe("ge1", 10000), mitVorgabe("mc2", 10000)};
     for (auto _ : st)
-        for (int satz = 0; satz < 2; ++satz) benchmark::DoNotOptimize(blockverteilung(*kanalkette(s, satz), 1023, 64));
+        for (const Satzparameter& p : saetze) benchmark::DoNotOptimize(blockverteilung(*kanalkette(p), 1023, 64));
 }
 
 void Bloecke_Simulation_gegen_exakt(benchmark::State& st) {
     double schlimmste = 0;
     for (auto _ : st) {
         for (const char* name : {"ge1", "ge2", "mc1", "mc2", "sw1", "sw2"}) {
-            const ZorState s = mitVorgabe(name, 10000000);
-            const Kanalkette k = *kanalkette(s, 0);
+            const Satzparameter s = mitVorgabe(name, 10000000);
+            const Kanalkette k = *kanalkette(s);
             for (const std::uint64_t n : {63u, 255u, 1023u}) {
                 // 20 parts of the run give the spread of the counts (bursty blocks correlate).
                 std::vector<Blockzaehler> teile;
@@ -86,7 +81,7 @@ void Bloecke_Simulation_gegen_exakt(benchmark::State& st) {
                         for (std::uint64_t i = 0; i < 20; ++i) teile[i].ende(i < 19 ? teil : bits - 19 * teil);
                     }
                 } v{teile, 10000000 / 20};
-                simulationFehler(s, 0, 10000000, v, still);
+                simulationFehler(s, v, still);
                 const auto P = blockverteilung(k, n, 7);
                 for (int t = 0; t <= 7; ++t) {
                     double ueber = 0, summe = 0, quadrate = 0, bloecke = 0;

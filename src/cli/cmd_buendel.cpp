@@ -66,11 +66,10 @@ Ausfuehrung buendelEinrichten(CLI::App& sub) {
             std::cerr << "Unbekannte Größe: " << o->groesse << " (length, weight oder gap)\n";
             return FALSCHE_EINGABE;
         }
-        auto wahl = zustandAusOptionen(o->modell, 0, false);
+        const auto wahl = satzAusOptionen(o->modell, 0, false);
         if (wahl.ablehnung) return ablehnen(*wahl.ablehnung);
         TerminalFortschritt fortschritt;
-        const auto b = zor::buendelErmitteln(wahl.zustand, 0, {.schutz = schutz, .punkte = static_cast<int>(punkte)},
-                                             fortschritt);
+        const auto b = zor::buendelErmitteln(wahl.satz, {.schutz = schutz, .punkte = static_cast<int>(punkte)}, fortschritt);
         if (fehlgeschlagen(b.ok, b.meldungen)) return FEHLGESCHLAGEN;
         const auto& s = b.statistik;
         const auto& v = s.von(static_cast<zor::Groesse>(g));
@@ -118,12 +117,12 @@ Ausfuehrung bloeckeEinrichten(CLI::App& sub) {
                           {o->punkte, zor::GRENZE_RESTPUNKTE, punkte},
                           {o->tiefe, zor::GRENZE_TIEFE, tiefe}}))
             return FALSCHE_EINGABE;
-        auto wahl = zustandAusOptionen(o->modell, 0, o->theorie);
+        const auto wahl = satzAusOptionen(o->modell, 0, o->theorie);
         if (wahl.ablehnung) return ablehnen(*wahl.ablehnung);
         const zor::BlockOptionen bo{.n = n, .M = static_cast<int>(M), .t = static_cast<int>(t), .tiefe = tiefe,
                                     .nMax = nMax, .punkte = static_cast<int>(punkte)};
         TerminalFortschritt fortschritt;
-        const auto b = zor::bloeckeErmitteln(wahl.zustand, 0, bo, fortschritt);
+        const auto b = zor::bloeckeErmitteln(wahl.satz, bo, fortschritt);
         if (fehlgeschlagen(b.ok, b.meldungen)) return FEHLGESCHLAGEN;
         // A file is always counted; a model by --theory exactly, else counted.
         const bool exakt = o->theorie && b.exakt;

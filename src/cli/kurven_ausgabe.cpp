@@ -44,9 +44,9 @@ void kurveAusgeben(std::span<const Wertepaar> punkte, bool json,
     std::cout << ", \"ms\": " << ms << ", \"warnung\": " << (warnung.empty() ? "null" : jsonText(warnung)) << "}\n";
 }
 
-bool meldungenAusgeben(const zor::Kurvenbericht& bericht) {
-    for (const auto& m : bericht.meldungen) std::cerr << m.text << '\n';
-    return !bericht.ok;
+bool meldungenAusgeben(const zor::Satzkurve& kurve) {
+    for (const auto& m : kurve.meldungen) std::cerr << m.text << '\n';
+    return !kurve.ok;
 }
 
 }  // namespace zorcli

@@ -32,7 +32,7 @@ void kurveAusgeben(std::span<const Wertepaar> punkte, bool json,
                    const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
                    const std::vector<zor::Meldung>& warnungen);
 
-// Writes every message to stderr; true when a curve failed.
-bool meldungenAusgeben(const zor::Kurvenbericht& bericht);
+// Writes every message to stderr; true when the curve failed.
+bool meldungenAusgeben(const zor::Satzkurve& kurve);
 
 }  // namespace zorcli

@@ -17,12 +17,11 @@ using namespace zor;
 
 namespace {
 
-ZorState mitVorgabe(const char* name, std::uint64_t bits = 10000) {
-    ZorState s = startZustand();
+Satzparameter mitVorgabe(const char* name, std::uint64_t bits = 10000) {
     const auto v = vorgabe(name);
-    vorgabeSetzen(s, 0, *v);
-    durchlaeufeSetzen(s, v->art, 0, bits);
-    return s;
+    Satzparameter p = startparameter(v->art, v->satz, 0);
+    p.Durchlaeufe = bits;
+    return p;
 }
 
 // The binomial law, from logarithms in long double: a computation of its own.
@@ -55,7 +54,7 @@ TEST(ExakteBloecke, BscIsTheBinomialLaw) {
 TEST(ExakteBloecke, EveryModelSumsToOneOverAllErrorCounts) {
     for (const auto& [name, M] : {std::pair{"ge1", 10000}, std::pair{"mc2", 10000}, std::pair{"sw1", 10000},
                                   std::pair{"ge2", 64}, std::pair{"mc1", 64}, std::pair{"sw2", 64}}) {
-        const auto k = *kanalkette(mitVorgabe(name), 0);
+        const auto k = *kanalkette(mitVorgabe(name));
         const auto P = blockverteilung(k, 10000, M);
         EXPECT_NEAR(std::accumulate(P.begin(), P.end(), 0.0), 1.0, 1e-12) << name;
         if (M == 10000) {
@@ -122,9 +121,9 @@ Gezaehlt ueberT(const std::vector<unsigned char>& bits, std::uint64_t n, std::ui
     return g;
 }
 
-std::vector<unsigned char> simuliert(const ZorState& s, std::uint64_t n) {
+std::vector<unsigned char> simuliert(const Satzparameter& p, std::uint64_t n) {
     std::vector<unsigned char> bits(n);
-    mitBitQuelle(s, 0, SwStart::Zustand, [&](auto& q) {
+    mitBitQuelle(p, SwStart::Zustand, [&](auto& q) {
         for (auto& b : bits) b = static_cast<unsigned char>(q.bit());
     });
     return bits;
@@ -150,9 +149,9 @@ INSTANTIATE_TEST_SUITE_P(Vorgaben, SimulierteBloecke, ::testing::ValuesIn(SIM_FA
 // correlated), at least the binomial one and at least one block.
 TEST_P(SimulierteBloecke, CountsMatchTheExactLawWithinFiveSigma) {
     const SimFall& f = GetParam();
-    const ZorState s = mitVorgabe(f.vorgabe);
-    const auto bits = simuliert(s, 1000000);
-    const auto kette = verschachtelt(*kanalkette(s, 0), f.tiefe);
+    const Satzparameter p = mitVorgabe(f.vorgabe);
+    const auto bits = simuliert(p, 1000000);
+    const auto kette = verschachtelt(*kanalkette(p), f.tiefe);
     for (const std::uint64_t n : {63u, 255u}) {
         const auto P = blockverteilung(kette, n, 7);
         for (int t = 0; t <= 7; ++t) {
@@ -206,10 +205,10 @@ TEST(Blockzaehler, NoErrorsAndNoWholeBlock) {
 }
 
 TEST(Blockauswertung, SimulatedSetsHaveExactAndCountedCurvesWithTheirInterleavedTwins) {
-    ZorState s = mitVorgabe("ge1", 200000);
+    Satzparameter p = mitVorgabe("ge1", 200000);
     KeinFortschritt still;
     const BlockOptionen o{.n = 31, .M = 6, .t = 8, .tiefe = 4, .nMax = 100, .punkte = 7};
-    const Blockbericht b = bloeckeErmitteln(s, 0, o, still);
+    const Blockbericht b = bloeckeErmitteln(p, o, still);
     ASSERT_TRUE(b.ok);
     EXPECT_EQ(b.laengen, (std::vector<std::uint64_t>{15, 29, 43, 58, 72, 86, 100}));
     ASSERT_TRUE(b.exakt && b.exaktVerschachtelt && b.gezaehlt && b.gezaehltVerschachtelt);
@@ -220,7 +219,7 @@ TEST(Blockauswertung, SimulatedSetsHaveExactAndCountedCurvesWithTheirInterleaved
     // fewer blocks fail (with t = 1 more would).
     EXPECT_LT(b.exaktVerschachtelt->rest.back(), b.exakt->rest.back());
 
-    simVon(s, 0) = 0;  // theoretical: nothing to count
-    const Blockbericht t = bloeckeErmitteln(s, 0, o, still);
+    p.sim = 0;  // theoretical: nothing to count
+    const Blockbericht t = bloeckeErmitteln(p, o, still);
     EXPECT_TRUE(t.exakt && !t.gezaehlt);
 }

@@ -132,13 +132,13 @@ TEST(Chargenmittel, StudentQuantilesAndAWorkedInterval) {
 // number with mean (1 - p) / p. The simulated means lie within 5 sigma of them, sigma
 // taken from their batch-means intervals.
 TEST(Buendelstatistik, BscMeansMatchTheirClosedFormsWithinTheirIntervals) {
-    ZorState s = startZustand();
     const double p = 0.05;
     const std::uint64_t g = 5;
-    bscWerte(s, 0)[bsc::p] = static_cast<float>(p);
-    durchlaeufeSetzen(s, Modellart::BSC, 0, 2000000);
+    Satzparameter bsc = startparameter(Modellart::BSC, 0, 0);
+    bsc.Wert[bsc::p] = static_cast<float>(p);
+    bsc.Durchlaeufe = 2000000;
     KeinFortschritt still;
-    const Buendelbericht b = buendelErmitteln(s, 0, {.schutz = g, .punkte = 20}, still);
+    const Buendelbericht b = buendelErmitteln(bsc, {.schutz = g, .punkte = 20}, still);
     ASSERT_TRUE(b.gezaehlt && b.simuliert);
 
     const double pu = (std::floor(32768 * p) + 1) / 32768;  // the 15-bit draws' error rate
@@ -156,7 +156,15 @@ TEST(Buendelstatistik, BscMeansMatchTheirClosedFormsWithinTheirIntervals) {
     EXPECT_EQ(b.statistik.abstand.werte + 1, b.statistik.buendel());
 }
 
-class BuendelDatei : public TempVerzeichnis {};
+class BuendelDatei : public TempVerzeichnis {
+protected:
+    static Satzparameter datei(STRUCT_DATEI d) {
+        Satzparameter p;
+        p.art = Modellart::Datei;
+        p.Datei = std::move(d);
+        return p;
+    }
+};
 
 // One sequence as FFO and as FAB gives the same bursts, with the FAB's notes; neither
 // has intervals (nothing was simulated).
@@ -171,10 +179,9 @@ TEST_F(BuendelDatei, FfoAndFabOfOneSequenceGiveTheSameBursts) {
 
     KeinFortschritt still;
     for (const auto& [name, typ] : {std::pair{"f.ffo", 1}, std::pair{"f.fab", 0}}) {
-        ZorState s = startZustand();
-        s.Modell.M1 = DATEI1;
-        s.Datei1 = {typ, static_cast<std::int64_t>(std::filesystem::file_size(pfad(name))), pfad(name)};
-        const Buendelbericht b = buendelErmitteln(s, 0, {.schutz = 4, .punkte = 30}, still);
+        const Buendelbericht b = buendelErmitteln(
+            datei({typ, static_cast<std::int64_t>(std::filesystem::file_size(pfad(name))), pfad(name)}),
+            {.schutz = 4, .punkte = 30}, still);
         ASSERT_TRUE(b.ok && b.gezaehlt) << name;
         EXPECT_FALSE(b.simuliert);
         EXPECT_EQ(b.statistik.bits, ffo.size()) << name;
@@ -189,11 +196,8 @@ TEST_F(BuendelDatei, FfoAndFabOfOneSequenceGiveTheSameBursts) {
 
 TEST_F(BuendelDatei, AnUnreadableFileIsAFailureWithItsReason) {
     schreiben(pfad("x.ffo"), "0101a01");
-    ZorState s = startZustand();
-    s.Modell.M1 = DATEI1;
-    s.Datei1 = {1, 7, pfad("x.ffo")};
     KeinFortschritt still;
-    const Buendelbericht b = buendelErmitteln(s, 0, {}, still);
+    const Buendelbericht b = buendelErmitteln(datei({1, 7, pfad("x.ffo")}), {}, still);
     EXPECT_FALSE(b.ok);
     EXPECT_FALSE(b.gezaehlt);
     ASSERT_EQ(b.meldungen.size(), 1u);
@@ -201,3 +205,28 @@ TEST_F(BuendelDatei, AnUnreadableFileIsAFailureWithItsReason) {
 }
 
 }  // namespace
+
+namespace {
+
+class Abbrechend final : public Fortschritt {
+public:
+    void start(const std::string&, const std::string&) override {}
+    void step(int) override {}
+    void end() override {}
+    bool abgebrochen() const override { return true; }
+};
+
+}  // namespace
+
+// A cancelled job gives no counted results (nothing half counted passes for the whole).
+TEST(BuendelAbbruch, CancelledCountsAreDropped) {
+    Satzparameter ge = startparameter(Modellart::GE, 0, 0);
+    ge.Durchlaeufe = 10000000;
+    Abbrechend abbruch;
+    const Buendelbericht b = buendelErmitteln(ge, {}, abbruch);
+    EXPECT_TRUE(b.abgebrochen);
+    EXPECT_FALSE(b.gezaehlt);
+    const Blockbericht k = bloeckeErmitteln(ge, {}, abbruch);
+    EXPECT_TRUE(k.abgebrochen);
+    EXPECT_TRUE(k.exakt && !k.gezaehlt);
+}

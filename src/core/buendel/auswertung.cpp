@@ -15,40 +15,48 @@ namespace {
 
 std::uint64_t aufgezeichnet(const STRUCT_DATEI& d) { return d.laenge > 0 ? static_cast<std::uint64_t>(d.laenge) : 0; }
 
+// What feeding a consumer with the set's sequence brought.
+struct Zaehlung {
+    bool ok = true;
+    bool gezaehlt = false;  // there was a sequence and all of it was counted
+    bool abgebrochen = false;
+    std::vector<Meldung> meldungen;  // a failure first
+};
+
 // Feeds v with the set's sequence: its simulation, or its file through the file's reader.
-// Returns the messages (a failure first); `gezaehlt` says whether there was a sequence.
 template <class V>
-std::vector<Meldung> sequenzZaehlen(const ZorState& s, int satz, V& v, Fortschritt& f, bool& gezaehlt, bool& ok) {
-    std::vector<Meldung> meldungen;
-    gezaehlt = false;
-    ok = true;
-    const Modellart art = modellart(modellVon(s, satz));
-    if (art == Modellart::Datei) {
-        const STRUCT_DATEI& d = dateiVon(s, satz);
-        Lesestand l;
-        std::optional<FfoLeser> ffo;
-        std::optional<FabLeser> fab;
-        if (d.datei == TYP_FFO) {
-            ffo.emplace(d.szFileName, Blockleser::STANDARD_BLOCK, aufgezeichnet(d));
-            l = ffoFehlerLesen(*ffo, v, f);
-        } else {
-            fab.emplace(d.szFileName, Blockleser::STANDARD_BLOCK, aufgezeichnet(d));
-            l = fabFehlerLesen(*fab, v, f);
-        }
-        if (l != Lesestand::Gut) {
-            ok = false;
-            meldungen.push_back({lesestandText(l, d.szFileName, aufgezeichnet(d), ffo ? &*ffo : nullptr),
-                                 BUENDEL_MELDUNGSTITEL, Symbol::Ausrufezeichen});
-            return meldungen;
-        }
-        gezaehlt = true;
-        if (fab)
-            for (const std::string& t : fabHinweise(*fab, d.szFileName))
-                meldungen.push_back({t, BUENDEL_MELDUNGSTITEL, Symbol::Information});
-        return meldungen;
+Zaehlung sequenzZaehlen(const Satzparameter& p, V& v, Fortschritt& f) {
+    Zaehlung z;
+    if (p.art != Modellart::Datei) {
+        if (p.sim == 0 || p.art == Modellart::Inaktiv) return z;
+        z.abgebrochen = simulationFehler(p, v, f).abgebrochen;
+        z.gezaehlt = !z.abgebrochen;
+        return z;
     }
-    if (simVon(s, satz) != 0) gezaehlt = simulationFehler(s, satz, durchlaeufe(s, satz), v, f);
-    return meldungen;
+    const STRUCT_DATEI& d = p.Datei;
+    std::optional<FfoLeser> ffo;
+    std::optional<FabLeser> fab;
+    Lesung l;
+    if (d.datei == TYP_FFO) {
+        ffo.emplace(d.szFileName, Blockleser::STANDARD_BLOCK, aufgezeichnet(d));
+        l = ffoFehlerLesen(*ffo, v, f);
+    } else {
+        fab.emplace(d.szFileName, Blockleser::STANDARD_BLOCK, aufgezeichnet(d));
+        l = fabFehlerLesen(*fab, v, f);
+    }
+    z.abgebrochen = l.abgebrochen;
+    if (l.abgebrochen) return z;
+    if (l.stand != Lesestand::Gut) {
+        z.ok = false;
+        z.meldungen.push_back({lesestandText(l.stand, d.szFileName, aufgezeichnet(d), ffo ? &*ffo : nullptr),
+                               BUENDEL_MELDUNGSTITEL, Symbol::Ausrufezeichen});
+        return z;
+    }
+    z.gezaehlt = true;
+    if (fab)
+        for (const std::string& t : fabHinweise(*fab, d.szFileName))
+            z.meldungen.push_back({t, BUENDEL_MELDUNGSTITEL, Symbol::Information});
+    return z;
 }
 
 std::uint32_t msSeit(std::chrono::steady_clock::time_point start) {
@@ -62,15 +70,20 @@ Blockkurven exakteKurven(const Kanalkette& k, const BlockOptionen& o, const std:
 
 }  // namespace
 
-Buendelbericht buendelErmitteln(const ZorState& s, int satz, const BuendelOptionen& o, Fortschritt& f) {
+Buendelbericht buendelErmitteln(const Satzparameter& p, const BuendelOptionen& o, Fortschritt& f) {
     const auto start = std::chrono::steady_clock::now();
     Buendelbericht b;
-    const bool simuliert = modellart(modellVon(s, satz)) != Modellart::Datei;
-    Buendelzaehler z(o.schutz, o.punkte, simuliert ? durchlaeufe(s, satz) : 0, simuliert ? o.chargen : 0);
+    const bool simuliert = p.art != Modellart::Datei;
+    Buendelzaehler z(o.schutz, o.punkte, simuliert ? p.Durchlaeufe : 0, simuliert ? o.chargen : 0);
+    Zaehlung zaehlung;
     {
         Fortschrittsrahmen rahmen(f, BUENDEL_FORTSCHRITT, TEXT_WIRD_BERECHNET);
-        b.meldungen = sequenzZaehlen(s, satz, z, f, b.gezaehlt, b.ok);
+        zaehlung = sequenzZaehlen(p, z, f);
     }
+    b.ok = zaehlung.ok;
+    b.meldungen = std::move(zaehlung.meldungen);
+    b.abgebrochen = zaehlung.abgebrochen;
+    b.gezaehlt = zaehlung.gezaehlt;
     b.simuliert = simuliert && b.gezaehlt;
     if (b.gezaehlt) b.statistik = z.ergebnis();
     b.ms = msSeit(start);
@@ -87,31 +100,34 @@ std::vector<std::uint64_t> blocklaengen(std::uint64_t nMax, int punkte) {
     return n;
 }
 
-Blockbericht bloeckeErmitteln(const ZorState& s, int satz, const BlockOptionen& o, Fortschritt& f) {
+Blockbericht bloeckeErmitteln(const Satzparameter& p, const BlockOptionen& o, Fortschritt& f) {
     const auto start = std::chrono::steady_clock::now();
     Blockbericht b;
     b.laengen = blocklaengen(o.nMax, o.punkte);
     const bool verschachtelt = o.tiefe > 1;
-    if (const auto k = kanalkette(s, satz)) {
+    if (const auto k = kanalkette(p)) {
         b.exakt = exakteKurven(*k, o, b.laengen);
         if (verschachtelt) b.exaktVerschachtelt = exakteKurven(zor::verschachtelt(*k, o.tiefe), o, b.laengen);
     }
-    Blockzaehler p(o.n, o.M), pv(o.n, o.M, o.tiefe);
+    Blockzaehler n(o.n, o.M), nv(o.n, o.M, o.tiefe);
     Restfehlerzaehler r(b.laengen, o.t), rv(b.laengen, o.t, o.tiefe);
-    bool gezaehlt = false;
+    Zaehlung zaehlung;
     {
         Fortschrittsrahmen rahmen(f, BLOCK_FORTSCHRITT, TEXT_WIRD_BERECHNET);
         if (verschachtelt) {
-            auto alle = gemeinsam(p, r, pv, rv);
-            b.meldungen = sequenzZaehlen(s, satz, alle, f, gezaehlt, b.ok);
+            auto alle = gemeinsam(n, r, nv, rv);
+            zaehlung = sequenzZaehlen(p, alle, f);
         } else {
-            auto beide = gemeinsam(p, r);
-            b.meldungen = sequenzZaehlen(s, satz, beide, f, gezaehlt, b.ok);
+            auto beide = gemeinsam(n, r);
+            zaehlung = sequenzZaehlen(p, beide, f);
         }
     }
-    if (gezaehlt) {
-        b.gezaehlt = Blockkurven{p.anteile(), r.kurve(), p.bloecke()};
-        if (verschachtelt) b.gezaehltVerschachtelt = Blockkurven{pv.anteile(), rv.kurve(), pv.bloecke()};
+    b.ok = zaehlung.ok;
+    b.meldungen = std::move(zaehlung.meldungen);
+    b.abgebrochen = zaehlung.abgebrochen;
+    if (zaehlung.gezaehlt) {
+        b.gezaehlt = Blockkurven{n.anteile(), r.kurve(), n.bloecke()};
+        if (verschachtelt) b.gezaehltVerschachtelt = Blockkurven{nv.anteile(), rv.kurve(), nv.bloecke()};
     }
     b.ms = msSeit(start);
     return b;

@@ -2,11 +2,12 @@
 // Bursts and blocks of one parameter set: what the document "Bündel und Blöcke" and
 // `zor buendel` / `zor bloecke` show. The sequence is the set's simulation (N bits of its
 // generation procedure) or its file; a theoretical set has no sequence, so its bursts
-// stay empty and its blocks are only the exact ones. Results are values; file problems
-// come back as messages.
+// stay empty and its blocks are only the exact ones. The set comes as a value and the
+// results are values, so the work may run on any thread; file problems come back as
+// messages, a cancelled job as `abgebrochen` without counted results.
 
 #include "core/buendel/buendel.h"
-#include "core/models/zor_state.h"
+#include "core/models/satzparameter.h"
 #include "core/util/ergebnis.h"
 #include "core/util/fortschritt.h"
 
@@ -31,11 +32,12 @@ struct Buendelbericht {
     std::vector<Meldung> meldungen;
     bool gezaehlt = false;   // a sequence was there and was counted
     bool simuliert = false;  // ... from a simulation (then with intervals)
+    bool abgebrochen = false;
     Buendelstatistik statistik;
     std::uint32_t ms = 0;
 };
 
-Buendelbericht buendelErmitteln(const ZorState& s, int satz, const BuendelOptionen& o, Fortschritt& f);
+Buendelbericht buendelErmitteln(const Satzparameter& p, const BuendelOptionen& o, Fortschritt& f);
 
 struct BlockOptionen {
     std::uint64_t n = 63;        // block length
@@ -62,9 +64,10 @@ struct Blockbericht {
     // Without interleaving, and with it (depth > 1 only); exact for a model, counted
     // for a simulated or file-fed set.
     std::optional<Blockkurven> exakt, exaktVerschachtelt, gezaehlt, gezaehltVerschachtelt;
+    bool abgebrochen = false;
     std::uint32_t ms = 0;
 };
 
-Blockbericht bloeckeErmitteln(const ZorState& s, int satz, const BlockOptionen& o, Fortschritt& f);
+Blockbericht bloeckeErmitteln(const Satzparameter& p, const BlockOptionen& o, Fortschritt& f);
 
 }  // namespace zor

@@ -39,46 +39,57 @@ void ffoFehler(std::span<const unsigned char> zeichen, std::uint64_t anfang, V& 
         if (zeichen[i] & 1u) v.fehler(anfang + i);
 }
 
+// How reading a sequence ended: the reader's state, or cancelled by the user (then the
+// consumer saw only a part and no ende()).
+struct Lesung {
+    Lesestand stand = Lesestand::Gut;
+    bool abgebrochen = false;
+};
+
 // An FFO file through its reader; about 100 progress steps over its characters.
 template <class V>
-Lesestand ffoFehlerLesen(FfoLeser& leser, V& v, Fortschritt& f) {
+Lesung ffoFehlerLesen(FfoLeser& leser, V& v, Fortschritt& f) {
     Schritte schritte = Schritte::prozent(leser.zeichen());
     for (auto b = leser.naechster(); !b.empty(); b = leser.naechster()) {
         schritte.bis(leser.gelesen(), f);
+        if (schritte.abgebrochen()) return {leser.stand(), true};
         ffoFehler(b, leser.gelesen() - b.size(), v);
     }
     if (leser.gut()) v.ende(leser.gelesen());
-    return leser.stand();
+    return {leser.stand(), false};
 }
 
 // A FAB file through its reader: each gap ends in an error, the first one measured from
 // before the first bit; the sequence ends with its last error.
 template <class V>
-Lesestand fabFehlerLesen(FabLeser& leser, V& v, Fortschritt& f) {
+Lesung fabFehlerLesen(FabLeser& leser, V& v, Fortschritt& f) {
     Schritte schritte(leser.eintraege() / 100, 0);
     std::uint64_t pos = 0;
     std::int32_t g;
     while (leser.naechster(g)) {
         schritte.bis(leser.gelesen(), f);
+        if (schritte.abgebrochen()) return {leser.stand(), true};
         pos += static_cast<std::uint64_t>(g);
         v.fehler(pos - 1);
     }
     if (leser.gut()) v.ende(pos);
-    return leser.stand();
+    return {leser.stand(), false};
 }
 
-// N bits of set `satz`'s generation procedure (as the simulated curves start it); false
-// for a set without one.
+// The N bits of a simulated set's generation procedure (as the simulated curves start it).
+// Nothing for a set without one.
 template <class V>
-bool simulationFehler(const ZorState& s, int satz, std::uint64_t n, V& v, Fortschritt& f) {
-    return mitBitQuelle(s, satz, SwStart::Zustand, [&](auto& quelle) {
-        Schritte schritte = Schritte::prozent(n);
-        schritte.ueber(0, n, f, [&](std::uint64_t von, std::uint64_t bis) {
+Lesung simulationFehler(const Satzparameter& p, V& v, Fortschritt& f) {
+    bool weiter = true;
+    mitBitQuelle(p, SwStart::Zustand, [&](auto& quelle) {
+        Schritte schritte = Schritte::prozent(p.Durchlaeufe);
+        weiter = schritte.ueber(0, p.Durchlaeufe, f, [&](std::uint64_t von, std::uint64_t bis) {
             for (std::uint64_t i = von; i < bis; ++i)
                 if (quelle.bit()) v.fehler(i);
         });
-        v.ende(n);
+        if (weiter) v.ende(p.Durchlaeufe);
     });
+    return {Lesestand::Gut, !weiter};
 }
 
 // Several consumers fed in the same pass.

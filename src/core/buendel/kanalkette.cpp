@@ -92,12 +92,12 @@ Kanalkette swKette(const ModellWerte& w) {
     return k;
 }
 
-std::optional<Kanalkette> kanalkette(const ZorState& s, int satz) {
-    switch (modellart(modellVon(s, satz))) {
-    case Modellart::BSC: return bscKette(d(bscWerte(s, satz)[bsc::p]));
-    case Modellart::GE: return geKette(geWerte(s, satz));
-    case Modellart::MC: return mcKette(mcWerte(s, satz));
-    case Modellart::SW: return swKette(swWerte(s, satz));
+std::optional<Kanalkette> kanalkette(const Satzparameter& p) {
+    switch (p.art) {
+    case Modellart::BSC: return bscKette(d(p.Wert[bsc::p]));
+    case Modellart::GE: return geKette(p.Wert);
+    case Modellart::MC: return mcKette(p.Wert);
+    case Modellart::SW: return swKette(p.Wert);
     default: return std::nullopt;
     }
 }

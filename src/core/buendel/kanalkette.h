@@ -13,6 +13,7 @@
 // The chain starts in its stationary law, so every block of a long sequence has the same
 // statistics; for MC and SW this is the share of bits spent in each state.
 
+#include "core/models/satzparameter.h"
 #include "core/models/zor_state.h"
 
 #include <array>
@@ -33,8 +34,8 @@ Kanalkette geKette(const ModellWerte& w);
 Kanalkette mcKette(const ModellWerte& w);
 Kanalkette swKette(const ModellWerte& w);
 
-// The chain of set `satz`'s model; nothing for a file-fed or inactive set.
-std::optional<Kanalkette> kanalkette(const ZorState& s, int satz);
+// The chain of a set's model; nothing for a file-fed or inactive set.
+std::optional<Kanalkette> kanalkette(const Satzparameter& p);
 
 // The chain seen by one row of a block interleaver of depth d: a step sends one bit and
 // lets d - 1 bits of the other rows pass unseen, K_b * (K0 + K1)^(d - 1). The start law
