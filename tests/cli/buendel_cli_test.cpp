@@ -1,12 +1,11 @@
 // zor buendel and zor bloecke: worked numbers from hand-made sequences and the BSC law,
-// the interleaver, JSON members and refusals; the interleaving of zor corrupt.
+// the interleaver, JSON members and refusals.
 
 #include "zor_aufruf.h"
 
 #include <gmock/gmock.h>
 
 using ::testing::HasSubstr;
-using ::testing::Not;
 
 namespace {
 
@@ -24,14 +23,6 @@ TEST_F(BuendelCli, BurstsOfAHandMadeSequence) {
     ASSERT_EQ(e.code, 0) << e.fehler;
     EXPECT_EQ(e.aus.rfind("{\"points\": [[1, 1], [2, 0.5], [3, 0.5]], \"buendel\": 2, \"bits\": 10, "
                           "\"mittelwert\": 3.5, \"halbbreite\": null, \"ms\": ", 0), 0u) << e.aus;
-}
-
-TEST_F(BuendelCli, SimulatedBurstsCarryTheirInterval) {
-    const auto e = zorAufruf({"buendel", "--preset", "ge1", "--n", "200000", "--quantity", "gap", "--json"});
-    ASSERT_EQ(e.code, 0) << e.fehler;
-    EXPECT_THAT(e.aus, HasSubstr("\"halbbreite\": "));
-    EXPECT_THAT(e.aus, Not(HasSubstr("\"halbbreite\": null")));
-    EXPECT_THAT(e.aus, HasSubstr("[100, "));
 }
 
 // BSC with p = 0.25 (exact in single precision) over 3 bits: 27/64, 27/64, 9/64, 1/64;
@@ -64,7 +55,6 @@ TEST_F(BuendelCli, CountedBlocksWithAndWithoutInterleaving) {
 TEST_F(BuendelCli, RefusesEntriesOutsideTheirLimits) {
     for (const auto& [args, text] : std::vector<std::pair<std::vector<std::string>, std::string>>{
              {{"bloecke", "--preset", "ge1", "--block", "0"}, "Eingabefehler bei Blocklänge n (\"0\")"},
-             {{"bloecke", "--preset", "ge1", "--interleave", "5000"}, "Verschachtelungstiefe d (\"5000\")"},
              {{"buendel", "--preset", "ge1", "--guard", "1.5"}, "Schutzabstand g (\"1.5\")"},
              {{"buendel", "--preset", "ge1", "--quantity", "breite"}, "Unbekannte Größe: breite"}}) {
         const auto e = zorAufruf(args);
@@ -72,25 +62,6 @@ TEST_F(BuendelCli, RefusesEntriesOutsideTheirLimits) {
         EXPECT_THAT(e.fehler, HasSubstr(text));
         EXPECT_TRUE(e.aus.empty());
     }
-}
-
-// Depth 1 is the job of old byte for byte; a larger depth moves the same inverted bits.
-TEST_F(BuendelCli, CorruptInterleavesOnlyWhenAsked) {
-    ablegen(pfad("in"), std::string(4000, 'A'));
-    const std::vector<std::string> ge = {"corrupt", "ge", "--pgb", "0.1", "--pbg", "0.02", "--bad", "0.5", "--protect", "16"};
-    auto mit = [&](std::vector<std::string> zusatz, const std::string& aus) {
-        std::vector<std::string> args = ge;
-        args.insert(args.end(), zusatz.begin(), zusatz.end());
-        args.push_back(pfad("in"));
-        args.push_back(pfad(aus));
-        return zorAufruf(args);
-    };
-    const auto ohne = mit({}, "ohne"), eins = mit({"--interleave", "1"}, "eins"), acht = mit({"--interleave", "64"}, "acht");
-    ASSERT_EQ(ohne.code, 0) << ohne.fehler;
-    EXPECT_EQ(zorDateiLesen(pfad("eins")), zorDateiLesen(pfad("ohne")));
-    EXPECT_EQ(acht.aus, ohne.aus);  // the summary: the same number of inverted bits
-    EXPECT_NE(zorDateiLesen(pfad("acht")), zorDateiLesen(pfad("ohne")));
-    EXPECT_EQ(zorDateiLesen(pfad("acht")).substr(0, 16), std::string(16, 'A'));
 }
 
 }  // namespace

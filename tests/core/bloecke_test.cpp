@@ -68,22 +68,18 @@ TEST(ExakteBloecke, EveryModelSumsToOneOverAllErrorCounts) {
 // P(2, 2) = piB p(B|B). MC with eG = 1/2, eB = 1 and both changes certain: piG = 2/3;
 // P(0, 2) = 2/3 * 1/2 * 1/2, P(2, 2) = 2/3 * 1/2 * 1 + 1/3 * 1 * 1/2.
 TEST(ExakteBloecke, TwoBitWorkedNumbers) {
-    ModellWerte ge{};
-    ge[gemc::Good_From_Good] = 0.75f;
-    ge[gemc::Good_From_Bad] = 0.5f;
-    ge[gemc::Good] = 0.0f;
-    ge[gemc::Bad] = 1.0f;
+    auto werte = [](float gg, float gb, float eG, float eB) {
+        ModellWerte w{};
+        w[gemc::Good_From_Good] = gg, w[gemc::Good_From_Bad] = gb, w[gemc::Good] = eG, w[gemc::Bad] = eB;
+        return w;
+    };
     const double piG = 0.5 / 0.75;
-    auto P = blockverteilung(geKette(ge), 2, 2);
+    auto P = blockverteilung(geKette(werte(0.75f, 0.5f, 0.0f, 1.0f)), 2, 2);
     EXPECT_NEAR(P[0], piG * 0.75, 1e-15);
     EXPECT_NEAR(P[2], (1 - piG) * 0.5, 1e-15);
     EXPECT_EQ(P[3], 0.0);
 
-    ModellWerte mc{};
-    mc[gemc::Good_From_Good] = 0.0f;
-    mc[gemc::Good_From_Bad] = 1.0f;
-    mc[gemc::Good] = 0.5f;
-    mc[gemc::Bad] = 1.0f;
+    const ModellWerte mc = werte(0.0f, 1.0f, 0.5f, 1.0f);
     P = blockverteilung(mcKette(mc), 2, 1);
     EXPECT_NEAR(P[0], 1.0 / 6, 1e-15);
     EXPECT_NEAR(P[1], 1.0 / 3, 1e-15);
@@ -100,25 +96,17 @@ TEST(ExakteBloecke, TwoBitWorkedNumbers) {
 
 namespace {
 
-// Blocks of n bits of a sequence, de-interleaved the plain way: frames of d * n bits,
-// block r of a frame taking the bits r, r + d, ...; per part of the run the number of
-// blocks with more than t errors (parts of whole frames).
-struct Gezaehlt {
-    std::vector<double> teile;  // count per part
-    std::uint64_t bloecke = 0;
-};
-Gezaehlt ueberT(const std::vector<unsigned char>& bits, std::uint64_t n, std::uint64_t d, int t, int teile) {
-    const std::uint64_t rahmen = n * d, rahmenzahl = bits.size() / rahmen;
-    Gezaehlt g;
-    g.teile.assign(static_cast<std::size_t>(teile), 0.0);
-    for (std::uint64_t f = 0; f < rahmenzahl; ++f)
+// The errors of each whole block of n bits, de-interleaved the plain way: frames of d * n
+// bits, block r of a frame taking the bits r, r + d, r + 2d, ...
+std::vector<int> blockfehler(const std::vector<unsigned char>& bits, std::uint64_t n, std::uint64_t d) {
+    std::vector<int> fehler;
+    for (std::uint64_t f = 0; f < bits.size() / (n * d); ++f)
         for (std::uint64_t r = 0; r < d; ++r) {
-            int fehler = 0;
-            for (std::uint64_t j = 0; j < n; ++j) fehler += bits[f * rahmen + r + j * d];
-            if (fehler > t) g.teile[f * static_cast<std::uint64_t>(teile) / rahmenzahl] += 1;
-            ++g.bloecke;
+            int e = 0;
+            for (std::uint64_t j = 0; j < n; ++j) e += bits[f * n * d + r + j * d];
+            fehler.push_back(e);
         }
-    return g;
+    return fehler;
 }
 
 std::vector<unsigned char> simuliert(const Satzparameter& p, std::uint64_t n) {
@@ -154,17 +142,19 @@ TEST_P(SimulierteBloecke, CountsMatchTheExactLawWithinFiveSigma) {
     const auto kette = verschachtelt(*kanalkette(p), f.tiefe);
     for (const std::uint64_t n : {63u, 255u}) {
         const auto P = blockverteilung(kette, n, 7);
+        const auto fehler = blockfehler(bits, n, f.tiefe);
+        const double bloecke = static_cast<double>(fehler.size());
         for (int t = 0; t <= 7; ++t) {
-            const Gezaehlt g = ueberT(bits, n, f.tiefe, t, 20);
+            std::vector<double> teile(20);
+            for (std::size_t i = 0; i < fehler.size(); ++i) teile[i * 20 / fehler.size()] += fehler[i] > t;
             double ueber = 0;
             for (std::size_t m = static_cast<std::size_t>(t) + 1; m < P.size(); ++m) ueber += P[m];
-            const double erwartet = ueber * static_cast<double>(g.bloecke);
-            const double summe = std::accumulate(g.teile.begin(), g.teile.end(), 0.0);
+            const double summe = std::accumulate(teile.begin(), teile.end(), 0.0);
             double var = 0;
-            for (double c : g.teile) var += (c - summe / 20) * (c - summe / 20);
+            for (double c : teile) var += (c - summe / 20) * (c - summe / 20);
             var = var / 19 * 20;  // of the sum of the 20 parts
-            const double sigma = std::sqrt(std::max({var, erwartet * (1 - ueber), 1.0}));
-            EXPECT_NEAR(summe, erwartet, 5 * sigma) << "n " << n << " t " << t;
+            const double sigma = std::sqrt(std::max({var, bloecke * ueber * (1 - ueber), 1.0}));
+            EXPECT_NEAR(summe, bloecke * ueber, 5 * sigma) << "n " << n << " t " << t;
         }
     }
 }
@@ -181,26 +171,19 @@ TEST(Blockzaehler, CountsTheBlocksOfWholeFramesByTheirRows) {
                 if (bits[i]) z.fehler(i);
             z.ende(bits.size());
             std::vector<std::uint64_t> erwartet(7);
-            const std::uint64_t rahmen = n * d;
-            for (std::uint64_t f = 0; f < bits.size() / rahmen; ++f)
-                for (std::uint64_t r = 0; r < d; ++r) {
-                    std::uint64_t fehler = 0;
-                    for (std::uint64_t j = 0; j < n; ++j) fehler += bits[f * rahmen + r + j * d];
-                    ++erwartet[std::min<std::uint64_t>(fehler, 6)];
-                }
+            for (const int e : blockfehler(bits, n, d)) ++erwartet[std::min(e, 6)];
             EXPECT_EQ(z.anzahl(), erwartet) << "n " << n << " d " << d;
-            EXPECT_EQ(z.bloecke(), bits.size() / rahmen * d);
+            EXPECT_EQ(z.bloecke(), bits.size() / (n * d) * d);
         }
 }
 
+// Without errors every whole block counts with 0; a frame longer than the run, not at all.
 TEST(Blockzaehler, NoErrorsAndNoWholeBlock) {
-    Blockzaehler z(10, 2);
+    Blockzaehler z(10, 2), kurz(10, 2, 4);
     z.ende(35);
-    EXPECT_EQ(z.anzahl(), (std::vector<std::uint64_t>{3, 0, 0, 0}));
-    Blockzaehler kurz(10, 2, 4);
     kurz.fehler(3);
     kurz.ende(39);
-    EXPECT_EQ(kurz.bloecke(), 0u);
+    EXPECT_EQ(z.anzahl(), (std::vector<std::uint64_t>{3, 0, 0, 0}));
     EXPECT_EQ(kurz.anteile(), (std::vector<double>{0, 0, 0, 0}));
 }
 

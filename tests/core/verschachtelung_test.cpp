@@ -34,15 +34,7 @@ std::vector<std::uint64_t> abgebildet(const Blockverschachtler& v, std::uint64_t
 
 }  // namespace
 
-TEST(Blockverschachtler, SendsColumnsOfRowsWrittenOneAfterAnother) {
-    const Blockverschachtler v(3, 3);
-    EXPECT_EQ(abgebildet(v, 9), (std::vector<std::uint64_t>{0, 3, 6, 1, 4, 7, 2, 5, 8}));
-    // A short last frame: rows 0 1 2 / 3 4 5 / 6, the missing cells skipped.
-    EXPECT_EQ(abgebildet(v, 7), (std::vector<std::uint64_t>{0, 3, 6, 1, 4, 2, 5}));
-    // One row or less is sent as it is.
-    EXPECT_EQ(abgebildet(v, 2), (std::vector<std::uint64_t>{0, 1}));
-}
-
+// For example depth 3, rows of 3: 0 3 6 1 4 7 2 5 8; a last frame of 7 bits: 0 3 6 1 4 2 5.
 TEST(Blockverschachtler, EveryFrameShapeIsTheColumnReadingOfItsRows) {
     for (const std::uint64_t tiefe : {1u, 2u, 5u, 8u})
         for (const std::uint64_t zeile : {1u, 3u, 7u, 8u})
