@@ -1,5 +1,6 @@
 // zor sequence MODEL --n N --out FILE.FFO|FILE.FAB [--set 1|2]
 #include "befehle.h"
+#include "job_meldungen.h"
 #include "modell_optionen.h"
 #include "terminal_fortschritt.h"
 
@@ -46,6 +47,7 @@ Ausfuehrung sequenceEinrichten(CLI::App& sub) {
             std::cerr << text << "\n";
             return FEHLGESCHLAGEN;
         }
+        geschriebenMelden(o->aus);
         return ERFOLG;
     };
 }

@@ -9,6 +9,9 @@
 #include "app/platform/einzelinstanz.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/shell/hauptfenster.h"
+#include "app/shell/startargumente.h"
+
+#include <cstdio>
 
 namespace zor::app {
 
@@ -21,6 +24,17 @@ bool qtTexteLaden(QTranslator& t) {
 }
 
 int zorwerkMain(int argc, char** argv) {
+    // --help and --version answer before Qt looks for a display.
+    const Startargumente start = startargumenteLesen(argc, argv, ZOR_FASSUNG);
+    if (!start.starten) {
+        std::fputs(start.ausgabe.c_str(), stdout);
+        std::fputs(start.fehler.c_str(), stderr);
+        return start.code;
+    }
+    if (const std::string fehlt = bildschirmFehlt(start); !fehlt.empty()) {
+        std::fputs(fehlt.c_str(), stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorwerk"));
     QApplication::setApplicationDisplayName(QString());
