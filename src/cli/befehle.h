@@ -25,6 +25,7 @@ Ausfuehrung sequenceEinrichten(CLI::App& sub);
 Ausfuehrung favEinrichten(CLI::App& sub);
 Ausfuehrung fkfEinrichten(CLI::App& sub);
 Ausfuehrung ge2mcEinrichten(CLI::App& sub);
+Ausfuehrung fitEinrichten(CLI::App& sub);
 Ausfuehrung convertEinrichten(CLI::App& sub);
 Ausfuehrung compareEinrichten(CLI::App& sub);
 Ausfuehrung deriveEinrichten(CLI::App& sub);
@@ -44,6 +45,7 @@ inline const Befehl BEFEHLE[] = {
     {"buendel", "Bündelstatistik (Länge, Gewicht, Abstand) eines Parametersatzes", buendelEinrichten},
     {"bloecke", "Blockfehlerstatistik P(m,n) und P(>t) eines Parametersatzes, mit Verschachtelung", bloeckeEinrichten},
     {"ge2mc", "Parameter des äquivalenten MC-Modells zu einem GE-Modell", ge2mcEinrichten},
+    {"fit", "Die vier Kanalmodelle an eine Fehlerfolge anpassen und nach BIC ordnen", fitEinrichten},
     {"convert", "FFO <=> FAB konvertieren", convertEinrichten},
     {"compare", "Vergleichsdatei zweier gleich großer Dateien erstellen", compareEinrichten},
     {"derive", "Fehlerfolge bzw. Fehlerabstand aus einer Vergleichsdatei erstellen", deriveEinrichten},

@@ -17,6 +17,7 @@
 #include "support/modal_skript.h"
 #include "support/testdateien.h"
 #include "support/testrahmen.h"
+#include "support/gui_hilfen.h"
 #include "support/zor_modus_test.h"
 
 using namespace zor::app;
@@ -85,6 +86,7 @@ private slots:
         s().BSCWert1[zor::bsc::p] = 0.05f;
         r_->dateiwahl.antworten = {pfad(datei), pfad(datei)};
         f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ1);
+        warteAufJob(*f_);
         f_->mainframe_OnCommand(CMD_SATZ2_DATEI);
         QVERIFY2(r_->meldung.gezeigt.isEmpty(), qPrintable(r_->meldungen().join('\n')));
         QCOMPARE(r_->dateiwahl.anfragen[0].titel, QStringLiteral("Multimedia und Zorwerk"));
@@ -142,6 +144,7 @@ private slots:
         const QString ziel = pfad("fehlt/folge.FFO");
         r_->dateiwahl.antworten = {ziel};
         f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ1);
+        warteAufJob(*f_);
         // The core's reason line comes along.
         QCOMPARE(r_->meldungen(),
                  QStringList{"Datei kann nicht geschrieben werden!\nDie Datei oder das Verzeichnis existiert nicht."});
@@ -149,6 +152,7 @@ private slots:
         QVERIFY(!QFile::exists(ziel));
         r_->dateiwahl.antworten = {pfad("folge.txt")};
         f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ1);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldungen().last(), QStringLiteral("Kein gültiger Dateiname!"));
         QVERIFY(!QFile::exists(pfad("folge.txt")));
     }
@@ -163,6 +167,7 @@ private slots:
         s().Fenster.aktualisiert = 1;
         s().FAV.ermittelt1 = 1;
         f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ2);
+        warteAufJob(*f_);
         QCOMPARE(s().Datei1.laenge, 10000);
         QCOMPARE(s().FAV.ermittelt1, 0);
         QCOMPARE(s().Fenster.aktualisiert, 0);
@@ -179,6 +184,7 @@ private slots:
         schreibeDatei(andere, "muster.ffo", ffo);
         r_->dateiwahl.antworten = {pfad("muster.ffo")};
         f_->mainframe_OnCommand(CMD_KONVERTIEREN);
+        warteAufJob(*f_);
         QCOMPARE(r_->dateiwahl.anfragen[0].titel, QStringLiteral("FFO<=>FAB (konvertieren)"));
         QCOMPARE(r_->meldung.gezeigt.size(), 1);
         QVERIFY(r_->meldungen()[0].endsWith("Das Schreiben war erfolgreich!"));
@@ -193,6 +199,7 @@ private slots:
 
         // Cancelled file choice: the conversion says it has no file.
         f_->mainframe_OnCommand(CMD_KONVERTIEREN);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldungen().last(), QStringLiteral("Fehler beim Öffnen der Datei!"));
     }
 
@@ -204,6 +211,7 @@ private slots:
         r_->dateiwahl.antworten = {pfad("data.ffo"), pfad("data.ffo")};
         r_->meldung.antworten = {Antwort::Nein};
         f_->mainframe_OnCommand(CMD_KONVERTIEREN_ZOR);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldung.gezeigt.size(), 1);
         QVERIFY(r_->meldungen()[0].endsWith("\nDie Datei existiert bereits!\nDatei überschreiben?"));
         QCOMPARE(r_->meldung.gezeigt[0].knoepfe, Knoepfe::JaNein);
@@ -214,6 +222,7 @@ private slots:
         s().Fenster.null = 0;
         r_->meldung.antworten = {Antwort::Ja};
         f_->mainframe_OnCommand(CMD_KONVERTIEREN_ZOR);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldung.gezeigt.size(), 2);  // the question only
         const QByteArray erwartet("\x02\0\0\0\x02\0\0\0", 8);  // the final line end is not read
         QCOMPARE(liesDatei(pfad("data.fAB")), erwartet);

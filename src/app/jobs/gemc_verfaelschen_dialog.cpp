@@ -114,8 +114,8 @@ void GeMcVerfaelschenDialog::ok() {
     e.tiefe = text(ID_TIEFE).toStdString();
     GeMcAuftrag a;
     if (!angenommen(z.pruefen(e, a))) return;
-    const JobErgebnis r = mitWartecursor([&] { return z.job(a, kontext().fortschritt(), KANAL_BLOCK); });
-    verfaelschungAbschliessen(r, a.eingabe, 1);
+    imHintergrund([a, job = z.job](Fortschritt& f) { return job(a, f, KANAL_BLOCK); },
+                  [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.eingabe, 1); });
 }
 
 }  // namespace zor::app

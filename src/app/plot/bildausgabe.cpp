@@ -103,8 +103,8 @@ void druckseiteEinrichten(QPagedPaintDevice& seite) {
     seite.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
 }
 
-Druckergebnis druckseiteSpeichern(const QString& pfad, const Seitenmaler& malen) {
-    QBuffer puffer;
+Druckergebnis druckseiteAlsPdf(QByteArray& daten, const Seitenmaler& malen) {
+    QBuffer puffer(&daten);
     puffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&puffer);
     pdf.setResolution(DRUCK_AUFLOESUNG);
@@ -116,10 +116,18 @@ Druckergebnis druckseiteSpeichern(const QString& pfad, const Seitenmaler& malen)
     const bool fertig = malen(p, QSize(pdf.width(), pdf.height()));
     if (!p.end()) return Druckergebnis::Fehler;
     if (!fertig) return Druckergebnis::Abgebrochen;
-    const QByteArray& daten = puffer.data();
-    if (daten.isEmpty()) return Druckergebnis::Fehler;
-    return schreiben(pfad, daten.constData(), static_cast<std::size_t>(daten.size())) ? Druckergebnis::Gedruckt
-                                                                                       : Druckergebnis::Fehler;
+    return daten.isEmpty() ? Druckergebnis::Fehler : Druckergebnis::Gedruckt;
+}
+
+bool druckseiteSchreiben(const QString& pfad, const QByteArray& daten) {
+    return schreiben(pfad, daten.constData(), static_cast<std::size_t>(daten.size())).ok;
+}
+
+Druckergebnis druckseiteSpeichern(const QString& pfad, const Seitenmaler& malen) {
+    QByteArray daten;
+    const Druckergebnis e = druckseiteAlsPdf(daten, malen);
+    if (e != Druckergebnis::Gedruckt) return e;
+    return druckseiteSchreiben(pfad, daten) ? Druckergebnis::Gedruckt : Druckergebnis::Fehler;
 }
 
 }  // namespace zor

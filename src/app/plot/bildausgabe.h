@@ -10,6 +10,7 @@
 
 #include "core/util/ergebnis.h"
 
+class QByteArray;
 class QImage;
 class QPagedPaintDevice;
 class QPainter;
@@ -45,5 +46,8 @@ enum class Druckergebnis { Gedruckt, Fehler, Abgebrochen };
 // malen returns false to give up, and then no file appears.
 using Seitenmaler = std::function<bool(QPainter& p, QSize seite)>;
 Druckergebnis druckseiteSpeichern(const QString& pfad, const Seitenmaler& malen);
+// The same in two steps: the PDF into memory (any thread), then into the file.
+Druckergebnis druckseiteAlsPdf(QByteArray& daten, const Seitenmaler& malen);
+bool druckseiteSchreiben(const QString& pfad, const QByteArray& daten);
 
 }  // namespace zor
