@@ -101,7 +101,8 @@ private slots:
         QCOMPARE(fenster("fkf")->geometry(), QRect(b, 0, b, h));
         QCOMPARE(fenster("fav")->geometry(), QRect(0, h, b, h));
         QCOMPARE(s().Fenster.neu, 4);
-        QCoreApplication::processEvents();
+        // The curves compute in the background; while they do, closing waits like all input.
+        QVERIFY(warteAufJob(*f_));
         QVERIFY(speichereBild(f_, QStringLiteral("dokumente_alle_1280x800")));
         f_->mainframe_OnCommand(CMD_SCHLIESSEN_ALLE);
         QCoreApplication::processEvents();

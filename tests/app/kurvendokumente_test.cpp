@@ -375,7 +375,9 @@ private slots:
         const QMimeData* m = QApplication::clipboard()->mimeData();
         QVERIFY(m->hasImage());
         QCOMPARE(m->text().split('\n', Qt::SkipEmptyParts), zeilen);
-        // Text is the error sequence's export, not the curves'.
+        // Text is the error sequence's export, not the curves'. (GE with the renewal method
+        // has warned already.)
+        r_->meldung.gezeigt.clear();
         r_->dateiwahl.antworten = {tmp_.filePath(art + ".txt")};
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
         warteAufJob(*f_);

@@ -38,6 +38,9 @@ private slots:
         Fortschrittsfenster f;
         f.start("folge.FFO", "wird erstellt!");
         QVERIFY(f.isVisible());
+        // Painting needs the window system to have exposed the window; the window itself
+        // no longer waits for that by running the event loop.
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
         QCOMPARE(textVon(&f, "id_4124"), QStringLiteral("folge.FFO"));
         QCOMPARE(textVon(&f, "id_4129"), QStringLiteral("wird erstellt!"));
         QCOMPARE(f.findChild<QProgressBar*>("id_4127")->maximum(), 101);

@@ -55,9 +55,12 @@ void verarbeiteLoeschungen() {
 
 bool warteAufJob(zor::app::Kontext& k, int ms) {
     const QDeadlineTimer frist(ms);
-    while (k.hintergrund().laeuft() && !frist.hasExpired()) QTest::qWait(5);
-    // The continuation may have posted what it shows (a repaint, deferred reports).
-    QCoreApplication::processEvents();
+    do {
+        while (k.hintergrund().laeuft() && !frist.hasExpired()) QTest::qWait(5);
+        // The continuation may have posted what it shows (a repaint, deferred reports), and
+        // a document waiting for this job starts its own.
+        QCoreApplication::processEvents();
+    } while (k.hintergrund().laeuft() && !frist.hasExpired());
     return !k.hintergrund().laeuft();
 }
 
