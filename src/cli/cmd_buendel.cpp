@@ -8,6 +8,7 @@
 
 #include "core/buendel/auswertung.h"
 #include "core/buendel/grenzen.h"
+#include "core/util/format.h"
 
 #include <iostream>
 #include <memory>
@@ -63,7 +64,7 @@ Ausfuehrung buendelEinrichten(CLI::App& sub) {
         for (int i = 0; i < 3; ++i)
             if (o->groesse == GROESSEN[i]) g = i;
         if (g < 0) {
-            std::cerr << "Unbekannte Größe: " << o->groesse << " (length, weight oder gap)\n";
+            std::cerr << zor::format(zor::TEXT_UNBEKANNTE_GROESSE, o->groesse.c_str()) << '\n';
             return FALSCHE_EINGABE;
         }
         const auto wahl = satzAusOptionen(o->modell, 0, false);
@@ -129,7 +130,7 @@ Ausfuehrung bloeckeEinrichten(CLI::App& sub) {
         const auto& kurven = exakt ? (tiefe > 1 ? b.exaktVerschachtelt : b.exakt)
                                    : (tiefe > 1 ? b.gezaehltVerschachtelt : b.gezaehlt);
         if (!kurven) {
-            std::cerr << "Für diesen Parametersatz gibt es keine Blockstatistik.\n";
+            std::cerr << zor::TEXT_KEINE_BLOCKSTATISTIK << '\n';
             return FEHLGESCHLAGEN;
         }
         std::vector<Wertepaar> punkteAus;

@@ -20,6 +20,8 @@ namespace zor {
 inline constexpr const char* BUENDEL_MELDUNGSTITEL = "Bündel und Blöcke";
 inline constexpr const char* BUENDEL_FORTSCHRITT = "Bündelstatistik";
 inline constexpr const char* BLOCK_FORTSCHRITT = "Blockstatistik";
+inline constexpr const char* TEXT_UNBEKANNTE_GROESSE = "Unbekannte Größe: %s (length, weight oder gap)";
+inline constexpr const char* TEXT_KEINE_BLOCKSTATISTIK = "Für diesen Parametersatz gibt es keine Blockstatistik.";
 
 struct BuendelOptionen {
     std::uint64_t schutz = 10;  // guard band g
