@@ -35,6 +35,8 @@ Ausfuehrung binEinrichten(CLI::App& sub);
 Ausfuehrung midiEinrichten(CLI::App& sub);
 Ausfuehrung buendelEinrichten(CLI::App& sub);
 Ausfuehrung bloeckeEinrichten(CLI::App& sub);
+Ausfuehrung kenngroessenEinrichten(CLI::App& sub);
+Ausfuehrung netemEinrichten(CLI::App& sub);
 Ausfuehrung beispieleEinrichten(CLI::App& sub);
 
 // Every subcommand, in the order `zor --help` lists them.
@@ -45,6 +47,8 @@ inline const Befehl BEFEHLE[] = {
     {"buendel", "Bündelstatistik (Länge, Gewicht, Abstand) eines Parametersatzes", buendelEinrichten},
     {"bloecke", "Blockfehlerstatistik P(m,n) und P(>t) eines Parametersatzes, mit Verschachtelung", bloeckeEinrichten},
     {"ge2mc", "Parameter des äquivalenten MC-Modells zu einem GE-Modell", ge2mcEinrichten},
+    {"kenngroessen", "Kenngrößen eines Parametersatzes: Fehlerwahrscheinlichkeit, Verweildauern, Bündellänge", kenngroessenEinrichten},
+    {"netem", "Verlustmodell von netem (tc) zu einem BSC- oder GE-Parametersatz", netemEinrichten},
     {"fit", "Die vier Kanalmodelle an eine Fehlerfolge anpassen und nach BIC ordnen", fitEinrichten},
     {"convert", "FFO <=> FAB konvertieren", convertEinrichten},
     {"compare", "Vergleichsdatei zweier gleich großer Dateien erstellen", compareEinrichten},
