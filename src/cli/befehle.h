@@ -33,6 +33,8 @@ Ausfuehrung corruptEinrichten(CLI::App& sub);
 Ausfuehrung hexEinrichten(CLI::App& sub);
 Ausfuehrung binEinrichten(CLI::App& sub);
 Ausfuehrung midiEinrichten(CLI::App& sub);
+Ausfuehrung buendelEinrichten(CLI::App& sub);
+Ausfuehrung bloeckeEinrichten(CLI::App& sub);
 Ausfuehrung kenngroessenEinrichten(CLI::App& sub);
 Ausfuehrung netemEinrichten(CLI::App& sub);
 Ausfuehrung beispieleEinrichten(CLI::App& sub);
@@ -42,6 +44,8 @@ inline const Befehl BEFEHLE[] = {
     {"sequence", "Fehlerfolge eines Parametersatzes als FFO- oder FAB-Datei speichern", sequenceEinrichten},
     {"fav", "Fehlerabstandsverteilung P(a>=k) eines Parametersatzes", favEinrichten},
     {"fkf", "Fehlerkorrelationsfunktion R(k) eines Parametersatzes", fkfEinrichten},
+    {"buendel", "Bündelstatistik (Länge, Gewicht, Abstand) eines Parametersatzes", buendelEinrichten},
+    {"bloecke", "Blockfehlerstatistik P(m,n) und P(>t) eines Parametersatzes, mit Verschachtelung", bloeckeEinrichten},
     {"ge2mc", "Parameter des äquivalenten MC-Modells zu einem GE-Modell", ge2mcEinrichten},
     {"kenngroessen", "Kenngrößen eines Parametersatzes: Fehlerwahrscheinlichkeit, Verweildauern, Bündellänge", kenngroessenEinrichten},
     {"netem", "Verlustmodell von netem (tc) zu einem BSC- oder GE-Parametersatz", netemEinrichten},

@@ -4,6 +4,7 @@
 
 #include "temp_verzeichnis.h"
 
+#include "core/buendel/auswertung.h"
 #include "core/corruption/verfaelschen.h"
 #include "core/io/dateityp.h"
 #include "core/models/kurven_ermitteln.h"
@@ -48,6 +49,9 @@ TEST_P(Abbruch, HugeSimulationsStopAtOnceAndAreNotStored) {
     for (int erneuernd : {0, 1})
         EXPECT_TRUE(FKF_Satz(satzparameter(s, 0), 50, erneuernd, f).abgebrochen) << erneuernd;
     EXPECT_TRUE(FAV_Satz(satzparameter(s, 0), 50, f).abgebrochen);
+    EXPECT_TRUE(buendelErmitteln(satzparameter(s, 0), {}, f).abgebrochen);
+    const Blockbericht bloecke = bloeckeErmitteln(satzparameter(s, 0), {}, f);
+    EXPECT_TRUE(bloecke.abgebrochen && bloecke.exakt && !bloecke.gezaehlt);
     s.ptFAV1[3].y = -1.0f;
     FAV_Ermitteln(s, f);
     EXPECT_EQ(s.FAV.ermittelt1, 0);

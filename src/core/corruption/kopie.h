@@ -25,7 +25,8 @@ struct KopieTexte {
 };
 
 // Kanal: anwenden(std::span<unsigned char>) inverts bits of consecutive unprotected
-// bytes in place; fehler() counts the inverted bits so far.
+// bytes in place; fehler() counts the inverted bits so far. A channel with beginnen(bytes)
+// learns first how many unprotected bytes will pass.
 template <class Kanal>
 JobErgebnis verfaelschteKopie(const std::string& eingabe, const std::string& ausgabe, std::uint64_t nProtect,
                               const KopieTexte& t, Kanal& kanal, Fortschritt& f, std::size_t block) {
@@ -37,6 +38,7 @@ JobErgebnis verfaelschteKopie(const std::string& eingabe, const std::string& aus
     const std::uint64_t n = in.groesse();
     if (n == 0) return JobErgebnis::Ablehnung(t.nichtGelesen);
 
+    if constexpr (requires { kanal.beginnen(n); }) kanal.beginnen(n > nProtect ? n - nProtect : 0);
     Fortschrittsrahmen fenster(f, ausgabe, t.status);
     Schritte schritte(n / 100, t.ersterSchritt);
     for (auto b = in.naechsterZumAendern(); !b.empty(); b = in.naechsterZumAendern()) {
