@@ -2,12 +2,21 @@
 
 #include "core/io/dateityp.h"
 #include "core/io/ausgabedatei.h"
+#include "core/io/oeffnen.h"
 #include "core/util/ergebnis.h"
 
-#include <cstdio>
 #include <filesystem>
 
+#include <unistd.h>
+
 namespace zor {
+
+Eingaben satzDateien(const ZorState& s) {
+    Eingaben dateien;
+    for (int satz = 0; satz < 2; ++satz)
+        if (modellart(modellVon(s, satz)) == Modellart::Datei) dateien.push_back(dateiVon(s, satz).szFileName);
+    return dateien;
+}
 
 bool Datei_ueberschrieben(ZorState& s, const std::string& szFile) {
     std::error_code ec;
@@ -39,16 +48,17 @@ LadenErgebnis Load(ZorState& s, int satz, const std::string& szFile) {
         e.meldungen.push_back({TEXT_KEIN_GUELTIGER_DATEINAME_2, TITEL_FEHLER, Symbol::Keins});
         return e;
     }
-    std::FILE* datei = std::fopen(szFile.c_str(), "rb");
-    std::error_code ec;
-    if (!datei || std::filesystem::is_directory(szFile, ec)) {
-        if (datei) std::fclose(datei);
+    // Never blocks: a FIFO or device in place of the file is refused like a missing one.
+    int grund = 0;
+    struct stat st {};
+    const int fd = regulaerOeffnen(szFile, grund, &st);
+    if (fd < 0) {
         e.meldungen.push_back({TEXT_NICHT_GELESEN, TITEL_PROGRAMM, Symbol::Ausrufezeichen});
         return e;
     }
-    std::fclose(datei);
-    const std::uintmax_t laenge = std::filesystem::file_size(szFile, ec);
-    if (ec || laenge == 0) {
+    ::close(fd);
+    const auto laenge = static_cast<std::uint64_t>(st.st_size);
+    if (laenge == 0) {
         e.meldungen.push_back({TEXT_LAENGE_NULL, TITEL_FEHLER, Symbol::Keins});
         return e;
     }
