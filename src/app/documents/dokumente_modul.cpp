@@ -15,6 +15,7 @@
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/bildausgabe.h"
 #include "app/plot/vorlagen.h"
+#include "core/seqfiles/dateiquelle.h"
 
 namespace zor::app {
 namespace {
@@ -126,7 +127,7 @@ void DokumenteModul::exportieren(int) {
     const Bildformat format = formatVon(*pfad);
     Ergebnis e;
     if (format == neben) {
-        e = textSpeichern(*pfad, neben == Bildformat::CSV ? d->alsCsv() : d->alsText());
+        e = textSpeichern(*pfad, neben == Bildformat::CSV ? d->alsCsv() : d->alsText(), satzDateien(kontext().zustand()));
     } else if (format == Bildformat::Text || format == Bildformat::CSV || format == Bildformat::Unbekannt) {
         e = Ergebnis::Fehler(neben == Bildformat::CSV    ? "Exportieren ist als PNG, SVG, PDF oder CSV möglich."
                              : neben == Bildformat::Text ? "Exportieren ist als PNG, SVG, PDF oder Text möglich."
@@ -135,7 +136,8 @@ void DokumenteModul::exportieren(int) {
     } else {
         const auto groesse = ExportGroesse::frage(d->size(), kontext().fenster());
         if (!groesse) return;
-        e = bildSpeichern(*pfad, *groesse, [d, g = *groesse](QPainter& p) { d->zeichnen(p, g); });
+        e = bildSpeichern(*pfad, *groesse, [d, g = *groesse](QPainter& p) { d->zeichnen(p, g); },
+                          satzDateien(kontext().zustand()));
     }
     if (!e) zeige(kontext().meldung(), e.meldung);
 }

@@ -83,8 +83,9 @@ Druckergebnis druckeAufDrucker(const QString& name, QWidget* eltern, const Seite
     return p.end() ? Druckergebnis::Gedruckt : Druckergebnis::Fehler;
 }
 
-Druckergebnis druckeAlsPdf(const QString& pfad, QWidget* eltern, const Seitenmaler& malen) {
-    return druckseiteSpeichern(pfad, [&](QPainter& p, QSize seite) { return seiteMitAbbruch(p, seite, eltern, malen); });
+Druckergebnis druckeAlsPdf(const QString& pfad, QWidget* eltern, const Seitenmaler& malen, const Eingaben& geschuetzt) {
+    return druckseiteSpeichern(
+        pfad, [&](QPainter& p, QSize seite) { return seiteMitAbbruch(p, seite, eltern, malen); }, geschuetzt);
 }
 
 void vorschauDruckerEinrichten(QPrinter& drucker) {

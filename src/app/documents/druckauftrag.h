@@ -30,8 +30,8 @@ QString standardDrucker();
 // The page on the named printer, with the cancel dialog over eltern.
 Druckergebnis druckeAufDrucker(const QString& drucker, QWidget* eltern, const Seitenmaler& malen);
 
-// The page as a PDF file, with the cancel dialog over eltern.
-Druckergebnis druckeAlsPdf(const QString& pfad, QWidget* eltern, const Seitenmaler& malen);
+// The page as a PDF file, with the cancel dialog over eltern; never onto one of `geschuetzt`.
+Druckergebnis druckeAlsPdf(const QString& pfad, QWidget* eltern, const Seitenmaler& malen, const Eingaben& geschuetzt);
 
 // A printer for the page preview: the default printer, or a PDF page set up as
 // druckeAlsPdf writes it.

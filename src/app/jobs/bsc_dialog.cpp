@@ -52,6 +52,7 @@ void BscDialog::ok() {
     e.p = text(165).toStdString();
     BscAuftrag a;
     if (!angenommen(bscPruefen(e, a))) return;
+    a.geschuetzt = geschuetzt();
     const JobErgebnis r = mitWartecursor([&] { return MmMakeBscErr(a, kontext().fortschritt()); });
     verfaelschungAbschliessen(r, a.eingabe, r.ok ? 1 : 0);
 }

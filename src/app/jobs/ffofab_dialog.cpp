@@ -21,7 +21,7 @@ FfoFabDialog::FfoFabDialog(Kontext& kontext) : Jobdialog(kontext, 19, QStringLit
 
 void FfoFabDialog::ok() {
     const std::string vgl = text(4121).toStdString(), aus = text(4120).toStdString();
-    ergebnisZeigen(mitWartecursor([&] { return FfoOderFabErstellen(vgl, aus, kontext().fortschritt()); }));
+    ergebnisZeigen(mitWartecursor([&] { return FfoOderFabErstellen(vgl, aus, kontext().fortschritt(), Blockleser::STANDARD_BLOCK, geschuetzt()); }));
     done(1);
 }
 

@@ -103,6 +103,7 @@ void GeMcVerfaelschenDialog::ok() {
     e.bad = text(1010).toStdString();
     GeMcAuftrag a;
     if (!angenommen(z.pruefen(e, a))) return;
+    a.geschuetzt = geschuetzt();
     const JobErgebnis r = mitWartecursor([&] { return z.job(a, kontext().fortschritt(), KANAL_BLOCK); });
     verfaelschungAbschliessen(r, a.eingabe, 1);
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "app/platform/dateiwahl.h"
+#include "core/io/ausgabedatei.h"
 #include "core/io/job_ergebnis.h"
 
 class QGridLayout;
@@ -65,6 +66,8 @@ protected:
     void verfaelschungAbschliessen(const JobErgebnis& e, const std::string& original, int ergebnis);
 
     Kontext& kontext() const { return kontext_; }
+    // The files the parameter sets read: no job may write onto them.
+    Eingaben geschuetzt() const;
 
 private:
     void warteCursor(bool an);

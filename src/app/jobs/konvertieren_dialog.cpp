@@ -7,6 +7,7 @@
 #include "app/platform/hinweise.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/platform/wartecursor.h"
+#include "core/seqfiles/dateiquelle.h"
 #include "core/seqfiles/konvertieren.h"
 
 namespace zor::app {
@@ -50,7 +51,8 @@ void KonvertierenModul::SelectConvertFunction() {
     JobErgebnis e;
     {
         Wartecursor w;
-        e = zor::SelectConvertFunction(name.value_or(QString()).toStdString(), kontext().fortschritt());
+        e = zor::SelectConvertFunction(name.value_or(QString()).toStdString(), kontext().fortschritt(),
+                                       Blockleser::STANDARD_BLOCK, satzDateien(kontext().zustand()));
     }
     allesZeigen(kontext().meldung(), e);
 }

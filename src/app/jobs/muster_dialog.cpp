@@ -21,7 +21,7 @@ MusterDialog::MusterDialog(Kontext& kontext) : Jobdialog(kontext, 17, QStringLit
 }
 
 void MusterDialog::ok() {
-    const MusterAuftrag a{text(4110).toStdString(), text(4109).toStdString(), text(4108).toStdString()};
+    const MusterAuftrag a{text(4110).toStdString(), text(4109).toStdString(), text(4108).toStdString(), geschuetzt()};
     const JobErgebnis r = mitWartecursor([&] { return MusterVerfaelschen(a, kontext().fortschritt()); });
     verfaelschungAbschliessen(r, a.szInPutFile, 1);
 }

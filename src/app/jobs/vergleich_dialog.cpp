@@ -21,7 +21,7 @@ VergleichDialog::VergleichDialog(Kontext& kontext) : Jobdialog(kontext, 18, QStr
 
 void VergleichDialog::ok() {
     const std::string eins = text(4113).toStdString(), zwei = text(4114).toStdString(), aus = text(4115).toStdString();
-    ergebnisZeigen(mitWartecursor([&] { return CompareFile(eins, zwei, aus, kontext().fortschritt()); }));
+    ergebnisZeigen(mitWartecursor([&] { return CompareFile(eins, zwei, aus, kontext().fortschritt(), Blockleser::STANDARD_BLOCK, geschuetzt()); }));
     done(1);
 }
 

@@ -10,6 +10,7 @@
 #include "app/media/dateiansicht.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
+#include "core/seqfiles/dateiquelle.h"
 #include "core/seqfiles/vergleich.h"
 
 namespace zor::app {
@@ -73,8 +74,9 @@ void HexBinModul::speichern(int id) {
     if (!ziel) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const std::string quelle = d->pfad().toStdString(), ausgabe = ziel->toStdString();
-    const JobErgebnis e = ffo ? SaveBinFileFFO(quelle, ausgabe, kontext().fortschritt())
-                              : SaveBinFileFab(quelle, ausgabe, kontext().fortschritt());
+    const Eingaben geschuetzt = satzDateien(kontext().zustand());
+    const JobErgebnis e = ffo ? SaveBinFileFFO(quelle, ausgabe, kontext().fortschritt(), Blockleser::STANDARD_BLOCK, geschuetzt)
+                              : SaveBinFileFab(quelle, ausgabe, kontext().fortschritt(), Blockleser::STANDARD_BLOCK, geschuetzt);
     QApplication::restoreOverrideCursor();
     for (const Meldung& m : e.meldungen) zeige(kontext().meldung(), m);
 }

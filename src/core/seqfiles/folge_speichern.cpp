@@ -1,7 +1,9 @@
 #include "core/seqfiles/folge_speichern.h"
 
 #include "core/models/fehlerquellen.h"
+#include "core/io/dateijob.h"
 #include "core/io/dateityp.h"
+#include "core/seqfiles/dateiquelle.h"
 #include "core/io/formate.h"
 #include "core/util/systemfehler.h"
 
@@ -99,9 +101,16 @@ bool fabSchreiben(const ZorState& s, int satz, std::uint64_t n, Ausgabedatei& au
 }  // namespace
 
 Ergebnis SaveFolge(const ZorState& s, int satz, int typ, const std::string& datei, Fortschritt& fortschritt) {
-    Ausgabedatei aus(datei);
-    if (!aus.ok()) return Ergebnis::Fehler(mitGrund(TEXT_NICHT_GESCHRIEBEN, aus.fehlernummer()));
+    const Eingaben eingaben = satzDateien(s);
+    if (auto nein = ausgabeVerweigert(datei, eingaben)) return Ergebnis::Fehler(std::move(*nein), TITEL_PROGRAMM, Symbol::Stopp);
     const std::uint64_t n = durchlaeufe(s, satz);
+    // An FFO's size is known before the first bit: one character per bit. A FAB's depends
+    // on the errors drawn, so it is not guessed.
+    const bool erzeugt = mitBitQuelle(s, satz, SwStart::Startzustand, [](auto&) {});
+    if (typ == TYP_FFO && erzeugt)
+        if (auto nein = platzVerweigern(datei, n)) return Ergebnis::Fehler(nein->meldungen.front().text, TITEL_PROGRAMM, Symbol::Stopp);
+    Ausgabedatei aus(datei, eingaben);
+    if (!aus.ok()) return Ergebnis::Fehler(mitGrund(TEXT_NICHT_GESCHRIEBEN, aus.fehlernummer()));
 
     bool geschrieben = true;
     if (typ == TYP_FFO) {

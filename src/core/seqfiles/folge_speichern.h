@@ -16,6 +16,8 @@ inline constexpr const char* TEXT_NICHT_GESCHRIEBEN = "Datei kann nicht geschrie
 // FFO (typ = TYP_FFO, exactly N characters, with progress) or FAB (typ = TYP_FAB, one
 // little-endian 32-bit record per error). An inactive or file-fed set writes an empty
 // file. The file appears only on success; on failure the message to show is returned.
+// Refused before anything is written: a file a set reads, no regular file (see
+// ausgabeVerweigert), and an FFO larger than the free space of its file system.
 Ergebnis SaveFolge(const ZorState& s, int satz, int typ, const std::string& datei, Fortschritt& fortschritt);
 
 }  // namespace zor

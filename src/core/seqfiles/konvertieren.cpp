@@ -113,12 +113,14 @@ std::string konvertierenName(const std::string& szFile, int eingabeTyp) {
     return aus;
 }
 
-JobErgebnis Convert_Ffo_To_Fab(const std::string& eingabe, Fortschritt& f, std::size_t block) {
+JobErgebnis Convert_Ffo_To_Fab(const std::string& eingabe, Fortschritt& f, std::size_t block,
+                               const Eingaben& geschuetzt) {
     const std::string ausgabe = konvertierName(eingabe, TYP_FAB);
-    if (auto gleich = gleicheDateiVerweigern(ausgabe, {eingabe})) return *gleich;
+    const Eingaben eingaben = eingabenUnd({eingabe}, geschuetzt);
+    if (auto nein = ausgabeVerweigern(ausgabe, eingaben)) return *nein;
     FfoLeser in(eingabe, block);
     if (!in.offen()) return oeffnenFehler(in, eingabe);
-    Ausgabedatei aus(ausgabe);
+    Ausgabedatei aus(ausgabe, eingaben);
     if (!aus.ok()) return erzeugenFehler(aus, ausgabe);
     const std::uint64_t n = in.groesse();
     if (n == 0) return JobErgebnis::Ablehnung("Kein Byte gelesen!", "Convert_Ffo_To_Fab");
@@ -133,14 +135,16 @@ JobErgebnis Convert_Ffo_To_Fab(const std::string& eingabe, Fortschritt& f, std::
     return erfolgreich(eingabe, ausgabe);
 }
 
-JobErgebnis Convert_Fab_To_Ffo(const std::string& eingabe, Fortschritt& f, std::size_t block) {
+JobErgebnis Convert_Fab_To_Ffo(const std::string& eingabe, Fortschritt& f, std::size_t block,
+                               const Eingaben& geschuetzt) {
     const std::string ausgabe = konvertierName(eingabe, TYP_FFO);
-    if (auto gleich = gleicheDateiVerweigern(ausgabe, {eingabe})) return *gleich;
+    const Eingaben eingaben = eingabenUnd({eingabe}, geschuetzt);
+    if (auto nein = ausgabeVerweigern(ausgabe, eingaben)) return *nein;
     FabLeser in(eingabe, block);
     if (!in.offen()) return oeffnenFehler(in, eingabe);
     std::uint64_t bits = 0;
     if (auto nein = fabAusgabePruefen(eingabe, ausgabe, block, bits)) return *nein;
-    Ausgabedatei aus(ausgabe);
+    Ausgabedatei aus(ausgabe, eingaben);
     if (!aus.ok()) return erzeugenFehler(aus, ausgabe);
 
     Fortschrittsrahmen fenster(f, ausgabe, TEXT_WIRD_ERSTELLT);
@@ -152,10 +156,11 @@ JobErgebnis Convert_Fab_To_Ffo(const std::string& eingabe, Fortschritt& f, std::
     return e;
 }
 
-JobErgebnis SelectConvertFunction(const std::string& eingabe, Fortschritt& f, std::size_t block) {
+JobErgebnis SelectConvertFunction(const std::string& eingabe, Fortschritt& f, std::size_t block,
+                                  const Eingaben& geschuetzt) {
     if (eingabe.empty()) return JobErgebnis::Ablehnung("Fehler beim Öffnen der Datei!");
-    return dateitypMultimedia(eingabe) == TYP_FFO ? Convert_Ffo_To_Fab(eingabe, f, block)
-                                                  : Convert_Fab_To_Ffo(eingabe, f, block);
+    return dateitypMultimedia(eingabe) == TYP_FFO ? Convert_Ffo_To_Fab(eingabe, f, block, geschuetzt)
+                                                  : Convert_Fab_To_Ffo(eingabe, f, block, geschuetzt);
 }
 
 KonvertierenErgebnis Konvertieren(ZorState& s, std::string& szFile,
@@ -178,14 +183,15 @@ KonvertierenErgebnis Konvertieren(ZorState& s, std::string& szFile,
                 false};
 
     szFile = konvertierenName(eingabe, *typ);
-    if (auto gleich = gleicheDateiVerweigern(szFile, {eingabe})) return {Art::Fehler, *gleich, false};
+    const Eingaben eingaben = eingabenUnd({eingabe}, satzDateien(s));
+    if (auto nein = ausgabeVerweigern(szFile, eingaben)) return {Art::Fehler, *nein, false};
     if (std::filesystem::exists(szFile, ec) && !ueberschreiben(format(TEXT_EXISTIERT, szFile.c_str())))
         return {Art::Abgelehnt, {}, false};
 
     std::uint64_t bits = 0;
     if (*typ == TYP_FAB)
         if (auto nein = fabAusgabePruefen(eingabe, szFile, block, bits)) return {Art::Fehler, *nein, false};
-    Ausgabedatei aus(szFile);
+    Ausgabedatei aus(szFile, eingaben);
     if (!aus.ok()) return {Art::Fehler, erzeugenFehler(aus, szFile), false};
     Fortschrittsrahmen fenster(f, szFile, TEXT_WIRD_ERZEUGT);
     Strom st;
