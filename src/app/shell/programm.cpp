@@ -5,10 +5,13 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "app/platform/anwendung.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/einzelinstanz.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/shell/hauptfenster.h"
+#include "core/io/signale.h"
+#include "core/util/systemfehler.h"
 
 namespace zor::app {
 
@@ -21,7 +24,10 @@ bool qtTexteLaden(QTranslator& t) {
 }
 
 int zorwerkMain(int argc, char** argv) {
-    QApplication app(argc, argv);
+    // A file-size limit fails a save with its reason instead of ending the program;
+    // TERM, INT and HUP remove temporary files and folders first.
+    temporaereDateienBeiSignalEntfernen();
+    Anwendung app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorwerk"));
     QApplication::setApplicationDisplayName(QString());
     QApplication::setDesktopFileName(QStringLiteral("de.zorwerk.Zorwerk"));
@@ -38,6 +44,9 @@ int zorwerkMain(int argc, char** argv) {
     QtDateiwahl dateiwahl;
     Hauptfenster rahmen(meldung, dateiwahl);
     meldung.setzeEltern(&rahmen);
+    app.setzeSpeichermangelMeldung([&meldung] {
+        meldung.zeige(QString::fromUtf8(TEXT_SPEICHERMANGEL), QString::fromUtf8(TITEL_PROGRAMM), Symbol::Stopp, Knoepfe::Ok);
+    });
     QObject::connect(&instanz, &Einzelinstanz::nachVorn, &rahmen, &Hauptfenster::nachVorn);
     rahmen.showMaximized();
     return QApplication::exec();
