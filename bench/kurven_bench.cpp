@@ -121,7 +121,7 @@ void FAV_GE_Simulation(benchmark::State& st) {
 
 void FAV_MC_Simulation(benchmark::State& st) {
     std::array<STRUCT_PUNKT, FAV_PUNKTE> p{};
-    for (auto _ : st) FAV_MC_SIMULATION(MC.data(), N, p);
+    for (auto _ : st) FAV_MC_SIMULATION(MC.data(), N, p, still);
     benchmark::DoNotOptimize(p);
 }
 

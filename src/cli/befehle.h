@@ -34,6 +34,7 @@ Ausfuehrung corruptEinrichten(CLI::App& sub);
 Ausfuehrung hexEinrichten(CLI::App& sub);
 Ausfuehrung binEinrichten(CLI::App& sub);
 Ausfuehrung midiEinrichten(CLI::App& sub);
+Ausfuehrung beispieleEinrichten(CLI::App& sub);
 
 // Every subcommand, in the order `zor --help` lists them.
 inline const Befehl BEFEHLE[] = {
@@ -48,6 +49,7 @@ inline const Befehl BEFEHLE[] = {
     {"hex", "Zeilen der Hex-Ansicht einer Datei ausgeben", hexEinrichten},
     {"bin", "Zeilen der Bin-Ansicht einer Datei ausgeben", binEinrichten},
     {"midi", "Informationen einer MIDI-Datei ausgeben", midiEinrichten},
+    {"beispiele", "Beispieldateien für den Versuch schreiben (Bitmaps, Wave, MIDI, AVI)", beispieleEinrichten},
 };
 
 }  // namespace zorcli

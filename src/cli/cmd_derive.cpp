@@ -18,11 +18,7 @@ Ausfuehrung deriveEinrichten(CLI::App& sub) {
     sub.add_option("OUT", o->aus, "Ausgabedatei: FFO, wenn der Name .FFO oder .ffo enthält, sonst FAB")->required();
     return [o]() {
         TerminalFortschritt f;
-        zor::JobErgebnis e = zor::FfoOderFabErstellen(o->vergleich, o->aus, f);
-        // The sequence job has no success message of its own; the tool says the same for both.
-        if (e && e.meldungen.empty())
-            e.melden(zor::format(zor::TEXT_ABSTAND_ERSTELLT, o->aus.c_str()), zor::TITEL_PROGRAMM, zor::Symbol::Information);
-        return jobMelden(e);
+        return jobMelden(zor::FfoOderFabErstellen(o->vergleich, o->aus, f));
     };
 }
 

@@ -9,6 +9,7 @@
 
 #include <iostream>
 #include <memory>
+#include <vector>
 
 namespace zorcli {
 
@@ -31,16 +32,17 @@ Ausfuehrung favEinrichten(CLI::App& sub) {
             std::cerr << zor::TEXT_FEHLEINGABE_ABSZISSE << '\n';
             return FALSCHE_EINGABE;
         }
-        auto wahl = zustandAusOptionen(o->modell, 0, o->theorie);
+        const auto wahl = satzAusOptionen(o->modell, 0, o->theorie);
         if (wahl.ablehnung) return ablehnen(*wahl.ablehnung);
-        zor::ZorState& s = wahl.zustand;
-        s.FAV_defbereich = *d;
         TerminalFortschritt fortschritt;
-        const auto bericht = zor::FAV_Ermitteln(s, fortschritt);
-        if (meldungenAusgeben(bericht)) return FEHLGESCHLAGEN;
-        if (o->ak) zor::FAV_PunkteAbleiten(s);
-        const auto& kurve = o->ak ? s.ptFAVa1 : s.ptFAV1;
-        kurveAusgeben(std::span(kurve).first(static_cast<std::size_t>(*d)), o->json, {}, s.FAV_uhr1, {});
+        auto e = zor::FAV_Satz(wahl.satz, *d, fortschritt);
+        if (meldungenAusgeben(e)) return FEHLGESCHLAGEN;
+        if (o->ak) {
+            std::vector<zor::STRUCT_PUNKT> ak(e.kurve.size());
+            zor::FAV_Punktwahrscheinlichkeiten(e.kurve, ak);
+            e.kurve = std::move(ak);
+        }
+        kurveAusgeben(e.kurve, o->json, {}, e.ms, {});
         return ERFOLG;
     };
 }

@@ -36,17 +36,15 @@ Ausfuehrung fkfEinrichten(CLI::App& sub) {
             std::cerr << "Unbekannte Berechnungsmethode: " << o->methode << " (general oder renewal)\n";
             return FALSCHE_EINGABE;
         }
-        auto wahl = zustandAusOptionen(o->modell, 0, o->theorie);
+        const auto wahl = satzAusOptionen(o->modell, 0, o->theorie);
         if (wahl.ablehnung) return ablehnen(*wahl.ablehnung);
-        zor::ZorState& s = wahl.zustand;
-        s.FKF_defbereich = *D;
-        s.FKF_erneuernd = o->methode == "renewal" ? 1 : 0;
         TerminalFortschritt fortschritt;
-        const auto bericht = zor::FKF_Ermitteln(s, fortschritt);
-        if (meldungenAusgeben(bericht)) return FEHLGESCHLAGEN;
-        kurveAusgeben(std::span(s.ptFKF1).first(static_cast<std::size_t>(*D) + 1), o->json,
-                      {{"Korrelationsdauer", kurvenzahl(s.DK1)}, {"zaehler", kurvenzahl(s.zaehler1)}, {"nenner", kurvenzahl(s.nenner1)}},
-                      s.FKF_uhr1, bericht.meldungen);
+        const auto e = zor::FKF_Satz(wahl.satz, *D, o->methode == "renewal" ? 1 : 0, fortschritt);
+        if (meldungenAusgeben(e)) return FEHLGESCHLAGEN;
+        const zor::Korrelationswerte& w = e.dauer;
+        kurveAusgeben(e.kurve, o->json,
+                      {{"Korrelationsdauer", kurvenzahl(w.DK)}, {"zaehler", kurvenzahl(w.zaehler)}, {"nenner", kurvenzahl(w.nenner)}},
+                      e.ms, e.meldungen);
         return ERFOLG;
     };
 }

@@ -57,10 +57,9 @@ Ausfuehrung ge2mcEinrichten(CLI::App& sub) {
             {"GeToMcMittel", r.GeToMcMittel}, {"GeToMcKorrelation", r.GeToMcKorrelation},
         };
         if (o->json) {
-            std::cout << '{';
-            for (std::size_t i = 0; i < std::size(werte); ++i)
-                std::cout << (i ? ", " : "") << jsonText(werte[i].first) << ": " << kurvenzahl(werte[i].second);
-            std::cout << "}\n";
+            JsonObjekt objekt;
+            for (const auto& [name, wert] : werte) objekt.zahl(name, wert);
+            std::cout << objekt.json() << '\n';
         } else {
             for (const auto& [name, wert] : werte) std::cout << name << '=' << kurvenzahl(wert) << '\n';
         }

@@ -1,5 +1,6 @@
 // zor sequence MODEL --n N --out FILE.FFO|FILE.FAB [--set 1|2]
 #include "befehle.h"
+#include "job_meldungen.h"
 #include "modell_optionen.h"
 #include "terminal_fortschritt.h"
 
@@ -31,15 +32,14 @@ Ausfuehrung sequenceEinrichten(CLI::App& sub) {
             return FALSCHE_EINGABE;
         }
         const int satz = o->satz - 1;
-        const auto wahl = zustandAusOptionen(o->modell, satz, false);
+        const auto wahl = satzAusOptionen(o->modell, satz, false);
         if (wahl.ablehnung) return ablehnen(*wahl.ablehnung);
-        const zor::ZorState* zustand = &wahl.zustand;
-        if (zor::modellart(zor::modellVon(*zustand, satz)) == zor::Modellart::Datei) {
+        if (wahl.satz.art == zor::Modellart::Datei) {
             std::cerr << "Eine Datei als Quelle hat keine Fehlerfolge zu erzeugen; kopieren Sie die Datei.\n";
             return FALSCHE_EINGABE;
         }
         TerminalFortschritt fortschritt;
-        const auto ergebnis = zor::SaveFolge(*zustand, satz, *typ, o->aus, fortschritt);
+        const auto ergebnis = zor::SaveFolge(wahl.satz, *typ, o->aus, fortschritt);
         if (!ergebnis) {
             // The name goes after the message's first line unless it names it; a reason line follows.
             std::string text = ergebnis.meldung.text;
@@ -47,6 +47,7 @@ Ausfuehrung sequenceEinrichten(CLI::App& sub) {
             std::cerr << text << "\n";
             return FEHLGESCHLAGEN;
         }
+        geschriebenMelden(o->aus);
         return ERFOLG;
     };
 }

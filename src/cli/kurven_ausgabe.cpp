@@ -5,20 +5,6 @@
 
 namespace zorcli {
 
-std::string jsonText(const std::string& text) {
-    std::string j = "\"";
-    for (char c : text) {
-        switch (c) {
-        case '"': j += "\\\""; break;
-        case '\\': j += "\\\\"; break;
-        case '\n': j += "\\n"; break;
-        case '\t': j += "\\t"; break;
-        default: j += c;
-        }
-    }
-    return j + "\"";
-}
-
 void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
                    const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
                    const std::vector<zor::Meldung>& warnungen) {
@@ -28,17 +14,19 @@ void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
     }
     std::string warnung;
     for (const auto& w : warnungen) warnung += (warnung.empty() ? "" : "\n") + w.text;
-    std::cout << "{\"points\": [";
-    for (std::size_t i = 0; i < punkte.size(); ++i)
-        std::cout << (i ? ", " : "") << '[' << kurvenzahl(punkte[i].x) << ", " << kurvenzahl(punkte[i].y) << ']';
-    std::cout << ']';
-    for (const auto& [name, wert] : weitere) std::cout << ", " << jsonText(name) << ": " << wert;
-    std::cout << ", \"ms\": " << ms << ", \"warnung\": " << (warnung.empty() ? "null" : jsonText(warnung)) << "}\n";
+    std::vector<std::string> punktliste;
+    punktliste.reserve(punkte.size());
+    for (const auto& p : punkte) punktliste.push_back(jsonFeld({jsonZahl(p.x), jsonZahl(p.y)}));
+    JsonObjekt objekt;
+    objekt.wert("points", jsonFeld(punktliste));
+    for (const auto& [name, wert] : weitere) objekt.wert(name, wert);
+    objekt.wert("ms", std::to_string(ms)).wert("warnung", warnung.empty() ? "null" : jsonText(warnung));
+    std::cout << objekt.json() << '\n';
 }
 
-bool meldungenAusgeben(const zor::Kurvenbericht& bericht) {
-    for (const auto& m : bericht.meldungen) std::cerr << m.text << '\n';
-    return !bericht.ok;
+bool meldungenAusgeben(const zor::Satzkurve& kurve) {
+    for (const auto& m : kurve.meldungen) std::cerr << m.text << '\n';
+    return !kurve.ok;
 }
 
 }  // namespace zorcli

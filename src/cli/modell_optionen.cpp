@@ -1,8 +1,8 @@
 #include "modell_optionen.h"
 
 #include "core/models/eingaberegeln.h"
-#include "core/io/blockleser.h"
 #include "core/io/dateityp.h"
+#include "core/seqfiles/dateiquelle.h"
 #include "core/util/systemfehler.h"
 #include "core/models/vorgaben.h"
 
@@ -100,17 +100,16 @@ std::optional<Ablehnung> felderSetzen(const ModellOptionen& o, Modellart art, co
 
 std::optional<Ablehnung> dateiQuelle(const ModellOptionen& o, STRUCT_DATEI& datei) {
     if (!o.file) return Ablehnung{"Für --model file fehlt --file PFAD."};
-    const auto typ = Dateityp(*o.file);
-    if (!typ) return Ablehnung{TEXT_KEIN_GUELTIGER_DATEINAME};
+    const Quellpruefung q = dateiquellePruefen(*o.file);
+    switch (q.grund) {
+    case Quellpruefung::Grund::Name: return Ablehnung{TEXT_KEIN_GUELTIGER_DATEINAME};
+    case Quellpruefung::Grund::Lesen:
+        return Ablehnung{mitGrund(std::string(TEXT_NICHT_GELESEN) + " (" + *o.file + ")", q.fehlernummer), FEHLGESCHLAGEN};
+    case Quellpruefung::Grund::Leer: return Ablehnung{TEXT_LAENGE_NULL};
+    case Quellpruefung::Grund::Keiner: break;
+    }
     std::error_code ec;
-    const Blockleser probe(*o.file, 1);
-    const auto groesse = probe.groesse();
-    if (!probe.offen())
-        return Ablehnung{mitGrund("Datei kann nicht gelesen werden! (" + *o.file + ")", probe.fehlernummer()),
-                         FEHLGESCHLAGEN};
-    if (groesse == 0) return Ablehnung{"Dateilänge == 0"};
-    datei.datei = *typ;
-    datei.laenge = static_cast<std::int64_t>(groesse);
+    datei = q.datei;
     datei.szFileName = std::filesystem::absolute(*o.file, ec).string();
     return std::nullopt;
 }
@@ -128,21 +127,16 @@ std::optional<Ablehnung> modellWaehlen(const ModellOptionen& o, Modellart& art, 
     return Ablehnung{"Unbekanntes Modell: " + (o.preset.empty() ? o.model : o.preset)};
 }
 
-// The chosen model's parameters from the start values of `vorlage` and the options.
-std::optional<Ablehnung> parameterSetzen(const ModellOptionen& o, Modellart art, const std::string& modell,
-                                         ZorState& s, int satz, int vorlage) {
-    const ZorState start = startZustand();
+// The options over the start values already in p.
+std::optional<Ablehnung> parameterSetzen(const ModellOptionen& o, const std::string& modell, Satzparameter& p) {
+    const Modellart art = p.art;
+    if (art == Modellart::BSC) p.BSC_simfabs = o.gaps ? 1 : 0;
+    if (auto a = felderSetzen(o, art, modell, art == Modellart::Datei ? nullptr : p.Wert.data())) return a;
+    ModellWerte& w = p.Wert;
     switch (art) {
-    case Modellart::BSC:
-        bscWerte(s, satz) = bscWerte(start, vorlage);
-        bscSimfabsVon(s, satz) = o.gaps ? 1 : 0;
-        return felderSetzen(o, art, modell, bscWerte(s, satz).data());
     case Modellart::GE:
     case Modellart::MC: {
         const bool ge = art == Modellart::GE;
-        auto& w = ge ? geWerte(s, satz) : mcWerte(s, satz);
-        w = ge ? geWerte(start, vorlage) : mcWerte(start, vorlage);
-        if (auto a = felderSetzen(o, art, modell, w.data())) return a;
         if (o.pgb || o.pbg) uebergaengeErgaenzen(w);
         if (ge && !geUebergaengeGueltig(w))
             return Ablehnung{"Eingabefehler: Übergänge = 0 (GE-Modell): --pgb und --pbg müssen > 0 sein."};
@@ -150,18 +144,12 @@ std::optional<Ablehnung> parameterSetzen(const ModellOptionen& o, Modellart art,
         return std::nullopt;
     }
     case Modellart::SW:
-        swWerte(s, satz) = swWerte(start, vorlage);
-        if (auto a = felderSetzen(o, art, modell, swWerte(s, satz).data())) return a;
-        if (!swWahlGueltig(swWerte(s, satz)))
+        if (!swWahlGueltig(w))
             return Ablehnung{"Eingabefehler: beim SW-Modell müssen --pz1, --pz2 und --pz3 zusammen 1 ergeben."};
         return std::nullopt;
-    case Modellart::Datei:
-        if (auto a = felderSetzen(o, art, modell, nullptr)) return a;
-        return dateiQuelle(o, dateiVon(s, satz));
-    case Modellart::Inaktiv:
-        break;
+    case Modellart::Datei: return dateiQuelle(o, p.Datei);
+    default: return std::nullopt;
     }
-    return std::nullopt;
 }
 
 }  // namespace
@@ -186,19 +174,22 @@ void modellOptionenHinzufuegen(CLI::App& sub, ModellOptionen& o) {
     sub.add_option("--n", o.n, "Durchläufe bei Simulation N (Bits)");
 }
 
-Zustandswahl zustandAusOptionen(const ModellOptionen& o, int satz, bool theorie) {
-    Zustandswahl wahl{startZustand(), std::nullopt};
+Satzwahl satzAusOptionen(const ModellOptionen& o, int satz, bool theorie) {
+    Satzwahl wahl;
     Modellart art = Modellart::Inaktiv;
     int vorlage = 0;
     wahl.ablehnung = modellWaehlen(o, art, vorlage);
-    const std::string modell = o.preset.empty() ? o.model : o.preset;
-    if (!wahl.ablehnung) wahl.ablehnung = parameterSetzen(o, art, modell, wahl.zustand, satz, vorlage);
-    if (!wahl.ablehnung && o.n && art != Modellart::Datei)
-        durchlaeufeSetzen(wahl.zustand, art, satz, *durchlaeufeEingabe(*o.n));
-    if (!wahl.ablehnung && o.gaps && art != Modellart::BSC) wahl.ablehnung = Ablehnung{"--gaps gilt nur für das BSC-Modell."};
     if (wahl.ablehnung) return wahl;
-    modellVon(wahl.zustand, satz) = static_cast<std::int16_t>(modellId(art, satz));
-    simVon(wahl.zustand, satz) = (theorie && art != Modellart::Datei) ? 0 : 1;
+    Satzparameter& p = wahl.satz;
+    p = startparameter(art, vorlage, satz);
+    const std::string modell = o.preset.empty() ? o.model : o.preset;
+    wahl.ablehnung = parameterSetzen(o, modell, p);
+    if (!wahl.ablehnung && o.n && art != Modellart::Datei) {
+        p.Durchlaeufe = *durchlaeufeEingabe(*o.n);
+        p.Wert[static_cast<std::size_t>(durchlaeufeIndex(art))] = static_cast<float>(p.Durchlaeufe);
+    }
+    if (!wahl.ablehnung && o.gaps && art != Modellart::BSC) wahl.ablehnung = Ablehnung{"--gaps gilt nur für das BSC-Modell."};
+    p.sim = (theorie && art != Modellart::Datei) ? 0 : 1;
     return wahl;
 }
 

@@ -4,7 +4,7 @@
 // [--seed S] [--n N]. Missing parameters default to the start values of set 1.
 
 #include "befehle.h"
-#include "core/models/zor_state.h"
+#include "core/models/satzparameter.h"
 
 #include <CLI/CLI.hpp>
 
@@ -29,13 +29,13 @@ struct Ablehnung {
     int code = FALSCHE_EINGABE;
 };
 
-// A state (start values) whose set `satz` (0 or 1) holds the chosen model, simulated
-// unless `theorie`; or the refusal of the options.
-struct Zustandswahl {
-    zor::ZorState zustand;
+// The chosen model's parameters as set `satz` (0 or 1), simulated unless `theorie`;
+// or the refusal of the options.
+struct Satzwahl {
+    zor::Satzparameter satz;
     std::optional<Ablehnung> ablehnung;
 };
-Zustandswahl zustandAusOptionen(const ModellOptionen& o, int satz, bool theorie);
+Satzwahl satzAusOptionen(const ModellOptionen& o, int satz, bool theorie);
 
 // Prints the refusal and returns its exit code.
 int ablehnen(const Ablehnung& a);

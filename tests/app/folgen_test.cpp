@@ -26,17 +26,13 @@ using namespace zor::app;
 namespace {
 
 std::vector<zor::STRUCT_PUNKT> fav(const zor::ZorState& s, int satz) {
-    std::vector<zor::STRUCT_PUNKT> k(static_cast<std::size_t>(s.FAV_defbereich));
     zor::KeinFortschritt still;
-    zor::FAV_Satz(s, satz, k, still);
-    return k;
+    return zor::FAV_Satz(zor::satzparameter(s, satz), s.FAV_defbereich, still).kurve;
 }
 
 std::vector<zor::STRUCT_PUNKT> fkf(const zor::ZorState& s, int satz) {
-    std::vector<zor::STRUCT_PUNKT> k(static_cast<std::size_t>(s.FKF_defbereich) + 1);
     zor::KeinFortschritt still;
-    zor::FKF_Satz(s, satz, k, 0, still);
-    return k;
+    return zor::FKF_Satz(zor::satzparameter(s, satz), s.FKF_defbereich, 0, still).kurve;
 }
 
 bool gleich(const std::vector<zor::STRUCT_PUNKT>& a, const std::vector<zor::STRUCT_PUNKT>& b) {

@@ -2,7 +2,11 @@
 // resolves, the search finds pages, the window remembers its size and place, and F1
 // opens the page of the dialog or document it is pressed in.
 
+#include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QDialog>
 #include <QRegularExpression>
 #include <QDir>
@@ -294,6 +298,44 @@ private slots:
         const QStringList dateien = alleKontextHilfedateien();
         QVERIFY(dateien.size() >= 20);
         for (const QString& d : dateien) QVERIFY2(!hilfeSeite(d).isEmpty(), qPrintable(d));
+    }
+
+    // "Hilfe -> Beispieldateien..." of the multimedia menu writes the teaching set into the
+    // chosen folder; Qt's own bitmap reader sees the same picture in both bitmaps. A folder
+    // that holds them already is replaced only when the user says yes.
+    void beispieldateienInDenGewaehltenOrdner() {
+        TestRahmen r;
+        r.f.mainframe_OnCommand(CMD_MULTIMEDIA);
+        bool imMenue = false;
+        for (const QAction* a : r.f.findChildren<QAction*>())
+            imMenue |= a->text() == QStringLiteral("&Beispieldateien...") && a->isEnabled();
+        QVERIFY(imMenue);
+        QTemporaryDir tmp;
+        const QString ordner = tmp.filePath(QStringLiteral("versuch"));
+        r.dateiwahl.antworten << ordner;
+        r.f.mainframe_OnCommand(CMD_BEISPIELDATEIEN);
+        QCOMPARE(r.dateiwahl.anfragen.size(), 1);
+        QCOMPARE(r.meldungen(), QStringList{QStringLiteral("Die Beispieldateien stehen im Ordner %1.").arg(ordner)});
+        const QImage b24(ordner + QStringLiteral("/bild24.bmp")), b8(ordner + QStringLiteral("/bild8.bmp"));
+        QCOMPARE(b24.size(), QSize(320, 240));
+        QCOMPARE(b8.convertToFormat(QImage::Format_RGB32), b24.convertToFormat(QImage::Format_RGB32));
+
+        QFile eigen(ordner + QStringLiteral("/ton.wav"));
+        QVERIFY(eigen.open(QIODevice::WriteOnly) && eigen.write("eigen") == 5);
+        eigen.close();
+        for (const Antwort antwort : {Antwort::Nein, Antwort::Ja}) {
+            r.meldung.gezeigt.clear();
+            r.dateiwahl.antworten << ordner;
+            r.meldung.antworten << antwort;
+            r.f.mainframe_OnCommand(CMD_BEISPIELDATEIEN);
+            QVERIFY(r.meldungen().value(0).contains(QStringLiteral("Sollen diese Dateien ersetzt werden?")));
+            QCOMPARE(r.meldung.gezeigt.value(0).knoepfe, Knoepfe::JaNein);
+            QCOMPARE(QFileInfo(eigen).size() == 5, antwort == Antwort::Nein);
+        }
+        // Cancelled in the folder chooser: nothing happens.
+        r.meldung.gezeigt.clear();
+        r.f.mainframe_OnCommand(CMD_BEISPIELDATEIEN);
+        QVERIFY(r.meldungen().isEmpty());
     }
 
     // For looking at: the script's first page and the theory's formulas.

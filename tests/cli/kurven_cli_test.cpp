@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 
 using namespace zor;
@@ -18,7 +19,8 @@ using KurvenCli = ZorCliTest;
 
 std::size_t zeilen(const std::string& text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')); }
 
-// Nine significant digits: read back as floats the values are the curve itself.
+// Read back as floats the values are the curve itself; the worked number p = 0.1 gives
+// P(a >= 2) = 0.9 exactly as a reader would write it.
 TEST_F(KurvenCli, FavPrintsCsvOrJson) {
     const auto e = zorAufruf({"fav", "--preset", "ge1", "--theory", "--points", "30"});
     ASSERT_EQ(e.code, 0) << e.fehler;
@@ -33,6 +35,7 @@ TEST_F(KurvenCli, FavPrintsCsvOrJson) {
         EXPECT_EQ(k, static_cast<double>(j + 1));
         EXPECT_EQ(static_cast<float>(v), theorie[j].y);
     }
+    EXPECT_NE(zorAufruf({"fav", "--preset", "bsc1", "--theory"}).aus.find("\n2,0.9\n"), std::string::npos);
     const auto j = zorAufruf({"fav", "--model", "bsc", "--p", "0.25", "--theory", "--ak", "--points", "20", "--json"});
     ASSERT_EQ(j.code, 0) << j.fehler;
     EXPECT_EQ(j.aus.rfind("{\"points\": [[1, 0.25], [2, 0.1875]", 0), 0u) << j.aus;
@@ -58,13 +61,15 @@ TEST_F(KurvenCli, Ge2mcPrintsTheTenValues) {
     const auto e = zorAufruf(args);
     ASSERT_EQ(e.code, 0) << e.fehler;
     EXPECT_EQ(zeilen(e.aus), 10u);
-    char erwartet[64];
-    std::snprintf(erwartet, sizeof erwartet, "GeToMcKorrelation=%.9g\n",
-                  static_cast<double>(Umrechnung(startZustand().GEWert1.data()).GeToMcKorrelation));
-    EXPECT_NE(e.aus.find(erwartet), std::string::npos) << e.aus;
+    // Each value read back as a float is the computed one, and is printed in its shortest form.
+    const float korrelation = Umrechnung(startZustand().GEWert1.data()).GeToMcKorrelation;
+    const auto pos = e.aus.find("GeToMcKorrelation=");
+    ASSERT_NE(pos, std::string::npos) << e.aus;
+    EXPECT_EQ(std::strtof(e.aus.c_str() + pos + 18, nullptr), korrelation);
+    EXPECT_NE(e.aus.find("GeGood=0.01\n"), std::string::npos) << e.aus;
     auto mitJson = args;
     mitJson.push_back("--json");
-    EXPECT_EQ(zorAufruf(mitJson).aus.rfind("{\"GeGood\": 0.00999999978, ", 0), 0u);
+    EXPECT_EQ(zorAufruf(mitJson).aus.rfind("{\"GeGood\": 0.01, ", 0), 0u);
 }
 
 struct Falsch {

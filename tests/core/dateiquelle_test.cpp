@@ -3,6 +3,9 @@
 #include "core/seqfiles/dateiquelle.h"
 #include "core/io/dateityp.h"
 #include "core/seqfiles/folge_speichern.h"
+#include "core/util/systemfehler.h"
+
+#include <sys/stat.h>
 
 #include "core/util/format.h"
 
@@ -42,6 +45,11 @@ TEST_F(Dateiquelle, LoadRefusals) {
     EXPECT_EQ(e.meldungen[1].text, "kein gültiger Dateiname");
     EXPECT_EQ(Load(s, 0, pfad("leer.FFO")).meldungen.at(0).text, "Dateilänge == 0");
     EXPECT_EQ(Load(s, 0, pfad("fehlt.fab")).meldungen.at(0).text, "Datei kann nicht gelesen werden!");
+    // A pipe would block the reader for ever: refused at once, with the reason to say.
+    ASSERT_EQ(::mkfifo(pfad("x.FFO").c_str(), 0600), 0);
+    const auto fifo = Load(s, 0, pfad("x.FFO"));
+    EXPECT_EQ(fifo.meldungen.at(0).text, "Datei kann nicht gelesen werden!");
+    EXPECT_EQ(systemgrund(fifo.fehlernummer), "Das ist keine reguläre Datei.");
     EXPECT_EQ(s.Modell.M1, BSC1);
     EXPECT_EQ(s.Datei1.szFileName, "");
 

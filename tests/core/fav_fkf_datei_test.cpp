@@ -69,11 +69,11 @@ TEST_P(GespeicherteFolge, FilesGiveTheCurvesOfTheSimulation) {
     const STRUCT_DATEI ffo = datei("f.FFO", TYP_FFO), fabDatei = datei("f.FAB", TYP_FAB);
     // The gap model's last gap may pass bit N: the FAB and the simulated gap distribution
     // hold it, the FFO ends at bit N.
-    FavPunkte sim{};
-    ASSERT_TRUE(FAV_Satz(s, 0, Kurve(sim).first(100), still));
-    EXPECT_EQ(fav(fabDatei, 100), werte(sim, 100));
+    const auto sim = FAV_Satz(satzparameter(s, 0), 100, still);
+    ASSERT_TRUE(sim.ok);
+    EXPECT_EQ(fav(fabDatei, 100), werte(sim.kurve, 100));
     if (GetParam() == Modellart::GE) {
-        EXPECT_EQ(fav(ffo, 100), werte(sim, 100));
+        EXPECT_EQ(fav(ffo, 100), werte(sim.kurve, 100));
     }
     // The FAB's bits end at its last error; its last gap does not enter the renewal method.
     const std::string roh = lesen(fabDatei.szFileName);
@@ -81,8 +81,7 @@ TEST_P(GespeicherteFolge, FilesGiveTheCurvesOfTheSimulation) {
     for (std::size_t i = 0; i + 4 <= roh.size(); i += 4)
         bits += std::string(static_cast<std::size_t>(fabWert(reinterpret_cast<const unsigned char*>(&roh[i]))) - 1, '0') + '1';
     for (int erneuernd : {0, 1}) {
-        FkfPunkte fsim{};
-        FKF_Satz(s, 0, Kurve(fsim).first(D + 1), erneuernd, still);
+        const auto fsim = FKF_Satz(satzparameter(s, 0), static_cast<int>(D), erneuernd, still).kurve;
         EXPECT_EQ(fkf(ffo, D + 1, erneuernd), werte(fsim, D + 1)) << erneuernd;
         schreiben(pfad("bits.FFO"), erneuernd ? bits.substr(0, bits.rfind('1', bits.size() - 2) + 1) : bits);
         EXPECT_EQ(fkf(fabDatei, D + 1, erneuernd), fkf(datei("bits.FFO", TYP_FFO), D + 1, erneuernd)) << erneuernd;

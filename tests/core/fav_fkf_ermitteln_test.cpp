@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <iterator>
+#include <utility>
 #include <string>
 
 using namespace zor;
@@ -119,6 +121,89 @@ TEST(KurvenErmitteln, SwOfSet1AndTheCorrelationDurationOfEachNewCurve) {
     FKF_SW_THEORIE(s.SWWert1.data(), Kurve(theorie).first(31));
     for (std::size_t k = 0; k <= 30; ++k) EXPECT_EQ(s.ptFKF1[k].y, theorie[k].y);
     EXPECT_EQ(s.DK1, Korrelationsdauer(KurveLesen(theorie).first(31)).DK);
+}
+
+// The view is built by position from 22 references, several of one type: a swap would
+// make one set read the other's curve, flag or time.
+TEST(Satzsicht, EachSetSeesItsOwnFields) {
+    ZorState s = startZustand();
+    s.Modell.sim1 = 11, s.BSC_simfabs1 = 12, s.GE_sim1 = 13, s.MC_sim1 = 14, s.gemc1 = 15;
+    s.FAV.ermittelt1 = 16, s.FKF.ermittelt1 = 17, s.FAV_uhr1 = 18, s.FKF_uhr1 = 19;
+    s.ptFAV1[0].y = 20, s.ptFAVa1[0].y = 21, s.ptFKF1[0].y = 22, s.zaehler1 = 23, s.nenner1 = 24, s.DK1 = 25;
+    s.Modell.sim2 = 31, s.BSC_simfabs2 = 32, s.GE_sim2 = 33, s.MC_sim2 = 34, s.gemc2 = 35;
+    s.FAV.ermittelt2 = 36, s.FKF.ermittelt2 = 37, s.FAV_uhr2 = 38, s.FKF_uhr2 = 39;
+    s.ptFAV2[0].y = 40, s.ptFAVa2[0].y = 41, s.ptFKF2[0].y = 42, s.zaehler2 = 43, s.nenner2 = 44, s.DK2 = 45;
+    for (int satz = 0; satz < 2; ++satz) {
+        const auto v = satzSicht(std::as_const(s), satz);
+        const float b = satz == 0 ? 10.0f : 30.0f;
+        const float gelesen[] = {float(v.sim),          float(v.BSC_simfabs),   float(v.GE_sim),  float(v.MC_sim),
+                                 float(v.gemc),         float(v.FAV_ermittelt), float(v.FKF_ermittelt),
+                                 float(v.FAV_uhr),      float(v.FKF_uhr),       v.ptFAV[0].y,     v.ptFAVa[0].y,
+                                 v.ptFKF[0].y,          v.zaehler,              v.nenner,         v.DK};
+        for (std::size_t i = 0; i < std::size(gelesen); ++i) EXPECT_EQ(gelesen[i], b + float(i + 1)) << satz << ", " << i;
+        EXPECT_EQ(&v.Datei, satz == 0 ? &s.Datei1 : &s.Datei2);
+        EXPECT_EQ(&v.N, satz == 0 ? &s.N1 : &s.N2);
+        EXPECT_EQ(&v.M, satz == 0 ? &s.Modell.M1 : &s.Modell.M2);
+        EXPECT_EQ(v.GEWert.data(), satz == 0 ? s.GEWert1.data() : s.GEWert2.data());
+        EXPECT_EQ(v.MCWert.data(), satz == 0 ? s.MCWert1.data() : s.MCWert2.data());
+        EXPECT_EQ(v.SWWert.data(), satz == 0 ? s.SWWert1.data() : s.SWWert2.data());
+        EXPECT_EQ(v.BSCWert.data(), satz == 0 ? s.BSCWert1.data() : s.BSCWert2.data());
+    }
+}
+
+// A curve ordered from one state and delivered later belongs only to an unchanged set: a
+// set changed meanwhile stays stale with its cache untouched, and so does everything when
+// the options now ask for more than was ordered.
+TEST(KurvenErmitteln, ResultsForChangedSetsOrOptionsAreDropped) {
+    ZorState s = startZustand();
+    s.Modell.M2 = GE2;
+    const FavAuftrag fav = favAuftrag(s);
+    const FkfAuftrag fkf = fkfAuftrag(s);
+    const FavErgebnisse favE = berechnen(fav, still);
+    const FkfErgebnisse fkfE = berechnen(fkf, still);
+    ASSERT_TRUE(favE[0] && favE[1] && fkfE[0] && fkfE[1]);
+
+    ZorState geaendert = s;
+    geaendert.GEWert2[gemc::Bad] = 0.3f;
+    geaendert.ptFAV2[3].y = geaendert.ptFKF2[3].y = -1.0f;
+    eintragen(geaendert, fav, favE);
+    eintragen(geaendert, fkf, fkfE);
+    EXPECT_EQ(geaendert.FAV.ermittelt1 + geaendert.FKF.ermittelt1, 2);
+    EXPECT_EQ(geaendert.ptFAV1[3].y, favE[0]->kurve[3].y);
+    EXPECT_EQ(geaendert.DK1, fkfE[0]->dauer.DK);
+    EXPECT_EQ(geaendert.FAV.ermittelt2 + geaendert.FKF.ermittelt2, 0);
+    EXPECT_EQ(geaendert.ptFAV2[3].y, -1.0f);
+    EXPECT_EQ(geaendert.ptFKF2[3].y, -1.0f);
+
+    for (auto aendern : {+[](ZorState& z) { z.FKF_defbereich = 80; }, +[](ZorState& z) { z.FKF_erneuernd = 1; }}) {
+        ZorState z = s;
+        aendern(z);
+        eintragen(z, fkf, fkfE);
+        EXPECT_EQ(z.FKF.ermittelt1 + z.FKF.ermittelt2, 0);
+    }
+    ZorState mehrPunkte = s;
+    mehrPunkte.FAV_defbereich = 100;
+    eintragen(mehrPunkte, fav, favE);
+    EXPECT_EQ(mehrPunkte.FAV.ermittelt1 + mehrPunkte.FAV.ermittelt2, 0);
+
+    // A file rewritten meanwhile (new length) is a changed set too.
+    ZorState datei = startZustand();
+    datei.Modell.M1 = DATEI1;
+    datei.Datei1 = {TYP_FFO, 10, "/x.FFO"};
+    const FavAuftrag a = favAuftrag(datei);
+    datei.Datei1.laenge = 20;
+    eintragen(datei, a, FavErgebnisse{FavErgebnis{}, std::nullopt});
+    EXPECT_EQ(datei.FAV.ermittelt1, 0);
+}
+
+TEST(KurvenErmitteln, AnInactiveSetGivesNoPointsAndKeepsItsCache) {
+    ZorState s = startZustand();
+    s.ptFAV2[0].y = 5.0f;
+    EXPECT_TRUE(FAV_Satz(satzparameter(s, 1), 50, still).kurve.empty());
+    EXPECT_TRUE(FKF_Satz(satzparameter(s, 1), 50, 0, still).kurve.empty());
+    FAV_Ermitteln(s, still);
+    EXPECT_EQ(s.ptFAV2[0].y, 5.0f);
+    EXPECT_EQ(s.FAV.ermittelt2, 1);
 }
 
 }  // namespace

@@ -157,20 +157,17 @@ TEST_P(KurvenModell, TheoryIsExactAndSimulationsLieWithinFiveStandardErrors) {
     const auto kette = kurvenstatistik::kette(s, fall);
     const auto fav = kurvenstatistik::fav(kette, D, N);
     const auto fkf = kurvenstatistik::fkfAllgemein(kette, D, N);
-    FavPunkte favTheo{}, favSim{};
-    Punkte theo{};
-    FAV_Satz(s, fall.satz, erste(favTheo, D), still);
-    FKF_Satz(s, fall.satz, lags(theo, D), 0, still);
+    const auto favTheo = FAV_Satz(satzparameter(s, fall.satz), D, still).kurve;
+    const auto theo = FKF_Satz(satzparameter(s, fall.satz), D, 0, still).kurve;
     for (std::size_t j = 0; j < D; ++j) EXPECT_NEAR(favTheo[j].y, fav.wert[j], 1e-6) << "FAV, k = " << j + 1;
-    for (int k = 0; k <= D; ++k) EXPECT_NEAR(y(theo, k), fkf.wert[static_cast<std::size_t>(k)], 1e-6) << "FKF, k = " << k;
+    for (std::size_t k = 0; k <= D; ++k) EXPECT_NEAR(theo[k].y, fkf.wert[k], 1e-6) << "FKF, k = " << k;
     simVon(s, fall.satz) = 1;
-    FAV_Satz(s, fall.satz, erste(favSim, D), still);
+    const auto favSim = FAV_Satz(satzparameter(s, fall.satz), D, still).kurve;
     innerhalb(favSim, favTheo, fav.se, 1, "FAV");
     // The renewal estimate suits renewal processes only (independent gaps: BSC, SW).
     const bool erneuerung = fall.art == Modellart::BSC || fall.art == Modellart::SW;
     for (int erneuernd = 0; erneuernd <= (erneuerung ? 1 : 0); ++erneuernd) {
-        Punkte sim{};
-        FKF_Satz(s, fall.satz, lags(sim, D), erneuernd, still);
+        const auto sim = FKF_Satz(satzparameter(s, fall.satz), D, erneuernd, still).kurve;
         innerhalb(sim, theo, erneuernd ? kurvenstatistik::fkfErneuerndSE(kette, D, N) : fkf.se, 0,
                   erneuernd ? "FKF renewal" : "FKF general");
     }

@@ -51,9 +51,9 @@ void FolgenModul::Load(int satz) {
     }
     for (const Meldung& m : e.meldungen) zeige(kontext().meldung(), m);
     if (e.art != LadenErgebnis::Art::Erfolg) return;
-    modellHaken(kontext(), satz, satz == 0 ? CMD_SATZ1_DATEI : CMD_SATZ2_DATEI);
+    modellHaken(kontext(), satz, SATZBEFEHLE[satz].datei());
     // A file-fed set has no sequence of its own to save.
-    kontext().setzeAktiv(satz == 0 ? CMD_SPEICHERN_SATZ1 : CMD_SPEICHERN_SATZ2, false);
+    kontext().setzeAktiv(SATZBEFEHLE[satz].speichern, false);
     kontext().setzeAktiv(CMD_DRUCKEN, true);
     if (e.aktualisierenFreigeben) kontext().setzeAktiv(CMD_AKTUALISIEREN, true);
 }

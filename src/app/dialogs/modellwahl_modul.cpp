@@ -32,7 +32,7 @@ int ModellwahlModul::Eingabe(Modellart art) {
     const int stelle = static_cast<int>(art) - static_cast<int>(Modellart::BSC);
     modellHaken(kontext(), satz, ERSTER[satz] + stelle);
     modellVon(s, satz) = static_cast<std::int16_t>(modellId(art, satz));
-    if (art == Modellart::GE && (satz == 0 ? s.gemc1 : s.gemc2) != 0)
+    if (art == Modellart::GE && satzSicht(s, satz).gemc != 0)
         Umrechnung(kontext().fenster(), geWerte(s, satz).data());
     kontext().setzeAktiv(CMD_DRUCKEN, true);
     s.Modell.inaktiv = 0;
@@ -55,8 +55,8 @@ void ModellwahlModul::wieParametersatz(int id) {
     s.Modell.dialog_init = 1 - satz;
     s.Modell.dialog_exit = satz;
     switch (const Modellart art = modellart(modellVon(s, 1 - satz))) {
-    case Modellart::Datei: kontext().befehl(satz == 0 ? CMD_SATZ1_DATEI : CMD_SATZ2_DATEI); break;
-    case Modellart::Inaktiv: kontext().befehl(satz == 0 ? CMD_SATZ1_INAKTIV : CMD_SATZ2_INAKTIV); break;
+    case Modellart::Datei: kontext().befehl(SATZBEFEHLE[satz].datei()); break;
+    case Modellart::Inaktiv: kontext().befehl(SATZBEFEHLE[satz].inaktiv()); break;
     default: Eingabe(art); break;
     }
 }
@@ -64,17 +64,18 @@ void ModellwahlModul::wieParametersatz(int id) {
 void ModellwahlModul::inaktiv(int id) {
     const int satz = id == CMD_SATZ1_INAKTIV ? 0 : 1;
     ZorState& s = kontext().zustand();
-    kontext().setzeAktiv(satz == 0 ? CMD_SPEICHERN_SATZ1 : CMD_SPEICHERN_SATZ2, false);
+    kontext().setzeAktiv(SATZBEFEHLE[satz].speichern, false);
     if (satz == 0) {
         const auto& f = s.Fenster;
         kontext().setzeAktiv(CMD_MULTIMEDIA, !(f.FF || f.FKF || f.FAV || f.PAR));
     }
     modellHaken(kontext(), satz, id);
 
-    auto& modell = modellVon(s, satz);
+    const auto v = satzSicht(s, satz);
+    auto& modell = v.M;
     if (modell != INAKTIV) {
-        (satz == 0 ? s.FAV_uhr1 : s.FAV_uhr2) = 0;
-        (satz == 0 ? s.FKF_uhr1 : s.FKF_uhr2) = 0;
+        v.FAV_uhr = 0;
+        v.FKF_uhr = 0;
         s.Fenster.aktualisiert = 0;
         kontext().befehl(CMD_AKTUALISIEREN);
     }

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <span>
 
+#include "app/dialogs/modellhaken.h"
 #include "app/dialogs/parametervorlagen.h"
 #include "app/kontext/befehle.h"
 #include "app/kontext/kontext.h"
@@ -39,13 +40,11 @@ std::span<float> werteVon(ZorState& s, Modellart art, int satz) {
 // The "Kurvenverlauf" choice each model keeps for its dialog.
 int* simMerker(ZorState& s, Modellart art, int satz) {
     switch (art) {
-    case Modellart::GE: return satz == 0 ? &s.GE_sim1 : &s.GE_sim2;
-    case Modellart::MC: return satz == 0 ? &s.MC_sim1 : &s.MC_sim2;
+    case Modellart::GE: return &satzSicht(s, satz).GE_sim;
+    case Modellart::MC: return &satzSicht(s, satz).MC_sim;
     default: return &simVon(s, satz);
     }
 }
-
-int& gemcVon(ZorState& s, int satz) { return satz == 0 ? s.gemc1 : s.gemc2; }
 
 }  // namespace
 
@@ -149,7 +148,7 @@ void Parameterdialog::anfangswerte() {
     werte_.assign(werte.begin(), werte.end());
     sim_ = *simMerker(s, vorlage_.art, init);
     fabs_ = vorlage_.mitFehlerabstand ? bscSimfabsVon(s, init) : 0;
-    gemc_ = vorlage_.mitMcAusgabe ? gemcVon(s, init) : 0;
+    gemc_ = vorlage_.mitMcAusgabe ? satzSicht(s, init).gemc : 0;
     durchlaeufe_ = durchlaeufe(s, vorlage_.art, init);
     for (const auto& [index, e] : eingaben_) {
         // The number of bits is shown exactly: seven digits would round 123456789.
@@ -207,9 +206,9 @@ void Parameterdialog::speichern() {
     *simMerker(s, vorlage_.art, satz) = sim_;
     simVon(s, satz) = sim_;
     if (vorlage_.mitFehlerabstand) bscSimfabsVon(s, satz) = fabs_;
-    if (vorlage_.mitMcAusgabe) gemcVon(s, satz) = gemc_;
+    if (vorlage_.mitMcAusgabe) satzSicht(s, satz).gemc = gemc_;
     // A theoretical curve has no sequence to save.
-    kontext_.setzeAktiv(satz == 0 ? CMD_SPEICHERN_SATZ1 : CMD_SPEICHERN_SATZ2, sim_ == 1);
+    kontext_.setzeAktiv(SATZBEFEHLE[satz].speichern, sim_ == 1);
     const auto ziel = werteVon(s, vorlage_.art, satz);
     std::copy(werte_.begin(), werte_.end(), ziel.begin());
     durchlaeufeSetzen(s, vorlage_.art, satz, durchlaeufe_);

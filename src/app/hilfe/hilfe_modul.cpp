@@ -2,9 +2,13 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QString>
 
 #include "app/kontext/befehle.h"
+#include "app/platform/dateiwahl.h"
+#include "core/beispiele/beispiele.h"
 #include "app/kontext/kontext.h"
 #include "app/hilfe/kontexthilfe.h"
 #include "app/kontext/mdi_dokument.h"
@@ -34,6 +38,7 @@ constexpr Seite SEITEN[] = {
 
 HilfeModul::HilfeModul(Kontext& kontext) : Befehlsmodul(kontext) {
     for (const Seite& s : SEITEN) registriere({s.id}, [this](int id) { hilfe(id); });
+    registriere({CMD_BEISPIELDATEIEN}, [this](int) { beispieleKopieren(); });
     new Kontexthilfe(kontext.fenster(), [this](const QString& datei, QWidget*) { zeige(datei); });
 }
 
@@ -50,6 +55,21 @@ void HilfeModul::hilfe(int id) {
                                       QString::fromUtf8(TITEL_PROGRAMM), Symbol::Ausrufezeichen);
         return;
     }
+}
+
+void HilfeModul::beispieleKopieren() {
+    const auto ordner = kontext().dateiwahl().ordnerWaehlen(QString::fromUtf8(TITEL_BEISPIELE_WAHL), QDir::homePath());
+    if (!ordner) return;
+    const std::string pfad = QFile::encodeName(*ordner).toStdString();
+    const auto da = vorhandeneBeispiele(pfad);
+    if (!da.empty()) {
+        const QString frage =
+            QString::fromStdString(format(TEXT_BEISPIELE_ERSETZEN, pfad.c_str(), namensliste(da).c_str()));
+        if (kontext().meldung().zeige(frage, QString::fromUtf8(TITEL_PROGRAMM), Symbol::Frage, Knoepfe::JaNein) !=
+            Antwort::Ja)
+            return;
+    }
+    for (const Meldung& m : beispieleSchreiben(pfad, !da.empty()).job.meldungen) app::zeige(kontext().meldung(), m);
 }
 
 bool HilfeModul::zeige(const QString& datei, int kontextNr) {

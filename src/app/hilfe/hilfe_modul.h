@@ -16,6 +16,8 @@ public:
 
 private:
     void hilfe(int id);
+    // Writes the teaching set into a folder the user picks.
+    void beispieleKopieren();
     // Opens the page; false when the program has none.
     bool zeige(const QString& datei, int kontext = 0);
     // A modal dialog blocks every window but its own children, so the help window

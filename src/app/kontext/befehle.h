@@ -108,6 +108,7 @@ enum Befehl : int {
     CMD_EXPORTIEREN = 4200,
     CMD_GEHE_ZU_OFFSET = 4201,
     CMD_SEITENANSICHT = 4202,
+    CMD_BEISPIELDATEIEN = 4203,
 };
 
 // Menu resources: the three frame menus, the document menus and the context menus.

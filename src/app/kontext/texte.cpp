@@ -91,6 +91,7 @@ const std::unordered_map<int, const char*>& tabelle() {
         {4200, "Speichert das aktive Dokument als Bild oder Text!"},
         {4201, "Zeigt die Zeile mit dem eingegebenen Offset an!"},
         {4202, "Zeigt die gedruckte Seite des aktiven Dokuments an!"},
+        {4203, "Kopiert Beispieldateien (Bitmaps, Wave, MIDI, AVI) in einen Ordner!"},
     };
     return t;
 }

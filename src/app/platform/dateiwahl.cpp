@@ -106,4 +106,11 @@ std::optional<QString> QtDateiwahl::waehle(const QString& titel, const QString& 
     return d.selectedFiles().first();
 }
 
+std::optional<QString> QtDateiwahl::ordnerWaehlen(const QString& titel, const QString& vorschlag) {
+    QWidget* eltern = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : eltern_;
+    const QString ordner = QFileDialog::getExistingDirectory(eltern, titel, vorschlag.isEmpty() ? QDir::homePath() : vorschlag);
+    if (ordner.isEmpty()) return std::nullopt;
+    return ordner;
+}
+
 }  // namespace zor::app

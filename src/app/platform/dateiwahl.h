@@ -43,6 +43,11 @@ public:
     // The chosen full path, or nothing on cancel. vorschlag is the proposed name.
     virtual std::optional<QString> GetFileNameInFWK(const QString& titel, const QString& vorschlag, int satz) = 0;
     virtual std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag, int satz) = 0;
+    // A folder (existing, or made in the chooser); nothing on cancel. Choosers that are
+    // never asked for one need not offer it.
+    virtual std::optional<QString> ordnerWaehlen(const QString& /*titel*/, const QString& /*vorschlag*/) {
+        return std::nullopt;
+    }
 };
 
 class QtDateiwahl final : public Dateiwahl {
@@ -50,6 +55,7 @@ public:
     explicit QtDateiwahl(QWidget* eltern = nullptr) : eltern_(eltern) {}
     std::optional<QString> GetFileNameInFWK(const QString& titel, const QString& vorschlag, int satz) override;
     std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag, int satz) override;
+    std::optional<QString> ordnerWaehlen(const QString& titel, const QString& vorschlag) override;
 
 private:
     std::optional<QString> waehle(const QString& titel, const QString& vorschlag, int satz, Richtung r);

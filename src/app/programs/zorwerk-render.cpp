@@ -50,11 +50,13 @@ int alleMalen(const QString& ziel, const zor::Vorlagenquelle& quelle) {
 // The state the options describe: start values, presets, "aus" or a file per set.
 bool zustandSetzen(const QCommandLineParser& p, zor::ZorState& s) {
     for (int satz = 0; satz < 2; ++satz) {
-        const QString datei = satz == 0 ? "datei1" : "datei2", modell = satz == 0 ? "satz1" : "satz2";
+        const QString datei = QStringLiteral("datei%1").arg(satz + 1), modell = QStringLiteral("satz%1").arg(satz + 1);
         if (p.isSet(datei)) {
             const auto e = zor::Load(s, satz, p.value(datei).toStdString());
             if (e.art != zor::LadenErgebnis::Art::Erfolg) {
-                for (const auto& m : e.meldungen) std::fprintf(stderr, "%s\n", m.text.c_str());
+                // The system's reason too (a pipe, a folder), as zor says it.
+                for (const auto& m : e.meldungen)
+                    std::fprintf(stderr, "%s\n", zor::mitGrund(m.text, e.fehlernummer).c_str());
                 return false;
             }
         } else if (p.isSet(modell)) {

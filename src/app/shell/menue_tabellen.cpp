@@ -43,7 +43,7 @@ Block fensterDokument() {
 }
 Block hilfeDokument() {
     return {popup(0, "&Hilfe"), item(1, CMD_UEBER_PROGRAMM, "Ü&ber das Programm"),
-            item(1, CMD_HILFE, "&Hilfe")};
+            item(1, CMD_HILFE, "&Hilfe"), item(1, CMD_BEISPIELDATEIEN, "&Beispieldateien...")};
 }
 Block medienDokument() {
     return {item(1, CMD_WAVE, "&Wave..."), item(1, CMD_VIDEO, "&Video..."), item(1, CMD_MCI, "&MCI"),

@@ -10,8 +10,11 @@
 #include "app/platform/einzelinstanz.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/shell/hauptfenster.h"
+#include "app/shell/startargumente.h"
 #include "core/io/signale.h"
 #include "core/util/systemfehler.h"
+
+#include <cstdio>
 
 namespace zor::app {
 
@@ -24,6 +27,17 @@ bool qtTexteLaden(QTranslator& t) {
 }
 
 int zorwerkMain(int argc, char** argv) {
+    // --help and --version answer before Qt looks for a display.
+    const Startargumente start = startargumenteLesen(argc, argv, ZOR_FASSUNG);
+    if (!start.starten) {
+        std::fputs(start.ausgabe.c_str(), stdout);
+        std::fputs(start.fehler.c_str(), stderr);
+        return start.code;
+    }
+    if (const std::string fehlt = bildschirmFehlt(start); !fehlt.empty()) {
+        std::fputs(fehlt.c_str(), stderr);
+        return 1;
+    }
     // A file-size limit fails a save with its reason instead of ending the program;
     // TERM, INT and HUP remove temporary files and folders first.
     temporaereDateienBeiSignalEntfernen();

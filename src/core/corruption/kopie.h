@@ -44,6 +44,7 @@ JobErgebnis verfaelschteKopie(const std::string& eingabe, const std::string& aus
     for (auto b = in.naechsterZumAendern(); !b.empty(); b = in.naechsterZumAendern()) {
         const std::uint64_t anfang = in.gelesen() - b.size();
         schritte.bis(in.gelesen(), f);
+        if (schritte.abgebrochen()) return JobErgebnis::Abgebrochen();
         const std::uint64_t frei = nProtect > anfang ? std::min<std::uint64_t>(nProtect - anfang, b.size()) : 0;
         kanal.anwenden(b.subspan(static_cast<std::size_t>(frei)));
         if (!aus.schreiben(b.data(), b.size()))

@@ -101,7 +101,7 @@ private:
     std::span<const unsigned char> stueck_;
 };
 
-enum class FabLauf { Fertig, Lesefehler, Musterfehler, Schreibfehler };
+enum class FabLauf { Fertig, Lesefehler, Musterfehler, Schreibfehler, Abgebrochen };
 
 // One pass over input and pattern together: gaps are at least 1, so the position only
 // moves forward and each input block is written once it lies behind it.
@@ -124,6 +124,7 @@ FabLauf fabInEinemLauf(Dateien<FabLeser>& d, Fortschritt& f, std::uint64_t& uebe
     std::int32_t g;
     while (d.muster.naechster(g)) {
         schritte.bis(++r, f);
+        if (schritte.abgebrochen()) return FabLauf::Abgebrochen;
         pos += static_cast<std::uint64_t>(g);
         if (pos > bits) {
             ++uebersprungen;
@@ -157,6 +158,7 @@ JobErgebnis CreateFfoErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size
     Maskenleser masken(d.muster, 8 * n);
     for (auto puffer = d.eingabe.naechsterZumAendern(); !puffer.empty(); puffer = d.eingabe.naechsterZumAendern()) {
         schritte.bis(d.eingabe.gelesen(), f);
+        if (schritte.abgebrochen()) return JobErgebnis::Abgebrochen();
         switch (masken.anwenden(puffer)) {
         case Maskenleser::Stand::Ungueltig:
             return JobErgebnis::Fehler(d.muster.ungueltigText(a.szFfoFabFile), TITEL_PROGRAMM, Symbol::Stopp);
@@ -185,6 +187,7 @@ JobErgebnis CreateFabErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size
         case FabLauf::Lesefehler: return JobErgebnis::Fehler(TEXT_EINGABE_LESEN);
         case FabLauf::Musterfehler: return JobErgebnis::Fehler(TEXT_MUSTER_LESEN);
         case FabLauf::Schreibfehler: return JobErgebnis::Fehler(TEXT_WRITEFILE);
+        case FabLauf::Abgebrochen: return JobErgebnis::Abgebrochen();
         case FabLauf::Fertig: break;
         }
         if (!d.ausgabe.abschliessen()) return JobErgebnis::Fehler(mitGrund(TEXT_WRITEFILE, d.ausgabe.fehlernummer()));

@@ -34,7 +34,11 @@ std::string FAV_Csv(ZorState& s) {
     const bool ab = s.Modell.AB == 1;
     if (ab) FAV_PunkteAbleiten(s);
     const auto n = static_cast<std::size_t>(std::clamp(s.FAV_defbereich, 0, FAV_PUNKTE));
-    return csv(s, ab ? s.ptFAVa1 : s.ptFAV1, ab ? s.ptFAVa2 : s.ptFAV2, n);
+    const auto kurve = [&](int satz) -> std::span<const STRUCT_PUNKT> {
+        const auto v = satzSicht(s, satz);
+        return ab ? v.ptFAVa : v.ptFAV;
+    };
+    return csv(s, kurve(0), kurve(1), n);
 }
 
 std::string FKF_Csv(const ZorState& s) {

@@ -29,7 +29,8 @@ float ersteDekade(float wertneg) { return std::log10(wertneg) + 1; }
 
 // Selectors of the curve colours: the model ids on screen, blue and red on paper.
 short auswahl(const ZorState& s, int satz, int drucken) {
-    if (drucken == 1) return satz == 0 ? 12 : 13;
+    constexpr short PAPIER[2] = {12, 13};
+    if (drucken == 1) return PAPIER[satz];
     return modellVon(s, satz);
 }
 
@@ -45,8 +46,9 @@ void gedruckterCursor(Canvas& dc, const CursorKurven& k, float x, int pos) {
 }
 
 std::span<const STRUCT_PUNKT> favKurve(const ZorState& s, int satz) {
-    if (s.Modell.AB == 1) return satz == 0 ? s.ptFAVa1 : s.ptFAVa2;
-    return satz == 0 ? s.ptFAV1 : s.ptFAV2;
+    const auto v = satzSicht(s, satz);
+    if (s.Modell.AB == 1) return v.ptFAVa;
+    return v.ptFAV;
 }
 
 // The sets that paint draws: those with a model.
@@ -105,7 +107,7 @@ Gezeichnet FAV_Paint(Canvas& dc, ZorState& s, const Vorlagenquelle& quelle, int 
     for (int satz = 0; satz < 2; ++satz) {
         if (modellVon(s, satz) == 0) continue;
         favKurveMalen(dc, s, favKurve(s, satz), auswahl(s, satz, drucken));
-        (satz == 0 ? g.Graph1 : g.Graph2) = 1;
+        g.setzen(satz);
     }
     dc.beschneiden(std::nullopt);
     return g;
@@ -136,13 +138,13 @@ Gezeichnet FKF_Paint(Canvas& dc, const ZorState& s, const Vorlagenquelle& quelle
     dc.beschneiden(KURVENBEREICH);
     for (int satz = 0; satz < 2; ++satz) {
         if (modellVon(s, satz) == 0) continue;
-        const std::span<const STRUCT_PUNKT> kurve = satz == 0 ? s.ptFKF1 : s.ptFKF2;
+        const std::span<const STRUCT_PUNKT> kurve = satzSicht(s, satz).ptFKF;
         const short sel = auswahl(s, satz, drucken);
         if (linY)
             GraphPaint_LIN(dc, kurve, X0, xn, 12500, Y0, D + 1, sel, s.farbe);
         else
             GraphPaint_LOG(dc, kurve, X0, xn, s.FKF_wertneg, s.FKF_wertpos, s.FKF_ynorm_log, Y0, D + 1, sel, s.farbe);
-        (satz == 0 ? g.Graph1 : g.Graph2) = 1;
+        g.setzen(satz);
     }
     // On a linear ordinate the curves start at the top and would hide the markers.
     if (linY) dkMalen(dc, s, gruen);
@@ -151,11 +153,11 @@ Gezeichnet FKF_Paint(Canvas& dc, const ZorState& s, const Vorlagenquelle& quelle
 }
 
 void DK_Beschriftung(Canvas& dc, const ZorState& s) {
-    const bool aktiv[2] = {s.Modell.M1 != 0, s.Modell.M2 != 0};
-    const float DK[2] = {s.DK1, s.DK2}, zaehler[2] = {s.zaehler1, s.zaehler2}, nenner[2] = {s.nenner1, s.nenner2};
+    const Satzsicht<const ZorState> v[2] = {satzSicht(s, 0), satzSicht(s, 1)};
+    const bool aktiv[2] = {v[0].M != 0, v[1].M != 0};
     int o[2] = {1700, 1700};
     if (aktiv[0] && aktiv[1]) {
-        const int kleiner = DK[1] < DK[0] ? 1 : 0;  // a tie puts set 1 higher
+        const int kleiner = v[1].DK < v[0].DK ? 1 : 0;  // a tie puts set 1 higher
         o[kleiner] = 500;
     }
     const Farbe textVorher = dc.textfarbe();
@@ -163,14 +165,15 @@ void DK_Beschriftung(Canvas& dc, const ZorState& s) {
     dc.setzeAusrichtung(Ausrichtung::Links);
     for (int i = 0; i < 2; ++i) {
         if (!aktiv[i]) continue;
-        const double X = static_cast<double>(s.FKF_xnorm) * DK[i] - 7500;
+        const float DK = v[i].DK;
+        const double X = static_cast<double>(s.FKF_xnorm) * DK - 7500;
         const int x = kappen(X);
         dc.linie({x, 6000 - o[i]}, {x, Y0});
         dc.setzeTextfarbe(farbeAus(s.farbe[static_cast<std::size_t>(i)]));
         dc.text({kappen(X + 100), 5500 - o[i]}, "D");
         dc.text({kappen(X + 670), 5100 - o[i]}, "k");
-        const std::string wert = DK[i] != 0 ? format("= %.1f (= %.1e/%.1e)", DK[i], zaehler[i], nenner[i])
-                                            : format("= %.1f", DK[i]);
+        const std::string wert = DK != 0 ? format("= %.1f (= %.1e/%.1e)", DK, v[i].zaehler, v[i].nenner)
+                                         : format("= %.1f", DK);
         dc.text({kappen(X + 1000), 5500 - o[i]}, wert);
     }
     dc.setzeTextfarbe(textVorher);

@@ -12,6 +12,7 @@ namespace zor {
 // Which curves the latest paint drew (the documents' Graph1/Graph2 flags).
 struct Gezeichnet {
     int Graph1 = 0, Graph2 = 0;
+    void setzen(int satz) { (satz == 0 ? Graph1 : Graph2) = 1; }
     friend bool operator==(const Gezeichnet&, const Gezeichnet&) = default;
 };
 

@@ -111,9 +111,11 @@ CursorGeometrie fkfCursorGeometrie(const ZorState& s) { return {-7500.0f, -8000.
 
 CursorKurven favCursorKurven(const ZorState& s, Gezeichnet g) {
     const auto d = static_cast<std::size_t>(std::clamp(s.FAV_defbereich, 0, FAV_PUNKTE));
-    const bool ab = s.Modell.AB == 1;
-    return {std::span<const STRUCT_PUNKT>(ab ? s.ptFAVa1 : s.ptFAV1).first(d),
-            std::span<const STRUCT_PUNKT>(ab ? s.ptFAVa2 : s.ptFAV2).first(d), g.Graph1, g.Graph2};
+    const auto kurve = [&](int satz) {
+        const auto v = satzSicht(s, satz);
+        return std::span<const STRUCT_PUNKT>(s.Modell.AB == 1 ? v.ptFAVa : v.ptFAV).first(d);
+    };
+    return {kurve(0), kurve(1), g.Graph1, g.Graph2};
 }
 
 CursorKurven fkfCursorKurven(const ZorState& s, Gezeichnet g) {

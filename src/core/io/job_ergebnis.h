@@ -20,6 +20,7 @@ struct JobErgebnis {
     std::uint64_t fehlerAnzahl = 0;  // inverted bits (corruption jobs)
     std::uint64_t dateigroesse = 0;  // input length in bytes
     std::uint64_t uebersprungen = 0; // FAB pattern records outside the input
+    bool abgebrochen = false;        // the user cancelled it: no output, nothing to show
 
     static JobErgebnis Fehler(std::string text, std::string titel = TITEL_FEHLER, Symbol s = Symbol::Keins) {
         JobErgebnis e;
@@ -30,6 +31,11 @@ struct JobErgebnis {
     static JobErgebnis Ablehnung(std::string text, std::string titel = TITEL_FEHLER, Symbol s = Symbol::Keins) {
         JobErgebnis e = Fehler(std::move(text), std::move(titel), s);
         e.abgelehnt = true;
+        return e;
+    }
+    static JobErgebnis Abgebrochen() {
+        JobErgebnis e;
+        e.abgebrochen = true;
         return e;
     }
     void melden(std::string text, std::string titel, Symbol s) { meldungen.push_back({std::move(text), std::move(titel), s}); }

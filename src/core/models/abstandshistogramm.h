@@ -46,11 +46,13 @@ void bitsZaehlen(Quelle& q, std::uint64_t bits, Abstandshistogramm& h, Fortschri
 }
 
 // Gaps of a gap source over n bits; the gap that reaches or passes bit n is not counted.
+// A cancelled job stops early.
 template <class Quelle>
-void abstaendeInnerhalb(Quelle& q, std::uint64_t n, Abstandshistogramm& h) {
+void abstaendeInnerhalb(Quelle& q, std::uint64_t n, Abstandshistogramm& h, const Fortschritt& f) {
+    Abbruchfrage abbruch(f);
     // rest: bits from the last counted error to bit n; unsigned, so no count overflows.
     auto g = static_cast<std::uint64_t>(q.naechster().g);
-    for (std::uint64_t rest = n; g < rest; g = static_cast<std::uint64_t>(q.naechster().g)) {
+    for (std::uint64_t rest = n; g < rest && !abbruch.jetzt(); g = static_cast<std::uint64_t>(q.naechster().g)) {
         h.zaehlen(static_cast<long long>(g));
         rest -= g;
     }
@@ -58,8 +60,9 @@ void abstaendeInnerhalb(Quelle& q, std::uint64_t n, Abstandshistogramm& h) {
 
 // Gaps of a gap source over n bits, the gap that reaches or passes bit n included.
 template <class Quelle>
-void abstaendeBisUeber(Quelle& q, std::uint64_t n, Abstandshistogramm& h) {
-    for (std::uint64_t rest = n; rest > 0;) {
+void abstaendeBisUeber(Quelle& q, std::uint64_t n, Abstandshistogramm& h, const Fortschritt& f) {
+    Abbruchfrage abbruch(f);
+    for (std::uint64_t rest = n; rest > 0 && !abbruch.jetzt();) {
         const auto g = static_cast<std::uint64_t>(q.naechster().g);
         h.zaehlen(static_cast<long long>(g));
         rest -= g < rest ? g : rest;

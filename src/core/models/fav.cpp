@@ -86,7 +86,7 @@ void FAV_BSC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int f
         bitsZaehlen(q, n, h, f);
     } else {
         BscAbstandQuelle q(Wert);
-        abstaendeInnerhalb(q, n, h);
+        abstaendeInnerhalb(q, n, h, f);
     }
     normieren(ptGraph, h);
 }
@@ -101,17 +101,17 @@ void FAV_GE_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, Fortsc
     normieren(ptGraph, h);
 }
 
-void FAV_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph) {
+void FAV_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, const Fortschritt& f) {
     Abstandshistogramm h(grenze(ptGraph));
     McAbstandQuelle q(Wert);
-    abstaendeBisUeber(q, n, h);
+    abstaendeBisUeber(q, n, h, f);
     normieren(ptGraph, h);
 }
 
-void FAV_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph) {
+void FAV_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, const Fortschritt& f) {
     Abstandshistogramm h(grenze(ptGraph));
     SwAbstandQuelle q(Wert, SwStart::Zustand);
-    abstaendeBisUeber(q, n, h);
+    abstaendeBisUeber(q, n, h, f);
     normieren(ptGraph, h);
 }
 

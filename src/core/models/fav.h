@@ -26,11 +26,11 @@ void FAV_MC_THEORIE(const float* Wert, Kurve ptGraph);
 void FAV_SW_THEORIE(const float* Wert, Kurve ptGraph);
 
 // Simulations over n bits, the set's exact Durchlaeufe (durchlaeufe()); the bit-by-bit
-// ones report progress.
+// ones report progress, all stop early when the progress says the job was cancelled.
 void FAV_BSC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int fabs, Fortschritt& f);
 void FAV_GE_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, Fortschritt& f);
-void FAV_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph);
-void FAV_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph);
+void FAV_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, const Fortschritt& f);
+void FAV_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, const Fortschritt& f);
 
 // Turns a gap histogram (anzahl[k - 1] = gaps of length k, at least ptGraph.size()
 // entries) into y = (gaps >= k) / summe; without any gap the whole curve is 1.

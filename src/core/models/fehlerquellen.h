@@ -10,6 +10,7 @@
 
 #include "core/models/ge_bytekern.h"
 #include "core/models/generatoren.h"
+#include "core/models/satzparameter.h"
 #include "core/models/zor_state.h"
 
 #include <cmath>
@@ -218,38 +219,45 @@ using BscAbstandBitQuelle = AbstandBitQuelle<BscAbstandQuelle>;
 using McBitQuelle = AbstandBitQuelle<McAbstandQuelle>;
 using SwBitQuelle = AbstandBitQuelle<SwAbstandQuelle>;
 
-// Runs f with the bit source of set `satz`'s current model; returns false (f not called)
-// for an inactive or file-fed set. Sources keep a pointer to the state's parameter array.
+// Runs f with the bit source of the set's model; returns false (f not called) for an
+// inactive or file-fed set. Sources keep a pointer to p's parameter array.
 template <class F>
-bool mitBitQuelle(const ZorState& s, int satz, SwStart swStart, F&& f) {
-    switch (modellart(modellVon(s, satz))) {
+bool mitBitQuelle(const Satzparameter& p, SwStart swStart, F&& f) {
+    const float* w = p.Wert.data();
+    switch (p.art) {
     case Modellart::BSC:
-        if (bscSimfabsVon(s, satz) == 0) {
-            BscBitQuelle q(bscWerte(s, satz).data());
+        if (p.BSC_simfabs == 0) {
+            BscBitQuelle q(w);
             f(q);
         } else {
-            BscAbstandBitQuelle q(bscWerte(s, satz).data());
+            BscAbstandBitQuelle q(w);
             f(q);
         }
         return true;
     case Modellart::GE: {
-        GeBitQuelle q(geWerte(s, satz).data());
+        GeBitQuelle q(w);
         f(q);
         return true;
     }
     case Modellart::MC: {
-        McBitQuelle q(mcWerte(s, satz).data());
+        McBitQuelle q(w);
         f(q);
         return true;
     }
     case Modellart::SW: {
-        SwBitQuelle q(swWerte(s, satz).data(), swStart);
+        SwBitQuelle q(w, swStart);
         f(q);
         return true;
     }
     default:
         return false;
     }
+}
+
+// The same for set `satz` of the state as it is now.
+template <class F>
+bool mitBitQuelle(const ZorState& s, int satz, SwStart swStart, F&& f) {
+    return mitBitQuelle(satzparameter(s, satz), swStart, std::forward<F>(f));
 }
 
 }  // namespace zor

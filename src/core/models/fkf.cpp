@@ -55,10 +55,11 @@ void allgemeinBits(Quelle& q, std::uint64_t n, Kurve ptGraph, Fortschritt& f) {
 
 // General estimate over n bits of a gap source: g - 1 correct bits, then an error.
 template <class Quelle>
-void allgemeinAbstaende(Quelle& q, std::uint64_t n, Kurve ptGraph) {
+void allgemeinAbstaende(Quelle& q, std::uint64_t n, Kurve ptGraph, const Fortschritt& f) {
     const std::uint64_t bits = n;
     Korrelator kor(lags(ptGraph), fkfPositionen(bits, lags(ptGraph)));
-    while (kor.fehlend() > 0) {
+    Abbruchfrage abbruch(f);
+    while (kor.fehlend() > 0 && !abbruch.jetzt()) {
         kor.nullen(static_cast<std::uint64_t>(q.naechster().g - 1));
         kor.bit(1);
     }
@@ -78,9 +79,9 @@ void erneuerndBits(Quelle& q, std::uint64_t n, Kurve ptGraph, Fortschritt& f) {
 }
 
 template <class Quelle>
-void erneuerndAbstaende(Quelle& q, std::uint64_t n, Kurve ptGraph) {
+void erneuerndAbstaende(Quelle& q, std::uint64_t n, Kurve ptGraph, const Fortschritt& f) {
     Abstandshistogramm h(lags(ptGraph));
-    abstaendeInnerhalb(q, n, h);
+    abstaendeInnerhalb(q, n, h, f);
     ausHistogramm(h, static_cast<double>(n), ptGraph);
 }
 
@@ -94,11 +95,11 @@ void bitweise(Quelle& q, std::uint64_t n, Kurve ptGraph, int erneuernd, Fortschr
 }
 
 template <class Quelle>
-void abstandsweise(Quelle& q, std::uint64_t n, Kurve ptGraph, int erneuernd) {
+void abstandsweise(Quelle& q, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f) {
     if (erneuernd)
-        erneuerndAbstaende(q, n, ptGraph);
+        erneuerndAbstaende(q, n, ptGraph, f);
     else
-        allgemeinAbstaende(q, n, ptGraph);
+        allgemeinAbstaende(q, n, ptGraph, f);
 }
 
 }  // namespace
@@ -150,7 +151,7 @@ void FKF_BSC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int f
         bitweise(q, n, ptGraph, erneuernd, f, FKF_TITEL_BSC);
     } else {
         BscAbstandQuelle q(Wert);
-        abstandsweise(q, n, ptGraph, erneuernd);
+        abstandsweise(q, n, ptGraph, erneuernd, f);
     }
 }
 
@@ -159,14 +160,14 @@ void FKF_GE_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int er
     bitweise(q, n, ptGraph, erneuernd, f, FKF_TITEL_GE);
 }
 
-void FKF_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd) {
+void FKF_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f) {
     McAbstandQuelle q(Wert);
-    abstandsweise(q, n, ptGraph, erneuernd);
+    abstandsweise(q, n, ptGraph, erneuernd, f);
 }
 
-void FKF_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd) {
+void FKF_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f) {
     SwAbstandQuelle q(Wert, SwStart::Zustand);
-    abstandsweise(q, n, ptGraph, erneuernd);
+    abstandsweise(q, n, ptGraph, erneuernd, f);
 }
 
 void FKF_RENEWAL(long long summe, std::span<const std::int64_t> x, Kurve ptGraph) {
@@ -195,14 +196,6 @@ Korrelationswerte Korrelationsdauer(KurveLesen R) {
     double DK = nenner != 0.0 ? zaehler / nenner : 0.0;
     DK = std::clamp(DK, 0.0, static_cast<double>(D));
     return {static_cast<float>(zaehler), static_cast<float>(nenner), static_cast<float>(DK)};
-}
-
-void Korrelationsdauer(ZorState& s, int m) {
-    const std::size_t n = static_cast<std::size_t>(std::clamp(s.FKF_defbereich, 0, FKF_PUNKTE - 1)) + 1;
-    const auto w = Korrelationsdauer(KurveLesen(m == 0 ? s.ptFKF1 : s.ptFKF2).first(n));
-    (m == 0 ? s.zaehler1 : s.zaehler2) = w.zaehler;
-    (m == 0 ? s.nenner1 : s.nenner2) = w.nenner;
-    (m == 0 ? s.DK1 : s.DK2) = w.DK;
 }
 
 }  // namespace zor

@@ -26,11 +26,11 @@ void FKF_SW_THEORIE(const float* Wert, Kurve ptGraph);
 
 // Estimates over n simulated bits, the set's exact Durchlaeufe (durchlaeufe());
 // erneuernd = 0: general equation, otherwise the renewal equation. The bit-by-bit
-// procedures report progress.
+// procedures report progress; all stop early when the job was cancelled.
 void FKF_BSC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int fabs, int erneuernd, Fortschritt& f);
 void FKF_GE_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, Fortschritt& f);
-void FKF_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd);
-void FKF_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd);
+void FKF_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f);
+void FKF_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f);
 
 // Renewal equation: x[j - 1] counts the gaps of length j, summe all errors; ptGraph[0].y
 // holds R(0). R(k) = sum over j = 1..k of f(j) R(k - j), f(j) = x[j - 1] / summe.
@@ -48,8 +48,5 @@ struct Korrelationswerte {
 
 // Correlation duration of a curve with D = ptGraph.size() - 1 >= 2, clamped to 0..D.
 Korrelationswerte Korrelationsdauer(KurveLesen R);
-// The same for set m of the state (0: ptFKF1 into zaehler1, nenner1, DK1; else set 2),
-// over FKF_defbereich + 1 points.
-void Korrelationsdauer(ZorState& s, int m);
 
 }  // namespace zor

@@ -1,4 +1,5 @@
 #include "core/models/fkf_packed.h"
+#include "core/util/popcount.h"
 
 #include <algorithm>
 #include <bit>
@@ -11,7 +12,7 @@ constexpr std::size_t BLOCK = 4096;  // words per block: 32 KiB, stays in the fi
 
 // Adds, for each lag, the products of the positions in w[0 .. woerter) with the bits k
 // later; the last word's positions are cut to `maske`.
-void kernel(const std::uint64_t* w, std::size_t woerter, std::uint64_t maske, int D, Korrelationszaehler& z) {
+ZOR_POPCOUNT_KLONE void kernel(const std::uint64_t* w, std::size_t woerter, std::uint64_t maske, int D, Korrelationszaehler& z) {
     if (woerter == 0) return;
     const std::size_t voll = woerter - 1;
     for (int k = 0; k <= D; ++k) {

@@ -1,13 +1,17 @@
 #pragma once
-// How the curve documents obtain their curves: by model id and theory/simulation flag,
-// only for sets whose cached curve is invalid, timed, with the messages to show after
-// painting returned as data.
+// The curves of one parameter set as values (FAV_Satz, FKF_Satz), and how the documents'
+// cached curves in the state are brought up to date from them: only for sets whose cache
+// is stale, timed, with the messages to show after painting returned as data.
 
 #include "core/models/fav.h"
+#include "core/models/fkf.h"
+#include "core/models/satzparameter.h"
 #include "core/models/zor_state.h"
 #include "core/util/ergebnis.h"
 #include "core/util/fortschritt.h"
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +27,31 @@ inline constexpr const char* FAV_RECHENZEIT_TITEL = "Rechenzeit Fehlerabstandsve
 inline constexpr const char* FKF_RECHENZEIT_TITEL_ALLGEMEIN = "Rechenzeit FKF (allgemeine Berechnung)";
 inline constexpr const char* FKF_RECHENZEIT_TITEL_ERNEUERND = "Rechenzeit FKF (aus FAV ermittelt)";
 
+// What one set's curve computation gives. An inactive set gives no points (and the cache
+// keeps what it had); a failed file source gives the empty curve and ok = false.
+struct Satzkurve {
+    std::vector<STRUCT_PUNKT> kurve;
+    bool ok = true;
+    std::vector<Meldung> meldungen;  // method warnings and file problems, in order
+    std::uint32_t ms = 0;            // computing time
+    bool abgebrochen = false;        // the job was cancelled: the curve is incomplete
+};
+
+// P(a >= k), k = 1..punkte.
+struct FavErgebnis : Satzkurve {};
+
+// R(k), k = 0..D, and the correlation duration derived from it.
+struct FkfErgebnis : Satzkurve {
+    Korrelationswerte dauer;
+};
+
+// The FAV curve of one set with `punkte` points (1..100).
+FavErgebnis FAV_Satz(const Satzparameter& p, int punkte, Fortschritt& f);
+
+// The FKF curve of one set, lags 0..D (D <= 100), by the general (erneuernd = 0) or the
+// renewal method; the method warnings of that method come back as messages.
+FkfErgebnis FKF_Satz(const Satzparameter& p, int D, int erneuernd, Fortschritt& f);
+
 // ok is false when a curve could not be computed (and is the empty one).
 struct Kurvenbericht {
     bool ok = true;
@@ -31,21 +60,39 @@ struct Kurvenbericht {
     explicit operator bool() const { return ok; }
 };
 
-// The FAV curve of set `satz` (0 or 1) into `ziel`, whose size is the number of points.
-// An inactive set leaves `ziel` as it is. A file problem comes back as the failure.
-Ergebnis FAV_Satz(const ZorState& s, int satz, Kurve ziel, Fortschritt& f);
+// What a document must compute to bring the cached curves of one kind up to date: the
+// sets whose cache is stale, as values, and how. Taken on the owner's thread; the
+// computation (berechnen) may then run on any thread; eintragen runs on the owner's again.
+struct FavAuftrag {
+    std::array<std::optional<Satzparameter>, 2> saetze;
+    int punkte = 0;
+    bool rechenzeitFaellig = false;
+    bool operator==(const FavAuftrag&) const = default;
+};
+struct FkfAuftrag {
+    std::array<std::optional<Satzparameter>, 2> saetze;
+    int D = 0;
+    int erneuernd = 0;
+    bool rechenzeitFaellig = false;
+    bool operator==(const FkfAuftrag&) const = default;
+};
+using FavErgebnisse = std::array<std::optional<FavErgebnis>, 2>;
+using FkfErgebnisse = std::array<std::optional<FkfErgebnis>, 2>;
 
-// The FKF curve of set `satz` into `ziel` (D + 1 points) by the given method; method
-// warnings and file problems come back as messages.
-Kurvenbericht FKF_Satz(const ZorState& s, int satz, Kurve ziel, int erneuernd, Fortschritt& f);
+FavAuftrag favAuftrag(const ZorState& s);
+FkfAuftrag fkfAuftrag(const ZorState& s);
+FavErgebnisse berechnen(const FavAuftrag& a, Fortschritt& f);
+FkfErgebnisse berechnen(const FkfAuftrag& a, Fortschritt& f);
 
-// Computes each set whose FAV.ermittelt flag is clear into ptFAV1/ptFAV2 with
-// FAV_defbereich points, stores the milliseconds in FAV_uhr1/FAV_uhr2 and sets the flag.
-// The time report is due when FAV_uhr is set and a flag was clear.
+// Stores each result into the set's cache (ptFAV/ptFKF, time, correlation duration) and
+// marks it valid, but only while the set and the options are still those of the order:
+// a result for parameters changed meanwhile, or cancelled, is dropped and the set stays
+// stale.
+Kurvenbericht eintragen(ZorState& s, const FavAuftrag& a, const FavErgebnisse& e);
+Kurvenbericht eintragen(ZorState& s, const FkfAuftrag& a, const FkfErgebnisse& e);
+
+// Order, computation and storing in one go, on the calling thread.
 Kurvenbericht FAV_Ermitteln(ZorState& s, Fortschritt& f);
-
-// The same for FKF (FKF_defbereich, FKF_erneuernd, ptFKF1/ptFKF2, FKF_uhr1/FKF_uhr2),
-// followed by the correlation duration of each recomputed set.
 Kurvenbericht FKF_Ermitteln(ZorState& s, Fortschritt& f);
 
 // The point probabilities of both sets' cached curves (ptFAVa1/ptFAVa2).

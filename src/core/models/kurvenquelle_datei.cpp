@@ -53,9 +53,10 @@ Lesestand ffoLesen(FfoLeser& leser, Fortschritt& fs, F&& f) {
     Schritte punkte = Schritte::prozent(leser.zeichen());
     for (Bytes b = leser.naechster(); !b.empty(); b = leser.naechster()) {
         const std::uint64_t anfang = leser.gelesen() - b.size();
-        punkte.ueber(anfang, leser.gelesen(), fs, [&](std::uint64_t von, std::uint64_t bis) {
+        const bool weiter = punkte.ueber(anfang, leser.gelesen(), fs, [&](std::uint64_t von, std::uint64_t bis) {
             f(b.subspan(static_cast<std::size_t>(von - anfang), static_cast<std::size_t>(bis - von)));
         });
+        if (!weiter) break;
     }
     return leser.stand();
 }
@@ -67,6 +68,7 @@ Lesestand fabLesen(FabLeser& leser, Fortschritt& fs, F&& f) {
     std::int32_t g;
     while (leser.naechster(g)) {
         punkte.bis(leser.gelesen(), fs);
+        if (punkte.abgebrochen()) break;
         f(g);
     }
     return leser.stand();
@@ -149,8 +151,9 @@ Lesestand fkfFabAllgemein(FabLeser& leser, const STRUCT_DATEI& d, Kurve ptGraph,
     std::int32_t g;
     while (leser.naechster(g)) {
         const std::uint64_t eins = pos + static_cast<std::uint64_t>(g) - 1;
-        punkte.ueber(pos, eins + 1, fs,
-                     [&](std::uint64_t von, std::uint64_t bis) { kor.nullen(std::min(bis, eins) - von); });
+        if (!punkte.ueber(pos, eins + 1, fs,
+                          [&](std::uint64_t von, std::uint64_t bis) { kor.nullen(std::min(bis, eins) - von); }))
+            break;
         kor.bit(1);
         pos = eins + 1;
     }

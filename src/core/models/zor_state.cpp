@@ -68,7 +68,7 @@ namespace {
 
 template <class S>
 auto* bitzahlVon(S& s, Modellart art, int satz) {
-    auto& n = satz == 0 ? s.N1 : s.N2;
+    auto& n = satzSicht(s, satz).N;
     switch (art) {
     case Modellart::BSC: return &n.BSC;
     case Modellart::GE: return &n.GE;
@@ -112,13 +112,9 @@ void durchlaeufeSetzen(ZorState& s, Modellart art, int satz, std::uint64_t n) {
 }
 
 void ungueltigMachen(ZorState& s, int satz) {
-    if (satz == 0) {
-        s.FKF.ermittelt1 = 0;
-        s.FAV.ermittelt1 = 0;
-    } else {
-        s.FKF.ermittelt2 = 0;
-        s.FAV.ermittelt2 = 0;
-    }
+    const auto v = satzSicht(s, satz);
+    v.FKF_ermittelt = 0;
+    v.FAV_ermittelt = 0;
 }
 
 }  // namespace zor

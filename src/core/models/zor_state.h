@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 
 #include "core/util/farben.h"
 
@@ -43,6 +44,7 @@ struct STRUCT_DATEI {
     int datei = 0;                 // 1 = FFO, 0 = FAB
     std::int64_t laenge = 0;       // length in bytes when chosen (files may pass 2 GiB)
     std::string szFileName;        // full path
+    bool operator==(const STRUCT_DATEI&) const = default;
 };
 
 struct STRUCT_FENSTER {
@@ -96,6 +98,7 @@ int durchlaeufeIndex(Modellart art);
 struct Bitzahlen {
     std::uint64_t BSC = 0, GE = 0, MC = 0, SW = 0;
 };
+
 
 using BscWerte = std::array<float, 3>;
 using ModellWerte = std::array<float, 8>;
@@ -154,16 +157,49 @@ void InitVar(ZorState& s);
 // A state with its start values, for callers that do not own a frame.
 ZorState startZustand();
 
-// Accessors by set (0 = set 1, 1 = set 2), for const and mutable states alike,
-// so callers need not branch on the set.
-template <class S> auto& modellVon(S& s, int satz) { return satz == 0 ? s.Modell.M1 : s.Modell.M2; }
-template <class S> auto& simVon(S& s, int satz) { return satz == 0 ? s.Modell.sim1 : s.Modell.sim2; }
-template <class S> auto& bscSimfabsVon(S& s, int satz) { return satz == 0 ? s.BSC_simfabs1 : s.BSC_simfabs2; }
-template <class S> auto& bscWerte(S& s, int satz) { return satz == 0 ? s.BSCWert1 : s.BSCWert2; }
-template <class S> auto& geWerte(S& s, int satz) { return satz == 0 ? s.GEWert1 : s.GEWert2; }
-template <class S> auto& mcWerte(S& s, int satz) { return satz == 0 ? s.MCWert1 : s.MCWert2; }
-template <class S> auto& swWerte(S& s, int satz) { return satz == 0 ? s.SWWert1 : s.SWWert2; }
-template <class S> auto& dateiVon(S& s, int satz) { return satz == 0 ? s.Datei1 : s.Datei2; }
+// One set's fields of the state, by reference: set 1 keeps them in the fields ending in 1
+// (M1, BSCWert1, ptFAV1, FAV.ermittelt1, ...), set 2 in those ending in 2. S is ZorState
+// or const ZorState, and the view is as writable as S.
+template <class S>
+struct Satzsicht {
+    template <class T>
+    using R = std::conditional_t<std::is_const_v<S>, const T&, T&>;
+    R<std::int16_t> M;
+    R<int> sim, BSC_simfabs, GE_sim, MC_sim, gemc;
+    R<BscWerte> BSCWert;
+    R<ModellWerte> GEWert, MCWert, SWWert;
+    R<STRUCT_DATEI> Datei;
+    R<Bitzahlen> N;
+    R<int> FAV_ermittelt, FKF_ermittelt;
+    R<std::uint32_t> FAV_uhr, FKF_uhr;
+    R<std::array<STRUCT_PUNKT, FAV_PUNKTE>> ptFAV, ptFAVa;
+    R<std::array<STRUCT_PUNKT, FKF_PUNKTE>> ptFKF;
+    R<float> zaehler, nenner, DK;
+};
+
+// The view of set `satz` (0 = set 1, 1 = set 2).
+template <class S>
+Satzsicht<S> satzSicht(S& s, int satz) {
+    if (satz == 0)
+        return {s.Modell.M1, s.Modell.sim1, s.BSC_simfabs1, s.GE_sim1, s.MC_sim1, s.gemc1,
+                s.BSCWert1,  s.GEWert1,     s.MCWert1,      s.SWWert1, s.Datei1,  s.N1,
+                s.FAV.ermittelt1, s.FKF.ermittelt1, s.FAV_uhr1, s.FKF_uhr1, s.ptFAV1, s.ptFAVa1,
+                s.ptFKF1, s.zaehler1, s.nenner1, s.DK1};
+    return {s.Modell.M2, s.Modell.sim2, s.BSC_simfabs2, s.GE_sim2, s.MC_sim2, s.gemc2,
+            s.BSCWert2,  s.GEWert2,     s.MCWert2,      s.SWWert2, s.Datei2,  s.N2,
+            s.FAV.ermittelt2, s.FKF.ermittelt2, s.FAV_uhr2, s.FKF_uhr2, s.ptFAV2, s.ptFAVa2,
+            s.ptFKF2, s.zaehler2, s.nenner2, s.DK2};
+}
+
+// Single fields of a set, for callers that need only one.
+template <class S> auto& modellVon(S& s, int satz) { return satzSicht(s, satz).M; }
+template <class S> auto& simVon(S& s, int satz) { return satzSicht(s, satz).sim; }
+template <class S> auto& bscSimfabsVon(S& s, int satz) { return satzSicht(s, satz).BSC_simfabs; }
+template <class S> auto& bscWerte(S& s, int satz) { return satzSicht(s, satz).BSCWert; }
+template <class S> auto& geWerte(S& s, int satz) { return satzSicht(s, satz).GEWert; }
+template <class S> auto& mcWerte(S& s, int satz) { return satzSicht(s, satz).MCWert; }
+template <class S> auto& swWerte(S& s, int satz) { return satzSicht(s, satz).SWWert; }
+template <class S> auto& dateiVon(S& s, int satz) { return satzSicht(s, satz).Datei; }
 
 // Sequence length N of a set's current model; 0 for inactive/file. The exact count when
 // it belongs to the array's Durchlaeufe (rounds to it), else that float truncated.

@@ -63,6 +63,7 @@ JobErgebnis bitsAlsFolge(const std::string& quelle, const std::string& ausgabe, 
     AbstandZaehler z(aus);
     for (auto b = in.naechster(); !b.empty(); b = in.naechster()) {
         schritte.bis(in.gelesen(), f);
+        if (schritte.abgebrochen()) return JobErgebnis::Abgebrochen();
         bool gut = true;
         if (typ == TYP_FFO)
             for (std::size_t i = 0; gut && i < b.size(); i += SCHEIBE) gut = ffo.bitsVon(b.subspan(i, std::min(SCHEIBE, b.size() - i)));

@@ -2,12 +2,11 @@
 
 #include "core/io/dateityp.h"
 #include "core/io/ausgabedatei.h"
-#include "core/io/oeffnen.h"
 #include "core/util/ergebnis.h"
 
-#include <filesystem>
+#include "core/io/blockleser.h"
 
-#include <unistd.h>
+#include <filesystem>
 
 namespace zor {
 
@@ -36,39 +35,51 @@ bool Datei_ueberschrieben(ZorState& s, const std::string& szFile) {
     return freigeben;
 }
 
+Quellpruefung dateiquellePruefen(const std::string& szFile) {
+    Quellpruefung q;
+    const auto typ = Dateityp(szFile);
+    if (!typ) {
+        q.grund = Quellpruefung::Grund::Name;
+        return q;
+    }
+    const Blockleser probe(szFile, 1);
+    if (!probe.offen()) {
+        q.grund = Quellpruefung::Grund::Lesen;
+        q.fehlernummer = probe.fehlernummer();
+        return q;
+    }
+    if (probe.groesse() == 0) {
+        q.grund = Quellpruefung::Grund::Leer;
+        return q;
+    }
+    q.datei = {*typ, static_cast<std::int64_t>(probe.groesse()), szFile};
+    return q;
+}
+
 LadenErgebnis Load(ZorState& s, int satz, const std::string& szFile) {
     LadenErgebnis e;
     if (!s.Fenster.aktualisiert) {
         e.art = LadenErgebnis::Art::Aufforderung;
         return e;
     }
-    const auto typ = Dateityp(szFile);
-    if (!typ) {
+    const Quellpruefung q = dateiquellePruefen(szFile);
+    switch (q.grund) {
+    case Quellpruefung::Grund::Name:
         e.meldungen.push_back({TEXT_KEIN_GUELTIGER_DATEINAME, TITEL_PROGRAMM, Symbol::Ausrufezeichen});
         e.meldungen.push_back({TEXT_KEIN_GUELTIGER_DATEINAME_2, TITEL_FEHLER, Symbol::Keins});
         return e;
-    }
-    // Never blocks: a FIFO or device in place of the file is refused like a missing one.
-    int grund = 0;
-    struct stat st {};
-    const int fd = regulaerOeffnen(szFile, grund, &st);
-    if (fd < 0) {
+    case Quellpruefung::Grund::Lesen:
         e.meldungen.push_back({TEXT_NICHT_GELESEN, TITEL_PROGRAMM, Symbol::Ausrufezeichen});
+        e.fehlernummer = q.fehlernummer;
         return e;
+    case Quellpruefung::Grund::Leer: e.meldungen.push_back({TEXT_LAENGE_NULL, TITEL_FEHLER, Symbol::Keins}); return e;
+    case Quellpruefung::Grund::Keiner: break;
     }
-    ::close(fd);
-    const auto laenge = static_cast<std::uint64_t>(st.st_size);
-    if (laenge == 0) {
-        e.meldungen.push_back({TEXT_LAENGE_NULL, TITEL_FEHLER, Symbol::Keins});
-        return e;
-    }
-    modellVon(s, satz) = static_cast<std::int16_t>(modellId(Modellart::Datei, satz));
-    simVon(s, satz) = 1;
+    const auto v = satzSicht(s, satz);
+    v.M = static_cast<std::int16_t>(modellId(Modellart::Datei, satz));
+    v.sim = 1;
     ungueltigMachen(s, satz);
-    STRUCT_DATEI& d = dateiVon(s, satz);
-    d.laenge = static_cast<std::int64_t>(laenge);
-    d.datei = *typ;
-    d.szFileName = szFile;
+    v.Datei = q.datei;
     s.Modell.inaktiv = 0;
     if (!s.Fenster.null) {
         s.Fenster.aktualisiert = 0;

@@ -19,10 +19,22 @@ Eingaben satzDateien(const ZorState& s);
 // Returns true when command 250 ("&Aktualisieren") is to be enabled.
 bool Datei_ueberschrieben(ZorState& s, const std::string& szFile);
 
+// Checking a file as the source of a set, the one way for the program, the renderer and
+// `zor`: the channel-model name rule (FFO/FAB), then opening it with the readers' own
+// opening (Blockleser: regular files only, never waits on a pipe), then a length > 0.
+struct Quellpruefung {
+    enum class Grund { Keiner, Name, Lesen, Leer } grund = Grund::Keiner;
+    STRUCT_DATEI datei;    // type, length and the name as given, when accepted
+    int fehlernummer = 0;  // the system's reason when it could not be read
+    explicit operator bool() const { return grund == Grund::Keiner; }
+};
+Quellpruefung dateiquellePruefen(const std::string& szFile);
+
 struct LadenErgebnis {
     enum class Art { Aufforderung, Fehler, Erfolg } art = Art::Fehler;
     std::vector<Meldung> meldungen;       // shown in this order on failure
     bool aktualisierenFreigeben = false;  // enable command 250
+    int fehlernummer = 0;                 // why the file could not be read, for callers that say it
 };
 
 inline constexpr const char* TEXT_NICHT_GELESEN = "Datei kann nicht gelesen werden!";

@@ -19,7 +19,7 @@ namespace zor {
 
 namespace {
 
-enum class Strom { Ok, Lesefehler, Schreibfehler, ZuGross, Ungueltig };
+enum class Strom { Ok, Lesefehler, Schreibfehler, ZuGross, Ungueltig, Abgebrochen };
 
 Strom lesestand(Lesestand l) {
     switch (l) {
@@ -33,6 +33,7 @@ Strom lesestand(Lesestand l) {
 Strom ffoZuFab(FfoLeser& in, AbstandZaehler& z, Schritte& schritte, Fortschritt& f) {
     for (auto b = in.naechster(); !b.empty(); b = in.naechster()) {
         schritte.bis(in.gelesen(), f);
+        if (schritte.abgebrochen()) return Strom::Abgebrochen;
         if (!z.zeichen(b)) return z.zuGross() ? Strom::ZuGross : Strom::Schreibfehler;
     }
     if (!in.gut()) return lesestand(in.stand());
@@ -48,9 +49,10 @@ Strom fabZuFfo(FabLeser& in, FfoPuffer& ffo, std::uint64_t bits, Fortschritt& f)
     while (in.naechster(v)) {
         const std::uint64_t eins = pos + static_cast<std::uint64_t>(v) - 1;
         bool gut = true;
-        schritte.ueber(pos, eins + 1, f, [&](std::uint64_t a, std::uint64_t b) {
+        const bool weiter = schritte.ueber(pos, eins + 1, f, [&](std::uint64_t a, std::uint64_t b) {
             gut = gut && ffo.nullen(std::min(b, eins) - a);
         });
+        if (!weiter) return Strom::Abgebrochen;
         if (!gut || !ffo.eins()) return Strom::Schreibfehler;
         pos = eins + 1;
     }
@@ -61,6 +63,7 @@ Strom fabZuFfo(FabLeser& in, FfoPuffer& ffo, std::uint64_t bits, Fortschritt& f)
 template <class Leser>
 JobErgebnis stromFehler(Strom s, const Leser& in, const Ausgabedatei& aus, const std::string& name = {}) {
     switch (s) {
+    case Strom::Abgebrochen: return JobErgebnis::Abgebrochen();
     case Strom::Lesefehler: return JobErgebnis::Fehler(mitGrund(TEXT_LESEN, in.fehlernummer()));
     case Strom::ZuGross: return JobErgebnis::Fehler(TEXT_ABSTAND_ZU_GROSS);
     case Strom::Ungueltig:

@@ -29,6 +29,7 @@ JobErgebnis CompareFile(const std::string& datei1, const std::string& datei2, co
         if (ta.size() != tb.size()) return JobErgebnis::Fehler(TEXT_DATEIEN_LESEN, TITEL_FEHLER, Symbol::Information);
         if (ta.empty()) break;
         schritte.bis(a.gelesen(), f);
+        if (schritte.abgebrochen()) return JobErgebnis::Abgebrochen();
         for (std::size_t i = 0; i < ta.size(); ++i) ta[i] = static_cast<unsigned char>(ta[i] ^ tb[i]);
         if (!aus.schreiben(ta.data(), ta.size())) return JobErgebnis::Fehler(mitGrund(TEXT_WRITEFILE, aus.fehlernummer()));
     }

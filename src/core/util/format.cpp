@@ -1,5 +1,7 @@
 #include "core/util/format.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 
@@ -20,8 +22,12 @@ std::string format(const char* muster, ...) {
 
 std::string kurvenzahl(double v) {
     char text[40];
-    std::snprintf(text, sizeof text, "%.9g", v);
-    return text;
+    const auto f = static_cast<float>(v);
+    // A float passed in arrives widened; its shortest double text would show the noise
+    // of the widening, so such values are printed as the float they are.
+    const auto r = std::isfinite(v) && static_cast<double>(f) == v ? std::to_chars(text, text + sizeof text, f)
+                                                                    : std::to_chars(text, text + sizeof text, v);
+    return std::string(text, r.ptr);
 }
 
 }  // namespace zor

@@ -7,8 +7,11 @@ namespace zor {
 
 std::string format(const char* muster, ...) __attribute__((format(printf, 1, 2)));
 
-// A number with at least 9 significant digits ("%.9g"): enough to give a float back
-// exactly, so curve outputs of the CLI and the documents agree digit for digit.
+// A curve number as the shortest decimal that reads back to the same value: a value that is
+// exactly a float (all curves and model values are) as the shortest float text ("0.9", not
+// "0.899999976"), any other double as the shortest double text. Non-finite values print as
+// "nan", "inf", "-inf". The CLI, the program's CSV export and the renderer all use it, so
+// their outputs agree digit for digit.
 std::string kurvenzahl(double v);
 
 }  // namespace zor

@@ -21,6 +21,10 @@ public:
     std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag, int satz) override {
         return antworte({true, titel, vorschlag, satz});
     }
+    // A folder request is recorded with set 0.
+    std::optional<QString> ordnerWaehlen(const QString& titel, const QString& vorschlag) override {
+        return antworte({false, titel, vorschlag, 0});
+    }
     QList<Dateianfrage> anfragen;
     QList<std::optional<QString>> antworten;
 

@@ -1,0 +1,25 @@
+#pragma once
+// The desktop program's command line, read before any window system is touched, so
+// --help and --version work without a display. One table holds every argument; an
+// argument that opens a file would be one more row.
+
+#include <string>
+
+namespace zor::app {
+
+struct Startargumente {
+    bool starten = true;     // false: print `ausgabe`/`fehler` and end with `code`
+    int code = 0;
+    std::string ausgabe;     // for stdout
+    std::string fehler;      // for stderr
+    bool plattformGewaehlt = false;  // -platform given: Qt needs no display variable
+};
+
+// argv[0] is the program; Qt's own options (-platform, -style, …) are left for Qt.
+Startargumente startargumenteLesen(int argc, const char* const* argv, const char* fassung);
+
+// Without a platform chosen and with neither DISPLAY, WAYLAND_DISPLAY nor QT_QPA_PLATFORM
+// set, Qt would abort; this says so in German instead. Empty when a display can be tried.
+std::string bildschirmFehlt(const Startargumente& s);
+
+}  // namespace zor::app
