@@ -1,11 +1,15 @@
 // The curve documents in the frame at 1920 x 1200: a repaint with computed curves, a
-// cursor move (only its strips repainted), and opening the correlation document for GE
-// set 1 simulated with 10^8 bits, progress window included. The last one also checks
-// that the window's curve is the one `zor fkf --preset ge1 --n 100000000` prints.
+// cursor move (only its strips repainted), opening the correlation document for GE set 1
+// simulated with 10^8 bits, progress window included, and the event loop's longest
+// stall meanwhile. The opening also checks that the window's curve is the one
+// `zor fkf --preset ge1 --n 100000000` prints.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMdiArea>
@@ -17,6 +21,7 @@
 
 #include "qt_bench.h"
 #include "app/documents/kurvendokument.h"
+#include "app/hintergrund/hintergrund.h"
 #include "app/kontext/befehle.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
@@ -141,6 +146,43 @@ void BM_FKF_Oeffnen_GE_1e8(benchmark::State& st) {
     st.counters["gleich_zor"] = wieZor(s) ? 1 : 0;
 }
 BENCHMARK(BM_FKF_Oeffnen_GE_1e8)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// The event loop's longest stall while the correlation document computes GE set 1 over
+// 10^8 bits in the background: a 1 ms timer notes the longest gap between its ticks from
+// the job's start until the result has been stored and painted.
+void BM_FKF_Stau_GE_1e8(benchmark::State& st) {
+    Rahmen r;
+    zor::ZorState& s = r.f.zustand();
+    zor::app::Hintergrund& h = r.f.hintergrund();
+    qint64 laengster = 0;
+    for (auto _ : st) {
+        zor::vorgabeSetzen(s, 0, *zor::vorgabe("ge1"));
+        zor::durchlaeufeSetzen(s, zor::Modellart::GE, 0, 100000000);
+        s.Modell.M2 = 0;
+        s.FKF.ermittelt1 = s.FKF.ermittelt2 = 0;
+        r.f.mainframe_OnCommand(zor::app::CMD_OEFFNEN_FKF);
+        r.f.mdi()->activeSubWindow()->showMaximized();
+        while (!h.laeuft()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QElapsedTimer seit;
+        seit.start();
+        qint64 stau = 0;
+        QTimer takt;
+        takt.setInterval(1);
+        QObject::connect(&takt, &QTimer::timeout, [&] { stau = std::max(stau, seit.restart()); });
+        QEventLoop schleife;
+        // After the end: the stored curves' repaint.
+        QObject::connect(&h, &zor::app::Hintergrund::beendet, &schleife,
+                         [&] { QTimer::singleShot(100, &schleife, &QEventLoop::quit); });
+        takt.start();
+        schleife.exec();
+        takt.stop();
+        laengster = std::max(laengster, stau);
+        r.f.mainframe_OnCommand(zor::app::CMD_SCHLIESSEN_FKF);
+        QCoreApplication::processEvents();
+    }
+    st.counters["laengster_stau_ms"] = static_cast<double>(laengster);
+}
+BENCHMARK(BM_FKF_Stau_GE_1e8)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

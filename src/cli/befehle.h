@@ -27,6 +27,7 @@ Ausfuehrung sequenceEinrichten(CLI::App& sub);
 Ausfuehrung favEinrichten(CLI::App& sub);
 Ausfuehrung fkfEinrichten(CLI::App& sub);
 Ausfuehrung ge2mcEinrichten(CLI::App& sub);
+Ausfuehrung fitEinrichten(CLI::App& sub);
 Ausfuehrung convertEinrichten(CLI::App& sub);
 Ausfuehrung compareEinrichten(CLI::App& sub);
 Ausfuehrung deriveEinrichten(CLI::App& sub);
@@ -42,6 +43,7 @@ inline const Befehl BEFEHLE[] = {
     {"fav", "Fehlerabstandsverteilung P(a>=k) eines Parametersatzes", favEinrichten},
     {"fkf", "Fehlerkorrelationsfunktion R(k) eines Parametersatzes", fkfEinrichten},
     {"ge2mc", "Parameter des äquivalenten MC-Modells zu einem GE-Modell", ge2mcEinrichten},
+    {"fit", "Die vier Kanalmodelle an eine Fehlerfolge anpassen und nach BIC ordnen", fitEinrichten},
     {"convert", "FFO <=> FAB konvertieren", convertEinrichten},
     {"compare", "Vergleichsdatei zweier gleich großer Dateien erstellen", compareEinrichten},
     {"derive", "Fehlerfolge bzw. Fehlerabstand aus einer Vergleichsdatei erstellen", deriveEinrichten},

@@ -1,6 +1,7 @@
 #include "modell_optionen.h"
 
 #include "core/models/eingaberegeln.h"
+#include "core/models/parametereingabe.h"
 #include "core/io/dateityp.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "core/util/systemfehler.h"
@@ -127,6 +128,17 @@ std::optional<Ablehnung> modellWaehlen(const ModellOptionen& o, Modellart& art, 
     return Ablehnung{"Unbekanntes Modell: " + (o.preset.empty() ? o.model : o.preset)};
 }
 
+// What zor says for a refusal of the rules over several values, naming its options.
+std::string gemeinsamText(Modellart art, const ParameterPruefung& p) {
+    if (art == Modellart::GE) return "Eingabefehler: Übergänge = 0 (GE-Modell): --pgb und --pbg müssen > 0 sein.";
+    if (art == Modellart::MC) return "Eingabefehler: beim MC-Modell müssen --good und --bad > 0 sein.";
+    if (p.art == zor::Ablehnung::Zustandssumme)
+        return "Eingabefehler: beim SW-Modell müssen --pz1, --pz2 und --pz3 zusammen 1 ergeben.";
+    const char* option = p.index == sw::pFehlerZ1 ? "--e1" : p.index == sw::pFehlerZ2 ? "--e2" : "--e3";
+    return std::string("Eingabefehler: beim SW-Modell muss ") + option +
+           " > 0 sein, solange sein Zustand gewählt werden kann.";
+}
+
 // The options over the start values already in p.
 std::optional<Ablehnung> parameterSetzen(const ModellOptionen& o, const std::string& modell, Satzparameter& p) {
     const Modellart art = p.art;
@@ -135,17 +147,11 @@ std::optional<Ablehnung> parameterSetzen(const ModellOptionen& o, const std::str
     ModellWerte& w = p.Wert;
     switch (art) {
     case Modellart::GE:
-    case Modellart::MC: {
-        const bool ge = art == Modellart::GE;
+    case Modellart::MC:
         if (o.pgb || o.pbg) uebergaengeErgaenzen(w);
-        if (ge && !geUebergaengeGueltig(w))
-            return Ablehnung{"Eingabefehler: Übergänge = 0 (GE-Modell): --pgb und --pbg müssen > 0 sein."};
-        if (!ge && !mcFehlerGueltig(w)) return Ablehnung{"Eingabefehler: beim MC-Modell müssen --good und --bad > 0 sein."};
-        return std::nullopt;
-    }
+        [[fallthrough]];
     case Modellart::SW:
-        if (!swWahlGueltig(w))
-            return Ablehnung{"Eingabefehler: beim SW-Modell müssen --pz1, --pz2 und --pz3 zusammen 1 ergeben."};
+        if (const ParameterPruefung pr = werteGemeinsamPruefen(art, w); !pr) return Ablehnung{gemeinsamText(art, pr)};
         return std::nullopt;
     case Modellart::Datei: return dateiQuelle(o, p.Datei);
     default: return std::nullopt;

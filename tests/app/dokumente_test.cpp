@@ -189,12 +189,14 @@ private slots:
         const QString text = tmp_.filePath("ff.txt"), svg = tmp_.filePath("ff.svg"), png = tmp_.filePath("ff.png");
         r_->dateiwahl.antworten = {text, svg, png};
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        warteAufJob(*f_);
         QCOMPARE(liesDatei(text).toStdString(), ff->alsText());
         QVERIFY(ff->alsText().find("Fehlerhäufigkeit:") != std::string::npos);
         QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_EXPORT_BILD_TEXT);
 
         beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("ok"), QStringLiteral("export_groesse"));
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        warteAufJob(*f_);
         QSvgRenderer gelesen(svg);
         QVERIFY(gelesen.isValid());
         QCOMPARE(gelesen.viewBox().size(), ff->size());
@@ -210,6 +212,7 @@ private slots:
 
         beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("ok"));
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        warteAufJob(*f_);
         QCOMPARE(QImage(png).size(), ff->size());
         QVERIFY(r_->meldungen().isEmpty());
 
@@ -217,8 +220,10 @@ private slots:
         r_->dateiwahl.antworten = {tmp_.filePath("nie.png"), tmp_.filePath("falsch.bmp")};
         beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("abbrechen"));
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        warteAufJob(*f_);
         QVERIFY(!QFile::exists(tmp_.filePath("nie.png")));
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldungen(), QStringList{"Exportieren ist als PNG, SVG, PDF oder Text möglich."});
     }
 
@@ -227,6 +232,7 @@ private slots:
         r_->dateiwahl.antworten = {tmp_.filePath("fehlt/par.pdf")};
         beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("ok"));
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        warteAufJob(*f_);
         QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_EXPORT_BILD);
         QCOMPARE(r_->meldungen().size(), 1);
         QVERIFY(r_->meldungen()[0].contains("kann nicht geschrieben werden"));
@@ -252,6 +258,7 @@ private slots:
         QWidget* par = fenster("par")->widget();
         QApplication::clipboard()->clear();
         QTest::keyClick(par, Qt::Key_C, Qt::ControlModifier);
+        warteAufJob(*f_);
         const QImage bild = QApplication::clipboard()->image();
         QCOMPARE(bild.size(), par->size());
         QVERIFY(!nurWeiss(bild));

@@ -186,6 +186,7 @@ private slots:
         const QString ziel = tmp.filePath(QStringLiteral("seite%1.pdf").arg(art));
         r_->dateiwahl.antworten << ziel;
         f_->mainframe_OnCommand(CMD_DRUCKEN);
+        warteAufJob(*f_);
         QVERIFY2(r_->meldungen().isEmpty(), qPrintable(r_->meldungen().join('\n')));
         QCOMPARE(r_->dateiwahl.anfragen.size(), 1);
         QVERIFY(r_->dateiwahl.anfragen[0].speichern);
@@ -216,6 +217,7 @@ private slots:
         const QString ziel = tmp.filePath(QStringLiteral("cursor.pdf"));
         r_->dateiwahl.antworten << ziel;
         f_->mainframe_OnCommand(CMD_DRUCKEN);
+        warteAufJob(*f_);
         PDF_TEXT(text, ziel);
         QCOMPARE(text.contains(QStringLiteral("Abszisse:")), cursor);
     }
@@ -228,6 +230,7 @@ private slots:
         const QString ziel = tmp.filePath(QStringLiteral("leer.pdf"));
         r_->dateiwahl.antworten << ziel;
         f_->mainframe_OnCommand(CMD_DRUCKEN);
+        warteAufJob(*f_);
         PDF_TEXT(text, ziel);
         QVERIFY(text.contains(QStringLiteral("Zorwerk und Multimedia")));
         QVERIFY(!text.contains(QStringLiteral("Parametersatz")) && !text.contains(QStringLiteral("Fehlerhäu")));
@@ -238,11 +241,13 @@ private slots:
     void parameterfensterWirdNichtGedruckt() {
         f_->mdi_Create(new TestDokument(*f_, 'P', false), 144, 143);
         f_->mainframe_OnCommand(CMD_DRUCKEN);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldungen(), QStringList{QString::fromUtf8(TEXT_NICHT_DRUCKBAR)});
         QCOMPARE(r_->meldung.gezeigt[0].symbol, Symbol::Ausrufezeichen);
         QVERIFY(r_->dateiwahl.anfragen.isEmpty());
         // The preview refuses it the same way.
         f_->mainframe_OnCommand(CMD_SEITENANSICHT);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldungen().size(), 2);
         QCOMPARE(r_->meldungen()[1], QString::fromUtf8(TEXT_NICHT_DRUCKBAR));
     }
@@ -250,6 +255,7 @@ private slots:
     void dateiwahlAbgebrochenDruecktNichts() {
         oeffne(Druckart::FF);
         f_->mainframe_OnCommand(CMD_DRUCKEN);  // the scripted chooser answers "cancel"
+        warteAufJob(*f_);
         QCOMPARE(r_->dateiwahl.anfragen.size(), 1);
         QCOMPARE(r_->dateiwahl.anfragen[0].vorschlag, QStringLiteral("Fehlerfolge"));
         QVERIFY(r_->meldungen().isEmpty());
@@ -267,9 +273,14 @@ private slots:
         const QString ziel = tmp.filePath(QStringLiteral("abbruch.pdf"));
         if (vorhanden) schreibeDatei(tmp, QStringLiteral("abbruch.pdf"), "alt");
         r_->dateiwahl.antworten << ziel;
-        beantworteModal(QStringLiteral("id_%1").arg(DLG_DRUCKABBRUCH), QStringLiteral("id_2"),
-                        vorhanden ? QString() : QStringLiteral("drucken_abbruchdialog"));
+        // Cancelled as the dialog appears, before the page can be done.
+        BeimZeigen abbrechen(QStringLiteral("id_%1").arg(DLG_DRUCKABBRUCH), [&](QWidget* d) {
+            if (!vorhanden) speichereBild(d->grab().toImage(), QStringLiteral("drucken_abbruchdialog"));
+            d->findChild<QPushButton*>(QStringLiteral("id_2"))->click();
+        });
         f_->mainframe_OnCommand(CMD_DRUCKEN);
+        QVERIFY(warteAufJob(*f_));
+        QVERIFY(abbrechen.gezeigt);
         QCOMPARE(r_->meldungen(), QStringList{QString::fromUtf8(TEXT_DRUCKFEHLER)});
         QCOMPARE(r_->meldung.gezeigt[0].titel, QStringLiteral("Multimedia und Zorwerk"));
         QCOMPARE(liesDatei(ziel), vorhanden ? QByteArray("alt") : QByteArray("<fehlt>"));
@@ -282,6 +293,7 @@ private slots:
         oeffne(Druckart::FF);
         const Druckersuche vorher = setzeDruckersuche([] { return QStringLiteral("zor-test-gibt-es-nicht"); });
         f_->mainframe_OnCommand(CMD_DRUCKEN);
+        warteAufJob(*f_);
         setzeDruckersuche(vorher);
         QCOMPARE(r_->meldungen(), QStringList{QString::fromUtf8(TEXT_DRUCKFEHLER)});
         QVERIFY(r_->dateiwahl.anfragen.isEmpty());
@@ -295,6 +307,7 @@ private slots:
         oeffne(Druckart::FF);
         r_->dateiwahl.antworten << folge;
         f_->mainframe_OnCommand(CMD_DRUCKEN);
+        warteAufJob(*f_);
         QCOMPARE(liesDatei(folge), QByteArray("0100100001"));
         QCOMPARE(r_->meldungen().size(), 1);
         QVERIFY(r_->meldungen()[0].contains(QStringLiteral("dieselbe Datei")));
@@ -321,6 +334,7 @@ private slots:
             d->findChild<QPushButton*>(QStringLiteral("schliessen"))->click();
         });
         f_->mainframe_OnCommand(CMD_SEITENANSICHT);
+        warteAufJob(*f_);
         QCOMPARE(skript.gesehen, QStringList{QStringLiteral("seitenansicht")});
         QCOMPARE(seiten, 1);
         QVERIFY(r_->dateiwahl.anfragen.isEmpty() && r_->meldungen().isEmpty());
@@ -343,6 +357,7 @@ private slots:
         ModalSkript skript;
         skript.dann([](QWidget* d) { d->findChild<QPushButton*>(QStringLiteral("drucken"))->click(); });
         f_->mainframe_OnCommand(CMD_SEITENANSICHT);
+        warteAufJob(*f_);
         QCOMPARE(r_->dateiwahl.anfragen.size(), 1);
         QVERIFY(liesDatei(ziel).startsWith("%PDF"));
     }

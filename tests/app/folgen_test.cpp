@@ -19,6 +19,7 @@
 #include "support/modal_skript.h"
 #include "support/testdateien.h"
 #include "support/testrahmen.h"
+#include "support/gui_hilfen.h"
 #include "support/zor_modus_test.h"
 
 using namespace zor::app;
@@ -87,6 +88,7 @@ private slots:
         s().BSCWert1[zor::bsc::p] = 0.05f;
         r_->dateiwahl.antworten = {pfad(datei), pfad(datei)};
         f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ1);
+        warteAufJob(*f_);
         f_->mainframe_OnCommand(CMD_SATZ2_DATEI);
         QVERIFY2(r_->meldung.gezeigt.isEmpty(), qPrintable(r_->meldungen().join('\n')));
         QCOMPARE(r_->dateiwahl.anfragen[0].titel, QStringLiteral("Multimedia und Zorwerk"));
@@ -144,6 +146,7 @@ private slots:
         const QString ziel = pfad("fehlt/folge.FFO");
         r_->dateiwahl.antworten = {ziel};
         f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ1);
+        warteAufJob(*f_);
         // The core's reason line comes along.
         QCOMPARE(r_->meldungen(),
                  QStringList{"Datei kann nicht geschrieben werden!\nDie Datei oder das Verzeichnis existiert nicht."});
@@ -151,6 +154,7 @@ private slots:
         QVERIFY(!QFile::exists(ziel));
         r_->dateiwahl.antworten = {pfad("folge.txt")};
         f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ1);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldungen().last(), QStringLiteral("Kein gültiger Dateiname!"));
         QVERIFY(!QFile::exists(pfad("folge.txt")));
     }
@@ -165,6 +169,7 @@ private slots:
         s().Fenster.null = 0;
         s().Fenster.aktualisiert = 1;
         f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ2);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldungen(),
                  QStringList{QString::fromStdString(zor::format(zor::TEXT_GLEICHE_DATEI, qPrintable(ziel), qPrintable(ziel)))});
         QCOMPARE(liesDatei(ziel), QByteArray("0001"));
@@ -181,6 +186,7 @@ private slots:
         schreibeDatei(andere, "muster.ffo", ffo);
         r_->dateiwahl.antworten = {pfad("muster.ffo")};
         f_->mainframe_OnCommand(CMD_KONVERTIEREN);
+        warteAufJob(*f_);
         QCOMPARE(r_->dateiwahl.anfragen[0].titel, QStringLiteral("FFO<=>FAB (konvertieren)"));
         QCOMPARE(r_->meldung.gezeigt.size(), 1);
         QVERIFY(r_->meldungen()[0].endsWith("Das Schreiben war erfolgreich!"));
@@ -195,6 +201,7 @@ private slots:
 
         // Cancelled file choice: the conversion says it has no file.
         f_->mainframe_OnCommand(CMD_KONVERTIEREN);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldungen().last(), QStringLiteral("Fehler beim Öffnen der Datei!"));
     }
 
@@ -206,6 +213,7 @@ private slots:
         r_->dateiwahl.antworten = {pfad("data.ffo"), pfad("data.ffo")};
         r_->meldung.antworten = {Antwort::Nein};
         f_->mainframe_OnCommand(CMD_KONVERTIEREN_ZOR);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldung.gezeigt.size(), 1);
         QVERIFY(r_->meldungen()[0].endsWith("\nDie Datei existiert bereits!\nDatei überschreiben?"));
         QCOMPARE(r_->meldung.gezeigt[0].knoepfe, Knoepfe::JaNein);
@@ -213,6 +221,7 @@ private slots:
 
         r_->meldung.antworten = {Antwort::Ja};
         f_->mainframe_OnCommand(CMD_KONVERTIEREN_ZOR);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldung.gezeigt.size(), 2);  // the question only
         const QByteArray erwartet("\x02\0\0\0\x02\0\0\0", 8);  // the final line end is not read
         QCOMPARE(liesDatei(pfad("data.fAB")), erwartet);

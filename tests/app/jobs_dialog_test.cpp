@@ -44,10 +44,11 @@ class JobDialogTest : public QObject {
     QString datei(const QString& name, const QByteArray& b) { return schreibeDatei(*dir_, name, b); }
     QString pfad(const QString& name) const { return dir_->filePath(name); }
     // Types the entries and presses Ok; false when the dialog stayed open.
-    static bool okMit(Jobdialog& d, const QList<std::pair<int, QString>>& eintraege) {
+    bool okMit(Jobdialog& d, const QList<std::pair<int, QString>>& eintraege) {
         d.show();
         for (const auto& [id, text] : eintraege) d.findChild<QLineEdit*>(QStringLiteral("id_%1").arg(id))->setText(text);
         d.findChild<QPushButton*>("id_131")->click();
+        warteAufJob(r_->f);
         return !d.isVisible();
     }
     static QByteArray zor(const QStringList& argumente) {

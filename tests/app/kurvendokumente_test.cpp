@@ -359,6 +359,7 @@ private slots:
         const QString pfad = tmp_.filePath(art + ".csv");
         r_->dateiwahl.antworten = {pfad};
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        warteAufJob(*f_);
         QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_EXPORT_BILD_CSV);
         const QStringList zeilen = ::zeilen(pfad);
         const QStringList satz1 = zorAusgabe(optionen + QStringList{"--preset", "ge1"});
@@ -372,12 +373,14 @@ private slots:
         // The clipboard carries the same text beside the picture.
         QWidget* d = fenster(art.toLatin1())->widget();
         QTest::keyClick(d, Qt::Key_C, Qt::ControlModifier);
+        warteAufJob(*f_);
         const QMimeData* m = QApplication::clipboard()->mimeData();
         QVERIFY(m->hasImage());
         QCOMPARE(m->text().split('\n', Qt::SkipEmptyParts), zeilen);
         // Text is the error sequence's export, not the curves'.
         r_->dateiwahl.antworten = {tmp_.filePath(art + ".txt")};
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        warteAufJob(*f_);
         QCOMPARE(r_->meldungen(), QStringList{"Exportieren ist als PNG, SVG, PDF oder CSV möglich."});
         QVERIFY(!QFile::exists(tmp_.filePath(art + ".txt")));
     }
@@ -414,6 +417,17 @@ private slots:
         QCOMPARE(rendern({"--dokument", "fav", "--cursor", "50", nie}), 2);
         QCOMPARE(rendern({"--dokument", "fav", "--ordinate", "quer", nie}), 2);
         QCOMPARE(rendern({"--dokument", "ff", "--groesse", "10000x10000", nie}), 2);
+        QVERIFY(!QFile::exists(nie));
+        // A pipe as a set's file is refused at once, in zor's words, and never opened.
+        const QString fifo = tmp_.filePath("x.FFO");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QProcess p;
+        p.start(QStringLiteral(ZOR_RENDER), {"--dokument", "fav", "--datei1", fifo, nie});
+        const bool fertig = p.waitForFinished(10000);
+        if (!fertig) p.kill();
+        QVERIFY2(fertig, "the renderer waits for the pipe");
+        QVERIFY(p.exitCode() != 0);
+        QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("Das ist keine reguläre Datei.")));
         QVERIFY(!QFile::exists(nie));
     }
 

@@ -68,6 +68,7 @@ class AnsichtTest : public QObject {
         oeffne(CMD_BIN, quelle);
         r_->dateiwahl.antworten << ziel;
         f_->mainframe_OnCommand(befehl);
+        warteAufJob(*f_);
         return liesDatei(ziel);
     }
 

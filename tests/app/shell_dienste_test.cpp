@@ -35,16 +35,6 @@ public:
     bool event(QEvent*) override { throw std::bad_alloc(); }
 };
 
-// Counts paint events of a widget.
-class Malzaehler : public QObject {
-public:
-    int anzahl = 0;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) ++anzahl;
-        return false;
-    }
-};
-
 QString textVon(QWidget* d, const QString& name) { return d->findChild<QLabel*>(name)->text(); }
 
 }  // namespace

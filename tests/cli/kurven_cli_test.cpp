@@ -102,6 +102,10 @@ INSTANTIATE_TEST_SUITE_P(
                2, "Eingabefehler bei --pgb"},
         Falsch{"Ge2mcUebergangNull", {"ge2mc", "--pgb", "0", "--pbg", "0.01", "--good", "0.01", "--bad", "0.4"},
                2, "Übergänge = 0"},
+        // The dialogs' rule: a state that can be chosen but never errs gives an endless gap.
+        Falsch{"SwZustandOhneFehler",
+               {"fav", "--model", "sw", "--pz1", "0.5", "--pz2", "0.5", "--pz3", "0", "--e1", "0", "--e2", "0.1"},
+               2, "--e1 > 0"},
         Falsch{"DateiFehlt", {"fav", "--model", "file", "--file", "/nicht/vorhanden.FFO"},
                1, "Datei kann nicht gelesen werden!"}),
     testnamen::NachName());

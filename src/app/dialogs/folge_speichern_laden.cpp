@@ -1,6 +1,7 @@
 #include "app/dialogs/folge_speichern_laden.h"
 
 #include "app/dialogs/modellhaken.h"
+#include "app/hintergrund/hintergrund.h"
 #include "app/kontext/befehle.h"
 #include "app/kontext/folgedatei.h"
 #include "app/kontext/kontext.h"
@@ -30,14 +31,24 @@ void FolgenModul::SaveAs(int satz) {
         zeige(kontext().meldung(), {TEXT_KEIN_GUELTIGER_DATEINAME, TITEL_PROGRAMM, Symbol::Ausrufezeichen});
         return;
     }
-    Ergebnis e;
-    {
-        Wartecursor w;
-        e = SaveFolge(s, satz, *typ, szFile, kontext().fortschritt());
-    }
-    if (!e) zeige(kontext().meldung(), {e.meldung.text, e.meldung.titel, Symbol::Ausrufezeichen});
-    // A set that reads this very file takes its new length.
-    if (Datei_ueberschrieben(s, szFile)) kontext().setzeAktiv(CMD_AKTUALISIEREN, true);
+    // The job works on a copy of the set; the state changes only when it has ended.
+    struct Gespeichert {
+        Ergebnis e;
+        bool abgebrochen = false;
+    };
+    const Satzparameter p = satzparameter(s, satz);
+    kontext().hintergrund().starten<Gespeichert>(
+        nullptr, {szFile, TEXT_WIRD_ERZEUGT},
+        [p, typ = *typ, szFile, geschuetzt = satzDateien(s)](Fortschritt& f) {
+            return Gespeichert{SaveFolge(p, typ, szFile, f, geschuetzt), f.abgebrochen()};
+        },
+        [this, szFile](Gespeichert g) {
+            // A cancelled save left the file as it was: nothing to say, nothing to refresh.
+            if (g.abgebrochen) return;
+            if (!g.e) zeige(kontext().meldung(), {g.e.meldung.text, g.e.meldung.titel, Symbol::Ausrufezeichen});
+            // A set that reads this very file takes its new length.
+            if (Datei_ueberschrieben(kontext().zustand(), szFile)) kontext().setzeAktiv(CMD_AKTUALISIEREN, true);
+        });
 }
 
 void FolgenModul::Load(int satz) {

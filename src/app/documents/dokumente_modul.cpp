@@ -125,21 +125,31 @@ void DokumenteModul::exportieren(int) {
     const auto pfad = kontext().dateiwahl().GetFileNameOutFWK(QStringLiteral("Exportieren"), d->windowTitle(), satz);
     if (!pfad) return;
     const Bildformat format = formatVon(*pfad);
-    Ergebnis e;
+    // The files the sets read, as they are now: the export must not replace one.
+    const Eingaben geschuetzt = satzDateien(kontext().zustand());
+    std::function<Ergebnis()> speichern;
     if (format == neben) {
-        e = textSpeichern(*pfad, neben == Bildformat::CSV ? d->alsCsv() : d->alsText(), satzDateien(kontext().zustand()));
+        speichern = [d, pfad = *pfad, neben, geschuetzt] {
+            return textSpeichern(pfad, neben == Bildformat::CSV ? d->alsCsv() : d->alsText(), geschuetzt);
+        };
     } else if (format == Bildformat::Text || format == Bildformat::CSV || format == Bildformat::Unbekannt) {
-        e = Ergebnis::Fehler(neben == Bildformat::CSV    ? "Exportieren ist als PNG, SVG, PDF oder CSV möglich."
-                             : neben == Bildformat::Text ? "Exportieren ist als PNG, SVG, PDF oder Text möglich."
-                                                         : "Exportieren ist als PNG, SVG oder PDF möglich.",
-                             TITEL_PROGRAMM, Symbol::Ausrufezeichen);
+        zeige(kontext().meldung(),
+              {neben == Bildformat::CSV    ? "Exportieren ist als PNG, SVG, PDF oder CSV möglich."
+               : neben == Bildformat::Text ? "Exportieren ist als PNG, SVG, PDF oder Text möglich."
+                                           : "Exportieren ist als PNG, SVG oder PDF möglich.",
+               TITEL_PROGRAMM, Symbol::Ausrufezeichen});
+        return;
     } else {
         const auto groesse = ExportGroesse::frage(d->size(), kontext().fenster());
         if (!groesse) return;
-        e = bildSpeichern(*pfad, *groesse, [d, g = *groesse](QPainter& p) { d->zeichnen(p, g); },
-                          satzDateien(kontext().zustand()));
+        speichern = [d, pfad = *pfad, g = *groesse, geschuetzt] {
+            return bildSpeichern(pfad, g, [d, g](QPainter& p) { d->zeichnen(p, g); }, geschuetzt);
+        };
     }
-    if (!e) zeige(kontext().meldung(), e.meldung);
+    // Stale curves are computed in the background first.
+    d->bereit([this, speichern = std::move(speichern)] {
+        if (const Ergebnis e = speichern(); !e) zeige(kontext().meldung(), e.meldung);
+    });
 }
 
 }  // namespace zor::app

@@ -2,8 +2,9 @@
 
 #include <QDir>
 
-#include "app/documents/druckauftrag.h"
+#include "app/documents/kurvendokument.h"
 #include "app/documents/seitenansicht.h"
+#include "app/hintergrund/hintergrund.h"
 #include "app/kontext/befehle.h"
 #include "app/kontext/kontext.h"
 #include "app/kontext/mdi_dokument.h"
@@ -14,6 +15,21 @@
 #include "core/seqfiles/dateiquelle.h"
 
 namespace zor::app {
+namespace {
+
+// The curves the page of that kind draws, where their cache is stale: the same
+// computation as the document's window runs.
+std::optional<Kurvenrechnung> druckKurven(const ZorState& s, Druckart art) {
+    const STRUCT_TOCHTER* t = art == Druckart::FKF ? &s.FKF : art == Druckart::FAV ? &s.FAV : nullptr;
+    if (!t || (t->ermittelt1 != 0 && t->ermittelt2 != 0)) return std::nullopt;
+    return art == Druckart::FKF ? kurvenrechnung(&fkfAuftrag, s) : kurvenrechnung(&favAuftrag, s);
+}
+
+void druckfehler(Kontext& k) {
+    k.meldung().zeige(QString::fromUtf8(TEXT_DRUCKFEHLER), QString::fromUtf8(TITEL_PROGRAMM), Symbol::Ausrufezeichen);
+}
+
+}  // namespace
 
 DruckModul::DruckModul(Kontext& kontext)
     : Befehlsmodul(kontext), vorlagen_(programmVorlagen(QDir::currentPath())) {
@@ -21,7 +37,7 @@ DruckModul::DruckModul(Kontext& kontext)
     registriere({CMD_SEITENANSICHT}, [this](int id) { seitenansicht(id); });
 }
 
-std::optional<Druckart> DruckModul::vorbereiten() {
+void DruckModul::vorbereiten(std::function<void(Druckart)> weiter) {
     ZorState& s = kontext().zustand();
     if (s.Fenster.aktualisiert == 0) kontext().befehl(CMD_AKTUALISIEREN);
     MdiDokument* d = kontext().aktivesDokument();
@@ -29,31 +45,42 @@ std::optional<Druckart> DruckModul::vorbereiten() {
     if (!b) {
         kontext().meldung().zeige(QString::fromUtf8(TEXT_NICHT_DRUCKBAR), QString::fromUtf8(TITEL_PROGRAMM),
                                   Symbol::Ausrufezeichen);
-        return std::nullopt;
+        return;
     }
-    const Druckart art = druckartVon(b->druckKopf());
-    const Kurvenbericht k = druckKurvenErmitteln(s, art, kontext().fortschritt());
-    for (const Meldung& m : k.meldungen) zeige(kontext().meldung(), m);
-    if (k.rechenzeit) zeige(kontext().meldung(), *k.rechenzeit);
-    return art;
+    // A window's own computation may be running: the page waits for it.
+    kontext().hintergrund().danach(nullptr, [this, art = druckartVon(b->druckKopf()), weiter = std::move(weiter)] {
+        auto r = druckKurven(kontext().zustand(), art);
+        if (!r) return weiter(art);
+        auto rechnung = std::make_shared<Kurvenrechnung>(std::move(*r));
+        kontext().hintergrund().starten(
+            nullptr, {art == Druckart::FKF ? "Fehlerkorrelationsfunktion" : "Fehlerabstandsverteilung"},
+            rechnung->rechnen, [this, rechnung, art, weiter](bool abgebrochen) {
+                if (abgebrochen) return;
+                const Kurvenbericht k = rechnung->eintragen(kontext().zustand());
+                for (const Meldung& m : k.meldungen) zeige(kontext().meldung(), m);
+                if (k.rechenzeit) zeige(kontext().meldung(), *k.rechenzeit);
+                // The documents' windows show the curves now stored.
+                for (MdiDokument* dok : kontext().dokumente()) dok->update();
+                weiter(art);
+            });
+    });
 }
 
-Seitenmaler DruckModul::seite(Druckart art, std::vector<Meldung>* meldungen) {
-    return [this, art, meldungen](QPainter& p, QSize groesse) {
-        Druckbericht b = druckseiteMalen(p, groesse, kontext().zustand(), vorlagen_, art);
+Seitenmaler DruckModul::seite(Druckart art, std::shared_ptr<ZorState> s, std::vector<Meldung>* meldungen) const {
+    return [vorlagen = vorlagen_, art, s = std::move(s), meldungen](QPainter& p, QSize groesse) {
+        Druckbericht b = druckseiteMalen(p, groesse, *s, vorlagen, art);
         if (meldungen) *meldungen = std::move(b.meldungen);
         return true;
     };
 }
 
 void DruckModul::drucken(int) {
-    const auto art = vorbereiten();
-    if (!art) return;
-    std::vector<Meldung> meldungen;
-    Druckergebnis e = Druckergebnis::Fehler;
-    if (const QString drucker = standardDrucker(); !drucker.isEmpty()) {
-        e = druckeAufDrucker(drucker, kontext().fenster(), seite(*art, &meldungen));
-    } else {
+    vorbereiten([this](Druckart art) {
+        if (const QString drucker = standardDrucker(); !drucker.isEmpty()) {
+            auto auftrag = Seitenauftrag::aufDrucker(drucker);
+            if (!auftrag) return druckfehler(kontext());
+            return druckeSeite(art, std::move(auftrag));
+        }
         const QString vorschlag = kontext().aktivesDokument()->windowTitle();
         const auto pfad = kontext().dateiwahl().GetFileNameOutFWK(QString::fromUtf8(TEXT_ALS_PDF), vorschlag, SATZ_PDF);
         if (!pfad) return;
@@ -63,20 +90,40 @@ void DruckModul::drucken(int) {
             for (const Meldung& m : nein->meldungen) zeige(kontext().meldung(), m);
             return;
         }
-        e = druckeAlsPdf(*pfad, kontext().fenster(), seite(*art, &meldungen), geschuetzt);
-    }
-    for (const Meldung& m : meldungen) zeige(kontext().meldung(), m);
-    if (e != Druckergebnis::Gedruckt)
-        kontext().meldung().zeige(QString::fromUtf8(TEXT_DRUCKFEHLER), QString::fromUtf8(TITEL_PROGRAMM),
-                                  Symbol::Ausrufezeichen);
+        druckeSeite(art, Seitenauftrag::alsPdf(*pfad, geschuetzt));
+    });
+}
+
+// The worker paints from a copy of the state: the windows go on painting from theirs.
+void DruckModul::druckeSeite(Druckart art, std::unique_ptr<Seitenauftrag> auftrag) {
+    if (!abbruch_) abbruch_ = new Druckabbruch(kontext().fenster());
+    struct Seite {
+        std::shared_ptr<Seitenauftrag> auftrag;
+        std::vector<Meldung> meldungen;
+        bool gemalt = false;
+    };
+    auto seite = std::make_shared<Seite>();
+    seite->auftrag = std::move(auftrag);
+    const Seitenmaler maler = this->seite(art, std::make_shared<ZorState>(kontext().zustand()), &seite->meldungen);
+    kontext().hintergrund().starten(
+        nullptr, {DRUCK_DOKUMENTNAME, {}, abbruch_.data()},
+        [seite, maler](Fortschritt&) { seite->gemalt = seite->auftrag->malen(maler); },
+        [this, seite](bool abgebrochen) {
+            for (const Meldung& m : seite->meldungen) zeige(kontext().meldung(), m);
+            const Druckergebnis e =
+                seite->gemalt ? seite->auftrag->abschliessen(abgebrochen) : Druckergebnis::Fehler;
+            if (e != Druckergebnis::Gedruckt) druckfehler(kontext());
+        });
 }
 
 // The document window reports its own file messages; the preview repaints silently.
 void DruckModul::seitenansicht(int) {
-    const auto art = vorbereiten();
-    if (!art) return;
-    Seitenansicht ansicht(kontext().aktivesDokument()->windowTitle(), seite(*art, nullptr), kontext().fenster());
-    if (ansicht.exec() == QDialog::Accepted) kontext().befehl(CMD_DRUCKEN);
+    vorbereiten([this](Druckart art) {
+        Seitenansicht ansicht(kontext().aktivesDokument()->windowTitle(),
+                              seite(art, std::shared_ptr<ZorState>(&kontext().zustand(), [](ZorState*) {}), nullptr),
+                              kontext().fenster());
+        if (ansicht.exec() == QDialog::Accepted) kontext().befehl(CMD_DRUCKEN);
+    });
 }
 
 }  // namespace zor::app

@@ -2,7 +2,9 @@
 // Printing the active channel-model document (FF, FKF or FAV) on one page, and the
 // page preview. The parameter window cannot be printed on its own.
 
-#include <optional>
+#include <QPointer>
+
+#include <functional>
 
 #include "app/documents/druckauftrag.h"
 #include "app/kontext/befehlsmodul.h"
@@ -18,13 +20,18 @@ private:
     void drucken(int id);
     void seitenansicht(int id);
 
-    // Brings the documents and the page's curves up to date and names the active
-    // document's page; refuses the parameter window (or none) with a message.
-    std::optional<Druckart> vorbereiten();
-    // The page of that kind; the diagram's messages go to meldungen when given.
-    Seitenmaler seite(Druckart art, std::vector<Meldung>* meldungen);
+    // Brings the documents and the page's curves up to date (in the background), then
+    // runs weiter with the active document's page; refuses the parameter window (or
+    // none) with a message.
+    void vorbereiten(std::function<void(Druckart)> weiter);
+    // Paints the page in the background with the cancel dialog shown.
+    void druckeSeite(Druckart art, std::unique_ptr<Seitenauftrag> auftrag);
+    // The page of that kind painted from s; the diagram's messages go to meldungen when
+    // given.
+    Seitenmaler seite(Druckart art, std::shared_ptr<ZorState> s, std::vector<Meldung>* meldungen) const;
 
     Vorlagenquelle vorlagen_;
+    QPointer<Druckabbruch> abbruch_;
 };
 
 }  // namespace zor::app

@@ -1,9 +1,9 @@
 #include "app/documents/druckauftrag.h"
 
-#include <QCoreApplication>
-#include <QDialog>
+#include <QBuffer>
 #include <QLabel>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -20,45 +20,56 @@ Druckersuche& suche() {
     return s;
 }
 
-// Dialog 99: says that the page is being printed; its Cancel button (or Escape) stops
-// the job. It has no close button, and it blocks the frame while it is shown, so no
-// command can start while the job waits for events.
-class Druckabbruch final : public QDialog {
+class AufDrucker final : public Seitenauftrag {
 public:
-    explicit Druckabbruch(QWidget* eltern)
-        : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
-        setObjectName(QStringLiteral("id_%1").arg(DLG_DRUCKABBRUCH));
-        setWindowTitle(QString::fromUtf8(TITEL_PROGRAMM));
-        setWindowModality(Qt::ApplicationModal);
-        auto* text = new QLabel(QString::fromUtf8(TEXT_ES_WIRD_GEDRUCKT), this);
-        text->setAlignment(Qt::AlignCenter);
-        auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-        abbrechen->setObjectName(QStringLiteral("id_%1").arg(ID_ABBRECHEN));
-        abbrechen->setDefault(true);
-        auto* l = new QVBoxLayout(this);
-        l->setContentsMargins(24, 16, 24, 16);
-        l->addWidget(text);
-        l->addWidget(abbrechen, 0, Qt::AlignHCenter);
-        connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-        connect(this, &QDialog::rejected, this, [this] { abgebrochen_ = true; });
-        setFixedSize(QSize(260, sizeHint().height()));
+    explicit AufDrucker(const QString& name) : drucker_(QPrinter::HighResolution) {
+        drucker_.setPrinterName(name);
+        drucker_.setDocName(QString::fromUtf8(DRUCK_DOKUMENTNAME));
     }
-    bool abgebrochen() const { return abgebrochen_; }
+    // An unknown name falls back to PDF output, which here would have no file.
+    bool gueltig(const QString& name) const {
+        return drucker_.isValid() && drucker_.outputFormat() == QPrinter::NativeFormat && drucker_.printerName() == name;
+    }
+    bool malen(const Seitenmaler& maler) override {
+        if (!p_.begin(&drucker_)) return false;
+        maler(p_, QSize(drucker_.width(), drucker_.height()));
+        return true;
+    }
+    Druckergebnis abschliessen(bool abgebrochen) override {
+        if (!p_.isActive()) return Druckergebnis::Fehler;
+        if (abgebrochen) {
+            drucker_.abort();
+            p_.end();
+            return Druckergebnis::Abgebrochen;
+        }
+        return p_.end() ? Druckergebnis::Gedruckt : Druckergebnis::Fehler;
+    }
 
 private:
-    bool abgebrochen_ = false;
+    QPrinter drucker_;
+    QPainter p_;
 };
 
-// Paints the page with the cancel dialog shown. Waiting events are handled before and
-// after the painting, as the spooler's abort callback did; false when cancelled.
-bool seiteMitAbbruch(QPainter& p, QSize seite, QWidget* eltern, const Seitenmaler& malen) {
-    Druckabbruch dialog(eltern);
-    dialog.show();
-    QCoreApplication::processEvents();
-    if (dialog.abgebrochen() || !malen(p, seite)) return false;
-    QCoreApplication::processEvents();
-    return !dialog.abgebrochen();
-}
+// The page goes into memory first, so that nothing is written before the job is done.
+class AlsPdf final : public Seitenauftrag {
+public:
+    AlsPdf(QString pfad, Eingaben geschuetzt) : pfad_(std::move(pfad)), geschuetzt_(std::move(geschuetzt)) {}
+    bool malen(const Seitenmaler& maler) override {
+        ergebnis_ = druckseiteAlsPdf(daten_, maler);
+        return ergebnis_ != Druckergebnis::Fehler;
+    }
+    Druckergebnis abschliessen(bool abgebrochen) override {
+        if (abgebrochen) return Druckergebnis::Abgebrochen;
+        if (ergebnis_ != Druckergebnis::Gedruckt) return ergebnis_;
+        return druckseiteSchreiben(pfad_, daten_, geschuetzt_) ? Druckergebnis::Gedruckt : Druckergebnis::Fehler;
+    }
+
+private:
+    QString pfad_;
+    Eingaben geschuetzt_;
+    QByteArray daten_;
+    Druckergebnis ergebnis_ = Druckergebnis::Fehler;
+};
 
 }  // namespace
 
@@ -66,26 +77,49 @@ Druckersuche setzeDruckersuche(Druckersuche neu) { return std::exchange(suche(),
 
 QString standardDrucker() { return suche() ? suche()() : QString(); }
 
-Druckergebnis druckeAufDrucker(const QString& name, QWidget* eltern, const Seitenmaler& malen) {
-    QPrinter drucker(QPrinter::HighResolution);
-    drucker.setPrinterName(name);
-    drucker.setDocName(QString::fromUtf8(DRUCK_DOKUMENTNAME));
-    // An unknown name falls back to PDF output, which here would have no file.
-    if (!drucker.isValid() || drucker.outputFormat() != QPrinter::NativeFormat || drucker.printerName() != name)
-        return Druckergebnis::Fehler;
-    QPainter p;
-    if (!p.begin(&drucker)) return Druckergebnis::Fehler;
-    if (!seiteMitAbbruch(p, QSize(drucker.width(), drucker.height()), eltern, malen)) {
-        drucker.abort();
-        p.end();
-        return Druckergebnis::Abgebrochen;
-    }
-    return p.end() ? Druckergebnis::Gedruckt : Druckergebnis::Fehler;
+std::unique_ptr<Seitenauftrag> Seitenauftrag::aufDrucker(const QString& name) {
+    auto a = std::make_unique<AufDrucker>(name);
+    if (!a->gueltig(name)) return nullptr;
+    return a;
 }
 
-Druckergebnis druckeAlsPdf(const QString& pfad, QWidget* eltern, const Seitenmaler& malen, const Eingaben& geschuetzt) {
-    return druckseiteSpeichern(
-        pfad, [&](QPainter& p, QSize seite) { return seiteMitAbbruch(p, seite, eltern, malen); }, geschuetzt);
+std::unique_ptr<Seitenauftrag> Seitenauftrag::alsPdf(const QString& pfad, Eingaben geschuetzt) {
+    return std::make_unique<AlsPdf>(pfad, std::move(geschuetzt));
+}
+
+Druckabbruch::Druckabbruch(QWidget* eltern)
+    : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    setObjectName(QStringLiteral("id_%1").arg(DLG_DRUCKABBRUCH));
+    setWindowTitle(QString::fromUtf8(TITEL_PROGRAMM));
+    setWindowModality(Qt::ApplicationModal);
+    auto* text = new QLabel(QString::fromUtf8(TEXT_ES_WIRD_GEDRUCKT), this);
+    text->setAlignment(Qt::AlignCenter);
+    auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    abbrechen->setObjectName(QStringLiteral("id_%1").arg(ID_ABBRECHEN));
+    abbrechen->setDefault(true);
+    auto* l = new QVBoxLayout(this);
+    l->setContentsMargins(24, 16, 24, 16);
+    l->addWidget(text);
+    l->addWidget(abbrechen, 0, Qt::AlignHCenter);
+    connect(abbrechen, &QPushButton::clicked, this, &Druckabbruch::reject);
+    setFixedSize(QSize(260, sizeHint().height()));
+}
+
+void Druckabbruch::jobBeginnt(const std::string&, const std::string&, std::function<void()> abbrechen) {
+    abbrechen_ = std::move(abbrechen);
+    show();
+    raise();
+    activateWindow();
+}
+
+void Druckabbruch::jobEndet() {
+    abbrechen_ = nullptr;
+    hide();
+}
+
+// The window stays until the job has noticed: it ends the job itself.
+void Druckabbruch::reject() {
+    if (abbrechen_) std::exchange(abbrechen_, nullptr)();
 }
 
 void vorschauDruckerEinrichten(QPrinter& drucker) {

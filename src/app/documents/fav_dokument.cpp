@@ -21,7 +21,8 @@ const Kurvenart FAV_ART = {
     .rechtsVorEnde = 1,
     // The cursor follows the linear abscissa's points.
     .autoCursor = [](const ZorState& s) { return s.Cursor.FAVon != 0 && s.FAV_abszisse != 0; },
-    .ermitteln = &FAV_Ermitteln,
+    .rechnung = [](const ZorState& s) { return kurvenrechnung(&favAuftrag, s); },
+    .titel = "Fehlerabstandsverteilung",
     .malen = &favMalen,
     .geometrie = &favCursorGeometrie,
     .kurven = &favCursorKurven,

@@ -12,6 +12,7 @@
 
 #include <utility>
 
+#include "app/hintergrund/hintergrund.h"
 #include "app/kontext/befehle.h"
 #include "app/kontext/kontext.h"
 #include "app/platform/meldungsdienst.h"
@@ -20,6 +21,8 @@
 
 namespace zor::app {
 namespace {
+
+constexpr const char* TEXT_ABGEBROCHEN = "Die Berechnung wurde abgebrochen.\nEin Klick in das Fenster rechnet neu.";
 
 constexpr std::pair<int, Cursortaste> TASTEN[] = {
     {Qt::Key_PageUp, Cursortaste::BildAuf}, {Qt::Key_PageDown, Cursortaste::BildAb},
@@ -33,6 +36,10 @@ KurvenDokument::KurvenDokument(Kontext& kontext, const Kurvenart& art, Vorlagenq
     : ModellDokument(kontext, art.welches), art_(art), vorlagen_(std::move(vorlagen)) {
     setObjectName(QString::fromLatin1(art.name));
     setMouseTracking(true);
+    // Whatever job ended, curves that are still stale may now be computed.
+    connect(&kontext.hintergrund(), &Hintergrund::beendet, this, [this] {
+        if (veraltet()) update();
+    });
 }
 
 ZorState& KurvenDokument::zustand() const { return kontext().zustand(); }
@@ -62,35 +69,71 @@ bool KurvenDokument::befehl(int id) {
     return ModellDokument::befehl(id);
 }
 
-void KurvenDokument::ermitteln() {
-    if (rechnet_ || !veraltet()) return;
-    ZorState& s = zustand();
-    if (s.Fenster.aktualisiert == 0) kontext().befehl(CMD_AKTUALISIEREN);
-    rechnet_ = true;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    Kurvenbericht bericht = art_.ermitteln(s, kontext().fortschritt());
-    QApplication::restoreOverrideCursor();
+bool KurvenDokument::abgebrochen() const { return abgebrochen_ && abgebrochen_(zustand()); }
+
+void KurvenDokument::bereit(std::function<void()> danach) {
+    if (zustand().Fenster.aktualisiert == 0) kontext().befehl(CMD_AKTUALISIEREN);
+    // A job of this or another window may be running: ask again when it has ended.
+    kontext().hintergrund().danach(this, [this, danach = std::move(danach)]() mutable {
+        if (!veraltet()) {
+            danach();
+            return;
+        }
+        abgebrochen_ = nullptr;
+        ermittelnStarten(std::move(danach));
+    });
+}
+
+void KurvenDokument::ermittelnStarten(std::function<void()> danach) {
+    if (rechnet_ || !veraltet() || abgebrochen()) return;
+    Hintergrund& h = kontext().hintergrund();
+    // Another job runs: this document asks again when it has ended (beendet).
+    if (h.laeuft()) return;
+    auto r = std::make_shared<Kurvenrechnung>(art_.rechnung(zustand()));
+    rechnet_ = h.starten(this, {art_.titel}, r->rechnen, [this, r, danach = std::move(danach)](bool abgebrochen) {
+        ergebnisDa(*r, abgebrochen);
+        if (danach && !abgebrochen && !veraltet()) danach();
+    });
+}
+
+void KurvenDokument::ergebnisDa(Kurvenrechnung& r, bool abgebrochen) {
     rechnet_ = false;
-    if (bericht.rechenzeit) ausstehend_.push_back(std::move(*bericht.rechenzeit));
-    for (Meldung& m : bericht.meldungen) ausstehend_.push_back(std::move(m));
-    // A curve document that wanted to compute meanwhile paints again and so asks anew.
+    if (abgebrochen) {
+        abgebrochen_ = std::move(r.gleich);
+        update();
+        return;
+    }
+    abgebrochen_ = nullptr;
+    berichtMerken(r.eintragen(zustand()));
+    // The other curve document shows the new state of the sets too.
     for (MdiDokument* d : kontext().dokumente())
         if (qobject_cast<KurvenDokument*>(d)) d->update();
+}
+
+void KurvenDokument::berichtMerken(Kurvenbericht bericht) {
+    if (bericht.rechenzeit) ausstehend_.push_back(std::move(*bericht.rechenzeit));
+    for (Meldung& m : bericht.meldungen) ausstehend_.push_back(std::move(m));
+}
+
+void KurvenDokument::abgebrochenMalen(QPainter& p) {
+    p.fillRect(rect(), Qt::white);
+    p.drawText(rect(), Qt::AlignCenter, QString::fromUtf8(TEXT_ABGEBROCHEN));
 }
 
 void KurvenDokument::paintEvent(QPaintEvent* e) {
     ZorState& s = zustand();
     if (s.Fenster.aktualisiert == 0) kontext().befehl(CMD_AKTUALISIEREN);
-    // The progress window lets events through, so a computation must not run inside a
-    // paint: the window stays white until the curves are there.
+    // Stale curves are computed in the background; meanwhile the window shows what it
+    // has (the last picture, or white) and is painted anew when the result arrives.
     if (veraltet()) {
-        if (!ermittelnGeplant_ && !rechnet_) {
-            ermittelnGeplant_ = true;
-            QTimer::singleShot(0, this, [this] {
-                ermittelnGeplant_ = false;
-                ermitteln();
-            });
-        }
+        ermittelnStarten();
+        QPainter p(this);
+        if (abgebrochen())
+            abgebrochenMalen(p);
+        else if (hintergrund_.deviceIndependentSize() == QSizeF(size()))
+            p.drawImage(QPointF(0, 0), hintergrund_);
+        else
+            p.fillRect(rect(), Qt::white);
         return;
     }
     const bool nurCursor = hintergrund_.deviceIndependentSize() == QSizeF(size()) &&
@@ -140,12 +183,10 @@ void KurvenDokument::meldungenNachDemMalen() {
 void KurvenDokument::meldungZeigen(const Meldung& m) { zeige(kontext().meldung(), m); }
 
 void KurvenDokument::zeichnen(QPainter& p, QSize groesse) {
-    ermitteln();
     art_.malen(p, groesse, zustand(), vorlagen_, 0);
 }
 
 std::string KurvenDokument::alsCsv() {
-    ermitteln();
     return art_.csv(zustand());
 }
 
@@ -179,6 +220,11 @@ void KurvenDokument::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void KurvenDokument::mousePressEvent(QMouseEvent* e) {
+    // After a cancel a click asks for the same curves again.
+    if (e->button() == Qt::LeftButton && abgebrochen()) {
+        abgebrochen_ = nullptr;
+        update();
+    }
     if (e->button() == Qt::RightButton) {
         e->accept();
         kontext().befehl(art_.optionen);

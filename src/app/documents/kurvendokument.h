@@ -3,6 +3,8 @@
 // computed before the paint that needs them, the reports shown after it, and the
 // measurement cursor driven by commands, keys and the mouse.
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +21,25 @@
 
 namespace zor::app {
 
+// One computation of a document's stale curves, ordered on the GUI thread: the work for
+// the worker (it holds a copy of the order, never the state), storing the results, and
+// whether the state would order the same again.
+struct Kurvenrechnung {
+    std::function<void(Fortschritt&)> rechnen;
+    std::function<Kurvenbericht(ZorState&)> eintragen;
+    std::function<bool(const ZorState&)> gleich;
+};
+
+// The computation of one kind of curve (favAuftrag, fkfAuftrag) as a Kurvenrechnung.
+template <class Auftrag>
+Kurvenrechnung kurvenrechnung(Auftrag (*bestellen)(const ZorState&), const ZorState& s) {
+    auto a = std::make_shared<const Auftrag>(bestellen(s));
+    using Ergebnisse = decltype(berechnen(*a, std::declval<Fortschritt&>()));
+    auto e = std::make_shared<Ergebnisse>();
+    return {[a, e](Fortschritt& f) { *e = berechnen(*a, f); }, [a, e](ZorState& z) { return eintragen(z, *a, *e); },
+            [a, bestellen](const ZorState& z) { return bestellen(z) == *a; }};
+}
+
 // What sets the two curve documents apart, as data.
 struct Kurvenart {
     Modelldokument welches;
@@ -31,7 +52,8 @@ struct Kurvenart {
     int ZorState::*defbereich;
     int rechtsVorEnde;  // how far below the number of points the right arrow stops
     bool (*autoCursor)(const ZorState&);
-    Kurvenbericht (*ermitteln)(ZorState&, Fortschritt&);
+    Kurvenrechnung (*rechnung)(const ZorState&);
+    const char* titel;  // the progress window's name of the job
     Gezeichnet (*malen)(QPainter&, QSize, ZorState&, const Vorlagenquelle&, int);
     CursorGeometrie (*geometrie)(const ZorState&);
     CursorKurven (*kurven)(const ZorState&, Gezeichnet);
@@ -49,15 +71,19 @@ public:
     // Cursor on and off; the rest as every document.
     bool befehl(int id) override;
 
-    // Computes stale curves first, then paints (export, clipboard).
+    // Paints the cached curves (export, clipboard: after bereit).
     void zeichnen(QPainter& p, QSize groesse) override;
     std::string alsCsv() override;
     bool hatCsv() const override { return true; }
 
-    // Computes every curve whose cached copy is stale, with the progress window; its
-    // reports wait for the next paint to finish.
-    void ermitteln();
+    // Computes stale curves in the background first, also after a cancel: the user asked
+    // for this document's content. Their reports wait for the next paint to finish.
+    void bereit(std::function<void()> danach) override;
     bool veraltet() const;
+    // A computation of this document runs in the background.
+    bool rechnet() const { return rechnet_; }
+    // The user cancelled the computation of the curves the state asks for now.
+    bool abgebrochen() const;
     // The curves the latest paint drew.
     Gezeichnet gezeichnet() const { return gezeichnet_; }
     // The window's logical coordinates.
@@ -78,6 +104,12 @@ protected:
 
 private:
     bool cursorAn() const;
+    // Starts the computation of the stale curves in the background, unless one runs;
+    // danach runs when it has brought them up to date.
+    void ermittelnStarten(std::function<void()> danach = {});
+    void ergebnisDa(Kurvenrechnung& r, bool abgebrochen);
+    void berichtMerken(Kurvenbericht bericht);
+    void abgebrochenMalen(QPainter& p);
     void cursorBewegen(int neu);
     QRegion cursorBereich(int xpos) const;
     void hintergrundMalen();
@@ -94,10 +126,9 @@ private:
     QImage hintergrund_;
     QRegion cursorStreifen_;
     std::vector<Meldung> ausstehend_;
-    bool ermittelnGeplant_ = false;
-    // One computation at a time, in all curve documents: the progress window lets timers
-    // and paints through while it waits to be shown.
-    static inline bool rechnet_ = false;
+    bool rechnet_ = false;
+    // The order the user cancelled: not started again until the state asks for another.
+    std::function<bool(const ZorState&)> abgebrochen_;
     // False right after a resize: the next mouse move only re-arms tracking.
     bool mouse_ = false;
 };

@@ -143,10 +143,12 @@ void ModellDokument::paintEvent(QPaintEvent*) {
 
 void ModellDokument::keyPressEvent(QKeyEvent* e) {
     if (e->matches(QKeySequence::Copy)) {
-        auto* daten = new QMimeData;
-        daten->setImageData(bildVon(size(), [this](QPainter& p) { zeichnen(p, size()); }));
-        if (hatCsv()) daten->setText(QString::fromStdString(alsCsv()));
-        QApplication::clipboard()->setMimeData(daten);
+        bereit([this] {
+            auto* daten = new QMimeData;
+            daten->setImageData(bildVon(size(), [this](QPainter& p) { zeichnen(p, size()); }));
+            if (hatCsv()) daten->setText(QString::fromStdString(alsCsv()));
+            QApplication::clipboard()->setMimeData(daten);
+        });
         e->accept();
         return;
     }

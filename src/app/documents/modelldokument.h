@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <functional>
+
 #include "app/kontext/mdi_dokument.h"
 #include "core/dokumente/anordnung.h"
 
@@ -27,6 +29,9 @@ public:
     // the frame could not create it.
     bool oeffnen();
 
+    // Runs danach once the content is up to date: at once, or after stale curves have
+    // been computed in the background (never, when the user cancelled that).
+    virtual void bereit(std::function<void()> danach) { danach(); }
     // Paints the document's content on a white area of the given size.
     virtual void zeichnen(QPainter& p, QSize groesse) = 0;
     // The content as text for the export, or empty when the document has none.

@@ -53,8 +53,8 @@ void BscDialog::ok() {
     BscAuftrag a;
     if (!angenommen(bscPruefen(e, a))) return;
     a.geschuetzt = geschuetzt();
-    const JobErgebnis r = mitWartecursor([&] { return MmMakeBscErr(a, kontext().fortschritt()); });
-    verfaelschungAbschliessen(r, a.eingabe, r.ok ? 1 : 0);
+    imHintergrund([a](Fortschritt& f) { return MmMakeBscErr(a, f); },
+                  [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.eingabe, r.ok ? 1 : 0); });
 }
 
 }  // namespace zor::app

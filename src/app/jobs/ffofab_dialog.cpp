@@ -21,8 +21,13 @@ FfoFabDialog::FfoFabDialog(Kontext& kontext) : Jobdialog(kontext, 19, QStringLit
 
 void FfoFabDialog::ok() {
     const std::string vgl = text(4121).toStdString(), aus = text(4120).toStdString();
-    ergebnisZeigen(mitWartecursor([&] { return FfoOderFabErstellen(vgl, aus, kontext().fortschritt(), Blockleser::STANDARD_BLOCK, geschuetzt()); }));
-    done(1);
+    imHintergrund([vgl, aus, geschuetzt = geschuetzt()](Fortschritt& f) {
+                      return FfoOderFabErstellen(vgl, aus, f, Blockleser::STANDARD_BLOCK, geschuetzt);
+                  },
+                  [this](const JobErgebnis& r) {
+                      ergebnisZeigen(r);
+                      done(1);
+                  });
 }
 
 }  // namespace zor::app

@@ -104,8 +104,8 @@ void GeMcVerfaelschenDialog::ok() {
     GeMcAuftrag a;
     if (!angenommen(z.pruefen(e, a))) return;
     a.geschuetzt = geschuetzt();
-    const JobErgebnis r = mitWartecursor([&] { return z.job(a, kontext().fortschritt(), KANAL_BLOCK); });
-    verfaelschungAbschliessen(r, a.eingabe, 1);
+    imHintergrund([a, job = z.job](Fortschritt& f) { return job(a, f, KANAL_BLOCK); },
+                  [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.eingabe, 1); });
 }
 
 }  // namespace zor::app

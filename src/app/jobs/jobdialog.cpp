@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/hintergrund/hintergrund.h"
 #include "app/kontext/befehle.h"
 #include "app/kontext/kontext.h"
 #include "app/platform/hinweise.h"
@@ -101,11 +102,12 @@ bool Jobdialog::angenommen(const EingabePruefung& p) {
     }
 }
 
-void Jobdialog::warteCursor(bool an) {
-    if (an)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
-        QApplication::restoreOverrideCursor();
+void Jobdialog::imHintergrund(std::function<JobErgebnis(Fortschritt&)> job,
+                              std::function<void(const JobErgebnis&)> danach) {
+    kontext_.hintergrund().starten<JobErgebnis>(this, {windowTitle().toStdString(), TEXT_WIRD_ERSTELLT}, std::move(job),
+                                                [danach = std::move(danach)](JobErgebnis e) {
+                                                    if (!e.abgebrochen) danach(e);
+                                                });
 }
 
 void Jobdialog::ergebnisZeigen(const JobErgebnis& e) {

@@ -6,9 +6,12 @@
 #include <QDialog>
 #include <QString>
 
+#include <functional>
+
 #include "app/platform/dateiwahl.h"
 #include "core/io/ausgabedatei.h"
 #include "core/io/job_ergebnis.h"
+#include "core/util/fortschritt.h"
 
 class QGridLayout;
 class QGroupBox;
@@ -56,9 +59,10 @@ protected:
     // False when the entries were refused; the dialog then stays open, or has closed
     // with result 0 when the user cancelled the notice.
     bool angenommen(const EingabePruefung& p);
-    // The job under a wait cursor.
-    template <class F>
-    JobErgebnis mitWartecursor(F&& job);
+    // Runs the job in the background (with the progress window and its "Abbrechen");
+    // danach receives its result on this thread. A cancelled job leaves the dialog open
+    // with its entries, and no output. The job must hold copies of what it reads.
+    void imHintergrund(std::function<JobErgebnis(Fortschritt&)> job, std::function<void(const JobErgebnis&)> danach);
     // Shows the job's messages and, for a job that ran, its summary.
     void ergebnisZeigen(const JobErgebnis& e);
     // After a corruption: the job's messages, the offer to show original and copy side
@@ -70,16 +74,7 @@ protected:
     Eingaben geschuetzt() const;
 
 private:
-    void warteCursor(bool an);
     Kontext& kontext_;
 };
-
-template <class F>
-JobErgebnis Jobdialog::mitWartecursor(F&& job) {
-    warteCursor(true);
-    JobErgebnis e = job();
-    warteCursor(false);
-    return e;
-}
 
 }  // namespace zor::app

@@ -1,12 +1,12 @@
 #include "app/jobs/konvertieren_dialog.h"
 
+#include "app/hintergrund/hintergrund.h"
 #include "app/kontext/befehle.h"
 #include "app/kontext/folgedatei.h"
 #include "app/kontext/kontext.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/hinweise.h"
 #include "app/platform/meldungsdienst.h"
-#include "app/platform/wartecursor.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "core/seqfiles/konvertieren.h"
 
@@ -26,35 +26,43 @@ KonvertierenModul::KonvertierenModul(Kontext& kontext) : Befehlsmodul(kontext) {
     registriere({CMD_KONVERTIEREN}, [this](int) { SelectConvertFunction(); });
 }
 
+// The overwrite question is asked before the job: nothing may wait for the user while
+// the conversion runs in the background.
 void KonvertierenModul::Konvertieren() {
-    ZorState& s = kontext().zustand();
     const auto name = folgedateiWaehlen(kontext(), Richtung::Oeffnen);
     if (!name) return;
-    std::string szFile = name->toStdString();
     const auto ueberschreiben = [this](const std::string& frage) {
-        Normalcursor n;
         return kontext().meldung().zeige(QString::fromStdString(frage), QString::fromUtf8(TITEL_PROGRAMM),
                                          Symbol::Ausrufezeichen, Knoepfe::JaNein) == Antwort::Ja;
     };
-    KonvertierenErgebnis e;
-    {
-        Wartecursor w;
-        e = zor::Konvertieren(s, szFile, ueberschreiben, kontext().fortschritt());
+    KonvertierenVorbereitung v = konvertierenVorbereiten(kontext().zustand(), name->toStdString(), ueberschreiben);
+    if (!v.auftrag) {
+        allesZeigen(kontext().meldung(), v.ablehnung.job);
+        return;
     }
-    allesZeigen(kontext().meldung(), e.job);
-    if (e.aktualisierenFreigeben) kontext().setzeAktiv(CMD_AKTUALISIEREN, true);
+    kontext().hintergrund().starten<JobErgebnis>(
+        nullptr, {v.auftrag->ausgabe, TEXT_WIRD_ERZEUGT},
+        [a = *v.auftrag](Fortschritt& f) { return konvertierenAusfuehren(a, f); },
+        [this, a = *v.auftrag](JobErgebnis job) {
+            if (job.abgebrochen) return;
+            const KonvertierenErgebnis e = konvertierenEintragen(kontext().zustand(), a, std::move(job));
+            allesZeigen(kontext().meldung(), e.job);
+            if (e.aktualisierenFreigeben) kontext().setzeAktiv(CMD_AKTUALISIEREN, true);
+        });
 }
 
 void KonvertierenModul::SelectConvertFunction() {
     const auto name = kontext().dateiwahl().GetFileNameInFWK(QStringLiteral("FFO<=>FAB (konvertieren)"), QString(),
                                                              FFO_FAB_FILTER);
-    JobErgebnis e;
-    {
-        Wartecursor w;
-        e = zor::SelectConvertFunction(name.value_or(QString()).toStdString(), kontext().fortschritt(),
-                                       Blockleser::STANDARD_BLOCK, satzDateien(kontext().zustand()));
-    }
-    allesZeigen(kontext().meldung(), e);
+    const std::string eingabe = name.value_or(QString()).toStdString();
+    kontext().hintergrund().starten<JobErgebnis>(
+        nullptr, {eingabe, TEXT_WIRD_ERSTELLT},
+        [eingabe, geschuetzt = satzDateien(kontext().zustand())](Fortschritt& f) {
+            return zor::SelectConvertFunction(eingabe, f, Blockleser::STANDARD_BLOCK, geschuetzt);
+        },
+        [this](JobErgebnis e) {
+            if (!e.abgebrochen) allesZeigen(kontext().meldung(), e);
+        });
 }
 
 }  // namespace zor::app

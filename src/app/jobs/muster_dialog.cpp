@@ -22,8 +22,8 @@ MusterDialog::MusterDialog(Kontext& kontext) : Jobdialog(kontext, 17, QStringLit
 
 void MusterDialog::ok() {
     const MusterAuftrag a{text(4110).toStdString(), text(4109).toStdString(), text(4108).toStdString(), geschuetzt()};
-    const JobErgebnis r = mitWartecursor([&] { return MusterVerfaelschen(a, kontext().fortschritt()); });
-    verfaelschungAbschliessen(r, a.szInPutFile, 1);
+    imHintergrund([a](Fortschritt& f) { return MusterVerfaelschen(a, f); },
+                  [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.szInPutFile, 1); });
 }
 
 }  // namespace zor::app

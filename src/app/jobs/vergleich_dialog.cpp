@@ -21,8 +21,13 @@ VergleichDialog::VergleichDialog(Kontext& kontext) : Jobdialog(kontext, 18, QStr
 
 void VergleichDialog::ok() {
     const std::string eins = text(4113).toStdString(), zwei = text(4114).toStdString(), aus = text(4115).toStdString();
-    ergebnisZeigen(mitWartecursor([&] { return CompareFile(eins, zwei, aus, kontext().fortschritt(), Blockleser::STANDARD_BLOCK, geschuetzt()); }));
-    done(1);
+    imHintergrund([eins, zwei, aus, geschuetzt = geschuetzt()](Fortschritt& f) {
+                      return CompareFile(eins, zwei, aus, f, Blockleser::STANDARD_BLOCK, geschuetzt);
+                  },
+                  [this](const JobErgebnis& r) {
+                      ergebnisZeigen(r);
+                      done(1);
+                  });
 }
 
 }  // namespace zor::app

@@ -20,6 +20,7 @@ struct ZorState;
 namespace zor::app {
 
 class Dateiwahl;
+class Hintergrund;
 class MdiDokument;
 class Meldungsdienst;
 class Warnton;
@@ -36,6 +37,8 @@ public:
     virtual Warnton& warnton() = 0;
     // The shared progress window; a job calls start, step and end on it.
     virtual zor::Fortschritt& fortschritt() = 0;
+    // Long work off this thread, with that progress window and its "Abbrechen".
+    virtual Hintergrund& hintergrund() = 0;
     // The parent of modal dialogs and top-level tool windows.
     virtual QWidget* fenster() = 0;
 

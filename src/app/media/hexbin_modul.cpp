@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
+#include "app/hintergrund/hintergrund.h"
 #include "app/kontext/befehle.h"
 #include "app/kontext/kontext.h"
 #include "app/media/dateiansicht.h"
@@ -72,13 +73,17 @@ void HexBinModul::speichern(int id) {
         ffo ? QStringLiteral("Speichern als Fehlerfolge") : QStringLiteral("Speichern als Fehlerabstand"), QString(),
         ffo ? SATZ_FFO_SPEICHERN : SATZ_FAB_SPEICHERN);
     if (!ziel) return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     const std::string quelle = d->pfad().toStdString(), ausgabe = ziel->toStdString();
-    const Eingaben geschuetzt = satzDateien(kontext().zustand());
-    const JobErgebnis e = ffo ? SaveBinFileFFO(quelle, ausgabe, kontext().fortschritt(), Blockleser::STANDARD_BLOCK, geschuetzt)
-                              : SaveBinFileFab(quelle, ausgabe, kontext().fortschritt(), Blockleser::STANDARD_BLOCK, geschuetzt);
-    QApplication::restoreOverrideCursor();
-    for (const Meldung& m : e.meldungen) zeige(kontext().meldung(), m);
+    kontext().hintergrund().starten<JobErgebnis>(
+        nullptr, {ausgabe, TEXT_WIRD_ERSTELLT},
+        [ffo, quelle, ausgabe, geschuetzt = satzDateien(kontext().zustand())](Fortschritt& f) {
+            return ffo ? SaveBinFileFFO(quelle, ausgabe, f, Blockleser::STANDARD_BLOCK, geschuetzt)
+                       : SaveBinFileFab(quelle, ausgabe, f, Blockleser::STANDARD_BLOCK, geschuetzt);
+        },
+        [this](JobErgebnis e) {
+            if (e.abgebrochen) return;
+            for (const Meldung& m : e.meldungen) zeige(kontext().meldung(), m);
+        });
 }
 
 }  // namespace zor::app

@@ -133,8 +133,8 @@ void druckseiteEinrichten(QPagedPaintDevice& seite) {
     seite.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
 }
 
-Druckergebnis druckseiteSpeichern(const QString& pfad, const Seitenmaler& malen, const Eingaben& geschuetzt) {
-    QBuffer puffer;
+Druckergebnis druckseiteAlsPdf(QByteArray& daten, const Seitenmaler& malen) {
+    QBuffer puffer(&daten);
     puffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&puffer);
     pdf.setResolution(DRUCK_AUFLOESUNG);
@@ -146,10 +146,18 @@ Druckergebnis druckseiteSpeichern(const QString& pfad, const Seitenmaler& malen,
     const bool fertig = malen(p, QSize(pdf.width(), pdf.height()));
     if (!p.end()) return Druckergebnis::Fehler;
     if (!fertig) return Druckergebnis::Abgebrochen;
-    const QByteArray& daten = puffer.data();
-    if (daten.isEmpty()) return Druckergebnis::Fehler;
-    return schreiben(pfad, daten.constData(), static_cast<std::size_t>(daten.size()), geschuetzt) ? Druckergebnis::Gedruckt
-                                                                                                   : Druckergebnis::Fehler;
+    return daten.isEmpty() ? Druckergebnis::Fehler : Druckergebnis::Gedruckt;
+}
+
+bool druckseiteSchreiben(const QString& pfad, const QByteArray& daten, const Eingaben& geschuetzt) {
+    return schreiben(pfad, daten.constData(), static_cast<std::size_t>(daten.size()), geschuetzt).ok;
+}
+
+Druckergebnis druckseiteSpeichern(const QString& pfad, const Seitenmaler& malen, const Eingaben& geschuetzt) {
+    QByteArray daten;
+    const Druckergebnis e = druckseiteAlsPdf(daten, malen);
+    if (e != Druckergebnis::Gedruckt) return e;
+    return druckseiteSchreiben(pfad, daten, geschuetzt) ? Druckergebnis::Gedruckt : Druckergebnis::Fehler;
 }
 
 }  // namespace zor

@@ -13,6 +13,7 @@
 #include "core/io/ausgabedatei.h"
 #include "core/util/ergebnis.h"
 
+class QByteArray;
 class QImage;
 class QPagedPaintDevice;
 class QPainter;
@@ -59,5 +60,8 @@ enum class Druckergebnis { Gedruckt, Fehler, Abgebrochen };
 using Seitenmaler = std::function<bool(QPainter& p, QSize seite)>;
 // The caller refuses a target first (ausgabeVerweigert), so that it can say why.
 Druckergebnis druckseiteSpeichern(const QString& pfad, const Seitenmaler& malen, const Eingaben& geschuetzt);
+// The same in two steps: the PDF into memory (any thread), then into the file.
+Druckergebnis druckseiteAlsPdf(QByteArray& daten, const Seitenmaler& malen);
+bool druckseiteSchreiben(const QString& pfad, const QByteArray& daten, const Eingaben& geschuetzt);
 
 }  // namespace zor

@@ -11,6 +11,7 @@
 #include "app/platform/warnton.h"
 #include "app/kontext/befehle.h"
 #include "app/shell/fortschrittsfenster.h"
+#include "app/hintergrund/hintergrund.h"
 #include "app/kontext/mdi_dokument.h"
 #include "app/shell/menue.h"
 #include "app/shell/module.h"
@@ -68,6 +69,8 @@ void Hauptfenster::ladeModule() {
 }
 
 Hauptfenster::~Hauptfenster() {
+    // A job still running is cancelled and waited for while the window it reports to lives.
+    hintergrund_.reset();
     // The menu bar must not outlive the actions of the menus it shows.
     menuBar()->clear();
 }
@@ -223,6 +226,11 @@ bool Hauptfenster::mdi_OnContextMenu(MdiDokument* dokument, const QPoint& global
 }
 
 zor::Fortschritt& Hauptfenster::fortschritt() { return MakeProgress(); }
+
+Hintergrund& Hauptfenster::hintergrund() {
+    if (!hintergrund_) hintergrund_ = std::make_unique<Hintergrund>(MakeProgress());
+    return *hintergrund_;
+}
 
 void Hauptfenster::zeigeNebeneinander(const QString& original, const QString& kopie) {
     zor::app::zeigeNebeneinander(*this, original, kopie);

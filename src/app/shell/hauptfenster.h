@@ -22,6 +22,7 @@ namespace zor::app {
 
 class Dateiwahl;
 class Fortschrittsfenster;
+class Hintergrund;
 class MdiDokument;
 class Menue;
 class Meldungsdienst;
@@ -59,6 +60,7 @@ public:
     Dateiwahl& dateiwahl() override { return dateiwahl_; }
     Warnton& warnton() override { return *warnton_; }
     zor::Fortschritt& fortschritt() override;
+    Hintergrund& hintergrund() override;
     QWidget* fenster() override { return this; }
     QMdiSubWindow* oeffneDokument(MdiDokument* dokument, int klasseId, int titelId) override {
         return mdi_Create(dokument, klasseId, titelId);
@@ -141,6 +143,7 @@ private:
     Statusleiste* statusleiste_;
     Werkzeugleiste* werkzeugleiste_ = nullptr;
     Fortschrittsfenster* fortschritt_ = nullptr;
+    std::unique_ptr<Hintergrund> hintergrund_;
     std::unique_ptr<Warnton> warnton_;
     std::map<int, std::unique_ptr<Menue>> menues_;
     std::map<int, std::unique_ptr<Menue>> kontexte_;

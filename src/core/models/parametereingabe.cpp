@@ -56,8 +56,9 @@ std::optional<float> lesen(Regel regel, std::string_view text, std::uint64_t& bi
     }
 }
 
-// The rules over several entries, once each entry is valid on its own.
-ParameterPruefung gemeinsamPruefen(Modellart art, std::span<const float> w) {
+}  // namespace
+
+ParameterPruefung werteGemeinsamPruefen(Modellart art, std::span<const float> w) {
     ModellWerte m{};
     std::copy_n(w.begin(), std::min(w.size(), m.size()), m.begin());
     if (art == Modellart::GE && !geUebergaengeGueltig(m))
@@ -72,8 +73,6 @@ ParameterPruefung gemeinsamPruefen(Modellart art, std::span<const float> w) {
         if (w[zustand] > 0.0f && w[fehler] == 0.0f) return {Ablehnung::Wahrscheinlichkeit, fehler};
     return {};
 }
-
-}  // namespace
 
 std::string durchlaeufeText(std::uint64_t n) {
     std::string text = std::to_string(n);
@@ -97,7 +96,7 @@ ParameterPruefung parameterPruefen(Modellart art, std::span<const std::string> t
                     e.index};
         neu[e.index] = *wert;
     }
-    if (auto p = gemeinsamPruefen(art, neu); !p) return p;
+    if (auto p = werteGemeinsamPruefen(art, neu); !p) return p;
     if (art == Modellart::GE || art == Modellart::MC) {
         ModellWerte m{};
         std::copy_n(neu.begin(), m.size(), m.begin());

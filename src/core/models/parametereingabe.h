@@ -41,4 +41,10 @@ std::string durchlaeufeText(std::uint64_t n);
 
 ParameterPruefung parameterPruefen(Modellart art, std::span<const std::string> texte, std::span<float> werte);
 
+// The rules over several values of one set, each valid on its own, that the dialogs and
+// zor share: GE refuses a zero transition, MC a zero error probability, SW state
+// probabilities that do not sum to 1 and a state that can be chosen but never errs.
+// index names the refused value.
+ParameterPruefung werteGemeinsamPruefen(Modellart art, std::span<const float> werte);
+
 }  // namespace zor

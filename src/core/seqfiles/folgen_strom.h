@@ -10,7 +10,9 @@
 #include "core/io/ausgabedatei.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <span>
 
 namespace zor {
@@ -69,6 +71,41 @@ private:
 inline bool fabExpandieren(FfoPuffer& ffo, std::int32_t v) {
     if (v > 1 && !ffo.nullen(static_cast<std::uint64_t>(v) - 1)) return false;
     return ffo.eins();
+}
+
+// The gaps in the bits of bytes, most significant bit first, a set bit an error: calls
+// fehler(c) for every error with c, the correct bits since the previous error plus one.
+// c carries over from one block to the next (1 at the start of a sequence).
+template <class F>
+void bitAbstaende(std::span<const unsigned char> bytes, std::uint64_t& c, F&& fehler) {
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, bytes.data() + i, 8);
+        if (w == 0) {
+            c += 64;
+            continue;
+        }
+        if constexpr (std::endian::native == std::endian::little) w = __builtin_bswap64(w);
+        int gelesen = 0;
+        while (w != 0) {
+            const int vorne = std::countl_zero(w);
+            fehler(c + static_cast<std::uint64_t>(vorne - gelesen));
+            c = 1;
+            gelesen = vorne + 1;
+            w &= ~(std::uint64_t{1} << 63 >> vorne);
+        }
+        c += static_cast<std::uint64_t>(64 - gelesen);
+    }
+    for (; i < bytes.size(); ++i)
+        for (int j = 7; j >= 0; --j) {
+            if ((bytes[i] >> j) & 1u) {
+                fehler(c);
+                c = 1;
+            } else {
+                ++c;
+            }
+        }
 }
 
 }  // namespace zor

@@ -166,61 +166,73 @@ JobErgebnis SelectConvertFunction(const std::string& eingabe, Fortschritt& f, st
                                                   : Convert_Fab_To_Ffo(eingabe, f, block, geschuetzt);
 }
 
-KonvertierenErgebnis Konvertieren(ZorState& s, std::string& szFile,
-                                  const std::function<bool(const std::string&)>& ueberschreiben, Fortschritt& f,
-                                  std::size_t block) {
+KonvertierenVorbereitung konvertierenVorbereiten(const ZorState& s, const std::string& szFile,
+                                                const std::function<bool(const std::string&)>& ueberschreiben) {
     using Art = KonvertierenErgebnis::Art;
-    KonvertierenErgebnis e;
-    if (!s.Fenster.aktualisiert) return {Art::Aufforderung, {}, false};
+    if (!s.Fenster.aktualisiert) return {{}, {Art::Aufforderung, {}, false}};
     const auto typ = Dateityp(szFile);
     if (!typ)
-        return {Art::Fehler, JobErgebnis::Ablehnung(TEXT_KEIN_GUELTIGER_DATEINAME, TITEL_PROGRAMM, Symbol::Ausrufezeichen),
-                false};
-    const std::string eingabe = szFile;
-    const Blockleser in(eingabe, 1);  // only whether it opens; the format's reader follows
+        return {{},
+                {Art::Fehler, JobErgebnis::Ablehnung(TEXT_KEIN_GUELTIGER_DATEINAME, TITEL_PROGRAMM, Symbol::Ausrufezeichen),
+                 false}};
+    const Blockleser in(szFile, 1);  // only whether it opens; the format's reader follows
     std::error_code ec;
-    if (!in.offen() || std::filesystem::is_directory(eingabe, ec))
-        return {Art::Fehler,
-                JobErgebnis::Fehler(mitGrund("Datei kann nicht geöffnet werden!", in.offen() ? EISDIR : in.fehlernummer()),
-                                    TITEL_PROGRAMM, Symbol::Ausrufezeichen),
-                false};
+    if (!in.offen() || std::filesystem::is_directory(szFile, ec))
+        return {{},
+                {Art::Fehler,
+                 JobErgebnis::Fehler(mitGrund("Datei kann nicht geöffnet werden!", in.offen() ? EISDIR : in.fehlernummer()),
+                                     TITEL_PROGRAMM, Symbol::Ausrufezeichen),
+                 false}};
+    KonvertierenAuftrag a{szFile, konvertierenName(szFile, *typ), *typ, eingabenUnd({szFile}, satzDateien(s))};
+    if (auto nein = ausgabeVerweigern(a.ausgabe, a.geschuetzt)) return {{}, {Art::Fehler, *nein, false}};
+    if (std::filesystem::exists(a.ausgabe, ec) && !ueberschreiben(format(TEXT_EXISTIERT, a.ausgabe.c_str())))
+        return {{}, {Art::Abgelehnt, {}, false}};
+    return {std::move(a), {}};
+}
 
-    szFile = konvertierenName(eingabe, *typ);
-    const Eingaben eingaben = eingabenUnd({eingabe}, satzDateien(s));
-    if (auto nein = ausgabeVerweigern(szFile, eingaben)) return {Art::Fehler, *nein, false};
-    if (std::filesystem::exists(szFile, ec) && !ueberschreiben(format(TEXT_EXISTIERT, szFile.c_str())))
-        return {Art::Abgelehnt, {}, false};
-
+JobErgebnis konvertierenAusfuehren(const KonvertierenAuftrag& a, Fortschritt& f, std::size_t block) {
     std::uint64_t bits = 0;
-    if (*typ == TYP_FAB)
-        if (auto nein = fabAusgabePruefen(eingabe, szFile, block, bits)) return {Art::Fehler, *nein, false};
-    Ausgabedatei aus(szFile, eingaben);
-    if (!aus.ok()) return {Art::Fehler, erzeugenFehler(aus, szFile), false};
-    Fortschrittsrahmen fenster(f, szFile, TEXT_WIRD_ERZEUGT);
+    if (a.typ == TYP_FAB)
+        if (auto nein = fabAusgabePruefen(a.eingabe, a.ausgabe, block, bits)) return *nein;
+    Ausgabedatei aus(a.ausgabe, a.geschuetzt);
+    if (!aus.ok()) return erzeugenFehler(aus, a.ausgabe);
+    Fortschrittsrahmen fenster(f, a.ausgabe, TEXT_WIRD_ERZEUGT);
     Strom st;
     std::optional<FfoLeser> ffo;
     std::optional<FabLeser> fab;
-    if (*typ == TYP_FFO) {
-        ffo.emplace(eingabe, block);
+    if (a.typ == TYP_FFO) {
+        ffo.emplace(a.eingabe, block);
         Schritte schritte(ffo->groesse() / 100, 1);
         AbstandZaehler z(aus);
         st = ffoZuFab(*ffo, z, schritte, f);
     } else {
-        fab.emplace(eingabe, block);
+        fab.emplace(a.eingabe, block);
         FfoPuffer puffer(aus);
         st = fabZuFfo(*fab, puffer, bits, f);
     }
     if (st == Strom::Ok && !aus.abschliessen()) st = Strom::Schreibfehler;
-    if (st != Strom::Ok) {
-        const JobErgebnis fehler = ffo ? stromFehler(st, *ffo, aus, eingabe) : stromFehler(st, *fab, aus);
-        return {Art::Fehler, fehler, false};
-    }
-    e.art = Art::Erfolg;
-    e.job.ok = true;
-    e.job.ausgabe = szFile;
-    if (fab) fabHinweiseMelden(e.job, *fab, eingabe);
-    e.aktualisierenFreigeben = Datei_ueberschrieben(s, szFile);
+    if (st != Strom::Ok) return ffo ? stromFehler(st, *ffo, aus, a.eingabe) : stromFehler(st, *fab, aus);
+    JobErgebnis e;
+    e.ok = true;
+    e.ausgabe = a.ausgabe;
+    if (fab) fabHinweiseMelden(e, *fab, a.eingabe);
     return e;
+}
+
+KonvertierenErgebnis konvertierenEintragen(ZorState& s, const KonvertierenAuftrag& a, JobErgebnis job) {
+    using Art = KonvertierenErgebnis::Art;
+    if (!job.ok) return {Art::Fehler, std::move(job), false};
+    const bool aktualisieren = Datei_ueberschrieben(s, a.ausgabe);
+    return {Art::Erfolg, std::move(job), aktualisieren};
+}
+
+KonvertierenErgebnis Konvertieren(ZorState& s, std::string& szFile,
+                                  const std::function<bool(const std::string&)>& ueberschreiben, Fortschritt& f,
+                                  std::size_t block) {
+    KonvertierenVorbereitung v = konvertierenVorbereiten(s, szFile, ueberschreiben);
+    if (!v.auftrag) return v.ablehnung;
+    szFile = v.auftrag->ausgabe;
+    return konvertierenEintragen(s, *v.auftrag, konvertierenAusfuehren(*v.auftrag, f, block));
 }
 
 }  // namespace zor

@@ -15,6 +15,7 @@
 #include "core/util/fortschritt.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace zor {
@@ -51,6 +52,24 @@ struct KonvertierenErgebnis {
 KonvertierenErgebnis Konvertieren(ZorState& s, std::string& szFile,
                                   const std::function<bool(const std::string& frage)>& ueberschreiben,
                                   Fortschritt& f, std::size_t block = Blockleser::STANDARD_BLOCK);
+
+// Konvertieren in three steps, so that the program can run the middle one in the
+// background: the checks and the overwrite question (on the state's thread), the
+// conversion (any thread, no state), the refreshing of the sets reading the output.
+struct KonvertierenAuftrag {
+    std::string eingabe, ausgabe;
+    int typ = 0;  // of the input: TYP_FFO or TYP_FAB
+    Eingaben geschuetzt;  // the input and the files the sets read: never the output
+};
+struct KonvertierenVorbereitung {
+    std::optional<KonvertierenAuftrag> auftrag;  // empty when refused, as ablehnung says
+    KonvertierenErgebnis ablehnung;
+};
+KonvertierenVorbereitung konvertierenVorbereiten(const ZorState& s, const std::string& szFile,
+                                                const std::function<bool(const std::string& frage)>& ueberschreiben);
+JobErgebnis konvertierenAusfuehren(const KonvertierenAuftrag& a, Fortschritt& f,
+                                   std::size_t block = Blockleser::STANDARD_BLOCK);
+KonvertierenErgebnis konvertierenEintragen(ZorState& s, const KonvertierenAuftrag& a, JobErgebnis job);
 
 inline constexpr const char* TEXT_KONVERTIERT =
     "Eingabedatei: [ %s ]\nAusgabedatei: [%s]\n\nDas Schreiben war erfolgreich!";

@@ -1,5 +1,7 @@
 #include "hilfebilder/sitzung.h"
 
+#include "support/gui_hilfen.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QDialog>
@@ -113,6 +115,8 @@ void uhrAnhalten(QWidget* w) {
 }  // namespace
 
 bool Sitzung::bild(QWidget* w, const QString& name) {
+    // Curves computed in the background are in the picture.
+    if (rahmen_) warteAufJob(*rahmen_);
     QApplication::processEvents();
     uhrAnhalten(w);
     QImage b = w->grab().toImage().convertToFormat(QImage::Format_RGB32);

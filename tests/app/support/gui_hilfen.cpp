@@ -5,7 +5,12 @@
 #include <QDir>
 #include <QImage>
 #include <QTimer>
+#include <QDeadlineTimer>
+#include <QTest>
 #include <QWidget>
+
+#include "app/hintergrund/hintergrund.h"
+#include "app/kontext/kontext.h"
 
 #include <memory>
 
@@ -46,4 +51,33 @@ void beantworteModal(const QString& dialogName, const QString& knopfName, const 
 void verarbeiteLoeschungen() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+bool warteAufJob(zor::app::Kontext& k, int ms) {
+    const QDeadlineTimer frist(ms);
+    while (k.hintergrund().laeuft() && !frist.hasExpired()) QTest::qWait(5);
+    // The continuation may have posted what it shows (a repaint, deferred reports).
+    QCoreApplication::processEvents();
+    return !k.hintergrund().laeuft();
+}
+
+BeimZeigen::BeimZeigen(QString name, std::function<void(QWidget*)> aktion)
+    : name_(std::move(name)), aktion_(std::move(aktion)) {
+    qApp->installEventFilter(this);
+}
+
+BeimZeigen::~BeimZeigen() { qApp->removeEventFilter(this); }
+
+bool BeimZeigen::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (gezeigt || ereignis->type() != QEvent::Show || objekt->objectName() != name_) return false;
+    auto* w = qobject_cast<QWidget*>(objekt);
+    if (!w) return false;
+    gezeigt = true;
+    aktion_(w);
+    return false;
+}
+
+bool Malzaehler::eventFilter(QObject*, QEvent* e) {
+    if (e->type() == QEvent::Paint) ++anzahl;
+    return false;
 }
