@@ -1,7 +1,8 @@
 #pragma once
 // The subcommands of zor. Each one adds its options to its CLI11 subcommand and returns
 // the function that runs it after parsing; that function returns the exit code:
-// 0 success, 1 the job failed, 2 bad usage (also bad numbers).
+// 0 success, 1 the job failed, 2 bad usage (also bad numbers), 3 a listing that stopped
+// early at a damaged place of its file (zor midi).
 
 #include <CLI/CLI.hpp>
 
@@ -12,6 +13,7 @@ namespace zorcli {
 constexpr int ERFOLG = 0;
 constexpr int FEHLGESCHLAGEN = 1;
 constexpr int FALSCHE_EINGABE = 2;
+constexpr int UNVOLLSTAENDIG = 3;
 
 using Ausfuehrung = std::function<int()>;
 

@@ -70,14 +70,16 @@ using AbbruchDatei = TempVerzeichnis;
 TEST_F(AbbruchDatei, CancelledFileJobsLeaveNoOutputAndKeepAnOldOne) {
     Abgebrochen f;
     ZorState s = startZustand();
-    durchlaeufeSetzen(s, Modellart::BSC, 0, 1'000'000'000'000);
     for (int typ : {TYP_FFO, TYP_FAB}) {
+        // An FFO beyond the free space is refused before it starts, so it stays within it.
+        durchlaeufeSetzen(s, Modellart::BSC, 0, typ == TYP_FFO ? 10'000'000 : 1'000'000'000'000);
         const std::string ziel = pfad(typ == TYP_FFO ? "neu.FFO" : "neu.FAB");
         const Ergebnis e = SaveFolge(s, 0, typ, ziel, f);
         EXPECT_FALSE(e.ok);
         EXPECT_TRUE(e.meldung.text.empty()) << "a cancel is not a failure to report";
         EXPECT_FALSE(std::filesystem::exists(ziel));
     }
+    durchlaeufeSetzen(s, Modellart::BSC, 0, 10'000'000);
     schreiben(pfad("alt.FFO"), "0101");
     EXPECT_FALSE(SaveFolge(s, 0, TYP_FFO, pfad("alt.FFO"), f).ok);
     EXPECT_EQ(lesen(pfad("alt.FFO")), "0101");

@@ -56,6 +56,7 @@ void BscDialog::ok() {
     e.tiefe = text(ID_TIEFE).toStdString();
     BscAuftrag a;
     if (!angenommen(bscPruefen(e, a))) return;
+    a.geschuetzt = geschuetzt();
     imHintergrund([a](Fortschritt& f) { return MmMakeBscErr(a, f); },
                   [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.eingabe, r.ok ? 1 : 0); });
 }

@@ -114,6 +114,7 @@ void GeMcVerfaelschenDialog::ok() {
     e.tiefe = text(ID_TIEFE).toStdString();
     GeMcAuftrag a;
     if (!angenommen(z.pruefen(e, a))) return;
+    a.geschuetzt = geschuetzt();
     imHintergrund([a, job = z.job](Fortschritt& f) { return job(a, f, KANAL_BLOCK); },
                   [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.eingabe, 1); });
 }

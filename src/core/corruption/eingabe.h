@@ -3,6 +3,7 @@
 // the validation rules (number syntax, protected bytes, start value, probabilities).
 
 #include "core/models/eingaberegeln.h"
+#include "core/io/ausgabedatei.h"
 #include "core/io/job_ergebnis.h"
 
 #include <cstdint>
@@ -24,6 +25,7 @@ struct BscAuftrag {
     int Startwert = 1234;
     double fFehlerWBSC = 0.001;
     std::uint32_t tiefe = 1;  // interleaver depth; 1 = none
+    Eingaben geschuetzt = {};  // files the parameter sets read: never an output
 };
 
 // GE and MC jobs: transition and error probabilities as the dialogs store them.
@@ -35,6 +37,7 @@ struct GeMcAuftrag {
     float Good_From_Good = 0.99f, Bad_From_Bad = 0.9f;
     float Good = 0.01f, Bad = 0.4f;
     std::uint32_t tiefe = 1;  // interleaver depth; 1 = none
+    Eingaben geschuetzt = {};  // files the parameter sets read: never an output
 };
 
 // Entries as typed, with the values the dialogs show when they open.
