@@ -1,6 +1,6 @@
 // The options dialogs of the FAV and FKF documents through commands 228 and 229: what
-// they show, refused entries with retry and cancel, and the wiring of their controls and
-// of the cursor afterwards to the rules in the core.
+// they show, refused entries with retry and cancel, the band option, and the wiring of
+// their controls and of the cursor afterwards to the rules in the core.
 
 #include <QTest>
 
@@ -119,6 +119,7 @@ private slots:
         skript.dann([&](QWidget* dlg) {
             klick(dlg, steuerung);
             cursorGesperrt = !knopf(dlg, 315)->isEnabled() && !eingabe(dlg, 319)->isEnabled();
+            klick(dlg, 324);  // band on: drawn from the curves as they are
             klick(dlg, ID_BESTAETIGEN);
         });
         f_->mainframe_OnCommand(befehl);
@@ -127,6 +128,7 @@ private slots:
         QCOMPARE(fav ? s().Cursor.FAV : s().Cursor.FKF, 0);
         QCOMPARE(fav ? s().FAV_xpos : s().FKF_xpos, 0);
         QCOMPARE(fav ? s().Cursor.FKF : s().Cursor.FAV, 1);
+        QCOMPARE(fav ? s().FAV_band : s().FKF_band, 1);
     }
 };
 

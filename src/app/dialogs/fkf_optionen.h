@@ -17,6 +17,7 @@ protected:
 private:
     QCheckBox* cursor_;
     QCheckBox* uhr_;
+    QCheckBox* band_;
     QButtonGroup* methode_;
 };
 

@@ -50,7 +50,9 @@ BscDialog::BscDialog(Kontext& kontext) : Jobdialog(kontext, DLG_VERF_BSC, QStrin
     QLineEdit* s = feld(ID_BSC_STARTWERT, QString::fromStdString(v.startwert));
     zahlen->addRow(QStringLiteral("Fehlerwahrscheinlichkeit:"), p);
     zahlen->addRow(QStringLiteral("Startwert Zufallsgenerator:"), s);
-    for (QLineEdit* e : {n, p, s}) e->setMaxLength(NUMMERN_LAENGE);
+    QLineEdit* d = feld(ID_BSC_TIEFE, QString::fromStdString(v.tiefe));
+    zahlen->addRow(QStringLiteral("Verschachtelungstiefe:"), d);
+    for (QLineEdit* e : {n, p, s, d}) e->setMaxLength(NUMMERN_LAENGE);
     spalte->addLayout(zahlen);
     spalte->addLayout(okAbbrechen());
 }
@@ -62,8 +64,10 @@ void BscDialog::ok() {
     e.nProtect = text(ID_GESCHUETZT).toStdString();
     e.startwert = text(ID_BSC_STARTWERT).toStdString();
     e.p = text(ID_BSC_P).toStdString();
+    e.tiefe = text(ID_BSC_TIEFE).toStdString();
     BscAuftrag a;
     if (!angenommen(bscPruefen(e, a))) return;
+    a.geschuetzt = geschuetzt();
     imHintergrund([a](Fortschritt& f) { return MmMakeBscErr(a, f); },
                   [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.eingabe, r.ok ? 1 : 0); });
 }

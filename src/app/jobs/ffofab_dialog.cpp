@@ -34,7 +34,9 @@ FfoFabDialog::FfoFabDialog(Kontext& kontext)
 
 void FfoFabDialog::ok() {
     const std::string vgl = text(ID_ABLEITEN_VGL).toStdString(), aus = text(ID_ABLEITEN_AUSGABE).toStdString();
-    imHintergrund([vgl, aus](Fortschritt& f) { return FfoOderFabErstellen(vgl, aus, f); },
+    imHintergrund([vgl, aus, geschuetzt = geschuetzt()](Fortschritt& f) {
+                      return FfoOderFabErstellen(vgl, aus, f, Blockleser::STANDARD_BLOCK, geschuetzt);
+                  },
                   [this](const JobErgebnis& r) {
                       ergebnisZeigen(r);
                       done(1);

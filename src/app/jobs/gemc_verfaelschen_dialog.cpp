@@ -68,6 +68,14 @@ GeMcVerfaelschenDialog::GeMcVerfaelschenDialog(Kontext& kontext, Zweizustand mod
     geschuetzt->addWidget(new QLabel(QStringLiteral("Bytes nicht verfälschen."), this));
     geschuetzt->addStretch(1);
     spalte->addLayout(geschuetzt);
+    auto* tiefe = new QHBoxLayout;
+    tiefe->addWidget(new QLabel(QStringLiteral("Verschachtelungstiefe:"), this));
+    QLineEdit* d = feld(ID_GEMC_TIEFE, QString::fromStdString(zeile(modell).vorgabe().tiefe));
+    d->setMaximumWidth(100);
+    d->setMaxLength(14);
+    tiefe->addWidget(d);
+    tiefe->addStretch(1);
+    spalte->addLayout(tiefe);
     spalte->addLayout(okAbbrechen(QString::fromUtf8(zeile(modell).ok)));
 }
 
@@ -116,8 +124,10 @@ void GeMcVerfaelschenDialog::ok() {
     e.badFromGood = text(ID_GEMC_BAD_VON_GOOD).toStdString();
     e.good = text(ID_GEMC_GOOD).toStdString();
     e.bad = text(ID_GEMC_BAD).toStdString();
+    e.tiefe = text(ID_GEMC_TIEFE).toStdString();
     GeMcAuftrag a;
     if (!angenommen(z.pruefen(e, a))) return;
+    a.geschuetzt = geschuetzt();
     imHintergrund([a, job = z.job](Fortschritt& f) { return job(a, f, KANAL_BLOCK); },
                   [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.eingabe, 1); });
 }

@@ -23,6 +23,7 @@ enum JobId : int {
     ID_BSC_AUSGABE = 163,
     ID_BSC_STARTWERT = 164,
     ID_BSC_P = 165,
+    ID_BSC_TIEFE = 166,  // ours: the interleaver depth
     ID_GEMC_EINGABE = 1000,
     ID_GEMC_AUSGABE = 1001,
     ID_GEMC_STARTWERT = 1002,
@@ -30,6 +31,7 @@ enum JobId : int {
     ID_GEMC_BAD_VON_GOOD = 1008,
     ID_GEMC_GOOD = 1009,
     ID_GEMC_BAD = 1010,
+    ID_GEMC_TIEFE = 1011,  // ours: the interleaver depth
     ID_MAR_BILD = 303,
     ID_MUSTER_AUSGABE = 4108,
     ID_MUSTER_FOLGE = 4109,

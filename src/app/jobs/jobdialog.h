@@ -10,6 +10,7 @@
 
 #include "app/platform/dateiwahl.h"
 #include "app/platform/wartecursor.h"
+#include "core/io/ausgabedatei.h"
 #include "core/io/job_ergebnis.h"
 #include "core/util/fortschritt.h"
 
@@ -70,6 +71,8 @@ protected:
     void verfaelschungAbschliessen(const JobErgebnis& e, const std::string& original, int ergebnis);
 
     Kontext& kontext() const { return kontext_; }
+    // The files the parameter sets read: no job may write onto them.
+    Eingaben geschuetzt() const;
 
 private:
     Kontext& kontext_;

@@ -41,7 +41,7 @@ MusterDialog::MusterDialog(Kontext& kontext)
 
 void MusterDialog::ok() {
     const MusterAuftrag a{text(ID_MUSTER_EINGABE).toStdString(), text(ID_MUSTER_FOLGE).toStdString(),
-                          text(ID_MUSTER_AUSGABE).toStdString()};
+                          text(ID_MUSTER_AUSGABE).toStdString(), geschuetzt()};
     imHintergrund([a](Fortschritt& f) { return MusterVerfaelschen(a, f); },
                   [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.szInPutFile, 1); });
 }

@@ -42,7 +42,9 @@ VergleichDialog::VergleichDialog(Kontext& kontext)
 void VergleichDialog::ok() {
     const std::string eins = text(ID_VGL_ERSTE).toStdString(), zwei = text(ID_VGL_ZWEITE).toStdString(),
                       aus = text(ID_VGL_AUSGABE).toStdString();
-    imHintergrund([eins, zwei, aus](Fortschritt& f) { return CompareFile(eins, zwei, aus, f); },
+    imHintergrund([eins, zwei, aus, geschuetzt = geschuetzt()](Fortschritt& f) {
+                      return CompareFile(eins, zwei, aus, f, Blockleser::STANDARD_BLOCK, geschuetzt);
+                  },
                   [this](const JobErgebnis& r) {
                       ergebnisZeigen(r);
                       done(1);

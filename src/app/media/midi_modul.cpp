@@ -7,14 +7,30 @@
 #include "app/context/kontext.h"
 #include "app/media/medienfilter.h"
 #include "app/media/midi_dialog.h"
+#include "core/media/midi.h"
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace zor::app {
+
+void speicherZurueckgeben() {
+#ifdef __GLIBC__
+    // A long listing's view keeps a position per row while open; the allocator would hold
+    // those pages after the dialog closed.
+    ::malloc_trim(0);
+#endif
+}
 
 MidiModul::MidiModul(Kontext& kontext) : Befehlsmodul(kontext) {}
 
 void MidiModul::midi(int) {
-    MidiDialog d(kontext(), behalten_, kontext().fenster());
-    d.exec();
+    {
+        MidiDialog d(kontext(), behalten_, kontext().fenster());
+        d.exec();
+    }
+    speicherZurueckgeben();
 }
 
 namespace {

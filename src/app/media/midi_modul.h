@@ -1,11 +1,18 @@
 #pragma once
-// Command 541: the MIDI information dialog, with the text of the last reading kept.
+// Command 541: the MIDI information dialog, with the listing of the last reading kept.
 
 #include "app/context/beschreibung.h"
 
-#include <string>
+#include <memory>
+
+namespace zor {
+class MidiListe;
+}
 
 namespace zor::app {
+
+// Gives the memory a closed dialog freed back to the system.
+void speicherZurueckgeben();
 
 class MidiModul : public Befehlsmodul {
 public:
@@ -14,7 +21,7 @@ public:
 
 private:
     void midi(int id);
-    std::string behalten_;
+    std::shared_ptr<MidiListe> behalten_;
 };
 
 }  // namespace zor::app
