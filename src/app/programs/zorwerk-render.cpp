@@ -18,10 +18,10 @@
 #include "app/plot/vorlagen.h"
 #include "app/plot/vorschau.h"
 #include "core/documents/kurven_csv.h"
+#include "core/io/signale.h"
 #include "core/models/kurven_ermitteln.h"
 #include "core/models/optionseingabe.h"
 #include "core/models/vorgaben.h"
-#include "core/io/signale.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "core/util/systemfehler.h"
 

@@ -58,7 +58,8 @@ std::vector<Linie> buendelLinien(const BuendelAnsicht& a, const Buendelsaetze& d
         const auto& b = d[static_cast<std::size_t>(satz)];
         if (!b || !b->gezaehlt) continue;
         const Verteilung& v = b->statistik.von(a.groesse);
-        l.push_back({satzName(satz), satz, Kurvenart::Linie, abK(a.punktwahrscheinlichkeit ? v.genau() : v.abWert(), 1)});
+        l.push_back(
+            {satzName(satz), satz, Kurvenart::Linie, abK(a.punktwahrscheinlichkeit ? v.genau() : v.abWert(), 1)});
     }
     return l;
 }
@@ -124,9 +125,9 @@ std::string buendelLegende(const ZorState& s, int satz, const Buendelbericht& b,
     if (!b.ok) return satzKopf(s, satz) + "nicht ermittelt";
     if (!b.gezaehlt) return satzKopf(s, satz) + FF_THEORIE_TEXT;
     const Mittelwert& m = b.statistik.mittel[static_cast<int>(g)];
-    std::string t = satzKopf(s, satz) +
-                    format("%llu Bündel, Mittelwert %s = %.4g", static_cast<unsigned long long>(b.statistik.buendel()),
-                           groessenZeichen(g), m.wert);
+    std::string t =
+        satzKopf(s, satz) + format("%llu Bündel, Mittelwert %s = %.4g",
+                                   static_cast<unsigned long long>(b.statistik.buendel()), groessenZeichen(g), m.wert);
     if (m.halbbreite) t += format(" ± %.2g", *m.halbbreite);
     return t;
 }
@@ -153,32 +154,34 @@ void BUENDEL_Paint(Canvas& dc, const ZorState& s, const BuendelOptionen& o, cons
                        yAchse(a.yLog, linien)};
     static const char* const TITEL[] = {"Bündellänge L", "Bündelgewicht W", "Abstand A zwischen Bündeln"};
     const char* zeichen = groessenZeichen(a.groesse);
-    dia.rahmen(dc, "k",
-               format(a.punktwahrscheinlichkeit ? "p(%s = k)" : "P(%s ≥ k)", zeichen),
+    dia.rahmen(dc, "k", format(a.punktwahrscheinlichkeit ? "p(%s = k)" : "P(%s ≥ k)", zeichen),
                format("%s, Schutzabstand g = %llu", TITEL[static_cast<int>(a.groesse)],
                       static_cast<unsigned long long>(o.schutz)));
     linienMalen(dc, dia, s, linien, drucken);
     for (int satz = 0; satz < 2; ++satz)
-        if (const auto& b = d[static_cast<std::size_t>(satz)]) legende(dc, s, satz, drucken, buendelLegende(s, satz, *b, a.groesse));
+        if (const auto& b = d[static_cast<std::size_t>(satz)])
+            legende(dc, s, satz, drucken, buendelLegende(s, satz, *b, a.groesse));
 }
 
 void BLOECKE_Paint(Canvas& dc, const ZorState& s, const BlockOptionen& o, const BlockAnsicht& a, const Blocksaetze& d,
                    int drucken) {
     const auto linien = blockLinien(a, d);
     const bool rest = a.diagramm == Blockdiagramm::Restfehler;
-    const Diagramm dia{Skala::linear(static_cast<double>(rest ? o.nMax : static_cast<std::uint64_t>(std::max(o.M, 1))), X_LAENGE),
-                       yAchse(a.yLog, linien)};
+    const Diagramm dia{
+        Skala::linear(static_cast<double>(rest ? o.nMax : static_cast<std::uint64_t>(std::max(o.M, 1))), X_LAENGE),
+        yAchse(a.yLog, linien)};
     std::string titel = rest ? format("Restblockfehler P(> t), t = %d", o.t)
                              : format("Fehler je Block, n = %llu", static_cast<unsigned long long>(o.n));
     if (o.tiefe > 1) titel += format(", Verschachtelungstiefe d = %llu", static_cast<unsigned long long>(o.tiefe));
     dia.rahmen(dc, rest ? "n" : "m", rest ? "P(> t)" : "P(m, n)", titel);
     linienMalen(dc, dia, s, linien, drucken);
     for (int satz = 0; satz < 2; ++satz)
-        if (const auto& b = d[static_cast<std::size_t>(satz)]) legende(dc, s, satz, drucken, blockLegende(s, satz, *b, o));
+        if (const auto& b = d[static_cast<std::size_t>(satz)])
+            legende(dc, s, satz, drucken, blockLegende(s, satz, *b, o));
     dc.setzeSchrift({Schriftfamilie::Swiss, LEGENDE_HOEHE});
     dc.setzeAusrichtung(Ausrichtung::Links);
-    dc.text({LEGENDE_X, LEGENDE_Y[2]}, o.tiefe > 1 ? "Linie: exakt,  ×: gezählt;  verschachtelt: gepunktet,  □"
-                                                    : "Linie: exakt,  ×: gezählt");
+    dc.text({LEGENDE_X, LEGENDE_Y[2]},
+            o.tiefe > 1 ? "Linie: exakt,  ×: gezählt;  verschachtelt: gepunktet,  □" : "Linie: exakt,  ×: gezählt");
 }
 
 namespace {

@@ -28,9 +28,7 @@ double schritt(const Skala& s) { return runderSchritt((s.bis - s.von) / 8); }
 
 }  // namespace
 
-Skala Skala::linear(double hoechster, int laenge) {
-    return {false, 0, hoechster > 0 ? hoechster : 1, laenge};
-}
+Skala Skala::linear(double hoechster, int laenge) { return {false, 0, hoechster > 0 ? hoechster : 1, laenge}; }
 
 Skala Skala::logarithmisch(double kleinster, double groesster, int laenge, int tiefste) {
     const double oben = groesster > 0 ? std::ceil(std::log10(groesster) - 1e-9) : 0;
@@ -57,8 +55,9 @@ float Skala::tickWert() const {
 }
 
 void Diagramm::rahmen(Canvas& dc, const std::string& xName, const std::string& yName, const std::string& titel) const {
-    const Achsendaten d{DIAGRAMM_X0, DIAGRAMM_Y0, DIAGRAMM_XENDE, DIAGRAMM_YENDE, DIAGRAMM_X0, DIAGRAMM_Y0, GROESSE,
-                        x.tickAbstand(), x.log ? 'l' : 'n', y.tickAbstand(), y.log ? 'l' : 'n', x.tickWert(), y.tickWert()};
+    const Achsendaten d{DIAGRAMM_X0,       DIAGRAMM_Y0,  DIAGRAMM_XENDE,  DIAGRAMM_YENDE,    DIAGRAMM_X0,
+                        DIAGRAMM_Y0,       GROESSE,      x.tickAbstand(), x.log ? 'l' : 'n', y.tickAbstand(),
+                        y.log ? 'l' : 'n', x.tickWert(), y.tickWert()};
     Diagonal(dc, d);
     const Stift vorher = dc.stift();
     dc.setzeStift({55, SCHWARZ});
@@ -86,7 +85,8 @@ void Diagramm::kurve(Canvas& dc, std::span<const Wertpunkt> punkte, Farbe farbe,
         zug.clear();
     };
     const bool marken = art == Kurvenart::Kreuze || art == Kurvenart::Quadrate;
-    dc.setzeStift({marken ? 30 : 60, farbe, art == Kurvenart::Gepunktet ? Strichart::Gepunktet : Strichart::Durchgezogen});
+    dc.setzeStift(
+        {marken ? 30 : 60, farbe, art == Kurvenart::Gepunktet ? Strichart::Gepunktet : Strichart::Durchgezogen});
     for (const Wertpunkt& p : punkte) {
         const auto ox = x.ort(p.x), oy = y.ort(p.y);
         if (!ox || !oy) {
@@ -100,8 +100,11 @@ void Diagramm::kurve(Canvas& dc, std::span<const Wertpunkt> punkte, Farbe farbe,
             dc.linie({q.x - KREUZ, q.y - KREUZ}, {q.x + KREUZ, q.y + KREUZ});
             dc.linie({q.x - KREUZ, q.y + KREUZ}, {q.x + KREUZ, q.y - KREUZ});
         } else {
-            const LPunkt ecken[] = {{q.x - KREUZ, q.y - KREUZ}, {q.x + KREUZ, q.y - KREUZ}, {q.x + KREUZ, q.y + KREUZ},
-                                    {q.x - KREUZ, q.y + KREUZ}, {q.x - KREUZ, q.y - KREUZ}};
+            const LPunkt ecken[] = {{q.x - KREUZ, q.y - KREUZ},
+                                    {q.x + KREUZ, q.y - KREUZ},
+                                    {q.x + KREUZ, q.y + KREUZ},
+                                    {q.x - KREUZ, q.y + KREUZ},
+                                    {q.x - KREUZ, q.y - KREUZ}};
             dc.polylinie(ecken);
         }
     }

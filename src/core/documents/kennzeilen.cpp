@@ -20,12 +20,12 @@ constexpr int ZEILE = 540;
 constexpr int LETZTE_ZEILE = -8320;
 
 // Cells in reading order, two a row: the shorter ones left, what belongs together in a row.
-constexpr std::array<const char*, 7> MIT_BAD = {"Fehlerwahrscheinlichkeit", "Fehlerabstand", "Anteil_BAD",
-                                                 "Buendellaenge", "Verweildauer_GOOD", "Verweildauer_BAD",
-                                                 "Korrelationsdauer"};
+constexpr std::array<const char*, 7> MIT_BAD = {
+    "Fehlerwahrscheinlichkeit", "Fehlerabstand",    "Anteil_BAD",       "Buendellaenge",
+    "Verweildauer_GOOD",        "Verweildauer_BAD", "Korrelationsdauer"};
 constexpr std::array<const char*, 10> OHNE_BAD = {
-    "Fehlerwahrscheinlichkeit", "Fehlerabstand", "Anteil_Z1", "Verweildauer_Z1", "Anteil_Z2",
-    "Verweildauer_Z2", "Anteil_Z3", "Verweildauer_Z3", "Buendellaenge", "Korrelationsdauer"};
+    "Fehlerwahrscheinlichkeit", "Fehlerabstand", "Anteil_Z1",       "Verweildauer_Z1", "Anteil_Z2",
+    "Verweildauer_Z2",          "Anteil_Z3",     "Verweildauer_Z3", "Buendellaenge",   "Korrelationsdauer"};
 
 std::string wertText(const Kennzeile& z, int stellen) {
     if (std::isinf(z.wert)) return "unendlich";
@@ -59,7 +59,8 @@ void PAR_Kenngroessen(Canvas& dc, const ZorState& s, int satz) {
     dc.setzeAusrichtung(Ausrichtung::Links);
     const int zeilen = static_cast<int>((zellen.size() + 1) / 2);
     for (std::size_t i = 0; i < zellen.size(); ++i)
-        dc.text({SPALTE[i % 2], LETZTE_ZEILE + (zeilen - 1 - static_cast<int>(i / 2)) * ZEILE}, kennzeileKurz(*zellen[i]));
+        dc.text({SPALTE[i % 2], LETZTE_ZEILE + (zeilen - 1 - static_cast<int>(i / 2)) * ZEILE},
+                kennzeileKurz(*zellen[i]));
     dc.setzeSchrift(vorher);
     dc.setzeTextfarbe(farbeVorher);
     dc.setzeAusrichtung(ausrichtungVorher);

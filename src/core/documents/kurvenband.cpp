@@ -34,8 +34,8 @@ Farbe bandfarbe(Farbe kurve) {
     return {hell(kurve.rot), hell(kurve.gruen), hell(kurve.blau)};
 }
 
-void BandMalen(Canvas& dc, std::span<const STRUCT_PUNKT> kurve, const Kurvenband& band, const Kurvenlage& lage,
-               int n, Farbe farbe) {
+void BandMalen(Canvas& dc, std::span<const STRUCT_PUNKT> kurve, const Kurvenband& band, const Kurvenlage& lage, int n,
+               Farbe farbe) {
     const auto m = std::min(kurve.size(), static_cast<std::size_t>(std::max(n, 0)));
     std::vector<STRUCT_PUNKT> unten(m), oben(m);
     for (std::size_t i = 0; i < m; ++i) {
@@ -52,8 +52,8 @@ bool gleichesModell(const Satzparameter& a, const Satzparameter& b) {
     return std::equal(a.Wert.begin() + 2, a.Wert.end(), b.Wert.begin() + 2);
 }
 
-int theorieImBand(std::span<const STRUCT_PUNKT> theorie, std::span<const STRUCT_PUNKT> kurve,
-                  const Kurvenband& band, std::size_t n) {
+int theorieImBand(std::span<const STRUCT_PUNKT> theorie, std::span<const STRUCT_PUNKT> kurve, const Kurvenband& band,
+                  std::size_t n) {
     n = std::min({n, theorie.size(), kurve.size()});
     int drin = 0;
     for (std::size_t i = 0; i < n; ++i)
@@ -71,8 +71,7 @@ std::vector<Bandhinweis> bandhinweise(const ZorState& s, bool fav, std::span<con
     for (int satz = 0; satz < 2; ++satz) {
         const auto v = satzSicht(s, satz);
         if (v.M == 0) continue;
-        const std::string text =
-            folgeZuKurz(fav ? v.FAV_konfidenz : v.FKF_konfidenz, kurven[satz], pruefpunkt);
+        const std::string text = folgeZuKurz(fav ? v.FAV_konfidenz : v.FKF_konfidenz, kurven[satz], pruefpunkt);
         if (!text.empty()) h.push_back({text, farben[static_cast<std::size_t>(satz)]});
     }
     const Satzparameter p[2] = {satzparameter(s, 0), satzparameter(s, 1)};

@@ -28,16 +28,16 @@ const Kurvenband* fkfBand(const ZorState& s, int satz);
 Farbe bandfarbe(Farbe kurve);
 
 // The band around the first n points of `kurve`, in `farbe`.
-void BandMalen(Canvas& dc, std::span<const STRUCT_PUNKT> kurve, const Kurvenband& band, const Kurvenlage& lage,
-               int n, Farbe farbe);
+void BandMalen(Canvas& dc, std::span<const STRUCT_PUNKT> kurve, const Kurvenband& band, const Kurvenlage& lage, int n,
+               Farbe farbe);
 
 // Whether two sets show the same model with the same parameters, seed and length aside
 // (a theory and a simulation of one channel).
 bool gleichesModell(const Satzparameter& a, const Satzparameter& b);
 
 // How many of the first n points of `theorie` lie inside the band around `kurve`.
-int theorieImBand(std::span<const STRUCT_PUNKT> theorie, std::span<const STRUCT_PUNKT> kurve,
-                  const Kurvenband& band, std::size_t n);
+int theorieImBand(std::span<const STRUCT_PUNKT> theorie, std::span<const STRUCT_PUNKT> kurve, const Kurvenband& band,
+                  std::size_t n);
 
 struct Bandhinweis {
     std::string text;

@@ -37,7 +37,7 @@ std::vector<Eintrag> beschriftungen(bool beide) {
 }
 
 std::vector<Eintrag> werte(int G1, int G2, const STRUCT_PUNKT& p1, const STRUCT_PUNKT& p2, std::optional<float> h1,
-                          std::optional<float> h2) {
+                           std::optional<float> h2) {
     std::vector<Eintrag> e;
     if (!G1 && !G2) return e;
     e.push_back({{-5700, 8500}, Ausrichtung::Links, wert(G1 ? p1.x : p2.x), SCHWARZ});
@@ -125,8 +125,12 @@ CursorKurven favCursorKurven(const ZorState& s, Gezeichnet g) {
 
 CursorKurven fkfCursorKurven(const ZorState& s, Gezeichnet g) {
     const auto n = static_cast<std::size_t>(std::clamp(s.FKF_defbereich + 1, 0, FKF_PUNKTE));
-    return {std::span<const STRUCT_PUNKT>(s.ptFKF1).first(n), std::span<const STRUCT_PUNKT>(s.ptFKF2).first(n),
-            g.Graph1, g.Graph2, fkfBand(s, 0), fkfBand(s, 1)};
+    return {std::span<const STRUCT_PUNKT>(s.ptFKF1).first(n),
+            std::span<const STRUCT_PUNKT>(s.ptFKF2).first(n),
+            g.Graph1,
+            g.Graph2,
+            fkfBand(s, 0),
+            fkfBand(s, 1)};
 }
 
 std::optional<float> halbbreiteBei(const Kurvenband* b, int pos) {
