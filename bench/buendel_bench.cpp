@@ -17,6 +17,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 
 using namespace zor;
@@ -36,7 +37,7 @@ Satzparameter mitVorgabe(const char* name, std::uint64_t bits) {
 // The GE sequence of set 1's start values as FFO and FAB, written once.
 STRUCT_DATEI datei(int typ) {
     const auto p = (std::filesystem::temp_directory_path() / (typ == TYP_FFO ? "buendel_bench.FFO" : "buendel_bench.FAB")).string();
-    if (!std::filesystem::exists(p)) SaveFolge(mitVorgabe("ge1", N_DATEI), typ, p, still);
+    if (!std::filesystem::exists(p) && !SaveFolge(mitVorgabe("ge1", N_DATEI), typ, p, still)) std::abort();
     return {typ, static_cast<std::int64_t>(std::filesystem::file_size(p)), p};
 }
 

@@ -166,8 +166,8 @@ TEST(KurvenErmitteln, ResultsForChangedSetsOrOptionsAreDropped) {
     ZorState geaendert = s;
     geaendert.GEWert2[gemc::Bad] = 0.3f;
     geaendert.ptFAV2[3].y = geaendert.ptFKF2[3].y = -1.0f;
-    eintragen(geaendert, fav, favE);
-    eintragen(geaendert, fkf, fkfE);
+    static_cast<void>(eintragen(geaendert, fav, favE));
+    static_cast<void>(eintragen(geaendert, fkf, fkfE));
     EXPECT_EQ(geaendert.FAV.ermittelt1 + geaendert.FKF.ermittelt1, 2);
     EXPECT_EQ(geaendert.ptFAV1[3].y, favE[0]->kurve[3].y);
     EXPECT_EQ(geaendert.DK1, fkfE[0]->dauer.DK);
@@ -178,12 +178,12 @@ TEST(KurvenErmitteln, ResultsForChangedSetsOrOptionsAreDropped) {
     for (auto aendern : {+[](ZorState& z) { z.FKF_defbereich = 80; }, +[](ZorState& z) { z.FKF_erneuernd = 1; }}) {
         ZorState z = s;
         aendern(z);
-        eintragen(z, fkf, fkfE);
+        static_cast<void>(eintragen(z, fkf, fkfE));
         EXPECT_EQ(z.FKF.ermittelt1 + z.FKF.ermittelt2, 0);
     }
     ZorState mehrPunkte = s;
     mehrPunkte.FAV_defbereich = 100;
-    eintragen(mehrPunkte, fav, favE);
+    static_cast<void>(eintragen(mehrPunkte, fav, favE));
     EXPECT_EQ(mehrPunkte.FAV.ermittelt1 + mehrPunkte.FAV.ermittelt2, 0);
 
     // A file rewritten meanwhile (new length) is a changed set too.
@@ -192,7 +192,7 @@ TEST(KurvenErmitteln, ResultsForChangedSetsOrOptionsAreDropped) {
     datei.Datei1 = {TYP_FFO, 10, "/x.FFO"};
     const FavAuftrag a = favAuftrag(datei);
     datei.Datei1.laenge = 20;
-    eintragen(datei, a, FavErgebnisse{FavErgebnis{}, std::nullopt});
+    static_cast<void>(eintragen(datei, a, FavErgebnisse{FavErgebnis{}, std::nullopt}));
     EXPECT_EQ(datei.FAV.ermittelt1, 0);
 }
 

@@ -32,8 +32,8 @@ ZorState mitKurven(int d = 100, int m2 = BSC2) {
     s.FKF_defbereich = d;
     s.FKF_xnorm = 16000 / d;
     KeinFortschritt still;
-    FAV_Ermitteln(s, still);
-    FKF_Ermitteln(s, still);
+    EXPECT_TRUE(FAV_Ermitteln(s, still));
+    EXPECT_TRUE(FKF_Ermitteln(s, still));
     return s;
 }
 

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/context/bildrezept.h"
 #include "app/platform/dateiwahl.h"
@@ -42,19 +43,20 @@ public:
     Sitzung(const QString& ziel, const QString& beispiele = {});
     ~Sitzung();
 
-    // A fresh frame in the channel-model mode (zorwerk) or the multimedia mode.
-    zor::app::Hauptfenster& rahmen(bool zorwerk);
+    zor::app::Kontext& rahmen(bool zorwerk) override;
+    zor::app::Kontext& kontext() override;
     zor::app::Hauptfenster& f() { return *rahmen_; }
     BilderDateiwahl& dateiwahl() { return dateiwahl_; }
-    QString beispiel(const QString& name) const { return daten_ + QLatin1Char('/') + name; }
+    QString beispiel(const QString& name) const override { return daten_ + QLatin1Char('/') + name; }
+    void dateiAntworten(const QStringList& antworten) override { dateiwahl_.antworten = antworten; }
 
     // Grabs the widget, scales it to at most 800 pixels wide and saves images/<name>.png.
-    bool bild(QWidget* w, const QString& name);
+    bool bild(QWidget* w, const QString& name) override;
 
-    // Runs the command; the first modal dialog it opens must carry dialogName ("" for a
-    // file chooser). handle acts on it (the default grabs it as name and closes it).
-    // False when no such dialog came.
-    bool modal(int befehl, const QString& dialogName, const QString& name, std::function<void(QWidget*)> handle = {});
+    using Bildaufnahme::modal;
+    bool modal(int befehl, const QString& name, std::vector<Schritt> schritte) override;
+    bool warte(const std::function<bool()>& bedingung, int ms = 5000) override;
+    void fehler(const QString& text) override { fehler_ << text; }
 
     QStringList gemacht;  // pictures written
     QStringList fehlerliste() const { return fehler_; }
