@@ -23,7 +23,7 @@ bool gehoertZu(const QWidget* w, const QWidget* rahmen) {
 
 QString kontextHilfedatei(const Verzeichnis& v, const QWidget* w) {
     for (; w; w = w->parentWidget())
-        if (const QString datei = v.hilfedatei(w->objectName()); !datei.isEmpty()) return datei;
+        if (QString datei = v.hilfedatei(w->objectName()); !datei.isEmpty()) return datei;
     return {};
 }
 
@@ -52,7 +52,7 @@ bool Kontexthilfe::eventFilter(QObject* o, QEvent* e) {
 QString Kontexthilfe::dateiFuer(const QWidget* w) const {
     const QWidget* fenster = w->window();
     if (!gehoertZu(fenster, rahmen_) || fenster->objectName() == QLatin1String("hilfe")) return {};
-    const QString datei = kontextHilfedatei(verzeichnis_, w);
+    QString datei = kontextHilfedatei(verzeichnis_, w);
     if (datei.isEmpty() && fenster != rahmen_ && fenster->isModal()) return QString::fromLatin1(PROGRAMMHILFE);
     return datei;
 }

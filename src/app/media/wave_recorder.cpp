@@ -114,7 +114,7 @@ void WaveAufnahme::baueOberflaeche() {
         felder->addWidget(e, zeile, 1);
         return e;
     };
-    pfad_ = feld(0, "Datei:", ID_DATEI);
+    pfad_ = feld(0, "Datei:", ID_WAVE_DATEI);
     zeit_ = feld(1, "Zeit:", ID_ZEIT);
     pfad_->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
     zeit_->setMaximumWidth(fontMetrics().averageCharWidth() * 14);

@@ -31,7 +31,7 @@ public:
         ID_STOP = 544,
         ID_AUFNAHME = 545,
         ID_SCHLIESSEN = 131,
-        ID_DATEI = 4148,
+        ID_WAVE_DATEI = 4148,
         ID_ZEIT = 4149,
     };
     // A recording ends by itself after this many milliseconds.

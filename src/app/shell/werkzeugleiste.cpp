@@ -30,6 +30,7 @@ std::vector<Knopf> knopfSatz(const Verzeichnis& v, int satz) {
         if (k.satz == satz) plaetze.push_back(k);
     std::stable_sort(plaetze.begin(), plaetze.end(), [](const auto& a, const auto& b) { return a.rang < b.rang; });
     std::vector<Knopf> l;
+    l.reserve(plaetze.size());
     for (const Knopfplatz& k : plaetze) l.push_back({k.bild, k.befehl, k.aktiv, k.bild == nullptr});
     return l;
 }
