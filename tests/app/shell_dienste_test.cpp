@@ -13,6 +13,7 @@
 #include <csignal>
 #include <new>
 
+#include "app/hintergrund/hintergrund.h"
 #include "app/kontext/befehle.h"
 #include "app/platform/anwendung.h"
 #include "app/platform/dateiwahl.h"
@@ -220,6 +221,22 @@ private slots:
         QCOMPARE(gemeldet, 1);
         QCoreApplication::sendEvent(&fresser, &e);
         QCOMPARE(gemeldet, 2);
+
+        // The same on the worker of a background job: it ends as a cancelled one, a
+        // continuation waiting for a result is not called, and the program goes on.
+        Fortschrittsfenster anzeige;
+        Hintergrund h(anzeige);
+        int abgebrochen = 0, ergebnisse = 0;
+        const auto fressen = [](zor::Fortschritt&) -> int { throw std::bad_alloc(); };
+        QVERIFY(h.starten(nullptr, {"Job"}, [&](zor::Fortschritt& f) { fressen(f); }, [&](bool a) { abgebrochen += a; }));
+        QTRY_VERIFY(!h.laeuft());
+        QVERIFY(h.starten<int>(nullptr, {"Job"}, fressen, [&](int) { ++ergebnisse; }));
+        QTRY_VERIFY(!h.laeuft());
+        QCOMPARE(gemeldet, 4);
+        QCOMPARE(abgebrochen, 1);
+        QCOMPARE(ergebnisse, 0);
+        QVERIFY(h.starten<int>(nullptr, {"Job"}, [](zor::Fortschritt&) { return 7; }, [&](int r) { ergebnisse += r; }));
+        QTRY_COMPARE(ergebnisse, 7);
         app->setzeSpeichermangelMeldung({});
     }
 };
