@@ -37,23 +37,26 @@ mkdir -p "$baum"
 
 # Copies changed files only (a new mtime makes ninja rebuild them) and drops files that are
 # gone from the checkout (the test globs would otherwise still see them).
-spiegeln() {
-  local teil=$1
-  if [[ -f $wurzel/$teil ]]; then
-    cmp -s "$wurzel/$teil" "$baum/$teil" || cp "$wurzel/$teil" "$baum/$teil"
-    return
-  fi
-  (cd "$wurzel" && find "$teil" -type f ! -path '*/build/*') | while IFS= read -r f; do
-    mkdir -p "$baum/$(dirname "$f")"
-    cmp -s "$wurzel/$f" "$baum/$f" || cp "$wurzel/$f" "$baum/$f"
-  done
-  (cd "$baum" && find "$teil" -type f ! -path 'build/*') | while IFS= read -r f; do
-    [[ -e $wurzel/$f ]] || rm -f "$baum/$f"
-  done
-}
-for teil in CMakeLists.txt CMakePresets.json cmake src tests resources bench; do
-  spiegeln "$teil"
-done
+python3 - "$wurzel" "$baum" CMakeLists.txt CMakePresets.json LICENSE README.md cmake src tests resources bench <<'PY'
+import filecmp, os, shutil, sys
+wurzel, baum, teile = sys.argv[1], sys.argv[2], sys.argv[3:]
+def dateien(basis, teil):
+    p = os.path.join(basis, teil)
+    if os.path.isfile(p):
+        return {teil}
+    return {os.path.relpath(os.path.join(d, f), basis) for d, _, fs in os.walk(p)
+            if '/build' not in d[len(basis):] for f in fs}
+for teil in teile:
+    quelle = dateien(wurzel, teil)
+    for f in quelle:
+        a, b = os.path.join(wurzel, f), os.path.join(baum, f)
+        if not os.path.exists(b) or not filecmp.cmp(a, b, shallow=False):
+            os.makedirs(os.path.dirname(b), exist_ok=True)
+            shutil.copyfile(a, b)
+    for f in dateien(baum, teil) - quelle:
+        if not f.startswith('build'):
+            os.remove(os.path.join(baum, f))
+PY
 
 if [[ ! -f $bau/build.ninja ]]; then
   cmake -S "$baum" -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZOR_BUILD_APP=OFF >/dev/null ||

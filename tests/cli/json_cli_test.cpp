@@ -18,7 +18,7 @@ class JsonCli : public ZorCliTest, public ::testing::WithParamInterface<JsonFall
 TEST_P(JsonCli, ParsesWithPythonAndKeepsTheName) {
     if (std::string(ZOR_PYTHON).empty()) GTEST_SKIP() << "python3 fehlt";
     const std::string fab = pfad(GetParam().datei);
-    ablegen(fab, std::string("\3\0\0\0\0\0\0\0\2\0\0\0", 12));
+    dateiSchreiben(fab, std::string("\3\0\0\0\0\0\0\0\2\0\0\0", 12));
     // Braces: the runner's redirections then apply to the pipeline, not to Python alone.
     std::string cmd = "{ " + zorQuote(ZOR_BINARY);
     for (const auto& a : GetParam().args) cmd += " " + zorQuote(a == "@FAB" ? fab : a);

@@ -22,7 +22,7 @@ TEST_P(ZorMidi, GibtDieErwarteteListeAus) {
     const std::string datei = (MIDI / (GetParam() + ".mid")).string();
     const ZorErgebnis e = zorAufruf({"midi", datei});
     EXPECT_EQ(e.code, 0) << e.fehler;
-    std::string soll = zorDateiLesen(MIDI / (GetParam() + ".txt"));
+    std::string soll = dateiLesen(MIDI / (GetParam() + ".txt"));
     // The first line names the file as given on the command line.
     soll.replace(0, soll.find('\n'), "MIDI FILE:\t\t " + datei);
     EXPECT_EQ(e.aus, soll);
