@@ -18,7 +18,7 @@ using zor::DibErgebnis;
 
 // A binary P6 file as 0xFFRRGGBB pixels.
 DibBild lesePpm(const std::filesystem::path& p) {
-    std::istringstream in(dateiInhalt(p));
+    std::istringstream in(dateiLesen(p));
     std::string magie;
     unsigned maxwert = 0;
     DibBild b;
@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Dateien, DibAbgelehnt,
                          [](const auto& p) { return std::string(p.param.datei); });
 
 TEST(DibLeser, KopfUndFormatfehlerImSpeicher) {
-    std::string kopf = dateiInhalt(bitmap("rgb24_size_image_0"));
+    std::string kopf = dateiLesen(bitmap("rgb24_size_image_0"));
     auto mit = [&](std::size_t stelle, unsigned char wert) {
         std::string k = kopf;
         k[stelle] = static_cast<char>(wert);
@@ -145,7 +145,7 @@ TEST_F(DibDateien, SpeichernInFehlendenOrdnerScheitertOhneReste) {
 }
 
 TEST(DibLeser, GepackteDibImSpeicherWieAusDerDatei) {
-    const std::string roh = dateiInhalt(bitmap("packed_dib_8bit"));
+    const std::string roh = dateiLesen(bitmap("packed_dib_8bit"));
     const DibErgebnis a = zor::dibAusSpeicher({reinterpret_cast<const unsigned char*>(roh.data()), roh.size()});
     const DibErgebnis b = zor::OpenDIB(bitmap("packed_dib_8bit").string());
     ASSERT_TRUE(a.ok);
