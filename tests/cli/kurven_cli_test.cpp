@@ -110,6 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                1, "kein gültiges äquivalentes MC-Modell"},
         Falsch{"SwWahlSummeNichtEins", {"fav", "--model", "sw", "--pz1", "1", "--pz2", "1", "--pz3", "1", "--theory"},
                2, "zusammen 1 ergeben"},
+        Falsch{"ModellUndPreset", {"fav", "--model", "bsc", "--preset", "ge1"}, 2, "nicht beides"},
         Falsch{"DateiFehlt", {"fav", "--model", "file", "--file", "/nicht/vorhanden.FFO"},
                1, "Datei kann nicht gelesen werden!"}),
     testnamen::NachName());
