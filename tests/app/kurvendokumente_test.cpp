@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "app/documents/kurvendokument.h"
@@ -416,6 +418,7 @@ private slots:
         QCOMPARE(rendern({"--dokument", "fkf", "--punkte", "101", nie}), 2);
         QCOMPARE(rendern({"--dokument", "fav", "--cursor", "50", nie}), 2);
         QCOMPARE(rendern({"--dokument", "fav", "--ordinate", "quer", nie}), 2);
+        QCOMPARE(rendern({"--dokument", "ff", "--groesse", "10000x10000", nie}), 2);
         QVERIFY(!QFile::exists(nie));
         // A pipe as a set's file is refused at once, in zor's words, and never opened.
         const QString fifo = tmp_.filePath("x.FFO");
@@ -430,19 +433,51 @@ private slots:
         QVERIFY(!QFile::exists(nie));
     }
 
+    // The renderer's outputs go through the program's one output helper: never onto a
+    // set's input (not through a link either), never a FIFO read, and a template drawn
+    // onto a full disk leaves the existing picture whole.
+    void rendererSchadetKeinerDatei() {
+        const QString satz = schreibeDatei(tmp_, "in.FFO", "0100"), link = tmp_.filePath("link.png");
+        QVERIFY(QFile::link(satz, link));
+        QCOMPARE(rendern({"--dokument", "fav", "--datei1", satz, link}), 1);
+        QCOMPARE(liesDatei(satz), QByteArray("0100"));
+        QCOMPARE(::mkfifo(QFile::encodeName(tmp_.filePath("pipe.FFO")).constData(), 0600), 0);
+        QCOMPARE(rendern({"--dokument", "fav", "--datei1", tmp_.filePath("pipe.FFO"), tmp_.filePath("p.png")}), 2);
+
+        const QString alt = schreibeDatei(tmp_, "vorlage.png", "alt");
+        QProcess p;
+        p.setChildProcessModifier([] {
+            const rlimit grenze{2048, 2048};
+            ::setrlimit(RLIMIT_FSIZE, &grenze);
+        });
+        p.start(QStringLiteral(ZOR_RENDER), {QStringLiteral("FKF.PLT"), alt});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY2(p.readAllStandardError().contains("Die Datei ist zu groß."), "the reason of the failed write");
+        QCOMPARE(liesDatei(alt), QByteArray("alt"));
+        QCOMPARE(QDir(tmp_.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".zor-")), QStringList{});
+    }
+
     void bilder_data() {
         QTest::addColumn<QString>("art");
         QTest::addColumn<QString>("abszisse");
         QTest::addColumn<int>("ordinate");
         QTest::addColumn<int>("ak");
         QTest::addColumn<int>("cursor");  // -1: none
-        QTest::newRow("fav_lin_log") << "fav" << "50" << 0 << 0 << -1;
-        QTest::newRow("fav_log_lin") << "fav" << "log" << 1 << 0 << -1;
-        QTest::newRow("fav_p_ak") << "fav" << "30" << 1 << 1 << -1;
-        QTest::newRow("fav_cursor") << "fav" << "61" << 0 << 0 << 17;
-        QTest::newRow("fkf_lin") << "fkf" << "50" << 1 << 0 << -1;
-        QTest::newRow("fkf_log") << "fkf" << "50" << 0 << 0 << -1;
-        QTest::newRow("fkf_cursor") << "fkf" << "61" << 0 << 0 << 4;
+        QTest::addColumn<QString>("saetze");  // set 1 theory, set 2 simulated; "bsc": both BSC, simulated
+        QTest::addColumn<int>("band");
+        const QString ge = "ge1/mc2";
+        QTest::newRow("fav_lin_log") << "fav" << "50" << 0 << 0 << -1 << ge << 0;
+        QTest::newRow("fav_log_lin") << "fav" << "log" << 1 << 0 << -1 << ge << 0;
+        QTest::newRow("fav_p_ak") << "fav" << "30" << 1 << 1 << -1 << ge << 0;
+        QTest::newRow("fav_cursor") << "fav" << "61" << 0 << 0 << 17 << ge << 0;
+        QTest::newRow("fav_band") << "fav" << "50" << 0 << 0 << 5 << "ge1/ge1" << 1;
+        QTest::newRow("fkf_lin") << "fkf" << "50" << 1 << 0 << -1 << ge << 0;
+        QTest::newRow("fkf_log") << "fkf" << "50" << 0 << 0 << -1 << ge << 0;
+        QTest::newRow("fkf_cursor") << "fkf" << "61" << 0 << 0 << 4 << ge << 0;
+        QTest::newRow("fkf_band") << "fkf" << "50" << 1 << 0 << 4 << "ge1/ge1" << 1;
+        QTest::newRow("fkf_bsc") << "fkf" << "50" << 1 << 0 << -1 << "bsc" << 1;
     }
     void bilder() {
         QFETCH(QString, art);
@@ -450,8 +485,19 @@ private slots:
         QFETCH(int, ordinate);
         QFETCH(int, ak);
         QFETCH(int, cursor);
+        QFETCH(QString, saetze);
+        QFETCH(int, band);
         zeigen();
-        zweiSaetze();
+        const bool bsc = saetze == "bsc";
+        if (bsc) {
+            vorgabe(0, "bsc1");
+            vorgabe(1, "bsc2");
+        } else {
+            const QStringList namen = saetze.split('/');
+            vorgabe(0, qPrintable(namen[0]));
+            s().Modell.sim1 = 0;
+            vorgabe(1, qPrintable(namen[1]));
+        }
         const bool fav = art == "fav";
         if (fav) {
             auto o = zor::favOptionen(s());
@@ -459,11 +505,13 @@ private slots:
             if (o.abszisse) o.texte.abszisse = abszisse.toStdString();
             o.ordinate = ordinate;
             o.AB = ak;
+            o.band = band;
             QCOMPARE(zor::favOptionenAnwenden(s(), o), zor::Optionsfehler::Keiner);
         } else {
             auto o = zor::fkfOptionen(s());
             o.texte.abszisse = abszisse.toStdString();
             o.ordinate = ordinate;
+            o.band = band;
             QCOMPARE(zor::fkfOptionenAnwenden(s(), o), zor::Optionsfehler::Keiner);
         }
         KurvenDokument* d = oeffnen(artVon(art), {760, 520});
@@ -472,7 +520,8 @@ private slots:
             (fav ? s().FAV_xpos : s().FKF_xpos) = cursor;
         }
         QCOMPARE(d->gezeichnet(), (zor::Gezeichnet{1, 1}));
-        if (!fav) QVERIFY(s().DK1 > 0 && s().DK2 > 0);
+        // A memoryless channel has no decaying correlation, however its noise falls.
+        if (!fav) QVERIFY(bsc ? s().DK1 == 0 && s().DK2 == 0 : s().DK1 > 0 && s().DK2 > 0);
         QVERIFY(speichereBild(d, QStringLiteral("kurven_") + QTest::currentDataTag()));
         QVERIFY(r_->meldungen().isEmpty());
     }
