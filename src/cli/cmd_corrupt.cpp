@@ -17,7 +17,9 @@ namespace zorcli {
 namespace {
 
 void dateienHinzufuegen(CLI::App& sub, std::string& ein, std::string& aus, std::string& schutz) {
-    sub.add_option("--protect", schutz, "Die ersten N Bytes nicht verfälschen (Vorgabe 0)");
+    sub.add_option("--protect", schutz,
+                   "Die ersten N Bytes nicht verfälschen (Vorgabe 0), oder auto: den Kopf einer BMP-, WAV-, AVI- "
+                   "oder MIDI-Datei");
     sub.add_option("IN", ein, "Zu verfälschende Datei")->required();
     sub.add_option("OUT", aus, "Ausgabedatei")->required();
 }
