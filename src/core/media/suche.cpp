@@ -16,18 +16,45 @@ int hexwert(char c) {
     return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
 }
 
+// The pattern byte memchr looks for: the one least likely in files (zeros, 0xFF and
+// blanks fill sparse files, padding and text).
+std::size_t ankerStelle(const std::vector<unsigned char>& muster) {
+    auto haeufig = [](unsigned char c) { return c == 0 ? 3 : c == 0xFF ? 2 : c == ' ' ? 1 : 0; };
+    std::size_t beste = 0;
+    for (std::size_t i = 1; i < muster.size(); ++i)
+        if (haeufig(muster[i]) < haeufig(muster[beste])) beste = i;
+    return beste;
+}
+
 // Calls treffer(bit) for the matches starting in [von, bis) of `daten`, whose first byte
 // is byte `basis` of the file, in ascending order, until treffer returns false.
+// memchr on a rare byte of the pattern runs at memory speed; when it stops too often
+// (the byte is common in this data) the rest goes through memmem.
 template <class F>
 void byteTreffer(std::span<const unsigned char> daten, std::uint64_t basis, const Suchmuster& m, std::uint64_t von,
                  std::uint64_t bis, F&& treffer) {
     const std::size_t k = m.bytes.size();
+    if (daten.size() < k) return;
+    const std::size_t anker = ankerStelle(m.bytes);
     const unsigned char* p = daten.data();
-    const unsigned char* ende = daten.data() + daten.size();
-    while (static_cast<std::size_t>(ende - p) >= k) {
-        const void* t = ::memmem(p, static_cast<std::size_t>(ende - p), m.bytes.data(), k);
-        if (!t) return;
-        const auto* tp = static_cast<const unsigned char*>(t);
+    const unsigned char* letzte = daten.data() + (daten.size() - k);  // last possible start
+    std::size_t fehlgriffe = 0;
+    while (p <= letzte) {
+        const unsigned char* tp = nullptr;
+        if (fehlgriffe < 64 + static_cast<std::size_t>(p - daten.data()) / 256) {
+            const auto* a = static_cast<const unsigned char*>(
+                std::memchr(p + anker, m.bytes[anker], static_cast<std::size_t>(letzte - p) + 1));
+            if (!a) return;
+            tp = a - anker;
+            if (std::memcmp(tp, m.bytes.data(), k) != 0) {
+                ++fehlgriffe;
+                p = tp + 1;
+                continue;
+            }
+        } else {
+            tp = static_cast<const unsigned char*>(::memmem(p, static_cast<std::size_t>(letzte - p) + k, m.bytes.data(), k));
+            if (!tp) return;
+        }
         const std::uint64_t bit = 8 * (basis + static_cast<std::uint64_t>(tp - daten.data()));
         if (bit >= bis) return;
         if (bit >= von && !treffer(bit)) return;

@@ -40,7 +40,7 @@ struct Suchergebnis {
 // Forwards: the first match starting at or after bit `ab`. Backwards: the last one
 // starting before bit `ab`. Block size is for tests; the default suits large files.
 Suchergebnis suchen(Bytequelle& q, const Suchmuster& m, std::uint64_t ab, Suchrichtung r, Fortschritt& f,
-                    std::size_t block = std::size_t{8} << 20);
+                    std::size_t block = std::size_t{1} << 20);
 
 inline constexpr const char* TEXT_MUSTER_LEER = "Bitte ein Suchmuster eingeben!";
 inline constexpr const char* TEXT_MUSTER_HEX = "Das Suchmuster muss aus Paaren von Hexadezimalziffern bestehen (z. B. 52 49 46 46)!";
