@@ -9,6 +9,9 @@ import math
 import os
 
 OUT = os.path.join("resources", "plt")
+# The model pictures of the parameter document end above y = -5700: below it the
+# document writes each set's derived quantities, down to where the stacked layout puts
+# the next set's heading.
 
 
 class Vorlage:
@@ -71,10 +74,10 @@ def kopf_par(v, modell):
             v.t(0, 6200, 210, "c", sel, f"{modell}, {art}")
 
 
-def simulationswerte(v, y, startwert, durchlaeufe):
+def simulationswerte(v, y, startwert, durchlaeufe, groesse=190):
     for sel in "ac":
-        v.t(-9000, y, 190, "l", sel, "Startwert =", startwert)
-        v.t(1000, y, 190, "l", sel, "Durchläufe =", durchlaeufe)
+        v.t(-9000, y, groesse, "l", sel, "Startwert =", startwert)
+        v.t(1000, y, groesse, "l", sel, "Durchläufe =", durchlaeufe)
 
 
 def zwei_zustaende(v, q, groesse_text=200, y0=2200, r=1500, dx=4000, namen=True):
@@ -106,18 +109,18 @@ def ge_mc(name, modell, q, wechsel):
     v.k(f"{name}: {modell} im Parameterfenster")
     kopf_par(v, modell)
     v.k("Zustandsdiagramm")
-    zwei_zustaende(v, [("@", q)], y0=1700, r=1300)
+    zwei_zustaende(v, [("@", q)], y0=2000, r=1300)
     v.k("Werte des Parametersatzes")
-    v.t(-9000, -2700, 190, "l", "@", f"{q}(B|G) =", 5)
-    v.t(1000, -2700, 190, "l", "@", f"{q}(G|B) =", 4)
-    v.t(-9000, -3650, 190, "l", "@", f"{q}(G|G) =", 2)
-    v.t(1000, -3650, 190, "l", "@", f"{q}(B|B) =", 3)
-    v.t(-9000, -4600, 190, "l", "@", "Fehler in G =", 6)
-    v.t(1000, -4600, 190, "l", "@", "Fehler in B =", 7)
-    simulationswerte(v, -5600, 0, 1)
+    v.t(-9000, -2250, 180, "l", "@", f"{q}(B|G) =", 5)
+    v.t(1000, -2250, 180, "l", "@", f"{q}(G|B) =", 4)
+    v.t(-9000, -2970, 180, "l", "@", f"{q}(G|G) =", 2)
+    v.t(1000, -2970, 180, "l", "@", f"{q}(B|B) =", 3)
+    v.t(-9000, -3690, 180, "l", "@", "Fehler in G =", 6)
+    v.t(1000, -3690, 180, "l", "@", "Fehler in B =", 7)
+    simulationswerte(v, -4410, 0, 1, 180)
     v.k("Formeln")
-    v.t(0, -6700, 170, "c", "@", f"{q}(G|G) = 1 − {q}(B|G),  {q}(B|B) = 1 − {q}(G|B)")
-    v.t(0, -7500, 170, "c", "@", wechsel)
+    v.t(0, -5250, 150, "c", "@", f"{q}(G|G) = 1 − {q}(B|G),  {q}(B|B) = 1 − {q}(G|B)")
+    v.t(0, -5800, 150, "c", "@", wechsel)
     v.schreiben()
 
 
@@ -166,8 +169,8 @@ def ffo_fab():
     v.roh("b 0,0,150 150,0,0")
     v.t(0, 6200, 210, "c", "a", "BSC-Modell, simuliert mit Fehlerfolge")
     v.t(0, 6200, 210, "c", "b", "BSC-Modell, simuliert mit Fehlerabstand")
-    v.t(0, -7300, 180, "c", "a", "eine Zufallszahl je Bit: Fehler, wenn u ≤ p")
-    v.t(0, -7300, 180, "c", "b", "eine Zufallszahl je Fehlerabstand a")
+    v.t(0, -6500, 180, "c", "a", "eine Zufallszahl je Bit: Fehler, wenn u ≤ p")
+    v.t(0, -6500, 180, "c", "b", "eine Zufallszahl je Fehlerabstand a")
     v.schreiben()
 
 
@@ -196,15 +199,15 @@ def sw():
     for n, y in zustaende:
         v.t(4600, y, 180, "l", "@", f"Fehler: e{n}")
     v.k("Werte des Parametersatzes")
-    v.t(-9000, -3000, 190, "l", "@", "pZ1 =", 3)
-    v.t(1000, -3000, 190, "l", "@", "e1 =", 5)
-    v.t(-9000, -3950, 190, "l", "@", "pZ2 =", 4)
-    v.t(1000, -3950, 190, "l", "@", "e2 =", 6)
-    v.t(-9000, -4900, 190, "l", "@", "pZ3 =", 2)
-    v.t(1000, -4900, 190, "l", "@", "e3 =", 7)
-    simulationswerte(v, -5900, 0, 1)
+    v.t(-9000, -2750, 170, "l", "@", "pZ1 =", 3)
+    v.t(1000, -2750, 170, "l", "@", "e1 =", 5)
+    v.t(-9000, -3450, 170, "l", "@", "pZ2 =", 4)
+    v.t(1000, -3450, 170, "l", "@", "e2 =", 6)
+    v.t(-9000, -4150, 170, "l", "@", "pZ3 =", 2)
+    v.t(1000, -4150, 170, "l", "@", "e3 =", 7)
+    simulationswerte(v, -4850, 0, 1, 170)
     v.k("Formel")
-    v.t(0, -7200, 190, "c", "@", "P(a ≥ k) = Σ pZᵢ · (1 − eᵢ)ᵏ⁻¹")
+    v.t(0, -5450, 150, "c", "@", "P(a ≥ k) = Σ pZᵢ · (1 − eᵢ)ᵏ⁻¹")
     v.schreiben()
 
 

@@ -33,6 +33,8 @@ Ausfuehrung corruptEinrichten(CLI::App& sub);
 Ausfuehrung hexEinrichten(CLI::App& sub);
 Ausfuehrung binEinrichten(CLI::App& sub);
 Ausfuehrung midiEinrichten(CLI::App& sub);
+Ausfuehrung kenngroessenEinrichten(CLI::App& sub);
+Ausfuehrung netemEinrichten(CLI::App& sub);
 Ausfuehrung beispieleEinrichten(CLI::App& sub);
 
 // Every subcommand, in the order `zor --help` lists them.
@@ -41,6 +43,8 @@ inline const Befehl BEFEHLE[] = {
     {"fav", "Fehlerabstandsverteilung P(a>=k) eines Parametersatzes", favEinrichten},
     {"fkf", "Fehlerkorrelationsfunktion R(k) eines Parametersatzes", fkfEinrichten},
     {"ge2mc", "Parameter des äquivalenten MC-Modells zu einem GE-Modell", ge2mcEinrichten},
+    {"kenngroessen", "Kenngrößen eines Parametersatzes: Fehlerwahrscheinlichkeit, Verweildauern, Bündellänge", kenngroessenEinrichten},
+    {"netem", "Verlustmodell von netem (tc) zu einem BSC- oder GE-Parametersatz", netemEinrichten},
     {"fit", "Die vier Kanalmodelle an eine Fehlerfolge anpassen und nach BIC ordnen", fitEinrichten},
     {"convert", "FFO <=> FAB konvertieren", convertEinrichten},
     {"compare", "Vergleichsdatei zweier gleich großer Dateien erstellen", compareEinrichten},

@@ -109,11 +109,8 @@ Ausfuehrung fitEinrichten(CLI::App& sub) {
     sub.add_flag("--json", o->json, "Ausgabe als JSON-Objekt");
 
     return [o]() {
-        const auto D = zor::abszisseEingabe(o->lags);
-        if (!D) {
-            std::cerr << zor::TEXT_FEHLEINGABE_ABSZISSE << '\n';
-            return FALSCHE_EINGABE;
-        }
+        const auto D = abszisseLesen(o->lags);
+        if (!D) return FALSCHE_EINGABE;
         std::string falsch;
         const auto modelle = modelleLesen(o->modelle, falsch);
         if (!modelle) {

@@ -1,15 +1,47 @@
 #include "kurven_ausgabe.h"
 
+#include "core/models/konfidenz.h"
+
 #include <cstdio>
 #include <iostream>
 
 namespace zorcli {
 
+std::string jsonTextOderNull(const std::string& text) { return text.empty() ? "null" : jsonText(text); }
+
+bool gezaehlt(const zor::Satzparameter& p) { return p.sim != 0 || p.art == zor::Modellart::Datei; }
+
+std::string bandHinweis(const zor::Konfidenz& k, std::span<const zor::STRUCT_PUNKT> kurve, std::size_t pos) {
+    const std::string hinweis = zor::folgeZuKurz(k, kurve, pos);
+    if (!hinweis.empty()) std::cerr << hinweis << '\n';
+    return jsonTextOderNull(hinweis);
+}
+
+namespace {
+
+// The band's lower or upper ends as a JSON array.
+std::string bandfeld(std::span<const zor::STRUCT_PUNKT> punkte, const zor::Kurvenband& b, bool oben) {
+    std::vector<std::string> werte;
+    for (std::size_t i = 0; i < punkte.size(); ++i)
+        werte.push_back(jsonZahl(oben ? b.oben(i, punkte[i].y) : b.unten(i, punkte[i].y)));
+    return jsonFeld(werte);
+}
+
+}  // namespace
+
 void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
                    const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
-                   const std::vector<zor::Meldung>& warnungen) {
+                   const std::vector<zor::Meldung>& warnungen, Bandspalten band) {
     if (!json) {
-        for (const auto& p : punkte) std::cout << kurvenzahl(p.x) << ',' << kurvenzahl(p.y) << '\n';
+        for (std::size_t i = 0; i < punkte.size(); ++i) {
+            const auto& p = punkte[i];
+            std::cout << kurvenzahl(p.x) << ',' << kurvenzahl(p.y);
+            if (band.an && band.band)
+                std::cout << ',' << kurvenzahl(band.band->unten(i, p.y)) << ',' << kurvenzahl(band.band->oben(i, p.y));
+            else if (band.an)
+                std::cout << ",,";
+            std::cout << '\n';
+        }
         return;
     }
     std::string warnung;
@@ -19,6 +51,10 @@ void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
     for (const auto& p : punkte) punktliste.push_back(jsonFeld({jsonZahl(p.x), jsonZahl(p.y)}));
     JsonObjekt objekt;
     objekt.wert("points", jsonFeld(punktliste));
+    if (band.an) {
+        objekt.wert("lower", band.band ? bandfeld(punkte, *band.band, false) : "null");
+        objekt.wert("upper", band.band ? bandfeld(punkte, *band.band, true) : "null");
+    }
     for (const auto& [name, wert] : weitere) objekt.wert(name, wert);
     objekt.wert("ms", std::to_string(ms)).wert("warnung", warnung.empty() ? "null" : jsonText(warnung));
     std::cout << objekt.json() << '\n';

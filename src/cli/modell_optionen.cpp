@@ -1,6 +1,7 @@
 #include "modell_optionen.h"
 
 #include "core/models/eingaberegeln.h"
+#include "core/models/netem.h"
 #include "core/models/parametereingabe.h"
 #include "core/io/dateityp.h"
 #include "core/seqfiles/dateiquelle.h"
@@ -115,8 +116,21 @@ std::optional<Ablehnung> dateiQuelle(const ModellOptionen& o, STRUCT_DATEI& date
     return std::nullopt;
 }
 
+// A netem line names the model and all its parameters; only seed and runs may be added.
+std::optional<Ablehnung> netemWaehlen(const ModellOptionen& o, Modellart& art) {
+    if (!o.model.empty() || !o.preset.empty()) return Ablehnung{"Bitte nur eines von --model, --preset und --netem angeben."};
+    for (const Feld& f : felder())
+        if (o.*f.wert && !istSimulation(f))
+            return Ablehnung{std::string("Die Option ") + f.option + " lässt sich nicht mit --netem verbinden."};
+    const auto n = netemLesen(*o.netem);
+    if (!n) return Ablehnung{n.meldung};
+    art = n.modell->art;
+    return std::nullopt;
+}
+
 // The model kind and the set whose start values it begins from, or the refusal.
 std::optional<Ablehnung> modellWaehlen(const ModellOptionen& o, Modellart& art, int& vorlageSatz) {
+    if (o.netem) return netemWaehlen(o, art);
     if (!o.model.empty() && !o.preset.empty()) return Ablehnung{"Bitte entweder --model oder --preset angeben, nicht beides."};
     if (!o.preset.empty())
         if (const auto v = vorgabe(o.preset)) art = v->art, vorlageSatz = v->satz;
@@ -176,6 +190,7 @@ void modellOptionenHinzufuegen(CLI::App& sub, ModellOptionen& o) {
     sub.add_option("--e2", o.e2, "SW: Fehlerwahrscheinlichkeit in Z2");
     sub.add_option("--e3", o.e3, "SW: Fehlerwahrscheinlichkeit in Z3");
     sub.add_option("--file", o.file, "Datei: FFO- oder FAB-Datei als Quelle");
+    sub.add_option("--netem", o.netem, "Verlustmodell von netem: \"loss gemodel p [r [1-h [1-k]]]\" oder \"loss random P\"");
     sub.add_option("--seed", o.seed, "Startwert des Zufallsgenerators (1 bis 9999)");
     sub.add_option("--n", o.n, "Durchläufe bei Simulation N (Bits)");
 }
@@ -188,8 +203,10 @@ Satzwahl satzAusOptionen(const ModellOptionen& o, int satz, bool theorie) {
     if (wahl.ablehnung) return wahl;
     Satzparameter& p = wahl.satz;
     p = startparameter(art, vorlage, satz);
-    const std::string modell = o.preset.empty() ? o.model : o.preset;
+    const std::string modell = o.netem ? "netem" : o.preset.empty() ? o.model : o.preset;
     wahl.ablehnung = parameterSetzen(o, modell, p);
+    if (!wahl.ablehnung && o.netem)
+        netemEintragen(*netemLesen(*o.netem).modell, p);
     if (!wahl.ablehnung && o.n && art != Modellart::Datei) {
         p.Durchlaeufe = *durchlaeufeEingabe(*o.n);
         p.Wert[static_cast<std::size_t>(durchlaeufeIndex(art))] = static_cast<float>(p.Durchlaeufe);
@@ -202,6 +219,12 @@ Satzwahl satzAusOptionen(const ModellOptionen& o, int satz, bool theorie) {
 int ablehnen(const Ablehnung& a) {
     std::cerr << a.text << "\n";
     return a.code;
+}
+
+std::optional<int> abszisseLesen(const std::string& text) {
+    const auto d = zor::abszisseEingabe(text);
+    if (!d) std::cerr << zor::TEXT_FEHLEINGABE_ABSZISSE << '\n';
+    return d;
 }
 
 }  // namespace zorcli

@@ -1,7 +1,8 @@
 #pragma once
 // The MODEL options shared by the subcommands that work on a parameter set:
-// --model bsc|ge|mc|sw|file with the model's parameters, or --preset NAME, each with
-// [--seed S] [--n N]. Missing parameters default to the start values of set 1.
+// --model bsc|ge|mc|sw|file with the model's parameters, --preset NAME, or --netem LINE
+// (a loss model of the Linux network emulator), each with [--seed S] [--n N]. Missing
+// parameters default to the start values of set 1.
 
 #include "befehle.h"
 #include "core/models/satzparameter.h"
@@ -18,6 +19,7 @@ struct ModellOptionen {
     std::string preset;
     bool gaps = false;
     std::optional<std::string> p, pgb, pbg, good, bad, pz1, pz2, pz3, e1, e2, e3, file, seed, n;
+    std::optional<std::string> netem;
 };
 
 // Adds the options to a subcommand; `o` must outlive the parse.
@@ -39,5 +41,8 @@ Satzwahl satzAusOptionen(const ModellOptionen& o, int satz, bool theorie);
 
 // Prints the refusal and returns its exit code.
 int ablehnen(const Ablehnung& a);
+
+// The curves' abscissa D (--points, --lags), or nothing after printing the refusal.
+std::optional<int> abszisseLesen(const std::string& text);
 
 }  // namespace zorcli

@@ -436,13 +436,19 @@ private slots:
         QTest::addColumn<int>("ordinate");
         QTest::addColumn<int>("ak");
         QTest::addColumn<int>("cursor");  // -1: none
-        QTest::newRow("fav_lin_log") << "fav" << "50" << 0 << 0 << -1;
-        QTest::newRow("fav_log_lin") << "fav" << "log" << 1 << 0 << -1;
-        QTest::newRow("fav_p_ak") << "fav" << "30" << 1 << 1 << -1;
-        QTest::newRow("fav_cursor") << "fav" << "61" << 0 << 0 << 17;
-        QTest::newRow("fkf_lin") << "fkf" << "50" << 1 << 0 << -1;
-        QTest::newRow("fkf_log") << "fkf" << "50" << 0 << 0 << -1;
-        QTest::newRow("fkf_cursor") << "fkf" << "61" << 0 << 0 << 4;
+        QTest::addColumn<QString>("saetze");  // set 1 theory, set 2 simulated; "bsc": both BSC, simulated
+        QTest::addColumn<int>("band");
+        const QString ge = "ge1/mc2";
+        QTest::newRow("fav_lin_log") << "fav" << "50" << 0 << 0 << -1 << ge << 0;
+        QTest::newRow("fav_log_lin") << "fav" << "log" << 1 << 0 << -1 << ge << 0;
+        QTest::newRow("fav_p_ak") << "fav" << "30" << 1 << 1 << -1 << ge << 0;
+        QTest::newRow("fav_cursor") << "fav" << "61" << 0 << 0 << 17 << ge << 0;
+        QTest::newRow("fav_band") << "fav" << "50" << 0 << 0 << 5 << "ge1/ge1" << 1;
+        QTest::newRow("fkf_lin") << "fkf" << "50" << 1 << 0 << -1 << ge << 0;
+        QTest::newRow("fkf_log") << "fkf" << "50" << 0 << 0 << -1 << ge << 0;
+        QTest::newRow("fkf_cursor") << "fkf" << "61" << 0 << 0 << 4 << ge << 0;
+        QTest::newRow("fkf_band") << "fkf" << "50" << 1 << 0 << 4 << "ge1/ge1" << 1;
+        QTest::newRow("fkf_bsc") << "fkf" << "50" << 1 << 0 << -1 << "bsc" << 1;
     }
     void bilder() {
         QFETCH(QString, art);
@@ -450,8 +456,19 @@ private slots:
         QFETCH(int, ordinate);
         QFETCH(int, ak);
         QFETCH(int, cursor);
+        QFETCH(QString, saetze);
+        QFETCH(int, band);
         zeigen();
-        zweiSaetze();
+        const bool bsc = saetze == "bsc";
+        if (bsc) {
+            vorgabe(0, "bsc1");
+            vorgabe(1, "bsc2");
+        } else {
+            const QStringList namen = saetze.split('/');
+            vorgabe(0, qPrintable(namen[0]));
+            s().Modell.sim1 = 0;
+            vorgabe(1, qPrintable(namen[1]));
+        }
         const bool fav = art == "fav";
         if (fav) {
             auto o = zor::favOptionen(s());
@@ -459,11 +476,13 @@ private slots:
             if (o.abszisse) o.texte.abszisse = abszisse.toStdString();
             o.ordinate = ordinate;
             o.AB = ak;
+            o.band = band;
             QCOMPARE(zor::favOptionenAnwenden(s(), o), zor::Optionsfehler::Keiner);
         } else {
             auto o = zor::fkfOptionen(s());
             o.texte.abszisse = abszisse.toStdString();
             o.ordinate = ordinate;
+            o.band = band;
             QCOMPARE(zor::fkfOptionenAnwenden(s(), o), zor::Optionsfehler::Keiner);
         }
         KurvenDokument* d = oeffnen(artVon(art), {760, 520});
@@ -472,7 +491,8 @@ private slots:
             (fav ? s().FAV_xpos : s().FKF_xpos) = cursor;
         }
         QCOMPARE(d->gezeichnet(), (zor::Gezeichnet{1, 1}));
-        if (!fav) QVERIFY(s().DK1 > 0 && s().DK2 > 0);
+        // A memoryless channel has no decaying correlation, however its noise falls.
+        if (!fav) QVERIFY(bsc ? s().DK1 == 0 && s().DK2 == 0 : s().DK1 > 0 && s().DK2 > 0);
         QVERIFY(speichereBild(d, QStringLiteral("kurven_") + QTest::currentDataTag()));
         QVERIFY(r_->meldungen().isEmpty());
     }

@@ -1,6 +1,6 @@
 // The options dialogs of the FAV and FKF documents through commands 228 and 229: what
-// they show, refused entries with retry and cancel, what OK applies, and the cursor
-// and repaint afterwards.
+// they show, refused entries with retry and cancel, what OK applies (the band option
+// too), and the cursor and repaint afterwards.
 
 #include <QTest>
 
@@ -119,6 +119,7 @@ private slots:
         ModalSkript skript;
         skript.dann([&](QWidget* dlg) {
             klick(dlg, 315);  // cursor off
+            klick(dlg, 324);  // band on: drawn from the curves as they are
             tippen(dlg, 319, QStringLiteral("40"));
             klick(dlg, ID_BESTAETIGEN);
         });
@@ -128,6 +129,7 @@ private slots:
         QCOMPARE(befehl == 228 ? s().Cursor.FAVon : s().Cursor.FKFon, 0);
         QCOMPARE(befehl == 228 ? s().FAV_defbereich : s().FKF_defbereich, 40);
         QCOMPARE(befehl == 228 ? s().FAV.ermittelt1 : s().FKF.ermittelt1, 1);  // fewer points: curves serve
+        QCOMPARE(befehl == 228 ? s().FAV_band : s().FKF_band, 1);
     }
 
     void logarithmischeAbszisseEntferntCursor() {

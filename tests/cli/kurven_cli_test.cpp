@@ -56,6 +56,46 @@ TEST_F(KurvenCli, FkfWarnsAboutTheMethodAndPrintsCsvOrJson) {
     EXPECT_EQ(csv.aus.rfind("0,0.0454545", 0), 0u) << csv.aus;
 }
 
+// --band: two more columns that enclose the curve; in JSON their arrays and, for FKF,
+// the duration's interval and the hint about the sequence's length.
+TEST_F(KurvenCli, BandAddsLowerAndUpper) {
+    for (const char* befehl : {"fav", "fkf"}) {
+        const auto e = zorAufruf({befehl, "--preset", "ge1", "--n", "100000", "--band"});
+        ASSERT_EQ(e.code, 0) << e.fehler;
+        std::istringstream in(e.aus);
+        std::string zeile;
+        std::size_t breit = 0;
+        while (std::getline(in, zeile)) {
+            double k = 0, y = 0, unten = 0, oben = 0;
+            ASSERT_EQ(std::sscanf(zeile.c_str(), "%lf,%lf,%lf,%lf", &k, &y, &unten, &oben), 4) << zeile;
+            EXPECT_LE(unten, y) << zeile;
+            EXPECT_GE(oben, y) << zeile;
+            breit += oben > unten;
+        }
+        EXPECT_GT(breit, 40u) << befehl;
+    }
+    const auto j = zorAufruf({"fkf", "--preset", "ge1", "--n", "100000", "--lags", "20", "--band", "--json"});
+    ASSERT_EQ(j.code, 0) << j.fehler;
+    for (const char* feld : {"\"lower\": [", "\"upper\": [", "\"Korrelationsdauer_intervall\": [", "\"hinweis\": null"})
+        EXPECT_NE(j.aus.find(feld), std::string::npos) << feld << '\n' << j.aus;
+    // The start length is too short for a useful correlation: the hint names a longer one.
+    const auto kurz = zorAufruf({"fkf", "--preset", "ge1", "--band", "--json"});
+    EXPECT_NE(kurz.aus.find("\"hinweis\": \"Folge zu kurz: N ≈ "), std::string::npos)
+        << kurz.aus;
+    EXPECT_NE(kurz.fehler.find("Folge zu kurz"), std::string::npos);
+}
+
+// A memoryless channel shows no duration, with the note why, also at the start values
+// where two negative noise values once gave 17 bits.
+TEST_F(KurvenCli, BscHasNoCorrelationDuration) {
+    for (const char* preset : {"bsc1", "bsc2"}) {
+        const auto e = zorAufruf({"fkf", "--preset", preset, "--json"});
+        ASSERT_EQ(e.code, 0) << e.fehler;
+        EXPECT_NE(e.aus.find("\"Korrelationsdauer\": 0, "), std::string::npos) << e.aus;
+        EXPECT_NE(e.aus.find("\"Korrelationsdauer_hinweis\": \"keine abklingende Korrelation\""), std::string::npos);
+    }
+}
+
 TEST_F(KurvenCli, Ge2mcPrintsTheTenValues) {
     const std::vector<std::string> args = {"ge2mc", "--pgb", "0.1", "--pbg", "0.01", "--good", "0.01", "--bad", "0.4"};
     const auto e = zorAufruf(args);
@@ -107,7 +147,8 @@ INSTANTIATE_TEST_SUITE_P(
                {"fav", "--model", "sw", "--pz1", "0.5", "--pz2", "0.5", "--pz3", "0", "--e1", "0", "--e2", "0.1"},
                2, "--e1 > 0"},
         Falsch{"DateiFehlt", {"fav", "--model", "file", "--file", "/nicht/vorhanden.FFO"},
-               1, "Datei kann nicht gelesen werden!"}),
+               1, "Datei kann nicht gelesen werden!"},
+        Falsch{"BandZurTheorie", {"fkf", "--preset", "ge1", "--theory", "--band"}, 2, "Konfidenzband gibt es nur"}),
     testnamen::NachName());
 
 }  // namespace

@@ -72,3 +72,33 @@ TEST(KurvenCsvSpalten, InaktiverSatzBleibtLeerUndKAusDemAnderen) {
     for (int k = 0; k < 3; ++k) s.ptFKF2[static_cast<std::size_t>(k)] = {static_cast<float>(k), 0.125f * static_cast<float>(k)};
     EXPECT_EQ(FKF_Csv(s), "k,Satz 1,Satz 2\n0,,0\n1,,0.125\n2,,0.25\n");
 }
+
+// With the band: the document's columns of set 1 (value, lower, upper) are `zor --band`'s.
+TEST_F(KurvenCsv, BandGleichZorBand) {
+    for (const bool fav : {false, true}) {
+        const auto e = zorAufruf({fav ? "fav" : "fkf", "--preset", "ge1", "--n", "100000", "--band",
+                                  fav ? "--points" : "--lags", "23"});
+        ASSERT_EQ(e.code, 0) << e.fehler;
+        ZorState s = startZustand();
+        s.Modell.M1 = GE1;
+        s.Modell.M2 = INAKTIV;
+        durchlaeufeSetzen(s, Modellart::GE, 0, 100000);
+        s.FAV_defbereich = s.FKF_defbereich = 23;
+        s.FAV_band = s.FKF_band = 1;
+        KeinFortschritt still;
+        ASSERT_TRUE(fav ? FAV_Ermitteln(s, still) : FKF_Ermitteln(s, still));
+        std::istringstream in(fav ? FAV_Csv(s) : FKF_Csv(s));
+        std::string zeile, aus;
+        std::getline(in, zeile);
+        EXPECT_EQ(zeile, "k,Satz 1,Satz 2,Satz 1 unten,Satz 1 oben,Satz 2 unten,Satz 2 oben");
+        while (std::getline(in, zeile)) {
+            // k,v1,,u1,o1,, -> k,v1,u1,o1
+            std::vector<std::string> zellen;
+            std::istringstream z(zeile);
+            for (std::string c; std::getline(z, c, ',');) zellen.push_back(c);
+            ASSERT_GE(zellen.size(), 5u) << zeile;
+            aus += zellen[0] + ',' + zellen[1] + ',' + zellen[3] + ',' + zellen[4] + '\n';
+        }
+        EXPECT_EQ(aus, e.aus) << (fav ? "FAV" : "FKF");
+    }
+}

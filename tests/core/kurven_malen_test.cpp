@@ -275,7 +275,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DkFall{"NurSatz1", 3.5f, 1.0f, INAKTIV, 1700, 0}),
     testnamen::NachName{});
 
-TEST(DkBeschriftung, WertMitZaehlerUndNennerAusserBeiNull) {
+TEST(DkBeschriftung, WertMitZaehlerUndNennerBeiNullDerHinweis) {
     ZorState s = mit(GE1, BSC2);
     s.FKF_xnorm = 320;
     s.DK1 = 12.34f, s.zaehler1 = 1.5f, s.nenner1 = 0.125f;
@@ -285,7 +285,7 @@ TEST(DkBeschriftung, WertMitZaehlerUndNennerAusserBeiNull) {
     const auto eins = textBei(dc, "= 12.3 (= 1.5e+00/1.2e-01)");
     ASSERT_TRUE(eins);
     EXPECT_EQ(*eins, (LPunkt{static_cast<int>(320 * 12.34f - 6500), 5500 - 1700}));
-    const auto zwei = textBei(dc, "= 0.0");
+    const auto zwei = textBei(dc, "= 0.0 (keine abklingende Korrelation)");
     ASSERT_TRUE(zwei);
     EXPECT_EQ(*zwei, (LPunkt{-6500, 5000}));
 }

@@ -134,6 +134,8 @@ TEST(FkfKorrelationsdauer, SumsAndClamps) {
     EXPECT_EQ(dauer({0.5f, 0.05f, 0.2f, 0.1f}).DK, 0.0f);
     EXPECT_EQ(dauer({0.5f, 0.3f, 0.38f, 0.1f}).DK, 3.0f);
     EXPECT_EQ(dauer({0.25f, 0.25f, 0.25f, 0.25f}).DK, 0.0f);
+    // Two negative values do not divide into a positive duration: the curve does not decay.
+    EXPECT_EQ(dauer({0.5f, 0.1f, 0.15f, 0.2f}).DK, 0.0f);
 }
 
 // --- every model: FAV and FKF theory against the chain, simulations against theory ---

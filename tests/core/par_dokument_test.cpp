@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "core/dokumente/kennzeilen.h"
 #include "core/dokumente/par_malen.h"
 #include "core/plot/aufzeichnende_leinwand.h"
 #include "core/plot/vorlagenquelle.h"
@@ -151,4 +154,44 @@ TEST(ParMalen, DateiUeberschriftUndNameInDerSatzfarbe) {
         EXPECT_EQ(t.ausrichtung, Ausrichtung::Mitte);
     }
     EXPECT_EQ(dc.schrift().hoehe, 1050);
+}
+
+// Under each model's picture its derived quantities: below every line of the template,
+// and above where the stacked layout draws the next set's heading over the picture.
+TEST(ParMalen, KenngroessenUnterDemBildFreiVomNaechstenSatz) {
+    const auto stapel = PAR_Anordnung(mit(GE1, GE2), 0, 0, 1000, 1000);
+    ASSERT_EQ(stapel.size(), 2u);
+    const double versatz = (stapel[1].abbildung.ursprungY - stapel[0].abbildung.ursprungY) /
+                           std::abs(stapel[0].abbildung.viewportY / stapel[0].abbildung.fensterY);
+    for (int modell : {BSC1, GE1, MC1, SW1})
+        for (int sim : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << "Modell " << modell << " sim " << sim);
+            const ZorState s = mit(modell, 0, sim, sim);
+            std::vector<std::string> erwartet;
+            for (const auto& z : kennzeilen(*kenngroessen(s, 0))) erwartet.push_back(kennzeileKurz(z));
+            AufzeichnendeLeinwand dc;
+            Protokoll p;
+            ASSERT_EQ(M_PAINT(dc, s, 0, p.quelle()), 0);
+            double kenngroessenOben = -1e9, kenngroessenUnten = 1e9, vorlageUnten = 1e9, kopfOben = 0;
+            std::size_t gefunden = 0;
+            for (const auto& t : dc.nur(Zeichenaufruf::Art::Text)) {
+                const double oben = t.punkte[0].y + 0.8 * t.schrift.hoehe, unten = t.punkte[0].y - 0.2 * t.schrift.hoehe;
+                if (std::find(erwartet.begin(), erwartet.end(), t.text) != erwartet.end()) {
+                    ++gefunden;
+                    kenngroessenOben = std::max(kenngroessenOben, oben);
+                    kenngroessenUnten = std::min(kenngroessenUnten, unten);
+                } else {
+                    vorlageUnten = std::min(vorlageUnten, unten);
+                    if (t.text.rfind("Parametersatz", 0) == 0) kopfOben = oben;
+                }
+            }
+            EXPECT_EQ(gefunden, erwartet.size());
+            EXPECT_LT(kenngroessenOben, vorlageUnten);
+            EXPECT_GT(kenngroessenUnten, kopfOben - versatz);
+        }
+    AufzeichnendeLeinwand dc;
+    Protokoll p;
+    M_PAINT(dc, mit(GE1, 0), 0, p.quelle());
+    for (const char* zelle : {"pm = 0.04545", "Bündellänge = 10 Bit", "Korrelationsdauer = 8.041 Bit"})
+        EXPECT_TRUE(enthaelt(dc.texte(), zelle)) << zelle;
 }

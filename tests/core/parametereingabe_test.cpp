@@ -147,11 +147,13 @@ TEST_P(Optionsregeln, BothDialogsRefuseAlikeAndApplyNothing) {
     for (bool fav : {false, true}) {
         ZorState s = startZustand();
         const ZorState vorher = s;
-        const Optionsfehler e = fav ? favOptionenAnwenden(s, FavOptionen{1, 1, 1, 1, 1, f.texte})
-                                    : fkfOptionenAnwenden(s, FkfOptionen{1, 1, 1, 1, f.texte});
+        const Optionsfehler e = fav ? favOptionenAnwenden(s, FavOptionen{1, 1, 1, 1, 1, f.texte, 1})
+                                    : fkfOptionenAnwenden(s, FkfOptionen{1, 1, 1, 1, f.texte, 1});
         EXPECT_EQ(e, f.erwartet) << (fav ? "FAV" : "FKF");
         if (e == Optionsfehler::Keiner) continue;
-        EXPECT_EQ(s.Cursor.FAVon + s.Cursor.FKFon + s.FAV_uhr + s.FKF_uhr + s.FKF_erneuernd + s.Modell.AB, 0);
+        EXPECT_EQ(s.Cursor.FAVon + s.Cursor.FKFon + s.FAV_uhr + s.FKF_uhr + s.FKF_erneuernd + s.Modell.AB + s.FAV_band +
+                      s.FKF_band,
+                  0);
         EXPECT_EQ(s.FAV_xlindef, vorher.FAV_xlindef);
         EXPECT_EQ(s.FKF_defbereich, vorher.FKF_defbereich);
     }
@@ -186,6 +188,17 @@ TEST(Optionen, OneDecadeSpansTheWholeOrdinate) {
     ASSERT_EQ(fkfOptionenAnwenden(s, FkfOptionen{0, 0, 0, 0, {"60", "7", "0"}}), Optionsfehler::Keiner);
     EXPECT_EQ(s.FKF_ynorm_log, 1785);
     EXPECT_EQ(s.FKF_xnorm, 16000 / 60);
+}
+
+// Every sampled curve carries its band, so showing it recomputes nothing.
+TEST(Optionen, ShowingTheBandKeepsTheCurves) {
+    ZorState s = startZustand();
+    s.FAV.ermittelt1 = s.FKF.ermittelt1 = 1;
+    ASSERT_EQ(fkfOptionenAnwenden(s, FkfOptionen{0, 0, 0, 0, {"50", "5", "0"}, 1}), Optionsfehler::Keiner);
+    ASSERT_EQ(favOptionenAnwenden(s, FavOptionen{0, 0, 0, 1, 0, {"50", "5", "0"}, 1}), Optionsfehler::Keiner);
+    EXPECT_EQ(s.FKF_band + s.FAV_band, 2);
+    EXPECT_EQ(s.FKF.ermittelt1 + s.FAV.ermittelt1, 2);
+    EXPECT_EQ(fkfOptionen(s).band + favOptionen(s).band, 2);
 }
 
 // Lowering D keeps the curves; raising it or changing the method recomputes both sets.

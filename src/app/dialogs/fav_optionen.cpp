@@ -19,6 +19,7 @@ FavOptionendialog::FavOptionendialog(Kontext& kontext, QWidget* eltern)
     uhr_ = haken(ID_UHR, "&Rechenzeit anzeigen", o.uhr != 0);
     ab_ = haken(ID_AB, "Darstellung der Wahrscheinlickeiten p(a=k)", o.AB != 0);
     for (QCheckBox* c : {cursor_, uhr_, ab_}) layout_->addWidget(c);
+    band_ = bandHaken(o.band != 0);
 
     auto* rahmen = new QGroupBox(QStringLiteral("Skalierung Abszisse"), this);
     auto* rl = new QVBoxLayout(rahmen);
@@ -44,7 +45,7 @@ void FavOptionendialog::abszisseWaehlen(int id) {
 Optionsfehler FavOptionendialog::anwenden() {
     const FavOptionen o{cursor_->isChecked() ? 1 : 0, uhr_->isChecked() ? 1 : 0, ordinate(),
                         abszisseArt_->checkedId() == ID_ABSZISSE_LINEAR ? 1 : 0, ab_->isChecked() ? 1 : 0,
-                        skalierung()};
+                        skalierung(), band_->isChecked() ? 1 : 0};
     return favOptionenAnwenden(kontext_.zustand(), o);
 }
 

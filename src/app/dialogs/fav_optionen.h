@@ -19,6 +19,7 @@ private:
     QCheckBox* cursor_;
     QCheckBox* uhr_;
     QCheckBox* ab_;
+    QCheckBox* band_;
     QButtonGroup* abszisseArt_;
 };
 

@@ -20,6 +20,7 @@ FkfOptionendialog::FkfOptionendialog(Kontext& kontext, QWidget* eltern)
     uhr_ = haken(ID_UHR, "&Rechenzeit anzeigen", o.uhr != 0);
     layout_->addWidget(cursor_);
     layout_->addWidget(uhr_);
+    band_ = bandHaken(o.band != 0);
 
     abszisse_ = zahlfeld(ID_ABSZISSE, o.texte.abszisse);
     auto* beschriftung = new QLabel(QStringLiteral("Skalierung &Abszisse von 0 bis "), this);
@@ -39,7 +40,7 @@ FkfOptionendialog::FkfOptionendialog(Kontext& kontext, QWidget* eltern)
 
 Optionsfehler FkfOptionendialog::anwenden() {
     const FkfOptionen o{cursor_->isChecked() ? 1 : 0, uhr_->isChecked() ? 1 : 0, ordinate(),
-                        methode_->checkedId() == ID_ERNEUERND ? 1 : 0, skalierung()};
+                        methode_->checkedId() == ID_ERNEUERND ? 1 : 0, skalierung(), band_->isChecked() ? 1 : 0};
     return fkfOptionenAnwenden(kontext_.zustand(), o);
 }
 

@@ -16,6 +16,7 @@ protected:
 private:
     QCheckBox* cursor_;
     QCheckBox* uhr_;
+    QCheckBox* band_;
     QButtonGroup* methode_;
 };
 

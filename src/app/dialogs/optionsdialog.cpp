@@ -38,6 +38,12 @@ Optionsdialog::Optionsdialog(Kontext& kontext, int dialogId, const char* titel, 
     layout_->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+QCheckBox* Optionsdialog::bandHaken(bool an) {
+    QCheckBox* c = haken(ID_BAND, "Konfidenz&band anzeigen", an);
+    layout_->addWidget(c);
+    return c;
+}
+
 QCheckBox* Optionsdialog::haken(int id, const char* text, bool an) {
     auto* c = new QCheckBox(QString::fromUtf8(text), this);
     c->setObjectName(idName(id));

@@ -34,6 +34,7 @@ enum OptionsId : int {
     ID_WERTPOS = 321,
     ID_ABSZISSE_LINEAR = 322,
     ID_ABSZISSE_LOG = 323,
+    ID_BAND = 324,  // ours: "Konfidenzband anzeigen"
 };
 
 class Optionsdialog : public QDialog {
@@ -49,6 +50,8 @@ protected:
     virtual Optionsfehler anwenden() = 0;
 
     QCheckBox* haken(int id, const char* text, bool an);
+    // "Konfidenzband anzeigen", added below the other check boxes.
+    QCheckBox* bandHaken(bool an);
     QLineEdit* zahlfeld(int id, const std::string& text);
     QRadioButton* wahl(QButtonGroup* gruppe, int id, const char* text, QWidget* eltern);
     QGroupBox* ordinatenRahmen(const char* linear, const char* logarithmisch, const Skalierungstexte& t, int linearAnfangs);

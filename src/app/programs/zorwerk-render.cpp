@@ -108,6 +108,7 @@ bool kurvenOptionen(const QCommandLineParser& p, zor::ZorState& s, bool fav) {
     const bool linksLog = p.value("abszisse") == "log", obenLog = p.value("ordinate") == "log";
     const auto waehle = [&](auto o) {
         o.ordinate = obenLog ? 0 : 1;
+        o.band = p.isSet("band") ? 1 : 0;
         if (p.isSet("punkte")) o.texte.abszisse = p.value("punkte").toStdString();
         return o;
     };
@@ -212,6 +213,7 @@ int main(int argc, char** argv) {
         {"ak", "fav: p(a=k) statt P(a>=k) zeigen."},
         {"punkte", "fav: Punkte, fkf: höchster Abstand D (20 bis 100).", "D"},
         {"cursor", "fav, fkf: Messcursor an Position K zeigen.", "K"},
+        {"band", "fav, fkf: Konfidenzband der simulierten Kurven zeigen."},
     });
     p.addPositionalArgument("vorlage", "Name der Vorlage, z. B. FKF.PLT (nicht mit --dokument)");
     p.addPositionalArgument("ausgabe", "PNG-Datei (mit --dokument auch SVG, PDF, TXT oder CSV; Druckseiten als PDF)");

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <span>
 
+#include "core/dokumente/kurvenband.h"
 #include "core/dokumente/messcursor.h"
+#include "core/models/konfidenz.h"
 #include "core/models/kurven_ermitteln.h"
 #include "core/plot/achse.h"
 #include "core/plot/graphpaint.h"
@@ -42,7 +44,36 @@ bool hat(std::span<const STRUCT_PUNKT> kurve, int pos) {
 void gedruckterCursor(Canvas& dc, const CursorKurven& k, float x, int pos) {
     const bool g1 = k.G1 && hat(k.g1, pos), g2 = k.G2 && hat(k.g2, pos);
     const auto u = static_cast<std::size_t>(std::max(pos, 0));
-    Cursor_drucken(dc, x, Y0, YENDE, g1, g2, g1 ? k.g1[u] : STRUCT_PUNKT{}, g2 ? k.g2[u] : STRUCT_PUNKT{});
+    Cursor_drucken(dc, x, Y0, YENDE, g1, g2, g1 ? k.g1[u] : STRUCT_PUNKT{}, g2 ? k.g2[u] : STRUCT_PUNKT{},
+                   g1 ? halbbreiteBei(k.b1, pos) : std::nullopt, g2 ? halbbreiteBei(k.b2, pos) : std::nullopt);
+}
+
+// Where the FAV curves' points lie in the four axis modes.
+Kurvenlage favLage(const ZorState& s) {
+    const bool linX = s.FAV_abszisse != 0, linY = s.FAV.ordinate != 0;
+    const int xn = s.FAV_xnorm;
+    if (linY) return {!linX, false, linX ? xn + X0 : X0, linX ? xn : 8000, 0, 0, 12500, Y0};
+    return {!linX, true, linX ? xn + X0 : X0, linX ? xn : 8000, s.FAV_wertneg, s.FAV_wertpos, s.FAV_ynorm_log, Y0};
+}
+
+Kurvenlage fkfLage(const ZorState& s) {
+    if (s.FKF.ordinate != 0) return {false, false, X0, s.FKF_xnorm, 0, 0, 12500, Y0};
+    return {false, true, X0, s.FKF_xnorm, s.FKF_wertneg, s.FKF_wertpos, s.FKF_ynorm_log, Y0};
+}
+
+std::array<Farbe, 2> satzfarben(const ZorState& s, int drucken) {
+    return {kurvenfarbe(s.farbe, auswahl(s, 0, drucken)), kurvenfarbe(s.farbe, auswahl(s, 1, drucken))};
+}
+
+// The bands of the active sets, light, behind grid and curves.
+template <class Band, class Kurve>
+void baenderMalen(Canvas& dc, const ZorState& s, const Kurvenlage& lage, int n, int drucken, Band band, Kurve kurve) {
+    const auto farben = satzfarben(s, drucken);
+    dc.beschneiden(KURVENBEREICH);
+    for (int satz = 0; satz < 2; ++satz)
+        if (const Kurvenband* b = band(s, satz))
+            BandMalen(dc, kurve(satz), *b, lage, n, bandfarbe(farben[static_cast<std::size_t>(satz)]));
+    dc.beschneiden(std::nullopt);
 }
 
 std::span<const STRUCT_PUNKT> favKurve(const ZorState& s, int satz) {
@@ -53,19 +84,6 @@ std::span<const STRUCT_PUNKT> favKurve(const ZorState& s, int satz) {
 
 // The sets that paint draws: those with a model.
 Gezeichnet aktiveSaetze(const ZorState& s) { return {s.Modell.M1 != 0 ? 1 : 0, s.Modell.M2 != 0 ? 1 : 0}; }
-
-void favKurveMalen(Canvas& dc, const ZorState& s, std::span<const STRUCT_PUNKT> kurve, short sel) {
-    const int xn = s.FAV_xnorm, d = s.FAV_defbereich;
-    const bool linX = s.FAV_abszisse != 0, linY = s.FAV.ordinate != 0;
-    if (linX && !linY)
-        GraphPaint_LOG(dc, kurve, xn + X0, xn, s.FAV_wertneg, s.FAV_wertpos, s.FAV_ynorm_log, Y0, d, sel, s.farbe);
-    else if (linX)
-        GraphPaint_LIN(dc, kurve, xn + X0, xn, 12500, Y0, d, sel, s.farbe);
-    else if (linY)
-        GraphPaint_LI_LO(dc, kurve, X0, 8000, 12500, Y0, d, sel, s.farbe);
-    else
-        GraphPaint_LO_LO(dc, kurve, X0, 8000, s.FAV_wertneg, s.FAV_wertpos, s.FAV_ynorm_log, Y0, d, sel, s.farbe);
-}
 
 // The axis labels of the four FAV axis modes.
 Achsendaten favBeschriftung(const ZorState& s, int t) {
@@ -89,6 +107,8 @@ void dkMalen(Canvas& dc, const ZorState& s, const Stift& gruen) {
 Gezeichnet FAV_Paint(Canvas& dc, ZorState& s, const Vorlagenquelle& quelle, int drucken) {
     if (s.Modell.AB == 1) FAV_PunkteAbleiten(s);
     const int t = s.FAV_defbereich <= 60 ? 5 : 10;
+    const Kurvenlage lage = favLage(s);
+    baenderMalen(dc, s, lage, s.FAV_defbereich, drucken, favBand, [&](int satz) { return favKurve(s, satz); });
     Diagonal(dc, achsen(t * s.FAV_xnorm, 'n', s.FAV_ynorm_log, 'l', static_cast<float>(t),
                         ersteDekade(s.FAV_wertneg)));
     if (drucken == 1 && s.Cursor.FAV) {
@@ -106,10 +126,14 @@ Gezeichnet FAV_Paint(Canvas& dc, ZorState& s, const Vorlagenquelle& quelle, int 
     dc.beschneiden(KURVENBEREICH);
     for (int satz = 0; satz < 2; ++satz) {
         if (modellVon(s, satz) == 0) continue;
-        favKurveMalen(dc, s, favKurve(s, satz), auswahl(s, satz, drucken));
+        GraphPaint(dc, favKurve(s, satz), lage, s.FAV_defbereich, auswahl(s, satz, drucken), s.farbe);
         g.setzen(satz);
     }
     dc.beschneiden(std::nullopt);
+    HinweiseMalen(dc,
+                  bandhinweise(s, true, favKurve(s, 0), favKurve(s, 1), static_cast<std::size_t>(s.FAV_defbereich),
+                               bandPruefpunkt(s.Modell.AB == 1), satzfarben(s, drucken)),
+                  s.FAV.ordinate != 0 ? HINWEISE_OBEN : HINWEISE_UNTEN, s.FAV.ordinate == 0);
     return g;
 }
 
@@ -117,6 +141,9 @@ Gezeichnet FKF_Paint(Canvas& dc, const ZorState& s, const Vorlagenquelle& quelle
     const int D = s.FKF_defbereich, xn = s.FKF_xnorm;
     const int t = D < 61 ? 5 : 10;
     const float dekade = ersteDekade(s.FKF_wertneg);
+    const Kurvenlage lage = fkfLage(s);
+    const auto kurve = [&](int satz) { return std::span<const STRUCT_PUNKT>(satzSicht(s, satz).ptFKF); };
+    baenderMalen(dc, s, lage, D + 1, drucken, fkfBand, kurve);
     // The grid keeps the decade height also under a linear ordinate.
     Diagonal(dc, achsen(t * xn, 'n', s.FKF_ynorm_log, 'l', static_cast<float>(t), dekade));
     if (drucken == 1 && s.Cursor.FKF) {
@@ -138,17 +165,16 @@ Gezeichnet FKF_Paint(Canvas& dc, const ZorState& s, const Vorlagenquelle& quelle
     dc.beschneiden(KURVENBEREICH);
     for (int satz = 0; satz < 2; ++satz) {
         if (modellVon(s, satz) == 0) continue;
-        const std::span<const STRUCT_PUNKT> kurve = satzSicht(s, satz).ptFKF;
-        const short sel = auswahl(s, satz, drucken);
-        if (linY)
-            GraphPaint_LIN(dc, kurve, X0, xn, 12500, Y0, D + 1, sel, s.farbe);
-        else
-            GraphPaint_LOG(dc, kurve, X0, xn, s.FKF_wertneg, s.FKF_wertpos, s.FKF_ynorm_log, Y0, D + 1, sel, s.farbe);
+        GraphPaint(dc, kurve(satz), lage, D + 1, auswahl(s, satz, drucken), s.farbe);
         g.setzen(satz);
     }
     // On a linear ordinate the curves start at the top and would hide the markers.
     if (linY) dkMalen(dc, s, gruen);
     dc.beschneiden(std::nullopt);
+    HinweiseMalen(dc,
+                  bandhinweise(s, false, kurve(0), kurve(1), static_cast<std::size_t>(D) + 1, bandPruefpunkt(false),
+                               satzfarben(s, drucken)),
+                  linY ? HINWEISE_UNTER_DK : HINWEISE_UNTEN, !linY);
     return g;
 }
 
@@ -172,8 +198,14 @@ void DK_Beschriftung(Canvas& dc, const ZorState& s) {
         dc.setzeTextfarbe(farbeAus(s.farbe[static_cast<std::size_t>(i)]));
         dc.text({kappen(X + 100), 5500 - o[i]}, "D");
         dc.text({kappen(X + 670), 5100 - o[i]}, "k");
-        const std::string wert = DK != 0 ? format("= %.1f (= %.1e/%.1e)", DK, v[i].zaehler, v[i].nenner)
-                                         : format("= %.1f", DK);
+        const Konfidenz& k = v[i].FKF_konfidenz;
+        std::string wert;
+        if (DK == 0)
+            wert = format("= %.1f (%s)", DK, TEXT_KEINE_ABKLINGENDE_KORRELATION);
+        else if (s.FKF_band && k)
+            wert = format("= %.1f (95 %%: %.1f – %.1f)", DK, k.dauerUnten, k.dauerOben);
+        else
+            wert = format("= %.1f (= %.1e/%.1e)", DK, v[i].zaehler, v[i].nenner);
         dc.text({kappen(X + 1000), 5500 - o[i]}, wert);
     }
     dc.setzeTextfarbe(textVorher);

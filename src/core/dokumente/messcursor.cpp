@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "core/dokumente/kurvenband.h"
+#include "core/models/konfidenz.h"
 #include "core/plot/plotzahlen.h"
 #include "core/util/format.h"
 
@@ -25,6 +27,8 @@ struct Eintrag {
 
 std::string wert(double v) { return format("%.5g", v); }
 
+std::string wert(float v, std::optional<float> halb) { return halb ? mitHalbbreite(v, *halb) : wert(v); }
+
 std::vector<Eintrag> beschriftungen(bool beide) {
     std::vector<Eintrag> e{{{-6000, 8500}, Ausrichtung::Rechts, "Abszisse:", SCHWARZ},
                            {{4500, 8500}, Ausrichtung::Rechts, "Ordinate:", SCHWARZ}};
@@ -32,12 +36,13 @@ std::vector<Eintrag> beschriftungen(bool beide) {
     return e;
 }
 
-std::vector<Eintrag> werte(int G1, int G2, const STRUCT_PUNKT& p1, const STRUCT_PUNKT& p2) {
+std::vector<Eintrag> werte(int G1, int G2, const STRUCT_PUNKT& p1, const STRUCT_PUNKT& p2, std::optional<float> h1,
+                          std::optional<float> h2) {
     std::vector<Eintrag> e;
     if (!G1 && !G2) return e;
     e.push_back({{-5700, 8500}, Ausrichtung::Links, wert(G1 ? p1.x : p2.x), SCHWARZ});
-    if (G1) e.push_back({{4800, 8500}, Ausrichtung::Links, wert(p1.y), DUNKELBLAU});
-    if (G2) e.push_back({{4800, G1 ? 7300 : 8500}, Ausrichtung::Links, wert(p2.y), DUNKELROT});
+    if (G1) e.push_back({{4800, 8500}, Ausrichtung::Links, wert(p1.y, h1), DUNKELBLAU});
+    if (G2) e.push_back({{4800, G1 ? 7300 : 8500}, Ausrichtung::Links, wert(p2.y, h2), DUNKELROT});
     if (G1 && G2)
         e.push_back({{4800, 6100}, Ausrichtung::Links, wert(static_cast<double>(p1.y) - p2.y), SCHWARZ});
     return e;
@@ -71,7 +76,8 @@ bool gueltig(std::span<const STRUCT_PUNKT> kurve, int pos) {
 std::vector<Eintrag> werteBei(const CursorKurven& k, int pos) {
     const int G1 = k.G1 && gueltig(k.g1, pos), G2 = k.G2 && gueltig(k.g2, pos);
     const auto u = static_cast<std::size_t>(std::max(pos, 0));
-    return werte(G1, G2, G1 ? k.g1[u] : STRUCT_PUNKT{}, G2 ? k.g2[u] : STRUCT_PUNKT{});
+    return werte(G1, G2, G1 ? k.g1[u] : STRUCT_PUNKT{}, G2 ? k.g2[u] : STRUCT_PUNKT{}, halbbreiteBei(k.b1, pos),
+                 halbbreiteBei(k.b2, pos));
 }
 
 int linienX(const CursorGeometrie& g, int xpos) {
@@ -115,13 +121,18 @@ CursorKurven favCursorKurven(const ZorState& s, Gezeichnet g) {
         const auto v = satzSicht(s, satz);
         return std::span<const STRUCT_PUNKT>(s.Modell.AB == 1 ? v.ptFAVa : v.ptFAV).first(d);
     };
-    return {kurve(0), kurve(1), g.Graph1, g.Graph2};
+    return {kurve(0), kurve(1), g.Graph1, g.Graph2, favBand(s, 0), favBand(s, 1)};
 }
 
 CursorKurven fkfCursorKurven(const ZorState& s, Gezeichnet g) {
     const auto n = static_cast<std::size_t>(std::clamp(s.FKF_defbereich + 1, 0, FKF_PUNKTE));
     return {std::span<const STRUCT_PUNKT>(s.ptFKF1).first(n), std::span<const STRUCT_PUNKT>(s.ptFKF2).first(n),
-            g.Graph1, g.Graph2};
+            g.Graph1, g.Graph2, fkfBand(s, 0), fkfBand(s, 1)};
+}
+
+std::optional<float> halbbreiteBei(const Kurvenband* b, int pos) {
+    if (!b || pos < 0 || pos >= BAND_PUNKTE) return std::nullopt;
+    return b->halb[static_cast<std::size_t>(pos)];
 }
 
 void Cursor_Beschriftung(Canvas& dc, const CursorKurven& k) {
@@ -153,12 +164,12 @@ std::vector<LRechteck> Markierung_Bereiche(Canvas& dc, const CursorGeometrie& g,
 }
 
 void Cursor_drucken(Canvas& dc, float xpos, float yunten, float yoben, int G1, int G2, const STRUCT_PUNKT& p1,
-                    const STRUCT_PUNKT& p2) {
+                    const STRUCT_PUNKT& p2, std::optional<float> h1, std::optional<float> h2) {
     schriftHoehe(dc, CURSOR_SCHRIFTHOEHE_DRUCK);
     schreiben(dc, beschriftungen(G1 && G2));
     const int x = kappen(xpos);
     dc.invertierteLinie({x, kappen(yunten)}, {x, kappen(yoben)});
-    schreiben(dc, werte(G1, G2, p1, p2));
+    schreiben(dc, werte(G1, G2, p1, p2, h1, h2));
     schriftHoehe(dc, KURVEN_SCHRIFTHOEHE);
 }
 

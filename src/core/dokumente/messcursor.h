@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/dokumente/kurven_malen.h"
+#include "core/models/konfidenz_werte.h"
 #include "core/models/zor_state.h"
 #include "core/plot/canvas.h"
 
@@ -20,11 +21,17 @@ struct CursorGeometrie {
     int schrittweite = 0;
 };
 
-// The curves the readout shows; G1/G2 tell whether each is displayed.
+// The curves the readout shows; G1/G2 tell whether each is displayed; b1/b2 their bands
+// when shown (the readout then gives each value with its half-width).
 struct CursorKurven {
     std::span<const STRUCT_PUNKT> g1, g2;
     int G1 = 0, G2 = 0;
+    const Kurvenband* b1 = nullptr;
+    const Kurvenband* b2 = nullptr;
 };
+
+// The half-width at pos of a band, if there is one.
+std::optional<float> halbbreiteBei(const Kurvenband* b, int pos);
 
 CursorGeometrie favCursorGeometrie(const ZorState& s);  // xlinks FAV_xnorm-7500, step FAV_xnorm
 CursorGeometrie fkfCursorGeometrie(const ZorState& s);  // xlinks -7500, step FKF_xnorm
@@ -43,9 +50,11 @@ void Markierung(Canvas& dc, const CursorGeometrie& g, const CursorKurven& k, int
 std::vector<LRechteck> Markierung_Bereiche(Canvas& dc, const CursorGeometrie& g, const CursorKurven& k, int xpos);
 
 // Printed cursor: labels, line and values at the paper font height, then back to the
-// screen height. xpos is the line's x; p1 and p2 are the cursor's points.
+// screen height. xpos is the line's x; p1 and p2 are the cursor's points, h1 and h2
+// their bands' half-widths when shown.
 void Cursor_drucken(Canvas& dc, float xpos, float yunten, float yoben, int G1, int G2, const STRUCT_PUNKT& p1,
-                    const STRUCT_PUNKT& p2);
+                    const STRUCT_PUNKT& p2, std::optional<float> h1 = std::nullopt,
+                    std::optional<float> h2 = std::nullopt);
 
 enum class Cursortaste { BildAuf, BildAb, Ende, Pos1, Links, Rechts };
 

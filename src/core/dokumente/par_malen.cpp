@@ -1,5 +1,7 @@
 #include "core/dokumente/par_malen.h"
 
+#include "core/dokumente/kennzeilen.h"
+
 namespace zor {
 namespace {
 
@@ -37,18 +39,20 @@ int M_PAINT(Canvas& dc, const ZorState& s, int satz, const Vorlagenquelle& q) {
     const auto ein = [&](const char* name, std::span<const float> werte, char t) {
         return plotag(dc, q, name, werte, satz, t) == 1 ? 0 : 1;
     };
+    int fehlt = 0;
     switch (modellart(modellVon(s, satz))) {
-    case Modellart::BSC: {
-        int f = ein("BSC_PAR.PLT", bscWerte(s, satz), text);
-        if (sim) f += ein("FFO_FAB.PLT", {}, bscSimfabsVon(s, satz) == 0 ? 'a' : 'b');
-        return f;
-    }
-    case Modellart::GE: return ein("GE_PAR.PLT", geWerte(s, satz), text);
-    case Modellart::MC: return ein("MC_PAR.PLT", mcWerte(s, satz), text);
-    case Modellart::SW: return ein("SW_PAR.PLT", swWerte(s, satz), text);
+    case Modellart::BSC:
+        fehlt = ein("BSC_PAR.PLT", bscWerte(s, satz), text);
+        if (sim) fehlt += ein("FFO_FAB.PLT", {}, bscSimfabsVon(s, satz) == 0 ? 'a' : 'b');
+        break;
+    case Modellart::GE: fehlt = ein("GE_PAR.PLT", geWerte(s, satz), text); break;
+    case Modellart::MC: fehlt = ein("MC_PAR.PLT", mcWerte(s, satz), text); break;
+    case Modellart::SW: fehlt = ein("SW_PAR.PLT", swWerte(s, satz), text); break;
     case Modellart::Datei: datplot(dc, s, satz); return 0;
     default: return 0;
     }
+    PAR_Kenngroessen(dc, s, satz);
+    return fehlt;
 }
 
 void datplot(Canvas& dc, const ZorState& s, int m) {

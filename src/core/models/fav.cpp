@@ -2,6 +2,7 @@
 
 #include "core/models/abstandshistogramm.h"
 #include "core/models/fehlerquellen.h"
+#include "core/models/konfidenz.h"
 
 #include <cmath>
 
@@ -25,9 +26,18 @@ void mischung(Kurve ptGraph, const double (&w)[M], const double (&q)[M]) {
 
 double ohneNull(double v) { return v == 0.0 ? 1e-15 : v; }
 
-void normieren(Kurve ptGraph, const Abstandshistogramm& h) { FAV_Normierung(ptGraph, h.anzahl, h.summe, h.ueberlauf); }
-
 int grenze(Kurve ptGraph) { return static_cast<int>(ptGraph.size()); }
+
+// The batches of n simulated bits: one without a band.
+Chargenabstaende zaehlung(Kurve ptGraph, std::uint64_t n, Konfidenz* k) {
+    return Chargenabstaende(grenze(ptGraph), Chargenteilung(n, k ? chargenFuer(n, CHARGE_MINDESTBITS) : 1));
+}
+
+void normieren(Kurve ptGraph, const Chargenabstaende& c, Konfidenz* k) {
+    const Abstandshistogramm h = c.gesamt();
+    FAV_Normierung(ptGraph, h.anzahl, h.summe, h.ueberlauf);
+    if (k) FAV_Konfidenz(c, ptGraph, *k);
+}
 
 }  // namespace
 
@@ -78,41 +88,41 @@ void FAV_SW_THEORIE(const float* Wert, Kurve ptGraph) {
               1.0 - static_cast<double>(Wert[sw::pFehlerZ3])});
 }
 
-void FAV_BSC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int fabs, Fortschritt& f) {
-    Abstandshistogramm h(grenze(ptGraph));
+void FAV_BSC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int fabs, Fortschritt& f, Konfidenz* k) {
+    Chargenabstaende c = zaehlung(ptGraph, n, k);
     if (fabs == 0) {
         Fortschrittsrahmen rahmen(f, FAV_TITEL_BSC, TEXT_WIRD_BERECHNET);
         BscBitQuelle q(Wert);
-        bitsZaehlen(q, n, h, f);
+        bitsZaehlen(q, n, c, f);
     } else {
         BscAbstandQuelle q(Wert);
-        abstaendeInnerhalb(q, n, h, f);
+        abstaendeInnerhalb(q, n, c, f);
     }
-    normieren(ptGraph, h);
+    normieren(ptGraph, c, k);
 }
 
-void FAV_GE_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, Fortschritt& f) {
-    Abstandshistogramm h(grenze(ptGraph));
+void FAV_GE_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, Fortschritt& f, Konfidenz* k) {
+    Chargenabstaende c = zaehlung(ptGraph, n, k);
     {
         Fortschrittsrahmen rahmen(f, FAV_TITEL_GE, TEXT_WIRD_BERECHNET);
         GeBitQuelle q(Wert);
-        bitsZaehlen(q, n, h, f);
+        bitsZaehlen(q, n, c, f);
     }
-    normieren(ptGraph, h);
+    normieren(ptGraph, c, k);
 }
 
-void FAV_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, const Fortschritt& f) {
-    Abstandshistogramm h(grenze(ptGraph));
+void FAV_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, const Fortschritt& f, Konfidenz* k) {
+    Chargenabstaende c = zaehlung(ptGraph, n, k);
     McAbstandQuelle q(Wert);
-    abstaendeBisUeber(q, n, h, f);
-    normieren(ptGraph, h);
+    abstaendeBisUeber(q, n, c, f);
+    normieren(ptGraph, c, k);
 }
 
-void FAV_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, const Fortschritt& f) {
-    Abstandshistogramm h(grenze(ptGraph));
+void FAV_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, const Fortschritt& f, Konfidenz* k) {
+    Chargenabstaende c = zaehlung(ptGraph, n, k);
     SwAbstandQuelle q(Wert, SwStart::Zustand);
-    abstaendeBisUeber(q, n, h, f);
-    normieren(ptGraph, h);
+    abstaendeBisUeber(q, n, c, f);
+    normieren(ptGraph, c, k);
 }
 
 void FAV_Normierung(Kurve ptGraph, std::span<const std::int64_t> anzahl, long long summe, long long ueberlauf) {

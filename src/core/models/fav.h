@@ -4,6 +4,7 @@
 // probabilities p(a = k). Every function fills all points of the span it is given; its
 // size is the number of points d (FAV_defbereich), 1..100.
 
+#include "core/models/konfidenz_werte.h"
 #include "core/models/zor_state.h"
 #include "core/util/fortschritt.h"
 
@@ -27,10 +28,12 @@ void FAV_SW_THEORIE(const float* Wert, Kurve ptGraph);
 
 // Simulations over n bits, the set's exact Durchlaeufe (durchlaeufe()); the bit-by-bit
 // ones report progress, all stop early when the progress says the job was cancelled.
-void FAV_BSC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int fabs, Fortschritt& f);
-void FAV_GE_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, Fortschritt& f);
-void FAV_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, const Fortschritt& f);
-void FAV_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, const Fortschritt& f);
+// With k, also the curve's confidence band (konfidenz.h).
+void FAV_BSC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int fabs, Fortschritt& f,
+                        Konfidenz* k = nullptr);
+void FAV_GE_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, Fortschritt& f, Konfidenz* k = nullptr);
+void FAV_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, const Fortschritt& f, Konfidenz* k = nullptr);
+void FAV_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, const Fortschritt& f, Konfidenz* k = nullptr);
 
 // Turns a gap histogram (anzahl[k - 1] = gaps of length k, at least ptGraph.size()
 // entries) into y = (gaps >= k) / summe; without any gap the whole curve is 1.

@@ -2,6 +2,7 @@
 
 #include "core/models/abstandshistogramm.h"
 #include "core/models/fehlerquellen.h"
+#include "core/models/konfidenz.h"
 
 #include <algorithm>
 #include <array>
@@ -33,11 +34,20 @@ void kurve(Kurve ptGraph, F&& r) {
         ptGraph[k] = {static_cast<float>(k), static_cast<float>(r(static_cast<int>(k)))};
 }
 
+// Batches of the correlation's positions: one without a band.
+int chargen(std::uint64_t positionen, Konfidenz* k) { return k ? chargenFuer(positionen, CHARGE_MINDESTBITS) : 1; }
+
+void allgemeinFertig(Korrelator& kor, std::uint64_t bits, Kurve ptGraph, Konfidenz* k) {
+    FKF_ausZaehlern(kor.zaehler(), bits, ptGraph);
+    if (k) FKF_KonfidenzAllgemein(kor, bits, ptGraph, *k);
+}
+
 // General estimate over n bits of a bit source, packed 64 bits to a word.
 template <class Quelle>
-void allgemeinBits(Quelle& q, std::uint64_t n, Kurve ptGraph, Fortschritt& f) {
+void allgemeinBits(Quelle& q, std::uint64_t n, Kurve ptGraph, Fortschritt& f, Konfidenz* k) {
     const std::uint64_t bits = n;
-    Korrelator kor(lags(ptGraph), fkfPositionen(bits, lags(ptGraph)));
+    const std::uint64_t positionen = fkfPositionen(bits, lags(ptGraph));
+    Korrelator kor(lags(ptGraph), positionen, chargen(positionen, k));
     const std::uint64_t bedarf = kor.fehlend();
     Schritte::prozent(bits).ueber(0, bits, f, [&](std::uint64_t a, std::uint64_t b) {
         const std::uint64_t ende = std::min(b, bedarf);
@@ -50,56 +60,64 @@ void allgemeinBits(Quelle& q, std::uint64_t n, Kurve ptGraph, Fortschritt& f) {
         }
         for (; i < ende; ++i) kor.bit(static_cast<unsigned>(q.bit()));
     });
-    FKF_ausZaehlern(kor.zaehler(), bits, ptGraph);
+    allgemeinFertig(kor, bits, ptGraph, k);
 }
 
 // General estimate over n bits of a gap source: g - 1 correct bits, then an error.
 template <class Quelle>
-void allgemeinAbstaende(Quelle& q, std::uint64_t n, Kurve ptGraph, const Fortschritt& f) {
+void allgemeinAbstaende(Quelle& q, std::uint64_t n, Kurve ptGraph, const Fortschritt& f, Konfidenz* k) {
     const std::uint64_t bits = n;
-    Korrelator kor(lags(ptGraph), fkfPositionen(bits, lags(ptGraph)));
+    const std::uint64_t positionen = fkfPositionen(bits, lags(ptGraph));
+    Korrelator kor(lags(ptGraph), positionen, chargen(positionen, k));
     Abbruchfrage abbruch(f);
     while (kor.fehlend() > 0 && !abbruch.jetzt()) {
         kor.nullen(static_cast<std::uint64_t>(q.naechster().g - 1));
         kor.bit(1);
     }
-    FKF_ausZaehlern(kor.zaehler(), bits, ptGraph);
+    allgemeinFertig(kor, bits, ptGraph, k);
 }
 
-void ausHistogramm(const Abstandshistogramm& h, double bits, Kurve ptGraph) {
+void ausHistogramm(const Chargenabstaende& c, double bits, Kurve ptGraph, Konfidenz* k) {
+    const Abstandshistogramm h = c.gesamt();
     ptGraph[0] = {0.0f, bits > 0 ? static_cast<float>(static_cast<double>(h.summe) / bits) : 0.0f};
     FKF_RENEWAL(h.summe, h.anzahl, ptGraph);
+    if (k) FKF_KonfidenzErneuernd(c, ptGraph, *k);
+}
+
+Chargenabstaende bitchargen(int grenze, std::uint64_t n, Konfidenz* k) {
+    return Chargenabstaende(grenze, Chargenteilung(n, k ? chargenFuer(n, CHARGE_MINDESTBITS) : 1));
 }
 
 template <class Quelle>
-void erneuerndBits(Quelle& q, std::uint64_t n, Kurve ptGraph, Fortschritt& f) {
-    Abstandshistogramm h(lags(ptGraph));
-    bitsZaehlen(q, n, h, f);
-    ausHistogramm(h, static_cast<double>(n), ptGraph);
+void erneuerndBits(Quelle& q, std::uint64_t n, Kurve ptGraph, Fortschritt& f, Konfidenz* k) {
+    Chargenabstaende c = bitchargen(lags(ptGraph), n, k);
+    bitsZaehlen(q, n, c, f);
+    ausHistogramm(c, static_cast<double>(n), ptGraph, k);
 }
 
 template <class Quelle>
-void erneuerndAbstaende(Quelle& q, std::uint64_t n, Kurve ptGraph, const Fortschritt& f) {
-    Abstandshistogramm h(lags(ptGraph));
-    abstaendeInnerhalb(q, n, h, f);
-    ausHistogramm(h, static_cast<double>(n), ptGraph);
+void erneuerndAbstaende(Quelle& q, std::uint64_t n, Kurve ptGraph, const Fortschritt& f, Konfidenz* k) {
+    Chargenabstaende c = bitchargen(lags(ptGraph), n, k);
+    abstaendeInnerhalb(q, n, c, f);
+    ausHistogramm(c, static_cast<double>(n), ptGraph, k);
 }
 
 template <class Quelle>
-void bitweise(Quelle& q, std::uint64_t n, Kurve ptGraph, int erneuernd, Fortschritt& f, const char* titel) {
+void bitweise(Quelle& q, std::uint64_t n, Kurve ptGraph, int erneuernd, Fortschritt& f, const char* titel,
+              Konfidenz* k) {
     Fortschrittsrahmen rahmen(f, titel, TEXT_WIRD_BERECHNET);
     if (erneuernd)
-        erneuerndBits(q, n, ptGraph, f);
+        erneuerndBits(q, n, ptGraph, f, k);
     else
-        allgemeinBits(q, n, ptGraph, f);
+        allgemeinBits(q, n, ptGraph, f, k);
 }
 
 template <class Quelle>
-void abstandsweise(Quelle& q, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f) {
+void abstandsweise(Quelle& q, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f, Konfidenz* k) {
     if (erneuernd)
-        erneuerndAbstaende(q, n, ptGraph, f);
+        erneuerndAbstaende(q, n, ptGraph, f, k);
     else
-        allgemeinAbstaende(q, n, ptGraph, f);
+        allgemeinAbstaende(q, n, ptGraph, f, k);
 }
 
 }  // namespace
@@ -145,29 +163,32 @@ void FKF_SW_THEORIE(const float* Wert, Kurve ptGraph) {
     erneuerung(G != 0.0 ? 1 / G : 0.0, f.data(), ptGraph);
 }
 
-void FKF_BSC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int fabs, int erneuernd, Fortschritt& f) {
+void FKF_BSC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int fabs, int erneuernd, Fortschritt& f,
+                        Konfidenz* k) {
     if (fabs == 0) {
         BscBitQuelle q(Wert);
-        bitweise(q, n, ptGraph, erneuernd, f, FKF_TITEL_BSC);
+        bitweise(q, n, ptGraph, erneuernd, f, FKF_TITEL_BSC, k);
     } else {
         BscAbstandQuelle q(Wert);
-        abstandsweise(q, n, ptGraph, erneuernd, f);
+        abstandsweise(q, n, ptGraph, erneuernd, f, k);
     }
 }
 
-void FKF_GE_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, Fortschritt& f) {
+void FKF_GE_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, Fortschritt& f, Konfidenz* k) {
     GeBitQuelle q(Wert);
-    bitweise(q, n, ptGraph, erneuernd, f, FKF_TITEL_GE);
+    bitweise(q, n, ptGraph, erneuernd, f, FKF_TITEL_GE, k);
 }
 
-void FKF_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f) {
+void FKF_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f,
+                       Konfidenz* k) {
     McAbstandQuelle q(Wert);
-    abstandsweise(q, n, ptGraph, erneuernd, f);
+    abstandsweise(q, n, ptGraph, erneuernd, f, k);
 }
 
-void FKF_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f) {
+void FKF_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f,
+                       Konfidenz* k) {
     SwAbstandQuelle q(Wert, SwStart::Zustand);
-    abstandsweise(q, n, ptGraph, erneuernd, f);
+    abstandsweise(q, n, ptGraph, erneuernd, f, k);
 }
 
 void FKF_RENEWAL(long long summe, std::span<const std::int64_t> x, Kurve ptGraph) {
@@ -193,9 +214,17 @@ Korrelationswerte Korrelationsdauer(KurveLesen R) {
     double zaehler = 0;
     for (std::size_t k = 1; k <= D; ++k) zaehler += static_cast<double>(R[k].y) - R[D].y;
     const double nenner = 2.0 * R[1].y - R[2].y - R[D].y;
-    double DK = nenner != 0.0 ? zaehler / nenner : 0.0;
+    // A curve that does not fall from lag 1 on has no duration: two negative noise values
+    // would otherwise divide into a positive one.
+    double DK = nenner > 0.0 ? zaehler / nenner : 0.0;
     DK = std::clamp(DK, 0.0, static_cast<double>(D));
     return {static_cast<float>(zaehler), static_cast<float>(nenner), static_cast<float>(DK)};
+}
+
+Korrelationswerte Korrelationsdauer(KurveLesen R, const Konfidenz& k) {
+    Korrelationswerte w = Korrelationsdauer(R);
+    if (k && !k.abklingend) w.DK = 0;
+    return w;
 }
 
 }  // namespace zor

@@ -6,6 +6,7 @@
 
 #include "core/models/fav.h"
 #include "core/models/fkf_packed.h"
+#include "core/models/konfidenz_werte.h"
 #include "core/models/zor_state.h"
 #include "core/util/fortschritt.h"
 
@@ -26,11 +27,16 @@ void FKF_SW_THEORIE(const float* Wert, Kurve ptGraph);
 
 // Estimates over n simulated bits, the set's exact Durchlaeufe (durchlaeufe());
 // erneuernd = 0: general equation, otherwise the renewal equation. The bit-by-bit
-// procedures report progress; all stop early when the job was cancelled.
-void FKF_BSC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int fabs, int erneuernd, Fortschritt& f);
-void FKF_GE_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, Fortschritt& f);
-void FKF_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f);
-void FKF_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f);
+// procedures report progress; all stop early when the job was cancelled. With k, also
+// the curve's confidence band (konfidenz.h).
+void FKF_BSC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int fabs, int erneuernd, Fortschritt& f,
+                        Konfidenz* k = nullptr);
+void FKF_GE_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, Fortschritt& f,
+                       Konfidenz* k = nullptr);
+void FKF_MC_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f,
+                       Konfidenz* k = nullptr);
+void FKF_SW_SIMULATION(const float* Wert, std::uint64_t n, Kurve ptGraph, int erneuernd, const Fortschritt& f,
+                       Konfidenz* k = nullptr);
 
 // Renewal equation: x[j - 1] counts the gaps of length j, summe all errors; ptGraph[0].y
 // holds R(0). R(k) = sum over j = 1..k of f(j) R(k - j), f(j) = x[j - 1] / summe.
@@ -46,7 +52,10 @@ struct Korrelationswerte {
     float zaehler = 0, nenner = 0, DK = 0;
 };
 
-// Correlation duration of a curve with D = ptGraph.size() - 1 >= 2, clamped to 0..D.
+// Correlation duration of a curve with D = ptGraph.size() - 1 >= 2, clamped to 0..D;
+// 0 when the denominator is not positive (no decaying correlation).
 Korrelationswerte Korrelationsdauer(KurveLesen R);
+// The same for a sampled curve: also 0 when its band shows no decay out of the noise.
+Korrelationswerte Korrelationsdauer(KurveLesen R, const Konfidenz& k);
 
 }  // namespace zor

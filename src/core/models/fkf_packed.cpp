@@ -28,9 +28,10 @@ ZOR_POPCOUNT_KLONE void kernel(const std::uint64_t* w, std::size_t woerter, std:
 
 }  // namespace
 
-Korrelator::Korrelator(int D, std::uint64_t positionen)
+Korrelator::Korrelator(int D, std::uint64_t positionen, int chargen)
     : D_(D), positionen_(positionen), bedarf_(positionen > 0 ? positionen + static_cast<std::uint64_t>(D) : 0),
-      reserve_(static_cast<std::size_t>(D / 64 + 2)), puffer_(BLOCK + reserve_, 0) {}
+      reserve_(static_cast<std::size_t>(D / 64 + 2)), puffer_(BLOCK + reserve_, 0), teilung_(positionen, chargen, 64),
+      chargen_(static_cast<std::size_t>(teilung_.anzahl())) {}
 
 Korrelator::Korrelator(int D) : Korrelator(D, ~std::uint64_t{0} - 128) { offen_ = true; }
 
@@ -60,18 +61,23 @@ void Korrelator::nullen(std::uint64_t n) {
 
 void Korrelator::blockVerarbeiten(std::size_t woerter) {
     if (basis_ >= positionen_) return;
-    const std::uint64_t rest = positionen_ - basis_;
-    std::uint64_t maske = ~std::uint64_t{0};
-    if (rest < 64 * woerter) {
-        woerter = static_cast<std::size_t>((rest + 63) / 64);
-        if (rest % 64 != 0) maske = (std::uint64_t{1} << (rest % 64)) - 1;
-    }
-    kernel(puffer_.data(), woerter, maske, D_, zaehler_);
+    const std::uint64_t ende = std::min(positionen_, basis_ + 64 * static_cast<std::uint64_t>(woerter));
+    // Inner batch borders lie on words, so only the piece ending at the last position
+    // can end inside a word.
+    teilung_.stuecke(basis_, ende, [&](int j, std::uint64_t a, std::uint64_t e) {
+        const std::uint64_t bits = e - a;
+        const std::uint64_t maske = bits % 64 != 0 ? (std::uint64_t{1} << (bits % 64)) - 1 : ~std::uint64_t{0};
+        kernel(puffer_.data() + (a - basis_) / 64, static_cast<std::size_t>((bits + 63) / 64), maske, D_,
+               chargen_[static_cast<std::size_t>(j)]);
+    });
 }
 
 Korrelationszaehler Korrelator::zaehler() {
     // Blocks already processed lie wholly before the end: more than D bits followed them.
-    if (offen_) positionen_ = fkfPositionen(angehaengt_, D_);
+    if (offen_) {
+        positionen_ = fkfPositionen(angehaengt_, D_);
+        teilung_ = Chargenteilung(positionen_, 1);
+    }
     if (belegt_ != 0) {
         puffer_[gefuellt_++] = wort_;
         wort_ = 0;
@@ -86,7 +92,10 @@ Korrelationszaehler Korrelator::zaehler() {
         basis_ += 64 * BLOCK;
         blockVerarbeiten(gefuellt_ - BLOCK);
     }
-    return zaehler_;
+    Korrelationszaehler summe{};
+    for (const auto& c : chargen_)
+        for (std::size_t k = 0; k < summe.size(); ++k) summe[k] += c[k];
+    return summe;
 }
 
 }  // namespace zor

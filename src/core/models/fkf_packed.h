@@ -2,7 +2,11 @@
 // The correlation of a bit sequence with itself, on bit-packed 64-bit words:
 // zaehler[k] = sum over n < positionen of b[n] * b[n + k], k = 0..D, counted in integers
 // with popcount. Bits arrive in order; memory stays bounded (one block of words).
+// The positions may be cut into batches with a counter set each: a product belongs to
+// the batch of its first bit, so products reaching across a border are counted once and
+// the batches add up to the counts of the whole sequence.
 
+#include "core/models/chargen.h"
 #include "core/models/zor_state.h"
 
 #include <array>
@@ -22,8 +26,9 @@ inline std::uint64_t fkfPositionen(std::uint64_t n, int D) {
 class Korrelator {
 public:
     // D <= 100 lags; products are taken for the first `positionen` bit positions, so the
-    // bits 0 .. positionen + D - 1 are read and any further bits are ignored.
-    Korrelator(int D, std::uint64_t positionen);
+    // bits 0 .. positionen + D - 1 are read and any further bits are ignored. The
+    // positions are cut into `chargen` batches on word borders.
+    Korrelator(int D, std::uint64_t positionen, int chargen = 1);
     // For a sequence of unknown length: the positions are fkfPositionen(all bits, D).
     explicit Korrelator(int D);
 
@@ -47,6 +52,9 @@ public:
 
     // Counts over all positions; call once, after the last bit.
     Korrelationszaehler zaehler();
+    // The counts of each batch and how the positions were cut; valid after zaehler().
+    const std::vector<Korrelationszaehler>& chargenZaehler() const { return chargen_; }
+    const Chargenteilung& teilung() const { return teilung_; }
 
 private:
     void wortFertig();
@@ -62,7 +70,8 @@ private:
     std::size_t reserve_;      // words kept from one block for the lags of the next
     std::vector<std::uint64_t> puffer_;
     std::size_t gefuellt_ = 0;
-    Korrelationszaehler zaehler_{};
+    Chargenteilung teilung_;
+    std::vector<Korrelationszaehler> chargen_;
 };
 
 }  // namespace zor

@@ -60,6 +60,7 @@ void melden(Kurvenbericht& b, const Satzkurve& e) {
 FavErgebnis FAV_Satz(const Satzparameter& p, int punkte, Fortschritt& f) {
     const auto d = static_cast<std::size_t>(std::clamp(punkte, 1, FAV_PUNKTE));
     return gemessen<FavErgebnis>(p, d, f, [&](FavErgebnis& e, Kurve ziel) {
+        Konfidenz* k = &e.konfidenz;
         const bool theorie = p.sim == 0;
         const float* w = p.Wert.data();
         const std::uint64_t n = p.Durchlaeufe;
@@ -68,12 +69,12 @@ FavErgebnis FAV_Satz(const Satzparameter& p, int punkte, Fortschritt& f) {
             if (theorie)
                 FAV_BSC_THEORIE(w[bsc::p], ziel);
             else
-                FAV_BSC_SIMULATION(w, n, ziel, p.BSC_simfabs, f);
+                FAV_BSC_SIMULATION(w, n, ziel, p.BSC_simfabs, f, k);
             break;
-        case Modellart::GE: theorie ? FAV_GE_THEORIE(w, ziel) : FAV_GE_SIMULATION(w, n, ziel, f); break;
-        case Modellart::MC: theorie ? FAV_MC_THEORIE(w, ziel) : FAV_MC_SIMULATION(w, n, ziel, f); break;
-        case Modellart::SW: theorie ? FAV_SW_THEORIE(w, ziel) : FAV_SW_SIMULATION(w, n, ziel, f); break;
-        case Modellart::Datei: dateiErgebnis(e, FAV_DATEI(p.Datei, ziel, f)); break;
+        case Modellart::GE: theorie ? FAV_GE_THEORIE(w, ziel) : FAV_GE_SIMULATION(w, n, ziel, f, k); break;
+        case Modellart::MC: theorie ? FAV_MC_THEORIE(w, ziel) : FAV_MC_SIMULATION(w, n, ziel, f, k); break;
+        case Modellart::SW: theorie ? FAV_SW_THEORIE(w, ziel) : FAV_SW_SIMULATION(w, n, ziel, f, k); break;
+        case Modellart::Datei: dateiErgebnis(e, FAV_DATEI(p.Datei, ziel, f, k)); break;
         case Modellart::Inaktiv: break;
         }
     });
@@ -85,6 +86,7 @@ FkfErgebnis FKF_Satz(const Satzparameter& p, int D, int erneuernd, Fortschritt& 
         auto warnen = [&](const char* text) {
             if (erneuernd) e.meldungen.push_back({text, FKF_MELDUNGSTITEL});
         };
+        Konfidenz* k = &e.konfidenz;
         const bool theorie = p.sim == 0;
         const float* w = p.Wert.data();
         const std::uint64_t n = p.Durchlaeufe;
@@ -93,13 +95,13 @@ FkfErgebnis FKF_Satz(const Satzparameter& p, int D, int erneuernd, Fortschritt& 
             if (theorie)
                 FKF_BSC_THEORIE(w, ziel);
             else
-                FKF_BSC_SIMULATION(w, n, ziel, p.BSC_simfabs, erneuernd, f);
+                FKF_BSC_SIMULATION(w, n, ziel, p.BSC_simfabs, erneuernd, f, k);
             break;
         case Modellart::GE:
             if (theorie) {
                 FKF_GE_THEORIE(w, ziel);
             } else {
-                FKF_GE_SIMULATION(w, n, ziel, erneuernd, f);
+                FKF_GE_SIMULATION(w, n, ziel, erneuernd, f, k);
                 warnen(FKF_WARNUNG_GE);
             }
             break;
@@ -107,13 +109,13 @@ FkfErgebnis FKF_Satz(const Satzparameter& p, int D, int erneuernd, Fortschritt& 
             if (theorie) {
                 FKF_MC_THEORIE(w, ziel);
             } else {
-                FKF_MC_SIMULATION(w, n, ziel, erneuernd, f);
+                FKF_MC_SIMULATION(w, n, ziel, erneuernd, f, k);
                 warnen(FKF_WARNUNG_MC);
             }
             break;
-        case Modellart::SW: theorie ? FKF_SW_THEORIE(w, ziel) : FKF_SW_SIMULATION(w, n, ziel, erneuernd, f); break;
+        case Modellart::SW: theorie ? FKF_SW_THEORIE(w, ziel) : FKF_SW_SIMULATION(w, n, ziel, erneuernd, f, k); break;
         case Modellart::Datei: {
-            const Ergebnis r = FKF_DATEI(p.Datei, ziel, erneuernd, f);
+            const Ergebnis r = FKF_DATEI(p.Datei, ziel, erneuernd, f, k);
             warnen(FKF_WARNUNG_DATEI);
             dateiErgebnis(e, r);
             break;
@@ -121,7 +123,7 @@ FkfErgebnis FKF_Satz(const Satzparameter& p, int D, int erneuernd, Fortschritt& 
         case Modellart::Inaktiv: break;
         }
     });
-    if (!ergebnis.kurve.empty()) ergebnis.dauer = Korrelationsdauer(ergebnis.kurve);
+    if (!ergebnis.kurve.empty()) ergebnis.dauer = Korrelationsdauer(ergebnis.kurve, ergebnis.konfidenz);
     return ergebnis;
 }
 
@@ -157,6 +159,7 @@ Kurvenbericht eintragen(ZorState& s, const FavAuftrag& a, const FavErgebnisse& e
         if (!e[satz] || e[satz]->abgebrochen || !passt(s, a.saetze[satz], satz)) continue;
         const auto v = satzSicht(s, satz);
         std::copy(e[satz]->kurve.begin(), e[satz]->kurve.end(), v.ptFAV.begin());
+        v.FAV_konfidenz = e[satz]->konfidenz;
         v.FAV_uhr = e[satz]->ms;
         v.FAV_ermittelt = 1;
         melden(bericht, *e[satz]);
@@ -173,9 +176,11 @@ Kurvenbericht eintragen(ZorState& s, const FkfAuftrag& a, const FkfErgebnisse& e
         if (!e[satz] || e[satz]->abgebrochen || !passt(s, a.saetze[satz], satz)) continue;
         const auto v = satzSicht(s, satz);
         std::copy(e[satz]->kurve.begin(), e[satz]->kurve.end(), v.ptFKF.begin());
+        v.FKF_konfidenz = e[satz]->konfidenz;
         v.FKF_uhr = e[satz]->ms;
         v.FKF_ermittelt = 1;
-        const Korrelationswerte w = Korrelationsdauer(KurveLesen(v.ptFKF).first(static_cast<std::size_t>(fkfLags(s)) + 1));
+        const Korrelationswerte w =
+            Korrelationsdauer(KurveLesen(v.ptFKF).first(static_cast<std::size_t>(fkfLags(s)) + 1), v.FKF_konfidenz);
         v.zaehler = w.zaehler, v.nenner = w.nenner, v.DK = w.DK;
         melden(bericht, *e[satz]);
     }

@@ -5,6 +5,7 @@
 
 #include "core/models/fav.h"
 #include "core/models/fkf.h"
+#include "core/models/konfidenz_werte.h"
 #include "core/models/satzparameter.h"
 #include "core/models/zor_state.h"
 #include "core/util/ergebnis.h"
@@ -35,12 +36,14 @@ struct Satzkurve {
     std::vector<Meldung> meldungen;  // method warnings and file problems, in order
     std::uint32_t ms = 0;            // computing time
     bool abgebrochen = false;        // the job was cancelled: the curve is incomplete
+    Konfidenz konfidenz;             // a sampled curve's band (none for a formula)
 };
 
 // P(a >= k), k = 1..punkte.
 struct FavErgebnis : Satzkurve {};
 
-// R(k), k = 0..D, and the correlation duration derived from it.
+// R(k), k = 0..D, and the correlation duration derived from it (0 when the band shows no
+// decay out of the noise).
 struct FkfErgebnis : Satzkurve {
     Korrelationswerte dauer;
 };
@@ -84,7 +87,7 @@ FkfAuftrag fkfAuftrag(const ZorState& s);
 FavErgebnisse berechnen(const FavAuftrag& a, Fortschritt& f);
 FkfErgebnisse berechnen(const FkfAuftrag& a, Fortschritt& f);
 
-// Stores each result into the set's cache (ptFAV/ptFKF, time, correlation duration) and
+// Stores each result into the set's cache (ptFAV/ptFKF, band, time, correlation duration) and
 // marks it valid, but only while the set and the options are still those of the order:
 // a result for parameters changed meanwhile, or cancelled, is dropped and the set stays
 // stale.

@@ -3,6 +3,7 @@
 #include "core/models/abstandshistogramm.h"
 #include "core/models/fkf.h"
 #include "core/models/fkf_packed.h"
+#include "core/models/konfidenz.h"
 #include "core/io/folgenleser.h"
 #include "core/io/dateityp.h"
 #include "core/io/formate.h"
@@ -46,54 +47,63 @@ Ergebnis hinweise(const FabLeser& fab, const STRUCT_DATEI& d, const char* titel)
     return {true, {text, titel, Symbol::Information}};
 }
 
-// The characters of the recorded length to f(piece), with the progress triggers of a
-// character-by-character loop between the pieces.
+// The characters of the recorded length to f(position of the piece, piece), with the
+// progress triggers of a character-by-character loop between the pieces.
 template <class F>
 Lesestand ffoLesen(FfoLeser& leser, Fortschritt& fs, F&& f) {
     Schritte punkte = Schritte::prozent(leser.zeichen());
     for (Bytes b = leser.naechster(); !b.empty(); b = leser.naechster()) {
         const std::uint64_t anfang = leser.gelesen() - b.size();
         const bool weiter = punkte.ueber(anfang, leser.gelesen(), fs, [&](std::uint64_t von, std::uint64_t bis) {
-            f(b.subspan(static_cast<std::size_t>(von - anfang), static_cast<std::size_t>(bis - von)));
+            f(von, b.subspan(static_cast<std::size_t>(von - anfang), static_cast<std::size_t>(bis - von)));
         });
         if (!weiter) break;
     }
     return leser.stand();
 }
 
-// Every gap to f(gap), with about 100 steps over the records.
+// Every gap to f(record index, gap), with about 100 steps over the records.
 template <class F>
 Lesestand fabLesen(FabLeser& leser, Fortschritt& fs, F&& f) {
     Schritte punkte(leser.eintraege() / 100, 0);
     std::int32_t g;
-    while (leser.naechster(g)) {
+    for (std::uint64_t i = 0; leser.naechster(g); ++i) {
         punkte.bis(leser.gelesen(), fs);
         if (punkte.abgebrochen()) break;
-        f(g);
+        f(i, g);
     }
     return leser.stand();
 }
 
-// Gap counter over FFO characters.
+// Batches of n items of a file: one without a band. Records of a FAB are batched by
+// their index (each stands for one gap); the batches' bits are summed as they are read.
+Chargenabstaende dateichargen(int grenze, std::uint64_t n, std::uint64_t mindestens, Konfidenz* k) {
+    return Chargenabstaende(grenze, Chargenteilung(n, k ? chargenFuer(n, mindestens) : 1));
+}
+
+// Gap counter over FFO characters; a gap goes to the batch of its closing error.
 struct FfoAbstaende {
-    Abstandshistogramm& h;
-    long long c = 1;
-    void operator()(Bytes b) {
-        for (unsigned char z : b) {
-            if (z == FFO_KORREKT) {
-                ++c;
-            } else {
-                h.zaehlen(c);
-                c = 1;
+    Chargenabstaende& c;
+    long long z = 1;
+    void operator()(std::uint64_t pos, Bytes b) {
+        c.teilung.stuecke(pos, pos + b.size(), [&](int j, std::uint64_t von, std::uint64_t bis) {
+            Abstandshistogramm& h = c.charge[static_cast<std::size_t>(j)];
+            for (unsigned char zeichen : b.subspan(static_cast<std::size_t>(von - pos), static_cast<std::size_t>(bis - von))) {
+                if (zeichen == FFO_KORREKT) {
+                    ++z;
+                } else {
+                    h.zaehlen(z);
+                    z = 1;
+                }
             }
-        }
+        });
     }
 };
 
 // FFO characters into the packed correlation, 64 characters to a word where possible.
 struct FfoBits {
     Korrelator& kor;
-    void operator()(Bytes b) {
+    void operator()(std::uint64_t, Bytes b) {
         std::size_t i = 0;
         for (; i < b.size() && !kor.anWortgrenze(); ++i) kor.bit(b[i] & 1u);
         for (; i + 64 <= b.size(); i += 64) {
@@ -105,47 +115,66 @@ struct FfoBits {
     }
 };
 
-Lesestand fkfFfo(FfoLeser& leser, Kurve ptGraph, int erneuernd, Fortschritt& fs) {
+// The renewal estimate from batch histograms whose sum covers `bits` bits.
+void erneuerungAus(const Chargenabstaende& c, std::uint64_t bits, Kurve ptGraph, Konfidenz* k) {
+    const Abstandshistogramm h = c.gesamt();
+    ptGraph[0] = {0.0f, bits > 0 ? static_cast<float>(static_cast<double>(h.summe) / static_cast<double>(bits)) : 0.0f};
+    FKF_RENEWAL(h.summe, h.anzahl, ptGraph);
+    if (k) FKF_KonfidenzErneuernd(c, ptGraph, *k);
+}
+
+void allgemeinAus(Korrelator& kor, std::uint64_t bits, Kurve ptGraph, Konfidenz* k) {
+    FKF_ausZaehlern(kor.zaehler(), bits, ptGraph);
+    if (k) FKF_KonfidenzAllgemein(kor, bits, ptGraph, *k);
+}
+
+int korrelationsChargen(std::uint64_t positionen, Konfidenz* k) {
+    return k ? chargenFuer(positionen, CHARGE_MINDESTBITS) : 1;
+}
+
+Lesestand fkfFfo(FfoLeser& leser, Kurve ptGraph, int erneuernd, Fortschritt& fs, Konfidenz* k) {
     const int D = static_cast<int>(ptGraph.size()) - 1;
     const std::uint64_t n = leser.zeichen();
     if (erneuernd) {
-        Abstandshistogramm h(D);
-        const Lesestand l = ffoLesen(leser, fs, FfoAbstaende{h});
-        ptGraph[0] = {0.0f, static_cast<float>(static_cast<double>(h.summe) / static_cast<double>(n))};
-        FKF_RENEWAL(h.summe, h.anzahl, ptGraph);
+        Chargenabstaende c = dateichargen(D, n, CHARGE_MINDESTBITS, k);
+        const Lesestand l = ffoLesen(leser, fs, FfoAbstaende{c});
+        c.bitsNachTeilung();
+        erneuerungAus(c, n, ptGraph, k);
         return l;
     }
-    Korrelator kor(D, fkfPositionen(n, D));
+    const std::uint64_t positionen = fkfPositionen(n, D);
+    Korrelator kor(D, positionen, korrelationsChargen(positionen, k));
     const Lesestand l = ffoLesen(leser, fs, FfoBits{kor});
-    FKF_ausZaehlern(kor.zaehler(), n, ptGraph);
+    allgemeinAus(kor, n, ptGraph, k);
     return l;
 }
 
 // Renewal method: every gap but the last is entered; the last one is read and left out.
-Lesestand fkfFabErneuernd(FabLeser& leser, Kurve ptGraph, Fortschritt& fs) {
-    Abstandshistogramm h(static_cast<int>(ptGraph.size()) - 1);
+Lesestand fkfFabErneuernd(FabLeser& leser, Kurve ptGraph, Fortschritt& fs, Konfidenz* k) {
+    const std::uint64_t eintraege = leser.eintraege();
+    Chargenabstaende c = dateichargen(static_cast<int>(ptGraph.size()) - 1, eintraege > 0 ? eintraege - 1 : 0, 2, k);
     std::int64_t vorher = 0;
-    long long bits = 0;
-    const Lesestand l = fabLesen(leser, fs, [&](std::int32_t g) {
+    const Lesestand l = fabLesen(leser, fs, [&](std::uint64_t i, std::int32_t g) {
         if (vorher > 0) {
-            h.zaehlen(vorher);
-            bits += vorher;
+            const auto j = static_cast<std::size_t>(c.teilung.charge(i - 1));
+            c.charge[j].zaehlen(vorher);
+            c.bits[j] += static_cast<std::uint64_t>(vorher);
         }
         vorher = g;
     });
-    ptGraph[0] = {0.0f, bits > 0 ? static_cast<float>(static_cast<double>(h.summe) / static_cast<double>(bits)) : 0.0f};
-    FKF_RENEWAL(h.summe, h.anzahl, ptGraph);
+    erneuerungAus(c, c.alleBits(), ptGraph, k);
     return l;
 }
 
 // General method: the gaps expanded into bits. The work is the bits, not the records, so
 // their number is counted first and the steps are placed among them; bits past the last
 // product taken are skipped.
-Lesestand fkfFabAllgemein(FabLeser& leser, const STRUCT_DATEI& d, Kurve ptGraph, Fortschritt& fs) {
+Lesestand fkfFabAllgemein(FabLeser& leser, const STRUCT_DATEI& d, Kurve ptGraph, Fortschritt& fs, Konfidenz* k) {
     const int D = static_cast<int>(ptGraph.size()) - 1;
     const auto alle = fabBits(d.szFileName, Blockleser::STANDARD_BLOCK, aufgezeichnet(d));
     if (!alle) return Lesestand::Lesefehler;
-    Korrelator kor(D, fkfPositionen(*alle, D));
+    const std::uint64_t positionen = fkfPositionen(*alle, D);
+    Korrelator kor(D, positionen, korrelationsChargen(positionen, k));
     Schritte punkte = Schritte::prozent(*alle);
     std::uint64_t pos = 0;
     std::int32_t g;
@@ -157,7 +186,7 @@ Lesestand fkfFabAllgemein(FabLeser& leser, const STRUCT_DATEI& d, Kurve ptGraph,
         kor.bit(1);
         pos = eins + 1;
     }
-    FKF_ausZaehlern(kor.zaehler(), pos, ptGraph);
+    allgemeinAus(kor, pos, ptGraph, k);
     return leser.stand();
 }
 
@@ -179,22 +208,34 @@ struct Quelle {
 
 }  // namespace
 
-Ergebnis FAV_DATEI(const STRUCT_DATEI& datei, Kurve ptGraph, Fortschritt& f) {
-    Abstandshistogramm h(static_cast<int>(ptGraph.size()));
+Ergebnis FAV_DATEI(const STRUCT_DATEI& datei, Kurve ptGraph, Fortschritt& f, Konfidenz* k) {
+    const int d = static_cast<int>(ptGraph.size());
     Quelle q(datei);
+    const bool ffo = q.ffo.has_value();
+    Chargenabstaende c = ffo ? dateichargen(d, q.ffo->zeichen(), CHARGE_MINDESTBITS, k) : dateichargen(d, q.fab->eintraege(), 2, k);
     Lesestand l;
     {
         Fortschrittsrahmen rahmen(f, FAV_TITEL_DATEI, TEXT_WIRD_BERECHNET);
-        l = q.ffo ? ffoLesen(*q.ffo, f, FfoAbstaende{h}) : fabLesen(*q.fab, f, [&](std::int32_t g) { h.zaehlen(g); });
+        l = ffo ? ffoLesen(*q.ffo, f, FfoAbstaende{c}) : fabLesen(*q.fab, f, [&](std::uint64_t i, std::int32_t g) {
+            const auto j = static_cast<std::size_t>(c.teilung.charge(i));
+            c.charge[j].zaehlen(g);
+            c.bits[j] += static_cast<std::uint64_t>(std::max<std::int32_t>(g, 1));
+        });
     }
-    if (l == Lesestand::Gut)
+    if (ffo) c.bitsNachTeilung();
+    if (l == Lesestand::Gut) {
+        const Abstandshistogramm h = c.gesamt();
         FAV_Normierung(ptGraph, h.anzahl, h.summe, h.ueberlauf);
-    else
+        if (k) FAV_Konfidenz(c, ptGraph, *k);
+    } else {
         FAV_Leer(ptGraph);
+        if (k) *k = {};
+    }
     return q.nachher(l, datei, FAV_MELDUNGSTITEL);
 }
 
-Ergebnis FKF_DATEI(const STRUCT_DATEI& datei, Kurve ptGraph, int erneuernd, Fortschritt& f) {
+Ergebnis FKF_DATEI(const STRUCT_DATEI& datei, Kurve ptGraph, int erneuernd, Fortschritt& f, Konfidenz* k) {
+    if (k) *k = {};
     const int D = static_cast<int>(ptGraph.size()) - 1;
     Quelle q(datei);
     if (q.ffo && q.ffo->gut() && q.ffo->zeichen() <= static_cast<std::uint64_t>(D)) {
@@ -209,11 +250,14 @@ Ergebnis FKF_DATEI(const STRUCT_DATEI& datei, Kurve ptGraph, int erneuernd, Fort
     {
         Fortschrittsrahmen rahmen(f, FKF_TITEL_DATEI, TEXT_WIRD_BERECHNET);
         if (q.ffo)
-            l = fkfFfo(*q.ffo, ptGraph, erneuernd, f);
+            l = fkfFfo(*q.ffo, ptGraph, erneuernd, f, k);
         else
-            l = erneuernd ? fkfFabErneuernd(*q.fab, ptGraph, f) : fkfFabAllgemein(*q.fab, datei, ptGraph, f);
+            l = erneuernd ? fkfFabErneuernd(*q.fab, ptGraph, f, k) : fkfFabAllgemein(*q.fab, datei, ptGraph, f, k);
     }
-    if (l != Lesestand::Gut) FKF_Leer(ptGraph);
+    if (l != Lesestand::Gut) {
+        FKF_Leer(ptGraph);
+        if (k) *k = {};
+    }
     return q.nachher(l, datei, FKF_MELDUNGSTITEL);
 }
 

@@ -49,12 +49,12 @@ void ordinateSetzen(const Skalierung& k, int& ynormLog, float& wertneg, float& w
 
 FkfOptionen fkfOptionen(const ZorState& s) {
     return {s.Cursor.FKFon, s.FKF_uhr, s.FKF.ordinate, s.FKF_erneuernd,
-            {zahlText(s.FKF_defbereich), dekaden(s.FKF_wertneg), dekaden(s.FKF_wertpos)}};
+            {zahlText(s.FKF_defbereich), dekaden(s.FKF_wertneg), dekaden(s.FKF_wertpos)}, s.FKF_band};
 }
 
 FavOptionen favOptionen(const ZorState& s) {
     return {s.Cursor.FAVon, s.FAV_uhr, s.FAV.ordinate, s.FAV_abszisse, s.Modell.AB,
-            {zahlText(s.FAV_xlindef), dekaden(s.FAV_wertneg), dekaden(s.FAV_wertpos)}};
+            {zahlText(s.FAV_xlindef), dekaden(s.FAV_wertneg), dekaden(s.FAV_wertpos)}, s.FAV_band};
 }
 
 Optionsfehler fkfOptionenAnwenden(ZorState& s, const FkfOptionen& o) {
@@ -64,6 +64,7 @@ Optionsfehler fkfOptionenAnwenden(ZorState& s, const FkfOptionen& o) {
     s.Cursor.FKFon = o.cursor;
     s.FKF.ordinate = o.ordinate;
     s.FKF_uhr = o.uhr;
+    s.FKF_band = o.band;
     if (o.erneuernd != s.FKF_erneuernd || k->abszisse > s.FKF_defbereich) s.FKF.ermittelt1 = s.FKF.ermittelt2 = 0;
     s.FKF_erneuernd = o.erneuernd;
     s.FKF_defbereich = k->abszisse;
@@ -80,6 +81,7 @@ Optionsfehler favOptionenAnwenden(ZorState& s, const FavOptionen& o) {
     s.FAV.ordinate = o.ordinate;
     s.FAV_abszisse = o.abszisse;
     s.FAV_uhr = o.uhr;
+    s.FAV_band = o.band;
     s.Modell.AB = o.AB;
     s.FAV_xlindef = k->abszisse;
     // A logarithmic abscissa always spans 100 gaps.

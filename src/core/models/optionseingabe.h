@@ -19,11 +19,13 @@ struct Skalierungstexte {
 struct FkfOptionen {
     int cursor = 0, uhr = 0, ordinate = 0, erneuernd = 0;
     Skalierungstexte texte;
+    int band = 0;
 };
 
 struct FavOptionen {
     int cursor = 0, uhr = 0, ordinate = 0, abszisse = 1, AB = 0;
     Skalierungstexte texte;
+    int band = 0;
 };
 
 enum class Optionsfehler { Keiner, Abszisse, Ordinate };
@@ -34,7 +36,8 @@ FavOptionen favOptionen(const ZorState& s);
 
 // Checks the entries (abscissa first, then all three ordinate rules; both also when
 // the edits are disabled) and, only when all hold, applies the options. A larger
-// range, or another correlation method, clears both sets' cached curves.
+// range, or another correlation method, clears both sets' cached curves; showing the
+// bands does not (every sampled curve carries its band).
 Optionsfehler fkfOptionenAnwenden(ZorState& s, const FkfOptionen& o);
 Optionsfehler favOptionenAnwenden(ZorState& s, const FavOptionen& o);
 

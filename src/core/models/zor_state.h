@@ -8,6 +8,7 @@
 #include <string>
 #include <type_traits>
 
+#include "core/models/konfidenz_werte.h"
 #include "core/util/farben.h"
 
 namespace zor {
@@ -127,6 +128,8 @@ struct ZorState {
     std::array<STRUCT_PUNKT, FAV_PUNKTE> ptFAV1{}, ptFAV2{};
     std::array<STRUCT_PUNKT, FAV_PUNKTE> ptFAVa1{}, ptFAVa2{};
     std::array<STRUCT_PUNKT, FKF_PUNKTE> ptFKF1{}, ptFKF2{};
+    // The confidence of each set's sampled curve, beside its cache (none for a formula).
+    Konfidenz konfidenzFAV1, konfidenzFAV2, konfidenzFKF1, konfidenzFKF2;
 
     std::array<farben, 7> farbe{};
 
@@ -148,6 +151,9 @@ struct ZorState {
     float FKF_wertneg = 0, FKF_wertpos = 0;
     int FKF_ynorm_log = 0;
     int FKF_xpos = 0;
+    // "Konfidenzband anzeigen": the sampled curves' bands, the cursor's half-widths and
+    // the hints that go with them.
+    int FAV_band = 0, FKF_band = 0;
     float zaehler1 = 0, zaehler2 = 0, nenner1 = 0, nenner2 = 0, DK1 = 0, DK2 = 0;
 };
 
@@ -175,6 +181,7 @@ struct Satzsicht {
     R<std::array<STRUCT_PUNKT, FAV_PUNKTE>> ptFAV, ptFAVa;
     R<std::array<STRUCT_PUNKT, FKF_PUNKTE>> ptFKF;
     R<float> zaehler, nenner, DK;
+    R<Konfidenz> FAV_konfidenz, FKF_konfidenz;
 };
 
 // The view of set `satz` (0 = set 1, 1 = set 2).
@@ -184,11 +191,11 @@ Satzsicht<S> satzSicht(S& s, int satz) {
         return {s.Modell.M1, s.Modell.sim1, s.BSC_simfabs1, s.GE_sim1, s.MC_sim1, s.gemc1,
                 s.BSCWert1,  s.GEWert1,     s.MCWert1,      s.SWWert1, s.Datei1,  s.N1,
                 s.FAV.ermittelt1, s.FKF.ermittelt1, s.FAV_uhr1, s.FKF_uhr1, s.ptFAV1, s.ptFAVa1,
-                s.ptFKF1, s.zaehler1, s.nenner1, s.DK1};
+                s.ptFKF1, s.zaehler1, s.nenner1, s.DK1, s.konfidenzFAV1, s.konfidenzFKF1};
     return {s.Modell.M2, s.Modell.sim2, s.BSC_simfabs2, s.GE_sim2, s.MC_sim2, s.gemc2,
             s.BSCWert2,  s.GEWert2,     s.MCWert2,      s.SWWert2, s.Datei2,  s.N2,
             s.FAV.ermittelt2, s.FKF.ermittelt2, s.FAV_uhr2, s.FKF_uhr2, s.ptFAV2, s.ptFAVa2,
-            s.ptFKF2, s.zaehler2, s.nenner2, s.DK2};
+            s.ptFKF2, s.zaehler2, s.nenner2, s.DK2, s.konfidenzFAV2, s.konfidenzFKF2};
 }
 
 // Single fields of a set, for callers that need only one.
