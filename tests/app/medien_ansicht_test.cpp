@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(d->fundstelle(), std::optional<std::uint64_t>(8 * 0x1f00 + 5));
         d->suchen(zor::textMuster("fehlt"), zor::Suchrichtung::Vorwaerts);
         QVERIFY(warteAufJob(*f_));
-        QCOMPARE(r_->meldungen(), QStringList{"Das zor::Suchmuster wurde nicht gefunden."});
+        QCOMPARE(r_->meldungen(), QStringList{"Das Suchmuster wurde nicht gefunden."});
     }
 
     // A sparse file beyond 4 GiB: the ends and the middle are reachable through the bar.
