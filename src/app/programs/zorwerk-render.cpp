@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
+#include <new>
 #include <vector>
 
 #include "app/plot/bildausgabe.h"
@@ -20,6 +21,7 @@
 #include "core/models/kurven_ermitteln.h"
 #include "core/models/optionseingabe.h"
 #include "core/models/vorgaben.h"
+#include "core/io/signale.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "core/util/systemfehler.h"
 
@@ -38,7 +40,7 @@ int alleMalen(const QString& ziel, const zor::Vorlagenquelle& quelle) {
     for (const auto& szene : zor::alleSzenen(zor::startZustand())) {
         int f = 0;
         const QString datei = QDir(ziel).filePath(szene.name + ".png");
-        if (!zor::szeneMalen(szene, quelle, &f).save(datei)) ++f;
+        if (!zor::bildSpeichern(datei, zor::szeneMalen(szene, quelle, &f), {})) ++f;
         std::printf("%s %s\n", f == 0 ? "ok    " : "FEHLER", qPrintable(datei));
         fehler += f;
     }
@@ -85,12 +87,20 @@ int druckseiteSchreiben(zor::ZorState& s, zor::Druckart art, const QString& ausg
         std::fprintf(stderr, "Druckseiten werden als PDF geschrieben: %s\n", qPrintable(ausgabe));
         return 2;
     }
+    const zor::Eingaben geschuetzt = zor::satzDateien(s);
+    if (const auto nein = zor::ausgabeVerweigert(ausgabe.toStdString(), geschuetzt)) {
+        std::fprintf(stderr, "%s\n", nein->c_str());
+        return 1;
+    }
     kurvenVorbereiten(s, art);
     std::vector<zor::Meldung> meldungen;
-    const auto e = zor::druckseiteSpeichern(ausgabe, [&](QPainter& maler, QSize seite) {
-        meldungen = zor::druckseiteMalen(maler, seite, s, quelle, art).meldungen;
-        return true;
-    });
+    const auto e = zor::druckseiteSpeichern(
+        ausgabe,
+        [&](QPainter& maler, QSize seite) {
+            meldungen = zor::druckseiteMalen(maler, seite, s, quelle, art).meldungen;
+            return true;
+        },
+        geschuetzt);
     for (const auto& m : meldungen) std::fprintf(stderr, "%s\n", m.text.c_str());
     if (e == zor::Druckergebnis::Gedruckt) return 0;
     std::fprintf(stderr, "Die Datei %s kann nicht geschrieben werden!\n", qPrintable(ausgabe));
@@ -144,13 +154,16 @@ zor::Ergebnis kurvenMalen(const QString& art, const QString& ausgabe, QSize g, z
     const bool fav = art == "fav";
     kurvenVorbereiten(s, fav ? zor::Druckart::FAV : zor::Druckart::FKF);
     if (zor::formatVon(ausgabe) == zor::Bildformat::CSV)
-        return zor::textSpeichern(ausgabe, fav ? zor::FAV_Csv(s) : zor::FKF_Csv(s));
-    return zor::bildSpeichern(ausgabe, g, [&](QPainter& maler) {
-        if (fav)
-            zor::favMalen(maler, g, s, quelle, 0);
-        else
-            zor::fkfMalen(maler, g, s, quelle, 0);
-    });
+        return zor::textSpeichern(ausgabe, fav ? zor::FAV_Csv(s) : zor::FKF_Csv(s), zor::satzDateien(s));
+    return zor::bildSpeichern(
+        ausgabe, g,
+        [&](QPainter& maler) {
+            if (fav)
+                zor::favMalen(maler, g, s, quelle, 0);
+            else
+                zor::fkfMalen(maler, g, s, quelle, 0);
+        },
+        zor::satzDateien(s));
 }
 
 int dokumentMalen(const QCommandLineParser& p, const QString& ausgabe, QSize g, const zor::Vorlagenquelle& quelle) {
@@ -171,12 +184,13 @@ int dokumentMalen(const QCommandLineParser& p, const QString& ausgabe, QSize g, 
     } else if (art == "ff" && zor::formatVon(ausgabe) == zor::Bildformat::Text) {
         QImage messen(1, 1, QImage::Format_RGB32);
         QPainter maler(&messen);
-        e = zor::textSpeichern(ausgabe, zor::FF_Text(zor::ffInhalt(maler, g, s)));
+        e = zor::textSpeichern(ausgabe, zor::FF_Text(zor::ffInhalt(maler, g, s)), zor::satzDateien(s));
     } else if (art == "ff") {
-        e = zor::bildSpeichern(ausgabe, g, [&](QPainter& maler) { zor::ffMalen(maler, g, s, 0); });
+        e = zor::bildSpeichern(ausgabe, g, [&](QPainter& maler) { zor::ffMalen(maler, g, s, 0); }, zor::satzDateien(s));
     } else if (art == "par") {
-        e = zor::bildSpeichern(ausgabe, g,
-                               [&](QPainter& maler) { zor::parMalen(maler, QRect(QPoint(0, 0), g), quelle, s); });
+        e = zor::bildSpeichern(
+            ausgabe, g, [&](QPainter& maler) { zor::parMalen(maler, QRect(QPoint(0, 0), g), quelle, s); },
+            zor::satzDateien(s));
     } else {
         std::fprintf(stderr, "Unbekanntes Dokument: %s (ff, par, fav, fkf, druck-ff, druck-fkf oder druck-fav)\n", qPrintable(art));
         return 2;
@@ -185,9 +199,7 @@ int dokumentMalen(const QCommandLineParser& p, const QString& ausgabe, QSize g, 
     return e ? 0 : 1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int rendern(int argc, char** argv) {
     // Renders into images only, so no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -226,7 +238,11 @@ int main(int argc, char** argv) {
     const QStringList masse = p.value("groesse").split('x');
     if (masse.size() != 2) p.showHelp(2);
     const QSize g(masse[0].toInt(), masse[1].toInt());
-    if (g.width() <= 0 || g.height() <= 0 || g.width() > 10000 || g.height() > 10000) p.showHelp(2);
+    if (g.width() <= 0 || g.height() <= 0) p.showHelp(2);
+    if (const auto zuGross = zor::groesseVerweigert(g)) {
+        std::fprintf(stderr, "%s\n", zuGross->c_str());
+        return 2;
+    }
     if (p.isSet("dokument")) {
         if (args.size() != 1) p.showHelp(2);
         return dokumentMalen(p, args[0], g, quelle);
@@ -239,10 +255,23 @@ int main(int argc, char** argv) {
     const QImage bild = zor::vorlageMalen(quelle, args[0].toStdString(), werte, p.value("textfarbe").toInt(),
                                           p.value("text").at(0).toLatin1(), abbildungFuer(p.value("anordnung"), g),
                                           g, &ergebnis);
-    if (!bild.save(args[1])) {
-        std::fprintf(stderr, "Kann %s nicht schreiben.\n", qPrintable(args[1]));
+    if (const zor::Ergebnis e = zor::bildSpeichern(args[1], bild, {}); !e) {
+        std::fprintf(stderr, "%s\n", e.meldung.text.c_str());
         return 1;
     }
     if (ergebnis != 1) std::fprintf(stderr, "Fehlerhafte Plotdatei!\n");
     return ergebnis == 1 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Unfinished outputs vanish on TERM and INT; a file-size limit fails the write instead.
+    zor::temporaereDateienBeiSignalEntfernen();
+    try {
+        return rendern(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "%s\n", zor::TEXT_SPEICHERMANGEL);
+        return 1;
+    }
 }

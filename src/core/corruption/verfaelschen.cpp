@@ -3,6 +3,7 @@
 #include "core/corruption/kanaele.h"
 #include "core/corruption/kopie.h"
 #include "core/media/kopfschutz.h"
+#include "core/corruption/verschachtelung.h"
 
 namespace zor {
 
@@ -27,12 +28,19 @@ Schutzbereiche schutzFuer(const Auftrag& a, std::string& hinweis) {
     return std::move(k.bereiche);
 }
 
+// Depth 1 sends the channel's errors straight to the file, as it always did.
 template <class Auftrag, class Kanal>
 JobErgebnis mitZusammenfassung(const Auftrag& a, int startwert, const KopieTexte& t, Kanal& kanal, Fortschritt& f,
                                std::size_t block) {
     std::string hinweis;
     const Schutzbereiche schutz = schutzFuer(a, hinweis);
-    JobErgebnis e = verfaelschteKopie(a.eingabe, a.ausgabe, schutz, t, kanal, f, block);
+    JobErgebnis e;
+    if (a.tiefe > 1) {
+        VerschachtelterKanal<Kanal> verschachtelt(kanal, a.tiefe);
+        e = verfaelschteKopie(a.eingabe, a.ausgabe, a.geschuetzt, schutz, t, verschachtelt, f, block);
+    } else {
+        e = verfaelschteKopie(a.eingabe, a.ausgabe, a.geschuetzt, schutz, t, kanal, f, block);
+    }
     if (!e) return e;
     if (!hinweis.empty()) e.melden(hinweis, TITEL_MM_ZOR, Symbol::Information);
     e.zusammenfassung = zusammenfassung(e.fehlerAnzahl, e.dateigroesse, startwert);

@@ -38,6 +38,13 @@ public:
         for (const auto& b : b_) n += b.ende - b.anfang;
         return n;
     }
+    // Protected bytes below `ende` (a file's length).
+    std::uint64_t bytesVor(std::uint64_t ende) const {
+        std::uint64_t n = 0;
+        for (const auto& b : b_)
+            if (b.anfang < ende) n += (b.ende < ende ? b.ende : ende) - b.anfang;
+        return n;
+    }
     // Calls f(offset, laenge) for each unprotected piece of [anfang, anfang + laenge), in
     // order. `von` is the index of the first range that may still matter; calls with
     // ascending blocks keep it and so never walk the list twice.
