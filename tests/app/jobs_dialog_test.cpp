@@ -2,6 +2,7 @@
 // their order with their messages, one run each against the command-line tool, and the
 // side-by-side view after a corruption.
 
+#include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -241,6 +242,21 @@ private slots:
         QVERIFY2(liesDatei(pfad("m")) == liesDatei(pfad("bsc")), "the derived pattern reproduces the corruption");
         QCOMPARE(zor({"corrupt", "pattern", ein, pfad("a.FAB"), pfad("m.zor")}), QByteArray());
         QCOMPARE(liesDatei(pfad("m")), liesDatei(pfad("m.zor")));
+    }
+
+    // With the box checked the number is ignored and the job runs as `--protect auto`.
+    void kopfAutomatischWieKommandozeile() {
+        QByteArray bild = QByteArray("BM") + QByteArray(8, '\0') + QByteArray("\x36\0\0\0\x28\0\0\0", 8) + muster(3000);
+        const QString ein = datei("bild.bmp", bild);
+        BscDialog bsc(r_->f);
+        bsc.findChild<QCheckBox*>("kopfAutomatisch")->setChecked(true);
+        QVERIFY(!bsc.findChild<QLineEdit*>("id_26")->isEnabled());
+        QVERIFY(okMit(bsc, {{162, ein}, {163, pfad("bsc")}, {26, "kein Wert"}, {165, "0.5"}}));
+        QCOMPARE(zor({"corrupt", "bsc", "--p", "0.5", "--protect", "auto", ein, pfad("bsc.zor")}), QByteArray());
+        QCOMPARE(liesDatei(pfad("bsc")), liesDatei(pfad("bsc.zor")));
+        QCOMPARE(liesDatei(pfad("bsc")).left(54), bild.left(54));
+        QVERIFY(liesDatei(pfad("bsc")).mid(54) != bild.mid(54));
+        QVERIFY(r_->meldungen().first().startsWith("Kopf geschützt: 54 Bytes (BMP-Bild"));
     }
 
     void fehlermeldungenDerJobs() {

@@ -26,14 +26,7 @@ BscDialog::BscDialog(Kontext& kontext) : Jobdialog(kontext, 14, QStringLiteral("
         {QStringLiteral("Ausgabedatei:"), 163, 151, {}, QStringLiteral("Ausgabedatei (Speichern unter...)"), 4,
          Richtung::Speichern},
     }));
-    auto* geschuetzt = new QHBoxLayout;
-    geschuetzt->addWidget(new QLabel(QStringLiteral("Die ersten"), this));
-    QLineEdit* n = feld(26, QString::fromStdString(v.nProtect));
-    n->setMaximumWidth(100);
-    geschuetzt->addWidget(n);
-    geschuetzt->addWidget(new QLabel(QStringLiteral("Bytes nicht verfälschen."), this));
-    geschuetzt->addStretch(1);
-    spalte->addLayout(geschuetzt);
+    spalte->addLayout(geschuetzteBytes(QString::fromStdString(v.nProtect)));
     auto* zahlen = new QFormLayout;
     QLineEdit* p = feld(165, QString::fromStdString(v.p));
     QLineEdit* s = feld(164, QString::fromStdString(v.startwert));
@@ -41,7 +34,7 @@ BscDialog::BscDialog(Kontext& kontext) : Jobdialog(kontext, 14, QStringLiteral("
     zahlen->addRow(QStringLiteral("Startwert Zufallsgenerator:"), s);
     QLineEdit* d = feld(ID_TIEFE, QString::fromStdString(v.tiefe));
     zahlen->addRow(QStringLiteral("Verschachtelungstiefe:"), d);
-    for (QLineEdit* e : {n, p, s, d}) e->setMaxLength(NUMMERN_LAENGE);
+    for (QLineEdit* e : {p, s, d}) e->setMaxLength(NUMMERN_LAENGE);
     spalte->addLayout(zahlen);
     spalte->addLayout(okAbbrechen());
 }
@@ -51,6 +44,7 @@ void BscDialog::ok() {
     e.eingabe = text(162).toStdString();
     e.ausgabe = text(163).toStdString();
     e.nProtect = text(26).toStdString();
+    e.kopfAutomatisch = kopfAutomatisch();
     e.startwert = text(164).toStdString();
     e.p = text(165).toStdString();
     e.tiefe = text(ID_TIEFE).toStdString();

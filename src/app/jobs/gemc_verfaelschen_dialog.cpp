@@ -49,14 +49,7 @@ GeMcVerfaelschenDialog::GeMcVerfaelschenDialog(Kontext& kontext, Zweizustand mod
         {QStringLiteral("Eingang:"), 1000, 121, {}, QStringLiteral("Öffnen"), 4, Richtung::Oeffnen},
         {QStringLiteral("Ausgang:"), 1001, 151, {}, QStringLiteral("Speichern unter"), 4, Richtung::Speichern},
     }));
-    auto* geschuetzt = new QHBoxLayout;
-    geschuetzt->addWidget(new QLabel(QStringLiteral("Die ersten"), this));
-    QLineEdit* n = feld(26, QString::fromStdString(zeile(modell).vorgabe().nProtect));
-    n->setMaximumWidth(100);
-    geschuetzt->addWidget(n);
-    geschuetzt->addWidget(new QLabel(QStringLiteral("Bytes nicht verfälschen."), this));
-    geschuetzt->addStretch(1);
-    spalte->addLayout(geschuetzt);
+    spalte->addLayout(geschuetzteBytes(QString::fromStdString(zeile(modell).vorgabe().nProtect)));
     auto* tiefe = new QHBoxLayout;
     tiefe->addWidget(new QLabel(QStringLiteral("Verschachtelungstiefe:"), this));
     QLineEdit* d = feld(ID_TIEFE, QString::fromStdString(zeile(modell).vorgabe().tiefe));
@@ -106,6 +99,7 @@ void GeMcVerfaelschenDialog::ok() {
     e.eingabe = text(1000).toStdString();
     e.ausgabe = text(1001).toStdString();
     e.nProtect = text(26).toStdString();
+    e.kopfAutomatisch = kopfAutomatisch();
     e.startwert = text(1002).toStdString();
     e.goodFromBad = text(1007).toStdString();
     e.badFromGood = text(1008).toStdString();

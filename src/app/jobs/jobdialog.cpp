@@ -1,6 +1,7 @@
 #include "app/jobs/jobdialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -36,6 +37,30 @@ QLineEdit* Jobdialog::feld(int id, const QString& vorgabe) {
     auto* e = new QLineEdit(vorgabe, this);
     e->setObjectName(QStringLiteral("id_%1").arg(id));
     return e;
+}
+
+QLayout* Jobdialog::geschuetzteBytes(const QString& vorgabe) {
+    auto* reihe = new QHBoxLayout;
+    reihe->addWidget(new QLabel(QStringLiteral("Die ersten"), this));
+    QLineEdit* n = feld(26, vorgabe);
+    n->setMaximumWidth(100);
+    n->setMaxLength(14);
+    reihe->addWidget(n);
+    reihe->addWidget(new QLabel(QStringLiteral("Bytes nicht verfälschen."), this));
+    reihe->addStretch(1);
+    auto* automatisch = new QCheckBox(QStringLiteral("&Kopf schützen: automatisch"), this);
+    automatisch->setObjectName(QStringLiteral("kopfAutomatisch"));
+    automatisch->setToolTip(QStringLiteral("Schützt genau den Kopf einer BMP-, WAV-, AVI- oder MIDI-Datei"));
+    connect(automatisch, &QCheckBox::toggled, n, &QLineEdit::setDisabled);
+    auto* spalte = new QVBoxLayout;
+    spalte->addLayout(reihe);
+    spalte->addWidget(automatisch);
+    return spalte;
+}
+
+bool Jobdialog::kopfAutomatisch() const {
+    const auto* k = findChild<QCheckBox*>(QStringLiteral("kopfAutomatisch"));
+    return k && k->isChecked();
 }
 
 QPushButton* Jobdialog::knopf(int id, const QString& beschriftung) {

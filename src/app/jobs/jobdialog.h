@@ -53,6 +53,10 @@ protected:
         Richtung richtung;
     };
     QGroupBox* dateien(std::initializer_list<Dateizeile> zeilen, const QString& ueberschrift = QStringLiteral("Dateien:"));
+    // "Die ersten [26] Bytes nicht verfälschen." and below it "Kopf schützen: automatisch",
+    // which greys the number out while checked.
+    QLayout* geschuetzteBytes(const QString& vorgabe);
+    bool kopfAutomatisch() const;
     // The Ok (131, default) and Abbrechen (2) buttons in a row.
     QLayout* okAbbrechen(const QString& okText = QStringLiteral("Ok"));
 

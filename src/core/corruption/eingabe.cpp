@@ -38,11 +38,14 @@ EingabePruefung wahrscheinlichkeitAbgelehnt(Feld feld) {
 }
 
 // Protected bytes (a whole number, also written as 1e3), the input and its size.
-EingabePruefung dateiPruefen(const std::string& eingabe, const std::string& text, std::uint64_t& nProtect) {
+EingabePruefung dateiPruefen(const std::string& eingabe, const std::string& text, bool automatisch,
+                             std::uint64_t& nProtect) {
     // Read exactly: through a double, 2^53 + 1 protected bytes would become 2^53.
     // Beyond 2^64 no file is large enough; the size check refuses it.
     const bool riesig = MM_Fehler(text) == 0 && std::atof(text.c_str()) >= 0x1p64;
-    const auto wert = riesig ? std::optional<std::uint64_t>(UINT64_MAX) : ganzeZahl(text);
+    const auto wert = automatisch ? std::optional<std::uint64_t>(0)
+                      : riesig    ? std::optional<std::uint64_t>(UINT64_MAX)
+                                  : ganzeZahl(text);
     if (!wert) return abgelehnt(Eingabefehler::Geschuetzt, Feld::Geschuetzt, TEXT_GESCHUETZT, TITEL_MM_ZOR, Symbol::Stopp);
     nProtect = *wert;
     const std::uint64_t l = MmFileSize(eingabe);
@@ -87,7 +90,8 @@ EingabePruefung tiefePruefen(const std::string& text, std::uint32_t& tiefe) {
 EingabePruefung geMcPruefen(const GeMcEingaben& e, GeMcAuftrag& a, bool ge) {
     a.eingabe = e.eingabe;
     a.ausgabe = e.ausgabe;
-    if (auto p = dateiPruefen(e.eingabe, e.nProtect, a.nProtect); !p) return p;
+    a.kopfAutomatisch = e.kopfAutomatisch || e.nProtect == SCHUTZ_AUTOMATISCH;
+    if (auto p = dateiPruefen(e.eingabe, e.nProtect, a.kopfAutomatisch, a.nProtect); !p) return p;
     if (auto p = startwertPruefen(e.startwert, a.StartWert); !p) return p;
     if (!wahrscheinlichkeit(e.goodFromBad, ge, a.Good_From_Bad))
         return wahrscheinlichkeitAbgelehnt(Feld::GoodFromBad);
@@ -105,7 +109,8 @@ EingabePruefung geMcPruefen(const GeMcEingaben& e, GeMcAuftrag& a, bool ge) {
 EingabePruefung bscPruefen(const BscEingaben& e, BscAuftrag& a) {
     a.eingabe = e.eingabe;
     a.ausgabe = e.ausgabe;
-    if (auto p = dateiPruefen(e.eingabe, e.nProtect, a.nProtect); !p) return p;
+    a.kopfAutomatisch = e.kopfAutomatisch || e.nProtect == SCHUTZ_AUTOMATISCH;
+    if (auto p = dateiPruefen(e.eingabe, e.nProtect, a.kopfAutomatisch, a.nProtect); !p) return p;
     if (auto p = startwertPruefen(e.startwert, a.Startwert); !p) return p;
     if (!wahrscheinlichkeit(e.p, false, a.fFehlerWBSC)) return wahrscheinlichkeitAbgelehnt(Feld::P);
     return tiefePruefen(e.tiefe, a.tiefe);
