@@ -64,7 +64,7 @@ protected:
         const auto e = zorAufruf({"corrupt", "bsc", "--p", "0.01", "--protect", "auto", datei, kopie});
         ASSERT_EQ(e.code, 0) << e.fehler;
         EXPECT_THAT(e.fehler, HasSubstr(erwarteterHinweis));
-        ablegen(pfad("pruefer.py"), PRUEFER);
+        schreiben(pfad("pruefer.py"), PRUEFER);
         const auto p = befehlAufrufen(zorQuote(ZOR_PYTHON) + " " + zorQuote(pfad("pruefer.py")) + " " + zorQuote(datei) +
                                       " " + zorQuote(kopie));
         EXPECT_EQ(p.aus, "ok\n") << p.fehler;
@@ -96,11 +96,11 @@ TEST_F(KopfschutzAuto, PythonTestsuiteWavesStillOpen) {
 }
 
 TEST_F(KopfschutzAuto, UnknownFormatProtectsNothingAndSaysSo) {
-    ablegen(pfad("text"), std::string(4000, 'x'));
+    schreiben(pfad("text"), std::string(4000, 'x'));
     const auto e = zorAufruf({"corrupt", "bsc", "--p", "1", "--protect", "auto", pfad("text"), pfad("kopie")});
     ASSERT_EQ(e.code, 0) << e.fehler;
     EXPECT_THAT(e.fehler, HasSubstr("kein bekanntes Format"));
-    EXPECT_EQ(zorDateiLesen(pfad("kopie")), std::string(4000, static_cast<char>('x' ^ 0xFF)));
+    EXPECT_EQ(lesen(pfad("kopie")), std::string(4000, static_cast<char>('x' ^ 0xFF)));
 }
 
 }  // namespace
