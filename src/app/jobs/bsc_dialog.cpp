@@ -53,7 +53,7 @@ void BscDialog::ok() {
     BscAuftrag a;
     if (!angenommen(bscPruefen(e, a))) return;
     imHintergrund([a](Fortschritt& f) { return MmMakeBscErr(a, f); },
-                  [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.eingabe, r.ok ? 1 : 0); });
+                  [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.eingabe, 1); });
 }
 
 }  // namespace zor::app

@@ -22,10 +22,7 @@ FfoFabDialog::FfoFabDialog(Kontext& kontext) : Jobdialog(kontext, 19, QStringLit
 void FfoFabDialog::ok() {
     const std::string vgl = text(4121).toStdString(), aus = text(4120).toStdString();
     imHintergrund([vgl, aus](Fortschritt& f) { return FfoOderFabErstellen(vgl, aus, f); },
-                  [this](const JobErgebnis& r) {
-                      ergebnisZeigen(r);
-                      done(1);
-                  });
+                  [this](const JobErgebnis& r) { abschliessen(r); });
 }
 
 }  // namespace zor::app

@@ -114,9 +114,15 @@ void Jobdialog::ergebnisZeigen(const JobErgebnis& e) {
                                  Symbol::Ausrufezeichen);
 }
 
+void Jobdialog::abschliessen(const JobErgebnis& e) {
+    ergebnisZeigen(e);
+    if (e.ok) done(1);
+}
+
 void Jobdialog::verfaelschungAbschliessen(const JobErgebnis& e, const std::string& original, int ergebnis) {
     ergebnisZeigen(e);
-    if (e.ok && kontext_.meldung().zeige(QStringLiteral("Ergebnis anzeigen?"), QString::fromUtf8(TITEL_PROGRAMM),
+    if (!e.ok) return;  // a refusal or failure keeps the entries for a correction
+    if (kontext_.meldung().zeige(QStringLiteral("Ergebnis anzeigen?"), QString::fromUtf8(TITEL_PROGRAMM),
                                          Symbol::Frage, Knoepfe::JaNein) == Antwort::Ja)
         kontext_.zeigeNebeneinander(QString::fromStdString(original), QString::fromStdString(e.ausgabe));
     done(ergebnis);

@@ -22,10 +22,7 @@ VergleichDialog::VergleichDialog(Kontext& kontext) : Jobdialog(kontext, 18, QStr
 void VergleichDialog::ok() {
     const std::string eins = text(4113).toStdString(), zwei = text(4114).toStdString(), aus = text(4115).toStdString();
     imHintergrund([eins, zwei, aus](Fortschritt& f) { return CompareFile(eins, zwei, aus, f); },
-                  [this](const JobErgebnis& r) {
-                      ergebnisZeigen(r);
-                      done(1);
-                  });
+                  [this](const JobErgebnis& r) { abschliessen(r); });
 }
 
 }  // namespace zor::app
