@@ -186,8 +186,9 @@ private slots:
         f_->mainframe_OnCommand(CMD_KONVERTIEREN);
         warteAufJob(*f_);
         QCOMPARE(r_->dateiwahl.anfragen[0].titel, QStringLiteral("FFO<=>FAB (konvertieren)"));
-        QCOMPARE(r_->meldung.gezeigt.size(), 1);
+        QCOMPARE(r_->meldung.gezeigt.size(), 2);  // the sequence ends in correct bits the FAB cannot keep
         QVERIFY(r_->meldungen()[0].endsWith("Das Schreiben war erfolgreich!"));
+        QVERIFY(r_->meldungen()[1].contains("fehlerfreien Bits nach dem letzten Fehler"));
 
         QProcess zor;
         zor.start(QStringLiteral(ZOR_BINARY), {QStringLiteral("convert"), andere.filePath("muster.ffo")});
@@ -196,6 +197,15 @@ private slots:
         const QByteArray fab = liesDatei(pfad("muster.FAB"));
         QVERIFY(QFile::exists(pfad("muster.FAB")) && !fab.isEmpty());
         QCOMPARE(fab, liesDatei(andere.filePath("muster.FAB")));
+
+        // An existing output is replaced only after the question Konvertieren asks too.
+        schreibeDatei(dir_, "muster.FAB", "alt");
+        r_->dateiwahl.antworten = {pfad("muster.ffo")};
+        r_->meldung.antworten = {Antwort::Nein};
+        f_->mainframe_OnCommand(CMD_KONVERTIEREN);
+        warteAufJob(*f_);
+        QVERIFY(r_->meldungen().last().endsWith("\nDie Datei existiert bereits!\nDatei überschreiben?"));
+        QCOMPARE(liesDatei(pfad("muster.FAB")), QByteArray("alt"));
 
         // Cancelled file choice: the conversion says it has no file.
         f_->mainframe_OnCommand(CMD_KONVERTIEREN);

@@ -8,6 +8,9 @@
 #include "app/platform/hinweise.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/seqfiles/konvertieren.h"
+#include "core/util/format.h"
+
+#include <filesystem>
 
 namespace zor::app {
 namespace {
@@ -16,6 +19,12 @@ constexpr int FFO_FAB_FILTER = 1;
 
 void allesZeigen(Meldungsdienst& dienst, const JobErgebnis& e) {
     for (const Meldung& m : e.meldungen) zeige(dienst, m);
+}
+
+// Both converters ask the same question before an existing output is replaced.
+bool ueberschreibenErlaubt(Meldungsdienst& dienst, const std::string& frage) {
+    return dienst.zeige(QString::fromStdString(frage), QString::fromUtf8(TITEL_PROGRAMM), Symbol::Ausrufezeichen,
+                        Knoepfe::JaNein) == Antwort::Ja;
 }
 
 }  // namespace
@@ -30,10 +39,7 @@ KonvertierenModul::KonvertierenModul(Kontext& kontext) : Befehlsmodul(kontext) {
 void KonvertierenModul::Konvertieren() {
     const auto name = folgedateiWaehlen(kontext(), Richtung::Oeffnen);
     if (!name) return;
-    const auto ueberschreiben = [this](const std::string& frage) {
-        return kontext().meldung().zeige(QString::fromStdString(frage), QString::fromUtf8(TITEL_PROGRAMM),
-                                         Symbol::Ausrufezeichen, Knoepfe::JaNein) == Antwort::Ja;
-    };
+    const auto ueberschreiben = [this](const std::string& frage) { return ueberschreibenErlaubt(kontext().meldung(), frage); };
     KonvertierenVorbereitung v = konvertierenVorbereiten(kontext().zustand(), name->toStdString(), ueberschreiben);
     if (!v.auftrag) {
         allesZeigen(kontext().meldung(), v.ablehnung.job);
@@ -54,6 +60,11 @@ void KonvertierenModul::SelectConvertFunction() {
     const auto name = kontext().dateiwahl().GetFileNameInFWK(QStringLiteral("FFO<=>FAB (konvertieren)"), QString(),
                                                              FFO_FAB_FILTER);
     const std::string eingabe = name.value_or(QString()).toStdString();
+    std::error_code ec;
+    if (const std::string ausgabe = multimediaAusgabe(eingabe);
+        !eingabe.empty() && ausgabe != eingabe && std::filesystem::exists(ausgabe, ec) &&
+        !ueberschreibenErlaubt(kontext().meldung(), format(TEXT_EXISTIERT, ausgabe.c_str())))
+        return;
     kontext().hintergrund().starten<JobErgebnis>(
         nullptr, {eingabe, TEXT_WIRD_ERSTELLT},
         [eingabe](Fortschritt& f) { return zor::SelectConvertFunction(eingabe, f); },
