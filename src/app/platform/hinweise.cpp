@@ -36,7 +36,7 @@ const Taste ABBRECHEN = {ID_ABBRECHEN, "Abbrechen", 0, false};
 const std::vector<Vorlage>& vorlagen() {
     static const std::vector<Vorlage> v = {
         {DLG_ENTSCHEIDUNG, "Ihre Entscheidung",
-         "Alle Multimedia-Dokumente\nwerden geschloßen!\nfortfahren?",
+         "Alle Multimedia-Dokumente\nwerden geschlossen!\nfortfahren?",
          {{ID_JA, "&Ja", 1, true}, {ID_NEIN, "&Nein", 0, false}},
          QStyle::SP_MessageBoxQuestion},
         {DLG_AUFFORDERUNG, "Aufforderung",
