@@ -9,6 +9,8 @@
 
 #include <cstring>
 
+#include "core/media/medienfehler.h"
+
 namespace zor::app {
 
 namespace {
@@ -47,7 +49,7 @@ GeladenesBild ladeBild(const QString& datei) {
     const QImage bild = leser.read();
     GeladenesBild g;
     if (bild.isNull()) {
-        g.fehler = QStringLiteral("Die Datei ist kein lesbares Bild (%1).").arg(leser.errorString());
+        g.fehler = QStringLiteral("Die Datei ist kein lesbares Bild (%1).").arg(QString::fromStdString(zor::bildfehler(leser.errorString().toStdString())));
         return g;
     }
     g.ok = true;
