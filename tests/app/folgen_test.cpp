@@ -13,6 +13,7 @@
 
 #include "app/kontext/befehle.h"
 #include "app/shell/menue.h"
+#include "app/shell/statusleiste.h"
 #include "core/models/kurven_ermitteln.h"
 #include "support/modal_skript.h"
 #include "support/testdateien.h"
@@ -47,6 +48,7 @@ class FolgenTest : public ZorModusTest {
 
     QTemporaryDir dir_;
     QString pfad(const QString& name) const { return dir_.filePath(name); }
+    QString status() const { return f_->statusleiste()->feldText(0); }
 
 private slots:
     // Every model, both formats: set 2 fed from set 1's saved sequence has set 1's curves
@@ -87,6 +89,7 @@ private slots:
         r_->dateiwahl.antworten = {pfad(datei), pfad(datei)};
         f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ1);
         warteAufJob(*f_);
+        QCOMPARE(status(), "Geschrieben: " + pfad(datei));  // a success says so without a box
         f_->mainframe_OnCommand(CMD_SATZ2_DATEI);
         QVERIFY2(r_->meldung.gezeigt.isEmpty(), qPrintable(r_->meldungen().join('\n')));
         QCOMPARE(r_->dateiwahl.anfragen[0].titel, QStringLiteral("Multimedia und Zorwerk"));
@@ -150,6 +153,7 @@ private slots:
                  QStringList{"Datei kann nicht geschrieben werden!\nDie Datei oder das Verzeichnis existiert nicht."});
         QCOMPARE(r_->meldung.gezeigt[0].symbol, zor::Symbol::Ausrufezeichen);
         QVERIFY(!QFile::exists(ziel));
+        QVERIFY(!status().startsWith("Geschrieben"));
         r_->dateiwahl.antworten = {pfad("folge.txt")};
         f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ1);
         warteAufJob(*f_);
@@ -237,6 +241,7 @@ private slots:
         const QByteArray erwartet("\x02\0\0\0\x02\0\0\0", 8);  // the final line end is not read
         QCOMPARE(liesDatei(pfad("data.fAB")), erwartet);
         QCOMPARE(s().Datei2.laenge, 8);
+        QCOMPARE(status(), "Geschrieben: " + pfad("data.fAB"));
         QVERIFY(!zor().istGrau(250));
     }
 };

@@ -52,6 +52,7 @@ void KonvertierenModul::Konvertieren() {
             if (job.abgebrochen) return;
             const KonvertierenErgebnis e = konvertierenEintragen(kontext().zustand(), a, std::move(job));
             allesZeigen(kontext().meldung(), e.job);
+            if (e.job.ok) kontext().geschriebenMelden(QString::fromStdString(a.ausgabe));
             if (e.aktualisierenFreigeben) kontext().setzeAktiv(CMD_AKTUALISIEREN, true);
         });
 }
@@ -69,7 +70,9 @@ void KonvertierenModul::SelectConvertFunction() {
         nullptr, {eingabe, TEXT_WIRD_ERSTELLT},
         [eingabe](Fortschritt& f) { return zor::SelectConvertFunction(eingabe, f); },
         [this](JobErgebnis e) {
-            if (!e.abgebrochen) allesZeigen(kontext().meldung(), e);
+            if (e.abgebrochen) return;
+            allesZeigen(kontext().meldung(), e);
+            if (e.ok) kontext().geschriebenMelden(QString::fromStdString(e.ausgabe));
         });
 }
 

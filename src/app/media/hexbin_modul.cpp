@@ -78,9 +78,10 @@ void HexBinModul::speichern(int id) {
         [ffo, quelle, ausgabe](Fortschritt& f) {
             return ffo ? SaveBinFileFFO(quelle, ausgabe, f) : SaveBinFileFab(quelle, ausgabe, f);
         },
-        [this](JobErgebnis e) {
+        [this, ausgabe](JobErgebnis e) {
             if (e.abgebrochen) return;
             for (const Meldung& m : e.meldungen) zeige(kontext().meldung(), m);
+            if (e.ok) kontext().geschriebenMelden(QString::fromStdString(ausgabe));
         });
 }
 
