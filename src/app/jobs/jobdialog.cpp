@@ -92,7 +92,7 @@ bool Jobdialog::angenommen(const EingabePruefung& p) {
     case Eingabefehler::Startwert:
     case Eingabefehler::Wahrscheinlichkeit: {
         const int vorlage = p.art == Eingabefehler::Startwert ? DLG_STARTFEHLER : DLG_EINGABEFEHLER;
-        if (EingabeAbgelehnt(vorlage, kontext_.warnton(), this) == 0) done(0);
+        if (EingabeAbgelehnt(vorlage, kontext_.warnton(), this, QString::fromStdString(p.grund)) == 0) done(0);
         return false;
     }
     default: zeige(kontext_.meldung(), p.meldung); return false;
@@ -109,6 +109,7 @@ void Jobdialog::imHintergrund(std::function<JobErgebnis(Fortschritt&)> job,
 
 void Jobdialog::ergebnisZeigen(const JobErgebnis& e) {
     for (const Meldung& m : e.meldungen) zeige(kontext_.meldung(), m);
+    if (e.ok && !e.ausgabe.empty()) kontext_.geschriebenMelden(QString::fromStdString(e.ausgabe));
     if (e.ok && !e.zusammenfassung.empty())
         kontext_.meldung().zeige(QString::fromStdString(e.zusammenfassung), QString::fromUtf8(TITEL_ZUSAMMENFASSUNG),
                                  Symbol::Ausrufezeichen);
