@@ -52,7 +52,7 @@ class BitmapTest : public QObject {
     }
     QString schreibe(const zor::DibBild& b, const QString& name) {
         const QString p = tmp_.filePath(name);
-        return zor::speichereDib(b, p.toStdString()) ? p : QString();
+        return zor::speichereDib(b, p.toStdString(), {}) ? p : QString();
     }
 
 private slots:

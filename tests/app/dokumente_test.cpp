@@ -20,6 +20,7 @@
 #include "app/shell/werkzeugleiste.h"
 #include "core/dokumente/ff_inhalt.h"
 #include "core/seqfiles/dateiquelle.h"
+#include "core/util/format.h"
 #include "support/gui_hilfen.h"
 #include "support/testdateien.h"
 #include "support/testrahmen.h"
@@ -236,6 +237,21 @@ private slots:
         QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_EXPORT_BILD);
         QCOMPARE(r_->meldungen().size(), 1);
         QVERIFY(r_->meldungen()[0].contains("kann nicht geschrieben werden"));
+    }
+
+    // A set's file is an input: an export through a link to it is refused, the file stays.
+    void exportierenNieInDieDateiEinesSatzes() {
+        const QString satz1 = schreibeDatei(tmp_, "satz1.FFO", "0101");
+        QVERIFY(QFile::link(satz1, tmp_.filePath("bild.png")));
+        s().Fenster.aktualisiert = 1;
+        QCOMPARE(zor::Load(s(), 0, satz1.toStdString()).art, zor::LadenErgebnis::Art::Erfolg);
+        f_->mainframe_OnCommand(CMD_OEFFNEN_PAR);
+        r_->dateiwahl.antworten = {tmp_.filePath("bild.png")};
+        beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("ok"));
+        f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        QCOMPARE(r_->meldungen(), QStringList{QString::fromStdString(zor::format(
+                                      zor::TEXT_GLEICHE_DATEI, qPrintable(tmp_.filePath("bild.png")), qPrintable(satz1)))});
+        QCOMPARE(liesDatei(satz1), QByteArray("0101"));
     }
 
     void kopierenLegtEinBildAb() {

@@ -14,7 +14,9 @@
 #include "app/kontext/befehle.h"
 #include "app/shell/menue.h"
 #include "app/shell/statusleiste.h"
+#include "core/io/ausgabedatei.h"
 #include "core/models/kurven_ermitteln.h"
+#include "core/util/format.h"
 #include "support/modal_skript.h"
 #include "support/testdateien.h"
 #include "support/testrahmen.h"
@@ -161,21 +163,21 @@ private slots:
         QVERIFY(!QFile::exists(pfad("folge.txt")));
     }
 
-    // Saving into the file a set reads refreshes that set.
-    void speichernInGeleseneDatei() {
+    // The file a set reads is an input: saving the other set into it is refused and the
+    // file stays as it was.
+    void speichernInGeleseneDateiVerweigert() {
         const QString ziel = schreibeDatei(dir_, "geteilt.FFO", "0001");
         r_->dateiwahl.antworten = {ziel, ziel};
         s().Modell.M2 = zor::GE2;
         f_->mainframe_OnCommand(CMD_SATZ1_DATEI);
         s().Fenster.null = 0;
         s().Fenster.aktualisiert = 1;
-        s().FAV.ermittelt1 = 1;
         f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ2);
         warteAufJob(*f_);
-        QCOMPARE(s().Datei1.laenge, 10000);
-        QCOMPARE(s().FAV.ermittelt1, 0);
-        QCOMPARE(s().Fenster.aktualisiert, 0);
-        QVERIFY(!zor().istGrau(250));
+        QCOMPARE(r_->meldungen(),
+                 QStringList{QString::fromStdString(zor::format(zor::TEXT_GLEICHE_DATEI, qPrintable(ziel), qPrintable(ziel)))});
+        QCOMPARE(liesDatei(ziel), QByteArray("0001"));
+        QCOMPARE(s().Datei1.laenge, 4);
     }
 
     // The multimedia conversion writes what "zor convert" writes, and says so.
@@ -218,7 +220,7 @@ private slots:
     }
 
     // The channel-model conversion: its own output name, the question before replacing
-    // an output, no success message, and a set reading the output refreshed.
+    // an output, no success message, and no output onto the file a set reads.
     void konvertierenImZorwerk() {
         schreibeDatei(dir_, "data.ffo", "0101\r\n");
         schreibeDatei(dir_, "data.fAB", "alt");
@@ -231,18 +233,21 @@ private slots:
         QCOMPARE(r_->meldung.gezeigt[0].knoepfe, Knoepfe::JaNein);
         QCOMPARE(liesDatei(pfad("data.fAB")), QByteArray("alt"));
 
-        s().Modell.M2 = zor::DATEI2;
-        s().Datei2.szFileName = pfad("data.fAB").toStdString();
-        s().Fenster.null = 0;
         r_->meldung.antworten = {Antwort::Ja};
         f_->mainframe_OnCommand(CMD_KONVERTIEREN_ZOR);
         warteAufJob(*f_);
         QCOMPARE(r_->meldung.gezeigt.size(), 2);  // the question only
         const QByteArray erwartet("\x02\0\0\0\x02\0\0\0", 8);  // the final line end is not read
         QCOMPARE(liesDatei(pfad("data.fAB")), erwartet);
-        QCOMPARE(s().Datei2.laenge, 8);
         QCOMPARE(status(), "Geschrieben: " + pfad("data.fAB"));
-        QVERIFY(!zor().istGrau(250));
+
+        // An output that set 2 reads is refused like the input itself.
+        s().Modell.M2 = zor::DATEI2;
+        s().Datei2.szFileName = pfad("data.fAB").toStdString();
+        r_->dateiwahl.antworten = {pfad("data.ffo")};
+        f_->mainframe_OnCommand(CMD_KONVERTIEREN_ZOR);
+        QVERIFY(r_->meldungen().last().startsWith("Die Ausgabedatei " + pfad("data.fAB") + " ist dieselbe Datei"));
+        QCOMPARE(liesDatei(pfad("data.fAB")), erwartet);
     }
 };
 

@@ -77,14 +77,14 @@ private slots:
 
     void startwerte() {
         BscDialog bsc(r_->f);
-        QCOMPARE((QStringList{bsc.text(162), bsc.text(163), bsc.text(26), bsc.text(164), bsc.text(165)}),
-                 (QStringList{"", "", "0", "1234", "0.001"}));
+        QCOMPARE((QStringList{bsc.text(162), bsc.text(163), bsc.text(26), bsc.text(164), bsc.text(165), bsc.text(166)}),
+                 (QStringList{"", "", "0", "1234", "0.001", "1"}));
         GeMcVerfaelschenDialog ge(r_->f, Zweizustand::GE), mc(r_->f, Zweizustand::MC);
-        const QList<int> ids{1002, 1007, 1008, 1009, 1010, 26};
+        const QList<int> ids{1002, 1007, 1008, 1009, 1010, 26, 1011};
         QStringList werteGe, werteMc;
         for (int id : ids) werteGe << ge.text(id), werteMc << mc.text(id);
-        QCOMPARE(werteGe, (QStringList{"3457", "0.1", "0.01", "0.01", "0.4", "0"}));
-        QCOMPARE(werteMc, (QStringList{"3457", "0.1", "0.01", "0.1", "0.4", "0"}));
+        QCOMPARE(werteGe, (QStringList{"3457", "0.1", "0.01", "0.01", "0.4", "0", "1"}));
+        QCOMPARE(werteMc, (QStringList{"3457", "0.1", "0.01", "0.1", "0.4", "0", "1"}));
     }
 
     void durchsuchen_data() {
@@ -238,6 +238,13 @@ private slots:
         QVERIFY(okMit(ge, {{1000, ein}, {1001, pfad("ge")}, {1009, "0.05"}, {26, "3"}}));
         QCOMPARE(zor({"corrupt", "ge", "--good", "0.05", "--protect", "3", ein, pfad("ge.zor")}), QByteArray());
         QCOMPARE(liesDatei(pfad("ge")), liesDatei(pfad("ge.zor")));
+
+        GeMcVerfaelschenDialog geVerschachtelt(r_->f, Zweizustand::GE);
+        QVERIFY(okMit(geVerschachtelt, {{1000, ein}, {1001, pfad("ge16")}, {1009, "0.05"}, {26, "3"}, {1011, "16"}}));
+        QCOMPARE(zor({"corrupt", "ge", "--good", "0.05", "--protect", "3", "--interleave", "16", ein, pfad("ge16.zor")}),
+                 QByteArray());
+        QCOMPARE(liesDatei(pfad("ge16")), liesDatei(pfad("ge16.zor")));
+        QVERIFY(liesDatei(pfad("ge16")) != liesDatei(pfad("ge")));
 
         GeMcVerfaelschenDialog mc(r_->f, Zweizustand::MC);
         QVERIFY(okMit(mc, {{1000, ein}, {1001, pfad("mc")}, {1002, "99"}}));

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "app/documents/kurvendokument.h"
@@ -423,6 +425,32 @@ private slots:
         QVERIFY(p.exitCode() != 0);
         QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("Das ist keine reguläre Datei.")));
         QVERIFY(!QFile::exists(nie));
+    }
+
+    // The renderer's outputs go through the program's one output helper: never onto a
+    // set's input (not through a link either), never a FIFO read, and a template drawn
+    // onto a full disk leaves the existing picture whole.
+    void rendererSchadetKeinerDatei() {
+        const QString satz = schreibeDatei(tmp_, "in.FFO", "0100"), link = tmp_.filePath("link.png");
+        QVERIFY(QFile::link(satz, link));
+        QCOMPARE(rendern({"--dokument", "fav", "--datei1", satz, link}), 1);
+        QCOMPARE(liesDatei(satz), QByteArray("0100"));
+        QCOMPARE(::mkfifo(QFile::encodeName(tmp_.filePath("pipe.FFO")).constData(), 0600), 0);
+        QCOMPARE(rendern({"--dokument", "fav", "--datei1", tmp_.filePath("pipe.FFO"), tmp_.filePath("p.png")}), 2);
+
+        const QString alt = schreibeDatei(tmp_, "vorlage.png", "alt");
+        QProcess p;
+        p.setChildProcessModifier([] {
+            const rlimit grenze{2048, 2048};
+            ::setrlimit(RLIMIT_FSIZE, &grenze);
+        });
+        p.start(QStringLiteral(ZOR_RENDER), {QStringLiteral("FKF.PLT"), alt});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY2(p.readAllStandardError().contains("Die Datei ist zu groß."), "the reason of the failed write");
+        QCOMPARE(liesDatei(alt), QByteArray("alt"));
+        QCOMPARE(QDir(tmp_.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".zor-")), QStringList{});
     }
 
     void bilder_data() {

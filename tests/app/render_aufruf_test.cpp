@@ -63,6 +63,7 @@ private slots:
         fall("anordnung", {"--anordnung", "blah", "FKF.PLT", "x.png"}, "--anordnung: „blah“");
         fall("groesse_null", {"--groesse", "0x10", "FKF.PLT", "x.png"}, "--groesse");
         fall("groesse_form", {"--groesse", "900", "FKF.PLT", "x.png"}, "--groesse");
+        fall("groesse_zu_viele_pixel", {"--dokument", "ff", "--groesse", "10000x10000", "x.png"}, "ist zu groß");
         fall("punkte", {"--dokument", "fkf", "--punkte", "101", "x.png"}, "--punkte");
         fall("achse", {"--dokument", "fav", "--ordinate", "quer", "x.png"}, "--ordinate: „quer“");
         fall("vorgabe", {"--dokument", "fav", "--satz1", "ge9", "x.png"}, "Unbekannte Vorgabe „ge9“");

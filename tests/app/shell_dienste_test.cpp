@@ -1,14 +1,20 @@
 // The shared services: progress window 608, notices 534/611/612/613, warning sound,
-// toolbar images, file-chooser filter sets, help pages and the single instance.
+// toolbar images, file-chooser filter sets, help pages, the single instance and signals.
 
 #include <QFile>
 #include <QLabel>
+#include <QLocalSocket>
 #include <QPainter>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 
+#include <csignal>
+#include <new>
+
 #include "app/kontext/befehle.h"
+#include "app/platform/anwendung.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/einzelinstanz.h"
 #include "app/platform/hilfefenster.h"
@@ -22,6 +28,12 @@
 using namespace zor::app;
 
 namespace {
+
+// An object whose every event asks for more memory than there is.
+class Speicherfresser : public QObject {
+public:
+    bool event(QEvent*) override { throw std::bad_alloc(); }
+};
 
 QString textVon(QWidget* d, const QString& name) { return d->findChild<QLabel*>(name)->text(); }
 
@@ -173,7 +185,51 @@ private slots:
         Einzelinstanz neu(name);
         QVERIFY(neu.erste());
     }
+
+    // The program takes signals as zor does: a file-size limit's signal does not end it
+    // (a save then fails with its reason), TERM still does.
+    void signaleWieZor() {
+        const QString benutzer = QStringLiteral("signale-%1").arg(QCoreApplication::applicationPid());
+        QProcess programm;
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(QStringLiteral("USER"), benutzer);  // its own single-instance name
+        programm.setProcessEnvironment(umgebung);
+        programm.start(QStringLiteral(ZOR_ZORWERK), {});
+        QVERIFY(programm.waitForStarted());
+        // Up once its single-instance server answers.
+        QLocalSocket laeuft;
+        QTRY_VERIFY_WITH_TIMEOUT((laeuft.connectToServer(QStringLiteral("zorwerk-") + benutzer), laeuft.waitForConnected(100)),
+                                 30000);
+        ::kill(static_cast<pid_t>(programm.processId()), SIGXFSZ);
+        QVERIFY(!programm.waitForFinished(1000));
+        ::kill(static_cast<pid_t>(programm.processId()), SIGTERM);
+        QVERIFY(programm.waitForFinished(10000));
+        QCOMPARE(programm.exitStatus(), QProcess::CrashExit);
+    }
+
+    // An allocation that fails in an event handler ends that handler with the message,
+    // and the program goes on with its next event.
+    void speichermangelImHandlerWirdGemeldet() {
+        auto* app = qobject_cast<Anwendung*>(QCoreApplication::instance());
+        QVERIFY(app);
+        int gemeldet = 0;
+        app->setzeSpeichermangelMeldung([&gemeldet] { ++gemeldet; });
+        Speicherfresser fresser;
+        QEvent e(QEvent::User);
+        QCoreApplication::sendEvent(&fresser, &e);
+        QCOMPARE(gemeldet, 1);
+        QCoreApplication::sendEvent(&fresser, &e);
+        QCOMPARE(gemeldet, 2);
+        app->setzeSpeichermangelMeldung({});
+    }
 };
 
-QTEST_MAIN(DiensteTest)
+// The test runs in the program's own application object.
+int main(int argc, char** argv) {
+    Anwendung app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    DiensteTest t;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&t, argc, argv);
+}
 #include "shell_dienste_test.moc"

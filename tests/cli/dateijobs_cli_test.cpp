@@ -65,6 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
         Fehlaufruf{"GeSchutzNegativ", {"corrupt", "ge", "--protect", "-3", "@IN", "@OUT"},
                    2, "Falsche Eingabe bei geschützten Bytes!"},
         Fehlaufruf{"McBadUeberEins", {"corrupt", "mc", "--bad", "1.1", "@IN", "@OUT"}, 2, "1. Wert >1"},
+        Fehlaufruf{"GeTiefeZuGross", {"corrupt", "ge", "--interleave", "4097", "@IN", "@OUT"},
+                   2, "Falsche Eingabe bei der Verschachtelungstiefe!"},
         Fehlaufruf{"McEingabeFehlt", {"corrupt", "mc", "@FEHLT", "@OUT"}, 1, "Fehler beim Öffnen der Datei_1"},
         Fehlaufruf{"BscAusgabeIstEingabe", {"corrupt", "bsc", "@IN", "@IN"}, 2, "dieselbe Datei"},
         Fehlaufruf{"McEingabeLeer", {"corrupt", "mc", "@LEER.ffo", "@OUT"},

@@ -34,6 +34,10 @@ const EingabeFall EINGABE_FAELLE[] = {
     {"UeberEins", "p", "1.5", E::Wahrscheinlichkeit, E::Wahrscheinlichkeit, E::Wahrscheinlichkeit},
     {"Null", "p", "0", E::Keiner, E::Wahrscheinlichkeit, E::Keiner},
     {"Eins", "p", "1", E::Keiner, E::Keiner, E::Keiner},
+    {"TiefeNull", "tiefe", "0", E::Tiefe, E::Tiefe, E::Tiefe},
+    {"TiefeZuGross", "tiefe", "4097", E::Tiefe, E::Tiefe, E::Tiefe},
+    {"TiefeGebrochen", "tiefe", "2.5", E::Tiefe, E::Tiefe, E::Tiefe},
+    {"TiefeGroesste", "tiefe", "4096", E::Keiner, E::Keiner, E::Keiner},
 };
 
 class Eingabe : public TempVerzeichnis, public ::testing::WithParamInterface<EingabeFall> {};
@@ -54,6 +58,7 @@ TEST_P(Eingabe, DialogRules) {
     for (std::string* ziel : {&b.nProtect, &g.nProtect, &m.nProtect}) if (feld == "schutz") *ziel = f.text;
     for (std::string* ziel : {&b.startwert, &g.startwert, &m.startwert}) if (feld == "seed") *ziel = f.text;
     for (std::string* ziel : {&b.p, &g.goodFromBad, &m.goodFromBad}) if (feld == "p") *ziel = f.text;
+    for (std::string* ziel : {&b.tiefe, &g.tiefe, &m.tiefe}) if (feld == "tiefe") *ziel = f.text;
     BscAuftrag ba;
     GeMcAuftrag ga, ma;
     EXPECT_EQ(bscPruefen(b, ba).art, f.bsc);
@@ -85,6 +90,10 @@ TEST_F(Eingabe, MessagesAndStoredValues) {
     EXPECT_EQ(a.nProtect, 44u);
     EXPECT_EQ(a.Startwert, 12);
     EXPECT_EQ(a.fFehlerWBSC, 0.5);
+    EXPECT_EQ(a.tiefe, 1u);
+    b.tiefe = "1e3";
+    ASSERT_TRUE(bscPruefen(b, a));
+    EXPECT_EQ(a.tiefe, 1000u);
 
     GeMcEingaben g = geVorgabe();
     g.eingabe = pfad("ein");

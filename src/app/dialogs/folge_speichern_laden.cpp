@@ -39,7 +39,9 @@ void FolgenModul::SaveAs(int satz) {
     const Satzparameter p = satzparameter(s, satz);
     kontext().hintergrund().starten<Gespeichert>(
         nullptr, {szFile, TEXT_WIRD_ERZEUGT},
-        [p, typ = *typ, szFile](Fortschritt& f) { return Gespeichert{SaveFolge(p, typ, szFile, f), f.abgebrochen()}; },
+        [p, typ = *typ, szFile, geschuetzt = satzDateien(s)](Fortschritt& f) {
+            return Gespeichert{SaveFolge(p, typ, szFile, f, geschuetzt), f.abgebrochen()};
+        },
         [this, szFile](Gespeichert g) {
             // A cancelled save left the file as it was: nothing to say, nothing to refresh.
             if (g.abgebrochen) return;

@@ -15,6 +15,7 @@
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/bildausgabe.h"
 #include "app/plot/vorlagen.h"
+#include "core/seqfiles/dateiquelle.h"
 
 namespace zor::app {
 namespace {
@@ -124,10 +125,12 @@ void DokumenteModul::exportieren(int) {
     const auto pfad = kontext().dateiwahl().GetFileNameOutFWK(QStringLiteral("Exportieren"), d->windowTitle(), satz);
     if (!pfad) return;
     const Bildformat format = formatVon(*pfad);
+    // The files the sets read, as they are now: the export must not replace one.
+    const Eingaben geschuetzt = satzDateien(kontext().zustand());
     std::function<Ergebnis()> speichern;
     if (format == neben) {
-        speichern = [d, pfad = *pfad, neben] {
-            return textSpeichern(pfad, neben == Bildformat::CSV ? d->alsCsv() : d->alsText());
+        speichern = [d, pfad = *pfad, neben, geschuetzt] {
+            return textSpeichern(pfad, neben == Bildformat::CSV ? d->alsCsv() : d->alsText(), geschuetzt);
         };
     } else if (format == Bildformat::Text || format == Bildformat::CSV || format == Bildformat::Unbekannt) {
         zeige(kontext().meldung(),
@@ -139,8 +142,8 @@ void DokumenteModul::exportieren(int) {
     } else {
         const auto groesse = ExportGroesse::frage(d->size(), kontext().fenster());
         if (!groesse) return;
-        speichern = [d, pfad = *pfad, g = *groesse] {
-            return bildSpeichern(pfad, g, [d, g](QPainter& p) { d->zeichnen(p, g); });
+        speichern = [d, pfad = *pfad, g = *groesse, geschuetzt] {
+            return bildSpeichern(pfad, g, [d, g](QPainter& p) { d->zeichnen(p, g); }, geschuetzt);
         };
     }
     // Stale curves are computed in the background first.

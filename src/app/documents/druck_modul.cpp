@@ -12,6 +12,7 @@
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/vorlagen.h"
 #include "core/io/dateijob.h"
+#include "core/seqfiles/dateiquelle.h"
 
 namespace zor::app {
 namespace {
@@ -84,12 +85,12 @@ void DruckModul::drucken(int) {
         const auto pfad = kontext().dateiwahl().GetFileNameOutFWK(QString::fromUtf8(TEXT_ALS_PDF), vorschlag, SATZ_PDF);
         if (!pfad) return;
         // A set fed from a file reads it while the page is painted.
-        const ZorState& s = kontext().zustand();
-        if (auto gleich = gleicheDateiVerweigern(pfad->toStdString(), {s.Datei1.szFileName, s.Datei2.szFileName})) {
-            for (const Meldung& m : gleich->meldungen) zeige(kontext().meldung(), m);
+        const Eingaben geschuetzt = satzDateien(kontext().zustand());
+        if (auto nein = ausgabeVerweigern(pfad->toStdString(), geschuetzt)) {
+            for (const Meldung& m : nein->meldungen) zeige(kontext().meldung(), m);
             return;
         }
-        druckeSeite(art, Seitenauftrag::alsPdf(*pfad));
+        druckeSeite(art, Seitenauftrag::alsPdf(*pfad, geschuetzt));
     });
 }
 

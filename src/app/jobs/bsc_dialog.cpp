@@ -15,6 +15,7 @@ namespace zor::app {
 
 namespace {
 constexpr int NUMMERN_LAENGE = 14;
+constexpr int ID_TIEFE = 166;  // ours: the interleaver depth
 }
 
 BscDialog::BscDialog(Kontext& kontext) : Jobdialog(kontext, 14, QStringLiteral("BSC-Modell")) {
@@ -38,7 +39,9 @@ BscDialog::BscDialog(Kontext& kontext) : Jobdialog(kontext, 14, QStringLiteral("
     QLineEdit* s = feld(164, QString::fromStdString(v.startwert));
     zahlen->addRow(QStringLiteral("Fehlerwahrscheinlichkeit:"), p);
     zahlen->addRow(QStringLiteral("Startwert Zufallsgenerator:"), s);
-    for (QLineEdit* e : {n, p, s}) e->setMaxLength(NUMMERN_LAENGE);
+    QLineEdit* d = feld(ID_TIEFE, QString::fromStdString(v.tiefe));
+    zahlen->addRow(QStringLiteral("Verschachtelungstiefe:"), d);
+    for (QLineEdit* e : {n, p, s, d}) e->setMaxLength(NUMMERN_LAENGE);
     spalte->addLayout(zahlen);
     spalte->addLayout(okAbbrechen());
 }
@@ -50,8 +53,10 @@ void BscDialog::ok() {
     e.nProtect = text(26).toStdString();
     e.startwert = text(164).toStdString();
     e.p = text(165).toStdString();
+    e.tiefe = text(ID_TIEFE).toStdString();
     BscAuftrag a;
     if (!angenommen(bscPruefen(e, a))) return;
+    a.geschuetzt = geschuetzt();
     imHintergrund([a](Fortschritt& f) { return MmMakeBscErr(a, f); },
                   [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.eingabe, 1); });
 }

@@ -21,7 +21,9 @@ FfoFabDialog::FfoFabDialog(Kontext& kontext) : Jobdialog(kontext, 19, QStringLit
 
 void FfoFabDialog::ok() {
     const std::string vgl = text(4121).toStdString(), aus = text(4120).toStdString();
-    imHintergrund([vgl, aus](Fortschritt& f) { return FfoOderFabErstellen(vgl, aus, f); },
+    imHintergrund([vgl, aus, geschuetzt = geschuetzt()](Fortschritt& f) {
+                      return FfoOderFabErstellen(vgl, aus, f, Blockleser::STANDARD_BLOCK, geschuetzt);
+                  },
                   [this](const JobErgebnis& r) { abschliessen(r); });
 }
 

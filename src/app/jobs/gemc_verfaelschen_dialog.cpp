@@ -17,6 +17,8 @@ namespace zor::app {
 
 namespace {
 
+constexpr int ID_TIEFE = 1011;  // ours: the interleaver depth
+
 struct Modellzeile {
     int dialogId;
     const char* titel;
@@ -55,6 +57,14 @@ GeMcVerfaelschenDialog::GeMcVerfaelschenDialog(Kontext& kontext, Zweizustand mod
     geschuetzt->addWidget(new QLabel(QStringLiteral("Bytes nicht verfälschen."), this));
     geschuetzt->addStretch(1);
     spalte->addLayout(geschuetzt);
+    auto* tiefe = new QHBoxLayout;
+    tiefe->addWidget(new QLabel(QStringLiteral("Verschachtelungstiefe:"), this));
+    QLineEdit* d = feld(ID_TIEFE, QString::fromStdString(zeile(modell).vorgabe().tiefe));
+    d->setMaximumWidth(100);
+    d->setMaxLength(14);
+    tiefe->addWidget(d);
+    tiefe->addStretch(1);
+    spalte->addLayout(tiefe);
     spalte->addLayout(okAbbrechen(QString::fromUtf8(zeile(modell).ok)));
 }
 
@@ -101,8 +111,10 @@ void GeMcVerfaelschenDialog::ok() {
     e.badFromGood = text(1008).toStdString();
     e.good = text(1009).toStdString();
     e.bad = text(1010).toStdString();
+    e.tiefe = text(ID_TIEFE).toStdString();
     GeMcAuftrag a;
     if (!angenommen(z.pruefen(e, a))) return;
+    a.geschuetzt = geschuetzt();
     imHintergrund([a, job = z.job](Fortschritt& f) { return job(a, f, KANAL_BLOCK); },
                   [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.eingabe, 1); });
 }

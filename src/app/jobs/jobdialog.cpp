@@ -15,6 +15,7 @@
 #include "app/platform/meldungsdienst.h"
 #include "core/corruption/eingabe.h"
 #include "core/corruption/verfaelschen.h"
+#include "core/seqfiles/dateiquelle.h"
 
 namespace zor::app {
 
@@ -23,6 +24,8 @@ Jobdialog::Jobdialog(Kontext& kontext, int dialogId, const QString& titel)
     setObjectName(QStringLiteral("id_%1").arg(dialogId));
     setWindowTitle(titel);
 }
+
+Eingaben Jobdialog::geschuetzt() const { return satzDateien(kontext_.zustand()); }
 
 QString Jobdialog::text(int id) const {
     const auto* e = findChild<QLineEdit*>(QStringLiteral("id_%1").arg(id));

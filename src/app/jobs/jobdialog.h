@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "app/platform/dateiwahl.h"
+#include "core/io/ausgabedatei.h"
 #include "core/io/job_ergebnis.h"
 #include "core/util/fortschritt.h"
 
@@ -72,6 +73,8 @@ protected:
     void verfaelschungAbschliessen(const JobErgebnis& e, const std::string& original, int ergebnis);
 
     Kontext& kontext() const { return kontext_; }
+    // The files the parameter sets read: no job may write onto them.
+    Eingaben geschuetzt() const;
 
 private:
     Kontext& kontext_;

@@ -7,6 +7,7 @@
 #include "app/platform/dateiwahl.h"
 #include "app/platform/hinweise.h"
 #include "app/platform/meldungsdienst.h"
+#include "core/seqfiles/dateiquelle.h"
 #include "core/seqfiles/konvertieren.h"
 #include "core/util/format.h"
 
@@ -68,7 +69,9 @@ void KonvertierenModul::SelectConvertFunction() {
         return;
     kontext().hintergrund().starten<JobErgebnis>(
         nullptr, {eingabe, TEXT_WIRD_ERSTELLT},
-        [eingabe](Fortschritt& f) { return zor::SelectConvertFunction(eingabe, f); },
+        [eingabe, geschuetzt = satzDateien(kontext().zustand())](Fortschritt& f) {
+            return zor::SelectConvertFunction(eingabe, f, Blockleser::STANDARD_BLOCK, geschuetzt);
+        },
         [this](JobErgebnis e) {
             if (e.abgebrochen) return;
             allesZeigen(kontext().meldung(), e);

@@ -21,7 +21,7 @@ MusterDialog::MusterDialog(Kontext& kontext) : Jobdialog(kontext, 17, QStringLit
 }
 
 void MusterDialog::ok() {
-    const MusterAuftrag a{text(4110).toStdString(), text(4109).toStdString(), text(4108).toStdString()};
+    const MusterAuftrag a{text(4110).toStdString(), text(4109).toStdString(), text(4108).toStdString(), geschuetzt()};
     imHintergrund([a](Fortschritt& f) { return MusterVerfaelschen(a, f); },
                   [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.szInPutFile, 1); });
 }

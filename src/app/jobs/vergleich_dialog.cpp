@@ -21,7 +21,9 @@ VergleichDialog::VergleichDialog(Kontext& kontext) : Jobdialog(kontext, 18, QStr
 
 void VergleichDialog::ok() {
     const std::string eins = text(4113).toStdString(), zwei = text(4114).toStdString(), aus = text(4115).toStdString();
-    imHintergrund([eins, zwei, aus](Fortschritt& f) { return CompareFile(eins, zwei, aus, f); },
+    imHintergrund([eins, zwei, aus, geschuetzt = geschuetzt()](Fortschritt& f) {
+                      return CompareFile(eins, zwei, aus, f, Blockleser::STANDARD_BLOCK, geschuetzt);
+                  },
                   [this](const JobErgebnis& r) { abschliessen(r); });
 }
 

@@ -12,6 +12,7 @@
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/media/bildvergleich.h"
+#include "core/seqfiles/dateiquelle.h"
 #include "core/util/format.h"
 
 namespace zor::app {
@@ -68,7 +69,7 @@ void Bitmapdokument::speichern() {
     const QString vorschlag = QFileInfo(windowTitle()).completeBaseName();
     const auto ziel = kontext().dateiwahl().GetFileNameOutFWK(QStringLiteral("Bitmap speichern"), vorschlag, SATZ_BILDER);
     if (!ziel) return;
-    const zor::Ergebnis e = zor::speichereDib(bild_, QFile::encodeName(*ziel).toStdString());
+    const zor::Ergebnis e = zor::speichereDib(bild_, QFile::encodeName(*ziel).toStdString(), satzDateien(kontext().zustand()));
     if (!e) zeige(kontext().meldung(), e.meldung);
 }
 

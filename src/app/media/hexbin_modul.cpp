@@ -11,6 +11,7 @@
 #include "app/media/dateiansicht.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
+#include "core/seqfiles/dateiquelle.h"
 #include "core/seqfiles/vergleich.h"
 
 namespace zor::app {
@@ -75,8 +76,9 @@ void HexBinModul::speichern(int id) {
     const std::string quelle = d->pfad().toStdString(), ausgabe = ziel->toStdString();
     kontext().hintergrund().starten<JobErgebnis>(
         nullptr, {ausgabe, TEXT_WIRD_ERSTELLT},
-        [ffo, quelle, ausgabe](Fortschritt& f) {
-            return ffo ? SaveBinFileFFO(quelle, ausgabe, f) : SaveBinFileFab(quelle, ausgabe, f);
+        [ffo, quelle, ausgabe, geschuetzt = satzDateien(kontext().zustand())](Fortschritt& f) {
+            return ffo ? SaveBinFileFFO(quelle, ausgabe, f, Blockleser::STANDARD_BLOCK, geschuetzt)
+                       : SaveBinFileFab(quelle, ausgabe, f, Blockleser::STANDARD_BLOCK, geschuetzt);
         },
         [this, ausgabe](JobErgebnis e) {
             if (e.abgebrochen) return;

@@ -8,6 +8,7 @@
 #include "app/media/qt_wiedergabe.h"
 #include "app/media/video_fenster.h"
 #include "app/media/wave_recorder.h"
+#include "core/seqfiles/dateiquelle.h"
 
 namespace zor::app {
 
@@ -34,7 +35,8 @@ void MedienModul::mciNeu(int) {
 void MedienModul::waveAufnahme(int id) {
     QtWiedergabe spieler(true);
     QtTonaufnahme aufnahme;
-    WaveAufnahme dialog(kontext().meldung(), kontext().dateiwahl(), spieler, aufnahme, kontext().fenster());
+    WaveAufnahme dialog(kontext().meldung(), kontext().dateiwahl(), spieler, aufnahme, kontext().fenster(),
+                        satzDateien(kontext().zustand()));
     dialog.exec();
     // As from the frame's menu: the command then goes on to the active document.
     if (MdiDokument* d = kontext().aktivesDokument()) d->befehl(id);

@@ -132,14 +132,14 @@ const std::vector<Option>& optionen() {
              }
              return std::string();
          }},
-        {"groesse", "BxH", "Bildgröße in Pixeln, je 1 bis 10000 (Vorgabe 900x600).", BILDER,
+        {"groesse", "BxH", "Bildgröße in Pixeln (Vorgabe 900x600).", BILDER,
          [](const QString& w, Renderauftrag& a) {
              const QStringList m = w.split('x');
-             const auto b = m.size() == 2 ? ganzeZahl(m[0], 1, 10000) : std::nullopt;
-             const auto h = m.size() == 2 ? ganzeZahl(m[1], 1, 10000) : std::nullopt;
-             if (!b || !h) return zahlFehler(w, "keine Größe BxH mit je 1 bis 10000 Pixeln");
+             const auto b = m.size() == 2 ? ganzeZahl(m[0], 1, 1 << 30) : std::nullopt;
+             const auto h = m.size() == 2 ? ganzeZahl(m[1], 1, 1 << 30) : std::nullopt;
+             if (!b || !h) return zahlFehler(w, "keine Größe BxH aus zwei ganzen Zahlen ab 1");
              a.groesse = QSize(*b, *h);
-             return std::string();
+             return groesseVerweigert(a.groesse).value_or(std::string());
          }},
         {"anordnung", "ART", "Abbildung der Vorlage: dokument, par, mar oder druck.", VORLAGE,
          [](const QString& w, Renderauftrag& a) {

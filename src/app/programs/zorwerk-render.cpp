@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstdio>
+#include <new>
 #include <vector>
 
 #include "app/plot/bildausgabe.h"
@@ -23,6 +24,7 @@
 #include "core/models/kurven_ermitteln.h"
 #include "core/models/optionseingabe.h"
 #include "core/models/vorgaben.h"
+#include "core/io/signale.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "core/util/systemfehler.h"
 
@@ -43,7 +45,7 @@ int alleMalen(const QString& ziel, const zor::Vorlagenquelle& quelle) {
     for (const auto& szene : zor::alleSzenen(zor::startZustand())) {
         int f = 0;
         const QString datei = QDir(ziel).filePath(szene.name + ".png");
-        if (!zor::szeneMalen(szene, quelle, &f).save(datei)) ++f;
+        if (!zor::bildSpeichern(datei, zor::szeneMalen(szene, quelle, &f), {})) ++f;
         std::printf("%s %s\n", f == 0 ? "ok    " : "FEHLER", qPrintable(datei));
         fehler += f;
     }
@@ -84,12 +86,20 @@ constexpr int ZEICHNUNG_MISSLUNGEN = 1;
 // The printed page of a document as a PDF, through the printing's own page; a page with a
 // faulty template is not written.
 int druckseiteSchreiben(zor::ZorState& s, zor::Druckart art, const QString& ausgabe, const zor::Vorlagenquelle& quelle) {
+    const zor::Eingaben geschuetzt = zor::satzDateien(s);
+    if (const auto nein = zor::ausgabeVerweigert(ausgabe.toStdString(), geschuetzt)) {
+        melden(*nein);
+        return ZEICHNUNG_MISSLUNGEN;
+    }
     if (!kurvenVorbereiten(s, art)) return ZEICHNUNG_MISSLUNGEN;
     zor::Druckbericht bericht;
-    const auto e = zor::druckseiteSpeichern(ausgabe, [&](QPainter& maler, QSize seite) {
-        bericht = zor::druckseiteMalen(maler, seite, s, quelle, art);
-        return bericht.vorlagenFehler == 0;
-    });
+    const auto e = zor::druckseiteSpeichern(
+        ausgabe,
+        [&](QPainter& maler, QSize seite) {
+            bericht = zor::druckseiteMalen(maler, seite, s, quelle, art);
+            return bericht.vorlagenFehler == 0;
+        },
+        geschuetzt);
     for (const auto& m : bericht.meldungen) melden(m.text);
     if (e == zor::Druckergebnis::Gedruckt) return 0;
     if (bericht.vorlagenFehler != 0) melden(zor::TEXT_FEHLERHAFTE_PLOTDATEI);
@@ -146,14 +156,17 @@ bool kurvenVorlagenHeil(zor::ZorState& s, const zor::Vorlagenquelle& quelle, boo
 // The curve document as the window paints it, or its curves as CSV.
 zor::Ergebnis kurvenMalen(bool fav, const QString& ausgabe, QSize g, zor::ZorState& s, const zor::Vorlagenquelle& quelle) {
     if (zor::formatVon(ausgabe) == zor::Bildformat::CSV)
-        return zor::textSpeichern(ausgabe, fav ? zor::FAV_Csv(s) : zor::FKF_Csv(s));
+        return zor::textSpeichern(ausgabe, fav ? zor::FAV_Csv(s) : zor::FKF_Csv(s), zor::satzDateien(s));
     if (!kurvenVorlagenHeil(s, quelle, fav)) return zor::Ergebnis::Fehler(zor::TEXT_FEHLERHAFTE_PLOTDATEI);
-    return zor::bildSpeichern(ausgabe, g, [&](QPainter& maler) {
-        if (fav)
-            zor::favMalen(maler, g, s, quelle, 0);
-        else
-            zor::fkfMalen(maler, g, s, quelle, 0);
-    });
+    return zor::bildSpeichern(
+        ausgabe, g,
+        [&](QPainter& maler) {
+            if (fav)
+                zor::favMalen(maler, g, s, quelle, 0);
+            else
+                zor::fkfMalen(maler, g, s, quelle, 0);
+        },
+        zor::satzDateien(s));
 }
 
 zor::Ergebnis parZeichnen(const QString& ausgabe, QSize g, const zor::ZorState& s, const zor::Vorlagenquelle& quelle) {
@@ -162,7 +175,9 @@ zor::Ergebnis parZeichnen(const QString& ausgabe, QSize g, const zor::ZorState& 
     QPainter probemaler(&probe);
     if (zor::parMalen(probemaler, QRect(QPoint(0, 0), g), quelle, s) != 0)
         return zor::Ergebnis::Fehler(zor::TEXT_FEHLERHAFTE_PLOTDATEI);
-    return zor::bildSpeichern(ausgabe, g, [&](QPainter& maler) { zor::parMalen(maler, QRect(QPoint(0, 0), g), quelle, s); });
+    return zor::bildSpeichern(
+        ausgabe, g, [&](QPainter& maler) { zor::parMalen(maler, QRect(QPoint(0, 0), g), quelle, s); },
+        zor::satzDateien(s));
 }
 
 int dokumentMalen(const zor::Renderauftrag& a, const zor::Vorlagenquelle& quelle) {
@@ -182,9 +197,9 @@ int dokumentMalen(const zor::Renderauftrag& a, const zor::Vorlagenquelle& quelle
     } else if (a.ziel == Z::FF && zor::formatVon(a.ausgabe) == zor::Bildformat::Text) {
         QImage messen(1, 1, QImage::Format_RGB32);
         QPainter maler(&messen);
-        e = zor::textSpeichern(a.ausgabe, zor::FF_Text(zor::ffInhalt(maler, g, s)));
+        e = zor::textSpeichern(a.ausgabe, zor::FF_Text(zor::ffInhalt(maler, g, s)), zor::satzDateien(s));
     } else if (a.ziel == Z::FF) {
-        e = zor::bildSpeichern(a.ausgabe, g, [&](QPainter& maler) { zor::ffMalen(maler, g, s, 0); });
+        e = zor::bildSpeichern(a.ausgabe, g, [&](QPainter& maler) { zor::ffMalen(maler, g, s, 0); }, zor::satzDateien(s));
     } else {
         e = parZeichnen(a.ausgabe, g, s, quelle);
     }
@@ -200,14 +215,12 @@ int vorlageZeichnen(const zor::Renderauftrag& a, const zor::Vorlagenquelle& quel
         melden(std::string(zor::TEXT_FEHLERHAFTE_PLOTDATEI) + " (" + a.vorlage.toStdString() + ")");
         return ZEICHNUNG_MISSLUNGEN;
     }
-    const auto e = zor::bildSpeichern(a.ausgabe, a.groesse, [&](QPainter& maler) { maler.drawImage(0, 0, bild); });
+    const auto e = zor::bildSpeichern(a.ausgabe, bild, {});
     if (!e) melden(e.meldung.text);
     return e ? 0 : ZEICHNUNG_MISSLUNGEN;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int rendern(int argc, char** argv) {
     // Renders into images only, so no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // Qt's own diagnostics are English notes for developers; the user reads only ours.
@@ -227,4 +240,17 @@ int main(int argc, char** argv) {
     if (a.ziel == zor::Renderziel::Alle) return alleMalen(a.alle, quelle);
     if (a.ziel == zor::Renderziel::Vorlage) return vorlageZeichnen(a, quelle);
     return dokumentMalen(a, quelle);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Unfinished outputs vanish on TERM and INT; a file-size limit fails the write instead.
+    zor::temporaereDateienBeiSignalEntfernen();
+    try {
+        return rendern(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "%s\n", zor::TEXT_SPEICHERMANGEL);
+        return 1;
+    }
 }

@@ -5,11 +5,14 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "app/platform/anwendung.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/einzelinstanz.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/shell/hauptfenster.h"
 #include "app/shell/startargumente.h"
+#include "core/io/signale.h"
+#include "core/util/systemfehler.h"
 
 #include <cstdio>
 
@@ -35,7 +38,10 @@ int zorwerkMain(int argc, char** argv) {
         std::fputs(fehlt.c_str(), stderr);
         return 1;
     }
-    QApplication app(argc, argv);
+    // A file-size limit fails a save with its reason instead of ending the program;
+    // TERM, INT and HUP remove temporary files and folders first.
+    temporaereDateienBeiSignalEntfernen();
+    Anwendung app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorwerk"));
     QApplication::setApplicationDisplayName(QString());
     QApplication::setDesktopFileName(QStringLiteral("de.zorwerk.Zorwerk"));
@@ -52,6 +58,9 @@ int zorwerkMain(int argc, char** argv) {
     QtDateiwahl dateiwahl;
     Hauptfenster rahmen(meldung, dateiwahl);
     meldung.setzeEltern(&rahmen);
+    app.setzeSpeichermangelMeldung([&meldung] {
+        meldung.zeige(QString::fromUtf8(TEXT_SPEICHERMANGEL), QString::fromUtf8(TITEL_PROGRAMM), Symbol::Stopp, Knoepfe::Ok);
+    });
     QObject::connect(&instanz, &Einzelinstanz::nachVorn, &rahmen, &Hauptfenster::nachVorn);
     rahmen.showMaximized();
     return QApplication::exec();

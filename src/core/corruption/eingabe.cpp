@@ -1,5 +1,6 @@
 #include "core/corruption/eingabe.h"
 
+#include "core/corruption/verschachtelung.h"
 #include "core/io/blockleser.h"
 #include "core/io/dateijob.h"
 #include "core/util/systemfehler.h"
@@ -103,6 +104,15 @@ bool wahrscheinlichkeit(const std::string& text, bool geUebergang, T& ziel) {
     return geUebergang ? geUebergangGueltig(ziel) : ziel >= T(0) && ziel <= T(1);
 }
 
+// The interleaver depth: a whole number from 1 to MAX_TIEFE.
+EingabePruefung tiefePruefen(const std::string& text, std::uint32_t& tiefe) {
+    const auto v = ganzeZahl(text);
+    if (!v || *v < 1 || *v > MAX_TIEFE)
+        return abgelehnt(Eingabefehler::Tiefe, Feld::Tiefe, TEXT_TIEFE, TITEL_MM_ZOR, Symbol::Stopp);
+    tiefe = static_cast<std::uint32_t>(*v);
+    return {};
+}
+
 EingabePruefung geMcPruefen(const GeMcEingaben& e, GeMcAuftrag& a, bool ge) {
     a.eingabe = e.eingabe;
     a.ausgabe = e.ausgabe;
@@ -116,7 +126,7 @@ EingabePruefung geMcPruefen(const GeMcEingaben& e, GeMcAuftrag& a, bool ge) {
     if (!wahrscheinlichkeit(e.bad, false, a.Bad)) return wahrscheinlichkeitAbgelehnt(Feld::Bad, e.bad);
     a.Good_From_Good = bleiben(a.Bad_From_Good);
     a.Bad_From_Bad = bleiben(a.Good_From_Bad);
-    return {};
+    return tiefePruefen(e.tiefe, a.tiefe);
 }
 
 }  // namespace
@@ -127,7 +137,7 @@ EingabePruefung bscPruefen(const BscEingaben& e, BscAuftrag& a) {
     if (auto p = dateiPruefen(e.eingabe, e.nProtect, a.nProtect); !p) return p;
     if (auto p = startwertPruefen(e.startwert, a.Startwert); !p) return p;
     if (!wahrscheinlichkeit(e.p, false, a.fFehlerWBSC)) return wahrscheinlichkeitAbgelehnt(Feld::P, e.p);
-    return {};
+    return tiefePruefen(e.tiefe, a.tiefe);
 }
 
 EingabePruefung gePruefen(const GeMcEingaben& e, GeMcAuftrag& a) { return geMcPruefen(e, a, true); }

@@ -25,18 +25,22 @@ struct KopieTexte {
 };
 
 // Kanal: anwenden(std::span<unsigned char>) inverts bits of consecutive unprotected
-// bytes in place; fehler() counts the inverted bits so far.
+// bytes in place; fehler() counts the inverted bits so far. A channel with beginnen(bytes)
+// learns first how many unprotected bytes will pass.
 template <class Kanal>
-JobErgebnis verfaelschteKopie(const std::string& eingabe, const std::string& ausgabe, std::uint64_t nProtect,
-                              const KopieTexte& t, Kanal& kanal, Fortschritt& f, std::size_t block) {
-    if (auto gleich = gleicheDateiVerweigern(ausgabe, {eingabe})) return *gleich;
+JobErgebnis verfaelschteKopie(const std::string& eingabe, const std::string& ausgabe, const Eingaben& geschuetzt,
+                              std::uint64_t nProtect, const KopieTexte& t, Kanal& kanal, Fortschritt& f,
+                              std::size_t block) {
+    const Eingaben eingaben = eingabenUnd({eingabe}, geschuetzt);
+    if (auto nein = ausgabeVerweigern(ausgabe, eingaben)) return *nein;
     Blockleser in(eingabe, block);
     if (!in.offen()) return JobErgebnis::Fehler(mitGrund(format(t.oeffnen, eingabe.c_str()), in.fehlernummer()));
-    Ausgabedatei aus(ausgabe);
+    Ausgabedatei aus(ausgabe, eingaben);
     if (!aus.ok()) return JobErgebnis::Fehler(mitGrund(format(t.erzeugen, ausgabe.c_str()), aus.fehlernummer()));
     const std::uint64_t n = in.groesse();
     if (n == 0) return JobErgebnis::Ablehnung(t.nichtGelesen);
 
+    if constexpr (requires { kanal.beginnen(n); }) kanal.beginnen(n > nProtect ? n - nProtect : 0);
     Fortschrittsrahmen fenster(f, ausgabe, t.status);
     Schritte schritte(n / 100, t.ersterSchritt);
     for (auto b = in.naechsterZumAendern(); !b.empty(); b = in.naechsterZumAendern()) {

@@ -2,6 +2,7 @@
 
 #include "core/corruption/kanaele.h"
 #include "core/corruption/kopie.h"
+#include "core/corruption/verschachtelung.h"
 
 namespace zor {
 
@@ -17,10 +18,18 @@ constexpr KopieTexte MC_TEXTE{"Fehler beim Öffnen der Datei!", "Fehler beim Erz
                               "Fehler beim Lesen der Datei!", "Datei konnte nicht geschrieben werden!",
                               Symbol::Ausrufezeichen, "wird nach MC-Modell erstellt!", 0};
 
+// Depth 1 sends the channel's errors straight to the file, as it always did.
 template <class Kanal>
-JobErgebnis mitZusammenfassung(const std::string& eingabe, const std::string& ausgabe, std::uint64_t nProtect,
-                               int startwert, const KopieTexte& t, Kanal& kanal, Fortschritt& f, std::size_t block) {
-    JobErgebnis e = verfaelschteKopie(eingabe, ausgabe, nProtect, t, kanal, f, block);
+JobErgebnis mitZusammenfassung(const std::string& eingabe, const std::string& ausgabe, const Eingaben& geschuetzt,
+                               std::uint64_t nProtect, int startwert, std::uint32_t tiefe, const KopieTexte& t,
+                               Kanal& kanal, Fortschritt& f, std::size_t block) {
+    JobErgebnis e;
+    if (tiefe > 1) {
+        VerschachtelterKanal<Kanal> verschachtelt(kanal, tiefe);
+        e = verfaelschteKopie(eingabe, ausgabe, geschuetzt, nProtect, t, verschachtelt, f, block);
+    } else {
+        e = verfaelschteKopie(eingabe, ausgabe, geschuetzt, nProtect, t, kanal, f, block);
+    }
     if (e) e.zusammenfassung = zusammenfassung(e.fehlerAnzahl, e.dateigroesse, startwert);
     return e;
 }
@@ -37,19 +46,19 @@ std::string zusammenfassung(std::uint64_t fehlerAnzahl, std::uint64_t dateigroes
 JobErgebnis MmMakeBscErr(const BscAuftrag& a, Fortschritt& f, std::size_t block) {
     Zufall64 z(static_cast<std::uint32_t>(a.Startwert));
     BscKanal kanal(a.fFehlerWBSC, z);
-    return mitZusammenfassung(a.eingabe, a.ausgabe, a.nProtect, a.Startwert, BSC_TEXTE, kanal, f, block);
+    return mitZusammenfassung(a.eingabe, a.ausgabe, a.geschuetzt, a.nProtect, a.Startwert, a.tiefe, BSC_TEXTE, kanal, f, block);
 }
 
 JobErgebnis MakeGeError(const GeMcAuftrag& a, Fortschritt& f, std::size_t block) {
     Zufall z(static_cast<std::uint32_t>(a.StartWert));
     GeKanal kanal(a, z);
-    return mitZusammenfassung(a.eingabe, a.ausgabe, a.nProtect, a.StartWert, GE_TEXTE, kanal, f, block);
+    return mitZusammenfassung(a.eingabe, a.ausgabe, a.geschuetzt, a.nProtect, a.StartWert, a.tiefe, GE_TEXTE, kanal, f, block);
 }
 
 JobErgebnis MakeMcError(const GeMcAuftrag& a, Fortschritt& f, std::size_t block) {
     Zufall z(static_cast<std::uint32_t>(a.StartWert));
     McKanal kanal(a, z);
-    return mitZusammenfassung(a.eingabe, a.ausgabe, a.nProtect, a.StartWert, MC_TEXTE, kanal, f, block);
+    return mitZusammenfassung(a.eingabe, a.ausgabe, a.geschuetzt, a.nProtect, a.StartWert, a.tiefe, MC_TEXTE, kanal, f, block);
 }
 
 }  // namespace zor

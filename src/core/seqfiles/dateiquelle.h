@@ -4,11 +4,15 @@
 // menus, toolbar and message boxes are the caller's.
 
 #include "core/models/zor_state.h"
+#include "core/io/ausgabedatei.h"
 #include "core/io/job_ergebnis.h"
 
 #include <string>
 
 namespace zor {
+
+// The files the file-fed sets read: inputs that no output of the program may replace.
+Eingaben satzDateien(const ZorState& s);
 
 // After `szFile` was written: every file-fed set that reads it (same name, or the same
 // file through another path) gets the new length and must recompute its curves.

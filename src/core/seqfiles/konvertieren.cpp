@@ -122,12 +122,14 @@ std::string konvertierenName(const std::string& szFile, int eingabeTyp) {
     return aus;
 }
 
-JobErgebnis Convert_Ffo_To_Fab(const std::string& eingabe, Fortschritt& f, std::size_t block) {
+JobErgebnis Convert_Ffo_To_Fab(const std::string& eingabe, Fortschritt& f, std::size_t block,
+                               const Eingaben& geschuetzt) {
     const std::string ausgabe = konvertierName(eingabe, TYP_FAB);
-    if (auto gleich = gleicheDateiVerweigern(ausgabe, {eingabe})) return *gleich;
+    const Eingaben eingaben = eingabenUnd({eingabe}, geschuetzt);
+    if (auto nein = ausgabeVerweigern(ausgabe, eingaben)) return *nein;
     FfoLeser in(eingabe, block);
     if (!in.offen()) return oeffnenFehler(in, eingabe);
-    Ausgabedatei aus(ausgabe);
+    Ausgabedatei aus(ausgabe, eingaben);
     if (!aus.ok()) return erzeugenFehler(aus, ausgabe);
     const std::uint64_t n = in.groesse();
     if (n == 0) return JobErgebnis::Ablehnung("Kein Byte gelesen!", "Convert_Ffo_To_Fab");
@@ -144,14 +146,16 @@ JobErgebnis Convert_Ffo_To_Fab(const std::string& eingabe, Fortschritt& f, std::
     return e;
 }
 
-JobErgebnis Convert_Fab_To_Ffo(const std::string& eingabe, Fortschritt& f, std::size_t block) {
+JobErgebnis Convert_Fab_To_Ffo(const std::string& eingabe, Fortschritt& f, std::size_t block,
+                               const Eingaben& geschuetzt) {
     const std::string ausgabe = konvertierName(eingabe, TYP_FFO);
-    if (auto gleich = gleicheDateiVerweigern(ausgabe, {eingabe})) return *gleich;
+    const Eingaben eingaben = eingabenUnd({eingabe}, geschuetzt);
+    if (auto nein = ausgabeVerweigern(ausgabe, eingaben)) return *nein;
     FabLeser in(eingabe, block);
     if (!in.offen()) return oeffnenFehler(in, eingabe);
     std::uint64_t bits = 0;
     if (auto nein = fabAusgabePruefen(eingabe, ausgabe, block, bits)) return *nein;
-    Ausgabedatei aus(ausgabe);
+    Ausgabedatei aus(ausgabe, eingaben);
     if (!aus.ok()) return erzeugenFehler(aus, ausgabe);
 
     Fortschrittsrahmen fenster(f, ausgabe, TEXT_WIRD_ERSTELLT);
@@ -167,10 +171,11 @@ std::string multimediaAusgabe(const std::string& eingabe) {
     return konvertierName(eingabe, dateitypMultimedia(eingabe) == TYP_FFO ? TYP_FAB : TYP_FFO);
 }
 
-JobErgebnis SelectConvertFunction(const std::string& eingabe, Fortschritt& f, std::size_t block) {
+JobErgebnis SelectConvertFunction(const std::string& eingabe, Fortschritt& f, std::size_t block,
+                                  const Eingaben& geschuetzt) {
     if (eingabe.empty()) return JobErgebnis::Ablehnung("Fehler beim Öffnen der Datei!");
-    return dateitypMultimedia(eingabe) == TYP_FFO ? Convert_Ffo_To_Fab(eingabe, f, block)
-                                                  : Convert_Fab_To_Ffo(eingabe, f, block);
+    return dateitypMultimedia(eingabe) == TYP_FFO ? Convert_Ffo_To_Fab(eingabe, f, block, geschuetzt)
+                                                  : Convert_Fab_To_Ffo(eingabe, f, block, geschuetzt);
 }
 
 KonvertierenVorbereitung konvertierenVorbereiten(const ZorState& s, const std::string& szFile,
@@ -190,8 +195,8 @@ KonvertierenVorbereitung konvertierenVorbereiten(const ZorState& s, const std::s
                  JobErgebnis::Fehler(mitGrund("Datei kann nicht geöffnet werden!", in.offen() ? EISDIR : in.fehlernummer()),
                                      TITEL_PROGRAMM, Symbol::Ausrufezeichen),
                  false}};
-    KonvertierenAuftrag a{szFile, konvertierenName(szFile, *typ), *typ};
-    if (auto gleich = gleicheDateiVerweigern(a.ausgabe, {a.eingabe})) return {{}, {Art::Fehler, *gleich, false}};
+    KonvertierenAuftrag a{szFile, konvertierenName(szFile, *typ), *typ, eingabenUnd({szFile}, satzDateien(s))};
+    if (auto nein = ausgabeVerweigern(a.ausgabe, a.geschuetzt)) return {{}, {Art::Fehler, *nein, false}};
     if (std::filesystem::exists(a.ausgabe, ec) && !ueberschreiben(format(TEXT_EXISTIERT, a.ausgabe.c_str())))
         return {{}, {Art::Abgelehnt, {}, false}};
     return {std::move(a), {}};
@@ -201,7 +206,7 @@ JobErgebnis konvertierenAusfuehren(const KonvertierenAuftrag& a, Fortschritt& f,
     std::uint64_t bits = 0;
     if (a.typ == TYP_FAB)
         if (auto nein = fabAusgabePruefen(a.eingabe, a.ausgabe, block, bits)) return *nein;
-    Ausgabedatei aus(a.ausgabe);
+    Ausgabedatei aus(a.ausgabe, a.geschuetzt);
     if (!aus.ok()) return erzeugenFehler(aus, a.ausgabe);
     Fortschrittsrahmen fenster(f, a.ausgabe, TEXT_WIRD_ERZEUGT);
     Strom st;
