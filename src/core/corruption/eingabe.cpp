@@ -30,7 +30,7 @@ GeMcEingaben mcVorgabe() {
 namespace {
 
 EingabePruefung abgelehnt(Eingabefehler art, Feld feld, std::string text, std::string titel, Symbol s) {
-    return {art, feld, {std::move(text), std::move(titel), s}};
+    return {art, feld, {std::move(text), std::move(titel), s}, {}};
 }
 
 const char* feldname(Feld f) {
