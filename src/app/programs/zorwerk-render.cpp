@@ -183,7 +183,8 @@ zor::Ergebnis parZeichnen(const QString& ausgabe, QSize g, const zor::ZorState& 
 int dokumentMalen(const zor::Renderauftrag& a, const zor::Vorlagenquelle& quelle) {
     using Z = zor::Renderziel;
     zor::ZorState s = zor::startZustand();
-    if (!zustandSetzen(a, s)) return ZEICHNUNG_MISSLUNGEN;
+    // A set file the loader refuses (missing, a pipe, empty) is a bad argument, as in zor.
+    if (!zustandSetzen(a, s)) return 2;
     const bool fav = a.ziel == Z::FAV || a.ziel == Z::DruckFAV;
     if ((fav || a.ziel == Z::FKF || a.ziel == Z::DruckFKF) && !kurvenOptionen(a, s, fav)) return 2;
     if (a.ziel == Z::DruckFF) return druckseiteSchreiben(s, zor::Druckart::FF, a.ausgabe, quelle);
