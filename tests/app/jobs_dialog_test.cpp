@@ -52,6 +52,16 @@ class JobDialogTest : public QObject {
         warteAufJob(r_->f);
         return !d.isVisible();
     }
+    std::unique_ptr<Jobdialog> dialogFuer(int dialog) {
+        switch (dialog) {
+        case 14: return std::make_unique<BscDialog>(r_->f);
+        case 15: return std::make_unique<GeMcVerfaelschenDialog>(r_->f, Zweizustand::GE);
+        case 16: return std::make_unique<GeMcVerfaelschenDialog>(r_->f, Zweizustand::MC);
+        case 17: return std::make_unique<MusterDialog>(r_->f);
+        case 18: return std::make_unique<VergleichDialog>(r_->f);
+        default: return std::make_unique<FfoFabDialog>(r_->f);
+        }
+    }
     static QByteArray zor(const QStringList& argumente) {
         QProcess p;
         p.start(QStringLiteral(ZOR_PROGRAMM), argumente);
@@ -105,15 +115,7 @@ private slots:
         QFETCH(int, satz);
         QFETCH(bool, speichern);
         QFETCH(int, feld);
-        std::unique_ptr<Jobdialog> d;
-        switch (dialog) {
-        case 14: d = std::make_unique<BscDialog>(r_->f); break;
-        case 15: d = std::make_unique<GeMcVerfaelschenDialog>(r_->f, Zweizustand::GE); break;
-        case 16: d = std::make_unique<GeMcVerfaelschenDialog>(r_->f, Zweizustand::MC); break;
-        case 17: d = std::make_unique<MusterDialog>(r_->f); break;
-        case 18: d = std::make_unique<VergleichDialog>(r_->f); break;
-        default: d = std::make_unique<FfoFabDialog>(r_->f); break;
-        }
+        const auto d = dialogFuer(dialog);
         r_->dateiwahl.antworten << QStringLiteral("/x/gewaehlt");
         d->findChild<QPushButton*>(QStringLiteral("id_%1").arg(knopf))->click();
         QCOMPARE(r_->dateiwahl.anfragen.size(), 1);
@@ -124,6 +126,32 @@ private slots:
         QCOMPARE(d->text(feld), QStringLiteral("/x/gewaehlt"));
         d->findChild<QPushButton*>(QStringLiteral("id_%1").arg(knopf))->click();  // cancelled: the edit keeps its name
         QCOMPARE(d->text(feld), QStringLiteral("/x/gewaehlt"));
+    }
+
+    // A job that refuses or fails (same file as input and output, an input that cannot be
+    // read) shows why and leaves the dialog open with every entry; "ein" and "fehlt" stand
+    // for an existing and a missing file.
+    void ablehnungBehaeltEintraege_data() {
+        QTest::addColumn<int>("dialog");
+        QTest::addColumn<QStringList>("eintraege");  // "id=wert"
+        QTest::newRow("bsc-gleiche-datei") << 14 << QStringList{"162=ein", "163=ein"};
+        QTest::newRow("ge-gleiche-datei") << 15 << QStringList{"1000=ein", "1001=ein"};
+        QTest::newRow("mc-eingabe-fehlt") << 16 << QStringList{"1000=fehlt", "1001=aus"};
+        QTest::newRow("muster-folge-fehlt") << 17 << QStringList{"4110=ein", "4109=fehlt", "4108=aus"};
+        QTest::newRow("vergleich-eingabe-fehlt") << 18 << QStringList{"4113=fehlt", "4114=ein", "4115=aus"};
+        QTest::newRow("ffofab-eingabe-fehlt") << 19 << QStringList{"4121=fehlt", "4120=aus"};
+    }
+    void ablehnungBehaeltEintraege() {
+        QFETCH(int, dialog);
+        QFETCH(QStringList, eintraege);
+        datei("ein", muster(5000));
+        const auto d = dialogFuer(dialog);
+        QList<std::pair<int, QString>> felder;
+        for (const QString& e : eintraege) felder.append({e.section('=', 0, 0).toInt(), pfad(e.section('=', 1))});
+        QVERIFY2(!okMit(*d, felder), "the dialog stays open");
+        QVERIFY(!r_->meldungen().isEmpty());
+        for (const auto& [id, text] : felder) QCOMPARE(d->text(id), text);
+        QVERIFY(!QFile::exists(pfad("aus")));
     }
 
     // The checks stop at the first refused entry, in the core's order: protected bytes,
@@ -261,11 +289,11 @@ private slots:
 
     void fehlermeldungenDerJobs() {
         VergleichDialog vgl(r_->f);
-        QVERIFY(okMit(vgl, {{4113, datei("a", "12")}, {4114, datei("b", "123")}, {4115, pfad("v.vgl")}}));
+        QVERIFY(!okMit(vgl, {{4113, datei("a", "12")}, {4114, datei("b", "123")}, {4115, pfad("v.vgl")}}));
         QCOMPARE(r_->meldungen(), QStringList{"Dateien sind nicht gleich groß\nDas Vergleichen wird abgebrochen!"});
         QVERIFY(!QFile::exists(pfad("v.vgl")));
         MusterDialog m(r_->f);
-        QVERIFY(okMit(m, {{4110, datei("e", "1")}, {4109, datei("kurz.FFO", "0101")}, {4108, pfad("o")}}));
+        QVERIFY(!okMit(m, {{4110, datei("e", "1")}, {4109, datei("kurz.FFO", "0101")}, {4108, pfad("o")}}));
         QCOMPARE(r_->meldungen().last(), pfad("kurz.FFO") + " ist zu klein!");
         QVERIFY2(!r_->meldungen().contains("Ergebnis anzeigen?"), "a failed job offers nothing to show");
     }

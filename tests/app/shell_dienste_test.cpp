@@ -91,11 +91,11 @@ private slots:
         QFETCH(QString, knopf);
         QFETCH(int, ergebnis);
         const QMap<int, QStringList> texte = {
-            {DLG_ENTSCHEIDUNG, {"Ihre Entscheidung", "Alle Multimedia-Dokumente\nwerden geschloßen!\nfortfahren?"}},
+            {DLG_ENTSCHEIDUNG, {"Ihre Entscheidung", "Alle Multimedia-Dokumente\nwerden geschlossen!\nfortfahren?"}},
             {DLG_AUFFORDERUNG, {"Aufforderung", "Zuerst müssen die Dokumente\naktualisiert werden!"}},
             {DLG_STARTFEHLER, {"Eingabefehler", "1. Startwert kann ganzzahlige Werte\nzwischen 1 und 9999 annehmen!\n"
-                                    "2. Simulationsdurchlauf muß > 0 sein!\n(nur ZOR)"}},
-            {DLG_EINGABEFEHLER, {"Eingabefehler", "unzuläßige Eingabe!\nmögliche Fehler:\n1. Wert >1\n2. Wert < 0\n"
+                                    "2. Simulationsdurchlauf muss > 0 sein!\n(nur ZOR)"}},
+            {DLG_EINGABEFEHLER, {"Eingabefehler", "unzulässige Eingabe!\nmögliche Fehler:\n1. Wert >1\n2. Wert < 0\n"
                                     "3. Komma wurde verwendet\n4. Übergänge = 0 (GE-Modell)"}},
         };
         Hinweisdialog d(vorlage);

@@ -104,7 +104,7 @@ private slots:
         const std::tuple<int, int, const char*> eintraege[] = {
             {MENU_START, CMD_HILFE_F1, "H&ilfe\tF1"},
             {MENU_ZOR, CMD_AKTUALISIEREN, "&Aktualisieren [grau]"},
-            {MENU_BIN, CMD_SPEICHERN_FAB, "S&peichern als Fahlerabstand..."},
+            {MENU_BIN, CMD_SPEICHERN_FAB, "S&peichern als Fehlerabstand..."},
             {MENU_GRAFIK, CMD_FARBE_ROT, "&Red [haken]"},
         };
         for (const auto& [menue, id, text] : eintraege) {

@@ -132,9 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
     Eingaben, KurvenCliFalsch,
     ::testing::Values(
         Falsch{"FavZuWenigPunkte", {"fav", "--preset", "ge1", "--points", "19"}, 2, "Fehleingabe bei Skalierung Abszisse"},
-        Falsch{"BscUeberEins", {"fav", "--model", "bsc", "--p", "1.5"}, 2, "unzuläßige Eingabe"},
+        Falsch{"BscUeberEins", {"fav", "--model", "bsc", "--p", "1.5"}, 2, "unzulässige Eingabe"},
         Falsch{"FkfLagsNichtGanzzahlig", {"fkf", "--preset", "ge1", "--lags", "20.5"},
-               2, "Eingabewert muß ganzzahlig sein"},
+               2, "Eingabewert muss ganzzahlig sein"},
         Falsch{"FkfZuVieleLags", {"fkf", "--preset", "ge1", "--lags", "101"}, 2, "20 <= Eingabewert <= 100"},
         Falsch{"FkfMethodeUnbekannt", {"fkf", "--preset", "ge1", "--method", "fast"},
                2, "Unbekannte Berechnungsmethode"},

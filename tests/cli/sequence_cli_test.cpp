@@ -94,7 +94,7 @@ TEST_F(SequenceCli, TheNumberOfBitsIsExactOrRefused) {
         ASSERT_EQ(e.code, 0) << e.fehler;
         EXPECT_EQ(std::filesystem::file_size(pfad("n.FFO")), std::stoull(n));
     }
-    const std::string hinweis = "Simulationsdurchlauf muß eine ganze Zahl von 1 bis 18446744073709551615 sein!";
+    const std::string hinweis = "Simulationsdurchlauf muss eine ganze Zahl von 1 bis 18446744073709551615 sein!";
     for (const char* n : {"1e30", "1e20", "18446744073709551616", "16777217.5"}) {
         SCOPED_TRACE(n);
         auto e = zorAufruf({"sequence", "--preset", "ge1", "--n", n, "--out", pfad("x.FFO")});

@@ -52,7 +52,7 @@ void BscDialog::ok() {
     if (!angenommen(bscPruefen(e, a))) return;
     a.geschuetzt = geschuetzt();
     imHintergrund([a](Fortschritt& f) { return MmMakeBscErr(a, f); },
-                  [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.eingabe, r.ok ? 1 : 0); });
+                  [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.eingabe, 1); });
 }
 
 }  // namespace zor::app

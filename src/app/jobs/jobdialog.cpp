@@ -120,7 +120,7 @@ bool Jobdialog::angenommen(const EingabePruefung& p) {
     case Eingabefehler::Startwert:
     case Eingabefehler::Wahrscheinlichkeit: {
         const int vorlage = p.art == Eingabefehler::Startwert ? DLG_STARTFEHLER : DLG_EINGABEFEHLER;
-        if (EingabeAbgelehnt(vorlage, kontext_.warnton(), this) == 0) done(0);
+        if (EingabeAbgelehnt(vorlage, kontext_.warnton(), this, QString::fromStdString(p.grund)) == 0) done(0);
         return false;
     }
     default: zeige(kontext_.meldung(), p.meldung); return false;
@@ -137,14 +137,21 @@ void Jobdialog::imHintergrund(std::function<JobErgebnis(Fortschritt&)> job,
 
 void Jobdialog::ergebnisZeigen(const JobErgebnis& e) {
     for (const Meldung& m : e.meldungen) zeige(kontext_.meldung(), m);
+    if (e.ok && !e.ausgabe.empty()) kontext_.geschriebenMelden(QString::fromStdString(e.ausgabe));
     if (e.ok && !e.zusammenfassung.empty())
         kontext_.meldung().zeige(QString::fromStdString(e.zusammenfassung), QString::fromUtf8(TITEL_ZUSAMMENFASSUNG),
                                  Symbol::Ausrufezeichen);
 }
 
+void Jobdialog::abschliessen(const JobErgebnis& e) {
+    ergebnisZeigen(e);
+    if (e.ok) done(1);
+}
+
 void Jobdialog::verfaelschungAbschliessen(const JobErgebnis& e, const std::string& original, int ergebnis) {
     ergebnisZeigen(e);
-    if (e.ok && kontext_.meldung().zeige(QStringLiteral("Ergebnis anzeigen?"), QString::fromUtf8(TITEL_PROGRAMM),
+    if (!e.ok) return;  // a refusal or failure keeps the entries for a correction
+    if (kontext_.meldung().zeige(QStringLiteral("Ergebnis anzeigen?"), QString::fromUtf8(TITEL_PROGRAMM),
                                          Symbol::Frage, Knoepfe::JaNein) == Antwort::Ja)
         kontext_.zeigeNebeneinander(QString::fromStdString(original), QString::fromStdString(e.ausgabe));
     done(ergebnis);

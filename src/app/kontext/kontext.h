@@ -58,6 +58,9 @@ public:
     // their first difference.
     virtual void zeigeNebeneinander(const QString& original, const QString& kopie) = 0;
 
+    // Confirms in the status bar that a job wrote this file (no modal box for a success).
+    virtual void geschriebenMelden(const QString& datei) = 0;
+
     // Carries out any command through the one dispatcher.
     virtual void befehl(int id) = 0;
     // Enables or grays a command: every menu item with that id and its toolbar button.

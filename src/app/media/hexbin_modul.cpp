@@ -80,9 +80,10 @@ void HexBinModul::speichern(int id) {
             return ffo ? SaveBinFileFFO(quelle, ausgabe, f, Blockleser::STANDARD_BLOCK, geschuetzt)
                        : SaveBinFileFab(quelle, ausgabe, f, Blockleser::STANDARD_BLOCK, geschuetzt);
         },
-        [this](JobErgebnis e) {
+        [this, ausgabe](JobErgebnis e) {
             if (e.abgebrochen) return;
             for (const Meldung& m : e.meldungen) zeige(kontext().meldung(), m);
+            if (e.ok) kontext().geschriebenMelden(QString::fromStdString(ausgabe));
         });
 }
 

@@ -167,7 +167,7 @@ Block binMenue() {
          item(1, CMD_BITMAP, "B&itmap..."), trenner(1), gehe(), trenner(1)},
         medienDokument(),
         {popup(0, "&Bearbeiten"), item(1, CMD_SPEICHERN_FFO, "&Speichern als Fehlerfolge..."),
-         item(1, CMD_SPEICHERN_FAB, "S&peichern als Fahlerabstand...")},
+         item(1, CMD_SPEICHERN_FAB, "S&peichern als Fehlerabstand...")},
         verfaelschenDokument(), erstellen(), fensterDokument(), hilfeDokument(),
     });
 }
@@ -210,7 +210,7 @@ const std::map<int, Block>& alle() {
         {KONTEXT_HEX, {popup(0, "&Datei"), item(1, CMD_HEX_OEFFNEN, "Ö&ffnen..."), gehe(),
                        item(1, CMD_SCHLIESSEN, "&Schließen")}},
         {KONTEXT_BIN, {popup(0, "&Bearbeiten"), item(1, CMD_SPEICHERN_FFO, "&Speichern als Fehlerfolge..."),
-                       item(1, CMD_SPEICHERN_FAB, "S&peichern als Fahlerabstand..."), trenner(1),
+                       item(1, CMD_SPEICHERN_FAB, "S&peichern als Fehlerabstand..."), trenner(1),
                        item(1, CMD_BIN_OEFFNEN, "Ö&ffnen..."), gehe(), item(1, CMD_SCHLIESSEN, "&Schließen")}},
         {KONTEXT_GRAFIK, verbinde({{popup(0, "&Farbe")}, farben(1),
                                    {trenner(1), item(1, CMD_SCHLIESSEN, "&Schließen")}})},

@@ -71,6 +71,7 @@ struct EingabePruefung {
     Eingabefehler art = Eingabefehler::Keiner;
     Feld feld = Feld::Keins;
     Meldung meldung;
+    std::string grund;  // which field and which rule, shown under a notice's fixed text
     explicit operator bool() const { return art == Eingabefehler::Keiner; }
 };
 
