@@ -26,12 +26,15 @@ else
 fi
 
 if [ -n "$tidy_diff" ] && [ -f build/release/compile_commands.json ]; then
-  if git diff --quiet "$basis" -- 'src/*.cpp' 'tests/*.cpp'; then
-    :
-  elif ! git diff -U0 "$basis" -- 'src/*.cpp' 'tests/*.cpp' |
-      "$tidy_diff" -p1 -path build/release -quiet -j 2 -iregex '.*\.cpp'; then
-    echo "stil: clang-tidy meldet die Zeilen oben"
-    fehler=1
+  if ! git diff --quiet "$basis" -- 'src/*.cpp' 'tests/*.cpp'; then
+    # clang-tidy-diff exits 0 even when it reports findings, so its output decides.
+    befund=$(git diff -U0 "$basis" -- 'src/*.cpp' 'tests/*.cpp' |
+      "$tidy_diff" -p1 -path build/release -quiet -j 2 -iregex '.*\.cpp' 2>&1 || true)
+    if grep -Eq ': (warning|error):' <<<"$befund"; then
+      echo "$befund"
+      echo "stil: clang-tidy meldet die Zeilen oben"
+      fehler=1
+    fi
   fi
 else
   echo "stil: clang-tidy-diff oder build/release/compile_commands.json fehlt, nicht geprüft"

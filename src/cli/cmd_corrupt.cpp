@@ -17,7 +17,9 @@ namespace zorcli {
 namespace {
 
 void dateienHinzufuegen(CLI::App& sub, std::string& ein, std::string& aus, std::string& schutz, std::string& tiefe) {
-    sub.add_option("--protect", schutz, "Die ersten N Bytes nicht verfälschen (Vorgabe 0)");
+    sub.add_option("--protect", schutz,
+                   "Die ersten N Bytes nicht verfälschen (Vorgabe 0), oder auto: den Kopf einer BMP-, WAV-, AVI- "
+                   "oder MIDI-Datei");
     sub.add_option("--interleave", tiefe,
                    "Verschachtelungstiefe d: Blockverschachtler mit d x d Bits, zeilenweise geschrieben, "
                    "spaltenweise gesendet (1 bis 4096, Vorgabe 1 = ohne)");

@@ -393,11 +393,6 @@ private slots:
         PDF_TEXT(text, ziel);
         QCOMPARE(text.count(QLatin1Char('\f')), 1);
         QVERIFY(text.contains(QStringLiteral("Fehlerkorrelationsfunktion")) && text.contains(QStringLiteral("Parametersatz 2")));
-        // Pages are PDF only; nothing is written otherwise.
-        p.start(QStringLiteral(ZOR_RENDER), {QStringLiteral("--dokument"), QStringLiteral("druck-ff"), tmp.filePath("x.png")});
-        QVERIFY(p.waitForFinished(60000));
-        QCOMPARE(p.exitCode(), 2);
-        QVERIFY(!QFile::exists(tmp.filePath("x.png")));
     }
 };
 

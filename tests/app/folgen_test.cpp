@@ -14,6 +14,7 @@
 #include "app/context/befehle.h"
 #include "app/context/folgedatei.h"
 #include "app/shell/menue.h"
+#include "app/shell/statusleiste.h"
 #include "core/io/ausgabedatei.h"
 #include "core/models/kurven_ermitteln.h"
 #include "core/util/format.h"
@@ -50,6 +51,7 @@ class FolgenTest : public ZorModusTest {
 
     QTemporaryDir dir_;
     QString pfad(const QString& name) const { return dir_.filePath(name); }
+    QString status() const { return f_->statusleiste()->feldText(0); }
 
 private slots:
     // Every model, both formats: set 2 fed from set 1's saved sequence has set 1's curves
@@ -90,6 +92,7 @@ private slots:
         r_->dateiwahl.antworten = {pfad(datei), pfad(datei)};
         f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ1);
         warteAufJob(*f_);
+        QCOMPARE(status(), "Geschrieben: " + pfad(datei));  // a success says so without a box
         f_->mainframe_OnCommand(CMD_SATZ2_DATEI);
         QVERIFY2(r_->meldung.gezeigt.isEmpty(), qPrintable(r_->meldungen().join('\n')));
         QCOMPARE(r_->dateiwahl.anfragen[0].titel, QStringLiteral("Multimedia und Zorwerk"));
@@ -154,6 +157,7 @@ private slots:
                  QStringList{"Datei kann nicht geschrieben werden!\nDie Datei oder das Verzeichnis existiert nicht."});
         QCOMPARE(r_->meldung.gezeigt[0].symbol, zor::Symbol::Ausrufezeichen);
         QVERIFY(!QFile::exists(ziel));
+        QVERIFY(!status().startsWith("Geschrieben"));
         r_->dateiwahl.antworten = {pfad("folge.txt")};
         f_->mainframe_OnCommand(CMD_SPEICHERN_SATZ1);
         warteAufJob(*f_);
@@ -190,8 +194,9 @@ private slots:
         f_->mainframe_OnCommand(CMD_KONVERTIEREN);
         warteAufJob(*f_);
         QCOMPARE(r_->dateiwahl.anfragen[0].titel, QStringLiteral("FFO<=>FAB (konvertieren)"));
-        QCOMPARE(r_->meldung.gezeigt.size(), 1);
+        QCOMPARE(r_->meldung.gezeigt.size(), 2);  // the sequence ends in correct bits the FAB cannot keep
         QVERIFY(r_->meldungen()[0].endsWith("Das Schreiben war erfolgreich!"));
+        QVERIFY(r_->meldungen()[1].contains("fehlerfreien Bits nach dem letzten Fehler"));
 
         QProcess zor;
         zor.start(QStringLiteral(ZOR_BINARY), {QStringLiteral("convert"), andere.filePath("muster.ffo")});
@@ -200,6 +205,15 @@ private slots:
         const QByteArray fab = liesDatei(pfad("muster.FAB"));
         QVERIFY(QFile::exists(pfad("muster.FAB")) && !fab.isEmpty());
         QCOMPARE(fab, liesDatei(andere.filePath("muster.FAB")));
+
+        // An existing output is replaced only after the question Konvertieren asks too.
+        schreibeDatei(dir_, "muster.FAB", "alt");
+        r_->dateiwahl.antworten = {pfad("muster.ffo")};
+        r_->meldung.antworten = {Antwort::Nein};
+        f_->mainframe_OnCommand(CMD_KONVERTIEREN);
+        warteAufJob(*f_);
+        QVERIFY(r_->meldungen().last().endsWith("\nDie Datei existiert bereits!\nDatei überschreiben?"));
+        QCOMPARE(liesDatei(pfad("muster.FAB")), QByteArray("alt"));
 
         // Cancelled file choice: the conversion says it has no file.
         f_->mainframe_OnCommand(CMD_KONVERTIEREN);
@@ -227,6 +241,7 @@ private slots:
         QCOMPARE(r_->meldung.gezeigt.size(), 2);  // the question only
         const QByteArray erwartet("\x02\0\0\0\x02\0\0\0", 8);  // the final line end is not read
         QCOMPARE(liesDatei(pfad("data.fAB")), erwartet);
+        QCOMPARE(status(), "Geschrieben: " + pfad("data.fAB"));
 
         // An output that set 2 reads is refused like the input itself.
         s().Modell.M2 = zor::DATEI2;

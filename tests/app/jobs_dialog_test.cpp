@@ -2,6 +2,7 @@
 // their order with their messages, one run each against the command-line tool, and the
 // side-by-side view after a corruption.
 
+#include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -50,6 +51,16 @@ class JobDialogTest : public QObject {
         d.findChild<QPushButton*>("id_131")->click();
         warteAufJob(r_->f);
         return !d.isVisible();
+    }
+    std::unique_ptr<Jobdialog> dialogFuer(int dialog) {
+        switch (dialog) {
+        case 14: return std::make_unique<BscDialog>(r_->f);
+        case 15: return std::make_unique<GeMcVerfaelschenDialog>(r_->f, Zweizustand::GE);
+        case 16: return std::make_unique<GeMcVerfaelschenDialog>(r_->f, Zweizustand::MC);
+        case 17: return std::make_unique<MusterDialog>(r_->f);
+        case 18: return std::make_unique<VergleichDialog>(r_->f);
+        default: return std::make_unique<FfoFabDialog>(r_->f);
+        }
     }
     static QByteArray zor(const QStringList& argumente) {
         QProcess p;
@@ -116,15 +127,7 @@ private slots:
         QFETCH(QString, satz);
         QFETCH(bool, speichern);
         QFETCH(int, feld);
-        std::unique_ptr<Jobdialog> d;
-        switch (dialog) {
-        case 14: d = std::make_unique<BscDialog>(r_->f); break;
-        case 15: d = std::make_unique<GeMcVerfaelschenDialog>(r_->f, Zweizustand::GE); break;
-        case 16: d = std::make_unique<GeMcVerfaelschenDialog>(r_->f, Zweizustand::MC); break;
-        case 17: d = std::make_unique<MusterDialog>(r_->f); break;
-        case 18: d = std::make_unique<VergleichDialog>(r_->f); break;
-        default: d = std::make_unique<FfoFabDialog>(r_->f); break;
-        }
+        const auto d = dialogFuer(dialog);
         r_->dateiwahl.antworten << QStringLiteral("/x/gewaehlt");
         d->findChild<QPushButton*>(QStringLiteral("id_%1").arg(knopf))->click();
         QCOMPARE(r_->dateiwahl.anfragen.size(), 1);
@@ -135,6 +138,32 @@ private slots:
         QCOMPARE(d->text(feld), QStringLiteral("/x/gewaehlt"));
         d->findChild<QPushButton*>(QStringLiteral("id_%1").arg(knopf))->click();  // cancelled: the edit keeps its name
         QCOMPARE(d->text(feld), QStringLiteral("/x/gewaehlt"));
+    }
+
+    // A job that refuses or fails (same file as input and output, an input that cannot be
+    // read) shows why and leaves the dialog open with every entry; "ein" and "fehlt" stand
+    // for an existing and a missing file.
+    void ablehnungBehaeltEintraege_data() {
+        QTest::addColumn<int>("dialog");
+        QTest::addColumn<QStringList>("eintraege");  // "id=wert"
+        QTest::newRow("bsc-gleiche-datei") << 14 << QStringList{"162=ein", "163=ein"};
+        QTest::newRow("ge-gleiche-datei") << 15 << QStringList{"1000=ein", "1001=ein"};
+        QTest::newRow("mc-eingabe-fehlt") << 16 << QStringList{"1000=fehlt", "1001=aus"};
+        QTest::newRow("muster-folge-fehlt") << 17 << QStringList{"4110=ein", "4109=fehlt", "4108=aus"};
+        QTest::newRow("vergleich-eingabe-fehlt") << 18 << QStringList{"4113=fehlt", "4114=ein", "4115=aus"};
+        QTest::newRow("ffofab-eingabe-fehlt") << 19 << QStringList{"4121=fehlt", "4120=aus"};
+    }
+    void ablehnungBehaeltEintraege() {
+        QFETCH(int, dialog);
+        QFETCH(QStringList, eintraege);
+        datei("ein", muster(5000));
+        const auto d = dialogFuer(dialog);
+        QList<std::pair<int, QString>> felder;
+        for (const QString& e : eintraege) felder.append({e.section('=', 0, 0).toInt(), pfad(e.section('=', 1))});
+        QVERIFY2(!okMit(*d, felder), "the dialog stays open");
+        QVERIFY(!r_->meldungen().isEmpty());
+        for (const auto& [id, text] : felder) QCOMPARE(d->text(id), text);
+        QVERIFY(!QFile::exists(pfad("aus")));
     }
 
     // The checks stop at the first refused entry, in the core's order: protected bytes,
@@ -255,13 +284,28 @@ private slots:
         QCOMPARE(liesDatei(pfad("m")), liesDatei(pfad("m.zor")));
     }
 
+    // With the box checked the number is ignored and the job runs as `--protect auto`.
+    void kopfAutomatischWieKommandozeile() {
+        QByteArray bild = QByteArray("BM") + QByteArray(8, '\0') + QByteArray("\x36\0\0\0\x28\0\0\0", 8) + muster(3000);
+        const QString ein = datei("bild.bmp", bild);
+        BscDialog bsc(r_->f);
+        bsc.findChild<QCheckBox*>("kopfAutomatisch")->setChecked(true);
+        QVERIFY(!bsc.findChild<QLineEdit*>("id_26")->isEnabled());
+        QVERIFY(okMit(bsc, {{162, ein}, {163, pfad("bsc")}, {26, "kein Wert"}, {165, "0.5"}}));
+        QCOMPARE(zor({"corrupt", "bsc", "--p", "0.5", "--protect", "auto", ein, pfad("bsc.zor")}), QByteArray());
+        QCOMPARE(liesDatei(pfad("bsc")), liesDatei(pfad("bsc.zor")));
+        QCOMPARE(liesDatei(pfad("bsc")).left(54), bild.left(54));
+        QVERIFY(liesDatei(pfad("bsc")).mid(54) != bild.mid(54));
+        QVERIFY(r_->meldungen().first().startsWith("Kopf geschützt: 54 Bytes (BMP-Bild"));
+    }
+
     void fehlermeldungenDerJobs() {
         VergleichDialog vgl(r_->f);
-        QVERIFY(okMit(vgl, {{4113, datei("a", "12")}, {4114, datei("b", "123")}, {4115, pfad("v.vgl")}}));
+        QVERIFY(!okMit(vgl, {{4113, datei("a", "12")}, {4114, datei("b", "123")}, {4115, pfad("v.vgl")}}));
         QCOMPARE(r_->meldungen(), QStringList{"Dateien sind nicht gleich groß\nDas Vergleichen wird abgebrochen!"});
         QVERIFY(!QFile::exists(pfad("v.vgl")));
         MusterDialog m(r_->f);
-        QVERIFY(okMit(m, {{4110, datei("e", "1")}, {4109, datei("kurz.FFO", "0101")}, {4108, pfad("o")}}));
+        QVERIFY(!okMit(m, {{4110, datei("e", "1")}, {4109, datei("kurz.FFO", "0101")}, {4108, pfad("o")}}));
         QCOMPARE(r_->meldungen().last(), pfad("kurz.FFO") + " ist zu klein!");
         QVERIFY2(!r_->meldungen().contains("Ergebnis anzeigen?"), "a failed job offers nothing to show");
     }

@@ -213,6 +213,31 @@ private slots:
         QCOMPARE(d->rollen().VScrollPos, d->rollen().VScrollMax);
     }
 
+    // Find forwards and backwards from the last match; a bit pattern at an odd bit offset.
+    void suchtUndWiederholt() {
+        QByteArray b(8192, '\0');
+        b.replace(0x1230, 4, "RIFF");
+        b.replace(0x1800, 4, "RIFF");
+        b[0x1f00] = '\x07';  // 0000 0111: "111" starts at bit 8 * 0x1f00 + 5
+        Dateiansicht* d = oeffne(CMD_HEX, datei("s", b));
+        d->suchen(std::get<zor::Suchmuster>(zor::hexMuster("52 49 46 46")), zor::Suchrichtung::Vorwaerts);
+        QVERIFY(warteAufJob(*f_));
+        QCOMPARE(d->fundstelle(), std::optional<std::uint64_t>(8 * 0x1230));
+        QCOMPARE(d->rollen().VScrollPos, 0x123u);
+        d->suchen(zor::textMuster("RIFF"), zor::Suchrichtung::Vorwaerts);
+        QVERIFY(warteAufJob(*f_));
+        QCOMPARE(d->fundstelle(), std::optional<std::uint64_t>(8 * 0x1800));
+        d->suchen(zor::textMuster("RIFF"), zor::Suchrichtung::Rueckwaerts);
+        QVERIFY(warteAufJob(*f_));
+        QCOMPARE(d->fundstelle(), std::optional<std::uint64_t>(8 * 0x1230));
+        d->suchen(std::get<zor::Suchmuster>(zor::bitMuster("111")), zor::Suchrichtung::Vorwaerts);
+        QVERIFY(warteAufJob(*f_));
+        QCOMPARE(d->fundstelle(), std::optional<std::uint64_t>(8 * 0x1f00 + 5));
+        d->suchen(zor::textMuster("fehlt"), zor::Suchrichtung::Vorwaerts);
+        QVERIFY(warteAufJob(*f_));
+        QCOMPARE(r_->meldungen(), QStringList{"Das Suchmuster wurde nicht gefunden."});
+    }
+
     // A sparse file beyond 4 GiB: the ends and the middle are reachable through the bar.
     void grosseDatei() {
         const QString p = datei("gross", {});

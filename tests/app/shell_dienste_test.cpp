@@ -15,6 +15,7 @@
 
 #include "app/context/befehle.h"
 #include "app/context/verzeichnis.h"
+#include "app/hintergrund/hintergrund.h"
 #include "app/platform/anwendung.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/einzelinstanz.h"
@@ -92,11 +93,11 @@ private slots:
         QFETCH(QString, knopf);
         QFETCH(int, ergebnis);
         const QMap<int, QStringList> texte = {
-            {DLG_ENTSCHEIDUNG, {"Ihre Entscheidung", "Alle Multimedia-Dokumente\nwerden geschloßen!\nfortfahren?"}},
+            {DLG_ENTSCHEIDUNG, {"Ihre Entscheidung", "Alle Multimedia-Dokumente\nwerden geschlossen!\nfortfahren?"}},
             {DLG_AUFFORDERUNG, {"Aufforderung", "Zuerst müssen die Dokumente\naktualisiert werden!"}},
             {DLG_STARTFEHLER, {"Eingabefehler", "1. Startwert kann ganzzahlige Werte\nzwischen 1 und 9999 annehmen!\n"
-                                    "2. Simulationsdurchlauf muß > 0 sein!\n(nur ZOR)"}},
-            {DLG_EINGABEFEHLER, {"Eingabefehler", "unzuläßige Eingabe!\nmögliche Fehler:\n1. Wert >1\n2. Wert < 0\n"
+                                    "2. Simulationsdurchlauf muss > 0 sein!\n(nur ZOR)"}},
+            {DLG_EINGABEFEHLER, {"Eingabefehler", "unzulässige Eingabe!\nmögliche Fehler:\n1. Wert >1\n2. Wert < 0\n"
                                     "3. Komma wurde verwendet\n4. Übergänge = 0 (GE-Modell)"}},
         };
         Hinweisdialog d(vorlage);
@@ -225,6 +226,22 @@ private slots:
         QCOMPARE(gemeldet, 1);
         QCoreApplication::sendEvent(&fresser, &e);
         QCOMPARE(gemeldet, 2);
+
+        // The same on the worker of a background job: it ends as a cancelled one, a
+        // continuation waiting for a result is not called, and the program goes on.
+        Fortschrittsfenster anzeige;
+        Hintergrund h(anzeige);
+        int abgebrochen = 0, ergebnisse = 0;
+        const auto fressen = [](zor::Fortschritt&) -> int { throw std::bad_alloc(); };
+        QVERIFY(h.starten(nullptr, {"Job"}, [&](zor::Fortschritt& f) { fressen(f); }, [&](bool a) { abgebrochen += a; }));
+        QTRY_VERIFY(!h.laeuft());
+        QVERIFY(h.starten<int>(nullptr, {"Job"}, fressen, [&](int) { ++ergebnisse; }));
+        QTRY_VERIFY(!h.laeuft());
+        QCOMPARE(gemeldet, 4);
+        QCOMPARE(abgebrochen, 1);
+        QCOMPARE(ergebnisse, 0);
+        QVERIFY(h.starten<int>(nullptr, {"Job"}, [](zor::Fortschritt&) { return 7; }, [&](int r) { ergebnisse += r; }));
+        QTRY_COMPARE(ergebnisse, 7);
         app->setzeSpeichermangelMeldung({});
     }
 };

@@ -13,7 +13,7 @@ using BuendelCli = ZorCliTest;
 
 // Errors at 1 2 4 5 6 and 9: with g = 2 one burst of weight 5 (bits 1..6) and one of 1.
 TEST_F(BuendelCli, BurstsOfAHandMadeSequence) {
-    ablegen(pfad("f.ffo"), "0110111001\n");
+    dateiSchreiben(pfad("f.ffo"), "0110111001\n");
     auto e = zorAufruf({"buendel", "--model", "file", "--file", pfad("f.ffo"), "--guard", "2", "--points", "6",
                         "--quantity", "weight", "--pk"});
     ASSERT_EQ(e.code, 0) << e.fehler;
@@ -41,7 +41,7 @@ TEST_F(BuendelCli, ExactBlocksOfTheBscAreBinomial) {
 // 16 bits, errors at 0 and 1. Blocks of 4: one with 2 errors. Depth 2 (frames of 8 bits,
 // rows 0 2 4 6 and 1 3 5 7): two blocks with one error each.
 TEST_F(BuendelCli, CountedBlocksWithAndWithoutInterleaving) {
-    ablegen(pfad("f.ffo"), "1100000000000000");
+    dateiSchreiben(pfad("f.ffo"), "1100000000000000");
     auto e = zorAufruf({"bloecke", "--model", "file", "--file", pfad("f.ffo"), "--block", "4", "--errors", "2", "--json"});
     ASSERT_EQ(e.code, 0) << e.fehler;
     EXPECT_EQ(e.aus.rfind("{\"points\": [[0, 0.75], [1, 0], [2, 0.25]], \"mehr\": 0, \"bloecke\": 4, \"tiefe\": 1", 0), 0u)

@@ -15,7 +15,7 @@ namespace {
 std::map<std::string, std::string> inhalt(const std::filesystem::path& dir) {
     std::map<std::string, std::string> m;
     for (const auto& e : std::filesystem::directory_iterator(dir))
-        m[e.path().filename().string()] = e.is_regular_file() ? zorDateiLesen(e.path()) : "<kein Inhalt>";
+        m[e.path().filename().string()] = e.is_regular_file() ? dateiLesen(e.path()) : "<kein Inhalt>";
     return m;
 }
 
@@ -53,7 +53,7 @@ ZorErgebnis zorShell(const std::string& argumente, const std::filesystem::path& 
     const int status = std::system(cmd.c_str());
     ZorErgebnis e;
     e.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    e.fehler = zorDateiLesen(dir / "..stderr");
+    e.fehler = dateiLesen(dir / "..stderr");
     std::filesystem::remove(dir / "..stderr");
     return e;
 }
@@ -102,10 +102,10 @@ TEST_F(Dateifehler, AFailedWriteSaysWhy) {
         const int status = std::system(cmd.c_str());
         ASSERT_TRUE(WIFEXITED(status));
         EXPECT_EQ(WEXITSTATUS(status), 1);
-        EXPECT_EQ(zorDateiLesen(pfad("..stderr")), f.meldung + "\nDie Datei ist zu groß.\n");
+        EXPECT_EQ(dateiLesen(pfad("..stderr")), f.meldung + "\nDie Datei ist zu groß.\n");
     }
     std::filesystem::remove(pfad("..stderr"));
-    EXPECT_EQ(zorDateiLesen(pfad("g.FFO")), "PRE\n");
+    EXPECT_EQ(dateiLesen(pfad("g.FFO")), "PRE\n");
     EXPECT_EQ(inhalt(dir_).size(), 3u) << "no partial or temporary output left";
 }
 

@@ -22,7 +22,7 @@ class ZorMidi : public ::testing::TestWithParam<std::string> {};
 TEST_P(ZorMidi, GibtDieErwarteteListeAus) {
     const std::string datei = (MIDI / (GetParam() + ".mid")).string();
     const ZorErgebnis e = zorAufruf({"midi", datei});
-    std::string soll = zorDateiLesen(MIDI / (GetParam() + ".txt"));
+    std::string soll = dateiLesen(MIDI / (GetParam() + ".txt"));
     EXPECT_EQ(e.code, soll.find(" (bei Byte ") == std::string::npos ? 0 : 3) << e.fehler;
     // The first line names the file as given on the command line.
     soll.replace(0, soll.find('\n'), "MIDI FILE:\t\t " + datei);

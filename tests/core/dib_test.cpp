@@ -21,7 +21,7 @@ using zor::DibErgebnis;
 
 // A binary P6 file as 0xFFRRGGBB pixels.
 DibBild lesePpm(const std::filesystem::path& p) {
-    std::istringstream in(dateiInhalt(p));
+    std::istringstream in(dateiLesen(p));
     std::string magie;
     unsigned maxwert = 0;
     DibBild b;
@@ -103,17 +103,22 @@ INSTANTIATE_TEST_SUITE_P(Dateien, DibAbgelehnt,
                          [](const auto& p) { return std::string(p.param.datei); });
 
 TEST(DibLeser, KopfUndFormatfehlerImSpeicher) {
-    std::string kopf = dateiInhalt(bitmap("rgb24_size_image_0"));
-    auto mit = [&](std::size_t stelle, unsigned char wert) {
-        std::string k = kopf;
-        k[stelle] = static_cast<char>(wert);
+    const std::string kopf = dateiLesen(bitmap("rgb24_size_image_0"));
+    // The 24-bit sample with bytes changed, cut to `laenge` bytes.
+    auto mit = [&](std::initializer_list<std::pair<std::size_t, unsigned char>> aenderungen, std::size_t laenge = 0) {
+        std::string k = laenge ? kopf.substr(0, laenge) : kopf;
+        for (const auto& [stelle, wert] : aenderungen) k[stelle] = static_cast<char>(wert);
         return zor::dibAusSpeicher({reinterpret_cast<const unsigned char*>(k.data()), k.size()});
     };
-    EXPECT_NE(mit(14, 20).meldung.text.find("Bitmap-Kopf"), std::string::npos);  // biSize 20
-    EXPECT_NE(mit(14 + 14, 2).meldung.text.find("2 Bit je Bildpunkt"), std::string::npos);
-    EXPECT_NE(mit(14 + 16, 1).meldung.text.find("Kompression 1"), std::string::npos);  // RLE8 with 24 bit
-    EXPECT_NE(mit(14 + 4, 0).meldung.text.find("Bildmaße"), std::string::npos);        // width 0
-    EXPECT_TRUE(mit(14 + 20, 0xFF).ok);  // a wrong biSizeImage is not needed
+    EXPECT_NE(mit({{14, 20}}).meldung.text.find("Bitmap-Kopf"), std::string::npos);  // biSize 20
+    EXPECT_NE(mit({{16, 1}}).meldung.text.find("Bitmap-Kopf"), std::string::npos);   // biSize past the end
+    EXPECT_NE(mit({{14 + 14, 2}}).meldung.text.find("2 Bit je Bildpunkt"), std::string::npos);
+    EXPECT_NE(mit({{14 + 16, 1}}).meldung.text.find("Kompression 1"), std::string::npos);  // RLE8 with 24 bit
+    EXPECT_NE(mit({{14 + 14, 8}, {14 + 16, 3}}).meldung.text.find("8 Bit je Bildpunkt"), std::string::npos);
+    EXPECT_NE(mit({{14 + 4, 0}}).meldung.text.find("Bildmaße"), std::string::npos);  // width 0
+    // 16-bit bit fields whose masks the file ends in.
+    EXPECT_EQ(mit({{14 + 14, 16}, {14 + 16, 3}}, 58).meldung.text, zor::TEXT_DIB_MASKEN);
+    EXPECT_TRUE(mit({{14 + 20, 0xFF}}).ok);  // a wrong biSizeImage is not needed
 }
 
 TEST(DibLeser, GrenzeDerBildpunkteIstEinstellbar) {
@@ -229,7 +234,7 @@ TEST(DibLeser, ZuWenigSpeicherGibtEineMeldung) {
 }
 
 TEST(DibLeser, GepackteDibImSpeicherWieAusDerDatei) {
-    const std::string roh = dateiInhalt(bitmap("packed_dib_8bit"));
+    const std::string roh = dateiLesen(bitmap("packed_dib_8bit"));
     const DibErgebnis a = zor::dibAusSpeicher({reinterpret_cast<const unsigned char*>(roh.data()), roh.size()});
     const DibErgebnis b = zor::OpenDIB(bitmap("packed_dib_8bit").string());
     ASSERT_TRUE(a.ok);

@@ -104,3 +104,34 @@ TEST_F(Eingabe, MessagesAndStoredValues) {
     EXPECT_EQ(ga.Good, 0.01f);
 }
 
+
+// A refused number names its field and the one rule it broke (the line under 612/613).
+TEST_F(Eingabe, RefusalNamesFieldAndRule) {
+    schreiben(pfad("ein"), std::string(1000, 'x'));
+    struct Fall {
+        std::string GeMcEingaben::*feld;
+        const char* text;
+        bool ge;
+        const char* grund;
+    };
+    const Fall faelle[] = {
+        {&GeMcEingaben::goodFromBad, "0,5", true, "Feld „Übergang von BAD nach GOOD“: „0,5“ enthält ein Komma; Dezimalzahlen mit Punkt schreiben."},
+        {&GeMcEingaben::badFromGood, "x", false, "Feld „Übergang von GOOD nach BAD“: „x“ ist keine Zahl."},
+        {&GeMcEingaben::good, "1.5", false, "Feld „Zustand 'GOOD'“: „1.5“ ist größer als 1."},
+        {&GeMcEingaben::bad, "-0.1", true, "Feld „Zustand 'BAD'“: „-0.1“ ist kleiner als 0."},
+        {&GeMcEingaben::goodFromBad, "0", true, "Feld „Übergang von BAD nach GOOD“: „0“ ist 0; ein Übergang des GE-Modells muss größer als 0 sein."},
+        {&GeMcEingaben::startwert, "0", false, "Feld „Startwert“: „0“ ist keine ganze Zahl von 1 bis 9999."},
+    };
+    for (const Fall& f : faelle) {
+        GeMcEingaben e = f.ge ? geVorgabe() : mcVorgabe();
+        e.eingabe = pfad("ein");
+        e.*f.feld = f.text;
+        GeMcAuftrag a;
+        EXPECT_EQ((f.ge ? gePruefen(e, a) : mcPruefen(e, a)).grund, f.grund) << f.text;
+    }
+    GeMcEingaben mcNull = mcVorgabe();
+    mcNull.eingabe = pfad("ein");
+    mcNull.good = "0";
+    GeMcAuftrag a;
+    EXPECT_TRUE(mcPruefen(mcNull, a)) << "MC takes a state probability of 0";
+}

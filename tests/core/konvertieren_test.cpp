@@ -44,7 +44,9 @@ TEST_P(Konvertieren_, WorkedExamplesAndEdges) {
                                              "]\n\nDas Schreiben war erfolgreich!");
     EXPECT_EQ(letztes.meldungen[0].titel, "Multimedia und Zorwerk");
     EXPECT_EQ(wandeln("a.fab", fabBytes({3, 2, 1})), "001011");
-    EXPECT_THAT(fabWerte(wandeln("t.ffo", "0010110")), ElementsAre(3, 2, 1));  // trailing correct bit lost
+    EXPECT_THAT(fabWerte(wandeln("t.ffo", "0010110")), ElementsAre(3, 2, 1));  // trailing correct bit lost, and said
+    ASSERT_EQ(letztes.meldungen.size(), 2u);
+    EXPECT_THAT(letztes.meldungen[1].text, HasSubstr("Die 1 fehlerfreien Bits nach dem letzten Fehler"));
     EXPECT_THAT(fabWerte(wandeln("c.ffo", "0101\r\n")), ElementsAre(2, 2));    // the final line end is not read
     EXPECT_EQ(wandeln("z.fab", fabBytes({0, -5, 1})), "111");
     ASSERT_EQ(letztes.meldungen.size(), 2u);

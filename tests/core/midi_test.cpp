@@ -19,7 +19,7 @@ zor::MidiErgebnis ausBytes(const std::string& b) {
 }
 
 TEST(MidiLeser, KeineMidiDateiGibtDieMeldungDesDialogs) {
-    for (const std::string& inhalt : {std::string(), std::string("MTh"), dateiInhalt(testdaten("midi") / "not_a_midi_file.mid")}) {
+    for (const std::string& inhalt : {std::string(), std::string("MTh"), dateiLesen(testdaten("midi") / "not_a_midi_file.mid")}) {
         const zor::MidiErgebnis e = ausBytes(inhalt);
         EXPECT_FALSE(e.ok);
         EXPECT_TRUE(e.text.empty());

@@ -60,6 +60,8 @@ public:
 
     // What the modules describe: commands, windows, their help pages.
     virtual const Verzeichnis& verzeichnis() const = 0;
+    // Confirms in the status bar that a job wrote this file (no modal box for a success).
+    virtual void geschriebenMelden(const QString& datei) = 0;
 
     // Carries out any command through the one dispatcher.
     virtual void befehl(int id) = 0;

@@ -18,7 +18,7 @@ FavOptionendialog::FavOptionendialog(Kontext& kontext, QWidget* eltern)
     const FavOptionen o = favOptionen(kontext.zustand());
     cursor_ = haken(ID_CURSOR, "&Cursor setzen", o.cursor != 0);
     uhr_ = haken(ID_UHR, "&Rechenzeit anzeigen", o.uhr != 0);
-    ab_ = haken(ID_AB, "Darstellung der Wahrscheinlickeiten p(a=k)", o.AB != 0);
+    ab_ = haken(ID_AB, "Darstellung der Wahrscheinlichkeiten p(a=k)", o.AB != 0);
     for (QCheckBox* c : {cursor_, uhr_, ab_}) layout_->addWidget(c);
     band_ = bandHaken(o.band != 0);
 

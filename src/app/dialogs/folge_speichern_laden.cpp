@@ -80,6 +80,7 @@ void FolgenModul::SaveAs(int satz) {
             // A cancelled save left the file as it was: nothing to say, nothing to refresh.
             if (g.abgebrochen) return;
             if (!g.e) zeige(kontext().meldung(), {g.e.meldung.text, g.e.meldung.titel, Symbol::Ausrufezeichen});
+            else kontext().geschriebenMelden(QString::fromStdString(szFile));
             // A set that reads this very file takes its new length.
             Datei_ueberschrieben(kontext().zustand(), szFile);
             kontext().befehleAbgleichen();

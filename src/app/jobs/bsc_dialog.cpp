@@ -37,14 +37,7 @@ BscDialog::BscDialog(Kontext& kontext) : Jobdialog(kontext, DLG_VERF_BSC, QStrin
          &SATZ_DATEIEN,
          Richtung::Speichern},
     }));
-    auto* geschuetzt = new QHBoxLayout;
-    geschuetzt->addWidget(new QLabel(QStringLiteral("Die ersten"), this));
-    QLineEdit* n = feld(ID_GESCHUETZT, QString::fromStdString(v.nProtect));
-    n->setMaximumWidth(100);
-    geschuetzt->addWidget(n);
-    geschuetzt->addWidget(new QLabel(QStringLiteral("Bytes nicht verfälschen."), this));
-    geschuetzt->addStretch(1);
-    spalte->addLayout(geschuetzt);
+    spalte->addLayout(geschuetzteBytes(QString::fromStdString(v.nProtect)));
     auto* zahlen = new QFormLayout;
     QLineEdit* p = feld(ID_BSC_P, QString::fromStdString(v.p));
     QLineEdit* s = feld(ID_BSC_STARTWERT, QString::fromStdString(v.startwert));
@@ -52,7 +45,7 @@ BscDialog::BscDialog(Kontext& kontext) : Jobdialog(kontext, DLG_VERF_BSC, QStrin
     zahlen->addRow(QStringLiteral("Startwert Zufallsgenerator:"), s);
     QLineEdit* d = feld(ID_BSC_TIEFE, QString::fromStdString(v.tiefe));
     zahlen->addRow(QStringLiteral("Verschachtelungstiefe:"), d);
-    for (QLineEdit* e : {n, p, s, d}) e->setMaxLength(NUMMERN_LAENGE);
+    for (QLineEdit* e : {p, s, d}) e->setMaxLength(NUMMERN_LAENGE);
     spalte->addLayout(zahlen);
     spalte->addLayout(okAbbrechen());
 }
@@ -62,6 +55,7 @@ void BscDialog::ok() {
     e.eingabe = text(ID_BSC_EINGABE).toStdString();
     e.ausgabe = text(ID_BSC_AUSGABE).toStdString();
     e.nProtect = text(ID_GESCHUETZT).toStdString();
+    e.kopfAutomatisch = kopfAutomatisch();
     e.startwert = text(ID_BSC_STARTWERT).toStdString();
     e.p = text(ID_BSC_P).toStdString();
     e.tiefe = text(ID_BSC_TIEFE).toStdString();
@@ -69,7 +63,7 @@ void BscDialog::ok() {
     if (!angenommen(bscPruefen(e, a))) return;
     a.geschuetzt = geschuetzt();
     imHintergrund([a](Fortschritt& f) { return MmMakeBscErr(a, f); },
-                  [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.eingabe, r.ok ? 1 : 0); });
+                  [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.eingabe, 1); });
 }
 
 }  // namespace zor::app

@@ -37,10 +37,7 @@ void FfoFabDialog::ok() {
     imHintergrund([vgl, aus, geschuetzt = geschuetzt()](Fortschritt& f) {
                       return FfoOderFabErstellen(vgl, aus, f, Blockleser::STANDARD_BLOCK, geschuetzt);
                   },
-                  [this](const JobErgebnis& r) {
-                      ergebnisZeigen(r);
-                      done(1);
-                  });
+                  [this](const JobErgebnis& r) { abschliessen(r); });
 }
 
 }  // namespace zor::app

@@ -60,14 +60,7 @@ GeMcVerfaelschenDialog::GeMcVerfaelschenDialog(Kontext& kontext, Zweizustand mod
          &SATZ_DATEIEN,
          Richtung::Speichern},
     }));
-    auto* geschuetzt = new QHBoxLayout;
-    geschuetzt->addWidget(new QLabel(QStringLiteral("Die ersten"), this));
-    QLineEdit* n = feld(ID_GESCHUETZT, QString::fromStdString(zeile(modell).vorgabe().nProtect));
-    n->setMaximumWidth(100);
-    geschuetzt->addWidget(n);
-    geschuetzt->addWidget(new QLabel(QStringLiteral("Bytes nicht verfälschen."), this));
-    geschuetzt->addStretch(1);
-    spalte->addLayout(geschuetzt);
+    spalte->addLayout(geschuetzteBytes(QString::fromStdString(zeile(modell).vorgabe().nProtect)));
     auto* tiefe = new QHBoxLayout;
     tiefe->addWidget(new QLabel(QStringLiteral("Verschachtelungstiefe:"), this));
     QLineEdit* d = feld(ID_GEMC_TIEFE, QString::fromStdString(zeile(modell).vorgabe().tiefe));
@@ -119,6 +112,7 @@ void GeMcVerfaelschenDialog::ok() {
     e.eingabe = text(ID_GEMC_EINGABE).toStdString();
     e.ausgabe = text(ID_GEMC_AUSGABE).toStdString();
     e.nProtect = text(ID_GESCHUETZT).toStdString();
+    e.kopfAutomatisch = kopfAutomatisch();
     e.startwert = text(ID_GEMC_STARTWERT).toStdString();
     e.goodFromBad = text(ID_GEMC_GOOD_VON_BAD).toStdString();
     e.badFromGood = text(ID_GEMC_BAD_VON_GOOD).toStdString();

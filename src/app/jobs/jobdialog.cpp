@@ -1,5 +1,7 @@
 #include "app/jobs/jobdialog.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,6 +12,7 @@
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
 #include "app/hintergrund/hintergrund.h"
+#include "app/jobs/job_ids.h"
 #include "app/platform/hinweise.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/corruption/eingabe.h"
@@ -35,6 +38,30 @@ QLineEdit* Jobdialog::feld(int id, const QString& vorgabe) {
     auto* e = new QLineEdit(vorgabe, this);
     e->setObjectName(QStringLiteral("id_%1").arg(id));
     return e;
+}
+
+QLayout* Jobdialog::geschuetzteBytes(const QString& vorgabe) {
+    auto* reihe = new QHBoxLayout;
+    reihe->addWidget(new QLabel(QStringLiteral("Die ersten"), this));
+    QLineEdit* n = feld(ID_GESCHUETZT, vorgabe);
+    n->setMaximumWidth(100);
+    n->setMaxLength(14);
+    reihe->addWidget(n);
+    reihe->addWidget(new QLabel(QStringLiteral("Bytes nicht verfälschen."), this));
+    reihe->addStretch(1);
+    auto* automatisch = new QCheckBox(QStringLiteral("&Kopf schützen: automatisch"), this);
+    automatisch->setObjectName(QStringLiteral("kopfAutomatisch"));
+    automatisch->setToolTip(QStringLiteral("Schützt genau den Kopf einer BMP-, WAV-, AVI- oder MIDI-Datei"));
+    connect(automatisch, &QCheckBox::toggled, n, &QLineEdit::setDisabled);
+    auto* spalte = new QVBoxLayout;
+    spalte->addLayout(reihe);
+    spalte->addWidget(automatisch);
+    return spalte;
+}
+
+bool Jobdialog::kopfAutomatisch() const {
+    const auto* k = findChild<QCheckBox*>(QStringLiteral("kopfAutomatisch"));
+    return k && k->isChecked();
 }
 
 QPushButton* Jobdialog::knopf(int id, const QString& beschriftung) {
@@ -94,7 +121,7 @@ bool Jobdialog::angenommen(const EingabePruefung& p) {
     case Eingabefehler::Startwert:
     case Eingabefehler::Wahrscheinlichkeit: {
         const int vorlage = p.art == Eingabefehler::Startwert ? DLG_STARTFEHLER : DLG_EINGABEFEHLER;
-        if (EingabeAbgelehnt(vorlage, kontext_.warnton(), this) == 0) done(0);
+        if (EingabeAbgelehnt(vorlage, kontext_.warnton(), this, QString::fromStdString(p.grund)) == 0) done(0);
         return false;
     }
     default: zeige(kontext_.meldung(), p.meldung); return false;
@@ -111,14 +138,21 @@ void Jobdialog::imHintergrund(std::function<JobErgebnis(Fortschritt&)> job,
 
 void Jobdialog::ergebnisZeigen(const JobErgebnis& e) {
     for (const Meldung& m : e.meldungen) zeige(kontext_.meldung(), m);
+    if (e.ok && !e.ausgabe.empty()) kontext_.geschriebenMelden(QString::fromStdString(e.ausgabe));
     if (e.ok && !e.zusammenfassung.empty())
         kontext_.meldung().zeige(QString::fromStdString(e.zusammenfassung), QString::fromUtf8(TITEL_ZUSAMMENFASSUNG),
                                  Symbol::Ausrufezeichen);
 }
 
+void Jobdialog::abschliessen(const JobErgebnis& e) {
+    ergebnisZeigen(e);
+    if (e.ok) done(1);
+}
+
 void Jobdialog::verfaelschungAbschliessen(const JobErgebnis& e, const std::string& original, int ergebnis) {
     ergebnisZeigen(e);
-    if (e.ok && kontext_.meldung().zeige(QStringLiteral("Ergebnis anzeigen?"), QString::fromUtf8(TITEL_PROGRAMM),
+    if (!e.ok) return;  // a refusal or failure keeps the entries for a correction
+    if (kontext_.meldung().zeige(QStringLiteral("Ergebnis anzeigen?"), QString::fromUtf8(TITEL_PROGRAMM),
                                          Symbol::Frage, Knoepfe::JaNein) == Antwort::Ja)
         kontext_.zeigeNebeneinander(QString::fromStdString(original), QString::fromStdString(e.ausgabe));
     done(ergebnis);

@@ -54,6 +54,10 @@ protected:
         Richtung richtung;
     };
     QGroupBox* dateien(std::initializer_list<Dateizeile> zeilen, const QString& ueberschrift = QStringLiteral("Dateien:"));
+    // "Die ersten [26] Bytes nicht verfälschen." and below it "Kopf schützen: automatisch",
+    // which greys the number out while checked.
+    QLayout* geschuetzteBytes(const QString& vorgabe);
+    bool kopfAutomatisch() const;
     // The Ok (131, default) and Abbrechen (2) buttons in a row.
     QLayout* okAbbrechen(const QString& okText = QStringLiteral("Ok"));
 
@@ -66,8 +70,11 @@ protected:
     void imHintergrund(std::function<JobErgebnis(Fortschritt&)> job, std::function<void(const JobErgebnis&)> danach);
     // Shows the job's messages and, for a job that ran, its summary.
     void ergebnisZeigen(const JobErgebnis& e);
-    // After a corruption: the job's messages, the offer to show original and copy side
-    // by side at their first difference, then the dialog closes with `ergebnis`.
+    // The job's messages; the dialog closes after a success only, so that a refused or
+    // failed job leaves every entry in place for a correction.
+    void abschliessen(const JobErgebnis& e);
+    // After a corruption: the job's messages, then (on success only, as abschliessen) the
+    // offer to show original and copy side by side, and the dialog closes with `ergebnis`.
     void verfaelschungAbschliessen(const JobErgebnis& e, const std::string& original, int ergebnis);
 
     Kontext& kontext() const { return kontext_; }

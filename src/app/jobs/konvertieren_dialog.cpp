@@ -9,12 +9,21 @@
 #include "app/platform/meldungsdienst.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "core/seqfiles/konvertieren.h"
+#include "core/util/format.h"
+
+#include <filesystem>
 
 namespace zor::app {
 namespace {
 
 void allesZeigen(Meldungsdienst& dienst, const JobErgebnis& e) {
     for (const Meldung& m : e.meldungen) zeige(dienst, m);
+}
+
+// Both converters ask the same question before an existing output is replaced.
+bool ueberschreibenErlaubt(Meldungsdienst& dienst, const std::string& frage) {
+    return dienst.zeige(QString::fromStdString(frage), QString::fromUtf8(TITEL_PROGRAMM), Symbol::Ausrufezeichen,
+                        Knoepfe::JaNein) == Antwort::Ja;
 }
 
 }  // namespace
@@ -37,7 +46,7 @@ const Modul& KonvertierenModul::beschreibung() {
             {
                 {CMD_KONVERTIEREN_ZOR,
                  ruft<&K::kanalmodell>,
-                 "Konvertiert Fehlerfolge nach Fahlerabstand und umgekehrt!",
+                 "Konvertiert Fehlerfolge nach Fehlerabstand und umgekehrt!",
                  {im(MENU_ZOR, "&Datei", 40, "&Konvertieren...")},
                  {knopf(CMD_ZORWERK, 100, "konvertieren")}},
                 {CMD_KONVERTIEREN,
@@ -57,10 +66,7 @@ const Modul& KonvertierenModul::beschreibung() {
 void KonvertierenModul::Konvertieren() {
     const auto name = folgedateiWaehlen(kontext(), Richtung::Oeffnen);
     if (!name) return;
-    const auto ueberschreiben = [this](const std::string& frage) {
-        return kontext().meldung().zeige(QString::fromStdString(frage), QString::fromUtf8(TITEL_PROGRAMM),
-                                         Symbol::Ausrufezeichen, Knoepfe::JaNein) == Antwort::Ja;
-    };
+    const auto ueberschreiben = [this](const std::string& frage) { return ueberschreibenErlaubt(kontext().meldung(), frage); };
     KonvertierenVorbereitung v = konvertierenVorbereiten(kontext().zustand(), name->toStdString(), ueberschreiben);
     if (!v.auftrag) {
         allesZeigen(kontext().meldung(), v.ablehnung.job);
@@ -73,6 +79,7 @@ void KonvertierenModul::Konvertieren() {
             if (job.abgebrochen) return;
             const KonvertierenErgebnis e = konvertierenEintragen(kontext().zustand(), a, std::move(job));
             allesZeigen(kontext().meldung(), e.job);
+            if (e.job.ok) kontext().geschriebenMelden(QString::fromStdString(a.ausgabe));
             kontext().befehleAbgleichen();
         });
 }
@@ -81,13 +88,20 @@ void KonvertierenModul::SelectConvertFunction() {
     const auto name =
         kontext().dateiwahl().GetFileNameInFWK(QStringLiteral("FFO<=>FAB (konvertieren)"), QString(), SATZ_FFO_FAB);
     const std::string eingabe = name.value_or(QString()).toStdString();
+    std::error_code ec;
+    if (const std::string ausgabe = multimediaAusgabe(eingabe);
+        !eingabe.empty() && ausgabe != eingabe && std::filesystem::exists(ausgabe, ec) &&
+        !ueberschreibenErlaubt(kontext().meldung(), format(TEXT_EXISTIERT, ausgabe.c_str())))
+        return;
     kontext().hintergrund().starten<JobErgebnis>(
         nullptr, {eingabe, TEXT_WIRD_ERSTELLT},
         [eingabe, geschuetzt = satzDateien(kontext().zustand())](Fortschritt& f) {
             return zor::SelectConvertFunction(eingabe, f, Blockleser::STANDARD_BLOCK, geschuetzt);
         },
         [this](JobErgebnis e) {
-            if (!e.abgebrochen) allesZeigen(kontext().meldung(), e);
+            if (e.abgebrochen) return;
+            allesZeigen(kontext().meldung(), e);
+            if (e.ok) kontext().geschriebenMelden(QString::fromStdString(e.ausgabe));
         });
 }
 

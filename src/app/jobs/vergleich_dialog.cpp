@@ -45,10 +45,7 @@ void VergleichDialog::ok() {
     imHintergrund([eins, zwei, aus, geschuetzt = geschuetzt()](Fortschritt& f) {
                       return CompareFile(eins, zwei, aus, f, Blockleser::STANDARD_BLOCK, geschuetzt);
                   },
-                  [this](const JobErgebnis& r) {
-                      ergebnisZeigen(r);
-                      done(1);
-                  });
+                  [this](const JobErgebnis& r) { abschliessen(r); });
 }
 
 }  // namespace zor::app

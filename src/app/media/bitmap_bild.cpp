@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "core/io/oeffnen.h"
+#include "core/media/medienfehler.h"
 #include "core/util/systemfehler.h"
 
 namespace zor::app {
@@ -57,7 +58,7 @@ GeladenesBild ladeBild(const QString& datei) {
     const QImage bild = leser.read();
     GeladenesBild g;
     if (bild.isNull()) {
-        g.fehler = QStringLiteral("Die Datei ist kein lesbares Bild (%1).").arg(leser.errorString());
+        g.fehler = QStringLiteral("Die Datei ist kein lesbares Bild (%1).").arg(QString::fromStdString(zor::bildfehler(leser.errorString().toStdString())));
         return g;
     }
     g.ok = true;

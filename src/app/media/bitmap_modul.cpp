@@ -93,7 +93,7 @@ const Modul& BitmapModul::beschreibung() {
                  {im(MENU_BITMAP, "&Bearbeiten", 10, "&Kopieren")}},
                 {CMD_EINFUEGEN,
                  ruft<&B::einfuegen>,
-                 "Erstellt ein neues Dokument mit dem Inhalt der Zwichenablage!",
+                 "Erstellt ein neues Dokument mit dem Inhalt der Zwischenablage!",
                  {im(MENU_BITMAP, "&Bearbeiten", 20, "&Einfügen")}},
                 {CMD_BITMAP_VERGLEICHEN,
                  nullptr,

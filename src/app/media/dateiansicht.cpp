@@ -15,6 +15,8 @@
 
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
+#include "app/hintergrund/hintergrund.h"
+#include "app/media/dateisuche.h"
 #include "app/media/hexbin_modul.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/media/dateifenster.h"
@@ -198,7 +200,51 @@ void Dateiansicht::geheZuOffsetFragen() {
                               Symbol::Ausrufezeichen);
 }
 
+void Dateiansicht::suchenFragen() {
+    Suchdialog frage(ansicht_, this);
+    if (frage.exec() != QDialog::Accepted) return;
+    auto a = frage.anfrage();
+    if (auto* text = std::get_if<std::string>(&a)) {
+        kontext().meldung().zeige(QString::fromStdString(*text), QString::fromUtf8(TEXT_SUCHE_TITEL), Symbol::Ausrufezeichen);
+        return;
+    }
+    fund_.reset();
+    suchen(std::get<Suchanfrage>(a).muster, std::get<Suchanfrage>(a).richtung);
+}
+
+void Dateiansicht::suchen(const Suchmuster& m, Suchrichtung r) {
+    muster_ = m;
+    const bool vor = r == Suchrichtung::Vorwaerts;
+    const std::uint64_t ab = fund_ ? (vor ? *fund_ + 1 : *fund_) : (vor ? 0 : ~std::uint64_t{0});
+    const std::string pfad = pfad_.toStdString();
+    kontext().hintergrund().starten<Suchergebnis>(
+        this, {titel().toStdString(), TEXT_SUCHE_LAEUFT},
+        [pfad, m, ab, r](Fortschritt& f) {
+            std::string warum;
+            auto q = oeffneDatei(pfad, warum);
+            return q ? zor::suchen(*q, m, ab, r, f) : Suchergebnis{};
+        },
+        [this](Suchergebnis e) {
+            if (e.art == Suchergebnis::Art::Abgebrochen) return;
+            if (e.art == Suchergebnis::Art::NichtGefunden) {
+                kontext().meldung().zeige(QString::fromUtf8(TEXT_NICHT_GEFUNDEN), QString::fromUtf8(TEXT_SUCHE_TITEL),
+                                          Symbol::Information);
+                return;
+            }
+            fund_ = e.bit;
+            geheZuOffset(e.bit / 8);
+        });
+}
+
 void Dateiansicht::keyPressEvent(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Find)) {
+        suchenFragen();
+        return;
+    }
+    if (e->key() == Qt::Key_F3 && muster_) {
+        suchen(*muster_, e->modifiers() & Qt::ShiftModifier ? Suchrichtung::Rueckwaerts : Suchrichtung::Vorwaerts);
+        return;
+    }
     struct Taste {
         int taste;
         Rollanfrage a;

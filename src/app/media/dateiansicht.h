@@ -13,6 +13,7 @@
 
 #include "app/context/mdi_dokument.h"
 #include "app/media/rollzustand.h"
+#include "core/media/suche.h"
 #include "core/media/zeilen.h"
 
 class QPainter;
@@ -45,6 +46,11 @@ public:
     void rolle(Rollanfrage a, bool vertikal, std::uint64_t daumen = 0);
     // Scrolls the line holding that byte to the top (as far as the range allows).
     void geheZuOffset(std::uint64_t offset);
+    // Finds the pattern in the background from the last find on (forwards after it,
+    // backwards before it) and scrolls its line to the top; F3 and Shift+F3 repeat it.
+    void suchen(const Suchmuster& m, Suchrichtung r);
+    // Where the last find matched, as a bit offset.
+    std::optional<std::uint64_t> fundstelle() const { return fund_; }
     // The text of the window's rows as they are painted, top to bottom.
     QStringList sichtbareZeilen() const;
 
@@ -62,6 +68,7 @@ private:
     void balkenAbgleichen();
     void balkenAktion(bool vertikal, int aktion);
     void geheZuOffsetFragen();
+    void suchenFragen();
     void radDrehen(int zeilen);
     // The text of the window rows [erste, letzte), read from the file now.
     std::vector<std::string> zeilen(int erste, int letzte) const;
@@ -76,6 +83,8 @@ private:
     QWidget* flaeche_;
     QScrollBar* vBalken_;
     QScrollBar* hBalken_;
+    std::optional<Suchmuster> muster_;
+    std::optional<std::uint64_t> fund_;
 };
 
 // A typed offset: hexadecimal as the views show it, "0x" allowed; nothing otherwise.

@@ -81,9 +81,10 @@ void HexBinModul::speichern(int id) {
             return ffo ? SaveBinFileFFO(quelle, ausgabe, f, Blockleser::STANDARD_BLOCK, geschuetzt)
                        : SaveBinFileFab(quelle, ausgabe, f, Blockleser::STANDARD_BLOCK, geschuetzt);
         },
-        [this](JobErgebnis e) {
+        [this, ausgabe](JobErgebnis e) {
             if (e.abgebrochen) return;
             for (const Meldung& m : e.meldungen) zeige(kontext().meldung(), m);
+            if (e.ok) kontext().geschriebenMelden(QString::fromStdString(ausgabe));
         });
 }
 
@@ -183,8 +184,8 @@ const Modul& HexBinModul::beschreibung() {
                 {CMD_SPEICHERN_FAB,
                  ruft<&H::speichern>,
                  "Speichert das aktive Dokument als Fehlerabstand!",
-                 {im(MENU_BIN, "&Bearbeiten", 20, "S&peichern als Fahlerabstand..."),
-                  im(KONTEXT_BIN, "&Bearbeiten", 20, "S&peichern als Fahlerabstand...")},
+                 {im(MENU_BIN, "&Bearbeiten", 20, "S&peichern als Fehlerabstand..."),
+                  im(KONTEXT_BIN, "&Bearbeiten", 20, "S&peichern als Fehlerabstand...")},
                  {knopf(CMD_MULTIMEDIA, 60, "speichern_fab", false)}},
                 // The active view asks for the offset itself.
                 {CMD_GEHE_ZU_OFFSET,

@@ -16,12 +16,16 @@ bool Anwendung::notify(QObject* empfaenger, QEvent* ereignis) {
         return QApplication::notify(empfaenger, ereignis);
     } catch (const std::bad_alloc&) {
         // The failed block is gone with the unwound handler, so there is room to say so.
-        if (melden_)
-            melden_();
-        else
-            QMessageBox::warning(nullptr, QString::fromUtf8(TITEL_PROGRAMM), QString::fromUtf8(TEXT_SPEICHERMANGEL));
+        speichermangelMelden();
         return false;
     }
+}
+
+void Anwendung::speichermangelMelden() {
+    if (auto* app = qobject_cast<Anwendung*>(QCoreApplication::instance()); app && app->melden_)
+        app->melden_();
+    else
+        QMessageBox::warning(nullptr, QString::fromUtf8(TITEL_PROGRAMM), QString::fromUtf8(TEXT_SPEICHERMANGEL));
 }
 
 }  // namespace zor::app

@@ -19,6 +19,10 @@ public:
 
     bool notify(QObject* empfaenger, QEvent* ereignis) override;
 
+    // Says that memory ran out: through the program's message when this is an
+    // Anwendung, else in a plain message box. For work that failed off the GUI thread.
+    static void speichermangelMelden();
+
 private:
     std::function<void()> melden_;
 };

@@ -22,6 +22,8 @@
 #include "app/shell/statusleiste.h"
 #include "app/shell/werkzeugleiste.h"
 #include "core/documents/befehlszustand.h"
+#include "core/io/job_ergebnis.h"
+#include "core/util/format.h"
 
 namespace zor::app {
 namespace {
@@ -254,6 +256,10 @@ zor::Fortschritt& Hauptfenster::fortschritt() { return MakeProgress(); }
 Hintergrund& Hauptfenster::hintergrund() {
     if (!hintergrund_) hintergrund_ = std::make_unique<Hintergrund>(MakeProgress());
     return *hintergrund_;
+}
+
+void Hauptfenster::geschriebenMelden(const QString& datei) {
+    statusleiste_->UpdateStatusBar(QString::fromStdString(zor::format(zor::TEXT_GESCHRIEBEN, datei.toStdString().c_str())), 0);
 }
 
 void Hauptfenster::zeigeNebeneinander(const QString& original, const QString& kopie) {

@@ -72,6 +72,7 @@ public:
         mdi_OnContextMenu(dokument, global, kontextId);
     }
     void befehl(int id) override { mainframe_OnCommand(id); }
+    void geschriebenMelden(const QString& datei) override;
     void zeigeNebeneinander(const QString& original, const QString& kopie) override;
     void setzeAktiv(int id, bool aktiv) override;
     void setzeHaken(int id, bool haken) override;

@@ -9,9 +9,6 @@
 
 namespace zor {
 
-// Upper 97.5 % quantile of Student's t with f degrees of freedom (f >= 1).
-double tQuantil975(int f);
-
 // The half-width of the 95 % interval of the mean from the batch means; nothing with
 // fewer than two batches.
 std::optional<double> chargenHalbbreite(std::span<const double> chargen);

@@ -26,6 +26,7 @@ struct BscAuftrag {
     double fFehlerWBSC = 0.001;
     std::uint32_t tiefe = 1;  // interleaver depth; 1 = none
     Eingaben geschuetzt = {};  // files the parameter sets read: never an output
+    bool kopfAutomatisch = false;  // protect the recognised header instead of nProtect bytes
 };
 
 // GE and MC jobs: transition and error probabilities as the dialogs store them.
@@ -38,17 +39,22 @@ struct GeMcAuftrag {
     float Good = 0.01f, Bad = 0.4f;
     std::uint32_t tiefe = 1;  // interleaver depth; 1 = none
     Eingaben geschuetzt = {};  // files the parameter sets read: never an output
+    bool kopfAutomatisch = false;  // protect the recognised header instead of nProtect bytes
 };
 
 // Entries as typed, with the values the dialogs show when they open.
+// With kopfAutomatisch ("Kopf schützen: automatisch"), or "auto" typed as the number of
+// protected bytes, the recognised header is protected instead.
 struct BscEingaben {
     std::string eingabe, ausgabe;
     std::string nProtect = "0", startwert = "1234", p = "0.001";
     std::string tiefe = "1";
+    bool kopfAutomatisch = false;
 };
 struct GeMcEingaben {
     std::string eingabe, ausgabe;
     std::string nProtect = "0", startwert = "3457";
+    bool kopfAutomatisch = false;
     std::string goodFromBad = "0.1", badFromGood = "0.01", good = "0.01", bad = "0.4";
     std::string tiefe = "1";
 };
@@ -65,6 +71,7 @@ struct [[nodiscard]] EingabePruefung {
     Eingabefehler art = Eingabefehler::Keiner;
     Feld feld = Feld::Keins;
     Meldung meldung;
+    std::string grund;  // which field and which rule, shown under a notice's fixed text
     explicit operator bool() const { return art == Eingabefehler::Keiner; }
 };
 
@@ -73,6 +80,9 @@ struct [[nodiscard]] EingabePruefung {
 EingabePruefung bscPruefen(const BscEingaben& e, BscAuftrag& a);
 EingabePruefung gePruefen(const GeMcEingaben& e, GeMcAuftrag& a);  // transitions in (0, 1]
 EingabePruefung mcPruefen(const GeMcEingaben& e, GeMcAuftrag& a);  // transitions in [0, 1]
+
+// The word that asks for automatic header protection where a number of bytes is typed.
+inline constexpr const char* SCHUTZ_AUTOMATISCH = "auto";
 
 inline constexpr const char* TEXT_GROESSE =
     "Die Datei ist %llu Bytes groß!\nDavon sollen %lld Bytes verfälscht werden!\nDas ist nicht möglich!";

@@ -11,6 +11,9 @@
 
 namespace zor {
 
+// The confirmation of a success that wrote a file: a line of zor, the program's status bar.
+inline constexpr const char* TEXT_GESCHRIEBEN = "Geschrieben: %s";
+
 struct [[nodiscard]] JobErgebnis {
     bool ok = false;
     bool abgelehnt = false;          // failed because the user's input was refused, before any work

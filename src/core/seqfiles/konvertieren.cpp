@@ -29,6 +29,12 @@ Strom lesestand(Lesestand l) {
     }
 }
 
+// A note when the FAB could not keep the correct bits after the last error.
+void offeneKorrekteMelden(JobErgebnis& e, const AbstandZaehler& z) {
+    if (const std::uint64_t n = z.offeneKorrekte(); n > 0)
+        e.melden(format(TEXT_KORREKTE_ENTFALLEN, static_cast<unsigned long long>(n)), TITEL_PROGRAMM, Symbol::Information);
+}
+
 // FFO characters to FAB records.
 Strom ffoZuFab(FfoLeser& in, AbstandZaehler& z, Schritte& schritte, Fortschritt& f) {
     for (auto b = in.naechster(); !b.empty(); b = in.naechster()) {
@@ -135,7 +141,9 @@ JobErgebnis Convert_Ffo_To_Fab(const std::string& eingabe, Fortschritt& f, std::
     AbstandZaehler z(aus);
     if (const Strom s = ffoZuFab(in, z, schritte, anzeige); s != Strom::Ok) return stromFehler(s, in, aus, eingabe);
     if (!aus.abschliessen()) return stromFehler(Strom::Schreibfehler, in, aus);
-    return erfolgreich(eingabe, ausgabe);
+    JobErgebnis e = erfolgreich(eingabe, ausgabe);
+    offeneKorrekteMelden(e, z);
+    return e;
 }
 
 JobErgebnis Convert_Fab_To_Ffo(const std::string& eingabe, Fortschritt& f, std::size_t block,
@@ -157,6 +165,10 @@ JobErgebnis Convert_Fab_To_Ffo(const std::string& eingabe, Fortschritt& f, std::
     JobErgebnis e = erfolgreich(eingabe, ausgabe);
     fabHinweiseMelden(e, in, eingabe);
     return e;
+}
+
+std::string multimediaAusgabe(const std::string& eingabe) {
+    return konvertierName(eingabe, dateitypMultimedia(eingabe) == TYP_FFO ? TYP_FAB : TYP_FFO);
 }
 
 JobErgebnis SelectConvertFunction(const std::string& eingabe, Fortschritt& f, std::size_t block,
@@ -200,11 +212,12 @@ JobErgebnis konvertierenAusfuehren(const KonvertierenAuftrag& a, Fortschritt& f,
     Strom st;
     std::optional<FfoLeser> ffo;
     std::optional<FabLeser> fab;
+    std::optional<AbstandZaehler> z;
     if (a.typ == TYP_FFO) {
         ffo.emplace(a.eingabe, block);
         Schritte schritte(ffo->groesse() / 100, 1);
-        AbstandZaehler z(aus);
-        st = ffoZuFab(*ffo, z, schritte, f);
+        z.emplace(aus);
+        st = ffoZuFab(*ffo, *z, schritte, f);
     } else {
         fab.emplace(a.eingabe, block);
         FfoPuffer puffer(aus);
@@ -216,6 +229,7 @@ JobErgebnis konvertierenAusfuehren(const KonvertierenAuftrag& a, Fortschritt& f,
     e.ok = true;
     e.ausgabe = a.ausgabe;
     if (fab) fabHinweiseMelden(e, *fab, a.eingabe);
+    if (z) offeneKorrekteMelden(e, *z);
     return e;
 }
 

@@ -32,6 +32,8 @@ JobErgebnis Convert_Ffo_To_Fab(const std::string& eingabe, Fortschritt& f,
 // FAB -> FFO; records below 1 and an incomplete last record are noted in the messages.
 JobErgebnis Convert_Fab_To_Ffo(const std::string& eingabe, Fortschritt& f,
                                std::size_t block = Blockleser::STANDARD_BLOCK, const Eingaben& geschuetzt = {});
+// The output SelectConvertFunction writes for this input (to ask before replacing it).
+std::string multimediaAusgabe(const std::string& eingabe);
 // Chooses the converter by the multimedia name rule.
 // Each refuses an output that is its input, one of `geschuetzt` (the files the parameter
 // sets read) or no regular file.
@@ -73,6 +75,10 @@ KonvertierenErgebnis konvertierenEintragen(ZorState& s, const KonvertierenAuftra
 
 inline constexpr const char* TEXT_KONVERTIERT =
     "Eingabedatei: [ %s ]\nAusgabedatei: [%s]\n\nDas Schreiben war erfolgreich!";
+// FFO -> FAB: the correct bits after the last error have no record and are lost.
+inline constexpr const char* TEXT_KORREKTE_ENTFALLEN =
+    "Die %llu fehlerfreien Bits nach dem letzten Fehler enthält das FAB nicht;\n"
+    "beim Zurückkonvertieren fehlen sie.";
 inline constexpr const char* TEXT_EXISTIERT = "%s\nDie Datei existiert bereits!\nDatei überschreiben?";
 
 }  // namespace zor

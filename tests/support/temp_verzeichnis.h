@@ -1,5 +1,6 @@
 #pragma once
-// Each test gets its own temporary directory, removed afterwards.
+// Each test gets its own temporary directory, removed afterwards; shared by the core and
+// the CLI tests.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -8,6 +9,15 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+
+inline std::string dateiLesen(const std::filesystem::path& datei) {
+    std::ifstream in(datei, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void dateiSchreiben(const std::filesystem::path& datei, const std::string& inhalt) {
+    std::ofstream(datei, std::ios::binary) << inhalt;
+}
 
 class TempVerzeichnis : public ::testing::Test {
 protected:
@@ -22,13 +32,8 @@ protected:
 
     std::string pfad(const std::string& name) const { return (dir_ / name).string(); }
 
-    static std::string lesen(const std::string& datei) {
-        std::ifstream in(datei, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    static void schreiben(const std::string& datei, const std::string& inhalt) {
-        std::ofstream(datei, std::ios::binary) << inhalt;
-    }
+    static std::string lesen(const std::string& datei) { return dateiLesen(datei); }
+    static void schreiben(const std::string& datei, const std::string& inhalt) { dateiSchreiben(datei, inhalt); }
 
     std::filesystem::path dir_;
 };
