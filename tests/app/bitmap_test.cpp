@@ -164,6 +164,14 @@ private slots:
         QCoreApplication::sendEvent(sicht, &weit);
         QTest::mouseRelease(sicht, Qt::LeftButton, {}, QPoint(899, -50));
         QCOMPARE(d->ansicht().auswahl(), QRect(250, 0, 50, 100));
+        // "Kopieren" takes the selection only.
+        r_->f.mainframe_OnCommand(CMD_KOPIEREN);
+        r_->f.mainframe_OnCommand(CMD_EINFUEGEN);
+        auto* kopie = qobject_cast<Bitmapdokument*>(r_->f.aktivesDokument());
+        QVERIFY(kopie && kopie != d);
+        QCOMPARE(QSize(int(kopie->bild().breite), int(kopie->bild().hoehe)), QSize(50, 100));
+        QCOMPARE(kopie->bild().pixel[7 * 50 + 3], d->bild().pixel[7 * 300 + 253]);
+        QCOMPARE(kopie->bild().pixel.back(), d->bild().pixel[99 * 300 + 299]);
     }
 
     void kopierenEinfuegenUndSpeichern() {
@@ -219,6 +227,22 @@ private slots:
         for (const QString& datei : {original, QString::fromStdString(bsc), QString::fromStdString(ge)}) QVERIFY(oeffne(datei));
         r_->f.mainframe_OnCommand(CMD_NEBENEINANDER);
         QVERIFY(speichereBild(&r_->f, QStringLiteral("bitmap_bsc_ge_nebeneinander")));
+
+        // "Ergebnis anzeigen?" shows a corrupted picture as the comparison of the two
+        // pictures, any other file in two hex views.
+        const int vorher = r_->f.dokumente().size();
+        r_->f.zeigeNebeneinander(original, QString::fromStdString(bsc));
+        auto* v = qobject_cast<Bitmapdokument*>(r_->f.aktivesDokument());
+        QVERIFY(v);
+        QCOMPARE(v->bild().breite, 3u * 300 + 16);
+        QVERIFY2(v->windowTitle().startsWith(QStringLiteral("original.bmp – bsc.bmp: ")), qPrintable(v->windowTitle()));
+        QCOMPARE(r_->f.dokumente().size(), vorher + 1);
+        QFile text(tmp_.filePath("text.txt"));
+        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("kein Bild\n") > 0);
+        text.close();
+        r_->f.zeigeNebeneinander(text.fileName(), text.fileName());
+        QCOMPARE(r_->f.dokumente().size(), vorher + 3);
+        QVERIFY(!qobject_cast<Bitmapdokument*>(r_->f.aktivesDokument()));
     }
 
     void schrittTabelle() {

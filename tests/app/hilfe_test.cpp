@@ -27,6 +27,8 @@
 #include "app/context/mdi_dokument.h"
 #include "app/documents/druckauftrag.h"
 #include "app/help/kontexthilfe.h"
+#include "app/media/medienfilter.h"
+#include "app/platform/dateiwahl.h"
 #include "app/platform/hilfefenster.h"
 #include "support/dialog_hilfen.h"
 #include "support/gui_hilfen.h"
@@ -98,7 +100,8 @@ private slots:
             {CMD_UEBER_PROGRAMM, "about", ""},     {CMD_HILFE, "revid", ""},
             {CMD_THEORIE, "revid_the_neu", ""},    {CMD_VORBEREITUNG, "kan_vor", ""},
             {CMD_DURCHFUEHRUNG, "kan_dur", ""},    {CMD_INFO_ABTEILUNG, "kan_inf", "k273"},
-            {CMD_INFO_LEHRSOFTWARE, "kan_inf", "k275"}};
+            {CMD_INFO_LEHRSOFTWARE, "kan_inf", "k275"}, {CMD_INFO_PROGRAMM, "about", ""},
+            {CMD_DOK_HILFE_INHALT, "inhalt", ""},   {CMD_DOK_HILFE_SUCHEN, "mm_hexbin", ""}};
         TestRahmen r;
         for (const auto& [id, seite, ziel] : befehle) {
             r.f.mainframe_OnCommand(id);
@@ -278,6 +281,23 @@ private slots:
         if (!fokus) fokus = r.f.aktivesDokument();
         QTest::keyClick(fokus, Qt::Key_F1);
         QCOMPARE(hilfefenster()->source().path(), QStringLiteral("/help/zor_par.html"));
+    }
+
+    // F1 in a file chooser the frame opened (one without a parent, as the program makes
+    // them before its frame exists) opens the program help.
+    void f1InDerDateiwahl() {
+        TestRahmen r;
+        r.f.show();
+        QtDateiwahl wahl;
+        QString seite;
+        ModalSkript skript;
+        skript.dann([&seite](QWidget* d) {
+            QTest::keyClick(d->focusWidget() ? d->focusWidget() : d, Qt::Key_F1);
+            if (Hilfefenster* h = hilfefenster()) seite = h->source().path();
+            static_cast<QDialog*>(d)->reject();
+        });
+        QVERIFY(!wahl.GetFileNameInFWK(QStringLiteral("Öffnen"), {}, SATZ_ALLE_DATEIEN));
+        QCOMPARE(seite, QStringLiteral("/help/revid.html"));
     }
 
     // The page preview is a dialog of its own, with the printing page as its help.

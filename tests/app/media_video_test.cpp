@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QVideoFrame>
 
 #include <memory>
 
@@ -79,7 +80,7 @@ private slots:
     // "Schließen" grayed; the buttons sit in their column.
     void ohneVideo() {
         neuesFenster();
-        QCOMPARE(v_->windowTitle(), QStringLiteral("New Video Class"));
+        QCOMPARE(v_->windowTitle(), QStringLiteral("Video - Keine Datei"));
         QVERIFY(!popup(*v_, 1)->menuAction()->isEnabled());
         QCOMPARE(aktiveKnoepfe(*v_), QStringLiteral("138"));
         oeffnePopup(popup(*v_, 0));
@@ -120,7 +121,7 @@ private slots:
         v_->PopupVideo_OnCommand(CMD_SCHLIESSEN);
         QVERIFY(!v_->IsVideoOpne());
         QCOMPARE(geraet_->aufrufe.last(), QStringLiteral("schliesse"));
-        QCOMPARE(v_->windowTitle(), QStringLiteral("New Video Class"));
+        QCOMPARE(v_->windowTitle(), QStringLiteral("Video - Keine Datei"));
         QVERIFY(!popup(*v_, 1)->menuAction()->isEnabled());
         QCOMPARE(aktiveKnoepfe(*v_), QStringLiteral("138"));
     }
@@ -137,7 +138,7 @@ private slots:
         QCOMPARE(r_->meldung.gezeigt[1].titel, QString());
         QCOMPARE(r_->meldung.gezeigt[1].symbol, zor::Symbol::Ausrufezeichen);
         QVERIFY(!v_->IsVideoOpne());
-        QCOMPARE(v_->windowTitle(), QStringLiteral("New Video Class"));
+        QCOMPARE(v_->windowTitle(), QStringLiteral("Video - Keine Datei"));
         QVERIFY(!popup(*v_, 1)->menuAction()->isEnabled());
         QCOMPARE(aktiveKnoepfe(*v_), QStringLiteral("138 142 140 146 29 157"));
     }
@@ -154,10 +155,10 @@ private slots:
         QTest::newRow("reverse then play pauses") << QList<int>{4093, 4092} << QStringList{"rueckwaerts", "pause"} << false;
         QTest::newRow("play three times") << QList<int>{157, 157, 157} << QStringList{"spiele", "pause", "spiele"} << true;
         QTest::newRow("seek to start stops") << QList<int>{4092, 146} << QStringList{"spiele", "pause", "springe 0"} << false;
-        QTest::newRow("seek to end stops") << QList<int>{157, 4095} << QStringList{"spiele", "pause", "springe 5000"} << false;
+        QTest::newRow("seek to end stops") << QList<int>{157, 4095} << QStringList{"spiele", "pause", "springe 4900"} << false;
         QTest::newRow("step forward stops") << QList<int>{157, 142} << QStringList{"spiele", "pause", "springe 100"} << false;
         QTest::newRow("step back at start") << QList<int>{4097} << QStringList{"springe -100"} << false;
-        QTest::newRow("play after seek plays") << QList<int>{157, 29, 157} << QStringList{"spiele", "pause", "springe 5000", "spiele"} << true;
+        QTest::newRow("play after seek plays") << QList<int>{157, 29, 157} << QStringList{"spiele", "pause", "springe 4900", "spiele"} << true;
         QTest::newRow("stop") << QList<int>{157, 4098} << QStringList{"spiele", "stoppe"} << false;
     }
     void spielenUndPause() {
@@ -251,6 +252,11 @@ private slots:
         QCOMPARE(v_->film()->size(), QSize(160, 120));
         v_->PopupVideo_OnCommand(142);
         QTRY_COMPARE(w->position(), 100);
+        // "Ende" shows the last frame (49 of 50, starting at 4.9 s), not the one before.
+        qint64 start = -1;
+        connect(w, &Wiedergabe::bild, v_.data(), [&start](const QVideoFrame& b) { start = b.startTime(); });
+        v_->PopupVideo_OnCommand(VideoFenster::KNOPF_ENDE);
+        QTRY_VERIFY2(start >= 4'800'000, qPrintable(QString::number(start)));
         QVERIFY(speichereBild(v_.data(), "video_fenster"));
     }
 

@@ -49,9 +49,6 @@ QString feld(const WaveAufnahme& d, int id) {
     return d.findChild<QLineEdit*>(QStringLiteral("id_%1").arg(id))->text();
 }
 
-void ticks(WaveAufnahme& d, int n) {
-    for (int i = 0; i < n; ++i) d.wave_OnTimer();
-}
 
 }  // namespace
 
@@ -67,6 +64,13 @@ class WaveTest : public QObject {
 
     void klicke(int id) { d_->findChild<QPushButton*>(QStringLiteral("id_%1").arg(id))->click(); }
     QString pfad(const QString& name) const { return dir_->filePath(name); }
+    // Ticks of the clock; a running fake recording captures 100 ms in each.
+    void ticks(int n) {
+        for (int i = 0; i < n; ++i) {
+            if (aufnahme_->laeuft()) aufnahme_->ms += 100;
+            d_->wave_OnTimer();
+        }
+    }
 
     void neu() {
         d_.reset();
@@ -121,14 +125,14 @@ private slots:
         QCOMPARE(d_->zustand(), Zustand::Wiedergabe);
         QCOMPARE(aktive(*d_), LAEUFT);
         QCOMPARE(spieler_->aufrufe.mid(spieler_->aufrufe.size() - 2), (QStringList{"springe 0", "spiele"}));
-        ticks(*d_, 7);
+        ticks(7);
         QCOMPARE(feld(*d_, 4149), QStringLiteral("0.7 sec."));
         QVERIFY(speichereBild(d_.get(), "wave_wiedergabe"));
         spieler_->endet();
         QCOMPARE(d_->zustand(), Zustand::Geladen);
         QCOMPARE(aktive(*d_), GELADEN);
         QCOMPARE(feld(*d_, 4149), QStringLiteral("0.0 sec."));
-        ticks(*d_, 3);  // a late tick changes nothing
+        ticks(3);  // a late tick changes nothing
         QCOMPARE(feld(*d_, 4149), QStringLiteral("0.0 sec."));
     }
 
@@ -140,7 +144,7 @@ private slots:
         QCOMPARE(aktive(*d_), LAEUFT);
         QCOMPARE(aufnahme_->grenze, 33000);
         QCOMPARE(feld(*d_, 4148), (QDir::currentPath() + "/keine datei.wav").toLower());
-        ticks(*d_, 25);
+        ticks(25);
         QCOMPARE(feld(*d_, 4149), QStringLiteral("2.5 sec."));
         d_->show();
         QVERIFY(speichereBild(d_.get(), "wave_aufnahme"));
@@ -158,7 +162,7 @@ private slots:
 
         klicke(WaveAufnahme::ID_ABSPIELEN);
         QCOMPARE(feld(*d_, 4149), QStringLiteral("0.0 sec."));
-        ticks(*d_, 12);
+        ticks(12);
         QCOMPARE(feld(*d_, 4149), QStringLiteral("1.2 sec."));
         klicke(WaveAufnahme::ID_STOP);
         QCOMPARE(spieler_->aufrufe.last(), QStringLiteral("stoppe"));
@@ -166,9 +170,28 @@ private slots:
         QCOMPARE(feld(*d_, 4149), QStringLiteral("2.5 sec."));
     }
 
+    // A device that delivers its first samples 2 s late: the field shows what was
+    // captured, and the saved file is as long as the field says.
+    void gezeigteZeitIstDieGespeicherte() {
+        aufnahme_->schreibtWav = true;
+        klicke(WaveAufnahme::ID_AUFNAHME);
+        for (int i = 0; i < 20; ++i) d_->wave_OnTimer();
+        QCOMPARE(feld(*d_, 4149), QStringLiteral("0.0 sec."));
+        ticks(41);
+        aufnahme_->ms += 30;
+        klicke(WaveAufnahme::ID_STOP);
+        QCOMPARE(feld(*d_, 4149), QStringLiteral("4.1 sec."));
+        dateiwahl_.antworten << pfad("gespeichert.wav");
+        klicke(WaveAufnahme::ID_SPEICHERN);
+        const QByteArray b = liesDatei(pfad("gespeichert.wav"));
+        QVERIFY(b.size() > 44);
+        const qint64 ms = qint64{qFromLittleEndian<quint32>(b.constData() + 40)} * 1000 / (22050 * 2);
+        QVERIFY2(qAbs(ms - 4100) <= 50, qPrintable(QString::number(ms)));
+    }
+
     void aufnahmeEndetNach33Sekunden() {
         klicke(WaveAufnahme::ID_AUFNAHME);
-        ticks(*d_, 329);
+        ticks(329);
         QCOMPARE(d_->zustand(), Zustand::Aufnahme);
         d_->wave_OnTimer();
         QCOMPARE(d_->zustand(), Zustand::Geladen);
@@ -217,7 +240,7 @@ private slots:
     // the old recording's length is gone from the field.
     void oeffnenAbgebrochen() {
         klicke(WaveAufnahme::ID_AUFNAHME);
-        ticks(*d_, 14);
+        ticks(14);
         klicke(WaveAufnahme::ID_STOP);
         QCOMPARE(feld(*d_, 4149), QStringLiteral("1.4 sec."));
         klicke(WaveAufnahme::ID_OEFFNEN);  // no answer: cancel

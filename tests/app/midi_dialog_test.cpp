@@ -111,6 +111,24 @@ private slots:
         QCOMPARE(d.eintraege().size(), 1 + 4 + 1 + 2 + 1 + 1 + 1);  // name, header, bar, text in two, note, end, bar
     }
 
+    // A file read later starts its section at the top of the view, below the older ones.
+    void neueDateiStehtObenInDerAnsicht() {
+        std::shared_ptr<zor::MidiListe> behalten;
+        MidiDialog d(r_->f, behalten);
+        d.resize(420, 170);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        auto* liste = d.findChild<QListView*>(QStringLiteral("id_4151"));
+        const QString alt = MIDI + "format0_running_status.mid", neu = MIDI + "meta_text_over_256_bytes.mid";
+        d.lies(alt);
+        d.lies(alt);
+        const int abschnitt = liste->model()->rowCount();
+        d.lies(neu);
+        const QModelIndex oben = liste->indexAt(QPoint(2, 2));
+        QCOMPARE(oben.row(), abschnitt);
+        QCOMPARE(oben.data().toString(), neu);
+    }
+
     // A 20 MB file of running-status notes (seven million events) lists within 200 MB of
     // resident memory, and closing the dialog gives back all but the kept listing's marks.
     void grosseDateiMitWenigSpeicher() {

@@ -9,7 +9,7 @@ const std::unordered_map<int, const char*>& tabelle() {
     static const std::unordered_map<int, const char*> t = {
         {1200, "Zorwerk und Multimedia"},
         {4066, "Multimedia und Zorwerk"},
-        {112, "New Video Class"},
+        {112, "Video - Keine Datei"},
         {352, "Datei kann nicht geöffnet werden"},
     };
     return t;

@@ -30,7 +30,8 @@ constexpr Seite SEITEN[] = {
     {CMD_UEBER_PROGRAMM, "about.hlp", 0},    {CMD_HILFE, "revid.hlp", 0},
     {CMD_THEORIE, "revid_the_neu.hlp", 0},   {CMD_VORBEREITUNG, "kan_vor.hlp", 0},
     {CMD_DURCHFUEHRUNG, "kan_dur.hlp", 0},   {CMD_INFO_ABTEILUNG, "kan_inf.hlp", 273},
-    {CMD_INFO_LEHRSOFTWARE, "kan_inf.hlp", 275},
+    {CMD_INFO_LEHRSOFTWARE, "kan_inf.hlp", 275}, {CMD_INFO_PROGRAMM, "about.hlp", 0},
+    {CMD_DOK_HILFE_INHALT, "inhalt.hlp", 0},   {CMD_DOK_HILFE_SUCHEN, "mm_hexbin.hlp", 0},
 };
 // clang-format on
 
@@ -81,15 +82,19 @@ const Modul& HilfeModul::beschreibung() {
                 {CMD_VORBEREITUNG, seite, nullptr, {im(MENU_ZOR, "&Hilfe/&Versuch", 10, "&Vorbereitung")}},
                 {CMD_DURCHFUEHRUNG, seite, nullptr, {im(MENU_ZOR, "&Hilfe/&Versuch", 20, "&Durchführung")}},
                 {CMD_INFO_ABTEILUNG, seite, nullptr, {im(MENU_ZOR, "&Hilfe/&Info", 10, "Über das &Fachgebiet")}},
-                // The old program did nothing here either.
-                {CMD_INFO_PROGRAMM,
-                 ruft<&H::nichts>,
-                 nullptr,
-                 {im(MENU_ZOR, "&Hilfe/&Info", 20, "Über das &Programm")}},
+                {CMD_INFO_PROGRAMM, seite, nullptr, {im(MENU_ZOR, "&Hilfe/&Info", 20, "Über das &Programm")}},
                 {CMD_INFO_LEHRSOFTWARE,
                  seite,
                  nullptr,
                  {im(MENU_ZOR, "&Hilfe/&Info", 30, "Über andere Lehr-&Software")}},
+                {CMD_DOK_HILFE_INHALT,
+                 ruft<&H::inhalt>,
+                 "Zeigt das Inhaltsverzeichnis der Hilfe!",
+                 {im(MENU_HEX, "&Hilfe", 10, "&Inhalt")}},
+                {CMD_DOK_HILFE_SUCHEN,
+                 ruft<&H::suchen>,
+                 "Sucht ein Wort in allen Hilfeseiten!",
+                 {im(MENU_HEX, "&Hilfe", 20, "&Suchen...")}},
             },
         .fenster = {},
         .menues =
@@ -118,6 +123,13 @@ void HilfeModul::hilfe(int id) {
                                       QString::fromUtf8(TITEL_PROGRAMM), Symbol::Ausrufezeichen);
         return;
     }
+}
+
+void HilfeModul::inhalt(int) { hilfe(CMD_DOK_HILFE_INHALT); }
+
+void HilfeModul::suchen(int) {
+    hilfe(CMD_DOK_HILFE_SUCHEN);
+    if (fenster_) fenster_->suchfeldWaehlen();
 }
 
 void HilfeModul::beispieleKopieren(int) {

@@ -17,7 +17,9 @@ public:
 
 private:
     void hilfe(int id);
-    void nichts(int) {}
+    // The help window at the contents, or at the hex page with the search field ready.
+    void inhalt(int);
+    void suchen(int);
     // Writes the teaching set into a folder the user picks.
     void beispieleKopieren(int);
     // Opens the page; false when the program has none.

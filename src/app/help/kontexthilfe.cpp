@@ -14,6 +14,9 @@ namespace {
 constexpr const char* PROGRAMMHILFE = "revid.hlp";
 
 bool gehoertZu(const QWidget* w, const QWidget* rahmen) {
+    // A modal window without a parent (a file chooser opened before the frame knew of
+    // it) can only be this program's own.
+    if (w->isModal() && !w->parentWidget()) return true;
     for (; w; w = w->parentWidget())
         if (w == rahmen) return true;
     return false;

@@ -38,6 +38,18 @@ GeladenesBild ausKern(const zor::DibErgebnis& e) {
 
 }  // namespace
 
+zor::DibBild ausschnitt(const zor::DibBild& bild, const QRect& r) {
+    const QRect teil = r & QRect(0, 0, int(bild.breite), int(bild.hoehe));
+    if (teil.isEmpty()) return bild;
+    zor::DibBild aus{std::uint32_t(teil.width()), std::uint32_t(teil.height()), {}};
+    aus.pixel.reserve(std::size_t(teil.width()) * std::size_t(teil.height()));
+    for (int y = teil.top(); y <= teil.bottom(); ++y) {
+        const auto zeile = bild.pixel.begin() + std::ptrdiff_t(y) * bild.breite;
+        aus.pixel.insert(aus.pixel.end(), zeile + teil.left(), zeile + teil.left() + teil.width());
+    }
+    return aus;
+}
+
 GeladenesBild ladeBild(const QString& datei) {
     // Qt's readers would block on a FIFO; only a regular file is read at all.
     int grund = 0;

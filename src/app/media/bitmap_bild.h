@@ -24,6 +24,9 @@ GeladenesBild ladeBild(const QString& datei);
 QImage alsQImage(const zor::DibBild& bild);
 zor::DibBild ausQImage(const QImage& bild);
 
+// The pixels of `r` (clipped to the picture); the whole picture for an empty rectangle.
+zor::DibBild ausschnitt(const zor::DibBild& bild, const QRect& r);
+
 // A bitmap on the clipboard (a DIB or BMP read by the core reader, else Qt's image), or nothing.
 std::optional<zor::DibBild> bildAusZwischenablage();
 void bildInZwischenablage(const zor::DibBild& bild);

@@ -47,7 +47,7 @@ void Bitmapdokument::aktiviert() {
 
 bool Bitmapdokument::befehl(int id) {
     switch (id) {
-    case CMD_KOPIEREN: bildInZwischenablage(bild_); return true;
+    case CMD_KOPIEREN: bildInZwischenablage(ausschnitt(bild_, ansicht_->auswahl())); return true;
     case CMD_BITMAP_SPEICHERN: speichern(); return true;
     case CMD_BITMAP_VERGLEICHEN: vergleichen(); return true;
     default: return MdiDokument::befehl(id);
@@ -86,10 +86,14 @@ void Bitmapdokument::vergleichen() {
                                   titel, Symbol::Ausrufezeichen);
         return;
     }
-    const std::string name = zor::format(zor::TEXT_VERGLEICH_TITEL, QFileInfo(windowTitle()).fileName().toStdString().c_str(),
-                                         QFileInfo(*datei).fileName().toStdString().c_str(),
-                                         static_cast<unsigned long long>(v->verschieden));
-    zeigeBitmap(kontext(), std::move(v->bild), QString::fromStdString(name));
+    zeigeBildvergleich(kontext(), std::move(*v), windowTitle(), *datei);
+}
+
+Bitmapdokument* zeigeBildvergleich(Kontext& kontext, zor::Bildvergleich v, const QString& erstes, const QString& zweites) {
+    const std::string name = zor::format(zor::TEXT_VERGLEICH_TITEL, QFileInfo(erstes).fileName().toStdString().c_str(),
+                                         QFileInfo(zweites).fileName().toStdString().c_str(),
+                                         static_cast<unsigned long long>(v.verschieden));
+    return zeigeBitmap(kontext, std::move(v.bild), QString::fromStdString(name));
 }
 
 Bitmapdokument* zeigeBitmap(Kontext& kontext, zor::DibBild bild, const QString& titel) {

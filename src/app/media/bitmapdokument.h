@@ -4,6 +4,7 @@
 
 #include "app/context/mdi_dokument.h"
 #include "app/media/bitmapansicht.h"
+#include "core/media/bildvergleich.h"
 #include "core/media/dib.h"
 
 class QMdiSubWindow;
@@ -37,5 +38,8 @@ private:
 
 // Shows an image in a new bitmap document titled `titel`; nullptr when that failed.
 Bitmapdokument* zeigeBitmap(Kontext& kontext, zor::DibBild bild, const QString& titel);
+// Shows a comparison (first picture, second, their differing pixels) titled with both
+// files' names and the count of differing pixels.
+Bitmapdokument* zeigeBildvergleich(Kontext& kontext, zor::Bildvergleich v, const QString& erstes, const QString& zweites);
 
 }  // namespace zor::app

@@ -194,9 +194,6 @@ const Modul& HexBinModul::beschreibung() {
                  {im(MENU_HEX, "&Datei", 50, GEHE, BEFEHL, STRG_G), im(MENU_BIN, "&Datei", 50, GEHE, BEFEHL, STRG_G),
                   im(KONTEXT_HEX, "&Datei", 20, GEHE, BEFEHL, STRG_G),
                   im(KONTEXT_BIN, "&Bearbeiten", 50, GEHE, BEFEHL, STRG_G)}},
-                // The hex menu's help items have no handler, as in the old program.
-                {CMD_DOK_HILFE_INHALT, nullptr, nullptr, {im(MENU_HEX, "&Hilfe", 10, "&Inhalt")}},
-                {CMD_DOK_HILFE_SUCHEN, nullptr, nullptr, {im(MENU_HEX, "&Hilfe", 20, "&Suchen...")}},
             },
         .fenster = {&hexFenster(), &binFenster()},
         .menues = eigeneMenues(),

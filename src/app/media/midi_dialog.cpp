@@ -132,7 +132,12 @@ void MidiDialog::oeffnen() {
 }
 
 void MidiDialog::lies(const QString& datei) {
+    // Each file starts a section with its name at the top of the view; the older
+    // sections stay above it.
+    const int abschnitt = liste_->rowCount();
     liste_->anhaengen(listenZeilen(datei));
+    if (auto* ansicht = findChild<QListView*>(QStringLiteral("id_%1").arg(ID_MIDI_LISTE)))
+        ansicht->scrollTo(liste_->index(abschnitt), QAbstractItemView::PositionAtTop);
     Meldung fehler;
     std::shared_ptr<MidiListe> gelesen =
         mitWartecursor([&] { return MidiListe::oeffnen(QFile::encodeName(datei).toStdString(), fehler); });

@@ -65,7 +65,12 @@ const Modul& MidiModul::beschreibung() {
         .name = "MIDI",
         .erzeuge = &fabrik<MidiModul>,
         .befehle =
-            {{CMD_MIDI, ruft<&MidiModul::midi>, nullptr, {im(MENU_MULTIMEDIA, "&Datei", 80, "MIDI-&Information...")}}},
+            {{CMD_MIDI,
+              ruft<&MidiModul::midi>,
+              nullptr,
+              // Every multimedia menu offers it, whichever document is active.
+              {im(MENU_MULTIMEDIA, "&Datei", 80, "MIDI-&Information..."), im(BLOCK_MEDIEN, "", 35, "MIDI-&Information..."),
+               im(MENU_GRAFIK, "&Datei", 35, "MIDI-&Information...")}}},
         .fenster = {&fenster()},
         .menues = {},
         .knoepfe = {},

@@ -1,6 +1,8 @@
 #pragma once
-// A file and its corrupted copy in two hex documents side by side, both scrolled to the
-// line of their first difference, so the red digits of the change are in view at once.
+// A file and its corrupted copy side by side: two pictures of the same size as the bitmap
+// window's comparison (with the differing pixels marked); any other files in two hex
+// documents, both scrolled to the line of their first difference, so the red digits of the
+// change are in view at once.
 
 #include <QString>
 

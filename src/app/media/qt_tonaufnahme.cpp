@@ -30,6 +30,8 @@ Fehlertext QtTonaufnahme::starte(const QString& datei, int hoechstensMs) {
     format.setSampleFormat(QAudioFormat::Int16);
     if (!geraet.isFormatSupported(format)) format = geraet.preferredFormat();
 
+    format_ = format;
+    fertigBytes_ = 0;
     schreiber_ = std::make_unique<WaveSchreiber>(datei, format, format.bytesForDuration(qint64{hoechstensMs} * 1000));
     if (!schreiber_->open(QIODevice::WriteOnly)) {
         const QString text = schreiber_->fehlertext();
@@ -49,6 +51,12 @@ Fehlertext QtTonaufnahme::starte(const QString& datei, int hoechstensMs) {
     return std::nullopt;
 }
 
+qint64 QtTonaufnahme::aufgenommenMs() const {
+    const qint64 bytes = schreiber_ ? schreiber_->datenBytes() : fertigBytes_;
+    if (!format_.isValid() || format_.bytesPerFrame() <= 0) return 0;
+    return bytes / format_.bytesPerFrame() * 1000 / format_.sampleRate();
+}
+
 void QtTonaufnahme::beende() {
     if (!laeuft()) return;
     raeumeAuf();
@@ -61,6 +69,7 @@ void QtTonaufnahme::raeumeAuf() {
         quelle_->stop();
         quelle_.reset();
     }
+    if (schreiber_) fertigBytes_ = schreiber_->datenBytes();
     schreiber_.reset();  // completes the file
 }
 

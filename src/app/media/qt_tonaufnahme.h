@@ -19,11 +19,14 @@ public:
     Fehlertext starte(const QString& datei, int hoechstensMs) override;
     void beende() override;
     bool laeuft() const override { return quelle_ != nullptr; }
+    qint64 aufgenommenMs() const override;
 
 private:
     void raeumeAuf();
     std::unique_ptr<WaveSchreiber> schreiber_;
     std::unique_ptr<QAudioSource> quelle_;
+    QAudioFormat format_;
+    qint64 fertigBytes_ = 0;  // data bytes of the last finished recording
 };
 
 }  // namespace zor::app

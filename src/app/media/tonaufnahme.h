@@ -19,6 +19,10 @@ public:
     // Ends a running recording and completes the file.
     virtual void beende() = 0;
     virtual bool laeuft() const = 0;
+    // Length of the sound captured so far (or of the finished recording) in milliseconds.
+    // A device may deliver its first samples well after the start, so the recorder shows
+    // this rather than the time since the start.
+    virtual qint64 aufgenommenMs() const = 0;
 
 signals:
     // The recording ended: stopped, at its length limit or by a device failure.

@@ -4,6 +4,8 @@
 #include <QMdiArea>
 #include <QMenuBar>
 
+#include <algorithm>
+
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
 #include "app/context/texte.h"
@@ -201,7 +203,8 @@ void VideoFenster::seekMovie(int befehl) {
     if (befehl == CMD_VIDEO_ANFANG || befehl == KNOPF_ANFANG)
         geraet_->springe(0);
     else
-        geraet_->springe(geraet_->dauer());
+        // The duration is the end of the last frame; a seek there shows nothing new.
+        geraet_->springe(std::max<qint64>(0, geraet_->dauer() - geraet_->bilddauer()));
 }
 
 void VideoFenster::stepMovie(int befehl) {

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include <algorithm>
+
 #include "app/media/medienfilter.h"
 #include "app/media/tonaufnahme.h"
 #include "app/media/wiedergabe.h"
@@ -229,14 +231,21 @@ void WaveAufnahme::wave_OnTimer() {
     if (zustand_ == Zustand::Wiedergabe && playtime_ != WIEDERGABE_LAEUFT_NICHT) {
         zeigeZeit(++playtime_);
     } else if (zustand_ == Zustand::Aufnahme) {
-        zeigeZeit(++recordtime_);
+        // The time captured, not the time since the start: both are what gets saved.
+        recordtime_ = aufgenommeneZehntel();
+        zeigeZeit(recordtime_);
         if (recordtime_ >= HOECHST_TICKS) stoppen();
     }
+}
+
+unsigned WaveAufnahme::aufgenommeneZehntel() const {
+    return static_cast<unsigned>((std::max<qint64>(0, aufnahme_.aufgenommenMs()) + TICK_MS / 2) / TICK_MS);
 }
 
 void WaveAufnahme::aufnahmeBeendet() {
     if (zustand_ != Zustand::Aufnahme) return;
     uhr_.stop();
+    recordtime_ = aufgenommeneZehntel();
     // The finished recording becomes the sound the recorder plays and saves.
     if (const Fehlertext fehler = spieler_.oeffne(datei_)) {
         datei_.clear();

@@ -1,7 +1,7 @@
 #pragma once
 // The wave recorder: records from the sound input into a temporary file, plays the
 // recording or an opened wave file, and saves it under a chosen name. States: idle,
-// loaded, recording, playing; a 100 ms tick counts the time shown.
+// loaded, recording, playing; a 100 ms tick shows the time captured or played.
 
 #include <QDialog>
 #include <QTemporaryDir>
@@ -57,6 +57,7 @@ private:
     void baueOberflaeche();
     void setzeZustand(Zustand z);
     void zeigeZeit(unsigned zehntel);
+    unsigned aufgenommeneZehntel() const;
     void setzePfad(const QString& pfad);
     void melde(const QString& geraetetext, const QString& eigenerText = {});
     void schliesseKlang();

@@ -46,6 +46,8 @@ public:
 class QtDateiwahl final : public Dateiwahl {
 public:
     explicit QtDateiwahl(QWidget* eltern = nullptr) : eltern_(eltern) {}
+    // The window a chooser belongs to when no modal dialog is open (the frame).
+    void setzeEltern(QWidget* eltern) { eltern_ = eltern; }
     std::optional<QString> GetFileNameInFWK(const QString& titel, const QString& vorschlag,
                                             const Filtersatz& satz) override;
     std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag,

@@ -80,7 +80,7 @@ Hilfefenster::Hilfefenster(QWidget* eltern)
 
     auto* suchen = new QAction(this);
     suchen->setShortcut(QKeySequence::Find);
-    connect(suchen, &QAction::triggered, suchfeld_, [this] { suchfeld_->setFocus(); suchfeld_->selectAll(); });
+    connect(suchen, &QAction::triggered, this, &Hilfefenster::suchfeldWaehlen);
     addAction(suchen);
     auto* groesser = new QAction(this);
     groesser->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
@@ -127,6 +127,12 @@ bool Hilfefenster::zeige(const QString& hlpDatei, int kontext) {
     activateWindow();
     if (weiterlesen) browser_->verticalScrollBar()->setValue(letztePosition_);
     return true;
+}
+
+void Hilfefenster::suchfeldWaehlen() {
+    activateWindow();
+    suchfeld_->setFocus();
+    suchfeld_->selectAll();
 }
 
 int Hilfefenster::suche(const QString& text) {

@@ -35,6 +35,8 @@ public:
 
     // Lists the pages containing every word of the text; returns how many there are.
     int suche(const QString& text);
+    // Puts the focus into the search field, its text selected.
+    void suchfeldWaehlen();
 
     QTextBrowser* browser() const { return browser_; }
     QUrl source() const { return browser_->source(); }

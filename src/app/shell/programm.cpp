@@ -58,6 +58,7 @@ int zorwerkMain(int argc, char** argv) {
     QtDateiwahl dateiwahl;
     Hauptfenster rahmen(meldung, dateiwahl);
     meldung.setzeEltern(&rahmen);
+    dateiwahl.setzeEltern(&rahmen);
     app.setzeSpeichermangelMeldung([&meldung] {
         meldung.zeige(QString::fromUtf8(TEXT_SPEICHERMANGEL), QString::fromUtf8(TITEL_PROGRAMM), Symbol::Stopp, Knoepfe::Ok);
     });

@@ -30,6 +30,13 @@ bool schreibeSinusWav(const QString& pfad, int ms, int rate) {
     return ok;
 }
 
+void TestTonaufnahme::beende() {
+    if (!laeuft_) return;
+    laeuft_ = false;
+    if (schreibtWav) schreibeSinusWav(datei, static_cast<int>(ms));
+    emit beendet();
+}
+
 using zor::app::haengeAn16;
 using zor::app::haengeAn32;
 

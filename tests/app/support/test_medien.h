@@ -76,16 +76,15 @@ public:
         laeuft_ = true;
         return std::nullopt;
     }
-    void beende() override {
-        if (!laeuft_) return;
-        laeuft_ = false;
-        emit beendet();
-    }
+    void beende() override;
     bool laeuft() const override { return laeuft_; }
+    qint64 aufgenommenMs() const override { return ms; }
 
     zor::app::Fehlertext fehler;
     QString datei;
     int grenze = 0;
+    qint64 ms = 0;              // sound captured so far
+    bool schreibtWav = false;  // beende() writes `ms` of sound to `datei`
 
 private:
     bool laeuft_ = false;
