@@ -230,7 +230,7 @@ private slots:
 
         // "Ergebnis anzeigen?" shows a corrupted picture as the comparison of the two
         // pictures, any other file in two hex views.
-        const int vorher = r_->f.dokumente().size();
+        const auto vorher = r_->f.dokumente().size();
         r_->f.zeigeNebeneinander(original, QString::fromStdString(bsc));
         auto* v = qobject_cast<Bitmapdokument*>(r_->f.aktivesDokument());
         QVERIFY(v);

@@ -193,7 +193,7 @@ private slots:
         klicke(WaveAufnahme::ID_AUFNAHME);
         ticks(329);
         QCOMPARE(d_->zustand(), Zustand::Aufnahme);
-        d_->wave_OnTimer();
+        ticks(1);
         QCOMPARE(d_->zustand(), Zustand::Geladen);
         QVERIFY(!aufnahme_->laeuft());
         QCOMPARE(feld(*d_, 4149), QStringLiteral("33.0 sec."));

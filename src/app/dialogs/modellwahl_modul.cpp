@@ -7,6 +7,7 @@
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
 #include "app/dialogs/ge_mc_dialog.h"
+#include "app/dialogs/modellbild.h"
 #include "app/dialogs/parameterdialog.h"
 #include "app/dialogs/parametervorlagen.h"
 
@@ -100,20 +101,32 @@ void geMcBild(Bildaufnahme& a) {
               }}});
 }
 
-Fenster parameterfenster(int dialog, const char* seite, const char* bild, int befehl) {
+// The model's state diagram alone, as its dialog draws it, for the theory page.
+Bildrezept zustandsbild(Modellart art, const char* bild) {
+    return {QLatin1String(bild), QStringLiteral("revid_the_neu"), [art, bild](Bildaufnahme& a) {
+                Modellbild w(parametervorlage(art).bild);
+                w.resize(w.sizeHint());
+                a.bild(&w, QLatin1String(bild));
+            }};
+}
+
+Fenster parameterfenster(int dialog, const char* seite, const char* bild, int befehl, Modellart art,
+                         const char* zustand = nullptr) {
     const QString name = QStringLiteral("id_%1").arg(dialog);
-    return {.name = name,
-            .hilfe = QLatin1String(seite) + QStringLiteral(".hlp"),
-            .befehl = befehl,
-            .bilder = {dialogBild(QLatin1String(bild), true, befehl, name)}};
+    Fenster f{.name = name,
+              .hilfe = QLatin1String(seite) + QStringLiteral(".hlp"),
+              .befehl = befehl,
+              .bilder = {dialogBild(QLatin1String(bild), true, befehl, name)}};
+    if (zustand) f.bilder.push_back(zustandsbild(art, zustand));
+    return f;
 }
 
 const std::vector<Fenster>& fenster() {
     static const std::vector<Fenster> f = {
-        parameterfenster(DLG_BSC, "dlg_bsc", "param_bsc", CMD_SATZ1_BSC),
-        parameterfenster(DLG_GE, "dlg_ge", "param_ge", CMD_SATZ1_GE),
-        parameterfenster(DLG_MC, "dlg_mc", "param_mc", CMD_SATZ1_MC),
-        parameterfenster(DLG_SW, "dlg_sw", "param_sw", CMD_SATZ2_SW),
+        parameterfenster(DLG_BSC, "dlg_bsc", "param_bsc", CMD_SATZ1_BSC, Modellart::BSC),
+        parameterfenster(DLG_GE, "dlg_ge", "param_ge", CMD_SATZ1_GE, Modellart::GE, "zustand_ge"),
+        parameterfenster(DLG_MC, "dlg_mc", "param_mc", CMD_SATZ1_MC, Modellart::MC, "zustand_mc"),
+        parameterfenster(DLG_SW, "dlg_sw", "param_sw", CMD_SATZ2_SW, Modellart::SW, "zustand_sw"),
         {.name = QStringLiteral("id_%1").arg(DLG_GE_MC),
          .hilfe = QStringLiteral("dlg_gemc.hlp"),
          .befehl = CMD_SATZ1_GE,

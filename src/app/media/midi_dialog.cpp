@@ -7,6 +7,7 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <climits>
@@ -136,8 +137,11 @@ void MidiDialog::lies(const QString& datei) {
     // sections stay above it.
     const int abschnitt = liste_->rowCount();
     liste_->anhaengen(listenZeilen(datei));
+    // After the view has laid out the new rows; before, it cannot scroll to them.
     if (auto* ansicht = findChild<QListView*>(QStringLiteral("id_%1").arg(ID_MIDI_LISTE)))
-        ansicht->scrollTo(liste_->index(abschnitt), QAbstractItemView::PositionAtTop);
+        QTimer::singleShot(0, ansicht, [this, ansicht, abschnitt] {
+            ansicht->scrollTo(liste_->index(abschnitt), QAbstractItemView::PositionAtTop);
+        });
     Meldung fehler;
     std::shared_ptr<MidiListe> gelesen =
         mitWartecursor([&] { return MidiListe::oeffnen(QFile::encodeName(datei).toStdString(), fehler); });
