@@ -133,11 +133,21 @@ private slots:
         QCOMPARE(sicht.pixel(5, 7), d->bild().pixel[(o.y() + 7) * 1600 + o.x() + 5]);
     }
 
+    // A picture that fits opens at its size, without scroll bars, in the frame's first size.
+    void kleinesBildBekommtSeineNatuerlicheGroesse_data() {
+        QTest::addColumn<QSize>("groesse");
+        QTest::newRow("300x200") << QSize(300, 200);
+        QTest::newRow("640x480") << QSize(640, 480);
+    }
     void kleinesBildBekommtSeineNatuerlicheGroesse() {
-        Bitmapdokument* d = oeffne(schreibe(beispielbild(300, 200), "klein.bmp"));
+        QFETCH(QSize, groesse);
+        r_->f.resize(1024, 720);
+        QTest::qWait(20);
+        Bitmapdokument* d = oeffne(schreibe(beispielbild(std::uint32_t(groesse.width()), std::uint32_t(groesse.height())), "klein.bmp"));
         QVERIFY(d);
-        QCOMPARE(d->ansicht().viewport()->size(), QSize(300, 200));
+        QTRY_COMPARE(d->ansicht().viewport()->size(), groesse);
         QVERIFY(!d->ansicht().verticalScrollBar()->isVisible());
+        QVERIFY(!d->ansicht().horizontalScrollBar()->isVisible());
     }
 
     void auswahlBleibtImBildUndZeigtIhreGroesse() {

@@ -56,7 +56,11 @@ void BitmapAnsicht::schritt(QScrollBar* leiste, int aktion, int n) {
 QPoint BitmapAnsicht::versatz() const { return {horizontalScrollBar()->value(), verticalScrollBar()->value()}; }
 
 void BitmapAnsicht::InitSize() {
-    const QSize sicht = viewport()->size();
+    // A picture that fits the area without scroll bars must not keep the bars it needed
+    // while the window was smaller: measure against the area without them.
+    const QSize voll = maximumViewportSize();
+    const bool passt = bild_.width() <= voll.width() && bild_.height() <= voll.height();
+    const QSize sicht = passt ? voll : viewport()->size();
     verticalScrollBar()->setRange(0, std::max(0, bild_.height() - sicht.height()));
     horizontalScrollBar()->setRange(0, std::max(0, bild_.width() - sicht.width()));
     verticalScrollBar()->setPageStep(std::max(1, sicht.height()));
