@@ -145,7 +145,7 @@ TEST(CursorAnzeige, NurSatz2StehtInDerErstenZeileOhneDifferenz) {
 
 TEST(CursorAnzeige, PositionHinterDerKurveZeigtNurDieLinie) {
     AufzeichnendeLeinwand dc;
-    Markierung(dc, {-7500, -8000, 5500, 321}, kurven(1, 1), 7);
+    Markierung(dc, {-7500, -8000, 5500, 321}, kurven(1, 1), 5);  // one past the last point
     EXPECT_TRUE(dc.nur(Art::Text).empty());
     EXPECT_EQ(dc.nur(Art::InvertierteLinie).size(), 1u);
 }
