@@ -53,15 +53,11 @@ TEST_F(BuendelCli, CountedBlocksWithAndWithoutInterleaving) {
 }
 
 TEST_F(BuendelCli, RefusesEntriesOutsideTheirLimits) {
-    for (const auto& [args, text] : std::vector<std::pair<std::vector<std::string>, std::string>>{
-             {{"bloecke", "--preset", "ge1", "--block", "0"}, "Eingabefehler bei Blocklänge n (\"0\")"},
-             {{"buendel", "--preset", "ge1", "--guard", "1.5"}, "Schutzabstand g (\"1.5\")"},
-             {{"buendel", "--preset", "ge1", "--quantity", "breite"}, "Unbekannte Größe: breite"}}) {
-        const auto e = zorAufruf(args);
-        EXPECT_EQ(e.code, 2) << text;
-        EXPECT_THAT(e.fehler, HasSubstr(text));
-        EXPECT_TRUE(e.aus.empty());
-    }
+    ablehnungenPruefen({
+        {{"bloecke", "--preset", "ge1", "--block", "0"}, 2, "Eingabefehler bei Blocklänge n (\"0\")"},
+        {{"buendel", "--preset", "ge1", "--guard", "1.5"}, 2, "Schutzabstand g (\"1.5\")"},
+        {{"buendel", "--preset", "ge1", "--quantity", "breite"}, 2, "Unbekannte Größe: breite"},
+    });
 }
 
 }  // namespace

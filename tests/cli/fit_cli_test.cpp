@@ -59,12 +59,7 @@ TEST_F(FitCli, RefusesWhatIsNoSequence) {
     dateiSchreiben(pfad("daten.bin"), "01");
     std::filesystem::create_directory(dir_ / "ordner.VGL");
     ASSERT_EQ(::mkfifo(pfad("rohr.FAB").c_str(), 0600), 0);
-    struct Fall {
-        std::vector<std::string> args;
-        int code;
-        std::string meldung;
-    };
-    const Fall faelle[] = {
+    ablehnungenPruefen({
         {{"fit", pfad("leer.FAB")}, 2, "Dateilänge == 0"},
         {{"fit", pfad("daten.bin")}, 2, "Kein gültiger Dateiname!"},
         {{"fit", pfad("x.FFO")}, 1, "Ungültiges Zeichen an Position 4"},
@@ -75,13 +70,7 @@ TEST_F(FitCli, RefusesWhatIsNoSequence) {
         {{"fit", pfad("null.FFO"), "--lags", "5"}, 2, "Fehleingabe bei Skalierung Abszisse"},
         {{"fit", pfad("null.FFO"), "--preset", "ge1"}, 2, "Bitte entweder eine DATEI oder ein Modell"},
         {{"fit"}, 2, "Bitte entweder eine DATEI oder ein Modell"},
-    };
-    for (const Fall& f : faelle) {
-        const auto e = zorAufruf(f.args);
-        EXPECT_EQ(e.code, f.code) << f.args.back();
-        EXPECT_NE(e.fehler.find(f.meldung), std::string::npos) << f.args.back() << ": " << e.fehler;
-        EXPECT_TRUE(e.aus.empty()) << e.aus;
-    }
+    });
 }
 
 }  // namespace

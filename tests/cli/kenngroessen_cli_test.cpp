@@ -35,18 +35,13 @@ TEST_F(KenngroessenCli, NetemLineOfASetFeedsEveryModelOption) {
 }
 
 TEST_F(KenngroessenCli, RefusesWhatNetemCannotSayOrMix) {
-    const std::pair<std::vector<std::string>, const char*> faelle[] = {
-        {{"netem", "--preset", "mc1"}, "nur Parametersätze des BSC- und des Gilbert-Elliott-Modells"},
-        {{"fav", "--netem", "loss state 1% 2%"}, "„loss state …“ wird nicht unterstützt"},
-        {{"fav", "--netem", "loss gemodel 1%", "--pgb", "0.2"}, "--pgb lässt sich nicht mit --netem verbinden"},
-        {{"kenngroessen", "--netem", "loss gemodel 1%", "--model", "ge"}, "nur eines von --model, --preset und --netem"},
-        {{"kenngroessen", "--preset", "ge1", "--lags", "5"}, "Skalierung Abszisse"},
-    };
-    for (const auto& [args, text] : faelle) {
-        const auto e = zorAufruf(args);
-        EXPECT_EQ(e.code, 2) << text;
-        EXPECT_NE(e.fehler.find(text), std::string::npos) << e.fehler;
-    }
+    ablehnungenPruefen({
+        {{"netem", "--preset", "mc1"}, 2, "nur Parametersätze des BSC- und des Gilbert-Elliott-Modells"},
+        {{"fav", "--netem", "loss state 1% 2%"}, 2, "„loss state …“ wird nicht unterstützt"},
+        {{"fav", "--netem", "loss gemodel 1%", "--pgb", "0.2"}, 2, "--pgb lässt sich nicht mit --netem verbinden"},
+        {{"kenngroessen", "--netem", "loss gemodel 1%", "--model", "ge"}, 2, "nur eines von --model, --preset und --netem"},
+        {{"kenngroessen", "--preset", "ge1", "--lags", "5"}, 2, "Skalierung Abszisse"},
+    });
 }
 
 }  // namespace

@@ -133,9 +133,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Falsch{"FavZuWenigPunkte", {"fav", "--preset", "ge1", "--points", "19"}, 2, "Fehleingabe bei Skalierung Abszisse"},
         Falsch{"BscUeberEins", {"fav", "--model", "bsc", "--p", "1.5"}, 2, "unzulässige Eingabe"},
-        Falsch{"FkfLagsNichtGanzzahlig", {"fkf", "--preset", "ge1", "--lags", "20.5"},
-               2, "Eingabewert muss ganzzahlig sein"},
-        Falsch{"FkfZuVieleLags", {"fkf", "--preset", "ge1", "--lags", "101"}, 2, "20 <= Eingabewert <= 100"},
         Falsch{"FkfMethodeUnbekannt", {"fkf", "--preset", "ge1", "--method", "fast"},
                2, "Unbekannte Berechnungsmethode"},
         Falsch{"Ge2mcKomma", {"ge2mc", "--pgb", "0,1", "--pbg", "0.01", "--good", "0.01", "--bad", "0.4"},

@@ -44,3 +44,21 @@ inline ZorErgebnis zorAufruf(const std::vector<std::string>& args) {
 
 // Each CLI test gets its own temporary directory.
 using ZorCliTest = TempVerzeichnis;
+
+// A call zor must refuse: its arguments, the exit code and a part of the message.
+struct CliAblehnung {
+    std::vector<std::string> args;
+    int code;
+    std::string meldung;
+};
+
+// Each call ends with its code and message and prints nothing on standard output.
+inline void ablehnungenPruefen(const std::vector<CliAblehnung>& faelle) {
+    for (const CliAblehnung& f : faelle) {
+        const auto e = zorAufruf(f.args);
+        const std::string aufruf = f.args.empty() ? std::string() : f.args[0] + " … " + f.args.back();
+        EXPECT_EQ(e.code, f.code) << aufruf << ": " << e.fehler;
+        EXPECT_NE(e.fehler.find(f.meldung), std::string::npos) << aufruf << ": " << e.fehler;
+        EXPECT_TRUE(e.aus.empty()) << aufruf << ": " << e.aus;
+    }
+}

@@ -46,18 +46,11 @@ TEST_P(Parameterregeln, RefuseWithTheRightDialogAndKeepTheArray) {
 
 using A = Ablehnung;
 using M = Modellart;
+// One row per refusal kind and model; the field rules' own edges are held by their tests.
 const Fall FAELLE[] = {
     {"BscP1", M::BSC, bsc::p, "1", A::Keine, -1},
-    {"BscP0", M::BSC, bsc::p, "0", A::Keine, -1},
-    {"BscMinusNull", M::BSC, bsc::p, "-0", A::Keine, -1},
     {"BscPUeber1", M::BSC, bsc::p, "1.0001", A::Wahrscheinlichkeit, bsc::p},
-    {"BscPNegativ", M::BSC, bsc::p, "-0.1", A::Wahrscheinlichkeit, bsc::p},
-    {"BscKomma", M::BSC, bsc::p, "0,5", A::Wahrscheinlichkeit, bsc::p},
-    {"BscPlusPunkt", M::BSC, bsc::p, "+.5", A::Wahrscheinlichkeit, bsc::p},
-    {"BscExponentOhneZiffer", M::BSC, bsc::p, "1e", A::Wahrscheinlichkeit, bsc::p},
-    {"BscStartwert9999", M::BSC, bsc::Startwert, "9999", A::Keine, -1},
     {"BscStartwert10000", M::BSC, bsc::Startwert, "10000", A::Startwert, bsc::Startwert},
-    {"BscStartwertBruch", M::BSC, bsc::Startwert, "12.5", A::Startwert, bsc::Startwert},
     {"BscDurchlaeufe0", M::BSC, bsc::Durchlaeufe, "0", A::Startwert, bsc::Durchlaeufe},
     {"GeUebergangNull", M::GE, gemc::Good_From_Bad, "0", A::Wahrscheinlichkeit, gemc::Good_From_Bad},
     {"GeUebergangBgNull", M::GE, gemc::Bad_From_Good, "0", A::Wahrscheinlichkeit, gemc::Bad_From_Good},
@@ -70,7 +63,7 @@ const Fall FAELLE[] = {
     {"SwSummeInnerhalbDerRundung", M::SW, sw::pZ3, "0.7500001", A::Keine, -1},
     {"SwZustandOhneFehler", M::SW, sw::pFehlerZ2, "0", A::Wahrscheinlichkeit, sw::pFehlerZ2},
     {"SwFehlerUeber1", M::SW, sw::pFehlerZ3, "1.5", A::Wahrscheinlichkeit, sw::pFehlerZ3},
-    // Only 14 characters are read back: the rest of this text is never seen.
+    // The number syntax itself is the parser's; here only that the dialog reads 14 characters.
     {"NurVierzehnZeichen", M::BSC, bsc::p, "0.500000000000xyz", A::Keine, -1},
 };
 
@@ -151,17 +144,11 @@ TEST_P(Optionsregeln, BothDialogsRefuseAlikeAndApplyNothing) {
     }
 }
 
+// The ranges themselves are the field rules'; here that each dialog refuses by them.
 const Skalierungsfall SKALEN[] = {
     {"Abszisse20", {"20", "5", "0"}, Optionsfehler::Keiner},
-    {"Abszisse100", {"100", "5", "0"}, Optionsfehler::Keiner},
-    {"AbszisseBruch", {"20.5", "5", "0"}, Optionsfehler::Abszisse},
     {"Abszisse19", {"19", "5", "0"}, Optionsfehler::Abszisse},
-    {"Abszisse101", {"101", "5", "0"}, Optionsfehler::Abszisse},
-    {"AbszisseKomma", {"50,0", "5", "0"}, Optionsfehler::Abszisse},
     {"GleicheDekaden", {"50", "4", "4"}, Optionsfehler::Ordinate},
-    {"UntereUeber10", {"50", "11", "0"}, Optionsfehler::Ordinate},
-    {"ObereUeber9", {"50", "10", "10"}, Optionsfehler::Ordinate},
-    {"DekadeBruch", {"50", "4.5", "0"}, Optionsfehler::Ordinate},
     {"AbszisseVorOrdinate", {"7", "4", "4"}, Optionsfehler::Abszisse},
 };
 

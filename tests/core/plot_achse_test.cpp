@@ -5,6 +5,7 @@
 
 #include "core/plot/achse.h"
 #include "plot_hilfen.h"
+#include "zeichnungsvorlage.h"
 
 using namespace zor;
 using Art = Zeichenaufruf::Art;
@@ -29,55 +30,29 @@ std::vector<Beschriftung> beschriftungen(const AufzeichnendeLeinwand& dc, Ausric
     return aus;
 }
 
-// Label font 230 x 3.7 = 851, ascent 680: y labels sit 272 below their tick.
-constexpr int X_TEXT_Y = -9035, Y_TEXT_X = -7845, HALB = 272;
-
 }  // namespace
 
+// Arrowheads 665 long and 360 wide at the positive ends.
 TEST(Achse, CrossWithArrowheadsAtThePositiveEnds) {
     AufzeichnendeLeinwand dc;
     Achse(dc, diagramm(0, 'n', 0, 'n', 0, 0));
-    const auto linien = dc.nur(Art::Linie);
-    ASSERT_EQ(linien.size(), 2u);
-    EXPECT_EQ(linien[0].punkte, pkte({{-7500, -8000}, {9500, -8000}}));
-    EXPECT_EQ(linien[1].punkte, pkte({{-7500, -8000}, {-7500, 5500}}));
-    const auto spitzen = dc.nur(Art::Polygon);
-    ASSERT_EQ(spitzen.size(), 2u);
-    EXPECT_EQ(spitzen[0].punkte, pkte({{9500, -8000}, {8835, -7820}, {8835, -8180}}));
-    EXPECT_EQ(spitzen[1].punkte, pkte({{-7500, 5500}, {-7680, 4835}, {-7320, 4835}}));
+    wieVorlage(dc, "achsenkreuz");
 }
 
+// Labels in font 230 x 3.7 = 851 (ascent 680): y labels sit 272 below their tick; the
+// caller's font comes back.
 TEST(Achsenbeschriftung, LinearAxesStartAtTheOriginWithoutLabel) {
     AufzeichnendeLeinwand dc;
     dc.setzeSchrift({Schriftfamilie::Swiss, 1050});
     Achsenbeschriftung(dc, diagramm(1600, 'n', 2500, 'n', 5, 0.2f));
-    std::vector<Beschriftung> x, y;
-    for (int i = 1; i <= 10; ++i) x.push_back({std::to_string(5 * i), {-7500 + 1600 * i, X_TEXT_Y}});
-    const char* werte[] = {"0.2", "0.4", "0.6", "0.8", "1"};
-    for (int i = 1; i <= 5; ++i) y.push_back({werte[i - 1], {Y_TEXT_X, -8000 + 2500 * i - HALB}});
-    EXPECT_EQ(beschriftungen(dc, Ausrichtung::Mitte), x);
-    EXPECT_EQ(beschriftungen(dc, Ausrichtung::Rechts), y);
-
-    const auto striche = dc.nur(Art::Linie);
-    ASSERT_EQ(striche.size(), 11u + 6u);
-    EXPECT_EQ(striche[0].punkte, pkte({{-7500, -7770}, {-7500, -8230}}));
-    EXPECT_EQ(striche[10].punkte, pkte({{8500, -7770}, {8500, -8230}}));
-    EXPECT_EQ(striche[16].punkte, pkte({{-7270, 4500}, {-7730, 4500}}));
+    wieVorlage(dc, "achsen_linear");
     EXPECT_EQ(dc.schrift(), (Schrift{Schriftfamilie::Swiss, 1050}));
-    EXPECT_EQ(dc.nur(Art::Text)[0].schrift.hoehe, 851);
 }
 
 TEST(Achsenbeschriftung, LogarithmicAxesLabelTheOriginOneDecadeLower) {
     AufzeichnendeLeinwand dc;
     Achsenbeschriftung(dc, diagramm(8000, 'l', 2500, 'l', 1.0f, -4.0f));
-    EXPECT_EQ(beschriftungen(dc, Ausrichtung::Mitte),
-              (std::vector<Beschriftung>{{"1e+00", {-7500, X_TEXT_Y}}, {"1e+01", {500, X_TEXT_Y}},
-                                         {"1e+02", {8500, X_TEXT_Y}}}));
-    const auto y = beschriftungen(dc, Ausrichtung::Rechts);
-    ASSERT_EQ(y.size(), 6u);
-    EXPECT_EQ(y[0], (Beschriftung{"1e-05", {Y_TEXT_X, -8000 - HALB}}));
-    EXPECT_EQ(y[1].text, "1e-04");
-    EXPECT_EQ(y[5], (Beschriftung{"1e+00", {Y_TEXT_X, 4500 - HALB}}));
+    wieVorlage(dc, "achsen_logarithmisch");
 }
 
 TEST(Achsenbeschriftung, TicksLeftOfTheOriginCountNegative) {
@@ -104,18 +79,12 @@ TEST(Achsenbeschriftung, NonPositiveStepsDrawNothing) {
     EXPECT_TRUE(dc.aufrufe().empty());
 }
 
+// x: -7500 + 320 k below 8695 (k = 0..50); y: -8000 + 500 k below 4695 (k = 0..25).
 TEST(Diagonal, DottedGreyGridFiveLinesPerTick) {
     AufzeichnendeLeinwand dc;
     dc.setzeStift({55, SCHWARZ});
     Diagonal(dc, diagramm(1600, 'n', 2500, 'l', 5, -4));
-    const auto linien = dc.nur(Art::Linie);
-    // x: -7500 + 320 k below 8695 (k = 0..50); y: -8000 + 500 k below 4695 (k = 0..25).
-    ASSERT_EQ(linien.size(), 51u + 26u);
-    EXPECT_EQ(linien[0].stift, (Stift{0, {192, 192, 192}, Strichart::Gepunktet}));
-    EXPECT_EQ(linien[1].punkte, pkte({{-7180, 4650}, {-7180, -8230}}));
-    EXPECT_EQ(linien[50].punkte[0].x, 8500);
-    EXPECT_EQ(linien[51].punkte, pkte({{74154, -8000}, {-7730, -8000}}));
-    EXPECT_EQ(linien[76].punkte[0].y, 4500);
+    wieVorlage(dc, "gitter");
     EXPECT_EQ(dc.stift(), (Stift{55, SCHWARZ}));
 }
 

@@ -8,10 +8,12 @@
 #include "core/plot/achse.h"
 #include "core/plot/plotzahlen.h"
 #include "plot_hilfen.h"
+#include "zeichnungsvorlage.h"
 
 using namespace zor;
 using Art = Zeichenaufruf::Art;
 
+// Only the low byte of a colour component counts (300 is 44).
 TEST(Plotag, GeometryRecordsDrawWithTheirPenAndBrush) {
     const auto z = zeichne(
         "k Rahmen\n"
@@ -23,18 +25,7 @@ TEST(Plotag, GeometryRecordsDrawWithTheirPenAndBrush) {
         "d 1000,2000,0.7,0.9,500.5\n"
         "p -3000,4000,-2.356,0.6,2000,400");
     EXPECT_EQ(z.ergebnis, 1);
-    const auto linien = z.nur(Art::Linie);
-    ASSERT_EQ(linien.size(), 2u);
-    EXPECT_EQ(linien[0].punkte, pkte({{1, 2}, {3, 4}}));
-    EXPECT_EQ(linien[0].stift, (Stift{40, {1, 2, 44}}));  // only the low byte counts
-    EXPECT_EQ(z.nur(Art::Rechteck).at(0).rechteck, (LRechteck{-100, 200, 300, -400}));
-    EXPECT_EQ(z.nur(Art::Ellipse).at(0).rechteck, (LRechteck{5, 6, 7, 8}));
-    EXPECT_EQ(z.nur(Art::Ellipse).at(0).pinsel, (Farbe{10, 20, 30}));
-    const auto dreiecke = z.nur(Art::Polygon);
-    ASSERT_EQ(dreiecke.size(), 2u);
-    EXPECT_EQ(dreiecke[0].punkte, pkte({{1000, 2000}, {516, 1877}, {796, 1544}}));
-    EXPECT_EQ(linien[1].punkte, pkte({{-3000, 4000}, {-1586, 5414}}));
-    EXPECT_EQ(dreiecke[1].punkte, pkte({{-3000, 4000}, {-2646, 4186}, {-2813, 4353}}));
+    wieVorlage(z.dc, "vorlage_geometrie");
 }
 
 TEST(Plotag, StartsWithThinBlackPenAndWhiteBrushAndRestoresTheCallers) {
@@ -109,20 +100,10 @@ TEST(Plotag, TextColourBySelectionAndBackground) {
     EXPECT_EQ(satz1.texthintergrund, (Farbe{1, 2, 3}));
 }
 
+// Font 10 x 3.7 = 37: ascent 29, "PP" is 44 wide and 37 high; the second font is 29.
 TEST(Plotag, RaisedAndLoweredSecondText) {
-    // Font 10 x 3.7 = 37: ascent 29, "PP" is 44 wide and 37 high; second font 29.
-    const auto hoch = zeichne("s 1000,2000,10,8,l,0,PP 2").nur(Art::Text);
-    ASSERT_EQ(hoch.size(), 2u);
-    EXPECT_EQ(hoch[0].punkte[0], (LPunkt{1000, 1988}));
-    EXPECT_EQ(hoch[0].schrift.hoehe, 37);
-    EXPECT_EQ(hoch[1].punkte[0], (LPunkt{1000 + 57, 2000 + 7}));
-    EXPECT_EQ(hoch[1].schrift.hoehe, 29);
-    EXPECT_EQ(hoch[1].text, "2");
-
-    const auto tief = zeichne("s 1000,2000,10,8,c,1,PP k").nur(Art::Text);
-    EXPECT_EQ(tief[1].punkte[0], (LPunkt{1044, 1977}));
-    EXPECT_EQ(tief[1].ausrichtung, Ausrichtung::Mitte);
-
+    wieVorlage(zeichne("s 1000,2000,10,8,l,0,PP 2").dc, "vorlage_hochgestellt");
+    wieVorlage(zeichne("s 1000,2000,10,8,c,1,PP k").dc, "vorlage_tiefgestellt");
     EXPECT_EQ(zeichne("s 0,0,10,8,l,2,PP k").nur(Art::Text).size(), 1u);
 }
 
