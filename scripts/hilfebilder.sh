@@ -15,7 +15,7 @@ mkdir -p "$ziel"
 einstellungen=$(mktemp -d)
 trap 'rm -rf "$einstellungen"' EXIT
 QT_QPA_PLATFORM=offscreen QT_AUDIO_BACKEND=none QT_SCALE_FACTOR=1 XDG_CONFIG_HOME="$einstellungen" \
-  "$bau/tests/app/hilfebilder" "$ziel"
+  "$bau/tools/help_images/hilfebilder" "$ziel"
 
 # Lossless recompression when the tool is installed; the program already writes compact PNGs.
 if command -v optipng >/dev/null; then optipng -quiet -o2 "$ziel"/*.png; fi

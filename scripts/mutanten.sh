@@ -9,6 +9,8 @@
 #   scripts/mutanten.sh [--nur REGEX] [-j N] [--zeit SEKUNDEN] [--liste DATEI]
 #
 # --nur picks the rows whose text (file, search, replacement, filter) matches REGEX;
+# an app row's filter is a Qt Test program and its test functions ("hintergrund_test restzeit");
+# the copy is configured with the app only when such a row is picked.
 # -j is the build parallelism; --zeit the limit per mutant's test run (a hang counts as
 # killed). Run by hand, not in CI.
 set -uo pipefail
@@ -37,7 +39,7 @@ mkdir -p "$baum"
 
 # Copies changed files only (a new mtime makes ninja rebuild them) and drops files that are
 # gone from the checkout (the test globs would otherwise still see them).
-python3 - "$wurzel" "$baum" CMakeLists.txt CMakePresets.json LICENSE README.md cmake src tests resources bench <<'PY'
+python3 - "$wurzel" "$baum" CMakeLists.txt CMakePresets.json LICENSE README.md cmake src tests tools resources bench docs <<'PY'
 import filecmp, os, shutil, sys
 wurzel, baum, teile = sys.argv[1], sys.argv[2], sys.argv[3:]
 def dateien(basis, teil):
@@ -58,22 +60,54 @@ for teil in teile:
             os.remove(os.path.join(baum, f))
 PY
 
-if [[ ! -f $bau/build.ninja ]]; then
-  cmake -S "$baum" -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZOR_BUILD_APP=OFF >/dev/null ||
+# The rows, without comments and blank lines, optionally narrowed by --nur.
+mapfile -t zeilen < <(grep -v -E '^\s*(#|$)' "$liste" | { if [[ -n $nur ]]; then grep -E -- "$nur"; else cat; fi; })
+
+mit_app=OFF
+for zeile in "${zeilen[@]}"; do
+  [[ $(cut -f4 <<<"$zeile") == app ]] && mit_app=ON
+done
+# The app doubles the build: a core-only run keeps an existing app tree but never asks for one.
+if [[ ! -f $bau/build.ninja ]] || { [[ $mit_app == ON ]] && ! grep -q '^ZOR_BUILD_APP:BOOL=ON' "$bau/CMakeCache.txt"; }; then
+  cmake -S "$baum" -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Release -DZOR_BUILD_APP=$mit_app >/dev/null ||
     { echo "Konfigurieren fehlgeschlagen" >&2; exit 1; }
 fi
 
-declare -A ziel_target=([core]=zorcore_tests [cli]=zor_cli_tests)
+declare -A ziel_target=([core]=zorcore_tests [cli]=zor_cli_tests [app]=app)
 declare -A ziel_binary=([core]=$bau/tests/zorcore_tests [cli]=$bau/tests/zor_cli_tests)
+qt_umgebung=$bau/mutant_qt
+mkdir -p "$qt_umgebung"
 
 bauen() { cmake --build "$bau" -j"$jobs" --target "$@" >"$bau/mutant_bau.log" 2>&1; }
-pruefen() { timeout "$zeit" "${ziel_binary[$1]}" --gtest_filter="$2" --gtest_brief=1 >/dev/null 2>&1; }
+pruefen() {
+  if [[ $1 == app ]]; then
+    # Qt Test takes the functions to run as arguments; the program's name comes first.
+    local -a teile
+    read -r -a teile <<<"$2"
+    QT_QPA_PLATFORM=offscreen QT_AUDIO_BACKEND=none ZOR_SCREENSHOTS=$qt_umgebung/bilder \
+      XDG_CONFIG_HOME=$qt_umgebung/einstellungen \
+      timeout "$zeit" "$bau/tests/app/${teile[0]}" "${teile[@]:1}" >/dev/null 2>&1
+  else
+    timeout "$zeit" "${ziel_binary[$1]}" --gtest_filter="$2" --gtest_brief=1 >/dev/null 2>&1
+  fi
+}
+# The build targets a row needs: an app row's test program pulls the programs it drives.
+ziele_von() {
+  case $1 in
+    app) read -r -a _t <<<"$2"; echo "${_t[0]}" ;;
+    cli) echo "zor_cli_tests zor" ;;
+    *) echo "${ziel_target[$1]}" ;;
+  esac
+}
 
 echo "Baue die unveränderten Testprogramme …"
-bauen zor zorcore_tests zor_cli_tests || { echo "Der unveränderte Stand baut nicht" >&2; exit 1; }
-
-# The rows, without comments and blank lines, optionally narrowed by --nur.
-mapfile -t zeilen < <(grep -v -E '^\s*(#|$)' "$liste" | { if [[ -n $nur ]]; then grep -E -- "$nur"; else cat; fi; })
+declare -A vorab=([zor]=1)
+for zeile in "${zeilen[@]}"; do
+  IFS=$'\x1f' read -r _ _ _ ziel filter <<<"${zeile//$'\t'/$'\x1f'}"
+  [[ -n ${ziel_target[$ziel]:-} ]] || continue
+  for z in $(ziele_von "$ziel" "$filter"); do vorab[$z]=1; done
+done
+bauen "${!vorab[@]}" || { echo "Der unveränderte Stand baut nicht" >&2; exit 1; }
 
 # Every filter must pass unmutated, or its rows would count as killed for nothing.
 declare -A grundlage=()
@@ -120,8 +154,7 @@ for zeile in "${zeilen[@]}"; do
   aktiv=$ziel_pfad
   python3 -c 'import sys; p=sys.argv[1]; t=open(p, encoding="utf-8").read()
 open(p, "w", encoding="utf-8").write(t.replace(sys.argv[2], sys.argv[3], 1))' "$ziel_pfad" "$suche" "$ersatz"
-  ziele=("${ziel_target[$ziel]}")
-  [[ $ziel == cli ]] && ziele+=(zor)
+  read -r -a ziele <<<"$(ziele_von "$ziel" "$filter")"
   if ! bauen "${ziele[@]}"; then
     echo "[$nr] übersetzt nicht              $etikett"; bautnicht=$((bautnicht + 1))
   else

@@ -57,9 +57,8 @@ private slots:
         QCOMPARE(s().Fenster.FF, 1);
         QCOMPARE(s().Fenster.init, 1);
         QVERIFY(zor().istGrau(CMD_OEFFNEN_FF) && !f_->werkzeugleiste()->istAktiv(CMD_OEFFNEN_FF));
-        for (int id : {CMD_SCHLIESSEN_FF, CMD_SCHLIESSEN_ALLE, CMD_DRUCKEN, CMD_EXPORTIEREN})
-            QVERIFY2(!zor().istGrau(id), qPrintable(QString::number(id)));
-        QVERIFY(popupAktiv(CMD_SCHLIESSEN_ALLE) && popupAktiv(CMD_KASKADIERT) && popupAktiv(CMD_OEFFNEN_ALLE));
+        // Which commands go grey in which state is the core's table; here only that it is applied.
+        QVERIFY(!zor().istGrau(CMD_EXPORTIEREN) && popupAktiv(CMD_KASKADIERT));
         QVERIFY(zor().istGrau(CMD_MULTIMEDIA));
         QCOMPARE(fenster("ff")->geometry(), flaeche());
         // The context menu is the channel-model "Datei" menu, export included.
@@ -77,7 +76,6 @@ private slots:
         f_->mainframe_OnCommand(CMD_SCHLIESSEN_PAR);
         QCoreApplication::processEvents();
         QCOMPARE(s().Fenster.PAR, 0);
-        QVERIFY(!zor().istGrau(CMD_OEFFNEN_PAR) && zor().istGrau(CMD_SCHLIESSEN_PAR));
         QCOMPARE(fenster("ff")->geometry(), flaeche());
 
         zor().grau(CMD_AKTUALISIEREN, false);
@@ -85,8 +83,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(s().Fenster.aktuell, 0);
         QCOMPARE(s().Fenster.null, 1);
-        QVERIFY(zor().istGrau(CMD_AKTUALISIEREN) && zor().istGrau(CMD_DRUCKEN) && zor().istGrau(CMD_EXPORTIEREN));
-        QVERIFY(!popupAktiv(CMD_SCHLIESSEN_ALLE) && !popupAktiv(CMD_KASKADIERT));
+        QVERIFY(zor().istGrau(CMD_AKTUALISIEREN) && !popupAktiv(CMD_KASKADIERT));
         QVERIFY(!zor().istGrau(CMD_MULTIMEDIA));
         QVERIFY(r_->meldungen().isEmpty());
     }

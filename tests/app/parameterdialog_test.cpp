@@ -61,22 +61,16 @@ private slots:
         QVERIFY(r_->meldung.gezeigt.isEmpty());
     }
 
-    // A refused entry brings its dialog; cancelling it closes everything, storing nothing.
+    // One row per answer the dialogs give (the entry rules are the core's): a refused entry
+    // brings its dialog, cancelling it closes everything and stores nothing.
     void ablehnung_data() {
         QTest::addColumn<int>("befehl");
         QTest::addColumn<int>("feld");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("fehlerdialog");  // empty: accepted
-        QTest::newRow("BSC p 1.0001") << 507 << 306 << "1.0001" << "id_613";
         QTest::newRow("BSC p Komma") << 507 << 306 << "0,5" << "id_613";
-        QTest::newRow("BSC p -0") << 507 << 306 << "-0" << "";
         QTest::newRow("BSC Startwert 10000") << 507 << 305 << "10000" << "id_612";
-        QTest::newRow("BSC Startwert 12.5") << 507 << 305 << "12.5" << "id_612";
-        QTest::newRow("BSC Durchlaeufe 0") << 507 << 304 << "0" << "id_612";
-        QTest::newRow("GE p(G|B) 0") << 508 << 309 << "0" << "id_613";
         QTest::newRow("MC q(G|B) 0") << 509 << 309 << "0" << "";
-        QTest::newRow("MC Good 0") << 509 << 311 << "0" << "id_613";
-        QTest::newRow("SW e2 0") << 510 << 335 << "0" << "id_613";
     }
     void ablehnung() {
         QFETCH(int, befehl);

@@ -35,9 +35,7 @@ private slots:
         QTest::addColumn<int>("paar");
         QTest::addColumn<QString>("dialog");
         QTest::newRow("Satz 1 BSC") << int(CMD_SATZ1_BSC) << 0 << "id_89";
-        QTest::newRow("Satz 1 MC") << int(CMD_SATZ1_MC) << 0 << "id_91";
         QTest::newRow("Satz 2 GE") << int(CMD_SATZ2_GE) << 1 << "id_96";
-        QTest::newRow("Satz 2 SW") << int(CMD_SATZ2_SW) << 1 << "id_93";
     }
     void direkteWahlSetztDialogpaar() {
         QFETCH(int, id);
@@ -105,12 +103,8 @@ private slots:
         QTest::addColumn<int>("anderesModell");
         QTest::addColumn<QString>("folge");  // dialog name, "datei", or empty: inactive
         QTest::newRow("Satz 1 wie Satz 2 bei inaktivem Satz 2") << int(CMD_SATZ1_WIE_SATZ2) << 0 << "";
-        QTest::newRow("Satz 1 wie Satz 2 bei BSC") << int(CMD_SATZ1_WIE_SATZ2) << 6 << "id_89";
-        QTest::newRow("Satz 1 wie Satz 2 bei SW") << int(CMD_SATZ1_WIE_SATZ2) << 9 << "id_93";
         QTest::newRow("Satz 1 wie Satz 2 bei Datei") << int(CMD_SATZ1_WIE_SATZ2) << 10 << "datei";
         QTest::newRow("Satz 2 wie Satz 1 bei GE") << int(CMD_SATZ2_WIE_SATZ1) << 2 << "id_96";
-        QTest::newRow("Satz 2 wie Satz 1 bei MC") << int(CMD_SATZ2_WIE_SATZ1) << 3 << "id_91";
-        QTest::newRow("Satz 2 wie Satz 1 bei inaktivem Satz 1") << int(CMD_SATZ2_WIE_SATZ1) << 0 << "";
     }
     void wieParametersatz() {
         QFETCH(int, id);

@@ -21,7 +21,7 @@
 #include "app/platform/hilfeseiten.h"
 #include "app/shell/module.h"
 #include "app/shell/programm.h"
-#include "help_images/sitzung.h"
+#include "sitzung.h"
 
 using namespace zor::app;
 

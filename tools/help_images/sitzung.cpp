@@ -1,4 +1,4 @@
-#include "help_images/sitzung.h"
+#include "sitzung.h"
 
 #include "support/gui_hilfen.h"
 
