@@ -13,6 +13,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
 #include "app/hintergrund/hintergrund.h"
@@ -130,18 +132,20 @@ AnpassungDokument::AnpassungDokument(Kontext& kontext, Vorlagenquelle vorlagen)
     hinweise_->setWordWrap(true);
     hinweise_->hide();
 
-    auto* teiler = new QSplitter(Qt::Vertical, this);
-    teiler->addWidget(tabelle_);
-    teiler->addWidget(bild_);
-    teiler->setStretchFactor(0, 2);
-    teiler->setStretchFactor(1, 3);
-    teiler->setChildrenCollapsible(false);
+    teiler_ = new QSplitter(Qt::Vertical, this);
+    teiler_->addWidget(tabelle_);
+    teiler_->addWidget(bild_);
+    // A resize goes to the diagrams; the table keeps the rows it shows.
+    teiler_->setStretchFactor(0, 0);
+    teiler_->setStretchFactor(1, 1);
+    teiler_->setChildrenCollapsible(false);
+    teiler_->setSizes({120, 400});
     auto* spalte = new QVBoxLayout(this);
     spalte->setContentsMargins(4, 0, 4, 4);
     spalte->setSpacing(4);
     spalte->addWidget(leiste);
     spalte->addWidget(folge_);
-    spalte->addWidget(teiler, 1);
+    spalte->addWidget(teiler_, 1);
     spalte->addWidget(hinweise_);
 
     connect(log_, &QCheckBox::toggled, bild_, qOverload<>(&QWidget::update));
@@ -222,6 +226,11 @@ void AnpassungDokument::zeigen() {
     tabelle_->resizeColumnsToContents();
     tabelle_->resizeRowsToContents();
     if (!zeilen.empty()) tabelle_->selectRow(0);
+    // The table as tall as its rows, while the diagrams keep at least half the height.
+    int hoehe = tabelle_->horizontalHeader()->height() + 2 * tabelle_->frameWidth();
+    for (int r = 0; r < tabelle_->rowCount(); ++r) hoehe += tabelle_->rowHeight(r);
+    const int gesamt = teiler_->height();
+    teiler_->setSizes({std::min(hoehe, gesamt / 2), gesamt - std::min(hoehe, gesamt / 2)});
     QStringList hinweise;
     for (const std::string& h : anpassung_.hinweise) hinweise << QString::fromStdString(h);
     hinweise_->setText(hinweise.join('\n'));

@@ -14,6 +14,7 @@
 
 class QCheckBox;
 class QLabel;
+class QSplitter;
 class QAction;
 class QTableWidget;
 
@@ -71,6 +72,7 @@ private:
     QLabel* folge_;
     QLabel* hinweise_;
     QTableWidget* tabelle_;
+    QSplitter* teiler_;
     QCheckBox* log_;
     QWidget* bild_;
     QAction* inSatzAktion_[2];
