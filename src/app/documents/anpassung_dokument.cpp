@@ -22,6 +22,7 @@
 #include "app/plot/dokumentbilder.h"
 #include "core/documents/anpassung_tabelle.h"
 #include "core/models/satzparameter.h"
+#include "core/models/vorgaben.h"
 
 namespace zor::app {
 namespace {
@@ -70,13 +71,17 @@ struct Lauf {
     Anpassung anpassung;
 };
 
-// The help picture: set 2's sequence fitted, the window maximised.
+// The help picture: set 2 simulating the GE start values long enough for bursts to show,
+// its sequence fitted, the window maximised.
 Bildrezept anpassungsBild() {
     const QString name = QStringLiteral("anpassung");
     return {name, {}, [name](Bildaufnahme& a) {
                 if (!modellDokumentZeigen(a, CMD_OEFFNEN_ANPASSUNG, name)) return;
                 auto* d = qobject_cast<AnpassungDokument*>(a.kontext().mdiFlaeche().activeSubWindow()->widget());
                 if (!d) return a.fehler(name + QStringLiteral(": falsches Fenster"));
+                ZorState& s = a.kontext().zustand();
+                vorgabeSetzen(s, 1, *vorgabe("ge1"));
+                durchlaeufeSetzen(s, Modellart::GE, 1, 200000);
                 d->satzAnpassen(1);
                 if (!a.warte([d] { return d->anpassung().ok; }, 120000))
                     return a.fehler(name + QStringLiteral(": Anpassung nicht fertig"));
@@ -162,7 +167,7 @@ const ModellDokumentart& AnpassungDokument::dokumentart() {
                     .filter = {&SATZ_FOLGEN, &SATZ_EXPORT_BILD, &SATZ_EXPORT_BILD_CSV},
                     .bilder = {anpassungsBild()}},
         .menuetext = "&Modellanpassung",
-        .hinweis = "Erstellt ein Modellanpassung-Dokument: welches Modell beschreibt eine Fehlerfolge?",
+        .hinweis = "Erstellt ein Modellanpassung-Dokument!",
         .knopfRang = 45,
         .bild = "anpassung",
         .druck = nullptr,
