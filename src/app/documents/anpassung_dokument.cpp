@@ -127,6 +127,7 @@ AnpassungDokument::AnpassungDokument(Kontext& kontext, Vorlagenquelle vorlagen)
     QStringList kopf;
     for (const char* k : ANPASSUNG_KOPF) kopf << QString::fromUtf8(k);
     tabelle_->setHorizontalHeaderLabels(kopf);
+    tabelle_->resizeColumnsToContents();
     tabelle_->verticalHeader()->hide();
     tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabelle_->setSelectionBehavior(QAbstractItemView::SelectRows);
