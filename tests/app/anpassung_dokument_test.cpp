@@ -2,6 +2,8 @@
 // models, a fitted model goes into a set, refusals and a cancel leave the window as it
 // was, and the renderer paints what the window paints.
 
+#include <QApplication>
+#include <QClipboard>
 #include <QMdiSubWindow>
 #include <QProcess>
 #include <QPushButton>
@@ -16,6 +18,7 @@
 #include "app/shell/fortschrittsfenster.h"
 #include "app/hintergrund/hintergrund.h"
 #include "app/plot/bildausgabe.h"
+#include "core/documents/anpassung_tabelle.h"
 #include "core/models/satzparameter.h"
 #include "core/models/vorgaben.h"
 #include "support/dialog_hilfen.h"
@@ -93,6 +96,10 @@ private slots:
         for (const QString& m : spalte(d, 1)) modelle.insert(m.section(' ', 0, 0));
         QCOMPARE(modelle, (std::set<QString>{"BSC", "GE", "MC", "SW"}));
         speichereBild(fenster("anpassung"), skaliert(QStringLiteral("anpassung")));
+        // Ctrl+C in the table copies the whole table, not the cell.
+        tabelle(d)->setFocus();
+        QTest::keyClick(tabelle(d), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text().toStdString(), zor::Anpassung_Csv(d->anpassung()));
 
         // The GE row goes into set 2, simulated, with its fitted values.
         const auto& m = d->anpassung().modelle;

@@ -8,6 +8,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QToolBar>
@@ -155,6 +156,9 @@ AnpassungDokument::AnpassungDokument(Kontext& kontext, Vorlagenquelle vorlagen)
     spalte->addWidget(hinweise_);
 
     connect(log_, &QCheckBox::toggled, bild_, qOverload<>(&QWidget::update));
+    // Ctrl+C copies the whole fit, also while the table (which would copy one cell) has the focus.
+    auto* kopie = new QShortcut(QKeySequence::Copy, this, this, &AnpassungDokument::kopieren);
+    kopie->setContext(Qt::WidgetWithChildrenShortcut);
 }
 
 const ModellDokumentart& AnpassungDokument::dokumentart() {
