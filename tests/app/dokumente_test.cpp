@@ -88,18 +88,21 @@ private slots:
         QVERIFY(r_->meldungen().isEmpty());
     }
 
-    // "Alle" opens the missing three and puts all four in the quadrants.
-    void alleOeffnenInDenQuadranten() {
+    // "Alle" opens the missing ones; more than four kinds share a grid of two rows in the
+    // table's order, whichever was open first.
+    void alleOeffnenImRaster() {
         f_->mainframe_OnCommand(CMD_OEFFNEN_PAR);
         f_->mainframe_OnCommand(CMD_OEFFNEN_ALLE);
         QVERIFY(r_->meldungen().isEmpty());
         const QRect r = flaeche();
-        const int b = r.width() / 2, h = r.height() / 2;
-        QCOMPARE(fenster("ff")->geometry(), QRect(0, 0, b, h));
-        QCOMPARE(fenster("par")->geometry(), QRect(b, h, b, h));
-        QCOMPARE(fenster("fkf")->geometry(), QRect(b, 0, b, h));
-        QCOMPARE(fenster("fav")->geometry(), QRect(0, h, b, h));
-        QCOMPARE(s().Fenster.neu, 4);
+        const int arten = static_cast<int>(modellDokumentarten().size()), spalten = (arten + 1) / 2;
+        const int b = r.width() / spalten, h = r.height() / 2;
+        for (int i = 0; i < arten; ++i) {
+            const QString name = modellDokumentarten()[static_cast<std::size_t>(i)]->fenster.name;
+            QCOMPARE(fenster(qPrintable(name))->geometry(),
+                     QRect(i % spalten * r.width() / spalten, i / spalten * h, b, h));
+        }
+        QCOMPARE(s().Fenster.neu, arten);
         // The curves compute in the background; while they do, closing waits like all input.
         QVERIFY(warteAufJob(*f_));
         QVERIFY(speichereBild(f_, QStringLiteral("dokumente_alle_1280x800")));

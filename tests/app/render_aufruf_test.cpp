@@ -42,6 +42,7 @@ private slots:
     void initTestCase() {
         QVERIFY(tmp_.isValid());
         schreibeDatei(tmp_, "zwei.FFO", "2");
+        schreibeDatei(tmp_, "null.FFO", "0000");
         QDir(tmp_.path()).mkdir("kaputt");
         for (const char* name : {"FKF.PLT", "FAV.PLT", "GE_PAR.PLT", "BSC_PAR.PLT", "DRUCKEN.PLT"})
             schreibeDatei(tmp_, QStringLiteral("kaputt/") + name, "qq kaputt\n");
@@ -79,6 +80,9 @@ private slots:
         fall("endung_vorlage", {"FKF.PLT", "x.csv"}, "eine Vorlage wird als .png");
         fall("ohne_argumente", {}, "Falsche Zahl der Argumente");
         fall("zu_viele", {"--dokument", "ff", "a.png", "b.png"}, "erhalten 2");
+        fall("anpassung_ohne_datei", {"--dokument", "anpassung", "x.png"}, "--datei DATEI");
+        fall("datei_bei_fav", {"--dokument", "fav", "--datei", "zwei.FFO", "x.png"}, "--datei gilt nicht für fav");
+        fall("endung_anpassung", {"--dokument", "anpassung", "--datei", "zwei.FFO", "fav.txt"}, ".png, .svg, .pdf oder .csv");
     }
     void falscheAngabe() { pruefen(); }
 
@@ -87,6 +91,7 @@ private slots:
         const auto fall = [](const char* name, QStringList a, const char* m) { QTest::newRow(name) << a << 1 << QString(m); };
         fall("ffo_mit_zwei", {"--dokument", "fav", "--datei1", "zwei.FFO", "x.png"}, "zwei.FFO");
         fall("ffo_mit_zwei_csv", {"--dokument", "fkf", "--datei1", "zwei.FFO", "x.csv"}, "zwei.FFO");
+        fall("anpassung_ohne_fehler", {"--dokument", "anpassung", "--datei", "null.FFO", "x.csv"}, "keinen einzigen Fehler");
         fall("vorlage_kaputt", {"--start", "kaputt", "FKF.PLT", "x.png"}, "Fehlerhafte Plotdatei!");
         fall("fkf_vorlage_kaputt", {"--dokument", "fkf", "--satz1", "ge1", "--start", "kaputt", "x.png"}, "Fehlerhafte Plotdatei!");
         fall("par_vorlage_kaputt", {"--dokument", "par", "--start", "kaputt", "x.svg"}, "Fehlerhafte Plotdatei!");

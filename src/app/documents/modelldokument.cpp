@@ -103,16 +103,20 @@ void ModellDokument::paintEvent(QPaintEvent*) {
 
 void ModellDokument::keyPressEvent(QKeyEvent* e) {
     if (e->matches(QKeySequence::Copy)) {
-        bereit([this] {
-            auto* daten = new QMimeData;
-            daten->setImageData(bildVon(size(), [this](QPainter& p) { zeichnen(p, size()); }));
-            if (hatCsv()) daten->setText(QString::fromStdString(alsCsv()));
-            QApplication::clipboard()->setMimeData(daten);
-        });
+        kopieren();
         e->accept();
         return;
     }
     MdiDokument::keyPressEvent(e);
+}
+
+void ModellDokument::kopieren() {
+    bereit([this] {
+        auto* daten = new QMimeData;
+        daten->setImageData(bildVon(size(), [this](QPainter& p) { zeichnen(p, size()); }));
+        if (hatCsv()) daten->setText(QString::fromStdString(alsCsv()));
+        QApplication::clipboard()->setMimeData(daten);
+    });
 }
 
 }  // namespace zor::app

@@ -46,6 +46,8 @@ public:
     static QMdiSubWindow* unterfenster(Kontext& k, const ModellDokumentart& art);
 
 protected:
+    // The picture and, where it has them, the CSV to the clipboard, once up to date.
+    void kopieren();
     void paintEvent(QPaintEvent*) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;

@@ -1,6 +1,7 @@
 #include "app/plot/dokumentbilder.h"
 
 #include "app/plot/qpainter_canvas.h"
+#include "core/documents/anpassung_malen.h"
 #include "core/documents/ff_malen.h"
 #include "core/documents/messcursor.h"
 #include "core/documents/par_malen.h"
@@ -72,6 +73,30 @@ Gezeichnet fkfMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquell
     const Gezeichnet g = FKF_Paint(dc, s, q, drucken);
     if (s.Cursor.FKF) bildschirmCursor(dc, fkfCursorGeometrie(s), fkfCursorKurven(s, g), s.FKF_xpos, drucken);
     return g;
+}
+
+void anpassungMalen(QPainter& p, QSize groesse, const Anpassung& a, bool linear, const Vorlagenquelle& q) {
+    p.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
+    const bool nebeneinander = groesse.width() >= groesse.height();
+    const QSize teil = nebeneinander ? QSize(groesse.width() / 2, groesse.height())
+                                     : QSize(groesse.width(), groesse.height() / 2);
+    for (const Anpassungsbild bild : {Anpassungsbild::Fav, Anpassungsbild::Fkf}) {
+        const QPoint ecke = bild == Anpassungsbild::Fav ? QPoint(0, 0)
+                            : nebeneinander             ? QPoint(teil.width(), 0)
+                                                        : QPoint(0, teil.height());
+        Abbildung m = Abbildung::fenstereigenschaften(teil.width(), teil.height());
+        m.ursprungX += ecke.x();
+        m.ursprungY += ecke.y();
+        // Each diagram stays in its half, whatever its labels reach for.
+        p.save();
+        p.setClipRect(QRect(ecke, teil));
+        {
+            QPainterCanvas dc(p, m);
+            dc.setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});
+            Anpassung_Paint(dc, a, {.bild = bild, .linear = linear}, q);
+        }
+        p.restore();
+    }
 }
 
 void kurvenCursorMalen(QPainter& p, QSize groesse, const CursorGeometrie& g, const CursorKurven& k, int xpos) {

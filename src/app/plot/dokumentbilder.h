@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QRect>
 
+#include "core/anpassung/anpassung.h"
 #include "core/documents/ff_inhalt.h"
 #include "core/documents/kurven_malen.h"
 #include "core/documents/messcursor.h"
@@ -29,6 +30,10 @@ int parMalen(QPainter& p, QRect r, const Vorlagenquelle& quelle, const ZorState&
 // are inactive only the white area is painted.
 Gezeichnet favMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquelle& q, int drucken);
 Gezeichnet fkfMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquelle& q, int drucken);
+
+// The model fit's overlay on a white area: the sequence's gap distribution beside (or,
+// on a tall area, above) its correlation function, each with the fitted models' curves.
+void anpassungMalen(QPainter& p, QSize groesse, const Anpassung& a, bool linear, const Vorlagenquelle& q);
 
 // The screen cursor of a curve document (labels, line, values) over its painting, as
 // favMalen/fkfMalen draw it; the window uses it to paint the cursor on its own.

@@ -15,7 +15,8 @@ constexpr Geltung bit(Renderziel z) { return 1u << static_cast<unsigned>(z); }
 constexpr Geltung KURVEN = bit(Renderziel::FAV) | bit(Renderziel::FKF) | bit(Renderziel::DruckFAV) | bit(Renderziel::DruckFKF);
 constexpr Geltung FAV_ARTEN = bit(Renderziel::FAV) | bit(Renderziel::DruckFAV);
 constexpr Geltung DOKUMENTE = KURVEN | bit(Renderziel::FF) | bit(Renderziel::PAR) | bit(Renderziel::DruckFF);
-constexpr Geltung BILDER = bit(Renderziel::Vorlage) | bit(Renderziel::FF) | bit(Renderziel::PAR) | bit(Renderziel::FAV) | bit(Renderziel::FKF);
+constexpr Geltung ANPASSUNG = bit(Renderziel::Anpassung);
+constexpr Geltung BILDER = bit(Renderziel::Vorlage) | bit(Renderziel::FF) | bit(Renderziel::PAR) | bit(Renderziel::FAV) | bit(Renderziel::FKF) | ANPASSUNG;
 constexpr Geltung VORLAGE = bit(Renderziel::Vorlage);
 constexpr Geltung UEBERALL = ~0u;
 
@@ -35,6 +36,7 @@ const std::vector<Zielname>& zielnamen() {
         {Renderziel::DruckFF, "druck-ff", {Bildformat::PDF}},
         {Renderziel::DruckFAV, "druck-fav", {Bildformat::PDF}},
         {Renderziel::DruckFKF, "druck-fkf", {Bildformat::PDF}},
+        {Renderziel::Anpassung, "anpassung", {Bildformat::PNG, Bildformat::SVG, Bildformat::PDF, Bildformat::CSV}},
     };
     return t;
 }
@@ -103,7 +105,7 @@ const std::vector<Option>& optionen() {
              a.alle = w;
              return std::string();
          }},
-        {"dokument", "ART", "Ein Dokument zeichnen: ff, par, fav, fkf oder die gedruckte Seite druck-ff, druck-fav, druck-fkf.",
+        {"dokument", "ART", "Ein Dokument zeichnen: ff, par, fav, fkf, anpassung oder die gedruckte Seite druck-ff, druck-fav, druck-fkf.",
          UEBERALL, nullptr},  // read first: it decides what the other options apply to
         {"start", "VERZEICHNIS", "Vorlagen zuerst hier suchen (wie im Startverzeichnis des Programms).", UEBERALL,
          [](const QString& w, Renderauftrag& a) {
@@ -162,9 +164,14 @@ const std::vector<Option>& optionen() {
              a.datei[1] = w;
              return std::string();
          }},
+        {"datei", "DATEI", "Die Fehlerfolge der Modellanpassung: FFO, FAB oder VGL.", ANPASSUNG,
+         [](const QString& w, Renderauftrag& a) {
+             a.folge = w;
+             return std::string();
+         }},
         {"abszisse", "ART", "Abszisse lin oder log.", FAV_ARTEN,
          [](const QString& w, Renderauftrag& a) { return linLog(w, a.abszisseLog); }},
-        {"ordinate", "ART", "Ordinate lin oder log.", KURVEN,
+        {"ordinate", "ART", "Ordinate lin oder log.", KURVEN | ANPASSUNG,
          [](const QString& w, Renderauftrag& a) { return linLog(w, a.ordinateLog); }},
         {"ak", nullptr, "p(a=k) statt P(a>=k) zeigen.", FAV_ARTEN, [](const QString&, Renderauftrag& a) {
              a.ak = true;
@@ -240,7 +247,7 @@ std::string zielBestimmen(const std::vector<Angabe>& angaben, Renderauftrag& a) 
             return z.ziel >= Renderziel::FF && x.wert == QLatin1String(z.name);
         });
         if (it == t.end())
-            return "Unbekanntes Dokument „" + x.wert.toStdString() + "“ (ff, par, fav, fkf, druck-ff, druck-fav oder druck-fkf).";
+            return "Unbekanntes Dokument „" + x.wert.toStdString() + "“ (ff, par, fav, fkf, anpassung, druck-ff, druck-fav oder druck-fkf).";
         a.ziel = it->ziel;
     }
     if (alle && dokument) return "--alle und --dokument schließen einander aus.";
@@ -293,6 +300,8 @@ Renderaufruf renderArgumente(const QStringList& args) {
     }
     if (a.hilfe) return {a, {}};
     if (fehler.empty()) fehler = ausgabePruefen(positionale, a);
+    if (fehler.empty() && a.ziel == Renderziel::Anpassung && a.folge.isEmpty())
+        fehler = "Die Modellanpassung braucht ihre Fehlerfolge: --datei DATEI.";
     if (!fehler.empty()) return {std::nullopt, fehler};
     return {a, {}};
 }
@@ -304,7 +313,7 @@ std::string renderHilfe() {
         "        zorwerk-render --alle VERZEICHNIS\n"
         "Zeichnet Plotvorlagen und die Dokumente von Zorwerk und Multimedia ohne Fenster.\n"
         "Eine Vorlage (z. B. FKF.PLT) wird als PNG geschrieben, ein Dokument als PNG, SVG oder PDF, ff\n"
-        "auch als TXT, fav und fkf auch als CSV, gedruckte Seiten nur als PDF.\n"
+        "auch als TXT, fav, fkf und anpassung auch als CSV, gedruckte Seiten nur als PDF.\n"
         "Eine falsche Angabe endet mit Status 2, eine misslungene Zeichnung mit 1.\n\nOptionen:\n";
     for (const auto& o : optionen()) {
         std::string kopf = std::string("  --") + o.name + (o.wert ? std::string(" ") + o.wert : "");

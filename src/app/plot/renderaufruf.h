@@ -15,7 +15,7 @@
 namespace zor {
 
 // What is drawn: every scene, one template, or one document (or its printed page).
-enum class Renderziel { Alle, Vorlage, FF, PAR, FAV, FKF, DruckFF, DruckFAV, DruckFKF };
+enum class Renderziel { Alle, Vorlage, FF, PAR, FAV, FKF, DruckFF, DruckFAV, DruckFKF, Anpassung };
 
 struct Renderauftrag {
     Renderziel ziel = Renderziel::Vorlage;
@@ -28,6 +28,7 @@ struct Renderauftrag {
     QSize groesse{900, 600};
     QString anordnung = "dokument";
     std::array<QString, 2> satz, datei;  // empty: not given
+    QString folge;                       // the sequence a model fit reads
     bool abszisseLog = false, ordinateLog = true, ak = false, band = false;
     std::optional<int> punkte, cursor;
     QString vorlage, ausgabe;

@@ -18,6 +18,8 @@
 #include "app/plot/renderaufruf.h"
 #include "app/plot/vorlagen.h"
 #include "app/plot/vorschau.h"
+#include "core/anpassung/folge_lesen.h"
+#include "core/documents/anpassung_tabelle.h"
 #include "core/documents/kurven_csv.h"
 #include "core/documents/kurven_malen.h"
 #include "core/io/signale.h"
@@ -180,6 +182,32 @@ zor::Ergebnis parZeichnen(const QString& ausgabe, QSize g, const zor::ZorState& 
         zor::satzDateien(s));
 }
 
+// The model fit of a sequence file as the document shows it, or its table as CSV. A file
+// the reader refuses is a bad argument (2), a sequence no model fits a failed drawing (1).
+int anpassungMalen(const zor::Renderauftrag& a, const zor::Vorlagenquelle& quelle) {
+    zor::KeinFortschritt still;
+    const zor::Folgeneingabe e = zor::folgeLesen(a.folge.toStdString(), still);
+    if (!e.ok) {
+        melden(e.meldung.text);
+        return e.abgelehnt ? 2 : ZEICHNUNG_MISSLUNGEN;
+    }
+    const zor::Anpassung fit = zor::anpassen(e.folge, {}, still);
+    if (!fit.ok) {
+        melden(fit.meldung.text);
+        return ZEICHNUNG_MISSLUNGEN;
+    }
+    const zor::Eingaben geschuetzt{a.folge.toStdString()};
+    const zor::Ergebnis r =
+        zor::formatVon(a.ausgabe) == zor::Bildformat::CSV
+            ? zor::textSpeichern(a.ausgabe, zor::Anpassung_Csv(fit), geschuetzt)
+            : zor::bildSpeichern(
+                  a.ausgabe, a.groesse,
+                  [&](QPainter& maler) { zor::anpassungMalen(maler, a.groesse, fit, !a.ordinateLog, quelle); },
+                  geschuetzt);
+    if (!r) melden(r.meldung.text);
+    return r ? 0 : ZEICHNUNG_MISSLUNGEN;
+}
+
 int dokumentMalen(const zor::Renderauftrag& a, const zor::Vorlagenquelle& quelle) {
     using Z = zor::Renderziel;
     zor::ZorState s = zor::startZustand();
@@ -240,6 +268,7 @@ int rendern(int argc, char** argv) {
     const auto quelle = zor::programmVorlagen(a.start);
     if (a.ziel == zor::Renderziel::Alle) return alleMalen(a.alle, quelle);
     if (a.ziel == zor::Renderziel::Vorlage) return vorlageZeichnen(a, quelle);
+    if (a.ziel == zor::Renderziel::Anpassung) return anpassungMalen(a, quelle);
     return dokumentMalen(a, quelle);
 }
 
