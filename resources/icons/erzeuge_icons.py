@@ -74,6 +74,10 @@ BILDER = {
           f'<path d="M4.5 17.5h15" {S}/>'
           + "".join(f'<path d="M{x} 17.5V{y}" stroke="{R}" stroke-width="2" stroke-linecap="round"/>'
                     for x, y in ((7, 6.5), (9.5, 6.5), (14.5, 6.5), (17, 6.5))),
+    # Two bursts of errors and a lone one.
+    "buendel": f'<rect x="2.5" y="2.5" width="19" height="19" rx="2" fill="{W}" stroke="{D}" stroke-width="1.5"/>'
+               f'<path d="M4.5 17.5h15" {S}/><rect x="6" y="6.5" width="5" height="11" fill="{R}"/>'
+               f'<rect x="13.5" y="6.5" width="2" height="11" fill="{R}"/><rect x="17" y="10.5" width="1.5" height="7" fill="{B}"/>',
     "fkf": diagramm("M6.5 6c1.5 0 1.8 9 4 9s2.5-3 4.5-3 2 2.5 3.5 2.5", R),
     "par": f'<rect x="3.5" y="2.5" width="17" height="19" rx="1.5" fill="{W}" stroke="{D}" stroke-width="1.5"/>'
            f'<path d="M6.5 7h3M6.5 11h3M6.5 15h3M6.5 19h3" stroke="{D}" stroke-width="1.4"/>'
@@ -136,4 +140,4 @@ for name, body in BILDER.items():
         f.write(svg(body))
 with open(os.path.join(hier, "zorwerk.svg"), "w") as f:
     f.write(PROGRAMM)
-assert len(BILDER) == 40, len(BILDER)
+assert len(BILDER) == 41, len(BILDER)

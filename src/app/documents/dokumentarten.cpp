@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 
 #include "app/context/kontext.h"
+#include "app/documents/buendel_dokument.h"
 #include "app/documents/fav_dokument.h"
 #include "app/documents/ff_dokument.h"
 #include "app/documents/fkf_dokument.h"
@@ -19,6 +20,7 @@ const std::vector<const ModellDokumentart*>& modellDokumentarten() {
         &FKFDokument::dokumentart(),
         &FAVDokument::dokumentart(),
         &ParDokument::dokumentart(),
+        &BuendelDokument::dokumentart(),
     };
     // clang-format on
     return tabelle;

@@ -74,6 +74,13 @@ Gezeichnet fkfMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquell
     return g;
 }
 
+void buendelBildMalen(QPainter& p, QSize groesse, const ZorState& s, const Buendeleinstellungen& e,
+                      const Buendeldaten& d, int drucken) {
+    p.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
+    Kurvenleinwand dc(p, groesse);
+    buendelMalen(dc, s, e, d, drucken);
+}
+
 void kurvenCursorMalen(QPainter& p, QSize groesse, const CursorGeometrie& g, const CursorKurven& k, int xpos) {
     Kurvenleinwand dc(p, groesse);
     bildschirmCursor(dc, g, k, xpos, 0);

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QRect>
 
+#include "core/documents/buendel_einstellungen.h"
 #include "core/documents/ff_inhalt.h"
 #include "core/documents/kurven_malen.h"
 #include "core/documents/messcursor.h"
@@ -29,6 +30,10 @@ int parMalen(QPainter& p, QRect r, const Vorlagenquelle& quelle, const ZorState&
 // are inactive only the white area is painted.
 Gezeichnet favMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquelle& q, int drucken);
 Gezeichnet fkfMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquelle& q, int drucken);
+
+// The document "Bündel und Blöcke" with the curve documents' mapping and font.
+void buendelBildMalen(QPainter& p, QSize groesse, const ZorState& s, const Buendeleinstellungen& e,
+                      const Buendeldaten& d, int drucken);
 
 // The screen cursor of a curve document (labels, line, values) over its painting, as
 // favMalen/fkfMalen draw it; the window uses it to paint the cursor on its own.

@@ -12,10 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "core/documents/buendel_einstellungen.h"
+
 namespace zor {
 
 // What is drawn: every scene, one template, or one document (or its printed page).
-enum class Renderziel { Alle, Vorlage, FF, PAR, FAV, FKF, DruckFF, DruckFAV, DruckFKF };
+enum class Renderziel { Alle, Vorlage, FF, PAR, FAV, FKF, DruckFF, DruckFAV, DruckFKF, Buendel, Bloecke };
 
 struct Renderauftrag {
     Renderziel ziel = Renderziel::Vorlage;
@@ -30,6 +32,7 @@ struct Renderauftrag {
     std::array<QString, 2> satz, datei;  // empty: not given
     bool abszisseLog = false, ordinateLog = true, ak = false, band = false;
     std::optional<int> punkte, cursor;
+    Buendeleinstellungen buendel;  // buendel, bloecke
     QString vorlage, ausgabe;
 };
 
