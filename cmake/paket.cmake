@@ -47,8 +47,9 @@ function(zor_handbuch programm)
       ${ZOR_HELP2MAN} --no-info --locale=C.UTF-8 --section=1 --manual=Benutzerbefehle --source=Zorwerk
       --version-string=${PROJECT_VERSION} --include=${ZOR_PAKETDATEIEN}/${programm}.h2m --output=${seite}
       ${programm}
+    COMMAND sed -i -f ${ZOR_PAKETDATEIEN}/deutsch.sed ${seite}
     COMMAND gzip -9nf ${seite}
-    DEPENDS ${programm} ${ZOR_PAKETDATEIEN}/${programm}.h2m VERBATIM)
+    DEPENDS ${programm} ${ZOR_PAKETDATEIEN}/${programm}.h2m ${ZOR_PAKETDATEIEN}/deutsch.sed VERBATIM)
   add_custom_target(${programm}_man ALL DEPENDS ${seite}.gz)
   install(FILES ${seite}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endfunction()

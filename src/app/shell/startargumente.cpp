@@ -51,7 +51,7 @@ const Argument* finden(std::string_view text) {
 
 std::string hilfetext() {
     std::string t =
-        "Aufruf: zorwerk [OPTION]\n"
+        "Aufruf: zorwerk [OPTION]\n\n"
         "Zorwerk und Multimedia: Lehr-Werkbank für Fehlermodelle digitaler Kanäle und ihre\n"
         "Wirkung auf Bilder, Töne und Videos. Ohne Option startet das Fenster.\n\n"
         "Optionen:\n";
