@@ -91,18 +91,23 @@ private slots:
         QVERIFY(r_->meldungen().isEmpty());
     }
 
-    // "Alle" opens the missing three and puts all four in the quadrants.
-    void alleOeffnenInDenQuadranten() {
+    // "Alle" opens the missing ones and tiles every document of the table: inside the
+    // area, none over another, FF in the top left corner.
+    void alleOeffnenGekachelt() {
         f_->mainframe_OnCommand(CMD_OEFFNEN_PAR);
         f_->mainframe_OnCommand(CMD_OEFFNEN_ALLE);
         QVERIFY(r_->meldungen().isEmpty());
         const QRect r = flaeche();
-        const int b = r.width() / 2, h = r.height() / 2;
-        QCOMPARE(fenster("ff")->geometry(), QRect(0, 0, b, h));
-        QCOMPARE(fenster("par")->geometry(), QRect(b, h, b, h));
-        QCOMPARE(fenster("fkf")->geometry(), QRect(b, 0, b, h));
-        QCOMPARE(fenster("fav")->geometry(), QRect(0, h, b, h));
-        QCOMPARE(s().Fenster.neu, 4);
+        QList<QRect> kacheln;
+        for (const ModellDokumentart* a : modellDokumentarten()) {
+            QMdiSubWindow* w = fenster(qPrintable(a->fenster.name));
+            QVERIFY2(w, qPrintable(a->fenster.name));
+            QVERIFY(r.contains(w->geometry()));
+            for (const QRect& k : kacheln) QVERIFY(!k.intersects(w->geometry()));
+            kacheln << w->geometry();
+        }
+        QCOMPARE(fenster("ff")->geometry().topLeft(), QPoint(0, 0));
+        QCOMPARE(s().Fenster.neu, static_cast<int>(modellDokumentarten().size()));
         // The curves compute in the background; while they do, closing waits like all input.
         QVERIFY(warteAufJob(*f_));
         QVERIFY(speichereBild(f_, QStringLiteral("dokumente_alle_1280x800")));
