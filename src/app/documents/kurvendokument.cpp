@@ -23,8 +23,6 @@
 namespace zor::app {
 namespace {
 
-constexpr const char* TEXT_ABGEBROCHEN = "Die Berechnung wurde abgebrochen.\nEin Klick in das Fenster rechnet neu.";
-
 constexpr std::pair<int, Cursortaste> TASTEN[] = {
     {Qt::Key_PageUp, Cursortaste::BildAuf}, {Qt::Key_PageDown, Cursortaste::BildAb},
     {Qt::Key_End, Cursortaste::Ende},       {Qt::Key_Home, Cursortaste::Pos1},
@@ -118,7 +116,7 @@ void KurvenDokument::berichtMerken(Kurvenbericht bericht) {
 
 void KurvenDokument::abgebrochenMalen(QPainter& p) {
     p.fillRect(rect(), Qt::white);
-    p.drawText(rect(), Qt::AlignCenter, QString::fromUtf8(TEXT_ABGEBROCHEN));
+    p.drawText(rect(), Qt::AlignCenter, QString::fromUtf8(TEXT_BERECHNUNG_ABGEBROCHEN));
 }
 
 void KurvenDokument::paintEvent(QPaintEvent* e) {
