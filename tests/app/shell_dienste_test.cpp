@@ -1,14 +1,20 @@
 // The shared services: progress window 608, notices 534/611/612/613, warning sound,
 // toolbar images, file-chooser filter sets, help pages and the single instance.
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include "app/kontext/befehle.h"
+#include "app/platform/bildschirmpassung.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/einzelinstanz.h"
 #include "app/platform/hilfefenster.h"
@@ -172,6 +178,28 @@ private slots:
         }
         Einzelinstanz neu(name);
         QVERIFY(neu.erste());
+    }
+
+    // A dialog taller than the screen scrolls its content and keeps its buttons on screen.
+    void dialogPasstAufDenBildschirm() {
+        QDialog d;
+        auto* l = new QVBoxLayout(&d);
+        auto* hoch = new QLabel(QStringLiteral("Inhalt"));
+        const QRect frei = d.screen()->availableGeometry();
+        hoch->setMinimumSize(200, frei.height() * 2);
+        l->addWidget(hoch);
+        auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        l->addWidget(knoepfe);
+        Bildschirmpassung passung;
+        qApp->installEventFilter(&passung);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        qApp->removeEventFilter(&passung);
+        QVERIFY(d.findChild<QScrollArea*>() != nullptr);
+        QVERIFY(frei.contains(d.geometry()));
+        const QRect k(knoepfe->mapTo(&d, QPoint(0, 0)), knoepfe->size());
+        QVERIFY(d.rect().contains(k));
+        QVERIFY(knoepfe->isVisible());
     }
 };
 

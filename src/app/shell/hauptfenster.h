@@ -134,6 +134,8 @@ private:
     void mainframe_OnCloseAll();
     void kacheln(bool nebeneinander);
     void iconsEinordnen();
+    void kaskadieren();
+    void programmzeileNachMenue(QMenu* menue);
 
     Meldungsdienst& meldung_;
     Dateiwahl& dateiwahl_;

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTranslator>
 
+#include "app/platform/bildschirmpassung.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/einzelinstanz.h"
 #include "app/platform/meldungsdienst.h"
@@ -42,6 +44,8 @@ int zorwerkMain(int argc, char** argv) {
     QTranslator qtTexte;
     qtTexteLaden(qtTexte);
 
+    Bildschirmpassung passung;
+    app.installEventFilter(&passung);
     QtMeldungsdienst meldung;
     Einzelinstanz instanz;
     if (!instanz.erste()) {
@@ -53,6 +57,8 @@ int zorwerkMain(int argc, char** argv) {
     Hauptfenster rahmen(meldung, dateiwahl);
     meldung.setzeEltern(&rahmen);
     QObject::connect(&instanz, &Einzelinstanz::nachVorn, &rahmen, &Hauptfenster::nachVorn);
+    // Without a window manager that honours "maximised" the frame still fills the screen.
+    if (const QScreen* schirm = rahmen.screen()) rahmen.setGeometry(schirm->availableGeometry());
     rahmen.showMaximized();
     return QApplication::exec();
 }

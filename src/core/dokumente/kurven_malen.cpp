@@ -11,6 +11,7 @@
 #include "core/plot/achse.h"
 #include "core/plot/graphpaint.h"
 #include "core/plot/plotzahlen.h"
+#include "core/plot/textlage.h"
 #include "core/util/format.h"
 
 namespace zor {
@@ -93,6 +94,15 @@ Achsendaten favBeschriftung(const ZorState& s, int t) {
     const float xwert = linX ? static_cast<float>(t) : 1.0f;
     if (linY) return achsen(xskala, a, 2500, 'n', xwert, 0.2f);
     return achsen(xskala, a, s.FAV_ynorm_log, 'l', xwert, ersteDekade(s.FAV_wertneg));
+}
+
+// The label "D k = ..." stands right of its marker line; where it would leave the window it
+// moves to the line's left, and never past the window's left edge.
+double dkVersatz(double X, int wertbreite) {
+    const double rechts = X + 1000 + wertbreite;
+    if (rechts <= DIAGRAMMFENSTER.rechts) return 0;
+    const double links = X - 200 - (1000 + wertbreite);
+    return std::max(links, static_cast<double>(DIAGRAMMFENSTER.links)) - (X + 100);
 }
 
 void dkMalen(Canvas& dc, const ZorState& s, const Stift& gruen) {
@@ -196,8 +206,6 @@ void DK_Beschriftung(Canvas& dc, const ZorState& s) {
         const int x = kappen(X);
         dc.linie({x, 6000 - o[i]}, {x, Y0});
         dc.setzeTextfarbe(farbeAus(s.farbe[static_cast<std::size_t>(i)]));
-        dc.text({kappen(X + 100), 5500 - o[i]}, "D");
-        dc.text({kappen(X + 670), 5100 - o[i]}, "k");
         const Konfidenz& k = v[i].FKF_konfidenz;
         std::string wert;
         if (DK == 0)
@@ -206,7 +214,10 @@ void DK_Beschriftung(Canvas& dc, const ZorState& s) {
             wert = format("= %.1f (95 %%: %.1f – %.1f)", DK, k.dauerUnten, k.dauerOben);
         else
             wert = format("= %.1f (= %.1e/%.1e)", DK, v[i].zaehler, v[i].nenner);
-        dc.text({kappen(X + 1000), 5500 - o[i]}, wert);
+        const double dx = dkVersatz(X, dc.textmass(wert).breite);
+        dc.text({kappen(X + dx + 100), 5500 - o[i]}, "D");
+        dc.text({kappen(X + dx + 670), 5100 - o[i]}, "k");
+        dc.text({kappen(X + dx + 1000), 5500 - o[i]}, wert);
     }
     dc.setzeTextfarbe(textVorher);
     dc.setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});

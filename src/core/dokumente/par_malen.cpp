@@ -15,6 +15,7 @@ std::vector<ParBild> PAR_Anordnung(const ZorState& s, int links, int oben, int r
     const bool breit = !(rechts < 2.8 * unten);
     Abbildung a;
     a.fensterX = a.fensterY = 10000;
+    a.schriftgrenzen = Schriftgrenzen::fuerDiagramm();
     if (s.Modell.M1 == 0 || s.Modell.M2 == 0) {
         a.viewportX = ganz((breit ? 0.5 : 0.25) * W);
         a.viewportY = ganz(-0.5 * H);
