@@ -147,7 +147,7 @@ TEST(Schriftgroesse, AusDerKleinerenSeiteInGrenzen) {
         int breite, hoehe;
         double erwartet;
     } faelle[] = {
-        {800, 600, 1000 * 300.0 / 10000},   // wide: the height decides
+        {640, 400, 1000 * 200.0 / 10000},   // wide: the height decides
         {400, 1000, 1000 * 200.0 / 10000},  // tall: the width decides
         {100, 100, 12},                     // tiny: the lower bound
         {4000, 3000, 24},                   // huge: the upper bound

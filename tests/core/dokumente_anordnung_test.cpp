@@ -251,9 +251,13 @@ TEST(Kaskade, BrauchbareGroesseImBereich) {
             EXPECT_GE(b[i].hoehe, f.hoehe * 3 / 5);
             EXPECT_LE(b[i].x + b[i].breite, f.breite);
             EXPECT_LE(b[i].y + b[i].hoehe, f.hoehe);
-            if (i > 0) EXPECT_GE(b[i].y, b[i - 1].y);
+            if (i > 0) {
+                EXPECT_GE(b[i].y, b[i - 1].y);
+            }
         }
-        if (f.anzahl > 1 && f.anzahl * f.versatz < f.hoehe) EXPECT_EQ(b[1].y - b[0].y, f.versatz);
+        if (f.anzahl > 1 && (f.anzahl - 1) * f.versatz <= f.hoehe - f.hoehe * 3 / 5) {
+            EXPECT_EQ(b[1].y - b[0].y, f.versatz);
+        }
     }
     EXPECT_TRUE(kaskade(0, 500, 3, 30).empty());
 }

@@ -281,6 +281,7 @@ TEST(DkBeschriftung, WertMitZaehlerUndNennerBeiNullDerHinweis) {
     s.DK1 = 12.34f, s.zaehler1 = 1.5f, s.nenner1 = 0.125f;
     s.DK2 = 0.0f, s.zaehler2 = 7.0f, s.nenner2 = 3.0f;
     AufzeichnendeLeinwand dc;
+    dc.setzeGeraet(Abbildung::fenstereigenschaften(1600, 1000));  // room for the labels right of the lines
     DK_Beschriftung(dc, s);
     const auto eins = textBei(dc, "= 12.3 (= 1.5e+00/1.2e-01)");
     ASSERT_TRUE(eins);

@@ -74,28 +74,47 @@ TEST(Achsenbeschriftung, LogarithmicAxesLabelTheOriginOneDecadeLower) {
               (std::vector<Beschriftung>{{"1e+00", {-7500, X_TEXT_Y}}, {"1e+01", {500, X_TEXT_Y}},
                                          {"1e+02", {8500, X_TEXT_Y}}}));
     const auto y = beschriftungen(dc, Ausrichtung::Rechts);
-    ASSERT_EQ(y.size(), 6u);
-    EXPECT_EQ(y[0], (Beschriftung{"1e-05", {Y_TEXT_X, -8000 - HALB}}));
-    EXPECT_EQ(y[1].text, "1e-04");
-    EXPECT_EQ(y[5], (Beschriftung{"1e+00", {Y_TEXT_X, 4500 - HALB}}));
+    // The origin's y label would touch the x label "1e+00" there and is left out.
+    ASSERT_EQ(y.size(), 5u);
+    EXPECT_EQ(y[0].text, "1e-04");
+    EXPECT_EQ(y[4], (Beschriftung{"1e+00", {Y_TEXT_X, 4500 - HALB}}));
 }
 
 TEST(Achsenbeschriftung, TicksLeftOfTheOriginCountNegative) {
     AufzeichnendeLeinwand dc;
-    Achsenbeschriftung(dc, {-1000, 0, 1000, 0, 0, 0, 100, 300, 'n', 0, 'l', 0.5f, 1});
+    // Element size 15: labels narrow enough that every tick keeps its own.
+    Achsenbeschriftung(dc, {-1000, 0, 1000, 0, 0, 0, 15, 300, 'n', 0, 'l', 0.5f, 1});
     const auto x = beschriftungen(dc, Ausrichtung::Mitte);
-    // i starts at -1000 / 300 = -3 (truncated), the last tick lies below 1000 - 350.
-    ASSERT_EQ(x.size(), 5u);
-    EXPECT_EQ(x[0], (Beschriftung{"-1.5", {-900, -450}}));
+    // i starts at -1000 / 300 = -3 (truncated), the last tick lies below 1000 - 52.5.
+    ASSERT_EQ(x.size(), 6u);
+    EXPECT_EQ(x[0].text, "-1.5");
+    EXPECT_EQ(x[0].ort.x, -900);
     EXPECT_EQ(x[2].text, "-0.5");
-    EXPECT_EQ(x[3], (Beschriftung{"0.5", {300, -450}}));
-    EXPECT_EQ(x[4], (Beschriftung{"1", {600, -450}}));
-    EXPECT_EQ(dc.nur(Art::Linie).size(), 6u);
+    EXPECT_EQ(x[3].text, "0.5");
+    EXPECT_EQ(x[5].text, "1.5");
+    EXPECT_EQ(x[5].ort.x, 900);
+    EXPECT_EQ(dc.nur(Art::Linie).size(), 7u);
 
     dc.leeren();
-    Achsenbeschriftung(dc, {-1000, 0, 1000, 0, 0, 0, 100, 300, 'l', 0, 'l', 2.0f, 1});
+    Achsenbeschriftung(dc, {-1000, 0, 1000, 0, 0, 0, 15, 300, 'l', 0, 'l', 2.0f, 1});
     EXPECT_EQ(beschriftungen(dc, Ausrichtung::Mitte).front().text, "-1e+04");
     EXPECT_EQ(beschriftungen(dc, Ausrichtung::Mitte)[3].text, "1e+01");
+}
+
+// Labels wider than a tick step keep every 2nd, 5th, 10th ... tick, counted from the origin.
+TEST(Achsenbeschriftung, ZuBreiteBeschriftungNurAnJedemKtenStrich) {
+    struct F {
+        int groesse, skala;
+        long long schritt;
+    } faelle[] = {{100, 300, 5}, {40, 300, 2}, {100, 120, 20}};
+    for (const auto& f : faelle) {
+        AufzeichnendeLeinwand dc;
+        Achsenbeschriftung(dc, {-9000, 0, 9000, 0, 0, 0, f.groesse, f.skala, 'n', 0, 'l', 0.5f, 1});
+        const auto x = beschriftungen(dc, Ausrichtung::Mitte);
+        ASSERT_GE(x.size(), 2u) << f.groesse;
+        for (const auto& b : x) EXPECT_EQ(b.ort.x % (f.schritt * f.skala), 0) << b.text;
+        EXPECT_EQ(x[1].ort.x - x[0].ort.x, f.schritt * f.skala) << f.groesse;
+    }
 }
 
 TEST(Achsenbeschriftung, NonPositiveStepsDrawNothing) {

@@ -113,23 +113,6 @@ void Achsenbeschriftung(Canvas& dc, const Achsendaten& d) {
     const int oberlaenge = dc.oberlaenge();
     Textbelegung belegt;
 
-    const auto ytexte = strichtexte(d.yunten, d.ymitte, d.yoben, d.yskala, d.groesse, d.b, d.ywert);
-    const int zeilenhoehe = dc.textmass("0").hoehe;
-    const long long yschritt = labelschritt(d.yskala, zeilenhoehe + zeilenhoehe / 4);
-    dc.setzeAusrichtung(Ausrichtung::Rechts);
-    const int yTextX = kappen(d.xmitte - 1.5 * g);
-    for (const Strichtext& t : ytexte) {
-        if (!t.text.empty() && t.i % yschritt == 0) {
-            const LPunkt anker = insFenster(dc, {yTextX, kappen(t.pos - 0.4 * oberlaenge)}, t.text);
-            const LRechteck k = textkasten(dc, anker, t.text);
-            if (belegt.frei(k)) {
-                dc.text(anker, t.text);
-                belegt.belegen(k);
-            }
-        }
-        dc.linie({kappen(d.xmitte + g), t.pos}, {kappen(d.xmitte - g), t.pos});
-    }
-
     const auto xtexte = strichtexte(d.xlinks, d.xmitte, d.xrechts, d.xskala, d.groesse, d.a, d.xwert);
     int breitest = 0;
     for (const Strichtext& t : xtexte) breitest = std::max(breitest, dc.textmass(t.text).breite);
@@ -145,6 +128,23 @@ void Achsenbeschriftung(Canvas& dc, const Achsendaten& d) {
             }
         }
         dc.linie({t.pos, kappen(d.ymitte + g)}, {t.pos, kappen(d.ymitte - g)});
+    }
+
+    const auto ytexte = strichtexte(d.yunten, d.ymitte, d.yoben, d.yskala, d.groesse, d.b, d.ywert);
+    const int zeilenhoehe = dc.textmass("0").hoehe;
+    const long long yschritt = labelschritt(d.yskala, zeilenhoehe + zeilenhoehe / 4);
+    dc.setzeAusrichtung(Ausrichtung::Rechts);
+    const int yTextX = kappen(d.xmitte - 1.5 * g);
+    for (const Strichtext& t : ytexte) {
+        if (!t.text.empty() && t.i % yschritt == 0) {
+            const LPunkt anker = insFenster(dc, {yTextX, kappen(t.pos - 0.4 * oberlaenge)}, t.text);
+            const LRechteck k = textkasten(dc, anker, t.text);
+            if (belegt.frei(k)) {
+                dc.text(anker, t.text);
+                belegt.belegen(k);
+            }
+        }
+        dc.linie({kappen(d.xmitte + g), t.pos}, {kappen(d.xmitte - g), t.pos});
     }
 
     dc.setzeSchrift(vorher);
