@@ -7,13 +7,13 @@
 #include <QImage>
 #include <QPainter>
 
-#include "qt_bench.h"
 #include "../tests/core/anpassungsfaelle.h"
 #include "app/plot/qpainter_canvas.h"
 #include "app/plot/vorlagen.h"
-#include "core/dokumente/anpassung_malen.h"
-#include "core/dokumente/kurven_malen.h"
+#include "core/documents/anpassung_malen.h"
+#include "core/documents/kurven_malen.h"
 #include "core/plot/abbildung.h"
+#include "qt_bench.h"
 
 namespace {
 

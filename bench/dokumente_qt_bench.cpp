@@ -7,13 +7,13 @@
 #include <QImage>
 #include <QPainter>
 
-#include "qt_bench.h"
+#include "app/context/befehle.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/dokumentbilder.h"
 #include "app/plot/vorlagen.h"
 #include "app/shell/hauptfenster.h"
-#include "app/kontext/befehle.h"
+#include "qt_bench.h"
 
 namespace {
 

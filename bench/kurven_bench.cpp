@@ -82,7 +82,7 @@ const std::string& ffoDatei() {
             ZorState s = START;
             s.Modell.M1 = GE1;
             s.GEWert1 = GE;
-            SaveFolge(s, 0, TYP_FFO, p, still);
+            if (!SaveFolge(s, 0, TYP_FFO, p, still)) std::abort();
         }
         return p;
     }();

@@ -19,17 +19,17 @@
 
 #include <cstdio>
 
-#include "qt_bench.h"
+#include "app/context/befehle.h"
 #include "app/documents/kurvendokument.h"
 #include "app/hintergrund/hintergrund.h"
-#include "app/kontext/befehle.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/dokumentbilder.h"
 #include "app/plot/vorlagen.h"
 #include "app/shell/hauptfenster.h"
-#include "core/dokumente/kurven_csv.h"
+#include "core/documents/kurven_csv.h"
 #include "core/models/vorgaben.h"
+#include "qt_bench.h"
 
 namespace {
 
@@ -42,8 +42,8 @@ zor::ZorState zweiSaetze() {
     zor::vorgabeSetzen(s, 1, *zor::vorgabe("mc2"));
     s.Modell.inaktiv = 0;
     zor::KeinFortschritt still;
-    zor::FAV_Ermitteln(s, still);
-    zor::FKF_Ermitteln(s, still);
+    static_cast<void>(zor::FAV_Ermitteln(s, still));
+    static_cast<void>(zor::FKF_Ermitteln(s, still));
     s.Cursor.FAV = s.Cursor.FKF = 1;
     s.FAV_xpos = s.FKF_xpos = 20;
     return s;

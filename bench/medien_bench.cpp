@@ -16,7 +16,7 @@ std::string bmpDatei() {
         zor::DibBild b{4000, 3000, {}};
         b.pixel.resize(std::size_t{4000} * 3000);
         for (std::size_t i = 0; i < b.pixel.size(); ++i) b.pixel[i] = 0xFF000000u | static_cast<std::uint32_t>(i * 2654435761u >> 8);
-        if (!zor::speichereDib(b, p)) std::abort();
+        if (!zor::speichereDib(b, p, {})) std::abort();
         return p;
     }();
     return pfad;

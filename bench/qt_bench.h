@@ -19,8 +19,12 @@ public:
 
 class KeineWahl final : public zor::app::Dateiwahl {
 public:
-    std::optional<QString> GetFileNameInFWK(const QString&, const QString&, int) override { return {}; }
-    std::optional<QString> GetFileNameOutFWK(const QString&, const QString&, int) override { return {}; }
+    std::optional<QString> GetFileNameInFWK(const QString&, const QString&, const zor::app::Filtersatz&) override {
+        return {};
+    }
+    std::optional<QString> GetFileNameOutFWK(const QString&, const QString&, const zor::app::Filtersatz&) override {
+        return {};
+    }
 };
 
 // The benchmark program's main(): offscreen unless a platform was chosen.

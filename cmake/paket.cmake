@@ -9,7 +9,7 @@ set(ZOR_PAKET zorwerk)
 set(ZOR_PAKET_BETREUER "Zorwerk-Team <zorwerk@example.org>" CACHE STRING "Maintainer of the Debian package")
 set(ZOR_HOMEPAGE "https://zorwerk.example.org" CACHE STRING "Home page named in the AppStream file")
 set(ZOR_BILDER_URL "${ZOR_HOMEPAGE}/bilder" CACHE STRING
-  "Where the help's pictures (resources/help/bilder) are published, for the AppStream screenshots")
+  "Where the help's pictures (resources/help/images) are published, for the AppStream screenshots")
 set(ZOR_PAKET_RELEASE 1)
 set(ZOR_PAKET_FASSUNG ${PROJECT_VERSION}-${ZOR_PAKET_RELEASE})
 set(ZOR_PAKETDATEIEN ${PROJECT_SOURCE_DIR}/resources/paket)

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Regenerates the screenshots of the help pages (resources/help/bilder/*.png) from the
+# Regenerates the screenshots of the help pages (resources/help/images/*.png) from the
 # running program: builds the screenshot program and runs it offscreen. Commit the
 # pictures it writes; ctest runs the same program only to check that all can be made.
 #   scripts/hilfebilder.sh [build directory]     (default build/release)
@@ -7,7 +7,7 @@ set -euo pipefail
 
 wurzel=$(cd "$(dirname "$0")/.." && pwd)
 bau=${1:-$wurzel/build/release}
-ziel=$wurzel/resources/help/bilder
+ziel=$wurzel/resources/help/images
 
 cmake --build "$bau" -j2 --target hilfebilder
 mkdir -p "$ziel"

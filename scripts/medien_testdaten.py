@@ -153,6 +153,11 @@ def bitmaps():
     write("absurd_size.bmp", with_file_header(hdr + b"\0" * 16, len(hdr)))
     write("width_overflow.bmp", with_file_header(info_header(0x7FFFFFFF, -0x7FFFFFFF, 32), 40))
     write("too_short.bmp", b"BM\x10\0")
+    # Claims far beyond the file's bytes: refused before any memory is taken for them.
+    write("claims_67108864x1_in_54_bytes.bmp", with_file_header(info_header(67108864, 1, 24), 40))
+    write("claims_8000x8000_in_102_bytes.bmp", with_file_header(info_header(8000, 8000, 24) + bytes(48), 40))
+    hdr = info_header(8000, 8000, 8, compression=1, clr_used=1)
+    write("rle8_claims_8000x8000_in_60_bytes.bmp", with_file_header(hdr + b"\x10\x20\x30\0" + b"\0\1", len(hdr) + 4))
 
 
 def chunk(tag, body):
@@ -192,6 +197,14 @@ def midis():
     midi("system_status_then_data_byte.mid", mthd(0, 1) + chunk(b"MTrk", bytes.fromhex("00F00110003C40")))
     midi("missing_second_track.mid", mthd(1, 2) + chunk(b"MTrk", bytes.fromhex("00FF2F00")))
     midi("not_a_midi_file.mid", b"RIFF\x04\0\0\0WAVE")
+    # Readers skip chunks they do not know: the track after the "Junk" chunk is listed.
+    notes = b"".join(bytes([0, 0x90 if i == 0 else 0x3C + i % 12, 0x3C + i % 12, 0x40]) if i == 0
+                     else bytes([0x08, 0x3C + i % 12, 0x40 if i % 2 else 0]) for i in range(29))
+    junk = chunk(b"Junk", b"any bytes a reader does not know\x00\xff")
+    midi("unknown_chunk_before_track.mid", mthd(0, 1) + junk + chunk(b"MTrk", notes + bytes.fromhex("00FF2F00")))
+    text = b"erste Zeile\nzweite\r\nTab\tEnde\x07"
+    midi("meta_text_with_line_feed.mid",
+         mthd(0, 1) + chunk(b"MTrk", b"\x00\xff\x01" + bytes([len(text)]) + text + bytes.fromhex("00FF2F00")))
 
 
 if __name__ == "__main__":

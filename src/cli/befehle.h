@@ -1,7 +1,8 @@
 #pragma once
 // The subcommands of zor. Each one adds its options to its CLI11 subcommand and returns
 // the function that runs it after parsing; that function returns the exit code:
-// 0 success, 1 the job failed, 2 bad usage (also bad numbers).
+// 0 success, 1 the job failed, 2 bad usage (also bad numbers), 3 a listing that stopped
+// early at a damaged place of its file (zor midi).
 
 #include <CLI/CLI.hpp>
 
@@ -12,6 +13,7 @@ namespace zorcli {
 constexpr int ERFOLG = 0;
 constexpr int FEHLGESCHLAGEN = 1;
 constexpr int FALSCHE_EINGABE = 2;
+constexpr int UNVOLLSTAENDIG = 3;
 
 using Ausfuehrung = std::function<int()>;
 
@@ -33,6 +35,8 @@ Ausfuehrung corruptEinrichten(CLI::App& sub);
 Ausfuehrung hexEinrichten(CLI::App& sub);
 Ausfuehrung binEinrichten(CLI::App& sub);
 Ausfuehrung midiEinrichten(CLI::App& sub);
+Ausfuehrung buendelEinrichten(CLI::App& sub);
+Ausfuehrung bloeckeEinrichten(CLI::App& sub);
 Ausfuehrung kenngroessenEinrichten(CLI::App& sub);
 Ausfuehrung netemEinrichten(CLI::App& sub);
 Ausfuehrung beispieleEinrichten(CLI::App& sub);
@@ -42,6 +46,8 @@ inline const Befehl BEFEHLE[] = {
     {"sequence", "Fehlerfolge eines Parametersatzes als FFO- oder FAB-Datei speichern", sequenceEinrichten},
     {"fav", "Fehlerabstandsverteilung P(a>=k) eines Parametersatzes", favEinrichten},
     {"fkf", "Fehlerkorrelationsfunktion R(k) eines Parametersatzes", fkfEinrichten},
+    {"buendel", "Bündelstatistik (Länge, Gewicht, Abstand) eines Parametersatzes", buendelEinrichten},
+    {"bloecke", "Blockfehlerstatistik P(m,n) und P(>t) eines Parametersatzes, mit Verschachtelung", bloeckeEinrichten},
     {"ge2mc", "Parameter des äquivalenten MC-Modells zu einem GE-Modell", ge2mcEinrichten},
     {"kenngroessen", "Kenngrößen eines Parametersatzes: Fehlerwahrscheinlichkeit, Verweildauern, Bündellänge", kenngroessenEinrichten},
     {"netem", "Verlustmodell von netem (tc) zu einem BSC- oder GE-Parametersatz", netemEinrichten},

@@ -16,8 +16,13 @@ namespace zorcli {
 
 namespace {
 
-void dateienHinzufuegen(CLI::App& sub, std::string& ein, std::string& aus, std::string& schutz) {
-    sub.add_option("--protect", schutz, "Die ersten N Bytes nicht verfälschen (Vorgabe 0)");
+void dateienHinzufuegen(CLI::App& sub, std::string& ein, std::string& aus, std::string& schutz, std::string& tiefe) {
+    sub.add_option("--protect", schutz,
+                   "Die ersten N Bytes nicht verfälschen (Vorgabe 0), oder auto: den Kopf einer BMP-, WAV-, AVI- "
+                   "oder MIDI-Datei");
+    sub.add_option("--interleave", tiefe,
+                   "Verschachtelungstiefe d: Blockverschachtler mit d x d Bits, zeilenweise geschrieben, "
+                   "spaltenweise gesendet (1 bis 4096, Vorgabe 1 = ohne)");
     sub.add_option("IN", ein, "Zu verfälschende Datei")->required();
     sub.add_option("OUT", aus, "Ausgabedatei")->required();
 }
@@ -45,7 +50,7 @@ Ausfuehrung bscEinrichten(CLI::App& sub) {
     auto e = std::make_shared<zor::BscEingaben>();
     sub.add_option("--p", e->p, "Fehlerwahrscheinlichkeit 0 … 1 (Vorgabe 0.001)");
     sub.add_option("--seed", e->startwert, "Startwert 1 … 9999 (Vorgabe 1234)");
-    dateienHinzufuegen(sub, e->eingabe, e->ausgabe, e->nProtect);
+    dateienHinzufuegen(sub, e->eingabe, e->ausgabe, e->nProtect, e->tiefe);
     return [e]() {
         zor::BscAuftrag a;
         if (auto p = zor::bscPruefen(*e, a); !p) return abgelehnt(p);
@@ -64,7 +69,7 @@ Ausfuehrung geMcEinrichten(CLI::App& sub, zor::GeMcEingaben vorgabe, GeMcPruefun
     sub.add_option("--good", e->good, "Fehlerwahrscheinlichkeit im Zustand GOOD (Vorgabe " + e->good + ")");
     sub.add_option("--bad", e->bad, "Fehlerwahrscheinlichkeit im Zustand BAD (Vorgabe " + e->bad + ")");
     sub.add_option("--seed", e->startwert, "Startwert 1 … 9999 (Vorgabe " + e->startwert + ")");
-    dateienHinzufuegen(sub, e->eingabe, e->ausgabe, e->nProtect);
+    dateienHinzufuegen(sub, e->eingabe, e->ausgabe, e->nProtect, e->tiefe);
     return [e, pruefen, job]() {
         zor::GeMcAuftrag a;
         if (auto p = pruefen(*e, a); !p) return abgelehnt(p);

@@ -6,7 +6,7 @@
 
 #include "core/anpassung/anpassung.h"
 #include "core/anpassung/folge_lesen.h"
-#include "core/dokumente/anpassung_tabelle.h"
+#include "core/documents/anpassung_tabelle.h"
 #include "core/models/eingaberegeln.h"
 
 #include <chrono>

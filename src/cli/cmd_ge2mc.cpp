@@ -34,7 +34,7 @@ Ausfuehrung ge2mcEinrichten(CLI::App& sub) {
             const auto v = zor::wahrscheinlichkeitEingabe(*feld.first);
             if (!v) {
                 std::cerr << "Eingabefehler bei " << option << " (\"" << *feld.first
-                          << "\"): unzuläßige Eingabe! Erlaubt sind Werte von 0 bis 1, mit Dezimalpunkt (kein Komma).\n";
+                          << "\"): unzulässige Eingabe! Erlaubt sind Werte von 0 bis 1, mit Dezimalpunkt (kein Komma).\n";
                 return FALSCHE_EINGABE;
             }
             w[static_cast<std::size_t>(feld.second)] = *v;

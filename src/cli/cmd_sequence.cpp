@@ -41,9 +41,9 @@ Ausfuehrung sequenceEinrichten(CLI::App& sub) {
         TerminalFortschritt fortschritt;
         const auto ergebnis = zor::SaveFolge(wahl.satz, *typ, o->aus, fortschritt);
         if (!ergebnis) {
-            // The name goes after the message's first line; a reason line follows.
+            // The name goes after the message's first line unless it names it; a reason line follows.
             std::string text = ergebnis.meldung.text;
-            text.insert(std::min(text.find('\n'), text.size()), " (" + o->aus + ")");
+            if (text.find(o->aus) == std::string::npos) text.insert(std::min(text.find('\n'), text.size()), " (" + o->aus + ")");
             std::cerr << text << "\n";
             return FEHLGESCHLAGEN;
         }

@@ -36,7 +36,7 @@ bool istBestaetigung(const zor::Meldung& m) {
 
 }  // namespace
 
-void geschriebenMelden(const std::string& datei) { std::cerr << zor::format(TEXT_GESCHRIEBEN, datei.c_str()) << "\n"; }
+void geschriebenMelden(const std::string& datei) { std::cerr << zor::format(zor::TEXT_GESCHRIEBEN, datei.c_str()) << "\n"; }
 
 int jobMelden(const zor::JobErgebnis& e, const std::vector<std::string>& ausgaben) {
     for (const auto& m : e.meldungen)

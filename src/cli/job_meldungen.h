@@ -19,7 +19,6 @@ int jobMelden(const zor::JobErgebnis& e, const std::vector<std::string>& ausgabe
 // The closing line of a success that wrote `datei`.
 void geschriebenMelden(const std::string& datei);
 
-inline constexpr const char* TEXT_GESCHRIEBEN = "Geschrieben: %s";
 inline constexpr const char* TEXT_STANDARDAUSGABE = "Fehler beim Schreiben der Standardausgabe!";
 
 // The exit code of a subcommand once its standard output is flushed: a failed write

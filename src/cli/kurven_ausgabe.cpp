@@ -3,6 +3,7 @@
 #include "core/models/konfidenz.h"
 
 #include <cstdio>
+#include <type_traits>
 #include <iostream>
 
 namespace zorcli {
@@ -27,19 +28,23 @@ std::string bandfeld(std::span<const zor::STRUCT_PUNKT> punkte, const zor::Kurve
     return jsonFeld(werte);
 }
 
-}  // namespace
-
-void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
-                   const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
-                   const std::vector<zor::Meldung>& warnungen, Bandspalten band) {
+// One writer for float curves (with their band) and double curves (without one): each
+// prints its numbers at its own precision.
+template <class Punkt>
+void ausgeben(std::span<const Punkt> punkte, bool json, const std::vector<std::pair<std::string, std::string>>& weitere,
+              std::uint32_t ms, const std::vector<zor::Meldung>& warnungen, Bandspalten band) {
+    constexpr bool mitBand = std::is_same_v<Punkt, zor::STRUCT_PUNKT>;
     if (!json) {
         for (std::size_t i = 0; i < punkte.size(); ++i) {
             const auto& p = punkte[i];
             std::cout << kurvenzahl(p.x) << ',' << kurvenzahl(p.y);
-            if (band.an && band.band)
-                std::cout << ',' << kurvenzahl(band.band->unten(i, p.y)) << ',' << kurvenzahl(band.band->oben(i, p.y));
-            else if (band.an)
-                std::cout << ",,";
+            if constexpr (mitBand) {
+                if (band.an && band.band)
+                    std::cout << ',' << kurvenzahl(band.band->unten(i, p.y)) << ','
+                              << kurvenzahl(band.band->oben(i, p.y));
+                else if (band.an)
+                    std::cout << ",,";
+            }
             std::cout << '\n';
         }
         return;
@@ -51,13 +56,29 @@ void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
     for (const auto& p : punkte) punktliste.push_back(jsonFeld({jsonZahl(p.x), jsonZahl(p.y)}));
     JsonObjekt objekt;
     objekt.wert("points", jsonFeld(punktliste));
-    if (band.an) {
-        objekt.wert("lower", band.band ? bandfeld(punkte, *band.band, false) : "null");
-        objekt.wert("upper", band.band ? bandfeld(punkte, *band.band, true) : "null");
+    if constexpr (mitBand) {
+        if (band.an) {
+            objekt.wert("lower", band.band ? bandfeld(punkte, *band.band, false) : "null");
+            objekt.wert("upper", band.band ? bandfeld(punkte, *band.band, true) : "null");
+        }
     }
     for (const auto& [name, wert] : weitere) objekt.wert(name, wert);
     objekt.wert("ms", std::to_string(ms)).wert("warnung", warnung.empty() ? "null" : jsonText(warnung));
     std::cout << objekt.json() << '\n';
+}
+
+}  // namespace
+
+void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
+                   const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
+                   const std::vector<zor::Meldung>& warnungen, Bandspalten band) {
+    ausgeben(punkte, json, weitere, ms, warnungen, band);
+}
+
+void kurveAusgeben(std::span<const Wertepaar> punkte, bool json,
+                   const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
+                   const std::vector<zor::Meldung>& warnungen) {
+    ausgeben(punkte, json, weitere, ms, warnungen, {});
 }
 
 bool meldungenAusgeben(const zor::Satzkurve& kurve) {

@@ -43,6 +43,14 @@ bool gezaehlt(const zor::Satzparameter& p);
 // member value (null without a hint); `pos` is the point that decides it.
 std::string bandHinweis(const zor::Konfidenz& k, std::span<const zor::STRUCT_PUNKT> kurve, std::size_t pos);
 
+// The same for points computed in double precision.
+struct Wertepaar {
+    double x, y;
+};
+void kurveAusgeben(std::span<const Wertepaar> punkte, bool json,
+                   const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
+                   const std::vector<zor::Meldung>& warnungen);
+
 // Writes every message to stderr; true when the curve failed.
 bool meldungenAusgeben(const zor::Satzkurve& kurve);
 

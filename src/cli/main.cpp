@@ -3,8 +3,10 @@
 #include "job_meldungen.h"
 
 #include "core/io/signale.h"
+#include "core/util/systemfehler.h"
 
 #include <iostream>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,7 +62,15 @@ int main(int argc, char** argv) {
         std::cerr << "zor: " << zorcli::deutscheFehlermeldung(e) << "\n";
         return zorcli::FALSCHE_EINGABE;
     }
-    for (auto& [sub, ausfuehren] : befehle)
-        if (sub->parsed()) return zorcli::ausgabeGeprueft(ausfuehren());
+    for (auto& [sub, ausfuehren] : befehle) {
+        if (!sub->parsed()) continue;
+        // An allocation that fails ends the command with a message, not with an abort.
+        try {
+            return zorcli::ausgabeGeprueft(ausfuehren());
+        } catch (const std::bad_alloc&) {
+            std::cerr << zor::TEXT_SPEICHERMANGEL << "\n";
+            return zorcli::FEHLGESCHLAGEN;
+        }
+    }
     return zorcli::FALSCHE_EINGABE;
 }

@@ -27,10 +27,10 @@ constexpr Art ARTEN[] = {{"bsc", Modellart::BSC}, {"ge", Modellart::GE}, {"mc", 
                          {"sw", Modellart::SW},   {"file", Modellart::Datei}};
 
 using Regel = std::optional<float> (*)(std::string_view);
-constexpr const char* HINWEIS_P = "unzuläßige Eingabe! Erlaubt sind Werte von 0 bis 1, mit Dezimalpunkt (kein Komma).";
+constexpr const char* HINWEIS_P = "unzulässige Eingabe! Erlaubt sind Werte von 0 bis 1, mit Dezimalpunkt (kein Komma).";
 constexpr const char* HINWEIS_START = "Startwert kann ganzzahlige Werte zwischen 1 und 9999 annehmen!";
 constexpr const char* HINWEIS_N =
-    "Simulationsdurchlauf muß eine ganze Zahl von 1 bis 18446744073709551615 sein!";
+    "Simulationsdurchlauf muss eine ganze Zahl von 1 bis 18446744073709551615 sein!";
 
 // The check of --n for the table; the exact count is set after the table's values.
 std::optional<float> nEingabe(std::string_view text) {

@@ -10,8 +10,9 @@
 #include <cmath>
 #include <memory>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "app/media/bitmapdokument.h"
+#include "app/media/medienfilter.h"
 #include "app/shell/menue.h"
 #include "core/corruption/verfaelschen.h"
 #include "core/media/dib.h"
@@ -52,7 +53,7 @@ class BitmapTest : public QObject {
     }
     QString schreibe(const zor::DibBild& b, const QString& name) {
         const QString p = tmp_.filePath(name);
-        return zor::speichereDib(b, p.toStdString()) ? p : QString();
+        return zor::speichereDib(b, p.toStdString(), {}) ? p : QString();
     }
 
 private slots:
@@ -69,7 +70,7 @@ private slots:
         const QString datei = BMP + "indexed_4bit.bmp";
         Bitmapdokument* d = oeffne(datei);
         QVERIFY(d);
-        QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_BILDER);
+        QCOMPARE(r_->dateiwahl.anfragen.last().satz, &SATZ_BILDER);
         QCOMPARE(d->windowTitle(), datei);
         QCOMPARE(r_->f.aktuellesMenue().id(), 86);
         QVERIFY(!r_->f.istAktiv(CMD_SPEICHERN_FFO) && !r_->f.istAktiv(CMD_SPEICHERN_FAB));

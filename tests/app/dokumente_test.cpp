@@ -14,12 +14,14 @@
 
 #include <memory>
 
+#include "app/context/befehle.h"
+#include "app/documents/dokumentarten.h"
 #include "app/documents/ff_dokument.h"
-#include "app/kontext/befehle.h"
 #include "app/shell/menue.h"
 #include "app/shell/werkzeugleiste.h"
-#include "core/dokumente/ff_inhalt.h"
+#include "core/documents/ff_inhalt.h"
 #include "core/seqfiles/dateiquelle.h"
+#include "core/util/format.h"
 #include "support/gui_hilfen.h"
 #include "support/testdateien.h"
 #include "support/testrahmen.h"
@@ -192,7 +194,7 @@ private slots:
         warteAufJob(*f_);
         QCOMPARE(liesDatei(text).toStdString(), ff->alsText());
         QVERIFY(ff->alsText().find("Fehlerhäufigkeit:") != std::string::npos);
-        QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_EXPORT_BILD_TEXT);
+        QCOMPARE(r_->dateiwahl.anfragen.last().satz, &SATZ_EXPORT_BILD_TEXT);
 
         beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("ok"), QStringLiteral("export_groesse"));
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
@@ -233,9 +235,24 @@ private slots:
         beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("ok"));
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
         warteAufJob(*f_);
-        QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_EXPORT_BILD);
+        QCOMPARE(r_->dateiwahl.anfragen.last().satz, &SATZ_EXPORT_BILD);
         QCOMPARE(r_->meldungen().size(), 1);
         QVERIFY(r_->meldungen()[0].contains("kann nicht geschrieben werden"));
+    }
+
+    // A set's file is an input: an export through a link to it is refused, the file stays.
+    void exportierenNieInDieDateiEinesSatzes() {
+        const QString satz1 = schreibeDatei(tmp_, "satz1.FFO", "0101");
+        QVERIFY(QFile::link(satz1, tmp_.filePath("bild.png")));
+        s().Fenster.aktualisiert = 1;
+        QCOMPARE(zor::Load(s(), 0, satz1.toStdString()).art, zor::LadenErgebnis::Art::Erfolg);
+        f_->mainframe_OnCommand(CMD_OEFFNEN_PAR);
+        r_->dateiwahl.antworten = {tmp_.filePath("bild.png")};
+        beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("ok"));
+        f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        QCOMPARE(r_->meldungen(), QStringList{QString::fromStdString(zor::format(
+                                      zor::TEXT_GLEICHE_DATEI, qPrintable(tmp_.filePath("bild.png")), qPrintable(satz1)))});
+        QCOMPARE(liesDatei(satz1), QByteArray("0101"));
     }
 
     void kopierenLegtEinBildAb() {

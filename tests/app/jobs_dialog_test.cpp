@@ -2,6 +2,7 @@
 // their order with their messages, one run each against the command-line tool, and the
 // side-by-side view after a corruption.
 
+#include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -12,12 +13,12 @@
 
 #include <memory>
 
+#include "app/context/befehle.h"
 #include "app/jobs/bsc_dialog.h"
 #include "app/jobs/ffofab_dialog.h"
 #include "app/jobs/gemc_verfaelschen_dialog.h"
 #include "app/jobs/muster_dialog.h"
 #include "app/jobs/vergleich_dialog.h"
-#include "app/kontext/befehle.h"
 #include "app/media/dateiansicht.h"
 #include "support/gui_hilfen.h"
 #include "support/testdateien.h"
@@ -51,6 +52,16 @@ class JobDialogTest : public QObject {
         warteAufJob(r_->f);
         return !d.isVisible();
     }
+    std::unique_ptr<Jobdialog> dialogFuer(int dialog) {
+        switch (dialog) {
+        case 14: return std::make_unique<BscDialog>(r_->f);
+        case 15: return std::make_unique<GeMcVerfaelschenDialog>(r_->f, Zweizustand::GE);
+        case 16: return std::make_unique<GeMcVerfaelschenDialog>(r_->f, Zweizustand::MC);
+        case 17: return std::make_unique<MusterDialog>(r_->f);
+        case 18: return std::make_unique<VergleichDialog>(r_->f);
+        default: return std::make_unique<FfoFabDialog>(r_->f);
+        }
+    }
     static QByteArray zor(const QStringList& argumente) {
         QProcess p;
         p.start(QStringLiteral(ZOR_PROGRAMM), argumente);
@@ -67,62 +78,92 @@ private slots:
 
     void startwerte() {
         BscDialog bsc(r_->f);
-        QCOMPARE((QStringList{bsc.text(162), bsc.text(163), bsc.text(26), bsc.text(164), bsc.text(165)}),
-                 (QStringList{"", "", "0", "1234", "0.001"}));
+        QCOMPARE((QStringList{bsc.text(162), bsc.text(163), bsc.text(26), bsc.text(164), bsc.text(165), bsc.text(166)}),
+                 (QStringList{"", "", "0", "1234", "0.001", "1"}));
         GeMcVerfaelschenDialog ge(r_->f, Zweizustand::GE), mc(r_->f, Zweizustand::MC);
-        const QList<int> ids{1002, 1007, 1008, 1009, 1010, 26};
+        const QList<int> ids{1002, 1007, 1008, 1009, 1010, 26, 1011};
         QStringList werteGe, werteMc;
         for (int id : ids) werteGe << ge.text(id), werteMc << mc.text(id);
-        QCOMPARE(werteGe, (QStringList{"3457", "0.1", "0.01", "0.01", "0.4", "0"}));
-        QCOMPARE(werteMc, (QStringList{"3457", "0.1", "0.01", "0.1", "0.4", "0"}));
+        QCOMPARE(werteGe, (QStringList{"3457", "0.1", "0.01", "0.01", "0.4", "0", "1"}));
+        QCOMPARE(werteMc, (QStringList{"3457", "0.1", "0.01", "0.1", "0.4", "0", "1"}));
     }
 
     void durchsuchen_data() {
         QTest::addColumn<int>("dialog");
         QTest::addColumn<int>("knopf");
         QTest::addColumn<QString>("titel");
-        QTest::addColumn<int>("satz");
+        QTest::addColumn<QString>("satz");  // the filter set, by its name
         QTest::addColumn<bool>("speichern");
         QTest::addColumn<int>("feld");
-        QTest::newRow("bsc-ein") << 14 << 121 << "Eingabedatei (Öffnen)" << 4 << false << 162;
-        QTest::newRow("bsc-aus") << 14 << 151 << "Ausgabedatei (Speichern unter...)" << 4 << true << 163;
-        QTest::newRow("ge-ein") << 15 << 121 << "Öffnen" << 4 << false << 1000;
-        QTest::newRow("mc-aus") << 16 << 151 << "Speichern unter" << 4 << true << 1001;
-        QTest::newRow("muster-ein") << 17 << 121 << "Zu verfälschender Datei (Öffnen)" << 4 << false << 4110;
-        QTest::newRow("muster-folge") << 17 << 171 << "FFO/FAB Datei (Öffnen)" << 1 << false << 4109;
-        QTest::newRow("muster-aus") << 17 << 151 << "Ausgabedatei (Speichern unter...)" << 4 << true << 4108;
-        QTest::newRow("vergleich-1") << 18 << 121 << "Eingabedatei_1 (Öffnen)" << 4 << false << 4113;
-        QTest::newRow("vergleich-2") << 18 << 171 << "Eingabedatei_2 (Öffnen)" << 4 << false << 4114;
-        QTest::newRow("vergleich-aus") << 18 << 151 << "Ausgabedatei (Speichern unter...)" << 5 << true << 4115;
-        QTest::newRow("ffofab-ein") << 19 << 121 << "Vergleichsdatei (Öffnen)" << 3 << false << 4121;
-        QTest::newRow("ffofab-aus") << 19 << 151 << "Ausgabedatei (Speichern unter...)" << 1 << true << 4120;
+        QTest::newRow("bsc-ein") << 14 << 121 << "Eingabedatei (Öffnen)"
+                                 << "Dateien" << false << 162;
+        QTest::newRow("bsc-aus") << 14 << 151 << "Ausgabedatei (Speichern unter...)"
+                                 << "Dateien" << true << 163;
+        QTest::newRow("ge-ein") << 15 << 121 << "Öffnen"
+                                << "Dateien" << false << 1000;
+        QTest::newRow("mc-aus") << 16 << 151 << "Speichern unter"
+                                << "Dateien" << true << 1001;
+        QTest::newRow("muster-ein") << 17 << 121 << "Zu verfälschender Datei (Öffnen)"
+                                    << "Dateien" << false << 4110;
+        QTest::newRow("muster-folge") << 17 << 171 << "FFO/FAB Datei (Öffnen)"
+                                      << "FFO/FAB" << false << 4109;
+        QTest::newRow("muster-aus") << 17 << 151 << "Ausgabedatei (Speichern unter...)"
+                                    << "Dateien" << true << 4108;
+        QTest::newRow("vergleich-1") << 18 << 121 << "Eingabedatei_1 (Öffnen)"
+                                     << "Dateien" << false << 4113;
+        QTest::newRow("vergleich-2") << 18 << 171 << "Eingabedatei_2 (Öffnen)"
+                                     << "Dateien" << false << 4114;
+        QTest::newRow("vergleich-aus") << 18 << 151 << "Ausgabedatei (Speichern unter...)"
+                                       << "Vergleichsdateien" << true << 4115;
+        QTest::newRow("ffofab-ein") << 19 << 121 << "Vergleichsdatei (Öffnen)"
+                                    << "Vergleichsdateien" << false << 4121;
+        QTest::newRow("ffofab-aus") << 19 << 151 << "Ausgabedatei (Speichern unter...)"
+                                    << "FFO/FAB" << true << 4120;
     }
     void durchsuchen() {
         QFETCH(int, dialog);
         QFETCH(int, knopf);
         QFETCH(QString, titel);
-        QFETCH(int, satz);
+        QFETCH(QString, satz);
         QFETCH(bool, speichern);
         QFETCH(int, feld);
-        std::unique_ptr<Jobdialog> d;
-        switch (dialog) {
-        case 14: d = std::make_unique<BscDialog>(r_->f); break;
-        case 15: d = std::make_unique<GeMcVerfaelschenDialog>(r_->f, Zweizustand::GE); break;
-        case 16: d = std::make_unique<GeMcVerfaelschenDialog>(r_->f, Zweizustand::MC); break;
-        case 17: d = std::make_unique<MusterDialog>(r_->f); break;
-        case 18: d = std::make_unique<VergleichDialog>(r_->f); break;
-        default: d = std::make_unique<FfoFabDialog>(r_->f); break;
-        }
+        const auto d = dialogFuer(dialog);
         r_->dateiwahl.antworten << QStringLiteral("/x/gewaehlt");
         d->findChild<QPushButton*>(QStringLiteral("id_%1").arg(knopf))->click();
         QCOMPARE(r_->dateiwahl.anfragen.size(), 1);
         const Dateianfrage a = r_->dateiwahl.anfragen.first();
         QCOMPARE(a.titel, titel);
-        QCOMPARE(a.satz, satz);
+        QCOMPARE(QString::fromUtf8(a.satz->name), satz);
         QCOMPARE(a.speichern, speichern);
         QCOMPARE(d->text(feld), QStringLiteral("/x/gewaehlt"));
         d->findChild<QPushButton*>(QStringLiteral("id_%1").arg(knopf))->click();  // cancelled: the edit keeps its name
         QCOMPARE(d->text(feld), QStringLiteral("/x/gewaehlt"));
+    }
+
+    // A job that refuses or fails (same file as input and output, an input that cannot be
+    // read) shows why and leaves the dialog open with every entry; "ein" and "fehlt" stand
+    // for an existing and a missing file.
+    void ablehnungBehaeltEintraege_data() {
+        QTest::addColumn<int>("dialog");
+        QTest::addColumn<QStringList>("eintraege");  // "id=wert"
+        QTest::newRow("bsc-gleiche-datei") << 14 << QStringList{"162=ein", "163=ein"};
+        QTest::newRow("ge-gleiche-datei") << 15 << QStringList{"1000=ein", "1001=ein"};
+        QTest::newRow("mc-eingabe-fehlt") << 16 << QStringList{"1000=fehlt", "1001=aus"};
+        QTest::newRow("muster-folge-fehlt") << 17 << QStringList{"4110=ein", "4109=fehlt", "4108=aus"};
+        QTest::newRow("vergleich-eingabe-fehlt") << 18 << QStringList{"4113=fehlt", "4114=ein", "4115=aus"};
+        QTest::newRow("ffofab-eingabe-fehlt") << 19 << QStringList{"4121=fehlt", "4120=aus"};
+    }
+    void ablehnungBehaeltEintraege() {
+        QFETCH(int, dialog);
+        QFETCH(QStringList, eintraege);
+        datei("ein", muster(5000));
+        const auto d = dialogFuer(dialog);
+        QList<std::pair<int, QString>> felder;
+        for (const QString& e : eintraege) felder.append({e.section('=', 0, 0).toInt(), pfad(e.section('=', 1))});
+        QVERIFY2(!okMit(*d, felder), "the dialog stays open");
+        QVERIFY(!r_->meldungen().isEmpty());
+        for (const auto& [id, text] : felder) QCOMPARE(d->text(id), text);
+        QVERIFY(!QFile::exists(pfad("aus")));
     }
 
     // The checks stop at the first refused entry, in the core's order: protected bytes,
@@ -211,6 +252,13 @@ private slots:
         QCOMPARE(zor({"corrupt", "ge", "--good", "0.05", "--protect", "3", ein, pfad("ge.zor")}), QByteArray());
         QCOMPARE(liesDatei(pfad("ge")), liesDatei(pfad("ge.zor")));
 
+        GeMcVerfaelschenDialog geVerschachtelt(r_->f, Zweizustand::GE);
+        QVERIFY(okMit(geVerschachtelt, {{1000, ein}, {1001, pfad("ge16")}, {1009, "0.05"}, {26, "3"}, {1011, "16"}}));
+        QCOMPARE(zor({"corrupt", "ge", "--good", "0.05", "--protect", "3", "--interleave", "16", ein, pfad("ge16.zor")}),
+                 QByteArray());
+        QCOMPARE(liesDatei(pfad("ge16")), liesDatei(pfad("ge16.zor")));
+        QVERIFY(liesDatei(pfad("ge16")) != liesDatei(pfad("ge")));
+
         GeMcVerfaelschenDialog mc(r_->f, Zweizustand::MC);
         QVERIFY(okMit(mc, {{1000, ein}, {1001, pfad("mc")}, {1002, "99"}}));
         QCOMPARE(zor({"corrupt", "mc", "--seed", "99", ein, pfad("mc.zor")}), QByteArray());
@@ -236,13 +284,28 @@ private slots:
         QCOMPARE(liesDatei(pfad("m")), liesDatei(pfad("m.zor")));
     }
 
+    // With the box checked the number is ignored and the job runs as `--protect auto`.
+    void kopfAutomatischWieKommandozeile() {
+        QByteArray bild = QByteArray("BM") + QByteArray(8, '\0') + QByteArray("\x36\0\0\0\x28\0\0\0", 8) + muster(3000);
+        const QString ein = datei("bild.bmp", bild);
+        BscDialog bsc(r_->f);
+        bsc.findChild<QCheckBox*>("kopfAutomatisch")->setChecked(true);
+        QVERIFY(!bsc.findChild<QLineEdit*>("id_26")->isEnabled());
+        QVERIFY(okMit(bsc, {{162, ein}, {163, pfad("bsc")}, {26, "kein Wert"}, {165, "0.5"}}));
+        QCOMPARE(zor({"corrupt", "bsc", "--p", "0.5", "--protect", "auto", ein, pfad("bsc.zor")}), QByteArray());
+        QCOMPARE(liesDatei(pfad("bsc")), liesDatei(pfad("bsc.zor")));
+        QCOMPARE(liesDatei(pfad("bsc")).left(54), bild.left(54));
+        QVERIFY(liesDatei(pfad("bsc")).mid(54) != bild.mid(54));
+        QVERIFY(r_->meldungen().first().startsWith("Kopf geschützt: 54 Bytes (BMP-Bild"));
+    }
+
     void fehlermeldungenDerJobs() {
         VergleichDialog vgl(r_->f);
-        QVERIFY(okMit(vgl, {{4113, datei("a", "12")}, {4114, datei("b", "123")}, {4115, pfad("v.vgl")}}));
+        QVERIFY(!okMit(vgl, {{4113, datei("a", "12")}, {4114, datei("b", "123")}, {4115, pfad("v.vgl")}}));
         QCOMPARE(r_->meldungen(), QStringList{"Dateien sind nicht gleich groß\nDas Vergleichen wird abgebrochen!"});
         QVERIFY(!QFile::exists(pfad("v.vgl")));
         MusterDialog m(r_->f);
-        QVERIFY(okMit(m, {{4110, datei("e", "1")}, {4109, datei("kurz.FFO", "0101")}, {4108, pfad("o")}}));
+        QVERIFY(!okMit(m, {{4110, datei("e", "1")}, {4109, datei("kurz.FFO", "0101")}, {4108, pfad("o")}}));
         QCOMPARE(r_->meldungen().last(), pfad("kurz.FFO") + " ist zu klein!");
         QVERIFY2(!r_->meldungen().contains("Ergebnis anzeigen?"), "a failed job offers nothing to show");
     }
@@ -262,7 +325,7 @@ private slots:
         QVERIFY(erster >= 1000 && erster < b.size());
         for (MdiDokument* m : docs) {
             auto* h = qobject_cast<Dateiansicht*>(m);
-            QCOMPARE(h->art(), Dokumentart::Hex);
+            QCOMPARE(h->ansicht(), zor::Ansicht::Hex);
             QCOMPARE(h->rollen().VScrollPos, std::min<std::uint64_t>(erster / 16, h->rollen().VScrollMax));
         }
         QVERIFY(docs[0]->parentWidget()->geometry().right() < docs[1]->parentWidget()->geometry().left());

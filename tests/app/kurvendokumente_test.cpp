@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
@@ -13,11 +14,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include "app/plot/druckseite.h"
 
+#include "app/documents/dokumentarten.h"
 #include "app/documents/kurvendokument.h"
-#include "app/plot/bildausgabe.h"
 #include "app/platform/meldungsdienst.h"
+#include "app/plot/bildausgabe.h"
 #include "core/models/fkf.h"
 #include "core/models/optionseingabe.h"
 #include "core/models/vorgaben.h"
@@ -129,7 +133,7 @@ private slots:
         QVERIFY(d && r_->meldungen().isEmpty());
         QCOMPARE(art == "fav" ? s().Fenster.FAV : s().Fenster.FKF, 1);
         QVERIFY(zor().istGrau(a.oeffnen) && !zor().istGrau(a.schliessen));
-        QCOMPARE(d->druckbar()->druckKopf(), art == "fav" ? 'c' : 'b');
+        QCOMPARE(d->druckbar()->druckart().kopf, art == "fav" ? 'c' : 'b');
         f_->mainframe_OnCommand(a.zeigen);
         QCOMPARE(art == "fav" ? s().Cursor.FAV : s().Cursor.FKF, 1);
         QCOMPARE(f_->focusWidget(), d);  // the keys go there while the frame is active
@@ -358,7 +362,7 @@ private slots:
         r_->dateiwahl.antworten = {pfad};
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
         warteAufJob(*f_);
-        QCOMPARE(r_->dateiwahl.anfragen.last().satz, SATZ_EXPORT_BILD_CSV);
+        QCOMPARE(r_->dateiwahl.anfragen.last().satz, &SATZ_EXPORT_BILD_CSV);
         const QStringList zeilen = ::zeilen(pfad);
         const QStringList satz1 = zorAusgabe(optionen + QStringList{"--preset", "ge1"});
         const QStringList satz2 = zorAusgabe(optionen + QStringList{"--preset", "sw2"});
@@ -411,12 +415,7 @@ private slots:
             for (const QString& z : zor) l << z + ',';
             return l;
         }());
-        // Refused settings leave no file.
         const QString nie = tmp_.filePath("nie.png");
-        QCOMPARE(rendern({"--dokument", "fkf", "--punkte", "101", nie}), 2);
-        QCOMPARE(rendern({"--dokument", "fav", "--cursor", "50", nie}), 2);
-        QCOMPARE(rendern({"--dokument", "fav", "--ordinate", "quer", nie}), 2);
-        QVERIFY(!QFile::exists(nie));
         // A pipe as a set's file is refused at once, in zor's words, and never opened.
         const QString fifo = tmp_.filePath("x.FFO");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -428,6 +427,32 @@ private slots:
         QVERIFY(p.exitCode() != 0);
         QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("Das ist keine reguläre Datei.")));
         QVERIFY(!QFile::exists(nie));
+    }
+
+    // The renderer's outputs go through the program's one output helper: never onto a
+    // set's input (not through a link either), never a FIFO read, and a template drawn
+    // onto a full disk leaves the existing picture whole.
+    void rendererSchadetKeinerDatei() {
+        const QString satz = schreibeDatei(tmp_, "in.FFO", "0100"), link = tmp_.filePath("link.png");
+        QVERIFY(QFile::link(satz, link));
+        QCOMPARE(rendern({"--dokument", "fav", "--datei1", satz, link}), 1);
+        QCOMPARE(liesDatei(satz), QByteArray("0100"));
+        QCOMPARE(::mkfifo(QFile::encodeName(tmp_.filePath("pipe.FFO")).constData(), 0600), 0);
+        QCOMPARE(rendern({"--dokument", "fav", "--datei1", tmp_.filePath("pipe.FFO"), tmp_.filePath("p.png")}), 2);
+
+        const QString alt = schreibeDatei(tmp_, "vorlage.png", "alt");
+        QProcess p;
+        p.setChildProcessModifier([] {
+            const rlimit grenze{2048, 2048};
+            ::setrlimit(RLIMIT_FSIZE, &grenze);
+        });
+        p.start(QStringLiteral(ZOR_RENDER), {QStringLiteral("FKF.PLT"), alt});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY2(p.readAllStandardError().contains("Die Datei ist zu groß."), "the reason of the failed write");
+        QCOMPARE(liesDatei(alt), QByteArray("alt"));
+        QCOMPARE(QDir(tmp_.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".zor-")), QStringList{});
     }
 
     void bilder_data() {

@@ -14,9 +14,10 @@
 
 #include <memory>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "app/media/bildflaeche.h"
 #include "app/media/bildknopf.h"
+#include "app/media/medienfilter.h"
 #include "app/media/medienspieler.h"
 #include "app/media/qt_wiedergabe.h"
 #include "app/media/video_fenster.h"
@@ -106,7 +107,7 @@ private slots:
         const QString datei = dir_->filePath("film.avi");
         oeffne(datei);
         QCOMPARE(r_->dateiwahl.anfragen.last().titel, QStringLiteral("Öffnen"));
-        QCOMPARE(r_->dateiwahl.anfragen.last().satz, int(SATZ_VIDEO));
+        QCOMPARE(r_->dateiwahl.anfragen.last().satz, &SATZ_VIDEO);
         QVERIFY(v_->IsVideoOpne());
         QCOMPARE(v_->windowTitle(), datei);
         QVERIFY(popup(*v_, 1)->menuAction()->isEnabled());

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -11,17 +12,22 @@
 #include <QTimer>
 #include <QtEndian>
 
+#include <csignal>
 #include <functional>
 #include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include "app/media/medienfilter.h"
 #include "app/media/qt_wiedergabe.h"
 #include "app/media/wave_recorder.h"
 #include "app/media/wave_schreiber.h"
+#include "core/io/signale.h"
 #include "support/aufzeichnende_meldung.h"
 #include "support/gui_hilfen.h"
 #include "support/skriptierte_dateiwahl.h"
-#include "support/testdateien.h"
 #include "support/test_medien.h"
+#include "support/testdateien.h"
 
 using namespace zor::app;
 using Zustand = WaveAufnahme::Zustand;
@@ -104,7 +110,7 @@ private slots:
     void dateiAbspielen() {
         oeffne(pfad("Klang.WAV"));
         QCOMPARE(dateiwahl_.anfragen.first().titel, QStringLiteral("Datei öffnen"));
-        QCOMPARE(dateiwahl_.anfragen.first().satz, int(SATZ_WAVE));
+        QCOMPARE(dateiwahl_.anfragen.first().satz, &SATZ_WAVE);
         QCOMPARE(d_->zustand(), Zustand::Geladen);
         QCOMPARE(aktive(*d_), GELADEN);
         QCOMPARE(feld(*d_, 4148), pfad("klang.wav").toLower());
@@ -250,6 +256,45 @@ private slots:
         QCOMPARE(meldung_.gezeigt[0].titel, QStringLiteral("Message"));
         QCOMPARE(d_->zustand(), Zustand::Geladen);
         QCOMPARE(feld(*d_, 4148), ziel.toLower());
+    }
+
+    // A save never replaces the sound's own file or a file a parameter set reads.
+    void speichernNieAufEineEingabe() {
+        const QString klang = schreibeDatei(*dir_, "Klang.WAV", "RIFF");
+        const QString satz = schreibeDatei(*dir_, "satz1.FFO", "0101");
+        d_ = std::make_unique<WaveAufnahme>(meldung_, dateiwahl_, *spieler_, *aufnahme_, nullptr,
+                                            zor::Eingaben{satz.toStdString()});
+        oeffne(klang);
+        for (const QString& ziel : {klang, satz}) {
+            dateiwahl_.antworten << ziel;
+            klicke(WaveAufnahme::ID_SPEICHERN);
+            QVERIFY2(meldung_.gezeigt.last().text.contains(QStringLiteral("ist dieselbe Datei wie die Eingabedatei")),
+                     qPrintable(meldung_.gezeigt.last().text));
+        }
+        QCOMPARE(liesDatei(klang), QByteArray("RIFF"));
+        QCOMPARE(liesDatei(satz), QByteArray("0101"));
+    }
+
+    // A TERM while the recorder is open removes its temporary folder and the recording.
+    void signalEntferntDenTemporaerenOrdner() {
+        klicke(WaveAufnahme::ID_AUFNAHME);
+        const QString aufnahme = aufnahme_->datei;
+        {
+            QFile f(aufnahme);  // what the writer leaves while recording
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("RIFF") == 4);
+        }
+        const QString ordner = QFileInfo(aufnahme).path();
+        QVERIFY(QFileInfo::exists(aufnahme));
+        const pid_t kind = ::fork();
+        if (kind == 0) {
+            zor::temporaereDateienBeiSignalEntfernen();  // as the program does at its start
+            ::raise(SIGTERM);
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(kind, &status, 0);
+        QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+        QVERIFY(!QFileInfo::exists(ordner));
     }
 
     // Closing during a recording ends it and closes the sound.

@@ -4,13 +4,18 @@
 #include <QFile>
 #include <QListView>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <memory>
+#include <unistd.h>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
+#include "app/media/medienfilter.h"
 #include "app/media/midi_dialog.h"
+#include "app/media/midi_modul.h"
+#include "core/media/midi.h"
 #include "support/gui_hilfen.h"
 #include "support/testrahmen.h"
 
@@ -27,6 +32,14 @@ QStringList erwartet(const QString& stamm, const QString& datei) {
     QString text = QString::fromUtf8(f.readAll());
     text.replace(0, text.indexOf('\n'), QStringLiteral("MIDI FILE:\t\t ") + datei);
     return listenZeilen(text);
+}
+
+// The process's resident memory in MB.
+double residentMB() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly)) return 0;
+    const QList<QByteArray> felder = statm.readAll().split(' ');
+    return felder.size() > 1 ? felder[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / (1 << 20) : 0;
 }
 
 }  // namespace
@@ -57,7 +70,7 @@ private slots:
     }
 
     void zeigtDieZeilenWieZorMidiUndBehaeltSie() {
-        std::string behalten;
+        std::shared_ptr<zor::MidiListe> behalten;
         const QString datei = MIDI + "format0_running_status.mid";
         {
             MidiDialog d(r_->f, behalten);
@@ -81,7 +94,7 @@ private slots:
     }
 
     void oeffnenFragtNachDerDatei() {
-        std::string behalten;
+        std::shared_ptr<zor::MidiListe> behalten;
         MidiDialog d(r_->f, behalten);
         auto* oeffnen = d.findChild<QAction*>(QStringLiteral("id_4152"));
         QVERIFY(oeffnen);
@@ -92,10 +105,46 @@ private slots:
         const Dateianfrage a = r_->dateiwahl.anfragen.last();
         QCOMPARE(a.titel, QStringLiteral("Datei Öffnen"));
         QCOMPARE(a.vorschlag, QStringLiteral("*.MID"));
-        QCOMPARE(a.satz, SATZ_MIDI);
+        QCOMPARE(a.satz, &SATZ_MIDI);
         r_->dateiwahl.antworten << MIDI + "meta_text_over_256_bytes.mid";
         oeffnen->trigger();
         QCOMPARE(d.eintraege().size(), 1 + 4 + 1 + 2 + 1 + 1 + 1);  // name, header, bar, text in two, note, end, bar
+    }
+
+    // A 20 MB file of running-status notes (seven million events) lists within 200 MB of
+    // resident memory, and closing the dialog gives back all but the kept listing's marks.
+    void grosseDateiMitWenigSpeicher() {
+        QTemporaryDir dir;
+        const QString datei = dir.filePath(QStringLiteral("laufstatus.mid"));
+        constexpr std::uint32_t EREIGNISSE = 7'000'000;
+        {
+            QByteArray spur("\x00\x90\x3C\x40", 4);
+            spur.reserve(3 * EREIGNISSE + 8);
+            for (std::uint32_t i = 1; i < EREIGNISSE; ++i) spur.append(QByteArray::fromRawData("\x00\x3C\x40", 3));
+            spur.append(QByteArray("\x00\xFF\x2F\x00", 4));
+            QFile f(datei);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            const auto n = static_cast<quint32>(spur.size());
+            const char laenge[4] = {char(n >> 24), char(n >> 16), char(n >> 8), char(n)};
+            f.write(QByteArray("MThd\0\0\0\x06\0\0\0\x01\0\x60MTrk", 18) + QByteArray(laenge, 4) + spur);
+        }
+        std::shared_ptr<zor::MidiListe> behalten;
+        const double vorher = residentMB();
+        {
+            MidiDialog d(r_->f, behalten);
+            d.lies(datei);
+            d.show();
+            auto* liste = d.findChild<QListView*>(QStringLiteral("id_4151"));
+            liste->scrollToBottom();
+            QVERIFY(QTest::qWaitForWindowExposed(&d));
+            const int zeilen = liste->model()->rowCount();
+            QCOMPARE(zeilen, 2 + 4 + int(EREIGNISSE) + 2);  // name, file line, header and bar, notes, end, bar
+            QCOMPARE(liste->model()->index(zeilen - 2, 0).data().toString(), QStringLiteral("END OF TRACK"));
+            QVERIFY2(residentMB() - vorher < 200, qPrintable(QString::number(residentMB() - vorher)));
+        }
+        speicherZurueckgeben();  // as command 541 does once the dialog has closed
+        QVERIFY2(residentMB() - vorher < 20, qPrintable(QString::number(residentMB() - vorher)));
+        QVERIFY(r_->meldung.gezeigt.isEmpty());
     }
 
     void befehl541ZeigtDenDialog() {

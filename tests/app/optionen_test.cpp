@@ -1,16 +1,15 @@
 // The options dialogs of the FAV and FKF documents through commands 228 and 229: what
-// they show, refused entries with retry and cancel, what OK applies (the band option
-// too), and the cursor and repaint afterwards.
+// they show, refused entries with retry and cancel, the band option, and the wiring of
+// their controls and of the cursor afterwards to the rules in the core.
 
 #include <QTest>
 
 #include <memory>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "support/dialog_hilfen.h"
 #include "support/gui_hilfen.h"
 #include "support/modal_skript.h"
-#include "support/test_dokument.h"
 #include "support/testrahmen.h"
 #include "support/zor_modus_test.h"
 
@@ -97,58 +96,39 @@ private slots:
         QCOMPARE(s().FKF_defbereich, 50);
     }
 
-    // OK applies; afterwards the cursor is at 0 and removed where it was switched off.
-    void danachCursor_data() {
+    // The dialog's controls reach the rules: a logarithmic abscissa takes the cursor box
+    // and the abscissa's end away; afterwards the open document removes the cursor the
+    // rule says goes (core/documents/optionsregeln.h), and the position starts at 0.
+    void danachEntferntDasDokumentDenCursor_data() {
         QTest::addColumn<int>("befehl");
-        QTest::addColumn<char>("dokument");
-        QTest::addColumn<int>("entfernen");
-        QTest::newRow("FAV") << 228 << 'V' << 405;
-        QTest::newRow("FKF") << 229 << 'K' << 404;
+        QTest::addColumn<int>("oeffnen");
+        QTest::addColumn<int>("steuerung");  // 315 switches the cursor off, 323 the linear abscissa
+        QTest::newRow("FAV logarithmisch") << int(CMD_FAV_OPTIONEN) << int(CMD_OEFFNEN_FAV) << 323;
+        QTest::newRow("FKF ohne Cursor") << int(CMD_FKF_OPTIONEN) << int(CMD_OEFFNEN_FKF) << 315;
     }
-    void danachCursor() {
+    void danachEntferntDasDokumentDenCursor() {
         QFETCH(int, befehl);
-        QFETCH(char, dokument);
-        QFETCH(int, entfernen);
-        auto* d = new TestDokument(*f_, dokument);
-        f_->mdi_Create(d, 159, 126);
-        s().Fenster.FAV = s().Fenster.FKF = 1;
+        QFETCH(int, oeffnen);
+        QFETCH(int, steuerung);
+        f_->mainframe_OnCommand(oeffnen);
         s().Cursor = {1, 1, 1, 1};
         s().FAV_xpos = 17;
         s().FKF_xpos = 9;
-        s().FAV.ermittelt1 = s().FKF.ermittelt1 = 1;
+        bool cursorGesperrt = false;
         ModalSkript skript;
         skript.dann([&](QWidget* dlg) {
-            klick(dlg, 315);  // cursor off
+            klick(dlg, steuerung);
+            cursorGesperrt = !knopf(dlg, 315)->isEnabled() && !eingabe(dlg, 319)->isEnabled();
             klick(dlg, 324);  // band on: drawn from the curves as they are
-            tippen(dlg, 319, QStringLiteral("40"));
             klick(dlg, ID_BESTAETIGEN);
         });
         f_->mainframe_OnCommand(befehl);
-        QCOMPARE(d->befehle, QList<int>{entfernen});
-        QCOMPARE(befehl == 228 ? s().FAV_xpos : s().FKF_xpos, 0);
-        QCOMPARE(befehl == 228 ? s().Cursor.FAVon : s().Cursor.FKFon, 0);
-        QCOMPARE(befehl == 228 ? s().FAV_defbereich : s().FKF_defbereich, 40);
-        QCOMPARE(befehl == 228 ? s().FAV.ermittelt1 : s().FKF.ermittelt1, 1);  // fewer points: curves serve
-        QCOMPARE(befehl == 228 ? s().FAV_band : s().FKF_band, 1);
-    }
-
-    void logarithmischeAbszisseEntferntCursor() {
-        auto* d = new TestDokument(*f_, 'V');
-        f_->mdi_Create(d, 159, 126);
-        s().Cursor = {0, 1, 0, 1};
-        ModalSkript skript;
-        bool cursorGesperrt = false;
-        skript.dann([&](QWidget* dlg) {
-            klick(dlg, 323);
-            cursorGesperrt = !knopf(dlg, 315)->isEnabled() && !eingabe(dlg, 319)->isEnabled();
-            klick(dlg, ID_BESTAETIGEN);
-        });
-        f_->mainframe_OnCommand(228);
-        QVERIFY(cursorGesperrt);
-        QCOMPARE(d->befehle, QList<int>{405});
-        QCOMPARE(s().FAV_abszisse, 0);
-        QCOMPARE(s().FAV_defbereich, 100);
-        QCOMPARE(s().FAV.ermittelt1 + s().FAV.ermittelt2, 0);
+        const bool fav = befehl == CMD_FAV_OPTIONEN;
+        QCOMPARE(cursorGesperrt, fav);
+        QCOMPARE(fav ? s().Cursor.FAV : s().Cursor.FKF, 0);
+        QCOMPARE(fav ? s().FAV_xpos : s().FKF_xpos, 0);
+        QCOMPARE(fav ? s().Cursor.FKF : s().Cursor.FAV, 1);
+        QCOMPARE(fav ? s().FAV_band : s().FKF_band, 1);
     }
 };
 

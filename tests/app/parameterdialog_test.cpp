@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "app/shell/menue.h"
 #include "app/shell/werkzeugleiste.h"
 #include "support/dialog_hilfen.h"

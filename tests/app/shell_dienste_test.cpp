@@ -1,11 +1,13 @@
 // The shared services: progress window 608, notices 534/611/612/613, warning sound,
-// toolbar images, file-chooser filter sets, help pages and the single instance.
+// toolbar images, file-chooser filter sets, help pages, the single instance and signals.
 
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
+#include <QLocalSocket>
 #include <QPainter>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -13,21 +15,34 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "app/kontext/befehle.h"
+#include <csignal>
+#include <new>
+
+#include "app/context/befehle.h"
+#include "app/context/verzeichnis.h"
+#include "app/hintergrund/hintergrund.h"
+#include "app/platform/anwendung.h"
 #include "app/platform/bildschirmpassung.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/einzelinstanz.h"
 #include "app/platform/hilfefenster.h"
+#include "app/platform/hinweise.h"
 #include "app/platform/ressourcen.h"
 #include "app/platform/warnton.h"
 #include "app/shell/fortschrittsfenster.h"
-#include "app/platform/hinweise.h"
+#include "app/shell/module.h"
 #include "app/shell/werkzeugleiste.h"
 #include "support/gui_hilfen.h"
 
 using namespace zor::app;
 
 namespace {
+
+// An object whose every event asks for more memory than there is.
+class Speicherfresser : public QObject {
+public:
+    bool event(QEvent*) override { throw std::bad_alloc(); }
+};
 
 QString textVon(QWidget* d, const QString& name) { return d->findChild<QLabel*>(name)->text(); }
 
@@ -84,11 +99,11 @@ private slots:
         QFETCH(QString, knopf);
         QFETCH(int, ergebnis);
         const QMap<int, QStringList> texte = {
-            {DLG_ENTSCHEIDUNG, {"Ihre Entscheidung", "Alle Multimedia-Dokumente\nwerden geschloßen!\nfortfahren?"}},
+            {DLG_ENTSCHEIDUNG, {"Ihre Entscheidung", "Alle Multimedia-Dokumente\nwerden geschlossen!\nfortfahren?"}},
             {DLG_AUFFORDERUNG, {"Aufforderung", "Zuerst müssen die Dokumente\naktualisiert werden!"}},
             {DLG_STARTFEHLER, {"Eingabefehler", "1. Startwert kann ganzzahlige Werte\nzwischen 1 und 9999 annehmen!\n"
-                                    "2. Simulationsdurchlauf muß > 0 sein!\n(nur ZOR)"}},
-            {DLG_EINGABEFEHLER, {"Eingabefehler", "unzuläßige Eingabe!\nmögliche Fehler:\n1. Wert >1\n2. Wert < 0\n"
+                                    "2. Simulationsdurchlauf muss > 0 sein!\n(nur ZOR)"}},
+            {DLG_EINGABEFEHLER, {"Eingabefehler", "unzulässige Eingabe!\nmögliche Fehler:\n1. Wert >1\n2. Wert < 0\n"
                                     "3. Komma wurde verwendet\n4. Übergänge = 0 (GE-Modell)"}},
         };
         Hinweisdialog d(vorlage);
@@ -118,14 +133,18 @@ private slots:
         QCOMPARE(EingabeAbgelehnt(DLG_STARTFEHLER, ton, nullptr), 1);
     }
 
-    // All 27 toolbar images exist and render at 1x and 2x; a sheet of them for review.
+    // Every toolbar button's image exists and renders at 1x and 2x; a sheet of them for review.
     void werkzeugbilder() {
-        QImage blatt(NUMIMAGES * 52, 80, QImage::Format_RGB32);
+        const Verzeichnis v(alleModule());
+        QStringList bilder;
+        for (const Knopfplatz& k : v.knopfplaetze())
+            if (k.bild && !bilder.contains(QLatin1String(k.bild))) bilder << QLatin1String(k.bild);
+        QImage blatt(static_cast<int>(bilder.size()) * 52, 80, QImage::Format_RGB32);
         blatt.fill(Qt::white);
         QPainter p(&blatt);
-        for (int i = 0; i < NUMIMAGES; ++i) {
-            const QIcon icon = knopfBild(i);
-            QVERIFY2(!icon.isNull() && icon.pixmap(24, 24).width() == 24, qPrintable(QString::number(i)));
+        for (int i = 0; i < bilder.size(); ++i) {
+            const QIcon icon = knopfBild(qPrintable(bilder[i]));
+            QVERIFY2(!icon.isNull() && icon.pixmap(24, 24).width() == 24, qPrintable(bilder[i]));
             p.drawPixmap(i * 52 + 14, 4, icon.pixmap(24, 24));
             p.drawPixmap(i * 52 + 2, 30, icon.pixmap(48, 48));
         }
@@ -147,18 +166,17 @@ private slots:
         QVERIFY(u16(42) == 0 && u16(40) > 0.6 * 11025 && u16(40) < 11025);
     }
 
-    // Open and save differ for some sets; an unknown set has no filters.
+    // A set without save filters saves with its open ones; the image formats join the
+    // bitmaps for opening only; the default extension is the first filter's.
     void filtersaetze() {
-        const std::tuple<int, Richtung, QStringList, QString> saetze[] = {
-            {1, Richtung::Speichern, {"Fehlerfolge (*.FFO)", "Fehlerabstand (*.FAB)"}, "FFO"},
-            {3, Richtung::Oeffnen, {"Vergleich (*.VGL)"}, "VGL"},
-            {3, Richtung::Speichern, {"Bitmaps (*.BMP)", "Alle Dateien (*)"}, "BMP"},
-            {99, Richtung::Oeffnen, {}, ""},
-        };
-        for (const auto& [satz, richtung, filter, endung] : saetze) {
-            QCOMPARE(filterSatz(satz, richtung), filter);
-            QCOMPARE(vorgabeEndung(satz, richtung), endung);
-        }
+        const Filtersatz satz{"Test", {"Bitmaps (*.bmp *.BMP)", "Alle Dateien (*)"}, {}, true};
+        QCOMPARE(filterListe(satz, Richtung::Speichern), (QStringList{"Bitmaps (*.bmp *.BMP)", "Alle Dateien (*)"}));
+        const QStringList oeffnen = filterListe(satz, Richtung::Oeffnen);
+        QCOMPARE(oeffnen.size(), 3);
+        QVERIFY(oeffnen[1].startsWith(QStringLiteral("Bilder (")) && oeffnen[1].contains(QStringLiteral("*.png")));
+        QVERIFY(!oeffnen[1].contains(QStringLiteral("*.bmp ")));
+        QCOMPARE(vorgabeEndung(satz, Richtung::Speichern), QStringLiteral("BMP"));
+        QCOMPARE(vorgabeEndung(Filtersatz{"leer"}, Richtung::Oeffnen), QString());
     }
 
     // A missing help file is reported; a context number picks its place on the page.
@@ -201,7 +219,67 @@ private slots:
         QVERIFY(d.rect().contains(k));
         QVERIFY(knoepfe->isVisible());
     }
+
+    // The program takes signals as zor does: a file-size limit's signal does not end it
+    // (a save then fails with its reason), TERM still does.
+    void signaleWieZor() {
+        const QString benutzer = QStringLiteral("signale-%1").arg(QCoreApplication::applicationPid());
+        QProcess programm;
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(QStringLiteral("USER"), benutzer);  // its own single-instance name
+        programm.setProcessEnvironment(umgebung);
+        programm.start(QStringLiteral(ZOR_ZORWERK), {});
+        QVERIFY(programm.waitForStarted());
+        // Up once its single-instance server answers.
+        QLocalSocket laeuft;
+        QTRY_VERIFY_WITH_TIMEOUT((laeuft.connectToServer(QStringLiteral("zorwerk-") + benutzer), laeuft.waitForConnected(100)),
+                                 30000);
+        ::kill(static_cast<pid_t>(programm.processId()), SIGXFSZ);
+        QVERIFY(!programm.waitForFinished(1000));
+        ::kill(static_cast<pid_t>(programm.processId()), SIGTERM);
+        QVERIFY(programm.waitForFinished(10000));
+        QCOMPARE(programm.exitStatus(), QProcess::CrashExit);
+    }
+
+    // An allocation that fails in an event handler ends that handler with the message,
+    // and the program goes on with its next event.
+    void speichermangelImHandlerWirdGemeldet() {
+        auto* app = qobject_cast<Anwendung*>(QCoreApplication::instance());
+        QVERIFY(app);
+        int gemeldet = 0;
+        app->setzeSpeichermangelMeldung([&gemeldet] { ++gemeldet; });
+        Speicherfresser fresser;
+        QEvent e(QEvent::User);
+        QCoreApplication::sendEvent(&fresser, &e);
+        QCOMPARE(gemeldet, 1);
+        QCoreApplication::sendEvent(&fresser, &e);
+        QCOMPARE(gemeldet, 2);
+
+        // The same on the worker of a background job: it ends as a cancelled one, a
+        // continuation waiting for a result is not called, and the program goes on.
+        Fortschrittsfenster anzeige;
+        Hintergrund h(anzeige);
+        int abgebrochen = 0, ergebnisse = 0;
+        const auto fressen = [](zor::Fortschritt&) -> int { throw std::bad_alloc(); };
+        QVERIFY(h.starten(nullptr, {"Job"}, [&](zor::Fortschritt& f) { fressen(f); }, [&](bool a) { abgebrochen += a; }));
+        QTRY_VERIFY(!h.laeuft());
+        QVERIFY(h.starten<int>(nullptr, {"Job"}, fressen, [&](int) { ++ergebnisse; }));
+        QTRY_VERIFY(!h.laeuft());
+        QCOMPARE(gemeldet, 4);
+        QCOMPARE(abgebrochen, 1);
+        QCOMPARE(ergebnisse, 0);
+        QVERIFY(h.starten<int>(nullptr, {"Job"}, [](zor::Fortschritt&) { return 7; }, [&](int r) { ergebnisse += r; }));
+        QTRY_COMPARE(ergebnisse, 7);
+        app->setzeSpeichermangelMeldung({});
+    }
 };
 
-QTEST_MAIN(DiensteTest)
+// The test runs in the program's own application object.
+int main(int argc, char** argv) {
+    Anwendung app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    DiensteTest t;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&t, argc, argv);
+}
 #include "shell_dienste_test.moc"

@@ -59,5 +59,5 @@ TEST_F(Schutz, AnExponentProtectsThatManyBytes) {
     std::ofstream(pfad("ein"), std::ios::binary) << std::string(1001, '\x0F');
     const auto e = zorAufruf({"corrupt", "bsc", "--p", "1", "--protect", "1e3", pfad("ein"), pfad("aus")});
     ASSERT_EQ(e.code, 0) << e.fehler;
-    EXPECT_EQ(zorDateiLesen(pfad("aus")), std::string(1000, '\x0F') + '\xF0');
+    EXPECT_EQ(dateiLesen(pfad("aus")), std::string(1000, '\x0F') + '\xF0');
 }

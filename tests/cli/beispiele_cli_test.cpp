@@ -37,16 +37,16 @@ protected:
 };
 
 TEST_F(Beispiele, AnExistingSetIsReplacedOnlyWithForce) {
-    ablegen(pfad("set/ton.wav"), "eigene Aufnahme");
+    dateiSchreiben(pfad("set/ton.wav"), "eigene Aufnahme");
     std::filesystem::remove(pfad("set/bild8.bmp"));
     auto e = zorAufruf({"beispiele", pfad("set")});
     EXPECT_EQ(e.code, 2);
     EXPECT_THAT(e.fehler, HasSubstr("gibt es schon: bild24.bmp, ton.wav, melodie.mid"));
-    EXPECT_EQ(zorDateiLesen(pfad("set/ton.wav")), "eigene Aufnahme");
+    EXPECT_EQ(dateiLesen(pfad("set/ton.wav")), "eigene Aufnahme");
     EXPECT_FALSE(std::filesystem::exists(pfad("set/bild8.bmp")));
     e = zorAufruf({"beispiele", "--force", pfad("set")});
     EXPECT_EQ(e.code, 0) << e.fehler;
-    EXPECT_NE(zorDateiLesen(pfad("set/ton.wav")), "eigene Aufnahme");
+    EXPECT_NE(dateiLesen(pfad("set/ton.wav")), "eigene Aufnahme");
 }
 
 TEST_F(Beispiele, PythonsWaveReadsTheToneAlsoAfterAProtectedCorruption) {

@@ -6,6 +6,7 @@
 #include <map>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <thread>
 
 namespace {
@@ -14,7 +15,7 @@ namespace {
 std::map<std::string, std::string> inhalt(const std::filesystem::path& dir) {
     std::map<std::string, std::string> m;
     for (const auto& e : std::filesystem::directory_iterator(dir))
-        m[e.path().filename().string()] = e.is_regular_file() ? zorDateiLesen(e.path()) : "<kein Inhalt>";
+        m[e.path().filename().string()] = e.is_regular_file() ? dateiLesen(e.path()) : "<kein Inhalt>";
     return m;
 }
 
@@ -52,7 +53,7 @@ ZorErgebnis zorShell(const std::string& argumente, const std::filesystem::path& 
     const int status = std::system(cmd.c_str());
     ZorErgebnis e;
     e.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    e.fehler = zorDateiLesen(dir / "..stderr");
+    e.fehler = dateiLesen(dir / "..stderr");
     std::filesystem::remove(dir / "..stderr");
     return e;
 }
@@ -101,10 +102,10 @@ TEST_F(Dateifehler, AFailedWriteSaysWhy) {
         const int status = std::system(cmd.c_str());
         ASSERT_TRUE(WIFEXITED(status));
         EXPECT_EQ(WEXITSTATUS(status), 1);
-        EXPECT_EQ(zorDateiLesen(pfad("..stderr")), f.meldung + "\nDie Datei ist zu groß.\n");
+        EXPECT_EQ(dateiLesen(pfad("..stderr")), f.meldung + "\nDie Datei ist zu groß.\n");
     }
     std::filesystem::remove(pfad("..stderr"));
-    EXPECT_EQ(zorDateiLesen(pfad("g.FFO")), "PRE\n");
+    EXPECT_EQ(dateiLesen(pfad("g.FFO")), "PRE\n");
     EXPECT_EQ(inhalt(dir_).size(), 3u) << "no partial or temporary output left";
 }
 
@@ -134,4 +135,51 @@ TEST_F(Dateifehler, AFailedWriteToStandardOutputFailsWithAMessage) {
         EXPECT_EQ(e.code, 1);
         EXPECT_EQ(e.fehler, "Fehler beim Schreiben der Standardausgabe!\n");
     }
+}
+
+// An output onto a node that is no regular file: a FIFO, a directory or a link to them is
+// refused and stays as it was; a character device (as root, our own /dev/null twin) is
+// written to directly and stays a device.
+TEST_F(Dateifehler, OutputsNeverReplaceANodeThatIsNoRegularFile) {
+    std::ofstream(pfad("a.bin")) << std::string(1000, 'a');
+    std::ofstream(pfad("b.bin")) << std::string(1000, 'b');
+    std::ofstream(pfad("m.FFO")) << std::string(8000, '0');
+    ASSERT_EQ(::mkfifo(pfad("fifo").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(pfad("m.FAB").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir_ / "ordner");
+    std::filesystem::create_symlink("fifo", dir_ / "link.csv");
+    const bool geraet = ::mknod(pfad("null").c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0;
+    for (const std::string& ziel : {std::string("fifo"), std::string("ordner"), std::string("link.csv"), std::string("null")}) {
+        if (ziel == "null" && !geraet) continue;
+        for (const std::string& aufruf : {"compare a.bin b.bin " + ziel, "derive a.bin " + ziel,
+                                         "corrupt bsc --p 0.1 a.bin " + ziel, "corrupt pattern a.bin m.FFO " + ziel,
+                                         "sequence --preset ge1 --n 1000 --out " + ziel + ".FFO"}) {
+            SCOPED_TRACE(aufruf);
+            // The sequence's name needs its extension: the node is reached through a link.
+            if (aufruf.starts_with("sequence")) std::filesystem::create_symlink(ziel, dir_ / (ziel + ".FFO"));
+            const ZorErgebnis e = zorShell(aufruf, dir_);
+            if (ziel == "null") {
+                EXPECT_EQ(e.code, 0) << e.fehler;
+            } else {
+                EXPECT_NE(e.code, 0);
+                EXPECT_NE(e.code, 124) << "did not end";
+                EXPECT_NE(e.fehler.find(ziel == "ordner" ? "ein Verzeichnis" : "eine Pipe (FIFO)"), std::string::npos) << e.fehler;
+            }
+            if (aufruf.starts_with("sequence")) std::filesystem::remove(dir_ / (ziel + ".FFO"));
+        }
+    }
+    const ZorErgebnis k = zorShell("convert --force m.FFO", dir_);
+    EXPECT_NE(k.fehler.find("eine Pipe (FIFO)"), std::string::npos) << k.fehler;
+    EXPECT_TRUE(std::filesystem::is_fifo(dir_ / "fifo") && std::filesystem::is_fifo(dir_ / "m.FAB"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir_ / "ordner") && std::filesystem::is_symlink(dir_ / "link.csv"));
+    EXPECT_TRUE(!geraet || std::filesystem::is_character_file(dir_ / "null"));
+}
+
+// An FFO's size is known before the first bit: one that cannot fit is refused at once
+// instead of filling the disk.
+TEST_F(Dateifehler, ASequenceLargerThanTheFreeSpaceIsRefusedAtOnce) {
+    const ZorErgebnis e = zorShell("sequence --preset bsc1 --n 1e19 --out o.FFO", dir_);
+    EXPECT_EQ(e.code, 1);
+    EXPECT_TRUE(e.fehler.starts_with("Die Ausgabedatei o.FFO würde 10000000000000000000 Bytes groß")) << e.fehler;
+    EXPECT_TRUE(inhalt(dir_).empty());
 }

@@ -9,13 +9,13 @@ using ::testing::HasSubstr;
 using DateijobsCli = ZorCliTest;
 
 TEST_F(DateijobsCli, ConvertCompareDeriveAndPatternRoundTrip) {
-    ablegen(pfad("a.ffo"), "001011");
+    dateiSchreiben(pfad("a.ffo"), "001011");
     auto e = zorAufruf({"convert", pfad("a.ffo")});
     ASSERT_EQ(e.code, 0) << e.fehler;
     EXPECT_EQ(e.fehler, "Geschrieben: " + pfad("a.FAB") + "\n");
-    EXPECT_EQ(zorDateiLesen(pfad("a.FAB")), std::string("\3\0\0\0\2\0\0\0\1\0\0\0", 12));
+    EXPECT_EQ(dateiLesen(pfad("a.FAB")), std::string("\3\0\0\0\2\0\0\0\1\0\0\0", 12));
 
-    ablegen(pfad("in.bin"), zufallsBytes(20000, 1));
+    dateiSchreiben(pfad("in.bin"), zufallsBytes(20000, 1));
     e = zorAufruf({"corrupt", "bsc", "--p", "0.01", "--protect", "10", pfad("in.bin"), pfad("out.bin")});
     ASSERT_EQ(e.code, 0) << e.fehler;
     EXPECT_THAT(e.aus, HasSubstr("Dateigröße: 20000 Bytes\nQuote: "));
@@ -23,11 +23,11 @@ TEST_F(DateijobsCli, ConvertCompareDeriveAndPatternRoundTrip) {
     ASSERT_EQ(zorAufruf({"compare", pfad("in.bin"), pfad("out.bin"), pfad("v.vgl")}).code, 0);
     ASSERT_EQ(zorAufruf({"derive", pfad("v.vgl"), pfad("m.fab")}).code, 0);
     ASSERT_EQ(zorAufruf({"corrupt", "pattern", pfad("in.bin"), pfad("m.fab"), pfad("wieder.bin")}).code, 0);
-    EXPECT_EQ(zorDateiLesen(pfad("wieder.bin")), zorDateiLesen(pfad("out.bin")));
+    EXPECT_EQ(dateiLesen(pfad("wieder.bin")), dateiLesen(pfad("out.bin")));
 }
 
 TEST_F(DateijobsCli, GeAndMcPrintTheSummaryToo) {
-    ablegen(pfad("in.bin"), zufallsBytes(1000, 1));
+    dateiSchreiben(pfad("in.bin"), zufallsBytes(1000, 1));
     for (const char* modell : {"ge", "mc"}) {
         const auto e = zorAufruf({"corrupt", modell, "--pgb", "1", "--pbg", "1", "--good", "0", "--bad", "1", "--seed",
                                   "77", pfad("in.bin"), pfad("out.bin")});
@@ -65,6 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
         Fehlaufruf{"GeSchutzNegativ", {"corrupt", "ge", "--protect", "-3", "@IN", "@OUT"},
                    2, "Falsche Eingabe bei geschützten Bytes!"},
         Fehlaufruf{"McBadUeberEins", {"corrupt", "mc", "--bad", "1.1", "@IN", "@OUT"}, 2, "1. Wert >1"},
+        Fehlaufruf{"GeTiefeZuGross", {"corrupt", "ge", "--interleave", "4097", "@IN", "@OUT"},
+                   2, "Falsche Eingabe bei der Verschachtelungstiefe!"},
         Fehlaufruf{"McEingabeFehlt", {"corrupt", "mc", "@FEHLT", "@OUT"}, 1, "Fehler beim Öffnen der Datei_1"},
         Fehlaufruf{"BscAusgabeIstEingabe", {"corrupt", "bsc", "@IN", "@IN"}, 2, "dieselbe Datei"},
         Fehlaufruf{"McEingabeLeer", {"corrupt", "mc", "@LEER.ffo", "@OUT"},
@@ -88,9 +90,9 @@ INSTANTIATE_TEST_SUITE_P(
     testnamen::NachName());
 
 TEST_P(DateijobsFehler, MessageExitCodeAndNoOutput) {
-    ablegen(pfad("IN"), zufallsBytes(100, 1));
-    ablegen(pfad("KURZ"), zufallsBytes(99, 1));
-    ablegen(pfad("LEER.ffo"), "");
+    dateiSchreiben(pfad("IN"), zufallsBytes(100, 1));
+    dateiSchreiben(pfad("KURZ"), zufallsBytes(99, 1));
+    dateiSchreiben(pfad("LEER.ffo"), "");
     std::filesystem::create_directory(pfad("DIR"));
     std::vector<std::string> args;
     for (const std::string& a : GetParam().args) args.push_back(a[0] == '@' ? pfad(a.substr(1)) : a);
@@ -101,25 +103,25 @@ TEST_P(DateijobsFehler, MessageExitCodeAndNoOutput) {
     EXPECT_FALSE(std::filesystem::exists(pfad("OUT")));
     EXPECT_FALSE(std::filesystem::exists(pfad("OUT.ffo")));
     EXPECT_FALSE(std::filesystem::exists(pfad("LEER.FAB")));
-    EXPECT_EQ(zorDateiLesen(pfad("IN")), zufallsBytes(100, 1));
+    EXPECT_EQ(dateiLesen(pfad("IN")), zufallsBytes(100, 1));
 }
 
 TEST_F(DateijobsCli, HexAndBinPrintEveryLineOfTheViews) {
-    ablegen(pfad("d"), std::string("ABCDEFGHIJKLMNOPQ"));
+    dateiSchreiben(pfad("d"), std::string("ABCDEFGHIJKLMNOPQ"));
     auto e = zorAufruf({"hex", pfad("d")});
     ASSERT_EQ(e.code, 0);
     EXPECT_EQ(e.aus, "00000||41|42|43|44|45|46|47|48|49|4A|4B|4C|4D|4E|4F|50||ABCDEFGHIJKLMNOP|\n"
                      "00010||51" + std::string(45, ' ') + "||Q|\n"
                      "00020|" + std::string(48, ' ') + "|||\n");
-    ablegen(pfad("leer"), "");
+    dateiSchreiben(pfad("leer"), "");
     e = zorAufruf({"bin", pfad("leer")});
     ASSERT_EQ(e.code, 0);
     EXPECT_EQ(e.aus, "000000||" + std::string(72, ' ') + "||\n");
 }
 
 TEST_F(DateijobsCli, DeriveSaysTheSameForBothFormatsAndUnknownCommandsAreNamed) {
-    ablegen(pfad("a"), zufallsBytes(100, 1));
-    ablegen(pfad("b"), zufallsBytes(100, 2));
+    dateiSchreiben(pfad("a"), zufallsBytes(100, 1));
+    dateiSchreiben(pfad("b"), zufallsBytes(100, 2));
     ASSERT_EQ(zorAufruf({"compare", pfad("a"), pfad("b"), pfad("d.VGL")}).code, 0);
     for (const char* name : {"m.FFO", "m.FAB"}) {
         const auto e = zorAufruf({"derive", pfad("d.VGL"), pfad(name)});
@@ -132,13 +134,13 @@ TEST_F(DateijobsCli, DeriveSaysTheSameForBothFormatsAndUnknownCommandsAreNamed) 
 }
 
 TEST_F(DateijobsCli, ConvertReplacesAnExistingOutputOnlyWithForce) {
-    ablegen(pfad("a.FFO"), "0010");
-    ablegen(pfad("a.FAB"), "alt");
+    dateiSchreiben(pfad("a.FFO"), "0010");
+    dateiSchreiben(pfad("a.FAB"), "alt");
     auto e = zorAufruf({"convert", pfad("a.FFO")});
     EXPECT_EQ(e.code, 2);
     EXPECT_THAT(e.fehler, HasSubstr(pfad("a.FAB") + " existiert bereits"));
-    EXPECT_EQ(zorDateiLesen(pfad("a.FAB")), "alt");
+    EXPECT_EQ(dateiLesen(pfad("a.FAB")), "alt");
     e = zorAufruf({"convert", "--force", pfad("a.FFO")});
     EXPECT_EQ(e.code, 0) << e.fehler;
-    EXPECT_EQ(zorDateiLesen(pfad("a.FAB")), std::string("\x03\0\0\0", 4));
+    EXPECT_EQ(dateiLesen(pfad("a.FAB")), std::string("\x03\0\0\0", 4));
 }

@@ -53,10 +53,10 @@ TEST_F(FitCli, FitsASetsSimulatedSequence) {
 }
 
 TEST_F(FitCli, RefusesWhatIsNoSequence) {
-    ablegen(pfad("leer.FAB"), "");
-    ablegen(pfad("x.FFO"), "0012");
-    ablegen(pfad("null.FFO"), std::string(500, '0'));
-    ablegen(pfad("daten.bin"), "01");
+    dateiSchreiben(pfad("leer.FAB"), "");
+    dateiSchreiben(pfad("x.FFO"), "0012");
+    dateiSchreiben(pfad("null.FFO"), std::string(500, '0'));
+    dateiSchreiben(pfad("daten.bin"), "01");
     std::filesystem::create_directory(dir_ / "ordner.VGL");
     ASSERT_EQ(::mkfifo(pfad("rohr.FAB").c_str(), 0600), 0);
     struct Fall {

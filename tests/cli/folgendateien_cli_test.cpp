@@ -23,19 +23,19 @@ std::string fav(const std::string& datei) {
 // subcommand with the same words.
 TEST_F(Folgendateien, FfoLineEndsAndStrayCharactersMeanTheSameEverywhere) {
     const std::string folge = bitsAlsFfo(zufallsBytes(64, 3));
-    ablegen(pfad("g.FFO"), folge);
-    ablegen(pfad("n.FFO"), folge + "\n");
-    ablegen(pfad("in.bin"), zufallsBytes(64, 5));
+    dateiSchreiben(pfad("g.FFO"), folge);
+    dateiSchreiben(pfad("n.FFO"), folge + "\n");
+    dateiSchreiben(pfad("in.bin"), zufallsBytes(64, 5));
     EXPECT_EQ(fav(pfad("n.FFO")), fav(pfad("g.FFO")));
     for (const char* name : {"g", "n"}) {
         const std::string ffo = pfad(std::string(name) + ".FFO");
         ASSERT_EQ(zorAufruf({"convert", ffo}).code, 0);
         ASSERT_EQ(zorAufruf({"corrupt", "pattern", pfad("in.bin"), ffo, pfad(std::string(name) + ".bin")}).code, 0);
     }
-    EXPECT_EQ(zorDateiLesen(pfad("n.FAB")), zorDateiLesen(pfad("g.FAB")));
-    EXPECT_EQ(zorDateiLesen(pfad("n.bin")), zorDateiLesen(pfad("g.bin")));
+    EXPECT_EQ(dateiLesen(pfad("n.FAB")), dateiLesen(pfad("g.FAB")));
+    EXPECT_EQ(dateiLesen(pfad("n.bin")), dateiLesen(pfad("g.bin")));
 
-    ablegen(pfad("x.FFO"), folge.substr(0, 16) + "x" + folge);
+    dateiSchreiben(pfad("x.FFO"), folge.substr(0, 16) + "x" + folge);
     const std::string text = "Ungültiges Zeichen an Position 17 der Fehlerfolge ";
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"convert", pfad("x.FFO")},
@@ -53,25 +53,25 @@ TEST_F(Folgendateien, FfoLineEndsAndStrayCharactersMeanTheSameEverywhere) {
 // A record below 1 is an error right after the previous one, for the curves, the
 // conversion and the pattern corruption alike; the FAB and its FFO give the same results.
 TEST_F(Folgendateien, FabRecordsBelowOneAreGapsOfOneEverywhere) {
-    ablegen(pfad("r.FAB"), fabBytes({3, 0, 2, -5, 3}));
+    dateiSchreiben(pfad("r.FAB"), fabBytes({3, 0, 2, -5, 3}));
     auto e = zorAufruf({"convert", pfad("r.FAB")});
     ASSERT_EQ(e.code, 0) << e.fehler;
-    EXPECT_EQ(zorDateiLesen(pfad("r.FFO")), "0011011001");
+    EXPECT_EQ(dateiLesen(pfad("r.FFO")), "0011011001");
     EXPECT_THAT(e.fehler, HasSubstr("2 Einträge der FAB-Datei " + pfad("r.FAB") + " lagen unter 1"));
     EXPECT_EQ(fav(pfad("r.FAB")), fav(pfad("r.FFO")));
 
-    ablegen(pfad("in.bin"), std::string(1, '\0'));
+    dateiSchreiben(pfad("in.bin"), std::string(1, '\0'));
     ASSERT_EQ(zorAufruf({"corrupt", "pattern", pfad("in.bin"), pfad("r.FAB"), pfad("fab.bin")}).code, 0);
     ASSERT_EQ(zorAufruf({"corrupt", "pattern", pfad("in.bin"), pfad("r.FFO"), pfad("ffo.bin")}).code, 0);
-    EXPECT_EQ(zorDateiLesen(pfad("fab.bin")), "\x36");  // bits 2, 3, 5, 6
-    EXPECT_EQ(zorDateiLesen(pfad("ffo.bin")), "\x36");
+    EXPECT_EQ(dateiLesen(pfad("fab.bin")), "\x36");  // bits 2, 3, 5, 6
+    EXPECT_EQ(dateiLesen(pfad("ffo.bin")), "\x36");
 }
 
 // A file source just past 2 GiB is read to its end. The file is sparse (no disk space;
 // its holes are records of 0, so gaps of 1) and ends in the gaps 7 and 5.
 TEST_F(Folgendateien, FileSourcesPast2GiBAreReadToTheEnd) {
     const std::uint64_t loch = std::uint64_t{1} << 31;
-    ablegen(pfad("s.FAB"), "");
+    dateiSchreiben(pfad("s.FAB"), "");
     std::filesystem::resize_file(pfad("s.FAB"), loch);
     { std::ofstream(pfad("s.FAB"), std::ios::binary | std::ios::app) << fabBytes({7, 5}); }
     struct stat st {};

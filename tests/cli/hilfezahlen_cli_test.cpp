@@ -28,7 +28,7 @@ std::vector<Marke> alleMarken() {
     const std::regex re(R"(<span class="zahl"([^>]*)>([^<]*)</span>)");
     for (const auto& e : std::filesystem::directory_iterator(ZOR_HILFE)) {
         if (e.path().extension() != ".html") continue;
-        const std::string html = zorDateiLesen(e.path());
+        const std::string html = dateiLesen(e.path());
         for (std::sregex_iterator it(html.begin(), html.end(), re), ende; it != ende; ++it) {
             const std::string a = (*it)[1].str();
             marken.push_back({e.path().filename().string(), (*it)[2].str(), attribut(a, "data-zor"),

@@ -132,9 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
     Eingaben, KurvenCliFalsch,
     ::testing::Values(
         Falsch{"FavZuWenigPunkte", {"fav", "--preset", "ge1", "--points", "19"}, 2, "Fehleingabe bei Skalierung Abszisse"},
-        Falsch{"BscUeberEins", {"fav", "--model", "bsc", "--p", "1.5"}, 2, "unzuläßige Eingabe"},
+        Falsch{"BscUeberEins", {"fav", "--model", "bsc", "--p", "1.5"}, 2, "unzulässige Eingabe"},
         Falsch{"FkfLagsNichtGanzzahlig", {"fkf", "--preset", "ge1", "--lags", "20.5"},
-               2, "Eingabewert muß ganzzahlig sein"},
+               2, "Eingabewert muss ganzzahlig sein"},
         Falsch{"FkfZuVieleLags", {"fkf", "--preset", "ge1", "--lags", "101"}, 2, "20 <= Eingabewert <= 100"},
         Falsch{"FkfMethodeUnbekannt", {"fkf", "--preset", "ge1", "--method", "fast"},
                2, "Unbekannte Berechnungsmethode"},
@@ -146,28 +146,14 @@ INSTANTIATE_TEST_SUITE_P(
         Falsch{"SwZustandOhneFehler",
                {"fav", "--model", "sw", "--pz1", "0.5", "--pz2", "0.5", "--pz3", "0", "--e1", "0", "--e2", "0.1"},
                2, "--e1 > 0"},
+        Falsch{"Ge2mcOhneMcModell", {"ge2mc", "--pgb", "0.9", "--pbg", "0.5", "--good", "0.01", "--bad", "0.4"},
+               1, "kein gültiges äquivalentes MC-Modell"},
+        Falsch{"SwWahlSummeNichtEins", {"fav", "--model", "sw", "--pz1", "1", "--pz2", "1", "--pz3", "1", "--theory"},
+               2, "zusammen 1 ergeben"},
+        Falsch{"ModellUndPreset", {"fav", "--model", "bsc", "--preset", "ge1"}, 2, "nicht beides"},
         Falsch{"DateiFehlt", {"fav", "--model", "file", "--file", "/nicht/vorhanden.FFO"},
                1, "Datei kann nicht gelesen werden!"},
         Falsch{"BandZurTheorie", {"fkf", "--preset", "ge1", "--theory", "--band"}, 2, "Konfidenzband gibt es nur"}),
     testnamen::NachName());
 
 }  // namespace
-
-TEST_F(KurvenCli, Ge2mcWithoutAValidMcModelFailsWithAMessage) {
-    for (bool json : {false, true}) {
-        std::vector<std::string> args = {"ge2mc", "--pgb", "0.9", "--pbg", "0.5", "--good", "0.01", "--bad", "0.4"};
-        if (json) args.push_back("--json");
-        const auto e = zorAufruf(args);
-        EXPECT_EQ(e.code, 1);
-        EXPECT_EQ(e.aus, "");
-        EXPECT_NE(e.fehler.find("kein gültiges äquivalentes MC-Modell"), std::string::npos) << e.fehler;
-    }
-}
-
-TEST_F(KurvenCli, SwChoiceProbabilitiesThatDoNotSumToOneAreRefused) {
-    const auto e = zorAufruf({"fav", "--model", "sw", "--pz1", "1", "--pz2", "1", "--pz3", "1", "--theory"});
-    EXPECT_EQ(e.code, 2);
-    EXPECT_EQ(e.aus, "");
-    EXPECT_NE(e.fehler.find("zusammen 1 ergeben"), std::string::npos) << e.fehler;
-    EXPECT_EQ(zorAufruf({"fav", "--model", "sw", "--pz1", "0.2", "--pz2", "0.3", "--pz3", "0.5", "--theory"}).code, 0);
-}

@@ -3,7 +3,7 @@
 
 #include "zor_aufruf.h"
 
-#include "core/dokumente/kurven_csv.h"
+#include "core/documents/kurven_csv.h"
 #include "core/models/kurven_ermitteln.h"
 
 #include <sstream>

@@ -1,4 +1,5 @@
-// zor midi prints the expected listing of every MIDI sample; unreadable files fail.
+// zor midi prints the expected listing of every MIDI sample, and exits 3 where a damaged
+// file stopped it (its last line names the byte); unreadable files fail.
 #include "zor_aufruf.h"
 
 #include <algorithm>
@@ -21,8 +22,8 @@ class ZorMidi : public ::testing::TestWithParam<std::string> {};
 TEST_P(ZorMidi, GibtDieErwarteteListeAus) {
     const std::string datei = (MIDI / (GetParam() + ".mid")).string();
     const ZorErgebnis e = zorAufruf({"midi", datei});
-    EXPECT_EQ(e.code, 0) << e.fehler;
-    std::string soll = zorDateiLesen(MIDI / (GetParam() + ".txt"));
+    std::string soll = dateiLesen(MIDI / (GetParam() + ".txt"));
+    EXPECT_EQ(e.code, soll.find(" (bei Byte ") == std::string::npos ? 0 : 3) << e.fehler;
     // The first line names the file as given on the command line.
     soll.replace(0, soll.find('\n'), "MIDI FILE:\t\t " + datei);
     EXPECT_EQ(e.aus, soll);

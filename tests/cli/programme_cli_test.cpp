@@ -56,7 +56,7 @@ struct Vervollstaendigung {
 class ZorVervollstaendigung : public ZorCliTest, public ::testing::WithParamInterface<Vervollstaendigung> {};
 
 TEST_P(ZorVervollstaendigung, OffersWhatZorKnows) {
-    ablegen(pfad("bild.bmp"), "x");
+    dateiSchreiben(pfad("bild.bmp"), "x");
     const std::string skript = "source " + zorQuote(ZOR_VERVOLLSTAENDIGUNG) + "; COMP_WORDS=(" +
                                GetParam().woerter + "); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _zor; echo \"${COMPREPLY[*]}\"";
     const auto e = befehlAufrufen("cd " + zorQuote(dir_.string()) + " && PATH=" +

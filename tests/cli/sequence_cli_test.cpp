@@ -15,7 +15,7 @@ TEST_F(SequenceCli, PresetsAndModelOptionsWriteTheSetsSequence) {
     s.GEWert1[gemc::Durchlaeufe] = 5000;
     KeinFortschritt f;
     ASSERT_TRUE(SaveFolge(s, 0, 1, pfad("b.FFO"), f).ok);
-    EXPECT_EQ(zorDateiLesen(pfad("a.FFO")), zorDateiLesen(pfad("b.FFO")));
+    EXPECT_EQ(dateiLesen(pfad("a.FFO")), dateiLesen(pfad("b.FFO")));
 
     // Explicit options with the set-1 defaults for what is missing; lower-case extension.
     e = zorAufruf({"sequence", "--model", "mc", "--pgb", "0.224", "--seed", "77", "--out", pfad("m.fab")});
@@ -26,8 +26,8 @@ TEST_F(SequenceCli, PresetsAndModelOptionsWriteTheSetsSequence) {
     s.MCWert1[gemc::Bad_From_Bad] = 1.0f - 0.224f;
     s.MCWert1[gemc::Startwert] = 77;
     ASSERT_TRUE(SaveFolge(s, 0, 0, pfad("n.FAB"), f).ok);
-    EXPECT_EQ(zorDateiLesen(pfad("m.fab")), zorDateiLesen(pfad("n.FAB")));
-    EXPECT_FALSE(zorDateiLesen(pfad("m.fab")).empty());
+    EXPECT_EQ(dateiLesen(pfad("m.fab")), dateiLesen(pfad("n.FAB")));
+    EXPECT_FALSE(dateiLesen(pfad("m.fab")).empty());
 }
 
 TEST_F(SequenceCli, SetTwoDiffersForBscByGaps) {
@@ -44,8 +44,8 @@ TEST_F(SequenceCli, SetTwoDiffersForBscByGaps) {
     KeinFortschritt f;
     ASSERT_TRUE(SaveFolge(s, 0, 0, pfad("r1.FAB"), f).ok);
     ASSERT_TRUE(SaveFolge(s, 1, 0, pfad("r2.FAB"), f).ok);
-    EXPECT_EQ(zorDateiLesen(pfad("1.FAB")), zorDateiLesen(pfad("r1.FAB")));
-    EXPECT_EQ(zorDateiLesen(pfad("2.FAB")), zorDateiLesen(pfad("r2.FAB")));
+    EXPECT_EQ(dateiLesen(pfad("1.FAB")), dateiLesen(pfad("r1.FAB")));
+    EXPECT_EQ(dateiLesen(pfad("2.FAB")), dateiLesen(pfad("r2.FAB")));
 }
 
 TEST_F(SequenceCli, RefusesBadNamesAndNumbersInGerman) {
@@ -94,7 +94,7 @@ TEST_F(SequenceCli, TheNumberOfBitsIsExactOrRefused) {
         ASSERT_EQ(e.code, 0) << e.fehler;
         EXPECT_EQ(std::filesystem::file_size(pfad("n.FFO")), std::stoull(n));
     }
-    const std::string hinweis = "Simulationsdurchlauf muß eine ganze Zahl von 1 bis 18446744073709551615 sein!";
+    const std::string hinweis = "Simulationsdurchlauf muss eine ganze Zahl von 1 bis 18446744073709551615 sein!";
     for (const char* n : {"1e30", "1e20", "18446744073709551616", "16777217.5"}) {
         SCOPED_TRACE(n);
         auto e = zorAufruf({"sequence", "--preset", "ge1", "--n", n, "--out", pfad("x.FFO")});

@@ -1,13 +1,11 @@
 #pragma once
 // Runs the zor binary with arguments and captures exit code, stdout and stderr.
 
-#include <gtest/gtest.h>
+#include "temp_verzeichnis.h"
 
 #include <array>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -24,15 +22,6 @@ inline std::string zorQuote(const std::string& s) {
     return q + "'";
 }
 
-inline std::string zorDateiLesen(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void ablegen(const std::string& pfad, const std::string& inhalt) {
-    std::ofstream(pfad, std::ios::binary) << inhalt;
-}
-
 // Runs a shell command line (already quoted) and collects its exit code and output.
 inline ZorErgebnis befehlAufrufen(std::string cmd) {
     const auto tmp = std::filesystem::temp_directory_path() / ("zor-cli-" + std::to_string(::getpid()));
@@ -41,8 +30,8 @@ inline ZorErgebnis befehlAufrufen(std::string cmd) {
     const int status = std::system(cmd.c_str());
     ZorErgebnis e;
     e.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    e.aus = zorDateiLesen(tmp / "out");
-    e.fehler = zorDateiLesen(tmp / "err");
+    e.aus = dateiLesen(tmp / "out");
+    e.fehler = dateiLesen(tmp / "err");
     std::filesystem::remove_all(tmp);
     return e;
 }
@@ -54,16 +43,4 @@ inline ZorErgebnis zorAufruf(const std::vector<std::string>& args) {
 }
 
 // Each CLI test gets its own temporary directory.
-class ZorCliTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::filesystem::temp_directory_path() /
-               (std::string("zorcli-") + info->test_suite_name() + "-" + info->name() + "-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-    std::string pfad(const std::string& name) const { return (dir_ / name).string(); }
-    std::filesystem::path dir_;
-};
+using ZorCliTest = TempVerzeichnis;

@@ -4,6 +4,7 @@
 
 #include "temp_verzeichnis.h"
 
+#include "core/buendel/auswertung.h"
 #include "core/corruption/verfaelschen.h"
 #include "core/io/dateityp.h"
 #include "core/models/kurven_ermitteln.h"
@@ -48,8 +49,12 @@ TEST_P(Abbruch, HugeSimulationsStopAtOnceAndAreNotStored) {
     for (int erneuernd : {0, 1})
         EXPECT_TRUE(FKF_Satz(satzparameter(s, 0), 50, erneuernd, f).abgebrochen) << erneuernd;
     EXPECT_TRUE(FAV_Satz(satzparameter(s, 0), 50, f).abgebrochen);
+    EXPECT_TRUE(buendelErmitteln(satzparameter(s, 0), {}, f).abgebrochen);
+    const Blockbericht bloecke = bloeckeErmitteln(satzparameter(s, 0), {}, f);
+    EXPECT_TRUE(bloecke.abgebrochen && bloecke.exakt && !bloecke.gezaehlt);
     s.ptFAV1[3].y = -1.0f;
-    FAV_Ermitteln(s, f);
+    // Cancelled: what it reports does not matter, the stored curve must stay as it was.
+    static_cast<void>(FAV_Ermitteln(s, f));
     EXPECT_EQ(s.FAV.ermittelt1, 0);
     EXPECT_EQ(s.ptFAV1[3].y, -1.0f);
     // Uncancelled, the same computation on a short run is complete.
@@ -66,14 +71,16 @@ using AbbruchDatei = TempVerzeichnis;
 TEST_F(AbbruchDatei, CancelledFileJobsLeaveNoOutputAndKeepAnOldOne) {
     Abgebrochen f;
     ZorState s = startZustand();
-    durchlaeufeSetzen(s, Modellart::BSC, 0, 1'000'000'000'000);
     for (int typ : {TYP_FFO, TYP_FAB}) {
+        // An FFO beyond the free space is refused before it starts, so it stays within it.
+        durchlaeufeSetzen(s, Modellart::BSC, 0, typ == TYP_FFO ? 10'000'000 : 1'000'000'000'000);
         const std::string ziel = pfad(typ == TYP_FFO ? "neu.FFO" : "neu.FAB");
         const Ergebnis e = SaveFolge(s, 0, typ, ziel, f);
         EXPECT_FALSE(e.ok);
         EXPECT_TRUE(e.meldung.text.empty()) << "a cancel is not a failure to report";
         EXPECT_FALSE(std::filesystem::exists(ziel));
     }
+    durchlaeufeSetzen(s, Modellart::BSC, 0, 10'000'000);
     schreiben(pfad("alt.FFO"), "0101");
     EXPECT_FALSE(SaveFolge(s, 0, TYP_FFO, pfad("alt.FFO"), f).ok);
     EXPECT_EQ(lesen(pfad("alt.FFO")), "0101");

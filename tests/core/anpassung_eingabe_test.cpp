@@ -9,7 +9,7 @@
 #include "testnamen.h"
 
 #include "core/anpassung/anpassung.h"
-#include "core/dokumente/anpassung_tabelle.h"
+#include "core/documents/anpassung_tabelle.h"
 #include "core/io/dateityp.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "core/seqfiles/folge_speichern.h"

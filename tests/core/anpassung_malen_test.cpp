@@ -5,7 +5,7 @@
 #include "anpassungsfaelle.h"
 
 #include "core/anpassung/anpassung.h"
-#include "core/dokumente/anpassung_malen.h"
+#include "core/documents/anpassung_malen.h"
 #include "core/plot/aufzeichnende_leinwand.h"
 #include "core/plot/graphpaint.h"
 #include "core/plot/plotzahlen.h"

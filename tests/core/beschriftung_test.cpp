@@ -4,14 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "core/dokumente/kurven_malen.h"
-#include "core/dokumente/messcursor.h"
-#include "core/dokumente/par_malen.h"
+#include "core/documents/kurven_malen.h"
+#include "core/documents/messcursor.h"
+#include "core/documents/par_malen.h"
 #include "core/models/kurven_ermitteln.h"
 #include "core/plot/aufzeichnende_leinwand.h"
 #include "core/plot/textlage.h"
@@ -32,6 +33,10 @@ struct Kasten {
     double links, oben, rechts, unten;
 };
 
+std::ostream& operator<<(std::ostream& o, const Kasten& k) {
+    return o << "\"" << k.text << "\" " << k.links << ".." << k.rechts << " x " << k.oben << ".." << k.unten;
+}
+
 // Paints into a recording canvas per picture and collects the texts' device boxes.
 using Malen = std::function<void(AufzeichnendeLeinwand&, ZorState&)>;
 
@@ -40,15 +45,20 @@ void sammeln(AufzeichnendeLeinwand& dc, const Abbildung& a, std::vector<Kasten>&
         if (t.text.empty()) continue;
         const LRechteck r = dc.kasten(t);
         const Geraetepunkt p1 = a.geraet({r.links, r.oben}), p2 = a.geraet({r.rechts, r.unten});
-        k.push_back({t.text, std::min(p1.x, p2.x), std::min(p1.y, p2.y), std::max(p1.x, p2.x), std::max(p1.y, p2.y)});
+        const Kasten neu{t.text, std::min(p1.x, p2.x), std::min(p1.y, p2.y), std::max(p1.x, p2.x), std::max(p1.y, p2.y)};
+        // A label drawn again over itself (markers repainted above the curves) is one label.
+        const auto gleich = [&](const Kasten& alt) {
+            return alt.text == neu.text && alt.links == neu.links && alt.oben == neu.oben;
+        };
+        if (std::none_of(k.begin(), k.end(), gleich)) k.push_back(neu);
     }
 }
 
 ZorState mitKurven(int m1, int m2) {
     ZorState s = mit(m1, m2, 0, 0);
     KeinFortschritt still;
-    FAV_Ermitteln(s, still);
-    FKF_Ermitteln(s, still);
+    static_cast<void>(FAV_Ermitteln(s, still));
+    static_cast<void>(FKF_Ermitteln(s, still));
     return s;
 }
 
@@ -129,9 +139,9 @@ TEST_P(Beschriftung, KeineUeberlappungUndAllesImFenster) {
         const Kasten& a = kaesten[i];
         EXPECT_TRUE(a.links >= -SPIEL && a.rechts <= fenster.breite + SPIEL && a.oben >= -SPIEL &&
                     a.unten <= fenster.hoehe + SPIEL)
-            << "\"" << a.text << "\" " << a.links << ".." << a.rechts << " x " << a.oben << ".." << a.unten;
+            << a;
         for (std::size_t j = i + 1; j < kaesten.size(); ++j)
-            EXPECT_FALSE(beruehren(a, kaesten[j])) << "\"" << a.text << "\" / \"" << kaesten[j].text << "\"";
+            EXPECT_FALSE(beruehren(a, kaesten[j])) << a << " / " << kaesten[j];
     }
 }
 
@@ -149,7 +159,7 @@ TEST(Schriftgroesse, AusDerKleinerenSeiteInGrenzen) {
     } faelle[] = {
         {640, 400, 1000 * 200.0 / 10000},   // wide: the height decides
         {400, 1000, 1000 * 200.0 / 10000},  // tall: the width decides
-        {100, 100, 12},                     // tiny: the lower bound
+        {100, 100, 10},                     // tiny: the lower bound
         {4000, 3000, 24},                   // huge: the upper bound
     };
     for (const auto& f : faelle) {

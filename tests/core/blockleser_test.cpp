@@ -1,5 +1,10 @@
 #include "core/io/folgenleser.h"
 #include "core/io/formate.h"
+#include "core/io/oeffnen.h"
+#include "core/media/bytequelle.h"
+#include "core/media/dateifenster.h"
+#include "core/seqfiles/dateiquelle.h"
+#include "core/util/systemfehler.h"
 #include "temp_verzeichnis.h"
 
 #include <fcntl.h>
@@ -31,7 +36,7 @@ TEST_F(BlockleserTest, BlocksCoverTheFileExactlyAtEveryBlockSize) {
 
 TEST_F(BlockleserTest, FabRecordsAcrossBlockBordersBelowOneAndATruncatedTail) {
     {
-        Ausgabedatei aus(pfad("a.FAB"));
+        Ausgabedatei aus(pfad("a.FAB"), {});
         for (std::int32_t v : {3, 2, 1, -5, 70000, 2147483647}) ASSERT_TRUE(SpeichernAbstand(aus, v));
         ASSERT_TRUE(aus.schreiben("\x01\x02", 2));  // an incomplete record
         ASSERT_TRUE(aus.abschliessen());
@@ -60,4 +65,25 @@ TEST_F(BlockleserTest, OnlyRegularFilesAreOpened) {
         EXPECT_FALSE(l.offen()) << name;
     }
     ::close(schreiber);
+}
+
+// A FIFO nobody writes to would block a plain open for good: every way the program opens
+// an input refuses it at once. An alarm ends the test if one of them blocks.
+TEST_F(BlockleserTest, EveryOpenerRefusesAFifoWithoutWaiting) {
+    ASSERT_EQ(::mkfifo(pfad("pipe.FFO").c_str(), 0600), 0);
+    const std::string fifo = pfad("pipe.FFO");
+    ::alarm(10);
+    int grund = 0;
+    EXPECT_FALSE(regulaerLesbar(fifo, &grund));
+    EXPECT_EQ(grund, GRUND_KEINE_REGULAERE_DATEI);
+    EXPECT_FALSE(Blockleser(fifo).offen());
+    EXPECT_FALSE(Dateifenster(fifo).offen());
+    std::string warum;
+    EXPECT_EQ(oeffneDatei(fifo, warum), nullptr);
+    EXPECT_EQ(warum, fifo + " ist keine gewöhnliche Datei!");
+    ZorState s = startZustand();
+    const LadenErgebnis l = Load(s, 0, fifo);
+    EXPECT_EQ(l.art, LadenErgebnis::Art::Fehler);
+    EXPECT_EQ(l.meldungen.at(0).text, TEXT_NICHT_GELESEN);
+    ::alarm(0);
 }

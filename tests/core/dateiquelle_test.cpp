@@ -7,7 +7,11 @@
 
 #include <sys/stat.h>
 
+#include "core/util/format.h"
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace zor;
 
@@ -53,18 +57,27 @@ TEST_F(Dateiquelle, LoadRefusals) {
     EXPECT_EQ(Load(s, 0, pfad("data.txt")).art, LadenErgebnis::Art::Aufforderung);
 }
 
-// Saving set 2 into the file that set 1 reads refreshes set 1.
-TEST_F(Dateiquelle, DateiUeberschriebenRefreshesTheSetReadingTheRewrittenFile) {
+// A file a set reads is an input: saving set 2 into it is refused and leaves it whole.
+// A file rewritten all the same (by another program) refreshes the set that reads it.
+TEST_F(Dateiquelle, TheFileASetReadsIsNeverSavedOverAndARewriteRefreshesTheSet) {
     schreiben(pfad("q.FFO"), "01");
+    std::filesystem::create_symlink("q.FFO", dir_ / "verweis.FFO");
     s.Fenster.null = 0;
     ASSERT_EQ(Load(s, 0, pfad("q.FFO")).art, LadenErgebnis::Art::Erfolg);
+    EXPECT_EQ(satzDateien(s), Eingaben{pfad("q.FFO")});
     s.Fenster.aktualisiert = 1;
     s.FKF.ermittelt1 = s.FAV.ermittelt1 = s.FKF.ermittelt2 = 1;
     s.Modell.M2 = BSC2;
     KeinFortschritt still;
-    ASSERT_TRUE(SaveFolge(s, 1, TYP_FFO, pfad("q.FFO"), still).ok);
+    for (const char* ziel : {"q.FFO", "verweis.FFO"}) {
+        const Ergebnis e = SaveFolge(s, 1, TYP_FFO, pfad(ziel), still);
+        EXPECT_FALSE(e.ok);
+        EXPECT_EQ(e.meldung.text, format(TEXT_GLEICHE_DATEI, pfad(ziel).c_str(), pfad("q.FFO").c_str()));
+    }
+    EXPECT_EQ(lesen(pfad("q.FFO")), "01");
 
-    EXPECT_TRUE(Datei_ueberschrieben(s, pfad("q.FFO")));
+    schreiben(pfad("q.FFO"), std::string(10000, '0'));
+    EXPECT_TRUE(Datei_ueberschrieben(s, pfad("verweis.FFO")));
     EXPECT_EQ(s.Datei1.laenge, 10000);
     EXPECT_EQ(s.FKF.ermittelt1, 0);
     EXPECT_EQ(s.FAV.ermittelt1, 0);

@@ -34,6 +34,10 @@ const EingabeFall EINGABE_FAELLE[] = {
     {"UeberEins", "p", "1.5", E::Wahrscheinlichkeit, E::Wahrscheinlichkeit, E::Wahrscheinlichkeit},
     {"Null", "p", "0", E::Keiner, E::Wahrscheinlichkeit, E::Keiner},
     {"Eins", "p", "1", E::Keiner, E::Keiner, E::Keiner},
+    {"TiefeNull", "tiefe", "0", E::Tiefe, E::Tiefe, E::Tiefe},
+    {"TiefeZuGross", "tiefe", "4097", E::Tiefe, E::Tiefe, E::Tiefe},
+    {"TiefeGebrochen", "tiefe", "2.5", E::Tiefe, E::Tiefe, E::Tiefe},
+    {"TiefeGroesste", "tiefe", "4096", E::Keiner, E::Keiner, E::Keiner},
 };
 
 class Eingabe : public TempVerzeichnis, public ::testing::WithParamInterface<EingabeFall> {};
@@ -54,6 +58,7 @@ TEST_P(Eingabe, DialogRules) {
     for (std::string* ziel : {&b.nProtect, &g.nProtect, &m.nProtect}) if (feld == "schutz") *ziel = f.text;
     for (std::string* ziel : {&b.startwert, &g.startwert, &m.startwert}) if (feld == "seed") *ziel = f.text;
     for (std::string* ziel : {&b.p, &g.goodFromBad, &m.goodFromBad}) if (feld == "p") *ziel = f.text;
+    for (std::string* ziel : {&b.tiefe, &g.tiefe, &m.tiefe}) if (feld == "tiefe") *ziel = f.text;
     BscAuftrag ba;
     GeMcAuftrag ga, ma;
     EXPECT_EQ(bscPruefen(b, ba).art, f.bsc);
@@ -85,6 +90,10 @@ TEST_F(Eingabe, MessagesAndStoredValues) {
     EXPECT_EQ(a.nProtect, 44u);
     EXPECT_EQ(a.Startwert, 12);
     EXPECT_EQ(a.fFehlerWBSC, 0.5);
+    EXPECT_EQ(a.tiefe, 1u);
+    b.tiefe = "1e3";
+    ASSERT_TRUE(bscPruefen(b, a));
+    EXPECT_EQ(a.tiefe, 1000u);
 
     GeMcEingaben g = geVorgabe();
     g.eingabe = pfad("ein");
@@ -95,3 +104,34 @@ TEST_F(Eingabe, MessagesAndStoredValues) {
     EXPECT_EQ(ga.Good, 0.01f);
 }
 
+
+// A refused number names its field and the one rule it broke (the line under 612/613).
+TEST_F(Eingabe, RefusalNamesFieldAndRule) {
+    schreiben(pfad("ein"), std::string(1000, 'x'));
+    struct Fall {
+        std::string GeMcEingaben::*feld;
+        const char* text;
+        bool ge;
+        const char* grund;
+    };
+    const Fall faelle[] = {
+        {&GeMcEingaben::goodFromBad, "0,5", true, "Feld „Übergang von BAD nach GOOD“: „0,5“ enthält ein Komma; Dezimalzahlen mit Punkt schreiben."},
+        {&GeMcEingaben::badFromGood, "x", false, "Feld „Übergang von GOOD nach BAD“: „x“ ist keine Zahl."},
+        {&GeMcEingaben::good, "1.5", false, "Feld „Zustand 'GOOD'“: „1.5“ ist größer als 1."},
+        {&GeMcEingaben::bad, "-0.1", true, "Feld „Zustand 'BAD'“: „-0.1“ ist kleiner als 0."},
+        {&GeMcEingaben::goodFromBad, "0", true, "Feld „Übergang von BAD nach GOOD“: „0“ ist 0; ein Übergang des GE-Modells muss größer als 0 sein."},
+        {&GeMcEingaben::startwert, "0", false, "Feld „Startwert“: „0“ ist keine ganze Zahl von 1 bis 9999."},
+    };
+    for (const Fall& f : faelle) {
+        GeMcEingaben e = f.ge ? geVorgabe() : mcVorgabe();
+        e.eingabe = pfad("ein");
+        e.*f.feld = f.text;
+        GeMcAuftrag a;
+        EXPECT_EQ((f.ge ? gePruefen(e, a) : mcPruefen(e, a)).grund, f.grund) << f.text;
+    }
+    GeMcEingaben mcNull = mcVorgabe();
+    mcNull.eingabe = pfad("ein");
+    mcNull.good = "0";
+    GeMcAuftrag a;
+    EXPECT_TRUE(mcPruefen(mcNull, a)) << "MC takes a state probability of 0";
+}

@@ -53,7 +53,7 @@ TEST(Eingaben, SwChoiceProbabilitiesMustSumToOne) {
     ModellWerte w = startZustand().SWWert1;
     EXPECT_TRUE(swWahlGueltig(w));
     const std::array<float, 3> gut[] = {{0.2f, 0.3f, 0.5f}, {1.0f, 0.0f, 0.0f}, {0.1f, 0.7f, 0.2f}};
-    const std::array<float, 3> falsch[] = {{1.0f, 1.0f, 1.0f}, {0.2f, 0.3f, 0.4f}, {0.0f, 0.0f, 0.0f}};
+    const std::array<float, 3> falsch[] = {{1.0f, 1.0f, 1.0f}, {0.2f, 0.3f, 0.4f}, {0.0f, 0.0f, 0.0f}, {0.3f, 0.3f, 0.405f}};
     for (const auto& p : gut) {
         w[sw::pZ1] = p[0], w[sw::pZ2] = p[1], w[sw::pZ3] = p[2];
         EXPECT_TRUE(swWahlGueltig(w)) << p[0] << " " << p[1] << " " << p[2];

@@ -116,7 +116,7 @@ TEST(KurvenErmitteln, SwOfSet1AndTheCorrelationDurationOfEachNewCurve) {
     s.Modell.M1 = SW1;
     s.Modell.sim1 = 0;
     s.FKF_defbereich = 30;
-    FKF_Ermitteln(s, still);
+    ASSERT_TRUE(FKF_Ermitteln(s, still));
     std::array<STRUCT_PUNKT, FKF_PUNKTE> theorie{};
     FKF_SW_THEORIE(s.SWWert1.data(), Kurve(theorie).first(31));
     for (std::size_t k = 0; k <= 30; ++k) EXPECT_EQ(s.ptFKF1[k].y, theorie[k].y);
@@ -166,8 +166,8 @@ TEST(KurvenErmitteln, ResultsForChangedSetsOrOptionsAreDropped) {
     ZorState geaendert = s;
     geaendert.GEWert2[gemc::Bad] = 0.3f;
     geaendert.ptFAV2[3].y = geaendert.ptFKF2[3].y = -1.0f;
-    eintragen(geaendert, fav, favE);
-    eintragen(geaendert, fkf, fkfE);
+    static_cast<void>(eintragen(geaendert, fav, favE));
+    static_cast<void>(eintragen(geaendert, fkf, fkfE));
     EXPECT_EQ(geaendert.FAV.ermittelt1 + geaendert.FKF.ermittelt1, 2);
     EXPECT_EQ(geaendert.ptFAV1[3].y, favE[0]->kurve[3].y);
     EXPECT_EQ(geaendert.DK1, fkfE[0]->dauer.DK);
@@ -178,12 +178,12 @@ TEST(KurvenErmitteln, ResultsForChangedSetsOrOptionsAreDropped) {
     for (auto aendern : {+[](ZorState& z) { z.FKF_defbereich = 80; }, +[](ZorState& z) { z.FKF_erneuernd = 1; }}) {
         ZorState z = s;
         aendern(z);
-        eintragen(z, fkf, fkfE);
+        static_cast<void>(eintragen(z, fkf, fkfE));
         EXPECT_EQ(z.FKF.ermittelt1 + z.FKF.ermittelt2, 0);
     }
     ZorState mehrPunkte = s;
     mehrPunkte.FAV_defbereich = 100;
-    eintragen(mehrPunkte, fav, favE);
+    static_cast<void>(eintragen(mehrPunkte, fav, favE));
     EXPECT_EQ(mehrPunkte.FAV.ermittelt1 + mehrPunkte.FAV.ermittelt2, 0);
 
     // A file rewritten meanwhile (new length) is a changed set too.
@@ -192,7 +192,7 @@ TEST(KurvenErmitteln, ResultsForChangedSetsOrOptionsAreDropped) {
     datei.Datei1 = {TYP_FFO, 10, "/x.FFO"};
     const FavAuftrag a = favAuftrag(datei);
     datei.Datei1.laenge = 20;
-    eintragen(datei, a, FavErgebnisse{FavErgebnis{}, std::nullopt});
+    static_cast<void>(eintragen(datei, a, FavErgebnisse{FavErgebnis{}, std::nullopt}));
     EXPECT_EQ(datei.FAV.ermittelt1, 0);
 }
 
@@ -201,7 +201,7 @@ TEST(KurvenErmitteln, AnInactiveSetGivesNoPointsAndKeepsItsCache) {
     s.ptFAV2[0].y = 5.0f;
     EXPECT_TRUE(FAV_Satz(satzparameter(s, 1), 50, still).kurve.empty());
     EXPECT_TRUE(FKF_Satz(satzparameter(s, 1), 50, 0, still).kurve.empty());
-    FAV_Ermitteln(s, still);
+    static_cast<void>(FAV_Ermitteln(s, still));
     EXPECT_EQ(s.ptFAV2[0].y, 5.0f);
     EXPECT_EQ(s.FAV.ermittelt2, 1);
 }

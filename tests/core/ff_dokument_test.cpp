@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "core/dokumente/ff_malen.h"
+#include "core/documents/ff_malen.h"
 #include "core/models/fehlerquellen.h"
 #include "core/plot/aufzeichnende_leinwand.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "core/util/format.h"
+#include "modellzustand.h"
 #include "sequenzdateien.h"
 #include "temp_verzeichnis.h"
-#include "modellzustand.h"
 
 using namespace zor;
 

@@ -268,7 +268,7 @@ TEST(KonfidenzDauer, AMemorylessChannelHasNone) {
                     s.BSCWert1[bsc::p] = fabs ? 0.01f : 0.1f;
                     s.FKF_defbereich = D;
                     s.FKF_erneuernd = erneuernd;
-                    FKF_Ermitteln(s, still);
+                    EXPECT_TRUE(FKF_Ermitteln(s, still));
                     EXPECT_EQ(s.DK1, 0.0f) << n << " bits, seed " << saat << ", fabs " << fabs << ", method " << erneuernd;
                 }
 }
@@ -277,7 +277,7 @@ TEST(KonfidenzDauer, ACorrelatedChannelKeepsItsDurationInsideTheInterval) {
     ZorState s = mitSaat(Modellart::GE, 0, 3457, 1000000);
     s.Modell.sim1 = 1;
     s.FKF_defbereich = D;
-    FKF_Ermitteln(s, still);
+    EXPECT_TRUE(FKF_Ermitteln(s, still));
     const Konfidenz& k = s.konfidenzFKF1;
     EXPECT_TRUE(k.abklingend);
     EXPECT_LT(k.dauerUnten, s.DK1);

@@ -6,6 +6,7 @@
 #include "core/seqfiles/dateiquelle.h"
 #include "core/io/dateityp.h"
 #include "core/seqfiles/konvertieren.h"
+#include "core/util/format.h"
 
 #include <gmock/gmock.h>
 
@@ -43,7 +44,9 @@ TEST_P(Konvertieren_, WorkedExamplesAndEdges) {
                                              "]\n\nDas Schreiben war erfolgreich!");
     EXPECT_EQ(letztes.meldungen[0].titel, "Multimedia und Zorwerk");
     EXPECT_EQ(wandeln("a.fab", fabBytes({3, 2, 1})), "001011");
-    EXPECT_THAT(fabWerte(wandeln("t.ffo", "0010110")), ElementsAre(3, 2, 1));  // trailing correct bit lost
+    EXPECT_THAT(fabWerte(wandeln("t.ffo", "0010110")), ElementsAre(3, 2, 1));  // trailing correct bit lost, and said
+    ASSERT_EQ(letztes.meldungen.size(), 2u);
+    EXPECT_THAT(letztes.meldungen[1].text, HasSubstr("Die 1 fehlerfreien Bits nach dem letzten Fehler"));
     EXPECT_THAT(fabWerte(wandeln("c.ffo", "0101\r\n")), ElementsAre(2, 2));    // the final line end is not read
     EXPECT_EQ(wandeln("z.fab", fabBytes({0, -5, 1})), "111");
     ASSERT_EQ(letztes.meldungen.size(), 2u);
@@ -176,9 +179,9 @@ TEST_F(Konvertieren_, RefusalsAndMissingFilesLeaveNothingBehind) {
     EXPECT_EQ(dateienIn(dir_), (std::vector<std::string>{"e.FAB", "e.ffo"}));
 }
 
-// Konvertieren needs up-to-date documents, asks before replacing an output, and refreshes
-// the set that reads the output it wrote.
-TEST_F(Konvertieren_, KonvertierenAsksAndRefreshesTheSetReadingItsOutput) {
+// Konvertieren needs up-to-date documents, asks before replacing an output, and never
+// writes onto the file a set reads (the set's input, like the conversion's own).
+TEST_F(Konvertieren_, KonvertierenAsksAndNeverReplacesTheFileASetReads) {
     schreiben(pfad("s.FAB"), fabBytes({1}));
     schreiben(pfad("s.FFO"), "0001");
     s.Fenster.null = 0;
@@ -187,19 +190,19 @@ TEST_F(Konvertieren_, KonvertierenAsksAndRefreshesTheSetReadingItsOutput) {
     EXPECT_EQ(konvertieren(szFile).art, Art::Aufforderung);
 
     s.Fenster.aktualisiert = 1;
-    s.FKF.ermittelt1 = s.FAV.ermittelt1 = 1;
+    schreiben(pfad("t.FAB"), "alt");
     std::string frage;
+    szFile = pfad("t.FFO");
+    schreiben(szFile, "0001");
     EXPECT_EQ(Konvertieren(s, szFile, [&](const std::string& f) { frage = f; return false; }, still).art, Art::Abgelehnt);
-    EXPECT_EQ(frage, pfad("s.FAB") + "\nDie Datei existiert bereits!\nDatei überschreiben?");
-    EXPECT_EQ(lesen(pfad("s.FAB")), fabBytes({1}));
+    EXPECT_EQ(frage, pfad("t.FAB") + "\nDie Datei existiert bereits!\nDatei überschreiben?");
+    EXPECT_EQ(lesen(pfad("t.FAB")), "alt");
 
     szFile = pfad("s.FFO");
     const auto k = konvertieren(szFile);
-    ASSERT_EQ(k.art, Art::Erfolg);
-    EXPECT_TRUE(k.aktualisierenFreigeben);
-    EXPECT_EQ(s.Datei1.laenge, 4);
-    EXPECT_EQ(s.Datei1.datei, TYP_FAB);
-    EXPECT_EQ(s.FKF.ermittelt1, 0);
-    EXPECT_EQ(s.FAV.ermittelt1, 0);
-    EXPECT_EQ(s.Fenster.aktualisiert, 0);
+    ASSERT_EQ(k.art, Art::Fehler);
+    EXPECT_TRUE(k.job.abgelehnt);
+    EXPECT_EQ(k.job.meldungen.at(0).text, format(TEXT_GLEICHE_DATEI, pfad("s.FAB").c_str(), pfad("s.FAB").c_str()));
+    EXPECT_EQ(lesen(pfad("s.FAB")), fabBytes({1}));
+    EXPECT_EQ(s.Fenster.aktualisiert, 1);
 }

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "core/dokumente/kurven_csv.h"
-#include "core/dokumente/kurven_malen.h"
-#include "core/dokumente/kurvenband.h"
-#include "core/dokumente/messcursor.h"
+#include "core/documents/kurven_csv.h"
+#include "core/documents/kurven_malen.h"
+#include "core/documents/kurvenband.h"
+#include "core/documents/messcursor.h"
 #include "core/models/konfidenz.h"
 #include "core/models/kurven_ermitteln.h"
 #include "core/plot/aufzeichnende_leinwand.h"
@@ -33,8 +33,8 @@ ZorState simUndTheorie(std::uint64_t n, int band = 1) {
     durchlaeufeSetzen(s, Modellart::GE, 0, n);
     s.FAV_band = s.FKF_band = band;
     s.FKF.ordinate = 1;
-    FAV_Ermitteln(s, still);
-    FKF_Ermitteln(s, still);
+    EXPECT_TRUE(FAV_Ermitteln(s, still));
+    EXPECT_TRUE(FKF_Ermitteln(s, still));
     return s;
 }
 
@@ -124,7 +124,7 @@ TEST(BandDauer, LabelShowsTheIntervalOrWhyThereIsNone) {
     s.Modell.M1 = BSC1;  // a memoryless channel: no duration, and the note why
     durchlaeufeSetzen(s, Modellart::BSC, 0, 100000);
     s.FKF.ermittelt1 = 0;
-    FKF_Ermitteln(s, still);
+    EXPECT_TRUE(FKF_Ermitteln(s, still));
     AufzeichnendeLeinwand bsc;
     DK_Beschriftung(bsc, s);
     EXPECT_TRUE(hatText(bsc, "= 0.0 (keine abklingende Korrelation)"));

@@ -1,20 +1,15 @@
 #pragma once
 // The hand-made bitmap and MIDI samples in tests/data/, by edge case.
 
+#include "temp_verzeichnis.h"
+
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 inline std::filesystem::path testdaten(const std::string& unterordner) {
     return std::filesystem::path(ZOR_TESTDATEN) / unterordner;
-}
-
-inline std::string dateiInhalt(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Stems of the files in a sample folder that carry this extension, sorted.

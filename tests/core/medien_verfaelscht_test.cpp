@@ -51,12 +51,12 @@ protected:
 TEST_F(VerfaelschteMedien, OeffnenOhneAbsturzUndInKurzerZeit) {
     int geoeffnet = 0, abgelehnt = 0, veraendert = 0;
     for (const auto& ein : beispiele()) {
-        const std::string original = dateiInhalt(ein);
+        const std::string original = dateiLesen(ein);
         for (const Kanal& k : KANAELE)
             for (int s = 1; s <= STARTWERTE; ++s) {
                 const std::string aus = pfad("v" + ein.extension().string());
                 ASSERT_TRUE(verfaelsche(ein, aus, k, s * 997));
-                veraendert += dateiInhalt(aus) != original;
+                veraendert += dateiLesen(aus) != original;
                 const auto t0 = std::chrono::steady_clock::now();
                 bool ok;
                 std::string meldung;

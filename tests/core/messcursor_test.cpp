@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "core/dokumente/messcursor.h"
+#include "core/documents/messcursor.h"
 #include "core/plot/aufzeichnende_leinwand.h"
+#include "core/documents/kurven_malen.h"
 #include "modellzustand.h"
+#include "plot_hilfen.h"
 #include "testnamen.h"
 
 using namespace zor;
@@ -118,8 +120,15 @@ constexpr Farbe BLAU{0, 0, 150}, ROT{150, 0, 0};
 
 }  // namespace
 
+// The readout anchors texts at their bottom, the canvas at the baseline: the descent higher.
+int unterlaenge(AufzeichnendeLeinwand& dc) {
+    dc.setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});
+    return dc.textmass("0").hoehe - dc.oberlaenge();
+}
+
 TEST(CursorAnzeige, BeideKurvenMitDifferenz) {
-    AufzeichnendeLeinwand dc;
+    AufzeichnendeLeinwand dc = bildschirmLeinwand();
+    const int unten = unterlaenge(dc);
     const CursorGeometrie g{-7180, -8000, 5500, 320};
     Cursor_Beschriftung(dc, kurven(1, 1));
     Markierung(dc, g, kurven(1, 1), 3);
@@ -135,7 +144,7 @@ TEST(CursorAnzeige, BeideKurvenMitDifferenz) {
         {"-0.25", {4800, 6100}}};
     for (std::size_t i = 0; i < t.size(); ++i) {
         EXPECT_EQ(t[i].text, erwartet[i].first);
-        EXPECT_EQ(t[i].anker, (LPunkt{erwartet[i].second.x, erwartet[i].second.y + UNTERLAENGE})) << t[i].text;
+        EXPECT_EQ(t[i].anker, (LPunkt{erwartet[i].second.x, erwartet[i].second.y + unten})) << t[i].text;
         EXPECT_EQ(t[i].ausrichtung, i < 3 ? Ausrichtung::Rechts : Ausrichtung::Links);
     }
     EXPECT_EQ(t[4].farbe, BLAU);
@@ -144,7 +153,8 @@ TEST(CursorAnzeige, BeideKurvenMitDifferenz) {
 }
 
 TEST(CursorAnzeige, NurSatz2StehtInDerErstenZeileOhneDifferenz) {
-    AufzeichnendeLeinwand dc;
+    AufzeichnendeLeinwand dc = bildschirmLeinwand();
+    const int unten = unterlaenge(dc);
     Cursor_Beschriftung(dc, kurven(0, 1));
     Markierung(dc, {-7500, -8000, 5500, 321}, kurven(0, 1), 2);
     const auto t = texte(dc);
@@ -153,7 +163,7 @@ TEST(CursorAnzeige, NurSatz2StehtInDerErstenZeileOhneDifferenz) {
     EXPECT_EQ(t[1].text, "Ordinate:");
     EXPECT_EQ(t[2].text, "2");  // the abscissa of set 2's point
     EXPECT_EQ(t[3].text, "0.5");
-    EXPECT_EQ(t[3].anker, (LPunkt{4800, 8500 + UNTERLAENGE}));
+    EXPECT_EQ(t[3].anker, (LPunkt{4800, 8500 + unten}));
     EXPECT_EQ(t[3].farbe, ROT);
     EXPECT_EQ(dc.nur(Art::InvertierteLinie)[0].punkte[0].x, 2 * 321 - 7500);
 }

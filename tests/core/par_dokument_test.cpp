@@ -4,13 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "core/dokumente/kennzeilen.h"
-#include "core/dokumente/par_malen.h"
+#include "core/documents/kennzeilen.h"
+#include "core/documents/par_malen.h"
 #include "core/plot/aufzeichnende_leinwand.h"
 #include "core/plot/vorlagenquelle.h"
 #include "modellzustand.h"
@@ -41,20 +42,17 @@ bool enthaelt(const std::vector<std::string>& texte, const std::string& teil) {
 
 }  // namespace
 
+// Window x/y, viewport x/y, origin x/y of one picture.
+using Masse = std::array<double, 6>;
+
 struct AnordnungFall {
     const char* name;
     int m1, m2;
     int rechts, unten;
-    std::vector<Abbildung> erwartet;  // window x/y, viewport x/y, origin x/y
+    std::vector<Masse> erwartet;
 };
 
 class ParAnordnung : public testing::TestWithParam<AnordnungFall> {};
-
-Abbildung abb(double fx, double fy, double vx, double vy, double ox, double oy) {
-    Abbildung a;
-    a.fensterX = fx, a.fensterY = fy, a.viewportX = vx, a.viewportY = vy, a.ursprungX = ox, a.ursprungY = oy;
-    return a;
-}
 
 TEST_P(ParAnordnung, Zeilen) {
     const auto& f = GetParam();
@@ -62,36 +60,22 @@ TEST_P(ParAnordnung, Zeilen) {
     ASSERT_EQ(bilder.size(), f.erwartet.size());
     for (std::size_t i = 0; i < bilder.size(); ++i) {
         const Abbildung& a = bilder[i].abbildung;
-        const Abbildung& e = f.erwartet[i];
         EXPECT_EQ(bilder[i].satz, f.erwartet.size() == 2 ? static_cast<int>(i) : (f.m1 ? 0 : 1));
-        EXPECT_EQ(a.fensterX, e.fensterX) << i;
-        EXPECT_EQ(a.fensterY, e.fensterY) << i;
-        EXPECT_EQ(a.viewportX, e.viewportX) << i;
-        EXPECT_EQ(a.viewportY, e.viewportY) << i;
-        EXPECT_EQ(a.ursprungX, e.ursprungX) << i;
-        EXPECT_EQ(a.ursprungY, e.ursprungY) << i;
+        EXPECT_EQ((Masse{a.fensterX, a.fensterY, a.viewportX, a.viewportY, a.ursprungX, a.ursprungY}), f.erwartet[i]) << i;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Tabelle, ParAnordnung,
     testing::Values(
-        AnordnungFall{"ein_Satz_schmal", BSC1, 0, 1000, 600, {abb(10000, 10000, 250, -300, 500, 300)}},
-        AnordnungFall{"ein_Satz2_schmal", 0, GE2, 999, 601, {abb(10000, 10000, 249, -300, 499, 300)}},
-        AnordnungFall{"ein_Satz_genau_2_8_breit", BSC1, 0, 1400, 500, {abb(10000, 10000, 700, -250, 700, 250)}},
-        AnordnungFall{"ein_Satz_knapp_schmal", BSC1, 0, 1399, 500, {abb(10000, 10000, 349, -250, 699, 250)}},
-        AnordnungFall{"zwei_untereinander",
-                      BSC1,
-                      GE2,
-                      700,
-                      900,
-                      {abb(10000, 20000, 210, -486, 350, 270), abb(10000, 20000, 210, -486, 350, 675)}},
-        AnordnungFall{"zwei_genau_2_8_nebeneinander",
-                      MC1,
-                      SW2,
-                      1400,
-                      500,
-                      {abb(20000, 10000, 700, -250, 350, 250), abb(20000, 10000, 700, -250, 1050, 250)}}),
+        AnordnungFall{"ein_Satz_schmal", BSC1, 0, 1000, 600, {{10000, 10000, 250, -300, 500, 300}}},
+        AnordnungFall{"ein_Satz2_schmal", 0, GE2, 999, 601, {{10000, 10000, 249, -300, 499, 300}}},
+        AnordnungFall{"ein_Satz_genau_2_8_breit", BSC1, 0, 1400, 500, {{10000, 10000, 700, -250, 700, 250}}},
+        AnordnungFall{"ein_Satz_knapp_schmal", BSC1, 0, 1399, 500, {{10000, 10000, 349, -250, 699, 250}}},
+        AnordnungFall{"zwei_untereinander", BSC1, GE2, 700, 900,
+                      {{10000, 20000, 210, -486, 350, 270}, {10000, 20000, 210, -486, 350, 675}}},
+        AnordnungFall{"zwei_genau_2_8_nebeneinander", MC1, SW2, 1400, 500,
+                      {{20000, 10000, 700, -250, 350, 250}, {20000, 10000, 700, -250, 1050, 250}}}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(ParAnordnung, BeideInaktivOderInaktivFlagLeer) {
@@ -144,10 +128,12 @@ TEST(ParMalen, DateiUeberschriftUndNameInDerSatzfarbe) {
     ASSERT_EQ(texte.size(), 2u);
     const int a = AufzeichnendeLeinwand::oberlaengeVon({Schriftfamilie::Swiss, 2109});
     EXPECT_EQ(texte[0].text, "Parametersatz 2: Datei");
-    EXPECT_EQ(texte[0].punkte[0], (LPunkt{0, static_cast<int>(9000 - 0.4 * a)}));
+    // The heading's top is level with the model pictures' headings, the name a line below.
+    EXPECT_EQ(texte[0].punkte[0], (LPunkt{0, 8000 - a}));
     EXPECT_EQ(texte[0].schrift.hoehe, 2109);
     EXPECT_EQ(texte[1].text, s.Datei2.szFileName);
-    EXPECT_EQ(texte[1].punkte[0], (LPunkt{0, static_cast<int>(6500 - 0.4 * a)}));
+    EXPECT_LT(texte[1].punkte[0].y + AufzeichnendeLeinwand::oberlaengeVon({Schriftfamilie::Swiss, 1887}),
+              texte[0].punkte[0].y - 2109 + a);
     EXPECT_EQ(texte[1].schrift.hoehe, 1887);
     for (const auto& t : texte) {
         EXPECT_EQ(t.textfarbe, farbeAus(s.farbe[1]));

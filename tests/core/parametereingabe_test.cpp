@@ -3,7 +3,6 @@
 
 #include "core/models/optionseingabe.h"
 #include "core/models/parametereingabe.h"
-#include "core/models/umrechnung.h"
 
 #include <gtest/gtest.h>
 
@@ -112,13 +111,6 @@ TEST(Parameterpruefung, StoresGeAndMcTransitionsWithTheirComplements) {
     const std::vector<std::string> t = {"12", "300", "0.5", "0.5", "0.3", "0.02", "0.001", "0.6"};
     ASSERT_TRUE(parameterPruefen(Modellart::MC, t, w));
     EXPECT_EQ(w, (std::vector<float>{12, 300, 1.0f - 0.02f, 1.0f - 0.3f, 0.3f, 0.02f, 0.001f, 0.6f}));
-}
-
-TEST(Umrechnung, NoMcEquivalentWhenTheTransitionsSumAboveOne) {
-    const ZorState s = startZustand();
-    EXPECT_TRUE(mcModellGueltig(Umrechnung(s.GEWert1.data())));
-    const ModellWerte schnell = {1, 10000, 0.3f, 0.4f, 0.6f, 0.7f, 0.01f, 0.4f};
-    EXPECT_FALSE(mcModellGueltig(Umrechnung(schnell.data())));
 }
 
 // --- options ----------------------------------------------------------------------

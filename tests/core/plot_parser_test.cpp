@@ -184,6 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
         FehlerFall{"NegativeIndex", "t 0,0,10,l,a,1,-1,0,p", 0},
         FehlerFall{"IntegerOverflow", "l 99999999999,0,0,0", 0}, FehlerFall{"NotANumber", "d 0,0,nan,1,1", 0},
         FehlerFall{"Infinity", "d 0,0,1,1,inf", 0}, FehlerFall{"HugeReal", "d 0,0,1,1,1e400", 0},
+        FehlerFall{"BeyondFloat", "d 0,0,1,1,3.5e38", 0},
         FehlerFall{"PlusMinus", "l +-5,0,0,0", 0}, FehlerFall{"TagAlone", "l", 0}),
     [](const auto& fall) { return std::string(fall.param.name); });
 

@@ -33,7 +33,7 @@ TEST_F(Systemfehler, ReadersTellWhyTheyCouldNotOpen) {
     EXPECT_EQ(Blockleser(pfad("fehlt")).fehlernummer(), ENOENT);
     EXPECT_EQ(Blockleser(dir_.string()).fehlernummer(), EISDIR);
     EXPECT_EQ(Blockleser("/dev/null").fehlernummer(), GRUND_KEINE_REGULAERE_DATEI);
-    EXPECT_EQ(Ausgabedatei(pfad("kein/aus")).fehlernummer(), ENOENT);
+    EXPECT_EQ(Ausgabedatei(pfad("kein/aus"), {}).fehlernummer(), ENOENT);
 }
 
 // A file-size limit stands in for a full disk: the write fails and says why.
@@ -47,7 +47,7 @@ TEST_F(Systemfehler, AFailedWriteKeepsItsReason) {
     bool geschrieben = true;
     int nummer = 0;
     {
-        Ausgabedatei aus(pfad("gross"));
+        Ausgabedatei aus(pfad("gross"), {});
         const std::string block(1 << 20, 'x');
         geschrieben = aus.schreiben(block.data(), block.size()) && aus.abschliessen();
         nummer = aus.fehlernummer();

@@ -181,4 +181,14 @@ TEST(GeStartzustand, SinglePrecisionShareCanDecideOtherwiseThanTheChannelModel) 
     a.Good_From_Bad = 0.1f;  // the usual case: both agree
     GE_Startzustand(&zustand, alsModellWerte(a).data(), z);
     EXPECT_EQ(MM_GE_StartZustand(a, z), zustand);
+    // Without transitions both choose by halves, over seeds whose first draws span (0, 1).
+    a.Good_From_Bad = a.Bad_From_Good = 0.0f;
+    int schlecht = 0;
+    for (a.StartWert = 1; a.StartWert < 10000; a.StartWert += 37) {
+        GE_Startzustand(&zustand, alsModellWerte(a).data(), z);
+        EXPECT_EQ(MM_GE_StartZustand(a, z), zustand) << a.StartWert;
+        schlecht += zustand == BAD;
+    }
+    EXPECT_GT(schlecht, 50);
+    EXPECT_LT(schlecht, 220);
 }

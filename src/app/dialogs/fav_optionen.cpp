@@ -8,7 +8,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/kontext/kontext.h"
+#include "app/context/kontext.h"
+#include "core/documents/optionsregeln.h"
 
 namespace zor::app {
 
@@ -17,7 +18,7 @@ FavOptionendialog::FavOptionendialog(Kontext& kontext, QWidget* eltern)
     const FavOptionen o = favOptionen(kontext.zustand());
     cursor_ = haken(ID_CURSOR, "&Cursor setzen", o.cursor != 0);
     uhr_ = haken(ID_UHR, "&Rechenzeit anzeigen", o.uhr != 0);
-    ab_ = haken(ID_AB, "Darstellung der Wahrscheinlickeiten p(a=k)", o.AB != 0);
+    ab_ = haken(ID_AB, "Darstellung der Wahrscheinlichkeiten p(a=k)", o.AB != 0);
     for (QCheckBox* c : {cursor_, uhr_, ab_}) layout_->addWidget(c);
     band_ = bandHaken(o.band != 0);
 
@@ -34,12 +35,16 @@ FavOptionendialog::FavOptionendialog(Kontext& kontext, QWidget* eltern)
     knoepfeAnfuegen();
 }
 
-// The cursor needs a linear abscissa.
 void FavOptionendialog::abszisseWaehlen(int id) {
     abszisseArt_->button(id)->setChecked(true);
-    const bool linear = id == ID_ABSZISSE_LINEAR;
-    abszisse_->setEnabled(linear);
-    cursor_->setEnabled(linear);
+    freigeben();
+}
+
+void FavOptionendialog::freigeben() {
+    const Optionsfreigabe f = favFreigabe(abszisseArt_->checkedId() == ID_ABSZISSE_LINEAR, ordinate() == 1);
+    cursor_->setEnabled(f.cursor);
+    abszisse_->setEnabled(f.abszisse);
+    dekadenFreigeben(f.dekaden);
 }
 
 Optionsfehler FavOptionendialog::anwenden() {

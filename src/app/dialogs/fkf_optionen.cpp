@@ -9,7 +9,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/kontext/kontext.h"
+#include "app/context/kontext.h"
+#include "core/documents/optionsregeln.h"
 
 namespace zor::app {
 
@@ -36,6 +37,13 @@ FkfOptionendialog::FkfOptionendialog(Kontext& kontext, QWidget* eltern)
     methode_->button(o.erneuernd != 0 ? ID_ERNEUERND : ID_ALLGEMEIN)->setChecked(true);
     layout_->addWidget(rahmen);
     knoepfeAnfuegen();
+}
+
+void FkfOptionendialog::freigeben() {
+    const Optionsfreigabe f = fkfFreigabe(ordinate() == 1);
+    cursor_->setEnabled(f.cursor);
+    abszisse_->setEnabled(f.abszisse);
+    dekadenFreigeben(f.dekaden);
 }
 
 Optionsfehler FkfOptionendialog::anwenden() {

@@ -12,6 +12,7 @@ public:
 
 protected:
     Optionsfehler anwenden() override;
+    void freigeben() override;
 
 private:
     QCheckBox* cursor_;

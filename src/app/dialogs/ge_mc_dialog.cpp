@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "core/plot/plotzahlen.h"
 
 namespace zor::app {

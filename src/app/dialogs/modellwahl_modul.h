@@ -2,7 +2,7 @@
 // The model choice of both parameter sets: the parameter dialogs of the direct choices,
 // "wie Parametersatz", and "inaktiv".
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/beschreibung.h"
 #include "core/models/zor_state.h"
 
 namespace zor::app {
@@ -10,6 +10,7 @@ namespace zor::app {
 class ModellwahlModul : public Befehlsmodul {
 public:
     explicit ModellwahlModul(Kontext& kontext);
+    static const Modul& beschreibung();
 
     // Runs the dialog of a model for Modell.dialog_init/dialog_exit; on confirmation the
     // target set takes the model (check mark, model id, printing enabled), and a GE set

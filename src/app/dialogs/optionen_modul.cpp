@@ -1,52 +1,70 @@
 #include "app/dialogs/optionen_modul.h"
 
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
+#include "app/context/mdi_dokument.h"
 #include "app/dialogs/fav_optionen.h"
 #include "app/dialogs/fkf_optionen.h"
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
-#include "app/kontext/mdi_dokument.h"
-#include "app/platform/meldungsdienst.h"
+#include "core/documents/optionsregeln.h"
 
 namespace zor::app {
-namespace {
 
-MdiDokument* dokumentDerArt(Kontext& k, Dokumentart art) {
-    for (MdiDokument* d : k.dokumente())
-        if (d->art() == art) return d;
-    return nullptr;
-}
+OptionenModul::OptionenModul(Kontext& kontext) : Befehlsmodul(kontext) {}
 
-}  // namespace
-
-OptionenModul::OptionenModul(Kontext& kontext) : Befehlsmodul(kontext) {
-    registriere({CMD_FAV_OPTIONEN}, [this](int) { FAVOPT(); });
-    registriere({CMD_FKF_OPTIONEN}, [this](int) { FKFOPT(); });
-}
-
-void OptionenModul::FAVOPT() {
+void OptionenModul::FAVOPT(int) {
     FavOptionendialog d(kontext(), kontext().fenster());
     d.exec();
-    ZorState& s = kontext().zustand();
-    s.FAV_xpos = 0;
-    MdiDokument* fav = dokumentDerArt(kontext(), Dokumentart::FAV);
-    // The cursor needs a linear abscissa.
-    if ((s.Cursor.FAVon == 0 || s.FAV_abszisse == 0) && s.Cursor.FAV && fav) fav->befehl(CMD_CURSOR_FAV);
-    if (fav) fav->update();
+    if (nachFavOptionen(kontext().zustand())) kontext().befehl(CMD_CURSOR_FAV);
+    neuMalen();
 }
 
-void OptionenModul::FKFOPT() {
+void OptionenModul::FKFOPT(int) {
     FkfOptionendialog d(kontext(), kontext().fenster());
     d.exec();
-    ZorState& s = kontext().zustand();
-    s.FKF_xpos = 0;
-    MdiDokument* fkf = dokumentDerArt(kontext(), Dokumentart::FKF);
-    if (s.Cursor.FKFon == 0 && s.Cursor.FKF && s.Fenster.FKF) {
-        if (fkf)
-            fkf->befehl(CMD_CURSOR_FKF);
-        else
-            kontext().meldung().zeige(QStringLiteral("hwndFKF == NULL"), QString());
-    }
-    if (fkf) fkf->update();
+    if (nachFkfOptionen(kontext().zustand())) kontext().befehl(CMD_CURSOR_FKF);
+    neuMalen();
+}
+
+// The curve documents show the new axes; the others repaint the same.
+void OptionenModul::neuMalen() {
+    for (MdiDokument* d : kontext().dokumente()) d->update();
+}
+
+const Modul& OptionenModul::beschreibung() {
+    using O = OptionenModul;
+    static const Fenster fav{
+        .name = QStringLiteral("id_%1").arg(DLG_FAV_OPTIONEN),
+        .hilfe = QStringLiteral("opt_fav.hlp"),
+        .befehl = CMD_FAV_OPTIONEN,
+        .bilder = {dialogBild(QStringLiteral("opt_fav"), true, CMD_FAV_OPTIONEN,
+                              QStringLiteral("id_%1").arg(DLG_FAV_OPTIONEN))},
+    };
+    static const Fenster fkf{
+        .name = QStringLiteral("id_%1").arg(DLG_FKF_OPTIONEN),
+        .hilfe = QStringLiteral("opt_fkf.hlp"),
+        .befehl = CMD_FKF_OPTIONEN,
+        .bilder = {dialogBild(QStringLiteral("opt_fkf"), true, CMD_FKF_OPTIONEN,
+                              QStringLiteral("id_%1").arg(DLG_FKF_OPTIONEN))},
+    };
+    static const Modul m{
+        .name = "Optionen",
+        .erzeuge = &fabrik<O>,
+        .befehle =
+            {
+                {CMD_FAV_OPTIONEN,
+                 ruft<&O::FAVOPT>,
+                 "Einstellungen für das FAV-Dokument!",
+                 {im(MENU_ZOR, "&Optionen", 10, "für Fenster Fehlerabstands&verteilung...")}},
+                {CMD_FKF_OPTIONEN,
+                 ruft<&O::FKFOPT>,
+                 "Einstellungen für FKF-Dokument!",
+                 {im(MENU_ZOR, "&Optionen", 20, "für Fenster Fehler&korrelationsfunktion...")}},
+            },
+        .fenster = {&fav, &fkf},
+        .menues = {},
+        .knoepfe = {},
+    };
+    return m;
 }
 
 }  // namespace zor::app

@@ -1,18 +1,20 @@
 #pragma once
 // The options commands of the channel-model mode (228 FAV, 229 FKF): the dialog, then
-// the cursor back to its start, removed when switched off, and the document repainted.
+// the cursor back to its start, removed when switched off, and the documents repainted.
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/beschreibung.h"
 
 namespace zor::app {
 
 class OptionenModul : public Befehlsmodul {
 public:
     explicit OptionenModul(Kontext& kontext);
+    static const Modul& beschreibung();
 
 private:
-    void FAVOPT();
-    void FKFOPT();
+    void FAVOPT(int id);
+    void FKFOPT(int id);
+    void neuMalen();
 };
 
 }  // namespace zor::app

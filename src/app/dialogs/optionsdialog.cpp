@@ -10,8 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 #include "app/platform/meldungsdienst.h"
 
 namespace zor::app {
@@ -82,12 +82,14 @@ QGroupBox* Optionsdialog::ordinatenRahmen(const char* linear, const char* logari
     return rahmen;
 }
 
-// The decade edits count only for a logarithmic ordinate.
 void Optionsdialog::ordinateWaehlen(int id) {
     ordinate_->button(id)->setChecked(true);
-    const bool log = id == ID_ORDINATE_LOG;
-    wertneg_->setEnabled(log);
-    wertpos_->setEnabled(log);
+    freigeben();
+}
+
+void Optionsdialog::dekadenFreigeben(bool an) {
+    wertneg_->setEnabled(an);
+    wertpos_->setEnabled(an);
 }
 
 int Optionsdialog::ordinate() const { return ordinate_->checkedId() == ID_ORDINATE_LINEAR ? 1 : 0; }

@@ -48,6 +48,9 @@ protected:
 
     // Applies the dialog's entries to the state; what was wrong, if anything.
     virtual Optionsfehler anwenden() = 0;
+    // Enables the controls that take input for the choices made now.
+    virtual void freigeben() = 0;
+    void dekadenFreigeben(bool an);
 
     QCheckBox* haken(int id, const char* text, bool an);
     // "Konfidenzband anzeigen", added below the other check boxes.

@@ -14,10 +14,9 @@
 #include <algorithm>
 #include <span>
 
-#include "app/dialogs/modellhaken.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 #include "app/dialogs/parametervorlagen.h"
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
 #include "app/platform/hinweise.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/platform/warnton.h"
@@ -207,16 +206,11 @@ void Parameterdialog::speichern() {
     simVon(s, satz) = sim_;
     if (vorlage_.mitFehlerabstand) bscSimfabsVon(s, satz) = fabs_;
     if (vorlage_.mitMcAusgabe) satzSicht(s, satz).gemc = gemc_;
-    // A theoretical curve has no sequence to save.
-    kontext_.setzeAktiv(SATZBEFEHLE[satz].speichern, sim_ == 1);
     const auto ziel = werteVon(s, vorlage_.art, satz);
     std::copy(werte_.begin(), werte_.end(), ziel.begin());
     durchlaeufeSetzen(s, vorlage_.art, satz, durchlaeufe_);
     ungueltigMachen(s, satz);
-    if (s.Fenster.null == 0) {
-        kontext_.setzeAktiv(CMD_AKTUALISIEREN, true);
-        s.Fenster.aktualisiert = 0;
-    }
+    if (s.Fenster.null == 0) s.Fenster.aktualisiert = 0;
 }
 
 int ParameterdialogAusfuehren(Kontext& kontext, Modellart art) {

@@ -4,51 +4,31 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
+#include "app/documents/dokumentarten.h"
 #include "app/documents/exportgroesse.h"
 #include "app/documents/fav_dokument.h"
 #include "app/documents/ff_dokument.h"
 #include "app/documents/fkf_dokument.h"
 #include "app/documents/par_dokument.h"
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/bildausgabe.h"
 #include "app/plot/vorlagen.h"
+#include "core/seqfiles/dateiquelle.h"
 
 namespace zor::app {
-namespace {
-
-Modelldokument zumBefehl(int id, int erster) { return static_cast<Modelldokument>(id - erster); }
-
-}  // namespace
 
 DokumenteModul::DokumenteModul(Kontext& kontext)
-    : Befehlsmodul(kontext), vorlagen_(programmVorlagen(QDir::currentPath())) {
-    registriere({CMD_AKTUALISIEREN}, [this](int id) { aktualisieren(id); });
-    registriere({CMD_OEFFNEN_ALLE}, [this](int id) { oeffnenAlle(id); });
-    registriere({CMD_OEFFNEN_FF, CMD_OEFFNEN_FKF, CMD_OEFFNEN_FAV, CMD_OEFFNEN_PAR}, [this](int id) { oeffnen(id); });
-    registriere({CMD_SCHLIESSEN_ALLE, CMD_SCHLIESSEN_FF, CMD_SCHLIESSEN_FKF, CMD_SCHLIESSEN_FAV, CMD_SCHLIESSEN_PAR},
-                [this](int id) { schliessen(id); });
-    // Cursor and warning commands reach their document also while another one is active.
-    registriere({CMD_CURSOR_FKF_ZEIGEN, CMD_CURSOR_FKF, CMD_FKF_WARNUNG_GE, CMD_FKF_WARNUNG_DATEI, CMD_FKF_WARNUNG_MC},
-                [this](int id) { anDokument(Modelldokument::FKF, id); });
-    registriere({CMD_CURSOR_FAV_ZEIGEN, CMD_CURSOR_FAV}, [this](int id) { anDokument(Modelldokument::FAV, id); });
-    registriere({CMD_EXPORTIEREN}, [this](int id) { exportieren(id); });
-}
+    : Befehlsmodul(kontext), vorlagen_(programmVorlagen(QDir::currentPath())) {}
 
-ModellDokument* DokumenteModul::erzeuge(Modelldokument d) {
-    switch (d) {
-    case Modelldokument::FF: return new FFDokument(kontext());
-    case Modelldokument::FKF: return new FKFDokument(kontext(), vorlagen_);
-    case Modelldokument::FAV: return new FAVDokument(kontext(), vorlagen_);
-    case Modelldokument::PAR: return new ParDokument(kontext(), vorlagen_);
-    }
-    return nullptr;
-}
+// Cursor and warning commands reach their document also while another one is active.
+void DokumenteModul::anFKF(int id) { anDokument(FKFDokument::dokumentart(), id); }
+void DokumenteModul::anFAV(int id) { anDokument(FAVDokument::dokumentart(), id); }
 
-void DokumenteModul::anDokument(Modelldokument d, int id) {
-    if (QMdiSubWindow* w = ModellDokument::unterfenster(kontext(), d)) {
+void DokumenteModul::anDokument(const ModellDokumentart& art, int id) {
+    if (QMdiSubWindow* w = ModellDokument::unterfenster(kontext(), art)) {
         static_cast<MdiDokument*>(w->widget())->befehl(id);
         return;
     }
@@ -63,53 +43,46 @@ void DokumenteModul::aktualisieren(int) {
     if (s.Fenster.aktualisiert == 1) return;
     s.Fenster.aktualisiert = 1;
     for (MdiDokument* d : kontext().dokumente())
-        if (istModelldokument(d->art())) d->update();
-    kontext().setzeAktiv(CMD_AKTUALISIEREN, false);
+        if (qobject_cast<ModellDokument*>(d)) d->update();
 }
 
-bool DokumenteModul::oeffne(Modelldokument d) {
-    if (QMdiSubWindow* w = ModellDokument::unterfenster(kontext(), d)) {
+void DokumenteModul::oeffne(const ModellDokumentart& art) {
+    if (QMdiSubWindow* w = ModellDokument::unterfenster(kontext(), art)) {
         kontext().mdiFlaeche().setActiveSubWindow(w);
-        return true;
+        return;
     }
-    ModellDokument* neu = erzeuge(d);
-    if (!neu) return false;
+    ModellDokument* neu = art.erzeuge(kontext(), vorlagen_);
     if (!neu->oeffnen()) {
         delete neu;
         kontext().meldung().zeige(QStringLiteral("Das Dokument konnte nicht erzeugt werden!"),
                                   QString::fromUtf8(TITEL_PROGRAMM), Symbol::Ausrufezeichen);
     }
-    return true;
 }
 
 void DokumenteModul::nachModellOeffnen() {
     if (kontext().zustand().Fenster.init == 0) kontext().zustand().Fenster.init = 1;
-    modusWechselFreigeben(kontext());
 }
 
 void DokumenteModul::oeffnen(int id) {
-    oeffne(zumBefehl(id, CMD_OEFFNEN_FF));
+    if (const ModellDokumentart* art = dokumentartMitBefehl(id)) oeffne(*art);
     nachModellOeffnen();
 }
 
-// The four in their fixed order; kinds not built yet are named once, together.
+// All of them in their fixed order; each keeps the place of its kind while they open.
 void DokumenteModul::oeffnenAlle(int) {
     ZorState& s = kontext().zustand();
-    s.Fenster.neu = 4;
-    QList<int> fehlen;
-    for (Modelldokument d : MODELLDOKUMENTE)
-        if (offenFlag(s, d) == 0 && !oeffne(d)) fehlen << CMD_OEFFNEN_FF + static_cast<int>(d);
-    if (!fehlen.isEmpty()) kontext().nochNichtVerfuegbar(fehlen);
+    s.Fenster.neu = static_cast<std::int16_t>(modellDokumentarten().size());
+    for (const ModellDokumentart* art : modellDokumentarten())
+        if (offenFlag(s, art->buchstabe()) == 0) oeffne(*art);
     nachModellOeffnen();
 }
 
 void DokumenteModul::schliessen(int id) {
     if (id == CMD_SCHLIESSEN_ALLE) {
         kontext().befehl(CMD_ALLE_SCHLIESSEN);
-    } else if (QMdiSubWindow* w = ModellDokument::unterfenster(kontext(), zumBefehl(id, CMD_SCHLIESSEN_FF))) {
-        w->close();
+    } else if (const ModellDokumentart* art = dokumentartMitBefehl(id)) {
+        if (QMdiSubWindow* w = ModellDokument::unterfenster(kontext(), *art)) w->close();
     }
-    modusWechselFreigeben(kontext());
 }
 
 void DokumenteModul::exportieren(int) {
@@ -118,16 +91,18 @@ void DokumenteModul::exportieren(int) {
     if (kontext().zustand().Fenster.aktualisiert == 0) kontext().befehl(CMD_AKTUALISIEREN);
     // Besides the pictures: the error sequence as text, the curves as CSV.
     const Bildformat neben = d->hatCsv() ? Bildformat::CSV : d->hatText() ? Bildformat::Text : Bildformat::Unbekannt;
-    const int satz = neben == Bildformat::CSV    ? SATZ_EXPORT_BILD_CSV
-                     : neben == Bildformat::Text ? SATZ_EXPORT_BILD_TEXT
-                                                 : SATZ_EXPORT_BILD;
+    const Filtersatz& satz = neben == Bildformat::CSV    ? SATZ_EXPORT_BILD_CSV
+                             : neben == Bildformat::Text ? SATZ_EXPORT_BILD_TEXT
+                                                         : SATZ_EXPORT_BILD;
     const auto pfad = kontext().dateiwahl().GetFileNameOutFWK(QStringLiteral("Exportieren"), d->windowTitle(), satz);
     if (!pfad) return;
     const Bildformat format = formatVon(*pfad);
+    // The files the sets read, as they are now: the export must not replace one.
+    const Eingaben geschuetzt = satzDateien(kontext().zustand());
     std::function<Ergebnis()> speichern;
     if (format == neben) {
-        speichern = [d, pfad = *pfad, neben] {
-            return textSpeichern(pfad, neben == Bildformat::CSV ? d->alsCsv() : d->alsText());
+        speichern = [d, pfad = *pfad, neben, geschuetzt] {
+            return textSpeichern(pfad, neben == Bildformat::CSV ? d->alsCsv() : d->alsText(), geschuetzt);
         };
     } else if (format == Bildformat::Text || format == Bildformat::CSV || format == Bildformat::Unbekannt) {
         zeige(kontext().meldung(),
@@ -139,14 +114,71 @@ void DokumenteModul::exportieren(int) {
     } else {
         const auto groesse = ExportGroesse::frage(d->size(), kontext().fenster());
         if (!groesse) return;
-        speichern = [d, pfad = *pfad, g = *groesse] {
-            return bildSpeichern(pfad, g, [d, g](QPainter& p) { d->zeichnen(p, g); });
+        speichern = [d, pfad = *pfad, g = *groesse, geschuetzt] {
+            return bildSpeichern(pfad, g, [d, g](QPainter& p) { d->zeichnen(p, g); }, geschuetzt);
         };
     }
     // Stale curves are computed in the background first.
     d->bereit([this, speichern = std::move(speichern)] {
         if (const Ergebnis e = speichern(); !e) zeige(kontext().meldung(), e.meldung);
     });
+}
+
+const Modul& DokumenteModul::beschreibung() {
+    using D = DokumenteModul;
+    static const Modul beschrieben = [] {
+        Modul m{
+            .name = "Kanalmodell-Dokumente",
+            .erzeuge = &fabrik<D>,
+            .befehle =
+                {
+                    {CMD_AKTUALISIEREN,
+                     ruft<&D::aktualisieren>,
+                     "Die neuen Einstellungen auf Dokumente übertragen (aktualisieren)!",
+                     {im(MENU_ZOR, "&Fenster", 10, "&Aktualisieren", GRAU)},
+                     {knopf(CMD_ZORWERK, 60, "aktualisieren", false)}},
+                    {CMD_OEFFNEN_ALLE,
+                     ruft<&D::oeffnenAlle>,
+                     "Öffnet alle 4 ZOR-Dokumente!",
+                     {im(MENU_ZOR, "&Fenster/Ö&ffnen", 10, "&Alle")}},
+                    {CMD_SCHLIESSEN_ALLE,
+                     ruft<&D::schliessen>,
+                     nullptr,
+                     {im(MENU_ZOR, "&Fenster/&Schließen", 10, "&Alle", GRAU)}},
+                    {CMD_EXPORTIEREN,
+                     ruft<&D::exportieren>,
+                     "Speichert das aktive Dokument als Bild oder Text!",
+                     {im(MENU_ZOR, "&Datei", 60, "&Exportieren...", GRAU)}},
+                    {CMD_CURSOR_FKF_ZEIGEN, ruft<&D::anFKF>},
+                    {CMD_CURSOR_FKF, ruft<&D::anFKF>},
+                    {CMD_FKF_WARNUNG_GE, ruft<&D::anFKF>},
+                    {CMD_FKF_WARNUNG_DATEI, ruft<&D::anFKF>},
+                    {CMD_FKF_WARNUNG_MC, ruft<&D::anFKF>},
+                    {CMD_CURSOR_FAV_ZEIGEN, ruft<&D::anFAV>},
+                    {CMD_CURSOR_FAV, ruft<&D::anFAV>},
+                },
+            .fenster = {},
+            .menues = {trenner(MENU_ZOR, "&Fenster/Ö&ffnen", 20), trenner(MENU_ZOR, "&Fenster/&Schließen", 20)},
+            .knoepfe = {},
+        };
+        // Each document's open and close commands with their items and its toolbar button.
+        int rang = 30;
+        for (const ModellDokumentart* art : modellDokumentarten()) {
+            m.befehle.push_back({art->oeffnen(),
+                                 ruft<&D::oeffnen>,
+                                 art->hinweis,
+                                 {im(MENU_ZOR, "&Fenster/Ö&ffnen", rang, art->menuetext)},
+                                 {knopf(CMD_ZORWERK, art->knopfRang, art->bild)}});
+            m.befehle.push_back({art->schliessen(),
+                                 ruft<&D::schliessen>,
+                                 nullptr,
+                                 {im(MENU_ZOR, "&Fenster/&Schließen", rang, art->menuetext, GRAU)}});
+            m.fenster.push_back(&art->fenster);
+            rang += 10;
+        }
+        return m;
+    }();
+    return beschrieben;
 }
 
 }  // namespace zor::app

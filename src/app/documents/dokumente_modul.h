@@ -1,8 +1,8 @@
 #pragma once
-// The channel-model document commands: refresh, open and close (one or all), and
-// exporting the active document.
+// The channel-model document commands: refresh, open and close (one or all), exporting
+// the active document, and the cursor and warning commands of the curve documents.
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/beschreibung.h"
 #include "app/documents/modelldokument.h"
 #include "core/plot/plotag.h"
 
@@ -11,9 +11,7 @@ namespace zor::app {
 class DokumenteModul : public Befehlsmodul {
 public:
     explicit DokumenteModul(Kontext& kontext);
-
-    // A new document of that kind, or nullptr while that kind is not built yet.
-    ModellDokument* erzeuge(Modelldokument d);
+    static const Modul& beschreibung();
 
 private:
     void aktualisieren(int id);
@@ -21,9 +19,11 @@ private:
     void oeffnenAlle(int id);
     void schliessen(int id);
     void exportieren(int id);
+    void anFKF(int id);
+    void anFAV(int id);
 
-    void anDokument(Modelldokument d, int id);
-    bool oeffne(Modelldokument d);
+    void anDokument(const ModellDokumentart& art, int id);
+    void oeffne(const ModellDokumentart& art);
     void nachModellOeffnen();
 
     Vorlagenquelle vorlagen_;

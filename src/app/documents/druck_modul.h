@@ -6,15 +6,19 @@
 
 #include <functional>
 
+#include "app/context/beschreibung.h"
 #include "app/documents/druckauftrag.h"
-#include "app/kontext/befehlsmodul.h"
 #include "app/plot/druckseite.h"
 
 namespace zor::app {
 
+// The printed page as a PDF file, where no printer is installed.
+inline const Filtersatz SATZ_PDF{"PDF", {"PDF-Dateien (*.pdf)"}};
+
 class DruckModul : public Befehlsmodul {
 public:
     explicit DruckModul(Kontext& kontext);
+    static const Modul& beschreibung();
 
 private:
     void drucken(int id);
@@ -23,12 +27,12 @@ private:
     // Brings the documents and the page's curves up to date (in the background), then
     // runs weiter with the active document's page; refuses the parameter window (or
     // none) with a message.
-    void vorbereiten(std::function<void(Druckart)> weiter);
+    void vorbereiten(std::function<void(const Druckart&)> weiter);
     // Paints the page in the background with the cancel dialog shown.
-    void druckeSeite(Druckart art, std::unique_ptr<Seitenauftrag> auftrag);
+    void druckeSeite(const Druckart& art, std::unique_ptr<Seitenauftrag> auftrag);
     // The page of that kind painted from s; the diagram's messages go to meldungen when
     // given.
-    Seitenmaler seite(Druckart art, std::shared_ptr<ZorState> s, std::vector<Meldung>* meldungen) const;
+    Seitenmaler seite(const Druckart& art, std::shared_ptr<ZorState> s, std::vector<Meldung>* meldungen) const;
 
     Vorlagenquelle vorlagen_;
     QPointer<Druckabbruch> abbruch_;

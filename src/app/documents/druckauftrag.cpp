@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "core/util/ergebnis.h"
 
 namespace zor::app {
@@ -53,7 +53,7 @@ private:
 // The page goes into memory first, so that nothing is written before the job is done.
 class AlsPdf final : public Seitenauftrag {
 public:
-    explicit AlsPdf(QString pfad) : pfad_(std::move(pfad)) {}
+    AlsPdf(QString pfad, Eingaben geschuetzt) : pfad_(std::move(pfad)), geschuetzt_(std::move(geschuetzt)) {}
     bool malen(const Seitenmaler& maler) override {
         ergebnis_ = druckseiteAlsPdf(daten_, maler);
         return ergebnis_ != Druckergebnis::Fehler;
@@ -61,11 +61,12 @@ public:
     Druckergebnis abschliessen(bool abgebrochen) override {
         if (abgebrochen) return Druckergebnis::Abgebrochen;
         if (ergebnis_ != Druckergebnis::Gedruckt) return ergebnis_;
-        return druckseiteSchreiben(pfad_, daten_) ? Druckergebnis::Gedruckt : Druckergebnis::Fehler;
+        return druckseiteSchreiben(pfad_, daten_, geschuetzt_) ? Druckergebnis::Gedruckt : Druckergebnis::Fehler;
     }
 
 private:
     QString pfad_;
+    Eingaben geschuetzt_;
     QByteArray daten_;
     Druckergebnis ergebnis_ = Druckergebnis::Fehler;
 };
@@ -82,7 +83,9 @@ std::unique_ptr<Seitenauftrag> Seitenauftrag::aufDrucker(const QString& name) {
     return a;
 }
 
-std::unique_ptr<Seitenauftrag> Seitenauftrag::alsPdf(const QString& pfad) { return std::make_unique<AlsPdf>(pfad); }
+std::unique_ptr<Seitenauftrag> Seitenauftrag::alsPdf(const QString& pfad, Eingaben geschuetzt) {
+    return std::make_unique<AlsPdf>(pfad, std::move(geschuetzt));
+}
 
 Druckabbruch::Druckabbruch(QWidget* eltern)
     : QDialog(eltern, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {

@@ -38,8 +38,9 @@ public:
     virtual ~Seitenauftrag() = default;
     // The named printer; nullptr when it cannot print.
     static std::unique_ptr<Seitenauftrag> aufDrucker(const QString& drucker);
-    // A PDF file at pfad, written only by a successful abschliessen.
-    static std::unique_ptr<Seitenauftrag> alsPdf(const QString& pfad);
+    // A PDF file at pfad, written only by a successful abschliessen, never onto one of
+    // `geschuetzt`.
+    static std::unique_ptr<Seitenauftrag> alsPdf(const QString& pfad, Eingaben geschuetzt);
 
     // Paints the page; false when the device could not be opened.
     virtual bool malen(const Seitenmaler& maler) = 0;

@@ -5,16 +5,16 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "app/plot/bildausgabe.h"
+
 namespace zor::app {
 namespace {
 
-// Large enough for posters, small enough that the picture fits in memory.
-constexpr int GRENZE = 10000;
 
 QSpinBox* feld(int wert, const QString& name, QWidget* eltern) {
     auto* f = new QSpinBox(eltern);
     f->setObjectName(name);
-    f->setRange(16, GRENZE);
+    f->setRange(16, BILD_KANTE_MAX);
     f->setSuffix(QStringLiteral(" Pixel"));
     f->setValue(wert);
     return f;

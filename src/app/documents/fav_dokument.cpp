@@ -1,16 +1,14 @@
 #include "app/documents/fav_dokument.h"
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "app/plot/dokumentbilder.h"
-#include "core/dokumente/kurven_csv.h"
+#include "app/plot/druckseite.h"
+#include "core/documents/kurven_csv.h"
 
 namespace zor::app {
 namespace {
 
 const Kurvenart FAV_ART = {
-    .welches = Modelldokument::FAV,
-    .name = "fav",
-    .druckKopf = 'c',
     .cursorZeigen = CMD_CURSOR_FAV_ZEIGEN,
     .cursorLoeschen = CMD_CURSOR_FAV,
     .optionen = CMD_FAV_OPTIONEN,
@@ -33,6 +31,26 @@ const Kurvenart FAV_ART = {
 }  // namespace
 
 FAVDokument::FAVDokument(Kontext& kontext, Vorlagenquelle vorlagen)
-    : KurvenDokument(kontext, FAV_ART, std::move(vorlagen)) {}
+    : KurvenDokument(kontext, dokumentart(), FAV_ART, std::move(vorlagen)) {}
+
+const ModellDokumentart& FAVDokument::dokumentart() {
+    static const ModellDokumentart a{
+        .fenster = {.name = QStringLiteral("fav"),
+                    .hilfe = QStringLiteral("zor_fav.hlp"),
+                    .befehl = CMD_OEFFNEN_FAV,
+                    .titel = QStringLiteral("Fehlerabstandsverteilung"),
+                    .kontextMenue = MENU_ZOR,
+                    .modell = Modellfenster{'v', CMD_OEFFNEN_FAV, CMD_SCHLIESSEN_FAV},
+                    .filter = {&SATZ_EXPORT_BILD_CSV},
+                    .bilder = {modellDokumentBild(QStringLiteral("fav"), CMD_OEFFNEN_FAV)}},
+        .menuetext = "Fehlerabstands&verteilung",
+        .hinweis = "Erstellt ein Fehlerabstandsverteilung-Dokument!",
+        .knopfRang = 30,
+        .bild = "fav",
+        .druck = &DRUCK_FAV,
+        .erzeuge = [](Kontext& k, const Vorlagenquelle& v) -> ModellDokument* { return new FAVDokument(k, v); },
+    };
+    return a;
+}
 
 }  // namespace zor::app

@@ -10,6 +10,8 @@ class FAVDokument : public KurvenDokument {
     Q_OBJECT
 public:
     FAVDokument(Kontext& kontext, Vorlagenquelle vorlagen);
+    // Its row of the documents' table.
+    static const ModellDokumentart& dokumentart();
 };
 
 }  // namespace zor::app

@@ -2,14 +2,34 @@
 
 #include <QTimer>
 
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/dokumentbilder.h"
+#include "app/plot/druckseite.h"
 
 namespace zor::app {
 
-FFDokument::FFDokument(Kontext& kontext) : ModellDokument(kontext, Modelldokument::FF) {
-    setObjectName(QStringLiteral("ff"));
+FFDokument::FFDokument(Kontext& kontext) : ModellDokument(kontext, dokumentart()) {}
+
+const ModellDokumentart& FFDokument::dokumentart() {
+    static const ModellDokumentart a{
+        .fenster = {.name = QStringLiteral("ff"),
+                    .hilfe = QStringLiteral("zor_ff.hlp"),
+                    .befehl = CMD_OEFFNEN_FF,
+                    .titel = QStringLiteral("Fehlerfolge"),
+                    .kontextMenue = MENU_ZOR,
+                    .modell = Modellfenster{'f', CMD_OEFFNEN_FF, CMD_SCHLIESSEN_FF},
+                    .filter = {&SATZ_EXPORT_BILD_TEXT},
+                    .bilder = {modellDokumentBild(QStringLiteral("ff"), CMD_OEFFNEN_FF)}},
+        .menuetext = "&Fehlerfolge",
+        .hinweis = "Erstellt ein Fehlerfolge-Dokument!",
+        .knopfRang = 10,
+        .bild = "ff",
+        .druck = &DRUCK_FF,
+        .erzeuge = [](Kontext& k, const Vorlagenquelle&) -> ModellDokument* { return new FFDokument(k); },
+    };
+    return a;
 }
 
 void FFDokument::zeichnen(QPainter& p, QSize groesse) {

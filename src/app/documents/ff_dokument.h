@@ -9,13 +9,12 @@
 
 namespace zor::app {
 
-class FFDokument : public ModellDokument, public Druckbar {
+class FFDokument : public ModellDokument {
     Q_OBJECT
 public:
     explicit FFDokument(Kontext& kontext);
-
-    Druckbar* druckbar() override { return this; }
-    char druckKopf() const override { return 'a'; }
+    // Its row of the documents' table.
+    static const ModellDokumentart& dokumentart();
 
     void zeichnen(QPainter& p, QSize groesse) override;
     std::string alsText() override;

@@ -2,20 +2,18 @@
 
 #include <cstring>
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/dokumentbilder.h"
-#include "core/dokumente/kurven_csv.h"
+#include "app/plot/druckseite.h"
+#include "core/documents/kurven_csv.h"
 #include "core/models/kurvenquelle_datei.h"
 
 namespace zor::app {
 namespace {
 
 const Kurvenart FKF_ART = {
-    .welches = Modelldokument::FKF,
-    .name = "fkf",
-    .druckKopf = 'b',
     .cursorZeigen = CMD_CURSOR_FKF_ZEIGEN,
     .cursorLoeschen = CMD_CURSOR_FKF,
     .optionen = CMD_FKF_OPTIONEN,
@@ -47,7 +45,27 @@ constexpr Warnung WARNUNGEN[] = {
 }  // namespace
 
 FKFDokument::FKFDokument(Kontext& kontext, Vorlagenquelle vorlagen)
-    : KurvenDokument(kontext, FKF_ART, std::move(vorlagen)) {}
+    : KurvenDokument(kontext, dokumentart(), FKF_ART, std::move(vorlagen)) {}
+
+const ModellDokumentart& FKFDokument::dokumentart() {
+    static const ModellDokumentart a{
+        .fenster = {.name = QStringLiteral("fkf"),
+                    .hilfe = QStringLiteral("zor_fkf.hlp"),
+                    .befehl = CMD_OEFFNEN_FKF,
+                    .titel = QStringLiteral("Fehlerkorrelationsfunktion"),
+                    .kontextMenue = MENU_ZOR,
+                    .modell = Modellfenster{'k', CMD_OEFFNEN_FKF, CMD_SCHLIESSEN_FKF},
+                    .filter = {&SATZ_EXPORT_BILD_CSV},
+                    .bilder = {modellDokumentBild(QStringLiteral("fkf"), CMD_OEFFNEN_FKF)}},
+        .menuetext = "Fehler&korrelationsfunktion",
+        .hinweis = "Erstellt ein Fehlerkorrelationsfunktion-Dokument!",
+        .knopfRang = 40,
+        .bild = "fkf",
+        .druck = &DRUCK_FKF,
+        .erzeuge = [](Kontext& k, const Vorlagenquelle& v) -> ModellDokument* { return new FKFDokument(k, v); },
+    };
+    return a;
+}
 
 bool FKFDokument::befehl(int id) {
     for (const Warnung& w : WARNUNGEN)

@@ -10,6 +10,8 @@ class FKFDokument : public KurvenDokument {
     Q_OBJECT
 public:
     FKFDokument(Kontext& kontext, Vorlagenquelle vorlagen);
+    // Its row of the documents' table.
+    static const ModellDokumentart& dokumentart();
     bool befehl(int id) override;
 
 protected:

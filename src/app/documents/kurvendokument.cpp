@@ -12,10 +12,11 @@
 
 #include <utility>
 
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 #include "app/hintergrund/hintergrund.h"
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
 #include "app/platform/meldungsdienst.h"
+#include "app/platform/wartecursor.h"
 #include "app/plot/dokumentbilder.h"
 #include "app/plot/qpainter_canvas.h"
 
@@ -32,9 +33,9 @@ constexpr std::pair<int, Cursortaste> TASTEN[] = {
 
 }  // namespace
 
-KurvenDokument::KurvenDokument(Kontext& kontext, const Kurvenart& art, Vorlagenquelle vorlagen)
-    : ModellDokument(kontext, art.welches), art_(art), vorlagen_(std::move(vorlagen)) {
-    setObjectName(QString::fromLatin1(art.name));
+KurvenDokument::KurvenDokument(Kontext& kontext, const ModellDokumentart& dokumentart, const Kurvenart& art,
+                               Vorlagenquelle vorlagen)
+    : ModellDokument(kontext, dokumentart), art_(art), vorlagen_(std::move(vorlagen)) {
     setMouseTracking(true);
     // Whatever job ended, curves that are still stale may now be computed.
     connect(&kontext.hintergrund(), &Hintergrund::beendet, this, [this] {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "app/documents/modelldokument.h"
-#include "core/dokumente/kurven_malen.h"
-#include "core/dokumente/messcursor.h"
+#include "core/documents/kurven_malen.h"
+#include "core/documents/messcursor.h"
 #include "core/models/kurven_ermitteln.h"
 #include "core/plot/abbildung.h"
 #include "core/plot/plotag.h"
@@ -42,9 +42,6 @@ Kurvenrechnung kurvenrechnung(Auftrag (*bestellen)(const ZorState&), const ZorSt
 
 // What sets the two curve documents apart, as data.
 struct Kurvenart {
-    Modelldokument welches;
-    const char* name;  // object name
-    char druckKopf;
     int cursorZeigen, cursorLoeschen, optionen;  // command ids
     STRUCT_TOCHTER ZorState::*tochter;
     int STRUCT_CURSOR::*cursor;
@@ -61,13 +58,11 @@ struct Kurvenart {
     std::string (*csv)(ZorState&);
 };
 
-class KurvenDokument : public ModellDokument, public Druckbar {
+class KurvenDokument : public ModellDokument {
     Q_OBJECT
 public:
-    KurvenDokument(Kontext& kontext, const Kurvenart& art, Vorlagenquelle vorlagen);
-
-    Druckbar* druckbar() override { return this; }
-    char druckKopf() const override { return art_.druckKopf; }
+    KurvenDokument(Kontext& kontext, const ModellDokumentart& dokumentart, const Kurvenart& art,
+                   Vorlagenquelle vorlagen);
     // Cursor on and off; the rest as every document.
     bool befehl(int id) override;
 
@@ -88,6 +83,7 @@ public:
     Gezeichnet gezeichnet() const { return gezeichnet_; }
     // The window's logical coordinates.
     Abbildung abbildung() const;
+    const Kurvenart& kurvenart() const { return art_; }
 
 protected:
     void paintEvent(QPaintEvent* e) override;

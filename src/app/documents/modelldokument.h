@@ -1,29 +1,30 @@
 #pragma once
-// The base of the four channel-model documents (FF, FKF, FAV, PAR): the bookkeeping when
-// one opens and closes (menu items, toolbar buttons, arrangement), bringing the documents
-// up to date before the first paint, and one painting that serves the window, export and
-// the clipboard.
+// The base of the channel-model documents (FF, FKF, FAV, PAR and any further row of the
+// documents' table): the bookkeeping when one opens and closes (arrangement and the
+// frame's menu states), bringing the documents up to date before the first paint, and
+// one painting that serves the window, export and the clipboard.
 
 #include <QImage>
 #include <QPainter>
 
 #include <functional>
 
-#include "app/kontext/mdi_dokument.h"
-#include "core/dokumente/anordnung.h"
+#include "app/context/mdi_dokument.h"
+#include "app/documents/dokumentarten.h"
+#include "core/documents/anordnung.h"
 
 class QMdiSubWindow;
 
 namespace zor::app {
 
-class ModellDokument : public MdiDokument {
+class ModellDokument : public MdiDokument, public Druckbar {
     Q_OBJECT
 public:
-    ModellDokument(Kontext& kontext, Modelldokument welches);
+    ModellDokument(Kontext& kontext, const ModellDokumentart& art);
 
-    Modelldokument welches() const { return welches_; }
-    Dokumentart art() const override;
-    int kontextMenue() const override;
+    const ModellDokumentart& art() const { return art_; }
+    Druckbar* druckbar() override { return art_.druck ? this : nullptr; }
+    const Druckart& druckart() const override { return *art_.druck; }
 
     // Opens the document in the MDI area and arranges it with the others; false when
     // the frame could not create it.
@@ -41,12 +42,8 @@ public:
     virtual std::string alsCsv() { return {}; }
     virtual bool hatCsv() const { return false; }
 
-    // Open command and close command of this kind (254..257, 261..264).
-    int oeffnenBefehl() const;
-    int schliessenBefehl() const;
-
-    // The subwindow of an open channel-model document of this kind, or nullptr.
-    static QMdiSubWindow* unterfenster(Kontext& k, Modelldokument d);
+    // The subwindow of the open document of that row, or nullptr.
+    static QMdiSubWindow* unterfenster(Kontext& k, const ModellDokumentart& art);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -57,15 +54,11 @@ private:
     void anmelden();
     void abmelden();
     void anwenden(const Anordnung& a);
-    void freigeben(const Freigabe& g);
     Flaeche flaeche() const;
     Minimiert minimiert() const;
 
-    Modelldokument welches_;
+    const ModellDokumentart& art_;
     bool angemeldet_ = false;
 };
-
-// Every menu state that follows the number of open channel-model documents.
-void modusWechselFreigeben(Kontext& k);
 
 }  // namespace zor::app

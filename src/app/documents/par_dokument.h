@@ -10,6 +10,8 @@ class ParDokument : public ModellDokument {
     Q_OBJECT
 public:
     ParDokument(Kontext& kontext, Vorlagenquelle vorlagen);
+    // Its row of the documents' table; the parameters are printed on every page, not alone.
+    static const ModellDokumentart& dokumentart();
 
     void zeichnen(QPainter& p, QSize groesse) override;
 

@@ -8,6 +8,9 @@
 #include <QWindow>
 
 #include "app/hintergrund/jobanzeige.h"
+#include "app/platform/anwendung.h"
+
+#include <new>
 
 namespace zor::app {
 
@@ -64,7 +67,16 @@ bool Hintergrund::starten(QObject* ziel, const Jobtitel& titel, std::function<vo
     ziel_ = ziel;
     mitZiel_ = ziel != nullptr;
     fertig_ = std::move(fertig);
-    thread_ = QThread::create([arbeit = std::move(arbeit), f = weiterleitung_.get()] { arbeit(*f); });
+    speichermangel_ = false;
+    // An exception leaving a thread would end the program: memory running out ends the job.
+    thread_ = QThread::create([this, arbeit = std::move(arbeit), f = weiterleitung_.get()] {
+        try {
+            arbeit(*f);
+        } catch (const std::bad_alloc&) {
+            speichermangel_ = true;
+            f->abbrechen();
+        }
+    });
     connect(thread_, &QThread::finished, this, &Hintergrund::fertigGeworden);
     anzeige_->jobBeginnt(titel.titel, titel.status, [this] { abbrechen(); });
     qApp->installEventFilter(this);
@@ -103,6 +115,7 @@ void Hintergrund::fertigGeworden() {
     fertig_ = nullptr;
     const bool abgebrochen = weiterleitung_->abgebrochen();
     if (fertig && (!mitZiel_ || ziel_)) fertig(abgebrochen);
+    if (speichermangel_) Anwendung::speichermangelMelden();
     emit beendet();
 }
 

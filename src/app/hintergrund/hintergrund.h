@@ -5,7 +5,8 @@
 // the display's "Abbrechen" sets a flag the core asks between blocks
 // (Fortschritt::abgebrochen). When the work returns, its continuation runs on the GUI
 // thread. One job at a time; while it runs, user input other than to the display is
-// refused, so no command can change what the job reads or writes.
+// refused, so no command can change what the job reads or writes. A job that runs out of
+// memory ends as a cancelled one, and the program says why.
 
 #include <QObject>
 #include <QPointer>
@@ -13,6 +14,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/util/fortschritt.h"
@@ -44,14 +46,17 @@ public:
                  std::function<void(bool abgebrochen)> fertig);
 
     // The same for work with a result, which fertig receives (also after a cancel: the
-    // result says so itself, or the caller asks the flag through its own type).
+    // result says so itself, or the caller asks the flag through its own type). Work
+    // that ran out of memory has no result, and fertig does not run.
     template <class R>
     bool starten(QObject* ziel, const Jobtitel& titel, std::function<R(Fortschritt&)> arbeit,
                  std::function<void(R)> fertig) {
-        auto ergebnis = std::make_shared<R>();
+        auto ergebnis = std::make_shared<std::optional<R>>();
         return starten(
             ziel, titel, [arbeit = std::move(arbeit), ergebnis](Fortschritt& f) { *ergebnis = arbeit(f); },
-            [fertig = std::move(fertig), ergebnis](bool) { fertig(std::move(*ergebnis)); });
+            [fertig = std::move(fertig), ergebnis](bool) {
+                if (*ergebnis) fertig(std::move(**ergebnis));
+            });
     }
 
     bool laeuft() const { return thread_ != nullptr; }
@@ -81,6 +86,8 @@ private:
     QPointer<QObject> ziel_;
     bool mitZiel_ = false;
     std::function<void(bool)> fertig_;
+    // Set by the worker, read once it has ended.
+    bool speichermangel_ = false;
 };
 
 }  // namespace zor::app

@@ -7,7 +7,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/kontext/kontext.h"
+#include "app/context/kontext.h"
+#include "app/jobs/job_ids.h"
 #include "core/corruption/eingabe.h"
 #include "core/corruption/verfaelschen.h"
 
@@ -17,43 +18,52 @@ namespace {
 constexpr int NUMMERN_LAENGE = 14;
 }
 
-BscDialog::BscDialog(Kontext& kontext) : Jobdialog(kontext, 14, QStringLiteral("BSC-Modell")) {
+BscDialog::BscDialog(Kontext& kontext) : Jobdialog(kontext, DLG_VERF_BSC, QStringLiteral("BSC-Modell")) {
     const BscEingaben v;
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(dateien({
-        {QStringLiteral("Eingabedatei:"), 162, 121, {}, QStringLiteral("Eingabedatei (Öffnen)"), 4, Richtung::Oeffnen},
-        {QStringLiteral("Ausgabedatei:"), 163, 151, {}, QStringLiteral("Ausgabedatei (Speichern unter...)"), 4,
+        {QStringLiteral("Eingabedatei:"),
+         ID_BSC_EINGABE,
+         ID_OEFFNEN_KNOPF,
+         {},
+         QStringLiteral("Eingabedatei (Öffnen)"),
+         &SATZ_DATEIEN,
+         Richtung::Oeffnen},
+        {QStringLiteral("Ausgabedatei:"),
+         ID_BSC_AUSGABE,
+         ID_SPEICHERN_KNOPF,
+         {},
+         QStringLiteral("Ausgabedatei (Speichern unter...)"),
+         &SATZ_DATEIEN,
          Richtung::Speichern},
     }));
-    auto* geschuetzt = new QHBoxLayout;
-    geschuetzt->addWidget(new QLabel(QStringLiteral("Die ersten"), this));
-    QLineEdit* n = feld(26, QString::fromStdString(v.nProtect));
-    n->setMaximumWidth(100);
-    geschuetzt->addWidget(n);
-    geschuetzt->addWidget(new QLabel(QStringLiteral("Bytes nicht verfälschen."), this));
-    geschuetzt->addStretch(1);
-    spalte->addLayout(geschuetzt);
+    spalte->addLayout(geschuetzteBytes(QString::fromStdString(v.nProtect)));
     auto* zahlen = new QFormLayout;
-    QLineEdit* p = feld(165, QString::fromStdString(v.p));
-    QLineEdit* s = feld(164, QString::fromStdString(v.startwert));
+    QLineEdit* p = feld(ID_BSC_P, QString::fromStdString(v.p));
+    QLineEdit* s = feld(ID_BSC_STARTWERT, QString::fromStdString(v.startwert));
     zahlen->addRow(QStringLiteral("Fehlerwahrscheinlichkeit:"), p);
     zahlen->addRow(QStringLiteral("Startwert Zufallsgenerator:"), s);
-    for (QLineEdit* e : {n, p, s}) e->setMaxLength(NUMMERN_LAENGE);
+    QLineEdit* d = feld(ID_BSC_TIEFE, QString::fromStdString(v.tiefe));
+    zahlen->addRow(QStringLiteral("Verschachtelungstiefe:"), d);
+    for (QLineEdit* e : {p, s, d}) e->setMaxLength(NUMMERN_LAENGE);
     spalte->addLayout(zahlen);
     spalte->addLayout(okAbbrechen());
 }
 
 void BscDialog::ok() {
     BscEingaben e;
-    e.eingabe = text(162).toStdString();
-    e.ausgabe = text(163).toStdString();
-    e.nProtect = text(26).toStdString();
-    e.startwert = text(164).toStdString();
-    e.p = text(165).toStdString();
+    e.eingabe = text(ID_BSC_EINGABE).toStdString();
+    e.ausgabe = text(ID_BSC_AUSGABE).toStdString();
+    e.nProtect = text(ID_GESCHUETZT).toStdString();
+    e.kopfAutomatisch = kopfAutomatisch();
+    e.startwert = text(ID_BSC_STARTWERT).toStdString();
+    e.p = text(ID_BSC_P).toStdString();
+    e.tiefe = text(ID_BSC_TIEFE).toStdString();
     BscAuftrag a;
     if (!angenommen(bscPruefen(e, a))) return;
+    a.geschuetzt = geschuetzt();
     imHintergrund([a](Fortschritt& f) { return MmMakeBscErr(a, f); },
-                  [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.eingabe, r.ok ? 1 : 0); });
+                  [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.eingabe, 1); });
 }
 
 }  // namespace zor::app

@@ -3,29 +3,41 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "app/kontext/kontext.h"
+#include "app/context/folgedatei.h"
+#include "app/context/kontext.h"
+#include "app/jobs/job_ids.h"
 #include "core/seqfiles/vergleich.h"
 
 namespace zor::app {
 
-FfoFabDialog::FfoFabDialog(Kontext& kontext) : Jobdialog(kontext, 19, QStringLiteral("Fehlerfolge/Fehlerabstand")) {
+FfoFabDialog::FfoFabDialog(Kontext& kontext)
+    : Jobdialog(kontext, DLG_ABLEITEN, QStringLiteral("Fehlerfolge/Fehlerabstand")) {
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(dateien({
-        {QStringLiteral("Vergleichsdatei:"), 4121, 121, {}, QStringLiteral("Vergleichsdatei (Öffnen)"), 3,
+        {QStringLiteral("Vergleichsdatei:"),
+         ID_ABLEITEN_VGL,
+         ID_OEFFNEN_KNOPF,
+         {},
+         QStringLiteral("Vergleichsdatei (Öffnen)"),
+         &SATZ_VERGLEICH,
          Richtung::Oeffnen},
-        {QStringLiteral("FFO/FAB:"), 4120, 151, {}, QStringLiteral("Ausgabedatei (Speichern unter...)"), 1,
+        {QStringLiteral("FFO/FAB:"),
+         ID_ABLEITEN_AUSGABE,
+         ID_SPEICHERN_KNOPF,
+         {},
+         QStringLiteral("Ausgabedatei (Speichern unter...)"),
+         &SATZ_FFO_FAB,
          Richtung::Speichern},
     }));
     spalte->addLayout(okAbbrechen());
 }
 
 void FfoFabDialog::ok() {
-    const std::string vgl = text(4121).toStdString(), aus = text(4120).toStdString();
-    imHintergrund([vgl, aus](Fortschritt& f) { return FfoOderFabErstellen(vgl, aus, f); },
-                  [this](const JobErgebnis& r) {
-                      ergebnisZeigen(r);
-                      done(1);
-                  });
+    const std::string vgl = text(ID_ABLEITEN_VGL).toStdString(), aus = text(ID_ABLEITEN_AUSGABE).toStdString();
+    imHintergrund([vgl, aus, geschuetzt = geschuetzt()](Fortschritt& f) {
+                      return FfoOderFabErstellen(vgl, aus, f, Blockleser::STANDARD_BLOCK, geschuetzt);
+                  },
+                  [this](const JobErgebnis& r) { abschliessen(r); });
 }
 
 }  // namespace zor::app

@@ -8,8 +8,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/context/kontext.h"
+#include "app/jobs/job_ids.h"
 #include "app/jobs/mar_bild.h"
-#include "app/kontext/kontext.h"
 #include "core/corruption/eingabe.h"
 #include "core/corruption/verfaelschen.h"
 
@@ -30,10 +31,10 @@ struct Modellzeile {
 };
 
 const Modellzeile& zeile(Zweizustand m) {
-    static const Modellzeile GE{15, "Gilbert-Elliott-Modell", "p(G|B) =", "p(B|G) =", "Ok", 'g',
-                                &geVorgabe, &gePruefen, &MakeGeError};
-    static const Modellzeile MC{16, "Mc Cullough-Modell", "q(G|B) =", "q(B|G) =", "OK", 'm',
-                                &mcVorgabe, &mcPruefen, &MakeMcError};
+    static const Modellzeile GE{
+        DLG_VERF_GE, "Gilbert-Elliott-Modell", "p(G|B) =", "p(B|G) =", "Ok", 'g', &geVorgabe, &gePruefen, &MakeGeError};
+    static const Modellzeile MC{DLG_VERF_MC, "Mc Cullough-Modell", "q(G|B) =", "q(B|G) =",  "OK",
+                                'm',         &mcVorgabe,           &mcPruefen, &MakeMcError};
     return m == Zweizustand::GE ? GE : MC;
 }
 
@@ -44,17 +45,30 @@ GeMcVerfaelschenDialog::GeMcVerfaelschenDialog(Kontext& kontext, Zweizustand mod
     auto* spalte = new QVBoxLayout(this);
     spalte->addLayout(gruppenUndBild());
     spalte->addWidget(dateien({
-        {QStringLiteral("Eingang:"), 1000, 121, {}, QStringLiteral("Öffnen"), 4, Richtung::Oeffnen},
-        {QStringLiteral("Ausgang:"), 1001, 151, {}, QStringLiteral("Speichern unter"), 4, Richtung::Speichern},
+        {QStringLiteral("Eingang:"),
+         ID_GEMC_EINGABE,
+         ID_OEFFNEN_KNOPF,
+         {},
+         QStringLiteral("Öffnen"),
+         &SATZ_DATEIEN,
+         Richtung::Oeffnen},
+        {QStringLiteral("Ausgang:"),
+         ID_GEMC_AUSGABE,
+         ID_SPEICHERN_KNOPF,
+         {},
+         QStringLiteral("Speichern unter"),
+         &SATZ_DATEIEN,
+         Richtung::Speichern},
     }));
-    auto* geschuetzt = new QHBoxLayout;
-    geschuetzt->addWidget(new QLabel(QStringLiteral("Die ersten"), this));
-    QLineEdit* n = feld(26, QString::fromStdString(zeile(modell).vorgabe().nProtect));
-    n->setMaximumWidth(100);
-    geschuetzt->addWidget(n);
-    geschuetzt->addWidget(new QLabel(QStringLiteral("Bytes nicht verfälschen."), this));
-    geschuetzt->addStretch(1);
-    spalte->addLayout(geschuetzt);
+    spalte->addLayout(geschuetzteBytes(QString::fromStdString(zeile(modell).vorgabe().nProtect)));
+    auto* tiefe = new QHBoxLayout;
+    tiefe->addWidget(new QLabel(QStringLiteral("Verschachtelungstiefe:"), this));
+    QLineEdit* d = feld(ID_GEMC_TIEFE, QString::fromStdString(zeile(modell).vorgabe().tiefe));
+    d->setMaximumWidth(100);
+    d->setMaxLength(14);
+    tiefe->addWidget(d);
+    tiefe->addStretch(1);
+    spalte->addLayout(tiefe);
     spalte->addLayout(okAbbrechen(QString::fromUtf8(zeile(modell).ok)));
 }
 
@@ -67,11 +81,13 @@ QLayout* GeMcVerfaelschenDialog::gruppenUndBild() {
         std::vector<std::tuple<QString, int, std::string>> felder;
     };
     const Gruppe gruppen[] = {
-        {QStringLiteral("Zufallsgenerator:"), {{QStringLiteral("Startwert SWZ ="), 1002, v.startwert}}},
+        {QStringLiteral("Zufallsgenerator:"), {{QStringLiteral("Startwert SWZ ="), ID_GEMC_STARTWERT, v.startwert}}},
         {QStringLiteral("Übergänge:"),
-         {{QString::fromUtf8(z.gb), 1007, v.goodFromBad}, {QString::fromUtf8(z.bg), 1008, v.badFromGood}}},
+         {{QString::fromUtf8(z.gb), ID_GEMC_GOOD_VON_BAD, v.goodFromBad},
+          {QString::fromUtf8(z.bg), ID_GEMC_BAD_VON_GOOD, v.badFromGood}}},
         {QStringLiteral("Zustände:"),
-         {{QStringLiteral("Zustand 'GOOD' ="), 1009, v.good}, {QStringLiteral("Zustand 'BAD' ="), 1010, v.bad}}},
+         {{QStringLiteral("Zustand 'GOOD' ="), ID_GEMC_GOOD, v.good},
+          {QStringLiteral("Zustand 'BAD' ="), ID_GEMC_BAD, v.bad}}},
     };
     auto* links = new QVBoxLayout;
     for (const Gruppe& g : gruppen) {
@@ -93,16 +109,19 @@ QLayout* GeMcVerfaelschenDialog::gruppenUndBild() {
 void GeMcVerfaelschenDialog::ok() {
     const Modellzeile& z = zeile(modell_);
     GeMcEingaben e = z.vorgabe();
-    e.eingabe = text(1000).toStdString();
-    e.ausgabe = text(1001).toStdString();
-    e.nProtect = text(26).toStdString();
-    e.startwert = text(1002).toStdString();
-    e.goodFromBad = text(1007).toStdString();
-    e.badFromGood = text(1008).toStdString();
-    e.good = text(1009).toStdString();
-    e.bad = text(1010).toStdString();
+    e.eingabe = text(ID_GEMC_EINGABE).toStdString();
+    e.ausgabe = text(ID_GEMC_AUSGABE).toStdString();
+    e.nProtect = text(ID_GESCHUETZT).toStdString();
+    e.kopfAutomatisch = kopfAutomatisch();
+    e.startwert = text(ID_GEMC_STARTWERT).toStdString();
+    e.goodFromBad = text(ID_GEMC_GOOD_VON_BAD).toStdString();
+    e.badFromGood = text(ID_GEMC_BAD_VON_GOOD).toStdString();
+    e.good = text(ID_GEMC_GOOD).toStdString();
+    e.bad = text(ID_GEMC_BAD).toStdString();
+    e.tiefe = text(ID_GEMC_TIEFE).toStdString();
     GeMcAuftrag a;
     if (!angenommen(z.pruefen(e, a))) return;
+    a.geschuetzt = geschuetzt();
     imHintergrund([a, job = z.job](Fortschritt& f) { return job(a, f, KANAL_BLOCK); },
                   [this, a](const JobErgebnis& r) { verfaelschungAbschliessen(r, a.eingabe, 1); });
 }

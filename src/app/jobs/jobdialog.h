@@ -9,6 +9,8 @@
 #include <functional>
 
 #include "app/platform/dateiwahl.h"
+#include "app/platform/wartecursor.h"
+#include "core/io/ausgabedatei.h"
 #include "core/io/job_ergebnis.h"
 #include "core/util/fortschritt.h"
 
@@ -42,16 +44,20 @@ protected:
     QLineEdit* feld(int id, const QString& vorgabe = {});
     QPushButton* knopf(int id, const QString& beschriftung);
     // A browse button: fills the edit with the file the user chose.
-    QPushButton* durchsuchen(int knopfId, int feldId, const QString& titel, int satz, Richtung r);
+    QPushButton* durchsuchen(int knopfId, int feldId, const QString& titel, const Filtersatz& satz, Richtung r);
     // The group box "Dateien:" with one row per label, edit and browse button.
     struct Dateizeile {
         QString beschriftung;
         int feldId, knopfId;
         QString knopfText, titel;
-        int satz;
+        const Filtersatz* satz;
         Richtung richtung;
     };
     QGroupBox* dateien(std::initializer_list<Dateizeile> zeilen, const QString& ueberschrift = QStringLiteral("Dateien:"));
+    // "Die ersten [26] Bytes nicht verfälschen." and below it "Kopf schützen: automatisch",
+    // which greys the number out while checked.
+    QLayout* geschuetzteBytes(const QString& vorgabe);
+    bool kopfAutomatisch() const;
     // The Ok (131, default) and Abbrechen (2) buttons in a row.
     QLayout* okAbbrechen(const QString& okText = QStringLiteral("Ok"));
 
@@ -64,11 +70,16 @@ protected:
     void imHintergrund(std::function<JobErgebnis(Fortschritt&)> job, std::function<void(const JobErgebnis&)> danach);
     // Shows the job's messages and, for a job that ran, its summary.
     void ergebnisZeigen(const JobErgebnis& e);
-    // After a corruption: the job's messages, the offer to show original and copy side
-    // by side at their first difference, then the dialog closes with `ergebnis`.
+    // The job's messages; the dialog closes after a success only, so that a refused or
+    // failed job leaves every entry in place for a correction.
+    void abschliessen(const JobErgebnis& e);
+    // After a corruption: the job's messages, then (on success only, as abschliessen) the
+    // offer to show original and copy side by side, and the dialog closes with `ergebnis`.
     void verfaelschungAbschliessen(const JobErgebnis& e, const std::string& original, int ergebnis);
 
     Kontext& kontext() const { return kontext_; }
+    // The files the parameter sets read: no job may write onto them.
+    Eingaben geschuetzt() const;
 
 private:
     Kontext& kontext_;

@@ -4,16 +4,21 @@
 // sets reading the output refreshed) and of the multimedia menu (4128, the multimedia
 // name rule and a success message).
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/beschreibung.h"
 
 namespace zor::app {
 
 class KonvertierenModul : public Befehlsmodul {
 public:
     explicit KonvertierenModul(Kontext& kontext);
+    static const Modul& beschreibung();
 
     void Konvertieren();
     void SelectConvertFunction();
+
+private:
+    void kanalmodell(int) { Konvertieren(); }
+    void multimedia(int) { SelectConvertFunction(); }
 };
 
 }  // namespace zor::app

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 
+#include "app/jobs/job_ids.h"
 #include "app/plot/qpainter_canvas.h"
 #include "app/plot/vorlagen.h"
 #include "core/plot/abbildung.h"
@@ -10,7 +11,7 @@
 namespace zor::app {
 
 MarBild::MarBild(char auswahl, QWidget* eltern) : QWidget(eltern), auswahl_(auswahl) {
-    setObjectName(QStringLiteral("id_303"));
+    setObjectName(QStringLiteral("id_%1").arg(ID_MAR_BILD));
     setMinimumSize(200, 140);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }

@@ -3,29 +3,49 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "app/kontext/kontext.h"
+#include "app/context/folgedatei.h"
+#include "app/context/kontext.h"
+#include "app/jobs/job_ids.h"
 #include "core/seqfiles/vergleich.h"
 
 namespace zor::app {
 
-VergleichDialog::VergleichDialog(Kontext& kontext) : Jobdialog(kontext, 18, QStringLiteral("Dateien-Vergleich")) {
+VergleichDialog::VergleichDialog(Kontext& kontext)
+    : Jobdialog(kontext, DLG_VERGLEICH, QStringLiteral("Dateien-Vergleich")) {
     auto* spalte = new QVBoxLayout(this);
     spalte->addWidget(dateien({
-        {QStringLiteral("1. Datei:"), 4113, 121, {}, QStringLiteral("Eingabedatei_1 (Öffnen)"), 4, Richtung::Oeffnen},
-        {QStringLiteral("2. Datei:"), 4114, 171, {}, QStringLiteral("Eingabedatei_2 (Öffnen)"), 4, Richtung::Oeffnen},
-        {QStringLiteral("Vergleichsdatei:"), 4115, 151, {}, QStringLiteral("Ausgabedatei (Speichern unter...)"), 5,
+        {QStringLiteral("1. Datei:"),
+         ID_VGL_ERSTE,
+         ID_OEFFNEN_KNOPF,
+         {},
+         QStringLiteral("Eingabedatei_1 (Öffnen)"),
+         &SATZ_DATEIEN,
+         Richtung::Oeffnen},
+        {QStringLiteral("2. Datei:"),
+         ID_VGL_ZWEITE,
+         ID_ZWEITE_DATEI_KNOPF,
+         {},
+         QStringLiteral("Eingabedatei_2 (Öffnen)"),
+         &SATZ_DATEIEN,
+         Richtung::Oeffnen},
+        {QStringLiteral("Vergleichsdatei:"),
+         ID_VGL_AUSGABE,
+         ID_SPEICHERN_KNOPF,
+         {},
+         QStringLiteral("Ausgabedatei (Speichern unter...)"),
+         &SATZ_VERGLEICH,
          Richtung::Speichern},
     }));
     spalte->addLayout(okAbbrechen());
 }
 
 void VergleichDialog::ok() {
-    const std::string eins = text(4113).toStdString(), zwei = text(4114).toStdString(), aus = text(4115).toStdString();
-    imHintergrund([eins, zwei, aus](Fortschritt& f) { return CompareFile(eins, zwei, aus, f); },
-                  [this](const JobErgebnis& r) {
-                      ergebnisZeigen(r);
-                      done(1);
-                  });
+    const std::string eins = text(ID_VGL_ERSTE).toStdString(), zwei = text(ID_VGL_ZWEITE).toStdString(),
+                      aus = text(ID_VGL_AUSGABE).toStdString();
+    imHintergrund([eins, zwei, aus, geschuetzt = geschuetzt()](Fortschritt& f) {
+                      return CompareFile(eins, zwei, aus, f, Blockleser::STANDARD_BLOCK, geschuetzt);
+                  },
+                  [this](const JobErgebnis& r) { abschliessen(r); });
 }
 
 }  // namespace zor::app

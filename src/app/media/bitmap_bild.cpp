@@ -9,6 +9,10 @@
 
 #include <cstring>
 
+#include "core/io/oeffnen.h"
+#include "core/media/medienfehler.h"
+#include "core/util/systemfehler.h"
+
 namespace zor::app {
 
 namespace {
@@ -35,6 +39,13 @@ GeladenesBild ausKern(const zor::DibErgebnis& e) {
 }  // namespace
 
 GeladenesBild ladeBild(const QString& datei) {
+    // Qt's readers would block on a FIFO; only a regular file is read at all.
+    int grund = 0;
+    if (!regulaerLesbar(QFile::encodeName(datei).toStdString(), &grund)) {
+        GeladenesBild g;
+        g.fehler = QString::fromStdString(mitGrund("Die Datei " + datei.toStdString() + " kann nicht gelesen werden!", grund));
+        return g;
+    }
     if (istBitmap(datei)) return ausKern(zor::OpenDIB(QFile::encodeName(datei).toStdString()));
     QImageReader leser(datei);
     // Qt's readers bound their own allocations; keep to the core's pixel limit as well.
@@ -47,7 +58,7 @@ GeladenesBild ladeBild(const QString& datei) {
     const QImage bild = leser.read();
     GeladenesBild g;
     if (bild.isNull()) {
-        g.fehler = QStringLiteral("Die Datei ist kein lesbares Bild (%1).").arg(leser.errorString());
+        g.fehler = QStringLiteral("Die Datei ist kein lesbares Bild (%1).").arg(QString::fromStdString(zor::bildfehler(leser.errorString().toStdString())));
         return g;
     }
     g.ok = true;

@@ -1,18 +1,15 @@
 #include "app/media/bitmap_modul.h"
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 #include "app/media/bitmap_bild.h"
 #include "app/media/bitmapdokument.h"
-#include "app/platform/dateiwahl.h"
+#include "app/media/medienfilter.h"
 #include "app/platform/meldungsdienst.h"
 
 namespace zor::app {
 
-BitmapModul::BitmapModul(Kontext& kontext) : Befehlsmodul(kontext) {
-    registriere({CMD_BITMAP, CMD_BITMAP_OEFFNEN}, [this](int id) { bitmap_New(id); });
-    registriere({CMD_EINFUEGEN}, [this](int id) { einfuegen(id); });
-}
+BitmapModul::BitmapModul(Kontext& kontext) : Befehlsmodul(kontext) {}
 
 void BitmapModul::bitmap_New(int) {
     const auto datei = kontext().dateiwahl().GetFileNameInFWK(QStringLiteral("Bitmap öffnen"), {}, SATZ_BILDER);
@@ -33,6 +30,81 @@ void BitmapModul::bitmap_New(int) {
 // A clipboard without an image: nothing happens.
 void BitmapModul::einfuegen(int) {
     if (auto bild = bildAusZwischenablage()) zeigeBitmap(kontext(), std::move(*bild), QStringLiteral("Clipbord"));
+}
+
+const Fenster& BitmapModul::fenster() {
+    static const Fenster f{
+        .name = QStringLiteral("bitmap"),
+        .hilfe = QStringLiteral("mm_bitmap.hlp"),
+        .befehl = CMD_BITMAP,
+        .titel = QStringLiteral("Bitmap Class"),
+        .dokumentMenue = MENU_BITMAP,
+        .kontextMenue = KONTEXT_BITMAP,
+        .filter = {&SATZ_BILDER},
+        .bilder = {mediendokumentBild(QStringLiteral("bitmap"), CMD_BITMAP, QStringLiteral("bild.bmp"), false)},
+    };
+    return f;
+}
+
+namespace {
+
+std::vector<Menueplatz> eigeneMenues() {
+    std::vector<Menueplatz> l = {
+        popup(MENU_BITMAP, "", 10, "&Datei"),
+        fremd(CMD_HEX, MENU_BITMAP, "&Datei", 10, "&Hex..."),
+        fremd(CMD_BIN, MENU_BITMAP, "&Datei", 20, "&Bin..."),
+        trenner(MENU_BITMAP, "&Datei", 40),
+        block(MENU_BITMAP, "&Datei", 70, BLOCK_MEDIEN),
+        popup(MENU_BITMAP, "", 20, "&Bearbeiten"),
+        popup(KONTEXT_BITMAP, "", 10, "&Datei"),
+        fremd(CMD_SCHLIESSEN, KONTEXT_BITMAP, "&Datei", 30, "&Schließen"),
+    };
+    const auto gemeinsam = gemeinsamePopups(MENU_BITMAP, 30, true);
+    l.insert(l.end(), gemeinsam.begin(), gemeinsam.end());
+    return l;
+}
+
+}  // namespace
+
+const Modul& BitmapModul::beschreibung() {
+    using B = BitmapModul;
+    static const Modul m{
+        .name = "Bitmap",
+        .erzeuge = &fabrik<B>,
+        .befehle =
+            {
+                {CMD_BITMAP,
+                 ruft<&B::bitmap_New>,
+                 "Erstellt ein neues Bitmap-Dokument!",
+                 {im(MENU_MULTIMEDIA, "&Datei", 30, "B&itmap...")},
+                 {knopf(CMD_MULTIMEDIA, 30, "bitmap")}},
+                {CMD_BITMAP_OEFFNEN,
+                 ruft<&B::bitmap_New>,
+                 "Erstellt ein neues Bitmap Dokument!",
+                 {im(MENU_BITMAP, "&Datei", 30, "B&itmap..."), im(KONTEXT_BITMAP, "&Datei", 10, "Ö&ffnen...")}},
+                // Saving, copying and comparing belong to the active document.
+                {CMD_BITMAP_SPEICHERN,
+                 nullptr,
+                 "Speichert das aktive Dokument!",
+                 {im(MENU_BITMAP, "&Datei", 35, "&Speichern..."), im(KONTEXT_BITMAP, "&Datei", 20, "&Speichern...")}},
+                {CMD_KOPIEREN,
+                 nullptr,
+                 "Kopiert den ausgewählten Abschnitt in die Zwischenablage!",
+                 {im(MENU_BITMAP, "&Bearbeiten", 10, "&Kopieren")}},
+                {CMD_EINFUEGEN,
+                 ruft<&B::einfuegen>,
+                 "Erstellt ein neues Dokument mit dem Inhalt der Zwischenablage!",
+                 {im(MENU_BITMAP, "&Bearbeiten", 20, "&Einfügen")}},
+                {CMD_BITMAP_VERGLEICHEN,
+                 nullptr,
+                 "Zeigt das Bild neben einem zweiten gleich großen und markiert, wo sie sich unterscheiden!",
+                 {im(MENU_BITMAP, "&Bearbeiten", 30, "&Vergleichen mit...")}},
+            },
+        .fenster = {&fenster()},
+        .menues = eigeneMenues(),
+        .knoepfe = {},
+    };
+    return m;
 }
 
 }  // namespace zor::app

@@ -6,12 +6,14 @@
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 #include "app/media/bitmap_bild.h"
-#include "app/platform/dateiwahl.h"
+#include "app/media/bitmap_modul.h"
+#include "app/media/medienfilter.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/media/bildvergleich.h"
+#include "core/seqfiles/dateiquelle.h"
 #include "core/util/format.h"
 
 namespace zor::app {
@@ -30,17 +32,13 @@ QRect fensterFuerBild(QPoint pos, QSize bild, QSize rahmen, QSize flaeche) {
 }
 
 Bitmapdokument::Bitmapdokument(Kontext& kontext, zor::DibBild bild, QWidget* eltern)
-    : MdiDokument(kontext, eltern), bild_(std::move(bild)), ansicht_(new BitmapAnsicht(this)) {
-    setObjectName(QStringLiteral("bitmap"));
+    : MdiDokument(kontext, BitmapModul::fenster(), eltern), bild_(std::move(bild)), ansicht_(new BitmapAnsicht(this)) {
     auto* l = new QVBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
     l->addWidget(ansicht_);
     ansicht_->setzeBild(alsQImage(bild_));
     setFocusProxy(ansicht_);
 }
-
-int Bitmapdokument::dokumentMenue() const { return MENU_BITMAP; }
-int Bitmapdokument::kontextMenue() const { return KONTEXT_BITMAP; }
 
 void Bitmapdokument::aktiviert() {
     kontext().setzeAktiv(CMD_SPEICHERN_FFO, false);
@@ -68,7 +66,7 @@ void Bitmapdokument::speichern() {
     const QString vorschlag = QFileInfo(windowTitle()).completeBaseName();
     const auto ziel = kontext().dateiwahl().GetFileNameOutFWK(QStringLiteral("Bitmap speichern"), vorschlag, SATZ_BILDER);
     if (!ziel) return;
-    const zor::Ergebnis e = zor::speichereDib(bild_, QFile::encodeName(*ziel).toStdString());
+    const zor::Ergebnis e = zor::speichereDib(bild_, QFile::encodeName(*ziel).toStdString(), satzDateien(kontext().zustand()));
     if (!e) zeige(kontext().meldung(), e.meldung);
 }
 
@@ -96,7 +94,7 @@ void Bitmapdokument::vergleichen() {
 
 Bitmapdokument* zeigeBitmap(Kontext& kontext, zor::DibBild bild, const QString& titel) {
     auto* d = new Bitmapdokument(kontext, std::move(bild));
-    if (!kontext.oeffneDokument(d, TXT_BITMAP_KLASSE, TXT_BITMAP_TITEL)) return nullptr;
+    if (!kontext.oeffneDokument(d)) return nullptr;
     d->setWindowTitle(titel);
     d->SizeWindowToImage();
     return d;

@@ -2,7 +2,7 @@
 // A bitmap document: one image at its natural size, scrolled, with a selection; it copies
 // to the clipboard, saves as a bitmap file and compares itself with another image.
 
-#include "app/kontext/mdi_dokument.h"
+#include "app/context/mdi_dokument.h"
 #include "app/media/bitmapansicht.h"
 #include "core/media/dib.h"
 
@@ -19,9 +19,6 @@ class Bitmapdokument : public MdiDokument {
 public:
     Bitmapdokument(Kontext& kontext, zor::DibBild bild, QWidget* eltern = nullptr);
 
-    Dokumentart art() const override { return Dokumentart::Bitmap; }
-    int dokumentMenue() const override;
-    int kontextMenue() const override;
     bool befehl(int id) override;
     void aktiviert() override;
 

@@ -13,8 +13,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
+#include "app/hintergrund/hintergrund.h"
+#include "app/media/dateisuche.h"
+#include "app/media/hexbin_modul.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/media/dateifenster.h"
 #include "core/media/markierung.h"
@@ -44,14 +47,13 @@ private:
 };
 
 Dateiansicht::Dateiansicht(Kontext& kontext, Ansicht ansicht, const QString& pfad, QWidget* eltern)
-    : MdiDokument(kontext, eltern),
+    : MdiDokument(kontext, ansicht == Ansicht::Hex ? HexBinModul::hexFenster() : HexBinModul::binFenster(), eltern),
       ansicht_(ansicht),
       pfad_(pfad),
       datei_(std::make_unique<Dateifenster>(pfad.toStdString())),
       flaeche_(new Zeilenflaeche(*this)),
       vBalken_(new QScrollBar(Qt::Vertical, this)),
       hBalken_(new QScrollBar(Qt::Horizontal, this)) {
-    setObjectName(ansicht == Ansicht::Hex ? QStringLiteral("hex") : QStringLiteral("bin"));
     setFocusPolicy(Qt::StrongFocus);
     vBalken_->setObjectName(QStringLiteral("vscroll"));
     hBalken_->setObjectName(QStringLiteral("hscroll"));
@@ -76,10 +78,6 @@ Dateiansicht::~Dateiansicht() = default;
 
 bool Dateiansicht::offen() const { return datei_->offen(); }
 std::uint64_t Dateiansicht::dateigroesse() const { return datei_->groesse(); }
-
-Dokumentart Dateiansicht::art() const { return ansicht_ == Ansicht::Hex ? Dokumentart::Hex : Dokumentart::Bin; }
-int Dateiansicht::dokumentMenue() const { return ansicht_ == Ansicht::Hex ? MENU_HEX : MENU_BIN; }
-int Dateiansicht::kontextMenue() const { return ansicht_ == Ansicht::Hex ? KONTEXT_HEX : KONTEXT_BIN; }
 
 bool Dateiansicht::befehl(int id) {
     if (id != CMD_GEHE_ZU_OFFSET) return MdiDokument::befehl(id);
@@ -202,7 +200,51 @@ void Dateiansicht::geheZuOffsetFragen() {
                               Symbol::Ausrufezeichen);
 }
 
+void Dateiansicht::suchenFragen() {
+    Suchdialog frage(ansicht_, this);
+    if (frage.exec() != QDialog::Accepted) return;
+    auto a = frage.anfrage();
+    if (auto* text = std::get_if<std::string>(&a)) {
+        kontext().meldung().zeige(QString::fromStdString(*text), QString::fromUtf8(TEXT_SUCHE_TITEL), Symbol::Ausrufezeichen);
+        return;
+    }
+    fund_.reset();
+    suchen(std::get<Suchanfrage>(a).muster, std::get<Suchanfrage>(a).richtung);
+}
+
+void Dateiansicht::suchen(const Suchmuster& m, Suchrichtung r) {
+    muster_ = m;
+    const bool vor = r == Suchrichtung::Vorwaerts;
+    const std::uint64_t ab = fund_ ? (vor ? *fund_ + 1 : *fund_) : (vor ? 0 : ~std::uint64_t{0});
+    const std::string pfad = pfad_.toStdString();
+    kontext().hintergrund().starten<Suchergebnis>(
+        this, {titel().toStdString(), TEXT_SUCHE_LAEUFT},
+        [pfad, m, ab, r](Fortschritt& f) {
+            std::string warum;
+            auto q = oeffneDatei(pfad, warum);
+            return q ? zor::suchen(*q, m, ab, r, f) : Suchergebnis{};
+        },
+        [this](Suchergebnis e) {
+            if (e.art == Suchergebnis::Art::Abgebrochen) return;
+            if (e.art == Suchergebnis::Art::NichtGefunden) {
+                kontext().meldung().zeige(QString::fromUtf8(TEXT_NICHT_GEFUNDEN), QString::fromUtf8(TEXT_SUCHE_TITEL),
+                                          Symbol::Information);
+                return;
+            }
+            fund_ = e.bit;
+            geheZuOffset(e.bit / 8);
+        });
+}
+
 void Dateiansicht::keyPressEvent(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Find)) {
+        suchenFragen();
+        return;
+    }
+    if (e->key() == Qt::Key_F3 && muster_) {
+        suchen(*muster_, e->modifiers() & Qt::ShiftModifier ? Suchrichtung::Rueckwaerts : Suchrichtung::Vorwaerts);
+        return;
+    }
     struct Taste {
         int taste;
         Rollanfrage a;

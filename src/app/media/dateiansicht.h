@@ -11,8 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/kontext/mdi_dokument.h"
+#include "app/context/mdi_dokument.h"
 #include "app/media/rollzustand.h"
+#include "core/media/suche.h"
 #include "core/media/zeilen.h"
 
 class QPainter;
@@ -31,9 +32,6 @@ public:
     Dateiansicht(Kontext& kontext, Ansicht ansicht, const QString& pfad, QWidget* eltern = nullptr);
     ~Dateiansicht() override;
 
-    Dokumentart art() const override;
-    int dokumentMenue() const override;
-    int kontextMenue() const override;
     bool befehl(int id) override;
 
     Ansicht ansicht() const { return ansicht_; }
@@ -48,6 +46,11 @@ public:
     void rolle(Rollanfrage a, bool vertikal, std::uint64_t daumen = 0);
     // Scrolls the line holding that byte to the top (as far as the range allows).
     void geheZuOffset(std::uint64_t offset);
+    // Finds the pattern in the background from the last find on (forwards after it,
+    // backwards before it) and scrolls its line to the top; F3 and Shift+F3 repeat it.
+    void suchen(const Suchmuster& m, Suchrichtung r);
+    // Where the last find matched, as a bit offset.
+    std::optional<std::uint64_t> fundstelle() const { return fund_; }
     // The text of the window's rows as they are painted, top to bottom.
     QStringList sichtbareZeilen() const;
 
@@ -65,6 +68,7 @@ private:
     void balkenAbgleichen();
     void balkenAktion(bool vertikal, int aktion);
     void geheZuOffsetFragen();
+    void suchenFragen();
     void radDrehen(int zeilen);
     // The text of the window rows [erste, letzte), read from the file now.
     std::vector<std::string> zeilen(int erste, int letzte) const;
@@ -79,6 +83,8 @@ private:
     QWidget* flaeche_;
     QScrollBar* vBalken_;
     QScrollBar* hBalken_;
+    std::optional<Suchmuster> muster_;
+    std::optional<std::uint64_t> fund_;
 };
 
 // A typed offset: hexadecimal as the views show it, "0x" allowed; nothing otherwise.

@@ -6,20 +6,18 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
+#include "app/media/grafik_modul.h"
 
 namespace zor::app {
 
-Grafikdokument::Grafikdokument(Kontext& kontext, QWidget* eltern) : MdiDokument(kontext, eltern), farbe_(CMD_FARBE_ROT) {
-    setObjectName(QStringLiteral("grafik"));
+Grafikdokument::Grafikdokument(Kontext& kontext, QWidget* eltern)
+    : MdiDokument(kontext, GrafikModul::fenster(), eltern), farbe_(CMD_FARBE_ROT) {
     setAutoFillBackground(true);
     setPalette(QPalette(Qt::white));
     setMinimumSize(160, 100);
 }
-
-int Grafikdokument::dokumentMenue() const { return MENU_GRAFIK; }
-int Grafikdokument::kontextMenue() const { return KONTEXT_GRAFIK; }
 
 QColor Grafikdokument::farbwert() const {
     switch (farbe_) {

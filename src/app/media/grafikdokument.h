@@ -1,7 +1,7 @@
 #pragma once
 // The sample drawing document: a curve in one of four colours, chosen from its menu.
 
-#include "app/kontext/mdi_dokument.h"
+#include "app/context/mdi_dokument.h"
 
 namespace zor::app {
 
@@ -10,10 +10,6 @@ class Grafikdokument : public MdiDokument {
 public:
     explicit Grafikdokument(Kontext& kontext, QWidget* eltern = nullptr);
 
-    Dokumentart art() const override { return Dokumentart::Grafik; }
-
-    int dokumentMenue() const override;
-    int kontextMenue() const override;
     bool befehl(int id) override;
     void aktiviert() override;
 

@@ -1,16 +1,18 @@
 #include "app/media/hexbin_modul.h"
 
-#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>
 
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
 #include "app/hintergrund/hintergrund.h"
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
 #include "app/media/dateiansicht.h"
+#include "app/media/medienfilter.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
+#include "app/platform/wartecursor.h"
+#include "core/seqfiles/dateiquelle.h"
 #include "core/seqfiles/vergleich.h"
 
 namespace zor::app {
@@ -19,8 +21,8 @@ namespace {
 
 // The save buttons follow the active document: enabled while it is a bin view.
 void binKnoepfeAbgleichen(Kontext& k) {
-    const MdiDokument* d = k.aktivesDokument();
-    const bool bin = d && d->art() == Dokumentart::Bin;
+    const auto* d = qobject_cast<const Dateiansicht*>(k.aktivesDokument());
+    const bool bin = d && d->ansicht() == Ansicht::Bin;
     k.setzeAktiv(CMD_SPEICHERN_FFO, bin);
     k.setzeAktiv(CMD_SPEICHERN_FAB, bin);
 }
@@ -28,9 +30,6 @@ void binKnoepfeAbgleichen(Kontext& k) {
 }  // namespace
 
 HexBinModul::HexBinModul(Kontext& kontext) : Befehlsmodul(kontext) {
-    registriere({CMD_HEX, CMD_HEX_OEFFNEN}, [this](int) { neu(Ansicht::Hex); });
-    registriere({CMD_BIN, CMD_BIN_OEFFNEN}, [this](int) { neu(Ansicht::Bin); });
-    registriere({CMD_SPEICHERN_FFO, CMD_SPEICHERN_FAB}, [this](int id) { speichern(id); });
     QObject::connect(&kontext.mdiFlaeche(), &QMdiArea::subWindowActivated, &verbindungen_,
                      [&kontext](QMdiSubWindow*) { binKnoepfeAbgleichen(kontext); });
 }
@@ -40,7 +39,7 @@ Dateiansicht* HexBinModul::oeffne(Kontext& kontext, Ansicht ansicht, const QStri
     const bool hex = ansicht == Ansicht::Hex;
     if (!d->offen())
         kontext.meldung().zeige(QStringLiteral("hFile = (HANDLE)-1"), QStringLiteral("MmCreateFile"), Symbol::Information);
-    if (!kontext.oeffneDokument(d, hex ? TXT_HEX_KLASSE : TXT_BIN_KLASSE, hex ? TXT_HEX_TITEL : TXT_BIN_TITEL)) {
+    if (!kontext.oeffneDokument(d)) {
         delete d;
         kontext.meldung().zeige(QStringLiteral("hwndChild nicht erzeugt!"),
                                 hex ? QStringLiteral("hex_New") : QStringLiteral("bin_New"), Symbol::Keins);
@@ -54,6 +53,9 @@ Dateiansicht* HexBinModul::oeffne(Kontext& kontext, Ansicht ansicht, const QStri
     binKnoepfeAbgleichen(kontext);
     return d;
 }
+
+void HexBinModul::hex(int) { neu(Ansicht::Hex); }
+void HexBinModul::bin(int) { neu(Ansicht::Bin); }
 
 void HexBinModul::neu(Ansicht ansicht) {
     const auto pfad = kontext().dateiwahl().GetFileNameInFWK(QStringLiteral("Öffnen"), QString(), SATZ_ALLE_DATEIEN);
@@ -75,13 +77,132 @@ void HexBinModul::speichern(int id) {
     const std::string quelle = d->pfad().toStdString(), ausgabe = ziel->toStdString();
     kontext().hintergrund().starten<JobErgebnis>(
         nullptr, {ausgabe, TEXT_WIRD_ERSTELLT},
-        [ffo, quelle, ausgabe](Fortschritt& f) {
-            return ffo ? SaveBinFileFFO(quelle, ausgabe, f) : SaveBinFileFab(quelle, ausgabe, f);
+        [ffo, quelle, ausgabe, geschuetzt = satzDateien(kontext().zustand())](Fortschritt& f) {
+            return ffo ? SaveBinFileFFO(quelle, ausgabe, f, Blockleser::STANDARD_BLOCK, geschuetzt)
+                       : SaveBinFileFab(quelle, ausgabe, f, Blockleser::STANDARD_BLOCK, geschuetzt);
         },
-        [this](JobErgebnis e) {
+        [this, ausgabe](JobErgebnis e) {
             if (e.abgebrochen) return;
             for (const Meldung& m : e.meldungen) zeige(kontext().meldung(), m);
+            if (e.ok) kontext().geschriebenMelden(QString::fromStdString(ausgabe));
         });
+}
+
+const Fenster& HexBinModul::hexFenster() {
+    static const Fenster f{
+        .name = QStringLiteral("hex"),
+        .hilfe = QStringLiteral("mm_hexbin.hlp"),
+        .befehl = CMD_HEX,
+        .titel = QStringLiteral("Hex Class"),
+        .dokumentMenue = MENU_HEX,
+        .kontextMenue = KONTEXT_HEX,
+        .filter = {&SATZ_ALLE_DATEIEN},
+        .bilder = {mediendokumentBild(QStringLiteral("hex"), CMD_HEX, QStringLiteral("bild.bmp"), true)},
+    };
+    return f;
+}
+
+const Fenster& HexBinModul::binFenster() {
+    static const Fenster f{
+        .name = QStringLiteral("bin"),
+        .hilfe = QStringLiteral("mm_hexbin.hlp"),
+        .befehl = CMD_BIN,
+        .titel = QStringLiteral("Bin Class"),
+        .dokumentMenue = MENU_BIN,
+        .kontextMenue = KONTEXT_BIN,
+        .filter = {&SATZ_ALLE_DATEIEN, &SATZ_FFO_SPEICHERN, &SATZ_FAB_SPEICHERN},
+        .bilder = {mediendokumentBild(QStringLiteral("bin"), CMD_BIN, QStringLiteral("bild.bmp"), true)},
+    };
+    return f;
+}
+
+namespace {
+
+constexpr const char* GEHE = "&Gehe zu Offset...";
+constexpr const char* STRG_G = "Ctrl+G";
+
+// The "Datei" pop-up of the hex and bin menus, around their own open item.
+std::vector<Menueplatz> dateiMenue(int menue, int andereAnsicht, const char* andererText) {
+    const bool hex = menue == MENU_HEX;
+    return {
+        popup(menue, "", 10, "&Datei"),
+        fremd(andereAnsicht, menue, "&Datei", hex ? 20 : 10, andererText),
+        fremd(CMD_BITMAP, menue, "&Datei", 30, "B&itmap..."),
+        trenner(menue, "&Datei", 40),
+        trenner(menue, "&Datei", 60),
+        block(menue, "&Datei", 70, BLOCK_MEDIEN),
+    };
+}
+
+std::vector<Menueplatz> eigeneMenues() {
+    std::vector<Menueplatz> l;
+    for (const auto& teil : {dateiMenue(MENU_HEX, CMD_BIN, "&Bin..."), gemeinsamePopups(MENU_HEX, 20, false),
+                             dateiMenue(MENU_BIN, CMD_HEX, "&Hex..."), gemeinsamePopups(MENU_BIN, 30, true)})
+        l.insert(l.end(), teil.begin(), teil.end());
+    l.push_back(popup(MENU_BIN, "", 20, "&Bearbeiten"));
+    l.push_back(popup(KONTEXT_HEX, "", 10, "&Datei"));
+    l.push_back(fremd(CMD_SCHLIESSEN, KONTEXT_HEX, "&Datei", 30, "&Schließen"));
+    l.push_back(popup(KONTEXT_BIN, "", 10, "&Bearbeiten"));
+    l.push_back(trenner(KONTEXT_BIN, "&Bearbeiten", 30));
+    l.push_back(fremd(CMD_SCHLIESSEN, KONTEXT_BIN, "&Bearbeiten", 60, "&Schließen"));
+    return l;
+}
+
+}  // namespace
+
+const Modul& HexBinModul::beschreibung() {
+    using H = HexBinModul;
+    static const Modul m{
+        .name = "Hex und Bin",
+        .erzeuge = &fabrik<H>,
+        .befehle =
+            {
+                {CMD_HEX,
+                 ruft<&H::hex>,
+                 "Erstellt ein neues Hex-Dokument!",
+                 {im(MENU_MULTIMEDIA, "&Datei", 10, "&Hex...")},
+                 {knopf(CMD_MULTIMEDIA, 10, "hex")}},
+                {CMD_HEX_OEFFNEN,
+                 ruft<&H::hex>,
+                 nullptr,
+                 {im(MENU_HEX, "&Datei", 10, "&Hex..."), im(KONTEXT_HEX, "&Datei", 10, "Ö&ffnen...")}},
+                {CMD_BIN,
+                 ruft<&H::bin>,
+                 "Erstellt ein neues Bin-Dokument!",
+                 {im(MENU_MULTIMEDIA, "&Datei", 20, "&Bin...")},
+                 {knopf(CMD_MULTIMEDIA, 20, "bin")}},
+                {CMD_BIN_OEFFNEN,
+                 ruft<&H::bin>,
+                 "Erstellt ein neues Bin-Dokument!",
+                 {im(MENU_BIN, "&Datei", 20, "&Bin..."), im(KONTEXT_BIN, "&Bearbeiten", 40, "Ö&ffnen...")}},
+                {CMD_SPEICHERN_FFO,
+                 ruft<&H::speichern>,
+                 "Speichert das aktive Dokument als Fehlerfolge!",
+                 {im(MENU_BIN, "&Bearbeiten", 10, "&Speichern als Fehlerfolge..."),
+                  im(KONTEXT_BIN, "&Bearbeiten", 10, "&Speichern als Fehlerfolge...")},
+                 {knopf(CMD_MULTIMEDIA, 50, "speichern_ffo", false)}},
+                {CMD_SPEICHERN_FAB,
+                 ruft<&H::speichern>,
+                 "Speichert das aktive Dokument als Fehlerabstand!",
+                 {im(MENU_BIN, "&Bearbeiten", 20, "S&peichern als Fehlerabstand..."),
+                  im(KONTEXT_BIN, "&Bearbeiten", 20, "S&peichern als Fehlerabstand...")},
+                 {knopf(CMD_MULTIMEDIA, 60, "speichern_fab", false)}},
+                // The active view asks for the offset itself.
+                {CMD_GEHE_ZU_OFFSET,
+                 nullptr,
+                 "Zeigt die Zeile mit dem eingegebenen Offset an!",
+                 {im(MENU_HEX, "&Datei", 50, GEHE, BEFEHL, STRG_G), im(MENU_BIN, "&Datei", 50, GEHE, BEFEHL, STRG_G),
+                  im(KONTEXT_HEX, "&Datei", 20, GEHE, BEFEHL, STRG_G),
+                  im(KONTEXT_BIN, "&Bearbeiten", 50, GEHE, BEFEHL, STRG_G)}},
+                // The hex menu's help items have no handler, as in the old program.
+                {CMD_DOK_HILFE_INHALT, nullptr, nullptr, {im(MENU_HEX, "&Hilfe", 10, "&Inhalt")}},
+                {CMD_DOK_HILFE_SUCHEN, nullptr, nullptr, {im(MENU_HEX, "&Hilfe", 20, "&Suchen...")}},
+            },
+        .fenster = {&hexFenster(), &binFenster()},
+        .menues = eigeneMenues(),
+        .knoepfe = {},
+    };
+    return m;
 }
 
 }  // namespace zor::app

@@ -6,7 +6,7 @@
 #include <QObject>
 #include <QString>
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/beschreibung.h"
 #include "core/media/zeilen.h"
 
 class QMdiSubWindow;
@@ -18,11 +18,17 @@ class Dateiansicht;
 class HexBinModul : public Befehlsmodul {
 public:
     explicit HexBinModul(Kontext& kontext);
+    static const Modul& beschreibung();
+    // The windows of the two views.
+    static const Fenster& hexFenster();
+    static const Fenster& binFenster();
 
     // Shows a file in a new view; nullptr when the document could not be created.
     static Dateiansicht* oeffne(Kontext& kontext, Ansicht ansicht, const QString& pfad);
 
 private:
+    void hex(int id);
+    void bin(int id);
     void neu(Ansicht ansicht);
     void speichern(int id);
     // Ends the module's connections with it, before the frame's menus go.

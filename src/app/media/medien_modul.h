@@ -4,7 +4,7 @@
 
 #include <QPointer>
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/beschreibung.h"
 #include "app/media/video_fenster.h"
 
 namespace zor::app {
@@ -12,8 +12,7 @@ namespace zor::app {
 class MedienModul : public Befehlsmodul {
 public:
     explicit MedienModul(Kontext& kontext);
-
-    VideoFenster* videoFenster() const { return video_; }
+    static const Modul& beschreibung();
 
 private:
     void PopupVideo_New(int id);

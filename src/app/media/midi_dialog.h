@@ -1,17 +1,21 @@
 #pragma once
-// Dialog "MIDI-Informationen": lists the information text of MIDI files the user opens
-// from its menu; the text of the last successful reading is shown again next time.
+// Dialog "MIDI-Informationen": lists the information of MIDI files the user opens from
+// its menu; the listing of the last successful reading is shown again next time. Listings
+// are read lazily (see MidiListe), so a file of any length lists in little memory.
 
 #include <QDialog>
 #include <QStringList>
 
-#include <string>
+#include <memory>
 
-class QStringListModel;
+namespace zor {
+class MidiListe;
+}
 
 namespace zor::app {
 
 class Kontext;
+class MidiListenModell;
 
 // The list entries of a text: split at line feeds (runs of them skipped), lines longer
 // than 256 characters split into entries of 256, tabs expanded to stops of 8.
@@ -20,20 +24,20 @@ QStringList listenZeilen(const QString& text);
 class MidiDialog : public QDialog {
     Q_OBJECT
 public:
-    // `behalten` is the kept text: shown on opening and replaced by each successful reading.
-    MidiDialog(Kontext& kontext, std::string& behalten, QWidget* eltern = nullptr);
+    // `behalten` is the kept listing: shown on opening and replaced by each successful reading.
+    MidiDialog(Kontext& kontext, std::shared_ptr<MidiListe>& behalten, QWidget* eltern = nullptr);
 
     // Reads a file as command 4152 does after the file was chosen.
     void lies(const QString& datei);
+    // Every entry of the list (for small listings).
     QStringList eintraege() const;
 
 private:
     void oeffnen();
-    void anhaengen(const QStringList& zeilen);
 
     Kontext& kontext_;
-    std::string& behalten_;
-    QStringListModel* liste_;
+    std::shared_ptr<MidiListe>& behalten_;
+    MidiListenModell* liste_;
 };
 
 }  // namespace zor::app

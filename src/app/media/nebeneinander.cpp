@@ -3,7 +3,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "app/kontext/kontext.h"
+#include "app/context/kontext.h"
 #include "app/media/dateiansicht.h"
 #include "app/media/hexbin_modul.h"
 #include "core/media/unterschied.h"

@@ -8,6 +8,8 @@
 #include <QUrl>
 #include <QVideoFrame>
 
+#include "core/media/medienfehler.h"
+
 namespace zor::app {
 namespace {
 
@@ -25,7 +27,7 @@ QtWiedergabe::QtWiedergabe(bool tonPflicht, QObject* eltern)
     connect(&senke_, &QVideoSink::videoFrameChanged, this, &QtWiedergabe::neuesBild);
     connect(&spieler_, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString& text) {
         // The first error names the cause; later ones only report the broken pipeline.
-        if (fehler_.isEmpty()) fehler_ = text.isEmpty() ? QStringLiteral("Unbekannter Fehler der Wiedergabe.") : text;
+        if (fehler_.isEmpty()) fehler_ = QString::fromStdString(zor::medienfehler(text.toStdString()));
     });
     connect(&spieler_, &QMediaPlayer::positionChanged, this, &Wiedergabe::positionGeaendert);
     connect(&spieler_, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState s) {

@@ -4,13 +4,13 @@
 #include <QMdiArea>
 #include <QMenuBar>
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/kontext.h"
-#include "app/kontext/texte.h"
+#include "app/context/befehle.h"
+#include "app/context/kontext.h"
+#include "app/context/texte.h"
 #include "app/media/bildflaeche.h"
 #include "app/media/bildknopf.h"
+#include "app/media/medienfilter.h"
 #include "app/media/wiedergabe.h"
-#include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
 
 namespace zor::app {

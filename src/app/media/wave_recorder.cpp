@@ -9,12 +9,13 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "app/media/medienfilter.h"
 #include "app/media/tonaufnahme.h"
 #include "app/media/wiedergabe.h"
-#include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
-#include "core/io/blockleser.h"
 #include "core/io/ausgabedatei.h"
+#include "core/io/blockleser.h"
+#include "core/io/signale.h"
 
 namespace zor::app {
 namespace {
@@ -48,10 +49,14 @@ const bool FREIGABE[4][6] = {
 QIcon aufnahmeBild() { return QIcon(QStringLiteral(":/icons/aufnahme.svg")); }
 
 // Copies through a temporary file beside the target, renamed into place at the end.
-Fehlertext kopiereDatei(const QString& quelle, const QString& ziel) {
-    Blockleser in(QFile::encodeName(quelle).toStdString());
+Fehlertext kopiereDatei(const QString& quelle, const QString& ziel, const Eingaben& geschuetzt) {
+    const std::string q = QFile::encodeName(quelle).toStdString(), z = QFile::encodeName(ziel).toStdString();
+    Eingaben eingaben = geschuetzt;
+    eingaben.push_back(q);
+    if (auto nein = ausgabeVerweigert(z, eingaben)) return QString::fromStdString(*nein);
+    Blockleser in(q);
     if (!in.offen()) return QStringLiteral("Die Datei %1 lässt sich nicht lesen.").arg(quelle);
-    Ausgabedatei aus(QFile::encodeName(ziel).toStdString());
+    Ausgabedatei aus(z, eingaben);
     if (!aus.ok()) return QStringLiteral("Die Datei %1 lässt sich nicht anlegen.").arg(ziel);
     for (auto b = in.naechster(); !b.empty(); b = in.naechster())
         if (!aus.schreiben(b.data(), b.size())) return QStringLiteral("Die Datei %1 lässt sich nicht schreiben.").arg(ziel);
@@ -69,8 +74,14 @@ QString zeitText(unsigned zehntel) {
 }
 
 WaveAufnahme::WaveAufnahme(Meldungsdienst& meldung, Dateiwahl& dateiwahl, Wiedergabe& spieler,
-                           Tonaufnahme& aufnahme, QWidget* eltern)
-    : QDialog(eltern), meldung_(meldung), dateiwahl_(dateiwahl), spieler_(spieler), aufnahme_(aufnahme) {
+                           Tonaufnahme& aufnahme, QWidget* eltern, Eingaben geschuetzt)
+    : QDialog(eltern), meldung_(meldung), dateiwahl_(dateiwahl), spieler_(spieler), aufnahme_(aufnahme),
+      geschuetzt_(std::move(geschuetzt)) {
+    // A recording lies in the temporary folder until saved; a TERM or INT must not leave it.
+    if (temp_.isValid()) {
+        beiSignalEntfernen(QFile::encodeName(aufnahmeDatei()).toStdString());
+        beiSignalEntfernen(QFile::encodeName(temp_.path()).toStdString());
+    }
     setObjectName(QStringLiteral("id_%1").arg(DLG_WAVE));
     setWindowTitle(QStringLiteral("Wave Aufnahme"));
     uhr_.setParent(this);
@@ -88,6 +99,8 @@ WaveAufnahme::WaveAufnahme(Meldungsdienst& meldung, Dateiwahl& dateiwahl, Wieder
 WaveAufnahme::~WaveAufnahme() {
     disconnect(&spieler_, nullptr, this, nullptr);
     disconnect(&aufnahme_, nullptr, this, nullptr);
+    nichtMehrEntfernen(QFile::encodeName(aufnahmeDatei()).toStdString());
+    nichtMehrEntfernen(QFile::encodeName(temp_.path()).toStdString());
 }
 
 void WaveAufnahme::baueOberflaeche() {
@@ -101,7 +114,7 @@ void WaveAufnahme::baueOberflaeche() {
         felder->addWidget(e, zeile, 1);
         return e;
     };
-    pfad_ = feld(0, "Datei:", ID_DATEI);
+    pfad_ = feld(0, "Datei:", ID_WAVE_DATEI);
     zeit_ = feld(1, "Zeit:", ID_ZEIT);
     pfad_->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
     zeit_->setMaximumWidth(fontMetrics().averageCharWidth() * 14);
@@ -171,7 +184,7 @@ void WaveAufnahme::oeffnen() {
 
 void WaveAufnahme::aufnehmen() {
     schliesseKlang();
-    const QString ziel = temp_.filePath(QStringLiteral("aufnahme.wav"));
+    const QString ziel = aufnahmeDatei();
     Fehlertext fehler = temp_.isValid() ? aufnahme_.starte(ziel, HOECHSTDAUER_MS)
                                         : Fehlertext(QStringLiteral("Kein Platz für die Aufnahme: %1").arg(temp_.errorString()));
     if (fehler) {
@@ -246,7 +259,7 @@ void WaveAufnahme::speichern() {
     if (zustand_ != Zustand::Geladen || datei_.isEmpty()) return;
     const auto name = dateiwahl_.GetFileNameOutFWK(QStringLiteral("Speichern unter"), QString(), SATZ_WAVE);
     if (!name) return;
-    if (const Fehlertext fehler = kopiereDatei(datei_, *name)) {
+    if (const Fehlertext fehler = kopiereDatei(datei_, *name, geschuetzt_)) {
         melde(*fehler);
         return;
     }

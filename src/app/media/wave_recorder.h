@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "core/io/ausgabedatei.h"
+
 class QLineEdit;
 class QPushButton;
 
@@ -29,15 +31,17 @@ public:
         ID_STOP = 544,
         ID_AUFNAHME = 545,
         ID_SCHLIESSEN = 131,
-        ID_DATEI = 4148,
+        ID_WAVE_DATEI = 4148,
         ID_ZEIT = 4149,
     };
     // A recording ends by itself after this many milliseconds.
     static constexpr int HOECHSTDAUER_MS = 33000;
     static constexpr int TICK_MS = 100;
 
+    // `geschuetzt`: files a save may never replace (those the parameter sets read). The
+    // temporary folder is removed on the catchable signals too.
     WaveAufnahme(Meldungsdienst& meldung, Dateiwahl& dateiwahl, Wiedergabe& spieler, Tonaufnahme& aufnahme,
-                 QWidget* eltern = nullptr);
+                 QWidget* eltern = nullptr, Eingaben geschuetzt = {});
     ~WaveAufnahme() override;
 
     Zustand zustand() const { return zustand_; }
@@ -56,6 +60,7 @@ private:
     void setzePfad(const QString& pfad);
     void melde(const QString& geraetetext, const QString& eigenerText = {});
     void schliesseKlang();
+    QString aufnahmeDatei() const { return temp_.filePath(QStringLiteral("aufnahme.wav")); }
 
     void oeffnen();
     void aufnehmen();
@@ -71,6 +76,7 @@ private:
     Wiedergabe& spieler_;
     Tonaufnahme& aufnahme_;
     QTemporaryDir temp_;
+    Eingaben geschuetzt_;
     QTimer uhr_;
     Zustand zustand_ = Zustand::Leer;
     unsigned recordtime_ = 0;

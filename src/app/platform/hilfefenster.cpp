@@ -2,20 +2,34 @@
 
 #include <QAction>
 #include <QColor>
+#include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <memory>
+
+#include "core/io/oeffnen.h"
+
 namespace zor::app {
 namespace {
 
-// A user preference of the help window only; model state is never stored.
-QSettings einstellungen() { return QSettings(QStringLiteral("zorwerk"), QStringLiteral("hilfe")); }
+// A user preference of the help window only; model state is never stored. Only a regular
+// file (or none yet) is used: QSettings would block for good on a FIFO in its place.
+std::unique_ptr<QSettings> einstellungen() {
+    const QString datei = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                          QStringLiteral("/zorwerk/hilfe.conf");
+    if (QFileInfo::exists(datei) && !regulaerLesbar(QFile::encodeName(datei).toStdString())) return nullptr;
+    return std::make_unique<QSettings>(datei, QSettings::IniFormat);
+}
 
 QToolButton* knopf(QWidget* eltern, const QString& text, const QString& tipp, const QKeySequence& taste) {
     auto* k = new QToolButton(eltern);
@@ -88,10 +102,13 @@ Hilfefenster::Hilfefenster(QWidget* eltern)
     rahmen->addLayout(leiste);
     rahmen->addWidget(browser_, 1);
 
-    QSettings s = einstellungen();
-    resize(s.value(QStringLiteral("groesse"), QSize(760, 620)).toSize().expandedTo(QSize(320, 240)));
-    letzteSeite_ = s.value(QStringLiteral("seite")).toUrl();
-    letztePosition_ = s.value(QStringLiteral("position"), 0).toInt();
+    const auto s = einstellungen();
+    const QSize gemerkt = s ? s->value(QStringLiteral("groesse"), QSize(760, 620)).toSize() : QSize(760, 620);
+    // A stored size larger than the screen (or absurd) would make a window nobody can use.
+    resize(gemerkt.boundedTo(screen()->availableGeometry().size()).expandedTo(QSize(320, 240)));
+    if (!s) return;
+    letzteSeite_ = s->value(QStringLiteral("seite")).toUrl();
+    letztePosition_ = s->value(QStringLiteral("position"), 0).toInt();
 }
 
 Hilfefenster::~Hilfefenster() { merke(); }
@@ -156,13 +173,13 @@ void Hilfefenster::hideEvent(QHideEvent* e) {
 }
 
 void Hilfefenster::merke() const {
-    if (browser_->source().isEmpty()) return;
-    QSettings s = einstellungen();
-    s.setValue(QStringLiteral("groesse"), size());
+    const auto s = browser_->source().isEmpty() ? nullptr : einstellungen();
+    if (!s) return;
+    s->setValue(QStringLiteral("groesse"), size());
     QUrl seite = browser_->source();
     seite.setFragment(QString());
-    s.setValue(QStringLiteral("seite"), seite);
-    s.setValue(QStringLiteral("position"), browser_->verticalScrollBar()->value());
+    s->setValue(QStringLiteral("seite"), seite);
+    s->setValue(QStringLiteral("position"), browser_->verticalScrollBar()->value());
 }
 
 }  // namespace zor::app

@@ -8,8 +8,8 @@
 
 #include <vector>
 
+#include "app/context/befehle.h"
 #include "app/platform/warnton.h"
-#include "app/kontext/befehle.h"
 #include "core/models/eingaberegeln.h"
 
 namespace zor::app {
@@ -36,7 +36,7 @@ const Taste ABBRECHEN = {ID_ABBRECHEN, "Abbrechen", 0, false};
 const std::vector<Vorlage>& vorlagen() {
     static const std::vector<Vorlage> v = {
         {DLG_ENTSCHEIDUNG, "Ihre Entscheidung",
-         "Alle Multimedia-Dokumente\nwerden geschloßen!\nfortfahren?",
+         "Alle Multimedia-Dokumente\nwerden geschlossen!\nfortfahren?",
          {{ID_JA, "&Ja", 1, true}, {ID_NEIN, "&Nein", 0, false}},
          QStyle::SP_MessageBoxQuestion},
         {DLG_AUFFORDERUNG, "Aufforderung",
@@ -59,14 +59,14 @@ const Vorlage* finde(int id) {
     return nullptr;
 }
 
-int zeige(int vorlage, QWidget* eltern) {
-    Hinweisdialog d(vorlage, eltern);
+int zeige(int vorlage, QWidget* eltern, const QString& zusatz = {}) {
+    Hinweisdialog d(vorlage, eltern, zusatz);
     return d.exec();
 }
 
 }  // namespace
 
-Hinweisdialog::Hinweisdialog(int vorlage, QWidget* eltern) : QDialog(eltern) {
+Hinweisdialog::Hinweisdialog(int vorlage, QWidget* eltern, const QString& zusatz) : QDialog(eltern) {
     setObjectName(QStringLiteral("id_%1").arg(vorlage));
     const Vorlage* v = finde(vorlage);
     if (!v) return;
@@ -78,7 +78,8 @@ Hinweisdialog::Hinweisdialog(int vorlage, QWidget* eltern) : QDialog(eltern) {
     symbol->setPixmap(style()->standardIcon(v->symbol, nullptr, this).pixmap(groesse, groesse));
     symbol->setAlignment(Qt::AlignTop);
 
-    auto* textfeld = new QLabel(QString::fromUtf8(v->text), this);
+    const QString text = QString::fromUtf8(v->text);
+    auto* textfeld = new QLabel(zusatz.isEmpty() ? text : text + QStringLiteral("\n\n") + zusatz, this);
     textfeld->setObjectName(QStringLiteral("text"));
 
     auto* oben = new QHBoxLayout;
@@ -108,9 +109,9 @@ Hinweisdialog::Hinweisdialog(int vorlage, QWidget* eltern) : QDialog(eltern) {
     setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
 }
 
-int EingabeAbgelehnt(int vorlage, Warnton& ton, QWidget* eltern) {
+int EingabeAbgelehnt(int vorlage, Warnton& ton, QWidget* eltern, const QString& zusatz) {
     ton.PlayTheResourceWave(WARNTON);
-    return zeige(vorlage, eltern);
+    return zeige(vorlage, eltern, zusatz);
 }
 
 int EntscheidungDialog(QWidget* eltern) { return zeige(DLG_ENTSCHEIDUNG, eltern); }

@@ -11,7 +11,8 @@ class Hinweisdialog : public QDialog {
     Q_OBJECT
 public:
     // vorlage: 534, 611, 612 or 613.
-    explicit Hinweisdialog(int vorlage, QWidget* eltern = nullptr);
+    // zusatz: a line under the fixed text saying which entry broke which rule.
+    explicit Hinweisdialog(int vorlage, QWidget* eltern = nullptr, const QString& zusatz = {});
     // Escape and the close box answer like the last button.
     void reject() override { done(abbruch_); }
 
@@ -30,6 +31,6 @@ class Warnton;
 
 // A refused input: the warning sound, then notice 612 or 613. 1 = back to the entries,
 // 0 = the caller's dialog closes without storing anything.
-int EingabeAbgelehnt(int vorlage, Warnton& ton, QWidget* eltern);
+int EingabeAbgelehnt(int vorlage, Warnton& ton, QWidget* eltern, const QString& zusatz = {});
 
 }  // namespace zor::app

@@ -1,8 +1,10 @@
 #pragma once
-// The wait cursor while a job runs on the UI thread, restored however the job ends;
-// and the normal cursor for a question the job asks meanwhile.
+// The wait cursor while a job runs, restored however the job ends; and the normal cursor
+// for a question the job asks meanwhile. The program's one way to show that it works.
 
 #include <QApplication>
+
+#include <utility>
 
 namespace zor::app {
 
@@ -21,5 +23,12 @@ public:
     Normalcursor(const Normalcursor&) = delete;
     Normalcursor& operator=(const Normalcursor&) = delete;
 };
+
+// The job under the wait cursor; its result.
+template <class F>
+auto mitWartecursor(F&& job) {
+    Wartecursor w;
+    return std::forward<F>(job)();
+}
 
 }  // namespace zor::app

@@ -1,6 +1,7 @@
 #include "app/plot/bildausgabe.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -8,6 +9,9 @@
 #include <QSvgGenerator>
 
 #include "core/io/ausgabedatei.h"
+#include "core/util/systemfehler.h"
+
+#include <optional>
 
 namespace zor {
 namespace {
@@ -15,11 +19,22 @@ namespace {
 // Pictures keep the window's pixels: 96 per inch, as on screen at 100 %.
 constexpr int AUFLOESUNG = 96;
 
-Ergebnis schreiben(const QString& pfad, const char* daten, std::size_t n) {
-    Ausgabedatei aus(pfad.toStdString());
+Ergebnis nichtGeschrieben(const QString& pfad, int grund = 0) {
+    return Ergebnis::Fehler(mitGrund(QStringLiteral("Die Datei %1 kann nicht geschrieben werden!").arg(pfad).toStdString(), grund),
+                            TITEL_PROGRAMM, Symbol::Ausrufezeichen);
+}
+
+// The refusal of a target comes before anything is painted.
+std::optional<Ergebnis> verweigert(const QString& pfad, const Eingaben& geschuetzt) {
+    if (auto nein = ausgabeVerweigert(QFile::encodeName(pfad).toStdString(), geschuetzt))
+        return Ergebnis::Fehler(std::move(*nein), TITEL_PROGRAMM, Symbol::Ausrufezeichen);
+    return std::nullopt;
+}
+
+Ergebnis schreiben(const QString& pfad, const char* daten, std::size_t n, const Eingaben& geschuetzt) {
+    Ausgabedatei aus(QFile::encodeName(pfad).toStdString(), geschuetzt);
     if (aus.ok() && aus.schreiben(daten, n) && aus.abschliessen()) return Ergebnis::Erfolg();
-    return Ergebnis::Fehler(QStringLiteral("Die Datei %1 kann nicht geschrieben werden!").arg(pfad).toStdString(), TITEL_PROGRAMM,
-                            Symbol::Ausrufezeichen);
+    return nichtGeschrieben(pfad, aus.fehlernummer());
 }
 
 void weissMalen(QPainter& p, QSize g, const Malen& malen) {
@@ -66,6 +81,11 @@ Bildformat formatVon(const QString& pfad) {
     return Bildformat::Unbekannt;
 }
 
+std::optional<std::string> groesseVerweigert(QSize g) {
+    if (g.width() <= BILD_KANTE_MAX && g.height() <= BILD_KANTE_MAX) return std::nullopt;
+    return QString::fromUtf8(TEXT_BILD_ZU_GROSS).arg(g.width()).arg(g.height()).arg(BILD_KANTE_MAX).toStdString();
+}
+
 QImage bildVon(QSize g, const Malen& malen) {
     QImage bild(g, QImage::Format_RGB32);
     QPainter p(&bild);
@@ -73,7 +93,9 @@ QImage bildVon(QSize g, const Malen& malen) {
     return bild;
 }
 
-Ergebnis bildSpeichern(const QString& pfad, QSize g, const Malen& malen) {
+Ergebnis bildSpeichern(const QString& pfad, QSize g, const Malen& malen, const Eingaben& geschuetzt) {
+    if (auto nein = verweigert(pfad, geschuetzt)) return *nein;
+    if (const auto zuGross = groesseVerweigert(g)) return Ergebnis::Fehler(*zuGross, TITEL_PROGRAMM, Symbol::Ausrufezeichen);
     QByteArray daten;
     switch (formatVon(pfad)) {
     case Bildformat::PNG: {
@@ -88,14 +110,22 @@ Ergebnis bildSpeichern(const QString& pfad, QSize g, const Malen& malen) {
         return Ergebnis::Fehler("Als Bild sind nur PNG-, SVG- und PDF-Dateien möglich.", TITEL_PROGRAMM,
                                 Symbol::Ausrufezeichen);
     }
-    if (daten.isEmpty())
-        return Ergebnis::Fehler(QStringLiteral("Die Datei %1 kann nicht geschrieben werden!").arg(pfad).toStdString(), TITEL_PROGRAMM,
-                            Symbol::Ausrufezeichen);
-    return schreiben(pfad, daten.constData(), static_cast<std::size_t>(daten.size()));
+    if (daten.isEmpty()) return nichtGeschrieben(pfad);
+    return schreiben(pfad, daten.constData(), static_cast<std::size_t>(daten.size()), geschuetzt);
 }
 
-Ergebnis textSpeichern(const QString& pfad, const std::string& text) {
-    return schreiben(pfad, text.data(), text.size());
+Ergebnis bildSpeichern(const QString& pfad, const QImage& bild, const Eingaben& geschuetzt) {
+    if (auto nein = verweigert(pfad, geschuetzt)) return *nein;
+    QByteArray daten;
+    QBuffer puffer(&daten);
+    puffer.open(QIODevice::WriteOnly);
+    if (bild.isNull() || !bild.save(&puffer, QFileInfo(pfad).suffix().toLower().toLatin1().constData())) return nichtGeschrieben(pfad);
+    return schreiben(pfad, daten.constData(), static_cast<std::size_t>(daten.size()), geschuetzt);
+}
+
+Ergebnis textSpeichern(const QString& pfad, const std::string& text, const Eingaben& geschuetzt) {
+    if (auto nein = verweigert(pfad, geschuetzt)) return *nein;
+    return schreiben(pfad, text.data(), text.size(), geschuetzt);
 }
 
 void druckseiteEinrichten(QPagedPaintDevice& seite) {
@@ -119,15 +149,15 @@ Druckergebnis druckseiteAlsPdf(QByteArray& daten, const Seitenmaler& malen) {
     return daten.isEmpty() ? Druckergebnis::Fehler : Druckergebnis::Gedruckt;
 }
 
-bool druckseiteSchreiben(const QString& pfad, const QByteArray& daten) {
-    return schreiben(pfad, daten.constData(), static_cast<std::size_t>(daten.size())).ok;
+bool druckseiteSchreiben(const QString& pfad, const QByteArray& daten, const Eingaben& geschuetzt) {
+    return schreiben(pfad, daten.constData(), static_cast<std::size_t>(daten.size()), geschuetzt).ok;
 }
 
-Druckergebnis druckseiteSpeichern(const QString& pfad, const Seitenmaler& malen) {
+Druckergebnis druckseiteSpeichern(const QString& pfad, const Seitenmaler& malen, const Eingaben& geschuetzt) {
     QByteArray daten;
     const Druckergebnis e = druckseiteAlsPdf(daten, malen);
     if (e != Druckergebnis::Gedruckt) return e;
-    return druckseiteSchreiben(pfad, daten) ? Druckergebnis::Gedruckt : Druckergebnis::Fehler;
+    return druckseiteSchreiben(pfad, daten, geschuetzt) ? Druckergebnis::Gedruckt : Druckergebnis::Fehler;
 }
 
 }  // namespace zor

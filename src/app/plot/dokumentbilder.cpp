@@ -1,9 +1,9 @@
 #include "app/plot/dokumentbilder.h"
 
 #include "app/plot/qpainter_canvas.h"
-#include "core/dokumente/ff_malen.h"
-#include "core/dokumente/messcursor.h"
-#include "core/dokumente/par_malen.h"
+#include "core/documents/ff_malen.h"
+#include "core/documents/messcursor.h"
+#include "core/documents/par_malen.h"
 
 namespace zor {
 namespace {

@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QRect>
 
-#include "core/dokumente/ff_inhalt.h"
-#include "core/dokumente/kurven_malen.h"
-#include "core/dokumente/messcursor.h"
+#include "core/documents/ff_inhalt.h"
+#include "core/documents/kurven_malen.h"
+#include "core/documents/messcursor.h"
 #include "core/plot/plotag.h"
 
 namespace zor {

@@ -6,8 +6,8 @@
 
 #include "app/plot/dokumentbilder.h"
 #include "app/plot/qpainter_canvas.h"
-#include "core/dokumente/ff_malen.h"
-#include "core/dokumente/kurven_malen.h"
+#include "core/documents/ff_malen.h"
+#include "core/documents/kurven_malen.h"
 
 namespace zor {
 namespace {
@@ -41,18 +41,6 @@ Druckbericht kurvenMalen(QPainter& p, QSize seite, auto&& malen) {
 
 }  // namespace
 
-char druckKopfText(Druckart art) {
-    switch (art) {
-    case Druckart::FF: return 'a';
-    case Druckart::FKF: return 'b';
-    default: return 'c';
-    }
-}
-
-Druckart druckartVon(char kopf) {
-    return kopf == 'a' ? Druckart::FF : kopf == 'b' ? Druckart::FKF : Druckart::FAV;
-}
-
 Abbildung druckkopfAbbildung(QSize seite) { return diagrammAbbildung(seite, 0.4, 0.042); }
 
 // Half-height 0.3 instead of 0.35: the diagram then fills 0.4 .. 1.0 of the page, so
@@ -71,19 +59,15 @@ QRect druckFFRechteck(QSize seite) {
     return QRect(links, teil(0.5, cy), teil(0.95, cx) - links, cy / 2);
 }
 
-Kurvenbericht druckKurvenErmitteln(ZorState& s, Druckart art, Fortschritt& f) {
-    switch (art) {
-    case Druckart::FKF: return FKF_Ermitteln(s, f);
-    case Druckart::FAV: return FAV_Ermitteln(s, f);
-    default: return {};
-    }
+Kurvenbericht druckKurvenErmitteln(ZorState& s, const Druckart& art, Fortschritt& f) {
+    return art.kurven ? art.kurven(s, f) : Kurvenbericht{};
 }
 
-Druckbericht PAR_Print(QPainter& p, QSize seite, const ZorState& s, const Vorlagenquelle& q, Druckart art) {
+Druckbericht PAR_Print(QPainter& p, QSize seite, const ZorState& s, const Vorlagenquelle& q, const Druckart& art) {
     Druckbericht b;
     {
         QPainterCanvas dc(p, druckkopfAbbildung(seite));
-        if (plotag(dc, q, "DRUCKEN.PLT", {}, 1, druckKopfText(art)) != 1) ++b.vorlagenFehler;
+        if (plotag(dc, q, "DRUCKEN.PLT", {}, 1, art.kopf) != 1) ++b.vorlagenFehler;
     }
     if (s.Modell.inaktiv == 0) {
         b.vorlagenFehler += parMalen(p, druckParameterRechteck(seite), q, s);
@@ -112,15 +96,12 @@ Druckbericht FAV_Print(QPainter& p, QSize seite, ZorState& s, const Vorlagenquel
     return kurvenMalen(p, seite, [&](Canvas& dc) { FAV_Paint(dc, s, q, 1); });
 }
 
-Druckbericht druckDiagrammMalen(QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle& q, Druckart art) {
-    switch (art) {
-    case Druckart::FF: return FF_Print(p, seite, s);
-    case Druckart::FKF: return FKF_Print(p, seite, s, q);
-    default: return FAV_Print(p, seite, s, q);
-    }
-}
+const Druckart DRUCK_FF{
+    'a', nullptr, [](QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle&) { return FF_Print(p, seite, s); }};
+const Druckart DRUCK_FKF{'b', &FKF_Ermitteln, &FKF_Print};
+const Druckart DRUCK_FAV{'c', &FAV_Ermitteln, &FAV_Print};
 
-Druckbericht druckseiteMalen(QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle& q, Druckart art) {
+Druckbericht druckseiteMalen(QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle& q, const Druckart& art) {
     // The band's frame with the default pen and brush, as the page always had. Nothing
     // reaches past the printable area, as on paper (the diagram's grid would).
     p.save();
@@ -129,7 +110,7 @@ Druckbericht druckseiteMalen(QPainter& p, QSize seite, ZorState& s, const Vorlag
     p.drawRect(QRect(QPoint(0, 0), seite - QSize(1, 1)));
     p.setClipRect(QRect(QPoint(0, 0), seite));
     Druckbericht b = PAR_Print(p, seite, s, q, art);
-    Druckbericht d = druckDiagrammMalen(p, seite, s, q, art);
+    Druckbericht d = art.diagramm(p, seite, s, q);
     p.restore();
     b.vorlagenFehler += d.vorlagenFehler;
     b.meldungen.insert(b.meldungen.end(), d.meldungen.begin(), d.meldungen.end());

@@ -18,13 +18,20 @@
 
 namespace zor {
 
-// Which document is printed (print_fenster): its diagram and the header's selector.
-enum class Druckart { FF = 1, FKF = 2, FAV = 3 };
+struct Druckbericht;
 
-// The header's selector in DRUCKEN.PLT: 'a' FF, 'b' FKF, 'c' FAV.
-char druckKopfText(Druckart art);
-// The kind for a header selector; FAV for any other.
-Druckart druckartVon(char kopf);
+// What the page of a printed document shows besides the parameter pictures: the header's
+// selector in DRUCKEN.PLT, the curves it needs and its diagram. One per printable kind
+// of document; the documents' table names them.
+struct Druckart {
+    char kopf;
+    // Computes the curves the page shows where their cache is not valid; nullptr: none.
+    Kurvenbericht (*kurven)(ZorState& s, Fortschritt& f);
+    Druckbericht (*diagramm)(QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle& q);
+};
+
+// The error sequence ('a'), the error correlation ('b') and the gap distribution ('c').
+extern const Druckart DRUCK_FF, DRUCK_FKF, DRUCK_FAV;
 
 // The page's regions for a page of cx x cy device pixels, fractions truncated.
 Abbildung druckkopfAbbildung(QSize seite);
@@ -35,26 +42,23 @@ QRect druckFFRechteck(QSize seite);
 
 // What a page painting reports: templates that did not draw completely and the
 // messages of the diagram (a file that cannot be read), for the caller to show.
-struct Druckbericht {
+struct [[nodiscard]] Druckbericht {
     int vorlagenFehler = 0;
     std::vector<Meldung> meldungen;
 };
 
 // The curves the page of that kind shows, computed where their cache is not valid (the
 // document may not have painted since the parameters changed). Nothing for FF.
-Kurvenbericht druckKurvenErmitteln(ZorState& s, Druckart art, Fortschritt& f);
+Kurvenbericht druckKurvenErmitteln(ZorState& s, const Druckart& art, Fortschritt& f);
 
 // The parts of the page; druckseiteMalen paints them in this order.
-Druckbericht PAR_Print(QPainter& p, QSize seite, const ZorState& s, const Vorlagenquelle& q, Druckart art);
+Druckbericht PAR_Print(QPainter& p, QSize seite, const ZorState& s, const Vorlagenquelle& q, const Druckart& art);
 Druckbericht FF_Print(QPainter& p, QSize seite, const ZorState& s);
 Druckbericht FKF_Print(QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle& q);
 Druckbericht FAV_Print(QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle& q);
 
-// The diagram of the kind: FF_Print, FKF_Print or FAV_Print.
-Druckbericht druckDiagrammMalen(QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle& q, Druckart art);
-
 // The whole page on a device of seite pixels (the printable area): frame, header,
 // parameter pictures, diagram, all in the paper colours.
-Druckbericht druckseiteMalen(QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle& q, Druckart art);
+Druckbericht druckseiteMalen(QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle& q, const Druckart& art);
 
 }  // namespace zor

@@ -1,6 +1,7 @@
 #include "app/plot/vorschau.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "app/plot/dokumentbilder.h"
 #include "app/plot/druckseite.h"
@@ -11,6 +12,12 @@
 namespace zor {
 namespace {
 
+// The samples are theory curves of fixed parameters: a report here is a fault of the
+// samples themselves, so it goes to stderr rather than into a silent picture.
+void melden(const Kurvenbericht& k) {
+    for (const Meldung& m : k.meldungen) std::fprintf(stderr, "%s\n", m.text.c_str());
+}
+
 // --- the curve diagrams: the documents' own painting on sample curves -----------------
 
 // GE theory in set 1 and BSC theory in set 2, computed by the core as the documents do.
@@ -20,8 +27,8 @@ ZorState mitBeispielkurven(ZorState s) {
     s.Modell.sim1 = s.Modell.sim2 = 0;
     s.FAV.ermittelt1 = s.FAV.ermittelt2 = s.FKF.ermittelt1 = s.FKF.ermittelt2 = 0;
     KeinFortschritt still;
-    FAV_Ermitteln(s, still);
-    FKF_Ermitteln(s, still);
+    melden(FAV_Ermitteln(s, still));
+    melden(FKF_Ermitteln(s, still));
     return s;
 }
 
@@ -73,10 +80,10 @@ ZorState mitSatz(ZorState s, int satz, int id, int sim, int simfabs = 0) {
 // --- the page header ----------------------------------------------------------------
 
 // The printed page itself, at 100 pixels per inch on letter paper.
-Szene druckSzene(QString name, Druckart art, ZorState s) {
+Szene druckSzene(QString name, const Druckart& art, ZorState s) {
     const QSize seite(850, 1100);
     KeinFortschritt still;
-    druckKurvenErmitteln(s, art, still);
+    melden(druckKurvenErmitteln(s, art, still));
     return {std::move(name), seite, [s, art, seite](QPainter& p, const Vorlagenquelle& q) mutable {
                 return druckseiteMalen(p, seite, s, q, art).vorlagenFehler;
             }};
@@ -155,9 +162,9 @@ std::vector<Szene> alleSzenen(const ZorState& s) {
     sz.push_back(marSzene("mar_ge", 'g'));
     sz.push_back(marSzene("mar_mc", 'm'));
 
-    sz.push_back(druckSzene("drucken_ff", Druckart::FF, s));
-    sz.push_back(druckSzene("drucken_fkf", Druckart::FKF, mitSatz(s, 1, GE2, 1)));
-    sz.push_back(druckSzene("drucken_fav", Druckart::FAV, mitSatz(s, 1, MC2, 0)));
+    sz.push_back(druckSzene("drucken_ff", DRUCK_FF, s));
+    sz.push_back(druckSzene("drucken_fkf", DRUCK_FKF, mitSatz(s, 1, GE2, 1)));
+    sz.push_back(druckSzene("drucken_fav", DRUCK_FAV, mitSatz(s, 1, MC2, 0)));
     return sz;
 }
 

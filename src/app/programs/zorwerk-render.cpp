@@ -4,26 +4,33 @@
 // values, or a document's real painting (or its printed page) for the start values or
 // presets.
 
-#include <QCommandLineParser>
 #include <QDir>
 #include <QGuiApplication>
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
+#include <new>
 #include <vector>
 
 #include "app/plot/bildausgabe.h"
 #include "app/plot/dokumentbilder.h"
 #include "app/plot/druckseite.h"
+#include "app/plot/renderaufruf.h"
 #include "app/plot/vorlagen.h"
 #include "app/plot/vorschau.h"
-#include "core/dokumente/kurven_csv.h"
+#include "core/documents/kurven_csv.h"
+#include "core/documents/kurven_malen.h"
+#include "core/io/signale.h"
 #include "core/models/kurven_ermitteln.h"
 #include "core/models/optionseingabe.h"
 #include "core/models/vorgaben.h"
+#include "core/plot/aufzeichnende_leinwand.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "core/util/systemfehler.h"
 
 namespace {
+
+void melden(const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }
 
 zor::Abbildung abbildungFuer(const QString& anordnung, QSize g) {
     if (anordnung == "par") return zor::parAbbildungEinzeln(g);
@@ -38,7 +45,7 @@ int alleMalen(const QString& ziel, const zor::Vorlagenquelle& quelle) {
     for (const auto& szene : zor::alleSzenen(zor::startZustand())) {
         int f = 0;
         const QString datei = QDir(ziel).filePath(szene.name + ".png");
-        if (!zor::szeneMalen(szene, quelle, &f).save(datei)) ++f;
+        if (!zor::bildSpeichern(datei, zor::szeneMalen(szene, quelle, &f), {})) ++f;
         std::printf("%s %s\n", f == 0 ? "ok    " : "FEHLER", qPrintable(datei));
         fehler += f;
     }
@@ -46,203 +53,205 @@ int alleMalen(const QString& ziel, const zor::Vorlagenquelle& quelle) {
 }
 
 // The state the options describe: start values, presets, "aus" or a file per set.
-bool zustandSetzen(const QCommandLineParser& p, zor::ZorState& s) {
+bool zustandSetzen(const zor::Renderauftrag& a, zor::ZorState& s) {
     for (int satz = 0; satz < 2; ++satz) {
-        const QString datei = QStringLiteral("datei%1").arg(satz + 1), modell = QStringLiteral("satz%1").arg(satz + 1);
-        if (p.isSet(datei)) {
-            const auto e = zor::Load(s, satz, p.value(datei).toStdString());
+        if (!a.datei[satz].isEmpty()) {
+            const auto e = zor::Load(s, satz, a.datei[satz].toStdString());
             if (e.art != zor::LadenErgebnis::Art::Erfolg) {
                 // The system's reason too (a pipe, a folder), as zor says it.
-                for (const auto& m : e.meldungen)
-                    std::fprintf(stderr, "%s\n", zor::mitGrund(m.text, e.fehlernummer).c_str());
+                for (const auto& m : e.meldungen) melden(zor::mitGrund(m.text, e.fehlernummer));
                 return false;
             }
-        } else if (p.isSet(modell)) {
-            const QString name = p.value(modell);
-            if (name == "aus") {
-                zor::modellVon(s, satz) = zor::INAKTIV;
-            } else if (const auto v = zor::vorgabe(name.toStdString())) {
-                zor::vorgabeSetzen(s, satz, *v);
-            } else {
-                std::fprintf(stderr, "Unbekannte Vorgabe: %s\n", qPrintable(name));
-                return false;
-            }
+        } else if (a.satz[satz] == "aus") {
+            zor::modellVon(s, satz) = zor::INAKTIV;
+        } else if (!a.satz[satz].isEmpty()) {
+            zor::vorgabeSetzen(s, satz, *zor::vorgabe(a.satz[satz].toStdString()));
         }
     }
     s.Modell.inaktiv = s.Modell.M1 == 0 && s.Modell.M2 == 0;
     return true;
 }
 
-// Computes the curves a document of this kind shows; their messages go to stderr.
-void kurvenVorbereiten(zor::ZorState& s, zor::Druckart art) {
+// Computes the curves a document of this kind shows; their messages go to stderr. False
+// when a curve could not be computed (a file that cannot be read).
+bool kurvenVorbereiten(zor::ZorState& s, const zor::Druckart& art) {
     zor::KeinFortschritt still;
-    for (const auto& m : zor::druckKurvenErmitteln(s, art, still).meldungen) std::fprintf(stderr, "%s\n", m.text.c_str());
+    const auto bericht = zor::druckKurvenErmitteln(s, art, still);
+    for (const auto& m : bericht.meldungen) melden(m.text);
+    return bericht.ok;
 }
 
-// The printed page of a document as a PDF, through the printing's own page.
-int druckseiteSchreiben(zor::ZorState& s, zor::Druckart art, const QString& ausgabe, const zor::Vorlagenquelle& quelle) {
-    if (zor::formatVon(ausgabe) != zor::Bildformat::PDF) {
-        std::fprintf(stderr, "Druckseiten werden als PDF geschrieben: %s\n", qPrintable(ausgabe));
-        return 2;
+constexpr int ZEICHNUNG_MISSLUNGEN = 1;
+
+// The printed page of a document as a PDF, through the printing's own page; a page with a
+// faulty template is not written.
+int druckseiteSchreiben(zor::ZorState& s, const zor::Druckart& art, const QString& ausgabe, const zor::Vorlagenquelle& quelle) {
+    const zor::Eingaben geschuetzt = zor::satzDateien(s);
+    if (const auto nein = zor::ausgabeVerweigert(ausgabe.toStdString(), geschuetzt)) {
+        melden(*nein);
+        return ZEICHNUNG_MISSLUNGEN;
     }
-    kurvenVorbereiten(s, art);
-    std::vector<zor::Meldung> meldungen;
-    const auto e = zor::druckseiteSpeichern(ausgabe, [&](QPainter& maler, QSize seite) {
-        meldungen = zor::druckseiteMalen(maler, seite, s, quelle, art).meldungen;
-        return true;
-    });
-    for (const auto& m : meldungen) std::fprintf(stderr, "%s\n", m.text.c_str());
+    if (!kurvenVorbereiten(s, art)) return ZEICHNUNG_MISSLUNGEN;
+    zor::Druckbericht bericht;
+    const auto e = zor::druckseiteSpeichern(
+        ausgabe,
+        [&](QPainter& maler, QSize seite) {
+            bericht = zor::druckseiteMalen(maler, seite, s, quelle, art);
+            return bericht.vorlagenFehler == 0;
+        },
+        geschuetzt);
+    for (const auto& m : bericht.meldungen) melden(m.text);
     if (e == zor::Druckergebnis::Gedruckt) return 0;
-    std::fprintf(stderr, "Die Datei %s kann nicht geschrieben werden!\n", qPrintable(ausgabe));
-    return 1;
+    if (bericht.vorlagenFehler != 0) melden(zor::TEXT_FEHLERHAFTE_PLOTDATEI);
+    else melden("Die Datei " + ausgabe.toStdString() + " kann nicht geschrieben werden!");
+    return ZEICHNUNG_MISSLUNGEN;
 }
 
 // The options dialog's settings of a curve document, checked and applied by its rules;
 // false (with a message) when one is refused.
-bool kurvenOptionen(const QCommandLineParser& p, zor::ZorState& s, bool fav) {
-    for (const char* achse : {"abszisse", "ordinate"})
-        if (p.value(achse) != "lin" && p.value(achse) != "log") {
-            std::fprintf(stderr, "--%s ist lin oder log.\n", achse);
-            return false;
-        }
-    const bool linksLog = p.value("abszisse") == "log", obenLog = p.value("ordinate") == "log";
+bool kurvenOptionen(const zor::Renderauftrag& a, zor::ZorState& s, bool fav) {
     const auto waehle = [&](auto o) {
-        o.ordinate = obenLog ? 0 : 1;
-        o.band = p.isSet("band") ? 1 : 0;
-        if (p.isSet("punkte")) o.texte.abszisse = p.value("punkte").toStdString();
+        o.ordinate = a.ordinateLog ? 0 : 1;
+        o.band = a.band ? 1 : 0;
+        if (a.punkte) o.texte.abszisse = std::to_string(*a.punkte);
         return o;
     };
     zor::Optionsfehler f;
     if (fav) {
         auto o = waehle(zor::favOptionen(s));
-        o.abszisse = linksLog ? 0 : 1;
-        o.AB = p.isSet("ak") ? 1 : 0;
+        o.abszisse = a.abszisseLog ? 0 : 1;
+        o.AB = a.ak ? 1 : 0;
         f = zor::favOptionenAnwenden(s, o);
     } else {
         f = zor::fkfOptionenAnwenden(s, waehle(zor::fkfOptionen(s)));
     }
     if (f != zor::Optionsfehler::Keiner) {
-        std::fprintf(stderr, "Fehleingabe bei --punkte: ganze Zahl von 20 bis 100.\n");
+        melden("Fehleingabe bei --punkte: ganze Zahl von 20 bis 100.");
         return false;
     }
-    if (!p.isSet("cursor")) return true;
-    const int k = p.value("cursor").toInt();
+    if (!a.cursor) return true;
     // FAV points are 0 .. d - 1, FKF lags 0 .. D.
     const int hoechste = fav ? s.FAV_defbereich - 1 : s.FKF_defbereich;
-    if (k < 0 || k > hoechste) {
-        std::fprintf(stderr, "--cursor muss zwischen 0 und %d liegen.\n", hoechste);
+    if (*a.cursor > hoechste) {
+        melden("Fehleingabe bei --cursor: " + std::to_string(*a.cursor) + " liegt nicht zwischen 0 und " +
+               std::to_string(hoechste) + ".");
         return false;
     }
     (fav ? s.Cursor.FAV : s.Cursor.FKF) = 1;
-    (fav ? s.FAV_xpos : s.FKF_xpos) = k;
+    (fav ? s.FAV_xpos : s.FKF_xpos) = *a.cursor;
     return true;
 }
 
-// The curve document as the window paints it, or its curves as CSV.
-zor::Ergebnis kurvenMalen(const QString& art, const QString& ausgabe, QSize g, zor::ZorState& s,
-                          const zor::Vorlagenquelle& quelle) {
-    const bool fav = art == "fav";
-    kurvenVorbereiten(s, fav ? zor::Druckart::FAV : zor::Druckart::FKF);
-    if (zor::formatVon(ausgabe) == zor::Bildformat::CSV)
-        return zor::textSpeichern(ausgabe, fav ? zor::FAV_Csv(s) : zor::FKF_Csv(s));
-    return zor::bildSpeichern(ausgabe, g, [&](QPainter& maler) {
-        if (fav)
-            zor::favMalen(maler, g, s, quelle, 0);
-        else
-            zor::fkfMalen(maler, g, s, quelle, 0);
-    });
+// Whether the diagram's templates draw completely: the same painting on a recording canvas.
+bool kurvenVorlagenHeil(zor::ZorState& s, const zor::Vorlagenquelle& quelle, bool fav) {
+    zor::AufzeichnendeLeinwand probe;
+    if (fav)
+        zor::FAV_Paint(probe, s, quelle, 0);
+    else
+        zor::FKF_Paint(probe, s, quelle, 0);
+    const auto texte = probe.texte();
+    return std::find(texte.begin(), texte.end(), zor::TEXT_FEHLERHAFTE_PLOTDATEI) == texte.end();
 }
 
-int dokumentMalen(const QCommandLineParser& p, const QString& ausgabe, QSize g, const zor::Vorlagenquelle& quelle) {
+// The curve document as the window paints it, or its curves as CSV.
+zor::Ergebnis kurvenMalen(bool fav, const QString& ausgabe, QSize g, zor::ZorState& s, const zor::Vorlagenquelle& quelle) {
+    if (zor::formatVon(ausgabe) == zor::Bildformat::CSV)
+        return zor::textSpeichern(ausgabe, fav ? zor::FAV_Csv(s) : zor::FKF_Csv(s), zor::satzDateien(s));
+    if (!kurvenVorlagenHeil(s, quelle, fav)) return zor::Ergebnis::Fehler(zor::TEXT_FEHLERHAFTE_PLOTDATEI);
+    return zor::bildSpeichern(
+        ausgabe, g,
+        [&](QPainter& maler) {
+            if (fav)
+                zor::favMalen(maler, g, s, quelle, 0);
+            else
+                zor::fkfMalen(maler, g, s, quelle, 0);
+        },
+        zor::satzDateien(s));
+}
+
+zor::Ergebnis parZeichnen(const QString& ausgabe, QSize g, const zor::ZorState& s, const zor::Vorlagenquelle& quelle) {
+    // A trial on one pixel counts the templates that do not draw; nothing is written then.
+    QImage probe(1, 1, QImage::Format_RGB32);
+    QPainter probemaler(&probe);
+    if (zor::parMalen(probemaler, QRect(QPoint(0, 0), g), quelle, s) != 0)
+        return zor::Ergebnis::Fehler(zor::TEXT_FEHLERHAFTE_PLOTDATEI);
+    return zor::bildSpeichern(
+        ausgabe, g, [&](QPainter& maler) { zor::parMalen(maler, QRect(QPoint(0, 0), g), quelle, s); },
+        zor::satzDateien(s));
+}
+
+int dokumentMalen(const zor::Renderauftrag& a, const zor::Vorlagenquelle& quelle) {
+    using Z = zor::Renderziel;
     zor::ZorState s = zor::startZustand();
-    if (!zustandSetzen(p, s)) return 2;
-    const QString art = p.value("dokument");
-    if (art == "druck-ff") return druckseiteSchreiben(s, zor::Druckart::FF, ausgabe, quelle);
-    // A printed curve page takes the same display options as its document.
-    if (art == "druck-fkf" || art == "druck-fav") {
-        const bool fav = art == "druck-fav";
-        if (!kurvenOptionen(p, s, fav)) return 2;
-        return druckseiteSchreiben(s, fav ? zor::Druckart::FAV : zor::Druckart::FKF, ausgabe, quelle);
-    }
+    // A set file the loader refuses (missing, a pipe, empty) is a bad argument, as in zor.
+    if (!zustandSetzen(a, s)) return 2;
+    const bool fav = a.ziel == Z::FAV || a.ziel == Z::DruckFAV;
+    if ((fav || a.ziel == Z::FKF || a.ziel == Z::DruckFKF) && !kurvenOptionen(a, s, fav)) return 2;
+    if (a.ziel == Z::DruckFF) return druckseiteSchreiben(s, zor::DRUCK_FF, a.ausgabe, quelle);
+    if (a.ziel == Z::DruckFAV || a.ziel == Z::DruckFKF)
+        return druckseiteSchreiben(s, fav ? zor::DRUCK_FAV : zor::DRUCK_FKF, a.ausgabe, quelle);
+    const QSize g = a.groesse;
     zor::Ergebnis e;
-    if (art == "fav" || art == "fkf") {
-        if (!kurvenOptionen(p, s, art == "fav")) return 2;
-        e = kurvenMalen(art, ausgabe, g, s, quelle);
-    } else if (art == "ff" && zor::formatVon(ausgabe) == zor::Bildformat::Text) {
+    if (a.ziel == Z::FAV || a.ziel == Z::FKF) {
+        if (!kurvenVorbereiten(s, fav ? zor::DRUCK_FAV : zor::DRUCK_FKF)) return ZEICHNUNG_MISSLUNGEN;
+        e = kurvenMalen(fav, a.ausgabe, g, s, quelle);
+    } else if (a.ziel == Z::FF && zor::formatVon(a.ausgabe) == zor::Bildformat::Text) {
         QImage messen(1, 1, QImage::Format_RGB32);
         QPainter maler(&messen);
-        e = zor::textSpeichern(ausgabe, zor::FF_Text(zor::ffInhalt(maler, g, s)));
-    } else if (art == "ff") {
-        e = zor::bildSpeichern(ausgabe, g, [&](QPainter& maler) { zor::ffMalen(maler, g, s, 0); });
-    } else if (art == "par") {
-        e = zor::bildSpeichern(ausgabe, g,
-                               [&](QPainter& maler) { zor::parMalen(maler, QRect(QPoint(0, 0), g), quelle, s); });
+        e = zor::textSpeichern(a.ausgabe, zor::FF_Text(zor::ffInhalt(maler, g, s)), zor::satzDateien(s));
+    } else if (a.ziel == Z::FF) {
+        e = zor::bildSpeichern(a.ausgabe, g, [&](QPainter& maler) { zor::ffMalen(maler, g, s, 0); }, zor::satzDateien(s));
     } else {
-        std::fprintf(stderr, "Unbekanntes Dokument: %s (ff, par, fav, fkf, druck-ff, druck-fkf oder druck-fav)\n", qPrintable(art));
+        e = parZeichnen(a.ausgabe, g, s, quelle);
+    }
+    if (!e) melden(e.meldung.text);
+    return e ? 0 : ZEICHNUNG_MISSLUNGEN;
+}
+
+int vorlageZeichnen(const zor::Renderauftrag& a, const zor::Vorlagenquelle& quelle) {
+    int ergebnis = 0;
+    const QImage bild = zor::vorlageMalen(quelle, a.vorlage.toStdString(), a.werte, a.textfarbe, a.text,
+                                          abbildungFuer(a.anordnung, a.groesse), a.groesse, &ergebnis);
+    if (ergebnis != 1) {
+        melden(std::string(zor::TEXT_FEHLERHAFTE_PLOTDATEI) + " (" + a.vorlage.toStdString() + ")");
+        return ZEICHNUNG_MISSLUNGEN;
+    }
+    const auto e = zor::bildSpeichern(a.ausgabe, bild, {});
+    if (!e) melden(e.meldung.text);
+    return e ? 0 : ZEICHNUNG_MISSLUNGEN;
+}
+
+int rendern(int argc, char** argv) {
+    // Renders into images only, so no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's own diagnostics are English notes for developers; the user reads only ours.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    QGuiApplication app(argc, argv);
+    const auto aufruf = zor::renderArgumente(app.arguments().mid(1));
+    if (!aufruf.auftrag) {
+        melden(aufruf.fehler);
         return 2;
     }
-    if (!e) std::fprintf(stderr, "%s\n", e.meldung.text.c_str());
-    return e ? 0 : 1;
+    const zor::Renderauftrag& a = *aufruf.auftrag;
+    if (a.hilfe) {
+        std::fputs(zor::renderHilfe().c_str(), stdout);
+        return 0;
+    }
+    const auto quelle = zor::programmVorlagen(a.start);
+    if (a.ziel == zor::Renderziel::Alle) return alleMalen(a.alle, quelle);
+    if (a.ziel == zor::Renderziel::Vorlage) return vorlageZeichnen(a, quelle);
+    return dokumentMalen(a, quelle);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Renders into images only, so no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QCommandLineParser p;
-    p.setApplicationDescription("Zeichnet Plotvorlagen in PNG-Dateien.");
-    p.addHelpOption();
-    p.addOptions({
-        {"alle", "Alle Vorlagen und Diagramme in das Verzeichnis <dir> zeichnen.", "dir"},
-        {"start", "Vorlagen zuerst in <dir> suchen (wie das Startverzeichnis).", "dir", "."},
-        {"text", "Auswahlzeichen der t-Sätze.", "c", "a"},
-        {"textfarbe", "0: erste, 1: zweite Farbe der b-Sätze.", "n", "0"},
-        {"werte", "Zahlenwerte der t-Sätze, durch Kommas getrennt.", "liste"},
-        {"groesse", "Bildgröße in Pixeln.", "BxH", "900x600"},
-        {"anordnung", "dokument, par, mar oder druck.", "art", "dokument"},
-        {"dokument", "Ein Dokument zeichnen: ff, par, fav oder fkf (ff auch als .txt, fav und fkf als .csv), "
-                     "oder die gedruckte Seite druck-ff, druck-fkf oder druck-fav (als .pdf).", "art"},
-        {"satz1", "Parametersatz 1: Vorgabe (bsc1 ... sw2) oder aus.", "name"},
-        {"satz2", "Parametersatz 2: Vorgabe (bsc1 ... sw2) oder aus.", "name"},
-        {"datei1", "Parametersatz 1 aus einer FFO- oder FAB-Datei.", "datei"},
-        {"datei2", "Parametersatz 2 aus einer FFO- oder FAB-Datei.", "datei"},
-        {"abszisse", "fav: Abszisse lin oder log.", "art", "lin"},
-        {"ordinate", "fav, fkf: Ordinate lin oder log.", "art", "log"},
-        {"ak", "fav: p(a=k) statt P(a>=k) zeigen."},
-        {"punkte", "fav: Punkte, fkf: höchster Abstand D (20 bis 100).", "D"},
-        {"cursor", "fav, fkf: Messcursor an Position K zeigen.", "K"},
-        {"band", "fav, fkf: Konfidenzband der simulierten Kurven zeigen."},
-    });
-    p.addPositionalArgument("vorlage", "Name der Vorlage, z. B. FKF.PLT (nicht mit --dokument)");
-    p.addPositionalArgument("ausgabe", "PNG-Datei (mit --dokument auch SVG, PDF, TXT oder CSV; Druckseiten als PDF)");
-    p.process(app);
-
-    const auto quelle = zor::programmVorlagen(p.value("start"));
-    if (p.isSet("alle")) return alleMalen(p.value("alle"), quelle);
-
-    const QStringList args = p.positionalArguments();
-    const QStringList masse = p.value("groesse").split('x');
-    if (masse.size() != 2) p.showHelp(2);
-    const QSize g(masse[0].toInt(), masse[1].toInt());
-    if (g.width() <= 0 || g.height() <= 0 || g.width() > 10000 || g.height() > 10000) p.showHelp(2);
-    if (p.isSet("dokument")) {
-        if (args.size() != 1) p.showHelp(2);
-        return dokumentMalen(p, args[0], g, quelle);
-    }
-    if (args.size() != 2 || p.value("text").size() != 1) p.showHelp(2);
-    std::vector<float> werte;
-    for (const auto& w : p.value("werte").split(',', Qt::SkipEmptyParts)) werte.push_back(w.toFloat());
-
-    int ergebnis = 0;
-    const QImage bild = zor::vorlageMalen(quelle, args[0].toStdString(), werte, p.value("textfarbe").toInt(),
-                                          p.value("text").at(0).toLatin1(), abbildungFuer(p.value("anordnung"), g),
-                                          g, &ergebnis);
-    if (!bild.save(args[1])) {
-        std::fprintf(stderr, "Kann %s nicht schreiben.\n", qPrintable(args[1]));
+    // Unfinished outputs vanish on TERM and INT; a file-size limit fails the write instead.
+    zor::temporaereDateienBeiSignalEntfernen();
+    try {
+        return rendern(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "%s\n", zor::TEXT_SPEICHERMANGEL);
         return 1;
     }
-    if (ergebnis != 1) std::fprintf(stderr, "Fehlerhafte Plotdatei!\n");
-    return ergebnis == 1 ? 0 : 1;
 }

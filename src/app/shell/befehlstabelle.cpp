@@ -1,40 +1,22 @@
-// The frame's command dispatcher. A command goes to the feature module that registered it,
-// else to the frame's own table (shell commands, and nochNichtVerfuegbar for commands
-// whose window or dialog is not built yet), else on to the active document.
+// The frame's command dispatcher and its own commands. A command goes to the module whose
+// description names a handler for it, else on to the active document; a window-list
+// entry activates its document. After every command the channel-model items follow the
+// state.
 
-#include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStyle>
 
-
-#include "app/platform/meldungsdienst.h"
-#include "app/kontext/befehle.h"
-#include "app/shell/hauptfenster.h"
+#include "app/context/befehle.h"
+#include "app/context/mdi_dokument.h"
 #include "app/platform/hinweise.h"
-#include "app/kontext/mdi_dokument.h"
+#include "app/platform/meldungsdienst.h"
+#include "app/shell/hauptfenster.h"
 #include "app/shell/menue.h"
-#include "app/shell/werkzeugleiste.h"
-#include "core/dokumente/anordnung.h"
+#include "core/documents/anordnung.h"
 #include "core/util/ergebnis.h"
 
 namespace zor::app {
-
-using H = Hauptfenster;
-
-// clang-format off
-const H::Befehlseintrag H::BEFEHLE[] = {
-    {CMD_BEENDEN, &H::beenden},
-    {CMD_INFO_PROGRAMM, &H::nichts},
-    {CMD_KASKADIERT, &H::mdiAnordnen},
-    {CMD_NEBENEINANDER, &H::mdiAnordnen},
-    {CMD_UNTEREINANDER, &H::mdiAnordnen},
-    {CMD_ICONS_EINORDNEN, &H::mdiAnordnen},
-    {CMD_ALLE_SCHLIESSEN, &H::alleSchliessen},
-    {CMD_MULTIMEDIA, &H::zuMultimedia},
-    {CMD_ZORWERK, &H::zuZor},
-};
-// clang-format on
 
 void Hauptfenster::mainframe_OnCommand(int id) {
     if (id >= CMD_FENSTERLISTE_ERSTE && id <= CMD_FENSTERLISTE_LETZTE) {
@@ -45,80 +27,35 @@ void Hauptfenster::mainframe_OnCommand(int id) {
             return;
         }
     }
-    if (auto it = modulBefehle_.find(id); it != modulBefehle_.end()) {
-        it->second(id);
-        return;
-    }
-    for (const Befehlseintrag& e : BEFEHLE)
-        if (e.id == id) {
-            (this->*e.handler)(id);
-            return;
-        }
-    anDokument(id);
+    if (auto it = ziele_.find(id); it != ziele_.end())
+        it->second.ausfuehren(*it->second.modul, id);
+    else
+        anDokument(id);
+    befehleAbgleichen();
 }
 
 void Hauptfenster::anDokument(int id) {
     if (MdiDokument* d = aktivesDokument()) d->befehl(id);
 }
 
-void Hauptfenster::nichts(int) {}
-
-// Every command whose window or dialog is not built yet ends here, and says so.
-void Hauptfenster::nochNichtVerfuegbar(int id) { nochNichtVerfuegbar(QList<int>{id}); }
-
-void Hauptfenster::nochNichtVerfuegbar(const QList<int>& ids) {
-    QStringList namen;
-    for (int id : ids) {
-        QString name;
-        for (const Menue* m :
-             std::initializer_list<const Menue*>{aktuell_, &menue(MENU_ZOR), &menue(MENU_MULTIMEDIA)}) {
-            const auto a = m->aktionen(id);
-            if (!a.isEmpty()) {
-                name = a.first()->text();
-                break;
-            }
-        }
-        name = name.section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&')).remove(QStringLiteral("..."));
-        if (!name.isEmpty()) namen << QStringLiteral("„%1“").arg(name.trimmed());
-    }
-    QString text;
-    if (namen.isEmpty())
-        text = QStringLiteral("Diese Funktion ist noch nicht verfügbar.");
-    else if (namen.size() == 1)
-        text = QStringLiteral("Die Funktion %1 ist noch nicht verfügbar.").arg(namen.first());
-    else
-        text = QStringLiteral("Die Funktionen %1 und %2 sind noch nicht verfügbar.")
-                   .arg(namen.mid(0, namen.size() - 1).join(QStringLiteral(", ")), namen.last());
-    meldung_.zeige(text, QString::fromUtf8(TITEL_PROGRAMM), Symbol::Information);
-}
-
-void Hauptfenster::nochNichtVerfuegbarWeiter(int id) {
-    nochNichtVerfuegbar(id);
-    anDokument(id);
-}
-
-void Hauptfenster::beenden(int) { close(); }
-
 // ---- Modes ----
 
-void Hauptfenster::zuMultimedia(int) {
+void Hauptfenster::zuMultimedia() {
     if (modus_ == Modus::Zor && zor::modellDokumentOffen(zustand_)) return;  // the item is grayed then
     modus_ = Modus::Multimedia;
     setzeMenue(menue(MENU_MULTIMEDIA));
     RebuildToolBar(CMD_MULTIMEDIA);
 }
 
-void Hauptfenster::zuZor(int) {
+void Hauptfenster::zuZor() {
     if (!mdi_->subWindowList().isEmpty()) {
         if (EntscheidungDialog(this) == 0) return;
         mainframe_OnCloseAll();
         meldung_.zeige(QStringLiteral("Wechsel zu ZOR!"), QString::fromUtf8(TITEL_PROGRAMM));
     }
     modus_ = Modus::Zor;
-    Menue& zor = menue(MENU_ZOR);
-    setzeMenue(zor);
+    setzeMenue(menue(MENU_ZOR));
     RebuildToolBar(CMD_ZORWERK);
-    for (int id : {CMD_SPEICHERN_SATZ2, CMD_SPEICHERN_SATZ1}) werkzeugleiste_->setzeAktiv(id, !zor.istGrau(id));
 }
 
 // ---- MDI ----
@@ -130,8 +67,6 @@ void Hauptfenster::mainframe_OnCloseAll() {
         w->close();  // the document may refuse; then it stays
     }
 }
-
-void Hauptfenster::alleSchliessen(int) { mainframe_OnCloseAll(); }
 
 void Hauptfenster::mdiAnordnen(int id) {
     switch (id) {

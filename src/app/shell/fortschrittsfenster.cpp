@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 
 namespace zor::app {
 namespace {

@@ -10,18 +10,22 @@
 
 #include <algorithm>
 
-#include "app/platform/warnton.h"
-#include "app/kontext/befehle.h"
-#include "app/shell/fortschrittsfenster.h"
+#include "app/context/befehle.h"
+#include "app/context/mdi_dokument.h"
+#include "app/context/texte.h"
 #include "app/hintergrund/hintergrund.h"
-#include "app/kontext/mdi_dokument.h"
-#include "app/shell/menue.h"
-#include "app/shell/module.h"
-#include "app/platform/ressourcen.h"
-#include "app/shell/statusleiste.h"
-#include "app/kontext/texte.h"
 #include "app/media/nebeneinander.h"
+#include "app/platform/ressourcen.h"
+#include "app/platform/warnton.h"
+#include "app/shell/fortschrittsfenster.h"
+#include "app/shell/menue.h"
+#include "app/shell/menue_tabellen.h"
+#include "app/shell/module.h"
+#include "app/shell/statusleiste.h"
 #include "app/shell/werkzeugleiste.h"
+#include "core/documents/befehlszustand.h"
+#include "core/io/job_ergebnis.h"
+#include "core/util/format.h"
 
 namespace zor::app {
 namespace {
@@ -29,18 +33,26 @@ namespace {
 constexpr int FENSTERLISTE_MAX = 9;
 const char* const LISTENEINTRAG = "fensterliste";
 
-bool istDokumentMenue(int id) {
-    return id == MENU_HEX || id == MENU_BIN || id == MENU_BITMAP || id == MENU_GRAFIK;
-}
+// The model items of each set, by the kind that carries the check mark.
+struct Hakenzeile {
+    Modellart art;
+    int satz1, satz2;
+};
+constexpr Hakenzeile MODELLHAKEN[] = {
+    {Modellart::BSC, CMD_SATZ1_BSC, CMD_SATZ2_BSC},       {Modellart::GE, CMD_SATZ1_GE, CMD_SATZ2_GE},
+    {Modellart::MC, CMD_SATZ1_MC, CMD_SATZ2_MC},          {Modellart::SW, CMD_SATZ1_SW, CMD_SATZ2_SW},
+    {Modellart::Datei, CMD_SATZ1_DATEI, CMD_SATZ2_DATEI}, {Modellart::Inaktiv, CMD_SATZ1_INAKTIV, CMD_SATZ2_INAKTIV},
+};
 
 }  // namespace
 
 Hauptfenster::Hauptfenster(Meldungsdienst& meldung, Dateiwahl& dateiwahl, QWidget* eltern)
     : QMainWindow(eltern),
+      verzeichnis_(alleModule()),
       meldung_(meldung),
       dateiwahl_(dateiwahl),
       mdi_(new QMdiArea(this)),
-      statusleiste_(new Statusleiste(this)),
+      statusleiste_(new Statusleiste([this](int id) { return verzeichnis_.hinweis(id); }, this)),
       warnton_(std::make_unique<Warnton>()) {
     ladeRessourcen();
     InitVar(zustand_);
@@ -60,14 +72,15 @@ Hauptfenster::Hauptfenster(Meldungsdienst& meldung, Dateiwahl& dateiwahl, QWidge
     ladeModule();
 }
 
+// Each module made once; each command it describes with a handler reaches that module.
 void Hauptfenster::ladeModule() {
-    module_ = erzeugeModule(*this);
-    for (const auto& m : module_)
-        for (const auto& e : m->befehle()) {
-            const bool neu = modulBefehle_.emplace(e.id, e.handler).second;
-            Q_ASSERT_X(neu, "ladeModule", "a command is registered by two modules");
-            (void)neu;
-        }
+    Q_ASSERT_X(verzeichnis_.fehler().isEmpty(), "ladeModule", qPrintable(verzeichnis_.fehler().join('\n')));
+    for (const Modul* m : verzeichnis_.module()) {
+        std::unique_ptr<Befehlsmodul> modul = m->erzeuge ? m->erzeuge(*this) : nullptr;
+        for (const Befehl& b : m->befehle)
+            if (b.ausfuehren && modul) ziele_[b.id] = {modul.get(), b.ausfuehren};
+        if (modul) module_.push_back(std::move(modul));
+    }
 }
 
 Hauptfenster::~Hauptfenster() {
@@ -81,7 +94,7 @@ Menue& Hauptfenster::menue(int id) {
     auto& m = menues_[id];
     if (!m) {
         m = std::make_unique<Menue>(
-            id, this, [this](int befehl) { mainframe_OnCommand(befehl); },
+            id, menuTabelle(verzeichnis_, id), this, [this](int befehl) { mainframe_OnCommand(befehl); },
             [this](int befehl) { zeigeHinweis(befehl); });
         for (QAction* a : m->leiste())
             if (QMenu* p = a->menu()) programmzeileNachMenue(p);
@@ -153,27 +166,40 @@ void Hauptfenster::RebuildToolBar(int satz) {
         removeToolBar(werkzeugleiste_);
         delete werkzeugleiste_;
     }
-    werkzeugleiste_ = new Werkzeugleiste(satz, [this](int id) { mainframe_OnCommand(id); }, this);
+    werkzeugleiste_ = new Werkzeugleiste(
+        verzeichnis_, satz, [this](int id) { mainframe_OnCommand(id); }, this);
     addToolBar(Qt::TopToolBarArea, werkzeugleiste_);
 }
 
-void Hauptfenster::SetupTheToolbar(int id, int aktiv) {
-    if (id == CMD_MULTIMEDIA)
-        werkzeugleiste_->setzeAktiv(id, mdi_->currentSubWindow() == nullptr);
-    else
-        werkzeugleiste_->setzeAktiv(id, aktiv != 0);
-}
-
-void Hauptfenster::SetupTheMenu(Menue& m, int id) {
-    const auto& f = zustand_.Fenster;
-    m.grau(id, f.FF || f.FKF || f.FAV || f.PAR);
+// The channel-model items and buttons as the state says; the rules are in the core.
+void Hauptfenster::befehleAbgleichen() {
+    const std::vector<Modellfenster> modelle = verzeichnis_.modellfenster();
+    const Befehlszustand b = befehlszustand(zustand_, verzeichnis_.modellReihe());
+    setzeAktiv(CMD_AKTUALISIEREN, b.aktualisieren);
+    setzeAktiv(CMD_OEFFNEN_ALLE, b.alleOeffnen);
+    setzeUntermenueAktiv(CMD_OEFFNEN_ALLE, b.alleOeffnen);
+    for (int id : {int(CMD_SCHLIESSEN_ALLE), int(CMD_EXPORTIEREN), int(CMD_SEITENANSICHT)})
+        setzeAktiv(id, b.fensterBefehle);
+    setzeUntermenueAktiv(CMD_SCHLIESSEN_ALLE, b.fensterBefehle);
+    setzeUntermenueAktiv(CMD_KASKADIERT, b.fensterBefehle);
+    setzeAktiv(CMD_DRUCKEN, b.drucken);
+    setzeAktiv(CMD_SPEICHERN_SATZ1, b.speichern[0]);
+    setzeAktiv(CMD_SPEICHERN_SATZ2, b.speichern[1]);
+    setzeAktiv(CMD_MULTIMEDIA, b.multimedia);
+    for (std::size_t i = 0; i < modelle.size(); ++i) {
+        setzeAktiv(modelle[i].oeffnen, !b.offen[i]);
+        setzeAktiv(modelle[i].schliessen, b.offen[i]);
+    }
+    for (const Hakenzeile& h : MODELLHAKEN) {
+        setzeHaken(h.satz1, h.art == b.haken[0]);
+        setzeHaken(h.satz2, h.art == b.haken[1]);
+    }
 }
 
 // ---- Documents ----
 
-QMdiSubWindow* Hauptfenster::mdi_Create(MdiDokument* dokument, int klasseId, int titelId) {
-    dokument->setProperty("klasse", text(klasseId));
-    dokument->setWindowTitle(text(titelId).left(80));
+QMdiSubWindow* Hauptfenster::mdi_Create(MdiDokument* dokument) {
+    dokument->setWindowTitle(dokument->beschreibung().titel.left(80));
     QMdiSubWindow* w = mdi_->addSubWindow(dokument);
     if (!w) return nullptr;
     w->setAttribute(Qt::WA_DeleteOnClose);
@@ -216,7 +242,7 @@ void Hauptfenster::dokumentAktiviert(QMdiSubWindow* w) {
 }
 
 void Hauptfenster::mainframe_OnMDIDestroy() {
-    if (mdi_->currentSubWindow() || !istDokumentMenue(aktuell_->id())) return;
+    if (mdi_->currentSubWindow() || !verzeichnis_.istDokumentMenue(aktuell_->id())) return;
     setzeMenue(menue(MENU_MULTIMEDIA));
 }
 
@@ -224,7 +250,7 @@ QMenu* Hauptfenster::kontextPopup(int kontextId) {
     auto& k = kontexte_[kontextId];
     if (!k) {
         k = std::make_unique<Menue>(
-            kontextId, this, [this](int befehl) { mainframe_OnCommand(befehl); },
+            kontextId, menuTabelle(verzeichnis_, kontextId), this, [this](int befehl) { mainframe_OnCommand(befehl); },
             [this](int befehl) { zeigeHinweis(befehl); });
         programmzeileNachMenue(k->popup(0));
     }
@@ -244,6 +270,10 @@ zor::Fortschritt& Hauptfenster::fortschritt() { return MakeProgress(); }
 Hintergrund& Hauptfenster::hintergrund() {
     if (!hintergrund_) hintergrund_ = std::make_unique<Hintergrund>(MakeProgress());
     return *hintergrund_;
+}
+
+void Hauptfenster::geschriebenMelden(const QString& datei) {
+    statusleiste_->UpdateStatusBar(QString::fromStdString(zor::format(zor::TEXT_GESCHRIEBEN, datei.toStdString().c_str())), 0);
 }
 
 void Hauptfenster::zeigeNebeneinander(const QString& original, const QString& kopie) {
@@ -277,9 +307,7 @@ bool Hauptfenster::istAktiv(int id) const {
 }
 
 void Hauptfenster::setzeUntermenueAktiv(int id, bool aktiv) {
-    const Menue* m = menueMit(id);
-    if (!m) return;
-    for (QAction* a : m->aktionen(id))
+    for (QAction* a : menue(MENU_ZOR).aktionen(id))
         if (auto* popup = qobject_cast<QMenu*>(a->parent())) popup->menuAction()->setEnabled(aktiv);
 }
 

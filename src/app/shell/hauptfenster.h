@@ -10,8 +10,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/kontext/befehlsmodul.h"
-#include "app/kontext/kontext.h"
+#include "app/context/befehlsmodul.h"
+#include "app/context/kontext.h"
+#include "app/context/verzeichnis.h"
 #include "core/models/zor_state.h"
 
 class QMdiArea;
@@ -51,8 +52,8 @@ public:
     // The menu the frame shows now.
     const Menue& aktuellesMenue() const { return *aktuell_; }
 
-    // Creates a document in the MDI area with the class and title strings of those ids.
-    QMdiSubWindow* mdi_Create(MdiDokument* dokument, int klasseId, int titelId);
+    // Creates a document in the MDI area with the title of its description.
+    QMdiSubWindow* mdi_Create(MdiDokument* dokument);
 
     // The context every document, dialog and job receives.
     ZorState& zustand() override { return zustand_; }
@@ -62,24 +63,24 @@ public:
     zor::Fortschritt& fortschritt() override;
     Hintergrund& hintergrund() override;
     QWidget* fenster() override { return this; }
-    QMdiSubWindow* oeffneDokument(MdiDokument* dokument, int klasseId, int titelId) override {
-        return mdi_Create(dokument, klasseId, titelId);
-    }
+    QMdiSubWindow* oeffneDokument(MdiDokument* dokument) override { return mdi_Create(dokument); }
     QList<MdiDokument*> dokumente() const override;
     MdiDokument* aktivesDokument() const override;
-    void aktiviere(MdiDokument* dokument) override;
+    void aktiviere(MdiDokument* dokument);
     QMdiArea& mdiFlaeche() override { return *mdi_; }
     void zeigeKontextmenue(MdiDokument* dokument, const QPoint& global, int kontextId) override {
         mdi_OnContextMenu(dokument, global, kontextId);
     }
     void befehl(int id) override { mainframe_OnCommand(id); }
+    void geschriebenMelden(const QString& datei) override;
     void zeigeNebeneinander(const QString& original, const QString& kopie) override;
     void setzeAktiv(int id, bool aktiv) override;
     void setzeHaken(int id, bool haken) override;
-    bool istAktiv(int id) const override;
-    bool hatHaken(int id) const override;
-    void setzeUntermenueAktiv(int id, bool aktiv) override;
-    void nochNichtVerfuegbar(const QList<int>& ids) override;
+    // The state of the command's item in the channel-model or multimedia menu.
+    bool istAktiv(int id) const;
+    bool hatHaken(int id) const;
+    void befehleAbgleichen() override;
+    const Verzeichnis& verzeichnis() const override { return verzeichnis_; }
 
     // Context menu of a document at a point in screen coordinates; false (nothing
     // shown) when the point is outside the document's client area.
@@ -87,9 +88,13 @@ public:
     // The context menu's first pop-up, conformed to the current frame menu.
     QMenu* kontextPopup(int kontextId);
 
-    void SetupTheToolbar(int id, int aktiv);
-    void SetupTheMenu(Menue& m, int id);
     void RebuildToolBar(int satz);
+
+    // The frame's own commands (shell/rahmen_modul.cpp describes them).
+    void zuMultimedia();
+    void zuZor();
+    void mdiAnordnen(int id);
+    void mainframe_OnCloseAll();
 
     // The window list entries (ids 3000...) the window menu shows now.
     QList<QAction*> fensterliste();
@@ -101,42 +106,31 @@ public:
     void nachVorn();
 
 private:
-    using Handler = void (Hauptfenster::*)(int);
-    struct Befehlseintrag {
-        int id;
-        Handler handler;
+    // The feature modules and, built from their descriptions, the handler of each command.
+    struct Ziel {
+        Befehlsmodul* modul;
+        Befehl::Ausfuehrung ausfuehren;
     };
-    static const Befehlseintrag BEFEHLE[];
-    // The feature modules and, built from them, the handler of each command they serve.
     std::vector<std::unique_ptr<Befehlsmodul>> module_;
-    std::unordered_map<int, Befehlsmodul::Handler> modulBefehle_;
+    std::unordered_map<int, Ziel> ziele_;
     void ladeModule();
 
     void setzeMenue(const Menue& m);
     // The menu holding a command's item: the channel-model or multimedia menu first.
     const Menue* menueMit(int id) const;
+    // Enables or grays, as a whole, the pop-up of the channel-model menu that holds the command.
+    void setzeUntermenueAktiv(int id, bool aktiv);
     void aktualisiereFensterliste(QMenu* fenstermenue);
     void dokumentAktiviert(QMdiSubWindow* w);
     void mainframe_OnMDIDestroy();
     void zeigeHinweis(int id);
     void anDokument(int id);
-
-    // Command handlers (the dispatch table names them).
-    void nochNichtVerfuegbar(int id);
-    void nichts(int id);
-    void beenden(int id);
-    void zuMultimedia(int id);
-    void zuZor(int id);
-    void mdiAnordnen(int id);
-    void alleSchliessen(int id);
-    void nochNichtVerfuegbarWeiter(int id);
-
-    void mainframe_OnCloseAll();
     void kacheln(bool nebeneinander);
     void iconsEinordnen();
     void kaskadieren();
     void programmzeileNachMenue(QMenu* menue);
 
+    Verzeichnis verzeichnis_;
     Meldungsdienst& meldung_;
     Dateiwahl& dateiwahl_;
     ZorState zustand_;

@@ -4,8 +4,7 @@
 #include <QKeySequence>
 #include <QWidget>
 
-#include "app/kontext/befehle.h"
-#include "app/shell/menue_tabellen.h"
+#include "app/context/befehle.h"
 
 namespace zor::app {
 
@@ -21,11 +20,12 @@ void setzeHaken(QAction* a, bool gesetzt) {
 
 }  // namespace
 
-Menue::Menue(int menueId, QWidget* eigentuemer, Befehlsziel befehl, Befehlsziel hinweis)
+Menue::Menue(int menueId, const std::vector<MenuEintrag>& tabelle, QWidget* eigentuemer, Befehlsziel befehl,
+             Befehlsziel hinweis)
     : id_(menueId), eigentuemer_(eigentuemer), befehl_(std::move(befehl)), hinweis_(std::move(hinweis)) {
     // stapel[e] is the pop-up that receives entries of depth e + 1.
     QList<QMenu*> stapel;
-    for (const MenuEintrag& e : menuTabelle(menueId)) {
+    for (const MenuEintrag& e : tabelle) {
         stapel.resize(e.ebene);
         QMenu* eltern = e.ebene == 0 ? nullptr : stapel.value(e.ebene - 1);
         if (e.art & TRENNER) {
@@ -87,12 +87,6 @@ bool Menue::istGrau(int befehl) const {
 bool Menue::hatHaken(int befehl) const {
     QAction* a = nachId_.value(befehl);
     return a && a->isChecked();
-}
-
-void Menue::popupGrau(QMenu* menue, int position, bool grau) {
-    if (!menue) return;
-    QAction* a = menue->actions().value(position);
-    if (a) a->setEnabled(!grau);
 }
 
 QMenu* Menue::findWindowMenu() const {

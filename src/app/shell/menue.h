@@ -8,6 +8,9 @@
 #include <QMenu>
 
 #include <functional>
+#include <vector>
+
+#include "app/shell/menue_tabellen.h"
 
 class QAction;
 class QWidget;
@@ -18,7 +21,8 @@ class Menue {
 public:
     using Befehlsziel = std::function<void(int id)>;
     // hinweis receives the command id of a highlighted item, or 0 for a pop-up title.
-    Menue(int menueId, QWidget* eigentuemer, Befehlsziel befehl, Befehlsziel hinweis = {});
+    Menue(int menueId, const std::vector<MenuEintrag>& tabelle, QWidget* eigentuemer, Befehlsziel befehl,
+          Befehlsziel hinweis = {});
 
     int id() const { return id_; }
     const QList<QAction*>& leiste() const { return leiste_; }
@@ -31,9 +35,6 @@ public:
     void haken(int befehl, bool gesetzt);
     bool istGrau(int befehl) const;
     bool hatHaken(int befehl) const;
-
-    // Grays or enables a pop-up entry inside another pop-up (by position).
-    static void popupGrau(QMenu* menue, int position, bool grau);
 
     // The first pop-up of the bar that holds item 4049 or 250: where the window list goes.
     QMenu* findWindowMenu() const;

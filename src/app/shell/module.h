@@ -1,13 +1,12 @@
 #pragma once
-// The list of feature modules the frame loads: one row per module.
+// The feature modules the frame loads, as their descriptions: one row per module.
 
-#include <memory>
 #include <vector>
 
-#include "app/kontext/befehlsmodul.h"
+#include "app/context/beschreibung.h"
 
 namespace zor::app {
 
-std::vector<std::unique_ptr<Befehlsmodul>> erzeugeModule(Kontext& kontext);
+const std::vector<const Modul*>& alleModule();
 
 }  // namespace zor::app

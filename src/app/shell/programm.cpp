@@ -6,12 +6,15 @@
 #include <QScreen>
 #include <QTranslator>
 
+#include "app/platform/anwendung.h"
 #include "app/platform/bildschirmpassung.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/einzelinstanz.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/shell/hauptfenster.h"
 #include "app/shell/startargumente.h"
+#include "core/io/signale.h"
+#include "core/util/systemfehler.h"
 
 #include <cstdio>
 
@@ -37,7 +40,10 @@ int zorwerkMain(int argc, char** argv) {
         std::fputs(fehlt.c_str(), stderr);
         return 1;
     }
-    QApplication app(argc, argv);
+    // A file-size limit fails a save with its reason instead of ending the program;
+    // TERM, INT and HUP remove temporary files and folders first.
+    temporaereDateienBeiSignalEntfernen();
+    Anwendung app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zorwerk"));
     QApplication::setApplicationDisplayName(QString());
     QApplication::setDesktopFileName(QStringLiteral("de.zorwerk.Zorwerk"));
@@ -56,6 +62,9 @@ int zorwerkMain(int argc, char** argv) {
     QtDateiwahl dateiwahl;
     Hauptfenster rahmen(meldung, dateiwahl);
     meldung.setzeEltern(&rahmen);
+    app.setzeSpeichermangelMeldung([&meldung] {
+        meldung.zeige(QString::fromUtf8(TEXT_SPEICHERMANGEL), QString::fromUtf8(TITEL_PROGRAMM), Symbol::Stopp, Knoepfe::Ok);
+    });
     QObject::connect(&instanz, &Einzelinstanz::nachVorn, &rahmen, &Hauptfenster::nachVorn);
     // Without a window manager that honours "maximised" the frame still fills the screen.
     if (const QScreen* schirm = rahmen.screen()) rahmen.setGeometry(schirm->availableGeometry());

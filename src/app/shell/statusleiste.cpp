@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "app/kontext/befehle.h"
-#include "app/kontext/texte.h"
+#include "app/context/befehle.h"
+#include "app/context/texte.h"
 
 namespace zor::app {
 
@@ -17,7 +17,8 @@ QString datumText(const QDate& d) {
     return QString::asprintf("   %02d.%02d.%02d", d.day(), d.month(), d.year());
 }
 
-Statusleiste::Statusleiste(QWidget* eltern) : QStatusBar(eltern), uhr_(new QTimer(this)) {
+Statusleiste::Statusleiste(std::function<QString(int)> hinweis, QWidget* eltern)
+    : QStatusBar(eltern), hinweis_(std::move(hinweis)), uhr_(new QTimer(this)) {
     setObjectName(QStringLiteral("id_%1").arg(ID_STATUSLEISTE));
     setSizeGripEnabled(false);
     const QFontMetrics fm(font());
@@ -65,7 +66,7 @@ void Statusleiste::Frame_OnMenuSelect(int id) {
     if (id == MENU_ZU)
         UpdateStatusBar(text(TXT_PROGRAMMZEILE), 0);
     else
-        UpdateStatusBar(id > 0 ? menuHinweis(id) : QString(), 0);
+        UpdateStatusBar(id > 0 && hinweis_ ? hinweis_(id) : QString(), 0);
 }
 
 }  // namespace zor::app

@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QStatusBar>
 
+#include <functional>
+
 class QLabel;
 class QTimer;
 
@@ -18,7 +20,8 @@ QString datumText(const QDate& d);
 class Statusleiste : public QStatusBar {
     Q_OBJECT
 public:
-    explicit Statusleiste(QWidget* eltern = nullptr);
+    // hinweis gives the hint of a command id.
+    explicit Statusleiste(std::function<QString(int)> hinweis, QWidget* eltern = nullptr);
 
     // Writes a text into a field; erhaben selects the raised style.
     void UpdateStatusBar(const QString& text, int feld, bool erhaben = false);
@@ -34,6 +37,7 @@ public:
     static constexpr int MENU_ZU = -1;
 
 private:
+    std::function<QString(int)> hinweis_;
     QLabel* felder_[FELDER];
     QTimer* uhr_;
 };

@@ -1,6 +1,6 @@
 #pragma once
-// The frame's three toolbar sets as tables and the toolbar built from one of them.
-// Buttons are actions of their own, separate from the menu items.
+// The frame's three toolbar sets, built from the buttons the modules place in them, and
+// the toolbar of one set. Buttons are actions of their own, separate from the menu items.
 
 #include <QToolBar>
 
@@ -10,24 +10,25 @@
 namespace zor::app {
 
 struct Knopf {
-    int bild;       // image index 0..26
-    int befehl;     // command id; -1 or 0 for separators
-    bool aktiv;     // initial state
+    const char* bild;  // icons/<bild>.svg
+    int befehl;        // command id; 0 for separators
+    bool aktiv;        // initial state
     bool trenner;
 };
 
-// Set 0 = start, 4058 = multimedia, 4059 = channel model; empty for any other.
-const std::vector<Knopf>& knopfSatz(int satz);
+class Verzeichnis;
 
-constexpr int NUMIMAGES = 27;
+// Set 0 = start, 4058 = multimedia, 4059 = channel model, in the order of their ranks;
+// empty for any other.
+std::vector<Knopf> knopfSatz(const Verzeichnis& v, int satz);
 
-// The icon of an image index: a theme icon where a standard action fits, else ours.
-QIcon knopfBild(int bild);
+// The icon of a button: a theme icon where a standard action fits, else ours.
+QIcon knopfBild(const char* bild);
 
 class Werkzeugleiste : public QToolBar {
     Q_OBJECT
 public:
-    Werkzeugleiste(int satz, std::function<void(int)> befehl, QWidget* eltern = nullptr);
+    Werkzeugleiste(const Verzeichnis& v, int satz, std::function<void(int)> befehl, QWidget* eltern = nullptr);
 
     int satz() const { return satz_; }
     QAction* knopf(int befehl) const;

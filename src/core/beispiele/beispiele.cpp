@@ -38,7 +38,8 @@ std::string liesmich() {
 }
 
 Ergebnis bytesSchreiben(const std::string& pfad, const std::vector<unsigned char>& bytes) {
-    Ausgabedatei aus(pfad);
+    // No example is an FFO or FAB file, so none can be a file a parameter set reads.
+    Ausgabedatei aus(pfad, {});
     aus.schreiben(bytes.data(), bytes.size());
     if (aus.abschliessen()) return Ergebnis::Erfolg();
     return Ergebnis::Fehler(mitGrund(format(TEXT_BEISPIELE_DATEI, pfad.c_str()), aus.fehlernummer()));

@@ -13,7 +13,7 @@ Ergebnis bild24Schreiben(const std::string& pfad) {
     for (std::uint32_t y = 0; y < BILD_HOEHE; ++y)
         for (std::uint32_t x = 0; x < BILD_BREITE; ++x)
             bild.pixel[std::size_t{y} * BILD_BREITE + x] = 0xFF000000u | bildPalette()[bildIndex(x, y)];
-    return speichereDib(bild, pfad);
+    return speichereDib(bild, pfad, {});  // a bitmap is never a file a set reads
 }
 
 std::vector<unsigned char> bild8Bytes() {

@@ -1,5 +1,6 @@
 #include "core/corruption/eingabe.h"
 
+#include "core/corruption/verschachtelung.h"
 #include "core/io/blockleser.h"
 #include "core/io/dateijob.h"
 #include "core/util/systemfehler.h"
@@ -29,19 +30,47 @@ GeMcEingaben mcVorgabe() {
 namespace {
 
 EingabePruefung abgelehnt(Eingabefehler art, Feld feld, std::string text, std::string titel, Symbol s) {
-    return {art, feld, {std::move(text), std::move(titel), s}};
+    return {art, feld, {std::move(text), std::move(titel), s}, {}};
 }
 
-EingabePruefung wahrscheinlichkeitAbgelehnt(Feld feld) {
-    return abgelehnt(Eingabefehler::Wahrscheinlichkeit, feld, TEXT_613, TITEL_EINGABEFEHLER, Symbol::Keins);
+const char* feldname(Feld f) {
+    switch (f) {
+    case Feld::P: return "Fehlerwahrscheinlichkeit";
+    case Feld::GoodFromBad: return "Übergang von BAD nach GOOD";
+    case Feld::BadFromGood: return "Übergang von GOOD nach BAD";
+    case Feld::Good: return "Zustand 'GOOD'";
+    case Feld::Bad: return "Zustand 'BAD'";
+    default: return "Startwert";
+    }
+}
+
+// The one rule the entry broke, for the line under notice 613.
+std::string wahrscheinlichkeitGrund(Feld f, const std::string& text, bool geUebergang) {
+    const std::string kopf = std::string("Feld „") + feldname(f) + "“: „" + text + "“ ";
+    if (text.find(',') != std::string::npos) return kopf + "enthält ein Komma; Dezimalzahlen mit Punkt schreiben.";
+    if (MM_Fehler(text) != 0) return kopf + "ist keine Zahl.";
+    const double v = std::atof(text.c_str());
+    if (v > 1) return kopf + "ist größer als 1.";
+    if (v < 0) return kopf + "ist kleiner als 0.";
+    if (geUebergang) return kopf + "ist 0; ein Übergang des GE-Modells muss größer als 0 sein.";
+    return kopf + "liegt nicht zwischen 0 und 1.";
+}
+
+EingabePruefung wahrscheinlichkeitAbgelehnt(Feld feld, const std::string& text, bool geUebergang = false) {
+    auto p = abgelehnt(Eingabefehler::Wahrscheinlichkeit, feld, TEXT_613, TITEL_EINGABEFEHLER, Symbol::Keins);
+    p.grund = wahrscheinlichkeitGrund(feld, text, geUebergang);
+    return p;
 }
 
 // Protected bytes (a whole number, also written as 1e3), the input and its size.
-EingabePruefung dateiPruefen(const std::string& eingabe, const std::string& text, std::uint64_t& nProtect) {
+EingabePruefung dateiPruefen(const std::string& eingabe, const std::string& text, bool automatisch,
+                             std::uint64_t& nProtect) {
     // Read exactly: through a double, 2^53 + 1 protected bytes would become 2^53.
     // Beyond 2^64 no file is large enough; the size check refuses it.
     const bool riesig = MM_Fehler(text) == 0 && std::atof(text.c_str()) >= 0x1p64;
-    const auto wert = riesig ? std::optional<std::uint64_t>(UINT64_MAX) : ganzeZahl(text);
+    const auto wert = automatisch ? std::optional<std::uint64_t>(0)
+                      : riesig    ? std::optional<std::uint64_t>(UINT64_MAX)
+                                  : ganzeZahl(text);
     if (!wert) return abgelehnt(Eingabefehler::Geschuetzt, Feld::Geschuetzt, TEXT_GESCHUETZT, TITEL_MM_ZOR, Symbol::Stopp);
     nProtect = *wert;
     const std::uint64_t l = MmFileSize(eingabe);
@@ -60,7 +89,11 @@ EingabePruefung dateiPruefen(const std::string& eingabe, const std::string& text
 // A start value by the one seed rule: whole, 1 to 9999.
 EingabePruefung startwertPruefen(const std::string& text, int& startwert) {
     const auto v = startwertEingabe(text);
-    if (!v) return abgelehnt(Eingabefehler::Startwert, Feld::Startwert, TEXT_612, TITEL_EINGABEFEHLER, Symbol::Keins);
+    if (!v) {
+        auto p = abgelehnt(Eingabefehler::Startwert, Feld::Startwert, TEXT_612, TITEL_EINGABEFEHLER, Symbol::Keins);
+        p.grund = "Feld „Startwert“: „" + text + "“ ist keine ganze Zahl von 1 bis 9999.";
+        return p;
+    }
     startwert = static_cast<int>(*v);
     return {};
 }
@@ -74,20 +107,30 @@ bool wahrscheinlichkeit(const std::string& text, bool geUebergang, T& ziel) {
     return geUebergang ? geUebergangGueltig(ziel) : ziel >= T(0) && ziel <= T(1);
 }
 
+// The interleaver depth: a whole number from 1 to MAX_TIEFE.
+EingabePruefung tiefePruefen(const std::string& text, std::uint32_t& tiefe) {
+    const auto v = ganzeZahl(text);
+    if (!v || *v < 1 || *v > MAX_TIEFE)
+        return abgelehnt(Eingabefehler::Tiefe, Feld::Tiefe, TEXT_TIEFE, TITEL_MM_ZOR, Symbol::Stopp);
+    tiefe = static_cast<std::uint32_t>(*v);
+    return {};
+}
+
 EingabePruefung geMcPruefen(const GeMcEingaben& e, GeMcAuftrag& a, bool ge) {
     a.eingabe = e.eingabe;
     a.ausgabe = e.ausgabe;
-    if (auto p = dateiPruefen(e.eingabe, e.nProtect, a.nProtect); !p) return p;
+    a.kopfAutomatisch = e.kopfAutomatisch || e.nProtect == SCHUTZ_AUTOMATISCH;
+    if (auto p = dateiPruefen(e.eingabe, e.nProtect, a.kopfAutomatisch, a.nProtect); !p) return p;
     if (auto p = startwertPruefen(e.startwert, a.StartWert); !p) return p;
     if (!wahrscheinlichkeit(e.goodFromBad, ge, a.Good_From_Bad))
-        return wahrscheinlichkeitAbgelehnt(Feld::GoodFromBad);
+        return wahrscheinlichkeitAbgelehnt(Feld::GoodFromBad, e.goodFromBad, ge);
     if (!wahrscheinlichkeit(e.badFromGood, ge, a.Bad_From_Good))
-        return wahrscheinlichkeitAbgelehnt(Feld::BadFromGood);
-    if (!wahrscheinlichkeit(e.good, false, a.Good)) return wahrscheinlichkeitAbgelehnt(Feld::Good);
-    if (!wahrscheinlichkeit(e.bad, false, a.Bad)) return wahrscheinlichkeitAbgelehnt(Feld::Bad);
+        return wahrscheinlichkeitAbgelehnt(Feld::BadFromGood, e.badFromGood, ge);
+    if (!wahrscheinlichkeit(e.good, false, a.Good)) return wahrscheinlichkeitAbgelehnt(Feld::Good, e.good);
+    if (!wahrscheinlichkeit(e.bad, false, a.Bad)) return wahrscheinlichkeitAbgelehnt(Feld::Bad, e.bad);
     a.Good_From_Good = bleiben(a.Bad_From_Good);
     a.Bad_From_Bad = bleiben(a.Good_From_Bad);
-    return {};
+    return tiefePruefen(e.tiefe, a.tiefe);
 }
 
 }  // namespace
@@ -95,10 +138,11 @@ EingabePruefung geMcPruefen(const GeMcEingaben& e, GeMcAuftrag& a, bool ge) {
 EingabePruefung bscPruefen(const BscEingaben& e, BscAuftrag& a) {
     a.eingabe = e.eingabe;
     a.ausgabe = e.ausgabe;
-    if (auto p = dateiPruefen(e.eingabe, e.nProtect, a.nProtect); !p) return p;
+    a.kopfAutomatisch = e.kopfAutomatisch || e.nProtect == SCHUTZ_AUTOMATISCH;
+    if (auto p = dateiPruefen(e.eingabe, e.nProtect, a.kopfAutomatisch, a.nProtect); !p) return p;
     if (auto p = startwertPruefen(e.startwert, a.Startwert); !p) return p;
-    if (!wahrscheinlichkeit(e.p, false, a.fFehlerWBSC)) return wahrscheinlichkeitAbgelehnt(Feld::P);
-    return {};
+    if (!wahrscheinlichkeit(e.p, false, a.fFehlerWBSC)) return wahrscheinlichkeitAbgelehnt(Feld::P, e.p);
+    return tiefePruefen(e.tiefe, a.tiefe);
 }
 
 EingabePruefung gePruefen(const GeMcEingaben& e, GeMcAuftrag& a) { return geMcPruefen(e, a, true); }

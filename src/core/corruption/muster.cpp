@@ -20,6 +20,8 @@ namespace {
 
 constexpr const char* TEXT_EINGABE_LESEN = "Fehler bei Lesen der Datei!";
 
+Eingaben musterEingaben(const MusterAuftrag& a) { return eingabenUnd({a.szInPutFile, a.szFfoFabFile}, a.geschuetzt); }
+
 // The three files of a pattern job, opened in the order of their messages.
 template <class Muster>
 struct Dateien {
@@ -27,7 +29,8 @@ struct Dateien {
     Muster muster;
     Ausgabedatei ausgabe;
     Dateien(const MusterAuftrag& a, std::size_t eingabeBlock, std::size_t musterBlock)
-        : eingabe(a.szInPutFile, eingabeBlock), muster(a.szFfoFabFile, musterBlock), ausgabe(a.szOutPutFile) {}
+        : eingabe(a.szInPutFile, eingabeBlock), muster(a.szFfoFabFile, musterBlock),
+          ausgabe(a.szOutPutFile, musterEingaben(a)) {}
 };
 
 template <class Muster>
@@ -142,7 +145,7 @@ FabLauf fabInEinemLauf(Dateien<FabLeser>& d, Fortschritt& f, std::uint64_t& uebe
 }  // namespace
 
 JobErgebnis CreateFfoErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size_t block) {
-    if (auto gleich = gleicheDateiVerweigern(a.szOutPutFile, {a.szInPutFile, a.szFfoFabFile})) return *gleich;
+    if (auto nein = ausgabeVerweigern(a.szOutPutFile, musterEingaben(a))) return *nein;
     // Eight pattern characters per input byte: the input goes in blocks an eighth as large.
     Dateien<FfoLeser> d(a, std::max<std::size_t>(block / 8, 1), block);
     if (auto fehler = oeffnenPruefen(a, d)) return *fehler;
@@ -172,7 +175,7 @@ JobErgebnis CreateFfoErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size
 }
 
 JobErgebnis CreateFabErrorFile(const MusterAuftrag& a, Fortschritt& f, std::size_t block) {
-    if (auto gleich = gleicheDateiVerweigern(a.szOutPutFile, {a.szInPutFile, a.szFfoFabFile})) return *gleich;
+    if (auto nein = ausgabeVerweigern(a.szOutPutFile, musterEingaben(a))) return *nein;
     Dateien<FabLeser> d(a, block, block);
     if (auto fehler = oeffnenPruefen(a, d)) return *fehler;
     const std::uint64_t n = d.eingabe.groesse();

@@ -3,6 +3,7 @@
 // in the copy (bit P of a file is bit 7 - P mod 8 of byte P div 8), all others are copied.
 // The copy has the input's length. Inputs are streamed; the copy appears only on success.
 
+#include "core/io/ausgabedatei.h"
 #include "core/io/blockleser.h"
 #include "core/io/job_ergebnis.h"
 #include "core/util/fortschritt.h"
@@ -15,6 +16,7 @@ struct MusterAuftrag {
     std::string szInPutFile;   // file to corrupt
     std::string szFfoFabFile;  // pattern, FFO or FAB
     std::string szOutPutFile;  // corrupted copy
+    Eingaben geschuetzt = {};  // files the parameter sets read: never an output
 };
 
 // FFO pattern: needs 8 characters per input byte; characters beyond are not read.

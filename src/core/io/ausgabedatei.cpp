@@ -1,12 +1,10 @@
 #include "core/io/ausgabedatei.h"
 #include "core/io/signale.h"
+#include "core/util/format.h"
+#include "core/util/systemfehler.h"
 
 #include <array>
-#include <atomic>
 #include <cerrno>
-#include <csignal>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
@@ -52,31 +50,6 @@ std::string zufallsname(const std::string& verzeichnis) {
     return name;
 }
 
-// Named temporary files of this process, removed by the signal handler. Fixed storage,
-// so the handler touches no allocator.
-constexpr int PLAETZE = 32;
-constexpr std::size_t NAMENSLAENGE = 4096;
-char g_namen[PLAETZE][NAMENSLAENGE];
-std::atomic<bool> g_belegt[PLAETZE];
-
-void anmelden(const std::string& name) {
-    if (name.size() >= NAMENSLAENGE) return;
-    for (int i = 0; i < PLAETZE; ++i) {
-        bool frei = false;
-        if (!g_belegt[i].compare_exchange_strong(frei, true)) continue;
-        std::memcpy(g_namen[i], name.c_str(), name.size() + 1);
-        return;
-    }
-}
-
-void abmelden(const std::string& name) {
-    for (int i = 0; i < PLAETZE; ++i)
-        if (g_belegt[i].load() && name == g_namen[i]) {
-            g_belegt[i].store(false);
-            return;
-        }
-}
-
 // Gives the unnamed file a hidden name beside the target, to be renamed into place.
 bool benennen(int fd, const std::string& verzeichnis, std::string& temp) {
     const std::string fdPfad = "/proc/self/fd/" + std::to_string(fd);
@@ -85,7 +58,7 @@ bool benennen(int fd, const std::string& verzeichnis, std::string& temp) {
         if (::linkat(AT_FDCWD, fdPfad.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0 ||
             (errno != EEXIST && ::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0)) {
             temp = name;
-            anmelden(temp);
+            beiSignalEntfernen(temp);
             return true;
         }
         if (errno != EEXIST) return false;
@@ -93,32 +66,73 @@ bool benennen(int fd, const std::string& verzeichnis, std::string& temp) {
     return false;
 }
 
-extern "C" void beiSignal(int signal) {
-    for (int i = 0; i < PLAETZE; ++i)
-        if (g_belegt[i].load()) ::unlink(g_namen[i]);
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
+// What is at the (resolved) target, and whether it may be written.
+enum class Ziel { Neu, Datei, Geraet, Verweigert };
+
+struct Zielpruefung {
+    Ziel art = Ziel::Neu;
+    struct stat st {};
+    int grund = 0;
+    std::string text;
+};
+
+const char* artVon(mode_t m) {
+    if (S_ISDIR(m)) return "ein Verzeichnis";
+    if (S_ISFIFO(m)) return "eine Pipe (FIFO)";
+    if (S_ISSOCK(m)) return "ein Socket";
+    if (S_ISBLK(m)) return "ein Blockgerät";
+    return "keine gewöhnliche Datei";
+}
+
+// `name` is the target as the user gave it, `aufgeloest` the same with its links followed.
+Zielpruefung pruefen(const std::string& name, const std::string& aufgeloest, const Eingaben& eingaben) {
+    Zielpruefung p;
+    if (::stat(aufgeloest.c_str(), &p.st) != 0) return p;
+    p.art = S_ISREG(p.st.st_mode) ? Ziel::Datei : S_ISCHR(p.st.st_mode) ? Ziel::Geraet : Ziel::Verweigert;
+    if (p.art == Ziel::Verweigert) {
+        p.grund = S_ISDIR(p.st.st_mode) ? EISDIR : GRUND_KEINE_REGULAERE_DATEI;
+        p.text = format(TEXT_KEINE_AUSGABEDATEI, name.c_str(), artVon(p.st.st_mode));
+        return p;
+    }
+    for (const std::string& e : eingaben) {
+        struct stat ein {};
+        if (e.empty() || ::stat(e.c_str(), &ein) != 0 || ein.st_dev != p.st.st_dev || ein.st_ino != p.st.st_ino) continue;
+        p.art = Ziel::Verweigert;
+        p.grund = GRUND_EINGABEDATEI;
+        p.text = format(TEXT_GLEICHE_DATEI, name.c_str(), e.c_str());
+        break;
+    }
+    return p;
 }
 
 }  // namespace
 
-void temporaereDateienBeiSignalEntfernen() {
-    for (int s : {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGPIPE}) std::signal(s, beiSignal);
-    // A file-size limit then ends a write with an error instead of the process.
-    std::signal(SIGXFSZ, SIG_IGN);
+std::optional<std::string> ausgabeVerweigert(const std::string& ziel, const Eingaben& eingaben) {
+    Zielpruefung p = pruefen(ziel, linkAufgeloest(ziel), eingaben);
+    if (p.art != Ziel::Verweigert) return std::nullopt;
+    return std::move(p.text);
 }
 
-Ausgabedatei::Ausgabedatei(std::string ziel) : ziel_(linkAufgeloest(std::move(ziel))) {
+Ausgabedatei::Ausgabedatei(std::string ziel, const Eingaben& eingaben) : ziel_(linkAufgeloest(ziel)) {
+    const Zielpruefung p = pruefen(ziel, ziel_, eingaben);
+    if (p.art == Ziel::Verweigert) {
+        fehler_ = true;
+        fehlernummer_ = p.grund;
+        return;
+    }
+    // Renaming over a device would replace the node itself (as root even /dev/null).
+    if (p.art == Ziel::Geraet) {
+        geraet_ = geraetOeffnen();
+        return;
+    }
     const std::string verzeichnis = verzeichnisVon(ziel_);
-    struct stat alt {};
-    const bool ersetzt = ::stat(ziel_.c_str(), &alt) == 0 && S_ISREG(alt.st_mode);
     // Unnamed until finished: an interrupted job leaves nothing behind, not even on SIGKILL.
     fd_ = ::open(verzeichnis.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
     // Without support for that a named file is used, removed on the catchable signals.
     for (int versuch = 0; fd_ < 0 && versuch < 100; ++versuch) {
         temp_ = zufallsname(verzeichnis);
         fd_ = ::open(temp_.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
-        if (fd_ >= 0) anmelden(temp_);
+        if (fd_ >= 0) beiSignalEntfernen(temp_);
         if (fd_ < 0 && errno != EEXIST) break;
     }
     if (fd_ < 0) {
@@ -126,20 +140,34 @@ Ausgabedatei::Ausgabedatei(std::string ziel) : ziel_(linkAufgeloest(std::move(zi
         temp_.clear();
         return;
     }
-    if (ersetzt) {
+    if (p.art == Ziel::Datei) {
         // The replaced file keeps its owner where permitted, and its permission bits.
-        if (::fchown(fd_, alt.st_uid, alt.st_gid) != 0) {}
-        ::fchmod(fd_, alt.st_mode & 07777);
+        if (::fchown(fd_, p.st.st_uid, p.st.st_gid) != 0) {}
+        ::fchmod(fd_, p.st.st_mode & 07777);
     } else {
         ::fchmod(fd_, standardRechte());
     }
     puffer_.reserve(PUFFER);
 }
 
+bool Ausgabedatei::geraetOeffnen() {
+    // Without blocking, and only while it is still the device looked at.
+    fd_ = ::open(ziel_.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat st {};
+    if (fd_ < 0 || ::fstat(fd_, &st) != 0 || !S_ISCHR(st.st_mode) || ::fcntl(fd_, F_SETFL, O_WRONLY) != 0) {
+        fehlernummer_ = fd_ < 0 || S_ISCHR(st.st_mode) ? errno : GRUND_KEINE_REGULAERE_DATEI;
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+        return false;
+    }
+    puffer_.reserve(PUFFER);
+    return true;
+}
+
 Ausgabedatei::~Ausgabedatei() {
     if (fd_ >= 0) ::close(fd_);
     if (!temp_.empty()) ::unlink(temp_.c_str());
-    abmelden(temp_);
+    nichtMehrEntfernen(temp_);
 }
 
 bool Ausgabedatei::direkt(const char* p, std::size_t rest) {
@@ -188,11 +216,16 @@ bool Ausgabedatei::scheitern() {
 
 bool Ausgabedatei::abschliessen() {
     if (!ok() || !leeren()) return false;
+    if (geraet_) {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0 || scheitern();
+    }
     if (temp_.empty() && !benennen(fd_, verzeichnisVon(ziel_), temp_)) return scheitern();
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0 || ::rename(temp_.c_str(), ziel_.c_str()) != 0) return scheitern();
-    abmelden(temp_);
+    nichtMehrEntfernen(temp_);
     temp_.clear();
     return true;
 }

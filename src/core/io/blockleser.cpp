@@ -1,29 +1,19 @@
 #include "core/io/blockleser.h"
 
-#include "core/util/systemfehler.h"
+#include "core/io/oeffnen.h"
 
 #include <cerrno>
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zor {
 
 Blockleser::Blockleser(const std::string& pfad, std::size_t blockgroesse) : puffer_(blockgroesse ? blockgroesse : 1) {
-    // Only regular files: a device may never end and a FIFO may block for ever, so the
-    // file is opened without blocking and looked at before anything is read.
-    const int fd = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        fehlernummer_ = errno;
-        return;
-    }
     struct stat st {};
-    const bool gelesen = ::fstat(fd, &st) == 0;
-    if (!gelesen || !S_ISREG(st.st_mode) || ::fcntl(fd, F_SETFL, O_RDONLY) != 0 || !(datei_ = ::fdopen(fd, "rb"))) {
-        fehlernummer_ = !gelesen || S_ISREG(st.st_mode) ? errno
-                        : S_ISDIR(st.st_mode)          ? EISDIR
-                                                       : GRUND_KEINE_REGULAERE_DATEI;
+    const int fd = regulaerOeffnen(pfad, fehlernummer_, &st);
+    if (fd < 0) return;
+    if (!(datei_ = ::fdopen(fd, "rb"))) {
+        fehlernummer_ = errno;
         ::close(fd);
         return;
     }

@@ -2,18 +2,22 @@
 
 #include "core/io/formate.h"
 
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 
 #include <filesystem>
 
 namespace zor {
 
-std::optional<JobErgebnis> gleicheDateiVerweigern(const std::string& ausgabe,
-                                                  std::initializer_list<std::string> eingaben) {
-    for (const std::string& e : eingaben)
-        if (gleicheDatei(ausgabe, e))
-            return JobErgebnis::Ablehnung(format(TEXT_GLEICHE_DATEI, ausgabe.c_str(), e.c_str()), TITEL_PROGRAMM,
-                                       Symbol::Stopp);
+Eingaben eingabenUnd(std::initializer_list<std::string> eingaben, const Eingaben& geschuetzt) {
+    Eingaben alle(eingaben);
+    alle.insert(alle.end(), geschuetzt.begin(), geschuetzt.end());
+    return alle;
+}
+
+std::optional<JobErgebnis> ausgabeVerweigern(const std::string& ausgabe, const Eingaben& eingaben) {
+    if (auto text = ausgabeVerweigert(ausgabe, eingaben))
+        return JobErgebnis::Ablehnung(std::move(*text), TITEL_PROGRAMM, Symbol::Stopp);
     return std::nullopt;
 }
 
@@ -30,6 +34,9 @@ std::optional<std::uint64_t> freierPlatz(const std::string& ausgabe) {
 }
 
 std::optional<JobErgebnis> platzVerweigern(const std::string& ausgabe, std::uint64_t bytes) {
+    // A device takes what it takes; its directory's free space says nothing about it.
+    struct stat st {};
+    if (::stat(ausgabe.c_str(), &st) == 0 && S_ISCHR(st.st_mode)) return std::nullopt;
     const auto frei = freierPlatz(ausgabe);
     if (!frei || bytes <= *frei) return std::nullopt;
     return JobErgebnis::Fehler(format(TEXT_KEIN_PLATZ, ausgabe.c_str(), static_cast<unsigned long long>(bytes),

@@ -17,19 +17,18 @@ inline constexpr const char* TEXT_LESEN_DATEI = "Fehler beim Lesen der Datei %s 
 inline constexpr const char* TEXT_ERZEUGEN = "Fehler beim Erzeugen der Datei %s ...";
 inline constexpr const char* TEXT_SCHREIBEN = "Fehler beim Schreiben!";
 inline constexpr const char* TEXT_LESEN = "Fehler beim Lesen der Datei!";
-inline constexpr const char* TEXT_GLEICHE_DATEI =
-    "Die Ausgabedatei %s ist dieselbe Datei wie die Eingabedatei %s!\n"
-    "Die Eingabedatei würde dabei zerstört. Bitte eine andere Ausgabedatei wählen.";
 inline constexpr const char* TEXT_KEIN_PLATZ =
     "Die Ausgabedatei %s würde %llu Bytes groß, auf ihrem Datenträger sind aber nur %llu Bytes frei.\n"
     "Die Datei wird nicht erstellt.";
 inline constexpr const char* TEXT_ABSTAND_ZU_GROSS =
     "Ein Fehlerabstand ist größer als 2147483647 Bits und passt nicht in eine FAB-Datei!";
 
-// The refusal when `ausgabe` is the same file as one of `eingaben` (also through
-// another path or a link); nothing when they differ.
-std::optional<JobErgebnis> gleicheDateiVerweigern(const std::string& ausgabe,
-                                                  std::initializer_list<std::string> eingaben);
+// The refusal of an output that may not be written (ausgabeVerweigert): one of
+// `eingaben`, or a FIFO, socket, block device or directory; nothing when it may be written.
+std::optional<JobErgebnis> ausgabeVerweigern(const std::string& ausgabe, const Eingaben& eingaben);
+
+// The job's own inputs and `geschuetzt` (the files the parameter sets read), as one list.
+Eingaben eingabenUnd(std::initializer_list<std::string> eingaben, const Eingaben& geschuetzt);
 
 // The notes of a FAB reader (records below 1, an incomplete last record) for the summary.
 void fabHinweiseMelden(JobErgebnis& e, const FabLeser& leser, const std::string& fab);

@@ -103,6 +103,19 @@ bool FabLeser::langsam(std::int32_t& abstand) {
     return true;
 }
 
+std::string lesestandText(Lesestand l, const std::string& name, std::uint64_t laenge, const FfoLeser* ffo) {
+    switch (l) {
+    case Lesestand::NichtOffen: return "Datei kann nicht geöffnet werden!\n\n" + name;
+    case Lesestand::Kuerzer:
+        return "Die Datei ist kürzer als beim Auswählen (" + std::to_string(laenge) +
+               " Bytes)!\nBitte wählen Sie die Datei neu aus.\n\n" + name;
+    case Lesestand::Lesefehler: return "Fehler beim Lesen der Datei!\n\n" + name;
+    case Lesestand::Ungueltig: return ffo ? ffo->ungueltigText(name) : "Fehler beim Lesen der Datei!\n\n" + name;
+    case Lesestand::Gut: break;
+    }
+    return {};
+}
+
 std::vector<std::string> fabHinweise(const FabLeser& leser, const std::string& name) {
     std::vector<std::string> texte;
     if (const std::uint64_t u = leser.unterEins(); u == 1)

@@ -109,6 +109,10 @@ private:
     Lesestand stand_ = Lesestand::Gut;
 };
 
+// Why reading the sequence file `name` (chosen with `laenge` bytes) stopped, in German;
+// ffo gives the position of an invalid character.
+std::string lesestandText(Lesestand l, const std::string& name, std::uint64_t laenge, const FfoLeser* ffo);
+
 // The notes a reader of a FAB file leaves: records below 1 and an incomplete last record.
 std::vector<std::string> fabHinweise(const FabLeser& leser, const std::string& name);
 

@@ -11,7 +11,10 @@
 
 namespace zor {
 
-struct JobErgebnis {
+// The confirmation of a success that wrote a file: a line of zor, the program's status bar.
+inline constexpr const char* TEXT_GESCHRIEBEN = "Geschrieben: %s";
+
+struct [[nodiscard]] JobErgebnis {
     bool ok = false;
     bool abgelehnt = false;          // failed because the user's input was refused, before any work
     std::vector<Meldung> meldungen;  // failure, success message or notes, in display order

@@ -1,9 +1,10 @@
 #include "core/media/bytequelle.h"
 
+#include "core/io/oeffnen.h"
+#include "core/util/systemfehler.h"
+
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zor {
@@ -47,15 +48,12 @@ private:
 }  // namespace
 
 std::unique_ptr<Bytequelle> oeffneDatei(const std::string& pfad, std::string& warum) {
-    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        warum = "Die Datei " + pfad + " kann nicht geöffnet werden!";
-        return nullptr;
-    }
+    int grund = 0;
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        warum = pfad + " ist keine gewöhnliche Datei!";
+    const int fd = regulaerOeffnen(pfad, grund, &st);
+    if (fd < 0) {
+        warum = grund == GRUND_KEINE_REGULAERE_DATEI || grund == EISDIR ? pfad + " ist keine gewöhnliche Datei!"
+                                                                         : "Die Datei " + pfad + " kann nicht geöffnet werden!";
         return nullptr;
     }
     return std::make_unique<DateiQuelle>(fd, static_cast<std::uint64_t>(st.st_size));

@@ -1,6 +1,7 @@
 #include "core/media/dateifenster.h"
 
-#include <fcntl.h>
+#include "core/io/oeffnen.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,13 +10,10 @@
 namespace zor {
 
 Dateifenster::Dateifenster(const std::string& pfad) : pfad_(pfad) {
-    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return;
     struct stat st{};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return;
-    }
+    int grund = 0;
+    const int fd = regulaerOeffnen(pfad, grund, &st);
+    if (fd < 0) return;
     fd_ = fd;
     groesse_ = static_cast<std::uint64_t>(st.st_size);
     geraet_ = static_cast<std::uint64_t>(st.st_dev);

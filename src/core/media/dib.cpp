@@ -4,8 +4,10 @@
 #include "core/media/dib_kopf.h"
 #include "core/util/format.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
+#include <new>
 #include <optional>
 
 namespace zor {
@@ -84,6 +86,34 @@ bool leseFarben(Bytequelle& q, std::uint64_t pos, std::uint64_t anzahl, bool ker
     return n == genutzt;
 }
 
+// Pixels that no byte of the file stands for: up to this many (or as many as the file
+// holds) are shown grey or in the background colour; beyond that the claim is not believed.
+constexpr std::uint64_t OHNE_DATEN_MAX = std::uint64_t{1} << 20;
+// An RLE stream paints at most 255 pixels per two bytes, and a row end finishes a row of
+// any width: a generous bound for what a stream of n bytes can stand for.
+constexpr std::uint64_t RLE_PIXEL_JE_BYTE = 4096;
+
+// Keeps the memory of an image within what its file can account for: rows of an
+// uncompressed image that the file lacks beyond the bound are cut off (with a note), and
+// an RLE image far larger than its stream is refused. The refusal, or nothing.
+std::optional<DibErgebnis> anDatenGemessen(const Bytequelle& q, DibKopf& k, bool rle, std::string& notiz) {
+    const std::uint64_t breite = k.breite, hoehe = k.hoehe;
+    if (rle) {
+        const std::uint64_t strom = q.groesse() > k.pixelOffset ? q.groesse() - k.pixelOffset : 0;
+        if (breite * hoehe <= std::max(4 * OHNE_DATEN_MAX, RLE_PIXEL_JE_BYTE * strom)) return std::nullopt;
+        return fehler(format(TEXT_DIB_RLE_KURZ, static_cast<unsigned long long>(strom), static_cast<unsigned long>(breite),
+                             static_cast<unsigned long>(hoehe)));
+    }
+    const std::uint64_t da = std::min(vorhandeneZeilen(k, q.groesse()), hoehe);
+    if ((hoehe - da) * breite <= std::max(OHNE_DATEN_MAX, da * breite)) return std::nullopt;
+    if (da == 0)
+        return fehler(format(TEXT_DIB_KEINE_DATEN, static_cast<unsigned long>(breite), static_cast<unsigned long>(hoehe)));
+    notiz = format(TEXT_DIB_ABGESCHNITTEN, static_cast<unsigned long>(da), static_cast<unsigned long>(hoehe));
+    // The file's first rows are the image's bottom rows (or its top rows, top-down).
+    k.hoehe = static_cast<std::uint32_t>(da);
+    return std::nullopt;
+}
+
 }  // namespace
 
 DibErgebnis leseDib(Bytequelle& q, std::uint64_t maxPixel) {
@@ -122,19 +152,25 @@ DibErgebnis leseDib(Bytequelle& q, std::uint64_t maxPixel) {
     const bool farbenGanz = leseFarben(q, farbPos, k.bits <= 8 ? farben : 0, r.kern, k);
     k.pixelOffset = bfOffBits != 0 ? bfOffBits : farbPos + farben * (r.kern ? 3 : 4);
 
+    const bool rle = k.kompression == BI_RLE8 || k.kompression == BI_RLE4;
+    std::string notiz;
+    if (auto nein = anDatenGemessen(q, k, rle, notiz)) return *nein;
+
     DibErgebnis e;
     e.bild.breite = k.breite;
     e.bild.hoehe = k.hoehe;
-    const bool rle = k.kompression == BI_RLE8 || k.kompression == BI_RLE4;
-    if (rle)
-        e.bild.pixel.assign(breite * hoehe, k.farben[0]);
-    else
-        e.bild.pixel.resize(breite * hoehe);  // every row is decoded or filled grey
+    try {
+        if (rle)
+            e.bild.pixel.assign(std::uint64_t{k.breite} * k.hoehe, k.farben[0]);
+        else
+            e.bild.pixel.resize(std::uint64_t{k.breite} * k.hoehe);  // every row is decoded or filled grey
+    } catch (const std::bad_alloc&) {
+        return fehler(format(TEXT_DIB_SPEICHER, static_cast<unsigned long>(k.breite), static_cast<unsigned long>(k.hoehe)));
+    }
     e.fehlendeZeilen = rle ? dekodiereRle(q, k, e.bild) : dekodiereUnkomprimiert(q, k, e.bild);
     e.ok = true;
-    std::string notiz;
     if (e.fehlendeZeilen > 0)
-        notiz = format(TEXT_DIB_ZEILEN, static_cast<unsigned long>(e.fehlendeZeilen), static_cast<unsigned long>(hoehe));
+        notiz += (notiz.empty() ? "" : "\n") + format(TEXT_DIB_ZEILEN, static_cast<unsigned long>(e.fehlendeZeilen), static_cast<unsigned long>(k.hoehe));
     if (!farbenGanz) notiz += (notiz.empty() ? "" : "\n") + std::string(TEXT_DIB_FARBEN);
     if (!notiz.empty()) e.meldung = {notiz, TITEL_PROGRAMM, Symbol::Information};
     return e;

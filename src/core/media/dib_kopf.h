@@ -25,6 +25,9 @@ struct DibKopf {
 // Row length in bytes, padded to 4.
 inline std::uint64_t zeilenBytes(const DibKopf& k) { return ((std::uint64_t{k.bits} * k.breite + 31) & ~std::uint64_t{31}) / 8; }
 
+// Complete rows the file holds from the pixel offset on.
+std::uint64_t vorhandeneZeilen(const DibKopf& k, std::uint64_t dateigroesse);
+
 // Decode into bild (already sized and filled); return the number of rows the data lacked.
 std::uint32_t dekodiereUnkomprimiert(Bytequelle& q, const DibKopf& k, DibBild& bild);
 std::uint32_t dekodiereRle(Bytequelle& q, const DibKopf& k, DibBild& bild);

@@ -28,24 +28,25 @@ struct Kanal {
     }
 };
 
-void zeileIndiziert(const unsigned char* s, const DibKopf& k, std::uint32_t* z) {
+// Each decodes n pixels of a row from s, which starts on a byte with the first of them.
+void zeileIndiziert(const unsigned char* s, const DibKopf& k, std::uint32_t n, std::uint32_t* z) {
     const unsigned bits = k.bits;
     const unsigned maske = (1u << bits) - 1;
-    for (std::uint32_t x = 0; x < k.breite; ++x) {
+    for (std::uint32_t x = 0; x < n; ++x) {
         const std::uint64_t bit = std::uint64_t{x} * bits;
         const unsigned idx = (s[bit / 8] >> (8 - bits - bit % 8)) & maske;
         z[x] = k.farben[idx];
     }
 }
 
-void zeile24(const unsigned char* s, std::uint32_t breite, std::uint32_t* z) {
-    for (std::uint32_t x = 0; x < breite; ++x, s += 3)
+void zeile24(const unsigned char* s, std::uint32_t n, std::uint32_t* z) {
+    for (std::uint32_t x = 0; x < n; ++x, s += 3)
         z[x] = 0xFF000000u | std::uint32_t{s[2]} << 16 | std::uint32_t{s[1]} << 8 | s[0];
 }
 
-void zeileMasken(const unsigned char* s, const DibKopf& k, const Kanal (&c)[3], std::uint32_t* z) {
+void zeileMasken(const unsigned char* s, const DibKopf& k, std::uint32_t n, const Kanal (&c)[3], std::uint32_t* z) {
     const bool breit = k.bits == 32;
-    for (std::uint32_t x = 0; x < k.breite; ++x) {
+    for (std::uint32_t x = 0; x < n; ++x) {
         std::uint32_t px;
         if (breit) {
             px = std::uint32_t{s[0]} | std::uint32_t{s[1]} << 8 | std::uint32_t{s[2]} << 16 | std::uint32_t{s[3]} << 24;
@@ -58,39 +59,72 @@ void zeileMasken(const unsigned char* s, const DibKopf& k, const Kanal (&c)[3], 
     }
 }
 
+void pixelDekodieren(const unsigned char* s, const DibKopf& k, std::uint32_t n, const Kanal (&c)[3], std::uint32_t* z) {
+    if (k.bits <= 8)
+        zeileIndiziert(s, k, n, z);
+    else if (k.bits == 24)
+        zeile24(s, n, z);
+    else
+        zeileMasken(s, k, n, c, z);
+}
+
 // Image row (top first) of the n-th row in the file.
 std::uint32_t bildzeile(const DibKopf& k, std::uint64_t n) {
     return static_cast<std::uint32_t>(k.obenZuerst ? n : k.hoehe - 1 - n);
 }
 
-}  // namespace
+// Reads stay within about 1 MiB, whatever the image.
+constexpr std::uint64_t LESEBLOCK = std::uint64_t{1} << 20;
 
-std::uint32_t dekodiereUnkomprimiert(Bytequelle& q, const DibKopf& k, DibBild& bild) {
+// Rows wider than a block, each read in pieces of whole bytes: the piece's pixel count is
+// a multiple of 8, so a piece of 1- or 4-bit pixels starts on a byte. The count of the
+// complete rows read.
+std::uint64_t breiteZeilen(Bytequelle& q, const DibKopf& k, std::uint64_t zeilen, const Kanal (&c)[3], DibBild& bild) {
     const std::uint64_t zb = zeilenBytes(k);
-    const std::uint64_t vorhanden = q.groesse() > k.pixelOffset ? (q.groesse() - k.pixelOffset) / zb : 0;
-    const std::uint64_t zeilen = std::min<std::uint64_t>(vorhanden, k.hoehe);
-    const Kanal kanaele[3] = {Kanal(k.masken[0]), Kanal(k.masken[1]), Kanal(k.masken[2])};
-    // Blocks of about 1 MiB, so reading stays bounded whatever the image.
-    const std::uint64_t jeBlock = std::max<std::uint64_t>(1, (std::uint64_t{1} << 20) / zb);
+    const std::uint32_t jeStueck = static_cast<std::uint32_t>(LESEBLOCK * 8 / k.bits / 8 * 8);
+    std::vector<unsigned char> puffer(static_cast<std::size_t>(std::uint64_t{jeStueck} * k.bits / 8));
+    for (std::uint64_t r = 0; r < zeilen; ++r) {
+        std::uint32_t* z = bild.pixel.data() + std::uint64_t{bildzeile(k, r)} * k.breite;
+        for (std::uint32_t x0 = 0; x0 < k.breite; x0 += jeStueck) {
+            const std::uint32_t n = std::min(jeStueck, k.breite - x0);
+            const std::size_t bytes = static_cast<std::size_t>((std::uint64_t{n} * k.bits + 7) / 8);
+            // The file may have shrunk meanwhile.
+            if (q.lies(k.pixelOffset + r * zb + std::uint64_t{x0} * k.bits / 8, puffer.data(), bytes) < bytes) return r;
+            pixelDekodieren(puffer.data(), k, n, c, z + x0);
+        }
+    }
+    return zeilen;
+}
+
+// Rows up to a block long, read many at a time. The count of the complete rows read.
+std::uint64_t schmaleZeilen(Bytequelle& q, const DibKopf& k, std::uint64_t zeilen, const Kanal (&c)[3], DibBild& bild) {
+    const std::uint64_t zb = zeilenBytes(k);
+    const std::uint64_t jeBlock = std::max<std::uint64_t>(1, LESEBLOCK / zb);
     std::vector<unsigned char> puffer(static_cast<std::size_t>(std::min(jeBlock, std::max<std::uint64_t>(zeilen, 1)) * zb));
     std::uint64_t fertig = 0;
     while (fertig < zeilen) {
         const std::uint64_t n = std::min(jeBlock, zeilen - fertig);
         const std::size_t gelesen = q.lies(k.pixelOffset + fertig * zb, puffer.data(), static_cast<std::size_t>(n * zb));
         const std::uint64_t ganz = gelesen / zb;  // the file may have shrunk meanwhile
-        for (std::uint64_t i = 0; i < ganz; ++i) {
-            const unsigned char* s = puffer.data() + i * zb;
-            std::uint32_t* z = bild.pixel.data() + std::uint64_t{bildzeile(k, fertig + i)} * k.breite;
-            if (k.bits <= 8)
-                zeileIndiziert(s, k, z);
-            else if (k.bits == 24)
-                zeile24(s, k.breite, z);
-            else
-                zeileMasken(s, k, kanaele, z);
-        }
+        for (std::uint64_t i = 0; i < ganz; ++i)
+            pixelDekodieren(puffer.data() + i * zb, k, k.breite, c, bild.pixel.data() + std::uint64_t{bildzeile(k, fertig + i)} * k.breite);
         fertig += ganz;
         if (ganz < n) break;
     }
+    return fertig;
+}
+
+}  // namespace
+
+std::uint64_t vorhandeneZeilen(const DibKopf& k, std::uint64_t dateigroesse) {
+    return dateigroesse > k.pixelOffset ? (dateigroesse - k.pixelOffset) / zeilenBytes(k) : 0;
+}
+
+std::uint32_t dekodiereUnkomprimiert(Bytequelle& q, const DibKopf& k, DibBild& bild) {
+    const std::uint64_t zeilen = std::min<std::uint64_t>(vorhandeneZeilen(k, q.groesse()), k.hoehe);
+    const Kanal kanaele[3] = {Kanal(k.masken[0]), Kanal(k.masken[1]), Kanal(k.masken[2])};
+    const std::uint64_t fertig = zeilenBytes(k) > LESEBLOCK ? breiteZeilen(q, k, zeilen, kanaele, bild)
+                                                             : schmaleZeilen(q, k, zeilen, kanaele, bild);
     for (std::uint64_t r = fertig; r < k.hoehe; ++r)
         std::fill_n(bild.pixel.begin() + static_cast<std::ptrdiff_t>(std::uint64_t{bildzeile(k, r)} * k.breite), k.breite, DIB_GRAU);
     return static_cast<std::uint32_t>(k.hoehe - fertig);

@@ -13,12 +13,21 @@ void zeile(std::string& text, const char* muster, A... a) {
     if (n > 0) text.append(puffer, static_cast<std::size_t>(std::min<int>(n, sizeof puffer - 1)));
 }
 
-// The kept bytes up to the first zero, Latin-1 to UTF-8.
+// The kept bytes up to the first zero, Latin-1 to UTF-8. Control characters are written
+// as escapes, so that a text with line feeds stays on its one line.
 void textZeile(std::string& text, const char* vorn, std::span<const unsigned char> daten) {
     text += vorn;
     for (unsigned char c : daten) {
         if (c == 0) break;
-        if (c < 0x80) {
+        if (c == '\n') {
+            text += "\\n";
+        } else if (c == '\r') {
+            text += "\\r";
+        } else if ((c < 0x20 && c != '\t') || c == 0x7F) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", c);
+            text += escape;
+        } else if (c < 0x80) {
             text += static_cast<char>(c);
         } else {
             text += static_cast<char>(0xC0 | c >> 6);

@@ -3,6 +3,9 @@
 #include "core/io/blockleser.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
+#include <vector>
 
 namespace zor {
 
@@ -26,6 +29,96 @@ std::optional<std::uint64_t> ersterUnterschied(const std::string& datei1, const 
     if (a.fehler() || b.fehler()) return std::nullopt;
     if (a.groesse() != b.groesse()) return std::min(a.groesse(), b.groesse());
     return std::nullopt;
+}
+
+}  // namespace zor
+
+namespace zor {
+
+namespace {
+
+// Reads the same block of both sources; the count both delivered.
+std::size_t beideLesen(Bytequelle& a, Bytequelle& b, std::uint64_t anfang, std::vector<unsigned char>& x,
+                       std::vector<unsigned char>& y) {
+    return std::min(a.lies(anfang, x.data(), x.size()), b.lies(anfang, y.data(), y.size()));
+}
+
+}  // namespace
+
+Suchergebnis naechsterUnterschied(Bytequelle& a, Bytequelle& b, std::uint64_t ab, Suchrichtung r, Fortschritt& f,
+                                  std::size_t block) {
+    Suchergebnis e;
+    const std::uint64_t gemeinsam = std::min(a.groesse(), b.groesse());
+    const bool laengen = a.groesse() != b.groesse();
+    const bool vor = r == Suchrichtung::Vorwaerts;
+    block = static_cast<std::size_t>(std::clamp<std::uint64_t>(gemeinsam, 1, block));
+    std::vector<unsigned char> x(block), y(block);
+    auto gefunden = [&](std::uint64_t byte) {
+        e.art = Suchergebnis::Art::Gefunden;
+        e.bit = 8 * byte;
+        return e;
+    };
+    if (!vor && laengen && ab > gemeinsam) return gefunden(gemeinsam);
+    const std::uint64_t grenze = vor ? gemeinsam : std::min(ab, gemeinsam);
+    const std::uint64_t start = vor ? std::min(ab, gemeinsam) : 0;
+    const std::uint64_t bloecke = (grenze - start + block - 1) / block;
+    f.start("", TEXT_UNTERSCHIEDE_ZAEHLEN);
+    for (std::uint64_t i = 0; i < bloecke; ++i) {
+        if (f.abgebrochen()) {
+            e.art = Suchergebnis::Art::Abgebrochen;
+            f.end();
+            return e;
+        }
+        f.step(static_cast<int>(1 + i * 100 / bloecke));
+        // Forwards from `start`, backwards from the block that ends at `grenze`.
+        const std::uint64_t anfang = vor ? start + i * block : (grenze - std::min<std::uint64_t>(grenze, (i + 1) * block));
+        const std::uint64_t ende = vor ? std::min<std::uint64_t>(anfang + block, grenze) : grenze - i * block;
+        const std::size_t laenge = static_cast<std::size_t>(ende - anfang);
+        x.resize(laenge);
+        y.resize(laenge);
+        const std::size_t n = beideLesen(a, b, anfang, x, y);
+        if (n == laenge && std::memcmp(x.data(), y.data(), n) == 0) continue;
+        f.end();
+        if (vor) {
+            const auto m = std::mismatch(x.begin(), x.begin() + static_cast<std::ptrdiff_t>(n), y.begin());
+            return gefunden(anfang + static_cast<std::uint64_t>(m.first - x.begin()));
+        }
+        if (n < laenge) return gefunden(anfang + laenge - 1);  // a file that shrank meanwhile
+        std::size_t k = n;
+        while (k > 0 && x[k - 1] == y[k - 1]) --k;
+        return gefunden(anfang + k - 1);
+    }
+    f.end();
+    if (vor && laengen && ab <= gemeinsam) return gefunden(gemeinsam);
+    return e;
+}
+
+Unterschiedszahl unterschiedeZaehlen(Bytequelle& a, Bytequelle& b, Fortschritt& f, std::size_t block) {
+    Unterschiedszahl z;
+    const std::uint64_t gemeinsam = std::min(a.groesse(), b.groesse());
+    block = static_cast<std::size_t>(std::clamp<std::uint64_t>(gemeinsam, 1, block));
+    std::vector<unsigned char> x(block), y(block);
+    Schritte schritte = Schritte::prozent(gemeinsam);
+    f.start("", TEXT_UNTERSCHIEDE_ZAEHLEN);
+    for (std::uint64_t anfang = 0; anfang < gemeinsam; anfang += block) {
+        schritte.bis(anfang + 1, f);
+        if (schritte.abgebrochen()) {
+            z.abgebrochen = true;
+            break;
+        }
+        const std::size_t laenge = static_cast<std::size_t>(std::min<std::uint64_t>(block, gemeinsam - anfang));
+        x.resize(laenge);
+        y.resize(laenge);
+        const std::size_t n = beideLesen(a, b, anfang, x, y);
+        if (n == laenge && std::memcmp(x.data(), y.data(), n) == 0) continue;
+        for (std::size_t i = 0; i < n; ++i) {
+            const unsigned d = x[i] ^ y[i];
+            z.bytes += d != 0;
+            z.bits += static_cast<std::uint64_t>(std::popcount(d));
+        }
+    }
+    f.end();
+    return z;
 }
 
 }  // namespace zor

@@ -12,3 +12,27 @@ namespace zor {
 std::optional<std::uint64_t> ersterUnterschied(const std::string& datei1, const std::string& datei2);
 
 }  // namespace zor
+
+#include "core/media/suche.h"
+
+namespace zor {
+
+// The next (at or after byte `ab`) resp. previous (before `ab`) byte in which the two
+// sources differ; a length difference counts at the shorter length. The position is a bit
+// offset like a find's (8 × the byte). Blocks are compared with memcmp first, and only a
+// block that differs is searched byte by byte.
+Suchergebnis naechsterUnterschied(Bytequelle& a, Bytequelle& b, std::uint64_t ab, Suchrichtung r, Fortschritt& f,
+                                  std::size_t block = std::size_t{8} << 20);
+
+// Differing bytes and bits over the common length.
+struct Unterschiedszahl {
+    std::uint64_t bytes = 0, bits = 0;
+    bool abgebrochen = false;
+};
+Unterschiedszahl unterschiedeZaehlen(Bytequelle& a, Bytequelle& b, Fortschritt& f,
+                                     std::size_t block = std::size_t{8} << 20);
+
+inline constexpr const char* TEXT_KEIN_UNTERSCHIED = "Kein weiterer Unterschied.";
+inline constexpr const char* TEXT_UNTERSCHIEDE_ZAEHLEN = "wird verglichen!";
+
+}  // namespace zor

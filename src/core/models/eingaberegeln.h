@@ -17,15 +17,15 @@ namespace zor {
 inline constexpr const char* TITEL_EINGABEFEHLER = "Eingabefehler";
 // The notice after a refused start value or number of runs (dialog 612).
 inline constexpr const char* TEXT_612 =
-    "1. Startwert kann ganzzahlige Werte\nzwischen 1 und 9999 annehmen!\n2. Simulationsdurchlauf muß > 0 sein!\n(nur ZOR)";
+    "1. Startwert kann ganzzahlige Werte\nzwischen 1 und 9999 annehmen!\n2. Simulationsdurchlauf muss > 0 sein!\n(nur ZOR)";
 // The notice after a refused probability (dialog 613).
 inline constexpr const char* TEXT_613 =
-    "unzuläßige Eingabe!\nmögliche Fehler:\n1. Wert >1\n2. Wert < 0\n3. Komma wurde verwendet\n4. Übergänge = 0 (GE-Modell)";
+    "unzulässige Eingabe!\nmögliche Fehler:\n1. Wert >1\n2. Wert < 0\n3. Komma wurde verwendet\n4. Übergänge = 0 (GE-Modell)";
 inline constexpr const char* TITEL_OPTIONEN = "Optionen";
 inline constexpr const char* TEXT_FEHLEINGABE_ABSZISSE =
-    "Fehleingabe bei Skalierung Abszisse; es muß gelten:\n\n- Eingabewert muß ganzzahlig sein\n - 20 <= Eingabewert <= 100";
+    "Fehleingabe bei Skalierung Abszisse; es muss gelten:\n\n- Eingabewert muss ganzzahlig sein\n - 20 <= Eingabewert <= 100";
 inline constexpr const char* TEXT_FEHLEINGABE_ORDINATE =
-    "Fehleingabe bei Skalierung Ordinate; es muß gelten:\n \n- untere Bereichsgrenze >= 1e-10  (1. Wert) \n"
+    "Fehleingabe bei Skalierung Ordinate; es muss gelten:\n \n- untere Bereichsgrenze >= 1e-10  (1. Wert) \n"
     "- obere  Bereichsgrenze <= 1e-0   (2. Wert) \n- untere Bereichsgrenze <  obere Bereichsgrenze";
 
 // Single entries: the value, or nothing when refused.

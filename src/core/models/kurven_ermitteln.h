@@ -56,7 +56,7 @@ FavErgebnis FAV_Satz(const Satzparameter& p, int punkte, Fortschritt& f);
 FkfErgebnis FKF_Satz(const Satzparameter& p, int D, int erneuernd, Fortschritt& f);
 
 // ok is false when a curve could not be computed (and is the empty one).
-struct Kurvenbericht {
+struct [[nodiscard]] Kurvenbericht {
     bool ok = true;
     std::vector<Meldung> meldungen;     // method warnings and file problems, in order
     std::optional<Meldung> rechenzeit;  // the computing-time report, when due

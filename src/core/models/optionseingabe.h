@@ -28,7 +28,7 @@ struct FavOptionen {
     int band = 0;
 };
 
-enum class Optionsfehler { Keiner, Abszisse, Ordinate };
+enum class [[nodiscard]] Optionsfehler{Keiner, Abszisse, Ordinate};
 
 // The working copies and edit texts a dialog opens with.
 FkfOptionen fkfOptionen(const ZorState& s);

@@ -17,7 +17,7 @@ inline constexpr std::size_t EINGABE_ZEICHEN = 14;
 // or the note that the state probabilities of the three-state model do not sum to 1.
 enum class Ablehnung { Keine, Startwert, Wahrscheinlichkeit, Zustandssumme };
 
-struct ParameterPruefung {
+struct [[nodiscard]] ParameterPruefung {
     Ablehnung art = Ablehnung::Keine;
     int index = -1;  // parameter-array index of the refused entry
     std::uint64_t durchlaeufe = 0;  // on success: the exact number of simulated bits

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <type_traits>
 
@@ -124,6 +125,8 @@ struct ZorState {
     STRUCT_FENSTER Fenster;
     STRUCT_CURSOR Cursor;
     STRUCT_TOCHTER FF, FKF, FAV, PAR;
+    // Channel-model documents beyond those four, by their letter: open flag and record.
+    std::map<char, std::pair<int, STRUCT_TOCHTER>> weitereDokumente;
 
     std::array<STRUCT_PUNKT, FAV_PUNKTE> ptFAV1{}, ptFAV2{};
     std::array<STRUCT_PUNKT, FAV_PUNKTE> ptFAVa1{}, ptFAVa2{};

@@ -29,7 +29,8 @@ double Abbildung::skalaY() const {
 
 Schriftgrenzen Schriftgrenzen::fuerDiagramm(double dpi) {
     const double f = dpi > 0 ? dpi / 96.0 : 1.0;
-    return {12 * f, 24 * f};
+    // 10 px is the smallest text still read without effort; above 24 px labels only crowd.
+    return {10 * f, 24 * f};
 }
 
 double Abbildung::schriftPixel(int hoehe) const {

@@ -122,7 +122,8 @@ void Achsenbeschriftung(Canvas& dc, const Achsendaten& d) {
     for (const Strichtext& t : xtexte) {
         if (!t.text.empty() && t.i % xschritt == 0) {
             const LRechteck k = textkasten(dc, {t.pos, xTextY}, t.text);
-            if (innerhalb(k, DIAGRAMMFENSTER) && belegt.frei(k)) {
+            // The axis' end is left free for the axis name the templates put there.
+            if (innerhalb(k, DIAGRAMMFENSTER) && k.rechts <= d.xrechts - 2 * g && belegt.frei(k)) {
                 dc.text({t.pos, xTextY}, t.text);
                 belegt.belegen(k);
             }

@@ -48,12 +48,13 @@ std::optional<JobErgebnis> platzPruefen(const std::string& quelle, std::uint64_t
 
 
 JobErgebnis bitsAlsFolge(const std::string& quelle, const std::string& ausgabe, int typ, const std::string& label,
-                         Fortschritt& f, std::size_t block) {
-    if (auto gleich = gleicheDateiVerweigern(ausgabe, {quelle})) return *gleich;
+                         Fortschritt& f, std::size_t block, const Eingaben& geschuetzt) {
+    const Eingaben eingaben = eingabenUnd({quelle}, geschuetzt);
+    if (auto nein = ausgabeVerweigern(ausgabe, eingaben)) return *nein;
     Blockleser in(quelle, block);
     if (!in.offen()) return JobErgebnis::Fehler(mitGrund(format(TEXT_LESEN_DATEI, quelle.c_str()), in.fehlernummer()));
     if (auto nein = platzPruefen(quelle, in.groesse(), ausgabe, typ, block)) return *nein;
-    Ausgabedatei aus(ausgabe);
+    Ausgabedatei aus(ausgabe, eingaben);
     if (!aus.ok()) return JobErgebnis::Fehler(mitGrund(format(TEXT_ERZEUGEN, ausgabe.c_str()), aus.fehlernummer()));
 
     Fortschrittsrahmen fenster(f, label, TEXT_WIRD_ERSTELLT);
@@ -83,28 +84,32 @@ JobErgebnis bitsAlsFolge(const std::string& quelle, const std::string& ausgabe, 
 
 }  // namespace
 
-JobErgebnis MakeFehlerFolge(const std::string& vergleich, const std::string& ffo, Fortschritt& f, std::size_t block) {
-    return bitsAlsFolge(vergleich, ffo, TYP_FFO, ffo, f, block);
+JobErgebnis MakeFehlerFolge(const std::string& vergleich, const std::string& ffo, Fortschritt& f, std::size_t block,
+                            const Eingaben& geschuetzt) {
+    return bitsAlsFolge(vergleich, ffo, TYP_FFO, ffo, f, block, geschuetzt);
 }
 
-JobErgebnis MakeFehlerAbstand(const std::string& vergleich, const std::string& fab, Fortschritt& f, std::size_t block) {
-    JobErgebnis e = bitsAlsFolge(vergleich, fab, TYP_FAB, format("Datei: %s", fab.c_str()), f, block);
+JobErgebnis MakeFehlerAbstand(const std::string& vergleich, const std::string& fab, Fortschritt& f, std::size_t block,
+                              const Eingaben& geschuetzt) {
+    JobErgebnis e = bitsAlsFolge(vergleich, fab, TYP_FAB, format("Datei: %s", fab.c_str()), f, block, geschuetzt);
     if (e) e.melden(format(TEXT_ABSTAND_ERSTELLT, fab.c_str()), TITEL_PROGRAMM, Symbol::Information);
     return e;
 }
 
 JobErgebnis FfoOderFabErstellen(const std::string& vergleich, const std::string& ausgabe, Fortschritt& f,
-                                std::size_t block) {
-    return dateitypMultimedia(ausgabe) == TYP_FFO ? MakeFehlerFolge(vergleich, ausgabe, f, block)
-                                                  : MakeFehlerAbstand(vergleich, ausgabe, f, block);
+                                std::size_t block, const Eingaben& geschuetzt) {
+    return dateitypMultimedia(ausgabe) == TYP_FFO ? MakeFehlerFolge(vergleich, ausgabe, f, block, geschuetzt)
+                                                  : MakeFehlerAbstand(vergleich, ausgabe, f, block, geschuetzt);
 }
 
-JobErgebnis SaveBinFileFFO(const std::string& quelle, const std::string& ausgabe, Fortschritt& f, std::size_t block) {
-    return bitsAlsFolge(quelle, ausgabe, TYP_FFO, ausgabe, f, block);
+JobErgebnis SaveBinFileFFO(const std::string& quelle, const std::string& ausgabe, Fortschritt& f, std::size_t block,
+                           const Eingaben& geschuetzt) {
+    return bitsAlsFolge(quelle, ausgabe, TYP_FFO, ausgabe, f, block, geschuetzt);
 }
 
-JobErgebnis SaveBinFileFab(const std::string& quelle, const std::string& ausgabe, Fortschritt& f, std::size_t block) {
-    return bitsAlsFolge(quelle, ausgabe, TYP_FAB, ausgabe, f, block);
+JobErgebnis SaveBinFileFab(const std::string& quelle, const std::string& ausgabe, Fortschritt& f, std::size_t block,
+                           const Eingaben& geschuetzt) {
+    return bitsAlsFolge(quelle, ausgabe, TYP_FAB, ausgabe, f, block, geschuetzt);
 }
 
 }  // namespace zor

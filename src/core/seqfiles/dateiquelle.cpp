@@ -10,6 +10,13 @@
 
 namespace zor {
 
+Eingaben satzDateien(const ZorState& s) {
+    Eingaben dateien;
+    for (int satz = 0; satz < 2; ++satz)
+        if (modellart(modellVon(s, satz)) == Modellart::Datei) dateien.push_back(dateiVon(s, satz).szFileName);
+    return dateien;
+}
+
 bool Datei_ueberschrieben(ZorState& s, const std::string& szFile) {
     std::error_code ec;
     const std::uintmax_t laenge = std::filesystem::file_size(szFile, ec);

@@ -4,11 +4,15 @@
 // menus, toolbar and message boxes are the caller's.
 
 #include "core/models/zor_state.h"
+#include "core/io/ausgabedatei.h"
 #include "core/io/job_ergebnis.h"
 
 #include <string>
 
 namespace zor {
+
+// The files the file-fed sets read: inputs that no output of the program may replace.
+Eingaben satzDateien(const ZorState& s);
 
 // After `szFile` was written: every file-fed set that reads it (same name, or the same
 // file through another path) gets the new length and must recompute its curves.
@@ -18,7 +22,7 @@ bool Datei_ueberschrieben(ZorState& s, const std::string& szFile);
 // Checking a file as the source of a set, the one way for the program, the renderer and
 // `zor`: the channel-model name rule (FFO/FAB), then opening it with the readers' own
 // opening (Blockleser: regular files only, never waits on a pipe), then a length > 0.
-struct Quellpruefung {
+struct [[nodiscard]] Quellpruefung {
     enum class Grund { Keiner, Name, Lesen, Leer } grund = Grund::Keiner;
     STRUCT_DATEI datei;    // type, length and the name as given, when accepted
     int fehlernummer = 0;  // the system's reason when it could not be read
@@ -26,7 +30,7 @@ struct Quellpruefung {
 };
 Quellpruefung dateiquellePruefen(const std::string& szFile);
 
-struct LadenErgebnis {
+struct [[nodiscard]] LadenErgebnis {
     enum class Art { Aufforderung, Fehler, Erfolg } art = Art::Fehler;
     std::vector<Meldung> meldungen;       // shown in this order on failure
     bool aktualisierenFreigeben = false;  // enable command 250

@@ -1,7 +1,9 @@
 #include "core/seqfiles/folge_speichern.h"
 
 #include "core/models/fehlerquellen.h"
+#include "core/io/dateijob.h"
 #include "core/io/dateityp.h"
+#include "core/seqfiles/dateiquelle.h"
 #include "core/io/formate.h"
 #include "core/util/systemfehler.h"
 
@@ -103,10 +105,17 @@ bool fabSchreiben(const Satzparameter& p, std::uint64_t n, Ausgabedatei& aus, co
 
 }  // namespace
 
-Ergebnis SaveFolge(const Satzparameter& p, int typ, const std::string& datei, Fortschritt& fortschritt) {
-    Ausgabedatei aus(datei);
-    if (!aus.ok()) return Ergebnis::Fehler(mitGrund(TEXT_NICHT_GESCHRIEBEN, aus.fehlernummer()));
+Ergebnis SaveFolge(const Satzparameter& p, int typ, const std::string& datei, Fortschritt& fortschritt,
+                   const Eingaben& geschuetzt) {
+    if (auto nein = ausgabeVerweigert(datei, geschuetzt)) return Ergebnis::Fehler(std::move(*nein), TITEL_PROGRAMM, Symbol::Stopp);
     const std::uint64_t n = p.Durchlaeufe;
+    // An FFO's size is known before the first bit: one character per bit. A FAB's depends
+    // on the errors drawn, so it is not guessed.
+    const bool erzeugt = mitBitQuelle(p, SwStart::Startzustand, [](auto&) {});
+    if (typ == TYP_FFO && erzeugt)
+        if (auto nein = platzVerweigern(datei, n)) return Ergebnis::Fehler(nein->meldungen.front().text, TITEL_PROGRAMM, Symbol::Stopp);
+    Ausgabedatei aus(datei, geschuetzt);
+    if (!aus.ok()) return Ergebnis::Fehler(mitGrund(TEXT_NICHT_GESCHRIEBEN, aus.fehlernummer()));
 
     bool geschrieben = true;
     if (typ == TYP_FFO) {
@@ -124,7 +133,7 @@ Ergebnis SaveFolge(const Satzparameter& p, int typ, const std::string& datei, Fo
 }
 
 Ergebnis SaveFolge(const ZorState& s, int satz, int typ, const std::string& datei, Fortschritt& fortschritt) {
-    return SaveFolge(satzparameter(s, satz), typ, datei, fortschritt);
+    return SaveFolge(satzparameter(s, satz), typ, datei, fortschritt, satzDateien(s));
 }
 
 }  // namespace zor

@@ -55,6 +55,8 @@ public:
     bool zeichen(std::span<const unsigned char> text);
     bool leeren();
     bool zuGross() const { return zuGross_; }
+    // Correct bits after the last error: a FAB has no record for them.
+    std::uint64_t offeneKorrekte() const { return c_ - 1; }
 
 private:
     bool fehlerLangsam();

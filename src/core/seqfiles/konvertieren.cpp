@@ -29,6 +29,12 @@ Strom lesestand(Lesestand l) {
     }
 }
 
+// A note when the FAB could not keep the correct bits after the last error.
+void offeneKorrekteMelden(JobErgebnis& e, const AbstandZaehler& z) {
+    if (const std::uint64_t n = z.offeneKorrekte(); n > 0)
+        e.melden(format(TEXT_KORREKTE_ENTFALLEN, static_cast<unsigned long long>(n)), TITEL_PROGRAMM, Symbol::Information);
+}
+
 // FFO characters to FAB records.
 Strom ffoZuFab(FfoLeser& in, AbstandZaehler& z, Schritte& schritte, Fortschritt& f) {
     for (auto b = in.naechster(); !b.empty(); b = in.naechster()) {
@@ -116,12 +122,14 @@ std::string konvertierenName(const std::string& szFile, int eingabeTyp) {
     return aus;
 }
 
-JobErgebnis Convert_Ffo_To_Fab(const std::string& eingabe, Fortschritt& f, std::size_t block) {
+JobErgebnis Convert_Ffo_To_Fab(const std::string& eingabe, Fortschritt& f, std::size_t block,
+                               const Eingaben& geschuetzt) {
     const std::string ausgabe = konvertierName(eingabe, TYP_FAB);
-    if (auto gleich = gleicheDateiVerweigern(ausgabe, {eingabe})) return *gleich;
+    const Eingaben eingaben = eingabenUnd({eingabe}, geschuetzt);
+    if (auto nein = ausgabeVerweigern(ausgabe, eingaben)) return *nein;
     FfoLeser in(eingabe, block);
     if (!in.offen()) return oeffnenFehler(in, eingabe);
-    Ausgabedatei aus(ausgabe);
+    Ausgabedatei aus(ausgabe, eingaben);
     if (!aus.ok()) return erzeugenFehler(aus, ausgabe);
     const std::uint64_t n = in.groesse();
     if (n == 0) return JobErgebnis::Ablehnung("Kein Byte gelesen!", "Convert_Ffo_To_Fab");
@@ -133,17 +141,21 @@ JobErgebnis Convert_Ffo_To_Fab(const std::string& eingabe, Fortschritt& f, std::
     AbstandZaehler z(aus);
     if (const Strom s = ffoZuFab(in, z, schritte, anzeige); s != Strom::Ok) return stromFehler(s, in, aus, eingabe);
     if (!aus.abschliessen()) return stromFehler(Strom::Schreibfehler, in, aus);
-    return erfolgreich(eingabe, ausgabe);
+    JobErgebnis e = erfolgreich(eingabe, ausgabe);
+    offeneKorrekteMelden(e, z);
+    return e;
 }
 
-JobErgebnis Convert_Fab_To_Ffo(const std::string& eingabe, Fortschritt& f, std::size_t block) {
+JobErgebnis Convert_Fab_To_Ffo(const std::string& eingabe, Fortschritt& f, std::size_t block,
+                               const Eingaben& geschuetzt) {
     const std::string ausgabe = konvertierName(eingabe, TYP_FFO);
-    if (auto gleich = gleicheDateiVerweigern(ausgabe, {eingabe})) return *gleich;
+    const Eingaben eingaben = eingabenUnd({eingabe}, geschuetzt);
+    if (auto nein = ausgabeVerweigern(ausgabe, eingaben)) return *nein;
     FabLeser in(eingabe, block);
     if (!in.offen()) return oeffnenFehler(in, eingabe);
     std::uint64_t bits = 0;
     if (auto nein = fabAusgabePruefen(eingabe, ausgabe, block, bits)) return *nein;
-    Ausgabedatei aus(ausgabe);
+    Ausgabedatei aus(ausgabe, eingaben);
     if (!aus.ok()) return erzeugenFehler(aus, ausgabe);
 
     Fortschrittsrahmen fenster(f, ausgabe, TEXT_WIRD_ERSTELLT);
@@ -155,10 +167,15 @@ JobErgebnis Convert_Fab_To_Ffo(const std::string& eingabe, Fortschritt& f, std::
     return e;
 }
 
-JobErgebnis SelectConvertFunction(const std::string& eingabe, Fortschritt& f, std::size_t block) {
+std::string multimediaAusgabe(const std::string& eingabe) {
+    return konvertierName(eingabe, dateitypMultimedia(eingabe) == TYP_FFO ? TYP_FAB : TYP_FFO);
+}
+
+JobErgebnis SelectConvertFunction(const std::string& eingabe, Fortschritt& f, std::size_t block,
+                                  const Eingaben& geschuetzt) {
     if (eingabe.empty()) return JobErgebnis::Ablehnung("Fehler beim Öffnen der Datei!");
-    return dateitypMultimedia(eingabe) == TYP_FFO ? Convert_Ffo_To_Fab(eingabe, f, block)
-                                                  : Convert_Fab_To_Ffo(eingabe, f, block);
+    return dateitypMultimedia(eingabe) == TYP_FFO ? Convert_Ffo_To_Fab(eingabe, f, block, geschuetzt)
+                                                  : Convert_Fab_To_Ffo(eingabe, f, block, geschuetzt);
 }
 
 KonvertierenVorbereitung konvertierenVorbereiten(const ZorState& s, const std::string& szFile,
@@ -178,8 +195,8 @@ KonvertierenVorbereitung konvertierenVorbereiten(const ZorState& s, const std::s
                  JobErgebnis::Fehler(mitGrund("Datei kann nicht geöffnet werden!", in.offen() ? EISDIR : in.fehlernummer()),
                                      TITEL_PROGRAMM, Symbol::Ausrufezeichen),
                  false}};
-    KonvertierenAuftrag a{szFile, konvertierenName(szFile, *typ), *typ};
-    if (auto gleich = gleicheDateiVerweigern(a.ausgabe, {a.eingabe})) return {{}, {Art::Fehler, *gleich, false}};
+    KonvertierenAuftrag a{szFile, konvertierenName(szFile, *typ), *typ, eingabenUnd({szFile}, satzDateien(s))};
+    if (auto nein = ausgabeVerweigern(a.ausgabe, a.geschuetzt)) return {{}, {Art::Fehler, *nein, false}};
     if (std::filesystem::exists(a.ausgabe, ec) && !ueberschreiben(format(TEXT_EXISTIERT, a.ausgabe.c_str())))
         return {{}, {Art::Abgelehnt, {}, false}};
     return {std::move(a), {}};
@@ -189,17 +206,18 @@ JobErgebnis konvertierenAusfuehren(const KonvertierenAuftrag& a, Fortschritt& f,
     std::uint64_t bits = 0;
     if (a.typ == TYP_FAB)
         if (auto nein = fabAusgabePruefen(a.eingabe, a.ausgabe, block, bits)) return *nein;
-    Ausgabedatei aus(a.ausgabe);
+    Ausgabedatei aus(a.ausgabe, a.geschuetzt);
     if (!aus.ok()) return erzeugenFehler(aus, a.ausgabe);
     Fortschrittsrahmen fenster(f, a.ausgabe, TEXT_WIRD_ERZEUGT);
     Strom st;
     std::optional<FfoLeser> ffo;
     std::optional<FabLeser> fab;
+    std::optional<AbstandZaehler> z;
     if (a.typ == TYP_FFO) {
         ffo.emplace(a.eingabe, block);
         Schritte schritte(ffo->groesse() / 100, 1);
-        AbstandZaehler z(aus);
-        st = ffoZuFab(*ffo, z, schritte, f);
+        z.emplace(aus);
+        st = ffoZuFab(*ffo, *z, schritte, f);
     } else {
         fab.emplace(a.eingabe, block);
         FfoPuffer puffer(aus);
@@ -211,6 +229,7 @@ JobErgebnis konvertierenAusfuehren(const KonvertierenAuftrag& a, Fortschritt& f,
     e.ok = true;
     e.ausgabe = a.ausgabe;
     if (fab) fabHinweiseMelden(e, *fab, a.eingabe);
+    if (z) offeneKorrekteMelden(e, *z);
     return e;
 }
 

@@ -8,13 +8,14 @@
 namespace zor {
 
 JobErgebnis CompareFile(const std::string& datei1, const std::string& datei2, const std::string& vergleich,
-                        Fortschritt& f, std::size_t block) {
-    if (auto gleich = gleicheDateiVerweigern(vergleich, {datei1, datei2})) return *gleich;
+                        Fortschritt& f, std::size_t block, const Eingaben& geschuetzt) {
+    const Eingaben eingaben = eingabenUnd({datei1, datei2}, geschuetzt);
+    if (auto nein = ausgabeVerweigern(vergleich, eingaben)) return *nein;
     Blockleser a(datei1, block);
     if (!a.offen()) return JobErgebnis::Fehler(mitGrund(format(TEXT_OEFFNEN_1, datei1.c_str()), a.fehlernummer()));
     Blockleser b(datei2, block);
     if (!b.offen()) return JobErgebnis::Fehler(mitGrund(format(TEXT_OEFFNEN_2, datei2.c_str()), b.fehlernummer()));
-    Ausgabedatei aus(vergleich);
+    Ausgabedatei aus(vergleich, eingaben);
     if (!aus.ok()) return JobErgebnis::Fehler(mitGrund(format(TEXT_ERZEUGEN, vergleich.c_str()), aus.fehlernummer()));
     if (a.groesse() != b.groesse())
         return JobErgebnis::Ablehnung(TEXT_UNGLEICH_GROSS, TITEL_FEHLER, Symbol::Information);

@@ -20,7 +20,7 @@ struct Meldung {
     Symbol symbol = Symbol::Keins;
 };
 
-struct Ergebnis {
+struct [[nodiscard]] Ergebnis {
     bool ok = true;
     Meldung meldung;  // empty text on plain success
 

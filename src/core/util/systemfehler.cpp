@@ -14,6 +14,7 @@ struct Grund {
 
 constexpr Grund GRUENDE[] = {
     {GRUND_KEINE_REGULAERE_DATEI, "Das ist keine reguläre Datei."},
+    {GRUND_EINGABEDATEI, "Das ist eine Eingabedatei; sie würde dabei zerstört."},
     {ENOSPC, TEXT_VOLL},
     {EDQUOT, "Das Speicherkontingent ist erschöpft."},
     {EISDIR, "Das ist ein Verzeichnis, keine Datei."},

@@ -9,8 +9,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include "app/context/kontext.h"
 #include "app/hintergrund/hintergrund.h"
-#include "app/kontext/kontext.h"
 
 #include <memory>
 

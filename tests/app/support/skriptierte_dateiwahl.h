@@ -10,16 +10,18 @@ struct Dateianfrage {
     bool speichern;
     QString titel;
     QString vorschlag;
-    int satz;
+    const zor::app::Filtersatz* satz;
 };
 
 class SkriptierteDateiwahl final : public zor::app::Dateiwahl {
 public:
-    std::optional<QString> GetFileNameInFWK(const QString& titel, const QString& vorschlag, int satz) override {
-        return antworte({false, titel, vorschlag, satz});
+    std::optional<QString> GetFileNameInFWK(const QString& titel, const QString& vorschlag,
+                                            const zor::app::Filtersatz& satz) override {
+        return antworte({false, titel, vorschlag, &satz});
     }
-    std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag, int satz) override {
-        return antworte({true, titel, vorschlag, satz});
+    std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag,
+                                             const zor::app::Filtersatz& satz) override {
+        return antworte({true, titel, vorschlag, &satz});
     }
     // A folder request is recorded with set 0.
     std::optional<QString> ordnerWaehlen(const QString& titel, const QString& vorschlag) override {

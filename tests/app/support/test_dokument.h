@@ -1,35 +1,35 @@
 #pragma once
-// A document for frame tests: records the commands passed on to it, can pose as a
-// channel-model document ('F', 'K', 'V', 'P'), can be printable and can refuse to close.
+// A document for frame tests: records the commands passed on to it, can be printable
+// with the page of FF, FKF ('K') or FAV ('V'), and can refuse to close.
 
 #include <QCloseEvent>
 #include <QList>
 
-#include "app/kontext/mdi_dokument.h"
+#include "app/context/befehle.h"
+#include "app/context/beschreibung.h"
+#include "app/context/mdi_dokument.h"
+#include "app/plot/druckseite.h"
 
 class TestDokument : public zor::app::MdiDokument, public zor::app::Druckbar {
     Q_OBJECT
 public:
-    explicit TestDokument(zor::app::Kontext& k, char modell = 0, bool druckbar = false)
-        : MdiDokument(k), modell_(modell), druckbar_(druckbar) {}
+    explicit TestDokument(zor::app::Kontext& k, char druckseite = 0)
+        : MdiDokument(k, fenster()), druckseite_(druckseite) {}
     bool befehl(int id) override {
         befehle.append(id);
         return true;
     }
-    zor::app::Dokumentart art() const override {
-        using zor::app::Dokumentart;
-        switch (modell_) {
-        case 'F': return Dokumentart::FF;
-        case 'K': return Dokumentart::FKF;
-        case 'V': return Dokumentart::FAV;
-        case 'P': return Dokumentart::PAR;
-        default: return Dokumentart::Sonstiges;
-        }
+    zor::app::Druckbar* druckbar() override { return druckseite_ ? this : nullptr; }
+    const zor::Druckart& druckart() const override {
+        return druckseite_ == 'K' ? zor::DRUCK_FKF : druckseite_ == 'V' ? zor::DRUCK_FAV : zor::DRUCK_FF;
     }
-    zor::app::Druckbar* druckbar() override { return druckbar_ ? this : nullptr; }
-    // The page header of the kind it poses as: FKF 'b', FAV 'c', else 'a'.
-    char druckKopf() const override { return modell_ == 'K' ? 'b' : modell_ == 'V' ? 'c' : 'a'; }
-    int kontextMenue() const override { return 135; }
+
+    static const zor::app::Fenster& fenster() {
+        static const zor::app::Fenster f{.name = QStringLiteral("testdokument"),
+                                         .titel = QStringLiteral("Testdokument"),
+                                         .kontextMenue = zor::app::MENU_ZOR};
+        return f;
+    }
 
     QList<int> befehle;
     bool schliessbar = true;
@@ -43,6 +43,5 @@ protected:
     }
 
 private:
-    char modell_;
-    bool druckbar_;
+    char druckseite_;
 };

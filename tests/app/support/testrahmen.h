@@ -30,8 +30,3 @@ struct TestRahmen {
         return l;
     }
 };
-
-// What a command not built yet says.
-inline QString platzhalter(const QString& name) {
-    return QStringLiteral("Die Funktion „%1“ ist noch nicht verfügbar.").arg(name);
-}

@@ -11,7 +11,7 @@
 
 #include <memory>
 
-#include "app/kontext/befehle.h"
+#include "app/context/befehle.h"
 #include "app/shell/menue.h"
 #include "support/testrahmen.h"
 

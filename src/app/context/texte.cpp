@@ -1,0 +1,26 @@
+#include "app/context/texte.h"
+
+#include <unordered_map>
+
+namespace zor::app {
+namespace {
+
+const std::unordered_map<int, const char*>& tabelle() {
+    static const std::unordered_map<int, const char*> t = {
+        {1200, "Zorwerk und Multimedia"},
+        {4066, "Multimedia und Zorwerk"},
+        {112, "New Video Class"},
+        {352, "Datei kann nicht geöffnet werden"},
+    };
+    return t;
+}
+
+}  // namespace
+
+QString text(int id) {
+    const auto& t = tabelle();
+    auto it = t.find(id);
+    return it == t.end() ? QString() : QString::fromUtf8(it->second);
+}
+
+}  // namespace zor::app

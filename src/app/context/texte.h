@@ -1,0 +1,12 @@
+#pragma once
+// The program's string table of the texts that belong to no single window, keyed by
+// their ids. A command's hint and a document's title are in its module's description.
+
+#include <QString>
+
+namespace zor::app {
+
+// The string with that id; empty when the table has none.
+QString text(int id);
+
+}  // namespace zor::app

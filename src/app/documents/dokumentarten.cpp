@@ -1,0 +1,67 @@
+#include "app/documents/dokumentarten.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "app/context/kontext.h"
+#include "app/documents/fav_dokument.h"
+#include "app/documents/ff_dokument.h"
+#include "app/documents/fkf_dokument.h"
+#include "app/documents/par_dokument.h"
+#include "core/models/vorgaben.h"
+
+namespace zor::app {
+
+const std::vector<const ModellDokumentart*>& modellDokumentarten() {
+    // clang-format off
+    static const std::vector<const ModellDokumentart*> tabelle = {
+        &FFDokument::dokumentart(),
+        &FKFDokument::dokumentart(),
+        &FAVDokument::dokumentart(),
+        &ParDokument::dokumentart(),
+    };
+    // clang-format on
+    return tabelle;
+}
+
+const std::string& modellReihe() {
+    static const std::string reihe = [] {
+        std::string r;
+        for (const ModellDokumentart* a : modellDokumentarten()) r += a->buchstabe();
+        return r;
+    }();
+    return reihe;
+}
+
+bool modellDokumentZeigen(Bildaufnahme& a, int befehl, const QString& bild) {
+    Kontext& k = a.rahmen(true);
+    vorgabeSetzen(k.zustand(), 1, *vorgabe("ge2"));
+    k.befehl(befehl);
+    QMdiSubWindow* w = k.mdiFlaeche().activeSubWindow();
+    if (!w) {
+        a.fehler(QStringLiteral("%1: kein Fenster geöffnet").arg(bild));
+        return false;
+    }
+    w->showMaximized();
+    // The curve documents compute their curves after opening; wait for them.
+    if (auto* d = qobject_cast<KurvenDokument*>(w->widget()))
+        if (!a.warte([d] { return !d->veraltet(); }, 30000)) {
+            a.fehler(QStringLiteral("%1: Kurven nicht fertig").arg(bild));
+            return false;
+        }
+    return true;
+}
+
+Bildrezept modellDokumentBild(const QString& bild, int befehl) {
+    return {bild, {}, [=](Bildaufnahme& a) {
+                if (modellDokumentZeigen(a, befehl, bild)) a.bild(a.kontext().fenster(), bild);
+            }};
+}
+
+const ModellDokumentart* dokumentartMitBefehl(int id) {
+    for (const ModellDokumentart* a : modellDokumentarten())
+        if (a->oeffnen() == id || a->schliessen() == id) return a;
+    return nullptr;
+}
+
+}  // namespace zor::app

@@ -1,0 +1,47 @@
+#pragma once
+// The command line of zorwerk-render: one table of its options with their parsers, each
+// naming the drawings it applies to. Every refusal is a German line (the program exits 2
+// with it); nothing here draws.
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zor {
+
+// What is drawn: every scene, one template, or one document (or its printed page).
+enum class Renderziel { Alle, Vorlage, FF, PAR, FAV, FKF, DruckFF, DruckFAV, DruckFKF };
+
+struct Renderauftrag {
+    Renderziel ziel = Renderziel::Vorlage;
+    bool hilfe = false;
+    QString alle;            // directory of --alle
+    QString start = ".";     // templates are looked up here first
+    char text = 'a';
+    int textfarbe = 0;
+    std::vector<float> werte;
+    QSize groesse{900, 600};
+    QString anordnung = "dokument";
+    std::array<QString, 2> satz, datei;  // empty: not given
+    bool abszisseLog = false, ordinateLog = true, ak = false, band = false;
+    std::optional<int> punkte, cursor;
+    QString vorlage, ausgabe;
+};
+
+struct Renderaufruf {
+    std::optional<Renderauftrag> auftrag;
+    std::string fehler;  // German, when auftrag is empty
+};
+
+// The arguments after the program name.
+Renderaufruf renderArgumente(const QStringList& argumente);
+
+// The German help text (also the man page's source).
+std::string renderHilfe();
+
+}  // namespace zor
