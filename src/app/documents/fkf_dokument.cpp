@@ -76,13 +76,13 @@ bool FKFDokument::befehl(int id) {
     return KurvenDokument::befehl(id);
 }
 
-void FKFDokument::meldungZeigen(const Meldung& m) {
+bool FKFDokument::alsBefehl(const Meldung& m) {
     for (const Warnung& w : WARNUNGEN)
         if (m.text == w.text) {
             befehl(w.befehl);
-            return;
+            return true;
         }
-    KurvenDokument::meldungZeigen(m);
+    return false;
 }
 
 }  // namespace zor::app

@@ -15,7 +15,7 @@ public:
     bool befehl(int id) override;
 
 protected:
-    void meldungZeigen(const Meldung& m) override;
+    bool alsBefehl(const Meldung& m) override;
 };
 
 }  // namespace zor::app

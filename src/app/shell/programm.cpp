@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTranslator>
 
+#include "app/context/texte.h"
 #include "app/platform/anwendung.h"
 #include "app/platform/bildschirmpassung.h"
 #include "app/platform/dateiwahl.h"
@@ -56,7 +57,7 @@ int zorwerkMain(int argc, char** argv) {
     Einzelinstanz instanz;
     if (!instanz.erste()) {
         // The running program has been brought to the front; this start ends.
-        meldung.zeige(QStringLiteral("Fehler in WinMain"), QString(), Symbol::Stopp, Knoepfe::Ok);
+        meldung.zeige(text(TEXT_LAEUFT_BEREITS), QString(), Symbol::Stopp, Knoepfe::Ok);
         return 0;
     }
     QtDateiwahl dateiwahl;
