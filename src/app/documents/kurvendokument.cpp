@@ -213,10 +213,15 @@ void KurvenDokument::sammelberichtZeigen() {
     for (const KurvenDokument* k : kurven)
         if (k->isVisible() && k->veraltet() && !k->abgebrochen()) return;
     std::vector<Meldung> alle;
+    std::vector<std::pair<KurvenDokument*, Meldung>> befehle;
     for (KurvenDokument* k : kurven)
         for (Meldung& m : std::exchange(k->ausstehend_, {}))
-            if (!k->alsBefehl(m)) alle.push_back(std::move(m));
+            if (k->hatBefehlFuer(m))
+                befehle.emplace_back(k, std::move(m));
+            else
+                alle.push_back(std::move(m));
     if (!alle.empty()) meldungZeigen(zusammenfassen(std::move(alle)));
+    for (auto& [k, m] : befehle) k->alsBefehl(m);
 }
 
 void KurvenDokument::meldungZeigen(const Meldung& m) { zeige(kontext().meldung(), m); }

@@ -98,7 +98,8 @@ protected:
     void meldungZeigen(const Meldung& m);
     // A message this kind of document answers with a command of its own (a warning with
     // its own dialog) instead of a line in the report.
-    virtual bool alsBefehl(const Meldung&) { return false; }
+    virtual bool hatBefehlFuer(const Meldung&) const { return false; }
+    virtual void alsBefehl(const Meldung&) {}
     ZorState& zustand() const;
 
 private:
