@@ -95,17 +95,18 @@ int druckseiteSchreiben(zor::ZorState& s, const zor::Druckart& art, const QStrin
     }
     if (!kurvenVorbereiten(s, art)) return ZEICHNUNG_MISSLUNGEN;
     zor::Druckbericht bericht;
+    std::string grund;
     const auto e = zor::druckseiteSpeichern(
         ausgabe,
         [&](QPainter& maler, QSize seite) {
             bericht = zor::druckseiteMalen(maler, seite, s, quelle, art);
             return bericht.vorlagenFehler == 0;
         },
-        geschuetzt);
+        geschuetzt, &grund);
     for (const auto& m : bericht.meldungen) melden(m.text);
     if (e == zor::Druckergebnis::Gedruckt) return 0;
     if (bericht.vorlagenFehler != 0) melden(zor::TEXT_FEHLERHAFTE_PLOTDATEI);
-    else melden("Die Datei " + ausgabe.toStdString() + " kann nicht geschrieben werden!");
+    else melden(grund.empty() ? "Die Datei " + ausgabe.toStdString() + " kann nicht geschrieben werden!" : grund);
     return ZEICHNUNG_MISSLUNGEN;
 }
 
