@@ -139,7 +139,7 @@ const Modul& DokumenteModul::beschreibung() {
                      {knopf(CMD_ZORWERK, 60, "aktualisieren", false)}},
                     {CMD_OEFFNEN_ALLE,
                      ruft<&D::oeffnenAlle>,
-                     "Öffnet alle 4 ZOR-Dokumente!",
+                     "Öffnet alle ZOR-Dokumente!",
                      {im(MENU_ZOR, "&Fenster/Ö&ffnen", 10, "&Alle")}},
                     {CMD_SCHLIESSEN_ALLE,
                      ruft<&D::schliessen>,
