@@ -1,0 +1,71 @@
+#include "app/dialogs/netem_dialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/context/befehle.h"
+
+namespace zor::app {
+namespace {
+
+constexpr const char* TITEL = "Parametersatz %1 aus netem-Zeile";
+constexpr const char* AUFFORDERUNG = "netem-Zeile, z. B. „tc qdisc add dev eth0 root netem loss gemodel 1% 10% 70% 0.1%“:";
+
+QString idName(int id) { return QStringLiteral("id_%1").arg(id); }
+
+}  // namespace
+
+NetemDialog::NetemDialog(int satz, QWidget* eltern) : QDialog(eltern) {
+    setObjectName(idName(DLG_NETEM));
+    setWindowTitle(QString::fromUtf8(TITEL).arg(satz + 1));
+    setModal(true);
+    auto* l = new QVBoxLayout(this);
+    auto* aufforderung = new QLabel(QString::fromUtf8(AUFFORDERUNG), this);
+    aufforderung->setWordWrap(true);
+    zeile_ = new QLineEdit(this);
+    zeile_->setObjectName(idName(ID_NETEM_ZEILE));
+    zeile_->setMinimumWidth(zeile_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 60);
+    aufforderung->setBuddy(zeile_);
+    auto* unterstuetzt = new QLabel(QString::fromUtf8(TEXT_NETEM_UNTERSTUETZT), this);
+    unterstuetzt->setWordWrap(true);
+    meldung_ = new QLabel(this);
+    meldung_->setObjectName(idName(ID_NETEM_MELDUNG));
+    meldung_->setWordWrap(true);
+    meldung_->setStyleSheet(QStringLiteral("color: #b00000"));
+    meldung_->setVisible(false);
+    l->addWidget(aufforderung);
+    l->addWidget(zeile_);
+    l->addWidget(unterstuetzt);
+    l->addWidget(meldung_);
+
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch(1);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(idName(ID_BESTAETIGEN));
+    ok->setDefault(true);
+    auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
+    abbrechen->setObjectName(idName(ID_ABBRECHEN));
+    knoepfe->addWidget(ok);
+    knoepfe->addWidget(abbrechen);
+    l->addLayout(knoepfe);
+    connect(ok, &QPushButton::clicked, this, &NetemDialog::bestaetigen);
+    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    connect(zeile_, &QLineEdit::textEdited, meldung_, &QLabel::hide);
+}
+
+void NetemDialog::bestaetigen() {
+    const NetemErgebnis e = netemLesen(zeile_->text().toStdString());
+    if (!e) {
+        meldung_->setText(QString::fromStdString(e.meldung));
+        meldung_->setVisible(true);
+        zeile_->setFocus();
+        return;
+    }
+    modell_ = e.modell;
+    accept();
+}
+
+}  // namespace zor::app
