@@ -29,8 +29,8 @@ NetemDialog::NetemDialog(int satz, QWidget* eltern) : QDialog(eltern) {
     zeile_->setObjectName(idName(ID_NETEM_ZEILE));
     zeile_->setMinimumWidth(zeile_->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 60);
     aufforderung->setBuddy(zeile_);
-    auto* unterstuetzt = new QLabel(QString::fromUtf8(TEXT_NETEM_UNTERSTUETZT), this);
-    unterstuetzt->setWordWrap(true);
+    unterstuetzt_ = new QLabel(QString::fromUtf8(TEXT_NETEM_UNTERSTUETZT), this);
+    unterstuetzt_->setWordWrap(true);
     meldung_ = new QLabel(this);
     meldung_->setObjectName(idName(ID_NETEM_MELDUNG));
     meldung_->setWordWrap(true);
@@ -38,7 +38,7 @@ NetemDialog::NetemDialog(int satz, QWidget* eltern) : QDialog(eltern) {
     meldung_->setVisible(false);
     l->addWidget(aufforderung);
     l->addWidget(zeile_);
-    l->addWidget(unterstuetzt);
+    l->addWidget(unterstuetzt_);
     l->addWidget(meldung_);
 
     auto* knoepfe = new QHBoxLayout;
@@ -53,14 +53,22 @@ NetemDialog::NetemDialog(int satz, QWidget* eltern) : QDialog(eltern) {
     l->addLayout(knoepfe);
     connect(ok, &QPushButton::clicked, this, &NetemDialog::bestaetigen);
     connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    connect(zeile_, &QLineEdit::textEdited, meldung_, &QLabel::hide);
+    connect(zeile_, &QLineEdit::textEdited, this, [this] { meldungZeigen({}); });
+    // Wrapped labels take their height from the width: the layout must ask them.
+    l->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+// A refusal names what is supported itself, so it takes the place of that line.
+void NetemDialog::meldungZeigen(const QString& text) {
+    meldung_->setText(text);
+    meldung_->setVisible(!text.isEmpty());
+    unterstuetzt_->setVisible(text.isEmpty());
 }
 
 void NetemDialog::bestaetigen() {
     const NetemErgebnis e = netemLesen(zeile_->text().toStdString());
     if (!e) {
-        meldung_->setText(QString::fromStdString(e.meldung));
-        meldung_->setVisible(true);
+        meldungZeigen(QString::fromStdString(e.meldung));
         zeile_->setFocus();
         return;
     }

@@ -27,8 +27,10 @@ public:
 
 private:
     void bestaetigen();
+    void meldungZeigen(const QString& text);
 
     QLineEdit* zeile_;
+    QLabel* unterstuetzt_;
     QLabel* meldung_;
     std::optional<NetemModell> modell_;
 };
