@@ -1,12 +1,10 @@
 #include "app/dialogs/netem_dialog.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/context/befehle.h"
+#include "app/dialogs/knopfzeile.h"
 
 namespace zor::app {
 namespace {
@@ -41,18 +39,7 @@ NetemDialog::NetemDialog(int satz, QWidget* eltern) : QDialog(eltern) {
     l->addWidget(unterstuetzt_);
     l->addWidget(meldung_);
 
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(idName(ID_BESTAETIGEN));
-    ok->setDefault(true);
-    auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    abbrechen->setObjectName(idName(ID_ABBRECHEN));
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbrechen);
-    l->addLayout(knoepfe);
-    connect(ok, &QPushButton::clicked, this, &NetemDialog::bestaetigen);
-    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+    l->addLayout(okAbbrechenZeile(this, [this] { bestaetigen(); }, [this] { reject(); }));
     connect(zeile_, &QLineEdit::textEdited, this, [this] { meldungZeigen({}); });
     // Wrapped labels take their height from the width: the layout must ask them.
     l->setSizeConstraint(QLayout::SetFixedSize);

@@ -21,6 +21,7 @@
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
 #include "app/dialogs/kenngroessen_panel.h"
+#include "app/dialogs/knopfzeile.h"
 #include "app/dialogs/parametervorlagen.h"
 #include "app/dialogs/zieleingabe.h"
 #include "app/platform/hinweise.h"
@@ -122,18 +123,7 @@ void Parameterdialog::aufbauen() {
     // After the fields, so that the tab order and the first focus begin with them.
     spalten->addLayout(kenngroessenAufbauen());
 
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(idName(ID_BESTAETIGEN));
-    ok->setDefault(true);
-    auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    abbrechen->setObjectName(idName(ID_ABBRECHEN));
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbrechen);
-    aussen->addLayout(knoepfe);
-    connect(ok, &QPushButton::clicked, this, &Parameterdialog::bestaetigen);
-    connect(abbrechen, &QPushButton::clicked, this, [this] { done(0); });
+    aussen->addLayout(okAbbrechenZeile(this, [this] { bestaetigen(); }, [this] { done(0); }));
 }
 
 QVBoxLayout* Parameterdialog::kenngroessenAufbauen() {
