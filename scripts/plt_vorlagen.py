@@ -223,12 +223,13 @@ def mar():
 
 def drucken():
     v = Vorlage("DRUCKEN.PLT")
-    v.k("DRUCKEN.PLT: Kopf der gedruckten Seite; a Fehlerfolge, b FKF, c FAV")
+    v.k("DRUCKEN.PLT: Kopf der gedruckten Seite; a Fehlerfolge, b FKF, c FAV, d Bündel")
     v.roh("b 0,0,0 0,0,110")
     v.t(-10000, 250, 150, "l", "@", "Zorwerk und Multimedia")
     v.t(10000, 250, 150, "r", "a", "Fehlerfolge")
     v.t(10000, 250, 150, "r", "b", "Fehlerkorrelationsfunktion")
     v.t(10000, 250, 150, "r", "c", "Fehlerabstandsverteilung")
+    v.t(10000, 250, 150, "r", "d", "Bündel und Blöcke")
     v.roh("f 15,0,0,110")
     v.roh("l -10000,-450,10000,-450")
     v.schreiben()

@@ -76,6 +76,10 @@ BILDER = {
                     for x, y in ((7, 6.5), (9.5, 6.5), (14.5, 6.5), (17, 6.5))),
     "anpassung": diagramm(f"M6.5 7c2 4.5 5 8 12 9.5", G)
                  + ''.join(f'<circle cx="{x}" cy="{y}" r="1.2" fill="{D}"/>' for x, y in ((8, 9), (11, 13.5), (14.5, 15), (17.5, 16.5))),
+    # Two bursts of errors and a lone one.
+    "buendel": f'<rect x="2.5" y="2.5" width="19" height="19" rx="2" fill="{W}" stroke="{D}" stroke-width="1.5"/>'
+               f'<path d="M4.5 17.5h15" {S}/><rect x="6" y="6.5" width="5" height="11" fill="{R}"/>'
+               f'<rect x="13.5" y="6.5" width="2" height="11" fill="{R}"/><rect x="17" y="10.5" width="1.5" height="7" fill="{B}"/>',
     "fkf": diagramm("M6.5 6c1.5 0 1.8 9 4 9s2.5-3 4.5-3 2 2.5 3.5 2.5", R),
     "par": f'<rect x="3.5" y="2.5" width="17" height="19" rx="1.5" fill="{W}" stroke="{D}" stroke-width="1.5"/>'
            f'<path d="M6.5 7h3M6.5 11h3M6.5 15h3M6.5 19h3" stroke="{D}" stroke-width="1.4"/>'

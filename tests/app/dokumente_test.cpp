@@ -88,21 +88,23 @@ private slots:
         QVERIFY(r_->meldungen().isEmpty());
     }
 
-    // "Alle" opens the missing ones; more than four kinds share a grid of two rows in the
-    // table's order, whichever was open first.
-    void alleOeffnenImRaster() {
+    // "Alle" opens the missing ones and tiles every document of the table: inside the
+    // area, none over another, FF in the top left corner.
+    void alleOeffnenGekachelt() {
         f_->mainframe_OnCommand(CMD_OEFFNEN_PAR);
         f_->mainframe_OnCommand(CMD_OEFFNEN_ALLE);
         QVERIFY(r_->meldungen().isEmpty());
         const QRect r = flaeche();
-        const int arten = static_cast<int>(modellDokumentarten().size()), spalten = (arten + 1) / 2;
-        const int b = r.width() / spalten, h = r.height() / 2;
-        for (int i = 0; i < arten; ++i) {
-            const QString name = modellDokumentarten()[static_cast<std::size_t>(i)]->fenster.name;
-            QCOMPARE(fenster(qPrintable(name))->geometry(),
-                     QRect(i % spalten * r.width() / spalten, i / spalten * h, b, h));
+        QList<QRect> kacheln;
+        for (const ModellDokumentart* a : modellDokumentarten()) {
+            QMdiSubWindow* w = fenster(qPrintable(a->fenster.name));
+            QVERIFY2(w, qPrintable(a->fenster.name));
+            QVERIFY(r.contains(w->geometry()));
+            for (const QRect& k : kacheln) QVERIFY(!k.intersects(w->geometry()));
+            kacheln << w->geometry();
         }
-        QCOMPARE(s().Fenster.neu, arten);
+        QCOMPARE(fenster("ff")->geometry().topLeft(), QPoint(0, 0));
+        QCOMPARE(s().Fenster.neu, static_cast<int>(modellDokumentarten().size()));
         // The curves compute in the background; while they do, closing waits like all input.
         QVERIFY(warteAufJob(*f_));
         QVERIFY(speichereBild(f_, QStringLiteral("dokumente_alle_1280x800")));

@@ -129,7 +129,7 @@ private slots:
         QTest::addColumn<QString>("datei");
         QTest::addColumn<QByteArray>("inhalt");  // empty and no file: missing
         QTest::addColumn<QStringList>("meldungen");
-        QTest::newRow("leer") << "leer.FFO" << QByteArray("") << QStringList{"Dateilänge == 0"};
+        QTest::newRow("leer") << "leer.FFO" << QByteArray("") << QStringList{"Dateilänge == 0\n%1"};
         QTest::newRow("Textdatei") << "data.txt" << QByteArray("01")
                                    << QStringList{"Kein gültiger Dateiname!", "kein gültiger Dateiname"};
         QTest::newRow("fehlt") << "fehlt.FAB" << QByteArray() << QStringList{"Datei kann nicht gelesen werden!"};
@@ -141,6 +141,7 @@ private slots:
         if (!inhalt.isNull()) schreibeDatei(dir_, datei, inhalt);
         r_->dateiwahl.antworten = {pfad(datei)};
         f_->mainframe_OnCommand(CMD_SATZ1_DATEI);
+        for (QString& m : meldungen) m.replace(QStringLiteral("%1"), pfad(datei));
         QCOMPARE(r_->meldungen(), meldungen);
         QCOMPARE(int(s().Modell.M1), int(zor::BSC1));
         QVERIFY(zor().hatHaken(507) && !zor().hatHaken(512));

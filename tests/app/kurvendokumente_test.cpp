@@ -226,6 +226,23 @@ private slots:
         QCOMPARE(r_->meldung.gezeigt[0].titel, QStringLiteral("Rechenzeit Fehlerabstandsverteilung"));
     }
 
+    // A refresh of both curve documents gives one box with both computing times, shown
+    // once the second has its curves.
+    void einBerichtNachDemAktualisieren() {
+        QVERIFY(oeffnen(FAV) && oeffnen(FKF));
+        QTest::qWait(50);
+        r_->meldung.gezeigt.clear();
+        s().FAV_uhr = s().FKF_uhr = 1;
+        s().FAV.ermittelt1 = s().FAV.ermittelt2 = s().FKF.ermittelt1 = s().FKF.ermittelt2 = 0;
+        fenster("fav")->widget()->update();
+        fenster("fkf")->widget()->update();
+        QTRY_COMPARE(r_->meldung.gezeigt.size(), 1);
+        QTest::qWait(200);
+        QCOMPARE(r_->meldung.gezeigt.size(), 1);
+        const QString text = r_->meldung.gezeigt[0].text;
+        QVERIFY2(text.count(QStringLiteral("Parametersatz1:")) == 2, qPrintable(text));
+    }
+
     // The cursor comes by itself when its option is set; on FAV only for a linear abscissa.
     void automatischerCursor() {
         s().Cursor.FAVon = s().Cursor.FKFon = 1;

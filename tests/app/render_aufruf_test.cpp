@@ -1,5 +1,7 @@
 // zorwerk-render's command line: every bad argument exits 2 with one German line, every
 // failed drawing exits 1 and leaves no output, and nothing English reaches the user.
+#include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -78,6 +80,11 @@ private slots:
         fall("endung_fav", {"--dokument", "fav", "fav.txt"}, ".png, .svg, .pdf oder .csv");
         fall("endung_druck", {"--dokument", "druck-fav", "x.png"}, "druck-fav wird als .pdf");
         fall("endung_vorlage", {"FKF.PLT", "x.csv"}, "eine Vorlage wird als .png");
+        fall("schutz_null", {"--dokument", "buendel", "--schutz", "0", "x.png"}, "--schutz: „0“");
+        fall("merkmal", {"--dokument", "buendel", "--merkmal", "breite", "x.png"}, "--merkmal: „breite“");
+        fall("block_zu_gross", {"--dokument", "bloecke", "--block", "10001", "x.png"}, "--block: „10001“");
+        fall("tiefe_bei_buendel", {"--dokument", "buendel", "--tiefe", "2", "x.png"}, "--tiefe gilt nicht für buendel");
+        fall("endung_bloecke", {"--dokument", "bloecke", "x.txt"}, "bloecke wird als .png, .svg, .pdf oder .csv");
         fall("ohne_argumente", {}, "Falsche Zahl der Argumente");
         fall("zu_viele", {"--dokument", "ff", "a.png", "b.png"}, "erhalten 2");
         fall("anpassung_ohne_datei", {"--dokument", "anpassung", "x.png"}, "--datei DATEI");
@@ -95,9 +102,34 @@ private slots:
         fall("vorlage_kaputt", {"--start", "kaputt", "FKF.PLT", "x.png"}, "Fehlerhafte Plotdatei!");
         fall("fkf_vorlage_kaputt", {"--dokument", "fkf", "--satz1", "ge1", "--start", "kaputt", "x.png"}, "Fehlerhafte Plotdatei!");
         fall("par_vorlage_kaputt", {"--dokument", "par", "--start", "kaputt", "x.svg"}, "Fehlerhafte Plotdatei!");
+        fall("bloecke_ffo_mit_zwei", {"--dokument", "bloecke", "--datei1", "zwei.FFO", "x.csv"}, "zwei.FFO");
         fall("druck_vorlage_kaputt", {"--dokument", "druck-fav", "--start", "kaputt", "x.pdf"}, "Fehlerhafte Plotdatei!");
     }
     void misslungeneZeichnung() { pruefen(); }
+
+    // The burst and block drawings: each option reaches the picture's CSV heading.
+    void buendelUndBloecke_data() {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QString>("kopf");
+        QTest::newRow("bursts_gap") << QStringList{"--dokument", "buendel", "--satz1", "ge1", "--merkmal", "abstand", "--schutz", "3"}
+                                    << "k,Satz 1";
+        QTest::newRow("blocks_interleaved") << QStringList{"--dokument", "bloecke", "--satz1", "ge1", "--satz2", "aus", "--tiefe", "4", "--rest"}
+                                           << "n,Satz 1 exakt,Satz 1 gezählt,Satz 1 exakt verschachtelt";
+    }
+    void buendelUndBloecke() {
+        QFETCH(QStringList, argumente);
+        QFETCH(QString, kopf);
+        for (const char* name : {"b.csv", "b.png"}) {
+            const Lauf l = rendern(argumente + QStringList{name}, tmp_.path());
+            QCOMPARE(l.status, 0);
+            QVERIFY2(l.fehler.isEmpty(), qPrintable(l.fehler));
+        }
+        QFile csv(tmp_.filePath("b.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QString erste = QString::fromUtf8(csv.readLine()).trimmed();
+        QVERIFY2(erste.startsWith(kopf), qPrintable(erste));
+        QVERIFY(!QImage(tmp_.filePath("b.png")).isNull());
+    }
 
     void hilfeIstDeutsch() {
         QProcess p;

@@ -1,6 +1,8 @@
 // The shared services: progress window 608, notices 534/611/612/613, warning sound,
 // toolbar images, file-chooser filter sets, help pages, the single instance and signals.
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QLocalSocket>
@@ -8,7 +10,10 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <csignal>
 #include <new>
@@ -17,6 +22,7 @@
 #include "app/context/verzeichnis.h"
 #include "app/hintergrund/hintergrund.h"
 #include "app/platform/anwendung.h"
+#include "app/platform/bildschirmpassung.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/einzelinstanz.h"
 #include "app/platform/hilfefenster.h"
@@ -190,6 +196,28 @@ private slots:
         }
         Einzelinstanz neu(name);
         QVERIFY(neu.erste());
+    }
+
+    // A dialog taller than the screen scrolls its content and keeps its buttons on screen.
+    void dialogPasstAufDenBildschirm() {
+        QDialog d;
+        auto* l = new QVBoxLayout(&d);
+        auto* hoch = new QLabel(QStringLiteral("Inhalt"));
+        const QRect frei = d.screen()->availableGeometry();
+        hoch->setMinimumSize(200, frei.height() * 2);
+        l->addWidget(hoch);
+        auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        l->addWidget(knoepfe);
+        Bildschirmpassung passung;
+        qApp->installEventFilter(&passung);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        qApp->removeEventFilter(&passung);
+        QVERIFY(d.findChild<QScrollArea*>() != nullptr);
+        QVERIFY(frei.contains(d.geometry()));
+        const QRect k(knoepfe->mapTo(&d, QPoint(0, 0)), knoepfe->size());
+        QVERIFY(d.rect().contains(k));
+        QVERIFY(knoepfe->isVisible());
     }
 
     // The program takes signals as zor does: a file-size limit's signal does not end it

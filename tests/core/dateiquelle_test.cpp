@@ -43,7 +43,7 @@ TEST_F(Dateiquelle, LoadRefusals) {
     ASSERT_EQ(e.meldungen.size(), 2u);
     EXPECT_EQ(e.meldungen[0].text, "Kein gültiger Dateiname!");
     EXPECT_EQ(e.meldungen[1].text, "kein gültiger Dateiname");
-    EXPECT_EQ(Load(s, 0, pfad("leer.FFO")).meldungen.at(0).text, "Dateilänge == 0");
+    EXPECT_EQ(Load(s, 0, pfad("leer.FFO")).meldungen.at(0).text, "Dateilänge == 0\n" + pfad("leer.FFO"));
     EXPECT_EQ(Load(s, 0, pfad("fehlt.fab")).meldungen.at(0).text, "Datei kann nicht gelesen werden!");
     // A pipe would block the reader for ever: refused at once, with the reason to say.
     ASSERT_EQ(::mkfifo(pfad("x.FFO").c_str(), 0600), 0);

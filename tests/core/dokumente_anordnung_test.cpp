@@ -226,6 +226,31 @@ TEST(Fensterzaehlung, AlleHaeltDieVierBisEinesSchliesst) {
     EXPECT_EQ(s.Fenster.neu, 0);
 }
 
+// Cascaded windows keep a usable size, stay inside the area and each shows its title bar.
+TEST(Kaskade, BrauchbareGroesseImBereich) {
+    struct F {
+        int breite, hoehe, anzahl, versatz;
+    } faelle[] = {{1600, 900, 4, 30}, {800, 500, 4, 30}, {300, 200, 4, 30}, {1600, 900, 1, 30}, {400, 300, 40, 30}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.breite << "x" << f.hoehe << " n=" << f.anzahl);
+        const auto b = kaskade(f.breite, f.hoehe, f.anzahl, f.versatz);
+        ASSERT_EQ(b.size(), static_cast<std::size_t>(f.anzahl));
+        for (std::size_t i = 0; i < b.size(); ++i) {
+            EXPECT_GE(b[i].breite, f.breite * 3 / 5);
+            EXPECT_GE(b[i].hoehe, f.hoehe * 3 / 5);
+            EXPECT_LE(b[i].x + b[i].breite, f.breite);
+            EXPECT_LE(b[i].y + b[i].hoehe, f.hoehe);
+            if (i > 0) {
+                EXPECT_GE(b[i].y, b[i - 1].y);
+            }
+        }
+        if (f.anzahl > 1 && (f.anzahl - 1) * f.versatz <= f.hoehe - f.hoehe * 3 / 5) {
+            EXPECT_EQ(b[1].y - b[0].y, f.versatz);
+        }
+    }
+    EXPECT_TRUE(kaskade(0, 500, 3, 30).empty());
+}
+
 // A fifth kind of document keeps its flag and region in the state by its letter. Three
 // with it: the first of the older ones below, the new one upper left; five open (or
 // open-all): a grid of two rows in the fixed order; four kinds stay in the quadrants.

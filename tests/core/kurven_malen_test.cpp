@@ -14,6 +14,7 @@
 #include "core/plot/graphpaint.h"
 #include "core/util/format.h"
 #include "modellzustand.h"
+#include "plot_hilfen.h"
 #include "testnamen.h"
 
 using namespace zor;
@@ -78,7 +79,7 @@ TEST_P(FavAchsen, KurvenpunkteUndBeschriftung) {
     ZorState s = mitKurven();
     s.FAV_abszisse = f.abszisse;
     s.FAV.ordinate = f.ordinate;
-    AufzeichnendeLeinwand dc;
+    AufzeichnendeLeinwand dc = bildschirmLeinwand();
     const Gezeichnet g = FAV_Paint(dc, s, LEER, 0);
     EXPECT_EQ(g, (Gezeichnet{1, 1}));
     const auto k = kurven(dc);
@@ -135,7 +136,7 @@ TEST_P(Tickschritt, FuenfBisSechzigSonstZehn) {
     const auto& f = GetParam();
     ZorState s = mitKurven(f.d);
     s.FAV_abszisse = 1;
-    AufzeichnendeLeinwand dc;
+    AufzeichnendeLeinwand dc = bildschirmLeinwand();
     if (f.fav)
         FAV_Paint(dc, s, LEER, 0);
     else
@@ -205,7 +206,7 @@ TEST(KurvenPaint, GedruckterCursorNurAufPapierUndNurMitCursor) {
     for (int cursor : {0, 1})
         for (int drucken : {0, 1}) {
             s.Cursor.FAV = s.Cursor.FKF = cursor;
-            AufzeichnendeLeinwand fav, fkf;
+            AufzeichnendeLeinwand fav = bildschirmLeinwand(), fkf = bildschirmLeinwand();
             FAV_Paint(fav, s, LEER, drucken);
             FKF_Paint(fkf, s, LEER, drucken);
             const auto lf = fav.nur(Art::InvertierteLinie), lk = fkf.nur(Art::InvertierteLinie);
@@ -245,7 +246,7 @@ TEST_P(DkMarken, Versatz) {
     s.FKF_xnorm = 320;
     s.DK1 = f.dk1;
     s.DK2 = f.dk2;
-    AufzeichnendeLeinwand dc;
+    AufzeichnendeLeinwand dc = bildschirmLeinwand();
     dc.setzeStift({55, GRUEN});
     DK_Beschriftung(dc, s);
     const auto linien = dkLinien(dc);
@@ -280,7 +281,7 @@ TEST(DkBeschriftung, WertMitZaehlerUndNennerBeiNullDerHinweis) {
     s.FKF_xnorm = 320;
     s.DK1 = 12.34f, s.zaehler1 = 1.5f, s.nenner1 = 0.125f;
     s.DK2 = 0.0f, s.zaehler2 = 7.0f, s.nenner2 = 3.0f;
-    AufzeichnendeLeinwand dc;
+    AufzeichnendeLeinwand dc = bildschirmLeinwand();
     DK_Beschriftung(dc, s);
     const auto eins = textBei(dc, "= 12.3 (= 1.5e+00/1.2e-01)");
     ASSERT_TRUE(eins);

@@ -9,9 +9,10 @@
 
 #include "core/documents/messcursor.h"
 #include "core/plot/aufzeichnende_leinwand.h"
+#include "core/documents/kurven_malen.h"
 #include "modellzustand.h"
+#include "plot_hilfen.h"
 #include "testnamen.h"
-#include "zeichnungsvorlage.h"
 
 using namespace zor;
 using Art = Zeichenaufruf::Art;
@@ -115,21 +116,45 @@ std::vector<Text> texte(const AufzeichnendeLeinwand& dc) {
 // The recording canvas's descent at height 1050 is 210: texts anchored at their bottom
 // have their baseline that far up.
 constexpr int UNTERLAENGE = 210;
-constexpr Farbe ROT{150, 0, 0};
+constexpr Farbe BLAU{0, 0, 150}, ROT{150, 0, 0};
 
 }  // namespace
 
-// Labels right-aligned, values left of them in the sets' colours, the difference in black.
+// The readout anchors texts at their bottom, the canvas at the baseline: the descent higher.
+int unterlaenge(AufzeichnendeLeinwand& dc) {
+    dc.setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});
+    return dc.textmass("0").hoehe - dc.oberlaenge();
+}
+
 TEST(CursorAnzeige, BeideKurvenMitDifferenz) {
-    AufzeichnendeLeinwand dc;
+    AufzeichnendeLeinwand dc = bildschirmLeinwand();
+    const int unten = unterlaenge(dc);
     const CursorGeometrie g{-7180, -8000, 5500, 320};
     Cursor_Beschriftung(dc, kurven(1, 1));
     Markierung(dc, g, kurven(1, 1), 3);
-    wieVorlage(dc, "cursor_beide_kurven");
+    const auto linie = dc.nur(Art::InvertierteLinie);
+    ASSERT_EQ(linie.size(), 1u);
+    EXPECT_EQ(linie[0].punkte[0], (LPunkt{3 * 320 - 7180, -8000}));
+    EXPECT_EQ(linie[0].punkte[1], (LPunkt{3 * 320 - 7180, 5500}));
+    const auto t = texte(dc);
+    ASSERT_EQ(t.size(), 7u);
+    const std::vector<std::pair<std::string, LPunkt>> erwartet{
+        {"Abszisse:", {-6000, 8500}}, {"Ordinate:", {4500, 8500}}, {"Differenz:", {4500, 6100}},
+        {"3", {-5700, 8500}},         {"0.25", {4800, 8500}},      {"0.5", {4800, 7300}},
+        {"-0.25", {4800, 6100}}};
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        EXPECT_EQ(t[i].text, erwartet[i].first);
+        EXPECT_EQ(t[i].anker, (LPunkt{erwartet[i].second.x, erwartet[i].second.y + unten})) << t[i].text;
+        EXPECT_EQ(t[i].ausrichtung, i < 3 ? Ausrichtung::Rechts : Ausrichtung::Links);
+    }
+    EXPECT_EQ(t[4].farbe, BLAU);
+    EXPECT_EQ(t[5].farbe, ROT);
+    EXPECT_EQ(t[6].farbe, SCHWARZ);
 }
 
 TEST(CursorAnzeige, NurSatz2StehtInDerErstenZeileOhneDifferenz) {
-    AufzeichnendeLeinwand dc;
+    AufzeichnendeLeinwand dc = bildschirmLeinwand();
+    const int unten = unterlaenge(dc);
     Cursor_Beschriftung(dc, kurven(0, 1));
     Markierung(dc, {-7500, -8000, 5500, 321}, kurven(0, 1), 2);
     const auto t = texte(dc);
@@ -138,7 +163,7 @@ TEST(CursorAnzeige, NurSatz2StehtInDerErstenZeileOhneDifferenz) {
     EXPECT_EQ(t[1].text, "Ordinate:");
     EXPECT_EQ(t[2].text, "2");  // the abscissa of set 2's point
     EXPECT_EQ(t[3].text, "0.5");
-    EXPECT_EQ(t[3].anker, (LPunkt{4800, 8500 + UNTERLAENGE}));
+    EXPECT_EQ(t[3].anker, (LPunkt{4800, 8500 + unten}));
     EXPECT_EQ(t[3].farbe, ROT);
     EXPECT_EQ(dc.nur(Art::InvertierteLinie)[0].punkte[0].x, 2 * 321 - 7500);
 }

@@ -128,10 +128,12 @@ TEST(ParMalen, DateiUeberschriftUndNameInDerSatzfarbe) {
     ASSERT_EQ(texte.size(), 2u);
     const int a = AufzeichnendeLeinwand::oberlaengeVon({Schriftfamilie::Swiss, 2109});
     EXPECT_EQ(texte[0].text, "Parametersatz 2: Datei");
-    EXPECT_EQ(texte[0].punkte[0], (LPunkt{0, static_cast<int>(9000 - 0.4 * a)}));
+    // The heading's top is level with the model pictures' headings, the name a line below.
+    EXPECT_EQ(texte[0].punkte[0], (LPunkt{0, 8000 - a}));
     EXPECT_EQ(texte[0].schrift.hoehe, 2109);
     EXPECT_EQ(texte[1].text, s.Datei2.szFileName);
-    EXPECT_EQ(texte[1].punkte[0], (LPunkt{0, static_cast<int>(6500 - 0.4 * a)}));
+    EXPECT_LT(texte[1].punkte[0].y + AufzeichnendeLeinwand::oberlaengeVon({Schriftfamilie::Swiss, 1887}),
+              texte[0].punkte[0].y - 2109 + a);
     EXPECT_EQ(texte[1].schrift.hoehe, 1887);
     for (const auto& t : texte) {
         EXPECT_EQ(t.textfarbe, farbeAus(s.farbe[1]));

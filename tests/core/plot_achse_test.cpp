@@ -50,27 +50,59 @@ TEST(Achsenbeschriftung, LinearAxesStartAtTheOriginWithoutLabel) {
 }
 
 TEST(Achsenbeschriftung, LogarithmicAxesLabelTheOriginOneDecadeLower) {
-    AufzeichnendeLeinwand dc;
+    AufzeichnendeLeinwand dc = bildschirmLeinwand();
     Achsenbeschriftung(dc, diagramm(8000, 'l', 2500, 'l', 1.0f, -4.0f));
-    wieVorlage(dc, "achsen_logarithmisch");
+    std::vector<std::string> texte;
+    std::vector<int> orte;
+    for (const auto& b : beschriftungen(dc, Ausrichtung::Mitte)) {
+        texte.push_back(b.text);
+        orte.push_back(b.ort.x);
+    }
+    EXPECT_EQ(texte, (std::vector<std::string>{"1e+00", "1e+01", "1e+02"}));
+    EXPECT_EQ(orte, (std::vector<int>{-7500, 500, 8500}));
+    // On a screen-sized window the y labels sit at every tick, the origin's one decade lower.
+    const auto y = beschriftungen(dc, Ausrichtung::Rechts);
+    ASSERT_EQ(y.size(), 6u);
+    EXPECT_EQ(y[0].text, "1e-05");
+    EXPECT_EQ(y[5].text, "1e+00");
+    EXPECT_NEAR(y[5].ort.y - y[0].ort.y, 5 * 2500, 1);
 }
 
 TEST(Achsenbeschriftung, TicksLeftOfTheOriginCountNegative) {
     AufzeichnendeLeinwand dc;
-    Achsenbeschriftung(dc, {-1000, 0, 1000, 0, 0, 0, 100, 300, 'n', 0, 'l', 0.5f, 1});
+    // Element size 15: labels narrow enough that every tick keeps its own.
+    Achsenbeschriftung(dc, {-1000, 0, 1000, 0, 0, 0, 15, 300, 'n', 0, 'l', 0.5f, 1});
     const auto x = beschriftungen(dc, Ausrichtung::Mitte);
-    // i starts at -1000 / 300 = -3 (truncated), the last tick lies below 1000 - 350.
-    ASSERT_EQ(x.size(), 5u);
-    EXPECT_EQ(x[0], (Beschriftung{"-1.5", {-900, -450}}));
+    // i starts at -1000 / 300 = -3 (truncated), the last tick lies below 1000 - 52.5.
+    ASSERT_EQ(x.size(), 6u);
+    EXPECT_EQ(x[0].text, "-1.5");
+    EXPECT_EQ(x[0].ort.x, -900);
     EXPECT_EQ(x[2].text, "-0.5");
-    EXPECT_EQ(x[3], (Beschriftung{"0.5", {300, -450}}));
-    EXPECT_EQ(x[4], (Beschriftung{"1", {600, -450}}));
-    EXPECT_EQ(dc.nur(Art::Linie).size(), 6u);
+    EXPECT_EQ(x[3].text, "0.5");
+    EXPECT_EQ(x[5].text, "1.5");
+    EXPECT_EQ(x[5].ort.x, 900);
+    EXPECT_EQ(dc.nur(Art::Linie).size(), 7u);
 
     dc.leeren();
-    Achsenbeschriftung(dc, {-1000, 0, 1000, 0, 0, 0, 100, 300, 'l', 0, 'l', 2.0f, 1});
+    Achsenbeschriftung(dc, {-1000, 0, 1000, 0, 0, 0, 15, 300, 'l', 0, 'l', 2.0f, 1});
     EXPECT_EQ(beschriftungen(dc, Ausrichtung::Mitte).front().text, "-1e+04");
     EXPECT_EQ(beschriftungen(dc, Ausrichtung::Mitte)[3].text, "1e+01");
+}
+
+// Labels wider than a tick step keep every 2nd, 5th, 10th ... tick, counted from the origin.
+TEST(Achsenbeschriftung, ZuBreiteBeschriftungNurAnJedemKtenStrich) {
+    struct F {
+        int groesse, skala;
+        long long schritt;
+    } faelle[] = {{100, 300, 5}, {40, 300, 2}, {100, 120, 20}};
+    for (const auto& f : faelle) {
+        AufzeichnendeLeinwand dc;
+        Achsenbeschriftung(dc, {-9000, 0, 9000, 0, 0, 0, f.groesse, f.skala, 'n', 0, 'l', 0.5f, 1});
+        const auto x = beschriftungen(dc, Ausrichtung::Mitte);
+        ASSERT_GE(x.size(), 2u) << f.groesse;
+        for (const auto& b : x) EXPECT_EQ(b.ort.x % (f.schritt * f.skala), 0) << b.text;
+        EXPECT_EQ(x[1].ort.x - x[0].ort.x, f.schritt * f.skala) << f.groesse;
+    }
 }
 
 TEST(Achsenbeschriftung, NonPositiveStepsDrawNothing) {

@@ -9,6 +9,14 @@
 #include "core/plot/aufzeichnende_leinwand.h"
 #include "core/plot/plotag.h"
 
+// A document maximised on a common screen: text measured as there, where the readout,
+// the labels and the axes keep their design places.
+inline zor::AufzeichnendeLeinwand bildschirmLeinwand() {
+    zor::AufzeichnendeLeinwand dc;
+    dc.setzeGeraet(zor::Abbildung::fenstereigenschaften(1600, 1000));
+    return dc;
+}
+
 struct Zeichnung {
     zor::AufzeichnendeLeinwand dc;
     int ergebnis = -1;

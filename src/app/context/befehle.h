@@ -28,6 +28,10 @@ enum BefehlsId : int {
     CMD_INFO_PROGRAMM = 274,
     CMD_INFO_LEHRSOFTWARE = 275,
     CMD_VERF_MC = 279,
+    // The document "Bündel und Blöcke": open, close, its options.
+    CMD_OEFFNEN_BUENDEL = 291,
+    CMD_SCHLIESSEN_BUENDEL = 292,
+    CMD_BUENDEL_OPTIONEN = 293,
     CMD_VERF_GE = 280,
     CMD_VERF_BSC = 281,
     CMD_VERF_FFO_FAB = 283,

@@ -11,6 +11,7 @@ const std::unordered_map<int, const char*>& tabelle() {
         {4066, "Multimedia und Zorwerk"},
         {112, "Video - Keine Datei"},
         {352, "Datei kann nicht geöffnet werden"},
+        {TEXT_LAEUFT_BEREITS, "Fehler in WinMain\nZorwerk läuft bereits; das laufende Programm ist jetzt im Vordergrund."},
     };
     return t;
 }

@@ -6,6 +6,9 @@
 
 namespace zor::app {
 
+// Texts of our own, numbered above the inherited ids.
+inline constexpr int TEXT_LAEUFT_BEREITS = 20001;  // a second start
+
 // The string with that id; empty when the table has none.
 QString text(int id);
 

@@ -3,6 +3,7 @@
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
 #include "app/context/mdi_dokument.h"
+#include "app/dialogs/buendel_optionen.h"
 #include "app/dialogs/fav_optionen.h"
 #include "app/dialogs/fkf_optionen.h"
 #include "core/documents/optionsregeln.h"
@@ -22,6 +23,12 @@ void OptionenModul::FKFOPT(int) {
     FkfOptionendialog d(kontext(), kontext().fenster());
     d.exec();
     if (nachFkfOptionen(kontext().zustand())) kontext().befehl(CMD_CURSOR_FKF);
+    neuMalen();
+}
+
+void OptionenModul::BUENDELOPT(int) {
+    BuendelOptionendialog d(kontext(), buendelEinstellungen(), kontext().fenster());
+    d.exec();
     neuMalen();
 }
 
@@ -46,6 +53,13 @@ const Modul& OptionenModul::beschreibung() {
         .bilder = {dialogBild(QStringLiteral("opt_fkf"), true, CMD_FKF_OPTIONEN,
                               QStringLiteral("id_%1").arg(DLG_FKF_OPTIONEN))},
     };
+    static const Fenster buendel{
+        .name = QStringLiteral("id_%1").arg(DLG_BUENDEL_OPTIONEN),
+        .hilfe = QStringLiteral("opt_buendel.hlp"),
+        .befehl = CMD_BUENDEL_OPTIONEN,
+        .bilder = {dialogBild(QStringLiteral("opt_buendel"), true, CMD_BUENDEL_OPTIONEN,
+                              QStringLiteral("id_%1").arg(DLG_BUENDEL_OPTIONEN))},
+    };
     static const Modul m{
         .name = "Optionen",
         .erzeuge = &fabrik<O>,
@@ -59,8 +73,12 @@ const Modul& OptionenModul::beschreibung() {
                  ruft<&O::FKFOPT>,
                  "Einstellungen für FKF-Dokument!",
                  {im(MENU_ZOR, "&Optionen", 20, "für Fenster Fehler&korrelationsfunktion...")}},
+                {CMD_BUENDEL_OPTIONEN,
+                 ruft<&O::BUENDELOPT>,
+                 "Einstellungen für das Dokument Bündel und Blöcke!",
+                 {im(MENU_ZOR, "&Optionen", 30, "für Fenster &Bündel und Blöcke...")}},
             },
-        .fenster = {&fav, &fkf},
+        .fenster = {&fav, &fkf, &buendel},
         .menues = {},
         .knoepfe = {},
     };

@@ -1,5 +1,5 @@
 #pragma once
-// The options commands of the channel-model mode (228 FAV, 229 FKF): the dialog, then
+// The options commands of the channel-model mode (228 FAV, 229 FKF, 293 bursts): the dialog, then
 // the cursor back to its start, removed when switched off, and the documents repainted.
 
 #include "app/context/beschreibung.h"
@@ -14,6 +14,7 @@ public:
 private:
     void FAVOPT(int id);
     void FKFOPT(int id);
+    void BUENDELOPT(int id);
     void neuMalen();
 };
 

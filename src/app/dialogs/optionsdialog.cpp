@@ -114,14 +114,19 @@ void Optionsdialog::knoepfeAnfuegen() {
     layout_->addLayout(h);
 }
 
-void Optionsdialog::bestaetigen() {
+std::string Optionsdialog::anwendenMitText() {
     const Optionsfehler f = anwenden();
-    if (f == Optionsfehler::Keiner) {
+    if (f == Optionsfehler::Keiner) return {};
+    return f == Optionsfehler::Abszisse ? TEXT_FEHLEINGABE_ABSZISSE : TEXT_FEHLEINGABE_ORDINATE;
+}
+
+void Optionsdialog::bestaetigen() {
+    const std::string text = anwendenMitText();
+    if (text.empty()) {
         done(1);
         return;
     }
-    const char* text = f == Optionsfehler::Abszisse ? TEXT_FEHLEINGABE_ABSZISSE : TEXT_FEHLEINGABE_ORDINATE;
-    const Antwort a = kontext_.meldung().zeige(QString::fromUtf8(text), QString::fromUtf8(TITEL_OPTIONEN),
+    const Antwort a = kontext_.meldung().zeige(QString::fromStdString(text), QString::fromUtf8(TITEL_OPTIONEN),
                                                Symbol::Stopp, Knoepfe::WiederholenAbbrechen);
     if (a != Antwort::Wiederholen) done(0);
 }

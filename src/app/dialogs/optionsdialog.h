@@ -7,6 +7,8 @@
 
 #include "core/models/optionseingabe.h"
 
+#include <string>
+
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
@@ -35,6 +37,17 @@ enum OptionsId : int {
     ID_ABSZISSE_LINEAR = 322,
     ID_ABSZISSE_LOG = 323,
     ID_BAND = 324,  // ours: "Konfidenzband anzeigen"
+    // "Optionen für Fenster Bündel und Blöcke"
+    DLG_BUENDEL_OPTIONEN = 97,
+    ID_BUENDEL_LAENGE = 330,  // the five pictures, in the order of Buendelbild
+    ID_BUENDEL_SCHUTZ = 335,
+    ID_BUENDEL_N,
+    ID_BUENDEL_M,
+    ID_BUENDEL_T,
+    ID_BUENDEL_TIEFE,
+    ID_BUENDEL_PK = 340,
+    ID_BUENDEL_XLOG,
+    ID_BUENDEL_YLOG,
 };
 
 class Optionsdialog : public QDialog {
@@ -47,7 +60,9 @@ protected:
     Optionsdialog(Kontext& kontext, int dialogId, const char* titel, QWidget* eltern);
 
     // Applies the dialog's entries to the state; what was wrong, if anything.
-    virtual Optionsfehler anwenden() = 0;
+    virtual Optionsfehler anwenden() { return Optionsfehler::Keiner; }
+    // The same as the German message of the refused entry; empty when all held.
+    virtual std::string anwendenMitText();
     // Enables the controls that take input for the choices made now.
     virtual void freigeben() = 0;
     void dekadenFreigeben(bool an);

@@ -5,6 +5,7 @@
 
 #include "app/context/kontext.h"
 #include "app/documents/anpassung_dokument.h"
+#include "app/documents/buendel_dokument.h"
 #include "app/documents/fav_dokument.h"
 #include "app/documents/ff_dokument.h"
 #include "app/documents/fkf_dokument.h"
@@ -21,6 +22,7 @@ const std::vector<const ModellDokumentart*>& modellDokumentarten() {
         &FAVDokument::dokumentart(),
         &ParDokument::dokumentart(),
         &AnpassungDokument::dokumentart(),
+        &BuendelDokument::dokumentart(),
     };
     // clang-format on
     return tabelle;

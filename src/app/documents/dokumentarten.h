@@ -47,7 +47,7 @@ Bildrezept modellDokumentBild(const QString& bild, int befehl);
 // The same document shown, for a picture of a dialog over it; false when it did not open.
 bool modellDokumentZeigen(Bildaufnahme& a, int befehl, const QString& bild);
 
-// The table: FF, FKF, FAV, PAR, the model fit.
+// The table: FF, FKF, FAV, PAR, the model fit, bursts and blocks.
 const std::vector<const ModellDokumentart*>& modellDokumentarten();
 // Their letters in the table's order, as the arrangement takes them.
 const std::string& modellReihe();

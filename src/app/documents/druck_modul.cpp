@@ -28,8 +28,10 @@ std::optional<Kurvenrechnung> druckKurven(const ZorState& s, const Kurvenart* k)
     return k->rechnung(s);
 }
 
-void druckfehler(Kontext& k) {
-    k.meldung().zeige(QString::fromUtf8(TEXT_DRUCKFEHLER), QString::fromUtf8(TITEL_PROGRAMM), Symbol::Ausrufezeichen);
+// The reason (file and system error of a PDF that could not be written) as a second line.
+void druckfehler(Kontext& k, const std::string& grund = {}) {
+    const std::string text = grund.empty() ? std::string(TEXT_DRUCKFEHLER) : std::string(TEXT_DRUCKFEHLER) + "\n" + grund;
+    k.meldung().zeige(QString::fromStdString(text), QString::fromUtf8(TITEL_PROGRAMM), Symbol::Ausrufezeichen);
 }
 
 }  // namespace
@@ -113,7 +115,7 @@ void DruckModul::druckeSeite(const Druckart& art, std::unique_ptr<Seitenauftrag>
             for (const Meldung& m : seite->meldungen) zeige(kontext().meldung(), m);
             const Druckergebnis e =
                 seite->gemalt ? seite->auftrag->abschliessen(abgebrochen) : Druckergebnis::Fehler;
-            if (e != Druckergebnis::Gedruckt) druckfehler(kontext());
+            if (e != Druckergebnis::Gedruckt) druckfehler(kontext(), seite->auftrag->fehlergrund());
         });
 }
 

@@ -61,14 +61,19 @@ public:
     Druckergebnis abschliessen(bool abgebrochen) override {
         if (abgebrochen) return Druckergebnis::Abgebrochen;
         if (ergebnis_ != Druckergebnis::Gedruckt) return ergebnis_;
-        return druckseiteSchreiben(pfad_, daten_, geschuetzt_) ? Druckergebnis::Gedruckt : Druckergebnis::Fehler;
+        Ergebnis r = druckseiteSchreiben(pfad_, daten_, geschuetzt_);
+        if (r.ok) return Druckergebnis::Gedruckt;
+        grund_ = std::move(r.meldung.text);
+        return Druckergebnis::Fehler;
     }
+    std::string fehlergrund() const override { return grund_; }
 
 private:
     QString pfad_;
     Eingaben geschuetzt_;
     QByteArray daten_;
     Druckergebnis ergebnis_ = Druckergebnis::Fehler;
+    std::string grund_;
 };
 
 }  // namespace

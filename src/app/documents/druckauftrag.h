@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <string>
+
 #include <functional>
 #include <memory>
 
@@ -46,6 +48,8 @@ public:
     virtual bool malen(const Seitenmaler& maler) = 0;
     // Gives the painted page to its target, or drops it when abgebrochen.
     virtual Druckergebnis abschliessen(bool abgebrochen) = 0;
+    // After a failed abschliessen: which file and why, where the target knows it.
+    virtual std::string fehlergrund() const { return {}; }
 };
 
 // Dialog 99, the display of a printing job: says that the page is being printed; its

@@ -1,6 +1,8 @@
 #include "app/documents/fkf_dokument.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
@@ -76,13 +78,13 @@ bool FKFDokument::befehl(int id) {
     return KurvenDokument::befehl(id);
 }
 
-void FKFDokument::meldungZeigen(const Meldung& m) {
+bool FKFDokument::hatBefehlFuer(const Meldung& m) const {
+    return std::any_of(std::begin(WARNUNGEN), std::end(WARNUNGEN), [&](const Warnung& w) { return m.text == w.text; });
+}
+
+void FKFDokument::alsBefehl(const Meldung& m) {
     for (const Warnung& w : WARNUNGEN)
-        if (m.text == w.text) {
-            befehl(w.befehl);
-            return;
-        }
-    KurvenDokument::meldungZeigen(m);
+        if (m.text == w.text) befehl(w.befehl);
 }
 
 }  // namespace zor::app

@@ -15,7 +15,8 @@ public:
     bool befehl(int id) override;
 
 protected:
-    void meldungZeigen(const Meldung& m) override;
+    bool hatBefehlFuer(const Meldung& m) const override;
+    void alsBefehl(const Meldung& m) override;
 };
 
 }  // namespace zor::app

@@ -23,8 +23,6 @@
 namespace zor::app {
 namespace {
 
-constexpr const char* TEXT_ABGEBROCHEN = "Die Berechnung wurde abgebrochen.\nEin Klick in das Fenster rechnet neu.";
-
 constexpr std::pair<int, Cursortaste> TASTEN[] = {
     {Qt::Key_PageUp, Cursortaste::BildAuf}, {Qt::Key_PageDown, Cursortaste::BildAb},
     {Qt::Key_End, Cursortaste::Ende},       {Qt::Key_Home, Cursortaste::Pos1},
@@ -118,7 +116,7 @@ void KurvenDokument::berichtMerken(Kurvenbericht bericht) {
 
 void KurvenDokument::abgebrochenMalen(QPainter& p) {
     p.fillRect(rect(), Qt::white);
-    p.drawText(rect(), Qt::AlignCenter, QString::fromUtf8(TEXT_ABGEBROCHEN));
+    p.drawText(rect(), Qt::AlignCenter, QString::fromUtf8(TEXT_BERECHNUNG_ABGEBROCHEN));
 }
 
 void KurvenDokument::paintEvent(QPaintEvent* e) {
@@ -176,9 +174,52 @@ void KurvenDokument::cursorMalen(QPainter& p) {
 // A message box must not open inside a paint.
 void KurvenDokument::meldungenNachDemMalen() {
     if (ausstehend_.empty()) return;
-    QTimer::singleShot(0, this, [this, meldungen = std::exchange(ausstehend_, {})] {
-        for (const Meldung& m : meldungen) meldungZeigen(m);
-    });
+    QTimer::singleShot(0, this, [this] { sammelberichtZeigen(); });
+}
+
+namespace {
+
+int gewicht(Symbol s) {
+    switch (s) {
+    case Symbol::Stopp: return 3;
+    case Symbol::Ausrufezeichen: return 2;
+    case Symbol::Information: return 1;
+    default: return 0;
+    }
+}
+
+// The messages of one refresh as one box: their texts in order, the first's caption and
+// the gravest icon.
+Meldung zusammenfassen(std::vector<Meldung> alle) {
+    Meldung m = std::move(alle.front());
+    for (std::size_t i = 1; i < alle.size(); ++i) {
+        m.text += "\n\n" + alle[i].text;
+        if (gewicht(alle[i].symbol) > gewicht(m.symbol)) m.symbol = alle[i].symbol;
+    }
+    return m;
+}
+
+}  // namespace
+
+// One report after a refresh: while another visible curve document still has to compute,
+// its turn comes first and the last one done shows everybody's messages together (a box
+// per document stacked up, and the next computation waited for the first OK).
+void KurvenDokument::sammelberichtZeigen() {
+    std::vector<KurvenDokument*> kurven;
+    for (MdiDokument* d : kontext().dokumente())
+        if (auto* k = qobject_cast<KurvenDokument*>(d)) kurven.push_back(k);
+    for (const KurvenDokument* k : kurven)
+        if (k->isVisible() && k->veraltet() && !k->abgebrochen()) return;
+    std::vector<Meldung> alle;
+    std::vector<std::pair<KurvenDokument*, Meldung>> befehle;
+    for (KurvenDokument* k : kurven)
+        for (Meldung& m : std::exchange(k->ausstehend_, {}))
+            if (k->hatBefehlFuer(m))
+                befehle.emplace_back(k, std::move(m));
+            else
+                alle.push_back(std::move(m));
+    if (!alle.empty()) meldungZeigen(zusammenfassen(std::move(alle)));
+    for (auto& [k, m] : befehle) k->alsBefehl(m);
 }
 
 void KurvenDokument::meldungZeigen(const Meldung& m) { zeige(kontext().meldung(), m); }

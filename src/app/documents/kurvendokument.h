@@ -95,7 +95,11 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
     // Shows one report of a computation; FKF routes its method warnings through commands.
-    virtual void meldungZeigen(const Meldung& m);
+    void meldungZeigen(const Meldung& m);
+    // A message this kind of document answers with a command of its own (a warning with
+    // its own dialog) instead of a line in the report.
+    virtual bool hatBefehlFuer(const Meldung&) const { return false; }
+    virtual void alsBefehl(const Meldung&) {}
     ZorState& zustand() const;
 
 private:
@@ -111,6 +115,7 @@ private:
     void hintergrundMalen();
     void cursorMalen(QPainter& p);
     void meldungenNachDemMalen();
+    void sammelberichtZeigen();
 
     const Kurvenart& art_;
     Vorlagenquelle vorlagen_;

@@ -17,6 +17,10 @@ class QMdiSubWindow;
 
 namespace zor::app {
 
+// What a document shows after the user cancelled its computation.
+inline constexpr const char* TEXT_BERECHNUNG_ABGEBROCHEN =
+    "Die Berechnung wurde abgebrochen.\nEin Klick in das Fenster rechnet neu.";
+
 class ModellDokument : public MdiDokument, public Druckbar {
     Q_OBJECT
 public:

@@ -149,15 +149,19 @@ Druckergebnis druckseiteAlsPdf(QByteArray& daten, const Seitenmaler& malen) {
     return daten.isEmpty() ? Druckergebnis::Fehler : Druckergebnis::Gedruckt;
 }
 
-bool druckseiteSchreiben(const QString& pfad, const QByteArray& daten, const Eingaben& geschuetzt) {
-    return schreiben(pfad, daten.constData(), static_cast<std::size_t>(daten.size()), geschuetzt).ok;
+Ergebnis druckseiteSchreiben(const QString& pfad, const QByteArray& daten, const Eingaben& geschuetzt) {
+    return schreiben(pfad, daten.constData(), static_cast<std::size_t>(daten.size()), geschuetzt);
 }
 
-Druckergebnis druckseiteSpeichern(const QString& pfad, const Seitenmaler& malen, const Eingaben& geschuetzt) {
+Druckergebnis druckseiteSpeichern(const QString& pfad, const Seitenmaler& malen, const Eingaben& geschuetzt,
+                                  std::string* grund) {
     QByteArray daten;
     const Druckergebnis e = druckseiteAlsPdf(daten, malen);
     if (e != Druckergebnis::Gedruckt) return e;
-    return druckseiteSchreiben(pfad, daten, geschuetzt) ? Druckergebnis::Gedruckt : Druckergebnis::Fehler;
+    Ergebnis r = druckseiteSchreiben(pfad, daten, geschuetzt);
+    if (r.ok) return Druckergebnis::Gedruckt;
+    if (grund) *grund = std::move(r.meldung.text);
+    return Druckergebnis::Fehler;
 }
 
 }  // namespace zor

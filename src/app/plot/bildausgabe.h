@@ -59,9 +59,11 @@ enum class [[nodiscard]] Druckergebnis{Gedruckt, Fehler, Abgebrochen};
 // malen returns false to give up, and then no file appears.
 using Seitenmaler = std::function<bool(QPainter& p, QSize seite)>;
 // The caller refuses a target first (ausgabeVerweigert), so that it can say why.
-Druckergebnis druckseiteSpeichern(const QString& pfad, const Seitenmaler& malen, const Eingaben& geschuetzt);
+Druckergebnis druckseiteSpeichern(const QString& pfad, const Seitenmaler& malen, const Eingaben& geschuetzt,
+                                  std::string* grund = nullptr);
 // The same in two steps: the PDF into memory (any thread), then into the file.
 Druckergebnis druckseiteAlsPdf(QByteArray& daten, const Seitenmaler& malen);
-bool druckseiteSchreiben(const QString& pfad, const QByteArray& daten, const Eingaben& geschuetzt);
+// A failure carries the file's name and the system's reason.
+Ergebnis druckseiteSchreiben(const QString& pfad, const QByteArray& daten, const Eingaben& geschuetzt);
 
 }  // namespace zor

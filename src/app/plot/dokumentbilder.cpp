@@ -99,6 +99,13 @@ void anpassungMalen(QPainter& p, QSize groesse, const Anpassung& a, bool linear,
     }
 }
 
+void buendelBildMalen(QPainter& p, QSize groesse, const ZorState& s, const Buendeleinstellungen& e,
+                      const Buendeldaten& d, int drucken) {
+    p.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
+    Kurvenleinwand dc(p, groesse);
+    buendelMalen(dc, s, e, d, drucken);
+}
+
 void kurvenCursorMalen(QPainter& p, QSize groesse, const CursorGeometrie& g, const CursorKurven& k, int xpos) {
     Kurvenleinwand dc(p, groesse);
     bildschirmCursor(dc, g, k, xpos, 0);

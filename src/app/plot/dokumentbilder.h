@@ -6,6 +6,7 @@
 #include <QRect>
 
 #include "core/anpassung/anpassung.h"
+#include "core/documents/buendel_einstellungen.h"
 #include "core/documents/ff_inhalt.h"
 #include "core/documents/kurven_malen.h"
 #include "core/documents/messcursor.h"
@@ -34,6 +35,9 @@ Gezeichnet fkfMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquell
 // The model fit's overlay on a white area: the sequence's gap distribution beside (or,
 // on a tall area, above) its correlation function, each with the fitted models' curves.
 void anpassungMalen(QPainter& p, QSize groesse, const Anpassung& a, bool linear, const Vorlagenquelle& q);
+// The document "Bündel und Blöcke" with the curve documents' mapping and font.
+void buendelBildMalen(QPainter& p, QSize groesse, const ZorState& s, const Buendeleinstellungen& e,
+                      const Buendeldaten& d, int drucken);
 
 // The screen cursor of a curve document (labels, line, values) over its painting, as
 // favMalen/fkfMalen draw it; the window uses it to paint the cursor on its own.

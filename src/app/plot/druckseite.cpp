@@ -96,10 +96,22 @@ Druckbericht FAV_Print(QPainter& p, QSize seite, ZorState& s, const Vorlagenquel
     return kurvenMalen(p, seite, [&](Canvas& dc) { FAV_Paint(dc, s, q, 1); });
 }
 
+// The page computes what it shows from a copy of the sets and the document's settings:
+// it is painted in the background, and the window's results may be older.
+Druckbericht BUENDEL_Print(QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle&) {
+    const Buendeleinstellungen e = buendelEinstellungen();
+    KeinFortschritt still;
+    Buendeldaten d = buendelBerechnen(buendelAuftrag(s, e), still);
+    Druckbericht b = kurvenMalen(p, seite, [&](Canvas& dc) { buendelMalen(dc, s, e, d, 1); });
+    for (Meldung& m : d.meldungen) b.meldungen.push_back(std::move(m));
+    return b;
+}
+
 const Druckart DRUCK_FF{
     'a', nullptr, [](QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle&) { return FF_Print(p, seite, s); }};
 const Druckart DRUCK_FKF{'b', &FKF_Ermitteln, &FKF_Print};
 const Druckart DRUCK_FAV{'c', &FAV_Ermitteln, &FAV_Print};
+const Druckart DRUCK_BUENDEL{'d', nullptr, &BUENDEL_Print};
 
 Druckbericht druckseiteMalen(QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle& q, const Druckart& art) {
     // The band's frame with the default pen and brush, as the page always had. Nothing

@@ -32,6 +32,8 @@ struct Druckart {
 
 // The error sequence ('a'), the error correlation ('b') and the gap distribution ('c').
 extern const Druckart DRUCK_FF, DRUCK_FKF, DRUCK_FAV;
+// "Bündel und Blöcke" ('d'): bursts or blocks as the document's settings choose.
+extern const Druckart DRUCK_BUENDEL;
 
 // The page's regions for a page of cx x cy device pixels, fractions truncated.
 Abbildung druckkopfAbbildung(QSize seite);

@@ -42,13 +42,13 @@ QPainterCanvas::QPainterCanvas(QPainter& painter, const Abbildung& abbildung)
     p_.setRenderHint(QPainter::TextAntialiasing);
 }
 
-QFont QPainterCanvas::qtSchrift(const Schrift& schrift, double skalaY) {
+QFont QPainterCanvas::qtSchrift(const Schrift& schrift, const Abbildung& abbildung) {
     static const double faktorSwiss = zeilenFaktor(Schriftfamilie::Swiss);
     static const double faktorSymbol = zeilenFaktor(Schriftfamilie::Symbol);
     QFont f = grundschrift(schrift.familie);
     if (schrift.hoehe == 0) return f;
     const double faktor = schrift.familie == Schriftfamilie::Symbol ? faktorSymbol : faktorSwiss;
-    const double em = std::abs(schrift.hoehe * skalaY) / faktor;
+    const double em = abbildung.schriftPixel(schrift.hoehe) / faktor;
     f.setPixelSize(static_cast<int>(std::clamp(std::round(em), 1.0, MAX_PIXEL)));
     return f;
 }
@@ -116,7 +116,7 @@ void QPainterCanvas::text(LPunkt anker, std::string_view text) {
 }
 
 const QPainterCanvas::Glyphen& QPainterCanvas::glyphen() {
-    const double skala = abbildung_.skalaY();
+    const double skala = abbildung_.schriftPixel(schrift().hoehe);
     if (glyphen_ && glyphen_->schrift == schrift() && glyphen_->skala == skala) return *glyphen_;
     Glyphen g;
     g.schrift = schrift();

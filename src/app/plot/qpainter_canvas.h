@@ -38,13 +38,13 @@ public:
     void invertierteLinie(LPunkt von, LPunkt bis) override;
 
     // The Qt font for a font record at a given device scale (pixels per logical unit).
-    static QFont qtSchrift(const Schrift& schrift, double skalaY);
+    static QFont qtSchrift(const Schrift& schrift, const Abbildung& abbildung);
 
 private:
     QPointF geraet(LPunkt p) const;
     QRectF geraet(const LRechteck& r) const;
     void stiftUndPinselSetzen();
-    QFont schriftJetzt() const { return qtSchrift(schrift(), abbildung_.skalaY()); }
+    QFont schriftJetzt() const { return qtSchrift(schrift(), abbildung_); }
     // The Qt font of the selected font record and its glyphs, kept while both stay the same:
     // rows of single characters would otherwise build them per character.
     struct Glyphen {

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "app/plot/bildausgabe.h"
+#include "core/buendel/grenzen.h"
 #include "core/models/vorgaben.h"
 
 namespace zor {
@@ -14,9 +15,12 @@ using Geltung = unsigned;
 constexpr Geltung bit(Renderziel z) { return 1u << static_cast<unsigned>(z); }
 constexpr Geltung KURVEN = bit(Renderziel::FAV) | bit(Renderziel::FKF) | bit(Renderziel::DruckFAV) | bit(Renderziel::DruckFKF);
 constexpr Geltung FAV_ARTEN = bit(Renderziel::FAV) | bit(Renderziel::DruckFAV);
-constexpr Geltung DOKUMENTE = KURVEN | bit(Renderziel::FF) | bit(Renderziel::PAR) | bit(Renderziel::DruckFF);
 constexpr Geltung ANPASSUNG = bit(Renderziel::Anpassung);
-constexpr Geltung BILDER = bit(Renderziel::Vorlage) | bit(Renderziel::FF) | bit(Renderziel::PAR) | bit(Renderziel::FAV) | bit(Renderziel::FKF) | ANPASSUNG;
+constexpr Geltung BUENDEL = bit(Renderziel::Buendel);
+constexpr Geltung BLOECKE = bit(Renderziel::Bloecke);
+constexpr Geltung DOKUMENTE = KURVEN | BUENDEL | BLOECKE | bit(Renderziel::FF) | bit(Renderziel::PAR) | bit(Renderziel::DruckFF);
+constexpr Geltung BILDER = bit(Renderziel::Vorlage) | bit(Renderziel::FF) | bit(Renderziel::PAR) | bit(Renderziel::FAV) |
+                           bit(Renderziel::FKF) | ANPASSUNG | BUENDEL | BLOECKE;
 constexpr Geltung VORLAGE = bit(Renderziel::Vorlage);
 constexpr Geltung UEBERALL = ~0u;
 
@@ -37,6 +41,8 @@ const std::vector<Zielname>& zielnamen() {
         {Renderziel::DruckFAV, "druck-fav", {Bildformat::PDF}},
         {Renderziel::DruckFKF, "druck-fkf", {Bildformat::PDF}},
         {Renderziel::Anpassung, "anpassung", {Bildformat::PNG, Bildformat::SVG, Bildformat::PDF, Bildformat::CSV}},
+        {Renderziel::Buendel, "buendel", {Bildformat::PNG, Bildformat::SVG, Bildformat::PDF, Bildformat::CSV}},
+        {Renderziel::Bloecke, "bloecke", {Bildformat::PNG, Bildformat::SVG, Bildformat::PDF, Bildformat::CSV}},
     };
     return t;
 }
@@ -84,6 +90,21 @@ std::string satzLesen(const QString& wert, Renderauftrag& a, int satz) {
     return {};
 }
 
+// A whole number within the limits the options dialog of the document keeps.
+std::string grenzeLesen(const QString& w, const Grenze& g, std::uint64_t& ziel) {
+    const auto v = ganzeZahlIn(w.toStdString(), g);
+    if (!v) return zahlFehler(w, ("keine ganze Zahl von " + std::to_string(g.von) + " bis " + std::to_string(g.bis)).c_str());
+    ziel = *v;
+    return {};
+}
+
+std::string grenzeLesen(const QString& w, const Grenze& g, int& ziel) {
+    std::uint64_t v = 0;
+    std::string grund = grenzeLesen(w, g, v);
+    if (grund.empty()) ziel = static_cast<int>(v);
+    return grund;
+}
+
 // One option: its value's name (nullptr: a switch), help, the drawings it applies to and
 // its parser, which returns a German reason when it refuses the value.
 struct Option {
@@ -105,7 +126,7 @@ const std::vector<Option>& optionen() {
              a.alle = w;
              return std::string();
          }},
-        {"dokument", "ART", "Ein Dokument zeichnen: ff, par, fav, fkf, anpassung oder die gedruckte Seite druck-ff, druck-fav, druck-fkf.",
+        {"dokument", "ART", "Ein Dokument zeichnen: ff, par, fav, fkf, anpassung, buendel, bloecke oder die gedruckte Seite druck-ff, druck-fav, druck-fkf.",
          UEBERALL, nullptr},  // read first: it decides what the other options apply to
         {"start", "VERZEICHNIS", "Vorlagen zuerst hier suchen (wie im Startverzeichnis des Programms).", UEBERALL,
          [](const QString& w, Renderauftrag& a) {
@@ -169,14 +190,36 @@ const std::vector<Option>& optionen() {
              a.folge = w;
              return std::string();
          }},
-        {"abszisse", "ART", "Abszisse lin oder log.", FAV_ARTEN,
+        {"abszisse", "ART", "Abszisse lin oder log.", FAV_ARTEN | BUENDEL,
          [](const QString& w, Renderauftrag& a) { return linLog(w, a.abszisseLog); }},
-        {"ordinate", "ART", "Ordinate lin oder log.", KURVEN | ANPASSUNG,
+        {"ordinate", "ART", "Ordinate lin oder log.", KURVEN | ANPASSUNG | BUENDEL | BLOECKE,
          [](const QString& w, Renderauftrag& a) { return linLog(w, a.ordinateLog); }},
-        {"ak", nullptr, "p(a=k) statt P(a>=k) zeigen.", FAV_ARTEN, [](const QString&, Renderauftrag& a) {
+        {"ak", nullptr, "p(a=k) statt P(a>=k) zeigen (buendel: p(X=k)).", FAV_ARTEN | BUENDEL,
+         [](const QString&, Renderauftrag& a) {
              a.ak = true;
              return std::string();
          }},
+        {"merkmal", "ART", "Bündel: laenge, gewicht oder abstand (Vorgabe laenge).", BUENDEL,
+         [](const QString& w, Renderauftrag& a) {
+             const QStringList namen{"laenge", "gewicht", "abstand"};
+             if (!namen.contains(w)) return zahlFehler(w, "weder laenge, gewicht noch abstand");
+             a.buendel.bild = static_cast<Buendelbild>(namen.indexOf(w));
+             return std::string();
+         }},
+        {"schutz", "G", "Schutzabstand g zwischen Bündeln (Vorgabe 10).", BUENDEL,
+         [](const QString& w, Renderauftrag& a) { return grenzeLesen(w, GRENZE_SCHUTZ, a.buendel.buendel.schutz); }},
+        {"rest", nullptr, "Restblockfehler P(>t) über n statt P(m,n).", BLOECKE, [](const QString&, Renderauftrag& a) {
+             a.buendel.bild = Buendelbild::Restfehler;
+             return std::string();
+         }},
+        {"block", "N", "Blocklänge n von P(m,n) (Vorgabe 63).", BLOECKE,
+         [](const QString& w, Renderauftrag& a) { return grenzeLesen(w, GRENZE_BLOCK, a.buendel.block.n); }},
+        {"fehler", "M", "P(m,n) für m = 0..M (Vorgabe 10).", BLOECKE,
+         [](const QString& w, Renderauftrag& a) { return grenzeLesen(w, GRENZE_FEHLER, a.buendel.block.M); }},
+        {"korrektur", "T", "korrigierbare Fehler t des Restblockfehlers (Vorgabe 2).", BLOECKE,
+         [](const QString& w, Renderauftrag& a) { return grenzeLesen(w, GRENZE_KORREKTUR, a.buendel.block.t); }},
+        {"tiefe", "D", "Verschachtelungstiefe d (Vorgabe 1 = ohne).", BLOECKE,
+         [](const QString& w, Renderauftrag& a) { return grenzeLesen(w, GRENZE_TIEFE, a.buendel.block.tiefe); }},
         {"punkte", "D", "fav: Punkte, fkf: höchster Abstand D, 20 bis 100.", KURVEN, [](const QString& w, Renderauftrag& a) {
              a.punkte = ganzeZahl(w, 20, 100);
              return a.punkte ? std::string() : zahlFehler(w, "keine ganze Zahl von 20 bis 100");
@@ -247,7 +290,8 @@ std::string zielBestimmen(const std::vector<Angabe>& angaben, Renderauftrag& a) 
             return z.ziel >= Renderziel::FF && x.wert == QLatin1String(z.name);
         });
         if (it == t.end())
-            return "Unbekanntes Dokument „" + x.wert.toStdString() + "“ (ff, par, fav, fkf, anpassung, druck-ff, druck-fav oder druck-fkf).";
+            return "Unbekanntes Dokument „" + x.wert.toStdString() +
+                   "“ (ff, par, fav, fkf, anpassung, buendel, bloecke, druck-ff, druck-fav oder druck-fkf).";
         a.ziel = it->ziel;
     }
     if (alle && dokument) return "--alle und --dokument schließen einander aus.";
@@ -299,6 +343,8 @@ Renderaufruf renderArgumente(const QStringList& args) {
         }
     }
     if (a.hilfe) return {a, {}};
+    // The blocks start on P(m, n) unless --rest chose the residual curve.
+    if (a.ziel == Renderziel::Bloecke && !a.buendel.bloecke()) a.buendel.bild = Buendelbild::Verteilung;
     if (fehler.empty()) fehler = ausgabePruefen(positionale, a);
     if (fehler.empty() && a.ziel == Renderziel::Anpassung && a.folge.isEmpty())
         fehler = "Die Modellanpassung braucht ihre Fehlerfolge: --datei DATEI.";
@@ -313,7 +359,7 @@ std::string renderHilfe() {
         "        zorwerk-render --alle VERZEICHNIS\n"
         "Zeichnet Plotvorlagen und die Dokumente von Zorwerk und Multimedia ohne Fenster.\n"
         "Eine Vorlage (z. B. FKF.PLT) wird als PNG geschrieben, ein Dokument als PNG, SVG oder PDF, ff\n"
-        "auch als TXT, fav, fkf und anpassung auch als CSV, gedruckte Seiten nur als PDF.\n"
+        "auch als TXT, fav, fkf, anpassung, buendel und bloecke auch als CSV, gedruckte Seiten nur als PDF.\n"
         "Eine falsche Angabe endet mit Status 2, eine misslungene Zeichnung mit 1.\n\nOptionen:\n";
     for (const auto& o : optionen()) {
         std::string kopf = std::string("  --") + o.name + (o.wert ? std::string(" ") + o.wert : "");

@@ -12,10 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "core/documents/buendel_einstellungen.h"
+
 namespace zor {
 
 // What is drawn: every scene, one template, or one document (or its printed page).
-enum class Renderziel { Alle, Vorlage, FF, PAR, FAV, FKF, DruckFF, DruckFAV, DruckFKF, Anpassung };
+enum class Renderziel { Alle, Vorlage, FF, PAR, FAV, FKF, DruckFF, DruckFAV, DruckFKF, Anpassung, Buendel, Bloecke };
 
 struct Renderauftrag {
     Renderziel ziel = Renderziel::Vorlage;
@@ -31,6 +33,7 @@ struct Renderauftrag {
     QString folge;                       // the sequence a model fit reads
     bool abszisseLog = false, ordinateLog = true, ak = false, band = false;
     std::optional<int> punkte, cursor;
+    Buendeleinstellungen buendel;  // buendel, bloecke
     QString vorlage, ausgabe;
 };
 

@@ -95,17 +95,18 @@ int druckseiteSchreiben(zor::ZorState& s, const zor::Druckart& art, const QStrin
     }
     if (!kurvenVorbereiten(s, art)) return ZEICHNUNG_MISSLUNGEN;
     zor::Druckbericht bericht;
+    std::string grund;
     const auto e = zor::druckseiteSpeichern(
         ausgabe,
         [&](QPainter& maler, QSize seite) {
             bericht = zor::druckseiteMalen(maler, seite, s, quelle, art);
             return bericht.vorlagenFehler == 0;
         },
-        geschuetzt);
+        geschuetzt, &grund);
     for (const auto& m : bericht.meldungen) melden(m.text);
     if (e == zor::Druckergebnis::Gedruckt) return 0;
     if (bericht.vorlagenFehler != 0) melden(zor::TEXT_FEHLERHAFTE_PLOTDATEI);
-    else melden("Die Datei " + ausgabe.toStdString() + " kann nicht geschrieben werden!");
+    else melden(grund.empty() ? "Die Datei " + ausgabe.toStdString() + " kann nicht geschrieben werden!" : grund);
     return ZEICHNUNG_MISSLUNGEN;
 }
 
@@ -171,6 +172,26 @@ zor::Ergebnis kurvenMalen(bool fav, const QString& ausgabe, QSize g, zor::ZorSta
         zor::satzDateien(s));
 }
 
+// The document "Bündel und Blöcke" as the window paints it, or its curves as CSV.
+int buendelZeichnen(const zor::Renderauftrag& a, const zor::ZorState& s) {
+    zor::Buendeleinstellungen e = a.buendel;
+    e.xLog = a.abszisseLog;
+    e.yLog = a.ordinateLog;
+    e.punktwahrscheinlichkeit = a.ak;
+    zor::KeinFortschritt still;
+    const zor::Buendeldaten d = zor::buendelBerechnen(zor::buendelAuftrag(s, e), still);
+    for (const auto& m : d.meldungen) melden(m.text);
+    if (!d.ok) return ZEICHNUNG_MISSLUNGEN;
+    zor::Ergebnis erg = zor::formatVon(a.ausgabe) == zor::Bildformat::CSV
+                            ? zor::textSpeichern(a.ausgabe, zor::buendelCsv(e, d), zor::satzDateien(s))
+                            : zor::bildSpeichern(
+                                  a.ausgabe, a.groesse,
+                                  [&](QPainter& maler) { zor::buendelBildMalen(maler, a.groesse, s, e, d, 0); },
+                                  zor::satzDateien(s));
+    if (!erg) melden(erg.meldung.text);
+    return erg ? 0 : ZEICHNUNG_MISSLUNGEN;
+}
+
 zor::Ergebnis parZeichnen(const QString& ausgabe, QSize g, const zor::ZorState& s, const zor::Vorlagenquelle& quelle) {
     // A trial on one pixel counts the templates that do not draw; nothing is written then.
     QImage probe(1, 1, QImage::Format_RGB32);
@@ -213,6 +234,7 @@ int dokumentMalen(const zor::Renderauftrag& a, const zor::Vorlagenquelle& quelle
     zor::ZorState s = zor::startZustand();
     // A set file the loader refuses (missing, a pipe, empty) is a bad argument, as in zor.
     if (!zustandSetzen(a, s)) return 2;
+    if (a.ziel == Z::Buendel || a.ziel == Z::Bloecke) return buendelZeichnen(a, s);
     const bool fav = a.ziel == Z::FAV || a.ziel == Z::DruckFAV;
     if ((fav || a.ziel == Z::FKF || a.ziel == Z::DruckFKF) && !kurvenOptionen(a, s, fav)) return 2;
     if (a.ziel == Z::DruckFF) return druckseiteSchreiben(s, zor::DRUCK_FF, a.ausgabe, quelle);

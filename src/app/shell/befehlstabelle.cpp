@@ -5,6 +5,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
 
 #include "app/context/befehle.h"
 #include "app/context/mdi_dokument.h"
@@ -69,7 +70,7 @@ void Hauptfenster::mainframe_OnCloseAll() {
 
 void Hauptfenster::mdiAnordnen(int id) {
     switch (id) {
-    case CMD_KASKADIERT: mdi_->cascadeSubWindows(); break;
+    case CMD_KASKADIERT: kaskadieren(); break;
     case CMD_NEBENEINANDER: kacheln(true); break;
     case CMD_UNTEREINANDER: kacheln(false); break;
     default: iconsEinordnen(); break;
@@ -91,6 +92,25 @@ void Hauptfenster::kacheln(bool nebeneinander) {
         else
             offen[i]->setGeometry(0, r.height() * i / n, r.width(), r.height() * (i + 1) / n - r.height() * i / n);
     }
+}
+
+// Qt's own cascade shrinks the windows to their minimum size; these keep a readable size.
+void Hauptfenster::kaskadieren() {
+    QList<QMdiSubWindow*> offen;
+    for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::CreationOrder))
+        if (!w->isMinimized() && w->isVisible()) offen << w;
+    if (offen.isEmpty()) return;
+    const QRect r = mdi_->viewport()->rect();
+    const int titel = offen.front()->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, offen.front());
+    const auto ziele = kaskade(r.width(), r.height(), static_cast<int>(offen.size()), std::max(titel, 16) + 4);
+    for (qsizetype i = 0; i < offen.size(); ++i) {
+        const Bereich& b = ziele[static_cast<std::size_t>(i)];
+        offen[i]->showNormal();
+        offen[i]->setGeometry(b.x, b.y, b.breite, b.hoehe);
+        offen[i]->raise();
+    }
+    offen.back()->setFocus();
+    mdi_->setActiveSubWindow(offen.back());
 }
 
 void Hauptfenster::iconsEinordnen() {

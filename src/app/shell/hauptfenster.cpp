@@ -1,5 +1,7 @@
 #include "app/shell/hauptfenster.h"
 
+#include <QTimer>
+
 #include <QAction>
 #include <QApplication>
 #include <QMdiArea>
@@ -94,10 +96,8 @@ Menue& Hauptfenster::menue(int id) {
         m = std::make_unique<Menue>(
             id, menuTabelle(verzeichnis_, id), this, [this](int befehl) { mainframe_OnCommand(befehl); },
             [this](int befehl) { zeigeHinweis(befehl); });
-        for (QAction* a : m->leiste()) {
-            if (QMenu* p = a->menu())
-                connect(p, &QMenu::aboutToHide, this, [this] { zeigeHinweis(Statusleiste::MENU_ZU); });
-        }
+        for (QAction* a : m->leiste())
+            if (QMenu* p = a->menu()) programmzeileNachMenue(p);
         if (QMenu* f = m->findWindowMenu())
             connect(f, &QMenu::aboutToShow, this, [this, f] { aktualisiereFensterliste(f); });
     }
@@ -110,6 +110,19 @@ void Hauptfenster::setzeMenue(const Menue& m) {
     for (QAction* a : m.leiste()) menuBar()->addAction(a);
     aktuell_ = &m;
     if (QMenu* f = m.findWindowMenu()) aktualisiereFensterliste(f);
+}
+
+// A closing menu (or submenu) gives the hint field back to the program line; only after
+// Qt's own closing work and only when no other menu opened meanwhile, since the last
+// item's hover may arrive after the menu hides.
+void Hauptfenster::programmzeileNachMenue(QMenu* menue) {
+    connect(menue, &QMenu::aboutToHide, this, [this] {
+        QTimer::singleShot(0, this, [this] {
+            if (!QApplication::activePopupWidget()) zeigeHinweis(Statusleiste::MENU_ZU);
+        });
+    });
+    for (QAction* a : menue->actions())
+        if (QMenu* unter = a->menu()) programmzeileNachMenue(unter);
 }
 
 void Hauptfenster::zeigeHinweis(int id) { statusleiste_->Frame_OnMenuSelect(id); }
@@ -239,6 +252,7 @@ QMenu* Hauptfenster::kontextPopup(int kontextId) {
         k = std::make_unique<Menue>(
             kontextId, menuTabelle(verzeichnis_, kontextId), this, [this](int befehl) { mainframe_OnCommand(befehl); },
             [this](int befehl) { zeigeHinweis(befehl); });
+        programmzeileNachMenue(k->popup(0));
     }
     QMenu* p = k->popup(0);
     mdi_ConformMenus(*aktuell_, p);

@@ -127,6 +127,8 @@ private:
     void anDokument(int id);
     void kacheln(bool nebeneinander);
     void iconsEinordnen();
+    void kaskadieren();
+    void programmzeileNachMenue(QMenu* menue);
 
     Verzeichnis verzeichnis_;
     Meldungsdienst& meldung_;

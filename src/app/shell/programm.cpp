@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTranslator>
 
+#include "app/context/texte.h"
 #include "app/platform/anwendung.h"
+#include "app/platform/bildschirmpassung.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/einzelinstanz.h"
 #include "app/platform/meldungsdienst.h"
@@ -48,11 +51,13 @@ int zorwerkMain(int argc, char** argv) {
     QTranslator qtTexte;
     qtTexteLaden(qtTexte);
 
+    Bildschirmpassung passung;
+    app.installEventFilter(&passung);
     QtMeldungsdienst meldung;
     Einzelinstanz instanz;
     if (!instanz.erste()) {
         // The running program has been brought to the front; this start ends.
-        meldung.zeige(QStringLiteral("Fehler in WinMain"), QString(), Symbol::Stopp, Knoepfe::Ok);
+        meldung.zeige(text(TEXT_LAEUFT_BEREITS), QString(), Symbol::Stopp, Knoepfe::Ok);
         return 0;
     }
     QtDateiwahl dateiwahl;
@@ -63,6 +68,8 @@ int zorwerkMain(int argc, char** argv) {
         meldung.zeige(QString::fromUtf8(TEXT_SPEICHERMANGEL), QString::fromUtf8(TITEL_PROGRAMM), Symbol::Stopp, Knoepfe::Ok);
     });
     QObject::connect(&instanz, &Einzelinstanz::nachVorn, &rahmen, &Hauptfenster::nachVorn);
+    // Without a window manager that honours "maximised" the frame still fills the screen.
+    if (const QScreen* schirm = rahmen.screen()) rahmen.setGeometry(schirm->availableGeometry());
     rahmen.showMaximized();
     return QApplication::exec();
 }

@@ -256,4 +256,17 @@ Anordnung Tile(const ZorState& s, std::string_view reihe, const Minimiert& m, co
     return a;
 }
 
+std::vector<Bereich> kaskade(int breite, int hoehe, int anzahl, int versatz) {
+    std::vector<Bereich> b;
+    if (anzahl <= 0 || breite <= 0 || hoehe <= 0) return b;
+    const int schritte = anzahl - 1;
+    const int w = std::max(breite - schritte * versatz, breite * 3 / 5);
+    const int h = std::max(hoehe - schritte * versatz, hoehe * 3 / 5);
+    // Too many windows for the room left: the offsets shrink so the last still fits.
+    const int dx = schritte == 0 ? 0 : std::min(versatz, (breite - w) / schritte);
+    const int dy = schritte == 0 ? 0 : std::min(versatz, (hoehe - h) / schritte);
+    for (int i = 0; i < anzahl; ++i) b.push_back({i * dx, i * dy, w, h});
+    return b;
+}
+
 }  // namespace zor

@@ -43,6 +43,10 @@ struct Flaeche {
 // code that leaves the window where it is.
 std::optional<Bereich> region(char code, const Flaeche& f);
 
+// Cascaded windows: each a title bar (versatz) lower and to the right of the one before,
+// all of one size that leaves room for the offsets but never below 60 % of the area.
+std::vector<Bereich> kaskade(int breite, int hoehe, int anzahl, int versatz);
+
 // The letters of the documents that are minimised now.
 using Minimiert = std::string;
 

@@ -11,6 +11,7 @@
 #include "core/plot/achse.h"
 #include "core/plot/graphpaint.h"
 #include "core/plot/plotzahlen.h"
+#include "core/plot/textlage.h"
 #include "core/util/format.h"
 
 namespace zor {
@@ -93,6 +94,14 @@ Achsendaten favBeschriftung(const ZorState& s, int t) {
     const float xwert = linX ? static_cast<float>(t) : 1.0f;
     if (linY) return achsen(xskala, a, 2500, 'n', xwert, 0.2f);
     return achsen(xskala, a, s.FAV_ynorm_log, 'l', xwert, ersteDekade(s.FAV_wertneg));
+}
+
+// Where the label "D k = ..." starts: right of its marker line, or ending at the window's
+// right edge where it would leave the window (moving it left of the line would put it
+// over the ordinate's labels); never past the window's left edge.
+double dkAnfang(double X, int breite) {
+    const double rechtsbuendig = DIAGRAMMFENSTER.rechts - 100.0 - breite;
+    return std::max(std::min(X + 100, rechtsbuendig), static_cast<double>(DIAGRAMMFENSTER.links));
 }
 
 void dkMalen(Canvas& dc, const ZorState& s, const Stift& gruen) {
@@ -180,14 +189,23 @@ Gezeichnet FKF_Paint(Canvas& dc, const ZorState& s, const Vorlagenquelle& quelle
 void DK_Beschriftung(Canvas& dc, const ZorState& s) {
     const Satzsicht<const ZorState> v[2] = {satzSicht(s, 0), satzSicht(s, 1)};
     const bool aktiv[2] = {v[0].M != 0, v[1].M != 0};
+    const Farbe textVorher = dc.textfarbe();
+    dc.setzeSchrift({Schriftfamilie::Swiss, DK_SCHRIFTHOEHE});
+    dc.setzeAusrichtung(Ausrichtung::Links);
+    // Text has a minimum size on screen, so in a small window the two labels (each with its
+    // lowered "k") are kept a measured line apart rather than a fixed distance.
+    const int zeile = dc.textmass("D").hoehe;
+    const int tiefer = std::max(400, zeile / 3);
+    // Both stand below the cursor readout, which needs more rows in narrow windows.
+    const int mindestens = 5500 + dc.oberlaenge() - (Cursor_Unterkante(dc) - 300);
     int o[2] = {1700, 1700};
     if (aktiv[0] && aktiv[1]) {
         const int kleiner = v[1].DK < v[0].DK ? 1 : 0;  // a tie puts set 1 higher
         o[kleiner] = 500;
+        o[1 - kleiner] = std::max(1700, 500 + zeile + tiefer + zeile / 4);
     }
-    const Farbe textVorher = dc.textfarbe();
-    dc.setzeSchrift({Schriftfamilie::Swiss, DK_SCHRIFTHOEHE});
-    dc.setzeAusrichtung(Ausrichtung::Links);
+    const int absenken = std::max(0, mindestens - std::min(o[0], o[1]));
+    for (int& versatz : o) versatz += absenken;
     for (int i = 0; i < 2; ++i) {
         if (!aktiv[i]) continue;
         const float DK = v[i].DK;
@@ -195,8 +213,6 @@ void DK_Beschriftung(Canvas& dc, const ZorState& s) {
         const int x = kappen(X);
         dc.linie({x, 6000 - o[i]}, {x, Y0});
         dc.setzeTextfarbe(farbeAus(s.farbe[static_cast<std::size_t>(i)]));
-        dc.text({kappen(X + 100), 5500 - o[i]}, "D");
-        dc.text({kappen(X + 670), 5100 - o[i]}, "k");
         const Konfidenz& k = v[i].FKF_konfidenz;
         std::string wert;
         if (DK == 0)
@@ -205,7 +221,11 @@ void DK_Beschriftung(Canvas& dc, const ZorState& s) {
             wert = format("= %.1f (95 %%: %.1f – %.1f)", DK, k.dauerUnten, k.dauerOben);
         else
             wert = format("= %.1f (= %.1e/%.1e)", DK, v[i].zaehler, v[i].nenner);
-        dc.text({kappen(X + 1000), 5500 - o[i]}, wert);
+        const int bD = std::max(570, dc.textmass("D").breite), bk = std::max(330, dc.textmass("k").breite * 5 / 4);
+        const double a = dkAnfang(X, bD + bk + dc.textmass(wert).breite);
+        dc.text({kappen(a), 5500 - o[i]}, "D");
+        dc.text({kappen(a + bD), 5500 - tiefer - o[i]}, "k");
+        dc.text({kappen(a + bD + bk), 5500 - o[i]}, wert);
     }
     dc.setzeTextfarbe(textVorher);
     dc.setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});

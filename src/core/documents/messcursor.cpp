@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "core/documents/kurvenband.h"
 #include "core/models/konfidenz.h"
@@ -29,21 +30,65 @@ std::string wert(double v) { return format("%.5g", v); }
 
 std::string wert(float v, std::optional<float> halb) { return halb ? mitHalbbreite(v, *halb) : wert(v); }
 
-std::vector<Eintrag> beschriftungen(bool beide) {
-    std::vector<Eintrag> e{{{-6000, 8500}, Ausrichtung::Rechts, "Abszisse:", SCHWARZ},
-                           {{4500, 8500}, Ausrichtung::Rechts, "Ordinate:", SCHWARZ}};
-    if (beide) e.push_back({{4500, 6100}, Ausrichtung::Rechts, "Differenz:", SCHWARZ});
+// Where the readout stands. Wide windows: "Abszisse:" with its value upper left, the
+// ordinate values in a column upper right. Text keeps a minimum size on screen, so in
+// narrow windows that row would run into the document's title: then all rows stand in
+// one column at the right edge, below the title lines.
+struct Lage {
+    int abszisseX, ordinateX;  // right ends of the labels; values start LUECKE after them
+    int zeilen[4];             // bottoms of the rows: Abszisse, set 1, set 2, Differenz
+};
+
+constexpr int LUECKE = 300, RAND = 100;
+// The widest value "%.5g" gives, and the wider of the curve documents' titles with the
+// size and place their templates give them.
+constexpr std::string_view WERT_MUSTER = "-0.0000e-00";
+constexpr std::string_view TITEL_MUSTER = "Fehlerkorrelationsfunktion";
+constexpr int TITEL_LINKS = -9600, TITEL_HOEHE = 962, UNTERTITEL_Y = 7050, UNTERTITEL_HOEHE = 703;
+
+int breite(Canvas& dc, std::string_view t) { return dc.textmass(t).breite; }
+
+Lage lage(Canvas& dc) {
+    const Schrift schrift = dc.schrift();
+    const int wert = breite(dc, WERT_MUSTER);
+    const int zeile = std::max(1200, dc.textmass("0").hoehe * 5 / 4);
+    const int ordinate = breite(dc, "Ordinate:");
+    dc.setzeSchrift({Schriftfamilie::Swiss, TITEL_HOEHE});
+    const int titelRechts = TITEL_LINKS + breite(dc, TITEL_MUSTER);
+    dc.setzeSchrift({Schriftfamilie::Swiss, UNTERTITEL_HOEHE});
+    const int untertitelUnten = UNTERTITEL_Y + dc.oberlaenge() * 3 / 5 - dc.textmass("0").hoehe;
+    dc.setzeSchrift(schrift);
+
+    Lage l{};
+    l.abszisseX = std::max(-6000, -10000 + RAND + breite(dc, "Abszisse:"));
+    l.ordinateX = std::min(4500, 10000 - RAND - LUECKE - wert);
+    const int frei = std::max(l.abszisseX + LUECKE + wert, titelRechts) + LUECKE;
+    if (l.ordinateX - ordinate >= frei) {
+        for (int i = 0; i < 3; ++i) l.zeilen[i + 1] = 8500 - i * zeile;
+        l.zeilen[0] = 8500;
+        return l;
+    }
+    l.abszisseX = l.ordinateX = std::min(l.ordinateX, 10000 - RAND - LUECKE - wert);
+    for (int i = 0; i < 4; ++i) l.zeilen[i] = untertitelUnten - LUECKE - (i + 1) * zeile;
+    return l;
+}
+
+std::vector<Eintrag> beschriftungen(const Lage& l, bool beide) {
+    std::vector<Eintrag> e{{{l.abszisseX, l.zeilen[0]}, Ausrichtung::Rechts, "Abszisse:", SCHWARZ},
+                           {{l.ordinateX, l.zeilen[1]}, Ausrichtung::Rechts, "Ordinate:", SCHWARZ}};
+    if (beide) e.push_back({{l.ordinateX, l.zeilen[3]}, Ausrichtung::Rechts, "Differenz:", SCHWARZ});
     return e;
 }
 
-std::vector<Eintrag> werte(int G1, int G2, const STRUCT_PUNKT& p1, const STRUCT_PUNKT& p2, std::optional<float> h1,
-                           std::optional<float> h2) {
+std::vector<Eintrag> werte(const Lage& l, int G1, int G2, const STRUCT_PUNKT& p1, const STRUCT_PUNKT& p2,
+                           std::optional<float> h1, std::optional<float> h2) {
     std::vector<Eintrag> e;
     if (!G1 && !G2) return e;
-    e.push_back({{-5700, 8500}, Ausrichtung::Links, wert(G1 ? p1.x : p2.x), SCHWARZ});
-    if (G1) e.push_back({{4800, 8500}, Ausrichtung::Links, wert(p1.y, h1), DUNKELBLAU});
-    if (G2) e.push_back({{4800, G1 ? 7300 : 8500}, Ausrichtung::Links, wert(p2.y, h2), DUNKELROT});
-    if (G1 && G2) e.push_back({{4800, 6100}, Ausrichtung::Links, wert(static_cast<double>(p1.y) - p2.y), SCHWARZ});
+    const int x = l.ordinateX + LUECKE;
+    e.push_back({{l.abszisseX + LUECKE, l.zeilen[0]}, Ausrichtung::Links, wert(G1 ? p1.x : p2.x), SCHWARZ});
+    if (G1) e.push_back({{x, l.zeilen[1]}, Ausrichtung::Links, wert(p1.y, h1), DUNKELBLAU});
+    if (G2) e.push_back({{x, l.zeilen[G1 ? 2 : 1]}, Ausrichtung::Links, wert(p2.y, h2), DUNKELROT});
+    if (G1 && G2) e.push_back({{x, l.zeilen[3]}, Ausrichtung::Links, wert(static_cast<double>(p1.y) - p2.y), SCHWARZ});
     return e;
 }
 
@@ -72,10 +117,10 @@ bool gueltig(std::span<const STRUCT_PUNKT> kurve, int pos) {
 }
 
 // The values at pos; a curve too short for pos counts as not shown.
-std::vector<Eintrag> werteBei(const CursorKurven& k, int pos) {
+std::vector<Eintrag> werteBei(Canvas& dc, const CursorKurven& k, int pos) {
     const int G1 = k.G1 && gueltig(k.g1, pos), G2 = k.G2 && gueltig(k.g2, pos);
     const auto u = static_cast<std::size_t>(std::max(pos, 0));
-    return werte(G1, G2, G1 ? k.g1[u] : STRUCT_PUNKT{}, G2 ? k.g2[u] : STRUCT_PUNKT{}, halbbreiteBei(k.b1, pos),
+    return werte(lage(dc), G1, G2, G1 ? k.g1[u] : STRUCT_PUNKT{}, G2 ? k.g2[u] : STRUCT_PUNKT{}, halbbreiteBei(k.b1, pos),
                  halbbreiteBei(k.b2, pos));
 }
 
@@ -138,16 +183,24 @@ std::optional<float> halbbreiteBei(const Kurvenband* b, int pos) {
     return b->halb[static_cast<std::size_t>(pos)];
 }
 
+int Cursor_Unterkante(Canvas& dc) {
+    const Schrift vorher = dc.schrift();
+    schriftHoehe(dc, KURVEN_SCHRIFTHOEHE);
+    const int unten = lage(dc).zeilen[3];
+    dc.setzeSchrift(vorher);
+    return unten;
+}
+
 void Cursor_Beschriftung(Canvas& dc, const CursorKurven& k) {
     schriftHoehe(dc, KURVEN_SCHRIFTHOEHE);
-    schreiben(dc, beschriftungen(k.G1 && k.G2));
+    schreiben(dc, beschriftungen(lage(dc), k.G1 && k.G2));
 }
 
 void Markierung(Canvas& dc, const CursorGeometrie& g, const CursorKurven& k, int xpos) {
     schriftHoehe(dc, KURVEN_SCHRIFTHOEHE);
     const int x = linienX(g, xpos);
     dc.invertierteLinie({x, kappen(g.yunten)}, {x, kappen(g.yoben)});
-    schreiben(dc, werteBei(k, xpos));
+    schreiben(dc, werteBei(dc, k, xpos));
 }
 
 std::vector<LRechteck> Markierung_Bereiche(Canvas& dc, const CursorGeometrie& g, const CursorKurven& k, int xpos) {
@@ -155,7 +208,7 @@ std::vector<LRechteck> Markierung_Bereiche(Canvas& dc, const CursorGeometrie& g,
     schriftHoehe(dc, KURVEN_SCHRIFTHOEHE);
     const int x = linienX(g, xpos);
     std::vector<LRechteck> r{{x - STREIFEN, kappen(g.yoben) + STREIFEN, x + STREIFEN, kappen(g.yunten) - STREIFEN}};
-    for (const Eintrag& e : werteBei(k, xpos)) {
+    for (const Eintrag& e : werteBei(dc, k, xpos)) {
         const Textmass m = dc.textmass(e.text);
         const int links = e.ausrichtung == Ausrichtung::Links ? e.anker.x : e.anker.x - m.breite;
         r.push_back(
@@ -168,10 +221,11 @@ std::vector<LRechteck> Markierung_Bereiche(Canvas& dc, const CursorGeometrie& g,
 void Cursor_drucken(Canvas& dc, float xpos, float yunten, float yoben, int G1, int G2, const STRUCT_PUNKT& p1,
                     const STRUCT_PUNKT& p2, std::optional<float> h1, std::optional<float> h2) {
     schriftHoehe(dc, CURSOR_SCHRIFTHOEHE_DRUCK);
-    schreiben(dc, beschriftungen(G1 && G2));
+    const Lage l = lage(dc);
+    schreiben(dc, beschriftungen(l, G1 && G2));
     const int x = kappen(xpos);
     dc.invertierteLinie({x, kappen(yunten)}, {x, kappen(yoben)});
-    schreiben(dc, werte(G1, G2, p1, p2, h1, h2));
+    schreiben(dc, werte(l, G1, G2, p1, p2, h1, h2));
     schriftHoehe(dc, KURVEN_SCHRIFTHOEHE);
 }
 

@@ -40,6 +40,8 @@ CursorKurven favCursorKurven(const ZorState& s, Gezeichnet g);
 CursorKurven fkfCursorKurven(const ZorState& s, Gezeichnet g);
 
 // Labels "Abszisse:", "Ordinate:" and, with both curves, "Differenz:" in the selected font.
+// The lowest point of the readout's rows in the current font, for labels below it.
+int Cursor_Unterkante(Canvas& dc);
 void Cursor_Beschriftung(Canvas& dc, const CursorKurven& k);
 
 // The cursor line and its values at position xpos (no erasing: the window repaints).

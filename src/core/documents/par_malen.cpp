@@ -1,9 +1,13 @@
 #include "core/documents/par_malen.h"
 
 #include "core/documents/kennzeilen.h"
+#include "core/plot/textlage.h"
 
 namespace zor {
 namespace {
+
+// Top of the "Parametersatz" headings of the model pictures (their templates' heading line).
+constexpr int OBERKANTE_UEBERSCHRIFT = 8000;
 
 double ganz(double v) { return static_cast<double>(static_cast<int>(v)); }
 
@@ -15,6 +19,9 @@ std::vector<ParBild> PAR_Anordnung(const ZorState& s, int links, int oben, int r
     const bool breit = !(rechts < 2.8 * unten);
     Abbildung a;
     a.fensterX = a.fensterY = 10000;
+    // Text scales with the picture in both directions, so the lines keep the layout they
+    // were placed for, however narrow or tall the window.
+    a.schriftgrenzen = Schriftgrenzen{0, 1e9};
     if (s.Modell.M1 == 0 || s.Modell.M2 == 0) {
         a.viewportX = ganz((breit ? 0.5 : 0.25) * W);
         a.viewportY = ganz(-0.5 * H);
@@ -61,10 +68,14 @@ void datplot(Canvas& dc, const ZorState& s, int m) {
     dc.setzeSchrift({Schriftfamilie::Swiss, 2109});
     dc.setzeAusrichtung(Ausrichtung::Mitte);
     dc.setzeTextfarbe(farbeAus(s.farbe[static_cast<std::size_t>(m)]));
-    const int a = dc.oberlaenge();
-    dc.text({0, static_cast<int>(9000 - 0.4 * a)}, m == 0 ? "Parametersatz 1: Datei" : "Parametersatz 2: Datei");
+    // The heading's top stays level with the model pictures' headings: higher, the second
+    // set's heading would cover the first set's last lines when the two stand one above the other.
+    const int kopf = OBERKANTE_UEBERSCHRIFT - dc.oberlaenge();
+    dc.text({0, kopf}, m == 0 ? "Parametersatz 1: Datei" : "Parametersatz 2: Datei");
+    const int zeile = dc.textmass("P").hoehe;
     dc.setzeSchrift({Schriftfamilie::Swiss, 1887});
-    dc.text({0, static_cast<int>(6500 - 0.4 * a)}, dateiVon(s, m).szFileName);
+    const std::string& name = dateiVon(s, m).szFileName;
+    dc.text(insFenster(dc, {0, kopf - zeile - dc.oberlaenge() / 2}, name), name);
     dc.setzeSchrift({vorher.familie, 1050});
     dc.setzeTextfarbe(farbeVorher);
 }

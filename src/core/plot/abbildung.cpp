@@ -1,5 +1,6 @@
 #include "core/plot/abbildung.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/plot/plotzahlen.h"
@@ -26,6 +27,19 @@ double Abbildung::skalaY() const {
     return std::abs(sy) <= std::abs(sx) ? sy : std::copysign(std::abs(sx), sy);
 }
 
+Schriftgrenzen Schriftgrenzen::fuerDiagramm(double dpi) {
+    const double f = dpi > 0 ? dpi / 96.0 : 1.0;
+    // 10 px is the smallest text still read without effort; above 24 px labels only crowd.
+    return {10 * f, 24 * f};
+}
+
+double Abbildung::schriftPixel(int hoehe) const {
+    const double sy = std::abs(skalaY());
+    if (!schriftgrenzen) return std::abs(hoehe * sy);
+    const double skala = std::min(std::abs(skalaX()), sy);
+    return std::clamp(std::abs(hoehe * skala), schriftgrenzen->minPixel, std::max(schriftgrenzen->minPixel, schriftgrenzen->maxPixel));
+}
+
 Geraetepunkt Abbildung::geraet(LPunkt p) const {
     return {p.x * skalaX() + ursprungX, p.y * skalaY() + ursprungY};
 }
@@ -44,6 +58,7 @@ Abbildung Abbildung::fenstereigenschaften(int breite, int hoehe) {
     a.viewportY = static_cast<int>(-0.5 * hoehe);
     a.ursprungX = static_cast<int>(0.5 * breite);
     a.ursprungY = static_cast<int>(0.5 * hoehe);
+    a.schriftgrenzen = Schriftgrenzen::fuerDiagramm();
     return a;
 }
 

@@ -1,10 +1,14 @@
 #include "core/plot/achse.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "core/plot/plotzahlen.h"
+#include "core/plot/textlage.h"
 
 namespace zor {
 namespace {
@@ -68,35 +72,81 @@ void Achse(Canvas& dc, const Achsendaten& d) {
     Dreieck(dc, d.xmitte, d.yoben, static_cast<float>(PI / 2), 0.53f, seite);
 }
 
+namespace {
+
+struct Strichtext {
+    long long i;
+    int pos;
+    std::string text;  // empty: a tick without a label
+};
+
+std::vector<Strichtext> strichtexte(long long unten, long long mitte, long long oben, long long skala, int groesse,
+                                    char art, float wert) {
+    std::vector<Strichtext> t;
+    striche(unten, mitte, oben, skala, groesse, 1, [&](long long i, long long pos) {
+        std::string text;
+        if (i != 0)
+            text = beschriftung(i, art, wert);
+        else if (art == 'l')
+            text = dekadenForm(std::pow(10.0, wert - 1.0));
+        t.push_back({i, kappen(static_cast<double>(pos)), std::move(text)});
+    });
+    return t;
+}
+
+// Every how many ticks a label fits: 1, 2, 5, 10, 20, 50, ... ticks of skala units must
+// hold the largest label and a gap.
+long long labelschritt(long long skala, int bedarf) {
+    if (skala <= 0) return 1;
+    for (long long dekade = 1;; dekade *= 10)
+        for (const long long f : {1, 2, 5})
+            if (f * dekade * skala >= bedarf || f * dekade > MAX_STRICHE) return f * dekade;
+}
+
+}  // namespace
+
 void Achsenbeschriftung(Canvas& dc, const Achsendaten& d) {
     const Schrift vorher = dc.schrift();
     const Ausrichtung ausrichtungVorher = dc.ausrichtung();
     const double g = d.groesse;
     dc.setzeSchrift({Schriftfamilie::Swiss, schrifthoehe(d.groesse)});
     const int oberlaenge = dc.oberlaenge();
+    Textbelegung belegt;
 
+    const auto xtexte = strichtexte(d.xlinks, d.xmitte, d.xrechts, d.xskala, d.groesse, d.a, d.xwert);
+    int breitest = 0;
+    for (const Strichtext& t : xtexte) breitest = std::max(breitest, dc.textmass(t.text).breite);
+    const long long xschritt = labelschritt(d.xskala, breitest + dc.textmass("0").breite);
     dc.setzeAusrichtung(Ausrichtung::Mitte);
     const int xTextY = kappen(d.ymitte - 4.5 * g);
-    striche(d.xlinks, d.xmitte, d.xrechts, d.xskala, d.groesse, 1, [&](long long i, long long x) {
-        const int X = kappen(static_cast<double>(x));
-        if (i != 0)
-            dc.text({X, xTextY}, beschriftung(i, d.a, d.xwert));
-        else if (d.a == 'l')
-            dc.text({X, xTextY}, dekadenForm(std::pow(10.0, d.xwert - 1.0)));
-        dc.linie({X, kappen(d.ymitte + g)}, {X, kappen(d.ymitte - g)});
-    });
+    for (const Strichtext& t : xtexte) {
+        if (!t.text.empty() && t.i % xschritt == 0) {
+            const LRechteck k = textkasten(dc, {t.pos, xTextY}, t.text);
+            // The axis' end is left free for the axis name the templates put there.
+            if (innerhalb(k, DIAGRAMMFENSTER) && k.rechts <= d.xrechts - 2 * g && belegt.frei(k)) {
+                dc.text({t.pos, xTextY}, t.text);
+                belegt.belegen(k);
+            }
+        }
+        dc.linie({t.pos, kappen(d.ymitte + g)}, {t.pos, kappen(d.ymitte - g)});
+    }
 
+    const auto ytexte = strichtexte(d.yunten, d.ymitte, d.yoben, d.yskala, d.groesse, d.b, d.ywert);
+    const int zeilenhoehe = dc.textmass("0").hoehe;
+    const long long yschritt = labelschritt(d.yskala, zeilenhoehe + zeilenhoehe / 4);
     dc.setzeAusrichtung(Ausrichtung::Rechts);
     const int yTextX = kappen(d.xmitte - 1.5 * g);
-    striche(d.yunten, d.ymitte, d.yoben, d.yskala, d.groesse, 1, [&](long long i, long long y) {
-        const int Y = kappen(static_cast<double>(y));
-        const int textY = kappen(static_cast<double>(y) - 0.4 * oberlaenge);
-        if (i != 0)
-            dc.text({yTextX, textY}, beschriftung(i, d.b, d.ywert));
-        else if (d.b == 'l')
-            dc.text({yTextX, textY}, dekadenForm(std::pow(10.0, d.ywert - 1.0)));
-        dc.linie({kappen(d.xmitte + g), Y}, {kappen(d.xmitte - g), Y});
-    });
+    for (const Strichtext& t : ytexte) {
+        if (!t.text.empty() && t.i % yschritt == 0) {
+            const LPunkt anker = insFenster(dc, {yTextX, kappen(t.pos - 0.4 * oberlaenge)}, t.text);
+            const LRechteck k = textkasten(dc, anker, t.text);
+            if (belegt.frei(k)) {
+                dc.text(anker, t.text);
+                belegt.belegen(k);
+            }
+        }
+        dc.linie({kappen(d.xmitte + g), t.pos}, {kappen(d.xmitte - g), t.pos});
+    }
 
     dc.setzeSchrift(vorher);
     dc.setzeAusrichtung(ausrichtungVorher);

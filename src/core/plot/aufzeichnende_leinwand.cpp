@@ -1,5 +1,9 @@
 #include "core/plot/aufzeichnende_leinwand.h"
 
+#include <cmath>
+
+#include "core/plot/textlage.h"
+
 namespace zor {
 namespace {
 
@@ -14,6 +18,31 @@ int codepunkte(std::string_view t) {
 
 Textmass AufzeichnendeLeinwand::mass(const Schrift& s, std::string_view text) {
     return {anteil(s.hoehe, 6, codepunkte(text)), s.hoehe};
+}
+
+Textmass AufzeichnendeLeinwand::textmass(std::string_view text) {
+    if (!geraet_) return mass(schrift(), text);
+    const double px = geraet_->schriftPixel(schrift().hoehe);
+    const double sx = std::abs(geraet_->skalaX()), sy = std::abs(geraet_->skalaY());
+    if (sx == 0 || sy == 0) return {};
+    return {static_cast<int>(0.6 * px * codepunkte(text) / sx), static_cast<int>(px / sy)};
+}
+
+int AufzeichnendeLeinwand::oberlaenge() {
+    if (!geraet_) return oberlaengeVon(schrift());
+    const double sy = std::abs(geraet_->skalaY());
+    return sy == 0 ? 0 : static_cast<int>(0.8 * geraet_->schriftPixel(schrift().hoehe) / sy);
+}
+
+LRechteck AufzeichnendeLeinwand::kasten(const Zeichenaufruf& t) {
+    const Schrift schriftVorher = schrift();
+    const Ausrichtung ausrichtungVorher = ausrichtung();
+    setzeSchrift(t.schrift);
+    setzeAusrichtung(t.ausrichtung);
+    const LRechteck k = textkasten(*this, t.punkte.at(0), t.text);
+    setzeSchrift(schriftVorher);
+    setzeAusrichtung(ausrichtungVorher);
+    return k;
 }
 
 Zeichenaufruf AufzeichnendeLeinwand::neu(Zeichenaufruf::Art art) const {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/plot/abbildung.h"
 #include "core/plot/canvas.h"
 
 namespace zor {
@@ -46,8 +47,14 @@ public:
     void ellipse(const LRechteck& r) override;
     void rechteck(const LRechteck& r) override;
     void text(LPunkt anker, std::string_view text) override;
-    Textmass textmass(std::string_view text) override { return mass(schrift(), text); }
-    int oberlaenge() override { return oberlaengeVon(schrift()); }
+    Textmass textmass(std::string_view text) override;
+    int oberlaenge() override;
+
+    // Measures text as a screen with this mapping would: the mapping's pixel height,
+    // the same proportions, converted back to logical units per axis.
+    void setzeGeraet(std::optional<Abbildung> a) { geraet_ = a; }
+    // The box a recorded text covers, measured as when it was drawn.
+    LRechteck kasten(const Zeichenaufruf& text);
     void beschneiden(std::optional<LRechteck> bereich) override;
     void invertierteLinie(LPunkt von, LPunkt bis) override;
 
@@ -59,6 +66,7 @@ public:
 private:
     Zeichenaufruf neu(Zeichenaufruf::Art art) const;
     std::vector<Zeichenaufruf> aufrufe_;
+    std::optional<Abbildung> geraet_;
 };
 
 }  // namespace zor

@@ -72,7 +72,10 @@ LadenErgebnis Load(ZorState& s, int satz, const std::string& szFile) {
         e.meldungen.push_back({TEXT_NICHT_GELESEN, TITEL_PROGRAMM, Symbol::Ausrufezeichen});
         e.fehlernummer = q.fehlernummer;
         return e;
-    case Quellpruefung::Grund::Leer: e.meldungen.push_back({TEXT_LAENGE_NULL, TITEL_FEHLER, Symbol::Keins}); return e;
+    case Quellpruefung::Grund::Leer:
+        // Which of the two sets' files is empty is not obvious from the message alone.
+        e.meldungen.push_back({std::string(TEXT_LAENGE_NULL) + "\n" + szFile, TITEL_FEHLER, Symbol::Keins});
+        return e;
     case Quellpruefung::Grund::Keiner: break;
     }
     const auto v = satzSicht(s, satz);
