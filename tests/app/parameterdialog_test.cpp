@@ -370,6 +370,19 @@ private slots:
         QCOMPARE(int(s().Modell.M2), int(zor::GE2));
     }
 
+    // "Übernehmen" on the quantities the dialog opened with gives back the stored values
+    // exactly, not their last digits' noise.
+    void zieleUnveraendertUebernommen() {
+        const zor::ModellWerte vorher = s().GEWert1;
+        ModalSkript skript;
+        skript.dann([&](QWidget* d) {
+            klick(d, ID_ZIEL_UEBERNEHMEN);
+            klick(d, ID_BESTAETIGEN);
+        });
+        f_->mainframe_OnCommand(CMD_SATZ1_GE);
+        QVERIFY(s().GEWert1 == vorher);
+    }
+
     // A 4-state line is refused in the dialog, which keeps the text; a gemodel line
     // becomes set 1's GE model, and copying gives the line back. A set netem cannot
     // express copies nothing and says why.

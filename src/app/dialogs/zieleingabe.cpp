@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 
 #include "core/plot/plotzahlen.h"
+#include "core/util/format.h"
 
 namespace zor::app {
 namespace {
@@ -18,7 +19,10 @@ constexpr const char* BESCHRIFTUNG[4] = {"mittlere Fehlerwahrscheinlichkeit =", 
 constexpr const char* UEBERNEHMEN = "Ü&bernehmen";
 constexpr const char* KEINE_UEBERGAENGE = "Übergänge: –";
 
-QString zahl(double v) { return QString::fromStdString(gcvtForm(v, 7)); }
+// Nine digits: the start values read back to the stored single-precision fields.
+QString zahl(double v) { return QString::fromStdString(gcvtForm(v, 9)); }
+// The transitions as they will be stored: single precision, its shortest text.
+QString uebergang(float v) { return QString::fromStdString(kurvenzahl(v)); }
 
 }  // namespace
 
@@ -44,6 +48,7 @@ Zieleingabe::Zieleingabe(Modellart art, Uebernahme uebernahme, QWidget* eltern)
         meldungen_[static_cast<std::size_t>(i)] = m;
         connect(e, &QLineEdit::textChanged, this, [this, i] {
             bearbeitet_ = static_cast<Zielfeld>(i);
+            veraendert_ = true;
             pruefen();
         });
     }
@@ -69,6 +74,7 @@ void Zieleingabe::vorbelegen(const Kenngroessen& k, float fehlerBad, float fehle
     felder_[2]->setText(zahl(fehlerBad));
     felder_[3]->setText(zahl(fehlerGood));
     bearbeitet_ = Zielfeld::Fehlerwahrscheinlichkeit;
+    veraendert_ = false;
     pruefen();
 }
 
@@ -87,12 +93,12 @@ void Zieleingabe::pruefen() {
     }
     const char* q = art_ == Modellart::MC ? "q" : "p";
     uebergaenge_->setText(QStringLiteral("%1(G|B) = %2, %1(B|G) = %3")
-                              .arg(QLatin1String(q), zahl(ergebnis_.uebergaenge->Good_From_Bad),
-                                   zahl(ergebnis_.uebergaenge->Bad_From_Good)));
+                              .arg(QLatin1String(q), uebergang(ergebnis_.uebergaenge->Good_From_Bad),
+                                   uebergang(ergebnis_.uebergaenge->Bad_From_Good)));
 }
 
 void Zieleingabe::uebernehmen() {
-    if (ergebnis_ && uebernahme_) uebernahme_(ergebnis_.ziele, *ergebnis_.uebergaenge);
+    if (ergebnis_ && uebernahme_ && veraendert_) uebernahme_(ergebnis_.ziele, *ergebnis_.uebergaenge);
 }
 
 }  // namespace zor::app

@@ -43,6 +43,9 @@ private:
     Modellart art_;
     Uebernahme uebernahme_;
     Zielfeld bearbeitet_ = Zielfeld::Fehlerwahrscheinlichkeit;
+    // False while the targets are those the fields were filled from: taking them over then
+    // keeps the stored values instead of their recomputed last digits.
+    bool veraendert_ = false;
     std::array<QLineEdit*, 4> felder_{};
     std::array<QLabel*, 4> meldungen_{};
     QLabel* uebergaenge_ = nullptr;
