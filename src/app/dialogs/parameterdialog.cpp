@@ -64,7 +64,8 @@ Parameterdialog::Parameterdialog(Kontext& kontext, Modellart art, QWidget* elter
         connect(e, &QLineEdit::textChanged, this, &Parameterdialog::kenngroessenZeigen);
     kenngroessenZeigen();
     if (ziele_ && kenngroessen_->kenngroessen())
-        ziele_->vorbelegen(*kenngroessen_->kenngroessen(), werte_[gemc::Bad], werte_[gemc::Good]);
+        ziele_->vorbelegen(*kenngroessen_->kenngroessen(), werte_[gemc::Bad], werte_[gemc::Good], werte_[gemc::Good_From_Bad],
+                           werte_[gemc::Bad_From_Good]);
     groesseAnpassen();
 }
 

@@ -19,10 +19,10 @@ constexpr const char* BESCHRIFTUNG[4] = {"mittlere Fehlerwahrscheinlichkeit =", 
 constexpr const char* UEBERNEHMEN = "Ü&bernehmen";
 constexpr const char* KEINE_UEBERGAENGE = "Übergänge: –";
 
-// Nine digits: the start values read back to the stored single-precision fields.
-QString zahl(double v) { return QString::fromStdString(gcvtForm(v, 9)); }
-// The transitions as they will be stored: single precision, its shortest text.
-QString uebergang(float v) { return QString::fromStdString(kurvenzahl(v)); }
+QString zahl(double v) { return QString::fromStdString(gcvtForm(v, 7)); }
+// Stored single-precision values (the transitions, the error probabilities) as their
+// shortest text: "0.4", not "0.400000006".
+QString gespeichert(float v) { return QString::fromStdString(kurvenzahl(v)); }
 
 }  // namespace
 
@@ -67,12 +67,15 @@ Zieleingabe::Zieleingabe(Modellart art, Uebernahme uebernahme, QWidget* eltern)
     g->addWidget(knopf_, 8, 1, Qt::AlignRight);
 }
 
-void Zieleingabe::vorbelegen(const Kenngroessen& k, float fehlerBad, float fehlerGood) {
+void Zieleingabe::vorbelegen(const Kenngroessen& k, float fehlerBad, float fehlerGood, float goodVonBad,
+                             float badVonGood) {
+    goodVonBad_ = goodVonBad;
+    badVonGood_ = badVonGood;
     const QSignalBlocker b0(felder_[0]), b1(felder_[1]), b2(felder_[2]), b3(felder_[3]);
     felder_[0]->setText(zahl(k.fehlerwahrscheinlichkeit));
     felder_[1]->setText(k.zustaende.size() == 2 ? zahl(k.zustaende[1].verweildauer) : QString());
-    felder_[2]->setText(zahl(fehlerBad));
-    felder_[3]->setText(zahl(fehlerGood));
+    felder_[2]->setText(gespeichert(fehlerBad));
+    felder_[3]->setText(gespeichert(fehlerGood));
     bearbeitet_ = Zielfeld::Fehlerwahrscheinlichkeit;
     veraendert_ = false;
     pruefen();
@@ -92,9 +95,10 @@ void Zieleingabe::pruefen() {
         return;
     }
     const char* q = art_ == Modellart::MC ? "q" : "p";
-    uebergaenge_->setText(QStringLiteral("%1(G|B) = %2, %1(B|G) = %3")
-                              .arg(QLatin1String(q), uebergang(ergebnis_.uebergaenge->Good_From_Bad),
-                                   uebergang(ergebnis_.uebergaenge->Bad_From_Good)));
+    // Untouched targets stand for the stored transitions, not their recomputed last digits.
+    const float gb = veraendert_ ? ergebnis_.uebergaenge->Good_From_Bad : goodVonBad_;
+    const float bg = veraendert_ ? ergebnis_.uebergaenge->Bad_From_Good : badVonGood_;
+    uebergaenge_->setText(QStringLiteral("%1(G|B) = %2, %1(B|G) = %3").arg(QLatin1String(q), gespeichert(gb), gespeichert(bg)));
 }
 
 void Zieleingabe::uebernehmen() {

@@ -34,7 +34,7 @@ public:
     Zieleingabe(Modellart art, Uebernahme uebernahme, QWidget* eltern = nullptr);
 
     // The targets of the dialog's current values.
-    void vorbelegen(const Kenngroessen& k, float fehlerBad, float fehlerGood);
+    void vorbelegen(const Kenngroessen& k, float fehlerBad, float fehlerGood, float goodVonBad, float badVonGood);
 
 private:
     void pruefen();
@@ -46,6 +46,7 @@ private:
     // False while the targets are those the fields were filled from: taking them over then
     // keeps the stored values instead of their recomputed last digits.
     bool veraendert_ = false;
+    float goodVonBad_ = 0, badVonGood_ = 0;  // the stored transitions the targets came from
     std::array<QLineEdit*, 4> felder_{};
     std::array<QLabel*, 4> meldungen_{};
     QLabel* uebergaenge_ = nullptr;
