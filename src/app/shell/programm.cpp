@@ -13,6 +13,7 @@
 #include "app/platform/einzelinstanz.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/shell/hauptfenster.h"
+#include "app/media/dateitypen.h"
 #include "app/shell/startargumente.h"
 #include "core/io/signale.h"
 #include "core/util/systemfehler.h"
@@ -71,6 +72,9 @@ int zorwerkMain(int argc, char** argv) {
     // Without a window manager that honours "maximised" the frame still fills the screen.
     if (const QScreen* schirm = rahmen.screen()) rahmen.setGeometry(schirm->availableGeometry());
     rahmen.showMaximized();
+    QStringList dateien;
+    for (const std::string& d : start.dateien) dateien << QString::fromLocal8Bit(d.c_str());
+    oeffneDateien(rahmen, dateien);
     return QApplication::exec();
 }
 

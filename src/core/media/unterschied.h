@@ -34,5 +34,9 @@ Unterschiedszahl unterschiedeZaehlen(Bytequelle& a, Bytequelle& b, Fortschritt& 
 
 inline constexpr const char* TEXT_KEIN_UNTERSCHIED = "Kein weiterer Unterschied.";
 inline constexpr const char* TEXT_UNTERSCHIEDE_ZAEHLEN = "wird verglichen!";
+inline constexpr const char* TEXT_UNTERSCHIEDE_ZAHL = "%llu Bytes und %llu Bits verschieden";
+inline constexpr const char* TEXT_KEIN_GEGENSTUECK =
+    "Dieses Dokument hat kein Gegenstück: Unterschiede zeigen zwei nebeneinander geöffnete Dateien "
+    "(nach dem Verfälschen „Ergebnis anzeigen?“).";
 
 }  // namespace zor
