@@ -1,6 +1,7 @@
 // The difference picture of a picture file and its corrupted copy.
 
 #include <QFileInfo>
+#include <QMdiArea>
 #include <QPointer>
 
 #include <cmath>

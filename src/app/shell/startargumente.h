@@ -14,7 +14,7 @@ struct Startargumente {
     std::string ausgabe;     // for stdout
     std::string fehler;      // for stderr
     bool plattformGewaehlt = false;  // -platform given: Qt needs no display variable
-    std::vector<std::string> dateien;  // files to open in their fitting windows
+    std::vector<std::string> dateien{};  // files to open in their fitting windows
 };
 
 // argv[0] is the program; Qt's own options (-platform, -style, …) are left for Qt.
