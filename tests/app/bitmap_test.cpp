@@ -267,6 +267,8 @@ private slots:
         Bitmapdokument* d = oeffne(schreibe(b, "klein.bmp"));
         QVERIFY(d);
         BitmapAnsicht& a = d->ansicht();
+        d->parentWidget()->resize(600, 400);
+        QCoreApplication::processEvents();
         const QList<std::pair<int, double>> schritte = {{CMD_ZOOM_GROESSER, 2}, {CMD_ZOOM_GROESSER, 4},
                                                         {CMD_ZOOM_KLEINER, 2},  {CMD_ZOOM_1_1, 1},
                                                         {CMD_ZOOM_KLEINER, 1}};

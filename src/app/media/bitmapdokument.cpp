@@ -12,6 +12,7 @@
 #include "app/media/bitmap_modul.h"
 #include "app/media/medienfilter.h"
 #include "app/platform/meldungsdienst.h"
+#include "core/media/bilddifferenz.h"
 #include "core/media/bildvergleich.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "core/util/format.h"
