@@ -21,6 +21,7 @@
 
 #include "app/context/befehle.h"
 #include "app/media/dateiansicht.h"
+#include "app/media/dateitypen.h"
 #include "app/media/medienfilter.h"
 #include "app/shell/werkzeugleiste.h"
 #include "core/corruption/verfaelschen.h"
@@ -298,6 +299,18 @@ private slots:
         f_->mainframe_OnCommand(CMD_NAECHSTER_UNTERSCHIED);
         QCOMPARE(r_->meldungen().size(), 1);
         QVERIFY(r_->meldungen().first().startsWith("Dieses Dokument hat kein Gegenstück"));
+    }
+
+    // Files given on the command line: bits, hex, a picture, and a "picture" that is none.
+    void dateienImPassendenFenster() {
+        oeffneDateien(*f_, {datei("f.ffo", "\x01"), datei("v.VGL", "\x02"), QStringLiteral(ZOR_TESTDATEN "/bmp/indexed_4bit.bmp"),
+                            datei("kaputt.bmp", "kein Bild")});
+        QStringList arten;
+        for (MdiDokument* d : f_->dokumente()) {
+            const auto* a = qobject_cast<Dateiansicht*>(d);
+            arten << (a ? (a->ansicht() == Ansicht::Bin ? "bin" : "hex") : d->metaObject()->className());
+        }
+        QCOMPARE(arten, (QStringList{"bin", "hex", "zor::app::Bitmapdokument", "hex"}));
     }
 
     // A sparse file beyond 4 GiB: the ends and the middle are reachable through the bar.
