@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
+#include <QTimer>
 #include <QTranslator>
 
 #include "app/context/texte.h"
@@ -74,7 +75,8 @@ int zorwerkMain(int argc, char** argv) {
     rahmen.showMaximized();
     QStringList dateien;
     for (const std::string& d : start.dateien) dateien << QString::fromLocal8Bit(d.c_str());
-    oeffneDateien(rahmen, dateien);
+    // Once the maximised frame is laid out, so the windows size themselves to its area.
+    QTimer::singleShot(0, &rahmen, [&rahmen, dateien] { oeffneDateien(rahmen, dateien); });
     return QApplication::exec();
 }
 
