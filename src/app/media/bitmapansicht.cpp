@@ -144,8 +144,13 @@ void BitmapAnsicht::paintEvent(QPaintEvent* e) {
     if (!bildteil.isEmpty()) {
         const QRectF ziel(bildteil.left() * faktor_, bildteil.top() * faktor_, bildteil.width() * faktor_,
                           bildteil.height() * faktor_);
-        p.drawImage(ziel, bild_, bildteil);
-        if (faktor_ >= ZOOM_GITTER_AB) zeichneGitter(p, bildteil);
+        // Whole factors replicate the pixels themselves: exact squares, and far quicker
+        // than a scaled draw.
+        const int ganz = static_cast<int>(faktor_);
+        if (ganz >= 2 && ganz == faktor_)
+            p.drawImage(ziel.topLeft(), vergroessert(bild_, bildteil, ganz, faktor_ >= ZOOM_GITTER_AB));
+        else
+            p.drawImage(ziel, bild_, bildteil);
     }
     // Around the picture the window's own background.
     const QRegion rest = QRegion(neu) - QRegion(flaeche);
@@ -153,17 +158,35 @@ void BitmapAnsicht::paintEvent(QPaintEvent* e) {
     zeichneAuswahl(p);
 }
 
-void BitmapAnsicht::zeichneGitter(QPainter& p, const QRect& bildteil) const {
-    p.save();
-    p.setPen(QPen(QColor(128, 128, 128, 110), 0));
-    QVector<QLineF> linien;
-    linien.reserve(bildteil.width() + bildteil.height() + 2);
-    const double oben = bildteil.top() * faktor_, unten = (bildteil.bottom() + 1) * faktor_;
-    const double links = bildteil.left() * faktor_, rechts = (bildteil.right() + 1) * faktor_;
-    for (int x = bildteil.left(); x <= bildteil.right() + 1; ++x) linien.append({x * faktor_, oben, x * faktor_, unten});
-    for (int y = bildteil.top(); y <= bildteil.bottom() + 1; ++y) linien.append({links, y * faktor_, rechts, y * faktor_});
-    p.drawLines(linien);
-    p.restore();
+QImage vergroessert(const QImage& bild, const QRect& teil, int faktor, bool gitter) {
+    const QImage quelle = bild.format() == QImage::Format_RGB32 || bild.format() == QImage::Format_ARGB32
+                              ? bild
+                              : bild.convertToFormat(QImage::Format_RGB32);
+    QImage aus(teil.width() * faktor, teil.height() * faktor, QImage::Format_RGB32);
+    // The grid line of a square differs from its pixel in every channel: darker on a
+    // light channel, lighter on a dark one.
+    auto kanal = [](int v) { return v >= 128 ? v * 3 / 4 : v * 3 / 4 + 64; };
+    auto dunkel = [kanal](QRgb c) { return qRgb(kanal(qRed(c)), kanal(qGreen(c)), kanal(qBlue(c))); };
+    for (int y = 0; y < teil.height(); ++y) {
+        const auto* q = reinterpret_cast<const QRgb*>(quelle.constScanLine(teil.top() + y)) + teil.left();
+        auto* erste = reinterpret_cast<QRgb*>(aus.scanLine(y * faktor));
+        for (int x = 0; x < teil.width(); ++x) {
+            const QRgb c = q[x] | 0xFF000000u;
+            std::fill_n(erste + x * faktor, faktor, gitter ? dunkel(c) : c);
+        }
+        auto* zweite = reinterpret_cast<QRgb*>(aus.scanLine(y * faktor + std::min(1, faktor - 1)));
+        if (faktor > 1) {
+            for (int x = 0; x < teil.width(); ++x) {
+                const QRgb c = q[x] | 0xFF000000u;
+                std::fill_n(zweite + x * faktor, faktor, c);
+                if (gitter) zweite[x * faktor] = dunkel(c);
+            }
+        }
+        // The remaining rows of the square repeat its second row.
+        for (int k = 2; k < faktor; ++k)
+            std::copy_n(zweite, aus.width(), reinterpret_cast<QRgb*>(aus.scanLine(y * faktor + k)));
+    }
+    return aus;
 }
 
 void BitmapAnsicht::zeichneAuswahl(QPainter& p) const {

@@ -25,6 +25,10 @@ inline constexpr double ZOOM_GITTER_AB = 8;
 // The next zoom step (powers of two, 1:1 to 32:1) above resp. below `faktor`.
 double zoomStufe(double faktor, bool groesser);
 
+// The pixels of `teil` as squares of faktor × faktor, with a grid line at the top and left
+// of each square when `gitter` is set.
+QImage vergroessert(const QImage& bild, const QRect& teil, int faktor, bool gitter);
+
 class BitmapAnsicht : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -67,7 +71,6 @@ private:
     QPoint bildpunkt(QPointF p) const;
     QSize inhalt() const;
     double passenderFaktor() const;
-    void zeichneGitter(QPainter& p, const QRect& bildteil) const;
     void zeichneAuswahl(QPainter& p) const;
 
     QImage bild_;
