@@ -284,6 +284,7 @@ private slots:
         };
         QVERIFY(blau(0, cy) > 0);
         QCOMPARE(blau(cy + 1, bild.height()), 0);
+        QVERIFY(speichereBild(f_, "hex_nebeneinander"));
         schritt(CMD_NAECHSTER_UNTERSCHIED, 0x1ff);
         QCOMPARE(rechts->unterschiedsstelle(), std::optional<std::uint64_t>(0x1fff));
         QVERIFY(r_->meldungen().isEmpty());

@@ -80,7 +80,8 @@ void Wellenform::setzeDateien(const QString& original, const QString& vergleich)
     format_ = std::get<WavFormat>(f);
     von_ = 0;
     bis_ = format_.frames;
-    hinweis_ = QStringLiteral("%1 Hz, %2 Bit, %3 Kanäle").arg(format_.abtastrate).arg(format_.bits).arg(format_.kanaele);
+    hinweis_ = QStringLiteral("%1 Hz, %2 Bit, %3").arg(format_.abtastrate).arg(format_.bits)
+                   .arg(format_.kanaele == 1 ? QStringLiteral("mono") : QStringLiteral("%1 Kanäle").arg(format_.kanaele));
     // The overview and the SNR once per pair of files.
     ++offen_;
     struct Gesamt {
