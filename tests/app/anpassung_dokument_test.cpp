@@ -18,7 +18,10 @@
 #include "app/shell/fortschrittsfenster.h"
 #include "app/hintergrund/hintergrund.h"
 #include "app/plot/bildausgabe.h"
+#include "app/context/befehle.h"
 #include "core/documents/anpassung_tabelle.h"
+#include "core/io/ausgabedatei.h"
+#include "core/util/format.h"
 #include "core/models/satzparameter.h"
 #include "core/models/vorgaben.h"
 #include "support/dialog_hilfen.h"
@@ -121,6 +124,17 @@ private slots:
                  0);
         const QImage fenster = zor::bildVon({640, 400}, [d](QPainter& p) { d->zeichnen(p, {640, 400}); });
         QCOMPARE(QImage(png).convertToFormat(fenster.format()), fenster);
+
+        // The export never replaces the fitted file, not even through a link.
+        const QByteArray vorher = liesDatei(datei);
+        QVERIFY(QFile::link(datei, tmp_.filePath("tabelle.csv")));
+        r_->dateiwahl.antworten = {tmp_.filePath("tabelle.csv")};
+        const auto vor = r_->meldungen().size();
+        f_->mainframe_OnCommand(CMD_EXPORTIEREN);
+        warteAufJob(*f_);
+        QCOMPARE(r_->meldungen().mid(vor), QStringList{QString::fromStdString(zor::format(
+                                      zor::TEXT_GLEICHE_DATEI, qPrintable(tmp_.filePath("tabelle.csv")), qPrintable(datei)))});
+        QCOMPARE(liesDatei(datei), vorher);
     }
 
     void abgelehnteFolgeLaesstDasFensterStehen_data() {

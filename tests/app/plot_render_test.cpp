@@ -110,7 +110,7 @@ private slots:
     void symbolschriftZeigtGriechisch() {
         // Symbol-font records arrive as Unicode; the face chosen for them must have the
         // Greek letters and signs the templates use.
-        const QFont schrift = QPainterCanvas::qtSchrift({Schriftfamilie::Symbol, 2000}, 0.03);
+        const QFont schrift = QPainterCanvas::qtSchrift({Schriftfamilie::Symbol, 2000}, abbildung(QSize(400, 300), 0.03, 0.03));
         const QFontMetrics m(schrift);
         for (const char32_t c : {U'α', U'Δ', U'π', U'≥', U'Σ'}) QVERIFY(m.inFontUcs4(c));
         QVERIFY(!tinte(textBild("≥", 0.03, 0.03, 2000)).isEmpty());

@@ -13,7 +13,6 @@
 #include "modellzustand.h"
 #include "plot_hilfen.h"
 #include "testnamen.h"
-#include "zeichnungsvorlage.h"
 
 using namespace zor;
 using Art = Zeichenaufruf::Art;
@@ -117,7 +116,7 @@ std::vector<Text> texte(const AufzeichnendeLeinwand& dc) {
 // The recording canvas's descent at height 1050 is 210: texts anchored at their bottom
 // have their baseline that far up.
 constexpr int UNTERLAENGE = 210;
-constexpr Farbe ROT{150, 0, 0};
+constexpr Farbe BLAU{0, 0, 150}, ROT{150, 0, 0};
 
 }  // namespace
 
@@ -127,7 +126,6 @@ int unterlaenge(AufzeichnendeLeinwand& dc) {
     return dc.textmass("0").hoehe - dc.oberlaenge();
 }
 
-// Labels right-aligned, values left of them in the sets' colours, the difference in black.
 TEST(CursorAnzeige, BeideKurvenMitDifferenz) {
     AufzeichnendeLeinwand dc = bildschirmLeinwand();
     const int unten = unterlaenge(dc);

@@ -188,17 +188,18 @@ void AnpassungDokument::zeichnen(QPainter& p, QSize groesse) {
 std::string AnpassungDokument::alsCsv() { return Anpassung_Csv(anpassung_); }
 
 void AnpassungDokument::dateiAnpassen(const QString& pfad) {
-    starten(QFileInfo(pfad).fileName(),
+    starten(QFileInfo(pfad).fileName(), pfad.toStdString(),
             [datei = pfad.toStdString()](Fortschritt& f) { return folgeLesen(datei, f); });
 }
 
 void AnpassungDokument::satzAnpassen(int satz) {
     // The worker gets a copy: the state may change while it runs.
-    starten(QString::fromUtf8(TEXT_SATZ).arg(satz + 1),
+    starten(QString::fromUtf8(TEXT_SATZ).arg(satz + 1), {},
             [p = satzparameter(kontext().zustand(), satz)](Fortschritt& f) { return folgeVonSatz(p, f); });
 }
 
-void AnpassungDokument::starten(const QString& quelle, std::function<Folgeneingabe(Fortschritt&)> lesen) {
+void AnpassungDokument::starten(const QString& quelle, std::string datei,
+                                std::function<Folgeneingabe(Fortschritt&)> lesen) {
     std::function<Lauf(Fortschritt&)> arbeit = [lesen = std::move(lesen)](Fortschritt& f) {
         Lauf l{lesen(f), {}};
         if (!l.eingabe.ok) return l;
@@ -207,7 +208,7 @@ void AnpassungDokument::starten(const QString& quelle, std::function<Folgeneinga
         l.eingabe.folge = {};
         return l;
     };
-    kontext().hintergrund().starten<Lauf>(this, {TITEL_ANPASSUNG}, std::move(arbeit), [this, quelle](Lauf l) {
+    kontext().hintergrund().starten<Lauf>(this, {TITEL_ANPASSUNG}, std::move(arbeit), [this, quelle, datei = std::move(datei)](Lauf l) {
         if (l.eingabe.abgebrochen || l.anpassung.abgebrochen) return;
         const Meldung* nein = !l.eingabe.ok ? &l.eingabe.meldung : !l.anpassung.ok ? &l.anpassung.meldung : nullptr;
         if (nein) {
@@ -217,6 +218,7 @@ void AnpassungDokument::starten(const QString& quelle, std::function<Folgeneinga
             return;
         }
         anpassung_ = std::move(l.anpassung);
+        datei_ = datei;
         anpassung_.hinweise.insert(anpassung_.hinweise.begin(), l.eingabe.hinweise.begin(), l.eingabe.hinweise.end());
         folge_->setText(QString::fromUtf8(TEXT_FOLGE).arg(quelle, QString::fromStdString(folgenZeile(anpassung_))));
         zeigen();

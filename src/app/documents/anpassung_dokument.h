@@ -48,6 +48,7 @@ public:
     void zeichnen(QPainter& p, QSize groesse) override;
     std::string alsCsv() override;
     bool hatCsv() const override { return anpassung_.ok; }
+    Eingaben eingaben() const override { return datei_.empty() ? Eingaben{} : Eingaben{datei_}; }
 
     // Fits the sequence of that file or of set 0/1 in the background; the window keeps
     // what it shows until a fit has finished, and after a cancel or a refusal.
@@ -63,12 +64,13 @@ protected:
     void paintEvent(QPaintEvent*) override {}
 
 private:
-    void starten(const QString& quelle, std::function<Folgeneingabe(Fortschritt&)> lesen);
+    void starten(const QString& quelle, std::string datei, std::function<Folgeneingabe(Fortschritt&)> lesen);
     void zeigen();
     const Modellanpassung* gewaehlt() const;
 
     Vorlagenquelle vorlagen_;
     Anpassung anpassung_;
+    std::string datei_;  // the fitted file, which the export must not replace; empty for a set
     QLabel* folge_;
     QLabel* hinweise_;
     QTableWidget* tabelle_;

@@ -97,8 +97,9 @@ void DokumenteModul::exportieren(int) {
     const auto pfad = kontext().dateiwahl().GetFileNameOutFWK(QStringLiteral("Exportieren"), d->windowTitle(), satz);
     if (!pfad) return;
     const Bildformat format = formatVon(*pfad);
-    // The files the sets read, as they are now: the export must not replace one.
-    const Eingaben geschuetzt = satzDateien(kontext().zustand());
+    // The files the sets and the document read, as they are now: the export must not replace one.
+    Eingaben geschuetzt = satzDateien(kontext().zustand());
+    for (std::string& e : d->eingaben()) geschuetzt.push_back(std::move(e));
     std::function<Ergebnis()> speichern;
     if (format == neben) {
         speichern = [d, pfad = *pfad, neben, geschuetzt] {
@@ -139,7 +140,7 @@ const Modul& DokumenteModul::beschreibung() {
                      {knopf(CMD_ZORWERK, 60, "aktualisieren", false)}},
                     {CMD_OEFFNEN_ALLE,
                      ruft<&D::oeffnenAlle>,
-                     "Öffnet alle 4 ZOR-Dokumente!",
+                     "Öffnet alle ZOR-Dokumente!",
                      {im(MENU_ZOR, "&Fenster/Ö&ffnen", 10, "&Alle")}},
                     {CMD_SCHLIESSEN_ALLE,
                      ruft<&D::schliessen>,

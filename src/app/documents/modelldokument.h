@@ -12,6 +12,7 @@
 #include "app/context/mdi_dokument.h"
 #include "app/documents/dokumentarten.h"
 #include "core/documents/anordnung.h"
+#include "core/io/ausgabedatei.h"
 
 class QMdiSubWindow;
 
@@ -45,6 +46,8 @@ public:
     // The shown curves as CSV, for the export and beside the picture on the clipboard.
     virtual std::string alsCsv() { return {}; }
     virtual bool hatCsv() const { return false; }
+    // Files the document reads besides the sets' files: its export must not replace them.
+    virtual Eingaben eingaben() const { return {}; }
 
     // The subwindow of the open document of that row, or nullptr.
     static QMdiSubWindow* unterfenster(Kontext& k, const ModellDokumentart& art);
