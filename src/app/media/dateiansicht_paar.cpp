@@ -7,7 +7,6 @@
 #include "app/context/kontext.h"
 #include "app/hintergrund/hintergrund.h"
 #include "app/platform/meldungsdienst.h"
-#include "core/media/bytequelle.h"
 #include "core/media/dateifenster.h"
 #include "core/media/markierung.h"
 #include "core/util/format.h"
@@ -21,13 +20,7 @@ void Dateiansicht::koppeln(Dateiansicht& a, Dateiansicht& b) {
     QPointer<Dateiansicht> pb = &b;
     a.kontext().hintergrund().starten<Unterschiedszahl>(
         &a, {x, TEXT_UNTERSCHIEDE_ZAEHLEN},
-        [x, y](Fortschritt& f) {
-            std::string warum;
-            auto qa = oeffneDatei(x, warum);
-            auto qb = oeffneDatei(y, warum);
-            if (!qa || !qb) return Unterschiedszahl{.abgebrochen = true};
-            return unterschiedeZaehlen(*qa, *qb, f);
-        },
+        [x, y](Fortschritt& f) { return unterschiedeZaehlen(x, y, f); },
         [pa = QPointer<Dateiansicht>(&a), pb](Unterschiedszahl z) {
             if (z.abgebrochen) return;
             for (Dateiansicht* d : {pa.data(), pb.data()})
@@ -69,13 +62,7 @@ void Dateiansicht::unterschied(Suchrichtung r) {
     const std::string x = pfad_.toStdString(), y = gegenstueck_->pfad_.toStdString();
     kontext().hintergrund().starten<Suchergebnis>(
         this, {titel().toStdString(), TEXT_UNTERSCHIEDE_ZAEHLEN},
-        [x, y, ab, r](Fortschritt& f) {
-            std::string warum;
-            auto qa = oeffneDatei(x, warum);
-            auto qb = oeffneDatei(y, warum);
-            if (!qa || !qb) return Suchergebnis{};
-            return naechsterUnterschied(*qa, *qb, ab, r, f);
-        },
+        [x, y, ab, r](Fortschritt& f) { return naechsterUnterschied(x, y, ab, r, f); },
         [this](Suchergebnis e) {
             if (e.art == Suchergebnis::Art::Abgebrochen) return;
             if (e.art == Suchergebnis::Art::NichtGefunden) {

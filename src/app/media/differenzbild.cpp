@@ -13,7 +13,6 @@
 #include "app/platform/meldungsdienst.h"
 #include "core/media/bilddifferenz.h"
 #include "core/media/bildvergleich.h"
-#include "core/media/bytequelle.h"
 #include "core/media/unterschied.h"
 #include "core/util/format.h"
 
@@ -44,13 +43,7 @@ bool zeigeDifferenzbild(Kontext& kontext, const QString& original, const QString
     auto differenz = std::make_shared<Bilddifferenz>(std::move(*d));
     return kontext.hintergrund().starten<Unterschiedszahl>(
         &kontext.mdiFlaeche(), {y, TEXT_UNTERSCHIEDE_ZAEHLEN},
-        [x, y](Fortschritt& f) {
-            std::string warum;
-            auto qa = oeffneDatei(x, warum);
-            auto qb = oeffneDatei(y, warum);
-            if (!qa || !qb) return Unterschiedszahl{.abgebrochen = true};
-            return unterschiedeZaehlen(*qa, *qb, f);
-        },
+        [x, y](Fortschritt& f) { return unterschiedeZaehlen(x, y, f); },
         [&kontext, differenz, original, kopie](Unterschiedszahl z) {
             if (z.abgebrochen) return;
             const std::string zahlen =
