@@ -253,12 +253,12 @@ private slots:
             for (int k = 0; k < 8; ++k) bits += (x >> k) & 1;
         }
         f_->zeigeNebeneinander(datei("a", a), datei("b", b));
-        QVERIFY(warteAufJob(*f_));
         const auto docs = f_->dokumente();
         QCOMPARE(docs.size(), 2);
         auto* links = qobject_cast<Dateiansicht*>(docs[0]);
         auto* rechts = qobject_cast<Dateiansicht*>(docs[1]);
         QCOMPARE(links->gegenstueck(), rechts);
+        QTRY_VERIFY(rechts->unterschiede().has_value());
         QCOMPARE(rechts->unterschiede()->bytes, bytes);
         QCOMPARE(rechts->unterschiede()->bits, bits);
         QVERIFY(links->windowTitle().endsWith(QStringLiteral("%1 Bytes und %2 Bits verschieden").arg(bytes).arg(bits)));

@@ -2,6 +2,7 @@
 
 #include "app/media/dateiansicht.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include "app/context/kontext.h"
@@ -17,18 +18,21 @@ void Dateiansicht::koppeln(Dateiansicht& a, Dateiansicht& b) {
     a.gegenstueck_ = &b;
     b.gegenstueck_ = &a;
     const std::string x = a.pfad().toStdString(), y = b.pfad().toStdString();
-    QPointer<Dateiansicht> pb = &b;
-    a.kontext().hintergrund().starten<Unterschiedszahl>(
-        &a, {x, TEXT_UNTERSCHIEDE_ZAEHLEN},
-        [x, y](Fortschritt& f) { return unterschiedeZaehlen(x, y, f); },
-        [pa = QPointer<Dateiansicht>(&a), pb](Unterschiedszahl z) {
-            if (z.abgebrochen) return;
-            for (Dateiansicht* d : {pa.data(), pb.data()})
-                if (d) {
-                    d->zahl_ = z;
-                    d->setWindowTitle(d->fensterTitel());
-                }
-        });
+    // Once the caller is through: a job dialog that paired the views closes first, as
+    // input (its close too) waits while a job runs.
+    QTimer::singleShot(0, &a, [pa = QPointer<Dateiansicht>(&a), pb = QPointer<Dateiansicht>(&b), x, y] {
+        if (!pa || !pb) return;
+        pa->kontext().hintergrund().starten<Unterschiedszahl>(
+            pa, {x, TEXT_UNTERSCHIEDE_ZAEHLEN}, [x, y](Fortschritt& f) { return unterschiedeZaehlen(x, y, f); },
+            [pa, pb](Unterschiedszahl z) {
+                if (z.abgebrochen) return;
+                for (Dateiansicht* d : {pa.data(), pb.data()})
+                    if (d) {
+                        d->zahl_ = z;
+                        d->setWindowTitle(d->fensterTitel());
+                    }
+            });
+    });
 }
 
 QString Dateiansicht::fensterTitel() const {
