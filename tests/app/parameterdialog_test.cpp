@@ -1,12 +1,20 @@
 // The parameter dialogs of both sets, run through the frame's commands: what they show,
 // what they refuse and with which dialog, retry and cancel, what a confirmation stores,
-// and the GE->MC result.
+// and the GE->MC result; the panel of derived quantities, the entry by quantities and
+// the netem commands.
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 
+#include <cmath>
+#include <limits>
 #include <memory>
 
 #include "app/context/befehle.h"
+#include "app/dialogs/netem_dialog.h"
+#include "app/dialogs/netem_modul.h"
+#include "app/dialogs/zieleingabe.h"
 #include "app/shell/menue.h"
 #include "app/shell/werkzeugleiste.h"
 #include "support/dialog_hilfen.h"
@@ -16,6 +24,24 @@
 #include "support/zor_modus_test.h"
 
 using namespace zor::app;
+
+namespace {
+
+constexpr double KEIN = std::numeric_limits<double>::quiet_NaN();
+
+// A value of the dialog's panel as a number; NaN for "–" or a missing line.
+double kennwert(QWidget* d, const char* schluessel) {
+    auto* l = d->findChild<QLabel*>(QStringLiteral("kenn_") + QLatin1String(schluessel));
+    bool ok = false;
+    const double v = l ? l->text().split(QLatin1Char(' ')).first().toDouble(&ok) : 0;
+    return ok ? v : KEIN;
+}
+
+bool nahe(double ist, double soll) {
+    return std::isnan(soll) ? std::isnan(ist) : std::fabs(ist - soll) <= 1e-6 * std::fabs(soll);
+}
+
+}  // namespace
 
 class ParameterdialogTest : public ZorModusTest {
     Q_OBJECT
@@ -262,6 +288,138 @@ private slots:
         if (!hinweis) QCOMPARE(dauer, QStringLiteral("8.090909"));
         QCOMPARE(s().gemc1, 1);
         QCOMPARE(int(s().Modell.M1), int(zor::GE1));
+    }
+    // The panel shows the mean error probability of the values the dialog opens with and
+    // follows every change of a field; an entry the dialog would refuse shows "–".
+    // Expected values are worked by hand from the start values.
+    void kenngroessenPanel_data() {
+        QTest::addColumn<int>("befehl");
+        QTest::addColumn<int>("feld");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("vorher");
+        QTest::addColumn<double>("nachher");
+        QTest::newRow("BSC p") << 507 << 306 << "0.25" << 0.1 << 0.25;
+        // 1/22; p(G|B) 0.2: 0.01 + 0.39 * 0.01/0.21
+        QTest::newRow("GE p(G|B)") << 508 << 309 << "0.2" << 1.0 / 22 << 0.6 / 21;
+        // share of BAD eG q(B|G) / (eG q(B|G) + eB q(G|B)) = 0.001/0.041, then 0.001/0.021
+        QTest::newRow("MC BAD") << 509 << 312 << "0.2" << 0.1 + 0.3 / 41 << 0.1 + 0.1 / 21;
+        // 1 / (pZ1/e1 + pZ2/e2 + pZ3/e3) = 1/42.875, then 1/43.1
+        QTest::newRow("SW e3") << 518 << 336 << "0.5" << 1 / 42.875 << 1 / 43.1;
+        QTest::newRow("SW Summe falsch") << 518 << 331 << "0.5" << 1 / 42.875 << KEIN;
+        QTest::newRow("GE Komma") << 508 << 310 << "0,1" << 1.0 / 22 << KEIN;
+    }
+    void kenngroessenPanel() {
+        QFETCH(int, befehl);
+        QFETCH(int, feld);
+        QFETCH(QString, text);
+        QFETCH(double, vorher);
+        QFETCH(double, nachher);
+        double gelesenVorher = 0, gelesenNachher = 0;
+        bool hinweis = false;
+        ModalSkript skript;
+        skript.dann([&](QWidget* d) {
+            gelesenVorher = kennwert(d, "Fehlerwahrscheinlichkeit");
+            tippen(d, feld, text);
+            gelesenNachher = kennwert(d, "Fehlerwahrscheinlichkeit");
+            hinweis = d->findChild<QLabel*>(QStringLiteral("kenn_hinweis"))->isVisibleTo(d);
+            klick(d, ID_ABBRECHEN);
+        });
+        f_->mainframe_OnCommand(befehl);
+        QVERIFY2(nahe(gelesenVorher, vorher), qPrintable(QString::number(gelesenVorher, 'g', 10)));
+        QVERIFY2(nahe(gelesenNachher, nachher), qPrintable(QString::number(gelesenNachher, 'g', 10)));
+        QCOMPARE(hinweis, std::isnan(nachher));
+        QVERIFY(r_->meldung.gezeigt.isEmpty());
+    }
+
+    // "Nach Kenngrößen": 1 % errors in bursts of 10 bits, BAD errs every other bit, GOOD
+    // never: p(G|B) = 0.1, p(B|G) = 0.1 * 0.02/0.98. An impossible mean error probability
+    // names its range (at most 10 * 0.5 / 11) beside its field and blocks the transfer.
+    void zieleingabe() {
+        ModalSkript skript;
+        QString meldung, uebergaenge;
+        bool gesperrt = false;
+        double panel = 0;
+        skript.dann([&](QWidget* d) {
+            tippen(d, ID_ZIEL_MITTEL, QStringLiteral("0.3"));
+            tippen(d, ID_ZIEL_BUENDEL, QStringLiteral("10"));
+            tippen(d, ID_ZIEL_BAD, QStringLiteral("0.5"));
+            tippen(d, ID_ZIEL_GOOD, QStringLiteral("0"));
+            tippen(d, ID_ZIEL_MITTEL, QStringLiteral("0.5"));
+            auto* m = d->findChild<QLabel*>(idName(ID_ZIEL_MELDUNG));
+            meldung = m->isVisibleTo(d) ? m->text() : QString();
+            gesperrt = !knopf(d, ID_ZIEL_UEBERNEHMEN)->isEnabled();
+            tippen(d, ID_ZIEL_MITTEL, QStringLiteral("0.01"));
+            uebergaenge = anzeige(d, ID_ZIEL_UEBERGAENGE);
+            klick(d, ID_ZIEL_UEBERNEHMEN);
+            panel = kennwert(d, "Fehlerwahrscheinlichkeit");
+            klick(d, ID_BESTAETIGEN);
+        });
+        f_->mainframe_OnCommand(516);
+        QVERIFY2(meldung.contains(QStringLiteral("mittlere Fehlerwahrscheinlichkeit")) &&
+                     meldung.contains(QStringLiteral("0.45454")),
+                 qPrintable(meldung));
+        QVERIFY(gesperrt);
+        QVERIFY2(uebergaenge.contains(QStringLiteral("p(G|B) = 0.1,")), qPrintable(uebergaenge));
+        QVERIFY(nahe(panel, 0.01));
+        const auto& w = s().GEWert2;
+        QCOMPARE(w[zor::gemc::Good_From_Bad], 0.1f);
+        QVERIFY(nahe(w[zor::gemc::Bad_From_Good], 0.1 * 0.02 / 0.98));
+        QCOMPARE(w[zor::gemc::Bad], 0.5f);
+        QCOMPARE(w[zor::gemc::Good], 0.0f);
+        QCOMPARE(w[zor::gemc::Bad_From_Bad], 0.9f);
+        QCOMPARE(int(s().Modell.M2), int(zor::GE2));
+    }
+
+    // "Übernehmen" on the quantities the dialog opened with gives back the stored values
+    // exactly, not their last digits' noise.
+    void zieleUnveraendertUebernommen() {
+        const zor::ModellWerte vorher = s().GEWert1;
+        ModalSkript skript;
+        skript.dann([&](QWidget* d) {
+            klick(d, ID_ZIEL_UEBERNEHMEN);
+            klick(d, ID_BESTAETIGEN);
+        });
+        f_->mainframe_OnCommand(CMD_SATZ1_GE);
+        QVERIFY(s().GEWert1 == vorher);
+    }
+
+    // A 4-state line is refused in the dialog, which keeps the text; a gemodel line
+    // becomes set 1's GE model, and copying gives the line back. A set netem cannot
+    // express copies nothing and says why.
+    void netem() {
+        ModalSkript skript;
+        QString meldung, behalten;
+        bool offen = false;
+        skript.dann([&](QWidget* d) {
+            tippen(d, ID_NETEM_ZEILE, QStringLiteral("loss state 1% 2%"));
+            klick(d, ID_BESTAETIGEN);
+            meldung = anzeige(d, ID_NETEM_MELDUNG);
+            behalten = eingabe(d, ID_NETEM_ZEILE)->text();
+            offen = d->isVisible();
+            tippen(d, ID_NETEM_ZEILE, QStringLiteral("tc qdisc add dev eth0 root netem loss gemodel 2% 20% 60% 0.5%"));
+            klick(d, ID_BESTAETIGEN);
+        });
+        f_->mainframe_OnCommand(CMD_SATZ1_NETEM_LESEN);
+        QCOMPARE(skript.gesehen, QStringList{idName(DLG_NETEM)});
+        QVERIFY2(meldung.contains(QStringLiteral("loss gemodel")), qPrintable(meldung));
+        QCOMPARE(behalten, QStringLiteral("loss state 1% 2%"));
+        QVERIFY(offen);
+        QCOMPARE(int(s().Modell.M1), int(zor::GE1));
+        QVERIFY(zor().hatHaken(508));
+        const auto& w = s().GEWert1;
+        QCOMPARE(w[zor::gemc::Bad_From_Good], 0.02f);
+        QCOMPARE(w[zor::gemc::Good_From_Bad], 0.2f);
+        QCOMPARE(w[zor::gemc::Bad], 0.6f);
+        QCOMPARE(w[zor::gemc::Good], 0.005f);
+        QCOMPARE(w[zor::gemc::Startwert], 3457.0f);
+
+        f_->mainframe_OnCommand(CMD_SATZ1_NETEM_KOPIEREN);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("loss gemodel 2% 20% 60% 0.5%"));
+        s().Modell.M2 = zor::SW2;
+        f_->mainframe_OnCommand(CMD_SATZ2_NETEM_KOPIEREN);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("loss gemodel 2% 20% 60% 0.5%"));
+        QCOMPARE(r_->meldung.gezeigt.size(), 1);
+        QVERIFY(r_->meldung.gezeigt[0].text.contains(QStringLiteral("BSC")));
     }
 };
 

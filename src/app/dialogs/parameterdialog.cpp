@@ -9,6 +9,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -16,7 +20,10 @@
 
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
+#include "app/dialogs/kenngroessen_panel.h"
+#include "app/dialogs/knopfzeile.h"
 #include "app/dialogs/parametervorlagen.h"
+#include "app/dialogs/zieleingabe.h"
 #include "app/platform/hinweise.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/platform/warnton.h"
@@ -53,6 +60,12 @@ Parameterdialog::Parameterdialog(Kontext& kontext, Modellart art, QWidget* elter
     setModal(true);
     aufbauen();
     anfangswerte();
+    for (const auto& [index, e] : eingaben_)
+        connect(e, &QLineEdit::textChanged, this, &Parameterdialog::kenngroessenZeigen);
+    kenngroessenZeigen();
+    if (ziele_ && kenngroessen_->kenngroessen())
+        ziele_->vorbelegen(*kenngroessen_->kenngroessen(), werte_[gemc::Bad], werte_[gemc::Good]);
+    groesseAnpassen();
 }
 
 QLineEdit* Parameterdialog::feldHinzufuegen(QWidget* eltern, QGridLayout* gitter, int zeile, const Eingabefeld& f) {
@@ -69,14 +82,25 @@ QLineEdit* Parameterdialog::feldHinzufuegen(QWidget* eltern, QGridLayout* gitter
 }
 
 void Parameterdialog::aufbauen() {
-    auto* l = new QVBoxLayout(this);
-    l->addWidget(new Modellbild(vorlage_.bild, this));
+    auto* aussen = new QVBoxLayout(this);
+    inhalt_ = new QWidget(this);
+    auto* spalten = new QHBoxLayout(inhalt_);
+    spalten->setContentsMargins(0, 0, 0, 0);
+    auto* l = new QVBoxLayout;
+    spalten->addLayout(l, 1);
+    rollen_ = new QScrollArea(this);
+    rollen_->setWidget(inhalt_);
+    rollen_->setWidgetResizable(true);
+    rollen_->setFrameShape(QFrame::NoFrame);
+    aussen->addWidget(rollen_, 1);
+
+    l->addWidget(new Modellbild(vorlage_.bild, inhalt_));
 
     auto* oben = new QGridLayout;
     oben->setColumnStretch(1, 1);
     int zeile = 0;
     for (const Eingabefeld& f : vorlage_.felder)
-        if (f.rahmen == Rahmen::Keiner) feldHinzufuegen(this, oben, zeile++, f);
+        if (f.rahmen == Rahmen::Keiner) feldHinzufuegen(inhalt_, oben, zeile++, f);
     l->addLayout(oben);
 
     for (Rahmen r : {Rahmen::Uebergaenge, Rahmen::Zustaende, Rahmen::Fehler}) {
@@ -86,7 +110,7 @@ void Parameterdialog::aufbauen() {
         for (const Eingabefeld& f : vorlage_.felder) {
             if (f.rahmen != r) continue;
             if (!rahmen) {
-                rahmen = new QGroupBox(QString::fromUtf8(rahmenTitel(r)), this);
+                rahmen = new QGroupBox(QString::fromUtf8(rahmenTitel(r)), inhalt_);
                 gitter = new QGridLayout(rahmen);
                 gitter->setColumnStretch(1, 1);
                 l->addWidget(rahmen);
@@ -95,24 +119,58 @@ void Parameterdialog::aufbauen() {
         }
     }
     kurvenwahlAufbauen(l);
+    l->addStretch(1);
+    // After the fields, so that the tab order and the first focus begin with them.
+    spalten->addLayout(kenngroessenAufbauen());
 
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch(1);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(idName(ID_BESTAETIGEN));
-    ok->setDefault(true);
-    auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
-    abbrechen->setObjectName(idName(ID_ABBRECHEN));
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbrechen);
-    l->addLayout(knoepfe);
-    connect(ok, &QPushButton::clicked, this, &Parameterdialog::bestaetigen);
-    connect(abbrechen, &QPushButton::clicked, this, [this] { done(0); });
-    l->setSizeConstraint(QLayout::SetMinimumSize);
+    aussen->addLayout(okAbbrechenZeile(this, [this] { bestaetigen(); }, [this] { done(0); }));
+}
+
+QVBoxLayout* Parameterdialog::kenngroessenAufbauen() {
+    auto* rechts = new QVBoxLayout;
+    kenngroessen_ = new KenngroessenPanel(vorlage_.art, kontext_.zustand().FKF_defbereich, inhalt_);
+    rechts->addWidget(kenngroessen_);
+    if (vorlage_.art == Modellart::GE || vorlage_.art == Modellart::MC) {
+        ziele_ = new Zieleingabe(
+            vorlage_.art, [this](const Zielwerte& z, const Zieluebergaenge& u) { zieleUebernehmen(z, u); }, inhalt_);
+        rechts->addWidget(ziele_);
+    }
+    rechts->addStretch(1);
+    return rechts;
+}
+
+// The whole dialog where the screen holds it; otherwise it scrolls, buttons stay in view.
+void Parameterdialog::groesseAnpassen() {
+    QSize voll = inhalt_->sizeHint();
+    const QSize rand(layout()->contentsMargins().left() + layout()->contentsMargins().right(),
+                     layout()->contentsMargins().top() + layout()->contentsMargins().bottom() +
+                         layout()->spacing() + findChild<QPushButton*>(idName(ID_BESTAETIGEN))->sizeHint().height());
+    // Room for the window frame and a panel or task bar.
+    const QSize platz = screen()->availableGeometry().size() - rand - QSize(16, 48);
+    if (voll.height() > platz.height()) voll.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    rollen_->setMinimumSize(voll.boundedTo(platz));
+    resize(minimumSizeHint().expandedTo(rollen_->minimumSize() + rand));
+}
+
+std::vector<std::string> Parameterdialog::texte() const {
+    std::vector<std::string> t(werte_.size());
+    for (const auto& [index, e] : eingaben_) t[static_cast<std::size_t>(index)] = e->text().toStdString();
+    return t;
+}
+
+void Parameterdialog::kenngroessenZeigen() { kenngroessen_->zeigen(texte()); }
+
+// The fields take what the quantities give; they stay what OK checks and stores.
+void Parameterdialog::zieleUebernehmen(const Zielwerte& z, const Zieluebergaenge& u) {
+    ModellWerte w{};
+    zieleEintragen(w, z, u);
+    for (int index : {int{gemc::Good_From_Bad}, int{gemc::Bad_From_Good}, int{gemc::Good}, int{gemc::Bad}})
+        if (auto it = eingaben_.find(index); it != eingaben_.end())
+            it->second->setText(QString::fromStdString(gcvtForm(w[static_cast<std::size_t>(index)], 7)));
 }
 
 void Parameterdialog::kurvenwahlAufbauen(QVBoxLayout* l) {
-    auto* rahmen = new QGroupBox(QStringLiteral("Kurvenverlauf:"), this);
+    auto* rahmen = new QGroupBox(QStringLiteral("Kurvenverlauf:"), inhalt_);
     auto* rl = new QVBoxLayout(rahmen);
     kurven_ = new QButtonGroup(this);
     struct Wahl {
@@ -130,7 +188,7 @@ void Parameterdialog::kurvenwahlAufbauen(QVBoxLayout* l) {
     connect(kurven_, &QButtonGroup::idClicked, this, &Parameterdialog::kurvenwahl);
     l->addWidget(rahmen);
     if (vorlage_.mitMcAusgabe) {
-        mcAusgabe_ = new QCheckBox(QStringLiteral("Parameter des äquivalenten MC-Modells ausgeben"), this);
+        mcAusgabe_ = new QCheckBox(QStringLiteral("Parameter des äquivalenten MC-Modells ausgeben"), inhalt_);
         mcAusgabe_->setObjectName(idName(ID_GEMC));
         connect(mcAusgabe_, &QCheckBox::toggled, this, [this](bool an) { gemc_ = an ? 1 : 0; });
         l->addWidget(mcAusgabe_);
@@ -169,9 +227,8 @@ void Parameterdialog::kurvenwahl(int id) {
 }
 
 void Parameterdialog::bestaetigen() {
-    std::vector<std::string> texte(werte_.size());
-    for (const auto& [index, e] : eingaben_) texte[static_cast<std::size_t>(index)] = e->text().toStdString();
-    const ParameterPruefung p = parameterPruefen(vorlage_.art, texte, werte_);
+    const std::vector<std::string> t = texte();
+    const ParameterPruefung p = parameterPruefen(vorlage_.art, t, werte_);
     if (p) {
         durchlaeufe_ = p.durchlaeufe;
         speichern();

@@ -3,6 +3,8 @@
 // its layout table. It starts from the set named by Modell.dialog_init, validates every
 // entry with the core's rules when confirmed, and stores into the set named by
 // Modell.dialog_exit: values, curve choice, the save command's state, stale curves.
+// Beside the fields: the derived quantities of what is typed, and for GE and MC the
+// entry by quantities, which fills the fields.
 
 #include <QDialog>
 
@@ -10,12 +12,14 @@
 #include <map>
 #include <vector>
 
+#include "core/models/kenngroessen_eingabe.h"
 #include "core/models/parametereingabe.h"
 
 class QButtonGroup;
 class QCheckBox;
 class QGridLayout;
 class QLineEdit;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace zor::app {
@@ -23,6 +27,8 @@ namespace zor::app {
 class Kontext;
 struct Eingabefeld;
 struct Parametervorlage;
+class KenngroessenPanel;
+class Zieleingabe;
 
 class Parameterdialog : public QDialog {
     Q_OBJECT
@@ -37,6 +43,11 @@ private:
     void aufbauen();
     QLineEdit* feldHinzufuegen(QWidget* eltern, QGridLayout* gitter, int zeile, const Eingabefeld& f);
     void kurvenwahlAufbauen(QVBoxLayout* l);
+    QVBoxLayout* kenngroessenAufbauen();
+    void groesseAnpassen();
+    std::vector<std::string> texte() const;
+    void kenngroessenZeigen();
+    void zieleUebernehmen(const Zielwerte& z, const Zieluebergaenge& u);
     void anfangswerte();
     void kurvenwahl(int id);
     int abgelehnt(const ParameterPruefung& p);
@@ -50,6 +61,10 @@ private:
     std::map<int, QLineEdit*> eingaben_;  // by array index
     QButtonGroup* kurven_ = nullptr;
     QCheckBox* mcAusgabe_ = nullptr;
+    KenngroessenPanel* kenngroessen_ = nullptr;
+    Zieleingabe* ziele_ = nullptr;  // GE and MC only
+    QWidget* inhalt_ = nullptr;     // everything above the buttons, scrolled on small screens
+    QScrollArea* rollen_ = nullptr;
 };
 
 // Runs the dialog of a model modally for Modell.dialog_init / dialog_exit; 1 when the

@@ -2,6 +2,7 @@
 
 #include "app/dialogs/folge_speichern_laden.h"
 #include "app/dialogs/modellwahl_modul.h"
+#include "app/dialogs/netem_modul.h"
 #include "app/dialogs/optionen_modul.h"
 #include "app/documents/dokumente_modul.h"
 #include "app/documents/druck_modul.h"
@@ -26,6 +27,7 @@ const std::vector<const Modul*>& alleModule() {
         &DokumenteModul::beschreibung(),
         &DruckModul::beschreibung(),
         &ModellwahlModul::beschreibung(),
+        &NetemModul::beschreibung(),
         &OptionenModul::beschreibung(),
         &FolgenModul::beschreibung(),
         &KonvertierenModul::beschreibung(),

@@ -98,10 +98,12 @@ Achsendaten favBeschriftung(const ZorState& s, int t) {
 
 // Where the label "D k = ..." starts: right of its marker line, or ending at the window's
 // right edge where it would leave the window (moving it left of the line would put it
-// over the ordinate's labels); never past the window's left edge.
+// over the ordinate's labels); never past the window's left edge, and clear of the
+// ordinate's arrow when the line stands on the axis (a duration of 0).
 double dkAnfang(double X, int breite) {
     const double rechtsbuendig = DIAGRAMMFENSTER.rechts - 100.0 - breite;
-    return std::max(std::min(X + 100, rechtsbuendig), static_cast<double>(DIAGRAMMFENSTER.links));
+    const double rechtsDerLinie = std::max(X, static_cast<double>(X0 + GROESSE)) + 100;
+    return std::max(std::min(rechtsDerLinie, rechtsbuendig), static_cast<double>(DIAGRAMMFENSTER.links));
 }
 
 void dkMalen(Canvas& dc, const ZorState& s, const Stift& gruen) {

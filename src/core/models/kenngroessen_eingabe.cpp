@@ -136,7 +136,7 @@ Zielbereich zielbereich(Modellart art, const Zielwerte& z, Zielfeld feld) {
 
 Zielergebnis uebergaengeAusZielen(Modellart art, const Zielwerte& z, Zielfeld bearbeitet) {
     const Zielbereich b = zielbereich(art, z, bearbeitet);
-    if (!imBereich(b, wertVon(z, bearbeitet))) return {std::nullopt, bereichsmeldung(art, bearbeitet, b)};
+    if (!imBereich(b, wertVon(z, bearbeitet))) return {std::nullopt, bereichsmeldung(art, bearbeitet, b), z};
     const double pm = z.fehlerwahrscheinlichkeit, L = z.buendellaenge, eB = z.fehlerBad, eG = z.fehlerGood;
     const double mB = (pm - eG) / (eB - eG);
     const double gb = art == Modellart::GE ? 1.0 / L : 1.0 / (eB * L);
@@ -144,8 +144,8 @@ Zielergebnis uebergaengeAusZielen(Modellart art, const Zielwerte& z, Zielfeld be
     // At a bound the quotients may land a rounding step outside [0, 1].
     const Zieluebergaenge u{static_cast<float>(std::clamp(gb, 0.0, 1.0)), static_cast<float>(std::clamp(bg, 0.0, 1.0))};
     if (art == Modellart::GE && (u.Good_From_Bad == 0.0f || u.Bad_From_Good == 0.0f))
-        return {std::nullopt, bereichsmeldung(art, bearbeitet, b)};
-    return {u, {}};
+        return {std::nullopt, bereichsmeldung(art, bearbeitet, b), z};
+    return {u, {}, z};
 }
 
 Zielergebnis uebergaengeAusZieltexten(Modellart art, const std::array<std::string, 4>& texte, Zielfeld bearbeitet) {
@@ -164,7 +164,8 @@ Zielergebnis uebergaengeAusZieltexten(Modellart art, const std::array<std::strin
         } else if (feld != bearbeitet) {
             return {std::nullopt, std::string("Unzulässige Eingabe für ") + zielfeldName(feld) +
                                       ": Wahrscheinlichkeiten von 0 bis 1, die Bündellänge in Bit, "
-                                      "mit Dezimalpunkt (kein Komma)."};
+                                      "mit Dezimalpunkt (kein Komma).",
+                    {}};
         } else {
             werte[i] = std::numeric_limits<double>::quiet_NaN();  // refused below, with its range
         }

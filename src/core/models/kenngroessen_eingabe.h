@@ -38,6 +38,7 @@ struct Zieluebergaenge {
 struct Zielergebnis {
     std::optional<Zieluebergaenge> uebergaenge;
     std::string meldung;
+    Zielwerte ziele = {};  // the targets as read, for zieleEintragen
     explicit operator bool() const { return uebergaenge.has_value(); }
 };
 Zielergebnis uebergaengeAusZielen(Modellart art, const Zielwerte& z, Zielfeld bearbeitet);
