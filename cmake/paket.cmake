@@ -68,6 +68,12 @@ if(TARGET zorwerk)
   install(FILES ${PROJECT_BINARY_DIR}/paket/${ZOR_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/zorwerk.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${ZOR_APP_ID}.svg)
+  # The file types the program opens, so a file manager offers it for them (the package's
+  # triggers run update-mime-database and the icon cache).
+  install(FILES ${ZOR_PAKETDATEIEN}/${ZOR_APP_ID}-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+    RENAME ${ZOR_APP_ID}.xml)
+  file(GLOB ZOR_MIME_ICONS ${ZOR_PAKETDATEIEN}/mimetypes/*.svg)
+  install(FILES ${ZOR_MIME_ICONS} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes)
   if(ZOR_HELP2MAN)
     zor_handbuch(zorwerk)
     zor_handbuch(zorwerk-render)
@@ -80,6 +86,11 @@ if(ZOR_DESKTOP_VALIDATE)
     ${PROJECT_SOURCE_DIR}/resources/${ZOR_APP_ID}.desktop)
   # The tool prints hints and still succeeds; only errors should fail.
   set_tests_properties(paket.desktop PROPERTIES LABELS paket FAIL_REGULAR_EXPRESSION "error:")
+endif()
+find_program(ZOR_XMLLINT xmllint)
+if(ZOR_XMLLINT)
+  add_test(NAME paket.mime COMMAND ${ZOR_XMLLINT} --noout ${ZOR_PAKETDATEIEN}/${ZOR_APP_ID}-mime.xml)
+  set_tests_properties(paket.mime PROPERTIES LABELS paket)
 endif()
 find_program(ZOR_APPSTREAMCLI appstreamcli)
 if(ZOR_APPSTREAMCLI AND TARGET zorwerk)

@@ -1,12 +1,14 @@
 // Bitmap documents in the frame: opening and its messages, window size and scrolling,
 // the selection, clipboard, saving and comparing; screenshots of corrupted pictures.
 
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <bit>
 #include <cmath>
 #include <memory>
 
@@ -15,7 +17,9 @@
 #include "app/media/medienfilter.h"
 #include "app/shell/menue.h"
 #include "core/corruption/verfaelschen.h"
+#include "core/media/bilddifferenz.h"
 #include "core/media/dib.h"
+#include "core/seqfiles/vergleich.h"
 #include "support/gui_hilfen.h"
 #include "support/testrahmen.h"
 
@@ -253,6 +257,82 @@ private slots:
         r_->f.zeigeNebeneinander(text.fileName(), text.fileName());
         QCOMPARE(r_->f.dokumente().size(), vorher + 3);
         QVERIFY(!qobject_cast<Bitmapdokument*>(r_->f.aktivesDokument()));
+    }
+
+    // Zoom steps by menu and Ctrl+wheel, nearest neighbour at 8:1 with the grid between
+    // the pixels, fitting; the difference picture's counts against the comparison file
+    // and a PSNR computed here.
+    void zoomUndDifferenzbild() {
+        const zor::DibBild b = beispielbild(40, 30);
+        Bitmapdokument* d = oeffne(schreibe(b, "klein.bmp"));
+        QVERIFY(d);
+        BitmapAnsicht& a = d->ansicht();
+        d->parentWidget()->resize(600, 400);
+        QCoreApplication::processEvents();
+        const QList<std::pair<int, double>> schritte = {{CMD_ZOOM_GROESSER, 2}, {CMD_ZOOM_GROESSER, 4},
+                                                        {CMD_ZOOM_KLEINER, 2},  {CMD_ZOOM_1_1, 1},
+                                                        {CMD_ZOOM_KLEINER, 1}};
+        for (const auto& [befehl, faktor] : schritte) {
+            r_->f.mainframe_OnCommand(befehl);
+            QCOMPARE(a.zoom(), faktor);
+        }
+        for (int i = 0; i < 8; ++i) a.zoomSchritt(true);
+        QCOMPARE(a.zoom(), 32.0);
+        QWheelEvent rad(QPointF(5, 5), a.viewport()->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton,
+                        Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(a.viewport(), &rad);
+        QCOMPARE(a.zoom(), 16.0);
+        a.setzeZoom(8);
+        a.horizontalScrollBar()->setValue(0);
+        a.verticalScrollBar()->setValue(0);
+        const QImage bild = a.viewport()->grab().toImage();
+        const qreal dpr = bild.devicePixelRatio();
+        for (const QPoint p : {QPoint(2, 1), QPoint(17, 9), QPoint(5, 20)}) {
+            const QRgb innen = bild.pixel(QPointF((p.x() * 8 + 4) * dpr, (p.y() * 8 + 4) * dpr).toPoint());
+            QCOMPARE(innen & 0xFFFFFFu, b.pixel[p.y() * 40u + p.x()] & 0xFFFFFFu);
+            QVERIFY(bild.pixel(QPointF(p.x() * 8 * dpr, (p.y() * 8 + 4) * dpr).toPoint()) != innen);
+        }
+        r_->f.mainframe_OnCommand(CMD_ZOOM_EINPASSEN);
+        QVERIFY(a.eingepasst());
+        const QSize sicht = a.maximumViewportSize();
+        QVERIFY(a.zoom() * 40 <= sicht.width() && a.zoom() * 30 <= sicht.height());
+        QVERIFY(a.zoom() * 40 > sicht.width() - 40 || a.zoom() * 30 > sicht.height() - 30);
+
+        zor::DibBild anders = b;
+        anders.pixel[10] ^= 0x000001;
+        anders.pixel[200] ^= 0x00FF00;
+        const QString kopie = schreibe(anders, "anders.bmp");
+        zor::KeinFortschritt still;
+        const std::string vgl = tmp_.filePath("k.vgl").toStdString();
+        QVERIFY(zor::CompareFile(tmp_.filePath("klein.bmp").toStdString(), kopie.toStdString(), vgl, still).ok);
+        QFile f(QString::fromStdString(vgl));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        int bits = 0;
+        for (const char c : f.readAll()) bits += std::popcount(static_cast<unsigned char>(c));
+        QCOMPARE(bits, 9);
+        // PSNR = 10 log10(255² · n / Σ diff²) per channel; red is unchanged.
+        auto psnr = [&](int schiebe) {
+            double quadrate = 0;
+            for (std::size_t i = 0; i < b.pixel.size(); ++i) {
+                const int u = int(b.pixel[i] >> schiebe & 0xFF) - int(anders.pixel[i] >> schiebe & 0xFF);
+                quadrate += u * u;
+            }
+            return QString::number(10 * std::log10(255.0 * 255 * double(b.pixel.size()) / quadrate), 'f', 2);
+        };
+        r_->dateiwahl.antworten << kopie;
+        r_->f.mainframe_OnCommand(CMD_DIFFERENZBILD);
+        QVERIFY(warteAufJob(r_->f));
+        auto* diff = qobject_cast<Bitmapdokument*>(r_->f.aktivesDokument());
+        QVERIFY(diff && diff != d);
+        QCOMPARE(diff->bild().pixel[200], zor::DIFFERENZ_ROT);
+        QCOMPARE(diff->bild().pixel[0], zor::gedimmt(b.pixel[0]));
+        const QString erwartet = QStringLiteral("2 Bildpunkte und %1 Bits verschieden; PSNR Rot ∞ dB, Grün %2 dB, Blau %3 dB")
+                                     .arg(bits)
+                                     .arg(psnr(8), psnr(0));
+        QVERIFY2(diff->windowTitle().endsWith(erwartet), qPrintable(diff->windowTitle()));
+        // A picture without a file (the difference picture itself) says what is missing.
+        r_->f.mainframe_OnCommand(CMD_DIFFERENZBILD);
+        QVERIFY(r_->meldungen().last().startsWith(QStringLiteral("Ein Differenzbild braucht")));
     }
 
     void schrittTabelle() {

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QtEndian>
 
+#include <cmath>
 #include <csignal>
 #include <functional>
 #include <memory>
@@ -22,6 +23,7 @@
 #include "app/media/qt_wiedergabe.h"
 #include "app/media/wave_recorder.h"
 #include "app/media/wave_schreiber.h"
+#include "app/media/wellenform.h"
 #include "core/io/signale.h"
 #include "support/aufzeichnende_meldung.h"
 #include "support/gui_hilfen.h"
@@ -369,6 +371,64 @@ private slots:
 
     // Real Qt Multimedia: a text file named .wav is refused with the backend's text and
     // the recorder's message; nothing becomes playable.
+    // A second file: its waveform overlaid, its SNR against a computation here, and A/B
+    // reopening the other file at the same position, playing on.
+    void vergleichUndAB() {
+        QVERIFY(schreibeSinusWav(pfad("a.wav"), 500));
+        QFile fa(pfad("a.wav"));
+        QVERIFY(fa.open(QIODevice::ReadOnly));
+        const QByteArray a = fa.readAll();
+        QByteArray b = a;
+        const qsizetype daten = a.indexOf("data") + 8;
+        for (qsizetype i = daten + 101; i < b.size(); i += 997) b[i] = static_cast<char>(b[i] ^ 0x40);
+        QVERIFY(!schreibeDatei(*dir_, "b.wav", b).isEmpty());
+        double signal = 0, rauschen = 0;
+        for (qsizetype i = daten; i + 1 < a.size(); i += 2) {
+            const double x = qFromLittleEndian<qint16>(a.constData() + i), y = qFromLittleEndian<qint16>(b.constData() + i);
+            signal += x * x;
+            rauschen += (x - y) * (x - y);
+        }
+        const QString snr = QString::number(10 * std::log10(signal / rauschen), 'f', 1);
+
+        oeffne(pfad("a.wav"));
+        dateiwahl_.antworten << pfad("b.wav");
+        klicke(WaveAufnahme::ID_VERGLEICH);
+        Wellenform& w = d_->wellenform();
+        QTRY_VERIFY(!w.rechnet());
+        QVERIFY2(w.hinweis().contains(QStringLiteral("SNR) der Kopie: %1 dB").arg(snr)), qPrintable(w.hinweis()));
+        w.zoome(true);
+        QCOMPARE(w.bis() - w.von(), w.frames() / 2);
+        QCOMPARE(w.von(), w.frames() / 4);
+        QTRY_VERIFY(!w.rechnet());
+        d_->show();
+        QVERIFY(speichereBild(d_.get(), "wave_vergleich"));
+        const QImage bild = w.grab().toImage();
+        int rot = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x) rot += qRed(bild.pixel(x, y)) > 150 && qBlue(bild.pixel(x, y)) < 140;
+        QVERIFY2(rot > 50, "the second file is overlaid in red");
+
+        spieler_->dauerMs = 500;
+        klicke(WaveAufnahme::ID_ABSPIELEN);
+        spieler_->springe(230);
+        spieler_->aufrufe.clear();
+        klicke(WaveAufnahme::ID_AB);
+        QCOMPARE(spieler_->aufrufe, (QStringList{"oeffne " + pfad("b.wav"), "springe 230", "spiele"}));
+        QVERIFY(d_->hoertB());
+        QCOMPARE(d_->zustand(), Zustand::Wiedergabe);
+        // A refused file leaves B playing.
+        spieler_->oeffneFehler = QStringLiteral("kaputt");
+        klicke(WaveAufnahme::ID_AB);
+        QVERIFY(d_->hoertB());
+        QCOMPARE(meldung_.gezeigt.first().text, QStringLiteral("kaputt"));
+        spieler_->oeffneFehler.reset();
+        klicke(WaveAufnahme::ID_STOP);
+        QCOMPARE(d_->zustand(), Zustand::Geladen);
+        klicke(WaveAufnahme::ID_AB);
+        QVERIFY(!d_->hoertB());
+        QCOMPARE(spieler_->aufrufe.last(), QStringLiteral("springe 0"));
+    }
+
     void textAlsWaveAbgelehnt() {
         schreibeDatei(*dir_, "kein.wav", QByteArray("Das ist keine Wave-Datei.\n").repeated(20));
         QtWiedergabe echt(true);

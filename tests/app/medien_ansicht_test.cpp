@@ -21,6 +21,7 @@
 
 #include "app/context/befehle.h"
 #include "app/media/dateiansicht.h"
+#include "app/media/dateitypen.h"
 #include "app/media/medienfilter.h"
 #include "app/shell/werkzeugleiste.h"
 #include "core/corruption/verfaelschen.h"
@@ -236,6 +237,81 @@ private slots:
         d->suchen(zor::textMuster("fehlt"), zor::Suchrichtung::Vorwaerts);
         QVERIFY(warteAufJob(*f_));
         QCOMPARE(r_->meldungen(), QStringList{"Das Suchmuster wurde nicht gefunden."});
+    }
+
+    // A file and its copy side by side: counted, framed, and F8 / Shift+F8 walk the
+    // differences in both views; a single view has no counterpart to compare with.
+    void nebeneinanderUnterschiede() {
+        QByteArray a(8192, '\0'), b = a;
+        b[0x100] = '\x01';
+        b[0x1800] = '\xff';
+        b[0x1fff] = '\x03';
+        unsigned long long bits = 0, bytes = 0;
+        for (int i = 0; i < a.size(); ++i) {
+            const auto x = static_cast<unsigned char>(a[i] ^ b[i]);
+            bytes += x != 0;
+            for (int k = 0; k < 8; ++k) bits += (x >> k) & 1;
+        }
+        f_->zeigeNebeneinander(datei("a", a), datei("b", b));
+        const auto docs = f_->dokumente();
+        QCOMPARE(docs.size(), 2);
+        auto* links = qobject_cast<Dateiansicht*>(docs[0]);
+        auto* rechts = qobject_cast<Dateiansicht*>(docs[1]);
+        QCOMPARE(links->gegenstueck(), rechts);
+        QTRY_VERIFY(rechts->unterschiede().has_value());
+        QCOMPARE(rechts->unterschiede()->bytes, bytes);
+        QCOMPARE(rechts->unterschiede()->bits, bits);
+        QVERIFY(links->windowTitle().endsWith(QStringLiteral("%1 Bytes und %2 Bits verschieden").arg(bytes).arg(bits)));
+        QCOMPARE(links->rollen().VScrollPos, 0x10u);
+
+        auto schritt = [&](int befehl, std::uint64_t zeile) {
+            f_->mainframe_OnCommand(befehl);
+            QVERIFY(warteAufJob(*f_));
+            // The last lines cannot scroll to the top.
+            QCOMPARE(links->rollen().VScrollPos, std::min(zeile, links->rollen().VScrollMax));
+            QCOMPARE(rechts->rollen().VScrollPos, std::min(zeile, rechts->rollen().VScrollMax));
+        };
+        schritt(CMD_NAECHSTER_UNTERSCHIED, 0x180);
+        // Only the changed byte's line is framed.
+        QCoreApplication::processEvents();
+        const QImage bild = rechts->findChild<QWidget*>("zeilen")->grab().toImage();
+        const int cy = rechts->rollen().cy * bild.height() / rechts->findChild<QWidget*>("zeilen")->height();
+        auto blau = [&](int y0, int y1) {
+            int n = 0;
+            for (int y = y0; y < std::min(y1, bild.height()); ++y)
+                for (int x = 0; x < bild.width(); ++x) n += qBlue(bild.pixel(x, y)) > 180 && qRed(bild.pixel(x, y)) < 80;
+            return n;
+        };
+        QVERIFY(blau(0, cy) > 0);
+        QCOMPARE(blau(cy + 1, bild.height()), 0);
+        QVERIFY(speichereBild(f_, "hex_nebeneinander"));
+        schritt(CMD_NAECHSTER_UNTERSCHIED, 0x1ff);
+        QCOMPARE(rechts->unterschiedsstelle(), std::optional<std::uint64_t>(0x1fff));
+        QVERIFY(r_->meldungen().isEmpty());
+        f_->mainframe_OnCommand(CMD_NAECHSTER_UNTERSCHIED);
+        QVERIFY(warteAufJob(*f_));
+        QCOMPARE(r_->meldungen(), QStringList{"Kein weiterer Unterschied."});
+        QTest::keyClick(rechts, Qt::Key_F8, Qt::ShiftModifier);
+        QVERIFY(warteAufJob(*f_));
+        QCOMPARE(links->rollen().VScrollPos, 0x180u);
+
+        r_->meldung.gezeigt.clear();
+        oeffne(CMD_HEX, datei("allein", a));
+        f_->mainframe_OnCommand(CMD_NAECHSTER_UNTERSCHIED);
+        QCOMPARE(r_->meldungen().size(), 1);
+        QVERIFY(r_->meldungen().first().startsWith("Dieses Dokument hat kein Gegenstück"));
+    }
+
+    // Files given on the command line: bits, hex, a picture, and a "picture" that is none.
+    void dateienImPassendenFenster() {
+        oeffneDateien(*f_, {datei("f.ffo", "\x01"), datei("v.VGL", "\x02"), QStringLiteral(ZOR_TESTDATEN "/bmp/indexed_4bit.bmp"),
+                            datei("kaputt.bmp", "kein Bild")});
+        QStringList arten;
+        for (MdiDokument* d : f_->dokumente()) {
+            const auto* a = qobject_cast<Dateiansicht*>(d);
+            arten << (a ? (a->ansicht() == Ansicht::Bin ? "bin" : "hex") : d->metaObject()->className());
+        }
+        QCOMPARE(arten, (QStringList{"bin", "hex", "zor::app::Bitmapdokument", "hex"}));
     }
 
     // A sparse file beyond 4 GiB: the ends and the middle are reachable through the bar.

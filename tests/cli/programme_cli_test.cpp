@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Startaufruf{"HilfeKurz", "-h", 0, "--version, -v", ""},
                       Startaufruf{"Fassung", "--version", 0, "zorwerk 0.", ""},
                       Startaufruf{"Unbekannt", "--bogus", 2, "", "zorwerk: Unbekanntes Argument \"--bogus\""},
-                      Startaufruf{"Datei", "bild.bmp", 2, "", "Unbekanntes Argument \"bild.bmp\""},
+                      Startaufruf{"DateiBrauchtBildschirm", "bild.ffo", 1, "", "Kein Bildschirm gefunden"},
                       Startaufruf{"QtOptionOhneWert", "-style", 2, "", "Zu -style fehlt ein Wert."},
                       Startaufruf{"OhneBildschirm", "", 1, "", "Kein Bildschirm gefunden"},
                       Startaufruf{"QtOptionOhneBildschirm", "--style fusion", 1, "", "xvfb-run zorwerk"}),

@@ -113,6 +113,14 @@ enum BefehlsId : int {
     CMD_GEHE_ZU_OFFSET = 4201,
     CMD_SEITENANSICHT = 4202,
     CMD_BEISPIELDATEIEN = 4203,
+    CMD_SUCHEN = 4204,
+    CMD_NAECHSTER_UNTERSCHIED = 4205,
+    CMD_VORHERIGER_UNTERSCHIED = 4206,
+    CMD_ZOOM_GROESSER = 4207,
+    CMD_ZOOM_KLEINER = 4208,
+    CMD_ZOOM_1_1 = 4209,
+    CMD_ZOOM_EINPASSEN = 4210,
+    CMD_DIFFERENZBILD = 4211,
 };
 
 // Menu resources: the three frame menus, the document menus and the context menus.

@@ -23,7 +23,9 @@ void BitmapModul::bitmap_New(int) {
                                   Symbol::Ausrufezeichen);
         return;
     }
-    if (!zeigeBitmap(kontext(), g.bild, *datei)) return;
+    Bitmapdokument* d = zeigeBitmap(kontext(), g.bild, *datei);
+    if (!d) return;
+    d->setzeDatei(*datei);
     if (!g.notiz.isEmpty()) kontext().meldung().zeige(g.notiz, QString::fromUtf8(TITEL_PROGRAMM), Symbol::Information);
 }
 
@@ -56,6 +58,7 @@ std::vector<Menueplatz> eigeneMenues() {
         trenner(MENU_BITMAP, "&Datei", 40),
         block(MENU_BITMAP, "&Datei", 70, BLOCK_MEDIEN),
         popup(MENU_BITMAP, "", 20, "&Bearbeiten"),
+        popup(MENU_BITMAP, "", 25, "&Ansicht"),
         popup(KONTEXT_BITMAP, "", 10, "&Datei"),
         fremd(CMD_SCHLIESSEN, KONTEXT_BITMAP, "&Datei", 30, "&Schließen"),
     };
@@ -99,6 +102,19 @@ const Modul& BitmapModul::beschreibung() {
                  nullptr,
                  "Zeigt das Bild neben einem zweiten gleich großen und markiert, wo sie sich unterscheiden!",
                  {im(MENU_BITMAP, "&Bearbeiten", 30, "&Vergleichen mit...")}},
+                {CMD_DIFFERENZBILD,
+                 nullptr,
+                 "Zeigt, welche Bildpunkte sich gegenüber einer zweiten Datei geändert haben, mit PSNR je Farbe!",
+                 {im(MENU_BITMAP, "&Bearbeiten", 40, "&Differenzbild mit...")}},
+                // Zooming belongs to the active document.
+                {CMD_ZOOM_GROESSER, nullptr, "Vergrößert die Ansicht (bis 32:1)!",
+                 {im(MENU_BITMAP, "&Ansicht", 10, "&Vergrößern", BEFEHL, "Ctrl++")}},
+                {CMD_ZOOM_KLEINER, nullptr, "Verkleinert die Ansicht (bis 1:1)!",
+                 {im(MENU_BITMAP, "&Ansicht", 20, "Ver&kleinern", BEFEHL, "Ctrl+-")}},
+                {CMD_ZOOM_1_1, nullptr, "Zeigt jeden Bildpunkt als einen Bildschirmpunkt!",
+                 {im(MENU_BITMAP, "&Ansicht", 30, "&Originalgröße (1:1)", BEFEHL, "Ctrl+1")}},
+                {CMD_ZOOM_EINPASSEN, nullptr, "Passt das ganze Bild in das Fenster ein!",
+                 {im(MENU_BITMAP, "&Ansicht", 40, "&Einpassen", BEFEHL, "Ctrl+0")}},
             },
         .fenster = {&fenster()},
         .menues = eigeneMenues(),

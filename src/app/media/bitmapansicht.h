@@ -1,9 +1,12 @@
 #pragma once
-// The scrolled picture of a bitmap document at its natural size, with the selection
-// rectangle the user drags over it (an inverted frame with its size as "%dx%d").
+// The scrolled picture of a bitmap document, zoomed 1:1 to 32:1 or fitted to the window
+// (nearest neighbour, a pixel grid from 8:1), with the selection rectangle the user drags
+// over it (an inverted frame with its size as "%dx%d").
 
 #include <QAbstractScrollArea>
 #include <QImage>
+
+#include <optional>
 
 class QScrollBar;
 
@@ -15,6 +18,16 @@ int bitmapSchritt(int aktion, int n);
 
 // The rectangle spanned by two points, normalized and clamped to the image.
 QRect NormalizeRect(QPoint a, QPoint b, QSize bild);
+
+inline constexpr double ZOOM_MAX = 32;
+inline constexpr double ZOOM_GITTER_AB = 8;
+
+// The next zoom step (powers of two, 1:1 to 32:1) above resp. below `faktor`.
+double zoomStufe(double faktor, bool groesser);
+
+// The pixels of `teil` as squares of faktor × faktor, with a grid line at the top and left
+// of each square when `gitter` is set.
+QImage vergroessert(const QImage& bild, const QRect& teil, int faktor, bool gitter);
 
 class BitmapAnsicht : public QAbstractScrollArea {
     Q_OBJECT
@@ -29,6 +42,17 @@ public:
     // The size text of a selection: "%dx%d".
     static QString groessenText(const QRect& r);
 
+    double zoom() const { return faktor_; }
+    bool eingepasst() const { return einpassen_; }
+    // Zooms about the point `um` of the viewport (its centre by default).
+    void setzeZoom(double faktor, std::optional<QPoint> um = std::nullopt);
+    void zoomSchritt(bool groesser, std::optional<QPoint> um = std::nullopt);
+    // The largest factor that shows the whole picture, kept on resizing until zoomed again.
+    void einpassen();
+
+signals:
+    void zoomGeaendert(double faktor);
+
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
@@ -37,17 +61,24 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     void InitSize();
     void schritt(QScrollBar* leiste, int aktion, int n);
     QPoint versatz() const;
+    // A viewport point in picture pixels.
+    QPoint bildpunkt(QPointF p) const;
+    QSize inhalt() const;
+    double passenderFaktor() const;
     void zeichneAuswahl(QPainter& p) const;
 
     QImage bild_;
     QRect auswahl_;
     QPoint anfang_;
     bool ziehen_ = false;
+    double faktor_ = 1;
+    bool einpassen_ = false;
 };
 
 }  // namespace zor::app

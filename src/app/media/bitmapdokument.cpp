@@ -12,6 +12,7 @@
 #include "app/media/bitmap_modul.h"
 #include "app/media/medienfilter.h"
 #include "app/platform/meldungsdienst.h"
+#include "core/media/bilddifferenz.h"
 #include "core/media/bildvergleich.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "core/util/format.h"
@@ -50,6 +51,11 @@ bool Bitmapdokument::befehl(int id) {
     case CMD_KOPIEREN: bildInZwischenablage(ausschnitt(bild_, ansicht_->auswahl())); return true;
     case CMD_BITMAP_SPEICHERN: speichern(); return true;
     case CMD_BITMAP_VERGLEICHEN: vergleichen(); return true;
+    case CMD_DIFFERENZBILD: differenzbild(); return true;
+    case CMD_ZOOM_GROESSER: ansicht_->zoomSchritt(true); return true;
+    case CMD_ZOOM_KLEINER: ansicht_->zoomSchritt(false); return true;
+    case CMD_ZOOM_1_1: ansicht_->setzeZoom(1); return true;
+    case CMD_ZOOM_EINPASSEN: ansicht_->einpassen(); return true;
     default: return MdiDokument::befehl(id);
     }
 }
@@ -87,6 +93,16 @@ void Bitmapdokument::vergleichen() {
         return;
     }
     zeigeBildvergleich(kontext(), std::move(*v), windowTitle(), *datei);
+}
+
+void Bitmapdokument::differenzbild() {
+    if (datei_.isEmpty()) {
+        kontext().meldung().zeige(QString::fromUtf8(TEXT_DIFFERENZ_OHNE_DATEI), QString::fromUtf8(TITEL_PROGRAMM),
+                                  Symbol::Information);
+        return;
+    }
+    const auto datei = kontext().dateiwahl().GetFileNameInFWK(QStringLiteral("Differenzbild mit"), {}, SATZ_BILDER);
+    if (datei) zeigeDifferenzbild(kontext(), datei_, *datei);
 }
 
 Bitmapdokument* zeigeBildvergleich(Kontext& kontext, zor::Bildvergleich v, const QString& erstes, const QString& zweites) {

@@ -25,19 +25,27 @@ public:
 
     const zor::DibBild& bild() const { return bild_; }
     BitmapAnsicht& ansicht() { return *ansicht_; }
+    // The file the picture came from (none for the clipboard or a comparison).
+    void setzeDatei(const QString& datei) { datei_ = datei; }
     // Sizes the document's window to the image, within the MDI area.
     void SizeWindowToImage();
 
 private:
     void speichern();
     void vergleichen();
+    void differenzbild();
 
     zor::DibBild bild_;
     BitmapAnsicht* ansicht_;
+    QString datei_;
 };
 
 // Shows an image in a new bitmap document titled `titel`; nullptr when that failed.
 Bitmapdokument* zeigeBitmap(Kontext& kontext, zor::DibBild bild, const QString& titel);
+// The difference picture of two equally sized picture files, titled with the changed
+// pixels, the changed bits of the files (counted in the background) and the PSNR per
+// colour; false, after a message, when it cannot be made.
+bool zeigeDifferenzbild(Kontext& kontext, const QString& original, const QString& kopie);
 // Shows a comparison (first picture, second, their differing pixels) titled with both
 // files' names and the count of differing pixels.
 Bitmapdokument* zeigeBildvergleich(Kontext& kontext, zor::Bildvergleich v, const QString& erstes, const QString& zweites);

@@ -80,9 +80,13 @@ bool Dateiansicht::offen() const { return datei_->offen(); }
 std::uint64_t Dateiansicht::dateigroesse() const { return datei_->groesse(); }
 
 bool Dateiansicht::befehl(int id) {
-    if (id != CMD_GEHE_ZU_OFFSET) return MdiDokument::befehl(id);
-    geheZuOffsetFragen();
-    return true;
+    switch (id) {
+    case CMD_GEHE_ZU_OFFSET: geheZuOffsetFragen(); return true;
+    case CMD_SUCHEN: suchenFragen(); return true;
+    case CMD_NAECHSTER_UNTERSCHIED: unterschied(Suchrichtung::Vorwaerts); return true;
+    case CMD_VORHERIGER_UNTERSCHIED: unterschied(Suchrichtung::Rueckwaerts); return true;
+    default: return MdiDokument::befehl(id);
+    }
 }
 
 QString Dateiansicht::titel() const {
@@ -241,6 +245,10 @@ void Dateiansicht::keyPressEvent(QKeyEvent* e) {
         suchenFragen();
         return;
     }
+    if (e->key() == Qt::Key_F8) {
+        unterschied(e->modifiers() & Qt::ShiftModifier ? Suchrichtung::Rueckwaerts : Suchrichtung::Vorwaerts);
+        return;
+    }
     if (e->key() == Qt::Key_F3 && muster_) {
         suchen(*muster_, e->modifiers() & Qt::ShiftModifier ? Suchrichtung::Rueckwaerts : Suchrichtung::Vorwaerts);
         return;
@@ -292,7 +300,7 @@ QStringList Dateiansicht::sichtbareZeilen() const {
 }
 
 void Dateiansicht::zeichne(QPainter& p, const QRect& bereich) {
-    if (windowTitle() != titel()) setWindowTitle(titel());
+    if (windowTitle() != fensterTitel()) setWindowTitle(fensterTitel());
     p.fillRect(bereich, palette().color(QPalette::Base));
     if (rollen_.ZeilenAnzahl == 0 || rollen_.cy == 0) return;
     p.setFont(schrift_);
@@ -304,6 +312,9 @@ void Dateiansicht::zeichne(QPainter& p, const QRect& bereich) {
     const qreal x0 = -rollen_.HScrollPos * zeichenbreite_;
     int r = erste;
     std::string rot;
+    const std::vector<bool> anders = abweichend(erste, letzte);
+    const auto b = static_cast<std::size_t>(bytesProZeile(ansicht_));
+    const QPen rahmen(QColor(0, 90, 230), 1.5);
     for (const std::string& zeile : zeilen(erste, letzte)) {
         const int y = r++ * rollen_.cy;
         p.setPen(grau);
@@ -319,9 +330,21 @@ void Dateiansicht::zeichne(QPainter& p, const QRect& bereich) {
             rot.replace(l.von, l.laenge, zeile, l.von, l.laenge);
             ende = l.von + l.laenge;
         });
-        if (ende == 0) continue;
-        p.setPen(Qt::red);
-        p.drawText(QPointF(x0, y + oberlaenge_), QString::fromLatin1(rot.data(), static_cast<qsizetype>(ende)));
+        if (ende != 0) {
+            p.setPen(Qt::red);
+            p.drawText(QPointF(x0, y + oberlaenge_), QString::fromLatin1(rot.data(), static_cast<qsizetype>(ende)));
+        }
+        // Framed rather than filled, so the red digits keep their boxes.
+        const std::size_t stellen = zeile.find('|');
+        const std::size_t zeileImFenster = static_cast<std::size_t>(r - 1 - erste);
+        for (std::size_t i = 0; i < b && stellen != std::string::npos; ++i) {
+            if (!anders[zeileImFenster * b + i]) continue;
+            const Lauf l = byteSpalten(ansicht_, stellen, i);
+            p.setPen(rahmen);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(QRectF(x0 + static_cast<qreal>(l.von) * zeichenbreite_ - 1, y + 0.5,
+                              static_cast<qreal>(l.laenge) * zeichenbreite_ + 2, rollen_.cynl - 1));
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 // reads the lines it draws. Positions are 64-bit, so files beyond 4 GiB scroll too.
 
 #include <QFont>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -14,6 +15,7 @@
 #include "app/context/mdi_dokument.h"
 #include "app/media/rollzustand.h"
 #include "core/media/suche.h"
+#include "core/media/unterschied.h"
 #include "core/media/zeilen.h"
 
 class QPainter;
@@ -51,6 +53,19 @@ public:
     void suchen(const Suchmuster& m, Suchrichtung r);
     // Where the last find matched, as a bit offset.
     std::optional<std::uint64_t> fundstelle() const { return fund_; }
+    // Pairs two views of a file and its corrupted copy: the bytes in which they differ
+    // are framed in both, and the next or previous difference scrolls both to it. The
+    // differing bytes and bits are counted in the background for the titles.
+    static void koppeln(Dateiansicht& a, Dateiansicht& b);
+    Dateiansicht* gegenstueck() const { return gegenstueck_; }
+    // From the last difference shown (else from the top line) in the background.
+    void unterschied(Suchrichtung r);
+    std::optional<std::uint64_t> unterschiedsstelle() const { return stelle_; }
+    std::optional<Unterschiedszahl> unterschiede() const { return zahl_; }
+    // Scrolls to that byte and continues the next search from it.
+    void unterschiedZeigen(std::uint64_t byte);
+    // titel(), with the count of differences once a pair has been counted.
+    QString fensterTitel() const;
     // The text of the window's rows as they are painted, top to bottom.
     QStringList sichtbareZeilen() const;
 
@@ -72,6 +87,8 @@ private:
     void radDrehen(int zeilen);
     // The text of the window rows [erste, letzte), read from the file now.
     std::vector<std::string> zeilen(int erste, int letzte) const;
+    // Which bytes of window rows [erste, letzte) differ from the counterpart's.
+    std::vector<bool> abweichend(int erste, int letzte) const;
 
     Ansicht ansicht_;
     QString pfad_;
@@ -85,6 +102,9 @@ private:
     QScrollBar* hBalken_;
     std::optional<Suchmuster> muster_;
     std::optional<std::uint64_t> fund_;
+    QPointer<Dateiansicht> gegenstueck_;
+    std::optional<std::uint64_t> stelle_;
+    std::optional<Unterschiedszahl> zahl_;
 };
 
 // A typed offset: hexadecimal as the views show it, "0x" allowed; nothing otherwise.

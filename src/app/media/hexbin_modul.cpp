@@ -120,6 +120,9 @@ namespace {
 
 constexpr const char* GEHE = "&Gehe zu Offset...";
 constexpr const char* STRG_G = "Ctrl+G";
+constexpr const char* SUCHEN = "&Suchen...";
+constexpr const char* NAECHSTER = "&Nächster Unterschied";
+constexpr const char* VORHERIGER = "&Vorheriger Unterschied";
 
 // The "Datei" pop-up of the hex and bin menus, around their own open item.
 std::vector<Menueplatz> dateiMenue(int menue, int andereAnsicht, const char* andererText) {
@@ -194,6 +197,22 @@ const Modul& HexBinModul::beschreibung() {
                  {im(MENU_HEX, "&Datei", 50, GEHE, BEFEHL, STRG_G), im(MENU_BIN, "&Datei", 50, GEHE, BEFEHL, STRG_G),
                   im(KONTEXT_HEX, "&Datei", 20, GEHE, BEFEHL, STRG_G),
                   im(KONTEXT_BIN, "&Bearbeiten", 50, GEHE, BEFEHL, STRG_G)}},
+                {CMD_SUCHEN,
+                 nullptr,
+                 "Sucht Bytes, Text oder ein Bitmuster in der Datei (F3 sucht weiter)!",
+                 {im(MENU_HEX, "&Datei", 52, SUCHEN, BEFEHL, "Ctrl+F"), im(MENU_BIN, "&Datei", 52, SUCHEN, BEFEHL, "Ctrl+F"),
+                  im(KONTEXT_HEX, "&Datei", 22, SUCHEN), im(KONTEXT_BIN, "&Bearbeiten", 52, SUCHEN)}},
+                {CMD_NAECHSTER_UNTERSCHIED,
+                 nullptr,
+                 "Zeigt das nächste Byte, in dem sich die beiden Dateien unterscheiden!",
+                 {im(MENU_HEX, "&Datei", 54, NAECHSTER, BEFEHL, "F8"), im(MENU_BIN, "&Datei", 54, NAECHSTER, BEFEHL, "F8"),
+                  im(KONTEXT_HEX, "&Datei", 24, NAECHSTER), im(KONTEXT_BIN, "&Bearbeiten", 54, NAECHSTER)}},
+                {CMD_VORHERIGER_UNTERSCHIED,
+                 nullptr,
+                 "Zeigt das vorherige Byte, in dem sich die beiden Dateien unterscheiden!",
+                 {im(MENU_HEX, "&Datei", 56, VORHERIGER, BEFEHL, "Shift+F8"),
+                  im(MENU_BIN, "&Datei", 56, VORHERIGER, BEFEHL, "Shift+F8"), im(KONTEXT_HEX, "&Datei", 26, VORHERIGER),
+                  im(KONTEXT_BIN, "&Bearbeiten", 56, VORHERIGER)}},
             },
         .fenster = {&hexFenster(), &binFenster()},
         .menues = eigeneMenues(),

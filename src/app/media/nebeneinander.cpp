@@ -30,14 +30,17 @@ void zeigeNebeneinander(Kontext& kontext, const QString& original, const QString
     const auto offset = ersterUnterschied(original.toStdString(), kopie.toStdString());
     QMdiArea& flaeche = kontext.mdiFlaeche();
     const QSize platz = flaeche.viewport()->size();
+    Dateiansicht* paar[2] = {};
     int spalte = 0;
     for (const QString& pfad : {original, kopie}) {
         Dateiansicht* d = HexBinModul::oeffne(kontext, Ansicht::Hex, pfad);
         if (!d) return;
         const int breite = platz.width() / 2;
-        d->parentWidget()->setGeometry(spalte++ * breite, 0, breite, platz.height());
-        if (offset) d->geheZuOffset(*offset);
+        d->parentWidget()->setGeometry(spalte * breite, 0, breite, platz.height());
+        if (offset) d->unterschiedZeigen(*offset);
+        paar[spalte++] = d;
     }
+    Dateiansicht::koppeln(*paar[0], *paar[1]);
 }
 
 }  // namespace zor::app

@@ -1,4 +1,5 @@
 #include "app/media/wave_recorder.h"
+#include "app/media/wellenform.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,7 +79,7 @@ QString zeitText(unsigned zehntel) {
 WaveAufnahme::WaveAufnahme(Meldungsdienst& meldung, Dateiwahl& dateiwahl, Wiedergabe& spieler,
                            Tonaufnahme& aufnahme, QWidget* eltern, Eingaben geschuetzt)
     : QDialog(eltern), meldung_(meldung), dateiwahl_(dateiwahl), spieler_(spieler), aufnahme_(aufnahme),
-      geschuetzt_(std::move(geschuetzt)) {
+      geschuetzt_(std::move(geschuetzt)), ab_(spieler) {
     // A recording lies in the temporary folder until saved; a TERM or INT must not leave it.
     if (temp_.isValid()) {
         beiSignalEntfernen(QFile::encodeName(aufnahmeDatei()).toStdString());
@@ -140,16 +141,38 @@ void WaveAufnahme::baueOberflaeche() {
     connect(knoepfe_[4], &QPushButton::clicked, this, &WaveAufnahme::stoppen);
     connect(knoepfe_[5], &QPushButton::clicked, this, &WaveAufnahme::reject);
 
+    auto* vergleich = new QHBoxLayout;
+    vergleich_ = new QPushButton(QStringLiteral("&Vergleichen mit..."), this);
+    vergleich_->setObjectName(QStringLiteral("id_%1").arg(ID_VERGLEICH));
+    abKnopf_ = new QPushButton(QStringLiteral("A/&B"), this);
+    abKnopf_->setObjectName(QStringLiteral("id_%1").arg(ID_AB));
+    abKnopf_->setCheckable(true);
+    abKnopf_->setToolTip(QStringLiteral("Wechselt an derselben Stelle zwischen Original (A) und Kopie (B)"));
+    for (QPushButton* b : {vergleich_, abKnopf_}) {
+        b->setAutoDefault(false);
+        vergleich->addWidget(b);
+    }
+    vergleich->addStretch();
+    connect(vergleich_, &QPushButton::clicked, this, &WaveAufnahme::vergleichen);
+    connect(abKnopf_, &QPushButton::clicked, this, &WaveAufnahme::abUmschalten);
+    wellen_ = new Wellenform(this);
+    wellen_->setFixedSize(640, 220);
+
     auto* aussen = new QVBoxLayout(this);
     aussen->addLayout(felder);
     aussen->addSpacing(6);
     aussen->addLayout(reihe);
+    aussen->addLayout(vergleich);
+    aussen->addWidget(wellen_);
     aussen->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void WaveAufnahme::setzeZustand(Zustand z) {
     zustand_ = z;
     for (int i = 0; i < 6; ++i) knoepfe_[i]->setEnabled(FREIGABE[static_cast<int>(z)][i]);
+    vergleich_->setEnabled(z == Zustand::Geladen);
+    abKnopf_->setEnabled(ab_.bereit() && (z == Zustand::Geladen || z == Zustand::Wiedergabe));
+    abKnopf_->setChecked(ab_.hoertB());
 }
 
 void WaveAufnahme::zeigeZeit(unsigned zehntel) { zeit_->setText(zeitText(zehntel)); }
@@ -165,6 +188,8 @@ void WaveAufnahme::melde(const QString& geraetetext, const QString& eigenerText)
 void WaveAufnahme::schliesseKlang() {
     spieler_.schliesse();
     datei_.clear();
+    ab_.setze({}, {});
+    wellen_->setzeDateien({});
 }
 
 void WaveAufnahme::oeffnen() {
@@ -180,8 +205,30 @@ void WaveAufnahme::oeffnen() {
         return;
     }
     datei_ = *name;
+    wellen_->setzeDateien(*name);
     setzeZustand(Zustand::Geladen);
     setzePfad(*name);
+}
+
+void WaveAufnahme::vergleichen() {
+    if (zustand_ != Zustand::Geladen) return;
+    const auto name = dateiwahl_.GetFileNameInFWK(QStringLiteral("Vergleichen mit"), QString(), SATZ_WAVE);
+    if (!name) return;
+    // B is heard through A/B; back on A first, so the pair starts from the original.
+    if (ab_.hoertB()) ab_.umschalten();
+    ab_.setze(datei_, *name);
+    wellen_->setzeDateien(datei_, *name);
+    setzeZustand(zustand_);
+}
+
+void WaveAufnahme::abUmschalten() {
+    schaltet_ = true;
+    const Fehlertext fehler = ab_.umschalten();
+    schaltet_ = false;
+    if (fehler) melde(*fehler, QStringLiteral("Öffnen der Datei nicht möglich!"));
+    setzeZustand(spieler_.zustand() == Spielzustand::Spielt ? Zustand::Wiedergabe
+                 : zustand_ == Zustand::Wiedergabe         ? Zustand::Geladen
+                                                           : zustand_);
 }
 
 void WaveAufnahme::aufnehmen() {
@@ -258,8 +305,9 @@ void WaveAufnahme::aufnahmeBeendet() {
 }
 
 void WaveAufnahme::abgeschlossen() {
-    if (zustand_ != Zustand::Aufnahme && zustand_ != Zustand::Wiedergabe) return;
+    if (schaltet_ || (zustand_ != Zustand::Aufnahme && zustand_ != Zustand::Wiedergabe)) return;
     uhr_.stop();
+    wellen_->setzeDateien(datei_);
     setzeZustand(Zustand::Geladen);
     zeigeZeit(recordtime_);
 }

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "app/media/ab_umschalter.h"
 #include "core/io/ausgabedatei.h"
 
 class QLineEdit;
@@ -18,6 +19,7 @@ class Dateiwahl;
 class Meldungsdienst;
 class Tonaufnahme;
 class Wiedergabe;
+class Wellenform;
 
 class WaveAufnahme : public QDialog {
     Q_OBJECT
@@ -33,6 +35,8 @@ public:
         ID_SCHLIESSEN = 131,
         ID_WAVE_DATEI = 4148,
         ID_ZEIT = 4149,
+        ID_VERGLEICH = 4150,
+        ID_AB = 4151,
     };
     // A recording ends by itself after this many milliseconds.
     static constexpr int HOECHSTDAUER_MS = 33000;
@@ -47,6 +51,9 @@ public:
     Zustand zustand() const { return zustand_; }
     // The file the recorder plays and saves: an opened file or the temporary recording.
     QString datei() const { return datei_; }
+    Wellenform& wellenform() { return *wellen_; }
+    // "A" or "B": which of the compared files plays.
+    bool hoertB() const { return ab_.hoertB(); }
     // One tick of the time display; the timer calls it every 100 ms.
     void wave_OnTimer();
 
@@ -67,6 +74,8 @@ private:
     void aufnehmen();
     void abspielen();
     void stoppen();
+    void vergleichen();
+    void abUmschalten();
     void speichern();
     // The end of a recording or playback, whatever ended it.
     void abgeschlossen();
@@ -86,6 +95,11 @@ private:
     QLineEdit* pfad_ = nullptr;
     QLineEdit* zeit_ = nullptr;
     QPushButton* knoepfe_[6] = {};
+    QPushButton* vergleich_ = nullptr;
+    QPushButton* abKnopf_ = nullptr;
+    Wellenform* wellen_ = nullptr;
+    AbUmschalter ab_;
+    bool schaltet_ = false;  // an A/B switch is under way: its stop is no end of playback
 };
 
 // The time text of a counter in tenths of seconds: "2.5 sec.".

@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
+#include <QTimer>
 #include <QTranslator>
 
 #include "app/context/texte.h"
@@ -13,6 +14,7 @@
 #include "app/platform/einzelinstanz.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/shell/hauptfenster.h"
+#include "app/media/dateitypen.h"
 #include "app/shell/startargumente.h"
 #include "core/io/signale.h"
 #include "core/util/systemfehler.h"
@@ -71,6 +73,10 @@ int zorwerkMain(int argc, char** argv) {
     // Without a window manager that honours "maximised" the frame still fills the screen.
     if (const QScreen* schirm = rahmen.screen()) rahmen.setGeometry(schirm->availableGeometry());
     rahmen.showMaximized();
+    QStringList dateien;
+    for (const std::string& d : start.dateien) dateien << QString::fromLocal8Bit(d.c_str());
+    // Once the maximised frame is laid out, so the windows size themselves to its area.
+    QTimer::singleShot(0, &rahmen, [&rahmen, dateien] { oeffneDateien(rahmen, dateien); });
     return QApplication::exec();
 }
 

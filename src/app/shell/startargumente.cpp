@@ -51,9 +51,11 @@ const Argument* finden(std::string_view text) {
 
 std::string hilfetext() {
     std::string t =
-        "Aufruf: zorwerk [OPTION]\n\n"
+        "Aufruf: zorwerk [OPTION] [DATEI]...\n\n"
         "Zorwerk und Multimedia: Lehr-Werkbank für Fehlermodelle digitaler Kanäle und ihre\n"
-        "Wirkung auf Bilder, Töne und Videos. Ohne Option startet das Fenster.\n\n"
+        "Wirkung auf Bilder, Töne und Videos. Ohne Option startet das Fenster; jede DATEI\n"
+        "öffnet es im passenden Fenster (Fehlerfolge .ffo und Fehlerabstand .fab binär,\n"
+        "Bilder als Bitmap, Vergleichsdatei .vgl und andere Dateien hexadezimal).\n\n"
         "Optionen:\n";
     for (const Argument& a : ARGUMENTE) {
         if (*a.hilfe == '\0') continue;
@@ -72,6 +74,10 @@ Startargumente startargumenteLesen(int argc, const char* const* argv, const char
     Startargumente s;
     for (int i = 1; i < argc; ++i) {
         const std::string_view text = argv[i];
+        if (!text.empty() && text[0] != '-') {
+            s.dateien.emplace_back(text);
+            continue;
+        }
         const Argument* a = finden(text);
         if (!a) {
             s = {false, 2, {},

@@ -1,9 +1,10 @@
 #pragma once
 // The desktop program's command line, read before any window system is touched, so
 // --help and --version work without a display. One table holds every argument; an
-// argument that opens a file would be one more row.
+// argument not starting with '-' is a file to open.
 
 #include <string>
+#include <vector>
 
 namespace zor::app {
 
@@ -13,6 +14,7 @@ struct Startargumente {
     std::string ausgabe;     // for stdout
     std::string fehler;      // for stderr
     bool plattformGewaehlt = false;  // -platform given: Qt needs no display variable
+    std::vector<std::string> dateien{};  // files to open in their fitting windows
 };
 
 // argv[0] is the program; Qt's own options (-platform, -style, …) are left for Qt.

@@ -31,4 +31,8 @@ constexpr std::uint32_t gedimmt(std::uint32_t p) {
 inline constexpr const char* TEXT_DIFFERENZ =
     "%llu Bildpunkte und %llu Bits verschieden; PSNR Rot %s dB, Grün %s dB, Blau %s dB";
 
+inline constexpr const char* TEXT_DIFFERENZ_TITEL = "Differenz %s – %s: %s";
+inline constexpr const char* TEXT_DIFFERENZ_OHNE_DATEI =
+    "Ein Differenzbild braucht die Datei des Bildes: bitte das Bild über „Öffnen“ laden.";
+
 }  // namespace zor

@@ -26,6 +26,11 @@ struct Lauf {
     bool operator==(const Lauf&) const = default;
 };
 
+// The characters of byte `i` of a line: its two hex digits resp. its eight bits.
+constexpr Lauf byteSpalten(Ansicht art, std::size_t offsetStellen, std::size_t i) {
+    return art == Ansicht::Hex ? Lauf{offsetStellen + 2 + 3 * i, 2} : Lauf{offsetStellen + 2 + 9 * i, 8};
+}
+
 // Calls lauf(Lauf) for each run of red characters of the line, left to right.
 template <class F>
 void roteLaeufe(Ansicht art, std::string_view zeile, F&& lauf) {

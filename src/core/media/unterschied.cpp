@@ -121,4 +121,21 @@ Unterschiedszahl unterschiedeZaehlen(Bytequelle& a, Bytequelle& b, Fortschritt& 
     return z;
 }
 
+Unterschiedszahl unterschiedeZaehlen(const std::string& a, const std::string& b, Fortschritt& f) {
+    std::string warum;
+    auto qa = oeffneDatei(a, warum);
+    auto qb = oeffneDatei(b, warum);
+    if (!qa || !qb) return Unterschiedszahl{.abgebrochen = true};
+    return unterschiedeZaehlen(*qa, *qb, f);
+}
+
+Suchergebnis naechsterUnterschied(const std::string& a, const std::string& b, std::uint64_t ab, Suchrichtung r,
+                                  Fortschritt& f) {
+    std::string warum;
+    auto qa = oeffneDatei(a, warum);
+    auto qb = oeffneDatei(b, warum);
+    if (!qa || !qb) return Suchergebnis{};
+    return naechsterUnterschied(*qa, *qb, ab, r, f);
+}
+
 }  // namespace zor

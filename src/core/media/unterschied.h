@@ -32,7 +32,17 @@ struct Unterschiedszahl {
 Unterschiedszahl unterschiedeZaehlen(Bytequelle& a, Bytequelle& b, Fortschritt& f,
                                      std::size_t block = std::size_t{8} << 20);
 
+// The same for two files by name, as the views ask from a worker thread: a file that
+// cannot be opened gives "cancelled" resp. "not found" (the views have said why already).
+Unterschiedszahl unterschiedeZaehlen(const std::string& a, const std::string& b, Fortschritt& f);
+Suchergebnis naechsterUnterschied(const std::string& a, const std::string& b, std::uint64_t ab, Suchrichtung r,
+                                  Fortschritt& f);
+
 inline constexpr const char* TEXT_KEIN_UNTERSCHIED = "Kein weiterer Unterschied.";
 inline constexpr const char* TEXT_UNTERSCHIEDE_ZAEHLEN = "wird verglichen!";
+inline constexpr const char* TEXT_UNTERSCHIEDE_ZAHL = "%llu Bytes und %llu Bits verschieden";
+inline constexpr const char* TEXT_KEIN_GEGENSTUECK =
+    "Dieses Dokument hat kein Gegenstück: Unterschiede zeigen zwei nebeneinander geöffnete Dateien "
+    "(nach dem Verfälschen „Ergebnis anzeigen?“).";
 
 }  // namespace zor

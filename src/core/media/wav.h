@@ -52,4 +52,8 @@ inline constexpr const char* TEXT_WAV_KEINE_DATEN = "Der WAV-Datei fehlt der dat
 inline constexpr const char* TEXT_WAV_FORMAT =
     "Nur unkomprimierte PCM-Daten mit 8, 16, 24 oder 32 Bit werden gezeigt (Format %u, %u Bit, %u Kanäle).";
 
+inline constexpr const char* TEXT_WAV_SNR = "Rauschabstand (SNR) der Kopie: %.1f dB über %llu Frames";
+inline constexpr const char* TEXT_WAV_GLEICH = "Die Abtastwerte beider Dateien sind gleich.";
+inline constexpr const char* TEXT_WAV_UNVERGLEICHBAR = "Die beiden Dateien haben verschiedene Formate: kein Rauschabstand.";
+
 }  // namespace zor

@@ -1,0 +1,72 @@
+#pragma once
+// The waveform of a WAV file in the wave window: an overview of the whole file with the
+// shown range marked, below it the shown range one lane per channel (at most two), a
+// second file overlaid in red, and the second file's SNR against the first. The envelopes
+// come from the core and are computed on a worker thread; the widget only draws them.
+
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "core/media/wav.h"
+
+namespace zor::app {
+
+// The columns of one range of both files: per channel, A and (when given) B.
+struct Wellenbild {
+    std::vector<std::vector<Spaltenwert>> a, b;
+};
+
+// Frames [von, bis) in `spalten` columns; an unreadable or non-PCM file gives no lanes.
+Wellenbild wellenbild(const std::string& a, const std::string& b, std::uint64_t von, std::uint64_t bis, std::size_t spalten);
+
+class Wellenform : public QWidget {
+    Q_OBJECT
+public:
+    explicit Wellenform(QWidget* eltern = nullptr);
+    ~Wellenform() override;
+
+    // Shows `original`, overlaid with `vergleich` when given, from the whole file on.
+    void setzeDateien(const QString& original, const QString& vergleich = {});
+    // Halves resp. doubles the shown range about its centre (Ctrl+wheel, + and -).
+    void zoome(bool hinein);
+    // Moves the shown range by a fraction of its length.
+    void verschiebe(double anteil);
+
+    std::uint64_t von() const { return von_; }
+    std::uint64_t bis() const { return bis_; }
+    std::uint64_t frames() const { return format_.frames; }
+    // The status line: the format, the SNR or why there is none.
+    QString hinweis() const { return hinweis_; }
+    // True while a worker computes.
+    bool rechnet() const { return offen_ > 0; }
+
+    QSize sizeHint() const override { return {640, 220}; }
+
+signals:
+    void berechnet();
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void bereichBerechnen();
+    std::size_t spalten() const;
+
+    std::string a_, b_;
+    WavFormat format_;
+    std::uint64_t von_ = 0, bis_ = 0;
+    Wellenbild uebersicht_, ansicht_;
+    QString hinweis_;
+    int offen_ = 0;
+    // Results of an earlier file or range that arrive late are dropped.
+    std::shared_ptr<int> dateiGen_ = std::make_shared<int>(0), bereichGen_ = std::make_shared<int>(0);
+};
+
+}  // namespace zor::app
