@@ -13,6 +13,7 @@
 #include "app/media/qt_wiedergabe.h"
 #include "app/media/video_fenster.h"
 #include "app/media/wave_recorder.h"
+#include "app/media/wellenform.h"
 #include "core/seqfiles/dateiquelle.h"
 
 namespace zor::app {
@@ -51,6 +52,8 @@ void waveBild(Bildaufnahme& a) {
     a.modal(CMD_WAVE, QStringLiteral("id_%1").arg(WaveAufnahme::DLG_WAVE), QStringLiteral("wave"), [&a](QWidget* d) {
         a.dateiAntworten({a.beispiel(QStringLiteral("ton.wav"))});
         if (auto* b = d->findChild<QAbstractButton*>(QStringLiteral("id_%1").arg(WaveAufnahme::ID_OEFFNEN))) b->click();
+        // The waveform is computed on its own thread; the picture shows it drawn.
+        if (auto* w = d->findChild<Wellenform*>()) a.warte([w] { return !w->rechnet(); }, 10000);
         a.bild(d, QStringLiteral("wave"));
         static_cast<QDialog*>(d)->reject();
     });
