@@ -326,8 +326,13 @@ private slots:
     void menuHinweise() {
         f_->menue(MENU_START).leiste().last()->hover();
         QVERIFY(f_->statusleiste()->feldText(0).isEmpty());
-        f_->statusleiste()->Frame_OnMenuSelect(Statusleiste::MENU_ZU);
-        QCOMPARE(f_->statusleiste()->feldText(0), QStringLiteral("Multimedia und Zorwerk"));
+        // An item's hint stays only while its menu is open.
+        QMenu* hilfe = f_->menue(MENU_START).leiste().last()->menu();
+        QVERIFY(hilfe);
+        hilfe->actions().first()->hover();
+        QVERIFY(!f_->statusleiste()->feldText(0).isEmpty());
+        Q_EMIT hilfe->aboutToHide();
+        QTRY_COMPARE(f_->statusleiste()->feldText(0), QStringLiteral("Multimedia und Zorwerk"));
     }
 
     void uhr() {
