@@ -25,6 +25,7 @@
 #include "app/media/wave_schreiber.h"
 #include "app/media/wellenform.h"
 #include "core/io/signale.h"
+#include "core/util/systemfehler.h"
 #include "support/aufzeichnende_meldung.h"
 #include "support/gui_hilfen.h"
 #include "support/skriptierte_dateiwahl.h"
@@ -279,8 +280,15 @@ private slots:
         klicke(WaveAufnahme::ID_SPEICHERN);
         QCOMPARE(meldung_.gezeigt.size(), 1);
         QCOMPARE(meldung_.gezeigt[0].titel, QStringLiteral("Message"));
+        QCOMPARE(meldung_.gezeigt[0].symbol, zor::Symbol::Ausrufezeichen);
         QCOMPARE(d_->zustand(), Zustand::Geladen);
         QCOMPARE(feld(*d_, 4148), ziel.toLower());
+
+        // A full disk names the file and says why on the next line.
+        dateiwahl_.antworten << QStringLiteral("/dev/full");
+        klicke(WaveAufnahme::ID_SPEICHERN);
+        QCOMPARE(meldung_.gezeigt.last().text,
+                 QStringLiteral("Die Datei /dev/full lässt sich nicht schreiben.\n") + QString::fromUtf8(zor::TEXT_VOLL));
     }
 
     // A save never replaces the sound's own file or a file a parameter set reads.

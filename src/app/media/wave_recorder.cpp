@@ -19,6 +19,7 @@
 #include "core/io/ausgabedatei.h"
 #include "core/io/blockleser.h"
 #include "core/io/signale.h"
+#include "core/util/systemfehler.h"
 
 namespace zor::app {
 namespace {
@@ -60,11 +61,15 @@ Fehlertext kopiereDatei(const QString& quelle, const QString& ziel, const Eingab
     Blockleser in(q);
     if (!in.offen()) return QStringLiteral("Die Datei %1 lässt sich nicht lesen.").arg(quelle);
     Ausgabedatei aus(z, eingaben);
-    if (!aus.ok()) return QStringLiteral("Die Datei %1 lässt sich nicht anlegen.").arg(ziel);
+    // The system's reason on the next line: a full disk and a missing folder read differently.
+    const auto gescheitert = [&](const char* muster) {
+        return QString::fromStdString(mitGrund(QString::fromUtf8(muster).arg(ziel).toStdString(), aus.fehlernummer()));
+    };
+    if (!aus.ok()) return gescheitert("Die Datei %1 lässt sich nicht anlegen.");
     for (auto b = in.naechster(); !b.empty(); b = in.naechster())
-        if (!aus.schreiben(b.data(), b.size())) return QStringLiteral("Die Datei %1 lässt sich nicht schreiben.").arg(ziel);
+        if (!aus.schreiben(b.data(), b.size())) return gescheitert("Die Datei %1 lässt sich nicht schreiben.");
     if (in.fehler()) return QStringLiteral("Die Datei %1 lässt sich nicht lesen.").arg(quelle);
-    if (!aus.abschliessen()) return QStringLiteral("Die Datei %1 lässt sich nicht schreiben.").arg(ziel);
+    if (!aus.abschliessen()) return gescheitert("Die Datei %1 lässt sich nicht schreiben.");
     return std::nullopt;
 }
 
@@ -316,8 +321,9 @@ void WaveAufnahme::speichern() {
     if (zustand_ != Zustand::Geladen || datei_.isEmpty()) return;
     const auto name = dateiwahl_.GetFileNameOutFWK(QStringLiteral("Speichern unter"), QString(), SATZ_WAVE);
     if (!name) return;
+    // Nothing was saved: a warning, not a note from the sound device.
     if (const Fehlertext fehler = kopiereDatei(datei_, *name, geschuetzt_)) {
-        melde(*fehler);
+        meldung_.zeige(*fehler, TITEL_MELDUNG, Symbol::Ausrufezeichen);
         return;
     }
     setzePfad(*name);
