@@ -14,6 +14,7 @@
 #include "modellzustand.h"
 #include "sequenzdateien.h"
 #include "temp_verzeichnis.h"
+#include "zeichnungsvorlage.h"
 
 using namespace zor;
 
@@ -84,24 +85,26 @@ int baseline(int zeile) { return -(zeile + 1) * H - A; }
 
 }  // namespace
 
-TEST(FFLayout, StartwerteEinBlockMitMarkenAnDenZeilenenden) {
-    const ZorState s = startZustand();
-    const Bild b = malen(s, breiteFuer(10), 12 * H);
-    EXPECT_EQ(b.inhalt.layout.smax, 10);
-    EXPECT_EQ(b.inhalt.layout.zmax, 10);  // 12 lines less the two under the block
-    EXPECT_EQ(b.inhalt.layout.abstand, W);
-    for (int r = 0; r < 10; ++r) {
-        const auto* m = textAufruf(b, std::to_string((r + 1) * 10));
-        ASSERT_TRUE(m) << r;
-        EXPECT_EQ(m->punkte[0], (LPunkt{breiteFuer(10), baseline(r)}));
-        EXPECT_EQ(m->ausrichtung, Ausrichtung::Rechts);
+// Start values in one block with the marks at the row ends and the green header; two sets
+// with an odd number of free rows, the marks starting anew for set 2; set 2 as a theory.
+TEST(FFLayout, WieVorlage) {
+    struct Fall {
+        const char* name;
+        ZorState s;
+        int bitsProZeile, zeilen, zmax;
+    };
+    const Fall faelle[] = {
+        {"ff_startwerte", startZustand(), 10, 12, 10},    // 12 rows less the two under the block
+        {"ff_zwei_saetze", mit(GE1, BSC2), 20, 16, 10},   // 11 free rows, one stays empty
+        {"ff_theorie", mit(BSC1, GE2, 1, 0), 20, 20, 16},  // no bits for set 2, its note instead
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const Bild b = malen(f.s, breiteFuer(f.bitsProZeile), f.zeilen * H);
+        EXPECT_EQ(b.inhalt.layout.zmax, f.zmax);
+        EXPECT_EQ(b.inhalt.layout.smax, f.bitsProZeile);
+        wieVorlage(b.dc, f.name);
     }
-    EXPECT_EQ(bitsVon(b, s, 0).size(), 100u);
-    // The header reads 1..9, 0 at the top edge in green.
-    const auto* eins = textAufruf(b, "1");
-    ASSERT_TRUE(eins);
-    EXPECT_EQ(eins->punkte[0], (LPunkt{0, -A}));
-    EXPECT_EQ(eins->textfarbe, farbeAus(0, 150, 0));
 }
 
 struct ReserveFall {
@@ -125,19 +128,6 @@ INSTANTIATE_TEST_SUITE_P(Satzzustand, FFReserve,
                                          ReserveFall{"GE_theoretisch", GE1, 0, 2}, ReserveFall{"GE", GE1, 1, 3},
                                          ReserveFall{"MC", MC1, 1, 3}, ReserveFall{"SW", SW1, 1, 3}),
                          [](const auto& p) { return std::string(p.param.name); });
-
-TEST(FFLayout, ZweiSaetzeUngeradeZeilenzahlUndNeueMarken) {
-    const ZorState s = mit(GE1, BSC2);  // L1 = 3, L2 = 2
-    const Bild b = malen(s, breiteFuer(20), 16 * H);
-    EXPECT_EQ(b.inhalt.layout.zmax, 10);  // 11 free rows, one stays empty
-    std::vector<int> zeilenMit20;
-    for (const auto& a : b.dc.nur(Zeichenaufruf::Art::Text))
-        if (a.text == "20") zeilenMit20.push_back(a.punkte[0].y);
-    EXPECT_EQ(zeilenMit20, (std::vector<int>{baseline(0), baseline(3 + 5)}));
-    EXPECT_EQ(bitsVon(b, s, 0).size(), 100u);
-    EXPECT_EQ(bitsVon(b, s, 1).size(), 100u);
-    EXPECT_EQ(bitsVon(b, s, 1).front().punkte[0].y, baseline(8));
-}
 
 TEST(FFLayout, ZuKleinBleibtLeer) {
     EXPECT_TRUE(malen(startZustand(), breiteFuer(9), 40 * H).dc.aufrufe().empty());
@@ -235,18 +225,6 @@ TEST(FFStatistik, HaeufigkeitUndZustaende) {
     EXPECT_EQ(zustand->punkte[0].y, baseline(11));
     EXPECT_TRUE(hatText(b, format("Fehlerhäufigkeit: %.4f (%ld von 300 Bits)", static_cast<double>(fSw) / 300.0, fSw)));
     EXPECT_TRUE(hatText(b, format("Z1: %ld   Z2: %ld   Z3: %ld", z[1], z[2], z[3])));
-}
-
-TEST(FFStatistik, TheorieStattFolge) {
-    const ZorState s = mit(BSC1, GE2, 1, 0);  // L1 = 2
-    const Bild b = malen(s, breiteFuer(20), 20 * H);
-    const int zmax = b.inhalt.layout.zmax;
-    const auto* t = textAufruf(b, FF_THEORIE_TEXT);
-    ASSERT_TRUE(t);
-    EXPECT_EQ(t->punkte[0].y, baseline(2 + zmax));
-    EXPECT_EQ(t->textfarbe, farbeAus(s.farbe[1]));
-    EXPECT_EQ(bitsVon(b, s, 0).size(), static_cast<std::size_t>(20 * zmax / 2));
-    EXPECT_TRUE(bitsVon(b, s, 1).empty());
 }
 
 class FFDatei : public TempVerzeichnis {

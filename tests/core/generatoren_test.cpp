@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 using namespace zor;
 
@@ -81,40 +82,27 @@ TEST(Schwellen, ADrawEqualToTheErrorProbabilityIsAnErrorButTakesNoTransition) {
     const float u = ersteZiehung(seed);
     ASSERT_GT(u, 0.0f);
     ModellWerte w{};
+    // One GE step from `zustand` with a fresh generator: the new state and the bit.
+    auto schritt = [&](int zustand) {
+        Zufall z(seed);
+        int bit = 0;
+        GE_Fehlerfolge(&zustand, &bit, w.data(), z);
+        return std::pair{zustand, bit};
+    };
     // State BAD with error probability exactly u: the bit is an error.
     w[gemc::Bad] = u;
     w[gemc::Good_From_Bad] = 1.0f;
-    {
-        Zufall z(seed);
-        int zustand = BAD, bit = 0;
-        GE_Fehlerfolge(&zustand, &bit, w.data(), z);
-        EXPECT_EQ(bit, 1);
-    }
+    EXPECT_EQ(schritt(BAD).second, 1);
     w[gemc::Bad] = u - 1.0f / 32768.0f;
-    {
-        Zufall z(seed);
-        int zustand = BAD, bit = 0;
-        GE_Fehlerfolge(&zustand, &bit, w.data(), z);
-        EXPECT_EQ(bit, 0);
-    }
+    EXPECT_EQ(schritt(BAD).second, 0);
     // A transition threshold equal to the draw is not taken.
     Zufall vorher(seed);
     vorher.rand();
     const float zweite = vorher.gleich();
     w[gemc::Good_From_Good] = zweite;
-    {
-        Zufall z(seed);
-        int zustand = GOOD, bit = 0;
-        GE_Fehlerfolge(&zustand, &bit, w.data(), z);
-        EXPECT_EQ(zustand, BAD);
-    }
+    EXPECT_EQ(schritt(GOOD).first, BAD);
     w[gemc::Good_From_Good] = zweite + 1.0f / 32768.0f;
-    {
-        Zufall z(seed);
-        int zustand = GOOD, bit = 0;
-        GE_Fehlerfolge(&zustand, &bit, w.data(), z);
-        EXPECT_EQ(zustand, GOOD);
-    }
+    EXPECT_EQ(schritt(GOOD).first, GOOD);
     // MC and SW thresholds likewise.
     ModellWerte m{};
     m[gemc::Good_From_Bad] = u;

@@ -16,6 +16,7 @@
 #include "modellzustand.h"
 #include "plot_hilfen.h"
 #include "testnamen.h"
+#include "zeichnungsvorlage.h"
 
 using namespace zor;
 using Art = Zeichenaufruf::Art;
@@ -231,65 +232,29 @@ TEST(KurvenPaint, GedruckterCursorNurAufPapierUndNurMitCursor) {
         }
 }
 
-struct DkFall {
-    std::string name;
-    float dk1, dk2;
-    int m2;
-    int o1, o2;  // offsets of the markers (set 2 unused when inactive)
-};
-
-class DkMarken : public testing::TestWithParam<DkFall> {};
-
-TEST_P(DkMarken, Versatz) {
-    const auto& f = GetParam();
-    ZorState s = mit(GE1, f.m2);
-    s.FKF_xnorm = 320;
-    s.DK1 = f.dk1;
-    s.DK2 = f.dk2;
-    AufzeichnendeLeinwand dc = bildschirmLeinwand();
-    dc.setzeStift({55, GRUEN});
-    DK_Beschriftung(dc, s);
-    const auto linien = dkLinien(dc);
-    ASSERT_EQ(linien.size(), f.m2 ? 2u : 1u);
-    const int x1 = static_cast<int>(320 * f.dk1 - 7500);
-    EXPECT_EQ(linien[0].punkte[0], (LPunkt{x1, 6000 - f.o1}));
-    EXPECT_EQ(linien[0].punkte[1], (LPunkt{x1, -8000}));
-    if (f.m2) {
-        EXPECT_EQ(linien[1].punkte[0].y, 6000 - f.o2);
+// The duration markers as drawn: the smaller duration's label lower, equal ones with set 1
+// on top, set 1 alone, and a duration of 0 (the label clear of the ordinate's arrow).
+TEST(DkBeschriftung, WieVorlage) {
+    struct Fall {
+        const char* name;
+        float dk1, dk2;
+        int m2;
+    };
+    for (const Fall f : {Fall{"dk_satz1_kleiner", 3.5f, 9.25f, BSC2}, Fall{"dk_satz2_kleiner", 9.25f, 3.5f, BSC2},
+                         Fall{"dk_gleich", 6.0f, 6.0f, BSC2}, Fall{"dk_nur_satz1", 3.5f, 1.0f, INAKTIV},
+                         Fall{"dk_null", 12.34f, 0.0f, BSC2}}) {
+        SCOPED_TRACE(f.name);
+        ZorState s = mit(GE1, f.m2);
+        s.FKF_xnorm = 320;
+        s.DK1 = f.dk1, s.zaehler1 = 1.5f, s.nenner1 = 0.125f;
+        s.DK2 = f.dk2, s.zaehler2 = 7.0f, s.nenner2 = 3.0f;
+        AufzeichnendeLeinwand dc = bildschirmLeinwand();
+        dc.setzeStift({55, GRUEN});
+        DK_Beschriftung(dc, s);
+        wieVorlage(dc, f.name);
+        EXPECT_EQ(dc.schrift().hoehe, 1050);
+        EXPECT_EQ(dc.ausrichtung(), Ausrichtung::Mitte);
     }
-    const auto texte = dc.nur(Art::Text);
-    ASSERT_EQ(texte.size(), f.m2 ? 6u : 3u);  // "D", "k" and the value per set
-    EXPECT_EQ(texte[1].punkte[0], (LPunkt{static_cast<int>(320 * f.dk1 - 6830), 5100 - f.o1}));
-    EXPECT_EQ(texte[0].textfarbe, farbeAus(s.farbe[0]));
-    if (f.m2) {
-        EXPECT_EQ(texte[3].textfarbe, farbeAus(s.farbe[1]));
-    }
-    EXPECT_EQ(dc.schrift().hoehe, 1050);
-    EXPECT_EQ(dc.ausrichtung(), Ausrichtung::Mitte);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Saetze, DkMarken,
-    testing::Values(DkFall{"Satz1Kleiner", 3.5f, 9.25f, BSC2, 500, 1700},
-                    DkFall{"Satz2Kleiner", 9.25f, 3.5f, BSC2, 1700, 500},
-                    DkFall{"GleichSatz1Oben", 6.0f, 6.0f, BSC2, 500, 1700},
-                    DkFall{"NurSatz1", 3.5f, 1.0f, INAKTIV, 1700, 0}),
-    testnamen::NachName{});
-
-TEST(DkBeschriftung, WertMitZaehlerUndNennerBeiNullDerHinweis) {
-    ZorState s = mit(GE1, BSC2);
-    s.FKF_xnorm = 320;
-    s.DK1 = 12.34f, s.zaehler1 = 1.5f, s.nenner1 = 0.125f;
-    s.DK2 = 0.0f, s.zaehler2 = 7.0f, s.nenner2 = 3.0f;
-    AufzeichnendeLeinwand dc = bildschirmLeinwand();
-    DK_Beschriftung(dc, s);
-    const auto eins = textBei(dc, "= 12.3 (= 1.5e+00/1.2e-01)");
-    ASSERT_TRUE(eins);
-    EXPECT_EQ(*eins, (LPunkt{static_cast<int>(320 * 12.34f - 6500), 5500 - 1700}));
-    const auto zwei = textBei(dc, "= 0.0 (keine abklingende Korrelation)");
-    ASSERT_TRUE(zwei);
-    // A duration of 0 puts the line on the ordinate: the label starts clear of its arrow (230).
-    EXPECT_EQ(*zwei, (LPunkt{-7500 + 230 + 100 + 570 + 330, 5000}));
 }
 
 TEST(KurvenPaint, GedruckterCursorHinterDenPunktenDrucktKeineWerte) {

@@ -13,6 +13,7 @@
 #include "modellzustand.h"
 #include "plot_hilfen.h"
 #include "testnamen.h"
+#include "zeichnungsvorlage.h"
 
 using namespace zor;
 using Art = Zeichenaufruf::Art;
@@ -100,72 +101,25 @@ TEST(CursorMaus, FkfGrenzenBleibenBeiD) {
 
 namespace {
 
-struct Text {
-    std::string text;
-    LPunkt anker;
-    Farbe farbe;
-    Ausrichtung ausrichtung;
-};
-
-std::vector<Text> texte(const AufzeichnendeLeinwand& dc) {
-    std::vector<Text> t;
-    for (const auto& a : dc.nur(Art::Text)) t.push_back({a.text, a.punkte[0], a.textfarbe, a.ausrichtung});
-    return t;
-}
-
 // The recording canvas's descent at height 1050 is 210: texts anchored at their bottom
 // have their baseline that far up.
 constexpr int UNTERLAENGE = 210;
-constexpr Farbe BLAU{0, 0, 150}, ROT{150, 0, 0};
 
 }  // namespace
 
-// The readout anchors texts at their bottom, the canvas at the baseline: the descent higher.
-int unterlaenge(AufzeichnendeLeinwand& dc) {
-    dc.setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});
-    return dc.textmass("0").hoehe - dc.oberlaenge();
-}
-
-TEST(CursorAnzeige, BeideKurvenMitDifferenz) {
-    AufzeichnendeLeinwand dc = bildschirmLeinwand();
-    const int unten = unterlaenge(dc);
-    const CursorGeometrie g{-7180, -8000, 5500, 320};
-    Cursor_Beschriftung(dc, kurven(1, 1));
-    Markierung(dc, g, kurven(1, 1), 3);
-    const auto linie = dc.nur(Art::InvertierteLinie);
-    ASSERT_EQ(linie.size(), 1u);
-    EXPECT_EQ(linie[0].punkte[0], (LPunkt{3 * 320 - 7180, -8000}));
-    EXPECT_EQ(linie[0].punkte[1], (LPunkt{3 * 320 - 7180, 5500}));
-    const auto t = texte(dc);
-    ASSERT_EQ(t.size(), 7u);
-    const std::vector<std::pair<std::string, LPunkt>> erwartet{
-        {"Abszisse:", {-6000, 8500}}, {"Ordinate:", {4500, 8500}}, {"Differenz:", {4500, 6100}},
-        {"3", {-5700, 8500}},         {"0.25", {4800, 8500}},      {"0.5", {4800, 7300}},
-        {"-0.25", {4800, 6100}}};
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        EXPECT_EQ(t[i].text, erwartet[i].first);
-        EXPECT_EQ(t[i].anker, (LPunkt{erwartet[i].second.x, erwartet[i].second.y + unten})) << t[i].text;
-        EXPECT_EQ(t[i].ausrichtung, i < 3 ? Ausrichtung::Rechts : Ausrichtung::Links);
-    }
-    EXPECT_EQ(t[4].farbe, BLAU);
-    EXPECT_EQ(t[5].farbe, ROT);
-    EXPECT_EQ(t[6].farbe, SCHWARZ);
-}
-
-TEST(CursorAnzeige, NurSatz2StehtInDerErstenZeileOhneDifferenz) {
-    AufzeichnendeLeinwand dc = bildschirmLeinwand();
-    const int unten = unterlaenge(dc);
-    Cursor_Beschriftung(dc, kurven(0, 1));
-    Markierung(dc, {-7500, -8000, 5500, 321}, kurven(0, 1), 2);
-    const auto t = texte(dc);
-    ASSERT_EQ(t.size(), 4u);
-    EXPECT_EQ(t[0].text, "Abszisse:");
-    EXPECT_EQ(t[1].text, "Ordinate:");
-    EXPECT_EQ(t[2].text, "2");  // the abscissa of set 2's point
-    EXPECT_EQ(t[3].text, "0.5");
-    EXPECT_EQ(t[3].anker, (LPunkt{4800, 8500 + unten}));
-    EXPECT_EQ(t[3].farbe, ROT);
-    EXPECT_EQ(dc.nur(Art::InvertierteLinie)[0].punkte[0].x, 2 * 321 - 7500);
+// The readout as drawn: both curves with their difference (set 1 blue, set 2 red), set 2
+// alone in the first line, and the smaller printed readout.
+TEST(CursorAnzeige, WieVorlage) {
+    AufzeichnendeLeinwand beide = bildschirmLeinwand(), satz2 = bildschirmLeinwand(), gedruckt;
+    Cursor_Beschriftung(beide, kurven(1, 1));
+    Markierung(beide, {-7180, -8000, 5500, 320}, kurven(1, 1), 3);
+    wieVorlage(beide, "cursor_beide");
+    Cursor_Beschriftung(satz2, kurven(0, 1));
+    Markierung(satz2, {-7500, -8000, 5500, 321}, kurven(0, 1), 2);
+    wieVorlage(satz2, "cursor_satz2");
+    Cursor_drucken(gedruckt, 1234.7f, -8000, 5500, 1, 0, EINS[2], ZWEI[2]);
+    wieVorlage(gedruckt, "cursor_gedruckt");
+    EXPECT_EQ(gedruckt.schrift().hoehe, 1050) << "the screen height is restored";
 }
 
 TEST(CursorAnzeige, PositionHinterDerKurveZeigtNurDieLinie) {
@@ -193,19 +147,6 @@ TEST(CursorAnzeige, BereicheDeckenLinieUndWerte) {
         // Both ends of the text's cell, from its bottom to its top.
         EXPECT_TRUE(innen({p.x, p.y - UNTERLAENGE}) && innen({p.x + m.breite, p.y - UNTERLAENGE + m.hoehe})) << a.text;
     }
-}
-
-TEST(CursorAnzeige, GedrucktKleinerUndDanachWiederBildschirmhoehe) {
-    AufzeichnendeLeinwand dc;
-    Cursor_drucken(dc, 1234.7f, -8000, 5500, 1, 0, EINS[2], ZWEI[2]);
-    const auto linie = dc.nur(Art::InvertierteLinie);
-    ASSERT_EQ(linie.size(), 1u);
-    EXPECT_EQ(linie[0].punkte[0], (LPunkt{1234, -8000}));
-    const auto t = dc.nur(Art::Text);
-    ASSERT_EQ(t.size(), 4u);  // two labels, abscissa, set 1
-    for (const auto& a : t) EXPECT_EQ(a.schrift.hoehe, 814) << a.text;
-    EXPECT_EQ(t[3].text, "0.75");
-    EXPECT_EQ(dc.schrift().hoehe, 1050);
 }
 
 // On screen as on paper the line stands on the point it reads, also at the last lag.

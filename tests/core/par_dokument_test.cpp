@@ -15,6 +15,7 @@
 #include "core/plot/aufzeichnende_leinwand.h"
 #include "core/plot/vorlagenquelle.h"
 #include "modellzustand.h"
+#include "zeichnungsvorlage.h"
 
 using namespace zor;
 
@@ -124,21 +125,8 @@ TEST(ParMalen, DateiUeberschriftUndNameInDerSatzfarbe) {
     Protokoll p;
     EXPECT_EQ(M_PAINT(dc, s, 1, p.quelle()), 0);
     EXPECT_TRUE(p.namen.empty());
-    const auto texte = dc.nur(Zeichenaufruf::Art::Text);
-    ASSERT_EQ(texte.size(), 2u);
-    const int a = AufzeichnendeLeinwand::oberlaengeVon({Schriftfamilie::Swiss, 2109});
-    EXPECT_EQ(texte[0].text, "Parametersatz 2: Datei");
-    // The heading's top is level with the model pictures' headings, the name a line below.
-    EXPECT_EQ(texte[0].punkte[0], (LPunkt{0, 8000 - a}));
-    EXPECT_EQ(texte[0].schrift.hoehe, 2109);
-    EXPECT_EQ(texte[1].text, s.Datei2.szFileName);
-    EXPECT_LT(texte[1].punkte[0].y + AufzeichnendeLeinwand::oberlaengeVon({Schriftfamilie::Swiss, 1887}),
-              texte[0].punkte[0].y - 2109 + a);
-    EXPECT_EQ(texte[1].schrift.hoehe, 1887);
-    for (const auto& t : texte) {
-        EXPECT_EQ(t.textfarbe, farbeAus(s.farbe[1]));
-        EXPECT_EQ(t.ausrichtung, Ausrichtung::Mitte);
-    }
+    // The heading level with the model pictures' headings, the name a line below.
+    wieVorlage(dc, "par_datei");
     EXPECT_EQ(dc.schrift().hoehe, 1050);
 }
 
