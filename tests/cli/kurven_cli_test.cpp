@@ -3,8 +3,8 @@
 #include "zor_aufruf.h"
 #include "../core/testnamen.h"
 
-#include "core/models/fav.h"
 #include "core/models/umrechnung.h"
+#include "core/models/zor_state.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -19,22 +19,13 @@ using KurvenCli = ZorCliTest;
 
 std::size_t zeilen(const std::string& text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')); }
 
-// Read back as floats the values are the curve itself; the worked number p = 0.1 gives
-// P(a >= 2) = 0.9 exactly as a reader would write it.
+// The values themselves are the curve documents' (kurven_csv_cli_test); here the form,
+// and the worked number p = 0.1: P(a >= 2) = 0.9 exactly as a reader would write it.
 TEST_F(KurvenCli, FavPrintsCsvOrJson) {
     const auto e = zorAufruf({"fav", "--preset", "ge1", "--theory", "--points", "30"});
     ASSERT_EQ(e.code, 0) << e.fehler;
     ASSERT_EQ(zeilen(e.aus), 30u);
-    std::array<STRUCT_PUNKT, FAV_PUNKTE> theorie{};
-    FAV_GE_THEORIE(startZustand().GEWert1.data(), Kurve(theorie).first(30));
-    std::istringstream in(e.aus);
-    std::string zeile;
-    for (std::size_t j = 0; std::getline(in, zeile); ++j) {
-        double k = 0, v = 0;
-        ASSERT_EQ(std::sscanf(zeile.c_str(), "%lf,%lf", &k, &v), 2) << zeile;
-        EXPECT_EQ(k, static_cast<double>(j + 1));
-        EXPECT_EQ(static_cast<float>(v), theorie[j].y);
-    }
+    EXPECT_EQ(e.aus.rfind("1,1\n2,0.", 0), 0u) << e.aus;
     EXPECT_NE(zorAufruf({"fav", "--preset", "bsc1", "--theory"}).aus.find("\n2,0.9\n"), std::string::npos);
     const auto j = zorAufruf({"fav", "--model", "bsc", "--p", "0.25", "--theory", "--ak", "--points", "20", "--json"});
     ASSERT_EQ(j.code, 0) << j.fehler;

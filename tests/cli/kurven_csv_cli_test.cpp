@@ -39,29 +39,23 @@ std::string alsCliAusgabe(const std::string& csv) {
 
 }  // namespace
 
-TEST_F(KurvenCsv, FavGleichZorFavInBeidenDarstellungen) {
-    for (const bool ak : {false, true}) {
-        std::vector<std::string> args{"fav", "--preset", "ge1", "--theory", "--points", "37"};
+// FAV in both forms and FKF, with point counts other than the defaults.
+TEST_F(KurvenCsv, GleichZorFavUndZorFkf) {
+    for (const int fall : {0, 1, 2}) {
+        const bool fkf = fall == 2, ak = fall == 1;
+        std::vector<std::string> args{fkf ? "fkf" : "fav", "--preset", "ge1", "--theory", fkf ? "--lags" : "--points",
+                                      fkf ? "23" : "37"};
         if (ak) args.push_back("--ak");
         const auto e = zorAufruf(args);
         ASSERT_EQ(e.code, 0) << e.fehler;
         ZorState s = geTheorie();
         s.FAV_defbereich = 37;
+        s.FKF_defbereich = 23;
         s.Modell.AB = ak ? 1 : 0;
         KeinFortschritt still;
-        ASSERT_TRUE(FAV_Ermitteln(s, still));
-        EXPECT_EQ(alsCliAusgabe(FAV_Csv(s)), e.aus) << (ak ? "p(a=k)" : "P(a>=k)");
+        ASSERT_TRUE(fkf ? FKF_Ermitteln(s, still) : FAV_Ermitteln(s, still));
+        EXPECT_EQ(alsCliAusgabe(fkf ? FKF_Csv(s) : FAV_Csv(s)), e.aus) << args[0] << (ak ? " --ak" : "");
     }
-}
-
-TEST_F(KurvenCsv, FkfGleichZorFkf) {
-    const auto e = zorAufruf({"fkf", "--preset", "ge1", "--theory", "--lags", "23"});
-    ASSERT_EQ(e.code, 0) << e.fehler;
-    ZorState s = geTheorie();
-    s.FKF_defbereich = 23;
-    KeinFortschritt still;
-    ASSERT_TRUE(FKF_Ermitteln(s, still));
-    EXPECT_EQ(alsCliAusgabe(FKF_Csv(s)), e.aus);
 }
 
 TEST(KurvenCsvSpalten, InaktiverSatzBleibtLeerUndKAusDemAnderen) {
@@ -79,9 +73,8 @@ TEST_F(KurvenCsv, BandGleichZorBand) {
         const auto e = zorAufruf({fav ? "fav" : "fkf", "--preset", "ge1", "--n", "100000", "--band",
                                   fav ? "--points" : "--lags", "23"});
         ASSERT_EQ(e.code, 0) << e.fehler;
-        ZorState s = startZustand();
-        s.Modell.M1 = GE1;
-        s.Modell.M2 = INAKTIV;
+        ZorState s = geTheorie();
+        s.Modell.sim1 = 1;
         durchlaeufeSetzen(s, Modellart::GE, 0, 100000);
         s.FAV_defbereich = s.FKF_defbereich = 23;
         s.FAV_band = s.FKF_band = 1;
