@@ -43,8 +43,8 @@ std::string alsCliAusgabe(const std::string& csv) {
 TEST_F(KurvenCsv, GleichZorFavUndZorFkf) {
     for (const int fall : {0, 1, 2}) {
         const bool fkf = fall == 2, ak = fall == 1;
-        std::vector<std::string> args{fkf ? "fkf" : "fav", "--preset", "ge1", "--theory", fkf ? "--lags" : "--points",
-                                      fkf ? "23" : "37"};
+        std::vector<std::string> args{fkf ? "fkf" : "fav", "--preset", "ge1", "--theory"};
+        args.insert(args.end(), {fkf ? "--lags" : "--points", fkf ? "23" : "37"});
         if (ak) args.push_back("--ak");
         const auto e = zorAufruf(args);
         ASSERT_EQ(e.code, 0) << e.fehler;

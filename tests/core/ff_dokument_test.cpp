@@ -94,8 +94,8 @@ TEST(FFLayout, WieVorlage) {
         int bitsProZeile, zeilen, zmax;
     };
     const Fall faelle[] = {
-        {"ff_startwerte", startZustand(), 10, 12, 10},    // 12 rows less the two under the block
-        {"ff_zwei_saetze", mit(GE1, BSC2), 20, 16, 10},   // 11 free rows, one stays empty
+        {"ff_startwerte", startZustand(), 10, 12, 10},     // 12 rows less the two under the block
+        {"ff_zwei_saetze", mit(GE1, BSC2), 20, 16, 10},    // 11 free rows, one stays empty
         {"ff_theorie", mit(BSC1, GE2, 1, 0), 20, 20, 16},  // no bits for set 2, its note instead
     };
     for (const Fall& f : faelle) {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "core/documents/kurven_malen.h"
 #include "core/documents/messcursor.h"
 #include "core/plot/aufzeichnende_leinwand.h"
-#include "core/documents/kurven_malen.h"
 #include "modellzustand.h"
 #include "plot_hilfen.h"
 #include "testnamen.h"
