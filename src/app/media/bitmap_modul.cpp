@@ -59,6 +59,7 @@ std::vector<Menueplatz> eigeneMenues() {
         block(MENU_BITMAP, "&Datei", 70, BLOCK_MEDIEN),
         popup(MENU_BITMAP, "", 20, "&Bearbeiten"),
         popup(MENU_BITMAP, "", 25, "&Ansicht"),
+        trenner(MENU_BITMAP, "&Ansicht", 50),
         popup(KONTEXT_BITMAP, "", 10, "&Datei"),
         fremd(CMD_SCHLIESSEN, KONTEXT_BITMAP, "&Datei", 30, "&Schließen"),
     };
@@ -115,6 +116,9 @@ const Modul& BitmapModul::beschreibung() {
                  {im(MENU_BITMAP, "&Ansicht", 30, "&Originalgröße (1:1)", BEFEHL, "Ctrl+1")}},
                 {CMD_ZOOM_EINPASSEN, nullptr, "Passt das ganze Bild in das Fenster ein!",
                  {im(MENU_BITMAP, "&Ansicht", 40, "&Einpassen", BEFEHL, "Ctrl+0")}},
+                {CMD_ANSICHTEN_KOPPELN, nullptr,
+                 "Lässt das Bild mit einem zweiten gleich großen Bild gemeinsam zoomen und rollen!",
+                 {im(MENU_BITMAP, "&Ansicht", 60, "&Ansichten koppeln")}},
             },
         .fenster = {&fenster()},
         .menues = eigeneMenues(),

@@ -123,6 +123,7 @@ constexpr const char* STRG_G = "Ctrl+G";
 constexpr const char* SUCHEN = "&Suchen...";
 constexpr const char* NAECHSTER = "&Nächster Unterschied";
 constexpr const char* VORHERIGER = "&Vorheriger Unterschied";
+constexpr const char* VERGLEICHEN = "Ve&rgleichen mit...";
 
 // The "Datei" pop-up of the hex and bin menus, around their own open item.
 std::vector<Menueplatz> dateiMenue(int menue, int andereAnsicht, const char* andererText) {
@@ -213,6 +214,11 @@ const Modul& HexBinModul::beschreibung() {
                  {im(MENU_HEX, "&Datei", 56, VORHERIGER, BEFEHL, "Shift+F8"),
                   im(MENU_BIN, "&Datei", 56, VORHERIGER, BEFEHL, "Shift+F8"), im(KONTEXT_HEX, "&Datei", 26, VORHERIGER),
                   im(KONTEXT_BIN, "&Bearbeiten", 56, VORHERIGER)}},
+                {CMD_ANSICHT_VERGLEICHEN,
+                 nullptr,
+                 "Vergleicht die Datei mit der eines anderen geöffneten Hex- oder Bin-Fensters!",
+                 {im(MENU_HEX, "&Datei", 58, VERGLEICHEN), im(MENU_BIN, "&Datei", 58, VERGLEICHEN),
+                  im(KONTEXT_HEX, "&Datei", 28, VERGLEICHEN), im(KONTEXT_BIN, "&Bearbeiten", 58, VERGLEICHEN)}},
             },
         .fenster = {&hexFenster(), &binFenster()},
         .menues = eigeneMenues(),
