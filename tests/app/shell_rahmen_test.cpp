@@ -1,6 +1,7 @@
 // The frame: start state, menus, mode switches, documents, window list, context menus,
 // toolbar and status bar.
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -11,7 +12,6 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QDir>
 #include <QTest>
 
 #include <memory>
@@ -20,13 +20,13 @@
 #include "app/media/grafikdokument.h"
 #include "app/platform/einzelinstanz.h"
 #include "app/shell/menue.h"
-#include "app/shell/programm.h"
 #include "app/shell/menue_tabellen.h"
+#include "app/shell/programm.h"
 #include "app/shell/statusleiste.h"
 #include "app/shell/werkzeugleiste.h"
 #include "support/gui_hilfen.h"
-#include "support/testdateien.h"
 #include "support/test_dokument.h"
+#include "support/testdateien.h"
 #include "support/testrahmen.h"
 
 using namespace zor::app;

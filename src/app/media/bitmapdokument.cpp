@@ -8,9 +8,9 @@
 
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
+#include "app/context/texte.h"
 #include "app/media/bitmap_bild.h"
 #include "app/media/bitmap_modul.h"
-#include "app/context/texte.h"
 #include "app/media/medienfilter.h"
 #include "app/media/partnerwahl.h"
 #include "app/platform/meldungsdienst.h"
@@ -58,8 +58,8 @@ void Bitmapdokument::koppelnUmschalten() {
             if (auto* b = qobject_cast<Bitmapdokument*>(d);
                 b && b != this && b->bild_.breite == bild_.breite && b->bild_.hoehe == bild_.hoehe)
                 gleich << b;
-        if (auto* b = qobject_cast<Bitmapdokument*>(
-                partnerWaehlen(kontext(), *this, gleich, TEXT_KEIN_GLEICH_GROSSES_BILD)))
+        if (auto* b =
+                qobject_cast<Bitmapdokument*>(partnerWaehlen(kontext(), *this, gleich, TEXT_KEIN_GLEICH_GROSSES_BILD)))
             BitmapAnsicht::koppeln(*ansicht_, *b->ansicht_);
     }
     kontext().setzeHaken(CMD_ANSICHTEN_KOPPELN, ansicht_->gekoppelt() != nullptr);

@@ -18,7 +18,8 @@ MdiDokument* partnerWaehlen(Kontext& kontext, const MdiDokument& selbst, const Q
     if (kandidaten.size() == 1) return kandidaten.first();
     // Numbered, since the same file may be open twice under one title.
     QStringList titel;
-    for (const MdiDokument* d : kandidaten) titel << QStringLiteral("%1: %2").arg(titel.size() + 1).arg(d->windowTitle());
+    for (const MdiDokument* d : kandidaten)
+        titel << QStringLiteral("%1: %2").arg(titel.size() + 1).arg(d->windowTitle());
     QInputDialog frage(kontext.fenster());
     frage.setObjectName(QStringLiteral("partner_wahl"));
     frage.setWindowTitle(selbst.windowTitle());

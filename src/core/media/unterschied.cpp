@@ -141,7 +141,8 @@ Suchergebnis naechsterUnterschied(const std::string& a, const std::string& b, st
 std::vector<Lauf> unterschiedsLaeufe(Ansicht art, std::size_t offsetStellen, std::span<const unsigned char> a,
                                      std::span<const unsigned char> b) {
     std::vector<Lauf> laeufe;
-    const std::size_t n = std::min<std::size_t>(std::max(a.size(), b.size()), static_cast<std::size_t>(bytesProZeile(art)));
+    const std::size_t n =
+        std::min<std::size_t>(std::max(a.size(), b.size()), static_cast<std::size_t>(bytesProZeile(art)));
     for (std::size_t i = 0; i < n; ++i) {
         const bool beide = i < a.size() && i < b.size();
         if (beide && a[i] == b[i]) continue;
