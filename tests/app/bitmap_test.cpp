@@ -15,6 +15,7 @@
 #include "app/context/befehle.h"
 #include "app/media/bitmapdokument.h"
 #include "app/media/medienfilter.h"
+#include "app/media/paar_ids.h"
 #include "app/shell/menue.h"
 #include "core/corruption/verfaelschen.h"
 #include "core/media/bilddifferenz.h"

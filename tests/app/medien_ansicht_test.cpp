@@ -23,6 +23,7 @@
 #include "app/media/dateiansicht.h"
 #include "app/media/dateitypen.h"
 #include "app/media/medienfilter.h"
+#include "app/media/paar_ids.h"
 #include "app/shell/werkzeugleiste.h"
 #include "core/corruption/verfaelschen.h"
 #include "core/seqfiles/vergleich.h"

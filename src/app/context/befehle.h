@@ -121,8 +121,6 @@ enum BefehlsId : int {
     CMD_ZOOM_1_1 = 4209,
     CMD_ZOOM_EINPASSEN = 4210,
     CMD_DIFFERENZBILD = 4211,
-    CMD_ANSICHT_VERGLEICHEN = 4230,
-    CMD_ANSICHTEN_KOPPELN = 4231,
 };
 
 // Menu resources: the three frame menus, the document menus and the context menus.

@@ -5,6 +5,7 @@
 #include "app/media/bitmap_bild.h"
 #include "app/media/bitmapdokument.h"
 #include "app/media/medienfilter.h"
+#include "app/media/paar_ids.h"
 #include "app/platform/meldungsdienst.h"
 
 namespace zor::app {

@@ -12,6 +12,7 @@
 #include "app/media/bitmap_bild.h"
 #include "app/media/bitmap_modul.h"
 #include "app/media/medienfilter.h"
+#include "app/media/paar_ids.h"
 #include "app/media/partnerwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/media/bilddifferenz.h"

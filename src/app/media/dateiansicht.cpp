@@ -18,6 +18,7 @@
 #include "app/hintergrund/hintergrund.h"
 #include "app/media/dateisuche.h"
 #include "app/media/hexbin_modul.h"
+#include "app/media/paar_ids.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/media/dateifenster.h"
 #include "core/media/markierung.h"

@@ -9,6 +9,7 @@
 #include "app/hintergrund/hintergrund.h"
 #include "app/media/dateiansicht.h"
 #include "app/media/medienfilter.h"
+#include "app/media/paar_ids.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/platform/wartecursor.h"
