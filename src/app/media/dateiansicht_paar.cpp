@@ -17,10 +17,15 @@
 namespace zor::app {
 
 void Dateiansicht::koppeln(Dateiansicht& a, Dateiansicht& b) {
-    for (Dateiansicht* d : {&a, &b}) {
-        if (d->gegenstueck_ && d->gegenstueck_ != &a && d->gegenstueck_ != &b) d->gegenstueck_->entkoppeln();
-        d->entkoppeln();
-    }
+    // An earlier pair with a third view ends on both of its sides; a difference shown in
+    // a view not paired before stays the start of the next search.
+    for (auto [d, neu] : {std::pair{&a, &b}, std::pair{&b, &a}})
+        if (Dateiansicht* alt = d->gegenstueck_; alt && alt != neu) {
+            alt->entkoppeln();
+            d->entkoppeln();
+        }
+    a.zahl_.reset();
+    b.zahl_.reset();
     a.gegenstueck_ = &b;
     b.gegenstueck_ = &a;
     a.flaeche_->update();

@@ -49,11 +49,11 @@ bool Einzelinstanz::erste(const QStringList& dateien) {
                 QDataStream ein(s);
                 ein.setVersion(FASSUNG);
                 ein.startTransaction();
-                QStringList dateien;
-                ein >> dateien;
+                QStringList erhalten;
+                ein >> erhalten;
                 if (!ein.commitTransaction()) return;
                 s->setProperty("gelesen", true);
-                if (!dateien.isEmpty()) emit dateienErhalten(dateien);
+                if (!erhalten.isEmpty()) emit dateienErhalten(erhalten);
                 emit nachVorn();
             };
             connect(s, &QLocalSocket::readyRead, this, lesen);
