@@ -34,7 +34,7 @@ bool qtTexteLaden(QTranslator& t) {
 void einzelinstanzVerbinden(Einzelinstanz& instanz, Hauptfenster& rahmen) {
     QObject::connect(&instanz, &Einzelinstanz::dateienErhalten, &rahmen,
                      [&rahmen](const QStringList& dateien) { oeffneDateien(rahmen, dateien); });
-    einzelinstanzVerbinden(instanz, rahmen);
+    QObject::connect(&instanz, &Einzelinstanz::nachVorn, &rahmen, &Hauptfenster::nachVorn);
 }
 
 int zorwerkMain(int argc, char** argv) {
