@@ -183,7 +183,9 @@ TEST(Unterschied, FramedCharactersAreWhereTheLineTextsDiffer) {
             for (std::size_t k = 0; k < laeufe.size(); ++k) {
                 for (std::size_t c = laeufe[k].von; c < laeufe[k].von + laeufe[k].laenge; ++c) gerahmt.insert(c);
                 // Runs are maximal and in order: a gap lies between neighbours.
-                if (k > 0) EXPECT_LT(laeufe[k - 1].von + laeufe[k - 1].laenge, laeufe[k].von);
+                if (k > 0) {
+                    EXPECT_LT(laeufe[k - 1].von + laeufe[k - 1].laenge, laeufe[k].von);
+                }
             }
             EXPECT_EQ(gerahmt, erwartet) << (art == Ansicht::Hex ? "hex" : "bin") << " saat " << saat;
         }
