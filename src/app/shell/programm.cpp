@@ -8,6 +8,7 @@
 #include <QTranslator>
 
 #include "app/context/texte.h"
+#include "app/hintergrund/hintergrund.h"
 #include "app/platform/anwendung.h"
 #include "app/platform/bildschirmpassung.h"
 #include "app/platform/dateiwahl.h"
@@ -33,7 +34,10 @@ bool qtTexteLaden(QTranslator& t) {
 
 void einzelinstanzVerbinden(Einzelinstanz& instanz, Hauptfenster& rahmen) {
     QObject::connect(&instanz, &Einzelinstanz::dateienErhalten, &rahmen,
-                     [&rahmen](const QStringList& dateien) { oeffneDateien(rahmen, dateien); });
+                     [&rahmen](const QStringList& dateien) {
+                         // A running job keeps the frame as it is until it has ended.
+                         rahmen.hintergrund().danach(&rahmen, [&rahmen, dateien] { oeffneDateien(rahmen, dateien); });
+                     });
     QObject::connect(&instanz, &Einzelinstanz::nachVorn, &rahmen, &Hauptfenster::nachVorn);
 }
 
