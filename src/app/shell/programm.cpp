@@ -9,13 +9,13 @@
 
 #include "app/context/texte.h"
 #include "app/hintergrund/hintergrund.h"
+#include "app/media/dateitypen.h"
 #include "app/platform/anwendung.h"
 #include "app/platform/bildschirmpassung.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/einzelinstanz.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/shell/hauptfenster.h"
-#include "app/media/dateitypen.h"
 #include "app/shell/startargumente.h"
 #include "core/io/signale.h"
 #include "core/util/systemfehler.h"
@@ -33,11 +33,10 @@ bool qtTexteLaden(QTranslator& t) {
 }
 
 void einzelinstanzVerbinden(Einzelinstanz& instanz, Hauptfenster& rahmen) {
-    QObject::connect(&instanz, &Einzelinstanz::dateienErhalten, &rahmen,
-                     [&rahmen](const QStringList& dateien) {
-                         // A running job keeps the frame as it is until it has ended.
-                         rahmen.hintergrund().danach(&rahmen, [&rahmen, dateien] { oeffneDateien(rahmen, dateien); });
-                     });
+    QObject::connect(&instanz, &Einzelinstanz::dateienErhalten, &rahmen, [&rahmen](const QStringList& dateien) {
+        // A running job keeps the frame as it is until it has ended.
+        rahmen.hintergrund().danach(&rahmen, [&rahmen, dateien] { oeffneDateien(rahmen, dateien); });
+    });
     QObject::connect(&instanz, &Einzelinstanz::nachVorn, &rahmen, &Hauptfenster::nachVorn);
 }
 
