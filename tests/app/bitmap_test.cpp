@@ -15,6 +15,7 @@
 #include "app/context/befehle.h"
 #include "app/media/bitmapdokument.h"
 #include "app/media/medienfilter.h"
+#include "app/media/paar_ids.h"
 #include "app/shell/menue.h"
 #include "core/corruption/verfaelschen.h"
 #include "core/media/bilddifferenz.h"
@@ -333,6 +334,48 @@ private slots:
         // A picture without a file (the difference picture itself) says what is missing.
         r_->f.mainframe_OnCommand(CMD_DIFFERENZBILD);
         QVERIFY(r_->meldungen().last().startsWith(QStringLiteral("Ein Differenzbild braucht")));
+    }
+
+    // Two windows of equally sized pictures, linked by "Ansichten koppeln", zoom and scroll
+    // together both ways; a picture of another size is not offered; the command again
+    // ends the link.
+    void gekoppelteAnsichtenZoomenUndRollenZusammen() {
+        const zor::DibBild b = beispielbild(300, 200);
+        Bitmapdokument* eins = oeffne(schreibe(b, "eins.bmp"));
+        r_->f.mainframe_OnCommand(CMD_ANSICHTEN_KOPPELN);
+        QCOMPARE(r_->meldungen().size(), 1);
+        QVERIFY(r_->meldungen().first().startsWith(QStringLiteral("Zum Koppeln ist ein zweites Bitmap-Fenster")));
+        QVERIFY(oeffne(schreibe(beispielbild(200, 300), "hoch.bmp")));
+        Bitmapdokument* zwei = oeffne(schreibe(b, "zwei.bmp"));
+        for (Bitmapdokument* d : {eins, zwei}) d->parentWidget()->resize(400, 300);
+        BitmapAnsicht &a = eins->ansicht(), &z = zwei->ansicht();
+        a.setzeZoom(4);
+        r_->f.mainframe_OnCommand(CMD_ANSICHTEN_KOPPELN);
+        QCOMPARE(z.gekoppelt(), &a);
+        QCOMPARE(a.gekoppelt(), &z);
+        QVERIFY(r_->f.hatHaken(CMD_ANSICHTEN_KOPPELN));
+        QCOMPARE(a.zoom(), 1.0);  // the window the command came from leads
+
+        r_->f.mainframe_OnCommand(CMD_ZOOM_GROESSER);
+        QCOMPARE(z.zoom(), 2.0);
+        QCOMPARE(a.zoom(), 2.0);
+        a.horizontalScrollBar()->setValue(120);
+        a.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QVERIFY(a.verticalScrollBar()->value() > 0);
+        QCOMPARE(z.horizontalScrollBar()->value(), 120);
+        QCOMPARE(z.verticalScrollBar()->value(), a.verticalScrollBar()->value());
+        z.zoomSchritt(true, QPoint(10, 10));
+        QCOMPARE(a.zoom(), 4.0);
+        QCOMPARE(a.horizontalScrollBar()->value(), z.horizontalScrollBar()->value());
+        QCOMPARE(a.verticalScrollBar()->value(), z.verticalScrollBar()->value());
+        QVERIFY(speichereBild(&r_->f, "bitmap_gekoppelt"));
+
+        r_->f.mainframe_OnCommand(CMD_ANSICHTEN_KOPPELN);
+        QVERIFY(!z.gekoppelt() && !a.gekoppelt());
+        QVERIFY(!r_->f.hatHaken(CMD_ANSICHTEN_KOPPELN));
+        z.setzeZoom(1);
+        QCOMPARE(a.zoom(), 4.0);
+        QCOMPARE(r_->meldungen().size(), 1);
     }
 
     void schrittTabelle() {

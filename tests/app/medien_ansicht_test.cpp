@@ -23,6 +23,7 @@
 #include "app/media/dateiansicht.h"
 #include "app/media/dateitypen.h"
 #include "app/media/medienfilter.h"
+#include "app/media/paar_ids.h"
 #include "app/shell/werkzeugleiste.h"
 #include "core/corruption/verfaelschen.h"
 #include "core/seqfiles/vergleich.h"
@@ -300,6 +301,103 @@ private slots:
         f_->mainframe_OnCommand(CMD_NAECHSTER_UNTERSCHIED);
         QCOMPARE(r_->meldungen().size(), 1);
         QVERIFY(r_->meldungen().first().startsWith("Dieses Dokument hat kein Gegenstück"));
+    }
+
+    // Two hex windows opened by hand are paired by "Vergleichen mit": the only other view
+    // directly, one of several chosen from a list; pairing anew ends the earlier pair, and
+    // a view alone has nothing to pair with.
+    void vonHandGepaarteHexAnsichten() {
+        QByteArray a(4096, '\x11'), b = a, c = a;
+        b[0x200] = '\x13';
+        c[0x50] = '\x00';
+        c[0x51] = '\x00';
+        Dateiansicht* da = oeffne(CMD_HEX, datei("a", a));
+        f_->mainframe_OnCommand(CMD_ANSICHT_VERGLEICHEN);
+        QCOMPARE(r_->meldungen().size(), 1);
+        QVERIFY(r_->meldungen().first().startsWith("Zum Vergleichen ist ein zweites Hex- oder Bin-Fenster nötig"));
+        QVERIFY(!da->gegenstueck());
+
+        Dateiansicht* db = oeffne(CMD_HEX, datei("b", b));
+        f_->mainframe_OnCommand(CMD_ANSICHT_VERGLEICHEN);
+        QCOMPARE(db->gegenstueck(), da);
+        QCOMPARE(da->gegenstueck(), db);
+        QTRY_VERIFY(da->unterschiede().has_value());
+        QCOMPARE(da->unterschiede()->bytes, 1u);
+        QCOMPARE(da->unterschiede()->bits, 1u);
+        f_->mainframe_OnCommand(CMD_NAECHSTER_UNTERSCHIED);
+        QVERIFY(warteAufJob(*f_));
+        QCOMPARE(da->rollen().VScrollPos, 0x20u);
+        QCOMPARE(db->unterschiedsstelle(), std::optional<std::uint64_t>(0x200));
+
+        Dateiansicht* dc = oeffne(CMD_HEX, datei("c", c));
+        QStringList angeboten;
+        QTimer::singleShot(50, [&angeboten, da] {
+            auto* frage = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            if (!frage) return;
+            angeboten = frage->comboBoxItems();
+            frage->setTextValue(angeboten.filter(da->titel()).value(0));
+            frage->accept();
+        });
+        f_->mainframe_OnCommand(CMD_ANSICHT_VERGLEICHEN);
+        QCOMPARE(angeboten.size(), 2);
+        QCOMPARE(dc->gegenstueck(), da);
+        QCOMPARE(da->gegenstueck(), dc);
+        QVERIFY(!db->gegenstueck());
+        QCOMPARE(db->windowTitle(), db->titel());
+        QTRY_VERIFY(dc->unterschiede().has_value());
+        QCOMPARE(dc->unterschiede()->bytes, 2u);
+        QCOMPARE(dc->unterschiede()->bits, 4u);
+        QTest::keyClick(dc, Qt::Key_F8);
+        QVERIFY(warteAufJob(*f_));
+        QCOMPARE(da->unterschiedsstelle(), std::optional<std::uint64_t>(0x50));
+        QCOMPARE(r_->meldungen().size(), 1);
+    }
+
+    // Paired bin views frame the changed bits themselves: one flipped bit gets a frame one
+    // character wide, a byte whose bits all changed one over its eight bits.
+    void gepaarteBinAnsichtenRahmenBits() {
+        QByteArray a(4096, '\x0f'), b = a;
+        b[0x21] = static_cast<char>(a[0x21] ^ 0x10);
+        b[0x30] = static_cast<char>(a[0x30] ^ 0xff);
+        Dateiansicht* da = oeffne(CMD_BIN, datei("a", a));
+        Dateiansicht* db = oeffne(CMD_BIN, datei("b", b));
+        f_->mainframe_OnCommand(CMD_ANSICHT_VERGLEICHEN);
+        QCOMPARE(db->gegenstueck(), da);
+        QTRY_VERIFY(db->unterschiede().has_value());
+        QCOMPARE(db->unterschiede()->bytes, 2u);
+        QCOMPARE(db->unterschiede()->bits, 9u);
+        // The blue frames of the top row: how far they reach across, in characters.
+        auto rahmenBreite = [&] {
+            QWidget* flaeche = db->findChild<QWidget*>("zeilen");
+            flaeche->repaint();
+            const QImage bild = flaeche->grab().toImage();
+            const qreal skala = qreal(bild.height()) / flaeche->height();
+            int links = bild.width(), rechts = -1;
+            for (int y = 0; y < int(db->rollen().cy * skala); ++y)
+                for (int x = 0; x < bild.width(); ++x)
+                    if (qBlue(bild.pixel(x, y)) > 180 && qRed(bild.pixel(x, y)) < 80) {
+                        links = std::min(links, x);
+                        rechts = std::max(rechts, x);
+                    }
+            return rechts < 0 ? 0.0 : (rechts - links + 1) / (db->rollen().cx * skala);
+        };
+        QCOMPARE(rahmenBreite(), 0.0);
+        f_->mainframe_OnCommand(CMD_NAECHSTER_UNTERSCHIED);
+        QVERIFY(warteAufJob(*f_));
+        QCOMPARE(da->rollen().VScrollPos, 0x4u);
+        QCOMPARE(db->rollen().VScrollPos, 0x4u);
+        const double bit = rahmenBreite();
+        QVERIFY2(bit > 0.5 && bit < 2.5, qPrintable(QString::number(bit)));
+        QVERIFY(speichereBild(f_, "bin_gepaart"));
+        QTest::keyClick(db, Qt::Key_F8);
+        QVERIFY(warteAufJob(*f_));
+        QCOMPARE(db->unterschiedsstelle(), std::optional<std::uint64_t>(0x30));
+        const double byte = rahmenBreite();
+        QVERIFY2(byte > 7.5 && byte < 9.5, qPrintable(QString::number(byte)));
+        QTest::keyClick(da, Qt::Key_F8, Qt::ShiftModifier);
+        QVERIFY(warteAufJob(*f_));
+        QCOMPARE(db->rollen().VScrollPos, 0x4u);
+        QVERIFY(r_->meldungen().isEmpty());
     }
 
     // Files given on the command line: bits, hex, a picture, and a "picture" that is none.

@@ -1,6 +1,7 @@
 // The frame: start state, menus, mode switches, documents, window list, context menus,
 // toolbar and status bar.
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -9,6 +10,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -18,10 +21,12 @@
 #include "app/platform/einzelinstanz.h"
 #include "app/shell/menue.h"
 #include "app/shell/menue_tabellen.h"
+#include "app/shell/programm.h"
 #include "app/shell/statusleiste.h"
 #include "app/shell/werkzeugleiste.h"
 #include "support/gui_hilfen.h"
 #include "support/test_dokument.h"
+#include "support/testdateien.h"
 #include "support/testrahmen.h"
 
 using namespace zor::app;
@@ -392,16 +397,39 @@ private slots:
         }
     }
 
-    void zweiterStartHoltRahmenNachVorn() {
+    // A later start reaches the running frame: without files it only brings it to the
+    // front; with files (relative ones too) they open there, each in its fitting window.
+    void zweiterStartHoltRahmenNachVornUndUebergibtDateien() {
         const QString name = QStringLiteral("zorwerk-rahmen-%1").arg(QCoreApplication::applicationPid());
         Einzelinstanz erste(name);
         QVERIFY(erste.erste());
-        connect(&erste, &Einzelinstanz::nachVorn, f_, &Hauptfenster::nachVorn);
+        einzelinstanzVerbinden(erste, *f_);
+        QSignalSpy erhalten(&erste, &Einzelinstanz::dateienErhalten);
         f_->showMinimized();
         QTRY_VERIFY(f_->isMinimized());
         Einzelinstanz zweite(name);
         QVERIFY(!zweite.erste());
         QTRY_VERIFY(!f_->isMinimized());
+        QVERIFY(erhalten.isEmpty());
+        QVERIFY(f_->dokumente().isEmpty());
+
+        QTemporaryDir dir;
+        const QString bits = schreibeDatei(dir, QStringLiteral("f.ffo"), "\x01");
+        schreibeDatei(dir, QStringLiteral("v.vgl"), "\x02");
+        const QString alt = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        f_->showMinimized();
+        QTRY_VERIFY(f_->isMinimized());
+        Einzelinstanz dritte(name);
+        const bool dritteIstErste = dritte.erste({bits, QStringLiteral("v.vgl")});
+        QDir::setCurrent(alt);
+        QVERIFY(!dritteIstErste);
+        QTRY_COMPARE(erhalten.size(), 1);
+        QCOMPARE(erhalten.first().first().toStringList(), (QStringList{bits, dir.filePath(QStringLiteral("v.vgl"))}));
+        QTRY_VERIFY(!f_->isMinimized());
+        QStringList arten;
+        for (MdiDokument* d : f_->dokumente()) arten << d->objectName();
+        QCOMPARE(arten, (QStringList{"bin", "hex"}));
     }
 
     void beenden() {

@@ -10,6 +10,7 @@
 #include <gmock/gmock.h>
 
 #include <bit>
+#include <set>
 
 using namespace zor;
 
@@ -140,6 +141,53 @@ TEST(Unterschied, NextPreviousAndCountsEqualAPlainWalk) {
                     EXPECT_EQ(rueck.bit, 8 * *std::prev(it)) << "ab " << ab << " block " << block;
                 }
             }
+        }
+    }
+}
+
+// The framed characters of a view line pair equal what differs between the two lines'
+// texts: in bin exactly the changed bit characters in maximal runs, in hex whole bytes;
+// bytes only one line has count as changed.
+TEST(Unterschied, FramedCharactersAreWhereTheLineTextsDiffer) {
+    for (const Ansicht art : {Ansicht::Hex, Ansicht::Bin}) {
+        const std::size_t n = static_cast<std::size_t>(bytesProZeile(art));
+        for (std::uint64_t saat = 1; saat <= 40; ++saat) {
+            const std::string z = zufallsBytes(2 * n + 2, saat);
+            const auto* roh = reinterpret_cast<const unsigned char*>(z.data());
+            std::vector<unsigned char> a(roh, roh + n), b(roh + n, roh + 2 * n);
+            // Mostly equal bytes, some with one or several flipped bits, some lengths shorter.
+            for (std::size_t i = 0; i < n; ++i)
+                if (b[i] % 3 != 0) b[i] = a[i] ^ (b[i] % 5 == 0 ? b[i] : 0);
+            const std::size_t na = n - (roh[2 * n] % 4 == 0 ? roh[2 * n] % n : 0);
+            const std::size_t nb = n - (roh[2 * n + 1] % 4 == 0 ? roh[2 * n + 1] % n : 0);
+            const std::span<const unsigned char> x(a.data(), na), y(b.data(), nb);
+            const auto zeile = [art](std::span<const unsigned char> v) {
+                return art == Ansicht::Hex ? hex_SnapLine(v, 0x40) : bin_SnapLine(v, 0x40);
+            };
+            const std::string tx = zeile(x), ty = zeile(y);
+            const std::size_t stellen = tx.find('|');
+            ASSERT_EQ(stellen, ty.find('|'));
+            std::set<std::size_t> erwartet, gerahmt;
+            for (std::size_t i = 0; i < n; ++i) {
+                const Lauf byte = byteSpalten(art, stellen, i);
+                bool anders = false;
+                for (std::size_t c = byte.von; c < byte.von + byte.laenge; ++c)
+                    if (tx.at(c) != ty.at(c)) {
+                        anders = true;
+                        if (art == Ansicht::Bin) erwartet.insert(c);
+                    }
+                if (anders && art == Ansicht::Hex)
+                    for (std::size_t c = byte.von; c < byte.von + byte.laenge; ++c) erwartet.insert(c);
+            }
+            const std::vector<Lauf> laeufe = unterschiedsLaeufe(art, stellen, x, y);
+            for (std::size_t k = 0; k < laeufe.size(); ++k) {
+                for (std::size_t c = laeufe[k].von; c < laeufe[k].von + laeufe[k].laenge; ++c) gerahmt.insert(c);
+                // Runs are maximal and in order: a gap lies between neighbours.
+                if (k > 0) {
+                    EXPECT_LT(laeufe[k - 1].von + laeufe[k - 1].laenge, laeufe[k].von);
+                }
+            }
+            EXPECT_EQ(gerahmt, erwartet) << (art == Ansicht::Hex ? "hex" : "bin") << " saat " << saat;
         }
     }
 }

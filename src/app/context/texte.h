@@ -8,6 +8,10 @@ namespace zor::app {
 
 // Texts of our own, numbered above the inherited ids.
 inline constexpr int TEXT_LAEUFT_BEREITS = 20001;  // a second start
+// Pairing a window with another open one.
+inline constexpr int TEXT_PARTNER_FRAGE = 20010;
+inline constexpr int TEXT_KEINE_ANDERE_DATEIANSICHT = 20011;
+inline constexpr int TEXT_KEIN_GLEICH_GROSSES_BILD = 20012;
 
 // The string with that id; empty when the table has none.
 QString text(int id);

@@ -5,6 +5,7 @@
 #include "app/media/bitmap_bild.h"
 #include "app/media/bitmapdokument.h"
 #include "app/media/medienfilter.h"
+#include "app/media/paar_ids.h"
 #include "app/platform/meldungsdienst.h"
 
 namespace zor::app {
@@ -59,6 +60,7 @@ std::vector<Menueplatz> eigeneMenues() {
         block(MENU_BITMAP, "&Datei", 70, BLOCK_MEDIEN),
         popup(MENU_BITMAP, "", 20, "&Bearbeiten"),
         popup(MENU_BITMAP, "", 25, "&Ansicht"),
+        trenner(MENU_BITMAP, "&Ansicht", 50),
         popup(KONTEXT_BITMAP, "", 10, "&Datei"),
         fremd(CMD_SCHLIESSEN, KONTEXT_BITMAP, "&Datei", 30, "&Schließen"),
     };
@@ -107,14 +109,26 @@ const Modul& BitmapModul::beschreibung() {
                  "Zeigt, welche Bildpunkte sich gegenüber einer zweiten Datei geändert haben, mit PSNR je Farbe!",
                  {im(MENU_BITMAP, "&Bearbeiten", 40, "&Differenzbild mit...")}},
                 // Zooming belongs to the active document.
-                {CMD_ZOOM_GROESSER, nullptr, "Vergrößert die Ansicht (bis 32:1)!",
+                {CMD_ZOOM_GROESSER,
+                 nullptr,
+                 "Vergrößert die Ansicht (bis 32:1)!",
                  {im(MENU_BITMAP, "&Ansicht", 10, "&Vergrößern", BEFEHL, "Ctrl++")}},
-                {CMD_ZOOM_KLEINER, nullptr, "Verkleinert die Ansicht (bis 1:1)!",
+                {CMD_ZOOM_KLEINER,
+                 nullptr,
+                 "Verkleinert die Ansicht (bis 1:1)!",
                  {im(MENU_BITMAP, "&Ansicht", 20, "Ver&kleinern", BEFEHL, "Ctrl+-")}},
-                {CMD_ZOOM_1_1, nullptr, "Zeigt jeden Bildpunkt als einen Bildschirmpunkt!",
+                {CMD_ZOOM_1_1,
+                 nullptr,
+                 "Zeigt jeden Bildpunkt als einen Bildschirmpunkt!",
                  {im(MENU_BITMAP, "&Ansicht", 30, "&Originalgröße (1:1)", BEFEHL, "Ctrl+1")}},
-                {CMD_ZOOM_EINPASSEN, nullptr, "Passt das ganze Bild in das Fenster ein!",
+                {CMD_ZOOM_EINPASSEN,
+                 nullptr,
+                 "Passt das ganze Bild in das Fenster ein!",
                  {im(MENU_BITMAP, "&Ansicht", 40, "&Einpassen", BEFEHL, "Ctrl+0")}},
+                {CMD_ANSICHTEN_KOPPELN,
+                 nullptr,
+                 "Lässt das Bild mit einem zweiten gleich großen Bild gemeinsam zoomen und rollen!",
+                 {im(MENU_BITMAP, "&Ansicht", 60, "&Ansichten koppeln")}},
             },
         .fenster = {&fenster()},
         .menues = eigeneMenues(),

@@ -48,7 +48,38 @@ BitmapAnsicht::BitmapAnsicht(QWidget* eltern) : QAbstractScrollArea(eltern) {
             const bool senkrecht = leiste == verticalScrollBar();
             schritt(leiste, aktion, senkrecht ? viewport()->height() : viewport()->width());
         });
+        connect(leiste, &QAbstractSlider::valueChanged, this, [this] { partnerAbgleichen(); });
     }
+}
+
+void BitmapAnsicht::koppeln(BitmapAnsicht& a, BitmapAnsicht& b) {
+    if (&a == &b) return;
+    a.entkoppeln();
+    b.entkoppeln();
+    a.partner_ = &b;
+    b.partner_ = &a;
+    a.partnerAbgleichen();
+}
+
+void BitmapAnsicht::entkoppeln() {
+    if (partner_) partner_->partner_ = nullptr;
+    partner_ = nullptr;
+}
+
+void BitmapAnsicht::partnerAbgleichen() {
+    if (!partner_ || abgleich_) return;
+    BitmapAnsicht& p = *partner_;
+    abgleich_ = p.abgleich_ = true;
+    if (p.faktor_ != faktor_) {
+        p.faktor_ = faktor_;
+        p.einpassen_ = false;
+        p.InitSize();
+        p.viewport()->update();
+        emit p.zoomGeaendert(faktor_);
+    }
+    p.horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+    p.verticalScrollBar()->setValue(verticalScrollBar()->value());
+    abgleich_ = p.abgleich_ = false;
 }
 
 void BitmapAnsicht::setzeBild(const QImage& bild) {
@@ -97,6 +128,7 @@ void BitmapAnsicht::setzeZoom(double faktor, std::optional<QPoint> um) {
     verticalScrollBar()->setValue(static_cast<int>(std::lround(neu.y())));
     viewport()->update();
     emit zoomGeaendert(faktor_);
+    partnerAbgleichen();
 }
 
 void BitmapAnsicht::zoomSchritt(bool groesser, std::optional<QPoint> um) {
@@ -125,6 +157,8 @@ void BitmapAnsicht::InitSize() {
 void BitmapAnsicht::resizeEvent(QResizeEvent* e) {
     QAbstractScrollArea::resizeEvent(e);
     InitSize();
+    // A fitted picture changes its zoom with the window.
+    if (einpassen_) partnerAbgleichen();
 }
 
 // Only the strip that scrolled into view is painted again.

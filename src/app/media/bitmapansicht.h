@@ -5,6 +5,7 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <QPointer>
 
 #include <optional>
 
@@ -50,6 +51,12 @@ public:
     // The largest factor that shows the whole picture, kept on resizing until zoomed again.
     void einpassen();
 
+    // From now on the two zoom and scroll together, both ways (the second takes the
+    // first's zoom and position now); an earlier link of either ends.
+    static void koppeln(BitmapAnsicht& a, BitmapAnsicht& b);
+    void entkoppeln();
+    BitmapAnsicht* gekoppelt() const { return partner_; }
+
 signals:
     void zoomGeaendert(double faktor);
 
@@ -72,6 +79,8 @@ private:
     QSize inhalt() const;
     double passenderFaktor() const;
     void zeichneAuswahl(QPainter& p) const;
+    // Hands zoom and position to the linked view.
+    void partnerAbgleichen();
 
     QImage bild_;
     QRect auswahl_;
@@ -79,6 +88,9 @@ private:
     bool ziehen_ = false;
     double faktor_ = 1;
     bool einpassen_ = false;
+    QPointer<BitmapAnsicht> partner_;
+    // Set on both while one follows the other, so the echo of its scroll bars stops there.
+    bool abgleich_ = false;
 };
 
 }  // namespace zor::app

@@ -8,9 +8,12 @@
 
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
+#include "app/context/texte.h"
 #include "app/media/bitmap_bild.h"
 #include "app/media/bitmap_modul.h"
 #include "app/media/medienfilter.h"
+#include "app/media/paar_ids.h"
+#include "app/media/partnerwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/media/bilddifferenz.h"
 #include "core/media/bildvergleich.h"
@@ -44,6 +47,23 @@ Bitmapdokument::Bitmapdokument(Kontext& kontext, zor::DibBild bild, QWidget* elt
 void Bitmapdokument::aktiviert() {
     kontext().setzeAktiv(CMD_SPEICHERN_FFO, false);
     kontext().setzeAktiv(CMD_SPEICHERN_FAB, false);
+    kontext().setzeHaken(CMD_ANSICHTEN_KOPPELN, ansicht_->gekoppelt() != nullptr);
+}
+
+void Bitmapdokument::koppelnUmschalten() {
+    if (ansicht_->gekoppelt()) {
+        ansicht_->entkoppeln();
+    } else {
+        QList<MdiDokument*> gleich;
+        for (MdiDokument* d : kontext().dokumente())
+            if (auto* b = qobject_cast<Bitmapdokument*>(d);
+                b && b != this && b->bild_.breite == bild_.breite && b->bild_.hoehe == bild_.hoehe)
+                gleich << b;
+        if (auto* b =
+                qobject_cast<Bitmapdokument*>(partnerWaehlen(kontext(), *this, gleich, TEXT_KEIN_GLEICH_GROSSES_BILD)))
+            BitmapAnsicht::koppeln(*ansicht_, *b->ansicht_);
+    }
+    kontext().setzeHaken(CMD_ANSICHTEN_KOPPELN, ansicht_->gekoppelt() != nullptr);
 }
 
 bool Bitmapdokument::befehl(int id) {
@@ -56,6 +76,7 @@ bool Bitmapdokument::befehl(int id) {
     case CMD_ZOOM_KLEINER: ansicht_->zoomSchritt(false); return true;
     case CMD_ZOOM_1_1: ansicht_->setzeZoom(1); return true;
     case CMD_ZOOM_EINPASSEN: ansicht_->einpassen(); return true;
+    case CMD_ANSICHTEN_KOPPELN: koppelnUmschalten(); return true;
     default: return MdiDokument::befehl(id);
     }
 }

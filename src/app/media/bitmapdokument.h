@@ -29,6 +29,10 @@ public:
     void setzeDatei(const QString& datei) { datei_ = datei; }
     // Sizes the document's window to the image, within the MDI area.
     void SizeWindowToImage();
+    // Links the view with that of another open window of an equally sized picture, the
+    // only one or the one chosen, so both zoom and scroll together; when linked already,
+    // ends the link.
+    void koppelnUmschalten();
 
 private:
     void speichern();

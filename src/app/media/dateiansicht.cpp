@@ -18,6 +18,7 @@
 #include "app/hintergrund/hintergrund.h"
 #include "app/media/dateisuche.h"
 #include "app/media/hexbin_modul.h"
+#include "app/media/paar_ids.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/media/dateifenster.h"
 #include "core/media/markierung.h"
@@ -85,6 +86,7 @@ bool Dateiansicht::befehl(int id) {
     case CMD_SUCHEN: suchenFragen(); return true;
     case CMD_NAECHSTER_UNTERSCHIED: unterschied(Suchrichtung::Vorwaerts); return true;
     case CMD_VORHERIGER_UNTERSCHIED: unterschied(Suchrichtung::Rueckwaerts); return true;
+    case CMD_ANSICHT_VERGLEICHEN: vergleichenMit(); return true;
     default: return MdiDokument::befehl(id);
     }
 }
@@ -310,13 +312,13 @@ void Dateiansicht::zeichne(QPainter& p, const QRect& bereich) {
     const QColor grau = palette().color(QPalette::Disabled, QPalette::WindowText);
     const QColor knopf = palette().color(QPalette::Button);
     const qreal x0 = -rollen_.HScrollPos * zeichenbreite_;
-    int r = erste;
-    std::string rot;
-    const std::vector<bool> anders = abweichend(erste, letzte);
-    const auto b = static_cast<std::size_t>(bytesProZeile(ansicht_));
+    const std::vector<std::string> text = zeilen(erste, letzte);
+    const std::vector<std::vector<Lauf>> anders = abweichend(erste, text);
     const QPen rahmen(QColor(0, 90, 230), 1.5);
-    for (const std::string& zeile : zeilen(erste, letzte)) {
-        const int y = r++ * rollen_.cy;
+    std::string rot;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string& zeile = text[i];
+        const int y = (erste + static_cast<int>(i)) * rollen_.cy;
         p.setPen(grau);
         p.drawText(QPointF(x0, y + oberlaenge_), QString::fromLatin1(zeile.data(), static_cast<qsizetype>(zeile.size())));
         // The red characters go on their button-face boxes as one text of the line's
@@ -335,16 +337,11 @@ void Dateiansicht::zeichne(QPainter& p, const QRect& bereich) {
             p.drawText(QPointF(x0, y + oberlaenge_), QString::fromLatin1(rot.data(), static_cast<qsizetype>(ende)));
         }
         // Framed rather than filled, so the red digits keep their boxes.
-        const std::size_t stellen = zeile.find('|');
-        const std::size_t zeileImFenster = static_cast<std::size_t>(r - 1 - erste);
-        for (std::size_t i = 0; i < b && stellen != std::string::npos; ++i) {
-            if (!anders[zeileImFenster * b + i]) continue;
-            const Lauf l = byteSpalten(ansicht_, stellen, i);
-            p.setPen(rahmen);
-            p.setBrush(Qt::NoBrush);
+        p.setPen(rahmen);
+        p.setBrush(Qt::NoBrush);
+        for (const Lauf& l : anders[i])
             p.drawRect(QRectF(x0 + static_cast<qreal>(l.von) * zeichenbreite_ - 1, y + 0.5,
                               static_cast<qreal>(l.laenge) * zeichenbreite_ + 2, rollen_.cynl - 1));
-        }
     }
 }
 

@@ -14,6 +14,7 @@
 
 #include "app/context/mdi_dokument.h"
 #include "app/media/rollzustand.h"
+#include "core/media/markierung.h"
 #include "core/media/suche.h"
 #include "core/media/unterschied.h"
 #include "core/media/zeilen.h"
@@ -55,8 +56,11 @@ public:
     std::optional<std::uint64_t> fundstelle() const { return fund_; }
     // Pairs two views of a file and its corrupted copy: the bytes in which they differ
     // are framed in both, and the next or previous difference scrolls both to it. The
-    // differing bytes and bits are counted in the background for the titles.
+    // differing bytes and bits are counted in the background for the titles. A view has
+    // one counterpart: an earlier pair of either ends.
     static void koppeln(Dateiansicht& a, Dateiansicht& b);
+    // Pairs this view with another open hex or bin view, the only one or the one chosen.
+    void vergleichenMit();
     Dateiansicht* gegenstueck() const { return gegenstueck_; }
     // From the last difference shown (else from the top line) in the background.
     void unterschied(Suchrichtung r);
@@ -85,10 +89,12 @@ private:
     void geheZuOffsetFragen();
     void suchenFragen();
     void radDrehen(int zeilen);
+    void entkoppeln();
     // The text of the window rows [erste, letzte), read from the file now.
     std::vector<std::string> zeilen(int erste, int letzte) const;
-    // Which bytes of window rows [erste, letzte) differ from the counterpart's.
-    std::vector<bool> abweichend(int erste, int letzte) const;
+    // For each of the window rows from `erste` (their texts `zeilen`), the characters that
+    // differ from the counterpart's; empty without a counterpart.
+    std::vector<std::vector<Lauf>> abweichend(int erste, const std::vector<std::string>& zeilen) const;
 
     Ansicht ansicht_;
     QString pfad_;

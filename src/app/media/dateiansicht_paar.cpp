@@ -6,7 +6,9 @@
 #include <QWidget>
 
 #include "app/context/kontext.h"
+#include "app/context/texte.h"
 #include "app/hintergrund/hintergrund.h"
+#include "app/media/partnerwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "core/media/dateifenster.h"
 #include "core/media/markierung.h"
@@ -15,8 +17,19 @@
 namespace zor::app {
 
 void Dateiansicht::koppeln(Dateiansicht& a, Dateiansicht& b) {
+    // An earlier pair with a third view ends on both of its sides; a difference shown in
+    // a view not paired before stays the start of the next search.
+    for (auto [d, neu] : {std::pair{&a, &b}, std::pair{&b, &a}})
+        if (Dateiansicht* alt = d->gegenstueck_; alt && alt != neu) {
+            alt->entkoppeln();
+            d->entkoppeln();
+        }
+    a.zahl_.reset();
+    b.zahl_.reset();
     a.gegenstueck_ = &b;
     b.gegenstueck_ = &a;
+    a.flaeche_->update();
+    b.flaeche_->update();
     const std::string x = a.pfad().toStdString(), y = b.pfad().toStdString();
     // Once the caller is through: a job dialog that paired the views closes first, as
     // input (its close too) waits while a job runs.
@@ -25,7 +38,8 @@ void Dateiansicht::koppeln(Dateiansicht& a, Dateiansicht& b) {
         pa->kontext().hintergrund().starten<Unterschiedszahl>(
             pa, {x, TEXT_UNTERSCHIEDE_ZAEHLEN}, [x, y](Fortschritt& f) { return unterschiedeZaehlen(x, y, f); },
             [pa, pb](Unterschiedszahl z) {
-                if (z.abgebrochen) return;
+                // Either may have been paired anew meanwhile.
+                if (z.abgebrochen || !pa || !pb || pa->gegenstueck_ != pb) return;
                 for (Dateiansicht* d : {pa.data(), pb.data()})
                     if (d) {
                         d->zahl_ = z;
@@ -35,6 +49,22 @@ void Dateiansicht::koppeln(Dateiansicht& a, Dateiansicht& b) {
     });
 }
 
+void Dateiansicht::entkoppeln() {
+    gegenstueck_ = nullptr;
+    zahl_.reset();
+    stelle_.reset();
+    setWindowTitle(titel());
+    flaeche_->update();
+}
+
+void Dateiansicht::vergleichenMit() {
+    QList<MdiDokument*> andere;
+    for (MdiDokument* d : kontext().dokumente())
+        if (d != this && qobject_cast<Dateiansicht*>(d)) andere << d;
+    if (auto* d = qobject_cast<Dateiansicht*>(partnerWaehlen(kontext(), *this, andere, TEXT_KEINE_ANDERE_DATEIANSICHT)))
+        koppeln(*this, *d);
+}
+
 QString Dateiansicht::fensterTitel() const {
     if (!zahl_ || !gegenstueck_) return titel();
     return QStringLiteral("%1 – %2").arg(
@@ -42,17 +72,23 @@ QString Dateiansicht::fensterTitel() const {
                                                static_cast<unsigned long long>(zahl_->bits))));
 }
 
-std::vector<bool> Dateiansicht::abweichend(int erste, int letzte) const {
+std::vector<std::vector<Lauf>> Dateiansicht::abweichend(int erste, const std::vector<std::string>& zeilen) const {
+    std::vector<std::vector<Lauf>> laeufe(zeilen.size());
+    if (!gegenstueck_ || zeilen.empty()) return laeufe;
     const auto b = static_cast<std::size_t>(bytesProZeile(ansicht_));
-    const std::size_t n = static_cast<std::size_t>(std::max(0, letzte - erste)) * b;
-    std::vector<bool> anders(n, false);
-    if (!gegenstueck_ || n == 0) return anders;
+    const std::size_t n = zeilen.size() * b;
     const std::uint64_t anfang = (rollen_.VScrollPos + static_cast<std::uint64_t>(erste)) * b;
     std::vector<unsigned char> x(n), y(n);
     const std::size_t nx = datei_->lese(anfang, x), ny = gegenstueck_->datei_->lese(anfang, y);
-    // Past the shorter file's end every byte of the longer one counts as changed.
-    for (std::size_t i = 0; i < std::max(nx, ny); ++i) anders[i] = i >= nx || i >= ny || x[i] != y[i];
-    return anders;
+    for (std::size_t z = 0; z < zeilen.size(); ++z) {
+        const std::size_t stellen = zeilen[z].find('|'), von = z * b;
+        if (stellen == std::string::npos) continue;
+        const auto teil = [&](const std::vector<unsigned char>& v, std::size_t gelesen) {
+            return std::span<const unsigned char>(v).subspan(von, std::min(b, gelesen - std::min(gelesen, von)));
+        };
+        laeufe[z] = unterschiedsLaeufe(ansicht_, stellen, teil(x, nx), teil(y, ny));
+    }
+    return laeufe;
 }
 
 void Dateiansicht::unterschied(Suchrichtung r) {

@@ -9,6 +9,7 @@
 #include "app/hintergrund/hintergrund.h"
 #include "app/media/dateiansicht.h"
 #include "app/media/medienfilter.h"
+#include "app/media/paar_ids.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/platform/wartecursor.h"
@@ -123,6 +124,7 @@ constexpr const char* STRG_G = "Ctrl+G";
 constexpr const char* SUCHEN = "&Suchen...";
 constexpr const char* NAECHSTER = "&Nächster Unterschied";
 constexpr const char* VORHERIGER = "&Vorheriger Unterschied";
+constexpr const char* VERGLEICHEN = "Ve&rgleichen mit...";
 
 // The "Datei" pop-up of the hex and bin menus, around their own open item.
 std::vector<Menueplatz> dateiMenue(int menue, int andereAnsicht, const char* andererText) {
@@ -200,19 +202,26 @@ const Modul& HexBinModul::beschreibung() {
                 {CMD_SUCHEN,
                  nullptr,
                  "Sucht Bytes, Text oder ein Bitmuster in der Datei (F3 sucht weiter)!",
-                 {im(MENU_HEX, "&Datei", 52, SUCHEN, BEFEHL, "Ctrl+F"), im(MENU_BIN, "&Datei", 52, SUCHEN, BEFEHL, "Ctrl+F"),
-                  im(KONTEXT_HEX, "&Datei", 22, SUCHEN), im(KONTEXT_BIN, "&Bearbeiten", 52, SUCHEN)}},
+                 {im(MENU_HEX, "&Datei", 52, SUCHEN, BEFEHL, "Ctrl+F"),
+                  im(MENU_BIN, "&Datei", 52, SUCHEN, BEFEHL, "Ctrl+F"), im(KONTEXT_HEX, "&Datei", 22, SUCHEN),
+                  im(KONTEXT_BIN, "&Bearbeiten", 52, SUCHEN)}},
                 {CMD_NAECHSTER_UNTERSCHIED,
                  nullptr,
                  "Zeigt das nächste Byte, in dem sich die beiden Dateien unterscheiden!",
-                 {im(MENU_HEX, "&Datei", 54, NAECHSTER, BEFEHL, "F8"), im(MENU_BIN, "&Datei", 54, NAECHSTER, BEFEHL, "F8"),
-                  im(KONTEXT_HEX, "&Datei", 24, NAECHSTER), im(KONTEXT_BIN, "&Bearbeiten", 54, NAECHSTER)}},
+                 {im(MENU_HEX, "&Datei", 54, NAECHSTER, BEFEHL, "F8"),
+                  im(MENU_BIN, "&Datei", 54, NAECHSTER, BEFEHL, "F8"), im(KONTEXT_HEX, "&Datei", 24, NAECHSTER),
+                  im(KONTEXT_BIN, "&Bearbeiten", 54, NAECHSTER)}},
                 {CMD_VORHERIGER_UNTERSCHIED,
                  nullptr,
                  "Zeigt das vorherige Byte, in dem sich die beiden Dateien unterscheiden!",
                  {im(MENU_HEX, "&Datei", 56, VORHERIGER, BEFEHL, "Shift+F8"),
                   im(MENU_BIN, "&Datei", 56, VORHERIGER, BEFEHL, "Shift+F8"), im(KONTEXT_HEX, "&Datei", 26, VORHERIGER),
                   im(KONTEXT_BIN, "&Bearbeiten", 56, VORHERIGER)}},
+                {CMD_ANSICHT_VERGLEICHEN,
+                 nullptr,
+                 "Vergleicht die Datei mit der eines anderen geöffneten Hex- oder Bin-Fensters!",
+                 {im(MENU_HEX, "&Datei", 58, VERGLEICHEN), im(MENU_BIN, "&Datei", 58, VERGLEICHEN),
+                  im(KONTEXT_HEX, "&Datei", 28, VERGLEICHEN), im(KONTEXT_BIN, "&Bearbeiten", 58, VERGLEICHEN)}},
             },
         .fenster = {&hexFenster(), &binFenster()},
         .menues = eigeneMenues(),

@@ -1,9 +1,11 @@
 #pragma once
 // One running program per user: the first start listens on a local socket; a later start
-// connects, asks the first to come to the front, and then ends.
+// connects, hands over the files it was given, asks the first to come to the front, and
+// then ends.
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QLocalServer;
 
@@ -16,12 +18,15 @@ public:
     explicit Einzelinstanz(QString name = standardName(), QObject* eltern = nullptr);
 
     // True when this is the first instance (it now listens); false when another runs,
-    // which has then been asked to come to the front.
-    bool erste();
+    // which has then been handed `dateien` (as absolute paths, since its working folder
+    // is its own) and asked to come to the front.
+    bool erste(const QStringList& dateien = {});
 
     static QString standardName();
 
 signals:
+    // Another start handed over files to open (absolute paths); comes before nachVorn.
+    void dateienErhalten(const QStringList& dateien);
     // Another start asked this instance to come to the front.
     void nachVorn();
 

@@ -8,13 +8,14 @@
 #include <QTranslator>
 
 #include "app/context/texte.h"
+#include "app/hintergrund/hintergrund.h"
+#include "app/media/dateitypen.h"
 #include "app/platform/anwendung.h"
 #include "app/platform/bildschirmpassung.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/einzelinstanz.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/shell/hauptfenster.h"
-#include "app/media/dateitypen.h"
 #include "app/shell/startargumente.h"
 #include "core/io/signale.h"
 #include "core/util/systemfehler.h"
@@ -29,6 +30,14 @@ bool qtTexteLaden(QTranslator& t) {
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
     return QApplication::installTranslator(&t);
+}
+
+void einzelinstanzVerbinden(Einzelinstanz& instanz, Hauptfenster& rahmen) {
+    QObject::connect(&instanz, &Einzelinstanz::dateienErhalten, &rahmen, [&rahmen](const QStringList& dateien) {
+        // A running job keeps the frame as it is until it has ended.
+        rahmen.hintergrund().danach(&rahmen, [&rahmen, dateien] { oeffneDateien(rahmen, dateien); });
+    });
+    QObject::connect(&instanz, &Einzelinstanz::nachVorn, &rahmen, &Hauptfenster::nachVorn);
 }
 
 int zorwerkMain(int argc, char** argv) {
@@ -56,10 +65,12 @@ int zorwerkMain(int argc, char** argv) {
     Bildschirmpassung passung;
     app.installEventFilter(&passung);
     QtMeldungsdienst meldung;
+    QStringList dateien;
+    for (const std::string& d : start.dateien) dateien << QString::fromLocal8Bit(d.c_str());
     Einzelinstanz instanz;
-    if (!instanz.erste()) {
-        // The running program has been brought to the front; this start ends.
-        meldung.zeige(text(TEXT_LAEUFT_BEREITS), QString(), Symbol::Stopp, Knoepfe::Ok);
+    if (!instanz.erste(dateien)) {
+        // The running program has the files, or was only brought to the front; this start ends.
+        if (dateien.isEmpty()) meldung.zeige(text(TEXT_LAEUFT_BEREITS), QString(), Symbol::Stopp, Knoepfe::Ok);
         return 0;
     }
     QtDateiwahl dateiwahl;
@@ -69,12 +80,10 @@ int zorwerkMain(int argc, char** argv) {
     app.setzeSpeichermangelMeldung([&meldung] {
         meldung.zeige(QString::fromUtf8(TEXT_SPEICHERMANGEL), QString::fromUtf8(TITEL_PROGRAMM), Symbol::Stopp, Knoepfe::Ok);
     });
-    QObject::connect(&instanz, &Einzelinstanz::nachVorn, &rahmen, &Hauptfenster::nachVorn);
+    einzelinstanzVerbinden(instanz, rahmen);
     // Without a window manager that honours "maximised" the frame still fills the screen.
     if (const QScreen* schirm = rahmen.screen()) rahmen.setGeometry(schirm->availableGeometry());
     rahmen.showMaximized();
-    QStringList dateien;
-    for (const std::string& d : start.dateien) dateien << QString::fromLocal8Bit(d.c_str());
     // Once the maximised frame is laid out, so the windows size themselves to its area.
     QTimer::singleShot(0, &rahmen, [&rahmen, dateien] { oeffneDateien(rahmen, dateien); });
     return QApplication::exec();

@@ -138,4 +138,33 @@ Suchergebnis naechsterUnterschied(const std::string& a, const std::string& b, st
     return naechsterUnterschied(*qa, *qb, ab, r, f);
 }
 
+std::vector<Lauf> unterschiedsLaeufe(Ansicht art, std::size_t offsetStellen, std::span<const unsigned char> a,
+                                     std::span<const unsigned char> b) {
+    std::vector<Lauf> laeufe;
+    const std::size_t n =
+        std::min<std::size_t>(std::max(a.size(), b.size()), static_cast<std::size_t>(bytesProZeile(art)));
+    for (std::size_t i = 0; i < n; ++i) {
+        const bool beide = i < a.size() && i < b.size();
+        if (beide && a[i] == b[i]) continue;
+        const Lauf byte = byteSpalten(art, offsetStellen, i);
+        if (art == Ansicht::Hex || !beide) {
+            laeufe.push_back(byte);
+            continue;
+        }
+        // Bits are shown most significant first.
+        const unsigned x = static_cast<unsigned>(a[i] ^ b[i]);
+        for (std::size_t j = 0; j < 8;) {
+            if (((x >> (7 - j)) & 1U) == 0) {
+                ++j;
+                continue;
+            }
+            std::size_t k = j;
+            while (k < 8 && ((x >> (7 - k)) & 1U) != 0) ++k;
+            laeufe.push_back({byte.von + j, k - j});
+            j = k;
+        }
+    }
+    return laeufe;
+}
+
 }  // namespace zor

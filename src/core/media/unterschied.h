@@ -13,7 +13,11 @@ std::optional<std::uint64_t> ersterUnterschied(const std::string& datei1, const 
 
 }  // namespace zor
 
+#include "core/media/markierung.h"
 #include "core/media/suche.h"
+
+#include <span>
+#include <vector>
 
 namespace zor {
 
@@ -37,6 +41,13 @@ Unterschiedszahl unterschiedeZaehlen(Bytequelle& a, Bytequelle& b, Fortschritt& 
 Unterschiedszahl unterschiedeZaehlen(const std::string& a, const std::string& b, Fortschritt& f);
 Suchergebnis naechsterUnterschied(const std::string& a, const std::string& b, std::uint64_t ab, Suchrichtung r,
                                   Fortschritt& f);
+
+// The characters of one view line to frame where its bytes `a` differ from the
+// counterpart's `b` (a byte only one of them has counts as changed): in hex both digits of
+// each changed byte, in bin each run of changed bits, so a single flipped bit stands out.
+// `offsetStellen` is the position of the line's first '|'.
+std::vector<Lauf> unterschiedsLaeufe(Ansicht art, std::size_t offsetStellen, std::span<const unsigned char> a,
+                                     std::span<const unsigned char> b);
 
 inline constexpr const char* TEXT_KEIN_UNTERSCHIED = "Kein weiterer Unterschied.";
 inline constexpr const char* TEXT_UNTERSCHIEDE_ZAEHLEN = "wird verglichen!";
