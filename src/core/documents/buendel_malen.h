@@ -8,6 +8,7 @@
 // Colours come from the state's table: set 1 blue, set 2 red (on paper the brighter pair).
 
 #include "core/buendel/auswertung.h"
+#include "core/documents/diagrammcursor.h"
 #include "core/models/zor_state.h"
 #include "core/plot/canvas.h"
 
@@ -37,6 +38,10 @@ void BUENDEL_Paint(Canvas& dc, const ZorState& s, const BuendelOptionen& o, cons
                    const Buendelsaetze& d, int drucken);
 void BLOECKE_Paint(Canvas& dc, const ZorState& s, const BlockOptionen& o, const BlockAnsicht& a, const Blocksaetze& d,
                    int drucken);
+
+// The diagram and each set's curve that the measurement cursor reads.
+Cursorbild BUENDEL_Cursorbild(const BuendelOptionen& o, const BuendelAnsicht& a, const Buendelsaetze& d);
+Cursorbild BLOECKE_Cursorbild(const BlockOptionen& o, const BlockAnsicht& a, const Blocksaetze& d);
 
 // A heading line, then one line per k (m, n) with a column per shown curve; a missing
 // value is an empty field. Numbers as `zor` prints them.
