@@ -43,11 +43,14 @@ class BuendelTest : public ZorModusTest {
     }
 
     // The values the window's painting writes last: the cursor's readout.
-    std::vector<std::string> ablesung(BuendelDokument* d) {
+    QStringList ablesung(BuendelDokument* d) {
         zor::AufzeichnendeLeinwand dc;
         zor::buendelMalen(dc, s(), zor::buendelEinstellungen(), d->daten(), 0);
         const auto t = dc.texte();
-        return {t.end() - 3, t.end()};
+        QStringList l;
+        for (auto i = t.size() - std::min<std::size_t>(t.size(), 4); i < t.size(); ++i)
+            l << QString::fromStdString(t[i]);
+        return l;
     }
 
 private slots:
@@ -92,16 +95,17 @@ private slots:
         QVERIFY(r_->meldungen().isEmpty());
     }
 
-    // Set 1 has no counted bursts, so its ordinate reads as a dash; set 2's value at the
-    // cursor comes straight from its statistic.
+    // Set 1 has no counted bursts, so its ordinate and the difference read as a dash; set
+    // 2's value at the cursor comes straight from its statistic.
     void cursorFolgtTastenUndKlick() {
         BuendelDokument* d = oeffnen();
         QVERIFY(d);
         const auto& e = zor::buendelEinstellungen();
         const auto tail = d->daten().buendel[1]->statistik.laenge.abWert();
         const auto erwartet = [&](int k) {
-            return std::vector<std::string>{zor::format("%d", k), "–",
-                                            zor::format("%.5g", tail[static_cast<std::size_t>(k - 1)])};
+            return QStringList{QString::number(k), "–",
+                               QString::fromStdString(zor::format("%.5g", tail[static_cast<std::size_t>(k - 1)])),
+                               "–"};
         };
         f_->mainframe_OnCommand(CMD_CURSOR_BUENDEL_ZEIGEN);
         QVERIFY(e.cursor);
