@@ -107,7 +107,12 @@ private slots:
                                QString::fromStdString(zor::format("%.5g", tail[static_cast<std::size_t>(k - 1)])),
                                "–"};
         };
-        f_->mainframe_OnCommand(CMD_CURSOR_BUENDEL_ZEIGEN);
+        ModalSkript an;
+        an.dann([&](QWidget* dlg) {
+            klick(dlg, ID_BUENDEL_CURSOR);
+            klick(dlg, ID_BESTAETIGEN);
+        });
+        f_->mainframe_OnCommand(CMD_BUENDEL_OPTIONEN);
         QVERIFY(e.cursor);
         QCOMPARE(ablesung(d), erwartet(1));
         QTest::keyClick(d, Qt::Key_Right);
@@ -127,8 +132,6 @@ private slots:
         QCOMPARE(ablesung(d), erwartet(5));
         QCoreApplication::processEvents();
         QVERIFY(speichereBild(d, skaliert(QStringLiteral("buendel_cursor"))));
-        f_->mainframe_OnCommand(CMD_CURSOR_BUENDEL);
-        QVERIFY(!e.cursor);
     }
 
     // One refused entry of each kind: the message names it, retry keeps the dialog as it

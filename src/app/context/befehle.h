@@ -39,9 +39,6 @@ enum BefehlsId : int {
     CMD_CURSOR_FAV_ZEIGEN = 403,
     CMD_CURSOR_FKF = 404,
     CMD_CURSOR_FAV = 405,
-    // The measurement cursor of "Bündel und Blöcke": show, hide.
-    CMD_CURSOR_BUENDEL_ZEIGEN = 406,
-    CMD_CURSOR_BUENDEL = 410,
     CMD_FKF_WARNUNG_GE = 407,
     CMD_FKF_WARNUNG_DATEI = 408,
     CMD_FKF_WARNUNG_MC = 409,

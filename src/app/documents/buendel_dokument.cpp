@@ -135,18 +135,6 @@ void BuendelDokument::zeichnen(QPainter& p, QSize groesse) {
 
 std::string BuendelDokument::alsCsv() { return buendelCsv(buendelEinstellungen(), daten_); }
 
-bool BuendelDokument::befehl(int id) {
-    Buendeleinstellungen& e = buendelEinstellungen();
-    if (id == CMD_CURSOR_BUENDEL_ZEIGEN || id == CMD_CURSOR_BUENDEL) {
-        e.cursor = id == CMD_CURSOR_BUENDEL_ZEIGEN;
-        e.cursorX = 0;  // the first point
-        if (e.cursor) setFocus();
-        update();
-        return true;
-    }
-    return ModellDokument::befehl(id);
-}
-
 void BuendelDokument::cursorSetzen(double stelle) {
     double& x = buendelEinstellungen().cursorX;
     if (x == stelle) return;

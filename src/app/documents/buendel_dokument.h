@@ -19,8 +19,6 @@ public:
     // Its row of the documents' table.
     static const ModellDokumentart& dokumentart();
 
-    // Cursor on and off; the rest as every document.
-    bool befehl(int id) override;
     void bereit(std::function<void()> danach) override;
     void zeichnen(QPainter& p, QSize groesse) override;
     std::string alsCsv() override;

@@ -6,7 +6,6 @@
 
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
-#include "app/documents/buendel_dokument.h"
 #include "app/documents/dokumentarten.h"
 #include "app/documents/exportgroesse.h"
 #include "app/documents/fav_dokument.h"
@@ -27,7 +26,6 @@ DokumenteModul::DokumenteModul(Kontext& kontext)
 // Cursor and warning commands reach their document also while another one is active.
 void DokumenteModul::anFKF(int id) { anDokument(FKFDokument::dokumentart(), id); }
 void DokumenteModul::anFAV(int id) { anDokument(FAVDokument::dokumentart(), id); }
-void DokumenteModul::anBuendel(int id) { anDokument(BuendelDokument::dokumentart(), id); }
 
 void DokumenteModul::anDokument(const ModellDokumentart& art, int id) {
     if (QMdiSubWindow* w = ModellDokument::unterfenster(kontext(), art)) {
@@ -38,7 +36,6 @@ void DokumenteModul::anDokument(const ModellDokumentart& art, int id) {
     ZorState& s = kontext().zustand();
     if (id == CMD_CURSOR_FKF) s.Cursor.FKF = 0;
     if (id == CMD_CURSOR_FAV) s.Cursor.FAV = 0;
-    if (id == CMD_CURSOR_BUENDEL) buendelEinstellungen().cursor = false;
 }
 
 void DokumenteModul::aktualisieren(int) {
@@ -160,8 +157,6 @@ const Modul& DokumenteModul::beschreibung() {
                     {CMD_FKF_WARNUNG_MC, ruft<&D::anFKF>},
                     {CMD_CURSOR_FAV_ZEIGEN, ruft<&D::anFAV>},
                     {CMD_CURSOR_FAV, ruft<&D::anFAV>},
-                    {CMD_CURSOR_BUENDEL_ZEIGEN, ruft<&D::anBuendel>},
-                    {CMD_CURSOR_BUENDEL, ruft<&D::anBuendel>},
                 },
             .fenster = {},
             .menues = {trenner(MENU_ZOR, "&Fenster/Ö&ffnen", 20), trenner(MENU_ZOR, "&Fenster/&Schließen", 20)},

@@ -21,7 +21,6 @@ private:
     void exportieren(int id);
     void anFKF(int id);
     void anFAV(int id);
-    void anBuendel(int id);
 
     void anDokument(const ModellDokumentart& art, int id);
     void oeffne(const ModellDokumentart& art);

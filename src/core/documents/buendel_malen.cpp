@@ -122,6 +122,7 @@ Satzkurven cursorKurven(const std::vector<Linie>& linien, bool gezeigt1, bool ge
     Satzkurven k;
     if (gezeigt1) k[0].emplace();
     if (gezeigt2) k[1].emplace();
+    // Backwards, so that a set's first curve is the one left standing.
     for (auto l = linien.rbegin(); l != linien.rend(); ++l)
         if (auto& ziel = k[static_cast<std::size_t>(l->satz)]) *ziel = l->punkte;
     return k;
