@@ -121,6 +121,8 @@ private slots:
         QCOMPARE(ablesung(d), erwartet(3));
         QTest::keyClick(d, Qt::Key_End);
         QCOMPARE(e.cursorX, static_cast<double>(tail.size()));
+        QCoreApplication::processEvents();
+        QVERIFY(speichereBild(d, skaliert(QStringLiteral("buendel_cursor_ende"))));
         QTest::keyClick(d, Qt::Key_Home);
         QCOMPARE(e.cursorX, 1.0);
         // A click a little right of k = 5 on the linear axis from 0 to K.

@@ -17,6 +17,7 @@
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/dokumentbilder.h"
 #include "app/plot/druckseite.h"
+#include "core/documents/diagrammcursor.h"
 #include "core/plot/abbildung.h"
 
 namespace zor::app {

@@ -1,6 +1,7 @@
 #include "core/documents/buendel_einstellungen.h"
 
 #include "core/buendel/grenzen.h"
+#include "core/documents/diagrammcursor.h"
 
 namespace zor {
 

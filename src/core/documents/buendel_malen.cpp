@@ -1,6 +1,7 @@
 #include "core/documents/buendel_malen.h"
 
 #include "core/documents/diagramm.h"
+#include "core/documents/diagrammcursor.h"
 #include "core/documents/ff_inhalt.h"
 #include "core/plot/graphpaint.h"
 #include "core/util/format.h"

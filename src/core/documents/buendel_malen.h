@@ -8,7 +8,6 @@
 // Colours come from the state's table: set 1 blue, set 2 red (on paper the brighter pair).
 
 #include "core/buendel/auswertung.h"
-#include "core/documents/diagrammcursor.h"
 #include "core/models/zor_state.h"
 #include "core/plot/canvas.h"
 
@@ -39,7 +38,9 @@ void BUENDEL_Paint(Canvas& dc, const ZorState& s, const BuendelOptionen& o, cons
 void BLOECKE_Paint(Canvas& dc, const ZorState& s, const BlockOptionen& o, const BlockAnsicht& a, const Blocksaetze& d,
                    int drucken);
 
-// The diagram and each set's curve that the measurement cursor reads.
+// The diagram and each set's curve that the measurement cursor reads (diagrammcursor.h;
+// declared only, so that the free scales' names stay out of every includer).
+struct Cursorbild;
 Cursorbild BUENDEL_Cursorbild(const BuendelOptionen& o, const BuendelAnsicht& a, const Buendelsaetze& d);
 Cursorbild BLOECKE_Cursorbild(const BlockOptionen& o, const BlockAnsicht& a, const Blocksaetze& d);
 
