@@ -78,16 +78,13 @@ Lage lage(Canvas& dc) {
 }
 
 // In a free-scale diagram the readout stands in one column in the plot area's upper right
-// corner. When the line would run through it, it moves to the upper left corner, one row
-// lower to clear the ordinate's name there.
-Lage eckLage(Canvas& dc, int linie, const LRechteck& flaeche) {
-    const int beschriftung = breite(dc, "Differenz:"), wert = breite(dc, WERT_MUSTER);
+// corner. The left corner would do no better near the right end: the ordinate's name and
+// the start of falling curves are there.
+Lage eckLage(Canvas& dc, const LRechteck& flaeche) {
     const int zeile = std::max(1200, dc.textmass("0").hoehe * 5 / 4);
-    const int rechts = flaeche.rechts - RAND - LUECKE - wert;
-    const bool links = linie > rechts - beschriftung - 2 * RAND;
     Lage l{};
-    l.abszisseX = l.ordinateX = links ? flaeche.links + RAND + beschriftung : rechts;
-    for (int i = 0; i < 4; ++i) l.zeilen[i] = flaeche.oben - RAND - (i + 1 + (links ? 1 : 0)) * zeile;
+    l.abszisseX = l.ordinateX = flaeche.rechts - RAND - LUECKE - breite(dc, WERT_MUSTER);
+    for (int i = 0; i < 4; ++i) l.zeilen[i] = flaeche.oben - RAND - (i + 1) * zeile;
     return l;
 }
 
@@ -270,7 +267,7 @@ void Cursor_drucken(Canvas& dc, float xpos, float yunten, float yoben, int G1, i
 
 void Ablesung_malen(Canvas& dc, const Ablesung& a, int x, const LRechteck& flaeche, int drucken) {
     schriftHoehe(dc, drucken == 1 ? CURSOR_SCHRIFTHOEHE_DRUCK : KURVEN_SCHRIFTHOEHE);
-    const Lage l = eckLage(dc, x, flaeche);
+    const Lage l = eckLage(dc, flaeche);
     schreiben(dc, beschriftungen(l, a.gezeigt[0] && a.gezeigt[1]));
     dc.invertierteLinie({x, flaeche.unten}, {x, flaeche.oben});
     schreiben(dc, werte(l, a));
