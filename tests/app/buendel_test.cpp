@@ -104,8 +104,7 @@ private slots:
         const auto tail = d->daten().buendel[1]->statistik.laenge.abWert();
         const auto erwartet = [&](int k) {
             return QStringList{QString::number(k), "–",
-                               QString::fromStdString(zor::format("%.5g", tail[static_cast<std::size_t>(k - 1)])),
-                               "–"};
+                               QString::fromStdString(zor::format("%.5g", tail[static_cast<std::size_t>(k - 1)])), "–"};
         };
         ModalSkript an;
         an.dann([&](QWidget* dlg) {
