@@ -10,8 +10,8 @@ namespace {
 
 const LRechteck FLAECHE{DIAGRAMM_X0, DIAGRAMM_YENDE, DIAGRAMM_XENDE, DIAGRAMM_Y0};
 
-// Points whose abscissa equals the place; the curves hold integers k, m or n, so equal
-// values compare exactly.
+// The ordinate of the curve's point at the place; abscissae are integers k, m or n, so
+// they compare exactly.
 std::optional<double> ordinateBei(const std::vector<Wertpunkt>& kurve, double x) {
     for (const Wertpunkt& p : kurve)
         if (p.x == x) return p.y;
@@ -32,22 +32,21 @@ std::vector<double> Cursorbild::stellen() const {
 }
 
 std::optional<double> Cursorbild::naechste(double x) const {
-    const auto s = stellen();
-    if (s.empty()) return std::nullopt;
     // A value the axis cannot place (zero on a log axis) lies before its start.
-    const double ziel = dia.x.ort(x).value_or(-1.0);
-    return *std::min_element(s.begin(), s.end(), [&](double a, double b) {
-        return std::fabs(*dia.x.ort(a) - ziel) < std::fabs(*dia.x.ort(b) - ziel);
-    });
+    return amNaechsten(dia.x.ort(x).value_or(-1.0));
 }
 
 std::optional<double> Cursorbild::unterMaus(double logischX) const {
     if (!(DIAGRAMM_X0 <= logischX && logischX <= DIAGRAMM_XENDE)) return std::nullopt;
+    return amNaechsten(logischX - DIAGRAMM_X0);
+}
+
+// A tie goes to the smaller place.
+std::optional<double> Cursorbild::amNaechsten(double ort) const {
     const auto s = stellen();
     if (s.empty()) return std::nullopt;
-    const double ziel = logischX - DIAGRAMM_X0;
     return *std::min_element(s.begin(), s.end(), [&](double a, double b) {
-        return std::fabs(*dia.x.ort(a) - ziel) < std::fabs(*dia.x.ort(b) - ziel);
+        return std::fabs(*dia.x.ort(a) - ort) < std::fabs(*dia.x.ort(b) - ort);
     });
 }
 

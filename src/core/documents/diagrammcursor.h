@@ -35,6 +35,10 @@ struct Cursorbild {
     int linie(double x) const;
     // Line and readout at the place nearest x; nothing without places.
     void malen(Canvas& dc, double x, int drucken) const;
+
+private:
+    // The place whose offset on the x axis is nearest to `ort`.
+    std::optional<double> amNaechsten(double ort) const;
 };
 
 }  // namespace zor
