@@ -72,6 +72,7 @@ private slots:
             QVERIFY(!eingabe(dlg, ID_BUENDEL_SCHUTZ)->isEnabled() && eingabe(dlg, ID_BUENDEL_T)->isEnabled());
             tippen(dlg, ID_BUENDEL_T, QStringLiteral("3"));
             tippen(dlg, ID_BUENDEL_TIEFE, QStringLiteral("4"));
+            klick(dlg, ID_BUENDEL_CURSOR);  // the picture then shows the readout on a linear n axis
             QVERIFY(speichereBild(dlg, skaliert(QStringLiteral("dialog_97"))));
             klick(dlg, ID_BESTAETIGEN);
         });

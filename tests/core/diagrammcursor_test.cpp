@@ -93,6 +93,17 @@ TEST(DiagrammcursorMaus, AusserhalbDerFlaecheOderOhneKurvenNichts) {
     EXPECT_TRUE(dc.aufrufe().empty());
 }
 
+TEST(DiagrammcursorAnzeige, WeichtSteigendenKurvenNachUntenAus) {
+    const std::vector<Wertpunkt> steigend{{1, 0.1}, {3, 0.9}, {4, 0.95}};
+    for (const bool fallend : {true, false}) {
+        const Cursorbild bild{{LINEAR, Y}, {fallend ? EINS : steigend, std::nullopt}};
+        AufzeichnendeLeinwand dc;
+        bild.malen(dc, 1, 0);
+        const int y = dc.nur(Art::Text).front().punkte[0].y;  // "Abszisse:"
+        EXPECT_EQ(y > DIAGRAMM_Y0 + 12500 / 2, fallend) << y;
+    }
+}
+
 TEST(DiagrammcursorTasten, LaufenUeberDieStellenBeiderKurven) {
     const Cursorbild bild{{LINEAR, Y}, {EINS, ZWEI}};  // places 1, 2, 3, 4
     using T = Cursortaste;

@@ -78,10 +78,22 @@ Ablesung Cursorbild::ablesung(double x) const {
 
 int Cursorbild::linie(double x) const { return kappen(DIAGRAMM_X0 + dia.x.ort(x).value_or(0.0)); }
 
+bool Cursorbild::untenFreier() const {
+    int oben = 0, unten = 0;
+    for (const auto& k : kurven)
+        for (const Wertpunkt& p : k.value_or(std::vector<Wertpunkt>{})) {
+            const auto ox = dia.x.ort(p.x), oy = dia.y.ort(p.y);
+            if (!ox || !oy || *ox < dia.x.laenge / 2.0) continue;
+            if (*oy > dia.y.laenge * 2.0 / 3) ++oben;
+            if (*oy < dia.y.laenge / 3.0) ++unten;
+        }
+    return unten < oben;
+}
+
 void Cursorbild::malen(Canvas& dc, double x, int drucken) const {
     const auto stelle = naechste(x);
     if (!stelle) return;
-    Ablesung_malen(dc, ablesung(*stelle), linie(*stelle), FLAECHE, drucken);
+    Ablesung_malen(dc, ablesung(*stelle), linie(*stelle), FLAECHE, untenFreier(), drucken);
 }
 
 }  // namespace zor

@@ -33,12 +33,15 @@ struct Cursorbild {
     Ablesung ablesung(double x) const;
     // The line's logical x for a place.
     int linie(double x) const;
-    // Line and readout at the place nearest x; nothing without places.
+    // Line and readout at the place nearest x; nothing without places. The readout takes
+    // the upper right corner unless fewer curve points lie in the lower right one.
     void malen(Canvas& dc, double x, int drucken) const;
 
 private:
     // The place whose offset on the x axis is nearest to `ort`.
     std::optional<double> amNaechsten(double ort) const;
+    // Fewer curve points in the right half's lower third than in its upper third.
+    bool untenFreier() const;
 };
 
 }  // namespace zor

@@ -77,14 +77,16 @@ Lage lage(Canvas& dc) {
     return l;
 }
 
-// In a free-scale diagram the readout stands in one column in the plot area's upper right
-// corner. The left corner would do no better near the right end: the ordinate's name and
-// the start of falling curves are there.
-Lage eckLage(Canvas& dc, const LRechteck& flaeche) {
+// In a free-scale diagram the readout stands in one column in the plot area's upper or
+// lower right corner; low, it clears the x axis's name. The left corners would do no
+// better: the ordinate's name and the start of most curves are there.
+constexpr int ACHSENNAME = 1600;
+Lage eckLage(Canvas& dc, const LRechteck& flaeche, bool unten) {
     const int zeile = std::max(1200, dc.textmass("0").hoehe * 5 / 4);
     Lage l{};
     l.abszisseX = l.ordinateX = flaeche.rechts - RAND - LUECKE - breite(dc, WERT_MUSTER);
-    for (int i = 0; i < 4; ++i) l.zeilen[i] = flaeche.oben - RAND - (i + 1) * zeile;
+    for (int i = 0; i < 4; ++i)
+        l.zeilen[i] = unten ? flaeche.unten + ACHSENNAME + (3 - i) * zeile : flaeche.oben - RAND - (i + 1) * zeile;
     return l;
 }
 
@@ -265,9 +267,9 @@ void Cursor_drucken(Canvas& dc, float xpos, float yunten, float yoben, int G1, i
     schriftHoehe(dc, KURVEN_SCHRIFTHOEHE);
 }
 
-void Ablesung_malen(Canvas& dc, const Ablesung& a, int x, const LRechteck& flaeche, int drucken) {
+void Ablesung_malen(Canvas& dc, const Ablesung& a, int x, const LRechteck& flaeche, bool unten, int drucken) {
     schriftHoehe(dc, drucken == 1 ? CURSOR_SCHRIFTHOEHE_DRUCK : KURVEN_SCHRIFTHOEHE);
-    const Lage l = eckLage(dc, flaeche);
+    const Lage l = eckLage(dc, flaeche, unten);
     schreiben(dc, beschriftungen(l, a.gezeigt[0] && a.gezeigt[1]));
     dc.invertierteLinie({x, flaeche.unten}, {x, flaeche.oben});
     schreiben(dc, werte(l, a));

@@ -69,8 +69,9 @@ struct Ablesung {
 };
 
 // The cursor of a free-scale diagram: labels, the line at x across the plot area and the
-// values, in a top corner of the plot area; drucken = 1 at the paper font height.
-void Ablesung_malen(Canvas& dc, const Ablesung& a, int x, const LRechteck& flaeche, int drucken);
+// values, in the plot area's upper right corner (unten: lower right); drucken = 1 at the
+// paper font height.
+void Ablesung_malen(Canvas& dc, const Ablesung& a, int x, const LRechteck& flaeche, bool unten, int drucken);
 
 enum class Cursortaste { BildAuf, BildAb, Ende, Pos1, Links, Rechts };
 
