@@ -1,6 +1,7 @@
 // The document "Bündel und Blöcke" and its options dialog 97, wired to the frame: it
 // opens from its command, computes both sets in the background, exports its curves, and
-// its dialog refuses each kind of bad entry and applies nothing then.
+// its dialog refuses each kind of bad entry and applies nothing then; its measurement
+// cursor follows the keys and a click.
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,6 +11,9 @@
 #include "app/dialogs/optionsdialog.h"
 #include "app/documents/buendel_dokument.h"
 #include "core/models/vorgaben.h"
+#include "core/plot/abbildung.h"
+#include "core/plot/aufzeichnende_leinwand.h"
+#include "core/util/format.h"
 #include "support/dialog_hilfen.h"
 #include "support/gui_hilfen.h"
 #include "support/modal_skript.h"
@@ -38,6 +42,17 @@ class BuendelTest : public ZorModusTest {
         return QTest::qWaitFor([d] { return !d->veraltet(); }, 60000) ? d : nullptr;
     }
 
+    // The values the window's painting writes last: the cursor's readout.
+    QStringList ablesung(BuendelDokument* d) {
+        zor::AufzeichnendeLeinwand dc;
+        zor::buendelMalen(dc, s(), zor::buendelEinstellungen(), d->daten(), 0);
+        const auto t = dc.texte();
+        QStringList l;
+        for (auto i = t.size() - std::min<std::size_t>(t.size(), 4); i < t.size(); ++i)
+            l << QString::fromStdString(t[i]);
+        return l;
+    }
+
 private slots:
     // Bursts first: the theoretical set has none, the simulated one is counted with its
     // interval; after the dialog chose the residual curve with depth 4 the window computes
@@ -57,6 +72,7 @@ private slots:
             QVERIFY(!eingabe(dlg, ID_BUENDEL_SCHUTZ)->isEnabled() && eingabe(dlg, ID_BUENDEL_T)->isEnabled());
             tippen(dlg, ID_BUENDEL_T, QStringLiteral("3"));
             tippen(dlg, ID_BUENDEL_TIEFE, QStringLiteral("4"));
+            klick(dlg, ID_BUENDEL_CURSOR);  // the picture then shows the readout on a linear n axis
             QVERIFY(speichereBild(dlg, skaliert(QStringLiteral("dialog_97"))));
             klick(dlg, ID_BESTAETIGEN);
         });
@@ -78,6 +94,46 @@ private slots:
         QVERIFY(text.startsWith("n,Satz 1 exakt,"));
         QCOMPARE(text.toStdString(), d->alsCsv());
         QVERIFY(r_->meldungen().isEmpty());
+    }
+
+    // Set 1 has no counted bursts, so its ordinate and the difference read as a dash; set
+    // 2's value at the cursor comes straight from its statistic.
+    void cursorFolgtTastenUndKlick() {
+        BuendelDokument* d = oeffnen();
+        QVERIFY(d);
+        const auto& e = zor::buendelEinstellungen();
+        const auto tail = d->daten().buendel[1]->statistik.laenge.abWert();
+        const auto erwartet = [&](int k) {
+            return QStringList{QString::number(k), "–",
+                               QString::fromStdString(zor::format("%.5g", tail[static_cast<std::size_t>(k - 1)])), "–"};
+        };
+        ModalSkript an;
+        an.dann([&](QWidget* dlg) {
+            klick(dlg, ID_BUENDEL_CURSOR);
+            klick(dlg, ID_BESTAETIGEN);
+        });
+        f_->mainframe_OnCommand(CMD_BUENDEL_OPTIONEN);
+        QVERIFY(e.cursor);
+        QCOMPARE(ablesung(d), erwartet(1));
+        QTest::keyClick(d, Qt::Key_Right);
+        QTest::keyClick(d, Qt::Key_Right);
+        QCOMPARE(e.cursorX, 3.0);
+        QCOMPARE(ablesung(d), erwartet(3));
+        QTest::keyClick(d, Qt::Key_End);
+        QCOMPARE(e.cursorX, static_cast<double>(tail.size()));
+        QCoreApplication::processEvents();
+        QVERIFY(speichereBild(d, skaliert(QStringLiteral("buendel_cursor_ende"))));
+        QTest::keyClick(d, Qt::Key_Home);
+        QCOMPARE(e.cursorX, 1.0);
+        // A click a little right of k = 5 on the linear axis from 0 to K.
+        const double K = e.buendel.punkte;
+        const auto abbildung = zor::Abbildung::fenstereigenschaften(d->width(), d->height());
+        const double x = abbildung.geraet({static_cast<int>(-7500 + 16000 * 5.2 / K), 0}).x;
+        QTest::mouseClick(d, Qt::LeftButton, {}, QPoint(static_cast<int>(x), d->height() / 2));
+        QCOMPARE(e.cursorX, 5.0);
+        QCOMPARE(ablesung(d), erwartet(5));
+        QCoreApplication::processEvents();
+        QVERIFY(speichereBild(d, skaliert(QStringLiteral("buendel_cursor"))));
     }
 
     // One refused entry of each kind: the message names it, retry keeps the dialog as it

@@ -55,7 +55,8 @@ BuendelOptionendialog::BuendelOptionendialog(Kontext& kontext, Buendeleinstellun
     pk_ = haken(ID_BUENDEL_PK, "Wahrscheinlichkeiten &p(X = k) statt P(X ≥ k)", e.punktwahrscheinlichkeit);
     xLog_ = haken(ID_BUENDEL_XLOG, "Abszisse l&ogarithmisch", e.xLog);
     yLog_ = haken(ID_BUENDEL_YLOG, "Ordinate log&arithmisch", e.yLog);
-    for (QCheckBox* c : {pk_, xLog_, yLog_}) layout_->addWidget(c);
+    cursor_ = haken(ID_BUENDEL_CURSOR, "&Cursor setzen", e.cursor);
+    for (QCheckBox* c : {pk_, xLog_, yLog_, cursor_}) layout_->addWidget(c);
     freigeben();
     knoepfeAnfuegen();
 }
@@ -81,6 +82,7 @@ std::string BuendelOptionendialog::anwendenMitText() {
     wahl.punktwahrscheinlichkeit = pk_->isChecked();
     wahl.xLog = xLog_->isChecked();
     wahl.yLog = yLog_->isChecked();
+    wahl.cursor = cursor_->isChecked();
     const Buendeltexte t{schutz_->text().toStdString(), n_->text().toStdString(), M_->text().toStdString(),
                          t_->text().toStdString(), tiefe_->text().toStdString()};
     return buendelAnwenden(einstellungen_, wahl, t).value_or(std::string());

@@ -25,7 +25,7 @@ private:
     Buendeleinstellungen& einstellungen_;
     QButtonGroup* bild_;
     QLineEdit *schutz_, *n_, *M_, *t_, *tiefe_;
-    QCheckBox *pk_, *xLog_, *yLog_;
+    QCheckBox *pk_, *xLog_, *yLog_, *cursor_;
 };
 
 }  // namespace zor::app

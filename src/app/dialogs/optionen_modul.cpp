@@ -29,6 +29,8 @@ void OptionenModul::FKFOPT(int) {
 void OptionenModul::BUENDELOPT(int) {
     BuendelOptionendialog d(kontext(), buendelEinstellungen(), kontext().fenster());
     d.exec();
+    // As in the curve documents, closing the options puts the cursor on the first point.
+    buendelEinstellungen().cursorX = 0;
     neuMalen();
 }
 

@@ -48,6 +48,7 @@ enum OptionsId : int {
     ID_BUENDEL_PK = 340,
     ID_BUENDEL_XLOG,
     ID_BUENDEL_YLOG,
+    ID_BUENDEL_CURSOR,
 };
 
 class Optionsdialog : public QDialog {

@@ -12,10 +12,13 @@
 
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
+#include "app/documents/kurvendokument.h"
 #include "app/hintergrund/hintergrund.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/dokumentbilder.h"
 #include "app/plot/druckseite.h"
+#include "core/documents/diagrammcursor.h"
+#include "core/plot/abbildung.h"
 
 namespace zor::app {
 namespace {
@@ -35,6 +38,7 @@ void bildAufnehmen(Bildaufnahme& a) {
 }  // namespace
 
 BuendelDokument::BuendelDokument(Kontext& kontext) : ModellDokument(kontext, dokumentart()) {
+    setMouseTracking(true);
     // Whatever job ended, a stale picture may now be computed.
     connect(&kontext.hintergrund(), &Hintergrund::beendet, this, [this] {
         if (veraltet()) update();
@@ -132,6 +136,47 @@ void BuendelDokument::zeichnen(QPainter& p, QSize groesse) {
 
 std::string BuendelDokument::alsCsv() { return buendelCsv(buendelEinstellungen(), daten_); }
 
+void BuendelDokument::cursorSetzen(double stelle) {
+    double& x = buendelEinstellungen().cursorX;
+    if (x == stelle) return;
+    x = stelle;
+    // The picture is a few curves: painting it all again costs less than keeping strips.
+    update();
+}
+
+void BuendelDokument::cursorZurMaus(double x) {
+    const Buendeleinstellungen& e = buendelEinstellungen();
+    if (!e.cursor || !auftrag_) return;
+    const LPunkt l = Abbildung::fenstereigenschaften(width(), height()).logisch({x, 0});
+    if (const auto stelle = buendelCursorbild(e, daten_).unterMaus(l.x)) cursorSetzen(*stelle);
+}
+
+void BuendelDokument::keyPressEvent(QKeyEvent* e) {
+    const auto t = cursortaste(*e);
+    if (!t) {
+        ModellDokument::keyPressEvent(e);
+        return;
+    }
+    // A hidden cursor does not move: nothing would show where it went.
+    const Buendeleinstellungen& s = buendelEinstellungen();
+    if (s.cursor && auftrag_)
+        if (const auto stelle = buendelCursorbild(s, daten_).nachTaste(*t, s.cursorX)) cursorSetzen(*stelle);
+    e->accept();
+}
+
+void BuendelDokument::mouseMoveEvent(QMouseEvent* e) {
+    if (!maus_) {
+        maus_ = true;
+        return;
+    }
+    cursorZurMaus(e->position().x());
+}
+
+void BuendelDokument::resizeEvent(QResizeEvent* e) {
+    maus_ = false;
+    ModellDokument::resizeEvent(e);
+}
+
 void BuendelDokument::mousePressEvent(QMouseEvent* e) {
     // After a cancel a click asks for the same results again.
     if (e->button() == Qt::LeftButton && abgebrochen()) {
@@ -143,6 +188,8 @@ void BuendelDokument::mousePressEvent(QMouseEvent* e) {
         kontext().befehl(CMD_BUENDEL_OPTIONEN);
         return;
     }
+    // A click sets the cursor also where no mouse move came before it.
+    if (e->button() == Qt::LeftButton) cursorZurMaus(e->position().x());
     ModellDokument::mousePressEvent(e);
 }
 

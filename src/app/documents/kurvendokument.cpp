@@ -31,6 +31,13 @@ constexpr std::pair<int, Cursortaste> TASTEN[] = {
 
 }  // namespace
 
+std::optional<Cursortaste> cursortaste(const QKeyEvent& e) {
+    if (e.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return std::nullopt;
+    for (const auto& [taste, t] : TASTEN)
+        if (e.key() == taste) return t;
+    return std::nullopt;
+}
+
 KurvenDokument::KurvenDokument(Kontext& kontext, const ModellDokumentart& dokumentart, const Kurvenart& art,
                                Vorlagenquelle vorlagen)
     : ModellDokument(kontext, dokumentart), art_(art), vorlagen_(std::move(vorlagen)) {
@@ -238,18 +245,18 @@ void KurvenDokument::resizeEvent(QResizeEvent* e) {
 }
 
 void KurvenDokument::keyPressEvent(QKeyEvent* e) {
-    for (const auto& [taste, t] : TASTEN) {
-        if (e->key() != taste || e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) continue;
-        // A hidden cursor does not move: nothing would show where it went.
-        if (cursorAn()) {
-            const ZorState& s = zustand();
-            const int d = s.*art_.defbereich;
-            cursorBewegen(cursorTaste(t, s.*art_.xpos, d, d - art_.rechtsVorEnde, art_.kurven(s, gezeichnet_)));
-        }
-        e->accept();
+    const auto t = cursortaste(*e);
+    if (!t) {
+        ModellDokument::keyPressEvent(e);
         return;
     }
-    ModellDokument::keyPressEvent(e);
+    // A hidden cursor does not move: nothing would show where it went.
+    if (cursorAn()) {
+        const ZorState& s = zustand();
+        const int d = s.*art_.defbereich;
+        cursorBewegen(cursorTaste(*t, s.*art_.xpos, d, d - art_.rechtsVorEnde, art_.kurven(s, gezeichnet_)));
+    }
+    e->accept();
 }
 
 void KurvenDokument::mouseMoveEvent(QMouseEvent* e) {

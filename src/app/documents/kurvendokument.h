@@ -17,6 +17,7 @@
 #include "core/plot/plotag.h"
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QRegion>
 
 namespace zor::app {
@@ -57,6 +58,9 @@ struct Kurvenart {
     std::optional<int> (*maus)(double, const ZorState&);
     std::string (*csv)(ZorState&);
 };
+
+// The cursor key a key press means (PgUp, PgDn, End, Home, arrows without Ctrl or Alt).
+std::optional<Cursortaste> cursortaste(const QKeyEvent& e);
 
 class KurvenDokument : public ModellDokument {
     Q_OBJECT

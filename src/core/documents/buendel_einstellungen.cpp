@@ -1,6 +1,7 @@
 #include "core/documents/buendel_einstellungen.h"
 
 #include "core/buendel/grenzen.h"
+#include "core/documents/diagrammcursor.h"
 
 namespace zor {
 
@@ -27,8 +28,8 @@ bool gleich(const BlockOptionen& a, const BlockOptionen& b) {
 }  // namespace
 
 bool Buendeleinstellungen::operator==(const Buendeleinstellungen& o) const {
-    return bild == o.bild && punktwahrscheinlichkeit == o.punktwahrscheinlichkeit && xLog == o.xLog &&
-           yLog == o.yLog && gleich(buendel, o.buendel) && gleich(block, o.block);
+    return bild == o.bild && punktwahrscheinlichkeit == o.punktwahrscheinlichkeit && xLog == o.xLog && yLog == o.yLog &&
+           cursor == o.cursor && cursorX == o.cursorX && gleich(buendel, o.buendel) && gleich(block, o.block);
 }
 
 bool Buendelauftrag::operator==(const Buendelauftrag& o) const {
@@ -117,6 +118,12 @@ void buendelMalen(Canvas& dc, const ZorState& s, const Buendeleinstellungen& e, 
         BLOECKE_Paint(dc, s, e.block, e.blockAnsicht(), d.bloecke, drucken);
     else
         BUENDEL_Paint(dc, s, e.buendel, e.buendelAnsicht(), d.buendel, drucken);
+    if (e.cursor) buendelCursorbild(e, d).malen(dc, e.cursorX, drucken);
+}
+
+Cursorbild buendelCursorbild(const Buendeleinstellungen& e, const Buendeldaten& d) {
+    return e.bloecke() ? BLOECKE_Cursorbild(e.block, e.blockAnsicht(), d.bloecke)
+                       : BUENDEL_Cursorbild(e.buendel, e.buendelAnsicht(), d.buendel);
 }
 
 std::string buendelCsv(const Buendeleinstellungen& e, const Buendeldaten& d) {

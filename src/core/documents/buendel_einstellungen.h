@@ -22,6 +22,10 @@ struct Buendeleinstellungen {
     Buendelbild bild = Buendelbild::Laenge;
     bool punktwahrscheinlichkeit = false;  // bursts: p(X = k) instead of P(X >= k)
     bool xLog = false, yLog = true;
+    // The measurement cursor ("Cursor setzen") and the abscissa it stands on; the picture
+    // snaps it to the nearest point. Not part of what the document computes.
+    bool cursor = false;
+    double cursorX = 0;
     BuendelOptionen buendel;
     BlockOptionen block;
 
@@ -74,7 +78,11 @@ struct Buendeldaten {
 };
 Buendeldaten buendelBerechnen(const Buendelauftrag& a, Fortschritt& f);
 
-// The chosen diagram of both sets; drucken = 1 uses the paper colours.
+// The chosen picture's diagram and curves as the cursor reads them.
+Cursorbild buendelCursorbild(const Buendeleinstellungen& e, const Buendeldaten& d);
+
+// The chosen diagram of both sets, with the cursor when it is on; drucken = 1 uses the
+// paper colours and the cursor's paper font.
 void buendelMalen(Canvas& dc, const ZorState& s, const Buendeleinstellungen& e, const Buendeldaten& d, int drucken);
 std::string buendelCsv(const Buendeleinstellungen& e, const Buendeldaten& d);
 

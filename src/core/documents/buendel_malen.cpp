@@ -1,6 +1,7 @@
 #include "core/documents/buendel_malen.h"
 
 #include "core/documents/diagramm.h"
+#include "core/documents/diagrammcursor.h"
 #include "core/documents/ff_inhalt.h"
 #include "core/plot/graphpaint.h"
 #include "core/util/format.h"
@@ -105,6 +106,29 @@ Skala yAchse(bool log, const std::vector<Linie>& linien) {
     return Skala::logarithmisch(kleinster, std::max(groesster, 1.0), Y_LAENGE);
 }
 
+Diagramm buendelDiagramm(const BuendelOptionen& o, const BuendelAnsicht& a, const std::vector<Linie>& linien) {
+    const double K = std::max(o.punkte, 1);
+    return {a.xLog ? Skala::logarithmisch(1, K, X_LAENGE) : Skala::linear(K, X_LAENGE), yAchse(a.yLog, linien)};
+}
+
+Diagramm blockDiagramm(const BlockOptionen& o, const BlockAnsicht& a, const std::vector<Linie>& linien) {
+    const bool rest = a.diagramm == Blockdiagramm::Restfehler;
+    return {Skala::linear(static_cast<double>(rest ? o.nMax : static_cast<std::uint64_t>(std::max(o.M, 1))), X_LAENGE),
+            yAchse(a.yLog, linien)};
+}
+
+// Each shown set's first curve: the counted bursts, the exact block curve (else the
+// counted one); a set's twins stay in the picture but the readout names only one.
+Satzkurven cursorKurven(const std::vector<Linie>& linien, bool gezeigt1, bool gezeigt2) {
+    Satzkurven k;
+    if (gezeigt1) k[0].emplace();
+    if (gezeigt2) k[1].emplace();
+    // Backwards, so that a set's first curve is the one left standing.
+    for (auto l = linien.rbegin(); l != linien.rend(); ++l)
+        if (auto& ziel = k[static_cast<std::size_t>(l->satz)]) *ziel = l->punkte;
+    return k;
+}
+
 void linienMalen(Canvas& dc, const Diagramm& dia, const ZorState& s, const std::vector<Linie>& linien, int drucken) {
     for (const Linie& l : linien) dia.kurve(dc, l.punkte, satzFarbe(s, l.satz, drucken), l.art);
 }
@@ -149,9 +173,7 @@ std::string blockLegende(const ZorState& s, int satz, const Blockbericht& b, con
 void BUENDEL_Paint(Canvas& dc, const ZorState& s, const BuendelOptionen& o, const BuendelAnsicht& a,
                    const Buendelsaetze& d, int drucken) {
     const auto linien = buendelLinien(a, d);
-    const double K = std::max(o.punkte, 1);
-    const Diagramm dia{a.xLog ? Skala::logarithmisch(1, K, X_LAENGE) : Skala::linear(K, X_LAENGE),
-                       yAchse(a.yLog, linien)};
+    const Diagramm dia = buendelDiagramm(o, a, linien);
     static const char* const TITEL[] = {"Bündellänge L", "Bündelgewicht W", "Abstand A zwischen Bündeln"};
     const char* zeichen = groessenZeichen(a.groesse);
     dia.rahmen(dc, "k", format(a.punktwahrscheinlichkeit ? "p(%s = k)" : "P(%s ≥ k)", zeichen),
@@ -167,9 +189,7 @@ void BLOECKE_Paint(Canvas& dc, const ZorState& s, const BlockOptionen& o, const 
                    int drucken) {
     const auto linien = blockLinien(a, d);
     const bool rest = a.diagramm == Blockdiagramm::Restfehler;
-    const Diagramm dia{
-        Skala::linear(static_cast<double>(rest ? o.nMax : static_cast<std::uint64_t>(std::max(o.M, 1))), X_LAENGE),
-        yAchse(a.yLog, linien)};
+    const Diagramm dia = blockDiagramm(o, a, linien);
     std::string titel = rest ? format("Restblockfehler P(> t), t = %d", o.t)
                              : format("Fehler je Block, n = %llu", static_cast<unsigned long long>(o.n));
     if (o.tiefe > 1) titel += format(", Verschachtelungstiefe d = %llu", static_cast<unsigned long long>(o.tiefe));
@@ -208,6 +228,16 @@ std::string csv(const char* kopf, const std::vector<Linie>& linien) {
 }
 
 }  // namespace
+
+Cursorbild BUENDEL_Cursorbild(const BuendelOptionen& o, const BuendelAnsicht& a, const Buendelsaetze& d) {
+    const auto linien = buendelLinien(a, d);
+    return {buendelDiagramm(o, a, linien), cursorKurven(linien, d[0].has_value(), d[1].has_value())};
+}
+
+Cursorbild BLOECKE_Cursorbild(const BlockOptionen& o, const BlockAnsicht& a, const Blocksaetze& d) {
+    const auto linien = blockLinien(a, d);
+    return {blockDiagramm(o, a, linien), cursorKurven(linien, d[0].has_value(), d[1].has_value())};
+}
 
 std::string BUENDEL_Csv(const BuendelAnsicht& a, const Buendelsaetze& d) { return csv("k", buendelLinien(a, d)); }
 

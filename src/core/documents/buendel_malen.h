@@ -38,6 +38,12 @@ void BUENDEL_Paint(Canvas& dc, const ZorState& s, const BuendelOptionen& o, cons
 void BLOECKE_Paint(Canvas& dc, const ZorState& s, const BlockOptionen& o, const BlockAnsicht& a, const Blocksaetze& d,
                    int drucken);
 
+// The diagram and each set's curve that the measurement cursor reads (diagrammcursor.h;
+// declared only, so that the free scales' names stay out of every includer).
+struct Cursorbild;
+Cursorbild BUENDEL_Cursorbild(const BuendelOptionen& o, const BuendelAnsicht& a, const Buendelsaetze& d);
+Cursorbild BLOECKE_Cursorbild(const BlockOptionen& o, const BlockAnsicht& a, const Blocksaetze& d);
+
 // A heading line, then one line per k (m, n) with a column per shown curve; a missing
 // value is an empty field. Numbers as `zor` prints them.
 std::string BUENDEL_Csv(const BuendelAnsicht& a, const Buendelsaetze& d);

@@ -28,7 +28,10 @@ struct Eintrag {
 
 std::string wert(double v) { return format("%.5g", v); }
 
-std::string wert(float v, std::optional<float> halb) { return halb ? mitHalbbreite(v, *halb) : wert(v); }
+// Ordinates hold floats widened to double, so narrowing back is exact.
+std::string wert(double v, std::optional<float> halb) {
+    return halb ? mitHalbbreite(static_cast<float>(v), *halb) : wert(v);
+}
 
 // Where the readout stands. Wide windows: "Abszisse:" with its value upper left, the
 // ordinate values in a column upper right. Text keeps a minimum size on screen, so in
@@ -40,6 +43,7 @@ struct Lage {
 };
 
 constexpr int LUECKE = 300, RAND = 100;
+constexpr std::string_view CURSOR_FEHLT = "–";  // a shown set without a point at the abscissa
 // The widest value "%.5g" gives, and the wider of the curve documents' titles with the
 // size and place their templates give them.
 constexpr std::string_view WERT_MUSTER = "-0.0000e-00";
@@ -73,6 +77,19 @@ Lage lage(Canvas& dc) {
     return l;
 }
 
+// In a free-scale diagram the readout stands in one column in the plot area's upper or
+// lower right corner; low, it clears the x axis's name. The left corners would do no
+// better: the ordinate's name and the start of most curves are there.
+constexpr int ACHSENNAME = 1600;
+Lage eckLage(Canvas& dc, const LRechteck& flaeche, bool unten) {
+    const int zeile = std::max(1200, dc.textmass("0").hoehe * 5 / 4);
+    Lage l{};
+    l.abszisseX = l.ordinateX = flaeche.rechts - RAND - LUECKE - breite(dc, WERT_MUSTER);
+    for (int i = 0; i < 4; ++i)
+        l.zeilen[i] = unten ? flaeche.unten + ACHSENNAME + (3 - i) * zeile : flaeche.oben - RAND - (i + 1) * zeile;
+    return l;
+}
+
 std::vector<Eintrag> beschriftungen(const Lage& l, bool beide) {
     std::vector<Eintrag> e{{{l.abszisseX, l.zeilen[0]}, Ausrichtung::Rechts, "Abszisse:", SCHWARZ},
                            {{l.ordinateX, l.zeilen[1]}, Ausrichtung::Rechts, "Ordinate:", SCHWARZ}};
@@ -80,16 +97,37 @@ std::vector<Eintrag> beschriftungen(const Lage& l, bool beide) {
     return e;
 }
 
-std::vector<Eintrag> werte(const Lage& l, int G1, int G2, const STRUCT_PUNKT& p1, const STRUCT_PUNKT& p2,
-                           std::optional<float> h1, std::optional<float> h2) {
+std::vector<Eintrag> werte(const Lage& l, const Ablesung& a) {
     std::vector<Eintrag> e;
-    if (!G1 && !G2) return e;
+    if (!a.gezeigt[0] && !a.gezeigt[1]) return e;
     const int x = l.ordinateX + LUECKE;
-    e.push_back({{l.abszisseX + LUECKE, l.zeilen[0]}, Ausrichtung::Links, wert(G1 ? p1.x : p2.x), SCHWARZ});
-    if (G1) e.push_back({{x, l.zeilen[1]}, Ausrichtung::Links, wert(p1.y, h1), DUNKELBLAU});
-    if (G2) e.push_back({{x, l.zeilen[G1 ? 2 : 1]}, Ausrichtung::Links, wert(p2.y, h2), DUNKELROT});
-    if (G1 && G2) e.push_back({{x, l.zeilen[3]}, Ausrichtung::Links, wert(static_cast<double>(p1.y) - p2.y), SCHWARZ});
+    e.push_back({{l.abszisseX + LUECKE, l.zeilen[0]}, Ausrichtung::Links, wert(a.x), SCHWARZ});
+    constexpr Farbe FARBEN[2] = {DUNKELBLAU, DUNKELROT};
+    int zeile = 1;
+    for (std::size_t i = 0; i < 2; ++i)
+        if (a.gezeigt[i])
+            e.push_back({{x, l.zeilen[zeile++]},
+                         Ausrichtung::Links,
+                         a.y[i] ? wert(*a.y[i], a.halb[i]) : std::string(CURSOR_FEHLT),
+                         FARBEN[i]});
+    if (a.gezeigt[0] && a.gezeigt[1])
+        e.push_back({{x, l.zeilen[3]},
+                     Ausrichtung::Links,
+                     a.y[0] && a.y[1] ? wert(*a.y[0] - *a.y[1]) : std::string(CURSOR_FEHLT),
+                     SCHWARZ});
     return e;
+}
+
+// The readout of the curve documents' points; a flag off shows no row for its set.
+Ablesung punktAblesung(int G1, int G2, const STRUCT_PUNKT& p1, const STRUCT_PUNKT& p2, std::optional<float> h1,
+                       std::optional<float> h2) {
+    Ablesung a;
+    a.x = G1 ? p1.x : p2.x;
+    a.gezeigt = {G1 != 0, G2 != 0};
+    if (G1) a.y[0] = p1.y;
+    if (G2) a.y[1] = p2.y;
+    a.halb = {h1, h2};
+    return a;
 }
 
 // The readout anchors texts at their bottom; the canvas anchors at the baseline, which
@@ -120,8 +158,8 @@ bool gueltig(std::span<const STRUCT_PUNKT> kurve, int pos) {
 std::vector<Eintrag> werteBei(Canvas& dc, const CursorKurven& k, int pos) {
     const int G1 = k.G1 && gueltig(k.g1, pos), G2 = k.G2 && gueltig(k.g2, pos);
     const auto u = static_cast<std::size_t>(std::max(pos, 0));
-    return werte(lage(dc), G1, G2, G1 ? k.g1[u] : STRUCT_PUNKT{}, G2 ? k.g2[u] : STRUCT_PUNKT{}, halbbreiteBei(k.b1, pos),
-                 halbbreiteBei(k.b2, pos));
+    return werte(lage(dc), punktAblesung(G1, G2, G1 ? k.g1[u] : STRUCT_PUNKT{}, G2 ? k.g2[u] : STRUCT_PUNKT{},
+                                         halbbreiteBei(k.b1, pos), halbbreiteBei(k.b2, pos)));
 }
 
 int linienX(const CursorGeometrie& g, int xpos) {
@@ -225,7 +263,16 @@ void Cursor_drucken(Canvas& dc, float xpos, float yunten, float yoben, int G1, i
     schreiben(dc, beschriftungen(l, G1 && G2));
     const int x = kappen(xpos);
     dc.invertierteLinie({x, kappen(yunten)}, {x, kappen(yoben)});
-    schreiben(dc, werte(l, G1, G2, p1, p2, h1, h2));
+    schreiben(dc, werte(l, punktAblesung(G1, G2, p1, p2, h1, h2)));
+    schriftHoehe(dc, KURVEN_SCHRIFTHOEHE);
+}
+
+void Ablesung_malen(Canvas& dc, const Ablesung& a, int x, const LRechteck& flaeche, bool unten, int drucken) {
+    schriftHoehe(dc, drucken == 1 ? CURSOR_SCHRIFTHOEHE_DRUCK : KURVEN_SCHRIFTHOEHE);
+    const Lage l = eckLage(dc, flaeche, unten);
+    schreiben(dc, beschriftungen(l, a.gezeigt[0] && a.gezeigt[1]));
+    dc.invertierteLinie({x, flaeche.unten}, {x, flaeche.oben});
+    schreiben(dc, werte(l, a));
     schriftHoehe(dc, KURVEN_SCHRIFTHOEHE);
 }
 

@@ -3,6 +3,7 @@
 // and a readout of abscissa, ordinates and difference at the top of the window; its
 // key and mouse rules. The window repaints instead of inverting pixels.
 
+#include <array>
 #include <optional>
 #include <span>
 #include <vector>
@@ -57,6 +58,20 @@ std::vector<LRechteck> Markierung_Bereiche(Canvas& dc, const CursorGeometrie& g,
 void Cursor_drucken(Canvas& dc, float xpos, float yunten, float yoben, int G1, int G2, const STRUCT_PUNKT& p1,
                     const STRUCT_PUNKT& p2, std::optional<float> h1 = std::nullopt,
                     std::optional<float> h2 = std::nullopt);
+
+// What a cursor reads: the abscissa and, for each shown set, its ordinate there (nothing
+// when its curve has no point there: the readout shows a dash) with its band's half-width.
+struct Ablesung {
+    double x = 0;
+    std::array<bool, 2> gezeigt{};
+    std::array<std::optional<double>, 2> y{};
+    std::array<std::optional<float>, 2> halb{};
+};
+
+// The cursor of a free-scale diagram: labels, the line at x across the plot area and the
+// values, in the plot area's upper right corner (unten: lower right); drucken = 1 at the
+// paper font height.
+void Ablesung_malen(Canvas& dc, const Ablesung& a, int x, const LRechteck& flaeche, bool unten, int drucken);
 
 enum class Cursortaste { BildAuf, BildAb, Ende, Pos1, Links, Rechts };
 
