@@ -56,6 +56,7 @@ struct Kurvenart {
     CursorKurven (*kurven)(const ZorState&, Gezeichnet);
     std::optional<int> (*maus)(double, const ZorState&);
     std::string (*csv)(ZorState&);
+    bool fav = false;  // which legend the export draws
 };
 
 class KurvenDokument : public ModellDokument {
@@ -68,6 +69,8 @@ public:
 
     // Paints the cached curves (export, clipboard: after bereit).
     void zeichnen(QPainter& p, QSize groesse) override;
+    void exportBild(QPainter& p, QSize groesse, Legendenort ort) override;
+    bool hatLegende() const override { return true; }
     std::string alsCsv() override;
     bool hatCsv() const override { return true; }
 

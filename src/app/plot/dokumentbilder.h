@@ -32,6 +32,13 @@ int parMalen(QPainter& p, QRect r, const Vorlagenquelle& quelle, const ZorState&
 Gezeichnet favMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquelle& q, int drucken);
 Gezeichnet fkfMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquelle& q, int drucken);
 
+// A curve diagram (FAV or FKF) in the rectangle r of a larger page, with its legend.
+Gezeichnet kurvenBildMalen(QPainter& p, QRect r, ZorState& s, const Vorlagenquelle& q, bool fav, Legendenort ort,
+                           int drucken);
+
+// The legend over a curve document's painting (favMalen/fkfMalen), for exports.
+void kurvenLegendeMalen(QPainter& p, QSize groesse, const ZorState& s, bool fav, Legendenort ort, int drucken);
+
 // The model fit's overlay on a white area: the sequence's gap distribution beside (or,
 // on a tall area, above) its correlation function, each with the fitted models' curves.
 void anpassungMalen(QPainter& p, QSize groesse, const Anpassung& a, bool linear, const Vorlagenquelle& q);

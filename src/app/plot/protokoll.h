@@ -1,0 +1,33 @@
+#pragma once
+// The lab protocol as a multi-page A4 PDF: title, date and time, version, the student's
+// name and notes, both sets with every parameter and their derived quantities, the
+// correlation durations, the FAV and FKF diagrams with legends (and bands where shown),
+// the error-sequence excerpt and, where the document is open, the bursts. The program
+// (in the background) and zorwerk-render paint it through protokollAlsPdf.
+
+#include <QByteArray>
+#include <QString>
+
+#include "app/plot/bildausgabe.h"
+#include "app/plot/druckseite.h"
+
+namespace zor {
+
+struct Protokollangaben {
+    QString name, notizen;
+    QString zeitpunkt;  // as it is printed
+    QString fassung;    // the program's version
+};
+
+// Pages: the texts, the two diagrams, the error-sequence excerpt.
+inline constexpr int PROTOKOLL_SEITEN = 3;
+
+// The FAV and FKF curves the protocol shows, computed where their cache is stale.
+Kurvenbericht protokollKurvenErmitteln(ZorState& s, Fortschritt& f);
+
+// The protocol into memory (any thread); the state's curves must have been computed.
+// A failed diagram template or file reports in the Druckbericht.
+Druckergebnis protokollAlsPdf(QByteArray& daten, ZorState& s, const Vorlagenquelle& q, const Protokollangaben& a,
+                              Druckbericht& bericht);
+
+}  // namespace zor

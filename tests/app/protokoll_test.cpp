@@ -1,0 +1,156 @@
+// Paper for the lab: a help page printed as an A4 PDF with its heading and pictures, the
+// protocol of both sets from zorwerk-render and from the menu with its pages, both sets'
+// parameters and the diagrams' legends, and the legend choice of the export dialog.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <optional>
+
+#include "app/context/befehle.h"
+#include "app/documents/protokoll_modul.h"
+#include "app/platform/hilfefenster.h"
+#include "support/gui_hilfen.h"
+#include "support/testrahmen.h"
+
+using namespace zor::app;
+
+namespace {
+
+// The text pdftotext finds (pages end in a form feed), or nothing without the tool.
+std::optional<QString> pdfText(const QString& pfad) {
+    const QString werkzeug = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (werkzeug.isEmpty()) return std::nullopt;
+    QProcess p;
+    p.start(werkzeug, {QStringLiteral("-layout"), pfad, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+#define PDF_TEXT(var, pfad)                                                              \
+    const auto var##_ = pdfText(pfad);                                                   \
+    if (!var##_) QSKIP("pdftotext fehlt (Paket poppler-utils): PDF-Text nicht geprüft"); \
+    const QString& var = *var##_;
+
+qsizetype seiten(const QString& text) { return text.count(QLatin1Char('\f')); }
+
+// pdftotext -layout may break a long line or pad it; compare with blanks collapsed.
+bool enthaelt(const QString& text, const QString& teil) { return text.simplified().contains(teil.simplified()); }
+
+Hilfefenster* hilfefenster() {
+    for (QWidget* w : QApplication::allWidgets())
+        if (auto* h = qobject_cast<Hilfefenster*>(w)) return h;
+    return nullptr;
+}
+
+// The first page of a PDF as a picture at 50 dpi, or a null image without pdftoppm.
+QImage ersteSeite(const QString& pdf, const QString& name) {
+    const QString werkzeug = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (werkzeug.isEmpty()) return {};
+    QProcess p;
+    p.start(werkzeug, {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-f"),
+                       QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), pdf, name});
+    p.waitForFinished(30000);
+    return QImage(name + QStringLiteral("-1.png"));
+}
+
+}  // namespace
+
+class ProtokollTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void hilfeseiteAlsPdf_data() {
+        QTest::addColumn<int>("befehl");
+        QTest::addColumn<QString>("ueberschrift");
+        QTest::newRow("vorbereitung") << int(CMD_VORBEREITUNG) << QStringLiteral("Vorbereitung");
+        QTest::newRow("durchfuehrung") << int(CMD_DURCHFUEHRUNG) << QStringLiteral("Durchführung");
+    }
+    void hilfeseiteAlsPdf() {
+        QFETCH(int, befehl);
+        QFETCH(QString, ueberschrift);
+        TestRahmen r;
+        r.f.mainframe_OnCommand(CMD_ZORWERK);
+        r.f.mainframe_OnCommand(befehl);
+        Hilfefenster* h = hilfefenster();
+        QVERIFY(h);
+        QTemporaryDir dir;
+        const QString pfad = dir.filePath(QStringLiteral("seite.pdf"));
+        // "Drucken…" without a printer asks for the PDF file as well.
+        for (const char* knopf : {"hilfe_pdf", "hilfe_drucken"}) {
+            QFile::remove(pfad);
+            r.dateiwahl.antworten << pfad;
+            auto* k = h->findChild<QToolButton*>(QString::fromLatin1(knopf));
+            QVERIFY(k);
+            k->click();
+            QVERIFY2(QFile::exists(pfad), knopf);
+        }
+        QVERIFY(r.meldungen().isEmpty());
+        PDF_TEXT(text, pfad);
+        QVERIFY(seiten(text) >= 1);
+        QVERIFY2(text.contains(ueberschrift), qPrintable(text.left(300)));
+        // The page's pictures come along and fit the page: ink somewhere, white margins.
+        const QImage bild = ersteSeite(pfad, dir.filePath(QStringLiteral("seite")));
+        if (bild.isNull()) return;
+        speichereBild(bild, QStringLiteral("hilfe_pdf_") + QTest::currentDataTag());
+        QCOMPARE(bild.width() < bild.height(), true);  // portrait A4
+        for (int y = 0; y < bild.height(); ++y) QCOMPARE(bild.pixel(bild.width() - 3, y), qRgb(255, 255, 255));
+    }
+
+    void protokollAusDemRenderer() {
+        QTemporaryDir dir;
+        const QString pfad = dir.filePath(QStringLiteral("protokoll.pdf"));
+        QProcess p;
+        QElapsedTimer uhr;
+        uhr.start();
+        p.start(QStringLiteral(ZOR_RENDER), {QStringLiteral("--dokument"), QStringLiteral("protokoll"),
+                                              QStringLiteral("--satz1"), QStringLiteral("ge1"), QStringLiteral("--satz2"),
+                                              QStringLiteral("bsc2"), QStringLiteral("--name"),
+                                              QStringLiteral("Erika Mustermann"), pfad});
+        QVERIFY(p.waitForFinished(60000));
+        qInfo("Protokoll in %lld ms", static_cast<long long>(uhr.elapsed()));
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY2(p.readAllStandardError().isEmpty(), "keine Meldungen");
+        PDF_TEXT(text, pfad);
+        QCOMPARE(seiten(text), qsizetype(zor::PROTOKOLL_SEITEN));
+        for (const char* t : {"Versuchsprotokoll", "Name: Erika Mustermann", "Parametersatz 1", "Parametersatz 2",
+                              "p(G|B) = 0.", "Fehlerwahrscheinlichkeit p = ", "mittlere Fehlerwahrscheinlichkeit",
+                              "Satz 1: Gilbert-Elliott, Simulation, N =", "Satz 2: BSC, Simulation, N =",
+                              "Fehlerabstandsverteilung P(a ≥ k)", "Fehlerkorrelationsfunktion", "D_k ="})
+            QVERIFY2(enthaelt(text, QString::fromUtf8(t)), t);
+    }
+
+    // From the menu: the dialog's name goes onto the first page; the work runs in the
+    // background and the file appears once it is done.
+    void protokollAusDemMenue() {
+        TestRahmen r;
+        r.f.mainframe_OnCommand(CMD_ZORWERK);
+        QTemporaryDir dir;
+        const QString pfad = dir.filePath(QStringLiteral("menue.pdf"));
+        r.dateiwahl.antworten << pfad;
+        BeimZeigen name(QStringLiteral("protokoll"), [](QWidget* d) {
+            d->findChild<QLineEdit*>(QStringLiteral("protokoll_name"))->setText(QStringLiteral("Max Muster"));
+        });
+        beantworteModal(QStringLiteral("protokoll"), QStringLiteral("ok"), QStringLiteral("protokoll_dialog"));
+        r.f.mainframe_OnCommand(CMD_PROTOKOLL_PDF);
+        QVERIFY(warteAufJob(r.f));
+        QVERIFY(name.gezeigt);
+        QVERIFY(QFile::exists(pfad));
+        PDF_TEXT(text, pfad);
+        QCOMPARE(seiten(text), qsizetype(zor::PROTOKOLL_SEITEN));
+        QVERIFY(enthaelt(text, QStringLiteral("Name: Max Muster")));
+        QVERIFY(enthaelt(text, QStringLiteral("Satz 1: BSC")));
+    }
+};
+
+QTEST_MAIN(ProtokollTest)
+#include "protokoll_test.moc"
