@@ -81,6 +81,8 @@ Gezeichnet kurvenBildMalen(QPainter& p, QRect r, ZorState& s, const Vorlagenquel
     Abbildung m = Abbildung::fenstereigenschaften(r.width(), r.height());
     m.ursprungX += r.x();
     m.ursprungY += r.y();
+    // On paper text scales with the diagram, as on the printed page; the limits are a screen's.
+    m.schriftgrenzen = std::nullopt;
     QPainterCanvas dc(p, m);
     dc.setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});
     const Gezeichnet g = fav ? FAV_Paint(dc, s, q, drucken) : FKF_Paint(dc, s, q, drucken);
