@@ -12,6 +12,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTextImageFormat>
 #include <QToolButton>
 
 #include <optional>
@@ -104,6 +108,34 @@ private slots:
         speichereBild(bild, QStringLiteral("hilfe_pdf_") + QTest::currentDataTag());
         QCOMPARE(bild.width() < bild.height(), true);  // portrait A4
         for (int y = 0; y < bild.height(); ++y) QCOMPARE(bild.pixel(bild.width() - 3, y), qRgb(255, 255, 255));
+    }
+
+    // A window's picture (680 pixels) is wider than A4's text width: it is scaled to fit,
+    // keeping its proportions; a narrower one keeps its size.
+    void druckfassungPasstBilderEin() {
+        TestRahmen r;
+        r.f.mainframe_OnCommand(CMD_ZORWERK);
+        r.f.mainframe_OnCommand(CMD_VORBEREITUNG);
+        Hilfefenster* h = hilfefenster();
+        QVERIFY(h);
+        QVERIFY(h->zeige(QStringLiteral("zor_fav.hlp")));
+        for (const qreal breite : {500.0, 2000.0}) {
+            const auto d = h->druckfassung(breite);
+            int bilder = 0;
+            for (QTextBlock b = d->begin(); b.isValid(); b = b.next())
+                for (auto it = b.begin(); !it.atEnd(); ++it) {
+                    if (!it.fragment().charFormat().isImageFormat()) continue;
+                    const QTextImageFormat f = it.fragment().charFormat().toImageFormat();
+                    ++bilder;
+                    if (breite < 680) {
+                        QCOMPARE(f.width(), breite);
+                        QCOMPARE(qRound(f.height()), qRound(480 * breite / 680));
+                    } else {
+                        QVERIFY(f.width() <= 0 || f.width() == 680);
+                    }
+                }
+            QVERIFY(bilder >= 1);
+        }
     }
 
     void protokollAusDemRenderer() {
