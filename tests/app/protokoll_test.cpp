@@ -21,6 +21,7 @@
 #include <optional>
 
 #include "app/context/befehle.h"
+#include "app/documents/modelldokument.h"
 #include "app/documents/protokoll_modul.h"
 #include "app/platform/hilfefenster.h"
 #include "support/gui_hilfen.h"
@@ -136,6 +137,46 @@ private slots:
                 }
             QVERIFY(bilder >= 1);
         }
+    }
+
+    // The export dialog offers the legend's place and remembers the last choice; "keine"
+    // gives the window's picture, a legend changes only its corner.
+    void exportMitLegende() {
+        TestRahmen r;
+        r.f.mainframe_OnCommand(CMD_ZORWERK);
+        r.f.mainframe_OnCommand(CMD_OEFFNEN_FAV);
+        QVERIFY(warteAufJob(r.f));
+        auto* d = qobject_cast<ModellDokument*>(r.f.aktivesDokument());
+        QVERIFY(d);
+        QTemporaryDir dir;
+        const QString mit = dir.filePath(QStringLiteral("mit.png")), ohne = dir.filePath(QStringLiteral("ohne.png"));
+        r.dateiwahl.antworten = {mit, ohne, dir.filePath(QStringLiteral("nie.png"))};
+        QString angeboten[3];
+        for (int i = 0; i < 3; ++i) {
+            BeimZeigen wahl(QStringLiteral("exportgroesse"), [&, i](QWidget* w) {
+                auto* c = w->findChild<QComboBox*>(QStringLiteral("legende"));
+                angeboten[i] = c ? c->currentText() : QString();
+                if (c && i == 1) c->setCurrentText(QStringLiteral("keine"));
+            });
+            beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral(i == 2 ? "abbrechen" : "ok"),
+                            i == 0 ? QStringLiteral("export_legende") : QString());
+            r.f.mainframe_OnCommand(CMD_EXPORTIEREN);
+            QVERIFY(warteAufJob(r.f));
+            QVERIFY(wahl.gezeigt);
+        }
+        QCOMPARE(angeboten[0], QStringLiteral("oben rechts"));
+        QCOMPARE(angeboten[2], QStringLiteral("keine"));
+        const QImage fenster = zor::bildVon(d->size(), [d](QPainter& p) { d->zeichnen(p, d->size()); })
+                                   .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(QImage(ohne).convertToFormat(QImage::Format_RGB32), fenster);
+        const QImage legende = QImage(mit).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(legende.size(), fenster.size());
+        QRect anders;
+        for (int y = 0; y < fenster.height(); ++y)
+            for (int x = 0; x < fenster.width(); ++x)
+                if (legende.pixel(x, y) != fenster.pixel(x, y)) anders |= QRect(x, y, 1, 1);
+        QVERIFY(!anders.isEmpty());
+        QVERIFY2(anders.left() > fenster.width() / 3 && anders.bottom() < fenster.height() / 2, "oben rechts");
     }
 
     void protokollAusDemRenderer() {
