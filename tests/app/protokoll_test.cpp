@@ -166,8 +166,9 @@ private slots:
         }
         QCOMPARE(angeboten[0], QStringLiteral("oben rechts"));
         QCOMPARE(angeboten[2], QStringLiteral("keine"));
-        const QImage fenster = zor::bildVon(d->size(), [d](QPainter& p) { d->zeichnen(p, d->size()); })
-                                   .convertToFormat(QImage::Format_RGB32);
+        const QImage fenster = zor::bildVon(d->size(), [d](QPainter& p) {
+                                   d->zeichnen(p, d->size());
+                               }).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(QImage(ohne).convertToFormat(QImage::Format_RGB32), fenster);
         const QImage legende = QImage(mit).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(legende.size(), fenster.size());
@@ -185,10 +186,10 @@ private slots:
         QProcess p;
         QElapsedTimer uhr;
         uhr.start();
-        p.start(QStringLiteral(ZOR_RENDER), {QStringLiteral("--dokument"), QStringLiteral("protokoll"),
-                                              QStringLiteral("--satz1"), QStringLiteral("ge1"), QStringLiteral("--satz2"),
-                                              QStringLiteral("bsc2"), QStringLiteral("--name"),
-                                              QStringLiteral("Erika Mustermann"), pfad});
+        p.start(QStringLiteral(ZOR_RENDER),
+                {QStringLiteral("--dokument"), QStringLiteral("protokoll"), QStringLiteral("--satz1"),
+                 QStringLiteral("ge1"), QStringLiteral("--satz2"), QStringLiteral("bsc2"), QStringLiteral("--name"),
+                 QStringLiteral("Erika Mustermann"), pfad});
         QVERIFY(p.waitForFinished(60000));
         qInfo("Protokoll in %lld ms", static_cast<long long>(uhr.elapsed()));
         QCOMPARE(p.exitCode(), 0);

@@ -129,9 +129,11 @@ TEST(Legende, WeichtDenBandhinweisenAus) {
             for (const auto ort : {Legendenort::ObenRechts, Legendenort::UntenRechts}) {
                 AufzeichnendeLeinwand dc = bildschirmLeinwand();
                 if (fav)
-                    FAV_Paint(dc, s, [](std::string_view) { return std::optional<std::string>("k leer\n"); }, 0);
+                    FAV_Paint(
+                        dc, s, [](std::string_view) { return std::optional<std::string>("k leer\n"); }, 0);
                 else
-                    FKF_Paint(dc, s, [](std::string_view) { return std::optional<std::string>("k leer\n"); }, 0);
+                    FKF_Paint(
+                        dc, s, [](std::string_view) { return std::optional<std::string>("k leer\n"); }, 0);
                 std::vector<LRechteck> hinweise;
                 for (const auto& t : dc.nur(Art::Text))
                     if (t.text.find("im Band") != std::string::npos) hinweise.push_back(dc.kasten(t));
@@ -142,8 +144,8 @@ TEST(Legende, WeichtDenBandhinweisenAus) {
                                          : "Fehlerkorrelationsfunktion, mit 95-%-Konfidenzband"));
                 const LRechteck r = kasten(dc);
                 for (const LRechteck& h : hinweise)
-                    EXPECT_FALSE(ueberlappen(r, h)) << "fav " << fav << " ordinate " << ordinate << " oben "
-                                                    << (ort == Legendenort::ObenRechts);
+                    EXPECT_FALSE(ueberlappen(r, h))
+                        << "fav " << fav << " ordinate " << ordinate << " oben " << (ort == Legendenort::ObenRechts);
             }
         }
     }

@@ -118,8 +118,8 @@ void DokumenteModul::exportieren(int) {
         if (!wahl) return;
         if (d->hatLegende()) legende_ = wahl->legende;
         speichern = [d, pfad = *pfad, w = *wahl, geschuetzt] {
-            return bildSpeichern(pfad, w.groesse, [d, w](QPainter& p) { d->exportBild(p, w.groesse, w.legende); },
-                                 geschuetzt);
+            return bildSpeichern(
+                pfad, w.groesse, [d, w](QPainter& p) { d->exportBild(p, w.groesse, w.legende); }, geschuetzt);
         };
     }
     // Stale curves are computed in the background first.

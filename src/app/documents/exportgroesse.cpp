@@ -23,7 +23,8 @@ QSpinBox* feld(int wert, const QString& name, QWidget* eltern) {
 }  // namespace
 
 ExportGroesse::ExportGroesse(QSize vorgabe, std::optional<Legendenort> legende, QWidget* eltern)
-    : QDialog(eltern), breite_(feld(vorgabe.width(), QStringLiteral("breite"), this)),
+    : QDialog(eltern),
+      breite_(feld(vorgabe.width(), QStringLiteral("breite"), this)),
       hoehe_(feld(vorgabe.height(), QStringLiteral("hoehe"), this)) {
     setObjectName(QStringLiteral("exportgroesse"));
     setWindowTitle(QStringLiteral("Exportieren"));

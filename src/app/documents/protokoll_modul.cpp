@@ -85,7 +85,8 @@ void ProtokollModul::protokoll(int) {
                 zeige(kontext().meldung(), {text, TITEL_PROGRAMM, Symbol::Ausrufezeichen});
                 return;
             }
-            if (const Ergebnis e = druckseiteSchreiben(pfad, a->daten, geschuetzt); !e) zeige(kontext().meldung(), e.meldung);
+            if (const Ergebnis e = druckseiteSchreiben(pfad, a->daten, geschuetzt); !e)
+                zeige(kontext().meldung(), e.meldung);
         });
 }
 

@@ -50,15 +50,15 @@ qreal druckbreite(const QPagedPaintDevice& seite) {
 }  // namespace
 
 Ergebnis hilfeseiteSpeichern(const Hilfefenster& fenster, const QString& pfad) {
-    if (const auto nein = ausgabeVerweigert(QFile::encodeName(pfad).toStdString(), {}))
-        return Ergebnis::Fehler(*nein);
+    if (const auto nein = ausgabeVerweigert(QFile::encodeName(pfad).toStdString(), {})) return Ergebnis::Fehler(*nein);
     QByteArray daten;
     const QString titel = fenster.browser()->documentTitle();
     const Druckergebnis e = pdfAlsDaten(daten, titel, [&](QPdfWriter& pdf) {
         fenster.druckfassung(druckbreite(pdf))->print(&pdf);
         return true;
     });
-    if (e != Druckergebnis::Gedruckt) return Ergebnis::Fehler("Die Datei " + pfad.toStdString() + " kann nicht geschrieben werden!");
+    if (e != Druckergebnis::Gedruckt)
+        return Ergebnis::Fehler("Die Datei " + pfad.toStdString() + " kann nicht geschrieben werden!");
     return druckseiteSchreiben(pfad, daten, {});
 }
 

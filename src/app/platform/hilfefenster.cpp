@@ -72,7 +72,8 @@ Hilfefenster::Hilfefenster(QWidget* eltern)
     auto* inhalt = knopf(this, QStringLiteral("Inhalt"), QStringLiteral("Inhaltsverzeichnis aller Hilfeseiten"), {});
     auto* index = knopf(this, QStringLiteral("Index"), QStringLiteral("Stichwortverzeichnis"), {});
     auto* drucken = knopf(this, QStringLiteral("Drucken…"), QStringLiteral("Diese Seite drucken"), QKeySequence::Print);
-    auto* pdf = knopf(this, QStringLiteral("Als PDF speichern…"), QStringLiteral("Diese Seite als PDF-Datei speichern"), {});
+    auto* pdf =
+        knopf(this, QStringLiteral("Als PDF speichern…"), QStringLiteral("Diese Seite als PDF-Datei speichern"), {});
     drucken->setObjectName(QStringLiteral("hilfe_drucken"));
     pdf->setObjectName(QStringLiteral("hilfe_pdf"));
     connect(drucken, &QToolButton::clicked, this, &Hilfefenster::druckenGewuenscht);

@@ -18,7 +18,21 @@
 namespace zor {
 
 // What is drawn: every scene, one template, or one document (or its printed page).
-enum class Renderziel { Alle, Vorlage, FF, PAR, FAV, FKF, DruckFF, DruckFAV, DruckFKF, Anpassung, Buendel, Bloecke, Protokoll };
+enum class Renderziel {
+    Alle,
+    Vorlage,
+    FF,
+    PAR,
+    FAV,
+    FKF,
+    DruckFF,
+    DruckFAV,
+    DruckFKF,
+    Anpassung,
+    Buendel,
+    Bloecke,
+    Protokoll
+};
 
 struct Renderauftrag {
     Renderziel ziel = Renderziel::Vorlage;
@@ -36,7 +50,7 @@ struct Renderauftrag {
     std::optional<int> punkte, cursor;
     Legendenort legende = Legendenort::Keine;  // fav, fkf: as the window, unless asked
     Buendeleinstellungen buendel;  // buendel, bloecke
-    QString name, notizen;  // protokoll
+    QString name, notizen;         // protokoll
     QString vorlage, ausgabe;
 };
 

@@ -12,13 +12,13 @@
 #include <new>
 #include <vector>
 
-#include "app/plot/bildausgabe.h"
 #include <QDateTime>
+#include "app/plot/bildausgabe.h"
 
 #include "app/platform/hilfeseiten.h"
 #include "app/plot/dokumentbilder.h"
-#include "app/plot/protokoll.h"
 #include "app/plot/druckseite.h"
+#include "app/plot/protokoll.h"
 #include "app/plot/renderaufruf.h"
 #include "app/plot/vorlagen.h"
 #include "app/plot/vorschau.h"
@@ -125,14 +125,16 @@ int protokollSchreiben(const zor::Renderauftrag& a, zor::ZorState& s, const zor:
     const auto kurven = zor::protokollKurvenErmitteln(s, still);
     for (const auto& m : kurven.meldungen) melden(m.text);
     if (!kurven) return ZEICHNUNG_MISSLUNGEN;
-    const zor::Protokollangaben angaben{a.name, a.notizen, QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")),
+    const zor::Protokollangaben angaben{a.name, a.notizen,
+                                        QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")),
                                         zor::app::programmfassung()};
     QByteArray daten;
     zor::Druckbericht bericht;
     const auto e = zor::protokollAlsPdf(daten, s, quelle, angaben, bericht);
     for (const auto& m : bericht.meldungen) melden(m.text);
     if (e != zor::Druckergebnis::Gedruckt) {
-        melden(bericht.vorlagenFehler ? zor::TEXT_FEHLERHAFTE_PLOTDATEI : "Das Protokoll kann nicht geschrieben werden!");
+        melden(bericht.vorlagenFehler ? zor::TEXT_FEHLERHAFTE_PLOTDATEI
+                                      : "Das Protokoll kann nicht geschrieben werden!");
         return ZEICHNUNG_MISSLUNGEN;
     }
     const zor::Ergebnis r = zor::druckseiteSchreiben(a.ausgabe, daten, geschuetzt);
@@ -187,8 +189,8 @@ bool kurvenVorlagenHeil(zor::ZorState& s, const zor::Vorlagenquelle& quelle, boo
 }
 
 // The curve document as the window paints it, or its curves as CSV.
-zor::Ergebnis kurvenMalen(bool fav, const QString& ausgabe, QSize g, zor::ZorState& s, const zor::Vorlagenquelle& quelle,
-                          zor::Legendenort legende) {
+zor::Ergebnis kurvenMalen(bool fav, const QString& ausgabe, QSize g, zor::ZorState& s,
+                          const zor::Vorlagenquelle& quelle, zor::Legendenort legende) {
     if (zor::formatVon(ausgabe) == zor::Bildformat::CSV)
         return zor::textSpeichern(ausgabe, fav ? zor::FAV_Csv(s) : zor::FKF_Csv(s), zor::satzDateien(s));
     if (!kurvenVorlagenHeil(s, quelle, fav)) return zor::Ergebnis::Fehler(zor::TEXT_FEHLERHAFTE_PLOTDATEI);
@@ -267,7 +269,8 @@ int dokumentMalen(const zor::Renderauftrag& a, const zor::Vorlagenquelle& quelle
     // A set file the loader refuses (missing, a pipe, empty) is a bad argument, as in zor.
     if (!zustandSetzen(a, s)) return 2;
     // An experiment file (--versuch) will replace the state from the options here.
-    if (a.ziel == Z::Protokoll) return kurvenOptionen(a, s, true) && kurvenOptionen(a, s, false) ? protokollSchreiben(a, s, quelle) : 2;
+    if (a.ziel == Z::Protokoll)
+        return kurvenOptionen(a, s, true) && kurvenOptionen(a, s, false) ? protokollSchreiben(a, s, quelle) : 2;
     if (a.ziel == Z::Buendel || a.ziel == Z::Bloecke) return buendelZeichnen(a, s);
     const bool fav = a.ziel == Z::FAV || a.ziel == Z::DruckFAV;
     if ((fav || a.ziel == Z::FKF || a.ziel == Z::DruckFKF) && !kurvenOptionen(a, s, fav)) return 2;

@@ -21,14 +21,20 @@ std::vector<Parameterzeile> parameterzeilen(Modellart art) {
     case Modellart::GE:
     case Modellart::MC: {
         const bool ge = art == Modellart::GE;
-        return {{ge ? "p(G|B)" : "q(G|B)", gemc::Good_From_Bad}, {ge ? "p(B|G)" : "q(B|G)", gemc::Bad_From_Good},
-                {ge ? "p(G|G)" : "q(G|G)", gemc::Good_From_Good}, {ge ? "p(B|B)" : "q(B|B)", gemc::Bad_From_Bad},
+        return {{ge ? "p(G|B)" : "q(G|B)", gemc::Good_From_Bad},
+                {ge ? "p(B|G)" : "q(B|G)", gemc::Bad_From_Good},
+                {ge ? "p(G|G)" : "q(G|G)", gemc::Good_From_Good},
+                {ge ? "p(B|B)" : "q(B|B)", gemc::Bad_From_Bad},
                 {"Fehlerwahrscheinlichkeit im Zustand GOOD", gemc::Good},
                 {"Fehlerwahrscheinlichkeit im Zustand BAD", gemc::Bad}};
     }
     case Modellart::SW:
-        return {{"pZ1", sw::pZ1}, {"pZ2", sw::pZ2}, {"pZ3", sw::pZ3}, {"Zustand Z1: e1", sw::pFehlerZ1},
-                {"Zustand Z2: e2", sw::pFehlerZ2}, {"Zustand Z3: e3", sw::pFehlerZ3}};
+        return {{"pZ1", sw::pZ1},
+                {"pZ2", sw::pZ2},
+                {"pZ3", sw::pZ3},
+                {"Zustand Z1: e1", sw::pFehlerZ1},
+                {"Zustand Z2: e2", sw::pFehlerZ2},
+                {"Zustand Z3: e3", sw::pFehlerZ3}};
     default: return {};
     }
 }
@@ -53,7 +59,8 @@ Protokollabschnitt protokollSatz(const ZorState& s, int satz) {
                                   static_cast<long long>(p.Datei.laenge)));
         return a;
     }
-    a.zeilen.push_back(format("Startwert Zufallsgenerator SWZ = %.0f", static_cast<double>(p.Wert[startwertIndex(p.art)])));
+    a.zeilen.push_back(
+        format("Startwert Zufallsgenerator SWZ = %.0f", static_cast<double>(p.Wert[startwertIndex(p.art)])));
     a.zeilen.push_back(format("Durchläufe bei Simulation N = %llu", static_cast<unsigned long long>(p.Durchlaeufe)));
     for (const Parameterzeile& z : parameterzeilen(p.art))
         a.zeilen.push_back(format("%s = %.7g", z.name, static_cast<double>(p.Wert[static_cast<std::size_t>(z.index)])));
