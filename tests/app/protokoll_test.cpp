@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -21,6 +22,7 @@
 #include <optional>
 
 #include "app/context/befehle.h"
+#include "app/documents/buendel_dokument.h"
 #include "app/documents/modelldokument.h"
 #include "app/documents/protokoll_modul.h"
 #include "app/platform/hilfefenster.h"
@@ -154,11 +156,14 @@ private slots:
         QString angeboten[3];
         for (int i = 0; i < 3; ++i) {
             BeimZeigen wahl(QStringLiteral("exportgroesse"), [&, i](QWidget* w) {
+                // A picture of common size, whatever the window's.
+                w->findChild<QSpinBox*>(QStringLiteral("breite"))->setValue(720);
+                w->findChild<QSpinBox*>(QStringLiteral("hoehe"))->setValue(480);
                 auto* c = w->findChild<QComboBox*>(QStringLiteral("legende"));
                 angeboten[i] = c ? c->currentText() : QString();
                 if (c && i == 1) c->setCurrentText(QStringLiteral("keine"));
             });
-            beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral(i == 2 ? "abbrechen" : "ok"),
+            beantworteModal(QStringLiteral("exportgroesse"), QString::fromLatin1(i == 2 ? "abbrechen" : "ok"),
                             i == 0 ? QStringLiteral("export_legende") : QString());
             r.f.mainframe_OnCommand(CMD_EXPORTIEREN);
             QVERIFY(warteAufJob(r.f));
@@ -166,9 +171,8 @@ private slots:
         }
         QCOMPARE(angeboten[0], QStringLiteral("oben rechts"));
         QCOMPARE(angeboten[2], QStringLiteral("keine"));
-        const QImage fenster = zor::bildVon(d->size(), [d](QPainter& p) {
-                                   d->zeichnen(p, d->size());
-                               }).convertToFormat(QImage::Format_RGB32);
+        const QSize g(720, 480);
+        const QImage fenster = zor::bildVon(g, [d, g](QPainter& p) { d->zeichnen(p, g); }).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(QImage(ohne).convertToFormat(QImage::Format_RGB32), fenster);
         const QImage legende = QImage(mit).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(legende.size(), fenster.size());
@@ -177,7 +181,15 @@ private slots:
             for (int x = 0; x < fenster.width(); ++x)
                 if (legende.pixel(x, y) != fenster.pixel(x, y)) anders |= QRect(x, y, 1, 1);
         QVERIFY(!anders.isEmpty());
-        QVERIFY2(anders.left() > fenster.width() / 3 && anders.bottom() < fenster.height() / 2, "oben rechts");
+        speichereBild(legende, QStringLiteral("export_mit_legende"));
+        QVERIFY2(anders.left() > fenster.width() / 3 && anders.bottom() < fenster.height() / 2,
+                 qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
+                                .arg(anders.x())
+                                .arg(anders.y())
+                                .arg(anders.width())
+                                .arg(anders.height())
+                                .arg(fenster.width())
+                                .arg(fenster.height())));
     }
 
     void protokollAusDemRenderer() {
@@ -223,6 +235,25 @@ private slots:
         QCOMPARE(seiten(text), qsizetype(zor::PROTOKOLL_SEITEN));
         QVERIFY(enthaelt(text, QStringLiteral("Name: Max Muster")));
         QVERIFY(enthaelt(text, QStringLiteral("Satz 1: BSC")));
+        QVERIFY(!text.contains(QStringLiteral("Bündel und Blöcke")));
+    }
+
+    // With the document "Bündel und Blöcke" open its picture gets a page of its own.
+    void protokollMitBuendeln() {
+        TestRahmen r;
+        r.f.mainframe_OnCommand(CMD_ZORWERK);
+        r.f.mainframe_OnCommand(CMD_OEFFNEN_BUENDEL);
+        QVERIFY(warteAufJob(r.f));
+        QTemporaryDir dir;
+        const QString pfad = dir.filePath(QStringLiteral("buendel.pdf"));
+        r.dateiwahl.antworten << pfad;
+        beantworteModal(QStringLiteral("protokoll"), QStringLiteral("ok"));
+        r.f.mainframe_OnCommand(CMD_PROTOKOLL_PDF);
+        QVERIFY(warteAufJob(r.f));
+        QVERIFY2(r.meldungen().isEmpty(), qPrintable(r.meldungen().join('\n')));
+        PDF_TEXT(text, pfad);
+        QCOMPARE(seiten(text), qsizetype(zor::PROTOKOLL_SEITEN + 1));
+        QVERIFY(text.contains(QStringLiteral("Bündel und Blöcke")));
     }
 };
 

@@ -11,11 +11,14 @@
 #include "app/context/befehle.h"
 #include "app/context/bildrezept.h"
 #include "app/context/kontext.h"
+#include "app/documents/buendel_dokument.h"
 #include "app/hintergrund/hintergrund.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/hilfeseiten.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/vorlagen.h"
+#include "core/documents/anordnung.h"
+#include "core/documents/buendel_einstellungen.h"
 #include "core/io/dateijob.h"
 #include "core/seqfiles/dateiquelle.h"
 
@@ -68,7 +71,9 @@ void ProtokollModul::protokoll(int) {
     auto a = std::make_shared<Auftrag>();
     a->s = kontext().zustand();
     a->angaben = {dialog.name(), dialog.notizen(),
-                  QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")), programmfassung()};
+                  QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")), programmfassung(), {}};
+    if (offenFlag(a->s, BuendelDokument::dokumentart().fenster.modell->buchstabe) != 0)
+        a->angaben.buendel = buendelEinstellungen();
     kontext().hintergrund().starten(
         nullptr, {TITEL_PROTOKOLL},
         [a, q = vorlagen_](Fortschritt& f) {

@@ -75,18 +75,25 @@ Gezeichnet fkfMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquell
     return g;
 }
 
-Gezeichnet kurvenBildMalen(QPainter& p, QRect r, ZorState& s, const Vorlagenquelle& q, bool fav, Legendenort ort,
-                           int drucken) {
-    if (s.Modell.inaktiv) return {};
+void papierdiagramm(QPainter& p, QRect r, const std::function<void(Canvas&)>& malen) {
     Abbildung m = Abbildung::fenstereigenschaften(r.width(), r.height());
     m.ursprungX += r.x();
     m.ursprungY += r.y();
-    // On paper text scales with the diagram, as on the printed page; the limits are a screen's.
+    // The limits are a screen's: on paper nobody reads pixels.
     m.schriftgrenzen = std::nullopt;
     QPainterCanvas dc(p, m);
     dc.setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});
-    const Gezeichnet g = fav ? FAV_Paint(dc, s, q, drucken) : FKF_Paint(dc, s, q, drucken);
-    LegendeMalen(dc, s, fav, ort, drucken);
+    malen(dc);
+}
+
+Gezeichnet kurvenBildMalen(QPainter& p, QRect r, ZorState& s, const Vorlagenquelle& q, bool fav, Legendenort ort,
+                           int drucken) {
+    if (s.Modell.inaktiv) return {};
+    Gezeichnet g;
+    papierdiagramm(p, r, [&](Canvas& dc) {
+        g = fav ? FAV_Paint(dc, s, q, drucken) : FKF_Paint(dc, s, q, drucken);
+        LegendeMalen(dc, s, fav, ort, drucken);
+    });
     return g;
 }
 

@@ -6,6 +6,7 @@
 #include <QPdfWriter>
 
 #include "app/plot/dokumentbilder.h"
+#include "core/documents/buendel_einstellungen.h"
 #include "core/documents/ff_inhalt.h"
 #include "core/documents/protokoll.h"
 #include "core/plot/aufzeichnende_leinwand.h"
@@ -102,7 +103,22 @@ std::vector<Meldung> folgenseite(QPainter& p, QSize seite, const ZorState& s) {
     return inhalt.meldungen;
 }
 
+// The bursts or blocks as the document shows them, computed here from the sets.
+std::vector<Meldung> buendelseite(QPainter& p, QSize seite, const ZorState& s, const Buendeleinstellungen& e) {
+    KeinFortschritt still;
+    const Buendeldaten d = buendelBerechnen(buendelAuftrag(s, e), still);
+    Zeilen z(p, seite);
+    z.schrift(11, true);
+    z.zeile(QStringLiteral("Bündel und Blöcke"));
+    if (d.ok)
+        papierdiagramm(p, QRect(0, z.y(), seite.width(), seite.height() / 2),
+                       [&](Canvas& dc) { buendelMalen(dc, s, e, d, 1); });
+    return d.meldungen;
+}
+
 }  // namespace
+
+int protokollSeiten(const Protokollangaben& a) { return PROTOKOLL_SEITEN + (a.buendel ? 1 : 0); }
 
 Kurvenbericht protokollKurvenErmitteln(ZorState& s, Fortschritt& f) {
     Kurvenbericht b = druckKurvenErmitteln(s, DRUCK_FAV, f);
@@ -123,6 +139,10 @@ Druckergebnis protokollAlsPdf(QByteArray& daten, ZorState& s, const Vorlagenquel
         bericht.vorlagenFehler += diagrammseite(p, seite, s, q);
         pdf.newPage();
         for (Meldung& m : folgenseite(p, seite, s)) bericht.meldungen.push_back(std::move(m));
+        if (a.buendel) {
+            pdf.newPage();
+            for (Meldung& m : buendelseite(p, seite, s, *a.buendel)) bericht.meldungen.push_back(std::move(m));
+        }
         return p.end() && bericht.vorlagenFehler == 0;
     });
 }

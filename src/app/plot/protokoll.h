@@ -8,8 +8,11 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 #include "app/plot/bildausgabe.h"
 #include "app/plot/druckseite.h"
+#include "core/documents/buendel_einstellungen.h"
 
 namespace zor {
 
@@ -17,10 +20,14 @@ struct Protokollangaben {
     QString name, notizen;
     QString zeitpunkt;  // as it is printed
     QString fassung;    // the program's version
+    // The settings of the open document "Bündel und Blöcke": its picture gets a page.
+    std::optional<Buendeleinstellungen> buendel;
 };
 
-// Pages: the texts, the two diagrams, the error-sequence excerpt.
+// Pages: the texts, the two diagrams, the error-sequence excerpt, and the bursts or
+// blocks where asked for.
 inline constexpr int PROTOKOLL_SEITEN = 3;
+int protokollSeiten(const Protokollangaben& a);
 
 // The FAV and FKF curves the protocol shows, computed where their cache is stale.
 Kurvenbericht protokollKurvenErmitteln(ZorState& s, Fortschritt& f);

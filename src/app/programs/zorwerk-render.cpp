@@ -127,7 +127,7 @@ int protokollSchreiben(const zor::Renderauftrag& a, zor::ZorState& s, const zor:
     if (!kurven) return ZEICHNUNG_MISSLUNGEN;
     const zor::Protokollangaben angaben{a.name, a.notizen,
                                         QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")),
-                                        zor::app::programmfassung()};
+                                        zor::app::programmfassung(), {}};
     QByteArray daten;
     zor::Druckbericht bericht;
     const auto e = zor::protokollAlsPdf(daten, s, quelle, angaben, bericht);
