@@ -98,20 +98,32 @@ TEST(Legende, KeineMaltNichts) {
     EXPECT_TRUE(dc.aufrufe().empty());
 }
 
+// On the screen's proportions and on a page whose text is wide against the plot (the
+// printed page): the box stays in the plot, its texts inside it, and on the FKF below the
+// correlation-duration labels.
 TEST(Legende, ObenOderUntenRechtsImDiagramm) {
     ZorState s = geSimBscTheorie();
     const LRechteck diagramm{-7500, 5500, 9500, -8000};
-    std::optional<LRechteck> oben, unten;
-    for (const auto ort : {Legendenort::ObenRechts, Legendenort::UntenRechts}) {
-        AufzeichnendeLeinwand dc = bildschirmLeinwand();
-        LegendeMalen(dc, s, true, ort, 0);
-        const LRechteck r = kasten(dc);
-        EXPECT_TRUE(innerhalb(r, diagramm));
-        for (const auto& t : dc.nur(Art::Text)) EXPECT_TRUE(innerhalb(dc.kasten(t), r)) << t.text;
-        (ort == Legendenort::ObenRechts ? oben : unten) = r;
+    for (const bool bildschirm : {true, false}) {
+        for (const bool fav : {true, false}) {
+            std::optional<LRechteck> oben, unten;
+            for (const auto ort : {Legendenort::ObenRechts, Legendenort::UntenRechts}) {
+                AufzeichnendeLeinwand dc = bildschirm ? bildschirmLeinwand() : AufzeichnendeLeinwand{};
+                if (!fav) DK_Beschriftung(dc, s);
+                std::vector<LRechteck> dauern;
+                for (const auto& t : dc.nur(Art::Text)) dauern.push_back(dc.kasten(t));
+                dc.leeren();
+                LegendeMalen(dc, s, fav, ort, 1);
+                const LRechteck r = kasten(dc);
+                EXPECT_TRUE(innerhalb(r, diagramm)) << bildschirm << fav;
+                for (const auto& t : dc.nur(Art::Text)) EXPECT_TRUE(innerhalb(dc.kasten(t), r)) << t.text;
+                for (const LRechteck& d : dauern) EXPECT_FALSE(ueberlappen(r, d)) << bildschirm;
+                (ort == Legendenort::ObenRechts ? oben : unten) = r;
+            }
+            EXPECT_GT(oben->unten, unten->oben);
+            EXPECT_EQ(oben->rechts, unten->rechts);
+        }
     }
-    EXPECT_GT(oben->unten, unten->oben);
-    EXPECT_EQ(oben->rechts, unten->rechts);
 }
 
 // With bands on, the hints "Theorie im Band" stand in a corner of the plot too; the legend

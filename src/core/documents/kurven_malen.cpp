@@ -206,26 +206,57 @@ Gezeichnet FKF_Paint(Canvas& dc, const ZorState& s, const Vorlagenquelle& quelle
     return g;
 }
 
+namespace {
+
+// How far below 5500 each set's duration label stands, and how far its "k" is lowered;
+// measured in the duration font, which the caller selected.
+struct DkLage {
+    int o[2] = {1700, 1700};
+    int tiefer = 0;
+};
+
+DkLage dkLage(Canvas& dc, const ZorState& s) {
+    const Satzsicht<const ZorState> v[2] = {satzSicht(s, 0), satzSicht(s, 1)};
+    DkLage l;
+    // Text has a minimum size on screen, so in a small window the two labels (each with its
+    // lowered "k") are kept a measured line apart rather than a fixed distance.
+    const int zeile = dc.textmass("D").hoehe;
+    l.tiefer = std::max(400, zeile / 3);
+    // Both stand below the cursor readout, which needs more rows in narrow windows.
+    const int mindestens = 5500 + dc.oberlaenge() - (Cursor_Unterkante(dc) - 300);
+    if (v[0].M != 0 && v[1].M != 0) {
+        const int kleiner = v[1].DK < v[0].DK ? 1 : 0;  // a tie puts set 1 higher
+        l.o[kleiner] = 500;
+        l.o[1 - kleiner] = std::max(1700, 500 + zeile + l.tiefer + zeile / 4);
+    }
+    const int absenken = std::max(0, mindestens - std::min(l.o[0], l.o[1]));
+    for (int& versatz : l.o) versatz += absenken;
+    return l;
+}
+
+// The lowest point the duration labels reach.
+int dkUnterkante(Canvas& dc, const ZorState& s) {
+    const Schrift vorher = dc.schrift();
+    dc.setzeSchrift({Schriftfamilie::Swiss, DK_SCHRIFTHOEHE});
+    const DkLage l = dkLage(dc, s);
+    int unten = YENDE;
+    for (int i = 0; i < 2; ++i)
+        if (modellVon(s, i) != 0) unten = std::min(unten, 5500 - l.tiefer - l.o[i] - dc.textmass("k").hoehe / 4);
+    dc.setzeSchrift(vorher);
+    return unten;
+}
+
+}  // namespace
+
 void DK_Beschriftung(Canvas& dc, const ZorState& s) {
     const Satzsicht<const ZorState> v[2] = {satzSicht(s, 0), satzSicht(s, 1)};
     const bool aktiv[2] = {v[0].M != 0, v[1].M != 0};
     const Farbe textVorher = dc.textfarbe();
     dc.setzeSchrift({Schriftfamilie::Swiss, DK_SCHRIFTHOEHE});
     dc.setzeAusrichtung(Ausrichtung::Links);
-    // Text has a minimum size on screen, so in a small window the two labels (each with its
-    // lowered "k") are kept a measured line apart rather than a fixed distance.
-    const int zeile = dc.textmass("D").hoehe;
-    const int tiefer = std::max(400, zeile / 3);
-    // Both stand below the cursor readout, which needs more rows in narrow windows.
-    const int mindestens = 5500 + dc.oberlaenge() - (Cursor_Unterkante(dc) - 300);
-    int o[2] = {1700, 1700};
-    if (aktiv[0] && aktiv[1]) {
-        const int kleiner = v[1].DK < v[0].DK ? 1 : 0;  // a tie puts set 1 higher
-        o[kleiner] = 500;
-        o[1 - kleiner] = std::max(1700, 500 + zeile + tiefer + zeile / 4);
-    }
-    const int absenken = std::max(0, mindestens - std::min(o[0], o[1]));
-    for (int& versatz : o) versatz += absenken;
+    const DkLage lage = dkLage(dc, s);
+    const int tiefer = lage.tiefer;
+    const int* o = lage.o;
     for (int i = 0; i < 2; ++i) {
         if (!aktiv[i]) continue;
         const float DK = v[i].DK;
@@ -318,11 +349,22 @@ void LegendeMalen(Canvas& dc, const ZorState& s, bool fav, Legendenort ort, int 
     dc.setzeAusrichtung(Ausrichtung::Links);
     dc.setzeTexthintergrund(std::nullopt);
 
-    // Text has a minimum size on screen, so rows and widths are measured.
-    const int zeile = std::max(LEGENDE_SCHRIFTHOEHE * 5 / 4, dc.textmass("Ag").hoehe * 6 / 5);
+    // Text has a minimum size on screen, so rows and widths are measured; on a page whose
+    // x scale is smaller than its y scale the font shrinks until the box fits the plot.
+    const int platz = LEGENDE_RECHTS - (X0 + GROESSE) - 2 * LEGENDE_RAND;
     const int einzug = MUSTERLAENGE + LEGENDE_RAND;
-    int breite = dc.textmass(titel).breite;
-    for (const auto& [satz, z] : zeilen) breite = std::max(breite, einzug + dc.textmass(z).breite);
+    const auto breiteMessen = [&] {
+        int b = dc.textmass(titel).breite;
+        for (const auto& [satz, z] : zeilen) b = std::max(b, einzug + dc.textmass(z).breite);
+        return b;
+    };
+    int breite = breiteMessen();
+    for (int versuch = 0; versuch < 3 && breite > platz; ++versuch) {
+        const int h = dc.schrift().hoehe;
+        dc.setzeSchrift({Schriftfamilie::Swiss, std::max(100, static_cast<int>(static_cast<long long>(h) * platz / breite))});
+        breite = breiteMessen();
+    }
+    const int zeile = std::max(dc.schrift().hoehe * 5 / 4, dc.textmass("Ag").hoehe * 6 / 5);
     const int hoehe = zeile * static_cast<int>(zeilen.size() + 1) + 2 * LEGENDE_RAND;
     const int links = std::max(X0 + GROESSE, LEGENDE_RECHTS - breite - 2 * LEGENDE_RAND);
 
@@ -334,7 +376,7 @@ void LegendeMalen(Canvas& dc, const ZorState& s, bool fav, Legendenort ort, int 
         oben = YENDE - LEGENDE_ABSTAND;
         if (n > 0 && !h.vonUnten) oben = std::min(oben, h.ersteZeile - (n - 1) * 800 - 700);
         // The correlation-duration labels start at the top of the plot.
-        if (!fav) oben = std::min(oben, YENDE - 1700 - 2 * zeile);
+        if (!fav) oben = std::min(oben, dkUnterkante(dc, s) - LEGENDE_ABSTAND);
     } else {
         int unten = Y0 + LEGENDE_ABSTAND + 600;  // clear of the abscissa's "k"
         if (n > 0 && h.vonUnten) unten = std::max(unten, h.ersteZeile + (n - 1) * 800 + 900);
