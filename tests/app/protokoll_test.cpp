@@ -9,8 +9,8 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -172,7 +172,8 @@ private slots:
         QCOMPARE(angeboten[0], QStringLiteral("oben rechts"));
         QCOMPARE(angeboten[2], QStringLiteral("keine"));
         const QSize g(720, 480);
-        const QImage fenster = zor::bildVon(g, [d, g](QPainter& p) { d->zeichnen(p, g); }).convertToFormat(QImage::Format_RGB32);
+        const QImage fenster =
+            zor::bildVon(g, [d, g](QPainter& p) { d->zeichnen(p, g); }).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(QImage(ohne).convertToFormat(QImage::Format_RGB32), fenster);
         const QImage legende = QImage(mit).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(legende.size(), fenster.size());

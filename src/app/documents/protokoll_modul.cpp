@@ -70,8 +70,11 @@ void ProtokollModul::protokoll(int) {
     };
     auto a = std::make_shared<Auftrag>();
     a->s = kontext().zustand();
-    a->angaben = {dialog.name(), dialog.notizen(),
-                  QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")), programmfassung(), {}};
+    a->angaben = {dialog.name(),
+                  dialog.notizen(),
+                  QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")),
+                  programmfassung(),
+                  {}};
     if (offenFlag(a->s, BuendelDokument::dokumentart().fenster.modell->buchstabe) != 0)
         a->angaben.buendel = buendelEinstellungen();
     kontext().hintergrund().starten(

@@ -125,9 +125,11 @@ int protokollSchreiben(const zor::Renderauftrag& a, zor::ZorState& s, const zor:
     const auto kurven = zor::protokollKurvenErmitteln(s, still);
     for (const auto& m : kurven.meldungen) melden(m.text);
     if (!kurven) return ZEICHNUNG_MISSLUNGEN;
-    const zor::Protokollangaben angaben{a.name, a.notizen,
+    const zor::Protokollangaben angaben{a.name,
+                                        a.notizen,
                                         QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")),
-                                        zor::app::programmfassung(), {}};
+                                        zor::app::programmfassung(),
+                                        {}};
     QByteArray daten;
     zor::Druckbericht bericht;
     const auto e = zor::protokollAlsPdf(daten, s, quelle, angaben, bericht);

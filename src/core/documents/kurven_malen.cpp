@@ -361,7 +361,8 @@ void LegendeMalen(Canvas& dc, const ZorState& s, bool fav, Legendenort ort, int 
     int breite = breiteMessen();
     for (int versuch = 0; versuch < 3 && breite > platz; ++versuch) {
         const int h = dc.schrift().hoehe;
-        dc.setzeSchrift({Schriftfamilie::Swiss, std::max(100, static_cast<int>(static_cast<long long>(h) * platz / breite))});
+        dc.setzeSchrift(
+            {Schriftfamilie::Swiss, std::max(100, static_cast<int>(static_cast<long long>(h) * platz / breite))});
         breite = breiteMessen();
     }
     const int zeile = std::max(dc.schrift().hoehe * 5 / 4, dc.textmass("Ag").hoehe * 6 / 5);
