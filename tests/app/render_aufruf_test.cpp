@@ -90,6 +90,11 @@ private slots:
         fall("anpassung_ohne_datei", {"--dokument", "anpassung", "x.png"}, "--datei DATEI");
         fall("datei_bei_fav", {"--dokument", "fav", "--datei", "zwei.FFO", "x.png"}, "--datei gilt nicht für fav");
         fall("endung_anpassung", {"--dokument", "anpassung", "--datei", "zwei.FFO", "fav.txt"}, ".png, .svg, .pdf oder .csv");
+        fall("legende_ort", {"--dokument", "fav", "--legende", "links", "x.png"}, "--legende: „links“");
+        fall("legende_bei_druck", {"--dokument", "druck-fkf", "--legende", "oben", "x.pdf"},
+             "--legende gilt nicht für druck-fkf");
+        fall("name_bei_fav", {"--dokument", "fav", "--name", "X", "x.png"}, "--name gilt nicht für fav");
+        fall("endung_protokoll", {"--dokument", "protokoll", "x.png"}, "protokoll wird als .pdf");
     }
     void falscheAngabe() { pruefen(); }
 
@@ -104,6 +109,9 @@ private slots:
         fall("par_vorlage_kaputt", {"--dokument", "par", "--start", "kaputt", "x.svg"}, "Fehlerhafte Plotdatei!");
         fall("bloecke_ffo_mit_zwei", {"--dokument", "bloecke", "--datei1", "zwei.FFO", "x.csv"}, "zwei.FFO");
         fall("druck_vorlage_kaputt", {"--dokument", "druck-fav", "--start", "kaputt", "x.pdf"}, "Fehlerhafte Plotdatei!");
+        fall("protokoll_vorlage_kaputt", {"--dokument", "protokoll", "--start", "kaputt", "x.pdf"},
+             "Fehlerhafte Plotdatei!");
+        fall("protokoll_ffo_mit_zwei", {"--dokument", "protokoll", "--datei1", "zwei.FFO", "x.pdf"}, "zwei.FFO");
     }
     void misslungeneZeichnung() { pruefen(); }
 

@@ -113,10 +113,13 @@ void DokumenteModul::exportieren(int) {
                TITEL_PROGRAMM, Symbol::Ausrufezeichen});
         return;
     } else {
-        const auto groesse = ExportGroesse::frage(d->size(), kontext().fenster());
-        if (!groesse) return;
-        speichern = [d, pfad = *pfad, g = *groesse, geschuetzt] {
-            return bildSpeichern(pfad, g, [d, g](QPainter& p) { d->zeichnen(p, g); }, geschuetzt);
+        const auto wahl = ExportGroesse::frage(d->size(), d->hatLegende() ? std::optional(legende_) : std::nullopt,
+                                               kontext().fenster());
+        if (!wahl) return;
+        if (d->hatLegende()) legende_ = wahl->legende;
+        speichern = [d, pfad = *pfad, w = *wahl, geschuetzt] {
+            return bildSpeichern(
+                pfad, w.groesse, [d, w](QPainter& p) { d->exportBild(p, w.groesse, w.legende); }, geschuetzt);
         };
     }
     // Stale curves are computed in the background first.

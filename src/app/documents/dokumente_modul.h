@@ -27,6 +27,8 @@ private:
     void nachModellOeffnen();
 
     Vorlagenquelle vorlagen_;
+    // The legend's place the last export chose; offered first next time.
+    Legendenort legende_ = Legendenort::ObenRechts;
 };
 
 }  // namespace zor::app

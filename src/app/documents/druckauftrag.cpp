@@ -15,11 +15,6 @@
 namespace zor::app {
 namespace {
 
-Druckersuche& suche() {
-    static Druckersuche s = [] { return QPrinterInfo::defaultPrinterName(); };
-    return s;
-}
-
 class AufDrucker final : public Seitenauftrag {
 public:
     explicit AufDrucker(const QString& name) : drucker_(QPrinter::HighResolution) {
@@ -77,10 +72,6 @@ private:
 };
 
 }  // namespace
-
-Druckersuche setzeDruckersuche(Druckersuche neu) { return std::exchange(suche(), std::move(neu)); }
-
-QString standardDrucker() { return suche() ? suche()() : QString(); }
 
 std::unique_ptr<Seitenauftrag> Seitenauftrag::aufDrucker(const QString& name) {
     auto a = std::make_unique<AufDrucker>(name);

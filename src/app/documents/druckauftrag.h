@@ -14,6 +14,7 @@
 
 #include "app/hintergrund/jobanzeige.h"
 #include "app/plot/bildausgabe.h"
+#include "app/plot/drucker.h"
 
 class QPrinter;
 class QWidget;
@@ -26,12 +27,6 @@ inline constexpr const char* TEXT_ES_WIRD_GEDRUCKT = "Es wird gedruckt";
 inline constexpr const char* TEXT_ALS_PDF = "Seite als PDF-Datei speichern";
 // The cancel dialog.
 inline constexpr int DLG_DRUCKABBRUCH = 99;
-
-// Finds the default printer: its name, or empty when none is installed. Tests install
-// their own so that no test ever reaches a real printer; returns the one replaced.
-using Druckersuche = std::function<QString()>;
-Druckersuche setzeDruckersuche(Druckersuche suche);
-QString standardDrucker();
 
 // One page in three steps: set up on the GUI thread, painted on any one thread, then
 // handed to the printer or written as the file back on the GUI thread, or dropped.

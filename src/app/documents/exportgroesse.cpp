@@ -1,5 +1,6 @@
 #include "app/documents/exportgroesse.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QPushButton>
@@ -9,7 +10,6 @@
 
 namespace zor::app {
 namespace {
-
 
 QSpinBox* feld(int wert, const QString& name, QWidget* eltern) {
     auto* f = new QSpinBox(eltern);
@@ -22,14 +22,24 @@ QSpinBox* feld(int wert, const QString& name, QWidget* eltern) {
 
 }  // namespace
 
-ExportGroesse::ExportGroesse(QSize vorgabe, QWidget* eltern)
-    : QDialog(eltern), breite_(feld(vorgabe.width(), QStringLiteral("breite"), this)),
+ExportGroesse::ExportGroesse(QSize vorgabe, std::optional<Legendenort> legende, QWidget* eltern)
+    : QDialog(eltern),
+      breite_(feld(vorgabe.width(), QStringLiteral("breite"), this)),
       hoehe_(feld(vorgabe.height(), QStringLiteral("hoehe"), this)) {
     setObjectName(QStringLiteral("exportgroesse"));
     setWindowTitle(QStringLiteral("Exportieren"));
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("&Breite:"), breite_);
     form->addRow(QStringLiteral("&Höhe:"), hoehe_);
+    if (legende) {
+        legende_ = new QComboBox(this);
+        legende_->setObjectName(QStringLiteral("legende"));
+        for (const Legendenwahl& w : LEGENDENORTE) {
+            legende_->addItem(QString::fromUtf8(w.text), static_cast<int>(w.ort));
+            if (w.ort == *legende) legende_->setCurrentIndex(legende_->count() - 1);
+        }
+        form->addRow(QStringLiteral("&Legende:"), legende_);
+    }
     auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     knoepfe->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
     knoepfe->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("abbrechen"));
@@ -39,12 +49,15 @@ ExportGroesse::ExportGroesse(QSize vorgabe, QWidget* eltern)
     form->addRow(knoepfe);
 }
 
-QSize ExportGroesse::groesse() const { return {breite_->value(), hoehe_->value()}; }
+Exportwahl ExportGroesse::wahl() const {
+    const auto ort = legende_ ? static_cast<Legendenort>(legende_->currentData().toInt()) : Legendenort::Keine;
+    return {{breite_->value(), hoehe_->value()}, ort};
+}
 
-std::optional<QSize> ExportGroesse::frage(QSize vorgabe, QWidget* eltern) {
-    ExportGroesse d(vorgabe, eltern);
+std::optional<Exportwahl> ExportGroesse::frage(QSize vorgabe, std::optional<Legendenort> legende, QWidget* eltern) {
+    ExportGroesse d(vorgabe, legende, eltern);
     if (d.exec() != QDialog::Accepted) return std::nullopt;
-    return d.groesse();
+    return d.wahl();
 }
 
 }  // namespace zor::app

@@ -26,6 +26,7 @@ const Kurvenart FAV_ART = {
     .kurven = &favCursorKurven,
     .maus = &favMausPosition,
     .csv = &FAV_Csv,
+    .fav = true,
 };
 
 }  // namespace

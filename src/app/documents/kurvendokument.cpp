@@ -235,6 +235,11 @@ void KurvenDokument::zeichnen(QPainter& p, QSize groesse) {
     art_.malen(p, groesse, zustand(), vorlagen_, 0);
 }
 
+void KurvenDokument::exportBild(QPainter& p, QSize groesse, Legendenort ort) {
+    zeichnen(p, groesse);
+    kurvenLegendeMalen(p, groesse, zustand(), art_.fav, ort, 0);
+}
+
 std::string KurvenDokument::alsCsv() {
     return art_.csv(zustand());
 }

@@ -57,6 +57,7 @@ struct Kurvenart {
     CursorKurven (*kurven)(const ZorState&, Gezeichnet);
     std::optional<int> (*maus)(double, const ZorState&);
     std::string (*csv)(ZorState&);
+    bool fav = false;  // which legend the export draws
 };
 
 // The cursor key a key press means (PgUp, PgDn, End, Home, arrows without Ctrl or Alt).
@@ -72,6 +73,8 @@ public:
 
     // Paints the cached curves (export, clipboard: after bereit).
     void zeichnen(QPainter& p, QSize groesse) override;
+    void exportBild(QPainter& p, QSize groesse, Legendenort ort) override;
+    bool hatLegende() const override { return true; }
     std::string alsCsv() override;
     bool hatCsv() const override { return true; }
 

@@ -12,6 +12,7 @@
 #include "app/context/mdi_dokument.h"
 #include "app/documents/dokumentarten.h"
 #include "core/documents/anordnung.h"
+#include "core/documents/kurven_malen.h"
 #include "core/io/ausgabedatei.h"
 
 class QMdiSubWindow;
@@ -40,6 +41,9 @@ public:
     virtual void bereit(std::function<void()> danach) { danach(); }
     // Paints the document's content on a white area of the given size.
     virtual void zeichnen(QPainter& p, QSize groesse) = 0;
+    // The exported picture: the content and, where the document has one, its legend.
+    virtual void exportBild(QPainter& p, QSize groesse, Legendenort) { zeichnen(p, groesse); }
+    virtual bool hatLegende() const { return false; }
     // The content as text for the export, or empty when the document has none.
     virtual std::string alsText() { return {}; }
     virtual bool hatText() const { return false; }

@@ -4,7 +4,10 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QPdfWriter>
+#include <QPrinter>
 #include <QString>
+#include <QTextDocument>
 
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
@@ -12,6 +15,9 @@
 #include "app/help/kontexthilfe.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/meldungsdienst.h"
+#include "app/platform/wartecursor.h"
+#include "app/plot/bildausgabe.h"
+#include "app/plot/drucker.h"
 #include "core/beispiele/beispiele.h"
 
 namespace zor::app {
@@ -35,7 +41,26 @@ constexpr Seite SEITEN[] = {
 };
 // clang-format on
 
+// The text width QTextDocument::print leaves on the device, in pixels at 96 per inch: it
+// keeps 2 cm margins inside the printable area.
+qreal druckbreite(const QPagedPaintDevice& seite) {
+    return (seite.width() / static_cast<qreal>(seite.logicalDpiX()) - 2 * 2 / 2.54) * 96.0;
+}
+
 }  // namespace
+
+Ergebnis hilfeseiteSpeichern(const Hilfefenster& fenster, const QString& pfad) {
+    if (const auto nein = ausgabeVerweigert(QFile::encodeName(pfad).toStdString(), {})) return Ergebnis::Fehler(*nein);
+    QByteArray daten;
+    const QString titel = fenster.browser()->documentTitle();
+    const Druckergebnis e = pdfAlsDaten(daten, titel, [&](QPdfWriter& pdf) {
+        fenster.druckfassung(druckbreite(pdf))->print(&pdf);
+        return true;
+    });
+    if (e != Druckergebnis::Gedruckt)
+        return Ergebnis::Fehler("Die Datei " + pfad.toStdString() + " kann nicht geschrieben werden!");
+    return druckseiteSchreiben(pfad, daten, {});
+}
 
 HilfeModul::HilfeModul(Kontext& kontext) : Befehlsmodul(kontext) {
     new Kontexthilfe(kontext.fenster(), kontext.verzeichnis(),
@@ -147,8 +172,34 @@ void HilfeModul::beispieleKopieren(int) {
     for (const Meldung& m : beispieleSchreiben(pfad, !da.empty()).job.meldungen) app::zeige(kontext().meldung(), m);
 }
 
+void HilfeModul::seiteAlsPdf() {
+    if (!fenster_) return;
+    const auto pfad = kontext().dateiwahl().GetFileNameOutFWK(QString::fromUtf8(TEXT_HILFE_ALS_PDF),
+                                                              fenster_->browser()->documentTitle(), SATZ_HILFE_PDF);
+    if (!pfad) return;
+    Ergebnis e;
+    mitWartecursor([&] { e = hilfeseiteSpeichern(*fenster_, *pfad); });
+    if (!e) app::zeige(kontext().meldung(), e.meldung);
+}
+
+// A page of help is laid out in a moment, so it prints on the GUI thread.
+void HilfeModul::seiteDrucken() {
+    if (!fenster_) return;
+    const QString name = standardDrucker();
+    if (name.isEmpty()) return seiteAlsPdf();
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setPrinterName(name);
+    drucker.setDocName(fenster_->browser()->documentTitle());
+    druckseiteEinrichten(drucker);
+    mitWartecursor([&] { fenster_->druckfassung(druckbreite(drucker))->print(&drucker); });
+}
+
 bool HilfeModul::zeige(const QString& datei, int kontextNr) {
-    if (!fenster_) fenster_ = new Hilfefenster(kontext().fenster());
+    if (!fenster_) {
+        fenster_ = new Hilfefenster(kontext().fenster());
+        QObject::connect(fenster_, &Hilfefenster::druckenGewuenscht, fenster_, [this] { seiteDrucken(); });
+        QObject::connect(fenster_, &Hilfefenster::pdfGewuenscht, fenster_, [this] { seiteAlsPdf(); });
+    }
     anModalesFenster();
     return fenster_->zeige(datei, kontextNr);
 }

@@ -6,9 +6,17 @@
 #include <QString>
 
 #include "app/context/beschreibung.h"
+#include "app/platform/dateiwahl.h"
 #include "app/platform/hilfefenster.h"
+#include "core/util/ergebnis.h"
 
 namespace zor::app {
+
+inline const Filtersatz SATZ_HILFE_PDF{"Hilfe-PDF", {"PDF-Dateien (*.pdf)"}};
+inline constexpr const char* TEXT_HILFE_ALS_PDF = "Hilfeseite als PDF-Datei speichern";
+
+// The page the help window shows as an A4 PDF, through Ausgabedatei.
+Ergebnis hilfeseiteSpeichern(const Hilfefenster& fenster, const QString& pfad);
 
 class HilfeModul : public Befehlsmodul {
 public:
@@ -27,6 +35,10 @@ private:
     // A modal dialog blocks every window but its own children, so the help window
     // moves onto the innermost open modal dialog and back to the frame once it closes.
     void anModalesFenster();
+    // The help window's "Drucken…" (on the default printer; without one, as a PDF file)
+    // and "Als PDF speichern…".
+    void seiteDrucken();
+    void seiteAlsPdf();
 
     QPointer<Hilfefenster> fenster_;  // made on first use; a child of the frame or of a modal dialog
 };

@@ -11,7 +11,11 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFragment>
+#include <QTextImageFormat>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -67,6 +71,13 @@ Hilfefenster::Hilfefenster(QWidget* eltern)
     auto* vor = knopf(this, QStringLiteral("Vor ▶"), QStringLiteral("Nächste Seite"), QKeySequence::Forward);
     auto* inhalt = knopf(this, QStringLiteral("Inhalt"), QStringLiteral("Inhaltsverzeichnis aller Hilfeseiten"), {});
     auto* index = knopf(this, QStringLiteral("Index"), QStringLiteral("Stichwortverzeichnis"), {});
+    auto* drucken = knopf(this, QStringLiteral("Drucken…"), QStringLiteral("Diese Seite drucken"), QKeySequence::Print);
+    auto* pdf =
+        knopf(this, QStringLiteral("Als PDF speichern…"), QStringLiteral("Diese Seite als PDF-Datei speichern"), {});
+    drucken->setObjectName(QStringLiteral("hilfe_drucken"));
+    pdf->setObjectName(QStringLiteral("hilfe_pdf"));
+    connect(drucken, &QToolButton::clicked, this, &Hilfefenster::druckenGewuenscht);
+    connect(pdf, &QToolButton::clicked, this, &Hilfefenster::pdfGewuenscht);
     zurueck->setEnabled(false);
     vor->setEnabled(false);
     connect(zurueck, &QToolButton::clicked, browser_, &QTextBrowser::backward);
@@ -93,7 +104,7 @@ Hilfefenster::Hilfefenster(QWidget* eltern)
 
     auto* leiste = new QHBoxLayout;
     for (QWidget* w : {static_cast<QWidget*>(zurueck), static_cast<QWidget*>(vor), static_cast<QWidget*>(inhalt),
-                       static_cast<QWidget*>(index)})
+                       static_cast<QWidget*>(index), static_cast<QWidget*>(drucken), static_cast<QWidget*>(pdf)})
         leiste->addWidget(w);
     leiste->addStretch(1);
     leiste->addWidget(suchfeld_, 2);
@@ -127,6 +138,29 @@ bool Hilfefenster::zeige(const QString& hlpDatei, int kontext) {
     activateWindow();
     if (weiterlesen) browser_->verticalScrollBar()->setValue(letztePosition_);
     return true;
+}
+
+std::unique_ptr<QTextDocument> Hilfefenster::druckfassung(qreal breite) const {
+    // A child of the browser, so that its pictures load through the browser's resources.
+    std::unique_ptr<QTextDocument> d(browser_->document()->clone(browser_));
+    for (QTextBlock b = d->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (!f.charFormat().isImageFormat()) continue;
+            QTextImageFormat bild = f.charFormat().toImageFormat();
+            const QImage img = d->resource(QTextDocument::ImageResource, QUrl(bild.name())).value<QImage>();
+            const qreal w = bild.width() > 0 ? bild.width() : img.width();
+            const qreal h = bild.height() > 0 ? bild.height() : img.height();
+            if (w <= breite || w <= 0) continue;
+            bild.setWidth(breite);
+            bild.setHeight(h * breite / w);
+            QTextCursor c(d.get());
+            c.setPosition(f.position());
+            c.setPosition(f.position() + f.length(), QTextCursor::KeepAnchor);
+            c.setCharFormat(bild);
+        }
+    }
+    return d;
 }
 
 void Hilfefenster::suchfeldWaehlen() {

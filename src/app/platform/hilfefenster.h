@@ -8,9 +8,12 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <memory>
+
 #include "app/platform/hilfeseiten.h"
 
 class QLineEdit;
+class QTextDocument;
 
 namespace zor::app {
 
@@ -38,9 +41,18 @@ public:
     // Puts the focus into the search field, its text selected.
     void suchfeldWaehlen();
 
+    // The page shown, ready to print: pictures wider than `breite` (pixels at 96 per inch,
+    // the page's text width) are scaled down to it.
+    std::unique_ptr<QTextDocument> druckfassung(qreal breite) const;
+
     QTextBrowser* browser() const { return browser_; }
     QUrl source() const { return browser_->source(); }
     QString toPlainText() const { return browser_->toPlainText(); }
+
+signals:
+    // "Drucken…" and "Als PDF speichern…": the help commands do the work.
+    void druckenGewuenscht();
+    void pdfGewuenscht();
 
 protected:
     void hideEvent(QHideEvent* e) override;

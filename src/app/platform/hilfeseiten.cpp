@@ -49,6 +49,8 @@ QStringList alleHilfeseiten() {
     return seiten;
 }
 
+QString programmfassung() { return QStringLiteral(ZOR_FASSUNG); }
+
 QString hilfeHtml(const QString& seite) {
     QFile f(seite);
     if (!f.open(QIODevice::ReadOnly)) return {};

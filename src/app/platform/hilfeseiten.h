@@ -26,6 +26,9 @@ struct Hilfetreffer {
     int anzahl = 0;     // hits on the page
 };
 
+// The program's version, as the help pages show it.
+QString programmfassung();
+
 // The pages whose text contains every word of the query (case-insensitive), most hits first.
 QList<Hilfetreffer> sucheInHilfe(const QString& anfrage);
 

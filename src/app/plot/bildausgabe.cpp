@@ -133,20 +133,32 @@ void druckseiteEinrichten(QPagedPaintDevice& seite) {
     seite.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
 }
 
-Druckergebnis druckseiteAlsPdf(QByteArray& daten, const Seitenmaler& malen) {
+Druckergebnis pdfAlsDaten(QByteArray& daten, const QString& titel, const std::function<bool(QPdfWriter&)>& schreiben) {
     QBuffer puffer(&daten);
     puffer.open(QIODevice::WriteOnly);
-    QPdfWriter pdf(&puffer);
-    pdf.setResolution(DRUCK_AUFLOESUNG);
-    pdf.setTitle(QString::fromUtf8(DRUCK_DOKUMENTNAME));
-    pdf.setCreator(QString::fromUtf8(TITEL_PROGRAMM));
-    druckseiteEinrichten(pdf);
-    QPainter p;
-    if (!p.begin(&pdf)) return Druckergebnis::Fehler;
-    const bool fertig = malen(p, QSize(pdf.width(), pdf.height()));
-    if (!p.end()) return Druckergebnis::Fehler;
-    if (!fertig) return Druckergebnis::Abgebrochen;
+    std::optional<bool> fertig;
+    {
+        QPdfWriter pdf(&puffer);
+        pdf.setResolution(DRUCK_AUFLOESUNG);
+        pdf.setTitle(titel);
+        pdf.setCreator(QString::fromUtf8(TITEL_PROGRAMM));
+        druckseiteEinrichten(pdf);
+        fertig = schreiben(pdf);
+    }
+    if (!*fertig) return Druckergebnis::Abgebrochen;
     return daten.isEmpty() ? Druckergebnis::Fehler : Druckergebnis::Gedruckt;
+}
+
+Druckergebnis druckseiteAlsPdf(QByteArray& daten, const Seitenmaler& malen) {
+    bool geraet = true;  // the painter began and ended on the writer
+    const Druckergebnis e = pdfAlsDaten(daten, QString::fromUtf8(DRUCK_DOKUMENTNAME), [&](QPdfWriter& pdf) {
+        QPainter p;
+        if (!p.begin(&pdf)) return geraet = false;
+        const bool fertig = malen(p, QSize(pdf.width(), pdf.height()));
+        geraet = p.end();
+        return geraet && fertig;
+    });
+    return geraet ? e : Druckergebnis::Fehler;
 }
 
 Ergebnis druckseiteSchreiben(const QString& pfad, const QByteArray& daten, const Eingaben& geschuetzt) {

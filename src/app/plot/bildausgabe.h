@@ -16,6 +16,7 @@
 class QByteArray;
 class QImage;
 class QPagedPaintDevice;
+class QPdfWriter;
 class QPainter;
 
 namespace zor {
@@ -61,6 +62,9 @@ using Seitenmaler = std::function<bool(QPainter& p, QSize seite)>;
 // The caller refuses a target first (ausgabeVerweigert), so that it can say why.
 Druckergebnis druckseiteSpeichern(const QString& pfad, const Seitenmaler& malen, const Eingaben& geschuetzt,
                                   std::string* grund = nullptr);
+// A PDF of any number of A4 pages into memory, set up as a printed page: schreiben paints
+// on the writer (starting pages with newPage) and returns false to give up.
+Druckergebnis pdfAlsDaten(QByteArray& daten, const QString& titel, const std::function<bool(QPdfWriter&)>& schreiben);
 // The same in two steps: the PDF into memory (any thread), then into the file.
 Druckergebnis druckseiteAlsPdf(QByteArray& daten, const Seitenmaler& malen);
 // A failure carries the file's name and the system's reason.

@@ -75,6 +75,34 @@ Gezeichnet fkfMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquell
     return g;
 }
 
+void papierdiagramm(QPainter& p, QRect r, const std::function<void(Canvas&)>& malen) {
+    Abbildung m = Abbildung::fenstereigenschaften(r.width(), r.height());
+    m.ursprungX += r.x();
+    m.ursprungY += r.y();
+    // The limits are a screen's: on paper nobody reads pixels.
+    m.schriftgrenzen = std::nullopt;
+    QPainterCanvas dc(p, m);
+    dc.setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});
+    malen(dc);
+}
+
+Gezeichnet kurvenBildMalen(QPainter& p, QRect r, ZorState& s, const Vorlagenquelle& q, bool fav, Legendenort ort,
+                           int drucken) {
+    if (s.Modell.inaktiv) return {};
+    Gezeichnet g;
+    papierdiagramm(p, r, [&](Canvas& dc) {
+        g = fav ? FAV_Paint(dc, s, q, drucken) : FKF_Paint(dc, s, q, drucken);
+        LegendeMalen(dc, s, fav, ort, drucken);
+    });
+    return g;
+}
+
+void kurvenLegendeMalen(QPainter& p, QSize groesse, const ZorState& s, bool fav, Legendenort ort, int drucken) {
+    if (s.Modell.inaktiv || ort == Legendenort::Keine) return;
+    Kurvenleinwand dc(p, groesse);
+    LegendeMalen(dc, s, fav, ort, drucken);
+}
+
 void anpassungMalen(QPainter& p, QSize groesse, const Anpassung& a, bool linear, const Vorlagenquelle& q) {
     p.fillRect(QRect(QPoint(0, 0), groesse), Qt::white);
     const bool nebeneinander = groesse.width() >= groesse.height();

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QRect>
 
+#include <functional>
+
 #include "core/anpassung/anpassung.h"
 #include "core/documents/buendel_einstellungen.h"
 #include "core/documents/ff_inhalt.h"
@@ -31,6 +33,17 @@ int parMalen(QPainter& p, QRect r, const Vorlagenquelle& quelle, const ZorState&
 // are inactive only the white area is painted.
 Gezeichnet favMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquelle& q, int drucken);
 Gezeichnet fkfMalen(QPainter& p, QSize groesse, ZorState& s, const Vorlagenquelle& q, int drucken);
+
+// A diagram in the rectangle r of a printed page, in the documents' mapping; its text
+// scales with it as on the printed page.
+void papierdiagramm(QPainter& p, QRect r, const std::function<void(Canvas&)>& malen);
+
+// A curve diagram (FAV or FKF) in the rectangle r of a larger page, with its legend.
+Gezeichnet kurvenBildMalen(QPainter& p, QRect r, ZorState& s, const Vorlagenquelle& q, bool fav, Legendenort ort,
+                           int drucken);
+
+// The legend over a curve document's painting (favMalen/fkfMalen), for exports.
+void kurvenLegendeMalen(QPainter& p, QSize groesse, const ZorState& s, bool fav, Legendenort ort, int drucken);
 
 // The model fit's overlay on a white area: the sequence's gap distribution beside (or,
 // on a tall area, above) its correlation function, each with the fitted models' curves.

@@ -89,11 +89,17 @@ Druckbericht FF_Print(QPainter& p, QSize seite, const ZorState& s) {
 }
 
 Druckbericht FKF_Print(QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle& q) {
-    return kurvenMalen(p, seite, [&](Canvas& dc) { FKF_Paint(dc, s, q, 1); });
+    return kurvenMalen(p, seite, [&](Canvas& dc) {
+        FKF_Paint(dc, s, q, 1);
+        LegendeMalen(dc, s, false, LEGENDE_DRUCK, 1);
+    });
 }
 
 Druckbericht FAV_Print(QPainter& p, QSize seite, ZorState& s, const Vorlagenquelle& q) {
-    return kurvenMalen(p, seite, [&](Canvas& dc) { FAV_Paint(dc, s, q, 1); });
+    return kurvenMalen(p, seite, [&](Canvas& dc) {
+        FAV_Paint(dc, s, q, 1);
+        LegendeMalen(dc, s, true, LEGENDE_DRUCK, 1);
+    });
 }
 
 // The page computes what it shows from a copy of the sets and the document's settings:

@@ -13,12 +13,16 @@ namespace {
 
 using Geltung = unsigned;
 constexpr Geltung bit(Renderziel z) { return 1u << static_cast<unsigned>(z); }
-constexpr Geltung KURVEN = bit(Renderziel::FAV) | bit(Renderziel::FKF) | bit(Renderziel::DruckFAV) | bit(Renderziel::DruckFKF);
+constexpr Geltung PROTOKOLL = bit(Renderziel::Protokoll);
+constexpr Geltung KURVEN =
+    bit(Renderziel::FAV) | bit(Renderziel::FKF) | bit(Renderziel::DruckFAV) | bit(Renderziel::DruckFKF) | PROTOKOLL;
+constexpr Geltung KURVENBILDER = bit(Renderziel::FAV) | bit(Renderziel::FKF);
 constexpr Geltung FAV_ARTEN = bit(Renderziel::FAV) | bit(Renderziel::DruckFAV);
 constexpr Geltung ANPASSUNG = bit(Renderziel::Anpassung);
 constexpr Geltung BUENDEL = bit(Renderziel::Buendel);
 constexpr Geltung BLOECKE = bit(Renderziel::Bloecke);
-constexpr Geltung DOKUMENTE = KURVEN | BUENDEL | BLOECKE | bit(Renderziel::FF) | bit(Renderziel::PAR) | bit(Renderziel::DruckFF);
+constexpr Geltung DOKUMENTE =
+    KURVEN | PROTOKOLL | BUENDEL | BLOECKE | bit(Renderziel::FF) | bit(Renderziel::PAR) | bit(Renderziel::DruckFF);
 constexpr Geltung BILDER = bit(Renderziel::Vorlage) | bit(Renderziel::FF) | bit(Renderziel::PAR) | bit(Renderziel::FAV) |
                            bit(Renderziel::FKF) | ANPASSUNG | BUENDEL | BLOECKE;
 constexpr Geltung VORLAGE = bit(Renderziel::Vorlage);
@@ -43,6 +47,7 @@ const std::vector<Zielname>& zielnamen() {
         {Renderziel::Anpassung, "anpassung", {Bildformat::PNG, Bildformat::SVG, Bildformat::PDF, Bildformat::CSV}},
         {Renderziel::Buendel, "buendel", {Bildformat::PNG, Bildformat::SVG, Bildformat::PDF, Bildformat::CSV}},
         {Renderziel::Bloecke, "bloecke", {Bildformat::PNG, Bildformat::SVG, Bildformat::PDF, Bildformat::CSV}},
+        {Renderziel::Protokoll, "protokoll", {Bildformat::PDF}},
     };
     return t;
 }
@@ -117,7 +122,8 @@ struct Option {
 
 const std::vector<Option>& optionen() {
     static const std::vector<Option> t = {
-        {"help", nullptr, "Diese Hilfe zeigen.", UEBERALL, [](const QString&, Renderauftrag& a) {
+        {"help", nullptr, "Diese Hilfe zeigen.", UEBERALL,
+         [](const QString&, Renderauftrag& a) {
              a.hilfe = true;
              return std::string();
          }},
@@ -126,19 +132,23 @@ const std::vector<Option>& optionen() {
              a.alle = w;
              return std::string();
          }},
-        {"dokument", "ART", "Ein Dokument zeichnen: ff, par, fav, fkf, anpassung, buendel, bloecke oder die gedruckte Seite druck-ff, druck-fav, druck-fkf.",
+        {"dokument", "ART",
+         "Ein Dokument zeichnen: ff, par, fav, fkf, anpassung, buendel, bloecke, die gedruckte Seite druck-ff, "
+         "druck-fav, druck-fkf oder das Versuchsprotokoll protokoll.",
          UEBERALL, nullptr},  // read first: it decides what the other options apply to
         {"start", "VERZEICHNIS", "Vorlagen zuerst hier suchen (wie im Startverzeichnis des Programms).", UEBERALL,
          [](const QString& w, Renderauftrag& a) {
              a.start = w;
              return std::string();
          }},
-        {"text", "ZEICHEN", "Auswahlzeichen der t-Sätze (Vorgabe a).", VORLAGE, [](const QString& w, Renderauftrag& a) {
+        {"text", "ZEICHEN", "Auswahlzeichen der t-Sätze (Vorgabe a).", VORLAGE,
+         [](const QString& w, Renderauftrag& a) {
              if (w.size() != 1 || w.at(0).unicode() > 0x7f) return zahlFehler(w, "kein einzelnes Zeichen");
              a.text = static_cast<char>(w.at(0).unicode());
              return std::string();
          }},
-        {"textfarbe", "N", "0: erste, 1: zweite Farbe der b-Sätze.", VORLAGE, [](const QString& w, Renderauftrag& a) {
+        {"textfarbe", "N", "0: erste, 1: zweite Farbe der b-Sätze.", VORLAGE,
+         [](const QString& w, Renderauftrag& a) {
              const auto n = ganzeZahl(w, 0, 1);
              if (!n) return zahlFehler(w, "weder 0 noch 1");
              a.textfarbe = *n;
@@ -208,7 +218,8 @@ const std::vector<Option>& optionen() {
          }},
         {"schutz", "G", "Schutzabstand g zwischen Bündeln (Vorgabe 10).", BUENDEL,
          [](const QString& w, Renderauftrag& a) { return grenzeLesen(w, GRENZE_SCHUTZ, a.buendel.buendel.schutz); }},
-        {"rest", nullptr, "Restblockfehler P(>t) über n statt P(m,n).", BLOECKE, [](const QString&, Renderauftrag& a) {
+        {"rest", nullptr, "Restblockfehler P(>t) über n statt P(m,n).", BLOECKE,
+         [](const QString&, Renderauftrag& a) {
              a.buendel.bild = Buendelbild::Restfehler;
              return std::string();
          }},
@@ -220,15 +231,38 @@ const std::vector<Option>& optionen() {
          [](const QString& w, Renderauftrag& a) { return grenzeLesen(w, GRENZE_KORREKTUR, a.buendel.block.t); }},
         {"tiefe", "D", "Verschachtelungstiefe d (Vorgabe 1 = ohne).", BLOECKE,
          [](const QString& w, Renderauftrag& a) { return grenzeLesen(w, GRENZE_TIEFE, a.buendel.block.tiefe); }},
-        {"punkte", "D", "fav: Punkte, fkf: höchster Abstand D, 20 bis 100.", KURVEN, [](const QString& w, Renderauftrag& a) {
+        {"punkte", "D", "fav: Punkte, fkf: höchster Abstand D, 20 bis 100.", KURVEN,
+         [](const QString& w, Renderauftrag& a) {
              a.punkte = ganzeZahl(w, 20, 100);
              return a.punkte ? std::string() : zahlFehler(w, "keine ganze Zahl von 20 bis 100");
          }},
-        {"cursor", "K", "Messcursor an Position K zeigen.", KURVEN, [](const QString& w, Renderauftrag& a) {
+        {"cursor", "K", "Messcursor an Position K zeigen.", KURVEN,
+         [](const QString& w, Renderauftrag& a) {
              a.cursor = ganzeZahl(w, 0, 1 << 30);
              return a.cursor ? std::string() : zahlFehler(w, "keine ganze Zahl ab 0");
          }},
-        {"band", nullptr, "Konfidenzband der simulierten Kurven zeigen.", KURVEN, [](const QString&, Renderauftrag& a) {
+        {"legende", "ORT", "Legende und Bildunterschrift: oben, unten (rechts) oder keine (Vorgabe, wie im Fenster).",
+         KURVENBILDER,
+         [](const QString& w, Renderauftrag& a) {
+             for (const Legendenwahl& l : LEGENDENORTE)
+                 if (w == QLatin1String(l.kennung)) {
+                     a.legende = l.ort;
+                     return std::string();
+                 }
+             return zahlFehler(w, "kein Ort der Legende (oben, unten oder keine)");
+         }},
+        {"name", "TEXT", "Name im Protokoll.", PROTOKOLL,
+         [](const QString& w, Renderauftrag& a) {
+             a.name = w;
+             return std::string();
+         }},
+        {"notizen", "TEXT", "Notizen im Protokoll (\\n trennt Zeilen).", PROTOKOLL,
+         [](const QString& w, Renderauftrag& a) {
+             a.notizen = QString(w).replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+             return std::string();
+         }},
+        {"band", nullptr, "Konfidenzband der simulierten Kurven zeigen.", KURVEN,
+         [](const QString&, Renderauftrag& a) {
              a.band = true;
              return std::string();
          }},
@@ -291,7 +325,7 @@ std::string zielBestimmen(const std::vector<Angabe>& angaben, Renderauftrag& a) 
         });
         if (it == t.end())
             return "Unbekanntes Dokument „" + x.wert.toStdString() +
-                   "“ (ff, par, fav, fkf, anpassung, buendel, bloecke, druck-ff, druck-fav oder druck-fkf).";
+                   "“ (ff, par, fav, fkf, anpassung, buendel, bloecke, druck-ff, druck-fav, druck-fkf oder protokoll).";
         a.ziel = it->ziel;
     }
     if (alle && dokument) return "--alle und --dokument schließen einander aus.";
@@ -359,7 +393,8 @@ std::string renderHilfe() {
         "        zorwerk-render --alle VERZEICHNIS\n"
         "Zeichnet Plotvorlagen und die Dokumente von Zorwerk und Multimedia ohne Fenster.\n"
         "Eine Vorlage (z. B. FKF.PLT) wird als PNG geschrieben, ein Dokument als PNG, SVG oder PDF, ff\n"
-        "auch als TXT, fav, fkf, anpassung, buendel und bloecke auch als CSV, gedruckte Seiten nur als PDF.\n"
+        "auch als TXT, fav, fkf, anpassung, buendel und bloecke auch als CSV, gedruckte Seiten und das\n"
+        "Protokoll nur als PDF.\n"
         "Eine falsche Angabe endet mit Status 2, eine misslungene Zeichnung mit 1.\n\nOptionen:\n";
     for (const auto& o : optionen()) {
         std::string kopf = std::string("  --") + o.name + (o.wert ? std::string(" ") + o.wert : "");

@@ -13,11 +13,26 @@
 #include <vector>
 
 #include "core/documents/buendel_einstellungen.h"
+#include "core/documents/kurven_malen.h"
 
 namespace zor {
 
 // What is drawn: every scene, one template, or one document (or its printed page).
-enum class Renderziel { Alle, Vorlage, FF, PAR, FAV, FKF, DruckFF, DruckFAV, DruckFKF, Anpassung, Buendel, Bloecke };
+enum class Renderziel {
+    Alle,
+    Vorlage,
+    FF,
+    PAR,
+    FAV,
+    FKF,
+    DruckFF,
+    DruckFAV,
+    DruckFKF,
+    Anpassung,
+    Buendel,
+    Bloecke,
+    Protokoll
+};
 
 struct Renderauftrag {
     Renderziel ziel = Renderziel::Vorlage;
@@ -33,7 +48,9 @@ struct Renderauftrag {
     QString folge;                       // the sequence a model fit reads
     bool abszisseLog = false, ordinateLog = true, ak = false, band = false;
     std::optional<int> punkte, cursor;
+    Legendenort legende = Legendenort::Keine;  // fav, fkf: as the window, unless asked
     Buendeleinstellungen buendel;  // buendel, bloecke
+    QString name, notizen;         // protokoll
     QString vorlage, ausgabe;
 };
 

@@ -12,9 +12,13 @@
 #include <new>
 #include <vector>
 
+#include <QDateTime>
 #include "app/plot/bildausgabe.h"
+
+#include "app/platform/hilfeseiten.h"
 #include "app/plot/dokumentbilder.h"
 #include "app/plot/druckseite.h"
+#include "app/plot/protokoll.h"
 #include "app/plot/renderaufruf.h"
 #include "app/plot/vorlagen.h"
 #include "app/plot/vorschau.h"
@@ -110,6 +114,36 @@ int druckseiteSchreiben(zor::ZorState& s, const zor::Druckart& art, const QStrin
     return ZEICHNUNG_MISSLUNGEN;
 }
 
+// The protocol of the sets the options describe, as the program writes it.
+int protokollSchreiben(const zor::Renderauftrag& a, zor::ZorState& s, const zor::Vorlagenquelle& quelle) {
+    const zor::Eingaben geschuetzt = zor::satzDateien(s);
+    if (const auto nein = zor::ausgabeVerweigert(a.ausgabe.toStdString(), geschuetzt)) {
+        melden(*nein);
+        return ZEICHNUNG_MISSLUNGEN;
+    }
+    zor::KeinFortschritt still;
+    const auto kurven = zor::protokollKurvenErmitteln(s, still);
+    for (const auto& m : kurven.meldungen) melden(m.text);
+    if (!kurven) return ZEICHNUNG_MISSLUNGEN;
+    const zor::Protokollangaben angaben{a.name,
+                                        a.notizen,
+                                        QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")),
+                                        zor::app::programmfassung(),
+                                        {}};
+    QByteArray daten;
+    zor::Druckbericht bericht;
+    const auto e = zor::protokollAlsPdf(daten, s, quelle, angaben, bericht);
+    for (const auto& m : bericht.meldungen) melden(m.text);
+    if (e != zor::Druckergebnis::Gedruckt) {
+        melden(bericht.vorlagenFehler ? zor::TEXT_FEHLERHAFTE_PLOTDATEI
+                                      : "Das Protokoll kann nicht geschrieben werden!");
+        return ZEICHNUNG_MISSLUNGEN;
+    }
+    const zor::Ergebnis r = zor::druckseiteSchreiben(a.ausgabe, daten, geschuetzt);
+    if (!r) melden(r.meldung.text);
+    return r ? 0 : ZEICHNUNG_MISSLUNGEN;
+}
+
 // The options dialog's settings of a curve document, checked and applied by its rules;
 // false (with a message) when one is refused.
 bool kurvenOptionen(const zor::Renderauftrag& a, zor::ZorState& s, bool fav) {
@@ -157,7 +191,8 @@ bool kurvenVorlagenHeil(zor::ZorState& s, const zor::Vorlagenquelle& quelle, boo
 }
 
 // The curve document as the window paints it, or its curves as CSV.
-zor::Ergebnis kurvenMalen(bool fav, const QString& ausgabe, QSize g, zor::ZorState& s, const zor::Vorlagenquelle& quelle) {
+zor::Ergebnis kurvenMalen(bool fav, const QString& ausgabe, QSize g, zor::ZorState& s,
+                          const zor::Vorlagenquelle& quelle, zor::Legendenort legende) {
     if (zor::formatVon(ausgabe) == zor::Bildformat::CSV)
         return zor::textSpeichern(ausgabe, fav ? zor::FAV_Csv(s) : zor::FKF_Csv(s), zor::satzDateien(s));
     if (!kurvenVorlagenHeil(s, quelle, fav)) return zor::Ergebnis::Fehler(zor::TEXT_FEHLERHAFTE_PLOTDATEI);
@@ -168,6 +203,7 @@ zor::Ergebnis kurvenMalen(bool fav, const QString& ausgabe, QSize g, zor::ZorSta
                 zor::favMalen(maler, g, s, quelle, 0);
             else
                 zor::fkfMalen(maler, g, s, quelle, 0);
+            zor::kurvenLegendeMalen(maler, g, s, fav, legende, 0);
         },
         zor::satzDateien(s));
 }
@@ -234,6 +270,9 @@ int dokumentMalen(const zor::Renderauftrag& a, const zor::Vorlagenquelle& quelle
     zor::ZorState s = zor::startZustand();
     // A set file the loader refuses (missing, a pipe, empty) is a bad argument, as in zor.
     if (!zustandSetzen(a, s)) return 2;
+    // An experiment file (--versuch) will replace the state from the options here.
+    if (a.ziel == Z::Protokoll)
+        return kurvenOptionen(a, s, true) && kurvenOptionen(a, s, false) ? protokollSchreiben(a, s, quelle) : 2;
     if (a.ziel == Z::Buendel || a.ziel == Z::Bloecke) return buendelZeichnen(a, s);
     const bool fav = a.ziel == Z::FAV || a.ziel == Z::DruckFAV;
     if ((fav || a.ziel == Z::FKF || a.ziel == Z::DruckFKF) && !kurvenOptionen(a, s, fav)) return 2;
@@ -244,7 +283,7 @@ int dokumentMalen(const zor::Renderauftrag& a, const zor::Vorlagenquelle& quelle
     zor::Ergebnis e;
     if (a.ziel == Z::FAV || a.ziel == Z::FKF) {
         if (!kurvenVorbereiten(s, fav ? zor::DRUCK_FAV : zor::DRUCK_FKF)) return ZEICHNUNG_MISSLUNGEN;
-        e = kurvenMalen(fav, a.ausgabe, g, s, quelle);
+        e = kurvenMalen(fav, a.ausgabe, g, s, quelle, a.legende);
     } else if (a.ziel == Z::FF && zor::formatVon(a.ausgabe) == zor::Bildformat::Text) {
         QImage messen(1, 1, QImage::Format_RGB32);
         QPainter maler(&messen);

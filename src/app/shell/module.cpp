@@ -6,6 +6,7 @@
 #include "app/dialogs/optionen_modul.h"
 #include "app/documents/dokumente_modul.h"
 #include "app/documents/druck_modul.h"
+#include "app/documents/protokoll_modul.h"
 #include "app/help/hilfe_modul.h"
 #include "app/jobs/job_modul.h"
 #include "app/jobs/konvertieren_dialog.h"
@@ -26,6 +27,7 @@ const std::vector<const Modul*>& alleModule() {
         &GrafikModul::beschreibung(),
         &DokumenteModul::beschreibung(),
         &DruckModul::beschreibung(),
+        &ProtokollModul::beschreibung(),
         &ModellwahlModul::beschreibung(),
         &NetemModul::beschreibung(),
         &OptionenModul::beschreibung(),

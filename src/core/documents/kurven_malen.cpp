@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "core/documents/kurvenband.h"
 #include "core/documents/messcursor.h"
@@ -83,6 +85,26 @@ std::span<const STRUCT_PUNKT> favKurve(const ZorState& s, int satz) {
     return v.ptFAV;
 }
 
+std::span<const STRUCT_PUNKT> fkfKurve(const ZorState& s, int satz) { return satzSicht(s, satz).ptFKF; }
+
+// The band hints of a diagram and where they stand; the legend keeps clear of them.
+struct Hinweisblock {
+    std::vector<Bandhinweis> hinweise;
+    int ersteZeile;
+    bool vonUnten;
+};
+
+Hinweisblock hinweisblock(const ZorState& s, bool fav, int drucken) {
+    if (fav)
+        return {bandhinweise(s, true, favKurve(s, 0), favKurve(s, 1), static_cast<std::size_t>(s.FAV_defbereich),
+                             bandPruefpunkt(s.Modell.AB == 1), satzfarben(s, drucken)),
+                s.FAV.ordinate != 0 ? HINWEISE_OBEN : HINWEISE_UNTEN, s.FAV.ordinate == 0};
+    const bool linY = s.FKF.ordinate != 0;
+    return {bandhinweise(s, false, fkfKurve(s, 0), fkfKurve(s, 1), static_cast<std::size_t>(s.FKF_defbereich) + 1,
+                         bandPruefpunkt(false), satzfarben(s, drucken)),
+            linY ? HINWEISE_UNTER_DK : HINWEISE_UNTEN, !linY};
+}
+
 // The sets that paint draws: those with a model.
 Gezeichnet aktiveSaetze(const ZorState& s) { return {s.Modell.M1 != 0 ? 1 : 0, s.Modell.M2 != 0 ? 1 : 0}; }
 
@@ -140,10 +162,8 @@ Gezeichnet FAV_Paint(Canvas& dc, ZorState& s, const Vorlagenquelle& quelle, int 
         g.setzen(satz);
     }
     dc.beschneiden(std::nullopt);
-    HinweiseMalen(dc,
-                  bandhinweise(s, true, favKurve(s, 0), favKurve(s, 1), static_cast<std::size_t>(s.FAV_defbereich),
-                               bandPruefpunkt(s.Modell.AB == 1), satzfarben(s, drucken)),
-                  s.FAV.ordinate != 0 ? HINWEISE_OBEN : HINWEISE_UNTEN, s.FAV.ordinate == 0);
+    const Hinweisblock h = hinweisblock(s, true, drucken);
+    HinweiseMalen(dc, h.hinweise, h.ersteZeile, h.vonUnten);
     return g;
 }
 
@@ -152,7 +172,7 @@ Gezeichnet FKF_Paint(Canvas& dc, const ZorState& s, const Vorlagenquelle& quelle
     const int t = D < 61 ? 5 : 10;
     const float dekade = ersteDekade(s.FKF_wertneg);
     const Kurvenlage lage = fkfLage(s);
-    const auto kurve = [&](int satz) { return std::span<const STRUCT_PUNKT>(satzSicht(s, satz).ptFKF); };
+    const auto kurve = [&](int satz) { return fkfKurve(s, satz); };
     baenderMalen(dc, s, lage, D + 1, drucken, fkfBand, kurve);
     // The grid keeps the decade height also under a linear ordinate.
     Diagonal(dc, achsen(t * xn, 'n', s.FKF_ynorm_log, 'l', static_cast<float>(t), dekade));
@@ -181,12 +201,52 @@ Gezeichnet FKF_Paint(Canvas& dc, const ZorState& s, const Vorlagenquelle& quelle
     // On a linear ordinate the curves start at the top and would hide the markers.
     if (linY) dkMalen(dc, s, gruen);
     dc.beschneiden(std::nullopt);
-    HinweiseMalen(dc,
-                  bandhinweise(s, false, kurve(0), kurve(1), static_cast<std::size_t>(D) + 1, bandPruefpunkt(false),
-                               satzfarben(s, drucken)),
-                  linY ? HINWEISE_UNTER_DK : HINWEISE_UNTEN, !linY);
+    const Hinweisblock h = hinweisblock(s, false, drucken);
+    HinweiseMalen(dc, h.hinweise, h.ersteZeile, h.vonUnten);
     return g;
 }
+
+namespace {
+
+// How far below 5500 each set's duration label stands, and how far its "k" is lowered;
+// measured in the duration font, which the caller selected.
+struct DkLage {
+    int o[2] = {1700, 1700};
+    int tiefer = 0;
+};
+
+DkLage dkLage(Canvas& dc, const ZorState& s) {
+    const Satzsicht<const ZorState> v[2] = {satzSicht(s, 0), satzSicht(s, 1)};
+    DkLage l;
+    // Text has a minimum size on screen, so in a small window the two labels (each with its
+    // lowered "k") are kept a measured line apart rather than a fixed distance.
+    const int zeile = dc.textmass("D").hoehe;
+    l.tiefer = std::max(400, zeile / 3);
+    // Both stand below the cursor readout, which needs more rows in narrow windows.
+    const int mindestens = 5500 + dc.oberlaenge() - (Cursor_Unterkante(dc) - 300);
+    if (v[0].M != 0 && v[1].M != 0) {
+        const int kleiner = v[1].DK < v[0].DK ? 1 : 0;  // a tie puts set 1 higher
+        l.o[kleiner] = 500;
+        l.o[1 - kleiner] = std::max(1700, 500 + zeile + l.tiefer + zeile / 4);
+    }
+    const int absenken = std::max(0, mindestens - std::min(l.o[0], l.o[1]));
+    for (int& versatz : l.o) versatz += absenken;
+    return l;
+}
+
+// The lowest point the duration labels reach.
+int dkUnterkante(Canvas& dc, const ZorState& s) {
+    const Schrift vorher = dc.schrift();
+    dc.setzeSchrift({Schriftfamilie::Swiss, DK_SCHRIFTHOEHE});
+    const DkLage l = dkLage(dc, s);
+    int unten = YENDE;
+    for (int i = 0; i < 2; ++i)
+        if (modellVon(s, i) != 0) unten = std::min(unten, 5500 - l.tiefer - l.o[i] - dc.textmass("k").hoehe / 4);
+    dc.setzeSchrift(vorher);
+    return unten;
+}
+
+}  // namespace
 
 void DK_Beschriftung(Canvas& dc, const ZorState& s) {
     const Satzsicht<const ZorState> v[2] = {satzSicht(s, 0), satzSicht(s, 1)};
@@ -194,20 +254,9 @@ void DK_Beschriftung(Canvas& dc, const ZorState& s) {
     const Farbe textVorher = dc.textfarbe();
     dc.setzeSchrift({Schriftfamilie::Swiss, DK_SCHRIFTHOEHE});
     dc.setzeAusrichtung(Ausrichtung::Links);
-    // Text has a minimum size on screen, so in a small window the two labels (each with its
-    // lowered "k") are kept a measured line apart rather than a fixed distance.
-    const int zeile = dc.textmass("D").hoehe;
-    const int tiefer = std::max(400, zeile / 3);
-    // Both stand below the cursor readout, which needs more rows in narrow windows.
-    const int mindestens = 5500 + dc.oberlaenge() - (Cursor_Unterkante(dc) - 300);
-    int o[2] = {1700, 1700};
-    if (aktiv[0] && aktiv[1]) {
-        const int kleiner = v[1].DK < v[0].DK ? 1 : 0;  // a tie puts set 1 higher
-        o[kleiner] = 500;
-        o[1 - kleiner] = std::max(1700, 500 + zeile + tiefer + zeile / 4);
-    }
-    const int absenken = std::max(0, mindestens - std::min(o[0], o[1]));
-    for (int& versatz : o) versatz += absenken;
+    const DkLage lage = dkLage(dc, s);
+    const int tiefer = lage.tiefer;
+    const int* o = lage.o;
     for (int i = 0; i < 2; ++i) {
         if (!aktiv[i]) continue;
         const float DK = v[i].DK;
@@ -232,6 +281,133 @@ void DK_Beschriftung(Canvas& dc, const ZorState& s) {
     dc.setzeTextfarbe(textVorher);
     dc.setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});
     dc.setzeAusrichtung(Ausrichtung::Mitte);
+}
+
+namespace {
+
+// The legend's texts and geometry: font, padding, the colour sample's length, the
+// distance from the plot's frame.
+constexpr int LEGENDE_SCHRIFTHOEHE = 750, LEGENDE_RAND = 250, MUSTERLAENGE = 900, LEGENDE_ABSTAND = 200;
+constexpr int LEGENDE_RECHTS = XENDE - LEGENDE_ABSTAND;
+
+const char* modelltext(Modellart art) {
+    switch (art) {
+    case Modellart::BSC: return "BSC";
+    case Modellart::GE: return "Gilbert-Elliott";
+    case Modellart::MC: return "McCullough";
+    case Modellart::SW: return "Dreizustandsmodell";
+    case Modellart::Datei: return "Datei";
+    case Modellart::Inaktiv: break;
+    }
+    return "";
+}
+
+// 1000000 as "1.000.000", as German readers group digits.
+std::string gruppiert(std::uint64_t n) {
+    std::string z = std::to_string(n);
+    for (auto i = static_cast<std::ptrdiff_t>(z.size()) - 3; i > 0; i -= 3) z.insert(static_cast<std::size_t>(i), ".");
+    return z;
+}
+
+std::string dateiname(const std::string& pfad) {
+    const auto schraeg = pfad.find_last_of('/');
+    return schraeg == std::string::npos ? pfad : pfad.substr(schraeg + 1);
+}
+
+}  // namespace
+
+std::string legendenzeile(const ZorState& s, int satz) {
+    const Modellart art = modellart(modellVon(s, satz));
+    if (art == Modellart::Inaktiv) return {};
+    std::string z = format("Satz %d: %s", satz + 1, modelltext(art));
+    if (art == Modellart::Datei) return z + " " + dateiname(dateiVon(s, satz).szFileName);
+    if (simVon(s, satz) == 0) return z + ", Theorie";
+    return z + ", Simulation, N = " + gruppiert(durchlaeufe(s, satz));
+}
+
+std::string bildunterschrift(const ZorState& s, bool fav) {
+    std::string t = fav ? (s.Modell.AB == 1 ? "Fehlerabstandsverteilung p(a = k)" : "Fehlerabstandsverteilung P(a ≥ k)")
+                        : "Fehlerkorrelationsfunktion";
+    const bool band = (fav ? favBand(s, 0) : fkfBand(s, 0)) || (fav ? favBand(s, 1) : fkfBand(s, 1));
+    if (band) t += ", mit 95-%-Konfidenzband";
+    return t;
+}
+
+void LegendeMalen(Canvas& dc, const ZorState& s, bool fav, Legendenort ort, int drucken) {
+    if (ort == Legendenort::Keine) return;
+    std::vector<std::pair<int, std::string>> zeilen;
+    for (int satz = 0; satz < 2; ++satz)
+        if (std::string z = legendenzeile(s, satz); !z.empty()) zeilen.emplace_back(satz, std::move(z));
+    const std::string titel = bildunterschrift(s, fav);
+
+    const Stift stiftVorher = dc.stift();
+    const Schrift schriftVorher = dc.schrift();
+    const Farbe textVorher = dc.textfarbe(), pinselVorher = dc.pinsel();
+    const Ausrichtung ausrichtungVorher = dc.ausrichtung();
+    const std::optional<Farbe> grundVorher = dc.texthintergrund();
+    dc.setzeSchrift({Schriftfamilie::Swiss, LEGENDE_SCHRIFTHOEHE});
+    dc.setzeAusrichtung(Ausrichtung::Links);
+    dc.setzeTexthintergrund(std::nullopt);
+
+    // Text has a minimum size on screen, so rows and widths are measured; on a page whose
+    // x scale is smaller than its y scale the font shrinks until the box fits the plot.
+    const int platz = LEGENDE_RECHTS - (X0 + GROESSE) - 2 * LEGENDE_RAND;
+    const int einzug = MUSTERLAENGE + LEGENDE_RAND;
+    const auto breiteMessen = [&] {
+        int b = dc.textmass(titel).breite;
+        for (const auto& [satz, z] : zeilen) b = std::max(b, einzug + dc.textmass(z).breite);
+        return b;
+    };
+    int breite = breiteMessen();
+    for (int versuch = 0; versuch < 3 && breite > platz; ++versuch) {
+        const int h = dc.schrift().hoehe;
+        dc.setzeSchrift(
+            {Schriftfamilie::Swiss, std::max(100, static_cast<int>(static_cast<long long>(h) * platz / breite))});
+        breite = breiteMessen();
+    }
+    const int zeile = std::max(dc.schrift().hoehe * 5 / 4, dc.textmass("Ag").hoehe * 6 / 5);
+    const int hoehe = zeile * static_cast<int>(zeilen.size() + 1) + 2 * LEGENDE_RAND;
+    const int links = std::max(X0 + GROESSE, LEGENDE_RECHTS - breite - 2 * LEGENDE_RAND);
+
+    // Below or above the band hints when they share the corner.
+    const Hinweisblock h = hinweisblock(s, fav, drucken);
+    const int n = static_cast<int>(h.hinweise.size());
+    int oben = 0;
+    if (ort == Legendenort::ObenRechts) {
+        oben = YENDE - LEGENDE_ABSTAND;
+        if (n > 0 && !h.vonUnten) oben = std::min(oben, h.ersteZeile - (n - 1) * 800 - 700);
+        // The correlation-duration labels start at the top of the plot.
+        if (!fav) oben = std::min(oben, dkUnterkante(dc, s) - LEGENDE_ABSTAND);
+    } else {
+        int unten = Y0 + LEGENDE_ABSTAND + 600;  // clear of the abscissa's "k"
+        if (n > 0 && h.vonUnten) unten = std::max(unten, h.ersteZeile + (n - 1) * 800 + 900);
+        oben = unten + hoehe;
+    }
+
+    dc.setzeStift({0, SCHWARZ});
+    dc.setzePinsel(WEISS);
+    dc.rechteck({links, oben, LEGENDE_RECHTS, oben - hoehe});
+    const int x = links + LEGENDE_RAND;
+    int y = oben - LEGENDE_RAND - dc.oberlaenge();
+    dc.setzeTextfarbe(SCHWARZ);
+    dc.text({x, y}, titel);
+    const auto farben = satzfarben(s, drucken);
+    for (const auto& [satz, z] : zeilen) {
+        y -= zeile;
+        const Farbe f = farben[static_cast<std::size_t>(satz)];
+        dc.setzeStift({70, f});
+        const int mitte = y + dc.oberlaenge() / 3;
+        dc.linie({x, mitte}, {x + MUSTERLAENGE - LEGENDE_RAND, mitte});
+        dc.setzeTextfarbe(f);
+        dc.text({x + einzug, y}, z);
+    }
+
+    dc.setzeStift(stiftVorher);
+    dc.setzeSchrift(schriftVorher);
+    dc.setzeTextfarbe(textVorher);
+    dc.setzePinsel(pinselVorher);
+    dc.setzeAusrichtung(ausrichtungVorher);
+    dc.setzeTexthintergrund(grundVorher);
 }
 
 }  // namespace zor
