@@ -9,7 +9,7 @@ class VersuchCli : public ZorCliTest {
 protected:
     // Set 1 a simulated GE model, set 2 the three-state model as a formula.
     std::string versuch() {
-        const std::string datei = pfad("lab.zorversuch");
+        std::string datei = pfad("lab.zorversuch");
         schreiben(datei,
                   "zorversuch=1\n[satz1]\nmodell=ge\nge.startwert=4321\nge.n=20000\nge.pgb=0.2\nge.pbg=0.02\n"
                   "ge.good=0.001\nge.bad=0.3\n[satz2]\nmodell=sw\nsimulation=0\nsw.pz1=0.5\nsw.pz2=0.25\n"

@@ -312,7 +312,9 @@ VersuchGelesen versuchLesen(std::string_view text) {
             return abgelehnt(format(TEXT_VERSUCH_ZEILE, zeile, std::string(z).c_str()));
         const std::string schluessel(z.substr(0, gleich));
         const std::string wert(z.substr(gleich + 1));
-        const std::string name = abschnitt.empty() ? schluessel : abschnitt + "." + schluessel;
+        std::string name = abschnitt;
+        if (!name.empty()) name += ".";
+        name += schluessel;
         if (eintraege.count(name)) return abgelehnt(format(TEXT_VERSUCH_DOPPELT, zeile, name.c_str()));
         eintraege[name] = {wert, zeile, false};
     }
