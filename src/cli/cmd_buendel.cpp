@@ -80,11 +80,11 @@ Ausfuehrung buendelEinrichten(CLI::App& sub) {
         for (std::size_t k = 0; k < werte.size(); ++k) punkteAus.push_back({static_cast<double>(k + 1), werte[k]});
         const auto& m = s.mittel[g];
         kurveAusgeben(punkteAus, {o->json, o->csvDe},
-                       {{"buendel", std::to_string(s.buendel())},
-                        {"bits", std::to_string(s.bits)},
-                        {"mittelwert", kurvenzahl(m.wert)},
-                        {"halbbreite", m.halbbreite ? kurvenzahl(*m.halbbreite) : "null"}},
-                       b.ms, b.meldungen);
+                      {{"buendel", std::to_string(s.buendel())},
+                       {"bits", std::to_string(s.bits)},
+                       {"mittelwert", kurvenzahl(m.wert)},
+                       {"halbbreite", m.halbbreite ? kurvenzahl(*m.halbbreite) : "null"}},
+                      b.ms, b.meldungen);
         return ERFOLG;
     };
 }

@@ -46,7 +46,8 @@ Ausfuehrung favEinrichten(CLI::App& sub) {
         const zor::Konfidenz& k = e.konfidenz;
         std::vector<std::pair<std::string, std::string>> weitere;
         if (o->band) weitere.emplace_back("hinweis", bandHinweis(k, e.kurve, zor::bandPruefpunkt(o->ak)));
-        kurveAusgeben(e.kurve, {o->json, o->csvDe}, weitere, e.ms, {}, {o->band, k ? (o->ak ? &k.punktband : &k.band) : nullptr});
+        kurveAusgeben(e.kurve, {o->json, o->csvDe}, weitere, e.ms, {},
+                      {o->band, k ? (o->ak ? &k.punktband : &k.band) : nullptr});
         return ERFOLG;
     };
 }

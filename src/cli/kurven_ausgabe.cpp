@@ -9,7 +9,8 @@
 namespace zorcli {
 
 void csvDeHinzufuegen(CLI::App& sub, bool& deutsch) {
-    sub.add_flag("--csv-de", deutsch, "CSV für deutsche Tabellenkalkulation: Kopfzeile, \";\" als Trenner, Dezimalkomma")
+    sub.add_flag("--csv-de", deutsch,
+                 "CSV für deutsche Tabellenkalkulation: Kopfzeile, \";\" als Trenner, Dezimalkomma")
         ->excludes("--json");
 }
 
@@ -36,8 +37,9 @@ std::string bandfeld(std::span<const zor::STRUCT_PUNKT> punkte, const zor::Kurve
 // One writer for float curves (with their band) and double curves (without one): each
 // prints its numbers at its own precision.
 template <class Punkt>
-void ausgeben(std::span<const Punkt> punkte, Ausgabeform form, const std::vector<std::pair<std::string, std::string>>& weitere,
-              std::uint32_t ms, const std::vector<zor::Meldung>& warnungen, Bandspalten band) {
+void ausgeben(std::span<const Punkt> punkte, Ausgabeform form,
+              const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
+              const std::vector<zor::Meldung>& warnungen, Bandspalten band) {
     constexpr bool mitBand = std::is_same_v<Punkt, zor::STRUCT_PUNKT>;
     if (!form.json) {
         std::string csv;

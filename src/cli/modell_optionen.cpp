@@ -1,12 +1,12 @@
 #include "modell_optionen.h"
 
+#include "core/io/dateityp.h"
 #include "core/models/eingaberegeln.h"
 #include "core/models/netem.h"
 #include "core/models/parametereingabe.h"
-#include "core/io/dateityp.h"
+#include "core/models/vorgaben.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "core/util/systemfehler.h"
-#include "core/models/vorgaben.h"
 #include "core/versuch/versuch.h"
 
 #include <algorithm>
@@ -239,7 +239,10 @@ Satzwahl satzAusOptionen(const ModellOptionen& o, int satz, bool theorie, bool k
     if (o.versuch) wahl.ablehnung = versuchsSatz(o, gewaehlt, art, p);
     if (wahl.ablehnung) return wahl;
     const bool formel = theorie || (kurve && o.versuch && p.sim == 0);
-    const std::string modell = o.netem ? "netem" : !o.preset.empty() ? o.preset : !o.model.empty() ? o.model : "des Versuchs";
+    const std::string modell = o.netem             ? "netem"
+                               : !o.preset.empty() ? o.preset
+                               : !o.model.empty()  ? o.model
+                                                   : "des Versuchs";
     wahl.ablehnung = parameterSetzen(o, modell, p);
     if (!wahl.ablehnung && o.netem)
         netemEintragen(*netemLesen(*o.netem).modell, p);

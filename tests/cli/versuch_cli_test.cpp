@@ -20,8 +20,8 @@ protected:
 
 TEST_F(VersuchCli, FuelltDieModelloptionenUndLaesstSichUeberschreiben) {
     const std::string v = versuch();
-    const std::vector<std::string> ge = {"--model", "ge", "--seed", "4321", "--n", "20000", "--pgb", "0.2",
-                                         "--pbg", "0.02", "--good", "0.001", "--bad", "0.3"};
+    const std::vector<std::string> ge = {"--model", "ge",    "--seed", "4321",   "--n",   "20000", "--pgb",
+                                         "0.2",     "--pbg", "0.02",   "--good", "0.001", "--bad", "0.3"};
     auto mit = [](std::vector<std::string> a, const std::vector<std::string>& mehr) {
         a.insert(a.end(), mehr.begin(), mehr.end());
         return a;

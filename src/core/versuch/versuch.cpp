@@ -23,8 +23,9 @@ struct Modellname {
     const char* name;
     Modellart art;
 };
-constexpr Modellname MODELLE[] = {{"inaktiv", Modellart::Inaktiv}, {"bsc", Modellart::BSC}, {"ge", Modellart::GE},
-                                  {"mc", Modellart::MC},           {"sw", Modellart::SW},   {"datei", Modellart::Datei}};
+constexpr Modellname MODELLE[] = {{"inaktiv", Modellart::Inaktiv}, {"bsc", Modellart::BSC},
+                                  {"ge", Modellart::GE},           {"mc", Modellart::MC},
+                                  {"sw", Modellart::SW},           {"datei", Modellart::Datei}};
 
 const char* modellName(Modellart art) {
     for (const auto& m : MODELLE)
@@ -105,21 +106,29 @@ auto werteVon(const V& v, Modellart art) {
 template <class O>
 struct Optionsfeld {
     const char* schluessel;
-    int O::*flag;                          // a 0/1 choice, or
+    int O::*flag;                         // a 0/1 choice, or
     std::string Skalierungstexte::*text;  // an axis entry
 };
 const Optionsfeld<FavOptionen> FAV_FELDER[] = {
-    {"cursor", &FavOptionen::cursor, nullptr},   {"uhr", &FavOptionen::uhr, nullptr},
-    {"ordinate", &FavOptionen::ordinate, nullptr}, {"linear", &FavOptionen::abszisse, nullptr},
-    {"ak", &FavOptionen::AB, nullptr},           {"band", &FavOptionen::band, nullptr},
-    {"punkte", nullptr, &Skalierungstexte::abszisse}, {"dekade_unten", nullptr, &Skalierungstexte::a1},
+    {"cursor", &FavOptionen::cursor, nullptr},
+    {"uhr", &FavOptionen::uhr, nullptr},
+    {"ordinate", &FavOptionen::ordinate, nullptr},
+    {"linear", &FavOptionen::abszisse, nullptr},
+    {"ak", &FavOptionen::AB, nullptr},
+    {"band", &FavOptionen::band, nullptr},
+    {"punkte", nullptr, &Skalierungstexte::abszisse},
+    {"dekade_unten", nullptr, &Skalierungstexte::a1},
     {"dekade_oben", nullptr, &Skalierungstexte::a2},
 };
 const Optionsfeld<FkfOptionen> FKF_FELDER[] = {
-    {"cursor", &FkfOptionen::cursor, nullptr},   {"uhr", &FkfOptionen::uhr, nullptr},
-    {"ordinate", &FkfOptionen::ordinate, nullptr}, {"erneuernd", &FkfOptionen::erneuernd, nullptr},
-    {"band", &FkfOptionen::band, nullptr},       {"punkte", nullptr, &Skalierungstexte::abszisse},
-    {"dekade_unten", nullptr, &Skalierungstexte::a1}, {"dekade_oben", nullptr, &Skalierungstexte::a2},
+    {"cursor", &FkfOptionen::cursor, nullptr},
+    {"uhr", &FkfOptionen::uhr, nullptr},
+    {"ordinate", &FkfOptionen::ordinate, nullptr},
+    {"erneuernd", &FkfOptionen::erneuernd, nullptr},
+    {"band", &FkfOptionen::band, nullptr},
+    {"punkte", nullptr, &Skalierungstexte::abszisse},
+    {"dekade_unten", nullptr, &Skalierungstexte::a1},
+    {"dekade_oben", nullptr, &Skalierungstexte::a2},
 };
 
 std::string flagText(int v) { return v != 0 ? "1" : "0"; }
@@ -200,7 +209,8 @@ void satzLesen(Leser& l, ZorState& s, int satz) {
                 if (!bits) return l.abweisen(*e, name);
                 continue;
             }
-            const auto wert = p.regel == Regel::Startwert ? startwertEingabe(e->wert) : wahrscheinlichkeitEingabe(e->wert);
+            const auto wert =
+                p.regel == Regel::Startwert ? startwertEingabe(e->wert) : wahrscheinlichkeitEingabe(e->wert);
             if (!wert) return l.abweisen(*e, name);
             w[i] = *wert;
         }
@@ -246,9 +256,7 @@ bool istName(std::string_view s) {
     });
 }
 
-VersuchGelesen abgelehnt(const std::string& text) {
-    return {Ergebnis::Fehler(text, TITEL_VERSUCH, Symbol::Stopp), {}};
-}
+VersuchGelesen abgelehnt(const std::string& text) { return {Ergebnis::Fehler(text, TITEL_VERSUCH, Symbol::Stopp), {}}; }
 
 }  // namespace
 
@@ -263,9 +271,8 @@ std::string versuchSchreiben(const ZorState& s, std::string_view dokumente) {
             t += std::string(sch.schluessel) + "=" + flagText(sch.feld(satzSicht(kopie, satz))) + "\n";
         for (const Parameter& p : PARAMETER) {
             const auto w = werteVon(v, p.art);
-            const std::string wert = p.regel == Regel::Bits
-                                         ? std::to_string(durchlaeufe(s, p.art, satz))
-                                         : kurvenzahl(w[static_cast<std::size_t>(p.index)]);
+            const std::string wert = p.regel == Regel::Bits ? std::to_string(durchlaeufe(s, p.art, satz))
+                                                            : kurvenzahl(w[static_cast<std::size_t>(p.index)]);
             t += std::string(modellName(p.art)) + "." + p.schluessel + "=" + wert + "\n";
         }
         if (art == Modellart::Datei) t += "datei=" + v.Datei.szFileName + "\n";
@@ -294,7 +301,7 @@ VersuchGelesen versuchLesen(std::string_view text) {
             // The first entry says what the file is; anything else is not an experiment.
             constexpr std::string_view KOPF = "zorversuch=";
             const auto n = z.starts_with(KOPF) && fehler(z.substr(KOPF.size())) == 0 ? ganzeZahl(z.substr(KOPF.size()))
-                                                                                   : std::nullopt;
+                                                                                     : std::nullopt;
             if (!n || *n < 1) return abgelehnt(TEXT_VERSUCH_KEINER);
             kopf = true;
             format_ = static_cast<int>(std::min<std::uint64_t>(*n, 1000000));
@@ -332,10 +339,12 @@ VersuchGelesen versuchLesen(std::string_view text) {
     optionenLesen(l, "fav", fav, FAV_FELDER);
     optionenLesen(l, "fkf", fkf, FKF_FELDER);
     if (l.fehler) return abgelehnt(*l.fehler);
-    for (const auto& [name, f] : {std::pair{"FAV", favOptionenAnwenden(s, fav)}, std::pair{"FKF", fkfOptionenAnwenden(s, fkf)}})
+    for (const auto& [name, f] :
+         {std::pair{"FAV", favOptionenAnwenden(s, fav)}, std::pair{"FKF", fkfOptionenAnwenden(s, fkf)}})
         if (f != Optionsfehler::Keiner)
-            return abgelehnt(format(TEXT_VERSUCH_OPTIONEN, name,
-                                    f == Optionsfehler::Abszisse ? TEXT_FEHLEINGABE_ABSZISSE : TEXT_FEHLEINGABE_ORDINATE));
+            return abgelehnt(
+                format(TEXT_VERSUCH_OPTIONEN, name,
+                       f == Optionsfehler::Abszisse ? TEXT_FEHLEINGABE_ABSZISSE : TEXT_FEHLEINGABE_ORDINATE));
     if (const Eintrag* e = l.hole("dokumente.offen")) {
         std::string gesehen;
         for (char c : e->wert) {
@@ -351,7 +360,8 @@ VersuchGelesen versuchLesen(std::string_view text) {
     for (const auto& [name, e] : eintraege)
         if (!e.benutzt) unbekannt.emplace_back(e.zeile, name);
     std::sort(unbekannt.begin(), unbekannt.end());
-    for (const auto& [z, name] : unbekannt) g.versuch.hinweise.push_back(format(TEXT_VERSUCH_UNBEKANNT, z, name.c_str()));
+    for (const auto& [z, name] : unbekannt)
+        g.versuch.hinweise.push_back(format(TEXT_VERSUCH_UNBEKANNT, z, name.c_str()));
     return g;
 }
 
@@ -380,9 +390,10 @@ VersuchGelesen versuchLaden(const std::string& pfad) {
         const std::string name = quelle.lexically_normal().string();
         const Quellpruefung q = dateiquellePruefen(name);
         if (!q) {
-            const std::string grund = q.grund == Quellpruefung::Grund::Name   ? TEXT_KEIN_GUELTIGER_DATEINAME
-                                      : q.grund == Quellpruefung::Grund::Leer ? TEXT_LAENGE_NULL
-                                                                              : mitGrund(TEXT_NICHT_GELESEN, q.fehlernummer);
+            const std::string grund = q.grund == Quellpruefung::Grund::Name ? TEXT_KEIN_GUELTIGER_DATEINAME
+                                      : q.grund == Quellpruefung::Grund::Leer
+                                          ? TEXT_LAENGE_NULL
+                                          : mitGrund(TEXT_NICHT_GELESEN, q.fehlernummer);
             return abgelehnt(format(TEXT_VERSUCH_QUELLE, satz + 1, name.c_str(), grund.c_str()));
         }
         v.Datei = q.datei;
@@ -393,12 +404,13 @@ VersuchGelesen versuchLaden(const std::string& pfad) {
 
 Ergebnis versuchSpeichern(const std::string& pfad, const ZorState& s, std::string_view dokumente,
                           const std::vector<std::string>& eingaben) {
-    if (const auto nein = ausgabeVerweigert(pfad, eingaben)) return Ergebnis::Fehler(*nein, TITEL_VERSUCH, Symbol::Stopp);
+    if (const auto nein = ausgabeVerweigert(pfad, eingaben))
+        return Ergebnis::Fehler(*nein, TITEL_VERSUCH, Symbol::Stopp);
     const std::string text = versuchSchreiben(s, dokumente);
     Ausgabedatei a(pfad, eingaben);
     if (a.ok() && a.schreiben(text.data(), text.size()) && a.abschliessen()) return Ergebnis::Erfolg();
-    return Ergebnis::Fehler(mitGrund(format(TEXT_VERSUCH_NICHT_GESCHRIEBEN, pfad.c_str()), a.fehlernummer()), TITEL_VERSUCH,
-                            Symbol::Stopp);
+    return Ergebnis::Fehler(mitGrund(format(TEXT_VERSUCH_NICHT_GESCHRIEBEN, pfad.c_str()), a.fehlernummer()),
+                            TITEL_VERSUCH, Symbol::Stopp);
 }
 
 void versuchUebernehmen(ZorState& ziel, const ZorState& quelle) {
