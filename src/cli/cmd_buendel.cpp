@@ -46,7 +46,7 @@ Ausfuehrung buendelEinrichten(CLI::App& sub) {
     struct Optionen {
         ModellOptionen modell;
         std::string schutz = "10", punkte = "100", groesse = "length";
-        bool pk = false, json = false;
+        bool pk = false, json = false, csvDe = false;
     };
     auto o = std::make_shared<Optionen>();
     modellOptionenHinzufuegen(sub, o->modell);
@@ -55,6 +55,7 @@ Ausfuehrung buendelEinrichten(CLI::App& sub) {
     sub.add_option("--quantity", o->groesse, "length (Bündellänge), weight (Fehler je Bündel) oder gap (Abstand zwischen Bündeln)");
     sub.add_flag("--pk", o->pk, "Wahrscheinlichkeiten p(X=k) statt P(X>=k)");
     sub.add_flag("--json", o->json, "Ausgabe als JSON-Objekt");
+    csvDeHinzufuegen(sub, o->csvDe);
 
     return [o]() {
         std::uint64_t schutz = 0, punkte = 0;
@@ -78,12 +79,12 @@ Ausfuehrung buendelEinrichten(CLI::App& sub) {
         std::vector<Wertepaar> punkteAus;
         for (std::size_t k = 0; k < werte.size(); ++k) punkteAus.push_back({static_cast<double>(k + 1), werte[k]});
         const auto& m = s.mittel[g];
-        kurveAusgeben(punkteAus, o->json,
-                       {{"buendel", std::to_string(s.buendel())},
-                        {"bits", std::to_string(s.bits)},
-                        {"mittelwert", kurvenzahl(m.wert)},
-                        {"halbbreite", m.halbbreite ? kurvenzahl(*m.halbbreite) : "null"}},
-                       b.ms, b.meldungen);
+        kurveAusgeben(punkteAus, {o->json, o->csvDe},
+                      {{"buendel", std::to_string(s.buendel())},
+                       {"bits", std::to_string(s.bits)},
+                       {"mittelwert", kurvenzahl(m.wert)},
+                       {"halbbreite", m.halbbreite ? kurvenzahl(*m.halbbreite) : "null"}},
+                      b.ms, b.meldungen);
         return ERFOLG;
     };
 }
@@ -93,7 +94,7 @@ Ausfuehrung bloeckeEinrichten(CLI::App& sub) {
         ModellOptionen modell;
         std::string n = "63", M = "10", tiefe = "1", nMax = "1023", punkte = "50";
         std::optional<std::string> t;
-        bool theorie = false, json = false;
+        bool theorie = false, json = false, csvDe = false;
     };
     auto o = std::make_shared<Optionen>();
     modellOptionenHinzufuegen(sub, o->modell);
@@ -107,6 +108,7 @@ Ausfuehrung bloeckeEinrichten(CLI::App& sub) {
                    "Verschachtelungstiefe d: d Blöcke zeilenweise geschrieben, spaltenweise gesendet (Vorgabe 1 = ohne)");
     sub.add_flag("--theory", o->theorie, "exakt aus dem Modell statt gezählt aus der Simulation");
     sub.add_flag("--json", o->json, "Ausgabe als JSON-Objekt");
+    csvDeHinzufuegen(sub, o->csvDe);
 
     return [o]() {
         std::uint64_t n = 0, M = 0, t = 0, tiefe = 0, nMax = 0, punkte = 0;
@@ -145,7 +147,7 @@ Ausfuehrung bloeckeEinrichten(CLI::App& sub) {
         }
         if (!exakt) weitere.push_back({"bloecke", std::to_string(kurven->bloecke)});
         weitere.push_back({"tiefe", std::to_string(tiefe)});
-        kurveAusgeben(punkteAus, o->json, weitere, b.ms, b.meldungen);
+        kurveAusgeben(punkteAus, {o->json, o->csvDe}, weitere, b.ms, b.meldungen);
         return ERFOLG;
     };
 }

@@ -17,7 +17,7 @@ namespace zorcli {
 Ausfuehrung favEinrichten(CLI::App& sub) {
     struct Optionen {
         ModellOptionen modell;
-        bool theorie = false, ak = false, band = false, json = false;
+        bool theorie = false, ak = false, band = false, json = false, csvDe = false;
         std::string punkte = "50";
     };
     auto o = std::make_shared<Optionen>();
@@ -27,11 +27,12 @@ Ausfuehrung favEinrichten(CLI::App& sub) {
     sub.add_flag("--ak", o->ak, "Wahrscheinlichkeiten p(a=k) statt P(a>=k)");
     sub.add_flag("--band", o->band, "95-%-Konfidenzband: Spalten lower,upper (JSON: Felder lower, upper)");
     sub.add_flag("--json", o->json, "Ausgabe als JSON-Objekt");
+    csvDeHinzufuegen(sub, o->csvDe);
 
     return [o]() {
         const auto d = abszisseLesen(o->punkte);
         if (!d) return FALSCHE_EINGABE;
-        const auto wahl = satzAusOptionen(o->modell, 0, o->theorie);
+        const auto wahl = satzAusOptionen(o->modell, 0, o->theorie, true);
         if (wahl.ablehnung) return ablehnen(*wahl.ablehnung);
         if (o->band && !gezaehlt(wahl.satz)) return ablehnen({zor::TEXT_BAND_NUR_GEZAEHLT});
         TerminalFortschritt fortschritt;
@@ -45,7 +46,8 @@ Ausfuehrung favEinrichten(CLI::App& sub) {
         const zor::Konfidenz& k = e.konfidenz;
         std::vector<std::pair<std::string, std::string>> weitere;
         if (o->band) weitere.emplace_back("hinweis", bandHinweis(k, e.kurve, zor::bandPruefpunkt(o->ak)));
-        kurveAusgeben(e.kurve, o->json, weitere, e.ms, {}, {o->band, k ? (o->ak ? &k.punktband : &k.band) : nullptr});
+        kurveAusgeben(e.kurve, {o->json, o->csvDe}, weitere, e.ms, {},
+                      {o->band, k ? (o->ak ? &k.punktband : &k.band) : nullptr});
         return ERFOLG;
     };
 }

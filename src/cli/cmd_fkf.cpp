@@ -16,7 +16,7 @@ namespace zorcli {
 Ausfuehrung fkfEinrichten(CLI::App& sub) {
     struct Optionen {
         ModellOptionen modell;
-        bool theorie = false, band = false, json = false;
+        bool theorie = false, band = false, json = false, csvDe = false;
         std::string lags = "50";
         std::string methode = "general";
     };
@@ -28,6 +28,7 @@ Ausfuehrung fkfEinrichten(CLI::App& sub) {
     sub.add_flag("--band", o->band,
                  "95-%-Konfidenzband: Spalten lower,upper (JSON: Felder lower, upper und das Intervall der Korrelationsdauer)");
     sub.add_flag("--json", o->json, "Ausgabe als JSON-Objekt");
+    csvDeHinzufuegen(sub, o->csvDe);
 
     return [o]() {
         const auto D = abszisseLesen(o->lags);
@@ -36,7 +37,7 @@ Ausfuehrung fkfEinrichten(CLI::App& sub) {
             std::cerr << "Unbekannte Berechnungsmethode: " << o->methode << " (general oder renewal)\n";
             return FALSCHE_EINGABE;
         }
-        const auto wahl = satzAusOptionen(o->modell, 0, o->theorie);
+        const auto wahl = satzAusOptionen(o->modell, 0, o->theorie, true);
         if (wahl.ablehnung) return ablehnen(*wahl.ablehnung);
         if (o->band && !gezaehlt(wahl.satz)) return ablehnen({zor::TEXT_BAND_NUR_GEZAEHLT});
         TerminalFortschritt fortschritt;
@@ -54,7 +55,7 @@ Ausfuehrung fkfEinrichten(CLI::App& sub) {
                                  k ? jsonFeld({jsonZahl(k.dauerUnten), jsonZahl(k.dauerOben)}) : "null");
             weitere.emplace_back("hinweis", bandHinweis(k, e.kurve, zor::bandPruefpunkt(false)));
         }
-        kurveAusgeben(e.kurve, o->json, weitere, e.ms, e.meldungen, {o->band, k ? &k.band : nullptr});
+        kurveAusgeben(e.kurve, {o->json, o->csvDe}, weitere, e.ms, e.meldungen, {o->band, k ? &k.band : nullptr});
         return ERFOLG;
     };
 }

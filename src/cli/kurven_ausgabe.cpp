@@ -8,6 +8,12 @@
 
 namespace zorcli {
 
+void csvDeHinzufuegen(CLI::App& sub, bool& deutsch) {
+    sub.add_flag("--csv-de", deutsch,
+                 "CSV für deutsche Tabellenkalkulation: Kopfzeile, \";\" als Trenner, Dezimalkomma")
+        ->excludes("--json");
+}
+
 std::string jsonTextOderNull(const std::string& text) { return text.empty() ? "null" : jsonText(text); }
 
 bool gezaehlt(const zor::Satzparameter& p) { return p.sim != 0 || p.art == zor::Modellart::Datei; }
@@ -31,22 +37,28 @@ std::string bandfeld(std::span<const zor::STRUCT_PUNKT> punkte, const zor::Kurve
 // One writer for float curves (with their band) and double curves (without one): each
 // prints its numbers at its own precision.
 template <class Punkt>
-void ausgeben(std::span<const Punkt> punkte, bool json, const std::vector<std::pair<std::string, std::string>>& weitere,
-              std::uint32_t ms, const std::vector<zor::Meldung>& warnungen, Bandspalten band) {
+void ausgeben(std::span<const Punkt> punkte, Ausgabeform form,
+              const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
+              const std::vector<zor::Meldung>& warnungen, Bandspalten band) {
     constexpr bool mitBand = std::is_same_v<Punkt, zor::STRUCT_PUNKT>;
-    if (!json) {
+    if (!form.json) {
+        std::string csv;
         for (std::size_t i = 0; i < punkte.size(); ++i) {
             const auto& p = punkte[i];
-            std::cout << kurvenzahl(p.x) << ',' << kurvenzahl(p.y);
+            csv += kurvenzahl(p.x) + ',' + kurvenzahl(p.y);
             if constexpr (mitBand) {
                 if (band.an && band.band)
-                    std::cout << ',' << kurvenzahl(band.band->unten(i, p.y)) << ','
-                              << kurvenzahl(band.band->oben(i, p.y));
+                    csv += ',' + kurvenzahl(band.band->unten(i, p.y)) + ',' + kurvenzahl(band.band->oben(i, p.y));
                 else if (band.an)
-                    std::cout << ",,";
+                    csv += ",,";
             }
-            std::cout << '\n';
+            csv += '\n';
         }
+        // The spreadsheet form is the same text translated, so both carry the same numbers.
+        if (form.deutsch)
+            std::cout << form.spalten << (band.an ? ";unten;oben" : "") << '\n' << zor::csvDeutsch(csv);
+        else
+            std::cout << csv;
         return;
     }
     std::string warnung;
@@ -69,16 +81,16 @@ void ausgeben(std::span<const Punkt> punkte, bool json, const std::vector<std::p
 
 }  // namespace
 
-void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
+void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, Ausgabeform form,
                    const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
                    const std::vector<zor::Meldung>& warnungen, Bandspalten band) {
-    ausgeben(punkte, json, weitere, ms, warnungen, band);
+    ausgeben(punkte, form, weitere, ms, warnungen, band);
 }
 
-void kurveAusgeben(std::span<const Wertepaar> punkte, bool json,
+void kurveAusgeben(std::span<const Wertepaar> punkte, Ausgabeform form,
                    const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
                    const std::vector<zor::Meldung>& warnungen) {
-    ausgeben(punkte, json, weitere, ms, warnungen, {});
+    ausgeben(punkte, form, weitere, ms, warnungen, {});
 }
 
 bool meldungenAusgeben(const zor::Satzkurve& kurve) {

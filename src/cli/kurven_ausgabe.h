@@ -7,6 +7,8 @@
 #include "core/util/format.h"
 #include "json_ausgabe.h"
 
+#include <CLI/CLI.hpp>
+
 #include <optional>
 #include <span>
 #include <string>
@@ -26,10 +28,21 @@ struct Bandspalten {
     const zor::Kurvenband* band = nullptr;
 };
 
+// How a curve is printed: CSV lines "x,y", with --csv-de a heading line and then
+// "x;y" with the decimal comma (`spalten` names the columns), or with --json one object.
+struct Ausgabeform {
+    bool json = false;
+    bool deutsch = false;
+    const char* spalten = "k;Wert";
+};
+
+// Adds --csv-de to a subcommand that prints a curve.
+void csvDeHinzufuegen(CLI::App& sub, bool& deutsch);
+
 // Prints the curve as CSV, or with --json as an object with "points", the band's arrays,
 // the given further members (name, JSON value, e.g. a kurvenzahl), "ms" and "warnung"
 // (null without warnings).
-void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, bool json,
+void kurveAusgeben(std::span<const zor::STRUCT_PUNKT> punkte, Ausgabeform form,
                    const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
                    const std::vector<zor::Meldung>& warnungen, Bandspalten band = {});
 
@@ -47,7 +60,7 @@ std::string bandHinweis(const zor::Konfidenz& k, std::span<const zor::STRUCT_PUN
 struct Wertepaar {
     double x, y;
 };
-void kurveAusgeben(std::span<const Wertepaar> punkte, bool json,
+void kurveAusgeben(std::span<const Wertepaar> punkte, Ausgabeform form,
                    const std::vector<std::pair<std::string, std::string>>& weitere, std::uint32_t ms,
                    const std::vector<zor::Meldung>& warnungen);
 

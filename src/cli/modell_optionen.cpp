@@ -1,12 +1,13 @@
 #include "modell_optionen.h"
 
+#include "core/io/dateityp.h"
 #include "core/models/eingaberegeln.h"
 #include "core/models/netem.h"
 #include "core/models/parametereingabe.h"
-#include "core/io/dateityp.h"
+#include "core/models/vorgaben.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "core/util/systemfehler.h"
-#include "core/models/vorgaben.h"
+#include "core/versuch/versuch.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -156,7 +157,7 @@ std::string gemeinsamText(Modellart art, const ParameterPruefung& p) {
 // The options over the start values already in p.
 std::optional<Ablehnung> parameterSetzen(const ModellOptionen& o, const std::string& modell, Satzparameter& p) {
     const Modellart art = p.art;
-    if (art == Modellart::BSC) p.BSC_simfabs = o.gaps ? 1 : 0;
+    if (art == Modellart::BSC && (o.gaps || !o.versuch)) p.BSC_simfabs = o.gaps ? 1 : 0;
     if (auto a = felderSetzen(o, art, modell, art == Modellart::Datei ? nullptr : p.Wert.data())) return a;
     ModellWerte& w = p.Wert;
     switch (art) {
@@ -167,7 +168,9 @@ std::optional<Ablehnung> parameterSetzen(const ModellOptionen& o, const std::str
     case Modellart::SW:
         if (const ParameterPruefung pr = werteGemeinsamPruefen(art, w); !pr) return Ablehnung{gemeinsamText(art, pr)};
         return std::nullopt;
-    case Modellart::Datei: return dateiQuelle(o, p.Datei);
+    case Modellart::Datei:
+        if (!o.file && !p.Datei.szFileName.empty()) return std::nullopt;  // the experiment's source
+        return dateiQuelle(o, p.Datei);
     default: return std::nullopt;
     }
 }
@@ -191,19 +194,55 @@ void modellOptionenHinzufuegen(CLI::App& sub, ModellOptionen& o) {
     sub.add_option("--e3", o.e3, "SW: Fehlerwahrscheinlichkeit in Z3");
     sub.add_option("--file", o.file, "Datei: FFO- oder FAB-Datei als Quelle");
     sub.add_option("--netem", o.netem, "Verlustmodell von netem: \"loss gemodel p [r [1-h [1-k]]]\" oder \"loss random P\"");
+    sub.add_option("--versuch", o.versuch,
+                   "Parametersatz aus einer Versuchsdatei (.zorversuch); ausdrücklich angegebene Optionen "
+                   "haben Vorrang, --model/--preset/--netem ersetzen sein Modell")
+        ->type_name("DATEI");
+    sub.add_option("--versuchssatz", o.versuchssatz, "welcher Satz des Versuchs: 1 oder 2")->type_name("1|2");
     sub.add_option("--seed", o.seed, "Startwert des Zufallsgenerators (1 bis 9999)");
     sub.add_option("--n", o.n, "Durchläufe bei Simulation N (Bits)");
 }
 
-Satzwahl satzAusOptionen(const ModellOptionen& o, int satz, bool theorie) {
+namespace {
+
+// The experiment's set as the starting point: its model, unless --model names another,
+// whose values the experiment also keeps. Preset and netem start from their own values.
+std::optional<Ablehnung> versuchsSatz(const ModellOptionen& o, bool gewaehlt, Modellart& art, Satzparameter& p) {
+    if (o.versuchssatz != 1 && o.versuchssatz != 2) return Ablehnung{"--versuchssatz ist 1 oder 2."};
+    const VersuchGelesen g = versuchLaden(*o.versuch);
+    if (!g) return Ablehnung{g.ergebnis.meldung.text};
+    for (const auto& h : g.versuch.hinweise) std::cerr << h << '\n';
+    if (gewaehlt && o.model.empty()) return std::nullopt;
+    ZorState z = g.versuch.zustand;
+    const int vs = o.versuchssatz - 1;
+    if (gewaehlt) modellVon(z, vs) = static_cast<std::int16_t>(modellId(art, vs));
+    const int satz = p.satz;
+    p = satzparameter(z, vs);
+    p.satz = satz;
+    art = p.art;
+    if (art == Modellart::Inaktiv)
+        return Ablehnung{"Parametersatz " + std::to_string(o.versuchssatz) + " des Versuchs ist inaktiv."};
+    return std::nullopt;
+}
+
+}  // namespace
+
+Satzwahl satzAusOptionen(const ModellOptionen& o, int satz, bool theorie, bool kurve) {
     Satzwahl wahl;
     Modellart art = Modellart::Inaktiv;
     int vorlage = 0;
-    wahl.ablehnung = modellWaehlen(o, art, vorlage);
+    const bool gewaehlt = !o.model.empty() || !o.preset.empty() || o.netem;
+    if (!o.versuch || gewaehlt) wahl.ablehnung = modellWaehlen(o, art, vorlage);
     if (wahl.ablehnung) return wahl;
     Satzparameter& p = wahl.satz;
     p = startparameter(art, vorlage, satz);
-    const std::string modell = o.netem ? "netem" : o.preset.empty() ? o.model : o.preset;
+    if (o.versuch) wahl.ablehnung = versuchsSatz(o, gewaehlt, art, p);
+    if (wahl.ablehnung) return wahl;
+    const bool formel = theorie || (kurve && o.versuch && p.sim == 0);
+    const std::string modell = o.netem             ? "netem"
+                               : !o.preset.empty() ? o.preset
+                               : !o.model.empty()  ? o.model
+                                                   : "des Versuchs";
     wahl.ablehnung = parameterSetzen(o, modell, p);
     if (!wahl.ablehnung && o.netem)
         netemEintragen(*netemLesen(*o.netem).modell, p);
@@ -212,7 +251,7 @@ Satzwahl satzAusOptionen(const ModellOptionen& o, int satz, bool theorie) {
         p.Wert[static_cast<std::size_t>(durchlaeufeIndex(art))] = static_cast<float>(p.Durchlaeufe);
     }
     if (!wahl.ablehnung && o.gaps && art != Modellart::BSC) wahl.ablehnung = Ablehnung{"--gaps gilt nur für das BSC-Modell."};
-    p.sim = (theorie && art != Modellart::Datei) ? 0 : 1;
+    p.sim = (formel && art != Modellart::Datei) ? 0 : 1;
     return wahl;
 }
 

@@ -20,6 +20,8 @@ struct ModellOptionen {
     bool gaps = false;
     std::optional<std::string> p, pgb, pbg, good, bad, pz1, pz2, pz3, e1, e2, e3, file, seed, n;
     std::optional<std::string> netem;
+    std::optional<std::string> versuch;
+    int versuchssatz = 1;
 };
 
 // Adds the options to a subcommand; `o` must outlive the parse.
@@ -37,7 +39,8 @@ struct Satzwahl {
     zor::Satzparameter satz;
     std::optional<Ablehnung> ablehnung;
 };
-Satzwahl satzAusOptionen(const ModellOptionen& o, int satz, bool theorie);
+// `kurve`: a curve command, where an experiment's choice of the formula counts.
+Satzwahl satzAusOptionen(const ModellOptionen& o, int satz, bool theorie, bool kurve = false);
 
 // Prints the refusal and returns its exit code.
 int ablehnen(const Ablehnung& a);

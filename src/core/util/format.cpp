@@ -30,4 +30,10 @@ std::string kurvenzahl(double v) {
     return std::string(text, r.ptr);
 }
 
+std::string csvDeutsch(std::string_view csv) {
+    std::string t(csv);
+    for (char& c : t) c = c == ',' ? ';' : c == '.' ? ',' : c;
+    return t;
+}
+
 }  // namespace zor

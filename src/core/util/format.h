@@ -2,6 +2,7 @@
 // printf-style formatting of the German message texts.
 
 #include <string>
+#include <string_view>
 
 namespace zor {
 
@@ -13,5 +14,9 @@ std::string format(const char* muster, ...) __attribute__((format(printf, 1, 2))
 // "nan", "inf", "-inf". The CLI, the program's CSV export and the renderer all use it, so
 // their outputs agree digit for digit.
 std::string kurvenzahl(double v);
+
+// A CSV of our writers (',' between fields, '.' in numbers, no quoted fields) as German
+// spreadsheets read it: ';' between fields and the decimal comma.
+std::string csvDeutsch(std::string_view csv);
 
 }  // namespace zor
