@@ -472,12 +472,9 @@ private slots:
         QTest::addColumn<int>("cursor");  // -1: none
         QTest::addColumn<QString>("saetze");  // set 1 theory, set 2 simulated; "bsc": both BSC, simulated
         QTest::addColumn<int>("band");
-        const QString ge = "ge1/mc2";
-        QTest::newRow("fav_log_lin") << "fav" << "log" << 1 << 0 << -1 << ge << 0;
-        QTest::newRow("fav_p_ak") << "fav" << "30" << 1 << 1 << -1 << ge << 0;
+        QTest::newRow("fav_log_ak") << "fav" << "log" << 1 << 1 << -1 << "ge1/mc2" << 0;
         QTest::newRow("fav_band") << "fav" << "50" << 0 << 0 << 5 << "ge1/ge1" << 1;
-        QTest::newRow("fkf_cursor") << "fkf" << "61" << 0 << 0 << 4 << ge << 0;
-        QTest::newRow("fkf_band") << "fkf" << "50" << 1 << 0 << 4 << "ge1/ge1" << 1;
+        QTest::newRow("fkf_band_cursor") << "fkf" << "61" << 1 << 0 << 4 << "ge1/ge1" << 1;
         QTest::newRow("fkf_bsc") << "fkf" << "50" << 1 << 0 << -1 << "bsc" << 1;
     }
     void bilder() {

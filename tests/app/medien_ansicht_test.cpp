@@ -24,8 +24,6 @@
 #include "app/media/dateitypen.h"
 #include "app/media/medienfilter.h"
 #include "app/shell/werkzeugleiste.h"
-#include "core/corruption/verfaelschen.h"
-#include "core/seqfiles/vergleich.h"
 #include "support/gui_hilfen.h"
 #include "support/testdateien.h"
 #include "support/testrahmen.h"
@@ -337,28 +335,6 @@ private slots:
             QVERIFY2(std::abs(mitte - 0.5) < 1e-6, qPrintable(QString::number(mitte)));
             d->grab();
         }
-    }
-
-    void bildschirmfotos() {
-        // A bitmap-like file, its BSC-corrupted copy and their comparison file.
-        QByteArray bild(4096, '\0');
-        for (int i = 0; i < bild.size(); ++i) bild[i] = static_cast<char>((i * 37) & 0xF0);
-        const QString original = datei("bild.bmp", bild);
-        zor::BscAuftrag a;
-        a.eingabe = original.toStdString();
-        a.ausgabe = dir_->filePath("kopie.bmp").toStdString();
-        a.fFehlerWBSC = 0.002;
-        zor::KeinFortschritt still;
-        QVERIFY(zor::MmMakeBscErr(a, still).ok);
-        const std::string vgl = dir_->filePath("bild.vgl").toStdString();
-        QVERIFY(zor::CompareFile(a.eingabe, a.ausgabe, vgl, still).ok);
-        for (int befehl : {CMD_HEX, CMD_BIN}) {
-            Dateiansicht* d = oeffne(befehl, QString::fromStdString(vgl));
-            d->parentWidget()->resize(befehl == CMD_HEX ? 700 : 820, 420);
-            QCoreApplication::processEvents();
-            QVERIFY(speichereBild(d->parentWidget(), befehl == CMD_HEX ? "vgl_hex" : "vgl_bin"));
-        }
-        QVERIFY(speichereBild(f_, "vgl_rahmen"));
     }
 };
 
