@@ -16,6 +16,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <tuple>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -219,19 +220,20 @@ private slots:
         b.replace(0x1800, 4, "RIFF");
         b[0x1f00] = '\x07';  // 0000 0111: "111" starts at bit 8 * 0x1f00 + 5
         Dateiansicht* d = oeffne(CMD_HEX, datei("s", b));
-        d->suchen(std::get<zor::Suchmuster>(zor::hexMuster("52 49 46 46")), zor::Suchrichtung::Vorwaerts);
-        QVERIFY(warteAufJob(*f_));
-        QCOMPARE(d->fundstelle(), std::optional<std::uint64_t>(8 * 0x1230));
-        QCOMPARE(d->rollen().VScrollPos, 0x123u);
-        d->suchen(zor::textMuster("RIFF"), zor::Suchrichtung::Vorwaerts);
-        QVERIFY(warteAufJob(*f_));
-        QCOMPARE(d->fundstelle(), std::optional<std::uint64_t>(8 * 0x1800));
-        d->suchen(zor::textMuster("RIFF"), zor::Suchrichtung::Rueckwaerts);
-        QVERIFY(warteAufJob(*f_));
-        QCOMPARE(d->fundstelle(), std::optional<std::uint64_t>(8 * 0x1230));
-        d->suchen(std::get<zor::Suchmuster>(zor::bitMuster("111")), zor::Suchrichtung::Vorwaerts);
-        QVERIFY(warteAufJob(*f_));
-        QCOMPARE(d->fundstelle(), std::optional<std::uint64_t>(8 * 0x1f00 + 5));
+        using zor::Suchrichtung;
+        const zor::Suchmuster riff = zor::textMuster("RIFF");
+        const std::tuple<zor::Suchmuster, Suchrichtung, std::uint64_t> schritte[] = {
+            {std::get<zor::Suchmuster>(zor::hexMuster("52 49 46 46")), Suchrichtung::Vorwaerts, 8 * 0x1230},
+            {riff, Suchrichtung::Vorwaerts, 8 * 0x1800},
+            {riff, Suchrichtung::Rueckwaerts, 8 * 0x1230},
+            {std::get<zor::Suchmuster>(zor::bitMuster("111")), Suchrichtung::Vorwaerts, 8 * 0x1f00 + 5}};
+        for (const auto& [muster, richtung, stelle] : schritte) {
+            d->suchen(muster, richtung);
+            QVERIFY(warteAufJob(*f_));
+            QCOMPARE(d->fundstelle(), std::optional<std::uint64_t>(stelle));
+            // The line of the match (16 bytes of 8 bits) comes to the top where it can.
+            QCOMPARE(d->rollen().VScrollPos, std::min<std::uint64_t>(stelle / 128, d->rollen().VScrollMax));
+        }
         d->suchen(zor::textMuster("fehlt"), zor::Suchrichtung::Vorwaerts);
         QVERIFY(warteAufJob(*f_));
         QCOMPARE(r_->meldungen(), QStringList{"Das Suchmuster wurde nicht gefunden."});
