@@ -467,7 +467,7 @@ private slots:
         QTest::addColumn<int>("band");
         QTest::newRow("fav_log_ak") << "fav" << "log" << 1 << 1 << -1 << "ge1/mc2" << 0;
         QTest::newRow("fav_band") << "fav" << "50" << 0 << 0 << 5 << "ge1/ge1" << 1;
-        QTest::newRow("fkf_band_cursor") << "fkf" << "61" << 1 << 0 << 4 << "ge1/ge1" << 1;
+        QTest::newRow("fkf_band_cursor") << "fkf" << "50" << 1 << 0 << 4 << "ge1/ge1" << 1;
         QTest::newRow("fkf_bsc") << "fkf" << "50" << 1 << 0 << -1 << "bsc" << 1;
     }
     void bilder() {
