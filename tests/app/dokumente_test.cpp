@@ -7,8 +7,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QTemporaryDir>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>

@@ -203,12 +203,12 @@ private slots:
                                                        "Abszisse:"}
                                         << QStringList{};
         QTest::newRow("FAV mit Cursor") << int('c') << true << true << QStringList{"Abszisse:"} << QStringList{};
-        QTest::newRow("FAV ohne Cursor")
-            << int('c') << false << true
-            << QStringList{"Fehlerabstandsverteilung", "Abstand zum vorigen Fehler in Bit", "Parametersatz 1"}
-            << QStringList{"Abszisse:"};
-        QTest::newRow("FF ohne Parametersaetze") << int('a') << false << false << QStringList{}
-                                                 << QStringList{"Parametersatz", "Fehlerhäu"};
+        QTest::newRow("FAV ohne Cursor") << int('c') << false << true
+                                         << QStringList{"Fehlerabstandsverteilung", "Abstand zum vorigen Fehler in Bit",
+                                                        "Parametersatz 1"}
+                                         << QStringList{"Abszisse:"};
+        QTest::newRow("FF ohne Parametersaetze")
+            << int('a') << false << false << QStringList{} << QStringList{"Parametersatz", "Fehlerhäu"};
     }
     void eineSeiteAlsPdf() {
         QFETCH(int, art);

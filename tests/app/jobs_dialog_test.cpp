@@ -215,8 +215,8 @@ private slots:
     void laeufeGleichDemKommandozeilenwerkzeug() {
         const QString ein = datei("ein.bmp", muster(5000));
         // Runs the dialog into pfad(name) and zor into pfad("zor-" + name), the output last.
-        const auto wieZor = [&](Jobdialog&& d, const QList<std::pair<int, QString>>& felder, const QStringList& argumente,
-                                const QString& name) {
+        const auto wieZor = [&](Jobdialog&& d, const QList<std::pair<int, QString>>& felder,
+                                const QStringList& argumente, const QString& name) {
             QVERIFY(okMit(d, felder));
             QCOMPARE(zor(argumente + QStringList{pfad("zor-" + name)}), QByteArray());
             QCOMPARE(liesDatei(pfad(name)), liesDatei(pfad("zor-" + name)));
@@ -228,7 +228,8 @@ private slots:
         QVERIFY(r_->meldungen().first().startsWith("FehlerAnzahl: "));
         QCOMPARE(r_->meldungen().last(), QStringLiteral("Ergebnis anzeigen?"));
 
-        wieZor(GeMcVerfaelschenDialog(r_->f, Zweizustand::GE), {{1000, ein}, {1001, pfad("ge")}, {1009, "0.05"}, {26, "3"}},
+        wieZor(GeMcVerfaelschenDialog(r_->f, Zweizustand::GE),
+               {{1000, ein}, {1001, pfad("ge")}, {1009, "0.05"}, {26, "3"}},
                {"corrupt", "ge", "--good", "0.05", "--protect", "3", ein}, "ge");
         wieZor(GeMcVerfaelschenDialog(r_->f, Zweizustand::GE),
                {{1000, ein}, {1001, pfad("ge16")}, {1009, "0.05"}, {26, "3"}, {1011, "16"}},

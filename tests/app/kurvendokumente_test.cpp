@@ -438,8 +438,10 @@ private slots:
         // A pipe as a set's file is refused at once, in zor's words, and never opened.
         QCOMPARE(::mkfifo(QFile::encodeName(tmp_.filePath("pipe.FFO")).constData(), 0600), 0);
         QByteArray fehler;
-        QCOMPARE(rendern({"--dokument", "fav", "--datei1", tmp_.filePath("pipe.FFO"), tmp_.filePath("p.png")}, &fehler), 2);
-        QVERIFY2(QString::fromUtf8(fehler).contains(QStringLiteral("Das ist keine reguläre Datei.")), fehler.constData());
+        QCOMPARE(rendern({"--dokument", "fav", "--datei1", tmp_.filePath("pipe.FFO"), tmp_.filePath("p.png")}, &fehler),
+                 2);
+        QVERIFY2(QString::fromUtf8(fehler).contains(QStringLiteral("Das ist keine reguläre Datei.")),
+                 fehler.constData());
         QVERIFY(!QFile::exists(tmp_.filePath("p.png")));
 
         const QString alt = schreibeDatei(tmp_, "vorlage.png", "alt");
@@ -465,9 +467,11 @@ private slots:
         QTest::addColumn<int>("cursor");  // -1: none
         QTest::addColumn<QString>("saetze");  // set 1 theory, set 2 simulated; "bsc": both BSC, simulated
         QTest::addColumn<int>("band");
-        QTest::newRow("fav_log_ak") << "fav" << "log" << 1 << 1 << -1 << "ge1/mc2" << 0;
+        QTest::newRow("fav_log_ak") << "fav"
+                                    << "log" << 1 << 1 << -1 << "ge1/mc2" << 0;
         QTest::newRow("fav_band") << "fav" << "50" << 0 << 0 << 5 << "ge1/ge1" << 1;
-        QTest::newRow("fkf_band_cursor") << "fkf" << "50" << 1 << 0 << 4 << "ge1/ge1" << 1;
+        QTest::newRow("fkf_band_cursor") << "fkf"
+                                         << "50" << 1 << 0 << 4 << "ge1/ge1" << 1;
         QTest::newRow("fkf_bsc") << "fkf" << "50" << 1 << 0 << -1 << "bsc" << 1;
     }
     void bilder() {

@@ -14,11 +14,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <filesystem>
 #include <memory>
 #include <tuple>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "app/context/befehle.h"
 #include "app/media/dateiansicht.h"
