@@ -377,8 +377,6 @@ private slots:
         QCOMPARE(w.zustand(), Spielzustand::Gestoppt);
     }
 
-    // Real Qt Multimedia: a text file named .wav is refused with the backend's text and
-    // the recorder's message; nothing becomes playable.
     // A second file: its waveform overlaid, its SNR against a computation here, and A/B
     // reopening the other file at the same position, playing on.
     void vergleichUndAB() {
@@ -437,6 +435,8 @@ private slots:
         QCOMPARE(spieler_->aufrufe.last(), QStringLiteral("springe 0"));
     }
 
+    // Real Qt Multimedia: a text file named .wav is refused with the backend's text and
+    // the recorder's message; nothing becomes playable.
     void textAlsWaveAbgelehnt() {
         schreibeDatei(*dir_, "kein.wav", QByteArray("Das ist keine Wave-Datei.\n").repeated(20));
         QtWiedergabe echt(true);
