@@ -1,9 +1,5 @@
 #include "app/documents/fkf_dokument.h"
 
-#include <algorithm>
-#include <cstring>
-#include <iterator>
-
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
 #include "app/platform/meldungsdienst.h"
@@ -76,15 +72,6 @@ bool FKFDokument::befehl(int id) {
             return true;
         }
     return KurvenDokument::befehl(id);
-}
-
-bool FKFDokument::hatBefehlFuer(const Meldung& m) const {
-    return std::any_of(std::begin(WARNUNGEN), std::end(WARNUNGEN), [&](const Warnung& w) { return m.text == w.text; });
-}
-
-void FKFDokument::alsBefehl(const Meldung& m) {
-    for (const Warnung& w : WARNUNGEN)
-        if (m.text == w.text) befehl(w.befehl);
 }
 
 }  // namespace zor::app
