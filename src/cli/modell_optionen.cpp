@@ -107,7 +107,7 @@ std::optional<Ablehnung> dateiQuelle(const ModellOptionen& o, STRUCT_DATEI& date
     case Quellpruefung::Grund::Name: return Ablehnung{TEXT_KEIN_GUELTIGER_DATEINAME};
     case Quellpruefung::Grund::Lesen:
         return Ablehnung{mitGrund(std::string(TEXT_NICHT_GELESEN) + " (" + *o.file + ")", q.fehlernummer), FEHLGESCHLAGEN};
-    case Quellpruefung::Grund::Leer: return Ablehnung{laengeNull(*o.file)};
+    case Quellpruefung::Grund::Leer: return Ablehnung{std::string(TEXT_LAENGE_NULL) + "\n" + *o.file};
     case Quellpruefung::Grund::Keiner: break;
     }
     std::error_code ec;

@@ -73,7 +73,8 @@ LadenErgebnis Load(ZorState& s, int satz, const std::string& szFile) {
         e.fehlernummer = q.fehlernummer;
         return e;
     case Quellpruefung::Grund::Leer:
-        e.meldungen.push_back({laengeNull(szFile), TITEL_FEHLER, Symbol::Keins});
+        // Which of the two sets' files is empty is not obvious from the message alone.
+        e.meldungen.push_back({std::string(TEXT_LAENGE_NULL) + "\n" + szFile, TITEL_FEHLER, Symbol::Keins});
         return e;
     case Quellpruefung::Grund::Keiner: break;
     }

@@ -39,9 +39,6 @@ struct [[nodiscard]] LadenErgebnis {
 
 inline constexpr const char* TEXT_NICHT_GELESEN = "Datei kann nicht gelesen werden!";
 inline constexpr const char* TEXT_LAENGE_NULL = "Dateilänge == 0";
-// The empty-file message with the file's name under it: with two sets and several
-// readers, which file is empty is not obvious from the message alone.
-inline std::string laengeNull(const std::string& datei) { return std::string(TEXT_LAENGE_NULL) + "\n" + datei; }
 inline constexpr const char* TEXT_KEIN_GUELTIGER_DATEINAME_2 = "kein gültiger Dateiname";
 
 // Makes set `satz` (0 or 1) read `szFile`: checks the name (channel-model rule), that
