@@ -3,6 +3,7 @@
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
 #include "app/platform/meldungsdienst.h"
+#include "app/documents/theoriebilder.h"
 #include "app/plot/dokumentbilder.h"
 #include "app/plot/druckseite.h"
 #include "core/documents/kurven_csv.h"
@@ -54,7 +55,8 @@ const ModellDokumentart& FKFDokument::dokumentart() {
                     .kontextMenue = MENU_ZOR,
                     .modell = Modellfenster{'k', CMD_OEFFNEN_FKF, CMD_SCHLIESSEN_FKF},
                     .filter = {&SATZ_EXPORT_BILD_CSV},
-                    .bilder = {modellDokumentBild(QStringLiteral("fkf"), CMD_OEFFNEN_FKF)}},
+                    .bilder = {modellDokumentBild(QStringLiteral("fkf"), CMD_OEFFNEN_FKF),
+                               theoriekurvenBild(QStringLiteral("theorie_fkf"), CMD_OEFFNEN_FKF)}},
         .menuetext = "Fehler&korrelationsfunktion",
         .hinweis = "Erstellt ein Fehlerkorrelationsfunktion-Dokument!",
         .knopfRang = 40,
