@@ -206,7 +206,6 @@ private slots:
         QVERIFY2(g.text.startsWith("Parametersatz1:\t") && g.text.contains("\n\nParametersatz2:\t"), qPrintable(g.text));
         QVERIFY(g.text.endsWith(QStringLiteral("\n\n%1\n\n%2").arg(zor::FKF_WARNUNG_GE, zor::FKF_WARNUNG_MC)));
         QCOMPARE(g.titel, QStringLiteral("Rechenzeit FKF (aus FAV ermittelt)"));
-        QCOMPARE(g.symbol, zor::Symbol::Ausrufezeichen);
         auto* fortschritt = f_->findChild<QWidget*>(QStringLiteral("id_%1").arg(DLG_FORTSCHRITT));
         QVERIFY(fortschritt && !fortschritt->isVisible());
         QCOMPARE(anzeige(fortschritt, ID_DATEI), QString::fromUtf8(zor::FKF_TITEL_GE));
