@@ -20,6 +20,7 @@
 #include "app/shell/menue.h"
 #include "app/shell/werkzeugleiste.h"
 #include "core/documents/ff_inhalt.h"
+#include "core/models/vorgaben.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "core/util/format.h"
 #include "support/gui_hilfen.h"
@@ -129,6 +130,9 @@ private slots:
         QFETCH(bool, gekachelt);
         const qreal dpr = qApp->devicePixelRatio();
         zeigen((QSizeF(1600, 1000) / dpr).toSize());
+        // Both sets drawn, as a class compares them: GE beside MC.
+        zor::vorgabeSetzen(s(), 0, *zor::vorgabe("ge1"));
+        zor::vorgabeSetzen(s(), 1, *zor::vorgabe("mc2"));
         for (int id : {CMD_OEFFNEN_FF, CMD_OEFFNEN_FKF, CMD_OEFFNEN_FAV, CMD_OEFFNEN_PAR}) f_->mainframe_OnCommand(id);
         QVERIFY(warteAufJob(*f_));
         f_->mainframe_OnCommand(befehl);
