@@ -2,8 +2,8 @@
 #include "befehle.h"
 #include "kurven_ausgabe.h"
 
-#include "core/models/umrechnung.h"
 #include "core/models/eingaberegeln.h"
+#include "core/models/umrechnung.h"
 #include "modell_optionen.h"
 
 #include <iostream>

@@ -203,7 +203,8 @@ private slots:
         oeffnen(FKF);
         QTRY_COMPARE(r_->meldung.gezeigt.size(), 1);
         const GezeigteMeldung g = r_->meldung.gezeigt[0];
-        QVERIFY2(g.text.startsWith("Parametersatz1:\t") && g.text.contains("\n\nParametersatz2:\t"), qPrintable(g.text));
+        QVERIFY2(g.text.startsWith("Parametersatz1:\t") && g.text.contains("\n\nParametersatz2:\t"),
+                 qPrintable(g.text));
         QVERIFY(g.text.endsWith(QStringLiteral("\n\n%1\n\n%2").arg(zor::FKF_WARNUNG_GE, zor::FKF_WARNUNG_MC)));
         QCOMPARE(g.titel, QStringLiteral("Rechenzeit FKF (aus FAV ermittelt)"));
         auto* fortschritt = f_->findChild<QWidget*>(QStringLiteral("id_%1").arg(DLG_FORTSCHRITT));
@@ -214,7 +215,8 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(r_->meldung.gezeigt.size(), 1);
         for (int id : {CMD_FKF_WARNUNG_GE, CMD_FKF_WARNUNG_DATEI, CMD_FKF_WARNUNG_MC}) f_->mainframe_OnCommand(id);
-        QCOMPARE(r_->meldungen().mid(1), (QStringList{zor::FKF_WARNUNG_GE, zor::FKF_WARNUNG_DATEI, zor::FKF_WARNUNG_MC}));
+        QCOMPARE(r_->meldungen().mid(1),
+                 (QStringList{zor::FKF_WARNUNG_GE, zor::FKF_WARNUNG_DATEI, zor::FKF_WARNUNG_MC}));
     }
 
     void favRechenzeit() {

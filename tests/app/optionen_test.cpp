@@ -75,8 +75,9 @@ private slots:
         QTest::newRow("FAV a1 = a2") << 228 << 321 << "5" << zor::TEXT_FEHLEINGABE_ORDINATE
                                      << "Skalierung Ordinate: logarithmisch von 1e-"
                                      << int(zor::Eingaberegel::DekadenFolge);
-        QTest::newRow("FAV Abszisse 101") << 228 << 319 << "101" << zor::TEXT_FEHLEINGABE_ABSZISSE
-                                          << "Skalierung Abszisse: linear von 0 bis" << int(zor::Eingaberegel::Abszisse);
+        QTest::newRow("FAV Abszisse 101")
+            << 228 << 319 << "101" << zor::TEXT_FEHLEINGABE_ABSZISSE << "Skalierung Abszisse: linear von 0 bis"
+            << int(zor::Eingaberegel::Abszisse);
         QTest::newRow("FKF a2 10") << 229 << 321 << "10" << zor::TEXT_FEHLEINGABE_ORDINATE
                                    << "Skalierung Ordinate: bis 1e-" << int(zor::Eingaberegel::DekadeOben);
     }

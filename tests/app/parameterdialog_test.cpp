@@ -100,16 +100,24 @@ private slots:
         QTest::addColumn<QString>("feldname");
         QTest::addColumn<int>("regel");
         using R = zor::Eingaberegel;
-        QTest::newRow("BSC p Komma") << 507 << 306 << "0,5" << "id_613" << "Fehlerwahrscheinlichkeit p" << int(R::Komma);
-        QTest::newRow("BSC Startwert 10000") << 507 << 305 << "10000" << "id_612" << "Startwert Zufallsgenerator SWZ"
-                                             << int(R::Startwert);
-        QTest::newRow("GE p(G|B) 0") << 508 << 309 << "0" << "id_613" << "p(G|B) (Übergangswahrscheinlichkeiten)"
-                                     << int(R::GeUebergangNull);
-        QTest::newRow("MC GOOD 0") << 509 << 311 << "0" << "id_613" << "Zustand 'GOOD' (Fehlerwahrscheinlichkeiten)"
-                                   << int(R::McFehlerNull);
-        QTest::newRow("SW e3 1.5") << 510 << 336 << "1.5" << "id_613" << "Zustand Z3: e3 (Fehlerwahrscheinlichkeiten)"
-                                   << int(R::UeberEins);
-        QTest::newRow("MC q(G|B) 0") << 509 << 309 << "0" << "" << "" << 0;
+        QTest::newRow("BSC p Komma") << 507 << 306 << "0,5"
+                                     << "id_613"
+                                     << "Fehlerwahrscheinlichkeit p" << int(R::Komma);
+        QTest::newRow("BSC Startwert 10000") << 507 << 305 << "10000"
+                                             << "id_612"
+                                             << "Startwert Zufallsgenerator SWZ" << int(R::Startwert);
+        QTest::newRow("GE p(G|B) 0") << 508 << 309 << "0"
+                                     << "id_613"
+                                     << "p(G|B) (Übergangswahrscheinlichkeiten)" << int(R::GeUebergangNull);
+        QTest::newRow("MC GOOD 0") << 509 << 311 << "0"
+                                   << "id_613"
+                                   << "Zustand 'GOOD' (Fehlerwahrscheinlichkeiten)" << int(R::McFehlerNull);
+        QTest::newRow("SW e3 1.5") << 510 << 336 << "1.5"
+                                   << "id_613"
+                                   << "Zustand Z3: e3 (Fehlerwahrscheinlichkeiten)" << int(R::UeberEins);
+        QTest::newRow("MC q(G|B) 0") << 509 << 309 << "0"
+                                     << ""
+                                     << "" << 0;
     }
     void ablehnung() {
         QFETCH(int, befehl);

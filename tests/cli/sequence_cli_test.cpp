@@ -67,10 +67,13 @@ TEST_F(SequenceCli, RefusesBadNamesAndNumbersInGerman) {
         {{"sequence", "--model", "xyz", "--out", aus}, 2, "Unbekanntes Modell"},
         {{"sequence", "--out", aus}, 2, "Modell"},
         {{"fav", "--model", "file", "--file", pfad("ordner.FFO")},
-         1, "Datei kann nicht gelesen werden! (" + pfad("ordner.FFO") + ")\nDas ist ein Verzeichnis, keine Datei."},
+         1,
+         "Datei kann nicht gelesen werden! (" + pfad("ordner.FFO") + ")\nDas ist ein Verzeichnis, keine Datei."},
         {{"fav", "--model", "file", "--file", pfad("leer.FFO")}, 2, "Dateilänge == 0"},
         {{"sequence", "--preset", "bsc1", "--out", pfad("fehlt/x.FFO")},
-         1, "Datei kann nicht geschrieben werden! (" + pfad("fehlt/x.FFO") + ")\nDie Datei oder das Verzeichnis existiert nicht."},
+         1,
+         "Datei kann nicht geschrieben werden! (" + pfad("fehlt/x.FFO") +
+             ")\nDie Datei oder das Verzeichnis existiert nicht."},
     });
     EXPECT_FALSE(std::filesystem::exists(aus));
 }

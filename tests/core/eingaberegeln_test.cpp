@@ -87,10 +87,9 @@ TEST(Eingaben, EachRuleExplainsItselfOnce) {
 // with the entry rule itself.
 TEST(Eingaben, ProbabilityNamesTheRuleItBreaks) {
     const std::pair<const char*, Eingaberegel> faelle[] = {
-        {"0,5", Eingaberegel::Komma},    {"1,5", Eingaberegel::Komma},       {"x", Eingaberegel::KeineZahl},
-        {"0.5 ", Eingaberegel::KeineZahl},  {"1.0001", Eingaberegel::UeberEins},
-        {"-0.1", Eingaberegel::UnterNull}, {"-0", Eingaberegel::Keine},      {"1", Eingaberegel::Keine},
-        {"1e-3", Eingaberegel::Keine},
+        {"0,5", Eingaberegel::Komma},      {"1,5", Eingaberegel::Komma},        {"x", Eingaberegel::KeineZahl},
+        {"0.5 ", Eingaberegel::KeineZahl}, {"1.0001", Eingaberegel::UeberEins}, {"-0.1", Eingaberegel::UnterNull},
+        {"-0", Eingaberegel::Keine},       {"1", Eingaberegel::Keine},          {"1e-3", Eingaberegel::Keine},
     };
     for (const auto& [text, regel] : faelle) {
         EXPECT_EQ(wahrscheinlichkeitRegel(text), regel) << text;

@@ -266,12 +266,12 @@ QString Parameterdialog::feldname(int index) const {
 int Parameterdialog::abgelehnt(const ParameterPruefung& p) {
     const QString zeile = QString::fromStdString(feldZeile(feldname(p.index).toStdString(), p.regel));
     if (p.art != Ablehnung::Zustandssumme)
-        return EingabeAbgelehnt(p.art == Ablehnung::Startwert ? DLG_STARTFEHLER : DLG_EINGABEFEHLER,
-                                kontext_.warnton(), this, zeile);
+        return EingabeAbgelehnt(p.art == Ablehnung::Startwert ? DLG_STARTFEHLER : DLG_EINGABEFEHLER, kontext_.warnton(),
+                                this, zeile);
     kontext_.warnton().PlayTheResourceWave(WARNTON);
-    const Antwort a = kontext_.meldung().zeige(QString::fromUtf8(TEXT_ZUSTANDSSUMME) + QStringLiteral("\n\n") + zeile,
-                                               QStringLiteral("Eingabefehler"), Symbol::Stopp,
-                                               Knoepfe::WiederholenAbbrechen);
+    const Antwort a =
+        kontext_.meldung().zeige(QString::fromUtf8(TEXT_ZUSTANDSSUMME) + QStringLiteral("\n\n") + zeile,
+                                 QStringLiteral("Eingabefehler"), Symbol::Stopp, Knoepfe::WiederholenAbbrechen);
     return a == Antwort::Wiederholen ? 1 : 0;
 }
 

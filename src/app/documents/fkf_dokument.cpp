@@ -2,8 +2,8 @@
 
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
-#include "app/platform/meldungsdienst.h"
 #include "app/documents/theoriebilder.h"
+#include "app/platform/meldungsdienst.h"
 #include "app/plot/dokumentbilder.h"
 #include "app/plot/druckseite.h"
 #include "core/documents/kurven_csv.h"

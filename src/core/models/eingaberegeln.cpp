@@ -35,7 +35,8 @@ std::string feldZeile(std::string_view feld, Eingaberegel r) {
 }
 
 Eingaberegel wahrscheinlichkeitRegel(std::string_view text) {
-    if (fehler(text) != 0) return text.find(',') != std::string_view::npos ? Eingaberegel::Komma : Eingaberegel::KeineZahl;
+    if (fehler(text) != 0)
+        return text.find(',') != std::string_view::npos ? Eingaberegel::Komma : Eingaberegel::KeineZahl;
     const float v = alsFloat(text);
     if (v > 1.0f) return Eingaberegel::UeberEins;
     if (v < 0.0f) return Eingaberegel::UnterNull;

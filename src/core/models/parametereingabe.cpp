@@ -70,10 +70,12 @@ ParameterPruefung werteGemeinsamPruefen(Modellart art, std::span<const float> w)
     ModellWerte m{};
     std::copy_n(w.begin(), std::min(w.size(), m.size()), m.begin());
     if (art == Modellart::GE && !geUebergaengeGueltig(m))
-        return {Ablehnung::Wahrscheinlichkeit, m[gemc::Good_From_Bad] == 0.0f ? gemc::Good_From_Bad : gemc::Bad_From_Good,
+        return {Ablehnung::Wahrscheinlichkeit,
+                m[gemc::Good_From_Bad] == 0.0f ? gemc::Good_From_Bad : gemc::Bad_From_Good,
                 Eingaberegel::GeUebergangNull};
     if (art == Modellart::MC && !mcFehlerGueltig(m))
-        return {Ablehnung::Wahrscheinlichkeit, m[gemc::Good] == 0.0f ? gemc::Good : gemc::Bad, Eingaberegel::McFehlerNull};
+        return {Ablehnung::Wahrscheinlichkeit, m[gemc::Good] == 0.0f ? gemc::Good : gemc::Bad,
+                Eingaberegel::McFehlerNull};
     if (art != Modellart::SW) return {};
     if (!swWahlGueltig(m)) return {Ablehnung::Zustandssumme, sw::pZ1, Eingaberegel::SwSumme};
     // A state without errors would give an endless gap once chosen.
@@ -103,8 +105,8 @@ ParameterPruefung parameterPruefen(Modellart art, std::span<const std::string> t
         const std::string_view text = da ? std::string_view(texte[e.index]) : std::string_view();
         const auto wert = da ? lesen(e.regel, text, bits) : std::nullopt;
         if (!wert)
-            return {e.regel == Regel::Wahrscheinlichkeit ? Ablehnung::Wahrscheinlichkeit : Ablehnung::Startwert, e.index,
-                    gebrochen(e.regel, text)};
+            return {e.regel == Regel::Wahrscheinlichkeit ? Ablehnung::Wahrscheinlichkeit : Ablehnung::Startwert,
+                    e.index, gebrochen(e.regel, text)};
         neu[e.index] = *wert;
     }
     if (auto p = werteGemeinsamPruefen(art, neu); !p) return p;
