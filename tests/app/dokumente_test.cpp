@@ -19,6 +19,7 @@
 #include "app/shell/menue.h"
 #include "app/shell/werkzeugleiste.h"
 #include "core/documents/ff_inhalt.h"
+#include "core/models/vorgaben.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "core/util/format.h"
 #include "support/gui_hilfen.h"
@@ -112,6 +113,40 @@ private slots:
         QVERIFY(f_->mdi()->subWindowList().isEmpty());
         QCOMPARE(s().Fenster.aktuell, 0);
         QCOMPARE(s().Fenster.neu, 0);
+    }
+
+    // The four channel-model documents in each arrangement on a 1600 x 1000 screen: each
+    // inside the area at a usable size, the tiled ones side by side without overlap.
+    void vierDokumenteAngeordnet_data() {
+        QTest::addColumn<int>("befehl");
+        QTest::addColumn<bool>("gekachelt");
+        QTest::newRow("nebeneinander") << int(CMD_NEBENEINANDER) << true;
+        QTest::newRow("untereinander") << int(CMD_UNTEREINANDER) << true;
+        QTest::newRow("ueberlappend") << int(CMD_KASKADIERT) << false;
+    }
+    void vierDokumenteAngeordnet() {
+        QFETCH(int, befehl);
+        QFETCH(bool, gekachelt);
+        const qreal dpr = qApp->devicePixelRatio();
+        zeigen((QSizeF(1600, 1000) / dpr).toSize());
+        // Both sets drawn, as a class compares them: GE beside MC.
+        zor::vorgabeSetzen(s(), 0, *zor::vorgabe("ge1"));
+        zor::vorgabeSetzen(s(), 1, *zor::vorgabe("mc2"));
+        for (int id : {CMD_OEFFNEN_FF, CMD_OEFFNEN_FKF, CMD_OEFFNEN_FAV, CMD_OEFFNEN_PAR}) f_->mainframe_OnCommand(id);
+        QVERIFY(warteAufJob(*f_));
+        f_->mainframe_OnCommand(befehl);
+        QVERIFY(warteAufJob(*f_));
+        const QRect r = flaeche();
+        QList<QRect> gesehen;
+        for (const char* n : {"ff", "fkf", "fav", "par"}) {
+            const QMdiSubWindow* w = fenster(n);
+            QVERIFY2(w && r.contains(w->geometry()), n);
+            QVERIFY2(w->width() >= r.width() / 4 - 1 && w->height() >= r.height() / 4 - 1, n);
+            if (gekachelt)
+                for (const QRect& k : gesehen) QVERIFY2(!k.intersects(w->geometry()), n);
+            gesehen << w->geometry();
+        }
+        QVERIFY(speichereBild(f_, QStringLiteral("vier_%1_%2").arg(QTest::currentDataTag()).arg(qRound(dpr * 100))));
     }
 
     void minimiertesWirdBeimSchliessenGekachelt() {
