@@ -37,7 +37,8 @@ QString schreibeWav(const QTemporaryDir& dir, const char* name, int stoerung) {
     memcpy(p + 36, "data", 4);
     u32(p + 40, static_cast<quint32>(n * 2));
     for (qint64 i = 0; i < n; ++i) {
-        auto v = static_cast<qint16>(12000 * std::sin(static_cast<double>(i) * 0.013) * std::sin(static_cast<double>(i) * 1e-5));
+        auto v = static_cast<qint16>(12000 * std::sin(static_cast<double>(i) * 0.013) *
+                                     std::sin(static_cast<double>(i) * 1e-5));
         if (stoerung && i % stoerung == 0) v = static_cast<qint16>(v ^ 0x2000);
         qToLittleEndian(v, p + 44 + i * 2);
     }
@@ -69,11 +70,10 @@ void BM_WellenformNeuMalen(benchmark::State& s) {
     w.setzeMarke(SEKUNDEN * 1000 / 2);
     QImage ziel(w.size(), QImage::Format_RGB32);
     for (auto _ : s) w.render(&ziel);
-    s.SetLabel(std::string(s.range(0) ? "difference" : "overlaid") + ", frames shown " + std::to_string(w.bis() - w.von()));
+    s.SetLabel(std::string(s.range(0) ? "difference" : "overlaid") + ", frames shown " +
+               std::to_string(w.bis() - w.von()));
 }
-BENCHMARK(BM_WellenformNeuMalen)
-    ->ArgsProduct({{0, 1}, {0, 4, 8, 12}})
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WellenformNeuMalen)->ArgsProduct({{0, 1}, {0, 4, 8, 12}})->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

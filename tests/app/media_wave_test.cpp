@@ -13,13 +13,13 @@
 #include <QTimer>
 #include <QtEndian>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cmath>
 #include <csignal>
 #include <functional>
 #include <memory>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "app/media/medienfilter.h"
 #include "app/media/qt_wiedergabe.h"
@@ -455,8 +455,12 @@ private slots:
         QCOMPARE(w.markeMs(), 0);
         // One pixel is 1000 ms / 640 columns here; a click lands within two of them.
         const auto nahe = [](qint64 ist, qint64 soll) { return qAbs(ist - soll) <= 4; };
-        const auto letzterSprung = [this] { return spieler_->aufrufe.filter(QStringLiteral("springe")).last().mid(8).toLongLong(); };
-        const auto klickeBei = [&w](qint64 ms) { QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(w.spalteVon(ms), 120)); };
+        const auto letzterSprung = [this] {
+            return spieler_->aufrufe.filter(QStringLiteral("springe")).last().mid(8).toLongLong();
+        };
+        const auto klickeBei = [&w](qint64 ms) {
+            QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(w.spalteVon(ms), 120));
+        };
 
         klickeBei(250);
         QVERIFY2(nahe(w.markeMs(), 250), qPrintable(QString::number(w.markeMs())));
@@ -495,7 +499,8 @@ private slots:
         const qint64 geklickt = letzterSprung();
         spieler_->aufrufe.clear();
         klicke(WaveAufnahme::ID_AB);
-        QCOMPARE(spieler_->aufrufe, (QStringList{"oeffne " + pfad("b.wav"), QStringLiteral("springe %1").arg(geklickt), "spiele"}));
+        QCOMPARE(spieler_->aufrufe,
+                 (QStringList{"oeffne " + pfad("b.wav"), QStringLiteral("springe %1").arg(geklickt), "spiele"}));
         // Stopped, a click still sets where A/B and the next playback start.
         klicke(WaveAufnahme::ID_STOP);
         klickeBei(300);
@@ -525,7 +530,8 @@ private slots:
             const QImage bild = w.grab().toImage();
             int rot = 0;
             for (int y = 40; y < bild.height() - 20; ++y)
-                for (int x = 0; x < bild.width(); ++x) rot += qRed(bild.pixel(x, y)) > 150 && qGreen(bild.pixel(x, y)) < 90;
+                for (int x = 0; x < bild.width(); ++x)
+                    rot += qRed(bild.pixel(x, y)) > 150 && qGreen(bild.pixel(x, y)) < 90;
             return rot;
         };
         for (const char* name : {"b.wav", "schnell.wav"}) {
@@ -542,7 +548,8 @@ private slots:
                 QVERIFY2(rotePunkte() > 30, "the difference is drawn in red");
                 QVERIFY(speichereBild(d_.get(), "wave_differenz"));
             } else {
-                QVERIFY2(w.hinweis().contains(QStringLiteral("22050 Hz")) && w.hinweis().contains(QStringLiteral("44100 Hz")),
+                QVERIFY2(w.hinweis().contains(QStringLiteral("22050 Hz")) &&
+                             w.hinweis().contains(QStringLiteral("44100 Hz")),
                          qPrintable(w.hinweis()));
                 QCOMPARE(rotePunkte(), 0);
             }

@@ -200,5 +200,6 @@ TEST(Wav, DifferenceOfUnequalFormatsIsRefusedWithBothFormats) {
         EXPECT_THAT(*warum, ::testing::HasSubstr("(A: 16 Bit, 8000 Hz, Kanalzahl 1; B: "));
         EXPECT_TRUE(differenzkurve(mono.q, fm, andere->q, fo, 0, 0, 4, 2).empty());
     }
-    EXPECT_THAT(*differenzUnmoeglich(fm, std::get<WavFormat>(wavLesen(rate.q))), ::testing::HasSubstr("B: 16 Bit, 44100 Hz, Kanalzahl 1)"));
+    EXPECT_THAT(*differenzUnmoeglich(fm, std::get<WavFormat>(wavLesen(rate.q))),
+                ::testing::HasSubstr("B: 16 Bit, 44100 Hz, Kanalzahl 1)"));
 }

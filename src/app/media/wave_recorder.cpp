@@ -257,7 +257,8 @@ void WaveAufnahme::springeNach(qint64 ms) {
 // Only a running playback moves the marker: a backend that rewinds on stop leaves it where
 // playback stopped.
 void WaveAufnahme::markeNachfuehren(qint64 ms) {
-    if (zustand_ == Zustand::Wiedergabe && !schaltet_ && spieler_.zustand() == Spielzustand::Spielt) wellen_->setzeMarke(ms);
+    if (zustand_ == Zustand::Wiedergabe && !schaltet_ && spieler_.zustand() == Spielzustand::Spielt)
+        wellen_->setzeMarke(ms);
 }
 
 void WaveAufnahme::aufnehmen() {

@@ -67,10 +67,11 @@ void imHintergrund(QObject* ziel, A arbeit, F fertig) {
 
 }  // namespace
 
-Wellenbild wellenbild(const std::string& a, const std::string& b, std::uint64_t von, std::uint64_t bis, std::size_t spalten,
-                      bool differenz) {
+Wellenbild wellenbild(const std::string& a, const std::string& b, std::uint64_t von, std::uint64_t bis,
+                      std::size_t spalten, bool differenz) {
     const Wav wa = oeffneWav(a), wb = oeffneWav(b);
-    return {spuren(wa, von, bis, spalten), differenz ? differenzen(wa, wb, von, bis, spalten) : spuren(wb, von, bis, spalten)};
+    return {spuren(wa, von, bis, spalten),
+            differenz ? differenzen(wa, wb, von, bis, spalten) : spuren(wb, von, bis, spalten)};
 }
 
 Wellenform::Wellenform(QWidget* eltern) : QWidget(eltern) {
@@ -106,13 +107,18 @@ void Wellenform::setzeDateien(const QString& original, const QString& vergleich)
     von_ = 0;
     bis_ = format_.frames;
     marke_ = std::min(marke_, format_.frames);
-    formatText_ = QStringLiteral("%1 Hz, %2 Bit, %3").arg(format_.abtastrate).arg(format_.bits)
-                      .arg(format_.kanaele == 1 ? QStringLiteral("mono") : QStringLiteral("%1 Kanäle").arg(format_.kanaele));
+    formatText_ =
+        QStringLiteral("%1 Hz, %2 Bit, %3")
+            .arg(format_.abtastrate)
+            .arg(format_.bits)
+            .arg(format_.kanaele == 1 ? QStringLiteral("mono") : QStringLiteral("%1 Kanäle").arg(format_.kanaele));
     if (!b_.empty()) {
         auto qb = oeffneDatei(b_, warum);
         auto fb = qb ? wavLesen(*qb) : std::variant<WavFormat, std::string>(warum);
-        if (auto* text = std::get_if<std::string>(&fb)) differenzFehlt_ = *text;
-        else if (auto grund = differenzUnmoeglich(format_, std::get<WavFormat>(fb))) differenzFehlt_ = *grund;
+        if (auto* text = std::get_if<std::string>(&fb))
+            differenzFehlt_ = *text;
+        else if (auto grund = differenzUnmoeglich(format_, std::get<WavFormat>(fb)))
+            differenzFehlt_ = *grund;
     }
     hinweisSetzen();
     // The overview and the SNR once per pair of files.
@@ -159,7 +165,8 @@ void Wellenform::bereichBerechnen() {
     ++offen_;
     const int gen = ++*bereichGen_;
     imHintergrund<Wellenbild>(
-        this, [a = a_, b = b_, v = von_, e = bis_, n = spalten(), d = differenz_] { return wellenbild(a, b, v, e, n, d); },
+        this,
+        [a = a_, b = b_, v = von_, e = bis_, n = spalten(), d = differenz_] { return wellenbild(a, b, v, e, n, d); },
         [this, gen, gen_ = bereichGen_](Wellenbild w) {
             --offen_;
             if (gen != *gen_) return;
@@ -210,15 +217,18 @@ qint64 Wellenform::markeMs() const {
 int Wellenform::spalteVon(qint64 ms) const {
     if (bis_ <= von_) return 0;
     const double frame = static_cast<double>(ms) * format_.abtastrate / 1000.0;
-    return static_cast<int>(std::lround((frame - static_cast<double>(von_)) * width() / static_cast<double>(bis_ - von_)));
+    return static_cast<int>(
+        std::lround((frame - static_cast<double>(von_)) * width() / static_cast<double>(bis_ - von_)));
 }
 
 void Wellenform::mousePressEvent(QMouseEvent* e) {
-    if (e->button() != Qt::LeftButton || format_.frames == 0 || format_.abtastrate == 0) return QWidget::mousePressEvent(e);
+    if (e->button() != Qt::LeftButton || format_.frames == 0 || format_.abtastrate == 0)
+        return QWidget::mousePressEvent(e);
     // The overview spans the whole file, the lanes below the shown range.
     const bool oben = e->position().y() < UEBERSICHT_HOEHE;
     const double anteil = std::clamp(e->position().x() / std::max(1, width()), 0.0, 1.0);
-    const double von = oben ? 0.0 : static_cast<double>(von_), laenge = static_cast<double>(oben ? format_.frames : bis_ - von_);
+    const double von = oben ? 0.0 : static_cast<double>(von_),
+                 laenge = static_cast<double>(oben ? format_.frames : bis_ - von_);
     const auto frame = std::min<std::uint64_t>(static_cast<std::uint64_t>(von + anteil * laenge), format_.frames);
     const auto ms = static_cast<qint64>((frame * 1000 + format_.abtastrate / 2) / format_.abtastrate);
     setzeMarke(ms);
@@ -296,8 +306,10 @@ void zeichneSpuren(QPainter& p, const Wellenbild& w, const QRect& r, bool differ
         const QRect spur(r.left(), r.top() + k * r.height() / n, r.width(), r.height() / n);
         p.setPen(QColor(200, 200, 200));
         p.drawLine(spur.left(), spur.center().y(), spur.right(), spur.center().y());
-        if (k < static_cast<int>(w.a.size())) zeichneSpur(p, w.a[k], spur, differenz ? QColor(20, 70, 160, 60) : QColor(20, 70, 160));
-        if (k < static_cast<int>(w.b.size())) zeichneSpur(p, w.b[k], spur, differenz ? QColor(200, 0, 0) : QColor(220, 30, 30, 150));
+        if (k < static_cast<int>(w.a.size()))
+            zeichneSpur(p, w.a[k], spur, differenz ? QColor(20, 70, 160, 60) : QColor(20, 70, 160));
+        if (k < static_cast<int>(w.b.size()))
+            zeichneSpur(p, w.b[k], spur, differenz ? QColor(200, 0, 0) : QColor(220, 30, 30, 150));
     }
 }
 
@@ -321,7 +333,8 @@ void Wellenform::paintEvent(QPaintEvent*) {
         // The marker over the lanes: in the overview always, below while in the shown range.
         const QColor markenfarbe(0, 140, 60);
         p.setPen(QPen(markenfarbe, 1));
-        p.drawLine(QPointF(static_cast<double>(marke_) * f, 0), QPointF(static_cast<double>(marke_) * f, UEBERSICHT_HOEHE - 1));
+        p.drawLine(QPointF(static_cast<double>(marke_) * f, 0),
+                   QPointF(static_cast<double>(marke_) * f, UEBERSICHT_HOEHE - 1));
         if (marke_ >= von_ && marke_ <= bis_ && bis_ > von_) {
             const double x = static_cast<double>(marke_ - von_) * width() / static_cast<double>(bis_ - von_);
             p.setPen(QPen(markenfarbe, 2));

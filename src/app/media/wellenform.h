@@ -23,8 +23,8 @@ struct Wellenbild {
 
 // Frames [von, bis) in `spalten` columns; an unreadable or non-PCM file gives no lanes, and
 // so does a difference of files whose formats differ.
-Wellenbild wellenbild(const std::string& a, const std::string& b, std::uint64_t von, std::uint64_t bis, std::size_t spalten,
-                      bool differenz = false);
+Wellenbild wellenbild(const std::string& a, const std::string& b, std::uint64_t von, std::uint64_t bis,
+                      std::size_t spalten, bool differenz = false);
 
 class Wellenform : public QWidget {
     Q_OBJECT

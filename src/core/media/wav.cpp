@@ -120,18 +120,19 @@ std::vector<Spaltenwert> huellkurve(Bytequelle& q, const WavFormat& f, int kanal
     if (spalten == 0 || kanal < 0 || kanal >= f.kanaele || von >= bis) return {};
     Spalten s(von, bis, spalten);
     const std::size_t versatz = static_cast<std::size_t>(kanal) * (f.bits / 8);
-    framesLesen(q, f, von, bis, nullptr, [&](std::uint64_t i, const unsigned char* p) { s.nimm(i, abtastwert(p + versatz, f.bits)); });
+    framesLesen(q, f, von, bis, nullptr,
+                [&](std::uint64_t i, const unsigned char* p) { s.nimm(i, abtastwert(p + versatz, f.bits)); });
     return s.fertig();
 }
 
 std::optional<std::string> differenzUnmoeglich(const WavFormat& a, const WavFormat& b) {
     if (a.kanaele == b.kanaele && a.bits == b.bits && a.abtastrate == b.abtastrate) return std::nullopt;
-    return format(TEXT_WAV_DIFFERENZ_FORMAT, unsigned{a.bits}, unsigned{a.abtastrate}, unsigned{a.kanaele}, unsigned{b.bits},
-                  unsigned{b.abtastrate}, unsigned{b.kanaele});
+    return format(TEXT_WAV_DIFFERENZ_FORMAT, unsigned{a.bits}, unsigned{a.abtastrate}, unsigned{a.kanaele},
+                  unsigned{b.bits}, unsigned{b.abtastrate}, unsigned{b.kanaele});
 }
 
-std::vector<Spaltenwert> differenzkurve(Bytequelle& qa, const WavFormat& a, Bytequelle& qb, const WavFormat& b, int kanal,
-                                        std::uint64_t von, std::uint64_t bis, std::size_t spalten) {
+std::vector<Spaltenwert> differenzkurve(Bytequelle& qa, const WavFormat& a, Bytequelle& qb, const WavFormat& b,
+                                        int kanal, std::uint64_t von, std::uint64_t bis, std::size_t spalten) {
     bis = std::min({bis, a.frames, b.frames});
     spalten = std::min<std::size_t>(spalten, std::size_t{1} << 20);
     if (differenzUnmoeglich(a, b) || spalten == 0 || kanal < 0 || kanal >= a.kanaele || von >= bis) return {};

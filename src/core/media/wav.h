@@ -43,8 +43,8 @@ std::optional<std::string> differenzUnmoeglich(const WavFormat& a, const WavForm
 // The envelope of B minus A (what the channel added), sample by sample in one channel, over the frames both files
 // hold (same bounded block-wise pass as huellkurve). Empty when the formats differ. The
 // difference of two full-scale samples reaches ±2.
-std::vector<Spaltenwert> differenzkurve(Bytequelle& qa, const WavFormat& a, Bytequelle& qb, const WavFormat& b, int kanal,
-                                        std::uint64_t von, std::uint64_t bis, std::size_t spalten);
+std::vector<Spaltenwert> differenzkurve(Bytequelle& qa, const WavFormat& a, Bytequelle& qb, const WavFormat& b,
+                                        int kanal, std::uint64_t von, std::uint64_t bis, std::size_t spalten);
 
 // Signal-to-noise ratio of a corrupted copy against its original in dB: signal power over
 // the power of the difference, over all channels of the common frames. +inf for equal
