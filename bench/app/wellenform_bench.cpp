@@ -68,12 +68,22 @@ void BM_WellenformNeuMalen(benchmark::State& s) {
     for (int i = 0; i < s.range(1); ++i) w.zoome(true);
     warte(w);
     w.setzeMarke(SEKUNDEN * 1000 / 2);
-    QImage ziel(w.size(), QImage::Format_RGB32);
+    QImage ziel(w.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : s) w.render(&ziel);
     s.SetLabel(std::string(s.range(0) ? "difference" : "overlaid") + ", frames shown " +
                std::to_string(w.bis() - w.von()));
 }
 BENCHMARK(BM_WellenformNeuMalen)->ArgsProduct({{0, 1}, {0, 4, 8, 12}})->Unit(benchmark::kMicrosecond);
+
+// The same widget without a file: what the frame around the lanes costs.
+void BM_LeerNeuMalen(benchmark::State& s) {
+    zor::app::Wellenform w;
+    w.resize(1920, 400);
+    w.show();
+    QImage ziel(w.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : s) w.render(&ziel);
+}
+BENCHMARK(BM_LeerNeuMalen)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
