@@ -483,14 +483,15 @@ private slots:
         w.zoome(true);
         QTRY_VERIFY(!w.rechnet());
         const QImage bild = w.grab().toImage();
-        const int x = w.spalteVon(700);
+        const double dpr = bild.devicePixelRatio();  // device pixels at 200 %
+        const int x = static_cast<int>(w.spalteVon(700) * dpr);
         int gruen = 0;
-        for (int y = 40; y < bild.height() - 20; ++y)
-            for (int dx = -1; dx <= 1; ++dx) {
+        for (int y = static_cast<int>(40 * dpr); y < bild.height() - 20 * dpr; ++y)
+            for (int dx = -2; dx <= 2; ++dx) {
                 const QRgb c = bild.pixel(std::clamp(x + dx, 0, bild.width() - 1), y);
                 gruen += qGreen(c) > 110 && qRed(c) < 60 && qBlue(c) < 110;
             }
-        QVERIFY2(gruen > 100, qPrintable(QString::number(gruen)));
+        QVERIFY2(gruen > 100 * dpr, qPrintable(QString::number(gruen)));
 
         // Playing from the earlier click, a click in the zoomed lanes jumps; A/B keeps it.
         klicke(WaveAufnahme::ID_ABSPIELEN);
@@ -528,8 +529,9 @@ private slots:
         d_->show();
         const auto rotePunkte = [&w] {
             const QImage bild = w.grab().toImage();
+            const double dpr = bild.devicePixelRatio();
             int rot = 0;
-            for (int y = 40; y < bild.height() - 20; ++y)
+            for (int y = static_cast<int>(40 * dpr); y < bild.height() - 20 * dpr; ++y)
                 for (int x = 0; x < bild.width(); ++x)
                     rot += qRed(bild.pixel(x, y)) > 150 && qGreen(bild.pixel(x, y)) < 90;
             return rot;
