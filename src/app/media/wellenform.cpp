@@ -107,11 +107,7 @@ void Wellenform::setzeDateien(const QString& original, const QString& vergleich)
     von_ = 0;
     bis_ = format_.frames;
     marke_ = std::min(marke_, format_.frames);
-    formatText_ =
-        QStringLiteral("%1 Hz, %2 Bit, %3")
-            .arg(format_.abtastrate)
-            .arg(format_.bits)
-            .arg(format_.kanaele == 1 ? QStringLiteral("mono") : QStringLiteral("%1 Kanäle").arg(format_.kanaele));
+    formatText_ = QString::fromStdString(formatname(format_));
     if (!b_.empty()) {
         auto qb = oeffneDatei(b_, warum);
         auto fb = qb ? wavLesen(*qb) : std::variant<WavFormat, std::string>(warum);
@@ -177,10 +173,11 @@ void Wellenform::bereichBerechnen() {
 }
 
 void Wellenform::hinweisSetzen() {
-    hinweis_ = formatText_;
-    // In the difference the reason it is missing says more than "no SNR".
-    const QString zweiter = differenz_ && !differenzFehlt_.empty() ? QString::fromStdString(differenzFehlt_) : snrText_;
-    if (!zweiter.isEmpty()) hinweis_ += QStringLiteral(" – ") + zweiter;
+    // In the difference the reason it is missing says more than "no SNR"; it names A's
+    // format itself.
+    if (differenz_ && !differenzFehlt_.empty()) hinweis_ = QString::fromStdString(differenzFehlt_);
+    else hinweis_ = snrText_.isEmpty() ? formatText_ : formatText_ + QStringLiteral(" – ") + snrText_;
+    setToolTip(hinweis_);
 }
 
 void Wellenform::setzeDifferenz(bool differenz) {
@@ -350,7 +347,9 @@ void Wellenform::paintEvent(QPaintEvent*) {
         }
     }
     p.setPen(palette().text().color());
-    p.drawText(QRect(4, height() - TEXT_HOEHE, width() - 8, TEXT_HOEHE), Qt::AlignVCenter | Qt::AlignLeft, hinweis_);
+    // Too long a line ends in "…"; the tooltip holds it whole.
+    const QRect zeile(4, height() - TEXT_HOEHE, width() - 8, TEXT_HOEHE);
+    p.drawText(zeile, Qt::AlignVCenter | Qt::AlignLeft, fontMetrics().elidedText(hinweis_, Qt::ElideRight, zeile.width()));
 }
 
 }  // namespace zor::app

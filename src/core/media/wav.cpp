@@ -125,10 +125,14 @@ std::vector<Spaltenwert> huellkurve(Bytequelle& q, const WavFormat& f, int kanal
     return s.fertig();
 }
 
+std::string formatname(const WavFormat& f) {
+    const std::string kanaele = f.kanaele == 1 ? "mono" : f.kanaele == 2 ? "stereo" : format(TEXT_WAV_KANAELE, unsigned{f.kanaele});
+    return format(TEXT_WAV_FORMATNAME, unsigned{f.bits}, unsigned{f.abtastrate}, kanaele.c_str());
+}
+
 std::optional<std::string> differenzUnmoeglich(const WavFormat& a, const WavFormat& b) {
     if (a.kanaele == b.kanaele && a.bits == b.bits && a.abtastrate == b.abtastrate) return std::nullopt;
-    return format(TEXT_WAV_DIFFERENZ_FORMAT, unsigned{a.bits}, unsigned{a.abtastrate}, unsigned{a.kanaele},
-                  unsigned{b.bits}, unsigned{b.abtastrate}, unsigned{b.kanaele});
+    return format(TEXT_WAV_DIFFERENZ_FORMAT, formatname(a).c_str(), formatname(b).c_str());
 }
 
 std::vector<Spaltenwert> differenzkurve(Bytequelle& qa, const WavFormat& a, Bytequelle& qb, const WavFormat& b,

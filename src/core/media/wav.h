@@ -37,6 +37,9 @@ struct Spaltenwert {
 std::vector<Spaltenwert> huellkurve(Bytequelle& q, const WavFormat& f, int kanal, std::uint64_t von, std::uint64_t bis,
                                     std::size_t spalten);
 
+// "16 Bit, 22050 Hz, stereo": a format as the wave window names it.
+std::string formatname(const WavFormat& f);
+
 // Why the difference of two files cannot be shown (channels, bits or rate differ), or nothing.
 std::optional<std::string> differenzUnmoeglich(const WavFormat& a, const WavFormat& b);
 
@@ -64,8 +67,9 @@ inline constexpr const char* TEXT_WAV_FORMAT =
 
 inline constexpr const char* TEXT_WAV_SNR = "Rauschabstand (SNR) der Kopie: %.1f dB über %llu Frames";
 inline constexpr const char* TEXT_WAV_GLEICH = "Die Abtastwerte beider Dateien sind gleich.";
-inline constexpr const char* TEXT_WAV_DIFFERENZ_FORMAT =
-    "Keine Differenz: die Formate sind verschieden (A: %u Bit, %u Hz, Kanalzahl %u; B: %u Bit, %u Hz, Kanalzahl %u).";
+inline constexpr const char* TEXT_WAV_DIFFERENZ_FORMAT = "Keine Differenz: verschiedene Formate (A: %s; B: %s).";
+inline constexpr const char* TEXT_WAV_FORMATNAME = "%u Bit, %u Hz, %s";  // the last: mono, stereo or
+inline constexpr const char* TEXT_WAV_KANAELE = "%u Kanäle";
 inline constexpr const char* TEXT_WAV_UNVERGLEICHBAR = "Die beiden Dateien haben verschiedene Formate: kein Rauschabstand.";
 
 }  // namespace zor
