@@ -175,8 +175,10 @@ void Wellenform::bereichBerechnen() {
 void Wellenform::hinweisSetzen() {
     // In the difference the reason it is missing says more than "no SNR"; it names A's
     // format itself.
-    if (differenz_ && !differenzFehlt_.empty()) hinweis_ = QString::fromStdString(differenzFehlt_);
-    else hinweis_ = snrText_.isEmpty() ? formatText_ : formatText_ + QStringLiteral(" – ") + snrText_;
+    if (differenz_ && !differenzFehlt_.empty())
+        hinweis_ = QString::fromStdString(differenzFehlt_);
+    else
+        hinweis_ = snrText_.isEmpty() ? formatText_ : formatText_ + QStringLiteral(" – ") + snrText_;
     setToolTip(hinweis_);
 }
 
@@ -349,7 +351,8 @@ void Wellenform::paintEvent(QPaintEvent*) {
     p.setPen(palette().text().color());
     // Too long a line ends in "…"; the tooltip holds it whole.
     const QRect zeile(4, height() - TEXT_HOEHE, width() - 8, TEXT_HOEHE);
-    p.drawText(zeile, Qt::AlignVCenter | Qt::AlignLeft, fontMetrics().elidedText(hinweis_, Qt::ElideRight, zeile.width()));
+    p.drawText(zeile, Qt::AlignVCenter | Qt::AlignLeft,
+               fontMetrics().elidedText(hinweis_, Qt::ElideRight, zeile.width()));
 }
 
 }  // namespace zor::app

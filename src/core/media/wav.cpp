@@ -126,7 +126,9 @@ std::vector<Spaltenwert> huellkurve(Bytequelle& q, const WavFormat& f, int kanal
 }
 
 std::string formatname(const WavFormat& f) {
-    const std::string kanaele = f.kanaele == 1 ? "mono" : f.kanaele == 2 ? "stereo" : format(TEXT_WAV_KANAELE, unsigned{f.kanaele});
+    const std::string kanaele = f.kanaele == 1   ? "mono"
+                                : f.kanaele == 2 ? "stereo"
+                                                 : format(TEXT_WAV_KANAELE, unsigned{f.kanaele});
     return format(TEXT_WAV_FORMATNAME, unsigned{f.bits}, unsigned{f.abtastrate}, kanaele.c_str());
 }
 
