@@ -49,7 +49,8 @@ class ParameterdialogTest : public ZorModusTest {
     Q_OBJECT
 
 private slots:
-    // Each dialog opens with the title of its target set and the values of its source.
+    // Each dialog opens with the title of its target set and the values of its source, typing
+    // in its first value.
     void oeffnet_data() {
         QTest::addColumn<int>("befehl");
         QTest::addColumn<QString>("dialog");
@@ -73,10 +74,16 @@ private slots:
         QFETCH(QString, bild);
         const zor::ZorState vorher = s();
         QString gelesenerTitel, gelesenerWert;
+        bool fokusImErstenFeld = false;
         ModalSkript skript;
         skript.dann([&](QWidget* d) {
             gelesenerTitel = d->windowTitle();
             gelesenerWert = eingabe(d, feld)->text();
+            // Typing starts in the topmost enabled value field.
+            QLineEdit* oben = nullptr;
+            for (QLineEdit* e : d->findChildren<QLineEdit*>())
+                if (e->isEnabled() && (!oben || e->mapTo(d, QPoint()).y() < oben->mapTo(d, QPoint()).y())) oben = e;
+            fokusImErstenFeld = oben && d->focusWidget() == oben;
             QVERIFY(speichereBild(d, skaliert(bild)));
             klick(d, ID_ABBRECHEN);
         });
@@ -84,6 +91,7 @@ private slots:
         QCOMPARE(skript.gesehen, QStringList{dialog});
         QCOMPARE(gelesenerTitel, titel);
         QCOMPARE(gelesenerWert, wert);
+        QVERIFY(fokusImErstenFeld);
         QCOMPARE(s().Modell.M1, vorher.Modell.M1);
         QCOMPARE(s().Modell.M2, vorher.Modell.M2);
         QVERIFY(r_->meldung.gezeigt.isEmpty());

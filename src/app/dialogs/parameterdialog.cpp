@@ -67,6 +67,11 @@ Parameterdialog::Parameterdialog(Kontext& kontext, Modellart art, QWidget* elter
         ziele_->vorbelegen(*kenngroessen_->kenngroessen(), werte_[gemc::Bad], werte_[gemc::Good], werte_[gemc::Good_From_Bad],
                            werte_[gemc::Bad_From_Good]);
     groesseAnpassen();
+    // Typing starts in the first value, not on a choice above it.
+    if (erstesFeld_) {
+        erstesFeld_->setFocus();
+        erstesFeld_->selectAll();
+    }
 }
 
 QLineEdit* Parameterdialog::feldHinzufuegen(QWidget* eltern, QGridLayout* gitter, int zeile, const Eingabefeld& f) {
@@ -79,6 +84,7 @@ QLineEdit* Parameterdialog::feldHinzufuegen(QWidget* eltern, QGridLayout* gitter
     gitter->addWidget(beschriftung, zeile, 0);
     gitter->addWidget(e, zeile, 1);
     eingaben_[f.index] = e;
+    if (!erstesFeld_) erstesFeld_ = e;
     return e;
 }
 

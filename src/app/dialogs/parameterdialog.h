@@ -60,6 +60,7 @@ private:
     std::vector<float> werte_;            // the local copy of the parameter array
     std::uint64_t durchlaeufe_ = 0;       // its number of bits, exactly
     std::map<int, QLineEdit*> eingaben_;  // by array index
+    QLineEdit* erstesFeld_ = nullptr;     // the first in the layout, where typing starts
     QButtonGroup* kurven_ = nullptr;
     QCheckBox* mcAusgabe_ = nullptr;
     KenngroessenPanel* kenngroessen_ = nullptr;
