@@ -37,6 +37,8 @@ std::ostream& operator<<(std::ostream& o, const Kasten& k) {
     return o << "\"" << k.text << "\" " << k.links << ".." << k.rechts << " x " << k.oben << ".." << k.unten;
 }
 
+bool zahl(const std::string& t);
+
 // Paints into a recording canvas per picture and collects the texts' device boxes.
 using Malen = std::function<void(AufzeichnendeLeinwand&, ZorState&)>;
 
@@ -45,7 +47,8 @@ void sammeln(AufzeichnendeLeinwand& dc, const Abbildung& a, std::vector<Kasten>&
         if (t.text.empty()) continue;
         const LRechteck r = dc.kasten(t);
         const Geraetepunkt p1 = a.geraet({r.links, r.oben}), p2 = a.geraet({r.rechts, r.unten});
-        const Kasten neu{t.text, std::min(p1.x, p2.x), std::min(p1.y, p2.y), std::max(p1.x, p2.x), std::max(p1.y, p2.y)};
+        Kasten neu{t.text, std::min(p1.x, p2.x), std::min(p1.y, p2.y), std::max(p1.x, p2.x), std::max(p1.y, p2.y)};
+        if (zahl(t.text)) neu.unten = a.geraet(t.punkte[0]).y;
         // A label drawn again over itself (markers repainted above the curves) is one label.
         const auto gleich = [&](const Kasten& alt) {
             return alt.text == neu.text && alt.links == neu.links && alt.oben == neu.oben;
@@ -115,7 +118,12 @@ struct Fenster {
 const Fenster FENSTER[] = {
     {"schmal", 380, 720}, {"hoch", 500, 1000}, {"klein", 320, 240},
     {"gross", 1500, 950}, {"flach", 1200, 320}, {"Viertel", 790, 470},
+    // Four windows stacked on a 1600 x 1000 screen, at 100 % and 200 %.
+    {"gestapelt", 1590, 150}, {"gestapeltDoppelt", 795, 72},
 };
+
+// Tick numbers have no descenders; at their baseline their box ends.
+bool zahl(const std::string& t) { return !t.empty() && t.find_first_not_of("0123456789.e+-") == std::string::npos; }
 
 // Antialiasing may let neighbours share a pixel.
 constexpr double SPIEL = 1.0;
@@ -169,4 +177,33 @@ TEST(Schriftgroesse, AusDerKleinerenSeiteInGrenzen) {
     Abbildung frei = Abbildung::fenstereigenschaften(400, 1000);
     frei.schriftgrenzen.reset();
     EXPECT_DOUBLE_EQ(frei.schriftPixel(1000), 50);
+}
+
+// The abscissa's numbers hang below its line, and a short window still numbers it.
+TEST(Abszissenzahlen, UnterDerAchseAuchImFlachenFenster) {
+    for (const auto& [breite, hoehe] : {std::pair{640, 480}, {1590, 150}, {795, 72}}) {
+        ZorState s = mitKurven(GE1, MC2);
+        const Abbildung a = Abbildung::fenstereigenschaften(breite, hoehe);
+        AufzeichnendeLeinwand dc;
+        dc.setzeGeraet(a);
+        FKF_Paint(dc, s, QUELLE, 0);
+        const double achse = a.geraet({0, -8000}).y;
+        int zahlen = 0;
+        for (const auto& t : dc.nur(Zeichenaufruf::Art::Text)) {
+            if (!zahl(t.text) || t.punkte[0].y > -8000) continue;
+            ++zahlen;
+            // The digits' tops: four fifths of the font's ascent above the baseline.
+            const LPunkt basis = t.punkte[0];
+            const int ziffernOben = basis.y + (dc.kasten(t).oben - basis.y) * 4 / 5;
+            EXPECT_GT(a.geraet({basis.x, ziffernOben}).y, achse + 1) << t.text << " in " << breite << "x" << hoehe;
+            EXPECT_LE(a.geraet(basis).y, hoehe) << t.text << " in " << breite << "x" << hoehe;
+        }
+        EXPECT_GE(zahlen, 5) << breite << "x" << hoehe;
+    }
+}
+
+// Pens follow x, but not past twice the y scale: a short wide window keeps thin curves.
+TEST(Stiftbreite, FolgtXBisZumDoppeltenVonY) {
+    EXPECT_DOUBLE_EQ(Abbildung::fenstereigenschaften(640, 480).stiftPixel(70), 70 * 320.0 / 10000);
+    EXPECT_DOUBLE_EQ(Abbildung::fenstereigenschaften(1600, 160).stiftPixel(70), 70 * 2 * 80.0 / 10000);
 }
