@@ -211,3 +211,25 @@ TEST(Stiftbreite, FolgtXBisZumDoppeltenVonY) {
     EXPECT_DOUBLE_EQ(Abbildung::fenstereigenschaften(640, 480).stiftPixel(70), 70 * 320.0 / 10000);
     EXPECT_DOUBLE_EQ(Abbildung::fenstereigenschaften(1600, 160).stiftPixel(70), 70 * 2 * 80.0 / 10000);
 }
+
+// In a narrow window the duration label keeps a visible gap to its green line.
+TEST(Korrelationsdauer, AbstandZurLinieImSchmalenFenster) {
+    ZorState s = mitKurven(GE1, MC2);
+    // Short durations: both labels fit right of their lines.
+    s.DK1 = 1.0f;
+    s.DK2 = 3.0f;
+    const Abbildung a = Abbildung::fenstereigenschaften(380, 720);
+    AufzeichnendeLeinwand dc;
+    dc.setzeGeraet(a);
+    DK_Beschriftung(dc, s);
+    const auto linien = dc.nur(Zeichenaufruf::Art::Linie);
+    std::vector<Zeichenaufruf> d;
+    for (const auto& t : dc.nur(Zeichenaufruf::Art::Text))
+        if (t.text == "D") d.push_back(t);
+    ASSERT_EQ(d.size(), 2u);
+    ASSERT_EQ(linien.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        const double linie = a.geraet(linien[i].punkte[0]).x, text = a.geraet({dc.kasten(d[i]).links, 0}).x;
+        EXPECT_GE(text - linie, 2.5) << i;
+    }
+}

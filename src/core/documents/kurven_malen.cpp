@@ -122,9 +122,11 @@ Achsendaten favBeschriftung(const ZorState& s, int t) {
 // right edge where it would leave the window (moving it left of the line would put it
 // over the ordinate's labels); never past the window's left edge, and clear of the
 // ordinate's arrow when the line stands on the axis (a duration of 0).
-double dkAnfang(double X, int breite) {
+// The gap to the line grows with the letters: in a narrow window a logical unit is only a
+// sliver of a pixel wide.
+double dkAnfang(double X, int breite, int breiteD) {
     const double rechtsbuendig = DIAGRAMMFENSTER.rechts - 100.0 - breite;
-    const double rechtsDerLinie = std::max(X, static_cast<double>(X0 + GROESSE)) + 100;
+    const double rechtsDerLinie = std::max(X, static_cast<double>(X0 + GROESSE)) + std::max(100, breiteD / 4);
     return std::max(std::min(rechtsDerLinie, rechtsbuendig), static_cast<double>(DIAGRAMMFENSTER.links));
 }
 
@@ -278,7 +280,7 @@ void DK_Beschriftung(Canvas& dc, const ZorState& s) {
         // unit is many times wider than tall, they would tear "D", "k" and value apart.
         const int breiteD = dc.textmass("D").breite, breiteK = dc.textmass("k").breite * 5 / 4;
         const int bD = std::clamp(570, breiteD, breiteD * 5 / 4), bk = std::clamp(330, breiteK, breiteK * 3 / 2);
-        const double a = dkAnfang(X, bD + bk + dc.textmass(wert).breite);
+        const double a = dkAnfang(X, bD + bk + dc.textmass(wert).breite, breiteD);
         dc.text({kappen(a), 5500 - o[i]}, "D");
         dc.text({kappen(a + bD), 5500 - tiefer - o[i]}, "k");
         dc.text({kappen(a + bD + bk), 5500 - o[i]}, wert);
