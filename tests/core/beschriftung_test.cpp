@@ -119,10 +119,15 @@ struct Fenster {
 };
 
 const Fenster FENSTER[] = {
-    {"schmal", 380, 720}, {"hoch", 500, 1000}, {"klein", 320, 240},
-    {"gross", 1500, 950}, {"flach", 1200, 320}, {"Viertel", 790, 470},
+    {"schmal", 380, 720},
+    {"hoch", 500, 1000},
+    {"klein", 320, 240},
+    {"gross", 1500, 950},
+    {"flach", 1200, 320},
+    {"Viertel", 790, 470},
     // Four windows stacked on a 1600 x 1000 screen, at 100 % and 200 %.
-    {"gestapelt", 1590, 150, false}, {"gestapeltDoppelt", 795, 72, false},
+    {"gestapelt", 1590, 150, false},
+    {"gestapeltDoppelt", 795, 72, false},
 };
 
 // Tick numbers have no descenders; at their baseline their box ends.

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <optional>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/plot/achse.h"
@@ -137,15 +137,15 @@ std::optional<LPunkt> zeilenplatz(Kontext& k, LPunkt anker, std::string_view s) 
     LRechteck kasten = textkasten(k.dc, anker, s);
     if (k.belegt.frei(kasten)) return anker;
     if (k.dc.ausrichtung() != Ausrichtung::Links) return std::nullopt;
+    const auto beruehrt = [&](const LRechteck& b) {
+        return std::find_if(k.zeilen.begin(), k.zeilen.end(), [&](const auto& z) { return ueberlappen(z.first, b); });
+    };
     // Onto the line of the first text it touches, right of every text on the way.
-    const auto erster = std::find_if(k.zeilen.begin(), k.zeilen.end(),
-                                     [&](const auto& z) { return ueberlappen(z.first, kasten); });
+    const auto erster = beruehrt(kasten);
     const int luecke = k.dc.textmass("0").breite;
     anker = {erster->first.rechts + luecke, erster->second};
     for (std::size_t n = 0; n < k.zeilen.size(); ++n) {
-        kasten = textkasten(k.dc, anker, s);
-        const auto im = std::find_if(k.zeilen.begin(), k.zeilen.end(),
-                                     [&](const auto& z) { return ueberlappen(z.first, kasten); });
+        const auto im = beruehrt(textkasten(k.dc, anker, s));
         if (im == k.zeilen.end()) break;
         anker.x = im->first.rechts + luecke;
     }
