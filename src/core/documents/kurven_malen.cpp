@@ -279,7 +279,7 @@ void DK_Beschriftung(Canvas& dc, const ZorState& s) {
         // The least advances keep the classic spacing; in a wide window, where a logical
         // unit is many times wider than tall, they would tear "D", "k" and value apart.
         const int breiteD = dc.textmass("D").breite, breiteK = dc.textmass("k").breite * 5 / 4;
-        const int bD = std::clamp(570, breiteD, breiteD * 5 / 4), bk = std::clamp(330, breiteK, breiteK * 3 / 2);
+        const int bD = std::clamp(570, breiteD, breiteD * 2), bk = std::clamp(330, breiteK, breiteK * 3 / 2);
         const double a = dkAnfang(X, bD + bk + dc.textmass(wert).breite, breiteD);
         dc.text({kappen(a), 5500 - o[i]}, "D");
         dc.text({kappen(a + bD), 5500 - tiefer - o[i]}, "k");
