@@ -142,6 +142,8 @@ private slots:
             const QMdiSubWindow* w = fenster(n);
             QVERIFY2(w && r.contains(w->geometry()), n);
             QVERIFY2(w->width() >= r.width() / 4 - 1 && w->height() >= r.height() / 4 - 1, n);
+            // However short the window, it shows something: the sequence or a note.
+            QVERIFY2(!nurWeiss(w->widget()->grab().toImage()), n);
             if (gekachelt)
                 for (const QRect& k : gesehen) QVERIFY2(!k.intersects(w->geometry()), n);
             gesehen << w->geometry();

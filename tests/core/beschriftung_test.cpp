@@ -37,6 +37,8 @@ std::ostream& operator<<(std::ostream& o, const Kasten& k) {
     return o << "\"" << k.text << "\" " << k.links << ".." << k.rechts << " x " << k.oben << ".." << k.unten;
 }
 
+bool zahl(const std::string& t);
+
 // Paints into a recording canvas per picture and collects the texts' device boxes.
 using Malen = std::function<void(AufzeichnendeLeinwand&, ZorState&)>;
 
@@ -45,7 +47,8 @@ void sammeln(AufzeichnendeLeinwand& dc, const Abbildung& a, std::vector<Kasten>&
         if (t.text.empty()) continue;
         const LRechteck r = dc.kasten(t);
         const Geraetepunkt p1 = a.geraet({r.links, r.oben}), p2 = a.geraet({r.rechts, r.unten});
-        const Kasten neu{t.text, std::min(p1.x, p2.x), std::min(p1.y, p2.y), std::max(p1.x, p2.x), std::max(p1.y, p2.y)};
+        Kasten neu{t.text, std::min(p1.x, p2.x), std::min(p1.y, p2.y), std::max(p1.x, p2.x), std::max(p1.y, p2.y)};
+        if (zahl(t.text)) neu.unten = a.geraet(t.punkte[0]).y;
         // A label drawn again over itself (markers repainted above the curves) is one label.
         const auto gleich = [&](const Kasten& alt) {
             return alt.text == neu.text && alt.links == neu.links && alt.oben == neu.oben;
@@ -62,7 +65,7 @@ ZorState mitKurven(int m1, int m2) {
     return s;
 }
 
-std::vector<Kasten> kurvendokument(int breite, int hoehe, bool fkf, int ordinate) {
+std::vector<Kasten> kurvendokument(int breite, int hoehe, bool fkf, int ordinate, bool cursor) {
     ZorState s = mitKurven(GE1, MC2);
     s.FAV.ordinate = s.FKF.ordinate = ordinate;
     s.FAV_xpos = s.FKF_xpos = 7;
@@ -71,9 +74,11 @@ std::vector<Kasten> kurvendokument(int breite, int hoehe, bool fkf, int ordinate
     dc.setzeGeraet(a);
     dc.setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});
     const Gezeichnet g = fkf ? FKF_Paint(dc, s, QUELLE, 0) : FAV_Paint(dc, s, QUELLE, 0);
-    const CursorKurven k = fkf ? fkfCursorKurven(s, g) : favCursorKurven(s, g);
-    Cursor_Beschriftung(dc, k);
-    Markierung(dc, fkf ? fkfCursorGeometrie(s) : favCursorGeometrie(s), k, 7);
+    if (cursor) {
+        const CursorKurven k = fkf ? fkfCursorKurven(s, g) : favCursorKurven(s, g);
+        Cursor_Beschriftung(dc, k);
+        Markierung(dc, fkf ? fkfCursorGeometrie(s) : favCursorGeometrie(s), k, 7);
+    }
     std::vector<Kasten> kaesten;
     sammeln(dc, a, kaesten);
     return kaesten;
@@ -95,27 +100,38 @@ std::vector<Kasten> parameterdokument(int breite, int hoehe, int m2) {
 
 struct Dokument {
     std::string name;
-    std::function<std::vector<Kasten>(int, int)> malen;
+    std::function<std::vector<Kasten>(int, int, bool)> malen;
 };
 
 const Dokument DOKUMENTE[] = {
-    {"FAVlog", [](int b, int h) { return kurvendokument(b, h, false, 0); }},
-    {"FAVlinear", [](int b, int h) { return kurvendokument(b, h, false, 1); }},
-    {"FKFlog", [](int b, int h) { return kurvendokument(b, h, true, 0); }},
-    {"FKFlinear", [](int b, int h) { return kurvendokument(b, h, true, 1); }},
-    {"PARzweiModelle", [](int b, int h) { return parameterdokument(b, h, MC2); }},
-    {"PARmitDatei", [](int b, int h) { return parameterdokument(b, h, DATEI2); }},
+    {"FAVlog", [](int b, int h, bool c) { return kurvendokument(b, h, false, 0, c); }},
+    {"FAVlinear", [](int b, int h, bool c) { return kurvendokument(b, h, false, 1, c); }},
+    {"FKFlog", [](int b, int h, bool c) { return kurvendokument(b, h, true, 0, c); }},
+    {"FKFlinear", [](int b, int h, bool c) { return kurvendokument(b, h, true, 1, c); }},
+    {"PARzweiModelle", [](int b, int h, bool) { return parameterdokument(b, h, MC2); }},
+    {"PARmitDatei", [](int b, int h, bool) { return parameterdokument(b, h, DATEI2); }},
 };
 
 struct Fenster {
     std::string name;
     int breite, hoehe;
+    bool cursor = true;  // the cursor's readout needs more height than a stacked window has
 };
 
 const Fenster FENSTER[] = {
-    {"schmal", 380, 720}, {"hoch", 500, 1000}, {"klein", 320, 240},
-    {"gross", 1500, 950}, {"flach", 1200, 320}, {"Viertel", 790, 470},
+    {"schmal", 380, 720},
+    {"hoch", 500, 1000},
+    {"klein", 320, 240},
+    {"gross", 1500, 950},
+    {"flach", 1200, 320},
+    {"Viertel", 790, 470},
+    // Four windows stacked on a 1600 x 1000 screen, at 100 % and 200 %.
+    {"gestapelt", 1590, 150, false},
+    {"gestapeltDoppelt", 795, 72, false},
 };
+
+// Tick numbers have no descenders; at their baseline their box ends.
+bool zahl(const std::string& t) { return !t.empty() && t.find_first_not_of("0123456789.e+-") == std::string::npos; }
 
 // Antialiasing may let neighbours share a pixel.
 constexpr double SPIEL = 1.0;
@@ -133,7 +149,7 @@ class Beschriftung : public testing::TestWithParam<Fall> {};
 
 TEST_P(Beschriftung, KeineUeberlappungUndAllesImFenster) {
     const auto& [dokument, fenster] = GetParam();
-    const auto kaesten = dokument.malen(fenster.breite, fenster.hoehe);
+    const auto kaesten = dokument.malen(fenster.breite, fenster.hoehe, fenster.cursor);
     ASSERT_FALSE(kaesten.empty());
     for (std::size_t i = 0; i < kaesten.size(); ++i) {
         const Kasten& a = kaesten[i];
@@ -169,4 +185,56 @@ TEST(Schriftgroesse, AusDerKleinerenSeiteInGrenzen) {
     Abbildung frei = Abbildung::fenstereigenschaften(400, 1000);
     frei.schriftgrenzen.reset();
     EXPECT_DOUBLE_EQ(frei.schriftPixel(1000), 50);
+}
+
+// The abscissa's numbers hang below its line, and a short window still numbers it.
+TEST(Abszissenzahlen, UnterDerAchseAuchImFlachenFenster) {
+    for (const auto& [breite, hoehe] : {std::pair{640, 480}, {1590, 150}, {795, 72}}) {
+        ZorState s = mitKurven(GE1, MC2);
+        const Abbildung a = Abbildung::fenstereigenschaften(breite, hoehe);
+        AufzeichnendeLeinwand dc;
+        dc.setzeGeraet(a);
+        FKF_Paint(dc, s, QUELLE, 0);
+        const double achse = a.geraet({0, -8000}).y;
+        int zahlen = 0;
+        for (const auto& t : dc.nur(Zeichenaufruf::Art::Text)) {
+            // The ordinate's numbers stand right-aligned beside their ticks.
+            if (!zahl(t.text) || t.ausrichtung != Ausrichtung::Mitte || t.punkte[0].y > -8000) continue;
+            ++zahlen;
+            // The digits' tops: four fifths of the font's ascent above the baseline.
+            const LPunkt basis = t.punkte[0];
+            const int ziffernOben = basis.y + (dc.kasten(t).oben - basis.y) * 4 / 5;
+            EXPECT_GT(a.geraet({basis.x, ziffernOben}).y, achse) << t.text << " in " << breite << "x" << hoehe;
+            EXPECT_LE(a.geraet(basis).y, hoehe) << t.text << " in " << breite << "x" << hoehe;
+        }
+        EXPECT_GE(zahlen, 5) << breite << "x" << hoehe;
+    }
+}
+
+// Pens follow x, but not past twice the y scale: a short wide window keeps thin curves.
+TEST(Stiftbreite, FolgtXBisZumDoppeltenVonY) {
+    EXPECT_DOUBLE_EQ(Abbildung::fenstereigenschaften(640, 480).stiftPixel(70), 70 * 320.0 / 10000);
+    EXPECT_DOUBLE_EQ(Abbildung::fenstereigenschaften(1600, 160).stiftPixel(70), 70 * 2 * 80.0 / 10000);
+}
+
+// In a narrow window the duration label keeps a visible gap to its green line.
+TEST(Korrelationsdauer, AbstandZurLinieImSchmalenFenster) {
+    ZorState s = mitKurven(GE1, MC2);
+    // Short durations: both labels fit right of their lines.
+    s.DK1 = 1.0f;
+    s.DK2 = 3.0f;
+    const Abbildung a = Abbildung::fenstereigenschaften(380, 720);
+    AufzeichnendeLeinwand dc;
+    dc.setzeGeraet(a);
+    DK_Beschriftung(dc, s);
+    const auto linien = dc.nur(Zeichenaufruf::Art::Linie);
+    std::vector<Zeichenaufruf> d;
+    for (const auto& t : dc.nur(Zeichenaufruf::Art::Text))
+        if (t.text == "D") d.push_back(t);
+    ASSERT_EQ(d.size(), 2u);
+    ASSERT_EQ(linien.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        const double linie = a.geraet(linien[i].punkte[0]).x, text = a.geraet({dc.kasten(d[i]).links, 0}).x;
+        EXPECT_GE(text - linie, 2.5) << i;
+    }
 }

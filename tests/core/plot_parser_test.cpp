@@ -198,3 +198,23 @@ TEST(Plotag, MissingTemplateCountsAsFaulty) {
     EXPECT_EQ(plotag(dc, eine, "A.PLT", {}, 0, 'a'), 1);
     EXPECT_EQ(dc.nur(Art::Linie).size(), 1u);
 }
+
+// Font 925 on the recording canvas: ascent 740, 555 per character.
+TEST(Plotag, ZeilenregelSetztBeruehrendeTexteFortOderLaesstSieWeg) {
+    const std::string vorlage =
+        "t -9600,8000,250,l,@,0,0,0,Kopf\n"
+        "t -9600,7500,250,l,@,0,0,0,Zeile\n"
+        "t -7000,7300,250,c,@,0,0,0,Achse\n"
+        "t -9600,7400,250,l,@,0,0,0,viel_zu_lang_fuer_den_Rest_der_Kopfzeile_hier";
+    AufzeichnendeLeinwand wie;
+    plotag(wie, vorlage, {}, 0, 'a');
+    EXPECT_EQ(wie.texte().size(), 4u);
+
+    AufzeichnendeLeinwand dc;
+    EXPECT_EQ(plotag(dc, vorlage, {}, 0, 'a', Textregel::Zeilen), 1);
+    const auto t = dc.nur(Art::Text);
+    ASSERT_EQ(dc.texte(), (std::vector<std::string>{"Kopf", "Zeile"}));
+    EXPECT_EQ(t[0].punkte[0], (LPunkt{-9600, 8000 - 296}));
+    // On the heading's baseline, one character's width after its end.
+    EXPECT_EQ(t[1].punkte[0], (LPunkt{-9600 + 4 * 555 + 555, 8000 - 296}));
+}

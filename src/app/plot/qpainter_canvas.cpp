@@ -64,7 +64,7 @@ QRectF QPainterCanvas::geraet(const LRechteck& r) const {
 
 void QPainterCanvas::stiftUndPinselSetzen() {
     const Stift& s = stift();
-    const double breite = std::min(s.breite * std::abs(abbildung_.skalaX()), MAX_PIXEL);
+    const double breite = std::min(abbildung_.stiftPixel(s.breite), MAX_PIXEL);
     QPen stift(qtFarbe(s.farbe), s.breite == 0 ? 0.0 : std::max(breite, 1.0),
                s.art == Strichart::Gepunktet ? Qt::DotLine : Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p_.setPen(stift);

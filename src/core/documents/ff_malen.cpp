@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/plot/textlage.h"
+
 namespace zor {
 namespace {
 
@@ -92,6 +94,16 @@ void zeilentexte(Canvas& dc, const FFInhalt& inhalt, const LRechteck& r, const s
     }
 }
 
+void zuKlein(Canvas& dc, const LRechteck& r) {
+    const auto grund = dc.texthintergrund();
+    dc.setzeTexthintergrund(std::nullopt);
+    dc.setzeTextfarbe(SCHWARZ);
+    dc.setzeAusrichtung(Ausrichtung::Mitte);
+    const LPunkt mitte{(r.links + r.rechts) / 2, (r.oben + r.unten) / 2 - dc.oberlaenge() / 2};
+    dc.text(insFenster(dc, mitte, TEXT_FF_ZU_KLEIN, r), TEXT_FF_ZU_KLEIN);
+    dc.setzeTexthintergrund(grund);
+}
+
 }  // namespace
 
 FFLayout FF_LayoutFuer(Canvas& dc, const ZorState& s, const LRechteck& rect) {
@@ -101,7 +113,10 @@ FFLayout FF_LayoutFuer(Canvas& dc, const ZorState& s, const LRechteck& rect) {
 
 void FF_Malen(Canvas& dc, const FFInhalt& inhalt, const LRechteck& rect, int drucken,
               const std::array<farben, 7>& farbe) {
-    if (inhalt.layout.zmax == 0) return;
+    if (inhalt.layout.zmax == 0) {
+        zuKlein(dc, rect);
+        return;
+    }
     const auto vorher = dc.texthintergrund();
     kopfUndMarken(dc, inhalt, rect);
     for (const FFBlock& b : inhalt.bloecke) blockMalen(dc, b, inhalt, rect, drucken, farbe);

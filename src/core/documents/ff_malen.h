@@ -10,6 +10,9 @@ namespace zor {
 // The document's font: the character cell follows from it.
 inline constexpr int FF_SCHRIFTHOEHE = 16;
 
+// Shown instead of a blank page when not one row per set fits.
+inline constexpr const char* TEXT_FF_ZU_KLEIN = "Das Fenster ist zu klein für die Fehlerfolge.";
+
 // Draws the whole document into rect (logical units, y up: oben > unten) with the font
 // the caller selected. drucken = 1 uses the paper colours for the states. Returns what
 // was drawn; its messages are for the caller to show.

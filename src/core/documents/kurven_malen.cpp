@@ -122,9 +122,11 @@ Achsendaten favBeschriftung(const ZorState& s, int t) {
 // right edge where it would leave the window (moving it left of the line would put it
 // over the ordinate's labels); never past the window's left edge, and clear of the
 // ordinate's arrow when the line stands on the axis (a duration of 0).
-double dkAnfang(double X, int breite) {
+// The gap to the line grows with the letters: in a narrow window a logical unit is only a
+// sliver of a pixel wide.
+double dkAnfang(double X, int breite, int breiteD) {
     const double rechtsbuendig = DIAGRAMMFENSTER.rechts - 100.0 - breite;
-    const double rechtsDerLinie = std::max(X, static_cast<double>(X0 + GROESSE)) + 100;
+    const double rechtsDerLinie = std::max(X, static_cast<double>(X0 + GROESSE)) + std::max(100, breiteD / 4);
     return std::max(std::min(rechtsDerLinie, rechtsbuendig), static_cast<double>(DIAGRAMMFENSTER.links));
 }
 
@@ -150,7 +152,7 @@ Gezeichnet FAV_Paint(Canvas& dc, ZorState& s, const Vorlagenquelle& quelle, int 
     const Stift vorher = dc.stift();
     dc.setzeStift({55, SCHWARZ});
     dc.setzeTextfarbe(SCHWARZ);
-    plotag(dc, quelle, s.Modell.AB == 1 ? "FAVak.PLT" : "FAV.PLT", {}, 0, 'a');
+    plotag(dc, quelle, s.Modell.AB == 1 ? "FAVak.PLT" : "FAV.PLT", {}, 0, 'a', Textregel::Zeilen);
     Achsenbeschriftung(dc, favBeschriftung(s, t));
     dc.setzeStift(vorher);
 
@@ -185,7 +187,7 @@ Gezeichnet FKF_Paint(Canvas& dc, const ZorState& s, const Vorlagenquelle& quelle
     dkMalen(dc, s, gruen);
     dc.setzeStift({55, SCHWARZ});
     dc.setzeTextfarbe(SCHWARZ);
-    plotag(dc, quelle, "FKF.PLT", {}, 0, 'a');
+    plotag(dc, quelle, "FKF.PLT", {}, 0, 'a', Textregel::Zeilen);
     const bool linY = s.FKF.ordinate != 0;
     Achsenbeschriftung(dc, linY ? achsen(t * xn, 'n', 2500, 'n', static_cast<float>(t), 0.2f)
                                 : achsen(t * xn, 'n', s.FKF_ynorm_log, 'l', static_cast<float>(t), dekade));
@@ -229,7 +231,9 @@ DkLage dkLage(Canvas& dc, const ZorState& s) {
         l.o[kleiner] = 500;
         l.o[1 - kleiner] = std::max(1700, 500 + zeile + l.tiefer + zeile / 4);
     }
-    const int absenken = std::max(0, mindestens - std::min(l.o[0], l.o[1]));
+    // Nor above the plot by more than a little, where the heading lines stand.
+    const int unterDemKopf = dc.oberlaenge() - 300;
+    const int absenken = std::max({0, mindestens - std::min(l.o[0], l.o[1]), unterDemKopf - std::min(l.o[0], l.o[1])});
     for (int& versatz : l.o) versatz += absenken;
     return l;
 }
@@ -272,8 +276,11 @@ void DK_Beschriftung(Canvas& dc, const ZorState& s) {
             wert = format("= %.1f (95 %%: %.1f – %.1f)", DK, k.dauerUnten, k.dauerOben);
         else
             wert = format("= %.1f (= %.1e/%.1e)", DK, v[i].zaehler, v[i].nenner);
-        const int bD = std::max(570, dc.textmass("D").breite), bk = std::max(330, dc.textmass("k").breite * 5 / 4);
-        const double a = dkAnfang(X, bD + bk + dc.textmass(wert).breite);
+        // The least advances keep the classic spacing; in a wide window, where a logical
+        // unit is many times wider than tall, they would tear "D", "k" and value apart.
+        const int breiteD = dc.textmass("D").breite, breiteK = dc.textmass("k").breite * 5 / 4;
+        const int bD = std::clamp(570, breiteD, breiteD * 2), bk = std::clamp(330, breiteK, breiteK * 3 / 2);
+        const double a = dkAnfang(X, bD + bk + dc.textmass(wert).breite, breiteD);
         dc.text({kappen(a), 5500 - o[i]}, "D");
         dc.text({kappen(a + bD), 5500 - tiefer - o[i]}, "k");
         dc.text({kappen(a + bD + bk), 5500 - o[i]}, wert);

@@ -40,6 +40,10 @@ double Abbildung::schriftPixel(int hoehe) const {
     return std::clamp(std::abs(hoehe * skala), schriftgrenzen->minPixel, std::max(schriftgrenzen->minPixel, schriftgrenzen->maxPixel));
 }
 
+double Abbildung::stiftPixel(int breite) const {
+    return std::abs(breite * std::min(std::abs(skalaX()), 2 * std::abs(skalaY())));
+}
+
 Geraetepunkt Abbildung::geraet(LPunkt p) const {
     return {p.x * skalaX() + ursprungX, p.y * skalaY() + ursprungY};
 }

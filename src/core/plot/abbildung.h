@@ -38,6 +38,10 @@ struct Abbildung {
 
     // Line height in device pixels of a font of logical height hoehe.
     double schriftPixel(int hoehe) const;
+    // Width in device pixels of a pen of logical width breite. It follows x, but in a
+    // window much wider than tall no more than twice the y scale allows, or the curves of
+    // a short wide window come out as bars.
+    double stiftPixel(int breite) const;
 
     // The documents' mapping: the client area spans -10000..10000 in x (left to right)
     // and in y (bottom to top).

@@ -131,12 +131,21 @@ void Achsenbeschriftung(Canvas& dc, const Achsendaten& d) {
     for (const Strichtext& t : xtexte) breitest = std::max(breitest, dc.textmass(t.text).breite);
     const long long xschritt = labelschritt(d.xskala, breitest + dc.textmass("0").breite);
     dc.setzeAusrichtung(Ausrichtung::Mitte);
-    const int xTextY = kappen(d.ymitte - 4.5 * g);
+    // In a short window the text is taller than the room below the axis: the labels hang
+    // just below the ticks, down to the window's bottom. They are digits, which need
+    // neither the font's full ascent nor its descent.
+    const int ziffernhoehe = oberlaenge * 4 / 5;
+    const int xTextY = std::max(kappen(std::min(d.ymitte - 4.5 * g, d.ymitte - 1.5 * g - ziffernhoehe)),
+                                DIAGRAMMFENSTER.unten + oberlaenge / 10);
     for (const Strichtext& t : xtexte) {
         if (!t.text.empty() && t.i % xschritt == 0) {
-            const LRechteck k = textkasten(dc, {t.pos, xTextY}, t.text);
+            LRechteck k = textkasten(dc, {t.pos, xTextY}, t.text);
+            LRechteck ziffern = k;
+            ziffern.unten = xTextY;
+            ziffern.oben = xTextY + ziffernhoehe;
             // The axis' end is left free for the axis name the templates put there.
-            if (innerhalb(k, DIAGRAMMFENSTER) && k.rechts <= d.xrechts - 2 * g && belegt.frei(k)) {
+            if (innerhalb(ziffern, DIAGRAMMFENSTER) && ziffern.oben < d.ymitte && k.rechts <= d.xrechts - 2 * g &&
+                belegt.frei(k)) {
                 dc.text({t.pos, xTextY}, t.text);
                 belegt.belegen(k);
             }

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/plot/achse.h"
 #include "core/plot/plotzahlen.h"
 #include "core/plot/symbolschrift.h"
+#include "core/plot/textlage.h"
 #include "core/plot/vorlagenleser.h"
 
 namespace zor {
@@ -19,6 +22,9 @@ struct Kontext {
     std::span<const float> zahlenwert;
     int textfarbe;
     char text;
+    Textregel regel;
+    Textbelegung belegt;
+    std::vector<std::pair<LRechteck, int>> zeilen;  // boxes of drawn t records, baseline
 };
 
 using Ausfuehrung = bool (*)(Kontext&, const Felder&);
@@ -124,6 +130,30 @@ bool hochTief(Kontext& k, const Felder& f) {
     return true;
 }
 
+// Where a t record goes under Textregel::Zeilen; nothing when it is left out. Short
+// windows give text more height than the template's rows have, so a heading and the
+// line below it would overlap; wide ones have room beside it.
+std::optional<LPunkt> zeilenplatz(Kontext& k, LPunkt anker, std::string_view s) {
+    LRechteck kasten = textkasten(k.dc, anker, s);
+    if (k.belegt.frei(kasten)) return anker;
+    if (k.dc.ausrichtung() != Ausrichtung::Links) return std::nullopt;
+    const auto beruehrt = [&](const LRechteck& b) {
+        return std::find_if(k.zeilen.begin(), k.zeilen.end(), [&](const auto& z) { return ueberlappen(z.first, b); });
+    };
+    // Onto the line of the first text it touches, right of every text on the way.
+    const auto erster = beruehrt(kasten);
+    const int luecke = k.dc.textmass("0").breite;
+    anker = {erster->first.rechts + luecke, erster->second};
+    for (std::size_t n = 0; n < k.zeilen.size(); ++n) {
+        const auto im = beruehrt(textkasten(k.dc, anker, s));
+        if (im == k.zeilen.end()) break;
+        anker.x = im->first.rechts + luecke;
+    }
+    kasten = textkasten(k.dc, anker, s);
+    if (!k.belegt.frei(kasten) || !innerhalb(kasten, DIAGRAMMFENSTER)) return std::nullopt;
+    return anker;
+}
+
 // Conditional text of several words, optionally followed by a parameter value.
 bool bedingterText(Kontext& k, const Felder& f) {
     const char selektor = f[4].zeichen;
@@ -143,7 +173,16 @@ bool bedingterText(Kontext& k, const Felder& f) {
     }
     k.dc.setzeAusrichtung(ausrichtungVon(f[3].zeichen));
     k.dc.setzeSchrift({Schriftfamilie::Swiss, schrifthoehe(f[2].ganz)});
-    textMittig(k.dc, f[0].ganz, f[1].ganz, s);
+    if (k.regel == Textregel::WieVorlage) {
+        textMittig(k.dc, f[0].ganz, f[1].ganz, s);
+        return true;
+    }
+    if (const auto anker = zeilenplatz(k, {f[0].ganz, kappen(f[1].ganz - 0.4 * k.dc.oberlaenge())}, s)) {
+        k.dc.text(*anker, s);
+        const LRechteck kasten = textkasten(k.dc, *anker, s);
+        k.belegt.belegen(kasten);
+        k.zeilen.emplace_back(kasten, anker->y);
+    }
     return true;
 }
 
@@ -217,7 +256,8 @@ void fehlermeldung(Canvas& dc) {
 
 }  // namespace
 
-int plotag(Canvas& dc, std::string_view vorlage, std::span<const float> zahlenwert, int textfarbe, char text) {
+int plotag(Canvas& dc, std::string_view vorlage, std::span<const float> zahlenwert, int textfarbe, char text,
+           Textregel regel) {
     const Stift stiftVorher = dc.stift();
     const Farbe pinselVorher = dc.pinsel();
     const Schrift schriftVorher = dc.schrift();
@@ -226,7 +266,7 @@ int plotag(Canvas& dc, std::string_view vorlage, std::span<const float> zahlenwe
     dc.setzeSchrift({Schriftfamilie::Swiss, schriftVorher.hoehe});
 
     Vorlagenleser leser(vorlage);
-    Kontext k{dc, leser, zahlenwert, textfarbe, text};
+    Kontext k{dc, leser, zahlenwert, textfarbe, text, regel, {}, {}};
     const bool ganz = alleSaetze(k);
 
     dc.setzeStift(stiftVorher);
@@ -237,13 +277,13 @@ int plotag(Canvas& dc, std::string_view vorlage, std::span<const float> zahlenwe
 }
 
 int plotag(Canvas& dc, const Vorlagenquelle& quelle, std::string_view Filename, std::span<const float> zahlenwert,
-           int textfarbe, char text) {
+           int textfarbe, char text, Textregel regel) {
     const auto vorlage = quelle ? quelle(Filename) : std::nullopt;
     if (!vorlage) {
         fehlermeldung(dc);
         return 0;
     }
-    return plotag(dc, *vorlage, zahlenwert, textfarbe, text);
+    return plotag(dc, *vorlage, zahlenwert, textfarbe, text, regel);
 }
 
 }  // namespace zor
