@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSpinBox>
@@ -139,6 +140,43 @@ private slots:
         QCOMPARE(VersuchModul::offeneDokumente(r.f), std::string("pvkf"));
         const auto nachher = exporte(r, dir.filePath(QStringLiteral("nachher")));
         for (auto it = vorher.begin(); it != vorher.end(); ++it) QVERIFY2(nachher.value(it.key()) == *it, qPrintable(it.key()));
+    }
+
+    // "Tabellenkalkulation (deutsch)" writes the same numbers as the plain CSV, with ';'
+    // between the fields and the decimal comma.
+    void csvFuerTabellenkalkulation() {
+        QTemporaryDir dir;
+        TestRahmen r;
+        zeige(r);
+        r.f.mainframe_OnCommand(CMD_ZORWERK);
+        zustandSetzen(r.f.zustand(), Modellart::GE, {});
+        r.f.mainframe_OnCommand(CMD_OEFFNEN_FKF);
+        QVERIFY(warteAufJob(r.f));
+        const QString schlicht = dir.filePath(QStringLiteral("schlicht.csv")),
+                      deutsch = dir.filePath(QStringLiteral("deutsch.csv"));
+        r.dateiwahl.antworten << schlicht << deutsch;
+        r.dateiwahl.filterAntworten << QStringLiteral("CSV-Tabelle (*.csv)") << QString::fromUtf8(FILTER_CSV_DEUTSCH);
+        for (int i = 0; i < 2; ++i) {
+            r.f.mainframe_OnCommand(CMD_EXPORTIEREN);
+            QVERIFY(warteAufJob(r.f));
+        }
+        QVERIFY(filterListe(SATZ_EXPORT_BILD_CSV, Richtung::Speichern).contains(QString::fromUtf8(FILTER_CSV_DEUTSCH)));
+        const QStringList a = QString::fromUtf8(lies(schlicht)).split('\n', Qt::SkipEmptyParts);
+        const QStringList b = QString::fromUtf8(lies(deutsch)).split('\n', Qt::SkipEmptyParts);
+        QVERIFY(a.size() > 10);
+        QCOMPARE(b.size(), a.size());
+        QCOMPARE(b.front(), QString(a.front()).replace(',', ';'));
+        for (qsizetype i = 1; i < a.size(); ++i) {
+            const QStringList fa = a[i].split(','), fb = b[i].split(';');
+            QCOMPARE(fb.size(), fa.size());
+            for (qsizetype j = 0; j < fa.size(); ++j) {
+                QVERIFY2(!fb[j].contains('.'), qPrintable(b[i]));
+                bool ok = false;
+                const double x = QLocale(QLocale::German).toDouble(fb[j], &ok);
+                QVERIFY2(ok || fb[j].isEmpty(), qPrintable(b[i]));
+                QCOMPARE(x, fa[j].toDouble());
+            }
+        }
     }
 
     // A file cut short is refused with its reason; the state and the windows stay.
