@@ -103,7 +103,8 @@ private slots:
         fall("name_bei_fav", {"--dokument", "fav", "--name", "X", "x.png"}, "--name gilt nicht für fav");
         fall("endung_protokoll", {"--dokument", "protokoll", "x.png"}, "protokoll wird als .pdf");
         fall("versuch_unvollstaendig", {"--dokument", "fav", "--versuch", "kurz.zorversuch", "x.png"}, "unvollständig");
-        fall("versuch_fehlt", {"--dokument", "protokoll", "--versuch", "nichts.zorversuch", "x.pdf"}, "nichts.zorversuch");
+        fall("versuch_fehlt", {"--dokument", "protokoll", "--versuch", "nichts.zorversuch", "x.pdf"},
+             "nichts.zorversuch");
         fall("versuch_bei_vorlage", {"--versuch", "bsc.zorversuch", "FKF.PLT", "x.png"},
              "--versuch gilt nicht für eine Vorlage");
     }
@@ -163,8 +164,8 @@ private slots:
         QFETCH(QStringList, dazu);
         QFETCH(bool, ak);
         QFETCH(bool, satz2);
-        const Lauf l =
-            rendern(QStringList{"--dokument", "fav", "--versuch", "bsc.zorversuch"} + dazu + QStringList{"v.csv"}, tmp_.path());
+        const Lauf l = rendern(
+            QStringList{"--dokument", "fav", "--versuch", "bsc.zorversuch"} + dazu + QStringList{"v.csv"}, tmp_.path());
         QCOMPARE(l.status, 0);
         QVERIFY2(l.fehler.isEmpty(), qPrintable(l.fehler));
         const QStringList zeilen = QString::fromUtf8(liesDatei(tmp_.filePath("v.csv"))).trimmed().split('\n');

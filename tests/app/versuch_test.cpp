@@ -63,7 +63,9 @@ QMap<QString, QByteArray> exporte(TestRahmen& r, const QString& ordner) {
     const struct {
         int oeffnen;
         const char* datei;
-    } ziele[] = {{CMD_OEFFNEN_FF, "ff.txt"}, {CMD_OEFFNEN_FAV, "fav.csv"}, {CMD_OEFFNEN_FKF, "fkf.csv"},
+    } ziele[] = {{CMD_OEFFNEN_FF, "ff.txt"},
+                 {CMD_OEFFNEN_FAV, "fav.csv"},
+                 {CMD_OEFFNEN_FKF, "fkf.csv"},
                  {CMD_OEFFNEN_PAR, "par.png"}};
     QMap<QString, QByteArray> l;
     QDir().mkpath(ordner);
@@ -75,7 +77,8 @@ QMap<QString, QByteArray> exporte(TestRahmen& r, const QString& ordner) {
             w->findChild<QSpinBox*>(QStringLiteral("breite"))->setValue(640);
             w->findChild<QSpinBox*>(QStringLiteral("hoehe"))->setValue(400);
         });
-        if (pfad.endsWith(QStringLiteral(".png"))) beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("ok"));
+        if (pfad.endsWith(QStringLiteral(".png")))
+            beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("ok"));
         r.f.mainframe_OnCommand(CMD_EXPORTIEREN);
         if (!warteAufJob(r.f)) return {};
         l.insert(QString::fromLatin1(z.datei), lies(pfad));
@@ -139,7 +142,8 @@ private slots:
         QVERIFY2(r.meldungen().isEmpty(), qPrintable(r.meldungen().join('\n')));
         QCOMPARE(VersuchModul::offeneDokumente(r.f), std::string("pvkf"));
         const auto nachher = exporte(r, dir.filePath(QStringLiteral("nachher")));
-        for (auto it = vorher.begin(); it != vorher.end(); ++it) QVERIFY2(nachher.value(it.key()) == *it, qPrintable(it.key()));
+        for (auto it = vorher.begin(); it != vorher.end(); ++it)
+            QVERIFY2(nachher.value(it.key()) == *it, qPrintable(it.key()));
     }
 
     // "Tabellenkalkulation (deutsch)" writes the same numbers as the plain CSV, with ';'

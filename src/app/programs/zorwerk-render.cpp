@@ -150,7 +150,9 @@ int protokollSchreiben(const zor::Renderauftrag& a, zor::ZorState& s, const zor:
 // false (with a message) when one is refused.
 bool kurvenOptionen(const zor::Renderauftrag& a, zor::ZorState& s, bool fav) {
     // With an experiment, only the options named here change its settings.
-    const auto gilt = [&](const char* option) { return a.versuch.isEmpty() || a.gegeben.contains(QLatin1String(option)); };
+    const auto gilt = [&](const char* option) {
+        return a.versuch.isEmpty() || a.gegeben.contains(QLatin1String(option));
+    };
     const auto waehle = [&](auto o) {
         if (gilt("ordinate")) o.ordinate = a.ordinateLog ? 0 : 1;
         if (gilt("band")) o.band = a.band ? 1 : 0;

@@ -106,7 +106,8 @@ int zorwerkMain(int argc, char** argv) {
             startdateienOeffnen(rahmen, dateien);
     });
     const int code = QApplication::exec();
-    if (const Ergebnis e = VersuchModul::letztenSichern(rahmen); !e) std::fprintf(stderr, "%s\n", e.meldung.text.c_str());
+    if (const Ergebnis e = VersuchModul::letztenSichern(rahmen); !e)
+        std::fprintf(stderr, "%s\n", e.meldung.text.c_str());
     return code;
 }
 

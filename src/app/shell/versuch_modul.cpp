@@ -95,8 +95,8 @@ void VersuchModul::letztenAnbieten(Kontext& kontext) {
 }
 
 void VersuchModul::speichern(int) {
-    const auto pfad =
-        kontext().dateiwahl().GetFileNameOutFWK(QStringLiteral("Versuch speichern"), QStringLiteral("Versuch"), SATZ_VERSUCH);
+    const auto pfad = kontext().dateiwahl().GetFileNameOutFWK(QStringLiteral("Versuch speichern"),
+                                                              QStringLiteral("Versuch"), SATZ_VERSUCH);
     if (!pfad) return;
     if (const Ergebnis e = sichern(kontext(), *pfad); !e)
         zeige(kontext().meldung(), e.meldung);
