@@ -19,6 +19,7 @@ tests=(
   xvfb xauth
   desktop-file-utils appstream lintian
   python3 python3-mido file
+  poppler-utils libpython3.11-testsuite
 )
 
 case "${1:-}" in

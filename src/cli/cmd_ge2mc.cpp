@@ -2,8 +2,9 @@
 #include "befehle.h"
 #include "kurven_ausgabe.h"
 
-#include "core/models/umrechnung.h"
 #include "core/models/eingaberegeln.h"
+#include "core/models/umrechnung.h"
+#include "modell_optionen.h"
 
 #include <iostream>
 #include <memory>
@@ -33,14 +34,14 @@ Ausfuehrung ge2mcEinrichten(CLI::App& sub) {
         for (const auto& [option, feld] : felder) {
             const auto v = zor::wahrscheinlichkeitEingabe(*feld.first);
             if (!v) {
-                std::cerr << "Eingabefehler bei " << option << " (\"" << *feld.first
-                          << "\"): unzulässige Eingabe! Erlaubt sind Werte von 0 bis 1, mit Dezimalpunkt (kein Komma).\n";
+                std::cerr << eingabefehler(option, feld.first, zor::wahrscheinlichkeitRegel(*feld.first)) << "\n";
                 return FALSCHE_EINGABE;
             }
             w[static_cast<std::size_t>(feld.second)] = *v;
         }
         if (!zor::geUebergaengeGueltig(w)) {
-            std::cerr << "Eingabefehler: Übergänge = 0 (GE-Modell): --pgb und --pbg müssen > 0 sein.\n";
+            const char* option = w[zor::gemc::Good_From_Bad] == 0.0f ? "--pgb" : "--pbg";
+            std::cerr << eingabefehler(option, nullptr, zor::Eingaberegel::GeUebergangNull) << "\n";
             return FALSCHE_EINGABE;
         }
         zor::uebergaengeErgaenzen(w);

@@ -28,10 +28,10 @@ constexpr Art ARTEN[] = {{"bsc", Modellart::BSC}, {"ge", Modellart::GE}, {"mc", 
                          {"sw", Modellart::SW},   {"file", Modellart::Datei}};
 
 using Regel = std::optional<float> (*)(std::string_view);
-constexpr const char* HINWEIS_P = "unzulässige Eingabe! Erlaubt sind Werte von 0 bis 1, mit Dezimalpunkt (kein Komma).";
-constexpr const char* HINWEIS_START = "Startwert kann ganzzahlige Werte zwischen 1 und 9999 annehmen!";
-constexpr const char* HINWEIS_N =
-    "Simulationsdurchlauf muss eine ganze Zahl von 1 bis 18446744073709551615 sein!";
+// Which rule a refused text broke, in the dialogs' words.
+using Warum = Eingaberegel (*)(std::string_view);
+Eingaberegel startwertRegel(std::string_view) { return Eingaberegel::Startwert; }
+Eingaberegel durchlaeufeRegel(std::string_view) { return Eingaberegel::Durchlaeufe; }
 
 // The check of --n for the table; the exact count is set after the table's values.
 std::optional<float> nEingabe(std::string_view text) {
@@ -47,27 +47,27 @@ struct Feld {
     std::vector<Modellart> arten;
     int index;
     Regel regel;
-    const char* hinweis;
+    Warum warum;
 };
 
 const std::vector<Feld>& felder() {
     using enum Modellart;
     using O = ModellOptionen;
     static const std::vector<Feld> f = {
-        {"--p", &O::p, {BSC}, bsc::p, wahrscheinlichkeitEingabe, HINWEIS_P},
-        {"--seed", &O::seed, {BSC, GE, MC, SW}, -1, startwertEingabe, HINWEIS_START},
-        {"--n", &O::n, {BSC, GE, MC, SW}, -1, nEingabe, HINWEIS_N},
-        {"--pgb", &O::pgb, {GE, MC}, gemc::Good_From_Bad, wahrscheinlichkeitEingabe, HINWEIS_P},
-        {"--pbg", &O::pbg, {GE, MC}, gemc::Bad_From_Good, wahrscheinlichkeitEingabe, HINWEIS_P},
-        {"--good", &O::good, {GE, MC}, gemc::Good, wahrscheinlichkeitEingabe, HINWEIS_P},
-        {"--bad", &O::bad, {GE, MC}, gemc::Bad, wahrscheinlichkeitEingabe, HINWEIS_P},
-        {"--pz1", &O::pz1, {SW}, sw::pZ1, wahrscheinlichkeitEingabe, HINWEIS_P},
-        {"--pz2", &O::pz2, {SW}, sw::pZ2, wahrscheinlichkeitEingabe, HINWEIS_P},
-        {"--pz3", &O::pz3, {SW}, sw::pZ3, wahrscheinlichkeitEingabe, HINWEIS_P},
-        {"--e1", &O::e1, {SW}, sw::pFehlerZ1, wahrscheinlichkeitEingabe, HINWEIS_P},
-        {"--e2", &O::e2, {SW}, sw::pFehlerZ2, wahrscheinlichkeitEingabe, HINWEIS_P},
-        {"--e3", &O::e3, {SW}, sw::pFehlerZ3, wahrscheinlichkeitEingabe, HINWEIS_P},
-        {"--file", &O::file, {Datei}, -1, nullptr, ""},
+        {"--p", &O::p, {BSC}, bsc::p, wahrscheinlichkeitEingabe, wahrscheinlichkeitRegel},
+        {"--seed", &O::seed, {BSC, GE, MC, SW}, -1, startwertEingabe, startwertRegel},
+        {"--n", &O::n, {BSC, GE, MC, SW}, -1, nEingabe, durchlaeufeRegel},
+        {"--pgb", &O::pgb, {GE, MC}, gemc::Good_From_Bad, wahrscheinlichkeitEingabe, wahrscheinlichkeitRegel},
+        {"--pbg", &O::pbg, {GE, MC}, gemc::Bad_From_Good, wahrscheinlichkeitEingabe, wahrscheinlichkeitRegel},
+        {"--good", &O::good, {GE, MC}, gemc::Good, wahrscheinlichkeitEingabe, wahrscheinlichkeitRegel},
+        {"--bad", &O::bad, {GE, MC}, gemc::Bad, wahrscheinlichkeitEingabe, wahrscheinlichkeitRegel},
+        {"--pz1", &O::pz1, {SW}, sw::pZ1, wahrscheinlichkeitEingabe, wahrscheinlichkeitRegel},
+        {"--pz2", &O::pz2, {SW}, sw::pZ2, wahrscheinlichkeitEingabe, wahrscheinlichkeitRegel},
+        {"--pz3", &O::pz3, {SW}, sw::pZ3, wahrscheinlichkeitEingabe, wahrscheinlichkeitRegel},
+        {"--e1", &O::e1, {SW}, sw::pFehlerZ1, wahrscheinlichkeitEingabe, wahrscheinlichkeitRegel},
+        {"--e2", &O::e2, {SW}, sw::pFehlerZ2, wahrscheinlichkeitEingabe, wahrscheinlichkeitRegel},
+        {"--e3", &O::e3, {SW}, sw::pFehlerZ3, wahrscheinlichkeitEingabe, wahrscheinlichkeitRegel},
+        {"--file", &O::file, {Datei}, -1, nullptr, nullptr},
     };
     return f;
 }
@@ -95,7 +95,7 @@ std::optional<Ablehnung> felderSetzen(const ModellOptionen& o, Modellart art, co
         if (!(o.*f.wert) || !f.regel || !liest(f, art)) continue;
         const std::string& text = *(o.*f.wert);
         const auto v = f.regel(text);
-        if (!v) return Ablehnung{std::string("Eingabefehler bei ") + f.option + " (\"" + text + "\"): " + f.hinweis};
+        if (!v) return Ablehnung{eingabefehler(f.option, &text, f.warum(text))};
         ziel[indexFuer(f, art)] = *v;
     }
     return std::nullopt;
@@ -108,7 +108,7 @@ std::optional<Ablehnung> dateiQuelle(const ModellOptionen& o, STRUCT_DATEI& date
     case Quellpruefung::Grund::Name: return Ablehnung{TEXT_KEIN_GUELTIGER_DATEINAME};
     case Quellpruefung::Grund::Lesen:
         return Ablehnung{mitGrund(std::string(TEXT_NICHT_GELESEN) + " (" + *o.file + ")", q.fehlernummer), FEHLGESCHLAGEN};
-    case Quellpruefung::Grund::Leer: return Ablehnung{TEXT_LAENGE_NULL};
+    case Quellpruefung::Grund::Leer: return Ablehnung{std::string(TEXT_LAENGE_NULL) + "\n" + *o.file};
     case Quellpruefung::Grund::Keiner: break;
     }
     std::error_code ec;
@@ -143,15 +143,12 @@ std::optional<Ablehnung> modellWaehlen(const ModellOptionen& o, Modellart& art, 
     return Ablehnung{"Unbekanntes Modell: " + (o.preset.empty() ? o.model : o.preset)};
 }
 
-// What zor says for a refusal of the rules over several values, naming its options.
+// What zor says for a refusal of the rules over several values: the option of the
+// refused value and the rule.
 std::string gemeinsamText(Modellart art, const ParameterPruefung& p) {
-    if (art == Modellart::GE) return "Eingabefehler: Übergänge = 0 (GE-Modell): --pgb und --pbg müssen > 0 sein.";
-    if (art == Modellart::MC) return "Eingabefehler: beim MC-Modell müssen --good und --bad > 0 sein.";
-    if (p.art == zor::Ablehnung::Zustandssumme)
-        return "Eingabefehler: beim SW-Modell müssen --pz1, --pz2 und --pz3 zusammen 1 ergeben.";
-    const char* option = p.index == sw::pFehlerZ1 ? "--e1" : p.index == sw::pFehlerZ2 ? "--e2" : "--e3";
-    return std::string("Eingabefehler: beim SW-Modell muss ") + option +
-           " > 0 sein, solange sein Zustand gewählt werden kann.";
+    for (const Feld& f : felder())
+        if (f.index == p.index && liest(f, art)) return eingabefehler(f.option, nullptr, p.regel);
+    return eingabefehler("", nullptr, p.regel);
 }
 
 // The options over the start values already in p.
@@ -253,6 +250,12 @@ Satzwahl satzAusOptionen(const ModellOptionen& o, int satz, bool theorie, bool k
     if (!wahl.ablehnung && o.gaps && art != Modellart::BSC) wahl.ablehnung = Ablehnung{"--gaps gilt nur für das BSC-Modell."};
     p.sim = (formel && art != Modellart::Datei) ? 0 : 1;
     return wahl;
+}
+
+std::string eingabefehler(const std::string& option, const std::string* text, zor::Eingaberegel regel) {
+    std::string zeile = "Eingabefehler bei " + option;
+    if (text) zeile += " (\"" + *text + "\")";
+    return zeile + ": " + zor::regelText(regel);
 }
 
 int ablehnen(const Ablehnung& a) {

@@ -5,6 +5,7 @@
 // parameters default to the start values of set 1.
 
 #include "befehle.h"
+#include "core/models/eingaberegeln.h"
 #include "core/models/satzparameter.h"
 
 #include <CLI/CLI.hpp>
@@ -41,6 +42,9 @@ struct Satzwahl {
 };
 // `kurve`: a curve command, where an experiment's choice of the formula counts.
 Satzwahl satzAusOptionen(const ModellOptionen& o, int satz, bool theorie, bool kurve = false);
+
+// "Eingabefehler bei OPTION ("TEXT"): rule", the text left out when null.
+std::string eingabefehler(const std::string& option, const std::string* text, zor::Eingaberegel regel);
 
 // Prints the refusal and returns its exit code.
 int ablehnen(const Ablehnung& a);

@@ -232,16 +232,8 @@ private slots:
     void verfaelschteBilderNebeneinander() {
         const QString original = schreibe(beispielbild(300, 220), "original.bmp");
         zor::KeinFortschritt f;
-        const std::string bsc = tmp_.filePath("bsc.bmp").toStdString(), ge = tmp_.filePath("ge.bmp").toStdString();
+        const std::string bsc = tmp_.filePath("bsc.bmp").toStdString();
         QVERIFY(zor::MmMakeBscErr({original.toStdString(), bsc, 54, 1234, 0.001}, f).ok);
-        zor::GeMcAuftrag a;
-        a.eingabe = original.toStdString();
-        a.ausgabe = ge;
-        a.nProtect = 54;
-        QVERIFY(zor::MakeGeError(a, f).ok);
-        for (const QString& datei : {original, QString::fromStdString(bsc), QString::fromStdString(ge)}) QVERIFY(oeffne(datei));
-        r_->f.mainframe_OnCommand(CMD_NEBENEINANDER);
-        QVERIFY(speichereBild(&r_->f, QStringLiteral("bitmap_bsc_ge_nebeneinander")));
 
         // "Ergebnis anzeigen?" shows a corrupted picture as the comparison of the two
         // pictures, any other file in two hex views.

@@ -7,9 +7,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QTemporaryDir>
-#include <QPainter>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -20,6 +19,7 @@
 #include "app/shell/menue.h"
 #include "app/shell/werkzeugleiste.h"
 #include "core/documents/ff_inhalt.h"
+#include "core/models/vorgaben.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "core/util/format.h"
 #include "support/gui_hilfen.h"
@@ -115,6 +115,40 @@ private slots:
         QCOMPARE(s().Fenster.neu, 0);
     }
 
+    // The four channel-model documents in each arrangement on a 1600 x 1000 screen: each
+    // inside the area at a usable size, the tiled ones side by side without overlap.
+    void vierDokumenteAngeordnet_data() {
+        QTest::addColumn<int>("befehl");
+        QTest::addColumn<bool>("gekachelt");
+        QTest::newRow("nebeneinander") << int(CMD_NEBENEINANDER) << true;
+        QTest::newRow("untereinander") << int(CMD_UNTEREINANDER) << true;
+        QTest::newRow("ueberlappend") << int(CMD_KASKADIERT) << false;
+    }
+    void vierDokumenteAngeordnet() {
+        QFETCH(int, befehl);
+        QFETCH(bool, gekachelt);
+        const qreal dpr = qApp->devicePixelRatio();
+        zeigen((QSizeF(1600, 1000) / dpr).toSize());
+        // Both sets drawn, as a class compares them: GE beside MC.
+        zor::vorgabeSetzen(s(), 0, *zor::vorgabe("ge1"));
+        zor::vorgabeSetzen(s(), 1, *zor::vorgabe("mc2"));
+        for (int id : {CMD_OEFFNEN_FF, CMD_OEFFNEN_FKF, CMD_OEFFNEN_FAV, CMD_OEFFNEN_PAR}) f_->mainframe_OnCommand(id);
+        QVERIFY(warteAufJob(*f_));
+        f_->mainframe_OnCommand(befehl);
+        QVERIFY(warteAufJob(*f_));
+        const QRect r = flaeche();
+        QList<QRect> gesehen;
+        for (const char* n : {"ff", "fkf", "fav", "par"}) {
+            const QMdiSubWindow* w = fenster(n);
+            QVERIFY2(w && r.contains(w->geometry()), n);
+            QVERIFY2(w->width() >= r.width() / 4 - 1 && w->height() >= r.height() / 4 - 1, n);
+            if (gekachelt)
+                for (const QRect& k : gesehen) QVERIFY2(!k.intersects(w->geometry()), n);
+            gesehen << w->geometry();
+        }
+        QVERIFY(speichereBild(f_, QStringLiteral("vier_%1_%2").arg(QTest::currentDataTag()).arg(qRound(dpr * 100))));
+    }
+
     void minimiertesWirdBeimSchliessenGekachelt() {
         f_->mainframe_OnCommand(CMD_OEFFNEN_FF);
         f_->mainframe_OnCommand(CMD_OEFFNEN_PAR);
@@ -127,41 +161,17 @@ private slots:
         QCOMPARE(s().FF.ort, 'm');
     }
 
-    // A paint while the documents are out of date brings them up to date first.
+    // A paint while the documents are out of date brings them up to date first; an
+    // inactive set leaves the page blank.
     void malenAktualisiertZuerst() {
         f_->mainframe_OnCommand(CMD_OEFFNEN_FF);
         s().Fenster.aktualisiert = 0;
         zor().grau(CMD_AKTUALISIEREN, false);
-        fenster("ff")->widget()->grab();
+        QVERIFY(!nurWeiss(fenster("ff")->widget()->grab().toImage()));
         QCOMPARE(s().Fenster.aktualisiert, 1);
         QVERIFY(zor().istGrau(CMD_AKTUALISIEREN));
         f_->mainframe_OnCommand(CMD_SATZ1_INAKTIV);
         QVERIFY(nurWeiss(fenster("ff")->widget()->grab().toImage()));
-    }
-
-    void bilder_data() {
-        QTest::addColumn<int>("m1");
-        QTest::addColumn<int>("m2");
-        QTest::addColumn<QString>("dokument");
-        QTest::addColumn<QSize>("groesse");
-        QTest::newRow("ff_startwerte") << 1 << 0 << "ff" << QSize(640, 400);
-        QTest::newRow("ff_ge1_mc2") << 2 << 8 << "ff" << QSize(640, 480);
-        QTest::newRow("par_ein_satz") << 2 << 0 << "par" << QSize(640, 400);
-    }
-    void bilder() {
-        QFETCH(int, m1);
-        QFETCH(int, m2);
-        QFETCH(QString, dokument);
-        QFETCH(QSize, groesse);
-        s().Modell.M1 = static_cast<std::int16_t>(m1);
-        s().Modell.M2 = static_cast<std::int16_t>(m2);
-        f_->mainframe_OnCommand(dokument == "ff" ? CMD_OEFFNEN_FF : CMD_OEFFNEN_PAR);
-        QMdiSubWindow* w = fenster(qPrintable(dokument));
-        w->resize(groesse);
-        const QImage bild = w->widget()->grab().toImage();
-        QVERIFY(!nurWeiss(bild));
-        QVERIFY(speichereBild(w, QStringLiteral("dokument_") + QTest::currentDataTag()));
-        QVERIFY(r_->meldungen().isEmpty());
     }
 
     void dateisaetze() {
@@ -204,16 +214,6 @@ private slots:
         QSvgRenderer gelesen(svg);
         QVERIFY(gelesen.isValid());
         QCOMPARE(gelesen.viewBox().size(), ff->size());
-        // The exported picture beside the window it came from.
-        const QImage fensterBild = ff->grab().toImage();
-        QImage nebeneinander(fensterBild.width() * 2 + 10, fensterBild.height(), QImage::Format_RGB32);
-        nebeneinander.fill(Qt::darkGray);
-        QPainter p(&nebeneinander);
-        p.drawImage(0, 0, fensterBild);
-        gelesen.render(&p, QRectF(fensterBild.width() + 10, 0, fensterBild.width(), fensterBild.height()));
-        p.end();
-        QVERIFY(speichereBild(nebeneinander, QStringLiteral("export_svg_neben_fenster")));
-
         beantworteModal(QStringLiteral("exportgroesse"), QStringLiteral("ok"));
         f_->mainframe_OnCommand(CMD_EXPORTIEREN);
         warteAufJob(*f_);

@@ -94,6 +94,8 @@ const Druckart& druck(int kopf) { return kopf == 'a' ? DRUCK_FF : kopf == 'b' ? 
 class DruckenTest : public ZorModusTest {
     Q_OBJECT
 
+    QTemporaryDir tmp_;
+
     // Opens a printable document of the kind: the real FF window, else a stand-in.
     void oeffne(const Druckart& art) {
         if (&art == &DRUCK_FF) {
@@ -183,25 +185,45 @@ private slots:
 
     // --- printing into a PDF ----------------------------------------------------------
 
+    // One page with the header, the diagram's texts and the parameter pictures; a shown
+    // measurement cursor goes on paper with its readout, a hidden one does not; without
+    // parameter sets the page keeps only its header.
     void eineSeiteAlsPdf_data() {
         QTest::addColumn<int>("art");
-        QTest::addColumn<QString>("kopf");
-        QTest::addColumn<QString>("diagramm");
+        QTest::addColumn<bool>("cursor");
+        QTest::addColumn<bool>("saetze");
+        QTest::addColumn<QStringList>("enthalten");
+        QTest::addColumn<QStringList>("fehlt");
         // (pdftotext keeps the "fi" ligature, hence the short stem.)
-        QTest::newRow("FF") << int('a') << "Fehlerfolge"
-                            << "Fehlerhäu";
-        QTest::newRow("FKF") << int('b') << "Fehlerkorrelationsfunktion"
-                             << "R(k) = P(f(i) = 1 und f(i + k) = 1)";
-        QTest::newRow("FAV") << int('c') << "Fehlerabstandsverteilung"
-                             << "Abstand zum vorigen Fehler in Bit";
+        QTest::newRow("FF") << int('a') << false << true << QStringList{"Fehlerfolge", "Fehlerhäu", "Parametersatz 1"}
+                            << QStringList{};
+        QTest::newRow("FKF mit Cursor") << int('b') << true << true
+                                        << QStringList{"Fehlerkorrelationsfunktion",
+                                                       "R(k) = P(f(i) = 1 und f(i + k) = 1)", "Parametersatz 1",
+                                                       "Abszisse:"}
+                                        << QStringList{};
+        QTest::newRow("FAV mit Cursor") << int('c') << true << true << QStringList{"Abszisse:"} << QStringList{};
+        QTest::newRow("FAV ohne Cursor") << int('c') << false << true
+                                         << QStringList{"Fehlerabstandsverteilung", "Abstand zum vorigen Fehler in Bit",
+                                                        "Parametersatz 1"}
+                                         << QStringList{"Abszisse:"};
+        QTest::newRow("FF ohne Parametersaetze")
+            << int('a') << false << false << QStringList{} << QStringList{"Parametersatz", "Fehlerhäu"};
     }
     void eineSeiteAlsPdf() {
-        QTemporaryDir tmp;
         QFETCH(int, art);
-        QFETCH(QString, kopf);
-        QFETCH(QString, diagramm);
+        QFETCH(bool, cursor);
+        QFETCH(bool, saetze);
+        QFETCH(QStringList, enthalten);
+        QFETCH(QStringList, fehlt);
+        (art == 'b' ? s().Cursor.FKF : s().Cursor.FAV) = cursor ? 1 : 0;
+        s().FAV_xpos = s().FKF_xpos = 3;
+        if (!saetze) {
+            s().Modell.M1 = INAKTIV;
+            s().Modell.inaktiv = 1;
+        }
         oeffne(druck(art));
-        const QString ziel = tmp.filePath(QStringLiteral("seite%1.pdf").arg(art));
+        const QString ziel = tmp_.filePath(QStringLiteral("seite.pdf"));
         r_->dateiwahl.antworten << ziel;
         f_->mainframe_OnCommand(CMD_DRUCKEN);
         warteAufJob(*f_);
@@ -212,46 +234,9 @@ private slots:
         QVERIFY(liesDatei(ziel).startsWith("%PDF"));
         PDF_TEXT(text, ziel);
         QCOMPARE(text.count(QLatin1Char('\f')), 1);  // one page
-        for (const QString& t : {QStringLiteral("Zorwerk und Multimedia"), kopf, diagramm,
-                                 QStringLiteral("Parametersatz 1")})
+        for (const QString& t : enthalten + QStringList{"Zorwerk und Multimedia"})
             QVERIFY2(text.contains(t), qPrintable(t + " fehlt in:\n" + text));
-    }
-
-    // A shown measurement cursor goes on paper with its readout; a hidden one does not.
-    void gezeigterCursorWirdMitgedruckt_data() {
-        QTest::addColumn<int>("art");
-        QTest::addColumn<bool>("cursor");
-        QTest::newRow("FKF mit Cursor") << int('b') << true;
-        QTest::newRow("FAV mit Cursor") << int('c') << true;
-        QTest::newRow("FAV ohne Cursor") << int('c') << false;
-    }
-    void gezeigterCursorWirdMitgedruckt() {
-        QFETCH(int, art);
-        QFETCH(bool, cursor);
-        QTemporaryDir tmp;
-        (art == 'b' ? s().Cursor.FKF : s().Cursor.FAV) = cursor ? 1 : 0;
-        s().FAV_xpos = s().FKF_xpos = 3;
-        oeffne(druck(art));
-        const QString ziel = tmp.filePath(QStringLiteral("cursor.pdf"));
-        r_->dateiwahl.antworten << ziel;
-        f_->mainframe_OnCommand(CMD_DRUCKEN);
-        warteAufJob(*f_);
-        PDF_TEXT(text, ziel);
-        QCOMPARE(text.contains(QStringLiteral("Abszisse:")), cursor);
-    }
-
-    void ohneParametersaetzeKeineBilder() {
-        QTemporaryDir tmp;
-        s().Modell.M1 = INAKTIV;
-        s().Modell.inaktiv = 1;
-        oeffne(DRUCK_FF);
-        const QString ziel = tmp.filePath(QStringLiteral("leer.pdf"));
-        r_->dateiwahl.antworten << ziel;
-        f_->mainframe_OnCommand(CMD_DRUCKEN);
-        warteAufJob(*f_);
-        PDF_TEXT(text, ziel);
-        QVERIFY(text.contains(QStringLiteral("Zorwerk und Multimedia")));
-        QVERIFY(!text.contains(QStringLiteral("Parametersatz")) && !text.contains(QStringLiteral("Fehlerhäu")));
+        for (const QString& t : fehlt) QVERIFY2(!text.contains(t), qPrintable(t + " steht in:\n" + text));
     }
 
     // --- refusals, cancelling, failures -------------------------------------------------
@@ -285,7 +270,7 @@ private slots:
         QTest::newRow("vorhandene Datei") << true;
     }
     void abbrechenMeldetFehlerUndLaesstDieDateiStehen() {
-        QTemporaryDir tmp;
+        QTemporaryDir tmp;  // its own: the test counts the files in it
         QFETCH(bool, vorhanden);
         oeffne(DRUCK_FAV);
         const QString ziel = tmp.filePath(QStringLiteral("abbruch.pdf"));
@@ -318,8 +303,7 @@ private slots:
     }
 
     void eingabedateiWirdNichtUeberschrieben() {
-        QTemporaryDir tmp;
-        const QString folge = schreibeDatei(tmp, QStringLiteral("quelle.FFO"), "0100100001");
+        const QString folge = schreibeDatei(tmp_, QStringLiteral("quelle.FFO"), "0100100001");
         s().Modell.M1 = DATEI1;
         s().Datei1 = {1, 10, folge.toStdString()};
         oeffne(DRUCK_FF);
@@ -368,9 +352,8 @@ private slots:
     }
 
     void ausDerSeitenansichtDrucken() {
-        QTemporaryDir tmp;
         oeffne(DRUCK_FF);
-        const QString ziel = tmp.filePath(QStringLiteral("vorschau.pdf"));
+        const QString ziel = tmp_.filePath(QStringLiteral("vorschau.pdf"));
         r_->dateiwahl.antworten << ziel;
         ModalSkript skript;
         skript.dann([](QWidget* d) { d->findChild<QPushButton*>(QStringLiteral("drucken"))->click(); });
@@ -383,8 +366,7 @@ private slots:
     // --- the headless renderer ------------------------------------------------------------
 
     void rendererSchreibtDieDruckseite() {
-        QTemporaryDir tmp;
-        const QString ziel = tmp.filePath(QStringLiteral("render.pdf"));
+        const QString ziel = tmp_.filePath(QStringLiteral("render.pdf"));
         QProcess p;
         p.start(QStringLiteral(ZOR_RENDER), {QStringLiteral("--dokument"), QStringLiteral("druck-fkf"),
                                              QStringLiteral("--satz2"), QStringLiteral("ge2"), ziel});

@@ -25,7 +25,6 @@
 
 #include "app/context/befehle.h"
 #include "app/context/mdi_dokument.h"
-#include "app/documents/druckauftrag.h"
 #include "app/help/kontexthilfe.h"
 #include "app/media/medienfilter.h"
 #include "app/platform/dateiwahl.h"
@@ -219,24 +218,28 @@ private slots:
         QVERIFY(QFile::remove(datei));
     }
 
-    // F1 in a dialog shows its page on a help window the dialog does not block; when the
-    // dialog closes the window goes back to the frame and stays open.
+    // F1 in a dialog (the page preview is one too) shows its page on a help window the
+    // dialog does not block; when the dialog closes the window goes back to the frame and
+    // stays open.
     void f1ImDialogZeigtSeineSeite() {
         TestRahmen r;
         r.f.show();
+        const auto pruefe = [&r](int befehl, const char* seite) {
+            const F1Ergebnis e = f1ImDialog(r, befehl);
+            QCOMPARE(e.seite, QStringLiteral("/help/%1.html").arg(QLatin1String(seite)));
+            QVERIFY2(e.amDialog, seite);
+        };
         r.f.mainframe_OnCommand(CMD_ZORWERK);
-        const F1Ergebnis bsc = f1ImDialog(r, CMD_SATZ1_BSC);
-        QCOMPARE(bsc.seite, QStringLiteral("/help/dlg_bsc.html"));
-        QVERIFY(bsc.amDialog);
+        pruefe(CMD_SATZ1_BSC, "dlg_bsc");
         Hilfefenster* h = hilfefenster();
         QVERIFY(h && h->isVisible());
         QCOMPARE(h->parentWidget(), &r.f);
-        QCOMPARE(f1ImDialog(r, CMD_FKF_OPTIONEN).seite, QStringLiteral("/help/opt_fkf.html"));
-
+        pruefe(CMD_FKF_OPTIONEN, "opt_fkf");
+        r.f.mainframe_OnCommand(CMD_OEFFNEN_FF);
+        pruefe(CMD_SEITENANSICHT, "drucken");
+        r.f.mainframe_OnCommand(CMD_SCHLIESSEN_FF);
         r.f.mainframe_OnCommand(CMD_MULTIMEDIA);
-        const F1Ergebnis verf = f1ImDialog(r, CMD_VERF_BSC);
-        QCOMPARE(verf.seite, QStringLiteral("/help/verf_bsc.html"));
-        QVERIFY(verf.amDialog);
+        pruefe(CMD_VERF_BSC, "verf_bsc");
         QVERIFY(r.meldungen().isEmpty());
     }
 
@@ -300,19 +303,6 @@ private slots:
         QCOMPARE(seite, QStringLiteral("/help/revid.html"));
     }
 
-    // The page preview is a dialog of its own, with the printing page as its help.
-    void f1InDerSeitenansicht() {
-        const Druckersuche vorher = setzeDruckersuche([] { return QString(); });
-        TestRahmen r;
-        r.f.mainframe_OnCommand(CMD_OEFFNEN_FF);
-        QVERIFY(r.f.aktivesDokument());
-        const F1Ergebnis e = f1ImDialog(r, CMD_SEITENANSICHT);
-        setzeDruckersuche(vorher);
-        QCOMPARE(e.seite, QStringLiteral("/help/drucken.html"));
-        QVERIFY(e.amDialog);
-        QVERIFY(r.meldungen().isEmpty());
-    }
-
     // "Hilfe -> Beispieldateien..." of the multimedia menu writes the teaching set into the
     // chosen folder; Qt's own bitmap reader sees the same picture in both bitmaps. A folder
     // that holds them already is replaced only when the user says yes.
@@ -349,27 +339,6 @@ private slots:
         r.meldung.gezeigt.clear();
         r.f.mainframe_OnCommand(CMD_BEISPIELDATEIEN);
         QVERIFY(r.meldungen().isEmpty());
-    }
-
-    // For looking at: the script's first page and the theory's formulas.
-    void bilder() {
-        Hilfefenster h;
-        h.resize(760, 620);
-        QVERIFY(h.zeige(QStringLiteral("VOZAD.hlp")));
-        QVERIFY(QTest::qWaitForWindowExposed(&h));
-        QVERIFY(speichereBild(&h, QStringLiteral("hilfe_skriptum")));
-        QVERIFY(h.zeige(QStringLiteral("revid_the_neu.hlp")));
-        h.browser()->scrollToAnchor(QStringLiteral("ge"));
-        QVERIFY(speichereBild(&h, QStringLiteral("hilfe_theorie")));
-        QVERIFY(h.zeige(QStringLiteral("kan_dur.hlp")));
-        QVERIFY(speichereBild(&h, QStringLiteral("hilfe_durchfuehrung")));
-        QVERIFY(h.zeige(QStringLiteral("dlg_ge.hlp")));
-        QVERIFY(speichereBild(&h, skaliert(QStringLiteral("hilfe_dialogseite"))));
-        h.browser()->scrollToAnchor(QString());
-        h.browser()->verticalScrollBar()->setValue(h.browser()->verticalScrollBar()->maximum() / 2);
-        QVERIFY(speichereBild(&h, skaliert(QStringLiteral("hilfe_dialogseite_tabelle"))));
-        QVERIFY(h.zeige(QStringLiteral("zor_ff.hlp")));
-        QVERIFY(speichereBild(&h, skaliert(QStringLiteral("hilfe_fensterseite"))));
     }
 };
 

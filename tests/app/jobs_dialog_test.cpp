@@ -211,52 +211,39 @@ private slots:
         QVERIFY(r_->meldungen().isEmpty());
     }
 
+    // Each job writes byte for byte what `zor` writes for the same entries.
     void laeufeGleichDemKommandozeilenwerkzeug() {
         const QString ein = datei("ein.bmp", muster(5000));
-        BscDialog bsc(r_->f);
-        QVERIFY(okMit(bsc, {{162, ein}, {163, pfad("bsc")}, {26, "54"}, {164, "77"}, {165, "0.01"}}));
-        QCOMPARE(zor({"corrupt", "bsc", "--p", "0.01", "--seed", "77", "--protect", "54", ein, pfad("bsc.zor")}), QByteArray());
-        QCOMPARE(liesDatei(pfad("bsc")), liesDatei(pfad("bsc.zor")));
+        // Runs the dialog into pfad(name) and zor into pfad("zor-" + name), the output last.
+        const auto wieZor = [&](Jobdialog&& d, const QList<std::pair<int, QString>>& felder,
+                                const QStringList& argumente, const QString& name) {
+            QVERIFY(okMit(d, felder));
+            QCOMPARE(zor(argumente + QStringList{pfad("zor-" + name)}), QByteArray());
+            QCOMPARE(liesDatei(pfad(name)), liesDatei(pfad("zor-" + name)));
+        };
+        wieZor(BscDialog(r_->f), {{162, ein}, {163, pfad("bsc")}, {26, "54"}, {164, "77"}, {165, "0.01"}},
+               {"corrupt", "bsc", "--p", "0.01", "--seed", "77", "--protect", "54", ein}, "bsc");
         QVERIFY(liesDatei(pfad("bsc")) != muster(5000));
         QCOMPARE(r_->meldung.gezeigt.first().titel, QStringLiteral("Multimedia ZOR"));
         QVERIFY(r_->meldungen().first().startsWith("FehlerAnzahl: "));
         QCOMPARE(r_->meldungen().last(), QStringLiteral("Ergebnis anzeigen?"));
 
-        GeMcVerfaelschenDialog ge(r_->f, Zweizustand::GE);
-        QVERIFY(okMit(ge, {{1000, ein}, {1001, pfad("ge")}, {1009, "0.05"}, {26, "3"}}));
-        QCOMPARE(zor({"corrupt", "ge", "--good", "0.05", "--protect", "3", ein, pfad("ge.zor")}), QByteArray());
-        QCOMPARE(liesDatei(pfad("ge")), liesDatei(pfad("ge.zor")));
-
-        GeMcVerfaelschenDialog geVerschachtelt(r_->f, Zweizustand::GE);
-        QVERIFY(okMit(geVerschachtelt, {{1000, ein}, {1001, pfad("ge16")}, {1009, "0.05"}, {26, "3"}, {1011, "16"}}));
-        QCOMPARE(zor({"corrupt", "ge", "--good", "0.05", "--protect", "3", "--interleave", "16", ein, pfad("ge16.zor")}),
-                 QByteArray());
-        QCOMPARE(liesDatei(pfad("ge16")), liesDatei(pfad("ge16.zor")));
+        wieZor(GeMcVerfaelschenDialog(r_->f, Zweizustand::GE),
+               {{1000, ein}, {1001, pfad("ge")}, {1009, "0.05"}, {26, "3"}},
+               {"corrupt", "ge", "--good", "0.05", "--protect", "3", ein}, "ge");
+        wieZor(GeMcVerfaelschenDialog(r_->f, Zweizustand::GE),
+               {{1000, ein}, {1001, pfad("ge16")}, {1009, "0.05"}, {26, "3"}, {1011, "16"}},
+               {"corrupt", "ge", "--good", "0.05", "--protect", "3", "--interleave", "16", ein}, "ge16");
         QVERIFY(liesDatei(pfad("ge16")) != liesDatei(pfad("ge")));
-
-        GeMcVerfaelschenDialog mc(r_->f, Zweizustand::MC);
-        QVERIFY(okMit(mc, {{1000, ein}, {1001, pfad("mc")}, {1002, "99"}}));
-        QCOMPARE(zor({"corrupt", "mc", "--seed", "99", ein, pfad("mc.zor")}), QByteArray());
-        QCOMPARE(liesDatei(pfad("mc")), liesDatei(pfad("mc.zor")));
-
-        QFile::copy(ein, pfad("kopie"));
-        QFile::remove(pfad("bsc.zor"));
-        VergleichDialog vgl(r_->f);
-        QVERIFY(okMit(vgl, {{4113, ein}, {4114, pfad("bsc")}, {4115, pfad("a.vgl")}}));
-        QCOMPARE(zor({"compare", ein, pfad("bsc"), pfad("b.vgl")}), QByteArray());
-        QCOMPARE(liesDatei(pfad("a.vgl")), liesDatei(pfad("b.vgl")));
-
-        FfoFabDialog fab(r_->f);
-        QVERIFY(okMit(fab, {{4121, pfad("a.vgl")}, {4120, pfad("a.FAB")}}));
-        QCOMPARE(zor({"derive", pfad("a.vgl"), pfad("b.FAB")}), QByteArray());
-        QCOMPARE(liesDatei(pfad("a.FAB")), liesDatei(pfad("b.FAB")));
+        wieZor(GeMcVerfaelschenDialog(r_->f, Zweizustand::MC), {{1000, ein}, {1001, pfad("mc")}, {1002, "99"}},
+               {"corrupt", "mc", "--seed", "99", ein}, "mc");
+        wieZor(VergleichDialog(r_->f), {{4113, ein}, {4114, pfad("bsc")}, {4115, pfad("a.vgl")}},
+               {"compare", ein, pfad("bsc")}, "a.vgl");
+        wieZor(FfoFabDialog(r_->f), {{4121, pfad("a.vgl")}, {4120, pfad("a.FAB")}}, {"derive", pfad("a.vgl")}, "a.FAB");
         QVERIFY(r_->meldungen().last().endsWith("erfolgreich erstellt!"));
-
-        MusterDialog muster(r_->f);
-        QVERIFY(okMit(muster, {{4110, ein}, {4109, pfad("a.FAB")}, {4108, pfad("m")}}));
+        wieZor(MusterDialog(r_->f), {{4110, ein}, {4109, pfad("a.FAB")}, {4108, pfad("m")}},
+               {"corrupt", "pattern", ein, pfad("a.FAB")}, "m");
         QVERIFY2(liesDatei(pfad("m")) == liesDatei(pfad("bsc")), "the derived pattern reproduces the corruption");
-        QCOMPARE(zor({"corrupt", "pattern", ein, pfad("a.FAB"), pfad("m.zor")}), QByteArray());
-        QCOMPARE(liesDatei(pfad("m")), liesDatei(pfad("m.zor")));
     }
 
     // With the box checked the number is ignored and the job runs as `--protect auto`.

@@ -1,6 +1,7 @@
 // The wave recorder: its four states through fake backends (buttons, time display, the
 // length limit, messages, saving), and the real Qt Multimedia backend on generated files.
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,12 +13,13 @@
 #include <QTimer>
 #include <QtEndian>
 
+#include <sys/wait.h>
+#include <unistd.h>
+#include <algorithm>
 #include <cmath>
 #include <csignal>
 #include <functional>
 #include <memory>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "app/media/medienfilter.h"
 #include "app/media/qt_wiedergabe.h"
@@ -377,8 +379,6 @@ private slots:
         QCOMPARE(w.zustand(), Spielzustand::Gestoppt);
     }
 
-    // Real Qt Multimedia: a text file named .wav is refused with the backend's text and
-    // the recorder's message; nothing becomes playable.
     // A second file: its waveform overlaid, its SNR against a computation here, and A/B
     // reopening the other file at the same position, playing on.
     void vergleichUndAB() {
@@ -437,6 +437,129 @@ private slots:
         QCOMPARE(spieler_->aufrufe.last(), QStringLiteral("springe 0"));
     }
 
+    // The marker follows playback (ticks and the backend's notices), stays where playback
+    // stopped although the backend rewinds, and is drawn; a click moves playback there, and
+    // A/B keeps the clicked position, playing or stopped.
+    void markeUndKlick() {
+        QVERIFY(schreibeSinusWav(pfad("a.wav"), 1000));
+        QVERIFY(schreibeSinusWav(pfad("b.wav"), 1000));
+        spieler_->dauerMs = 1000;
+        oeffne(pfad("a.wav"));
+        dateiwahl_.antworten << pfad("b.wav");
+        klicke(WaveAufnahme::ID_VERGLEICH);
+        Wellenform& w = d_->wellenform();
+        d_->show();
+        QTRY_VERIFY(!w.rechnet());
+        QCOMPARE(w.markeMs(), 0);
+        // One pixel is 1000 ms / 640 columns here; a click lands within two of them.
+        const auto nahe = [](qint64 ist, qint64 soll) { return qAbs(ist - soll) <= 4; };
+        const auto letzterSprung = [this] {
+            return spieler_->aufrufe.filter(QStringLiteral("springe")).last().mid(8).toLongLong();
+        };
+        const auto klickeBei = [&w](qint64 ms) {
+            QTest::mouseClick(&w, Qt::LeftButton, {}, QPoint(w.spalteVon(ms), 120));
+        };
+
+        klickeBei(250);
+        QVERIFY2(nahe(w.markeMs(), 250), qPrintable(QString::number(w.markeMs())));
+        QVERIFY(nahe(letzterSprung(), w.markeMs()));
+        klicke(WaveAufnahme::ID_ABSPIELEN);
+        QCOMPARE(spieler_->aufrufe.last(), QStringLiteral("spiele"));
+        QVERIFY2(nahe(letzterSprung(), 250), "playback starts at the click");
+
+        spieler_->springe(600);
+        ticks(1);
+        QCOMPARE(w.markeMs(), 600);
+        emit spieler_->positionGeaendert(650);
+        QCOMPARE(w.markeMs(), 650);
+        spieler_->springe(700);
+        klicke(WaveAufnahme::ID_STOP);
+        emit spieler_->positionGeaendert(0);  // a backend rewinding after the stop
+        QCOMPARE(w.markeMs(), 700);
+
+        // Zoomed to 250..750 ms the marker is a green line at its column.
+        w.zoome(true);
+        QTRY_VERIFY(!w.rechnet());
+        const QImage bild = w.grab().toImage();
+        const double dpr = bild.devicePixelRatio();  // device pixels at 200 %
+        const int x = static_cast<int>(w.spalteVon(700) * dpr);
+        int gruen = 0;
+        for (int y = static_cast<int>(40 * dpr); y < bild.height() - 20 * dpr; ++y)
+            for (int dx = -2; dx <= 2; ++dx) {
+                const QRgb c = bild.pixel(std::clamp(x + dx, 0, bild.width() - 1), y);
+                gruen += qGreen(c) > 110 && qRed(c) < 60 && qBlue(c) < 110;
+            }
+        QVERIFY2(gruen > 100 * dpr, qPrintable(QString::number(gruen)));
+
+        // Playing from the earlier click, a click in the zoomed lanes jumps; A/B keeps it.
+        klicke(WaveAufnahme::ID_ABSPIELEN);
+        klickeBei(400);
+        QVERIFY(nahe(letzterSprung(), 400));
+        const qint64 geklickt = letzterSprung();
+        spieler_->aufrufe.clear();
+        klicke(WaveAufnahme::ID_AB);
+        QCOMPARE(spieler_->aufrufe,
+                 (QStringList{"oeffne " + pfad("b.wav"), QStringLiteral("springe %1").arg(geklickt), "spiele"}));
+        // Stopped, a click still sets where A/B and the next playback start.
+        klicke(WaveAufnahme::ID_STOP);
+        klickeBei(300);
+        const qint64 halt = letzterSprung();
+        QVERIFY(nahe(halt, 300));
+        klicke(WaveAufnahme::ID_AB);
+        QCOMPARE(spieler_->aufrufe.mid(spieler_->aufrufe.size() - 2),
+                 (QStringList{"oeffne " + pfad("a.wav"), QStringLiteral("springe %1").arg(halt)}));
+        QCOMPARE(d_->zustand(), Zustand::Geladen);
+        QVERIFY(nahe(w.markeMs(), 300));
+    }
+
+    // "Als Differenz": B - A of equal formats drawn in red over a pale original; unequal
+    // formats say why and draw no difference; the box needs a second file.
+    void differenzAnsicht() {
+        QVERIFY(schreibeSinusWav(pfad("a.wav"), 500));
+        QVERIFY(schreibeSinusWav(pfad("schnell.wav"), 500, 44100));
+        QByteArray b = liesDatei(pfad("a.wav"));
+        for (qsizetype i = b.indexOf("data") + 8 + 301; i < b.size(); i += 499) b[i] = static_cast<char>(b[i] ^ 0x20);
+        QVERIFY(!schreibeDatei(*dir_, "b.wav", b).isEmpty());
+        auto* box = d_->findChild<QCheckBox*>(QStringLiteral("id_%1").arg(WaveAufnahme::ID_DIFFERENZ));
+        oeffne(pfad("a.wav"));
+        QVERIFY(!box->isEnabled());
+        Wellenform& w = d_->wellenform();
+        d_->show();
+        const auto rotePunkte = [&w] {
+            const QImage bild = w.grab().toImage();
+            const double dpr = bild.devicePixelRatio();
+            int rot = 0;
+            for (int y = static_cast<int>(40 * dpr); y < bild.height() - 20 * dpr; ++y)
+                for (int x = 0; x < bild.width(); ++x)
+                    rot += qRed(bild.pixel(x, y)) > 150 && qGreen(bild.pixel(x, y)) < 90;
+            return rot;
+        };
+        for (const char* name : {"b.wav", "schnell.wav"}) {
+            dateiwahl_.antworten << pfad(name);
+            klicke(WaveAufnahme::ID_VERGLEICH);
+            QVERIFY(box->isEnabled());
+            box->setChecked(true);
+            QVERIFY(w.differenz());
+            QTRY_VERIFY(!w.rechnet());
+            const bool gleich = QByteArray(name) == "b.wav";
+            QCOMPARE(w.hinweis().contains(QStringLiteral("Keine Differenz")), !gleich);
+            if (gleich) {
+                QVERIFY2(w.hinweis().contains(QStringLiteral("SNR")), qPrintable(w.hinweis()));
+                QVERIFY2(rotePunkte() > 30, "the difference is drawn in red");
+                QVERIFY(speichereBild(d_.get(), "wave_differenz"));
+            } else {
+                QVERIFY2(w.hinweis().contains(QStringLiteral("22050 Hz")) &&
+                             w.hinweis().contains(QStringLiteral("44100 Hz")),
+                         qPrintable(w.hinweis()));
+                QCOMPARE(rotePunkte(), 0);
+            }
+            box->setChecked(false);
+            QTRY_VERIFY(!w.rechnet());
+        }
+    }
+
+    // Real Qt Multimedia: a text file named .wav is refused with the backend's text and
+    // the recorder's message; nothing becomes playable.
     void textAlsWaveAbgelehnt() {
         schreibeDatei(*dir_, "kein.wav", QByteArray("Das ist keine Wave-Datei.\n").repeated(20));
         QtWiedergabe echt(true);

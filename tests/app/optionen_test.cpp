@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/context/befehle.h"
+#include "core/models/eingaberegeln.h"
 #include "support/dialog_hilfen.h"
 #include "support/gui_hilfen.h"
 #include "support/modal_skript.h"
@@ -60,20 +61,33 @@ private slots:
         QCOMPARE(s().FAV_xlindef, 30);
     }
 
-    // A refused entry: its message with retry (entries kept) and cancel (nothing applied).
+    // A refused entry: its message, and under it the field as the dialog labels it and the
+    // rule; retry keeps the entries, cancel applies nothing.
     void fehleingabe_data() {
         QTest::addColumn<int>("befehl");
         QTest::addColumn<int>("feld");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("meldungAnfang");
-        QTest::newRow("FKF Abszisse 20.5") << 229 << 319 << "20.5" << "Fehleingabe bei Skalierung Abszisse";
-        QTest::newRow("FAV a1 = a2") << 228 << 321 << "5" << "Fehleingabe bei Skalierung Ordinate";
+        QTest::addColumn<QString>("feldname");
+        QTest::addColumn<int>("regel");
+        QTest::newRow("FKF Abszisse 20.5") << 229 << 319 << "20.5" << zor::TEXT_FEHLEINGABE_ABSZISSE
+                                           << "Skalierung Abszisse von 0 bis" << int(zor::Eingaberegel::Abszisse);
+        QTest::newRow("FAV a1 = a2") << 228 << 321 << "5" << zor::TEXT_FEHLEINGABE_ORDINATE
+                                     << "Skalierung Ordinate: logarithmisch von 1e-"
+                                     << int(zor::Eingaberegel::DekadenFolge);
+        QTest::newRow("FAV Abszisse 101")
+            << 228 << 319 << "101" << zor::TEXT_FEHLEINGABE_ABSZISSE << "Skalierung Abszisse: linear von 0 bis"
+            << int(zor::Eingaberegel::Abszisse);
+        QTest::newRow("FKF a2 10") << 229 << 321 << "10" << zor::TEXT_FEHLEINGABE_ORDINATE
+                                   << "Skalierung Ordinate: bis 1e-" << int(zor::Eingaberegel::DekadeOben);
     }
     void fehleingabe() {
         QFETCH(int, befehl);
         QFETCH(int, feld);
         QFETCH(QString, text);
         QFETCH(QString, meldungAnfang);
+        QFETCH(QString, feldname);
+        QFETCH(int, regel);
         r_->meldung.antworten = {Antwort::Wiederholen, Antwort::Abbrechen};
         QString nachWiederholen;
         ModalSkript skript;
@@ -88,7 +102,9 @@ private slots:
         QCOMPARE(nachWiederholen, text);
         QCOMPARE(r_->meldung.gezeigt.size(), 2);
         const auto& m = r_->meldung.gezeigt.first();
-        QVERIFY(m.text.startsWith(meldungAnfang));
+        const QString zeile =
+            QString::fromStdString(zor::feldZeile(feldname.toStdString(), static_cast<zor::Eingaberegel>(regel)));
+        QCOMPARE(m.text, meldungAnfang + QStringLiteral("\n\n") + zeile);
         QCOMPARE(m.titel, QStringLiteral("Optionen"));
         QCOMPARE(m.symbol, zor::Symbol::Stopp);
         QCOMPARE(m.knoepfe, Knoepfe::WiederholenAbbrechen);

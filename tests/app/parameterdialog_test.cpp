@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QTest>
 
 #include <cmath>
@@ -17,6 +18,7 @@
 #include "app/dialogs/zieleingabe.h"
 #include "app/shell/menue.h"
 #include "app/shell/werkzeugleiste.h"
+#include "core/models/eingaberegeln.h"
 #include "support/dialog_hilfen.h"
 #include "support/gui_hilfen.h"
 #include "support/modal_skript.h"
@@ -87,22 +89,44 @@ private slots:
         QVERIFY(r_->meldung.gezeigt.isEmpty());
     }
 
-    // One row per answer the dialogs give (the entry rules are the core's): a refused entry
-    // brings its dialog, cancelling it closes everything and stores nothing.
+    // One row per answer and dialog (the entry rules are the core's): a refused entry brings
+    // its notice with a line naming the field as labelled and the rule; cancelling it closes
+    // everything and stores nothing.
     void ablehnung_data() {
         QTest::addColumn<int>("befehl");
         QTest::addColumn<int>("feld");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("fehlerdialog");  // empty: accepted
-        QTest::newRow("BSC p Komma") << 507 << 306 << "0,5" << "id_613";
-        QTest::newRow("BSC Startwert 10000") << 507 << 305 << "10000" << "id_612";
-        QTest::newRow("MC q(G|B) 0") << 509 << 309 << "0" << "";
+        QTest::addColumn<QString>("feldname");
+        QTest::addColumn<int>("regel");
+        using R = zor::Eingaberegel;
+        QTest::newRow("BSC p Komma") << 507 << 306 << "0,5"
+                                     << "id_613"
+                                     << "Fehlerwahrscheinlichkeit p" << int(R::Komma);
+        QTest::newRow("BSC Startwert 10000") << 507 << 305 << "10000"
+                                             << "id_612"
+                                             << "Startwert Zufallsgenerator SWZ" << int(R::Startwert);
+        QTest::newRow("GE p(G|B) 0") << 508 << 309 << "0"
+                                     << "id_613"
+                                     << "p(G|B) (Übergangswahrscheinlichkeiten)" << int(R::GeUebergangNull);
+        QTest::newRow("MC GOOD 0") << 509 << 311 << "0"
+                                   << "id_613"
+                                   << "Zustand 'GOOD' (Fehlerwahrscheinlichkeiten)" << int(R::McFehlerNull);
+        QTest::newRow("SW e3 1.5") << 510 << 336 << "1.5"
+                                   << "id_613"
+                                   << "Zustand Z3: e3 (Fehlerwahrscheinlichkeiten)" << int(R::UeberEins);
+        QTest::newRow("MC q(G|B) 0") << 509 << 309 << "0"
+                                     << ""
+                                     << "" << 0;
     }
     void ablehnung() {
         QFETCH(int, befehl);
         QFETCH(int, feld);
         QFETCH(QString, text);
         QFETCH(QString, fehlerdialog);
+        QFETCH(QString, feldname);
+        QFETCH(int, regel);
+        QString hinweis;
         const zor::ZorState vorher = s();
         ModalSkript skript;
         skript.dann([&](QWidget* d) {
@@ -112,6 +136,7 @@ private slots:
         if (!fehlerdialog.isEmpty())
             skript.dann([&](QWidget* d) {
                 if (QTest::currentDataTag() == QByteArray("BSC p Komma")) speichereBild(d, skaliert("dialog_613"));
+                if (auto* l = d->findChild<QLabel*>(QStringLiteral("text"))) hinweis = l->text();
                 klick(d, ID_ABBRECHEN);
             });
         f_->mainframe_OnCommand(befehl);
@@ -121,6 +146,9 @@ private slots:
             return;
         }
         QCOMPARE(skript.gesehen.last(), fehlerdialog);
+        const QString zeile =
+            QString::fromStdString(zor::feldZeile(feldname.toStdString(), static_cast<zor::Eingaberegel>(regel)));
+        QVERIFY2(hinweis.endsWith(QStringLiteral("\n\n") + zeile), qPrintable(hinweis));
         QCOMPARE(s().Modell.M1, vorher.Modell.M1);
         QCOMPARE(s().BSCWert1, vorher.BSCWert1);
         QCOMPARE(s().GEWert1, vorher.GEWert1);
@@ -163,7 +191,7 @@ private slots:
         QCOMPARE(nachWiederholen, QStringLiteral("0.5"));
         QCOMPARE(r_->meldung.gezeigt.size(), 2);
         QCOMPARE(r_->meldung.gezeigt[0].titel, QStringLiteral("Eingabefehler"));
-        QVERIFY(r_->meldung.gezeigt[0].text.contains(QStringLiteral("pZ1 + pZ2 + pZ3 = 1")));
+        QVERIFY(r_->meldung.gezeigt[0].text.contains(QStringLiteral("pZ1 + pZ2 + pZ3 = 1\n\nFeld „pZ1 (")));
         QCOMPARE(r_->meldung.gezeigt[0].knoepfe, Knoepfe::WiederholenAbbrechen);
         QCOMPARE(s().Modell.M1, 1);
         QCOMPARE(s().SWWert1[zor::sw::pZ1], 0.05f);

@@ -22,6 +22,7 @@
 #include <optional>
 
 #include "app/context/befehle.h"
+#include "app/documents/anpassung_dokument.h"
 #include "app/documents/buendel_dokument.h"
 #include "app/documents/modelldokument.h"
 #include "app/documents/protokoll_modul.h"
@@ -240,11 +241,18 @@ private slots:
     }
 
     // With the document "Bündel und Blöcke" open its picture gets a page of its own.
-    void protokollMitBuendeln() {
+    // Open burst and fit documents each add their page; a fit adds its table.
+    void protokollMitBuendelnUndAnpassung() {
         TestRahmen r;
         r.f.mainframe_OnCommand(CMD_ZORWERK);
         r.f.mainframe_OnCommand(CMD_OEFFNEN_BUENDEL);
         QVERIFY(warteAufJob(r.f));
+        r.f.mainframe_OnCommand(CMD_OEFFNEN_ANPASSUNG);
+        AnpassungDokument* anpassung = r.f.findChild<AnpassungDokument*>();
+        QVERIFY(anpassung);
+        anpassung->satzAnpassen(0);
+        QVERIFY(warteAufJob(r.f, 20000));
+        QVERIFY(anpassung->anpassung().ok);
         QTemporaryDir dir;
         const QString pfad = dir.filePath(QStringLiteral("buendel.pdf"));
         r.dateiwahl.antworten << pfad;
@@ -253,8 +261,10 @@ private slots:
         QVERIFY(warteAufJob(r.f));
         QVERIFY2(r.meldungen().isEmpty(), qPrintable(r.meldungen().join('\n')));
         PDF_TEXT(text, pfad);
-        QCOMPARE(seiten(text), qsizetype(zor::PROTOKOLL_SEITEN + 1));
+        QCOMPARE(seiten(text), qsizetype(zor::PROTOKOLL_SEITEN + 2));
         QVERIFY(text.contains(QStringLiteral("Bündel und Blöcke")));
+        QVERIFY(text.contains(QStringLiteral("Modellanpassung")));
+        QVERIFY(text.contains(QStringLiteral("BIC")));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "zor_aufruf.h"
 
+#include "core/models/eingaberegeln.h"
 #include "core/models/zor_state.h"
 #include "core/seqfiles/folge_speichern.h"
 
@@ -60,16 +61,19 @@ TEST_F(SequenceCli, RefusesBadNamesAndNumbersInGerman) {
         {{"sequence", "--model", "bsc", "--p", "0,5", "--out", aus}, 2, "--p"},
         {{"sequence", "--model", "bsc", "--seed", "10000", "--out", aus}, 2, "Startwert"},
         {{"sequence", "--model", "bsc", "--seed", "12.5", "--out", aus}, 2, "--seed"},
-        {{"sequence", "--model", "ge", "--pgb", "0", "--out", aus}, 2, "Übergänge = 0"},
+        {{"sequence", "--model", "ge", "--pgb", "0", "--out", aus}, 2, "kein Übergang 0"},
         {{"sequence", "--model", "mc", "--good", "0", "--out", aus}, 2, "--good"},
         {{"sequence", "--model", "ge", "--p", "0.1", "--out", aus}, 2, "--p"},
         {{"sequence", "--model", "xyz", "--out", aus}, 2, "Unbekanntes Modell"},
         {{"sequence", "--out", aus}, 2, "Modell"},
         {{"fav", "--model", "file", "--file", pfad("ordner.FFO")},
-         1, "Datei kann nicht gelesen werden! (" + pfad("ordner.FFO") + ")\nDas ist ein Verzeichnis, keine Datei."},
+         1,
+         "Datei kann nicht gelesen werden! (" + pfad("ordner.FFO") + ")\nDas ist ein Verzeichnis, keine Datei."},
         {{"fav", "--model", "file", "--file", pfad("leer.FFO")}, 2, "Dateilänge == 0"},
         {{"sequence", "--preset", "bsc1", "--out", pfad("fehlt/x.FFO")},
-         1, "Datei kann nicht geschrieben werden! (" + pfad("fehlt/x.FFO") + ")\nDie Datei oder das Verzeichnis existiert nicht."},
+         1,
+         "Datei kann nicht geschrieben werden! (" + pfad("fehlt/x.FFO") +
+             ")\nDie Datei oder das Verzeichnis existiert nicht."},
     });
     EXPECT_FALSE(std::filesystem::exists(aus));
 }
@@ -82,7 +86,7 @@ TEST_F(SequenceCli, TheNumberOfBitsIsExactOrRefused) {
         ASSERT_EQ(e.code, 0) << e.fehler;
         EXPECT_EQ(std::filesystem::file_size(pfad("n.FFO")), std::stoull(n));
     }
-    const std::string hinweis = "Simulationsdurchlauf muss eine ganze Zahl von 1 bis 18446744073709551615 sein!";
+    const std::string hinweis = zor::regelText(zor::Eingaberegel::Durchlaeufe);
     for (const char* n : {"1e30", "1e20", "18446744073709551616", "16777217.5"}) {
         SCOPED_TRACE(n);
         auto e = zorAufruf({"sequence", "--preset", "ge1", "--n", n, "--out", pfad("x.FFO")});

@@ -73,10 +73,14 @@ TEST_F(FolgenEingabe, FilesThatHoldNoSequenceAreRefused) {
     };
     const Fall faelle[] = {
         {"daten.txt", std::string(TEXT_KEIN_GUELTIGER_DATEINAME) + "\n" + TEXT_KEINE_FOLGENDATEI, true},
-        {"leer.FFO", TEXT_LAENGE_NULL, true},
-        {"falsch.FFO", "Ungültiges Zeichen an Position 5 der Fehlerfolge " + pfad("falsch.FFO") + " (nur 0 und 1 erlaubt).", false},
-        {"ordner.FAB", std::string(TEXT_NICHT_GELESEN) + " (" + pfad("ordner.FAB") + ")\nDas ist ein Verzeichnis, keine Datei.", false},
-        {"rohr.VGL", std::string(TEXT_NICHT_GELESEN) + " (" + pfad("rohr.VGL") + ")\nDas ist keine reguläre Datei.", false},
+        {"leer.FFO", std::string(TEXT_LAENGE_NULL) + "\n" + pfad("leer.FFO"), true},
+        {"falsch.FFO",
+         "Ungültiges Zeichen an Position 5 der Fehlerfolge " + pfad("falsch.FFO") + " (nur 0 und 1 erlaubt).", false},
+        {"ordner.FAB",
+         std::string(TEXT_NICHT_GELESEN) + " (" + pfad("ordner.FAB") + ")\nDas ist ein Verzeichnis, keine Datei.",
+         false},
+        {"rohr.VGL", std::string(TEXT_NICHT_GELESEN) + " (" + pfad("rohr.VGL") + ")\nDas ist keine reguläre Datei.",
+         false},
         {"fehlt.FFO", std::string(TEXT_NICHT_GELESEN) + " (" + pfad("fehlt.FFO") + ")", false},
     };
     for (const Fall& f : faelle) {

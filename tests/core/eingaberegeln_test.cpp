@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+#include <utility>
+
 using namespace zor;
 
 TEST(Eingaben, ProbabilitySeedAndRunsFollowTheDialogRanges) {
@@ -61,5 +65,34 @@ TEST(Eingaben, SwChoiceProbabilitiesMustSumToOne) {
     for (const auto& p : falsch) {
         w[sw::pZ1] = p[0], w[sw::pZ2] = p[1], w[sw::pZ3] = p[2];
         EXPECT_FALSE(swWahlGueltig(w)) << p[0] << " " << p[1] << " " << p[2];
+    }
+}
+
+// Every rule has its own sentence (a rule added without one would show an empty line),
+// and the line under a notice puts the field before it.
+TEST(Eingaben, EachRuleExplainsItselfOnce) {
+    std::set<std::string> texte;
+    for (int r = static_cast<int>(Eingaberegel::Komma); r <= static_cast<int>(Eingaberegel::DekadenFolge); ++r) {
+        const std::string text = regelText(static_cast<Eingaberegel>(r));
+        ASSERT_FALSE(text.empty()) << r;
+        EXPECT_EQ(text.back(), '.') << text;
+        EXPECT_TRUE(texte.insert(text).second) << "twice: " << text;
+    }
+    EXPECT_STREQ(regelText(Eingaberegel::Keine), "");
+    EXPECT_EQ(feldZeile("Fehler in GOOD", Eingaberegel::McFehlerNull),
+              "Feld „Fehler in GOOD“: beim MC-Modell darf die Fehlerwahrscheinlichkeit nicht 0 sein.");
+}
+
+// The first rule a probability breaks is named; a valid one breaks none, in agreement
+// with the entry rule itself.
+TEST(Eingaben, ProbabilityNamesTheRuleItBreaks) {
+    const std::pair<const char*, Eingaberegel> faelle[] = {
+        {"0,5", Eingaberegel::Komma},      {"1,5", Eingaberegel::Komma},        {"x", Eingaberegel::KeineZahl},
+        {"0.5 ", Eingaberegel::KeineZahl}, {"1.0001", Eingaberegel::UeberEins}, {"-0.1", Eingaberegel::UnterNull},
+        {"-0", Eingaberegel::Keine},       {"1", Eingaberegel::Keine},          {"1e-3", Eingaberegel::Keine},
+    };
+    for (const auto& [text, regel] : faelle) {
+        EXPECT_EQ(wahrscheinlichkeitRegel(text), regel) << text;
+        EXPECT_EQ(wahrscheinlichkeitEingabe(text).has_value(), regel == Eingaberegel::Keine) << text;
     }
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ struct Fall {
     const char* text;
     Ablehnung erwartet;
     int abgelehnt;     // index of the refused entry
+    Eingaberegel regel = Eingaberegel::Keine;  // the rule its second line names
 };
 
 std::vector<std::string> gueltig(Modellart art) {
@@ -39,6 +41,7 @@ TEST_P(Parameterregeln, RefuseWithTheRightDialogAndKeepTheArray) {
     std::vector<float> werte(texte.size(), 42.0f);
     const ParameterPruefung p = parameterPruefen(f.art, texte, werte);
     EXPECT_EQ(p.art, f.erwartet);
+    EXPECT_EQ(p.regel, f.regel);
     if (f.erwartet == Ablehnung::Keine) return;
     EXPECT_EQ(p.index, f.abgelehnt);
     EXPECT_EQ(werte, std::vector<float>(texte.size(), 42.0f)) << "a refused dialog stores nothing";
@@ -46,23 +49,30 @@ TEST_P(Parameterregeln, RefuseWithTheRightDialogAndKeepTheArray) {
 
 using A = Ablehnung;
 using M = Modellart;
+using R = Eingaberegel;
 // One row per refusal kind and model; the field rules' own edges are held by their tests.
 const Fall FAELLE[] = {
     {"BscP1", M::BSC, bsc::p, "1", A::Keine, -1},
-    {"BscPUeber1", M::BSC, bsc::p, "1.0001", A::Wahrscheinlichkeit, bsc::p},
-    {"BscStartwert10000", M::BSC, bsc::Startwert, "10000", A::Startwert, bsc::Startwert},
-    {"BscDurchlaeufe0", M::BSC, bsc::Durchlaeufe, "0", A::Startwert, bsc::Durchlaeufe},
-    {"GeUebergangNull", M::GE, gemc::Good_From_Bad, "0", A::Wahrscheinlichkeit, gemc::Good_From_Bad},
-    {"GeUebergangBgNull", M::GE, gemc::Bad_From_Good, "0", A::Wahrscheinlichkeit, gemc::Bad_From_Good},
+    {"BscPUeber1", M::BSC, bsc::p, "1.0001", A::Wahrscheinlichkeit, bsc::p, R::UeberEins},
+    {"BscStartwert10000", M::BSC, bsc::Startwert, "10000", A::Startwert, bsc::Startwert, R::Startwert},
+    {"BscDurchlaeufe0", M::BSC, bsc::Durchlaeufe, "0", A::Startwert, bsc::Durchlaeufe, R::Durchlaeufe},
+    {"GeUebergangNull", M::GE, gemc::Good_From_Bad, "0", A::Wahrscheinlichkeit, gemc::Good_From_Bad,
+     R::GeUebergangNull},
+    {"GeUebergangBgNull", M::GE, gemc::Bad_From_Good, "0", A::Wahrscheinlichkeit, gemc::Bad_From_Good,
+     R::GeUebergangNull},
     {"GeGoodNull", M::GE, gemc::Good, "0", A::Keine, -1},
     {"McUebergangNull", M::MC, gemc::Good_From_Bad, "0", A::Keine, -1},
-    {"McGoodNull", M::MC, gemc::Good, "0", A::Wahrscheinlichkeit, gemc::Good},
-    {"McBadNull", M::MC, gemc::Bad, "0", A::Wahrscheinlichkeit, gemc::Bad},
-    {"McStartwertLeer", M::MC, gemc::Startwert, "", A::Startwert, gemc::Startwert},
-    {"SwSummeUnter1", M::SW, sw::pZ1, "0.7", A::Zustandssumme, sw::pZ1},
+    {"McGoodNull", M::MC, gemc::Good, "0", A::Wahrscheinlichkeit, gemc::Good, R::McFehlerNull},
+    {"McBadNull", M::MC, gemc::Bad, "0", A::Wahrscheinlichkeit, gemc::Bad, R::McFehlerNull},
+    {"McStartwertLeer", M::MC, gemc::Startwert, "", A::Startwert, gemc::Startwert, R::Startwert},
+    {"SwSummeUnter1", M::SW, sw::pZ1, "0.7", A::Zustandssumme, sw::pZ1, R::SwSumme},
     {"SwSummeInnerhalbDerRundung", M::SW, sw::pZ3, "0.7500001", A::Keine, -1},
-    {"SwZustandOhneFehler", M::SW, sw::pFehlerZ2, "0", A::Wahrscheinlichkeit, sw::pFehlerZ2},
-    {"SwFehlerUeber1", M::SW, sw::pFehlerZ3, "1.5", A::Wahrscheinlichkeit, sw::pFehlerZ3},
+    {"SwZustandOhneFehler", M::SW, sw::pFehlerZ2, "0", A::Wahrscheinlichkeit, sw::pFehlerZ2, R::SwFehlerNull},
+    {"SwFehlerUeber1", M::SW, sw::pFehlerZ3, "1.5", A::Wahrscheinlichkeit, sw::pFehlerZ3, R::UeberEins},
+    {"BscPKomma", M::BSC, bsc::p, "0,5", A::Wahrscheinlichkeit, bsc::p, R::Komma},
+    {"GeGoodNegativ", M::GE, gemc::Good, "-0.1", A::Wahrscheinlichkeit, gemc::Good, R::UnterNull},
+    {"McBadKeineZahl", M::MC, gemc::Bad, "abc", A::Wahrscheinlichkeit, gemc::Bad, R::KeineZahl},
+    {"SwStartwertKomma", M::SW, sw::Startwert, "12,5", A::Startwert, sw::Startwert, R::Komma},
     // The number syntax itself is the parser's; here only that the dialog reads 14 characters.
     {"NurVierzehnZeichen", M::BSC, bsc::p, "0.500000000000xyz", A::Keine, -1},
 };
@@ -123,6 +133,7 @@ struct Skalierungsfall {
     const char* name;
     Skalierungstexte texte;
     Optionsfehler erwartet;
+    std::optional<Skalierungsfehler> grund;  // the edit and the rule the second line names
 };
 
 class Optionsregeln : public ::testing::TestWithParam<Skalierungsfall> {};
@@ -135,7 +146,11 @@ TEST_P(Optionsregeln, BothDialogsRefuseAlikeAndApplyNothing) {
         const Optionsfehler e = fav ? favOptionenAnwenden(s, FavOptionen{1, 1, 1, 1, 1, f.texte, 1})
                                     : fkfOptionenAnwenden(s, FkfOptionen{1, 1, 1, 1, f.texte, 1});
         EXPECT_EQ(e, f.erwartet) << (fav ? "FAV" : "FKF");
+        const auto grund = skalierungsfehler(f.texte);
+        ASSERT_EQ(grund.has_value(), f.grund.has_value());
         if (e == Optionsfehler::Keiner) continue;
+        EXPECT_EQ(grund->feld, f.grund->feld);
+        EXPECT_EQ(grund->regel, f.grund->regel);
         EXPECT_EQ(s.Cursor.FAVon + s.Cursor.FKFon + s.FAV_uhr + s.FKF_uhr + s.FKF_erneuernd + s.Modell.AB + s.FAV_band +
                       s.FKF_band,
                   0);
@@ -145,11 +160,14 @@ TEST_P(Optionsregeln, BothDialogsRefuseAlikeAndApplyNothing) {
 }
 
 // The ranges themselves are the field rules'; here that each dialog refuses by them.
+using F = Skalierungsfeld;
 const Skalierungsfall SKALEN[] = {
-    {"Abszisse20", {"20", "5", "0"}, Optionsfehler::Keiner},
-    {"Abszisse19", {"19", "5", "0"}, Optionsfehler::Abszisse},
-    {"GleicheDekaden", {"50", "4", "4"}, Optionsfehler::Ordinate},
-    {"AbszisseVorOrdinate", {"7", "4", "4"}, Optionsfehler::Abszisse},
+    {"Abszisse20", {"20", "5", "0"}, Optionsfehler::Keiner, std::nullopt},
+    {"Abszisse19", {"19", "5", "0"}, Optionsfehler::Abszisse, Skalierungsfehler{F::Abszisse, R::Abszisse}},
+    {"GleicheDekaden", {"50", "4", "4"}, Optionsfehler::Ordinate, Skalierungsfehler{F::UntereDekade, R::DekadenFolge}},
+    {"UntereDekade11", {"50", "11", "4"}, Optionsfehler::Ordinate, Skalierungsfehler{F::UntereDekade, R::DekadeUnten}},
+    {"ObereDekadeKomma", {"50", "5", "0,5"}, Optionsfehler::Ordinate, Skalierungsfehler{F::ObereDekade, R::DekadeOben}},
+    {"AbszisseVorOrdinate", {"7", "4", "4"}, Optionsfehler::Abszisse, Skalierungsfehler{F::Abszisse, R::Abszisse}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Dialoge, Optionsregeln, ::testing::ValuesIn(SKALEN),

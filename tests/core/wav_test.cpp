@@ -145,3 +145,61 @@ TEST(Wav, SnrEqualsTheReferenceAndIsInfiniteForEqualSamples) {
 }
 
 }  // namespace
+
+// The difference envelope against a plain per-column min/max of B - A worked on the
+// integers: over block boundaries, a B shorter than A, and each channel of a stereo pair.
+TEST(Wav, DifferenceEnvelopeHoldsEachColumnsExtremesOfAMinusB) {
+    struct Fall {
+        int kanaele, bits, frames;
+        std::uint64_t von;
+        std::size_t spalten;
+    };
+    for (const Fall fall : {Fall{1, 16, 150001, 1000, 7}, Fall{2, 24, 900, 0, 300}}) {
+        const double skala = std::ldexp(1.0, fall.bits - 1);
+        std::vector<std::int32_t> a, b;
+        for (int i = 0; i < fall.frames * fall.kanaele; ++i) {
+            a.push_back(static_cast<std::int32_t>((skala / 2) * std::sin(i * 0.003)));
+            b.push_back(i % 101 == 3 ? -a.back() : a.back() ^ (i % 13 == 0 ? 4 : 0));
+        }
+        b.resize(b.size() - fall.kanaele);  // B lacks A's last frame
+        Quelle x(wav(fall.kanaele, fall.bits, a)), y(wav(fall.kanaele, fall.bits, b));
+        const auto fa = std::get<WavFormat>(wavLesen(x.q)), fb = std::get<WavFormat>(wavLesen(y.q));
+        ASSERT_FALSE(differenzUnmoeglich(fa, fb));
+        const std::uint64_t bis = fb.frames, n = bis - fall.von;
+        for (int c = 0; c < fall.kanaele; ++c) {
+            std::vector<std::pair<double, double>> ref(fall.spalten, {INFINITY, -INFINITY});
+            for (std::uint64_t i = fall.von; i < bis; ++i) {
+                const std::size_t k = i * fall.kanaele + c;
+                const double d = (double(b[k]) - a[k]) / skala;
+                auto& [lo, hi] = ref[(i - fall.von) * fall.spalten / n];
+                lo = std::min(lo, d);
+                hi = std::max(hi, d);
+            }
+            // Asked for more frames than B holds: the common frames.
+            const auto h = differenzkurve(x.q, fa, y.q, fb, c, fall.von, fa.frames, fall.spalten);
+            ASSERT_EQ(h.size(), fall.spalten);
+            for (std::size_t s = 0; s < fall.spalten; ++s) {
+                EXPECT_EQ(h[s].min, ref[s].first) << fall.frames << " " << c << " " << s;
+                EXPECT_EQ(h[s].max, ref[s].second) << fall.frames << " " << c << " " << s;
+            }
+        }
+    }
+}
+
+// Different channels, bits or rates give no difference and say both formats.
+TEST(Wav, DifferenceOfUnequalFormatsIsRefusedWithBothFormats) {
+    Quelle mono(wav(1, 16, {1, 2, 3, 4})), stereo(wav(2, 16, {1, 2, 3, 4})), acht(wav(1, 8, {1, 2, 3, 4}));
+    std::string schneller = wav(1, 16, {1, 2, 3, 4});
+    schneller.replace(schneller.find("fmt ") + 12, 4, le(44100, 4));
+    Quelle rate(schneller);
+    const auto fm = std::get<WavFormat>(wavLesen(mono.q));
+    for (Quelle* andere : {&stereo, &acht, &rate}) {
+        const auto fo = std::get<WavFormat>(wavLesen(andere->q));
+        const auto warum = differenzUnmoeglich(fm, fo);
+        ASSERT_TRUE(warum);
+        EXPECT_THAT(*warum, ::testing::HasSubstr("(A: 16 Bit, 8000 Hz, mono; B: "));
+        EXPECT_TRUE(differenzkurve(mono.q, fm, andere->q, fo, 0, 0, 4, 2).empty());
+    }
+    EXPECT_THAT(*differenzUnmoeglich(fm, std::get<WavFormat>(wavLesen(rate.q))),
+                ::testing::HasSubstr("B: 16 Bit, 44100 Hz, mono)."));
+}

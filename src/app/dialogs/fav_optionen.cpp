@@ -26,7 +26,9 @@ FavOptionendialog::FavOptionendialog(Kontext& kontext, QWidget* eltern)
     auto* rl = new QVBoxLayout(rahmen);
     abszisseArt_ = new QButtonGroup(this);
     abszisse_ = zahlfeld(ID_ABSZISSE, o.texte.abszisse);
-    rl->addLayout(mitFeld(wahl(abszisseArt_, ID_ABSZISSE_LINEAR, "linear von 0 bis", rahmen), abszisse_));
+    QRadioButton* linear = wahl(abszisseArt_, ID_ABSZISSE_LINEAR, "linear von 0 bis", rahmen);
+    abszisseName_ = rahmen->title() + QStringLiteral(": ") + linear->text();
+    rl->addLayout(mitFeld(linear, abszisse_));
     rl->addWidget(wahl(abszisseArt_, ID_ABSZISSE_LOG, "logarithmisch von 1e+0 bis 1e+2", rahmen));
     connect(abszisseArt_, &QButtonGroup::idClicked, this, &FavOptionendialog::abszisseWaehlen);
     layout_->addWidget(rahmen);

@@ -26,6 +26,7 @@ FkfOptionendialog::FkfOptionendialog(Kontext& kontext, QWidget* eltern)
     abszisse_ = zahlfeld(ID_ABSZISSE, o.texte.abszisse);
     auto* beschriftung = new QLabel(QStringLiteral("Skalierung &Abszisse von 0 bis "), this);
     beschriftung->setBuddy(abszisse_);
+    abszisseName_ = beschriftung->text();
     layout_->addLayout(mitFeld(beschriftung, abszisse_));
     layout_->addWidget(ordinatenRahmen("linear von 0 bis 1", "logarithmisch von 1e-", o.texte, o.ordinate));
 

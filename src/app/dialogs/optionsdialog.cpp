@@ -21,6 +21,9 @@ QString idName(int id) { return QStringLiteral("id_%1").arg(id); }
 
 }  // namespace
 
+// A label as the user reads it: without its mnemonic marks and trailing blanks.
+QString ohneKuerzel(const QString& text) { return QString(text).remove(QLatin1Char('&')).trimmed(); }
+
 QHBoxLayout* mitFeld(QWidget* vorn, QLineEdit* feld, QWidget* hinten) {
     auto* h = new QHBoxLayout;
     h->addWidget(vorn);
@@ -68,13 +71,17 @@ QRadioButton* Optionsdialog::wahl(QButtonGroup* gruppe, int id, const char* text
 QGroupBox* Optionsdialog::ordinatenRahmen(const char* linear, const char* logarithmisch, const Skalierungstexte& t,
                                           int linearAnfangs) {
     auto* rahmen = new QGroupBox(QStringLiteral("Skalierung Ordinate"), this);
+    ordinateName_ = rahmen->title();
+    logName_ = QString::fromUtf8(logarithmisch);
     ordinate_ = new QButtonGroup(this);
     wertneg_ = zahlfeld(ID_WERTNEG, t.a1);
     wertpos_ = zahlfeld(ID_WERTPOS, t.a2);
     auto* l = new QVBoxLayout(rahmen);
     l->addWidget(wahl(ordinate_, ID_ORDINATE_LINEAR, linear, rahmen));
     auto* zeile = mitFeld(wahl(ordinate_, ID_ORDINATE_LOG, logarithmisch, rahmen), wertneg_);
-    zeile->insertWidget(2, new QLabel(QStringLiteral("bis 1e-"), rahmen));
+    auto* bis = new QLabel(QStringLiteral("bis 1e-"), rahmen);
+    bisName_ = bis->text();
+    zeile->insertWidget(2, bis);
     zeile->insertWidget(3, wertpos_);
     l->addLayout(zeile);
     connect(ordinate_, &QButtonGroup::idClicked, this, &Optionsdialog::ordinateWaehlen);
@@ -117,7 +124,15 @@ void Optionsdialog::knoepfeAnfuegen() {
 std::string Optionsdialog::anwendenMitText() {
     const Optionsfehler f = anwenden();
     if (f == Optionsfehler::Keiner) return {};
-    return f == Optionsfehler::Abszisse ? TEXT_FEHLEINGABE_ABSZISSE : TEXT_FEHLEINGABE_ORDINATE;
+    std::string text = f == Optionsfehler::Abszisse ? TEXT_FEHLEINGABE_ABSZISSE : TEXT_FEHLEINGABE_ORDINATE;
+    if (const auto fehler = skalierungsfehler(skalierung())) {
+        const QString feld = fehler->feld == Skalierungsfeld::Abszisse ? abszisseName_
+                             : fehler->feld == Skalierungsfeld::UntereDekade
+                                 ? ordinateName_ + QStringLiteral(": ") + logName_
+                                 : ordinateName_ + QStringLiteral(": ") + bisName_;
+        text += "\n\n" + feldZeile(ohneKuerzel(feld).toStdString(), fehler->regel);
+    }
+    return text;
 }
 
 void Optionsdialog::bestaetigen() {

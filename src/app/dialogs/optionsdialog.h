@@ -81,6 +81,8 @@ protected:
     Kontext& kontext_;
     QVBoxLayout* layout_;
     QLineEdit* abszisse_ = nullptr;
+    // The abscissa edit's label, for the line naming a refused entry.
+    QString abszisseName_;
 
 private:
     void ordinateWaehlen(int id);
@@ -88,7 +90,11 @@ private:
     QLineEdit* wertneg_ = nullptr;
     QLineEdit* wertpos_ = nullptr;
     QButtonGroup* ordinate_ = nullptr;
+    QString ordinateName_, logName_, bisName_;
 };
+
+// A label as the user reads it: without its mnemonic marks and trailing blanks.
+QString ohneKuerzel(const QString& text);
 
 // A label and an edit side by side.
 QHBoxLayout* mitFeld(QWidget* vorn, QLineEdit* feld, QWidget* hinten = nullptr);

@@ -246,14 +246,32 @@ void Parameterdialog::bestaetigen() {
     }
 }
 
-// The warning sound, then the retry/cancel question that fits the refusal.
+// The refused field as the dialog shows it: its label without the "=", after it the
+// frame it sits in.
+QString Parameterdialog::feldname(int index) const {
+    for (const Eingabefeld& f : vorlage_.felder) {
+        if (f.index != index) continue;
+        QString name = QString::fromUtf8(f.beschriftung).simplified();
+        if (name.endsWith(QLatin1Char('='))) name.chop(1);
+        name = name.trimmed();
+        QString rahmen = QString::fromUtf8(rahmenTitel(f.rahmen));
+        if (rahmen.endsWith(QLatin1Char(':'))) rahmen.chop(1);
+        return rahmen.isEmpty() ? name : name + QStringLiteral(" (") + rahmen + QLatin1Char(')');
+    }
+    return {};
+}
+
+// The warning sound, then the retry/cancel question that fits the refusal, with a line
+// naming the field and the rule it broke.
 int Parameterdialog::abgelehnt(const ParameterPruefung& p) {
+    const QString zeile = QString::fromStdString(feldZeile(feldname(p.index).toStdString(), p.regel));
     if (p.art != Ablehnung::Zustandssumme)
-        return EingabeAbgelehnt(p.art == Ablehnung::Startwert ? DLG_STARTFEHLER : DLG_EINGABEFEHLER,
-                                kontext_.warnton(), this);
+        return EingabeAbgelehnt(p.art == Ablehnung::Startwert ? DLG_STARTFEHLER : DLG_EINGABEFEHLER, kontext_.warnton(),
+                                this, zeile);
     kontext_.warnton().PlayTheResourceWave(WARNTON);
-    const Antwort a = kontext_.meldung().zeige(QString::fromUtf8(TEXT_ZUSTANDSSUMME), QStringLiteral("Eingabefehler"),
-                                               Symbol::Stopp, Knoepfe::WiederholenAbbrechen);
+    const Antwort a =
+        kontext_.meldung().zeige(QString::fromUtf8(TEXT_ZUSTANDSSUMME) + QStringLiteral("\n\n") + zeile,
+                                 QStringLiteral("Eingabefehler"), Symbol::Stopp, Knoepfe::WiederholenAbbrechen);
     return a == Antwort::Wiederholen ? 1 : 0;
 }
 

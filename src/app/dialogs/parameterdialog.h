@@ -51,6 +51,7 @@ private:
     void anfangswerte();
     void kurvenwahl(int id);
     int abgelehnt(const ParameterPruefung& p);
+    QString feldname(int index) const;
     void speichern();
 
     Kontext& kontext_;

@@ -3,6 +3,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include <functional>
+
 #include "app/context/kontext.h"
 #include "app/documents/anpassung_dokument.h"
 #include "app/documents/buendel_dokument.h"
@@ -10,6 +12,7 @@
 #include "app/documents/ff_dokument.h"
 #include "app/documents/fkf_dokument.h"
 #include "app/documents/par_dokument.h"
+#include "app/documents/theoriebilder.h"
 #include "core/models/vorgaben.h"
 
 namespace zor::app {
@@ -37,9 +40,12 @@ const std::string& modellReihe() {
     return reihe;
 }
 
-bool modellDokumentZeigen(Bildaufnahme& a, int befehl, const QString& bild) {
+namespace {
+
+// The document opened after saetze set the two parameter sets.
+bool dokumentZeigen(Bildaufnahme& a, int befehl, const QString& bild, const std::function<void(ZorState&)>& saetze) {
     Kontext& k = a.rahmen(true);
-    vorgabeSetzen(k.zustand(), 1, *vorgabe("ge2"));
+    saetze(k.zustand());
     k.befehl(befehl);
     QMdiSubWindow* w = k.mdiFlaeche().activeSubWindow();
     if (!w) {
@@ -56,9 +62,26 @@ bool modellDokumentZeigen(Bildaufnahme& a, int befehl, const QString& bild) {
     return true;
 }
 
+}  // namespace
+
+bool modellDokumentZeigen(Bildaufnahme& a, int befehl, const QString& bild) {
+    return dokumentZeigen(a, befehl, bild, [](ZorState& s) { vorgabeSetzen(s, 1, *vorgabe("ge2")); });
+}
+
 Bildrezept modellDokumentBild(const QString& bild, int befehl) {
     return {bild, {}, [=](Bildaufnahme& a) {
                 if (modellDokumentZeigen(a, befehl, bild)) a.bild(a.kontext().fenster(), bild);
+            }};
+}
+
+Bildrezept theoriekurvenBild(const QString& bild, int befehl) {
+    return {bild, QStringLiteral("revid_the_neu"), [=](Bildaufnahme& a) {
+                const auto saetze = [](ZorState& s) {
+                    vorgabeSetzen(s, 0, *vorgabe("ge1"));
+                    vorgabeSetzen(s, 1, *vorgabe("mc2"));
+                    simVon(s, 0) = simVon(s, 1) = 0;
+                };
+                if (dokumentZeigen(a, befehl, bild, saetze)) a.bild(a.kontext().fenster(), bild);
             }};
 }
 

@@ -1,6 +1,7 @@
 #include "app/documents/fav_dokument.h"
 
 #include "app/context/befehle.h"
+#include "app/documents/theoriebilder.h"
 #include "app/plot/dokumentbilder.h"
 #include "app/plot/druckseite.h"
 #include "core/documents/kurven_csv.h"
@@ -43,7 +44,8 @@ const ModellDokumentart& FAVDokument::dokumentart() {
                     .kontextMenue = MENU_ZOR,
                     .modell = Modellfenster{'v', CMD_OEFFNEN_FAV, CMD_SCHLIESSEN_FAV},
                     .filter = {&SATZ_EXPORT_BILD_CSV},
-                    .bilder = {modellDokumentBild(QStringLiteral("fav"), CMD_OEFFNEN_FAV)}},
+                    .bilder = {modellDokumentBild(QStringLiteral("fav"), CMD_OEFFNEN_FAV),
+                               theoriekurvenBild(QStringLiteral("theorie_fav"), CMD_OEFFNEN_FAV)}},
         .menuetext = "Fehlerabstands&verteilung",
         .hinweis = "Erstellt ein Fehlerabstandsverteilung-Dokument!",
         .knopfRang = 30,

@@ -1,11 +1,8 @@
 #include "app/documents/fkf_dokument.h"
 
-#include <algorithm>
-#include <cstring>
-#include <iterator>
-
 #include "app/context/befehle.h"
 #include "app/context/kontext.h"
+#include "app/documents/theoriebilder.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/dokumentbilder.h"
 #include "app/plot/druckseite.h"
@@ -58,7 +55,8 @@ const ModellDokumentart& FKFDokument::dokumentart() {
                     .kontextMenue = MENU_ZOR,
                     .modell = Modellfenster{'k', CMD_OEFFNEN_FKF, CMD_SCHLIESSEN_FKF},
                     .filter = {&SATZ_EXPORT_BILD_CSV},
-                    .bilder = {modellDokumentBild(QStringLiteral("fkf"), CMD_OEFFNEN_FKF)}},
+                    .bilder = {modellDokumentBild(QStringLiteral("fkf"), CMD_OEFFNEN_FKF),
+                               theoriekurvenBild(QStringLiteral("theorie_fkf"), CMD_OEFFNEN_FKF)}},
         .menuetext = "Fehler&korrelationsfunktion",
         .hinweis = "Erstellt ein Fehlerkorrelationsfunktion-Dokument!",
         .knopfRang = 40,
@@ -76,15 +74,6 @@ bool FKFDokument::befehl(int id) {
             return true;
         }
     return KurvenDokument::befehl(id);
-}
-
-bool FKFDokument::hatBefehlFuer(const Meldung& m) const {
-    return std::any_of(std::begin(WARNUNGEN), std::end(WARNUNGEN), [&](const Warnung& w) { return m.text == w.text; });
-}
-
-void FKFDokument::alsBefehl(const Meldung& m) {
-    for (const Warnung& w : WARNUNGEN)
-        if (m.text == w.text) befehl(w.befehl);
 }
 
 }  // namespace zor::app

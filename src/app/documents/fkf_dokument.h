@@ -1,6 +1,7 @@
 #pragma once
 // The error-correlation document: R(k) of both sets with their correlation durations and
-// the measurement cursor; its method warnings arrive as commands 407 to 409.
+// the measurement cursor. Its method warnings come in the refresh's combined report;
+// commands 407 to 409 show one on its own.
 
 #include "app/documents/kurvendokument.h"
 
@@ -13,10 +14,6 @@ public:
     // Its row of the documents' table.
     static const ModellDokumentart& dokumentart();
     bool befehl(int id) override;
-
-protected:
-    bool hatBefehlFuer(const Meldung& m) const override;
-    void alsBefehl(const Meldung& m) override;
 };
 
 }  // namespace zor::app

@@ -209,8 +209,9 @@ Meldung zusammenfassen(std::vector<Meldung> alle) {
 }  // namespace
 
 // One report after a refresh: while another visible curve document still has to compute,
-// its turn comes first and the last one done shows everybody's messages together (a box
-// per document stacked up, and the next computation waited for the first OK).
+// its turn comes first and the last one done shows everybody's messages, computing times
+// and method warnings alike, together (a box per message stacked up, and the next
+// computation waited for the first OK).
 void KurvenDokument::sammelberichtZeigen() {
     std::vector<KurvenDokument*> kurven;
     for (MdiDokument* d : kontext().dokumente())
@@ -218,15 +219,9 @@ void KurvenDokument::sammelberichtZeigen() {
     for (const KurvenDokument* k : kurven)
         if (k->isVisible() && k->veraltet() && !k->abgebrochen()) return;
     std::vector<Meldung> alle;
-    std::vector<std::pair<KurvenDokument*, Meldung>> befehle;
     for (KurvenDokument* k : kurven)
-        for (Meldung& m : std::exchange(k->ausstehend_, {}))
-            if (k->hatBefehlFuer(m))
-                befehle.emplace_back(k, std::move(m));
-            else
-                alle.push_back(std::move(m));
+        for (Meldung& m : std::exchange(k->ausstehend_, {})) alle.push_back(std::move(m));
     if (!alle.empty()) meldungZeigen(zusammenfassen(std::move(alle)));
-    for (auto& [k, m] : befehle) k->alsBefehl(m);
 }
 
 void KurvenDokument::meldungZeigen(const Meldung& m) { zeige(kontext().meldung(), m); }

@@ -101,12 +101,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
-    // Shows one report of a computation; FKF routes its method warnings through commands.
+    // Shows the combined report of a refresh.
     void meldungZeigen(const Meldung& m);
-    // A message this kind of document answers with a command of its own (a warning with
-    // its own dialog) instead of a line in the report.
-    virtual bool hatBefehlFuer(const Meldung&) const { return false; }
-    virtual void alsBefehl(const Meldung&) {}
     ZorState& zustand() const;
 
 private:

@@ -11,6 +11,7 @@
 #include "app/context/befehle.h"
 #include "app/context/bildrezept.h"
 #include "app/context/kontext.h"
+#include "app/documents/anpassung_dokument.h"
 #include "app/documents/buendel_dokument.h"
 #include "app/hintergrund/hintergrund.h"
 #include "app/platform/dateiwahl.h"
@@ -74,9 +75,13 @@ void ProtokollModul::protokoll(int) {
                   dialog.notizen(),
                   QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")),
                   programmfassung(),
+                  {},
                   {}};
     if (offenFlag(a->s, BuendelDokument::dokumentart().fenster.modell->buchstabe) != 0)
         a->angaben.buendel = buendelEinstellungen();
+    for (MdiDokument* d : kontext().dokumente())
+        if (const auto* anpassung = qobject_cast<AnpassungDokument*>(d); anpassung && anpassung->anpassung().ok)
+            a->angaben.anpassung = anpassung->anpassung();
     kontext().hintergrund().starten(
         nullptr, {TITEL_PROTOKOLL},
         [a, q = vorlagen_](Fortschritt& f) {

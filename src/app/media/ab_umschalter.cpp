@@ -8,9 +8,8 @@ void AbUmschalter::setze(const QString& a, const QString& b) {
     hoertB_ = false;
 }
 
-Fehlertext AbUmschalter::umschalten() {
+Fehlertext AbUmschalter::umschalten(qint64 pos) {
     if (!bereit()) return std::nullopt;
-    const qint64 pos = spieler_.position();
     const bool spielte = spieler_.zustand() == Spielzustand::Spielt;
     const QString& ziel = hoertB_ ? a_ : b_;
     if (Fehlertext f = spieler_.oeffne(ziel)) {

@@ -18,9 +18,10 @@ public:
     bool hoertB() const { return hoertB_; }
     const QString& aktuell() const { return hoertB_ ? b_ : a_; }
 
-    // Opens the other file at the current position; a failure leaves the player on A
-    // resp. B as it was (reopened where the backend had already let go of it).
-    Fehlertext umschalten();
+    // Opens the other file at `ms` (where it plays, or where the listener put the marker
+    // while stopped); a failure leaves the player on A resp. B as it was (reopened where
+    // the backend had already let go of it).
+    Fehlertext umschalten(qint64 ms);
 
 private:
     Wiedergabe& spieler_;

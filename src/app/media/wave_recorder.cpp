@@ -1,6 +1,7 @@
 #include "app/media/wave_recorder.h"
 #include "app/media/wellenform.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QGridLayout>
@@ -157,10 +158,18 @@ void WaveAufnahme::baueOberflaeche() {
         b->setAutoDefault(false);
         vergleich->addWidget(b);
     }
+    differenz_ = new QCheckBox(QStringLiteral("Als &Differenz zeigen"), this);
+    differenz_->setObjectName(QStringLiteral("id_%1").arg(ID_DIFFERENZ));
+    differenz_->setToolTip(QStringLiteral("Zeigt statt der Kopie ihre Abweichung vom Original (B − A)"));
+    vergleich->addSpacing(12);
+    vergleich->addWidget(differenz_);
     vergleich->addStretch();
     connect(vergleich_, &QPushButton::clicked, this, &WaveAufnahme::vergleichen);
     connect(abKnopf_, &QPushButton::clicked, this, &WaveAufnahme::abUmschalten);
     wellen_ = new Wellenform(this);
+    connect(differenz_, &QCheckBox::toggled, wellen_, &Wellenform::setzeDifferenz);
+    connect(wellen_, &Wellenform::angeklickt, this, &WaveAufnahme::springeNach);
+    connect(&spieler_, &Wiedergabe::positionGeaendert, this, &WaveAufnahme::markeNachfuehren);
     wellen_->setFixedSize(640, 220);
 
     auto* aussen = new QVBoxLayout(this);
@@ -178,6 +187,7 @@ void WaveAufnahme::setzeZustand(Zustand z) {
     vergleich_->setEnabled(z == Zustand::Geladen);
     abKnopf_->setEnabled(ab_.bereit() && (z == Zustand::Geladen || z == Zustand::Wiedergabe));
     abKnopf_->setChecked(ab_.hoertB());
+    differenz_->setEnabled(ab_.bereit() && z != Zustand::Aufnahme);
 }
 
 void WaveAufnahme::zeigeZeit(unsigned zehntel) { zeit_->setText(zeitText(zehntel)); }
@@ -193,6 +203,7 @@ void WaveAufnahme::melde(const QString& geraetetext, const QString& eigenerText)
 void WaveAufnahme::schliesseKlang() {
     spieler_.schliesse();
     datei_.clear();
+    startMs_ = 0;
     ab_.setze({}, {});
     wellen_->setzeDateien({});
 }
@@ -220,7 +231,7 @@ void WaveAufnahme::vergleichen() {
     const auto name = dateiwahl_.GetFileNameInFWK(QStringLiteral("Vergleichen mit"), QString(), SATZ_WAVE);
     if (!name) return;
     // B is heard through A/B; back on A first, so the pair starts from the original.
-    if (ab_.hoertB()) ab_.umschalten();
+    if (ab_.hoertB()) ab_.umschalten(startMs_);
     ab_.setze(datei_, *name);
     wellen_->setzeDateien(datei_, *name);
     setzeZustand(zustand_);
@@ -228,12 +239,26 @@ void WaveAufnahme::vergleichen() {
 
 void WaveAufnahme::abUmschalten() {
     schaltet_ = true;
-    const Fehlertext fehler = ab_.umschalten();
+    const bool spielt = spieler_.zustand() == Spielzustand::Spielt;
+    const Fehlertext fehler = ab_.umschalten(spielt ? spieler_.position() : startMs_);
     schaltet_ = false;
     if (fehler) melde(*fehler, QStringLiteral("Öffnen der Datei nicht möglich!"));
     setzeZustand(spieler_.zustand() == Spielzustand::Spielt ? Zustand::Wiedergabe
                  : zustand_ == Zustand::Wiedergabe         ? Zustand::Geladen
                                                            : zustand_);
+}
+
+void WaveAufnahme::springeNach(qint64 ms) {
+    if (zustand_ != Zustand::Geladen && zustand_ != Zustand::Wiedergabe) return;
+    startMs_ = ms;
+    spieler_.springe(ms);
+}
+
+// Only a running playback moves the marker: a backend that rewinds on stop leaves it where
+// playback stopped.
+void WaveAufnahme::markeNachfuehren(qint64 ms) {
+    if (zustand_ == Zustand::Wiedergabe && !schaltet_ && spieler_.zustand() == Spielzustand::Spielt)
+        wellen_->setzeMarke(ms);
 }
 
 void WaveAufnahme::aufnehmen() {
@@ -258,7 +283,7 @@ void WaveAufnahme::aufnehmen() {
 
 void WaveAufnahme::abspielen() {
     if (zustand_ != Zustand::Geladen) return;
-    spieler_.springe(0);
+    spieler_.springe(startMs_);
     if (const Fehlertext fehler = spieler_.spiele()) {
         melde(*fehler, QStringLiteral("Abspielen nicht möglich!"));
         return;
@@ -272,8 +297,10 @@ void WaveAufnahme::abspielen() {
 void WaveAufnahme::stoppen() {
     if (zustand_ == Zustand::Aufnahme)
         aufnahme_.beende();
-    else if (zustand_ == Zustand::Wiedergabe)
+    else if (zustand_ == Zustand::Wiedergabe) {
+        markeNachfuehren(spieler_.position());
         spieler_.stoppe();
+    }
     // A backend that stopped without a notice still ends the run here.
     if (zustand_ == Zustand::Aufnahme) aufnahmeBeendet();
     if (zustand_ == Zustand::Wiedergabe) abgeschlossen();
@@ -282,6 +309,7 @@ void WaveAufnahme::stoppen() {
 void WaveAufnahme::wave_OnTimer() {
     if (zustand_ == Zustand::Wiedergabe && playtime_ != WIEDERGABE_LAEUFT_NICHT) {
         zeigeZeit(++playtime_);
+        markeNachfuehren(spieler_.position());
     } else if (zustand_ == Zustand::Aufnahme) {
         // The time captured, not the time since the start: both are what gets saved.
         recordtime_ = aufgenommeneZehntel();
@@ -306,13 +334,13 @@ void WaveAufnahme::aufnahmeBeendet() {
         melde(*fehler, QStringLiteral("Öffnen der Datei nicht möglich!"));
         return;
     }
+    wellen_->setzeDateien(datei_);
     abgeschlossen();
 }
 
 void WaveAufnahme::abgeschlossen() {
     if (schaltet_ || (zustand_ != Zustand::Aufnahme && zustand_ != Zustand::Wiedergabe)) return;
     uhr_.stop();
-    wellen_->setzeDateien(datei_);
     setzeZustand(Zustand::Geladen);
     zeigeZeit(recordtime_);
 }

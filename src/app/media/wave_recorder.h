@@ -10,6 +10,7 @@
 #include "app/media/ab_umschalter.h"
 #include "core/io/ausgabedatei.h"
 
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
@@ -37,6 +38,7 @@ public:
         ID_ZEIT = 4149,
         ID_VERGLEICH = 4150,
         ID_AB = 4151,
+        ID_DIFFERENZ = 4152,
     };
     // A recording ends by itself after this many milliseconds.
     static constexpr int HOECHSTDAUER_MS = 33000;
@@ -76,6 +78,9 @@ private:
     void stoppen();
     void vergleichen();
     void abUmschalten();
+    // A click in the waveform: playback goes on from there, or starts there next time.
+    void springeNach(qint64 ms);
+    void markeNachfuehren(qint64 ms);
     void speichern();
     // The end of a recording or playback, whatever ended it.
     void abgeschlossen();
@@ -97,9 +102,11 @@ private:
     QPushButton* knoepfe_[6] = {};
     QPushButton* vergleich_ = nullptr;
     QPushButton* abKnopf_ = nullptr;
+    QCheckBox* differenz_ = nullptr;
     Wellenform* wellen_ = nullptr;
     AbUmschalter ab_;
     bool schaltet_ = false;  // an A/B switch is under way: its stop is no end of playback
+    qint64 startMs_ = 0;     // where "Abspielen" starts: the last click, else the beginning
 };
 
 // The time text of a counter in tenths of seconds: "2.5 sec.".

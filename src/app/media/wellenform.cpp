@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QWheelEvent>
@@ -21,17 +22,35 @@ constexpr int UEBERSICHT_HOEHE = 36;
 constexpr int TEXT_HOEHE = 18;
 constexpr std::size_t UEBERSICHT_SPALTEN = 1024;
 
-std::vector<std::vector<Spaltenwert>> spuren(const std::string& pfad, std::uint64_t von, std::uint64_t bis,
-                                             std::size_t spalten) {
+struct Wav {
+    std::unique_ptr<Bytequelle> q;
+    WavFormat f;
+};
+
+// An unreadable or non-PCM file gives no source.
+Wav oeffneWav(const std::string& pfad) {
     std::string warum;
     auto q = pfad.empty() ? nullptr : oeffneDatei(pfad, warum);
     if (!q) return {};
     auto f = wavLesen(*q);
     if (!std::holds_alternative<WavFormat>(f)) return {};
-    const WavFormat& w = std::get<WavFormat>(f);
-    std::vector<std::vector<Spaltenwert>> l;
-    for (int k = 0; k < std::min<int>(w.kanaele, 2); ++k)
-        l.push_back(huellkurve(*q, w, k, std::min(von, w.frames), std::min(bis, w.frames), spalten));
+    return {std::move(q), std::get<WavFormat>(f)};
+}
+
+using Spuren = std::vector<std::vector<Spaltenwert>>;
+
+Spuren spuren(const Wav& w, std::uint64_t von, std::uint64_t bis, std::size_t spalten) {
+    Spuren l;
+    for (int k = 0; w.q && k < std::min<int>(w.f.kanaele, 2); ++k)
+        l.push_back(huellkurve(*w.q, w.f, k, std::min(von, w.f.frames), std::min(bis, w.f.frames), spalten));
+    return l;
+}
+
+Spuren differenzen(const Wav& a, const Wav& b, std::uint64_t von, std::uint64_t bis, std::size_t spalten) {
+    Spuren l;
+    if (!a.q || !b.q || differenzUnmoeglich(a.f, b.f)) return l;
+    for (int k = 0; k < std::min<int>(a.f.kanaele, 2); ++k)
+        l.push_back(differenzkurve(*a.q, a.f, *b.q, b.f, k, von, bis, spalten));
     return l;
 }
 
@@ -48,8 +67,11 @@ void imHintergrund(QObject* ziel, A arbeit, F fertig) {
 
 }  // namespace
 
-Wellenbild wellenbild(const std::string& a, const std::string& b, std::uint64_t von, std::uint64_t bis, std::size_t spalten) {
-    return {spuren(a, von, bis, spalten), spuren(b, von, bis, spalten)};
+Wellenbild wellenbild(const std::string& a, const std::string& b, std::uint64_t von, std::uint64_t bis,
+                      std::size_t spalten, bool differenz) {
+    const Wav wa = oeffneWav(a), wb = oeffneWav(b);
+    return {spuren(wa, von, bis, spalten),
+            differenz ? differenzen(wa, wb, von, bis, spalten) : spuren(wb, von, bis, spalten)};
 }
 
 Wellenform::Wellenform(QWidget* eltern) : QWidget(eltern) {
@@ -63,25 +85,38 @@ Wellenform::~Wellenform() = default;
 std::size_t Wellenform::spalten() const { return static_cast<std::size_t>(std::max(1, width())); }
 
 void Wellenform::setzeDateien(const QString& original, const QString& vergleich) {
+    if (original.toStdString() != a_) marke_ = 0;
     a_ = original.toStdString();
     b_ = vergleich.toStdString();
     uebersicht_ = ansicht_ = {};
+    snrText_.clear();
+    differenzFehlt_.clear();
     const int gen = ++*dateiGen_;
     std::string warum;
     auto q = oeffneDatei(a_, warum);
     auto f = q ? wavLesen(*q) : std::variant<WavFormat, std::string>(warum);
     if (auto* text = std::get_if<std::string>(&f)) {
         format_ = {};
-        von_ = bis_ = 0;
-        hinweis_ = QString::fromStdString(*text);
+        von_ = bis_ = marke_ = 0;
+        formatText_ = QString::fromStdString(*text);
+        hinweisSetzen();
         update();
         return;
     }
     format_ = std::get<WavFormat>(f);
     von_ = 0;
     bis_ = format_.frames;
-    hinweis_ = QStringLiteral("%1 Hz, %2 Bit, %3").arg(format_.abtastrate).arg(format_.bits)
-                   .arg(format_.kanaele == 1 ? QStringLiteral("mono") : QStringLiteral("%1 Kanäle").arg(format_.kanaele));
+    marke_ = std::min(marke_, format_.frames);
+    formatText_ = QString::fromStdString(formatname(format_));
+    if (!b_.empty()) {
+        auto qb = oeffneDatei(b_, warum);
+        auto fb = qb ? wavLesen(*qb) : std::variant<WavFormat, std::string>(warum);
+        if (auto* text = std::get_if<std::string>(&fb))
+            differenzFehlt_ = *text;
+        else if (auto grund = differenzUnmoeglich(format_, std::get<WavFormat>(fb)))
+            differenzFehlt_ = *grund;
+    }
+    hinweisSetzen();
     // The overview and the SNR once per pair of files.
     ++offen_;
     struct Gesamt {
@@ -90,8 +125,8 @@ void Wellenform::setzeDateien(const QString& original, const QString& vergleich)
     };
     imHintergrund<Gesamt>(
         this,
-        [a = a_, b = b_, n = format_.frames] {
-            Gesamt g{wellenbild(a, b, 0, n, UEBERSICHT_SPALTEN), {}};
+        [a = a_, b = b_, n = format_.frames, d = differenz_] {
+            Gesamt g{wellenbild(a, b, 0, n, UEBERSICHT_SPALTEN, d), {}};
             std::string grund;
             auto qa = oeffneDatei(a, grund);
             auto qb = b.empty() ? nullptr : oeffneDatei(b, grund);
@@ -112,8 +147,9 @@ void Wellenform::setzeDateien(const QString& original, const QString& vergleich)
                                          : std::isinf(g.snr.db) ? TEXT_WAV_GLEICH
                                                                 : format(TEXT_WAV_SNR, g.snr.db,
                                                                          static_cast<unsigned long long>(g.snr.frames));
-                hinweis_ += QStringLiteral(" – ") + QString::fromStdString(text);
+                snrText_ = QString::fromStdString(text);
             }
+            hinweisSetzen();
             update();
             emit berechnet();
         });
@@ -125,7 +161,8 @@ void Wellenform::bereichBerechnen() {
     ++offen_;
     const int gen = ++*bereichGen_;
     imHintergrund<Wellenbild>(
-        this, [a = a_, b = b_, v = von_, e = bis_, n = spalten()] { return wellenbild(a, b, v, e, n); },
+        this,
+        [a = a_, b = b_, v = von_, e = bis_, n = spalten(), d = differenz_] { return wellenbild(a, b, v, e, n, d); },
         [this, gen, gen_ = bereichGen_](Wellenbild w) {
             --offen_;
             if (gen != *gen_) return;
@@ -133,6 +170,69 @@ void Wellenform::bereichBerechnen() {
             update();
             emit berechnet();
         });
+}
+
+void Wellenform::hinweisSetzen() {
+    // In the difference the reason it is missing says more than "no SNR"; it names A's
+    // format itself.
+    if (differenz_ && !differenzFehlt_.empty())
+        hinweis_ = QString::fromStdString(differenzFehlt_);
+    else
+        hinweis_ = snrText_.isEmpty() ? formatText_ : formatText_ + QStringLiteral(" – ") + snrText_;
+    setToolTip(hinweis_);
+}
+
+void Wellenform::setzeDifferenz(bool differenz) {
+    if (differenz == differenz_) return;
+    differenz_ = differenz;
+    hinweisSetzen();
+    // Both pictures again; the range stays.
+    if (!a_.empty()) {
+        const std::uint64_t von = von_, bis = bis_;
+        const qint64 marke = markeMs();
+        setzeDateien(QString::fromStdString(a_), QString::fromStdString(b_));
+        von_ = von;
+        bis_ = bis;
+        setzeMarke(marke);
+        bereichBerechnen();
+    }
+    update();
+}
+
+void Wellenform::setzeMarke(qint64 ms) {
+    if (format_.abtastrate == 0) return;
+    const std::uint64_t frame = std::min<std::uint64_t>(
+        static_cast<std::uint64_t>(std::max<qint64>(ms, 0)) * format_.abtastrate / 1000, format_.frames);
+    if (frame == marke_) return;
+    marke_ = frame;
+    update();
+}
+
+qint64 Wellenform::markeMs() const {
+    // Rounded, so a position set in whole milliseconds reads back unchanged.
+    return format_.abtastrate ? static_cast<qint64>((marke_ * 1000 + format_.abtastrate / 2) / format_.abtastrate) : 0;
+}
+
+int Wellenform::spalteVon(qint64 ms) const {
+    if (bis_ <= von_) return 0;
+    const double frame = static_cast<double>(ms) * format_.abtastrate / 1000.0;
+    return static_cast<int>(
+        std::lround((frame - static_cast<double>(von_)) * width() / static_cast<double>(bis_ - von_)));
+}
+
+void Wellenform::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton || format_.frames == 0 || format_.abtastrate == 0)
+        return QWidget::mousePressEvent(e);
+    // The overview spans the whole file, the lanes below the shown range.
+    const bool oben = e->position().y() < UEBERSICHT_HOEHE;
+    const double anteil = std::clamp(e->position().x() / std::max(1, width()), 0.0, 1.0);
+    const double von = oben ? 0.0 : static_cast<double>(von_),
+                 laenge = static_cast<double>(oben ? format_.frames : bis_ - von_);
+    const auto frame = std::min<std::uint64_t>(static_cast<std::uint64_t>(von + anteil * laenge), format_.frames);
+    const auto ms = static_cast<qint64>((frame * 1000 + format_.abtastrate / 2) / format_.abtastrate);
+    setzeMarke(ms);
+    e->accept();
+    emit angeklickt(ms);
 }
 
 void Wellenform::zoome(bool hinein) {
@@ -189,23 +289,34 @@ namespace {
 // One lane: a vertical stroke from min to max per column.
 void zeichneSpur(QPainter& p, const std::vector<Spaltenwert>& s, const QRect& r, const QColor& farbe) {
     if (s.empty() || r.height() <= 0) return;
-    p.setPen(farbe);
     const double mitte = r.center().y(), halb = r.height() / 2.0 - 1;
     const double breite = static_cast<double>(r.width()) / static_cast<double>(s.size());
+    // A difference reaches ±2; it stays within its lane. One batch of whole-pixel bars is
+    // much cheaper than a stroked line per column.
+    const auto y = [&](double v) { return static_cast<int>(std::lround(mitte - std::clamp(v, -1.0, 1.0) * halb)); };
+    std::vector<QRect> balken(s.size());
     for (std::size_t i = 0; i < s.size(); ++i) {
-        const double x = r.left() + (static_cast<double>(i) + 0.5) * breite;
-        p.drawLine(QPointF(x, mitte - s[i].max * halb), QPointF(x, mitte - s[i].min * halb));
+        const int x = r.left() + static_cast<int>((static_cast<double>(i) + 0.5) * breite);
+        const int oben = y(s[i].max);
+        balken[i] = QRect(x, oben, 1, y(s[i].min) - oben + 1);
     }
+    p.setPen(Qt::NoPen);
+    p.setBrush(farbe);
+    p.drawRects(balken.data(), static_cast<int>(balken.size()));
+    p.setBrush(Qt::NoBrush);
 }
 
-void zeichneSpuren(QPainter& p, const Wellenbild& w, const QRect& r) {
+// In the difference the original stays as a pale backdrop so the error reads against it.
+void zeichneSpuren(QPainter& p, const Wellenbild& w, const QRect& r, bool differenz) {
     const int n = static_cast<int>(std::max(w.a.size(), std::size_t{1}));
     for (int k = 0; k < n; ++k) {
         const QRect spur(r.left(), r.top() + k * r.height() / n, r.width(), r.height() / n);
         p.setPen(QColor(200, 200, 200));
         p.drawLine(spur.left(), spur.center().y(), spur.right(), spur.center().y());
-        if (k < static_cast<int>(w.a.size())) zeichneSpur(p, w.a[k], spur, QColor(20, 70, 160));
-        if (k < static_cast<int>(w.b.size())) zeichneSpur(p, w.b[k], spur, QColor(220, 30, 30, 150));
+        if (k < static_cast<int>(w.a.size()))
+            zeichneSpur(p, w.a[k], spur, differenz ? QColor(20, 70, 160, 60) : QColor(20, 70, 160));
+        if (k < static_cast<int>(w.b.size()))
+            zeichneSpur(p, w.b[k], spur, differenz ? QColor(200, 0, 0) : QColor(220, 30, 30, 150));
     }
 }
 
@@ -217,7 +328,8 @@ void Wellenform::paintEvent(QPaintEvent*) {
     const QRect oben(0, 0, width(), UEBERSICHT_HOEHE);
     const QRect unten(0, UEBERSICHT_HOEHE + 4, width(), height() - UEBERSICHT_HOEHE - 4 - TEXT_HOEHE);
     p.fillRect(oben, palette().alternateBase());
-    zeichneSpuren(p, uebersicht_, oben);
+    zeichneSpuren(p, uebersicht_, oben, differenz_);
+    zeichneSpuren(p, ansicht_, unten, differenz_);
     if (format_.frames > 0) {
         const double f = static_cast<double>(width()) / static_cast<double>(format_.frames);
         const QRectF bereich(static_cast<double>(von_) * f, 0, std::max(2.0, static_cast<double>(bis_ - von_) * f),
@@ -225,10 +337,22 @@ void Wellenform::paintEvent(QPaintEvent*) {
         p.setPen(QPen(palette().highlight().color(), 1.5));
         p.setBrush(Qt::NoBrush);
         p.drawRect(bereich);
+        // The marker over the lanes: in the overview always, below while in the shown range.
+        const QColor markenfarbe(0, 140, 60);
+        p.setPen(QPen(markenfarbe, 1));
+        p.drawLine(QPointF(static_cast<double>(marke_) * f, 0),
+                   QPointF(static_cast<double>(marke_) * f, UEBERSICHT_HOEHE - 1));
+        if (marke_ >= von_ && marke_ <= bis_ && bis_ > von_) {
+            const double x = static_cast<double>(marke_ - von_) * width() / static_cast<double>(bis_ - von_);
+            p.setPen(QPen(markenfarbe, 2));
+            p.drawLine(QPointF(x, unten.top()), QPointF(x, unten.bottom()));
+        }
     }
-    zeichneSpuren(p, ansicht_, unten);
     p.setPen(palette().text().color());
-    p.drawText(QRect(4, height() - TEXT_HOEHE, width() - 8, TEXT_HOEHE), Qt::AlignVCenter | Qt::AlignLeft, hinweis_);
+    // Too long a line ends in "…"; the tooltip holds it whole.
+    const QRect zeile(4, height() - TEXT_HOEHE, width() - 8, TEXT_HOEHE);
+    p.drawText(zeile, Qt::AlignVCenter | Qt::AlignLeft,
+               fontMetrics().elidedText(hinweis_, Qt::ElideRight, zeile.width()));
 }
 
 }  // namespace zor::app

@@ -6,6 +6,8 @@
 #include <QPdfWriter>
 
 #include "app/plot/dokumentbilder.h"
+#include "core/documents/anpassung_malen.h"
+#include "core/documents/anpassung_tabelle.h"
 #include "core/documents/buendel_einstellungen.h"
 #include "core/documents/ff_inhalt.h"
 #include "core/documents/protokoll.h"
@@ -18,7 +20,8 @@ namespace {
 // excerpt ends at the page's foot instead of running over it.
 class Zeilen {
 public:
-    Zeilen(QPainter& p, QSize seite) : p_(p), seite_(seite) {}
+    // Black whatever the page's previous painting left in the pen.
+    Zeilen(QPainter& p, QSize seite) : p_(p), seite_(seite) { p_.setPen(Qt::black); }
 
     void schrift(qreal punkte, bool fett = false, bool fest = false) {
         QFont f(fest ? QStringLiteral("Monospace") : QStringLiteral("Sans Serif"));
@@ -34,6 +37,21 @@ public:
         p_.drawText(QPoint(einzug_, y_), text);
         y_ += m.descent() + m.leading();
         return true;
+    }
+    // A line wider than the page goes on in further lines, broken between words.
+    bool umbrochen(const QString& text) {
+        const QFontMetrics m(p_.font(), p_.device());
+        QString zeile;
+        for (const QString& wort : text.split(' ')) {
+            const QString laenger = zeile.isEmpty() ? wort : zeile + ' ' + wort;
+            if (!zeile.isEmpty() && m.horizontalAdvance(laenger) > seite_.width() - einzug_) {
+                if (!this->zeile(zeile)) return false;
+                zeile = wort;
+            } else {
+                zeile = laenger;
+            }
+        }
+        return this->zeile(zeile);
     }
     void abstand(qreal anteil = 0.5) { y_ += static_cast<int>(QFontMetrics(p_.font(), p_.device()).height() * anteil); }
     void einziehen(int px) { einzug_ = px; }
@@ -116,9 +134,26 @@ std::vector<Meldung> buendelseite(QPainter& p, QSize seite, const ZorState& s, c
     return d.meldungen;
 }
 
+// The model fit as `zor fit` prints it, with the fitted gap distributions below.
+void anpassungsseite(QPainter& p, QSize seite, const Anpassung& a, const Vorlagenquelle& quelle) {
+    Zeilen z(p, seite);
+    z.schrift(11, true);
+    z.zeile(QStringLiteral("Modellanpassung"));
+    z.schrift(7, false, true);
+    for (const QString& l : q(anpassungText(a)).split('\n'))
+        if (!z.umbrochen(l)) break;
+    z.abstand();
+    const int oben = z.y();
+    if (oben < seite.height() / 2)
+        papierdiagramm(p, QRect(0, oben, seite.width(), seite.height() - oben),
+                       [&](Canvas& dc) { Anpassung_Paint(dc, a, Anpassungsansicht{}, quelle); });
+}
+
 }  // namespace
 
-int protokollSeiten(const Protokollangaben& a) { return PROTOKOLL_SEITEN + (a.buendel ? 1 : 0); }
+int protokollSeiten(const Protokollangaben& a) {
+    return PROTOKOLL_SEITEN + (a.buendel ? 1 : 0) + (a.anpassung ? 1 : 0);
+}
 
 Kurvenbericht protokollKurvenErmitteln(ZorState& s, Fortschritt& f) {
     Kurvenbericht b = druckKurvenErmitteln(s, DRUCK_FAV, f);
@@ -142,6 +177,10 @@ Druckergebnis protokollAlsPdf(QByteArray& daten, ZorState& s, const Vorlagenquel
         if (a.buendel) {
             pdf.newPage();
             for (Meldung& m : buendelseite(p, seite, s, *a.buendel)) bericht.meldungen.push_back(std::move(m));
+        }
+        if (a.anpassung) {
+            pdf.newPage();
+            anpassungsseite(p, seite, *a.anpassung, q);
         }
         return p.end() && bericht.vorlagenFehler == 0;
     });

@@ -2,7 +2,7 @@
 // The lab protocol as a multi-page A4 PDF: title, date and time, version, the student's
 // name and notes, both sets with every parameter and their derived quantities, the
 // correlation durations, the FAV and FKF diagrams with legends (and bands where shown),
-// the error-sequence excerpt and, where the document is open, the bursts. The program
+// the error-sequence excerpt and, where their documents are open, the bursts and the model fit. The program
 // (in the background) and zorwerk-render paint it through protokollAlsPdf.
 
 #include <QByteArray>
@@ -12,6 +12,7 @@
 
 #include "app/plot/bildausgabe.h"
 #include "app/plot/druckseite.h"
+#include "core/anpassung/anpassung.h"
 #include "core/documents/buendel_einstellungen.h"
 
 namespace zor {
@@ -22,10 +23,12 @@ struct Protokollangaben {
     QString fassung;    // the program's version
     // The settings of the open document "Bündel und Blöcke": its picture gets a page.
     std::optional<Buendeleinstellungen> buendel;
+    // The result of the open model-fit document, when it has one: its table and overlay get a page.
+    std::optional<Anpassung> anpassung;
 };
 
 // Pages: the texts, the two diagrams, the error-sequence excerpt, and the bursts or
-// blocks where asked for.
+// blocks and the model fit where asked for.
 inline constexpr int PROTOKOLL_SEITEN = 3;
 int protokollSeiten(const Protokollangaben& a);
 

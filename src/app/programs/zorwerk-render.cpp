@@ -131,6 +131,7 @@ int protokollSchreiben(const zor::Renderauftrag& a, zor::ZorState& s, const zor:
                                         a.notizen,
                                         QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")),
                                         zor::app::programmfassung(),
+                                        {},
                                         {}};
     QByteArray daten;
     zor::Druckbericht bericht;

@@ -175,7 +175,7 @@ Folgeneingabe folgeLesenOhneGrenze(const std::string& pfad, Fortschritt& f) {
     if (!format) return fehler(std::string(TEXT_KEIN_GUELTIGER_DATEINAME) + "\n" + TEXT_KEINE_FOLGENDATEI, true);
     Blockleser probe(pfad, 1);
     if (!probe.offen()) return fehler(mitGrund(std::string(TEXT_NICHT_GELESEN) + " (" + pfad + ")", probe.fehlernummer()));
-    if (probe.groesse() == 0) return fehler(TEXT_LAENGE_NULL, true);
+    if (probe.groesse() == 0) return fehler(std::string(TEXT_LAENGE_NULL) + "\n" + pfad, true);
 
     Fortschrittsrahmen rahmen(f, pfad, TEXT_WIRD_GELESEN);
     switch (*format) {

@@ -78,10 +78,17 @@ void blockMalen(Canvas& dc, const FFBlock& b, const FFInhalt& inhalt, const LRec
 void zeilentexte(Canvas& dc, const FFInhalt& inhalt, const LRechteck& r, const std::array<farben, 7>& farbe) {
     const int a = dc.oberlaenge();
     dc.setzeAusrichtung(Ausrichtung::Mitte);
+    const Schrift schrift = dc.schrift();
+    const long long breite = r.rechts - r.links;
     for (const FFZeilentext& t : inhalt.zeilentexte) {
         dc.setzeTextfarbe(t.farbsatz < 0 ? SCHWARZ : farbeAus(farbe[static_cast<std::size_t>(t.farbsatz)]));
         dc.setzeTexthintergrund(t.weisserGrund ? std::optional<Farbe>(WEISS) : std::nullopt);
+        // A summary wider than a narrow window is set smaller rather than losing both ends.
+        const int noetig = dc.textmass(t.text).breite;
+        if (noetig > breite)
+            dc.setzeSchrift({schrift.familie, std::max(1, static_cast<int>(schrift.hoehe * breite / noetig))});
         dc.text({r.rechts / 2, grundlinie(r, inhalt.layout, t.zeile, a)}, t.text);
+        dc.setzeSchrift(schrift);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 namespace zor {
 
@@ -84,26 +85,78 @@ std::vector<double> wavAbtastwerte(Bytequelle& q, const WavFormat& f, int kanal,
     return werte;
 }
 
+namespace {
+
+// Per-column extremes of frames [von, bis): wert(i) gives frame i's value, called in frame order.
+class Spalten {
+public:
+    Spalten(std::uint64_t von, std::uint64_t bis, std::size_t spalten)
+        : von_(von), n_(bis - von), s_(spalten, Spaltenwert{LEER, -LEER}) {}
+    void nimm(std::uint64_t i, double v) {
+        // Frames stay below 2^32 (a 32-bit chunk size), columns below 2^20.
+        Spaltenwert& c = s_[static_cast<std::size_t>((i - von_) * s_.size() / n_)];
+        c.min = std::min(c.min, v);
+        c.max = std::max(c.max, v);
+    }
+    std::vector<Spaltenwert> fertig() {
+        // Columns narrower than a frame take the frame they show.
+        for (std::size_t c = 0; c < s_.size(); ++c)
+            if (s_[c].min == LEER) s_[c] = c > 0 ? s_[c - 1] : Spaltenwert{};
+        return std::move(s_);
+    }
+
+private:
+    static constexpr double LEER = std::numeric_limits<double>::infinity();
+    std::uint64_t von_, n_;
+    std::vector<Spaltenwert> s_;
+};
+
+}  // namespace
+
 std::vector<Spaltenwert> huellkurve(Bytequelle& q, const WavFormat& f, int kanal, std::uint64_t von, std::uint64_t bis,
                                     std::size_t spalten) {
     bis = std::min(bis, f.frames);
     spalten = std::min<std::size_t>(spalten, std::size_t{1} << 20);
     if (spalten == 0 || kanal < 0 || kanal >= f.kanaele || von >= bis) return {};
-    constexpr double LEER = std::numeric_limits<double>::infinity();
-    std::vector<Spaltenwert> s(spalten, Spaltenwert{LEER, -LEER});
-    const std::uint64_t n = bis - von;
+    Spalten s(von, bis, spalten);
     const std::size_t versatz = static_cast<std::size_t>(kanal) * (f.bits / 8);
-    framesLesen(q, f, von, bis, nullptr, [&](std::uint64_t i, const unsigned char* p) {
-        // Column of frame i; frames stay below 2^32 (a 32-bit chunk size), columns below 2^20.
-        const auto spalte = static_cast<std::size_t>((i - von) * spalten / n);
-        const double v = abtastwert(p + versatz, f.bits);
-        s[spalte].min = std::min(s[spalte].min, v);
-        s[spalte].max = std::max(s[spalte].max, v);
-    });
-    // Columns narrower than a frame take the frame they show.
-    for (std::size_t c = 0; c < spalten; ++c)
-        if (s[c].min == LEER) s[c] = c > 0 ? s[c - 1] : Spaltenwert{};
-    return s;
+    framesLesen(q, f, von, bis, nullptr,
+                [&](std::uint64_t i, const unsigned char* p) { s.nimm(i, abtastwert(p + versatz, f.bits)); });
+    return s.fertig();
+}
+
+std::string formatname(const WavFormat& f) {
+    const std::string kanaele = f.kanaele == 1   ? "mono"
+                                : f.kanaele == 2 ? "stereo"
+                                                 : format(TEXT_WAV_KANAELE, unsigned{f.kanaele});
+    return format(TEXT_WAV_FORMATNAME, unsigned{f.bits}, unsigned{f.abtastrate}, kanaele.c_str());
+}
+
+std::optional<std::string> differenzUnmoeglich(const WavFormat& a, const WavFormat& b) {
+    if (a.kanaele == b.kanaele && a.bits == b.bits && a.abtastrate == b.abtastrate) return std::nullopt;
+    return format(TEXT_WAV_DIFFERENZ_FORMAT, formatname(a).c_str(), formatname(b).c_str());
+}
+
+std::vector<Spaltenwert> differenzkurve(Bytequelle& qa, const WavFormat& a, Bytequelle& qb, const WavFormat& b,
+                                        int kanal, std::uint64_t von, std::uint64_t bis, std::size_t spalten) {
+    bis = std::min({bis, a.frames, b.frames});
+    spalten = std::min<std::size_t>(spalten, std::size_t{1} << 20);
+    if (differenzUnmoeglich(a, b) || spalten == 0 || kanal < 0 || kanal >= a.kanaele || von >= bis) return {};
+    Spalten s(von, bis, spalten);
+    const std::size_t versatz = static_cast<std::size_t>(kanal) * (a.bits / 8);
+    // Block by block: A's samples of the block, then B's against them.
+    std::vector<double> werte;
+    for (std::uint64_t blockAb = von; blockAb < bis; blockAb += WAV_BLOCK) {
+        const std::uint64_t blockBis = std::min<std::uint64_t>(blockAb + WAV_BLOCK, bis);
+        werte.clear();
+        framesLesen(qa, a, blockAb, blockBis, nullptr,
+                    [&](std::uint64_t, const unsigned char* p) { werte.push_back(abtastwert(p + versatz, a.bits)); });
+        framesLesen(qb, b, blockAb, blockBis, nullptr, [&](std::uint64_t i, const unsigned char* p) {
+            const std::size_t j = static_cast<std::size_t>(i - blockAb);
+            if (j < werte.size()) s.nimm(i, abtastwert(p + versatz, b.bits) - werte[j]);
+        });
+    }
+    return s.fertig();
 }
 
 Rauschabstand rauschabstand(Bytequelle& original, const WavFormat& a, Bytequelle& kopie, const WavFormat& b, Fortschritt& f) {

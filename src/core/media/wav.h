@@ -7,6 +7,7 @@
 #include "core/util/fortschritt.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -36,6 +37,18 @@ struct Spaltenwert {
 std::vector<Spaltenwert> huellkurve(Bytequelle& q, const WavFormat& f, int kanal, std::uint64_t von, std::uint64_t bis,
                                     std::size_t spalten);
 
+// "16 Bit, 22050 Hz, stereo": a format as the wave window names it.
+std::string formatname(const WavFormat& f);
+
+// Why the difference of two files cannot be shown (channels, bits or rate differ), or nothing.
+std::optional<std::string> differenzUnmoeglich(const WavFormat& a, const WavFormat& b);
+
+// The envelope of B minus A (what the channel added), sample by sample in one channel, over the frames both files
+// hold (same bounded block-wise pass as huellkurve). Empty when the formats differ. The
+// difference of two full-scale samples reaches ±2.
+std::vector<Spaltenwert> differenzkurve(Bytequelle& qa, const WavFormat& a, Bytequelle& qb, const WavFormat& b,
+                                        int kanal, std::uint64_t von, std::uint64_t bis, std::size_t spalten);
+
 // Signal-to-noise ratio of a corrupted copy against its original in dB: signal power over
 // the power of the difference, over all channels of the common frames. +inf for equal
 // samples; nothing when the formats do not match or a read was cancelled.
@@ -54,6 +67,9 @@ inline constexpr const char* TEXT_WAV_FORMAT =
 
 inline constexpr const char* TEXT_WAV_SNR = "Rauschabstand (SNR) der Kopie: %.1f dB über %llu Frames";
 inline constexpr const char* TEXT_WAV_GLEICH = "Die Abtastwerte beider Dateien sind gleich.";
+inline constexpr const char* TEXT_WAV_DIFFERENZ_FORMAT = "Keine Differenz: verschiedene Formate (A: %s; B: %s).";
+inline constexpr const char* TEXT_WAV_FORMATNAME = "%u Bit, %u Hz, %s";  // the last: mono, stereo or
+inline constexpr const char* TEXT_WAV_KANAELE = "%u Kanäle";
 inline constexpr const char* TEXT_WAV_UNVERGLEICHBAR = "Die beiden Dateien haben verschiedene Formate: kein Rauschabstand.";
 
 }  // namespace zor

@@ -28,6 +28,32 @@ inline constexpr const char* TEXT_FEHLEINGABE_ORDINATE =
     "Fehleingabe bei Skalierung Ordinate; es muss gelten:\n \n- untere Bereichsgrenze >= 1e-10  (1. Wert) \n"
     "- obere  Bereichsgrenze <= 1e-0   (2. Wert) \n- untere Bereichsgrenze <  obere Bereichsgrenze";
 
+// The rule a refused entry broke, explained on a second line under the notice that names
+// the field (dialogs) or the option (zor).
+enum class Eingaberegel {
+    Keine,
+    Komma,
+    KeineZahl,
+    UeberEins,
+    UnterNull,
+    Startwert,
+    Durchlaeufe,
+    GeUebergangNull,
+    McFehlerNull,
+    SwSumme,
+    SwFehlerNull,
+    Abszisse,
+    DekadeUnten,
+    DekadeOben,
+    DekadenFolge,
+};
+// The rule as a German sentence ending with a full stop; empty for Keine.
+const char* regelText(Eingaberegel r);
+// "Feld „<feld>“: <rule>", the line under a refusal.
+std::string feldZeile(std::string_view feld, Eingaberegel r);
+// Why a probability entry is refused: a comma, no number, above 1, below 0; Keine when it holds.
+Eingaberegel wahrscheinlichkeitRegel(std::string_view text);
+
 // Single entries: the value, or nothing when refused.
 // A probability within [0, 1]; 0, 1 and "-0" are accepted.
 std::optional<float> wahrscheinlichkeitEingabe(std::string_view text);
@@ -39,8 +65,11 @@ std::optional<std::uint64_t> durchlaeufeEingabe(std::string_view text);
 // The end of the curve options' abscissa (points or lags): whole, 20 to 100.
 std::optional<int> abszisseEingabe(std::string_view text);
 
-// The logarithmic ordinate from 1e-a1 to 1e-a2: a1 whole in 1..10, a2 whole in 0..9,
-// a1 > a2. All three checks are made also for a linear ordinate.
+// The decades of the logarithmic ordinate from 1e-a1 to 1e-a2: a1 whole in 1..10,
+// a2 whole in 0..9.
+std::optional<int> untereDekadeEingabe(std::string_view text);
+std::optional<int> obereDekadeEingabe(std::string_view text);
+// Both decades, and a1 > a2. All three checks are made also for a linear ordinate.
 struct Ordinatenbereich {
     int a1 = 0, a2 = 0;
 };

@@ -20,13 +20,9 @@ struct Skalierung {
 
 std::optional<Skalierung> lesen(const Skalierungstexte& t, Optionsfehler& f) {
     const auto a = abszisseEingabe(gelesen(t.abszisse));
-    if (!a) {
-        f = Optionsfehler::Abszisse;
-        return std::nullopt;
-    }
     const auto o = ordinateEingabe(gelesen(t.a1), gelesen(t.a2));
-    if (!o) {
-        f = Optionsfehler::Ordinate;
+    if (!a || !o) {
+        f = a ? Optionsfehler::Ordinate : Optionsfehler::Abszisse;
         return std::nullopt;
     }
     f = Optionsfehler::Keiner;
@@ -46,6 +42,16 @@ void ordinateSetzen(const Skalierung& k, int& ynormLog, float& wertneg, float& w
 }
 
 }  // namespace
+
+std::optional<Skalierungsfehler> skalierungsfehler(const Skalierungstexte& t) {
+    using F = Skalierungsfeld;
+    using R = Eingaberegel;
+    if (!abszisseEingabe(gelesen(t.abszisse))) return Skalierungsfehler{F::Abszisse, R::Abszisse};
+    if (!untereDekadeEingabe(gelesen(t.a1))) return Skalierungsfehler{F::UntereDekade, R::DekadeUnten};
+    if (!obereDekadeEingabe(gelesen(t.a2))) return Skalierungsfehler{F::ObereDekade, R::DekadeOben};
+    if (!ordinateEingabe(gelesen(t.a1), gelesen(t.a2))) return Skalierungsfehler{F::UntereDekade, R::DekadenFolge};
+    return std::nullopt;
+}
 
 FkfOptionen fkfOptionen(const ZorState& s) {
     return {s.Cursor.FKFon, s.FKF_uhr, s.FKF.ordinate, s.FKF_erneuernd,

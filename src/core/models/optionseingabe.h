@@ -3,6 +3,7 @@
 // from the state, the entry rules for the axis ranges, and the apply rules (which
 // changes make the cached curves stale).
 
+#include <optional>
 #include <string>
 
 #include "core/models/eingaberegeln.h"
@@ -29,6 +30,15 @@ struct FavOptionen {
 };
 
 enum class [[nodiscard]] Optionsfehler{Keiner, Abszisse, Ordinate};
+
+// The refused edit and the rule it broke, for the line under the notice.
+enum class Skalierungsfeld { Abszisse, UntereDekade, ObereDekade };
+struct Skalierungsfehler {
+    Skalierungsfeld feld;
+    Eingaberegel regel;
+};
+// The first refused edit in the order the options are checked; nothing when all hold.
+std::optional<Skalierungsfehler> skalierungsfehler(const Skalierungstexte& t);
 
 // The working copies and edit texts a dialog opens with.
 FkfOptionen fkfOptionen(const ZorState& s);

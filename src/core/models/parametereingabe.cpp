@@ -56,21 +56,33 @@ std::optional<float> lesen(Regel regel, std::string_view text, std::uint64_t& bi
     }
 }
 
+// The rule a refused entry broke; a comma is named before the entry's own range.
+Eingaberegel gebrochen(Regel regel, std::string_view text) {
+    text = text.substr(0, std::min(text.size(), EINGABE_ZEICHEN));
+    if (regel == Regel::Wahrscheinlichkeit) return wahrscheinlichkeitRegel(text);
+    if (text.find(',') != std::string_view::npos) return Eingaberegel::Komma;
+    return regel == Regel::Startwert ? Eingaberegel::Startwert : Eingaberegel::Durchlaeufe;
+}
+
 }  // namespace
 
 ParameterPruefung werteGemeinsamPruefen(Modellart art, std::span<const float> w) {
     ModellWerte m{};
     std::copy_n(w.begin(), std::min(w.size(), m.size()), m.begin());
     if (art == Modellart::GE && !geUebergaengeGueltig(m))
-        return {Ablehnung::Wahrscheinlichkeit, m[gemc::Good_From_Bad] == 0.0f ? gemc::Good_From_Bad : gemc::Bad_From_Good};
+        return {Ablehnung::Wahrscheinlichkeit,
+                m[gemc::Good_From_Bad] == 0.0f ? gemc::Good_From_Bad : gemc::Bad_From_Good,
+                Eingaberegel::GeUebergangNull};
     if (art == Modellart::MC && !mcFehlerGueltig(m))
-        return {Ablehnung::Wahrscheinlichkeit, m[gemc::Good] == 0.0f ? gemc::Good : gemc::Bad};
+        return {Ablehnung::Wahrscheinlichkeit, m[gemc::Good] == 0.0f ? gemc::Good : gemc::Bad,
+                Eingaberegel::McFehlerNull};
     if (art != Modellart::SW) return {};
-    if (!swWahlGueltig(m)) return {Ablehnung::Zustandssumme, sw::pZ1};
+    if (!swWahlGueltig(m)) return {Ablehnung::Zustandssumme, sw::pZ1, Eingaberegel::SwSumme};
     // A state without errors would give an endless gap once chosen.
     constexpr int paare[3][2] = {{sw::pZ1, sw::pFehlerZ1}, {sw::pZ2, sw::pFehlerZ2}, {sw::pZ3, sw::pFehlerZ3}};
     for (const auto& [zustand, fehler] : paare)
-        if (w[zustand] > 0.0f && w[fehler] == 0.0f) return {Ablehnung::Wahrscheinlichkeit, fehler};
+        if (w[zustand] > 0.0f && w[fehler] == 0.0f)
+            return {Ablehnung::Wahrscheinlichkeit, fehler, Eingaberegel::SwFehlerNull};
     return {};
 }
 
@@ -89,11 +101,12 @@ ParameterPruefung parameterPruefen(Modellart art, std::span<const std::string> t
     std::vector<float> neu(werte.begin(), werte.end());
     std::uint64_t bits = 0;
     for (const Eintrag& e : reihenfolge(art)) {
-        const auto wert = static_cast<std::size_t>(e.index) < texte.size() ? lesen(e.regel, texte[e.index], bits)
-                                                                           : std::nullopt;
+        const bool da = static_cast<std::size_t>(e.index) < texte.size();
+        const std::string_view text = da ? std::string_view(texte[e.index]) : std::string_view();
+        const auto wert = da ? lesen(e.regel, text, bits) : std::nullopt;
         if (!wert)
             return {e.regel == Regel::Wahrscheinlichkeit ? Ablehnung::Wahrscheinlichkeit : Ablehnung::Startwert,
-                    e.index};
+                    e.index, gebrochen(e.regel, text)};
         neu[e.index] = *wert;
     }
     if (auto p = werteGemeinsamPruefen(art, neu); !p) return p;

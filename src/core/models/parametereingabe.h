@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "core/models/eingaberegeln.h"
 #include "core/models/zor_state.h"
 
 namespace zor {
@@ -20,6 +21,7 @@ enum class Ablehnung { Keine, Startwert, Wahrscheinlichkeit, Zustandssumme };
 struct [[nodiscard]] ParameterPruefung {
     Ablehnung art = Ablehnung::Keine;
     int index = -1;  // parameter-array index of the refused entry
+    Eingaberegel regel = Eingaberegel::Keine;  // the rule it broke
     std::uint64_t durchlaeufe = 0;  // on success: the exact number of simulated bits
     explicit operator bool() const { return art == Ablehnung::Keine; }
 };

@@ -103,6 +103,19 @@ long long labelschritt(long long skala, int bedarf) {
             if (f * dekade * skala >= bedarf || f * dekade > MAX_STRICHE) return f * dekade;
 }
 
+// A decade label without the exponent's sign and leading zeros ("1e-01" -> "1e-1",
+// "1e+00" -> "1", "1e+02" -> "1e2"); other texts as they are.
+std::string kurzeDekade(const std::string& text) {
+    const auto e = text.find('e');
+    if (e == std::string::npos || e + 1 >= text.size()) return text;
+    std::string exponent = text.substr(e + 1);
+    const bool minus = exponent.front() == '-';
+    if (minus || exponent.front() == '+') exponent.erase(0, 1);
+    exponent.erase(0, std::min(exponent.find_first_not_of('0'), exponent.size()));
+    if (exponent.empty()) return text.substr(0, e);
+    return text.substr(0, e + 1) + (minus ? "-" : "") + exponent;
+}
+
 }  // namespace
 
 void Achsenbeschriftung(Canvas& dc, const Achsendaten& d) {
@@ -138,10 +151,18 @@ void Achsenbeschriftung(Canvas& dc, const Achsendaten& d) {
     const int yTextX = kappen(d.xmitte - 1.5 * g);
     for (const Strichtext& t : ytexte) {
         if (!t.text.empty() && t.i % yschritt == 0) {
-            const LPunkt anker = insFenster(dc, {yTextX, kappen(t.pos - 0.4 * oberlaenge)}, t.text);
-            const LRechteck k = textkasten(dc, anker, t.text);
+            const LPunkt soll{yTextX, kappen(t.pos - 0.4 * oberlaenge)};
+            std::string text = t.text;
+            LPunkt anker = insFenster(dc, soll, text);
+            // Left of the axis there is too little room (a narrow window, text at its
+            // smallest size): the short form keeps the label off the axis line.
+            if (anker.x != soll.x && d.b == 'l') {
+                text = kurzeDekade(text);
+                anker = insFenster(dc, soll, text);
+            }
+            const LRechteck k = textkasten(dc, anker, text);
             if (belegt.frei(k)) {
-                dc.text(anker, t.text);
+                dc.text(anker, text);
                 belegt.belegen(k);
             }
         }
