@@ -22,7 +22,8 @@ public:
     std::optional<QString> GetFileNameInFWK(const QString&, const QString&, const zor::app::Filtersatz&) override {
         return {};
     }
-    std::optional<QString> GetFileNameOutFWK(const QString&, const QString&, const zor::app::Filtersatz&) override {
+    std::optional<QString> GetFileNameOutFWK(const QString&, const QString&, const zor::app::Filtersatz&,
+                                             QString* = nullptr) override {
         return {};
     }
 };

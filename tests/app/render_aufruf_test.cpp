@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
+
 #include "support/testdateien.h"
 
 namespace {
@@ -45,6 +47,11 @@ private slots:
         QVERIFY(tmp_.isValid());
         schreibeDatei(tmp_, "zwei.FFO", "2");
         schreibeDatei(tmp_, "null.FFO", "0000");
+        schreibeDatei(tmp_, "kurz.zorversuch", "zorversuch=1\n[satz1]\nmodell=bsc\n");
+        // Set 1 in theory, so its curve is known in closed form: P(a >= k) = (1 - p)^(k - 1).
+        schreibeDatei(tmp_, "bsc.zorversuch",
+                      "zorversuch=1\n[satz1]\nmodell=bsc\nsimulation=0\nbsc.p=0.05\n[satz2]\nmodell=inaktiv\n"
+                      "[fav]\nlinear=1\npunkte=30\nak=0\n[ende]\n");
         QDir(tmp_.path()).mkdir("kaputt");
         for (const char* name : {"FKF.PLT", "FAV.PLT", "GE_PAR.PLT", "BSC_PAR.PLT", "DRUCKEN.PLT"})
             schreibeDatei(tmp_, QStringLiteral("kaputt/") + name, "qq kaputt\n");
@@ -95,6 +102,11 @@ private slots:
              "--legende gilt nicht für druck-fkf");
         fall("name_bei_fav", {"--dokument", "fav", "--name", "X", "x.png"}, "--name gilt nicht für fav");
         fall("endung_protokoll", {"--dokument", "protokoll", "x.png"}, "protokoll wird als .pdf");
+        fall("versuch_unvollstaendig", {"--dokument", "fav", "--versuch", "kurz.zorversuch", "x.png"}, "unvollständig");
+        fall("versuch_fehlt", {"--dokument", "protokoll", "--versuch", "nichts.zorversuch", "x.pdf"},
+             "nichts.zorversuch");
+        fall("versuch_bei_vorlage", {"--versuch", "bsc.zorversuch", "FKF.PLT", "x.png"},
+             "--versuch gilt nicht für eine Vorlage");
     }
     void falscheAngabe() { pruefen(); }
 
@@ -137,6 +149,36 @@ private slots:
         const QString erste = QString::fromUtf8(csv.readLine()).trimmed();
         QVERIFY2(erste.startsWith(kopf), qPrintable(erste));
         QVERIFY(!QImage(tmp_.filePath("b.png")).isNull());
+    }
+
+    // The experiment gives both sets and the FAV options; options named beside it win.
+    void versuchMitOptionen_data() {
+        QTest::addColumn<QStringList>("dazu");
+        QTest::addColumn<bool>("ak");
+        QTest::addColumn<bool>("satz2");
+        QTest::newRow("nur_versuch") << QStringList{} << false << false;
+        QTest::newRow("ak_gewinnt") << QStringList{"--ak"} << true << false;
+        QTest::newRow("satz2_gewinnt") << QStringList{"--satz2", "bsc1"} << false << true;
+    }
+    void versuchMitOptionen() {
+        QFETCH(QStringList, dazu);
+        QFETCH(bool, ak);
+        QFETCH(bool, satz2);
+        const Lauf l = rendern(
+            QStringList{"--dokument", "fav", "--versuch", "bsc.zorversuch"} + dazu + QStringList{"v.csv"}, tmp_.path());
+        QCOMPARE(l.status, 0);
+        QVERIFY2(l.fehler.isEmpty(), qPrintable(l.fehler));
+        const QStringList zeilen = QString::fromUtf8(liesDatei(tmp_.filePath("v.csv"))).trimmed().split('\n');
+        QCOMPARE(zeilen.size(), 31);
+        // The last point of p(a=k) repeats the one before it; the rows before it are exact.
+        for (const QString& z : zeilen.mid(1, 29)) {
+            const QStringList f = z.split(',');
+            QCOMPARE(f.size(), 3);
+            const int k = f[0].toInt();
+            const double erwartet = (ak ? 0.05 : 1.0) * std::pow(0.95, k - 1);
+            QVERIFY2(std::abs(f[1].toDouble() - erwartet) < 1e-5 * erwartet, qPrintable(z));
+            QCOMPARE(f[2].isEmpty(), !satz2);
+        }
     }
 
     void hilfeIstDeutsch() {

@@ -46,7 +46,8 @@ std::optional<QString> BilderDateiwahl::GetFileNameInFWK(const QString& titel, c
     return antworte(false, titel, vorschlag, satz);
 }
 std::optional<QString> BilderDateiwahl::GetFileNameOutFWK(const QString& titel, const QString& vorschlag,
-                                                          const Filtersatz& satz) {
+                                                          const Filtersatz& satz, QString* filter) {
+    if (filter) *filter = filterListe(satz, zor::app::Richtung::Speichern).value(0);
     return antworte(true, titel, vorschlag, satz);
 }
 

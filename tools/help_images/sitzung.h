@@ -25,8 +25,8 @@ public:
     using Filtersatz = zor::app::Filtersatz;
     std::optional<QString> GetFileNameInFWK(const QString& titel, const QString& vorschlag,
                                             const Filtersatz& satz) override;
-    std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag,
-                                             const Filtersatz& satz) override;
+    std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag, const Filtersatz& satz,
+                                             QString* filter = nullptr) override;
     QStringList antworten;
 
 private:

@@ -18,6 +18,7 @@ const std::unordered_map<int, const char*>& tabelle() {
          "Zum Vergleichen ist ein zweites Hex- oder Bin-Fenster nötig: Öffnen Sie die andere Datei zuerst."},
         {TEXT_KEIN_GLEICH_GROSSES_BILD,
          "Zum Koppeln ist ein zweites Bitmap-Fenster mit einem gleich großen Bild nötig: Öffnen Sie es zuerst."},
+        {TEXT_LETZTER_VERSUCH_FRAGE, "Den Versuch der letzten Sitzung wiederherstellen?"},
     };
     return t;
 }

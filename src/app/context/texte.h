@@ -12,6 +12,8 @@ inline constexpr int TEXT_LAEUFT_BEREITS = 20001;  // a second start
 inline constexpr int TEXT_PARTNER_FRAGE = 20010;
 inline constexpr int TEXT_KEINE_ANDERE_DATEIANSICHT = 20011;
 inline constexpr int TEXT_KEIN_GLEICH_GROSSES_BILD = 20012;
+// The last session's experiment, offered at the next start.
+inline constexpr int TEXT_LETZTER_VERSUCH_FRAGE = 20020;
 
 // The string with that id; empty when the table has none.
 QString text(int id);

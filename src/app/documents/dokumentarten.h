@@ -37,8 +37,11 @@ struct ModellDokumentart {
 inline const Filtersatz SATZ_EXPORT_BILD{"Export", {"PNG-Bild (*.png)", "SVG-Grafik (*.svg)", "PDF-Dokument (*.pdf)"}};
 inline const Filtersatz SATZ_EXPORT_BILD_TEXT{
     "Export mit Text", {"PNG-Bild (*.png)", "SVG-Grafik (*.svg)", "PDF-Dokument (*.pdf)", "Text (*.txt)"}};
+// The same numbers for German spreadsheets: ';' and the decimal comma.
+inline constexpr const char* FILTER_CSV_DEUTSCH = "Tabellenkalkulation (deutsch) (*.csv)";
 inline const Filtersatz SATZ_EXPORT_BILD_CSV{
-    "Export mit Kurven", {"PNG-Bild (*.png)", "SVG-Grafik (*.svg)", "PDF-Dokument (*.pdf)", "CSV-Tabelle (*.csv)"}};
+    "Export mit Kurven",
+    {"PNG-Bild (*.png)", "SVG-Grafik (*.svg)", "PDF-Dokument (*.pdf)", "CSV-Tabelle (*.csv)", FILTER_CSV_DEUTSCH}};
 
 // The help picture of a channel-model document: opened by its command and maximised, with
 // set 2 a Gilbert-Elliott model beside the BSC of set 1 so that both show, its curves

@@ -17,6 +17,7 @@
 #include "app/plot/bildausgabe.h"
 #include "app/plot/vorlagen.h"
 #include "core/seqfiles/dateiquelle.h"
+#include "core/util/format.h"
 
 namespace zor::app {
 
@@ -94,16 +95,20 @@ void DokumenteModul::exportieren(int) {
     const Filtersatz& satz = neben == Bildformat::CSV    ? SATZ_EXPORT_BILD_CSV
                              : neben == Bildformat::Text ? SATZ_EXPORT_BILD_TEXT
                                                          : SATZ_EXPORT_BILD;
-    const auto pfad = kontext().dateiwahl().GetFileNameOutFWK(QStringLiteral("Exportieren"), d->windowTitle(), satz);
+    QString filter;
+    const auto pfad =
+        kontext().dateiwahl().GetFileNameOutFWK(QStringLiteral("Exportieren"), d->windowTitle(), satz, &filter);
     if (!pfad) return;
+    const bool deutsch = neben == Bildformat::CSV && filter == QString::fromUtf8(FILTER_CSV_DEUTSCH);
     const Bildformat format = formatVon(*pfad);
     // The files the sets and the document read, as they are now: the export must not replace one.
     Eingaben geschuetzt = satzDateien(kontext().zustand());
     for (std::string& e : d->eingaben()) geschuetzt.push_back(std::move(e));
     std::function<Ergebnis()> speichern;
     if (format == neben) {
-        speichern = [d, pfad = *pfad, neben, geschuetzt] {
-            return textSpeichern(pfad, neben == Bildformat::CSV ? d->alsCsv() : d->alsText(), geschuetzt);
+        speichern = [d, pfad = *pfad, neben, geschuetzt, deutsch] {
+            const std::string text = neben == Bildformat::CSV ? d->alsCsv() : d->alsText();
+            return textSpeichern(pfad, deutsch ? csvDeutsch(text) : text, geschuetzt);
         };
     } else if (format == Bildformat::Text || format == Bildformat::CSV || format == Bildformat::Unbekannt) {
         zeige(kontext().meldung(),

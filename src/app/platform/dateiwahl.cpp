@@ -41,12 +41,12 @@ std::optional<QString> QtDateiwahl::GetFileNameInFWK(const QString& titel, const
 }
 
 std::optional<QString> QtDateiwahl::GetFileNameOutFWK(const QString& titel, const QString& vorschlag,
-                                                      const Filtersatz& satz) {
-    return waehle(titel, vorschlag, satz, Richtung::Speichern);
+                                                      const Filtersatz& satz, QString* filter) {
+    return waehle(titel, vorschlag, satz, Richtung::Speichern, filter);
 }
 
 std::optional<QString> QtDateiwahl::waehle(const QString& titel, const QString& vorschlag, const Filtersatz& satz,
-                                           Richtung r) {
+                                           Richtung r, QString* filter) {
     QWidget* eltern = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : eltern_;
     QFileDialog d(eltern, titel, QDir::currentPath());
     d.setNameFilters(filterListe(satz, r));
@@ -61,6 +61,7 @@ std::optional<QString> QtDateiwahl::waehle(const QString& titel, const QString& 
     }
     if (!vorschlag.isEmpty()) d.selectFile(vorschlag);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
+    if (filter) *filter = d.selectedNameFilter();
     return d.selectedFiles().first();
 }
 

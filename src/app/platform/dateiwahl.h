@@ -34,8 +34,9 @@ public:
     // The chosen full path, or nothing on cancel. vorschlag is the proposed name.
     virtual std::optional<QString> GetFileNameInFWK(const QString& titel, const QString& vorschlag,
                                                     const Filtersatz& satz) = 0;
+    // filter, when given, receives the filter the user chose (its text as in the set).
     virtual std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag,
-                                                     const Filtersatz& satz) = 0;
+                                                     const Filtersatz& satz, QString* filter = nullptr) = 0;
     // A folder (existing, or made in the chooser); nothing on cancel. Choosers that are
     // never asked for one need not offer it.
     virtual std::optional<QString> ordnerWaehlen(const QString& /*titel*/, const QString& /*vorschlag*/) {
@@ -50,12 +51,13 @@ public:
     void setzeEltern(QWidget* eltern) { eltern_ = eltern; }
     std::optional<QString> GetFileNameInFWK(const QString& titel, const QString& vorschlag,
                                             const Filtersatz& satz) override;
-    std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag,
-                                             const Filtersatz& satz) override;
+    std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag, const Filtersatz& satz,
+                                             QString* filter = nullptr) override;
     std::optional<QString> ordnerWaehlen(const QString& titel, const QString& vorschlag) override;
 
 private:
-    std::optional<QString> waehle(const QString& titel, const QString& vorschlag, const Filtersatz& satz, Richtung r);
+    std::optional<QString> waehle(const QString& titel, const QString& vorschlag, const Filtersatz& satz, Richtung r,
+                                  QString* filter = nullptr);
     QWidget* eltern_;
 };
 

@@ -181,6 +181,14 @@ const std::vector<Option>& optionen() {
              a.anordnung = w;
              return std::string();
          }},
+        {"versuch", "DATEI",
+         "Beide Parametersätze und die Optionen von fav und fkf aus einer Versuchsdatei (.zorversuch); "
+         "ausdrücklich angegebene Optionen gelten vor ihr.",
+         DOKUMENTE,
+         [](const QString& w, Renderauftrag& a) {
+             a.versuch = w;
+             return std::string();
+         }},
         {"satz1", "NAME", "Parametersatz 1: Vorgabe (bsc1 … sw2) oder aus.", DOKUMENTE,
          [](const QString& w, Renderauftrag& a) { return satzLesen(w, a, 0); }},
         {"satz2", "NAME", "Parametersatz 2: Vorgabe (bsc1 … sw2) oder aus.", DOKUMENTE,
@@ -372,6 +380,7 @@ Renderaufruf renderArgumente(const QStringList& args) {
             fehler = std::string("Die Option --") + x.option->name + " gilt nicht für " + zielname(a.ziel).name +
                      " (nur für " + gilt(x.option->geltung, a.ziel) + ").";
         } else if (x.option->lesen) {
+            a.gegeben << QLatin1String(x.option->name);
             const std::string grund = x.option->lesen(x.wert, a);
             if (!grund.empty()) fehler = std::string("Fehleingabe bei --") + x.option->name + ": " + grund;
         }

@@ -51,6 +51,8 @@ struct Renderauftrag {
     Legendenort legende = Legendenort::Keine;  // fav, fkf: as the window, unless asked
     Buendeleinstellungen buendel;  // buendel, bloecke
     QString name, notizen;         // protokoll
+    QString versuch;               // an experiment file: both sets and the curve options
+    QStringList gegeben;           // the options named on the command line; they win over it
     QString vorlage, ausgabe;
 };
 

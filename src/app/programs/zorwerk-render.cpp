@@ -5,6 +5,7 @@
 // presets.
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QStringList>
 #include <algorithm>
@@ -33,6 +34,7 @@
 #include "core/plot/aufzeichnende_leinwand.h"
 #include "core/seqfiles/dateiquelle.h"
 #include "core/util/systemfehler.h"
+#include "core/versuch/versuch.h"
 
 namespace {
 
@@ -148,17 +150,21 @@ int protokollSchreiben(const zor::Renderauftrag& a, zor::ZorState& s, const zor:
 // The options dialog's settings of a curve document, checked and applied by its rules;
 // false (with a message) when one is refused.
 bool kurvenOptionen(const zor::Renderauftrag& a, zor::ZorState& s, bool fav) {
+    // With an experiment, only the options named here change its settings.
+    const auto gilt = [&](const char* option) {
+        return a.versuch.isEmpty() || a.gegeben.contains(QLatin1String(option));
+    };
     const auto waehle = [&](auto o) {
-        o.ordinate = a.ordinateLog ? 0 : 1;
-        o.band = a.band ? 1 : 0;
+        if (gilt("ordinate")) o.ordinate = a.ordinateLog ? 0 : 1;
+        if (gilt("band")) o.band = a.band ? 1 : 0;
         if (a.punkte) o.texte.abszisse = std::to_string(*a.punkte);
         return o;
     };
     zor::Optionsfehler f;
     if (fav) {
         auto o = waehle(zor::favOptionen(s));
-        o.abszisse = a.abszisseLog ? 0 : 1;
-        o.AB = a.ak ? 1 : 0;
+        if (gilt("abszisse")) o.abszisse = a.abszisseLog ? 0 : 1;
+        if (gilt("ak")) o.AB = a.ak ? 1 : 0;
         f = zor::favOptionenAnwenden(s, o);
     } else {
         f = zor::fkfOptionenAnwenden(s, waehle(zor::fkfOptionen(s)));
@@ -269,9 +275,18 @@ int anpassungMalen(const zor::Renderauftrag& a, const zor::Vorlagenquelle& quell
 int dokumentMalen(const zor::Renderauftrag& a, const zor::Vorlagenquelle& quelle) {
     using Z = zor::Renderziel;
     zor::ZorState s = zor::startZustand();
+    if (!a.versuch.isEmpty()) {
+        // A refused experiment is a bad argument; its notes on unknown keys are only notes.
+        const zor::VersuchGelesen v = zor::versuchLaden(QFile::encodeName(a.versuch).toStdString());
+        if (!v) {
+            melden(v.ergebnis.meldung.text);
+            return 2;
+        }
+        for (const std::string& h : v.versuch.hinweise) melden(h);
+        s = v.versuch.zustand;
+    }
     // A set file the loader refuses (missing, a pipe, empty) is a bad argument, as in zor.
     if (!zustandSetzen(a, s)) return 2;
-    // An experiment file (--versuch) will replace the state from the options here.
     if (a.ziel == Z::Protokoll)
         return kurvenOptionen(a, s, true) && kurvenOptionen(a, s, false) ? protokollSchreiben(a, s, quelle) : 2;
     if (a.ziel == Z::Buendel || a.ziel == Z::Bloecke) return buendelZeichnen(a, s);

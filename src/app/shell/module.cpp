@@ -16,6 +16,7 @@
 #include "app/media/medien_modul.h"
 #include "app/media/midi_modul.h"
 #include "app/shell/rahmen_modul.h"
+#include "app/shell/versuch_modul.h"
 
 namespace zor::app {
 
@@ -28,6 +29,7 @@ const std::vector<const Modul*>& alleModule() {
         &DokumenteModul::beschreibung(),
         &DruckModul::beschreibung(),
         &ProtokollModul::beschreibung(),
+        &VersuchModul::beschreibung(),
         &ModellwahlModul::beschreibung(),
         &NetemModul::beschreibung(),
         &OptionenModul::beschreibung(),

@@ -1,12 +1,14 @@
 #include "app/shell/programm.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
 #include <QTranslator>
 
+#include "app/context/befehle.h"
 #include "app/context/texte.h"
 #include "app/hintergrund/hintergrund.h"
 #include "app/media/dateitypen.h"
@@ -17,6 +19,7 @@
 #include "app/platform/meldungsdienst.h"
 #include "app/shell/hauptfenster.h"
 #include "app/shell/startargumente.h"
+#include "app/shell/versuch_modul.h"
 #include "core/io/signale.h"
 #include "core/util/systemfehler.h"
 
@@ -32,10 +35,21 @@ bool qtTexteLaden(QTranslator& t) {
     return QApplication::installTranslator(&t);
 }
 
+void startdateienOeffnen(Hauptfenster& rahmen, const QStringList& dateien) {
+    QStringList versuche, andere;
+    for (const QString& d : dateien) (istVersuchsdatei(d) ? versuche : andere) << d;
+    oeffneDateien(rahmen, andere);
+    if (versuche.isEmpty()) return;
+    // One state at a time: the last experiment named is the one applied.
+    if (rahmen.modus() != Hauptfenster::Modus::Zor) rahmen.befehl(CMD_ZORWERK);
+    if (rahmen.modus() == Hauptfenster::Modus::Zor)
+        VersuchModul::laden(rahmen, QFileInfo(versuche.back()).absoluteFilePath());
+}
+
 void einzelinstanzVerbinden(Einzelinstanz& instanz, Hauptfenster& rahmen) {
     QObject::connect(&instanz, &Einzelinstanz::dateienErhalten, &rahmen, [&rahmen](const QStringList& dateien) {
         // A running job keeps the frame as it is until it has ended.
-        rahmen.hintergrund().danach(&rahmen, [&rahmen, dateien] { oeffneDateien(rahmen, dateien); });
+        rahmen.hintergrund().danach(&rahmen, [&rahmen, dateien] { startdateienOeffnen(rahmen, dateien); });
     });
     QObject::connect(&instanz, &Einzelinstanz::nachVorn, &rahmen, &Hauptfenster::nachVorn);
 }
@@ -85,8 +99,16 @@ int zorwerkMain(int argc, char** argv) {
     if (const QScreen* schirm = rahmen.screen()) rahmen.setGeometry(schirm->availableGeometry());
     rahmen.showMaximized();
     // Once the maximised frame is laid out, so the windows size themselves to its area.
-    QTimer::singleShot(0, &rahmen, [&rahmen, dateien] { oeffneDateien(rahmen, dateien); });
-    return QApplication::exec();
+    QTimer::singleShot(0, &rahmen, [&rahmen, dateien] {
+        if (dateien.isEmpty())
+            VersuchModul::letztenAnbieten(rahmen);
+        else
+            startdateienOeffnen(rahmen, dateien);
+    });
+    const int code = QApplication::exec();
+    if (const Ergebnis e = VersuchModul::letztenSichern(rahmen); !e)
+        std::fprintf(stderr, "%s\n", e.meldung.text.c_str());
+    return code;
 }
 
 }  // namespace zor::app

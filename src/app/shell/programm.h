@@ -1,6 +1,8 @@
 #pragma once
 // Start-up of the desktop program: single instance, frame, event loop.
 
+#include <QStringList>
+
 class QTranslator;
 
 namespace zor::app {
@@ -11,6 +13,10 @@ class Hauptfenster;
 // Loads Qt's German texts (file choosers, print preview) into t and installs it; false
 // when the translation is not installed.
 bool qtTexteLaden(QTranslator& t);
+
+// Opens files from the command line or a later start: an experiment is applied in the
+// channel-model mode, any other file opens in its fitting window.
+void startdateienOeffnen(Hauptfenster& rahmen, const QStringList& dateien);
 
 // What the running program does when a later start reaches it: opens the files handed
 // over, each in its fitting window, and comes to the front.

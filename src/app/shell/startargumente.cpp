@@ -55,8 +55,10 @@ std::string hilfetext() {
         "Zorwerk und Multimedia: Lehr-Werkbank für Fehlermodelle digitaler Kanäle und ihre\n"
         "Wirkung auf Bilder, Töne und Videos. Ohne Option startet das Fenster; jede DATEI\n"
         "öffnet es im passenden Fenster (Fehlerfolge .ffo und Fehlerabstand .fab binär,\n"
-        "Bilder als Bitmap, Vergleichsdatei .vgl und andere Dateien hexadezimal). Läuft das\n"
-        "Programm schon, öffnet es die Dateien dort und kommt nach vorn.\n\n"
+        "Bilder als Bitmap, Vergleichsdatei .vgl und andere Dateien hexadezimal); ein Versuch\n"
+        ".zorversuch stellt beide Parametersätze und seine Fenster im Zorwerk wieder her. Läuft\n"
+        "das Programm schon, öffnet es die Dateien dort und kommt nach vorn. Ohne DATEI bietet\n"
+        "es den Versuch der letzten Sitzung an.\n\n"
         "Optionen:\n";
     for (const Argument& a : ARGUMENTE) {
         if (*a.hilfe == '\0') continue;

@@ -19,8 +19,13 @@ public:
                                             const zor::app::Filtersatz& satz) override {
         return antworte({false, titel, vorschlag, &satz});
     }
+    // The chosen filter is the next of filterAntworten, else the set's first one.
     std::optional<QString> GetFileNameOutFWK(const QString& titel, const QString& vorschlag,
-                                             const zor::app::Filtersatz& satz) override {
+                                             const zor::app::Filtersatz& satz, QString* filter = nullptr) override {
+        if (filter) {
+            const QStringList angeboten = zor::app::filterListe(satz, zor::app::Richtung::Speichern);
+            *filter = !filterAntworten.isEmpty() ? filterAntworten.takeFirst() : angeboten.value(0);
+        }
         return antworte({true, titel, vorschlag, &satz});
     }
     // A folder request is recorded with set 0.
@@ -29,6 +34,7 @@ public:
     }
     QList<Dateianfrage> anfragen;
     QList<std::optional<QString>> antworten;
+    QStringList filterAntworten;
 
 private:
     std::optional<QString> antworte(const Dateianfrage& a) {
