@@ -7,8 +7,8 @@
 
 #include "core/documents/kurvenband.h"
 #include "core/models/konfidenz.h"
-#include "core/plot/textlage.h"
 #include "core/plot/plotzahlen.h"
+#include "core/plot/textlage.h"
 #include "core/util/format.h"
 
 namespace zor {
@@ -147,15 +147,11 @@ std::vector<Eintrag> werte(const Lage& l, const Ablesung& a) {
     std::size_t platz = 1;
     for (std::size_t i = 0; i < 2; ++i)
         if (a.gezeigt[i])
-            e.push_back({l.wert[platz++],
-                         Ausrichtung::Links,
-                         a.y[i] ? wert(*a.y[i], a.halb[i]) : std::string(CURSOR_FEHLT),
-                         FARBEN[i]});
+            e.push_back({l.wert[platz++], Ausrichtung::Links,
+                         a.y[i] ? wert(*a.y[i], a.halb[i]) : std::string(CURSOR_FEHLT), FARBEN[i]});
     if (a.gezeigt[0] && a.gezeigt[1])
-        e.push_back({l.wert[3],
-                     Ausrichtung::Links,
-                     a.y[0] && a.y[1] ? wert(*a.y[0] - *a.y[1]) : std::string(CURSOR_FEHLT),
-                     SCHWARZ});
+        e.push_back({l.wert[3], Ausrichtung::Links,
+                     a.y[0] && a.y[1] ? wert(*a.y[0] - *a.y[1]) : std::string(CURSOR_FEHLT), SCHWARZ});
     return e;
 }
 
@@ -199,8 +195,9 @@ bool gueltig(std::span<const STRUCT_PUNKT> kurve, int pos) {
 std::vector<Eintrag> werteBei(Canvas& dc, const CursorKurven& k, int pos) {
     const int G1 = k.G1 && gueltig(k.g1, pos), G2 = k.G2 && gueltig(k.g2, pos);
     const auto u = static_cast<std::size_t>(std::max(pos, 0));
-    return werte(lage(dc, k.b1 || k.b2), punktAblesung(G1, G2, G1 ? k.g1[u] : STRUCT_PUNKT{}, G2 ? k.g2[u] : STRUCT_PUNKT{},
-                                         halbbreiteBei(k.b1, pos), halbbreiteBei(k.b2, pos)));
+    return werte(lage(dc, k.b1 || k.b2),
+                 punktAblesung(G1, G2, G1 ? k.g1[u] : STRUCT_PUNKT{}, G2 ? k.g2[u] : STRUCT_PUNKT{},
+                               halbbreiteBei(k.b1, pos), halbbreiteBei(k.b2, pos)));
 }
 
 int linienX(const CursorGeometrie& g, int xpos) {
