@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "anpassungsfaelle.h"
+#include "core/anpassung/anpassung.h"
+#include "core/documents/anpassung_malen.h"
 #include "core/documents/kurven_malen.h"
 #include "core/documents/messcursor.h"
 #include "core/documents/par_malen.h"
@@ -97,6 +100,25 @@ std::vector<Kasten> parameterdokument(int breite, int hoehe, int m2) {
     return kaesten;
 }
 
+// A fit of four models to a simulated sequence, with its legend of five rows.
+std::vector<Kasten> anpassungsdokument(int breite, int hoehe, Anpassungsbild bild) {
+    static const Anpassung a = [] {
+        KeinFortschritt still;
+        Anpassungsoptionen o;
+        o.punkte = 40;
+        o.lags = 25;
+        return anpassen(simulieren(anpassungsfaelle()[2], 2, 200000), o, still);
+    }();
+    const Abbildung abb = Abbildung::fenstereigenschaften(breite, hoehe);
+    AufzeichnendeLeinwand dc;
+    dc.setzeGeraet(abb);
+    dc.setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});
+    Anpassung_Paint(dc, a, {.bild = bild}, QUELLE);
+    std::vector<Kasten> kaesten;
+    sammeln(dc, abb, kaesten);
+    return kaesten;
+}
+
 struct Dokument {
     std::string name;
     std::function<std::vector<Kasten>(int, int)> malen;
@@ -161,6 +183,22 @@ TEST_P(Beschriftung, KeineUeberlappungUndAllesImFenster) {
 
 INSTANTIATE_TEST_SUITE_P(Fenstergroessen, Beschriftung,
                          testing::Combine(testing::ValuesIn(DOKUMENTE), testing::ValuesIn(FENSTER)),
+                         [](const testing::TestParamInfo<Fall>& i) {
+                             return std::get<0>(i.param).name + "_" + std::get<1>(i.param).name;
+                         });
+
+// The fit's diagrams: small in the fit document, any size when exported; never stacked.
+const Dokument ANPASSUNGEN[] = {
+    {"AnpassungFAV", [](int b, int h) { return anpassungsdokument(b, h, Anpassungsbild::Fav); }},
+    {"AnpassungFKF", [](int b, int h) { return anpassungsdokument(b, h, Anpassungsbild::Fkf); }},
+};
+const Fenster ANPASSUNGSFENSTER[] = {
+    {"Anpassungsbild", 330, 120}, {"schmal", 380, 720}, {"hoch", 500, 1000}, {"klein", 320, 240},
+    {"gross", 1500, 950},         {"flach", 1200, 320}, {"Viertel", 790, 470},
+};
+
+INSTANTIATE_TEST_SUITE_P(Anpassung, Beschriftung,
+                         testing::Combine(testing::ValuesIn(ANPASSUNGEN), testing::ValuesIn(ANPASSUNGSFENSTER)),
                          [](const testing::TestParamInfo<Fall>& i) {
                              return std::get<0>(i.param).name + "_" + std::get<1>(i.param).name;
                          });
