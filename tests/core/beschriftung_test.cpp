@@ -193,7 +193,7 @@ const Dokument ANPASSUNGEN[] = {
     {"AnpassungFKF", [](int b, int h) { return anpassungsdokument(b, h, Anpassungsbild::Fkf); }},
 };
 const Fenster ANPASSUNGSFENSTER[] = {
-    {"Anpassungsbild", 330, 120}, {"schmal", 380, 720}, {"hoch", 500, 1000}, {"klein", 320, 240},
+    {"Anpassungsbild", 330, 120}, {"schmal", 380, 720}, {"hoch", 500, 1000},   {"klein", 320, 240},
     {"gross", 1500, 950},         {"flach", 1200, 320}, {"Viertel", 790, 470},
 };
 
