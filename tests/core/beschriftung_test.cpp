@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "anpassungsfaelle.h"
+#include "core/anpassung/anpassung.h"
+#include "core/documents/anpassung_malen.h"
 #include "core/documents/kurven_malen.h"
 #include "core/documents/messcursor.h"
 #include "core/documents/par_malen.h"
@@ -65,7 +68,8 @@ ZorState mitKurven(int m1, int m2) {
     return s;
 }
 
-std::vector<Kasten> kurvendokument(int breite, int hoehe, bool fkf, int ordinate, bool cursor) {
+// With the measurement cursor on, whose readout is the tallest text block.
+std::vector<Kasten> kurvendokument(int breite, int hoehe, bool fkf, int ordinate) {
     ZorState s = mitKurven(GE1, MC2);
     s.FAV.ordinate = s.FKF.ordinate = ordinate;
     s.FAV_xpos = s.FKF_xpos = 7;
@@ -74,11 +78,9 @@ std::vector<Kasten> kurvendokument(int breite, int hoehe, bool fkf, int ordinate
     dc.setzeGeraet(a);
     dc.setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});
     const Gezeichnet g = fkf ? FKF_Paint(dc, s, QUELLE, 0) : FAV_Paint(dc, s, QUELLE, 0);
-    if (cursor) {
-        const CursorKurven k = fkf ? fkfCursorKurven(s, g) : favCursorKurven(s, g);
-        Cursor_Beschriftung(dc, k);
-        Markierung(dc, fkf ? fkfCursorGeometrie(s) : favCursorGeometrie(s), k, 7);
-    }
+    const CursorKurven k = fkf ? fkfCursorKurven(s, g) : favCursorKurven(s, g);
+    Cursor_Beschriftung(dc, k);
+    Markierung(dc, fkf ? fkfCursorGeometrie(s) : favCursorGeometrie(s), k, 7);
     std::vector<Kasten> kaesten;
     sammeln(dc, a, kaesten);
     return kaesten;
@@ -98,24 +100,42 @@ std::vector<Kasten> parameterdokument(int breite, int hoehe, int m2) {
     return kaesten;
 }
 
+// A fit of four models to a simulated sequence, with its legend of five rows.
+std::vector<Kasten> anpassungsdokument(int breite, int hoehe, Anpassungsbild bild) {
+    static const Anpassung a = [] {
+        KeinFortschritt still;
+        Anpassungsoptionen o;
+        o.punkte = 40;
+        o.lags = 25;
+        return anpassen(simulieren(anpassungsfaelle()[2], 2, 200000), o, still);
+    }();
+    const Abbildung abb = Abbildung::fenstereigenschaften(breite, hoehe);
+    AufzeichnendeLeinwand dc;
+    dc.setzeGeraet(abb);
+    dc.setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});
+    Anpassung_Paint(dc, a, {.bild = bild}, QUELLE);
+    std::vector<Kasten> kaesten;
+    sammeln(dc, abb, kaesten);
+    return kaesten;
+}
+
 struct Dokument {
     std::string name;
-    std::function<std::vector<Kasten>(int, int, bool)> malen;
+    std::function<std::vector<Kasten>(int, int)> malen;
 };
 
 const Dokument DOKUMENTE[] = {
-    {"FAVlog", [](int b, int h, bool c) { return kurvendokument(b, h, false, 0, c); }},
-    {"FAVlinear", [](int b, int h, bool c) { return kurvendokument(b, h, false, 1, c); }},
-    {"FKFlog", [](int b, int h, bool c) { return kurvendokument(b, h, true, 0, c); }},
-    {"FKFlinear", [](int b, int h, bool c) { return kurvendokument(b, h, true, 1, c); }},
-    {"PARzweiModelle", [](int b, int h, bool) { return parameterdokument(b, h, MC2); }},
-    {"PARmitDatei", [](int b, int h, bool) { return parameterdokument(b, h, DATEI2); }},
+    {"FAVlog", [](int b, int h) { return kurvendokument(b, h, false, 0); }},
+    {"FAVlinear", [](int b, int h) { return kurvendokument(b, h, false, 1); }},
+    {"FKFlog", [](int b, int h) { return kurvendokument(b, h, true, 0); }},
+    {"FKFlinear", [](int b, int h) { return kurvendokument(b, h, true, 1); }},
+    {"PARzweiModelle", [](int b, int h) { return parameterdokument(b, h, MC2); }},
+    {"PARmitDatei", [](int b, int h) { return parameterdokument(b, h, DATEI2); }},
 };
 
 struct Fenster {
     std::string name;
     int breite, hoehe;
-    bool cursor = true;  // the cursor's readout needs more height than a stacked window has
 };
 
 const Fenster FENSTER[] = {
@@ -126,8 +146,8 @@ const Fenster FENSTER[] = {
     {"flach", 1200, 320},
     {"Viertel", 790, 470},
     // Four windows stacked on a 1600 x 1000 screen, at 100 % and 200 %.
-    {"gestapelt", 1590, 150, false},
-    {"gestapeltDoppelt", 795, 72, false},
+    {"gestapelt", 1590, 150},
+    {"gestapeltDoppelt", 795, 72},
 };
 
 // Tick numbers have no descenders; at their baseline their box ends.
@@ -149,7 +169,7 @@ class Beschriftung : public testing::TestWithParam<Fall> {};
 
 TEST_P(Beschriftung, KeineUeberlappungUndAllesImFenster) {
     const auto& [dokument, fenster] = GetParam();
-    const auto kaesten = dokument.malen(fenster.breite, fenster.hoehe, fenster.cursor);
+    const auto kaesten = dokument.malen(fenster.breite, fenster.hoehe);
     ASSERT_FALSE(kaesten.empty());
     for (std::size_t i = 0; i < kaesten.size(); ++i) {
         const Kasten& a = kaesten[i];
@@ -163,6 +183,22 @@ TEST_P(Beschriftung, KeineUeberlappungUndAllesImFenster) {
 
 INSTANTIATE_TEST_SUITE_P(Fenstergroessen, Beschriftung,
                          testing::Combine(testing::ValuesIn(DOKUMENTE), testing::ValuesIn(FENSTER)),
+                         [](const testing::TestParamInfo<Fall>& i) {
+                             return std::get<0>(i.param).name + "_" + std::get<1>(i.param).name;
+                         });
+
+// The fit's diagrams: small in the fit document, any size when exported; never stacked.
+const Dokument ANPASSUNGEN[] = {
+    {"AnpassungFAV", [](int b, int h) { return anpassungsdokument(b, h, Anpassungsbild::Fav); }},
+    {"AnpassungFKF", [](int b, int h) { return anpassungsdokument(b, h, Anpassungsbild::Fkf); }},
+};
+const Fenster ANPASSUNGSFENSTER[] = {
+    {"Anpassungsbild", 330, 120}, {"schmal", 380, 720}, {"hoch", 500, 1000},   {"klein", 320, 240},
+    {"gross", 1500, 950},         {"flach", 1200, 320}, {"Viertel", 790, 470},
+};
+
+INSTANTIATE_TEST_SUITE_P(Anpassung, Beschriftung,
+                         testing::Combine(testing::ValuesIn(ANPASSUNGEN), testing::ValuesIn(ANPASSUNGSFENSTER)),
                          [](const testing::TestParamInfo<Fall>& i) {
                              return std::get<0>(i.param).name + "_" + std::get<1>(i.param).name;
                          });

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -157,4 +158,33 @@ TEST(CursorAnzeige, FkfLinieStehtAufDemLetztenPunkt) {
     AufzeichnendeLeinwand dc;
     Markierung(dc, fkfCursorGeometrie(s), kurven(1, 0), 100);
     EXPECT_EQ(dc.nur(Art::InvertierteLinie)[0].punkte[0].x, 100 * 160 - 7500);
+}
+
+// Four stacked windows leave the readout no room for its rows: it stands on one line
+// below the plot area's top, in order, and values with a band's half-width still end
+// before the next label.
+TEST(CursorAnzeige, FlachesFensterEineZeile) {
+    Kurvenband band;
+    band.halb.fill(0.0123f);
+    const CursorKurven k{EINS, ZWEI, 1, 1, &band, &band};
+    for (const auto& [breite, hoehe] : {std::pair{1590, 150}, {795, 72}}) {
+        AufzeichnendeLeinwand dc;
+        dc.setzeGeraet(Abbildung::fenstereigenschaften(breite, hoehe));
+        dc.setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});
+        Cursor_Beschriftung(dc, k);
+        Markierung(dc, {-7180, -8000, 5500, 320}, k, 3);
+        std::vector<LRechteck> kaesten;
+        for (const auto& t : dc.nur(Art::Text)) kaesten.push_back(dc.kasten(t));
+        ASSERT_EQ(kaesten.size(), 7u) << breite;
+        std::sort(kaesten.begin(), kaesten.end(), [](const auto& a, const auto& b) { return a.links < b.links; });
+        for (std::size_t i = 0; i < kaesten.size(); ++i) {
+            EXPECT_EQ(kaesten[i].unten, kaesten[0].unten) << breite << " text " << i;
+            EXPECT_LE(kaesten[i].oben, 5500) << breite << " text " << i;
+            EXPECT_LE(kaesten[i].rechts, 9500) << breite << " text " << i;
+            if (i > 0) {
+                EXPECT_LT(kaesten[i - 1].rechts, kaesten[i].links) << breite << " text " << i;
+            }
+        }
+        EXPECT_EQ(Cursor_Unterkante(dc), kaesten[0].unten) << "the duration labels go below the line";
+    }
 }

@@ -6,8 +6,10 @@
 #include "core/plot/plotzahlen.h"
 #include "core/util/format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <span>
+#include <string_view>
 #include <vector>
 
 namespace zor {
@@ -16,7 +18,10 @@ namespace {
 
 constexpr int X0 = -7500, Y0 = -8000, XENDE = 9500, YENDE = 5500, GROESSE = 230, BREITE = 16000;
 constexpr int PUNKT = 110;  // half the side of a sequence point
-constexpr int LEGENDE_X = 3600, LEGENDE_Y = 9300, LEGENDE_ZEILE = 650, LEGENDE_SCHRIFT = 560;
+// The wider of the two headings with the size and place the templates give it.
+constexpr std::string_view TITEL_MUSTER = "Fehlerkorrelationsfunktion";
+constexpr int TITEL_LINKS = -9600, TITEL_HOEHE = 962;
+constexpr int LEGENDE_X = 3600, LEGENDE_Y = 9300, LEGENDE_ZEILE = 650, LEGENDE_SCHRIFT = 560, LEGENDE_RAND = 200;
 const LRechteck KURVENBEREICH{-20000, YENDE, 20000, Y0};
 
 Achsendaten achsen(int xskala, char a, int yskala, char b, float xwert, float ywert) {
@@ -65,29 +70,54 @@ Stift modellstift(const Modellanpassung& m, const Anpassung& a) {
     return {70, anpassungsfarbe(m.art), zweiter ? Strichart::Gepunktet : Strichart::Durchgezogen};
 }
 
+std::string eintragstext(const Modellanpassung& m) {
+    std::string text = format("%d. %s", m.rang, modellname(m.art));
+    if (m.gleichwertig) text += format(" (≙ %s)", modellname(*m.gleichwertig));
+    return text;
+}
+
+// The legend's place: right of the heading at the template's row spacing while its text
+// fits that spacing; in a small window, where text keeps a minimum size and the heading
+// runs on one line, at the plot area's upper right corner with measured rows.
+struct Legendenlage {
+    int x, y, zeile;
+};
+
+Legendenlage legendenlage(Canvas& dc, const Anpassung& a) {
+    const int hoehe = dc.textmass("Ag").hoehe;
+    const Schrift schrift = dc.schrift();
+    dc.setzeSchrift({Schriftfamilie::Swiss, TITEL_HOEHE});
+    const int titelRechts = TITEL_LINKS + dc.textmass(TITEL_MUSTER).breite;
+    dc.setzeSchrift(schrift);
+    if (hoehe <= LEGENDE_ZEILE && titelRechts + LEGENDE_RAND <= LEGENDE_X) return {LEGENDE_X, LEGENDE_Y, LEGENDE_ZEILE};
+    int breite = dc.textmass("Folge").breite;
+    for (const Modellanpassung& m : a.modelle) breite = std::max(breite, dc.textmass(eintragstext(m)).breite);
+    const int zeile = hoehe * 6 / 5;
+    return {XENDE - LEGENDE_RAND - 1100 - breite, YENDE - LEGENDE_RAND - zeile / 2, zeile};
+}
+
 void legende(Canvas& dc, const Anpassung& a) {
     dc.setzeSchrift({Schriftfamilie::Swiss, LEGENDE_SCHRIFT});
     dc.setzeAusrichtung(Ausrichtung::Links);
     const Farbe textVorher = dc.textfarbe();
-    int y = LEGENDE_Y;
+    const Legendenlage l = legendenlage(dc, a);
+    int y = l.y;
     const auto eintrag = [&](const std::string& text, Farbe farbe) {
         dc.setzeTextfarbe(farbe);
-        dc.text({LEGENDE_X + 1100, y - LEGENDE_SCHRIFT / 3}, text);
-        y -= LEGENDE_ZEILE;
+        dc.text({l.x + 1100, y - dc.oberlaenge() / 3}, text);
+        y -= l.zeile;
     };
     const Farbe pinsel = dc.pinsel();
     dc.setzePinsel(SCHWARZ);
-    dc.rechteck({LEGENDE_X + 450 - PUNKT, y + PUNKT, LEGENDE_X + 450 + PUNKT, y - PUNKT});
+    dc.rechteck({l.x + 450 - PUNKT, y + PUNKT, l.x + 450 + PUNKT, y - PUNKT});
     dc.setzePinsel(pinsel);
     eintrag("Folge", SCHWARZ);
     for (const Modellanpassung& m : a.modelle) {
         const Stift vorher = dc.stift();
         dc.setzeStift(modellstift(m, a));
-        dc.linie({LEGENDE_X, y}, {LEGENDE_X + 900, y});
+        dc.linie({l.x, y}, {l.x + 900, y});
         dc.setzeStift(vorher);
-        std::string text = format("%d. %s", m.rang, modellname(m.art));
-        if (m.gleichwertig) text += format(" (≙ %s)", modellname(*m.gleichwertig));
-        eintrag(text, anpassungsfarbe(m.art));
+        eintrag(eintragstext(m), anpassungsfarbe(m.art));
     }
     dc.setzeTextfarbe(textVorher);
     dc.setzeSchrift({Schriftfamilie::Swiss, KURVEN_SCHRIFTHOEHE});
@@ -117,7 +147,7 @@ void Anpassung_Paint(Canvas& dc, const Anpassung& a, const Anpassungsansicht& v,
     const Stift vorher = dc.stift();
     dc.setzeStift({55, SCHWARZ});
     dc.setzeTextfarbe(SCHWARZ);
-    plotag(dc, quelle, fav ? "FAV.PLT" : "FKF.PLT", {}, 0, 'a');
+    plotag(dc, quelle, fav ? "FAV.PLT" : "FKF.PLT", {}, 0, 'a', Textregel::Zeilen);
     Achsenbeschriftung(dc, v.linear ? achsen(t * lage.xnorm, 'n', 2500, 'n', static_cast<float>(t), 0.2f)
                                     : achsen(t * lage.xnorm, 'n', v.ynormLog, 'l', static_cast<float>(t), dekade));
     dc.setzeStift(vorher);

@@ -8,6 +8,7 @@
 #include "core/documents/kurvenband.h"
 #include "core/models/konfidenz.h"
 #include "core/plot/plotzahlen.h"
+#include "core/plot/textlage.h"
 #include "core/util/format.h"
 
 namespace zor {
@@ -36,45 +37,86 @@ std::string wert(double v, std::optional<float> halb) {
 // Where the readout stands. Wide windows: "Abszisse:" with its value upper left, the
 // ordinate values in a column upper right. Text keeps a minimum size on screen, so in
 // narrow windows that row would run into the document's title: then all rows stand in
-// one column at the right edge, below the title lines.
+// one column at the right edge, below the title lines. In a window too short for the
+// rows everything stands on one line at the top of the plot area, below the heading.
 struct Lage {
-    int abszisseX, ordinateX;  // right ends of the labels; values start LUECKE after them
-    int zeilen[4];             // bottoms of the rows: Abszisse, set 1, set 2, Differenz
+    LPunkt etikett[3];  // right ends and bottoms of "Abszisse:", "Ordinate:", "Differenz:"
+    LPunkt wert[4];     // left ends and bottoms: abscissa, first and second shown set, difference
 };
 
 constexpr int LUECKE = 300, RAND = 100;
 constexpr std::string_view CURSOR_FEHLT = "–";  // a shown set without a point at the abscissa
-// The widest value "%.5g" gives, and the wider of the curve documents' titles with the
-// size and place their templates give them.
-constexpr std::string_view WERT_MUSTER = "-0.0000e-00";
+// The widest value "%.5g" gives (with a band's half-width when bands are shown), and the
+// wider of the curve documents' titles with the size and place their templates give them.
+constexpr std::string_view WERT_MUSTER = "-0.0000e-00", BAND_MUSTER = "-0.0000e-00 ± 0.0e-00";
 constexpr std::string_view TITEL_MUSTER = "Fehlerkorrelationsfunktion";
-constexpr int TITEL_LINKS = -9600, TITEL_HOEHE = 962, UNTERTITEL_Y = 7050, UNTERTITEL_HOEHE = 703;
+constexpr int TITEL_LINKS = -9600, TITEL_Y = 8000, TITEL_HOEHE = 962, UNTERTITEL_Y = 7050, UNTERTITEL_HOEHE = 703;
+// The plot area's top and right edge, the window's top.
+constexpr int FLAECHE_OBEN = 5500, FLAECHE_RECHTS = 9500, FENSTER_OBEN = 10000;
 
 int breite(Canvas& dc, std::string_view t) { return dc.textmass(t).breite; }
 
-Lage lage(Canvas& dc) {
+// A heading line's box as the template's text rule places it, in the current font.
+LRechteck kopfzeile(Canvas& dc, int y) {
+    return textkasten(dc, {TITEL_LINKS, kappen(y - 0.4 * dc.oberlaenge())}, TITEL_MUSTER);
+}
+
+// Labels right-aligned at x, values LUECKE right of them, one row below the other.
+Lage spalten(int abszisseX, int ordinateX, const int (&zeilen)[4]) {
+    const int w = ordinateX + LUECKE;
+    return {{{abszisseX, zeilen[0]}, {ordinateX, zeilen[1]}, {ordinateX, zeilen[3]}},
+            {{abszisseX + LUECKE, zeilen[0]}, {w, zeilen[1]}, {w, zeilen[2]}, {w, zeilen[3]}}};
+}
+
+// Label, value, label, two values, label, value, right-aligned to the plot area's edge.
+Lage eineZeile(Canvas& dc, int wert, int unten) {
+    const int a = breite(dc, "Abszisse:"), o = breite(dc, "Ordinate:"), d = breite(dc, "Differenz:");
+    const int gruppe = 2 * LUECKE;
+    int x = FLAECHE_RECHTS - RAND - (a + o + d + 4 * wert + 4 * LUECKE + 2 * gruppe);
+    Lage l{};
+    const auto setzen = [&](LPunkt& p, int vorher, int breite) {
+        x += vorher;
+        p = {x, unten};
+        x += breite;
+    };
+    setzen(l.etikett[0], a, 0);
+    setzen(l.wert[0], LUECKE, wert);
+    setzen(l.etikett[1], gruppe + o, 0);
+    setzen(l.wert[1], LUECKE, wert);
+    setzen(l.wert[2], LUECKE, wert);
+    setzen(l.etikett[2], gruppe + d, 0);
+    setzen(l.wert[3], LUECKE, wert);
+    return l;
+}
+
+Lage lage(Canvas& dc, bool baender = false) {
     const Schrift schrift = dc.schrift();
     const int wert = breite(dc, WERT_MUSTER);
-    const int zeile = std::max(1200, dc.textmass("0").hoehe * 5 / 4);
+    const int hoehe = dc.textmass("0").hoehe;
+    const int zeile = std::max(1200, hoehe * 5 / 4);
     const int ordinate = breite(dc, "Ordinate:");
     dc.setzeSchrift({Schriftfamilie::Swiss, TITEL_HOEHE});
     const int titelRechts = TITEL_LINKS + breite(dc, TITEL_MUSTER);
+    const LRechteck titel = kopfzeile(dc, TITEL_Y);
     dc.setzeSchrift({Schriftfamilie::Swiss, UNTERTITEL_HOEHE});
     const int untertitelUnten = UNTERTITEL_Y + dc.oberlaenge() * 3 / 5 - dc.textmass("0").hoehe;
+    // Then the heading continues on the title's line, where the rows would stand.
+    const bool kopfEinzeilig = ueberlappen(titel, kopfzeile(dc, UNTERTITEL_Y));
     dc.setzeSchrift(schrift);
 
-    Lage l{};
-    l.abszisseX = std::max(-6000, -10000 + RAND + breite(dc, "Abszisse:"));
-    l.ordinateX = std::min(4500, 10000 - RAND - LUECKE - wert);
-    const int frei = std::max(l.abszisseX + LUECKE + wert, titelRechts) + LUECKE;
-    if (l.ordinateX - ordinate >= frei) {
-        for (int i = 0; i < 3; ++i) l.zeilen[i + 1] = 8500 - i * zeile;
-        l.zeilen[0] = 8500;
-        return l;
+    constexpr int OBEN = 8500;
+    if (kopfEinzeilig || OBEN + hoehe > FENSTER_OBEN - RAND)
+        return eineZeile(dc, baender ? breite(dc, BAND_MUSTER) : wert, FLAECHE_OBEN - RAND - hoehe);
+    const int abszisseX = std::max(-6000, -10000 + RAND + breite(dc, "Abszisse:"));
+    const int ordinateX = std::min(4500, 10000 - RAND - LUECKE - wert);
+    const int frei = std::max(abszisseX + LUECKE + wert, titelRechts) + LUECKE;
+    if (ordinateX - ordinate >= frei) {
+        const int zeilen[4] = {OBEN, OBEN, OBEN - zeile, OBEN - 2 * zeile};
+        return spalten(abszisseX, ordinateX, zeilen);
     }
-    l.abszisseX = l.ordinateX = std::min(l.ordinateX, 10000 - RAND - LUECKE - wert);
-    for (int i = 0; i < 4; ++i) l.zeilen[i] = untertitelUnten - LUECKE - (i + 1) * zeile;
-    return l;
+    int zeilen[4];
+    for (int i = 0; i < 4; ++i) zeilen[i] = untertitelUnten - LUECKE - (i + 1) * zeile;
+    return spalten(ordinateX, ordinateX, zeilen);
 }
 
 // In a free-scale diagram the readout stands in one column in the plot area's upper or
@@ -83,38 +125,33 @@ Lage lage(Canvas& dc) {
 constexpr int ACHSENNAME = 1600;
 Lage eckLage(Canvas& dc, const LRechteck& flaeche, bool unten) {
     const int zeile = std::max(1200, dc.textmass("0").hoehe * 5 / 4);
-    Lage l{};
-    l.abszisseX = l.ordinateX = flaeche.rechts - RAND - LUECKE - breite(dc, WERT_MUSTER);
+    const int x = flaeche.rechts - RAND - LUECKE - breite(dc, WERT_MUSTER);
+    int zeilen[4];
     for (int i = 0; i < 4; ++i)
-        l.zeilen[i] = unten ? flaeche.unten + ACHSENNAME + (3 - i) * zeile : flaeche.oben - RAND - (i + 1) * zeile;
-    return l;
+        zeilen[i] = unten ? flaeche.unten + ACHSENNAME + (3 - i) * zeile : flaeche.oben - RAND - (i + 1) * zeile;
+    return spalten(x, x, zeilen);
 }
 
 std::vector<Eintrag> beschriftungen(const Lage& l, bool beide) {
-    std::vector<Eintrag> e{{{l.abszisseX, l.zeilen[0]}, Ausrichtung::Rechts, "Abszisse:", SCHWARZ},
-                           {{l.ordinateX, l.zeilen[1]}, Ausrichtung::Rechts, "Ordinate:", SCHWARZ}};
-    if (beide) e.push_back({{l.ordinateX, l.zeilen[3]}, Ausrichtung::Rechts, "Differenz:", SCHWARZ});
+    std::vector<Eintrag> e{{l.etikett[0], Ausrichtung::Rechts, "Abszisse:", SCHWARZ},
+                           {l.etikett[1], Ausrichtung::Rechts, "Ordinate:", SCHWARZ}};
+    if (beide) e.push_back({l.etikett[2], Ausrichtung::Rechts, "Differenz:", SCHWARZ});
     return e;
 }
 
 std::vector<Eintrag> werte(const Lage& l, const Ablesung& a) {
     std::vector<Eintrag> e;
     if (!a.gezeigt[0] && !a.gezeigt[1]) return e;
-    const int x = l.ordinateX + LUECKE;
-    e.push_back({{l.abszisseX + LUECKE, l.zeilen[0]}, Ausrichtung::Links, wert(a.x), SCHWARZ});
+    e.push_back({l.wert[0], Ausrichtung::Links, wert(a.x), SCHWARZ});
     constexpr Farbe FARBEN[2] = {DUNKELBLAU, DUNKELROT};
-    int zeile = 1;
+    std::size_t platz = 1;
     for (std::size_t i = 0; i < 2; ++i)
         if (a.gezeigt[i])
-            e.push_back({{x, l.zeilen[zeile++]},
-                         Ausrichtung::Links,
-                         a.y[i] ? wert(*a.y[i], a.halb[i]) : std::string(CURSOR_FEHLT),
-                         FARBEN[i]});
+            e.push_back({l.wert[platz++], Ausrichtung::Links,
+                         a.y[i] ? wert(*a.y[i], a.halb[i]) : std::string(CURSOR_FEHLT), FARBEN[i]});
     if (a.gezeigt[0] && a.gezeigt[1])
-        e.push_back({{x, l.zeilen[3]},
-                     Ausrichtung::Links,
-                     a.y[0] && a.y[1] ? wert(*a.y[0] - *a.y[1]) : std::string(CURSOR_FEHLT),
-                     SCHWARZ});
+        e.push_back({l.wert[3], Ausrichtung::Links,
+                     a.y[0] && a.y[1] ? wert(*a.y[0] - *a.y[1]) : std::string(CURSOR_FEHLT), SCHWARZ});
     return e;
 }
 
@@ -158,8 +195,9 @@ bool gueltig(std::span<const STRUCT_PUNKT> kurve, int pos) {
 std::vector<Eintrag> werteBei(Canvas& dc, const CursorKurven& k, int pos) {
     const int G1 = k.G1 && gueltig(k.g1, pos), G2 = k.G2 && gueltig(k.g2, pos);
     const auto u = static_cast<std::size_t>(std::max(pos, 0));
-    return werte(lage(dc), punktAblesung(G1, G2, G1 ? k.g1[u] : STRUCT_PUNKT{}, G2 ? k.g2[u] : STRUCT_PUNKT{},
-                                         halbbreiteBei(k.b1, pos), halbbreiteBei(k.b2, pos)));
+    return werte(lage(dc, k.b1 || k.b2),
+                 punktAblesung(G1, G2, G1 ? k.g1[u] : STRUCT_PUNKT{}, G2 ? k.g2[u] : STRUCT_PUNKT{},
+                               halbbreiteBei(k.b1, pos), halbbreiteBei(k.b2, pos)));
 }
 
 int linienX(const CursorGeometrie& g, int xpos) {
@@ -224,14 +262,16 @@ std::optional<float> halbbreiteBei(const Kurvenband* b, int pos) {
 int Cursor_Unterkante(Canvas& dc) {
     const Schrift vorher = dc.schrift();
     schriftHoehe(dc, KURVEN_SCHRIFTHOEHE);
-    const int unten = lage(dc).zeilen[3];
+    const Lage l = lage(dc);
+    int unten = l.wert[0].y;
+    for (const LPunkt& p : l.wert) unten = std::min(unten, p.y);
     dc.setzeSchrift(vorher);
     return unten;
 }
 
 void Cursor_Beschriftung(Canvas& dc, const CursorKurven& k) {
     schriftHoehe(dc, KURVEN_SCHRIFTHOEHE);
-    schreiben(dc, beschriftungen(lage(dc), k.G1 && k.G2));
+    schreiben(dc, beschriftungen(lage(dc, k.b1 || k.b2), k.G1 && k.G2));
 }
 
 void Markierung(Canvas& dc, const CursorGeometrie& g, const CursorKurven& k, int xpos) {
