@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
+#include <QPalette>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -54,8 +56,10 @@ void warte(const zor::app::Wellenform& w) {
     while (w.rechnet() && t.elapsed() < 60000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
-// Argument 0: overlaid, 1: difference; argument 1: zoom steps in.
-void BM_WellenformNeuMalen(benchmark::State& s) {
+// Argument 0: overlaid, 1: difference; argument 1: zoom steps in. `frisch`: every repaint
+// draws the lanes anew (as after new pictures; a changed palette forces it), otherwise the
+// marker moves over the lanes as painted (a playback tick or an expose).
+void wellenformMalen(benchmark::State& s, bool frisch) {
     static QTemporaryDir dir;
     static const QString a = schreibeWav(dir, "a.wav", 0), b = schreibeWav(dir, "b.wav", 997);
     zor::app::Wellenform w;
@@ -67,13 +71,22 @@ void BM_WellenformNeuMalen(benchmark::State& s) {
     warte(w);
     for (int i = 0; i < s.range(1); ++i) w.zoome(true);
     warte(w);
-    w.setzeMarke(SEKUNDEN * 1000 / 2);
+    QPalette paletten[2] = {w.palette(), w.palette()};
+    paletten[1].setColor(QPalette::Base, QColor(254, 254, 254));
     QImage ziel(w.size(), QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : s) w.render(&ziel);
+    int n = 0;
+    for (auto _ : s) {
+        if (frisch) w.setPalette(paletten[++n % 2]);
+        w.setzeMarke(SEKUNDEN * 1000 / 2 + n % 100);
+        w.render(&ziel);
+    }
     s.SetLabel(std::string(s.range(0) ? "difference" : "overlaid") + ", frames shown " +
                std::to_string(w.bis() - w.von()));
 }
+void BM_WellenformNeuMalen(benchmark::State& s) { wellenformMalen(s, true); }
+void BM_WellenformMarkeBewegen(benchmark::State& s) { wellenformMalen(s, false); }
 BENCHMARK(BM_WellenformNeuMalen)->ArgsProduct({{0, 1}, {0, 4, 8, 12}})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WellenformMarkeBewegen)->ArgsProduct({{0, 1}, {0, 4, 8, 12}})->Unit(benchmark::kMicrosecond);
 
 // The same widget without a file: what the frame around the lanes costs.
 void BM_LeerNeuMalen(benchmark::State& s) {

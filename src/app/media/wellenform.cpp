@@ -89,6 +89,7 @@ void Wellenform::setzeDateien(const QString& original, const QString& vergleich)
     a_ = original.toStdString();
     b_ = vergleich.toStdString();
     uebersicht_ = ansicht_ = {};
+    ++stand_;
     snrText_.clear();
     differenzFehlt_.clear();
     const int gen = ++*dateiGen_;
@@ -142,6 +143,7 @@ void Wellenform::setzeDateien(const QString& original, const QString& vergleich)
             --offen_;
             if (gen != *gen_) return;
             uebersicht_ = std::move(g.bild);
+            ++stand_;
             if (!b_.empty()) {
                 const std::string text = !g.snr.ok        ? TEXT_WAV_UNVERGLEICHBAR
                                          : std::isinf(g.snr.db) ? TEXT_WAV_GLEICH
@@ -167,6 +169,7 @@ void Wellenform::bereichBerechnen() {
             --offen_;
             if (gen != *gen_) return;
             ansicht_ = std::move(w);
+            ++stand_;
             update();
             emit berechnet();
         });
@@ -185,6 +188,7 @@ void Wellenform::hinweisSetzen() {
 void Wellenform::setzeDifferenz(bool differenz) {
     if (differenz == differenz_) return;
     differenz_ = differenz;
+    ++stand_;
     hinweisSetzen();
     // Both pictures again; the range stays.
     if (!a_.empty()) {
@@ -323,13 +327,21 @@ void zeichneSpuren(QPainter& p, const Wellenbild& w, const QRect& r, bool differ
 }  // namespace
 
 void Wellenform::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), palette().base());
     const QRect oben(0, 0, width(), UEBERSICHT_HOEHE);
     const QRect unten(0, UEBERSICHT_HOEHE + 4, width(), height() - UEBERSICHT_HOEHE - 4 - TEXT_HOEHE);
-    p.fillRect(oben, palette().alternateBase());
-    zeichneSpuren(p, uebersicht_, oben, differenz_);
-    zeichneSpuren(p, ansicht_, unten, differenz_);
+    const Spurenschluessel schluessel{stand_, size(), devicePixelRatioF(), palette().cacheKey()};
+    if (!(schluessel == spurenSchluessel_)) {
+        spuren_ = QImage(size() * schluessel.dpr, QImage::Format_ARGB32_Premultiplied);
+        spuren_.setDevicePixelRatio(schluessel.dpr);
+        QPainter s(&spuren_);
+        s.fillRect(rect(), palette().base());
+        s.fillRect(oben, palette().alternateBase());
+        zeichneSpuren(s, uebersicht_, oben, differenz_);
+        zeichneSpuren(s, ansicht_, unten, differenz_);
+        spurenSchluessel_ = schluessel;
+    }
+    QPainter p(this);
+    p.drawImage(0, 0, spuren_);
     if (format_.frames > 0) {
         const double f = static_cast<double>(width()) / static_cast<double>(format_.frames);
         const QRectF bereich(static_cast<double>(von_) * f, 0, std::max(2.0, static_cast<double>(bis_ - von_) * f),

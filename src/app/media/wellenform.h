@@ -5,6 +5,7 @@
 // the second file's SNR against the first. The envelopes come from the core and are computed
 // on a worker thread; the widget only draws them. A click asks to play from there.
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -84,6 +85,17 @@ private:
     bool differenz_ = false;
     std::uint64_t marke_ = 0;  // frame of the playback marker
     int offen_ = 0;
+    // The lanes as last painted: a marker tick or an expose repaints only what lies over
+    // them. `stand_` counts changes of the pictures; the key says which state the image shows.
+    QImage spuren_;
+    int stand_ = 0;
+    struct Spurenschluessel {
+        int stand = -1;
+        QSize groesse;
+        qreal dpr = 0;
+        qint64 palette = 0;
+        bool operator==(const Spurenschluessel&) const = default;
+    } spurenSchluessel_;
     // Results of an earlier file or range that arrive late are dropped.
     std::shared_ptr<int> dateiGen_ = std::make_shared<int>(0), bereichGen_ = std::make_shared<int>(0);
 };
