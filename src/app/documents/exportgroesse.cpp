@@ -1,11 +1,10 @@
 #include "app/documents/exportgroesse.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QPushButton>
 #include <QSpinBox>
 
+#include "app/platform/knopfkasten.h"
 #include "app/plot/bildausgabe.h"
 
 namespace zor::app {
@@ -40,13 +39,7 @@ ExportGroesse::ExportGroesse(QSize vorgabe, std::optional<Legendenort> legende, 
         }
         form->addRow(QStringLiteral("&Legende:"), legende_);
     }
-    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    knoepfe->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
-    knoepfe->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("abbrechen"));
-    knoepfe->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    form->addRow(knoepfe);
+    form->addRow(okAbbrechenKasten(this));
 }
 
 Exportwahl ExportGroesse::wahl() const {

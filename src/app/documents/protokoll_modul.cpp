@@ -1,12 +1,10 @@
 #include "app/documents/protokoll_modul.h"
 
 #include <QDateTime>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 #include "app/context/befehle.h"
 #include "app/context/bildrezept.h"
@@ -16,6 +14,7 @@
 #include "app/hintergrund/hintergrund.h"
 #include "app/platform/dateiwahl.h"
 #include "app/platform/hilfeseiten.h"
+#include "app/platform/knopfkasten.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/vorlagen.h"
 #include "core/documents/anordnung.h"
@@ -35,13 +34,7 @@ ProtokollDialog::ProtokollDialog(QWidget* eltern)
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("&Name:"), name_);
     form->addRow(QStringLiteral("N&otizen:"), notizen_);
-    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    knoepfe->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
-    knoepfe->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("abbrechen"));
-    knoepfe->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    form->addRow(knoepfe);
+    form->addRow(okAbbrechenKasten(this));
 }
 
 QString ProtokollDialog::name() const { return name_->text().trimmed(); }

@@ -2,9 +2,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
+
+#include "app/platform/knopfkasten.h"
 
 namespace zor::app {
 
@@ -29,10 +30,7 @@ Suchdialog::Suchdialog(Ansicht ansicht, QWidget* eltern)
     form->addRow(QStringLiteral("&Art:"), art_);
     form->addRow(QStringLiteral("&Muster:"), text_);
     form->addRow(rueckwaerts_);
-    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    form->addRow(knoepfe);
-    connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form->addRow(okAbbrechenKasten(this));
     setMinimumWidth(420);
 }
 
