@@ -8,6 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "../qt_bench.h"
+
 #include <vector>
 
 namespace {
@@ -65,10 +67,4 @@ BENCHMARK(BM_ZoomNeuMalen)->Arg(0)->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Arg(16)->Arg
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
+ZOR_QT_BENCHMARK_MAIN()

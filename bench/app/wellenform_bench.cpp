@@ -13,6 +13,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "../qt_bench.h"
+
 #include <cmath>
 
 namespace {
@@ -100,10 +102,4 @@ BENCHMARK(BM_LeerNeuMalen)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
+ZOR_QT_BENCHMARK_MAIN()
