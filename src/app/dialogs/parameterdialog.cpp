@@ -34,15 +34,6 @@ namespace {
 
 QString idName(int id) { return QStringLiteral("id_%1").arg(id); }
 
-std::span<float> werteVon(ZorState& s, Modellart art, int satz) {
-    switch (art) {
-    case Modellart::GE: return geWerte(s, satz);
-    case Modellart::MC: return mcWerte(s, satz);
-    case Modellart::SW: return swWerte(s, satz);
-    default: return bscWerte(s, satz);
-    }
-}
-
 // The "Kurvenverlauf" choice each model keeps for its dialog.
 int* simMerker(ZorState& s, Modellart art, int satz) {
     switch (art) {
@@ -208,7 +199,7 @@ void Parameterdialog::anfangswerte() {
     setWindowTitle(QStringLiteral("Parametersatz %1: %2")
                        .arg(s.Modell.dialog_exit + 1)
                        .arg(QString::fromUtf8(vorlage_.modellname)));
-    const auto werte = werteVon(s, vorlage_.art, init);
+    const auto werte = modellWerte(satzSicht(s, init), vorlage_.art);
     werte_.assign(werte.begin(), werte.end());
     sim_ = *simMerker(s, vorlage_.art, init);
     fabs_ = vorlage_.mitFehlerabstand ? bscSimfabsVon(s, init) : 0;
@@ -288,7 +279,7 @@ void Parameterdialog::speichern() {
     simVon(s, satz) = sim_;
     if (vorlage_.mitFehlerabstand) bscSimfabsVon(s, satz) = fabs_;
     if (vorlage_.mitMcAusgabe) satzSicht(s, satz).gemc = gemc_;
-    const auto ziel = werteVon(s, vorlage_.art, satz);
+    const auto ziel = modellWerte(satzSicht(s, satz), vorlage_.art);
     std::copy(werte_.begin(), werte_.end(), ziel.begin());
     durchlaeufeSetzen(s, vorlage_.art, satz, durchlaeufe_);
     ungueltigMachen(s, satz);

@@ -78,22 +78,12 @@ auto* bitzahlVon(S& s, Modellart art, int satz) {
     }
 }
 
-template <class S>
-auto* werteVon(S& s, Modellart art, int satz) {
-    switch (art) {
-    case Modellart::BSC: return bscWerte(s, satz).data();
-    case Modellart::GE: return geWerte(s, satz).data();
-    case Modellart::MC: return mcWerte(s, satz).data();
-    default: return swWerte(s, satz).data();
-    }
-}
-
 }  // namespace
 
 std::uint64_t durchlaeufe(const ZorState& s, Modellart art, int satz) {
     const std::uint64_t* genau = bitzahlVon(s, art, satz);
     if (!genau) return 0;
-    const float wert = werteVon(s, art, satz)[durchlaeufeIndex(art)];
+    const float wert = modellWerte(satzSicht(s, satz), art)[durchlaeufeIndex(art)];
     // A count written into the array alone (not through durchlaeufeSetzen) wins over a stale exact one.
     if (static_cast<float>(*genau) == wert) return *genau;
     if (!(wert >= 1.0f)) return 0;
@@ -108,7 +98,7 @@ void durchlaeufeSetzen(ZorState& s, Modellart art, int satz, std::uint64_t n) {
     std::uint64_t* genau = bitzahlVon(s, art, satz);
     if (!genau) return;
     *genau = n;
-    werteVon(s, art, satz)[durchlaeufeIndex(art)] = static_cast<float>(n);
+    modellWerte(satzSicht(s, satz), art)[durchlaeufeIndex(art)] = static_cast<float>(n);
 }
 
 void ungueltigMachen(ZorState& s, int satz) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <span>
 #include <string>
 #include <type_traits>
 
@@ -209,6 +210,19 @@ template <class S> auto& bscWerte(S& s, int satz) { return satzSicht(s, satz).BS
 template <class S> auto& geWerte(S& s, int satz) { return satzSicht(s, satz).GEWert; }
 template <class S> auto& mcWerte(S& s, int satz) { return satzSicht(s, satz).MCWert; }
 template <class S> auto& swWerte(S& s, int satz) { return satzSicht(s, satz).SWWert; }
+// A model's parameter array in a set's view, as a span of its own length; empty for an
+// inactive or file set.
+template <class V>
+auto modellWerte(const V& v, Modellart art) {
+    using F = std::remove_reference_t<decltype(v.GEWert[0])>;
+    switch (art) {
+    case Modellart::BSC: return std::span<F>(v.BSCWert);
+    case Modellart::GE: return std::span<F>(v.GEWert);
+    case Modellart::MC: return std::span<F>(v.MCWert);
+    case Modellart::SW: return std::span<F>(v.SWWert);
+    default: return std::span<F>();
+    }
+}
 template <class S> auto& dateiVon(S& s, int satz) { return satzSicht(s, satz).Datei; }
 
 // Sequence length N of a set's current model; 0 for inactive/file. The exact count when

@@ -91,17 +91,6 @@ const Schalter SCHALTER[] = {
     {"mc.simulation", [](const Sicht& v) -> int& { return v.MC_sim; }},
 };
 
-template <class V>
-auto werteVon(const V& v, Modellart art) {
-    using F = std::remove_reference_t<decltype(v.GEWert[0])>;
-    switch (art) {
-    case Modellart::BSC: return std::span<F>(v.BSCWert);
-    case Modellart::GE: return std::span<F>(v.GEWert);
-    case Modellart::MC: return std::span<F>(v.MCWert);
-    default: return std::span<F>(v.SWWert);
-    }
-}
-
 // The options of a curve document as its dialog edits them.
 template <class O>
 struct Optionsfeld {
@@ -193,7 +182,7 @@ void satzLesen(Leser& l, ZorState& s, int satz) {
     }
     for (const auto& sch : SCHALTER) l.flag(abschnitt + sch.schluessel, sch.feld(v));
     for (Modellart a : ARRAY_MODELLE) {
-        const auto w = werteVon(v, a);
+        const auto w = modellWerte(v, a);
         std::optional<std::uint64_t> bits;
         bool pgg = false, pbb = false;
         for (const Parameter& p : PARAMETER) {
@@ -270,7 +259,7 @@ std::string versuchSchreiben(const ZorState& s, std::string_view dokumente) {
         for (const auto& sch : SCHALTER)
             t += std::string(sch.schluessel) + "=" + flagText(sch.feld(satzSicht(kopie, satz))) + "\n";
         for (const Parameter& p : PARAMETER) {
-            const auto w = werteVon(v, p.art);
+            const auto w = modellWerte(v, p.art);
             const std::string wert = p.regel == Regel::Bits ? std::to_string(durchlaeufe(s, p.art, satz))
                                                             : kurvenzahl(w[static_cast<std::size_t>(p.index)]);
             t += std::string(modellName(p.art)) + "." + p.schluessel + "=" + wert + "\n";
