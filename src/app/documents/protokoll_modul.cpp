@@ -1,6 +1,5 @@
 #include "app/documents/protokoll_modul.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -13,7 +12,6 @@
 #include "app/documents/buendel_dokument.h"
 #include "app/hintergrund/hintergrund.h"
 #include "app/platform/dateiwahl.h"
-#include "app/platform/hilfeseiten.h"
 #include "app/platform/knopfkasten.h"
 #include "app/platform/meldungsdienst.h"
 #include "app/plot/vorlagen.h"
@@ -64,12 +62,7 @@ void ProtokollModul::protokoll(int) {
     };
     auto a = std::make_shared<Auftrag>();
     a->s = kontext().zustand();
-    a->angaben = {dialog.name(),
-                  dialog.notizen(),
-                  QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")),
-                  programmfassung(),
-                  {},
-                  {}};
+    a->angaben = protokollangaben(dialog.name(), dialog.notizen());
     if (offenFlag(a->s, BuendelDokument::dokumentart().fenster.modell->buchstabe) != 0)
         a->angaben.buendel = buendelEinstellungen();
     for (MdiDokument* d : kontext().dokumente())

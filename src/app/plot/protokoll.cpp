@@ -1,10 +1,12 @@
 #include "app/plot/protokoll.h"
 
+#include <QDateTime>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPdfWriter>
 
+#include "app/platform/hilfeseiten.h"
 #include "app/plot/dokumentbilder.h"
 #include "core/documents/anpassung_malen.h"
 #include "core/documents/anpassung_tabelle.h"
@@ -150,6 +152,15 @@ void anpassungsseite(QPainter& p, QSize seite, const Anpassung& a, const Vorlage
 }
 
 }  // namespace
+
+Protokollangaben protokollangaben(const QString& name, const QString& notizen) {
+    return {name,
+            notizen,
+            QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")),
+            app::programmfassung(),
+            {},
+            {}};
+}
 
 int protokollSeiten(const Protokollangaben& a) {
     return PROTOKOLL_SEITEN + (a.buendel ? 1 : 0) + (a.anpassung ? 1 : 0);

@@ -27,6 +27,9 @@ struct Protokollangaben {
     std::optional<Anpassung> anpassung;
 };
 
+// Name and notes as given, stamped with the current time and the program's version.
+Protokollangaben protokollangaben(const QString& name, const QString& notizen);
+
 // Pages: the texts, the two diagrams, the error-sequence excerpt, and the bursts or
 // blocks and the model fit where asked for.
 inline constexpr int PROTOKOLL_SEITEN = 3;

@@ -13,10 +13,8 @@
 #include <new>
 #include <vector>
 
-#include <QDateTime>
 #include "app/plot/bildausgabe.h"
 
-#include "app/platform/hilfeseiten.h"
 #include "app/plot/dokumentbilder.h"
 #include "app/plot/druckseite.h"
 #include "app/plot/protokoll.h"
@@ -127,12 +125,7 @@ int protokollSchreiben(const zor::Renderauftrag& a, zor::ZorState& s, const zor:
     const auto kurven = zor::protokollKurvenErmitteln(s, still);
     for (const auto& m : kurven.meldungen) melden(m.text);
     if (!kurven) return ZEICHNUNG_MISSLUNGEN;
-    const zor::Protokollangaben angaben{a.name,
-                                        a.notizen,
-                                        QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy HH:mm")),
-                                        zor::app::programmfassung(),
-                                        {},
-                                        {}};
+    const zor::Protokollangaben angaben = zor::protokollangaben(a.name, a.notizen);
     QByteArray daten;
     zor::Druckbericht bericht;
     const auto e = zor::protokollAlsPdf(daten, s, quelle, angaben, bericht);
