@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -415,6 +416,14 @@ private slots:
         for (int y = 0; y < bild.height(); ++y)
             for (int x = 0; x < bild.width(); ++x) rot += qRed(bild.pixel(x, y)) > 150 && qBlue(bild.pixel(x, y)) < 140;
         QVERIFY2(rot > 50, "the second file is overlaid in red");
+        // Where both files are, the colour is the painter's own blend of B's red over A's blue.
+        QImage probe(1, 1, QImage::Format_ARGB32_Premultiplied);
+        probe.fill(QColor(20, 70, 160));
+        QPainter(&probe).fillRect(0, 0, 1, 1, QColor(220, 30, 30, 150));
+        int gemischt = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x) gemischt += bild.pixel(x, y) == probe.pixel(0, 0);
+        QVERIFY2(gemischt > 500, "B over A blends as the painter does");
 
         spieler_->dauerMs = 500;
         klicke(WaveAufnahme::ID_ABSPIELEN);

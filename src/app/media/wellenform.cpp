@@ -290,38 +290,67 @@ void Wellenform::keyPressEvent(QKeyEvent* e) {
 
 namespace {
 
-// One lane: a vertical stroke from min to max per column.
-void zeichneSpur(QPainter& p, const std::vector<Spaltenwert>& s, const QRect& r, const QColor& farbe) {
+// Source-over of a premultiplied colour on a premultiplied pixel, two channels per multiply
+// with the usual x/255 rounding.
+inline QRgb ueber(QRgb farbe, QRgb grund) {
+    const quint32 rest = 255 - qAlpha(farbe);
+    quint32 rb = (grund & 0xff00ff) * rest;
+    rb = ((rb + ((rb >> 8) & 0xff00ff) + 0x800080) >> 8) & 0xff00ff;
+    quint32 ag = ((grund >> 8) & 0xff00ff) * rest;
+    ag = (ag + ((ag >> 8) & 0xff00ff) + 0x800080) & 0xff00ff00;
+    return farbe + (ag | rb);
+}
+
+// One lane: a bar from min to max per column, written straight into the image. QPainter
+// pays per one-pixel span, and the lane of a whole file is little else.
+void zeichneSpur(QImage& bild, const std::vector<Spaltenwert>& s, const QRect& r, const QColor& farbe) {
     if (s.empty() || r.height() <= 0) return;
+    const double dpr = bild.devicePixelRatio();
     const double mitte = r.center().y(), halb = r.height() / 2.0 - 1;
     const double breite = static_cast<double>(r.width()) / static_cast<double>(s.size());
-    // A difference reaches ±2; it stays within its lane. One batch of whole-pixel bars is
-    // much cheaper than a stroked line per column.
+    // A difference reaches ±2; it stays within its lane.
     const auto y = [&](double v) { return static_cast<int>(std::lround(mitte - std::clamp(v, -1.0, 1.0) * halb)); };
-    std::vector<QRect> balken(s.size());
+    // Logical pixel edges to device pixels, within the image.
+    const auto geraet = [dpr](int v, int grenze) { return std::clamp(static_cast<int>(v * dpr), 0, grenze); };
+    const QRgb c = qPremultiply(farbe.rgba());
+    const bool deckend = qAlpha(c) == 255;
+    // bits() once: scanLine() checks for sharing on every call.
+    uchar* const basis = bild.bits();
+    const qsizetype zeilenlaenge = bild.bytesPerLine();
     for (std::size_t i = 0; i < s.size(); ++i) {
         const int x = r.left() + static_cast<int>((static_cast<double>(i) + 0.5) * breite);
-        const int oben = y(s[i].max);
-        balken[i] = QRect(x, oben, 1, y(s[i].min) - oben + 1);
+        const int x0 = geraet(x, bild.width()), x1 = std::max(geraet(x + 1, bild.width()), std::min(x0 + 1, bild.width()));
+        const int y0 = geraet(y(s[i].max), bild.height()), y1 = geraet(y(s[i].min) + 1, bild.height());
+        for (int zeile = y0; zeile < y1; ++zeile) {
+            auto* px = reinterpret_cast<QRgb*>(basis + zeile * zeilenlaenge);
+            for (int sp = x0; sp < x1; ++sp) px[sp] = deckend ? c : ueber(c, px[sp]);
+        }
     }
-    p.setPen(Qt::NoPen);
-    p.setBrush(farbe);
-    p.drawRects(balken.data(), static_cast<int>(balken.size()));
-    p.setBrush(Qt::NoBrush);
+}
+
+// The lanes of one picture, one per channel, stacked in `r`.
+QRect spurRechteck(const Wellenbild& w, const QRect& r, int k) {
+    const int n = static_cast<int>(std::max(w.a.size(), std::size_t{1}));
+    return {r.left(), r.top() + k * r.height() / n, r.width(), r.height() / n};
+}
+
+// The centre lines go first with the painter; the envelopes then go straight into the image.
+void zeichneMittellinien(QPainter& p, const Wellenbild& w, const QRect& r) {
+    p.setPen(QColor(200, 200, 200));
+    for (int k = 0; k < static_cast<int>(std::max(w.a.size(), std::size_t{1})); ++k) {
+        const QRect spur = spurRechteck(w, r, k);
+        p.drawLine(spur.left(), spur.center().y(), spur.right(), spur.center().y());
+    }
 }
 
 // In the difference the original stays as a pale backdrop so the error reads against it.
-void zeichneSpuren(QPainter& p, const Wellenbild& w, const QRect& r, bool differenz) {
-    const int n = static_cast<int>(std::max(w.a.size(), std::size_t{1}));
-    for (int k = 0; k < n; ++k) {
-        const QRect spur(r.left(), r.top() + k * r.height() / n, r.width(), r.height() / n);
-        p.setPen(QColor(200, 200, 200));
-        p.drawLine(spur.left(), spur.center().y(), spur.right(), spur.center().y());
-        if (k < static_cast<int>(w.a.size()))
-            zeichneSpur(p, w.a[k], spur, differenz ? QColor(20, 70, 160, 60) : QColor(20, 70, 160));
-        if (k < static_cast<int>(w.b.size()))
-            zeichneSpur(p, w.b[k], spur, differenz ? QColor(200, 0, 0) : QColor(220, 30, 30, 150));
-    }
+void zeichneHuellen(QImage& bild, const Wellenbild& w, const QRect& r, bool differenz) {
+    for (std::size_t k = 0; k < w.a.size(); ++k)
+        zeichneSpur(bild, w.a[k], spurRechteck(w, r, static_cast<int>(k)),
+                    differenz ? QColor(20, 70, 160, 60) : QColor(20, 70, 160));
+    for (std::size_t k = 0; k < w.b.size() && k < std::max<std::size_t>(w.a.size(), 1); ++k)
+        zeichneSpur(bild, w.b[k], spurRechteck(w, r, static_cast<int>(k)),
+                    differenz ? QColor(200, 0, 0) : QColor(220, 30, 30, 150));
 }
 
 }  // namespace
@@ -333,11 +362,15 @@ void Wellenform::paintEvent(QPaintEvent*) {
     if (!(schluessel == spurenSchluessel_)) {
         spuren_ = QImage(size() * schluessel.dpr, QImage::Format_ARGB32_Premultiplied);
         spuren_.setDevicePixelRatio(schluessel.dpr);
-        QPainter s(&spuren_);
-        s.fillRect(rect(), palette().base());
-        s.fillRect(oben, palette().alternateBase());
-        zeichneSpuren(s, uebersicht_, oben, differenz_);
-        zeichneSpuren(s, ansicht_, unten, differenz_);
+        {
+            QPainter s(&spuren_);
+            s.fillRect(rect(), palette().base());
+            s.fillRect(oben, palette().alternateBase());
+            zeichneMittellinien(s, uebersicht_, oben);
+            zeichneMittellinien(s, ansicht_, unten);
+        }
+        zeichneHuellen(spuren_, uebersicht_, oben, differenz_);
+        zeichneHuellen(spuren_, ansicht_, unten, differenz_);
         spurenSchluessel_ = schluessel;
     }
     QPainter p(this);
