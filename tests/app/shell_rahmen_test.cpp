@@ -338,6 +338,14 @@ private slots:
         QVERIFY(!f_->statusleiste()->feldText(0).isEmpty());
         Q_EMIT hilfe->aboutToHide();
         QTRY_COMPARE(f_->statusleiste()->feldText(0), QStringLiteral("Multimedia und Zorwerk"));
+        // A command in the bar itself changes the bar; its hint goes with it.
+        const QList<QAction*> leiste = f_->menue(MENU_START).leiste();
+        QAction* zorwerk =
+            *std::find_if(leiste.begin(), leiste.end(), [](QAction* a) { return befehlVon(a) == CMD_ZORWERK; });
+        zorwerk->hover();
+        QCOMPARE(f_->statusleiste()->feldText(0), QStringLiteral("Erstellt ZOR-Dokumente!"));
+        zorwerk->trigger();
+        QCOMPARE(f_->statusleiste()->feldText(0), QStringLiteral("Multimedia und Zorwerk"));
     }
 
     void uhr() {

@@ -110,6 +110,8 @@ void Hauptfenster::setzeMenue(const Menue& m) {
     for (QAction* a : m.leiste()) menuBar()->addAction(a);
     aktuell_ = &m;
     if (QMenu* f = m.findWindowMenu()) aktualisiereFensterliste(f);
+    // A command in the bar itself ("Zorwerk!") hides no menu, and the item hovered is gone now.
+    zeigeHinweis(Statusleiste::MENU_ZU);
 }
 
 // A closing menu (or submenu) gives the hint field back to the program line; only after
