@@ -499,6 +499,20 @@ private slots:
                 gruen += qGreen(c) > 110 && qRed(c) < 60 && qBlue(c) < 110;
             }
         QVERIFY2(gruen > 100 * dpr, qPrintable(QString::number(gruen)));
+        // Playback past the range's end turns the page (up to the file's end); scrolled away
+        // from the marker, the range stays where the user put it.
+        const std::uint64_t seite = w.bis() - w.von();
+        klicke(WaveAufnahme::ID_ABSPIELEN);
+        emit spieler_->positionGeaendert(760);
+        QCOMPARE(w.markeMs(), 760);
+        QCOMPARE(w.bis(), w.frames());
+        QCOMPARE(w.bis() - w.von(), seite);
+        w.verschiebe(-1.0);
+        QCOMPARE(w.von(), 0u);
+        emit spieler_->positionGeaendert(780);
+        QCOMPARE(w.von(), 0u);
+        QTRY_VERIFY(!w.rechnet());
+        klicke(WaveAufnahme::ID_STOP);
 
         // Playing from the earlier click, a click in the zoomed lanes jumps; A/B keeps it.
         klicke(WaveAufnahme::ID_ABSPIELEN);

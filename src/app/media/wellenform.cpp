@@ -208,7 +208,16 @@ void Wellenform::setzeMarke(qint64 ms) {
     const std::uint64_t frame = std::min<std::uint64_t>(
         static_cast<std::uint64_t>(std::max<qint64>(ms, 0)) * format_.abtastrate / 1000, format_.frames);
     if (frame == marke_) return;
+    // Playback running past the shown range turns the page; a marker the user had scrolled
+    // away from, or a jump further than a page, leaves the range alone.
+    const std::uint64_t laenge = bis_ - von_;
+    const bool weiterblaettern = marke_ >= von_ && marke_ <= bis_ && frame > bis_ && frame - bis_ < laenge;
     marke_ = frame;
+    if (weiterblaettern) {
+        von_ = std::min(frame, format_.frames - laenge);
+        bis_ = von_ + laenge;
+        bereichBerechnen();
+    }
     update();
 }
 

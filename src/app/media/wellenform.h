@@ -39,7 +39,8 @@ public:
     // The second file overlaid (false) or as its difference against the first (true).
     void setzeDifferenz(bool differenz);
     bool differenz() const { return differenz_; }
-    // The playback marker at a position in milliseconds.
+    // The playback marker at a position in milliseconds. A marker that runs past the end of
+    // the shown range brings the next page into view.
     void setzeMarke(qint64 ms);
     qint64 markeMs() const;
     // The pixel column of a position within the shown range (for a click in tests).
