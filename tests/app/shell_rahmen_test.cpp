@@ -1,6 +1,7 @@
 // The frame: start state, menus, mode switches, documents, window list, context menus,
 // toolbar and status bar.
 
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -421,6 +422,10 @@ private slots:
         QDir::setCurrent(dir.path());
         f_->showMinimized();
         QTRY_VERIFY(f_->isMinimized());
+        // A dialog open in the running program is answered first; the files open after it.
+        QDialog frage(f_);
+        frage.setWindowModality(Qt::ApplicationModal);
+        frage.show();
         Einzelinstanz dritte(name);
         const bool dritteIstErste = dritte.erste({bits, QStringLiteral("v.vgl")});
         QDir::setCurrent(alt);
@@ -428,6 +433,10 @@ private slots:
         QTRY_COMPARE(erhalten.size(), 1);
         QCOMPARE(erhalten.first().first().toStringList(), (QStringList{bits, dir.filePath(QStringLiteral("v.vgl"))}));
         QTRY_VERIFY(!f_->isMinimized());
+        QTest::qWait(300);
+        QVERIFY(f_->dokumente().isEmpty());
+        frage.reject();
+        QTRY_COMPARE(f_->dokumente().size(), 2);
         QStringList arten;
         for (MdiDokument* d : f_->dokumente()) arten << d->objectName();
         QCOMPARE(arten, (QStringList{"bin", "hex"}));

@@ -46,10 +46,21 @@ void startdateienOeffnen(Hauptfenster& rahmen, const QStringList& dateien) {
         VersuchModul::laden(rahmen, QFileInfo(versuche.back()).absoluteFilePath());
 }
 
+namespace {
+
+// An open dialog keeps its question in front: files handed over meanwhile wait until it is
+// answered rather than opening behind it.
+void ohneOffenenDialog(Hauptfenster& rahmen, const QStringList& dateien) {
+    if (!QApplication::activeModalWidget()) return startdateienOeffnen(rahmen, dateien);
+    QTimer::singleShot(200, &rahmen, [&rahmen, dateien] { ohneOffenenDialog(rahmen, dateien); });
+}
+
+}  // namespace
+
 void einzelinstanzVerbinden(Einzelinstanz& instanz, Hauptfenster& rahmen) {
     QObject::connect(&instanz, &Einzelinstanz::dateienErhalten, &rahmen, [&rahmen](const QStringList& dateien) {
         // A running job keeps the frame as it is until it has ended.
-        rahmen.hintergrund().danach(&rahmen, [&rahmen, dateien] { startdateienOeffnen(rahmen, dateien); });
+        rahmen.hintergrund().danach(&rahmen, [&rahmen, dateien] { ohneOffenenDialog(rahmen, dateien); });
     });
     QObject::connect(&instanz, &Einzelinstanz::nachVorn, &rahmen, &Hauptfenster::nachVorn);
 }
