@@ -78,6 +78,16 @@ void Sitzung::beispieleSchreiben() {
     beispielbild().save(beispiel(QStringLiteral("bild.bmp")), "BMP");
     if (!schreibeSinusWav(beispiel(QStringLiteral("ton.wav")), 2000))
         fehler_ << QStringLiteral("ton.wav nicht geschrieben");
+    // Its copy with single flipped bits, from low to high ones of the 16-bit samples' upper
+    // bytes, so that the difference shows spikes of every height.
+    QFile ton(beispiel(QStringLiteral("ton.wav"))), kopie(beispiel(QStringLiteral("ton_kopie.wav")));
+    if (ton.open(QIODevice::ReadOnly) && kopie.open(QIODevice::WriteOnly)) {
+        QByteArray b = ton.readAll();
+        const qsizetype daten = b.indexOf("data") + 8;
+        for (qsizetype k = 0, i = daten + 301; daten > 8 && i < b.size(); ++k, i += 1500)
+            b[i] = static_cast<char>(b[i] ^ (1 << (k % 7)));
+        if (kopie.write(b) != b.size()) fehler_ << QStringLiteral("ton_kopie.wav nicht geschrieben");
+    }
     if (!schreibeTestAvi(beispiel(QStringLiteral("film.avi")), 320, 240, 30, 10))
         fehler_ << QStringLiteral("film.avi nicht geschrieben");
     QFile::copy(QStringLiteral(ZOR_TESTDATEN "/midi/every_event_kind.mid"), beispiel(QStringLiteral("lied.mid")));

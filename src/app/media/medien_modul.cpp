@@ -59,6 +59,30 @@ void waveBild(Bildaufnahme& a) {
     });
 }
 
+// The recorder comparing the tone with its corrupted copy, shown as the difference.
+void waveDifferenzBild(Bildaufnahme& a) {
+    a.rahmen(false);
+    a.modal(CMD_WAVE, QStringLiteral("id_%1").arg(WaveAufnahme::DLG_WAVE), QStringLiteral("wave_differenz"),
+            [&a](QWidget* d) {
+                const auto knopf = [d](int id) {
+                    return d->findChild<QAbstractButton*>(QStringLiteral("id_%1").arg(id));
+                };
+                auto* w = d->findChild<Wellenform*>();
+                if (!w || !knopf(WaveAufnahme::ID_OEFFNEN) || !knopf(WaveAufnahme::ID_VERGLEICH) ||
+                    !knopf(WaveAufnahme::ID_DIFFERENZ)) {
+                    a.fehler(QStringLiteral("wave_differenz: Knöpfe fehlen"));
+                    return static_cast<QDialog*>(d)->reject();
+                }
+                a.dateiAntworten({a.beispiel(QStringLiteral("ton.wav")), a.beispiel(QStringLiteral("ton_kopie.wav"))});
+                knopf(WaveAufnahme::ID_OEFFNEN)->click();
+                knopf(WaveAufnahme::ID_VERGLEICH)->click();
+                knopf(WaveAufnahme::ID_DIFFERENZ)->click();
+                a.warte([w] { return !w->rechnet(); }, 10000);
+                a.bild(d, QStringLiteral("wave_differenz"));
+                static_cast<QDialog*>(d)->reject();
+            });
+}
+
 void videoBild(Bildaufnahme& a) {
     Kontext& k = a.rahmen(false);
     k.befehl(CMD_VIDEO);
@@ -96,7 +120,7 @@ const Fenster& waveBeschreibung() {
         .hilfe = QStringLiteral("mm_wave.hlp"),
         .befehl = CMD_WAVE,
         .filter = {&SATZ_WAVE},
-        .bilder = {{QStringLiteral("wave"), {}, &waveBild}},
+        .bilder = {{QStringLiteral("wave"), {}, &waveBild}, {QStringLiteral("wave_differenz"), {}, &waveDifferenzBild}},
     };
     return f;
 }
