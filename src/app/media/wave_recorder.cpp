@@ -136,7 +136,9 @@ void WaveAufnahme::baueOberflaeche() {
         b->setIcon(k.bild == QStyle::SP_CustomBase ? aufnahmeBild() : style()->standardIcon(k.bild));
         b->setAutoDefault(false);
         knoepfe_[i] = b;
-        if (i == 2 || i == 5) reihe->addSpacing(12);
+        // "Schließen" stays at the right edge when the window grows.
+        if (i == 2) reihe->addSpacing(12);
+        if (i == 5) reihe->addStretch();
         reihe->addWidget(b);
     }
     knoepfe_[5]->setDefault(true);
@@ -170,15 +172,16 @@ void WaveAufnahme::baueOberflaeche() {
     connect(differenz_, &QCheckBox::toggled, wellen_, &Wellenform::setzeDifferenz);
     connect(wellen_, &Wellenform::angeklickt, this, &WaveAufnahme::springeNach);
     connect(&spieler_, &Wiedergabe::positionGeaendert, this, &WaveAufnahme::markeNachfuehren);
-    wellen_->setFixedSize(640, 220);
+    // The fields and buttons keep their place; a larger window gives the waveform the room.
+    wellen_->setMinimumSize(640, 220);
+    wellen_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     auto* aussen = new QVBoxLayout(this);
     aussen->addLayout(felder);
     aussen->addSpacing(6);
     aussen->addLayout(reihe);
     aussen->addLayout(vergleich);
-    aussen->addWidget(wellen_);
-    aussen->setSizeConstraint(QLayout::SetFixedSize);
+    aussen->addWidget(wellen_, 1);
 }
 
 void WaveAufnahme::setzeZustand(Zustand z) {
