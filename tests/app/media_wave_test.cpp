@@ -113,6 +113,14 @@ private slots:
         QCOMPARE(feld(*d_, 4149), QStringLiteral("0.0 sec."));
         d_->show();
         QVERIFY(speichereBild(d_.get(), "wave_leer"));
+        // A larger dialog gives its room to the waveform; the buttons keep their height.
+        const QSize vorher = d_->wellenform().size();
+        const int knopfhoehe =
+            d_->findChild<QPushButton*>(QStringLiteral("id_%1").arg(WaveAufnahme::ID_ABSPIELEN))->height();
+        d_->resize(d_->width() + 400, d_->height() + 300);
+        QTRY_COMPARE(d_->wellenform().size(), vorher + QSize(400, 300));
+        QCOMPARE(d_->findChild<QPushButton*>(QStringLiteral("id_%1").arg(WaveAufnahme::ID_ABSPIELEN))->height(),
+                 knopfhoehe);
     }
 
     // Open a file, play it, let it end: the time counts the playback, then shows the
