@@ -12,6 +12,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <numeric>
 
 using namespace zor;
@@ -86,4 +88,37 @@ TEST_F(BlockleserTest, EveryOpenerRefusesAFifoWithoutWaiting) {
     EXPECT_EQ(l.art, LadenErgebnis::Art::Fehler);
     EXPECT_EQ(l.meldungen.at(0).text, TEXT_NICHT_GELESEN);
     ::alarm(0);
+}
+
+// A sparse file reads as a plain stream reads it: zeros in the holes, the islands of data
+// where they are, and nothing past the end, for reads that start and end anywhere.
+TEST_F(BlockleserTest, SparseFileReadsAsAPlainStreamDoes) {
+    const std::uint64_t groesse = 6u << 20;
+    { std::ofstream(pfad("duenn.bin"), std::ios::binary); }
+    std::filesystem::resize_file(pfad("duenn.bin"), groesse);
+    {
+        std::fstream f(pfad("duenn.bin"), std::ios::binary | std::ios::in | std::ios::out);
+        for (std::uint64_t bei :
+             {std::uint64_t{0}, std::uint64_t{1} << 20, (std::uint64_t{3} << 20) + 5, groesse - 3}) {
+            f.seekp(static_cast<std::streamoff>(bei));
+            f << "ZOR";
+        }
+    }
+    std::ifstream roh(pfad("duenn.bin"), std::ios::binary);
+    const std::string alles((std::istreambuf_iterator<char>(roh)), {});
+    ASSERT_EQ(alles.size(), groesse);
+    std::string warum;
+    auto q = oeffneDatei(pfad("duenn.bin"), warum);
+    ASSERT_TRUE(q) << warum;
+    const std::uint64_t M = 1u << 20;
+    const std::pair<std::uint64_t, std::size_t> lesungen[] = {
+        {0, 10},      {1, 3 * M},          {M - 2, 8},   {M + 3, 2 * M},  {3 * M, 4096},
+        {0, groesse}, {groesse - 10, 100}, {groesse, 5}, {groesse + 7, 5}};
+    for (const auto& [von, n] : lesungen) {
+        std::string puffer(n, '\x55');
+        const std::size_t k = q->lies(von, puffer.data(), n);
+        const std::string soll = von < groesse ? alles.substr(von, n) : std::string();
+        ASSERT_EQ(k, soll.size()) << von << "+" << n;
+        EXPECT_EQ(puffer.substr(0, k), soll) << von << "+" << n;
+    }
 }
