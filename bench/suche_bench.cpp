@@ -76,4 +76,30 @@ void NextDifferenceIn1GiB(benchmark::State& state) {
 }
 BENCHMARK(NextDifferenceIn1GiB)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 
+// The same find in a file without holes, 1 GiB of ordinary text: what reading costs when
+// the file system has to deliver every byte (from the page cache after the first run).
+void FindIn1GiBWithoutHoles(benchmark::State& state) {
+    const std::uint64_t n = std::uint64_t{1} << 30;
+    const auto p = (std::filesystem::temp_directory_path() / "suche_bench_1G_dicht").string();
+    {
+        std::ofstream f(p, std::ios::binary | std::ios::trunc);
+        const std::string zeile = "Fehlerabstand 0123456789 Zorwerk und Multimedia\n";
+        std::string block;
+        while (block.size() < (1u << 20)) block += zeile;
+        block.resize(1u << 20);
+        for (std::uint64_t i = 0; i < n / block.size(); ++i) f << block;
+        f.seekp(static_cast<std::streamoff>(n - 1000));
+        f << "ZORWERK";
+    }
+    auto q = oeffnen(p);
+    zor::KeinFortschritt still;
+    const auto m = zor::textMuster("ZORWERK");
+    for (auto _ : state) {
+        const auto e = zor::suchen(*q, m, 0, zor::Suchrichtung::Vorwaerts, still);
+        if (e.art != zor::Suchergebnis::Art::Gefunden || e.bit != 8 * (n - 1000)) state.SkipWithError("falsch");
+    }
+    std::filesystem::remove(p);
+}
+BENCHMARK(FindIn1GiBWithoutHoles)->Unit(benchmark::kSecond)->Iterations(3)->UseRealTime();
+
 }  // namespace
