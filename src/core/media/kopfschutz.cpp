@@ -3,6 +3,7 @@
 #include "core/media/riff.h"
 #include "core/util/format.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace zor {
@@ -72,7 +73,8 @@ std::optional<Kopfschutz> avi(Bytequelle& q) {
             const bool liste = a->ist("LIST") && a->groesse >= 4;
             s.bereiche.anhaengen(a->kopf, a->daten() + (liste ? 4 : 0));
             if (liste) innen.hinein(*a);
-            else s.bereiche.anhaengen(a->ende(), a->naechster());
+            else
+                s.bereiche.anhaengen(a->ende(), std::min(a->naechster(), q.groesse()));  // no pad byte past the end
             if (++abschnitte > KOPFSCHUTZ_HOECHSTENS || s.bereiche.anzahl() > KOPFSCHUTZ_HOECHSTENS)
                 return unstimmig("ein AVI-Film");
         }
