@@ -185,6 +185,22 @@ TEST(Plotag, AbsurdNumbersStayBounded) {
         }
 }
 
+// Under the line rule, texts of absurd size are placed or left out, never wrapped round.
+TEST(Plotag, AbsurdTextsUnderTheLineRuleStayBounded) {
+    AufzeichnendeLeinwand dc;
+    EXPECT_EQ(plotag(dc,
+                     "t -9600,8000,2147483647,l,@,0,0,0,Kopf\n"
+                     "t -9600,7990,2147483647,l,@,0,0,0,Zeile\n"
+                     "t 268435455,268435455,250,l,@,0,0,0,Rand\n"
+                     "t 268435455,268435455,250,l,@,0,0,0,Rand",
+                     {}, 0, 'a', Textregel::Zeilen),
+              1);
+    for (const auto& a : dc.nur(Art::Text)) {
+        EXPECT_LE(std::abs(a.punkte[0].x), PLOT_GRENZE) << a.text;
+        EXPECT_LE(std::abs(a.punkte[0].y), PLOT_GRENZE) << a.text;
+    }
+}
+
 TEST(Plotag, MissingTemplateCountsAsFaulty) {
     AufzeichnendeLeinwand dc;
     const Vorlagenquelle keine = [](std::string_view) { return std::optional<std::string>{}; };

@@ -143,11 +143,11 @@ std::optional<LPunkt> zeilenplatz(Kontext& k, LPunkt anker, std::string_view s) 
     // Onto the line of the first text it touches, right of every text on the way.
     const auto erster = beruehrt(kasten);
     const int luecke = k.dc.textmass("0").breite;
-    anker = {erster->first.rechts + luecke, erster->second};
+    anker = {kappen(static_cast<double>(erster->first.rechts) + luecke), erster->second};
     for (std::size_t n = 0; n < k.zeilen.size(); ++n) {
         const auto im = beruehrt(textkasten(k.dc, anker, s));
         if (im == k.zeilen.end()) break;
-        anker.x = im->first.rechts + luecke;
+        anker.x = kappen(static_cast<double>(im->first.rechts) + luecke);
     }
     kasten = textkasten(k.dc, anker, s);
     if (!k.belegt.frei(kasten) || !innerhalb(kasten, DIAGRAMMFENSTER)) return std::nullopt;

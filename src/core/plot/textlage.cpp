@@ -1,16 +1,27 @@
 #include "core/plot/textlage.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace zor {
 
+namespace {
+
+int eng(long long v) {
+    return static_cast<int>(std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+}  // namespace
+
 LRechteck textkasten(Canvas& dc, LPunkt anker, std::string_view text) {
     const Textmass m = dc.textmass(text);
-    const int oberlaenge = dc.oberlaenge();
-    int links = anker.x;
+    // Wide sums: a template may ask for absurd fonts and positions; the box then ends at
+    // the edge of the coordinate range instead of wrapping round.
+    const long long oberlaenge = dc.oberlaenge();
+    long long links = anker.x;
     if (dc.ausrichtung() == Ausrichtung::Mitte) links -= m.breite / 2;
     if (dc.ausrichtung() == Ausrichtung::Rechts) links -= m.breite;
-    return {links, anker.y + oberlaenge, links + m.breite, anker.y + oberlaenge - m.hoehe};
+    return {eng(links), eng(anker.y + oberlaenge), eng(links + m.breite), eng(anker.y + oberlaenge - m.hoehe)};
 }
 
 bool ueberlappen(const LRechteck& a, const LRechteck& b) {
@@ -24,7 +35,7 @@ bool innerhalb(const LRechteck& k, const LRechteck& b) {
 namespace {
 
 // The shift that brings [von, bis] into [min, max]; too long: von onto min.
-int verschiebung(int von, int bis, int min, int max) {
+long long verschiebung(long long von, long long bis, long long min, long long max) {
     if (bis - von > max - min || von < min) return min - von;
     if (bis > max) return max - bis;
     return 0;
@@ -34,10 +45,11 @@ int verschiebung(int von, int bis, int min, int max) {
 
 LPunkt insFenster(Canvas& dc, LPunkt anker, std::string_view text, const LRechteck& bereich) {
     const LRechteck k = textkasten(dc, anker, text);
-    const int dx = verschiebung(k.links, k.rechts, bereich.links, bereich.rechts);
+    const long long dx = verschiebung(k.links, k.rechts, bereich.links, bereich.rechts);
     // y runs upwards: a text taller than the area keeps its top on the area's top.
-    const int dy = -verschiebung(-k.oben, -k.unten, -bereich.oben, -bereich.unten);
-    return {anker.x + dx, anker.y + dy};
+    const long long dy = -verschiebung(-static_cast<long long>(k.oben), -static_cast<long long>(k.unten),
+                                       -static_cast<long long>(bereich.oben), -static_cast<long long>(bereich.unten));
+    return {eng(anker.x + dx), eng(anker.y + dy)};
 }
 
 bool Textbelegung::frei(const LRechteck& kasten) const {
