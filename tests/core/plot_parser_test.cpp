@@ -191,6 +191,7 @@ TEST(Plotag, AbsurdTextsUnderTheLineRuleStayBounded) {
     EXPECT_EQ(plotag(dc,
                      "t -9600,8000,2147483647,l,@,0,0,0,Kopf\n"
                      "t -9600,7990,2147483647,l,@,0,0,0,Zeile\n"
+                     "t -9,8,-633059260,l,@,0,0,0,negative_Schrifthoehe\n"
                      "t 268435455,268435455,250,l,@,0,0,0,Rand\n"
                      "t 268435455,268435455,250,l,@,0,0,0,Rand",
                      {}, 0, 'a', Textregel::Zeilen),
