@@ -12,16 +12,18 @@ namespace {
 void beitragen(double* __restrict nach, const double* __restrict von, double a0, double a1, std::size_t bis) {
     using Zwei = double __attribute__((vector_size(16)));
     const Zwei b0 = {a0, a0}, b1 = {a1, a1};
+    // von[m - 1] with an unsigned m would wrap round at m = 0.
+    const double* vorher = von - 1;
     std::size_t m = 0;
     for (; m + 2 <= bis; m += 2) {
         Zwei x, y, z;
         std::memcpy(&x, von + m, sizeof x);
-        std::memcpy(&y, von + m - 1, sizeof y);
+        std::memcpy(&y, vorher + m, sizeof y);
         std::memcpy(&z, nach + m, sizeof z);
         z += b0 * x + b1 * y;
         std::memcpy(nach + m, &z, sizeof z);
     }
-    for (; m < bis; ++m) nach[m] += a0 * von[m] + a1 * von[m - 1];
+    for (; m < bis; ++m) nach[m] += a0 * von[m] + a1 * vorher[m];
 }
 
 // The joint law of (state, errors so far) of a growing block; errors are counted up to
