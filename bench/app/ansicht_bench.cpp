@@ -105,6 +105,8 @@ BENCHMARK(FabSpeichern)->Arg(0)->Arg(1)->ArgName("zufall")->Unit(benchmark::kMil
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Offscreen unless a platform was chosen, as the other painting benchmarks.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     Programm p;
     programm = &p;
