@@ -28,13 +28,18 @@ public:
     }
 };
 
-// The benchmark program's main(): offscreen unless a platform was chosen.
-#define ZOR_QT_BENCHMARK_MAIN()                                                                        \
-    int main(int argc, char** argv) {                                                                  \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");   \
-        QApplication app(argc, argv);                                                                  \
-        benchmark::Initialize(&argc, argv);                                                            \
-        benchmark::RunSpecifiedBenchmarks();                                                           \
-        benchmark::Shutdown();                                                                         \
-        return 0;                                                                                      \
+// Painting benchmarks run offscreen unless a platform was chosen; call before QApplication.
+inline void offscreenOhneWahl() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// The benchmark program's main().
+#define ZOR_QT_BENCHMARK_MAIN()              \
+    int main(int argc, char** argv) {        \
+        offscreenOhneWahl();                 \
+        QApplication app(argc, argv);        \
+        benchmark::Initialize(&argc, argv);  \
+        benchmark::RunSpecifiedBenchmarks(); \
+        benchmark::Shutdown();               \
+        return 0;                            \
     }

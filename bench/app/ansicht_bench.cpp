@@ -24,6 +24,8 @@
 #include "app/shell/hauptfenster.h"
 #include "core/seqfiles/vergleich.h"
 
+#include "../qt_bench.h"
+
 namespace {
 
 const std::string GROSS = (std::filesystem::temp_directory_path() / "ansicht_bench_5GiB").string();
@@ -105,8 +107,7 @@ BENCHMARK(FabSpeichern)->Arg(0)->Arg(1)->ArgName("zufall")->Unit(benchmark::kMil
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Offscreen unless a platform was chosen, as the other painting benchmarks.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    offscreenOhneWahl();
     QApplication app(argc, argv);
     Programm p;
     programm = &p;
