@@ -1,27 +1,21 @@
 #include "core/plot/textlage.h"
 
+#include "core/plot/plotzahlen.h"
+
 #include <algorithm>
-#include <limits>
 
 namespace zor {
-
-namespace {
-
-int eng(long long v) {
-    return static_cast<int>(std::clamp<long long>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
-}  // namespace
 
 LRechteck textkasten(Canvas& dc, LPunkt anker, std::string_view text) {
     const Textmass m = dc.textmass(text);
     // Wide sums: a template may ask for absurd fonts and positions; the box then ends at
-    // the edge of the coordinate range instead of wrapping round.
+    // the plot's bound instead of wrapping round.
     const long long oberlaenge = dc.oberlaenge();
     long long links = anker.x;
     if (dc.ausrichtung() == Ausrichtung::Mitte) links -= m.breite / 2;
     if (dc.ausrichtung() == Ausrichtung::Rechts) links -= m.breite;
-    return {eng(links), eng(anker.y + oberlaenge), eng(links + m.breite), eng(anker.y + oberlaenge - m.hoehe)};
+    return {kappen(static_cast<double>(links)), kappen(static_cast<double>(anker.y + oberlaenge)),
+            kappen(static_cast<double>(links + m.breite)), kappen(static_cast<double>(anker.y + oberlaenge - m.hoehe))};
 }
 
 bool ueberlappen(const LRechteck& a, const LRechteck& b) {
@@ -49,7 +43,7 @@ LPunkt insFenster(Canvas& dc, LPunkt anker, std::string_view text, const LRechte
     // y runs upwards: a text taller than the area keeps its top on the area's top.
     const long long dy = -verschiebung(-static_cast<long long>(k.oben), -static_cast<long long>(k.unten),
                                        -static_cast<long long>(bereich.oben), -static_cast<long long>(bereich.unten));
-    return {eng(anker.x + dx), eng(anker.y + dy)};
+    return {kappen(static_cast<double>(anker.x + dx)), kappen(static_cast<double>(anker.y + dy))};
 }
 
 bool Textbelegung::frei(const LRechteck& kasten) const {
